@@ -1,0 +1,38 @@
+#include "app/ErrorReport.h"
+
+#include <exception>
+#include <new>
+
+std::string ErrorReportText(std::string_view description, std::string_view location, int label) {
+  std::string text;
+  text.append(description);
+  text.append("\r\n");
+  text.append(location);
+  text.append("at line ");
+  text.append(std::to_string(label));
+  text.append("\r\r");
+  text.append("Please email screenshot of this message to ");
+  text.append(kSupportAddress);
+  return text;
+}
+
+std::string CurrentFailureDescription() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return "Out of memory";
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
+void Trap::Report() {
+  std::string description = CurrentFailureDescription();
+  try {
+    sink_.ReportError(description, location_, label_);
+  } catch (...) {
+    // A report that cannot be shown must not take the procedure down with it.
+  }
+}

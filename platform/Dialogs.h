@@ -1,0 +1,32 @@
+#pragma once
+// Every dialog the program shows goes through this interface, so tests can
+// script the answers and read what was shown. The Qt implementation shows
+// modal boxes with the application title as caption; CR LF and CR CR inside a
+// text show as line breaks.
+#include <QString>
+#include <QStringList>
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A notice: OK only, no icon, the application title as caption.
+  virtual void Message(const QString& text) = 0;
+  // The "Application Error" box: warning icon, OK only.
+  virtual void ErrorReport(const QString& text) = 0;
+  // The one-line input prompt: the application title, the prompt, no default.
+  // Cancel gives the empty text.
+  virtual QString Input(const QString& prompt) = 0;
+  // The open dialog, several files allowed: the chosen paths in the dialog's
+  // order; empty when cancelled.
+  virtual QStringList OpenFiles(const QString& title, const QStringList& filters) = 0;
+  // The save dialog: the chosen path, or empty when cancelled.
+  virtual QString SaveFile(const QString& title, const QStringList& filters) = 0;
+};
+
+// The dialogs in use: the real ones unless a test installed its own.
+Dialogs& CurrentDialogs();
+void SetDialogs(Dialogs* dialogs);  // nullptr restores the real ones
+
+// The application title shown as the caption of boxes without one of their own.
+QString ApplicationTitle();
+void SetApplicationTitleText(const QString& title);

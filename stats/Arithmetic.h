@@ -1,0 +1,43 @@
+#pragma once
+// Checked double arithmetic. Every step is rounded to double as usual; a step
+// whose result is infinite or NaN (overflow, division by zero, an invalid
+// operation such as 0/0) is a failure, raised as ArithmeticError with a short
+// description. Underflow and loss of precision are not failures.
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+class ArithmeticError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Descriptions used across the program.
+inline constexpr const char* kOverflow = "Overflow";
+inline constexpr const char* kDivisionByZero = "Division by zero";
+inline constexpr const char* kTypeMismatch = "Type mismatch";
+
+namespace arith {
+
+namespace detail {
+[[noreturn]] void Fail(const char* description);
+
+// Inline because the engine runs these once per value over millions of values.
+inline double Checked(double r) {
+  if (!std::isfinite(r)) [[unlikely]]
+    Fail(kOverflow);
+  return r;
+}
+}  // namespace detail
+
+inline double Add(double a, double b) { return detail::Checked(a + b); }
+inline double Sub(double a, double b) { return detail::Checked(a - b); }
+inline double Mul(double a, double b) { return detail::Checked(a * b); }
+// A nonzero divided by zero is "Division by zero"; 0 / 0 is "Overflow".
+inline double Div(double a, double b) {
+  if (b == 0.0 && a != 0.0) [[unlikely]]
+    detail::Fail(kDivisionByZero);
+  return detail::Checked(a / b);
+}
+double Cube(double v);  // std::pow(v, 3.0), checked
+}  // namespace arith

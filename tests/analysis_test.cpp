@@ -1,0 +1,276 @@
+// The "Start Analysis" run and ShowResults, through a recording host: every
+// result line of the documented examples, the soft results, and what a
+// failing step leaves behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "results/Analysis.h"
+#include "stats/NumberText.h"
+#include "stats/Statistics.h"
+
+namespace {
+
+struct Report {
+  std::string description;
+  std::string location;
+  int label;
+  bool operator==(const Report&) const = default;
+};
+
+class RecordingHost : public AnalysisHost {
+ public:
+  std::vector<std::string> entries;
+  std::string decimals = "3";
+  bool allDecimals = false;
+  std::vector<std::string> rows;
+  std::vector<std::string> messages;
+  std::vector<Report> reports;
+  std::vector<bool> busyCalls;
+
+  std::size_t EntryCount() const override { return entries.size(); }
+  std::string_view EntryText(std::size_t i) const override { return entries.at(i); }
+  std::string DecimalPlacesText() const override { return decimals; }
+  bool ShowAllDecimals() const override { return allDecimals; }
+  void SetBusy(bool busy) override { busyCalls.push_back(busy); }
+  void ClearResults() override { rows.clear(); }
+  void AddResultRow(const std::string& line) override { rows.push_back(line); }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ReportError(const std::string& d, std::string_view loc, int label) override {
+    reports.push_back({d, std::string(loc), label});
+  }
+};
+
+class AnalysisTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    numtext::SetUserSeparators({".", ","});
+    modStatistics::MethodIsSample = true;
+    analysis::DecimalPlaces = 0;
+  }
+  void TearDown() override { modStatistics::MethodIsSample = true; }
+};
+
+struct RunCase {
+  const char* name;
+  std::vector<std::string> entries;
+  bool sample;
+  std::string decimals;
+  bool allDecimals;
+  // Expected rows by position (1-based row number -> text); rows not listed
+  // are not checked.
+  std::vector<std::pair<int, std::string>> expected;
+};
+
+TEST_F(AnalysisTest, DocumentedResultLines) {
+  const std::vector<RunCase> cases = {
+      {"2 4 4 5 sample",
+       {"2", "4", "4", "5"},
+       true,
+       "3",
+       false,
+       {{1, "The number of entries is: 4"},
+        {2, "The sum of the numbers are: 15"},
+        {3, "The sum squared is: 225"},
+        {4, "The sum of squares is: 61"},
+        {5, "The mode is: 4"},
+        {6, "The median is: 4"},
+        {7, "The mean is: 3.75"},
+        {8, "The variance is: 1.583"},
+        {9, "The skew is: -1.129"},
+        {10, "The average deviation is: 0.875"},
+        {11, "The standard deviation is: 1.258"},
+        {12, "The coefficient of variation is: 33.555 %"}}},
+      {"2 4 4 5 population",
+       {"2", "4", "4", "5"},
+       false,
+       "3",
+       false,
+       {{8, "The variance is: 1.188"},
+        {9, "The skew is: -1.739"},
+        {11, "The standard deviation is: 1.09"},
+        {12, "The coefficient of variation is: 29.059 %"}}},
+      {"1 2 3 4 at 0 places",
+       {"1", "2", "3", "4"},
+       true,
+       "0",
+       false,
+       {{7, "The mean is: 2"}, {12, "The coefficient of variation is: 52 %"}}},
+      {"1 2 3 4 all decimals",
+       {"1", "2", "3", "4"},
+       true,
+       "10",
+       true,
+       {{8, "The variance is: 1.6666666667"},
+        {11, "The standard deviation is: 1.2909944487"},
+        {12, "The coefficient of variation is: 51.6397779494 %"}}},
+      {"single 7 sample",
+       {"7"},
+       true,
+       "3",
+       false,
+       {{1, "The number of entries is: 1"},
+        {5, "The mode is: None"},
+        {6, "The median is: 7"},
+        {7, "The mean is: 7"},
+        {8, "The variance is: #Div/0!"},
+        {9, "The skew is: #Div/0!"},
+        {10, "The average deviation is: 0"},
+        {11, "The standard deviation is: #Div/0!"},
+        {12, "The coefficient of variation is: #Div/0!"}}},
+      {"single 7 population",
+       {"7"},
+       false,
+       "3",
+       false,
+       {{8, "The variance is: 0"},
+        {9, "The skew is: #Div/0!"},
+        {11, "The standard deviation is: 0"},
+        {12, "The coefficient of variation is: 0 %"}}},
+      {"tied modes", {"1", "2", "2", "3", "3"}, true, "3", false, {{5, "The mode is: 2 or 3"}}},
+      {"texts read by their leading number",
+       {"abc", "12abc"},
+       true,
+       "3",
+       false,
+       {{1, "The number of entries is: 2"}, {2, "The sum of the numbers are: 12"}, {5, "The mode is: None"}}},
+      {"tiny mean shows as zero", {"0.00000000004"}, true, "3", false, {{7, "The mean is: 0"}}},
+      {"mean rounds half to even", {"0.125"}, true, "2", false, {{7, "The mean is: 0.12"}}},
+      {"negative mean gives negative coefficient",
+       {"-2", "-4"},
+       true,
+       "10",
+       true,
+       {{12, "The coefficient of variation is: -47.1404520791 %"}}},
+      {"zero mean", {"-1", "1"}, true, "3", false, {{6, "The median is: 0"}, {12, "The coefficient of variation is: #Div/0!"}}},
+      {"hex and octal entries", {"&HFF", "&O17", "&HFFFFFFFF"}, true, "3", false, {{2, "The sum of the numbers are: 269"}}},
+      {"large values in exponent form",
+       {"1E+20", "3E+20"},
+       true,
+       "3",
+       false,
+       {{2, "The sum of the numbers are: 4E+20"}, {7, "The mean is: 2E+20"}, {6, "The median is: 2E+20"}}},
+      {"negative decimal places round to tens", {"1234", "1236"}, true, "-1", false, {{7, "The mean is: 1240"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost host;
+    host.entries = c.entries;
+    host.decimals = c.decimals;
+    host.allDecimals = c.allDecimals;
+    modStatistics::MethodIsSample = c.sample;
+    analysis::StartAnalysis(host);
+    EXPECT_TRUE(host.reports.empty()) << host.reports.front().label << " " << host.reports.front().description;
+    ASSERT_EQ(host.rows.size(), 12u);
+    for (const auto& [row, text] : c.expected) EXPECT_EQ(host.rows[row - 1], text) << "row " << row;
+    EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+  }
+}
+
+TEST_F(AnalysisTest, EmptyListOnlyShowsTheMessage) {
+  RecordingHost host;
+  host.rows = {"The mean is: 1"};
+  analysis::StartAnalysis(host);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"You forgot to input numbers."});
+  EXPECT_EQ(host.rows, std::vector<std::string>{"The mean is: 1"});
+  EXPECT_TRUE(host.busyCalls.empty());
+  EXPECT_TRUE(host.reports.empty());
+}
+
+TEST_F(AnalysisTest, UnreadableDecimalPlacesKeepThePreviousValue) {
+  struct Case {
+    std::string text;
+    std::string description;
+  };
+  for (const Case& c : {Case{"x", "Type mismatch"}, Case{"", "Type mismatch"}, Case{"40000", "Overflow"}}) {
+    SCOPED_TRACE(c.text);
+    RecordingHost host;
+    host.entries = {"1.23456"};
+    host.decimals = "2";
+    analysis::StartAnalysis(host);
+    ASSERT_TRUE(host.reports.empty());
+    host.decimals = c.text;
+    analysis::StartAnalysis(host);
+    ASSERT_EQ(host.reports.size(), 1u);
+    EXPECT_EQ(host.reports[0], (Report{c.description, "in Tallowmere2021/08/31.Form1.PushButton7_Click ", 106}));
+    ASSERT_EQ(host.rows.size(), 12u);
+    EXPECT_EQ(host.rows[6], "The mean is: 1.23");
+  }
+}
+
+TEST_F(AnalysisTest, DecimalPlacesAreReadWithTiesToEven) {
+  for (auto [text, mean] : std::vector<std::pair<std::string, std::string>>{
+           {"2.5", "The mean is: 1.23"}, {"3.5", "The mean is: 1.2346"}, {"1E1", "The mean is: 1.23456"}}) {
+    RecordingHost host;
+    host.entries = {"1.23456"};
+    host.decimals = text;
+    analysis::StartAnalysis(host);
+    ASSERT_EQ(host.rows.size(), 12u) << text;
+    EXPECT_EQ(host.rows[6], mean) << text;
+  }
+}
+
+TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
+  RecordingHost host;
+  host.entries = {"1E+308", "1E+308"};
+  analysis::StartAnalysis(host);
+  const std::string loc = "in Tallowmere2021/08/31.Form1.ShowResults ";
+  std::vector<int> labels;
+  for (const auto& r : host.reports) {
+    EXPECT_EQ(r.location, loc);
+    labels.push_back(r.label);
+  }
+  // Sum, sum squared, sum of squares and median overflow; the mean fails in
+  // its text step and again when its (empty) working text is rounded; the
+  // average deviation passes its failure on.
+  EXPECT_EQ(labels, (std::vector<int>{104, 106, 108, 112, 114, 122, 158}));
+  EXPECT_EQ(host.rows, (std::vector<std::string>{
+                           "The number of entries is: 2",
+                           "The mode is: 1E+308",
+                           "The mean is: 0",
+                           "The variance is: #Div/0!",
+                           "The skew is: #Div/0!",
+                           "The average deviation is: #Div/0!",
+                           "The standard deviation is: #Div/0!",
+                           "The coefficient of variation is: #Div/0!",
+                       }));
+  EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(AnalysisTest, EntryBeyondTheDoubleRangeCountsAsZero) {
+  RecordingHost host;
+  host.entries = {"5", "1E400", "7"};
+  analysis::StartAnalysis(host);
+  ASSERT_EQ(host.reports.size(), 1u);
+  EXPECT_EQ(host.reports[0], (Report{"Overflow", "in Tallowmere2021/08/31.Form1.PushButton7_Click ", 114}));
+  ASSERT_EQ(host.rows.size(), 12u);
+  EXPECT_EQ(host.rows[0], "The number of entries is: 3");
+  EXPECT_EQ(host.rows[1], "The sum of the numbers are: 12");
+}
+
+TEST_F(AnalysisTest, DecimalCommaLocale) {
+  numtext::SetUserSeparators({",", "."});
+  RecordingHost host;
+  host.entries = {"2", "4", "4", "5"};
+  host.decimals = "3";
+  analysis::StartAnalysis(host);
+  numtext::SetUserSeparators({".", ","});
+  ASSERT_EQ(host.rows.size(), 12u);
+  EXPECT_EQ(host.rows[6], "The mean is: 3,75");
+  EXPECT_EQ(host.rows[7], "The variance is: 1,583");
+  EXPECT_EQ(host.rows[11], "The coefficient of variation is: 33,555 %");
+}
+
+TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {
+  RecordingHost host;
+  host.entries = {"1", "2", "3"};
+  analysis::StartAnalysis(host);
+  host.entries = {"10"};
+  analysis::StartAnalysis(host);
+  EXPECT_EQ(modStatistics::Numbers, std::vector<double>{10});
+  EXPECT_EQ(modStatistics::NumberCount, 1.0);
+  EXPECT_EQ(host.rows[0], "The number of entries is: 1");
+}
+
+}  // namespace

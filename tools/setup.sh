@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# One-step set-up on Debian 12: installs what is missing, builds into build/,
+# then either starts the program ("run") or runs the whole test suite ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode=${1:-run}
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgtest-dev libgmock-dev
+  libxlsxwriter-dev
+  fonts-liberation2
+  xvfb xdotool xclip imagemagick x11-utils
+  datamash
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" = 0 ] || sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+
+case "$mode" in
+  run)
+    exec build/bin/tallowmere
+    ;;
+  test)
+    export QT_QPA_PLATFORM=offscreen
+    export QT_LOGGING_RULES="default.warning=false"
+    export QTEST_FUNCTION_TIMEOUT=60000
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    export XDG_RUNTIME_DIR="$runtime"
+    trap 'rm -rf "$runtime"' EXIT
+    cd build
+    ctest --output-on-failure -j2
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
