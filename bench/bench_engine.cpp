@@ -1,0 +1,132 @@
+// Timing of the statistics engine on large data sets. Run by hand:
+//   build/bin/bench_engine            (1,000,000 and 10,000,000 values)
+//   build/bin/bench_engine 2000000    (any sizes)
+// Prints the time of each procedure, of the whole sequence the results run
+// makes, and the peak memory of the process.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "stats/NumberText.h"
+#include "stats/StatResult.h"
+#include "stats/Statistics.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+long PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
+}
+
+std::string Show(const StatResult& r) {
+  std::string s = r.IsNumber() ? numtext::NumberText(r.Number()) : r.Text();
+  if (s.size() > 40) s = s.substr(0, 37) + "... (" + std::to_string(s.size()) + " chars)";
+  return s;
+}
+
+// Whole numbers with many repeats, prices with two decimals, and
+// measurements with full precision, mixed.
+std::vector<double> RealisticMix(std::size_t n) {
+  std::mt19937_64 rng(2021);
+  std::vector<double> v(n);
+  for (double& x : v) {
+    const std::uint64_t r = rng();
+    switch (r % 10) {
+      case 0: case 1: case 2: case 3:
+        x = static_cast<double>((r >> 8) % 1000);
+        break;
+      case 4: case 5: case 6:
+        x = static_cast<double>((r >> 8) % 1000000) / 100.0;
+        break;
+      default:
+        x = static_cast<double>(r >> 11) * 0x1.0p-53 * 1000.0 - 250.0;
+        break;
+    }
+  }
+  return v;
+}
+
+// Every value exactly twice: every value is a mode, the longest tie list.
+std::vector<double> EveryValueTwice(std::size_t n) {
+  std::mt19937_64 rng(7);
+  std::vector<double> v(n);
+  for (std::size_t i = 0; i < n / 2; ++i) v[i] = v[n / 2 + i] = static_cast<double>(rng() >> 11) * 0x1.0p-53;
+  if (n % 2) v[n - 1] = -1;
+  std::shuffle(v.begin(), v.end(), rng);
+  return v;
+}
+
+void Time(const char* name, const std::function<std::string()>& f) {
+  const auto start = Clock::now();
+  std::string result;
+  try {
+    result = f();
+  } catch (const std::exception& e) {
+    result = std::string("failure: ") + e.what();
+  }
+  std::printf("  %-28s %9.1f ms   %s\n", name, Seconds(start) * 1000.0, result.c_str());
+}
+
+void Run(const char* label, std::vector<double> data) {
+  using namespace modStatistics;
+  std::printf("%s, %zu values\n", label, data.size());
+  Numbers = std::move(data);
+  NumberCount = static_cast<double>(Numbers.size());
+  MethodIsSample = true;
+
+  auto num = [](double v) { return numtext::NumberText(v); };
+  Time("SortNumbers", [] { SortNumbers(); return std::string(); });
+  Time("GetSum", [&] { return num(GetSum()); });
+  Time("GetSumOfSquares", [&] { return num(GetSumOfSquares()); });
+  Time("GetMean", [&] { return num(GetMean()); });
+  Time("GetMedian", [&] { return num(GetMedian()); });
+  Time("GetMode", [] { return Show(GetMode()); });
+  Time("GetVariance", [] { return Show(GetVariance()); });
+  Time("GetStandardDeviation", [] { return Show(GetStandardDeviation()); });
+  Time("GetSkew", [] { return Show(GetSkew()); });
+  Time("GetAverageDeviation", [] { return Show(GetAverageDeviation()); });
+  Time("GetCoefficientOfVariation", [] { return Show(GetCoefficientOfVariation()); });
+
+  // The calls the results run makes, in its order (the sum twice for the
+  // sum squared).
+  Time("whole analysis", [] {
+    SortNumbers();
+    double sink = GetSum();
+    sink += GetSum() * GetSum();
+    sink += GetSumOfSquares();
+    const StatResult mode = GetMode();
+    sink += GetMedian() + GetMean();
+    const StatResult rest[] = {GetVariance(), GetSkew(), GetAverageDeviation(), GetStandardDeviation(),
+                               GetCoefficientOfVariation()};
+    // Something of every result goes into the line, so that none is dropped.
+    std::size_t texts = 0;
+    for (const StatResult& r : rest) texts += r.IsNumber() ? 0 : 1;
+    return "mode " + Show(mode) + ", " + std::to_string(texts) + " text results, check " + numtext::NumberText(sink);
+  });
+  std::printf("  peak memory so far: %ld MB\n\n", PeakMegabytes());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::size_t> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoull(argv[i], nullptr, 10));
+  if (sizes.empty()) sizes = {1000000, 10000000};
+  for (std::size_t n : sizes) Run("realistic mix", RealisticMix(n));
+  for (std::size_t n : sizes) Run("every value twice", EveryValueTwice(n));
+  return 0;
+}

@@ -1,0 +1,125 @@
+#include "stats/RadixSort.h"
+
+#include <algorithm>
+#include <bit>
+#include <memory>
+#include <utility>
+
+namespace radix {
+
+namespace {
+
+// LSD digits: 11 bits keep the bucket table (2048 write positions) small enough
+// for the caches while needing at most six passes for 64-bit keys.
+constexpr int kLsdBits = 11;
+constexpr int kLsdDigits = (64 + kLsdBits - 1) / kLsdBits;
+constexpr std::size_t kLsdRadix = std::size_t{1} << kLsdBits;
+constexpr std::uint64_t kLsdMask = kLsdRadix - 1;
+
+// Below this size a bucket of the in-place sort is finished by insertion sort.
+constexpr std::size_t kSmallRun = 32;
+
+void InsertionSort(std::uint64_t* a, std::size_t n) {
+  for (std::size_t i = 1; i < n; ++i) {
+    const std::uint64_t v = a[i];
+    std::size_t j = i;
+    for (; j > 0 && a[j - 1] > v; --j) a[j] = a[j - 1];
+    a[j] = v;
+  }
+}
+
+// American flag sort. Each call first looks for the highest bit in which the
+// keys differ and sorts on the 8-bit digit holding it, so runs of equal keys
+// (very common: integer data with many repeats) end after one read and
+// digits that all keys share are never permuted.
+void MsdSort(std::uint64_t* a, std::size_t n) {
+  if (n <= kSmallRun) {
+    InsertionSort(a, n);
+    return;
+  }
+  const std::uint64_t first = a[0];
+  std::uint64_t diff = 0;
+  for (std::size_t i = 1; i < n; ++i) diff |= a[i] ^ first;
+  if (diff == 0) return;
+  const int shift = ((63 - std::countl_zero(diff)) / 8) * 8;
+
+  std::size_t count[256] = {};
+  for (std::size_t i = 0; i < n; ++i) ++count[(a[i] >> shift) & 0xFF];
+  std::size_t head[256];
+  std::size_t tail[256];
+  std::size_t sum = 0;
+  for (unsigned b = 0; b < 256; ++b) {
+    head[b] = sum;
+    sum += count[b];
+    tail[b] = sum;
+  }
+  for (unsigned b = 0; b < 256; ++b) {
+    while (head[b] < tail[b]) {
+      std::uint64_t v = a[head[b]];
+      unsigned d = (v >> shift) & 0xFF;
+      while (d != b) {
+        std::swap(v, a[head[d]++]);
+        d = (v >> shift) & 0xFF;
+      }
+      a[head[b]++] = v;
+    }
+  }
+  if (shift == 0) return;
+  std::size_t start = 0;
+  for (unsigned b = 0; b < 256; ++b) {
+    if (count[b] > 1) MsdSort(a + start, count[b]);
+    start += count[b];
+  }
+}
+
+}  // namespace
+
+void SortDoubles(const double* src, std::size_t n, double* dst) {
+  if (n == 0) return;
+
+  // All digit histograms in one read of the input.
+  auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint64_t k = OrderKey(src[i]);
+    for (int d = 0; d < kLsdDigits; ++d) ++hist[d * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
+  }
+
+  // A digit on which every key agrees would leave the order unchanged.
+  const std::uint64_t k0 = OrderKey(src[0]);
+  int passes[kLsdDigits];
+  int passCount = 0;
+  for (int d = 0; d < kLsdDigits; ++d) {
+    if (hist[d * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n) passes[passCount++] = d;
+  }
+  if (passCount == 0) {
+    std::copy(src, src + n, dst);
+    return;
+  }
+
+  // Ping-pong between dst and the scratch buffer, starting so that the last
+  // pass writes into dst.
+  std::unique_ptr<double[]> scratch;
+  if (passCount > 1) scratch = std::make_unique_for_overwrite<double[]>(n);
+  const double* from = src;
+  double* to = (passCount % 2 == 1) ? dst : scratch.get();
+  for (int p = 0; p < passCount; ++p) {
+    const int shift = passes[p] * kLsdBits;
+    std::size_t* offset = &hist[passes[p] * kLsdRadix];
+    std::size_t sum = 0;
+    for (std::size_t b = 0; b < kLsdRadix; ++b) {
+      const std::size_t c = offset[b];
+      offset[b] = sum;
+      sum += c;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const double v = from[i];
+      to[offset[(OrderKey(v) >> shift) & kLsdMask]++] = v;
+    }
+    from = to;
+    to = (to == dst) ? scratch.get() : dst;
+  }
+}
+
+void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }
+
+}  // namespace radix

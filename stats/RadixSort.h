@@ -1,0 +1,42 @@
+#pragma once
+// Sorting of doubles by their bit patterns. The engine sorts whole data sets of
+// millions of values, so both sorts here are linear in the number of values
+// and allocate nothing per element.
+//
+// Values are compared through an order-preserving unsigned key: for any two
+// doubles a < b (neither NaN), OrderKey(a) < OrderKey(b). The only values that
+// are equal under == but have different keys are -0 and +0 (-0 sorts first);
+// EqualityKey gives both zeros the key of +0, so that for non-NaN doubles
+// equal keys mean equal values and the reverse.
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace radix {
+
+inline constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+
+constexpr std::uint64_t OrderKey(double v) {
+  const auto bits = std::bit_cast<std::uint64_t>(v);
+  // Negative values: the larger the magnitude, the smaller the key.
+  return (bits & kSignBit) ? ~bits : (bits | kSignBit);
+}
+
+constexpr double FromOrderKey(std::uint64_t key) {
+  return std::bit_cast<double>((key & kSignBit) ? (key & ~kSignBit) : ~key);
+}
+
+constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) : OrderKey(v); }
+
+// Writes the n values of `src` to `dst` in ascending order (LSD radix sort on
+// 11-bit digits; digits that every value shares cost no pass). `src` and `dst`
+// must not overlap. Needs one scratch buffer of n doubles when more than one
+// digit differs. Equal values keep their relative order, so -0 and +0 come
+// out as -0 first, whatever their input order. No NaN may be passed.
+void SortDoubles(const double* src, std::size_t n, double* dst);
+
+// Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
+// any buffer of its own beyond a few kilobytes of stack.
+void SortKeysInPlace(std::uint64_t* keys, std::size_t n);
+
+}  // namespace radix

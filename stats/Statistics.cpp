@@ -1,0 +1,417 @@
+#include "stats/Statistics.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "stats/Arithmetic.h"
+#include "stats/NumberText.h"
+#include "stats/RadixSort.h"
+
+namespace modStatistics {
+
+std::vector<double> Numbers;
+double NumberCount = 0.0;
+std::vector<double> SortedNumbers;
+bool MethodIsSample = true;
+
+namespace {
+
+// NumberCount as a loop bound, converted like every double that becomes a
+// 32-bit integer: rounded half to even, a value outside the range is an
+// overflow.
+std::int32_t LoopBound() {
+  const double c = NumberCount;
+  if (!(c >= -2147483648.5 && c < 2147483647.5)) throw ArithmeticError(kOverflow);
+  return static_cast<std::int32_t>(std::nearbyint(c));
+}
+
+// How many leading elements of `a` a loop 1..n visits. A count larger than the
+// array is a failure rather than a read past its end.
+std::size_t Elements(const std::vector<double>& a, std::int32_t n) {
+  if (n <= 0) return 0;
+  if (static_cast<std::size_t>(n) > a.size()) throw std::out_of_range(kSubscriptOutOfRange);
+  return static_cast<std::size_t>(n);
+}
+
+double VarianceValue() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  const double mean = GetMean();
+  double acc = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double d = arith::Sub(Numbers[i], mean);
+    acc = arith::Add(arith::Mul(d, d), acc);
+  }
+  // Sample with one number divides 0 by 0, which fails like any other invalid
+  // operation.
+  return MethodIsSample ? arith::Div(acc, arith::Sub(NumberCount, 1.0)) : arith::Div(acc, NumberCount);
+}
+
+double StandardDeviationValue() { return std::sqrt(std::fabs(GetVariance().Number())); }
+
+double SkewValue() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  const double mean = GetMean();
+  const StatResult s = GetStandardDeviation();
+  double acc = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    // s.Number() fails for "#Div/0!"; a zero s fails in the division.
+    acc = arith::Add(acc, arith::Cube(arith::Div(arith::Sub(Numbers[i], mean), s.Number())));
+  }
+  const double count = NumberCount;
+  const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
+  return arith::Mul(factor, acc);
+}
+
+double CoefficientOfVariationValue() {
+  const StatResult s = GetStandardDeviation();
+  const double m = GetMean();
+  return arith::Mul(arith::Div(s.Number(), m), 100.0);
+}
+
+// ---- The sorted copy's record --------------------------------------------
+//
+// The mode needs the data in sorted order too. The results run sorts just
+// before it, so the mode counts from SortedNumbers whenever that copy is known
+// to be the sort of the current Numbers; otherwise it sorts a copy of its own.
+// "Known" means: both arrays still have the fingerprints recorded when the
+// copy was made. Each lane of a fingerprint passes every element through a
+// chain of bijections, so changing any single element always changes it;
+// several changes could cancel out only by a coincidence of 256 bits. (In the
+// results run nothing changes the arrays between the sort and the mode.)
+
+struct Fingerprint {
+  std::uint64_t lane[4] = {};
+  bool operator==(const Fingerprint&) const = default;
+};
+
+inline std::uint64_t FingerprintStep(std::uint64_t h, double v) {
+  h += std::bit_cast<std::uint64_t>(v);
+  h *= 0x9E3779B97F4A7C15ULL;
+  return h ^ (h >> 32);
+}
+
+Fingerprint FingerprintOf(const double* v, std::size_t n) {
+  // Four independent lanes keep the multiplications from waiting on each other.
+  std::uint64_t h0 = n, h1 = 0x243F6A8885A308D3ULL, h2 = 0x13198A2E03707344ULL, h3 = 0xA4093822299F31D0ULL;
+  std::size_t i = 0;
+  for (; i + 4 <= n; i += 4) {
+    h0 = FingerprintStep(h0, v[i]);
+    h1 = FingerprintStep(h1, v[i + 1]);
+    h2 = FingerprintStep(h2, v[i + 2]);
+    h3 = FingerprintStep(h3, v[i + 3]);
+  }
+  for (; i < n; ++i) h0 = FingerprintStep(h0, v[i]);
+  return Fingerprint{{h0, h1, h2, h3}};
+}
+
+struct SortedCopyRecord {
+  bool valid = false;
+  std::size_t count = 0;
+  Fingerprint numbers;
+  Fingerprint sorted;
+};
+SortedCopyRecord sortedCopy;
+
+bool SortedCopyIsCurrent(std::size_t n) {
+  return sortedCopy.valid && sortedCopy.count == n && SortedNumbers.size() == n &&
+         FingerprintOf(SortedNumbers.data(), n) == sortedCopy.sorted &&
+         FingerprintOf(Numbers.data(), n) == sortedCopy.numbers;
+}
+
+// ---- The mode -------------------------------------------------------------
+//
+// By definition every position is counted against every other one and the tie
+// list is built in list order. Here the counts come from a sorted copy (runs
+// of equal values; both zeros share a key, as they are equal), and only the
+// values that reach the highest count are looked up again while walking the
+// list in order.
+
+// The highest count in a sorted sequence of keys, and the keys reaching it
+// (ascending). None are collected when no key repeats.
+struct Ties {
+  std::size_t maxCount = 0;
+  std::vector<std::uint64_t> keys;
+};
+
+template <class KeyAt>
+Ties CollectTies(std::size_t n, KeyAt keyAt) {
+  Ties ties;
+  std::size_t reaching = 0;
+  for (int round = 0; round < 2; ++round) {
+    // First round: the highest count and how many reach it; second round:
+    // those keys, into a list of exactly that size.
+    if (round == 1) {
+      if (ties.maxCount < 2) break;
+      ties.keys.reserve(reaching);
+    }
+    for (std::size_t i = 0; i < n;) {
+      const std::uint64_t key = keyAt(i);
+      std::size_t j = i + 1;
+      while (j < n && keyAt(j) == key) ++j;
+      const std::size_t count = j - i;
+      if (round == 0) {
+        if (count > ties.maxCount) {
+          ties.maxCount = count;
+          reaching = 0;
+        }
+        if (count == ties.maxCount) ++reaching;
+      } else if (count == ties.maxCount) {
+        ties.keys.push_back(key);
+      }
+      i = j;
+    }
+  }
+  return ties;
+}
+
+// The tied values (ascending keys), looked up by key. Open addressing with
+// linear probing; a slot holds ordinal + 1, 0 when empty. A found entry can be
+// retired: later lookups of that key then miss, which is what the walk wants
+// once a value's first position has been dealt with.
+class TieTable {
+ public:
+  static constexpr std::size_t kMissing = std::numeric_limits<std::size_t>::max();
+
+  explicit TieTable(const std::vector<std::uint64_t>& keys) : keys_(keys) {
+    const std::size_t count = keys.size();
+    const std::size_t capacity = std::bit_ceil(count + count / 2 + 1);
+    shift_ = 64 - std::countr_zero(capacity);
+    mask_ = capacity - 1;
+    slots_.assign(capacity, kEmpty);
+    for (std::size_t ordinal = 0; ordinal < count; ++ordinal) {
+      std::size_t s = Home(keys[ordinal]);
+      while (slots_[s] != kEmpty) s = (s + 1) & mask_;
+      slots_[s] = static_cast<std::uint32_t>(ordinal + 1);
+    }
+  }
+
+  // The slot holding `key`, or kMissing.
+  std::size_t Find(std::uint64_t key) const {
+    for (std::size_t s = Home(key);; s = (s + 1) & mask_) {
+      const std::uint32_t v = slots_[s];
+      if (v == kEmpty) return kMissing;
+      if (v != kRetired && keys_[v - 1] == key) return s;
+    }
+  }
+  std::size_t Ordinal(std::size_t slot) const { return slots_[slot] - 1; }
+  void Retire(std::size_t slot) { slots_[slot] = kRetired; }
+
+  // A large table is far bigger than the caches and every lookup would wait
+  // for memory twice (slot, then key). The walk announces its lookups ahead:
+  // first the home slot, later the key that slot names.
+  void PrefetchSlot(std::uint64_t key) const { __builtin_prefetch(&slots_[Home(key)]); }
+  void PrefetchKey(std::uint64_t key) const {
+    const std::uint32_t v = slots_[Home(key)];
+    if (v != kEmpty && v != kRetired) __builtin_prefetch(&keys_[v - 1]);
+  }
+
+ private:
+  static constexpr std::uint32_t kEmpty = 0;
+  static constexpr std::uint32_t kRetired = std::numeric_limits<std::uint32_t>::max();
+
+  std::size_t Home(std::uint64_t key) const {
+    // splitmix64's finaliser: keys of whole numbers differ only in their top
+    // bits, which a plain multiplicative hash would spread poorly.
+    key ^= key >> 30;
+    key *= 0xbf58476d1ce4e5b9ULL;
+    key ^= key >> 27;
+    key *= 0x94d049bb133111ebULL;
+    key ^= key >> 31;
+    return static_cast<std::size_t>(key >> shift_);
+  }
+
+  const std::vector<std::uint64_t>& keys_;
+  std::vector<std::uint32_t> slots_;
+  int shift_ = 0;
+  std::size_t mask_ = 0;
+};
+
+// Whether two different values a < b have the same number text. The text
+// rounds to 15 significant digits, so equal texts need b - a <= 1e-14 of the
+// magnitude; only values that close are formatted and compared.
+bool SameNumberText(double a, double b) {
+  const double magnitude = std::max(std::fabs(a), std::fabs(b));
+  if (!(b - a <= magnitude * 2e-14)) return false;
+  return numtext::NumberText(a) == numtext::NumberText(b);
+}
+
+// Values with the same number text lie next to each other in ascending order;
+// a group of them is named by its first (lowest) member.
+std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordinal) {
+  while (ordinal > 0 && SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal])))
+    --ordinal;
+  return ordinal;
+}
+
+// The mode of x[0..n) given the values that reach the highest count.
+StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties) {
+  // No value occurs twice (a single number included).
+  if (ties.maxCount < 2) return kNoneText;
+  const std::vector<std::uint64_t>& tied = ties.keys;
+
+  if (tied.size() == 1) {
+    const double mode = radix::FromOrderKey(tied[0]);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (x[i] == mode) return x[i];
+    }
+    throw std::logic_error("mode not found");
+  }
+
+  TieTable table(tied);
+  // best: the first position whose value has the highest count.
+  std::size_t best = 0;
+  std::size_t slot = TieTable::kMissing;
+  for (; best < n; ++best) {
+    slot = table.Find(radix::EqualityKey(x[best]));
+    if (slot != TieTable::kMissing) break;
+  }
+  if (slot == TieTable::kMissing) throw std::logic_error("mode not found");
+  const std::size_t bestOrdinal = table.Ordinal(slot);
+  table.Retire(slot);  // positions equal to Numbers(best) are never listed
+
+  // A value is listed at its first position unless a value with the same
+  // number text is already in the list. The list starts with the text of
+  // Numbers(best) only once a second value joins it.
+  std::vector<bool> listed(tied.size(), false);  // by text group
+  std::string text;
+  constexpr std::size_t kAhead = 16;
+  const bool prefetch = tied.size() > 4096;
+  for (std::size_t i = best + 1; i < n; ++i) {
+    if (prefetch) {
+      if (i + kAhead < n) table.PrefetchSlot(radix::EqualityKey(x[i + kAhead]));
+      if (i + kAhead / 2 < n) table.PrefetchKey(radix::EqualityKey(x[i + kAhead / 2]));
+    }
+    slot = table.Find(radix::EqualityKey(x[i]));
+    if (slot == TieTable::kMissing) continue;
+    const std::size_t group = TextGroup(tied, table.Ordinal(slot));
+    table.Retire(slot);  // later positions of this value are always skipped
+    if (listed[group]) continue;
+    if (text.empty()) {
+      text = numtext::NumberText(x[best]);
+      listed[TextGroup(tied, bestOrdinal)] = true;
+    }
+    listed[group] = true;
+    text += " or ";
+    text += numtext::NumberText(x[i]);
+  }
+  if (text.empty()) return x[best];
+  return text;
+}
+
+StatResult ModeOf(const double* x, std::size_t n) {
+  Ties ties;
+  if (SortedCopyIsCurrent(n)) {
+    const double* sorted = SortedNumbers.data();
+    ties = CollectTies(n, [sorted](std::size_t i) { return radix::EqualityKey(sorted[i]); });
+  } else {
+    auto keys = std::make_unique_for_overwrite<std::uint64_t[]>(n);
+    for (std::size_t i = 0; i < n; ++i) keys[i] = radix::EqualityKey(x[i]);
+    radix::SortKeysInPlace(keys.get(), n);
+    ties = CollectTies(n, [&keys](std::size_t i) { return keys[i]; });
+  }
+  return ModeFromTies(x, n, ties);
+}
+
+}  // namespace
+
+void SortNumbers() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  sortedCopy.valid = false;
+  // Let go of the old copy first, so that a large data set is never held
+  // three times over.
+  std::vector<double>().swap(SortedNumbers);
+  SortedNumbers.resize(n);
+  // The result has the same values in the same order as the exchange sort of
+  // the definition (compared with ==). The only equal values that can be told
+  // apart are -0 and +0, which may end up in another order among themselves
+  // (here -0 always comes first). Only the median reads this copy, and the
+  // number text of -0 is "0", so the difference never shows.
+  radix::SortDoubles(Numbers.data(), n, SortedNumbers.data());
+  sortedCopy = {true, n, FingerprintOf(Numbers.data(), n), FingerprintOf(SortedNumbers.data(), n)};
+}
+
+double GetSum() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  double sum = 0.0;
+  for (std::size_t i = 0; i < n; ++i) sum = arith::Add(sum, Numbers[i]);
+  return sum;
+}
+
+double GetSumOfSquares() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  double total = 0.0;
+  for (std::size_t i = 0; i < n; ++i) total = arith::Add(arith::Mul(Numbers[i], Numbers[i]), total);
+  return total;
+}
+
+double GetMean() { return arith::Div(GetSum(), NumberCount); }
+
+double GetMedian() {
+  const std::int32_t n = LoopBound();
+  if (n < 1) throw std::out_of_range(kSubscriptOutOfRange);
+  Elements(SortedNumbers, n);
+  const std::size_t half = static_cast<std::size_t>(n / 2);
+  if (n % 2 == 1) return SortedNumbers[half];
+  // Upper middle element plus lower middle element, then halved.
+  return arith::Div(arith::Add(SortedNumbers[half], SortedNumbers[half - 1]), 2.0);
+}
+
+StatResult GetAverageDeviation() {
+  const std::size_t n = Elements(Numbers, LoopBound());
+  const double mean = GetMean();
+  double acc = 0.0;
+  for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(Numbers[i], mean)), acc);
+  return arith::Div(acc, NumberCount);
+}
+
+StatResult GetMode() {
+  try {
+    const std::size_t n = Elements(Numbers, LoopBound());
+    if (n == 0) throw std::out_of_range(kSubscriptOutOfRange);
+    return ModeOf(Numbers.data(), n);
+  } catch (...) {
+    return kErrorText;
+  }
+}
+
+StatResult GetVariance() {
+  try {
+    return VarianceValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult GetStandardDeviation() {
+  try {
+    return StandardDeviationValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult GetSkew() {
+  try {
+    return SkewValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult GetCoefficientOfVariation() {
+  try {
+    return CoefficientOfVariationValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+}  // namespace modStatistics

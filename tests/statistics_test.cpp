@@ -1,0 +1,379 @@
+// The statistics engine on small data sets whose results are known. Doubles
+// are compared through their 15-digit number text, which is what the results
+// list shows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "stats/Arithmetic.h"
+#include "stats/NumberText.h"
+#include "stats/StatResult.h"
+#include "stats/Statistics.h"
+
+namespace {
+
+using namespace modStatistics;
+
+const char* const kFailDiv0 = "#Div/0!";
+
+std::string Text(double v) { return numtext::NumberText(v, numtext::Separators{}); }
+
+// A number shows as its text, a text result in brackets: "4" versus "[None]".
+std::string Describe(double v) { return Text(v); }
+std::string Describe(const StatResult& r) { return r.IsNumber() ? Text(r.Number()) : "[" + r.Text() + "]"; }
+
+// The result described, or "fail:<description>" for a failure passed on.
+template <class F>
+std::string Outcome(F f) {
+  try {
+    return Describe(f());
+  } catch (const std::exception& e) {
+    return std::string("fail:") + e.what();
+  }
+}
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override { MethodIsSample = true; }
+  void TearDown() override {
+    MethodIsSample = true;
+    numtext::SetUserSeparators(numtext::Separators{});
+  }
+
+  // What the analysis run does: fill the data set, then sort.
+  static void Load(const std::vector<double>& values) {
+    Numbers = values;
+    NumberCount = static_cast<double>(values.size());
+    SortedNumbers.clear();
+    SortNumbers();
+  }
+};
+
+// ---- Checked arithmetic ----------------------------------------------------
+
+TEST(Arithmetic, StepsAreCheckedForOverflowAndDivisionByZero) {
+  const double big = 1e308;
+  struct Row {
+    const char* what;
+    std::function<double()> op;
+    std::string expected;
+  } rows[] = {
+      {"add", [] { return arith::Add(0.1, 0.2); }, "0.3"},
+      {"add overflow", [=] { return arith::Add(big, big); }, "fail:Overflow"},
+      {"add negative overflow", [=] { return arith::Add(-big, -big); }, "fail:Overflow"},
+      {"sub", [] { return arith::Sub(1, 3); }, "-2"},
+      {"sub overflow", [=] { return arith::Sub(-big, big); }, "fail:Overflow"},
+      {"mul", [] { return arith::Mul(1.5, -4); }, "-6"},
+      {"mul overflow", [] { return arith::Mul(1e200, -1e200); }, "fail:Overflow"},
+      {"mul underflow is zero", [] { return arith::Mul(1e-200, 1e-200); }, "0"},
+      {"div", [] { return arith::Div(1, 4); }, "0.25"},
+      {"div nonzero by zero", [] { return arith::Div(1, 0); }, "fail:Division by zero"},
+      {"div negative by negative zero", [] { return arith::Div(-3, -0.0); }, "fail:Division by zero"},
+      {"div zero by zero", [] { return arith::Div(0, 0); }, "fail:Overflow"},
+      {"div negative zero by zero", [] { return arith::Div(-0.0, 0); }, "fail:Overflow"},
+      {"div overflow", [] { return arith::Div(1e308, 1e-10); }, "fail:Overflow"},
+      {"div underflow is zero", [] { return arith::Div(1e-300, 1e300); }, "0"},
+      {"cube", [] { return arith::Cube(-1.5); }, "-3.375"},
+      {"cube of a decimal", [] { return arith::Cube(1.1); }, "1.331"},
+      {"cube overflow", [] { return arith::Cube(1e103); }, "fail:Overflow"},
+      {"cube negative overflow", [] { return arith::Cube(-1e103); }, "fail:Overflow"},
+      {"cube underflow is zero", [] { return arith::Cube(1e-110); }, "0"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(Outcome(r.op), r.expected) << r.what;
+}
+
+// ---- StatResult ------------------------------------------------------------
+
+TEST(StatResultTest, NumberOrText) {
+  const StatResult n(2.5);
+  EXPECT_TRUE(n.IsNumber());
+  EXPECT_EQ(n.Number(), 2.5);
+  EXPECT_EQ(n.Text(), "");
+
+  const StatResult t(kDivZeroText);
+  EXPECT_FALSE(t.IsNumber());
+  EXPECT_EQ(t.Text(), "#Div/0!");
+  try {
+    (void)t.Number();
+    ADD_FAILURE() << "a text used as a number must fail";
+  } catch (const ArithmeticError& e) {
+    EXPECT_STREQ(e.what(), "Type mismatch");
+  }
+
+  EXPECT_EQ(StatResult(std::string("2 or 3")), StatResult("2 or 3"));
+  EXPECT_NE(StatResult(4.0), StatResult("4"));
+  EXPECT_NE(StatResult(4.0), StatResult(4.5));
+}
+
+// ---- Sort, sums, mean, median, mode ----------------------------------------
+
+TEST_F(Engine, CentralTendency) {
+  struct Row {
+    std::vector<double> numbers;
+    std::string sum, sumOfSquares, mean, median, mode;
+  } rows[] = {
+      {{3, 1, 2}, "6", "14", "2", "2", "[None]"},
+      {{2, 4, 4, 5}, "15", "61", "3.75", "4", "4"},
+      {{7}, "7", "49", "7", "7", "[None]"},
+      {{5, 5}, "10", "50", "5", "5", "5"},
+      {{1, 2, 2, 3, 3}, "11", "27", "2.2", "2", "[2 or 3]"},
+      {{3, 3, 2, 2, 1}, "11", "27", "2.2", "2", "[3 or 2]"},
+      {{2, 1, 1}, "4", "6", "1.33333333333333", "1", "1"},
+      {{12, 12, 1, 1, 2, 2}, "30", "298", "5", "2", "[12 or 1 or 2]"},
+      {{10, 10, 20, 20, 0, 0}, "60", "1000", "10", "10", "[10 or 20 or 0]"},
+      {{1E+308, 1E+308}, "fail:Overflow", "fail:Overflow", "fail:Overflow", "fail:Overflow", "1E+308"},
+      {{-1, 1}, "0", "2", "0", "0", "[None]"},
+      // The sums follow the list order exactly: rounding makes the order show.
+      {{1e16, 1, -1e16, 1}, "1", "2E+32", "0.25", "1", "1"},
+      {{1e16, 1, 1, -1e16}, "0", "2E+32", "0", "1", "1"},
+      // Only the squares overflow.
+      {{1e200}, "1E+200", "fail:Overflow", "1E+200", "1E+200", "[None]"},
+      // Median of two values whose sum leaves the range; the mean fails first
+      // in the sum.
+      {{1.5e308, 1e308}, "fail:Overflow", "fail:Overflow", "fail:Overflow", "fail:Overflow", "[None]"},
+      {{-1.5e308, -1e308, 0}, "fail:Overflow", "fail:Overflow", "fail:Overflow", "-1E+308", "[None]"},
+      // Later positions with an equal count never replace the first one.
+      {{4, 9, 9, 4}, "26", "194", "6.5", "6.5", "[4 or 9]"},
+      {{0.5, 0.25, 0.25, 0.5, 0.5}, "2", "0.875", "0.4", "0.5", "0.5"},
+      // Whole values, not parts of texts: "1" is not already in "12 or 21".
+      {{12, 12, 21, 21, 1, 1, 2, 2}, "72", "1180", "9", "7", "[12 or 21 or 1 or 2]"},
+      {{-5, -5, 5, 5}, "0", "100", "0", "0", "[-5 or 5]"},
+  };
+  for (const Row& r : rows) {
+    Load(r.numbers);
+    const std::string name = ::testing::PrintToString(r.numbers);
+    EXPECT_EQ(Outcome(GetSum), r.sum) << name;
+    EXPECT_EQ(Outcome(GetSumOfSquares), r.sumOfSquares) << name;
+    EXPECT_EQ(Outcome(GetMean), r.mean) << name;
+    EXPECT_EQ(Outcome(GetMedian), r.median) << name;
+    EXPECT_EQ(Describe(GetMode()), r.mode) << name;
+  }
+}
+
+TEST_F(Engine, SortedCopyIsAscendingAndLeavesNumbersAlone) {
+  Load({3, -1, 2.5, -1, 1e-300, 0, 1e300, -7});
+  EXPECT_EQ(SortedNumbers, (std::vector<double>{-7, -1, -1, 0, 1e-300, 2.5, 3, 1e300}));
+  EXPECT_EQ(Numbers, (std::vector<double>{3, -1, 2.5, -1, 1e-300, 0, 1e300, -7}));
+
+  // Rebuilt from scratch: a smaller data set leaves nothing of the old one.
+  Load({2, 1});
+  EXPECT_EQ(SortedNumbers, (std::vector<double>{1, 2}));
+}
+
+TEST_F(Engine, OnlyTheFirstNumberCountElementsTakePart) {
+  Numbers = {4, 2, 9, 100};
+  NumberCount = 3;
+  SortNumbers();
+  EXPECT_EQ(SortedNumbers, (std::vector<double>{2, 4, 9}));
+  EXPECT_EQ(GetSum(), 15);
+  EXPECT_EQ(GetMedian(), 4);
+  EXPECT_EQ(Describe(GetMode()), "[None]");
+}
+
+TEST_F(Engine, CountBeyondTheDataIsAFailureNotARead) {
+  Load({1, 2});
+  NumberCount = 3;
+  EXPECT_EQ(Outcome(GetSum), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome(GetSumOfSquares), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome(GetMean), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");  // sorted copy has 2
+  EXPECT_EQ(Outcome(GetAverageDeviation), "fail:Subscript out of range");
+  EXPECT_EQ(Describe(GetMode()), "[Error]");
+  EXPECT_EQ(Describe(GetVariance()), "[#Div/0!]");
+  EXPECT_EQ(Describe(GetStandardDeviation()), "[#Div/0!]");
+  EXPECT_EQ(Describe(GetSkew()), "[#Div/0!]");
+  EXPECT_EQ(Describe(GetCoefficientOfVariation()), "[#Div/0!]");
+  // The failed sort leaves the old sorted copy as it was.
+  EXPECT_THROW(SortNumbers(), std::out_of_range);
+  EXPECT_EQ(SortedNumbers, (std::vector<double>{1, 2}));
+
+  // A count that is no 32-bit integer overflows in the conversion.
+  NumberCount = 3e9;
+  EXPECT_EQ(Outcome(GetSum), "fail:Overflow");
+  EXPECT_EQ(Describe(GetMode()), "[Error]");
+}
+
+TEST_F(Engine, EmptyDataSet) {
+  // The analysis run never gets here with an empty list; nothing may crash.
+  Load({});
+  EXPECT_TRUE(SortedNumbers.empty());
+  EXPECT_EQ(Outcome(GetSum), "0");
+  EXPECT_EQ(Outcome(GetSumOfSquares), "0");
+  EXPECT_EQ(Outcome(GetMean), "fail:Overflow");  // 0 / 0
+  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");
+  EXPECT_EQ(Describe(GetMode()), "[Error]");
+  EXPECT_EQ(Describe(GetVariance()), "[#Div/0!]");
+}
+
+TEST_F(Engine, MedianNeedsTheSortedCopy) {
+  Numbers = {5, 1, 3};
+  NumberCount = 3;
+  SortedNumbers.clear();
+  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");
+  SortNumbers();
+  EXPECT_EQ(GetMedian(), 3);
+}
+
+TEST_F(Engine, ModeFollowsNumbersNotAStaleSortedCopy) {
+  Load({1, 2, 2, 3});
+  EXPECT_EQ(Describe(GetMode()), "2");
+  // Numbers changed after the sort: the mode is of the numbers as they are now.
+  Numbers[0] = 3;
+  EXPECT_EQ(Describe(GetMode()), "[3 or 2]");
+  Numbers[0] = 1;
+  EXPECT_EQ(Describe(GetMode()), "2");
+  // A sorted copy changed behind the engine's back does not mislead it either.
+  SortedNumbers = {1, 1, 1, 3};
+  EXPECT_EQ(Describe(GetMode()), "2");
+  EXPECT_EQ(GetMedian(), 1);  // the median does read the copy as it is
+  SortedNumbers = {1, 2, 2, 3, 4};
+  EXPECT_EQ(Describe(GetMode()), "2");
+  // Fewer numbers counted than were sorted.
+  SortNumbers();
+  NumberCount = 2;
+  EXPECT_EQ(Describe(GetMode()), "[None]");
+}
+
+TEST_F(Engine, ModeOfBothZeros) {
+  // -0 and +0 are one value; the single mode is the element at the first
+  // position, with its own sign.
+  Load({-0.0, 1, 0.0, 2});
+  StatResult mode = GetMode();
+  ASSERT_TRUE(mode.IsNumber());
+  EXPECT_EQ(mode.Number(), 0.0);
+  EXPECT_TRUE(std::signbit(mode.Number()));
+
+  Load({0.0, 3, 3, -0.0, 7});
+  EXPECT_EQ(Describe(GetMode()), "[0 or 3]");
+  EXPECT_EQ(GetMedian(), 3);
+
+  Load({-0.0, 0.0});
+  EXPECT_EQ(GetMedian(), 0.0);
+  EXPECT_EQ(Text(GetMedian()), "0");
+}
+
+TEST_F(Engine, ModeListsNumberTextsOnce) {
+  // 0.1 + 0.2 is not 0.3, but both have the text "0.3". A value is left out
+  // when its text is already listed; before the list starts nothing is.
+  const double nearly = 0.1 + 0.2;
+  ASSERT_NE(nearly, 0.3);
+  struct Row {
+    std::vector<double> numbers;
+    std::string mode;
+  } rows[] = {
+      {{0.3, 0.3, nearly, nearly}, "[0.3 or 0.3]"},
+      {{5, 5, 0.3, 0.3, nearly, nearly}, "[5 or 0.3]"},
+      {{0.3, 0.3, nearly, nearly, 5, 5}, "[0.3 or 0.3 or 5]"},
+      {{nearly, 0.3, 0.3, 5, nearly, 5}, "[0.3 or 0.3 or 5]"},
+      {{nearly, 0.3, nearly, 0.3, 8}, "[0.3 or 0.3]"},
+      // Counts differ: the single mode.
+      {{0.3, nearly, nearly}, "0.3"},
+  };
+  for (const Row& r : rows) {
+    Load(r.numbers);
+    EXPECT_EQ(Describe(GetMode()), r.mode) << ::testing::PrintToString(r.numbers);
+  }
+}
+
+TEST_F(Engine, ModeListUsesTheUserDecimalSeparator) {
+  numtext::SetUserSeparators({",", "."});
+  Load({1.5, 1.5, 2.25, 2.25, 3});
+  EXPECT_EQ(Describe(GetMode()), "[1,5 or 2,25]");
+}
+
+TEST_F(Engine, ModeOfLargeDataSets) {
+  // Every value twice: every value ties, listed in order of first position.
+  std::vector<double> values;
+  std::string expected;
+  for (int i = 0; i < 2000; ++i) {
+    const double v = (i * 7919) % 2000 - 1000;  // a permutation of -1000..999
+    values.push_back(v);
+    expected += (i ? " or " : "") + Text(v);
+  }
+  values.insert(values.end(), values.rbegin(), values.rend());
+  Load(values);
+  EXPECT_EQ(Describe(GetMode()), "[" + expected + "]");
+
+  // One value more often than the rest, found after many others.
+  values.push_back(-1000);
+  Load(values);
+  EXPECT_EQ(Describe(GetMode()), "-1000");
+}
+
+// ---- Variance, standard deviation, skew, average deviation, CV --------------
+
+TEST_F(Engine, DispersionAndShape) {
+  struct Row {
+    std::vector<double> numbers;
+    bool sample;
+    std::string variance, sd, skew, avgDev, cv;
+  } rows[] = {
+      {{2, 4, 4, 5}, true, "1.58333333333333", "1.25830573921179", "-1.12933811497125", "0.875", "33.5548197123144"},
+      {{2, 4, 4, 5}, false, "1.1875", "1.08972473588517", "-1.73872977249268", "0.875", "29.0593262902712"},
+      {{7}, true, kFailDiv0, kFailDiv0, kFailDiv0, "0", kFailDiv0},
+      {{7}, false, "0", "0", kFailDiv0, "0", "0"},
+      {{5, 5}, false, "0", "0", kFailDiv0, "0", "0"},
+      {{5, 5}, true, "0", "0", kFailDiv0, "0", "0"},
+      {{3, 8}, true, "12.5", "3.53553390593274", kFailDiv0, "2.5", "64.2824346533225"},
+      {{3, 8}, false, "6.25", "2.5", kFailDiv0, "2.5", "45.4545454545455"},
+      {{-1, 1}, true, "2", "1.4142135623731", kFailDiv0, "1", kFailDiv0},
+      {{-1, 1}, false, "1", "1", kFailDiv0, "1", kFailDiv0},
+      {{-2, -4}, true, "2", "1.4142135623731", kFailDiv0, "1", "-47.1404520791032"},
+      {{-2, -4}, false, "1", "1", kFailDiv0, "1", "-33.3333333333333"},
+      {{1, 2, 3, 4}, true, "1.66666666666667", "1.29099444873581", "0", "1", "51.6397779494322"},
+      {{1, 2, 3, 4}, false, "1.25", "1.11803398874989", "0", "1", "44.7213595499958"},
+      {{1, 2, 3, 10}, true, "16.6666666666667", "4.08248290463863", "1.76363261480389", "3", "102.062072615966"},
+      {{1, 2, 3, 10}, false, "12.5", "3.53553390593274", "2.71529003975634", "3", "88.3883476483184"},
+      {{0.1, 0.2, 0.3, 0.7, 1e-5}, true, "0.07299870002", "0.270182715990494", "1.33854547150549", "0.1919984",
+       "103.915629876114"},
+      {{0.1, 0.2, 0.3, 0.7, 1e-5}, false, "0.058398960016", "0.241658767720106", "1.87067416578798", "0.1919984",
+       "92.9449649310796"},
+      // Order of the additions shows in the result.
+      {{1e16, 1, -1e16, 1}, true, "6.66666666666667E+31", "8.16496580927726E+15", "5.16689242618327E-49", "5E+15",
+       "3.2659863237109E+18"},
+      {{1e16, 1, 1, -1e16}, true, "6.66666666666667E+31", "8.16496580927726E+15", "0", "5E+15", kFailDiv0},
+      // The squares overflow: the variance family answers in words, the
+      // average deviation still has a value.
+      {{1e200, -1e200}, true, kFailDiv0, kFailDiv0, kFailDiv0, "1E+200", kFailDiv0},
+      {{1e200, -1e200, 0}, false, kFailDiv0, kFailDiv0, kFailDiv0, "6.66666666666667E+199", kFailDiv0},
+      // The average deviation passes its overflow on.
+      {{1.5e308, -1.5e308}, true, kFailDiv0, kFailDiv0, kFailDiv0, "fail:Overflow", kFailDiv0},
+      // The mean itself overflows.
+      {{1e308, 1e308}, false, kFailDiv0, kFailDiv0, kFailDiv0, "fail:Overflow", kFailDiv0},
+  };
+  for (const Row& r : rows) {
+    Load(r.numbers);
+    MethodIsSample = r.sample;
+    const std::string name = ::testing::PrintToString(r.numbers) + (r.sample ? " sample" : " population");
+    auto expect = [](const std::string& e) { return e == kFailDiv0 ? "[#Div/0!]" : e; };
+    EXPECT_EQ(Describe(GetVariance()), expect(r.variance)) << name;
+    EXPECT_EQ(Describe(GetStandardDeviation()), expect(r.sd)) << name;
+    EXPECT_EQ(Describe(GetSkew()), expect(r.skew)) << name;
+    EXPECT_EQ(Outcome(GetAverageDeviation), r.avgDev) << name;
+    EXPECT_EQ(Describe(GetCoefficientOfVariation()), expect(r.cv)) << name;
+  }
+}
+
+TEST_F(Engine, MethodIsReadAtTheTimeOfTheCall) {
+  Load({2, 4, 4, 5});
+  MethodIsSample = true;
+  EXPECT_EQ(Describe(GetVariance()), "1.58333333333333");
+  MethodIsSample = false;
+  EXPECT_EQ(Describe(GetVariance()), "1.1875");
+  EXPECT_EQ(Describe(GetStandardDeviation()), "1.08972473588517");
+}
+
+TEST_F(Engine, ResultsDoNotDependOnCallOrderOrRepetition) {
+  Load({0.1, 0.2, 0.3, 0.7, 1e-5, 0.3});
+  const std::string first = Describe(GetSkew()) + Describe(GetMode()) + Text(GetMedian());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Describe(GetCoefficientOfVariation()), "90.8281172335169");
+    EXPECT_EQ(Describe(GetSkew()) + Describe(GetMode()) + Text(GetMedian()), first);
+  }
+}
+
+}  // namespace
