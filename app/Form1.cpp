@@ -1,0 +1,643 @@
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <cstdint>
+#include <initializer_list>
+#include <stdexcept>
+
+#include "app/ErrorReport.h"
+#include "app/SettingsStore.h"
+#include "input/DropFiles.h"
+#include "input/ListFile.h"
+#include "input/LoadFilesCommand.h"
+#include "input/ManualEntry.h"
+#include "input/NumberListModel.h"
+#include "input/SampleNumbers.h"
+#include "platform/Dialogs.h"
+#include "platform/DropData.h"
+#include "platform/EventPump.h"
+#include "results/Options.h"
+#include "stats/Statistics.h"
+
+QString ApplicationTitleFromName(const QString& productName) {
+  QString title = productName;
+  do {
+    const qsizetype space = title.lastIndexOf(QLatin1Char(' '));
+    if (space < 0) break;
+    title.truncate(space);
+  } while (title.size() > 40);
+  return title;
+}
+
+namespace {
+
+QFont DesignFont(qreal points) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(points);
+  font.setBold(true);
+  return font;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+  // Buttons (option buttons and check boxes among them) fill with the button
+  // colour by default; these controls carry the background colour instead.
+  widget->setBackgroundRole(QPalette::Window);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+// A small bar chart: the program's icon, drawn rather than shipped.
+QIcon ApplicationIcon() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  painter.setPen(Qt::black);
+  painter.drawRect(0, 0, 31, 31);
+  const int heights[] = {10, 18, 26, 14};
+  for (int i = 0; i < 4; ++i) painter.fillRect(4 + i * 6, 29 - heights[i], 5, heights[i], QColor(0, 70, 160));
+  painter.end();
+  return QIcon(pixmap);
+}
+
+// The report-style look shared by both lists: one column, no grid, rows of
+// one height, one selected row at a time, no editing in place. A table view
+// rather than a tree view: it keeps no bookkeeping per row, so a list of ten
+// million entries costs little beyond their texts (a tree view spends about
+// 40 bytes on every row).
+void SetUpReportList(QTableView* view, QAbstractItemModel* model) {
+  view->setModel(model);
+  view->setFont(DesignFont(9));
+  view->setShowGrid(false);
+  view->setWordWrap(false);
+  view->setCornerButtonEnabled(false);
+  view->setTabKeyNavigation(false);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  view->setAutoScroll(false);
+  QHeaderView* rows = view->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setMinimumSectionSize(1);
+  rows->setDefaultSectionSize(QFontMetrics(view->font()).height() + 3);
+  QHeaderView* columns = view->horizontalHeader();
+  columns->setStretchLastSection(false);
+  columns->setSectionResizeMode(QHeaderView::Interactive);
+  columns->setHighlightSections(false);
+  columns->setSectionsClickable(false);
+  columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  view->setToolTip(QString::fromLatin1(kListToolTip));
+  view->viewport()->setMouseTracking(true);
+  view->viewport()->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+}  // namespace
+
+Form1::Form1(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+      pointer_(this),
+      screenPointer_([] { return QCursor::pos(); }) {
+  BuildControls();
+  ConnectHandlers();
+  Form_Load();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  ListView1->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1() {
+  // Children die after this body; no focus notification may reach a
+  // half-destroyed window.
+  QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// The designed window.
+
+QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width, int height) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), this);
+  button->setFont(DesignFont(11.25));
+  button->setAutoDefault(false);
+  button->setMouseTracking(true);
+  button->setAttribute(Qt::WA_NoMousePropagation);
+  Place(button, left, top, width, height);
+  return button;
+}
+
+void Form1::BuildControls() {
+  setFixedSize(Twips(8040), Twips(9570));
+  setFont(DesignFont(9));
+  SetBackground(this, Qt::white);
+  setMouseTracking(true);
+
+  numbers_ = new NumberListModel(this);
+  results_ = new QStandardItemModel(this);
+
+  ListView1 = new QTableView(this);
+  SetUpReportList(ListView1, numbers_);
+  ListView1->setAcceptDrops(true);
+  ListView1->viewport()->setAcceptDrops(true);
+  Place(ListView1, 120, 90, 7800, 1815);
+
+  PushButton3 = MakeButton("Add Number / Numbers", 120, 2010, 3840, 405);
+  PushButton6 = MakeButton("Load Numbers From File", 4080, 2010, 3840, 405);
+  PushButton1 = MakeButton("Clear List", 120, 2520, 3840, 405);
+  PushButton2 = MakeButton("Load Sample/Example Numbers", 4080, 2520, 3840, 405);
+
+  Frame1 = new QGroupBox(QStringLiteral("Method"), this);
+  Place(Frame1, 120, 3000, 3840, 1065);
+  Option1 = new QRadioButton(QStringLiteral("Sample"), Frame1);
+  Place(Option1, 240, 300, 1305, 240);
+  Option1->setChecked(true);
+  Option2 = new QRadioButton(QStringLiteral("Population"), Frame1);
+  Place(Option2, 240, 650, 1665, 225);
+
+  Frame2 = new QGroupBox(QStringLiteral("Decimal Options"), this);
+  Place(Frame2, 4080, 3000, 3840, 1065);
+  Label1 = new QLabel(QStringLiteral("Decimal places:"), Frame2);
+  Place(Label1, 240, 300, 1485, 255);
+  Combo1 = new QComboBox(Frame2);
+  Combo1->setEditable(true);
+  // A plain editable drop-down: no completion, and a typed text never
+  // becomes a list item.
+  Combo1->setCompleter(nullptr);
+  Combo1->setInsertPolicy(QComboBox::NoInsert);
+  for (int i = 1; i <= 10; ++i) Combo1->addItem(QString::number(i));
+  Combo1->setEditText(QString::fromLatin1(kDefaultDecimalPlaces));
+  Place(Combo1, 1680, 255, 975, 345);
+  Check1 = new QCheckBox(QStringLiteral("Show all decimals"), Frame2);
+  Place(Check1, 240, 700, 1875, 225);
+
+  for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Frame2}) {
+    w->setMouseTracking(true);
+    w->setAttribute(Qt::WA_NoMousePropagation);
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Frame2, Label1, Option1, Option2, Check1})
+    SetBackground(w, Qt::white);
+
+  PushButton7 = MakeButton("Start Analysis", 120, 4185, 7800, 405);
+
+  ListView2 = new QTableView(this);
+  SetUpReportList(ListView2, results_);
+  Place(ListView2, 120, 4710, 7800, 3735);
+
+  PushButton4 = MakeButton("Save Results As Text File", 120, 8550, 3840, 405);
+  PushButton13 = MakeButton("Save Results As Excel File", 4080, 8550, 3840, 405);
+  PushButton5 = MakeButton("Copy Results To Clipboard", 120, 9060, 3840, 405);
+  PushButton8 = MakeButton("Clear List", 4080, 9060, 3840, 405);
+
+  // The designed tab order; the frames and the label take no focus.
+  QWidget* const order[] = {ListView1, PushButton3, PushButton6, PushButton7, PushButton1,
+                            Option1,   Option2,     ListView2,   PushButton4, PushButton13,
+                            Combo1,    Check1,      PushButton2, PushButton5, PushButton8};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+  lostFocusTimer_ = new QTimer(this);
+  lostFocusTimer_->setSingleShot(true);
+}
+
+void Form1::ConnectHandlers() {
+  const struct {
+    QPushButton* button;
+    void (Form1::*click)();
+  } buttons[] = {
+      {PushButton1, &Form1::PushButton1_Click}, {PushButton2, &Form1::PushButton2_Click},
+      {PushButton3, &Form1::PushButton3_Click}, {PushButton4, &Form1::PushButton4_Click},
+      {PushButton5, &Form1::PushButton5_Click}, {PushButton6, &Form1::PushButton6_Click},
+      {PushButton7, &Form1::PushButton7_Click}, {PushButton8, &Form1::PushButton8_Click},
+      {PushButton13, &Form1::PushButton13_Click},
+  };
+  // Watched only once every control exists: the filter looks at all of them.
+  for (QObject* watched : std::initializer_list<QObject*>{ListView1->viewport(), ListView2->viewport(), Frame1, Frame2})
+    watched->installEventFilter(this);
+  for (const auto& b : buttons) {
+    b.button->installEventFilter(this);
+    const auto click = b.click;
+    connect(b.button, &QPushButton::clicked, this, [this, click] { RunCommand([this, click] { (this->*click)(); }); });
+  }
+
+  // The option handlers also run when code changes a control, since the
+  // start-up restores the options that way.
+  connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+    modStatistics::MethodIsSample = Option1->isChecked();
+    if (on) Option1_Click();
+  });
+  connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+    modStatistics::MethodIsSample = Option1->isChecked();
+    if (on) Option2_Click();
+  });
+  connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+  connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
+  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+  // Leaving Combo1 counts only when the focus goes to another control of this
+  // window: a box or another window taking the focus is not a leave, or the
+  // complaint about the text would trigger itself again.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (!old || !now || ended_) return;
+    const bool wasInCombo = old == Combo1 || Combo1->isAncestorOf(old);
+    const bool nowInCombo = now == Combo1 || Combo1->isAncestorOf(now);
+    if (wasInCombo && !nowInCombo && now->window() == this) ScheduleCombo1LostFocus();
+  });
+  connect(lostFocusTimer_, &QTimer::timeout, this, [this] {
+    if (ended_) return;
+    // Let a click that moved the focus finish first; a box opened between
+    // its press and its release would leave that button half pressed.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+      lostFocusTimer_->start(10);
+      return;
+    }
+    Combo1_LostFocus();
+  });
+
+  connect(ListView1, &QTableView::pressed, this, [this](const QModelIndex& index) { ListView1_ItemClick(index); });
+}
+
+void Form1::RunCommand(const std::function<void()>& command) {
+  if (ended_) return;
+  ++commandDepth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{commandDepth_};
+  command();
+}
+
+// ---------------------------------------------------------------------------
+// Start and end.
+
+void Form1::Form_Load() {
+  Trap trap(*this, kFormLoadLocation);
+  trap.Step(102, [&] { ApplySkin(); });
+  const QString cursorPath = programFolder_ + QStringLiteral("/HAND-M.CUR");
+  if (trap.Test(104, [&] { return FileExists(cursorPath.toStdString()); }))
+    trap.Step(106, [&] { pointer_.SetCustomImage(LoadPointerFile(cursorPath)); });
+  trap.Step(126, [&] { setWindowTitle(QString::fromLatin1(kProductName)); });
+  trap.Step(126, [&] { setWindowIcon(ApplicationIcon()); });
+  trap.Step(126, [&] { SetApplicationTitle(); });
+  trap.Step(128, [&] { numbers_->SetHeader(QStringLiteral("Number(s)")); });
+  trap.Step(130, [&] { ListView1->horizontalHeader()->resizeSection(0, Twips(7000)); });
+  trap.Step(132, [&] { results_->setHorizontalHeaderLabels({QStringLiteral("Result(s)")}); });
+  trap.Step(134, [&] { ListView2->horizontalHeader()->resizeSection(0, Twips(7000)); });
+
+  const QString app = QString::fromLatin1(kSettingsApplication);
+  const QString section = QString::fromLatin1(kSettingsSection);
+  trap.Step(136, [&] {
+    SetOptionButton(Option1, ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1"))));
+  });
+  trap.Step(138, [&] {
+    SetOptionButton(Option2, ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0"))));
+  });
+  trap.Step(140, [&] {
+    const std::int16_t value = ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")));
+    if (value != 0 && value != 1) throw std::runtime_error("Invalid property value");
+    Check1->setChecked(value == 1);
+  });
+  trap.Step(142, [&] {
+    SetCombo1Text(GetSetting(app, section, QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces)));
+  });
+  modStatistics::MethodIsSample = Option1->isChecked();
+}
+
+void Form1::ApplySkin() {
+  const QString skinPath = programFolder_ + QStringLiteral("/x/o.cjs");
+  if (!QFileInfo(skinPath).isFile()) return;
+  const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+  SetBackground(this, buttonFace);
+  QWidget* const controls[] = {ListView1, PushButton3, PushButton6, PushButton1, PushButton2, Frame1,
+                               Option1,   Option2,     Frame2,      Label1,      Combo1,      Check1,
+                               PushButton7, ListView2, PushButton4, PushButton13, PushButton5, PushButton8};
+  for (QWidget* control : controls) {
+    if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control) ||
+        qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
+      SetBackground(control, buttonFace);
+  }
+  SkinFramework1.LoadSkin(skinPath, QString());
+  SkinFramework1.SetOptions(SkinFramework1.Options() | SkinFramework::kSkinEnabled);
+  SkinFramework1.SetOption(SkinFramework::kSkinDialogs, true);
+  SkinFramework1.SetOption(SkinFramework::kKeepWindowSize, true);
+  SkinFramework1.ApplyWindow(winId());
+}
+
+void Form1::SetApplicationTitle() { SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName))); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+void Form1::Form_Unload() {
+  if (ended_) return;
+  ended_ = true;
+  lostFocusTimer_->stop();
+  if (endProgram_) endProgram_();
+}
+
+// ---------------------------------------------------------------------------
+// Hover pointer rules.
+
+void Form1::ShowHoverDefault() {
+  if (!pointer_.IsBusy()) pointer_.Set(WindowPointer::State::Default);
+}
+
+void Form1::ShowHoverCustom() {
+  if (!pointer_.IsBusy()) pointer_.Set(WindowPointer::State::Custom);
+}
+
+void Form1::Form_MouseMove() { ShowHoverDefault(); }
+void Form1::Frame1_MouseMove() { ShowHoverDefault(); }
+void Form1::Frame2_MouseMove() { ShowHoverDefault(); }
+void Form1::ListView2_MouseMove() { ShowHoverDefault(); }
+void Form1::PushButton1_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton2_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton3_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton4_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton5_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton6_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton7_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton8_MouseMove() { ShowHoverCustom(); }
+void Form1::PushButton13_MouseMove() { ShowHoverCustom(); }
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+  // Only the window's own background: moves over a control that does not
+  // report them (an option button, the label) change nothing.
+  if (!childAt(event->position().toPoint())) Form_MouseMove();
+  QWidget::mouseMoveEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// Commands.
+
+void Form1::PushButton1_Click() {
+  Trap trap(*this, kClearNumbersLocation);
+  trap.Step(100, [&] {
+    if (pointer_.IsBusy()) return;
+    numbers_->Clear();
+  });
+}
+
+void Form1::PushButton2_Click() { AddSampleNumbers(*numbers_, *this); }
+
+void Form1::PushButton3_Click() { AddTypedNumbers(CurrentDialogs(), *numbers_, *this); }
+
+void Form1::PushButton4_Click() {
+  // Saving the results as a text file is added with the exports.
+}
+
+void Form1::PushButton5_Click() {
+  // Copying the results to the clipboard is added with the exports.
+}
+
+void Form1::PushButton6_Click() {
+  LoadNumbersFromFiles({CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }});
+}
+
+void Form1::PushButton7_Click() { analysis::StartAnalysis(*this); }
+
+void Form1::PushButton8_Click() {
+  Trap trap(*this, kClearResultsLocation);
+  trap.Step(100, [&] { ClearResults(); });
+}
+
+void Form1::PushButton13_Click() {
+  // Saving the results to a spreadsheet is added with the exports.
+}
+
+// ---------------------------------------------------------------------------
+// Options.
+
+void Form1::SetOptionButton(QRadioButton* button, bool selected) {
+  if (button->isChecked() == selected) return;
+  if (selected) {
+    button->setChecked(true);
+    return;
+  }
+  // An auto-exclusive button refuses to be cleared; a stored "False" must
+  // still clear it, even when that leaves neither method selected.
+  button->setAutoExclusive(false);
+  button->setChecked(false);
+  button->setAutoExclusive(true);
+}
+
+void Form1::SetCombo1Text(const QString& text) {
+  if (Combo1->currentText() != text) Combo1->setEditText(text);
+}
+
+void Form1::Option1_Click() { options::StoreMethod(Option1->isChecked(), Option2->isChecked()); }
+
+void Form1::Option2_Click() { options::StoreMethod(Option1->isChecked(), Option2->isChecked()); }
+
+void Form1::Check1_Click() {
+  if (Check1->isChecked()) {
+    Combo1->setEnabled(false);
+    SetCombo1Text(QString::fromLatin1(kAllDecimalPlaces));
+  } else {
+    Combo1->setEnabled(true);
+    SetCombo1Text(QString::fromLatin1(kDefaultDecimalPlaces));
+  }
+  options::StoreShowAllDecimals(Check1->isChecked());
+}
+
+void Form1::Combo1_Change() { options::StoreDecimalPlaces(Combo1->currentText()); }
+
+void Form1::Combo1_Click() { options::StoreDecimalPlaces(Combo1->currentText()); }
+
+void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
+
+void Form1::Combo1_LostFocus() {
+  if (options::DecimalPlacesAcceptable(Combo1->currentText())) return;
+  CurrentDialogs().Message(QString::fromLatin1(kMustBeNumericMessage));
+  Combo1->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------------------
+// The number list's mouse behaviour.
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == ListView1->viewport()) {
+    switch (type) {
+      case QEvent::MouseButtonPress:
+        ListView1_MouseDown();
+        return false;
+      case QEvent::MouseButtonDblClick:
+        // The second press of a double-click: the remove acts on the
+        // selection, so the view must not move it first.
+        ListView1_MouseDown();
+        ListView1_DblClick();
+        return true;
+      case QEvent::MouseMove: {
+        auto* move = static_cast<QMouseEvent*>(event);
+        ListView1_MouseMove(move->position().toPoint());
+        // With a button down the carried entry moves, not the selection.
+        return move->buttons() != Qt::NoButton;
+      }
+      case QEvent::MouseButtonRelease:
+        ListView1_MouseUp();
+        return false;
+      case QEvent::DragEnter:
+        ListView1_DragEnter(static_cast<QDragEnterEvent*>(event));
+        return true;
+      case QEvent::DragMove:
+        ListView1_DragMove(static_cast<QDragMoveEvent*>(event));
+        return true;
+      case QEvent::Drop:
+        // Reading a dropped folder tree lets window events run, like a command.
+        RunCommand([this, event] { ListView1_Drop(static_cast<QDropEvent*>(event)); });
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (watched == ListView2->viewport()) {
+    if (type == QEvent::MouseMove) ListView2_MouseMove();
+    return false;
+  }
+  if (type != QEvent::MouseMove) return false;
+  auto* move = static_cast<QMouseEvent*>(event);
+  if (watched == Frame1 || watched == Frame2) {
+    auto* frame = static_cast<QWidget*>(watched);
+    if (!frame->childAt(move->position().toPoint())) (watched == Frame1 ? Frame1_MouseMove() : Frame2_MouseMove());
+    return false;
+  }
+  if (watched == PushButton1) PushButton1_MouseMove();
+  else if (watched == PushButton2) PushButton2_MouseMove();
+  else if (watched == PushButton3) PushButton3_MouseMove();
+  else if (watched == PushButton4) PushButton4_MouseMove();
+  else if (watched == PushButton5) PushButton5_MouseMove();
+  else if (watched == PushButton6) PushButton6_MouseMove();
+  else if (watched == PushButton7) PushButton7_MouseMove();
+  else if (watched == PushButton8) PushButton8_MouseMove();
+  else if (watched == PushButton13) PushButton13_MouseMove();
+  return false;
+}
+
+void Form1::ListView1_MouseDown() { buttonDown_ = true; }
+
+void Form1::ListView1_ItemClick(const QModelIndex&) {
+  // Without a readable drag.ico the list keeps its ordinary pointer.
+  try {
+    ListView1->viewport()->setCursor(LoadPointerFile(programFolder_ + QStringLiteral("/drag.ico")));
+  } catch (const std::exception&) {
+  }
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  movedEntry_ = selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+}
+
+void Form1::ListView1_MouseMove(QPoint position) {
+  ShowHoverDefault();
+  if (!buttonDown_) return;
+  QModelIndex under;
+  if (ListView1->viewport()->rect().contains(position)) under = ListView1->indexAt(position);
+  if (!under.isValid() || !movedEntry_.isValid()) return;
+  const auto moved = static_cast<std::size_t>(movedEntry_.row());
+  const auto target = static_cast<std::size_t>(under.row());
+  if (numbers_->Text(moved) == numbers_->Text(target)) return;
+
+  numbers_->SwapTexts(moved, target);
+  ListView1->selectionModel()->setCurrentIndex(under, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  movedEntry_ = QPersistentModelIndex(under);
+
+  const int screenY = screenPointer_().y();
+  const int row = under.row();
+  if (screenY < kScrollUpBelowY && row > 0) {
+    ListView1->scrollTo(numbers_->index(row - 1), QAbstractItemView::EnsureVisible);
+  } else if (screenY > kScrollDownAboveY && static_cast<std::size_t>(row) + 1 < numbers_->Count()) {
+    ListView1->scrollTo(numbers_->index(row + 1), QAbstractItemView::EnsureVisible);
+  }
+}
+
+void Form1::ListView1_MouseUp() {
+  buttonDown_ = false;
+  // Back to the window's pointer (the default arrow unless a command is busy).
+  ListView1->viewport()->unsetCursor();
+}
+
+void Form1::ListView1_DblClick() {
+  if (pointer_.IsBusy()) return;
+  if (numbers_->Count() == 0) return;
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  // Nothing selected: nothing to remove.
+  if (selected.isEmpty()) return;
+  numbers_->Remove(static_cast<std::size_t>(selected.first().row()));
+}
+
+void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
+  if (OffersLocalFiles(event->mimeData())) event->acceptProposedAction();
+  else event->ignore();
+}
+
+void Form1::ListView1_DragMove(QDragMoveEvent* event) {
+  if (OffersLocalFiles(event->mimeData())) event->acceptProposedAction();
+  else event->ignore();
+}
+
+void Form1::ListView1_Drop(QDropEvent* event) {
+  // Copy the paths first: the drag data belongs to the drag, which ends here.
+  std::vector<std::string> paths = DroppedLocalPaths(event->mimeData());
+  event->acceptProposedAction();
+  const DropContext context{*numbers_, *this,
+                            [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
+                            MakeEventPump()};
+  ReadDroppedPaths(std::move(paths), context);
+}
+
+// ---------------------------------------------------------------------------
+// What the analysis run sees of the window.
+
+std::size_t Form1::EntryCount() const { return numbers_->Count(); }
+
+std::string_view Form1::EntryText(std::size_t index) const { return numbers_->Text(index); }
+
+std::string Form1::DecimalPlacesText() const { return Combo1->currentText().toStdString(); }
+
+bool Form1::ShowAllDecimals() const { return Check1->isChecked(); }
+
+void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
+
+void Form1::ClearResults() { results_->removeRows(0, results_->rowCount()); }
+
+void Form1::AddResultRow(const std::string& line) {
+  auto* item = new QStandardItem(QString::fromStdString(line));
+  item->setEditable(false);
+  item->setCheckable(true);
+  item->setCheckState(Qt::Unchecked);
+  results_->appendRow(item);
+}
+
+void Form1::ShowMessage(const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); }
+
+void Form1::ReportError(const std::string& description, std::string_view location, int label) {
+  CurrentDialogs().ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));
+}

@@ -1,0 +1,195 @@
+#pragma once
+// Form1: the program's only working window. It holds the controls (which hold
+// the program's data: the number list, the results list and the options) and
+// their event procedures, named control_event. Creating it runs Form_Load;
+// closing it ends the program.
+#include <QPersistentModelIndex>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/WindowPointer.h"
+#include "platform/Skin.h"
+#include "results/Analysis.h"
+
+class QCheckBox;
+class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+class NumberListModel;
+
+inline constexpr const char* kProductName = "Tallowmere";
+inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
+inline constexpr const char* kClearNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton1_Click ";
+inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Form1.PushButton8_Click ";
+inline constexpr const char* kListToolTip =
+    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
+    "reveal full names.";
+// Screen heights (pixels) that start the auto-scroll of a carried entry.
+inline constexpr int kScrollUpBelowY = 305;
+inline constexpr int kScrollDownAboveY = 364;
+
+// The application title for a product name: cut at the last space at least
+// once, then again until 40 characters or fewer remain. A name without a space
+// (ours) stays whole; cutting stops when no space is left.
+QString ApplicationTitleFromName(const QString& productName);
+
+// Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
+constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
+
+class Form1 final : public QWidget, public AnalysisHost {
+  Q_OBJECT
+
+ public:
+  // `programFolder`: where the optional files (x/o.cjs, HAND-M.CUR,
+  // drag.ico) are looked for; empty means the executable's folder.
+  explicit Form1(const QString& programFolder = QString(), QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // --- The controls, by their designed names.
+  QTableView* ListView1 = nullptr;
+  QPushButton* PushButton3 = nullptr;
+  QPushButton* PushButton6 = nullptr;
+  QPushButton* PushButton1 = nullptr;
+  QPushButton* PushButton2 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QRadioButton* Option1 = nullptr;
+  QRadioButton* Option2 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLabel* Label1 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QCheckBox* Check1 = nullptr;
+  QPushButton* PushButton7 = nullptr;
+  QTableView* ListView2 = nullptr;
+  QPushButton* PushButton4 = nullptr;
+  QPushButton* PushButton13 = nullptr;
+  QPushButton* PushButton5 = nullptr;
+  QPushButton* PushButton8 = nullptr;
+  SkinFramework SkinFramework1;
+
+  // --- What the controls hold.
+  NumberListModel& NumberList() { return *numbers_; }
+  QStandardItemModel* ResultsModel() { return results_; }
+  WindowPointer& Pointer() { return pointer_; }
+  const QString& ProgramFolder() const { return programFolder_; }
+
+  // --- Start and end.
+  void Form_Load();
+  void ApplySkin();
+  void SetApplicationTitle();
+  void Form_Unload();
+  // What ending the program means. The program installs a real end; without
+  // one (tests) the window only records that the program ended.
+  void SetEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
+  bool ProgramEnded() const { return ended_; }
+  // True while a command handler is running (it may be letting window events
+  // run, so a close can arrive in its middle).
+  bool CommandRunning() const { return commandDepth_ > 0; }
+
+  // --- Hover pointer rules.
+  void Form_MouseMove();
+  void Frame1_MouseMove();
+  void Frame2_MouseMove();
+  void ListView2_MouseMove();
+  void PushButton1_MouseMove();
+  void PushButton2_MouseMove();
+  void PushButton3_MouseMove();
+  void PushButton4_MouseMove();
+  void PushButton5_MouseMove();
+  void PushButton6_MouseMove();
+  void PushButton7_MouseMove();
+  void PushButton8_MouseMove();
+  void PushButton13_MouseMove();
+
+  // --- Commands.
+  void PushButton1_Click();   // "Clear List" under the numbers
+  void PushButton2_Click();   // "Load Sample/Example Numbers"
+  void PushButton3_Click();   // "Add Number / Numbers"
+  void PushButton4_Click();   // "Save Results As Text File"
+  void PushButton5_Click();   // "Copy Results To Clipboard"
+  void PushButton6_Click();   // "Load Numbers From File"
+  void PushButton7_Click();   // "Start Analysis"
+  void PushButton8_Click();   // "Clear List" under the results
+  void PushButton13_Click();  // "Save Results As Excel File"
+
+  // --- Options.
+  void Option1_Click();
+  void Option2_Click();
+  void Check1_Click();
+  void Combo1_Change();
+  void Combo1_Click();
+  void Combo1_LostFocus();
+
+  // --- The number list's own mouse behaviour.
+  void ListView1_MouseDown();
+  void ListView1_ItemClick(const QModelIndex& index);
+  void ListView1_MouseMove(QPoint position);
+  void ListView1_MouseUp();
+  void ListView1_DblClick();
+  // Files dropped on the number list: the loaders hook in here.
+  void ListView1_DragEnter(QDragEnterEvent* event);
+  void ListView1_DragMove(QDragMoveEvent* event);
+  void ListView1_Drop(QDropEvent* event);
+  bool ListView1ButtonDown() const { return buttonDown_; }
+  // The entry being carried, or an invalid index.
+  QPersistentModelIndex MovedEntry() const { return movedEntry_; }
+  // Where auto-scroll reads the pointer's screen position (tests replace it).
+  void SetScreenPointerSource(std::function<QPoint()> source) { screenPointer_ = std::move(source); }
+
+  // --- AnalysisHost.
+  std::size_t EntryCount() const override;
+  std::string_view EntryText(std::size_t index) const override;
+  std::string DecimalPlacesText() const override;
+  bool ShowAllDecimals() const override;
+  void SetBusy(bool busy) override;
+  void ClearResults() override;
+  void AddResultRow(const std::string& line) override;
+  void ShowMessage(const std::string& text) override;
+  void ReportError(const std::string& description, std::string_view location, int label) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ConnectHandlers();
+  QPushButton* MakeButton(const char* caption, int left, int top, int width, int height);
+  void ShowHoverDefault();
+  void ShowHoverCustom();
+  // Puts text into Combo1 as code would: its change handler runs when the
+  // text differs.
+  void SetCombo1Text(const QString& text);
+  // Selects or clears an option button as code would: selecting clears its
+  // partner and runs the click handler; clearing runs none.
+  static void SetOptionButton(QRadioButton* button, bool selected);
+  void ScheduleCombo1LostFocus();
+  // Runs a command handler; nothing runs once the program has ended.
+  void RunCommand(const std::function<void()>& command);
+
+  QString programFolder_;
+  WindowPointer pointer_;
+  NumberListModel* numbers_ = nullptr;
+  QStandardItemModel* results_ = nullptr;
+  QTimer* lostFocusTimer_ = nullptr;
+
+  bool buttonDown_ = false;
+  QPersistentModelIndex movedEntry_;
+  std::function<QPoint()> screenPointer_;
+
+  std::function<void()> endProgram_;
+  bool ended_ = false;
+  int commandDepth_ = 0;
+};

@@ -1,0 +1,132 @@
+// Scale of the number list in the real window (offscreen):
+//   memory:  10,000,000 short entries cost under 48 bytes each beyond the text;
+//   append:  1,000,000 entries appended and shown in under 0.3 s;
+//   analyse: "Start Analysis" on 1,000,000 entries in under 0.5 s.
+// Usage: bench_number_list [runs]   (exit status 1 when a goal is missed)
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/Form1.h"
+#include "input/NumberListModel.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+long ResidentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+// Dialogs that never block: the benchmark must not wait for a user.
+class SilentDialogs final : public Dialogs {
+ public:
+  int shown = 0;
+  void Message(const QString&) override { ++shown; }
+  void ErrorReport(const QString& text) override {
+    ++shown;
+    std::fprintf(stderr, "error report: %s\n", text.toLocal8Bit().constData());
+  }
+  QString Input(const QString&) override { return {}; }
+  QStringList OpenFiles(const QString&, const QStringList&) override { return {}; }
+  QString SaveFile(const QString&, const QStringList&) override { return {}; }
+};
+
+void Shown(Form1& form) {
+  QApplication::processEvents();
+  form.ListView1->viewport()->repaint();
+}
+
+bool Report(const char* what, double value, double goal, const char* unit) {
+  const bool ok = value < goal;
+  std::printf("%-44s %10.3f %s  (goal < %g)  %s\n", what, value, unit, goal, ok ? "OK" : "MISSED");
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "default.warning=false");
+  QApplication app(argc, argv);
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+
+  QTemporaryDir settings, programFolder;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  SilentDialogs dialogs;
+  SetDialogs(&dialogs);
+
+  Form1 form(programFolder.path());
+  form.show();
+  Shown(form);
+  bool ok = true;
+
+  // Memory first, on a fresh heap.
+  {
+    constexpr std::size_t kEntries = 10'000'000;
+    std::vector<std::string> texts;  // short texts: one to three digits
+    for (int i = 0; i < 1000; ++i) texts.push_back(std::to_string(i));
+    const long before = ResidentKilobytes();
+    std::size_t textBytes = 0;
+    for (std::size_t i = 0; i < kEntries; ++i) {
+      const std::string& t = texts[i % texts.size()];
+      form.NumberList().Append(t);
+      textBytes += t.size();
+    }
+    form.NumberList().Flush();
+    Shown(form);
+    form.ListView1->scrollToBottom();
+    Shown(form);
+    const double perEntry = (static_cast<double>(ResidentKilobytes() - before) * 1024.0 - textBytes) / kEntries;
+    ok &= Report("10M short entries: bytes per entry beyond text", perEntry, 48, "B");
+    form.NumberList().Clear();
+    Shown(form);
+  }
+
+  std::vector<std::string> texts;  // typical list-file lines
+  for (int i = 0; i < 1000; ++i) texts.push_back(std::to_string(i * 7 % 1000) + "." + std::to_string(i % 97));
+  double bestAppend = 1e9, bestAnalyse = 1e9;
+  for (int run = 0; run < runs; ++run) {
+    form.NumberList().Clear();
+    form.ClearResults();
+    Shown(form);
+
+    QElapsedTimer timer;
+    timer.start();
+    for (std::size_t i = 0; i < 1'000'000; ++i) form.NumberList().Append(texts[i % texts.size()]);
+    form.NumberList().Flush();
+    Shown(form);
+    const double append = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+
+    timer.restart();
+    form.PushButton7_Click();
+    Shown(form);
+    const double analyse = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    if (form.ResultsModel()->rowCount() != 12) {
+      std::fprintf(stderr, "the analysis gave %d rows\n", form.ResultsModel()->rowCount());
+      return 1;
+    }
+    std::printf("run %d: append+show %.3f s, analyse %.3f s\n", run + 1, append, analyse);
+    bestAppend = std::min(bestAppend, append);
+    bestAnalyse = std::min(bestAnalyse, analyse);
+  }
+  ok &= Report("1M entries appended and shown (best run)", bestAppend, 0.3, "s");
+  ok &= Report("Start Analysis on 1M entries (best run)", bestAnalyse, 0.5, "s");
+  if (dialogs.shown) std::printf("note: %d dialogs were shown\n", dialogs.shown);
+
+  form.SetEndProgram([] {});
+  SetDialogs(nullptr);
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// "Add Number / Numbers": the user types one number or a comma-separated
+// series; every piece, trimmed of spaces, becomes an entry. Nothing is
+// checked here: the analysis decides what each text is worth.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ErrorReport.h"
+#include "input/EntrySink.h"
+
+class Dialogs;
+
+inline constexpr const char* kManualEntryLocation = "in Tallowmere2021/08/31.Form1.PushButton3_Click ";
+inline constexpr const char* kManualEntryPrompt = "Enter number or numbers (use commas):";
+
+// The pieces of a typed answer: split at every comma, no limit on their
+// number; empty pieces stay.
+std::vector<std::string_view> SplitAtCommas(std::string_view answer);
+
+// Removes the space characters (U+0020 only) at both ends.
+std::string_view TrimSpaces(std::string_view piece);
+
+// The click handler of PushButton3: asks, splits, appends, then shows the
+// new entries.
+void AddTypedNumbers(Dialogs& dialogs, EntrySink& list, ErrorSink& errors);

@@ -1,0 +1,83 @@
+#include "input/NumberListModel.h"
+
+#include <QMetaObject>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+// Qt's views count rows in int.
+constexpr std::size_t kMaxRows = static_cast<std::size_t>(std::numeric_limits<int>::max());
+}  // namespace
+
+NumberListModel::NumberListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void NumberListModel::Append(std::string_view text) {
+  if (store_.Size() >= kMaxRows) throw std::length_error("Out of memory");
+  store_.Append(text);
+  if (!flushQueued_) {
+    flushQueued_ = true;
+    QMetaObject::invokeMethod(this, [this] { Flush(); }, Qt::QueuedConnection);
+  }
+}
+
+void NumberListModel::Flush() {
+  flushQueued_ = false;
+  if (shown_ == store_.Size()) return;
+  beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(store_.Size() - 1));
+  shown_ = store_.Size();
+  endInsertRows();
+}
+
+void NumberListModel::Remove(std::size_t index) {
+  Flush();
+  if (index >= store_.Size()) throw std::out_of_range("Invalid entry index");
+  const int row = static_cast<int>(index);
+  beginRemoveRows(QModelIndex(), row, row);
+  store_.Remove(index);
+  shown_ = store_.Size();
+  endRemoveRows();
+}
+
+void NumberListModel::SwapTexts(std::size_t a, std::size_t b) {
+  Flush();
+  store_.SwapTexts(a, b);
+  const QModelIndex ia = index(static_cast<int>(a));
+  const QModelIndex ib = index(static_cast<int>(b));
+  emit dataChanged(ia, ia, {Qt::DisplayRole});
+  emit dataChanged(ib, ib, {Qt::DisplayRole});
+}
+
+void NumberListModel::Clear() {
+  Flush();
+  beginResetModel();
+  store_.Clear();
+  shown_ = 0;
+  endResetModel();
+}
+
+void NumberListModel::SetHeader(const QString& text) {
+  header_ = text;
+  emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+int NumberListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(shown_);
+}
+
+QVariant NumberListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.column() != 0 || static_cast<std::size_t>(index.row()) >= shown_) return {};
+  if (role != Qt::DisplayRole) return {};
+  const std::string_view t = store_.Text(static_cast<std::size_t>(index.row()));
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+QVariant NumberListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) return header_;
+  return QAbstractListModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags NumberListModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  // Selectable but never editable in place.
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The number list as the window shows it: a list model over the compact entry
+// store. Input paths append through EntrySink; appended entries become rows in
+// batches (one insert notification per Flush), so a million-line file costs
+// one view update, not a million. Every other change shows at once and first
+// publishes anything still pending, so the rows the view knows always match
+// the store from the first entry on.
+#include <QAbstractListModel>
+#include <QString>
+#include <string_view>
+
+#include "input/EntrySink.h"
+#include "input/EntryStore.h"
+
+class NumberListModel final : public QAbstractListModel, public EntrySink {
+  Q_OBJECT
+
+ public:
+  explicit NumberListModel(QObject* parent = nullptr);
+
+  // EntrySink: Append keeps the entry back until Flush (or until the event
+  // loop next runs, so a caller that forgets to flush still gets its rows).
+  void Append(std::string_view text) override;
+  void Flush() override;
+
+  // Every entry, shown or still pending.
+  std::size_t Count() const { return store_.Size(); }
+  std::string_view Text(std::size_t index) const { return store_.Text(index); }
+
+  void Remove(std::size_t index);
+  void SwapTexts(std::size_t a, std::size_t b);
+  void Clear();
+  void SetHeader(const QString& text);
+
+  const EntryStore& Store() const { return store_; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  EntryStore store_;
+  std::size_t shown_ = 0;  // rows the views have been told about
+  bool flushQueued_ = false;
+  QString header_;
+};

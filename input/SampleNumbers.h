@@ -1,0 +1,10 @@
+#pragma once
+// "Load Sample/Example Numbers": appends the fixed example series.
+#include "app/ErrorReport.h"
+#include "input/EntrySink.h"
+
+inline constexpr const char* kSampleNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton2_Click ";
+
+// The click handler of PushButton2: "7", "15", "61", "100", each its own
+// step, after whatever the list already holds.
+void AddSampleNumbers(EntrySink& list, ErrorSink& errors);

@@ -1,0 +1,101 @@
+#include "platform/Skin.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QEvent>
+#include <QPointer>
+#include <QStringDecoder>
+#include <QTimer>
+#include <stdexcept>
+
+namespace {
+
+// A style sheet sizes widgets when they are polished, which happens when the
+// window is first shown and again whenever a style changes; each time, the
+// window gets its designed size back.
+class SizeKeeper final : public QObject {
+ public:
+  static constexpr const char* kName = "SkinSizeKeeper";
+
+  SizeKeeper(QWidget* window, QSize size) : QObject(window), window_(window), size_(size) {
+    setObjectName(QString::fromLatin1(kName));
+    window->installEventFilter(this);
+    Restore();
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Polish:
+      case QEvent::StyleChange:
+      case QEvent::Resize:
+        // After the style has had its say.
+        QTimer::singleShot(0, this, [this] { Restore(); });
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  void Restore() {
+    if (window_) window_->setFixedSize(size_);
+  }
+  QPointer<QWidget> window_;
+  QSize size_;
+};
+
+}  // namespace
+
+void SkinFramework::LoadSkin(const QString& path, const QString& variant) {
+  if (!variant.isEmpty()) throw std::runtime_error("Invalid procedure call or argument");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("File not found");
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) throw std::runtime_error("Path/File access error");
+  QStringDecoder decode(QStringDecoder::Utf8);
+  QString sheet = decode(bytes);
+  if (decode.hasError() || sheet.contains(QChar(0))) throw std::runtime_error("Invalid skin file");
+  sheet_ = sheet;
+  loaded_ = true;
+}
+
+bool SkinFramework::Option(int number) const {
+  switch (number) {
+    case kSkinDialogs:
+      return skinDialogs_;
+    case kKeepWindowSize:
+      return keepWindowSize_;
+    default:
+      throw std::invalid_argument("Invalid procedure call or argument");
+  }
+}
+
+void SkinFramework::SetOption(int number, bool value) {
+  switch (number) {
+    case kSkinDialogs:
+      skinDialogs_ = value;
+      return;
+    case kKeepWindowSize:
+      keepWindowSize_ = value;
+      return;
+    default:
+      throw std::invalid_argument("Invalid procedure call or argument");
+  }
+}
+
+void SkinFramework::ApplyWindow(WId handle) {
+  if (!loaded_) throw std::runtime_error("No skin loaded");
+  QWidget* window = QWidget::find(handle);
+  if (!window) throw std::runtime_error("Invalid window handle");
+  if (!(options_ & kSkinEnabled)) return;
+  const QSize designed = window->size();
+  if (skinDialogs_ && qApp) qApp->setStyleSheet(sheet_);
+  window->setStyleSheet(sheet_);
+  if (keepWindowSize_) {
+    window->ensurePolished();
+    if (!window->findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
+      new SizeKeeper(window, designed);
+  }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The method and decimal options: what each change handler stores, and the
+// check made when the user leaves the decimal places. The window owns the
+// controls and calls these from its handlers.
+#include <QString>
+
+inline constexpr const char* kMustBeNumericMessage = "Must be a numeric entry.";
+// The text of Combo1 at design time and after "Show all decimals" is unticked.
+inline constexpr const char* kDefaultDecimalPlaces = "3";
+// The text of the disabled Combo1 while "Show all decimals" is ticked.
+inline constexpr const char* kAllDecimalPlaces = "10";
+
+namespace options {
+
+// Option1_Click and Option2_Click: "Option1" then "Option2", as "True" or
+// "False".
+void StoreMethod(bool option1Selected, bool option2Selected);
+// Check1_Click: "Check1" as the check box's value, "1" or "0".
+void StoreShowAllDecimals(bool checked);
+// Combo1_Change and Combo1_Click: "Combo1" as shown, whatever it is.
+void StoreDecimalPlaces(const QString& text);
+
+// Combo1_LostFocus: an empty text or one that reads as a number under the
+// user's number rules passes; anything else earns "Must be a numeric entry.".
+bool DecimalPlacesAcceptable(const QString& text);
+
+// The settings texts of a boolean.
+QString BooleanText(bool value);
+
+}  // namespace options

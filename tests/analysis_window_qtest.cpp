@@ -1,0 +1,140 @@
+// "Start Analysis" in the window: the results list after runs with the
+// worked examples, set up through the controls a user would use.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "tests/support/WindowTestKit.h"
+
+using namespace windowtest;
+
+namespace {
+
+struct RunCase {
+  const char* name;
+  std::vector<std::string> entries;
+  bool population;
+  const char* places;  // nullptr: "Show all decimals"
+  QStringList expectedRows;  // every row when 12 are given, else rows that must appear
+};
+
+class StartAnalysis : public WindowTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(StartAnalysis, FillsTheResultsList) {
+  const RunCase& c = GetParam();
+  Form1& f = OpenShown();
+  AddEntries(c.entries);
+  if (c.population) f.Option2->click();
+  if (c.places) f.Combo1->setEditText(c.places);
+  else f.Check1->click();
+  f.PushButton7->click();
+
+  const QStringList rows = ResultRows();
+  ASSERT_EQ(rows.size(), 12) << rows.join(" | ").toStdString();
+  if (c.expectedRows.size() == 12) {
+    EXPECT_EQ(rows, c.expectedRows);
+  } else {
+    for (const QString& expected : c.expectedRows) EXPECT_TRUE(rows.contains(expected)) << expected.toStdString();
+  }
+  for (int r = 0; r < 12; ++r) {
+    const QStandardItem* item = f.ResultsModel()->item(r);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_EQ(item->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(item->isEditable());
+  }
+  EXPECT_TRUE(dialogs_.AllShown().empty());
+  EXPECT_EQ(f.Pointer().Get(), WindowPointer::State::Default);
+  EXPECT_EQ(f.NumberList().Count(), c.entries.size());  // the list is not changed by a run
+}
+
+const RunCase kRuns[] = {
+    {"SampleThreePlaces",
+     {"2", "4", "4", "5"},
+     false,
+     "3",
+     {"The number of entries is: 4", "The sum of the numbers are: 15", "The sum squared is: 225",
+      "The sum of squares is: 61", "The mode is: 4", "The median is: 4", "The mean is: 3.75",
+      "The variance is: 1.583", "The skew is: -1.129", "The average deviation is: 0.875",
+      "The standard deviation is: 1.258", "The coefficient of variation is: 33.555 %"}},
+    {"Population",
+     {"2", "4", "4", "5"},
+     true,
+     "3",
+     {"The variance is: 1.188", "The skew is: -1.739", "The standard deviation is: 1.09",
+      "The coefficient of variation is: 29.059 %"}},
+    {"ZeroPlacesTiesToEven",
+     {"1", "2", "3", "4"},
+     false,
+     "0",
+     {"The mean is: 2", "The coefficient of variation is: 52 %"}},
+    {"ShowAllDecimals",
+     {"1", "2", "3", "4"},
+     false,
+     nullptr,
+     {"The variance is: 1.6666666667", "The standard deviation is: 1.2909944487",
+      "The coefficient of variation is: 51.6397779494 %"}},
+    {"SingleNumber",
+     {"7"},
+     false,
+     "3",
+     {"The mode is: None", "The average deviation is: 0", "The variance is: #Div/0!", "The skew is: #Div/0!",
+      "The standard deviation is: #Div/0!", "The coefficient of variation is: #Div/0!"}},
+    {"TiedModes", {"1", "2", "2", "3", "3"}, false, "3", {"The mode is: 2 or 3"}},
+    {"LeadingNumbers",
+     {"abc", "12abc"},
+     false,
+     "3",
+     {"The number of entries is: 2", "The sum of the numbers are: 12"}},
+    {"TinyMeanShowsZero", {"0.00000000004"}, false, "3", {"The mean is: 0"}},
+    {"SampleNumbers",
+     {"7", "15", "61", "100"},
+     false,
+     "3",
+     {"The number of entries is: 4", "The sum of the numbers are: 183", "The sum squared is: 33489",
+      "The sum of squares is: 13995", "The mode is: None", "The median is: 38", "The mean is: 45.75",
+      "The variance is: 1874.25", "The skew is: 0.624", "The average deviation is: 34.75",
+      "The standard deviation is: 43.293", "The coefficient of variation is: 94.629 %"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Examples, StartAnalysis, ::testing::ValuesIn(kRuns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, AnEmptyListOnlyComplains) {
+  Form1& f = OpenShown();
+  AddEntries({"1", "2"});
+  f.PushButton7->click();
+  const QStringList earlier = ResultRows();
+  f.PushButton1->click();  // empty the numbers
+  f.Pointer().Set(WindowPointer::State::Custom);
+  f.PushButton7->click();
+  EXPECT_EQ(dialogs_.Messages(), QStringList({"You forgot to input numbers."}));
+  EXPECT_EQ(dialogs_.AllShown().back().caption, "Tallowmere");
+  EXPECT_EQ(ResultRows(), earlier);
+  EXPECT_EQ(f.Pointer().Get(), WindowPointer::State::Custom);
+}
+
+TEST_F(WindowTest, ANonNumericPlacesTextIsReportedAndThePreviousValueUsed) {
+  Form1& f = OpenShown();
+  AddEntries({"1", "2", "3", "4"});
+  f.Combo1->setEditText("1");
+  f.PushButton7->click();
+  ASSERT_TRUE(ResultRows().contains("The mean is: 2.5"));
+  f.Combo1->setEditText("x");
+  f.PushButton7->click();
+  EXPECT_EQ(dialogs_.ErrorReports(),
+            QStringList({QString::fromStdString(ErrorReportText("Type mismatch", kStartAnalysisLocation, 106))}));
+  EXPECT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));  // still one place
+}
+
+TEST_F(WindowTest, SampleNumbersThenAnalysisFromTheButtons) {
+  Form1& f = OpenShown();
+  f.PushButton2->click();
+  dialogs_.QueueInput("1, 2,3");
+  f.PushButton3->click();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
+  f.PushButton7->click();
+  EXPECT_EQ(ResultRows().first(), "The number of entries is: 7");
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real program on a virtual display: its window appears, titled
+# "Tallowmere", with the designed client area of 536 x 638, and a first start
+# writes no settings. Usage: window_starts.sh BUILD_BIN_DIR
+set -uo pipefail
+
+bin=${1:?usage: window_starts.sh BUILD_BIN_DIR}
+program="$bin/tallowmere"
+[ -x "$program" ] || { echo "FAIL: $program is missing" >&2; exit 1; }
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/app.log" ] && { echo "--- program output:" >&2; cat "$work/app.log" >&2; }
+  exit 1
+}
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+mkdir -p "$work/home" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="default.warning=false" \
+  "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 200); do
+  kill -0 "$app_pid" 2>/dev/null || { app_pid=""; fail "the program ended before its window appeared"; }
+  window=$(xdotool search --onlyvisible --name '^Tallowmere$' 2>/dev/null | head -n1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no visible window titled Tallowmere within 20 s"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "${WIDTH:-}x${HEIGHT:-}" = "536x638" ] || fail "window is ${WIDTH:-?}x${HEIGHT:-?}, expected 536x638"
+
+# Nothing differs from the designed options on a first start: nothing stored.
+[ ! -e "$work/config/Brindlecote.ini" ] || fail "a first start wrote settings: $(cat "$work/config/Brindlecote.ini")"
+
+echo "PASS: window $window titled Tallowmere, ${WIDTH}x${HEIGHT} on $DISPLAY"

@@ -1,0 +1,340 @@
+// The number list: its model (batched appends, one notification per batch)
+// and its mouse behaviour in the window (double-click remove, carrying an
+// entry by dragging, auto-scroll, clearing, the busy guard).
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "tests/support/WindowTestKit.h"
+
+using namespace windowtest;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The model.
+
+TEST(NumberListModel, ABatchOfAppendsIsOneInsertion) {
+  NumberListModel model;
+  QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+  for (int i = 0; i < 1000; ++i) model.Append(std::to_string(i));
+  EXPECT_EQ(model.Count(), 1000u);
+  EXPECT_EQ(model.rowCount(), 0);  // not shown before the batch ends
+  model.Flush();
+  ASSERT_EQ(inserted.count(), 1);
+  EXPECT_EQ(inserted.at(0).at(1).toInt(), 0);
+  EXPECT_EQ(inserted.at(0).at(2).toInt(), 999);
+  EXPECT_EQ(model.rowCount(), 1000);
+  model.Flush();  // nothing pending: no notification
+  EXPECT_EQ(inserted.count(), 1);
+
+  for (int i = 0; i < 5; ++i) model.Append("x");
+  model.Flush();
+  ASSERT_EQ(inserted.count(), 2);
+  EXPECT_EQ(inserted.at(1).at(1).toInt(), 1000);
+  EXPECT_EQ(inserted.at(1).at(2).toInt(), 1004);
+}
+
+TEST(NumberListModel, UnflushedAppendsShowWhenTheEventLoopRuns) {
+  NumberListModel model;
+  QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+  model.Append("1");
+  model.Append("2");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(inserted.count(), 1);
+  EXPECT_EQ(model.rowCount(), 2);
+}
+
+TEST(NumberListModel, OtherChangesPublishPendingRowsFirst) {
+  const struct {
+    const char* name;
+    std::function<void(NumberListModel&)> change;
+    std::vector<std::string> after;
+  } cases[] = {
+      {"Remove", [](NumberListModel& m) { m.Remove(1); }, {"a", "c"}},
+      {"Swap", [](NumberListModel& m) { m.SwapTexts(0, 2); }, {"c", "b", "a"}},
+      {"Clear", [](NumberListModel& m) { m.Clear(); }, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    NumberListModel model;
+    model.Append("a");
+    model.Append("b");
+    model.Append("c");
+    // A view must never be told about a row it did not know of.
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    c.change(model);
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(model.rowCount(), static_cast<int>(c.after.size()));
+    std::vector<std::string> texts;
+    for (int r = 0; r < model.rowCount(); ++r) texts.push_back(model.index(r).data().toString().toStdString());
+    EXPECT_EQ(texts, c.after);
+  }
+}
+
+TEST(NumberListModel, ShowsTextsAsStoredAndNeverEdits) {
+  NumberListModel model;
+  model.Append("");
+  model.Append("\xc3\xa9t\xc3\xa9 1,5");
+  model.Append("7");
+  model.Append("7");  // duplicates are kept
+  model.Flush();
+  model.SetHeader("Number(s)");
+  EXPECT_EQ(model.index(0).data().toString(), "");
+  EXPECT_EQ(model.index(1).data().toString(), QString::fromUtf8("\xc3\xa9t\xc3\xa9 1,5"));
+  EXPECT_EQ(model.rowCount(), 4);
+  EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Number(s)");
+  EXPECT_FALSE(model.flags(model.index(2)) & Qt::ItemIsEditable);
+  EXPECT_TRUE(model.flags(model.index(2)) & Qt::ItemIsSelectable);
+  EXPECT_FALSE(model.index(9).data().isValid());
+  EXPECT_THROW(model.Remove(4), std::out_of_range);
+}
+
+TEST(NumberListModel, SwappingNotifiesBothRows) {
+  NumberListModel model;
+  for (const char* t : {"1", "2", "3"}) model.Append(t);
+  model.Flush();
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  model.SwapTexts(0, 2);
+  ASSERT_EQ(changed.count(), 2);
+  EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>().row(), 0);
+  EXPECT_EQ(changed.at(1).at(0).value<QModelIndex>().row(), 2);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse behaviour in the window.
+
+class NumberListWindow : public WindowTest {
+ protected:
+  QTableView* List() { return form().ListView1; }
+  QPoint RowCentre(int row) {
+    return List()->visualRect(form().NumberList().index(row)).center();
+  }
+  void Press(int row) { QTest::mousePress(List()->viewport(), Qt::LeftButton, {}, RowCentre(row)); }
+  void DragTo(int row) { MoveOver(List()->viewport(), RowCentre(row), Qt::LeftButton); }
+  void Release(int row) { QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, RowCentre(row)); }
+  int SelectedRow() {
+    const QModelIndexList rows = List()->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+  }
+};
+
+TEST_F(NumberListWindow, DoubleClickRemovesTheSelectedEntry) {
+  OpenShown();
+  AddEntries({"1", "2", "3"});
+  // As the window system sends it: press, release, double-click, release.
+  QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowCentre(1));
+  QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, RowCentre(1));
+  QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, RowCentre(1));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "3"}));
+}
+
+TEST_F(NumberListWindow, DoubleClickActsOnTheSelectionNotOnThePointer) {
+  OpenShown();
+  AddEntries({"1", "2", "3"});
+  List()->selectionModel()->setCurrentIndex(form().NumberList().index(0),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  form().ListView1_DblClick();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"2", "3"}));
+}
+
+TEST_F(NumberListWindow, DoubleClickDoesNothingWhenItCannot) {
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+    bool busy;
+    bool select;
+    std::vector<std::string> after;
+  } cases[] = {
+      {"EmptyList", {}, false, false, {}},
+      {"Busy", {"1", "2"}, true, true, {"1", "2"}},
+      {"NothingSelected", {"1", "2"}, false, false, {"1", "2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenShown();
+    AddEntries(c.entries);
+    if (c.select) List()->selectRow(0);
+    form().SetBusy(c.busy);
+    form().ListView1_DblClick();
+    EXPECT_EQ(Entries(), c.after);
+  }
+}
+
+TEST_F(NumberListWindow, DraggingSwapsTextsAndCarriesTheEntryOn) {
+  OpenShown();
+  AddEntries({"5", "7", "9", "11"});
+  Press(0);
+  EXPECT_TRUE(form().ListView1ButtonDown());
+  EXPECT_EQ(form().MovedEntry().row(), 0);
+  EXPECT_EQ(List()->viewport()->cursor().shape(), Qt::ArrowCursor);  // no drag.ico in this program folder
+  DragTo(1);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "5", "9", "11"}));
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_EQ(form().MovedEntry().row(), 1);
+  // The pointer jumps two rows: only the two entries concerned change places.
+  DragTo(3);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "11", "9", "5"}));
+  EXPECT_EQ(SelectedRow(), 3);
+  Release(3);
+  EXPECT_FALSE(form().ListView1ButtonDown());
+  // Moving without the button moves nothing.
+  MoveOver(List()->viewport(), RowCentre(0));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "11", "9", "5"}));
+}
+
+TEST_F(NumberListWindow, EqualTextsAreNotSwapped) {
+  OpenShown();
+  AddEntries({"5", "5", "7"});
+  Press(0);
+  DragTo(1);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"5", "5", "7"}));
+  EXPECT_EQ(form().MovedEntry().row(), 0);  // stays where it was
+  EXPECT_EQ(SelectedRow(), 0);              // the selection did not wander
+  DragTo(2);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "5", "5"}));
+  EXPECT_EQ(SelectedRow(), 2);
+}
+
+TEST_F(NumberListWindow, CaseMattersWhenComparingTexts) {
+  OpenShown();
+  AddEntries({"1e3", "1E3"});
+  Press(0);
+  DragTo(1);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"1E3", "1e3"}));
+}
+
+TEST_F(NumberListWindow, WithoutAClickedEntryNothingIsCarried) {
+  OpenShown();
+  AddEntries({"1", "2", "3"});
+  const QPoint below(10, List()->viewport()->height() - 2);  // empty space under the rows
+  QTest::mousePress(List()->viewport(), Qt::LeftButton, {}, below);
+  EXPECT_TRUE(form().ListView1ButtonDown());
+  EXPECT_FALSE(form().MovedEntry().isValid());
+  DragTo(1);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(NumberListWindow, TheDragPointerComesFromTheProgramFolder) {
+  CopyShippedFile("drag.ico");
+  OpenShown();
+  AddEntries({"1", "2"});
+  Press(0);
+  EXPECT_EQ(List()->viewport()->cursor().shape(), Qt::BitmapCursor);
+  Release(0);
+  EXPECT_FALSE(List()->viewport()->testAttribute(Qt::WA_SetCursor));  // back to the window's pointer
+}
+
+TEST_F(NumberListWindow, RemovingTheCarriedEntryForgetsIt) {
+  OpenShown();
+  AddEntries({"1", "2", "3"});
+  Press(1);
+  Release(1);
+  EXPECT_EQ(form().MovedEntry().row(), 1);
+  form().ListView1_DblClick();
+  EXPECT_FALSE(form().MovedEntry().isValid());
+  Press(0);
+  Release(0);
+  form().PushButton1->click();
+  EXPECT_FALSE(form().MovedEntry().isValid());
+}
+
+// Auto-scroll after a swap reads the pointer's height on the screen.
+struct ScrollCase {
+  int screenY;
+  bool upward;    // carry to the top visible row (else to the bottom one)
+  int direction;  // -1 scrolled up, 0 not at all, 1 scrolled down
+};
+
+class AutoScroll : public NumberListWindow, public ::testing::WithParamInterface<ScrollCase> {};
+
+TEST_P(AutoScroll, FollowsTheScreenThresholds) {
+  const ScrollCase& c = GetParam();
+  OpenShown();
+  std::vector<std::string> texts;
+  for (int i = 0; i < 100; ++i) texts.push_back("e" + std::to_string(i));
+  AddEntries(texts);
+  form().SetScreenPointerSource([&] { return QPoint(100, c.screenY); });
+  QScrollBar* bar = List()->verticalScrollBar();
+  bar->setValue(50);
+  const int top = List()->rowAt(0);
+  const int bottom = List()->rowAt(List()->viewport()->height() - 1);
+  ASSERT_EQ(top, 50);
+  ASSERT_GT(bottom, top + 1);
+  // The entry under the pointer is the first (or last) visible one, so the
+  // neighbour that the scroll brings into view is hidden.
+  const int from = c.upward ? top + 1 : bottom - 1;
+  const int to = c.upward ? top : bottom;
+  Press(from);
+  DragTo(to);
+  ASSERT_EQ(Entries()[static_cast<std::size_t>(to)], "e" + std::to_string(from));
+  const int moved = bar->value() - 50;
+  EXPECT_EQ((moved > 0) - (moved < 0), c.direction);
+  if (c.direction != 0) {
+    // The neighbour of the entry under the pointer is now in full view.
+    const QRect neighbour = List()->visualRect(form().NumberList().index(to + c.direction));
+    EXPECT_TRUE(List()->viewport()->rect().contains(neighbour)) << to + c.direction;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, AutoScroll,
+                         ::testing::Values(ScrollCase{304, true, -1}, ScrollCase{0, true, -1},
+                                           ScrollCase{305, true, 0}, ScrollCase{364, true, 0},
+                                           ScrollCase{364, false, 0}, ScrollCase{365, false, 1},
+                                           ScrollCase{2000, false, 1}, ScrollCase{304, false, 0},
+                                           ScrollCase{365, true, 0}));
+
+TEST_F(NumberListWindow, NoScrollPastTheEnds) {
+  OpenShown();
+  AddEntries({"a", "b"});
+  for (const int y : {0, 1000}) {
+    form().SetScreenPointerSource([y] { return QPoint(0, y); });
+    Press(0);
+    DragTo(1);
+    Release(1);
+    Press(1);
+    DragTo(0);
+    Release(0);
+    EXPECT_EQ(List()->verticalScrollBar()->value(), 0);
+  }
+}
+
+TEST_F(NumberListWindow, ClearListEmptiesTheNumbersUnlessBusy) {
+  OpenShown();
+  AddEntries({"1", "2"});
+  form().SetBusy(true);
+  form().PushButton1->click();
+  EXPECT_EQ(Entries().size(), 2u);
+  form().SetBusy(false);
+  form().PushButton1->click();
+  EXPECT_TRUE(Entries().empty());
+  form().PushButton1->click();  // already empty: still no message
+  EXPECT_TRUE(dialogs_.AllShown().empty());
+}
+
+TEST_F(NumberListWindow, ClearListUnderTheResultsLeavesTheNumbers) {
+  OpenShown();
+  AddEntries({"2", "4"});
+  form().PushButton7->click();
+  ASSERT_EQ(form().ResultsModel()->rowCount(), 12);
+  form().SetBusy(true);  // works in every state
+  form().PushButton8->click();
+  EXPECT_EQ(form().ResultsModel()->rowCount(), 0);
+  EXPECT_EQ(form().ResultsModel()->headerData(0, Qt::Horizontal).toString(), "Result(s)");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"2", "4"}));
+}
+
+TEST_F(NumberListWindow, ManyEntriesAreAllReachable) {
+  OpenShown();
+  for (int i = 0; i < 200000; ++i) form().NumberList().Append(std::to_string(i % 977));
+  form().NumberList().Flush();
+  EXPECT_EQ(List()->model()->rowCount(), 200000);
+  List()->scrollToBottom();
+  QApplication::processEvents();
+  EXPECT_EQ(List()->rowAt(List()->viewport()->height() - 1), 199999);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "tests/support/FakeDialogs.h"
+
+FakeDialogs::FakeDialogs() { SetDialogs(this); }
+
+FakeDialogs::~FakeDialogs() { SetDialogs(nullptr); }
+
+std::vector<QString> FakeDialogs::Texts(Kind kind) const {
+  std::vector<QString> out;
+  for (const Shown& s : shown_)
+    if (s.kind == kind) out.push_back(s.text);
+  return out;
+}
+
+static QStringList ToList(const std::vector<QString>& v) { return QStringList(v.begin(), v.end()); }
+
+QStringList FakeDialogs::Messages() const { return ToList(Texts(Kind::Message)); }
+QStringList FakeDialogs::ErrorReports() const { return ToList(Texts(Kind::ErrorReport)); }
+QStringList FakeDialogs::Prompts() const { return ToList(Texts(Kind::Input)); }
+
+void FakeDialogs::Record(Kind kind, const QString& caption, const QString& text) {
+  shown_.push_back({kind, caption, text});
+  if (showHook_) {
+    const Shown copy = shown_.back();  // the hook may show further dialogs
+    showHook_(copy);
+  }
+}
+
+void FakeDialogs::Message(const QString& text) { Record(Kind::Message, ApplicationTitle(), text); }
+
+void FakeDialogs::ErrorReport(const QString& text) {
+  Record(Kind::ErrorReport, QStringLiteral("Application Error"), text);
+}
+
+QString FakeDialogs::Input(const QString& prompt) {
+  Record(Kind::Input, ApplicationTitle(), prompt);
+  if (inputs_.empty()) return QString();
+  QString answer = inputs_.front();
+  inputs_.pop_front();
+  return answer;
+}
+
+QStringList FakeDialogs::OpenFiles(const QString& title, const QStringList& filters) {
+  Record(Kind::OpenFiles, title, title);
+  lastFilters_ = filters;
+  if (openFiles_.empty()) return {};
+  QStringList answer = openFiles_.front();
+  openFiles_.pop_front();
+  return answer;
+}
+
+QString FakeDialogs::SaveFile(const QString& title, const QStringList& filters) {
+  Record(Kind::SaveFile, title, title);
+  lastFilters_ = filters;
+  if (saveFiles_.empty()) return QString();
+  QString answer = saveFiles_.front();
+  saveFiles_.pop_front();
+  return answer;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// A scripted stand-in for the program's dialogs: answers are queued by the
+// test, and every box, prompt and file dialog that the program shows is
+// recorded with the caption it would have carried.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+class FakeDialogs final : public Dialogs {
+ public:
+  enum class Kind { Message, ErrorReport, Input, OpenFiles, SaveFile };
+  struct Shown {
+    Kind kind;
+    QString caption;  // the caption the real dialog would show
+    QString text;     // message text, prompt, or file dialog title
+  };
+
+  // Installs itself as the program's dialogs; the destructor restores the
+  // real ones.
+  FakeDialogs();
+  ~FakeDialogs() override;
+  FakeDialogs(const FakeDialogs&) = delete;
+  FakeDialogs& operator=(const FakeDialogs&) = delete;
+
+  // Queued answers, used in order. An empty queue answers as Cancel would.
+  void QueueInput(const QString& answer) { inputs_.push_back(answer); }
+  void QueueOpenFiles(const QStringList& files) { openFiles_.push_back(files); }
+  void QueueSaveFile(const QString& path) { saveFiles_.push_back(path); }
+
+  // Runs while a dialog is "open" (after it was recorded): lets a test act
+  // the way a user could while the dialog is up.
+  void OnShow(std::function<void(const Shown&)> hook) { showHook_ = std::move(hook); }
+
+  const std::vector<Shown>& AllShown() const { return shown_; }
+  std::vector<QString> Texts(Kind kind) const;
+  QStringList Messages() const;
+  QStringList ErrorReports() const;
+  QStringList Prompts() const;
+  // The filters passed to the last open or save dialog.
+  const QStringList& LastFilters() const { return lastFilters_; }
+  void Clear() { shown_.clear(); }
+
+  void Message(const QString& text) override;
+  void ErrorReport(const QString& text) override;
+  QString Input(const QString& prompt) override;
+  QStringList OpenFiles(const QString& title, const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters) override;
+
+ private:
+  std::vector<Shown> shown_;
+  std::deque<QString> inputs_;
+  std::deque<QStringList> openFiles_;
+  std::deque<QString> saveFiles_;
+  QStringList lastFilters_;
+  void Record(Kind kind, const QString& caption, const QString& text);
+  std::function<void(const Shown&)> showHook_;
+};

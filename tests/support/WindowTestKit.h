@@ -1,0 +1,115 @@
+#pragma once
+// A fixture for tests of the main window: settings in a private folder, a
+// private program folder (no skin, no pointer files unless a test puts them
+// there), scripted dialogs, and helpers that act on the window as a user.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Form1.h"
+#include "app/SettingsStore.h"
+#include "input/NumberListModel.h"
+#include "results/Analysis.h"
+#include "stats/NumberText.h"
+#include "stats/Statistics.h"
+#include "tests/support/FakeDialogs.h"
+
+namespace windowtest {
+
+inline const QString kAbsent = QStringLiteral("<absent>");
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(settingsDir_.isValid());
+    ASSERT_TRUE(programDir_.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    numtext::SetUserSeparators({".", ","});
+    modStatistics::MethodIsSample = true;
+    analysis::DecimalPlaces = 0;
+  }
+  void TearDown() override {
+    form_.reset();
+    qApp->setStyleSheet(QString());
+  }
+
+  static void Store(const char* key, const QString& text) {
+    SaveSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), text);
+  }
+  static QString Stored(const char* key) {
+    return GetSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), kAbsent);
+  }
+
+  QString ProgramFile(const QString& name) const { return programDir_.path() + QLatin1Char('/') + name; }
+  void WriteProgramFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = ProgramFile(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  // The pointer images the build places next to the executables.
+  void CopyShippedFile(const QString& name) const {
+    QFile::remove(ProgramFile(name));
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name, ProgramFile(name)));
+  }
+
+  Form1& Open() {
+    form_ = std::make_unique<Form1>(programDir_.path());
+    return *form_;
+  }
+  // Shown and active, for tests that need real input or focus.
+  Form1& OpenShown() {
+    Open();
+    form_->show();
+    form_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QApplication::setActiveWindow(form_.get());
+    return *form_;
+  }
+  Form1& form() { return *form_; }
+
+  void AddEntries(const std::vector<std::string>& texts) {
+    for (const std::string& t : texts) form_->NumberList().Append(t);
+    form_->NumberList().Flush();
+    QApplication::processEvents();  // the views lay the new rows out
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < form_->NumberList().Count(); ++i) out.emplace_back(form_->NumberList().Text(i));
+    return out;
+  }
+  QStringList ResultRows() const {
+    QStringList rows;
+    const QStandardItemModel* m = form_->ResultsModel();
+    for (int r = 0; r < m->rowCount(); ++r) rows << m->item(r)->text();
+    return rows;
+  }
+
+  QTemporaryDir settingsDir_;
+  QTemporaryDir programDir_;
+  FakeDialogs dialogs_;
+  std::unique_ptr<Form1> form_;
+};
+
+// A pointer movement over `widget` at `pos`, delivered the way the window
+// system delivers it (through the application, so filters, tracking and
+// propagation rules apply).
+inline void MoveOver(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton, buttons,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
+}  // namespace windowtest

@@ -1,0 +1,497 @@
+// The main window: start-up with every kind of stored options, the title,
+// the control inventory, the pointer rules, the skin and pointer files, and
+// the end of the program.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QScreen>
+#include <QToolTip>
+#include <QHelpEvent>
+#include <map>
+#include <optional>
+
+#include "tests/support/WindowTestKit.h"
+
+using namespace windowtest;
+using State = WindowPointer::State;
+
+namespace {
+
+QString FormLoadReport(const char* description, int label) {
+  return QString::fromStdString(ErrorReportText(description, kFormLoadLocation, label));
+}
+
+// ---------------------------------------------------------------------------
+// Start-up with stored options.
+
+struct StartCase {
+  const char* name;
+  std::map<std::string, QString> stored;  // before start
+  bool option1, option2, check1;
+  QString combo;
+  std::vector<int> reportedLabels;
+  std::map<std::string, QString> storedAfter;  // keys that must hold these texts
+};
+
+class StartUp : public WindowTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(StartUp, RestoresTheOptionsAsAUserWould) {
+  const StartCase& c = GetParam();
+  for (const auto& [key, text] : c.stored) Store(key.c_str(), text);
+  Form1& f = Open();
+
+  EXPECT_EQ(f.Option1->isChecked(), c.option1);
+  EXPECT_EQ(f.Option2->isChecked(), c.option2);
+  EXPECT_EQ(f.Check1->isChecked(), c.check1);
+  EXPECT_EQ(f.Combo1->currentText(), c.combo);
+  EXPECT_EQ(f.Combo1->isEnabled(), !c.check1);
+  EXPECT_EQ(modStatistics::MethodIsSample, c.option1);
+
+  std::vector<int> labels;
+  for (const QString& report : dialogs_.ErrorReports()) {
+    ASSERT_TRUE(report.contains(QString::fromLatin1(kFormLoadLocation) + "at line ")) << report.toStdString();
+    labels.push_back(report.section("at line ", 1).section('\r', 0, 0).toInt());
+  }
+  EXPECT_EQ(labels, c.reportedLabels);
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+  for (const auto& [key, text] : c.storedAfter) EXPECT_EQ(Stored(key.c_str()), text) << key;
+
+  // Whatever failed, the later steps ran: both lists have their column.
+  EXPECT_EQ(f.NumberList().headerData(0, Qt::Horizontal).toString(), "Number(s)");
+  EXPECT_EQ(f.ResultsModel()->headerData(0, Qt::Horizontal).toString(), "Result(s)");
+  EXPECT_EQ(f.NumberList().Count(), 0u);
+  EXPECT_EQ(f.ResultsModel()->rowCount(), 0);
+}
+
+const StartCase kStartCases[] = {
+    {"EmptyStore", {}, true, false, false, "3", {},
+     // Nothing differs from the designed state, so nothing is written.
+     {{"Option1", kAbsent}, {"Option2", kAbsent}, {"Check1", kAbsent}, {"Combo1", kAbsent}}},
+    {"Population", {{"Option1", "False"}, {"Option2", "True"}}, false, true, false, "3", {},
+     {{"Option1", "False"}, {"Option2", "True"}}},
+    {"BothTrue", {{"Option1", "True"}, {"Option2", "True"}}, false, true, false, "3", {},
+     {{"Option1", "False"}, {"Option2", "True"}}},
+    {"BothFalse", {{"Option1", "False"}, {"Option2", "False"}}, false, false, false, "3", {},
+     {{"Option1", "False"}, {"Option2", "False"}}},
+    {"NumbersAsBooleans", {{"Option1", "0"}, {"Option2", "-2"}}, false, true, false, "3", {},
+     {{"Option1", "False"}, {"Option2", "True"}}},
+    {"WordCaseIgnored", {{"Option1", "false"}, {"Option2", "TRUE"}}, false, true, false, "3", {}, {}},
+    {"ShowAllDecimals", {{"Check1", "1"}}, true, false, true, "10", {}, {{"Check1", "1"}, {"Combo1", "10"}}},
+    // Step 11 writes "10" before step 12 reads "Combo1".
+    {"ShowAllDecimalsWinsOverStoredPlaces", {{"Check1", "1"}, {"Combo1", "7"}}, true, false, true, "10", {},
+     {{"Combo1", "10"}}},
+    {"StoredPlaces", {{"Combo1", "7"}}, true, false, false, "7", {}, {{"Combo1", "7"}}},
+    {"EmptyPlacesComeBackSilently", {{"Combo1", ""}}, true, false, false, "", {}, {{"Combo1", ""}}},
+    {"WordPlacesComeBackSilently", {{"Combo1", "abc"}}, true, false, false, "abc", {}, {{"Combo1", "abc"}}},
+    {"UnreadableOption1", {{"Option1", "maybe"}}, true, false, false, "3", {136}, {{"Option1", "maybe"}}},
+    {"UnreadableOption2", {{"Option2", "x"}, {"Check1", "1"}}, true, false, true, "10", {138}, {}},
+    {"UnreadableEverything", {{"Option1", "?"}, {"Option2", "?"}, {"Check1", "?"}}, true, false, false, "3",
+     {136, 138, 140}, {}},
+    {"CheckValueNotAccepted", {{"Check1", "5"}}, true, false, false, "3", {140}, {{"Check1", "5"}}},
+    {"CheckValueOutOfRange", {{"Check1", "40000"}}, true, false, false, "3", {140}, {}},
+    {"CheckValueNotANumber", {{"Check1", "yes"}}, true, false, false, "3", {140}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Settings, StartUp, ::testing::ValuesIn(kStartCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, AnUnreadableOptionIsReportedWithItsDescriptionAndLine) {
+  Store("Option1", "maybe");
+  Open();
+  ASSERT_EQ(dialogs_.ErrorReports().size(), 1);
+  EXPECT_EQ(dialogs_.ErrorReports().first(), FormLoadReport("Type mismatch", 136));
+}
+
+TEST_F(WindowTest, OptionsSurviveARestart) {
+  {
+    Form1& f = Open();
+    f.Option2->click();
+    f.Check1->click();
+  }
+  form_.reset();
+  Form1& again = Open();
+  EXPECT_TRUE(again.Option2->isChecked());
+  EXPECT_FALSE(again.Option1->isChecked());
+  EXPECT_TRUE(again.Check1->isChecked());
+  EXPECT_EQ(again.Combo1->currentText(), "10");
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// Title.
+
+TEST(ApplicationTitle, CutsAtTheLastSpaceUntilShortEnough) {
+  const QString forty = "Alpha Beta Gamma Delta Epsilon Zeta Eta";  // 39 characters, 7 words
+  const QString sixty = "Alphabetical Beta Gamma Delta Epsilon Zeta Theta Iota Kappas";
+  ASSERT_EQ(sixty.size(), 60);
+  const struct {
+    QString name, title;
+  } cases[] = {
+      {"Tallowmere", "Tallowmere"},  // no space: the whole name
+      {"Two Words", "Two"},
+      {forty, "Alpha Beta Gamma Delta Epsilon Zeta"},  // short, still cut once
+      {sixty, "Alphabetical Beta Gamma Delta Epsilon"},  // cut until 40 or fewer
+      {"Trailing ", "Trailing"},
+      {QString(60, 'x') + " tail", QString(60, 'x')},  // no space left: cutting stops
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ApplicationTitleFromName(c.name), c.title) << c.name.toStdString();
+  EXPECT_LE(ApplicationTitleFromName(sixty).size(), 40);
+}
+
+TEST_F(WindowTest, CaptionAndApplicationTitleAreTheProductName) {
+  SetApplicationTitleText("stale");
+  Form1& f = Open();
+  EXPECT_EQ(f.windowTitle(), "Tallowmere");
+  EXPECT_EQ(ApplicationTitle(), "Tallowmere");
+  EXPECT_FALSE(f.windowIcon().isNull());
+}
+
+// ---------------------------------------------------------------------------
+// The control inventory.
+
+TEST_F(WindowTest, ControlsSitWhereDesigned) {
+  Form1& f = Open();
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(f.pos(), QPoint(area.x() + (area.width() - 536) / 2, area.y() + (area.height() - 638) / 2));
+  EXPECT_EQ(f.minimumSize(), QSize(536, 638));
+  EXPECT_EQ(f.maximumSize(), QSize(536, 638));
+  EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(f.windowFlags() & Qt::WindowCloseButtonHint);
+
+  const struct {
+    QWidget* widget;
+    QWidget* parent;
+    QRect rect;  // twips / 15
+    QString caption;
+  } controls[] = {
+      {f.ListView1, &f, {8, 6, 520, 121}, ""},
+      {f.PushButton3, &f, {8, 134, 256, 27}, "Add Number / Numbers"},
+      {f.PushButton6, &f, {272, 134, 256, 27}, "Load Numbers From File"},
+      {f.PushButton1, &f, {8, 168, 256, 27}, "Clear List"},
+      {f.PushButton2, &f, {272, 168, 256, 27}, "Load Sample/Example Numbers"},
+      {f.Frame1, &f, {8, 200, 256, 71}, "Method"},
+      {f.Option1, f.Frame1, {16, 20, 87, 16}, "Sample"},
+      {f.Option2, f.Frame1, {16, 43, 111, 15}, "Population"},
+      {f.Frame2, &f, {272, 200, 256, 71}, "Decimal Options"},
+      {f.Label1, f.Frame2, {16, 20, 99, 17}, "Decimal places:"},
+      {f.Combo1, f.Frame2, {112, 17, 65, 23}, ""},
+      {f.Check1, f.Frame2, {16, 47, 125, 15}, "Show all decimals"},
+      {f.PushButton7, &f, {8, 279, 520, 27}, "Start Analysis"},
+      {f.ListView2, &f, {8, 314, 520, 249}, ""},
+      {f.PushButton4, &f, {8, 570, 256, 27}, "Save Results As Text File"},
+      {f.PushButton13, &f, {272, 570, 256, 27}, "Save Results As Excel File"},
+      {f.PushButton5, &f, {8, 604, 256, 27}, "Copy Results To Clipboard"},
+      {f.PushButton8, &f, {272, 604, 256, 27}, "Clear List"},
+  };
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.widget->metaObject()->className() + (" " + c.caption.toStdString()));
+    EXPECT_EQ(c.widget->parentWidget(), c.parent);
+    EXPECT_EQ(c.widget->geometry(), c.rect);
+    QString caption;
+    if (auto* b = qobject_cast<QAbstractButton*>(c.widget)) caption = b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(c.widget)) caption = g->title();
+    if (auto* l = qobject_cast<QLabel*>(c.widget)) caption = l->text();
+    EXPECT_EQ(caption, c.caption);
+  }
+
+  QStringList items;
+  for (int i = 0; i < f.Combo1->count(); ++i) items << f.Combo1->itemText(i);
+  EXPECT_EQ(items, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+  EXPECT_TRUE(f.Combo1->isEditable());
+  EXPECT_EQ(f.Combo1->insertPolicy(), QComboBox::NoInsert);
+}
+
+TEST_F(WindowTest, ListsHaveOneColumnAndTheListToolTip) {
+  Form1& f = Open();
+  for (QTableView* list : {f.ListView1, f.ListView2}) {
+    EXPECT_EQ(list->model()->columnCount(), 1);
+    EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 467);  // 7000 twips
+    EXPECT_EQ(list->toolTip(), kListToolTip);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(list->verticalHeader()->isVisible());
+    EXPECT_EQ(list->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+  }
+}
+
+TEST_F(WindowTest, BothListsShowTheListToolTipOverTheirRows) {
+  Form1& f = OpenShown();
+  AddEntries({"1"});
+  f.AddResultRow("The mean is: 1");
+  for (QTableView* list : {f.ListView1, f.ListView2}) {
+    const QPoint overRow(10, 5);
+    QHelpEvent help(QEvent::ToolTip, overRow, list->viewport()->mapToGlobal(overRow));
+    QApplication::sendEvent(list->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), kListToolTip);
+    QToolTip::hideText();
+  }
+}
+
+TEST_F(WindowTest, FontsAndColoursAreTheDesignedOnes) {
+  Form1& f = Open();
+  const auto expectFont = [](QWidget* w, qreal points) {
+    EXPECT_TRUE(w->font().bold()) << w->metaObject()->className();
+    EXPECT_DOUBLE_EQ(w->font().pointSizeF(), points) << w->metaObject()->className();
+    // "Arial" resolves to an installed face of the same metrics.
+    const QString family = QFontInfo(w->font()).family();
+    EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+  };
+  expectFont(&f, 9);
+  expectFont(f.ListView1, 9);
+  expectFont(f.ListView2, 9);
+  for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
+                         f.PushButton7, f.PushButton8, f.PushButton13})
+    expectFont(b, 11.25);
+  for (QWidget* w : {static_cast<QWidget*>(&f), static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
+                     static_cast<QWidget*>(f.Label1), static_cast<QWidget*>(f.Option1),
+                     static_cast<QWidget*>(f.Option2), static_cast<QWidget*>(f.Check1)}) {
+    EXPECT_EQ(w->palette().color(w->backgroundRole()), QColor(Qt::white)) << w->metaObject()->className();
+  }
+}
+
+TEST_F(WindowTest, TabOrderIsTheDesignedOne) {
+  Form1& f = Open();
+  const std::vector<QWidget*> expected = {f.ListView1, f.PushButton3, f.PushButton6, f.PushButton7, f.PushButton1,
+                                          f.Option1,   f.Option2,     f.ListView2,   f.PushButton4, f.PushButton13,
+                                          f.Combo1,    f.Check1,      f.PushButton2, f.PushButton5, f.PushButton8};
+  std::vector<QWidget*> seen;
+  QWidget* w = f.ListView1;
+  for (int guard = 0; guard < 500 && seen.size() < expected.size(); ++guard) {
+    if (std::find(expected.begin(), expected.end(), w) != expected.end() &&
+        std::find(seen.begin(), seen.end(), w) == seen.end())
+      seen.push_back(w);
+    w = w->nextInFocusChain();
+  }
+  EXPECT_EQ(seen, expected);
+  for (QWidget* noFocus : {static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
+                           static_cast<QWidget*>(f.Label1)})
+    EXPECT_EQ(noFocus->focusPolicy(), Qt::NoFocus);
+}
+
+// ---------------------------------------------------------------------------
+// Pointer rules.
+
+enum class Over { Button, Background, Frame, Results, Numbers, OptionButton, CheckBox, Label };
+
+struct HoverCase {
+  const char* name;
+  Over over;
+  State before;
+  State after;
+};
+
+class Hover : public WindowTest, public ::testing::WithParamInterface<HoverCase> {};
+
+TEST_P(Hover, FollowsTheRulesAndNeverOverridesBusy) {
+  const HoverCase& c = GetParam();
+  Form1& f = Open();
+  const auto moveOver = [&] {
+    switch (c.over) {
+      case Over::Button:
+        for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5,
+                               f.PushButton6, f.PushButton7, f.PushButton8, f.PushButton13}) {
+          f.Pointer().Set(c.before);
+          MoveOver(b, {5, 5});
+          ASSERT_EQ(f.Pointer().Get(), c.after) << b->text().toStdString();
+        }
+        return;
+      case Over::Background:
+        return MoveOver(&f, {530, 300});  // the strip right of the frames
+      case Over::Frame:
+        return MoveOver(f.Frame2, {250, 60});
+      case Over::Results:
+        return MoveOver(f.ListView2->viewport(), {10, 10});
+      case Over::Numbers:
+        return MoveOver(f.ListView1->viewport(), {10, 10});
+      case Over::OptionButton:
+        return MoveOver(f.Option1, {5, 5});
+      case Over::CheckBox:
+        return MoveOver(f.Check1, {5, 5});
+      case Over::Label:
+        return MoveOver(f.Label1, {5, 5});
+    }
+  };
+  f.Pointer().Set(c.before);
+  moveOver();
+  EXPECT_EQ(f.Pointer().Get(), c.after);
+}
+
+const HoverCase kHoverCases[] = {
+    {"ButtonShowsHand", Over::Button, State::Default, State::Custom},
+    {"ButtonKeepsBusy", Over::Button, State::Busy, State::Busy},
+    {"BackgroundShowsArrow", Over::Background, State::Custom, State::Default},
+    {"BackgroundKeepsBusy", Over::Background, State::Busy, State::Busy},
+    {"FrameShowsArrow", Over::Frame, State::Custom, State::Default},
+    {"FrameKeepsBusy", Over::Frame, State::Busy, State::Busy},
+    {"ResultsShowArrow", Over::Results, State::Custom, State::Default},
+    {"ResultsKeepBusy", Over::Results, State::Busy, State::Busy},
+    {"NumbersShowArrow", Over::Numbers, State::Custom, State::Default},
+    {"NumbersKeepBusy", Over::Numbers, State::Busy, State::Busy},
+    {"OptionButtonChangesNothing", Over::OptionButton, State::Custom, State::Custom},
+    {"CheckBoxChangesNothing", Over::CheckBox, State::Custom, State::Custom},
+    {"LabelChangesNothing", Over::Label, State::Custom, State::Custom},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pointer, Hover, ::testing::ValuesIn(kHoverCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, RealPointerMovesReachTheRules) {
+  Form1& f = OpenShown();
+  QTest::mouseMove(f.PushButton7, QPoint(20, 10));
+  EXPECT_EQ(f.Pointer().Get(), State::Custom);
+  QTest::mouseMove(&f, QPoint(531, 300));
+  EXPECT_EQ(f.Pointer().Get(), State::Default);
+}
+
+TEST_F(WindowTest, PointerStatesShowAsTheWindowCursor) {
+  CopyShippedFile("HAND-M.CUR");
+  Form1& f = Open();
+  f.Pointer().Set(State::Busy);
+  EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+  f.Pointer().Set(State::Custom);
+  EXPECT_EQ(f.cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(f.cursor().hotSpot(), QPoint(6, 0));  // the fingertip, from the file
+  f.Pointer().Set(State::Default);
+  EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+  // The analysis run sets busy and back.
+  f.SetBusy(true);
+  EXPECT_TRUE(f.Pointer().IsBusy());
+  f.SetBusy(false);
+  EXPECT_EQ(f.Pointer().Get(), State::Default);
+}
+
+TEST_F(WindowTest, WithoutAHandFileCustomLooksLikeTheArrow) {
+  Form1& f = Open();
+  EXPECT_FALSE(f.Pointer().HasCustomImage());
+  f.Pointer().Set(State::Custom);
+  EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+TEST_F(WindowTest, AnUnreadableHandFileIsReportedAtLine106) {
+  WriteProgramFile("HAND-M.CUR", "not a cursor at all");
+  Form1& f = Open();
+  EXPECT_EQ(dialogs_.ErrorReports(), QStringList({FormLoadReport("Invalid picture", 106)}));
+  EXPECT_FALSE(f.Pointer().HasCustomImage());
+  EXPECT_EQ(f.windowTitle(), "Tallowmere");  // start-up went on
+}
+
+TEST(PointerFile, ReadsCursorAndIconFiles) {
+  const QString dir = QCoreApplication::applicationDirPath();
+  const QCursor hand = LoadPointerFile(dir + "/HAND-M.CUR");
+  EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
+  EXPECT_EQ(hand.hotSpot(), QPoint(6, 0));
+  const QCursor drag = LoadPointerFile(dir + "/drag.ico", QPoint(3, 4));
+  EXPECT_EQ(drag.pixmap().size(), QSize(32, 32));
+  EXPECT_EQ(drag.hotSpot(), QPoint(3, 4));
+  EXPECT_THROW(LoadPointerFile(dir + "/no-such-pointer.cur"), std::runtime_error);
+}
+
+// ---------------------------------------------------------------------------
+// Skin.
+
+TEST_F(WindowTest, NoSkinFileKeepsTheDesignedWhite) {
+  WriteProgramFile("x/o.cjs/keep", "a folder named like the skin is no skin");
+  Form1& f = Open();
+  EXPECT_FALSE(f.SkinFramework1.Loaded());
+  EXPECT_TRUE(f.styleSheet().isEmpty());
+  EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+TEST_F(WindowTest, ASkinRecoloursThenStylesTheWindow) {
+  const QByteArray sheet = "QPushButton { color: rgb(10, 20, 30); } QWidget { min-width: 900px; }";
+  WriteProgramFile("x/o.cjs", sheet);
+  Form1& f = Open();
+  const QColor face = QApplication::palette().color(QPalette::Button);
+  for (QWidget* w : {static_cast<QWidget*>(&f), static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
+                     static_cast<QWidget*>(f.Label1), static_cast<QWidget*>(f.Option1),
+                     static_cast<QWidget*>(f.Option2), static_cast<QWidget*>(f.Check1)})
+    EXPECT_EQ(w->palette().color(w->backgroundRole()), face) << w->metaObject()->className();
+  EXPECT_TRUE(f.SkinFramework1.Loaded());
+  EXPECT_EQ(f.styleSheet(), QString::fromUtf8(sheet));
+  EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(sheet));  // boxes follow the skin
+  EXPECT_EQ(f.SkinFramework1.Options() & SkinFramework::kSkinEnabled, SkinFramework::kSkinEnabled);
+  EXPECT_TRUE(f.SkinFramework1.Option(SkinFramework::kSkinDialogs));
+  EXPECT_TRUE(f.SkinFramework1.Option(SkinFramework::kKeepWindowSize));
+  f.show();
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(536, 638));  // the skin cannot resize the window
+  f.setStyle(QApplication::style());     // nor can a later restyle
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+TEST_F(WindowTest, ABrokenSkinIsReportedAtLine102AndKeepsTheRecolouring) {
+  WriteProgramFile("x/o.cjs", QByteArray("\xff\xfe\x00 not text", 12));
+  Form1& f = Open();
+  EXPECT_EQ(dialogs_.ErrorReports(), QStringList({FormLoadReport("Invalid skin file", 102)}));
+  EXPECT_EQ(f.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+  EXPECT_TRUE(f.styleSheet().isEmpty());
+  EXPECT_EQ(f.windowTitle(), "Tallowmere");
+  EXPECT_EQ(f.Combo1->currentText(), "3");
+}
+
+TEST(Skin, RefusesWhatItDoesNotKnow) {
+  SkinFramework skin;
+  EXPECT_THROW(skin.Option(7), std::invalid_argument);
+  EXPECT_THROW(skin.SetOption(0, true), std::invalid_argument);
+  QWidget window;
+  EXPECT_THROW(skin.ApplyWindow(window.winId()), std::runtime_error);  // nothing loaded
+  QTemporaryDir dir;
+  QFile file(dir.path() + "/o.cjs");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("QWidget { color: red; }");
+  file.close();
+  EXPECT_THROW(skin.LoadSkin(file.fileName(), "Dark"), std::runtime_error);
+  EXPECT_THROW(skin.LoadSkin(dir.path() + "/missing.cjs", ""), std::runtime_error);
+  skin.LoadSkin(file.fileName(), "");
+  skin.ApplyWindow(window.winId());
+  EXPECT_TRUE(window.styleSheet().isEmpty());  // not switched on: nothing changes
+  skin.SetOptions(skin.Options() | SkinFramework::kSkinEnabled);
+  skin.ApplyWindow(window.winId());
+  EXPECT_EQ(window.styleSheet(), "QWidget { color: red; }");
+  EXPECT_THROW(skin.ApplyWindow(WId(0x7fffffff)), std::runtime_error);
+}
+
+// ---------------------------------------------------------------------------
+// The end of the program.
+
+TEST_F(WindowTest, ClosingEndsTheProgramOnce) {
+  Form1& f = Open();
+  int ends = 0;
+  f.SetEndProgram([&] { ++ends; });
+  f.show();
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(f.ProgramEnded());
+  EXPECT_EQ(ends, 1);
+  // Nothing runs after the end.
+  f.PushButton2->click();
+  EXPECT_EQ(f.NumberList().Count(), 0u);
+  f.Form_Unload();
+  EXPECT_EQ(ends, 1);
+}
+
+TEST_F(WindowTest, ClosingInTheMiddleOfACommandIsSeenAsSuch) {
+  Form1& f = OpenShown();
+  std::optional<bool> runningAtEnd;
+  f.SetEndProgram([&] { runningAtEnd = f.CommandRunning(); });
+  dialogs_.QueueInput("1,2");
+  dialogs_.OnShow([&](const FakeDialogs::Shown&) { f.close(); });
+  f.PushButton3->click();
+  ASSERT_TRUE(runningAtEnd.has_value());
+  EXPECT_TRUE(*runningAtEnd);  // the program ends at once instead of going on
+  EXPECT_FALSE(f.CommandRunning());
+}
+
+}  // namespace
