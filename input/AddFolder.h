@@ -1,0 +1,55 @@
+#pragma once
+// The folder walk behind dropped folders: a breadth-first list of a folder
+// tree, and the tests that decide which folders are walked and which files
+// are taken. Folder paths in a folder list end in '/'.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ErrorReport.h"
+#include "platform/FileSystem.h"
+
+inline constexpr const char* kFolderWalkLocation =
+    "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ";
+
+// What a walk works with. Everything is held by reference and must outlive
+// the walk; the walk keeps no state of its own between calls, so a walk may
+// start another from inside `letEventsRun`.
+struct WalkContext {
+  fsys::FileSystem& fileSystem;
+  ErrorSink& errors;
+  // Lets pending window events run; may be empty. Other commands (a further
+  // drop, clearing the number list) may run inside it.
+  std::function<void()> letEventsRun;
+};
+
+// Extends `folders` in place: on return it holds the folders it was given,
+// less those that could not be listed because access was denied or the path
+// was not found, followed by all their descendants, level by level (with
+// `recurse`; without it, only the next level). A symbolic link to a folder met
+// inside the tree is not followed. Other failures are reported to
+// ctx.errors with kFolderWalkLocation and the step's label, and the walk goes
+// on.
+void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkContext& ctx);
+
+// True when the path's attributes can be read and include the directory bit
+// (a link to a folder counts). Never fails: a failure means false.
+bool IsFolder(const std::string& path, fsys::FileSystem& fs = fsys::RealFileSystem()) noexcept;
+
+// True when the name holds a control character (below 32, 127, or a code
+// point from 128 to 159), a "?", or bytes that are not valid UTF-8.
+bool HasOddCharacters(std::string_view name) noexcept;
+
+// The names (without folder) of the entries of `folder` that match `pattern`
+// and are not folders, in listing order, hidden ones included; a name is kept
+// only when IsOpenableFile accepts folder + "/" + name. "*.*" and "*" match
+// every name; other patterns are shell wildcards. A folder that is missing or
+// may not be listed gives no names; other failures throw.
+std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern,
+                                          fsys::FileSystem& fs = fsys::RealFileSystem());
+
+// True when the path names an existing regular file (after links). Folders,
+// FIFOs, sockets and devices are rejected: reading one would block or never
+// end. Never fails: a failure means false.
+bool IsOpenableFile(const std::string& path, fsys::FileSystem& fs = fsys::RealFileSystem()) noexcept;

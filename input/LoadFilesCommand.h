@@ -1,0 +1,35 @@
+#pragma once
+// "Load Numbers From File": the user picks one or several list files in the
+// open dialog and their numbers are appended to the number list, file by file
+// in the dialog's order.
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ErrorReport.h"
+#include "input/EntrySink.h"
+#include "platform/Dialogs.h"
+
+inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
+inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";
+inline constexpr const char* kTextFilesFilter = "Text Files (*.txt)";
+inline constexpr const char* kAllFilesFilter = "All Files (*)";
+
+// What the command works with; all of it must outlive the call.
+struct LoadFilesHost {
+  Dialogs& dialogs;    // the open dialog and the "File not found" notice
+  EntrySink& entries;  // the number list
+  ErrorSink& errors;   // the "Application Error" box
+  std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
+};
+
+// The click handler of PushButton6.
+void LoadNumbersFromFiles(const LoadFilesHost& host);
+
+// The open dialog's result in its classic form: nothing chosen gives the
+// empty text; one file gives its full path; several give their folder, then
+// each name, separated by NUL characters. Names chosen in different folders
+// (possible with some desktop dialogs) are given with their full paths after
+// an empty folder, which the command's tidying turns back into the same paths.
+std::string ComposeDialogFileName(const QStringList& chosenPaths);

@@ -1,0 +1,10 @@
+#pragma once
+// "Let pending window events run" for long loops: a large folder tree should
+// spend its time reading, not in the event loop, so events run at most once
+// per interval however often the loop asks.
+#include <chrono>
+#include <functional>
+
+// A callback that runs QCoreApplication::processEvents() when at least
+// `interval` has passed since it last did (or since it was made).
+std::function<void()> MakeEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(10));

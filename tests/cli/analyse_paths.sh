@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The analyser reading list files, folders and standard input the way the
+# window loads and drops them.
+set -u
+bin=$1
+fail=0
+check() { # name expected actual
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "--- expected"; printf '%s\n' "$2"; echo "--- actual"; printf '%s\n' "$3"; fail=1
+  else
+    echo "ok: $1"
+  fi
+}
+export LC_ALL=C LANG=C
+analyse() { timeout 60 "$bin/tallowmere-analyse" "$@"; }
+
+# The numbers 2, 4, 4 and 5.
+expected='The number of entries is: 4
+The sum of the numbers are: 15
+The sum squared is: 225
+The sum of squares is: 61
+The mode is: 4
+The median is: 4
+The mean is: 3.75
+The variance is: 1.583
+The skew is: -1.129
+The average deviation is: 0.875
+The standard deviation is: 1.258
+The coefficient of variation is: 33.555 %'
+
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+printf '2\n\nabc\n 4 \r\n4\r5' > "$tmp/list.txt"
+check "a list file: every line end, skipped lines" "$expected" "$(analyse "$tmp/list.txt")"
+check "standard input as one list file" "$expected" "$(printf '2\r\n4\nnot a number\n4\r5\n' | analyse)"
+
+printf '2\n4\n' > "$tmp/first.txt"
+printf '4\n5\n' > "$tmp/second.txt"
+check "several files" "$expected" "$(analyse "$tmp/first.txt" "$tmp/second.txt")"
+
+mkdir -p "$tmp/tree/B/D" "$tmp/tree/C"
+printf '2\n' > "$tmp/tree/a.txt"
+printf '100\n' > "$tmp/tree/~a.txt"     # names starting with "~" are not taken
+printf '100\n' > "$tmp/tree/.hidden"    # nor hidden files the user may write
+printf '4\n' > "$tmp/tree/B/b.txt"
+printf '4\n' > "$tmp/tree/C/c.txt"
+printf '5\n' > "$tmp/tree/B/D/d.txt"
+ln -s "$tmp/tree" "$tmp/tree/B/D/loop"  # not followed inside the tree
+check "a folder tree" "$expected" "$(analyse "$tmp/tree")"
+
+out=$(analyse "$tmp/first.txt" "$tmp/missing.txt" "$tmp/second.txt" 2>"$tmp/err"); rc=$?
+check "a missing file is reported and the rest is read" "$expected" "$out"
+check "the missing file's message" "File not found" "$(cat "$tmp/err")"
+check "the missing file's exit code" 1 "$rc"
+
+mkfifo "$tmp/pipe"
+out=$(analyse "$tmp/first.txt" "$tmp/pipe" "$tmp/second.txt" 2>"$tmp/err"); rc=$?
+check "a FIFO is not read" "$expected" "$out"
+check "the FIFO's message" "File not found" "$(cat "$tmp/err")"
+
+analyse --entries "$tmp/first.txt" "$tmp/second.txt" >/dev/null 2>&1
+check "--entries takes no PATHs" 2 "$?"
+
+exit $fail

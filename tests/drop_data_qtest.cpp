@@ -1,0 +1,156 @@
+// What a drag carries (only local files are taken, in the drag's order), a
+// drop delivered to a list widget and read into the number list's model, and
+// the pump that lets window events run during long loops.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QUrl>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "input/DropFiles.h"
+#include "input/NumberListModel.h"
+#include "platform/DropData.h"
+#include "platform/EventPump.h"
+#include "tests/support/LoaderTestKit.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using loadertest::RecordingErrorSink;
+using loadertest::TempTree;
+
+std::unique_ptr<QMimeData> Mime(const QList<QUrl>& urls, const QString& text = {}) {
+  auto mime = std::make_unique<QMimeData>();
+  if (!urls.isEmpty()) mime->setUrls(urls);
+  if (!text.isEmpty()) mime->setText(text);
+  return mime;
+}
+
+TEST(DropData, TakesOnlyLocalFilesInTheDragsOrder) {
+  const QUrl first = QUrl::fromLocalFile("/data/b.txt");
+  const QUrl second = QUrl::fromLocalFile(QString::fromUtf8("/data/caf\xC3\xA9 folder"));
+  const QUrl web("https://example.invalid/list.txt");
+  struct Case {
+    const char* name;
+    QList<QUrl> urls;
+    QString text;
+    bool offers;
+    Texts paths;
+  };
+  const std::vector<Case> cases = {
+      {"two files", {first, second}, {}, true, {"/data/b.txt", "/data/caf\xC3\xA9 folder"}},
+      {"a web address between", {second, web, first}, {}, true, {"/data/caf\xC3\xA9 folder", "/data/b.txt"}},
+      {"only a web address", {web}, {}, false, {}},
+      {"plain text naming a file", {}, "/data/b.txt", false, {}},
+      {"nothing", {}, {}, false, {}},
+  };
+  for (const Case& c : cases) {
+    auto mime = Mime(c.urls, c.text);
+    EXPECT_EQ(OffersLocalFiles(mime.get()), c.offers) << c.name;
+    EXPECT_EQ(DroppedLocalPaths(mime.get()), c.paths) << c.name;
+  }
+  EXPECT_FALSE(OffersLocalFiles(nullptr));
+  EXPECT_TRUE(DroppedLocalPaths(nullptr).empty());
+}
+
+// A list view that takes drops the way the number list does: refuses drags
+// without local files, and reads what is dropped into its model.
+class DropList final : public QListView {
+ public:
+  DropList() {
+    setModel(&model);
+    setAcceptDrops(true);
+  }
+  NumberListModel model;
+  RecordingErrorSink errors;
+  Texts messages;
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* e) override { Offer(e); }
+  void dragMoveEvent(QDragMoveEvent* e) override { Offer(e); }
+  void dropEvent(QDropEvent* e) override {
+    // The drag's data may go away while events run: take the paths first.
+    std::vector<std::string> paths = DroppedLocalPaths(e->mimeData());
+    e->acceptProposedAction();
+    DropContext ctx{model, errors, [this](const std::string& t) { messages.push_back(t); }, MakeEventPump()};
+    ReadDroppedPaths(std::move(paths), ctx);
+  }
+
+ private:
+  void Offer(QDropEvent* e) {
+    if (OffersLocalFiles(e->mimeData())) e->acceptProposedAction();
+    else e->ignore();
+  }
+};
+
+TEST(DropData, ADropOnAListWidgetFillsItsModel) {
+  TempTree tree;
+  const std::string file = tree.File("one.txt", "1\r\n2\r\n");
+  const std::string folder = tree.Folder("F");
+  tree.File("F/a.txt", "3\n");
+  tree.File("F/G/b.txt", "4\n");
+
+  DropList list;
+  list.resize(200, 200);
+  list.show();
+  const QPointF where(50, 50);
+  const QList<QUrl> urls = {QUrl::fromLocalFile(QString::fromStdString(file)),
+                            QUrl::fromLocalFile(QString::fromStdString(folder)),
+                            QUrl::fromLocalFile(QString::fromStdString(tree.Path("missing.txt")))};
+
+  auto refused = Mime({}, "just text");
+  QDragEnterEvent enterText(where.toPoint(), Qt::CopyAction, refused.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list.viewport(), &enterText);
+  EXPECT_FALSE(enterText.isAccepted());
+
+  auto files = Mime(urls);
+  QDragEnterEvent enter(where.toPoint(), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list.viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDragMoveEvent move(where.toPoint(), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list.viewport(), &move);
+  EXPECT_TRUE(move.isAccepted());
+  QDropEvent drop(where, Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list.viewport(), &drop);
+
+  ASSERT_EQ(list.model.Count(), 4u);
+  Texts entries;
+  for (std::size_t i = 0; i < list.model.Count(); ++i) entries.emplace_back(list.model.Text(i));
+  EXPECT_EQ(entries, (Texts{"1", "2", "3", "4"}));
+  EXPECT_EQ(list.model.rowCount(), 4) << "the view must have been told about every entry";
+  EXPECT_EQ(list.messages, Texts{"File not found"});
+  EXPECT_TRUE(list.errors.reports.empty());
+}
+
+class Counter final : public QObject {
+ public:
+  int events = 0;
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) ++events;
+    return QObject::event(e);
+  }
+};
+
+TEST(EventPump, RunsPendingEventsAtMostOncePerInterval) {
+  Counter counter;
+  auto eager = MakeEventPump(std::chrono::milliseconds(0));
+  auto lazy = MakeEventPump(std::chrono::hours(1));
+
+  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+  lazy();
+  EXPECT_EQ(counter.events, 0) << "the interval has not passed";
+  eager();
+  EXPECT_EQ(counter.events, 1);
+  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+  eager();
+  EXPECT_EQ(counter.events, 2);
+}
+
+}  // namespace

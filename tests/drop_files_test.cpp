@@ -1,0 +1,229 @@
+// Reading a drop: dropped files in order, dropped folder trees breadth-first,
+// which files of a tree are taken, what is not a readable file, failures that
+// must not end the drop, and what may happen while window events run.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "input/DropFiles.h"
+#include "platform/FileSystem.h"
+#include "tests/support/LoaderTestKit.h"
+
+namespace {
+
+using loadertest::RecordingEntrySink;
+using loadertest::RecordingErrorSink;
+using loadertest::Report;
+using loadertest::TempTree;
+using Texts = std::vector<std::string>;
+
+struct Dropped {
+  Texts entries;
+  Texts messages;
+  std::vector<Report> reports;
+};
+
+Dropped Drop(const Texts& paths, std::function<void()> events = {}) {
+  RecordingEntrySink sink;
+  RecordingErrorSink errors;
+  Dropped out;
+  DropContext ctx{sink, errors, [&](const std::string& text) { out.messages.push_back(text); }, std::move(events)};
+  ReadDroppedPaths(paths, ctx);
+  out.entries = sink.entries;
+  out.reports = errors.reports;
+  return out;
+}
+
+// The sub-folders of `folder` among `names`, in the order the file system
+// lists them (the order the walk must follow).
+Texts InListingOrder(const std::string& folder, const Texts& names) {
+  Texts ordered;
+  for (const std::string& name : fsys::RealFileSystem().SubFolderNames(folder))
+    if (std::find(names.begin(), names.end(), name) != names.end()) ordered.push_back(name);
+  return ordered;
+}
+
+TEST(ReadDroppedPaths, ReadsDroppedFilesInTheirOrder) {
+  TempTree tree;
+  const std::string first = tree.File("b-first.txt", "1\r\n2\r\n");
+  const std::string empty = tree.File("empty.txt", "");
+  const std::string words = tree.File("words.dat", "no numbers here\n");
+  const std::string second = tree.File("a-second.csv", "3\n");  // no filter applies to dropped files
+  Dropped got = Drop({first, empty, words, second});
+  EXPECT_EQ(got.entries, (Texts{"1", "2", "3"}));
+  EXPECT_TRUE(got.messages.empty());
+  EXPECT_TRUE(got.reports.empty());
+  EXPECT_TRUE(Drop({}).entries.empty());
+}
+
+TEST(ReadDroppedPaths, WhatCannotBeReadAsAFileIsNotFoundAndTheDropGoesOn) {
+  TempTree tree;
+  const std::string before = tree.File("before.txt", "1\n");
+  const std::string after = tree.File("after.txt", "2\n");
+  const Texts unreadable = {tree.Path("missing.txt"), tree.Fifo("pipe"), "/dev/zero",
+                            tree.Link("dangling", tree.Path("none"))};
+  for (const std::string& path : unreadable) {
+    Dropped got = Drop({before, path, after});
+    EXPECT_EQ(got.entries, (Texts{"1", "2"})) << path;
+    EXPECT_EQ(got.messages, Texts{"File not found"}) << path;
+    EXPECT_TRUE(got.reports.empty()) << path;
+  }
+}
+
+TEST(ReadDroppedPaths, TakesOnlyTheQualifyingFilesOfAFolder) {
+  TempTree tree;
+  const std::string folder = tree.Folder("F");
+  tree.File("F/a.txt", "1\n");
+  tree.File("F/~a.txt", "2\n");
+  tree.File("F/.hidden", "3\n");  // hidden and writable: 34
+  tree.Fifo("F/pipe.txt");
+  tree.Link("F/to-folder", tree.Folder("Elsewhere"));
+  tree.File("Elsewhere/x.txt", "4\n");
+  for (const std::string& dropped : {folder, folder + "/"}) {
+    Dropped got = Drop({dropped});
+    EXPECT_EQ(got.entries, Texts{"1"}) << dropped;
+    EXPECT_TRUE(got.messages.empty());
+    EXPECT_TRUE(got.reports.empty());
+  }
+  EXPECT_TRUE(Drop({tree.Folder("Empty")}).entries.empty());
+}
+
+TEST(ReadDroppedPaths, TakesAHiddenFileThatIsReadOnly) {
+  TempTree tree;
+  const std::string folder = tree.Folder("F");
+  ::chmod(tree.File("F/.read-only", "35\n").c_str(), 0444);
+  ::chmod(tree.File("F/.writable", "34\n").c_str(), 0666);  // writable by whoever runs the drop
+  tree.File("F/plain", "32\n");
+  const std::string answer = loadertest::RunUnprivileged([&] {
+    Texts entries = Drop({folder}).entries;
+    std::sort(entries.begin(), entries.end());
+    return loadertest::Joined(entries);
+  });
+  EXPECT_EQ(answer, "32|35");
+}
+
+TEST(ReadDroppedPaths, ReadsATreeFolderByFolderBreadthFirst) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/a.txt", "1\n");
+  tree.File("A/B/b.txt", "2\n");
+  tree.File("A/C/c.txt", "3\n");
+  tree.File("A/B/D/d.txt", "4\n");
+  Texts expected = {"1"};
+  for (const std::string& name : InListingOrder(a, {"B", "C"})) expected.push_back(name == "B" ? "2" : "3");
+  expected.push_back("4");
+  EXPECT_EQ(Drop({a}).entries, expected);
+
+  // Two folders: the first tree once, then the second tree once.
+  const std::string other = tree.Folder("Other");
+  tree.File("Other/o.txt", "9\n");
+  Texts twice = expected;
+  twice.push_back("9");
+  EXPECT_EQ(Drop({a, other}).entries, twice);
+}
+
+TEST(ReadDroppedPaths, WalksADroppedLinkButNoLinkInsideTheTree) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/x.txt", "5\n");
+  tree.File("A/B/y.txt", "6\n");
+  tree.Link("A/B/up", a);  // a cycle
+  const std::string link = tree.Link("to-A", a);
+  Dropped got = Drop({link});
+  EXPECT_EQ(got.entries, (Texts{"5", "6"}));
+  EXPECT_TRUE(got.reports.empty());
+}
+
+TEST(ReadDroppedPaths, SkipsFoldersWithOddNamesButReadsFilesWithThem) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/\xff-odd-file.txt", "8\n");
+  tree.File("A/bad\xff/z.txt", "9\n");
+  tree.File("A/what?/z.txt", "10\n");
+  tree.File("A/caf\xC3\xA9/z.txt", "11\n");
+  EXPECT_EQ(Drop({a}).entries, (Texts{"8", "11"}));
+}
+
+TEST(ReadDroppedPaths, AFileThatCannotBeReadIsReportedAndTheDropGoesOn) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  ::chmod(tree.File("A/locked.txt", "1\n").c_str(), 0000);
+  tree.File("A/B/open.txt", "2\n");
+  const std::string locked = tree.File("locked-too.txt", "3\n");
+  ::chmod(locked.c_str(), 0000);
+  const std::string last = tree.File("last.txt", "4\n");
+  const std::string answer = loadertest::RunUnprivileged([&] {
+    Dropped got = Drop({a, locked, last});
+    std::string out = loadertest::Joined(got.entries);
+    for (const Report& r : got.reports) out += " [" + r.description + " " + r.location + std::to_string(r.label) + "]";
+    return out;
+  });
+  EXPECT_EQ(answer,
+            "2|4 [Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 118]"
+            " [Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 120]");
+}
+
+TEST(ReadDroppedPaths, AFolderTheUserMayNotListIsSkippedWithoutAWord) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/a.txt", "1\n");
+  tree.File("A/Closed/c.txt", "2\n");
+  tree.File("A/Open/o.txt", "3\n");
+  ::chmod(tree.Path("A/Closed").c_str(), 0000);
+  const std::string answer = loadertest::RunUnprivileged([&] {
+    Dropped got = Drop({a});
+    return loadertest::Joined(got.entries) + " messages " + std::to_string(got.messages.size()) + " reports " +
+           std::to_string(got.reports.size());
+  });
+  EXPECT_EQ(answer, "1|3 messages 0 reports 0");
+}
+
+TEST(ReadDroppedPaths, SurvivesAClearAndAnotherDropWhileEventsRun) {
+  TempTree tree;
+  const std::string first = tree.File("first.txt", "1\n");
+  const std::string a = tree.Folder("A");
+  tree.File("A/a.txt", "2\n");
+  tree.File("A/B/b.txt", "3\n");
+  const std::string nestedFile = tree.File("nested.txt", "99\n");
+
+  RecordingEntrySink sink;
+  RecordingErrorSink errors;
+  Texts nestedMessages;
+  int calls = 0;
+  std::size_t pendingWhenEventsRan = 0;
+  std::function<void()> events = [&] {
+    pendingWhenEventsRan = std::max(pendingWhenEventsRan, sink.pending);
+    if (++calls != 1) return;
+    // The user clears the list and drops another file onto it.
+    sink.Clear();
+    DropContext nested{sink, errors, [&](const std::string& t) { nestedMessages.push_back(t); }, {}};
+    ReadDroppedPaths({nestedFile, tree.Path("gone.txt")}, nested);
+  };
+  DropContext ctx{sink, errors, {}, events};
+  ReadDroppedPaths({first, a}, ctx);
+
+  EXPECT_GT(calls, 1);
+  EXPECT_EQ(pendingWhenEventsRan, 0u) << "entries held back while window events ran";
+  EXPECT_EQ(sink.entries, (Texts{"99", "2", "3"}));
+  EXPECT_EQ(nestedMessages, Texts{"File not found"});
+  EXPECT_EQ(sink.pending, 0u) << "the drop must end with a flush";
+  EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST(ReadDroppedPaths, FlushesBeforeAMessageIsShown) {
+  TempTree tree;
+  const std::string file = tree.File("a.txt", "1\n2\n");
+  RecordingEntrySink sink;
+  RecordingErrorSink errors;
+  std::size_t pendingAtMessage = 99;
+  DropContext ctx{sink, errors, [&](const std::string&) { pendingAtMessage = sink.pending; }, {}};
+  ReadDroppedPaths({file, tree.Path("missing")}, ctx);
+  EXPECT_EQ(pendingAtMessage, 0u);
+  EXPECT_EQ(sink.entries, (Texts{"1", "2"}));
+}
+
+}  // namespace

@@ -1,0 +1,207 @@
+// "Load Numbers From File": the dialog as shown, files read in the dialog's
+// order, missing files, failures reported under the command's labels, the
+// busy pointer, and the dialog's result in its NUL-separated form.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "input/LoadFilesCommand.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/LoaderTestKit.h"
+
+namespace {
+
+using loadertest::RecordingEntrySink;
+using loadertest::RecordingErrorSink;
+using loadertest::Report;
+using loadertest::TempTree;
+using Texts = std::vector<std::string>;
+
+struct Outcome {
+  Texts entries;
+  QStringList messages;
+  std::vector<Report> reports;
+  std::vector<bool> busy;
+  int dialogsShown = 0;
+};
+
+Outcome Click(Dialogs& dialogs, RecordingEntrySink& sink) {
+  RecordingErrorSink errors;
+  Outcome run;
+  LoadFilesHost host{dialogs, sink, errors, [&](bool busy) { run.busy.push_back(busy); }};
+  LoadNumbersFromFiles(host);
+  run.entries = sink.entries;
+  run.reports = errors.reports;
+  return run;
+}
+
+Outcome ClickChoosing(const QStringList& chosen) {
+  FakeDialogs dialogs;
+  if (!chosen.isEmpty()) dialogs.QueueOpenFiles(chosen);
+  RecordingEntrySink sink;
+  Outcome run = Click(dialogs, sink);
+  run.messages = dialogs.Messages();
+  run.dialogsShown = static_cast<int>(dialogs.Texts(FakeDialogs::Kind::OpenFiles).size());
+  return run;
+}
+
+QString Q(const std::string& path) { return QString::fromStdString(path); }
+
+TEST(LoadNumbersFromFiles, ShowsTheDialogWithItsTitleAndFilters) {
+  FakeDialogs dialogs;
+  RecordingEntrySink sink;
+  Click(dialogs, sink);
+  ASSERT_EQ(dialogs.AllShown().size(), 1u);
+  EXPECT_EQ(dialogs.AllShown()[0].kind, FakeDialogs::Kind::OpenFiles);
+  EXPECT_EQ(dialogs.AllShown()[0].text, "Load List(s) - Hold Ctrl to select multiple list files");
+  EXPECT_EQ(dialogs.LastFilters(), (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+}
+
+TEST(LoadNumbersFromFiles, CancellingChangesNothing) {
+  Outcome run = ClickChoosing({});
+  EXPECT_EQ(run.dialogsShown, 1);
+  EXPECT_TRUE(run.entries.empty());
+  EXPECT_TRUE(run.busy.empty()) << "the pointer must stay as it was";
+  EXPECT_TRUE(run.messages.isEmpty());
+  EXPECT_TRUE(run.reports.empty());
+}
+
+TEST(LoadNumbersFromFiles, ReadsTheChosenFilesInTheDialogsOrder) {
+  TempTree tree;
+  const std::string a = tree.File("a.txt", "1\r\n2\r\n");
+  const std::string b = tree.File("b.txt", "3\n");
+  const std::string c = tree.File("c.txt", " 4 \rabc\r5\r");
+  const std::string other = tree.File("elsewhere/d.txt", "6\n");
+  struct Case {
+    const char* name;
+    QStringList chosen;
+    Texts expected;
+  };
+  const std::vector<Case> cases = {
+      {"one file", {Q(b)}, {"3"}},
+      {"three files", {Q(c), Q(a), Q(b)}, {" 4 ", "5", "1", "2", "3"}},
+      {"files of two folders", {Q(other), Q(a)}, {"6", "1", "2"}},
+      {"the same file twice", {Q(b), Q(b)}, {"3", "3"}},
+  };
+  for (const Case& c : cases) {
+    Outcome run = ClickChoosing(c.chosen);
+    EXPECT_EQ(run.entries, c.expected) << c.name;
+    EXPECT_EQ(run.busy, (std::vector<bool>{true, false})) << c.name;
+    EXPECT_TRUE(run.messages.isEmpty()) << c.name;
+    EXPECT_TRUE(run.reports.empty()) << c.name;
+  }
+}
+
+TEST(LoadNumbersFromFiles, AMissingFileIsNotFoundAndTheNextIsRead) {
+  TempTree tree;
+  const std::string a = tree.File("a.txt", "1\n");
+  const std::string b = tree.File("b.txt", "2\n");
+  const std::string missing = tree.Path("typed-name.txt");
+  struct Case {
+    const char* name;
+    QStringList chosen;
+    Texts expected;
+    int messages;
+  };
+  const std::vector<Case> cases = {
+      {"only a missing file", {Q(missing)}, {}, 1},
+      {"missing in the middle", {Q(a), Q(missing), Q(b)}, {"1", "2"}, 1},
+      {"a folder chosen", {Q(tree.Root())}, {}, 1},
+      {"a FIFO among files", {Q(a), Q(tree.Fifo("pipe")), Q(b)}, {"1", "2"}, 1},
+  };
+  for (const Case& c : cases) {
+    Outcome run = ClickChoosing(c.chosen);
+    EXPECT_EQ(run.entries, c.expected) << c.name;
+    EXPECT_EQ(run.messages, QStringList(c.messages, "File not found")) << c.name;
+    EXPECT_EQ(run.busy, (std::vector<bool>{true, false})) << c.name;
+    EXPECT_TRUE(run.reports.empty()) << c.name;
+  }
+}
+
+TEST(LoadNumbersFromFiles, AFileThatCannotBeReadIsReportedUnderItsCallingLine) {
+  TempTree tree;
+  const std::string locked = tree.File("locked.txt", "1\n");
+  ::chmod(locked.c_str(), 0000);
+  const std::string open = tree.File("open.txt", "2\n");
+  auto describe = [](const Outcome& run) {
+    std::string out = loadertest::Joined(run.entries) + " busy";
+    for (bool b : run.busy) out += b ? " on" : " off";
+    for (const Report& r : run.reports) out += " [" + r.description + " " + r.location + std::to_string(r.label) + "]";
+    return out;
+  };
+  const std::string single = loadertest::RunUnprivileged([&] { return describe(ClickChoosing({Q(locked)})); });
+  EXPECT_EQ(single, " busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 120]");
+  const std::string several =
+      loadertest::RunUnprivileged([&] { return describe(ClickChoosing({Q(locked), Q(open)})); });
+  EXPECT_EQ(several, "2 busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 134]");
+}
+
+class FailingDialogs final : public Dialogs {
+ public:
+  void Message(const QString&) override {}
+  void ErrorReport(const QString&) override {}
+  QString Input(const QString&) override { return {}; }
+  QStringList OpenFiles(const QString&, const QStringList&) override {
+    throw std::runtime_error("Common dialog function failed");
+  }
+  QString SaveFile(const QString&, const QStringList&) override { return {}; }
+};
+
+TEST(LoadNumbersFromFiles, AFailingDialogIsReportedAndNothingIsRead) {
+  FailingDialogs dialogs;
+  RecordingEntrySink sink;
+  Outcome run = Click(dialogs, sink);
+  EXPECT_EQ(run.reports, (std::vector<Report>{{"Common dialog function failed", kLoadFilesLocation, 108}}));
+  EXPECT_TRUE(run.entries.empty());
+  EXPECT_TRUE(run.busy.empty());
+}
+
+// Notes how many entries were still held back each time a box was shown.
+class PendingAtMessage final : public Dialogs {
+ public:
+  PendingAtMessage(const RecordingEntrySink& sink, QStringList chosen) : sink_(sink), chosen_(std::move(chosen)) {}
+  std::vector<std::size_t> pending;
+  void Message(const QString&) override { pending.push_back(sink_.pending); }
+  void ErrorReport(const QString&) override { pending.push_back(sink_.pending); }
+  QString Input(const QString&) override { return {}; }
+  QStringList OpenFiles(const QString&, const QStringList&) override { return chosen_; }
+  QString SaveFile(const QString&, const QStringList&) override { return {}; }
+
+ private:
+  const RecordingEntrySink& sink_;
+  QStringList chosen_;
+};
+
+TEST(LoadNumbersFromFiles, MakesEntriesVisibleBeforeAMessageAndAtTheEnd) {
+  TempTree tree;
+  const std::string a = tree.File("a.txt", "1\n2\n");
+  RecordingEntrySink sink;
+  PendingAtMessage dialogs(sink, {Q(a), Q(tree.Path("missing")), Q(a)});
+  Outcome run = Click(dialogs, sink);
+  EXPECT_EQ(dialogs.pending, std::vector<std::size_t>{0});
+  EXPECT_EQ(sink.pending, 0u);
+  EXPECT_EQ(run.entries, (Texts{"1", "2", "1", "2"}));
+}
+
+TEST(ComposeDialogFileName, GivesTheClassicResult) {
+  using namespace std::string_literals;
+  struct Case {
+    QStringList chosen;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {{}, ""},
+      {{"/data/x.txt"}, "/data/x.txt"},
+      {{"/data/x.txt", "/data/y.txt"}, "/data\0x.txt\0y.txt"s},
+      {{"/x.txt", "/y.txt"}, "/\0x.txt\0y.txt"s},  // the root folder
+      {{"/a/x.txt", "/b/y.txt"}, "\0/a/x.txt\0/b/y.txt"s},
+      {{QString::fromUtf8("/d/caf\xC3\xA9.txt"), "/d/z"}, "/d\0caf\xC3\xA9.txt\0z"s},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ComposeDialogFileName(c.chosen), c.expected) << c.chosen.join(",").toStdString();
+}
+
+}  // namespace

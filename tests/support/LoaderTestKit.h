@@ -1,0 +1,181 @@
+#pragma once
+// Helpers for the tests of the list-file loaders and the folder walk: sinks
+// that record what the loaders appended and reported, a scratch folder tree,
+// and a way to run a piece of a test as an ordinary user (the tests may run as
+// root, for whom permissions deny nothing).
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ErrorReport.h"
+#include "input/EntrySink.h"
+
+namespace loadertest {
+
+// Records every entry; tracks how many are still waiting for Flush, so a test
+// can check that nothing is held back while window events run.
+class RecordingEntrySink : public EntrySink {
+ public:
+  std::vector<std::string> entries;
+  std::size_t pending = 0;
+  int flushes = 0;
+
+  void Append(std::string_view text) override {
+    entries.emplace_back(text);
+    ++pending;
+  }
+  void Flush() override {
+    pending = 0;
+    ++flushes;
+  }
+  void Clear() {
+    entries.clear();
+    pending = 0;
+  }
+};
+
+struct Report {
+  std::string description;
+  std::string location;
+  int label;
+  bool operator==(const Report&) const = default;
+};
+
+class RecordingErrorSink : public ErrorSink {
+ public:
+  std::vector<Report> reports;
+  void ReportError(const std::string& description, std::string_view location, int label) override {
+    reports.push_back({description, std::string(location), label});
+  }
+};
+
+// A scratch folder that ordinary users may enter and read; removed with
+// everything in it (permissions restored first) when the test ends.
+class TempTree {
+ public:
+  TempTree() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tallowmere-loaders-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    root_ = pattern;
+    ::chmod(root_.c_str(), 0755);
+  }
+  ~TempTree() {
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             root_, std::filesystem::directory_options::skip_permission_denied, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+      if (it->is_directory(ec) && !it->is_symlink(ec)) ::chmod(it->path().c_str(), 0755);
+    }
+    ::chmod(root_.c_str(), 0755);
+    std::filesystem::remove_all(root_, ec);
+  }
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  const std::string& Root() const { return root_; }
+  std::string Path(std::string_view relative) const { return root_ + "/" + std::string(relative); }
+
+  // Writes a file (creating its folders), readable by everyone.
+  std::string File(std::string_view relative, std::string_view content) const {
+    std::string path = Path(relative);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path);
+    ::chmod(path.c_str(), 0644);
+    return path;
+  }
+  std::string Folder(std::string_view relative) const {
+    std::string path = Path(relative);
+    std::filesystem::create_directories(path);
+    return path;
+  }
+  std::string Link(std::string_view relative, const std::string& target) const {
+    std::string path = Path(relative);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::filesystem::create_symlink(target, path);
+    return path;
+  }
+  std::string Fifo(std::string_view relative) const {
+    std::string path = Path(relative);
+    if (::mkfifo(path.c_str(), 0644) != 0) throw std::runtime_error("mkfifo failed");
+    return path;
+  }
+
+ private:
+  std::string root_;
+};
+
+inline bool RunningAsRoot() { return ::geteuid() == 0; }
+
+// Runs `work` as the user "nobody" in a child process when the tests run as
+// root (so that permissions deny what they would deny a user), otherwise
+// right here. The child's answer comes back as text; a child that cannot
+// drop its privileges answers "!cannot drop privileges".
+inline std::string RunUnprivileged(const std::function<std::string()>& work) {
+  if (!RunningAsRoot()) return work();
+  int channel[2];
+  if (::pipe(channel) != 0) return "!pipe failed";
+  pid_t child = ::fork();
+  if (child < 0) return "!fork failed";
+  if (child == 0) {
+    ::close(channel[0]);
+    std::string answer;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 || ::geteuid() == 0) {
+      answer = "!cannot drop privileges";
+    } else {
+      try {
+        answer = work();
+      } catch (const std::exception& e) {
+        answer = std::string("!exception: ") + e.what();
+      } catch (...) {
+        answer = "!exception";
+      }
+    }
+    std::size_t done = 0;
+    while (done < answer.size()) {
+      ssize_t n = ::write(channel[1], answer.data() + done, answer.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    ::_exit(0);
+  }
+  ::close(channel[1]);
+  std::string answer;
+  char buffer[4096];
+  for (;;) {
+    ssize_t n = ::read(channel[0], buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    answer.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(channel[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return answer;
+}
+
+// Joins texts with '|' for compact comparison of answers from RunUnprivileged.
+inline std::string Joined(const std::vector<std::string>& texts) {
+  std::string out;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i) out += '|';
+    out += texts[i];
+  }
+  return out;
+}
+
+}  // namespace loadertest

@@ -1,0 +1,123 @@
+// Loading list files and dropping files and folders, through the real window:
+// the button with a scripted open dialog, and drag events delivered to the
+// number list's viewport as the window system delivers them.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QUrl>
+
+#include "tests/support/WindowTestKit.h"
+
+namespace {
+
+using windowtest::WindowTest;
+
+class WindowLoadersTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ASSERT_TRUE(files_.isValid());
+  }
+  QString Write(const QString& relative, const QByteArray& bytes) {
+    const QString path = files_.path() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  QString Folder(const QString& relative) {
+    const QString path = files_.path() + QLatin1Char('/') + relative;
+    QDir().mkpath(path);
+    return path;
+  }
+  // Returns whether the list accepted the drag when it entered.
+  bool DragAndDrop(const QStringList& paths, bool plainText = false) {
+    QMimeData data;
+    if (plainText) {
+      data.setText(paths.join('\n'));
+    } else {
+      QList<QUrl> urls;
+      for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+      data.setUrls(urls);
+    }
+    QWidget* target = form().ListView1->viewport();
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    EXPECT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+    return true;
+  }
+  QTemporaryDir files_;
+};
+
+TEST_F(WindowLoadersTest, LoadButtonAppendsTheChosenFilesInDialogOrder) {
+  const QString a = Write("a.txt", "1\r\n2\r\n");
+  const QString b = Write("b.txt", "x\n 3 \r4");
+  OpenShown();
+  AddEntries({"7"});
+  dialogs_.QueueOpenFiles({b, a});
+  form().PushButton6->click();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", " 3 ", "4", "1", "2"}));
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+  EXPECT_NE(form().cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(WindowLoadersTest, CancelledLoadChangesNothing) {
+  OpenShown();
+  AddEntries({"7"});
+  form().PushButton6->click();  // no queued answer: the dialog is cancelled
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7"}));
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+}
+
+TEST_F(WindowLoadersTest, DroppedFilesAndFolderTreesAreReadInOrder) {
+  const QString one = Write("one.txt", "1\n");
+  Write("tree/a.txt", "10\n");
+  Write("tree/~skip.txt", "99\n");
+  Write("tree/B/b.txt", "20\n");
+  Write("tree/B/D/d.txt", "40\n");
+  const QString two = Write("two.txt", "2\nnot a number\n");
+  OpenShown();
+  ASSERT_TRUE(DragAndDrop({one, Folder("tree"), two}));
+  // Breadth first: the dropped folder, then B, then D. (Sibling folders come
+  // in the file system's listing order, which is not fixed here.)
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "10", "20", "40", "2"}));
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+}
+
+TEST_F(WindowLoadersTest, MissingDroppedPathIsReportedAndTheDropGoesOn) {
+  const QString one = Write("one.txt", "5\n");
+  OpenShown();
+  ASSERT_TRUE(DragAndDrop({files_.path() + "/gone.txt", one}));
+  EXPECT_EQ(dialogs_.Messages(), QStringList{"File not found"});
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"5"}));
+}
+
+TEST_F(WindowLoadersTest, DragsWithoutFilesAreRefused) {
+  OpenShown();
+  EXPECT_FALSE(DragAndDrop({"1\n2"}, /*plainText=*/true));
+  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(WindowLoadersTest, DroppedNumbersAreAnalysed) {
+  const QString list = Write("list.txt", "2\n4\n4\n5\n");
+  OpenShown();
+  ASSERT_TRUE(DragAndDrop({list}));
+  form().PushButton7->click();
+  const QStringList rows = ResultRows();
+  ASSERT_EQ(rows.size(), 12);
+  EXPECT_EQ(rows[6], "The mean is: 3.75");
+  EXPECT_EQ(rows[4], "The mode is: 4");
+}
+
+}  // namespace
