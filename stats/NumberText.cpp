@@ -216,6 +216,9 @@ std::optional<Decimal> ParseRegional(std::string_view text, const Separators& se
 }
 
 bool InDoubleRange(const Decimal& d) {
+  // Below 10^308 every value is inside the range (too small ones read as
+  // zero), so only the few texts near the top need the conversion.
+  if (d.IsZero() || d.exponent + static_cast<std::int64_t>(d.digits.size()) <= 308) return true;
   double v = 0.0;
   return DecimalToDouble(d, v) == Conversion::kOk;
 }
@@ -397,7 +400,69 @@ double LeadingNumber(std::string_view text) {
   return v;
 }
 
+namespace {
+
+// The form check of ParseRegional without building the decimal: list files
+// put every line through the number test, so it must not allocate. Gives
+// the magnitude (the value lies below 10^magnitude) for the range check.
+bool ScanRegional(std::string_view text, const Separators& sep, std::int64_t& magnitude, bool& zero) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  auto blank = [&](std::size_t at) { return text[at] == ' ' || text[at] == '\t'; };
+  while (i < n && blank(i)) ++i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+
+  bool any_digit = false, in_fraction = false;
+  std::int64_t significant = 0, fraction_digits = 0;
+  while (i < n) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (c != '0' || significant > 0) ++significant;
+      if (in_fraction) ++fraction_digits;
+      any_digit = true;
+      ++i;
+    } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
+      in_fraction = true;
+      i += sep.decimal.size();
+    } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) && StartsWith(text, i, sep.group) &&
+               i + sep.group.size() < n && IsDigit(text[i + sep.group.size()])) {
+      i += sep.group.size();
+    } else {
+      break;
+    }
+  }
+  if (!any_digit) return false;
+  std::int64_t exponent = 0;
+  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    ++i;
+    bool exp_negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+      exp_negative = text[i] == '-';
+      ++i;
+    }
+    if (i >= n || !IsDigit(text[i])) return false;
+    while (i < n && IsDigit(text[i])) {
+      if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+      ++i;
+    }
+    if (exp_negative) exponent = -exponent;
+  }
+  while (i < n && blank(i)) ++i;
+  if (i != n) return false;
+  zero = significant == 0;
+  // Trailing zeros of the digits only make this an upper bound, which is all
+  // the quick range check needs.
+  magnitude = exponent - fraction_digits + significant;
+  return true;
+}
+
+}  // namespace
+
 bool IsNumeric(std::string_view text, const Separators& sep) {
+  std::int64_t magnitude = 0;
+  bool zero = false;
+  if (!ScanRegional(text, sep, magnitude, zero)) return false;
+  if (zero || magnitude <= 308) return true;
   std::optional<Decimal> d = ParseRegional(text, sep);
   return d && InDoubleRange(*d);
 }
