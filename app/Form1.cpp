@@ -36,6 +36,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
+#include "results/ExportCommands.h"
 #include "results/Options.h"
 #include "stats/Statistics.h"
 
@@ -412,11 +413,11 @@ void Form1::PushButton2_Click() { AddSampleNumbers(*numbers_, *this); }
 void Form1::PushButton3_Click() { AddTypedNumbers(CurrentDialogs(), *numbers_, *this); }
 
 void Form1::PushButton4_Click() {
-  // Saving the results as a text file is added with the exports.
+  SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
 }
 
 void Form1::PushButton5_Click() {
-  // Copying the results to the clipboard is added with the exports.
+  CopyResultsToClipboard({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
 }
 
 void Form1::PushButton6_Click() {
@@ -431,7 +432,7 @@ void Form1::PushButton8_Click() {
 }
 
 void Form1::PushButton13_Click() {
-  // Saving the results to a spreadsheet is added with the exports.
+  SaveResultsToSpreadsheet({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
 }
 
 // ---------------------------------------------------------------------------

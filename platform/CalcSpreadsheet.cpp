@@ -1,0 +1,276 @@
+#include "platform/CalcSpreadsheet.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#ifdef TALLOWMERE_HAVE_XLSXWRITER
+#include <xlsxwriter.h>
+#endif
+
+using automation::RangeRef;
+using automation::SheetRef;
+using automation::WorkbookRef;
+
+namespace {
+
+// The message a spreadsheet application gives for a cell or column outside
+// its sheet, or a value it cannot take.
+constexpr const char* kOutOfSheet = "Application-defined or object-defined error";
+
+std::string SystemError(const std::string& what, int error) { return what + ": " + std::strerror(error); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Finding Calc.
+
+std::optional<CalcLauncher> FindCalc(const QStringList& searchPaths) {
+  const auto find = [&](const char* name) {
+    const QString n = QString::fromLatin1(name);
+    return searchPaths.isEmpty() ? QStandardPaths::findExecutable(n) : QStandardPaths::findExecutable(n, searchPaths);
+  };
+  // localc comes only with the package that opens windows.
+  const QString localc = find("localc");
+  if (!localc.isEmpty()) return CalcLauncher{localc, {QStringLiteral("--nologo"), QStringLiteral("-n")}};
+  for (const char* name : {"soffice", "libreoffice"}) {
+    const QString exe = find(name);
+    if (exe.isEmpty()) continue;
+    const QString real = QFileInfo(exe).canonicalFilePath();
+    if (real.isEmpty()) continue;
+    const QDir program = QFileInfo(real).absoluteDir();
+    if (program.entryList({QStringLiteral("libvclplug_*.so")}, QDir::Files).isEmpty()) continue;
+    return CalcLauncher{exe, {QStringLiteral("--calc"), QStringLiteral("--nologo"), QStringLiteral("-n")}};
+  }
+  return std::nullopt;
+}
+
+void OpenInCalc(const CalcLauncher& launcher, const QString& file) {
+  QProcess process;
+  process.setProgram(launcher.program);
+  process.setArguments(launcher.arguments + QStringList{file});
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  if (!process.startDetached())
+    throw std::runtime_error("Cannot start " + launcher.program.toStdString() + ": " +
+                             process.errorString().toStdString());
+}
+
+// ---------------------------------------------------------------------------
+// Widths and files.
+
+double AutofitWidth(qsizetype characters) {
+  if (characters <= 0) return kDefaultColumnWidth;
+  // A proportional font averages a little over one width unit per character,
+  // plus the cell's margins.
+  const double width = 1.15 * static_cast<double>(characters) + 1.5;
+  return std::clamp(width, kDefaultColumnWidth, kMaxColumnWidth);
+}
+
+void WriteWorkbookFile(const SheetContent& sheet, const QString& path) {
+#ifdef TALLOWMERE_HAVE_XLSXWRITER
+  const QByteArray file = QFile::encodeName(path);
+  lxw_workbook* workbook = workbook_new(file.constData());
+  if (!workbook) throw std::runtime_error("Cannot create the workbook file " + path.toStdString());
+  lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
+  lxw_error failure = worksheet ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
+  for (auto it = sheet.columnWidths.begin(); failure == LXW_NO_ERROR && it != sheet.columnWidths.end(); ++it) {
+    const auto column = static_cast<lxw_col_t>(it->first - 1);
+    failure = worksheet_set_column(worksheet, column, column, it->second, nullptr);
+  }
+  for (auto it = sheet.cells.begin(); failure == LXW_NO_ERROR && it != sheet.cells.end(); ++it) {
+    if (it->second.isEmpty()) continue;
+    // Always a string cell: never read as a number, a date or a formula.
+    const QByteArray utf8 = it->second.toUtf8();
+    failure = worksheet_write_string(worksheet, static_cast<lxw_row_t>(it->first.first - 1),
+                                     static_cast<lxw_col_t>(it->first.second - 1), utf8.constData(), nullptr);
+  }
+  // Closing writes the file and frees the workbook, also after a failure.
+  const lxw_error closed = workbook_close(workbook);
+  if (failure == LXW_NO_ERROR) failure = closed;
+  if (failure != LXW_NO_ERROR)
+    throw std::runtime_error("Cannot write the workbook file " + path.toStdString() + ": " + lxw_strerror(failure));
+#else
+  (void)sheet;
+  (void)path;
+  throw std::runtime_error("This build cannot write workbook files");
+#endif
+}
+
+QString DefaultExportFolder() {
+  return QDir::tempPath() + QStringLiteral("/tallowmere-%1").arg(static_cast<qulonglong>(geteuid()));
+}
+
+QString PrepareExportFolder(const QString& folder) {
+  const QByteArray name = QFile::encodeName(folder);
+  if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+    throw std::runtime_error(SystemError("Cannot create the folder " + folder.toStdString(), errno));
+  // The folder is at a predictable place in a shared temporary folder: use it
+  // only when it is a real folder of ours that nobody else can write into.
+  struct stat st {};
+  if (::lstat(name.constData(), &st) != 0)
+    throw std::runtime_error(SystemError("Cannot use the folder " + folder.toStdString(), errno));
+  if (!S_ISDIR(st.st_mode) || st.st_uid != geteuid())
+    throw std::runtime_error("The folder " + folder.toStdString() + " is not a folder of this user's own");
+  if ((st.st_mode & 077) != 0 && ::chmod(name.constData(), 0700) != 0)
+    throw std::runtime_error(SystemError("Cannot protect the folder " + folder.toStdString(), errno));
+  return folder;
+}
+
+void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::seconds age) {
+  const QDateTime oldest = now.addSecs(-age.count());
+  const QString pattern = QString::fromLatin1(kExportFilePattern).replace(QLatin1String("XXXXXX"), QLatin1String("*"));
+  const QFileInfoList files = QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+  for (const QFileInfo& file : files) {
+    if (file.isSymLink() || !file.isFile()) continue;
+    if (file.lastModified() < oldest) QFile::remove(file.absoluteFilePath());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The application object.
+
+CalcApplication::CalcApplication(Opener opener, QString folder)
+    : opener_(std::move(opener)), folder_(std::move(folder)) {}
+
+CalcApplication::Book& CalcApplication::BookOf(int workbook) {
+  if (workbook < 1 || static_cast<std::size_t>(workbook) > books_.size())
+    throw std::runtime_error("Subscript out of range");
+  return books_[static_cast<std::size_t>(workbook) - 1];
+}
+
+const SheetContent& CalcApplication::Sheet(int workbook) const {
+  if (workbook < 1 || static_cast<std::size_t>(workbook) > books_.size())
+    throw std::runtime_error("Subscript out of range");
+  return books_[static_cast<std::size_t>(workbook) - 1].sheet;
+}
+
+void CalcApplication::Workbooks() {}
+
+WorkbookRef CalcApplication::AddWorkbook() {
+  books_.emplace_back();
+  return WorkbookRef{static_cast<int>(books_.size())};
+}
+
+SheetRef CalcApplication::ActiveSheet(WorkbookRef workbook) {
+  BookOf(workbook.workbook);
+  return SheetRef{workbook.workbook, 1};
+}
+
+RangeRef CalcApplication::Cells(SheetRef sheet, long row, long column) {
+  BookOf(sheet.workbook);
+  if (row < 1 || row > kMaxSheetRows || column < 1 || column > kMaxSheetColumns) throw std::runtime_error(kOutOfSheet);
+  return RangeRef{RangeRef::Kind::Cell, sheet, row, column};
+}
+
+RangeRef CalcApplication::Columns(SheetRef sheet, long column) {
+  BookOf(sheet.workbook);
+  if (column < 1 || column > kMaxSheetColumns) throw std::runtime_error(kOutOfSheet);
+  return RangeRef{RangeRef::Kind::Column, sheet, 0, column};
+}
+
+RangeRef CalcApplication::AllColumns(SheetRef sheet) {
+  BookOf(sheet.workbook);
+  return RangeRef{RangeRef::Kind::AllColumns, sheet, 0, 0};
+}
+
+void CalcApplication::AssignText(const RangeRef& range, const QString& text) {
+  // Only single cells take a text here; that is all the program assigns.
+  if (range.kind != RangeRef::Kind::Cell) throw std::runtime_error(kOutOfSheet);
+  if (text.size() > kMaxCellCharacters) throw std::runtime_error(kOutOfSheet);
+  SheetContent& sheet = BookOf(range.sheet.workbook).sheet;
+  const std::pair<long, long> at{range.row, range.column};
+  if (text.isEmpty())
+    sheet.cells.erase(at);
+  else
+    sheet.cells[at] = text;
+}
+
+void CalcApplication::AssignDefault(const RangeRef& range, const QString& text) { AssignText(range, text); }
+
+void CalcApplication::AssignValue(const RangeRef& range, const QString& text) { AssignText(range, text); }
+
+void CalcApplication::FitColumn(SheetContent& sheet, long column) {
+  qsizetype longest = 0;
+  for (const auto& [at, text] : sheet.cells)
+    if (at.second == column) longest = std::max(longest, text.size());
+  if (longest == 0)
+    sheet.columnWidths.erase(column);  // an empty column keeps the standard width
+  else
+    sheet.columnWidths[column] = AutofitWidth(longest);
+}
+
+void CalcApplication::Autofit(const RangeRef& range) {
+  SheetContent& sheet = BookOf(range.sheet.workbook).sheet;
+  switch (range.kind) {
+    case RangeRef::Kind::Cell:
+    case RangeRef::Kind::Column:
+      FitColumn(sheet, range.column);
+      break;
+    case RangeRef::Kind::AllColumns: {
+      std::vector<long> columns;
+      for (const auto& [at, text] : sheet.cells) columns.push_back(at.second);
+      for (const auto& [column, width] : sheet.columnWidths) columns.push_back(column);
+      std::sort(columns.begin(), columns.end());
+      columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+      for (long column : columns) FitColumn(sheet, column);
+      break;
+    }
+  }
+}
+
+void CalcApplication::SetVisible(bool visible) {
+  visible_ = visible;
+  // Hiding is not possible once Calc shows a workbook: it belongs to the user
+  // from then on. Workbooks shown already are not shown again; changes made
+  // to them after that stay in memory only.
+  if (!visible) return;
+  std::vector<Book*> waiting;
+  for (Book& book : books_)
+    if (!book.shown) waiting.push_back(&book);
+  if (waiting.empty()) return;
+
+  const QString folder = PrepareExportFolder(folder_.isEmpty() ? DefaultExportFolder() : folder_);
+  RemoveOldExports(folder, QDateTime::currentDateTime());
+  for (Book* book : waiting) {
+    // A unique name, created empty (mode 0600) and then filled in place.
+    QTemporaryFile reserved(folder + QLatin1Char('/') + QString::fromLatin1(kExportFilePattern));
+    reserved.setAutoRemove(false);
+    if (!reserved.open())
+      throw std::runtime_error("Cannot create a file in " + folder.toStdString() + ": " +
+                               reserved.errorString().toStdString());
+    const QString path = reserved.fileName();
+    reserved.close();
+    try {
+      WriteWorkbookFile(book->sheet, path);
+    } catch (...) {
+      QFile::remove(path);
+      throw;
+    }
+    opener_(path);
+    book->shown = true;
+  }
+}
+
+std::shared_ptr<automation::SpreadsheetBackend> CreateCalcApplication() {
+#ifndef TALLOWMERE_HAVE_XLSXWRITER
+  throw std::runtime_error("Cannot create object: this build cannot write workbook files");
+#else
+  std::optional<CalcLauncher> calc = FindCalc();
+  if (!calc) throw std::runtime_error("Cannot create object: LibreOffice Calc is not installed");
+  return std::make_shared<CalcApplication>([launcher = *calc](const QString& file) { OpenInCalc(launcher, file); });
+#endif
+}

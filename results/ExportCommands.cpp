@@ -1,0 +1,150 @@
+#include "results/ExportCommands.h"
+
+#include <QAbstractItemModel>
+#include <stdexcept>
+
+#include "input/LoadFilesCommand.h"
+#include "platform/Spreadsheet.h"
+
+namespace {
+
+void Pump(const ExportHost& host) {
+  if (host.letEventsRun) host.letEventsRun();
+}
+
+// The list as the spreadsheet command reads it: live, and a row that vanished
+// while window events ran fails like reading past the end of a list.
+void CheckCell(const QAbstractItemModel& list, int row, int column) {
+  if (row < 0 || row >= list.rowCount() || column < 0 || column >= list.columnCount())
+    throw std::out_of_range("Index out of bounds");
+}
+
+QString CellText(const QAbstractItemModel& list, int row, int column) {
+  CheckCell(list, row, column);
+  return list.index(row, column).data(Qt::DisplayRole).toString();
+}
+
+bool Ticked(const QAbstractItemModel& list, int row) {
+  CheckCell(list, row, 0);
+  return list.index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+QString HeaderText(const QAbstractItemModel& list, int column) {
+  if (column < 0 || column >= list.columnCount()) throw std::out_of_range("Index out of bounds");
+  return list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+}  // namespace
+
+QString WithoutEqualsSigns(const QString& text) {
+  QString out = text;
+  out.remove(QLatin1Char('='));
+  return out;
+}
+
+void SaveResultsAsTextFile(const ExportHost& host) {
+  Trap trap(host.errors, kSaveTextFileLocation);
+  // 106: the dialog starts without a name; it asks nothing before replacing
+  // an existing file and adds no extension.
+  QString fileName;
+  trap.Step(106, [&] { fileName.clear(); });
+  QString title;
+  trap.Step(108, [&] { title = QString::fromLatin1(kSaveDialogTitle); });
+  QStringList filters;
+  trap.Step(110, [&] { filters = {QString::fromUtf8(kTextFilesFilter), QString::fromUtf8(kAllFilesFilter)}; });
+  QString chosen;
+  trap.Step(112, [&] { chosen = host.dialogs.SaveFile(title, filters); });
+  trap.Step(114, [&] { fileName = chosen; });
+  if (trap.Test(116, [&] { return fileName.isEmpty(); })) return;
+  trap.Step(118, [&] { host.setBusy(true); });
+  trap.Step(120, [&] { SaveListViewAsTextFile(host.list, fileName, host.letEventsRun); });
+  trap.Step(122, [&] { host.setBusy(false); });
+}
+
+void CopyResultsToClipboard(const ExportHost& host) {
+  Trap trap(host.errors, kCopyToClipboardLocation);
+  trap.Step(108, [&] { host.setBusy(true); });
+  trap.Step(110, [&] { CopyListViewToClipboard(host.list, host.letEventsRun); });
+  trap.Step(112, [&] { host.dialogs.Message(QString::fromLatin1(kCopiedNotice)); });
+  trap.Step(114, [&] { host.setBusy(false); });
+}
+
+bool SaveResultsAsExcelFileIsExcelInstalled(Dialogs& dialogs) {
+  bool installed = true;
+  bool failed = false;
+  automation::Application app;
+  try {
+    app = automation::CreateObject(QString::fromLatin1(kSpreadsheetProgId));
+  } catch (...) {
+    failed = true;
+  }
+  app = automation::Application();  // only a test: not kept
+  if (failed) {
+    try {
+      dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForSoftware));
+    } catch (...) {
+    }
+    installed = false;
+  }
+  return installed;
+}
+
+void SaveResultsToSpreadsheet(const ExportHost& host) {
+  Trap trap(host.errors, kSaveSpreadsheetLocation);
+  const QAbstractItemModel& list = host.list;
+
+  if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host.dialogs); })) {
+    trap.Step(172, [&] { host.dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForFeature)); });
+    return;
+  }
+  if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;
+  trap.Step(110, [&] { host.setBusy(true); });
+
+  automation::Application app;
+  trap.Step(112, [&] { app = automation::CreateObject(QString::fromLatin1(kSpreadsheetProgId)); });
+  automation::Workbook book;
+  trap.Step(114, [&] { book = app.Workbooks().add(); });
+
+  long i = 0;
+  trap.Step(116, [&] { i = 1; });
+  int columns = 0;
+  trap.Step(118, [&] { columns = list.columnCount(); });
+  for (int c = 0; c < columns; ++c) {
+    trap.Step(120, [&] { Pump(host); });
+    if (trap.Test(122, [&] { return c == 0; })) {
+      trap.Step(124, [&] { book.ActiveSheet().cells(1, i) = HeaderText(list, c); });
+      trap.Step(126, [&] { ++i; });
+    } else {
+      trap.Step(128, [&] { book.ActiveSheet().cells(1, i) = HeaderText(list, c); });
+      trap.Step(130, [&] { ++i; });
+    }
+    trap.Step(132, [&] { book.ActiveSheet().Columns(c + 1).Autofit(); });
+  }
+
+  long j = 0;
+  trap.Step(136, [&] { j = 2; });
+  int rows = 0;
+  trap.Step(138, [&] { rows = list.rowCount(); });
+  for (int r = 0; r < rows; ++r) {
+    trap.Step(140, [&] { Pump(host); });
+    // An unticked row leaves its sheet row empty: rows keep their places.
+    if (trap.Test(142, [&] { return Ticked(list, r); })) {
+      trap.Step(144, [&] { i = 1; });
+      for (int c = 0; c < columns; ++c) {
+        trap.Step(148, [&] { Pump(host); });
+        if (trap.Test(150, [&] { return c == 0; })) {
+          trap.Step(152, [&] { book.ActiveSheet().cells(j, i).SetValue(CellText(list, r, c)); });
+          trap.Step(154, [&] { ++i; });
+        } else {
+          trap.Step(156, [&] { book.ActiveSheet().cells(j, i).SetValue(WithoutEqualsSigns(CellText(list, r, c))); });
+          trap.Step(158, [&] { ++i; });
+        }
+      }
+    }
+    trap.Step(162, [&] { ++j; });
+  }
+
+  trap.Step(166, [&] { book.ActiveSheet().Columns().Autofit(); });
+  trap.Step(168, [&] { app.SetVisible(true); });
+  trap.Step(170, [&] { host.setBusy(false); });
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The three export commands of the results list: "Save Results As Text File"
+// (PushButton4), "Copy Results To Clipboard" (PushButton5) and "Save Results
+// As Excel File" (PushButton13). Each takes only the ticked rows and reads the
+// list as it is at that moment, letting window events run as it goes.
+#include <QString>
+#include <functional>
+
+#include "app/ErrorReport.h"
+#include "platform/Dialogs.h"
+#include "results/ExportWriters.h"
+
+class QAbstractItemModel;
+
+inline constexpr const char* kSaveTextFileLocation = "in Tallowmere2021/08/31.Form1.PushButton4_Click ";
+inline constexpr const char* kCopyToClipboardLocation = "in Tallowmere2021/08/31.Form1.PushButton5_Click ";
+inline constexpr const char* kSaveSpreadsheetLocation = "in Tallowmere2021/08/31.Form1.PushButton13_Click ";
+
+inline constexpr const char* kSaveDialogTitle = "Save";
+inline constexpr const char* kCopiedNotice =
+    "Results have been copied to the clipboard.\r\rClick a text area where you normally type and press Ctrl+V to "
+    "paste the clipboard.";
+inline constexpr const char* kSpreadsheetMissingForSoftware =
+    "Excel is not installed on this computer. You need to have it installed to use this software without error.";
+inline constexpr const char* kSpreadsheetMissingForFeature =
+    "Excel is not installed on this computer. You need to have it installed to use this feature.";
+
+// What the commands work with; all of it must outlive the call.
+struct ExportHost {
+  const QAbstractItemModel& list;          // the results list
+  Dialogs& dialogs;                        // the save dialog and the notices
+  ErrorSink& errors;                       // the "Application Error" box
+  std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
+  LetEventsRun letEventsRun;               // lets pending window events run
+};
+
+// PushButton4: asks for a file name and writes the list as a text file.
+void SaveResultsAsTextFile(const ExportHost& host);
+
+// PushButton5: copies the list to the clipboard, then says how to paste it.
+void CopyResultsToClipboard(const ExportHost& host);
+
+// PushButton13: writes the list into a new workbook of the spreadsheet
+// application and shows it.
+void SaveResultsToSpreadsheet(const ExportHost& host);
+
+// Whether the spreadsheet application can be created; tells the user when it
+// cannot. Never fails.
+bool SaveResultsAsExcelFileIsExcelInstalled(Dialogs& dialogs);
+
+// A sub-item's text as it goes into the workbook: every "=" removed.
+QString WithoutEqualsSigns(const QString& text);

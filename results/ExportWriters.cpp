@@ -1,0 +1,156 @@
+#include "results/ExportWriters.h"
+
+#include <QAbstractItemModel>
+#include <QByteArray>
+#include <QFile>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Clipboard.h"
+
+namespace {
+
+// The list is read live: window events run between the reads, and another
+// command may have emptied the list meanwhile. A row that is gone fails the
+// way reading past the end of a list does, instead of reading as empty.
+void CheckCell(const QAbstractItemModel& list, int row, int column) {
+  if (row < 0 || row >= list.rowCount() || column < 0 || column >= list.columnCount())
+    throw std::out_of_range("Index out of bounds");
+}
+
+QString CellText(const QAbstractItemModel& list, int row, int column) {
+  CheckCell(list, row, column);
+  return list.index(row, column).data(Qt::DisplayRole).toString();
+}
+
+bool Ticked(const QAbstractItemModel& list, int row) {
+  CheckCell(list, row, 0);
+  return list.index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+QString HeaderText(const QAbstractItemModel& list, int column) {
+  return list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+void Pump(const LetEventsRun& letEventsRun) {
+  if (letEventsRun) letEventsRun();
+}
+
+// Text, then spaces up to the width, then a TAB. A text longer than its width
+// (the list changed after the widths were taken) gets no spaces.
+void AppendCell(QString& buffer, const QString& text, qsizetype width) {
+  buffer += text;
+  if (width > text.size()) buffer += QString(width - text.size(), QLatin1Char(' '));
+  buffer += QLatin1Char('\t');
+}
+
+// Widths of every column over all rows, ticked or not, starting from
+// `start(c)`.
+template <class Start>
+std::vector<qsizetype> ColumnWidths(const QAbstractItemModel& list, int columns, int rows, Start start,
+                                    const LetEventsRun& letEventsRun) {
+  std::vector<qsizetype> widths;
+  widths.reserve(static_cast<std::size_t>(columns));
+  for (int c = 0; c < columns; ++c) {
+    qsizetype w = start(c);
+    for (int r = 0; r < rows; ++r) {
+      Pump(letEventsRun);
+      w = std::max(w, CellText(list, r, c).size());
+    }
+    widths.push_back(w);
+  }
+  return widths;
+}
+
+class TextFileWriter {
+ public:
+  explicit TextFileWriter(const QString& path) : file_(path) {
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+      throw std::runtime_error(Describe("cannot create the file"));
+  }
+
+  void WriteLine(const QString& text) {
+    // The user's 8-bit encoding; on this platform that is UTF-8.
+    QByteArray bytes = text.toLocal8Bit();
+    bytes.append("\r\n", 2);
+    if (file_.write(bytes) != bytes.size()) throw std::runtime_error(Describe("cannot write the file"));
+  }
+
+  void Close() {
+    if (!file_.flush()) throw std::runtime_error(Describe("cannot write the file"));
+    file_.close();
+  }
+
+ private:
+  std::string Describe(const char* what) const { return std::string(what) + ": " + file_.errorString().toStdString(); }
+
+  QFile file_;  // closed by its destructor when a failure ends the writing
+};
+
+}  // namespace
+
+void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path, const LetEventsRun& letEventsRun) {
+  const int columns = list.columnCount();
+  const int rows = list.rowCount();
+  const std::vector<qsizetype> widths = ColumnWidths(
+      list, columns, rows, [&](int c) { return HeaderText(list, c).size(); }, letEventsRun);
+
+  QString buffer;
+  TextFileWriter file(path);
+
+  for (int c = 0; c < columns; ++c) {
+    Pump(letEventsRun);
+    AppendCell(buffer, HeaderText(list, c), widths[static_cast<std::size_t>(c)]);
+  }
+  file.WriteLine(buffer);
+
+  for (int r = 0; r < rows; ++r) {
+    Pump(letEventsRun);
+    buffer.clear();
+    if (!Ticked(list, r)) continue;
+    for (int c = 0; c < columns; ++c) {
+      Pump(letEventsRun);
+      AppendCell(buffer, CellText(list, r, c), widths[static_cast<std::size_t>(c)]);
+    }
+    file.WriteLine(buffer);
+  }
+  file.Close();
+}
+
+QString ClipboardTextOfListView(const QAbstractItemModel& list, const LetEventsRun& letEventsRun) {
+  const int columns = list.columnCount();
+  const int rows = list.rowCount();
+  const std::vector<qsizetype> widths = ColumnWidths(
+      list, columns, rows, [](int) { return qsizetype{0}; }, letEventsRun);
+
+  QString text;
+  QString line;
+  for (int r = 0; r < rows; ++r) {
+    Pump(letEventsRun);
+    if (!Ticked(list, r)) continue;
+    line.clear();
+    for (int c = 0; c < columns; ++c) {
+      Pump(letEventsRun);
+      AppendCell(line, CellText(list, r, c), widths[static_cast<std::size_t>(c)]);
+    }
+    // The last cell's TAB goes, then every space before it: the padding of
+    // the last column and any spaces the text itself ended with. (A list
+    // without columns gives empty lines; nothing of an earlier line is cut.)
+    line.chop(1);
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1) == QLatin1Char(' ')) --end;
+    line.truncate(end);
+    text += line;
+    text += QLatin1String("\r\n");
+  }
+  return text;
+}
+
+void CopyListViewToClipboard(const QAbstractItemModel& list, const LetEventsRun& letEventsRun) {
+  if (list.rowCount() == 0) return;
+  const QString text = ClipboardTextOfListView(list, letEventsRun);
+  ClipboardClear();
+  ClipboardSetText(text, 0);
+}

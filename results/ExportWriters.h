@@ -1,0 +1,36 @@
+#pragma once
+// The two general writers behind "Save Results As Text File" and "Copy Results
+// To Clipboard". Both work on any report-style list: a Qt item model whose
+// header texts come from headerData (horizontal, DisplayRole), whose column c
+// of row r is index(r, c), and whose row r is ticked when column 0 of it holds
+// Qt::Checked under Qt::CheckStateRole.
+//
+// Neither has a failure trap of its own: a failure (a row that vanished while
+// window events ran, a file that cannot be created or written) is thrown as
+// std::exception for the command's trap to report.
+#include <QString>
+#include <functional>
+
+class QAbstractItemModel;
+
+// Called before every cell and every row, as "let the window process pending
+// events". The commands pass a throttled event pump; tests pass their own.
+using LetEventsRun = std::function<void()>;
+
+// Writes the header line and one line per ticked row to `path`, replacing any
+// existing file. Every cell is its text padded with spaces to the column
+// width, then a TAB; every line ends in CR LF. The widths count the header and
+// every row, ticked or not. The text goes out in the user's 8-bit encoding
+// (UTF-8 here) without a byte-order mark. When writing fails part-way, the
+// part already written stays in the file.
+void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path, const LetEventsRun& letEventsRun = {});
+
+// The clipboard text of the list: one line per ticked row, no header line,
+// columns padded and separated as in the file but without the last TAB and
+// with trailing spaces trimmed, CR LF after each line. Header texts do not
+// widen the columns here.
+QString ClipboardTextOfListView(const QAbstractItemModel& list, const LetEventsRun& letEventsRun = {});
+
+// Puts ClipboardTextOfListView on the clipboard as plain text, after clearing
+// it. A list without rows leaves the clipboard untouched.
+void CopyListViewToClipboard(const QAbstractItemModel& list, const LetEventsRun& letEventsRun = {});
