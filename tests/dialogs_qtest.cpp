@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QDialog>
 #include <QTimer>
 #include <functional>
 
@@ -29,9 +30,15 @@ void WhenModalAppears(std::function<void(QWidget*)> act) {
       timer->deleteLater();
       delete waited;
       act(modal);
+      // A failed assertion inside `act` leaves the dialog up: close it, or
+      // the test would wait for it forever.
+      if (QApplication::activeModalWidget() == modal)
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
       return;
     }
-    if (++*waited > 500) {  // about five seconds: fail instead of hanging
+    // A file dialog can take seconds to appear on a loaded machine; give up
+    // only after a minute, so a slow dialog is never left open unattended.
+    if (++*waited > 6000) {
       timer->stop();
       timer->deleteLater();
       delete waited;
