@@ -4,21 +4,6 @@
 
 namespace {
 
-// A report or a message box lets window events run, so what was appended so
-// far must be visible first.
-class FlushingErrorSink final : public ErrorSink {
- public:
-  FlushingErrorSink(EntrySink& entries, ErrorSink& errors) : entries_(entries), errors_(errors) {}
-  void ReportError(const std::string& description, std::string_view location, int label) override {
-    entries_.Flush();
-    errors_.ReportError(description, location, label);
-  }
-
- private:
-  EntrySink& entries_;
-  ErrorSink& errors_;
-};
-
 // A file whose attribute set is exactly hidden + archive: a writable hidden
 // file, the kind a program keeps for itself.
 constexpr unsigned kHiddenWritableFile = fsys::kHidden | fsys::kArchive;

@@ -4,11 +4,29 @@
 // loader that appends a million entries does not cost a million view updates.
 // Flush() makes everything appended so far visible (loaders call it before
 // they let window events run and when they finish).
+#include <string>
 #include <string_view>
+
+#include "app/ErrorReport.h"
 
 class EntrySink {
  public:
   virtual ~EntrySink() = default;
   virtual void Append(std::string_view text) = 0;
   virtual void Flush() {}
+};
+
+// A report or a message box lets window events run, so what was appended so
+// far must be visible first: reports through this sink flush the entries.
+class FlushingErrorSink final : public ErrorSink {
+ public:
+  FlushingErrorSink(EntrySink& entries, ErrorSink& errors) : entries_(entries), errors_(errors) {}
+  void ReportError(const std::string& description, std::string_view location, int label) override {
+    entries_.Flush();
+    errors_.ReportError(description, location, label);
+  }
+
+ private:
+  EntrySink& entries_;
+  ErrorSink& errors_;
 };

@@ -7,21 +7,6 @@
 
 namespace {
 
-// A message box or an error report lets window events run, so what was
-// appended so far must be visible first.
-class FlushingErrorSink final : public ErrorSink {
- public:
-  FlushingErrorSink(EntrySink& entries, ErrorSink& errors) : entries_(entries), errors_(errors) {}
-  void ReportError(const std::string& description, std::string_view location, int label) override {
-    entries_.Flush();
-    errors_.ReportError(description, location, label);
-  }
-
- private:
-  EntrySink& entries_;
-  ErrorSink& errors_;
-};
-
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::vector<std::string> SplitAtNul(const std::string& text) {

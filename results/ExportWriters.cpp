@@ -9,30 +9,14 @@
 #include <vector>
 
 #include "platform/Clipboard.h"
+#include "results/ReportList.h"
 
 namespace {
 
-// The list is read live: window events run between the reads, and another
-// command may have emptied the list meanwhile. A row that is gone fails the
-// way reading past the end of a list does, instead of reading as empty.
-void CheckCell(const QAbstractItemModel& list, int row, int column) {
-  if (row < 0 || row >= list.rowCount() || column < 0 || column >= list.columnCount())
-    throw std::out_of_range("Index out of bounds");
-}
+using reportlist::CellText;
+using reportlist::HeaderText;
+using reportlist::Ticked;
 
-QString CellText(const QAbstractItemModel& list, int row, int column) {
-  CheckCell(list, row, column);
-  return list.index(row, column).data(Qt::DisplayRole).toString();
-}
-
-bool Ticked(const QAbstractItemModel& list, int row) {
-  CheckCell(list, row, 0);
-  return list.index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
-}
-
-QString HeaderText(const QAbstractItemModel& list, int column) {
-  return list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-}
 
 void Pump(const LetEventsRun& letEventsRun) {
   if (letEventsRun) letEventsRun();
