@@ -12,11 +12,23 @@ bool OffersLocalFiles(const QMimeData* data) {
   return false;
 }
 
+namespace {
+
+// The path's bytes as the desktop sent them. A name that is not valid UTF-8
+// survives only in the URL's percent-encoded form; going through a QString
+// would turn its odd bytes into replacement characters and lose the file.
+std::string LocalPathBytes(const QUrl& url) {
+  if (!url.host().isEmpty()) return QFile::encodeName(url.toLocalFile()).toStdString();
+  return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+}  // namespace
+
 std::vector<std::string> DroppedLocalPaths(const QMimeData* data) {
   std::vector<std::string> paths;
   if (!data || !data->hasUrls()) return paths;
   const QList<QUrl> urls = data->urls();
   for (const QUrl& url : urls)
-    if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    if (url.isLocalFile()) paths.push_back(LocalPathBytes(url));
   return paths;
 }

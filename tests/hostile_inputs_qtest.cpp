@@ -1,0 +1,450 @@
+// Hostile inputs the loaders' own tests do not reach: what the file system can
+// throw at a drop through the real window (pipes, devices, names with control
+// characters or bytes that are not UTF-8, a file that vanishes before it is
+// read, a gigabyte without a line end), a user who clears the list, drops
+// again or closes the window while a tree is walked, and a settings store
+// that is garbage or cannot be written. The program must keep working, lose
+// no entry and say so where a message is due.
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTimer>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "input/DropFiles.h"
+#include "input/ListFile.h"
+#include "tests/support/LoaderTestKit.h"
+#include "tests/support/WindowTestKit.h"
+
+extern char** environ;
+
+namespace {
+
+using loadertest::RecordingEntrySink;
+using loadertest::RecordingErrorSink;
+using loadertest::TempTree;
+using Texts = std::vector<std::string>;
+using windowtest::WindowTest;
+
+// Resident memory in kB from /proc/self/status ("VmRSS", "VmHWM").
+long StatusKb(const char* field) {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  const std::string key = std::string(field) + ":";
+  while (std::getline(in, line))
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
+  return -1;
+}
+
+// Starts the peak-RSS count afresh (Linux: "5" into clear_refs).
+bool ResetPeakRss() {
+  std::ofstream out("/proc/self/clear_refs");
+  out << "5";
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+class HostileWindowTest : public WindowTest {
+ protected:
+  // Delivers a drag of `urls` to the number list as the window system does.
+  void Drop(const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QWidget* target = form().ListView1->viewport();
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+  }
+  void DropPaths(const Texts& paths) {
+    QList<QUrl> urls;
+    for (const std::string& p : paths) urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(p)));
+    Drop(urls);
+  }
+};
+
+// --- What a dropped tree may hold -------------------------------------------
+
+TEST_F(HostileWindowTest, PipesDevicesAndOddFileNamesInADroppedTreeNeitherBlockNorLoseEntries) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/plain.txt", "1\n");
+  tree.Fifo("A/pipe.txt");  // nobody writes: a reader that opened it would wait forever
+  // A character device like /dev/zero: a reader would never reach its end.
+  const bool haveDevice = ::mknod(tree.Path("A/zero.txt").c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0;
+  const Texts oddNames = {"tab\there.txt", "line\nfeed.txt", "cr\rhere.txt", "bell\x07.txt",
+                          "del\x7f.txt",   "bad\xff\xfe.txt", "half\xE2\x82.txt", "esc\x1b[31m.txt"};
+  int value = 10;
+  Texts expected = {"1"};
+  for (const std::string& name : oddNames) {
+    tree.File("A/B/" + name, std::to_string(value) + "\n");
+    expected.push_back(std::to_string(value++));
+  }
+  Open();
+  const auto start = std::chrono::steady_clock::now();
+  DropPaths({a});
+  const auto took = std::chrono::steady_clock::now() - start;
+
+  Texts got = Entries();
+  std::sort(got.begin() + (got.empty() ? 0 : 1), got.end());  // within B the listing order is the file system's
+  std::sort(expected.begin() + 1, expected.end());
+  EXPECT_EQ(got, expected);
+  EXPECT_TRUE(dialogs_.Messages().isEmpty()) << dialogs_.Messages().join(" | ").toStdString();
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(took).count(), 10);
+  if (!haveDevice) GTEST_LOG_(INFO) << "no device node could be made here; the pipe was still tried";
+}
+
+TEST_F(HostileWindowTest, PipesAndDevicesDroppedThemselvesAreRefusedWithAMessage) {
+  TempTree tree;
+  const std::string pipe = tree.Fifo("pipe");
+  const std::string after = tree.File("after.txt", "7\n");
+  Open();
+  DropPaths({pipe, "/dev/zero", "/dev/urandom", after});
+  EXPECT_EQ(Entries(), Texts{"7"});
+  EXPECT_EQ(dialogs_.Messages(), QStringList(3, QStringLiteral("File not found")));
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+TEST_F(HostileWindowTest, DroppedFilesWithControlCharactersOrInvalidBytesInTheirNamesAreRead) {
+  TempTree tree;
+  const Texts names = {"tab\there.txt", "new\nline.txt", "bad\xff.txt", "lone\x80.txt", "esc\x1b.txt"};
+  Texts paths, expected;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    paths.push_back(tree.File(names[i], std::to_string(100 + i) + "\n"));
+    expected.push_back(std::to_string(100 + i));
+  }
+  // The desktop sends file URLs with every byte of the name percent-encoded
+  // (text/uri-list); build them the same way rather than through a QString,
+  // which cannot hold bytes that are not UTF-8.
+  QList<QUrl> urls;
+  for (const std::string& p : paths)
+    urls << QUrl::fromEncoded("file://" + QByteArray::fromStdString(p).toPercentEncoding("/"));
+  Open();
+  Drop(urls);
+  EXPECT_EQ(Entries(), expected);
+  EXPECT_TRUE(dialogs_.Messages().isEmpty()) << dialogs_.Messages().join(" | ").toStdString();
+}
+
+// A file system that lets a named file vanish the moment the drop has
+// decided to read it: between the walk and the read.
+class VanishingFileSystem final : public fsys::FileSystem {
+ public:
+  explicit VanishingFileSystem(std::string victim) : victim_(std::move(victim)) {}
+  unsigned Attributes(const std::string& path) override {
+    const unsigned attributes = real_.Attributes(path);
+    if (path == victim_) ::unlink(path.c_str());
+    return attributes;
+  }
+  bool Exists(const std::string& path) override { return real_.Exists(path); }
+  bool IsRegularFile(const std::string& path) override { return real_.IsRegularFile(path); }
+  bool IsRoot(const std::string& path) override { return real_.IsRoot(path); }
+  std::vector<std::string> SubFolderNames(const std::string& folder) override { return real_.SubFolderNames(folder); }
+  std::vector<std::string> FileNames(const std::string& folder) override { return real_.FileNames(folder); }
+
+ private:
+  fsys::FileSystem& real_ = fsys::RealFileSystem();
+  std::string victim_;
+};
+
+TEST(HostileDrop, AFileDeletedBetweenTheWalkAndTheReadIsNotFoundAndTheRestIsRead) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/B/before.txt", "1\n");
+  const std::string victim = tree.File("A/C/victim.txt", "2\n");
+  tree.File("A/C/D/after.txt", "3\n");
+  VanishingFileSystem fs(victim);
+  RecordingEntrySink sink;
+  RecordingErrorSink errors;
+  Texts messages;
+  DropContext ctx{sink, errors, [&](const std::string& t) { messages.push_back(t); }, {}, fs};
+  ReadDroppedPaths({a}, ctx);
+  EXPECT_FALSE(std::filesystem::exists(victim)) << "the file never vanished: the test proves nothing";
+  EXPECT_EQ(sink.entries, (Texts{"1", "3"}));
+  EXPECT_EQ(messages, Texts{"File not found"});
+  EXPECT_TRUE(errors.reports.empty());
+}
+
+// --- Enormous input -----------------------------------------------------------
+
+TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
+  TempTree tree;
+  const std::string path = tree.Path("sparse.txt");
+  constexpr off_t kSize = off_t{1} << 30;
+  {
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, kSize), 0);  // sparse: a gigabyte of NUL bytes, no line end
+    ::close(fd);
+  }
+  const bool peakReset = ResetPeakRss();
+  const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
+  RecordingEntrySink sink;
+  Texts messages;
+  LoadListFile(sink, path, [&](const std::string& t) { messages.push_back(t); });
+  sink.Flush();
+  const long peak = StatusKb("VmHWM");
+  EXPECT_TRUE(sink.entries.empty());
+  EXPECT_TRUE(messages.empty());
+  ASSERT_GT(before, 0);
+  EXPECT_LT(peak - before, 64L * 1024) << "peak resident memory grew by " << (peak - before) << " kB";
+  std::printf("1 GiB without a line end: peak RSS growth %ld kB%s\n", peak - before,
+              peakReset ? "" : " (peak could not be reset)");
+}
+
+// --- The user acts while a tree is walked --------------------------------------
+
+// A tree big enough that its walk lets window events run many times.
+std::string BuildWideTree(TempTree& tree, int folders, Texts& order) {
+  const std::string top = tree.Folder("Wide");
+  for (int i = 0; i < folders; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Wide/f%04d", i);
+    tree.File(std::string(name) + "/n.txt", std::to_string(1000 + i) + "\n");
+  }
+  // The walk reads folder by folder in listing order.
+  for (const std::string& sub : fsys::RealFileSystem().SubFolderNames(top))
+    order.push_back(std::to_string(1000 + std::atoi(sub.c_str() + 1)));
+  return top;
+}
+
+TEST_F(HostileWindowTest, ClearingTheListAndDroppingAgainDuringAWalkLoseNothingAfterwards) {
+  TempTree tree;
+  Texts order;
+  const std::string top = BuildWideTree(tree, 400, order);
+  const std::string extra = tree.File("extra.txt", "-5\n");
+  Open();
+  AddEntries({"42"});
+  bool acted = false, wasRunning = false;
+  std::size_t sizeBeforeClear = 0;
+  QTimer::singleShot(0, [&] {
+    acted = true;
+    wasRunning = form().CommandRunning();
+    sizeBeforeClear = form().NumberList().Count();
+    form().PushButton1->click();  // "Clear List": the drop set no busy pointer
+    DropPaths({extra});
+  });
+  DropPaths({top});
+  ASSERT_TRUE(acted);
+  ASSERT_TRUE(wasRunning) << "the user's actions came after the walk, not during it";
+
+  // What the walk had read before the clear is gone with "42"; the nested
+  // drop's entry comes next, then everything the walk read after it, in order.
+  const Texts got = Entries();
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.front(), "-5");
+  const Texts rest(got.begin() + 1, got.end());
+  ASSERT_LE(rest.size(), order.size());
+  EXPECT_EQ(rest, Texts(order.end() - static_cast<std::ptrdiff_t>(rest.size()), order.end()));
+  EXPECT_EQ(rest.size() + (sizeBeforeClear - 1), order.size())
+      << "entries read before the clear plus those after must be the whole tree";
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+
+  // The window still works: the analysis counts what the list holds.
+  form().PushButton7->click();
+  ASSERT_FALSE(ResultRows().isEmpty());
+  EXPECT_EQ(ResultRows().front(), QStringLiteral("The number of entries is: %1").arg(got.size()));
+}
+
+// The window closed in the middle of a walk must end the program at once. The
+// test runs a child copy of this test program that opens the window, drops a
+// big tree and closes the window from inside the walk; the child installs the
+// program's ending (leave at once when a command is running, as the program's
+// main does) and must exit 0 quickly, without a crash and without finishing
+// the walk.
+constexpr const char* kChildTreeVariable = "TALLOWMERE_HOSTILE_CLOSE_TREE";
+
+TEST_F(HostileWindowTest, ChildClosesTheWindowDuringAWalk) {
+  const char* top = std::getenv(kChildTreeVariable);
+  if (!top) GTEST_SKIP() << "runs only as the child of WindowClosedDuringAWalkEndsTheProgramAtOnce";
+  Form1& window = Open();
+  window.SetEndProgram([&window] {
+    if (window.CommandRunning()) {
+      std::printf("ended during the walk with %zu entries\n", window.NumberList().Count());
+      std::fflush(nullptr);
+      std::_Exit(0);
+    }
+    QCoreApplication::exit(0);
+  });
+  window.show();
+  QTimer::singleShot(0, [&window] { window.close(); });
+  DropPaths({top});
+  std::printf("the walk ran to its end after the window closed\n");
+  std::fflush(nullptr);
+  std::_Exit(3);
+}
+
+TEST(HostileWindowClose, WindowClosedDuringAWalkEndsTheProgramAtOnce) {
+  TempTree tree;
+  Texts order;
+  const std::string top = BuildWideTree(tree, 3000, order);
+  const std::string variable = std::string(kChildTreeVariable) + "=" + top;
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) env.emplace_back(*e);
+  env.push_back(variable);
+  env.push_back("QT_QPA_PLATFORM=offscreen");
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  std::string self = "/proc/self/exe";
+  std::string filter = "--gtest_filter=HostileWindowTest.ChildClosesTheWindowDuringAWalk";
+  char* argv[] = {self.data(), filter.data(), nullptr};
+
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  ASSERT_EQ(::posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv, envp.data()), 0);
+  int status = 0;
+  pid_t done = 0;
+  while ((done = ::waitpid(child, &status, WNOHANG)) == 0 &&
+         std::chrono::steady_clock::now() - start < std::chrono::seconds(60))
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (done == 0) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    FAIL() << "the program did not end within 60 s of the window closing";
+  }
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  ASSERT_TRUE(WIFEXITED(status)) << "the program died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : -1);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "3: the walk went on after the window closed";
+  std::printf("window closed during a walk of %zu folders: the program ended after %lld ms (start included)\n",
+              order.size(), static_cast<long long>(took.count()));
+}
+
+// --- The settings store ----------------------------------------------------------
+
+// The options work for the session: Population and all decimals reach the
+// analysis of 2, 4, 4, 5.
+void ExpectOptionsWorkForTheSession(Form1& window, const std::function<QStringList()>& rows) {
+  window.Option2->click();
+  window.Check1->click();
+  EXPECT_TRUE(window.Option2->isChecked());
+  EXPECT_FALSE(window.Option1->isChecked());
+  EXPECT_TRUE(window.Check1->isChecked());
+  EXPECT_EQ(window.Combo1->currentText(), QStringLiteral("10"));
+  window.PushButton7->click();
+  const QStringList got = rows();
+  ASSERT_EQ(got.size(), 12);
+  EXPECT_EQ(got[7], QStringLiteral("The variance is: 1.1875"));
+  EXPECT_EQ(got[10], QStringLiteral("The standard deviation is: 1.0897247359"));
+}
+
+void ExpectDefaults(Form1& window) {
+  EXPECT_TRUE(window.Option1->isChecked());
+  EXPECT_FALSE(window.Option2->isChecked());
+  EXPECT_FALSE(window.Check1->isChecked());
+  EXPECT_TRUE(window.Combo1->isEnabled());
+  EXPECT_EQ(window.Combo1->currentText(), QStringLiteral("3"));
+}
+
+TEST_F(HostileWindowTest, ACorruptSettingsFileGivesTheDefaultsAndTheOptionsStillWork) {
+  // Garbage that holds no readable key gives the defaults silently; a key
+  // whose value is not of its kind is the designed start-up report, naming
+  // its step, and start-up goes on.
+  const struct {
+    QByteArray bytes;
+    QStringList reportedLines;
+  } cases[] = {
+      {QByteArray("\x00\xff\xfe[[[Tallowmere\n=\n\x01\x02", 15), {}},
+      {QByteArray(1 << 20, '['), {}},
+      {QByteArray(1 << 16, '\n'), {}},
+      {QByteArray("[Tallowmere]\nOption1=\"unterminated\nCheck1=\\\nCombo1="), {"136"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.left(16).toHex().toStdString());
+    QFile f(settingsDir_.path() + QStringLiteral("/Brindlecote.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.bytes);
+    f.close();
+    dialogs_.Clear();
+    Form1& window = Open();
+    QStringList reported;
+    for (const QString& report : dialogs_.ErrorReports()) {
+      const qsizetype at = report.indexOf(QStringLiteral("at line "));
+      reported << (at < 0 ? report : report.mid(at + 8, 3));
+    }
+    EXPECT_EQ(reported, c.reportedLines) << dialogs_.ErrorReports().join(" | ").toStdString();
+    EXPECT_TRUE(window.Option1->isChecked());
+    EXPECT_FALSE(window.Check1->isChecked());
+    window.Combo1->setEditText(QStringLiteral("3"));
+    AddEntries({"2", "4", "4", "5"});
+    dialogs_.Clear();
+    ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
+    EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+    form_.reset();
+  }
+}
+
+TEST_F(HostileWindowTest, SettingsInAFolderThatCannotBeWrittenLeaveTheOptionsWorkingForTheSession) {
+  TempTree tree;
+  const std::string blocker = tree.File("not-a-folder", "x");
+  // Folders no one may create, root included: below a plain file, and in
+  // the kernel's read-only process file system.
+  for (const QString& folder : {QString::fromStdString(blocker + "/config"), QStringLiteral("/proc/tallowmere-config")}) {
+    SCOPED_TRACE(folder.toStdString());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    dialogs_.Clear();
+    Form1& window = Open();
+    ExpectDefaults(window);
+    AddEntries({"2", "4", "4", "5"});
+    ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
+    EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+    form_.reset();
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Brindlecote.ini")));
+  }
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+}
+
+TEST_F(HostileWindowTest, ASettingsFileTheUserMayNotReadOrWriteLeavesTheOptionsWorking) {
+  // As root every file is readable; an ordinary user meets a settings file
+  // owned by someone else. The child drops its privileges and opens the
+  // window over a store it may neither read nor write.
+  TempTree tree;
+  const std::string folder = tree.Folder("config");
+  const std::string file = tree.File("config/Brindlecote.ini", "[Tallowmere]\nOption2=True\nOption1=False\n");
+  ::chmod(file.c_str(), 0600);
+  ::chmod(folder.c_str(), 0555);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder));
+  const std::string answer = loadertest::RunUnprivileged([this] {
+    std::string out;
+    Form1& window = Open();
+    out += window.Option1->isChecked() ? "sample" : "population";
+    AddEntries({"2", "4", "4", "5"});
+    window.Option2->click();
+    window.PushButton7->click();
+    const QStringList rows = ResultRows();
+    out += rows.size() == 12 ? " " + rows[7].toStdString() : " no results";
+    out += " reports " + std::to_string(dialogs_.ErrorReports().size());
+    form_.reset();
+    return out;
+  });
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+  // Unreadable reads as absent: the defaults, then Population for the session.
+  EXPECT_EQ(answer, "sample The variance is: 1.188 reports 0");
+}
+
+}  // namespace
