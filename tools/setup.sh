@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One-step set-up on Debian 12: installs what is missing, builds into build/,
-# then either starts the program ("run") or runs the whole test suite ("test").
+# then either starts the program ("run") or runs the whole test suite ("test"),
+# the short fuzz runs included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
@@ -12,6 +13,7 @@ packages=(
   fonts-liberation2
   xvfb xdotool xclip imagemagick x11-utils
   datamash
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -41,6 +43,8 @@ case "$mode" in
     chmod 700 "$runtime"
     export XDG_RUNTIME_DIR="$runtime"
     trap 'rm -rf "$runtime"' EXIT
+    # Includes the fuzz.* tests: libFuzzer targets built with clang and run
+    # briefly on their seed corpus (tests/fuzz/run.sh).
     cd build
     ctest --output-on-failure -j2
     ;;

@@ -1,0 +1,176 @@
+// The fuzz targets' properties in the normal suite: every committed seed, and
+// every input a fuzz run once stopped on, goes through the same checks as in
+// the libFuzzer targets, so a finding stays fixed in the g++ and sanitizer
+// builds too. Also pins down how a fuzz input becomes a list file, since the
+// list-file target's reference depends on it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/fuzz/Checks.h"
+#include "tests/support/LoaderTestKit.h"
+
+#ifndef TALLOWMERE_FUZZ_DIR
+#error "TALLOWMERE_FUZZ_DIR must name tests/fuzz"
+#endif
+
+namespace {
+
+using Check = std::function<std::string(std::string_view)>;
+
+struct Target {
+  const char* name;
+  Check check;
+};
+
+// The list-file check needs a scratch file; one per test is enough.
+std::vector<Target> Targets(const loadertest::TempTree& scratch) {
+  const std::string path = scratch.Path("list.txt");
+  return {
+      {"is_numeric", fuzzcheck::CheckNumberTest},
+      {"leading_number", fuzzcheck::CheckLeadingNumber},
+      {"list_file", [path](std::string_view data) { return fuzzcheck::CheckListFile(data, path); }},
+      {"round_trip", fuzzcheck::CheckRoundTrip},
+  };
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string DoubleBytes(std::initializer_list<double> values) {
+  std::string out;
+  for (double v : values) {
+    char bytes[sizeof v];
+    std::memcpy(bytes, &v, sizeof v);
+    out.append(bytes, sizeof v);
+  }
+  return out;
+}
+
+TEST(FuzzCorpus, EverySeedKeepsItsTargetsProperties) {
+  loadertest::TempTree scratch;
+  for (const Target& target : Targets(scratch)) {
+    const std::filesystem::path folder = std::filesystem::path(TALLOWMERE_FUZZ_DIR) / "corpus" / target.name;
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (!entry.is_regular_file()) continue;
+      ++seeds;
+      EXPECT_EQ(target.check(ReadBytes(entry.path())), "") << target.name << " seed " << entry.path().filename();
+    }
+    // A corpus that went missing must not pass as an empty success.
+    EXPECT_GE(seeds, 20) << target.name;
+  }
+}
+
+// Inputs on which a fuzz run stopped, with what it found. Each once broke a
+// property; they keep passing now.
+TEST(FuzzFindings, InputsThatOnceStoppedARun) {
+  struct Finding {
+    const char* target;
+    std::string input;
+    const char* found;
+  };
+  const std::vector<Finding> findings = {
+      // Fifteen digits of the largest doubles round above the double range:
+      // "-1.79769313486232E+308" is refused by the number test and overflows
+      // when read, rather than reading as some other value. The round-trip
+      // property holds for every other finite double.
+      {"round_trip", DoubleBytes({-DBL_MAX}), "the fifteen-digit text of -DBL_MAX cannot be read back"},
+      {"round_trip", DoubleBytes({DBL_MAX, 1.7976931348623149e308, 1.797693134862315e308}),
+       "the same for the doubles just below DBL_MAX"},
+  };
+  loadertest::TempTree scratch;
+  const std::vector<Target> targets = Targets(scratch);
+  for (const Finding& f : findings) {
+    auto target = std::find_if(targets.begin(), targets.end(),
+                               [&](const Target& t) { return std::string(t.name) == f.target; });
+    ASSERT_NE(target, targets.end()) << f.target;
+    EXPECT_EQ(target->check(f.input), "") << f.target << ": " << f.found;
+  }
+}
+
+// The list-file target compares the reader with this split; it must itself
+// be right: every CR and every LF ends a candidate, empty and overlong ones
+// are dropped, the number test decides the rest.
+TEST(FuzzChecks, TheReferenceSplitFollowsEveryLineEnd) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> expected;
+  };
+  const std::string atLimit = std::string(kMaxCandidateBytes - 1, '0') + "7";
+  const std::vector<Case> cases = {
+      {"5\n\nabc\n 6 \n", {"5", " 6 "}},
+      {"1\r2\r\n3\n\r4", {"1", "2", "3", "4"}},
+      {"", {}},
+      {"\r\n\r\n", {}},
+      {"abc\n1e\n1,5\n-4", {"1,5", "-4"}},
+      {atLimit + "\n" + "0" + atLimit + "\n8", {atLimit, "8"}},
+  };
+  const numtext::Separators dot{".", ","};
+  for (const Case& c : cases) {
+    EXPECT_EQ(fuzzcheck::ReferenceEntries(c.text, dot), c.expected) << fuzzcheck::Quoted(c.text);
+  }
+}
+
+TEST(FuzzChecks, TheFirstByteChoosesSeparatorsSizeAndLineEnds) {
+  // Bit 0 of the first byte chooses ',' as the decimal separator.
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x01" "1").sep.decimal, ",");
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x02" "1").sep.decimal, ".");
+  EXPECT_EQ(fuzzcheck::MakeListInput("").text, "");
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x06").text, "");
+
+  // Every LF becomes one of the three line ends; a CR stays; nothing else
+  // changes, except that bits 1 and 2 together repeat the text until it is
+  // large.
+  const std::string base = "1\n2\n3\r4\n5";
+  for (int control = 0; control < 256; ++control) {
+    const std::string text = fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + base).text;
+    std::string normalized;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+      normalized += text[i] == '\r' ? '\n' : text[i];
+    }
+    std::string expected = "1\n2\n3\n4\n5";
+    if ((control & 6) == 6) {
+      const std::string once = expected;
+      while (expected.size() < fuzzcheck::kLargeListBytes) expected += once;
+    }
+    EXPECT_EQ(normalized, expected) << control;
+  }
+  // Over all seeds each kind of line end turns up.
+  bool sawLf = false, sawCr = false, sawCrLf = false;
+  for (int control = 0; control < 256; ++control) {
+    const std::string text = fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + "1\n2").text;
+    sawCrLf |= text == "1\r\n2";
+    sawCr |= text == "1\r2";
+    sawLf |= text == "1\n2";
+  }
+  EXPECT_TRUE(sawLf && sawCr && sawCrLf);
+}
+
+// The round-trip target compares NumberText with this reference.
+TEST(FuzzChecks, TheNumberTextReferenceIsPercent15g) {
+  struct Case {
+    double value;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {0.1, "0.1"},          {1e20, "1E+20"},       {-0.0, "0"},
+      {1.5e-5, "1.5E-05"},   {1e-300, "1E-300"},    {123456789012345.6, "123456789012346"},
+      {1e15, "1E+15"},       {-2.5, "-2.5"},        {DBL_MAX, fuzzcheck::kBeyondRange15},
+  };
+  for (const Case& c : cases) EXPECT_EQ(fuzzcheck::Reference15g(c.value), c.expected) << c.value;
+}
+
+}  // namespace
