@@ -110,10 +110,15 @@ void ReportFile(const std::string& path, long lines) {
     QApplication::processEvents();
     auto t0 = Clock::now();
     LoadListFile(model, path, messages);
+    auto loaded = Clock::now();
     model.Flush();
+    auto flushed = Clock::now();
     QApplication::processEvents();
     auto t1 = Clock::now();
-    std::printf("  LoadListFile into a shown list view: %.3f s, %d rows\n", Seconds(t1 - t0), model.rowCount());
+    std::printf("  LoadListFile into a shown list view: %.3f s, %d rows (reading %.3f s, rows to the view %.3f s, "
+                "painting %.3f s)\n",
+                Seconds(t1 - t0), model.rowCount(), Seconds(loaded - t0), Seconds(flushed - loaded),
+                Seconds(t1 - flushed));
   }
   std::printf("  peak memory so far: %ld MB\n", PeakRssMb());
 }

@@ -1,56 +1,92 @@
 #include "input/EntryStore.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
+EntryStore::~EntryStore() {
+  std::free(buffer_.data);
+  std::free(records_.data);
+}
+
+void EntryStore::Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed,
+                      bool exact) {
+  std::size_t grown = needed;
+  if (!exact) grown = std::max({needed, capacity * 2, std::size_t{64}});
+  if (grown > std::numeric_limits<std::size_t>::max() / elementSize) throw std::bad_alloc();
+  void* p = std::realloc(data, grown * elementSize);
+  if (!p) throw std::bad_alloc();
+  data = p;
+  capacity = grown;
+}
+
 std::string_view EntryStore::Text(std::size_t index) const {
-  const Record& r = records_.at(index);
-  return std::string_view(buffer_.data() + r.offset, r.length);
+  if (index >= records_.size) throw std::out_of_range("Invalid entry index");
+  const Record& r = records_.data[index];
+  return std::string_view(buffer_.data + r.offset, r.length);
 }
 
 void EntryStore::Append(std::string_view text) {
   if (text.size() > std::numeric_limits<std::uint32_t>::max())
     throw std::length_error("Entry text too long");
-  Record r{buffer_.size(), static_cast<std::uint32_t>(text.size())};
-  buffer_.insert(buffer_.end(), text.begin(), text.end());
-  records_.push_back(r);
+  // A text of the store itself (copied to the end) must be found again
+  // after the buffer has moved.
+  const auto at = reinterpret_cast<std::uintptr_t>(text.data());
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer_.data);
+  const bool own = !text.empty() && at >= begin && at < begin + buffer_.size;
+  const std::size_t ownOffset = own ? at - begin : 0;
+  // Both arrays have room before anything changes, so a failure leaves the
+  // store as it was.
+  Ensure(records_, records_.size + 1);
+  Ensure(buffer_, buffer_.size + text.size());
+  const char* from = own ? buffer_.data + ownOffset : text.data();
+  if (!text.empty()) std::memcpy(buffer_.data + buffer_.size, from, text.size());
+  records_.data[records_.size++] = Record{buffer_.size, static_cast<std::uint32_t>(text.size())};
+  buffer_.size += text.size();
 }
 
 void EntryStore::Remove(std::size_t index) {
-  if (index >= records_.size()) throw std::out_of_range("Invalid entry index");
+  if (index >= records_.size) throw std::out_of_range("Invalid entry index");
   // The text stays in the buffer until the list is cleared; removals are rare
   // single clicks, so the waste is bounded by what the user removed.
-  records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
-  if (records_.empty()) buffer_.clear();
+  std::memmove(records_.data + index, records_.data + index + 1, (records_.size - index - 1) * sizeof(Record));
+  --records_.size;
+  if (records_.size == 0) buffer_.size = 0;
 }
 
 void EntryStore::Clear() {
-  std::vector<Record>().swap(records_);
-  std::vector<char>().swap(buffer_);
+  std::free(buffer_.data);
+  std::free(records_.data);
+  buffer_ = {};
+  records_ = {};
 }
 
 void EntryStore::SetText(std::size_t index, std::string_view text) {
-  if (index >= records_.size()) throw std::out_of_range("Invalid entry index");
+  if (index >= records_.size) throw std::out_of_range("Invalid entry index");
   if (text.size() > std::numeric_limits<std::uint32_t>::max())
     throw std::length_error("Entry text too long");
   // Copy first: `text` may point into our own buffer, which may move.
   std::string copy(text);
-  Record r{buffer_.size(), static_cast<std::uint32_t>(copy.size())};
-  buffer_.insert(buffer_.end(), copy.begin(), copy.end());
-  records_[index] = r;
+  Ensure(buffer_, buffer_.size + copy.size());
+  if (!copy.empty()) std::memcpy(buffer_.data + buffer_.size, copy.data(), copy.size());
+  records_.data[index] = Record{buffer_.size, static_cast<std::uint32_t>(copy.size())};
+  buffer_.size += copy.size();
 }
 
 void EntryStore::SwapTexts(std::size_t a, std::size_t b) {
-  if (a >= records_.size() || b >= records_.size()) throw std::out_of_range("Invalid entry index");
-  std::swap(records_[a], records_[b]);
+  if (a >= records_.size || b >= records_.size) throw std::out_of_range("Invalid entry index");
+  std::swap(records_.data[a], records_.data[b]);
 }
 
 void EntryStore::Reserve(std::size_t entries, std::size_t bytes) {
-  records_.reserve(entries);
-  buffer_.reserve(bytes);
+  Ensure(records_, entries, true);
+  Ensure(buffer_, bytes, true);
 }
 
 std::size_t EntryStore::CapacityBytes() const {
-  return records_.capacity() * sizeof(Record) + buffer_.capacity();
+  return records_.capacity * sizeof(Record) + buffer_.capacity;
 }

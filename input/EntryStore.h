@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class EntryStore {
  public:
-  std::size_t Size() const { return records_.size(); }
-  bool Empty() const { return records_.empty(); }
+  EntryStore() = default;
+  ~EntryStore();
+  EntryStore(const EntryStore&) = delete;
+  EntryStore& operator=(const EntryStore&) = delete;
+
+  std::size_t Size() const { return records_.size; }
+  bool Empty() const { return records_.size == 0; }
   std::string_view Text(std::size_t index) const;
 
   void Append(std::string_view text);
@@ -31,6 +35,30 @@ class EntryStore {
     std::uint32_t length;
   };
 #pragma pack(pop)
-  std::vector<char> buffer_;
-  std::vector<Record> records_;
+
+  // A growing array of trivially copyable elements kept with malloc and
+  // realloc: the system moves a large block to a larger place without
+  // copying it and keeps the pages already filled, so a list that grows to
+  // millions of entries is neither copied nor faulted in again on the way.
+  template <class T>
+  struct Array {
+    T* data = nullptr;
+    std::size_t size = 0;
+    std::size_t capacity = 0;
+  };
+
+  // Makes room for `needed` elements: at least double the room (so that
+  // appends are cheap on average), or exactly `needed` when `exact`.
+  static void Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed, bool exact);
+  template <class T>
+  static void Ensure(Array<T>& a, std::size_t needed, bool exact = false) {
+    if (needed > a.capacity) {
+      void* p = a.data;
+      Grow(p, a.capacity, sizeof(T), needed, exact);
+      a.data = static_cast<T*>(p);
+    }
+  }
+
+  Array<char> buffer_;
+  Array<Record> records_;
 };

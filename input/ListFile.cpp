@@ -5,8 +5,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <exception>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "stats/NumberText.h"
@@ -43,6 +52,149 @@ class Descriptor {
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
+// The top bit of each byte of the result is set exactly where the byte at
+// `at` (eight of them, the lowest bits for the first) is a CR or an LF.
+std::uint64_t LineEndBytes(const char* at) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  std::uint64_t word;
+  std::memcpy(&word, at, 8);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  const std::uint64_t lf = word ^ (kOnes * '\n');
+  const std::uint64_t cr = word ^ (kOnes * '\r');
+  return ~(((lf & kLow7) + kLow7) | lf | kLow7) | ~(((cr & kLow7) + kLow7) | cr | kLow7);
+}
+
+// Calls found(p) for every CR or LF in [begin, end), in order, looking at
+// eight bytes at a time.
+template <class Found>
+void ForEachLineEnd(const char* begin, const char* end, Found&& found) {
+  const char* p = begin;
+  for (; end - p >= 8; p += 8) {
+    for (std::uint64_t hits = LineEndBytes(p); hits; hits &= hits - 1) found(p + std::countr_zero(hits) / 8);
+  }
+  for (; p < end; ++p)
+    if (IsLineEnd(*p)) found(p);
+}
+
+// The first CR or LF in [begin, end), or end.
+const char* FindLineEnd(const char* begin, const char* end) {
+  const char* p = begin;
+  for (; end - p >= 8; p += 8) {
+    if (const std::uint64_t hits = LineEndBytes(p)) return p + std::countr_zero(hits) / 8;
+  }
+  for (; p < end; ++p)
+    if (IsLineEnd(*p)) return p;
+  return end;
+}
+
+// The last CR or LF in [begin, end), or nullptr.
+const char* FindLastLineEnd(const char* begin, const char* end) {
+  for (const char* p = end; p > begin;)
+    if (IsLineEnd(*--p)) return p;
+  return nullptr;
+}
+
+// Whether one candidate is appended: not empty, not too long, a number.
+bool Passes(std::string_view candidate, const numtext::Separators& sep) {
+  return !candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep);
+}
+
+// The candidates of [begin, end), which ends just after a line end, each
+// tested and, when it passes, appended.
+void AppendCandidates(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
+  const char* start = begin;
+  ForEachLineEnd(begin, end, [&](const char* at) {
+    const std::string_view candidate(start, static_cast<std::size_t>(at - start));
+    if (Passes(candidate, sep)) list.Append(candidate);
+    start = at + 1;
+  });
+}
+
+// From this many bytes of whole candidates on, the number test is shared
+// with a helper thread; below it the thread costs more than it saves.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
+// The text is cut, at line ends, into parts of about this size.
+constexpr std::size_t kPartBytes = std::size_t{1} << 14;
+
+// AppendCandidates with two threads. The text is cut into parts; a helper
+// thread tests the candidates of parts and keeps those that pass, while this
+// thread appends part after part in order: a part the helper has done is
+// appended from what it kept, the next part nobody has taken yet is tested
+// and appended here. Only this thread ever appends, and in text order, so
+// the list, and where a failure stops it, are as with one thread.
+void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
+  std::vector<const char*> cuts{begin};
+  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
+    const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
+    if (at >= end - 1) break;
+    cuts.push_back(at + 1);
+  }
+  cuts.push_back(end);
+  const std::size_t parts = cuts.size() - 1;
+
+  struct Kept {
+    std::atomic<bool> done{false};
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> passed;  // offset from the part's start, length
+    std::exception_ptr failure;  // the test failed here, after the passed ones
+  };
+  auto kept = std::make_unique<Kept[]>(parts);
+  std::atomic<std::size_t> next{0};  // parts handed out, in order
+  std::atomic<bool> stop{false};
+
+  auto helperWork = [&] {
+    while (!stop.load()) {
+      const std::size_t part = next.fetch_add(1);
+      if (part >= parts) return;
+      Kept& k = kept[part];
+      const char* first = cuts[part];
+      try {
+        ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
+          const std::string_view candidate(start, static_cast<std::size_t>(at - start));
+          if (Passes(candidate, sep)) {
+            k.passed.emplace_back(static_cast<std::uint32_t>(start - first),
+                                  static_cast<std::uint32_t>(candidate.size()));
+          }
+          start = at + 1;
+        });
+      } catch (...) {
+        k.failure = std::current_exception();
+        stop.store(true);
+      }
+      k.done.store(true);
+      k.done.notify_one();
+    }
+  };
+
+  std::thread helper;
+  try {
+    helper = std::thread(helperWork);
+  } catch (const std::system_error&) {
+    AppendCandidates(list, begin, end, sep);
+    return;
+  }
+  struct Join {
+    std::thread& helper;
+    std::atomic<bool>& stop;
+    ~Join() {
+      stop.store(true);
+      helper.join();
+    }
+  } join{helper, stop};
+
+  for (std::size_t part = 0; part < parts; ++part) {
+    std::size_t expected = part;
+    if (next.compare_exchange_strong(expected, part + 1)) {
+      AppendCandidates(list, cuts[part], cuts[part + 1], sep);
+      continue;
+    }
+    Kept& k = kept[part];
+    k.done.wait(false);
+    for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[part] + offset, length));
+    if (k.failure) std::rethrow_exception(k.failure);
+  }
+}
+
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
   std::unique_ptr<char[]> block(new char[blockSize]);
   ListTextReader reader(list);
@@ -71,18 +223,19 @@ std::string FixPathSlashes(std::string_view path, char separator) {
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number.
-  if (candidate.empty() || candidate.size() > kMaxCandidateBytes) return;
-  if (numtext::IsNumeric(candidate)) list_.Append(candidate);
+  if (Passes(candidate, numtext::UserSeparators())) list_.Append(candidate);
 }
 
 void ListTextReader::Feed(const char* data, std::size_t size) {
   const char* p = data;
-  const char* end = data + size;
-  while (p < end) {
-    const char* stop = std::find_if(p, end, IsLineEnd);
-    std::size_t length = static_cast<std::size_t>(stop - p);
+  const char* const end = data + size;
+  if (p == end) return;
+  // A candidate that began in an earlier piece ends at the first line end.
+  if (overlong_ || !carry_.empty()) {
+    const char* stop = FindLineEnd(p, end);
+    const std::size_t length = static_cast<std::size_t>(stop - p);
     if (stop == end) {
-      // The candidate goes on in the next piece.
+      // It goes on in the next piece.
       if (!overlong_) {
         if (carry_.size() + length > kMaxCandidateBytes) {
           overlong_ = true;
@@ -95,14 +248,28 @@ void ListTextReader::Feed(const char* data, std::size_t size) {
     }
     if (overlong_) {
       overlong_ = false;
-    } else if (carry_.empty()) {
-      Offer(std::string_view(p, length));
     } else if (carry_.size() + length <= kMaxCandidateBytes) {
       carry_.append(p, length);
       Offer(carry_);
     }
     carry_.clear();
     p = stop + 1;
+  }
+  // Every candidate up to the last line end is whole.
+  if (const char* last = FindLastLineEnd(p, end)) {
+    const numtext::Separators& sep = numtext::UserSeparators();
+    if (static_cast<std::size_t>(last + 1 - p) >= kParallelBytes)
+      AppendCandidatesInTwo(list_, p, last + 1, sep);
+    else
+      AppendCandidates(list_, p, last + 1, sep);
+    p = last + 1;
+  }
+  // The rest begins a candidate that goes on in the next piece.
+  const std::size_t length = static_cast<std::size_t>(end - p);
+  if (length > kMaxCandidateBytes) {
+    overlong_ = true;
+  } else {
+    carry_.assign(p, length);
   }
 }
 

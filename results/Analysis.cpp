@@ -1,13 +1,60 @@
 #include "results/Analysis.h"
 
+#include <algorithm>
+#include <exception>
+#include <vector>
+
 #include "stats/Arithmetic.h"
 #include "stats/NumberText.h"
+#include "stats/RadixSort.h"
 #include "stats/Statistics.h"
 
 namespace analysis {
 
 std::int16_t DecimalPlaces = 0;
 bool RoundingFlag = true;
+
+namespace {
+
+// From this many entries on, the leading numbers (step 114) are read by two
+// threads, which take pieces of the list one at a time. The host's
+// EntryText is then called from a helper thread as well; it only reads the
+// list, and the calling thread waits for the helper before it does anything
+// else.
+constexpr std::size_t kParallelEntries = std::size_t{1} << 16;
+constexpr std::size_t kPieces = 64;
+
+// A piece keeps at most this many failures for the report; at the next one
+// it stops, and the calling thread reads on from there.
+constexpr std::size_t kKeptFailures = 256;
+
+// One piece of the list read without the trap: its failures are kept, in
+// list order, to be reported afterwards from the calling thread.
+struct PieceRead {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::size_t stoppedAt = 0;  // entries from here on are still to be read
+  std::vector<std::exception_ptr> failures;
+};
+
+void ReadPiece(const AnalysisHost& host, double* numbers, PieceRead& piece) noexcept {
+  std::size_t i = piece.begin;
+  try {
+    for (; i < piece.end; ++i) {
+      try {
+        numbers[i] = numtext::LeadingNumber(host.EntryText(i));
+      } catch (...) {
+        if (piece.failures.size() == kKeptFailures) break;
+        piece.failures.push_back(std::current_exception());
+      }
+    }
+  } catch (...) {
+    // The failure could not be kept: entry i is read again by the caller.
+  }
+  piece.stoppedAt = i;
+}
+
+}  // namespace
 
 void StartAnalysis(AnalysisHost& host) {
   using namespace modStatistics;
@@ -29,11 +76,34 @@ void StartAnalysis(AnalysisHost& host) {
   // gives each new one the value 0; sizing it once does the same in one go.
   trap.Step(112, [&] {
     Numbers.clear();
+    // A larger array: let go of the old one first, so that the data is not
+    // held twice while it is made.
+    if (Numbers.capacity() < count) std::vector<double>().swap(Numbers);
     Numbers.resize(count, 0.0);
   });
-  for (std::size_t i = 0; i < count && i < Numbers.size(); ++i) {
-    // An entry whose leading number is beyond the double range stays 0.
+  // An entry whose leading number is beyond the double range stays 0.
+  auto readEntry = [&](std::size_t i) {
     trap.Step(114, [&] { Numbers[i] = numtext::LeadingNumber(host.EntryText(i)); });
+  };
+  const std::size_t entries = std::min(count, Numbers.size());
+  if (entries >= kParallelEntries) {
+    std::vector<PieceRead> pieces(kPieces);
+    for (std::size_t k = 0; k < kPieces; ++k) {
+      pieces[k].begin = pieces[k].stoppedAt = entries / kPieces * k + std::min(k, entries % kPieces);
+      pieces[k].end = entries / kPieces * (k + 1) + std::min(k + 1, entries % kPieces);
+    }
+    double* numbers = Numbers.data();
+    {
+      radix::TwoThreads threads;
+      threads.Run(kPieces, [&](std::size_t k) { ReadPiece(host, numbers, pieces[k]); });
+    }
+    // The reports, and the entries a piece left, in list order.
+    for (PieceRead& piece : pieces) {
+      for (const std::exception_ptr& failure : piece.failures) trap.Step(114, [&] { std::rethrow_exception(failure); });
+      for (std::size_t i = piece.stoppedAt; i < piece.end; ++i) readEntry(i);
+    }
+  } else {
+    for (std::size_t i = 0; i < entries; ++i) readEntry(i);
   }
   trap.Step(118, [&] { NumberCount = static_cast<double>(host.EntryCount()); });
   trap.Step(120, [&] { ShowResults(host); });
@@ -86,8 +156,11 @@ void ShowResults(AnalysisHost& host) {
   trap.Step(100, [&] { SortNumbers(); });
   trap.Step(102, [&] { host.AddResultRow("The number of entries is: " + NumberText(NumberCount)); });
   trap.Step(104, [&] { host.AddResultRow("The sum of the numbers are: " + NumberText(GetSum())); });
+  // GetSum times GetSum: both calls would add up the same unchanged data the
+  // same way, so one call gives both factors.
   trap.Step(106, [&] {
-    host.AddResultRow("The sum squared is: " + NumberText(arith::Mul(GetSum(), GetSum())));
+    const double sum = GetSum();
+    host.AddResultRow("The sum squared is: " + NumberText(arith::Mul(sum, sum)));
   });
   trap.Step(108, [&] { host.AddResultRow("The sum of squares is: " + NumberText(GetSumOfSquares())); });
   trap.Step(110, [&] { host.AddResultRow("The mode is: " + ResultText(GetMode())); });

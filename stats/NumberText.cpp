@@ -1,5 +1,6 @@
 #include "stats/NumberText.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -309,7 +310,163 @@ std::string NumberText(double v, const Separators& sep) {
   return out;
 }
 
+namespace {
+
+// ---- Short plain numbers, eight bytes at a time ------------------------------
+//
+// Most entries and list-file lines are short plain decimals such as
+// "-12.345": a sign, digits and at most one decimal separator, nothing else.
+// The analysis and the list-file reader read millions of them, so they are
+// checked and converted here without a step per character; everything else
+// takes the general reading. Words hold the text's bytes with its first byte
+// lowest and zeros after its end.
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+constexpr std::uint64_t kLowNibbles = 0x0F0F0F0F0F0F0F0FULL;
+
+// The longest plain text (after the sign) read this way.
+constexpr std::size_t kShortPlain = 16;
+
+std::uint64_t Load8(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+  return w;
+}
+
+std::uint64_t Load4(const char* p) {
+  std::uint32_t w;
+  std::memcpy(&w, p, 4);
+  if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap32(w);
+  return w;
+}
+
+// The n bytes at p (1 <= n <= 16) as two words, reading nothing outside them.
+[[gnu::always_inline]] inline void LoadShort(const char* p, std::size_t n, std::uint64_t& low, std::uint64_t& high) {
+  if (n >= 8) {
+    low = Load8(p);
+    // The last eight bytes, of which those past the first eight are kept.
+    high = n > 8 ? Load8(p + n - 8) >> (8 * (16 - n)) : 0;
+  } else if (n >= 4) {
+    // Two overlapping halves; the bytes they share are the same.
+    low = Load4(p) | (Load4(p + n - 4) << (8 * (n - 4)));
+    high = 0;
+  } else {
+    low = static_cast<unsigned char>(p[0]);
+    if (n > 1) low |= std::uint64_t{static_cast<unsigned char>(p[1])} << 8;
+    if (n > 2) low |= std::uint64_t{static_cast<unsigned char>(p[2])} << 16;
+    high = 0;
+  }
+}
+
+// The top bit of each byte set where that byte of x is zero.
+constexpr std::uint64_t ZeroBytes(std::uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); }
+
+// The top bit of each byte set where that byte of w is a digit '0'..'9'.
+constexpr std::uint64_t DigitBytes(std::uint64_t w) {
+  const std::uint64_t highIsThree = ZeroBytes((w & ~kLowNibbles) ^ (kOnes * 0x30));
+  const std::uint64_t lowAboveNine = (((w & kLowNibbles) + kOnes * 6) & (kOnes * 0x10)) << 3;
+  return highIsThree & ~lowAboveNine;
+}
+
+// The top bit of each of the first n bytes of a word (n <= 8).
+constexpr std::uint64_t FirstBytes(std::size_t n) {
+  return n >= 8 ? kHighBits : kHighBits & ((std::uint64_t{1} << (8 * n)) - 1);
+}
+
+// A short text's plain form: digits and at most one `point`, and a digit.
+struct ShortForm {
+  std::uint64_t digitsLow, digitsHigh;  // the top bit of each digit byte
+  std::uint64_t pointLow, pointHigh;    // the top bit of the point's byte
+};
+
+[[gnu::always_inline]] inline bool PlainShortForm(std::uint64_t low, std::uint64_t high, std::size_t n, unsigned char point, ShortForm& form) {
+  const std::uint64_t validLow = FirstBytes(n);
+  const std::uint64_t validHigh = n > 8 ? FirstBytes(n - 8) : 0;
+  form.digitsLow = DigitBytes(low) & validLow;
+  form.digitsHigh = DigitBytes(high) & validHigh;
+  form.pointLow = ZeroBytes(low ^ (kOnes * point)) & validLow;
+  form.pointHigh = ZeroBytes(high ^ (kOnes * point)) & validHigh;
+  const bool onlyDigitsAndPoints =
+      (form.digitsLow | form.pointLow) == validLow && (form.digitsHigh | form.pointHigh) == validHigh;
+  const bool atMostOnePoint = (form.pointLow & (form.pointLow - 1)) == 0 &&
+                              (form.pointHigh & (form.pointHigh - 1)) == 0 &&
+                              !(form.pointLow != 0 && form.pointHigh != 0);
+  return onlyDigitsAndPoints && atMostOnePoint && (form.digitsLow | form.digitsHigh) != 0;
+}
+
+// Eight digit values, the first (most significant) in the lowest byte, as
+// one number.
+constexpr std::uint64_t EightDigits(std::uint64_t v) {
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
+  return (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
+}
+
+// Drops byte k (0..7) of a word, moving the bytes above it down.
+constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
+  const std::uint64_t below = (std::uint64_t{1} << (8 * k)) - 1;
+  return (w & below) | ((w >> 8) & ~below);
+}
+
+// The value of a plain text of at most 15 digits, read as the general
+// reading reads it: the integer of all digits, divided by the power of ten
+// of the digits after the point.
+bool ShortPlainNumber(std::string_view text, double& out) {
+  if (text.empty()) return false;
+  const char* p = text.data();
+  std::size_t n = text.size();
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') {
+    ++p;
+    --n;
+  }
+  if (n == 0 || n > kShortPlain) return false;
+  std::uint64_t low, high;
+  LoadShort(p, n, low, high);
+  ShortForm form;
+  if (!PlainShortForm(low, high, n, '.', form)) return false;
+  const bool hasPoint = (form.pointLow | form.pointHigh) != 0;
+  const std::size_t digits = n - hasPoint;
+  if (digits > 15) return false;
+
+  // The digit values, without the point, the first in the lowest byte.
+  auto spread = [](std::uint64_t topBits) { return (topBits >> 7) * 0xFF; };
+  low &= kLowNibbles & spread(form.digitsLow);
+  high &= kLowNibbles & spread(form.digitsHigh);
+  unsigned fraction = 0;
+  if (form.pointLow) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(form.pointLow)) / 8;
+    fraction = static_cast<unsigned>(n) - 1 - k;
+    low = WithoutByte(low, k) | (high << 56);
+    high >>= 8;
+  } else if (form.pointHigh) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(form.pointHigh)) / 8;
+    fraction = static_cast<unsigned>(n) - 9 - k;
+    high = WithoutByte(high, k);
+  }
+  // Leading zeros make sixteen digits: shift the 16-byte pair up.
+  const unsigned shift = static_cast<unsigned>(8 * (16 - digits));
+  if (shift >= 64) {
+    high = low << (shift - 64);
+    low = 0;
+  } else if (shift > 0) {
+    high = (high << shift) | (low >> (64 - shift));
+    low <<= shift;
+  }
+  const std::uint64_t mantissa = EightDigits(low) * 100000000ULL + EightDigits(high);
+  double v = static_cast<double>(mantissa);
+  if (fraction > 0) v /= kPowersOfTen[fraction];
+  out = negative ? -v : v;
+  return true;
+}
+
+}  // namespace
+
 double LeadingNumber(std::string_view text) {
+  if (double v; ShortPlainNumber(text, v)) return v;
   const char* p = text.data();
   const char* const end = p + text.size();
   auto peek = [&]() -> int {
@@ -458,7 +615,46 @@ bool ScanRegional(std::string_view text, const Separators& sep, std::int64_t& ma
 
 }  // namespace
 
+namespace {
+
+// List files put every line through the number test, and nearly all lines
+// are plain: a sign, digits and at most one one-byte decimal separator. Such
+// a text with a digit is a number, and at this length its value is far inside
+// the double range; everything else takes the full scan.
+enum class Plain { kNumber, kUnsure };
+
+Plain PlainNumberForm(std::string_view text, const Separators& sep) {
+  if (text.empty() || text.size() > 300 || sep.decimal.size() != 1) return Plain::kUnsure;
+  const char point = sep.decimal[0];
+  if (IsDigit(point) || point == '+' || point == '-' || point == '\0') return Plain::kUnsure;
+  std::size_t i = 0;
+  if (text[0] == '+' || text[0] == '-') i = 1;
+  const std::size_t n = text.size() - i;
+  if (n == 0) return Plain::kUnsure;
+  if (n <= kShortPlain) {
+    std::uint64_t low, high;
+    LoadShort(text.data() + i, n, low, high);
+    ShortForm form;
+    return PlainShortForm(low, high, n, static_cast<unsigned char>(point), form) ? Plain::kNumber : Plain::kUnsure;
+  }
+  bool any_digit = false, seen_point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      any_digit = true;
+    } else if (c == point && !seen_point) {
+      seen_point = true;
+    } else {
+      return Plain::kUnsure;
+    }
+  }
+  return any_digit ? Plain::kNumber : Plain::kUnsure;
+}
+
+}  // namespace
+
 bool IsNumeric(std::string_view text, const Separators& sep) {
+  if (PlainNumberForm(text, sep) == Plain::kNumber) return true;
   std::int64_t magnitude = 0;
   bool zero = false;
   if (!ScanRegional(text, sep, magnitude, zero)) return false;

@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
+#include <exception>
 #include <memory>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace radix {
@@ -72,10 +77,85 @@ void MsdSort(std::uint64_t* a, std::size_t n) {
   }
 }
 
+// From this size on SortDoubles works with two threads. Below it the thread
+// start costs more than it saves.
+constexpr std::size_t kParallelSort = std::size_t{1} << 18;
+
+// The input of every pass is cut into this many pieces, which the two
+// threads take one at a time.
+constexpr std::size_t kPieces = 16;
+
+std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMask; }
+
+// The sort with two threads. Every pass first counts the digits of each
+// piece of its input, then moves each piece; within a bucket the values of
+// earlier pieces go in front of those of later ones, so every pass is stable
+// as before and the result is the same.
+void SortDoublesInTwo(const double* src, std::size_t n, double* dst) {
+  TwoThreads threads;
+  auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
+
+  // The bits in which some key differs from the first one.
+  const std::uint64_t k0 = OrderKey(src[0]);
+  std::uint64_t differs[kPieces] = {};
+  threads.Run(kPieces, [&](std::size_t piece) {
+    std::uint64_t diff = 0;
+    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) diff |= OrderKey(src[i]) ^ k0;
+    differs[piece] = diff;
+  });
+  std::uint64_t diff = 0;
+  for (std::uint64_t d : differs) diff |= d;
+  int passes[kLsdDigits];
+  int passCount = 0;
+  for (int d = 0; d < kLsdDigits; ++d) {
+    if ((diff >> (d * kLsdBits)) & kLsdMask) passes[passCount++] = d;
+  }
+  if (passCount == 0) {
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::copy(src + pieceBegin(piece), src + pieceBegin(piece + 1), dst + pieceBegin(piece));
+    });
+    return;
+  }
+
+  std::unique_ptr<double[]> scratch;
+  if (passCount > 1) scratch = std::make_unique_for_overwrite<double[]>(n);
+  // offsets[piece][b]: first the count of bucket b in the piece, then where
+  // the piece's next value of bucket b goes.
+  std::unique_ptr<std::size_t[]> offsets(new std::size_t[kPieces * kLsdRadix]);
+  const double* from = src;
+  double* to = (passCount % 2 == 1) ? dst : scratch.get();
+  for (int p = 0; p < passCount; ++p) {
+    const int shift = passes[p] * kLsdBits;
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::size_t* own = &offsets[piece * kLsdRadix];
+      std::fill_n(own, kLsdRadix, std::size_t{0});
+      for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) ++own[Digit(from[i], shift)];
+    });
+    std::size_t sum = 0;
+    for (std::size_t b = 0; b < kLsdRadix; ++b) {
+      for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        const std::size_t count = offsets[piece * kLsdRadix + b];
+        offsets[piece * kLsdRadix + b] = sum;
+        sum += count;
+      }
+    }
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::size_t* offset = &offsets[piece * kLsdRadix];
+      for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) {
+        const double v = from[i];
+        to[offset[Digit(v, shift)]++] = v;
+      }
+    });
+    from = to;
+    to = (to == dst) ? scratch.get() : dst;
+  }
+}
+
 }  // namespace
 
 void SortDoubles(const double* src, std::size_t n, double* dst) {
   if (n == 0) return;
+  if (n >= kParallelSort) return SortDoublesInTwo(src, n, dst);
 
   // All digit histograms in one read of the input.
   auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
@@ -121,5 +201,100 @@ void SortDoubles(const double* src, std::size_t n, double* dst) {
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }
+
+// ---- TwoThreads ---------------------------------------------------------------
+
+namespace {
+constexpr std::uint64_t kIndexMask = 0xFFFFFFFFULL;
+}
+
+TwoThreads::TwoThreads() {
+  try {
+    helper_ = std::thread([this] { HelperLoop(); });
+  } catch (const std::system_error&) {
+    // No helper: every round runs on the calling thread.
+  }
+}
+
+TwoThreads::~TwoThreads() {
+  if (!helper_.joinable()) return;
+  quit_.store(true);
+  next_.fetch_add(std::uint64_t{1} << 32);  // any change wakes the helper
+  next_.notify_one();
+  helper_.join();
+}
+
+bool TwoThreads::Claim(std::uint64_t round, std::size_t& index) {
+  // A stale look (the round already over, or a count of the next round)
+  // always ends in a failed exchange, as the round number is part of next_.
+  std::uint64_t v = next_.load();
+  while ((v >> 32) == round && (v & kIndexMask) < count_.load()) {
+    if (next_.compare_exchange_weak(v, v + 1)) {
+      index = static_cast<std::size_t>(v & kIndexMask);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TwoThreads::HelperLoop() {
+  std::uint64_t seen = 0;  // the last round taken part in
+  for (;;) {
+    const std::uint64_t v = next_.load();
+    if (quit_.load()) return;
+    const std::uint64_t round = v >> 32;
+    if (round == seen) {
+      next_.wait(v);
+      continue;
+    }
+    // task_ belongs to this round as long as a task of it can be claimed.
+    const std::function<void(std::size_t)>* task = task_.load();
+    std::size_t index;
+    while (Claim(round, index)) {
+      (*task)(index);
+      helperDone_.fetch_add(1);
+      helperDone_.notify_one();
+    }
+    seen = round;
+  }
+}
+
+void TwoThreads::Run(std::size_t count, const std::function<void(std::size_t)>& task,
+                     const std::function<void()>& first) {
+  if (count >= kIndexMask) throw std::length_error("Too many tasks");
+  if (!helper_.joinable()) {
+    if (first) first();
+    for (std::size_t i = 0; i < count; ++i) task(i);
+    return;
+  }
+  const std::uint64_t round = ++round_;
+  // The new round is closed (nothing left to hand out) while its task and
+  // count are set: until it opens, no look at the old round's last index
+  // can be taken for a task of the new one.
+  next_.store((round << 32) | kIndexMask);
+  task_.store(&task);
+  count_.store(count);
+  helperDone_.store(0);
+  next_.store(round << 32);
+  next_.notify_one();
+
+  std::exception_ptr failure;
+  if (first) {
+    try {
+      first();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+  std::size_t mine = 0, index;
+  while (Claim(round, index)) {
+    task(index);
+    ++mine;
+  }
+  // Only the tasks the helper has taken are waited for.
+  for (std::size_t done = helperDone_.load(); done != count - mine; done = helperDone_.load())
+    helperDone_.wait(done);
+  if (failure) std::rethrow_exception(failure);
+}
 
 }  // namespace radix

@@ -8,9 +8,12 @@
 // are equal under == but have different keys are -0 and +0 (-0 sorts first);
 // EqualityKey gives both zeros the key of +0, so that for non-NaN doubles
 // equal keys mean equal values and the reverse.
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <thread>
 
 namespace radix {
 
@@ -38,5 +41,40 @@ void SortDoubles(const double* src, std::size_t n, double* dst);
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
 // any buffer of its own beyond a few kilobytes of stack.
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n);
+
+// One helper thread that joins the calling thread on rounds of independent
+// tasks: the sort's passes, and the engine's and the analysis run's work on
+// large data sets. The tasks of a round are handed out one at a time to
+// whichever thread asks first, so when the machine is busy and the helper
+// gets no processor, the calling thread does them all and never waits for
+// it; it waits only for tasks the helper has begun. Tasks must not throw.
+// Without a helper (none could be started) the calling thread does all.
+class TwoThreads {
+ public:
+  TwoThreads();
+  ~TwoThreads();
+  TwoThreads(const TwoThreads&) = delete;
+  TwoThreads& operator=(const TwoThreads&) = delete;
+
+  // Runs task(0) .. task(count - 1) on both threads and returns when all
+  // are done. `first`, when given, runs on this thread before it takes
+  // tasks (work of its own that may throw; the round is finished before the
+  // failure goes on).
+  void Run(std::size_t count, const std::function<void(std::size_t)>& task,
+           const std::function<void()>& first = nullptr);
+
+ private:
+  void HelperLoop();
+  bool Claim(std::uint64_t round, std::size_t& index);
+
+  // The round in the upper half, the next task to hand out in the lower.
+  std::atomic<std::uint64_t> next_{0};
+  std::atomic<const std::function<void(std::size_t)>*> task_{nullptr};
+  std::atomic<std::size_t> count_{0};
+  std::atomic<std::size_t> helperDone_{0};  // tasks of this round the helper finished
+  std::atomic<bool> quit_{false};
+  std::uint64_t round_ = 0;
+  std::thread helper_;
+};
 
 }  // namespace radix

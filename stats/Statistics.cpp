@@ -1,14 +1,19 @@
 #include "stats/Statistics.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "stats/Arithmetic.h"
@@ -41,12 +46,145 @@ std::size_t Elements(const std::vector<double>& a, std::int32_t n) {
   return static_cast<std::size_t>(n);
 }
 
-double VarianceValue() {
+// ---- Two threads ----------------------------------------------------------
+//
+// Large data sets are worked on by two threads where the work per element is
+// independent. Every result is the one the single-threaded loops give: the
+// threads only compute values that do not depend on their order, and every
+// sum is still taken by one thread, in index order.
+
+// From this many elements on the work is shared; below it a thread costs
+// more than it saves.
+constexpr std::size_t kParallelElements = std::size_t{1} << 16;
+
+// acc = Add(acc, term(i)) for i = 0 .. n - 1, exactly as that loop does it:
+// the same additions in the same order, and the first failure in index order
+// (of a term or of an addition) is the one raised. `term` must depend only on
+// i. For large n the terms are computed block by block by two threads, each
+// block into a slot of a small ring; this thread adds up the blocks in order
+// and, whenever the next block is not ready, computes another one itself
+// instead of waiting.
+template <class Term>
+double SumOfTerms(std::size_t n, const Term& term) {
+  double acc = 0.0;
+  if (n < kParallelElements) {
+    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(acc, term(i));
+    return acc;
+  }
+
+  constexpr std::size_t kBlock = 8192;
+  constexpr std::size_t kSlots = 8;
+  const std::size_t blocks = (n + kBlock - 1) / kBlock;
+  struct Slot {
+    std::atomic<std::size_t> ready{0};  // the block held + 1; 0 while none
+    std::size_t valid = 0;              // terms computed before a failure
+    std::exception_ptr failure;
+    double terms[kBlock];
+  };
+  auto slots = std::make_unique<Slot[]>(kSlots);
+  std::atomic<std::size_t> claimed{0};  // blocks handed out, in order
+  std::atomic<std::size_t> added{0};    // blocks whose terms are all added
+  std::atomic<bool> stop{false};
+
+  // Claims the next block if there is one and its slot is free.
+  auto claim = [&](std::size_t& b) {
+    std::size_t c = claimed.load();
+    while (c < blocks && c < added.load() + kSlots) {
+      if (claimed.compare_exchange_weak(c, c + 1)) {
+        b = c;
+        return true;
+      }
+    }
+    return false;
+  };
+  // Computes block b into its slot. After a failure the slot holds the terms
+  // before it, and the failure.
+  auto fill = [&](std::size_t b) {
+    Slot& slot = slots[b % kSlots];
+    const std::size_t begin = b * kBlock, end = std::min(n, begin + kBlock);
+    std::size_t i = begin;
+    try {
+      for (; i < end; ++i) slot.terms[i - begin] = term(i);
+    } catch (...) {
+      slot.failure = std::current_exception();
+      stop.store(true);  // nothing after a failure is needed
+    }
+    slot.valid = i - begin;
+    slot.ready.store(b + 1);
+    slot.ready.notify_one();
+  };
+
+  auto helperWork = [&] {
+    while (!stop.load()) {
+      const std::size_t a = added.load();
+      std::size_t b;
+      if (claim(b)) {
+        fill(b);
+        continue;
+      }
+      if (claimed.load() >= blocks) return;
+      // The ring is full: wait until a block has been added (at once if one
+      // has been since `a` was read).
+      added.wait(a);
+    }
+  };
+
+  std::thread helper;
+  try {
+    helper = std::thread(helperWork);
+  } catch (const std::system_error&) {
+    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(acc, term(i));
+    return acc;
+  }
+  // Whatever way this thread leaves, the helper is stopped and waited for.
+  struct Finish {
+    std::thread& helper;
+    std::atomic<bool>& stop;
+    std::atomic<std::size_t>& added;
+    ~Finish() {
+      stop.store(true);
+      added.fetch_add(1);
+      added.notify_all();
+      helper.join();
+    }
+  } finish{helper, stop, added};
+
+  for (std::size_t b = 0; b < blocks;) {
+    Slot& slot = slots[b % kSlots];
+    if (slot.ready.load() == b + 1) {
+      for (std::size_t k = 0; k < slot.valid; ++k) acc = arith::Add(acc, slot.terms[k]);
+      if (slot.failure) std::rethrow_exception(slot.failure);
+      slot.ready.store(0);
+    } else if (std::size_t c; claim(c)) {
+      if (c != b) {
+        fill(c);
+        continue;
+      }
+      // The next block in order: its terms are added as they come.
+      const std::size_t begin = b * kBlock, end = std::min(n, begin + kBlock);
+      for (std::size_t i = begin; i < end; ++i) acc = arith::Add(acc, term(i));
+    } else {
+      // The helper is computing block b.
+      for (std::size_t r = slot.ready.load(); r != b + 1; r = slot.ready.load()) slot.ready.wait(r);
+      continue;
+    }
+    added.store(++b);
+    added.notify_one();
+  }
+  return acc;
+}
+
+// The variance, the standard deviation and the skew of the definitions each
+// ask GetMean (and the skew GetStandardDeviation) for values that one call
+// works out again and again; nothing changes the data set during a call, so
+// each call here works out its mean once and hands it on.
+
+double VarianceFrom(double mean) {
   const std::size_t n = Elements(Numbers, LoopBound());
-  const double mean = GetMean();
+  const double* x = Numbers.data();
   double acc = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
-    const double d = arith::Sub(Numbers[i], mean);
+    const double d = arith::Sub(x[i], mean);
     acc = arith::Add(arith::Mul(d, d), acc);
   }
   // Sample with one number divides 0 by 0, which fails like any other invalid
@@ -54,25 +192,48 @@ double VarianceValue() {
   return MethodIsSample ? arith::Div(acc, arith::Sub(NumberCount, 1.0)) : arith::Div(acc, NumberCount);
 }
 
+// GetVariance and GetStandardDeviation for a mean already worked out.
+StatResult VarianceResult(double mean) {
+  try {
+    return VarianceFrom(mean);
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult StandardDeviationResult(double mean) {
+  try {
+    return std::sqrt(std::fabs(VarianceResult(mean).Number()));
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+double VarianceValue() { return VarianceFrom(GetMean()); }
+
 double StandardDeviationValue() { return std::sqrt(std::fabs(GetVariance().Number())); }
 
 double SkewValue() {
   const std::size_t n = Elements(Numbers, LoopBound());
   const double mean = GetMean();
-  const StatResult s = GetStandardDeviation();
-  double acc = 0.0;
-  for (std::size_t i = 0; i < n; ++i) {
-    // s.Number() fails for "#Div/0!"; a zero s fails in the division.
-    acc = arith::Add(acc, arith::Cube(arith::Div(arith::Sub(Numbers[i], mean), s.Number())));
-  }
+  const StatResult s = StandardDeviationResult(mean);
+  // s.Number() fails for "#Div/0!" (only asked when there is a term, as in
+  // the loop of the definition); a zero s fails in the division.
+  const double sd = n > 0 ? s.Number() : 0.0;
+  const double* x = Numbers.data();
+  const double acc =
+      SumOfTerms(n, [x, mean, sd](std::size_t i) { return arith::Cube(arith::Div(arith::Sub(x[i], mean), sd)); });
   const double count = NumberCount;
   const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
   return arith::Mul(factor, acc);
 }
 
 double CoefficientOfVariationValue() {
-  const StatResult s = GetStandardDeviation();
+  // Defined as the standard deviation, then the mean: both come from the one
+  // mean worked out here. Any failure gives "#Div/0!" whichever step it comes
+  // from, so the order of the two does not show.
   const double m = GetMean();
+  const StatResult s = StandardDeviationResult(m);
   return arith::Mul(arith::Div(s.Number(), m), 100.0);
 }
 
@@ -98,7 +259,8 @@ inline std::uint64_t FingerprintStep(std::uint64_t h, double v) {
   return h ^ (h >> 32);
 }
 
-Fingerprint FingerprintOf(const double* v, std::size_t n) {
+// The four lanes over v[0, n).
+Fingerprint LanesOf(const double* v, std::size_t n) {
   // Four independent lanes keep the multiplications from waiting on each other.
   std::uint64_t h0 = n, h1 = 0x243F6A8885A308D3ULL, h2 = 0x13198A2E03707344ULL, h3 = 0xA4093822299F31D0ULL;
   std::size_t i = 0;
@@ -112,6 +274,24 @@ Fingerprint FingerprintOf(const double* v, std::size_t n) {
   return Fingerprint{{h0, h1, h2, h3}};
 }
 
+// The lanes of the two halves of the array, joined lane by lane: a change in
+// either half changes the joined lane, as x * odd + y is a bijection in each
+// of x and y. With `threads` the two halves are tasks of their own.
+Fingerprint FingerprintOf(const double* v, std::size_t n, radix::TwoThreads* threads = nullptr) {
+  const std::size_t half = n / 2;
+  Fingerprint lanes[2];
+  auto halfLanes = [&](std::size_t h) { lanes[h] = h == 0 ? LanesOf(v, half) : LanesOf(v + half, n - half); };
+  if (threads) {
+    threads->Run(2, halfLanes);
+  } else {
+    halfLanes(0);
+    halfLanes(1);
+  }
+  Fingerprint joined;
+  for (int l = 0; l < 4; ++l) joined.lane[l] = lanes[0].lane[l] * 0x9E3779B97F4A7C15ULL + lanes[1].lane[l];
+  return joined;
+}
+
 struct SortedCopyRecord {
   bool valid = false;
   std::size_t count = 0;
@@ -121,9 +301,12 @@ struct SortedCopyRecord {
 SortedCopyRecord sortedCopy;
 
 bool SortedCopyIsCurrent(std::size_t n) {
-  return sortedCopy.valid && sortedCopy.count == n && SortedNumbers.size() == n &&
-         FingerprintOf(SortedNumbers.data(), n) == sortedCopy.sorted &&
-         FingerprintOf(Numbers.data(), n) == sortedCopy.numbers;
+  if (!sortedCopy.valid || sortedCopy.count != n || SortedNumbers.size() != n) return false;
+  std::optional<radix::TwoThreads> threads;
+  if (n >= kParallelElements) threads.emplace();
+  radix::TwoThreads* shared = threads ? &*threads : nullptr;
+  return FingerprintOf(SortedNumbers.data(), n, shared) == sortedCopy.sorted &&
+         FingerprintOf(Numbers.data(), n, shared) == sortedCopy.numbers;
 }
 
 // ---- The mode -------------------------------------------------------------
@@ -143,31 +326,20 @@ struct Ties {
 
 template <class KeyAt>
 Ties CollectTies(std::size_t n, KeyAt keyAt) {
+  // One read: the keys reaching the highest count so far are kept, and
+  // dropped when a higher count turns up. Single values are never kept.
   Ties ties;
-  std::size_t reaching = 0;
-  for (int round = 0; round < 2; ++round) {
-    // First round: the highest count and how many reach it; second round:
-    // those keys, into a list of exactly that size.
-    if (round == 1) {
-      if (ties.maxCount < 2) break;
-      ties.keys.reserve(reaching);
+  for (std::size_t i = 0; i < n;) {
+    const std::uint64_t key = keyAt(i);
+    std::size_t j = i + 1;
+    while (j < n && keyAt(j) == key) ++j;
+    const std::size_t count = j - i;
+    if (count > ties.maxCount) {
+      ties.maxCount = count;
+      ties.keys.clear();
     }
-    for (std::size_t i = 0; i < n;) {
-      const std::uint64_t key = keyAt(i);
-      std::size_t j = i + 1;
-      while (j < n && keyAt(j) == key) ++j;
-      const std::size_t count = j - i;
-      if (round == 0) {
-        if (count > ties.maxCount) {
-          ties.maxCount = count;
-          reaching = 0;
-        }
-        if (count == ties.maxCount) ++reaching;
-      } else if (count == ties.maxCount) {
-        ties.keys.push_back(key);
-      }
-      i = j;
-    }
+    if (count == ties.maxCount && count >= 2) ties.keys.push_back(key);
+    i = j;
   }
   return ties;
 }
@@ -328,14 +500,26 @@ void SortNumbers() {
   // Let go of the old copy first, so that a large data set is never held
   // three times over.
   std::vector<double>().swap(SortedNumbers);
-  SortedNumbers.resize(n);
+  std::optional<radix::TwoThreads> threads;
+  if (n >= kParallelElements) threads.emplace();
+  radix::TwoThreads* shared = threads ? &*threads : nullptr;
+  // Zeroing the new copy (here) and reading the data for its fingerprint
+  // (the helper, if it is free) are independent of each other.
+  Fingerprint numbers;
+  auto makeRoom = [&] { SortedNumbers.resize(n); };
+  if (shared) {
+    shared->Run(1, [&](std::size_t) { numbers = FingerprintOf(Numbers.data(), n); }, makeRoom);
+  } else {
+    makeRoom();
+    numbers = FingerprintOf(Numbers.data(), n);
+  }
   // The result has the same values in the same order as the exchange sort of
   // the definition (compared with ==). The only equal values that can be told
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
   radix::SortDoubles(Numbers.data(), n, SortedNumbers.data());
-  sortedCopy = {true, n, FingerprintOf(Numbers.data(), n), FingerprintOf(SortedNumbers.data(), n)};
+  sortedCopy = {true, n, numbers, FingerprintOf(SortedNumbers.data(), n, shared)};
 }
 
 double GetSum() {

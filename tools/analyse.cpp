@@ -10,11 +10,24 @@
 // files read), or standard input as one list file when no PATH is given;
 // notices such as "File not found" go to standard error.
 #include <QLocale>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <bit>
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,26 +37,199 @@
 #include "input/ListFile.h"
 #include "results/Analysis.h"
 #include "stats/NumberText.h"
+#include "stats/RadixSort.h"
 #include "stats/Statistics.h"
 
 namespace {
 
+// A whole text held in memory: a regular file mapped read-only (its pages
+// come straight from the page cache, nothing is copied), anything else
+// (standard input, a pipe) read to its end.
+class WholeText {
+ public:
+  WholeText() = default;
+  WholeText(const WholeText&) = delete;
+  WholeText& operator=(const WholeText&) = delete;
+  ~WholeText() {
+    if (mapped_) ::munmap(const_cast<char*>(data_), size_);
+  }
+
+  // False, with errno set, when the text could not be read.
+  bool Load(int fd) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return false;
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+      const auto size = static_cast<std::size_t>(st.st_size);
+      void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+      if (p != MAP_FAILED) {
+        data_ = static_cast<const char*>(p);
+        size_ = size;
+        mapped_ = true;
+        return true;
+      }
+    }
+    return ReadToEnd(fd);
+  }
+
+  const char* Data() const { return data_; }
+  std::size_t Size() const { return size_; }
+
+ private:
+  bool ReadToEnd(int fd) {
+    std::size_t used = 0;
+    for (;;) {
+      if (owned_.size() - used < (1 << 16)) owned_.resize(std::max<std::size_t>(owned_.size() * 2, 1 << 20));
+      const ssize_t got = ::read(fd, owned_.data() + used, owned_.size() - used);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      if (got == 0) break;
+      used += static_cast<std::size_t>(got);
+    }
+    owned_.resize(used);
+    owned_.shrink_to_fit();
+    data_ = owned_.data();
+    size_ = used;
+    return true;
+  }
+
+  const char* data_ = "";
+  std::size_t size_ = 0;
+  bool mapped_ = false;
+  std::string owned_;
+};
+
+// The top bit of each byte of the result is set exactly where that byte of
+// `word` equals `byte`; the bytes are in memory order from the lowest.
+std::uint64_t BytesEqual(const char* at, char byte) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  std::uint64_t word;
+  std::memcpy(&word, at, 8);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  const std::uint64_t t = word ^ (kOnes * static_cast<unsigned char>(byte));
+  return ~(((t & kLow7) + kLow7) | t | kLow7);
+}
+
+// Calls found(i) for each i in [begin, end) with text[i] == '\n', in order,
+// looking at eight bytes at a time.
+template <class Found>
+void ForEachLineFeed(const char* text, std::size_t begin, std::size_t end, Found found) {
+  std::size_t i = begin;
+  for (; i + 8 <= end; i += 8) {
+    for (std::uint64_t hits = BytesEqual(text + i, '\n'); hits; hits &= hits - 1)
+      found(i + static_cast<std::size_t>(std::countr_zero(hits)) / 8);
+  }
+  for (; i < end; ++i)
+    if (text[i] == '\n') found(i);
+}
+
+// The entries of --entries: each line of a text, verbatim. A CR before the
+// LF is part of the line end; the line end at the very end does not make an
+// extra entry. Only where each line starts is kept (in 32 bits when the text
+// is below 4 GB); the texts are served from the text itself.
+class LineEntries {
+  // From this size on, two threads look for the line ends, taking pieces of
+  // the text one at a time.
+  static constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
+  static constexpr std::size_t kPieces = 16;
+
+ public:
+  // False, with errno set, when the text could not be read.
+  bool Load(int fd) {
+    if (!text_.Load(fd)) return false;
+    if (text_.Size() <= std::numeric_limits<std::uint32_t>::max())
+      Index(narrow_);
+    else
+      Index(wide_);
+    return true;
+  }
+
+  std::size_t Count() const { return count_; }
+
+  std::string_view Line(std::size_t index) const {
+    if (index >= count_) throw std::out_of_range("Invalid entry index");
+    const char* data = text_.Data();
+    const bool last = index + 1 == count_;
+    const std::size_t begin = Start(index);
+    std::size_t end = last ? text_.Size() : Start(index + 1) - 1;
+    if (last && end > begin && data[end - 1] == '\n') --end;
+    if (end > begin && data[end - 1] == '\r') --end;
+    return std::string_view(data + begin, end - begin);
+  }
+
+ private:
+  std::size_t Start(std::size_t index) const { return narrow_ ? narrow_[index] : wide_[index]; }
+
+  template <class Offset>
+  void Index(std::unique_ptr<Offset[]>& starts) {
+    const char* data = text_.Data();
+    const std::size_t size = text_.Size();
+    if (size == 0) return;
+    // First how many line feeds each piece holds, then (with the table made
+    // once) where they are.
+    auto pieceBegin = [size](std::size_t piece) { return size / kPieces * piece + std::min(piece, size % kPieces); };
+    std::size_t before[kPieces + 1] = {};  // line feeds in the pieces before each
+    std::optional<radix::TwoThreads> threads;
+    if (size >= kParallelBytes) threads.emplace();
+    auto run = [&](const std::function<void(std::size_t)>& task) {
+      if (threads) {
+        threads->Run(kPieces, task);
+      } else {
+        for (std::size_t piece = 0; piece < kPieces; ++piece) task(piece);
+      }
+    };
+    run([&](std::size_t piece) {
+      std::size_t c = 0;
+      ForEachLineFeed(data, pieceBegin(piece), pieceBegin(piece + 1), [&c](std::size_t) { ++c; });
+      before[piece + 1] = c;
+    });
+    for (std::size_t piece = 0; piece < kPieces; ++piece) before[piece + 1] += before[piece];
+    // Line 0 starts at 0; every LF but a final one starts another line.
+    count_ = 1 + before[kPieces] - (data[size - 1] == '\n' ? 1 : 0);
+    starts = std::make_unique_for_overwrite<Offset[]>(count_);
+    starts[0] = 0;
+    run([&](std::size_t piece) {
+      Offset* out = starts.get() + 1 + before[piece];
+      Offset* const stop = starts.get() + count_;
+      ForEachLineFeed(data, pieceBegin(piece), pieceBegin(piece + 1), [&](std::size_t at) {
+        if (out != stop) *out++ = static_cast<Offset>(at + 1);
+      });
+    });
+  }
+
+  WholeText text_;
+  std::size_t count_ = 0;
+  std::unique_ptr<std::uint32_t[]> narrow_;
+  std::unique_ptr<std::uint64_t[]> wide_;
+};
+
 class CommandLineHost : public AnalysisHost {
  public:
+  // The number list: the lines of --entries, or what list files added.
+  LineEntries lines;
   EntryStore entries;
+  bool fromLines = false;
   std::string decimalsText = "3";
   bool allDecimals = false;
   std::vector<std::string> rows;
+  std::vector<std::chrono::steady_clock::time_point> rowTimes;  // when each row came, for --time
   bool forgot = false;
   std::size_t reports = 0;
 
-  std::size_t EntryCount() const override { return entries.Size(); }
-  std::string_view EntryText(std::size_t i) const override { return entries.Text(i); }
+  std::size_t EntryCount() const override { return fromLines ? lines.Count() : entries.Size(); }
+  std::string_view EntryText(std::size_t i) const override {
+    return fromLines ? lines.Line(i) : entries.Text(i);
+  }
   std::string DecimalPlacesText() const override { return decimalsText; }
   bool ShowAllDecimals() const override { return allDecimals; }
   void SetBusy(bool) override {}
   void ClearResults() override { rows.clear(); }
-  void AddResultRow(const std::string& line) override { rows.push_back(line); }
+  void AddResultRow(const std::string& line) override {
+    rows.push_back(line);
+    rowTimes.push_back(std::chrono::steady_clock::now());
+  }
   void ShowMessage(const std::string& text) override {
     if (text == kForgotNumbersMessage) forgot = true;
     std::cerr << text << '\n';
@@ -53,59 +239,6 @@ class CommandLineHost : public AnalysisHost {
     std::cerr << "Application Error: " << location << "at line " << label << ": " << description << '\n';
   }
 };
-
-// Appends each line of the stream as one entry. A CR before the LF is part of
-// the line end; the line end at the very end does not make an extra entry.
-bool ReadEntries(std::FILE* in, EntryStore& store) {
-  std::vector<char> block(1 << 20);
-  std::string pending;
-  std::size_t got;
-  while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) {
-    const char* p = block.data();
-    const char* end = p + got;
-    while (p < end) {
-      const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-      if (!nl) {
-        pending.append(p, end);
-        break;
-      }
-      std::string_view line;
-      if (pending.empty()) {
-        line = std::string_view(p, static_cast<std::size_t>(nl - p));
-      } else {
-        pending.append(p, nl);
-        line = pending;
-      }
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      store.Append(line);
-      pending.clear();
-      p = nl + 1;
-    }
-  }
-  if (std::ferror(in)) return false;
-  if (!pending.empty()) {
-    std::string_view line = pending;
-    if (line.back() == '\r') line.remove_suffix(1);
-    store.Append(line);
-  }
-  return true;
-}
-
-// A first pass that counts lines lets the store be sized once, which keeps
-// the peak memory of ten million entries low.
-void ReserveForFile(const char* path, EntryStore& store) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return;
-  std::vector<char> block(1 << 20);
-  std::size_t lines = 0, bytes = 0, got;
-  while ((got = std::fread(block.data(), 1, block.size(), f)) > 0) {
-    bytes += got;
-    for (const char* p = block.data(); (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(block.data() + got - p)))); ++p)
-      ++lines;
-  }
-  std::fclose(f);
-  store.Reserve(lines + 1, bytes);
-}
 
 class StoreSink final : public EntrySink {
  public:
@@ -129,7 +262,6 @@ bool ReadListPaths(const std::vector<std::string>& paths, CommandLineHost& host)
     }
     return true;
   }
-  if (paths.size() == 1 && IsOpenableFile(paths[0])) ReserveForFile(paths[0].c_str(), host.entries);
   bool ok = true;
   DropContext ctx{sink, host, [&ok](const std::string& text) {
                     ok = false;
@@ -191,17 +323,17 @@ int main(int argc, char** argv) {
   // window, but the exit code tells.
   bool readAll = true;
   if (entriesMode) {
-    std::FILE* in = stdin;
+    int fd = 0;
     if (!entriesFile.empty() && entriesFile != "-") {
-      ReserveForFile(entriesFile.c_str(), host.entries);
-      in = std::fopen(entriesFile.c_str(), "rb");
-      if (!in) {
+      fd = ::open(entriesFile.c_str(), O_RDONLY | O_CLOEXEC);
+      if (fd < 0) {
         std::cerr << "File not found\n";
         return 1;
       }
     }
-    const bool ok = ReadEntries(in, host.entries);
-    if (in != stdin) std::fclose(in);
+    host.fromLines = true;
+    const bool ok = host.lines.Load(fd);
+    if (fd != 0) ::close(fd);
     if (!ok) {
       std::cerr << "Could not read " << (entriesFile.empty() ? "standard input" : entriesFile) << '\n';
       return 1;
@@ -222,7 +354,15 @@ int main(int argc, char** argv) {
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1),
-                 host.entries.Size());
+                 host.EntryCount());
+    // How long each row took, counted from the one before (the first from
+    // the start of the analysis, so it includes reading the entries and
+    // sorting).
+    auto since = t1;
+    for (std::size_t i = 0; i < host.rowTimes.size(); ++i) {
+      std::fprintf(stderr, "  row %2zu: %7.1f ms\n", i + 1, secs(host.rowTimes[i] - since) * 1000.0);
+      since = host.rowTimes[i];
+    }
   }
   return host.forgot || !readAll ? 1 : 0;
 }

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The analyser on lists large enough for its two-thread paths (reading,
+# leading numbers, sort, engine): the same results whichever way the list is
+# read, and the totals that whole numbers let us check exactly.
+set -u
+bin=$1
+fail=0
+check() { # name expected actual
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "--- expected"; printf '%s\n' "$2"; echo "--- actual"; printf '%s\n' "$3"; fail=1
+  else
+    echo "ok: $1"
+  fi
+}
+export LC_ALL=C LANG=C
+analyse() { timeout 120 "$bin/tallowmere-analyse" "$@"; }
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+
+# 400,000 whole numbers with CR LF line ends and none after the last.
+awk 'BEGIN { srand(7); for (i = 0; i < 400000; i++) printf "%d\r\n", int(rand() * 2001) - 1000 }' > "$tmp/full.txt"
+head -c -2 "$tmp/full.txt" > "$tmp/ints.txt"
+
+entries=$(analyse --entries "$tmp/ints.txt")
+check "entries from standard input as from the file" "$entries" "$(analyse --entries < "$tmp/ints.txt")"
+check "read as a list file" "$entries" "$(analyse "$tmp/ints.txt")"
+check "a list file on standard input" "$entries" "$(analyse < "$tmp/ints.txt")"
+
+# Sums of whole numbers this small are exact in any order.
+want=$(tr -d '\r' < "$tmp/ints.txt" | awk '{ n++; s += $1; q += $1 * $1 }
+  END { printf "The number of entries is: %d\nThe sum of the numbers are: %.15g\nThe sum squared is: %.15g\nThe sum of squares is: %.15g\n", n, s, s * s, q }')
+check "count and totals" "$want" "$(printf '%s\n' "$entries" | head -4)"
+median=$(tr -d '\r' < "$tmp/ints.txt" | sort -n | awk '{ v[NR] = $1 } END { printf "The median is: %.15g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+check "median" "$median" "$(printf '%s\n' "$entries" | sed -n '6p')"
+
+# Entries beyond the double range read as 0 and are reported in list order,
+# from both halves of the list.
+awk 'BEGIN { for (i = 0; i < 300000; i++) { if (i == 17) print "1E999"; else if (i == 250000) print "-2D400"; else if (i == 299999) print "9e9999"; else print i % 100 } }' > "$tmp/over.txt"
+out=$(analyse --entries "$tmp/over.txt" 2>"$tmp/err")
+check "overflowing entries: one report each, in list order" "Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow
+Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow
+Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow" "$(cat "$tmp/err")"
+sum=$(awk 'BEGIN { for (i = 0; i < 300000; i++) if (i != 17 && i != 250000 && i != 299999) s += i % 100; printf "The sum of the numbers are: %.15g\n", s }')
+check "overflowing entries count as 0" "$sum" "$(printf '%s\n' "$out" | sed -n '2p')"
+
+exit $fail

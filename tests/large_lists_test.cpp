@@ -1,0 +1,539 @@
+// Lists of hundreds of thousands of entries: the sizes at which the sort, the
+// engine, the analysis run and the list-file reader share their work with a
+// second thread. Everything must come out exactly as the plain one-by-one
+// loops give it: the same bits, the same entries, and the same failures,
+// reported in list order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "input/ListFile.h"
+#include "results/Analysis.h"
+#include "stats/Arithmetic.h"
+#include "stats/NumberText.h"
+#include "stats/RadixSort.h"
+#include "stats/StatResult.h"
+#include "stats/Statistics.h"
+#include "tests/support/LoaderTestKit.h"
+
+namespace {
+
+// Comfortably above every size from which work is shared.
+constexpr std::size_t kLarge = 300'000;
+
+std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
+bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Bits(a[i]) != Bits(b[i])) return false;
+  return true;
+}
+
+// Integers with repeats and decimals with three places, signs mixed: the
+// shape of a typical list file.
+std::vector<double> TypicalData(std::size_t n, unsigned seed) {
+  std::mt19937_64 rng(seed);
+  std::vector<double> v(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint64_t r = rng();
+    v[i] = i % 3 == 0 ? static_cast<double>(static_cast<int>(r % 2000) - 1000)
+                      : static_cast<double>(r % 20'000'000) / 1000.0 - 10000.0;
+  }
+  return v;
+}
+
+// ---- The sort ----------------------------------------------------------------
+
+TEST(LargeSort, MatchesAComparisonSortBitForBit) {
+  struct Row {
+    const char* name;
+    std::size_t n;
+    double (*make)(std::mt19937_64&, std::size_t);
+  } rows[] = {
+      {"typical", kLarge + 1, [](std::mt19937_64& r, std::size_t i) {
+         const std::uint64_t x = r();
+         return i % 3 == 0 ? static_cast<double>(static_cast<int>(x % 2000) - 1000)
+                           : static_cast<double>(x % 20'000'000) / 1000.0 - 10000.0;
+       }},
+      {"any bits", kLarge, [](std::mt19937_64& r, std::size_t) {
+         for (;;) {
+           const double v = std::bit_cast<double>(r());
+           if (std::isfinite(v)) return v;
+         }
+       }},
+      {"all equal", kLarge, [](std::mt19937_64&, std::size_t) { return -3.25; }},
+      {"zeros of both signs", kLarge, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
+      // Keys that differ in the lowest digit only: a single pass.
+      {"one digit", kLarge, [](std::mt19937_64& r, std::size_t) {
+         return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0;
+       }},
+      {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+  };
+  for (const Row& row : rows) {
+    std::mt19937_64 rng(11);
+    std::vector<double> src(row.n);
+    for (std::size_t i = 0; i < row.n; ++i) src[i] = row.make(rng, i);
+    const std::vector<double> original = src;
+    std::vector<double> dst(src.size(), 99.0);
+    radix::SortDoubles(src.data(), src.size(), dst.data());
+    EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
+    std::vector<double> want = src;
+    std::sort(want.begin(), want.end(),
+              [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
+    EXPECT_TRUE(SameBits(dst, want)) << row.name;
+  }
+}
+
+// ---- The engine ----------------------------------------------------------------
+
+class LargeEngine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    numtext::SetUserSeparators({".", ","});
+    modStatistics::MethodIsSample = true;
+  }
+  void TearDown() override {
+    modStatistics::MethodIsSample = true;
+    modStatistics::Numbers.clear();
+    modStatistics::SortedNumbers.clear();
+    modStatistics::NumberCount = 0;
+  }
+  static void Use(std::vector<double> v) {
+    modStatistics::Numbers = std::move(v);
+    modStatistics::NumberCount = static_cast<double>(modStatistics::Numbers.size());
+  }
+};
+
+// The definitions of the dispersion procedures as plain loops, one value at a
+// time in index order. A failure anywhere gives "#Div/0!".
+struct Reference {
+  StatResult variance = kDivZeroText, deviation = kDivZeroText, skew = kDivZeroText, cv = kDivZeroText;
+};
+
+Reference ReferenceOf(const std::vector<double>& x, bool sample) {
+  Reference r;
+  const double n = static_cast<double>(x.size());
+  double sum = 0.0;
+  try {
+    for (double v : x) sum = arith::Add(sum, v);
+  } catch (const ArithmeticError&) {
+    return r;
+  }
+  const double mean = arith::Div(sum, n);
+  double sd = 0.0;
+  try {
+    double acc = 0.0;
+    for (double v : x) {
+      const double d = arith::Sub(v, mean);
+      acc = arith::Add(arith::Mul(d, d), acc);
+    }
+    const double variance = sample ? arith::Div(acc, arith::Sub(n, 1.0)) : arith::Div(acc, n);
+    r.variance = variance;
+    sd = std::sqrt(std::fabs(variance));
+    r.deviation = sd;
+    r.cv = arith::Mul(arith::Div(sd, mean), 100.0);
+  } catch (const ArithmeticError&) {
+    return r;
+  }
+  try {
+    double acc = 0.0;
+    for (double v : x) acc = arith::Add(acc, arith::Cube(arith::Div(arith::Sub(v, mean), sd)));
+    r.skew = arith::Mul(arith::Div(n, arith::Mul(arith::Sub(n, 1.0), arith::Sub(n, 2.0))), acc);
+  } catch (const ArithmeticError&) {
+  }
+  return r;
+}
+
+bool Same(const StatResult& a, const StatResult& b) {
+  if (a.IsNumber() != b.IsNumber()) return false;
+  return a.IsNumber() ? Bits(a.Number()) == Bits(b.Number()) : a.Text() == b.Text();
+}
+
+std::string Show(const StatResult& r) {
+  return r.IsNumber() ? numtext::NumberText(r.Number()) : r.Text();
+}
+
+TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
+  struct Row {
+    const char* name;
+    std::vector<double> data;
+  };
+  std::vector<Row> rows;
+  rows.push_back({"typical", TypicalData(kLarge, 3)});
+  {
+    // Full-precision values, so that many cubes need the careful path.
+    std::mt19937_64 rng(5);
+    std::vector<double> v(kLarge);
+    for (double& x : v) x = static_cast<double>(rng() >> 11) * 0x1.0p-53 * 1000.0 - 250.0;
+    rows.push_back({"full precision", std::move(v)});
+  }
+  {
+    // All equal but one at the very end: s is not 0, the terms are tiny but
+    // one, which dominates the sum at the end of the second half.
+    std::vector<double> v(kLarge, 4.0);
+    v.back() = 1e6;
+    rows.push_back({"one outlier at the end", std::move(v)});
+  }
+  {
+    // A square overflows late in the list: the variance fails, and with it
+    // everything that needs the standard deviation.
+    std::vector<double> v = TypicalData(kLarge, 9);
+    v[kLarge - 7] = 1e300;
+    rows.push_back({"a square overflows late", std::move(v)});
+  }
+  {
+    // Huge values late in the list: large terms at the end of the sums.
+    std::vector<double> v(kLarge);
+    for (std::size_t i = 0; i < kLarge; ++i) v[i] = i % 2 ? 1.0 : -1.0;
+    v[kLarge - 3] = 1e100;
+    v[kLarge - 2] = -3e99;
+    rows.push_back({"huge values late", std::move(v)});
+  }
+  {
+    // All equal: s is 0 and the first division fails.
+    rows.push_back({"all equal", std::vector<double>(kLarge, 2.5)});
+  }
+  for (bool sample : {true, false}) {
+    for (const Row& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (sample ? " sample" : " population"));
+      modStatistics::MethodIsSample = sample;
+      Use(row.data);
+      const Reference want = ReferenceOf(row.data, sample);
+      EXPECT_TRUE(Same(modStatistics::GetVariance(), want.variance)) << Show(modStatistics::GetVariance());
+      EXPECT_TRUE(Same(modStatistics::GetStandardDeviation(), want.deviation));
+      EXPECT_TRUE(Same(modStatistics::GetSkew(), want.skew))
+          << Show(modStatistics::GetSkew()) << " want " << Show(want.skew);
+      EXPECT_TRUE(Same(modStatistics::GetCoefficientOfVariation(), want.cv));
+    }
+  }
+}
+
+TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
+  using namespace modStatistics;
+  // 500 copies of each of 600 values: every value ties, the first one in
+  // the list wins alone only when it gets one more copy.
+  std::vector<double> v(kLarge);
+  for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
+  Use(v);
+  SortNumbers();
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_TRUE(SameBits(SortedNumbers, sorted));
+  EXPECT_EQ(GetMedian(), 299.5);
+  const StatResult tied = GetMode();
+  ASSERT_FALSE(tied.IsNumber());
+  EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
+
+  // A single change in the second half, after the sort: the mode must not
+  // be counted from the stale sorted copy.
+  Numbers[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
+  const StatResult single = GetMode();
+  ASSERT_TRUE(single.IsNumber()) << Show(single);
+  EXPECT_EQ(single.Number(), 17.0);
+}
+
+TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {
+  using namespace modStatistics;
+  // Values whose sum depends on the order of the additions.
+  std::vector<double> v(kLarge);
+  for (std::size_t i = 0; i < kLarge; ++i) v[i] = i % 2 ? 1e16 : 1.0;
+  Use(v);
+  double sum = 0.0, squares = 0.0, deviation = 0.0;
+  for (double x : v) {
+    sum = arith::Add(sum, x);
+    squares = arith::Add(arith::Mul(x, x), squares);
+  }
+  const double mean = arith::Div(sum, static_cast<double>(kLarge));
+  for (double x : v) deviation = arith::Add(std::fabs(arith::Sub(x, mean)), deviation);
+  EXPECT_EQ(Bits(GetSum()), Bits(sum));
+  EXPECT_EQ(Bits(GetSumOfSquares()), Bits(squares));
+  EXPECT_EQ(Bits(GetMean()), Bits(mean));
+  EXPECT_EQ(Bits(GetAverageDeviation().Number()), Bits(arith::Div(deviation, static_cast<double>(kLarge))));
+}
+
+// ---- The analysis run ------------------------------------------------------------
+
+struct Report {
+  std::string description;
+  std::string location;
+  int label;
+  bool operator==(const Report&) const = default;
+};
+
+// A host whose list may claim more entries than it holds: reading a missing
+// one fails like reading past the end of the window's list. Entries marked
+// unreadable fail with a description that names them, so that the order of
+// their reports shows.
+class ListHost : public AnalysisHost {
+ public:
+  std::vector<std::string> entries;
+  std::vector<bool> unreadable;
+  std::size_t claimed = 0;  // EntryCount; entries.size() when 0
+  std::vector<std::string> rows;
+  std::vector<Report> reports;
+
+  std::size_t EntryCount() const override { return claimed ? claimed : entries.size(); }
+  std::string_view EntryText(std::size_t i) const override {
+    if (i < unreadable.size() && unreadable[i]) throw std::runtime_error("entry " + std::to_string(i) + " unreadable");
+    return entries.at(i);
+  }
+  std::string DecimalPlacesText() const override { return "3"; }
+  bool ShowAllDecimals() const override { return false; }
+  void SetBusy(bool) override {}
+  void ClearResults() override { rows.clear(); }
+  void AddResultRow(const std::string& line) override { rows.push_back(line); }
+  void ShowMessage(const std::string&) override {}
+  void ReportError(const std::string& d, std::string_view loc, int label) override {
+    reports.push_back({d, std::string(loc), label});
+  }
+};
+
+// The leading numbers and step-114 reports of the plain loop.
+void ExpectedReading(const ListHost& host, std::vector<double>& numbers, std::vector<Report>& reports) {
+  numbers.assign(host.EntryCount(), 0.0);
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    try {
+      numbers[i] = numtext::LeadingNumber(host.EntryText(i));
+    } catch (const std::exception& e) {
+      reports.push_back({e.what(), kStartAnalysisLocation, 114});
+    }
+  }
+}
+
+class LargeRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    numtext::SetUserSeparators({".", ","});
+    modStatistics::MethodIsSample = true;
+    analysis::DecimalPlaces = 0;
+  }
+  void TearDown() override {
+    modStatistics::Numbers.clear();
+    modStatistics::SortedNumbers.clear();
+    modStatistics::NumberCount = 0;
+  }
+};
+
+TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
+  struct Row {
+    const char* name;
+    std::vector<std::size_t> overflowAt;  // entries reading beyond the double range
+    std::size_t missing;                  // entries claimed but not held, at the end
+  } rows[] = {
+      {"one in the second half", {kLarge - 5}, 0},
+      {"in both halves and at the edges", {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1}, 0},
+      {"missing entries at the end", {7}, 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ListHost host;
+    std::mt19937_64 rng(21);
+    for (std::size_t i = 0; i < kLarge; ++i) {
+      // Plain decimals and texts that take the general reading.
+      const std::uint64_t r = rng();
+      host.entries.push_back(r % 5 == 0   ? " " + std::to_string(r % 1000) + "e-2 "
+                             : r % 7 == 0 ? "&H" + std::to_string(r % 100)
+                                          : std::to_string(static_cast<int>(r % 20001) - 10000) + "." +
+                                                std::to_string(r % 1000));
+    }
+    for (std::size_t at : row.overflowAt) host.entries[at] = "1E999";
+    if (row.missing) host.claimed = kLarge + row.missing;
+
+    std::vector<double> wantNumbers;
+    std::vector<Report> wantReports;
+    ExpectedReading(host, wantNumbers, wantReports);
+    ASSERT_EQ(wantReports.size(), row.overflowAt.size() + row.missing);
+
+    analysis::StartAnalysis(host);
+    EXPECT_TRUE(SameBits(modStatistics::Numbers, wantNumbers));
+    // Nothing else fails in this run, so the reports are exactly those of
+    // step 114, in list order.
+    EXPECT_EQ(host.reports, wantReports);
+    EXPECT_EQ(host.rows.size(), 12u);
+  }
+}
+
+TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
+  ListHost host;
+  for (std::size_t i = 0; i < kLarge; ++i) host.entries.push_back(std::to_string(i % 977));
+  // Far more failing entries than a helper keeps, all in the second half,
+  // then a few readable ones between more failures.
+  for (std::size_t i = kLarge / 2 + 10; i < kLarge / 2 + 5010; ++i) host.entries[i] = "-1D400";
+  for (std::size_t i = kLarge - 100; i < kLarge; i += 3) host.entries[i] = "9e9999";
+  // And two in the first half, which must come before all of them.
+  host.entries[5] = "1e309";
+  host.entries[kLarge / 2 - 2] = "-2e308";
+  // Unreadable entries among them, whose reports tell where they come from.
+  host.unreadable.assign(kLarge, false);
+  for (std::size_t i : {std::size_t{3}, kLarge / 2 - 1, kLarge / 2 + 11, kLarge / 2 + 4000, kLarge / 2 + 6000,
+                        kLarge - 1})
+    host.unreadable[i] = true;
+  std::vector<double> wantNumbers;
+  std::vector<Report> wantReports;
+  ExpectedReading(host, wantNumbers, wantReports);
+
+  analysis::StartAnalysis(host);
+  EXPECT_TRUE(SameBits(modStatistics::Numbers, wantNumbers));
+  EXPECT_EQ(host.reports.size(), wantReports.size());
+  EXPECT_TRUE(host.reports == wantReports);
+  ASSERT_EQ(host.rows.size(), 12u);
+  EXPECT_EQ(host.rows[0], "The number of entries is: " + std::to_string(kLarge));
+}
+
+// ---- List files ---------------------------------------------------------------------
+
+using loadertest::RecordingEntrySink;
+using Entries = std::vector<std::string>;
+
+// The reader's rule written out plainly: split at every CR and LF, keep the
+// candidates that are not empty, not longer than the cap, and numbers.
+Entries PlainSplit(const std::string& text) {
+  Entries out;
+  std::string candidate;
+  auto offer = [&] {
+    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate))
+      out.push_back(candidate);
+    candidate.clear();
+  };
+  for (char c : text) {
+    if (c == '\n' || c == '\r') offer();
+    else candidate += c;
+  }
+  offer();
+  return out;
+}
+
+// Numbers, junk, blank lines and every kind of line end, with now and then a
+// line longer than the cap.
+std::string MixedListText(std::size_t lines, unsigned seed) {
+  std::mt19937_64 rng(seed);
+  const char* ends[] = {"\n", "\r\n", "\r"};
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    const std::uint64_t r = rng();
+    switch (r % 9) {
+      case 0: text += "abc"; break;
+      case 1: break;  // blank
+      case 2: text += " 1,234.5 "; break;
+      case 3: text += "-" + std::to_string(r % 100000) + "E-3"; break;
+      case 4: text += "1.2.3"; break;
+      case 5:
+        if (r % 1000 == 5) text += std::string(kMaxCandidateBytes + 1, '7');
+        else text += "+" + std::to_string(r % 1000);
+        break;
+      default: text += std::to_string(static_cast<long>(r % 2000001) - 1000000) + "." + std::to_string(r % 1000);
+    }
+    text += ends[(r >> 20) % 3];
+  }
+  return text;
+}
+
+TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
+  const std::string text = MixedListText(400'000, 8);
+  const Entries want = PlainSplit(text);
+  ASSERT_GT(want.size(), 100'000u);
+  // Whole, in read-sized blocks, and in odd pieces (some of which split CR LF
+  // pairs and candidates).
+  for (std::size_t piece : {text.size(), kReadBlockBytes, std::size_t{700'001}, std::size_t{65'537}}) {
+    RecordingEntrySink sink;
+    ListTextReader reader(sink);
+    for (std::size_t at = 0; at < text.size(); at += piece)
+      reader.Feed(text.data() + at, std::min(piece, text.size() - at));
+    reader.Finish();
+    EXPECT_EQ(sink.entries.size(), want.size()) << "pieces of " << piece;
+    EXPECT_TRUE(sink.entries == want) << "pieces of " << piece;
+  }
+}
+
+TEST(LargeListText, UsesTheUsersSeparatorsInEveryPart) {
+  struct Restore {
+    numtext::Separators saved = numtext::UserSeparators();
+    ~Restore() { numtext::SetUserSeparators(saved); }
+  } restore;
+  numtext::SetUserSeparators({",", "."});
+  const std::string text = MixedListText(200'000, 12);
+  const Entries want = PlainSplit(text);
+  RecordingEntrySink sink;
+  ListTextReader reader(sink);
+  reader.Feed(text.data(), text.size());
+  reader.Finish();
+  EXPECT_TRUE(sink.entries == want);
+}
+
+// Fails at the n-th append, as a full number list does.
+class FailingSink : public RecordingEntrySink {
+ public:
+  explicit FailingSink(std::size_t failAt) : failAt_(failAt) {}
+  void Append(std::string_view text) override {
+    if (entries.size() + 1 == failAt_) throw std::length_error("Out of memory");
+    RecordingEntrySink::Append(text);
+  }
+
+ private:
+  std::size_t failAt_;
+};
+
+TEST(LargeListText, AFailedAppendStopsTheReadingThere) {
+  loadertest::TempTree tree;
+  const std::string text = MixedListText(300'000, 4);
+  const Entries all = PlainSplit(text);
+  const std::string path = tree.File("list.txt", text);
+  // Early in a block, late in a block, and in a later block.
+  for (std::size_t failAt : {std::size_t{3}, all.size() / 3, all.size() - 2}) {
+    FailingSink sink(failAt);
+    EXPECT_THROW(LoadListFile(sink, path, nullptr), std::length_error) << failAt;
+    EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1)))
+        << failAt;
+  }
+}
+
+// ---- The quick readings of plain numbers -----------------------------------------------
+
+TEST(PlainNumberTexts, ReadAsTheGeneralReadingDoes) {
+  // A plain text is read the quick way; with a space in front it takes the
+  // general way (the space is ignored by both rules). Both must agree.
+  std::mt19937_64 rng(17);
+  // Digits, then what may stand beside them, then bytes next to the digits
+  // in the code table (one either side, and the same low half with another
+  // high half), a NUL and a blank.
+  const std::string alphabet = std::string("0123456789.-+") + std::string({'/', ':', '\xB5', '\xB9', 'e', '\0', ' '});
+  for (int round = 0; round < 300'000; ++round) {
+    std::string text;
+    const std::size_t length = 1 + rng() % 19;
+    for (std::size_t i = 0; i < length; ++i) {
+      // Mostly digits, so that most texts are numbers.
+      const std::uint64_t r = rng() % 64;
+      text += r < 48 ? alphabet[r % 10] : r < 60 ? alphabet[10 + r % 3] : alphabet[13 + rng() % (alphabet.size() - 13)];
+    }
+    double quick = 0.0, general = 0.0;
+    bool quickFailed = false, generalFailed = false;
+    try {
+      quick = numtext::LeadingNumber(text);
+    } catch (const ArithmeticError&) {
+      quickFailed = true;
+    }
+    try {
+      general = numtext::LeadingNumber(" " + text);
+    } catch (const ArithmeticError&) {
+      generalFailed = true;
+    }
+    ASSERT_EQ(quickFailed, generalFailed) << text;
+    ASSERT_EQ(Bits(quick), Bits(general)) << text;
+    for (const numtext::Separators& sep : {numtext::Separators{".", ","}, numtext::Separators{",", "."}}) {
+      std::string local = text;
+      std::replace(local.begin(), local.end(), '.', sep.decimal[0]);
+      ASSERT_EQ(numtext::IsNumeric(local, sep), numtext::IsNumeric(" " + local, sep)) << local;
+    }
+  }
+}
+
+}  // namespace
