@@ -247,11 +247,12 @@ void TwoThreads::HelperLoop() {
       next_.wait(v);
       continue;
     }
-    // task_ belongs to this round as long as a task of it can be claimed.
-    const std::function<void(std::size_t)>* task = task_.load();
+    // The task is read only after a claim succeeded: the round may still be
+    // closed here, with task_ still the previous round's, and it is stored
+    // before the round opens.
     std::size_t index;
     while (Claim(round, index)) {
-      (*task)(index);
+      (*task_.load())(index);
       helperDone_.fetch_add(1);
       helperDone_.notify_one();
     }
