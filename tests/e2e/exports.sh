@@ -13,6 +13,7 @@
 # Every process started here, LibreOffice's included, is ended by its id.
 # Usage: exports.sh BUILD_BIN_DIR
 set -uo pipefail
+. "$(dirname "$0")/lib/display.sh"
 
 bin=${1:?usage: exports.sh BUILD_BIN_DIR}
 program="$bin/tallowmere"
@@ -66,15 +67,7 @@ fail() {
 }
 
 # --- A display and a private home.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
 mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/tmp" "$work/out"
 chmod 700 "$work/runtime"
@@ -97,19 +90,6 @@ env "$marker" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="
   "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-# Windows titled exactly $1, newest last (the message boxes carry the
-# program's title too).
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
-wait_for_window() {  # title, tenths of a second; prints the newest match
-  local found
-  for _ in $(seq "$2"); do
-    kill -0 "$app_pid" 2>/dev/null || { app_pid=""; fail "the program ended unexpectedly"; }
-    found=$(windows "$1" | tail -n1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallowmere within 20 s"
 xdotool windowfocus --sync "$window" 2>/dev/null
 

@@ -17,6 +17,7 @@
 # program. The whole run is bounded by a watchdog; every process started here
 # is ended by its id. Usage: user_session.sh BUILD_BIN_DIR
 set -uo pipefail
+. "$(dirname "$0")/lib/display.sh"
 
 bin=${1:?usage: user_session.sh BUILD_BIN_DIR}
 program="$bin/tallowmere"
@@ -63,15 +64,7 @@ step() { step_name=$1; echo "--- step: $1"; }
 passed() { steps_passed=$((steps_passed + 1)); echo "PASS [step: $step_name] $*"; }
 
 # --- A display and a private home.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
 trap 'fail "the whole session took longer than ${overall_limit} s"' USR1
 # The watchdog ends a hung run: it tells this script to fail, and if a
@@ -101,18 +94,6 @@ start_program() {
   focus_main
 }
 
-# Visible windows titled exactly $1.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
-wait_for_window() {  # title, tenths of a second; prints the newest match
-  local found
-  for _ in $(seq "$2"); do
-    kill -0 "$app_pid" 2>/dev/null || { app_pid=""; fail "the program ended unexpectedly"; }
-    found=$(windows "$1" | tail -n1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # A second window titled Tallowmere: the prompt or a notice (they carry the
 # application title as their caption).
 wait_for_box() {  # tenths of a second; prints the box's window

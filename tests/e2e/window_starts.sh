@@ -3,6 +3,7 @@
 # "Tallowmere", with the designed client area of 536 x 638, and a first start
 # writes no settings. Usage: window_starts.sh BUILD_BIN_DIR
 set -uo pipefail
+. "$(dirname "$0")/lib/display.sh"
 
 bin=${1:?usage: window_starts.sh BUILD_BIN_DIR}
 program="$bin/tallowmere"
@@ -26,16 +27,8 @@ fail() {
   exit 1
 }
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-export DISPLAY=":$(head -n1 "$work/display")"
+# A display of our own.
+start_display
 
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -44,14 +37,7 @@ HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
   "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=""
-for _ in $(seq 200); do
-  kill -0 "$app_pid" 2>/dev/null || { app_pid=""; fail "the program ended before its window appeared"; }
-  window=$(xdotool search --onlyvisible --name '^Tallowmere$' 2>/dev/null | head -n1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no visible window titled Tallowmere within 20 s"
+window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallowmere within 20 s"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "${WIDTH:-}x${HEIGHT:-}" = "536x638" ] || fail "window is ${WIDTH:-?}x${HEIGHT:-?}, expected 536x638"
