@@ -12,13 +12,13 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <system_error>
-#include <thread>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
 #include "stats/NumberText.h"
+#include "stats/RadixSort.h"
 
 bool FileExists(const std::string& path) noexcept {
   struct stat st;
@@ -117,13 +117,29 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // The text is cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-// AppendCandidates with two threads. The text is cut into parts; a helper
-// thread tests the candidates of parts and keeps those that pass, while this
-// thread appends part after part in order: a part the helper has done is
-// appended from what it kept, the next part nobody has taken yet is tested
-// and appended here. Only this thread ever appends, and in text order, so
-// the list, and where a failure stops it, are as with one thread.
-void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
+// The helper of the file being read on this thread, started when a piece of
+// it first needs one: a file of a few lines, or a tree of thousands of them,
+// starts no thread at all.
+class ReadingHelper {
+ public:
+  radix::TwoThreads& Get() {
+    if (!threads_) threads_.emplace();
+    return *threads_;
+  }
+
+ private:
+  std::optional<radix::TwoThreads> threads_;
+};
+thread_local ReadingHelper* t_readingHelper = nullptr;
+
+// AppendCandidates with two threads. The text is cut into parts, handed out
+// in order: the helper tests the candidates of the parts it takes and keeps
+// those that pass; this thread, whenever it takes a part, first appends
+// what the helper kept of the parts before it, then tests and appends its
+// own. Only this thread appends, and in text order, so the list, and where
+// a failure stops it, are as with one thread.
+void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
+                           radix::TwoThreads& threads) {
   std::vector<const char*> cuts{begin};
   while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
     const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
@@ -139,13 +155,18 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
-  std::atomic<std::size_t> next{0};  // parts handed out, in order
-  std::atomic<bool> stop{false};
+  std::size_t appended = 0;  // parts appended so far (this thread only)
+  auto appendKept = [&](std::size_t upTo) {
+    for (; appended < upTo; ++appended) {
+      Kept& k = kept[appended];
+      k.done.wait(false);
+      for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[appended] + offset, length));
+      if (k.failure) std::rethrow_exception(k.failure);
+    }
+  };
 
-  auto helperWork = [&] {
-    while (!stop.load()) {
-      const std::size_t part = next.fetch_add(1);
-      if (part >= parts) return;
+  threads.Run(parts, [&](std::size_t part) {
+    if (threads.OnHelper()) {
       Kept& k = kept[part];
       const char* first = cuts[part];
       try {
@@ -159,44 +180,27 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         });
       } catch (...) {
         k.failure = std::current_exception();
-        stop.store(true);
       }
       k.done.store(true);
       k.done.notify_one();
+      return;
     }
-  };
-
-  std::thread helper;
-  try {
-    helper = std::thread(helperWork);
-  } catch (const std::system_error&) {
-    AppendCandidates(list, begin, end, sep);
-    return;
-  }
-  struct Join {
-    std::thread& helper;
-    std::atomic<bool>& stop;
-    ~Join() {
-      stop.store(true);
-      helper.join();
-    }
-  } join{helper, stop};
-
-  for (std::size_t part = 0; part < parts; ++part) {
-    std::size_t expected = part;
-    if (next.compare_exchange_strong(expected, part + 1)) {
-      AppendCandidates(list, cuts[part], cuts[part + 1], sep);
-      continue;
-    }
-    Kept& k = kept[part];
-    k.done.wait(false);
-    for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[part] + offset, length));
-    if (k.failure) std::rethrow_exception(k.failure);
-  }
+    appendKept(part);
+    AppendCandidates(list, cuts[part], cuts[part + 1], sep);
+    appended = part + 1;
+  });
+  // The helper's parts after the last one taken here.
+  appendKept(parts);
 }
 
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
   std::unique_ptr<char[]> block(new char[blockSize]);
+  ReadingHelper helper;
+  struct Use {
+    ReadingHelper* saved = t_readingHelper;
+    explicit Use(ReadingHelper& h) { t_readingHelper = &h; }
+    ~Use() { t_readingHelper = saved; }
+  } use(helper);
   ListTextReader reader(list);
   for (;;) {
     ssize_t got = ::read(fd, block.get(), blockSize);
@@ -258,10 +262,14 @@ void ListTextReader::Feed(const char* data, std::size_t size) {
   // Every candidate up to the last line end is whole.
   if (const char* last = FindLastLineEnd(p, end)) {
     const numtext::Separators& sep = numtext::UserSeparators();
-    if (static_cast<std::size_t>(last + 1 - p) >= kParallelBytes)
-      AppendCandidatesInTwo(list_, p, last + 1, sep);
-    else
+    if (static_cast<std::size_t>(last + 1 - p) < kParallelBytes) {
       AppendCandidates(list_, p, last + 1, sep);
+    } else if (t_readingHelper) {
+      AppendCandidatesInTwo(list_, p, last + 1, sep, t_readingHelper->Get());
+    } else {
+      radix::TwoThreads threads;
+      AppendCandidatesInTwo(list_, p, last + 1, sep, threads);
+    }
     p = last + 1;
   }
   // The rest begins a candidate that goes on in the next piece.

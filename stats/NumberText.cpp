@@ -463,10 +463,20 @@ bool ShortPlainNumber(std::string_view text, double& out) {
   return true;
 }
 
+// The general reading of a leading number, kept out of line so that the
+// quick path above does not pay for its large frame.
+[[gnu::noinline]] double GeneralLeadingNumber(std::string_view text);
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
   if (double v; ShortPlainNumber(text, v)) return v;
+  return GeneralLeadingNumber(text);
+}
+
+namespace {
+
+double GeneralLeadingNumber(std::string_view text) {
   const char* p = text.data();
   const char* const end = p + text.size();
   auto peek = [&]() -> int {
@@ -556,8 +566,6 @@ double LeadingNumber(std::string_view text) {
     throw ArithmeticError(kOverflow);
   return v;
 }
-
-namespace {
 
 // The form check of ParseRegional without building the decimal: list files
 // put every line through the number test, so it must not allocate. Gives
@@ -651,16 +659,20 @@ Plain PlainNumberForm(std::string_view text, const Separators& sep) {
   return any_digit ? Plain::kNumber : Plain::kUnsure;
 }
 
-}  // namespace
-
-bool IsNumeric(std::string_view text, const Separators& sep) {
-  if (PlainNumberForm(text, sep) == Plain::kNumber) return true;
+// The full number test, out of line like GeneralLeadingNumber.
+[[gnu::noinline]] bool GeneralIsNumeric(std::string_view text, const Separators& sep) {
   std::int64_t magnitude = 0;
   bool zero = false;
   if (!ScanRegional(text, sep, magnitude, zero)) return false;
   if (zero || magnitude <= 308) return true;
   std::optional<Decimal> d = ParseRegional(text, sep);
   return d && InDoubleRange(*d);
+}
+
+}  // namespace
+
+bool IsNumeric(std::string_view text, const Separators& sep) {
+  return PlainNumberForm(text, sep) == Plain::kNumber || GeneralIsNumeric(text, sep);
 }
 
 double NumericValue(std::string_view text, const Separators& sep) {

@@ -91,8 +91,7 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // piece of its input, then moves each piece; within a bucket the values of
 // earlier pieces go in front of those of later ones, so every pass is stable
 // as before and the result is the same.
-void SortDoublesInTwo(const double* src, std::size_t n, double* dst) {
-  TwoThreads threads;
+void SortDoublesInTwo(const double* src, std::size_t n, double* dst, TwoThreads& threads) {
   auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
 
   // The bits in which some key differs from the first one.
@@ -153,9 +152,13 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst) {
 
 }  // namespace
 
-void SortDoubles(const double* src, std::size_t n, double* dst) {
+void SortDoubles(const double* src, std::size_t n, double* dst, TwoThreads* threads) {
   if (n == 0) return;
-  if (n >= kParallelSort) return SortDoublesInTwo(src, n, dst);
+  if (n >= kParallelSort) {
+    if (threads) return SortDoublesInTwo(src, n, dst, *threads);
+    TwoThreads own;
+    return SortDoublesInTwo(src, n, dst, own);
+  }
 
   // All digit histograms in one read of the input.
   auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
@@ -280,20 +283,21 @@ void TwoThreads::Run(std::size_t count, const std::function<void(std::size_t)>& 
   next_.notify_one();
 
   std::exception_ptr failure;
-  if (first) {
-    try {
-      first();
-    } catch (...) {
-      failure = std::current_exception();
-    }
-  }
   std::size_t mine = 0, index;
-  while (Claim(round, index)) {
-    task(index);
-    ++mine;
+  try {
+    if (first) first();
+    while (Claim(round, index)) {
+      ++mine;
+      task(index);
+    }
+  } catch (...) {
+    failure = std::current_exception();
   }
-  // Only the tasks the helper has taken are waited for.
-  for (std::size_t done = helperDone_.load(); done != count - mine; done = helperDone_.load())
+  // Close the round: after a failure, what has not been handed out is not
+  // run. Only the tasks the helper has taken are waited for.
+  const std::uint64_t last = next_.exchange((round << 32) | kIndexMask);
+  const std::size_t handedOut = std::min(static_cast<std::size_t>(last & kIndexMask), count);
+  for (std::size_t done = helperDone_.load(); done != handedOut - mine; done = helperDone_.load())
     helperDone_.wait(done);
   if (failure) std::rethrow_exception(failure);
 }

@@ -35,20 +35,24 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // 11-bit digits; digits that every value shares cost no pass). `src` and `dst`
 // must not overlap. Needs one scratch buffer of n doubles when more than one
 // digit differs. Equal values keep their relative order, so -0 and +0 come
-// out as -0 first, whatever their input order. No NaN may be passed.
-void SortDoubles(const double* src, std::size_t n, double* dst);
+// out as -0 first, whatever their input order. No NaN may be passed. Large
+// inputs are sorted with two threads: those of `threads` when given, else
+// its own.
+class TwoThreads;
+void SortDoubles(const double* src, std::size_t n, double* dst, TwoThreads* threads = nullptr);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
 // any buffer of its own beyond a few kilobytes of stack.
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n);
 
 // One helper thread that joins the calling thread on rounds of independent
-// tasks: the sort's passes, and the engine's and the analysis run's work on
-// large data sets. The tasks of a round are handed out one at a time to
-// whichever thread asks first, so when the machine is busy and the helper
-// gets no processor, the calling thread does them all and never waits for
-// it; it waits only for tasks the helper has begun. Tasks must not throw.
-// Without a helper (none could be started) the calling thread does all.
+// tasks: the sort's passes, and the engine's, the analysis run's and the
+// list-file reader's work on large data. The tasks of a round are handed out
+// one at a time, in order, to whichever thread asks first, so when the
+// machine is busy and the helper gets no processor, the calling thread does
+// them all and never waits for it; it waits only for tasks the helper has
+// begun. Without a helper (none could be started) the calling thread does
+// all.
 class TwoThreads {
  public:
   TwoThreads();
@@ -58,10 +62,15 @@ class TwoThreads {
 
   // Runs task(0) .. task(count - 1) on both threads and returns when all
   // are done. `first`, when given, runs on this thread before it takes
-  // tasks (work of its own that may throw; the round is finished before the
-  // failure goes on).
+  // tasks. A task run by the helper must not throw. A failure of `first` or
+  // of a task on this thread ends the round: tasks not yet handed out are
+  // not run, and the failure goes on once the helper's tasks are done.
   void Run(std::size_t count, const std::function<void(std::size_t)>& task,
            const std::function<void()>& first = nullptr);
+
+  // Whether this is the helper thread (for a task that works differently
+  // there).
+  bool OnHelper() const { return std::this_thread::get_id() == helper_.get_id(); }
 
  private:
   void HelperLoop();

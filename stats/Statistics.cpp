@@ -518,7 +518,7 @@ void SortNumbers() {
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
-  radix::SortDoubles(Numbers.data(), n, SortedNumbers.data());
+  radix::SortDoubles(Numbers.data(), n, SortedNumbers.data(), shared);
   sortedCopy = {true, n, numbers, FingerprintOf(SortedNumbers.data(), n, shared)};
 }
 

@@ -38,6 +38,7 @@ std::vector<Target> Targets(const loadertest::TempTree& scratch) {
       {"is_numeric", fuzzcheck::CheckNumberTest},
       {"leading_number", fuzzcheck::CheckLeadingNumber},
       {"list_file", [path](std::string_view data) { return fuzzcheck::CheckListFile(data, path); }},
+      {"list_file_large", [path](std::string_view data) { return fuzzcheck::CheckListFile(data, path, true); }},
       {"round_trip", fuzzcheck::CheckRoundTrip},
   };
 }
@@ -123,30 +124,32 @@ TEST(FuzzChecks, TheReferenceSplitFollowsEveryLineEnd) {
   }
 }
 
-TEST(FuzzChecks, TheFirstByteChoosesSeparatorsSizeAndLineEnds) {
+TEST(FuzzChecks, TheFirstByteChoosesSeparatorsAndLineEnds) {
   // Bit 0 of the first byte chooses ',' as the decimal separator.
   EXPECT_EQ(fuzzcheck::MakeListInput("\x01" "1").sep.decimal, ",");
   EXPECT_EQ(fuzzcheck::MakeListInput("\x02" "1").sep.decimal, ".");
   EXPECT_EQ(fuzzcheck::MakeListInput("").text, "");
-  EXPECT_EQ(fuzzcheck::MakeListInput("\x06").text, "");
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x06", true).text, "");
 
   // Every LF becomes one of the three line ends; a CR stays; nothing else
-  // changes, except that bits 1 and 2 together repeat the text until it is
-  // large.
+  // changes, except that a large text is the rest repeated until it is large.
   const std::string base = "1\n2\n3\r4\n5";
-  for (int control = 0; control < 256; ++control) {
-    const std::string text = fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + base).text;
-    std::string normalized;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-      normalized += text[i] == '\r' ? '\n' : text[i];
-    }
+  for (bool large : {false, true}) {
     std::string expected = "1\n2\n3\n4\n5";
-    if ((control & 6) == 6) {
+    if (large) {
       const std::string once = expected;
       while (expected.size() < fuzzcheck::kLargeListBytes) expected += once;
     }
-    EXPECT_EQ(normalized, expected) << control;
+    for (int control = 0; control < 256; ++control) {
+      const std::string text =
+          fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + base, large).text;
+      std::string normalized;
+      for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        normalized += text[i] == '\r' ? '\n' : text[i];
+      }
+      ASSERT_EQ(normalized, expected) << control << (large ? " large" : "");
+    }
   }
   // Over all seeds each kind of line end turns up.
   bool sawLf = false, sawCr = false, sawCrLf = false;

@@ -240,23 +240,24 @@ inline std::vector<std::string> ReferenceEntries(std::string_view text, const Se
 inline constexpr std::size_t kLargeListBytes = std::size_t{80} << 10;
 
 // The list-file text an input stands for: its first byte chooses the
-// separators (bit 0), whether the rest is repeated until the text is large
-// (bits 1 and 2 both set), and seeds the line ends: every LF of the rest
-// becomes LF, CR or CR LF at random (a CR already there stays).
+// separators (bit 0) and seeds the line ends: every LF of the rest becomes
+// LF, CR or CR LF at random (a CR already there stays). A large text repeats
+// the rest until it holds kLargeListBytes, each copy with line ends of its
+// own.
 struct ListInput {
   Separators sep;
   std::string text;
   std::uint32_t seed = 0;
 };
 
-inline ListInput MakeListInput(std::string_view data) {
+inline ListInput MakeListInput(std::string_view data, bool large = false) {
   ListInput in;
   if (data.empty()) return in;
   const auto control = static_cast<unsigned char>(data[0]);
   in.sep = (control & 1) ? Separators{",", "."} : Separators{".", ","};
   in.seed = control;
   std::string body(data.substr(1));
-  if ((control & 6) == 6 && !body.empty()) {
+  if (large && !body.empty()) {
     const std::string once = body;
     while (body.size() < kLargeListBytes) body += once;
   }
@@ -327,9 +328,9 @@ inline bool WriteWholeFile(const std::string& path, std::string_view text) {
 // LoadListFile: nothing is reported and nothing thrown; every entry passes the
 // number test and holds no line end; the entries are exactly the reference
 // split's. Feeding the same text to ListTextReader in random pieces gives the
-// same entries.
-inline std::string CheckListFile(std::string_view data, const std::string& scratchPath) {
-  const ListInput in = MakeListInput(data);
+// same entries. `large` makes the text large (see MakeListInput).
+inline std::string CheckListFile(std::string_view data, const std::string& scratchPath, bool large = false) {
+  const ListInput in = MakeListInput(data, large);
   const UserSeparatorsScope scope(in.sep);
   const std::string where = " for " + Quoted(in.text) + With(in.sep);
   if (!WriteWholeFile(scratchPath, in.text)) return "cannot write the scratch file " + scratchPath;

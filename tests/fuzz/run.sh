@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a
-# fresh copy of its committed seed corpus. Any crash, sanitizer report or
+# fresh copy of its committed seed corpus, with the number-text dictionary
+# numbers.dict. Any crash, sanitizer report or
 # broken property fails the script; the input that caused it is kept under
 # the build folder's artifacts/ and printed in hex.
 #
@@ -30,7 +31,7 @@ done
 max_len() {
   case "$1" in
     is_numeric | leading_number) echo 2048 ;;
-    list_file) echo 12288 ;;
+    list_file | list_file_large) echo 12288 ;;
     round_trip) echo 256 ;;
     *) echo 4096 ;;
   esac
