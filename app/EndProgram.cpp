@@ -1,0 +1,15 @@
+#include "app/EndProgram.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Form1.h"
+
+void EndProgram(const Form1& form) {
+  if (form.CommandRunning()) {
+    std::fflush(nullptr);
+    std::_Exit(0);
+  }
+  QCoreApplication::exit(0);
+}
