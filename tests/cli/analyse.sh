@@ -3,28 +3,9 @@
 # options, its exit codes and its error lines.
 set -u
 bin=$1
-fail=0
-check() { # name expected actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "--- expected"; printf '%s\n' "$2"; echo "--- actual"; printf '%s\n' "$3"; fail=1
-  else
-    echo "ok: $1"
-  fi
-}
-export LC_ALL=C LANG=C
+. "$(dirname "$0")/lib/check.sh"
 
-expected='The number of entries is: 4
-The sum of the numbers are: 15
-The sum squared is: 225
-The sum of squares is: 61
-The mode is: 4
-The median is: 4
-The mean is: 3.75
-The variance is: 1.583
-The skew is: -1.129
-The average deviation is: 0.875
-The standard deviation is: 1.258
-The coefficient of variation is: 33.555 %'
+expected=$expected_2445
 check "entries from standard input" "$expected" "$(printf '2\n4\n4\n5\n' | "$bin/tallowmere-analyse" --entries)"
 check "CR LF line ends and no final line end" "$expected" "$(printf '2\r\n4\r\n4\r\n5' | "$bin/tallowmere-analyse" --entries)"
 

@@ -4,15 +4,7 @@
 # read, and the totals that whole numbers let us check exactly.
 set -u
 bin=$1
-fail=0
-check() { # name expected actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "--- expected"; printf '%s\n' "$2"; echo "--- actual"; printf '%s\n' "$3"; fail=1
-  else
-    echo "ok: $1"
-  fi
-}
-export LC_ALL=C LANG=C
+. "$(dirname "$0")/lib/check.sh"
 analyse() { timeout 120 "$bin/tallowmere-analyse" "$@"; }
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 

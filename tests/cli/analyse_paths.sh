@@ -3,30 +3,10 @@
 # window loads and drops them.
 set -u
 bin=$1
-fail=0
-check() { # name expected actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "--- expected"; printf '%s\n' "$2"; echo "--- actual"; printf '%s\n' "$3"; fail=1
-  else
-    echo "ok: $1"
-  fi
-}
-export LC_ALL=C LANG=C
+. "$(dirname "$0")/lib/check.sh"
 analyse() { timeout 60 "$bin/tallowmere-analyse" "$@"; }
 
-# The numbers 2, 4, 4 and 5.
-expected='The number of entries is: 4
-The sum of the numbers are: 15
-The sum squared is: 225
-The sum of squares is: 61
-The mode is: 4
-The median is: 4
-The mean is: 3.75
-The variance is: 1.583
-The skew is: -1.129
-The average deviation is: 0.875
-The standard deviation is: 1.258
-The coefficient of variation is: 33.555 %'
+expected=$expected_2445
 
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 printf '2\n\nabc\n 4 \r\n4\r5' > "$tmp/list.txt"
