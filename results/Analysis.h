@@ -15,7 +15,9 @@ inline constexpr const char* kForgotNumbersMessage = "You forgot to input number
 
 class AnalysisHost : public ErrorSink {
  public:
-  // The number list, read top to bottom (index 0 is the first entry).
+  // The number list, read top to bottom (index 0 is the first entry). For
+  // large lists EntryText is also called from a helper thread, within
+  // StartAnalysis and never after it returns: it must only read.
   virtual std::size_t EntryCount() const = 0;
   virtual std::string_view EntryText(std::size_t index) const = 0;
   // The decimal options as the window shows them.
