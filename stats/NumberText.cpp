@@ -155,28 +155,34 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view what) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads a text by the regional number test. Returns nothing when its form is
-// not a number; the value may still lie outside the double range.
-std::optional<Decimal> ParseRegional(std::string_view text, const Separators& sep) {
+// The form of the regional number test: blanks, a sign, digits with group
+// separators between digits and at most one decimal separator, an exponent
+// (E or D), blanks. Gives false when the text is not of this form; every
+// digit of the mantissa goes to `digit`, in order.
+struct NumberForm {
+  bool negative = false;
+  std::int64_t fraction_digits = 0;
+  std::int64_t exponent = 0;  // as written, capped in size
+};
+
+template <class OnDigit>
+bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& form, OnDigit&& digit) {
   std::size_t i = 0;
   const std::size_t n = text.size();
   auto blank = [&](std::size_t at) { return text[at] == ' ' || text[at] == '\t'; };
   while (i < n && blank(i)) ++i;
-
-  Decimal d;
   if (i < n && (text[i] == '+' || text[i] == '-')) {
-    d.negative = text[i] == '-';
+    form.negative = text[i] == '-';
     ++i;
   }
 
   bool any_digit = false;
   bool in_fraction = false;
-  std::int64_t fraction_digits = 0;
   while (i < n) {
     const char c = text[i];
     if (IsDigit(c)) {
-      if (c != '0' || !d.digits.empty()) d.digits.push_back(c);
-      if (in_fraction) ++fraction_digits;
+      digit(c);
+      if (in_fraction) ++form.fraction_digits;
       any_digit = true;
       ++i;
     } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
@@ -190,9 +196,8 @@ std::optional<Decimal> ParseRegional(std::string_view text, const Separators& se
       break;
     }
   }
-  if (!any_digit) return std::nullopt;
+  if (!any_digit) return false;
 
-  std::int64_t exponent = 0;
   if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     ++i;
     bool exp_negative = false;
@@ -200,18 +205,29 @@ std::optional<Decimal> ParseRegional(std::string_view text, const Separators& se
       exp_negative = text[i] == '-';
       ++i;
     }
-    if (i >= n || !IsDigit(text[i])) return std::nullopt;
+    if (i >= n || !IsDigit(text[i])) return false;
     while (i < n && IsDigit(text[i])) {
-      if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+      if (form.exponent < kExponentCap) form.exponent = form.exponent * 10 + (text[i] - '0');
       ++i;
     }
-    if (exp_negative) exponent = -exponent;
+    if (exp_negative) form.exponent = -form.exponent;
   }
 
   while (i < n && blank(i)) ++i;
-  if (i != n) return std::nullopt;
+  return i == n;
+}
 
-  d.exponent = exponent - fraction_digits;
+// Reads a text by the regional number test. Returns nothing when its form is
+// not a number; the value may still lie outside the double range.
+std::optional<Decimal> ParseRegional(std::string_view text, const Separators& sep) {
+  Decimal d;
+  NumberForm form;
+  if (!ScanNumberForm(text, sep, form, [&d](char c) {
+        if (c != '0' || !d.digits.empty()) d.digits.push_back(c);
+      }))
+    return std::nullopt;
+  d.negative = form.negative;
+  d.exponent = form.exponent - form.fraction_digits;
   d.Normalize();
   return d;
 }
@@ -571,53 +587,16 @@ double GeneralLeadingNumber(std::string_view text) {
 // put every line through the number test, so it must not allocate. Gives
 // the magnitude (the value lies below 10^magnitude) for the range check.
 bool ScanRegional(std::string_view text, const Separators& sep, std::int64_t& magnitude, bool& zero) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  auto blank = [&](std::size_t at) { return text[at] == ' ' || text[at] == '\t'; };
-  while (i < n && blank(i)) ++i;
-  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-
-  bool any_digit = false, in_fraction = false;
-  std::int64_t significant = 0, fraction_digits = 0;
-  while (i < n) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      if (c != '0' || significant > 0) ++significant;
-      if (in_fraction) ++fraction_digits;
-      any_digit = true;
-      ++i;
-    } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
-      in_fraction = true;
-      i += sep.decimal.size();
-    } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) && StartsWith(text, i, sep.group) &&
-               i + sep.group.size() < n && IsDigit(text[i + sep.group.size()])) {
-      i += sep.group.size();
-    } else {
-      break;
-    }
-  }
-  if (!any_digit) return false;
-  std::int64_t exponent = 0;
-  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-    ++i;
-    bool exp_negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-      exp_negative = text[i] == '-';
-      ++i;
-    }
-    if (i >= n || !IsDigit(text[i])) return false;
-    while (i < n && IsDigit(text[i])) {
-      if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
-      ++i;
-    }
-    if (exp_negative) exponent = -exponent;
-  }
-  while (i < n && blank(i)) ++i;
-  if (i != n) return false;
+  std::int64_t significant = 0;
+  NumberForm form;
+  if (!ScanNumberForm(text, sep, form, [&significant](char c) {
+        if (c != '0' || significant > 0) ++significant;
+      }))
+    return false;
   zero = significant == 0;
   // Trailing zeros of the digits only make this an upper bound, which is all
   // the quick range check needs.
-  magnitude = exponent - fraction_digits + significant;
+  magnitude = form.exponent - form.fraction_digits + significant;
   return true;
 }
 
