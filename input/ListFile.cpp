@@ -12,13 +12,11 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
 #include "stats/NumberText.h"
-#include "stats/RadixSort.h"
 
 bool FileExists(const std::string& path) noexcept {
   struct stat st;
@@ -117,21 +115,6 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // The text is cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-// The helper of the file being read on this thread, started when a piece of
-// it first needs one: a file of a few lines, or a tree of thousands of them,
-// starts no thread at all.
-class ReadingHelper {
- public:
-  radix::TwoThreads& Get() {
-    if (!threads_) threads_.emplace();
-    return *threads_;
-  }
-
- private:
-  std::optional<radix::TwoThreads> threads_;
-};
-thread_local ReadingHelper* t_readingHelper = nullptr;
-
 // AppendCandidates with two threads. The text is cut into parts, handed out
 // in order: the helper tests the candidates of the parts it takes and keeps
 // those that pass; this thread, whenever it takes a part, first appends
@@ -195,12 +178,6 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
 
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
   std::unique_ptr<char[]> block(new char[blockSize]);
-  ReadingHelper helper;
-  struct Use {
-    ReadingHelper* saved = t_readingHelper;
-    explicit Use(ReadingHelper& h) { t_readingHelper = &h; }
-    ~Use() { t_readingHelper = saved; }
-  } use(helper);
   ListTextReader reader(list);
   for (;;) {
     ssize_t got = ::read(fd, block.get(), blockSize);
@@ -264,11 +241,9 @@ void ListTextReader::Feed(const char* data, std::size_t size) {
     const numtext::Separators& sep = numtext::UserSeparators();
     if (static_cast<std::size_t>(last + 1 - p) < kParallelBytes) {
       AppendCandidates(list_, p, last + 1, sep);
-    } else if (t_readingHelper) {
-      AppendCandidatesInTwo(list_, p, last + 1, sep, t_readingHelper->Get());
     } else {
-      radix::TwoThreads threads;
-      AppendCandidatesInTwo(list_, p, last + 1, sep, threads);
+      if (!helper_) helper_.emplace();
+      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_);
     }
     p = last + 1;
   }

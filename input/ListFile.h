@@ -5,10 +5,12 @@
 // and by the command-line analyser.
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "input/EntrySink.h"
+#include "stats/RadixSort.h"
 
 inline constexpr const char* kFileNotFoundMessage = "File not found";
 
@@ -62,4 +64,8 @@ class ListTextReader {
   EntrySink& list_;
   std::string carry_;     // the start of a candidate that began in an earlier piece
   bool overlong_ = false;  // the current candidate is already too long: drop it
+  // Shares the number test of large pieces; started when a piece first needs
+  // it, so a file of a few lines, or a tree of thousands of them, starts no
+  // thread at all.
+  std::optional<radix::TwoThreads> helper_;
 };
