@@ -58,7 +58,6 @@ class Trap {
   }
 
   int Label() const { return label_; }
-  std::string_view Location() const { return location_; }
   ErrorSink& Sink() const { return sink_; }
 
  private:

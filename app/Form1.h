@@ -82,7 +82,6 @@ class Form1 final : public QWidget, public AnalysisHost {
   NumberListModel& NumberList() { return *numbers_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
-  const QString& ProgramFolder() const { return programFolder_; }
 
   // --- Start and end.
   void Form_Load();

@@ -25,7 +25,7 @@ class EntryStore {
   void SwapTexts(std::size_t a, std::size_t b);
   void Reserve(std::size_t entries, std::size_t bytes);
 
-  // Memory held, for the benchmarks.
+  // Memory held (what the tests check growth against).
   std::size_t CapacityBytes() const;
 
  private:

@@ -32,8 +32,6 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   void Clear();
   void SetHeader(const QString& text);
 
-  const EntryStore& Store() const { return store_; }
-
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;

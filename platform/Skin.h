@@ -34,7 +34,6 @@ class SkinFramework {
   void ApplyWindow(WId handle);
 
   bool Loaded() const { return loaded_; }
-  const QString& StyleSheet() const { return sheet_; }
 
  private:
   QString sheet_;
