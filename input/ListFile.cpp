@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "stats/ByteWords.h"
 #include "stats/NumberText.h"
 
 bool FileExists(const std::string& path) noexcept {
@@ -53,14 +54,8 @@ bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 // The top bit of each byte of the result is set exactly where the byte at
 // `at` (eight of them, the lowest bits for the first) is a CR or an LF.
 std::uint64_t LineEndBytes(const char* at) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  std::uint64_t word;
-  std::memcpy(&word, at, 8);
-  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-  const std::uint64_t lf = word ^ (kOnes * '\n');
-  const std::uint64_t cr = word ^ (kOnes * '\r');
-  return ~(((lf & kLow7) + kLow7) | lf | kLow7) | ~(((cr & kLow7) + kLow7) | cr | kLow7);
+  const std::uint64_t word = bytewords::Load8(at);
+  return bytewords::EqualBytes(word, '\n') | bytewords::EqualBytes(word, '\r');
 }
 
 // Calls found(p) for every CR or LF in [begin, end), in order, looking at

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "stats/Arithmetic.h"
+#include "stats/ByteWords.h"
 
 namespace numtext {
 
@@ -337,20 +338,14 @@ namespace {
 // takes the general reading. Words hold the text's bytes with its first byte
 // lowest and zeros after its end.
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+using bytewords::kHighBits;
+using bytewords::kOnes;
+using bytewords::Load8;
+using bytewords::ZeroBytes;
 constexpr std::uint64_t kLowNibbles = 0x0F0F0F0F0F0F0F0FULL;
 
 // The longest plain text (after the sign) read this way.
 constexpr std::size_t kShortPlain = 16;
-
-std::uint64_t Load8(const char* p) {
-  std::uint64_t w;
-  std::memcpy(&w, p, 8);
-  if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
-  return w;
-}
 
 std::uint64_t Load4(const char* p) {
   std::uint32_t w;
@@ -377,9 +372,6 @@ std::uint64_t Load4(const char* p) {
   }
 }
 
-// The top bit of each byte set where that byte of x is zero.
-constexpr std::uint64_t ZeroBytes(std::uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); }
-
 // The top bit of each byte set where that byte of w is a digit '0'..'9'.
 constexpr std::uint64_t DigitBytes(std::uint64_t w) {
   const std::uint64_t highIsThree = ZeroBytes((w & ~kLowNibbles) ^ (kOnes * 0x30));
@@ -403,8 +395,8 @@ struct ShortForm {
   const std::uint64_t validHigh = n > 8 ? FirstBytes(n - 8) : 0;
   form.digitsLow = DigitBytes(low) & validLow;
   form.digitsHigh = DigitBytes(high) & validHigh;
-  form.pointLow = ZeroBytes(low ^ (kOnes * point)) & validLow;
-  form.pointHigh = ZeroBytes(high ^ (kOnes * point)) & validHigh;
+  form.pointLow = bytewords::EqualBytes(low, point) & validLow;
+  form.pointHigh = bytewords::EqualBytes(high, point) & validHigh;
   const bool onlyDigitsAndPoints =
       (form.digitsLow | form.pointLow) == validLow && (form.digitsHigh | form.pointHigh) == validHigh;
   const bool atMostOnePoint = (form.pointLow & (form.pointLow - 1)) == 0 &&

@@ -36,6 +36,7 @@
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
 #include "results/Analysis.h"
+#include "stats/ByteWords.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/Statistics.h"
@@ -100,25 +101,13 @@ class WholeText {
   std::string owned_;
 };
 
-// The top bit of each byte of the result is set exactly where that byte of
-// `word` equals `byte`; the bytes are in memory order from the lowest.
-std::uint64_t BytesEqual(const char* at, char byte) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  std::uint64_t word;
-  std::memcpy(&word, at, 8);
-  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-  const std::uint64_t t = word ^ (kOnes * static_cast<unsigned char>(byte));
-  return ~(((t & kLow7) + kLow7) | t | kLow7);
-}
-
 // Calls found(i) for each i in [begin, end) with text[i] == '\n', in order,
 // looking at eight bytes at a time.
 template <class Found>
 void ForEachLineFeed(const char* text, std::size_t begin, std::size_t end, Found found) {
   std::size_t i = begin;
   for (; i + 8 <= end; i += 8) {
-    for (std::uint64_t hits = BytesEqual(text + i, '\n'); hits; hits &= hits - 1)
+    for (std::uint64_t hits = bytewords::EqualBytes(bytewords::Load8(text + i), '\n'); hits; hits &= hits - 1)
       found(i + static_cast<std::size_t>(std::countr_zero(hits)) / 8);
   }
   for (; i < end; ++i)
