@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -111,11 +110,10 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
 // AppendCandidates with two threads. The text is cut into parts, handed out
-// in order: the helper tests the candidates of the parts it takes and keeps
-// those that pass; this thread, whenever it takes a part, first appends
-// what the helper kept of the parts before it, then tests and appends its
-// own. Only this thread appends, and in text order, so the list, and where
-// a failure stops it, are as with one thread.
+// in order: a part is either tested with what passes kept for later, or,
+// when everything before it is appended, tested and appended at once. Only
+// this thread appends, and in text order, so the list, and where a failure
+// stops it, are as with one thread.
 void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
                            radix::TwoThreads& threads) {
   std::vector<const char*> cuts{begin};
@@ -128,47 +126,34 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
   const std::size_t parts = cuts.size() - 1;
 
   struct Kept {
-    std::atomic<bool> done{false};
     std::vector<std::pair<std::uint32_t, std::uint32_t>> passed;  // offset from the part's start, length
     std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
-  std::size_t appended = 0;  // parts appended so far (this thread only)
-  auto appendKept = [&](std::size_t upTo) {
-    for (; appended < upTo; ++appended) {
-      Kept& k = kept[appended];
-      k.done.wait(false);
-      for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[appended] + offset, length));
-      if (k.failure) std::rethrow_exception(k.failure);
-    }
-  };
-
-  threads.Run(parts, [&](std::size_t part) {
-    if (threads.OnHelper()) {
-      Kept& k = kept[part];
-      const char* first = cuts[part];
-      try {
-        ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
-          const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-          if (Passes(candidate, sep)) {
-            k.passed.emplace_back(static_cast<std::uint32_t>(start - first),
-                                  static_cast<std::uint32_t>(candidate.size()));
-          }
-          start = at + 1;
-        });
-      } catch (...) {
-        k.failure = std::current_exception();
-      }
-      k.done.store(true);
-      k.done.notify_one();
-      return;
-    }
-    appendKept(part);
-    AppendCandidates(list, cuts[part], cuts[part + 1], sep);
-    appended = part + 1;
-  });
-  // The helper's parts after the last one taken here.
-  appendKept(parts);
+  radix::RunInOrder(
+      threads, parts,
+      [&](std::size_t part) {
+        Kept& k = kept[part];
+        const char* first = cuts[part];
+        try {
+          ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
+            const std::string_view candidate(start, static_cast<std::size_t>(at - start));
+            if (Passes(candidate, sep)) {
+              k.passed.emplace_back(static_cast<std::uint32_t>(start - first),
+                                    static_cast<std::uint32_t>(candidate.size()));
+            }
+            start = at + 1;
+          });
+        } catch (...) {
+          k.failure = std::current_exception();
+        }
+      },
+      [&](std::size_t part) {
+        const Kept& k = kept[part];
+        for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[part] + offset, length));
+        if (k.failure) std::rethrow_exception(k.failure);
+      },
+      [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
 }
 
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace radix {
@@ -85,5 +86,37 @@ class TwoThreads {
   std::uint64_t round_ = 0;
   std::thread helper_;
 };
+
+// A round of `count` parts whose results this thread must take in order
+// (appends to a list, additions to a sum). A part is either prepared with
+// prepare(k), which must not throw (it keeps a failure for take), and later
+// taken with take(k), or, when every part before it has been taken, done at
+// once with work(k). The helper only prepares; this thread takes what is
+// prepared, in order, and when it gets a part that cannot be done yet it
+// prepares it rather than wait. A failure of take or work ends the round as
+// in TwoThreads::Run.
+template <class Prepare, class Take, class Work>
+void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, const Take& take,
+                const Work& work) {
+  auto prepared = std::make_unique<std::atomic<bool>[]>(count);  // all false
+  std::size_t done = 0;  // parts taken or worked so far (this thread only)
+  auto markPrepared = [&](std::size_t k) {
+    prepare(k);
+    prepared[k].store(true);
+    prepared[k].notify_one();
+  };
+  threads.Run(count, [&](std::size_t k) {
+    if (threads.OnHelper()) return markPrepared(k);
+    while (done < k && prepared[done].load()) take(done++);
+    if (done < k) return markPrepared(k);
+    work(k);
+    done = k + 1;
+  });
+  // What is left, in order, waiting for the helper where it is still busy.
+  for (; done < count; ++done) {
+    prepared[done].wait(false);
+    take(done);
+  }
+}
 
 }  // namespace radix

@@ -1,7 +1,6 @@
 #include "stats/Statistics.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -12,8 +11,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "stats/Arithmetic.h"
@@ -60,116 +57,53 @@ constexpr std::size_t kParallelElements = std::size_t{1} << 16;
 // acc = Add(acc, term(i)) for i = 0 .. n - 1, exactly as that loop does it:
 // the same additions in the same order, and the first failure in index order
 // (of a term or of an addition) is the one raised. `term` must depend only on
-// i. For large n the terms are computed block by block by two threads, each
-// block into a slot of a small ring; this thread adds up the blocks in order
-// and, whenever the next block is not ready, computes another one itself
-// instead of waiting.
+// i. For large n the terms are computed block by block by two threads, a
+// round of blocks at a time (so that only a round's terms are ever held);
+// this thread adds up the blocks in order.
 template <class Term>
 double SumOfTerms(std::size_t n, const Term& term) {
   double acc = 0.0;
+  auto addTerms = [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) acc = arith::Add(acc, term(i));
+  };
   if (n < kParallelElements) {
-    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(acc, term(i));
+    addTerms(0, n);
     return acc;
   }
 
   constexpr std::size_t kBlock = 8192;
-  constexpr std::size_t kSlots = 8;
-  const std::size_t blocks = (n + kBlock - 1) / kBlock;
-  struct Slot {
-    std::atomic<std::size_t> ready{0};  // the block held + 1; 0 while none
-    std::size_t valid = 0;              // terms computed before a failure
+  constexpr std::size_t kRoundBlocks = 32;
+  struct Block {
+    std::size_t valid = 0;  // terms computed before a failure
     std::exception_ptr failure;
     double terms[kBlock];
   };
-  auto slots = std::make_unique<Slot[]>(kSlots);
-  std::atomic<std::size_t> claimed{0};  // blocks handed out, in order
-  std::atomic<std::size_t> added{0};    // blocks whose terms are all added
-  std::atomic<bool> stop{false};
-
-  // Claims the next block if there is one and its slot is free.
-  auto claim = [&](std::size_t& b) {
-    std::size_t c = claimed.load();
-    while (c < blocks && c < added.load() + kSlots) {
-      if (claimed.compare_exchange_weak(c, c + 1)) {
-        b = c;
-        return true;
-      }
-    }
-    return false;
-  };
-  // Computes block b into its slot. After a failure the slot holds the terms
-  // before it, and the failure.
-  auto fill = [&](std::size_t b) {
-    Slot& slot = slots[b % kSlots];
-    const std::size_t begin = b * kBlock, end = std::min(n, begin + kBlock);
-    std::size_t i = begin;
-    try {
-      for (; i < end; ++i) slot.terms[i - begin] = term(i);
-    } catch (...) {
-      slot.failure = std::current_exception();
-      stop.store(true);  // nothing after a failure is needed
-    }
-    slot.valid = i - begin;
-    slot.ready.store(b + 1);
-    slot.ready.notify_one();
-  };
-
-  auto helperWork = [&] {
-    while (!stop.load()) {
-      const std::size_t a = added.load();
-      std::size_t b;
-      if (claim(b)) {
-        fill(b);
-        continue;
-      }
-      if (claimed.load() >= blocks) return;
-      // The ring is full: wait until a block has been added (at once if one
-      // has been since `a` was read).
-      added.wait(a);
-    }
-  };
-
-  std::thread helper;
-  try {
-    helper = std::thread(helperWork);
-  } catch (const std::system_error&) {
-    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(acc, term(i));
-    return acc;
-  }
-  // Whatever way this thread leaves, the helper is stopped and waited for.
-  struct Finish {
-    std::thread& helper;
-    std::atomic<bool>& stop;
-    std::atomic<std::size_t>& added;
-    ~Finish() {
-      stop.store(true);
-      added.fetch_add(1);
-      added.notify_all();
-      helper.join();
-    }
-  } finish{helper, stop, added};
-
-  for (std::size_t b = 0; b < blocks;) {
-    Slot& slot = slots[b % kSlots];
-    if (slot.ready.load() == b + 1) {
-      for (std::size_t k = 0; k < slot.valid; ++k) acc = arith::Add(acc, slot.terms[k]);
-      if (slot.failure) std::rethrow_exception(slot.failure);
-      slot.ready.store(0);
-    } else if (std::size_t c; claim(c)) {
-      if (c != b) {
-        fill(c);
-        continue;
-      }
-      // The next block in order: its terms are added as they come.
-      const std::size_t begin = b * kBlock, end = std::min(n, begin + kBlock);
-      for (std::size_t i = begin; i < end; ++i) acc = arith::Add(acc, term(i));
-    } else {
-      // The helper is computing block b.
-      for (std::size_t r = slot.ready.load(); r != b + 1; r = slot.ready.load()) slot.ready.wait(r);
-      continue;
-    }
-    added.store(++b);
-    added.notify_one();
+  auto kept = std::make_unique<Block[]>(kRoundBlocks);
+  radix::TwoThreads threads;
+  const std::size_t blocks = (n + kBlock - 1) / kBlock;
+  for (std::size_t first = 0; first < blocks; first += kRoundBlocks) {
+    auto beginOf = [&](std::size_t k) { return (first + k) * kBlock; };
+    auto endOf = [&](std::size_t k) { return std::min(n, beginOf(k) + kBlock); };
+    radix::RunInOrder(
+        threads, std::min(kRoundBlocks, blocks - first),
+        [&](std::size_t k) {
+          Block& block = kept[k];
+          const std::size_t begin = beginOf(k), end = endOf(k);
+          std::size_t i = begin;
+          block.failure = nullptr;
+          try {
+            for (; i < end; ++i) block.terms[i - begin] = term(i);
+          } catch (...) {
+            block.failure = std::current_exception();
+          }
+          block.valid = i - begin;
+        },
+        [&](std::size_t k) {
+          const Block& block = kept[k];
+          for (std::size_t j = 0; j < block.valid; ++j) acc = arith::Add(acc, block.terms[j]);
+          if (block.failure) std::rethrow_exception(block.failure);
+        },
+        [&](std::size_t k) { addTerms(beginOf(k), endOf(k)); });
   }
   return acc;
 }

@@ -161,6 +161,43 @@ TEST(TwoThreads, AFailureHereEndsTheRoundAfterTheHelpersTasks) {
   EXPECT_EQ(total.load(), 100);
 }
 
+TEST(TwoThreads, RunInOrderTakesEveryPartInOrderAndStopsAtTheFirstFailure) {
+  radix::TwoThreads threads;
+  // Part `failAt` fails (none when it is past the end), wherever it runs:
+  // prepared by the helper (its failure kept and raised when it is taken) or
+  // done here. The parts are taken or done in order up to it, never beyond.
+  for (int round = 0; round < 2000; ++round) {
+    const std::size_t count = 1 + round % 23;
+    const std::size_t failAt = round % 3 == 0 ? count : (round * 7) % count;
+    std::vector<int> prepared(count, 0);
+    std::vector<std::size_t> order;  // parts taken or done here, as it happened
+    bool failed = false;
+    try {
+      radix::RunInOrder(
+          threads, count,
+          [&](std::size_t k) {
+            prepared[k] = k == failAt ? 2 : 1;
+            if (round % 2) std::this_thread::sleep_for(std::chrono::microseconds(50));
+          },
+          [&](std::size_t k) {
+            ASSERT_NE(prepared[k], 0) << "part " << k << " taken before it was prepared";
+            order.push_back(k);
+            if (prepared[k] == 2) throw std::runtime_error("kept failure");
+          },
+          [&](std::size_t k) {
+            order.push_back(k);
+            if (k == failAt) throw std::runtime_error("failure here");
+          });
+    } catch (const std::runtime_error&) {
+      failed = true;
+    }
+    EXPECT_EQ(failed, failAt < count) << round;
+    const std::size_t last = std::min(failAt + 1, count);
+    ASSERT_EQ(order.size(), last) << "round " << round;
+    for (std::size_t k = 0; k < last; ++k) ASSERT_EQ(order[k], k) << "round " << round;
+  }
+}
+
 // ---- The engine ----------------------------------------------------------------
 
 class LargeEngine : public ::testing::Test {
