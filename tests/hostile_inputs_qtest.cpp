@@ -220,7 +220,8 @@ TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
 
 // --- The user acts while a tree is walked --------------------------------------
 
-// A tree big enough that its walk lets window events run many times.
+// A tree big enough that its walk lets window events run many times (a walk
+// of 400 folders took 6 ms here, within one interval of the event pump).
 std::string BuildWideTree(TempTree& tree, int folders, Texts& order) {
   const std::string top = tree.Folder("Wide");
   for (int i = 0; i < folders; ++i) {
@@ -237,7 +238,7 @@ std::string BuildWideTree(TempTree& tree, int folders, Texts& order) {
 TEST_F(HostileWindowTest, ClearingTheListAndDroppingAgainDuringAWalkLoseNothingAfterwards) {
   TempTree tree;
   Texts order;
-  const std::string top = BuildWideTree(tree, 400, order);
+  const std::string top = BuildWideTree(tree, 3000, order);
   const std::string extra = tree.File("extra.txt", "-5\n");
   Open();
   AddEntries({"42"});
