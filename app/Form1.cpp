@@ -13,8 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -74,16 +72,13 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
 }
 
 // A small bar chart: the program's icon, drawn rather than shipped.
+// The icon the launcher and the task bar show: the installed theme's when
+// there is one, else the same pictures built into the program.
 QIcon ApplicationIcon() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::white);
-  QPainter painter(&pixmap);
-  painter.setPen(Qt::black);
-  painter.drawRect(0, 0, 31, 31);
-  const int heights[] = {10, 18, 26, 14};
-  for (int i = 0; i < 4; ++i) painter.fillRect(4 + i * 6, 29 - heights[i], 5, heights[i], QColor(0, 70, 160));
-  painter.end();
-  return QIcon(pixmap);
+  QIcon embedded;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    embedded.addFile(QStringLiteral(":/icons/%1x%1/" TALLOWMERE_APP_ID ".png").arg(size), QSize(size, size));
+  return QIcon::fromTheme(QStringLiteral(TALLOWMERE_APP_ID), embedded);
 }
 
 // The report-style look shared by both lists: one column, no grid, rows of
@@ -124,7 +119,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model) {
 Form1::Form1(const QString& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+      programFolder_(programFolder),
       pointer_(this),
       screenPointer_([] { return QCursor::pos(); }) {
   BuildControls();
@@ -301,7 +296,7 @@ void Form1::RunCommand(const std::function<void()>& command) {
 void Form1::Form_Load() {
   Trap trap(*this, kFormLoadLocation);
   trap.Step(102, [&] { ApplySkin(); });
-  const QString cursorPath = programFolder_ + QStringLiteral("/HAND-M.CUR");
+  const QString cursorPath = programFolder_.File(QStringLiteral("/HAND-M.CUR"));
   if (trap.Test(104, [&] { return FileExists(cursorPath.toStdString()); }))
     trap.Step(106, [&] { pointer_.SetCustomImage(LoadPointerFile(cursorPath)); });
   trap.Step(126, [&] { setWindowTitle(QString::fromLatin1(kProductName)); });
@@ -332,7 +327,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::ApplySkin() {
-  const QString skinPath = programFolder_ + QStringLiteral("/x/o.cjs");
+  const QString skinPath = programFolder_.File(QStringLiteral("/x/o.cjs"));
   if (!QFileInfo(skinPath).isFile()) return;
   const QColor buttonFace = QApplication::palette().color(QPalette::Button);
   SetBackground(this, buttonFace);
@@ -549,7 +544,7 @@ void Form1::ListView1_MouseDown() { buttonDown_ = true; }
 void Form1::ListView1_ItemClick(const QModelIndex&) {
   // Without a readable drag.ico the list keeps its ordinary pointer.
   try {
-    ListView1->viewport()->setCursor(LoadPointerFile(programFolder_ + QStringLiteral("/drag.ico")));
+    ListView1->viewport()->setCursor(LoadPointerFile(programFolder_.File(QStringLiteral("/drag.ico"))));
   } catch (const std::exception&) {
   }
   const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
@@ -608,10 +603,19 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   // Copy the paths first: the drag data belongs to the drag, which ends here.
   std::vector<std::string> paths = DroppedLocalPaths(event->mimeData());
   event->acceptProposedAction();
+  ReadPathsAsDropped(std::move(paths));
+}
+
+void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const DropContext context{*numbers_, *this,
                             [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
                             MakeEventPump()};
   ReadDroppedPaths(std::move(paths), context);
+}
+
+void Form1::OpenPaths(std::vector<std::string> paths) {
+  if (paths.empty()) return;
+  RunCommand([this, &paths] { ReadPathsAsDropped(std::move(paths)); });
 }
 
 // ---------------------------------------------------------------------------

@@ -10,8 +10,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/WindowPointer.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Skin.h"
 #include "results/Analysis.h"
 
@@ -53,7 +55,8 @@ class Form1 final : public QWidget, public AnalysisHost {
 
  public:
   // `programFolder`: where the optional files (x/o.cjs, HAND-M.CUR,
-  // drag.ico) are looked for; empty means the executable's folder.
+  // drag.ico) are looked for first; empty means the executable's folder
+  // (see ProgramFolder for the installed data folder).
   explicit Form1(const QString& programFolder = QString(), QWidget* parent = nullptr);
   ~Form1() override;
 
@@ -140,6 +143,9 @@ class Form1 final : public QWidget, public AnalysisHost {
   void ListView1_DragEnter(QDragEnterEvent* event);
   void ListView1_DragMove(QDragMoveEvent* event);
   void ListView1_Drop(QDropEvent* event);
+  // Paths given on the command line ("Open With"): read as one drop of them
+  // on the number list, in order. Relative paths must already be made absolute.
+  void OpenPaths(std::vector<std::string> paths);
   bool ListView1ButtonDown() const { return buttonDown_; }
   // The entry being carried, or an invalid index.
   QPersistentModelIndex MovedEntry() const { return movedEntry_; }
@@ -175,10 +181,11 @@ class Form1 final : public QWidget, public AnalysisHost {
   // partner and runs the click handler; clearing runs none.
   static void SetOptionButton(QRadioButton* button, bool selected);
   void ScheduleCombo1LostFocus();
+  void ReadPathsAsDropped(std::vector<std::string> paths);
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
-  QString programFolder_;
+  ProgramFolder programFolder_;
   WindowPointer pointer_;
   NumberListModel* numbers_ = nullptr;
   QStandardItemModel* results_ = nullptr;

@@ -1,13 +1,53 @@
-// Tallowmere: starts the main window; closing it ends the program.
+// Tallowmere: starts the main window; closing it ends the program. Paths on the
+// command line are read as a drop on the number list once the window shows.
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
+#include <unistd.h>
 
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
 #include "app/EndProgram.h"
 #include "app/Form1.h"
 #include "stats/NumberText.h"
 
+namespace {
+
+std::string CurrentFolder() {
+  std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+  return cwd ? std::string(cwd.get()) : std::string();
+}
+
+int PrintAndExit(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // Help and the version need no display.
+  switch (RequestedInformation(argc, argv)) {
+    case CommandLine::Action::Help:
+      return PrintAndExit(HelpText());
+    case CommandLine::Action::Version:
+      return PrintAndExit(VersionText());
+    default:
+      break;
+  }
+
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  QGuiApplication::setDesktopFileName(QStringLiteral(TALLOWMERE_APP_ID));
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), CurrentFolder());
+  if (line.action == CommandLine::Action::Usage) {
+    std::fprintf(stderr, "tallowmere: %s\nUsage: tallowmere [OPTION]... [PATH]...\nTry 'tallowmere --help'.\n",
+                 line.error.c_str());
+    return 2;
+  }
 
   // The regional number rules: the user's separators, read once.
   const QLocale locale = QLocale::system();
@@ -16,5 +56,7 @@ int main(int argc, char** argv) {
   Form1 form;
   form.SetEndProgram([&form] { EndProgram(form); });
   form.show();
+  // After the window is up, so the list fills and any report shows over it.
+  QTimer::singleShot(0, &form, [&form, paths = line.paths]() mutable { form.OpenPaths(std::move(paths)); });
   return app.exec();
 }

@@ -14,6 +14,7 @@ packages=(
   fonts-liberation2
   xvfb xdotool xclip imagemagick x11-utils
   datamash
+  desktop-file-utils appstream man-db dpkg-dev python3
   clang libclang-rt-14-dev
 )
 
