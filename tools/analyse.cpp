@@ -1,16 +1,19 @@
 // tallowmere-analyse: the analysis of "Start Analysis" without a window, for
 // scripting, benchmarks and tests. It runs the same code as the window.
 //
-//   tallowmere-analyse [--population] [--decimals TEXT] [--all-decimals] [--time] --entries [FILE]
+//   tallowmere-analyse [options] --entries [FILE]
 //   tallowmere-analyse [options] [PATH...]
 //
-// With --entries each line of FILE (standard input when absent) is one entry
-// of the number list, verbatim, as if typed. Otherwise each PATH is read as if
-// dropped on the number list (a file as a list file, a folder walked and its
-// files read), or standard input as one list file when no PATH is given;
-// notices such as "File not found" go to standard error.
+// With --entries each line of FILE (standard input when absent or "-") is one
+// entry of the number list, verbatim, as if typed. Otherwise each PATH is read
+// as if dropped on the number list (a file as a list file, a folder walked and
+// its files read), "-" (or no PATH at all) being standard input read as one
+// list file; notices such as "File not found" go to standard error. The rows
+// are written as the window shows them, or as TSV or JSON for scripts.
 #include <QLocale>
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +24,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iostream>
@@ -29,6 +33,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "input/AddFolder.h"
@@ -36,6 +42,7 @@
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
 #include "results/Analysis.h"
+#include "results/RowFormats.h"
 #include "stats/ByteWords.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
@@ -238,34 +245,121 @@ class StoreSink final : public EntrySink {
   EntryStore& store_;
 };
 
-// Reads the PATHs as a drop would, or standard input as one list file.
-// False when something could not be read (already told on standard error).
-bool ReadListPaths(const std::vector<std::string>& paths, CommandLineHost& host) {
+constexpr const char* kProgram = "tallowmere-analyse";
+
+// Reads the PATHs in order, each run of ordinary paths as a drop would and
+// each "-" as standard input read as one list file; no PATH reads standard
+// input. False when something could not be read (already told on standard
+// error).
+bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   StoreSink sink(host.entries);
-  if (paths.empty()) {
-    try {
-      ReadListDescriptor(sink, 0);
-    } catch (const std::exception& e) {
-      std::cerr << "Could not read standard input: " << e.what() << '\n';
-      return false;
-    }
-    return true;
-  }
   bool ok = true;
   DropContext ctx{sink, host, [&ok](const std::string& text) {
                     ok = false;
                     std::cerr << text << '\n';
                   }, {}};
   const std::size_t reportsBefore = host.reports;
-  ReadDroppedPaths(paths, ctx);
+  if (paths.empty()) paths.push_back("-");
+  std::vector<std::string> run;
+  auto dropRun = [&] {
+    if (!run.empty()) ReadDroppedPaths(std::exchange(run, {}), ctx);
+  };
+  for (std::string& path : paths) {
+    if (path != "-") {
+      run.push_back(std::move(path));
+      continue;
+    }
+    dropRun();
+    try {
+      ReadListDescriptor(sink, 0);
+    } catch (const std::exception& e) {
+      std::cerr << "Could not read standard input: " << e.what() << '\n';
+      ok = false;
+    }
+  }
+  dropRun();
   return ok && host.reports == reportsBefore;
 }
 
-int Usage() {
-  std::cerr << "usage: tallowmere-analyse [--population] [--decimals TEXT] [--all-decimals] [--time] "
-               "--entries [FILE]\n"
-               "       tallowmere-analyse [options] [PATH...]\n";
+constexpr const char* kShortUsage =
+    "usage: tallowmere-analyse [options] [PATH...]\n"
+    "       tallowmere-analyse [options] --entries [FILE]\n";
+
+constexpr const char* kHelp =
+    "usage: tallowmere-analyse [options] [PATH...]\n"
+    "       tallowmere-analyse [options] --entries [FILE]\n"
+    "\n"
+    "Analyses a list of numbers as \"Start Analysis\" does in Tallowmere and writes\n"
+    "the twelve results.\n"
+    "\n"
+    "Each PATH is read as if dropped on the number list: a file as a list file (one\n"
+    "number per line, other lines skipped), a folder walked and its files read.\n"
+    "'-' is standard input, read as one list file at its place among the PATHs;\n"
+    "with no PATH, standard input is read.\n"
+    "\n"
+    "Options:\n"
+    "  --entries [FILE]  each line of FILE is one entry, verbatim, as if typed\n"
+    "                    (standard input when FILE is absent or '-'); no PATHs\n"
+    "  --sample          sample variance and deviations (the default)\n"
+    "  --population      population variance and deviations\n"
+    "  --decimals TEXT   decimal places, as typed in the window (default 3)\n"
+    "  --all-decimals    show all decimals, unrounded (--decimals is ignored)\n"
+    "  --format NAME     text: the rows as the window shows them (the default);\n"
+    "                    tsv: one 'key<TAB>value' line per row;\n"
+    "                    json: one object of the rows;\n"
+    "                    tsv and json write '.' as the decimal separator\n"
+    "  --time            the time taken to read and for each row, on standard error\n"
+    "  -h, --help        show this help and exit\n"
+    "  -V, --version     show the version and exit\n"
+    "  --                end of the options: every argument after it is a PATH\n"
+    "\n"
+    "--decimals=TEXT and --format=NAME are accepted too. The keys of tsv and json:\n"
+    "count, sum, sum_squared, sum_of_squares, mode, median, mean, variance, skew,\n"
+    "average_deviation, standard_deviation, coefficient_of_variation; see\n"
+    "tallowmere-analyse(1).\n"
+    "\n"
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  no numbers, a path that could not be read, or the output failed\n"
+    "  2  usage error\n";
+
+// A mistake on the command line: what was wrong, then how to call.
+int UsageError(const std::string& what) {
+  std::cerr << kProgram << ": " << what << '\n'
+            << kShortUsage << "Try '" << kProgram << " --help' for more information.\n";
   return 2;
+}
+
+// A reader that went away (a closed pipe) ends the program the way a write
+// to it ends any filter, even when SIGPIPE was ignored by whoever started it.
+[[noreturn]] void DieOfBrokenPipe() {
+  ::signal(SIGPIPE, SIG_DFL);
+  sigset_t pipeOnly;
+  sigemptyset(&pipeOnly);
+  sigaddset(&pipeOnly, SIGPIPE);
+  pthread_sigmask(SIG_UNBLOCK, &pipeOnly, nullptr);
+  ::raise(SIGPIPE);
+  std::_Exit(128 + SIGPIPE);
+}
+
+// Writes the whole text to standard output and closes it, so that an error
+// the system only reports at close (a full disk behind a network file
+// system) is seen too. False, told on standard error, when output was lost.
+bool WriteOut(std::string_view text, const char* what) {
+  int error = 0;
+  for (std::size_t done = 0; done < text.size() && error == 0;) {
+    const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+    if (n >= 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (errno != EINTR) {
+      error = errno;
+    }
+  }
+  if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EINTR) error = errno;
+  if (error == EPIPE) DieOfBrokenPipe();
+  if (error == 0) return true;
+  std::cerr << kProgram << ": cannot write " << what << ": " << std::strerror(error) << '\n';
+  return false;
 }
 
 }  // namespace
@@ -275,17 +369,53 @@ int main(int argc, char** argv) {
   numtext::SetUserSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
 
   CommandLineHost host;
-  bool time = false, entriesMode = false;
+  bool time = false, entriesMode = false, optionsEnded = false;
+  rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    if (a == "--population") {
+    const std::string a = argv[i];
+    if (optionsEnded || a.size() < 2 || a[0] != '-') {
+      paths.push_back(a);
+      continue;
+    }
+    // An option that takes a value may carry it inline: --name=value.
+    const std::size_t eq = a.starts_with("--") ? a.find('=') : std::string::npos;
+    const std::string name = a.substr(0, eq);
+    std::optional<std::string> inlineValue;
+    if (eq != std::string::npos) inlineValue = a.substr(eq + 1);
+    auto takesValue = [&](std::string& into) {
+      if (inlineValue) {
+        into = *inlineValue;
+      } else if (i + 1 < argc) {
+        into = argv[++i];
+      } else {
+        return false;
+      }
+      return true;
+    };
+    if (name == "--decimals" || name == "--format") {
+      std::string value;
+      if (!takesValue(value)) return UsageError("option '" + name + "' needs a value");
+      if (name == "--decimals") {
+        host.decimalsText = value;
+      } else if (value == "text") {
+        format = rowformat::Format::kText;
+      } else if (value == "tsv") {
+        format = rowformat::Format::kTsv;
+      } else if (value == "json") {
+        format = rowformat::Format::kJson;
+      } else {
+        return UsageError("unknown format '" + value + "' (use text, tsv or json)");
+      }
+    } else if (inlineValue) {
+      return UsageError("unknown option '" + a + "'");
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--population") {
       modStatistics::MethodIsSample = false;
     } else if (a == "--sample") {
       modStatistics::MethodIsSample = true;
-    } else if (a == "--decimals" && i + 1 < argc) {
-      host.decimalsText = argv[++i];
     } else if (a == "--all-decimals") {
       host.allDecimals = true;
     } else if (a == "--time") {
@@ -294,15 +424,14 @@ int main(int argc, char** argv) {
       entriesMode = true;
       if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) entriesFile = argv[++i];
     } else if (a == "--help" || a == "-h") {
-      Usage();
-      return 0;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage();
+      return WriteOut(kHelp, "the help") ? 0 : 1;
+    } else if (a == "--version" || a == "-V") {
+      return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", "the version") ? 0 : 1;
     } else {
-      paths.push_back(a);
+      return UsageError("unknown option '" + a + "'");
     }
   }
-  if (entriesMode && !paths.empty()) return Usage();
+  if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
 
@@ -328,18 +457,13 @@ int main(int argc, char** argv) {
       return 1;
     }
   } else {
-    readAll = ReadListPaths(paths, host);
+    readAll = ReadListPaths(std::move(paths), host);
   }
   const auto t1 = Clock::now();
   analysis::StartAnalysis(host);
   const auto t2 = Clock::now();
 
-  std::string out;
-  for (const auto& row : host.rows) {
-    out += row;
-    out += '\n';
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  const bool written = WriteOut(rowformat::FormatRows(host.rows, format), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1),
@@ -353,5 +477,5 @@ int main(int argc, char** argv) {
       since = host.rowTimes[i];
     }
   }
-  return host.forgot || !readAll ? 1 : 0;
+  return host.forgot || !readAll || !written ? 1 : 0;
 }
