@@ -122,6 +122,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
       programFolder_(programFolder),
       pointer_(this),
       screenPointer_([] { return QCursor::pos(); }) {
+  SetDialogMainWindow(this);
   BuildControls();
   ConnectHandlers();
   Form_Load();

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
+#include <limits>
 
 namespace {
 
@@ -22,7 +25,20 @@ QString WithLineBreaks(const QString& text) {
   return t;
 }
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+QPointer<QWidget>& MainWindowStore() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
+// Over the box already open, else over the main window. The active window
+// alone is not enough: where the window system does not say which window is
+// active (Wayland), a box without a parent opens wherever the compositor
+// puts it, away from the window it belongs to.
+QWidget* DialogParent() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return MainWindowStore().data();
+}
 
 void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {
   QMessageBox box(icon, caption, WithLineBreaks(text), QMessageBox::Ok, DialogParent());
@@ -43,10 +59,15 @@ class QtDialogs final : public Dialogs {
   }
 
   QString Input(const QString& prompt) override {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(DialogParent(), ApplicationTitle(), prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(DialogParent());
+    dialog.setWindowTitle(ApplicationTitle());
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    // A long pasted series must arrive whole: the edit field's own limit of
+    // 32,767 characters would cut it without a word.
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) edit->setMaxLength(std::numeric_limits<int>::max());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
   }
 
   QStringList OpenFiles(const QString& title, const QStringList& filters) override {
@@ -70,6 +91,8 @@ Dialogs& CurrentDialogs() {
 }
 
 void SetDialogs(Dialogs* dialogs) { g_installed = dialogs; }
+
+void SetDialogMainWindow(QWidget* window) { MainWindowStore() = window; }
 
 QString ApplicationTitle() { return TitleStore(); }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -26,6 +28,10 @@ class Dialogs {
 // The dialogs in use: the real ones unless a test installed its own.
 Dialogs& CurrentDialogs();
 void SetDialogs(Dialogs* dialogs);  // nullptr restores the real ones
+
+// The window the boxes open over when no other window of the program is
+// active (or known to be: Wayland does not tell).
+void SetDialogMainWindow(QWidget* window);
 
 // The application title shown as the caption of boxes without one of their own.
 QString ApplicationTitle();

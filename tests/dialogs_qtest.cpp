@@ -97,11 +97,23 @@ TEST_F(RealDialogs, ErrorReportCarriesItsOwnCaptionAndTheWarningIcon) {
   EXPECT_EQ(text, "\nin X at line 100\n\nPlease");  // an empty description still breaks the line
 }
 
+// A pasted series of n pieces such as "100001,100002,...", 7 characters each.
+QString Series(int pieces) {
+  QStringList parts;
+  for (int i = 1; i <= pieces; ++i) parts << QString::number(100000 + i);
+  return parts.join(QLatin1Char(','));
+}
+
 TEST_F(RealDialogs, InputAnswersTheTextOrEmptyOnCancel) {
   const struct {
     bool accept;
     QString typed, answer;
-  } cases[] = {{true, "1, 2,3", "1, 2,3"}, {false, "1, 2,3", ""}, {true, "", ""}};
+  } cases[] = {{true, "1, 2,3", "1, 2,3"},
+               {false, "1, 2,3", ""},
+               {true, "", ""},
+               // Long pastes come through whole (the edit field's own limit is 32,767).
+               {true, Series(9000), Series(9000)},
+               {true, Series(32768), Series(32768)}};
   for (const auto& c : cases) {
     QString title, label, initial;
     WhenModalAppears([&](QWidget* w) {
