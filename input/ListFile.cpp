@@ -158,7 +158,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
 
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
   std::unique_ptr<char[]> block(new char[blockSize]);
-  ListTextReader reader(list);
+  ListFileReader reader(list);
   for (;;) {
     ssize_t got = ::read(fd, block.get(), blockSize);
     if (got < 0) {
@@ -170,6 +170,34 @@ void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
   }
   reader.Finish();
 }
+
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+char* PutUtf8(char* out, char32_t c) {
+  if (c < 0x80) {
+    *out++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *out++ = static_cast<char>(0xC0 | c >> 6);
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    *out++ = static_cast<char>(0xE0 | c >> 12);
+    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | c >> 18);
+    *out++ = static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// UTF-16 is decoded at most this many bytes at a time, so the decoded text
+// (at most three bytes for every two) stays within one read block.
+constexpr std::size_t kDecodeSpanBytes = kReadBlockBytes / 2;
 
 }  // namespace
 
@@ -240,6 +268,99 @@ void ListTextReader::Finish() {
   if (!overlong_) Offer(carry_);
   carry_.clear();
   overlong_ = false;
+}
+
+void ListFileReader::Decide() {
+  struct Mark {
+    std::string_view bytes;
+    Form form;
+  };
+  static constexpr Mark kMarks[] = {
+      {"\xEF\xBB\xBF", Form::kBytes}, {"\xFF\xFE", Form::kUtf16Le}, {"\xFE\xFF", Form::kUtf16Be}};
+  const std::string_view head(head_, headSize_);
+  bool mayBeMark = false;
+  for (const Mark& mark : kMarks) {
+    if (head == mark.bytes) {
+      form_ = mark.form;
+      headSize_ = 0;
+      return;
+    }
+    mayBeMark |= mark.bytes.starts_with(head);
+  }
+  if (mayBeMark) return;
+  // No mark: the bytes held back are the file's first text.
+  form_ = Form::kBytes;
+  text_.Feed(head_, headSize_);
+  headSize_ = 0;
+}
+
+char* ListFileReader::PutUnit(char* out, unsigned unit) {
+  if (highSurrogate_) {
+    const unsigned high = std::exchange(highSurrogate_, 0);
+    if (IsLowSurrogate(unit)) return PutUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+    out = PutUtf8(out, kReplacementCharacter);
+  }
+  if (IsHighSurrogate(unit)) {
+    highSurrogate_ = unit;
+    return out;
+  }
+  return PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : unit);
+}
+
+void ListFileReader::FeedUtf16(const unsigned char* p, std::size_t size) {
+  const bool little = form_ == Form::kUtf16Le;
+  auto unit = [little](unsigned first, unsigned second) {
+    return little ? (first | second << 8) : (first << 8 | second);
+  };
+  const unsigned char* const end = p + size;
+  while (p < end) {
+    const unsigned char* const stop = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), kDecodeSpanBytes);
+    // Three bytes for each unit begun here, and three for a high surrogate
+    // from before that turns out unpaired.
+    const std::size_t room = (static_cast<std::size_t>(stop - p) / 2 + 2) * 3;
+    if (room > decodedRoom_) {
+      decoded_.reset();  // never hold the old block and the new one at once
+      decoded_.reset(new char[room]);
+      decodedRoom_ = room;
+    }
+    char* const begin = decoded_.get();
+    char* out = begin;
+    if (oddByte_ >= 0) out = PutUnit(out, unit(static_cast<unsigned>(std::exchange(oddByte_, -1)), *p++));
+    for (; stop - p >= 2; p += 2) out = PutUnit(out, unit(p[0], p[1]));
+    if (p < stop) oddByte_ = *p++;
+    text_.Feed(begin, static_cast<std::size_t>(out - begin));
+  }
+}
+
+void ListFileReader::Feed(const char* data, std::size_t size) {
+  // The mark may arrive a byte at a time (a pipe): the first bytes are held
+  // back until they are a whole mark or cannot begin one.
+  while (form_ == Form::kUndecided) {
+    if (size == 0) return;
+    head_[headSize_++] = *data++;
+    --size;
+    Decide();
+  }
+  if (form_ == Form::kBytes) text_.Feed(data, size);
+  else FeedUtf16(reinterpret_cast<const unsigned char*>(data), size);
+}
+
+void ListFileReader::Finish() {
+  if (form_ == Form::kUndecided) {
+    // Shorter than a mark, or the start of one and nothing more: plain bytes.
+    text_.Feed(head_, headSize_);
+  } else if (form_ != Form::kBytes) {
+    char tail[8];
+    char* out = tail;
+    if (highSurrogate_) out = PutUtf8(out, kReplacementCharacter);
+    if (oddByte_ >= 0) out = PutUtf8(out, kReplacementCharacter);
+    text_.Feed(tail, static_cast<std::size_t>(out - tail));
+  }
+  text_.Finish();
+  form_ = Form::kUndecided;
+  headSize_ = 0;
+  oddByte_ = -1;
+  highSurrogate_ = 0;
 }
 
 void ReadListDescriptor(EntrySink& list, int fd) { ReadAll(list, fd, kReadBlockBytes); }

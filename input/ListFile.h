@@ -1,10 +1,21 @@
 #pragma once
 // List files: plain text, one candidate number per line. The reader appends
 // every candidate that passes the number test to the number list, exactly as
-// read (untrimmed), in file order. Used by "Load Numbers From File", by drops
-// and by the command-line analyser.
+// read (untrimmed), in file order. Used by "Load Numbers From File", by drops,
+// the folder walk and the command-line analyser (its PATHs and standard input).
+//
+// What is read: a file's bytes as they are (UTF-8, or any text whose line ends
+// are the bytes CR and LF), except that the very first bytes may be a
+// byte-order mark, as Windows editors and tools write them:
+//   EF BB BF  UTF-8: the mark is skipped, the rest read as it is;
+//   FF FE     UTF-16, little-endian, and
+//   FE FF     UTF-16, big-endian: the rest is decoded to UTF-8 first, then read
+//             by the same rules (the candidate cap counts the decoded bytes).
+// A mark anywhere else is text like any other: it fails the number test of
+// its line.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,7 +62,8 @@ void ReadListDescriptor(EntrySink& list, int fd);
 
 // Splits text at every CR and every LF and appends the candidates that pass
 // the number test. Text may be fed in pieces of any size; a candidate that
-// spans pieces is joined. Finish() ends the last candidate.
+// spans pieces is joined. Finish() ends the last candidate. The text is taken
+// as it is: a byte-order mark is the business of ListFileReader.
 class ListTextReader {
  public:
   explicit ListTextReader(EntrySink& list) : list_(list) {}
@@ -68,4 +80,43 @@ class ListTextReader {
   // it, so a file of a few lines, or a tree of thousands of them, starts no
   // thread at all.
   std::optional<radix::TwoThreads> helper_;
+};
+
+// Reads the bytes of one list file, fed in pieces of any size (the mark is
+// recognised however the first bytes are cut): chooses the form from a
+// byte-order mark at the very start and hands the text, in UTF-8, to a
+// ListTextReader. A file without a mark passes straight through, uncopied.
+// Finish() ends the file; the reader may then read another one.
+//
+// UTF-16 is decoded leniently rather than refused, since a damaged character
+// is no reason to lose a file's numbers: a surrogate without its other half
+// becomes U+FFFD, and so does an odd byte at the very end of the file. Both
+// stay in the line they were found in, so that line fails the number test:
+// a number whose last character was cut off is not read as a shorter one.
+class ListFileReader {
+ public:
+  explicit ListFileReader(EntrySink& list) : text_(list) {}
+  void Feed(const char* data, std::size_t size);
+  void Finish();
+
+ private:
+  enum class Form { kUndecided, kBytes, kUtf16Le, kUtf16Be };
+
+  void Decide();
+  void FeedUtf16(const unsigned char* data, std::size_t size);
+  char* PutUnit(char* out, unsigned unit);
+
+  ListTextReader text_;
+  Form form_ = Form::kUndecided;
+  // The first bytes, while they may still be the start of a mark.
+  char head_[3] = {};
+  std::size_t headSize_ = 0;
+  // UTF-16 only: the first byte of a code unit whose second byte is in the
+  // next piece, and a high surrogate waiting for its low half.
+  int oddByte_ = -1;
+  unsigned highSurrogate_ = 0;
+  // One block of decoded text, reused; as large as the largest block so far
+  // needed, so a small file costs a small buffer.
+  std::unique_ptr<char[]> decoded_;
+  std::size_t decodedRoom_ = 0;
 };

@@ -124,6 +124,50 @@ TEST(FuzzChecks, TheReferenceSplitFollowsEveryLineEnd) {
   }
 }
 
+// The list-file target's reference for what a file's bytes stand for.
+TEST(FuzzChecks, TheReferenceTextFollowsTheByteOrderMark) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string text;
+  };
+  using namespace std::string_literals;
+  const std::vector<Case> cases = {
+      {"no mark", "1\n2\n", "1\n2\n"},
+      {"UTF-8 mark dropped", "\xEF\xBB\xBF" "1\n", "1\n"},
+      {"only the first UTF-8 mark", "\xEF\xBB\xBF\xEF\xBB\xBF" "1", "\xEF\xBB\xBF" "1"},
+      {"part of a mark", "\xEF\xBB" "1", "\xEF\xBB" "1"},
+      {"a mark not at the start", "1\n\xFF\xFE" "2", "1\n\xFF\xFE" "2"},
+      {"little-endian", "\xFF\xFE" "1\0\n\0"s, "1\n"},
+      {"big-endian", "\xFE\xFF\0" "1\0\r"s, "1\r"},
+      {"two and three bytes", "\xFF\xFE\xE9\0\xAC\x20"s, "\xC3\xA9\xE2\x82\xAC"},
+      {"a surrogate pair", "\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
+      {"a high surrogate alone, then a line end", "\xFE\xFF\xD8\x3D\0\n"s, "\xEF\xBF\xBD\n"},
+      {"a low surrogate alone", "\xFF\xFE\x00\xDE" "5\0"s, "\xEF\xBF\xBD" "5"},
+      {"a high surrogate at the end", "\xFF\xFE" "5\0\x3D\xD8"s, "5\xEF\xBF\xBD"},
+      {"an odd last byte", "\xFF\xFE" "5\0" "6"s, "5\xEF\xBF\xBD"},
+      {"a mark alone", "\xFE\xFF", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(fuzzcheck::ReferenceListText(c.bytes), c.text) << c.name;
+}
+
+TEST(FuzzChecks, TheFirstByteChoosesAByteOrderMark) {
+  // Each mark turns up, and its bytes stand for the text as the reference
+  // reads them: Latin-1 bytes widened, ASCII ones unchanged.
+  const std::string text = "1\r\n-2.5\n\xE9\xFF\n";
+  std::vector<std::string> marks;
+  for (std::uint32_t control = 0; control < 256; ++control) {
+    const fuzzcheck::MarkedListInput marked = fuzzcheck::MarkListText(text, control);
+    EXPECT_EQ(fuzzcheck::ReferenceListText(marked.bytes), marked.text) << control;
+    EXPECT_EQ(marked.text.substr(0, 8), text.substr(0, 8)) << control;
+    const std::string mark = marked.bytes.substr(0, marked.bytes[0] == '\xEF' ? 3 : 2);
+    if (std::find(marks.begin(), marks.end(), mark) == marks.end()) marks.push_back(mark);
+  }
+  std::sort(marks.begin(), marks.end());
+  EXPECT_EQ(marks, (std::vector<std::string>{"\xEF\xBB\xBF", "\xFE\xFF", "\xFF\xFE"}));
+  EXPECT_EQ(fuzzcheck::MarkListText(text, 2).text, "1\r\n-2.5\n\xC3\xA9\xC3\xBF\n");
+}
+
 TEST(FuzzChecks, TheFirstByteChoosesSeparatorsAndLineEnds) {
   // Bit 0 of the first byte chooses ',' as the decimal separator.
   EXPECT_EQ(fuzzcheck::MakeListInput("\x01" "1").sep.decimal, ",");

@@ -1,14 +1,20 @@
-// List files: line ends, the number test on untrimmed candidates, what is not
-// a readable list file, bounded memory on enormous lines, and path tidying.
+// List files: line ends, the number test on untrimmed candidates, byte-order
+// marks and UTF-16, what is not a readable list file, bounded memory on
+// enormous lines and files, and path tidying.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <new>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "input/ListFile.h"
@@ -65,7 +71,7 @@ TEST(ListTextReader, SplitsCandidatesAndKeepsThemAsRead) {
       {"skipped lines, untrimmed entry", "5\n\nabc\n 6 \n", {"5", " 6 "}},
       {"blank lines of every kind", "\r\n\n\r\r\n  \n7", {"7"}},
       {"a line is tested whole", "1 2\n3x\n2.5E3\n", {"2.5E3"}},
-      {"byte-order mark fails the first line", "\xEF\xBB\xBF" "7\r\n8\r\n", {"8"}},
+      {"a byte-order mark is text here: it fails its line", "\xEF\xBB\xBF" "7\r\n8\r\n", {"8"}},
       {"empty text", "", {}},
       {"NUL inside a line", std::string("1\0" "2\n3\n", 6), {"3"}},
   };
@@ -315,6 +321,278 @@ TEST(LoadListFile, ABinaryFileYieldsOnlyItsNumberLinesInBoundedMemory) {
   Loaded got = Load(tree.File("binary.bin", text));
   EXPECT_EQ(got.entries, Entries(8, "17"));
   EXPECT_LE(g_largestAllocation.load(), kReadBlockBytes + 64 * 1024);
+}
+
+// ---- Byte-order marks and UTF-16 ----------------------------------------------
+
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
+// UTF-16 code units as bytes in either order; a unit above 0xFFFF in the
+// literal is already a surrogate pair, and a lone surrogate can be written
+// as a unit of its own.
+std::string Utf16Bytes(std::u16string_view units, bool littleEndian) {
+  std::string out;
+  for (char16_t u : units) {
+    const char low = static_cast<char>(u & 0xFF), high = static_cast<char>(u >> 8);
+    out += littleEndian ? low : high;
+    out += littleEndian ? high : low;
+  }
+  return out;
+}
+std::string Le(std::u16string_view units) { return "\xFF\xFE" + Utf16Bytes(units, true); }
+std::string Be(std::u16string_view units) { return "\xFE\xFF" + Utf16Bytes(units, false); }
+
+// The entries of a file's bytes fed to the reader in pieces of `piece` bytes.
+Entries ReadFileBytes(const std::string& bytes, std::size_t piece) {
+  RecordingEntrySink sink;
+  ListFileReader reader(sink);
+  for (std::size_t at = 0; at < bytes.size(); at += piece)
+    reader.Feed(bytes.data() + at, std::min(piece, bytes.size() - at));
+  reader.Finish();
+  return sink.entries;
+}
+
+// Checks that `bytes`, cut into pieces of every size from one byte (as a pipe
+// may deliver a mark) to the whole, read as `expected`.
+void ExpectReadsInAnyPieces(const std::string& bytes, const Entries& expected, const std::string& name) {
+  for (std::size_t piece = 1; piece <= std::max<std::size_t>(bytes.size(), 1); ++piece)
+    ASSERT_EQ(ReadFileBytes(bytes, piece), expected) << name << ", pieces of " << piece;
+}
+
+TEST(ListFileReader, AMarkedFileReadsAsItsTextWithoutTheMark) {
+  struct Body {
+    const char* name;
+    std::string utf8;
+    std::u16string utf16;
+    Entries expected;
+  };
+  const std::vector<Body> bodies = {
+      {"LF", "100\n-2.5\n3E2\n", u"100\n-2.5\n3E2\n", {"100", "-2.5", "3E2"}},
+      {"CR LF", "100\r\n-2.5\r\n\r\n3E2", u"100\r\n-2.5\r\n\r\n3E2", {"100", "-2.5", "3E2"}},
+      {"CR", "100\r-2.5\r3E2\r", u"100\r-2.5\r3E2\r", {"100", "-2.5", "3E2"}},
+      {"non-ASCII characters on skipped lines", "7\r\nna\xC3\xAFve \xE2\x82\xAC 8\r\n\xF0\x9F\x98\x80\n 9 ",
+       u"7\r\nna\u00EFve \u20AC 8\r\n\U0001F600\n 9 ", {"7", " 9 "}},
+  };
+  TempTree tree;
+  for (const Body& body : bodies) {
+    ASSERT_EQ(ReadText(body.utf8), body.expected) << body.name << ": the plain text itself";
+    const std::vector<std::pair<const char*, std::string>> forms = {
+        {"no mark", body.utf8},
+        {"UTF-8 mark", kUtf8Mark + body.utf8},
+        {"UTF-16 LE", Le(body.utf16)},
+        {"UTF-16 BE", Be(body.utf16)},
+    };
+    for (const auto& [form, bytes] : forms) {
+      const std::string name = std::string(body.name) + ", " + form;
+      ExpectReadsInAnyPieces(bytes, body.expected, name);
+      Loaded got = Load(tree.File("list.txt", bytes));
+      EXPECT_EQ(got.entries, body.expected) << name << ", from a file";
+      EXPECT_TRUE(got.messages.empty()) << name;
+    }
+  }
+}
+
+TEST(ListFileReader, EdgesOfMarksAndOfUtf16) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Entries expected;
+  };
+  const std::vector<Case> cases = {
+      {"a UTF-8 mark alone", kUtf8Mark, {}},
+      {"a UTF-16 LE mark alone", Le(u""), {}},
+      {"a UTF-16 BE mark alone", Be(u""), {}},
+      {"a UTF-8 mark, then a blank line", kUtf8Mark + "\n5\n", {"5"}},
+      {"a UTF-16 mark, then a blank line", Le(u"\r\n5"), {"5"}},
+      // Too short to be a mark, or only the start of one: read as it always was.
+      {"part of the UTF-8 mark", "\xEF\xBB" "5\n6", {"6"}},
+      {"one byte of a UTF-16 mark", "\xFF" "5\n6\n", {"6"}},
+      {"a lone first byte of a mark", "\xFE", {}},
+      {"the marks' bytes in another order", "\xBB\xEF\xBF" "5\n6", {"6"}},
+      // Only the very first bytes may be a mark.
+      {"a UTF-8 mark later on", "1\n" + kUtf8Mark + "2\n3", {"1", "3"}},
+      {"a UTF-8 mark twice", kUtf8Mark + kUtf8Mark + "1\n2", {"2"}},
+      {"a UTF-16 mark later on", "1\n\xFF\xFE" "2\n3", {"1", "3"}},
+      {"a UTF-16 file with its mark twice", Le(u"\uFEFF" u"1\n2"), {"2"}},
+      {"the UTF-8 mark in front of UTF-16 text", kUtf8Mark + Le(u"1\n2"), {}},
+      // An odd last byte becomes U+FFFD on the line it ends: never a number of
+      // its own, never glued onto one, and the cut line is not read as a
+      // shorter number.
+      {"UTF-16 LE, an odd byte after the last line end", Le(u"1\n2\n") + "3", {"1", "2"}},
+      {"UTF-16 BE, an odd byte after the last line end", Be(u"1\r\n2\r\n") + "3", {"1", "2"}},
+      {"UTF-16 LE, an odd byte ends the last line", Le(u"1\n2") + "3", {"1"}},
+      {"UTF-16 BE, an odd byte ends the last line", Be(u"1\n2") + "\n", {"1"}},
+      {"UTF-16, a mark and an odd byte", Le(u"") + "7", {}},
+      // A lone surrogate takes nothing with it: the line end after it still
+      // ends the line.
+      {"a high surrogate alone before a line end", Le(u"5\xD83D" u"\n6"), {"6"}},
+      {"a high surrogate alone before a digit", Be(u"5\n\xD83D" u"6\n7"), {"5", "7"}},
+      {"a low surrogate alone", Le(u"\xDE00" u"\n6"), {"6"}},
+      {"a high surrogate at the end of the file", Be(u"5\n6\xD83D"), {"5"}},
+      // A NUL is an ordinary character in UTF-16 as in the plain text.
+      {"a NUL inside a line", Le(std::u16string(u"1\0" u"2\n3", 5)), {"3"}},
+  };
+  for (const Case& c : cases) ExpectReadsInAnyPieces(c.bytes, c.expected, c.name);
+}
+
+// With a non-ASCII group separator the decoded characters reach the entries,
+// so every kind of character, a surrogate pair and a lone surrogate can be
+// seen exactly as decoded, however the bytes are cut.
+TEST(ListFileReader, DecodesUtf16ToUtf8) {
+  SeparatorsGuard guard;
+  struct Case {
+    const char* name;
+    const char* group;
+    std::string bytes;
+    Entries expected;
+  };
+  const std::vector<Case> cases = {
+      {"two bytes in UTF-8", "\xC2\xA0", Le(u"1\u00A0" u"234\r\n"), {"1\xC2\xA0" "234"}},
+      {"three bytes in UTF-8", "\xE2\x80\xAF", Be(u"-1\u202F" u"234.5\n"), {"-1\xE2\x80\xAF" "234.5"}},
+      {"a surrogate pair", "\xF0\x9F\x98\x80", Le(u"1\U0001F600" u"234"), {"1\xF0\x9F\x98\x80" "234"}},
+      {"a surrogate pair, big-endian", "\xF0\x9F\x98\x80", Be(u"1\U0001F600" u"234"), {"1\xF0\x9F\x98\x80" "234"}},
+      {"a lone high surrogate is U+FFFD", "\xEF\xBF\xBD", Le(u"1\xD83D" u"234"), {"1\xEF\xBF\xBD" "234"}},
+      {"a lone low surrogate is U+FFFD", "\xEF\xBF\xBD", Be(u"1\xDE00" u"234"), {"1\xEF\xBF\xBD" "234"}},
+      {"a high surrogate before a high one", "\xEF\xBF\xBD", Le(u"1\xD83D\xD83D" u"234"), {}},
+      {"two high surrogates, then a low one", "\xEF\xBF\xBD", Le(u"1\xD83D\U0001F600" u"2"), {}},
+      {"the character after a lone high surrogate stays", "\xEF\xBF\xBD",
+       Le(u"1\xD83D" u"2\n3\xD83D" u"4"), {"1\xEF\xBF\xBD" "2", "3\xEF\xBF\xBD" "4"}},
+  };
+  for (const Case& c : cases) {
+    numtext::SetUserSeparators({".", c.group});
+    ExpectReadsInAnyPieces(c.bytes, c.expected, c.name);
+  }
+}
+
+TEST(ListFileReader, CapsUtf16CandidatesOnTheirDecodedLength) {
+  SeparatorsGuard guard;
+  numtext::SetUserSeparators({".", "\xE2\x80\xAF"});  // U+202F: one unit, three bytes decoded
+  std::u16string grouped;
+  for (int i = 0; i < 682; ++i) grouped += u"\u202F" u"000";
+  // Zeros: a number of any length, where ones would overflow.
+  const std::u16string atCap = std::u16string(kMaxCandidateBytes - 1, u'0') + u"1";
+  const std::u16string groupedAtCap = u"0000" + grouped;  // 4 + 682 * 6 bytes decoded
+  const std::u16string groupedPastCap = u"00000" + grouped;
+  ASSERT_LT(groupedPastCap.size(), kMaxCandidateBytes);  // the units alone are well within the cap
+  auto utf8 = [](const std::u16string& digits, const char* grouping) {
+    std::string out;
+    for (char16_t u : digits) out += u == u'\u202F' ? std::string(grouping) : std::string(1, static_cast<char>(u));
+    return out;
+  };
+  ASSERT_EQ(utf8(groupedAtCap, "\xE2\x80\xAF").size(), kMaxCandidateBytes);
+  const std::u16string text =
+      atCap + u"\n" + atCap + u"0\n5\n" + groupedAtCap + u"\r\n" + groupedPastCap + u"\r\n6\n" + atCap + u"0";
+  const Entries expected = {utf8(atCap, ""), "5", utf8(groupedAtCap, "\xE2\x80\xAF"), "6"};
+  for (const std::string& bytes : {Le(text), Be(text)}) {
+    for (std::size_t piece : {std::size_t{1}, std::size_t{7}, kMaxCandidateBytes - 1, kMaxCandidateBytes,
+                              kMaxCandidateBytes + 1, bytes.size()})
+      EXPECT_EQ(ReadFileBytes(bytes, piece), expected) << "pieces of " << piece;
+  }
+}
+
+TEST(ReadListDescriptor, FindsAMarkDeliveredAByteAtATime) {
+  const std::vector<std::pair<const char*, std::string>> forms = {
+      {"UTF-8 mark", kUtf8Mark + "100\r\n2\r\n3"},
+      {"UTF-16 LE", Le(u"100\n2\n3\n")},
+      {"UTF-16 BE", Be(u"100\r2\r3")},
+      {"no mark", "100\n2\n3"},
+  };
+  for (const auto& [name, bytes] : forms) {
+    int channel[2];
+    ASSERT_EQ(::pipe(channel), 0);
+    // The writer pauses after each of the first bytes, so each read finds
+    // one byte waiting.
+    std::thread writer([&, fd = channel[1]] {
+      for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (::write(fd, bytes.data() + at, 1) != 1) break;
+        if (at < 6) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      ::close(fd);
+    });
+    RecordingEntrySink sink;
+    ReadListDescriptor(sink, channel[0]);
+    writer.join();
+    ::close(channel[0]);
+    EXPECT_EQ(sink.entries, (Entries{"100", "2", "3"})) << name;
+  }
+}
+
+// Resident memory in kB from /proc/self/status ("VmRSS", "VmHWM").
+long StatusKb(const char* field) {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  const std::string key = std::string(field) + ":";
+  while (std::getline(in, line))
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
+  return -1;
+}
+
+// Starts the peak-RSS count afresh (Linux: "5" into clear_refs).
+bool ResetPeakRss() {
+  std::ofstream out("/proc/self/clear_refs");
+  out << "5";
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+// Counts entries and keeps the first and last, so the sink itself stays small.
+class CountingSink : public EntrySink {
+ public:
+  std::size_t count = 0;
+  std::string first, last;
+  void Append(std::string_view text) override {
+    if (count++ == 0) first = text;
+    last = text;
+  }
+};
+
+TEST(LoadListFile, AFiftyMegabyteUtf16FileIsReadInBoundedMemory) {
+  TempTree tree;
+  const std::string path = tree.Path("utf16.txt");
+  // Lines of odd lengths, one with a surrogate pair, so that read blocks cut
+  // lines and pairs in every way; an 8 MB line in the middle.
+  const std::string lines = Utf16Bytes(u"-12.5\r\n\U0001F600 x\n3\r", true);
+  const std::size_t perBlock = (1 << 20) / lines.size();
+  std::size_t written = 2, blocks = 0;
+  {
+    std::string block;
+    for (std::size_t i = 0; i < perBlock; ++i) block += lines;
+    const std::string longLine = Utf16Bytes(std::u16string(1 << 20, u'7'), true);
+    std::ofstream out(path, std::ios::binary);
+    out << "\xFF\xFE";
+    while (written < (std::size_t{50} << 20)) {
+      if (blocks == 20) {
+        for (int i = 0; i < 4; ++i) out << longLine;
+        out << Utf16Bytes(u"\n", true);
+        written += 4 * longLine.size() + 2;
+      }
+      out << block;
+      written += block.size();
+      ++blocks;
+    }
+    out << Utf16Bytes(u"42", true);
+    ASSERT_TRUE(out.good());
+  }
+  ::malloc_trim(0);  // what writing the file used is not counted as the reader's
+  const bool peakReset = ResetPeakRss();
+  const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
+  g_largestAllocation = 0;
+  CountingSink sink;
+  std::vector<std::string> messages;
+  LoadListFile(sink, path, [&](const std::string& text) { messages.push_back(text); });
+  const long peak = StatusKb("VmHWM");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(sink.count, 2 * blocks * perBlock + 1);
+  EXPECT_EQ(sink.first, "-12.5");
+  EXPECT_EQ(sink.last, "42");
+  // The file read in blocks, never whole: no allocation larger than a read
+  // block, and resident memory grows by a few blocks, not by the file's
+  // 50 MB or its 25 MB decoded.
+  EXPECT_LE(g_largestAllocation.load(), kReadBlockBytes + 64 * 1024);
+  ASSERT_GT(before, 0);
+  EXPECT_LT(peak - before, 16L * 1024) << "peak resident memory grew by " << (peak - before) << " kB";
+  std::printf("50 MB of UTF-16: peak RSS growth %ld kB%s\n", peak - before,
+              peakReset ? "" : " (peak could not be reset)");
 }
 
 }  // namespace

@@ -37,6 +37,22 @@ out=$(analyse "$tmp/first.txt" "$tmp/pipe" "$tmp/second.txt" 2>"$tmp/err"); rc=$
 check "a FIFO is not read" "$expected" "$out"
 check "the FIFO's message" "File not found" "$(cat "$tmp/err")"
 
+# Files saved by Windows editors and tools begin with a byte-order mark.
+count_and_sum() { analyse "$@" | head -n 2; }
+expected_105='The number of entries is: 3
+The sum of the numbers are: 105'
+printf '\xef\xbb\xbf100\n2\n3\n' > "$tmp/utf8-mark.txt"
+printf '\xff\xfe1\x000\x000\x00\r\x00\n\x002\x00\r\x00\n\x003\x00\r\x00\n\x00' > "$tmp/utf16le.txt"
+printf '\xfe\xff\x001\x000\x000\x00\n\x002\x00\n\x003' > "$tmp/utf16be.txt"
+check "a UTF-8 file with a byte-order mark" "$expected_105" "$(count_and_sum "$tmp/utf8-mark.txt")"
+check "a UTF-16 LE file" "$expected_105" "$(count_and_sum "$tmp/utf16le.txt")"
+check "a UTF-16 BE file" "$expected_105" "$(count_and_sum "$tmp/utf16be.txt")"
+check "UTF-16 LE on standard input" "$expected_105" "$(count_and_sum - < "$tmp/utf16le.txt")"
+check "a UTF-8 mark on standard input" "$expected_105" "$(count_and_sum < "$tmp/utf8-mark.txt")"
+printf '100\n\xef\xbb\xbf2\n3\n' > "$tmp/mark-later.txt"
+check "a mark after the start is text" 'The number of entries is: 2
+The sum of the numbers are: 103' "$(count_and_sum "$tmp/mark-later.txt")"
+
 analyse --entries "$tmp/first.txt" "$tmp/second.txt" >/dev/null 2>&1
 check "--entries takes no PATHs" 2 "$?"
 

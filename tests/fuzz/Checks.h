@@ -235,6 +235,57 @@ inline std::vector<std::string> ReferenceEntries(std::string_view text, const Se
   return out;
 }
 
+inline void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+    return;
+  }
+  char bytes[4];
+  int n = 0;
+  if (c < 0x800) {
+    bytes[n++] = static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    bytes[n++] = static_cast<char>(0xE0 | (c >> 12));
+    bytes[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    bytes[n++] = static_cast<char>(0xF0 | (c >> 18));
+    bytes[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    bytes[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  bytes[n++] = static_cast<char>(0x80 | (c & 0x3F));
+  out.append(bytes, static_cast<std::size_t>(n));
+}
+
+// The text a list file's bytes stand for, worked out the plain way, the
+// whole file at once: a UTF-8 byte-order mark at the start is dropped; after
+// a UTF-16 one (FF FE little-endian, FE FF big-endian) the code units become
+// characters, a high and a low surrogate in a row one character, any other
+// surrogate U+FFFD, and an odd last byte U+FFFD too; any other file is its
+// bytes.
+inline std::string ReferenceListText(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+  const bool little = bytes.starts_with("\xFF\xFE");
+  if (!little && !bytes.starts_with("\xFE\xFF")) return std::string(bytes);
+  std::vector<char32_t> units;
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(little ? first + 256u * second : 256u * first + second);
+  }
+  auto high = [](char32_t u) { return u >= 0xD800 && u <= 0xDBFF; };
+  auto low = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+  std::string text;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    if (high(units[i]) && i + 1 < units.size() && low(units[i + 1])) {
+      AppendUtf8(text, 0x10000 + (units[i] - 0xD800) * 0x400 + (units[i + 1] - 0xDC00));
+      ++i;
+    } else {
+      AppendUtf8(text, high(units[i]) || low(units[i]) ? char32_t{0xFFFD} : units[i]);
+    }
+  }
+  if (bytes.size() % 2 == 1) AppendUtf8(text, 0xFFFD);
+  return text;
+}
+
 // Texts at least this long are read in parts, the number test shared with a
 // second thread; a fuzz input is seldom this long by itself.
 inline constexpr std::size_t kLargeListBytes = std::size_t{80} << 10;
@@ -274,6 +325,37 @@ inline ListInput MakeListInput(std::string_view data, bool large = false) {
     }
   }
   return in;
+}
+
+// The same text behind a byte-order mark, as Windows tools write it. The
+// input's first byte, less its separator bit, chooses the mark (modulo
+// three): UTF-8, the text as it is behind it; UTF-16 little-endian or
+// big-endian, each byte of the text widened to one code unit (so read as
+// Latin-1, and an ASCII text stands for itself). `text` is what the bytes
+// stand for, in UTF-8.
+struct MarkedListInput {
+  std::string bytes;
+  std::string text;
+};
+
+inline MarkedListInput MarkListText(std::string_view text, std::uint32_t seed) {
+  MarkedListInput out;
+  const unsigned form = (seed >> 1) % 3;
+  if (form == 0) {
+    out.bytes = "\xEF\xBB\xBF" + std::string(text);
+    out.text = text;
+    return out;
+  }
+  const bool little = form == 1;
+  out.bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+  out.bytes.reserve(2 + 2 * text.size());
+  for (char c : text) {
+    if (little) out.bytes += c;
+    out.bytes += '\0';
+    if (!little) out.bytes += c;
+    AppendUtf8(out.text, static_cast<unsigned char>(c));
+  }
+  return out;
 }
 
 // How much of the text the next Feed gets: mostly a few bytes, sometimes
@@ -324,48 +406,80 @@ inline bool WriteWholeFile(const std::string& path, std::string_view text) {
   return ::close(fd) == 0 && done == text.size();
 }
 
-// For any bytes with any line ends, written to `scratchPath` and read by
-// LoadListFile: nothing is reported and nothing thrown; every entry passes the
-// number test and holds no line end; the entries are exactly the reference
-// split's. Feeding the same text to ListTextReader in random pieces gives the
-// same entries. `large` makes the text large (see MakeListInput).
-inline std::string CheckListFile(std::string_view data, const std::string& scratchPath, bool large = false) {
-  const ListInput in = MakeListInput(data, large);
-  const UserSeparatorsScope scope(in.sep);
-  const std::string where = " for " + Quoted(in.text) + With(in.sep);
-  if (!WriteWholeFile(scratchPath, in.text)) return "cannot write the scratch file " + scratchPath;
-
+// `bytes` written to `scratchPath` and read by LoadListFile: nothing is
+// reported and nothing thrown; every entry passes the number test and holds
+// no line end; the entries are `expected`.
+inline std::string CheckLoadsAs(std::string_view bytes, const std::vector<std::string>& expected,
+                                const std::string& scratchPath, const Separators& sep) {
+  auto where = [&] { return " for " + Quoted(bytes) + With(sep); };
+  if (!WriteWholeFile(scratchPath, bytes)) return "cannot write the scratch file " + scratchPath;
   RecordingSink sink;
   std::string shown;
   try {
     LoadListFile(sink, scratchPath, [&](const std::string& message) { shown += message; });
   } catch (const std::exception& e) {
-    return std::string("LoadListFile threw: ") + e.what() + where;
+    return std::string("LoadListFile threw: ") + e.what() + where();
   } catch (...) {
-    return "LoadListFile threw an exception of unknown type" + where;
+    return "LoadListFile threw an exception of unknown type" + where();
   }
-  if (!shown.empty()) return "LoadListFile showed \"" + shown + "\" for an existing file" + where;
+  if (!shown.empty()) return "LoadListFile showed \"" + shown + "\" for an existing file" + where();
   for (const std::string& entry : sink.entries) {
-    if (entry.find_first_of("\r\n") != std::string::npos) return "an entry holds a line end: " + Quoted(entry) + where;
-    if (!numtext::IsNumeric(entry, in.sep)) return "an entry fails the number test: " + Quoted(entry) + where;
+    if (entry.find_first_of("\r\n") != std::string::npos)
+      return "an entry holds a line end: " + Quoted(entry) + where();
+    if (!numtext::IsNumeric(entry, sep)) return "an entry fails the number test: " + Quoted(entry) + where();
   }
-  const std::vector<std::string> expected = ReferenceEntries(in.text, in.sep);
   if (sink.entries != expected)
-    return "LoadListFile appended " + DescribeEntries(sink.entries) + ", expected " + DescribeEntries(expected) + where;
+    return "LoadListFile appended " + DescribeEntries(sink.entries) + ", expected " + DescribeEntries(expected) + where();
+  return "";
+}
 
+// `bytes` fed to a Reader (ListFileReader or ListTextReader) in random
+// pieces, which `seed` cuts, give `expected`.
+template <class Reader>
+std::string CheckFeedsAs(std::string_view bytes, const std::vector<std::string>& expected, const Separators& sep,
+                         std::uint32_t seed, const char* name) {
   RecordingSink pieces;
-  ListTextReader reader(pieces);
-  Choices choose(in.seed ^ 0xA5u);
-  for (std::size_t at = 0; at < in.text.size();) {
-    const std::size_t length = std::min(in.text.size() - at, PieceLength(choose));
-    reader.Feed(in.text.data() + at, length);
+  Reader reader(pieces);
+  Choices choose(seed);
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t length = std::min(bytes.size() - at, PieceLength(choose));
+    reader.Feed(bytes.data() + at, length);
     at += length;
   }
   reader.Finish();
   if (pieces.entries != expected)
-    return "ListTextReader fed in pieces appended " + DescribeEntries(pieces.entries) + ", expected " +
-           DescribeEntries(expected) + where;
+    return std::string(name) + " fed in pieces appended " + DescribeEntries(pieces.entries) + ", expected " +
+           DescribeEntries(expected) + " for " + Quoted(bytes) + With(sep);
   return "";
+}
+
+// For any bytes with any line ends (see MakeListInput; `large` makes the
+// text large): read as a list file, they give the reference split of the
+// text they stand for (ReferenceListText: the same bytes, unless they begin
+// with a byte-order mark). Fed in random pieces to ListTextReader, which
+// takes text as it is, they give the reference split of the bytes
+// themselves (checked when the two differ: otherwise the list file's reader
+// hands the pieces on as they are). And the text behind a byte-order mark
+// (MarkListText) reads as that text does without one.
+inline std::string CheckListFile(std::string_view data, const std::string& scratchPath, bool large = false) {
+  const ListInput in = MakeListInput(data, large);
+  const UserSeparatorsScope scope(in.sep);
+  const std::string text = ReferenceListText(in.text);
+  const std::vector<std::string> expected = ReferenceEntries(text, in.sep);
+  std::string broken = CheckLoadsAs(in.text, expected, scratchPath, in.sep);
+  if (broken.empty())
+    broken = CheckFeedsAs<ListFileReader>(in.text, expected, in.sep, in.seed ^ 0x5Au, "ListFileReader");
+  if (broken.empty() && text != in.text)
+    broken = CheckFeedsAs<ListTextReader>(in.text, ReferenceEntries(in.text, in.sep), in.sep, in.seed ^ 0xA5u,
+                                          "ListTextReader");
+  if (!broken.empty()) return broken;
+
+  const MarkedListInput marked = MarkListText(in.text, in.seed);
+  const std::vector<std::string> markedExpected = ReferenceEntries(marked.text, in.sep);
+  broken = CheckLoadsAs(marked.bytes, markedExpected, scratchPath, in.sep);
+  if (broken.empty())
+    broken = CheckFeedsAs<ListFileReader>(marked.bytes, markedExpected, in.sep, in.seed ^ 0x5Au, "ListFileReader");
+  return broken;
 }
 
 // ------------------------------------------------------------- the round trip
