@@ -13,6 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/EndProgram.h"
 #include "app/Form1.h"
+#include "platform/OneSizeWindow.h"
 #include "stats/NumberText.h"
 
 namespace {
@@ -20,6 +21,21 @@ namespace {
 std::string CurrentFolder() {
   std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
   return cwd ? std::string(cwd.get()) : std::string();
+}
+
+// Where an X display is at hand (on a Wayland desktop too, through XWayland),
+// the window runs through X, where everything behaves as designed: the window
+// is centred, boxes open over it, the pointer's screen position is known.
+// Wayland itself is the fallback. A platform the user chose is respected.
+bool PlatformChosen(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--") break;
+    if (a == "-platform" || a == "--platform" || a.starts_with("-platform=") || a.starts_with("--platform="))
+      return true;
+  }
+  return false;
 }
 
 int PrintAndExit(const std::string& text) {
@@ -40,7 +56,12 @@ int main(int argc, char** argv) {
       break;
   }
 
+  const bool preferX = !PlatformChosen(argc, argv) && !qEnvironmentVariableIsEmpty("DISPLAY");
+  if (preferX) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   QApplication app(argc, argv);  // takes Qt's own options out of argv
+  // Programs started from here (the spreadsheet) choose for themselves.
+  if (preferX) qunsetenv("QT_QPA_PLATFORM");
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) KeepFixedSizeWindowsInShape(app);
   QGuiApplication::setDesktopFileName(QStringLiteral(TALLOWMERE_APP_ID));
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), CurrentFolder());
   if (line.action == CommandLine::Action::Usage) {

@@ -15,6 +15,7 @@ packages=(
   xvfb xdotool xclip imagemagick x11-utils
   datamash
   desktop-file-utils appstream man-db dpkg-dev python3
+  qt6-wayland weston wl-clipboard qt6-gtk-platformtheme
   clang libclang-rt-14-dev
 )
 

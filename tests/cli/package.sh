@@ -28,7 +28,7 @@ check "Package" "tallowmere" "$(field Package)"
 check "Version" "1.0.0" "$(field Version)"
 check "Architecture" "amd64" "$(field Architecture)"
 check "Section" "math" "$(field Section)"
-check "Recommends" "libreoffice-calc" "$(field Recommends)"
+check "Recommends" "libreoffice-calc, qt6-wayland" "$(field Recommends)"
 check "Maintainer set" 1 "$(field Maintainer | grep -cE '^.+ <.+@.+>$')"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
