@@ -12,6 +12,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,11 +20,14 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
 
+#include "app/DropProgress.h"
 #include "app/ErrorReport.h"
+#include "app/FormControls.h"
 #include "app/SettingsStore.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
@@ -34,6 +38,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
+#include "platform/PointerPosition.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
 #include "stats/Statistics.h"
@@ -63,8 +68,16 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   widget->setBackgroundRole(QPalette::Window);
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, colour);
+  // The text colour goes with the background: a theme's light window text
+  // would vanish on the designed white.
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    if (ContrastRatio(palette.color(group, QPalette::WindowText), colour) < kReadableContrast)
+      palette.setColor(group, QPalette::WindowText, TextColourOn(colour));
+  }
   widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
+  // On a frame the style may tint the panel: a control there shows the panel
+  // through, rather than a patch of its own colour.
+  widget->setAutoFillBackground(!qobject_cast<QGroupBox*>(widget->parentWidget()));
 }
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
@@ -86,7 +99,7 @@ QIcon ApplicationIcon() {
 // rather than a tree view: it keeps no bookkeeping per row, so a list of ten
 // million entries costs little beyond their texts (a tree view spends about
 // 40 bytes on every row).
-void SetUpReportList(QTableView* view, QAbstractItemModel* model) {
+void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip) {
   view->setModel(model);
   view->setFont(DesignFont(9));
   view->setShowGrid(false);
@@ -109,7 +122,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model) {
   columns->setHighlightSections(false);
   columns->setSectionsClickable(false);
   columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  view->setToolTip(QString::fromLatin1(kListToolTip));
+  view->setToolTip(QString::fromLatin1(toolTip));
   view->viewport()->setMouseTracking(true);
   view->viewport()->setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -121,22 +134,23 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       programFolder_(programFolder),
       pointer_(this),
-      screenPointer_([] { return QCursor::pos(); }) {
+      screenPointer_([this] { return PointerOnScreen(this, pointerInWindow_); }) {
   SetDialogMainWindow(this);
   BuildControls();
+  // Over the number list, outside the designed layout and the tab order.
+  drops_ = new DropProgress(ListView1, this);
   ConnectHandlers();
   Form_Load();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
+  if (QScreen* screen = QGuiApplication::primaryScreen()) move(CentredPlace(size(), screen->availableGeometry()));
   ListView1->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() {
-  // Children die after this body; no focus notification may reach a
-  // half-destroyed window.
+  // Children die after this body; no focus notification, and no signal of a
+  // control losing the focus as its siblings go, may reach a half-destroyed
+  // window.
   QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -155,14 +169,17 @@ QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width
 void Form1::BuildControls() {
   setFixedSize(Twips(8040), Twips(9570));
   setFont(DesignFont(9));
+  // Every control inherits colours that read on the designed white, also
+  // under a dark desktop theme.
+  setPalette(ReadablePalette(QApplication::palette()));
   SetBackground(this, Qt::white);
   setMouseTracking(true);
 
   numbers_ = new NumberListModel(this);
   results_ = new QStandardItemModel(this);
 
-  ListView1 = new QTableView(this);
-  SetUpReportList(ListView1, numbers_);
+  ListView1 = new ReportListView(this);
+  SetUpReportList(ListView1, numbers_, kListToolTip);
   ListView1->setAcceptDrops(true);
   ListView1->viewport()->setAcceptDrops(true);
   Place(ListView1, 120, 90, 7800, 1815);
@@ -172,7 +189,8 @@ void Form1::BuildControls() {
   PushButton1 = MakeButton("Clear List", 120, 2520, 3840, 405);
   PushButton2 = MakeButton("Load Sample/Example Numbers", 4080, 2520, 3840, 405);
 
-  Frame1 = new QGroupBox(QStringLiteral("Method"), this);
+  auto* const frame1 = new DesignFrame(QStringLiteral("Method"), this);
+  Frame1 = frame1;
   Place(Frame1, 120, 3000, 3840, 1065);
   Option1 = new QRadioButton(QStringLiteral("Sample"), Frame1);
   Place(Option1, 240, 300, 1305, 240);
@@ -180,7 +198,8 @@ void Form1::BuildControls() {
   Option2 = new QRadioButton(QStringLiteral("Population"), Frame1);
   Place(Option2, 240, 650, 1665, 225);
 
-  Frame2 = new QGroupBox(QStringLiteral("Decimal Options"), this);
+  auto* const frame2 = new DesignFrame(QStringLiteral("Decimal Options"), this);
+  Frame2 = frame2;
   Place(Frame2, 4080, 3000, 3840, 1065);
   Label1 = new QLabel(QStringLiteral("Decimal places:"), Frame2);
   Place(Label1, 240, 300, 1485, 255);
@@ -195,6 +214,9 @@ void Form1::BuildControls() {
   Place(Combo1, 1680, 255, 975, 345);
   Check1 = new QCheckBox(QStringLiteral("Show all decimals"), Frame2);
   Place(Check1, 240, 700, 1875, 225);
+  // Both borders level, above the highest control in either frame.
+  for (DesignFrame* frame : {frame1, frame2})
+    frame->SetBorderAbove(std::min({Option1->y(), Option2->y(), Label1->y(), Combo1->y(), Check1->y()}));
 
   for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Frame2}) {
     w->setMouseTracking(true);
@@ -205,14 +227,30 @@ void Form1::BuildControls() {
 
   PushButton7 = MakeButton("Start Analysis", 120, 4185, 7800, 405);
 
-  ListView2 = new QTableView(this);
-  SetUpReportList(ListView2, results_);
+  ListView2 = new ReportListView(this);
+  SetUpReportList(ListView2, results_, kResultsListToolTip);
   Place(ListView2, 120, 4710, 7800, 3735);
 
   PushButton4 = MakeButton("Save Results As Text File", 120, 8550, 3840, 405);
   PushButton13 = MakeButton("Save Results As Excel File", 4080, 8550, 3840, 405);
   PushButton5 = MakeButton("Copy Results To Clipboard", 120, 9060, 3840, 405);
   PushButton8 = MakeButton("Clear List", 4080, 9060, 3840, 405);
+
+  // What assistive technology announces: the lists and the two "Clear List"
+  // buttons by what they hold or clear, the drop-down by its label; the other
+  // controls by their captions.
+  ListView1->setAccessibleName(QStringLiteral("Number list"));
+  ListView1->setAccessibleDescription(
+      QStringLiteral("The numbers to analyse. Delete or a double-click removes the selected number; files "
+                     "dropped here add theirs."));
+  ListView2->setAccessibleName(QStringLiteral("Results list"));
+  ListView2->setAccessibleDescription(QString::fromLatin1(kResultsListToolTip));
+  PushButton1->setAccessibleName(QStringLiteral("Clear number list"));
+  PushButton8->setAccessibleName(QStringLiteral("Clear results list"));
+  Label1->setBuddy(Combo1);
+  Combo1->setAccessibleName(QStringLiteral("Decimal places"));
+  Combo1->setAccessibleDescription(
+      QStringLiteral("Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number."));
 
   // The designed tab order; the frames and the label take no focus.
   QWidget* const order[] = {ListView1, PushButton3, PushButton6, PushButton7, PushButton1,
@@ -236,7 +274,8 @@ void Form1::ConnectHandlers() {
       {PushButton13, &Form1::PushButton13_Click},
   };
   // Watched only once every control exists: the filter looks at all of them.
-  for (QObject* watched : std::initializer_list<QObject*>{ListView1->viewport(), ListView2->viewport(), Frame1, Frame2})
+  for (QObject* watched : std::initializer_list<QObject*>{ListView1->viewport(), ListView2->viewport(), Frame1, Frame2,
+                                                         ListView1, ListView2, Combo1})
     watched->installEventFilter(this);
   for (const auto& b : buttons) {
     b.button->installEventFilter(this);
@@ -478,6 +517,33 @@ void Form1::Combo1_LostFocus() {
   Combo1->setFocus(Qt::OtherFocusReason);
 }
 
+bool Form1::Combo1_KeyDown(const QKeyEvent& key) {
+  int step = 0;
+  switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+      step = -1;
+      break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+      step = 1;
+      break;
+    default:
+      return false;
+  }
+  // Alt+Down opens the list and Ctrl+arrows belong to the text, as before.
+  if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+  // The drop-down's own stepping goes from the item last picked, which a
+  // typed or restored text is not.
+  const int item = SteppedItem(*Combo1, step);
+  const QString before = Combo1->currentText();
+  if (Combo1->currentIndex() != item) Combo1->setCurrentIndex(item);
+  SetCombo1Text(Combo1->itemText(item));
+  // A step is a pick from the list.
+  if (Combo1->currentText() != before) Combo1_Click();
+  return true;
+}
+
 // ---------------------------------------------------------------------------
 // The number list's mouse behaviour.
 
@@ -521,6 +587,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) ListView2_MouseMove();
     return false;
   }
+  if (type == QEvent::KeyPress) {
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (watched == ListView1) return ListView1_KeyDown(key);
+    if (watched == ListView2) return ListView2_KeyDown(key);
+    if (watched == Combo1) return Combo1_KeyDown(key);
+    // Enter on a focused button presses it, as Space does.
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+        (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      if (!key.isAutoRepeat()) button->animateClick();
+      return true;
+    }
+    return false;
+  }
   if (type != QEvent::MouseMove) return false;
   auto* move = static_cast<QMouseEvent*>(event);
   if (watched == Frame1 || watched == Frame2) {
@@ -553,6 +633,7 @@ void Form1::ListView1_ItemClick(const QModelIndex&) {
 }
 
 void Form1::ListView1_MouseMove(QPoint position) {
+  pointerInWindow_ = ListView1->viewport()->mapTo(this, position);
   ShowHoverDefault();
   if (!buttonDown_) return;
   QModelIndex under;
@@ -590,6 +671,32 @@ void Form1::ListView1_DblClick() {
   numbers_->Remove(static_cast<std::size_t>(selected.first().row()));
 }
 
+bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
+  if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  const std::size_t before = numbers_->Count();
+  ListView1_DblClick();
+  if (numbers_->Count() == before || numbers_->Count() == 0) return true;
+  // The next entry takes the removed one's place in the selection (the new
+  // last one after the last), so Delete can go on.
+  const int row = std::min(selected.first().row(), static_cast<int>(numbers_->Count()) - 1);
+  const QModelIndex next = numbers_->index(row);
+  ListView1->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(next);
+  return true;
+}
+
+bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
+  if (key.key() != Qt::Key_A) return false;
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  Qt::CheckState state;
+  if (modifiers == Qt::ControlModifier) state = Qt::Checked;
+  else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) state = Qt::Unchecked;
+  else return false;
+  for (int row = 0; row < results_->rowCount(); ++row) results_->item(row)->setCheckState(state);
+  return true;
+}
+
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
   if (OffersLocalFiles(event->mimeData())) event->acceptProposedAction();
   else event->ignore();
@@ -608,10 +715,18 @@ void Form1::ListView1_Drop(QDropEvent* event) {
 }
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
-  const DropContext context{*numbers_, *this,
-                            [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
-                            MakeEventPump()};
-  ReadDroppedPaths(std::move(paths), context);
+  DropProgress::Drop drop(*drops_);
+  const DropContext context{
+      .entries = *numbers_,
+      .errors = *this,
+      .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
+      .letEventsRun = drop.LetEventsRun(),
+      .progress = drop.Progress(),
+      .shouldStop = drop.ShouldStop()};
+  const DropState end = ReadDroppedPaths(std::move(paths), context);
+  // The strip goes first: the notice is about a drop that has ended.
+  drop.End();
+  if (end.stopped) CurrentDialogs().Message(DropStoppedNotice(end));
 }
 
 void Form1::OpenPaths(std::vector<std::string> paths) {

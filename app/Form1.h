@@ -23,12 +23,14 @@ class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
+class DropProgress;
 class NumberListModel;
 
 inline constexpr const char* kProductName = "Tallowmere";
@@ -38,6 +40,9 @@ inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Fo
 inline constexpr const char* kListToolTip =
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
     "reveal full names.";
+inline constexpr const char* kResultsListToolTip =
+    "Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. "
+    "Move | line to right to read long lines.";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;
 inline constexpr int kScrollDownAboveY = 364;
@@ -83,6 +88,8 @@ class Form1 final : public QWidget, public AnalysisHost {
 
   // --- What the controls hold.
   NumberListModel& NumberList() { return *numbers_; }
+  // Drops running on the number list: their progress strip and their stop.
+  DropProgress& Drops() { return *drops_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
 
@@ -132,6 +139,9 @@ class Form1 final : public QWidget, public AnalysisHost {
   void Combo1_Change();
   void Combo1_Click();
   void Combo1_LostFocus();
+  // Up and Down step through 1 to 10 from whatever the drop-down shows; true
+  // when the key was used.
+  bool Combo1_KeyDown(const QKeyEvent& key);
 
   // --- The number list's own mouse behaviour.
   void ListView1_MouseDown();
@@ -139,6 +149,10 @@ class Form1 final : public QWidget, public AnalysisHost {
   void ListView1_MouseMove(QPoint position);
   void ListView1_MouseUp();
   void ListView1_DblClick();
+  // Keys on the lists (true when used): Delete removes the selected number as
+  // a double-click does; Ctrl+A and Ctrl+Shift+A tick and untick every result.
+  bool ListView1_KeyDown(const QKeyEvent& key);
+  bool ListView2_KeyDown(const QKeyEvent& key);
   // Files dropped on the number list: the loaders hook in here.
   void ListView1_DragEnter(QDragEnterEvent* event);
   void ListView1_DragMove(QDragMoveEvent* event);
@@ -188,12 +202,14 @@ class Form1 final : public QWidget, public AnalysisHost {
   ProgramFolder programFolder_;
   WindowPointer pointer_;
   NumberListModel* numbers_ = nullptr;
+  DropProgress* drops_ = nullptr;
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
 
   bool buttonDown_ = false;
   QPersistentModelIndex movedEntry_;
   std::function<QPoint()> screenPointer_;
+  QPoint pointerInWindow_;  // at the last move over the number list
 
   std::function<void()> endProgram_;
   bool ended_ = false;

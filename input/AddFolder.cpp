@@ -26,6 +26,8 @@ void LetEventsRun(const WalkContext& ctx) {
   if (ctx.letEventsRun) ctx.letEventsRun();
 }
 
+bool Stopping(const WalkContext& ctx) { return ctx.shouldStop && ctx.shouldStop(); }
+
 }  // namespace
 
 bool IsFolder(const std::string& path, fsys::FileSystem& fs) noexcept {
@@ -107,6 +109,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
   std::vector<std::string> found;
 
   for (std::size_t i = 0; i < folders.size(); ++i) {
+    if (Stopping(ctx)) return;
     // A copy: the given list may lose this very entry below.
     std::string folder;
     trap.Step(106, [&] { folder = folders[i]; });
@@ -129,6 +132,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
 
     if (opened) {
       trap.Step(114, [&] { LetEventsRun(ctx); });
+      if (Stopping(ctx)) return;
       if (trap.Test(116, [&] { return !opened->isRoot && IsSystemFolder(opened->attributes); })) continue;
 
       // The listing has handling of its own: a folder the user may not list,
@@ -146,6 +150,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
       });
       for (const std::string& name : names) {
         trap.Step(120, [&] { LetEventsRun(ctx); });
+        if (Stopping(ctx)) return;
         std::string_view subName;
         trap.Step(122, [&] { subName = name; });
         if (trap.Test(124, [&] { return subName.size() >= fsys::kMaxPath; })) continue;
@@ -159,6 +164,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
           path += '/';
         });
         trap.Step(134, [&] { found.push_back(std::move(path)); });
+        if (ctx.folderFound) ctx.folderFound();
       }  // 136
     } else if (!unlistable) {
       continue;  // opening failed for another reason, reported at 112
@@ -178,10 +184,12 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
   }  // 148
 
   if (recurse && !found.empty()) trap.Step(150, [&] { GetSubDirectories2016(found, true, ctx); });
+  if (Stopping(ctx)) return;
 
   for (const std::string& sub : found) {  // 152
     if (!trap.Test(154, [&] { return IsFolder(sub, fs); })) continue;
     trap.Step(156, [&] { LetEventsRun(ctx); });
+    if (Stopping(ctx)) return;
     if (trap.Test(158, [&] { return fs.IsRoot(sub) || !IsSystemFolder(fs.Attributes(sub)); }))
       trap.Step(160, [&] { folders.push_back(sub); });
   }

@@ -22,6 +22,11 @@ struct WalkContext {
   // Lets pending window events run; may be empty. Other commands (a further
   // drop, clearing the number list) may run inside it.
   std::function<void()> letEventsRun;
+  // Told of every sub-folder the walk queues; may be empty.
+  std::function<void()> folderFound = {};
+  // Asked after window events ran and before each folder: true ends the walk
+  // at once, leaving the folder list incomplete. May be empty.
+  std::function<bool()> shouldStop = {};
 };
 
 // Extends `folders` in place: on return it holds the folders it was given,
@@ -30,7 +35,8 @@ struct WalkContext {
 // `recurse`; without it, only the next level). A symbolic link to a folder met
 // inside the tree is not followed. Other failures are reported to
 // ctx.errors with kFolderWalkLocation and the step's label, and the walk goes
-// on.
+// on. A walk ended by ctx.shouldStop lists nothing more and leaves `folders`
+// partly extended.
 void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkContext& ctx);
 
 // True when the path's attributes can be read and include the directory bit

@@ -10,7 +10,7 @@ constexpr unsigned kHiddenWritableFile = fsys::kHidden | fsys::kArchive;
 
 }  // namespace
 
-void ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx) {
+DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx) {
   namespace L = drop_label;
   fsys::FileSystem& fs = ctx.fileSystem;
   FlushingErrorSink errors(ctx.entries, ctx.errors);
@@ -19,38 +19,100 @@ void ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx) {
     ctx.entries.Flush();
     if (ctx.showMessage) ctx.showMessage(text);
   };
-  WalkContext walk{fs, errors, [&ctx] {
-                     ctx.entries.Flush();
-                     if (ctx.letEventsRun) ctx.letEventsRun();
-                   }};
+  DropState state;
+  auto tell = [&] {
+    if (ctx.progress) ctx.progress(state);
+  };
+  auto letEventsRun = [&ctx] {
+    ctx.entries.Flush();
+    if (ctx.letEventsRun) ctx.letEventsRun();
+  };
+  // Once asked, the drop stays stopped: the answer is not asked for again.
+  auto askedToStop = [&] {
+    if (!state.stopped && ctx.shouldStop && ctx.shouldStop()) state.stopped = true;
+    return state.stopped;
+  };
+  // Between two files or two folders: a stop the user asked for while events
+  // ran is seen before anything more is read.
+  auto pause = [&] {
+    letEventsRun();
+    return askedToStop();
+  };
+  WalkContext walk{fs, errors, letEventsRun,
+                   [&] {
+                     ++state.folders;
+                     tell();
+                   },
+                   askedToStop};
 
+  // The files of a dropped folder are collected before any is read, so the
+  // reading can say how many there are; the listing and the file tests are
+  // the same as when each folder was listed right before its files were read.
+  auto readFolder = [&](const std::string& item) {
+    state.phase = DropPhase::kCollectingFolders;
+    std::vector<std::string> folders;
+    trap.Step(L::kNewFolderList, [&] { folders.push_back(item + "/"); });
+    const std::size_t before = state.folders;
+    ++state.folders;
+    tell();
+    trap.Step(L::kWalk, [&] { GetSubDirectories2016(folders, true, walk); });
+    if (state.stopped) return;
+    // What the walk kept: folders it could not list, or left alone, are gone.
+    state.folders = before + folders.size();
+    state.phase = DropPhase::kCollectingFiles;
+    tell();
+
+    std::vector<std::string> files;
+    for (const std::string& entry : folders) {
+      if (pause()) return;
+      std::string folder;
+      trap.Step(L::kFolderPath, [&] { folder = entry.substr(0, entry.size() - 1); });
+      std::vector<std::string> names;
+      trap.Step(L::kListFiles, [&] { names = GetFilesInFolder(folder, "*.*", fs); });
+      for (const std::string& name : names) {
+        if (pause()) return;
+        if (trap.Test(L::kTildeTest, [&] { return !name.empty() && name.front() == '~'; })) continue;
+        std::string path;
+        trap.Step(L::kComposePath, [&] { path = folder + "/" + name; });
+        if (trap.Test(L::kFileTest, [&] {
+              return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile;
+            }))
+          continue;
+        std::string tidied;
+        trap.Step(L::kTidyPath, [&] { tidied = FixPathSlashes(path); });
+        files.push_back(std::move(tidied));
+        ++state.filesFound;
+        tell();
+      }
+    }
+
+    state.phase = DropPhase::kReadingFiles;
+    tell();
+    for (const std::string& file : files) {
+      if (pause()) return;
+      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, showMessage); });
+      ++state.filesRead;
+      tell();
+    }
+  };
+
+  // Events run between items, never before the first nor after the last: a
+  // drop that read everything cannot end up stopped.
   for (const std::string& item : paths) {
+    if (&item != &paths.front() && pause()) break;
     if (trap.Test(L::kFolderTest,
                   [&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
-      std::vector<std::string> folders;
-      trap.Step(L::kNewFolderList, [&] { folders.push_back(item + "/"); });
-      trap.Step(L::kWalk, [&] { GetSubDirectories2016(folders, true, walk); });
-      for (const std::string& entry : folders) {
-        std::string folder;
-        trap.Step(L::kFolderPath, [&] { folder = entry.substr(0, entry.size() - 1); });
-        std::vector<std::string> names;
-        trap.Step(L::kListFiles, [&] { names = GetFilesInFolder(folder, "*.*", fs); });
-        for (const std::string& name : names) {
-          if (trap.Test(L::kTildeTest, [&] { return !name.empty() && name.front() == '~'; })) continue;
-          std::string path;
-          trap.Step(L::kComposePath, [&] { path = folder + "/" + name; });
-          if (trap.Test(L::kFileTest, [&] {
-                return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile;
-              }))
-            continue;
-          std::string tidied;
-          trap.Step(L::kTidyPath, [&] { tidied = FixPathSlashes(path); });
-          trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, tidied, showMessage); });
-        }
-      }
+      readFolder(item);
     } else {
+      state.phase = DropPhase::kReadingFiles;
+      ++state.filesFound;
+      tell();
       trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, showMessage); });
+      ++state.filesRead;
+      tell();
     }
+    if (state.stopped) break;
   }
   trap.Step(L::kFinish, [&] { ctx.entries.Flush(); });
+  return state;
 }

@@ -2,7 +2,10 @@
 // Reading what was dropped on the number list: each dropped file is read as a
 // list file; each dropped folder is walked breadth-first and its qualifying
 // files are read folder by folder. The window's drop handler, and the
-// command-line analyser for its PATH arguments, call ReadDroppedPaths.
+// command-line analyser for its PATH arguments, call ReadDroppedPaths; the
+// window also follows a drop's progress and may stop it, the analyser does
+// neither.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,6 +36,20 @@ inline constexpr int kReadDropped = 120;    // LoadListFile on a dropped path
 inline constexpr int kFinish = 122;         // making the appended entries visible
 }  // namespace drop_label
 
+// Where a drop is. A dropped folder is walked first (its folders are
+// collected), then its folders are listed (their files are collected), then
+// the collected files are read; a dropped file is read when its turn comes.
+enum class DropPhase { kCollectingFolders, kCollectingFiles, kReadingFiles };
+
+// How far a drop has come; the counts run over the whole drop, all its items.
+struct DropState {
+  DropPhase phase = DropPhase::kCollectingFolders;
+  std::size_t folders = 0;     // folders collected so far, dropped ones included
+  std::size_t filesFound = 0;  // files collected to be read, dropped files included once reached
+  std::size_t filesRead = 0;   // files handed to the reader (read, or found missing)
+  bool stopped = false;        // shouldStop ended the drop early
+};
+
 // What a drop works with; held by reference, so everything must outlive the
 // call. Nothing of one drop is kept anywhere else, so a further drop, or the
 // list being cleared, inside letEventsRun does not disturb this one.
@@ -42,9 +59,15 @@ struct DropContext {
   ShowMessageFn showMessage;          // "File not found"
   std::function<void()> letEventsRun;  // may be empty
   fsys::FileSystem& fileSystem = fsys::RealFileSystem();
+  // Told of every step forward (a folder or file collected, a file read);
+  // called often, so it must be cheap. May be empty.
+  std::function<void(const DropState&)> progress = {};
+  // Asked between files and between folders, right after window events ran:
+  // true ends the drop there, keeping what was read. May be empty.
+  std::function<bool()> shouldStop = {};
 };
 
 // Handles one drop: `paths` are the dropped local paths in the order the
 // desktop gave them. The entries appended are flushed before every message,
-// error report and event run, and at the end.
-void ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx);
+// error report and event run, and at the end. Returns where the drop ended.
+DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx);

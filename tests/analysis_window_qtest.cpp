@@ -1,8 +1,11 @@
 // "Start Analysis" in the window: the results list after runs with the
-// worked examples, set up through the controls a user would use.
+// worked examples, set up through the controls a user would use; a whole run
+// from the keyboard alone.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTableView>
 #include <QRadioButton>
 
 #include "tests/support/WindowTestKit.h"
@@ -135,6 +138,74 @@ TEST_F(WindowTest, SampleNumbersThenAnalysisFromTheButtons) {
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
   f.PushButton7->click();
   EXPECT_EQ(ResultRows().first(), "The number of entries is: 7");
+}
+
+// Tab, arrows, Space and Enter only: numbers in, analysis, ticks, a text
+// file and the clipboard.
+TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
+  Form1& f = OpenShown();
+  const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+  const auto ticked = [&f] {
+    std::vector<int> rows;
+    for (int r = 0; r < f.ResultsModel()->rowCount(); ++r)
+      if (f.ResultsModel()->item(r)->checkState() == Qt::Checked) rows.push_back(r);
+    return rows;
+  };
+  ASSERT_EQ(QApplication::focusWidget(), f.ListView1);
+  press(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.PushButton3);
+  dialogs_.QueueInput("2, 4, 4, 5");
+  press(Qt::Key_Return);  // Enter presses the focused button, as Space does
+  ASSERT_TRUE(QTest::qWaitFor([&] { return f.NumberList().Count() == 4; }, 2000));
+  EXPECT_EQ(dialogs_.Prompts().size(), 1);
+
+  press(Qt::Key_Tab);
+  press(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.PushButton7);
+  press(Qt::Key_Space);
+  ASSERT_EQ(ResultRows().size(), 12);
+
+  // On through "Clear List" and the selected method to the results.
+  for (QWidget* next : {static_cast<QWidget*>(f.PushButton1), static_cast<QWidget*>(f.Option1),
+                        static_cast<QWidget*>(f.ListView2)}) {
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+  }
+  EXPECT_EQ(f.NumberList().Count(), 4u);  // passing "Clear List" cleared nothing
+  // Coming in, the first row is the current one.
+  press(Qt::Key_Space);
+  press(Qt::Key_Down);
+  press(Qt::Key_Space);
+  EXPECT_EQ(ticked(), (std::vector<int>{0, 1}));
+  press(Qt::Key_Space);  // again: unticks the current row
+  EXPECT_EQ(ticked(), (std::vector<int>{0}));
+  press(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(ticked().size(), 12u);
+  press(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(ticked().empty());
+  press(Qt::Key_A, Qt::ControlModifier);
+
+  QTemporaryDir out;
+  const QString path = out.filePath("results.txt");
+  press(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.PushButton4);
+  dialogs_.QueueSaveFile(path);
+  press(Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(path).size() > 0; }, 2000));
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll().count("\r\n"), 13);  // the header and twelve rows
+
+  for (int i = 0; i < 5; ++i) press(Qt::Key_Tab);  // by the Excel button, the options and the sample button
+  ASSERT_EQ(QApplication::focusWidget(), f.PushButton5);
+  QGuiApplication::clipboard()->clear();
+  press(Qt::Key_Space);
+  const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
+  EXPECT_EQ(lines, ResultRows());
+  EXPECT_EQ(dialogs_.Messages().size(), 1);
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
 
 }  // namespace

@@ -226,4 +226,111 @@ TEST(ReadDroppedPaths, FlushesBeforeAMessageIsShown) {
   EXPECT_EQ(sink.entries, (Texts{"1", "2"}));
 }
 
+// The progress hook's view of a drop, one line per state it was told of
+// (repeats left out).
+std::string Traced(const DropState& s) {
+  switch (s.phase) {
+    case DropPhase::kCollectingFolders:
+      return "folders " + std::to_string(s.folders);
+    case DropPhase::kCollectingFiles:
+      return "files " + std::to_string(s.filesFound);
+    case DropPhase::kReadingFiles:
+      return "read " + std::to_string(s.filesRead) + " of " + std::to_string(s.filesFound);
+  }
+  return "?";
+}
+
+TEST(ReadDroppedPaths, ReportsCollectingThenReadingWithTheirCounts) {
+  TempTree tree;
+  const std::string a = tree.Folder("A");
+  tree.File("A/a.txt", "1\n");
+  tree.File("A/~skip.txt", "9\n");  // never collected
+  tree.File("A/B/b.txt", "2\n");
+  tree.File("A/B/b2.txt", "3\n");
+  tree.File("A/C/D/d.txt", "4\n");  // C holds no file
+  const std::string single = tree.File("single.txt", "5\n");
+  RecordingEntrySink sink;
+  RecordingErrorSink errors;
+  Texts trace;
+  DropContext ctx{sink, errors, {}, {}, fsys::RealFileSystem(), [&](const DropState& s) {
+                    if (trace.empty() || trace.back() != Traced(s)) trace.push_back(Traced(s));
+                  }};
+  const DropState end = ReadDroppedPaths({a, single}, ctx);
+  EXPECT_EQ(trace, (Texts{"folders 1", "folders 2", "folders 3", "folders 4",  // A, then B and C, then D
+                          "files 0", "files 1", "files 2", "files 3", "files 4",  // the ~ file is not one
+                          "read 0 of 4", "read 1 of 4", "read 2 of 4", "read 3 of 4", "read 4 of 4",
+                          "read 4 of 5", "read 5 of 5"}));  // the dropped file counts once reached
+  EXPECT_FALSE(end.stopped);
+  EXPECT_EQ(Traced(end), "read 5 of 5");
+  EXPECT_EQ(end.folders, 4u);
+  EXPECT_EQ(sink.entries.size(), 5u);
+}
+
+TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRead) {
+  TempTree tree;
+  const std::string top = tree.Folder("Top");
+  for (int i = 0; i < 6; ++i) tree.File("Top/f" + std::to_string(i) + "/n.txt", std::to_string(10 + i) + "\n");
+  Texts walkOrder;  // one entry per folder, in the order the drop reads them
+  for (const std::string& sub : fsys::RealFileSystem().SubFolderNames(top))
+    walkOrder.push_back(std::to_string(10 + std::stoi(sub.substr(1))));
+  const Texts files = {tree.File("one.txt", "1\n"), tree.File("two.txt", "2\n"), tree.File("three.txt", "3\n")};
+
+  using Phase = DropPhase;
+  const struct Row {
+    const char* name;
+    Texts dropped;
+    std::function<bool(const DropState&)> stopWhen;  // asked each time events run
+    Texts entries;
+    Phase phase;
+    std::size_t read;
+    bool stopped;
+  } rows[] = {
+      {"while folders are collected", {top}, [](const DropState& s) { return s.folders >= 3; }, {},
+       Phase::kCollectingFolders, 0, true},
+      {"while files are collected", {top},
+       [](const DropState& s) { return s.phase == Phase::kCollectingFiles && s.filesFound >= 2; }, {},
+       Phase::kCollectingFiles, 0, true},
+      {"between gathered files", {top},
+       [](const DropState& s) { return s.phase == Phase::kReadingFiles && s.filesRead >= 2; },
+       {walkOrder[0], walkOrder[1]}, Phase::kReadingFiles, 2, true},
+      {"between dropped files", files, [](const DropState& s) { return s.filesRead >= 1; }, {"1"},
+       Phase::kReadingFiles, 1, true},
+      {"at a folder after a dropped file", {files[0], top}, [](const DropState& s) { return s.folders >= 1; },
+       {"1"}, Phase::kCollectingFolders, 1, true},
+      {"never", {top}, [](const DropState&) { return false; }, walkOrder, Phase::kReadingFiles, 6, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingEntrySink sink;
+    RecordingErrorSink errors;
+    DropState last;
+    bool asked = false;  // the user's stop, as the window takes it while events run
+    int progressAfterStop = 0, askedAgain = 0;
+    bool answeredYes = false;
+    DropContext ctx{sink,
+                    errors,
+                    {},
+                    [&] { asked = asked || row.stopWhen(last); },
+                    fsys::RealFileSystem(),
+                    [&](const DropState& s) {
+                      last = s;
+                      if (answeredYes) ++progressAfterStop;
+                    },
+                    [&] {
+                      if (answeredYes) ++askedAgain;
+                      answeredYes = asked;
+                      return asked;
+                    }};
+    const DropState end = ReadDroppedPaths(row.dropped, ctx);
+    EXPECT_EQ(sink.entries, row.entries);
+    EXPECT_EQ(end.stopped, row.stopped);
+    EXPECT_EQ(end.phase, row.phase);
+    EXPECT_EQ(end.filesRead, row.read);
+    EXPECT_EQ(progressAfterStop, 0) << "the drop went on after it was told to stop";
+    EXPECT_EQ(askedAgain, 0) << "a stop is final: the drop must not ask again";
+    EXPECT_EQ(sink.pending, 0u) << "a stopped drop must still show what it read";
+    EXPECT_TRUE(errors.reports.empty());
+  }
+}
+
 }  // namespace

@@ -259,6 +259,46 @@ TEST(GetSubDirectories2016, AFailureWhileEventsRunIsReportedAndTheWalkGoesOn) {
   for (int label : {114, 120, 156}) EXPECT_NE(std::count(labels.begin(), labels.end(), label), 0) << label;
 }
 
+// A walk stopped when its n-th sub-folder is found lists no further folder.
+TEST(GetSubDirectories2016, AStoppedWalkListsNothingMore) {
+  class ListingRecorder : public FakeFileSystem {
+   public:
+    Paths listed;
+    Paths SubFolderNames(const std::string& folder) override {
+      listed.push_back(folder);
+      return FakeFileSystem::SubFolderNames(folder);
+    }
+  };
+  // A lists B and C; B lists D and E; C lists F.
+  const struct {
+    int stopAtFound;
+    Paths listed;
+  } rows[] = {
+      {1, {"/t/A/"}},
+      {2, {"/t/A/"}},
+      {3, {"/t/A/", "/t/A/B/"}},
+      {5, {"/t/A/", "/t/A/B/", "/t/A/C/"}},
+      {99, {"/t/A/", "/t/A/B/", "/t/A/C/", "/t/A/B/D/", "/t/A/B/E/", "/t/A/C/F/"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.stopAtFound);
+    ListingRecorder tree;
+    for (const char* folder : {"/t", "/t/A", "/t/A/B", "/t/A/C", "/t/A/B/D", "/t/A/B/E", "/t/A/C/F"})
+      tree.AddFolder(folder);
+    RecordingErrorSink errors;
+    int found = 0;
+    WalkContext ctx{tree, errors, {}, [&] { ++found; }, [&] { return found >= row.stopAtFound; }};
+    Paths folders = {"/t/A/"};
+    GetSubDirectories2016(folders, true, ctx);
+    EXPECT_EQ(tree.listed, row.listed);
+    EXPECT_EQ(found, std::min(row.stopAtFound, 5));
+    if (row.stopAtFound > 5) {
+      EXPECT_EQ(folders.size(), 6u);
+    }
+    EXPECT_TRUE(errors.reports.empty());
+  }
+}
+
 TEST(HasOddCharacters, FindsControlsQuestionMarksAndInvalidBytes) {
   struct Case {
     std::string name;

@@ -2,9 +2,9 @@
 // throw at a drop through the real window (pipes, devices, names with control
 // characters or bytes that are not UTF-8, a file that vanishes before it is
 // read, a gigabyte without a line end), a user who clears the list, drops
-// again or closes the window while a tree is walked, and a settings store
-// that is garbage or cannot be written. The program must keep working, lose
-// no entry and say so where a message is due.
+// again, stops the drop or closes the window while a tree is walked, and a
+// settings store that is garbage or cannot be written. The program must keep
+// working, lose no entry and say so where a message is due.
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <fcntl.h>
@@ -31,6 +32,7 @@
 #include <fstream>
 #include <thread>
 
+#include "app/DropProgress.h"
 #include "app/EndProgram.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
@@ -67,11 +69,12 @@ bool ResetPeakRss() {
 
 class HostileWindowTest : public WindowTest {
  protected:
-  // Delivers a drag of `urls` to the number list as the window system does.
-  void Drop(const QList<QUrl>& urls) {
+  // Delivers a drag of `urls` to the number list (or to `target` over it) as
+  // the window system does.
+  void Drop(const QList<QUrl>& urls, QWidget* target = nullptr) {
     QMimeData data;
     data.setUrls(urls);
-    QWidget* target = form().ListView1->viewport();
+    if (!target) target = form().ListView1->viewport();
     const QPoint at(20, 20);
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -82,10 +85,10 @@ class HostileWindowTest : public WindowTest {
     QApplication::sendEvent(target, &drop);
     QApplication::processEvents();
   }
-  void DropPaths(const Texts& paths) {
+  void DropPaths(const Texts& paths, QWidget* target = nullptr) {
     QList<QUrl> urls;
     for (const std::string& p : paths) urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(p)));
-    Drop(urls);
+    Drop(urls, target);
   }
 };
 
@@ -271,6 +274,189 @@ TEST_F(HostileWindowTest, ClearingTheListAndDroppingAgainDuringAWalkLoseNothingA
   form().PushButton7->click();
   ASSERT_FALSE(ResultRows().isEmpty());
   EXPECT_EQ(ResultRows().front(), QStringLiteral("The number of entries is: %1").arg(got.size()));
+}
+
+// --- A long drop shows how far it has come and can be stopped ----------------
+
+// The drops' clock stands still unless the test moves it, and window events
+// run at every chance a drop gives them (not at most every 10 ms), so a timer
+// of the test sees every step of the drop.
+class LongDropTest : public HostileWindowTest {
+ protected:
+  Form1& OpenForALongDrop() {
+    Form1& window = OpenShown();
+    window.Drops().SetClock([this] { return now_; });
+    window.Drops().SetEventPump([] { return std::function<void()>([] { QCoreApplication::processEvents(); }); });
+    return window;
+  }
+  std::size_t Count() { return form().NumberList().Count(); }
+
+  DropProgress::Clock::time_point now_{};
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+Texts Prefix(const Texts& all, std::size_t n) { return Texts(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n)); }
+
+TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
+  TempTree tree;
+  Texts order;
+  const std::string top = BuildWideTree(tree, 3000, order);
+  const std::string small = tree.Folder("Small");
+  tree.File("Small/a.txt", "7\n");
+  tree.File("Small/B/b.txt", "8\n");
+  const struct Row {
+    const char* name;
+    std::function<QWidget*(Form1&)> focus;
+    const char* stopWhenShowing;
+    std::size_t stopAtRead;  // while reading: stop once this many files were read
+    bool click;              // the stop mark rather than Esc
+    const char* notice;
+  } rows[] = {
+      {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return w.ListView1; }, "Reading files: ",
+       1000, false, "The drop was stopped after 1,000 of 3,000 files."},
+      {"Esc in the decimal places box while collecting folders", [](Form1& w) -> QWidget* { return w.Combo1; },
+       "Collecting folders: ", 0, false,
+       "The drop was stopped while collecting folders; no files were read."},
+      {"the stop mark while reading", [](Form1& w) -> QWidget* { return w.PushButton7; }, "Reading files: ", 2500,
+       true, "The drop was stopped after 2,500 of 3,000 files."},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Form1& window = OpenForALongDrop();
+    now_ = {};
+    dialogs_.Clear();
+    QWidget* focus = row.focus(window);
+    focus->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QApplication::focusWidget() == focus || focus->isAncestorOf(QApplication::focusWidget()));
+    DropProgressStrip* strip = window.Drops().Strip();
+    PaintCounter paints;
+    window.ListView1->viewport()->installEventFilter(&paints);
+
+    std::vector<std::pair<long long, bool>> shown;  // fake ms since the drop began, strip visible
+    bool stopped = false, stripAtNotice = true, busy = false;
+    int rowsBehind = 0, paintsAtFirstEntry = -1, paintsWhileReading = 0;
+    std::size_t readAtStop = 0;
+    QString textAtStop;
+    dialogs_.OnShow([&](const FakeDialogs::Shown&) { stripAtNotice = strip->isVisible(); });
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      if (!window.Drops().Running() || stopped) return;
+      if (shown.size() < 4)
+        shown.emplace_back(std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count(),
+                           strip->isVisible());
+      now_ += std::chrono::milliseconds(250);
+      busy = busy || window.Pointer().IsBusy();
+      // What was read is in the list's rows already, not held back to the end.
+      if (window.NumberList().rowCount() != static_cast<int>(Count())) ++rowsBehind;
+      if (Count() > 0 && paintsAtFirstEntry < 0) paintsAtFirstEntry = paints.paints;
+      const QString text = strip->Text();
+      if (!strip->isVisible() || !text.startsWith(QLatin1String(row.stopWhenShowing))) return;
+      if (Count() < row.stopAtRead) return;
+      stopped = true;
+      readAtStop = Count();
+      textAtStop = text;
+      if (paintsAtFirstEntry >= 0) paintsWhileReading = paints.paints - paintsAtFirstEntry;
+      if (row.click) QTest::mouseClick(strip->StopMark(), Qt::LeftButton);
+      else QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    tick.start();
+    DropPaths({top});
+    tick.stop();
+    window.ListView1->viewport()->removeEventFilter(&paints);
+
+    ASSERT_TRUE(stopped) << "the strip never showed the moment to stop";
+    // Shown only once the drop has run for more than half a second.
+    EXPECT_EQ(shown, (std::vector<std::pair<long long, bool>>{{0, false}, {250, false}, {500, false}, {750, true}}));
+    EXPECT_FALSE(busy) << "a drop must not make the window busy";
+    if (row.stopAtRead > 0) {
+      EXPECT_EQ(textAtStop,
+                QStringLiteral("Reading files: %1 of 3,000 \u2014 Esc to stop").arg(GroupedCount(row.stopAtRead)));
+      EXPECT_GT(paintsWhileReading, 0) << "the list was not painted while the files were read";
+    } else {
+      EXPECT_TRUE(textAtStop.endsWith(QStringLiteral(" \u2014 Esc to stop"))) << textAtStop.toStdString();
+    }
+    EXPECT_EQ(rowsBehind, 0) << "entries read were not in the list's rows while the drop ran";
+    // The files read before the stop, in the walk's order, and not one more.
+    EXPECT_EQ(readAtStop, row.stopAtRead);
+    EXPECT_EQ(Entries(), Prefix(order, row.stopAtRead));
+    EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(row.notice)});
+    EXPECT_FALSE(stripAtNotice) << "the strip must be gone when the notice opens";
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_FALSE(window.Drops().Running());
+
+    // An Esc between drops leaves no stop behind: the next drop reads everything.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    DropPaths({small});
+    Texts expected = Prefix(order, row.stopAtRead);
+    expected.insert(expected.end(), {"7", "8"});
+    EXPECT_EQ(Entries(), expected);
+    EXPECT_EQ(dialogs_.Messages().size(), 1);
+    EXPECT_FALSE(strip->isVisible());
+    // Not destroyed with the focus in the decimal places box: the box's own
+    // handlers would run on the half-destroyed window as it lost the focus.
+    window.ListView1->setFocus(Qt::OtherFocusReason);
+    form_.reset();
+  }
+}
+
+TEST_F(LongDropTest, StoppingADropMadeDuringADropEndsOnlyTheInnerOne) {
+  TempTree outerTree, innerTree;
+  Texts outer, inner;
+  const std::string outerTop = BuildWideTree(outerTree, 1000, outer);
+  const std::string innerTop = BuildWideTree(innerTree, 300, inner);
+  Form1& window = OpenForALongDrop();
+  DropProgressStrip* strip = window.Drops().Strip();
+
+  bool dropped = false, stopped = false;
+  QString innerText;
+  // The inner drop's own timer: the outer one does not fire again while its
+  // handler (which made the inner drop) runs.
+  QTimer innerTick;
+  innerTick.setInterval(0);
+  QObject::connect(&innerTick, &QTimer::timeout, [&] {
+    now_ += std::chrono::milliseconds(100);
+    if (stopped || !strip->isVisible() || Count() < 100 + 50) return;
+    stopped = true;
+    innerText = strip->Text();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  QTimer outerTick;
+  outerTick.setInterval(0);
+  QObject::connect(&outerTick, &QTimer::timeout, [&] {
+    now_ += std::chrono::milliseconds(100);
+    if (dropped || !strip->isVisible() || !strip->Text().startsWith(QLatin1String("Reading")) || Count() < 100)
+      return;
+    dropped = true;
+    innerTick.start();
+    // Dropped on the strip, which lies over the list: it lands in the list.
+    DropPaths({innerTop}, strip);
+    innerTick.stop();
+  });
+  outerTick.start();
+  DropPaths({outerTop});
+  outerTick.stop();
+
+  ASSERT_TRUE(dropped);
+  ASSERT_TRUE(stopped);
+  EXPECT_EQ(innerText, QStringLiteral("Reading files: 50 of 300 \u2014 Esc to stop"));
+  EXPECT_EQ(dialogs_.Messages(), QStringList{QStringLiteral("The drop was stopped after 50 of 300 files.")});
+  // The outer drop went on to its end around the inner one's first 50 files.
+  Texts expected = Prefix(outer, 100);
+  const Texts innerRead = Prefix(inner, 50);
+  expected.insert(expected.end(), innerRead.begin(), innerRead.end());
+  expected.insert(expected.end(), outer.begin() + 100, outer.end());
+  EXPECT_EQ(Entries(), expected);
+  EXPECT_FALSE(strip->isVisible());
 }
 
 // The window closed in the middle of a walk must end the program at once. The

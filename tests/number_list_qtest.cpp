@@ -1,6 +1,7 @@
 // The number list: its model (batched appends, one notification per batch)
 // and its mouse behaviour in the window (double-click remove, carrying an
-// entry by dragging, auto-scroll, clearing, the busy guard).
+// entry by dragging, auto-scroll, clearing, the busy guard); the keyboard on
+// both lists (Delete, moves that scroll).
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -336,5 +337,115 @@ TEST_F(NumberListWindow, ManyEntriesAreAllReachable) {
   QApplication::processEvents();
   EXPECT_EQ(List()->rowAt(List()->viewport()->height() - 1), 199999);
 }
+
+// ---------------------------------------------------------------------------
+// The keyboard.
+
+TEST_F(NumberListWindow, DeleteRemovesAsADoubleClickAndSelectsTheNext) {
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+    int select;  // -1: nothing selected
+    bool busy;
+    std::vector<std::string> after;
+    int selectedAfter;  // -1: nothing
+  } cases[] = {
+      {"Middle", {"1", "2", "3"}, 1, false, {"1", "3"}, 1},
+      {"First", {"1", "2", "3"}, 0, false, {"2", "3"}, 0},
+      {"LastSelectsTheNewLast", {"1", "2", "3"}, 2, false, {"1", "2"}, 1},
+      {"OnlyEntry", {"7"}, 0, false, {}, -1},
+      {"Duplicates", {"5", "5", "5"}, 1, false, {"5", "5"}, 1},
+      // The double-click's rules: nothing while busy, on an empty list, or
+      // without a selection.
+      {"Busy", {"1", "2"}, 0, true, {"1", "2"}, 0},
+      {"EmptyList", {}, -1, false, {}, -1},
+      {"NothingSelected", {"1", "2"}, -1, false, {"1", "2"}, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenShown();
+    AddEntries(c.entries);
+    if (c.select >= 0) List()->selectRow(c.select);
+    form().SetBusy(c.busy);
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Delete);
+    EXPECT_EQ(Entries(), c.after);
+    EXPECT_EQ(SelectedRow(), c.selectedAfter);
+    if (c.selectedAfter >= 0) {
+      EXPECT_EQ(List()->currentIndex().row(), c.selectedAfter);
+    }
+  }
+}
+
+TEST_F(NumberListWindow, DeleteCanGoOnDownTheList) {
+  OpenShown();
+  std::vector<std::string> texts;
+  for (int i = 0; i < 60; ++i) texts.push_back("e" + std::to_string(i));
+  AddEntries(texts);
+  List()->setFocus();
+  List()->selectRow(50);
+  List()->scrollTo(form().NumberList().index(50));
+  for (int i = 0; i < 12; ++i) QTest::keyClick(List(), Qt::Key_Delete);
+  // 50..59 went one after the other; then the new last ones, 49 and 48.
+  ASSERT_EQ(Entries().size(), 48u);
+  EXPECT_EQ(Entries().back(), "e47");
+  EXPECT_EQ(SelectedRow(), 47);
+  EXPECT_TRUE(List()->viewport()->rect().contains(List()->visualRect(form().NumberList().index(47))));
+}
+
+// Moving the current row by keyboard brings it into view, in both lists.
+struct KeyMove {
+  const char* name;
+  int from;
+  std::vector<Qt::Key> keys;
+  int to;  // -1: any row but `from`
+};
+
+void PrintTo(const KeyMove& move, std::ostream* os) { *os << move.name; }
+
+class KeyboardScroll : public NumberListWindow,
+                       public ::testing::WithParamInterface<std::tuple<KeyMove, bool /*results list*/>> {};
+
+TEST_P(KeyboardScroll, BringsTheCurrentRowIntoView) {
+  const auto& [move, results] = GetParam();
+  OpenShown();
+  QTableView* list = results ? form().ListView2 : form().ListView1;
+  for (int i = 0; i < 100; ++i) {
+    if (results) form().AddResultRow("row " + std::to_string(i));
+    else form().NumberList().Append("row " + std::to_string(i));
+  }
+  form().NumberList().Flush();
+  QApplication::processEvents();
+  list->setFocus();
+  list->selectionModel()->setCurrentIndex(list->model()->index(move.from, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  list->scrollTo(list->model()->index(move.from, 0));
+  for (Qt::Key key : move.keys) QTest::keyClick(list, key);
+  const int current = list->currentIndex().row();
+  if (move.to >= 0) {
+    EXPECT_EQ(current, move.to);
+  } else {
+    EXPECT_NE(current, move.from);
+  }
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())))
+      << "row " << current << " not in full view";
+  EXPECT_TRUE(list->selectionModel()->isRowSelected(current, {}));
+}
+
+const KeyMove kKeyMoves[] = {
+    {"DownPastTheBottom", 0, std::vector<Qt::Key>(20, Qt::Key_Down), 20},
+    {"UpPastTheTop", 60, std::vector<Qt::Key>(20, Qt::Key_Up), 40},
+    {"PageDown", 0, {Qt::Key_PageDown, Qt::Key_PageDown}, -1},
+    {"PageUp", 99, {Qt::Key_PageUp}, -1},
+    {"End", 0, {Qt::Key_End}, 99},
+    {"Home", 99, {Qt::Key_Home}, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyboardScroll,
+                         ::testing::Combine(::testing::ValuesIn(kKeyMoves), ::testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "InResults" : "InNumbers");
+                         });
 
 }  // namespace

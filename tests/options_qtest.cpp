@@ -1,6 +1,7 @@
 // The method and decimal options in the window: what each change stores, the
-// "Show all decimals" coupling, and the complaint on leaving a non-numeric
-// decimal-places text.
+// "Show all decimals" coupling, Up and Down on the drop-down, and the
+// complaint on leaving a non-numeric decimal-places text.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -95,6 +96,74 @@ TEST_F(Options, PickingFromTheListStoresThePick) {
   QTest::keyClick(f.Combo1, Qt::Key_Down);
   EXPECT_EQ(f.Combo1->currentText(), "6");
   EXPECT_EQ(Stored("Combo1"), "6");
+}
+
+TEST_F(Options, UpAndDownStepThroughTheListFromWhatIsShown) {
+  const struct {
+    const char* name;
+    QString shown;  // set as code or typing would leave it
+    bool typed;
+    std::vector<Qt::Key> keys;
+    QString after;
+  } cases[] = {
+      {"DownFromTheDesigned3", "3", false, {Qt::Key_Down}, "4"},
+      {"UpFromTheDesigned3", "3", false, {Qt::Key_Up}, "2"},
+      {"DownAndOnInOrder", "3", false, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, "6"},
+      {"DownThenUp", "3", false, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, "2"},
+      {"PageKeysStepToo", "3", false, {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}, "4"},
+      {"StaysAt10", "10", false, {Qt::Key_Down}, "10"},
+      {"StaysAt1", "1", false, {Qt::Key_Up}, "1"},
+      {"FromATyped7", "7", true, {Qt::Key_Down}, "8"},
+      {"FromATypedFraction", "2.5", true, {Qt::Key_Down}, "3"},
+      {"FromATypedFractionUp", "2.5", true, {Qt::Key_Up}, "2"},
+      // Past an end: back to that end.
+      {"PastTheTopDown", "15", true, {Qt::Key_Down}, "10"},
+      {"PastTheTopUp", "15", true, {Qt::Key_Up}, "10"},
+      {"BelowTheBottomUp", "-1", true, {Qt::Key_Up}, "1"},
+      {"ZeroDown", "0", true, {Qt::Key_Down}, "1"},
+      // Not a number: the list starts over at its first item.
+      {"WordDown", "abc", true, {Qt::Key_Down}, "1"},
+      {"WordUp", "abc", true, {Qt::Key_Up}, "1"},
+      {"EmptyDown", "", true, {Qt::Key_Down}, "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form1& f = OpenShown();
+    f.Combo1->setFocus();
+    if (c.typed) {
+      f.Combo1->lineEdit()->selectAll();
+      if (c.shown.isEmpty()) QTest::keyClick(f.Combo1, Qt::Key_Backspace);
+      else QTest::keyClicks(f.Combo1, c.shown);
+    } else {
+      f.Combo1->setEditText(c.shown);
+    }
+    ASSERT_EQ(f.Combo1->currentText(), c.shown);
+    for (Qt::Key key : c.keys) QTest::keyClick(f.Combo1, key);
+    EXPECT_EQ(f.Combo1->currentText(), c.after);
+    // Stored as a pick, and the list opens on the item shown.
+    EXPECT_EQ(Stored("Combo1"), c.after);
+    EXPECT_EQ(f.Combo1->itemText(f.Combo1->currentIndex()), c.after);
+  }
+}
+
+TEST_F(Options, AStepIsAPickFromTheList) {
+  Form1& f = OpenShown();
+  int picks = 0;
+  QObject::connect(f.Combo1, &QComboBox::editTextChanged, [&] { ++picks; });
+  f.Combo1->setFocus();
+  QTest::keyClick(f.Combo1, Qt::Key_Down);
+  EXPECT_EQ(picks, 1);
+  EXPECT_EQ(Stored("Combo1"), "4");
+  // A step that changes nothing is no pick.
+  f.Combo1->setEditText("10");
+  picks = 0;
+  QTest::keyClick(f.Combo1, Qt::Key_Down);
+  EXPECT_EQ(picks, 0);
+  // Alt+Down still opens the list rather than stepping.
+  QTest::keyClick(f.Combo1, Qt::Key_Down, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return f.Combo1->view()->isVisible(); }, 2000));
+  EXPECT_EQ(f.Combo1->currentText(), "10");
+  f.Combo1->hidePopup();
 }
 
 TEST_F(Options, LeavingTheDropDownChecksItsText) {

@@ -1,6 +1,7 @@
 // The main window: start-up with every kind of stored options, the title,
-// the control inventory, the pointer rules, the skin and pointer files, and
-// the end of the program.
+// the control inventory, the pointer rules, readable colours in every theme,
+// what assistive technology finds, the skin and pointer files, and the end of
+// the program.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
@@ -13,6 +14,12 @@
 #include <QScreen>
 #include <QToolTip>
 #include <QHelpEvent>
+#include <QAccessible>
+#include <QLineEdit>
+#include <QStyleOptionGroupBox>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -210,12 +217,14 @@ TEST_F(WindowTest, ControlsSitWhereDesigned) {
   EXPECT_EQ(f.Combo1->insertPolicy(), QComboBox::NoInsert);
 }
 
-TEST_F(WindowTest, ListsHaveOneColumnAndTheListToolTip) {
+TEST_F(WindowTest, ListsHaveOneColumnAndTheirToolTips) {
   Form1& f = Open();
-  for (QTableView* list : {f.ListView1, f.ListView2}) {
+  // The number list keeps the designed tip; the results list has its own.
+  const std::pair<QTableView*, const char*> lists[] = {{f.ListView1, kListToolTip}, {f.ListView2, kResultsListToolTip}};
+  for (const auto& [list, toolTip] : lists) {
     EXPECT_EQ(list->model()->columnCount(), 1);
     EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 467);  // 7000 twips
-    EXPECT_EQ(list->toolTip(), kListToolTip);
+    EXPECT_EQ(list->toolTip(), toolTip);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_FALSE(list->verticalHeader()->isVisible());
@@ -223,15 +232,16 @@ TEST_F(WindowTest, ListsHaveOneColumnAndTheListToolTip) {
   }
 }
 
-TEST_F(WindowTest, BothListsShowTheListToolTipOverTheirRows) {
+TEST_F(WindowTest, BothListsShowTheirToolTipsOverTheirRows) {
   Form1& f = OpenShown();
   AddEntries({"1"});
   f.AddResultRow("The mean is: 1");
-  for (QTableView* list : {f.ListView1, f.ListView2}) {
+  const std::pair<QTableView*, const char*> lists[] = {{f.ListView1, kListToolTip}, {f.ListView2, kResultsListToolTip}};
+  for (const auto& [list, toolTip] : lists) {
     const QPoint overRow(10, 5);
     QHelpEvent help(QEvent::ToolTip, overRow, list->viewport()->mapToGlobal(overRow));
     QApplication::sendEvent(list->viewport(), &help);
-    EXPECT_EQ(QToolTip::text(), kListToolTip);
+    EXPECT_EQ(QToolTip::text(), toolTip);
     QToolTip::hideText();
   }
 }
@@ -394,6 +404,319 @@ TEST(PointerFile, ReadsCursorAndIconFiles) {
   EXPECT_EQ(drag.pixmap().size(), QSize(32, 32));
   EXPECT_EQ(drag.hotSpot(), QPoint(3, 4));
   EXPECT_THROW(LoadPointerFile(dir + "/no-such-pointer.cur"), std::runtime_error);
+}
+
+// ---------------------------------------------------------------------------
+// Readable in every theme.
+
+// The guidelines' contrast ratio, worked here from the pixels' sRGB values.
+double Wcag(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb c) {
+    const auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of the text inside `box`: its most common colour is the
+// background, the pixel farthest from that is the text.
+double TextContrast(const QImage& image, const QRect& box) {
+  std::map<QRgb, int> counts;
+  const QRect area = box & image.rect();
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y) | 0xff000000u];
+  if (counts.empty()) return 0;
+  const QRgb background =
+      std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+  double farthest = 1;
+  for (const auto& [colour, n] : counts) farthest = std::max(farthest, Wcag(background, colour));
+  return farthest;
+}
+
+// The style options the controls paint with (protected in Qt).
+template <class Widget, class Option>
+Option StyleOptionOf(const Widget* widget) {
+  struct Open : Widget {
+    using Widget::initStyleOption;
+  };
+  Option option;
+  (widget->*(&Open::initStyleOption))(&option);
+  return option;
+}
+
+QRect InForm(Form1& f, QWidget* widget, const QRect& rect) {
+  return QRect(widget->mapTo(&f, rect.topLeft()), rect.size());
+}
+
+// Where each control draws its text, in the window's coordinates.
+std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
+  std::vector<std::pair<std::string, QRect>> boxes;
+  for (QGroupBox* frame : {f.Frame1, f.Frame2}) {
+    const auto option = StyleOptionOf<QGroupBox, QStyleOptionGroupBox>(frame);
+    boxes.emplace_back(frame->title().toStdString(),
+                       InForm(f, frame, frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                       QStyle::SC_GroupBoxLabel, frame)));
+  }
+  for (QRadioButton* option : {f.Option1, f.Option2}) {
+    const auto o = StyleOptionOf<QRadioButton, QStyleOptionButton>(option);
+    boxes.emplace_back(option->text().toStdString(),
+                       InForm(f, option, option->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, option)));
+  }
+  const auto check = StyleOptionOf<QCheckBox, QStyleOptionButton>(f.Check1);
+  boxes.emplace_back(f.Check1->text().toStdString(),
+                     InForm(f, f.Check1, f.Check1->style()->subElementRect(QStyle::SE_CheckBoxContents, &check, f.Check1)));
+  boxes.emplace_back(f.Label1->text().toStdString(), InForm(f, f.Label1, f.Label1->contentsRect()));
+  boxes.emplace_back("Combo1 text", InForm(f, f.Combo1->lineEdit(), f.Combo1->lineEdit()->rect()));
+  for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
+                         f.PushButton7, f.PushButton8, f.PushButton13}) {
+    const auto o = StyleOptionOf<QPushButton, QStyleOptionButton>(b);
+    boxes.emplace_back(b->text().toStdString(),
+                       InForm(f, b, b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b)));
+  }
+  for (QTableView* list : {f.ListView1, f.ListView2}) {
+    const std::string name = list == f.ListView1 ? "number list" : "results list";
+    QHeaderView* header = list->horizontalHeader();
+    boxes.emplace_back(name + " header",
+                       InForm(f, header, QRect(header->sectionViewportPosition(0), 0, header->sectionSize(0),
+                                               header->height())));
+    struct OpenDelegate : QStyledItemDelegate {
+      using QStyledItemDelegate::initStyleOption;
+    };
+    struct OpenView : QTableView {
+      using QTableView::initViewItemOption;
+    };
+    auto* delegate = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+      const QModelIndex index = list->model()->index(row, 0);
+      QStyleOptionViewItem option;
+      (list->*(&OpenView::initViewItemOption))(&option);
+      option.rect = list->visualRect(index);
+      (delegate->*(&OpenDelegate::initStyleOption))(&option, index);
+      // The text alone, not the tick box beside it.
+      const QRect text = list->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, list);
+      boxes.emplace_back(name + " row " + std::to_string(row) +
+                             (list->selectionModel()->isRowSelected(row, {}) ? " (selected)" : ""),
+                         InForm(f, list->viewport(), text));
+    }
+  }
+  return boxes;
+}
+
+QPalette FusionDarkPalette() {
+  QPalette p;
+  const QColor window(53, 53, 53), base(25, 25, 25), blue(42, 130, 218);
+  p.setColor(QPalette::Window, window);
+  p.setColor(QPalette::WindowText, Qt::white);
+  p.setColor(QPalette::Base, base);
+  p.setColor(QPalette::AlternateBase, window);
+  p.setColor(QPalette::ToolTipBase, Qt::white);
+  p.setColor(QPalette::ToolTipText, Qt::white);
+  p.setColor(QPalette::Text, Qt::white);
+  p.setColor(QPalette::Button, window);
+  p.setColor(QPalette::ButtonText, Qt::white);
+  p.setColor(QPalette::BrightText, Qt::red);
+  p.setColor(QPalette::Link, blue);
+  p.setColor(QPalette::Highlight, blue);
+  p.setColor(QPalette::HighlightedText, Qt::black);
+  p.setColor(QPalette::Light, QColor(80, 80, 80));
+  p.setColor(QPalette::Mid, QColor(40, 40, 40));
+  p.setColor(QPalette::Dark, QColor(30, 30, 30));
+  for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+    p.setColor(QPalette::Disabled, role, Qt::darkGray);
+  return p;
+}
+
+// As GNOME's dark style reaches Qt through its GTK theme.
+QPalette GnomeDarkPalette() {
+  QPalette p(QColor(0x30, 0x30, 0x30), QColor(0x24, 0x24, 0x24));
+  p.setColor(QPalette::WindowText, QColor(0xff, 0xff, 0xff));
+  p.setColor(QPalette::Text, QColor(0xff, 0xff, 0xff));
+  p.setColor(QPalette::ButtonText, QColor(0xff, 0xff, 0xff));
+  p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+  p.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
+  p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+  p.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
+  return p;
+}
+
+struct PaletteCase {
+  const char* name;
+  QPalette (*make)();  // nullptr: the application's own (light) palette
+};
+
+class Readable : public WindowTest, public ::testing::WithParamInterface<PaletteCase> {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    saved_ = QApplication::palette();
+    ASSERT_EQ(QApplication::style()->name(), "fusion");
+    if (GetParam().make) QApplication::setPalette(GetParam().make());
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    QApplication::setPalette(saved_);
+  }
+  QPalette saved_;
+};
+
+TEST_P(Readable, EveryTextReadsOnItsOwnBackground) {
+  Form1& f = OpenShown();
+  AddEntries({"12345", "67890"});
+  f.ListView1->selectRow(0);
+  f.AddResultRow("The mean is: 3.75");
+  f.AddResultRow("The mode is: None");
+  f.ListView2->selectRow(1);
+  QApplication::processEvents();
+  const QImage shot = f.grab().toImage();
+  const auto boxes = TextBoxes(f);
+  ASSERT_EQ(boxes.size(), 22u);
+  for (const auto& [name, box] : boxes) {
+    ASSERT_FALSE(box.isEmpty()) << name;
+    const double contrast = TextContrast(shot, box);
+    EXPECT_GE(contrast, 4.5) << name;
+    RecordProperty(name, std::to_string(contrast).substr(0, 5));
+  }
+  // The window itself has no text, but what it lends its controls reads.
+  EXPECT_GE(Wcag(f.palette().color(QPalette::Window).rgb(), f.palette().color(QPalette::WindowText).rgb()), 4.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, Readable,
+                         ::testing::Values(PaletteCase{"Light", nullptr}, PaletteCase{"FusionDark", FusionDarkPalette},
+                                           PaletteCase{"GnomeDark", GnomeDarkPalette}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The first row from the top, in column x of the image, that differs from the
+// row above the frame's panel: the frame's border there.
+int BorderRow(const QImage& image, int x, int from) {
+  const QRgb background = image.pixel(x, from);
+  for (int y = from + 1; y < image.height(); ++y)
+    if (Wcag(image.pixel(x, y), background) > 1.1) return y;
+  return -1;
+}
+
+TEST_F(WindowTest, FrameBordersRunLevelAndClearOfTheControls) {
+  Form1& f = OpenShown();
+  const QImage left = f.Frame1->grab().toImage();
+  const QImage right = f.Frame2->grab().toImage();
+  // Right of the titles and of every control: only the border is there.
+  const int x = f.Frame2->width() - 12;
+  const QFontMetrics title(f.Frame2->font());
+  const int border1 = BorderRow(left, x, title.height() / 2);
+  const int border2 = BorderRow(right, x, title.height() / 2);
+  ASSERT_GT(border2, 0);
+  EXPECT_EQ(border1, border2);
+  const int highest = std::min({f.Option1->y(), f.Label1->y(), f.Combo1->y()});
+  EXPECT_LT(border2, highest - 1);
+  // Where it passes over the drop-down's columns, the line is whole too.
+  const int overCombo = f.Combo1->x() + f.Combo1->width() / 2;
+  EXPECT_GT(Wcag(right.pixel(overCombo, border2), right.pixel(overCombo, border2 - 1)), 1.1);
+  EXPECT_GT(Wcag(right.pixel(overCombo, border2), right.pixel(overCombo, f.Combo1->y() - 1)), 1.1);
+}
+
+TEST_F(WindowTest, CaptionsOnFramesShowThePanelBehindThem) {
+  Form1& f = OpenShown();
+  for (QWidget* w : {static_cast<QWidget*>(f.Option1), static_cast<QWidget*>(f.Option2),
+                     static_cast<QWidget*>(f.Check1), static_cast<QWidget*>(f.Label1)}) {
+    auto* frame = w->parentWidget();
+    const QImage image = frame->grab().toImage();
+    // Inside the control's box, past its caption, and just outside the box:
+    // the same panel colour, not a patch of the control's own.
+    const QPoint inside(w->geometry().right() - 1, w->geometry().center().y());
+    const QPoint outside(w->geometry().right() + 3, w->geometry().center().y());
+    EXPECT_EQ(image.pixel(inside), image.pixel(outside)) << w->metaObject()->className();
+  }
+}
+
+TEST_F(WindowTest, AListShowsTheFocusOnItsBorder) {
+  Form1& f = OpenShown();
+  const QRgb selection = f.ListView1->palette().color(QPalette::Highlight).rgb();
+  const auto borderColour = [](QTableView* list) {
+    const QImage image = list->grab().toImage();
+    return image.pixel(1, list->height() / 2) | 0xff000000u;
+  };
+  f.ListView1->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(borderColour(f.ListView1), selection);
+  EXPECT_NE(borderColour(f.ListView2), selection);
+  f.ListView2->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_NE(borderColour(f.ListView1), selection);
+  EXPECT_EQ(borderColour(f.ListView2), selection);
+  // The ring must stand out from the white around it.
+  EXPECT_GE(Wcag(selection, QColor(Qt::white).rgb()), 3.0);
+}
+
+// ---------------------------------------------------------------------------
+// What assistive technology finds.
+
+void Walk(QAccessibleInterface* node, std::map<QObject*, QAccessibleInterface*>& found, int& budget) {
+  if (!node || --budget < 0) return;
+  if (node->object()) found.emplace(node->object(), node);
+  for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), found, budget);
+}
+
+TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
+  Form1& f = OpenShown();
+  std::map<QObject*, QAccessibleInterface*> found;
+  int budget = 5000;
+  Walk(QAccessible::queryAccessibleInterface(&f), found, budget);
+
+  const struct {
+    QWidget* widget;
+    QAccessible::Role role;
+    QString name;
+  } controls[] = {
+      {f.ListView1, QAccessible::Table, "Number list"},
+      {f.PushButton3, QAccessible::PushButton, "Add Number / Numbers"},
+      {f.PushButton6, QAccessible::PushButton, "Load Numbers From File"},
+      {f.PushButton1, QAccessible::PushButton, "Clear number list"},
+      {f.PushButton2, QAccessible::PushButton, "Load Sample/Example Numbers"},
+      {f.Frame1, QAccessible::Grouping, "Method"},
+      {f.Option1, QAccessible::RadioButton, "Sample"},
+      {f.Option2, QAccessible::RadioButton, "Population"},
+      {f.Frame2, QAccessible::Grouping, "Decimal Options"},
+      {f.Label1, QAccessible::StaticText, "Decimal places:"},
+      {f.Combo1, QAccessible::ComboBox, "Decimal places"},
+      {f.Check1, QAccessible::CheckBox, "Show all decimals"},
+      {f.PushButton7, QAccessible::PushButton, "Start Analysis"},
+      {f.ListView2, QAccessible::Table, "Results list"},
+      {f.PushButton4, QAccessible::PushButton, "Save Results As Text File"},
+      {f.PushButton13, QAccessible::PushButton, "Save Results As Excel File"},
+      {f.PushButton5, QAccessible::PushButton, "Copy Results To Clipboard"},
+      {f.PushButton8, QAccessible::PushButton, "Clear results list"},
+  };
+  QStringList buttonNames;
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.name.toStdString());
+    ASSERT_TRUE(found.count(c.widget));
+    QAccessibleInterface* node = found.at(c.widget);
+    EXPECT_EQ(node->role(), c.role);
+    // Qt on Linux names an editable drop-down by its text and gives its
+    // label as a relation (checked below); elsewhere the name is this one.
+    const QString name = c.role == QAccessible::ComboBox ? c.widget->accessibleName() : node->text(QAccessible::Name);
+    EXPECT_EQ(name, c.name);
+    if (c.role == QAccessible::PushButton) buttonNames << node->text(QAccessible::Name);
+  }
+  // Both "Clear List" buttons keep their captions, yet no two buttons sound alike.
+  EXPECT_EQ(f.PushButton1->text(), "Clear List");
+  EXPECT_EQ(f.PushButton8->text(), "Clear List");
+  EXPECT_EQ(buttonNames.removeDuplicates(), 0);
+
+  // The drop-down is labelled by "Decimal places:".
+  EXPECT_EQ(f.Label1->buddy(), f.Combo1);
+  bool labelled = false;
+  for (const auto& [other, relation] : found.at(f.Combo1)->relations(QAccessible::Label))
+    labelled = labelled || other->object() == f.Label1;
+  EXPECT_TRUE(labelled);
+  EXPECT_EQ(found.at(f.Combo1)->text(QAccessible::Value), "3");
+
+  // Each list describes itself truly.
+  EXPECT_EQ(found.at(f.ListView2)->text(QAccessible::Description), kResultsListToolTip);
+  EXPECT_TRUE(found.at(f.ListView1)->text(QAccessible::Description).contains("Delete"));
 }
 
 // ---------------------------------------------------------------------------

@@ -12,7 +12,17 @@
 #   5. a screenshot: the window is 536 x 638 and not blank;
 #   6. "Population" and "Show all decimals": the settings file says so;
 #   7. the program is ended and started again: both options come back, and a
-#      new analysis gives population values rounded to ten decimals.
+#      new analysis gives population values rounded to ten decimals;
+#   8. a fresh start driven by Tab, arrows, Space and Enter alone: numbers
+#      typed into the prompt, "Start Analysis", three rows ticked, "Save
+#      Results As Text File" through the real save dialog and "Copy Results
+#      To Clipboard": the file and the clipboard hold the ticked rows;
+#   9. under GNOME's dark style (the GTK platform theme): the prompt is dark,
+#      so the theme took effect, while the captions on the window's white,
+#      "Sample" and "Population" among them, read at 4.5:1 or more on a
+#      screenshot;
+#  10. 9,000 comma-separated numbers pasted from the real clipboard into the
+#      prompt with Ctrl+V: the analysis counts 9000 entries and their sum.
 # Expected lines are written out here, worked by hand, not taken from the
 # program. The whole run is bounded by a watchdog; every process started here
 # is ended by its id. Usage: user_session.sh BUILD_BIN_DIR
@@ -31,9 +41,10 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 watchdog_pid=""
+xclip_pid=""
 step_name="start-up"
 steps_passed=0
-steps_total=7
+steps_total=10
 
 stop_pid() {  # pid: TERM, then KILL if it lingers
   local pid=$1
@@ -48,6 +59,7 @@ stop_pid() {  # pid: TERM, then KILL if it lingers
 }
 cleanup() {
   [ -n "$watchdog_pid" ] && { kill "$watchdog_pid" 2>/dev/null; wait "$watchdog_pid" 2>/dev/null; }
+  stop_pid "$xclip_pid"
   stop_pid "$app_pid"
   stop_pid "$xvfb_pid"
   rm -rf "$work"
@@ -85,10 +97,10 @@ mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/out" "$work/lists"
 chmod 700 "$work/runtime"
 settings="$work/config/Brindlecote.ini"
 
-start_program() {
+start_program() {  # extra VAR=value settings for the program's environment
   HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
     QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="default.warning=false" \
-    "$program" >>"$work/app.log" 2>&1 &
+    env "$@" "$program" >>"$work/app.log" 2>&1 &
   app_pid=$!
   window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallowmere within 20 s"
   focus_main
@@ -127,6 +139,14 @@ wait_gone() {  # title, tenths of a second
 focus_main() { xdotool windowfocus --sync "$window" 2>/dev/null || fail "could not focus the main window"; }
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || fail "could not focus window $1"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+keys() { xdotool key --delay 40 "$@"; sleep 0.2; }  # to whatever has the focus
+restart_program() {  # extra VAR=value settings; the settings start afresh
+  stop_pid "$app_pid"
+  app_pid=""
+  wait_gone Tallowmere 50 || fail "the window stayed after the program ended"
+  rm -f "$settings"
+  start_program "$@"
+}
 
 # Places in the window (pixels; the designed layout at 96 dpi).
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
@@ -316,6 +336,131 @@ population_lines=(
 crlf "${population_lines[@]}" >"$work/expected.clip"
 copy_and_compare "$work/expected.clip" "population values with ten decimals"
 passed "after a restart: Population and all decimals are back"
+
+# --- 8. The keyboard alone: Tab, arrows, Space and Enter.
+step "keyboard only"
+restart_program
+# The number list has the focus at the start; the designed tab order goes on
+# to "Add Number / Numbers", ..., "Start Analysis", "Clear List", the selected
+# method, the results, "Save Results As Text File", ...
+keys Tab
+keys space
+box=$(wait_for_box 100) || fail "Space on Add Number / Numbers opened no prompt"
+focus "$box"
+sleep 0.2
+xdotool type --delay 5 -- "2, 4, 4, 5"
+keys Return
+wait_until_only_main 50 || fail "the prompt did not close on Return"
+focus_main
+keys Tab Tab
+keys Return
+keys Tab Tab Tab
+# Coming in, the first row is the current one: tick it, skip one, tick two.
+keys space Down Down space Down space
+ticked_lines=("${sample_lines[0]}" "${sample_lines[2]}" "${sample_lines[3]}")
+keys Tab
+keys Return
+dialog=$(wait_for_window Save 100) || fail "Enter on Save Results As Text File opened no save dialog"
+focus "$dialog"
+sleep 0.5
+kb_saved="$work/out/keyboard results.txt"
+xdotool type --delay 5 -- "$kb_saved"
+keys Return
+wait_gone Save 100 || fail "the save dialog did not close on Return"
+for _ in $(seq 50); do [ -s "$kb_saved" ] && break; sleep 0.1; done
+{
+  printf '%-*s\t\r\n' "$width" "Result(s)"  # the widths of all rows, ticked or not
+  for line in "${ticked_lines[@]}"; do printf '%-*s\t\r\n' "$width" "$line"; done
+} >"$work/expected.txt"
+cmp -s "$work/expected.txt" "$kb_saved" || {
+  echo "--- expected:" >&2; od -c "$work/expected.txt" >&2
+  echo "--- file:" >&2; od -c "$kb_saved" >&2 2>/dev/null
+  fail "the text file does not hold the header and the three ticked rows"
+}
+focus_main
+# By the Excel button, the places, "Show all decimals" and the sample button.
+keys Tab Tab Tab Tab Tab
+keys space
+box=$(wait_for_box 100) || fail "Space on Copy Results To Clipboard showed no notice"
+xclip -o -selection clipboard >"$work/got.clip" 2>/dev/null
+crlf "${ticked_lines[@]}" >"$work/expected.clip"
+cmp -s "$work/expected.clip" "$work/got.clip" || {
+  echo "--- expected:" >&2; od -c "$work/expected.clip" >&2
+  echo "--- clipboard:" >&2; od -c "$work/got.clip" >&2
+  fail "the clipboard does not hold the three ticked rows"
+}
+focus "$box"
+keys Return
+wait_until_only_main 50 || fail "the clipboard notice did not close on Return"
+passed "typed, analysed, ticked 3 rows, saved $(wc -c <"$kb_saved") bytes and copied $(wc -c <"$work/got.clip") bytes"
+
+# --- 9. GNOME's dark style.
+step "dark theme"
+theme_plugin=$(ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so /usr/lib/qt6/plugins/platformthemes/libqgtk3.so \
+  2>/dev/null | head -n1)
+[ -n "$theme_plugin" ] ||
+  fail "Qt's GTK platform theme is missing (package qt6-gtk-platformtheme): GNOME's dark style cannot be tried"
+restart_program QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+# The prompt keeps the theme's own colours: dark, or the theme never applied.
+keys Tab
+keys space
+box=$(wait_for_box 100) || fail "no prompt appeared under the dark theme"
+import -window "$box" "$work/dark-prompt.png" 2>/dev/null || fail "no screenshot of the prompt"
+prompt_grey=$(convert "$work/dark-prompt.png" -colorspace Gray -format '%[fx:mean]' info: 2>/dev/null)
+awk -v g="$prompt_grey" 'BEGIN { exit !(g < 0.4) }' ||
+  fail "the prompt is not dark (mean grey $prompt_grey): the dark theme did not take effect"
+focus "$box"
+keys Escape
+wait_until_only_main 50 || fail "the prompt did not close on Escape"
+focus_main
+import -window "$window" "$work/dark.png" 2>/dev/null || fail "no screenshot of window $window"
+# The captions' boxes right of their option buttons' circles (96 dpi layout).
+figures=""
+for caption in "Sample 69x16+42+220" "Population 93x15+42+243" "Method 60x16+8+200" "Decimal_places: 94x17+288+220"; do
+  set -- $caption
+  ratio=$(python3 "$(dirname "$0")/lib/contrast.py" "$work/dark.png" "$2") || fail "could not measure $1"
+  awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' || fail "'${1//_/ }' reads at only $ratio:1 under the dark theme"
+  figures="$figures ${1//_/ } $ratio:1,"
+done
+passed "dark prompt (mean grey $prompt_grey); captions:${figures%,}"
+
+# --- 10. A long series pasted from the clipboard.
+step "paste 9000 numbers"
+seq -s, 1 9000 | tr -d '\n' >"$work/pasted.txt"
+xclip -selection clipboard -quiet -i "$work/pasted.txt" >/dev/null 2>&1 &
+xclip_pid=$!
+for _ in $(seq 30); do
+  [ "$(xclip -o -selection clipboard 2>/dev/null | head -c 8)" = "1,2,3,4," ] && break
+  sleep 0.1
+done
+focus_main
+keys space  # the focus is still on "Add Number / Numbers"
+box=$(wait_for_box 100) || fail "no prompt appeared for the paste"
+focus "$box"
+sleep 0.2
+keys ctrl+v
+keys Return
+wait_until_only_main 100 || fail "the prompt did not close after the paste"
+focus_main
+keys Tab Tab
+keys Return
+keys Tab Tab Tab
+keys space Down space
+keys Tab Tab Tab Tab Tab Tab
+keys space
+box=$(wait_for_box 100) || fail "no notice after Copy Results To Clipboard"
+xclip -o -selection clipboard >"$work/got.clip" 2>/dev/null
+# 1 + 2 + ... + 9000 = 9000 * 9001 / 2.
+crlf "The number of entries is: 9000" "The sum of the numbers are: 40504500" >"$work/expected.clip"
+cmp -s "$work/expected.clip" "$work/got.clip" || {
+  echo "--- expected:" >&2; od -c "$work/expected.clip" >&2
+  echo "--- clipboard:" >&2; od -c "$work/got.clip" | head -20 >&2
+  fail "the analysis of the pasted series does not count 9000 entries summing to 40504500"
+}
+focus "$box"
+keys Return
+wait_until_only_main 50 || fail "the clipboard notice did not close on Return"
+passed "pasted $(wc -c <"$work/pasted.txt") bytes: 9000 entries"
 
 echo "steps passed: $steps_passed of $steps_total"
 ((steps_passed == steps_total)) || exit 1

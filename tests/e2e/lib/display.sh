@@ -2,12 +2,12 @@
 # defines fail MESSAGE (which exits) and keeps its scratch folder in $work;
 # app_pid is the program's process, when one runs.
 
-# A display of the script's own: Xvfb picks a free number and writes it to
-# fd 3; sets xvfb_pid and exports DISPLAY. -noreset: by default the server
+# A display of the script's own (WIDTHxHEIGHT, 1280x1024 unless given): Xvfb
+# picks a free number and writes it to fd 3; sets xvfb_pid and exports DISPLAY. -noreset: by default the server
 # resets when its last client leaves, and a program started during the reset
 # cannot connect, which made a restart of the program fail now and then.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break
