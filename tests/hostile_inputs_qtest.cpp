@@ -32,6 +32,7 @@
 #include <fstream>
 #include <thread>
 
+#include "tests/support/ProcessMemory.h"
 #include "app/DropProgress.h"
 #include "app/EndProgram.h"
 #include "input/DropFiles.h"
@@ -49,23 +50,8 @@ using loadertest::TempTree;
 using Texts = std::vector<std::string>;
 using windowtest::WindowTest;
 
-// Resident memory in kB from /proc/self/status ("VmRSS", "VmHWM").
-long StatusKb(const char* field) {
-  std::ifstream in("/proc/self/status");
-  std::string line;
-  const std::string key = std::string(field) + ":";
-  while (std::getline(in, line))
-    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
-  return -1;
-}
-
-// Starts the peak-RSS count afresh (Linux: "5" into clear_refs).
-bool ResetPeakRss() {
-  std::ofstream out("/proc/self/clear_refs");
-  out << "5";
-  out.flush();
-  return static_cast<bool>(out);
-}
+using memtest::ResetPeakRss;
+using memtest::StatusKb;
 
 class HostileWindowTest : public WindowTest {
  protected:

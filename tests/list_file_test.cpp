@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/ProcessMemory.h"
 #include "input/ListFile.h"
 #include "stats/NumberText.h"
 #include "tests/support/LoaderTestKit.h"
@@ -517,23 +518,8 @@ TEST(ReadListDescriptor, FindsAMarkDeliveredAByteAtATime) {
   }
 }
 
-// Resident memory in kB from /proc/self/status ("VmRSS", "VmHWM").
-long StatusKb(const char* field) {
-  std::ifstream in("/proc/self/status");
-  std::string line;
-  const std::string key = std::string(field) + ":";
-  while (std::getline(in, line))
-    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
-  return -1;
-}
-
-// Starts the peak-RSS count afresh (Linux: "5" into clear_refs).
-bool ResetPeakRss() {
-  std::ofstream out("/proc/self/clear_refs");
-  out << "5";
-  out.flush();
-  return static_cast<bool>(out);
-}
+using memtest::ResetPeakRss;
+using memtest::StatusKb;
 
 // Counts entries and keeps the first and last, so the sink itself stays small.
 class CountingSink : public EntrySink {
