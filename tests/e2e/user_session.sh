@@ -72,6 +72,21 @@ fail() {
   exit 1
 }
 
+# The saved text file: the header and the LINES, padded to $width, TAB CR LF.
+check_saved() {  # FILE WHAT LINES...
+  local file=$1 what=$2 line
+  shift 2
+  {
+    printf '%-*s\t\r\n' "$width" "Result(s)"
+    for line in "$@"; do printf '%-*s\t\r\n' "$width" "$line"; done
+  } >"$work/expected.txt"
+  cmp -s "$work/expected.txt" "$file" || {
+    echo "--- expected:" >&2; od -c "$work/expected.txt" >&2
+    echo "--- file:" >&2; od -c "$file" >&2 2>/dev/null
+    fail "the text file does not hold the header and $what"
+  }
+}
+
 step() { step_name=$1; echo "--- step: $1"; }
 passed() { steps_passed=$((steps_passed + 1)); echo "PASS [step: $step_name] $*"; }
 
@@ -242,15 +257,7 @@ wait_gone Save 100 || fail "the save dialog did not close"
 for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
 width=9
 for line in "${sample_lines[@]}"; do ((${#line} > width)) && width=${#line}; done
-{
-  printf '%-*s\t\r\n' "$width" "Result(s)"
-  for line in "${sample_lines[@]}"; do printf '%-*s\t\r\n' "$width" "$line"; done
-} >"$work/expected.txt"
-cmp -s "$work/expected.txt" "$saved" || {
-  echo "--- expected:" >&2; od -c "$work/expected.txt" >&2
-  echo "--- file:" >&2; od -c "$saved" >&2 2>/dev/null
-  fail "the text file does not hold the header and the twelve rows"
-}
+check_saved "$saved" "the twelve rows" "${sample_lines[@]}"
 focus_main
 passed "text file holds the header and the twelve rows, $(wc -c <"$saved") bytes"
 
@@ -368,15 +375,8 @@ xdotool type --delay 5 -- "$kb_saved"
 keys Return
 wait_gone Save 100 || fail "the save dialog did not close on Return"
 for _ in $(seq 50); do [ -s "$kb_saved" ] && break; sleep 0.1; done
-{
-  printf '%-*s\t\r\n' "$width" "Result(s)"  # the widths of all rows, ticked or not
-  for line in "${ticked_lines[@]}"; do printf '%-*s\t\r\n' "$width" "$line"; done
-} >"$work/expected.txt"
-cmp -s "$work/expected.txt" "$kb_saved" || {
-  echo "--- expected:" >&2; od -c "$work/expected.txt" >&2
-  echo "--- file:" >&2; od -c "$kb_saved" >&2 2>/dev/null
-  fail "the text file does not hold the header and the three ticked rows"
-}
+# The column is as wide as the widest row, ticked or not.
+check_saved "$kb_saved" "the three ticked rows" "${ticked_lines[@]}"
 focus_main
 # By the Excel button, the places, "Show all decimals" and the sample button.
 keys Tab Tab Tab Tab Tab
