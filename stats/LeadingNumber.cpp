@@ -1,0 +1,227 @@
+#include "stats/LeadingNumber.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+#include "stats/Arithmetic.h"
+#include "stats/NumberScan.h"
+#include "stats/ShortPlain.h"
+
+namespace numtext {
+
+namespace {
+
+using detail::Conversion;
+using detail::DigitsToDouble;
+using detail::kExponentCap;
+using detail::kLowNibbles;
+using detail::kMaxDigits;
+using detail::kShortPlain;
+using detail::LoadShort;
+using detail::PlainShortForm;
+using detail::ShortForm;
+
+bool IsEntryBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// Reads the rest of an "&H" or "&O" entry: the digits of a 32-bit pattern.
+double LeadingRadixNumber(const char* p, const char* end, unsigned radix) {
+  std::uint64_t value = 0;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (IsEntryBlank(c)) continue;
+    unsigned digit;
+    if (c >= '0' && c <= '9') {
+      digit = static_cast<unsigned>(c - '0');
+    } else if (c >= 'a' && c <= 'f') {
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    } else if (c >= 'A' && c <= 'F') {
+      digit = static_cast<unsigned>(c - 'A' + 10);
+    } else {
+      break;
+    }
+    if (digit >= radix) break;
+    value = value * radix + digit;
+    if (value > 0xFFFF'FFFFu) throw ArithmeticError(kOverflow);
+  }
+  // Two's complement: the top bit is the sign.
+  return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+}
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Eight digit values, the first (most significant) in the lowest byte, as
+// one number.
+constexpr std::uint64_t EightDigits(std::uint64_t v) {
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
+  return (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
+}
+
+// Drops byte k (0..7) of a word, moving the bytes above it down.
+constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
+  const std::uint64_t below = (std::uint64_t{1} << (8 * k)) - 1;
+  return (w & below) | ((w >> 8) & ~below);
+}
+
+// The value of a plain text of at most 15 digits, read as the general
+// reading reads it: the integer of all digits, divided by the power of ten
+// of the digits after the point.
+bool ShortPlainNumber(std::string_view text, double& out) {
+  if (text.empty()) return false;
+  const char* p = text.data();
+  std::size_t n = text.size();
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') {
+    ++p;
+    --n;
+  }
+  if (n == 0 || n > kShortPlain) return false;
+  std::uint64_t low, high;
+  LoadShort(p, n, low, high);
+  ShortForm form;
+  if (!PlainShortForm(low, high, n, '.', form)) return false;
+  const bool hasPoint = (form.pointLow | form.pointHigh) != 0;
+  const std::size_t digits = n - hasPoint;
+  if (digits > 15) return false;
+
+  // The digit values, without the point, the first in the lowest byte.
+  auto spread = [](std::uint64_t topBits) { return (topBits >> 7) * 0xFF; };
+  low &= kLowNibbles & spread(form.digitsLow);
+  high &= kLowNibbles & spread(form.digitsHigh);
+  unsigned fraction = 0;
+  if (form.pointLow) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(form.pointLow)) / 8;
+    fraction = static_cast<unsigned>(n) - 1 - k;
+    low = WithoutByte(low, k) | (high << 56);
+    high >>= 8;
+  } else if (form.pointHigh) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(form.pointHigh)) / 8;
+    fraction = static_cast<unsigned>(n) - 9 - k;
+    high = WithoutByte(high, k);
+  }
+  // Leading zeros make sixteen digits: shift the 16-byte pair up.
+  const unsigned shift = static_cast<unsigned>(8 * (16 - digits));
+  if (shift >= 64) {
+    high = low << (shift - 64);
+    low = 0;
+  } else if (shift > 0) {
+    high = (high << shift) | (low >> (64 - shift));
+    low <<= shift;
+  }
+  const std::uint64_t mantissa = EightDigits(low) * 100000000ULL + EightDigits(high);
+  double v = static_cast<double>(mantissa);
+  if (fraction > 0) v /= kPowersOfTen[fraction];
+  out = negative ? -v : v;
+  return true;
+}
+
+// The general reading of a leading number, kept out of line so that the
+// quick path above does not pay for its large frame.
+[[gnu::noinline]] double GeneralLeadingNumber(std::string_view text);
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  if (double v; ShortPlainNumber(text, v)) return v;
+  return GeneralLeadingNumber(text);
+}
+
+namespace {
+
+double GeneralLeadingNumber(std::string_view text) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  auto peek = [&]() -> int {
+    while (p < end && IsEntryBlank(*p)) ++p;
+    return p < end ? static_cast<unsigned char>(*p) : -1;
+  };
+
+  int c = peek();
+  if (c == '&') {
+    ++p;
+    c = peek();
+    if (c == 'H' || c == 'h') return LeadingRadixNumber(p + 1, end, 16);
+    if (c == 'O' || c == 'o') return LeadingRadixNumber(p + 1, end, 8);
+    return 0.0;
+  }
+
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    ++p;
+    c = peek();
+  }
+
+  // Significant digits go to `digits`; the first 19 also to `mantissa`, which
+  // serves the common short entries without any text conversion.
+  char digits[kMaxDigits];
+  std::size_t stored = 0;
+  std::int64_t significant = 0;  // all significant digits, stored or not
+  bool sticky = false;
+  std::uint64_t mantissa = 0;
+  std::int64_t scale = 0;
+  bool any_digit = false;
+  bool seen_point = false;
+  for (;; c = peek()) {
+    if (c >= '0' && c <= '9') {
+      any_digit = true;
+      if (seen_point) --scale;
+      if (c != '0' || significant > 0) {
+        if (stored < kMaxDigits) {
+          digits[stored++] = static_cast<char>(c);
+          if (stored <= 19) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+        } else if (c != '0') {
+          sticky = true;
+        }
+        ++significant;
+      }
+      ++p;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+      ++p;
+    } else {
+      break;
+    }
+  }
+  if (!any_digit) return 0.0;
+
+  if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+    ++p;
+    c = peek();
+    bool exp_negative = false;
+    if (c == '+' || c == '-') {
+      exp_negative = c == '-';
+      ++p;
+      c = peek();
+    }
+    if (c >= '0' && c <= '9') {
+      std::int64_t exponent = 0;
+      for (; c >= '0' && c <= '9'; c = peek()) {
+        if (exponent < kExponentCap) exponent = exponent * 10 + (c - '0');
+        ++p;
+      }
+      scale += exp_negative ? -exponent : exponent;
+    }
+    // A marker without digits is not part of the number: the mantissa stands.
+  }
+  // Digits beyond the stored ones only scale what was kept.
+  scale += significant - static_cast<std::int64_t>(stored);
+
+  // Exact operands give a correctly rounded product or quotient.
+  if (stored <= 15 && !sticky && scale >= -22 && scale <= 22) {
+    double v = static_cast<double>(mantissa);
+    v = scale >= 0 ? v * kPowersOfTen[scale] : v / kPowersOfTen[-scale];
+    return negative ? -v : v;
+  }
+  double v = 0.0;
+  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk)
+    throw ArithmeticError(kOverflow);
+  return v;
+}
+
+}  // namespace
+
+}  // namespace numtext

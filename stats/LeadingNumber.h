@@ -1,0 +1,16 @@
+#pragma once
+#include <string_view>
+
+namespace numtext {
+
+// The leading number of an entry text, the same in every locale: spaces, tabs
+// and line feeds are ignored anywhere; an optional sign, digits with at most
+// one '.', an optional exponent ('E' or 'D', either case, optional sign and
+// digits) are read from the start until a character cannot continue the
+// number; '&H' and '&O' read hexadecimal and octal as 32-bit two's
+// complement. No leading number gives 0. A mantissa followed by an exponent
+// marker without digits reads as the mantissa. A value beyond the double range
+// throws ArithmeticError("Overflow"); a value too small for a double is 0.
+double LeadingNumber(std::string_view text);
+
+}  // namespace numtext

@@ -1,0 +1,241 @@
+#include "stats/NumberTest.h"
+
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+#include "stats/Arithmetic.h"
+#include "stats/NumberScan.h"
+#include "stats/ShortPlain.h"
+
+namespace numtext {
+
+namespace {
+
+using detail::Conversion;
+using detail::Decimal;
+using detail::DigitsToDouble;
+using detail::InDoubleRange;
+using detail::kExponentCap;
+using detail::kMaxDigits;
+using detail::kShortPlain;
+using detail::LoadShort;
+using detail::ParseOrThrow;
+using detail::ParseRegional;
+using detail::PlainShortForm;
+using detail::RoundDecimal;
+using detail::ShortForm;
+using detail::Tie;
+using detail::ToDoubleOrThrow;
+
+bool StartsWith(std::string_view text, std::size_t at, std::string_view what) {
+  return !what.empty() && text.substr(at).starts_with(what);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The form of the regional number test: blanks, a sign, digits with group
+// separators between digits and at most one decimal separator, an exponent
+// (E or D), blanks. Gives false when the text is not of this form; every
+// digit of the mantissa goes to `digit`, in order.
+struct NumberForm {
+  bool negative = false;
+  std::int64_t fraction_digits = 0;
+  std::int64_t exponent = 0;  // as written, capped in size
+};
+
+template <class OnDigit>
+bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& form, OnDigit&& digit) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  auto blank = [&](std::size_t at) { return text[at] == ' ' || text[at] == '\t'; };
+  while (i < n && blank(i)) ++i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    form.negative = text[i] == '-';
+    ++i;
+  }
+
+  bool any_digit = false;
+  bool in_fraction = false;
+  while (i < n) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      digit(c);
+      if (in_fraction) ++form.fraction_digits;
+      any_digit = true;
+      ++i;
+    } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
+      in_fraction = true;
+      i += sep.decimal.size();
+    } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) &&
+               StartsWith(text, i, sep.group) && i + sep.group.size() < n &&
+               IsDigit(text[i + sep.group.size()])) {
+      i += sep.group.size();
+    } else {
+      break;
+    }
+  }
+  if (!any_digit) return false;
+
+  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    ++i;
+    bool exp_negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+      exp_negative = text[i] == '-';
+      ++i;
+    }
+    if (i >= n || !IsDigit(text[i])) return false;
+    while (i < n && IsDigit(text[i])) {
+      if (form.exponent < kExponentCap) form.exponent = form.exponent * 10 + (text[i] - '0');
+      ++i;
+    }
+    if (exp_negative) form.exponent = -form.exponent;
+  }
+
+  while (i < n && blank(i)) ++i;
+  return i == n;
+}
+
+Conversion DecimalToDouble(const Decimal& d, double& out) {
+  std::size_t count = d.digits.size();
+  std::int64_t scale = d.exponent;
+  bool sticky = false;
+  if (count > kMaxDigits) {
+    // Normalized digits end in a non-zero one, so something non-zero is cut.
+    sticky = true;
+    scale += static_cast<std::int64_t>(count - kMaxDigits);
+    count = kMaxDigits;
+  }
+  return DigitsToDouble(d.negative, d.digits.data(), count, scale, sticky, out);
+}
+
+}  // namespace
+
+namespace detail {
+
+std::optional<Decimal> ParseRegional(std::string_view text, const Separators& sep) {
+  Decimal d;
+  NumberForm form;
+  if (!ScanNumberForm(text, sep, form, [&d](char c) {
+        if (c != '0' || !d.digits.empty()) d.digits.push_back(c);
+      }))
+    return std::nullopt;
+  d.negative = form.negative;
+  d.exponent = form.exponent - form.fraction_digits;
+  d.Normalize();
+  return d;
+}
+
+bool InDoubleRange(const Decimal& d) {
+  // Below 10^308 every value is inside the range (too small ones read as
+  // zero), so only the few texts near the top need the conversion.
+  if (d.IsZero() || d.exponent + static_cast<std::int64_t>(d.digits.size()) <= 308) return true;
+  double v = 0.0;
+  return DecimalToDouble(d, v) == Conversion::kOk;
+}
+
+Decimal ParseOrThrow(std::string_view text, const Separators& sep) {
+  std::optional<Decimal> d = ParseRegional(text, sep);
+  if (!d) throw ArithmeticError(kTypeMismatch);
+  if (!InDoubleRange(*d)) throw ArithmeticError(kOverflow);
+  return std::move(*d);
+}
+
+double ToDoubleOrThrow(const Decimal& d) {
+  double v = 0.0;
+  if (DecimalToDouble(d, v) != Conversion::kOk) throw ArithmeticError(kOverflow);
+  return v;
+}
+
+}  // namespace detail
+
+namespace {
+
+// The form check of ParseRegional without building the decimal: list files
+// put every line through the number test, so it must not allocate. Gives
+// the magnitude (the value lies below 10^magnitude) for the range check.
+bool ScanRegional(std::string_view text, const Separators& sep, std::int64_t& magnitude, bool& zero) {
+  std::int64_t significant = 0;
+  NumberForm form;
+  if (!ScanNumberForm(text, sep, form, [&significant](char c) {
+        if (c != '0' || significant > 0) ++significant;
+      }))
+    return false;
+  zero = significant == 0;
+  // Trailing zeros of the digits only make this an upper bound, which is all
+  // the quick range check needs.
+  magnitude = form.exponent - form.fraction_digits + significant;
+  return true;
+}
+
+// List files put every line through the number test, and nearly all lines
+// are plain: a sign, digits and at most one one-byte decimal separator. Such
+// a text with a digit is a number, and at this length its value is far inside
+// the double range; everything else takes the full scan.
+enum class Plain { kNumber, kUnsure };
+
+Plain PlainNumberForm(std::string_view text, const Separators& sep) {
+  if (text.empty() || text.size() > 300 || sep.decimal.size() != 1) return Plain::kUnsure;
+  const char point = sep.decimal[0];
+  if (IsDigit(point) || point == '+' || point == '-' || point == '\0') return Plain::kUnsure;
+  std::size_t i = 0;
+  if (text[0] == '+' || text[0] == '-') i = 1;
+  const std::size_t n = text.size() - i;
+  if (n == 0) return Plain::kUnsure;
+  if (n <= kShortPlain) {
+    std::uint64_t low, high;
+    LoadShort(text.data() + i, n, low, high);
+    ShortForm form;
+    return PlainShortForm(low, high, n, static_cast<unsigned char>(point), form) ? Plain::kNumber : Plain::kUnsure;
+  }
+  bool any_digit = false, seen_point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      any_digit = true;
+    } else if (c == point && !seen_point) {
+      seen_point = true;
+    } else {
+      return Plain::kUnsure;
+    }
+  }
+  return any_digit ? Plain::kNumber : Plain::kUnsure;
+}
+
+// The full number test, kept out of line like the general reading of the
+// leading number, so that the quick path above does not pay for its frame.
+[[gnu::noinline]] bool GeneralIsNumeric(std::string_view text, const Separators& sep) {
+  std::int64_t magnitude = 0;
+  bool zero = false;
+  if (!ScanRegional(text, sep, magnitude, zero)) return false;
+  if (zero || magnitude <= 308) return true;
+  std::optional<Decimal> d = ParseRegional(text, sep);
+  return d && InDoubleRange(*d);
+}
+
+}  // namespace
+
+bool IsNumeric(std::string_view text, const Separators& sep) {
+  return PlainNumberForm(text, sep) == Plain::kNumber || GeneralIsNumeric(text, sep);
+}
+
+double NumericValue(std::string_view text, const Separators& sep) {
+  return ToDoubleOrThrow(ParseOrThrow(text, sep));
+}
+
+std::int16_t ToInteger16(std::string_view text, const Separators& sep) {
+  Decimal d = ParseOrThrow(text, sep);
+  RoundDecimal(d, 0, Tie::kToEven);
+  if (d.IsZero()) return 0;
+  // After rounding to an integer the exponent is not negative.
+  if (d.exponent + static_cast<std::int64_t>(d.digits.size()) > 5)
+    throw ArithmeticError(kOverflow);
+  std::int64_t value = 0;
+  for (char c : d.digits) value = value * 10 + (c - '0');
+  for (std::int64_t i = 0; i < d.exponent; ++i) value *= 10;
+  if (d.negative) value = -value;
+  if (value < -32768 || value > 32767) throw ArithmeticError(kOverflow);
+  return static_cast<std::int16_t>(value);
+}
+
+}  // namespace numtext

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+#include "stats/Separators.h"
+
+namespace numtext {
+
+// The number test (the regional "is it a number"): optional spaces or tabs
+// around it; an optional leading sign; digits, with the grouping separator
+// allowed between digits of the whole part; at most one decimal separator; an
+// optional exponent (E or D, either case, optional sign, at least one digit);
+// at least one digit overall; a value inside the double range.
+bool IsNumeric(std::string_view text, const Separators& sep = UserSeparators());
+
+// The value of a text that passes IsNumeric, correctly rounded. Not numeric:
+// ArithmeticError("Type mismatch"); beyond the double range: "Overflow".
+double NumericValue(std::string_view text, const Separators& sep = UserSeparators());
+
+// A text converted to a 16-bit integer: the number test, then rounded to the
+// nearest integer with ties to even; must fit -32768..32767. Not numeric:
+// "Type mismatch"; outside the range: "Overflow".
+std::int16_t ToInteger16(std::string_view text, const Separators& sep = UserSeparators());
+
+}  // namespace numtext
