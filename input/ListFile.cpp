@@ -115,7 +115,7 @@ constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 // this thread appends, and in text order, so the list, and where a failure
 // stops it, are as with one thread.
 void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
-                           radix::TwoThreads& threads) {
+                           core::TwoThreads& threads) {
   std::vector<const char*> cuts{begin};
   while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
     const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
@@ -130,7 +130,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
-  radix::RunInOrder(
+  core::RunInOrder(
       threads, parts,
       [&](std::size_t part) {
         Kept& k = kept[part];

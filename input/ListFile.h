@@ -79,7 +79,7 @@ class ListTextReader {
   // Shares the number test of large pieces; started when a piece first needs
   // it, so a file of a few lines, or a tree of thousands of them, starts no
   // thread at all.
-  std::optional<radix::TwoThreads> helper_;
+  std::optional<core::TwoThreads> helper_;
 };
 
 // Reads the bytes of one list file, fed in pieces of any size (the mark is

@@ -94,7 +94,7 @@ void StartAnalysis(AnalysisHost& host) {
     }
     double* numbers = Numbers.data();
     {
-      radix::TwoThreads threads;
+      core::TwoThreads threads;
       threads.Run(kPieces, [&](std::size_t k) { ReadPiece(host, numbers, pieces[k]); });
     }
     // The reports, and the entries a piece left, in list order.

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <exception>
 #include <memory>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -91,7 +89,7 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // piece of its input, then moves each piece; within a bucket the values of
 // earlier pieces go in front of those of later ones, so every pass is stable
 // as before and the result is the same.
-void SortDoublesInTwo(const double* src, std::size_t n, double* dst, TwoThreads& threads) {
+void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
   auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
 
   // The bits in which some key differs from the first one.
@@ -152,11 +150,11 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, TwoThreads&
 
 }  // namespace
 
-void SortDoubles(const double* src, std::size_t n, double* dst, TwoThreads* threads) {
+void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads) {
   if (n == 0) return;
   if (n >= kParallelSort) {
     if (threads) return SortDoublesInTwo(src, n, dst, *threads);
-    TwoThreads own;
+    core::TwoThreads own;
     return SortDoublesInTwo(src, n, dst, own);
   }
 
@@ -204,102 +202,5 @@ void SortDoubles(const double* src, std::size_t n, double* dst, TwoThreads* thre
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }
-
-// ---- TwoThreads ---------------------------------------------------------------
-
-namespace {
-constexpr std::uint64_t kIndexMask = 0xFFFFFFFFULL;
-}
-
-TwoThreads::TwoThreads() {
-  try {
-    helper_ = std::thread([this] { HelperLoop(); });
-  } catch (const std::system_error&) {
-    // No helper: every round runs on the calling thread.
-  }
-}
-
-TwoThreads::~TwoThreads() {
-  if (!helper_.joinable()) return;
-  quit_.store(true);
-  next_.fetch_add(std::uint64_t{1} << 32);  // any change wakes the helper
-  next_.notify_one();
-  helper_.join();
-}
-
-bool TwoThreads::Claim(std::uint64_t round, std::size_t& index) {
-  // A stale look (the round already over, or a count of the next round)
-  // always ends in a failed exchange, as the round number is part of next_.
-  std::uint64_t v = next_.load();
-  while ((v >> 32) == round && (v & kIndexMask) < count_.load()) {
-    if (next_.compare_exchange_weak(v, v + 1)) {
-      index = static_cast<std::size_t>(v & kIndexMask);
-      return true;
-    }
-  }
-  return false;
-}
-
-void TwoThreads::HelperLoop() {
-  std::uint64_t seen = 0;  // the last round taken part in
-  for (;;) {
-    const std::uint64_t v = next_.load();
-    if (quit_.load()) return;
-    const std::uint64_t round = v >> 32;
-    if (round == seen) {
-      next_.wait(v);
-      continue;
-    }
-    // The task is read only after a claim succeeded: the round may still be
-    // closed here, with task_ still the previous round's, and it is stored
-    // before the round opens.
-    std::size_t index;
-    while (Claim(round, index)) {
-      (*task_.load())(index);
-      helperDone_.fetch_add(1);
-      helperDone_.notify_one();
-    }
-    seen = round;
-  }
-}
-
-void TwoThreads::Run(std::size_t count, const std::function<void(std::size_t)>& task,
-                     const std::function<void()>& first) {
-  if (count >= kIndexMask) throw std::length_error("Too many tasks");
-  if (!helper_.joinable()) {
-    if (first) first();
-    for (std::size_t i = 0; i < count; ++i) task(i);
-    return;
-  }
-  const std::uint64_t round = ++round_;
-  // The new round is closed (nothing left to hand out) while its task and
-  // count are set: until it opens, no look at the old round's last index
-  // can be taken for a task of the new one.
-  next_.store((round << 32) | kIndexMask);
-  task_.store(&task);
-  count_.store(count);
-  helperDone_.store(0);
-  next_.store(round << 32);
-  next_.notify_one();
-
-  std::exception_ptr failure;
-  std::size_t mine = 0, index;
-  try {
-    if (first) first();
-    while (Claim(round, index)) {
-      ++mine;
-      task(index);
-    }
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  // Close the round: after a failure, what has not been handed out is not
-  // run. Only the tasks the helper has taken are waited for.
-  const std::uint64_t last = next_.exchange((round << 32) | kIndexMask);
-  const std::size_t handedOut = std::min(static_cast<std::size_t>(last & kIndexMask), count);
-  for (std::size_t done = helperDone_.load(); done != handedOut - mine; done = helperDone_.load())
-    helperDone_.wait(done);
-  if (failure) std::rethrow_exception(failure);
-}
 
 }  // namespace radix

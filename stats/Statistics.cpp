@@ -79,12 +79,12 @@ double SumOfTerms(std::size_t n, const Term& term) {
     double terms[kBlock];
   };
   auto kept = std::make_unique<Block[]>(kRoundBlocks);
-  radix::TwoThreads threads;
+  core::TwoThreads threads;
   const std::size_t blocks = (n + kBlock - 1) / kBlock;
   for (std::size_t first = 0; first < blocks; first += kRoundBlocks) {
     auto beginOf = [&](std::size_t k) { return (first + k) * kBlock; };
     auto endOf = [&](std::size_t k) { return std::min(n, beginOf(k) + kBlock); };
-    radix::RunInOrder(
+    core::RunInOrder(
         threads, std::min(kRoundBlocks, blocks - first),
         [&](std::size_t k) {
           Block& block = kept[k];
@@ -211,7 +211,7 @@ Fingerprint LanesOf(const double* v, std::size_t n) {
 // The lanes of the two halves of the array, joined lane by lane: a change in
 // either half changes the joined lane, as x * odd + y is a bijection in each
 // of x and y. With `threads` the two halves are tasks of their own.
-Fingerprint FingerprintOf(const double* v, std::size_t n, radix::TwoThreads* threads = nullptr) {
+Fingerprint FingerprintOf(const double* v, std::size_t n, core::TwoThreads* threads = nullptr) {
   const std::size_t half = n / 2;
   Fingerprint lanes[2];
   auto halfLanes = [&](std::size_t h) { lanes[h] = h == 0 ? LanesOf(v, half) : LanesOf(v + half, n - half); };
@@ -236,9 +236,9 @@ SortedCopyRecord sortedCopy;
 
 bool SortedCopyIsCurrent(std::size_t n) {
   if (!sortedCopy.valid || sortedCopy.count != n || SortedNumbers.size() != n) return false;
-  std::optional<radix::TwoThreads> threads;
+  std::optional<core::TwoThreads> threads;
   if (n >= kParallelElements) threads.emplace();
-  radix::TwoThreads* shared = threads ? &*threads : nullptr;
+  core::TwoThreads* shared = threads ? &*threads : nullptr;
   return FingerprintOf(SortedNumbers.data(), n, shared) == sortedCopy.sorted &&
          FingerprintOf(Numbers.data(), n, shared) == sortedCopy.numbers;
 }
@@ -434,9 +434,9 @@ void SortNumbers() {
   // Let go of the old copy first, so that a large data set is never held
   // three times over.
   std::vector<double>().swap(SortedNumbers);
-  std::optional<radix::TwoThreads> threads;
+  std::optional<core::TwoThreads> threads;
   if (n >= kParallelElements) threads.emplace();
-  radix::TwoThreads* shared = threads ? &*threads : nullptr;
+  core::TwoThreads* shared = threads ? &*threads : nullptr;
   // Zeroing the new copy (here) and reading the data for its fingerprint
   // (the helper, if it is free) are independent of each other.
   Fingerprint numbers;

@@ -167,7 +167,7 @@ class LineEntries {
     // once) where they are.
     auto pieceBegin = [size](std::size_t piece) { return size / kPieces * piece + std::min(piece, size % kPieces); };
     std::size_t before[kPieces + 1] = {};  // line feeds in the pieces before each
-    std::optional<radix::TwoThreads> threads;
+    std::optional<core::TwoThreads> threads;
     if (size >= kParallelBytes) threads.emplace();
     auto run = [&](const std::function<void(std::size_t)>& task) {
       if (threads) {

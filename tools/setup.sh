@@ -2,7 +2,8 @@
 # One-step set-up on Debian 12: installs what is missing, builds into build/,
 # then either starts the program ("run") or runs the whole test suite ("test"):
 # the suite with the short fuzz runs in build/, then again built with the
-# address and undefined-behaviour sanitizers in build-asan/.
+# address and undefined-behaviour sanitizers in build-asan/, then the tests
+# that use threads built with the thread sanitizer in build-tsan/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
@@ -64,6 +65,17 @@ case "$mode" in
       export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
       cd build-asan && ctest --output-on-failure -j2
     ) || failed=1
+
+    # The tests whose code shares work with a helper thread, built with
+    # ThreadSanitizer: any data race fails them.
+    thread_tests=(two_threads_test large_lists_test list_file_test statistics_test analysis_test)
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+      -DTALLOWMERE_TSAN=ON -DTALLOWMERE_BUILD_BENCH=OFF
+    cmake --build build-tsan --target "${thread_tests[@]}"
+    for t in "${thread_tests[@]}"; do
+      echo "ThreadSanitizer: $t"
+      TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 build-tsan/bin/"$t" --gtest_brief=1 || failed=1
+    done
     exit "$failed"
     ;;
   *)
