@@ -26,9 +26,9 @@
 #include <stdexcept>
 
 #include "app/DropProgress.h"
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "app/FormControls.h"
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
 #include "input/LoadFilesCommand.h"

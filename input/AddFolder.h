@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "platform/FileSystem.h"
 
 inline constexpr const char* kFolderWalkLocation =

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "platform/FileSystem.h"

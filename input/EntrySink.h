@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 class EntrySink {
  public:

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "stats/ByteWords.h"
+#include "core/ByteWords.h"
 #include "stats/NumberText.h"
 
 bool FileExists(const std::string& path) noexcept {

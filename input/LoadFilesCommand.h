@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 #include "platform/Dialogs.h"
 
 inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
 inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";
-inline constexpr const char* kTextFilesFilter = "Text Files (*.txt)";
-inline constexpr const char* kAllFilesFilter = "All Files (*)";
 
 // What the command works with; all of it must outlive the call.
 struct LoadFilesHost {

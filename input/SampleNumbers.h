@@ -1,6 +1,6 @@
 #pragma once
 // "Load Sample/Example Numbers": appends the fixed example series.
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 
 inline constexpr const char* kSampleNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton2_Click ";

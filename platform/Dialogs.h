@@ -8,6 +8,10 @@
 
 class QWidget;
 
+// The filters of the open and save dialogs for list files and result files.
+inline constexpr const char* kTextFilesFilter = "Text Files (*.txt)";
+inline constexpr const char* kAllFilesFilter = "All Files (*)";
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;

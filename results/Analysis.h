@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.Form1.PushButton7_Click ";
 inline constexpr const char* kShowResultsLocation = "in Tallowmere2021/08/31.Form1.ShowResults ";

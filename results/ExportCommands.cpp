@@ -3,7 +3,7 @@
 #include <QAbstractItemModel>
 #include <stdexcept>
 
-#include "input/LoadFilesCommand.h"
+#include "platform/Dialogs.h"
 #include "platform/Spreadsheet.h"
 #include "results/ReportList.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "platform/Dialogs.h"
 #include "results/ExportWriters.h"
 

@@ -1,6 +1,6 @@
 #include "results/Options.h"
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "stats/NumberText.h"
 
 namespace options {

@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "stats/ByteWords.h"
+#include "core/ByteWords.h"
 
 namespace numtext::detail {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "stats/Arithmetic.h"
 
 namespace {

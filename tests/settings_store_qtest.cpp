@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "stats/Arithmetic.h"
 #include "stats/NumberText.h"
 

@@ -43,7 +43,7 @@
 #include "input/ListFile.h"
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
-#include "stats/ByteWords.h"
+#include "core/ByteWords.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/Statistics.h"

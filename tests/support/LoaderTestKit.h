@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 
 namespace loadertest {

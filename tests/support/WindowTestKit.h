@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "input/NumberListModel.h"
 #include "results/Analysis.h"
 #include "stats/NumberText.h"

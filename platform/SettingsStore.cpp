@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QSettings>
 #include <QStringList>
