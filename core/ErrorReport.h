@@ -58,7 +58,6 @@ class Trap {
   }
 
   int Label() const { return label_; }
-  ErrorSink& Sink() const { return sink_; }
 
  private:
   void Report();

@@ -1,6 +1,5 @@
-// What a drag carries (only local files are taken, in the drag's order), a
-// drop delivered to a list widget and read into the number list's model, and
-// the pump that lets window events run during long loops.
+// What a drag carries (only local files are taken, in the drag's order), and
+// a drop delivered to a list widget and read into the number list's model.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,7 +9,6 @@
 #include <QListView>
 #include <QMimeData>
 #include <QUrl>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -127,30 +125,6 @@ TEST(DropData, ADropOnAListWidgetFillsItsModel) {
   EXPECT_EQ(list.model.rowCount(), 4) << "the view must have been told about every entry";
   EXPECT_EQ(list.messages, Texts{"File not found"});
   EXPECT_TRUE(list.errors.reports.empty());
-}
-
-class Counter final : public QObject {
- public:
-  int events = 0;
-  bool event(QEvent* e) override {
-    if (e->type() == QEvent::User) ++events;
-    return QObject::event(e);
-  }
-};
-
-TEST(EventPump, RunsPendingEventsAtMostOncePerInterval) {
-  Counter counter;
-  auto eager = MakeEventPump(std::chrono::milliseconds(0));
-  auto lazy = MakeEventPump(std::chrono::hours(1));
-
-  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
-  lazy();
-  EXPECT_EQ(counter.events, 0) << "the interval has not passed";
-  eager();
-  EXPECT_EQ(counter.events, 1);
-  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
-  eager();
-  EXPECT_EQ(counter.events, 2);
 }
 
 }  // namespace

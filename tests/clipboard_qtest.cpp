@@ -1,0 +1,68 @@
+// The clipboard layer: setting and clearing the system clipboard, and the
+// retry rule for a clipboard that another program holds.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Clipboard.h"
+
+namespace {
+
+QClipboard& Clip() { return *QGuiApplication::clipboard(); }
+
+TEST(Clipboard, ClearEmptiesIt) {
+  Clip().setText(QStringLiteral("old"));
+  ClipboardClear();
+  const QMimeData* held = Clip().mimeData();
+  EXPECT_TRUE(!held || held->formats().isEmpty());
+}
+
+TEST(Clipboard, SetTextPlainAndOtherFormats) {
+  EXPECT_TRUE(ClipboardSetText(QStringLiteral("plain ü"), 0));
+  EXPECT_EQ(Clip().text(), QStringLiteral("plain ü"));
+  EXPECT_TRUE(ClipboardSetText(QStringLiteral("unicode"), 13));
+  EXPECT_EQ(Clip().text(), QStringLiteral("unicode"));
+  EXPECT_TRUE(ClipboardSetText(QStringLiteral("own format"), 49321));
+  const QMimeData* held = Clip().mimeData();
+  ASSERT_NE(held, nullptr);
+  EXPECT_EQ(held->data(ClipboardFormatMimeType(49321)), QByteArray("own format"));
+}
+
+struct RetryCase {
+  const char* name;
+  int succeedAt;  // the attempt that succeeds; 0: none does
+  bool throws;    // failing attempts throw instead of answering false
+  bool result;
+  int attempts;
+};
+
+class RetryRule : public ::testing::TestWithParam<RetryCase> {};
+
+TEST_P(RetryRule, TriesUpToAThousandTimes) {
+  const RetryCase& c = GetParam();
+  int made = 0;
+  const bool result = RetryClipboardAttempt([&] {
+    ++made;
+    if (made == c.succeedAt) return true;
+    if (c.throws) throw std::runtime_error("clipboard busy");
+    return false;
+  });
+  EXPECT_EQ(result, c.result);
+  EXPECT_EQ(made, c.attempts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Attempts, RetryRule,
+                         ::testing::Values(RetryCase{"FirstTime", 1, false, true, 1},
+                                           RetryCase{"SecondTime", 2, false, true, 2},
+                                           RetryCase{"LastChance", 1000, false, true, 1000},
+                                           RetryCase{"TooLate", 1001, false, false, 1000},
+                                           RetryCase{"Never", 0, false, false, 1000},
+                                           RetryCase{"ThrowingAttemptsCountAsFailures", 0, true, false, 1000},
+                                           RetryCase{"ThrowsThenSucceeds", 3, true, true, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
