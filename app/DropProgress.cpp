@@ -146,7 +146,7 @@ void DropProgress::Drop::End() {
   owner_.Forget(this);
 }
 
-std::function<void()> DropProgress::Drop::LetEventsRun() {
+LetEventsRun DropProgress::Drop::EventPump() {
   std::function<void()> pump = owner_.makePump_ ? owner_.makePump_() : MakeEventPump();
   // The strip changes before the events run, so it is painted in the same run.
   return [this, pump = std::move(pump)] {

@@ -19,6 +19,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/LetEventsRun.h"
 #include "input/DropFiles.h"
 
 class QAbstractScrollArea;
@@ -80,7 +81,7 @@ class DropProgress final : public QObject {
     Drop(const Drop&) = delete;
     Drop& operator=(const Drop&) = delete;
     // Refreshes the strip, then lets window events run as the owner's pump does.
-    std::function<void()> LetEventsRun();
+    ::LetEventsRun EventPump();
     std::function<void(const DropState&)> Progress();
     std::function<bool()> ShouldStop();
     // The drop has returned: the strip goes (or shows the drop around this one)

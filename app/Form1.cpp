@@ -720,7 +720,7 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
       .entries = *numbers_,
       .errors = *this,
       .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
-      .letEventsRun = drop.LetEventsRun(),
+      .letEventsRun = drop.EventPump(),
       .progress = drop.Progress(),
       .shouldStop = drop.ShouldStop()};
   const DropState end = ReadDroppedPaths(std::move(paths), context);

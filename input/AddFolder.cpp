@@ -22,7 +22,7 @@ struct OpenedFolder {
   bool isRoot;
 };
 
-void LetEventsRun(const WalkContext& ctx) {
+void RunPendingEvents(const WalkContext& ctx) {
   if (ctx.letEventsRun) ctx.letEventsRun();
 }
 
@@ -131,7 +131,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
     });
 
     if (opened) {
-      trap.Step(114, [&] { LetEventsRun(ctx); });
+      trap.Step(114, [&] { RunPendingEvents(ctx); });
       if (Stopping(ctx)) return;
       if (trap.Test(116, [&] { return !opened->isRoot && IsSystemFolder(opened->attributes); })) continue;
 
@@ -149,7 +149,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
         }
       });
       for (const std::string& name : names) {
-        trap.Step(120, [&] { LetEventsRun(ctx); });
+        trap.Step(120, [&] { RunPendingEvents(ctx); });
         if (Stopping(ctx)) return;
         std::string_view subName;
         trap.Step(122, [&] { subName = name; });
@@ -188,7 +188,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
 
   for (const std::string& sub : found) {  // 152
     if (!trap.Test(154, [&] { return IsFolder(sub, fs); })) continue;
-    trap.Step(156, [&] { LetEventsRun(ctx); });
+    trap.Step(156, [&] { RunPendingEvents(ctx); });
     if (Stopping(ctx)) return;
     if (trap.Test(158, [&] { return fs.IsRoot(sub) || !IsSystemFolder(fs.Attributes(sub)); }))
       trap.Step(160, [&] { folders.push_back(sub); });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/LetEventsRun.h"
 #include "platform/FileSystem.h"
 
 inline constexpr const char* kFolderWalkLocation =
@@ -21,7 +22,7 @@ struct WalkContext {
   ErrorSink& errors;
   // Lets pending window events run; may be empty. Other commands (a further
   // drop, clearing the number list) may run inside it.
-  std::function<void()> letEventsRun;
+  LetEventsRun letEventsRun;
   // Told of every sub-folder the walk queues; may be empty.
   std::function<void()> folderFound = {};
   // Asked after window events ran and before each folder: true ends the walk

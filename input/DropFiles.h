@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "platform/FileSystem.h"
@@ -57,7 +58,7 @@ struct DropContext {
   EntrySink& entries;
   ErrorSink& errors;
   ShowMessageFn showMessage;          // "File not found"
-  std::function<void()> letEventsRun;  // may be empty
+  LetEventsRun letEventsRun;  // may be empty
   fsys::FileSystem& fileSystem = fsys::RealFileSystem();
   // Told of every step forward (a folder or file collected, a file read);
   // called often, so it must be cheap. May be empty.

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <memory>
 
-std::function<void()> MakeEventPump(std::chrono::milliseconds interval) {
+LetEventsRun MakeEventPump(std::chrono::milliseconds interval) {
   using Clock = std::chrono::steady_clock;
   auto last = std::make_shared<Clock::time_point>(Clock::now());
   return [last, interval] {

@@ -3,8 +3,9 @@
 // spend its time reading, not in the event loop, so events run at most once
 // per interval however often the loop asks.
 #include <chrono>
-#include <functional>
+
+#include "core/LetEventsRun.h"
 
 // A callback that runs QCoreApplication::processEvents() when at least
 // `interval` has passed since it last did (or since it was made).
-std::function<void()> MakeEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(10));
+LetEventsRun MakeEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(10));

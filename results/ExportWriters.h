@@ -9,13 +9,12 @@
 // window events ran, a file that cannot be created or written) is thrown as
 // std::exception for the command's trap to report.
 #include <QString>
-#include <functional>
+
+#include "core/LetEventsRun.h"
 
 class QAbstractItemModel;
 
-// Called before every cell and every row, as "let the window process pending
-// events". The commands pass a throttled event pump; tests pass their own.
-using LetEventsRun = std::function<void()>;
+// The writers let window events run before every cell and every row.
 
 // Writes the header line and one line per ticked row to `path`, replacing any
 // existing file. Every cell is its text padded with spaces to the column
