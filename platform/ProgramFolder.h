@@ -17,9 +17,6 @@ class ProgramFolder {
   // everywhere behaves as a missing file of the program folder.
   QString File(const QString& relative) const;
 
-  // The first place looked in, without a trailing separator.
-  const QString& Path() const { return folder_; }
-
  private:
   QString folder_;
   QString installedData_;
