@@ -129,9 +129,11 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* to
 
 }  // namespace
 
-Form1::Form1(const QString& programFolder, QWidget* parent)
+Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      separators_(separators),
+      analysis_(std::move(separators)),
       programFolder_(programFolder),
       pointer_(this),
       screenPointer_([this] { return PointerOnScreen(this, pointerInWindow_); }) {
@@ -286,11 +288,11 @@ void Form1::ConnectHandlers() {
   // The option handlers also run when code changes a control, since the
   // start-up restores the options that way.
   connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
-    modStatistics::MethodIsSample = Option1->isChecked();
+    analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
     if (on) Option1_Click();
   });
   connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
-    modStatistics::MethodIsSample = Option1->isChecked();
+    analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
     if (on) Option2_Click();
   });
   connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
@@ -350,20 +352,20 @@ void Form1::Form_Load() {
   const QString app = QString::fromLatin1(kSettingsApplication);
   const QString section = QString::fromLatin1(kSettingsSection);
   trap.Step(136, [&] {
-    SetOptionButton(Option1, ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1"))));
+    SetOptionButton(Option1, ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1")), separators_));
   });
   trap.Step(138, [&] {
-    SetOptionButton(Option2, ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0"))));
+    SetOptionButton(Option2, ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0")), separators_));
   });
   trap.Step(140, [&] {
-    const std::int16_t value = ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")));
+    const std::int16_t value = ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")), separators_);
     if (value != 0 && value != 1) throw std::runtime_error("Invalid property value");
     Check1->setChecked(value == 1);
   });
   trap.Step(142, [&] {
     SetCombo1Text(GetSetting(app, section, QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces)));
   });
-  modStatistics::MethodIsSample = Option1->isChecked();
+  analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
 }
 
 void Form1::ApplySkin() {
@@ -456,10 +458,10 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-  LoadNumbersFromFiles({CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }});
+  LoadNumbersFromFiles({CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }, separators_});
 }
 
-void Form1::PushButton7_Click() { analysis::StartAnalysis(*this); }
+void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }
 
 void Form1::PushButton8_Click() {
   Trap trap(*this, kClearResultsLocation);
@@ -512,7 +514,7 @@ void Form1::Combo1_Click() { options::StoreDecimalPlaces(Combo1->currentText());
 void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
 
 void Form1::Combo1_LostFocus() {
-  if (options::DecimalPlacesAcceptable(Combo1->currentText())) return;
+  if (options::DecimalPlacesAcceptable(Combo1->currentText(), separators_)) return;
   CurrentDialogs().Message(QString::fromLatin1(kMustBeNumericMessage));
   Combo1->setFocus(Qt::OtherFocusReason);
 }
@@ -535,7 +537,7 @@ bool Form1::Combo1_KeyDown(const QKeyEvent& key) {
   if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
   // The drop-down's own stepping goes from the item last picked, which a
   // typed or restored text is not.
-  const int item = SteppedItem(*Combo1, step);
+  const int item = SteppedItem(*Combo1, step, separators_);
   const QString before = Combo1->currentText();
   if (Combo1->currentIndex() != item) Combo1->setCurrentIndex(item);
   SetCombo1Text(Combo1->itemText(item));
@@ -722,7 +724,8 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
       .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
       .letEventsRun = drop.EventPump(),
       .progress = drop.Progress(),
-      .shouldStop = drop.ShouldStop()};
+      .shouldStop = drop.ShouldStop(),
+      .separators = separators_};
   const DropState end = ReadDroppedPaths(std::move(paths), context);
   // The strip goes first: the notice is about a drop that has ended.
   drop.End();
@@ -737,13 +740,18 @@ void Form1::OpenPaths(std::vector<std::string> paths) {
 // ---------------------------------------------------------------------------
 // What the analysis run sees of the window.
 
-std::size_t Form1::EntryCount() const { return numbers_->Count(); }
-
-std::string_view Form1::EntryText(std::size_t index) const { return numbers_->Text(index); }
-
-std::string Form1::DecimalPlacesText() const { return Combo1->currentText().toStdString(); }
-
-bool Form1::ShowAllDecimals() const { return Check1->isChecked(); }
+AnalysisHost Form1::MakeAnalysisHost() {
+  const NumberListModel* numbers = numbers_;
+  return {.errors = *this,
+          .entryCount = [numbers] { return numbers->Count(); },
+          .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
+          .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
+          .showAllDecimals = [this] { return Check1->isChecked(); },
+          .setBusy = [this](bool busy) { SetBusy(busy); },
+          .clearResults = [this] { ClearResults(); },
+          .addResultRow = [this](const std::string& line) { AddResultRow(line); },
+          .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); }};
+}
 
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
 
@@ -756,8 +764,6 @@ void Form1::AddResultRow(const std::string& line) {
   item->setCheckState(Qt::Unchecked);
   results_->appendRow(item);
 }
-
-void Form1::ShowMessage(const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); }
 
 void Form1::ReportError(const std::string& description, std::string_view location, int label) {
   CurrentDialogs().ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));

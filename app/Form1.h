@@ -55,14 +55,16 @@ QString ApplicationTitleFromName(const QString& productName);
 // Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
 constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
 
-class Form1 final : public QWidget, public AnalysisHost {
+class Form1 final : public QWidget, public ErrorSink {
   Q_OBJECT
 
  public:
   // `programFolder`: where the optional files (x/o.cjs, HAND-M.CUR,
   // drag.ico) are looked for first; empty means the executable's folder
-  // (see ProgramFolder for the installed data folder).
-  explicit Form1(const QString& programFolder = QString(), QWidget* parent = nullptr);
+  // (see ProgramFolder for the installed data folder). `separators`: the
+  // user's, for every number the window reads or shows.
+  explicit Form1(numtext::Separators separators, const QString& programFolder = QString(),
+                 QWidget* parent = nullptr);
   ~Form1() override;
 
   // --- The controls, by their designed names.
@@ -92,6 +94,9 @@ class Form1 final : public QWidget, public AnalysisHost {
   DropProgress& Drops() { return *drops_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
+  // The analysis behind "Start Analysis": its data set (with the method the
+  // option buttons chose) and its decimal options.
+  const analysis::Analysis& Analysis() const { return analysis_; }
 
   // --- Start and end.
   void Form_Load();
@@ -166,15 +171,10 @@ class Form1 final : public QWidget, public AnalysisHost {
   // Where auto-scroll reads the pointer's screen position (tests replace it).
   void SetScreenPointerSource(std::function<QPoint()> source) { screenPointer_ = std::move(source); }
 
-  // --- AnalysisHost.
-  std::size_t EntryCount() const override;
-  std::string_view EntryText(std::size_t index) const override;
-  std::string DecimalPlacesText() const override;
-  bool ShowAllDecimals() const override;
-  void SetBusy(bool busy) override;
-  void ClearResults() override;
-  void AddResultRow(const std::string& line) override;
-  void ShowMessage(const std::string& text) override;
+  // --- What the commands see of the window.
+  void SetBusy(bool busy);
+  void ClearResults();
+  void AddResultRow(const std::string& line);
   void ReportError(const std::string& description, std::string_view location, int label) override;
 
  protected:
@@ -199,6 +199,10 @@ class Form1 final : public QWidget, public AnalysisHost {
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
+  AnalysisHost MakeAnalysisHost();
+
+  numtext::Separators separators_;
+  analysis::Analysis analysis_;
   ProgramFolder programFolder_;
   WindowPointer pointer_;
   NumberListModel* numbers_ = nullptr;

@@ -272,11 +272,11 @@ void DesignFrame::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------
 
-int SteppedItem(const QComboBox& combo, int step) {
+int SteppedItem(const QComboBox& combo, int step, const numtext::Separators& sep) {
   const std::string shown = combo.currentText().toStdString();
-  if (!numtext::IsNumeric(shown)) return 0;
-  const double value = numtext::NumericValue(shown);
-  const auto item = [&combo](int i) { return numtext::NumericValue(combo.itemText(i).toStdString()); };
+  if (!numtext::IsNumeric(shown, sep)) return 0;
+  const double value = numtext::NumericValue(shown, sep);
+  const auto item = [&combo, &sep](int i) { return numtext::NumericValue(combo.itemText(i).toStdString(), sep); };
   if (step > 0) {
     for (int i = 0; i < combo.count(); ++i)
       if (item(i) > value) return i;

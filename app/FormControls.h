@@ -9,6 +9,8 @@
 #include <QStyleOptionFrame>
 #include <QTableView>
 
+#include "stats/Separators.h"
+
 class QComboBox;
 
 // The floor for a text's contrast against its background (the usual one for
@@ -75,4 +77,4 @@ class DesignFrame final : public QGroupBox {
 // the key's direction, the end of the list when there is none beyond (so a
 // number past either end comes back to that end), and the first item from a
 // text that is not a number under the user's number rules.
-int SteppedItem(const QComboBox& combo, int step);
+int SteppedItem(const QComboBox& combo, int step, const numtext::Separators& sep);

@@ -1,7 +1,6 @@
 // Tallowmere: starts the main window; closing it ends the program. Paths on the
 // command line are read as a drop on the number list once the window shows.
 #include <QApplication>
-#include <QLocale>
 #include <QTimer>
 #include <unistd.h>
 
@@ -13,8 +12,8 @@
 #include "app/CommandLine.h"
 #include "app/EndProgram.h"
 #include "app/Form1.h"
+#include "platform/LocaleSeparators.h"
 #include "platform/OneSizeWindow.h"
-#include "stats/NumberText.h"
 
 namespace {
 
@@ -71,10 +70,7 @@ int main(int argc, char** argv) {
   }
 
   // The regional number rules: the user's separators, read once.
-  const QLocale locale = QLocale::system();
-  numtext::SetUserSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
-
-  Form1 form;
+  Form1 form(SystemSeparators());
   form.SetEndProgram([&form] { EndProgram(form); });
   form.show();
   // After the window is up, so the list fills and any report shows over it.

@@ -33,7 +33,7 @@ long PeakMegabytes() {
 }
 
 std::string Show(const StatResult& r) {
-  std::string s = r.IsNumber() ? numtext::NumberText(r.Number()) : r.Text();
+  std::string s = r.IsNumber() ? numtext::NumberText(r.Number(), {}) : r.Text();
   if (s.size() > 40) s = s.substr(0, 37) + "... (" + std::to_string(s.size()) + " chars)";
   return s;
 }
@@ -82,40 +82,40 @@ void Time(const char* name, const std::function<std::string()>& f) {
 }
 
 void Run(const char* label, std::vector<double> data) {
-  using namespace modStatistics;
   std::printf("%s, %zu values\n", label, data.size());
-  Numbers = std::move(data);
-  NumberCount = static_cast<double>(Numbers.size());
-  MethodIsSample = true;
+  modStatistics::DataSet set;
+  const double count = static_cast<double>(data.size());
+  set.SetNumbers(std::move(data));
+  set.SetNumberCount(count);
 
-  auto num = [](double v) { return numtext::NumberText(v); };
-  Time("SortNumbers", [] { SortNumbers(); return std::string(); });
-  Time("GetSum", [&] { return num(GetSum()); });
-  Time("GetSumOfSquares", [&] { return num(GetSumOfSquares()); });
-  Time("GetMean", [&] { return num(GetMean()); });
-  Time("GetMedian", [&] { return num(GetMedian()); });
-  Time("GetMode", [] { return Show(GetMode()); });
-  Time("GetVariance", [] { return Show(GetVariance()); });
-  Time("GetStandardDeviation", [] { return Show(GetStandardDeviation()); });
-  Time("GetSkew", [] { return Show(GetSkew()); });
-  Time("GetAverageDeviation", [] { return Show(GetAverageDeviation()); });
-  Time("GetCoefficientOfVariation", [] { return Show(GetCoefficientOfVariation()); });
+  auto num = [](double v) { return numtext::NumberText(v, {}); };
+  Time("SortNumbers", [&] { set.SortNumbers(); return std::string(); });
+  Time("GetSum", [&] { return num(set.GetSum()); });
+  Time("GetSumOfSquares", [&] { return num(set.GetSumOfSquares()); });
+  Time("GetMean", [&] { return num(set.GetMean()); });
+  Time("GetMedian", [&] { return num(set.GetMedian()); });
+  Time("GetMode", [&] { return Show(set.GetMode()); });
+  Time("GetVariance", [&] { return Show(set.GetVariance()); });
+  Time("GetStandardDeviation", [&] { return Show(set.GetStandardDeviation()); });
+  Time("GetSkew", [&] { return Show(set.GetSkew()); });
+  Time("GetAverageDeviation", [&] { return Show(set.GetAverageDeviation()); });
+  Time("GetCoefficientOfVariation", [&] { return Show(set.GetCoefficientOfVariation()); });
 
   // The calls the results run makes, in its order (the sum twice for the
   // sum squared).
-  Time("whole analysis", [] {
-    SortNumbers();
-    double sink = GetSum();
-    sink += GetSum() * GetSum();
-    sink += GetSumOfSquares();
-    const StatResult mode = GetMode();
-    sink += GetMedian() + GetMean();
-    const StatResult rest[] = {GetVariance(), GetSkew(), GetAverageDeviation(), GetStandardDeviation(),
-                               GetCoefficientOfVariation()};
+  Time("whole analysis", [&] {
+    set.SortNumbers();
+    double sink = set.GetSum();
+    sink += set.GetSum() * set.GetSum();
+    sink += set.GetSumOfSquares();
+    const StatResult mode = set.GetMode();
+    sink += set.GetMedian() + set.GetMean();
+    const StatResult rest[] = {set.GetVariance(), set.GetSkew(), set.GetAverageDeviation(), set.GetStandardDeviation(),
+                               set.GetCoefficientOfVariation()};
     // Something of every result goes into the line, so that none is dropped.
     std::size_t texts = 0;
     for (const StatResult& r : rest) texts += r.IsNumber() ? 0 : 1;
-    return "mode " + Show(mode) + ", " + std::to_string(texts) + " text results, check " + numtext::NumberText(sink);
+    return "mode " + Show(mode) + ", " + std::to_string(texts) + " text results, check " + numtext::NumberText(sink, {});
   });
   std::printf("  peak memory so far: %ld MB\n\n", PeakMegabytes());
 }

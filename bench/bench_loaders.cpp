@@ -85,14 +85,14 @@ void ReportFile(const std::string& path, long lines) {
   {
     StoreSink sink;
     auto t0 = Clock::now();
-    LoadListFile(sink, path, messages);
+    LoadListFile(sink, path, {}, messages);
     auto t1 = Clock::now();
     std::printf("  LoadListFile into an entry store: %.3f s, %zu entries\n", Seconds(t1 - t0), sink.store.Size());
   }
   {
     NumberListModel model;
     auto t0 = Clock::now();
-    LoadListFile(model, path, messages);
+    LoadListFile(model, path, {}, messages);
     model.Flush();
     auto t1 = Clock::now();
     std::printf("  LoadListFile into the number list's model: %.3f s, %d rows\n", Seconds(t1 - t0),
@@ -109,7 +109,7 @@ void ReportFile(const std::string& path, long lines) {
     view.show();
     QApplication::processEvents();
     auto t0 = Clock::now();
-    LoadListFile(model, path, messages);
+    LoadListFile(model, path, {}, messages);
     auto loaded = Clock::now();
     model.Flush();
     auto flushed = Clock::now();

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   SilentDialogs dialogs;
   SetDialogs(&dialogs);
 
-  Form1 form(programFolder.path());
+  Form1 form(numtext::Separators{}, programFolder.path());
   form.show();
   Shown(form);
   bool ok = true;

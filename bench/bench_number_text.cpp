@@ -27,6 +27,6 @@ int main() {
   const double seconds = std::chrono::duration<double>(stop - start).count();
   std::printf("LeadingNumber: %zu entries in %.3f s (%.1f ns per entry), checksum %s\n",
               kEntries, seconds, seconds * 1e9 / static_cast<double>(kEntries),
-              numtext::NumberText(sum).c_str());
+              numtext::NumberText(sum, {}).c_str());
   return 0;
 }

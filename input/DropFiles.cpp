@@ -90,7 +90,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ct
     tell();
     for (const std::string& file : files) {
       if (pause()) return;
-      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, showMessage); });
+      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, ctx.separators, showMessage); });
       ++state.filesRead;
       tell();
     }
@@ -107,7 +107,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ct
       state.phase = DropPhase::kReadingFiles;
       ++state.filesFound;
       tell();
-      trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, showMessage); });
+      trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, ctx.separators, showMessage); });
       ++state.filesRead;
       tell();
     }

@@ -66,6 +66,8 @@ struct DropContext {
   // Asked between files and between folders, right after window events ran:
   // true ends the drop there, keeping what was read. May be empty.
   std::function<bool()> shouldStop = {};
+  // The user's separators, for the number test of the files read.
+  numtext::Separators separators = {};
 };
 
 // Handles one drop: `paths` are the dropped local paths in the order the

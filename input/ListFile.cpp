@@ -156,9 +156,9 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
 }
 
-void ReadAll(EntrySink& list, int fd, std::size_t blockSize) {
+void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep) {
   std::unique_ptr<char[]> block(new char[blockSize]);
-  ListFileReader reader(list);
+  ListFileReader reader(list, sep);
   for (;;) {
     ssize_t got = ::read(fd, block.get(), blockSize);
     if (got < 0) {
@@ -212,7 +212,7 @@ std::string FixPathSlashes(std::string_view path, char separator) {
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number.
-  if (Passes(candidate, numtext::UserSeparators())) list_.Append(candidate);
+  if (Passes(candidate, sep_)) list_.Append(candidate);
 }
 
 void ListTextReader::Feed(const char* data, std::size_t size) {
@@ -246,7 +246,7 @@ void ListTextReader::Feed(const char* data, std::size_t size) {
   }
   // Every candidate up to the last line end is whole.
   if (const char* last = FindLastLineEnd(p, end)) {
-    const numtext::Separators& sep = numtext::UserSeparators();
+    const numtext::Separators& sep = sep_;
     if (static_cast<std::size_t>(last + 1 - p) < kParallelBytes) {
       AppendCandidates(list_, p, last + 1, sep);
     } else {
@@ -363,9 +363,12 @@ void ListFileReader::Finish() {
   highSurrogate_ = 0;
 }
 
-void ReadListDescriptor(EntrySink& list, int fd) { ReadAll(list, fd, kReadBlockBytes); }
+void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep) {
+  ReadAll(list, fd, kReadBlockBytes, sep);
+}
 
-void LoadListFile(EntrySink& list, const std::string& path, const ShowMessageFn& showMessage) {
+void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
+                  const ShowMessageFn& showMessage) {
   auto notFound = [&] {
     if (showMessage) showMessage(kFileNotFoundMessage);
   };
@@ -389,5 +392,5 @@ void LoadListFile(EntrySink& list, const std::string& path, const ShowMessageFn&
     blockSize = std::max<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096);
   else
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-  ReadAll(list, fd, blockSize);
+  ReadAll(list, fd, blockSize, sep);
 }

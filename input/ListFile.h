@@ -19,9 +19,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "input/EntrySink.h"
 #include "stats/RadixSort.h"
+#include "stats/Separators.h"
 
 inline constexpr const char* kFileNotFoundMessage = "File not found";
 
@@ -54,19 +56,20 @@ std::string FixPathSlashes(std::string_view path, char separator = '/');
 // or device, which would block or never end): shows "File not found" and
 // appends nothing. Any other failure (the file cannot be opened or a read
 // fails part-way) throws; what was appended before stays appended.
-void LoadListFile(EntrySink& list, const std::string& path, const ShowMessageFn& showMessage);
+void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
+                  const ShowMessageFn& showMessage);
 
 // Reads an already open descriptor to its end as one list file (the analyser
 // reads standard input this way). Throws when a read fails.
-void ReadListDescriptor(EntrySink& list, int fd);
+void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep);
 
 // Splits text at every CR and every LF and appends the candidates that pass
-// the number test. Text may be fed in pieces of any size; a candidate that
+// the number test (with the user's separators `sep`). Text may be fed in pieces of any size; a candidate that
 // spans pieces is joined. Finish() ends the last candidate. The text is taken
 // as it is: a byte-order mark is the business of ListFileReader.
 class ListTextReader {
  public:
-  explicit ListTextReader(EntrySink& list) : list_(list) {}
+  ListTextReader(EntrySink& list, numtext::Separators sep) : list_(list), sep_(std::move(sep)) {}
   void Feed(const char* data, std::size_t size);
   void Finish();
 
@@ -74,6 +77,7 @@ class ListTextReader {
   void Offer(std::string_view candidate);
 
   EntrySink& list_;
+  numtext::Separators sep_;
   std::string carry_;     // the start of a candidate that began in an earlier piece
   bool overlong_ = false;  // the current candidate is already too long: drop it
   // Shares the number test of large pieces; started when a piece first needs
@@ -95,7 +99,7 @@ class ListTextReader {
 // a number whose last character was cut off is not read as a shorter one.
 class ListFileReader {
  public:
-  explicit ListFileReader(EntrySink& list) : text_(list) {}
+  ListFileReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
   void Feed(const char* data, std::size_t size);
   void Finish();
 

@@ -10,6 +10,7 @@
 #include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 #include "platform/Dialogs.h"
+#include "stats/Separators.h"
 
 inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
 inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";
@@ -20,6 +21,7 @@ struct LoadFilesHost {
   EntrySink& entries;  // the number list
   ErrorSink& errors;   // the "Application Error" box
   std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
+  numtext::Separators separators = {};     // the user's, for the number test of the files read
 };
 
 // The click handler of PushButton6.

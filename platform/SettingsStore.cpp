@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "stats/Arithmetic.h"
-#include "stats/NumberText.h"
+#include "stats/NumberTest.h"
 
 namespace {
 QString Group(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
@@ -28,13 +28,15 @@ void SaveSetting(const QString& application, const QString& section, const QStri
   store.sync();
 }
 
-bool ReadBoolean(const QString& text) {
+bool ReadBoolean(const QString& text, const numtext::Separators& sep) {
   const QString t = text.trimmed();
   if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
   if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
   const std::string utf8 = text.toStdString();
-  if (!numtext::IsNumeric(utf8)) throw ArithmeticError(kTypeMismatch);
-  return numtext::NumericValue(utf8) != 0.0;
+  if (!numtext::IsNumeric(utf8, sep)) throw ArithmeticError(kTypeMismatch);
+  return numtext::NumericValue(utf8, sep) != 0.0;
 }
 
-std::int16_t ReadInteger16(const QString& text) { return numtext::ToInteger16(text.toStdString()); }
+std::int16_t ReadInteger16(const QString& text, const numtext::Separators& sep) {
+  return numtext::ToInteger16(text.toStdString(), sep);
+}

@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "stats/Separators.h"
+
 inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";
 
@@ -17,12 +19,12 @@ QString GetSetting(const QString& application, const QString& section, const QSt
 void SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& text);
 
-// Readings of stored texts. A text that cannot be read as the type throws
+// Readings of stored texts, numbers with the user's separators. A text that cannot be read as the type throws
 // ArithmeticError("Type mismatch"); a number outside the 16-bit range
 // ArithmeticError("Overflow").
 // Boolean: "True" or "False" (any case), or the text of a number (zero reads
 // as false, any other number as true).
-bool ReadBoolean(const QString& text);
+bool ReadBoolean(const QString& text, const numtext::Separators& sep);
 // Integer: the text of a number, rounded to the nearest integer (ties to
 // even), within -32768..32767.
-std::int16_t ReadInteger16(const QString& text);
+std::int16_t ReadInteger16(const QString& text, const numtext::Separators& sep);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "stats/Arithmetic.h"
@@ -10,9 +11,6 @@
 #include "stats/Statistics.h"
 
 namespace analysis {
-
-std::int16_t DecimalPlaces = 0;
-bool RoundingFlag = true;
 
 namespace {
 
@@ -42,7 +40,7 @@ void ReadPiece(const AnalysisHost& host, double* numbers, PieceRead& piece) noex
   try {
     for (; i < piece.end; ++i) {
       try {
-        numbers[i] = numtext::LeadingNumber(host.EntryText(i));
+        numbers[i] = numtext::LeadingNumber(host.entryText(i));
       } catch (...) {
         if (piece.failures.size() == kKeptFailures) break;
         piece.failures.push_back(std::current_exception());
@@ -56,22 +54,26 @@ void ReadPiece(const AnalysisHost& host, double* numbers, PieceRead& piece) noex
 
 }  // namespace
 
-void StartAnalysis(AnalysisHost& host) {
-  using namespace modStatistics;
-  Trap trap(host, kStartAnalysisLocation);
+Analysis::Analysis(numtext::Separators separators) : separators_(separators), statistics_(std::move(separators)) {}
 
-  if (trap.Test(100, [&] { return host.EntryCount() == 0; })) {
-    trap.Step(124, [&] { host.ShowMessage(kForgotNumbersMessage); });
+void Analysis::StartAnalysis(const AnalysisHost& host) {
+  Trap trap(host.errors, kStartAnalysisLocation);
+
+  if (trap.Test(100, [&] { return host.entryCount() == 0; })) {
+    trap.Step(124, [&] { host.showMessage(kForgotNumbersMessage); });
     return;
   }
-  trap.Step(102, [&] { host.SetBusy(true); });
-  trap.Step(104, [&] { host.ClearResults(); });
+  trap.Step(102, [&] { host.setBusy(true); });
+  trap.Step(104, [&] { host.clearResults(); });
   // A text that is not a number, or out of range, keeps the previous value.
-  trap.Step(106, [&] { DecimalPlaces = numtext::ToInteger16(host.DecimalPlacesText()); });
-  trap.Step(108, [&] { RoundingFlag = !host.ShowAllDecimals(); });
+  trap.Step(106, [&] { decimalPlaces_ = numtext::ToInteger16(host.decimalPlacesText(), separators_); });
+  trap.Step(108, [&] { roundingFlag_ = !host.showAllDecimals(); });
 
   std::size_t count = 0;
-  trap.Step(110, [&] { count = host.EntryCount(); });
+  trap.Step(110, [&] { count = host.entryCount(); });
+  // The numbers are refilled in the storage of the last run's, and handed
+  // back to the data set once read.
+  std::vector<double> Numbers = statistics_.TakeNumbers();
   // Growing the array one element at a time keeps the earlier elements and
   // gives each new one the value 0; sizing it once does the same in one go.
   trap.Step(112, [&] {
@@ -83,7 +85,7 @@ void StartAnalysis(AnalysisHost& host) {
   });
   // An entry whose leading number is beyond the double range stays 0.
   auto readEntry = [&](std::size_t i) {
-    trap.Step(114, [&] { Numbers[i] = numtext::LeadingNumber(host.EntryText(i)); });
+    trap.Step(114, [&] { Numbers[i] = numtext::LeadingNumber(host.entryText(i)); });
   };
   const std::size_t entries = std::min(count, Numbers.size());
   if (entries >= kParallelEntries) {
@@ -105,9 +107,10 @@ void StartAnalysis(AnalysisHost& host) {
   } else {
     for (std::size_t i = 0; i < entries; ++i) readEntry(i);
   }
-  trap.Step(118, [&] { NumberCount = static_cast<double>(host.EntryCount()); });
+  statistics_.SetNumbers(std::move(Numbers));
+  trap.Step(118, [&] { statistics_.SetNumberCount(static_cast<double>(host.entryCount())); });
   trap.Step(120, [&] { ShowResults(host); });
-  trap.Step(122, [&] { host.SetBusy(false); });
+  trap.Step(122, [&] { host.setBusy(false); });
 }
 
 namespace {
@@ -120,65 +123,73 @@ struct Working {
   double number = 0.0;
 };
 
-std::string ResultText(const StatResult& r) {
-  return r.IsNumber() ? numtext::NumberText(r.Number()) : r.Text();
-}
+// The row steps of one run, with what they all use.
+struct Rows {
+  Trap& trap;
+  const AnalysisHost& host;
+  const numtext::Separators& sep;
+  std::int16_t decimalPlaces;
+  bool roundingFlag;
+  Working w;
 
-void ValueStep(Trap& trap, Working& w, int testLabel) {
-  if (trap.Test(testLabel, [&] { return !RoundingFlag; })) {
-    trap.Step(testLabel + 2, [&] { w.number = numtext::DecimalValue(w.text, false, DecimalPlaces); });
-  } else {
-    trap.Step(testLabel + 4, [&] { w.number = numtext::DecimalValue(w.text, true, DecimalPlaces); });
-  }
-}
+  std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
+  std::string ResultText(const StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
 
-template <class Compute>
-void AddFormattedRow(Trap& trap, AnalysisHost& host, Working& w, int first, const std::string& label,
-                     const char* unit, Compute compute) {
-  trap.Step(first, [&] { w.text = ResultText(compute()); });
-  trap.Step(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text); });
-  if (trap.Test(first + 4, [&] { return numtext::IsNumeric(w.text); })) {
-    ValueStep(trap, w, first + 6);
-    trap.Step(first + 12, [&] { host.AddResultRow(label + numtext::NumberText(w.number) + unit); });
-  } else {
-    trap.Step(first + 14, [&] { host.AddResultRow(label + w.text); });
+  void ValueStep(int testLabel) {
+    if (trap.Test(testLabel, [&] { return !roundingFlag; })) {
+      trap.Step(testLabel + 2, [&] { w.number = numtext::DecimalValue(w.text, false, decimalPlaces, sep); });
+    } else {
+      trap.Step(testLabel + 4, [&] { w.number = numtext::DecimalValue(w.text, true, decimalPlaces, sep); });
+    }
   }
-}
+
+  template <class Compute>
+  void AddFormattedRow(int first, const std::string& label, const char* unit, Compute compute) {
+    trap.Step(first, [&] { w.text = ResultText(compute()); });
+    trap.Step(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
+    if (trap.Test(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
+      ValueStep(first + 6);
+      trap.Step(first + 12, [&] { host.addResultRow(label + NumberText(w.number) + unit); });
+    } else {
+      trap.Step(first + 14, [&] { host.addResultRow(label + w.text); });
+    }
+  }
+};
 
 }  // namespace
 
-void ShowResults(AnalysisHost& host) {
-  using namespace modStatistics;
-  using numtext::NumberText;
-  Trap trap(host, kShowResultsLocation);
-  Working w;
+void Analysis::ShowResults(const AnalysisHost& host) {
+  Trap trap(host.errors, kShowResultsLocation);
+  Rows rows{trap, host, separators_, decimalPlaces_, roundingFlag_, {}};
+  const modStatistics::DataSet& data = statistics_;
+  auto add = [&](const std::string& line) { host.addResultRow(line); };
 
-  trap.Step(100, [&] { SortNumbers(); });
-  trap.Step(102, [&] { host.AddResultRow("The number of entries is: " + NumberText(NumberCount)); });
-  trap.Step(104, [&] { host.AddResultRow("The sum of the numbers are: " + NumberText(GetSum())); });
+  trap.Step(100, [&] { statistics_.SortNumbers(); });
+  trap.Step(102, [&] { add("The number of entries is: " + rows.NumberText(data.NumberCount())); });
+  trap.Step(104, [&] { add("The sum of the numbers are: " + rows.NumberText(data.GetSum())); });
   // GetSum times GetSum: both calls would add up the same unchanged data the
   // same way, so one call gives both factors.
   trap.Step(106, [&] {
-    const double sum = GetSum();
-    host.AddResultRow("The sum squared is: " + NumberText(arith::Mul(sum, sum)));
+    const double sum = data.GetSum();
+    add("The sum squared is: " + rows.NumberText(arith::Mul(sum, sum)));
   });
-  trap.Step(108, [&] { host.AddResultRow("The sum of squares is: " + NumberText(GetSumOfSquares())); });
-  trap.Step(110, [&] { host.AddResultRow("The mode is: " + ResultText(GetMode())); });
-  trap.Step(112, [&] { host.AddResultRow("The median is: " + NumberText(GetMedian())); });
+  trap.Step(108, [&] { add("The sum of squares is: " + rows.NumberText(data.GetSumOfSquares())); });
+  trap.Step(110, [&] { add("The mode is: " + rows.ResultText(data.GetMode())); });
+  trap.Step(112, [&] { add("The median is: " + rows.NumberText(data.GetMedian())); });
 
   // The mean is always a number: no numeric test.
-  trap.Step(114, [&] { w.text = NumberText(GetMean()); });
-  trap.Step(116, [&] { w.text = numtext::FormatTenDecimals(w.text); });
-  ValueStep(trap, w, 118);
-  trap.Step(124, [&] { host.AddResultRow("The mean is: " + NumberText(w.number)); });
+  Working& w = rows.w;
+  trap.Step(114, [&] { w.text = rows.NumberText(data.GetMean()); });
+  trap.Step(116, [&] { w.text = numtext::FormatTenDecimals(w.text, separators_); });
+  rows.ValueStep(118);
+  trap.Step(124, [&] { add("The mean is: " + rows.NumberText(w.number)); });
 
-  AddFormattedRow(trap, host, w, 126, "The variance is: ", "", [] { return GetVariance(); });
-  AddFormattedRow(trap, host, w, 142, "The skew is: ", "", [] { return GetSkew(); });
-  AddFormattedRow(trap, host, w, 158, "The average deviation is: ", "", [] { return GetAverageDeviation(); });
-  AddFormattedRow(trap, host, w, 174, "The standard deviation is: ", "",
-                  [] { return GetStandardDeviation(); });
-  AddFormattedRow(trap, host, w, 190, "The coefficient of variation is: ", " %",
-                  [] { return GetCoefficientOfVariation(); });
+  rows.AddFormattedRow(126, "The variance is: ", "", [&] { return data.GetVariance(); });
+  rows.AddFormattedRow(142, "The skew is: ", "", [&] { return data.GetSkew(); });
+  rows.AddFormattedRow(158, "The average deviation is: ", "", [&] { return data.GetAverageDeviation(); });
+  rows.AddFormattedRow(174, "The standard deviation is: ", "", [&] { return data.GetStandardDeviation(); });
+  rows.AddFormattedRow(190, "The coefficient of variation is: ", " %",
+                       [&] { return data.GetCoefficientOfVariation(); });
 }
 
 }  // namespace analysis

@@ -1,48 +1,72 @@
 #pragma once
 // The analysis run ("Start Analysis") and ShowResults, written against a small
-// host interface so that the same code drives the window, the command-line
-// analyser and the tests. Plain C++: no Qt.
+// host so that the same code drives the window, the command-line analyser and
+// the tests. Plain C++: no Qt.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/ErrorReport.h"
+#include "stats/Separators.h"
+#include "stats/Statistics.h"
 
 inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.Form1.PushButton7_Click ";
 inline constexpr const char* kShowResultsLocation = "in Tallowmere2021/08/31.Form1.ShowResults ";
 inline constexpr const char* kForgotNumbersMessage = "You forgot to input numbers.";
 
-class AnalysisHost : public ErrorSink {
- public:
+// What a run works with; all of it must outlive the call.
+struct AnalysisHost {
+  ErrorSink& errors;  // the "Application Error" box
   // The number list, read top to bottom (index 0 is the first entry). For
-  // large lists EntryText is also called from a helper thread, within
+  // large lists entryText is also called from a helper thread, within
   // StartAnalysis and never after it returns: it must only read.
-  virtual std::size_t EntryCount() const = 0;
-  virtual std::string_view EntryText(std::size_t index) const = 0;
+  std::function<std::size_t()> entryCount;
+  std::function<std::string_view(std::size_t index)> entryText;
   // The decimal options as the window shows them.
-  virtual std::string DecimalPlacesText() const = 0;  // Combo1
-  virtual bool ShowAllDecimals() const = 0;           // Check1
+  std::function<std::string()> decimalPlacesText;  // Combo1
+  std::function<bool()> showAllDecimals;           // Check1
   // The window pointer: busy while the run works.
-  virtual void SetBusy(bool busy) = 0;
+  std::function<void(bool busy)> setBusy;
   // The results list.
-  virtual void ClearResults() = 0;
-  virtual void AddResultRow(const std::string& line) = 0;
+  std::function<void()> clearResults;
+  std::function<void(const std::string& line)> addResultRow;
   // A notice box (OK only, no icon, the application title as caption).
-  virtual void ShowMessage(const std::string& text) = 0;
+  std::function<void(const std::string& text)> showMessage;
 };
 
 namespace analysis {
 
-// Module-level state of the run: the decimal places keep their last good value
-// (0 before the first run); the rounding flag is "Show all decimals" unticked.
-extern std::int16_t DecimalPlaces;
-extern bool RoundingFlag;
+// One analysis: the engine's data set and the decimal options of the runs,
+// owned by whoever runs analyses (the window, the analyser, a test).
+class Analysis {
+ public:
+  // `separators` are the user's: the numeric tests and every number text of
+  // the rows use them.
+  explicit Analysis(numtext::Separators separators = {});
 
-// The click handler of "Start Analysis".
-void StartAnalysis(AnalysisHost& host);
+  // The click handler of "Start Analysis".
+  void StartAnalysis(const AnalysisHost& host);
 
-// Computes every statistic of the engine's data set and adds the twelve rows.
-void ShowResults(AnalysisHost& host);
+  // Computes every statistic of the data set and adds the twelve rows.
+  void ShowResults(const AnalysisHost& host);
+
+  // The data set of the last run. The method (Sample or Population) is set
+  // on it by the owner and read when the rows are computed.
+  modStatistics::DataSet& Statistics() { return statistics_; }
+  const modStatistics::DataSet& Statistics() const { return statistics_; }
+
+  // The decimal places keep their last good value (0 before the first run);
+  // the rounding flag is "Show all decimals" unticked.
+  std::int16_t DecimalPlaces() const { return decimalPlaces_; }
+  bool RoundingFlag() const { return roundingFlag_; }
+
+ private:
+  numtext::Separators separators_;
+  modStatistics::DataSet statistics_;
+  std::int16_t decimalPlaces_ = 0;
+  bool roundingFlag_ = true;
+};
 
 }  // namespace analysis

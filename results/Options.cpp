@@ -1,7 +1,7 @@
 #include "results/Options.h"
 
 #include "platform/SettingsStore.h"
-#include "stats/NumberText.h"
+#include "stats/NumberTest.h"
 
 namespace options {
 namespace {
@@ -22,8 +22,8 @@ void StoreShowAllDecimals(bool checked) { Store("Check1", checked ? QStringLiter
 
 void StoreDecimalPlaces(const QString& text) { Store("Combo1", text); }
 
-bool DecimalPlacesAcceptable(const QString& text) {
-  return text.isEmpty() || numtext::IsNumeric(text.toStdString());
+bool DecimalPlacesAcceptable(const QString& text, const numtext::Separators& sep) {
+  return text.isEmpty() || numtext::IsNumeric(text.toStdString(), sep);
 }
 
 }  // namespace options

@@ -4,6 +4,8 @@
 // controls and calls these from its handlers.
 #include <QString>
 
+#include "stats/Separators.h"
+
 inline constexpr const char* kMustBeNumericMessage = "Must be a numeric entry.";
 // The text of Combo1 at design time and after "Show all decimals" is unticked.
 inline constexpr const char* kDefaultDecimalPlaces = "3";
@@ -22,7 +24,7 @@ void StoreDecimalPlaces(const QString& text);
 
 // Combo1_LostFocus: an empty text or one that reads as a number under the
 // user's number rules passes; anything else earns "Must be a numeric entry.".
-bool DecimalPlacesAcceptable(const QString& text);
+bool DecimalPlacesAcceptable(const QString& text, const numtext::Separators& sep);
 
 // The settings texts of a boolean.
 QString BooleanText(bool value);

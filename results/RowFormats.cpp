@@ -56,8 +56,7 @@ std::string WithDecimalPoint(std::string_view text, std::string_view decimal) {
 // The rows present, each as its key and its value as the window shows it,
 // but with '.' for the user's decimal separator (a script should not have to
 // know the locale) and without the unit of the coefficient.
-std::vector<KeyedValue> KeyedRows(const std::vector<std::string>& rows) {
-  const std::string& decimal = numtext::UserSeparators().decimal;
+std::vector<KeyedValue> KeyedRows(const std::vector<std::string>& rows, const std::string& decimal) {
   std::vector<KeyedValue> keyed;
   for (const RowKey& rk : kRowKeys) {
     auto row = std::find_if(rows.begin(), rows.end(), [&](const std::string& r) { return r.starts_with(rk.label); });
@@ -172,7 +171,7 @@ std::optional<std::string> ModeArray(std::string_view value) {
 
 }  // namespace
 
-std::string FormatRows(const std::vector<std::string>& rows, Format format) {
+std::string FormatRows(const std::vector<std::string>& rows, Format format, const std::string& decimal) {
   std::string out;
   if (format == Format::kText) {
     for (const std::string& row : rows) {
@@ -181,7 +180,7 @@ std::string FormatRows(const std::vector<std::string>& rows, Format format) {
     }
     return out;
   }
-  const std::vector<KeyedValue> keyed = KeyedRows(rows);
+  const std::vector<KeyedValue> keyed = KeyedRows(rows, decimal);
   if (format == Format::kTsv) {
     for (const KeyedValue& kv : keyed) {
       out += kv.key;

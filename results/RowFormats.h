@@ -10,8 +10,8 @@ namespace rowformat {
 
 enum class Format { kText, kTsv, kJson };
 
-// `rows` as the analysis added them; the user's decimal separator (from
-// numtext::UserSeparators) becomes '.' in tsv and json.
-std::string FormatRows(const std::vector<std::string>& rows, Format format);
+// `rows` as the analysis added them; the user's decimal separator `decimal`
+// (the one the rows were written with) becomes '.' in tsv and json.
+std::string FormatRows(const std::vector<std::string>& rows, Format format, const std::string& decimal);
 
 }  // namespace rowformat

@@ -12,13 +12,13 @@ namespace numtext {
 // it spells: ten decimals rounded half away from zero, no '0' before the
 // separator when the whole part is zero ("0.5" -> ".5000000000", "-0.25" ->
 // "-.2500000000"). A text that is not numeric comes back unchanged.
-std::string FormatTenDecimals(std::string_view text, const Separators& sep = UserSeparators());
+std::string FormatTenDecimals(std::string_view text, const Separators& sep);
 
 // The value step: the nearest double of a numeric text; with `round` set, the
 // exact decimal is first rounded to `places` decimal places, ties to the even
 // neighbour (negative places round to tens, hundreds, ...). Not numeric:
 // "Type mismatch"; beyond the double range: "Overflow".
 double DecimalValue(std::string_view text, bool round, int places,
-                    const Separators& sep = UserSeparators());
+                    const Separators& sep);
 
 }  // namespace numtext

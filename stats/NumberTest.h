@@ -11,15 +11,15 @@ namespace numtext {
 // allowed between digits of the whole part; at most one decimal separator; an
 // optional exponent (E or D, either case, optional sign, at least one digit);
 // at least one digit overall; a value inside the double range.
-bool IsNumeric(std::string_view text, const Separators& sep = UserSeparators());
+bool IsNumeric(std::string_view text, const Separators& sep);
 
 // The value of a text that passes IsNumeric, correctly rounded. Not numeric:
 // ArithmeticError("Type mismatch"); beyond the double range: "Overflow".
-double NumericValue(std::string_view text, const Separators& sep = UserSeparators());
+double NumericValue(std::string_view text, const Separators& sep);
 
 // A text converted to a 16-bit integer: the number test, then rounded to the
 // nearest integer with ties to even; must fit -32768..32767. Not numeric:
 // "Type mismatch"; outside the range: "Overflow".
-std::int16_t ToInteger16(std::string_view text, const Separators& sep = UserSeparators());
+std::int16_t ToInteger16(std::string_view text, const Separators& sep);
 
 }  // namespace numtext

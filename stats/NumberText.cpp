@@ -5,18 +5,6 @@
 
 namespace numtext {
 
-namespace {
-
-Separators& MutableSeparators() {
-  static Separators s;
-  return s;
-}
-
-}  // namespace
-
-const Separators& UserSeparators() { return MutableSeparators(); }
-void SetUserSeparators(Separators s) { MutableSeparators() = std::move(s); }
-
 std::string NumberText(double v, const Separators& sep) {
   if (v == 0.0) return "0";  // negative zero too
   // std::to_chars is independent of the C locale (Qt sets LC_NUMERIC from the

@@ -16,6 +16,6 @@ namespace numtext {
 // a trailing decimal point removed; exponent written "E", a sign and at least
 // two digits ("1E+20", "1.5E-05"); negative zero written "0"; the decimal
 // separator of `sep` in place of '.'; no grouping.
-std::string NumberText(double v, const Separators& sep = UserSeparators());
+std::string NumberText(double v, const Separators& sep);
 
 }  // namespace numtext

@@ -1,6 +1,7 @@
 #pragma once
-// The user's separators, passed to every locale-dependent number reading and
-// text so that none of them depends on the C locale.
+// The user's separators, read once from the system locale by whoever starts
+// the program and passed to every locale-dependent number reading and text,
+// so that none of them depends on the C locale or on hidden state.
 #include <string>
 
 namespace numtext {
@@ -11,9 +12,5 @@ struct Separators {
   std::string group = ",";
 };
 
-// The separators the program runs with. Set once at start-up from the system
-// locale; '.' and ',' until then.
-const Separators& UserSeparators();
-void SetUserSeparators(Separators s);
 
 }  // namespace numtext

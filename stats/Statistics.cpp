@@ -19,21 +19,7 @@
 
 namespace modStatistics {
 
-std::vector<double> Numbers;
-double NumberCount = 0.0;
-std::vector<double> SortedNumbers;
-bool MethodIsSample = true;
-
 namespace {
-
-// NumberCount as a loop bound, converted like every double that becomes a
-// 32-bit integer: rounded half to even, a value outside the range is an
-// overflow.
-std::int32_t LoopBound() {
-  const double c = NumberCount;
-  if (!(c >= -2147483648.5 && c < 2147483647.5)) throw ArithmeticError(kOverflow);
-  return static_cast<std::int32_t>(std::nearbyint(c));
-}
 
 // How many leading elements of `a` a loop 1..n visits. A count larger than the
 // array is a failure rather than a read past its end.
@@ -108,14 +94,25 @@ double SumOfTerms(std::size_t n, const Term& term) {
   return acc;
 }
 
+}  // namespace
+
+// NumberCount as a loop bound, converted like every double that becomes a
+// 32-bit integer: rounded half to even, a value outside the range is an
+// overflow.
+std::int32_t DataSet::LoopBound() const {
+  const double c = numberCount_;
+  if (!(c >= -2147483648.5 && c < 2147483647.5)) throw ArithmeticError(kOverflow);
+  return static_cast<std::int32_t>(std::nearbyint(c));
+}
+
 // The variance, the standard deviation and the skew of the definitions each
 // ask GetMean (and the skew GetStandardDeviation) for values that one call
 // works out again and again; nothing changes the data set during a call, so
 // each call here works out its mean once and hands it on.
 
-double VarianceFrom(double mean) {
-  const std::size_t n = Elements(Numbers, LoopBound());
-  const double* x = Numbers.data();
+double DataSet::VarianceFrom(double mean) const {
+  const std::size_t n = Elements(numbers_, LoopBound());
+  const double* x = numbers_.data();
   double acc = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
     const double d = arith::Sub(x[i], mean);
@@ -123,11 +120,11 @@ double VarianceFrom(double mean) {
   }
   // Sample with one number divides 0 by 0, which fails like any other invalid
   // operation.
-  return MethodIsSample ? arith::Div(acc, arith::Sub(NumberCount, 1.0)) : arith::Div(acc, NumberCount);
+  return methodIsSample_ ? arith::Div(acc, arith::Sub(numberCount_, 1.0)) : arith::Div(acc, numberCount_);
 }
 
 // GetVariance and GetStandardDeviation for a mean already worked out.
-StatResult VarianceResult(double mean) {
+StatResult DataSet::VarianceResult(double mean) const {
   try {
     return VarianceFrom(mean);
   } catch (...) {
@@ -135,7 +132,7 @@ StatResult VarianceResult(double mean) {
   }
 }
 
-StatResult StandardDeviationResult(double mean) {
+StatResult DataSet::StandardDeviationResult(double mean) const {
   try {
     return std::sqrt(std::fabs(VarianceResult(mean).Number()));
   } catch (...) {
@@ -143,26 +140,22 @@ StatResult StandardDeviationResult(double mean) {
   }
 }
 
-double VarianceValue() { return VarianceFrom(GetMean()); }
-
-double StandardDeviationValue() { return std::sqrt(std::fabs(GetVariance().Number())); }
-
-double SkewValue() {
-  const std::size_t n = Elements(Numbers, LoopBound());
+double DataSet::SkewValue() const {
+  const std::size_t n = Elements(numbers_, LoopBound());
   const double mean = GetMean();
   const StatResult s = StandardDeviationResult(mean);
   // s.Number() fails for "#Div/0!" (only asked when there is a term, as in
   // the loop of the definition); a zero s fails in the division.
   const double sd = n > 0 ? s.Number() : 0.0;
-  const double* x = Numbers.data();
+  const double* x = numbers_.data();
   const double acc =
       SumOfTerms(n, [x, mean, sd](std::size_t i) { return arith::Cube(arith::Div(arith::Sub(x[i], mean), sd)); });
-  const double count = NumberCount;
+  const double count = numberCount_;
   const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
   return arith::Mul(factor, acc);
 }
 
-double CoefficientOfVariationValue() {
+double DataSet::CoefficientOfVariationValue() const {
   // Defined as the standard deviation, then the mean: both come from the one
   // mean worked out here. Any failure gives "#Div/0!" whichever step it comes
   // from, so the order of the two does not show.
@@ -171,77 +164,7 @@ double CoefficientOfVariationValue() {
   return arith::Mul(arith::Div(s.Number(), m), 100.0);
 }
 
-// ---- The sorted copy's record --------------------------------------------
-//
-// The mode needs the data in sorted order too. The results run sorts just
-// before it, so the mode counts from SortedNumbers whenever that copy is known
-// to be the sort of the current Numbers; otherwise it sorts a copy of its own.
-// "Known" means: both arrays still have the fingerprints recorded when the
-// copy was made. Each lane of a fingerprint passes every element through a
-// chain of bijections, so changing any single element always changes it;
-// several changes could cancel out only by a coincidence of 256 bits. (In the
-// results run nothing changes the arrays between the sort and the mode.)
-
-struct Fingerprint {
-  std::uint64_t lane[4] = {};
-  bool operator==(const Fingerprint&) const = default;
-};
-
-inline std::uint64_t FingerprintStep(std::uint64_t h, double v) {
-  h += std::bit_cast<std::uint64_t>(v);
-  h *= 0x9E3779B97F4A7C15ULL;
-  return h ^ (h >> 32);
-}
-
-// The four lanes over v[0, n).
-Fingerprint LanesOf(const double* v, std::size_t n) {
-  // Four independent lanes keep the multiplications from waiting on each other.
-  std::uint64_t h0 = n, h1 = 0x243F6A8885A308D3ULL, h2 = 0x13198A2E03707344ULL, h3 = 0xA4093822299F31D0ULL;
-  std::size_t i = 0;
-  for (; i + 4 <= n; i += 4) {
-    h0 = FingerprintStep(h0, v[i]);
-    h1 = FingerprintStep(h1, v[i + 1]);
-    h2 = FingerprintStep(h2, v[i + 2]);
-    h3 = FingerprintStep(h3, v[i + 3]);
-  }
-  for (; i < n; ++i) h0 = FingerprintStep(h0, v[i]);
-  return Fingerprint{{h0, h1, h2, h3}};
-}
-
-// The lanes of the two halves of the array, joined lane by lane: a change in
-// either half changes the joined lane, as x * odd + y is a bijection in each
-// of x and y. With `threads` the two halves are tasks of their own.
-Fingerprint FingerprintOf(const double* v, std::size_t n, core::TwoThreads* threads = nullptr) {
-  const std::size_t half = n / 2;
-  Fingerprint lanes[2];
-  auto halfLanes = [&](std::size_t h) { lanes[h] = h == 0 ? LanesOf(v, half) : LanesOf(v + half, n - half); };
-  if (threads) {
-    threads->Run(2, halfLanes);
-  } else {
-    halfLanes(0);
-    halfLanes(1);
-  }
-  Fingerprint joined;
-  for (int l = 0; l < 4; ++l) joined.lane[l] = lanes[0].lane[l] * 0x9E3779B97F4A7C15ULL + lanes[1].lane[l];
-  return joined;
-}
-
-struct SortedCopyRecord {
-  bool valid = false;
-  std::size_t count = 0;
-  Fingerprint numbers;
-  Fingerprint sorted;
-};
-SortedCopyRecord sortedCopy;
-
-bool SortedCopyIsCurrent(std::size_t n) {
-  if (!sortedCopy.valid || sortedCopy.count != n || SortedNumbers.size() != n) return false;
-  std::optional<core::TwoThreads> threads;
-  if (n >= kParallelElements) threads.emplace();
-  core::TwoThreads* shared = threads ? &*threads : nullptr;
-  return FingerprintOf(SortedNumbers.data(), n, shared) == sortedCopy.sorted &&
-         FingerprintOf(Numbers.data(), n, shared) == sortedCopy.numbers;
-}
+namespace {
 
 // ---- The mode -------------------------------------------------------------
 //
@@ -343,22 +266,23 @@ class TieTable {
 // Whether two different values a < b have the same number text. The text
 // rounds to 15 significant digits, so equal texts need b - a <= 1e-14 of the
 // magnitude; only values that close are formatted and compared.
-bool SameNumberText(double a, double b) {
+bool SameNumberText(double a, double b, const numtext::Separators& sep) {
   const double magnitude = std::max(std::fabs(a), std::fabs(b));
   if (!(b - a <= magnitude * 2e-14)) return false;
-  return numtext::NumberText(a) == numtext::NumberText(b);
+  return numtext::NumberText(a, sep) == numtext::NumberText(b, sep);
 }
 
 // Values with the same number text lie next to each other in ascending order;
 // a group of them is named by its first (lowest) member.
-std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordinal) {
-  while (ordinal > 0 && SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal])))
+std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordinal, const numtext::Separators& sep) {
+  while (ordinal > 0 &&
+         SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal]), sep))
     --ordinal;
   return ordinal;
 }
 
 // The mode of x[0..n) given the values that reach the highest count.
-StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties) {
+StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const numtext::Separators& sep) {
   // No value occurs twice (a single number included).
   if (ties.maxCount < 2) return kNoneText;
   const std::vector<std::uint64_t>& tied = ties.keys;
@@ -397,25 +321,27 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties) {
     }
     slot = table.Find(radix::EqualityKey(x[i]));
     if (slot == TieTable::kMissing) continue;
-    const std::size_t group = TextGroup(tied, table.Ordinal(slot));
+    const std::size_t group = TextGroup(tied, table.Ordinal(slot), sep);
     table.Retire(slot);  // later positions of this value are always skipped
     if (listed[group]) continue;
     if (text.empty()) {
-      text = numtext::NumberText(x[best]);
-      listed[TextGroup(tied, bestOrdinal)] = true;
+      text = numtext::NumberText(x[best], sep);
+      listed[TextGroup(tied, bestOrdinal, sep)] = true;
     }
     listed[group] = true;
     text += " or ";
-    text += numtext::NumberText(x[i]);
+    text += numtext::NumberText(x[i], sep);
   }
   if (text.empty()) return x[best];
   return text;
 }
 
-StatResult ModeOf(const double* x, std::size_t n) {
+}  // namespace
+
+StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
   Ties ties;
-  if (SortedCopyIsCurrent(n)) {
-    const double* sorted = SortedNumbers.data();
+  if (sortedIsCurrent_ && sortedNumbers_.size() == n) {
+    const double* sorted = sortedNumbers_.data();
     ties = CollectTies(n, [sorted](std::size_t i) { return radix::EqualityKey(sorted[i]); });
   } else {
     auto keys = std::make_unique_for_overwrite<std::uint64_t[]>(n);
@@ -423,100 +349,104 @@ StatResult ModeOf(const double* x, std::size_t n) {
     radix::SortKeysInPlace(keys.get(), n);
     ties = CollectTies(n, [&keys](std::size_t i) { return keys[i]; });
   }
-  return ModeFromTies(x, n, ties);
+  return ModeFromTies(x, n, ties, separators_);
 }
 
-}  // namespace
+void DataSet::SetNumbers(std::vector<double> numbers) {
+  numbers_ = std::move(numbers);
+  sortedIsCurrent_ = false;
+}
 
-void SortNumbers() {
-  const std::size_t n = Elements(Numbers, LoopBound());
-  sortedCopy.valid = false;
+std::vector<double> DataSet::TakeNumbers() {
+  sortedIsCurrent_ = false;
+  std::vector<double>().swap(sortedNumbers_);
+  return std::exchange(numbers_, {});
+}
+
+void DataSet::SetNumberCount(double count) {
+  numberCount_ = count;
+  sortedIsCurrent_ = false;
+}
+
+void DataSet::SortNumbers() {
+  const std::size_t n = Elements(numbers_, LoopBound());
+  sortedIsCurrent_ = false;
   // Let go of the old copy first, so that a large data set is never held
   // three times over.
-  std::vector<double>().swap(SortedNumbers);
+  std::vector<double>().swap(sortedNumbers_);
+  sortedNumbers_.resize(n);
   std::optional<core::TwoThreads> threads;
   if (n >= kParallelElements) threads.emplace();
-  core::TwoThreads* shared = threads ? &*threads : nullptr;
-  // Zeroing the new copy (here) and reading the data for its fingerprint
-  // (the helper, if it is free) are independent of each other.
-  Fingerprint numbers;
-  auto makeRoom = [&] { SortedNumbers.resize(n); };
-  if (shared) {
-    shared->Run(1, [&](std::size_t) { numbers = FingerprintOf(Numbers.data(), n); }, makeRoom);
-  } else {
-    makeRoom();
-    numbers = FingerprintOf(Numbers.data(), n);
-  }
   // The result has the same values in the same order as the exchange sort of
   // the definition (compared with ==). The only equal values that can be told
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
-  radix::SortDoubles(Numbers.data(), n, SortedNumbers.data(), shared);
-  sortedCopy = {true, n, numbers, FingerprintOf(SortedNumbers.data(), n, shared)};
+  radix::SortDoubles(numbers_.data(), n, sortedNumbers_.data(), threads ? &*threads : nullptr);
+  sortedIsCurrent_ = true;
 }
 
-double GetSum() {
-  const std::size_t n = Elements(Numbers, LoopBound());
+double DataSet::GetSum() const {
+  const std::size_t n = Elements(numbers_, LoopBound());
   double sum = 0.0;
-  for (std::size_t i = 0; i < n; ++i) sum = arith::Add(sum, Numbers[i]);
+  for (std::size_t i = 0; i < n; ++i) sum = arith::Add(sum, numbers_[i]);
   return sum;
 }
 
-double GetSumOfSquares() {
-  const std::size_t n = Elements(Numbers, LoopBound());
+double DataSet::GetSumOfSquares() const {
+  const std::size_t n = Elements(numbers_, LoopBound());
   double total = 0.0;
-  for (std::size_t i = 0; i < n; ++i) total = arith::Add(arith::Mul(Numbers[i], Numbers[i]), total);
+  for (std::size_t i = 0; i < n; ++i) total = arith::Add(arith::Mul(numbers_[i], numbers_[i]), total);
   return total;
 }
 
-double GetMean() { return arith::Div(GetSum(), NumberCount); }
+double DataSet::GetMean() const { return arith::Div(GetSum(), numberCount_); }
 
-double GetMedian() {
+double DataSet::GetMedian() const {
   const std::int32_t n = LoopBound();
   if (n < 1) throw std::out_of_range(kSubscriptOutOfRange);
-  Elements(SortedNumbers, n);
+  Elements(sortedNumbers_, n);
   const std::size_t half = static_cast<std::size_t>(n / 2);
-  if (n % 2 == 1) return SortedNumbers[half];
+  if (n % 2 == 1) return sortedNumbers_[half];
   // Upper middle element plus lower middle element, then halved.
-  return arith::Div(arith::Add(SortedNumbers[half], SortedNumbers[half - 1]), 2.0);
+  return arith::Div(arith::Add(sortedNumbers_[half], sortedNumbers_[half - 1]), 2.0);
 }
 
-StatResult GetAverageDeviation() {
-  const std::size_t n = Elements(Numbers, LoopBound());
+StatResult DataSet::GetAverageDeviation() const {
+  const std::size_t n = Elements(numbers_, LoopBound());
   const double mean = GetMean();
   double acc = 0.0;
-  for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(Numbers[i], mean)), acc);
-  return arith::Div(acc, NumberCount);
+  for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(numbers_[i], mean)), acc);
+  return arith::Div(acc, numberCount_);
 }
 
-StatResult GetMode() {
+StatResult DataSet::GetMode() const {
   try {
-    const std::size_t n = Elements(Numbers, LoopBound());
+    const std::size_t n = Elements(numbers_, LoopBound());
     if (n == 0) throw std::out_of_range(kSubscriptOutOfRange);
-    return ModeOf(Numbers.data(), n);
+    return ModeOf(numbers_.data(), n);
   } catch (...) {
     return kErrorText;
   }
 }
 
-StatResult GetVariance() {
+StatResult DataSet::GetVariance() const {
   try {
-    return VarianceValue();
+    return VarianceFrom(GetMean());
   } catch (...) {
     return kDivZeroText;
   }
 }
 
-StatResult GetStandardDeviation() {
+StatResult DataSet::GetStandardDeviation() const {
   try {
-    return StandardDeviationValue();
+    return std::sqrt(std::fabs(GetVariance().Number()));
   } catch (...) {
     return kDivZeroText;
   }
 }
 
-StatResult GetSkew() {
+StatResult DataSet::GetSkew() const {
   try {
     return SkewValue();
   } catch (...) {
@@ -524,7 +454,7 @@ StatResult GetSkew() {
   }
 }
 
-StatResult GetCoefficientOfVariation() {
+StatResult DataSet::GetCoefficientOfVariation() const {
   try {
     return CoefficientOfVariationValue();
   } catch (...) {

@@ -1,12 +1,16 @@
 #pragma once
-// The statistics engine: procedures over one shared data set held at module
-// level. The analysis run fills Numbers and NumberCount, then ShowResults calls
-// SortNumbers first and the other procedures after it.
+// The statistics engine: one data set and the procedures over it. Whoever runs
+// an analysis owns a DataSet, fills it, then calls SortNumbers first and the
+// other procedures after it.
 //
 // Numbers and SortedNumbers are the design's one-based arrays held 0-based:
 // element i lives at index i - 1.
+#include <cstddef>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "stats/Separators.h"
 #include "stats/StatResult.h"
 
 // The failure raised (as std::out_of_range) when NumberCount asks for more
@@ -16,27 +20,62 @@ inline constexpr const char* kSubscriptOutOfRange = "Subscript out of range";
 
 namespace modStatistics {
 
-extern std::vector<double> Numbers;
-extern double NumberCount;  // always a whole number; loop bounds take it as int32
-extern std::vector<double> SortedNumbers;
+class DataSet {
+ public:
+  // `separators` spell the numbers in the mode's list of tied values.
+  explicit DataSet(numtext::Separators separators = {}) : separators_(std::move(separators)) {}
 
-// The method option as the window shows it: true for Sample (divide by n - 1),
-// false for Population (divide by n). Read by GetVariance at the time of the call.
-extern bool MethodIsSample;
+  // The data. Changing the numbers or their count forgets the sorted copy, so
+  // the mode never counts from a copy of other data.
+  const std::vector<double>& Numbers() const { return numbers_; }
+  void SetNumbers(std::vector<double> numbers);
+  // Hands the numbers' storage out to be refilled (and given back with
+  // SetNumbers), so a new run reuses it instead of holding the data twice.
+  // Leaves the data set without numbers or a sorted copy.
+  std::vector<double> TakeNumbers();
 
-// These pass arithmetic failures (ArithmeticError) on to the caller.
-void SortNumbers();
-double GetSum();
-double GetSumOfSquares();
-double GetMean();
-double GetMedian();
-StatResult GetAverageDeviation();
+  double NumberCount() const { return numberCount_; }  // always a whole number; loop bounds take it as int32
+  void SetNumberCount(double count);
 
-// These never pass a failure on.
-StatResult GetMode();                   // "Error" on any failure
-StatResult GetVariance();               // "#Div/0!" on any failure
-StatResult GetStandardDeviation();      // "#Div/0!" on any failure
-StatResult GetSkew();                   // "#Div/0!" on any failure
-StatResult GetCoefficientOfVariation(); // "#Div/0!" on any failure
+  const std::vector<double>& SortedNumbers() const { return sortedNumbers_; }
+
+  // The method: true for Sample (divide by n - 1), false for Population
+  // (divide by n). Read by GetVariance at the time of the call.
+  bool MethodIsSample() const { return methodIsSample_; }
+  void SetMethodIsSample(bool sample) { methodIsSample_ = sample; }
+
+  // These pass arithmetic failures (ArithmeticError) on to the caller.
+  void SortNumbers();
+  double GetSum() const;
+  double GetSumOfSquares() const;
+  double GetMean() const;
+  double GetMedian() const;
+  StatResult GetAverageDeviation() const;
+
+  // These never pass a failure on.
+  StatResult GetMode() const;                    // "Error" on any failure
+  StatResult GetVariance() const;                // "#Div/0!" on any failure
+  StatResult GetStandardDeviation() const;       // "#Div/0!" on any failure
+  StatResult GetSkew() const;                    // "#Div/0!" on any failure
+  StatResult GetCoefficientOfVariation() const;  // "#Div/0!" on any failure
+
+ private:
+  std::int32_t LoopBound() const;
+  double VarianceFrom(double mean) const;
+  StatResult VarianceResult(double mean) const;
+  StatResult StandardDeviationResult(double mean) const;
+  double SkewValue() const;
+  double CoefficientOfVariationValue() const;
+  StatResult ModeOf(const double* x, std::size_t n) const;
+
+  numtext::Separators separators_;
+  std::vector<double> numbers_;
+  double numberCount_ = 0.0;
+  std::vector<double> sortedNumbers_;
+  // Set by a finished SortNumbers, cleared by any change of the data: the
+  // sorted copy is the sort of the first NumberCount numbers.
+  bool sortedIsCurrent_ = false;
+  bool methodIsSample_ = true;
+};
 
 }  // namespace modStatistics

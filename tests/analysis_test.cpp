@@ -19,8 +19,13 @@ struct Report {
   bool operator==(const Report&) const = default;
 };
 
-class RecordingHost : public AnalysisHost {
+// Owns the analysis it runs, as the window does: the decimal places and the
+// data set carry over from one run to the next.
+class RecordingHost : public ErrorSink {
  public:
+  explicit RecordingHost(numtext::Separators separators = {".", ","}) : analysis(std::move(separators)) {}
+
+  analysis::Analysis analysis;
   std::vector<std::string> entries;
   std::string decimals = "3";
   bool allDecimals = false;
@@ -29,28 +34,23 @@ class RecordingHost : public AnalysisHost {
   std::vector<Report> reports;
   std::vector<bool> busyCalls;
 
-  std::size_t EntryCount() const override { return entries.size(); }
-  std::string_view EntryText(std::size_t i) const override { return entries.at(i); }
-  std::string DecimalPlacesText() const override { return decimals; }
-  bool ShowAllDecimals() const override { return allDecimals; }
-  void SetBusy(bool busy) override { busyCalls.push_back(busy); }
-  void ClearResults() override { rows.clear(); }
-  void AddResultRow(const std::string& line) override { rows.push_back(line); }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void Start() {
+    analysis.StartAnalysis({.errors = *this,
+                            .entryCount = [this] { return entries.size(); },
+                            .entryText = [this](std::size_t i) -> std::string_view { return entries.at(i); },
+                            .decimalPlacesText = [this] { return decimals; },
+                            .showAllDecimals = [this] { return allDecimals; },
+                            .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
+                            .clearResults = [this] { rows.clear(); },
+                            .addResultRow = [this](const std::string& line) { rows.push_back(line); },
+                            .showMessage = [this](const std::string& text) { messages.push_back(text); }});
+  }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
     reports.push_back({d, std::string(loc), label});
   }
 };
 
-class AnalysisTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    numtext::SetUserSeparators({".", ","});
-    modStatistics::MethodIsSample = true;
-    analysis::DecimalPlaces = 0;
-  }
-  void TearDown() override { modStatistics::MethodIsSample = true; }
-};
+class AnalysisTest : public ::testing::Test {};
 
 struct RunCase {
   const char* name;
@@ -159,8 +159,8 @@ TEST_F(AnalysisTest, DocumentedResultLines) {
     host.entries = c.entries;
     host.decimals = c.decimals;
     host.allDecimals = c.allDecimals;
-    modStatistics::MethodIsSample = c.sample;
-    analysis::StartAnalysis(host);
+    host.analysis.Statistics().SetMethodIsSample(c.sample);
+    host.Start();
     EXPECT_TRUE(host.reports.empty()) << host.reports.front().label << " " << host.reports.front().description;
     ASSERT_EQ(host.rows.size(), 12u);
     for (const auto& [row, text] : c.expected) EXPECT_EQ(host.rows[row - 1], text) << "row " << row;
@@ -171,7 +171,7 @@ TEST_F(AnalysisTest, DocumentedResultLines) {
 TEST_F(AnalysisTest, EmptyListOnlyShowsTheMessage) {
   RecordingHost host;
   host.rows = {"The mean is: 1"};
-  analysis::StartAnalysis(host);
+  host.Start();
   EXPECT_EQ(host.messages, std::vector<std::string>{"You forgot to input numbers."});
   EXPECT_EQ(host.rows, std::vector<std::string>{"The mean is: 1"});
   EXPECT_TRUE(host.busyCalls.empty());
@@ -188,10 +188,10 @@ TEST_F(AnalysisTest, UnreadableDecimalPlacesKeepThePreviousValue) {
     RecordingHost host;
     host.entries = {"1.23456"};
     host.decimals = "2";
-    analysis::StartAnalysis(host);
+    host.Start();
     ASSERT_TRUE(host.reports.empty());
     host.decimals = c.text;
-    analysis::StartAnalysis(host);
+    host.Start();
     ASSERT_EQ(host.reports.size(), 1u);
     EXPECT_EQ(host.reports[0], (Report{c.description, "in Tallowmere2021/08/31.Form1.PushButton7_Click ", 106}));
     ASSERT_EQ(host.rows.size(), 12u);
@@ -205,7 +205,7 @@ TEST_F(AnalysisTest, DecimalPlacesAreReadWithTiesToEven) {
     RecordingHost host;
     host.entries = {"1.23456"};
     host.decimals = text;
-    analysis::StartAnalysis(host);
+    host.Start();
     ASSERT_EQ(host.rows.size(), 12u) << text;
     EXPECT_EQ(host.rows[6], mean) << text;
   }
@@ -214,7 +214,7 @@ TEST_F(AnalysisTest, DecimalPlacesAreReadWithTiesToEven) {
 TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
   RecordingHost host;
   host.entries = {"1E+308", "1E+308"};
-  analysis::StartAnalysis(host);
+  host.Start();
   const std::string loc = "in Tallowmere2021/08/31.Form1.ShowResults ";
   std::vector<int> labels;
   for (const auto& r : host.reports) {
@@ -241,7 +241,7 @@ TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
 TEST_F(AnalysisTest, EntryBeyondTheDoubleRangeCountsAsZero) {
   RecordingHost host;
   host.entries = {"5", "1E400", "7"};
-  analysis::StartAnalysis(host);
+  host.Start();
   ASSERT_EQ(host.reports.size(), 1u);
   EXPECT_EQ(host.reports[0], (Report{"Overflow", "in Tallowmere2021/08/31.Form1.PushButton7_Click ", 114}));
   ASSERT_EQ(host.rows.size(), 12u);
@@ -250,12 +250,10 @@ TEST_F(AnalysisTest, EntryBeyondTheDoubleRangeCountsAsZero) {
 }
 
 TEST_F(AnalysisTest, DecimalCommaLocale) {
-  numtext::SetUserSeparators({",", "."});
-  RecordingHost host;
+  RecordingHost host({",", "."});
   host.entries = {"2", "4", "4", "5"};
   host.decimals = "3";
-  analysis::StartAnalysis(host);
-  numtext::SetUserSeparators({".", ","});
+  host.Start();
   ASSERT_EQ(host.rows.size(), 12u);
   EXPECT_EQ(host.rows[6], "The mean is: 3,75");
   EXPECT_EQ(host.rows[7], "The variance is: 1,583");
@@ -265,11 +263,11 @@ TEST_F(AnalysisTest, DecimalCommaLocale) {
 TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {
   RecordingHost host;
   host.entries = {"1", "2", "3"};
-  analysis::StartAnalysis(host);
+  host.Start();
   host.entries = {"10"};
-  analysis::StartAnalysis(host);
-  EXPECT_EQ(modStatistics::Numbers, std::vector<double>{10});
-  EXPECT_EQ(modStatistics::NumberCount, 1.0);
+  host.Start();
+  EXPECT_EQ(host.analysis.Statistics().Numbers(), std::vector<double>{10});
+  EXPECT_EQ(host.analysis.Statistics().NumberCount(), 1.0);
   EXPECT_EQ(host.rows[0], "The number of entries is: 1");
 }
 

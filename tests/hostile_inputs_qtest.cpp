@@ -196,7 +196,7 @@ TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
   const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
   RecordingEntrySink sink;
   Texts messages;
-  LoadListFile(sink, path, [&](const std::string& t) { messages.push_back(t); });
+  LoadListFile(sink, path, {}, [&](const std::string& t) { messages.push_back(t); });
   sink.Flush();
   const long peak = StatusKb("VmHWM");
   EXPECT_TRUE(sink.entries.empty());

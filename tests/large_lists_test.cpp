@@ -100,20 +100,13 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
 
 class LargeEngine : public ::testing::Test {
  protected:
-  void SetUp() override {
-    numtext::SetUserSeparators({".", ","});
-    modStatistics::MethodIsSample = true;
+  void Use(std::vector<double> v) {
+    const double count = static_cast<double>(v.size());
+    data.SetNumbers(std::move(v));
+    data.SetNumberCount(count);
   }
-  void TearDown() override {
-    modStatistics::MethodIsSample = true;
-    modStatistics::Numbers.clear();
-    modStatistics::SortedNumbers.clear();
-    modStatistics::NumberCount = 0;
-  }
-  static void Use(std::vector<double> v) {
-    modStatistics::Numbers = std::move(v);
-    modStatistics::NumberCount = static_cast<double>(modStatistics::Numbers.size());
-  }
+
+  modStatistics::DataSet data;
 };
 
 // The definitions of the dispersion procedures as plain loops, one value at a
@@ -162,7 +155,7 @@ bool Same(const StatResult& a, const StatResult& b) {
 }
 
 std::string Show(const StatResult& r) {
-  return r.IsNumber() ? numtext::NumberText(r.Number()) : r.Text();
+  return r.IsNumber() ? numtext::NumberText(r.Number(), {}) : r.Text();
 }
 
 TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
@@ -208,44 +201,43 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
   for (bool sample : {true, false}) {
     for (const Row& row : rows) {
       SCOPED_TRACE(std::string(row.name) + (sample ? " sample" : " population"));
-      modStatistics::MethodIsSample = sample;
+      data.SetMethodIsSample(sample);
       Use(row.data);
       const Reference want = ReferenceOf(row.data, sample);
-      EXPECT_TRUE(Same(modStatistics::GetVariance(), want.variance)) << Show(modStatistics::GetVariance());
-      EXPECT_TRUE(Same(modStatistics::GetStandardDeviation(), want.deviation));
-      EXPECT_TRUE(Same(modStatistics::GetSkew(), want.skew))
-          << Show(modStatistics::GetSkew()) << " want " << Show(want.skew);
-      EXPECT_TRUE(Same(modStatistics::GetCoefficientOfVariation(), want.cv));
+      EXPECT_TRUE(Same(data.GetVariance(), want.variance)) << Show(data.GetVariance());
+      EXPECT_TRUE(Same(data.GetStandardDeviation(), want.deviation));
+      EXPECT_TRUE(Same(data.GetSkew(), want.skew))
+          << Show(data.GetSkew()) << " want " << Show(want.skew);
+      EXPECT_TRUE(Same(data.GetCoefficientOfVariation(), want.cv));
     }
   }
 }
 
 TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
-  using namespace modStatistics;
   // 500 copies of each of 600 values: every value ties, the first one in
   // the list wins alone only when it gets one more copy.
   std::vector<double> v(kLarge);
   for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
   Use(v);
-  SortNumbers();
+  data.SortNumbers();
   std::vector<double> sorted = v;
   std::sort(sorted.begin(), sorted.end());
-  EXPECT_TRUE(SameBits(SortedNumbers, sorted));
-  EXPECT_EQ(GetMedian(), 299.5);
-  const StatResult tied = GetMode();
+  EXPECT_TRUE(SameBits(data.SortedNumbers(), sorted));
+  EXPECT_EQ(data.GetMedian(), 299.5);
+  const StatResult tied = data.GetMode();
   ASSERT_FALSE(tied.IsNumber());
   EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
 
   // A single change in the second half, after the sort: the mode must not
   // be counted from the stale sorted copy.
-  Numbers[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
-  const StatResult single = GetMode();
+  v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
+  data.SetNumbers(v);
+  const StatResult single = data.GetMode();
   ASSERT_TRUE(single.IsNumber()) << Show(single);
   EXPECT_EQ(single.Number(), 17.0);
 }
 
 TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {
-  using namespace modStatistics;
   // Values whose sum depends on the order of the additions.
   std::vector<double> v(kLarge);
   for (std::size_t i = 0; i < kLarge; ++i) v[i] = i % 2 ? 1e16 : 1.0;
@@ -257,10 +249,10 @@ TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {
   }
   const double mean = arith::Div(sum, static_cast<double>(kLarge));
   for (double x : v) deviation = arith::Add(std::fabs(arith::Sub(x, mean)), deviation);
-  EXPECT_EQ(Bits(GetSum()), Bits(sum));
-  EXPECT_EQ(Bits(GetSumOfSquares()), Bits(squares));
-  EXPECT_EQ(Bits(GetMean()), Bits(mean));
-  EXPECT_EQ(Bits(GetAverageDeviation().Number()), Bits(arith::Div(deviation, static_cast<double>(kLarge))));
+  EXPECT_EQ(Bits(data.GetSum()), Bits(sum));
+  EXPECT_EQ(Bits(data.GetSumOfSquares()), Bits(squares));
+  EXPECT_EQ(Bits(data.GetMean()), Bits(mean));
+  EXPECT_EQ(Bits(data.GetAverageDeviation().Number()), Bits(arith::Div(deviation, static_cast<double>(kLarge))));
 }
 
 // ---- The analysis run ------------------------------------------------------------
@@ -276,25 +268,31 @@ struct Report {
 // one fails like reading past the end of the window's list. Entries marked
 // unreadable fail with a description that names them, so that the order of
 // their reports shows.
-class ListHost : public AnalysisHost {
+class ListHost : public ErrorSink {
  public:
+  analysis::Analysis analysis;
   std::vector<std::string> entries;
   std::vector<bool> unreadable;
   std::size_t claimed = 0;  // EntryCount; entries.size() when 0
   std::vector<std::string> rows;
   std::vector<Report> reports;
 
-  std::size_t EntryCount() const override { return claimed ? claimed : entries.size(); }
-  std::string_view EntryText(std::size_t i) const override {
+  std::size_t EntryCount() const { return claimed ? claimed : entries.size(); }
+  std::string_view EntryText(std::size_t i) const {
     if (i < unreadable.size() && unreadable[i]) throw std::runtime_error("entry " + std::to_string(i) + " unreadable");
     return entries.at(i);
   }
-  std::string DecimalPlacesText() const override { return "3"; }
-  bool ShowAllDecimals() const override { return false; }
-  void SetBusy(bool) override {}
-  void ClearResults() override { rows.clear(); }
-  void AddResultRow(const std::string& line) override { rows.push_back(line); }
-  void ShowMessage(const std::string&) override {}
+  void Start() {
+    analysis.StartAnalysis({.errors = *this,
+                            .entryCount = [this] { return EntryCount(); },
+                            .entryText = [this](std::size_t i) { return EntryText(i); },
+                            .decimalPlacesText = [] { return std::string("3"); },
+                            .showAllDecimals = [] { return false; },
+                            .setBusy = [](bool) {},
+                            .clearResults = [this] { rows.clear(); },
+                            .addResultRow = [this](const std::string& line) { rows.push_back(line); },
+                            .showMessage = [](const std::string&) {}});
+  }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
     reports.push_back({d, std::string(loc), label});
   }
@@ -312,19 +310,7 @@ void ExpectedReading(const ListHost& host, std::vector<double>& numbers, std::ve
   }
 }
 
-class LargeRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    numtext::SetUserSeparators({".", ","});
-    modStatistics::MethodIsSample = true;
-    analysis::DecimalPlaces = 0;
-  }
-  void TearDown() override {
-    modStatistics::Numbers.clear();
-    modStatistics::SortedNumbers.clear();
-    modStatistics::NumberCount = 0;
-  }
-};
+class LargeRun : public ::testing::Test {};
 
 TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
   struct Row {
@@ -356,8 +342,8 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     ExpectedReading(host, wantNumbers, wantReports);
     ASSERT_EQ(wantReports.size(), row.overflowAt.size() + row.missing);
 
-    analysis::StartAnalysis(host);
-    EXPECT_TRUE(SameBits(modStatistics::Numbers, wantNumbers));
+    host.Start();
+    EXPECT_TRUE(SameBits(host.analysis.Statistics().Numbers(), wantNumbers));
     // Nothing else fails in this run, so the reports are exactly those of
     // step 114, in list order.
     EXPECT_EQ(host.reports, wantReports);
@@ -384,8 +370,8 @@ TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
   std::vector<Report> wantReports;
   ExpectedReading(host, wantNumbers, wantReports);
 
-  analysis::StartAnalysis(host);
-  EXPECT_TRUE(SameBits(modStatistics::Numbers, wantNumbers));
+  host.Start();
+  EXPECT_TRUE(SameBits(host.analysis.Statistics().Numbers(), wantNumbers));
   EXPECT_EQ(host.reports.size(), wantReports.size());
   EXPECT_TRUE(host.reports == wantReports);
   ASSERT_EQ(host.rows.size(), 12u);
@@ -399,11 +385,11 @@ using Entries = std::vector<std::string>;
 
 // The reader's rule written out plainly: split at every CR and LF, keep the
 // candidates that are not empty, not longer than the cap, and numbers.
-Entries PlainSplit(const std::string& text) {
+Entries PlainSplit(const std::string& text, const numtext::Separators& sep = {}) {
   Entries out;
   std::string candidate;
   auto offer = [&] {
-    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate))
+    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep))
       out.push_back(candidate);
     candidate.clear();
   };
@@ -448,7 +434,7 @@ TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
   // pairs and candidates).
   for (std::size_t piece : {text.size(), kReadBlockBytes, std::size_t{700'001}, std::size_t{65'537}}) {
     RecordingEntrySink sink;
-    ListTextReader reader(sink);
+    ListTextReader reader(sink, {});
     for (std::size_t at = 0; at < text.size(); at += piece)
       reader.Feed(text.data() + at, std::min(piece, text.size() - at));
     reader.Finish();
@@ -458,15 +444,11 @@ TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
 }
 
 TEST(LargeListText, UsesTheUsersSeparatorsInEveryPart) {
-  struct Restore {
-    numtext::Separators saved = numtext::UserSeparators();
-    ~Restore() { numtext::SetUserSeparators(saved); }
-  } restore;
-  numtext::SetUserSeparators({",", "."});
+  const numtext::Separators comma{",", "."};
   const std::string text = MixedListText(200'000, 12);
-  const Entries want = PlainSplit(text);
+  const Entries want = PlainSplit(text, comma);
   RecordingEntrySink sink;
-  ListTextReader reader(sink);
+  ListTextReader reader(sink, comma);
   reader.Feed(text.data(), text.size());
   reader.Finish();
   EXPECT_TRUE(sink.entries == want);
@@ -493,7 +475,7 @@ TEST(LargeListText, AFailedAppendStopsTheReadingThere) {
   // Early in a block, late in a block, and in a later block.
   for (std::size_t failAt : {std::size_t{3}, all.size() / 3, all.size() - 2}) {
     FailingSink sink(failAt);
-    EXPECT_THROW(LoadListFile(sink, path, nullptr), std::length_error) << failAt;
+    EXPECT_THROW(LoadListFile(sink, path, {}, nullptr), std::length_error) << failAt;
     EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1)))
         << failAt;
   }

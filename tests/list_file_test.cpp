@@ -44,19 +44,13 @@ using loadertest::RecordingEntrySink;
 using loadertest::TempTree;
 using Entries = std::vector<std::string>;
 
-Entries ReadText(const std::string& text) {
+Entries ReadText(const std::string& text, const numtext::Separators& sep = {}) {
   RecordingEntrySink sink;
-  ListTextReader reader(sink);
+  ListTextReader reader(sink, sep);
   reader.Feed(text.data(), text.size());
   reader.Finish();
   return sink.entries;
 }
-
-// Restores the user's separators however a test ends.
-struct SeparatorsGuard {
-  numtext::Separators saved = numtext::UserSeparators();
-  ~SeparatorsGuard() { numtext::SetUserSeparators(saved); }
-};
 
 TEST(ListTextReader, SplitsCandidatesAndKeepsThemAsRead) {
   struct Case {
@@ -85,7 +79,7 @@ TEST(ListTextReader, AnyWayOfCuttingTheTextGivesTheSameEntries) {
   ASSERT_EQ(whole, (Entries{"12", " 3.5 ", "-7", "99"}));
   for (std::size_t piece = 1; piece <= text.size(); ++piece) {
     RecordingEntrySink sink;
-    ListTextReader reader(sink);
+    ListTextReader reader(sink, {});
     for (std::size_t at = 0; at < text.size(); at += piece)
       reader.Feed(text.data() + at, std::min(piece, text.size() - at));
     reader.Finish();
@@ -102,7 +96,7 @@ TEST(ListTextReader, CapsCandidateLengthWhereverThePiecesAreCut) {
   for (std::size_t piece : {std::size_t{1}, std::size_t{7}, kMaxCandidateBytes - 1, kMaxCandidateBytes,
                             kMaxCandidateBytes + 1, text.size()}) {
     RecordingEntrySink sink;
-    ListTextReader reader(sink);
+    ListTextReader reader(sink, {});
     for (std::size_t at = 0; at < text.size(); at += piece)
       reader.Feed(text.data() + at, std::min(piece, text.size() - at));
     reader.Finish();
@@ -111,7 +105,6 @@ TEST(ListTextReader, CapsCandidateLengthWhereverThePiecesAreCut) {
 }
 
 TEST(ListTextReader, UsesTheUsersSeparators) {
-  SeparatorsGuard guard;
   struct Case {
     numtext::Separators separators;
     bool taken;
@@ -122,8 +115,7 @@ TEST(ListTextReader, UsesTheUsersSeparators) {
       {{".", "'"}, false},  // a comma means nothing
   };
   for (const Case& c : cases) {
-    numtext::SetUserSeparators(c.separators);
-    EXPECT_EQ(ReadText("1,2\n"), c.taken ? Entries{"1,2"} : Entries{}) << "decimal " << c.separators.decimal;
+    EXPECT_EQ(ReadText("1,2\n", c.separators), c.taken ? Entries{"1,2"} : Entries{}) << "decimal " << c.separators.decimal;
   }
 }
 
@@ -187,7 +179,7 @@ struct Loaded {
 Loaded Load(const std::string& path) {
   RecordingEntrySink sink;
   Loaded out;
-  LoadListFile(sink, path, [&](const std::string& text) { out.messages.push_back(text); });
+  LoadListFile(sink, path, {}, [&](const std::string& text) { out.messages.push_back(text); });
   out.entries = sink.entries;
   return out;
 }
@@ -241,7 +233,7 @@ TEST(LoadListFile, AFileTheUserMayNotReadThrows) {
     RecordingEntrySink sink;
     std::string messages;
     try {
-      LoadListFile(sink, file, [&](const std::string& text) { messages += text; });
+      LoadListFile(sink, file, {}, [&](const std::string& text) { messages += text; });
     } catch (const std::exception& e) {
       return std::string("threw: ") + e.what();
     }
@@ -256,7 +248,7 @@ TEST(ReadListDescriptor, AFailingReadThrows) {
   int fd = ::open(tree.Root().c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_GE(fd, 0);
   RecordingEntrySink sink;
-  EXPECT_THROW(ReadListDescriptor(sink, fd), std::runtime_error);
+  EXPECT_THROW(ReadListDescriptor(sink, fd, {}), std::runtime_error);
   ::close(fd);
 }
 
@@ -267,7 +259,7 @@ TEST(ReadListDescriptor, ReadsAPipeToItsEnd) {
   ASSERT_EQ(::write(channel[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
   ::close(channel[1]);
   RecordingEntrySink sink;
-  ReadListDescriptor(sink, channel[0]);
+  ReadListDescriptor(sink, channel[0], {});
   ::close(channel[0]);
   EXPECT_EQ(sink.entries, (Entries{"1", "2", "4"}));
 }
@@ -344,9 +336,9 @@ std::string Le(std::u16string_view units) { return "\xFF\xFE" + Utf16Bytes(units
 std::string Be(std::u16string_view units) { return "\xFE\xFF" + Utf16Bytes(units, false); }
 
 // The entries of a file's bytes fed to the reader in pieces of `piece` bytes.
-Entries ReadFileBytes(const std::string& bytes, std::size_t piece) {
+Entries ReadFileBytes(const std::string& bytes, std::size_t piece, const numtext::Separators& sep = {}) {
   RecordingEntrySink sink;
-  ListFileReader reader(sink);
+  ListFileReader reader(sink, sep);
   for (std::size_t at = 0; at < bytes.size(); at += piece)
     reader.Feed(bytes.data() + at, std::min(piece, bytes.size() - at));
   reader.Finish();
@@ -355,9 +347,10 @@ Entries ReadFileBytes(const std::string& bytes, std::size_t piece) {
 
 // Checks that `bytes`, cut into pieces of every size from one byte (as a pipe
 // may deliver a mark) to the whole, read as `expected`.
-void ExpectReadsInAnyPieces(const std::string& bytes, const Entries& expected, const std::string& name) {
+void ExpectReadsInAnyPieces(const std::string& bytes, const Entries& expected, const std::string& name,
+                            const numtext::Separators& sep = {}) {
   for (std::size_t piece = 1; piece <= std::max<std::size_t>(bytes.size(), 1); ++piece)
-    ASSERT_EQ(ReadFileBytes(bytes, piece), expected) << name << ", pieces of " << piece;
+    ASSERT_EQ(ReadFileBytes(bytes, piece, sep), expected) << name << ", pieces of " << piece;
 }
 
 TEST(ListFileReader, AMarkedFileReadsAsItsTextWithoutTheMark) {
@@ -440,7 +433,6 @@ TEST(ListFileReader, EdgesOfMarksAndOfUtf16) {
 // so every kind of character, a surrogate pair and a lone surrogate can be
 // seen exactly as decoded, however the bytes are cut.
 TEST(ListFileReader, DecodesUtf16ToUtf8) {
-  SeparatorsGuard guard;
   struct Case {
     const char* name;
     const char* group;
@@ -460,14 +452,12 @@ TEST(ListFileReader, DecodesUtf16ToUtf8) {
        Le(u"1\xD83D" u"2\n3\xD83D" u"4"), {"1\xEF\xBF\xBD" "2", "3\xEF\xBF\xBD" "4"}},
   };
   for (const Case& c : cases) {
-    numtext::SetUserSeparators({".", c.group});
-    ExpectReadsInAnyPieces(c.bytes, c.expected, c.name);
+    ExpectReadsInAnyPieces(c.bytes, c.expected, c.name, {".", c.group});
   }
 }
 
 TEST(ListFileReader, CapsUtf16CandidatesOnTheirDecodedLength) {
-  SeparatorsGuard guard;
-  numtext::SetUserSeparators({".", "\xE2\x80\xAF"});  // U+202F: one unit, three bytes decoded
+  const numtext::Separators narrowSpace{".", "\xE2\x80\xAF"};  // U+202F: one unit, three bytes decoded
   std::u16string grouped;
   for (int i = 0; i < 682; ++i) grouped += u"\u202F" u"000";
   // Zeros: a number of any length, where ones would overflow.
@@ -487,7 +477,7 @@ TEST(ListFileReader, CapsUtf16CandidatesOnTheirDecodedLength) {
   for (const std::string& bytes : {Le(text), Be(text)}) {
     for (std::size_t piece : {std::size_t{1}, std::size_t{7}, kMaxCandidateBytes - 1, kMaxCandidateBytes,
                               kMaxCandidateBytes + 1, bytes.size()})
-      EXPECT_EQ(ReadFileBytes(bytes, piece), expected) << "pieces of " << piece;
+      EXPECT_EQ(ReadFileBytes(bytes, piece, narrowSpace), expected) << "pieces of " << piece;
   }
 }
 
@@ -511,7 +501,7 @@ TEST(ReadListDescriptor, FindsAMarkDeliveredAByteAtATime) {
       ::close(fd);
     });
     RecordingEntrySink sink;
-    ReadListDescriptor(sink, channel[0]);
+    ReadListDescriptor(sink, channel[0], {});
     writer.join();
     ::close(channel[0]);
     EXPECT_EQ(sink.entries, (Entries{"100", "2", "3"})) << name;
@@ -565,7 +555,7 @@ TEST(LoadListFile, AFiftyMegabyteUtf16FileIsReadInBoundedMemory) {
   g_largestAllocation = 0;
   CountingSink sink;
   std::vector<std::string> messages;
-  LoadListFile(sink, path, [&](const std::string& text) { messages.push_back(text); });
+  LoadListFile(sink, path, {}, [&](const std::string& text) { messages.push_back(text); });
   const long peak = StatusKb("VmHWM");
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(sink.count, 2 * blocks * perBlock + 1);

@@ -100,8 +100,8 @@ std::string MinusOne(std::string s) {
 // The value a results row shows for a statistic: number text, ten-decimal
 // format, value step (rounded or not), number text again.
 std::string ShownValue(double statistic, bool round, int places) {
-  std::string working = numtext::FormatTenDecimals(numtext::NumberText(statistic));
-  return numtext::NumberText(numtext::DecimalValue(working, round, places));
+  std::string working = numtext::FormatTenDecimals(numtext::NumberText(statistic, kDotComma), kDotComma);
+  return numtext::NumberText(numtext::DecimalValue(working, round, places, kDotComma), kDotComma);
 }
 
 // ---------------------------------------------------------------- NumberText
@@ -165,14 +165,12 @@ TEST(NumberText, UsesTheUserDecimalSeparatorAndNoGrouping) {
   }
 }
 
-TEST(NumberText, FollowsTheDefaultSeparatorsUntilTheyAreSet) {
-  Separators saved = numtext::UserSeparators();
-  numtext::SetUserSeparators(kCommaDot);
-  EXPECT_EQ(numtext::NumberText(2.5), "2,5");
-  EXPECT_TRUE(numtext::IsNumeric("1.234,5"));
-  EXPECT_FALSE(numtext::IsNumeric("1,234.5"));
-  numtext::SetUserSeparators(saved);
-  EXPECT_EQ(numtext::NumberText(2.5), "2.5");
+TEST(NumberText, FollowsTheSeparatorsGivenAndDefaultsToDotAndComma) {
+  EXPECT_EQ(numtext::NumberText(2.5, kCommaDot), "2,5");
+  EXPECT_TRUE(numtext::IsNumeric("1.234,5", kCommaDot));
+  EXPECT_FALSE(numtext::IsNumeric("1,234.5", kCommaDot));
+  EXPECT_EQ(numtext::NumberText(2.5, Separators{}), "2.5");
+  EXPECT_TRUE(numtext::IsNumeric("1,234.5", Separators{}));
 }
 
 TEST(NumberText, MatchesPercent15gForRandomDoubles) {

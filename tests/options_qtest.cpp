@@ -38,12 +38,12 @@ TEST_F(Options, PopulationAndSampleStoreBothKeys) {
   f.Option2->click();
   EXPECT_EQ(Stored("Option1"), "False");
   EXPECT_EQ(Stored("Option2"), "True");
-  EXPECT_FALSE(modStatistics::MethodIsSample);
+  EXPECT_FALSE(f.Analysis().Statistics().MethodIsSample());
   EXPECT_EQ(ResultRows(), before);  // applies from the next run only
   f.Option1->click();
   EXPECT_EQ(Stored("Option1"), "True");
   EXPECT_EQ(Stored("Option2"), "False");
-  EXPECT_TRUE(modStatistics::MethodIsSample);
+  EXPECT_TRUE(f.Analysis().Statistics().MethodIsSample());
   // Clicking the selected one again changes nothing and keeps it selected.
   f.Option1->click();
   EXPECT_TRUE(f.Option1->isChecked());
@@ -234,13 +234,12 @@ TEST_F(Options, TheComplaintCannotTriggerItself) {
 }
 
 TEST_F(Options, AcceptableDecimalPlacesTexts) {
-  numtext::SetUserSeparators({".", ","});
   const struct {
     const char* text;
     bool ok;
   } cases[] = {{"", true}, {"3", true}, {"2.5", true}, {"-1", true}, {"1E1", true}, {"1,000", true},
                {"abc", false}, {"3x", false}, {".", false}, {" ", false}};
-  for (const auto& c : cases) EXPECT_EQ(options::DecimalPlacesAcceptable(c.text), c.ok) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(options::DecimalPlacesAcceptable(c.text, {".", ","}), c.ok) << c.text;
 }
 
 }  // namespace

@@ -17,7 +17,6 @@ class SettingsStoreTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-    numtext::SetUserSeparators({".", ","});
   }
   QString IniPath() const { return dir_.path() + "/Brindlecote.ini"; }
   QTemporaryDir dir_;
@@ -62,7 +61,6 @@ TEST_F(SettingsStoreTest, CorruptFileGivesDefaults) {
 }
 
 TEST(SettingsReadings, Boolean) {
-  numtext::SetUserSeparators({".", ","});
   struct Case {
     const char* text;
     bool value;
@@ -70,25 +68,24 @@ TEST(SettingsReadings, Boolean) {
   for (const Case& c : {Case{"True", true}, Case{"False", false}, Case{"true", true}, Case{"FALSE", false},
                         Case{"1", true}, Case{"0", false}, Case{"-1", true}, Case{"0.0", false},
                         Case{"2.5", true}, Case{" 0 ", false}}) {
-    EXPECT_EQ(ReadBoolean(c.text), c.value) << c.text;
+    EXPECT_EQ(ReadBoolean(c.text, {".", ","}), c.value) << c.text;
   }
   for (const char* bad : {"", "yes", "Truth", "abc", "1x"}) {
-    EXPECT_THROW(ReadBoolean(bad), ArithmeticError) << bad;
+    EXPECT_THROW(ReadBoolean(bad, {".", ","}), ArithmeticError) << bad;
   }
 }
 
 TEST(SettingsReadings, Integer16) {
-  numtext::SetUserSeparators({".", ","});
   struct Case {
     const char* text;
     int value;
   };
   for (const Case& c : {Case{"0", 0}, Case{"1", 1}, Case{"-32768", -32768}, Case{"32767", 32767},
                         Case{"2.5", 2}, Case{"3.5", 4}, Case{" 1 ", 1}}) {
-    EXPECT_EQ(ReadInteger16(c.text), c.value) << c.text;
+    EXPECT_EQ(ReadInteger16(c.text, {".", ","}), c.value) << c.text;
   }
   for (const char* bad : {"", "abc", "True", "32768", "-32769", "1E10"}) {
-    EXPECT_THROW(ReadInteger16(bad), ArithmeticError) << bad;
+    EXPECT_THROW(ReadInteger16(bad, {".", ","}), ArithmeticError) << bad;
   }
 }
 

@@ -66,9 +66,9 @@ StatResult GetMode(const std::vector<double>& x) {
   std::string text;
   for (std::size_t i = 0; i < n; ++i) {
     if (i == best) continue;
-    const std::string candidate = numtext::NumberText(x[i]);
+    const std::string candidate = numtext::NumberText(x[i], {});
     if (count[i] == count[best] && x[i] != x[best] && !IsListed(text, candidate)) {
-      if (text.empty()) text = numtext::NumberText(x[best]);
+      if (text.empty()) text = numtext::NumberText(x[best], {});
       text += " or ";
       text += candidate;
     }
@@ -151,7 +151,7 @@ std::vector<double> MakeData(std::mt19937_64& rng, std::size_t n, int style) {
 
 std::string Show(const std::vector<double>& v) {
   std::string s;
-  for (double d : v) s += numtext::NumberText(d) + (std::signbit(d) && d == 0 ? "(-0)" : "") + " ";
+  for (double d : v) s += numtext::NumberText(d, {}) + (std::signbit(d) && d == 0 ? "(-0)" : "") + " ";
   return s;
 }
 
@@ -169,21 +169,21 @@ void ExpectSameMode(const StatResult& got, const StatResult& want, const std::st
 
 // Sets the data set and checks the mode twice: counted from a sorted copy of
 // its own (no current sorted copy), and from SortedNumbers after the sort.
-void ExpectModeBothWays(const std::vector<double>& data, const std::string& where) {
-  using namespace modStatistics;
+// Answers the data set, sorted.
+modStatistics::DataSet ExpectModeBothWays(const std::vector<double>& data, const std::string& where) {
+  modStatistics::DataSet set;
   const StatResult want = definition::GetMode(data);
-  Numbers = data;
-  NumberCount = static_cast<double>(data.size());
-  SortedNumbers.clear();
-  ExpectSameMode(GetMode(), want, where + " (unsorted)");
-  SortNumbers();
-  ExpectSameMode(GetMode(), want, where + " (sorted)");
+  set.SetNumbers(data);
+  set.SetNumberCount(static_cast<double>(data.size()));
+  ExpectSameMode(set.GetMode(), want, where + " (unsorted)");
+  set.SortNumbers();
+  ExpectSameMode(set.GetMode(), want, where + " (sorted)");
+  return set;
 }
 
 // ---- The engine against the definitions ------------------------------------
 
 TEST(Differential, SortAndModeMatchTheDefinitions) {
-  using namespace modStatistics;
   int cases = 0;
   for (std::uint64_t seed = 1; seed <= 400; ++seed) {
     std::mt19937_64 rng(seed);
@@ -192,10 +192,10 @@ TEST(Differential, SortAndModeMatchTheDefinitions) {
       const std::vector<double> data = MakeData(rng, n, style);
       const std::string where = "seed " + std::to_string(seed) + " n " + std::to_string(n) + ": " + Show(data);
 
-      ExpectModeBothWays(data, where);
+      const std::vector<double> sorted = ExpectModeBothWays(data, where).SortedNumbers();
       const std::vector<double> want = definition::SortNumbers(data);
-      ASSERT_EQ(SortedNumbers.size(), want.size()) << where;
-      for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(SortedNumbers[i], want[i]) << where << " at " << i;
+      ASSERT_EQ(sorted.size(), want.size()) << where;
+      for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(sorted[i], want[i]) << where << " at " << i;
       if (HasFatalFailure() || HasNonfatalFailure()) return;
       ++cases;
     }
@@ -207,7 +207,6 @@ TEST(Differential, ModeOfLongListsWithManyTies) {
   // Many values reach the same highest count, and many of them have a
   // neighbour that shares their number text, so the "already listed" test
   // decides often.
-  using namespace modStatistics;
   int lists = 0;
   for (std::uint64_t seed = 1000; seed < 1040; ++seed) {
     std::mt19937_64 rng(seed);
@@ -231,7 +230,6 @@ TEST(Differential, ModeOfLongListsWithManyTies) {
 }
 
 TEST(Differential, ModeOfEveryValueTwice) {
-  using namespace modStatistics;
   std::mt19937_64 rng(77);
   std::vector<double> data;
   for (int i = 0; i < 1500; ++i) data.push_back(AnyFinite(rng));

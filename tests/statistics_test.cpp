@@ -38,19 +38,14 @@ std::string Outcome(F f) {
 
 class Engine : public ::testing::Test {
  protected:
-  void SetUp() override { MethodIsSample = true; }
-  void TearDown() override {
-    MethodIsSample = true;
-    numtext::SetUserSeparators(numtext::Separators{});
+  // What the analysis run does: fill the data set, then sort.
+  void Load(const std::vector<double>& values) {
+    data.SetNumbers(values);
+    data.SetNumberCount(static_cast<double>(values.size()));
+    data.SortNumbers();
   }
 
-  // What the analysis run does: fill the data set, then sort.
-  static void Load(const std::vector<double>& values) {
-    Numbers = values;
-    NumberCount = static_cast<double>(values.size());
-    SortedNumbers.clear();
-    SortNumbers();
-  }
+  DataSet data;
 };
 
 // ---- Checked arithmetic ----------------------------------------------------
@@ -146,114 +141,113 @@ TEST_F(Engine, CentralTendency) {
   for (const Row& r : rows) {
     Load(r.numbers);
     const std::string name = ::testing::PrintToString(r.numbers);
-    EXPECT_EQ(Outcome(GetSum), r.sum) << name;
-    EXPECT_EQ(Outcome(GetSumOfSquares), r.sumOfSquares) << name;
-    EXPECT_EQ(Outcome(GetMean), r.mean) << name;
-    EXPECT_EQ(Outcome(GetMedian), r.median) << name;
-    EXPECT_EQ(Describe(GetMode()), r.mode) << name;
+    EXPECT_EQ(Outcome([&] { return data.GetSum(); }), r.sum) << name;
+    EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), r.sumOfSquares) << name;
+    EXPECT_EQ(Outcome([&] { return data.GetMean(); }), r.mean) << name;
+    EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), r.median) << name;
+    EXPECT_EQ(Describe(data.GetMode()), r.mode) << name;
   }
 }
 
 TEST_F(Engine, SortedCopyIsAscendingAndLeavesNumbersAlone) {
   Load({3, -1, 2.5, -1, 1e-300, 0, 1e300, -7});
-  EXPECT_EQ(SortedNumbers, (std::vector<double>{-7, -1, -1, 0, 1e-300, 2.5, 3, 1e300}));
-  EXPECT_EQ(Numbers, (std::vector<double>{3, -1, 2.5, -1, 1e-300, 0, 1e300, -7}));
+  EXPECT_EQ(data.SortedNumbers(), (std::vector<double>{-7, -1, -1, 0, 1e-300, 2.5, 3, 1e300}));
+  EXPECT_EQ(data.Numbers(), (std::vector<double>{3, -1, 2.5, -1, 1e-300, 0, 1e300, -7}));
 
   // Rebuilt from scratch: a smaller data set leaves nothing of the old one.
   Load({2, 1});
-  EXPECT_EQ(SortedNumbers, (std::vector<double>{1, 2}));
+  EXPECT_EQ(data.SortedNumbers(), (std::vector<double>{1, 2}));
 }
 
 TEST_F(Engine, OnlyTheFirstNumberCountElementsTakePart) {
-  Numbers = {4, 2, 9, 100};
-  NumberCount = 3;
-  SortNumbers();
-  EXPECT_EQ(SortedNumbers, (std::vector<double>{2, 4, 9}));
-  EXPECT_EQ(GetSum(), 15);
-  EXPECT_EQ(GetMedian(), 4);
-  EXPECT_EQ(Describe(GetMode()), "[None]");
+  data.SetNumbers({4, 2, 9, 100});
+  data.SetNumberCount(3);
+  data.SortNumbers();
+  EXPECT_EQ(data.SortedNumbers(), (std::vector<double>{2, 4, 9}));
+  EXPECT_EQ(data.GetSum(), 15);
+  EXPECT_EQ(data.GetMedian(), 4);
+  EXPECT_EQ(Describe(data.GetMode()), "[None]");
 }
 
 TEST_F(Engine, CountBeyondTheDataIsAFailureNotARead) {
   Load({1, 2});
-  NumberCount = 3;
-  EXPECT_EQ(Outcome(GetSum), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome(GetSumOfSquares), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome(GetMean), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");  // sorted copy has 2
-  EXPECT_EQ(Outcome(GetAverageDeviation), "fail:Subscript out of range");
-  EXPECT_EQ(Describe(GetMode()), "[Error]");
-  EXPECT_EQ(Describe(GetVariance()), "[#Div/0!]");
-  EXPECT_EQ(Describe(GetStandardDeviation()), "[#Div/0!]");
-  EXPECT_EQ(Describe(GetSkew()), "[#Div/0!]");
-  EXPECT_EQ(Describe(GetCoefficientOfVariation()), "[#Div/0!]");
+  data.SetNumberCount(3);
+  EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMean(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");  // sorted copy has 2
+  EXPECT_EQ(Outcome([&] { return data.GetAverageDeviation(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Describe(data.GetMode()), "[Error]");
+  EXPECT_EQ(Describe(data.GetVariance()), "[#Div/0!]");
+  EXPECT_EQ(Describe(data.GetStandardDeviation()), "[#Div/0!]");
+  EXPECT_EQ(Describe(data.GetSkew()), "[#Div/0!]");
+  EXPECT_EQ(Describe(data.GetCoefficientOfVariation()), "[#Div/0!]");
   // The failed sort leaves the old sorted copy as it was.
-  EXPECT_THROW(SortNumbers(), std::out_of_range);
-  EXPECT_EQ(SortedNumbers, (std::vector<double>{1, 2}));
+  EXPECT_THROW(data.SortNumbers(), std::out_of_range);
+  EXPECT_EQ(data.SortedNumbers(), (std::vector<double>{1, 2}));
 
   // A count that is no 32-bit integer overflows in the conversion.
-  NumberCount = 3e9;
-  EXPECT_EQ(Outcome(GetSum), "fail:Overflow");
-  EXPECT_EQ(Describe(GetMode()), "[Error]");
+  data.SetNumberCount(3e9);
+  EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "fail:Overflow");
+  EXPECT_EQ(Describe(data.GetMode()), "[Error]");
 }
 
 TEST_F(Engine, EmptyDataSet) {
   // The analysis run never gets here with an empty list; nothing may crash.
   Load({});
-  EXPECT_TRUE(SortedNumbers.empty());
-  EXPECT_EQ(Outcome(GetSum), "0");
-  EXPECT_EQ(Outcome(GetSumOfSquares), "0");
-  EXPECT_EQ(Outcome(GetMean), "fail:Overflow");  // 0 / 0
-  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");
-  EXPECT_EQ(Describe(GetMode()), "[Error]");
-  EXPECT_EQ(Describe(GetVariance()), "[#Div/0!]");
+  EXPECT_TRUE(data.SortedNumbers().empty());
+  EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "0");
+  EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), "0");
+  EXPECT_EQ(Outcome([&] { return data.GetMean(); }), "fail:Overflow");  // 0 / 0
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Describe(data.GetMode()), "[Error]");
+  EXPECT_EQ(Describe(data.GetVariance()), "[#Div/0!]");
 }
 
 TEST_F(Engine, MedianNeedsTheSortedCopy) {
-  Numbers = {5, 1, 3};
-  NumberCount = 3;
-  SortedNumbers.clear();
-  EXPECT_EQ(Outcome(GetMedian), "fail:Subscript out of range");
-  SortNumbers();
-  EXPECT_EQ(GetMedian(), 3);
+  data.SetNumbers({5, 1, 3});
+  data.SetNumberCount(3);
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");
+  data.SortNumbers();
+  EXPECT_EQ(data.GetMedian(), 3);
 }
 
 TEST_F(Engine, ModeFollowsNumbersNotAStaleSortedCopy) {
   Load({1, 2, 2, 3});
-  EXPECT_EQ(Describe(GetMode()), "2");
+  EXPECT_EQ(Describe(data.GetMode()), "2");
   // Numbers changed after the sort: the mode is of the numbers as they are now.
-  Numbers[0] = 3;
-  EXPECT_EQ(Describe(GetMode()), "[3 or 2]");
-  Numbers[0] = 1;
-  EXPECT_EQ(Describe(GetMode()), "2");
-  // A sorted copy changed behind the engine's back does not mislead it either.
-  SortedNumbers = {1, 1, 1, 3};
-  EXPECT_EQ(Describe(GetMode()), "2");
-  EXPECT_EQ(GetMedian(), 1);  // the median does read the copy as it is
-  SortedNumbers = {1, 2, 2, 3, 4};
-  EXPECT_EQ(Describe(GetMode()), "2");
+  data.SetNumbers({3, 2, 2, 3});
+  EXPECT_EQ(Describe(data.GetMode()), "[3 or 2]");
+  data.SetNumbers({1, 2, 2, 3});
+  EXPECT_EQ(Describe(data.GetMode()), "2");
+  // Numbers taken out for refilling and given back changed, unsorted.
+  std::vector<double> refill = data.TakeNumbers();
+  refill = {4, 2, 4, 3};
+  data.SetNumbers(std::move(refill));
+  EXPECT_EQ(Describe(data.GetMode()), "4");
+  data.SortNumbers();
   // Fewer numbers counted than were sorted.
-  SortNumbers();
-  NumberCount = 2;
-  EXPECT_EQ(Describe(GetMode()), "[None]");
+  data.SortNumbers();
+  data.SetNumberCount(2);
+  EXPECT_EQ(Describe(data.GetMode()), "[None]");
 }
 
 TEST_F(Engine, ModeOfBothZeros) {
   // -0 and +0 are one value; the single mode is the element at the first
   // position, with its own sign.
   Load({-0.0, 1, 0.0, 2});
-  StatResult mode = GetMode();
+  StatResult mode = data.GetMode();
   ASSERT_TRUE(mode.IsNumber());
   EXPECT_EQ(mode.Number(), 0.0);
   EXPECT_TRUE(std::signbit(mode.Number()));
 
   Load({0.0, 3, 3, -0.0, 7});
-  EXPECT_EQ(Describe(GetMode()), "[0 or 3]");
-  EXPECT_EQ(GetMedian(), 3);
+  EXPECT_EQ(Describe(data.GetMode()), "[0 or 3]");
+  EXPECT_EQ(data.GetMedian(), 3);
 
   Load({-0.0, 0.0});
-  EXPECT_EQ(GetMedian(), 0.0);
-  EXPECT_EQ(Text(GetMedian()), "0");
+  EXPECT_EQ(data.GetMedian(), 0.0);
+  EXPECT_EQ(Text(data.GetMedian()), "0");
 }
 
 TEST_F(Engine, ModeListsNumberTextsOnce) {
@@ -275,14 +269,14 @@ TEST_F(Engine, ModeListsNumberTextsOnce) {
   };
   for (const Row& r : rows) {
     Load(r.numbers);
-    EXPECT_EQ(Describe(GetMode()), r.mode) << ::testing::PrintToString(r.numbers);
+    EXPECT_EQ(Describe(data.GetMode()), r.mode) << ::testing::PrintToString(r.numbers);
   }
 }
 
 TEST_F(Engine, ModeListUsesTheUserDecimalSeparator) {
-  numtext::SetUserSeparators({",", "."});
+  data = DataSet({",", "."});
   Load({1.5, 1.5, 2.25, 2.25, 3});
-  EXPECT_EQ(Describe(GetMode()), "[1,5 or 2,25]");
+  EXPECT_EQ(Describe(data.GetMode()), "[1,5 or 2,25]");
 }
 
 TEST_F(Engine, ModeOfLargeDataSets) {
@@ -296,12 +290,12 @@ TEST_F(Engine, ModeOfLargeDataSets) {
   }
   values.insert(values.end(), values.rbegin(), values.rend());
   Load(values);
-  EXPECT_EQ(Describe(GetMode()), "[" + expected + "]");
+  EXPECT_EQ(Describe(data.GetMode()), "[" + expected + "]");
 
   // One value more often than the rest, found after many others.
   values.push_back(-1000);
   Load(values);
-  EXPECT_EQ(Describe(GetMode()), "-1000");
+  EXPECT_EQ(Describe(data.GetMode()), "-1000");
 }
 
 // ---- Variance, standard deviation, skew, average deviation, CV --------------
@@ -347,32 +341,32 @@ TEST_F(Engine, DispersionAndShape) {
   };
   for (const Row& r : rows) {
     Load(r.numbers);
-    MethodIsSample = r.sample;
+    data.SetMethodIsSample(r.sample);
     const std::string name = ::testing::PrintToString(r.numbers) + (r.sample ? " sample" : " population");
     auto expect = [](const std::string& e) { return e == kFailDiv0 ? "[#Div/0!]" : e; };
-    EXPECT_EQ(Describe(GetVariance()), expect(r.variance)) << name;
-    EXPECT_EQ(Describe(GetStandardDeviation()), expect(r.sd)) << name;
-    EXPECT_EQ(Describe(GetSkew()), expect(r.skew)) << name;
-    EXPECT_EQ(Outcome(GetAverageDeviation), r.avgDev) << name;
-    EXPECT_EQ(Describe(GetCoefficientOfVariation()), expect(r.cv)) << name;
+    EXPECT_EQ(Describe(data.GetVariance()), expect(r.variance)) << name;
+    EXPECT_EQ(Describe(data.GetStandardDeviation()), expect(r.sd)) << name;
+    EXPECT_EQ(Describe(data.GetSkew()), expect(r.skew)) << name;
+    EXPECT_EQ(Outcome([&] { return data.GetAverageDeviation(); }), r.avgDev) << name;
+    EXPECT_EQ(Describe(data.GetCoefficientOfVariation()), expect(r.cv)) << name;
   }
 }
 
 TEST_F(Engine, MethodIsReadAtTheTimeOfTheCall) {
   Load({2, 4, 4, 5});
-  MethodIsSample = true;
-  EXPECT_EQ(Describe(GetVariance()), "1.58333333333333");
-  MethodIsSample = false;
-  EXPECT_EQ(Describe(GetVariance()), "1.1875");
-  EXPECT_EQ(Describe(GetStandardDeviation()), "1.08972473588517");
+  data.SetMethodIsSample(true);
+  EXPECT_EQ(Describe(data.GetVariance()), "1.58333333333333");
+  data.SetMethodIsSample(false);
+  EXPECT_EQ(Describe(data.GetVariance()), "1.1875");
+  EXPECT_EQ(Describe(data.GetStandardDeviation()), "1.08972473588517");
 }
 
 TEST_F(Engine, ResultsDoNotDependOnCallOrderOrRepetition) {
   Load({0.1, 0.2, 0.3, 0.7, 1e-5, 0.3});
-  const std::string first = Describe(GetSkew()) + Describe(GetMode()) + Text(GetMedian());
+  const std::string first = Describe(data.GetSkew()) + Describe(data.GetMode()) + Text(data.GetMedian());
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(Describe(GetCoefficientOfVariation()), "90.8281172335169");
-    EXPECT_EQ(Describe(GetSkew()) + Describe(GetMode()) + Text(GetMedian()), first);
+    EXPECT_EQ(Describe(data.GetCoefficientOfVariation()), "90.8281172335169");
+    EXPECT_EQ(Describe(data.GetSkew()) + Describe(data.GetMode()) + Text(data.GetMedian()), first);
   }
 }
 

@@ -58,7 +58,7 @@ TEST_P(StartUp, RestoresTheOptionsAsAUserWould) {
   EXPECT_EQ(f.Check1->isChecked(), c.check1);
   EXPECT_EQ(f.Combo1->currentText(), c.combo);
   EXPECT_EQ(f.Combo1->isEnabled(), !c.check1);
-  EXPECT_EQ(modStatistics::MethodIsSample, c.option1);
+  EXPECT_EQ(f.Analysis().Statistics().MethodIsSample(), c.option1);
 
   std::vector<int> labels;
   for (const QString& report : dialogs_.ErrorReports()) {

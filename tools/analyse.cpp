@@ -10,7 +10,6 @@
 // its files read), "-" (or no PATH at all) being standard input read as one
 // list file; notices such as "File not found" go to standard error. The rows
 // are written as the window shows them, or as TSV or JSON for scripts.
-#include <QLocale>
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
@@ -38,6 +37,7 @@
 #include <vector>
 
 #include "input/AddFolder.h"
+#include "platform/LocaleSeparators.h"
 #include "input/DropFiles.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
@@ -201,8 +201,10 @@ class LineEntries {
   std::unique_ptr<std::uint64_t[]> wide_;
 };
 
-class CommandLineHost : public AnalysisHost {
+class CommandLineHost : public ErrorSink {
  public:
+  // The user's separators, read once from the locale.
+  numtext::Separators separators = SystemSeparators();
   // The number list: the lines of --entries, or what list files added.
   LineEntries lines;
   EntryStore entries;
@@ -214,22 +216,28 @@ class CommandLineHost : public AnalysisHost {
   bool forgot = false;
   std::size_t reports = 0;
 
-  std::size_t EntryCount() const override { return fromLines ? lines.Count() : entries.Size(); }
-  std::string_view EntryText(std::size_t i) const override {
-    return fromLines ? lines.Line(i) : entries.Text(i);
+  std::size_t EntryCount() const { return fromLines ? lines.Count() : entries.Size(); }
+
+  AnalysisHost Host() {
+    return {.errors = *this,
+            .entryCount = [this] { return EntryCount(); },
+            .entryText = [this](std::size_t i) { return fromLines ? lines.Line(i) : entries.Text(i); },
+            .decimalPlacesText = [this] { return decimalsText; },
+            .showAllDecimals = [this] { return allDecimals; },
+            .setBusy = [](bool) {},
+            .clearResults = [this] { rows.clear(); },
+            .addResultRow =
+                [this](const std::string& line) {
+                  rows.push_back(line);
+                  rowTimes.push_back(std::chrono::steady_clock::now());
+                },
+            .showMessage =
+                [this](const std::string& text) {
+                  if (text == kForgotNumbersMessage) forgot = true;
+                  std::cerr << text << '\n';
+                }};
   }
-  std::string DecimalPlacesText() const override { return decimalsText; }
-  bool ShowAllDecimals() const override { return allDecimals; }
-  void SetBusy(bool) override {}
-  void ClearResults() override { rows.clear(); }
-  void AddResultRow(const std::string& line) override {
-    rows.push_back(line);
-    rowTimes.push_back(std::chrono::steady_clock::now());
-  }
-  void ShowMessage(const std::string& text) override {
-    if (text == kForgotNumbersMessage) forgot = true;
-    std::cerr << text << '\n';
-  }
+
   void ReportError(const std::string& description, std::string_view location, int label) override {
     ++reports;
     std::cerr << "Application Error: " << location << "at line " << label << ": " << description << '\n';
@@ -258,6 +266,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
                     ok = false;
                     std::cerr << text << '\n';
                   }, {}};
+  ctx.separators = host.separators;
   const std::size_t reportsBefore = host.reports;
   if (paths.empty()) paths.push_back("-");
   std::vector<std::string> run;
@@ -271,7 +280,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
     }
     dropRun();
     try {
-      ReadListDescriptor(sink, 0);
+      ReadListDescriptor(sink, 0, host.separators);
     } catch (const std::exception& e) {
       std::cerr << "Could not read standard input: " << e.what() << '\n';
       ok = false;
@@ -365,10 +374,8 @@ bool WriteOut(std::string_view text, const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const QLocale locale = QLocale::system();
-  numtext::SetUserSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
-
   CommandLineHost host;
+  bool sample = true;
   bool time = false, entriesMode = false, optionsEnded = false;
   rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
@@ -413,9 +420,9 @@ int main(int argc, char** argv) {
     } else if (a == "--") {
       optionsEnded = true;
     } else if (a == "--population") {
-      modStatistics::MethodIsSample = false;
+      sample = false;
     } else if (a == "--sample") {
-      modStatistics::MethodIsSample = true;
+      sample = true;
     } else if (a == "--all-decimals") {
       host.allDecimals = true;
     } else if (a == "--time") {
@@ -460,10 +467,12 @@ int main(int argc, char** argv) {
     readAll = ReadListPaths(std::move(paths), host);
   }
   const auto t1 = Clock::now();
-  analysis::StartAnalysis(host);
+  analysis::Analysis analysis(host.separators);
+  analysis.Statistics().SetMethodIsSample(sample);
+  analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
 
-  const bool written = WriteOut(rowformat::FormatRows(host.rows, format), "the results");
+  const bool written = WriteOut(rowformat::FormatRows(host.rows, format, host.separators.decimal), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1),

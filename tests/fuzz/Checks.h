@@ -375,20 +375,6 @@ inline std::string DescribeEntries(const std::vector<std::string>& entries) {
   return out + "]";
 }
 
-// Restores the user's separators however a check ends.
-class UserSeparatorsScope {
- public:
-  explicit UserSeparatorsScope(const Separators& sep) : saved_(numtext::UserSeparators()) {
-    numtext::SetUserSeparators(sep);
-  }
-  ~UserSeparatorsScope() { numtext::SetUserSeparators(saved_); }
-  UserSeparatorsScope(const UserSeparatorsScope&) = delete;
-  UserSeparatorsScope& operator=(const UserSeparatorsScope&) = delete;
-
- private:
-  Separators saved_;
-};
-
 // A fresh file each time rather than a truncated one: ext4 flushes a file
 // rewritten after truncation to the disk on close, which would make every
 // execution wait for the disk.
@@ -416,7 +402,7 @@ inline std::string CheckLoadsAs(std::string_view bytes, const std::vector<std::s
   RecordingSink sink;
   std::string shown;
   try {
-    LoadListFile(sink, scratchPath, [&](const std::string& message) { shown += message; });
+    LoadListFile(sink, scratchPath, sep, [&](const std::string& message) { shown += message; });
   } catch (const std::exception& e) {
     return std::string("LoadListFile threw: ") + e.what() + where();
   } catch (...) {
@@ -439,7 +425,7 @@ template <class Reader>
 std::string CheckFeedsAs(std::string_view bytes, const std::vector<std::string>& expected, const Separators& sep,
                          std::uint32_t seed, const char* name) {
   RecordingSink pieces;
-  Reader reader(pieces);
+  Reader reader(pieces, sep);
   Choices choose(seed);
   for (std::size_t at = 0; at < bytes.size();) {
     const std::size_t length = std::min(bytes.size() - at, PieceLength(choose));
@@ -463,7 +449,6 @@ std::string CheckFeedsAs(std::string_view bytes, const std::vector<std::string>&
 // (MarkListText) reads as that text does without one.
 inline std::string CheckListFile(std::string_view data, const std::string& scratchPath, bool large = false) {
   const ListInput in = MakeListInput(data, large);
-  const UserSeparatorsScope scope(in.sep);
   const std::string text = ReferenceListText(in.text);
   const std::vector<std::string> expected = ReferenceEntries(text, in.sep);
   std::string broken = CheckLoadsAs(in.text, expected, scratchPath, in.sep);

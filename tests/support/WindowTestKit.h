@@ -35,9 +35,6 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(settingsDir_.isValid());
     ASSERT_TRUE(programDir_.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-    numtext::SetUserSeparators({".", ","});
-    modStatistics::MethodIsSample = true;
-    analysis::DecimalPlaces = 0;
   }
   void TearDown() override {
     form_.reset();
@@ -66,7 +63,7 @@ class WindowTest : public ::testing::Test {
   }
 
   Form1& Open() {
-    form_ = std::make_unique<Form1>(programDir_.path());
+    form_ = std::make_unique<Form1>(numtext::Separators{".", ","}, programDir_.path());
     return *form_;
   }
   // Shown and active, for tests that need real input or focus.

@@ -1,0 +1,8 @@
+#include "platform/LocaleSeparators.h"
+
+#include <QLocale>
+
+numtext::Separators SystemSeparators() {
+  const QLocale locale = QLocale::system();
+  return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}

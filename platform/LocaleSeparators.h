@@ -1,0 +1,7 @@
+#pragma once
+// The user's decimal and digit-grouping separators, as the system locale has
+// them. Read once at start-up; the value is then passed to whatever reads or
+// writes numbers.
+#include "stats/Separators.h"
+
+numtext::Separators SystemSeparators();
