@@ -381,11 +381,8 @@ void Form1::ApplySkin() {
         qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
       SetBackground(control, buttonFace);
   }
-  SkinFramework1.LoadSkin(skinPath, QString());
-  SkinFramework1.SetOptions(SkinFramework1.Options() | SkinFramework::kSkinEnabled);
-  SkinFramework1.SetOption(SkinFramework::kSkinDialogs, true);
-  SkinFramework1.SetOption(SkinFramework::kKeepWindowSize, true);
-  SkinFramework1.ApplyWindow(winId());
+  SkinFramework1.Load(skinPath);
+  SkinFramework1.Apply(*this, SkinOptions{.dialogsFollow = true, .keepWindowSize = true});
 }
 
 void Form1::SetApplicationTitle() { SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName))); }

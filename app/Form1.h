@@ -86,7 +86,7 @@ class Form1 final : public QWidget, public ErrorSink {
   QPushButton* PushButton13 = nullptr;
   QPushButton* PushButton5 = nullptr;
   QPushButton* PushButton8 = nullptr;
-  SkinFramework SkinFramework1;
+  Skin SkinFramework1;
 
   // --- What the controls hold.
   NumberListModel& NumberList() { return *numbers_; }

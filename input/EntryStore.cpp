@@ -13,10 +13,8 @@ EntryStore::~EntryStore() {
   std::free(records_.data);
 }
 
-void EntryStore::Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed,
-                      bool exact) {
-  std::size_t grown = needed;
-  if (!exact) grown = std::max({needed, capacity * 2, std::size_t{64}});
+void EntryStore::Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed) {
+  const std::size_t grown = std::max({needed, capacity * 2, std::size_t{64}});
   if (grown > std::numeric_limits<std::size_t>::max() / elementSize) throw std::bad_alloc();
   void* p = std::realloc(data, grown * elementSize);
   if (!p) throw std::bad_alloc();
@@ -65,28 +63,7 @@ void EntryStore::Clear() {
   records_ = {};
 }
 
-void EntryStore::SetText(std::size_t index, std::string_view text) {
-  if (index >= records_.size) throw std::out_of_range("Invalid entry index");
-  if (text.size() > std::numeric_limits<std::uint32_t>::max())
-    throw std::length_error("Entry text too long");
-  // Copy first: `text` may point into our own buffer, which may move.
-  std::string copy(text);
-  Ensure(buffer_, buffer_.size + copy.size());
-  if (!copy.empty()) std::memcpy(buffer_.data + buffer_.size, copy.data(), copy.size());
-  records_.data[index] = Record{buffer_.size, static_cast<std::uint32_t>(copy.size())};
-  buffer_.size += copy.size();
-}
-
 void EntryStore::SwapTexts(std::size_t a, std::size_t b) {
   if (a >= records_.size || b >= records_.size) throw std::out_of_range("Invalid entry index");
   std::swap(records_.data[a], records_.data[b]);
-}
-
-void EntryStore::Reserve(std::size_t entries, std::size_t bytes) {
-  Ensure(records_, entries, true);
-  Ensure(buffer_, bytes, true);
-}
-
-std::size_t EntryStore::CapacityBytes() const {
-  return records_.capacity * sizeof(Record) + buffer_.capacity;
 }

@@ -15,18 +15,12 @@ class EntryStore {
   EntryStore& operator=(const EntryStore&) = delete;
 
   std::size_t Size() const { return records_.size; }
-  bool Empty() const { return records_.size == 0; }
   std::string_view Text(std::size_t index) const;
 
   void Append(std::string_view text);
   void Remove(std::size_t index);
   void Clear();
-  void SetText(std::size_t index, std::string_view text);
   void SwapTexts(std::size_t a, std::size_t b);
-  void Reserve(std::size_t entries, std::size_t bytes);
-
-  // Memory held (what the tests check growth against).
-  std::size_t CapacityBytes() const;
 
  private:
 #pragma pack(push, 4)
@@ -47,14 +41,14 @@ class EntryStore {
     std::size_t capacity = 0;
   };
 
-  // Makes room for `needed` elements: at least double the room (so that
-  // appends are cheap on average), or exactly `needed` when `exact`.
-  static void Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed, bool exact);
+  // Makes room for `needed` elements: at least double the room, so that
+  // appends are cheap on average.
+  static void Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed);
   template <class T>
-  static void Ensure(Array<T>& a, std::size_t needed, bool exact = false) {
+  static void Ensure(Array<T>& a, std::size_t needed) {
     if (needed > a.capacity) {
       void* p = a.data;
-      Grow(p, a.capacity, sizeof(T), needed, exact);
+      Grow(p, a.capacity, sizeof(T), needed);
       a.data = static_cast<T*>(p);
     }
   }

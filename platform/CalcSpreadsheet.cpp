@@ -20,10 +20,6 @@
 #include <xlsxwriter.h>
 #endif
 
-using automation::RangeRef;
-using automation::SheetRef;
-using automation::WorkbookRef;
-
 namespace {
 
 // The message a spreadsheet application gives for a cell or column outside
@@ -143,104 +139,72 @@ void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::
 // ---------------------------------------------------------------------------
 // The application object.
 
+class CalcApplication::Book final : public spreadsheet::Workbook {
+ public:
+  void SetCellText(long row, long column, const QString& text) override {
+    CheckCell(row, column);
+    if (text.size() > kMaxCellCharacters) throw std::runtime_error(kOutOfSheet);
+    const std::pair<long, long> at{row, column};
+    if (text.isEmpty())
+      sheet.cells.erase(at);
+    else
+      sheet.cells[at] = text;
+  }
+
+  void FitColumn(long column) override {
+    CheckCell(1, column);
+    Fit(column);
+  }
+
+  void FitAllColumns() override {
+    std::vector<long> columns;
+    for (const auto& [at, text] : sheet.cells) columns.push_back(at.second);
+    // A column fitted earlier whose texts are gone since gets the standard
+    // width back.
+    for (const auto& [column, width] : sheet.columnWidths) columns.push_back(column);
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    for (long column : columns) Fit(column);
+  }
+
+  SheetContent sheet;
+  bool shown = false;
+
+ private:
+  static void CheckCell(long row, long column) {
+    if (row < 1 || row > kMaxSheetRows || column < 1 || column > kMaxSheetColumns)
+      throw std::runtime_error(kOutOfSheet);
+  }
+
+  void Fit(long column) {
+    qsizetype longest = 0;
+    for (const auto& [at, text] : sheet.cells)
+      if (at.second == column) longest = std::max(longest, text.size());
+    if (longest == 0)
+      sheet.columnWidths.erase(column);  // an empty column keeps the standard width
+    else
+      sheet.columnWidths[column] = AutofitWidth(longest);
+  }
+};
+
 CalcApplication::CalcApplication(Opener opener, QString folder)
     : opener_(std::move(opener)), folder_(std::move(folder)) {}
 
-CalcApplication::Book& CalcApplication::BookOf(int workbook) {
-  if (workbook < 1 || static_cast<std::size_t>(workbook) > books_.size())
-    throw std::runtime_error("Subscript out of range");
-  return books_[static_cast<std::size_t>(workbook) - 1];
+std::shared_ptr<spreadsheet::Workbook> CalcApplication::NewWorkbook() {
+  books_.push_back(std::make_shared<Book>());
+  return books_.back();
 }
 
 const SheetContent& CalcApplication::Sheet(int workbook) const {
   if (workbook < 1 || static_cast<std::size_t>(workbook) > books_.size())
     throw std::runtime_error("Subscript out of range");
-  return books_[static_cast<std::size_t>(workbook) - 1].sheet;
+  return books_[static_cast<std::size_t>(workbook) - 1]->sheet;
 }
 
-void CalcApplication::Workbooks() {}
-
-WorkbookRef CalcApplication::AddWorkbook() {
-  books_.emplace_back();
-  return WorkbookRef{static_cast<int>(books_.size())};
-}
-
-SheetRef CalcApplication::ActiveSheet(WorkbookRef workbook) {
-  BookOf(workbook.workbook);
-  return SheetRef{workbook.workbook, 1};
-}
-
-RangeRef CalcApplication::Cells(SheetRef sheet, long row, long column) {
-  BookOf(sheet.workbook);
-  if (row < 1 || row > kMaxSheetRows || column < 1 || column > kMaxSheetColumns) throw std::runtime_error(kOutOfSheet);
-  return RangeRef{RangeRef::Kind::Cell, sheet, row, column};
-}
-
-RangeRef CalcApplication::Columns(SheetRef sheet, long column) {
-  BookOf(sheet.workbook);
-  if (column < 1 || column > kMaxSheetColumns) throw std::runtime_error(kOutOfSheet);
-  return RangeRef{RangeRef::Kind::Column, sheet, 0, column};
-}
-
-RangeRef CalcApplication::AllColumns(SheetRef sheet) {
-  BookOf(sheet.workbook);
-  return RangeRef{RangeRef::Kind::AllColumns, sheet, 0, 0};
-}
-
-void CalcApplication::AssignText(const RangeRef& range, const QString& text) {
-  // Only single cells take a text here; that is all the program assigns.
-  if (range.kind != RangeRef::Kind::Cell) throw std::runtime_error(kOutOfSheet);
-  if (text.size() > kMaxCellCharacters) throw std::runtime_error(kOutOfSheet);
-  SheetContent& sheet = BookOf(range.sheet.workbook).sheet;
-  const std::pair<long, long> at{range.row, range.column};
-  if (text.isEmpty())
-    sheet.cells.erase(at);
-  else
-    sheet.cells[at] = text;
-}
-
-void CalcApplication::AssignDefault(const RangeRef& range, const QString& text) { AssignText(range, text); }
-
-void CalcApplication::AssignValue(const RangeRef& range, const QString& text) { AssignText(range, text); }
-
-void CalcApplication::FitColumn(SheetContent& sheet, long column) {
-  qsizetype longest = 0;
-  for (const auto& [at, text] : sheet.cells)
-    if (at.second == column) longest = std::max(longest, text.size());
-  if (longest == 0)
-    sheet.columnWidths.erase(column);  // an empty column keeps the standard width
-  else
-    sheet.columnWidths[column] = AutofitWidth(longest);
-}
-
-void CalcApplication::Autofit(const RangeRef& range) {
-  SheetContent& sheet = BookOf(range.sheet.workbook).sheet;
-  switch (range.kind) {
-    case RangeRef::Kind::Cell:
-    case RangeRef::Kind::Column:
-      FitColumn(sheet, range.column);
-      break;
-    case RangeRef::Kind::AllColumns: {
-      std::vector<long> columns;
-      for (const auto& [at, text] : sheet.cells) columns.push_back(at.second);
-      for (const auto& [column, width] : sheet.columnWidths) columns.push_back(column);
-      std::sort(columns.begin(), columns.end());
-      columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
-      for (long column : columns) FitColumn(sheet, column);
-      break;
-    }
-  }
-}
-
-void CalcApplication::SetVisible(bool visible) {
-  visible_ = visible;
-  // Hiding is not possible once Calc shows a workbook: it belongs to the user
-  // from then on. Workbooks shown already are not shown again; changes made
-  // to them after that stay in memory only.
-  if (!visible) return;
+void CalcApplication::Show() {
   std::vector<Book*> waiting;
-  for (Book& book : books_)
-    if (!book.shown) waiting.push_back(&book);
+  for (const std::shared_ptr<Book>& book : books_)
+    if (!book->shown) waiting.push_back(book.get());
   if (waiting.empty()) return;
 
   const QString folder = PrepareExportFolder(folder_.isEmpty() ? DefaultExportFolder() : folder_);
@@ -265,7 +229,7 @@ void CalcApplication::SetVisible(bool visible) {
   }
 }
 
-std::shared_ptr<automation::SpreadsheetBackend> CreateCalcApplication() {
+std::shared_ptr<spreadsheet::Application> CreateCalcApplication() {
 #ifndef TALLOWMERE_HAVE_XLSXWRITER
   throw std::runtime_error("Cannot create object: this build cannot write workbook files");
 #else

@@ -2,9 +2,9 @@
 // The spreadsheet application on this platform: LibreOffice Calc.
 //
 // Calc offers no automation that a program can drive cell by cell from here,
-// so the application object keeps its workbooks in memory and, when it is made
-// visible, writes each new workbook to an .xlsx file (every cell as text,
-// column widths as the autofit left them) and asks Calc to open it as a new
+// so the application object keeps its workbooks in memory and, when it is
+// shown, writes each new workbook to an .xlsx file (every cell as text,
+// column widths as the fitting left them) and asks Calc to open it as a new
 // untitled document: the user sees an unsaved workbook and saves it from Calc.
 //
 // The files go into a folder of the user's own (mode 0700) under the temporary
@@ -41,7 +41,7 @@ inline constexpr long kMaxSheetRows = 1048576;
 inline constexpr long kMaxSheetColumns = 16384;
 inline constexpr qsizetype kMaxCellCharacters = 32767;
 
-// Column width, in the format's character units, that autofit gives a column
+// Column width, in the format's character units, that fitting gives a column
 // whose longest text has `characters` characters.
 double AutofitWidth(qsizetype characters);
 inline constexpr double kDefaultColumnWidth = 8.43;
@@ -50,7 +50,7 @@ inline constexpr double kMaxColumnWidth = 100.0;
 // One sheet as held in memory.
 struct SheetContent {
   std::map<std::pair<long, long>, QString> cells;  // (row, column) -> text
-  std::map<long, double> columnWidths;             // columns that autofit set
+  std::map<long, double> columnWidths;             // columns that fitting set
 };
 
 // Writes `sheet` as the only sheet of a new .xlsx file at `path`. Every cell
@@ -69,7 +69,7 @@ void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::
 // The file name pattern of the workbook files (unique names).
 inline constexpr const char* kExportFilePattern = "Results-XXXXXX.xlsx";
 
-class CalcApplication final : public automation::SpreadsheetBackend {
+class CalcApplication final : public spreadsheet::Application {
  public:
   // Shows a written workbook file to the user.
   using Opener = std::function<void(const QString& file)>;
@@ -77,33 +77,20 @@ class CalcApplication final : public automation::SpreadsheetBackend {
   // `folder` empty: DefaultExportFolder().
   CalcApplication(Opener opener, QString folder = QString());
 
-  void Workbooks() override;
-  automation::WorkbookRef AddWorkbook() override;
-  automation::SheetRef ActiveSheet(automation::WorkbookRef workbook) override;
-  automation::RangeRef Cells(automation::SheetRef sheet, long row, long column) override;
-  automation::RangeRef Columns(automation::SheetRef sheet, long column) override;
-  automation::RangeRef AllColumns(automation::SheetRef sheet) override;
-  void AssignDefault(const automation::RangeRef& range, const QString& text) override;
-  void AssignValue(const automation::RangeRef& range, const QString& text) override;
-  void Autofit(const automation::RangeRef& range) override;
-  void SetVisible(bool visible) override;
+  std::shared_ptr<spreadsheet::Workbook> NewWorkbook() override;
+  // Workbooks shown already are not shown again: Calc has them from then on,
+  // and changes made to them afterwards stay in memory only.
+  void Show() override;
 
+  // The sheet of workbook number `workbook` (from 1, in the order made).
   const SheetContent& Sheet(int workbook) const;
-  bool Visible() const { return visible_; }
 
  private:
-  struct Book {
-    SheetContent sheet;
-    bool shown = false;
-  };
-  Book& BookOf(int workbook);
-  void AssignText(const automation::RangeRef& range, const QString& text);
-  void FitColumn(SheetContent& sheet, long column);
+  class Book;
 
   Opener opener_;
   QString folder_;
-  std::vector<Book> books_;
-  bool visible_ = false;
+  std::vector<std::shared_ptr<Book>> books_;
 };
 
 // Starts Calc detached on `file` (output to the null device).
@@ -111,4 +98,4 @@ void OpenInCalc(const CalcLauncher& launcher, const QString& file);
 
 // The real application object: fails when Calc cannot be found (or the
 // program was built without the workbook writer).
-std::shared_ptr<automation::SpreadsheetBackend> CreateCalcApplication();
+std::shared_ptr<spreadsheet::Application> CreateCalcApplication();

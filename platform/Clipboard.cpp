@@ -6,12 +6,6 @@
 
 namespace {
 
-bool IsPlainTextFormat(int format) {
-  // 1, 7 and 13 are the classic clipboard's ANSI, OEM and Unicode texts; all
-  // three are what Qt calls plain text.
-  return format == kClipboardPlainText || format == 1 || format == 7 || format == 13;
-}
-
 QClipboard* SystemClipboard() {
   // Without a GUI application there is no clipboard to talk to; every
   // attempt then fails quietly.
@@ -35,8 +29,6 @@ bool RetryClipboardAttempt(const std::function<bool()>& attempt) {
   return false;
 }
 
-QString ClipboardFormatMimeType(int format) { return QStringLiteral("application/x-clipboard-format-%1").arg(format); }
-
 void ClipboardClear() {
   RetryClipboardAttempt([] {
     QClipboard* clipboard = SystemClipboard();
@@ -47,20 +39,11 @@ void ClipboardClear() {
   });
 }
 
-bool ClipboardSetText(const QString& text, int format) {
+bool ClipboardSetText(const QString& text) {
   return RetryClipboardAttempt([&] {
     QClipboard* clipboard = SystemClipboard();
     if (!clipboard) return false;
-    if (IsPlainTextFormat(format)) {
-      clipboard->setText(text, QClipboard::Clipboard);
-      return clipboard->text(QClipboard::Clipboard) == text;
-    }
-    const QString type = ClipboardFormatMimeType(format);
-    const QByteArray bytes = text.toUtf8();
-    auto* data = new QMimeData;
-    data->setData(type, bytes);
-    clipboard->setMimeData(data, QClipboard::Clipboard);  // the clipboard owns it now
-    const QMimeData* held = clipboard->mimeData(QClipboard::Clipboard);
-    return held && held->data(type) == bytes;
+    clipboard->setText(text, QClipboard::Clipboard);
+    return clipboard->text(QClipboard::Clipboard) == text;
   });
 }

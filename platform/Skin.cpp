@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
+#include <QWidget>
 #include <stdexcept>
 
 namespace {
@@ -48,8 +49,7 @@ class SizeKeeper final : public QObject {
 
 }  // namespace
 
-void SkinFramework::LoadSkin(const QString& path, const QString& variant) {
-  if (!variant.isEmpty()) throw std::runtime_error("Invalid procedure call or argument");
+void Skin::Load(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("File not found");
   const QByteArray bytes = file.readAll();
@@ -61,41 +61,14 @@ void SkinFramework::LoadSkin(const QString& path, const QString& variant) {
   loaded_ = true;
 }
 
-bool SkinFramework::Option(int number) const {
-  switch (number) {
-    case kSkinDialogs:
-      return skinDialogs_;
-    case kKeepWindowSize:
-      return keepWindowSize_;
-    default:
-      throw std::invalid_argument("Invalid procedure call or argument");
-  }
-}
-
-void SkinFramework::SetOption(int number, bool value) {
-  switch (number) {
-    case kSkinDialogs:
-      skinDialogs_ = value;
-      return;
-    case kKeepWindowSize:
-      keepWindowSize_ = value;
-      return;
-    default:
-      throw std::invalid_argument("Invalid procedure call or argument");
-  }
-}
-
-void SkinFramework::ApplyWindow(WId handle) {
+void Skin::Apply(QWidget& window, const SkinOptions& options) const {
   if (!loaded_) throw std::runtime_error("No skin loaded");
-  QWidget* window = QWidget::find(handle);
-  if (!window) throw std::runtime_error("Invalid window handle");
-  if (!(options_ & kSkinEnabled)) return;
-  const QSize designed = window->size();
-  if (skinDialogs_ && qApp) qApp->setStyleSheet(sheet_);
-  window->setStyleSheet(sheet_);
-  if (keepWindowSize_) {
-    window->ensurePolished();
-    if (!window->findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
-      new SizeKeeper(window, designed);
+  const QSize designed = window.size();
+  if (options.dialogsFollow) qApp->setStyleSheet(sheet_);
+  window.setStyleSheet(sheet_);
+  if (options.keepWindowSize) {
+    window.ensurePolished();
+    if (!window.findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
+      new SizeKeeper(&window, designed);
   }
 }

@@ -1,135 +1,70 @@
 #pragma once
-// Spreadsheet automation: the handful of objects and operations of a
-// spreadsheet application's automation model that the program uses, named as
-// the automation names them:
+// The spreadsheet application, as far as the spreadsheet export needs one:
+// start it, make a new workbook, put texts into cells, fit the columns to
+// their texts, and show the workbook to the user, who saves it from there.
 //
-//   Application app = CreateObject("Excel.Application");
-//   Workbook book = app.Workbooks().add();
-//   book.ActiveSheet().cells(1, 1) = header;          // the cell's default member
-//   book.ActiveSheet().cells(2, 1).SetValue(text);    // the cell's Value
-//   book.ActiveSheet().Columns(1).Autofit();
-//   book.ActiveSheet().Columns().Autofit();
-//   app.SetVisible(true);                             // Visible = True
+// The real application is LibreOffice Calc (platform/CalcSpreadsheet.h);
+// tests put one of their own in its place with SetFactory.
 //
-// Every operation is one call into a SpreadsheetBackend, which does the work.
-// The real backend is LibreOffice Calc (platform/CalcSpreadsheet.h); tests put
-// a recording backend in its place with SetSpreadsheetFactory.
-//
-// Failures are thrown as std::runtime_error, like a failing automation call.
-// An operation on an object that was never obtained (a handle left empty
-// because its creation failed) fails too.
+// Failures are thrown as std::runtime_error.
 #include <QString>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <utility>
 
-inline constexpr const char* kSpreadsheetProgId = "Excel.Application";
+namespace spreadsheet {
 
-namespace automation {
-
-// The backend's names for the objects it hands out.
-struct WorkbookRef {
-  int workbook = 0;
-};
-struct SheetRef {
-  int workbook = 0;
-  int sheet = 0;
-};
-struct RangeRef {
-  enum class Kind { Cell, Column, AllColumns };
-  Kind kind = Kind::Cell;
-  SheetRef sheet;
-  long row = 0;     // Cell only
-  long column = 0;  // Cell and Column
-};
-
-// One running spreadsheet application. Row and column numbers count from 1.
-class SpreadsheetBackend {
- public:
-  virtual ~SpreadsheetBackend() = default;
-  virtual void Workbooks() = 0;           // the application's Workbooks collection is asked for
-  virtual WorkbookRef AddWorkbook() = 0;  // Workbooks.add with no arguments
-  virtual SheetRef ActiveSheet(WorkbookRef workbook) = 0;
-  virtual RangeRef Cells(SheetRef sheet, long row, long column) = 0;
-  virtual RangeRef Columns(SheetRef sheet, long column) = 0;
-  virtual RangeRef AllColumns(SheetRef sheet) = 0;
-  virtual void AssignDefault(const RangeRef& range, const QString& text) = 0;  // range = text
-  virtual void AssignValue(const RangeRef& range, const QString& text) = 0;    // range.Value = text
-  virtual void Autofit(const RangeRef& range) = 0;
-  virtual void SetVisible(bool visible) = 0;
-};
-
-class Range {
- public:
-  Range() = default;
-  Range(std::shared_ptr<SpreadsheetBackend> app, RangeRef ref) : app_(std::move(app)), ref_(ref) {}
-  Range(const Range&) = default;
-  Range& operator=(const Range&) = default;
-
-  // Assigning a text to the range itself sets its default member.
-  Range& operator=(const QString& text);
-  void SetValue(const QString& text);
-  void Autofit();
-
- private:
-  std::shared_ptr<SpreadsheetBackend> app_;
-  RangeRef ref_;
-};
-
-class Worksheet {
- public:
-  Worksheet() = default;
-  Worksheet(std::shared_ptr<SpreadsheetBackend> app, SheetRef ref) : app_(std::move(app)), ref_(ref) {}
-  Range cells(long row, long column);
-  Range Columns(long column);
-  Range Columns();
-
- private:
-  std::shared_ptr<SpreadsheetBackend> app_;
-  SheetRef ref_;
-};
-
+// A workbook of one sheet. Rows and columns count from 1. Every text goes in
+// as text, whatever it looks like; an empty text leaves the cell empty.
 class Workbook {
  public:
-  Workbook() = default;
-  Workbook(std::shared_ptr<SpreadsheetBackend> app, WorkbookRef ref) : app_(std::move(app)), ref_(ref) {}
-  // Asked for again on every use, as the automation model hands it out.
-  Worksheet ActiveSheet();
-
- private:
-  std::shared_ptr<SpreadsheetBackend> app_;
-  WorkbookRef ref_;
+  virtual ~Workbook() = default;
+  virtual void SetCellText(long row, long column, const QString& text) = 0;
+  // Widens or narrows the column to its longest text.
+  virtual void FitColumn(long column) = 0;
+  virtual void FitAllColumns() = 0;
 };
 
-class WorkbookCollection {
- public:
-  WorkbookCollection() = default;
-  explicit WorkbookCollection(std::shared_ptr<SpreadsheetBackend> app) : app_(std::move(app)) {}
-  Workbook add();
-
- private:
-  std::shared_ptr<SpreadsheetBackend> app_;
-};
-
+// One running spreadsheet application.
 class Application {
  public:
-  Application() = default;
-  explicit Application(std::shared_ptr<SpreadsheetBackend> app) : app_(std::move(app)) {}
-  explicit operator bool() const { return app_ != nullptr; }
-  WorkbookCollection Workbooks();
-  void SetVisible(bool visible);
-
- private:
-  std::shared_ptr<SpreadsheetBackend> app_;
+  virtual ~Application() = default;
+  virtual std::shared_ptr<Workbook> NewWorkbook() = 0;
+  // Puts the workbooks made so far in front of the user. From then on they
+  // belong to the user.
+  virtual void Show() = 0;
 };
 
-// Creates the application named `progId`. Only "Excel.Application" is known;
-// it fails when no spreadsheet application can be started on this computer.
-// Never answers an empty application.
-Application CreateObject(const QString& progId);
+// Starts the application. Throws when none can be started; never answers an
+// empty one.
+std::shared_ptr<Application> Start();
 
-// Where CreateObject gets its application: a backend, or a throw when none
-// can be started. An empty factory restores the real one (LibreOffice Calc).
-using SpreadsheetFactory = std::function<std::shared_ptr<SpreadsheetBackend>()>;
-void SetSpreadsheetFactory(SpreadsheetFactory factory);
+// Where Start gets its application: one, or a throw when none can be started.
+// An empty factory restores the real one (LibreOffice Calc).
+using Factory = std::function<std::shared_ptr<Application>()>;
+void SetFactory(Factory factory);
 
-}  // namespace automation
+// An application or workbook as the export keeps it between its steps: empty
+// when obtaining it failed, and then every use of it fails as well, so each
+// later step that needs it reports a failure of its own.
+template <class T>
+class Ref {
+ public:
+  Ref() = default;
+  // Not explicit: it takes what Start and NewWorkbook answer as it is.
+  Ref(std::shared_ptr<T> object) : object_(std::move(object)) {}
+
+  // A call through -> checks the object before the call's arguments are
+  // worked out, so a missing workbook is what a step reports even when the
+  // text it was to receive could not be read either.
+  T* operator->() const {
+    if (!object_) throw std::runtime_error("Object variable not set");
+    return object_.get();
+  }
+
+ private:
+  std::shared_ptr<T> object_;
+};
+
+}  // namespace spreadsheet

@@ -55,13 +55,11 @@ void CopyResultsToClipboard(const ExportHost& host) {
 bool SaveResultsAsExcelFileIsExcelInstalled(Dialogs& dialogs) {
   bool installed = true;
   bool failed = false;
-  automation::Application app;
   try {
-    app = automation::CreateObject(QString::fromLatin1(kSpreadsheetProgId));
+    spreadsheet::Start();  // only a test: released at once
   } catch (...) {
     failed = true;
   }
-  app = automation::Application();  // only a test: not kept
   if (failed) {
     try {
       dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForSoftware));
@@ -83,10 +81,10 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;
   trap.Step(110, [&] { host.setBusy(true); });
 
-  automation::Application app;
-  trap.Step(112, [&] { app = automation::CreateObject(QString::fromLatin1(kSpreadsheetProgId)); });
-  automation::Workbook book;
-  trap.Step(114, [&] { book = app.Workbooks().add(); });
+  spreadsheet::Ref<spreadsheet::Application> app;
+  trap.Step(112, [&] { app = spreadsheet::Start(); });
+  spreadsheet::Ref<spreadsheet::Workbook> book;
+  trap.Step(114, [&] { book = app->NewWorkbook(); });
 
   long i = 0;
   trap.Step(116, [&] { i = 1; });
@@ -95,13 +93,13 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   for (int c = 0; c < columns; ++c) {
     trap.Step(120, [&] { Pump(host); });
     if (trap.Test(122, [&] { return c == 0; })) {
-      trap.Step(124, [&] { book.ActiveSheet().cells(1, i) = HeaderText(list, c); });
+      trap.Step(124, [&] { book->SetCellText(1, i, HeaderText(list, c)); });
       trap.Step(126, [&] { ++i; });
     } else {
-      trap.Step(128, [&] { book.ActiveSheet().cells(1, i) = HeaderText(list, c); });
+      trap.Step(128, [&] { book->SetCellText(1, i, HeaderText(list, c)); });
       trap.Step(130, [&] { ++i; });
     }
-    trap.Step(132, [&] { book.ActiveSheet().Columns(c + 1).Autofit(); });
+    trap.Step(132, [&] { book->FitColumn(c + 1); });
   }
 
   long j = 0;
@@ -116,10 +114,10 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
       for (int c = 0; c < columns; ++c) {
         trap.Step(148, [&] { Pump(host); });
         if (trap.Test(150, [&] { return c == 0; })) {
-          trap.Step(152, [&] { book.ActiveSheet().cells(j, i).SetValue(CellText(list, r, c)); });
+          trap.Step(152, [&] { book->SetCellText(j, i, CellText(list, r, c)); });
           trap.Step(154, [&] { ++i; });
         } else {
-          trap.Step(156, [&] { book.ActiveSheet().cells(j, i).SetValue(WithoutEqualsSigns(CellText(list, r, c))); });
+          trap.Step(156, [&] { book->SetCellText(j, i, WithoutEqualsSigns(CellText(list, r, c))); });
           trap.Step(158, [&] { ++i; });
         }
       }
@@ -127,7 +125,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
     trap.Step(162, [&] { ++j; });
   }
 
-  trap.Step(166, [&] { book.ActiveSheet().Columns().Autofit(); });
-  trap.Step(168, [&] { app.SetVisible(true); });
+  trap.Step(166, [&] { book->FitAllColumns(); });
+  trap.Step(168, [&] { app->Show(); });
   trap.Step(170, [&] { host.setBusy(false); });
 }

@@ -136,5 +136,5 @@ void CopyListViewToClipboard(const QAbstractItemModel& list, const LetEventsRun&
   if (list.rowCount() == 0) return;
   const QString text = ClipboardTextOfListView(list, letEventsRun);
   ClipboardClear();
-  ClipboardSetText(text, 0);
+  ClipboardSetText(text);
 }

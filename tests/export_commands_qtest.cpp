@@ -1,7 +1,7 @@
 // The three export commands: through the window's buttons with scripted
 // dialogs, and directly with a host of the test's own where the test must
 // change the list while window events run. The spreadsheet command runs
-// against a recording spreadsheet application.
+// against a spreadsheet application in memory.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -9,13 +9,15 @@
 
 #include "input/LoadFilesCommand.h"
 #include "results/ExportCommands.h"
-#include "tests/support/RecordingSpreadsheet.h"
+#include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/ReportListKit.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace windowtest;
 using reportlist::Row;
-using spreadsheettest::InstalledRecorder;
+using spreadsheettest::Cells;
+using spreadsheettest::InstalledFake;
+using spreadsheettest::Widths;
 using State = WindowPointer::State;
 
 namespace {
@@ -207,35 +209,59 @@ TEST_F(ExportWindow, ClipboardFailureWhileReadingIsReportedAt110ThenTheNotice) {
 }
 
 // ---------------------------------------------------------------------------
-// Save Results As Excel File, against the recording application.
+// Save Results As Excel File, against the application in memory.
+
+// Every column as wide as its longest text.
+Widths FittedTo(const Cells& cells) {
+  Widths widths;
+  for (const auto& [at, text] : cells) widths[at.second] = std::max(widths[at.second], text.size());
+  return widths;
+}
+
+// The one workbook the export made: it must hold `cells`, have had its header
+// columns fitted one by one and then all columns, and have been shown once
+// with all of it in place.
+void ExpectShownWorkbook(const InstalledFake& installed, const Cells& cells, int columns) {
+  ASSERT_EQ(installed.outcome.books.size(), 1u);
+  const spreadsheettest::Book& book = *installed.outcome.books.front();
+  EXPECT_EQ(book.cells, cells);
+  std::vector<long> eachColumn;
+  for (long c = 1; c <= columns; ++c) eachColumn.push_back(c);
+  EXPECT_EQ(book.fittedColumns, eachColumn);
+  EXPECT_EQ(book.allColumnsFitted, 1);
+  EXPECT_EQ(book.timesShown, 1);
+  EXPECT_EQ(book.cellsShown, cells) << "shown before every cell was in place";
+  EXPECT_EQ(book.widthsShown, FittedTo(cells)) << "shown before the columns were fitted";
+}
 
 struct SheetCase {
   const char* name;
   std::vector<QString> headers;
   std::vector<Row> rows;
-  QStringList operations;
+  Cells cells;
   int pumps;  // C + R + T*C
 };
 
 class SpreadsheetCommand : public ExportWindow, public ::testing::WithParamInterface<SheetCase> {};
 
-TEST_P(SpreadsheetCommand, MakesExactlyTheseCalls) {
+TEST_P(SpreadsheetCommand, LeavesThisWorkbookShown) {
   const SheetCase& c = GetParam();
-  InstalledRecorder installed;
+  InstalledFake installed;
   DirectHost h{reportlist::Make(c.headers, c.rows), dialogs_};
   SaveResultsToSpreadsheet(h.Host());
-  EXPECT_EQ(installed.recorder.operations, c.operations);
   EXPECT_TRUE(dialogs_.AllShown().empty());
   EXPECT_EQ(h.pumps, c.pumps);
-  EXPECT_EQ(h.busy, c.rows.empty() ? std::vector<bool>{} : (std::vector<bool>{true, false}));
+  if (c.rows.empty()) {
+    // The availability test's start only; nothing visible happens.
+    EXPECT_EQ(installed.outcome.starts, 1);
+    EXPECT_TRUE(installed.outcome.books.empty());
+    EXPECT_TRUE(h.busy.empty());
+    return;
+  }
+  EXPECT_EQ(installed.outcome.starts, 2) << "the availability test, then the export";
+  ExpectShownWorkbook(installed, c.cells, static_cast<int>(c.headers.size()));
+  EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
 }
-
-const QStringList kOpen = {"create", "create", "Workbooks", "add"};
-const QStringList kClose = {"ActiveSheet", "Columns()", "Autofit", "Visible = true"};
-QStringList Cell(int row, int column, const QString& assignment) {
-  return {"ActiveSheet", QStringLiteral("cells(%1,%2)").arg(row).arg(column), assignment};
-}
-QStringList Fit(int column) { return {"ActiveSheet", QStringLiteral("Columns(%1)").arg(column), "Autofit"}; }
 
 INSTANTIATE_TEST_SUITE_P(Lists, SpreadsheetCommand,
                          ::testing::Values(
@@ -243,35 +269,38 @@ INSTANTIATE_TEST_SUITE_P(Lists, SpreadsheetCommand,
                              SheetCase{"GapForAnUntickedRow",
                                        {"Result(s)"},
                                        {{{"r1"}, true}, {{"r2"}, false}, {{"=r3"}, true}},
-                                       kOpen + Cell(1, 1, "= Result(s)") + Fit(1) + Cell(2, 1, "Value = r1") +
-                                           Cell(4, 1, "Value = =r3") + kClose,
+                                       {{{1, 1}, "Result(s)"}, {{2, 1}, "r1"}, {{4, 1}, "=r3"}},
                                        1 + 3 + 2},
                              // "=" goes from the second column on; headers and column 1 keep it.
                              SheetCase{"EqualsRemovedFromColumnTwoOn",
                                        {"=H1", "B=2"},
                                        {{{"=A1+1", "=A1+1 = 2"}, true}, {{"x", "y"}, false}, {{"p", "q==r"}, true}},
-                                       kOpen + Cell(1, 1, "= =H1") + Fit(1) + Cell(1, 2, "= B=2") + Fit(2) +
-                                           Cell(2, 1, "Value = =A1+1") + Cell(2, 2, "Value = A1+1  2") +
-                                           Cell(4, 1, "Value = p") + Cell(4, 2, "Value = qr") + kClose,
+                                       {{{1, 1}, "=H1"},
+                                        {{1, 2}, "B=2"},
+                                        {{2, 1}, "=A1+1"},
+                                        {{2, 2}, "A1+1  2"},
+                                        {{4, 1}, "p"},
+                                        {{4, 2}, "qr"}},
                                        2 + 3 + 4},
                              SheetCase{"NoneTickedGivesTheHeaderOnly",
                                        {"Result(s)"},
                                        {{{"a"}, false}, {{"b"}, false}},
-                                       kOpen + Cell(1, 1, "= Result(s)") + Fit(1) + kClose,
+                                       {{{1, 1}, "Result(s)"}},
                                        1 + 2},
-                             // The availability test's creation only; nothing visible happens.
-                             SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {"create"}, 0}),
+                             SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {}, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
   AnalyseAndTick({1, 5});
-  InstalledRecorder installed;
+  InstalledFake installed;
   std::vector<State> pointerWhenShown;
-  installed.recorder.onVisible = [&] { pointerWhenShown.push_back(form().Pointer().Get()); };
+  installed.outcome.onShow = [&] { pointerWhenShown.push_back(form().Pointer().Get()); };
   form().PushButton13->click();
-  EXPECT_EQ(installed.recorder.operations, kOpen + Cell(1, 1, "= Result(s)") + Fit(1) +
-                                               Cell(3, 1, "Value = The sum of the numbers are: 15") +
-                                               Cell(7, 1, "Value = The median is: 4") + kClose);
+  ExpectShownWorkbook(installed,
+                      {{{1, 1}, "Result(s)"},
+                       {{3, 1}, "The sum of the numbers are: 15"},
+                       {{7, 1}, "The median is: 4"}},
+                      1);
   EXPECT_EQ(pointerWhenShown, std::vector<State>{State::Busy});
   EXPECT_EQ(form().Pointer().Get(), State::Default);
   EXPECT_TRUE(dialogs_.AllShown().empty());
@@ -279,8 +308,8 @@ TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
 
 TEST_F(ExportWindow, SpreadsheetMissingGivesBothMessagesInOrderEvenForAnEmptyList) {
   Open();
-  InstalledRecorder installed;
-  installed.recorder.creationFails = [](int) { return true; };
+  InstalledFake installed;
+  installed.outcome.startFails = [](int) { return true; };
   form().PushButton13->click();
   EXPECT_EQ(dialogs_.Messages(),
             (QStringList{QStringLiteral("Excel is not installed on this computer. You need to have it installed to use "
@@ -289,20 +318,37 @@ TEST_F(ExportWindow, SpreadsheetMissingGivesBothMessagesInOrderEvenForAnEmptyLis
                                         "this feature.")}));
   for (const auto& shown : dialogs_.AllShown()) EXPECT_EQ(shown.caption, ApplicationTitle());
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
-  EXPECT_EQ(installed.recorder.operations, QStringList{"create"});
+  EXPECT_EQ(installed.outcome.starts, 1);
+  EXPECT_TRUE(installed.outcome.books.empty());
   EXPECT_EQ(form().Pointer().Get(), State::Default);
 }
 
-TEST_F(ExportWindow, SpreadsheetThatCannotBeCreatedTheSecondTimeFailsStepByStep) {
-  InstalledRecorder installed;
-  installed.recorder.creationFails = [](int n) { return n == 2; };
+TEST_F(ExportWindow, SpreadsheetThatCannotBeStartedTheSecondTimeFailsStepByStep) {
+  InstalledFake installed;
+  installed.outcome.startFails = [](int n) { return n == 2; };
   DirectHost h{reportlist::Make({QStringLiteral("Result(s)")}, {{{"a"}, true}, {{"b"}, false}, {{"c"}, true}}),
                dialogs_};
   SaveResultsToSpreadsheet(h.Host());
   // Every step that needs the application or its workbook fails in its turn;
   // the pointer is still reset at the end.
   EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{112, 114, 124, 132, 152, 152, 166, 168}));
-  EXPECT_EQ(installed.recorder.operations, (QStringList{"create", "create"}));
+  for (const QString& report : dialogs_.ErrorReports().mid(1))
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Object variable not set\r\n"))) << report.toStdString();
+  EXPECT_EQ(installed.outcome.starts, 2);
+  EXPECT_TRUE(installed.outcome.books.empty());
+  EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ExportWindow, SpreadsheetCellsTheApplicationRefusesAreReportedAndTheRestArrives) {
+  InstalledFake installed;
+  installed.outcome.refuses = [](const QString& text) { return text.startsWith(QStringLiteral("bad")); };
+  DirectHost h{reportlist::Make({QStringLiteral("Result(s)"), QStringLiteral("bad header")},
+                                {{{"a", "x"}, true}, {{"bad", "y"}, true}, {{"c", "bad too"}, true}}),
+               dialogs_};
+  SaveResultsToSpreadsheet(h.Host());
+  EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{128, 152, 156}));
+  ExpectShownWorkbook(installed, {{{1, 1}, "Result(s)"}, {{2, 1}, "a"}, {{2, 2}, "x"}, {{3, 2}, "y"}, {{4, 1}, "c"}},
+                      2);
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
 }
 

@@ -1,6 +1,6 @@
-// The spreadsheet layer and its LibreOffice Calc backend: the automation
-// objects, finding Calc, autofit, the folder for the workbook files, and a
-// written workbook read back by LibreOffice itself.
+// The spreadsheet layer and its LibreOffice Calc backend: starting it, finding
+// Calc, fitting widths, the workbook in memory, the folder for the workbook
+// files, and a written workbook read back by LibreOffice itself.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -23,9 +23,6 @@
 #include "tests/support/ReportListKit.h"
 
 namespace {
-
-using automation::Application;
-using automation::CreateObject;
 
 mode_t ModeOf(const QString& path) {
   struct stat st {};
@@ -114,9 +111,9 @@ class CalcObject : public ::testing::Test {
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.filePath(QStringLiteral("exports"));
     app_ = std::make_shared<CalcApplication>([this](const QString& file) { opened_ << file; }, folder_);
-    automation::SetSpreadsheetFactory([this] { return app_; });
+    spreadsheet::SetFactory([this] { return app_; });
   }
-  void TearDown() override { automation::SetSpreadsheetFactory({}); }
+  void TearDown() override { spreadsheet::SetFactory({}); }
 
   QTemporaryDir dir_;
   QString folder_;
@@ -124,31 +121,35 @@ class CalcObject : public ::testing::Test {
   QStringList opened_;
 };
 
-TEST_F(CalcObject, CellsColumnsAndAutofitAsTheCommandUsesThem) {
-  Application app = CreateObject(QStringLiteral("Excel.Application"));
-  automation::Workbook book = app.Workbooks().add();
-  book.ActiveSheet().cells(1, 1) = QStringLiteral("Result(s)");
-  book.ActiveSheet().Columns(1).Autofit();
+TEST_F(CalcObject, CellsAndFittingAsTheExportUsesThem) {
+  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start();
+  std::shared_ptr<spreadsheet::Workbook> book = app->NewWorkbook();
+  book->SetCellText(1, 1, QStringLiteral("Result(s)"));
+  book->FitColumn(1);
   const SheetContent& sheet = app_->Sheet(1);
   EXPECT_NEAR(sheet.columnWidths.at(1), AutofitWidth(9), 1e-9) << "the header alone at first";
 
-  book.ActiveSheet().cells(2, 1).SetValue(QStringLiteral("The coefficient of variation is: 33.555 %"));
-  book.ActiveSheet().cells(4, 3).SetValue(QStringLiteral("c"));
-  book.ActiveSheet().cells(5, 1).SetValue(QString());
-  book.ActiveSheet().Columns().Autofit();
+  book->SetCellText(2, 1, QStringLiteral("The coefficient of variation is: 33.555 %"));
+  book->SetCellText(4, 3, QStringLiteral("c"));
+  book->SetCellText(5, 1, QString());
+  book->FitAllColumns();
   EXPECT_NEAR(sheet.columnWidths.at(1), AutofitWidth(41), 1e-9);
   EXPECT_NEAR(sheet.columnWidths.at(3), kDefaultColumnWidth, 1e-9);
   EXPECT_EQ(sheet.columnWidths.count(2), 0u) << "an empty column keeps the standard width";
   EXPECT_EQ(sheet.cells.size(), 3u) << "an empty text leaves the cell empty";
-  EXPECT_TRUE(opened_.isEmpty()) << "nothing is shown before Visible";
+
+  // A fitted column whose text is gone gets the standard width back.
+  book->SetCellText(4, 3, QString());
+  book->FitAllColumns();
+  EXPECT_EQ(sheet.columnWidths.count(3), 0u);
+  EXPECT_TRUE(opened_.isEmpty()) << "nothing is shown before Show";
 }
 
-TEST_F(CalcObject, VisibleWritesOneFileAndOpensItOnce) {
-  Application app = CreateObject(QStringLiteral("excel.application"));
-  automation::Workbook book = app.Workbooks().add();
-  book.ActiveSheet().cells(1, 1) = QStringLiteral("Result(s)");
-  app.SetVisible(true);
-  app.SetVisible(true);
+TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
+  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start();
+  app->NewWorkbook()->SetCellText(1, 1, QStringLiteral("Result(s)"));
+  app->Show();
+  app->Show();
   ASSERT_EQ(opened_.size(), 1);
   const QFileInfo file(opened_.front());
   EXPECT_EQ(file.absolutePath(), QFileInfo(folder_).absoluteFilePath());
@@ -159,60 +160,61 @@ TEST_F(CalcObject, VisibleWritesOneFileAndOpensItOnce) {
   EXPECT_EQ(ModeOf(folder_), mode_t{0700});
 
   // A second workbook later gets a name of its own.
-  app.Workbooks().add().ActiveSheet().cells(1, 1) = QStringLiteral("again");
-  app.SetVisible(true);
+  app->NewWorkbook()->SetCellText(1, 1, QStringLiteral("again"));
+  app->Show();
   ASSERT_EQ(opened_.size(), 2);
   EXPECT_NE(opened_[0], opened_[1]);
 }
 
-TEST_F(CalcObject, VisibleWithoutAWorkbookWritesNothing) {
-  CreateObject(QStringLiteral("Excel.Application")).SetVisible(true);
+TEST_F(CalcObject, ShowWithoutAWorkbookWritesNothing) {
+  spreadsheet::Start()->Show();
   EXPECT_TRUE(opened_.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(folder_));
 }
 
 struct BadCall {
   const char* name;
-  std::function<void(automation::Worksheet)> call;
+  std::function<void(spreadsheet::Workbook&)> call;
 };
 
 class CalcObjectLimits : public CalcObject, public ::testing::WithParamInterface<BadCall> {};
 
 TEST_P(CalcObjectLimits, FailLikeTheApplicationDoes) {
-  Application app = CreateObject(QStringLiteral("Excel.Application"));
-  automation::Workbook book = app.Workbooks().add();
-  EXPECT_THROW(GetParam().call(book.ActiveSheet()), std::runtime_error);
+  std::shared_ptr<spreadsheet::Workbook> book = spreadsheet::Start()->NewWorkbook();
+  EXPECT_THROW(GetParam().call(*book), std::runtime_error);
+  EXPECT_TRUE(app_->Sheet(1).cells.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, CalcObjectLimits,
-    ::testing::Values(BadCall{"RowZero", [](automation::Worksheet s) { s.cells(0, 1); }},
-                      BadCall{"ColumnZero", [](automation::Worksheet s) { s.cells(1, 0); }},
-                      BadCall{"RowPastTheSheet", [](automation::Worksheet s) { s.cells(kMaxSheetRows + 1, 1); }},
-                      BadCall{"ColumnPastTheSheet", [](automation::Worksheet s) { s.Columns(kMaxSheetColumns + 1); }},
-                      BadCall{"TextTooLong",
-                              [](automation::Worksheet s) {
-                                s.cells(1, 1).SetValue(QString(kMaxCellCharacters + 1, QLatin1Char('x')));
-                              }},
-                      BadCall{"TextToAWholeColumn",
-                              [](automation::Worksheet s) { s.Columns(1) = QStringLiteral("x"); }}),
+    ::testing::Values(
+        BadCall{"RowZero", [](spreadsheet::Workbook& b) { b.SetCellText(0, 1, QStringLiteral("x")); }},
+        BadCall{"ColumnZero", [](spreadsheet::Workbook& b) { b.SetCellText(1, 0, QStringLiteral("x")); }},
+        BadCall{"RowPastTheSheet",
+                [](spreadsheet::Workbook& b) { b.SetCellText(kMaxSheetRows + 1, 1, QStringLiteral("x")); }},
+        BadCall{"ColumnPastTheSheet", [](spreadsheet::Workbook& b) { b.FitColumn(kMaxSheetColumns + 1); }},
+        BadCall{"TextTooLong",
+                [](spreadsheet::Workbook& b) {
+                  b.SetCellText(1, 1, QString(kMaxCellCharacters + 1, QLatin1Char('x')));
+                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AutomationObjects, AnObjectNeverObtainedFailsOnUse) {
-  EXPECT_THROW(automation::Application().Workbooks(), std::runtime_error);
-  EXPECT_THROW(automation::Workbook().ActiveSheet(), std::runtime_error);
-  EXPECT_THROW(automation::Worksheet().cells(1, 1), std::runtime_error);
-  EXPECT_THROW(automation::Range().SetValue(QStringLiteral("x")), std::runtime_error);
-  EXPECT_THROW(automation::Range().Autofit(), std::runtime_error);
+TEST(SpreadsheetLayer, AnObjectNeverObtainedFailsOnUse) {
+  const spreadsheet::Ref<spreadsheet::Application> app;
+  const spreadsheet::Ref<spreadsheet::Workbook> book;
+  EXPECT_THROW(app->NewWorkbook(), std::runtime_error);
+  EXPECT_THROW(app->Show(), std::runtime_error);
+  EXPECT_THROW(book->SetCellText(1, 1, QStringLiteral("x")), std::runtime_error);
+  EXPECT_THROW(book->FitColumn(1), std::runtime_error);
+  EXPECT_THROW(book->FitAllColumns(), std::runtime_error);
 }
 
-TEST(AutomationObjects, OnlyTheSpreadsheetNameIsKnown) {
-  automation::SetSpreadsheetFactory([] { return std::make_shared<CalcApplication>([](const QString&) {}); });
-  EXPECT_THROW(CreateObject(QStringLiteral("Word.Application")), std::runtime_error);
-  EXPECT_TRUE(static_cast<bool>(CreateObject(QStringLiteral("Excel.Application"))));
-  automation::SetSpreadsheetFactory([] { return std::shared_ptr<automation::SpreadsheetBackend>(); });
-  EXPECT_THROW(CreateObject(QStringLiteral("Excel.Application")), std::runtime_error) << "never an empty object";
-  automation::SetSpreadsheetFactory({});
+TEST(SpreadsheetLayer, StartNeverAnswersAnEmptyApplication) {
+  spreadsheet::SetFactory([] { return std::make_shared<CalcApplication>([](const QString&) {}); });
+  EXPECT_NE(spreadsheet::Start(), nullptr);
+  spreadsheet::SetFactory([] { return std::shared_ptr<spreadsheet::Application>(); });
+  EXPECT_THROW(spreadsheet::Start(), std::runtime_error);
+  spreadsheet::SetFactory({});
 }
 
 // ---------------------------------------------------------------------------
@@ -284,9 +286,9 @@ TEST(ExportFolder, OldFilesGoAtTheNextExportNotBefore) {
     handle.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
   }
   auto app = std::make_shared<CalcApplication>([](const QString&) {}, folder);
-  app->AddWorkbook();
+  app->NewWorkbook();
   EXPECT_TRUE(QFileInfo::exists(stale)) << "creating the application removes nothing";
-  app->SetVisible(true);
+  app->Show();
   EXPECT_FALSE(QFileInfo::exists(stale));
 }
 
@@ -397,7 +399,7 @@ TEST(CalcWorkbook, LibreOfficeReadsEveryCellAsTheText) {
   // The command itself, with the real Calc application object, only its
   // last step (showing the file) replaced.
   QStringList written;
-  automation::SetSpreadsheetFactory([&] {
+  spreadsheet::SetFactory([&] {
     return std::make_shared<CalcApplication>([&](const QString& file) { written << file; },
                                              dir.filePath(QStringLiteral("exports")));
   });
@@ -416,7 +418,7 @@ TEST(CalcWorkbook, LibreOfficeReadsEveryCellAsTheText) {
     }
   } errors;
   SaveResultsToSpreadsheet(ExportHost{*list, dialogs, errors, [](bool) {}, {}});
-  automation::SetSpreadsheetFactory({});
+  spreadsheet::SetFactory({});
   ASSERT_EQ(written.size(), 1);
 
   const QString out = dir.filePath(QStringLiteral("out"));

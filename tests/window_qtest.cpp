@@ -725,8 +725,8 @@ TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
 TEST_F(WindowTest, NoSkinFileKeepsTheDesignedWhite) {
   WriteProgramFile("x/o.cjs/keep", "a folder named like the skin is no skin");
   Form1& f = Open();
-  EXPECT_FALSE(f.SkinFramework1.Loaded());
   EXPECT_TRUE(f.styleSheet().isEmpty());
+  EXPECT_TRUE(qApp->styleSheet().isEmpty());
   EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
@@ -740,12 +740,8 @@ TEST_F(WindowTest, ASkinRecoloursThenStylesTheWindow) {
                      static_cast<QWidget*>(f.Label1), static_cast<QWidget*>(f.Option1),
                      static_cast<QWidget*>(f.Option2), static_cast<QWidget*>(f.Check1)})
     EXPECT_EQ(w->palette().color(w->backgroundRole()), face) << w->metaObject()->className();
-  EXPECT_TRUE(f.SkinFramework1.Loaded());
   EXPECT_EQ(f.styleSheet(), QString::fromUtf8(sheet));
   EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(sheet));  // boxes follow the skin
-  EXPECT_EQ(f.SkinFramework1.Options() & SkinFramework::kSkinEnabled, SkinFramework::kSkinEnabled);
-  EXPECT_TRUE(f.SkinFramework1.Option(SkinFramework::kSkinDialogs));
-  EXPECT_TRUE(f.SkinFramework1.Option(SkinFramework::kKeepWindowSize));
   f.show();
   QApplication::processEvents();
   EXPECT_EQ(f.size(), QSize(536, 638));  // the skin cannot resize the window
@@ -765,26 +761,20 @@ TEST_F(WindowTest, ABrokenSkinIsReportedAtLine102AndKeepsTheRecolouring) {
   EXPECT_EQ(f.Combo1->currentText(), "3");
 }
 
-TEST(Skin, RefusesWhatItDoesNotKnow) {
-  SkinFramework skin;
-  EXPECT_THROW(skin.Option(7), std::invalid_argument);
-  EXPECT_THROW(skin.SetOption(0, true), std::invalid_argument);
+TEST(Skin, RefusesWhatItCannotUse) {
+  Skin skin;
   QWidget window;
-  EXPECT_THROW(skin.ApplyWindow(window.winId()), std::runtime_error);  // nothing loaded
+  EXPECT_THROW(skin.Apply(window, {}), std::runtime_error);  // nothing loaded
   QTemporaryDir dir;
+  EXPECT_THROW(skin.Load(dir.path() + "/missing.cjs"), std::runtime_error);
   QFile file(dir.path() + "/o.cjs");
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("QWidget { color: red; }");
   file.close();
-  EXPECT_THROW(skin.LoadSkin(file.fileName(), "Dark"), std::runtime_error);
-  EXPECT_THROW(skin.LoadSkin(dir.path() + "/missing.cjs", ""), std::runtime_error);
-  skin.LoadSkin(file.fileName(), "");
-  skin.ApplyWindow(window.winId());
-  EXPECT_TRUE(window.styleSheet().isEmpty());  // not switched on: nothing changes
-  skin.SetOptions(skin.Options() | SkinFramework::kSkinEnabled);
-  skin.ApplyWindow(window.winId());
+  skin.Load(file.fileName());
+  skin.Apply(window, {});
   EXPECT_EQ(window.styleSheet(), "QWidget { color: red; }");
-  EXPECT_THROW(skin.ApplyWindow(WId(0x7fffffff)), std::runtime_error);
+  EXPECT_TRUE(qApp->styleSheet().isEmpty()) << "boxes follow the skin only when asked";
 }
 
 // ---------------------------------------------------------------------------
