@@ -442,9 +442,9 @@ void Form1::PushButton1_Click() {
   });
 }
 
-void Form1::PushButton2_Click() { AddSampleNumbers(*numbers_, *this); }
+void Form1::PushButton2_Click() { AddSampleNumbers({*numbers_, *this}); }
 
-void Form1::PushButton3_Click() { AddTypedNumbers(CurrentDialogs(), *numbers_, *this); }
+void Form1::PushButton3_Click() { AddTypedNumbers({CurrentDialogs(), *numbers_, *this}); }
 
 void Form1::PushButton4_Click() {
   SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
@@ -715,7 +715,7 @@ void Form1::ListView1_Drop(QDropEvent* event) {
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   DropProgress::Drop drop(*drops_);
-  const DropContext context{
+  const DropHost context{
       .entries = *numbers_,
       .errors = *this,
       .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },

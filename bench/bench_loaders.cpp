@@ -152,7 +152,7 @@ void ReportTree(const std::string& root) {
     NullErrors errors;
     int eventCalls = 0;
     std::function<void()> pump = MakeEventPump();
-    DropContext ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); },
+    DropHost ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); },
                     withPump ? std::function<void()>([&] {
                       ++eventCalls;
                       pump();

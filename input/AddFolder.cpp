@@ -22,11 +22,11 @@ struct OpenedFolder {
   bool isRoot;
 };
 
-void RunPendingEvents(const WalkContext& ctx) {
+void RunPendingEvents(const WalkHost& ctx) {
   if (ctx.letEventsRun) ctx.letEventsRun();
 }
 
-bool Stopping(const WalkContext& ctx) { return ctx.shouldStop && ctx.shouldStop(); }
+bool Stopping(const WalkHost& ctx) { return ctx.shouldStop && ctx.shouldStop(); }
 
 }  // namespace
 
@@ -103,7 +103,7 @@ std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string
   return names;
 }
 
-void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkContext& ctx) {
+void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkHost& ctx) {
   Trap trap(ctx.errors, kFolderWalkLocation);
   fsys::FileSystem& fs = ctx.fileSystem;  // 100..104
   std::vector<std::string> found;

@@ -17,7 +17,7 @@ inline constexpr const char* kFolderWalkLocation =
 // What a walk works with. Everything is held by reference and must outlive
 // the walk; the walk keeps no state of its own between calls, so a walk may
 // start another from inside `letEventsRun`.
-struct WalkContext {
+struct WalkHost {
   fsys::FileSystem& fileSystem;
   ErrorSink& errors;
   // Lets pending window events run; may be empty. Other commands (a further
@@ -38,7 +38,7 @@ struct WalkContext {
 // ctx.errors with kFolderWalkLocation and the step's label, and the walk goes
 // on. A walk ended by ctx.shouldStop lists nothing more and leaves `folders`
 // partly extended.
-void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkContext& ctx);
+void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkHost& ctx);
 
 // True when the path's attributes can be read and include the directory bit
 // (a link to a folder counts). Never fails: a failure means false.

@@ -10,7 +10,7 @@ constexpr unsigned kHiddenWritableFile = fsys::kHidden | fsys::kArchive;
 
 }  // namespace
 
-DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx) {
+DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) {
   namespace L = drop_label;
   fsys::FileSystem& fs = ctx.fileSystem;
   FlushingErrorSink errors(ctx.entries, ctx.errors);
@@ -38,7 +38,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ct
     letEventsRun();
     return askedToStop();
   };
-  WalkContext walk{fs, errors, letEventsRun,
+  WalkHost walk{fs, errors, letEventsRun,
                    [&] {
                      ++state.folders;
                      tell();

@@ -54,7 +54,7 @@ struct DropState {
 // What a drop works with; held by reference, so everything must outlive the
 // call. Nothing of one drop is kept anywhere else, so a further drop, or the
 // list being cleared, inside letEventsRun does not disturb this one.
-struct DropContext {
+struct DropHost {
   EntrySink& entries;
   ErrorSink& errors;
   ShowMessageFn showMessage;          // "File not found"
@@ -73,4 +73,4 @@ struct DropContext {
 // Handles one drop: `paths` are the dropped local paths in the order the
 // desktop gave them. The entries appended are flushed before every message,
 // error report and event run, and at the end. Returns where the drop ended.
-DropState ReadDroppedPaths(std::vector<std::string> paths, const DropContext& ctx);
+DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx);

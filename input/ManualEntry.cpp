@@ -25,12 +25,13 @@ std::string_view TrimSpaces(std::string_view piece) {
   return piece.substr(first, last - first + 1);
 }
 
-void AddTypedNumbers(Dialogs& dialogs, EntrySink& list, ErrorSink& errors) {
-  Trap trap(errors, kManualEntryLocation);
+void AddTypedNumbers(const ManualEntryHost& host) {
+  Trap trap(host.errors, kManualEntryLocation);
+  EntrySink& list = host.entries;
   // Commas and spaces are single bytes in UTF-8, so the pieces can be cut
   // from the encoded text directly.
   std::string answer;
-  trap.Step(100, [&] { answer = dialogs.Input(QString::fromLatin1(kManualEntryPrompt)).toStdString(); });
+  trap.Step(100, [&] { answer = host.dialogs.Input(QString::fromLatin1(kManualEntryPrompt)).toStdString(); });
   if (trap.Test(102, [&] { return answer.empty(); })) return;
 
   std::vector<std::string_view> pieces;

@@ -23,4 +23,11 @@ std::string_view TrimSpaces(std::string_view piece);
 
 // The click handler of PushButton3: asks, splits, appends, then shows the
 // new entries.
-void AddTypedNumbers(Dialogs& dialogs, EntrySink& list, ErrorSink& errors);
+// What the command works with; all of it must outlive the call.
+struct ManualEntryHost {
+  Dialogs& dialogs;    // the prompt
+  EntrySink& entries;  // the number list
+  ErrorSink& errors;   // the "Application Error" box
+};
+
+void AddTypedNumbers(const ManualEntryHost& host);

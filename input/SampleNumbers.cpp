@@ -1,7 +1,8 @@
 #include "input/SampleNumbers.h"
 
-void AddSampleNumbers(EntrySink& list, ErrorSink& errors) {
-  Trap trap(errors, kSampleNumbersLocation);
+void AddSampleNumbers(const SampleNumbersHost& host) {
+  Trap trap(host.errors, kSampleNumbersLocation);
+  EntrySink& list = host.entries;
   trap.Step(100, [&] { list.Append("7"); });
   trap.Step(102, [&] { list.Append("15"); });
   trap.Step(104, [&] { list.Append("61"); });

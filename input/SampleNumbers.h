@@ -7,4 +7,10 @@ inline constexpr const char* kSampleNumbersLocation = "in Tallowmere2021/08/31.F
 
 // The click handler of PushButton2: "7", "15", "61", "100", each its own
 // step, after whatever the list already holds.
-void AddSampleNumbers(EntrySink& list, ErrorSink& errors);
+// What the command works with; all of it must outlive the call.
+struct SampleNumbersHost {
+  EntrySink& entries;  // the number list
+  ErrorSink& errors;   // the "Application Error" box
+};
+
+void AddSampleNumbers(const SampleNumbersHost& host);

@@ -77,7 +77,7 @@ class DropList final : public QListView {
     // The drag's data may go away while events run: take the paths first.
     std::vector<std::string> paths = DroppedLocalPaths(e->mimeData());
     e->acceptProposedAction();
-    DropContext ctx{model, errors, [this](const std::string& t) { messages.push_back(t); }, MakeEventPump()};
+    DropHost ctx{model, errors, [this](const std::string& t) { messages.push_back(t); }, MakeEventPump()};
     ReadDroppedPaths(std::move(paths), ctx);
   }
 

@@ -31,7 +31,7 @@ Dropped Drop(const Texts& paths, std::function<void()> events = {}) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Dropped out;
-  DropContext ctx{sink, errors, [&](const std::string& text) { out.messages.push_back(text); }, std::move(events)};
+  DropHost ctx{sink, errors, [&](const std::string& text) { out.messages.push_back(text); }, std::move(events)};
   ReadDroppedPaths(paths, ctx);
   out.entries = sink.entries;
   out.reports = errors.reports;
@@ -200,10 +200,10 @@ TEST(ReadDroppedPaths, SurvivesAClearAndAnotherDropWhileEventsRun) {
     if (++calls != 1) return;
     // The user clears the list and drops another file onto it.
     sink.Clear();
-    DropContext nested{sink, errors, [&](const std::string& t) { nestedMessages.push_back(t); }, {}};
+    DropHost nested{sink, errors, [&](const std::string& t) { nestedMessages.push_back(t); }, {}};
     ReadDroppedPaths({nestedFile, tree.Path("gone.txt")}, nested);
   };
-  DropContext ctx{sink, errors, {}, events};
+  DropHost ctx{sink, errors, {}, events};
   ReadDroppedPaths({first, a}, ctx);
 
   EXPECT_GT(calls, 1);
@@ -220,7 +220,7 @@ TEST(ReadDroppedPaths, FlushesBeforeAMessageIsShown) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   std::size_t pendingAtMessage = 99;
-  DropContext ctx{sink, errors, [&](const std::string&) { pendingAtMessage = sink.pending; }, {}};
+  DropHost ctx{sink, errors, [&](const std::string&) { pendingAtMessage = sink.pending; }, {}};
   ReadDroppedPaths({file, tree.Path("missing")}, ctx);
   EXPECT_EQ(pendingAtMessage, 0u);
   EXPECT_EQ(sink.entries, (Texts{"1", "2"}));
@@ -252,7 +252,7 @@ TEST(ReadDroppedPaths, ReportsCollectingThenReadingWithTheirCounts) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Texts trace;
-  DropContext ctx{sink, errors, {}, {}, fsys::RealFileSystem(), [&](const DropState& s) {
+  DropHost ctx{sink, errors, {}, {}, fsys::RealFileSystem(), [&](const DropState& s) {
                     if (trace.empty() || trace.back() != Traced(s)) trace.push_back(Traced(s));
                   }};
   const DropState end = ReadDroppedPaths({a, single}, ctx);
@@ -307,7 +307,7 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
     bool asked = false;  // the user's stop, as the window takes it while events run
     int progressAfterStop = 0, askedAgain = 0;
     bool answeredYes = false;
-    DropContext ctx{sink,
+    DropHost ctx{sink,
                     errors,
                     {},
                     [&] { asked = asked || row.stopWhen(last); },

@@ -97,7 +97,7 @@ struct Walked {
 
 Walked Walk(fs::FileSystem& fsys, Paths folders, bool recurse = true, std::function<void()> events = {}) {
   RecordingErrorSink errors;
-  WalkContext ctx{fsys, errors, std::move(events)};
+  WalkHost ctx{fsys, errors, std::move(events)};
   GetSubDirectories2016(folders, recurse, ctx);
   return {folders, errors.reports};
 }
@@ -287,7 +287,7 @@ TEST(GetSubDirectories2016, AStoppedWalkListsNothingMore) {
       tree.AddFolder(folder);
     RecordingErrorSink errors;
     int found = 0;
-    WalkContext ctx{tree, errors, {}, [&] { ++found; }, [&] { return found >= row.stopAtFound; }};
+    WalkHost ctx{tree, errors, {}, [&] { ++found; }, [&] { return found >= row.stopAtFound; }};
     Paths folders = {"/t/A/"};
     GetSubDirectories2016(folders, true, ctx);
     EXPECT_EQ(tree.listed, row.listed);

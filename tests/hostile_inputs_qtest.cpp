@@ -172,7 +172,7 @@ TEST(HostileDrop, AFileDeletedBetweenTheWalkAndTheReadIsNotFoundAndTheRestIsRead
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Texts messages;
-  DropContext ctx{sink, errors, [&](const std::string& t) { messages.push_back(t); }, {}, fs};
+  DropHost ctx{sink, errors, [&](const std::string& t) { messages.push_back(t); }, {}, fs};
   ReadDroppedPaths({a}, ctx);
   EXPECT_FALSE(std::filesystem::exists(victim)) << "the file never vanished: the test proves nothing";
   EXPECT_EQ(sink.entries, (Texts{"1", "3"}));

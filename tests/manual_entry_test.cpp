@@ -45,7 +45,7 @@ TEST_P(TypedNumbers, EveryPieceBecomesAnEntry) {
   dialogs.QueueInput(QString::fromUtf8(GetParam().answer));
   ListRecorder list;
   ReportRecorder errors;
-  AddTypedNumbers(dialogs, list, errors);
+  AddTypedNumbers({dialogs, list, errors});
   EXPECT_EQ(list.entries, GetParam().entries);
   EXPECT_TRUE(errors.reports.empty());
   ASSERT_EQ(dialogs.AllShown().size(), 1u);  // the prompt, and no message
@@ -71,7 +71,7 @@ TEST(TypedNumbersMore, CancelLeavesTheListAlone) {
   ListRecorder list;
   list.entries = {"9"};
   ReportRecorder errors;
-  AddTypedNumbers(dialogs, list, errors);
+  AddTypedNumbers({dialogs, list, errors});
   EXPECT_EQ(list.entries, std::vector<std::string>{"9"});
   EXPECT_EQ(list.flushes, 0);
 }
@@ -82,8 +82,8 @@ TEST(TypedNumbersMore, TheSameAnswerTwiceAppendsTwice) {
   dialogs.QueueInput("1,2");
   ListRecorder list;
   ReportRecorder errors;
-  AddTypedNumbers(dialogs, list, errors);
-  AddTypedNumbers(dialogs, list, errors);
+  AddTypedNumbers({dialogs, list, errors});
+  AddTypedNumbers({dialogs, list, errors});
   EXPECT_EQ(list.entries, (std::vector<std::string>{"1", "2", "1", "2"}));
 }
 
@@ -94,7 +94,7 @@ TEST(TypedNumbersMore, NoLimitOnThePieces) {
   dialogs.QueueInput(QString::fromStdString(answer));
   ListRecorder list;
   ReportRecorder errors;
-  AddTypedNumbers(dialogs, list, errors);
+  AddTypedNumbers({dialogs, list, errors});
   ASSERT_EQ(list.entries.size(), 40001u);  // the trailing comma gives an empty last piece
   EXPECT_EQ(list.entries[39999], "9");
   EXPECT_EQ(list.entries[40000], "");
@@ -106,7 +106,7 @@ TEST(TypedNumbersMore, AFailedAppendIsReportedAndTheNextPieceFollows) {
   ListRecorder list;
   list.failAt = 1;
   ReportRecorder errors;
-  AddTypedNumbers(dialogs, list, errors);
+  AddTypedNumbers({dialogs, list, errors});
   EXPECT_EQ(list.entries, (std::vector<std::string>{"1", "3"}));
   ASSERT_EQ(errors.reports.size(), 1u);
   EXPECT_EQ(errors.reports[0].first, "in Tallowmere2021/08/31.Form1.PushButton3_Click ");
@@ -136,7 +136,7 @@ TEST(SampleNumbers, AppendsTheSeriesAfterWhatIsThere) {
     ListRecorder list;
     list.entries = c.before;
     ReportRecorder errors;
-    for (int i = 0; i < c.presses; ++i) AddSampleNumbers(list, errors);
+    for (int i = 0; i < c.presses; ++i) AddSampleNumbers({list, errors});
     EXPECT_EQ(list.entries, c.after);
     EXPECT_EQ(list.flushes, c.presses);
     EXPECT_TRUE(errors.reports.empty());
@@ -148,7 +148,7 @@ TEST(SampleNumbers, EachFailedStepIsReportedWithItsLabel) {
     ListRecorder list;
     list.failAt = failing;
     ReportRecorder errors;
-    AddSampleNumbers(list, errors);
+    AddSampleNumbers({list, errors});
     EXPECT_EQ(list.entries.size(), 3u);
     ASSERT_EQ(errors.reports.size(), 1u);
     EXPECT_EQ(errors.reports[0].first, "in Tallowmere2021/08/31.Form1.PushButton2_Click ");

@@ -262,7 +262,7 @@ constexpr const char* kProgram = "tallowmere-analyse";
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   StoreSink sink(host.entries);
   bool ok = true;
-  DropContext ctx{sink, host, [&ok](const std::string& text) {
+  DropHost ctx{sink, host, [&ok](const std::string& text) {
                     ok = false;
                     std::cerr << text << '\n';
                   }, {}};
