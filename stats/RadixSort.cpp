@@ -162,7 +162,7 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint64_t k = OrderKey(src[i]);
-    for (int d = 0; d < kLsdDigits; ++d) ++hist[d * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
+    for (int d = 0; d < kLsdDigits; ++d) ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
   }
 
   // A digit on which every key agrees would leave the order unchanged.
@@ -170,7 +170,7 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   int passes[kLsdDigits];
   int passCount = 0;
   for (int d = 0; d < kLsdDigits; ++d) {
-    if (hist[d * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n) passes[passCount++] = d;
+    if (hist[static_cast<std::size_t>(d) * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n) passes[passCount++] = d;
   }
   if (passCount == 0) {
     std::copy(src, src + n, dst);
@@ -185,7 +185,7 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   double* to = (passCount % 2 == 1) ? dst : scratch.get();
   for (int p = 0; p < passCount; ++p) {
     const int shift = passes[p] * kLsdBits;
-    std::size_t* offset = &hist[passes[p] * kLsdRadix];
+    std::size_t* offset = &hist[static_cast<std::size_t>(passes[p]) * kLsdRadix];
     std::size_t sum = 0;
     for (std::size_t b = 0; b < kLsdRadix; ++b) {
       const std::size_t c = offset[b];
