@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMoveEvent>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QToolButton>
 #include <algorithm>
 
@@ -49,7 +49,8 @@ QString DropProgressText(const DropState& state) {
       text = QStringLiteral("Collecting files: ") + GroupedCount(state.filesFound);
       break;
     case DropPhase::kReadingFiles:
-      text = QStringLiteral("Reading files: %1 of %2").arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
+      text =
+          QStringLiteral("Reading files: %1 of %2").arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
       break;
   }
   return text + QStringLiteral(" \u2014 Esc to stop");
@@ -59,11 +60,15 @@ QString DropStoppedNotice(const DropState& state) {
   if (state.phase == DropPhase::kReadingFiles)
     return QStringLiteral("The drop was stopped after %1 of %2.")
         .arg(GroupedCount(state.filesRead), FilesText(state.filesFound));
-  const QString what = state.phase == DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
+  const QString what =
+      state.phase == DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
   QString read;
-  if (state.filesRead == 0) read = QStringLiteral("no files were read");
-  else if (state.filesRead == 1) read = QStringLiteral("1 file was read");
-  else read = GroupedCount(state.filesRead) + QStringLiteral(" files were read");
+  if (state.filesRead == 0)
+    read = QStringLiteral("no files were read");
+  else if (state.filesRead == 1)
+    read = QStringLiteral("1 file was read");
+  else
+    read = GroupedCount(state.filesRead) + QStringLiteral(" files were read");
   return QStringLiteral("The drop was stopped while collecting %1; %2.").arg(what, read);
 }
 

@@ -5,14 +5,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,9 +26,8 @@
 #include <stdexcept>
 
 #include "app/DropProgress.h"
-#include "core/ErrorReport.h"
 #include "app/FormControls.h"
-#include "platform/SettingsStore.h"
+#include "core/ErrorReport.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
 #include "input/LoadFilesCommand.h"
@@ -39,6 +38,7 @@
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
 #include "platform/PointerPosition.h"
+#include "platform/SettingsStore.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
 #include "stats/Statistics.h"
@@ -269,15 +269,15 @@ void Form1::ConnectHandlers() {
     QPushButton* button;
     void (Form1::*click)();
   } buttons[] = {
-      {PushButton1, &Form1::PushButton1_Click}, {PushButton2, &Form1::PushButton2_Click},
-      {PushButton3, &Form1::PushButton3_Click}, {PushButton4, &Form1::PushButton4_Click},
-      {PushButton5, &Form1::PushButton5_Click}, {PushButton6, &Form1::PushButton6_Click},
-      {PushButton7, &Form1::PushButton7_Click}, {PushButton8, &Form1::PushButton8_Click},
+      {PushButton1, &Form1::PushButton1_Click},   {PushButton2, &Form1::PushButton2_Click},
+      {PushButton3, &Form1::PushButton3_Click},   {PushButton4, &Form1::PushButton4_Click},
+      {PushButton5, &Form1::PushButton5_Click},   {PushButton6, &Form1::PushButton6_Click},
+      {PushButton7, &Form1::PushButton7_Click},   {PushButton8, &Form1::PushButton8_Click},
       {PushButton13, &Form1::PushButton13_Click},
   };
   // Watched only once every control exists: the filter looks at all of them.
   for (QObject* watched : std::initializer_list<QObject*>{ListView1->viewport(), ListView2->viewport(), Frame1, Frame2,
-                                                         ListView1, ListView2, Combo1})
+                                                          ListView1, ListView2, Combo1})
     watched->installEventFilter(this);
   for (const auto& b : buttons) {
     b.button->installEventFilter(this);
@@ -352,13 +352,16 @@ void Form1::Form_Load() {
   const QString app = QString::fromLatin1(kSettingsApplication);
   const QString section = QString::fromLatin1(kSettingsSection);
   trap.Step(136, [&] {
-    SetOptionButton(Option1, ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1")), separators_));
+    SetOptionButton(Option1,
+                    ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1")), separators_));
   });
   trap.Step(138, [&] {
-    SetOptionButton(Option2, ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0")), separators_));
+    SetOptionButton(Option2,
+                    ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0")), separators_));
   });
   trap.Step(140, [&] {
-    const std::int16_t value = ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")), separators_);
+    const std::int16_t value =
+        ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")), separators_);
     if (value != 0 && value != 1) throw std::runtime_error("Invalid property value");
     Check1->setChecked(value == 1);
   });
@@ -373,9 +376,9 @@ void Form1::ApplySkin() {
   if (!QFileInfo(skinPath).isFile()) return;
   const QColor buttonFace = QApplication::palette().color(QPalette::Button);
   SetBackground(this, buttonFace);
-  QWidget* const controls[] = {ListView1, PushButton3, PushButton6, PushButton1, PushButton2, Frame1,
-                               Option1,   Option2,     Frame2,      Label1,      Combo1,      Check1,
-                               PushButton7, ListView2, PushButton4, PushButton13, PushButton5, PushButton8};
+  QWidget* const controls[] = {ListView1,   PushButton3, PushButton6, PushButton1,  PushButton2, Frame1,
+                               Option1,     Option2,     Frame2,      Label1,       Combo1,      Check1,
+                               PushButton7, ListView2,   PushButton4, PushButton13, PushButton5, PushButton8};
   for (QWidget* control : controls) {
     if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control) ||
         qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
@@ -385,7 +388,9 @@ void Form1::ApplySkin() {
   SkinFramework1.Apply(*this, SkinOptions{.dialogsFollow = true, .keepWindowSize = true});
 }
 
-void Form1::SetApplicationTitle() { SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName))); }
+void Form1::SetApplicationTitle() {
+  SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName)));
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
   Form_Unload();
@@ -607,15 +612,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (!frame->childAt(move->position().toPoint())) (watched == Frame1 ? Frame1_MouseMove() : Frame2_MouseMove());
     return false;
   }
-  if (watched == PushButton1) PushButton1_MouseMove();
-  else if (watched == PushButton2) PushButton2_MouseMove();
-  else if (watched == PushButton3) PushButton3_MouseMove();
-  else if (watched == PushButton4) PushButton4_MouseMove();
-  else if (watched == PushButton5) PushButton5_MouseMove();
-  else if (watched == PushButton6) PushButton6_MouseMove();
-  else if (watched == PushButton7) PushButton7_MouseMove();
-  else if (watched == PushButton8) PushButton8_MouseMove();
-  else if (watched == PushButton13) PushButton13_MouseMove();
+  if (watched == PushButton1)
+    PushButton1_MouseMove();
+  else if (watched == PushButton2)
+    PushButton2_MouseMove();
+  else if (watched == PushButton3)
+    PushButton3_MouseMove();
+  else if (watched == PushButton4)
+    PushButton4_MouseMove();
+  else if (watched == PushButton5)
+    PushButton5_MouseMove();
+  else if (watched == PushButton6)
+    PushButton6_MouseMove();
+  else if (watched == PushButton7)
+    PushButton7_MouseMove();
+  else if (watched == PushButton8)
+    PushButton8_MouseMove();
+  else if (watched == PushButton13)
+    PushButton13_MouseMove();
   return false;
 }
 
@@ -689,21 +703,28 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
   if (key.key() != Qt::Key_A) return false;
   const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
   Qt::CheckState state;
-  if (modifiers == Qt::ControlModifier) state = Qt::Checked;
-  else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) state = Qt::Unchecked;
-  else return false;
+  if (modifiers == Qt::ControlModifier)
+    state = Qt::Checked;
+  else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+    state = Qt::Unchecked;
+  else
+    return false;
   for (int row = 0; row < results_->rowCount(); ++row) results_->item(row)->setCheckState(state);
   return true;
 }
 
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
-  if (OffersLocalFiles(event->mimeData())) event->acceptProposedAction();
-  else event->ignore();
+  if (OffersLocalFiles(event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
 }
 
 void Form1::ListView1_DragMove(QDragMoveEvent* event) {
-  if (OffersLocalFiles(event->mimeData())) event->acceptProposedAction();
-  else event->ignore();
+  if (OffersLocalFiles(event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
 }
 
 void Form1::ListView1_Drop(QDropEvent* event) {

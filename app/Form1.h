@@ -63,8 +63,7 @@ class Form1 final : public QWidget, public ErrorSink {
   // drag.ico) are looked for first; empty means the executable's folder
   // (see ProgramFolder for the installed data folder). `separators`: the
   // user's, for every number the window reads or shows.
-  explicit Form1(numtext::Separators separators, const QString& programFolder = QString(),
-                 QWidget* parent = nullptr);
+  explicit Form1(numtext::Separators separators, const QString& programFolder = QString(), QWidget* parent = nullptr);
   ~Form1() override;
 
   // --- The controls, by their designed names.

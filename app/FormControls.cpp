@@ -81,9 +81,12 @@ QPalette LightPalette() {
     QPalette::ColorRole role;
     QColor colour;
   } disabled[] = {
-      {QPalette::WindowText, disabledText}, {QPalette::Text, disabledText},
-      {QPalette::ButtonText, disabledText}, {QPalette::Base, face},
-      {QPalette::Dark, QColor(209, 209, 209).darker(110)}, {QPalette::Shadow, shadow.lighter(150)},
+      {QPalette::WindowText, disabledText},
+      {QPalette::Text, disabledText},
+      {QPalette::ButtonText, disabledText},
+      {QPalette::Base, face},
+      {QPalette::Dark, QColor(209, 209, 209).darker(110)},
+      {QPalette::Shadow, shadow.lighter(150)},
       {QPalette::Highlight, QColor(145, 145, 145)},
   };
   for (const auto& c : disabled) palette.setColor(QPalette::Disabled, c.role, c.colour);
@@ -135,8 +138,8 @@ class ListBorder final : public QWidget {
     setGeometry(list_->rect());
     // Only the border: the rows under the mask's hole paint as if this were
     // not here.
-    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth,
-                                                                -kBorderWidth))));
+    setMask(
+        QRegion(rect()).subtracted(QRegion(rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth))));
     raise();
   }
 

@@ -1,9 +1,9 @@
 // Tallowmere: starts the main window; closing it ends the program. Paths on the
 // command line are read as a drop on the number list once the window shows.
-#include <QApplication>
-#include <QTimer>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>

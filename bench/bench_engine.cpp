@@ -46,10 +46,15 @@ std::vector<double> RealisticMix(std::size_t n) {
   for (double& x : v) {
     const std::uint64_t r = rng();
     switch (r % 10) {
-      case 0: case 1: case 2: case 3:
+      case 0:
+      case 1:
+      case 2:
+      case 3:
         x = static_cast<double>((r >> 8) % 1000);
         break;
-      case 4: case 5: case 6:
+      case 4:
+      case 5:
+      case 6:
         x = static_cast<double>((r >> 8) % 1000000) / 100.0;
         break;
       default:
@@ -89,7 +94,10 @@ void Run(const char* label, std::vector<double> data) {
   set.SetNumberCount(count);
 
   auto num = [](double v) { return numtext::NumberText(v, {}); };
-  Time("SortNumbers", [&] { set.SortNumbers(); return std::string(); });
+  Time("SortNumbers", [&] {
+    set.SortNumbers();
+    return std::string();
+  });
   Time("GetSum", [&] { return num(set.GetSum()); });
   Time("GetSumOfSquares", [&] { return num(set.GetSumOfSquares()); });
   Time("GetMean", [&] { return num(set.GetMean()); });
@@ -115,7 +123,8 @@ void Run(const char* label, std::vector<double> data) {
     // Something of every result goes into the line, so that none is dropped.
     std::size_t texts = 0;
     for (const StatResult& r : rest) texts += r.IsNumber() ? 0 : 1;
-    return "mode " + Show(mode) + ", " + std::to_string(texts) + " text results, check " + numtext::NumberText(sink, {});
+    return "mode " + Show(mode) + ", " + std::to_string(texts) + " text results, check " +
+           numtext::NumberText(sink, {});
   });
   std::printf("  peak memory so far: %ld MB\n\n", PeakMegabytes());
 }

@@ -66,8 +66,10 @@ void WriteListFile(const std::string& path, long lines) {
     state = state * 6364136223846793005ULL + 1442695040888963407ULL;
     unsigned r = static_cast<unsigned>(state >> 33);
     int n;
-    if (i % 3 == 0) n = std::snprintf(number, sizeof number, "%d\n", static_cast<int>(r % 2000) - 1000);
-    else n = std::snprintf(number, sizeof number, "%.3f\n", (r % 20000000) / 1000.0 - 10000.0);
+    if (i % 3 == 0)
+      n = std::snprintf(number, sizeof number, "%d\n", static_cast<int>(r % 2000) - 1000);
+    else
+      n = std::snprintf(number, sizeof number, "%.3f\n", (r % 20000000) / 1000.0 - 10000.0);
     block.append(number, static_cast<std::size_t>(n));
     if (block.size() > (1 << 20)) {
       out << block;
@@ -95,8 +97,7 @@ void ReportFile(const std::string& path, long lines) {
     LoadListFile(model, path, {}, messages);
     model.Flush();
     auto t1 = Clock::now();
-    std::printf("  LoadListFile into the number list's model: %.3f s, %d rows\n", Seconds(t1 - t0),
-                model.rowCount());
+    std::printf("  LoadListFile into the number list's model: %.3f s, %d rows\n", Seconds(t1 - t0), model.rowCount());
   }
   {
     // As in the window: a shown one-column list view over the model.
@@ -115,10 +116,10 @@ void ReportFile(const std::string& path, long lines) {
     auto flushed = Clock::now();
     QApplication::processEvents();
     auto t1 = Clock::now();
-    std::printf("  LoadListFile into a shown list view: %.3f s, %d rows (reading %.3f s, rows to the view %.3f s, "
-                "painting %.3f s)\n",
-                Seconds(t1 - t0), model.rowCount(), Seconds(loaded - t0), Seconds(flushed - loaded),
-                Seconds(t1 - flushed));
+    std::printf(
+        "  LoadListFile into a shown list view: %.3f s, %d rows (reading %.3f s, rows to the view %.3f s, "
+        "painting %.3f s)\n",
+        Seconds(t1 - t0), model.rowCount(), Seconds(loaded - t0), Seconds(flushed - loaded), Seconds(t1 - flushed));
   }
   std::printf("  peak memory so far: %ld MB\n", PeakRssMb());
 }
@@ -153,17 +154,17 @@ void ReportTree(const std::string& root) {
     int eventCalls = 0;
     std::function<void()> pump = MakeEventPump();
     DropHost ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); },
-                    withPump ? std::function<void()>([&] {
-                      ++eventCalls;
-                      pump();
-                    })
-                             : std::function<void()>([&] { ++eventCalls; })};
+                 withPump ? std::function<void()>([&] {
+                   ++eventCalls;
+                   pump();
+                 })
+                          : std::function<void()>([&] { ++eventCalls; })};
     auto t0 = Clock::now();
     ReadDroppedPaths({root}, ctx);
     auto t1 = Clock::now();
     std::printf("  drop of the tree (%s): %.3f s, %zu entries, %d event points, %d reports\n",
-                withPump ? "events every 10 ms" : "no event loop", Seconds(t1 - t0), sink.store.Size(),
-                eventCalls, errors.reports);
+                withPump ? "events every 10 ms" : "no event loop", Seconds(t1 - t0), sink.store.Size(), eventCalls,
+                errors.reports);
   }
 }
 

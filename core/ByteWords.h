@@ -25,8 +25,6 @@ inline std::uint64_t Load8(const char* p) {
 constexpr std::uint64_t ZeroBytes(std::uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); }
 
 // The top bit of each byte set where that byte of `word` equals `byte`.
-constexpr std::uint64_t EqualBytes(std::uint64_t word, unsigned char byte) {
-  return ZeroBytes(word ^ (kOnes * byte));
-}
+constexpr std::uint64_t EqualBytes(std::uint64_t word, unsigned char byte) { return ZeroBytes(word ^ (kOnes * byte)); }
 
 }  // namespace bytewords

@@ -66,10 +66,9 @@ class TwoThreads {
 // prepares it rather than wait. A failure of take or work ends the round as
 // in TwoThreads::Run.
 template <class Prepare, class Take, class Work>
-void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, const Take& take,
-                const Work& work) {
+void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, const Take& take, const Work& work) {
   auto prepared = std::make_unique<std::atomic<bool>[]>(count);  // all false
-  std::size_t done = 0;  // parts taken or worked so far (this thread only)
+  std::size_t done = 0;                                          // parts taken or worked so far (this thread only)
   auto markPrepared = [&](std::size_t k) {
     prepare(k);
     prepared[k].store(true);

@@ -13,9 +13,7 @@ namespace {
 constexpr unsigned kSystemFolder = fsys::kDirectory | fsys::kHidden | fsys::kSystem;
 constexpr unsigned kSystemFolderLink = kSystemFolder | fsys::kReparsePoint;
 
-bool IsSystemFolder(unsigned attributes) {
-  return attributes == kSystemFolder || attributes == kSystemFolderLink;
-}
+bool IsSystemFolder(unsigned attributes) { return attributes == kSystemFolder || attributes == kSystemFolderLink; }
 
 struct OpenedFolder {
   unsigned attributes;
@@ -82,8 +80,7 @@ bool HasOddCharacters(std::string_view name) noexcept {
   return false;
 }
 
-std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern,
-                                          fsys::FileSystem& fs) {
+std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern, fsys::FileSystem& fs) {
   std::vector<std::string> listed;
   try {
     listed = fs.FileNames(folder);

@@ -11,8 +11,7 @@
 #include "core/LetEventsRun.h"
 #include "platform/FileSystem.h"
 
-inline constexpr const char* kFolderWalkLocation =
-    "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ";
+inline constexpr const char* kFolderWalkLocation = "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ";
 
 // What a walk works with. Everything is held by reference and must outlive
 // the walk; the walk keeps no state of its own between calls, so a walk may

@@ -39,11 +39,11 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
     return askedToStop();
   };
   WalkHost walk{fs, errors, letEventsRun,
-                   [&] {
-                     ++state.folders;
-                     tell();
-                   },
-                   askedToStop};
+                [&] {
+                  ++state.folders;
+                  tell();
+                },
+                askedToStop};
 
   // The files of a dropped folder are collected before any is read, so the
   // reading can say how many there are; the listing and the file tests are
@@ -74,9 +74,8 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
         if (trap.Test(L::kTildeTest, [&] { return !name.empty() && name.front() == '~'; })) continue;
         std::string path;
         trap.Step(L::kComposePath, [&] { path = folder + "/" + name; });
-        if (trap.Test(L::kFileTest, [&] {
-              return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile;
-            }))
+        if (trap.Test(L::kFileTest,
+                      [&] { return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile; }))
           continue;
         std::string tidied;
         trap.Step(L::kTidyPath, [&] { tidied = FixPathSlashes(path); });
@@ -100,8 +99,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   // drop that read everything cannot end up stopped.
   for (const std::string& item : paths) {
     if (&item != &paths.front() && pause()) break;
-    if (trap.Test(L::kFolderTest,
-                  [&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
+    if (trap.Test(L::kFolderTest, [&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
       readFolder(item);
     } else {
       state.phase = DropPhase::kReadingFiles;

@@ -57,7 +57,7 @@ struct DropState {
 struct DropHost {
   EntrySink& entries;
   ErrorSink& errors;
-  ShowMessageFn showMessage;          // "File not found"
+  ShowMessageFn showMessage;  // "File not found"
   LetEventsRun letEventsRun;  // may be empty
   fsys::FileSystem& fileSystem = fsys::RealFileSystem();
   // Told of every step forward (a folder or file collected, a file read);

@@ -29,8 +29,7 @@ std::string_view EntryStore::Text(std::size_t index) const {
 }
 
 void EntryStore::Append(std::string_view text) {
-  if (text.size() > std::numeric_limits<std::uint32_t>::max())
-    throw std::length_error("Entry text too long");
+  if (text.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Entry text too long");
   // A text of the store itself (copied to the end) must be found again
   // after the buffer has moved.
   const auto at = reinterpret_cast<std::uintptr_t>(text.data());

@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FileSystem.h"
 #include "core/ByteWords.h"
+#include "platform/FileSystem.h"
 #include "stats/NumberText.h"
 
 bool FileExists(const std::string& path) noexcept {
@@ -30,8 +30,10 @@ std::string CollapsePairs(std::string_view text, char separator) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     out += text[i];
-    if (text[i] == separator && i + 1 < text.size() && text[i + 1] == separator) i += 2;
-    else i += 1;
+    if (text[i] == separator && i + 1 < text.size() && text[i + 1] == separator)
+      i += 2;
+    else
+      i += 1;
   }
   return out;
 }
@@ -127,7 +129,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
 
   struct Kept {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> passed;  // offset from the part's start, length
-    std::exception_ptr failure;  // the test failed here, after the passed ones
+    std::exception_ptr failure;                                   // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
   core::RunInOrder(
@@ -341,8 +343,10 @@ void ListFileReader::Feed(const char* data, std::size_t size) {
     --size;
     Decide();
   }
-  if (form_ == Form::kBytes) text_.Feed(data, size);
-  else FeedUtf16(reinterpret_cast<const unsigned char*>(data), size);
+  if (form_ == Form::kBytes)
+    text_.Feed(data, size);
+  else
+    FeedUtf16(reinterpret_cast<const unsigned char*>(data), size);
 }
 
 void ListFileReader::Finish() {

@@ -78,7 +78,7 @@ class ListTextReader {
 
   EntrySink& list_;
   numtext::Separators sep_;
-  std::string carry_;     // the start of a candidate that began in an earlier piece
+  std::string carry_;      // the start of a candidate that began in an earlier piece
   bool overlong_ = false;  // the current candidate is already too long: drop it
   // Shares the number test of large pieces; started when a piece first needs
   // it, so a file of a few lines, or a tree of thousands of them, starts no

@@ -17,9 +17,9 @@ inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to sele
 
 // What the command works with; all of it must outlive the call.
 struct LoadFilesHost {
-  Dialogs& dialogs;    // the open dialog and the "File not found" notice
-  EntrySink& entries;  // the number list
-  ErrorSink& errors;   // the "Application Error" box
+  Dialogs& dialogs;                        // the open dialog and the "File not found" notice
+  EntrySink& entries;                      // the number list
+  ErrorSink& errors;                       // the "Application Error" box
   std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
   numtext::Separators separators = {};     // the user's, for the number test of the files read
 };

@@ -16,7 +16,8 @@ void NumberListModel::Append(std::string_view text) {
   store_.Append(text);
   if (!flushQueued_) {
     flushQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { Flush(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Flush(); }, Qt::QueuedConnection);
   }
 }
 

@@ -76,8 +76,8 @@ class QtDialogs final : public Dialogs {
 
   QString SaveFile(const QString& title, const QStringList& filters) override {
     // The save command overwrites without asking and adds no extension.
-    return QFileDialog::getSaveFileName(DialogParent(), title, QString(), filters.join(QLatin1String(";;")),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(DialogParent(), title, QString(), filters.join(QLatin1String(";;")), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
   }
 };
 

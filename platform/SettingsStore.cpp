@@ -10,8 +10,7 @@ namespace {
 QString Group(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
 }  // namespace
 
-QString GetSetting(const QString& application, const QString& section, const QString& key,
-                   const QString& defaultText) {
+QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText) {
   QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
   const QVariant value = store.value(Group(section, key));
   if (!value.isValid()) return defaultText;
@@ -21,8 +20,7 @@ QString GetSetting(const QString& application, const QString& section, const QSt
   return value.toString();
 }
 
-void SaveSetting(const QString& application, const QString& section, const QString& key,
-                 const QString& text) {
+void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text) {
   QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
   store.setValue(Group(section, key), text);
   store.sync();

@@ -13,11 +13,9 @@ inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";
 
 // Read: the stored text, or `defaultText` when the key is absent.
-QString GetSetting(const QString& application, const QString& section, const QString& key,
-                   const QString& defaultText);
+QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText);
 // Write: stores the text under the key, creating or replacing it.
-void SaveSetting(const QString& application, const QString& section, const QString& key,
-                 const QString& text);
+void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text);
 
 // Readings of stored texts, numbers with the user's separators. A text that cannot be read as the type throws
 // ArithmeticError("Type mismatch"); a number outside the 16-bit range

@@ -1,8 +1,8 @@
 #include "platform/Skin.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QEvent>
+#include <QFile>
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>

@@ -17,7 +17,6 @@ using reportlist::CellText;
 using reportlist::HeaderText;
 using reportlist::Ticked;
 
-
 void Pump(const LetEventsRun& letEventsRun) {
   if (letEventsRun) letEventsRun();
 }

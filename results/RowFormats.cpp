@@ -62,8 +62,7 @@ std::vector<KeyedValue> KeyedRows(const std::vector<std::string>& rows, const st
     auto row = std::find_if(rows.begin(), rows.end(), [&](const std::string& r) { return r.starts_with(rk.label); });
     if (row == rows.end()) continue;
     std::string value = row->substr(rk.label.size());
-    if (rk.key == kCoefficientKey && value.ends_with(kPercentUnit))
-      value.resize(value.size() - kPercentUnit.size());
+    if (rk.key == kCoefficientKey && value.ends_with(kPercentUnit)) value.resize(value.size() - kPercentUnit.size());
     keyed.push_back({rk.key, WithDecimalPoint(value, decimal)});
   }
   return keyed;
@@ -208,6 +207,5 @@ std::string FormatRows(const std::vector<std::string>& rows, Format format, cons
   out += "}\n";
   return out;
 }
-
 
 }  // namespace rowformat

@@ -18,7 +18,6 @@ std::string FormatTenDecimals(std::string_view text, const Separators& sep);
 // exact decimal is first rounded to `places` decimal places, ties to the even
 // neighbour (negative places round to tens, hundreds, ...). Not numeric:
 // "Type mismatch"; beyond the double range: "Overflow".
-double DecimalValue(std::string_view text, bool round, int places,
-                    const Separators& sep);
+double DecimalValue(std::string_view text, bool round, int places, const Separators& sep);
 
 }  // namespace numtext

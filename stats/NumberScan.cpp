@@ -7,8 +7,8 @@
 
 namespace numtext::detail {
 
-Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count,
-                          std::int64_t scale, bool sticky, double& out) {
+Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count, std::int64_t scale, bool sticky,
+                          double& out) {
   const double zero = negative ? -0.0 : 0.0;
   if (count == 0) {
     out = zero;

@@ -27,8 +27,8 @@ enum class Conversion { kOk, kOverflow };
 // integer d1..dn times 10^scale. `digits` holds significant digits only (no
 // leading zero); `sticky` says that non-zero digits were dropped after them.
 // A magnitude too small for a double gives a zero of the right sign.
-Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count,
-                          std::int64_t scale, bool sticky, double& out);
+Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count, std::int64_t scale, bool sticky,
+                          double& out);
 
 // An exact decimal: (sign) digits x 10^exponent, with no leading or trailing
 // zero in `digits`; zero has no digits.

@@ -67,9 +67,8 @@ bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& fo
     } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
       in_fraction = true;
       i += sep.decimal.size();
-    } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) &&
-               StartsWith(text, i, sep.group) && i + sep.group.size() < n &&
-               IsDigit(text[i + sep.group.size()])) {
+    } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) && StartsWith(text, i, sep.group) &&
+               i + sep.group.size() < n && IsDigit(text[i + sep.group.size()])) {
       i += sep.group.size();
     } else {
       break;
@@ -219,17 +218,14 @@ bool IsNumeric(std::string_view text, const Separators& sep) {
   return PlainNumberForm(text, sep) == Plain::kNumber || GeneralIsNumeric(text, sep);
 }
 
-double NumericValue(std::string_view text, const Separators& sep) {
-  return ToDoubleOrThrow(ParseOrThrow(text, sep));
-}
+double NumericValue(std::string_view text, const Separators& sep) { return ToDoubleOrThrow(ParseOrThrow(text, sep)); }
 
 std::int16_t ToInteger16(std::string_view text, const Separators& sep) {
   Decimal d = ParseOrThrow(text, sep);
   RoundDecimal(d, 0, Tie::kToEven);
   if (d.IsZero()) return 0;
   // After rounding to an integer the exponent is not negative.
-  if (d.exponent + static_cast<std::int64_t>(d.digits.size()) > 5)
-    throw ArithmeticError(kOverflow);
+  if (d.exponent + static_cast<std::int64_t>(d.digits.size()) > 5) throw ArithmeticError(kOverflow);
   std::int64_t value = 0;
   for (char c : d.digits) value = value * 10 + (c - '0');
   for (std::int64_t i = 0; i < d.exponent; ++i) value *= 10;

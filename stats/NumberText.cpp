@@ -23,8 +23,10 @@ std::string NumberText(double v, const Separators& sep) {
   }
   std::string out;
   for (char c : mantissa) {
-    if (c == '.') out += sep.decimal;
-    else out += c;
+    if (c == '.')
+      out += sep.decimal;
+    else
+      out += c;
   }
   if (!exponent.empty()) {
     char sign = '+';

@@ -162,7 +162,8 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint64_t k = OrderKey(src[i]);
-    for (int d = 0; d < kLsdDigits; ++d) ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
+    for (int d = 0; d < kLsdDigits; ++d)
+      ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
   }
 
   // A digit on which every key agrees would leave the order unchanged.
@@ -170,7 +171,8 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   int passes[kLsdDigits];
   int passCount = 0;
   for (int d = 0; d < kLsdDigits; ++d) {
-    if (hist[static_cast<std::size_t>(d) * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n) passes[passCount++] = d;
+    if (hist[static_cast<std::size_t>(d) * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n)
+      passes[passCount++] = d;
   }
   if (passCount == 0) {
     std::copy(src, src + n, dst);

@@ -12,5 +12,4 @@ struct Separators {
   std::string group = ",";
 };
 
-
 }  // namespace numtext

@@ -72,7 +72,8 @@ struct ShortForm {
   std::uint64_t pointLow, pointHigh;    // the top bit of the point's byte
 };
 
-[[gnu::always_inline]] inline bool PlainShortForm(std::uint64_t low, std::uint64_t high, std::size_t n, unsigned char point, ShortForm& form) {
+[[gnu::always_inline]] inline bool PlainShortForm(std::uint64_t low, std::uint64_t high, std::size_t n,
+                                                  unsigned char point, ShortForm& form) {
   const std::uint64_t validLow = FirstBytes(n);
   const std::uint64_t validHigh = n > 8 ? FirstBytes(n - 8) : 0;
   form.digitsLow = DigitBytes(low) & validLow;

@@ -275,8 +275,7 @@ bool SameNumberText(double a, double b, const numtext::Separators& sep) {
 // Values with the same number text lie next to each other in ascending order;
 // a group of them is named by its first (lowest) member.
 std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordinal, const numtext::Separators& sep) {
-  while (ordinal > 0 &&
-         SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal]), sep))
+  while (ordinal > 0 && SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal]), sep))
     --ordinal;
   return ordinal;
 }

@@ -1,12 +1,13 @@
 // The "Start Analysis" run and ShowResults, through a recording host: every
 // result line of the documented examples, the soft results, and what a
 // failing step leaves behind.
+#include "results/Analysis.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "results/Analysis.h"
 #include "stats/NumberText.h"
 #include "stats/Statistics.h"
 
@@ -143,8 +144,18 @@ TEST_F(AnalysisTest, DocumentedResultLines) {
        "10",
        true,
        {{12, "The coefficient of variation is: -47.1404520791 %"}}},
-      {"zero mean", {"-1", "1"}, true, "3", false, {{6, "The median is: 0"}, {12, "The coefficient of variation is: #Div/0!"}}},
-      {"hex and octal entries", {"&HFF", "&O17", "&HFFFFFFFF"}, true, "3", false, {{2, "The sum of the numbers are: 269"}}},
+      {"zero mean",
+       {"-1", "1"},
+       true,
+       "3",
+       false,
+       {{6, "The median is: 0"}, {12, "The coefficient of variation is: #Div/0!"}}},
+      {"hex and octal entries",
+       {"&HFF", "&O17", "&HFFFFFFFF"},
+       true,
+       "3",
+       false,
+       {{2, "The sum of the numbers are: 269"}}},
       {"large values in exponent form",
        {"1E+20", "3E+20"},
        true,

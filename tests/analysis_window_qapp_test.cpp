@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTableView>
 #include <QRadioButton>
+#include <QTableView>
 
 #include "tests/support/WindowTestKit.h"
 
@@ -18,7 +18,7 @@ struct RunCase {
   const char* name;
   std::vector<std::string> entries;
   bool population;
-  const char* places;  // nullptr: "Show all decimals"
+  const char* places;        // nullptr: "Show all decimals"
   QStringList expectedRows;  // every row when 12 are given, else rows that must appear
 };
 
@@ -29,8 +29,10 @@ TEST_P(StartAnalysis, FillsTheResultsList) {
   Form1& f = OpenShown();
   AddEntries(c.entries);
   if (c.population) f.Option2->click();
-  if (c.places) f.Combo1->setEditText(c.places);
-  else f.Check1->click();
+  if (c.places)
+    f.Combo1->setEditText(c.places);
+  else
+    f.Check1->click();
   f.PushButton7->click();
 
   const QStringList rows = ResultRows();
@@ -57,9 +59,9 @@ const RunCase kRuns[] = {
      false,
      "3",
      {"The number of entries is: 4", "The sum of the numbers are: 15", "The sum squared is: 225",
-      "The sum of squares is: 61", "The mode is: 4", "The median is: 4", "The mean is: 3.75",
-      "The variance is: 1.583", "The skew is: -1.129", "The average deviation is: 0.875",
-      "The standard deviation is: 1.258", "The coefficient of variation is: 33.555 %"}},
+      "The sum of squares is: 61", "The mode is: 4", "The median is: 4", "The mean is: 3.75", "The variance is: 1.583",
+      "The skew is: -1.129", "The average deviation is: 0.875", "The standard deviation is: 1.258",
+      "The coefficient of variation is: 33.555 %"}},
     {"Population",
      {"2", "4", "4", "5"},
      true,
@@ -84,11 +86,7 @@ const RunCase kRuns[] = {
      {"The mode is: None", "The average deviation is: 0", "The variance is: #Div/0!", "The skew is: #Div/0!",
       "The standard deviation is: #Div/0!", "The coefficient of variation is: #Div/0!"}},
     {"TiedModes", {"1", "2", "2", "3", "3"}, false, "3", {"The mode is: 2 or 3"}},
-    {"LeadingNumbers",
-     {"abc", "12abc"},
-     false,
-     "3",
-     {"The number of entries is: 2", "The sum of the numbers are: 12"}},
+    {"LeadingNumbers", {"abc", "12abc"}, false, "3", {"The number of entries is: 2", "The sum of the numbers are: 12"}},
     {"TinyMeanShowsZero", {"0.00000000004"}, false, "3", {"The mean is: 0"}},
     {"SampleNumbers",
      {"7", "15", "61", "100"},
@@ -168,8 +166,8 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
   ASSERT_EQ(ResultRows().size(), 12);
 
   // On through "Clear List" and the selected method to the results.
-  for (QWidget* next : {static_cast<QWidget*>(f.PushButton1), static_cast<QWidget*>(f.Option1),
-                        static_cast<QWidget*>(f.ListView2)}) {
+  for (QWidget* next :
+       {static_cast<QWidget*>(f.PushButton1), static_cast<QWidget*>(f.Option1), static_cast<QWidget*>(f.ListView2)}) {
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
   }

@@ -83,8 +83,10 @@ class DropList final : public QListView {
 
  private:
   void Offer(QDropEvent* e) {
-    if (OffersLocalFiles(e->mimeData())) e->acceptProposedAction();
-    else e->ignore();
+    if (OffersLocalFiles(e->mimeData()))
+      e->acceptProposedAction();
+    else
+      e->ignore();
   }
 };
 

@@ -2,7 +2,6 @@
 // which files of a tree are taken, what is not a readable file, failures that
 // must not end the drop, and what may happen while window events run.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -253,13 +252,13 @@ TEST(ReadDroppedPaths, ReportsCollectingThenReadingWithTheirCounts) {
   RecordingErrorSink errors;
   Texts trace;
   DropHost ctx{sink, errors, {}, {}, fsys::RealFileSystem(), [&](const DropState& s) {
-                    if (trace.empty() || trace.back() != Traced(s)) trace.push_back(Traced(s));
-                  }};
+                 if (trace.empty() || trace.back() != Traced(s)) trace.push_back(Traced(s));
+               }};
   const DropState end = ReadDroppedPaths({a, single}, ctx);
-  EXPECT_EQ(trace, (Texts{"folders 1", "folders 2", "folders 3", "folders 4",  // A, then B and C, then D
+  EXPECT_EQ(trace, (Texts{"folders 1", "folders 2", "folders 3", "folders 4",     // A, then B and C, then D
                           "files 0", "files 1", "files 2", "files 3", "files 4",  // the ~ file is not one
-                          "read 0 of 4", "read 1 of 4", "read 2 of 4", "read 3 of 4", "read 4 of 4",
-                          "read 4 of 5", "read 5 of 5"}));  // the dropped file counts once reached
+                          "read 0 of 4", "read 1 of 4", "read 2 of 4", "read 3 of 4", "read 4 of 4", "read 4 of 5",
+                          "read 5 of 5"}));  // the dropped file counts once reached
   EXPECT_FALSE(end.stopped);
   EXPECT_EQ(Traced(end), "read 5 of 5");
   EXPECT_EQ(end.folders, 4u);
@@ -285,18 +284,41 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
     std::size_t read;
     bool stopped;
   } rows[] = {
-      {"while folders are collected", {top}, [](const DropState& s) { return s.folders >= 3; }, {},
-       Phase::kCollectingFolders, 0, true},
-      {"while files are collected", {top},
-       [](const DropState& s) { return s.phase == Phase::kCollectingFiles && s.filesFound >= 2; }, {},
-       Phase::kCollectingFiles, 0, true},
-      {"between gathered files", {top},
+      {"while folders are collected",
+       {top},
+       [](const DropState& s) { return s.folders >= 3; },
+       {},
+       Phase::kCollectingFolders,
+       0,
+       true},
+      {"while files are collected",
+       {top},
+       [](const DropState& s) { return s.phase == Phase::kCollectingFiles && s.filesFound >= 2; },
+       {},
+       Phase::kCollectingFiles,
+       0,
+       true},
+      {"between gathered files",
+       {top},
        [](const DropState& s) { return s.phase == Phase::kReadingFiles && s.filesRead >= 2; },
-       {walkOrder[0], walkOrder[1]}, Phase::kReadingFiles, 2, true},
-      {"between dropped files", files, [](const DropState& s) { return s.filesRead >= 1; }, {"1"},
-       Phase::kReadingFiles, 1, true},
-      {"at a folder after a dropped file", {files[0], top}, [](const DropState& s) { return s.folders >= 1; },
-       {"1"}, Phase::kCollectingFolders, 1, true},
+       {walkOrder[0], walkOrder[1]},
+       Phase::kReadingFiles,
+       2,
+       true},
+      {"between dropped files",
+       files,
+       [](const DropState& s) { return s.filesRead >= 1; },
+       {"1"},
+       Phase::kReadingFiles,
+       1,
+       true},
+      {"at a folder after a dropped file",
+       {files[0], top},
+       [](const DropState& s) { return s.folders >= 1; },
+       {"1"},
+       Phase::kCollectingFolders,
+       1,
+       true},
       {"never", {top}, [](const DropState&) { return false; }, walkOrder, Phase::kReadingFiles, 6, false},
   };
   for (const Row& row : rows) {
@@ -308,19 +330,19 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
     int progressAfterStop = 0, askedAgain = 0;
     bool answeredYes = false;
     DropHost ctx{sink,
-                    errors,
-                    {},
-                    [&] { asked = asked || row.stopWhen(last); },
-                    fsys::RealFileSystem(),
-                    [&](const DropState& s) {
-                      last = s;
-                      if (answeredYes) ++progressAfterStop;
-                    },
-                    [&] {
-                      if (answeredYes) ++askedAgain;
-                      answeredYes = asked;
-                      return asked;
-                    }};
+                 errors,
+                 {},
+                 [&] { asked = asked || row.stopWhen(last); },
+                 fsys::RealFileSystem(),
+                 [&](const DropState& s) {
+                   last = s;
+                   if (answeredYes) ++progressAfterStop;
+                 },
+                 [&] {
+                   if (answeredYes) ++askedAgain;
+                   answeredYes = asked;
+                   return asked;
+                 }};
     const DropState end = ReadDroppedPaths(row.dropped, ctx);
     EXPECT_EQ(sink.entries, row.entries);
     EXPECT_EQ(end.stopped, row.stopped);

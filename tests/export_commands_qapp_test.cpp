@@ -263,32 +263,29 @@ TEST_P(SpreadsheetCommand, LeavesThisWorkbookShown) {
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, SpreadsheetCommand,
-                         ::testing::Values(
-                             // An unticked row leaves its sheet row empty: row 3 is skipped.
-                             SheetCase{"GapForAnUntickedRow",
-                                       {"Result(s)"},
-                                       {{{"r1"}, true}, {{"r2"}, false}, {{"=r3"}, true}},
-                                       {{{1, 1}, "Result(s)"}, {{2, 1}, "r1"}, {{4, 1}, "=r3"}},
-                                       1 + 3 + 2},
-                             // "=" goes from the second column on; headers and column 1 keep it.
-                             SheetCase{"EqualsRemovedFromColumnTwoOn",
-                                       {"=H1", "B=2"},
-                                       {{{"=A1+1", "=A1+1 = 2"}, true}, {{"x", "y"}, false}, {{"p", "q==r"}, true}},
-                                       {{{1, 1}, "=H1"},
-                                        {{1, 2}, "B=2"},
-                                        {{2, 1}, "=A1+1"},
-                                        {{2, 2}, "A1+1  2"},
-                                        {{4, 1}, "p"},
-                                        {{4, 2}, "qr"}},
-                                       2 + 3 + 4},
-                             SheetCase{"NoneTickedGivesTheHeaderOnly",
-                                       {"Result(s)"},
-                                       {{{"a"}, false}, {{"b"}, false}},
-                                       {{{1, 1}, "Result(s)"}},
-                                       1 + 2},
-                             SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {}, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lists, SpreadsheetCommand,
+    ::testing::Values(
+        // An unticked row leaves its sheet row empty: row 3 is skipped.
+        SheetCase{"GapForAnUntickedRow",
+                  {"Result(s)"},
+                  {{{"r1"}, true}, {{"r2"}, false}, {{"=r3"}, true}},
+                  {{{1, 1}, "Result(s)"}, {{2, 1}, "r1"}, {{4, 1}, "=r3"}},
+                  1 + 3 + 2},
+        // "=" goes from the second column on; headers and column 1 keep it.
+        SheetCase{
+            "EqualsRemovedFromColumnTwoOn",
+            {"=H1", "B=2"},
+            {{{"=A1+1", "=A1+1 = 2"}, true}, {{"x", "y"}, false}, {{"p", "q==r"}, true}},
+            {{{1, 1}, "=H1"}, {{1, 2}, "B=2"}, {{2, 1}, "=A1+1"}, {{2, 2}, "A1+1  2"}, {{4, 1}, "p"}, {{4, 2}, "qr"}},
+            2 + 3 + 4},
+        SheetCase{"NoneTickedGivesTheHeaderOnly",
+                  {"Result(s)"},
+                  {{{"a"}, false}, {{"b"}, false}},
+                  {{{1, 1}, "Result(s)"}},
+                  1 + 2},
+        SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
   AnalyseAndTick({1, 5});
@@ -296,11 +293,8 @@ TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
   std::vector<State> pointerWhenShown;
   installed.outcome.onShow = [&] { pointerWhenShown.push_back(form().Pointer().Get()); };
   form().PushButton13->click();
-  ExpectShownWorkbook(installed,
-                      {{{1, 1}, "Result(s)"},
-                       {{3, 1}, "The sum of the numbers are: 15"},
-                       {{7, 1}, "The median is: 4"}},
-                      1);
+  ExpectShownWorkbook(
+      installed, {{{1, 1}, "Result(s)"}, {{3, 1}, "The sum of the numbers are: 15"}, {{7, 1}, "The median is: 4"}}, 1);
   EXPECT_EQ(pointerWhenShown, std::vector<State>{State::Busy});
   EXPECT_EQ(form().Pointer().Get(), State::Default);
   EXPECT_TRUE(dialogs_.AllShown().empty());

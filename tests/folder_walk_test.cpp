@@ -150,7 +150,8 @@ TEST(GetSubDirectories2016, DropsFoldersThatCannotBeListedSilently) {
       {"last given folder", {"/t/A/Fine/", "/t/P/"}, {"/t/A/Fine/", "/t/A/Fine/Deeper/"}},
       {"every given folder", {"/t/P/", "/t/A/Denied/", "/t/A/Gone/"}, {}},
       // The first entry equal to it goes: the earlier duplicate.
-      {"duplicate", {"/t/A/Fine/", "/t/P/", "/t/P/", "/t/A/Fine/"},
+      {"duplicate",
+       {"/t/A/Fine/", "/t/P/", "/t/P/", "/t/A/Fine/"},
        {"/t/A/Fine/", "/t/A/Fine/", "/t/A/Fine/Deeper/", "/t/A/Fine/Deeper/"}},
   };
   for (const Case& c : cases) {
@@ -184,7 +185,7 @@ TEST(GetSubDirectories2016, LeavesSystemFoldersAloneExceptAtARoot) {
   tree.AddFolder("/t/A/Sys", kSystem);
   tree.AddFolder("/t/A/Sys/Inside");
   tree.AddFolder("/t/A/SysLink", kSystem | fs::kReparsePoint);  // 1046, listed by a model that lists links
-  tree.AddFolder("/t/A/SysArchived", kSystem | fs::kArchive);    // 54: not the exact set
+  tree.AddFolder("/t/A/SysArchived", kSystem | fs::kArchive);   // 54: not the exact set
   tree.AddFolder("/t/A/SysArchived/Inside");
   tree.AddFolder("/t/A/Hidden", fs::kDirectory | fs::kHidden);
   tree.AddFolder("/t/R", kSystem);
@@ -203,8 +204,8 @@ TEST(GetSubDirectories2016, SkipsOddAndOverlongNames) {
   FakeFileSystem tree;
   tree.AddFolder("/t");
   tree.AddFolder("/t/A");
-  const Paths skipped = {"what?",  "tab\there", "del\x7f",  "c1\xC2\x85", "bad\xff",
-                         "half\xE2\x82", std::string(fs::kMaxPath, 'n')};
+  const Paths skipped = {
+      "what?", "tab\there", "del\x7f", "c1\xC2\x85", "bad\xff", "half\xE2\x82", std::string(fs::kMaxPath, 'n')};
   tree.AddFolder("/t/A/plain");
   for (const std::string& name : skipped) tree.AddFolder("/t/A/" + name);
   tree.AddFolder("/t/A/caf\xC3\xA9");
@@ -229,8 +230,7 @@ TEST(GetSubDirectories2016, WalksOnlyPathsShorterThanThePlatformLimit) {
 
 TEST(GetSubDirectories2016, LetsEventsRunAndSurvivesWhatTheyDo) {
   FakeFileSystem tree;
-  for (const char* folder : {"/t", "/t/A", "/t/A/B", "/t/A/C", "/t/A/B/D", "/t/X", "/t/X/Y"})
-    tree.AddFolder(folder);
+  for (const char* folder : {"/t", "/t/A", "/t/A/B", "/t/A/C", "/t/A/B/D", "/t/X", "/t/X/Y"}) tree.AddFolder(folder);
   int calls = 0;
   Paths nested;
   // The first time events run, another walk starts (as a second drop would)
@@ -307,24 +307,24 @@ TEST(HasOddCharacters, FindsControlsQuestionMarksAndInvalidBytes) {
   const std::vector<Case> cases = {
       {"plain name.txt", false},
       {"", false},
-      {"caf\xC3\xA9", false},          // é
-      {"nbsp\xC2\xA0", false},         // U+00A0, just past the C1 controls
-      {"\xE2\x82\xAC", false},         // €
-      {"\xF0\x9F\x98\x80", false},     // a four-byte character
+      {"caf\xC3\xA9", false},       // é
+      {"nbsp\xC2\xA0", false},      // U+00A0, just past the C1 controls
+      {"\xE2\x82\xAC", false},      // €
+      {"\xF0\x9F\x98\x80", false},  // a four-byte character
       {"~a", false},
       {"a?b", true},
       {std::string("nul\0", 4), true},
       {"\x1f", true},
       {"\x7f", true},
-      {"\xC2\x80", true},              // U+0080
-      {"\xC2\x9F", true},              // U+009F
-      {"\xff", true},                  // never valid
-      {"\x80", true},                  // continuation without lead
-      {"\xC3", true},                  // truncated
-      {"\xE2\x28\xA1", true},          // bad continuation
-      {"\xC0\xAF", true},              // overlong '/'
-      {"\xED\xA0\x80", true},          // a surrogate
-      {"\xF4\x90\x80\x80", true},      // past U+10FFFF
+      {"\xC2\x80", true},          // U+0080
+      {"\xC2\x9F", true},          // U+009F
+      {"\xff", true},              // never valid
+      {"\x80", true},              // continuation without lead
+      {"\xC3", true},              // truncated
+      {"\xE2\x28\xA1", true},      // bad continuation
+      {"\xC0\xAF", true},          // overlong '/'
+      {"\xED\xA0\x80", true},      // a surrogate
+      {"\xF4\x90\x80\x80", true},  // past U+10FFFF
   };
   for (const Case& c : cases) EXPECT_EQ(HasOddCharacters(c.name), c.odd) << c.name;
 }
@@ -341,13 +341,13 @@ TEST(RealFileSystem, MapsAttributes) {
     unsigned attributes;
   };
   const std::vector<Case> cases = {
-      {file, fs::kArchive},                                                   // 32
-      {tree.File(".hidden", "1"), fs::kHidden | fs::kArchive},                // 34
-      {folder, fs::kDirectory},                                               // 16
+      {file, fs::kArchive},                                     // 32
+      {tree.File(".hidden", "1"), fs::kHidden | fs::kArchive},  // 34
+      {folder, fs::kDirectory},                                 // 16
       {folder + "/", fs::kDirectory},
-      {tree.Folder(".hid"), fs::kDirectory | fs::kHidden},                    // 18
-      {tree.Link("file-link", file), fs::kArchive | fs::kReparsePoint},       // 1056
-      {tree.Link("dir-link", folder), fs::kDirectory | fs::kReparsePoint},    // 1040
+      {tree.Folder(".hid"), fs::kDirectory | fs::kHidden},                  // 18
+      {tree.Link("file-link", file), fs::kArchive | fs::kReparsePoint},     // 1056
+      {tree.Link("dir-link", folder), fs::kDirectory | fs::kReparsePoint},  // 1040
       {tree.Link("dangling", tree.Path("none")), fs::kReparsePoint},
       {tree.Fifo("pipe"), 0},
   };
@@ -379,8 +379,8 @@ TEST(RealFileSystem, TellsRootsAndExistence) {
     bool root;
   };
   const std::vector<Case> cases = {
-      {"/", true}, {"//", true}, {"/./", true}, {tree.Link("to-root", "/"), true},
-      {tree.Root(), false}, {"/tmp", false}, {"", false}, {".", false},
+      {"/", true},          {"//", true},    {"/./", true}, {tree.Link("to-root", "/"), true},
+      {tree.Root(), false}, {"/tmp", false}, {"", false},   {".", false},
   };
   for (const Case& c : cases) EXPECT_EQ(real.IsRoot(c.path), c.root) << c.path;
   EXPECT_TRUE(real.Exists(tree.Root()));
@@ -485,7 +485,7 @@ TEST(GetSubDirectories2016, DoesNotFollowLinksInsideTheTree) {
   TempTree tree;
   const std::string a = tree.Folder("A");
   tree.Folder("A/B");
-  tree.Link("A/B/up", a);             // a cycle back to the top
+  tree.Link("A/B/up", a);  // a cycle back to the top
   tree.Link("A/B/self", tree.Path("A/B"));
   tree.Link("A/elsewhere", tree.Folder("Other"));
   tree.Folder("Other/Inside");

@@ -94,8 +94,8 @@ TEST(FuzzFindings, InputsThatOnceStoppedARun) {
   loadertest::TempTree scratch;
   const std::vector<Target> targets = Targets(scratch);
   for (const Finding& f : findings) {
-    auto target = std::find_if(targets.begin(), targets.end(),
-                               [&](const Target& t) { return std::string(t.name) == f.target; });
+    auto target =
+        std::find_if(targets.begin(), targets.end(), [&](const Target& t) { return std::string(t.name) == f.target; });
     ASSERT_NE(target, targets.end()) << f.target;
     EXPECT_EQ(target->check(f.input), "") << f.target << ": " << f.found;
   }
@@ -134,18 +134,50 @@ TEST(FuzzChecks, TheReferenceTextFollowsTheByteOrderMark) {
   using namespace std::string_literals;
   const std::vector<Case> cases = {
       {"no mark", "1\n2\n", "1\n2\n"},
-      {"UTF-8 mark dropped", "\xEF\xBB\xBF" "1\n", "1\n"},
-      {"only the first UTF-8 mark", "\xEF\xBB\xBF\xEF\xBB\xBF" "1", "\xEF\xBB\xBF" "1"},
-      {"part of a mark", "\xEF\xBB" "1", "\xEF\xBB" "1"},
-      {"a mark not at the start", "1\n\xFF\xFE" "2", "1\n\xFF\xFE" "2"},
-      {"little-endian", "\xFF\xFE" "1\0\n\0"s, "1\n"},
-      {"big-endian", "\xFE\xFF\0" "1\0\r"s, "1\r"},
+      {"UTF-8 mark dropped",
+       "\xEF\xBB\xBF"
+       "1\n",
+       "1\n"},
+      {"only the first UTF-8 mark",
+       "\xEF\xBB\xBF\xEF\xBB\xBF"
+       "1",
+       "\xEF\xBB\xBF"
+       "1"},
+      {"part of a mark",
+       "\xEF\xBB"
+       "1",
+       "\xEF\xBB"
+       "1"},
+      {"a mark not at the start",
+       "1\n\xFF\xFE"
+       "2",
+       "1\n\xFF\xFE"
+       "2"},
+      {"little-endian",
+       "\xFF\xFE"
+       "1\0\n\0"s,
+       "1\n"},
+      {"big-endian",
+       "\xFE\xFF\0"
+       "1\0\r"s,
+       "1\r"},
       {"two and three bytes", "\xFF\xFE\xE9\0\xAC\x20"s, "\xC3\xA9\xE2\x82\xAC"},
       {"a surrogate pair", "\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
       {"a high surrogate alone, then a line end", "\xFE\xFF\xD8\x3D\0\n"s, "\xEF\xBF\xBD\n"},
-      {"a low surrogate alone", "\xFF\xFE\x00\xDE" "5\0"s, "\xEF\xBF\xBD" "5"},
-      {"a high surrogate at the end", "\xFF\xFE" "5\0\x3D\xD8"s, "5\xEF\xBF\xBD"},
-      {"an odd last byte", "\xFF\xFE" "5\0" "6"s, "5\xEF\xBF\xBD"},
+      {"a low surrogate alone",
+       "\xFF\xFE\x00\xDE"
+       "5\0"s,
+       "\xEF\xBF\xBD"
+       "5"},
+      {"a high surrogate at the end",
+       "\xFF\xFE"
+       "5\0\x3D\xD8"s,
+       "5\xEF\xBF\xBD"},
+      {"an odd last byte",
+       "\xFF\xFE"
+       "5\0"
+       "6"s,
+       "5\xEF\xBF\xBD"},
       {"a mark alone", "\xFE\xFF", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(fuzzcheck::ReferenceListText(c.bytes), c.text) << c.name;
@@ -170,8 +202,14 @@ TEST(FuzzChecks, TheFirstByteChoosesAByteOrderMark) {
 
 TEST(FuzzChecks, TheFirstByteChoosesSeparatorsAndLineEnds) {
   // Bit 0 of the first byte chooses ',' as the decimal separator.
-  EXPECT_EQ(fuzzcheck::MakeListInput("\x01" "1").sep.decimal, ",");
-  EXPECT_EQ(fuzzcheck::MakeListInput("\x02" "1").sep.decimal, ".");
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x01"
+                                     "1")
+                .sep.decimal,
+            ",");
+  EXPECT_EQ(fuzzcheck::MakeListInput("\x02"
+                                     "1")
+                .sep.decimal,
+            ".");
   EXPECT_EQ(fuzzcheck::MakeListInput("").text, "");
   EXPECT_EQ(fuzzcheck::MakeListInput("\x06", true).text, "");
 
@@ -185,8 +223,7 @@ TEST(FuzzChecks, TheFirstByteChoosesSeparatorsAndLineEnds) {
       while (expected.size() < fuzzcheck::kLargeListBytes) expected += once;
     }
     for (int control = 0; control < 256; ++control) {
-      const std::string text =
-          fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + base, large).text;
+      const std::string text = fuzzcheck::MakeListInput(std::string(1, static_cast<char>(control)) + base, large).text;
       std::string normalized;
       for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -213,9 +250,9 @@ TEST(FuzzChecks, TheNumberTextReferenceIsPercent15g) {
     std::string expected;
   };
   const std::vector<Case> cases = {
-      {0.1, "0.1"},          {1e20, "1E+20"},       {-0.0, "0"},
-      {1.5e-5, "1.5E-05"},   {1e-300, "1E-300"},    {123456789012345.6, "123456789012346"},
-      {1e15, "1E+15"},       {-2.5, "-2.5"},        {DBL_MAX, fuzzcheck::kBeyondRange15},
+      {0.1, "0.1"},        {1e20, "1E+20"},    {-0.0, "0"},
+      {1.5e-5, "1.5E-05"}, {1e-300, "1E-300"}, {123456789012345.6, "123456789012346"},
+      {1e15, "1E+15"},     {-2.5, "-2.5"},     {DBL_MAX, fuzzcheck::kBeyondRange15},
   };
   for (const Case& c : cases) EXPECT_EQ(fuzzcheck::Reference15g(c.value), c.expected) << c.value;
 }

@@ -5,19 +5,6 @@
 // again, stops the drop or closes the window while a tree is walked, and a
 // settings store that is garbage or cannot be written. The program must keep
 // working, lose no entry and say so where a message is due.
-#include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QPushButton>
-#include <QTableView>
-#include <QRadioButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QTimer>
-#include <QToolButton>
-#include <QUrl>
-
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -26,18 +13,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <thread>
 
-#include "tests/support/ProcessMemory.h"
 #include "app/DropProgress.h"
 #include "app/EndProgram.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
 #include "tests/support/LoaderTestKit.h"
+#include "tests/support/ProcessMemory.h"
 #include "tests/support/WindowTestKit.h"
 
 extern char** environ;
@@ -87,7 +86,7 @@ TEST_F(HostileWindowTest, PipesDevicesAndOddFileNamesInADroppedTreeNeitherBlockN
   tree.Fifo("A/pipe.txt");  // nobody writes: a reader that opened it would wait forever
   // A character device like /dev/zero: a reader would never reach its end.
   const bool haveDevice = ::mknod(tree.Path("A/zero.txt").c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0;
-  const Texts oddNames = {"tab\there.txt", "line\nfeed.txt", "cr\rhere.txt", "bell\x07.txt",
+  const Texts oddNames = {"tab\there.txt", "line\nfeed.txt",  "cr\rhere.txt",     "bell\x07.txt",
                           "del\x7f.txt",   "bad\xff\xfe.txt", "half\xE2\x82.txt", "esc\x1b[31m.txt"};
   int value = 10;
   Texts expected = {"1"};
@@ -290,7 +289,9 @@ class PaintCounter : public QObject {
   }
 };
 
-Texts Prefix(const Texts& all, std::size_t n) { return Texts(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n)); }
+Texts Prefix(const Texts& all, std::size_t n) {
+  return Texts(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n));
+}
 
 TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
   TempTree tree;
@@ -307,13 +308,12 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     bool click;              // the stop mark rather than Esc
     const char* notice;
   } rows[] = {
-      {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return w.ListView1; }, "Reading files: ",
-       1000, false, "The drop was stopped after 1,000 of 3,000 files."},
+      {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return w.ListView1; },
+       "Reading files: ", 1000, false, "The drop was stopped after 1,000 of 3,000 files."},
       {"Esc in the decimal places box while collecting folders", [](Form1& w) -> QWidget* { return w.Combo1; },
-       "Collecting folders: ", 0, false,
-       "The drop was stopped while collecting folders; no files were read."},
-      {"the stop mark while reading", [](Form1& w) -> QWidget* { return w.PushButton7; }, "Reading files: ", 2500,
-       true, "The drop was stopped after 2,500 of 3,000 files."},
+       "Collecting folders: ", 0, false, "The drop was stopped while collecting folders; no files were read."},
+      {"the stop mark while reading", [](Form1& w) -> QWidget* { return w.PushButton7; }, "Reading files: ", 2500, true,
+       "The drop was stopped after 2,500 of 3,000 files."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -352,8 +352,10 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
       readAtStop = Count();
       textAtStop = text;
       if (paintsAtFirstEntry >= 0) paintsWhileReading = paints.paints - paintsAtFirstEntry;
-      if (row.click) QTest::mouseClick(strip->StopMark(), Qt::LeftButton);
-      else QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      if (row.click)
+        QTest::mouseClick(strip->StopMark(), Qt::LeftButton);
+      else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
     tick.start();
     DropPaths({top});
@@ -420,8 +422,7 @@ TEST_F(LongDropTest, StoppingADropMadeDuringADropEndsOnlyTheInnerOne) {
   outerTick.setInterval(0);
   QObject::connect(&outerTick, &QTimer::timeout, [&] {
     now_ += std::chrono::milliseconds(100);
-    if (dropped || !strip->isVisible() || !strip->Text().startsWith(QLatin1String("Reading")) || Count() < 100)
-      return;
+    if (dropped || !strip->isVisible() || !strip->Text().startsWith(QLatin1String("Reading")) || Count() < 100) return;
     dropped = true;
     innerTick.start();
     // Dropped on the strip, which lies over the list: it lands in the list.
@@ -578,7 +579,8 @@ TEST_F(HostileWindowTest, SettingsInAFolderThatCannotBeWrittenLeaveTheOptionsWor
   const std::string blocker = tree.File("not-a-folder", "x");
   // Folders no one may create, root included: below a plain file, and in
   // the kernel's read-only process file system.
-  for (const QString& folder : {QString::fromStdString(blocker + "/config"), QStringLiteral("/proc/tallowmere-config")}) {
+  for (const QString& folder :
+       {QString::fromStdString(blocker + "/config"), QStringLiteral("/proc/tallowmere-config")}) {
     SCOPED_TRACE(folder.toStdString());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
     dialogs_.Clear();

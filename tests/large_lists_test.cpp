@@ -62,12 +62,14 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
     std::size_t n;
     double (*make)(std::mt19937_64&, std::size_t);
   } rows[] = {
-      {"typical", kLarge + 1, [](std::mt19937_64& r, std::size_t i) {
+      {"typical", kLarge + 1,
+       [](std::mt19937_64& r, std::size_t i) {
          const std::uint64_t x = r();
          return i % 3 == 0 ? static_cast<double>(static_cast<int>(x % 2000) - 1000)
                            : static_cast<double>(x % 20'000'000) / 1000.0 - 10000.0;
        }},
-      {"any bits", kLarge, [](std::mt19937_64& r, std::size_t) {
+      {"any bits", kLarge,
+       [](std::mt19937_64& r, std::size_t) {
          for (;;) {
            const double v = std::bit_cast<double>(r());
            if (std::isfinite(v)) return v;
@@ -76,9 +78,8 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
       {"all equal", kLarge, [](std::mt19937_64&, std::size_t) { return -3.25; }},
       {"zeros of both signs", kLarge, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       // Keys that differ in the lowest digit only: a single pass.
-      {"one digit", kLarge, [](std::mt19937_64& r, std::size_t) {
-         return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0;
-       }},
+      {"one digit", kLarge,
+       [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
       {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
   };
   for (const Row& row : rows) {
@@ -90,8 +91,7 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
     radix::SortDoubles(src.data(), src.size(), dst.data());
     EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
     std::vector<double> want = src;
-    std::sort(want.begin(), want.end(),
-              [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
+    std::sort(want.begin(), want.end(), [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
     EXPECT_TRUE(SameBits(dst, want)) << row.name;
   }
 }
@@ -154,9 +154,7 @@ bool Same(const StatResult& a, const StatResult& b) {
   return a.IsNumber() ? Bits(a.Number()) == Bits(b.Number()) : a.Text() == b.Text();
 }
 
-std::string Show(const StatResult& r) {
-  return r.IsNumber() ? numtext::NumberText(r.Number(), {}) : r.Text();
-}
+std::string Show(const StatResult& r) { return r.IsNumber() ? numtext::NumberText(r.Number(), {}) : r.Text(); }
 
 TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
   struct Row {
@@ -206,8 +204,7 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
       const Reference want = ReferenceOf(row.data, sample);
       EXPECT_TRUE(Same(data.GetVariance(), want.variance)) << Show(data.GetVariance());
       EXPECT_TRUE(Same(data.GetStandardDeviation(), want.deviation));
-      EXPECT_TRUE(Same(data.GetSkew(), want.skew))
-          << Show(data.GetSkew()) << " want " << Show(want.skew);
+      EXPECT_TRUE(Same(data.GetSkew(), want.skew)) << Show(data.GetSkew()) << " want " << Show(want.skew);
       EXPECT_TRUE(Same(data.GetCoefficientOfVariation(), want.cv));
     }
   }
@@ -363,8 +360,8 @@ TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
   host.entries[kLarge / 2 - 2] = "-2e308";
   // Unreadable entries among them, whose reports tell where they come from.
   host.unreadable.assign(kLarge, false);
-  for (std::size_t i : {std::size_t{3}, kLarge / 2 - 1, kLarge / 2 + 11, kLarge / 2 + 4000, kLarge / 2 + 6000,
-                        kLarge - 1})
+  for (std::size_t i :
+       {std::size_t{3}, kLarge / 2 - 1, kLarge / 2 + 11, kLarge / 2 + 4000, kLarge / 2 + 6000, kLarge - 1})
     host.unreadable[i] = true;
   std::vector<double> wantNumbers;
   std::vector<Report> wantReports;
@@ -394,8 +391,10 @@ Entries PlainSplit(const std::string& text, const numtext::Separators& sep = {})
     candidate.clear();
   };
   for (char c : text) {
-    if (c == '\n' || c == '\r') offer();
-    else candidate += c;
+    if (c == '\n' || c == '\r')
+      offer();
+    else
+      candidate += c;
   }
   offer();
   return out;
@@ -410,16 +409,28 @@ std::string MixedListText(std::size_t lines, unsigned seed) {
   for (std::size_t i = 0; i < lines; ++i) {
     const std::uint64_t r = rng();
     switch (r % 9) {
-      case 0: text += "abc"; break;
-      case 1: break;  // blank
-      case 2: text += " 1,234.5 "; break;
-      case 3: text += "-" + std::to_string(r % 100000) + "E-3"; break;
-      case 4: text += "1.2.3"; break;
-      case 5:
-        if (r % 1000 == 5) text += std::string(kMaxCandidateBytes + 1, '7');
-        else text += "+" + std::to_string(r % 1000);
+      case 0:
+        text += "abc";
         break;
-      default: text += std::to_string(static_cast<long>(r % 2000001) - 1000000) + "." + std::to_string(r % 1000);
+      case 1:
+        break;  // blank
+      case 2:
+        text += " 1,234.5 ";
+        break;
+      case 3:
+        text += "-" + std::to_string(r % 100000) + "E-3";
+        break;
+      case 4:
+        text += "1.2.3";
+        break;
+      case 5:
+        if (r % 1000 == 5)
+          text += std::string(kMaxCandidateBytes + 1, '7');
+        else
+          text += "+" + std::to_string(r % 1000);
+        break;
+      default:
+        text += std::to_string(static_cast<long>(r % 2000001) - 1000000) + "." + std::to_string(r % 1000);
     }
     text += ends[(r >> 20) % 3];
   }
@@ -476,8 +487,7 @@ TEST(LargeListText, AFailedAppendStopsTheReadingThere) {
   for (std::size_t failAt : {std::size_t{3}, all.size() / 3, all.size() - 2}) {
     FailingSink sink(failAt);
     EXPECT_THROW(LoadListFile(sink, path, {}, nullptr), std::length_error) << failAt;
-    EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1)))
-        << failAt;
+    EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1))) << failAt;
   }
 }
 

@@ -1,9 +1,8 @@
 // List files: line ends, the number test on untrimmed candidates, byte-order
 // marks and UTF-16, what is not a readable list file, bounded memory on
 // enormous lines and files, and path tidying.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <malloc.h>
 #include <unistd.h>
 
@@ -17,10 +16,10 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/ProcessMemory.h"
 #include "input/ListFile.h"
 #include "stats/NumberText.h"
 #include "tests/support/LoaderTestKit.h"
+#include "tests/support/ProcessMemory.h"
 
 // The largest single allocation since the last reset: a reader that held an
 // enormous line whole would need one allocation as large as the line.
@@ -66,9 +65,16 @@ TEST(ListTextReader, SplitsCandidatesAndKeepsThemAsRead) {
       {"skipped lines, untrimmed entry", "5\n\nabc\n 6 \n", {"5", " 6 "}},
       {"blank lines of every kind", "\r\n\n\r\r\n  \n7", {"7"}},
       {"a line is tested whole", "1 2\n3x\n2.5E3\n", {"2.5E3"}},
-      {"a byte-order mark is text here: it fails its line", "\xEF\xBB\xBF" "7\r\n8\r\n", {"8"}},
+      {"a byte-order mark is text here: it fails its line",
+       "\xEF\xBB\xBF"
+       "7\r\n8\r\n",
+       {"8"}},
       {"empty text", "", {}},
-      {"NUL inside a line", std::string("1\0" "2\n3\n", 6), {"3"}},
+      {"NUL inside a line",
+       std::string("1\0"
+                   "2\n3\n",
+                   6),
+       {"3"}},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadText(c.text), c.expected) << c.name;
 }
@@ -115,7 +121,8 @@ TEST(ListTextReader, UsesTheUsersSeparators) {
       {{".", "'"}, false},  // a comma means nothing
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ReadText("1,2\n", c.separators), c.taken ? Entries{"1,2"} : Entries{}) << "decimal " << c.separators.decimal;
+    EXPECT_EQ(ReadText("1,2\n", c.separators), c.taken ? Entries{"1,2"} : Entries{})
+        << "decimal " << c.separators.decimal;
   }
 }
 
@@ -209,8 +216,14 @@ TEST(LoadListFile, WhatIsNotARegularFileIsNotFound) {
   // A FIFO would block the reader forever and /dev/zero would never end:
   // neither may even be opened for reading.
   const std::vector<std::string> paths = {
-      tree.Path("missing.txt"), deleted,      tree.Root(),  tree.Fifo("pipe"),
-      tree.Link("dangling", tree.Path("x")), "/dev/null", "/dev/zero", "",
+      tree.Path("missing.txt"),
+      deleted,
+      tree.Root(),
+      tree.Fifo("pipe"),
+      tree.Link("dangling", tree.Path("x")),
+      "/dev/null",
+      "/dev/zero",
+      "",
   };
   for (const std::string& path : paths) {
     Loaded got = Load(path);
@@ -364,8 +377,10 @@ TEST(ListFileReader, AMarkedFileReadsAsItsTextWithoutTheMark) {
       {"LF", "100\n-2.5\n3E2\n", u"100\n-2.5\n3E2\n", {"100", "-2.5", "3E2"}},
       {"CR LF", "100\r\n-2.5\r\n\r\n3E2", u"100\r\n-2.5\r\n\r\n3E2", {"100", "-2.5", "3E2"}},
       {"CR", "100\r-2.5\r3E2\r", u"100\r-2.5\r3E2\r", {"100", "-2.5", "3E2"}},
-      {"non-ASCII characters on skipped lines", "7\r\nna\xC3\xAFve \xE2\x82\xAC 8\r\n\xF0\x9F\x98\x80\n 9 ",
-       u"7\r\nna\u00EFve \u20AC 8\r\n\U0001F600\n 9 ", {"7", " 9 "}},
+      {"non-ASCII characters on skipped lines",
+       "7\r\nna\xC3\xAFve \xE2\x82\xAC 8\r\n\xF0\x9F\x98\x80\n 9 ",
+       u"7\r\nna\u00EFve \u20AC 8\r\n\U0001F600\n 9 ",
+       {"7", " 9 "}},
   };
   TempTree tree;
   for (const Body& body : bodies) {
@@ -399,15 +414,30 @@ TEST(ListFileReader, EdgesOfMarksAndOfUtf16) {
       {"a UTF-8 mark, then a blank line", kUtf8Mark + "\n5\n", {"5"}},
       {"a UTF-16 mark, then a blank line", Le(u"\r\n5"), {"5"}},
       // Too short to be a mark, or only the start of one: read as it always was.
-      {"part of the UTF-8 mark", "\xEF\xBB" "5\n6", {"6"}},
-      {"one byte of a UTF-16 mark", "\xFF" "5\n6\n", {"6"}},
+      {"part of the UTF-8 mark",
+       "\xEF\xBB"
+       "5\n6",
+       {"6"}},
+      {"one byte of a UTF-16 mark",
+       "\xFF"
+       "5\n6\n",
+       {"6"}},
       {"a lone first byte of a mark", "\xFE", {}},
-      {"the marks' bytes in another order", "\xBB\xEF\xBF" "5\n6", {"6"}},
+      {"the marks' bytes in another order",
+       "\xBB\xEF\xBF"
+       "5\n6",
+       {"6"}},
       // Only the very first bytes may be a mark.
       {"a UTF-8 mark later on", "1\n" + kUtf8Mark + "2\n3", {"1", "3"}},
       {"a UTF-8 mark twice", kUtf8Mark + kUtf8Mark + "1\n2", {"2"}},
-      {"a UTF-16 mark later on", "1\n\xFF\xFE" "2\n3", {"1", "3"}},
-      {"a UTF-16 file with its mark twice", Le(u"\uFEFF" u"1\n2"), {"2"}},
+      {"a UTF-16 mark later on",
+       "1\n\xFF\xFE"
+       "2\n3",
+       {"1", "3"}},
+      {"a UTF-16 file with its mark twice",
+       Le(u"\uFEFF"
+          u"1\n2"),
+       {"2"}},
       {"the UTF-8 mark in front of UTF-16 text", kUtf8Mark + Le(u"1\n2"), {}},
       // An odd last byte becomes U+FFFD on the line it ends: never a number of
       // its own, never glued onto one, and the cut line is not read as a
@@ -419,12 +449,25 @@ TEST(ListFileReader, EdgesOfMarksAndOfUtf16) {
       {"UTF-16, a mark and an odd byte", Le(u"") + "7", {}},
       // A lone surrogate takes nothing with it: the line end after it still
       // ends the line.
-      {"a high surrogate alone before a line end", Le(u"5\xD83D" u"\n6"), {"6"}},
-      {"a high surrogate alone before a digit", Be(u"5\n\xD83D" u"6\n7"), {"5", "7"}},
-      {"a low surrogate alone", Le(u"\xDE00" u"\n6"), {"6"}},
+      {"a high surrogate alone before a line end",
+       Le(u"5\xD83D"
+          u"\n6"),
+       {"6"}},
+      {"a high surrogate alone before a digit",
+       Be(u"5\n\xD83D"
+          u"6\n7"),
+       {"5", "7"}},
+      {"a low surrogate alone",
+       Le(u"\xDE00"
+          u"\n6"),
+       {"6"}},
       {"a high surrogate at the end of the file", Be(u"5\n6\xD83D"), {"5"}},
       // A NUL is an ordinary character in UTF-16 as in the plain text.
-      {"a NUL inside a line", Le(std::u16string(u"1\0" u"2\n3", 5)), {"3"}},
+      {"a NUL inside a line",
+       Le(std::u16string(u"1\0"
+                         u"2\n3",
+                         5)),
+       {"3"}},
   };
   for (const Case& c : cases) ExpectReadsInAnyPieces(c.bytes, c.expected, c.name);
 }
@@ -440,16 +483,61 @@ TEST(ListFileReader, DecodesUtf16ToUtf8) {
     Entries expected;
   };
   const std::vector<Case> cases = {
-      {"two bytes in UTF-8", "\xC2\xA0", Le(u"1\u00A0" u"234\r\n"), {"1\xC2\xA0" "234"}},
-      {"three bytes in UTF-8", "\xE2\x80\xAF", Be(u"-1\u202F" u"234.5\n"), {"-1\xE2\x80\xAF" "234.5"}},
-      {"a surrogate pair", "\xF0\x9F\x98\x80", Le(u"1\U0001F600" u"234"), {"1\xF0\x9F\x98\x80" "234"}},
-      {"a surrogate pair, big-endian", "\xF0\x9F\x98\x80", Be(u"1\U0001F600" u"234"), {"1\xF0\x9F\x98\x80" "234"}},
-      {"a lone high surrogate is U+FFFD", "\xEF\xBF\xBD", Le(u"1\xD83D" u"234"), {"1\xEF\xBF\xBD" "234"}},
-      {"a lone low surrogate is U+FFFD", "\xEF\xBF\xBD", Be(u"1\xDE00" u"234"), {"1\xEF\xBF\xBD" "234"}},
-      {"a high surrogate before a high one", "\xEF\xBF\xBD", Le(u"1\xD83D\xD83D" u"234"), {}},
-      {"two high surrogates, then a low one", "\xEF\xBF\xBD", Le(u"1\xD83D\U0001F600" u"2"), {}},
-      {"the character after a lone high surrogate stays", "\xEF\xBF\xBD",
-       Le(u"1\xD83D" u"2\n3\xD83D" u"4"), {"1\xEF\xBF\xBD" "2", "3\xEF\xBF\xBD" "4"}},
+      {"two bytes in UTF-8",
+       "\xC2\xA0",
+       Le(u"1\u00A0"
+          u"234\r\n"),
+       {"1\xC2\xA0"
+        "234"}},
+      {"three bytes in UTF-8",
+       "\xE2\x80\xAF",
+       Be(u"-1\u202F"
+          u"234.5\n"),
+       {"-1\xE2\x80\xAF"
+        "234.5"}},
+      {"a surrogate pair",
+       "\xF0\x9F\x98\x80",
+       Le(u"1\U0001F600"
+          u"234"),
+       {"1\xF0\x9F\x98\x80"
+        "234"}},
+      {"a surrogate pair, big-endian",
+       "\xF0\x9F\x98\x80",
+       Be(u"1\U0001F600"
+          u"234"),
+       {"1\xF0\x9F\x98\x80"
+        "234"}},
+      {"a lone high surrogate is U+FFFD",
+       "\xEF\xBF\xBD",
+       Le(u"1\xD83D"
+          u"234"),
+       {"1\xEF\xBF\xBD"
+        "234"}},
+      {"a lone low surrogate is U+FFFD",
+       "\xEF\xBF\xBD",
+       Be(u"1\xDE00"
+          u"234"),
+       {"1\xEF\xBF\xBD"
+        "234"}},
+      {"a high surrogate before a high one",
+       "\xEF\xBF\xBD",
+       Le(u"1\xD83D\xD83D"
+          u"234"),
+       {}},
+      {"two high surrogates, then a low one",
+       "\xEF\xBF\xBD",
+       Le(u"1\xD83D\U0001F600"
+          u"2"),
+       {}},
+      {"the character after a lone high surrogate stays",
+       "\xEF\xBF\xBD",
+       Le(u"1\xD83D"
+          u"2\n3\xD83D"
+          u"4"),
+       {"1\xEF\xBF\xBD"
+        "2",
+        "3\xEF\xBF\xBD"
+        "4"}},
   };
   for (const Case& c : cases) {
     ExpectReadsInAnyPieces(c.bytes, c.expected, c.name, {".", c.group});
@@ -459,7 +547,10 @@ TEST(ListFileReader, DecodesUtf16ToUtf8) {
 TEST(ListFileReader, CapsUtf16CandidatesOnTheirDecodedLength) {
   const numtext::Separators narrowSpace{".", "\xE2\x80\xAF"};  // U+202F: one unit, three bytes decoded
   std::u16string grouped;
-  for (int i = 0; i < 682; ++i) grouped += u"\u202F" u"000";
+  for (int i = 0; i < 682; ++i)
+    grouped +=
+        u"\u202F"
+        u"000";
   // Zeros: a number of any length, where ones would overflow.
   const std::u16string atCap = std::u16string(kMaxCandidateBytes - 1, u'0') + u"1";
   const std::u16string groupedAtCap = u"0000" + grouped;  // 4 + 682 * 6 bytes decoded

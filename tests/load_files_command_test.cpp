@@ -2,7 +2,6 @@
 // order, missing files, failures reported under the command's labels, the
 // busy pointer, and the dialog's result in its NUL-separated form.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <stdexcept>
@@ -135,8 +134,9 @@ TEST(LoadNumbersFromFiles, AFileThatCannotBeReadIsReportedUnderItsCallingLine) {
   };
   const std::string single = loadertest::RunUnprivileged([&] { return describe(ClickChoosing({Q(locked)})); });
   EXPECT_EQ(single, " busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 120]");
-  const std::string several =
-      loadertest::RunUnprivileged([&] { return describe(ClickChoosing({Q(locked), Q(open)})); });
+  const std::string several = loadertest::RunUnprivileged([&] {
+    return describe(ClickChoosing({Q(locked), Q(open)}));
+  });
   EXPECT_EQ(several, "2 busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 134]");
 }
 
@@ -201,7 +201,8 @@ TEST(ComposeDialogFileName, GivesTheClassicResult) {
       {{"/a/x.txt", "/b/y.txt"}, "\0/a/x.txt\0/b/y.txt"s},
       {{QString::fromUtf8("/d/caf\xC3\xA9.txt"), "/d/z"}, "/d\0caf\xC3\xA9.txt\0z"s},
   };
-  for (const Case& c : cases) EXPECT_EQ(ComposeDialogFileName(c.chosen), c.expected) << c.chosen.join(",").toStdString();
+  for (const Case& c : cases)
+    EXPECT_EQ(ComposeDialogFileName(c.chosen), c.expected) << c.chosen.join(",").toStdString();
 }
 
 }  // namespace

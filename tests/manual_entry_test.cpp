@@ -55,16 +55,16 @@ TEST_P(TypedNumbers, EveryPieceBecomesAnEntry) {
   EXPECT_EQ(list.flushes, GetParam().entries.empty() ? 0 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, TypedNumbers,
-    ::testing::Values(TypedCase{"1, 2,3", {"1", "2", "3"}}, TypedCase{" 7 ", {"7"}},
-                      TypedCase{"1,,2", {"1", "", "2"}}, TypedCase{",", {"", ""}}, TypedCase{"abc", {"abc"}},
-                      TypedCase{"1;2", {"1;2"}}, TypedCase{"3 4", {"3 4"}},
-                      // Only the space is trimmed; tabs stay.
-                      TypedCase{"\t5 , 6\t", {"\t5", "6\t"}}, TypedCase{"   ", {""}},
-                      TypedCase{"-1.5E3,&H1F", {"-1.5E3", "&H1F"}},
-                      TypedCase{"\xc3\xa9t\xc3\xa9, 2", {"\xc3\xa9t\xc3\xa9", "2"}},
-                      TypedCase{"", {}}));  // Cancel, or OK on an empty field
+INSTANTIATE_TEST_SUITE_P(Answers, TypedNumbers,
+                         ::testing::Values(TypedCase{"1, 2,3", {"1", "2", "3"}}, TypedCase{" 7 ", {"7"}},
+                                           TypedCase{"1,,2", {"1", "", "2"}}, TypedCase{",", {"", ""}},
+                                           TypedCase{"abc", {"abc"}}, TypedCase{"1;2", {"1;2"}},
+                                           TypedCase{"3 4", {"3 4"}},
+                                           // Only the space is trimmed; tabs stay.
+                                           TypedCase{"\t5 , 6\t", {"\t5", "6\t"}}, TypedCase{"   ", {""}},
+                                           TypedCase{"-1.5E3,&H1F", {"-1.5E3", "&H1F"}},
+                                           TypedCase{"\xc3\xa9t\xc3\xa9, 2", {"\xc3\xa9t\xc3\xa9", "2"}},
+                                           TypedCase{"", {}}));  // Cancel, or OK on an empty field
 
 TEST(TypedNumbersMore, CancelLeavesTheListAlone) {
   FakeDialogs dialogs;  // no queued answer: Cancel

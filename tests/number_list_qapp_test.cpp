@@ -111,9 +111,7 @@ TEST(NumberListModel, SwappingNotifiesBothRows) {
 class NumberListWindow : public WindowTest {
  protected:
   QTableView* List() { return form().ListView1; }
-  QPoint RowCentre(int row) {
-    return List()->visualRect(form().NumberList().index(row)).center();
-  }
+  QPoint RowCentre(int row) { return List()->visualRect(form().NumberList().index(row)).center(); }
   void Press(int row) { QTest::mousePress(List()->viewport(), Qt::LeftButton, {}, RowCentre(row)); }
   void DragTo(int row) { MoveOver(List()->viewport(), RowCentre(row), Qt::LeftButton); }
   void Release(int row) { QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, RowCentre(row)); }
@@ -282,11 +280,10 @@ TEST_P(AutoScroll, FollowsTheScreenThresholds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, AutoScroll,
-                         ::testing::Values(ScrollCase{304, true, -1}, ScrollCase{0, true, -1},
-                                           ScrollCase{305, true, 0}, ScrollCase{364, true, 0},
-                                           ScrollCase{364, false, 0}, ScrollCase{365, false, 1},
-                                           ScrollCase{2000, false, 1}, ScrollCase{304, false, 0},
-                                           ScrollCase{365, true, 0}));
+                         ::testing::Values(ScrollCase{304, true, -1}, ScrollCase{0, true, -1}, ScrollCase{305, true, 0},
+                                           ScrollCase{364, true, 0}, ScrollCase{364, false, 0},
+                                           ScrollCase{365, false, 1}, ScrollCase{2000, false, 1},
+                                           ScrollCase{304, false, 0}, ScrollCase{365, true, 0}));
 
 TEST_F(NumberListWindow, NoScrollPastTheEnds) {
   OpenShown();
@@ -411,8 +408,10 @@ TEST_P(KeyboardScroll, BringsTheCurrentRowIntoView) {
   OpenShown();
   QTableView* list = results ? form().ListView2 : form().ListView1;
   for (int i = 0; i < 100; ++i) {
-    if (results) form().AddResultRow("row " + std::to_string(i));
-    else form().NumberList().Append("row " + std::to_string(i));
+    if (results)
+      form().AddResultRow("row " + std::to_string(i));
+    else
+      form().NumberList().Append("row " + std::to_string(i));
   }
   form().NumberList().Flush();
   QApplication::processEvents();
@@ -441,8 +440,7 @@ const KeyMove kKeyMoves[] = {
     {"Home", 99, {Qt::Key_Home}, 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeyboardScroll,
-                         ::testing::Combine(::testing::ValuesIn(kKeyMoves), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Keys, KeyboardScroll, ::testing::Combine(::testing::ValuesIn(kKeyMoves), ::testing::Bool()),
                          [](const auto& info) {
                            return std::string(std::get<0>(info.param).name) +
                                   (std::get<1>(info.param) ? "InResults" : "InNumbers");

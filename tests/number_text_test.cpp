@@ -1,5 +1,3 @@
-#include "stats/NumberText.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "stats/Arithmetic.h"
+#include "stats/NumberText.h"
 
 namespace {
 
@@ -26,9 +25,9 @@ const Separators kCommaNarrowNbsp{",", "\u202F"};
 
 // Compares doubles bit for bit, so that 0 and -0 differ and a failure prints
 // all seventeen digits.
-#define EXPECT_SAME_DOUBLE(expected, actual)                                  \
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(static_cast<double>(expected)),      \
-            std::bit_cast<std::uint64_t>(static_cast<double>(actual)))        \
+#define EXPECT_SAME_DOUBLE(expected, actual)                             \
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(static_cast<double>(expected)), \
+            std::bit_cast<std::uint64_t>(static_cast<double>(actual)))   \
       << "expected " << (expected) << " got " << (actual)
 
 template <typename F>
@@ -317,7 +316,7 @@ TEST(LeadingNumber, ReportsOverflowBeyondTheDoubleRange) {
 // 2^-1075 (half the smallest subnormal) and 3 x 2^-1075 are ties between two
 // doubles; their exact digits, followed by thousands more, decide the rounding.
 TEST(LeadingNumber, RoundsLongDigitStringsCorrectly) {
-  const std::string half_min = Pow(5, 1075);            // x 10^-1075
+  const std::string half_min = Pow(5, 1075);               // x 10^-1075
   const std::string three_halves = MulSmall(half_min, 3);  // x 10^-1075
   const std::string zeros(3000, '0');
   std::string below = three_halves;
@@ -340,8 +339,7 @@ TEST(LeadingNumber, RoundsLongDigitStringsCorrectly) {
     EXPECT_SAME_DOUBLE(c.value, numtext::LeadingNumber(c.text)) << c.text.substr(0, 40);
     EXPECT_SAME_DOUBLE(c.value, numtext::NumericValue(c.text, kDotComma)) << c.text.substr(0, 40);
   }
-  EXPECT_SAME_DOUBLE(9007199254740992.0,
-                     numtext::LeadingNumber("9007199254740993." + zeros));
+  EXPECT_SAME_DOUBLE(9007199254740992.0, numtext::LeadingNumber("9007199254740993." + zeros));
   EXPECT_SAME_DOUBLE(1.0, numtext::LeadingNumber("0." + zeros + "1E+3001"));
   EXPECT_SAME_DOUBLE(1.0, numtext::LeadingNumber(zeros + "1" + zeros + "E-3000"));
 }
@@ -405,8 +403,7 @@ TEST(LeadingNumber, AgreesWithTheCLibraryOnRandomShortNumbers) {
     }
     if (i % 2) text += "e" + std::to_string(exponent(rng));
     const double reference = std::strtod(text.c_str(), nullptr);
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(reference),
-              std::bit_cast<std::uint64_t>(numtext::LeadingNumber(text)))
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(reference), std::bit_cast<std::uint64_t>(numtext::LeadingNumber(text)))
         << text;
   }
 }
@@ -556,9 +553,9 @@ TEST(NumericValue, FailsOnTextsThatAreNotNumbers) {
     const char* text;
     const char* error;
   } cases[] = {
-      {"", kTypeMismatch},      {"abc", kTypeMismatch},    {"12abc", kTypeMismatch},
-      {"#Div/0!", kTypeMismatch}, {"1E", kTypeMismatch},   {"&HFF", kTypeMismatch},
-      {"1E400", kOverflow},     {"-1E400", kOverflow},     {"1.8E308", kOverflow},
+      {"", kTypeMismatch},        {"abc", kTypeMismatch}, {"12abc", kTypeMismatch},
+      {"#Div/0!", kTypeMismatch}, {"1E", kTypeMismatch},  {"&HFF", kTypeMismatch},
+      {"1E400", kOverflow},       {"-1E400", kOverflow},  {"1.8E308", kOverflow},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ErrorOf([&] { numtext::NumericValue(c.text, kDotComma); }), c.error) << c.text;
@@ -579,8 +576,7 @@ TEST(NumericValue, ReadsEveryNumberTextBack) {
       const double back = numtext::NumericValue(text, sep);
       ASSERT_EQ(numtext::NumberText(back, sep), text);
       if (sep.decimal == ".") {
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(back),
-                  std::bit_cast<std::uint64_t>(numtext::LeadingNumber(text)))
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(numtext::LeadingNumber(text)))
             << text;
       }
     }
@@ -727,12 +723,9 @@ TEST(DecimalValue, FailsOnTextsThatAreNotNumbersOrOutOfRange) {
       {"1.79769313486231E+308", true, -304, kOverflow},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ErrorOf([&] { numtext::DecimalValue(c.text, c.round, c.places, kDotComma); }),
-              c.error)
-        << c.text;
+    EXPECT_EQ(ErrorOf([&] { numtext::DecimalValue(c.text, c.round, c.places, kDotComma); }), c.error) << c.text;
   }
-  EXPECT_SAME_DOUBLE(1.79769E+308,
-                     numtext::DecimalValue("1.79769313486231E+308", true, -303, kDotComma));
+  EXPECT_SAME_DOUBLE(1.79769E+308, numtext::DecimalValue("1.79769313486231E+308", true, -303, kDotComma));
 }
 
 // --------------------------------------------------------------- ToInteger16
@@ -775,10 +768,9 @@ TEST(ToInteger16, FailsOutsideTheRangeOrOnNonNumbers) {
     const char* text;
     const char* error;
   } cases[] = {
-      {"32768", kOverflow},       {"32767.5", kOverflow},  {"-32769", kOverflow},
-      {"-32768.51", kOverflow},   {"100000", kOverflow},   {"1E300", kOverflow},
-      {"1E400", kOverflow},       {"x", kTypeMismatch},    {"", kTypeMismatch},
-      {"3 places", kTypeMismatch}, {"&H10", kTypeMismatch}, {"True", kTypeMismatch},
+      {"32768", kOverflow},  {"32767.5", kOverflow},      {"-32769", kOverflow},   {"-32768.51", kOverflow},
+      {"100000", kOverflow}, {"1E300", kOverflow},        {"1E400", kOverflow},    {"x", kTypeMismatch},
+      {"", kTypeMismatch},   {"3 places", kTypeMismatch}, {"&H10", kTypeMismatch}, {"True", kTypeMismatch},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ErrorOf([&] { numtext::ToInteger16(c.text, kDotComma); }), c.error) << c.text;

@@ -132,8 +132,10 @@ TEST_F(Options, UpAndDownStepThroughTheListFromWhatIsShown) {
     f.Combo1->setFocus();
     if (c.typed) {
       f.Combo1->lineEdit()->selectAll();
-      if (c.shown.isEmpty()) QTest::keyClick(f.Combo1, Qt::Key_Backspace);
-      else QTest::keyClicks(f.Combo1, c.shown);
+      if (c.shown.isEmpty())
+        QTest::keyClick(f.Combo1, Qt::Key_Backspace);
+      else
+        QTest::keyClicks(f.Combo1, c.shown);
     } else {
       f.Combo1->setEditText(c.shown);
     }
@@ -237,8 +239,8 @@ TEST_F(Options, AcceptableDecimalPlacesTexts) {
   const struct {
     const char* text;
     bool ok;
-  } cases[] = {{"", true}, {"3", true}, {"2.5", true}, {"-1", true}, {"1E1", true}, {"1,000", true},
-               {"abc", false}, {"3x", false}, {".", false}, {" ", false}};
+  } cases[] = {{"", true},      {"3", true},    {"2.5", true}, {"-1", true}, {"1E1", true},
+               {"1,000", true}, {"abc", false}, {"3x", false}, {".", false}, {" ", false}};
   for (const auto& c : cases) EXPECT_EQ(options::DecimalPlacesAcceptable(c.text, {".", ","}), c.ok) << c.text;
 }
 

@@ -65,9 +65,9 @@ TEST(SettingsReadings, Boolean) {
     const char* text;
     bool value;
   };
-  for (const Case& c : {Case{"True", true}, Case{"False", false}, Case{"true", true}, Case{"FALSE", false},
-                        Case{"1", true}, Case{"0", false}, Case{"-1", true}, Case{"0.0", false},
-                        Case{"2.5", true}, Case{" 0 ", false}}) {
+  for (const Case& c :
+       {Case{"True", true}, Case{"False", false}, Case{"true", true}, Case{"FALSE", false}, Case{"1", true},
+        Case{"0", false}, Case{"-1", true}, Case{"0.0", false}, Case{"2.5", true}, Case{" 0 ", false}}) {
     EXPECT_EQ(ReadBoolean(c.text, {".", ","}), c.value) << c.text;
   }
   for (const char* bad : {"", "yes", "Truth", "abc", "1x"}) {
@@ -80,8 +80,8 @@ TEST(SettingsReadings, Integer16) {
     const char* text;
     int value;
   };
-  for (const Case& c : {Case{"0", 0}, Case{"1", 1}, Case{"-32768", -32768}, Case{"32767", 32767},
-                        Case{"2.5", 2}, Case{"3.5", 4}, Case{" 1 ", 1}}) {
+  for (const Case& c : {Case{"0", 0}, Case{"1", 1}, Case{"-32768", -32768}, Case{"32767", 32767}, Case{"2.5", 2},
+                        Case{"3.5", 4}, Case{" 1 ", 1}}) {
     EXPECT_EQ(ReadInteger16(c.text, {".", ","}), c.value) << c.text;
   }
   for (const char* bad : {"", "abc", "True", "32768", "-32769", "1E10"}) {

@@ -193,10 +193,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{"RowPastTheSheet",
                 [](spreadsheet::Workbook& b) { b.SetCellText(kMaxSheetRows + 1, 1, QStringLiteral("x")); }},
         BadCall{"ColumnPastTheSheet", [](spreadsheet::Workbook& b) { b.FitColumn(kMaxSheetColumns + 1); }},
-        BadCall{"TextTooLong",
-                [](spreadsheet::Workbook& b) {
-                  b.SetCellText(1, 1, QString(kMaxCellCharacters + 1, QLatin1Char('x')));
-                }}),
+        BadCall{
+            "TextTooLong",
+            [](spreadsheet::Workbook& b) { b.SetCellText(1, 1, QString(kMaxCellCharacters + 1, QLatin1Char('x'))); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpreadsheetLayer, AnObjectNeverObtainedFailsOnUse) {

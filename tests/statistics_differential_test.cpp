@@ -275,8 +275,8 @@ TEST(CubeDifferential, SameBitsAsPow) {
       failed = true;
       EXPECT_STREQ(e.what(), "Overflow");
     }
-    const bool same = failed ? !std::isfinite(want)
-                             : std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(want);
+    const bool same =
+        failed ? !std::isfinite(want) : std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(want);
     if (!same && ++differences <= 5) ADD_FAILURE() << "cube of " << std::hexfloat << v;
   }
   EXPECT_EQ(differences, 0u);
@@ -301,10 +301,13 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"all equal", 5000, [](std::mt19937_64&, std::size_t) { return 42.5; }},
       {"zeros of both signs", 5000, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       // Keys that differ in a single digit only: one pass.
-      {"one digit", 5000, [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
-      {"whole numbers", 100000, [](std::mt19937_64& r, std::size_t) { return static_cast<double>(static_cast<int>(r() % 2001) - 1000); }},
+      {"one digit", 5000,
+       [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
+      {"whole numbers", 100000,
+       [](std::mt19937_64& r, std::size_t) { return static_cast<double>(static_cast<int>(r() % 2001) - 1000); }},
       {"descending", 50000, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
-      {"mixed magnitudes", 50000, [](std::mt19937_64& r, std::size_t) {
+      {"mixed magnitudes", 50000,
+       [](std::mt19937_64& r, std::size_t) {
          const double m = static_cast<double>(r() % 1000000) / 1000.0;
          return (r() % 2 ? -m : m) * std::pow(10.0, static_cast<int>(r() % 40) - 20);
        }},
@@ -330,7 +333,7 @@ TEST(RadixSort, KeysInPlaceMatchAComparisonSort) {
   struct Row {
     const char* name;
     std::size_t n;
-    std::uint64_t mask;  // bits that vary
+    std::uint64_t mask;    // bits that vary
     std::uint64_t values;  // how many different values at most (0: any)
   } rows[] = {
       {"tiny", 5, ~0ULL, 0},
@@ -357,8 +360,9 @@ TEST(RadixSort, KeysInPlaceMatchAComparisonSort) {
 }
 
 TEST(RadixSort, KeysFollowTheOrderOfTheValues) {
-  const std::vector<double> ascending = {-DBL_MAX, -1e300, -1.5, -1.0, -DBL_MIN, -5e-324, -0.0,
-                                         0.0,      5e-324, DBL_MIN, 1.0, std::nextafter(1.0, 2.0), 1e300, DBL_MAX};
+  const std::vector<double> ascending = {-DBL_MAX, -1e300, -1.5,   -1.0,    -DBL_MIN, -5e-324,
+                                         -0.0,     0.0,    5e-324, DBL_MIN, 1.0,      std::nextafter(1.0, 2.0),
+                                         1e300,    DBL_MAX};
   for (std::size_t i = 0; i < ascending.size(); ++i) {
     EXPECT_EQ(std::bit_cast<std::uint64_t>(radix::FromOrderKey(radix::OrderKey(ascending[i]))),
               std::bit_cast<std::uint64_t>(ascending[i]));

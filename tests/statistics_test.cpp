@@ -1,6 +1,8 @@
 // The statistics engine on small data sets whose results are known. Doubles
 // are compared through their 15-digit number text, which is what the results
 // list shows.
+#include "stats/Statistics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 #include "stats/Arithmetic.h"
 #include "stats/NumberText.h"
 #include "stats/StatResult.h"
-#include "stats/Statistics.h"
 
 namespace {
 
@@ -322,12 +323,27 @@ TEST_F(Engine, DispersionAndShape) {
       {{1, 2, 3, 4}, false, "1.25", "1.11803398874989", "0", "1", "44.7213595499958"},
       {{1, 2, 3, 10}, true, "16.6666666666667", "4.08248290463863", "1.76363261480389", "3", "102.062072615966"},
       {{1, 2, 3, 10}, false, "12.5", "3.53553390593274", "2.71529003975634", "3", "88.3883476483184"},
-      {{0.1, 0.2, 0.3, 0.7, 1e-5}, true, "0.07299870002", "0.270182715990494", "1.33854547150549", "0.1919984",
+      {{0.1, 0.2, 0.3, 0.7, 1e-5},
+       true,
+       "0.07299870002",
+       "0.270182715990494",
+       "1.33854547150549",
+       "0.1919984",
        "103.915629876114"},
-      {{0.1, 0.2, 0.3, 0.7, 1e-5}, false, "0.058398960016", "0.241658767720106", "1.87067416578798", "0.1919984",
+      {{0.1, 0.2, 0.3, 0.7, 1e-5},
+       false,
+       "0.058398960016",
+       "0.241658767720106",
+       "1.87067416578798",
+       "0.1919984",
        "92.9449649310796"},
       // Order of the additions shows in the result.
-      {{1e16, 1, -1e16, 1}, true, "6.66666666666667E+31", "8.16496580927726E+15", "5.16689242618327E-49", "5E+15",
+      {{1e16, 1, -1e16, 1},
+       true,
+       "6.66666666666667E+31",
+       "8.16496580927726E+15",
+       "5.16689242618327E-49",
+       "5E+15",
        "3.2659863237109E+18"},
       {{1e16, 1, 1, -1e16}, true, "6.66666666666667E+31", "8.16496580927726E+15", "0", "5E+15", kFailDiv0},
       // The squares overflow: the variance family answers in words, the

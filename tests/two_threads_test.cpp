@@ -72,7 +72,9 @@ TEST(TwoThreads, AFailureHereEndsTheRoundAfterTheHelpersTasks) {
   EXPECT_GT(failedRounds, 0);
   // A failing first step: no task runs after it, and the helper still works
   // in the next round.
-  EXPECT_THROW(threads.Run(0, [](std::size_t) {}, [] { throw std::length_error("no room"); }), std::length_error);
+  EXPECT_THROW(threads.Run(
+                   0, [](std::size_t) {}, [] { throw std::length_error("no room"); }),
+               std::length_error);
   std::atomic<int> total{0};
   threads.Run(100, [&](std::size_t) { total.fetch_add(1); });
   EXPECT_EQ(total.load(), 100);

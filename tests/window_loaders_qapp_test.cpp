@@ -130,17 +130,23 @@ TEST(DropProgressTexts, SayWhereTheDropIsWithGroupedCounts) {
     const char* strip;
     const char* notice;
   } rows[] = {
-      {{P::kCollectingFolders, 0, 0, 0, true}, "Collecting folders: 0 \u2014 Esc to stop",
+      {{P::kCollectingFolders, 0, 0, 0, true},
+       "Collecting folders: 0 \u2014 Esc to stop",
        "The drop was stopped while collecting folders; no files were read."},
-      {{P::kCollectingFolders, 1240, 0, 1, true}, "Collecting folders: 1,240 \u2014 Esc to stop",
+      {{P::kCollectingFolders, 1240, 0, 1, true},
+       "Collecting folders: 1,240 \u2014 Esc to stop",
        "The drop was stopped while collecting folders; 1 file was read."},
-      {{P::kCollectingFiles, 6100, 45210, 1000, true}, "Collecting files: 45,210 \u2014 Esc to stop",
+      {{P::kCollectingFiles, 6100, 45210, 1000, true},
+       "Collecting files: 45,210 \u2014 Esc to stop",
        "The drop was stopped while collecting files; 1,000 files were read."},
-      {{P::kReadingFiles, 6100, 120000, 5600, true}, "Reading files: 5,600 of 120,000 \u2014 Esc to stop",
+      {{P::kReadingFiles, 6100, 120000, 5600, true},
+       "Reading files: 5,600 of 120,000 \u2014 Esc to stop",
        "The drop was stopped after 5,600 of 120,000 files."},
-      {{P::kReadingFiles, 0, 1, 0, true}, "Reading files: 0 of 1 \u2014 Esc to stop",
+      {{P::kReadingFiles, 0, 1, 0, true},
+       "Reading files: 0 of 1 \u2014 Esc to stop",
        "The drop was stopped after 0 of 1 file."},
-      {{P::kReadingFiles, 0, 1234567, 999, true}, "Reading files: 999 of 1,234,567 \u2014 Esc to stop",
+      {{P::kReadingFiles, 0, 1234567, 999, true},
+       "Reading files: 999 of 1,234,567 \u2014 Esc to stop",
        "The drop was stopped after 999 of 1,234,567 files."},
   };
   const QLocale before;

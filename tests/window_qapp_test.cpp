@@ -2,22 +2,22 @@
 // the control inventory, the pointer rules, readable colours in every theme,
 // what assistive technology finds, the skin and pointer files, and the end of
 // the program.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QScreen>
-#include <QToolTip>
-#include <QHelpEvent>
-#include <QAccessible>
-#include <QLineEdit>
 #include <QStyleOptionGroupBox>
 #include <QStyledItemDelegate>
+#include <QTableView>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -77,29 +77,71 @@ TEST_P(StartUp, RestoresTheOptionsAsAUserWould) {
 }
 
 const StartCase kStartCases[] = {
-    {"EmptyStore", {}, true, false, false, "3", {},
+    {"EmptyStore",
+     {},
+     true,
+     false,
+     false,
+     "3",
+     {},
      // Nothing differs from the designed state, so nothing is written.
      {{"Option1", kAbsent}, {"Option2", kAbsent}, {"Check1", kAbsent}, {"Combo1", kAbsent}}},
-    {"Population", {{"Option1", "False"}, {"Option2", "True"}}, false, true, false, "3", {},
+    {"Population",
+     {{"Option1", "False"}, {"Option2", "True"}},
+     false,
+     true,
+     false,
+     "3",
+     {},
      {{"Option1", "False"}, {"Option2", "True"}}},
-    {"BothTrue", {{"Option1", "True"}, {"Option2", "True"}}, false, true, false, "3", {},
+    {"BothTrue",
+     {{"Option1", "True"}, {"Option2", "True"}},
+     false,
+     true,
+     false,
+     "3",
+     {},
      {{"Option1", "False"}, {"Option2", "True"}}},
-    {"BothFalse", {{"Option1", "False"}, {"Option2", "False"}}, false, false, false, "3", {},
+    {"BothFalse",
+     {{"Option1", "False"}, {"Option2", "False"}},
+     false,
+     false,
+     false,
+     "3",
+     {},
      {{"Option1", "False"}, {"Option2", "False"}}},
-    {"NumbersAsBooleans", {{"Option1", "0"}, {"Option2", "-2"}}, false, true, false, "3", {},
+    {"NumbersAsBooleans",
+     {{"Option1", "0"}, {"Option2", "-2"}},
+     false,
+     true,
+     false,
+     "3",
+     {},
      {{"Option1", "False"}, {"Option2", "True"}}},
     {"WordCaseIgnored", {{"Option1", "false"}, {"Option2", "TRUE"}}, false, true, false, "3", {}, {}},
     {"ShowAllDecimals", {{"Check1", "1"}}, true, false, true, "10", {}, {{"Check1", "1"}, {"Combo1", "10"}}},
     // Step 11 writes "10" before step 12 reads "Combo1".
-    {"ShowAllDecimalsWinsOverStoredPlaces", {{"Check1", "1"}, {"Combo1", "7"}}, true, false, true, "10", {},
+    {"ShowAllDecimalsWinsOverStoredPlaces",
+     {{"Check1", "1"}, {"Combo1", "7"}},
+     true,
+     false,
+     true,
+     "10",
+     {},
      {{"Combo1", "10"}}},
     {"StoredPlaces", {{"Combo1", "7"}}, true, false, false, "7", {}, {{"Combo1", "7"}}},
     {"EmptyPlacesComeBackSilently", {{"Combo1", ""}}, true, false, false, "", {}, {{"Combo1", ""}}},
     {"WordPlacesComeBackSilently", {{"Combo1", "abc"}}, true, false, false, "abc", {}, {{"Combo1", "abc"}}},
     {"UnreadableOption1", {{"Option1", "maybe"}}, true, false, false, "3", {136}, {{"Option1", "maybe"}}},
     {"UnreadableOption2", {{"Option2", "x"}, {"Check1", "1"}}, true, false, true, "10", {138}, {}},
-    {"UnreadableEverything", {{"Option1", "?"}, {"Option2", "?"}, {"Check1", "?"}}, true, false, false, "3",
-     {136, 138, 140}, {}},
+    {"UnreadableEverything",
+     {{"Option1", "?"}, {"Option2", "?"}, {"Check1", "?"}},
+     true,
+     false,
+     false,
+     "3",
+     {136, 138, 140},
+     {}},
     {"CheckValueNotAccepted", {{"Check1", "5"}}, true, false, false, "3", {140}, {{"Check1", "5"}}},
     {"CheckValueOutOfRange", {{"Check1", "40000"}}, true, false, false, "3", {140}, {}},
     {"CheckValueNotANumber", {{"Check1", "yes"}}, true, false, false, "3", {140}, {}},
@@ -142,7 +184,7 @@ TEST(ApplicationTitle, CutsAtTheLastSpaceUntilShortEnough) {
   } cases[] = {
       {"Tallowmere", "Tallowmere"},  // no space: the whole name
       {"Two Words", "Two"},
-      {forty, "Alpha Beta Gamma Delta Epsilon Zeta"},  // short, still cut once
+      {forty, "Alpha Beta Gamma Delta Epsilon Zeta"},    // short, still cut once
       {sixty, "Alphabetical Beta Gamma Delta Epsilon"},  // cut until 40 or fewer
       {"Trailing ", "Trailing"},
       {QString(60, 'x') + " tail", QString(60, 'x')},  // no space left: cutting stops
@@ -282,8 +324,8 @@ TEST_F(WindowTest, TabOrderIsTheDesignedOne) {
     w = w->nextInFocusChain();
   }
   EXPECT_EQ(seen, expected);
-  for (QWidget* noFocus : {static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
-                           static_cast<QWidget*>(f.Label1)})
+  for (QWidget* noFocus :
+       {static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2), static_cast<QWidget*>(f.Label1)})
     EXPECT_EQ(noFocus->focusPolicy(), Qt::NoFocus);
 }
 
@@ -307,8 +349,8 @@ TEST_P(Hover, FollowsTheRulesAndNeverOverridesBusy) {
   const auto moveOver = [&] {
     switch (c.over) {
       case Over::Button:
-        for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5,
-                               f.PushButton6, f.PushButton7, f.PushButton8, f.PushButton13}) {
+        for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
+                               f.PushButton7, f.PushButton8, f.PushButton13}) {
           f.Pointer().Set(c.before);
           MoveOver(b, {5, 5});
           ASSERT_EQ(f.Pointer().Get(), c.after) << b->text().toStdString();
@@ -457,9 +499,10 @@ std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
   std::vector<std::pair<std::string, QRect>> boxes;
   for (QGroupBox* frame : {f.Frame1, f.Frame2}) {
     const auto option = StyleOptionOf<QGroupBox, QStyleOptionGroupBox>(frame);
-    boxes.emplace_back(frame->title().toStdString(),
-                       InForm(f, frame, frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                                       QStyle::SC_GroupBoxLabel, frame)));
+    boxes.emplace_back(
+        frame->title().toStdString(),
+        InForm(f, frame,
+               frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)));
   }
   for (QRadioButton* option : {f.Option1, f.Option2}) {
     const auto o = StyleOptionOf<QRadioButton, QStyleOptionButton>(option);
@@ -467,8 +510,9 @@ std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
                        InForm(f, option, option->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, option)));
   }
   const auto check = StyleOptionOf<QCheckBox, QStyleOptionButton>(f.Check1);
-  boxes.emplace_back(f.Check1->text().toStdString(),
-                     InForm(f, f.Check1, f.Check1->style()->subElementRect(QStyle::SE_CheckBoxContents, &check, f.Check1)));
+  boxes.emplace_back(
+      f.Check1->text().toStdString(),
+      InForm(f, f.Check1, f.Check1->style()->subElementRect(QStyle::SE_CheckBoxContents, &check, f.Check1)));
   boxes.emplace_back(f.Label1->text().toStdString(), InForm(f, f.Label1, f.Label1->contentsRect()));
   boxes.emplace_back("Combo1 text", InForm(f, f.Combo1->lineEdit(), f.Combo1->lineEdit()->rect()));
   for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
@@ -480,9 +524,9 @@ std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
   for (QTableView* list : {f.ListView1, f.ListView2}) {
     const std::string name = list == f.ListView1 ? "number list" : "results list";
     QHeaderView* header = list->horizontalHeader();
-    boxes.emplace_back(name + " header",
-                       InForm(f, header, QRect(header->sectionViewportPosition(0), 0, header->sectionSize(0),
-                                               header->height())));
+    boxes.emplace_back(
+        name + " header",
+        InForm(f, header, QRect(header->sectionViewportPosition(0), 0, header->sectionSize(0), header->height())));
     struct OpenDelegate : QStyledItemDelegate {
       using QStyledItemDelegate::initStyleOption;
     };
@@ -498,9 +542,9 @@ std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
       (delegate->*(&OpenDelegate::initStyleOption))(&option, index);
       // The text alone, not the tick box beside it.
       const QRect text = list->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, list);
-      boxes.emplace_back(name + " row " + std::to_string(row) +
-                             (list->selectionModel()->isRowSelected(row, {}) ? " (selected)" : ""),
-                         InForm(f, list->viewport(), text));
+      boxes.emplace_back(
+          name + " row " + std::to_string(row) + (list->selectionModel()->isRowSelected(row, {}) ? " (selected)" : ""),
+          InForm(f, list->viewport(), text));
     }
   }
   return boxes;

@@ -36,14 +36,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/ByteWords.h"
 #include "input/AddFolder.h"
-#include "platform/LocaleSeparators.h"
 #include "input/DropFiles.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
+#include "platform/LocaleSeparators.h"
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
-#include "core/ByteWords.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/Statistics.h"
@@ -262,10 +262,13 @@ constexpr const char* kProgram = "tallowmere-analyse";
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   StoreSink sink(host.entries);
   bool ok = true;
-  DropHost ctx{sink, host, [&ok](const std::string& text) {
-                    ok = false;
-                    std::cerr << text << '\n';
-                  }, {}};
+  DropHost ctx{sink,
+               host,
+               [&ok](const std::string& text) {
+                 ok = false;
+                 std::cerr << text << '\n';
+               },
+               {}};
   ctx.separators = host.separators;
   const std::size_t reportsBefore = host.reports;
   if (paths.empty()) paths.push_back("-");
@@ -475,8 +478,7 @@ int main(int argc, char** argv) {
   const bool written = WriteOut(rowformat::FormatRows(host.rows, format, host.separators.decimal), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
-    std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1),
-                 host.EntryCount());
+    std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());
     // How long each row took, counted from the one before (the first from
     // the start of the analysis, so it includes reading the entries and
     // sorting).

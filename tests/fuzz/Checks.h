@@ -125,7 +125,8 @@ inline std::string CheckNumberTest(std::string_view text) {
       if (!numtext::IsNumeric(ten, sep)) return "FormatTenDecimals gave " + Quoted(ten) + ", not numeric" + where;
       double tenValue = 0.0;
       error = ArithmeticFailureOf([&] { tenValue = numtext::NumericValue(ten, sep); }, other);
-      if (!other.empty() || !error.empty()) return "NumericValue of FormatTenDecimals' " + Quoted(ten) + " threw" + where;
+      if (!other.empty() || !error.empty())
+        return "NumericValue of FormatTenDecimals' " + Quoted(ten) + " threw" + where;
       if (!(std::fabs(tenValue - value) <= TenDecimalsTolerance(value)))
         return "FormatTenDecimals gave " + Quoted(ten) + ", too far from " + Describe(value) + where;
     }
@@ -148,9 +149,11 @@ inline std::string CheckNumberTest(std::string_view text) {
     error = ArithmeticFailureOf([&] { whole = numtext::ToInteger16(text, sep); }, other);
     if (!other.empty()) return "ToInteger16: " + other + where;
     if (!numeric) {
-      if (error != kTypeMismatch && error != kOverflow) return "ToInteger16 accepted a text that is not numeric" + where;
+      if (error != kTypeMismatch && error != kOverflow)
+        return "ToInteger16 accepted a text that is not numeric" + where;
     } else if (error.empty()) {
-      if (!(std::fabs(whole - value) <= 0.5)) return "ToInteger16 gave " + std::to_string(whole) + " for " + Describe(value) + where;
+      if (!(std::fabs(whole - value) <= 0.5))
+        return "ToInteger16 gave " + std::to_string(whole) + " for " + Describe(value) + where;
     } else if (error != kOverflow) {
       return "ToInteger16 threw \"" + error + "\" on a numeric text" + where;
     } else if (std::fabs(value) < 32767.0) {
@@ -180,10 +183,9 @@ inline std::string CheckLeadingNumber(std::string_view text) {
   const std::string extendedError =
       ArithmeticFailureOf([&] { extendedValue = numtext::LeadingNumber(extended); }, other);
   if (!other.empty()) return "LeadingNumber: " + other + " for " + Quoted(extended);
-  if (extendedError != error ||
-      std::bit_cast<std::uint64_t>(extendedValue) != std::bit_cast<std::uint64_t>(value))
-    return "a trailing \"x\" changed the leading number from " + (error.empty() ? Describe(value) : error) +
-           " to " + (extendedError.empty() ? Describe(extendedValue) : extendedError) + where;
+  if (extendedError != error || std::bit_cast<std::uint64_t>(extendedValue) != std::bit_cast<std::uint64_t>(value))
+    return "a trailing \"x\" changed the leading number from " + (error.empty() ? Describe(value) : error) + " to " +
+           (extendedError.empty() ? Describe(extendedValue) : extendedError) + where;
 
   const Separators dot{".", ","};
   if (text.find(',') == std::string_view::npos && numtext::IsNumeric(text, dot)) {
@@ -319,9 +321,15 @@ inline ListInput MakeListInput(std::string_view data, bool large = false) {
       continue;
     }
     switch (choose.Next() % 3) {
-      case 0: in.text += '\n'; break;
-      case 1: in.text += '\r'; break;
-      default: in.text += "\r\n"; break;
+      case 0:
+        in.text += '\n';
+        break;
+      case 1:
+        in.text += '\r';
+        break;
+      default:
+        in.text += "\r\n";
+        break;
     }
   }
   return in;
@@ -362,9 +370,12 @@ inline MarkedListInput MarkListText(std::string_view text, std::uint32_t seed) {
 // more than a candidate may hold, sometimes all that is left.
 inline std::size_t PieceLength(Choices& choose) {
   switch (choose.Next() % 8) {
-    case 0: return kMaxCandidateBytes + choose.Next() % 1024;
-    case 1: return kLargeListBytes;
-    default: return choose.Next() % 64;
+    case 0:
+      return kMaxCandidateBytes + choose.Next() % 1024;
+    case 1:
+      return kLargeListBytes;
+    default:
+      return choose.Next() % 64;
   }
 }
 
@@ -415,7 +426,8 @@ inline std::string CheckLoadsAs(std::string_view bytes, const std::vector<std::s
     if (!numtext::IsNumeric(entry, sep)) return "an entry fails the number test: " + Quoted(entry) + where();
   }
   if (sink.entries != expected)
-    return "LoadListFile appended " + DescribeEntries(sink.entries) + ", expected " + DescribeEntries(expected) + where();
+    return "LoadListFile appended " + DescribeEntries(sink.entries) + ", expected " + DescribeEntries(expected) +
+           where();
   return "";
 }
 
@@ -526,11 +538,14 @@ inline std::string CheckRoundTrip(std::string_view data) {
       if (!other.empty() || !error.empty()) return "NumericValue(" + Quoted(text) + ") threw " + other + error + where;
       if (!std::isfinite(back)) return "NumericValue(" + Quoted(text) + ") gave " + Describe(back) + where;
       const std::string again = numtext::NumberText(back, sep);
-      if (again != text) return "read back as " + Describe(back) + ", whose number text is " + Quoted(again) + ", not " + Quoted(text) + where;
+      if (again != text)
+        return "read back as " + Describe(back) + ", whose number text is " + Quoted(again) + ", not " + Quoted(text) +
+               where;
       if (sep.decimal == ".") {
         double leading = 0.0;
         const std::string leadingError = ArithmeticFailureOf([&] { leading = numtext::LeadingNumber(text); }, other);
-        if (!other.empty() || !leadingError.empty()) return "LeadingNumber(" + Quoted(text) + ") threw " + other + leadingError;
+        if (!other.empty() || !leadingError.empty())
+          return "LeadingNumber(" + Quoted(text) + ") threw " + other + leadingError;
         if (std::bit_cast<std::uint64_t>(leading) != std::bit_cast<std::uint64_t>(back))
           return "LeadingNumber(" + Quoted(text) + ") gave " + Describe(leading) + ", NumericValue " + Describe(back);
       }

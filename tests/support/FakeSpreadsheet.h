@@ -18,7 +18,7 @@
 namespace spreadsheettest {
 
 using Cells = std::map<std::pair<long, long>, QString>;  // (row, column) -> text
-using Widths = std::map<long, qsizetype>;                 // column -> its longest text when fitted
+using Widths = std::map<long, qsizetype>;                // column -> its longest text when fitted
 
 struct Book {
   Cells cells;

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "platform/SettingsStore.h"
 #include "input/NumberListModel.h"
+#include "platform/SettingsStore.h"
 #include "results/Analysis.h"
 #include "stats/NumberText.h"
 #include "stats/Statistics.h"

@@ -1,10 +1,11 @@
 // main() for tests that need widgets: a QApplication on the offscreen platform
 // unless the caller chose another, and a private runtime folder so Qt does not
 // warn on every start.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
