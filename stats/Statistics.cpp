@@ -105,10 +105,18 @@ std::int32_t DataSet::LoopBound() const {
   return static_cast<std::int32_t>(std::nearbyint(c));
 }
 
-// The variance, the standard deviation and the skew of the definitions each
-// ask GetMean (and the skew GetStandardDeviation) for values that one call
-// works out again and again; nothing changes the data set during a call, so
-// each call here works out its mean once and hands it on.
+// The rows of a run ask for the sum, the mean, the variance and the standard
+// deviation again and again (the definitions of the later ones call the
+// earlier ones). Nothing changes the data set between those calls, and the
+// same additions in the same order give the same bits, so each is worked out
+// once and kept until the data, the count or the method changes. Failures are
+// not kept: they are rare and cheap to meet again.
+
+void DataSet::ForgetResults() {
+  sum_.reset();
+  mean_.reset();
+  variance_.reset();
+}
 
 double DataSet::VarianceFrom(double mean) const {
   const std::size_t n = Elements(numbers_, LoopBound());
@@ -123,27 +131,10 @@ double DataSet::VarianceFrom(double mean) const {
   return methodIsSample_ ? arith::Div(acc, arith::Sub(numberCount_, 1.0)) : arith::Div(acc, numberCount_);
 }
 
-// GetVariance and GetStandardDeviation for a mean already worked out.
-StatResult DataSet::VarianceResult(double mean) const {
-  try {
-    return VarianceFrom(mean);
-  } catch (...) {
-    return kDivZeroText;
-  }
-}
-
-StatResult DataSet::StandardDeviationResult(double mean) const {
-  try {
-    return std::sqrt(std::fabs(VarianceResult(mean).Number()));
-  } catch (...) {
-    return kDivZeroText;
-  }
-}
-
 double DataSet::SkewValue() const {
   const std::size_t n = Elements(numbers_, LoopBound());
   const double mean = GetMean();
-  const StatResult s = StandardDeviationResult(mean);
+  const StatResult s = GetStandardDeviation();
   // s.Number() fails for "#Div/0!" (only asked when there is a term, as in
   // the loop of the definition); a zero s fails in the division.
   const double sd = n > 0 ? s.Number() : 0.0;
@@ -160,7 +151,7 @@ double DataSet::CoefficientOfVariationValue() const {
   // mean worked out here. Any failure gives "#Div/0!" whichever step it comes
   // from, so the order of the two does not show.
   const double m = GetMean();
-  const StatResult s = StandardDeviationResult(m);
+  const StatResult s = GetStandardDeviation();
   return arith::Mul(arith::Div(s.Number(), m), 100.0);
 }
 
@@ -354,10 +345,12 @@ StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
 void DataSet::SetNumbers(std::vector<double> numbers) {
   numbers_ = std::move(numbers);
   sortedIsCurrent_ = false;
+  ForgetResults();
 }
 
 std::vector<double> DataSet::TakeNumbers() {
   sortedIsCurrent_ = false;
+  ForgetResults();
   std::vector<double>().swap(sortedNumbers_);
   return std::exchange(numbers_, {});
 }
@@ -365,6 +358,7 @@ std::vector<double> DataSet::TakeNumbers() {
 void DataSet::SetNumberCount(double count) {
   numberCount_ = count;
   sortedIsCurrent_ = false;
+  ForgetResults();
 }
 
 void DataSet::SortNumbers() {
@@ -386,9 +380,11 @@ void DataSet::SortNumbers() {
 }
 
 double DataSet::GetSum() const {
+  if (sum_) return *sum_;
   const std::size_t n = Elements(numbers_, LoopBound());
   double sum = 0.0;
   for (std::size_t i = 0; i < n; ++i) sum = arith::Add(sum, numbers_[i]);
+  sum_ = sum;
   return sum;
 }
 
@@ -399,7 +395,10 @@ double DataSet::GetSumOfSquares() const {
   return total;
 }
 
-double DataSet::GetMean() const { return arith::Div(GetSum(), numberCount_); }
+double DataSet::GetMean() const {
+  if (!mean_) mean_ = arith::Div(GetSum(), numberCount_);
+  return *mean_;
+}
 
 double DataSet::GetMedian() const {
   const std::int32_t n = LoopBound();
@@ -430,11 +429,15 @@ StatResult DataSet::GetMode() const {
 }
 
 StatResult DataSet::GetVariance() const {
+  if (variance_) return *variance_;
   try {
-    return VarianceFrom(GetMean());
+    variance_ = VarianceFrom(GetMean());
   } catch (...) {
-    return kDivZeroText;
+    // A failure of the mean stays a failure of the mean: not kept.
+    if (!mean_) return kDivZeroText;
+    variance_ = kDivZeroText;
   }
+  return *variance_;
 }
 
 StatResult DataSet::GetStandardDeviation() const {

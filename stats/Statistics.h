@@ -7,6 +7,7 @@
 // element i lives at index i - 1.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -42,7 +43,10 @@ class DataSet {
   // The method: true for Sample (divide by n - 1), false for Population
   // (divide by n). Read by GetVariance at the time of the call.
   bool MethodIsSample() const { return methodIsSample_; }
-  void SetMethodIsSample(bool sample) { methodIsSample_ = sample; }
+  void SetMethodIsSample(bool sample) {
+    methodIsSample_ = sample;
+    variance_.reset();
+  }
 
   // These pass arithmetic failures (ArithmeticError) on to the caller.
   void SortNumbers();
@@ -62,8 +66,7 @@ class DataSet {
  private:
   std::int32_t LoopBound() const;
   double VarianceFrom(double mean) const;
-  StatResult VarianceResult(double mean) const;
-  StatResult StandardDeviationResult(double mean) const;
+  void ForgetResults();
   double SkewValue() const;
   double CoefficientOfVariationValue() const;
   StatResult ModeOf(const double* x, std::size_t n) const;
@@ -76,6 +79,10 @@ class DataSet {
   // sorted copy is the sort of the first NumberCount numbers.
   bool sortedIsCurrent_ = false;
   bool methodIsSample_ = true;
+  // Results kept for the data as it is (see ForgetResults).
+  mutable std::optional<double> sum_;
+  mutable std::optional<double> mean_;
+  mutable std::optional<StatResult> variance_;
 };
 
 }  // namespace modStatistics

@@ -384,6 +384,15 @@ TEST_F(Engine, ResultsDoNotDependOnCallOrderOrRepetition) {
     EXPECT_EQ(Describe(data.GetCoefficientOfVariation()), "90.8281172335169");
     EXPECT_EQ(Describe(data.GetSkew()) + Describe(data.GetMode()) + Text(data.GetMedian()), first);
   }
+  // Results worked out once are forgotten when the data or the count changes.
+  Load({2, 4, 4, 5});
+  EXPECT_EQ(Describe(data.GetVariance()), "1.58333333333333");
+  EXPECT_EQ(Describe(data.GetCoefficientOfVariation()), "33.5548197123144");
+  data.SetNumberCount(3);
+  EXPECT_EQ(data.GetSum(), 10);
+  EXPECT_EQ(Describe(data.GetStandardDeviation()), "1.15470053837925");
+  data.SetNumbers({1, 1, 4});
+  EXPECT_EQ(data.GetMean(), 2);
 }
 
 }  // namespace
