@@ -15,16 +15,18 @@ bin=${2:-build/bin}
 analyser=$bin/tallowmere-analyse
 [ -x "$analyser" ] || { echo "no $analyser: build first (tools/setup.sh)" >&2; exit 1; }
 
+# Debian's pandas belongs to Debian's Python, whatever else is on the PATH.
+py=/usr/bin/python3
 need=()
 command -v datamash >/dev/null || need+=(datamash)
-python3 -c 'import pandas' 2>/dev/null || need+=(python3-pandas)
+"$py" -c 'import pandas' 2>/dev/null || need+=(python3-pandas)
 command -v bc >/dev/null || need+=(bc)
 if ((${#need[@]})); then
   sudo=""
   [ "$(id -u)" = 0 ] || sudo=sudo
   echo "Installing for the benchmark: ${need[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+  $sudo apt-get update -qq >&2
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >&2
 fi
 
 work=$(mktemp -d)
@@ -85,7 +87,7 @@ for lines in 1000000 10000000 100000000; do
     rows+=("| $lines | datamash | — | — | — | — |")
   fi
 
-  run "$work/pandas.txt" python3 "$work/peer.py" "$file"
+  run "$work/pandas.txt" "$py" "$work/peer.py" "$file"
   rows+=("| $lines | pandas | $wall s | $mem MB | $((mem * 1048576 / lines)) | $(printf '%.1f' "$(echo "$wall / $ours" | bc -l)")x |")
   rm -f "$file"
 done

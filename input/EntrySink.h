@@ -14,6 +14,12 @@ class EntrySink {
   virtual ~EntrySink() = default;
   virtual void Append(std::string_view text) = 0;
   virtual void Flush() {}
+
+  // A sink that keeps the leading numbers of plain entries says so; the list
+  // readers then hand those over with AppendNumber, with the value they read
+  // while the text was at hand (numtext::PlainLeadingNumber).
+  virtual bool KeepsLeadingNumbers() const { return false; }
+  virtual void AppendNumber(std::string_view text, double /*leadingNumber*/) { Append(text); }
 };
 
 // A report or a message box lets window events run, so what was appended so

@@ -7,15 +7,19 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "core/ByteWords.h"
 #include "platform/FileSystem.h"
+#include "stats/LeadingNumber.h"
+#include "stats/NumberTest.h"
 #include "stats/NumberText.h"
 
 bool FileExists(const std::string& path) noexcept {
@@ -94,13 +98,23 @@ bool Passes(std::string_view candidate, const numtext::Separators& sep) {
   return !candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep);
 }
 
+// Appends a candidate that passed, with its leading number when the list
+// keeps those and the text is plain.
+void AppendPassed(EntrySink& list, std::string_view candidate, bool values) {
+  if (double v; values && numtext::PlainLeadingNumber(candidate, v))
+    list.AppendNumber(candidate, v);
+  else
+    list.Append(candidate);
+}
+
 // The candidates of [begin, end), which ends just after a line end, each
 // tested and, when it passes, appended.
 void AppendCandidates(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
+  const bool values = list.KeepsLeadingNumbers();
   const char* start = begin;
   ForEachLineEnd(begin, end, [&](const char* at) {
     const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-    if (Passes(candidate, sep)) list.Append(candidate);
+    if (Passes(candidate, sep)) AppendPassed(list, candidate, values);
     start = at + 1;
   });
 }
@@ -127,11 +141,19 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
   cuts.push_back(end);
   const std::size_t parts = cuts.size() - 1;
 
+  // A candidate that passed; `value` is its leading number when the list
+  // keeps those and the text is plain, NaN otherwise (never a leading number).
+  struct Passed {
+    std::uint32_t offset;  // from the part's start
+    std::uint32_t length;
+    double value;
+  };
   struct Kept {
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> passed;  // offset from the part's start, length
-    std::exception_ptr failure;                                   // the test failed here, after the passed ones
+    std::vector<Passed> passed;
+    std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
+  const bool values = list.KeepsLeadingNumbers();
   core::RunInOrder(
       threads, parts,
       [&](std::size_t part) {
@@ -141,8 +163,10 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
           ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
             const std::string_view candidate(start, static_cast<std::size_t>(at - start));
             if (Passes(candidate, sep)) {
-              k.passed.emplace_back(static_cast<std::uint32_t>(start - first),
-                                    static_cast<std::uint32_t>(candidate.size()));
+              double v;
+              if (!values || !numtext::PlainLeadingNumber(candidate, v)) v = std::numeric_limits<double>::quiet_NaN();
+              k.passed.push_back(
+                  {static_cast<std::uint32_t>(start - first), static_cast<std::uint32_t>(candidate.size()), v});
             }
             start = at + 1;
           });
@@ -152,7 +176,13 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       },
       [&](std::size_t part) {
         const Kept& k = kept[part];
-        for (const auto& [offset, length] : k.passed) list.Append(std::string_view(cuts[part] + offset, length));
+        for (const Passed& p : k.passed) {
+          const std::string_view text(cuts[part] + p.offset, p.length);
+          if (std::isnan(p.value))
+            list.Append(text);
+          else
+            list.AppendNumber(text, p.value);
+        }
         if (k.failure) std::rethrow_exception(k.failure);
       },
       [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
@@ -214,7 +244,7 @@ std::string FixPathSlashes(std::string_view path, char separator) {
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number.
-  if (Passes(candidate, sep_)) list_.Append(candidate);
+  if (Passes(candidate, sep_)) AppendPassed(list_, candidate, list_.KeepsLeadingNumbers());
 }
 
 void ListTextReader::Feed(const char* data, std::size_t size) {

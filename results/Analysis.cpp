@@ -1,6 +1,7 @@
 #include "results/Analysis.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -35,15 +36,20 @@ struct PieceRead {
   std::vector<std::exception_ptr> failures;
 };
 
-void ReadPiece(const AnalysisHost& host, double* numbers, PieceRead& piece) noexcept {
+// With `known`, numbers[] holds the host's leading numbers, NaN where an
+// entry is still to be read; an entry that fails is set to 0 once its
+// failure is kept, and one left for the caller stays NaN.
+void ReadPiece(const AnalysisHost& host, double* numbers, bool known, PieceRead& piece) noexcept {
   std::size_t i = piece.begin;
   try {
     for (; i < piece.end; ++i) {
+      if (known && !std::isnan(numbers[i])) continue;
       try {
         numbers[i] = numtext::LeadingNumber(host.entryText(i));
       } catch (...) {
         if (piece.failures.size() == kKeptFailures) break;
         piece.failures.push_back(std::current_exception());
+        numbers[i] = 0.0;
       }
     }
   } catch (...) {
@@ -74,17 +80,34 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
   // The numbers are refilled in the storage of the last run's, and handed
   // back to the data set once read.
   std::vector<double> Numbers = statistics_.TakeNumbers();
+  // The leading numbers the host already read, if it offers them for every
+  // entry; an entry whose number is known reads as that number, so it is not
+  // read again.
+  std::vector<double> knownNumbers;
+  if (host.takeKnownNumbers) {
+    try {
+      knownNumbers = host.takeKnownNumbers();
+    } catch (...) {
+      knownNumbers.clear();  // then every entry is read from its text
+    }
+  }
+  const bool known = count > 0 && knownNumbers.size() == count;
   // Growing the array one element at a time keeps the earlier elements and
   // gives each new one the value 0; sizing it once does the same in one go.
   trap.Step(112, [&] {
     Numbers.clear();
     // A larger array: let go of the old one first, so that the data is not
     // held twice while it is made.
-    if (Numbers.capacity() < count) std::vector<double>().swap(Numbers);
-    Numbers.resize(count, 0.0);
+    if (known || Numbers.capacity() < count) std::vector<double>().swap(Numbers);
+    if (known)
+      Numbers.swap(knownNumbers);
+    else
+      Numbers.resize(count, 0.0);
   });
   // An entry whose leading number is beyond the double range stays 0.
   auto readEntry = [&](std::size_t i) {
+    if (known && !std::isnan(Numbers[i])) return;
+    Numbers[i] = 0.0;
     trap.Step(114, [&] { Numbers[i] = numtext::LeadingNumber(host.entryText(i)); });
   };
   const std::size_t entries = std::min(count, Numbers.size());
@@ -97,7 +120,7 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
     double* numbers = Numbers.data();
     {
       core::TwoThreads threads;
-      threads.Run(kPieces, [&](std::size_t k) { ReadPiece(host, numbers, pieces[k]); });
+      threads.Run(kPieces, [&](std::size_t k) { ReadPiece(host, numbers, known, pieces[k]); });
     }
     // The reports, and the entries a piece left, in list order.
     for (PieceRead& piece : pieces) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ErrorReport.h"
 #include "stats/Separators.h"
@@ -34,6 +35,11 @@ struct AnalysisHost {
   std::function<void(const std::string& line)> addResultRow;
   // A notice box (OK only, no icon, the application title as caption).
   std::function<void(const std::string& text)> showMessage;
+  // Optional: the leading numbers the host already holds, one per entry in
+  // list order, NaN (never a leading number) for an entry it holds only as
+  // text. Asked once, at the start of a run; the vector becomes the run's
+  // numbers, so the entries it knows are neither read again nor held twice.
+  std::function<std::vector<double>()> takeKnownNumbers = {};
 };
 
 namespace analysis {

@@ -128,6 +128,8 @@ double LeadingNumber(std::string_view text) {
   return GeneralLeadingNumber(text);
 }
 
+bool PlainLeadingNumber(std::string_view text, double& value) { return ShortPlainNumber(text, value); }
+
 namespace {
 
 double GeneralLeadingNumber(std::string_view text) {

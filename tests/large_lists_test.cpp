@@ -11,16 +11,21 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "input/ListFile.h"
 #include "results/Analysis.h"
 #include "stats/Arithmetic.h"
+#include "stats/LeadingNumber.h"
+#include "stats/NumberTest.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/StatResult.h"
@@ -271,6 +276,8 @@ class ListHost : public ErrorSink {
   std::vector<std::string> entries;
   std::vector<bool> unreadable;
   std::size_t claimed = 0;  // EntryCount; entries.size() when 0
+  // Leading numbers offered to the run (NaN: read the text), when set.
+  std::optional<std::vector<double>> known;
   std::vector<std::string> rows;
   std::vector<Report> reports;
 
@@ -280,15 +287,17 @@ class ListHost : public ErrorSink {
     return entries.at(i);
   }
   void Start() {
-    analysis.StartAnalysis({.errors = *this,
-                            .entryCount = [this] { return EntryCount(); },
-                            .entryText = [this](std::size_t i) { return EntryText(i); },
-                            .decimalPlacesText = [] { return std::string("3"); },
-                            .showAllDecimals = [] { return false; },
-                            .setBusy = [](bool) {},
-                            .clearResults = [this] { rows.clear(); },
-                            .addResultRow = [this](const std::string& line) { rows.push_back(line); },
-                            .showMessage = [](const std::string&) {}});
+    AnalysisHost host{.errors = *this,
+                      .entryCount = [this] { return EntryCount(); },
+                      .entryText = [this](std::size_t i) { return EntryText(i); },
+                      .decimalPlacesText = [] { return std::string("3"); },
+                      .showAllDecimals = [] { return false; },
+                      .setBusy = [](bool) {},
+                      .clearResults = [this] { rows.clear(); },
+                      .addResultRow = [this](const std::string& line) { rows.push_back(line); },
+                      .showMessage = [](const std::string&) {}};
+    if (known) host.takeKnownNumbers = [this] { return std::exchange(*known, {}); };
+    analysis.StartAnalysis(host);
   }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
     reports.push_back({d, std::string(loc), label});
@@ -451,6 +460,89 @@ TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
     reader.Finish();
     EXPECT_EQ(sink.entries.size(), want.size()) << "pieces of " << piece;
     EXPECT_TRUE(sink.entries == want) << "pieces of " << piece;
+  }
+}
+
+// Keeps what the reader hands over as the analyser's list does: every text,
+// and the leading number where the reader read one (NaN otherwise).
+class NumberKeepingSink : public RecordingEntrySink {
+ public:
+  std::vector<double> numbers;
+  bool KeepsLeadingNumbers() const override { return true; }
+  void Append(std::string_view text) override {
+    RecordingEntrySink::Append(text);
+    numbers.push_back(std::numeric_limits<double>::quiet_NaN());
+  }
+  void AppendNumber(std::string_view text, double leadingNumber) override {
+    RecordingEntrySink::Append(text);
+    numbers.push_back(leadingNumber);
+  }
+};
+
+// The leading numbers kept while reading must be those the analysis would
+// read from the texts, and a run given them must be the run without them:
+// the same numbers bit for bit, the same rows, the same reports in order.
+TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
+  const char* adversarial[] = {"+.5",   "-0",   "-0.000", ".",    "5.", "123456789012345",  "1234567890123456",
+                               "0.1e5", " 12 ", "1,5",    "&H10", "-.", "00000000000000.1", "9999999999.99999"};
+  struct Row {
+    const char* name;
+    numtext::Separators sep;
+    std::size_t lines;
+    std::size_t piece;  // fed in pieces of this size
+  } rows[] = {
+      {"decimal point, read whole", {".", ","}, 300'000, 0},
+      {"decimal comma, in pieces", {",", "."}, 200'000, 65'537},
+      {"a short list, small pieces", {".", ","}, 3'000, 7},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::string text = MixedListText(row.lines, 31);
+    for (const char* a : adversarial) text += std::string(a) + "\n";
+    NumberKeepingSink keeping;
+    RecordingEntrySink plain;
+    ListTextReader keeper(keeping, row.sep), reader(plain, row.sep);
+    const std::size_t piece = row.piece ? row.piece : text.size();
+    for (std::size_t at = 0; at < text.size(); at += piece) {
+      keeper.Feed(text.data() + at, std::min(piece, text.size() - at));
+      reader.Feed(text.data() + at, std::min(piece, text.size() - at));
+    }
+    keeper.Finish();
+    reader.Finish();
+    ASSERT_TRUE(keeping.entries == plain.entries);
+
+    // Against the number test's own reading (another piece of code) with a
+    // decimal point, for every kept number; some must be kept, some not.
+    std::size_t kept = 0, wrong = 0;
+    for (std::size_t i = 0; i < keeping.numbers.size(); ++i) {
+      if (std::isnan(keeping.numbers[i])) continue;
+      ++kept;
+      const double expected = numtext::NumericValue(keeping.entries[i], {".", ","});
+      if (std::bit_cast<std::uint64_t>(expected) != std::bit_cast<std::uint64_t>(keeping.numbers[i]) ||
+          std::bit_cast<std::uint64_t>(numtext::LeadingNumber(keeping.entries[i])) !=
+              std::bit_cast<std::uint64_t>(keeping.numbers[i]))
+        ++wrong;
+    }
+    EXPECT_EQ(wrong, 0u);
+    EXPECT_GT(kept, keeping.numbers.size() / 2);
+    EXPECT_LT(kept, keeping.numbers.size());
+
+    ListHost without, with;
+    without.entries = plain.entries;
+    with.entries = plain.entries;
+    with.known = keeping.numbers;
+    // Entries read from their text may fail; the run must report them alike.
+    for (ListHost* host : {&without, &with}) {
+      host->unreadable.assign(plain.entries.size(), false);
+      for (std::size_t i = 0; i < plain.entries.size(); i += 97)
+        if (std::isnan(keeping.numbers[i])) host->unreadable[i] = true;
+    }
+    without.Start();
+    with.Start();
+    EXPECT_TRUE(SameBits(with.analysis.Statistics().Numbers(), without.analysis.Statistics().Numbers()));
+    EXPECT_EQ(with.rows, without.rows);
+    EXPECT_FALSE(without.reports.empty());
+    EXPECT_TRUE(with.reports == without.reports);
   }
 }
 

@@ -201,13 +201,53 @@ class LineEntries {
   std::unique_ptr<std::uint64_t[]> wide_;
 };
 
+// The entries of list files, as the analysis needs them: the leading number
+// of each plain entry, read while its text was at hand (the text itself is
+// not kept), and the text of any other entry, which the analysis reads by the
+// general rules.
+class ListEntries final : public EntrySink {
+ public:
+  bool KeepsLeadingNumbers() const override { return true; }
+  void AppendNumber(std::string_view, double leadingNumber) override {
+    numbers_.push_back(leadingNumber);
+    ++count_;
+  }
+  void Append(std::string_view text) override {
+    texts_.Append(text);
+    textAt_.push_back(count_);
+    numbers_.push_back(std::numeric_limits<double>::quiet_NaN());
+    ++count_;
+  }
+
+  std::size_t Count() const { return count_; }
+  // The text of an entry whose leading number is not known.
+  std::string_view Text(std::size_t index) const {
+    const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
+    if (at == textAt_.end() || *at != index) throw std::logic_error("Entry " + std::to_string(index) + " has no text");
+    return texts_.Text(static_cast<std::size_t>(at - textAt_.begin()));
+  }
+  // The leading numbers, NaN where only the text is known; handed over once.
+  std::vector<double> TakeNumbers() {
+    // Doubling leaves up to half the room unused; a run holds these numbers
+    // beside their sorted copy, so the room is given back first.
+    if (numbers_.capacity() - numbers_.size() > numbers_.size() / 8) numbers_.shrink_to_fit();
+    return std::exchange(numbers_, {});
+  }
+
+ private:
+  std::vector<double> numbers_;
+  std::size_t count_ = 0;
+  EntryStore texts_;
+  std::vector<std::size_t> textAt_;  // the entries held as text, ascending
+};
+
 class CommandLineHost : public ErrorSink {
  public:
   // The user's separators, read once from the locale.
   numtext::Separators separators = SystemSeparators();
   // The number list: the lines of --entries, or what list files added.
   LineEntries lines;
-  EntryStore entries;
+  ListEntries entries;
   bool fromLines = false;
   std::string decimalsText = "3";
   bool allDecimals = false;
@@ -216,7 +256,7 @@ class CommandLineHost : public ErrorSink {
   bool forgot = false;
   std::size_t reports = 0;
 
-  std::size_t EntryCount() const { return fromLines ? lines.Count() : entries.Size(); }
+  std::size_t EntryCount() const { return fromLines ? lines.Count() : entries.Count(); }
 
   AnalysisHost Host() {
     return {.errors = *this,
@@ -235,22 +275,14 @@ class CommandLineHost : public ErrorSink {
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
                   std::cerr << text << '\n';
-                }};
+                },
+            .takeKnownNumbers = [this] { return fromLines ? std::vector<double>() : entries.TakeNumbers(); }};
   }
 
   void ReportError(const std::string& description, std::string_view location, int label) override {
     ++reports;
     std::cerr << "Application Error: " << location << "at line " << label << ": " << description << '\n';
   }
-};
-
-class StoreSink final : public EntrySink {
- public:
-  explicit StoreSink(EntryStore& store) : store_(store) {}
-  void Append(std::string_view text) override { store_.Append(text); }
-
- private:
-  EntryStore& store_;
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
@@ -260,7 +292,7 @@ constexpr const char* kProgram = "tallowmere-analyse";
 // input. False when something could not be read (already told on standard
 // error).
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
-  StoreSink sink(host.entries);
+  EntrySink& sink = host.entries;
   bool ok = true;
   DropHost ctx{sink,
                host,
