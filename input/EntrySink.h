@@ -4,6 +4,7 @@
 // loader that appends a million entries does not cost a million view updates.
 // Flush() makes everything appended so far visible (loaders call it before
 // they let window events run and when they finish).
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ class EntrySink {
   // readers then hand those over with AppendNumber, with the value they read
   // while the text was at hand (numtext::PlainLeadingNumber).
   virtual bool KeepsLeadingNumbers() const { return false; }
+  // A file of this many bytes is about to be read into the sink: room can be
+  // made at once rather than grown step by step.
+  virtual void ExpectBytes(std::size_t /*bytes*/) {}
   virtual void AppendNumber(std::string_view text, double /*leadingNumber*/) { Append(text); }
 };
 

@@ -426,5 +426,6 @@ void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
     blockSize = std::max<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096);
   else
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  if (st.st_size > 0) list.ExpectBytes(static_cast<std::size_t>(st.st_size));
   ReadAll(list, fd, blockSize, sep);
 }

@@ -208,6 +208,12 @@ class LineEntries {
 class ListEntries final : public EntrySink {
  public:
   bool KeepsLeadingNumbers() const override { return true; }
+  // Every entry takes at least two bytes (a character and a line end). Room
+  // reserved but never filled is never touched, so it costs no memory.
+  void ExpectBytes(std::size_t bytes) override {
+    const std::size_t needed = numbers_.size() + bytes / 2 + 1;
+    if (needed > numbers_.capacity()) numbers_.reserve(std::max(needed, numbers_.capacity() * 2));
+  }
   void AppendNumber(std::string_view, double leadingNumber) override {
     numbers_.push_back(leadingNumber);
     ++count_;
@@ -227,12 +233,7 @@ class ListEntries final : public EntrySink {
     return texts_.Text(static_cast<std::size_t>(at - textAt_.begin()));
   }
   // The leading numbers, NaN where only the text is known; handed over once.
-  std::vector<double> TakeNumbers() {
-    // Doubling leaves up to half the room unused; a run holds these numbers
-    // beside their sorted copy, so the room is given back first.
-    if (numbers_.capacity() - numbers_.size() > numbers_.size() / 8) numbers_.shrink_to_fit();
-    return std::exchange(numbers_, {});
-  }
+  std::vector<double> TakeNumbers() { return std::exchange(numbers_, {}); }
 
  private:
   std::vector<double> numbers_;
