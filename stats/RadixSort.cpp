@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace radix {
 
@@ -85,11 +86,11 @@ constexpr std::size_t kPieces = 16;
 
 std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMask; }
 
-// The sort with two threads. Every pass first counts the digits of each
+// The LSD sort with two threads. Every pass first counts the digits of each
 // piece of its input, then moves each piece; within a bucket the values of
 // earlier pieces go in front of those of later ones, so every pass is stable
 // as before and the result is the same.
-void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
+void SortDoublesLsdInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
   auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
 
   // The bits in which some key differs from the first one.
@@ -146,6 +147,106 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
     from = to;
     to = (to == dst) ? scratch.get() : dst;
   }
+}
+
+constexpr std::size_t kSmallBucket = 1024;
+
+// Sorts the n values in `a` by LSD passes back and forth between `a` and `b`;
+// the sorted values end in `b`. Digits on which all the values agree are
+// skipped (all the digits of a bucket's top, below).
+void SortBetween(double* a, double* b, std::size_t n) {
+  // A few values: the digit tables would cost more than the values.
+  if (n < kSmallBucket) {
+    std::copy(a, a + n, b);
+    std::sort(b, b + n, [](double x, double y) { return OrderKey(x) < OrderKey(y); });
+    return;
+  }
+  auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint64_t k = OrderKey(a[i]);
+    for (int d = 0; d < kLsdDigits; ++d)
+      ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
+  }
+  const std::uint64_t k0 = OrderKey(a[0]);
+  double* from = a;
+  double* to = b;
+  for (int d = 0; d < kLsdDigits; ++d) {
+    std::size_t* offset = &hist[static_cast<std::size_t>(d) * kLsdRadix];
+    if (offset[(k0 >> (d * kLsdBits)) & kLsdMask] == n) continue;
+    std::size_t sum = 0;
+    for (std::size_t bucket = 0; bucket < kLsdRadix; ++bucket) {
+      const std::size_t c = offset[bucket];
+      offset[bucket] = sum;
+      sum += c;
+    }
+    const int shift = d * kLsdBits;
+    for (std::size_t i = 0; i < n; ++i) {
+      const double v = from[i];
+      to[offset[(OrderKey(v) >> shift) & kLsdMask]++] = v;
+    }
+    std::swap(from, to);
+  }
+  if (from != b) std::copy(from, from + n, b);
+}
+
+// The top digit: the sign, the exponent and the mantissa's first bits; wide
+// enough that the buckets of typical data fit the caches.
+constexpr int kTopBits = 16;
+constexpr int kTopShift = 64 - kTopBits;
+constexpr std::size_t kTopRadix = std::size_t{1} << kTopBits;
+
+// The sort with two threads. Moving every value through memory six times
+// (one LSD pass per digit) costs more than the work on each value, so the
+// values are first moved once, by pieces, into buckets by their top digit;
+// each bucket, small enough for the caches, is then sorted on its own while
+// the other thread sorts another. A bucket holding much of the data is sorted
+// by both threads together. Equal keys are equal bits, so the result is the
+// only ascending order of the keys, however it is reached.
+void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
+  auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
+  std::unique_ptr<std::size_t[]> offsets(new std::size_t[kPieces * kTopRadix]);
+  threads.Run(kPieces, [&](std::size_t piece) {
+    std::size_t* own = &offsets[piece * kTopRadix];
+    std::fill_n(own, kTopRadix, std::size_t{0});
+    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) ++own[OrderKey(src[i]) >> kTopShift];
+  });
+  // Where each bucket begins, and where each piece's values of it go.
+  std::vector<std::size_t> bucketBegin(kTopRadix + 1, 0);
+  std::size_t sum = 0;
+  for (std::size_t b = 0; b < kTopRadix; ++b) {
+    bucketBegin[b] = sum;
+    for (std::size_t piece = 0; piece < kPieces; ++piece) {
+      const std::size_t count = offsets[piece * kTopRadix + b];
+      offsets[piece * kTopRadix + b] = sum;
+      sum += count;
+    }
+  }
+  bucketBegin[kTopRadix] = sum;
+  std::vector<std::size_t> buckets;  // the buckets holding values
+  for (std::size_t b = 0; b < kTopRadix; ++b)
+    if (bucketBegin[b + 1] > bucketBegin[b]) buckets.push_back(b);
+  if (buckets.size() == 1) return SortDoublesLsdInTwo(src, n, dst, threads);
+
+  auto grouped = std::make_unique_for_overwrite<double[]>(n);
+  threads.Run(kPieces, [&](std::size_t piece) {
+    std::size_t* offset = &offsets[piece * kTopRadix];
+    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) {
+      const double v = src[i];
+      grouped[offset[OrderKey(v) >> kTopShift]++] = v;
+    }
+  });
+  std::vector<std::size_t> small;
+  for (std::size_t b : buckets) {
+    const std::size_t begin = bucketBegin[b], size = bucketBegin[b + 1] - begin;
+    if (size >= kParallelSort && size > n / 4)
+      SortDoublesLsdInTwo(grouped.get() + begin, size, dst + begin, threads);
+    else
+      small.push_back(b);
+  }
+  threads.Run(small.size(), [&](std::size_t k) {
+    const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;
+    SortBetween(grouped.get() + begin, dst + begin, size);
+  });
 }
 
 }  // namespace
