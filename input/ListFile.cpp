@@ -98,23 +98,44 @@ bool Passes(std::string_view candidate, const numtext::Separators& sep) {
   return !candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep);
 }
 
-// Appends a candidate that passed, with its leading number when the list
-// keeps those and the text is plain.
-void AppendPassed(EntrySink& list, std::string_view candidate, bool values) {
-  if (double v; values && numtext::PlainLeadingNumber(candidate, v))
-    list.AppendNumber(candidate, v);
-  else
+// What a list keeps, and what that saves. With the decimal point as the
+// user's decimal separator, a text whose leading number reads by the quick
+// path has exactly the form the number test's own quick path accepts, so it
+// passes without being tested again.
+struct Keeping {
+  bool values = false;     // the list keeps leading numbers
+  bool pointText = false;  // values, and the decimal separator is '.'
+  Keeping(const EntrySink& list, const numtext::Separators& sep)
+      : values(list.KeepsLeadingNumbers()), pointText(values && sep.decimal == ".") {}
+};
+
+// Tests one candidate and, when it passes, appends it. When the list keeps
+// leading numbers, `value` is set to the candidate's (NaN when it has none
+// read by the quick path); answers whether it passed.
+bool TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep, double& value) {
+  value = std::numeric_limits<double>::quiet_NaN();
+  if (keep.pointText && numtext::PlainLeadingNumber(candidate, value)) return true;
+  if (!Passes(candidate, sep)) return false;
+  if (keep.values && !keep.pointText && !numtext::PlainLeadingNumber(candidate, value))
+    value = std::numeric_limits<double>::quiet_NaN();
+  return true;
+}
+
+void AppendTested(EntrySink& list, std::string_view candidate, double value) {
+  if (std::isnan(value))
     list.Append(candidate);
+  else
+    list.AppendNumber(candidate, value);
 }
 
 // The candidates of [begin, end), which ends just after a line end, each
 // tested and, when it passes, appended.
 void AppendCandidates(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
-  const bool values = list.KeepsLeadingNumbers();
+  const Keeping keep(list, sep);
   const char* start = begin;
   ForEachLineEnd(begin, end, [&](const char* at) {
     const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-    if (Passes(candidate, sep)) AppendPassed(list, candidate, values);
+    if (double v; TestCandidate(candidate, sep, keep, v)) AppendTested(list, candidate, v);
     start = at + 1;
   });
 }
@@ -153,7 +174,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
-  const bool values = list.KeepsLeadingNumbers();
+  const Keeping keep(list, sep);
   core::RunInOrder(
       threads, parts,
       [&](std::size_t part) {
@@ -162,9 +183,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         try {
           ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
             const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-            if (Passes(candidate, sep)) {
-              double v;
-              if (!values || !numtext::PlainLeadingNumber(candidate, v)) v = std::numeric_limits<double>::quiet_NaN();
+            if (double v; TestCandidate(candidate, sep, keep, v)) {
               k.passed.push_back(
                   {static_cast<std::uint32_t>(start - first), static_cast<std::uint32_t>(candidate.size()), v});
             }
@@ -176,13 +195,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       },
       [&](std::size_t part) {
         const Kept& k = kept[part];
-        for (const Passed& p : k.passed) {
-          const std::string_view text(cuts[part] + p.offset, p.length);
-          if (std::isnan(p.value))
-            list.Append(text);
-          else
-            list.AppendNumber(text, p.value);
-        }
+        for (const Passed& p : k.passed) AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
         if (k.failure) std::rethrow_exception(k.failure);
       },
       [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
@@ -244,7 +257,7 @@ std::string FixPathSlashes(std::string_view path, char separator) {
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number.
-  if (Passes(candidate, sep_)) AppendPassed(list_, candidate, list_.KeepsLeadingNumbers());
+  if (double v; TestCandidate(candidate, sep_, Keeping(list_, sep_), v)) AppendTested(list_, candidate, v);
 }
 
 void ListTextReader::Feed(const char* data, std::size_t size) {

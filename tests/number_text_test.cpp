@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "stats/Arithmetic.h"
+#include "stats/LeadingNumber.h"
 #include "stats/NumberText.h"
 
 namespace {
@@ -285,6 +286,38 @@ TEST(LeadingNumber, ReadsHexAndOctalAsThirtyTwoBitPatterns) {
   for (const Case& c : cases) {
     EXPECT_SAME_DOUBLE(c.value, numtext::LeadingNumber(c.text)) << '"' << c.text << '"';
   }
+}
+
+// The list readers keep the quick reading's value and skip the number test
+// when the decimal separator is '.': every text the quick reading takes must
+// then be a number by the number test, and read as the same value. All texts
+// of up to six characters from the characters that matter, and longer ones
+// at the edges of the quick reading's length.
+TEST(LeadingNumber, TheQuickReadingTakesOnlyNumbersOfTheNumberTest) {
+  const std::string alphabet = "019.+-, eE";
+  std::vector<std::string> texts = {"123456789012345",   "1234567890123456",   ".123456789012345",
+                                    "-12345678.9012345", "+000000000000000.0", "99999999999999.9"};
+  for (std::size_t length = 1; length <= 6; ++length) {
+    std::vector<std::size_t> at(length, 0);
+    for (;;) {
+      std::string t;
+      for (std::size_t i : at) t += alphabet[i];
+      texts.push_back(t);
+      std::size_t k = 0;
+      while (k < length && ++at[k] == alphabet.size()) at[k++] = 0;
+      if (k == length) break;
+    }
+  }
+  std::size_t taken = 0;
+  for (const std::string& t : texts) {
+    double v;
+    if (!numtext::PlainLeadingNumber(t, v)) continue;
+    ++taken;
+    ASSERT_TRUE(numtext::IsNumeric(t, kDotComma)) << '"' << t << '"';
+    EXPECT_SAME_DOUBLE(numtext::NumericValue(t, kDotComma), v) << '"' << t << '"';
+    EXPECT_SAME_DOUBLE(numtext::LeadingNumber(t), v) << '"' << t << '"';
+  }
+  EXPECT_GT(taken, 1000u);
 }
 
 TEST(LeadingNumber, KeepsTheSignOfZero) {
