@@ -259,49 +259,11 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
     return SortDoublesInTwo(src, n, dst, own);
   }
 
-  // All digit histograms in one read of the input.
-  auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint64_t k = OrderKey(src[i]);
-    for (int d = 0; d < kLsdDigits; ++d)
-      ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
-  }
-
-  // A digit on which every key agrees would leave the order unchanged.
-  const std::uint64_t k0 = OrderKey(src[0]);
-  int passes[kLsdDigits];
-  int passCount = 0;
-  for (int d = 0; d < kLsdDigits; ++d) {
-    if (hist[static_cast<std::size_t>(d) * kLsdRadix + ((k0 >> (d * kLsdBits)) & kLsdMask)] != n)
-      passes[passCount++] = d;
-  }
-  if (passCount == 0) {
-    std::copy(src, src + n, dst);
-    return;
-  }
-
-  // Ping-pong between dst and the scratch buffer, starting so that the last
-  // pass writes into dst.
-  std::unique_ptr<double[]> scratch;
-  if (passCount > 1) scratch = std::make_unique_for_overwrite<double[]>(n);
-  const double* from = src;
-  double* to = (passCount % 2 == 1) ? dst : scratch.get();
-  for (int p = 0; p < passCount; ++p) {
-    const int shift = passes[p] * kLsdBits;
-    std::size_t* offset = &hist[static_cast<std::size_t>(passes[p]) * kLsdRadix];
-    std::size_t sum = 0;
-    for (std::size_t b = 0; b < kLsdRadix; ++b) {
-      const std::size_t c = offset[b];
-      offset[b] = sum;
-      sum += c;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-      const double v = from[i];
-      to[offset[(OrderKey(v) >> shift) & kLsdMask]++] = v;
-    }
-    from = to;
-    to = (to == dst) ? scratch.get() : dst;
-  }
+  // One thread: the values are copied once, then sorted between the copy
+  // and `dst`.
+  auto copy = std::make_unique_for_overwrite<double[]>(n);
+  std::copy(src, src + n, copy.get());
+  SortBetween(copy.get(), dst, n);
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }

@@ -30,13 +30,13 @@ constexpr double FromOrderKey(std::uint64_t key) {
 
 constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) : OrderKey(v); }
 
-// Writes the n values of `src` to `dst` in ascending order (LSD radix sort on
-// 11-bit digits; digits that every value shares cost no pass). `src` and `dst`
-// must not overlap. Needs one scratch buffer of n doubles when more than one
-// digit differs. Equal values keep their relative order, so -0 and +0 come
-// out as -0 first, whatever their input order. No NaN may be passed. Large
-// inputs are sorted with two threads: those of `threads` when given, else
-// its own.
+// Writes the n values of `src` to `dst` in ascending order of their keys
+// (radix sort: LSD passes on 11-bit digits, digits that every value shares
+// costing no pass; large inputs first go into buckets by their top 16 bits).
+// `src` and `dst` must not overlap. Needs a scratch buffer of n doubles. Keys
+// are equal only for equal bits, so the result is the one ascending order of
+// the keys: -0 before +0. No NaN may be passed. Large inputs are sorted with
+// two threads: those of `threads` when given, else its own.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without

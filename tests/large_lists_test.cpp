@@ -86,6 +86,15 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
       {"one digit", kLarge,
        [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
       {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+      // Below the two-thread size: one thread, by digits, and by comparison.
+      {"any bits, one thread", 5000,
+       [](std::mt19937_64& r, std::size_t) {
+         for (;;) {
+           const double v = std::bit_cast<double>(r());
+           if (std::isfinite(v)) return v;
+         }
+       }},
+      {"a few values", 300, [](std::mt19937_64& r, std::size_t) { return static_cast<double>(r() % 7) - 3.0; }},
   };
   for (const Row& row : rows) {
     std::mt19937_64 rng(11);
