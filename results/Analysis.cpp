@@ -60,7 +60,7 @@ void ReadPiece(const AnalysisHost& host, double* numbers, bool known, PieceRead&
 
 }  // namespace
 
-Analysis::Analysis(numtext::Separators separators) : separators_(separators), statistics_(std::move(separators)) {}
+Analysis::Analysis(numtext::Separators separators) : statistics_(std::move(separators)) {}
 
 void Analysis::StartAnalysis(const AnalysisHost& host) {
   Trap trap(host.errors, kStartAnalysisLocation);
@@ -72,7 +72,8 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
   trap.Step(102, [&] { host.setBusy(true); });
   trap.Step(104, [&] { host.clearResults(); });
   // A text that is not a number, or out of range, keeps the previous value.
-  trap.Step(106, [&] { decimalPlaces_ = numtext::ToInteger16(host.decimalPlacesText(), separators_); });
+  trap.Step(106,
+            [&] { decimalPlaces_ = numtext::ToInteger16(host.decimalPlacesText(), statistics_.NumberSeparators()); });
   trap.Step(108, [&] { roundingFlag_ = !host.showAllDecimals(); });
 
   std::size_t count = 0;
@@ -183,7 +184,7 @@ struct Rows {
 
 void Analysis::ShowResults(const AnalysisHost& host) {
   Trap trap(host.errors, kShowResultsLocation);
-  Rows rows{trap, host, separators_, decimalPlaces_, roundingFlag_, {}};
+  Rows rows{trap, host, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
   const modStatistics::DataSet& data = statistics_;
   auto add = [&](const std::string& line) { host.addResultRow(line); };
 
@@ -203,7 +204,7 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
   trap.Step(114, [&] { w.text = rows.NumberText(data.GetMean()); });
-  trap.Step(116, [&] { w.text = numtext::FormatTenDecimals(w.text, separators_); });
+  trap.Step(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
   rows.ValueStep(118);
   trap.Step(124, [&] { add("The mean is: " + rows.NumberText(w.number)); });
 

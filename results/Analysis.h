@@ -69,8 +69,7 @@ class Analysis {
   bool RoundingFlag() const { return roundingFlag_; }
 
  private:
-  numtext::Separators separators_;
-  modStatistics::DataSet statistics_;
+  modStatistics::DataSet statistics_;  // with the separators of every number text
   std::int16_t decimalPlaces_ = 0;
   bool roundingFlag_ = true;
 };

@@ -86,12 +86,64 @@ constexpr std::size_t kPieces = 16;
 
 std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMask; }
 
-// The LSD sort with two threads. Every pass first counts the digits of each
-// piece of its input, then moves each piece; within a bucket the values of
-// earlier pieces go in front of those of later ones, so every pass is stable
-// as before and the result is the same.
+// One stable move of n values by a digit of their keys, shared by two
+// threads: the input is cut into pieces; first each piece's values are counted
+// by digit, then the counts become the places where each piece's values of
+// each digit go, then every piece is moved. Within a bucket the values of
+// earlier pieces go in front of those of later ones, so the move is stable.
+class PiecewiseMove {
+ public:
+  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(new std::size_t[kPieces * radix]) {}
+
+  template <class DigitOf>
+  void Count(const double* from, DigitOf digitOf, core::TwoThreads& threads) {
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::size_t* own = &offsets_[piece * radix_];
+      std::fill_n(own, radix_, std::size_t{0});
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) ++own[digitOf(from[i])];
+    });
+  }
+
+  // Turns the counts into places. With `bucketBegin` (radix + 1 entries), also
+  // tells where each bucket begins, and at the end, where the values end.
+  void Place(std::size_t* bucketBegin = nullptr) {
+    std::size_t sum = 0;
+    for (std::size_t b = 0; b < radix_; ++b) {
+      if (bucketBegin) bucketBegin[b] = sum;
+      for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        const std::size_t count = offsets_[piece * radix_ + b];
+        offsets_[piece * radix_ + b] = sum;
+        sum += count;
+      }
+    }
+    if (bucketBegin) bucketBegin[radix_] = sum;
+  }
+
+  template <class DigitOf>
+  void Move(const double* from, double* to, DigitOf digitOf, core::TwoThreads& threads) {
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::size_t* offset = &offsets_[piece * radix_];
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
+        const double v = from[i];
+        to[offset[digitOf(v)]++] = v;
+      }
+    });
+  }
+
+  std::size_t Begin(std::size_t piece) const { return n_ / kPieces * piece + std::min(piece, n_ % kPieces); }
+
+ private:
+  std::size_t n_;
+  std::size_t radix_;
+  // offsets_[piece * radix + b]: first the count of digit b in the piece, then
+  // where the piece's next value of digit b goes.
+  std::unique_ptr<std::size_t[]> offsets_;
+};
+
+// The LSD sort with two threads: one stable piecewise move per digit.
 void SortDoublesLsdInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
-  auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
+  PiecewiseMove move(n, kLsdRadix);
+  auto pieceBegin = [&move](std::size_t piece) { return move.Begin(piece); };
 
   // The bits in which some key differs from the first one.
   const std::uint64_t k0 = OrderKey(src[0]);
@@ -117,33 +169,14 @@ void SortDoublesLsdInTwo(const double* src, std::size_t n, double* dst, core::Tw
 
   std::unique_ptr<double[]> scratch;
   if (passCount > 1) scratch = std::make_unique_for_overwrite<double[]>(n);
-  // offsets[piece][b]: first the count of bucket b in the piece, then where
-  // the piece's next value of bucket b goes.
-  std::unique_ptr<std::size_t[]> offsets(new std::size_t[kPieces * kLsdRadix]);
   const double* from = src;
   double* to = (passCount % 2 == 1) ? dst : scratch.get();
   for (int p = 0; p < passCount; ++p) {
     const int shift = passes[p] * kLsdBits;
-    threads.Run(kPieces, [&](std::size_t piece) {
-      std::size_t* own = &offsets[piece * kLsdRadix];
-      std::fill_n(own, kLsdRadix, std::size_t{0});
-      for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) ++own[Digit(from[i], shift)];
-    });
-    std::size_t sum = 0;
-    for (std::size_t b = 0; b < kLsdRadix; ++b) {
-      for (std::size_t piece = 0; piece < kPieces; ++piece) {
-        const std::size_t count = offsets[piece * kLsdRadix + b];
-        offsets[piece * kLsdRadix + b] = sum;
-        sum += count;
-      }
-    }
-    threads.Run(kPieces, [&](std::size_t piece) {
-      std::size_t* offset = &offsets[piece * kLsdRadix];
-      for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) {
-        const double v = from[i];
-        to[offset[Digit(v, shift)]++] = v;
-      }
-    });
+    const auto digitOf = [shift](double v) { return Digit(v, shift); };
+    move.Count(from, digitOf, threads);
+    move.Place();
+    move.Move(from, to, digitOf, threads);
     from = to;
     to = (to == dst) ? scratch.get() : dst;
   }
@@ -203,38 +236,18 @@ constexpr std::size_t kTopRadix = std::size_t{1} << kTopBits;
 // by both threads together. Equal keys are equal bits, so the result is the
 // only ascending order of the keys, however it is reached.
 void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
-  auto pieceBegin = [n](std::size_t piece) { return n / kPieces * piece + std::min(piece, n % kPieces); };
-  std::unique_ptr<std::size_t[]> offsets(new std::size_t[kPieces * kTopRadix]);
-  threads.Run(kPieces, [&](std::size_t piece) {
-    std::size_t* own = &offsets[piece * kTopRadix];
-    std::fill_n(own, kTopRadix, std::size_t{0});
-    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) ++own[OrderKey(src[i]) >> kTopShift];
-  });
-  // Where each bucket begins, and where each piece's values of it go.
+  const auto topOf = [](double v) { return static_cast<std::size_t>(OrderKey(v) >> kTopShift); };
+  PiecewiseMove move(n, kTopRadix);
+  move.Count(src, topOf, threads);
   std::vector<std::size_t> bucketBegin(kTopRadix + 1, 0);
-  std::size_t sum = 0;
-  for (std::size_t b = 0; b < kTopRadix; ++b) {
-    bucketBegin[b] = sum;
-    for (std::size_t piece = 0; piece < kPieces; ++piece) {
-      const std::size_t count = offsets[piece * kTopRadix + b];
-      offsets[piece * kTopRadix + b] = sum;
-      sum += count;
-    }
-  }
-  bucketBegin[kTopRadix] = sum;
+  move.Place(bucketBegin.data());
   std::vector<std::size_t> buckets;  // the buckets holding values
   for (std::size_t b = 0; b < kTopRadix; ++b)
     if (bucketBegin[b + 1] > bucketBegin[b]) buckets.push_back(b);
   if (buckets.size() == 1) return SortDoublesLsdInTwo(src, n, dst, threads);
 
   auto grouped = std::make_unique_for_overwrite<double[]>(n);
-  threads.Run(kPieces, [&](std::size_t piece) {
-    std::size_t* offset = &offsets[piece * kTopRadix];
-    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) {
-      const double v = src[i];
-      grouped[offset[OrderKey(v) >> kTopShift]++] = v;
-    }
-  });
+  move.Move(src, grouped.get(), topOf, threads);
   std::vector<std::size_t> small;
   for (std::size_t b : buckets) {
     const std::size_t begin = bucketBegin[b], size = bucketBegin[b + 1] - begin;

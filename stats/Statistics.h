@@ -25,6 +25,7 @@ class DataSet {
  public:
   // `separators` spell the numbers in the mode's list of tied values.
   explicit DataSet(numtext::Separators separators = {}) : separators_(std::move(separators)) {}
+  const numtext::Separators& NumberSeparators() const { return separators_; }
 
   // The data. Changing the numbers or their count forgets the sorted copy, so
   // the mode never counts from a copy of other data.
