@@ -460,7 +460,8 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-  LoadNumbersFromFiles({CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }, separators_});
+  LoadNumbersFromFiles(
+      {CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }, separators_, MakeEventPump()});
 }
 
 void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }

@@ -89,7 +89,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
     tell();
     for (const std::string& file : files) {
       if (pause()) return;
-      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, ctx.separators, showMessage); });
+      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, ctx.separators, showMessage, letEventsRun); });
       ++state.filesRead;
       tell();
     }
@@ -105,7 +105,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
       state.phase = DropPhase::kReadingFiles;
       ++state.filesFound;
       tell();
-      trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, ctx.separators, showMessage); });
+      trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, ctx.separators, showMessage, letEventsRun); });
       ++state.filesRead;
       tell();
     }

@@ -201,7 +201,8 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
 }
 
-void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep) {
+void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep,
+             const LetEventsRun& letEventsRun) {
   std::unique_ptr<char[]> block(new char[blockSize]);
   ListFileReader reader(list, sep);
   for (;;) {
@@ -212,6 +213,7 @@ void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Sepa
     }
     if (got == 0) break;
     reader.Feed(block.get(), static_cast<std::size_t>(got));
+    if (letEventsRun) letEventsRun();
   }
   reader.Finish();
 }
@@ -411,11 +413,11 @@ void ListFileReader::Finish() {
 }
 
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep) {
-  ReadAll(list, fd, kReadBlockBytes, sep);
+  ReadAll(list, fd, kReadBlockBytes, sep, {});
 }
 
 void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowMessageFn& showMessage) {
+                  const ShowMessageFn& showMessage, const LetEventsRun& letEventsRun) {
   auto notFound = [&] {
     if (showMessage) showMessage(kFileNotFoundMessage);
   };
@@ -440,5 +442,9 @@ void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
   else
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   if (st.st_size > 0) list.ExpectBytes(static_cast<std::size_t>(st.st_size));
-  ReadAll(list, fd, blockSize, sep);
+  // Events run only inside a file of several blocks: between files, the
+  // caller decides.
+  static const LetEventsRun kNone;
+  const bool large = st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > blockSize;
+  ReadAll(list, fd, blockSize, sep, large ? letEventsRun : kNone);
 }

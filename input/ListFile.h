@@ -21,6 +21,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
 #include "stats/RadixSort.h"
 #include "stats/Separators.h"
@@ -56,8 +57,10 @@ std::string FixPathSlashes(std::string_view path, char separator = '/');
 // or device, which would block or never end): shows "File not found" and
 // appends nothing. Any other failure (the file cannot be opened or a read
 // fails part-way) throws; what was appended before stays appended.
+// `letEventsRun`, when given, is called after each block of a file larger than
+// one block, so that a window stays alive while one long file is read.
 void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowMessageFn& showMessage);
+                  const ShowMessageFn& showMessage, const LetEventsRun& letEventsRun = {});
 
 // Reads an already open descriptor to its end as one list file (the analyser
 // reads standard input this way). Throws when a read fails.

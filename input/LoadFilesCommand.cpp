@@ -69,7 +69,7 @@ void LoadNumbersFromFiles(const LoadFilesHost& host) {
   if (trap.Test(116, [&] { return pieces.size() == 1; })) {
     std::string path;
     trap.Step(118, [&] { path = pieces.at(0); });
-    trap.Step(120, [&] { LoadListFile(host.entries, path, host.separators, showMessage); });
+    trap.Step(120, [&] { LoadListFile(host.entries, path, host.separators, showMessage, host.letEventsRun); });
   } else if (trap.Test(122, [&] { return pieces.size() > 1; })) {
     std::size_t first = 0, last = 0;
     trap.Step(124, [&] { first = 1; });
@@ -78,7 +78,7 @@ void LoadNumbersFromFiles(const LoadFilesHost& host) {
       std::string path;
       trap.Step(130, [&] { path = pieces[0] + "/" + pieces[i]; });
       trap.Step(132, [&] { path = FixPathSlashes(path); });
-      trap.Step(134, [&] { LoadListFile(host.entries, path, host.separators, showMessage); });
+      trap.Step(134, [&] { LoadListFile(host.entries, path, host.separators, showMessage, host.letEventsRun); });
     }  // 136
   }
   trap.Step(138, [&] { host.entries.Flush(); });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
 #include "platform/Dialogs.h"
 #include "stats/Separators.h"
@@ -22,6 +23,8 @@ struct LoadFilesHost {
   ErrorSink& errors;                       // the "Application Error" box
   std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
   numtext::Separators separators = {};     // the user's, for the number test of the files read
+  // Lets window events run while a long file is read (may be empty).
+  LetEventsRun letEventsRun = {};
 };
 
 // The click handler of PushButton6.

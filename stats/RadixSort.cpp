@@ -140,17 +140,24 @@ class PiecewiseMove {
   std::unique_ptr<std::size_t[]> offsets_;
 };
 
-// The LSD sort with two threads: one stable piecewise move per digit.
-void SortDoublesLsdInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
+// The LSD sort with two threads: one stable piecewise move per digit, back
+// and forth between `a` and `b`. The values start in `a`; the sorted values
+// end in `b`.
+void SortLsdInTwo(double* a, std::size_t n, double* b, core::TwoThreads& threads) {
   PiecewiseMove move(n, kLsdRadix);
   auto pieceBegin = [&move](std::size_t piece) { return move.Begin(piece); };
+  auto copy = [&](const double* from, double* to) {
+    threads.Run(kPieces, [&](std::size_t piece) {
+      std::copy(from + pieceBegin(piece), from + pieceBegin(piece + 1), to + pieceBegin(piece));
+    });
+  };
 
   // The bits in which some key differs from the first one.
-  const std::uint64_t k0 = OrderKey(src[0]);
+  const std::uint64_t k0 = OrderKey(a[0]);
   std::uint64_t differs[kPieces] = {};
   threads.Run(kPieces, [&](std::size_t piece) {
     std::uint64_t diff = 0;
-    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) diff |= OrderKey(src[i]) ^ k0;
+    for (std::size_t i = pieceBegin(piece); i < pieceBegin(piece + 1); ++i) diff |= OrderKey(a[i]) ^ k0;
     differs[piece] = diff;
   });
   std::uint64_t diff = 0;
@@ -160,25 +167,22 @@ void SortDoublesLsdInTwo(const double* src, std::size_t n, double* dst, core::Tw
   for (int d = 0; d < kLsdDigits; ++d) {
     if ((diff >> (d * kLsdBits)) & kLsdMask) passes[passCount++] = d;
   }
-  if (passCount == 0) {
-    threads.Run(kPieces, [&](std::size_t piece) {
-      std::copy(src + pieceBegin(piece), src + pieceBegin(piece + 1), dst + pieceBegin(piece));
-    });
-    return;
-  }
 
-  std::unique_ptr<double[]> scratch;
-  if (passCount > 1) scratch = std::make_unique_for_overwrite<double[]>(n);
-  const double* from = src;
-  double* to = (passCount % 2 == 1) ? dst : scratch.get();
+  // An odd number of passes ends in `b`; for an even number the values
+  // first go to `b` whole, so that the passes start there and end in `b`.
+  double* from = a;
+  double* to = b;
+  if (passCount % 2 == 0) {
+    copy(a, b);
+    std::swap(from, to);
+  }
   for (int p = 0; p < passCount; ++p) {
     const int shift = passes[p] * kLsdBits;
     const auto digitOf = [shift](double v) { return Digit(v, shift); };
     move.Count(from, digitOf, threads);
     move.Place();
     move.Move(from, to, digitOf, threads);
-    from = to;
-    to = (to == dst) ? scratch.get() : dst;
+    std::swap(from, to);
   }
 }
 
@@ -230,35 +234,44 @@ constexpr std::size_t kTopRadix = std::size_t{1} << kTopBits;
 
 // The sort with two threads. Moving every value through memory six times
 // (one LSD pass per digit) costs more than the work on each value, so the
-// values are first moved once, by pieces, into buckets by their top digit;
-// each bucket, small enough for the caches, is then sorted on its own while
-// the other thread sorts another. A bucket holding much of the data is sorted
-// by both threads together. Equal keys are equal bits, so the result is the
-// only ascending order of the keys, however it is reached.
+// values are first moved once, by pieces, into `dst`, grouped by their top
+// digit; each group, small enough for the caches, is then sorted on its own
+// (through a scratch buffer of each thread's) while the other thread sorts
+// another. A group holding much of the data is sorted by both threads
+// together. Equal keys are equal bits, so the result is the only ascending
+// order of the keys, however it is reached. Apart from `dst`, only a large
+// group ever needs a buffer of its size.
 void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
   const auto topOf = [](double v) { return static_cast<std::size_t>(OrderKey(v) >> kTopShift); };
   PiecewiseMove move(n, kTopRadix);
   move.Count(src, topOf, threads);
   std::vector<std::size_t> bucketBegin(kTopRadix + 1, 0);
   move.Place(bucketBegin.data());
-  std::vector<std::size_t> buckets;  // the buckets holding values
-  for (std::size_t b = 0; b < kTopRadix; ++b)
-    if (bucketBegin[b + 1] > bucketBegin[b]) buckets.push_back(b);
-  if (buckets.size() == 1) return SortDoublesLsdInTwo(src, n, dst, threads);
+  move.Move(src, dst, topOf, threads);
 
-  auto grouped = std::make_unique_for_overwrite<double[]>(n);
-  move.Move(src, grouped.get(), topOf, threads);
-  std::vector<std::size_t> small;
-  for (std::size_t b : buckets) {
+  std::vector<std::size_t> small;  // the groups sorted by one thread
+  std::size_t largestSmall = 0;
+  for (std::size_t b = 0; b < kTopRadix; ++b) {
     const std::size_t begin = bucketBegin[b], size = bucketBegin[b + 1] - begin;
-    if (size >= kParallelSort && size > n / 4)
-      SortDoublesLsdInTwo(grouped.get() + begin, size, dst + begin, threads);
-    else
+    if (size < 2) continue;
+    if (size >= kParallelSort && size > n / 4) {
+      auto scratch = std::make_unique_for_overwrite<double[]>(size);
+      std::copy(dst + begin, dst + begin + size, scratch.get());
+      SortLsdInTwo(scratch.get(), size, dst + begin, threads);
+    } else {
       small.push_back(b);
+      largestSmall = std::max(largestSmall, size);
+    }
   }
+  if (small.empty()) return;
+  // Made here: a task on the helper must not fail.
+  std::unique_ptr<double[]> scratch[2] = {std::make_unique_for_overwrite<double[]>(largestSmall),
+                                          std::make_unique_for_overwrite<double[]>(largestSmall)};
   threads.Run(small.size(), [&](std::size_t k) {
+    double* own = scratch[threads.OnHelper() ? 1 : 0].get();
     const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;
-    SortBetween(grouped.get() + begin, dst + begin, size);
+    std::copy(dst + begin, dst + begin + size, own);
+    SortBetween(own, dst + begin, size);
   });
 }
 

@@ -254,6 +254,33 @@ class TieTable {
   std::size_t mask_ = 0;
 };
 
+// A first, cheap look for the walk: one bit per hash of the tied keys. Most
+// positions of a large list hold none of the tied values, and a clear bit
+// settles that with one read from a table that stays in the caches.
+class TieFilter {
+ public:
+  explicit TieFilter(const std::vector<std::uint64_t>& keys) {
+    const int log2 = std::clamp(static_cast<int>(std::bit_width(keys.size() * 32)), 16, 24);
+    shift_ = 64 - log2;
+    words_.assign((std::size_t{1} << log2) / 64, 0);
+    for (std::uint64_t key : keys) {
+      const std::size_t h = Hash(key);
+      words_[h / 64] |= std::uint64_t{1} << (h % 64);
+    }
+  }
+  bool MayHold(std::uint64_t key) const {
+    const std::size_t h = Hash(key);
+    return (words_[h / 64] >> (h % 64)) & 1;
+  }
+
+ private:
+  std::size_t Hash(std::uint64_t key) const {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
+  }
+  std::vector<std::uint64_t> words_;
+  int shift_ = 0;
+};
+
 // Whether two different values a < b have the same number text. The text
 // rounds to 15 significant digits, so equal texts need b - a <= 1e-14 of the
 // magnitude; only values that close are formatted and compared.
@@ -286,16 +313,22 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   }
 
   TieTable table(tied);
+  const TieFilter filter(tied);
   // best: the first position whose value has the highest count.
   std::size_t best = 0;
   std::size_t slot = TieTable::kMissing;
   for (; best < n; ++best) {
-    slot = table.Find(radix::EqualityKey(x[best]));
+    const std::uint64_t key = radix::EqualityKey(x[best]);
+    if (!filter.MayHold(key)) continue;
+    slot = table.Find(key);
     if (slot != TieTable::kMissing) break;
   }
   if (slot == TieTable::kMissing) throw std::logic_error("mode not found");
   const std::size_t bestOrdinal = table.Ordinal(slot);
   table.Retire(slot);  // positions equal to Numbers(best) are never listed
+  // Once every tied value has met its first position, nothing later can be
+  // listed and the walk ends.
+  std::size_t retired = 1;
 
   // A value is listed at its first position unless a value with the same
   // number text is already in the list. The list starts with the text of
@@ -304,15 +337,18 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   std::string text;
   constexpr std::size_t kAhead = 16;
   const bool prefetch = tied.size() > 4096;
-  for (std::size_t i = best + 1; i < n; ++i) {
+  for (std::size_t i = best + 1; i < n && retired < tied.size(); ++i) {
     if (prefetch) {
       if (i + kAhead < n) table.PrefetchSlot(radix::EqualityKey(x[i + kAhead]));
       if (i + kAhead / 2 < n) table.PrefetchKey(radix::EqualityKey(x[i + kAhead / 2]));
     }
-    slot = table.Find(radix::EqualityKey(x[i]));
+    const std::uint64_t key = radix::EqualityKey(x[i]);
+    if (!filter.MayHold(key)) continue;
+    slot = table.Find(key);
     if (slot == TieTable::kMissing) continue;
     const std::size_t group = TextGroup(tied, table.Ordinal(slot), sep);
     table.Retire(slot);  // later positions of this value are always skipped
+    ++retired;
     if (listed[group]) continue;
     if (text.empty()) {
       text = numtext::NumberText(x[best], sep);

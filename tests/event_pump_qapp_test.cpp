@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QObject>
 #include <chrono>
+#include <thread>
 
 #include "platform/EventPump.h"
 
@@ -14,8 +15,12 @@ namespace {
 class Counter final : public QObject {
  public:
   int events = 0;
+  std::chrono::milliseconds takes{0};  // how long each event keeps the loop
   bool event(QEvent* e) override {
-    if (e->type() == QEvent::User) ++events;
+    if (e->type() == QEvent::User) {
+      ++events;
+      std::this_thread::sleep_for(takes);
+    }
     return QObject::event(e);
   }
 };
@@ -36,3 +41,24 @@ TEST(EventPump, RunsPendingEventsAtMostOncePerInterval) {
 }
 
 }  // namespace
+
+TEST(EventPump, ARunThatTookLongWaitsFourTimesAsLongBeforeTheNext) {
+  Counter counter;
+  counter.takes = std::chrono::milliseconds(60);
+  auto pump = MakeEventPump(std::chrono::milliseconds(0));
+  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+  pump();
+  ASSERT_EQ(counter.events, 1);
+
+  counter.takes = std::chrono::milliseconds(0);
+  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+  pump();
+  EXPECT_EQ(counter.events, 1) << "asked right after a run of 60 ms";
+  std::this_thread::sleep_for(std::chrono::milliseconds(260));
+  pump();
+  EXPECT_EQ(counter.events, 2) << "four times the run has passed";
+  // That run was quick: the interval holds again.
+  QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+  pump();
+  EXPECT_EQ(counter.events, 3);
+}

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "input/ListFile.h"
 #include "input/LoadFilesCommand.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/LoaderTestKit.h"
@@ -92,6 +94,48 @@ TEST(LoadNumbersFromFiles, ReadsTheChosenFilesInTheDialogsOrder) {
     EXPECT_EQ(run.busy, (std::vector<bool>{true, false})) << c.name;
     EXPECT_TRUE(run.messages.isEmpty()) << c.name;
     EXPECT_TRUE(run.reports.empty()) << c.name;
+  }
+}
+
+TEST(LoadNumbersFromFiles, LetsWindowEventsRunWhileALongFileIsRead) {
+  TempTree tree;
+  std::string lines;
+  while (lines.size() < 3 * kReadBlockBytes + 100) lines += std::to_string(lines.size()) + ".25\n";
+  const std::string large = tree.File("large.txt", lines);
+  const std::string small = tree.File("small.txt", "1\n2\n");
+  const std::size_t largeEntries = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+  struct Case {
+    const char* name;
+    QStringList chosen;
+    std::size_t minRuns, maxRuns;
+  };
+  const std::vector<Case> cases = {
+      {"a small file: none", {Q(small)}, 0, 0},
+      {"a file of four blocks: after each block", {Q(large)}, 3, 4},
+      {"small, large, small", {Q(small), Q(large), Q(small)}, 3, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeDialogs dialogs;
+    dialogs.QueueOpenFiles(c.chosen);
+    RecordingEntrySink sink;
+    RecordingErrorSink errors;
+    std::vector<std::size_t> entriesAtRuns;
+    LoadFilesHost host{dialogs, sink, errors, [](bool) {}, {}, [&] { entriesAtRuns.push_back(sink.entries.size()); }};
+    LoadNumbersFromFiles(host);
+    EXPECT_TRUE(errors.reports.empty());
+    EXPECT_GE(entriesAtRuns.size(), c.minRuns);
+    EXPECT_LE(entriesAtRuns.size(), c.maxRuns);
+    // Each run comes with more of the file read; the first, early in it.
+    for (std::size_t k = 0; k < entriesAtRuns.size(); ++k) {
+      if (k > 0) {
+        EXPECT_GT(entriesAtRuns[k], entriesAtRuns[k - 1]);
+      }
+      EXPECT_LE(entriesAtRuns[k], sink.entries.size());
+    }
+    if (!entriesAtRuns.empty()) {
+      EXPECT_LT(entriesAtRuns.front(), largeEntries / 2);
+    }
   }
 }
 
