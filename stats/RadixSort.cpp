@@ -188,42 +188,57 @@ void SortLsdInTwo(double* a, std::size_t n, double* b, core::TwoThreads& threads
 
 constexpr std::size_t kSmallBucket = 1024;
 
-// Sorts the n values in `a` by LSD passes back and forth between `a` and `b`;
-// the sorted values end in `b`. Digits on which all the values agree are
-// skipped (all the digits of a bucket's top, below).
-void SortBetween(double* a, double* b, std::size_t n) {
+// The digits of the one-thread sort: 12 bits, so that a group of the
+// two-thread sort (whose top 16 bits are all the same) takes four passes and
+// ends where it began.
+constexpr int kWithinBits = 12;
+constexpr int kWithinDigits = (64 + kWithinBits - 1) / kWithinBits;
+constexpr std::size_t kWithinRadix = std::size_t{1} << kWithinBits;
+constexpr std::uint64_t kWithinMask = kWithinRadix - 1;
+
+// Counts key k in the table of each digit, from digit D on (unrolled, so
+// that every shift is a constant).
+template <int D = 0>
+[[gnu::always_inline]] inline void CountDigits(std::uint32_t* hist, std::uint64_t k) {
+  if constexpr (D < kWithinDigits) {
+    ++hist[D * kWithinRadix + ((k >> (D * kWithinBits)) & kWithinMask)];
+    CountDigits<D + 1>(hist, k);
+  }
+}
+
+// Sorts the n values of `a` in place by LSD passes back and forth between
+// `a` and `scratch` (room for n values). Digits on which all the values agree
+// are skipped (all the digits of a group's top, below).
+void SortWithin(double* a, double* scratch, std::size_t n) {
   // A few values: the digit tables would cost more than the values.
   if (n < kSmallBucket) {
-    std::copy(a, a + n, b);
-    std::sort(b, b + n, [](double x, double y) { return OrderKey(x) < OrderKey(y); });
+    std::sort(a, a + n, [](double x, double y) { return OrderKey(x) < OrderKey(y); });
     return;
   }
-  auto hist = std::make_unique<std::size_t[]>(kLsdDigits * kLsdRadix);
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint64_t k = OrderKey(a[i]);
-    for (int d = 0; d < kLsdDigits; ++d)
-      ++hist[static_cast<std::size_t>(d) * kLsdRadix + ((k >> (d * kLsdBits)) & kLsdMask)];
-  }
+  // On the stack (96 KB): the helper thread sorts groups too, and a task there
+  // must not fail. Counts fit 32 bits: the engine's counts are 32-bit.
+  std::uint32_t hist[kWithinDigits * kWithinRadix] = {};
+  for (std::size_t i = 0; i < n; ++i) CountDigits(hist, OrderKey(a[i]));
   const std::uint64_t k0 = OrderKey(a[0]);
   double* from = a;
-  double* to = b;
-  for (int d = 0; d < kLsdDigits; ++d) {
-    std::size_t* offset = &hist[static_cast<std::size_t>(d) * kLsdRadix];
-    if (offset[(k0 >> (d * kLsdBits)) & kLsdMask] == n) continue;
-    std::size_t sum = 0;
-    for (std::size_t bucket = 0; bucket < kLsdRadix; ++bucket) {
-      const std::size_t c = offset[bucket];
+  double* to = scratch;
+  for (int d = 0; d < kWithinDigits; ++d) {
+    std::uint32_t* offset = &hist[static_cast<std::size_t>(d) * kWithinRadix];
+    if (offset[(k0 >> (d * kWithinBits)) & kWithinMask] == n) continue;
+    std::uint32_t sum = 0;
+    for (std::size_t bucket = 0; bucket < kWithinRadix; ++bucket) {
+      const std::uint32_t c = offset[bucket];
       offset[bucket] = sum;
       sum += c;
     }
-    const int shift = d * kLsdBits;
+    const int shift = d * kWithinBits;
     for (std::size_t i = 0; i < n; ++i) {
       const double v = from[i];
-      to[offset[(OrderKey(v) >> shift) & kLsdMask]++] = v;
+      to[offset[(OrderKey(v) >> shift) & kWithinMask]++] = v;
     }
     std::swap(from, to);
   }
-  if (from != b) std::copy(from, from + n, b);
+  if (from != a) std::copy(from, from + n, a);
 }
 
 // The top digit: the sign, the exponent and the mantissa's first bits; wide
@@ -270,8 +285,7 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   threads.Run(small.size(), [&](std::size_t k) {
     double* own = scratch[threads.OnHelper() ? 1 : 0].get();
     const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;
-    std::copy(dst + begin, dst + begin + size, own);
-    SortBetween(own, dst + begin, size);
+    SortWithin(dst + begin, own, size);
   });
 }
 
@@ -285,11 +299,11 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
     return SortDoublesInTwo(src, n, dst, own);
   }
 
-  // One thread: the values are copied once, then sorted between the copy
-  // and `dst`.
-  auto copy = std::make_unique_for_overwrite<double[]>(n);
-  std::copy(src, src + n, copy.get());
-  SortBetween(copy.get(), dst, n);
+  // One thread: the values are copied once, then sorted in `dst` with a
+  // scratch buffer.
+  std::copy(src, src + n, dst);
+  auto scratch = std::make_unique_for_overwrite<double[]>(n);
+  SortWithin(dst, scratch.get(), n);
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }

@@ -31,12 +31,15 @@ constexpr double FromOrderKey(std::uint64_t key) {
 constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) : OrderKey(v); }
 
 // Writes the n values of `src` to `dst` in ascending order of their keys
-// (radix sort: LSD passes on 11-bit digits, digits that every value shares
-// costing no pass; large inputs first go into buckets by their top 16 bits).
-// `src` and `dst` must not overlap. Needs a scratch buffer of n doubles. Keys
-// are equal only for equal bits, so the result is the one ascending order of
-// the keys: -0 before +0. No NaN may be passed. Large inputs are sorted with
-// two threads: those of `threads` when given, else its own.
+// (radix sort: LSD passes on 12-bit digits, digits that every value shares
+// costing no pass; large inputs first go into `dst` in groups by their top 16
+// bits, and each group is sorted on its own). `src` and `dst` must not
+// overlap. Needs scratch room of n doubles for small inputs; a large input
+// needs two of its largest group, and a group of over a quarter of the values
+// one of that group's size more. Keys are equal only for equal bits, so the
+// result is the one ascending order of the keys: -0 before +0. No NaN may be
+// passed. Large inputs are sorted with two threads: those of `threads` when
+// given, else its own.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without

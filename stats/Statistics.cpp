@@ -116,6 +116,34 @@ void DataSet::ForgetResults() {
   sum_.reset();
   mean_.reset();
   variance_.reset();
+  sumOfSquares_.reset();
+  averageDeviation_.reset();
+  mode_.reset();
+}
+
+void DataSet::WorkOutAhead() const noexcept {
+  try {
+    const std::size_t n = Elements(numbers_, LoopBound());
+    if (n < kParallelElements) return;
+    // The two share nothing: the mode reads the numbers and the sorted copy,
+    // the sums read the numbers and keep what they find in results of their
+    // own. The round's end is where this thread sees those.
+    core::TwoThreads threads;
+    threads.Run(
+        1,
+        [this](std::size_t) {
+          try {
+            GetSumOfSquares();
+            GetVariance();
+            GetAverageDeviation();
+          } catch (...) {
+            // Not kept: the row meets the failure again.
+          }
+        },
+        [this] { GetMode(); });
+  } catch (...) {
+    // Nothing worked out ahead: each row works out its own.
+  }
 }
 
 double DataSet::VarianceFrom(double mean) const {
@@ -366,8 +394,8 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
 
 StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
   Ties ties;
-  if (sortedIsCurrent_ && sortedNumbers_.size() == n) {
-    const double* sorted = sortedNumbers_.data();
+  if (sortedIsCurrent_ && sortedCount_ == n) {
+    const double* sorted = sortedNumbers_.get();
     ties = CollectTies(n, [sorted](std::size_t i) { return radix::EqualityKey(sorted[i]); });
   } else {
     auto keys = std::make_unique_for_overwrite<std::uint64_t[]>(n);
@@ -387,7 +415,8 @@ void DataSet::SetNumbers(std::vector<double> numbers) {
 std::vector<double> DataSet::TakeNumbers() {
   sortedIsCurrent_ = false;
   ForgetResults();
-  std::vector<double>().swap(sortedNumbers_);
+  sortedNumbers_.reset();
+  sortedCount_ = 0;
   return std::exchange(numbers_, {});
 }
 
@@ -402,8 +431,9 @@ void DataSet::SortNumbers() {
   sortedIsCurrent_ = false;
   // Let go of the old copy first, so that a large data set is never held
   // three times over.
-  std::vector<double>().swap(sortedNumbers_);
-  sortedNumbers_.resize(n);
+  sortedNumbers_.reset();
+  sortedCount_ = 0;
+  auto sorted = std::make_unique_for_overwrite<double[]>(n);
   std::optional<core::TwoThreads> threads;
   if (n >= kParallelElements) threads.emplace();
   // The result has the same values in the same order as the exchange sort of
@@ -411,7 +441,10 @@ void DataSet::SortNumbers() {
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
-  radix::SortDoubles(numbers_.data(), n, sortedNumbers_.data(), threads ? &*threads : nullptr);
+  radix::SortDoubles(numbers_.data(), n, sorted.get(), threads ? &*threads : nullptr);
+  // Only a finished sort is kept: a failed one leaves no copy to read.
+  sortedNumbers_ = std::move(sorted);
+  sortedCount_ = n;
   sortedIsCurrent_ = true;
 }
 
@@ -425,9 +458,11 @@ double DataSet::GetSum() const {
 }
 
 double DataSet::GetSumOfSquares() const {
+  if (sumOfSquares_) return *sumOfSquares_;
   const std::size_t n = Elements(numbers_, LoopBound());
   double total = 0.0;
   for (std::size_t i = 0; i < n; ++i) total = arith::Add(arith::Mul(numbers_[i], numbers_[i]), total);
+  sumOfSquares_ = total;
   return total;
 }
 
@@ -439,7 +474,7 @@ double DataSet::GetMean() const {
 double DataSet::GetMedian() const {
   const std::int32_t n = LoopBound();
   if (n < 1) throw std::out_of_range(kSubscriptOutOfRange);
-  Elements(sortedNumbers_, n);
+  if (static_cast<std::size_t>(n) > sortedCount_) throw std::out_of_range(kSubscriptOutOfRange);
   const std::size_t half = static_cast<std::size_t>(n / 2);
   if (n % 2 == 1) return sortedNumbers_[half];
   // Upper middle element plus lower middle element, then halved.
@@ -447,18 +482,22 @@ double DataSet::GetMedian() const {
 }
 
 StatResult DataSet::GetAverageDeviation() const {
+  if (averageDeviation_) return *averageDeviation_;
   const std::size_t n = Elements(numbers_, LoopBound());
   const double mean = GetMean();
   double acc = 0.0;
   for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(numbers_[i], mean)), acc);
-  return arith::Div(acc, numberCount_);
+  averageDeviation_ = arith::Div(acc, numberCount_);
+  return *averageDeviation_;
 }
 
 StatResult DataSet::GetMode() const {
+  if (mode_) return *mode_;
   try {
     const std::size_t n = Elements(numbers_, LoopBound());
     if (n == 0) throw std::out_of_range(kSubscriptOutOfRange);
-    return ModeOf(numbers_.data(), n);
+    mode_ = ModeOf(numbers_.data(), n);
+    return *mode_;
   } catch (...) {
     return kErrorText;
   }

@@ -7,7 +7,9 @@
 // element i lives at index i - 1.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -39,7 +41,7 @@ class DataSet {
   double NumberCount() const { return numberCount_; }  // always a whole number; loop bounds take it as int32
   void SetNumberCount(double count);
 
-  const std::vector<double>& SortedNumbers() const { return sortedNumbers_; }
+  std::span<const double> SortedNumbers() const { return {sortedNumbers_.get(), sortedCount_}; }
 
   // The method: true for Sample (divide by n - 1), false for Population
   // (divide by n). Read by GetVariance at the time of the call.
@@ -51,6 +53,12 @@ class DataSet {
 
   // These pass arithmetic failures (ArithmeticError) on to the caller.
   void SortNumbers();
+  // Works out ahead, with two threads, what the rows after the sort ask for:
+  // the mode on this thread and meanwhile, on a helper, the sum, the sum of
+  // squares, the mean, the variance and the average deviation. Each is kept
+  // as the procedure below would give it; failures are not kept, so each
+  // meets its caller again. Never fails; small data sets are left alone.
+  void WorkOutAhead() const noexcept;
   double GetSum() const;
   double GetSumOfSquares() const;
   double GetMean() const;
@@ -75,7 +83,9 @@ class DataSet {
   numtext::Separators separators_;
   std::vector<double> numbers_;
   double numberCount_ = 0.0;
-  std::vector<double> sortedNumbers_;
+  // Made without being zeroed first: the sort writes every element.
+  std::unique_ptr<double[]> sortedNumbers_;
+  std::size_t sortedCount_ = 0;
   // Set by a finished SortNumbers, cleared by any change of the data: the
   // sorted copy is the sort of the first NumberCount numbers.
   bool sortedIsCurrent_ = false;
@@ -84,6 +94,9 @@ class DataSet {
   mutable std::optional<double> sum_;
   mutable std::optional<double> mean_;
   mutable std::optional<StatResult> variance_;
+  mutable std::optional<double> sumOfSquares_;
+  mutable std::optional<double> averageDeviation_;
+  mutable std::optional<StatResult> mode_;
 };
 
 }  // namespace modStatistics

@@ -233,7 +233,7 @@ TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
   data.SortNumbers();
   std::vector<double> sorted = v;
   std::sort(sorted.begin(), sorted.end());
-  EXPECT_TRUE(SameBits(data.SortedNumbers(), sorted));
+  EXPECT_TRUE(SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, sorted));
   EXPECT_EQ(data.GetMedian(), 299.5);
   const StatResult tied = data.GetMode();
   ASSERT_FALSE(tied.IsNumber());
