@@ -5,6 +5,8 @@
 // Flush() makes everything appended so far visible (loaders call it before
 // they let window events run and when they finish).
 #include <cstddef>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,13 @@ class EntrySink {
   // made at once rather than grown step by step.
   virtual void ExpectBytes(std::size_t /*bytes*/) {}
   virtual void AppendNumber(std::string_view text, double /*leadingNumber*/) { Append(text); }
+  // A sink that keeps leading numbers may not need the texts they were read
+  // from; the list readers then hand runs of such entries over at once, as
+  // their numbers only.
+  virtual bool KeepsTextsOfNumbers() const { return true; }
+  virtual void AppendNumbers(std::span<const double> /*leadingNumbers*/) {
+    throw std::logic_error("This list keeps the text of every entry");
+  }
 };
 
 // A report or a message box lets window events run, so what was appended so

@@ -13,6 +13,7 @@
 #include <exception>
 #include <limits>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -103,10 +104,13 @@ bool Passes(std::string_view candidate, const numtext::Separators& sep) {
 // path has exactly the form the number test's own quick path accepts, so it
 // passes without being tested again.
 struct Keeping {
-  bool values = false;     // the list keeps leading numbers
-  bool pointText = false;  // values, and the decimal separator is '.'
+  bool values = false;      // the list keeps leading numbers
+  bool pointText = false;   // values, and the decimal separator is '.'
+  bool onlyValues = false;  // values, without the texts they were read from
   Keeping(const EntrySink& list, const numtext::Separators& sep)
-      : values(list.KeepsLeadingNumbers()), pointText(values && sep.decimal == ".") {}
+      : values(list.KeepsLeadingNumbers()),
+        pointText(values && sep.decimal == "."),
+        onlyValues(values && !list.KeepsTextsOfNumbers()) {}
 };
 
 // Tests one candidate and, when it passes, appends it. When the list keeps
@@ -169,8 +173,17 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::uint32_t length;
     double value;
   };
+  // When the list keeps only the numbers of plain entries, a part keeps the
+  // value of every candidate that passed (NaN for one kept as text) and the
+  // place of each one kept as text.
+  struct Text {
+    std::uint32_t offset;
+    std::uint32_t length;
+  };
   struct Kept {
     std::vector<Passed> passed;
+    std::vector<double> values;
+    std::vector<Text> texts;
     std::exception_ptr failure;  // the test failed here, after the passed ones
   };
   auto kept = std::make_unique<Kept[]>(parts);
@@ -181,13 +194,19 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         Kept& k = kept[part];
         const char* first = cuts[part];
         try {
+          if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
           ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
             const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-            if (double v; TestCandidate(candidate, sep, keep, v)) {
-              k.passed.push_back(
-                  {static_cast<std::uint32_t>(start - first), static_cast<std::uint32_t>(candidate.size()), v});
-            }
+            const auto offset = static_cast<std::uint32_t>(start - first);
             start = at + 1;
+            double v;
+            if (!TestCandidate(candidate, sep, keep, v)) return;
+            if (!keep.onlyValues) {
+              k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
+              return;
+            }
+            k.values.push_back(v);
+            if (std::isnan(v)) k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
           });
         } catch (...) {
           k.failure = std::current_exception();
@@ -196,6 +215,19 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       [&](std::size_t part) {
         const Kept& k = kept[part];
         for (const Passed& p : k.passed) AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
+        // Runs of plain entries go over at once, each text entry on its own.
+        const double* values = k.values.data();
+        const std::size_t count = k.values.size();
+        std::size_t text = 0;
+        for (std::size_t i = 0; i < count;) {
+          std::size_t stop = i;
+          while (stop < count && !std::isnan(values[stop])) ++stop;
+          if (stop > i) list.AppendNumbers(std::span<const double>(values + i, stop - i));
+          if (stop == count) break;
+          const Text& t = k.texts[text++];
+          list.Append(std::string_view(cuts[part] + t.offset, t.length));
+          i = stop + 1;
+        }
         if (k.failure) std::rethrow_exception(k.failure);
       },
       [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });

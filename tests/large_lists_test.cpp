@@ -14,6 +14,7 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -488,6 +489,24 @@ class NumberKeepingSink : public RecordingEntrySink {
   }
 };
 
+// Keeps as the analyser's list does: the leading numbers only, and the texts
+// of the entries without one.
+class OnlyNumbersSink : public EntrySink {
+ public:
+  std::vector<double> numbers;
+  std::vector<std::string> texts;
+  bool KeepsLeadingNumbers() const override { return true; }
+  bool KeepsTextsOfNumbers() const override { return false; }
+  void Append(std::string_view text) override {
+    texts.emplace_back(text);
+    numbers.push_back(std::numeric_limits<double>::quiet_NaN());
+  }
+  void AppendNumber(std::string_view, double leadingNumber) override { numbers.push_back(leadingNumber); }
+  void AppendNumbers(std::span<const double> leadingNumbers) override {
+    numbers.insert(numbers.end(), leadingNumbers.begin(), leadingNumbers.end());
+  }
+};
+
 // The leading numbers kept while reading must be those the analysis would
 // read from the texts, and a run given them must be the run without them:
 // the same numbers bit for bit, the same rows, the same reports in order.
@@ -510,15 +529,25 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     for (const char* a : adversarial) text += std::string(a) + "\n";
     NumberKeepingSink keeping;
     RecordingEntrySink plain;
-    ListTextReader keeper(keeping, row.sep), reader(plain, row.sep);
+    OnlyNumbersSink onlyNumbers;
+    ListTextReader keeper(keeping, row.sep), reader(plain, row.sep), numbersReader(onlyNumbers, row.sep);
     const std::size_t piece = row.piece ? row.piece : text.size();
     for (std::size_t at = 0; at < text.size(); at += piece) {
       keeper.Feed(text.data() + at, std::min(piece, text.size() - at));
       reader.Feed(text.data() + at, std::min(piece, text.size() - at));
+      numbersReader.Feed(text.data() + at, std::min(piece, text.size() - at));
     }
     keeper.Finish();
     reader.Finish();
+    numbersReader.Finish();
     ASSERT_TRUE(keeping.entries == plain.entries);
+    // Without the texts of plain entries: the same numbers, and the texts of
+    // exactly the other entries.
+    EXPECT_TRUE(SameBits(onlyNumbers.numbers, keeping.numbers));
+    std::vector<std::string> textsWithoutNumbers;
+    for (std::size_t i = 0; i < keeping.numbers.size(); ++i)
+      if (std::isnan(keeping.numbers[i])) textsWithoutNumbers.push_back(keeping.entries[i]);
+    EXPECT_TRUE(onlyNumbers.texts == textsWithoutNumbers);
 
     // Against the number test's own reading (another piece of code) with a
     // decimal point, for every kept number; some must be kept, some not.

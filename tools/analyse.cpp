@@ -30,6 +30,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -217,6 +218,11 @@ class ListEntries final : public EntrySink {
   void AppendNumber(std::string_view, double leadingNumber) override {
     numbers_.push_back(leadingNumber);
     ++count_;
+  }
+  bool KeepsTextsOfNumbers() const override { return false; }
+  void AppendNumbers(std::span<const double> leadingNumbers) override {
+    numbers_.insert(numbers_.end(), leadingNumbers.begin(), leadingNumbers.end());
+    count_ += leadingNumbers.size();
   }
   void Append(std::string_view text) override {
     texts_.Append(text);
