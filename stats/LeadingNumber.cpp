@@ -65,6 +65,33 @@ constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
   return (w & below) | ((w >> 8) & ~below);
 }
 
+// ShortPlainNumber for a text of one to eight characters (after the sign),
+// the common list line: the same digits and the same division, one word.
+[[gnu::always_inline]] inline bool EightPlainNumber(const char* p, std::size_t n, bool negative, double& out) {
+  std::uint64_t w, unused;
+  LoadShort(p, n, w, unused);
+  const std::uint64_t valid = detail::FirstBytes(n);
+  const std::uint64_t digitBytes = detail::DigitBytes(w) & valid;
+  const std::uint64_t pointBytes = bytewords::EqualBytes(w, '.') & valid;
+  if ((digitBytes | pointBytes) != valid || (pointBytes & (pointBytes - 1)) != 0 || digitBytes == 0) return false;
+  // The digit values, the first in the lowest byte; without the point.
+  w &= kLowNibbles & ((digitBytes >> 7) * 0xFF);
+  unsigned fraction = 0;
+  std::size_t digits = n;
+  if (pointBytes) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(pointBytes)) / 8;
+    fraction = static_cast<unsigned>(n) - 1 - k;
+    w = WithoutByte(w, k);
+    --digits;
+  }
+  // Leading zeros make eight digits.
+  w <<= 8 * (8 - digits);
+  double v = static_cast<double>(EightDigits(w));
+  if (fraction > 0) v /= kPowersOfTen[fraction];
+  out = negative ? -v : v;
+  return true;
+}
+
 // The value of a plain text of at most 15 digits, read as the general
 // reading reads it: the integer of all digits, divided by the power of ten
 // of the digits after the point.
@@ -78,6 +105,7 @@ bool ShortPlainNumber(std::string_view text, double& out) {
     --n;
   }
   if (n == 0 || n > kShortPlain) return false;
+  if (n <= 8) return EightPlainNumber(p, n, negative, out);
   std::uint64_t low, high;
   LoadShort(p, n, low, high);
   ShortForm form;
