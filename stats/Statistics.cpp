@@ -202,20 +202,27 @@ struct Ties {
 
 template <class KeyAt>
 Ties CollectTies(std::size_t n, KeyAt keyAt) {
-  // One read: the keys reaching the highest count so far are kept, and
-  // dropped when a higher count turns up. Single values are never kept.
+  // One read, counting the run each key is in as it goes: a key is kept when
+  // its run reaches the highest count so far, and the kept keys are dropped
+  // when a run goes beyond it. Single values are never kept. Most keys end
+  // or continue a short run, so the loop's one branch is rarely taken.
   Ties ties;
-  for (std::size_t i = 0; i < n;) {
+  if (n == 0) return ties;
+  std::uint64_t previous = keyAt(0);
+  std::size_t run = 1;
+  std::size_t needed = 2;  // the run length that is kept: the highest count, at least 2
+  for (std::size_t i = 1; i < n; ++i) {
     const std::uint64_t key = keyAt(i);
-    std::size_t j = i + 1;
-    while (j < n && keyAt(j) == key) ++j;
-    const std::size_t count = j - i;
-    if (count > ties.maxCount) {
-      ties.maxCount = count;
+    run = key == previous ? run + 1 : 1;
+    previous = key;
+    if (run < needed) continue;
+    // The run reaches the highest count (once per run), or goes beyond it.
+    if (run > ties.maxCount) {
+      ties.maxCount = run;
       ties.keys.clear();
     }
-    if (count == ties.maxCount && count >= 2) ties.keys.push_back(key);
-    i = j;
+    ties.keys.push_back(key);
+    needed = ties.maxCount;
   }
   return ties;
 }
