@@ -188,49 +188,55 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
   };
   auto kept = std::make_unique<Kept[]>(parts);
   const Keeping keep(list, sep);
-  core::RunInOrder(
-      threads, parts,
-      [&](std::size_t part) {
-        Kept& k = kept[part];
-        const char* first = cuts[part];
-        try {
-          if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
-          ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
-            const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-            const auto offset = static_cast<std::uint32_t>(start - first);
-            start = at + 1;
-            double v;
-            if (!TestCandidate(candidate, sep, keep, v)) return;
-            if (!keep.onlyValues) {
-              k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
-              return;
-            }
-            k.values.push_back(v);
-            if (std::isnan(v)) k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
-          });
-        } catch (...) {
-          k.failure = std::current_exception();
+  auto prepare = [&](std::size_t part) {
+    Kept& k = kept[part];
+    const char* first = cuts[part];
+    try {
+      if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
+      ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
+        const std::string_view candidate(start, static_cast<std::size_t>(at - start));
+        const auto offset = static_cast<std::uint32_t>(start - first);
+        start = at + 1;
+        double v;
+        if (!TestCandidate(candidate, sep, keep, v)) return;
+        if (!keep.onlyValues) {
+          k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
+          return;
         }
-      },
-      [&](std::size_t part) {
-        const Kept& k = kept[part];
-        for (const Passed& p : k.passed) AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
-        // Runs of plain entries go over at once, each text entry on its own.
-        const double* values = k.values.data();
-        const std::size_t count = k.values.size();
-        std::size_t text = 0;
-        for (std::size_t i = 0; i < count;) {
-          std::size_t stop = i;
-          while (stop < count && !std::isnan(values[stop])) ++stop;
-          if (stop > i) list.AppendNumbers(std::span<const double>(values + i, stop - i));
-          if (stop == count) break;
-          const Text& t = k.texts[text++];
-          list.Append(std::string_view(cuts[part] + t.offset, t.length));
-          i = stop + 1;
-        }
-        if (k.failure) std::rethrow_exception(k.failure);
-      },
-      [&](std::size_t part) { AppendCandidates(list, cuts[part], cuts[part + 1], sep); });
+        k.values.push_back(v);
+        if (std::isnan(v)) k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
+      });
+    } catch (...) {
+      k.failure = std::current_exception();
+    }
+  };
+  auto take = [&](std::size_t part) {
+    const Kept& k = kept[part];
+    for (const Passed& p : k.passed) AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
+    // Runs of plain entries go over at once, each text entry on its own.
+    const double* values = k.values.data();
+    const std::size_t count = k.values.size();
+    std::size_t text = 0;
+    for (std::size_t i = 0; i < count;) {
+      std::size_t stop = i;
+      while (stop < count && !std::isnan(values[stop])) ++stop;
+      if (stop > i) list.AppendNumbers(std::span<const double>(values + i, stop - i));
+      if (stop == count) break;
+      const Text& t = k.texts[text++];
+      list.Append(std::string_view(cuts[part] + t.offset, t.length));
+      i = stop + 1;
+    }
+    if (k.failure) std::rethrow_exception(k.failure);
+  };
+  core::RunInOrder(threads, parts, prepare, take, [&](std::size_t part) {
+    // A list of numbers only takes them in runs here too.
+    if (keep.onlyValues) {
+      prepare(part);
+      take(part);
+    } else {
+      AppendCandidates(list, cuts[part], cuts[part + 1], sep);
+    }
+  });
 }
 
 void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep,
