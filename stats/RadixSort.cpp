@@ -196,19 +196,21 @@ constexpr int kWithinDigits = (64 + kWithinBits - 1) / kWithinBits;
 constexpr std::size_t kWithinRadix = std::size_t{1} << kWithinBits;
 constexpr std::uint64_t kWithinMask = kWithinRadix - 1;
 
-// Counts key k in the table of each digit, from digit D on (unrolled, so
-// that every shift is a constant).
-template <int D = 0>
+// Counts key k in the table of each of the lowest Digits digits, from digit
+// D on (unrolled, so that every shift is a constant).
+template <int Digits, int D = 0>
 [[gnu::always_inline]] inline void CountDigits(std::uint32_t* hist, std::uint64_t k) {
-  if constexpr (D < kWithinDigits) {
+  if constexpr (D < Digits) {
     ++hist[D * kWithinRadix + ((k >> (D * kWithinBits)) & kWithinMask)];
-    CountDigits<D + 1>(hist, k);
+    CountDigits<Digits, D + 1>(hist, k);
   }
 }
 
 // Sorts the n values of `a` in place by LSD passes back and forth between
 // `a` and `scratch` (room for n values). Digits on which all the values agree
-// are skipped (all the digits of a group's top, below).
+// are skipped; only the lowest Digits digits are looked at (the others are
+// the same for all, as in a group of the two-thread sort).
+template <int Digits = kWithinDigits>
 void SortWithin(double* a, double* scratch, std::size_t n) {
   // A few values: the digit tables would cost more than the values.
   if (n < kSmallBucket) {
@@ -217,12 +219,12 @@ void SortWithin(double* a, double* scratch, std::size_t n) {
   }
   // On the stack (96 KB): the helper thread sorts groups too, and a task there
   // must not fail. Counts fit 32 bits: the engine's counts are 32-bit.
-  std::uint32_t hist[kWithinDigits * kWithinRadix] = {};
-  for (std::size_t i = 0; i < n; ++i) CountDigits(hist, OrderKey(a[i]));
+  std::uint32_t hist[Digits * kWithinRadix] = {};
+  for (std::size_t i = 0; i < n; ++i) CountDigits<Digits>(hist, OrderKey(a[i]));
   const std::uint64_t k0 = OrderKey(a[0]);
   double* from = a;
   double* to = scratch;
-  for (int d = 0; d < kWithinDigits; ++d) {
+  for (int d = 0; d < Digits; ++d) {
     std::uint32_t* offset = &hist[static_cast<std::size_t>(d) * kWithinRadix];
     if (offset[(k0 >> (d * kWithinBits)) & kWithinMask] == n) continue;
     std::uint32_t sum = 0;
@@ -246,6 +248,9 @@ void SortWithin(double* a, double* scratch, std::size_t n) {
 constexpr int kTopBits = 16;
 constexpr int kTopShift = 64 - kTopBits;
 constexpr std::size_t kTopRadix = std::size_t{1} << kTopBits;
+// The digits below the top, in which the values of a group differ.
+constexpr int kGroupDigits = (64 - kTopBits) / kWithinBits;
+static_assert(kGroupDigits * kWithinBits == 64 - kTopBits);
 
 // The sort with two threads. Moving every value through memory six times
 // (one LSD pass per digit) costs more than the work on each value, so the
@@ -285,7 +290,7 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   threads.Run(small.size(), [&](std::size_t k) {
     double* own = scratch[threads.OnHelper() ? 1 : 0].get();
     const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;
-    SortWithin(dst + begin, own, size);
+    SortWithin<kGroupDigits>(dst + begin, own, size);
   });
 }
 
