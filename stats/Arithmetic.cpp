@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace arith {
 
@@ -14,6 +15,14 @@ void detail::Fail(const char* description) { throw ArithmeticError(description);
 
 namespace {
 
+// The cube's quick path (below): the magnitudes it takes, beyond which the
+// products would leave the normal range, and the share of a gap within which
+// it settles a cube.
+constexpr double kCubeLow = 0x1p-300;
+constexpr double kCubeHigh = 0x1p300;
+constexpr double kGapShare = 0.45;
+constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+
 // a * b == hi + lo exactly (Dekker). Written without fused multiply-adds: the
 // build neither contracts nor targets hardware that is sure to have them.
 struct Exact {
@@ -22,7 +31,7 @@ struct Exact {
 };
 
 inline void Split(double a, double& hi, double& lo) {
-  const double c = 134217729.0 * a;  // 2^27 + 1
+  const double c = kSplitter * a;
   hi = c - (c - a);
   lo = a - hi;
 }
@@ -55,15 +64,82 @@ inline double SmallerGap(double r) {
 // the normal range, are left to pow itself.
 double Cube(double v) {
   const double a = std::fabs(v);
-  if (a > 0x1p-300 && a < 0x1p300) {
+  if (a > kCubeLow && a < kCubeHigh) {
     const Exact square = TwoProduct(v, v);        // v^2 = square.hi + square.lo
     const Exact cube = TwoProduct(square.hi, v);  // square.hi * v = cube.hi + cube.lo
     const double tail = cube.lo + square.lo * v;  // v^3 = cube.hi + tail (+ 2^-104 relative)
     const double r = cube.hi + tail;
     const double miss = (cube.hi - r) + tail;  // v^3 - r; cube.hi - r is exact
-    if (std::fabs(miss) <= 0.45 * SmallerGap(r)) return r;
+    if (std::fabs(miss) <= kGapShare * SmallerGap(r)) return r;
   }
   return detail::Checked(std::pow(v, 3.0));
+}
+
+namespace {
+
+// Two doubles at a time. The operations are the ones of Cube, lane by lane,
+// each rounded alike, so a lane's result is Cube's bit for bit.
+using Pair = double __attribute__((vector_size(16)));
+using PairBits = std::int64_t __attribute__((vector_size(16)));
+
+inline Pair Both(double x) { return Pair{x, x}; }
+inline PairBits BothBits(std::uint64_t x) {
+  const auto b = static_cast<std::int64_t>(x);
+  return PairBits{b, b};
+}
+
+inline void SplitPair(Pair a, Pair& hi, Pair& lo) {
+  const Pair c = Both(kSplitter) * a;
+  hi = c - (c - a);
+  lo = a - hi;
+}
+
+// The quick path's results, and which lanes it settles (all bits set).
+inline PairBits QuickCubes(Pair v, Pair& r) {
+  const PairBits absBits = std::bit_cast<PairBits>(v) & BothBits(0x7FFFFFFFFFFFFFFFULL);
+  const Pair a = std::bit_cast<Pair>(absBits);
+  const PairBits inRange = (a > Both(kCubeLow)) & (a < Both(kCubeHigh));
+  Pair vh, vl;
+  SplitPair(v, vh, vl);
+  const Pair squareHi = v * v;
+  const Pair squareLo = ((vh * vh - squareHi) + vh * vl + vl * vh) + vl * vl;
+  Pair sh, sl;
+  SplitPair(squareHi, sh, sl);
+  const Pair cubeHi = squareHi * v;
+  const Pair cubeLo = ((sh * vh - cubeHi) + sh * vl + sl * vh) + sl * vl;
+  const Pair tail = cubeLo + squareLo * v;
+  r = cubeHi + tail;
+  const Pair miss = (cubeHi - r) + tail;
+  // SmallerGap(r), lane by lane.
+  const PairBits bits = std::bit_cast<PairBits>(r) & BothBits(0x7FFFFFFFFFFFFFFFULL);
+  const Pair ulp = std::bit_cast<Pair>(bits & BothBits(0x7FF0000000000000ULL)) * Both(0x1p-52);
+  const PairBits atPower = (bits & BothBits(0x000FFFFFFFFFFFFFULL)) == BothBits(0);
+  const Pair factor = std::bit_cast<Pair>((std::bit_cast<PairBits>(Both(0.5)) & atPower) |
+                                          (std::bit_cast<PairBits>(Both(1.0)) & ~atPower));
+  const Pair absMiss = std::bit_cast<Pair>(std::bit_cast<PairBits>(miss) & BothBits(0x7FFFFFFFFFFFFFFFULL));
+  return inRange & (absMiss <= Both(kGapShare) * (ulp * factor));
+}
+
+}  // namespace
+
+void Cubes(const double* v, double* out, std::size_t n, std::size_t& done) {
+  done = 0;
+  std::size_t i = 0;
+  for (; i + 2 <= n; i += 2) {
+    Pair pair;
+    std::memcpy(&pair, v + i, sizeof pair);
+    Pair r;
+    const PairBits settled = QuickCubes(pair, r);
+    const double first = pair[0], second = pair[1];
+    out[i] = settled[0] ? r[0] : Cube(first);
+    done = i + 1;
+    out[i + 1] = settled[1] ? r[1] : Cube(second);
+    done = i + 2;
+  }
+  for (; i < n; ++i) {
+    out[i] = Cube(v[i]);
+    done = i + 1;
+  }
 }
 
 }  // namespace arith

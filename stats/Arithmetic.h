@@ -4,6 +4,7 @@
 // operation such as 0/0) is a failure, raised as ArithmeticError with a short
 // description. Underflow and loss of precision are not failures.
 #include <cmath>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -40,4 +41,8 @@ inline double Div(double a, double b) {
   return detail::Checked(a / b);
 }
 double Cube(double v);  // std::pow(v, 3.0), checked
+// out[i] = Cube(v[i]) for i = 0 .. n - 1, in that order (out may be v): the
+// same values, the common case two at a time. A failure ends it as Cube's
+// would; `done` then tells how many were set before it (n when all were).
+void Cubes(const double* v, double* out, std::size_t n, std::size_t& done);
 }  // namespace arith

@@ -42,22 +42,37 @@ constexpr std::size_t kParallelElements = std::size_t{1} << 16;
 
 // acc = Add(acc, term(i)) for i = 0 .. n - 1, exactly as that loop does it:
 // the same additions in the same order, and the first failure in index order
-// (of a term or of an addition) is the one raised. `term` must depend only on
-// i. For large n the terms are computed block by block by two threads, a
-// round of blocks at a time (so that only a round's terms are ever held);
-// this thread adds up the blocks in order.
-template <class Term>
-double SumOfTerms(std::size_t n, const Term& term) {
+// (of a term or of an addition) is the one raised. The terms are asked for a
+// block at a time: terms(begin, end, out, done) sets out[0 ..) to the terms of
+// begin .. end - 1 in order, `done` to how many it set, and raises the
+// failure of the term after them if one failed; a term must depend only on
+// its index. For large n the blocks are computed by two threads, a round of
+// blocks at a time (so that only a round's terms are ever held); this thread
+// adds up the blocks in order.
+template <class Terms>
+double SumOfTerms(std::size_t n, const Terms& terms) {
+  constexpr std::size_t kBlock = 8192;
   double acc = 0.0;
-  auto addTerms = [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) acc = arith::Add(acc, term(i));
+  // The terms of begin .. end - 1 added in order, through `scratch`.
+  auto addTerms = [&](std::size_t begin, std::size_t end, double* scratch) {
+    for (std::size_t from = begin; from < end; from += kBlock) {
+      std::size_t done = 0;
+      std::exception_ptr failure;
+      try {
+        terms(from, std::min(end, from + kBlock), scratch, done);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      for (std::size_t j = 0; j < done; ++j) acc = arith::Add(acc, scratch[j]);
+      if (failure) std::rethrow_exception(failure);
+    }
   };
   if (n < kParallelElements) {
-    addTerms(0, n);
+    const auto scratch = std::make_unique_for_overwrite<double[]>(std::min(n, kBlock));
+    addTerms(0, n, scratch.get());
     return acc;
   }
 
-  constexpr std::size_t kBlock = 8192;
   constexpr std::size_t kRoundBlocks = 32;
   struct Block {
     std::size_t valid = 0;  // terms computed before a failure
@@ -74,22 +89,20 @@ double SumOfTerms(std::size_t n, const Term& term) {
         threads, std::min(kRoundBlocks, blocks - first),
         [&](std::size_t k) {
           Block& block = kept[k];
-          const std::size_t begin = beginOf(k), end = endOf(k);
-          std::size_t i = begin;
           block.failure = nullptr;
+          block.valid = 0;
           try {
-            for (; i < end; ++i) block.terms[i - begin] = term(i);
+            terms(beginOf(k), endOf(k), block.terms, block.valid);
           } catch (...) {
             block.failure = std::current_exception();
           }
-          block.valid = i - begin;
         },
         [&](std::size_t k) {
           const Block& block = kept[k];
           for (std::size_t j = 0; j < block.valid; ++j) acc = arith::Add(acc, block.terms[j]);
           if (block.failure) std::rethrow_exception(block.failure);
         },
-        [&](std::size_t k) { addTerms(beginOf(k), endOf(k)); });
+        [&](std::size_t k) { addTerms(beginOf(k), endOf(k), kept[k].terms); });
   }
   return acc;
 }
@@ -167,8 +180,20 @@ double DataSet::SkewValue() const {
   // the loop of the definition); a zero s fails in the division.
   const double sd = n > 0 ? s.Number() : 0.0;
   const double* x = numbers_.data();
-  const double acc =
-      SumOfTerms(n, [x, mean, sd](std::size_t i) { return arith::Cube(arith::Div(arith::Sub(x[i], mean), sd)); });
+  // Each term is Cube(Div(Sub(x[i], mean), sd)): the quotients of a block
+  // first, then their cubes, two at a time. A failed quotient comes after
+  // the cubes before it, which may fail first.
+  const double acc = SumOfTerms(n, [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
+    std::size_t i = begin;
+    std::exception_ptr failure;
+    try {
+      for (; i < end; ++i) out[i - begin] = arith::Div(arith::Sub(x[i], mean), sd);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    arith::Cubes(out, out, i - begin, done);
+    if (failure) std::rethrow_exception(failure);
+  });
   const double count = numberCount_;
   const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
   return arith::Mul(factor, acc);

@@ -265,8 +265,10 @@ TEST(CubeDifferential, SameBitsAsPow) {
     }
   };
   std::size_t differences = 0;
+  std::vector<double> values;
   for (int i = 0; i < 3000000; ++i) {
     const double v = pick(i % 6);
+    values.push_back(v);
     const double want = std::pow(v, 3.0);
     double got = 0;
     bool failed = false;
@@ -281,6 +283,29 @@ TEST(CubeDifferential, SameBitsAsPow) {
     if (!same && ++differences <= 5) ADD_FAILURE() << "cube of " << std::hexfloat << v;
   }
   EXPECT_EQ(differences, 0u);
+
+  // Two at a time, in runs of every length and alignment: the same bits, and
+  // a run ends at its first failure with exactly the cubes before it set.
+  std::size_t blockDifferences = 0;
+  for (std::size_t at = 0, length = 1; at < values.size(); at += length, length = length % 37 + 1) {
+    const std::size_t n = std::min(length, values.size() - at);
+    std::vector<double> out(n, -1.0);
+    std::size_t done = 0;
+    bool failed = false;
+    try {
+      arith::Cubes(values.data() + at, out.data(), n, done);
+    } catch (const ArithmeticError&) {
+      failed = true;
+    }
+    std::size_t firstFailure = n;
+    for (std::size_t k = 0; k < n && firstFailure == n; ++k)
+      if (!std::isfinite(std::pow(values[at + k], 3.0))) firstFailure = k;
+    bool same = failed == (firstFailure < n) && done == firstFailure;
+    for (std::size_t k = 0; k < done && same; ++k)
+      same = std::bit_cast<std::uint64_t>(out[k]) == std::bit_cast<std::uint64_t>(std::pow(values[at + k], 3.0));
+    if (!same && ++blockDifferences <= 5) ADD_FAILURE() << "cubes of the " << n << " values from " << at;
+  }
+  EXPECT_EQ(blockDifferences, 0u);
 }
 
 // ---- The sorts themselves, at sizes the definitions are too slow for --------
