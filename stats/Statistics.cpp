@@ -131,6 +131,8 @@ void DataSet::ForgetResults() {
   variance_.reset();
   sumOfSquares_.reset();
   averageDeviation_.reset();
+  squaredDeviations_.reset();
+  absoluteDeviations_.reset();
   mode_.reset();
 }
 
@@ -146,9 +148,7 @@ void DataSet::WorkOutAhead() const noexcept {
         1,
         [this](std::size_t) {
           try {
-            GetSumOfSquares();
-            GetVariance();
-            GetAverageDeviation();
+            SumsAhead();
           } catch (...) {
             // Not kept: the row meets the failure again.
           }
@@ -159,13 +159,46 @@ void DataSet::WorkOutAhead() const noexcept {
   }
 }
 
-double DataSet::VarianceFrom(double mean) const {
+// The sums of the rows, two at a time in one pass over the numbers: the sum
+// with the sum of squares, then the squared with the absolute deviations.
+// Each sum is the same additions, in the same order, as its own loop, only
+// unchecked. A sum that meets a failure (an infinite or invalid step) can only
+// end infinite or NaN, since nothing brings it back: such a sum is not kept,
+// and its own loop meets the failure again when its row asks.
+void DataSet::SumsAhead() const {
   const std::size_t n = Elements(numbers_, LoopBound());
   const double* x = numbers_.data();
-  double acc = 0.0;
+  double sum = 0.0, squares = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
-    const double d = arith::Sub(x[i], mean);
-    acc = arith::Add(arith::Mul(d, d), acc);
+    sum = sum + x[i];
+    squares = x[i] * x[i] + squares;
+  }
+  if (std::isfinite(sum) && !sum_) sum_ = sum;
+  if (std::isfinite(squares) && !sumOfSquares_) sumOfSquares_ = squares;
+  const double mean = GetMean();
+  double squared = 0.0, absolute = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double d = x[i] - mean;
+    squared = d * d + squared;
+    absolute = std::fabs(d) + absolute;
+  }
+  if (std::isfinite(squared)) squaredDeviations_ = squared;
+  if (std::isfinite(absolute)) absoluteDeviations_ = absolute;
+  GetVariance();
+  GetAverageDeviation();
+}
+
+double DataSet::VarianceFrom(double mean) const {
+  double acc = 0.0;
+  if (squaredDeviations_) {
+    acc = *squaredDeviations_;
+  } else {
+    const std::size_t n = Elements(numbers_, LoopBound());
+    const double* x = numbers_.data();
+    for (std::size_t i = 0; i < n; ++i) {
+      const double d = arith::Sub(x[i], mean);
+      acc = arith::Add(arith::Mul(d, d), acc);
+    }
   }
   // Sample with one number divides 0 by 0, which fails like any other invalid
   // operation.
@@ -515,10 +548,14 @@ double DataSet::GetMedian() const {
 
 StatResult DataSet::GetAverageDeviation() const {
   if (averageDeviation_) return *averageDeviation_;
-  const std::size_t n = Elements(numbers_, LoopBound());
-  const double mean = GetMean();
   double acc = 0.0;
-  for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(numbers_[i], mean)), acc);
+  if (absoluteDeviations_) {
+    acc = *absoluteDeviations_;
+  } else {
+    const std::size_t n = Elements(numbers_, LoopBound());
+    const double mean = GetMean();
+    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(numbers_[i], mean)), acc);
+  }
   averageDeviation_ = arith::Div(acc, numberCount_);
   return *averageDeviation_;
 }

@@ -75,6 +75,7 @@ class DataSet {
  private:
   std::int32_t LoopBound() const;
   double VarianceFrom(double mean) const;
+  void SumsAhead() const;
   void ForgetResults();
   double SkewValue() const;
   double CoefficientOfVariationValue() const;
@@ -96,6 +97,10 @@ class DataSet {
   mutable std::optional<StatResult> variance_;
   mutable std::optional<double> sumOfSquares_;
   mutable std::optional<double> averageDeviation_;
+  // The sums of the squared and of the absolute deviations from the mean,
+  // before the variance's and the average deviation's divisions.
+  mutable std::optional<double> squaredDeviations_;
+  mutable std::optional<double> absoluteDeviations_;
   mutable std::optional<StatResult> mode_;
 };
 
