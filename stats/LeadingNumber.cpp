@@ -65,6 +65,11 @@ constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
   return (w & below) | ((w >> 8) & ~below);
 }
 
+// -v when `negative`, else v (v is never negative), without a branch.
+inline double WithSign(double v, bool negative) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) | (std::uint64_t{negative} << 63));
+}
+
 // ShortPlainNumber for a text of one to eight characters (after the sign),
 // the common list line: the same digits and the same division, one word.
 [[gnu::always_inline]] inline bool EightPlainNumber(const char* p, std::size_t n, bool negative, double& out) {
@@ -88,7 +93,7 @@ constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
   w <<= 8 * (8 - digits);
   double v = static_cast<double>(EightDigits(w));
   if (fraction > 0) v /= kPowersOfTen[fraction];
-  out = negative ? -v : v;
+  out = WithSign(v, negative);
   return true;
 }
 
@@ -99,11 +104,12 @@ bool ShortPlainNumber(std::string_view text, double& out) {
   if (text.empty()) return false;
   const char* p = text.data();
   std::size_t n = text.size();
+  // Without a branch: signs come in any order in a list, and a mispredicted
+  // jump costs more than the whole reading of a short text.
   const bool negative = *p == '-';
-  if (*p == '-' || *p == '+') {
-    ++p;
-    --n;
-  }
+  const std::size_t sign = negative || *p == '+';
+  p += sign;
+  n -= sign;
   if (n == 0 || n > kShortPlain) return false;
   if (n <= 8) return EightPlainNumber(p, n, negative, out);
   std::uint64_t low, high;
@@ -141,7 +147,7 @@ bool ShortPlainNumber(std::string_view text, double& out) {
   const std::uint64_t mantissa = EightDigits(low) * 100000000ULL + EightDigits(high);
   double v = static_cast<double>(mantissa);
   if (fraction > 0) v /= kPowersOfTen[fraction];
-  out = negative ? -v : v;
+  out = WithSign(v, negative);
   return true;
 }
 
