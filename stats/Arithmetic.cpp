@@ -122,24 +122,40 @@ inline PairBits QuickCubes(Pair v, Pair& r) {
 
 }  // namespace
 
-void Cubes(const double* v, double* out, std::size_t n, std::size_t& done) {
+void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
+  auto one = [&](std::size_t i) {
+    out[i] = Cube(Div(Sub(x[i], shift), scale));
+    done = i + 1;
+  };
   done = 0;
   std::size_t i = 0;
-  for (; i + 2 <= n; i += 2) {
-    Pair pair;
-    std::memcpy(&pair, v + i, sizeof pair);
-    Pair r;
-    const PairBits settled = QuickCubes(pair, r);
-    const double first = pair[0], second = pair[1];
-    out[i] = settled[0] ? r[0] : Cube(first);
-    done = i + 1;
-    out[i + 1] = settled[1] ? r[1] : Cube(second);
-    done = i + 2;
+  // A zero scale fails or gives NaN in every lane: one at a time, as Div.
+  if (scale != 0.0) {
+    const PairBits exponent = BothBits(0x7FF0000000000000ULL);
+    for (; i + 2 <= n; i += 2) {
+      Pair pair;
+      std::memcpy(&pair, x + i, sizeof pair);
+      const Pair difference = pair - Both(shift);
+      const Pair q = difference / Both(scale);
+      // Both steps finite in both lanes, as Sub and Div check them; else the
+      // lanes go one at a time, so that the first failure is raised.
+      const PairBits finite = ((std::bit_cast<PairBits>(difference) & exponent) != exponent) &
+                              ((std::bit_cast<PairBits>(q) & exponent) != exponent);
+      if (!(finite[0] && finite[1])) {
+        one(i);
+        one(i + 1);
+        continue;
+      }
+      Pair r;
+      const PairBits settled = QuickCubes(q, r);
+      const double first = q[0], second = q[1];
+      out[i] = settled[0] ? r[0] : detail::Checked(std::pow(first, 3.0));
+      done = i + 1;
+      out[i + 1] = settled[1] ? r[1] : detail::Checked(std::pow(second, 3.0));
+      done = i + 2;
+    }
   }
-  for (; i < n; ++i) {
-    out[i] = Cube(v[i]);
-    done = i + 1;
-  }
+  for (; i < n; ++i) one(i);
 }
 
 }  // namespace arith

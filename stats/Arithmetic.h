@@ -41,8 +41,9 @@ inline double Div(double a, double b) {
   return detail::Checked(a / b);
 }
 double Cube(double v);  // std::pow(v, 3.0), checked
-// out[i] = Cube(v[i]) for i = 0 .. n - 1, in that order (out may be v): the
-// same values, the common case two at a time. A failure ends it as Cube's
-// would; `done` then tells how many were set before it (n when all were).
-void Cubes(const double* v, double* out, std::size_t n, std::size_t& done);
+// out[i] = Cube(Div(Sub(x[i], shift), scale)) for i = 0 .. n - 1, in that
+// order: the skew's terms, the same values, the common case two at a time. A
+// failure ends it as those steps' would; `done` then tells how many were set
+// before it (n when all were).
+void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 }  // namespace arith

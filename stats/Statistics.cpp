@@ -213,19 +213,9 @@ double DataSet::SkewValue() const {
   // the loop of the definition); a zero s fails in the division.
   const double sd = n > 0 ? s.Number() : 0.0;
   const double* x = numbers_.data();
-  // Each term is Cube(Div(Sub(x[i], mean), sd)): the quotients of a block
-  // first, then their cubes, two at a time. A failed quotient comes after
-  // the cubes before it, which may fail first.
+  // Each term is Cube(Div(Sub(x[i], mean), sd)), two at a time.
   const double acc = SumOfTerms(n, [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
-    std::size_t i = begin;
-    std::exception_ptr failure;
-    try {
-      for (; i < end; ++i) out[i - begin] = arith::Div(arith::Sub(x[i], mean), sd);
-    } catch (...) {
-      failure = std::current_exception();
-    }
-    arith::Cubes(out, out, i - begin, done);
-    if (failure) std::rethrow_exception(failure);
+    arith::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
   });
   const double count = numberCount_;
   const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));

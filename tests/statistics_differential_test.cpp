@@ -284,26 +284,38 @@ TEST(CubeDifferential, SameBitsAsPow) {
   }
   EXPECT_EQ(differences, 0u);
 
-  // Two at a time, in runs of every length and alignment: the same bits, and
-  // a run ends at its first failure with exactly the cubes before it set.
+  // Two at a time, in runs of every length and alignment, as they are and
+  // shifted and scaled as the skew does it (a zero scale included): the same
+  // bits as the steps one by one, and a run ends at its first failure with
+  // exactly the terms before it set.
   std::size_t blockDifferences = 0;
-  for (std::size_t at = 0, length = 1; at < values.size(); at += length, length = length % 37 + 1) {
-    const std::size_t n = std::min(length, values.size() - at);
-    std::vector<double> out(n, -1.0);
-    std::size_t done = 0;
-    bool failed = false;
-    try {
-      arith::Cubes(values.data() + at, out.data(), n, done);
-    } catch (const ArithmeticError&) {
-      failed = true;
+  const struct { double shift, scale; } scalings[] = {{0.0, 1.0}, {3.25, 0.7}, {-1e300, 1e-10}, {0.5, 0.0}};
+  for (const auto& scaling : scalings) {
+    auto step = [&](double v) { return arith::Cube(arith::Div(arith::Sub(v, scaling.shift), scaling.scale)); };
+    for (std::size_t at = 0, length = 1; at < values.size(); at += 40 * length, length = length % 37 + 1) {
+      const std::size_t n = std::min(length, values.size() - at);
+      std::vector<double> out(n, -1.0);
+      std::size_t done = 0;
+      std::string failure;
+      try {
+        arith::ScaledCubes(values.data() + at, scaling.shift, scaling.scale, out.data(), n, done);
+      } catch (const ArithmeticError& e) {
+        failure = e.what();
+      }
+      std::size_t k = 0;
+      bool same = true;
+      for (; k < n && same; ++k) {
+        try {
+          const double want = step(values[at + k]);
+          same = k < done && std::bit_cast<std::uint64_t>(out[k]) == std::bit_cast<std::uint64_t>(want);
+        } catch (const ArithmeticError& e) {
+          same = done == k && failure == e.what();
+          break;
+        }
+      }
+      if (k == n) same = same && done == n && failure.empty();
+      if (!same && ++blockDifferences <= 5) ADD_FAILURE() << "terms of the " << n << " values from " << at;
     }
-    std::size_t firstFailure = n;
-    for (std::size_t k = 0; k < n && firstFailure == n; ++k)
-      if (!std::isfinite(std::pow(values[at + k], 3.0))) firstFailure = k;
-    bool same = failed == (firstFailure < n) && done == firstFailure;
-    for (std::size_t k = 0; k < done && same; ++k)
-      same = std::bit_cast<std::uint64_t>(out[k]) == std::bit_cast<std::uint64_t>(std::pow(values[at + k], 3.0));
-    if (!same && ++blockDifferences <= 5) ADD_FAILURE() << "cubes of the " << n << " values from " << at;
   }
   EXPECT_EQ(blockDifferences, 0u);
 }
