@@ -64,9 +64,11 @@ class TwoThreads {
 // once with work(k). The helper only prepares; this thread takes what is
 // prepared, in order, and when it gets a part that cannot be done yet it
 // prepares it rather than wait. A failure of take or work ends the round as
-// in TwoThreads::Run.
+// in TwoThreads::Run. `first`, when given, runs on this thread while the
+// helper begins preparing (it must not fail).
 template <class Prepare, class Take, class Work>
-void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, const Take& take, const Work& work) {
+void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, const Take& take, const Work& work,
+                const std::function<void()>& first = nullptr) {
   auto prepared = std::make_unique<std::atomic<bool>[]>(count);  // all false
   std::size_t done = 0;                                          // parts taken or worked so far (this thread only)
   auto markPrepared = [&](std::size_t k) {
@@ -74,13 +76,16 @@ void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, 
     prepared[k].store(true);
     prepared[k].notify_one();
   };
-  threads.Run(count, [&](std::size_t k) {
-    if (threads.OnHelper()) return markPrepared(k);
-    while (done < k && prepared[done].load()) take(done++);
-    if (done < k) return markPrepared(k);
-    work(k);
-    done = k + 1;
-  });
+  threads.Run(
+      count,
+      [&](std::size_t k) {
+        if (threads.OnHelper()) return markPrepared(k);
+        while (done < k && prepared[done].load()) take(done++);
+        if (done < k) return markPrepared(k);
+        work(k);
+        done = k + 1;
+      },
+      first);
   // What is left, in order, waiting for the helper where it is still busy.
   for (; done < count; ++done) {
     prepared[done].wait(false);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <span>
@@ -168,7 +169,7 @@ constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 // this thread appends, and in text order, so the list, and where a failure
 // stops it, are as with one thread.
 void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
-                           core::TwoThreads& threads) {
+                           core::TwoThreads& threads, const std::function<void()>& meanwhile) {
   std::vector<const char*> cuts{begin};
   while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
     const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
@@ -240,30 +241,59 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     }
     if (k.failure) std::rethrow_exception(k.failure);
   };
-  core::RunInOrder(threads, parts, prepare, take, [&](std::size_t part) {
-    // A list of numbers only takes them in runs here too.
-    if (keep.onlyValues) {
-      prepare(part);
-      take(part);
-    } else {
-      AppendCandidates(list, cuts[part], cuts[part + 1], sep);
-    }
-  });
+  core::RunInOrder(
+      threads, parts, prepare, take,
+      [&](std::size_t part) {
+        // A list of numbers only takes them in runs here too.
+        if (keep.onlyValues) {
+          prepare(part);
+          take(part);
+        } else {
+          AppendCandidates(list, cuts[part], cuts[part + 1], sep);
+        }
+      },
+      meanwhile);
 }
 
-void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep,
-             const LetEventsRun& letEventsRun) {
-  std::unique_ptr<char[]> block(new char[blockSize]);
-  ListFileReader reader(list, sep);
+std::size_t ReadBlock(int fd, char* block, std::size_t blockSize) {
   for (;;) {
-    ssize_t got = ::read(fd, block.get(), blockSize);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      fsys::ThrowError(errno);
+    const ssize_t got = ::read(fd, block, blockSize);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) fsys::ThrowError(errno);
+  }
+}
+
+// With `ahead`, the next block is read while this one is read for numbers
+// (the helper does not wait for each read); a failure of that read is raised
+// once this block is done, where it would have come without reading ahead.
+void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep,
+             const LetEventsRun& letEventsRun, bool ahead) {
+  std::unique_ptr<char[]> block(new char[blockSize]);
+  std::unique_ptr<char[]> next(ahead ? new char[blockSize] : nullptr);
+  ListFileReader reader(list, sep);
+  std::size_t got = ReadBlock(fd, block.get(), blockSize);
+  while (got > 0) {
+    std::size_t nextGot = 0;
+    std::exception_ptr readFailure;
+    std::function<void()> readNext;
+    if (ahead) {
+      readNext = [&] {
+        try {
+          nextGot = ReadBlock(fd, next.get(), blockSize);
+        } catch (...) {
+          readFailure = std::current_exception();
+        }
+      };
     }
-    if (got == 0) break;
-    reader.Feed(block.get(), static_cast<std::size_t>(got));
+    reader.Feed(block.get(), got, readNext);
     if (letEventsRun) letEventsRun();
+    if (!ahead) {
+      got = ReadBlock(fd, block.get(), blockSize);
+      continue;
+    }
+    if (readFailure) std::rethrow_exception(readFailure);
+    std::swap(block, next);
+    got = nextGot;
   }
   reader.Finish();
 }
@@ -312,7 +342,31 @@ void ListTextReader::Offer(std::string_view candidate) {
   if (double v; TestCandidate(candidate, sep_, Keeping(list_, sep_), v)) AppendTested(list_, candidate, v);
 }
 
-void ListTextReader::Feed(const char* data, std::size_t size) {
+namespace {
+
+// Runs a Feed's `meanwhile` once: handed to the two threads' round, or else
+// when the call ends.
+class Meanwhile {
+ public:
+  explicit Meanwhile(const std::function<void()>& task) : task_(task ? &task : nullptr) {}
+  ~Meanwhile() {
+    if (task_) (*task_)();
+  }
+  Meanwhile(const Meanwhile&) = delete;
+  Meanwhile& operator=(const Meanwhile&) = delete;
+  std::function<void()> Hand() {
+    const std::function<void()>* task = std::exchange(task_, nullptr);
+    return task ? *task : nullptr;
+  }
+
+ private:
+  const std::function<void()>* task_;
+};
+
+}  // namespace
+
+void ListTextReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
+  Meanwhile pending(meanwhile);
   const char* p = data;
   const char* const end = data + size;
   if (p == end) return;
@@ -348,7 +402,7 @@ void ListTextReader::Feed(const char* data, std::size_t size) {
       AppendCandidates(list_, p, last + 1, sep);
     } else {
       if (!helper_) helper_.emplace();
-      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_);
+      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_, pending.Hand());
     }
     p = last + 1;
   }
@@ -429,7 +483,8 @@ void ListFileReader::FeedUtf16(const unsigned char* p, std::size_t size) {
   }
 }
 
-void ListFileReader::Feed(const char* data, std::size_t size) {
+void ListFileReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
+  Meanwhile pending(meanwhile);
   // The mark may arrive a byte at a time (a pipe): the first bytes are held
   // back until they are a whole mark or cannot begin one.
   while (form_ == Form::kUndecided) {
@@ -439,7 +494,7 @@ void ListFileReader::Feed(const char* data, std::size_t size) {
     Decide();
   }
   if (form_ == Form::kBytes)
-    text_.Feed(data, size);
+    text_.Feed(data, size, pending.Hand());
   else
     FeedUtf16(reinterpret_cast<const unsigned char*>(data), size);
 }
@@ -463,7 +518,7 @@ void ListFileReader::Finish() {
 }
 
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep) {
-  ReadAll(list, fd, kReadBlockBytes, sep, {});
+  ReadAll(list, fd, kReadBlockBytes, sep, {}, false);
 }
 
 void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
@@ -496,5 +551,5 @@ void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
   // caller decides.
   static const LetEventsRun kNone;
   const bool large = st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > blockSize;
-  ReadAll(list, fd, blockSize, sep, large ? letEventsRun : kNone);
+  ReadAll(list, fd, blockSize, sep, large ? letEventsRun : kNone, large);
 }

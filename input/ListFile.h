@@ -73,7 +73,10 @@ void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep)
 class ListTextReader {
  public:
   ListTextReader(EntrySink& list, numtext::Separators sep) : list_(list), sep_(std::move(sep)) {}
-  void Feed(const char* data, std::size_t size);
+  // `meanwhile`, when given, is run once during the call (it must not fail):
+  // on this thread while the helper begins on a large piece, so that the
+  // caller can read the next piece meanwhile.
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
   void Finish();
 
  private:
@@ -103,7 +106,8 @@ class ListTextReader {
 class ListFileReader {
  public:
   ListFileReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
-  void Feed(const char* data, std::size_t size);
+  // `meanwhile` as for ListTextReader::Feed.
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
   void Finish();
 
  private:

@@ -631,6 +631,44 @@ class FailingSink : public RecordingEntrySink {
   std::size_t failAt_;
 };
 
+// The file reader's `meanwhile` (the next block, read while this one is
+// read for numbers) runs exactly once in every Feed, whatever the piece: run
+// twice it would read a block over, never run it would end the file early.
+TEST(LargeListText, WhatRunsMeanwhileRunsOnceInEveryFeed) {
+  const std::string large = MixedListText(200'000, 5);
+  const struct Row {
+    const char* name;
+    std::vector<std::string> pieces;
+  } rows[] = {
+      {"large pieces", {large.substr(0, 700'001), large.substr(700'001)}},
+      {"small pieces and an empty one", {"12\n3", "4\n", "", "5"}},
+      {"a line longer than a piece", {std::string(5000, '7'), std::string(300'000, '8'), "\n1\n"}},
+      {"a byte-order mark a byte at a time",
+       {"\xEF", "\xBB",
+        "\xBF"
+        "6\n"}},
+      {"UTF-16",
+       {std::string("\xFF\xFE"
+                    "9\0\n\0",
+                    6),
+        std::string("8\0", 2)}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingEntrySink sink, plain;
+    ListFileReader reader(sink, {}), without(plain, {});
+    int runs = 0;
+    for (const std::string& piece : row.pieces) {
+      reader.Feed(piece.data(), piece.size(), [&runs] { ++runs; });
+      without.Feed(piece.data(), piece.size());
+    }
+    reader.Finish();
+    without.Finish();
+    EXPECT_EQ(runs, static_cast<int>(row.pieces.size()));
+    EXPECT_TRUE(sink.entries == plain.entries);
+  }
+}
+
 TEST(LargeListText, AFailedAppendStopsTheReadingThere) {
   loadertest::TempTree tree;
   const std::string text = MixedListText(300'000, 4);

@@ -108,11 +108,12 @@ TEST(LoadNumbersFromFiles, LetsWindowEventsRunWhileALongFileIsRead) {
     const char* name;
     QStringList chosen;
     std::size_t minRuns, maxRuns;
+    std::size_t entries;  // every line, the large file's read a block ahead
   };
   const std::vector<Case> cases = {
-      {"a small file: none", {Q(small)}, 0, 0},
-      {"a file of four blocks: after each block", {Q(large)}, 3, 4},
-      {"small, large, small", {Q(small), Q(large), Q(small)}, 3, 4},
+      {"a small file: none", {Q(small)}, 0, 0, 2},
+      {"a file of four blocks: after each block", {Q(large)}, 3, 4, largeEntries},
+      {"small, large, small", {Q(small), Q(large), Q(small)}, 3, 4, largeEntries + 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -124,6 +125,13 @@ TEST(LoadNumbersFromFiles, LetsWindowEventsRunWhileALongFileIsRead) {
     LoadFilesHost host{dialogs, sink, errors, [](bool) {}, {}, [&] { entriesAtRuns.push_back(sink.entries.size()); }};
     LoadNumbersFromFiles(host);
     EXPECT_TRUE(errors.reports.empty());
+    ASSERT_EQ(sink.entries.size(), c.entries);
+    if (c.minRuns > 0) {
+      // The large file's last line, in its place.
+      const std::size_t lastStart = lines.rfind('\n', lines.size() - 2) + 1;
+      EXPECT_EQ(sink.entries[c.entries - 1 - (c.chosen.size() > 1 ? 2 : 0)],
+                lines.substr(lastStart, lines.size() - 1 - lastStart));
+    }
     EXPECT_GE(entriesAtRuns.size(), c.minRuns);
     EXPECT_LE(entriesAtRuns.size(), c.maxRuns);
     // Each run comes with more of the file read; the first, early in it.
