@@ -271,20 +271,20 @@ void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Sepa
   std::unique_ptr<char[]> block(new char[blockSize]);
   std::unique_ptr<char[]> next(ahead ? new char[blockSize] : nullptr);
   ListFileReader reader(list, sep);
+  std::size_t nextGot = 0;
+  std::exception_ptr readFailure;
+  std::function<void()> readNext;
+  if (ahead) {
+    readNext = [&] {
+      try {
+        nextGot = ReadBlock(fd, next.get(), blockSize);
+      } catch (...) {
+        readFailure = std::current_exception();
+      }
+    };
+  }
   std::size_t got = ReadBlock(fd, block.get(), blockSize);
   while (got > 0) {
-    std::size_t nextGot = 0;
-    std::exception_ptr readFailure;
-    std::function<void()> readNext;
-    if (ahead) {
-      readNext = [&] {
-        try {
-          nextGot = ReadBlock(fd, next.get(), blockSize);
-        } catch (...) {
-          readFailure = std::current_exception();
-        }
-      };
-    }
     reader.Feed(block.get(), got, readNext);
     if (letEventsRun) letEventsRun();
     if (!ahead) {

@@ -23,62 +23,19 @@ constexpr double kCubeHigh = 0x1p300;
 constexpr double kGapShare = 0.45;
 constexpr double kSplitter = 134217729.0;  // 2^27 + 1
 
-// a * b == hi + lo exactly (Dekker). Written without fused multiply-adds: the
-// build neither contracts nor targets hardware that is sure to have them.
-struct Exact {
-  double hi;
-  double lo;
-};
-
-inline void Split(double a, double& hi, double& lo) {
-  const double c = kSplitter * a;
-  hi = c - (c - a);
-  lo = a - hi;
-}
-
-inline Exact TwoProduct(double a, double b) {
-  const double p = a * b;
-  double ah, al, bh, bl;
-  Split(a, ah, al);
-  Split(b, bh, bl);
-  return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
-}
-
-// The smaller of the two gaps between r and its neighbouring doubles (the one
-// below a power of two is half the one above it). r must be normal.
-inline double SmallerGap(double r) {
-  const auto bits = std::bit_cast<std::uint64_t>(r) & 0x7FFFFFFFFFFFFFFFULL;
-  const double ulp = std::bit_cast<double>(bits & 0x7FF0000000000000ULL) * 0x1p-52;
-  return (bits & 0x000FFFFFFFFFFFFFULL) == 0 ? ulp * 0.5 : ulp;
-}
-
-}  // namespace
-
 // The cube is std::pow(v, 3.0). The skew takes one per value, and pow costs
 // more than everything else in that loop together, so the common case is
-// settled without it: the C library's pow is within 0.52 ulp of the exact
-// result, so when the exact cube lies within 0.45 of a gap from a double r,
-// pow can only return r. Two exact products give v^3 to about 2^-104
-// relative, which is enough to find r and that distance. Cubes nearer to
-// half-way between two doubles, and magnitudes where the products would leave
-// the normal range, are left to pow itself.
-double Cube(double v) {
-  const double a = std::fabs(v);
-  if (a > kCubeLow && a < kCubeHigh) {
-    const Exact square = TwoProduct(v, v);        // v^2 = square.hi + square.lo
-    const Exact cube = TwoProduct(square.hi, v);  // square.hi * v = cube.hi + cube.lo
-    const double tail = cube.lo + square.lo * v;  // v^3 = cube.hi + tail (+ 2^-104 relative)
-    const double r = cube.hi + tail;
-    const double miss = (cube.hi - r) + tail;  // v^3 - r; cube.hi - r is exact
-    if (std::fabs(miss) <= kGapShare * SmallerGap(r)) return r;
-  }
-  return detail::Checked(std::pow(v, 3.0));
-}
-
-namespace {
-
-// Two doubles at a time. The operations are the ones of Cube, lane by lane,
-// each rounded alike, so a lane's result is Cube's bit for bit.
+// settled without it: the C library's pow is documented to err by at most
+// 0.54 ulp, so when the exact cube lies within 0.45 of a gap from a double r,
+// pow can only return r. Two exact products (Dekker's, written without fused
+// multiply-adds: the build neither contracts nor targets hardware that is
+// sure to have them) give v^3 to about 2^-104 relative, which is enough to
+// find r and that distance. Cubes nearer to half-way between two doubles,
+// and magnitudes where the products would leave the normal range, are left
+// to pow itself.
+//
+// Two doubles at a time: every operation is rounded lane by lane, so a lane's
+// result does not depend on the other lane.
 using Pair = double __attribute__((vector_size(16)));
 using PairBits = std::int64_t __attribute__((vector_size(16)));
 
@@ -94,7 +51,11 @@ inline void SplitPair(Pair a, Pair& hi, Pair& lo) {
   lo = a - hi;
 }
 
-// The quick path's results, and which lanes it settles (all bits set).
+// The quick path's results, and which lanes it settles (all bits set). In
+// each lane: v^2 = squareHi + squareLo, squareHi * v = cubeHi + cubeLo, and
+// v^3 = cubeHi + tail to 2^-104; r is the double nearest to that, miss is
+// v^3 - r (cubeHi - r is exact), and the gap is the smaller of the two
+// around r (the one below a power of two is half the one above it).
 inline PairBits QuickCubes(Pair v, Pair& r) {
   const PairBits absBits = std::bit_cast<PairBits>(v) & BothBits(0x7FFFFFFFFFFFFFFFULL);
   const Pair a = std::bit_cast<Pair>(absBits);
@@ -110,7 +71,7 @@ inline PairBits QuickCubes(Pair v, Pair& r) {
   const Pair tail = cubeLo + squareLo * v;
   r = cubeHi + tail;
   const Pair miss = (cubeHi - r) + tail;
-  // SmallerGap(r), lane by lane.
+  // The smaller gap around r.
   const PairBits bits = std::bit_cast<PairBits>(r) & BothBits(0x7FFFFFFFFFFFFFFFULL);
   const Pair ulp = std::bit_cast<Pair>(bits & BothBits(0x7FF0000000000000ULL)) * Both(0x1p-52);
   const PairBits atPower = (bits & BothBits(0x000FFFFFFFFFFFFFULL)) == BothBits(0);
@@ -121,6 +82,12 @@ inline PairBits QuickCubes(Pair v, Pair& r) {
 }
 
 }  // namespace
+
+double Cube(double v) {
+  Pair r;
+  if (QuickCubes(Both(v), r)[0]) return r[0];
+  return detail::Checked(std::pow(v, 3.0));
+}
 
 void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
   auto one = [&](std::size_t i) {
