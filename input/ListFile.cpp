@@ -168,17 +168,8 @@ constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 // when everything before it is appended, tested and appended at once. Only
 // this thread appends, and in text order, so the list, and where a failure
 // stops it, are as with one thread.
-void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
-                           core::TwoThreads& threads, const std::function<void()>& meanwhile) {
-  std::vector<const char*> cuts{begin};
-  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
-    const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
-    if (at >= end - 1) break;
-    cuts.push_back(at + 1);
-  }
-  cuts.push_back(end);
-  const std::size_t parts = cuts.size() - 1;
-
+// What a part of the two-thread reading keeps until it is appended.
+struct PartKept {
   // A candidate that passed; `value` is its leading number when the list
   // keeps those and the text is plain, NaN otherwise (never a leading number).
   struct Passed {
@@ -193,17 +184,37 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::uint32_t offset;
     std::uint32_t length;
   };
-  struct Kept {
-    std::vector<Passed> passed;
-    std::vector<double> values;
-    std::vector<Text> texts;
-    std::exception_ptr failure;  // the test failed here, after the passed ones
-  };
-  auto kept = std::make_unique<Kept[]>(parts);
+  std::vector<Passed> passed;
+  std::vector<double> values;
+  std::vector<Text> texts;
+  std::exception_ptr failure;  // the test failed here, after the passed ones
+};
+
+// `kept` is the parts' room, kept by the caller from piece to piece: made
+// anew for every piece, its pages would go back to the system and be taken
+// (and zeroed) again each time.
+void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
+                           core::TwoThreads& threads, std::vector<PartKept>& kept,
+                           const std::function<void()>& meanwhile) {
+  std::vector<const char*> cuts{begin};
+  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
+    const char* at = FindLineEnd(cuts.back() + kPartBytes, end);
+    if (at >= end - 1) break;
+    cuts.push_back(at + 1);
+  }
+  cuts.push_back(end);
+  const std::size_t parts = cuts.size() - 1;
+
+  if (kept.size() < parts) kept.resize(parts);
   const Keeping keep(list, sep);
+  const bool quickValues = keep.onlyValues && keep.pointText;
   auto prepare = [&](std::size_t part) {
-    Kept& k = kept[part];
+    PartKept& k = kept[part];
     const char* first = cuts[part];
+    k.passed.clear();
+    k.values.clear();
+    k.texts.clear();
+    k.failure = nullptr;
     try {
       if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
       ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
@@ -211,6 +222,18 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         const auto offset = static_cast<std::uint32_t>(start - first);
         start = at + 1;
         double v;
+        if (quickValues) {
+          // The common line, read inline; the bytes after it, up to the end
+          // of the whole text, may be read with it.
+          if (numtext::PlainLeadingNumberIn(candidate.data(), candidate.size(), end, v)) {
+            k.values.push_back(v);
+          } else if (Passes(candidate, sep)) {
+            // What TestCandidate gives for a text the quick path cannot read.
+            k.values.push_back(std::numeric_limits<double>::quiet_NaN());
+            k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
+          }
+          return;
+        }
         if (!TestCandidate(candidate, sep, keep, v)) return;
         if (!keep.onlyValues) {
           k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
@@ -224,18 +247,24 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     }
   };
   auto take = [&](std::size_t part) {
-    const Kept& k = kept[part];
-    for (const Passed& p : k.passed) AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
+    const PartKept& k = kept[part];
+    for (const PartKept::Passed& p : k.passed)
+      AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
     // Runs of plain entries go over at once, each text entry on its own.
     const double* values = k.values.data();
     const std::size_t count = k.values.size();
+    if (k.texts.empty()) {
+      if (count > 0) list.AppendNumbers(std::span<const double>(values, count));
+      if (k.failure) std::rethrow_exception(k.failure);
+      return;
+    }
     std::size_t text = 0;
     for (std::size_t i = 0; i < count;) {
       std::size_t stop = i;
       while (stop < count && !std::isnan(values[stop])) ++stop;
       if (stop > i) list.AppendNumbers(std::span<const double>(values + i, stop - i));
       if (stop == count) break;
-      const Text& t = k.texts[text++];
+      const PartKept::Text& t = k.texts[text++];
       list.Append(std::string_view(cuts[part] + t.offset, t.length));
       i = stop + 1;
     }
@@ -365,6 +394,13 @@ class Meanwhile {
 
 }  // namespace
 
+struct ListTextReader::Parts {
+  std::vector<PartKept> kept;
+};
+
+ListTextReader::ListTextReader(EntrySink& list, numtext::Separators sep) : list_(list), sep_(std::move(sep)) {}
+ListTextReader::~ListTextReader() = default;
+
 void ListTextReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
   Meanwhile pending(meanwhile);
   const char* p = data;
@@ -402,7 +438,8 @@ void ListTextReader::Feed(const char* data, std::size_t size, const std::functio
       AppendCandidates(list_, p, last + 1, sep);
     } else {
       if (!helper_) helper_.emplace();
-      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_, pending.Hand());
+      if (!parts_) parts_ = std::make_unique<Parts>();
+      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_, parts_->kept, pending.Hand());
     }
     p = last + 1;
   }

@@ -72,7 +72,10 @@ void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep)
 // as it is: a byte-order mark is the business of ListFileReader.
 class ListTextReader {
  public:
-  ListTextReader(EntrySink& list, numtext::Separators sep) : list_(list), sep_(std::move(sep)) {}
+  ListTextReader(EntrySink& list, numtext::Separators sep);
+  ~ListTextReader();
+  ListTextReader(const ListTextReader&) = delete;
+  ListTextReader& operator=(const ListTextReader&) = delete;
   // `meanwhile`, when given, is run once during the call (it must not fail):
   // on this thread while the helper begins on a large piece, so that the
   // caller can read the next piece meanwhile.
@@ -90,6 +93,9 @@ class ListTextReader {
   // it, so a file of a few lines, or a tree of thousands of them, starts no
   // thread at all.
   std::optional<core::TwoThreads> helper_;
+  // What the parts of a large piece keep, made with the helper and reused.
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
 };
 
 // Reads the bytes of one list file, fed in pieces of any size (the mark is

@@ -51,50 +51,15 @@ double LeadingRadixNumber(const char* p, const char* end, unsigned radix) {
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Eight digit values, the first (most significant) in the lowest byte, as
-// one number.
-constexpr std::uint64_t EightDigits(std::uint64_t v) {
-  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
-  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
-  return (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
-}
+using detail::EightDigits;
+using detail::WithoutByte;
+using detail::WithSign;
 
-// Drops byte k (0..7) of a word, moving the bytes above it down.
-constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
-  const std::uint64_t below = (std::uint64_t{1} << (8 * k)) - 1;
-  return (w & below) | ((w >> 8) & ~below);
-}
-
-// -v when `negative`, else v (v is never negative), without a branch.
-inline double WithSign(double v, bool negative) {
-  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) | (std::uint64_t{negative} << 63));
-}
-
-// ShortPlainNumber for a text of one to eight characters (after the sign),
-// the common list line: the same digits and the same division, one word.
+// ShortPlainNumber for a text of one to eight characters (after the sign).
 [[gnu::always_inline]] inline bool EightPlainNumber(const char* p, std::size_t n, bool negative, double& out) {
   std::uint64_t w, unused;
   LoadShort(p, n, w, unused);
-  const std::uint64_t valid = detail::FirstBytes(n);
-  const std::uint64_t digitBytes = detail::DigitBytes(w) & valid;
-  const std::uint64_t pointBytes = bytewords::EqualBytes(w, '.') & valid;
-  if ((digitBytes | pointBytes) != valid || (pointBytes & (pointBytes - 1)) != 0 || digitBytes == 0) return false;
-  // The digit values, the first in the lowest byte; without the point.
-  w &= kLowNibbles & ((digitBytes >> 7) * 0xFF);
-  unsigned fraction = 0;
-  std::size_t digits = n;
-  if (pointBytes) {
-    const unsigned k = static_cast<unsigned>(std::countr_zero(pointBytes)) / 8;
-    fraction = static_cast<unsigned>(n) - 1 - k;
-    w = WithoutByte(w, k);
-    --digits;
-  }
-  // Leading zeros make eight digits.
-  w <<= 8 * (8 - digits);
-  double v = static_cast<double>(EightDigits(w));
-  if (fraction > 0) v /= kPowersOfTen[fraction];
-  out = WithSign(v, negative);
-  return true;
+  return detail::EightPlainWord(w, n, negative, out);
 }
 
 // The value of a plain text of at most 15 digits, read as the general

@@ -1,5 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <string_view>
+
+#include "stats/ShortPlain.h"
 
 namespace numtext {
 
@@ -19,5 +22,14 @@ double LeadingNumber(std::string_view text);
 // false. Never fails. A reader that has the text at hand anyway keeps the
 // value, so the analysis need not read the text again.
 bool PlainLeadingNumber(std::string_view text, double& value);
+
+// PlainLeadingNumber of the n characters at `text`, inside a buffer that can
+// be read up to `readable` (not before the text's end). A list file's lines
+// are short and the bytes after each are at hand, so the common line is read
+// here, inline, in one word; the others go to PlainLeadingNumber.
+[[gnu::always_inline]] inline bool PlainLeadingNumberIn(const char* text, std::size_t n, const char* readable,
+                                                        double& value) {
+  return detail::EightPlainIn(text, n, readable, value) || PlainLeadingNumber(std::string_view(text, n), value);
+}
 
 }  // namespace numtext

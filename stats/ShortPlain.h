@@ -88,4 +88,67 @@ struct ShortForm {
   return onlyDigitsAndPoints && atMostOnePoint && (form.digitsLow | form.digitsHigh) != 0;
 }
 
+// Eight digit values, the first (most significant) in the lowest byte, as
+// one number.
+constexpr std::uint64_t EightDigits(std::uint64_t v) {
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
+  return (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
+}
+
+// Drops byte k (0..7) of a word, moving the bytes above it down.
+constexpr std::uint64_t WithoutByte(std::uint64_t w, unsigned k) {
+  const std::uint64_t below = (std::uint64_t{1} << (8 * k)) - 1;
+  return (w & below) | ((w >> 8) & ~below);
+}
+
+// -v when `negative`, else v (v is never negative), without a branch.
+inline double WithSign(double v, bool negative) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) | (std::uint64_t{negative} << 63));
+}
+
+inline constexpr double kEightPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+
+// The value of a plain text of one to eight characters after its sign, held
+// in the first n bytes of w (the bytes after them are never looked at): the
+// same digits and the same division as the longer texts, in one word. False
+// when the text is not plain.
+[[gnu::always_inline]] inline bool EightPlainWord(std::uint64_t w, std::size_t n, bool negative, double& out) {
+  const std::uint64_t valid = FirstBytes(n);
+  const std::uint64_t digitBytes = DigitBytes(w) & valid;
+  const std::uint64_t pointBytes = bytewords::EqualBytes(w, '.') & valid;
+  if ((digitBytes | pointBytes) != valid || (pointBytes & (pointBytes - 1)) != 0 || digitBytes == 0) return false;
+  // The digit values, the first in the lowest byte; without the point.
+  w &= kLowNibbles & ((digitBytes >> 7) * 0xFF);
+  unsigned fraction = 0;
+  std::size_t digits = n;
+  if (pointBytes) {
+    const unsigned k = static_cast<unsigned>(std::countr_zero(pointBytes)) / 8;
+    fraction = static_cast<unsigned>(n) - 1 - k;
+    w = WithoutByte(w, k);
+    --digits;
+  }
+  // Leading zeros make eight digits.
+  w <<= 8 * (8 - digits);
+  double v = static_cast<double>(EightDigits(w));
+  if (fraction > 0) v /= kEightPowersOfTen[fraction];
+  out = WithSign(v, negative);
+  return true;
+}
+
+// A plain text of at most eight characters after its sign, read in one word
+// that may take bytes past the text's end, up to `readable`: the reading of
+// a list line inside its block, where a line is short and the bytes after
+// it are there. False for any other text, or when the word would pass
+// `readable`; the caller then reads it the general way.
+[[gnu::always_inline]] inline bool EightPlainIn(const char* text, std::size_t n, const char* readable, double& out) {
+  if (n == 0) return false;
+  const bool negative = *text == '-';
+  const std::size_t sign = negative || *text == '+';
+  const char* p = text + sign;
+  const std::size_t m = n - sign;
+  if (m - 1 >= 8 || readable - p < 8) return false;
+  return EightPlainWord(Load8(p), m, negative, out);
+}
+
 }  // namespace numtext::detail
