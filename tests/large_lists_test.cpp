@@ -65,6 +65,13 @@ std::vector<double> TypicalData(std::size_t n, unsigned seed) {
 
 // ---- The sort ----------------------------------------------------------------
 
+// A value in [1, 2) in one of sixteen groups of the top sixteen bits, with
+// random bits in the lowest `low` bits of the mantissa only.
+double LowBitsApart(std::mt19937_64& r, int low) {
+  const std::uint64_t x = r();
+  return 1.0 + static_cast<double>(x % 16) / 16.0 + static_cast<double>((x >> 8) % (std::uint64_t{1} << low)) * 0x1p-52;
+}
+
 TEST(LargeSort, MatchesAComparisonSortBitForBit) {
   struct Row {
     const char* name;
@@ -90,6 +97,12 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
       {"one digit", kLarge,
        [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
       {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+      // Sixteen groups whose values agree in their upper bits and differ in
+      // the lowest 20, 26 or 30: runs that the upper passes leave out of
+      // order, as one whole group, a few thousand values, a few hundred.
+      {"runs of a whole group", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 20); }},
+      {"runs of thousands", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 26); }},
+      {"runs of hundreds", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 30); }},
       // Below the two-thread size: one thread, by digits, and by comparison.
       {"any bits, one thread", 5000,
        [](std::mt19937_64& r, std::size_t) {
