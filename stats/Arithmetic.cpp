@@ -34,19 +34,19 @@ constexpr double kSplitter = 134217729.0;  // 2^27 + 1
 // and magnitudes where the products would leave the normal range, are left
 // to pow itself.
 //
-// Two doubles at a time: every operation is rounded lane by lane, so a lane's
-// result does not depend on the other lane.
-using Pair = double __attribute__((vector_size(16)));
-using PairBits = std::int64_t __attribute__((vector_size(16)));
+// Several doubles at a time: every operation is rounded lane by lane, so a
+// lane's result depends neither on the other lanes nor on how many there
+// are. A reinterpret_cast between two of these vector types keeps the bits,
+// as std::bit_cast. (Vectors go to the helpers below by reference: by value,
+// the widest would take a calling convention of each build's own.)
+template <std::size_t N>
+using Lanes [[gnu::vector_size(8 * N)]] = double;
+template <std::size_t N>
+using LaneBits [[gnu::vector_size(8 * N)]] = std::int64_t;
 
-inline Pair Both(double x) { return Pair{x, x}; }
-inline PairBits BothBits(std::uint64_t x) {
-  const auto b = static_cast<std::int64_t>(x);
-  return PairBits{b, b};
-}
-
-inline void SplitPair(Pair a, Pair& hi, Pair& lo) {
-  const Pair c = Both(kSplitter) * a;
+template <std::size_t N>
+[[gnu::always_inline]] inline void SplitLanes(const Lanes<N>& a, Lanes<N>& hi, Lanes<N>& lo) {
+  const Lanes<N> c = kSplitter * a;
   hi = c - (c - a);
   lo = a - hi;
 }
@@ -56,73 +56,141 @@ inline void SplitPair(Pair a, Pair& hi, Pair& lo) {
 // v^3 = cubeHi + tail to 2^-104; r is the double nearest to that, miss is
 // v^3 - r (cubeHi - r is exact), and the gap is the smaller of the two
 // around r (the one below a power of two is half the one above it).
-inline PairBits QuickCubes(Pair v, Pair& r) {
-  const PairBits absBits = std::bit_cast<PairBits>(v) & BothBits(0x7FFFFFFFFFFFFFFFULL);
-  const Pair a = std::bit_cast<Pair>(absBits);
-  const PairBits inRange = (a > Both(kCubeLow)) & (a < Both(kCubeHigh));
-  Pair vh, vl;
-  SplitPair(v, vh, vl);
-  const Pair squareHi = v * v;
-  const Pair squareLo = ((vh * vh - squareHi) + vh * vl + vl * vh) + vl * vl;
-  Pair sh, sl;
-  SplitPair(squareHi, sh, sl);
-  const Pair cubeHi = squareHi * v;
-  const Pair cubeLo = ((sh * vh - cubeHi) + sh * vl + sl * vh) + sl * vl;
-  const Pair tail = cubeLo + squareLo * v;
+template <std::size_t N>
+[[gnu::always_inline]] inline void QuickCubes(const Lanes<N>& v, Lanes<N>& r, LaneBits<N>& settled) {
+  using V = Lanes<N>;
+  using B = LaneBits<N>;
+  const B magnitude = B{} + 0x7FFFFFFFFFFFFFFFLL;
+  const B exponent = B{} + 0x7FF0000000000000LL;
+  const B fraction = B{} + 0x000FFFFFFFFFFFFFLL;
+  const V a = reinterpret_cast<V>(reinterpret_cast<B>(v) & magnitude);
+  const B inRange = (a > kCubeLow) & (a < kCubeHigh);
+  V vh, vl;
+  SplitLanes<N>(v, vh, vl);
+  const V squareHi = v * v;
+  const V squareLo = ((vh * vh - squareHi) + vh * vl + vl * vh) + vl * vl;
+  V sh, sl;
+  SplitLanes<N>(squareHi, sh, sl);
+  const V cubeHi = squareHi * v;
+  const V cubeLo = ((sh * vh - cubeHi) + sh * vl + sl * vh) + sl * vl;
+  const V tail = cubeLo + squareLo * v;
   r = cubeHi + tail;
-  const Pair miss = (cubeHi - r) + tail;
+  const V miss = (cubeHi - r) + tail;
   // The smaller gap around r.
-  const PairBits bits = std::bit_cast<PairBits>(r) & BothBits(0x7FFFFFFFFFFFFFFFULL);
-  const Pair ulp = std::bit_cast<Pair>(bits & BothBits(0x7FF0000000000000ULL)) * Both(0x1p-52);
-  const PairBits atPower = (bits & BothBits(0x000FFFFFFFFFFFFFULL)) == BothBits(0);
-  const Pair factor = std::bit_cast<Pair>((std::bit_cast<PairBits>(Both(0.5)) & atPower) |
-                                          (std::bit_cast<PairBits>(Both(1.0)) & ~atPower));
-  const Pair absMiss = std::bit_cast<Pair>(std::bit_cast<PairBits>(miss) & BothBits(0x7FFFFFFFFFFFFFFFULL));
-  return inRange & (absMiss <= Both(kGapShare) * (ulp * factor));
+  const B bits = reinterpret_cast<B>(r) & magnitude;
+  const V ulp = reinterpret_cast<V>(bits & exponent) * 0x1p-52;
+  const B atPower = (bits & fraction) == 0;
+  const V factor =
+      reinterpret_cast<V>((reinterpret_cast<B>(V{} + 0.5) & atPower) | (reinterpret_cast<B>(V{} + 1.0) & ~atPower));
+  const V absMiss = reinterpret_cast<V>(reinterpret_cast<B>(miss) & magnitude);
+  settled = inRange & (absMiss <= kGapShare * (ulp * factor));
+}
+
+// The lanes of the skew's terms: four doubles, one vector register of the
+// processors that have wide ones.
+constexpr std::size_t kTermLanes = 4;
+
+// Whether every lane of a comparison's result is set: the lanes folded onto
+// the first.
+[[gnu::always_inline]] inline bool EveryLane(const LaneBits<kTermLanes>& b) {
+  const LaneBits<kTermLanes> half = b & __builtin_shufflevector(b, b, 2, 3, 0, 1);
+  return (half & __builtin_shufflevector(half, half, 1, 0, 1, 0))[0] == -1;
 }
 
 }  // namespace
 
 double Cube(double v) {
-  Pair r;
-  if (QuickCubes(Both(v), r)[0]) return r[0];
+  const Lanes<2> both{v, v};
+  Lanes<2> r;
+  LaneBits<2> settled;
+  QuickCubes<2>(both, r, settled);
+  if (settled[0]) return r[0];
   return detail::Checked(std::pow(v, 3.0));
 }
 
-void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
+namespace {
+
+// ScaledCubes, built once for any processor and once for those with wide
+// vector registers.
+[[gnu::always_inline]] inline void ScaledCubesIn(const double* x, double shift, double scale, double* out,
+                                                 std::size_t n, std::size_t& done) {
+  constexpr std::size_t N = kTermLanes;
+  using V = Lanes<N>;
+  using B = LaneBits<N>;
   auto one = [&](std::size_t i) {
     out[i] = Cube(Div(Sub(x[i], shift), scale));
     done = i + 1;
   };
   done = 0;
   std::size_t i = 0;
+  // The cubes the quick path leaves to pow (one in ten, at random) are noted
+  // without a branch and taken later, in order, before anything after them
+  // can fail: a failure still comes where it would one by one.
+  constexpr std::size_t kWaiting = 256;
+  std::size_t waitingAt[kWaiting];
+  std::size_t waiting = 0;
+  auto finishWaiting = [&](std::size_t upTo) {
+    for (std::size_t w = 0; w < waiting; ++w) {
+      const std::size_t j = waitingAt[w];
+      done = j;
+      out[j] = detail::Checked(std::pow((x[j] - shift) / scale, 3.0));
+    }
+    waiting = 0;
+    done = upTo;
+  };
   // A zero scale fails or gives NaN in every lane: one at a time, as Div.
   if (scale != 0.0) {
-    const PairBits exponent = BothBits(0x7FF0000000000000ULL);
-    for (; i + 2 <= n; i += 2) {
-      Pair pair;
-      std::memcpy(&pair, x + i, sizeof pair);
-      const Pair difference = pair - Both(shift);
-      const Pair q = difference / Both(scale);
-      // Both steps finite in both lanes, as Sub and Div check them; else the
+    const B exponent = B{} + 0x7FF0000000000000LL;
+    for (; i + N <= n; i += N) {
+      V lanes;
+      std::memcpy(&lanes, x + i, sizeof lanes);
+      const V difference = lanes - shift;
+      const V q = difference / scale;
+      // Both steps finite in every lane, as Sub and Div check them; else the
       // lanes go one at a time, so that the first failure is raised.
-      const PairBits finite = ((std::bit_cast<PairBits>(difference) & exponent) != exponent) &
-                              ((std::bit_cast<PairBits>(q) & exponent) != exponent);
-      if (!(finite[0] && finite[1])) {
-        one(i);
-        one(i + 1);
+      const B finite = ((reinterpret_cast<B>(difference) & exponent) != exponent) &
+                       ((reinterpret_cast<B>(q) & exponent) != exponent);
+      if (!EveryLane(finite)) [[unlikely]] {
+        finishWaiting(i);
+        for (std::size_t k = 0; k < N; ++k) one(i + k);
         continue;
       }
-      Pair r;
-      const PairBits settled = QuickCubes(q, r);
-      const double first = q[0], second = q[1];
-      out[i] = settled[0] ? r[0] : detail::Checked(std::pow(first, 3.0));
-      done = i + 1;
-      out[i + 1] = settled[1] ? r[1] : detail::Checked(std::pow(second, 3.0));
-      done = i + 2;
+      V r;
+      B settled;
+      QuickCubes<N>(q, r, settled);
+      std::memcpy(out + i, &r, sizeof r);
+      if (waiting + N > kWaiting) finishWaiting(i);
+      for (std::size_t k = 0; k < N; ++k) {
+        waitingAt[waiting] = i + k;
+        waiting += settled[k] == 0;
+      }
     }
+    finishWaiting(i);
   }
   for (; i < n; ++i) one(i);
+}
+
+}  // namespace
+
+void ScaledCubesPlain(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
+  ScaledCubesIn(x, shift, scale, out, n, done);
+}
+
+[[gnu::target("avx2")]] void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n,
+                                             std::size_t& done) {
+  ScaledCubesIn(x, shift, scale, out, n, done);
+}
+
+bool HasWideVectors() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+
+void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
+  if (HasWideVectors())
+    ScaledCubesWide(x, shift, scale, out, n, done);
+  else
+    ScaledCubesPlain(x, shift, scale, out, n, done);
 }
 
 }  // namespace arith

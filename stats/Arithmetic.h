@@ -42,8 +42,15 @@ inline double Div(double a, double b) {
 }
 double Cube(double v);  // std::pow(v, 3.0), checked
 // out[i] = Cube(Div(Sub(x[i], shift), scale)) for i = 0 .. n - 1, in that
-// order: the skew's terms, the same values, the common case two at a time. A
-// failure ends it as those steps' would; `done` then tells how many were set
-// before it (n when all were).
+// order: the skew's terms, the same values, the common case several at a
+// time. A failure ends it as those steps' would; `done` then tells how many
+// were set before it (n when all were).
 void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
+// The two builds of ScaledCubes: for any processor, and for one with wide
+// vector registers (AVX2; only when HasWideVectors()), which ScaledCubes
+// takes when it can. The same operations, so the same results; named for the
+// tests that compare them.
+void ScaledCubesPlain(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
+void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
+bool HasWideVectors();
 }  // namespace arith

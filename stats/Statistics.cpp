@@ -213,7 +213,7 @@ double DataSet::SkewValue() const {
   // the loop of the definition); a zero s fails in the division.
   const double sd = n > 0 ? s.Number() : 0.0;
   const double* x = numbers_.data();
-  // Each term is Cube(Div(Sub(x[i], mean), sd)), two at a time.
+  // Each term is Cube(Div(Sub(x[i], mean), sd)), several at a time.
   const double acc = SumOfTerms(n, [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
     arith::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
   });

@@ -284,37 +284,52 @@ TEST(CubeDifferential, SameBitsAsPow) {
   }
   EXPECT_EQ(differences, 0u);
 
-  // Two at a time, in runs of every length and alignment, as they are and
-  // shifted and scaled as the skew does it (a zero scale included): the same
-  // bits as the steps one by one, and a run ends at its first failure with
-  // exactly the terms before it set.
+  // Several at a time, in runs of every length and alignment and in long
+  // runs, as they are and shifted and scaled as the skew does it (a zero
+  // scale included, and one under which some cubes overflow after others
+  // were left to pow), by each build the processor can run: the same bits as
+  // the steps one by one, and a run ends at its first failure with exactly
+  // the terms before it set.
+  using Terms = void (*)(const double*, double, double, double*, std::size_t, std::size_t&);
+  std::vector<std::pair<const char*, Terms>> builds = {{"chosen", arith::ScaledCubes},
+                                                       {"plain", arith::ScaledCubesPlain}};
+  if (arith::HasWideVectors()) builds.emplace_back("wide", arith::ScaledCubesWide);
   std::size_t blockDifferences = 0;
-  const struct { double shift, scale; } scalings[] = {{0.0, 1.0}, {3.25, 0.7}, {-1e300, 1e-10}, {0.5, 0.0}};
-  for (const auto& scaling : scalings) {
-    auto step = [&](double v) { return arith::Cube(arith::Div(arith::Sub(v, scaling.shift), scaling.scale)); };
-    for (std::size_t at = 0, length = 1; at < values.size(); at += 40 * length, length = length % 37 + 1) {
-      const std::size_t n = std::min(length, values.size() - at);
-      std::vector<double> out(n, -1.0);
-      std::size_t done = 0;
-      std::string failure;
-      try {
-        arith::ScaledCubes(values.data() + at, scaling.shift, scaling.scale, out.data(), n, done);
-      } catch (const ArithmeticError& e) {
-        failure = e.what();
-      }
-      std::size_t k = 0;
-      bool same = true;
-      for (; k < n && same; ++k) {
+  const struct {
+    double shift, scale;
+  } scalings[] = {{0.0, 1.0}, {3.25, 0.7}, {-1e300, 1e-10}, {0.5, 0.0}, {0.0, 1e-100}};
+  for (const auto& [build, terms] : builds) {
+    for (const auto& scaling : scalings) {
+      auto step = [&](double v) { return arith::Cube(arith::Div(arith::Sub(v, scaling.shift), scaling.scale)); };
+      auto check = [&](std::size_t at, std::size_t n) {
+        std::vector<double> out(n, -1.0);
+        std::size_t done = 0;
+        std::string failure;
         try {
-          const double want = step(values[at + k]);
-          same = k < done && std::bit_cast<std::uint64_t>(out[k]) == std::bit_cast<std::uint64_t>(want);
+          terms(values.data() + at, scaling.shift, scaling.scale, out.data(), n, done);
         } catch (const ArithmeticError& e) {
-          same = done == k && failure == e.what();
-          break;
+          failure = e.what();
         }
-      }
-      if (k == n) same = same && done == n && failure.empty();
-      if (!same && ++blockDifferences <= 5) ADD_FAILURE() << "terms of the " << n << " values from " << at;
+        std::size_t k = 0;
+        bool same = true;
+        for (; k < n && same; ++k) {
+          try {
+            const double want = step(values[at + k]);
+            same = k < done && std::bit_cast<std::uint64_t>(out[k]) == std::bit_cast<std::uint64_t>(want);
+          } catch (const ArithmeticError& e) {
+            same = done == k && failure == e.what();
+            break;
+          }
+        }
+        if (k == n) same = same && done == n && failure.empty();
+        if (!same && ++blockDifferences <= 5)
+          ADD_FAILURE() << build << ": terms of the " << n << " values from " << at << ", shift " << scaling.shift
+                        << ", scale " << scaling.scale;
+      };
+      for (std::size_t at = 0, length = 1; at < values.size(); at += 40 * length, length = length % 37 + 1)
+        check(at, std::min(length, values.size() - at));
+      // Long enough that the cubes left to pow are more than are noted at once.
+      for (std::size_t at = 1; at + 6000 <= values.size(); at += 500'000) check(at, 6000);
     }
   }
   EXPECT_EQ(blockDifferences, 0u);
