@@ -371,10 +371,14 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     const char* name;
     std::vector<std::size_t> overflowAt;  // entries reading beyond the double range
     std::size_t missing;                  // entries claimed but not held, at the end
+    bool known;                           // every other entry's number offered, as a list file's reader does
   } rows[] = {
-      {"one in the second half", {kLarge - 5}, 0},
-      {"in both halves and at the edges", {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1}, 0},
-      {"missing entries at the end", {7}, 4},
+      {"one in the second half", {kLarge - 5}, 0, false},
+      {"in both halves and at the edges", {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1}, 0, false},
+      {"missing entries at the end", {7}, 4, false},
+      // The only entries left to read are these few, alone among thousands
+      // of known ones, either side of a pair and of a stretch of 1024.
+      {"known numbers around them", {0, 1, 1023, 1024, 1025, 3073, 5122, kLarge / 2, kLarge - 1}, 0, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -395,6 +399,10 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     std::vector<Report> wantReports;
     ExpectedReading(host, wantNumbers, wantReports);
     ASSERT_EQ(wantReports.size(), row.overflowAt.size() + row.missing);
+    if (row.known) {
+      host.known = wantNumbers;
+      for (std::size_t at : row.overflowAt) (*host.known)[at] = std::numeric_limits<double>::quiet_NaN();
+    }
 
     host.Start();
     EXPECT_TRUE(SameBits(host.analysis.Statistics().Numbers(), wantNumbers));
