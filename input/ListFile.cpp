@@ -65,22 +65,15 @@ std::uint64_t LineEndBytes(const char* at) {
   return bytewords::EqualBytes(word, '\n') | bytewords::EqualBytes(word, '\r');
 }
 
-// Calls found(p) for every CR or LF in [begin, end), in order, looking at
-// eight bytes at a time.
-// One bit per byte of a word of top bits (as LineEndBytes gives them): bit k
-// for byte k. Each byte's bit lands in the top byte of the product, and no
-// two partial products meet, so nothing carries.
-inline std::uint64_t ByteBits(std::uint64_t topBits) { return ((topBits >> 7) * 0x0102040810204080ULL) >> 56; }
-
+// Calls found(p) for every CR or LF in [begin, end), in order.
 template <class Found>
 void ForEachLineEnd(const char* begin, const char* end, Found&& found) {
   const char* p = begin;
   // Sixty-four bytes at a time into one mask: lines are short, and a loop per
   // word would mistake its count of line ends at nearly every word.
   for (; end - p >= 64; p += 64) {
-    std::uint64_t ends = 0;
-    for (int w = 0; w < 8; ++w) ends |= ByteBits(LineEndBytes(p + 8 * w)) << (8 * w);
-    for (; ends; ends &= ends - 1) found(p + std::countr_zero(ends));
+    for (std::uint64_t ends = bytewords::EitherBits64(p, '\n', '\r'); ends; ends &= ends - 1)
+      found(p + std::countr_zero(ends));
   }
   for (; end - p >= 8; p += 8) {
     for (std::uint64_t hits = LineEndBytes(p); hits; hits &= hits - 1) found(p + std::countr_zero(hits) / 8);
