@@ -93,12 +93,11 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // earlier pieces go in front of those of later ones, so the move is stable.
 class PiecewiseMove {
  public:
-  PiecewiseMove(std::size_t n, std::size_t radix, std::size_t pieces = kPieces)
-      : n_(n), radix_(radix), pieces_(pieces), offsets_(new std::size_t[pieces * radix]) {}
+  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(new std::size_t[kPieces * radix]) {}
 
   template <class DigitOf>
   void Count(const double* from, DigitOf digitOf, core::TwoThreads& threads) {
-    threads.Run(pieces_, [&](std::size_t piece) {
+    threads.Run(kPieces, [&](std::size_t piece) {
       std::size_t* own = &offsets_[piece * radix_];
       std::fill_n(own, radix_, std::size_t{0});
       for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) ++own[digitOf(from[i])];
@@ -111,7 +110,7 @@ class PiecewiseMove {
     std::size_t sum = 0;
     for (std::size_t b = 0; b < radix_; ++b) {
       if (bucketBegin) bucketBegin[b] = sum;
-      for (std::size_t piece = 0; piece < pieces_; ++piece) {
+      for (std::size_t piece = 0; piece < kPieces; ++piece) {
         const std::size_t count = offsets_[piece * radix_ + b];
         offsets_[piece * radix_ + b] = sum;
         sum += count;
@@ -122,7 +121,7 @@ class PiecewiseMove {
 
   template <class DigitOf>
   void Move(const double* from, double* to, DigitOf digitOf, core::TwoThreads& threads) {
-    threads.Run(pieces_, [&](std::size_t piece) {
+    threads.Run(kPieces, [&](std::size_t piece) {
       std::size_t* offset = &offsets_[piece * radix_];
       for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
         const double v = from[i];
@@ -131,12 +130,11 @@ class PiecewiseMove {
     });
   }
 
-  std::size_t Begin(std::size_t piece) const { return n_ / pieces_ * piece + std::min(piece, n_ % pieces_); }
+  std::size_t Begin(std::size_t piece) const { return n_ / kPieces * piece + std::min(piece, n_ % kPieces); }
 
  private:
   std::size_t n_;
   std::size_t radix_;
-  std::size_t pieces_;
   // offsets_[piece * radix + b]: first the count of digit b in the piece, then
   // where the piece's next value of digit b goes.
   std::unique_ptr<std::size_t[]> offsets_;
@@ -248,16 +246,12 @@ void SortWithin(double* a, double* scratch, std::size_t n) {
 }
 
 // The top digit: the sign, the exponent and the mantissa's first bits; wide
-// enough that the groups of typical data fit the caches. A list of tens of
-// millions of values takes four bits more, so that its groups still do; its
-// table of places, a million buckets, is then shared by fewer pieces.
+// enough that the buckets of typical data fit the caches.
 constexpr int kTopBits = 16;
-constexpr int kWideTopBits = 20;
-constexpr std::size_t kWideTopFrom = std::size_t{1} << 25;
-constexpr std::size_t kWideTopPieces = 8;
-// The digits below the top (below the narrower one), in which the values of
-// a group differ.
-constexpr int kGroupDigits = 4;
+constexpr int kTopShift = 64 - kTopBits;
+constexpr std::size_t kTopRadix = std::size_t{1} << kTopBits;
+// The digits below the top, in which the values of a group differ.
+constexpr int kGroupDigits = (64 - kTopBits) / kWithinBits;
 static_assert(kGroupDigits * kWithinBits == 64 - kTopBits);
 
 // A group is first ordered by the upper two of its four digits alone: in list
@@ -301,20 +295,17 @@ void SortGroup(double* a, double* scratch, std::size_t n) {
 // together. Equal keys are equal bits, so the result is the only ascending
 // order of the keys, however it is reached. Apart from `dst`, only a large
 // group ever needs a buffer of its size.
-template <int TopBits, std::size_t Pieces>
 void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
-  constexpr int topShift = 64 - TopBits;
-  constexpr std::size_t topRadix = std::size_t{1} << TopBits;
-  const auto topOf = [](double v) { return static_cast<std::size_t>(OrderKey(v) >> topShift); };
-  PiecewiseMove move(n, topRadix, Pieces);
+  const auto topOf = [](double v) { return static_cast<std::size_t>(OrderKey(v) >> kTopShift); };
+  PiecewiseMove move(n, kTopRadix);
   move.Count(src, topOf, threads);
-  std::vector<std::size_t> bucketBegin(topRadix + 1, 0);
+  std::vector<std::size_t> bucketBegin(kTopRadix + 1, 0);
   move.Place(bucketBegin.data());
   move.Move(src, dst, topOf, threads);
 
   std::vector<std::size_t> small;  // the groups sorted by one thread
   std::size_t largestSmall = 0;
-  for (std::size_t b = 0; b < topRadix; ++b) {
+  for (std::size_t b = 0; b < kTopRadix; ++b) {
     const std::size_t begin = bucketBegin[b], size = bucketBegin[b + 1] - begin;
     if (size < 2) continue;
     if (size >= kParallelSort && size > n / 4) {
@@ -339,20 +330,12 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
 
 }  // namespace
 
-void SortDoublesWideTop(const double* src, std::size_t n, double* dst, core::TwoThreads& threads) {
-  if (n > 0) SortDoublesInTwo<kWideTopBits, kWideTopPieces>(src, n, dst, threads);
-}
-
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads) {
   if (n == 0) return;
   if (n >= kParallelSort) {
-    auto sort = [&](core::TwoThreads& two) {
-      if (n >= kWideTopFrom) return SortDoublesWideTop(src, n, dst, two);
-      SortDoublesInTwo<kTopBits, kPieces>(src, n, dst, two);
-    };
-    if (threads) return sort(*threads);
+    if (threads) return SortDoublesInTwo(src, n, dst, *threads);
     core::TwoThreads own;
-    return sort(own);
+    return SortDoublesInTwo(src, n, dst, own);
   }
 
   // One thread: the values are copied once, then sorted in `dst` with a

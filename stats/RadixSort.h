@@ -41,9 +41,6 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // passed. Large inputs are sorted with two threads: those of `threads` when
 // given, else its own.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
-// The way SortDoubles takes for a list of tens of millions of values (a
-// wider top digit), for any n; named for the tests.
-void SortDoublesWideTop(const double* src, std::size_t n, double* dst, core::TwoThreads& threads);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
 // any buffer of its own beyond a few kilobytes of stack.
