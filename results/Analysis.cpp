@@ -38,9 +38,6 @@ struct PieceRead {
   std::vector<std::exception_ptr> failures;
 };
 
-// With `known`, numbers[] holds the host's leading numbers, NaN where an
-// entry is still to be read; an entry that fails is set to 0 once its
-// failure is kept, and one left for the caller stays NaN.
 // Whether any of the n numbers at x (n even) is NaN: two at a time, without
 // a branch, so that a list whose numbers are all known is passed over at the
 // speed of memory.
@@ -56,6 +53,10 @@ bool AnyUnknown(const double* x, std::size_t n) {
   return (any[0] | any[1]) != 0;
 }
 
+// With `known`, numbers[] holds the host's leading numbers, NaN where an
+// entry is still to be read; an entry that fails is set to 0 once its
+// failure is kept, and one left for the caller stays NaN. A stretch of known
+// numbers without a NaN is passed over whole.
 void ReadPiece(const AnalysisHost& host, double* numbers, bool known, PieceRead& piece) noexcept {
   constexpr std::size_t kStretch = 1024;
   std::size_t i = piece.begin;

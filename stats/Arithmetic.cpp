@@ -176,6 +176,7 @@ void ScaledCubesPlain(const double* x, double shift, double scale, double* out, 
   ScaledCubesIn(x, shift, scale, out, n, done);
 }
 
+#if defined(__x86_64__)
 [[gnu::target("avx2")]] void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n,
                                              std::size_t& done) {
   ScaledCubesIn(x, shift, scale, out, n, done);
@@ -185,6 +186,14 @@ bool HasWideVectors() {
   static const bool has = __builtin_cpu_supports("avx2");
   return has;
 }
+#else
+// Other processors: one build, as wide as their vectors are.
+void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
+  ScaledCubesIn(x, shift, scale, out, n, done);
+}
+
+bool HasWideVectors() { return false; }
+#endif
 
 void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done) {
   if (HasWideVectors())

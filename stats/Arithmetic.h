@@ -47,9 +47,9 @@ double Cube(double v);  // std::pow(v, 3.0), checked
 // were set before it (n when all were).
 void ScaledCubes(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 // The two builds of ScaledCubes: for any processor, and for one with wide
-// vector registers (AVX2; only when HasWideVectors()), which ScaledCubes
-// takes when it can. The same operations, so the same results; named for the
-// tests that compare them.
+// vector registers (AVX2 on x86-64; only when HasWideVectors()), which
+// ScaledCubes takes when it can. The same operations, so the same results;
+// named for the tests that compare them.
 void ScaledCubesPlain(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 bool HasWideVectors();

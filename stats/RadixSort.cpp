@@ -256,8 +256,8 @@ static_assert(kGroupDigits * kWithinBits == 64 - kTopBits);
 
 // A group is first ordered by the upper two of its four digits alone: in list
 // data two different values rarely agree in their first 40 bits (values of up
-// to about a dozen significant decimal digits never do), so the lower passes
-// would move values already in their places. Runs of values that do agree
+// to eight significant decimal digits never do), so the lower passes would
+// move values already in their places. Runs of values that do agree
 // there, and are out of order, are then sorted on their own by the lower
 // digits, so the result is the same sorted sequence either way.
 constexpr int kUpperDigits = 2;
