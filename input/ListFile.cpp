@@ -183,6 +183,27 @@ struct PartKept {
   std::exception_ptr failure;  // the test failed here, after the passed ones
 };
 
+// The lines of [first, last) for a list that keeps only the values of plain
+// entries, with the decimal point. The common line is read inline, with the
+// bytes after it (up to `readable`); any other goes the long way.
+void KeepValues(const char* first, const char* last, const char* readable, const numtext::Separators& sep,
+                PartKept& k) {
+  ForEachLineEnd(
+      first, last, [&, start = first ](const char* at) mutable __attribute__((always_inline)) {
+        const char* const text = start;
+        const auto length = static_cast<std::size_t>(at - text);
+        start = at + 1;
+        double v;
+        if (numtext::PlainLeadingNumberIn(text, length, readable, v)) {
+          k.values.push_back(v);
+        } else if (Passes(std::string_view(text, length), sep)) {
+          // What TestCandidate gives for a text the quick path cannot read.
+          k.values.push_back(std::numeric_limits<double>::quiet_NaN());
+          k.texts.push_back({static_cast<std::uint32_t>(text - first), static_cast<std::uint32_t>(length)});
+        }
+      });
+}
+
 // `kept` is the parts' room, kept by the caller from piece to piece: made
 // anew for every piece, its pages would go back to the system and be taken
 // (and zeroed) again each time.
@@ -210,23 +231,14 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     k.failure = nullptr;
     try {
       if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
+      // The bytes after a line, up to the end of the whole text, may be read
+      // with it.
+      if (quickValues) return KeepValues(first, cuts[part + 1], end, sep, k);
       ForEachLineEnd(first, cuts[part + 1], [&, start = first](const char* at) mutable {
         const std::string_view candidate(start, static_cast<std::size_t>(at - start));
         const auto offset = static_cast<std::uint32_t>(start - first);
         start = at + 1;
         double v;
-        if (quickValues) {
-          // The common line, read inline; the bytes after it, up to the end
-          // of the whole text, may be read with it.
-          if (numtext::PlainLeadingNumberIn(candidate.data(), candidate.size(), end, v)) {
-            k.values.push_back(v);
-          } else if (Passes(candidate, sep)) {
-            // What TestCandidate gives for a text the quick path cannot read.
-            k.values.push_back(std::numeric_limits<double>::quiet_NaN());
-            k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
-          }
-          return;
-        }
         if (!TestCandidate(candidate, sep, keep, v)) return;
         if (!keep.onlyValues) {
           k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
