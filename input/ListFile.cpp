@@ -188,20 +188,19 @@ struct PartKept {
 // bytes after it (up to `readable`); any other goes the long way.
 void KeepValues(const char* first, const char* last, const char* readable, const numtext::Separators& sep,
                 PartKept& k) {
-  ForEachLineEnd(
-      first, last, [&, start = first ](const char* at) mutable __attribute__((always_inline)) {
-        const char* const text = start;
-        const auto length = static_cast<std::size_t>(at - text);
-        start = at + 1;
-        double v;
-        if (numtext::PlainLeadingNumberIn(text, length, readable, v)) {
-          k.values.push_back(v);
-        } else if (Passes(std::string_view(text, length), sep)) {
-          // What TestCandidate gives for a text the quick path cannot read.
-          k.values.push_back(std::numeric_limits<double>::quiet_NaN());
-          k.texts.push_back({static_cast<std::uint32_t>(text - first), static_cast<std::uint32_t>(length)});
-        }
-      });
+  ForEachLineEnd(first, last, [&, start = first](const char* at) mutable {
+    const char* const text = start;
+    const auto length = static_cast<std::size_t>(at - text);
+    start = at + 1;
+    double v;
+    if (numtext::PlainLeadingNumberIn(text, length, readable, v)) {
+      k.values.push_back(v);
+    } else if (Passes(std::string_view(text, length), sep)) {
+      // What TestCandidate gives for a text the quick path cannot read.
+      k.values.push_back(std::numeric_limits<double>::quiet_NaN());
+      k.texts.push_back({static_cast<std::uint32_t>(text - first), static_cast<std::uint32_t>(length)});
+    }
+  });
 }
 
 // `kept` is the parts' room, kept by the caller from piece to piece: made
