@@ -171,11 +171,12 @@ struct PartKept {
     double value;
   };
   // When the list keeps only the numbers of plain entries, a part keeps the
-  // value of every candidate that passed (NaN for one kept as text) and the
-  // place of each one kept as text.
+  // values of those, and the place of every other candidate that passed
+  // together with how many values come before it.
   struct Text {
     std::uint32_t offset;
     std::uint32_t length;
+    std::size_t valuesBefore;
   };
   std::vector<Passed> passed;
   std::vector<double> values;
@@ -201,9 +202,9 @@ class KeepValues {
     if (numtext::PlainLeadingNumberIn(text, length, readable_, v)) {
       k_.values.push_back(v);
     } else if (Passes(std::string_view(text, length), sep_)) {
-      // What TestCandidate gives for a text the quick path cannot read.
-      k_.values.push_back(std::numeric_limits<double>::quiet_NaN());
-      k_.texts.push_back({static_cast<std::uint32_t>(text - first_), static_cast<std::uint32_t>(length)});
+      // Kept as text, as TestCandidate keeps a text the quick path cannot read.
+      k_.texts.push_back(
+          {static_cast<std::uint32_t>(text - first_), static_cast<std::uint32_t>(length), k_.values.size()});
     }
   }
 
@@ -255,8 +256,10 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
           k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
           return;
         }
-        k.values.push_back(v);
-        if (std::isnan(v)) k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
+        if (std::isnan(v))
+          k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size()), k.values.size()});
+        else
+          k.values.push_back(v);
       });
     } catch (...) {
       k.failure = std::current_exception();
@@ -268,22 +271,13 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
     // Runs of plain entries go over at once, each text entry on its own.
     const double* values = k.values.data();
-    const std::size_t count = k.values.size();
-    if (k.texts.empty()) {
-      if (count > 0) list.AppendNumbers(std::span<const double>(values, count));
-      if (k.failure) std::rethrow_exception(k.failure);
-      return;
-    }
-    std::size_t text = 0;
-    for (std::size_t i = 0; i < count;) {
-      std::size_t stop = i;
-      while (stop < count && !std::isnan(values[stop])) ++stop;
-      if (stop > i) list.AppendNumbers(std::span<const double>(values + i, stop - i));
-      if (stop == count) break;
-      const PartKept::Text& t = k.texts[text++];
+    std::size_t taken = 0;
+    for (const PartKept::Text& t : k.texts) {
+      if (t.valuesBefore > taken) list.AppendNumbers(std::span<const double>(values + taken, t.valuesBefore - taken));
       list.Append(std::string_view(cuts[part] + t.offset, t.length));
-      i = stop + 1;
+      taken = t.valuesBefore;
     }
+    if (k.values.size() > taken) list.AppendNumbers(std::span<const double>(values + taken, k.values.size() - taken));
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(

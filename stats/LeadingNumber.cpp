@@ -48,8 +48,7 @@ double LeadingRadixNumber(const char* p, const char* end, unsigned radix) {
   return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+using detail::kPowersOfTen;
 
 using detail::EightDigits;
 using detail::WithoutByte;

@@ -107,7 +107,9 @@ inline double WithSign(double v, bool negative) {
   return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) | (std::uint64_t{negative} << 63));
 }
 
-inline constexpr double kEightPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+// Every power of ten a double holds exactly.
+inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The value of a plain text of one to eight characters after its sign, held
 // in the first n bytes of w (the bytes after them are never looked at): the
@@ -131,7 +133,7 @@ inline constexpr double kEightPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6
   // Leading zeros make eight digits.
   w <<= 8 * (8 - digits);
   double v = static_cast<double>(EightDigits(w));
-  if (fraction > 0) v /= kEightPowersOfTen[fraction];
+  if (fraction > 0) v /= kPowersOfTen[fraction];
   out = WithSign(v, negative);
   return true;
 }
