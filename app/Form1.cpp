@@ -449,7 +449,7 @@ void Form1::PushButton1_Click() {
 
 void Form1::PushButton2_Click() { AddSampleNumbers({*numbers_, *this}); }
 
-void Form1::PushButton3_Click() { AddTypedNumbers({CurrentDialogs(), *numbers_, *this}); }
+void Form1::PushButton3_Click() { AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_}); }
 
 void Form1::PushButton4_Click() {
   SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
@@ -764,6 +764,7 @@ AnalysisHost Form1::MakeAnalysisHost() {
   return {.errors = *this,
           .entryCount = [numbers] { return numbers->Count(); },
           .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
+          .entryPassedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); },
           .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
           .showAllDecimals = [this] { return Check1->isChecked(); },
           .setBusy = [this](bool busy) { SetBusy(busy); },

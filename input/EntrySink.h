@@ -18,6 +18,12 @@ class EntrySink {
   virtual void Append(std::string_view text) = 0;
   virtual void Flush() {}
 
+  // A line of list text that passed the number test and is kept as text: the
+  // analysis reads it as its writer meant it (numtext::ListEntryValue), where
+  // a typed entry is read by the leading-number rules. A list that tells the
+  // two apart says so here; every other list keeps it as any entry.
+  virtual void AppendTestedText(std::string_view text) { Append(text); }
+
   // A sink that keeps the leading numbers of plain entries says so; the list
   // readers then hand those over with AppendNumber, with the value they read
   // while the text was at hand (numtext::PlainLeadingNumber).

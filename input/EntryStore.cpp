@@ -28,7 +28,12 @@ std::string_view EntryStore::Text(std::size_t index) const {
   return std::string_view(buffer_.data + r.offset, r.length);
 }
 
-void EntryStore::Append(std::string_view text) {
+bool EntryStore::PassedNumberTest(std::size_t index) const {
+  if (index >= records_.size) throw std::out_of_range("Invalid entry index");
+  return records_.data[index].tested != 0;
+}
+
+void EntryStore::Append(std::string_view text, bool passedNumberTest) {
   if (text.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Entry text too long");
   // A text of the store itself (copied to the end) must be found again
   // after the buffer has moved.
@@ -42,7 +47,10 @@ void EntryStore::Append(std::string_view text) {
   Ensure(buffer_, buffer_.size + text.size());
   const char* from = own ? buffer_.data + ownOffset : text.data();
   if (!text.empty()) std::memcpy(buffer_.data + buffer_.size, from, text.size());
-  records_.data[records_.size++] = Record{buffer_.size, static_cast<std::uint32_t>(text.size())};
+  // Offsets reach 2^63 only in theory: the buffer lives in the address space.
+  constexpr std::uint64_t kOffsetBits = (std::uint64_t{1} << 63) - 1;
+  records_.data[records_.size++] =
+      Record{buffer_.size & kOffsetBits, passedNumberTest ? 1u : 0u, static_cast<std::uint32_t>(text.size())};
   buffer_.size += text.size();
 }
 

@@ -16,8 +16,11 @@ class EntryStore {
 
   std::size_t Size() const { return records_.size; }
   std::string_view Text(std::size_t index) const;
+  // Whether the entry came from list text that passed the number test (see
+  // EntrySink::AppendTestedText); it goes with its text wherever it moves.
+  bool PassedNumberTest(std::size_t index) const;
 
-  void Append(std::string_view text);
+  void Append(std::string_view text, bool passedNumberTest = false);
   void Remove(std::size_t index);
   void Clear();
   void SwapTexts(std::size_t a, std::size_t b);
@@ -25,7 +28,8 @@ class EntryStore {
  private:
 #pragma pack(push, 4)
   struct Record {
-    std::uint64_t offset;
+    std::uint64_t offset : 63;
+    std::uint64_t tested : 1;
     std::uint32_t length;
   };
 #pragma pack(pop)

@@ -133,7 +133,7 @@ bool TestCandidate(std::string_view candidate, const numtext::Separators& sep, c
 
 void AppendTested(EntrySink& list, std::string_view candidate, double value) {
   if (std::isnan(value))
-    list.Append(candidate);
+    list.AppendTestedText(candidate);
   else
     list.AppendNumber(candidate, value);
 }
@@ -274,7 +274,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     std::size_t taken = 0;
     for (const PartKept::Text& t : k.texts) {
       if (t.valuesBefore > taken) list.AppendNumbers(std::span<const double>(values + taken, t.valuesBefore - taken));
-      list.Append(std::string_view(cuts[part] + t.offset, t.length));
+      list.AppendTestedText(std::string_view(cuts[part] + t.offset, t.length));
       taken = t.valuesBefore;
     }
     if (k.values.size() > taken) list.AppendNumbers(std::span<const double>(values + taken, k.values.size() - taken));
@@ -374,6 +374,20 @@ std::string FixPathSlashes(std::string_view path, char separator) {
   std::string tidied(separator == '\\' ? 2 : 1, separator);
   tidied += CollapsePairs(rest, separator);
   return tidied;
+}
+
+void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep) {
+  ListTextReader reader(list, sep);
+  // A tab becomes a line end, in pieces, so that a paste of millions of
+  // lines is not held twice.
+  const std::size_t piece = std::min(text.size(), kReadBlockBytes);
+  std::unique_ptr<char[]> lines(new char[piece]);
+  for (std::size_t at = 0; at < text.size(); at += piece) {
+    const std::size_t n = std::min(piece, text.size() - at);
+    std::replace_copy(text.data() + at, text.data() + at + n, lines.get(), '\t', '\n');
+    reader.Feed(lines.get(), n);
+  }
+  reader.Finish();
 }
 
 void ListTextReader::Offer(std::string_view candidate) {

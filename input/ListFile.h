@@ -66,6 +66,11 @@ void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
 // reads standard input this way). Throws when a read fails.
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep);
 
+// Text pasted from a spreadsheet or an editor (UTF-8), read as the lines of
+// a list file with tabs separating candidates too: a block of cells gives
+// each cell that is a number, row by row, and a header is skipped.
+void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep);
+
 // Splits text at every CR and every LF and appends the candidates that pass
 // the number test (with the user's separators `sep`). Text may be fed in pieces of any size; a candidate that
 // spans pieces is joined. Finish() ends the last candidate. The text is taken

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "input/ListFile.h"
 #include "platform/Dialogs.h"
 
 std::vector<std::string_view> SplitAtCommas(std::string_view answer) {
@@ -25,6 +26,8 @@ std::string_view TrimSpaces(std::string_view piece) {
   return piece.substr(first, last - first + 1);
 }
 
+bool IsPastedAnswer(std::string_view answer) { return answer.find_first_of("\r\n\t") != std::string_view::npos; }
+
 void AddTypedNumbers(const ManualEntryHost& host) {
   Trap trap(host.errors, kManualEntryLocation);
   EntrySink& list = host.entries;
@@ -33,6 +36,13 @@ void AddTypedNumbers(const ManualEntryHost& host) {
   std::string answer;
   trap.Step(100, [&] { answer = host.dialogs.Input(QString::fromLatin1(kManualEntryPrompt)).toStdString(); });
   if (trap.Test(102, [&] { return answer.empty(); })) return;
+  // A column or a row of cells: every number in it, as a list file gives
+  // them, rather than one piece with the line breaks inside.
+  if (IsPastedAnswer(answer)) {
+    trap.Step(104, [&] { ReadPastedText(list, answer, host.separators); });
+    trap.Step(114, [&] { list.Flush(); });
+    return;
+  }
 
   std::vector<std::string_view> pieces;
   trap.Step(104, [&] { pieces = SplitAtCommas(answer); });

@@ -1,13 +1,16 @@
 #pragma once
 // "Add Number / Numbers": the user types one number or a comma-separated
 // series; every piece, trimmed of spaces, becomes an entry. Nothing is
-// checked here: the analysis decides what each text is worth.
+// checked here: the analysis decides what each text is worth. An answer that
+// holds a line break or a tab was pasted (neither can be typed into the
+// one-line prompt) and is read as list text instead.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/ErrorReport.h"
 #include "input/EntrySink.h"
+#include "stats/Separators.h"
 
 class Dialogs;
 
@@ -28,6 +31,11 @@ struct ManualEntryHost {
   Dialogs& dialogs;    // the prompt
   EntrySink& entries;  // the number list
   ErrorSink& errors;   // the "Application Error" box
+  // The user's, for the number test of a pasted answer.
+  numtext::Separators separators = {};
 };
+
+// Whether an answer was pasted: it holds a CR, an LF or a tab.
+bool IsPastedAnswer(std::string_view answer);
 
 void AddTypedNumbers(const ManualEntryHost& host);

@@ -11,9 +11,13 @@ constexpr std::size_t kMaxRows = static_cast<std::size_t>(std::numeric_limits<in
 
 NumberListModel::NumberListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void NumberListModel::Append(std::string_view text) {
+void NumberListModel::Append(std::string_view text) { Keep(text, false); }
+
+void NumberListModel::AppendTestedText(std::string_view text) { Keep(text, true); }
+
+void NumberListModel::Keep(std::string_view text, bool passedNumberTest) {
   if (store_.Size() >= kMaxRows) throw std::length_error("Out of memory");
-  store_.Append(text);
+  store_.Append(text, passedNumberTest);
   if (!flushQueued_) {
     flushQueued_ = true;
     QMetaObject::invokeMethod(

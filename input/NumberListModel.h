@@ -21,11 +21,13 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   // EntrySink: Append keeps the entry back until Flush (or until the event
   // loop next runs, so a caller that forgets to flush still gets its rows).
   void Append(std::string_view text) override;
+  void AppendTestedText(std::string_view text) override;
   void Flush() override;
 
   // Every entry, shown or still pending.
   std::size_t Count() const { return store_.Size(); }
   std::string_view Text(std::size_t index) const { return store_.Text(index); }
+  bool PassedNumberTest(std::size_t index) const { return store_.PassedNumberTest(index); }
 
   void Remove(std::size_t index);
   void SwapTexts(std::size_t a, std::size_t b);
@@ -38,6 +40,8 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
+  void Keep(std::string_view text, bool passedNumberTest);
+
   EntryStore store_;
   std::size_t shown_ = 0;  // rows the views have been told about
   bool flushQueued_ = false;

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "stats/Arithmetic.h"
+#include "stats/EntryValue.h"
+#include "stats/LeadingNumber.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/Statistics.h"
@@ -53,11 +55,21 @@ bool AnyUnknown(const double* x, std::size_t n) {
   return (any[0] | any[1]) != 0;
 }
 
+// The value of entry i: a plain number reads the same by either rule, so the
+// host is asked where the entry came from only when its text is not one.
+double EntryValue(const AnalysisHost& host, std::size_t i, const numtext::Separators& sep) {
+  const std::string_view text = host.entryText(i);
+  if (double plain; numtext::PlainLeadingNumber(text, plain)) return plain;
+  if (host.entryPassedNumberTest && host.entryPassedNumberTest(i)) return numtext::ListEntryValue(text, sep);
+  return numtext::LeadingNumber(text);
+}
+
 // With `known`, numbers[] holds the host's leading numbers, NaN where an
 // entry is still to be read; an entry that fails is set to 0 once its
 // failure is kept, and one left for the caller stays NaN. A stretch of known
 // numbers without a NaN is passed over whole.
-void ReadPiece(const AnalysisHost& host, double* numbers, bool known, PieceRead& piece) noexcept {
+void ReadPiece(const AnalysisHost& host, const numtext::Separators& sep, double* numbers, bool known,
+               PieceRead& piece) noexcept {
   constexpr std::size_t kStretch = 1024;
   std::size_t i = piece.begin;
   try {
@@ -68,7 +80,7 @@ void ReadPiece(const AnalysisHost& host, double* numbers, bool known, PieceRead&
       }
       if (known && !std::isnan(numbers[i])) continue;
       try {
-        numbers[i] = numtext::LeadingNumber(host.entryText(i));
+        numbers[i] = EntryValue(host, i, sep);
       } catch (...) {
         if (piece.failures.size() == kKeptFailures) break;
         piece.failures.push_back(std::current_exception());
@@ -132,7 +144,7 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
   auto readEntry = [&](std::size_t i) {
     if (known && !std::isnan(Numbers[i])) return;
     Numbers[i] = 0.0;
-    trap.Step(114, [&] { Numbers[i] = numtext::LeadingNumber(host.entryText(i)); });
+    trap.Step(114, [&] { Numbers[i] = EntryValue(host, i, statistics_.NumberSeparators()); });
   };
   const std::size_t entries = std::min(count, Numbers.size());
   if (entries >= kParallelEntries) {
@@ -144,7 +156,8 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
     double* numbers = Numbers.data();
     {
       core::TwoThreads threads;
-      threads.Run(kPieces, [&](std::size_t k) { ReadPiece(host, numbers, known, pieces[k]); });
+      threads.Run(kPieces,
+                  [&](std::size_t k) { ReadPiece(host, statistics_.NumberSeparators(), numbers, known, pieces[k]); });
     }
     // The reports, and the entries a piece left, in list order.
     for (PieceRead& piece : pieces) {

@@ -25,6 +25,12 @@ struct AnalysisHost {
   // StartAnalysis and never after it returns: it must only read.
   std::function<std::size_t()> entryCount;
   std::function<std::string_view(std::size_t index)> entryText;
+  // Whether an entry is a line of list text that passed the number test (a
+  // loaded, dropped or pasted number): such an entry is read as its writer
+  // meant it, with the user's separators (numtext::ListEntryValue); every
+  // other entry by the leading-number rules. Asked only of entries that are
+  // not plain numbers, from the same threads as entryText. Empty: none is.
+  std::function<bool(std::size_t index)> entryPassedNumberTest = {};
   // The decimal options as the window shows them.
   std::function<std::string()> decimalPlacesText;  // Combo1
   std::function<bool()> showAllDecimals;           // Check1

@@ -42,6 +42,9 @@ struct NumberForm {
   bool negative = false;
   std::int64_t fraction_digits = 0;
   std::int64_t exponent = 0;  // as written, capped in size
+  // Group separators, if any, stand only between groups of three digits
+  // (the first group one to three): the strict reading of a locale.
+  bool grouped_in_threes = true;
 };
 
 template <class OnDigit>
@@ -57,11 +60,16 @@ bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& fo
 
   bool any_digit = false;
   bool in_fraction = false;
+  bool grouped = false;
+  std::size_t run = 0;  // digits of the whole part since its last group separator
   while (i < n) {
     const char c = text[i];
     if (IsDigit(c)) {
       digit(c);
-      if (in_fraction) ++form.fraction_digits;
+      if (in_fraction)
+        ++form.fraction_digits;
+      else
+        ++run;
       any_digit = true;
       ++i;
     } else if (!in_fraction && StartsWith(text, i, sep.decimal)) {
@@ -69,12 +77,16 @@ bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& fo
       i += sep.decimal.size();
     } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) && StartsWith(text, i, sep.group) &&
                i + sep.group.size() < n && IsDigit(text[i + sep.group.size()])) {
+      if (grouped ? run != 3 : run > 3) form.grouped_in_threes = false;
+      grouped = true;
+      run = 0;
       i += sep.group.size();
     } else {
       break;
     }
   }
   if (!any_digit) return false;
+  if (grouped && run != 3) form.grouped_in_threes = false;
 
   if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     ++i;
@@ -216,6 +228,11 @@ Plain PlainNumberForm(std::string_view text, const Separators& sep) {
 
 bool IsNumeric(std::string_view text, const Separators& sep) {
   return PlainNumberForm(text, sep) == Plain::kNumber || GeneralIsNumeric(text, sep);
+}
+
+bool IsStrictlyNumeric(std::string_view text, const Separators& sep) {
+  NumberForm form;
+  return ScanNumberForm(text, sep, form, [](char) {}) && form.grouped_in_threes && IsNumeric(text, sep);
 }
 
 double NumericValue(std::string_view text, const Separators& sep) { return ToDoubleOrThrow(ParseOrThrow(text, sep)); }

@@ -13,6 +13,12 @@ namespace numtext {
 // at least one digit overall; a value inside the double range.
 bool IsNumeric(std::string_view text, const Separators& sep);
 
+// The number test as a locale reads a number strictly: grouping separators
+// only between groups of three digits of the whole part, the first group one
+// to three digits ("1,234.5" in English, "1.234.567" in German; not "1,5" in
+// English, which the lenient test lets through).
+bool IsStrictlyNumeric(std::string_view text, const Separators& sep);
+
 // The value of a text that passes IsNumeric, correctly rounded. Not numeric:
 // ArithmeticError("Type mismatch"); beyond the double range: "Overflow".
 double NumericValue(std::string_view text, const Separators& sep);

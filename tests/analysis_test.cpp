@@ -28,6 +28,7 @@ class RecordingHost : public ErrorSink {
 
   analysis::Analysis analysis;
   std::vector<std::string> entries;
+  std::vector<bool> tested;  // lines of list text that passed the number test
   std::string decimals = "3";
   bool allDecimals = false;
   std::vector<std::string> rows;
@@ -39,6 +40,7 @@ class RecordingHost : public ErrorSink {
     analysis.StartAnalysis({.errors = *this,
                             .entryCount = [this] { return entries.size(); },
                             .entryText = [this](std::size_t i) -> std::string_view { return entries.at(i); },
+                            .entryPassedNumberTest = [this](std::size_t i) { return i < tested.size() && tested[i]; },
                             .decimalPlacesText = [this] { return decimals; },
                             .showAllDecimals = [this] { return allDecimals; },
                             .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
@@ -274,6 +276,49 @@ TEST_F(AnalysisTest, DecimalCommaLocale) {
   EXPECT_EQ(host.rows[6], "The mean is: 3,75");
   EXPECT_EQ(host.rows[7], "The variance is: 1,583");
   EXPECT_EQ(host.rows[11], "The coefficient of variation is: 33,555 %");
+}
+
+// A line of a list file counts as its writer meant it, with the user's
+// separators; a typed entry with the same text by its leading number.
+TEST_F(AnalysisTest, ListLinesCountAsWrittenAndTypedOnesByTheirLeadingNumber) {
+  const numtext::Separators english{".", ","};
+  const numtext::Separators german{",", "."};
+  const struct {
+    const char* name;
+    numtext::Separators sep;
+    std::vector<std::string> entries;
+    bool tested;
+    const char* sumRow;
+  } rows[] = {
+      {"English file, grouped",
+       english,
+       {"1,234.5", "12,345,678.9", "2"},
+       true,
+       "The sum of the numbers are: 12346915.4"},
+      {"English typed, grouped", english, {"1,234.5", "12,345,678.9", "2"}, false, "The sum of the numbers are: 15"},
+      {"English file, a comma that groups nothing", english, {"1,5", "2.5"}, true, "The sum of the numbers are: 3.5"},
+      {"German file, decimal commas",
+       german,
+       {"61,5", "70,25", "1.234,5"},
+       true,
+       "The sum of the numbers are: 1366,25"},
+      {"German file, points stay decimal points",
+       german,
+       {"1.5", "1.234", "1.234.567"},
+       true,
+       "The sum of the numbers are: 1234569,734"},
+      {"German typed, decimal commas", german, {"61,5", "70,25"}, false, "The sum of the numbers are: 131"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingHost host(row.sep);
+    host.entries = row.entries;
+    host.tested.assign(row.entries.size(), row.tested);
+    host.Start();
+    ASSERT_EQ(host.rows.size(), 12u);
+    EXPECT_EQ(host.rows[1], row.sumRow);
+    EXPECT_TRUE(host.reports.empty());
+  }
 }
 
 TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {

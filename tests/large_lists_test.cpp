@@ -28,6 +28,7 @@
 #include "input/ListFile.h"
 #include "results/Analysis.h"
 #include "stats/Arithmetic.h"
+#include "stats/EntryValue.h"
 #include "stats/LeadingNumber.h"
 #include "stats/NumberTest.h"
 #include "stats/NumberText.h"
@@ -323,13 +324,15 @@ class ListHost : public ErrorSink {
   analysis::Analysis analysis;
   std::vector<std::string> entries;
   std::vector<bool> unreadable;
-  std::size_t claimed = 0;  // EntryCount; entries.size() when 0
+  std::vector<bool> tested;  // lines of list text that passed the number test
+  std::size_t claimed = 0;   // EntryCount; entries.size() when 0
   // Leading numbers offered to the run (NaN: read the text), when set.
   std::optional<std::vector<double>> known;
   std::vector<std::string> rows;
   std::vector<Report> reports;
 
   std::size_t EntryCount() const { return claimed ? claimed : entries.size(); }
+  bool Tested(std::size_t i) const { return i < tested.size() && tested[i]; }
   std::string_view EntryText(std::size_t i) const {
     if (i < unreadable.size() && unreadable[i]) throw std::runtime_error("entry " + std::to_string(i) + " unreadable");
     return entries.at(i);
@@ -338,6 +341,7 @@ class ListHost : public ErrorSink {
     AnalysisHost host{.errors = *this,
                       .entryCount = [this] { return EntryCount(); },
                       .entryText = [this](std::size_t i) { return EntryText(i); },
+                      .entryPassedNumberTest = [this](std::size_t i) { return Tested(i); },
                       .decimalPlacesText = [] { return std::string("3"); },
                       .showAllDecimals = [] { return false; },
                       .setBusy = [](bool) {},
@@ -357,7 +361,8 @@ void ExpectedReading(const ListHost& host, std::vector<double>& numbers, std::ve
   numbers.assign(host.EntryCount(), 0.0);
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     try {
-      numbers[i] = numtext::LeadingNumber(host.EntryText(i));
+      numbers[i] = host.Tested(i) ? numtext::ListEntryValue(host.EntryText(i), numtext::Separators{})
+                                  : numtext::LeadingNumber(host.EntryText(i));
     } catch (const std::exception& e) {
       reports.push_back({e.what(), kStartAnalysisLocation, 114});
     }
@@ -372,6 +377,7 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     std::vector<std::size_t> overflowAt;  // entries reading beyond the double range
     std::size_t missing;                  // entries claimed but not held, at the end
     bool known;                           // every other entry's number offered, as a list file's reader does
+    bool grouped = false;                 // every third entry a grouped line of a list file
   } rows[] = {
       {"one in the second half", {kLarge - 5}, 0, false},
       {"in both halves and at the edges", {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1}, 0, false},
@@ -379,6 +385,9 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
       // The only entries left to read are these few, alone among thousands
       // of known ones, either side of a pair and of a stretch of 1024.
       {"known numbers around them", {0, 1, 1023, 1024, 1025, 3073, 5122, kLarge / 2, kLarge - 1}, 0, true},
+      // Lines read as their writer meant them, by both threads.
+      {"grouped lines of list files", {3, kLarge / 2 + 2}, 0, false, true},
+      {"grouped lines among known numbers", {1024, kLarge - 2}, 0, true, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -392,6 +401,13 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
                                           : std::to_string(static_cast<int>(r % 20001) - 10000) + "." +
                                                 std::to_string(r % 1000));
     }
+    if (row.grouped) {
+      host.tested.assign(kLarge, false);
+      for (std::size_t i = 0; i < kLarge; i += 3) {
+        host.entries[i] = std::to_string(i % 97 + 1) + "," + std::to_string(100 + i % 900) + ".5";
+        host.tested[i] = true;
+      }
+    }
     for (std::size_t at : row.overflowAt) host.entries[at] = "1E999";
     if (row.missing) host.claimed = kLarge + row.missing;
 
@@ -402,6 +418,9 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     if (row.known) {
       host.known = wantNumbers;
       for (std::size_t at : row.overflowAt) (*host.known)[at] = std::numeric_limits<double>::quiet_NaN();
+      // A list file's reader keeps the lines that are not plain as texts.
+      for (std::size_t i = 0; i < host.tested.size(); ++i)
+        if (host.tested[i]) (*host.known)[i] = std::numeric_limits<double>::quiet_NaN();
     }
 
     host.Start();

@@ -18,9 +18,14 @@ struct ListRecorder : EntrySink {
   std::size_t failAt = static_cast<std::size_t>(-1);  // the append that fails (0-based), if any
   std::size_t appends = 0;
   int flushes = 0;
+  std::size_t tested = 0;  // entries that came as number-tested list text
   void Append(std::string_view text) override {
     if (appends++ == failAt) throw std::runtime_error("Out of memory");
     entries.emplace_back(text);
+  }
+  void AppendTestedText(std::string_view text) override {
+    Append(text);
+    ++tested;
   }
   void Flush() override { ++flushes; }
 };
@@ -53,6 +58,7 @@ TEST_P(TypedNumbers, EveryPieceBecomesAnEntry) {
   EXPECT_EQ(dialogs.AllShown()[0].text, "Enter number or numbers (use commas):");
   EXPECT_EQ(dialogs.AllShown()[0].caption, "Tallowmere");
   EXPECT_EQ(list.flushes, GetParam().entries.empty() ? 0 : 1);
+  EXPECT_EQ(list.tested, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, TypedNumbers,
@@ -60,11 +66,46 @@ INSTANTIATE_TEST_SUITE_P(Answers, TypedNumbers,
                                            TypedCase{"1,,2", {"1", "", "2"}}, TypedCase{",", {"", ""}},
                                            TypedCase{"abc", {"abc"}}, TypedCase{"1;2", {"1;2"}},
                                            TypedCase{"3 4", {"3 4"}},
-                                           // Only the space is trimmed; tabs stay.
-                                           TypedCase{"\t5 , 6\t", {"\t5", "6\t"}}, TypedCase{"   ", {""}},
+                                           // Only the space is trimmed.
+                                           TypedCase{"\v5 , 6\f", {"\v5", "6\f"}}, TypedCase{"   ", {""}},
                                            TypedCase{"-1.5E3,&H1F", {"-1.5E3", "&H1F"}},
                                            TypedCase{"\xc3\xa9t\xc3\xa9, 2", {"\xc3\xa9t\xc3\xa9", "2"}},
                                            TypedCase{"", {}}));  // Cancel, or OK on an empty field
+
+// An answer with a line break or a tab was pasted: it is read as the lines
+// of a list file, tabs separating cells too, and only numbers are kept.
+struct PastedCase {
+  const char* answer;
+  numtext::Separators sep;
+  std::vector<std::string> entries;
+};
+
+class PastedNumbers : public ::testing::TestWithParam<PastedCase> {};
+
+TEST_P(PastedNumbers, EveryNumberOfTheCellsBecomesAnEntry) {
+  FakeDialogs dialogs;
+  dialogs.QueueInput(QString::fromUtf8(GetParam().answer));
+  ListRecorder list;
+  ReportRecorder errors;
+  AddTypedNumbers({dialogs, list, errors, GetParam().sep});
+  EXPECT_EQ(list.entries, GetParam().entries);
+  EXPECT_EQ(list.tested, GetParam().entries.size());
+  EXPECT_TRUE(errors.reports.empty());
+  EXPECT_EQ(dialogs.AllShown().size(), 1u);
+}
+
+const numtext::Separators kEnglish{".", ","};
+const numtext::Separators kGerman{",", "."};
+
+INSTANTIATE_TEST_SUITE_P(Answers, PastedNumbers,
+                         ::testing::Values(PastedCase{"Weight\n61.5\n70.2\n", kEnglish, {"61.5", "70.2"}},
+                                           PastedCase{"Weight\r\n61.5\r\n70.2\r\n", kEnglish, {"61.5", "70.2"}},
+                                           PastedCase{"61.5\r70.2", kEnglish, {"61.5", "70.2"}},
+                                           PastedCase{"10\t20\t30", kEnglish, {"10", "20", "30"}},
+                                           PastedCase{"a\tb\r\n1\t2\r\n3\t\r\n", kEnglish, {"1", "2", "3"}},
+                                           PastedCase{"Gewicht\n61,5\n1.234,5\n", kGerman, {"61,5", "1.234,5"}},
+                                           PastedCase{"1,5\n 42 \nx", kEnglish, {"1,5", " 42 "}},
+                                           PastedCase{"\t5 , 6\t", kEnglish, {}}, PastedCase{"\n", kEnglish, {}}));
 
 TEST(TypedNumbersMore, CancelLeavesTheListAlone) {
   FakeDialogs dialogs;  // no queued answer: Cancel

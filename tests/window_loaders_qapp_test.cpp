@@ -121,6 +121,52 @@ TEST_F(WindowLoadersTest, DroppedNumbersAreAnalysed) {
   EXPECT_EQ(rows[4], "The mode is: 4");
 }
 
+// A file counts as its writer meant it, in the user's locale, whether it is
+// loaded or dropped; the list shows each line as it stands in the file.
+TEST_F(WindowLoadersTest, FilesCountAsWrittenInTheUserLocale) {
+  const numtext::Separators english{".", ","};
+  const numtext::Separators german{",", "."};
+  const struct {
+    const char* name;
+    numtext::Separators sep;
+    QByteArray file;
+    std::vector<std::string> entries;
+    const char* meanRow;
+  } rows[] = {
+      {"English, grouped",
+       english,
+       "Amount\n1,234.5\n12,345\n2.5\n",
+       {"1,234.5", "12,345", "2.5"},
+       "The mean is: 4527.333"},
+      {"English, a comma that groups nothing", english, "1,5\n2\n", {"1,5", "2"}, "The mean is: 1.5"},
+      {"German, decimal commas", german, "Gewicht\r\n61,5\r\n70,25\r\n", {"61,5", "70,25"}, "The mean is: 65,875"},
+      {"German, grouped and points",
+       german,
+       "1.234,5\n1.234.567\n1.5\n",
+       {"1.234,5", "1.234.567", "1.5"},
+       "The mean is: 411934,333"},
+  };
+  for (const auto& row : rows) {
+    for (const bool drop : {false, true}) {
+      SCOPED_TRACE(std::string(row.name) + (drop ? ", dropped" : ", loaded"));
+      const QString path = Write("numbers.csv", row.file);
+      OpenShown(row.sep);
+      if (drop) {
+        ASSERT_TRUE(DragAndDrop({path}));
+      } else {
+        dialogs_.QueueOpenFiles({path});
+        form().PushButton6->click();
+      }
+      EXPECT_EQ(Entries(), row.entries);
+      form().PushButton7->click();
+      const QStringList rows = ResultRows();
+      ASSERT_EQ(rows.size(), 12);
+      EXPECT_EQ(rows[6], row.meanRow);
+      EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+    }
+  }
+}
+
 // What a long drop says: on its strip while it runs, in a notice when it was
 // stopped. Counts are grouped with ',' whatever the locale.
 TEST(DropProgressTexts, SayWhereTheDropIsWithGroupedCounts) {

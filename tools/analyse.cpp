@@ -204,8 +204,8 @@ class LineEntries {
 
 // The entries of list files, as the analysis needs them: the leading number
 // of each plain entry, read while its text was at hand (the text itself is
-// not kept), and the text of any other entry, which the analysis reads by the
-// general rules.
+// not kept), and the text of any other entry, which the analysis reads as its
+// writer meant it, in the user's locale.
 class ListEntries final : public EntrySink {
  public:
   bool KeepsLeadingNumbers() const override { return true; }
@@ -269,6 +269,9 @@ class CommandLineHost : public ErrorSink {
     return {.errors = *this,
             .entryCount = [this] { return EntryCount(); },
             .entryText = [this](std::size_t i) { return fromLines ? lines.Line(i) : entries.Text(i); },
+            // Every entry of a list file passed the number test; a line of
+            // --entries is typed.
+            .entryPassedNumberTest = [this](std::size_t) { return !fromLines; },
             .decimalPlacesText = [this] { return decimalsText; },
             .showAllDecimals = [this] { return allDecimals; },
             .setBusy = [](bool) {},

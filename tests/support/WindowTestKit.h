@@ -62,13 +62,14 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name, ProgramFile(name)));
   }
 
-  Form1& Open() {
-    form_ = std::make_unique<Form1>(numtext::Separators{".", ","}, programDir_.path());
+  // `separators`: the user's locale, English unless a test says otherwise.
+  Form1& Open(numtext::Separators separators = {".", ","}) {
+    form_ = std::make_unique<Form1>(std::move(separators), programDir_.path());
     return *form_;
   }
   // Shown and active, for tests that need real input or focus.
-  Form1& OpenShown() {
-    Open();
+  Form1& OpenShown(numtext::Separators separators = {".", ","}) {
+    Open(std::move(separators));
     form_->show();
     form_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
