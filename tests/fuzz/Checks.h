@@ -28,6 +28,8 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "stats/Arithmetic.h"
+#include "stats/EntryValue.h"
+#include "stats/NumberTest.h"
 #include "stats/NumberText.h"
 
 namespace fuzzcheck {
@@ -158,6 +160,20 @@ inline std::string CheckNumberTest(std::string_view text) {
       return "ToInteger16 threw \"" + error + "\" on a numeric text" + where;
     } else if (std::fabs(value) < 32767.0) {
       return "ToInteger16 overflowed on " + Describe(value) + where;
+    }
+
+    // A line of a list file that passed the test always has a value, and a
+    // text the locale reads strictly is worth what the number test reads.
+    const bool strict = numtext::IsStrictlyNumeric(text, sep);
+    if (strict && !numeric) return "IsStrictlyNumeric accepted a text the number test refuses" + where;
+    if (numeric) {
+      double listValue = 0.0;
+      error = ArithmeticFailureOf([&] { listValue = numtext::ListEntryValue(text, sep); }, other);
+      if (!other.empty() || !error.empty()) return "ListEntryValue threw " + other + error + where;
+      if (!std::isfinite(listValue)) return "ListEntryValue gave " + Describe(listValue) + where;
+      if (strict && !numtext::IsPlainNumber(text) &&
+          std::bit_cast<std::uint64_t>(listValue) != std::bit_cast<std::uint64_t>(value))
+        return "ListEntryValue gave " + Describe(listValue) + ", the number test's value is " + Describe(value) + where;
     }
   }
   return "";
