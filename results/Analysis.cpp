@@ -13,6 +13,7 @@
 #include "stats/LeadingNumber.h"
 #include "stats/NumberText.h"
 #include "stats/RadixSort.h"
+#include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
 namespace analysis {
@@ -191,27 +192,59 @@ struct Rows {
   std::int16_t decimalPlaces;
   bool roundingFlag;
   Working w;
+  // Whether a computing step of the current row (rows 7 to 12) failed. The
+  // working values then still hold what an earlier step or row left there,
+  // which is no value of this row: the row shows "#Div/0!" instead. The
+  // steps themselves still run, so the reports are those of every step.
+  bool rowFailed = false;
 
   std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
   std::string ResultText(const StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
 
+  // A computing step of the current row, noted when it fails.
+  template <class F>
+  void Compute(int label, F&& step) {
+    bool done = false;
+    trap.Step(label, [&] {
+      step();
+      done = true;
+    });
+    if (!done) rowFailed = true;
+  }
+  template <class F>
+  bool ComputeTest(int label, F&& condition) {
+    bool done = false;
+    const bool result = trap.Test(label, [&] {
+      const bool answer = condition();
+      done = true;
+      return answer;
+    });
+    if (!done) rowFailed = true;
+    return result;
+  }
+
+  // What a row shows: its value, or "#Div/0!" (without a unit) when a step
+  // of the row failed.
+  std::string Shown(std::string value) const { return rowFailed ? std::string(kDivZeroText) : value; }
+
   void ValueStep(int testLabel) {
-    if (trap.Test(testLabel, [&] { return !roundingFlag; })) {
-      trap.Step(testLabel + 2, [&] { w.number = numtext::DecimalValue(w.text, false, decimalPlaces, sep); });
+    if (ComputeTest(testLabel, [&] { return !roundingFlag; })) {
+      Compute(testLabel + 2, [&] { w.number = numtext::DecimalValue(w.text, false, decimalPlaces, sep); });
     } else {
-      trap.Step(testLabel + 4, [&] { w.number = numtext::DecimalValue(w.text, true, decimalPlaces, sep); });
+      Compute(testLabel + 4, [&] { w.number = numtext::DecimalValue(w.text, true, decimalPlaces, sep); });
     }
   }
 
-  template <class Compute>
-  void AddFormattedRow(int first, const std::string& label, const char* unit, Compute compute) {
-    trap.Step(first, [&] { w.text = ResultText(compute()); });
-    trap.Step(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
-    if (trap.Test(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
+  template <class Statistic>
+  void AddFormattedRow(int first, const std::string& label, const char* unit, Statistic statistic) {
+    rowFailed = false;
+    Compute(first, [&] { w.text = ResultText(statistic()); });
+    Compute(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
+    if (ComputeTest(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
       ValueStep(first + 6);
-      trap.Step(first + 12, [&] { host.addResultRow(label + NumberText(w.number) + unit); });
+      trap.Step(first + 12, [&] { host.addResultRow(label + Shown(NumberText(w.number) + unit)); });
     } else {
-      trap.Step(first + 14, [&] { host.addResultRow(label + w.text); });
+      trap.Step(first + 14, [&] { host.addResultRow(label + Shown(w.text)); });
     }
   }
 };
@@ -243,10 +276,10 @@ void Analysis::ShowResults(const AnalysisHost& host) {
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
-  trap.Step(114, [&] { w.text = rows.NumberText(data.GetMean()); });
-  trap.Step(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
+  rows.Compute(114, [&] { w.text = rows.NumberText(data.GetMean()); });
+  rows.Compute(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
   rows.ValueStep(118);
-  trap.Step(124, [&] { add("The mean is: " + rows.NumberText(w.number)); });
+  trap.Step(124, [&] { add("The mean is: " + rows.Shown(rows.NumberText(w.number))); });
 
   rows.AddFormattedRow(126, "The variance is: ", "", [&] { return data.GetVariance(); });
   rows.AddFormattedRow(142, "The skew is: ", "", [&] { return data.GetSkew(); });

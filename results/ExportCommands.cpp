@@ -17,6 +17,21 @@ void Pump(const ExportHost& host) {
   if (host.letEventsRun) host.letEventsRun();
 }
 
+// Rows present, none of them ticked: the export would give nothing but a
+// header or an emptied clipboard, so the user is told instead. The test and
+// its notice take the labels after the command's own; a failing test counts
+// as true, as every test does, and nothing is exported then either.
+bool NothingTicked(Trap& trap, int testLabel, const ExportHost& host) {
+  const bool nothing = trap.Test(testLabel, [&] {
+    const int rows = host.list.rowCount();
+    for (int r = 0; r < rows; ++r)
+      if (Ticked(host.list, r)) return false;
+    return rows > 0;
+  });
+  if (nothing) trap.Step(testLabel + 2, [&] { host.dialogs.Message(QString::fromLatin1(kNothingTickedMessage)); });
+  return nothing;
+}
+
 }  // namespace
 
 QString WithoutEqualsSigns(const QString& text) {
@@ -27,6 +42,7 @@ QString WithoutEqualsSigns(const QString& text) {
 
 void SaveResultsAsTextFile(const ExportHost& host) {
   Trap trap(host.errors, kSaveTextFileLocation);
+  if (NothingTicked(trap, 124, host)) return;
   // 106: the dialog starts without a name; it asks nothing before replacing
   // an existing file and adds no extension.
   QString fileName;
@@ -46,6 +62,7 @@ void SaveResultsAsTextFile(const ExportHost& host) {
 
 void CopyResultsToClipboard(const ExportHost& host) {
   Trap trap(host.errors, kCopyToClipboardLocation);
+  if (NothingTicked(trap, 116, host)) return;
   trap.Step(108, [&] { host.setBusy(true); });
   trap.Step(110, [&] { CopyListViewToClipboard(host.list, host.letEventsRun); });
   trap.Step(112, [&] { host.dialogs.Message(QString::fromLatin1(kCopiedNotice)); });
@@ -79,6 +96,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
     return;
   }
   if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;
+  if (NothingTicked(trap, 174, host)) return;
   trap.Step(110, [&] { host.setBusy(true); });
 
   spreadsheet::Ref<spreadsheet::Application> app;

@@ -24,6 +24,10 @@ inline constexpr const char* kSpreadsheetMissingForSoftware =
     "Excel is not installed on this computer. You need to have it installed to use this software without error.";
 inline constexpr const char* kSpreadsheetMissingForFeature =
     "Excel is not installed on this computer. You need to have it installed to use this feature.";
+// Shown instead of exporting when the list has rows but none of them is
+// ticked: an export would only have emptied the clipboard or written a header.
+inline constexpr const char* kNothingTickedMessage =
+    "No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.";
 
 // What the commands work with; all of it must outlive the call.
 struct ExportHost {
@@ -34,6 +38,10 @@ struct ExportHost {
   LetEventsRun letEventsRun;               // lets pending window events run
 };
 
+// Each command first makes sure that a list with rows has a ticked one;
+// otherwise it only says so (kNothingTickedMessage) and changes nothing. An
+// empty list is exported as it is.
+
 // PushButton4: asks for a file name and writes the list as a text file.
 void SaveResultsAsTextFile(const ExportHost& host);
 
@@ -41,7 +49,8 @@ void SaveResultsAsTextFile(const ExportHost& host);
 void CopyResultsToClipboard(const ExportHost& host);
 
 // PushButton13: writes the list into a new workbook of the spreadsheet
-// application and shows it.
+// application and shows it. Whether the application is there is asked first,
+// even for an empty list.
 void SaveResultsToSpreadsheet(const ExportHost& host);
 
 // Whether the spreadsheet application can be created; tells the user when it

@@ -245,7 +245,7 @@ TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
     EXPECT_EQ(host.rows, (std::vector<std::string>{
                              "The number of entries is: " + std::to_string(count),
                              "The mode is: 1E+308",
-                             "The mean is: 0",
+                             "The mean is: #Div/0!",
                              "The variance is: #Div/0!",
                              "The skew is: #Div/0!",
                              "The average deviation is: #Div/0!",
@@ -253,6 +253,114 @@ TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
                              "The coefficient of variation is: #Div/0!",
                          }));
     EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+  }
+}
+
+// A row of 7 to 12 whose own step failed shows "#Div/0!", never what an
+// earlier step or row left in the working text or number; its steps still
+// run, so every failure is reported as it comes.
+TEST_F(AnalysisTest, ARowWhoseStepFailedShowsDivZero) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> entries;
+    bool sample;
+    std::string decimals;
+    bool allDecimals;
+    std::vector<std::pair<int, std::string>> reports;  // label, description
+    std::vector<std::string> rows;
+  };
+  const std::string overflow = "Overflow";
+  const std::vector<Case> cases = {
+      // The sum overflows: the mean fails in its text step, then rounding its
+      // empty working text fails; the average deviation fails in its own.
+      {"sum overflows, sample",
+       {"1E+308", "1E+308"},
+       true,
+       "3",
+       false,
+       {{104, overflow},
+        {106, overflow},
+        {108, overflow},
+        {112, overflow},
+        {114, overflow},
+        {122, "Type mismatch"},
+        {158, overflow}},
+       {"The number of entries is: 2", "The mode is: 1E+308", "The mean is: #Div/0!", "The variance is: #Div/0!",
+        "The skew is: #Div/0!", "The average deviation is: #Div/0!", "The standard deviation is: #Div/0!",
+        "The coefficient of variation is: #Div/0!"}},
+      {"sum overflows, population",
+       {"1E+308", "1E+308"},
+       false,
+       "3",
+       false,
+       {{104, overflow},
+        {106, overflow},
+        {108, overflow},
+        {112, overflow},
+        {114, overflow},
+        {122, "Type mismatch"},
+        {158, overflow}},
+       {"The number of entries is: 2", "The mode is: 1E+308", "The mean is: #Div/0!", "The variance is: #Div/0!",
+        "The skew is: #Div/0!", "The average deviation is: #Div/0!", "The standard deviation is: #Div/0!",
+        "The coefficient of variation is: #Div/0!"}},
+      // The mean is 0, but the squares overflow (the variance family answers
+      // "#Div/0!") and so does the sum of the distances from the mean.
+      {"mean fine, deviations overflow",
+       {"1E+308", "-1E+308"},
+       true,
+       "3",
+       false,
+       {{108, overflow}, {158, overflow}},
+       {"The number of entries is: 2", "The sum of the numbers are: 0", "The sum squared is: 0", "The mode is: None",
+        "The median is: 0", "The mean is: 0", "The variance is: #Div/0!", "The skew is: #Div/0!",
+        "The average deviation is: #Div/0!", "The standard deviation is: #Div/0!",
+        "The coefficient of variation is: #Div/0!"}},
+      // The largest double's 15-digit text reads beyond the double range, so
+      // only the mean's value step fails (rounded and unrounded).
+      {"largest double, rounded",
+       {"1.7976931348623157E308"},
+       false,
+       "3",
+       false,
+       {{106, overflow}, {108, overflow}, {122, overflow}},
+       {"The number of entries is: 1", "The sum of the numbers are: 1.79769313486232E+308", "The mode is: None",
+        "The median is: 1.79769313486232E+308", "The mean is: #Div/0!", "The variance is: 0", "The skew is: #Div/0!",
+        "The average deviation is: 0", "The standard deviation is: 0", "The coefficient of variation is: 0 %"}},
+      {"largest double, all decimals",
+       {"1.7976931348623157E308"},
+       false,
+       "3",
+       true,
+       {{106, overflow}, {108, overflow}, {120, overflow}},
+       {"The number of entries is: 1", "The sum of the numbers are: 1.79769313486232E+308", "The mode is: None",
+        "The median is: 1.79769313486232E+308", "The mean is: #Div/0!", "The variance is: 0", "The skew is: #Div/0!",
+        "The average deviation is: 0", "The standard deviation is: 0", "The coefficient of variation is: 0 %"}},
+      // The variance (about 1.6E+308) rounded to -308 places is 2E+308: only
+      // its rounding fails, after the mean's row left the number 0 behind.
+      {"variance rounds beyond the range",
+       {"-8.945E153", "8.945E153"},
+       true,
+       "-308",
+       false,
+       {{136, overflow}},
+       {"The number of entries is: 2", "The sum of the numbers are: 0", "The sum squared is: 0",
+        "The sum of squares is: 1.6002605E+308", "The mode is: None", "The median is: 0", "The mean is: 0",
+        "The variance is: #Div/0!", "The skew is: #Div/0!", "The average deviation is: 0",
+        "The standard deviation is: 0", "The coefficient of variation is: #Div/0!"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost host;
+    host.entries = c.entries;
+    host.decimals = c.decimals;
+    host.allDecimals = c.allDecimals;
+    host.analysis.Statistics().SetMethodIsSample(c.sample);
+    host.Start();
+    std::vector<Report> expected;
+    for (const auto& [label, description] : c.reports)
+      expected.push_back({description, "in Tallowmere2021/08/31.Form1.ShowResults ", label});
+    EXPECT_EQ(host.reports, expected);
+    EXPECT_EQ(host.rows, c.rows);
   }
 }
 

@@ -128,6 +128,25 @@ TEST_F(WindowTest, ANonNumericPlacesTextIsReportedAndThePreviousValueUsed) {
   EXPECT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));  // still one place
 }
 
+TEST_F(WindowTest, ARowWhoseStepFailedShowsDivZeroAfterItsReports) {
+  Form1& f = OpenShown();
+  dialogs_.QueueInput("1e308,1e308");
+  f.PushButton3->click();
+  f.PushButton7->click();
+  const std::vector<std::pair<int, const char*>> failures = {
+      {104, "Overflow"}, {106, "Overflow"},      {108, "Overflow"}, {112, "Overflow"},
+      {114, "Overflow"}, {122, "Type mismatch"}, {158, "Overflow"}};
+  QStringList reports;
+  for (const auto& [label, description] : failures)
+    reports << QString::fromStdString(ErrorReportText(description, kShowResultsLocation, label));
+  EXPECT_EQ(dialogs_.ErrorReports(), reports);
+  EXPECT_EQ(ResultRows(),
+            QStringList({"The number of entries is: 2", "The mode is: 1E+308", "The mean is: #Div/0!",
+                         "The variance is: #Div/0!", "The skew is: #Div/0!", "The average deviation is: #Div/0!",
+                         "The standard deviation is: #Div/0!", "The coefficient of variation is: #Div/0!"}));
+  EXPECT_EQ(f.Pointer().Get(), WindowPointer::State::Default);
+}
+
 TEST_F(WindowTest, SampleNumbersThenAnalysisFromTheButtons) {
   Form1& f = OpenShown();
   f.PushButton2->click();

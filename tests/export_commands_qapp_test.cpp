@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTableView>
 
 #include "input/LoadFilesCommand.h"
 #include "results/ExportCommands.h"
@@ -25,6 +26,8 @@ namespace {
 const QString kSaveLocation = QString::fromLatin1(kSaveTextFileLocation);
 const QString kCopyLocation = QString::fromLatin1(kCopyToClipboardLocation);
 const QString kSheetLocation = QString::fromLatin1(kSaveSpreadsheetLocation);
+const char* const kNothingTicked =
+    "No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.";
 
 // The labels named by the reports, all of which must name `location`.
 std::vector<int> ReportedLabels(const FakeDialogs& dialogs, const QString& location) {
@@ -145,12 +148,20 @@ TEST_F(ExportWindow, ClipboardOfAnEmptyListKeepsItsTextAndStillShowsTheNotice) {
   EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kCopiedNotice)});
 }
 
-TEST_F(ExportWindow, ClipboardWithNothingTickedHoldsTheEmptyText) {
-  AnalyseAndTick({});
+TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWorks) {
+  AnalyseAndTick({3});
+  form().ResultsModel()->item(3)->setCheckState(Qt::Unchecked);  // ticked, then unticked again
   QGuiApplication::clipboard()->setText(QStringLiteral("old"));
   form().PushButton5->click();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
-  EXPECT_EQ(dialogs_.Messages().size(), 1);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
+  EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kNothingTickedMessage)});
+
+  // What the notice advises: Ctrl+A in the results list, then copy again.
+  dialogs_.Clear();
+  QTest::keyClick(form().ListView2, Qt::Key_A, Qt::ControlModifier);
+  form().PushButton5->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), ResultRows());
+  EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kCopiedNotice)});
 }
 
 // ---------------------------------------------------------------------------
@@ -239,7 +250,8 @@ struct SheetCase {
   std::vector<QString> headers;
   std::vector<Row> rows;
   Cells cells;
-  int pumps;  // C + R + T*C
+  int pumps;            // C + R + T*C
+  const char* message;  // the one message box, nullptr for none
 };
 
 class SpreadsheetCommand : public ExportWindow, public ::testing::WithParamInterface<SheetCase> {};
@@ -249,10 +261,11 @@ TEST_P(SpreadsheetCommand, LeavesThisWorkbookShown) {
   InstalledFake installed;
   DirectHost h{reportlist::Make(c.headers, c.rows), dialogs_};
   SaveResultsToSpreadsheet(h.Host());
-  EXPECT_TRUE(dialogs_.AllShown().empty());
+  EXPECT_EQ(dialogs_.Messages(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
+  EXPECT_EQ(dialogs_.AllShown().size(), c.message ? 1u : 0u);
   EXPECT_EQ(h.pumps, c.pumps);
-  if (c.rows.empty()) {
-    // The availability test's start only; nothing visible happens.
+  if (c.cells.empty()) {
+    // The availability test's start only; no workbook.
     EXPECT_EQ(installed.outcome.starts, 1);
     EXPECT_TRUE(installed.outcome.books.empty());
     EXPECT_TRUE(h.busy.empty());
@@ -271,20 +284,19 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Result(s)"},
                   {{{"r1"}, true}, {{"r2"}, false}, {{"=r3"}, true}},
                   {{{1, 1}, "Result(s)"}, {{2, 1}, "r1"}, {{4, 1}, "=r3"}},
-                  1 + 3 + 2},
+                  1 + 3 + 2,
+                  nullptr},
         // "=" goes from the second column on; headers and column 1 keep it.
         SheetCase{
             "EqualsRemovedFromColumnTwoOn",
             {"=H1", "B=2"},
             {{{"=A1+1", "=A1+1 = 2"}, true}, {{"x", "y"}, false}, {{"p", "q==r"}, true}},
             {{{1, 1}, "=H1"}, {{1, 2}, "B=2"}, {{2, 1}, "=A1+1"}, {{2, 2}, "A1+1  2"}, {{4, 1}, "p"}, {{4, 2}, "qr"}},
-            2 + 3 + 4},
-        SheetCase{"NoneTickedGivesTheHeaderOnly",
-                  {"Result(s)"},
-                  {{{"a"}, false}, {{"b"}, false}},
-                  {{{1, 1}, "Result(s)"}},
-                  1 + 2},
-        SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {}, 0}),
+            2 + 3 + 4,
+            nullptr},
+        // Nothing to export: only the notice, no workbook.
+        SheetCase{"NoneTickedOnlyTheNotice", {"Result(s)"}, {{{"a"}, false}, {{"b"}, false}}, {}, 0, kNothingTicked},
+        SheetCase{"NoRowsNothing", {"Result(s)"}, {}, {}, 0, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
@@ -345,5 +357,149 @@ TEST_F(ExportWindow, SpreadsheetCellsTheApplicationRefusesAreReportedAndTheRestA
                       2);
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
 }
+
+// ---------------------------------------------------------------------------
+// Each export through its button when there is nothing, or something, to
+// export: rows of which none is ticked, an empty results list, and rows 1 and
+// 7 of 2, 4, 4, 5 ticked. The clipboard holds the user's own text before.
+
+const char* const kUsersClipboard = "what the user had";
+
+enum class Button { kTextFile, kClipboard, kSpreadsheet };
+enum class Ticks { kNone, kEmptyList, kRows1And7 };
+
+struct TickCase {
+  const char* name;
+  Button button;
+  Ticks ticks;
+  const char* message;    // the one message box, nullptr for none
+  bool saveDialog;        // whether the save dialog was shown
+  QByteArray file;        // the chosen file afterwards, "<missing>" when none was written
+  const char* clipboard;  // the clipboard afterwards
+  Cells workbook;         // the one shown workbook; empty when none was made
+};
+
+class ExportTicks : public ExportWindow, public ::testing::WithParamInterface<TickCase> {};
+
+TEST_P(ExportTicks, ExportsOnlyWhatIsTicked) {
+  const TickCase& c = GetParam();
+  InstalledFake installed;
+  if (c.ticks == Ticks::kEmptyList)
+    Open();
+  else if (c.ticks == Ticks::kNone)
+    AnalyseAndTick({});
+  else
+    AnalyseAndTick({0, 6});
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(kUsersClipboard));
+  const QString path = Temp("results.txt");
+  dialogs_.QueueSaveFile(path);
+  std::vector<State> pointerAtMessage;
+  dialogs_.OnShow([&](const FakeDialogs::Shown& shown) {
+    if (shown.kind == FakeDialogs::Kind::Message) pointerAtMessage.push_back(form().Pointer().Get());
+  });
+  QPushButton* button = c.button == Button::kTextFile    ? form().PushButton4
+                        : c.button == Button::kClipboard ? form().PushButton5
+                                                         : form().PushButton13;
+  button->click();
+
+  EXPECT_EQ(dialogs_.Messages(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
+  for (const auto& shown : dialogs_.AllShown()) {
+    if (shown.kind == FakeDialogs::Kind::Message) {
+      EXPECT_EQ(shown.caption, ApplicationTitle());
+    }
+  }
+  EXPECT_EQ(dialogs_.Texts(FakeDialogs::Kind::SaveFile).size(), c.saveDialog ? 1u : 0u);
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+  EXPECT_EQ(ReadAll(path), c.file);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromLatin1(c.clipboard));
+  if (c.workbook.empty()) {
+    EXPECT_TRUE(installed.outcome.books.empty());
+  } else {
+    ExpectShownWorkbook(installed, c.workbook, 1);
+  }
+  const int starts = c.button != Button::kSpreadsheet ? 0 : c.workbook.empty() ? 1 : 2;
+  EXPECT_EQ(installed.outcome.starts, starts) << "the availability test is made first in every case";
+  // Nothing ticked: the notice comes before anything is done, the pointer too.
+  if (c.message == kNothingTicked) {
+    EXPECT_EQ(pointerAtMessage, std::vector<State>{State::Default});
+  }
+  EXPECT_EQ(form().Pointer().Get(), State::Default);
+}
+
+const QByteArray kNoFile = "<missing>";
+const QByteArray kRows1And7File = Pad("Result(s)", kWidestRow) + "\t\r\n" +
+                                  Pad("The number of entries is: 4", kWidestRow) + "\t\r\n" +
+                                  Pad("The mean is: 3.75", kWidestRow) + "\t\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    NoneEmptySome, ExportTicks,
+    ::testing::Values(
+        TickCase{
+            "TextFileNoneTicked", Button::kTextFile, Ticks::kNone, kNothingTicked, false, kNoFile, kUsersClipboard, {}},
+        TickCase{"TextFileEmptyListHeaderOnly",
+                 Button::kTextFile,
+                 Ticks::kEmptyList,
+                 nullptr,
+                 true,
+                 "Result(s)\t\r\n",
+                 kUsersClipboard,
+                 {}},
+        TickCase{"TextFileRows1And7",
+                 Button::kTextFile,
+                 Ticks::kRows1And7,
+                 nullptr,
+                 true,
+                 kRows1And7File,
+                 kUsersClipboard,
+                 {}},
+        TickCase{"ClipboardNoneTicked",
+                 Button::kClipboard,
+                 Ticks::kNone,
+                 kNothingTicked,
+                 false,
+                 kNoFile,
+                 kUsersClipboard,
+                 {}},
+        TickCase{"ClipboardEmptyListKeepsItAndNotices",
+                 Button::kClipboard,
+                 Ticks::kEmptyList,
+                 kCopiedNotice,
+                 false,
+                 kNoFile,
+                 kUsersClipboard,
+                 {}},
+        TickCase{"ClipboardRows1And7",
+                 Button::kClipboard,
+                 Ticks::kRows1And7,
+                 kCopiedNotice,
+                 false,
+                 kNoFile,
+                 "The number of entries is: 4\r\nThe mean is: 3.75\r\n",
+                 {}},
+        TickCase{"SpreadsheetNoneTicked",
+                 Button::kSpreadsheet,
+                 Ticks::kNone,
+                 kNothingTicked,
+                 false,
+                 kNoFile,
+                 kUsersClipboard,
+                 {}},
+        TickCase{"SpreadsheetEmptyListNothing",
+                 Button::kSpreadsheet,
+                 Ticks::kEmptyList,
+                 nullptr,
+                 false,
+                 kNoFile,
+                 kUsersClipboard,
+                 {}},
+        TickCase{"SpreadsheetRows1And7",
+                 Button::kSpreadsheet,
+                 Ticks::kRows1And7,
+                 nullptr,
+                 false,
+                 kNoFile,
+                 kUsersClipboard,
+                 {{{1, 1}, "Result(s)"}, {{2, 1}, "The number of entries is: 4"}, {{8, 1}, "The mean is: 3.75"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The three exports in the real program on a virtual display of its own, as a
-# user does them: load the sample numbers, start the analysis, tick three
+# user does them: load the sample numbers, start the analysis; with no row
+# ticked yet each export only shows one notice (the clipboard keeps the text
+# another program put there, no save dialog, no workbook); then tick three
 # result rows (two by their check boxes, one with Space on the current row),
 # then
 #   - "Copy Results To Clipboard": the clipboard holds exactly the ticked
@@ -98,6 +100,64 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
 click 400 181  # Load Sample/Example Numbers
 click 268 292  # Start Analysis
+
+# The one notice the program shows now (its second window), or fail.
+wait_for_notice() {  # what was pressed
+  local open=()
+  for _ in $(seq 100); do
+    mapfile -t open < <(windows Tallowmere)
+    ((${#open[@]} >= 2)) && { echo "${open[-1]}"; return 0; }
+    sleep 0.1
+  done
+  fail "no notice appeared within 10 s after $1"
+}
+close_notice() {  # window of the notice, what was pressed
+  xdotool windowfocus --sync "$1" 2>/dev/null
+  xdotool key Return
+  for _ in $(seq 50); do
+    (($(windows Tallowmere | wc -l) == 1)) && break
+    sleep 0.1
+  done
+  (($(windows Tallowmere | wc -l) == 1)) || fail "after $2 more than one notice was shown, or it did not close on Return"
+  xdotool windowfocus --sync "$window" 2>/dev/null
+}
+
+# Whether LibreOffice Calc, the spreadsheet application here, can open windows.
+calc_found=""
+if command -v localc >/dev/null; then
+  calc_found=localc
+else
+  for name in soffice libreoffice; do
+    exe=$(command -v "$name") || continue
+    folder=$(dirname "$(readlink -f "$exe")")
+    compgen -G "$folder/libvclplug_*.so" >/dev/null && { calc_found=$name; break; }
+  done
+fi
+
+# --- Nothing ticked yet: each export shows one notice and changes nothing.
+# Another program owns the clipboard with a text of its own.
+printf 'keep' | env "$marker" xclip -selection clipboard -i
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = keep ] || fail "xclip could not put a text on the clipboard"
+click 136 617  # Copy Results To Clipboard
+box=$(wait_for_notice "Copy Results To Clipboard with nothing ticked") || exit 1
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = keep ] || fail "Copy with nothing ticked changed the clipboard"
+close_notice "$box" "Copy with nothing ticked"
+click 136 583  # Save Results As Text File
+box=$(wait_for_notice "Save Results As Text File with nothing ticked") || exit 1
+[ -z "$(windows Save)" ] || fail "Save with nothing ticked showed the save dialog"
+close_notice "$box" "Save with nothing ticked"
+if [ -n "$calc_found" ]; then
+  click 400 583  # Save Results As Excel File
+  box=$(wait_for_notice "Save Results As Excel File with nothing ticked") || exit 1
+  close_notice "$box" "the spreadsheet export with nothing ticked"
+  sleep 2
+  [ -z "$(windows 'Untitled 1 - LibreOffice Calc')" ] || fail "a workbook opened with nothing ticked"
+  ! compgen -G "$work/tmp/tallowmere-*/Results-*.xlsx" >/dev/null || fail "a workbook was written with nothing ticked"
+fi
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = keep ] || fail "the clipboard changed with nothing ticked"
+[ -z "$(ls -A "$work/out")" ] || fail "a file was written with nothing ticked"
+echo "PASS: with nothing ticked each export showed one notice; the clipboard kept its text, no file, no workbook"
+
 click 19 "$(row_y 1)"   # tick row 1 by its check box
 click 120 "$(row_y 7)"  # make row 7 current ...
 xdotool key space; sleep 0.2  # ... and tick it with Space
@@ -163,16 +223,6 @@ cmp -s "$work/expected.txt" "$saved" || {
 echo "PASS: text file holds the header line and the three ticked rows"
 
 # --- Save Results As Excel File.
-calc_found=""
-if command -v localc >/dev/null; then
-  calc_found=localc
-else
-  for name in soffice libreoffice; do
-    exe=$(command -v "$name") || continue
-    folder=$(dirname "$(readlink -f "$exe")")
-    compgen -G "$folder/libvclplug_*.so" >/dev/null && { calc_found=$name; break; }
-  done
-fi
 if [ -z "$calc_found" ]; then
   echo "SKIP: LibreOffice Calc (the package that opens windows) is not installed; the spreadsheet export was not tried"
   exit 0
