@@ -688,12 +688,19 @@ void Form1::ListView1_DblClick() {
 bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
   if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
   const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  // Without a selection, the row the focus frame shows as current is the one
+  // meant: it is selected, then removed as a double-click removes.
+  const QModelIndex target = selected.isEmpty() ? ListView1->currentIndex() : selected.first();
+  if (!target.isValid() || pointer_.IsBusy()) return true;
+  if (selected.isEmpty())
+    ListView1->selectionModel()->select(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  const int removed = target.row();
   const std::size_t before = numbers_->Count();
   ListView1_DblClick();
   if (numbers_->Count() == before || numbers_->Count() == 0) return true;
   // The next entry takes the removed one's place in the selection (the new
   // last one after the last), so Delete can go on.
-  const int row = std::min(selected.first().row(), static_cast<int>(numbers_->Count()) - 1);
+  const int row = std::min(removed, static_cast<int>(numbers_->Count()) - 1);
   const QModelIndex next = numbers_->index(row);
   ListView1->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   ListView1->scrollTo(next);

@@ -154,7 +154,8 @@ class Form1 final : public QWidget, public ErrorSink {
   void ListView1_MouseUp();
   void ListView1_DblClick();
   // Keys on the lists (true when used): Delete removes the selected number as
-  // a double-click does; Ctrl+A and Ctrl+Shift+A tick and untick every result.
+  // a double-click does, or the current one when none is selected; Ctrl+A
+  // and Ctrl+Shift+A tick and untick every result.
   bool ListView1_KeyDown(const QKeyEvent& key);
   bool ListView2_KeyDown(const QKeyEvent& key);
   // Files dropped on the number list: the loaders hook in here.
