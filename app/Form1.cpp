@@ -37,7 +37,9 @@
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
+#include "platform/FontChoice.h"
 #include "platform/PointerPosition.h"
+#include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
@@ -55,11 +57,17 @@ QString ApplicationTitleFromName(const QString& productName) {
 
 namespace {
 
-QFont DesignFont(qreal points) {
-  QFont font(QStringLiteral("Arial"));
+QFont DesignFont(const QString& family, qreal points) {
+  QFont font(family);
   font.setPointSizeF(points);
   font.setBold(true);
   return font;
+}
+
+// The lists' rows are as high as their font needs.
+void SetListFont(QTableView* view, const QFont& font) {
+  view->setFont(font);
+  view->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 3);
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
@@ -99,9 +107,8 @@ QIcon ApplicationIcon() {
 // rather than a tree view: it keeps no bookkeeping per row, so a list of ten
 // million entries costs little beyond their texts (a tree view spends about
 // 40 bytes on every row).
-void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip) {
+void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip, const QFont& font) {
   view->setModel(model);
-  view->setFont(DesignFont(9));
   view->setShowGrid(false);
   view->setWordWrap(false);
   view->setCornerButtonEnabled(false);
@@ -115,7 +122,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* to
   rows->hide();
   rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setMinimumSectionSize(1);
-  rows->setDefaultSectionSize(QFontMetrics(view->font()).height() + 3);
+  SetListFont(view, font);
   QHeaderView* columns = view->horizontalHeader();
   columns->setStretchLastSection(false);
   columns->setSectionResizeMode(QHeaderView::Interactive);
@@ -143,11 +150,14 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidg
   drops_ = new DropProgress(ListView1, this);
   ConnectHandlers();
   Form_Load();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) move(CentredPlace(size(), screen->availableGeometry()));
+  fit_ = std::make_unique<ScreenFit>(*this);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
   ListView1->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() {
+  // Out of the scrolling window first, which would otherwise delete this.
+  fit_.reset();
   // Children die after this body; no focus notification, and no signal of a
   // control losing the focus as its siblings go, may reach a half-destroyed
   // window.
@@ -160,7 +170,7 @@ Form1::~Form1() {
 
 QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width, int height) {
   auto* button = new QPushButton(QString::fromLatin1(caption), this);
-  button->setFont(DesignFont(11.25));
+  button->setFont(DesignFont(fontFamily_, kButtonPoints));
   button->setAutoDefault(false);
   button->setMouseTracking(true);
   button->setAttribute(Qt::WA_NoMousePropagation);
@@ -170,7 +180,8 @@ QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width
 
 void Form1::BuildControls() {
   setFixedSize(Twips(8040), Twips(9570));
-  setFont(DesignFont(9));
+  fontFamily_ = ChooseFontFamily(InstalledFontFamilies());
+  setFont(DesignFont(fontFamily_, kWindowPoints));
   // Every control inherits colours that read on the designed white, also
   // under a dark desktop theme.
   setPalette(ReadablePalette(QApplication::palette()));
@@ -181,7 +192,7 @@ void Form1::BuildControls() {
   results_ = new QStandardItemModel(this);
 
   ListView1 = new ReportListView(this);
-  SetUpReportList(ListView1, numbers_, kListToolTip);
+  SetUpReportList(ListView1, numbers_, kListToolTip, font());
   ListView1->setAcceptDrops(true);
   ListView1->viewport()->setAcceptDrops(true);
   Place(ListView1, 120, 90, 7800, 1815);
@@ -230,7 +241,7 @@ void Form1::BuildControls() {
   PushButton7 = MakeButton("Start Analysis", 120, 4185, 7800, 405);
 
   ListView2 = new ReportListView(this);
-  SetUpReportList(ListView2, results_, kResultsListToolTip);
+  SetUpReportList(ListView2, results_, kResultsListToolTip, font());
   Place(ListView2, 120, 4710, 7800, 3735);
 
   PushButton4 = MakeButton("Save Results As Text File", 120, 8550, 3840, 405);
@@ -260,8 +271,30 @@ void Form1::BuildControls() {
                             Combo1,    Check1,      PushButton2, PushButton5, PushButton8};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
+  if (fontFamily_ != QLatin1String(kDesignedFontFamily)) FitCaptionFonts();
+
   lostFocusTimer_ = new QTimer(this);
   lostFocusTimer_->setSingleShot(true);
+}
+
+void Form1::FitCaptionFonts() {
+  // The layout was measured with the designed face; a wider stand-in would
+  // clip captions at the designed sizes, so each of the two sizes shrinks
+  // until all the captions in it fit.
+  const auto fitting = [](const QFont& font, std::initializer_list<QWidget*> controls) {
+    std::vector<CaptionRoom> captions;
+    for (QWidget* control : controls) captions.push_back({CaptionOf(*control), CaptionRoomOf(*control)});
+    return DesignFont(font.family(), FittingPointSize(font, captions));
+  };
+  const QFont window = fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1});
+  setFont(window);
+  SetListFont(ListView1, window);
+  SetListFont(ListView2, window);
+  const QFont button = fitting(PushButton1->font(), {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
+                                                     PushButton6, PushButton7, PushButton8, PushButton13});
+  for (QPushButton* b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6, PushButton7,
+                         PushButton8, PushButton13})
+    b->setFont(button);
 }
 
 void Form1::ConnectHandlers() {
@@ -306,7 +339,7 @@ void Form1::ConnectHandlers() {
     if (!old || !now || ended_) return;
     const bool wasInCombo = old == Combo1 || Combo1->isAncestorOf(old);
     const bool nowInCombo = now == Combo1 || Combo1->isAncestorOf(now);
-    if (wasInCombo && !nowInCombo && now->window() == this) ScheduleCombo1LostFocus();
+    if (wasInCombo && !nowInCombo && now->window() == window()) ScheduleCombo1LostFocus();
   });
   connect(lostFocusTimer_, &QTimer::timeout, this, [this] {
     if (ended_) return;
@@ -390,6 +423,13 @@ void Form1::ApplySkin() {
 
 void Form1::SetApplicationTitle() {
   SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName)));
+}
+
+void Form1::PlaceOnScreen(const QRect& area) { fit_->Place(area); }
+
+void Form1::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (fit_) fit_->ContentShown(visible);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
