@@ -91,6 +91,9 @@ void ScreenFit::MoveIntoHost() {
   host->setWindowTitle(content_.windowTitle());
   host->setWindowIcon(content_.windowIcon());
   host->setFrameShape(QFrame::NoFrame);
+  // Tab goes round the content's controls only; the scrolling window itself
+  // is no stop on the way.
+  host->setFocusPolicy(Qt::NoFocus);
   host->setWidgetResizable(false);
   host->setAttribute(Qt::WA_DeleteOnClose, false);
   host->installEventFilter(this);

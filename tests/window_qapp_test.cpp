@@ -378,7 +378,13 @@ TEST_F(SmallScreen, TabBringsEveryControlIntoViewDownToTheLastButton) {
   }
   EXPECT_TRUE(f.PushButton8->hasFocus());
   EXPECT_GT(Host(f)->verticalScrollBar()->value(), 0);
-  // And back up to the top with Shift+Tab.
+  // On round to the number list at the top, with nothing in between.
+  QTest::keyClick(f.PushButton8, Qt::Key_Tab);
+  EXPECT_TRUE(f.ListView1->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
+  EXPECT_EQ(Shown(f, f.ListView1).size(), f.ListView1->size());
+  // And back down and up again with Shift+Tab.
+  QTest::keyClick(f.ListView1, Qt::Key_Backtab);
+  EXPECT_TRUE(f.PushButton8->hasFocus());
   for (int i = 0; i < 30 && !f.ListView1->hasFocus(); ++i)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   EXPECT_TRUE(f.ListView1->hasFocus());
