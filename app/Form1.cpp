@@ -64,12 +64,6 @@ QFont DesignFont(const QString& family, qreal points) {
   return font;
 }
 
-// The lists' rows are as high as their font needs.
-void SetListFont(QTableView* view, const QFont& font) {
-  view->setFont(font);
-  view->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 3);
-}
-
 void SetBackground(QWidget* widget, const QColor& colour) {
   // Buttons (option buttons and check boxes among them) fill with the button
   // colour by default; these controls carry the background colour instead.
@@ -109,6 +103,7 @@ QIcon ApplicationIcon() {
 // 40 bytes on every row).
 void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip, const QFont& font) {
   view->setModel(model);
+  view->setFont(font);
   view->setShowGrid(false);
   view->setWordWrap(false);
   view->setCornerButtonEnabled(false);
@@ -122,7 +117,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* to
   rows->hide();
   rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setMinimumSectionSize(1);
-  SetListFont(view, font);
+  rows->setDefaultSectionSize(QFontMetrics(view->font()).height() + 3);
   QHeaderView* columns = view->horizontalHeader();
   columns->setStretchLastSection(false);
   columns->setSectionResizeMode(QHeaderView::Interactive);
@@ -280,16 +275,14 @@ void Form1::BuildControls() {
 void Form1::FitCaptionFonts() {
   // The layout was measured with the designed face; a wider stand-in would
   // clip captions at the designed sizes, so each of the two sizes shrinks
-  // until all the captions in it fit.
+  // until all the captions in it fit. The lists keep theirs: their rows
+  // scroll sideways and their headers have room to spare.
   const auto fitting = [](const QFont& font, std::initializer_list<QWidget*> controls) {
     std::vector<CaptionRoom> captions;
     for (QWidget* control : controls) captions.push_back({CaptionOf(*control), CaptionRoomOf(*control)});
     return DesignFont(font.family(), FittingPointSize(font, captions));
   };
-  const QFont window = fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1});
-  setFont(window);
-  SetListFont(ListView1, window);
-  SetListFont(ListView2, window);
+  setFont(fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1}));
   const QFont button = fitting(PushButton1->font(), {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
                                                      PushButton6, PushButton7, PushButton8, PushButton13});
   for (QPushButton* b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6, PushButton7,
