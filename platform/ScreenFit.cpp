@@ -90,6 +90,9 @@ void ScreenFit::MoveIntoHost() {
   host->setWindowFlags(content_.windowFlags() | Qt::Window);
   host->setWindowTitle(content_.windowTitle());
   host->setWindowIcon(content_.windowIcon());
+  // Its scroll bars in the content's colours, not in a dark theme's beside
+  // a light window.
+  host->setPalette(content_.palette());
   host->setFrameShape(QFrame::NoFrame);
   // Tab goes round the content's controls only; the scrolling window itself
   // is no stop on the way.
