@@ -428,6 +428,19 @@ TEST_F(SmallScreen, LeavingTheDropDownIsNoticedInTheScrollingWindow) {
   EXPECT_EQ(dialogs_.Messages(), QStringList({"Must be a numeric entry."}));
 }
 
+TEST_F(SmallScreen, ASkinStylesTheScrollingWindowWithoutResizingEither) {
+  WriteProgramFile("x/o.cjs", "QScrollBar { background: rgb(10, 20, 30); } QWidget { min-width: 900px; }");
+  Form1& f = OpenOnSmallScreen();
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window()));
+  for (int i = 0; i < 100 && !kArea.contains(f.window()->frameGeometry()); ++i) QTest::qWait(10);
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_TRUE(kArea.contains(f.window()->frameGeometry()));
+  EXPECT_EQ(Host(f)->verticalScrollBar()->palette().color(QPalette::Window), QColor(10, 20, 30));
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
 TEST_F(SmallScreen, ALargeScreenKeepsTheWindowAsDesigned) {
   Form1& f = Open();
   f.PlaceOnScreen(QRect(0, 0, 1280, 1024));
@@ -807,6 +820,8 @@ TEST_P(Captions, EveryCaptionFitsItsControlInTheFontShown) {
     EXPECT_EQ(QFontInfo(list->font()).family(), family);
     EXPECT_EQ(list->font().pointSizeF(), kWindowPoints);
   }
+  RecordProperty("window points", std::to_string(f.font().pointSizeF()));
+  RecordProperty("button points", std::to_string(f.PushButton2->font().pointSizeF()));
   if (family != "DejaVu Sans") return;
   // The stand-in is wider: at the designed sizes it would clip, so the test
   // above has something to catch.
