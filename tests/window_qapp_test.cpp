@@ -358,6 +358,25 @@ TEST_F(SmallScreen, TheContentKeepsItsDesignAndScrollsInAWindowThatFits) {
   EXPECT_TRUE(host->isVisible());
 }
 
+TEST_F(SmallScreen, AFrameThatOnlyComesWithTheShownWindowMovesItIntoAScrollingOne) {
+  // Room for the window alone, not for the frame the platform then adds (2
+  // pixels a side offscreen, a title bar under a window manager).
+  const QRect area(0, 0, 800, 640);
+  Form1& f = Open();
+  f.PlaceOnScreen(area);
+  ASSERT_TRUE(f.isWindow());
+  f.show();
+  QApplication::setActiveWindow(&f);
+  for (int i = 0; i < 100 && (f.isWindow() || !area.contains(f.window()->frameGeometry())); ++i) QTest::qWait(10);
+  ASSERT_NE(Host(f), nullptr);
+  EXPECT_TRUE(area.contains(Host(f)->frameGeometry()));
+  EXPECT_TRUE(Host(f)->isVisible());
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  // The number list keeps the focus it had.
+  EXPECT_EQ(Host(f)->focusWidget(), f.ListView1);
+}
+
 TEST_F(SmallScreen, TabBringsEveryControlIntoViewDownToTheLastButton) {
   Form1& f = OpenOnSmallScreen();
   f.show();
