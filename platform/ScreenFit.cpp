@@ -77,8 +77,9 @@ void ScreenFit::Place(const QRect& area) {
 
 void ScreenFit::Apply(const WindowPlace& place) {
   if (host_) host_->setFixedSize(place.client);
-  QWidget* window = Window();
-  if (window->pos() != place.topLeft) window->move(place.topLeft);
+  // Moved even where it stands already: a window moved by the program keeps
+  // its place when the window system maps it.
+  Window()->move(place.topLeft);
 }
 
 void ScreenFit::MoveIntoHost() {
@@ -140,8 +141,8 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched != Window()) return false;
   // The window system adds its frame once the window is up (and tells it
-  // with a move); the placing made without it is made again.
-  // Placed again after the event: the window may move into another one.
+  // with a move); the placing made without it is made again, after this
+  // event, since the window may move into another one.
   if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && !replacing_) {
     replacing_ = true;
     QTimer::singleShot(0, this, [this] {
