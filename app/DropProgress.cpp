@@ -208,7 +208,7 @@ bool DropProgress::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (key->key() != Qt::Key_Escape || !widget || widget->window() != window_ || drops_.empty()) return false;
+  if (key->key() != Qt::Key_Escape || !widget || widget->window() != window_->window() || drops_.empty()) return false;
   if (type == QEvent::ShortcutOverride) {
     // Claimed as a plain key, so no shortcut of the window takes it first.
     event->accept();

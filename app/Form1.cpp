@@ -37,7 +37,9 @@
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
+#include "platform/FontChoice.h"
 #include "platform/PointerPosition.h"
+#include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
@@ -55,8 +57,8 @@ QString ApplicationTitleFromName(const QString& productName) {
 
 namespace {
 
-QFont DesignFont(qreal points) {
-  QFont font(QStringLiteral("Arial"));
+QFont DesignFont(const QString& family, qreal points) {
+  QFont font(family);
   font.setPointSizeF(points);
   font.setBold(true);
   return font;
@@ -99,9 +101,9 @@ QIcon ApplicationIcon() {
 // rather than a tree view: it keeps no bookkeeping per row, so a list of ten
 // million entries costs little beyond their texts (a tree view spends about
 // 40 bytes on every row).
-void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip) {
+void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip, const QFont& font) {
   view->setModel(model);
-  view->setFont(DesignFont(9));
+  view->setFont(font);
   view->setShowGrid(false);
   view->setWordWrap(false);
   view->setCornerButtonEnabled(false);
@@ -143,11 +145,14 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidg
   drops_ = new DropProgress(ListView1, this);
   ConnectHandlers();
   Form_Load();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) move(CentredPlace(size(), screen->availableGeometry()));
+  fit_ = std::make_unique<ScreenFit>(*this);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
   ListView1->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() {
+  // Out of the scrolling window first, which would otherwise delete this.
+  fit_.reset();
   // Children die after this body; no focus notification, and no signal of a
   // control losing the focus as its siblings go, may reach a half-destroyed
   // window.
@@ -160,7 +165,7 @@ Form1::~Form1() {
 
 QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width, int height) {
   auto* button = new QPushButton(QString::fromLatin1(caption), this);
-  button->setFont(DesignFont(11.25));
+  button->setFont(DesignFont(fontFamily_, kButtonPoints));
   button->setAutoDefault(false);
   button->setMouseTracking(true);
   button->setAttribute(Qt::WA_NoMousePropagation);
@@ -170,7 +175,8 @@ QPushButton* Form1::MakeButton(const char* caption, int left, int top, int width
 
 void Form1::BuildControls() {
   setFixedSize(Twips(8040), Twips(9570));
-  setFont(DesignFont(9));
+  fontFamily_ = ChooseFontFamily(InstalledFontFamilies());
+  setFont(DesignFont(fontFamily_, kWindowPoints));
   // Every control inherits colours that read on the designed white, also
   // under a dark desktop theme.
   setPalette(ReadablePalette(QApplication::palette()));
@@ -181,7 +187,7 @@ void Form1::BuildControls() {
   results_ = new QStandardItemModel(this);
 
   ListView1 = new ReportListView(this);
-  SetUpReportList(ListView1, numbers_, kListToolTip);
+  SetUpReportList(ListView1, numbers_, kListToolTip, font());
   ListView1->setAcceptDrops(true);
   ListView1->viewport()->setAcceptDrops(true);
   Place(ListView1, 120, 90, 7800, 1815);
@@ -230,7 +236,7 @@ void Form1::BuildControls() {
   PushButton7 = MakeButton("Start Analysis", 120, 4185, 7800, 405);
 
   ListView2 = new ReportListView(this);
-  SetUpReportList(ListView2, results_, kResultsListToolTip);
+  SetUpReportList(ListView2, results_, kResultsListToolTip, font());
   Place(ListView2, 120, 4710, 7800, 3735);
 
   PushButton4 = MakeButton("Save Results As Text File", 120, 8550, 3840, 405);
@@ -260,8 +266,28 @@ void Form1::BuildControls() {
                             Combo1,    Check1,      PushButton2, PushButton5, PushButton8};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
+  if (fontFamily_ != QLatin1String(kDesignedFontFamily)) FitCaptionFonts();
+
   lostFocusTimer_ = new QTimer(this);
   lostFocusTimer_->setSingleShot(true);
+}
+
+void Form1::FitCaptionFonts() {
+  // The layout was measured with the designed face; a wider stand-in would
+  // clip captions at the designed sizes, so each of the two sizes shrinks
+  // until all the captions in it fit. The lists keep theirs: their rows
+  // scroll sideways and their headers have room to spare.
+  const auto fitting = [](const QFont& font, std::initializer_list<QWidget*> controls) {
+    std::vector<CaptionRoom> captions;
+    for (QWidget* control : controls) captions.push_back({CaptionOf(*control), CaptionRoomOf(*control)});
+    return DesignFont(font.family(), FittingPointSize(font, captions));
+  };
+  setFont(fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1}));
+  const QFont button = fitting(PushButton1->font(), {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
+                                                     PushButton6, PushButton7, PushButton8, PushButton13});
+  for (QPushButton* b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6, PushButton7,
+                         PushButton8, PushButton13})
+    b->setFont(button);
 }
 
 void Form1::ConnectHandlers() {
@@ -306,7 +332,7 @@ void Form1::ConnectHandlers() {
     if (!old || !now || ended_) return;
     const bool wasInCombo = old == Combo1 || Combo1->isAncestorOf(old);
     const bool nowInCombo = now == Combo1 || Combo1->isAncestorOf(now);
-    if (wasInCombo && !nowInCombo && now->window() == this) ScheduleCombo1LostFocus();
+    if (wasInCombo && !nowInCombo && now->window() == window()) ScheduleCombo1LostFocus();
   });
   connect(lostFocusTimer_, &QTimer::timeout, this, [this] {
     if (ended_) return;
@@ -390,6 +416,13 @@ void Form1::ApplySkin() {
 
 void Form1::SetApplicationTitle() {
   SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName)));
+}
+
+void Form1::PlaceOnScreen(const QRect& area) { fit_->Place(area); }
+
+void Form1::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (fit_) fit_->ContentShown(visible);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -688,12 +721,19 @@ void Form1::ListView1_DblClick() {
 bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
   if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
   const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  // Without a selection, the row the focus frame shows as current is the one
+  // meant: it is selected, then removed as a double-click removes.
+  const QModelIndex target = selected.isEmpty() ? ListView1->currentIndex() : selected.first();
+  if (!target.isValid() || pointer_.IsBusy()) return true;
+  if (selected.isEmpty())
+    ListView1->selectionModel()->select(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  const int removed = target.row();
   const std::size_t before = numbers_->Count();
   ListView1_DblClick();
   if (numbers_->Count() == before || numbers_->Count() == 0) return true;
   // The next entry takes the removed one's place in the selection (the new
   // last one after the last), so Delete can go on.
-  const int row = std::min(selected.first().row(), static_cast<int>(numbers_->Count()) - 1);
+  const int row = std::min(removed, static_cast<int>(numbers_->Count()) - 1);
   const QModelIndex next = numbers_->index(row);
   ListView1->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   ListView1->scrollTo(next);

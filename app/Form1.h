@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,7 @@ class QTableView;
 class QTimer;
 class DropProgress;
 class NumberListModel;
+class ScreenFit;
 
 inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
@@ -51,6 +53,10 @@ inline constexpr int kScrollDownAboveY = 364;
 // once, then again until 40 characters or fewer remain. A name without a space
 // (ours) stays whole; cutting stops when no space is left.
 QString ApplicationTitleFromName(const QString& productName);
+
+// The designed sizes (points) of the window's font and of the push buttons'.
+inline constexpr qreal kWindowPoints = 9;
+inline constexpr qreal kButtonPoints = 11.25;
 
 // Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
 constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
@@ -102,6 +108,12 @@ class Form1 final : public QWidget, public ErrorSink {
   void ApplySkin();
   void SetApplicationTitle();
   void Form_Unload();
+  // Places the window in `area`, a screen's free area (start-up uses the
+  // primary screen's): centred where it fits, else inside a window that fits
+  // and scrolls it.
+  void PlaceOnScreen(const QRect& area);
+  // Showing or hiding the window shows or hides the scrolling one around it.
+  void setVisible(bool visible) override;
   // What ending the program means. The program installs a real end; without
   // one (tests) the window only records that the program ended.
   void SetEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
@@ -154,7 +166,8 @@ class Form1 final : public QWidget, public ErrorSink {
   void ListView1_MouseUp();
   void ListView1_DblClick();
   // Keys on the lists (true when used): Delete removes the selected number as
-  // a double-click does; Ctrl+A and Ctrl+Shift+A tick and untick every result.
+  // a double-click does, or the current one when none is selected; Ctrl+A
+  // and Ctrl+Shift+A tick and untick every result.
   bool ListView1_KeyDown(const QKeyEvent& key);
   bool ListView2_KeyDown(const QKeyEvent& key);
   // Files dropped on the number list: the loaders hook in here.
@@ -183,6 +196,9 @@ class Form1 final : public QWidget, public ErrorSink {
 
  private:
   void BuildControls();
+  // Where a stand-in face replaces the designed one: the sizes at which
+  // every caption fits.
+  void FitCaptionFonts();
   void ConnectHandlers();
   QPushButton* MakeButton(const char* caption, int left, int top, int width, int height);
   void ShowHoverDefault();
@@ -204,6 +220,8 @@ class Form1 final : public QWidget, public ErrorSink {
   analysis::Analysis analysis_;
   ProgramFolder programFolder_;
   WindowPointer pointer_;
+  std::unique_ptr<ScreenFit> fit_;
+  QString fontFamily_;
   NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
   QStandardItemModel* results_ = nullptr;

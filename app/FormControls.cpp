@@ -1,10 +1,14 @@
 #include "app/FormControls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPersistentModelIndex>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <algorithm>
@@ -271,6 +275,38 @@ void DesignFrame::paintEvent(QPaintEvent*) {
   QStyleOptionGroupBox title = option;
   title.subControls &= ~QStyle::SubControls(QStyle::SC_GroupBoxFrame);
   painter.drawComplexControl(QStyle::CC_GroupBox, title);
+}
+
+// ---------------------------------------------------------------------------
+
+int CaptionRoomOf(const QWidget& control) {
+  QStyle* style = control.style();
+  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.textAlignment = frame->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    return frame->width() - 2 * title.left();
+  }
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->contentsRect().width();
+  auto* button = qobject_cast<const QAbstractButton*>(&control);
+  if (!button) return 0;
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  QStyle::SubElement inside = QStyle::SE_PushButtonContents;
+  if (qobject_cast<const QRadioButton*>(button)) inside = QStyle::SE_RadioButtonContents;
+  if (qobject_cast<const QCheckBox*>(button)) inside = QStyle::SE_CheckBoxContents;
+  return style->subElementRect(inside, &option, button).width();
+}
+
+QString CaptionOf(const QWidget& control) {
+  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return frame->title();
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+  return QString();
 }
 
 // ---------------------------------------------------------------------------

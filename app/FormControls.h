@@ -72,6 +72,13 @@ class DesignFrame final : public QGroupBox {
   int borderAbove_ = 0;
 };
 
+// The width a control's caption may take before it is clipped: a button's
+// inside, an option button's or check box's right of its mark, a label's
+// inside, a frame's title line between its margins; 0 for other controls.
+int CaptionRoomOf(const QWidget& control);
+// The caption itself (empty for controls without one).
+QString CaptionOf(const QWidget& control);
+
 // The item Up (step -1) or Down (step +1) takes an editable drop-down of
 // numbers in increasing order to from the text it shows: the nearest item in
 // the key's direction, the end of the list when there is none beyond (so a

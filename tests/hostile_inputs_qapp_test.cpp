@@ -307,6 +307,7 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     std::size_t stopAtRead;  // while reading: stop once this many files were read
     bool click;              // the stop mark rather than Esc
     const char* notice;
+    bool smallScreen = false;  // the window scrolls inside one that fits the screen
   } rows[] = {
       {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return w.ListView1; },
        "Reading files: ", 1000, false, "The drop was stopped after 1,000 of 3,000 files."},
@@ -314,10 +315,17 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
        "Collecting folders: ", 0, false, "The drop was stopped while collecting folders; no files were read."},
       {"the stop mark while reading", [](Form1& w) -> QWidget* { return w.PushButton7; }, "Reading files: ", 2500, true,
        "The drop was stopped after 2,500 of 3,000 files."},
+      {"Esc in the number list of the window on a small screen", [](Form1& w) -> QWidget* { return w.ListView1; },
+       "Reading files: ", 1000, false, "The drop was stopped after 1,000 of 3,000 files.", true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Form1& window = OpenForALongDrop();
+    if (row.smallScreen) {
+      window.PlaceOnScreen(QRect(0, 27, 800, 573));
+      ASSERT_FALSE(window.isWindow());
+      QApplication::setActiveWindow(window.window());
+    }
     now_ = {};
     dialogs_.Clear();
     QWidget* focus = row.focus(window);

@@ -346,6 +346,8 @@ TEST_F(NumberListWindow, DeleteRemovesAsADoubleClickAndSelectsTheNext) {
     bool busy;
     std::vector<std::string> after;
     int selectedAfter;  // -1: nothing
+    int current = -1;   // the current row when nothing is selected (-1: none)
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
   } cases[] = {
       {"Middle", {"1", "2", "3"}, 1, false, {"1", "3"}, 1},
       {"First", {"1", "2", "3"}, 0, false, {"2", "3"}, 0},
@@ -357,21 +359,48 @@ TEST_F(NumberListWindow, DeleteRemovesAsADoubleClickAndSelectsTheNext) {
       {"Busy", {"1", "2"}, 0, true, {"1", "2"}, 0},
       {"EmptyList", {}, -1, false, {}, -1},
       {"NothingSelected", {"1", "2"}, -1, false, {"1", "2"}, -1},
+      // No selection, but the focus frame shows a current row: that one goes.
+      {"CurrentRowWithoutSelection", {"1", "2", "3"}, -1, false, {"1", "3"}, 1, 1},
+      {"CurrentLastRowWithoutSelection", {"1", "2", "3"}, -1, false, {"1", "2"}, 1, 2},
+      {"CurrentRowWhileBusy", {"1", "2"}, -1, true, {"1", "2"}, -1, 0},
+      // Delete with a modifier is not Delete.
+      {"ShiftDelete", {"1", "2"}, 0, false, {"1", "2"}, 0, -1, Qt::ShiftModifier},
+      {"CtrlDelete", {"1", "2"}, 0, false, {"1", "2"}, 0, -1, Qt::ControlModifier},
+      {"AltDelete", {"1", "2"}, 0, false, {"1", "2"}, 0, -1, Qt::AltModifier},
+      {"ShiftDeleteOnTheCurrentRow", {"1", "2"}, -1, false, {"1", "2"}, -1, 1, Qt::ShiftModifier},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     OpenShown();
     AddEntries(c.entries);
     if (c.select >= 0) List()->selectRow(c.select);
+    if (c.current >= 0)
+      List()->selectionModel()->setCurrentIndex(form().NumberList().index(c.current), QItemSelectionModel::NoUpdate);
     form().SetBusy(c.busy);
     List()->setFocus();
-    QTest::keyClick(List(), Qt::Key_Delete);
+    QTest::keyClick(List(), Qt::Key_Delete, c.modifiers);
     EXPECT_EQ(Entries(), c.after);
     EXPECT_EQ(SelectedRow(), c.selectedAfter);
     if (c.selectedAfter >= 0) {
       EXPECT_EQ(List()->currentIndex().row(), c.selectedAfter);
     }
   }
+}
+
+TEST_F(NumberListWindow, DeleteAfterTabbingIntoTheListRemovesTheRowItShows) {
+  OpenShown();
+  AddEntries({"1", "2", "3"});
+  form().PushButton8->setFocus();
+  // Shift+Tab from the button before it in the tab order: the list shows its
+  // first row as current, with nothing selected.
+  form().PushButton3->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form().PushButton3, Qt::Key_Backtab);
+  ASSERT_TRUE(List()->hasFocus());
+  ASSERT_EQ(SelectedRow(), -1);
+  ASSERT_EQ(List()->currentIndex().row(), 0);
+  QTest::keyClick(List(), Qt::Key_Delete);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"2", "3"}));
+  EXPECT_EQ(SelectedRow(), 0);
 }
 
 TEST_F(NumberListWindow, DeleteCanGoOnDownTheList) {

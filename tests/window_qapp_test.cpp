@@ -1,10 +1,12 @@
 // The main window: start-up with every kind of stored options, the title,
-// the control inventory, the pointer rules, readable colours in every theme,
+// the control inventory, its place on screens large and small, the fonts and
+// captions that fit, the pointer rules, readable colours in every theme,
 // what assistive technology finds, the skin and pointer files, and the end of
 // the program.
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionGroupBox>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -23,6 +27,8 @@
 #include <map>
 #include <optional>
 
+#include "platform/FontChoice.h"
+#include "platform/ScreenFit.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace windowtest;
@@ -259,6 +265,209 @@ TEST_F(WindowTest, ControlsSitWhereDesigned) {
   EXPECT_EQ(f.Combo1->insertPolicy(), QComboBox::NoInsert);
 }
 
+// ---------------------------------------------------------------------------
+// The window on screens large and small.
+
+TEST(WindowPlace, CentresWhatFitsAndScrollsWhatDoesNot) {
+  const QSize designed(536, 638);
+  const int bar = 16;
+  const struct {
+    const char* name;
+    QRect area;  // the screen's free area, in the scale's pixels
+    QMargins frame;
+    WindowPlace place;
+  } cases[] = {
+      {"FitsCentred", {0, 0, 1280, 1024}, {}, {{372, 193}, designed, false}},
+      {"LargeScreenAtScale2", {0, 0, 1280, 1024}, {4, 30, 4, 4}, {{372, 193}, designed, false}},
+      {"BelowAPanel", {0, 27, 1366, 741}, {}, {{415, 78}, designed, false}},
+      {"JustFitsWithTheFrame", {0, 0, 1280, 676}, {1, 37, 1, 1}, {{372, 0}, designed, false}},
+      {"CentredWouldPushTheFrameOut", {0, 0, 1280, 680}, {1, 37, 1, 1}, {{372, 4}, designed, false}},
+      {"OnASecondScreen", {1920, 0, 1280, 1024}, {}, {{2292, 193}, designed, false}},
+      // 1600 x 1200 at scale 2; the window is as tall as the area, its
+      // scroll bar beside the content.
+      {"Scale2", {0, 0, 800, 600}, {}, {{124, 0}, {552, 600}, true}},
+      {"Scale2BelowAPanelWithAFrame", {0, 27, 800, 573}, {2, 37, 2, 2}, {{124, 27}, {552, 534}, true}},
+      {"OneFrameLineTooMany", {0, 0, 1280, 676}, {1, 38, 1, 1}, {{364, 0}, {552, 637}, true}},
+      // 1366 x 768 at 1.25.
+      {"Laptop125", {0, 0, 1093, 614}, {}, {{270, 0}, {552, 614}, true}},
+      {"TooNarrowOnly", {0, 0, 500, 900}, {}, {{0, 123}, {500, 654}, true}},
+      {"TooNarrowThenTheBarMakesItTooLow", {0, 0, 500, 650}, {}, {{0, 0}, {500, 650}, true}},
+      {"TooLowThenTheBarMakesItTooNarrow", {0, 0, 545, 600}, {}, {{0, 0}, {545, 600}, true}},
+      {"TooSmallBothWays", {0, 0, 512, 300}, {}, {{0, 0}, {512, 300}, true}},
+      {"SecondScreenAtScale2", {1920, 0, 800, 600}, {}, {{2044, 0}, {552, 600}, true}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const WindowPlace place = PlaceWindow(designed, c.frame, bar, c.area);
+    EXPECT_EQ(place.topLeft, c.place.topLeft);
+    EXPECT_EQ(place.client, c.place.client);
+    EXPECT_EQ(place.scrolls, c.place.scrolls);
+    // Whatever the case, the whole window, frame and all, is in the area.
+    const QRect outer(place.topLeft, place.client.grownBy(c.frame));
+    EXPECT_TRUE(c.area.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                        << outer.height();
+  }
+}
+
+class SmallScreen : public WindowTest {
+ protected:
+  // 1600 x 1200 at scale 2, less a panel of 27.
+  static constexpr QRect kArea{0, 27, 800, 573};
+
+  Form1& OpenOnSmallScreen() {
+    Form1& f = Open();
+    f.PlaceOnScreen(kArea);
+    return f;
+  }
+  static QScrollArea* Host(Form1& f) { return qobject_cast<QScrollArea*>(f.window()); }
+  // The part of `control` the scrolling window shows.
+  static QRect Shown(Form1& f, QWidget* control) {
+    QWidget* viewport = Host(f)->viewport();
+    return QRect(control->mapTo(viewport, QPoint(0, 0)), control->size()) & viewport->rect();
+  }
+};
+
+TEST_F(SmallScreen, TheContentKeepsItsDesignAndScrollsInAWindowThatFits) {
+  Form1& f = OpenOnSmallScreen();
+  QScrollArea* host = Host(f);
+  ASSERT_NE(host, nullptr);
+  EXPECT_FALSE(f.isWindow());
+  EXPECT_EQ(host->windowTitle(), "Tallowmere");
+  EXPECT_FALSE(host->windowIcon().isNull());
+  EXPECT_FALSE(host->windowFlags() & Qt::WindowMaximizeButtonHint);
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(host));
+  EXPECT_TRUE(host->isVisible());
+  // The platform's frame is known once the window is up; then the window,
+  // frame and all, takes the area's height.
+  for (int i = 0; i < 100 && !kArea.contains(host->frameGeometry()); ++i) QTest::qWait(10);
+  EXPECT_TRUE(kArea.contains(host->frameGeometry()));
+  EXPECT_EQ(host->frameGeometry().height(), kArea.height());
+  EXPECT_EQ(host->frameGeometry().top(), kArea.top());
+  EXPECT_TRUE(host->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(host->horizontalScrollBar()->isVisible());
+  // The designed content, whole, beside its scroll bar.
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(host->viewport()->width(), 536);
+  EXPECT_EQ(f.PushButton8->geometry(), QRect(272, 604, 256, 27));
+  EXPECT_EQ(f.Option1->geometry(), QRect(16, 20, 87, 16));
+  // Hidden with the content, and shown again.
+  f.hide();
+  EXPECT_FALSE(host->isVisible());
+  f.show();
+  EXPECT_TRUE(host->isVisible());
+}
+
+TEST_F(SmallScreen, AFrameThatOnlyComesWithTheShownWindowMovesItIntoAScrollingOne) {
+  // Room for the window alone, not for the frame the platform then adds (2
+  // pixels a side offscreen, a title bar under a window manager).
+  const QRect area(0, 0, 800, 640);
+  Form1& f = Open();
+  f.PlaceOnScreen(area);
+  ASSERT_TRUE(f.isWindow());
+  f.show();
+  QApplication::setActiveWindow(&f);
+  for (int i = 0; i < 100 && (f.isWindow() || !area.contains(f.window()->frameGeometry())); ++i) QTest::qWait(10);
+  ASSERT_NE(Host(f), nullptr);
+  EXPECT_TRUE(area.contains(Host(f)->frameGeometry()));
+  EXPECT_TRUE(Host(f)->isVisible());
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  // The number list keeps the focus it had.
+  EXPECT_EQ(Host(f)->focusWidget(), f.ListView1);
+}
+
+TEST_F(SmallScreen, TabBringsEveryControlIntoViewDownToTheLastButton) {
+  Form1& f = OpenOnSmallScreen();
+  f.show();
+  QApplication::setActiveWindow(f.window());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+  f.ListView1->setFocus(Qt::TabFocusReason);
+  ASSERT_FALSE(Shown(f, f.PushButton8).isValid()) << "the last button starts out of view";
+  std::vector<QWidget*> reached;
+  for (int i = 0; i < 30 && !f.PushButton8->hasFocus(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* now = QApplication::focusWidget();
+    ASSERT_NE(now, nullptr);
+    // Combo1's text field has the focus for the drop-down.
+    QWidget* control = f.Combo1->isAncestorOf(now) ? f.Combo1 : now;
+    EXPECT_EQ(Shown(f, control), QRect(control->mapTo(Host(f)->viewport(), QPoint(0, 0)), control->size()))
+        << control->metaObject()->className();
+    reached.push_back(control);
+  }
+  EXPECT_TRUE(f.PushButton8->hasFocus());
+  EXPECT_GT(Host(f)->verticalScrollBar()->value(), 0);
+  // On round to the number list at the top, with nothing in between.
+  QTest::keyClick(f.PushButton8, Qt::Key_Tab);
+  EXPECT_TRUE(f.ListView1->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
+  EXPECT_EQ(Shown(f, f.ListView1).size(), f.ListView1->size());
+  // And back down and up again with Shift+Tab.
+  QTest::keyClick(f.ListView1, Qt::Key_Backtab);
+  EXPECT_TRUE(f.PushButton8->hasFocus());
+  for (int i = 0; i < 30 && !f.ListView1->hasFocus(); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_TRUE(f.ListView1->hasFocus());
+  EXPECT_EQ(Shown(f, f.ListView1).size(), f.ListView1->size());
+}
+
+TEST_F(SmallScreen, AClickedControlIsNotScrolledAway) {
+  Form1& f = OpenOnSmallScreen();
+  f.show();
+  QApplication::setActiveWindow(f.window());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+  const int before = Host(f)->verticalScrollBar()->value();
+  // The results list, partly in view, focused by a press on its visible part.
+  const QPoint inView(20, Shown(f, f.ListView2).height() / 2);
+  QTest::mousePress(f.ListView2->viewport(), Qt::LeftButton, {}, inView);
+  EXPECT_TRUE(f.ListView2->hasFocus());
+  EXPECT_EQ(Host(f)->verticalScrollBar()->value(), before);
+  QTest::mouseRelease(f.ListView2->viewport(), Qt::LeftButton, {}, inView);
+}
+
+TEST_F(SmallScreen, ClosingTheScrollingWindowEndsTheProgram) {
+  Form1& f = OpenOnSmallScreen();
+  int ends = 0;
+  f.SetEndProgram([&] { ++ends; });
+  f.show();
+  EXPECT_TRUE(f.window()->close());
+  EXPECT_TRUE(f.ProgramEnded());
+  EXPECT_EQ(ends, 1);
+  EXPECT_FALSE(f.window()->isVisible());
+}
+
+TEST_F(SmallScreen, LeavingTheDropDownIsNoticedInTheScrollingWindow) {
+  Form1& f = OpenOnSmallScreen();
+  f.show();
+  QApplication::setActiveWindow(f.window());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+  f.Combo1->setFocus(Qt::OtherFocusReason);
+  f.Combo1->setEditText("abc");
+  f.Check1->setFocus(Qt::OtherFocusReason);
+  QTest::qWait(20);
+  EXPECT_EQ(dialogs_.Messages(), QStringList({"Must be a numeric entry."}));
+}
+
+TEST_F(SmallScreen, ASkinStylesTheScrollingWindowWithoutResizingEither) {
+  WriteProgramFile("x/o.cjs", "QScrollBar { background: rgb(10, 20, 30); } QWidget { min-width: 900px; }");
+  Form1& f = OpenOnSmallScreen();
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window()));
+  for (int i = 0; i < 100 && !kArea.contains(f.window()->frameGeometry()); ++i) QTest::qWait(10);
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_TRUE(kArea.contains(f.window()->frameGeometry()));
+  EXPECT_EQ(Host(f)->verticalScrollBar()->palette().color(QPalette::Window), QColor(10, 20, 30));
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+}
+
+TEST_F(SmallScreen, ALargeScreenKeepsTheWindowAsDesigned) {
+  Form1& f = Open();
+  f.PlaceOnScreen(QRect(0, 0, 1280, 1024));
+  EXPECT_TRUE(f.isWindow());
+  EXPECT_EQ(f.pos(), QPoint(372, 193));
+  EXPECT_EQ(f.size(), QSize(536, 638));
+}
+
 TEST_F(WindowTest, ListsHaveOneColumnAndTheirToolTips) {
   Form1& f = Open();
   // The number list keeps the designed tip; the results list has its own.
@@ -493,6 +702,157 @@ Option StyleOptionOf(const Widget* widget) {
 QRect InForm(Form1& f, QWidget* widget, const QRect& rect) {
   return QRect(widget->mapTo(&f, rect.topLeft()), rect.size());
 }
+
+// ---------------------------------------------------------------------------
+// Fonts and captions.
+
+TEST(FontFamily, DesignedFaceWhereInstalledElseAStandIn) {
+  const struct {
+    const char* name;
+    QStringList installed;
+    QString chosen;
+  } cases[] = {
+      {"Arial", {"DejaVu Sans", "Arial"}, "Arial"},
+      // The system's aliases turn Arial into Liberation Sans.
+      {"LiberationOnly", {"Liberation Sans", "Liberation Serif", "DejaVu Sans"}, "Arial"},
+      {"CaseIgnored", {"liberation sans"}, "Arial"},
+      {"DejaVuOnly", {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"}, "DejaVu Sans"},
+      {"NotoOnly", {"Noto Sans", "Noto Serif"}, "Noto Sans"},
+      {"DejaVuBeforeNoto", {"Noto Sans", "DejaVu Sans"}, "DejaVu Sans"},
+      {"LiberationMonoIsNoArial", {"Liberation Mono", "FreeSans"}, "FreeSans"},
+      {"NothingKnown", {"Some Display Face"}, "Arial"},
+      {"Nothing", {}, "Arial"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ChooseFontFamily(c.installed), c.chosen) << c.name;
+}
+
+QFont Bold(const char* family, qreal points) {
+  QFont font(QString::fromLatin1(family));
+  font.setPointSizeF(points);
+  font.setBold(true);
+  return font;
+}
+
+TEST(FontFamily, TheLargestSizeAtWhichEveryCaptionFits) {
+  const QFont start = Bold("DejaVu Sans", 11.25);
+  const auto width = [](const QFont& font, const char* text) {
+    return QFontMetrics(font).horizontalAdvance(QString::fromLatin1(text));
+  };
+  const int wide = width(start, "Load Sample/Example Numbers");
+  const struct {
+    const char* name;
+    std::vector<CaptionRoom> captions;
+    bool designedSize;  // fits as it is
+  } cases[] = {
+      {"RoomToSpare", {{"Clear List", 250}, {"Load Sample/Example Numbers", wide}}, true},
+      {"OnePixelShort", {{"Clear List", 250}, {"Load Sample/Example Numbers", wide - 1}}, false},
+      {"TheNarrowestDecides", {{"Load Sample/Example Numbers", 250}, {"Start Analysis", 100}}, false},
+      {"NoCaptions", {}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const qreal size = FittingPointSize(start, c.captions);
+    EXPECT_EQ(size == 11.25, c.designedSize) << size;
+    EXPECT_EQ(std::fmod(size * 4, 1.0), 0.0) << size;
+    QFont at = start;
+    at.setPointSizeF(size);
+    for (const CaptionRoom& caption : c.captions) EXPECT_LE(width(at, qPrintable(caption.text)), caption.room) << size;
+    // A quarter point more and something no longer fits.
+    if (!c.designedSize) {
+      at.setPointSizeF(size + 0.25);
+      EXPECT_TRUE(std::any_of(c.captions.begin(), c.captions.end(), [&](const CaptionRoom& caption) {
+        return width(at, qPrintable(caption.text)) > caption.room;
+      })) << size;
+    }
+  }
+  // Nothing fits at any size: the smallest.
+  EXPECT_EQ(FittingPointSize(start, {{"Load Sample/Example Numbers", 5}}), kSmallestCaptionPoints);
+}
+
+struct FontCase {
+  const char* name;
+  QStringList installed;  // what the chooser is told; empty: the system's own
+  const char* family;     // the face the captions then show in (null: the one Arial resolves to)
+};
+
+class Captions : public WindowTest, public ::testing::WithParamInterface<FontCase> {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    const QStringList installed = GetParam().installed;
+    if (!installed.isEmpty()) SetInstalledFontFamilies([installed] { return installed; });
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    SetInstalledFontFamilies({});
+  }
+};
+
+// The room a caption has in its control, as the style lays the control out.
+int Room(QWidget* w) {
+  QStyle* style = w->style();
+  if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    const auto o = StyleOptionOf<QGroupBox, QStyleOptionGroupBox>(frame);
+    const QRect label = style->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, frame);
+    return frame->width() - 2 * label.left();
+  }
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->contentsRect().width();
+  if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+    const auto o = StyleOptionOf<QRadioButton, QStyleOptionButton>(radio);
+    return style->subElementRect(QStyle::SE_RadioButtonContents, &o, radio).width();
+  }
+  if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    const auto o = StyleOptionOf<QCheckBox, QStyleOptionButton>(check);
+    return style->subElementRect(QStyle::SE_CheckBoxContents, &o, check).width();
+  }
+  auto* button = qobject_cast<QPushButton*>(w);
+  const auto o = StyleOptionOf<QPushButton, QStyleOptionButton>(button);
+  return style->subElementRect(QStyle::SE_PushButtonContents, &o, button).width();
+}
+
+TEST_P(Captions, EveryCaptionFitsItsControlInTheFontShown) {
+  const FontCase& c = GetParam();
+  const QString family = c.family ? QString::fromLatin1(c.family) : QFontInfo(QFont("Arial")).family();
+  if (!QFontDatabase::families().contains(family)) GTEST_SKIP() << family.toStdString() << " is not installed here";
+  Form1& f = OpenShown();
+  const std::vector<QWidget*> controls = {f.PushButton3, f.PushButton6, f.PushButton1,  f.PushButton2, f.Frame1,
+                                          f.Option1,     f.Option2,     f.Frame2,       f.Label1,      f.Check1,
+                                          f.PushButton7, f.PushButton4, f.PushButton13, f.PushButton5, f.PushButton8};
+  bool shrunk = false;
+  for (QWidget* w : controls) {
+    QString caption;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) caption = b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) caption = g->title();
+    if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+    SCOPED_TRACE(caption.toStdString());
+    EXPECT_EQ(QFontInfo(w->font()).family(), family);
+    const int width = QFontMetrics(w->font()).horizontalAdvance(caption);
+    EXPECT_LE(width, Room(w)) << w->font().pointSizeF() << " pt";
+    RecordProperty(caption.toStdString(), std::to_string(width) + " of " + std::to_string(Room(w)));
+    const bool button = qobject_cast<QPushButton*>(w) != nullptr;
+    QFont designed = w->font();
+    designed.setPointSizeF(button ? kButtonPoints : kWindowPoints);
+    if (QFontMetrics(designed).horizontalAdvance(caption) > Room(w)) shrunk = true;
+  }
+  // The lists keep their designed size, in the face the window shows.
+  for (QTableView* list : {f.ListView1, f.ListView2}) {
+    EXPECT_EQ(QFontInfo(list->font()).family(), family);
+    EXPECT_EQ(list->font().pointSizeF(), kWindowPoints);
+  }
+  RecordProperty("window points", std::to_string(f.font().pointSizeF()));
+  RecordProperty("button points", std::to_string(f.PushButton2->font().pointSizeF()));
+  if (family != "DejaVu Sans") return;
+  // The stand-in is wider: at the designed sizes it would clip, so the test
+  // above has something to catch.
+  EXPECT_TRUE(shrunk);
+  EXPECT_LT(f.PushButton2->font().pointSizeF(), kButtonPoints);
+  EXPECT_LT(f.font().pointSizeF(), kWindowPoints);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, Captions,
+                         ::testing::Values(FontCase{"Installed", {}, nullptr},
+                                           FontCase{"DejaVuOnly", {"DejaVu Sans", "DejaVu Serif"}, "DejaVu Sans"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Where each control draws its text, in the window's coordinates.
 std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {

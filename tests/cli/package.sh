@@ -31,7 +31,8 @@ check "Section" "math" "$(field Section)"
 check "Recommends" "libreoffice-calc, qt6-wayland" "$(field Recommends)"
 check "Maintainer set" 1 "$(field Maintainer | grep -cE '^.+ <.+@.+>$')"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+# The fonts the window's layout is measured with come along.
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liberation2; do
   check "Depends lists $lib" 1 "$(printf '%s\n' "$depends" | grep -cxF "$lib")"
 done
 description=$(field Description)
