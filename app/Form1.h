@@ -14,6 +14,7 @@
 
 #include "app/WindowPointer.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
 #include "platform/Skin.h"
 #include "results/Analysis.h"
 
@@ -203,6 +204,9 @@ class Form1 final : public QWidget, public ErrorSink {
   numtext::Separators separators_;
   analysis::Analysis analysis_;
   ProgramFolder programFolder_;
+  // The four options' store; it tells the user once when they cannot be
+  // saved.
+  SettingsStore settings_;
   WindowPointer pointer_;
   NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
