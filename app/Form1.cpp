@@ -361,8 +361,10 @@ void Form1::Form_Load() {
     if (value != 0 && value != 1) throw std::runtime_error("Invalid property value");
     Check1->setChecked(value == 1);
   });
-  trap.Step(
-      142, [&] { SetCombo1Text(settings_.Get(QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces))); });
+  trap.Step(142, [&] {
+    const QString places = settings_.Get(QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces));
+    SetCombo1Text(places);
+  });
   analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
 }
 

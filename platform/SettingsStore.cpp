@@ -21,8 +21,8 @@ enum class Node { kAbsent, kRegularFile, kOther };
 
 // What stands at `path`. Nothing there, or nothing to be seen (a folder on
 // the way missing or not searchable), is absent: QSettings sees nothing either
-// and opens nothing. A link counts as what it leads to when
-// `followLink`, and a link that leads nowhere as something else.
+// and opens nothing. With `followLink` a link counts as what it leads to, and
+// a link that leads nowhere as something else.
 Node NodeAt(const QString& path, bool followLink) {
   const QByteArray native = QFile::encodeName(path);
   struct stat st {};
@@ -30,18 +30,6 @@ Node NodeAt(const QString& path, bool followLink) {
   if (followLink && S_ISLNK(st.st_mode) && ::stat(native.constData(), &st) != 0) return Node::kOther;
   return S_ISREG(st.st_mode) ? Node::kRegularFile : Node::kOther;
 }
-
-}  // namespace
-
-QString SettingsFilePath(const QString& application) {
-  // Only QSettings knows the folder that setPath chose, and it reads its file
-  // as it is made. A probe named longer than any file name may be tells the
-  // folder: no file of that name can exist, so QSettings opens nothing.
-  const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QString(300, QLatin1Char('-')));
-  return QFileInfo(probe.fileName()).path() + QLatin1Char('/') + application + QStringLiteral(".ini");
-}
-
-namespace {
 
 // The text stored under a key; nothing when the key is absent or the file
 // cannot be read.
@@ -57,6 +45,14 @@ std::optional<QString> StoredText(const QString& application, const QString& sec
 }
 
 }  // namespace
+
+QString SettingsFilePath(const QString& application) {
+  // Only QSettings knows the folder that setPath chose, and it reads its file
+  // as it is made. A probe named longer than any file name may be tells the
+  // folder: no file of that name can exist, so QSettings opens nothing.
+  const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QString(300, QLatin1Char('-')));
+  return QFileInfo(probe.fileName()).path() + QLatin1Char('/') + application + QStringLiteral(".ini");
+}
 
 QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText) {
   return StoredText(application, section, key).value_or(defaultText);
