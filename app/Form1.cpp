@@ -137,6 +137,7 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidg
       separators_(separators),
       analysis_(std::move(separators)),
       programFolder_(programFolder),
+      settings_(QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection)),
       pointer_(this),
       screenPointer_([this] { return PointerOnScreen(this, pointerInWindow_); }) {
   SetDialogMainWindow(this);
@@ -375,24 +376,20 @@ void Form1::Form_Load() {
   trap.Step(132, [&] { results_->setHorizontalHeaderLabels({QStringLiteral("Result(s)")}); });
   trap.Step(134, [&] { ListView2->horizontalHeader()->resizeSection(0, Twips(7000)); });
 
-  const QString app = QString::fromLatin1(kSettingsApplication);
-  const QString section = QString::fromLatin1(kSettingsSection);
   trap.Step(136, [&] {
-    SetOptionButton(Option1,
-                    ReadBoolean(GetSetting(app, section, QStringLiteral("Option1"), QStringLiteral("1")), separators_));
+    SetOptionButton(Option1, ReadBoolean(settings_.Get(QStringLiteral("Option1"), QStringLiteral("1")), separators_));
   });
   trap.Step(138, [&] {
-    SetOptionButton(Option2,
-                    ReadBoolean(GetSetting(app, section, QStringLiteral("Option2"), QStringLiteral("0")), separators_));
+    SetOptionButton(Option2, ReadBoolean(settings_.Get(QStringLiteral("Option2"), QStringLiteral("0")), separators_));
   });
   trap.Step(140, [&] {
-    const std::int16_t value =
-        ReadInteger16(GetSetting(app, section, QStringLiteral("Check1"), QStringLiteral("0")), separators_);
+    const std::int16_t value = ReadInteger16(settings_.Get(QStringLiteral("Check1"), QStringLiteral("0")), separators_);
     if (value != 0 && value != 1) throw std::runtime_error("Invalid property value");
     Check1->setChecked(value == 1);
   });
   trap.Step(142, [&] {
-    SetCombo1Text(GetSetting(app, section, QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces)));
+    const QString places = settings_.Get(QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces));
+    SetCombo1Text(places);
   });
   analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
 }
@@ -528,9 +525,9 @@ void Form1::SetCombo1Text(const QString& text) {
   if (Combo1->currentText() != text) Combo1->setEditText(text);
 }
 
-void Form1::Option1_Click() { options::StoreMethod(Option1->isChecked(), Option2->isChecked()); }
+void Form1::Option1_Click() { options::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
 
-void Form1::Option2_Click() { options::StoreMethod(Option1->isChecked(), Option2->isChecked()); }
+void Form1::Option2_Click() { options::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
 
 void Form1::Check1_Click() {
   if (Check1->isChecked()) {
@@ -540,12 +537,12 @@ void Form1::Check1_Click() {
     Combo1->setEnabled(true);
     SetCombo1Text(QString::fromLatin1(kDefaultDecimalPlaces));
   }
-  options::StoreShowAllDecimals(Check1->isChecked());
+  options::StoreShowAllDecimals(settings_, Check1->isChecked());
 }
 
-void Form1::Combo1_Change() { options::StoreDecimalPlaces(Combo1->currentText()); }
+void Form1::Combo1_Change() { options::StoreDecimalPlaces(settings_, Combo1->currentText()); }
 
-void Form1::Combo1_Click() { options::StoreDecimalPlaces(Combo1->currentText()); }
+void Form1::Combo1_Click() { options::StoreDecimalPlaces(settings_, Combo1->currentText()); }
 
 void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
 

@@ -15,6 +15,7 @@
 
 #include "app/WindowPointer.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
 #include "platform/Skin.h"
 #include "results/Analysis.h"
 
@@ -219,6 +220,9 @@ class Form1 final : public QWidget, public ErrorSink {
   numtext::Separators separators_;
   analysis::Analysis analysis_;
   ProgramFolder programFolder_;
+  // The four options' store; it tells the user once when they cannot be
+  // saved.
+  SettingsStore settings_;
   WindowPointer pointer_;
   std::unique_ptr<ScreenFit> fit_;
   QString fontFamily_;

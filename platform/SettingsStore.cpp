@@ -1,29 +1,122 @@
 #include "platform/SettingsStore.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
+#include "platform/Dialogs.h"
 #include "stats/Arithmetic.h"
 #include "stats/NumberTest.h"
 
 namespace {
-QString Group(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
-}  // namespace
 
-QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText) {
+QString Group(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+
+enum class Node { kAbsent, kRegularFile, kOther };
+
+// What stands at `path`. Nothing there, or nothing to be seen (a folder on
+// the way missing or not searchable), is absent: QSettings sees nothing either
+// and opens nothing. With `followLink` a link counts as what it leads to, and
+// a link that leads nowhere as something else.
+Node NodeAt(const QString& path, bool followLink) {
+  const QByteArray native = QFile::encodeName(path);
+  struct stat st {};
+  if (::lstat(native.constData(), &st) != 0) return Node::kAbsent;
+  if (followLink && S_ISLNK(st.st_mode) && ::stat(native.constData(), &st) != 0) return Node::kOther;
+  return S_ISREG(st.st_mode) ? Node::kRegularFile : Node::kOther;
+}
+
+// The text stored under a key; nothing when the key is absent or the file
+// cannot be read.
+std::optional<QString> StoredText(const QString& application, const QString& section, const QString& key) {
+  if (NodeAt(SettingsFilePath(application), true) == Node::kOther) return std::nullopt;
   QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
   const QVariant value = store.value(Group(section, key));
-  if (!value.isValid()) return defaultText;
+  if (!value.isValid()) return std::nullopt;
   // A hand-edited line such as "Combo1=1,2" reads back as a list in INI
   // syntax; give the text back as it stands in the file.
   if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
   return value.toString();
 }
 
-void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text) {
-  QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
-  store.setValue(Group(section, key), text);
-  store.sync();
+}  // namespace
+
+QString SettingsFilePath(const QString& application) {
+  // Only QSettings knows the folder that setPath chose, and it reads its file
+  // as it is made. A probe named longer than any file name may be tells the
+  // folder: no file of that name can exist, so QSettings opens nothing.
+  const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QString(300, QLatin1Char('-')));
+  return QFileInfo(probe.fileName()).path() + QLatin1Char('/') + application + QStringLiteral(".ini");
+}
+
+QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText) {
+  return StoredText(application, section, key).value_or(defaultText);
+}
+
+SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key,
+                            const QString& text) {
+  const QString path = SettingsFilePath(application);
+  if (NodeAt(path, true) == Node::kOther) return SettingsFailure::kNotARegularFile;
+  // QSettings waits without end for its lock while anything but a plain file
+  // it could remove as stale holds the lock's place.
+  if (NodeAt(path + QStringLiteral(".lock"), false) == Node::kOther) return SettingsFailure::kLockNotARegularFile;
+  {
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
+    store.setValue(Group(section, key), text);
+    store.sync();
+    // A garbage file reads as a FormatError and is written all the same; only
+    // an AccessError means the text did not reach the disk.
+    if (store.status() != QSettings::AccessError) return SettingsFailure::kNone;
+  }
+  return QFileInfo(QFileInfo(path).path()).isDir() ? SettingsFailure::kCannotBeWritten
+                                                   : SettingsFailure::kFolderCannotBeMade;
+}
+
+QString SettingsFailureMessage(const QString& path, SettingsFailure failure) {
+  QString why;
+  switch (failure) {
+    case SettingsFailure::kNone:
+      return QString();
+    case SettingsFailure::kNotARegularFile:
+      why = QStringLiteral("it is not a regular file");
+      break;
+    case SettingsFailure::kLockNotARegularFile:
+      why = QStringLiteral("its lock file %1 is not a regular file").arg(path + QStringLiteral(".lock"));
+      break;
+    case SettingsFailure::kFolderCannotBeMade:
+      why = QStringLiteral("its folder cannot be created");
+      break;
+    case SettingsFailure::kCannotBeWritten:
+      why = QStringLiteral("it cannot be written");
+      break;
+  }
+  return QStringLiteral("The options cannot be saved to %1: %2. They stay as chosen until %3 ends.")
+      .arg(path, why, ApplicationTitle());
+}
+
+SettingsStore::SettingsStore(QString application, QString section)
+    : application_(std::move(application)), section_(std::move(section)) {}
+
+QString SettingsStore::Get(const QString& key, const QString& defaultText) const {
+  return GetSetting(application_, section_, key, defaultText);
+}
+
+void SettingsStore::Save(const QString& key, const QString& text) {
+  // Start-up writes back what it read from the file; when the file holds the
+  // text already nothing is lost, so a settings file kept read-only earns no
+  // box until an option really changes. Asked before the write: QSettings
+  // keeps a write that failed and answers reads with it.
+  const bool held = !failureTold_ && StoredText(application_, section_, key) == text;
+  const SettingsFailure failure = SaveSetting(application_, section_, key, text);
+  if (failure == SettingsFailure::kNone || failureTold_ || held) return;
+  // Marked before the box opens: handlers that run while it is up write too.
+  failureTold_ = true;
+  CurrentDialogs().Message(SettingsFailureMessage(SettingsFilePath(application_), failure));
 }
 
 bool ReadBoolean(const QString& text, const numtext::Separators& sep) {

@@ -2,8 +2,9 @@
 // The per-user settings store: plain text values under (application, section,
 // key), one INI file per application in the user's configuration folder
 // (Brindlecote.ini), one group per section. Every write is on disk before it
-// returns; a write that cannot be stored is dropped silently, so the options
-// keep working for the session.
+// returns. A settings path that holds anything but a regular file (a FIFO, a
+// device, a folder, a link to one of these or to nothing) is never opened nor
+// written: opening a FIFO blocks, and writing replaces whatever a link names.
 #include <QString>
 #include <cstdint>
 
@@ -12,10 +13,46 @@
 inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";
 
-// Read: the stored text, or `defaultText` when the key is absent.
+// Why a write did not reach the file.
+enum class SettingsFailure {
+  kNone,
+  kNotARegularFile,      // the path holds something else, or a link to nothing
+  kLockNotARegularFile,  // the lock file beside it, which the write must take
+  kFolderCannotBeMade,
+  kCannotBeWritten,
+};
+
+// The settings file of an application, where QSettings::setPath says, found
+// without opening anything.
+QString SettingsFilePath(const QString& application);
+
+// Read: the stored text, or `defaultText` when the key is absent or the file
+// cannot be read.
 QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText);
-// Write: stores the text under the key, creating or replacing it.
-void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text);
+// Write: stores the text under the key, creating or replacing it, and says
+// why when it could not.
+[[nodiscard]] SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key,
+                                          const QString& text);
+
+// The notice for a write that failed: the file, why, and that the options
+// still hold for the session.
+QString SettingsFailureMessage(const QString& path, SettingsFailure failure);
+
+// The store as one session uses it: the first write that fails and loses a
+// change is told in a notice; later ones are not, the user knows already. A
+// failed write of the text the file holds already loses nothing and is not
+// told (start-up writes back what it read).
+class SettingsStore {
+ public:
+  SettingsStore(QString application, QString section);
+  QString Get(const QString& key, const QString& defaultText) const;
+  void Save(const QString& key, const QString& text);
+
+ private:
+  QString application_;
+  QString section_;
+  bool failureTold_ = false;
+};
 
 // Readings of stored texts, numbers with the user's separators. A text that cannot be read as the type throws
 // ArithmeticError("Type mismatch"); a number outside the 16-bit range

@@ -4,23 +4,19 @@
 #include "stats/NumberTest.h"
 
 namespace options {
-namespace {
-void Store(const char* key, const QString& text) {
-  SaveSetting(QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection),
-              QString::fromLatin1(key), text);
-}
-}  // namespace
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
-void StoreMethod(bool option1Selected, bool option2Selected) {
-  Store("Option1", BooleanText(option1Selected));
-  Store("Option2", BooleanText(option2Selected));
+void StoreMethod(SettingsStore& store, bool option1Selected, bool option2Selected) {
+  store.Save(QStringLiteral("Option1"), BooleanText(option1Selected));
+  store.Save(QStringLiteral("Option2"), BooleanText(option2Selected));
 }
 
-void StoreShowAllDecimals(bool checked) { Store("Check1", checked ? QStringLiteral("1") : QStringLiteral("0")); }
+void StoreShowAllDecimals(SettingsStore& store, bool checked) {
+  store.Save(QStringLiteral("Check1"), checked ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
-void StoreDecimalPlaces(const QString& text) { Store("Combo1", text); }
+void StoreDecimalPlaces(SettingsStore& store, const QString& text) { store.Save(QStringLiteral("Combo1"), text); }
 
 bool DecimalPlacesAcceptable(const QString& text, const numtext::Separators& sep) {
   return text.isEmpty() || numtext::IsNumeric(text.toStdString(), sep);

@@ -6,6 +6,8 @@
 
 #include "stats/Separators.h"
 
+class SettingsStore;
+
 inline constexpr const char* kMustBeNumericMessage = "Must be a numeric entry.";
 // The text of Combo1 at design time and after "Show all decimals" is unticked.
 inline constexpr const char* kDefaultDecimalPlaces = "3";
@@ -16,11 +18,11 @@ namespace options {
 
 // Option1_Click and Option2_Click: "Option1" then "Option2", as "True" or
 // "False".
-void StoreMethod(bool option1Selected, bool option2Selected);
+void StoreMethod(SettingsStore& store, bool option1Selected, bool option2Selected);
 // Check1_Click: "Check1" as the check box's value, "1" or "0".
-void StoreShowAllDecimals(bool checked);
+void StoreShowAllDecimals(SettingsStore& store, bool checked);
 // Combo1_Change and Combo1_Click: "Combo1" as shown, whatever it is.
-void StoreDecimalPlaces(const QString& text);
+void StoreDecimalPlaces(SettingsStore& store, const QString& text);
 
 // Combo1_LostFocus: an empty text or one that reads as a number under the
 // user's number rules passes; anything else earns "Must be a numeric entry.".

@@ -3,8 +3,8 @@
 // characters or bytes that are not UTF-8, a file that vanishes before it is
 // read, a gigabyte without a line end), a user who clears the list, drops
 // again, stops the drop or closes the window while a tree is walked, and a
-// settings store that is garbage or cannot be written. The program must keep
-// working, lose no entry and say so where a message is due.
+// settings store that is garbage, cannot be written or is no file at all. The
+// program must keep working, lose no entry and say so where a message is due.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -28,6 +28,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -37,6 +38,7 @@
 #include "input/ListFile.h"
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/ProcessMemory.h"
+#include "tests/support/SettingsNodeKit.h"
 #include "tests/support/WindowTestKit.h"
 
 extern char** environ;
@@ -578,6 +580,7 @@ TEST_F(HostileWindowTest, ACorruptSettingsFileGivesTheDefaultsAndTheOptionsStill
     dialogs_.Clear();
     ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
     EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+    EXPECT_TRUE(dialogs_.Messages().isEmpty()) << dialogs_.Messages().join(" | ").toStdString();
     form_.reset();
   }
 }
@@ -597,6 +600,11 @@ TEST_F(HostileWindowTest, SettingsInAFolderThatCannotBeWrittenLeaveTheOptionsWor
     AddEntries({"2", "4", "4", "5"});
     ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
     EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+    // Two changes were lost; the user is told once.
+    EXPECT_EQ(dialogs_.Messages(), QStringList{QStringLiteral("The options cannot be saved to %1/Brindlecote.ini: its "
+                                                              "folder cannot be created. They stay as chosen until "
+                                                              "Tallowmere ends.")
+                                                   .arg(folder)});
     form_.reset();
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Brindlecote.ini")));
   }
@@ -623,12 +631,95 @@ TEST_F(HostileWindowTest, ASettingsFileTheUserMayNotReadOrWriteLeavesTheOptionsW
     const QStringList rows = ResultRows();
     out += rows.size() == 12 ? " " + rows[7].toStdString() : " no results";
     out += " reports " + std::to_string(dialogs_.ErrorReports().size());
+    out += " notices " + std::to_string(dialogs_.Messages().size());
     form_.reset();
     return out;
   });
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-  // Unreadable reads as absent: the defaults, then Population for the session.
-  EXPECT_EQ(answer, "sample The variance is: 1.188 reports 0");
+  // Unreadable reads as absent: the defaults, then Population for the
+  // session, and one notice that it cannot be saved.
+  EXPECT_EQ(answer, "sample The variance is: 1.188 reports 0 notices 1");
+}
+
+TEST_F(HostileWindowTest, ASettingsPathThatIsNoWritableFileNeitherBlocksNorChangesAndIsToldOnce) {
+  // Something other than a regular file in the settings file's place (or in
+  // its lock file's), and a file the user may only read. Links lead only into
+  // the scratch tree: a wrong store could replace nothing but a scratch node.
+  const struct Row {
+    const char* name;
+    const char* node;  // the node that must stay as it is, in config/
+    std::function<void(TempTree&, const std::string& at)> make;
+    bool readOnly;    // a readable file, tried as an ordinary user
+    const char* why;  // in the notice
+  } rows[] = {
+      {"Fifo", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.Fifo("config/Brindlecote.ini"); }, false,
+       "it is not a regular file"},
+      {"LinkToFifo", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) { std::filesystem::create_symlink(t.Fifo("pipe"), at); }, false,
+       "it is not a regular file"},
+      {"LinkToFolder", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) {
+         t.File("folder/kept", "x");
+         std::filesystem::create_symlink(t.Path("folder"), at);
+       },
+       false, "it is not a regular file"},
+      {"Folder", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.File("config/Brindlecote.ini/kept", "x"); },
+       false, "it is not a regular file"},
+      {"LockFifo", "Brindlecote.ini.lock",
+       [](TempTree& t, const std::string&) { t.Fifo("config/Brindlecote.ini.lock"); }, false,
+       "its lock file %1.lock is not a regular file"},
+      // Population stored: start-up writes it back and fails, but loses
+      // nothing, so the notice waits for a real change.
+      {"ReadOnlyFile", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) {
+         t.File("config/Brindlecote.ini", "[Tallowmere]\nOption1=False\nOption2=True\n");
+         if (loadertest::RunningAsRoot()) {
+           ASSERT_EQ(::chown(t.Path("config").c_str(), 65534, 65534), 0);  // only the file's mode stops the write
+           ASSERT_EQ(::chown(at.c_str(), 65534, 65534), 0);
+         }
+         ::chmod(at.c_str(), 0444);
+       },
+       true, "it cannot be written"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempTree tree;
+    tree.Folder("config");
+    const std::string node = tree.Path(std::string("config/") + row.node);
+    row.make(tree, node);
+    const std::string before = settingstest::DescribeNode(node);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(tree.Path("config")));
+    auto session = [&] {
+      settingstest::Unblocker guard([&] {
+        settingstest::ReleaseFifoReader(node);
+        settingstest::ReleaseFifoReader(tree.Path("pipe"));
+      });
+      dialogs_.Clear();
+      Form1& window = Open();
+      std::string out = window.Option1->isChecked() ? "sample" : window.Option2->isChecked() ? "population" : "none";
+      out += dialogs_.AllShown().empty() ? "" : " with a box at start-up";
+      AddEntries({"2", "4", "4", "5"});
+      window.Option1->click();
+      window.Check1->click();
+      window.Option2->click();
+      window.PushButton7->click();
+      const QStringList results = ResultRows();
+      out += results.size() == 12 ? "|" + results[7].toStdString() + "|" + results[10].toStdString() : "|no results";
+      out += "|" + dialogs_.Messages().join(" + ").toStdString();
+      out += dialogs_.ErrorReports().isEmpty() ? "" : "|reports";
+      form_.reset();
+      return out + (guard.Finish() ? "|blocked" : "");
+    };
+    const std::string answer = row.readOnly ? loadertest::RunUnprivileged(session) : session();
+    const QString path = QString::fromStdString(tree.Path("config/Brindlecote.ini"));
+    const QString told =
+        QStringLiteral("The options cannot be saved to %1: %2. They stay as chosen until Tallowmere ends.")
+            .arg(path, QString::fromLatin1(row.why).replace(QStringLiteral("%1"), path));
+    EXPECT_EQ(answer, std::string(row.readOnly ? "population" : "sample") +
+                          "|The variance is: 1.1875|The standard deviation is: 1.0897247359|" + told.toStdString());
+    EXPECT_EQ(settingstest::DescribeNode(node), before);
+  }
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
 }
 
 }  // namespace

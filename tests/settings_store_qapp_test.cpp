@@ -1,16 +1,42 @@
-// The per-user settings store over an INI file in a redirected folder, and the
-// boolean and integer readings of stored texts.
+// The per-user settings store over an INI file in a redirected folder, what
+// it does when something else stands in the file's place or a write fails,
+// and the boolean and integer readings of stored texts.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "stats/Arithmetic.h"
 #include "stats/NumberText.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/LoaderTestKit.h"
+#include "tests/support/SettingsNodeKit.h"
+
+// Names instead of bytes in failure output.
+void PrintTo(SettingsFailure failure, std::ostream* out) {
+  static const char* const names[] = {"kNone", "kNotARegularFile", "kLockNotARegularFile", "kFolderCannotBeMade",
+                                      "kCannotBeWritten"};
+  *out << names[static_cast<int>(failure)];
+}
 
 namespace {
+
+using loadertest::TempTree;
+using settingstest::DescribeNode;
+using settingstest::Unblocker;
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
@@ -30,13 +56,13 @@ TEST_F(SettingsStoreTest, AbsentKeyGivesTheDefault) {
 TEST_F(SettingsStoreTest, TextsComeBackExactlyAsWritten) {
   for (const QString& text : {QString("True"), QString(""), QString("abc"), QString("1,5"), QString(" 2 "),
                               QString("@odd;=\"value\""), QString::fromUtf8("\xc3\xa9t\xc3\xa9")}) {
-    SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", text);
+    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", text), SettingsFailure::kNone);
     EXPECT_EQ(GetSetting(kSettingsApplication, kSettingsSection, "Combo1", "3"), text);
   }
 }
 
 TEST_F(SettingsStoreTest, WritesAreOnDiskBeforeTheyReturn) {
-  SaveSetting(kSettingsApplication, kSettingsSection, "Option1", "False");
+  ASSERT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Option1", "False"), SettingsFailure::kNone);
   QFile f(IniPath());
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   const QByteArray content = f.readAll();
@@ -58,6 +84,203 @@ TEST_F(SettingsStoreTest, CorruptFileGivesDefaults) {
   f.write("\x00\xff[[[garbage\n=\n\x01", 16);
   f.close();
   EXPECT_EQ(GetSetting(kSettingsApplication, kSettingsSection, "Check1", "0"), "0");
+}
+
+TEST_F(SettingsStoreTest, TheFilePathIsWhereQSettingsKeepsTheApplication) {
+  for (const QString& folder : {dir_.path(), dir_.path() + "/deeper/still/", QString("/nonexistent/folder")}) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    const QSettings real(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication);
+    EXPECT_EQ(SettingsFilePath(kSettingsApplication), real.fileName()) << folder.toStdString();
+  }
+}
+
+// A unix socket bound at `path`; false where none can be made.
+bool MakeSocket(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) return false;
+  path.copy(address.sun_path, path.size());
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return bound;
+}
+
+TEST(SettingsOddNodes, WhatIsNoRegularFileIsNeitherOpenedNorWritten) {
+  // In "config": the settings file, or its lock file beside it, is something
+  // other than a regular file. Links lead only into the scratch tree, so a
+  // wrong store could replace nothing but a scratch node.
+  const struct Row {
+    const char* name;
+    const char* node;  // relative to config/
+    std::function<void(TempTree&, const std::string& at)> make;
+    const char* read;  // Combo1 as read back; the file holds 7 where there is one
+    SettingsFailure failure;
+  } rows[] = {
+      {"Fifo", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.Fifo("config/Brindlecote.ini"); }, "3",
+       SettingsFailure::kNotARegularFile},
+      {"LinkToFifo", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) { std::filesystem::create_symlink(t.Fifo("elsewhere"), at); }, "3",
+       SettingsFailure::kNotARegularFile},
+      {"Folder", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.File("config/Brindlecote.ini/kept", "x"); },
+       "3", SettingsFailure::kNotARegularFile},
+      {"LinkToFolder", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) {
+         t.File("elsewhere/kept", "x");
+         std::filesystem::create_symlink(t.Path("elsewhere"), at);
+       },
+       "3", SettingsFailure::kNotARegularFile},
+      // Writing through it would create a file wherever the link points.
+      {"DanglingLink", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) {
+         std::filesystem::create_symlink(t.Path("nowhere/Brindlecote.ini"), at);
+       },
+       "3", SettingsFailure::kNotARegularFile},
+      {"LinkLoop", "Brindlecote.ini", [](TempTree&, const std::string& at) { std::filesystem::create_symlink(at, at); },
+       "3", SettingsFailure::kNotARegularFile},
+      {"Socket", "Brindlecote.ini",
+       [](TempTree& t, const std::string& at) {
+         if (!MakeSocket(at)) t.Fifo("config/Brindlecote.ini");
+       },
+       "3", SettingsFailure::kNotARegularFile},
+      // QSettings waits for its lock for ever while one of these holds its
+      // place; reads take no lock.
+      {"LockFifo", "Brindlecote.ini.lock",
+       [](TempTree& t, const std::string&) {
+         t.File("config/Brindlecote.ini", "[Tallowmere]\nCombo1=7\n");
+         t.Fifo("config/Brindlecote.ini.lock");
+       },
+       "7", SettingsFailure::kLockNotARegularFile},
+      {"LockFolder", "Brindlecote.ini.lock",
+       [](TempTree& t, const std::string&) {
+         t.File("config/Brindlecote.ini", "[Tallowmere]\nCombo1=7\n");
+         t.Folder("config/Brindlecote.ini.lock");
+       },
+       "7", SettingsFailure::kLockNotARegularFile},
+      {"LockDanglingLink", "Brindlecote.ini.lock",
+       [](TempTree& t, const std::string& at) {
+         t.File("config/Brindlecote.ini", "[Tallowmere]\nCombo1=7\n");
+         std::filesystem::create_symlink(t.Path("nowhere"), at);
+       },
+       "7", SettingsFailure::kLockNotARegularFile},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempTree tree;
+    tree.Folder("config");
+    const std::string node = tree.Path(std::string("config/") + row.node);
+    row.make(tree, node);
+    const std::string before = DescribeNode(node);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(tree.Path("config")));
+    Unblocker guard([&] {
+      settingstest::ReleaseFifoReader(node);
+      settingstest::ReleaseFifoReader(tree.Path("elsewhere"));
+      ::rmdir(node.c_str());  // a lock folder a wrong store waits on
+      ::unlink(node.c_str());
+    });
+    EXPECT_EQ(GetSetting(kSettingsApplication, kSettingsSection, "Combo1", "3"), row.read);
+    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", "5"), row.failure);
+    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Check1", "1"), row.failure);
+    EXPECT_FALSE(guard.Finish()) << "the store blocked on the node";
+    EXPECT_EQ(DescribeNode(node), before);
+    EXPECT_EQ(DescribeNode(tree.Path("nowhere")), "absent");
+  }
+}
+
+TEST(SettingsWriteFailures, EachFailureIsToldWhyAndAGarbageFileIsStillWritten) {
+  TempTree tree;
+  const std::string blocker = tree.File("blocker", "x");
+  const struct Row {
+    const char* name;
+    QString folder;
+    SettingsFailure failure;
+  } rows[] = {
+      {"BelowAFile", QString::fromStdString(blocker + "/config"), SettingsFailure::kFolderCannotBeMade},
+      {"InProc", "/proc/tallowmere-config", SettingsFailure::kFolderCannotBeMade},
+      // A file QSettings reads as a FormatError: written all the same.
+      {"Garbage", QString::fromStdString(tree.File("garbage/Brindlecote.ini", "\x01[[[\n=\n")).section('/', 0, -2),
+       SettingsFailure::kNone},
+      // A link to a regular file: the file is written, the link stays.
+      {"LinkToAFile", QString::fromStdString(tree.Folder("linked")), SettingsFailure::kNone},
+  };
+  tree.Link("linked/Brindlecote.ini", tree.File("target.ini", "[Tallowmere]\nCheck1=1\n"));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, row.folder);
+    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", "5"), row.failure);
+    EXPECT_EQ(GetSetting(kSettingsApplication, kSettingsSection, "Combo1", "3"),
+              row.failure == SettingsFailure::kNone ? "5" : "3");
+  }
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(blocker + "/config")));
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(tree.Path("linked/Brindlecote.ini"))).isSymLink());
+  std::ifstream target(tree.Path("target.ini"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(target), {}), "[Tallowmere]\nCheck1=1\nCombo1=5\n");
+}
+
+TEST(SettingsWriteFailures, AReadOnlyFileIsLeftAsItIs) {
+  // Root writes any file whatever its mode; an ordinary user tries here.
+  TempTree tree;
+  const std::string folder = tree.Folder("config");
+  const std::string file = tree.File("config/Brindlecote.ini", "[Tallowmere]\nCombo1=7\n");
+  if (loadertest::RunningAsRoot()) {
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);  // the folder does not stop the write
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+  }
+  ::chmod(file.c_str(), 0444);
+  const std::string before = DescribeNode(file);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder));
+  const std::string answer = loadertest::RunUnprivileged([] {
+    return std::to_string(static_cast<int>(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", "5")));
+  });
+  EXPECT_EQ(answer, std::to_string(static_cast<int>(SettingsFailure::kCannotBeWritten)));
+  EXPECT_EQ(DescribeNode(file), before);
+}
+
+TEST(SettingsSession, TheFirstFailedWriteIsToldOnceNamingTheFile) {
+  // A write of what the file holds already loses nothing and is not told;
+  // start-up writes back what it read.
+  const struct Row {
+    const char* name;
+    bool fifo;  // else a read-only file holding Combo1=7
+    std::vector<std::pair<const char*, const char*>> writes;
+    const char* why;  // empty: no notice
+  } rows[] = {
+      {"FifoThreeWrites",
+       true,
+       {{"Option1", "False"}, {"Option2", "True"}, {"Combo1", "7"}},
+       "it is not a regular file"},
+      {"ReadOnlySameText", false, {{"Combo1", "7"}, {"Combo1", "7"}}, ""},
+      {"ReadOnlyNewText", false, {{"Combo1", "7"}, {"Combo1", "6"}, {"Check1", "1"}}, "it cannot be written"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempTree tree;
+    const std::string folder = tree.Folder("config");
+    const std::string file = tree.Path("config/Brindlecote.ini");
+    if (row.fifo) {
+      tree.Fifo("config/Brindlecote.ini");
+      ::chmod(file.c_str(), 0666);  // so that the guard can release a reader as the ordinary user too
+    } else {
+      tree.File("config/Brindlecote.ini", "[Tallowmere]\nCombo1=7\n");
+      if (loadertest::RunningAsRoot()) {
+        ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+      }
+      ::chmod(file.c_str(), 0444);
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder));
+    const std::string answer = loadertest::RunUnprivileged([&] {
+      Unblocker guard([&] { settingstest::ReleaseFifoReader(file); });
+      FakeDialogs dialogs;
+      SetApplicationTitleText("Tallowmere");
+      SettingsStore store(kSettingsApplication, kSettingsSection);
+      for (const auto& [key, text] : row.writes) store.Save(key, text);
+      return dialogs.Messages().join(" | ").toStdString() + (guard.Finish() ? " (blocked)" : "");
+    });
+    const std::string told = std::string("The options cannot be saved to ") + file + ": " + row.why +
+                             ". They stay as chosen until Tallowmere ends.";
+    EXPECT_EQ(answer, *row.why ? told : "");
+  }
 }
 
 TEST(SettingsReadings, Boolean) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program on a virtual display: its window appears, titled
 # "Tallowmere", with the designed client area of 536 x 638, and a first start
-# writes no settings. Usage: window_starts.sh BUILD_BIN_DIR
+# writes no settings. With a FIFO in the settings file's place it still
+# starts; picking options shows one notice and leaves the FIFO as it was.
+# Usage: window_starts.sh BUILD_BIN_DIR
 set -uo pipefail
 . "$(dirname "$0")/lib/display.sh"
 
@@ -46,3 +48,35 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 [ ! -e "$work/config/Brindlecote.ini" ] || fail "a first start wrote settings: $(cat "$work/config/Brindlecote.ini")"
 
 echo "PASS: window $window titled Tallowmere, ${WIDTH}x${HEIGHT} on $DISPLAY"
+
+kill "$app_pid" 2>/dev/null
+wait "$app_pid" 2>/dev/null
+app_pid=""
+for _ in $(seq 50); do [ -z "$(windows Tallowmere)" ] && break; sleep 0.1; done
+
+# A FIFO nobody writes to: a store that opened it would wait for ever.
+rm -f "$work/config/Brindlecote.ini"
+mkfifo "$work/config/Brindlecote.ini"
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="default.warning=false" \
+  "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+window=$(wait_for_window Tallowmere 200) || fail "no window within 20 s with a FIFO as the settings file"
+boxes() { windows Tallowmere | grep -vx "$window"; }
+click() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || fail "could not focus the main window"
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  sleep 0.3
+}
+click 40 251  # Population
+for _ in $(seq 50); do [ -n "$(boxes)" ] && break; sleep 0.1; done
+[ "$(boxes | wc -l)" = 1 ] || fail "picking Population showed $(boxes | wc -l) boxes, expected one notice"
+box=$(boxes)
+xdotool windowfocus --sync "$box" 2>/dev/null && xdotool key Return
+for _ in $(seq 50); do [ -z "$(boxes)" ] && break; sleep 0.1; done
+[ -z "$(boxes)" ] || fail "the notice did not close on Return"
+click 40 228  # Sample: not told again
+sleep 1
+[ -z "$(boxes)" ] || fail "a second notice appeared"
+[ -p "$work/config/Brindlecote.ini" ] || fail "the FIFO was replaced: $(ls -l "$work/config")"
+echo "PASS: with a FIFO as the settings file the window started, one notice, the FIFO kept"

@@ -42,7 +42,9 @@ class WindowTest : public ::testing::Test {
   }
 
   static void Store(const char* key, const QString& text) {
-    SaveSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), text);
+    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), text),
+              SettingsFailure::kNone)
+        << key;
   }
   static QString Stored(const char* key) {
     return GetSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), kAbsent);
