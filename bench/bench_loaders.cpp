@@ -1,15 +1,23 @@
-// Loader speed: a large list file read into the number list, and a large
-// folder tree dropped and read. Goals: 10,000,000 lines (about 84 MB) into the
-// list in under 2 s; 10,000 folders holding 100,000 small list files walked
-// and read in under 5 s.
+// Loader speed: a large list file read into the number list, a large folder
+// tree dropped and read, and deep chains of folders walked. Goals: 10,000,000
+// lines (about 84 MB) into the list in under 2 s; 10,000 folders holding
+// 100,000 small list files walked and read in under 5 s; a chain of 10,000
+// folders walked in under 2 s.
 //
 //   bench_loaders [LINES] [FOLDERS] [FILES_PER_FOLDER] [TREE]
+//   bench_loaders --deep [LEVELS...]
 //
 // Files are generated in a scratch folder and removed afterwards; timings are
 // with the files in the page cache (they were just written). With TREE the
 // folder tree is made there once and kept, so it can be read again (for a
-// profiler, or after dropping the caches).
+// profiler, or after dropping the caches). --deep times only the chains (by
+// default 1,000 and 10,000 levels). The walk takes only paths shorter than
+// fsys::kMaxPath, so it goes no further down a chain than that allows (about
+// 2,000 levels of one-letter names); the rest of the chain is never visited.
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -20,8 +28,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "input/AddFolder.h"
 #include "input/DropFiles.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
@@ -124,6 +134,15 @@ void ReportFile(const std::string& path, long lines) {
   std::printf("  peak memory so far: %ld MB\n", PeakRssMb());
 }
 
+// User and system time of the process so far: on a shared machine it says
+// more than the wall clock.
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 void MakeTree(const std::string& root, int folders, int filesPerFolder) {
   // A root with about sqrt(folders) sub-folders, each with the same number of
   // sub-folders again; every folder but the root holds the files.
@@ -168,17 +187,101 @@ void ReportTree(const std::string& root) {
   }
 }
 
+// A chain of `levels` folders named "d" below `root`, each holding a list
+// file "n.txt" of one number. Made through a handle of the level above, so
+// the depth is not limited by the longest path the system takes.
+void MakeChain(const std::string& root, int levels) {
+  ::mkdir(root.c_str(), 0755);
+  int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  for (int level = 0; level < levels && fd >= 0; ++level) {
+    ::mkdirat(fd, "d", 0755);
+    const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(fd);
+    fd = next;
+    const int file = ::openat(fd, "n.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file >= 0) {
+      constexpr std::string_view kNumber = "1\n";
+      if (::write(file, kNumber.data(), kNumber.size()) < 0) std::perror("n.txt");
+      ::close(file);
+    }
+  }
+  if (fd >= 0) ::close(fd);
+}
+
+// Removes a chain made by MakeChain from the bottom up, climbing through "..",
+// since paths to its lower levels are too long to name.
+void RemoveChain(const std::string& root, int levels) {
+  int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int depth = 0;
+  for (; depth < levels && fd >= 0; ++depth) {
+    const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (next < 0) break;
+    ::close(fd);
+    fd = next;
+  }
+  for (; depth > 0 && fd >= 0; --depth) {
+    ::unlinkat(fd, "n.txt", 0);
+    const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(fd);
+    fd = parent;
+    if (fd >= 0) ::unlinkat(fd, "d", AT_REMOVEDIR);
+  }
+  if (fd >= 0) ::close(fd);
+  std::filesystem::remove_all(root);
+}
+
+void ReportChain(const std::string& scratch, int levels) {
+  const std::string root = scratch + "/chain";
+  MakeChain(root, levels);
+  std::printf("chain of %d folders below %s (%zu characters)\n", levels, root.c_str(), root.size());
+  {
+    NullErrors errors;
+    int eventCalls = 0;
+    WalkHost host{fsys::RealFileSystem(), errors, [&] { ++eventCalls; }};
+    std::vector<std::string> folders = {root + "/d/"};
+    const double cpu0 = CpuSeconds();
+    auto t0 = Clock::now();
+    GetSubDirectories2016(folders, true, host);
+    auto t1 = Clock::now();
+    std::printf("  walk: %.3f s (%.3f s CPU), %zu folders (the deepest %zu characters), %d event points, %d reports\n",
+                Seconds(t1 - t0), CpuSeconds() - cpu0, folders.size(),
+                folders.empty() ? std::size_t{0} : folders.back().size(), eventCalls, errors.reports);
+  }
+  {
+    StoreSink sink;
+    NullErrors errors;
+    std::function<void()> pump = MakeEventPump();
+    DropHost ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); }, pump};
+    const double cpu0 = CpuSeconds();
+    auto t0 = Clock::now();
+    ReadDroppedPaths({root + "/d"}, ctx);
+    auto t1 = Clock::now();
+    std::printf("  drop (events every 10 ms): %.3f s (%.3f s CPU), %zu entries, %d reports\n", Seconds(t1 - t0),
+                CpuSeconds() - cpu0, sink.store.Size(), errors.reports);
+  }
+  RemoveChain(root, levels);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  std::string scratch = (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
+  if (!mkdtemp(scratch.data())) return 1;
+
+  if (argc > 1 && std::string_view(argv[1]) == "--deep") {
+    std::vector<int> chains;
+    for (int i = 2; i < argc; ++i) chains.push_back(std::atoi(argv[i]));
+    if (chains.empty()) chains = {1'000, 10'000};
+    for (int levels : chains) ReportChain(scratch, levels);
+    std::filesystem::remove_all(scratch);
+    return 0;
+  }
+
   const long lines = argc > 1 ? std::atol(argv[1]) : 10'000'000;
   const int folders = argc > 2 ? std::atoi(argv[2]) : 10'000;
   const int filesPerFolder = argc > 3 ? std::atoi(argv[3]) : 10;
-
-  std::string scratch = (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-  if (!mkdtemp(scratch.data())) return 1;
 
   const std::string file = scratch + "/numbers.txt";
   WriteListFile(file, lines);
@@ -188,6 +291,7 @@ int main(int argc, char** argv) {
   std::string tree = argc > 4 ? argv[4] : scratch + "/tree";
   if (!std::filesystem::exists(tree)) MakeTree(tree, folders, filesPerFolder);
   ReportTree(tree);
+  for (int levels : {1'000, 10'000}) ReportChain(scratch, levels);
   std::filesystem::remove_all(scratch);
   return 0;
 }

@@ -15,10 +15,25 @@ constexpr unsigned kSystemFolderLink = kSystemFolder | fsys::kReparsePoint;
 
 bool IsSystemFolder(unsigned attributes) { return attributes == kSystemFolder || attributes == kSystemFolderLink; }
 
-struct OpenedFolder {
-  unsigned attributes;
-  bool isRoot;
+// What listing a level learnt about each of its folders that decides whether
+// it is kept: keeping them then need not ask the file system again, which on
+// a deep tree costs a walk down the whole path each time.
+enum class Verdict : unsigned char {
+  kAsk,        // not learnt (the folder was not opened): ask again
+  kNotFolder,  // not a folder: left out
+  kSystem,     // the system's own folder, not a root: left out
+  kKeep,
 };
+
+// The attributes of a path that IsFolder accepts; none for any other.
+std::optional<unsigned> FolderAttributes(const std::string& path, fsys::FileSystem& fs) noexcept {
+  try {
+    const unsigned attributes = fs.Attributes(path);
+    if ((attributes & fsys::kDirectory) != 0) return attributes;
+  } catch (...) {
+  }
+  return std::nullopt;
+}
 
 void RunPendingEvents(const WalkHost& ctx) {
   if (ctx.letEventsRun) ctx.letEventsRun();
@@ -26,15 +41,125 @@ void RunPendingEvents(const WalkHost& ctx) {
 
 bool Stopping(const WalkHost& ctx) { return ctx.shouldStop && ctx.shouldStop(); }
 
+// Lists the sub-folders of each folder of one level, in order, onto `found`,
+// and removes from `level` the folders that could not be listed. With
+// `verdicts`, notes for each folder left in `level` whether it is to be kept.
+// False when the walk was asked to stop.
+bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found, std::vector<Verdict>* verdicts,
+               Trap& trap, const WalkHost& ctx) {
+  fsys::FileSystem& fs = ctx.fileSystem;
+  if (verdicts) verdicts->assign(level.size(), Verdict::kAsk);
+  auto decide = [&](std::size_t i, Verdict verdict) {
+    if (verdicts) (*verdicts)[i] = verdict;
+  };
+  for (std::size_t i = 0; i < level.size(); ++i) {
+    if (Stopping(ctx)) return false;
+    // A copy: the list may lose this very entry below.
+    std::string folder;
+    trap.Step(106, [&] { folder = level[i]; });
+    // The folder test reads the attributes that opening the folder needs: on
+    // a deep tree every read walks the whole path.
+    std::optional<unsigned> attributes;
+    if (trap.Test(108, [&] {
+          attributes = FolderAttributes(folder, fs);
+          return !attributes;
+        })) {
+      decide(i, Verdict::kNotFolder);
+      continue;
+    }
+    if (trap.Test(110, [&] { return folder.size() >= fsys::kMaxPath; })) continue;
+
+    // Opening the folder (112) takes only the attributes its test read.
+    trap.Step(114, [&] { RunPendingEvents(ctx); });
+    if (Stopping(ctx)) return false;
+    // Whether it is a root matters only for a system folder (and asking
+    // never fails), so only such a folder is asked.
+    if (trap.Test(116, [&] { return IsSystemFolder(*attributes) && !fs.IsRoot(folder); })) {
+      decide(i, Verdict::kSystem);
+      continue;
+    }
+    decide(i, Verdict::kKeep);
+
+    // The listing has handling of its own: a folder the user may not list,
+    // or one that has gone, is dropped without a report (the host may ask to
+    // be told); any other failure is reported and the folder keeps what was
+    // found so far.
+    std::optional<std::string> unlistable;  // why the folder cannot be listed
+    std::vector<std::string> names;
+    trap.Step(118, [&] {
+      try {
+        names = fs.SubFolderNames(folder);
+      } catch (const fsys::AccessDenied& e) {
+        unlistable = e.what();
+      } catch (const fsys::PathNotFound& e) {
+        unlistable = e.what();
+      }
+    });
+    for (const std::string& name : names) {
+      trap.Step(120, [&] { RunPendingEvents(ctx); });
+      if (Stopping(ctx)) return false;
+      std::string_view subName;
+      trap.Step(122, [&] { subName = name; });
+      if (trap.Test(124, [&] { return subName.size() >= fsys::kMaxPath; })) continue;
+      if (trap.Test(126, [&] { return HasOddCharacters(subName); })) continue;
+      if (trap.Test(128, [&] { return subName.find('?') != std::string_view::npos; })) continue;
+      if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
+      std::string path;
+      trap.Step(132, [&] {
+        path = folder;
+        path.append(subName);
+        path += '/';
+      });
+      trap.Step(134, [&] { found.push_back(std::move(path)); });
+      if (ctx.folderFound) ctx.folderFound();
+    }  // 136
+
+    if (trap.Test(138, [&] { return unlistable.has_value(); })) {
+      trap.Step(140, [&] {
+        auto first = std::find(level.begin(), level.end(), folder);
+        if (first == level.end()) return;
+        auto index = static_cast<std::size_t>(first - level.begin());
+        level.erase(first);
+        if (verdicts) {
+          verdicts->erase(verdicts->begin() + static_cast<std::ptrdiff_t>(index));
+          // When an earlier duplicate went instead, what was learnt there no
+          // longer belongs to the entry that stays.
+          if (index < i) (*verdicts)[i - 1] = Verdict::kAsk;
+        }
+        // Whatever followed the removed entry moved up by one: carry on with
+        // the folder after the current one.
+        if (index <= i) --i;
+      });
+      if (unlistable && ctx.folderUnlistable) ctx.folderUnlistable(folder, *unlistable);
+    }
+  }  // 148
+  return !Stopping(ctx);
+}
+
+// Appends to `folders` the found sub-folders that are still folders and are
+// not the system's own (unless a root), asking the file system only where
+// `verdicts` does not tell. False when the walk was asked to stop.
+bool KeepFound(std::vector<std::string>& found, const std::vector<Verdict>& verdicts, std::vector<std::string>& folders,
+               Trap& trap, const WalkHost& ctx) {
+  fsys::FileSystem& fs = ctx.fileSystem;
+  for (std::size_t i = 0; i < found.size(); ++i) {  // 152
+    std::string& sub = found[i];
+    const Verdict verdict = i < verdicts.size() ? verdicts[i] : Verdict::kAsk;
+    if (verdict == Verdict::kNotFolder) continue;
+    if (verdict == Verdict::kAsk && !trap.Test(154, [&] { return IsFolder(sub, fs); })) continue;
+    trap.Step(156, [&] { RunPendingEvents(ctx); });
+    if (Stopping(ctx)) return false;
+    const bool keep = verdict == Verdict::kAsk
+                          ? trap.Test(158, [&] { return fs.IsRoot(sub) || !IsSystemFolder(fs.Attributes(sub)); })
+                          : verdict == Verdict::kKeep;
+    if (keep) trap.Step(160, [&] { folders.push_back(std::move(sub)); });
+  }
+  return true;
+}
+
 }  // namespace
 
-bool IsFolder(const std::string& path, fsys::FileSystem& fs) noexcept {
-  try {
-    return (fs.Attributes(path) & fsys::kDirectory) != 0;
-  } catch (...) {
-    return false;
-  }
-}
+bool IsFolder(const std::string& path, fsys::FileSystem& fs) noexcept { return FolderAttributes(path, fs).has_value(); }
 
 bool IsOpenableFile(const std::string& path, fsys::FileSystem& fs) noexcept {
   try {
@@ -101,93 +226,36 @@ std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string
 }
 
 void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkHost& ctx) {
-  Trap trap(ctx.errors, kFolderWalkLocation);
-  fsys::FileSystem& fs = ctx.fileSystem;  // 100..104
+  Trap trap(ctx.errors, kFolderWalkLocation);  // 100..104
   std::vector<std::string> found;
-
-  for (std::size_t i = 0; i < folders.size(); ++i) {
-    if (Stopping(ctx)) return;
-    // A copy: the given list may lose this very entry below.
-    std::string folder;
-    trap.Step(106, [&] { folder = folders[i]; });
-    if (trap.Test(108, [&] { return !IsFolder(folder, fs); })) continue;
-    if (trap.Test(110, [&] { return folder.size() >= fsys::kMaxPath; })) continue;
-
-    // A folder that vanished or became unreadable since it was found is
-    // treated like one whose sub-folders cannot be listed (below).
-    std::optional<OpenedFolder> opened;
-    bool unlistable = false;
-    trap.Step(112, [&] {
+  if (!ListLevel(folders, found, nullptr, trap, ctx)) return;
+  if (!recurse) {
+    KeepFound(found, {}, folders, trap, ctx);
+    return;
+  }
+  // One level after the other in a loop, not a call per level: the depth of
+  // a tree costs no stack, and each folder is checked once, when its level is
+  // listed, not again at every level above it. The order is the same: the
+  // given folders, then each level in the order of its parents. A failure
+  // that escapes the listing of a level (from one of the host's callbacks)
+  // is reported at 150, on a trap of its own so that the label is not that of
+  // the step it escaped from; nothing below that level is listed then.
+  Trap below(ctx.errors, kFolderWalkLocation);
+  std::vector<std::string> level;
+  std::vector<Verdict> verdicts;
+  while (!found.empty()) {
+    level.swap(found);
+    found.clear();
+    bool stopped = false;
+    trap.Step(150, [&] {
       try {
-        opened = OpenedFolder{fs.Attributes(folder), fs.IsRoot(folder)};
-      } catch (const fsys::AccessDenied&) {
-        unlistable = true;
-      } catch (const fsys::PathNotFound&) {
-        unlistable = true;
+        stopped = !ListLevel(level, found, &verdicts, below, ctx);
+      } catch (...) {
+        found.clear();
+        throw;
       }
     });
-
-    if (opened) {
-      trap.Step(114, [&] { RunPendingEvents(ctx); });
-      if (Stopping(ctx)) return;
-      if (trap.Test(116, [&] { return !opened->isRoot && IsSystemFolder(opened->attributes); })) continue;
-
-      // The listing has handling of its own: a folder the user may not list,
-      // or one that has gone, is dropped silently; any other failure is
-      // reported and the folder keeps what was found so far.
-      std::vector<std::string> names;
-      trap.Step(118, [&] {
-        try {
-          names = fs.SubFolderNames(folder);
-        } catch (const fsys::AccessDenied&) {
-          unlistable = true;
-        } catch (const fsys::PathNotFound&) {
-          unlistable = true;
-        }
-      });
-      for (const std::string& name : names) {
-        trap.Step(120, [&] { RunPendingEvents(ctx); });
-        if (Stopping(ctx)) return;
-        std::string_view subName;
-        trap.Step(122, [&] { subName = name; });
-        if (trap.Test(124, [&] { return subName.size() >= fsys::kMaxPath; })) continue;
-        if (trap.Test(126, [&] { return HasOddCharacters(subName); })) continue;
-        if (trap.Test(128, [&] { return subName.find('?') != std::string_view::npos; })) continue;
-        if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
-        std::string path;
-        trap.Step(132, [&] {
-          path = folder;
-          path.append(subName);
-          path += '/';
-        });
-        trap.Step(134, [&] { found.push_back(std::move(path)); });
-        if (ctx.folderFound) ctx.folderFound();
-      }  // 136
-    } else if (!unlistable) {
-      continue;  // opening failed for another reason, reported at 112
-    }
-
-    if (trap.Test(138, [&] { return unlistable; })) {
-      trap.Step(140, [&] {
-        auto first = std::find(folders.begin(), folders.end(), folder);
-        if (first == folders.end()) return;
-        auto index = static_cast<std::size_t>(first - folders.begin());
-        folders.erase(first);
-        // Whatever followed the removed entry moved up by one: carry on with
-        // the folder after the current one.
-        if (index <= i) --i;
-      });
-    }
-  }  // 148
-
-  if (recurse && !found.empty()) trap.Step(150, [&] { GetSubDirectories2016(found, true, ctx); });
-  if (Stopping(ctx)) return;
-
-  for (const std::string& sub : found) {  // 152
-    if (!trap.Test(154, [&] { return IsFolder(sub, fs); })) continue;
-    trap.Step(156, [&] { RunPendingEvents(ctx); });
-    if (Stopping(ctx)) return;
-    if (trap.Test(158, [&] { return fs.IsRoot(sub) || !IsSystemFolder(fs.Attributes(sub)); }))
-      trap.Step(160, [&] { folders.push_back(sub); });
+    if (stopped) return;
+    if (!KeepFound(level, verdicts, folders, below, ctx)) return;
   }
 }

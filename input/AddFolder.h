@@ -27,12 +27,18 @@ struct WalkHost {
   // Asked after window events ran and before each folder: true ends the walk
   // at once, leaving the folder list incomplete. May be empty.
   std::function<bool()> shouldStop = {};
+  // Told of every folder the walk drops from its list because it could not
+  // be listed, with the system's reason ("Permission denied"); the window
+  // leaves such folders out without a word. May be empty.
+  std::function<void(const std::string& folder, const std::string& reason)> folderUnlistable = {};
 };
 
 // Extends `folders` in place: on return it holds the folders it was given,
 // less those that could not be listed because access was denied or the path
-// was not found, followed by all their descendants, level by level (with
-// `recurse`; without it, only the next level). A symbolic link to a folder met
+// was not found (each told to ctx.folderUnlistable), followed by all their
+// descendants, level by level (with `recurse`; without it, only the next
+// level). The walk's own work and memory grow in proportion to the folders
+// it meets, however deep the tree. A symbolic link to a folder met
 // inside the tree is not followed. Other failures are reported to
 // ctx.errors with kFolderWalkLocation and the step's label, and the walk goes
 // on. A walk ended by ctx.shouldStop lists nothing more and leaves `folders`

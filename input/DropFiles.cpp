@@ -44,6 +44,12 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
                   tell();
                 },
                 askedToStop};
+  if (ctx.folderUnreadable) {
+    walk.folderUnlistable = [&ctx](const std::string& folder, const std::string& reason) {
+      ctx.entries.Flush();
+      ctx.folderUnreadable(folder.substr(0, folder.size() - 1), reason);
+    };
+  }
 
   // The files of a dropped folder are collected before any is read, so the
   // reading can say how many there are; the listing and the file tests are

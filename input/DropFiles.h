@@ -68,6 +68,11 @@ struct DropHost {
   std::function<bool()> shouldStop = {};
   // The user's separators, for the number test of the files read.
   numtext::Separators separators = {};
+  // Told of every folder of a dropped tree left out because it could not be
+  // listed (`folder` without its trailing '/'), with the system's reason. The
+  // window leaves such folders out without a word; the analyser names them.
+  // May be empty.
+  std::function<void(const std::string& folder, const std::string& reason)> folderUnreadable = {};
 };
 
 // Handles one drop: `paths` are the dropped local paths in the order the

@@ -26,11 +26,18 @@ struct Dropped {
   std::vector<Report> reports;
 };
 
-Dropped Drop(const Texts& paths, std::function<void()> events = {}) {
+// With `unreadable`, the drop tells of folders it could not list there, as
+// "folder: reason"; without it, as in the window, it has no one to tell.
+Dropped Drop(const Texts& paths, std::function<void()> events = {}, Texts* unreadable = nullptr) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Dropped out;
   DropHost ctx{sink, errors, [&](const std::string& text) { out.messages.push_back(text); }, std::move(events)};
+  if (unreadable) {
+    ctx.folderUnreadable = [unreadable](const std::string& folder, const std::string& reason) {
+      unreadable->push_back(folder + ": " + reason);
+    };
+  }
   ReadDroppedPaths(paths, ctx);
   out.entries = sink.entries;
   out.reports = errors.reports;
@@ -172,13 +179,19 @@ TEST(ReadDroppedPaths, AFolderTheUserMayNotListIsSkippedWithoutAWord) {
   tree.File("A/a.txt", "1\n");
   tree.File("A/Closed/c.txt", "2\n");
   tree.File("A/Open/o.txt", "3\n");
-  ::chmod(tree.Path("A/Closed").c_str(), 0000);
+  const std::string closed = tree.Path("A/Closed");
+  ::chmod(closed.c_str(), 0000);
   const std::string answer = loadertest::RunUnprivileged([&] {
     Dropped got = Drop({a});
+    // A host that asks is told of it, inside a tree and as a dropped item.
+    Texts told;
+    Dropped telling = Drop({a, closed}, {}, &told);
     return loadertest::Joined(got.entries) + " messages " + std::to_string(got.messages.size()) + " reports " +
-           std::to_string(got.reports.size());
+           std::to_string(got.reports.size()) + "; told " + loadertest::Joined(told) + " entries " +
+           loadertest::Joined(telling.entries) + " messages " + std::to_string(telling.messages.size());
   });
-  EXPECT_EQ(answer, "1|3 messages 0 reports 0");
+  EXPECT_EQ(answer, "1|3 messages 0 reports 0; told " + closed + ": Permission denied|" + closed +
+                        ": Permission denied entries 1|3 messages 0");
 }
 
 TEST(ReadDroppedPaths, SurvivesAClearAndAnotherDropWhileEventsRun) {

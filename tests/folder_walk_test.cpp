@@ -93,13 +93,18 @@ class FakeFileSystem : public fs::FileSystem {
 struct Walked {
   Paths folders;
   std::vector<Report> reports;
+  Paths unlistable;  // "folder: reason", as the walk told them
 };
 
 Walked Walk(fs::FileSystem& fsys, Paths folders, bool recurse = true, std::function<void()> events = {}) {
   RecordingErrorSink errors;
+  Paths unlistable;
   WalkHost ctx{fsys, errors, std::move(events)};
+  ctx.folderUnlistable = [&](const std::string& folder, const std::string& reason) {
+    unlistable.push_back(folder + ": " + reason);
+  };
   GetSubDirectories2016(folders, recurse, ctx);
-  return {folders, errors.reports};
+  return {folders, errors.reports, unlistable};
 }
 
 TEST(GetSubDirectories2016, IsBreadthFirstInListingOrder) {
@@ -125,11 +130,13 @@ TEST(GetSubDirectories2016, IsBreadthFirstInListingOrder) {
   EXPECT_TRUE(Walk(tree, {}).folders.empty());
 }
 
+// Dropped without a report; the host is told each one, with the reason.
 TEST(GetSubDirectories2016, DropsFoldersThatCannotBeListedSilently) {
   struct Case {
     const char* name;
     Paths given;
     Paths expected;
+    Paths told;
   };
   FakeFileSystem tree;
   tree.AddFolder("/t");
@@ -139,23 +146,137 @@ TEST(GetSubDirectories2016, DropsFoldersThatCannotBeListedSilently) {
   tree.AddFolder("/t/A/Gone");
   tree.AddFolder("/t/A/Fine");
   tree.AddFolder("/t/A/Fine/Deeper");
+  tree.AddFolder("/t/A/Fine/Locked");  // two levels down
+  tree.AddFolder("/t/A/Fine/Locked/Inside");
   tree.AddFolder("/t/P");
   tree.At("/t/A/Denied").listError = EACCES;
   tree.At("/t/A/Gone").listError = ENOENT;
+  tree.At("/t/A/Fine/Locked").listError = EACCES;
   tree.At("/t/P").listError = EPERM;
+  const std::string denied = ": " + std::string(std::strerror(EACCES));
+  const std::string gone = ": " + std::string(std::strerror(ENOENT));
+  const std::string refused = ": " + std::string(std::strerror(EPERM));
   const std::vector<Case> cases = {
-      {"inside the tree", {"/t/A/"}, {"/t/A/", "/t/A/Fine/", "/t/A/Fine/Deeper/"}},
+      {"inside the tree",
+       {"/t/A/"},
+       {"/t/A/", "/t/A/Fine/", "/t/A/Fine/Deeper/"},
+       {"/t/A/Denied/" + denied, "/t/A/Gone/" + gone, "/t/A/Fine/Locked/" + denied}},
       // The folder after a removed one is still walked.
-      {"first given folder", {"/t/P/", "/t/A/Fine/"}, {"/t/A/Fine/", "/t/A/Fine/Deeper/"}},
-      {"last given folder", {"/t/A/Fine/", "/t/P/"}, {"/t/A/Fine/", "/t/A/Fine/Deeper/"}},
-      {"every given folder", {"/t/P/", "/t/A/Denied/", "/t/A/Gone/"}, {}},
+      {"first given folder",
+       {"/t/P/", "/t/A/Fine/"},
+       {"/t/A/Fine/", "/t/A/Fine/Deeper/"},
+       {"/t/P/" + refused, "/t/A/Fine/Locked/" + denied}},
+      {"last given folder",
+       {"/t/A/Fine/", "/t/P/"},
+       {"/t/A/Fine/", "/t/A/Fine/Deeper/"},
+       {"/t/P/" + refused, "/t/A/Fine/Locked/" + denied}},
+      {"every given folder",
+       {"/t/P/", "/t/A/Denied/", "/t/A/Gone/"},
+       {},
+       {"/t/P/" + refused, "/t/A/Denied/" + denied, "/t/A/Gone/" + gone}},
       // The first entry equal to it goes: the earlier duplicate.
       {"duplicate",
        {"/t/A/Fine/", "/t/P/", "/t/P/", "/t/A/Fine/"},
-       {"/t/A/Fine/", "/t/A/Fine/", "/t/A/Fine/Deeper/", "/t/A/Fine/Deeper/"}},
+       {"/t/A/Fine/", "/t/A/Fine/", "/t/A/Fine/Deeper/", "/t/A/Fine/Deeper/"},
+       {"/t/P/" + refused, "/t/P/" + refused, "/t/A/Fine/Locked/" + denied, "/t/A/Fine/Locked/" + denied}},
+      // Below the given folders each level holds both copies.
+      {"duplicate below",
+       {"/t/A/", "/t/A/"},
+       {"/t/A/", "/t/A/", "/t/A/Fine/", "/t/A/Fine/", "/t/A/Fine/Deeper/", "/t/A/Fine/Deeper/"},
+       {"/t/A/Denied/" + denied, "/t/A/Gone/" + gone, "/t/A/Denied/" + denied, "/t/A/Gone/" + gone,
+        "/t/A/Fine/Locked/" + denied, "/t/A/Fine/Locked/" + denied}},
   };
   for (const Case& c : cases) {
     Walked got = Walk(tree, c.given);
+    EXPECT_EQ(got.folders, c.expected) << c.name;
+    EXPECT_EQ(got.unlistable, c.told) << c.name;
+    EXPECT_TRUE(got.reports.empty()) << c.name;
+  }
+
+  // A folder closed once it was listed: at its second occurrence the first
+  // entry equal to it goes, and what stays is kept by the rules, not by what
+  // was learnt about the entries before the one that went.
+  class ClosedAfterListing : public FakeFileSystem {
+   public:
+    Paths SubFolderNames(const std::string& folder) override {
+      Paths names = FakeFileSystem::SubFolderNames(folder);
+      if (folder == "/t/D/X/") At("/t/D/X").listError = EACCES;
+      return names;
+    }
+  };
+  ClosedAfterListing closing;
+  closing.AddFolder("/t");
+  closing.AddFolder("/t/D");
+  closing.AddFolder("/t/D/X");
+  closing.AddFolder("/t/D/S", fs::kDirectory | fs::kHidden | fs::kSystem);
+  Walked got = Walk(closing, {"/t/D/", "/t/D/"});
+  EXPECT_EQ(got.folders, (Paths{"/t/D/", "/t/D/", "/t/D/X/"}));
+  EXPECT_EQ(got.unlistable, (Paths{"/t/D/X/" + denied}));
+  EXPECT_TRUE(got.reports.empty());
+}
+
+// Hand-made trees, each folder added in the order its parent lists it: the
+// walk keeps levels whole, a level in the order of its parents, and leaves
+// out what its rules leave out at any depth.
+TEST(GetSubDirectories2016, KeepsTheOrderAndTheFoldersOfHandMadeTrees) {
+  constexpr unsigned kSystem = fs::kDirectory | fs::kHidden | fs::kSystem;
+  struct Folder {
+    const char* path;
+    unsigned attributes = fs::kDirectory;
+    int listError = 0;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Folder> tree;
+    Paths given;
+    bool recurse;
+    Paths expected;
+  };
+  // R lists b, a, c; b lists b2, b1; b1's child is found after c1's was made.
+  const std::vector<Folder> uneven = {{"/t"},          {"/t/R"},        {"/t/R/b"},       {"/t/R/a"},
+                                      {"/t/R/c"},      {"/t/R/b/b2"},   {"/t/R/b/b1"},    {"/t/R/c/c1"},
+                                      {"/t/R/c/c1/x"}, {"/t/R/b/b1/y"}, {"/t/R/b/b1/y/z"}};
+  const std::vector<Case> cases = {
+      {"uneven levels",
+       uneven,
+       {"/t/R/"},
+       true,
+       {"/t/R/", "/t/R/b/", "/t/R/a/", "/t/R/c/", "/t/R/b/b2/", "/t/R/b/b1/", "/t/R/c/c1/", "/t/R/b/b1/y/",
+        "/t/R/c/c1/x/", "/t/R/b/b1/y/z/"}},
+      {"one level only", uneven, {"/t/R/"}, false, {"/t/R/", "/t/R/b/", "/t/R/a/", "/t/R/c/"}},
+      {"two given trees, level by level",
+       uneven,
+       {"/t/R/c/", "/t/R/b/"},
+       true,
+       {"/t/R/c/", "/t/R/b/", "/t/R/c/c1/", "/t/R/b/b2/", "/t/R/b/b1/", "/t/R/c/c1/x/", "/t/R/b/b1/y/",
+        "/t/R/b/b1/y/z/"}},
+      {"left out at every depth",
+       {{"/t"},
+        {"/t/R"},
+        {"/t/R/a", kSystem},
+        {"/t/R/a/in"},
+        {"/t/R/b", fs::kDirectory, EACCES},
+        {"/t/R/b/in"},
+        {"/t/R/c"},
+        {"/t/R/c/d", fs::kDirectory, EACCES},
+        {"/t/R/c/e", kSystem},
+        {"/t/R/c/e/in"},
+        {"/t/R/c/f"},
+        {"/t/R/c/odd?"},
+        {"/t/R/c/f/g"},
+        {"/t/R/c/f/g/h", fs::kDirectory, ENOENT},
+        {"/t/R/c/f/g/i"}},
+       {"/t/R/"},
+       true,
+       {"/t/R/", "/t/R/c/", "/t/R/c/f/", "/t/R/c/f/g/", "/t/R/c/f/g/i/"}},
+  };
+  for (const Case& c : cases) {
+    FakeFileSystem tree;
+    for (const Folder& f : c.tree) {
+      tree.AddFolder(f.path, f.attributes);
+      tree.At(f.path).listError = f.listError;
+    }
+    Walked got = Walk(tree, c.given, c.recurse);
     EXPECT_EQ(got.folders, c.expected) << c.name;
     EXPECT_TRUE(got.reports.empty()) << c.name;
   }
@@ -226,6 +347,41 @@ TEST(GetSubDirectories2016, WalksOnlyPathsShorterThanThePlatformLimit) {
   tree.AddFolder(base + "/a/b/c");
   ASSERT_EQ((base + "/a/").size(), fs::kMaxPath - 1);
   EXPECT_EQ(Walk(tree, {base + "/a/"}).folders, (Paths{base + "/a/", base + "/a/b/"}));
+}
+
+// Far deeper than paths may go: the walk ends where the paths reach the
+// limit, without taking stack or time for each level above, and lets events
+// run a few times per folder, not once per folder per level above it.
+TEST(GetSubDirectories2016, WalksAChainOfFoldersDownToThePathLimit) {
+  class ListingCounter : public FakeFileSystem {
+   public:
+    int listings = 0;
+    Paths SubFolderNames(const std::string& folder) override {
+      ++listings;
+      return FakeFileSystem::SubFolderNames(folder);
+    }
+  };
+  constexpr int kLevels = 3000;
+  ListingCounter tree;
+  std::string path = "/t";
+  tree.AddFolder(path);
+  Paths chain;  // "/t/d/", "/t/d/d/", ... as far as the walk may go
+  for (int level = 1; level <= kLevels; ++level) {
+    path += "/d";
+    tree.AddFolder(path);
+    // Folders shorter than the limit are listed; the first that reaches it
+    // is kept but not listed.
+    if (chain.empty() || chain.back().size() < fs::kMaxPath) chain.push_back(path + "/");
+  }
+  ASSERT_GE(chain.back().size(), fs::kMaxPath);
+  ASSERT_LT(chain.size(), static_cast<std::size_t>(kLevels));
+
+  int events = 0;
+  Walked got = Walk(tree, {"/t/d/"}, true, [&] { ++events; });
+  EXPECT_EQ(got.folders, chain);
+  EXPECT_TRUE(got.reports.empty());
+  EXPECT_EQ(tree.listings, static_cast<int>(chain.size()) - 1);
+  EXPECT_LE(events, 3 * static_cast<int>(chain.size()));
 }
 
 TEST(GetSubDirectories2016, LetsEventsRunAndSurvivesWhatTheyDo) {
