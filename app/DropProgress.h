@@ -34,6 +34,8 @@ QString GroupedCount(std::size_t count);
 QString DropProgressText(const DropState& state);
 // The notice after a drop was stopped.
 QString DropStoppedNotice(const DropState& state);
+// The notice after "Load Numbers From File" was stopped.
+QString LoadStoppedNotice(const DropState& state);
 
 // The strip itself: the text and the stop mark. Drags over it reach the
 // list below it, so a drop there lands in the list as anywhere else.

@@ -460,8 +460,18 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-  LoadNumbersFromFiles(
-      {CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }, separators_, MakeEventPump()});
+  // A long file shows the drops' strip and can be stopped in the same way.
+  DropProgress::Drop reading(*drops_);
+  const DropState end = LoadNumbersFromFiles({.dialogs = CurrentDialogs(),
+                                              .entries = *numbers_,
+                                              .errors = *this,
+                                              .setBusy = [this](bool busy) { SetBusy(busy); },
+                                              .separators = separators_,
+                                              .letEventsRun = reading.EventPump(),
+                                              .progress = reading.Progress(),
+                                              .shouldStop = reading.ShouldStop()});
+  reading.End();
+  if (end.stopped) CurrentDialogs().Message(LoadStoppedNotice(end));
 }
 
 void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }
@@ -740,7 +750,8 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const DropHost context{
       .entries = *numbers_,
       .errors = *this,
-      .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
+      .showNotRead = [](const std::string& path,
+                        NotRead) { CurrentDialogs().Message(QString::fromStdString(FileNotFoundText(path))); },
       .letEventsRun = drop.EventPump(),
       .progress = drop.Progress(),
       .shouldStop = drop.ShouldStop(),
