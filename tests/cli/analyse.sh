@@ -36,7 +36,7 @@ check "empty input prints no rows" "" "$out"
 
 out=$(printf '5\n' | "$bin/tallowmere-analyse" --decimals x --entries 2>"$tmp/err"); rc=$?
 check "bad decimals still analyses" 0 "$rc"
-check "bad decimals error line" "Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 106: Type mismatch" "$(cat "$tmp/err")"
+check "bad decimals error line" "tallowmere-analyse: --decimals 'x': Type mismatch" "$(cat "$tmp/err")"
 check "bad decimals rows" 12 "$(printf '%s\n' "$out" | wc -l)"
 
 check "blank line is an entry" "The number of entries is: 3" "$(printf '1\n\n2\n' | "$bin/tallowmere-analyse" --entries | head -1)"
