@@ -6,7 +6,9 @@
 // shows how far it has come in a slim strip over the list's bottom edge, and
 // can be stopped: Esc anywhere in the window, or the stop mark at the strip's
 // right end. The strip floats over the list; it is no part of the window's
-// layout and never takes the focus.
+// layout and never takes the focus. "Load Numbers From File" shows it too, and
+// stops the same way, since one file may be long or never end (a file of
+// /proc).
 //
 // Drops nest when one is dropped while another is read (the second runs
 // inside the first's event runs, and the first waits for it). The strip shows
