@@ -90,6 +90,15 @@ TEST(FuzzFindings, InputsThatOnceStoppedARun) {
       {"round_trip", DoubleBytes({-DBL_MAX}), "the fifteen-digit text of -DBL_MAX cannot be read back"},
       {"round_trip", DoubleBytes({DBL_MAX, 1.7976931348623149e308, 1.797693134862315e308}),
        "the same for the doubles just below DBL_MAX"},
+      // Widened to UTF-16 little-endian, a text that begins with NUL starts
+      // FF FE 00 00: UTF-32's mark, which wins. The check writes such a text
+      // big-endian instead.
+      {"list_file",
+       std::string("\x03\0"
+                   "5\n\nab\0"
+                   "5\n\nabcc\n 6 \n\n\n\x01\0",
+                   24),
+       "a UTF-16 LE text beginning with NUL read as UTF-32"},
   };
   loadertest::TempTree scratch;
   const std::vector<Target> targets = Targets(scratch);

@@ -389,7 +389,9 @@ inline MarkedListInput MarkListText(std::string_view text, std::uint32_t seed) {
     out.text = text;
     return out;
   }
-  const bool little = form % 2 == 1;
+  // FF FE 00 00 is UTF-32's mark: a UTF-16 text that begins with NUL is
+  // written big-endian, as it could not be told apart otherwise.
+  const bool little = form % 2 == 1 && !(form == 1 && text.starts_with('\0'));
   const std::size_t zeros = form <= 2 ? 1 : 3;  // the high bytes of each unit
   if (zeros == 1)
     out.bytes = little ? "\xFF\xFE" : "\xFE\xFF";
