@@ -14,21 +14,17 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <limits>
-#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -37,7 +33,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/ByteWords.h"
 #include "input/AddFolder.h"
 #include "input/DropFiles.h"
 #include "input/EntryLines.h"
@@ -47,7 +42,6 @@
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
 #include "stats/NumberText.h"
-#include "stats/RadixSort.h"
 #include "stats/Statistics.h"
 
 namespace {
