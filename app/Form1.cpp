@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 #include "app/DropProgress.h"
@@ -460,17 +461,35 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-  // A long file shows the drops' strip and can be stopped in the same way.
-  DropProgress::Drop reading(*drops_);
+  // A long file shows the drops' strip and can be stopped the same way. The
+  // strip's half second counts from when the files were chosen, not from when
+  // the dialog opened.
+  std::optional<DropProgress::Drop> reading;
+  LetEventsRun pump;
+  std::function<void(const DropState&)> progress;
+  auto begun = [&] {
+    if (reading) return;
+    reading.emplace(*drops_);
+    pump = reading->EventPump();
+    progress = reading->Progress();
+  };
   const DropState end = LoadNumbersFromFiles({.dialogs = CurrentDialogs(),
                                               .entries = *numbers_,
                                               .errors = *this,
                                               .setBusy = [this](bool busy) { SetBusy(busy); },
                                               .separators = separators_,
-                                              .letEventsRun = reading.EventPump(),
-                                              .progress = reading.Progress(),
-                                              .shouldStop = reading.ShouldStop()});
-  reading.End();
+                                              .letEventsRun =
+                                                  [&] {
+                                                    begun();
+                                                    pump();
+                                                  },
+                                              .progress =
+                                                  [&](const DropState& state) {
+                                                    begun();
+                                                    progress(state);
+                                                  },
+                                              .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
+  if (reading) reading->End();
   if (end.stopped) CurrentDialogs().Message(LoadStoppedNotice(end));
 }
 
