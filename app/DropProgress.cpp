@@ -56,10 +56,26 @@ QString DropProgressText(const DropState& state) {
   return text + QStringLiteral(" \u2014 Esc to stop");
 }
 
+namespace {
+
+// "after 5 of 12 files", or "part-way through file 5 of 12" when the stop came
+// inside the file.
+QString WhereReadingStopped(const DropState& state) {
+  if (state.fileCut)
+    return QStringLiteral("part-way through file %1 of %2")
+        .arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
+  return QStringLiteral("after %1 of %2").arg(GroupedCount(state.filesRead), FilesText(state.filesFound));
+}
+
+}  // namespace
+
+QString LoadStoppedNotice(const DropState& state) {
+  return QStringLiteral("Loading was stopped %1.").arg(WhereReadingStopped(state));
+}
+
 QString DropStoppedNotice(const DropState& state) {
   if (state.phase == DropPhase::kReadingFiles)
-    return QStringLiteral("The drop was stopped after %1 of %2.")
-        .arg(GroupedCount(state.filesRead), FilesText(state.filesFound));
+    return QStringLiteral("The drop was stopped %1.").arg(WhereReadingStopped(state));
   const QString what =
       state.phase == DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
   QString read;

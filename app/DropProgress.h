@@ -6,7 +6,9 @@
 // shows how far it has come in a slim strip over the list's bottom edge, and
 // can be stopped: Esc anywhere in the window, or the stop mark at the strip's
 // right end. The strip floats over the list; it is no part of the window's
-// layout and never takes the focus.
+// layout and never takes the focus. "Load Numbers From File" shows it too, and
+// stops the same way, since one file may be long or never end (a file of
+// /proc).
 //
 // Drops nest when one is dropped while another is read (the second runs
 // inside the first's event runs, and the first waits for it). The strip shows
@@ -34,6 +36,8 @@ QString GroupedCount(std::size_t count);
 QString DropProgressText(const DropState& state);
 // The notice after a drop was stopped.
 QString DropStoppedNotice(const DropState& state);
+// The notice after "Load Numbers From File" was stopped.
+QString LoadStoppedNotice(const DropState& state);
 
 // The strip itself: the text and the stop mark. Drags over it reach the
 // list below it, so a drop there lands in the list as anywhere else.

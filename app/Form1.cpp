@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 #include "app/DropProgress.h"
@@ -490,8 +491,36 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-  LoadNumbersFromFiles(
-      {CurrentDialogs(), *numbers_, *this, [this](bool busy) { SetBusy(busy); }, separators_, MakeEventPump()});
+  // A long file shows the drops' strip and can be stopped the same way. The
+  // strip's half second counts from when the files were chosen, not from when
+  // the dialog opened.
+  std::optional<DropProgress::Drop> reading;
+  LetEventsRun pump;
+  std::function<void(const DropState&)> progress;
+  auto begun = [&] {
+    if (reading) return;
+    reading.emplace(*drops_);
+    pump = reading->EventPump();
+    progress = reading->Progress();
+  };
+  const DropState end = LoadNumbersFromFiles({.dialogs = CurrentDialogs(),
+                                              .entries = *numbers_,
+                                              .errors = *this,
+                                              .setBusy = [this](bool busy) { SetBusy(busy); },
+                                              .separators = separators_,
+                                              .letEventsRun =
+                                                  [&] {
+                                                    begun();
+                                                    pump();
+                                                  },
+                                              .progress =
+                                                  [&](const DropState& state) {
+                                                    begun();
+                                                    progress(state);
+                                                  },
+                                              .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
+  if (reading) reading->End();
+  if (end.stopped) CurrentDialogs().Message(LoadStoppedNotice(end));
 }
 
 void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }
@@ -777,7 +806,8 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const DropHost context{
       .entries = *numbers_,
       .errors = *this,
-      .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); },
+      .showNotRead = [](const std::string& path,
+                        NotRead) { CurrentDialogs().Message(QString::fromStdString(FileNotFoundText(path))); },
       .letEventsRun = drop.EventPump(),
       .progress = drop.Progress(),
       .shouldStop = drop.ShouldStop(),

@@ -92,7 +92,7 @@ void WriteListFile(const std::string& path, long lines) {
 void ReportFile(const std::string& path, long lines) {
   const auto bytes = std::filesystem::file_size(path);
   std::printf("list file: %ld lines, %.1f MB\n", lines, bytes / 1e6);
-  auto messages = [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); };
+  auto messages = [](const std::string& p, NotRead) { std::fprintf(stderr, "%s\n", FileNotFoundText(p).c_str()); };
 
   {
     StoreSink sink;
@@ -172,7 +172,8 @@ void ReportTree(const std::string& root) {
     NullErrors errors;
     int eventCalls = 0;
     std::function<void()> pump = MakeEventPump();
-    DropHost ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); },
+    DropHost ctx{sink, errors,
+                 [](const std::string& p, NotRead) { std::fprintf(stderr, "%s\n", FileNotFoundText(p).c_str()); },
                  withPump ? std::function<void()>([&] {
                    ++eventCalls;
                    pump();
@@ -251,7 +252,9 @@ void ReportChain(const std::string& scratch, int levels) {
     StoreSink sink;
     NullErrors errors;
     std::function<void()> pump = MakeEventPump();
-    DropHost ctx{sink, errors, [](const std::string& t) { std::fprintf(stderr, "%s\n", t.c_str()); }, pump};
+    DropHost ctx{sink, errors,
+                 [](const std::string& path, NotRead) { std::fprintf(stderr, "%s\n", FileNotFoundText(path).c_str()); },
+                 pump};
     const double cpu0 = CpuSeconds();
     auto t0 = Clock::now();
     ReadDroppedPaths({root + "/d"}, ctx);

@@ -15,9 +15,9 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   fsys::FileSystem& fs = ctx.fileSystem;
   FlushingErrorSink errors(ctx.entries, ctx.errors);
   Trap trap(errors, kDropLocation);
-  ShowMessageFn showMessage = [&ctx](const std::string& text) {
+  ShowNotReadFn showNotRead = [&ctx](const std::string& path, NotRead why) {
     ctx.entries.Flush();
-    if (ctx.showMessage) ctx.showMessage(text);
+    if (ctx.showNotRead) ctx.showNotRead(path, why);
   };
   DropState state;
   auto tell = [&] {
@@ -37,6 +37,15 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   auto pause = [&] {
     letEventsRun();
     return askedToStop();
+  };
+  // Reads one file; a stop inside it ends the drop with the file read in part.
+  auto read = [&](const std::string& path) {
+    if (!LoadListFile(ctx.entries, path, ctx.separators, showNotRead, letEventsRun, askedToStop)) state.fileCut = true;
+  };
+  // A file cut short by a stop still counts, but the drop ends with it.
+  auto counted = [&] {
+    ++state.filesRead;
+    if (!state.fileCut) tell();
   };
   WalkHost walk{fs, errors, letEventsRun,
                 [&] {
@@ -95,9 +104,8 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
     tell();
     for (const std::string& file : files) {
       if (pause()) return;
-      trap.Step(L::kReadGathered, [&] { LoadListFile(ctx.entries, file, ctx.separators, showMessage, letEventsRun); });
-      ++state.filesRead;
-      tell();
+      trap.Step(L::kReadGathered, [&] { read(file); });
+      counted();
     }
   };
 
@@ -111,9 +119,8 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
       state.phase = DropPhase::kReadingFiles;
       ++state.filesFound;
       tell();
-      trap.Step(L::kReadDropped, [&] { LoadListFile(ctx.entries, item, ctx.separators, showMessage, letEventsRun); });
-      ++state.filesRead;
-      tell();
+      trap.Step(L::kReadDropped, [&] { read(item); });
+      counted();
     }
     if (state.stopped) break;
   }

@@ -49,6 +49,7 @@ struct DropState {
   std::size_t filesFound = 0;  // files collected to be read, dropped files included once reached
   std::size_t filesRead = 0;   // files handed to the reader (read, or found missing)
   bool stopped = false;        // shouldStop ended the drop early
+  bool fileCut = false;        // the stop came inside a file: the last one read was read in part
 };
 
 // What a drop works with; held by reference, so everything must outlive the
@@ -57,14 +58,15 @@ struct DropState {
 struct DropHost {
   EntrySink& entries;
   ErrorSink& errors;
-  ShowMessageFn showMessage;  // "File not found"
+  ShowNotReadFn showNotRead;  // a path not read: "File not found"
   LetEventsRun letEventsRun;  // may be empty
   fsys::FileSystem& fileSystem = fsys::RealFileSystem();
   // Told of every step forward (a folder or file collected, a file read);
   // called often, so it must be cheap. May be empty.
   std::function<void(const DropState&)> progress = {};
-  // Asked between files and between folders, right after window events ran:
-  // true ends the drop there, keeping what was read. May be empty.
+  // Asked between files and between folders, and between the blocks of a
+  // long file, right after window events ran: true ends the drop there,
+  // keeping what was read. May be empty.
   std::function<bool()> shouldStop = {};
   // The user's separators, for the number test of the files read.
   numtext::Separators separators = {};

@@ -294,47 +294,12 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       meanwhile);
 }
 
-std::size_t ReadBlock(int fd, char* block, std::size_t blockSize) {
+std::size_t ReadBlock(int fd, char* block, std::size_t blockSize, const std::string& name) {
   for (;;) {
     const ssize_t got = ::read(fd, block, blockSize);
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) fsys::ThrowError(errno);
+    if (errno != EINTR) fsys::ThrowError(errno, name);
   }
-}
-
-// With `ahead`, the next block is read while this one is read for numbers
-// (the helper does not wait for each read); a failure of that read is raised
-// once this block is done, where it would have come without reading ahead.
-void ReadAll(EntrySink& list, int fd, std::size_t blockSize, const numtext::Separators& sep,
-             const LetEventsRun& letEventsRun, bool ahead) {
-  std::unique_ptr<char[]> block(new char[blockSize]);
-  std::unique_ptr<char[]> next(ahead ? new char[blockSize] : nullptr);
-  ListFileReader reader(list, sep);
-  std::size_t nextGot = 0;
-  std::exception_ptr readFailure;
-  std::function<void()> readNext;
-  if (ahead) {
-    readNext = [&] {
-      try {
-        nextGot = ReadBlock(fd, next.get(), blockSize);
-      } catch (...) {
-        readFailure = std::current_exception();
-      }
-    };
-  }
-  std::size_t got = ReadBlock(fd, block.get(), blockSize);
-  while (got > 0) {
-    reader.Feed(block.get(), got, readNext);
-    if (letEventsRun) letEventsRun();
-    if (!ahead) {
-      got = ReadBlock(fd, block.get(), blockSize);
-      continue;
-    }
-    if (readFailure) std::rethrow_exception(readFailure);
-    std::swap(block, next);
-    got = nextGot;
-  }
-  reader.Finish();
 }
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
@@ -358,14 +323,28 @@ char* PutUtf8(char* out, char32_t c) {
   return out;
 }
 
-bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-// UTF-16 is decoded at most this many bytes at a time, so the decoded text
-// (at most three bytes for every two) stays within one read block.
+// UTF-16 and UTF-32 are decoded at most this many bytes at a time, so the
+// decoded text (at most three bytes for every two, or four for every four)
+// stays within one read block.
 constexpr std::size_t kDecodeSpanBytes = kReadBlockBytes / 2;
 
+// Whether a UTF-16 code unit is one a text of plain ASCII holds: a printable
+// character, a tab, a CR or an LF.
+bool IsAsciiTextUnit(std::uint32_t unit) {
+  return (unit >= 0x20 && unit < 0x7F) || unit == '\t' || unit == '\n' || unit == '\r';
+}
+
 }  // namespace
+
+std::string FileNotFoundText(std::string_view path) {
+  std::string text = kFileNotFoundMessage;
+  text += '\n';
+  text += path;
+  return text;
+}
 
 std::string FixPathSlashes(std::string_view path, char separator) {
   if (path.empty() || path.front() != separator) return CollapsePairs(path, separator);
@@ -482,33 +461,56 @@ void ListTextReader::Finish() {
   overlong_ = false;
 }
 
-void ListFileReader::Decide() {
+void ListFileReader::Decide(bool final) {
+  using namespace std::string_view_literals;
   struct Mark {
     std::string_view bytes;
     Form form;
   };
-  static constexpr Mark kMarks[] = {
-      {"\xEF\xBB\xBF", Form::kBytes}, {"\xFF\xFE", Form::kUtf16Le}, {"\xFE\xFF", Form::kUtf16Be}};
+  // Longest first: FF FE 00 00 is UTF-32, not UTF-16 that begins with NUL.
+  static constexpr Mark kMarks[] = {{"\xFF\xFE\0\0"sv, Form::kUtf32Le},
+                                    {"\0\0\xFE\xFF"sv, Form::kUtf32Be},
+                                    {"\xEF\xBB\xBF"sv, Form::kBytes},
+                                    {"\xFF\xFE"sv, Form::kUtf16Le},
+                                    {"\xFE\xFF"sv, Form::kUtf16Be}};
   const std::string_view head(head_, headSize_);
-  bool mayBeMark = false;
-  for (const Mark& mark : kMarks) {
-    if (head == mark.bytes) {
-      form_ = mark.form;
-      headSize_ = 0;
-      return;
-    }
-    mayBeMark |= mark.bytes.starts_with(head);
+  // A longer mark may still come.
+  if (!final) {
+    for (const Mark& mark : kMarks)
+      if (mark.bytes.size() > head.size() && mark.bytes.starts_with(head)) return;
   }
-  if (mayBeMark) return;
-  // No mark: the bytes held back are the file's first text.
-  form_ = Form::kBytes;
-  text_.Feed(head_, headSize_);
+  std::size_t skip = 0;
+  for (const Mark& mark : kMarks) {
+    if (head.starts_with(mark.bytes)) {
+      form_ = mark.form;
+      skip = mark.bytes.size();
+      break;
+    }
+  }
+  if (form_ == Form::kUndecided) {
+    // No mark: UTF-16 all the same while every whole code unit so far is an
+    // ASCII character's, in one byte order.
+    bool little = true, big = true;
+    for (std::size_t i = 0; i + 1 < head.size() && (little || big); i += 2) {
+      const auto first = static_cast<unsigned char>(head[i]), second = static_cast<unsigned char>(head[i + 1]);
+      little = little && second == 0 && IsAsciiTextUnit(first);
+      big = big && first == 0 && IsAsciiTextUnit(second);
+    }
+    if ((little || big) && !final && head.size() < kUnmarkedWindow) return;
+    const bool twoUnits = head.size() >= 4;
+    form_ = !twoUnits ? Form::kBytes : little ? Form::kUtf16Le : big ? Form::kUtf16Be : Form::kBytes;
+  }
   headSize_ = 0;
+  FeedText(head.data() + skip, head.size() - skip);
 }
 
-char* ListFileReader::PutUnit(char* out, unsigned unit) {
+char* ListFileReader::PutUnit(char* out, std::uint32_t unit) {
+  if (form_ == Form::kUtf32Le || form_ == Form::kUtf32Be) {
+    const bool character = unit <= 0x10FFFF && !IsHighSurrogate(unit) && !IsLowSurrogate(unit);
+    return PutUtf8(out, character ? char32_t{unit} : kReplacementCharacter);
+  }
   if (highSurrogate_) {
-    const unsigned high = std::exchange(highSurrogate_, 0);
+    const std::uint32_t high = std::exchange(highSurrogate_, 0);
     if (IsLowSurrogate(unit)) return PutUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
     out = PutUtf8(out, kReplacementCharacter);
   }
@@ -516,20 +518,33 @@ char* ListFileReader::PutUnit(char* out, unsigned unit) {
     highSurrogate_ = unit;
     return out;
   }
-  return PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : unit);
+  return PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : char32_t{unit});
 }
 
-void ListFileReader::FeedUtf16(const unsigned char* p, std::size_t size) {
-  const bool little = form_ == Form::kUtf16Le;
-  auto unit = [little](unsigned first, unsigned second) {
-    return little ? (first | second << 8) : (first << 8 | second);
+void ListFileReader::FeedWide(const unsigned char* p, std::size_t size) {
+  const bool little = form_ == Form::kUtf16Le || form_ == Form::kUtf32Le;
+  const std::size_t width = form_ == Form::kUtf16Le || form_ == Form::kUtf16Be ? 2 : 4;
+  auto unit = [little, width](const unsigned char* b) {
+    std::uint32_t u = 0;
+    for (std::size_t i = 0; i < width; ++i) u |= std::uint32_t{b[i]} << (8 * (little ? i : width - 1 - i));
+    return u;
   };
   const unsigned char* const end = p + size;
-  while (p < end) {
-    const unsigned char* const stop = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), kDecodeSpanBytes);
-    // Three bytes for each unit begun here, and three for a high surrogate
-    // from before that turns out unpaired.
-    const std::size_t room = (static_cast<std::size_t>(stop - p) / 2 + 2) * 3;
+  // A unit begun in an earlier piece.
+  if (partialSize_ > 0) {
+    while (partialSize_ < width && p < end) partial_[partialSize_++] = *p++;
+    if (partialSize_ < width) return;
+    partialSize_ = 0;
+    char bytes[8];
+    text_.Feed(bytes, static_cast<std::size_t>(PutUnit(bytes, unit(partial_)) - bytes));
+  }
+  while (static_cast<std::size_t>(end - p) >= width) {
+    const std::size_t whole = static_cast<std::size_t>(end - p) / width * width;
+    const unsigned char* const stop = p + std::min(whole, kDecodeSpanBytes);
+    // At most three bytes for each UTF-16 unit (four for a pair), four for
+    // each UTF-32 one, and three for a high surrogate from before that turns
+    // out unpaired.
+    const std::size_t room = static_cast<std::size_t>(stop - p) / width * (width == 2 ? 3 : 4) + 3;
     if (room > decodedRoom_) {
       decoded_.reset();  // never hold the old block and the new one at once
       decoded_.reset(new char[room]);
@@ -537,80 +552,151 @@ void ListFileReader::FeedUtf16(const unsigned char* p, std::size_t size) {
     }
     char* const begin = decoded_.get();
     char* out = begin;
-    if (oddByte_ >= 0) out = PutUnit(out, unit(static_cast<unsigned>(std::exchange(oddByte_, -1)), *p++));
-    for (; stop - p >= 2; p += 2) out = PutUnit(out, unit(p[0], p[1]));
-    if (p < stop) oddByte_ = *p++;
+    for (; p < stop; p += width) out = PutUnit(out, unit(p));
     text_.Feed(begin, static_cast<std::size_t>(out - begin));
   }
+  while (p < end) partial_[partialSize_++] = *p++;
+}
+
+void ListFileReader::FeedText(const char* data, std::size_t size) {
+  if (form_ == Form::kBytes)
+    text_.Feed(data, size);
+  else
+    FeedWide(reinterpret_cast<const unsigned char*>(data), size);
 }
 
 void ListFileReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
   Meanwhile pending(meanwhile);
-  // The mark may arrive a byte at a time (a pipe): the first bytes are held
-  // back until they are a whole mark or cannot begin one.
-  while (form_ == Form::kUndecided) {
-    if (size == 0) return;
-    head_[headSize_++] = *data++;
-    --size;
-    Decide();
+  // The first bytes may arrive a few at a time (a pipe): they are held back
+  // until they are a whole mark, or cannot begin one, and, without a mark,
+  // until they tell whether the text is UTF-16.
+  if (form_ == Form::kUndecided) {
+    const std::size_t taken = std::min(size, kUnmarkedWindow - headSize_);
+    std::memcpy(head_ + headSize_, data, taken);
+    headSize_ += taken;
+    data += taken;
+    size -= taken;
+    Decide(false);
+    if (form_ == Form::kUndecided) return;
   }
+  if (size == 0) return;
   if (form_ == Form::kBytes)
     text_.Feed(data, size, pending.Hand());
   else
-    FeedUtf16(reinterpret_cast<const unsigned char*>(data), size);
+    FeedWide(reinterpret_cast<const unsigned char*>(data), size);
 }
 
 void ListFileReader::Finish() {
-  if (form_ == Form::kUndecided) {
-    // Shorter than a mark, or the start of one and nothing more: plain bytes.
-    text_.Feed(head_, headSize_);
-  } else if (form_ != Form::kBytes) {
+  if (form_ == Form::kUndecided) Decide(true);
+  if (form_ != Form::kBytes) {
     char tail[8];
     char* out = tail;
     if (highSurrogate_) out = PutUtf8(out, kReplacementCharacter);
-    if (oddByte_ >= 0) out = PutUtf8(out, kReplacementCharacter);
+    if (partialSize_ > 0) out = PutUtf8(out, kReplacementCharacter);
     text_.Feed(tail, static_cast<std::size_t>(out - tail));
   }
   text_.Finish();
   form_ = Form::kUndecided;
   headSize_ = 0;
-  oddByte_ = -1;
+  partialSize_ = 0;
   highSurrogate_ = 0;
 }
 
-void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep) {
-  ReadAll(list, fd, kReadBlockBytes, sep, {}, false);
+bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
+                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  const std::string& name = watch.Path();
+  std::unique_ptr<char[]> block(new char[blockSize]);
+  std::unique_ptr<char[]> next(ahead ? new char[blockSize] : nullptr);
+  std::size_t nextGot = 0;
+  std::exception_ptr readFailure;
+  std::function<void()> readNext;
+  if (ahead) {
+    readNext = [&] {
+      try {
+        nextGot = ReadBlock(fd, next.get(), blockSize, name);
+      } catch (...) {
+        readFailure = std::current_exception();
+      }
+    };
+  }
+  std::uint64_t bytes = 0;
+  std::size_t got = ReadBlock(fd, block.get(), blockSize, name);
+  for (bool first = true; got > 0; first = false) {
+    if (!first) {
+      if (letEventsRun) letEventsRun();
+      if (shouldStop && shouldStop()) return false;
+    }
+    bytes += got;
+    feed(block.get(), got, readNext);
+    if (!ahead) {
+      got = ReadBlock(fd, block.get(), blockSize, name);
+      continue;
+    }
+    // A failure of the read ahead comes once this block is done, where it
+    // would have come without reading ahead.
+    if (readFailure) std::rethrow_exception(readFailure);
+    std::swap(block, next);
+    got = nextGot;
+  }
+  watch.CheckUnchanged(bytes);
+  return true;
 }
 
-void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowMessageFn& showMessage, const LetEventsRun& letEventsRun) {
-  auto notFound = [&] {
-    if (showMessage) showMessage(kFileNotFoundMessage);
+namespace {
+
+// Reads a watched descriptor as one list file; see LoadListFile. The line the
+// reading was in when it stopped or failed is not offered: it may be cut.
+bool ReadListFile(EntrySink& list, int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead,
+                  const numtext::Separators& sep, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  ListFileReader reader(list, sep);
+  const bool whole = ReadFileBlocks(
+      fd, watch, blockSize, ahead,
+      [&reader](const char* data, std::size_t size, const std::function<void()>& meanwhile) {
+        reader.Feed(data, size, meanwhile);
+      },
+      letEventsRun, shouldStop);
+  if (whole) reader.Finish();
+  return whole;
+}
+
+}  // namespace
+
+void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep, const std::string& name) {
+  const fsys::FileWatch watch(fd, name);
+  ReadListFile(list, fd, watch, kReadBlockBytes, false, sep, {}, {});
+}
+
+bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
+                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  auto notRead = [&](NotRead why) {
+    if (showNotRead) showNotRead(path, why);
+    return true;
   };
   // The existence test and the check that only regular files are read share
   // one look at the path; it comes before opening, so a device is never
   // opened, and is repeated on the open file, so a swap in between is caught.
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return notFound();
+  if (::stat(path.c_str(), &st) != 0) return notRead(NotRead::kMissing);
+  if (!S_ISREG(st.st_mode)) return notRead(NotRead::kNotRegularFile);
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT) return notFound();
-    fsys::ThrowError(errno);
+    if (errno == ENOENT) return notRead(NotRead::kMissing);
+    fsys::ThrowError(errno, path);
   }
   Descriptor file(fd);
-  if (::fstat(fd, &st) != 0) fsys::ThrowError(errno);
-  if (!S_ISREG(st.st_mode)) return notFound();
+  const fsys::FileWatch watch(fd, path);
+  if (!watch.IsRegularFile()) return notRead(NotRead::kNotRegularFile);
+  const off_t size = watch.Status().st_size;
   // A small file gets a small buffer: a tree of many small files should not
-  // cost a megabyte of fresh memory per file.
+  // cost a megabyte of fresh memory per file. A file that reports no size
+  // (those of /proc) may hold anything: it gets whole blocks.
   std::size_t blockSize = kReadBlockBytes;
-  if (st.st_size >= 0 && static_cast<unsigned long long>(st.st_size) < blockSize)
-    blockSize = std::max<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096);
+  if (size > 0 && static_cast<unsigned long long>(size) < blockSize)
+    blockSize = std::max<std::size_t>(static_cast<std::size_t>(size) + 1, 4096);
   else
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-  if (st.st_size > 0) list.ExpectBytes(static_cast<std::size_t>(st.st_size));
-  // Events run only inside a file of several blocks: between files, the
-  // caller decides.
-  static const LetEventsRun kNone;
-  const bool large = st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > blockSize;
-  ReadAll(list, fd, blockSize, sep, large ? letEventsRun : kNone, large);
+  if (size > 0) list.ExpectBytes(static_cast<std::size_t>(size));
+  // A large file's next block is read while this one is read for numbers.
+  const bool large = size > 0 && static_cast<unsigned long long>(size) > blockSize;
+  return ReadListFile(list, fd, watch, blockSize, large, sep, letEventsRun, shouldStop);
 }

@@ -7,13 +7,18 @@
 // What is read: a file's bytes as they are (UTF-8, or any text whose line ends
 // are the bytes CR and LF), except that the very first bytes may be a
 // byte-order mark, as Windows editors and tools write them:
-//   EF BB BF  UTF-8: the mark is skipped, the rest read as it is;
-//   FF FE     UTF-16, little-endian, and
-//   FE FF     UTF-16, big-endian: the rest is decoded to UTF-8 first, then read
-//             by the same rules (the candidate cap counts the decoded bytes).
+//   EF BB BF     UTF-8: the mark is skipped, the rest read as it is;
+//   FF FE        UTF-16, little-endian, and
+//   FE FF        UTF-16, big-endian, and
+//   FF FE 00 00  UTF-32, little-endian, and
+//   00 00 FE FF  UTF-32, big-endian: the rest is decoded to UTF-8 first, then
+//                read by the same rules (the candidate cap counts the decoded
+//                bytes).
 // A mark anywhere else is text like any other: it fails the number test of
-// its line.
+// its line. A file without a mark is UTF-16 all the same when its first bytes
+// say so (see ListFileReader).
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,6 +28,7 @@
 
 #include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
+#include "platform/FileSystem.h"
 #include "stats/RadixSort.h"
 #include "stats/Separators.h"
 
@@ -36,9 +42,24 @@ inline constexpr std::size_t kMaxCandidateBytes = 4096;
 // Files are read in blocks of this size.
 inline constexpr std::size_t kReadBlockBytes = std::size_t{1} << 20;
 
-// Shows a notice such as "File not found": a message box in the window, a
-// line on standard error in the analyser.
-using ShowMessageFn = std::function<void(const std::string& text)>;
+// Why LoadListFile read nothing of a path.
+enum class NotRead {
+  kMissing,         // nothing by that name (or a link that leads nowhere)
+  kNotRegularFile,  // a folder, FIFO, socket or device
+};
+
+// Tells the user that a path was not read: the window shows "File not found"
+// with the path (FileNotFoundText), the analyser a line naming the path and
+// the reason.
+using ShowNotReadFn = std::function<void(const std::string& path, NotRead why)>;
+
+// "File not found" and, on a second line, the path: in a drop of many files
+// the notice must say which one.
+std::string FileNotFoundText(std::string_view path);
+
+// Asked while a long file is read, right after window events ran: true ends
+// the reading there.
+using ShouldStopFn = std::function<bool()>;
 
 // True when the path's status (and so its modification time) can be read.
 // A symbolic link is followed. Never fails.
@@ -54,17 +75,40 @@ std::string FixPathSlashes(std::string_view path, char separator = '/');
 
 // Reads one list file and appends its numbers to `list`.
 // Missing path, or a path that is not a regular file (a folder, FIFO, socket
-// or device, which would block or never end): shows "File not found" and
-// appends nothing. Any other failure (the file cannot be opened or a read
-// fails part-way) throws; what was appended before stays appended.
-// `letEventsRun`, when given, is called after each block of a file larger than
-// one block, so that a window stays alive while one long file is read.
-void LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowMessageFn& showMessage, const LetEventsRun& letEventsRun = {});
+// or device, which would block or never end): tells `showNotRead` and appends
+// nothing. Any other failure throws fsys::FileSystemError, its description
+// naming the path: the file cannot be opened, a read fails part-way, or the
+// file changed while it was read (fsys::FileChanged); what was appended
+// before stays appended, the line the reading was in is dropped.
+// `letEventsRun` and `shouldStop`, when given, are called between the blocks
+// of a file of more than one block, whatever size the file reports (a file of
+// /proc reports 0 and may never end), so that a window stays alive, and can
+// stop, while one long file is read. Returns false when `shouldStop` ended the
+// reading; the numbers read before stay appended.
+bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
+                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun = {},
+                  const ShouldStopFn& shouldStop = {});
 
 // Reads an already open descriptor to its end as one list file (the analyser
-// reads standard input this way). Throws when a read fails.
-void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep);
+// reads standard input this way). Throws as LoadListFile does, naming the
+// input `name`.
+void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep,
+                        const std::string& name = "standard input");
+
+// Hands one block of a file to its reader; `meanwhile` as for
+// ListTextReader::Feed.
+using FeedBlockFn = std::function<void(const char* data, std::size_t size, const std::function<void()>& meanwhile)>;
+
+// Reads an open descriptor to its end in blocks of `blockSize`, handing each
+// block to `feed`. Before each block after the first, `letEventsRun` runs and
+// then `shouldStop` is asked (each when given): true ends the reading there,
+// and the answer is false. With `ahead`, the next block is read while this
+// one is fed. When the descriptor is a regular file, it must not have changed
+// by the end (fsys::FileWatch). Throws fsys::FileSystemError naming the
+// watched path when a read fails, fsys::FileChanged when the file changed;
+// `feed` is not called after either.
+bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
+                    const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
 
 // Text pasted from a spreadsheet or an editor (UTF-8), read as the lines of
 // a list file with tabs separating candidates too: a block of cells gives
@@ -109,34 +153,51 @@ class ListTextReader {
 // ListTextReader. A file without a mark passes straight through, uncopied.
 // Finish() ends the file; the reader may then read another one.
 //
-// UTF-16 is decoded leniently rather than refused, since a damaged character
-// is no reason to lose a file's numbers: a surrogate without its other half
-// becomes U+FFFD, and so does an odd byte at the very end of the file. Both
-// stay in the line they were found in, so that line fails the number test:
-// a number whose last character was cut off is not read as a shorter one.
+// A file without a mark is UTF-16 all the same when its first bytes say so:
+// among its first kUnmarkedWindow bytes (all of them in a shorter file) there
+// are at least two whole code units, and every one of them is a printable
+// ASCII character, a tab, a CR or an LF, with its high byte NUL: the second
+// byte of each pair for little-endian, the first for big-endian (as tools that
+// write no mark, such as iconv, give it). Plain text has no NUL byte, so it is
+// never taken for UTF-16; a binary file would need a whole first stretch of
+// such pairs.
+//
+// UTF-16 and UTF-32 are decoded leniently rather than refused, since a damaged
+// character is no reason to lose a file's numbers: a surrogate without its
+// other half, a UTF-32 unit that is no character (a surrogate, or beyond
+// U+10FFFF), and an incomplete unit at the very end of the file each become
+// U+FFFD. It stays in the line it was found in, so that line fails the number
+// test: a number whose last character was cut off is not read as a shorter one.
 class ListFileReader {
  public:
+  static constexpr std::size_t kUnmarkedWindow = 512;
+
   ListFileReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
   // `meanwhile` as for ListTextReader::Feed.
   void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
   void Finish();
 
  private:
-  enum class Form { kUndecided, kBytes, kUtf16Le, kUtf16Be };
+  enum class Form { kUndecided, kBytes, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be };
 
-  void Decide();
-  void FeedUtf16(const unsigned char* data, std::size_t size);
-  char* PutUnit(char* out, unsigned unit);
+  // Chooses the form from the bytes held back, once they suffice (or, with
+  // `final`, from what there is) and hands on the text after any mark.
+  void Decide(bool final);
+  void FeedText(const char* data, std::size_t size);
+  void FeedWide(const unsigned char* data, std::size_t size);
+  char* PutUnit(char* out, std::uint32_t unit);
 
   ListTextReader text_;
   Form form_ = Form::kUndecided;
-  // The first bytes, while they may still be the start of a mark.
-  char head_[3] = {};
+  // The first bytes, while they may still be the start of a mark or of
+  // UTF-16 without one.
+  char head_[kUnmarkedWindow] = {};
   std::size_t headSize_ = 0;
-  // UTF-16 only: the first byte of a code unit whose second byte is in the
+  // UTF-16 and UTF-32 only: the bytes of a code unit whose rest is in the
   // next piece, and a high surrogate waiting for its low half.
-  int oddByte_ = -1;
-  unsigned highSurrogate_ = 0;
+  unsigned char partial_[4] = {};
+  std::size_t partialSize_ = 0;
+  std::uint32_t highSurrogate_ = 0;
   // One block of decoded text, reused; as large as the largest block so far
   // needed, so a small file costs a small buffer.
   std::unique_ptr<char[]> decoded_;

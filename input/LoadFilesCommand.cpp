@@ -42,12 +42,31 @@ std::string ComposeDialogFileName(const QStringList& chosenPaths) {
   return composed;
 }
 
-void LoadNumbersFromFiles(const LoadFilesHost& host) {
+DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   FlushingErrorSink errors(host.entries, host.errors);
   Trap trap(errors, kLoadFilesLocation);
-  ShowMessageFn showMessage = [&host](const std::string& text) {
+  ShowNotReadFn showNotRead = [&host](const std::string& path, NotRead) {
     host.entries.Flush();
-    host.dialogs.Message(QString::fromStdString(text));
+    host.dialogs.Message(QString::fromStdString(FileNotFoundText(path)));
+  };
+  DropState state;
+  state.phase = DropPhase::kReadingFiles;
+  auto tell = [&] {
+    if (host.progress) host.progress(state);
+  };
+  // Once asked, the command stays stopped.
+  auto askedToStop = [&] {
+    if (!state.stopped && host.shouldStop && host.shouldStop()) state.stopped = true;
+    return state.stopped;
+  };
+  auto read = [&](const std::string& path) {
+    if (!LoadListFile(host.entries, path, host.separators, showNotRead, host.letEventsRun, askedToStop))
+      state.fileCut = true;
+  };
+  // A file cut short by a stop still counts, but the command ends with it.
+  auto counted = [&] {
+    ++state.filesRead;
+    if (!state.fileCut) tell();
   };
 
   std::string fileName;
@@ -59,30 +78,37 @@ void LoadNumbersFromFiles(const LoadFilesHost& host) {
   QStringList filters;
   trap.Step(106, [&] { filters = {QString::fromUtf8(kTextFilesFilter), QString::fromUtf8(kAllFilesFilter)}; });
   trap.Step(108, [&] { fileName = ComposeDialogFileName(host.dialogs.OpenFiles(title, filters)); });
-  if (trap.Test(110, [&] { return fileName.empty(); })) return;
+  if (trap.Test(110, [&] { return fileName.empty(); })) return state;
 
   std::vector<std::string> pieces;
   trap.Step(112, [&] { pieces = SplitAtNul(fileName); });
+  state.filesFound = pieces.size() <= 1 ? pieces.size() : pieces.size() - 1;
+  tell();
   trap.Step(114, [&] {
     if (host.setBusy) host.setBusy(true);
   });
   if (trap.Test(116, [&] { return pieces.size() == 1; })) {
     std::string path;
     trap.Step(118, [&] { path = pieces.at(0); });
-    trap.Step(120, [&] { LoadListFile(host.entries, path, host.separators, showMessage, host.letEventsRun); });
+    trap.Step(120, [&] { read(path); });
+    counted();
   } else if (trap.Test(122, [&] { return pieces.size() > 1; })) {
     std::size_t first = 0, last = 0;
     trap.Step(124, [&] { first = 1; });
     trap.Step(126, [&] { last = pieces.size() - 1; });
     for (std::size_t i = first; i <= last && i < pieces.size(); ++i) {  // 128
+      // A stop asked for while the last file was read ends the command.
+      if (askedToStop()) break;
       std::string path;
       trap.Step(130, [&] { path = pieces[0] + "/" + pieces[i]; });
       trap.Step(132, [&] { path = FixPathSlashes(path); });
-      trap.Step(134, [&] { LoadListFile(host.entries, path, host.separators, showMessage, host.letEventsRun); });
+      trap.Step(134, [&] { read(path); });
+      counted();
     }  // 136
   }
   trap.Step(138, [&] { host.entries.Flush(); });
   trap.Step(138, [&] {
     if (host.setBusy) host.setBusy(false);
   });
+  return state;
 }

@@ -9,6 +9,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/LetEventsRun.h"
+#include "input/DropFiles.h"
 #include "input/EntrySink.h"
 #include "platform/Dialogs.h"
 #include "stats/Separators.h"
@@ -25,10 +26,17 @@ struct LoadFilesHost {
   numtext::Separators separators = {};     // the user's, for the number test of the files read
   // Lets window events run while a long file is read (may be empty).
   LetEventsRun letEventsRun = {};
+  // Told of every file read; may be empty.
+  std::function<void(const DropState&)> progress = {};
+  // Asked between the blocks of a long file, right after events ran, and
+  // between files: true ends the command there, keeping what was read. May
+  // be empty.
+  ShouldStopFn shouldStop = {};
 };
 
-// The click handler of PushButton6.
-void LoadNumbersFromFiles(const LoadFilesHost& host);
+// The click handler of PushButton6. Returns how far it came, as a drop's
+// state of reading files (phase kReadingFiles once files were chosen).
+DropState LoadNumbersFromFiles(const LoadFilesHost& host);
 
 // The open dialog's result in its classic form: nothing chosen gives the
 // empty text; one file gives its full path; several give their folder, then

@@ -2,16 +2,20 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace fsys {
 
-void ThrowError(int code) {
-  std::string text = std::strerror(code);
+namespace {
+
+[[noreturn]] void ThrowWithText(int code, const std::string& text) {
   switch (code) {
     case EACCES:
     case EPERM:
@@ -22,6 +26,52 @@ void ThrowError(int code) {
     default:
       throw FileSystemError(text, code);
   }
+}
+
+// File systems whose files report a size that is not the length of what
+// reading them gives.
+bool SizeIsContent(int fd) {
+  struct statfs fs;
+  if (::fstatfs(fd, &fs) != 0) return true;
+  switch (static_cast<unsigned long>(fs.f_type)) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool SameTime(const struct timespec& a, const struct timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+}  // namespace
+
+void ThrowError(int code) { ThrowWithText(code, std::strerror(code)); }
+
+void ThrowError(int code, const std::string& path) { ThrowWithText(code, path + ": " + std::strerror(code)); }
+
+FileWatch::FileWatch(int fd, std::string path) : fd_(fd), path_(std::move(path)) {
+  if (::fstat(fd_, &status_) != 0) ThrowError(errno, path_);
+  if (!IsRegularFile()) return;
+  const off_t at = ::lseek(fd_, 0, SEEK_CUR);
+  start_ = at > 0 ? static_cast<std::uint64_t>(at) : 0;
+  sizeIsContent_ = SizeIsContent(fd_);
+}
+
+void FileWatch::CheckUnchanged(std::uint64_t bytesRead) const {
+  if (!IsRegularFile()) return;
+  struct stat now;
+  if (::fstat(fd_, &now) != 0) ThrowError(errno, path_);
+  const auto size = static_cast<std::uint64_t>(status_.st_size);
+  const bool cutShort = sizeIsContent_ && size > start_ && bytesRead < size - start_;
+  if (now.st_size != status_.st_size || !SameTime(now.st_mtim, status_.st_mtim) || cutShort) throw FileChanged(path_);
 }
 
 std::string_view BaseName(std::string_view path) {

@@ -7,6 +7,9 @@
 // The walk goes through the FileSystem interface so tests can stand in for
 // situations a test run cannot produce for real (a folder the user may not
 // list while the tests run as root, a listing that fails half-way).
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -58,6 +61,45 @@ class PathNotFound : public FileSystemError {
 // Throws the FileSystemError subclass that fits `code` (an errno value); the
 // description is the system's text for it.
 [[noreturn]] void ThrowError(int code);
+// The same, for a failure on one file: the description names it first, as in
+// "/data/list.txt: Permission denied", so that a report among many files (a
+// drop of a tree, the analyser's PATHs) says which one failed.
+[[noreturn]] void ThrowError(int code, const std::string& path);
+
+// A file that changed while it was read: what was read may be part old, part
+// new, or cut short.
+class FileChanged : public FileSystemError {
+ public:
+  explicit FileChanged(const std::string& path) : FileSystemError(path + ": " + kText, 0) {}
+  static constexpr const char* kText = "The file changed while it was read";
+};
+
+// Tells whether a regular file changed while it was read from an open
+// descriptor: its status is taken when the reading begins and compared when it
+// has ended. It changed when its size or its modification time differ, or when
+// the reading ended before the size first reported (a file cut short and
+// written again within one tick of the clock keeps both). Files whose size is
+// no measure of their content (those of /proc and /sys report 0 or a page)
+// are held to the first two tests only. Anything but a regular file (a pipe,
+// a terminal) is never called changed.
+class FileWatch {
+ public:
+  // Throws FileSystemError naming `path` when the status cannot be read.
+  FileWatch(int fd, std::string path);
+  const struct stat& Status() const { return status_; }
+  const std::string& Path() const { return path_; }
+  bool IsRegularFile() const { return S_ISREG(status_.st_mode); }
+  // Throws FileChanged when the file changed, after `bytesRead` bytes were
+  // read from where the descriptor stood when the watch began.
+  void CheckUnchanged(std::uint64_t bytesRead) const;
+
+ private:
+  int fd_;
+  std::string path_;
+  struct stat status_;
+  std::uint64_t start_ = 0;     // the descriptor's offset at the start
+  bool sizeIsContent_ = false;  // the size is the length of the content
+};
 
 // The last component of a path, trailing '/' ignored ("/a/b/" -> "b").
 std::string_view BaseName(std::string_view path);

@@ -77,7 +77,9 @@ class DropList final : public QListView {
     // The drag's data may go away while events run: take the paths first.
     std::vector<std::string> paths = DroppedLocalPaths(e->mimeData());
     e->acceptProposedAction();
-    DropHost ctx{model, errors, [this](const std::string& t) { messages.push_back(t); }, MakeEventPump()};
+    DropHost ctx{model, errors,
+                 [this](const std::string& path, NotRead) { messages.push_back(FileNotFoundText(path)); },
+                 MakeEventPump()};
     ReadDroppedPaths(std::move(paths), ctx);
   }
 
@@ -125,7 +127,7 @@ TEST(DropData, ADropOnAListWidgetFillsItsModel) {
   for (std::size_t i = 0; i < list.model.Count(); ++i) entries.emplace_back(list.model.Text(i));
   EXPECT_EQ(entries, (Texts{"1", "2", "3", "4"}));
   EXPECT_EQ(list.model.rowCount(), 4) << "the view must have been told about every entry";
-  EXPECT_EQ(list.messages, Texts{"File not found"});
+  EXPECT_EQ(list.messages, Texts{"File not found\n" + tree.Path("missing.txt")});
   EXPECT_TRUE(list.errors.reports.empty());
 }
 

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "input/DropFiles.h"
+#include "input/ListFile.h"
 #include "platform/FileSystem.h"
 #include "tests/support/LoaderTestKit.h"
 
 namespace {
 
+using loadertest::NoticeText;
 using loadertest::RecordingEntrySink;
 using loadertest::RecordingErrorSink;
 using loadertest::Report;
@@ -32,7 +34,9 @@ Dropped Drop(const Texts& paths, std::function<void()> events = {}, Texts* unrea
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Dropped out;
-  DropHost ctx{sink, errors, [&](const std::string& text) { out.messages.push_back(text); }, std::move(events)};
+  DropHost ctx{sink, errors,
+               [&](const std::string& path, NotRead why) { out.messages.push_back(NoticeText(path, why)); },
+               std::move(events)};
   if (unreadable) {
     ctx.folderUnreadable = [unreadable](const std::string& folder, const std::string& reason) {
       unreadable->push_back(folder + ": " + reason);
@@ -70,12 +74,16 @@ TEST(ReadDroppedPaths, WhatCannotBeReadAsAFileIsNotFoundAndTheDropGoesOn) {
   TempTree tree;
   const std::string before = tree.File("before.txt", "1\n");
   const std::string after = tree.File("after.txt", "2\n");
-  const Texts unreadable = {tree.Path("missing.txt"), tree.Fifo("pipe"), "/dev/zero",
-                            tree.Link("dangling", tree.Path("none"))};
-  for (const std::string& path : unreadable) {
+  const std::vector<std::pair<std::string, NotRead>> unreadable = {
+      {tree.Path("missing.txt"), NotRead::kMissing},
+      {tree.Fifo("pipe"), NotRead::kNotRegularFile},
+      {"/dev/zero", NotRead::kNotRegularFile},
+      {tree.Link("dangling", tree.Path("none")), NotRead::kMissing},
+  };
+  for (const auto& [path, why] : unreadable) {
     Dropped got = Drop({before, path, after});
     EXPECT_EQ(got.entries, (Texts{"1", "2"})) << path;
-    EXPECT_EQ(got.messages, Texts{"File not found"}) << path;
+    EXPECT_EQ(got.messages, Texts{NoticeText(path, why)}) << path;
     EXPECT_TRUE(got.reports.empty()) << path;
   }
 }
@@ -168,9 +176,10 @@ TEST(ReadDroppedPaths, AFileThatCannotBeReadIsReportedAndTheDropGoesOn) {
     for (const Report& r : got.reports) out += " [" + r.description + " " + r.location + std::to_string(r.label) + "]";
     return out;
   });
-  EXPECT_EQ(answer,
-            "2|4 [Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 118]"
-            " [Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 120]");
+  // Each report names the file, so that in a drop of many it says which.
+  EXPECT_EQ(answer, "2|4 [" + a +
+                        "/locked.txt: Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 118]" +
+                        " [" + locked + ": Permission denied in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop 120]");
 }
 
 TEST(ReadDroppedPaths, AFolderTheUserMayNotListIsSkippedWithoutAWord) {
@@ -212,7 +221,10 @@ TEST(ReadDroppedPaths, SurvivesAClearAndAnotherDropWhileEventsRun) {
     if (++calls != 1) return;
     // The user clears the list and drops another file onto it.
     sink.Clear();
-    DropHost nested{sink, errors, [&](const std::string& t) { nestedMessages.push_back(t); }, {}};
+    DropHost nested{sink,
+                    errors,
+                    [&](const std::string& path, NotRead why) { nestedMessages.push_back(NoticeText(path, why)); },
+                    {}};
     ReadDroppedPaths({nestedFile, tree.Path("gone.txt")}, nested);
   };
   DropHost ctx{sink, errors, {}, events};
@@ -221,7 +233,7 @@ TEST(ReadDroppedPaths, SurvivesAClearAndAnotherDropWhileEventsRun) {
   EXPECT_GT(calls, 1);
   EXPECT_EQ(pendingWhenEventsRan, 0u) << "entries held back while window events ran";
   EXPECT_EQ(sink.entries, (Texts{"99", "2", "3"}));
-  EXPECT_EQ(nestedMessages, Texts{"File not found"});
+  EXPECT_EQ(nestedMessages, Texts{"missing " + tree.Path("gone.txt")});
   EXPECT_EQ(sink.pending, 0u) << "the drop must end with a flush";
   EXPECT_TRUE(errors.reports.empty());
 }
@@ -232,7 +244,7 @@ TEST(ReadDroppedPaths, FlushesBeforeAMessageIsShown) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   std::size_t pendingAtMessage = 99;
-  DropHost ctx{sink, errors, [&](const std::string&) { pendingAtMessage = sink.pending; }, {}};
+  DropHost ctx{sink, errors, [&](const std::string&, NotRead) { pendingAtMessage = sink.pending; }, {}};
   ReadDroppedPaths({file, tree.Path("missing")}, ctx);
   EXPECT_EQ(pendingAtMessage, 0u);
   EXPECT_EQ(sink.entries, (Texts{"1", "2"}));
@@ -286,6 +298,16 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
   for (const std::string& sub : fsys::RealFileSystem().SubFolderNames(top))
     walkOrder.push_back(std::to_string(10 + std::stoi(sub.substr(1))));
   const Texts files = {tree.File("one.txt", "1\n"), tree.File("two.txt", "2\n"), tree.File("three.txt", "3\n")};
+  // A file of three read blocks: a stop inside it keeps the whole lines of
+  // the blocks read before.
+  std::string lines;
+  Texts firstBlock;
+  for (int i = 0; lines.size() < 3 * kReadBlockBytes; ++i) {
+    const std::string line = std::to_string(i * 37);
+    if (lines.size() + line.size() + 1 <= kReadBlockBytes) firstBlock.push_back(line);
+    lines += line + "\n";
+  }
+  const std::string big = tree.File("big.txt", lines);
 
   using Phase = DropPhase;
   const struct Row {
@@ -296,6 +318,7 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
     Phase phase;
     std::size_t read;
     bool stopped;
+    bool cut = false;  // the stop came inside a file
   } rows[] = {
       {"while folders are collected",
        {top},
@@ -332,6 +355,14 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
        Phase::kCollectingFolders,
        1,
        true},
+      {"inside a long file",
+       {big, files[0]},
+       [](const DropState& s) { return s.filesRead == 0; },
+       firstBlock,
+       Phase::kReadingFiles,
+       1,
+       true,
+       true},
       {"never", {top}, [](const DropState&) { return false; }, walkOrder, Phase::kReadingFiles, 6, false},
   };
   for (const Row& row : rows) {
@@ -361,6 +392,7 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
     EXPECT_EQ(end.stopped, row.stopped);
     EXPECT_EQ(end.phase, row.phase);
     EXPECT_EQ(end.filesRead, row.read);
+    EXPECT_EQ(end.fileCut, row.cut);
     EXPECT_EQ(progressAfterStop, 0) << "the drop went on after it was told to stop";
     EXPECT_EQ(askedAgain, 0) << "a stop is final: the drop must not ask again";
     EXPECT_EQ(sink.pending, 0u) << "a stopped drop must still show what it read";

@@ -90,6 +90,15 @@ TEST(FuzzFindings, InputsThatOnceStoppedARun) {
       {"round_trip", DoubleBytes({-DBL_MAX}), "the fifteen-digit text of -DBL_MAX cannot be read back"},
       {"round_trip", DoubleBytes({DBL_MAX, 1.7976931348623149e308, 1.797693134862315e308}),
        "the same for the doubles just below DBL_MAX"},
+      // Widened to UTF-16 little-endian, a text that begins with NUL starts
+      // FF FE 00 00: UTF-32's mark, which wins. The check writes such a text
+      // big-endian instead.
+      {"list_file",
+       std::string("\x03\0"
+                   "5\n\nab\0"
+                   "5\n\nabcc\n 6 \n\n\n\x01\0",
+                   24),
+       "a UTF-16 LE text beginning with NUL read as UTF-32"},
   };
   loadertest::TempTree scratch;
   const std::vector<Target> targets = Targets(scratch);
@@ -179,6 +188,23 @@ TEST(FuzzChecks, TheReferenceTextFollowsTheByteOrderMark) {
        "6"s,
        "5\xEF\xBF\xBD"},
       {"a mark alone", "\xFE\xFF", ""},
+      {"UTF-32 little-endian",
+       "\xFF\xFE\0\0"
+       "1\0\0\0\n\0\0\0"s,
+       "1\n"},
+      {"UTF-32 big-endian, beyond the BMP", "\0\0\xFE\xFF\0\x01\xF6\x00"s, "\xF0\x9F\x98\x80"},
+      {"UTF-32, no character and an incomplete unit",
+       "\xFF\xFE\0\0\0\0\x11\0"
+       "5"s,
+       "\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"UTF-16 without a mark, little-endian", "1\0\n\0"s, "1\n"},
+      {"UTF-16 without a mark, big-endian",
+       "\0"
+       "1\0\r\0"
+       "2"s,
+       "1\r2"},
+      {"one unit without a mark is its bytes", "1\0"s, "1\0"s},
+      {"a NUL unit without a mark: the bytes", "1\0\0\0\n\0"s, "1\0\0\0\n\0"s},
   };
   for (const Case& c : cases) EXPECT_EQ(fuzzcheck::ReferenceListText(c.bytes), c.text) << c.name;
 }
@@ -192,11 +218,14 @@ TEST(FuzzChecks, TheFirstByteChoosesAByteOrderMark) {
     const fuzzcheck::MarkedListInput marked = fuzzcheck::MarkListText(text, control);
     EXPECT_EQ(fuzzcheck::ReferenceListText(marked.bytes), marked.text) << control;
     EXPECT_EQ(marked.text.substr(0, 8), text.substr(0, 8)) << control;
-    const std::string mark = marked.bytes.substr(0, marked.bytes[0] == '\xEF' ? 3 : 2);
+    const bool utf32 = marked.bytes.starts_with(std::string("\xFF\xFE\0\0", 4)) ||
+                       marked.bytes.starts_with(std::string("\0\0\xFE\xFF", 4));
+    const std::string mark = marked.bytes.substr(0, utf32 ? 4 : marked.bytes[0] == '\xEF' ? 3 : 2);
     if (std::find(marks.begin(), marks.end(), mark) == marks.end()) marks.push_back(mark);
   }
   std::sort(marks.begin(), marks.end());
-  EXPECT_EQ(marks, (std::vector<std::string>{"\xEF\xBB\xBF", "\xFE\xFF", "\xFF\xFE"}));
+  EXPECT_EQ(marks, (std::vector<std::string>{std::string("\0\0\xFE\xFF", 4), "\xEF\xBB\xBF", "\xFE\xFF", "\xFF\xFE",
+                                             std::string("\xFF\xFE\0\0", 4)}));
   EXPECT_EQ(fuzzcheck::MarkListText(text, 2).text, "1\r\n-2.5\n\xC3\xA9\xC3\xBF\n");
 }
 

@@ -118,7 +118,9 @@ TEST_F(HostileWindowTest, PipesAndDevicesDroppedThemselvesAreRefusedWithAMessage
   Open();
   DropPaths({pipe, "/dev/zero", "/dev/urandom", after});
   EXPECT_EQ(Entries(), Texts{"7"});
-  EXPECT_EQ(dialogs_.Messages(), QStringList(3, QStringLiteral("File not found")));
+  // Each notice names its path on a second line: in a drop of many, which one.
+  EXPECT_EQ(dialogs_.Messages(), (QStringList{"File not found\n" + QString::fromStdString(pipe),
+                                              "File not found\n/dev/zero", "File not found\n/dev/urandom"}));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
 
@@ -173,11 +175,11 @@ TEST(HostileDrop, AFileDeletedBetweenTheWalkAndTheReadIsNotFoundAndTheRestIsRead
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Texts messages;
-  DropHost ctx{sink, errors, [&](const std::string& t) { messages.push_back(t); }, {}, fs};
+  DropHost ctx{sink, errors, [&](const std::string& p, NotRead) { messages.push_back(FileNotFoundText(p)); }, {}, fs};
   ReadDroppedPaths({a}, ctx);
   EXPECT_FALSE(std::filesystem::exists(victim)) << "the file never vanished: the test proves nothing";
   EXPECT_EQ(sink.entries, (Texts{"1", "3"}));
-  EXPECT_EQ(messages, Texts{"File not found"});
+  EXPECT_EQ(messages, Texts{"File not found\n" + victim});
   EXPECT_TRUE(errors.reports.empty());
 }
 
@@ -197,7 +199,7 @@ TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
   const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
   RecordingEntrySink sink;
   Texts messages;
-  LoadListFile(sink, path, {}, [&](const std::string& t) { messages.push_back(t); });
+  LoadListFile(sink, path, {}, [&](const std::string& p, NotRead) { messages.push_back(p); });
   sink.Flush();
   const long peak = StatusKb("VmHWM");
   EXPECT_TRUE(sink.entries.empty());
@@ -403,6 +405,77 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     // Not destroyed with the focus in the decimal places box: the box's own
     // handlers would run on the half-destroyed window as it lost the focus.
     window.ListView1->setFocus(Qt::OtherFocusReason);
+    form_.reset();
+  }
+}
+
+// A file that reports no size and reads without end (/proc/self/pagemap,
+// given on the command line, dropped or loaded): the window keeps running
+// events while it is read, shows the strip, and Esc ends the reading.
+TEST_F(LongDropTest, AFileThatNeverEndsKeepsTheWindowRunningAndEscStopsIt) {
+  const std::string endless = "/proc/self/pagemap";
+  const struct Row {
+    const char* name;
+    std::function<void(Form1&)> start;
+    const char* notice;
+    bool busyWhileReading;  // the load command shows the busy pointer, a drop does not
+  } rows[] = {
+      {"given on the command line", [&](Form1& w) { w.OpenPaths({endless}); },
+       "The drop was stopped part-way through file 1 of 1.", false},
+      {"dropped", [&](Form1&) { DropPaths({endless}); }, "The drop was stopped part-way through file 1 of 1.", false},
+      {"loaded with the button",
+       [&](Form1& w) {
+         dialogs_.QueueOpenFiles({QString::fromStdString(endless)});
+         w.PushButton6->click();
+       },
+       "Loading was stopped part-way through file 1 of 1.", true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Form1& window = OpenForALongDrop();
+    now_ = {};
+    dialogs_.Clear();
+    DropProgressStrip* strip = window.Drops().Strip();
+    int ticks = 0;
+    bool stopped = false, busy = false, stripAtFirstTick = false;
+    QString textAtStop;
+    // The user takes long over the open dialog: the strip's half second
+    // must still count from when the reading began.
+    dialogs_.OnShow([&](const FakeDialogs::Shown& shown) {
+      if (shown.kind == FakeDialogs::Kind::OpenFiles) now_ += std::chrono::seconds(10);
+    });
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      if (!window.Drops().Running() || stopped) return;
+      if (ticks == 0) stripAtFirstTick = strip->isVisible();
+      ++ticks;
+      now_ += std::chrono::milliseconds(250);
+      busy = busy || window.Pointer().IsBusy();
+      if (!strip->isVisible() || ticks < 10) return;
+      stopped = true;
+      textAtStop = strip->Text();
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.ListView1, Qt::Key_Escape);
+    });
+    tick.start();
+    const auto began = std::chrono::steady_clock::now();
+    row.start(window);
+    tick.stop();
+    const auto took = std::chrono::steady_clock::now() - began;
+
+    ASSERT_TRUE(stopped) << "the window ran no events while the file was read";
+    EXPECT_GE(ticks, 10);
+    EXPECT_FALSE(stripAtFirstTick) << "the strip showed before the reading had run for half a second";
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(took).count(), 30);
+    EXPECT_EQ(textAtStop, QStringLiteral("Reading files: 0 of 1 \u2014 Esc to stop"));
+    EXPECT_EQ(busy, row.busyWhileReading);
+    EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(row.notice)});
+    EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_FALSE(window.Drops().Running());
+    EXPECT_FALSE(window.Pointer().IsBusy());
+    dialogs_.OnShow({});
     form_.reset();
   }
 }

@@ -4,12 +4,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <new>
 #include <string>
 #include <string_view>
@@ -39,6 +42,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
+using loadertest::NoticeText;
 using loadertest::RecordingEntrySink;
 using loadertest::TempTree;
 using Entries = std::vector<std::string>;
@@ -186,7 +190,7 @@ struct Loaded {
 Loaded Load(const std::string& path) {
   RecordingEntrySink sink;
   Loaded out;
-  LoadListFile(sink, path, {}, [&](const std::string& text) { out.messages.push_back(text); });
+  LoadListFile(sink, path, {}, [&](const std::string& p, NotRead why) { out.messages.push_back(NoticeText(p, why)); });
   out.entries = sink.entries;
   return out;
 }
@@ -215,21 +219,23 @@ TEST(LoadListFile, WhatIsNotARegularFileIsNotFound) {
   ::unlink(deleted.c_str());
   // A FIFO would block the reader forever and /dev/zero would never end:
   // neither may even be opened for reading.
-  const std::vector<std::string> paths = {
-      tree.Path("missing.txt"),
-      deleted,
-      tree.Root(),
-      tree.Fifo("pipe"),
-      tree.Link("dangling", tree.Path("x")),
-      "/dev/null",
-      "/dev/zero",
-      "",
+  const std::vector<std::pair<std::string, NotRead>> paths = {
+      {tree.Path("missing.txt"), NotRead::kMissing},
+      {deleted, NotRead::kMissing},
+      {tree.Root(), NotRead::kNotRegularFile},
+      {tree.Fifo("pipe"), NotRead::kNotRegularFile},
+      {tree.Link("dangling", tree.Path("x")), NotRead::kMissing},
+      {"/dev/null", NotRead::kNotRegularFile},
+      {"/dev/zero", NotRead::kNotRegularFile},
+      {"", NotRead::kMissing},
   };
-  for (const std::string& path : paths) {
+  for (const auto& [path, why] : paths) {
     Loaded got = Load(path);
     EXPECT_TRUE(got.entries.empty()) << path;
-    EXPECT_EQ(got.messages, std::vector<std::string>{kFileNotFoundMessage}) << path;
+    EXPECT_EQ(got.messages, std::vector<std::string>{NoticeText(path, why)}) << path;
   }
+  // What the window shows: the designed text, then the path on a line of its own.
+  EXPECT_EQ(FileNotFoundText("/data/gone.txt"), "File not found\n/data/gone.txt");
 }
 
 TEST(LoadListFile, FollowsALinkToAFile) {
@@ -246,13 +252,13 @@ TEST(LoadListFile, AFileTheUserMayNotReadThrows) {
     RecordingEntrySink sink;
     std::string messages;
     try {
-      LoadListFile(sink, file, {}, [&](const std::string& text) { messages += text; });
+      LoadListFile(sink, file, {}, [&](const std::string& path, NotRead) { messages += path; });
     } catch (const std::exception& e) {
       return std::string("threw: ") + e.what();
     }
     return "no failure; entries " + std::to_string(sink.entries.size()) + "; messages " + messages;
   });
-  EXPECT_EQ(answer, "threw: Permission denied");
+  EXPECT_EQ(answer, "threw: " + file + ": Permission denied");
 }
 
 TEST(ReadListDescriptor, AFailingReadThrows) {
@@ -313,20 +319,185 @@ TEST(LoadListFile, AnEnormousLineIsSkippedInBoundedMemory) {
 TEST(LoadListFile, ABinaryFileYieldsOnlyItsNumberLinesInBoundedMemory) {
   TempTree tree;
   // Every byte value in a scrambled order, 8 MB of it, with numbers embedded
-  // on lines of their own.
-  std::string text;
-  unsigned state = 12345;
-  while (text.size() < (8u << 20)) {
-    state = state * 1103515245u + 12345u;
-    char c = static_cast<char>(state >> 16);
-    if (c == '\n' || c == '\r') c = 'x';  // keep the junk in long lines
-    text += c;
-    if (text.size() % (1 << 20) == 0) text += "\n17\n";
+  // on lines of their own; then the same with every other byte NUL, as a
+  // binary of 16-bit values has them, which must not pass for UTF-16.
+  for (const bool nulEveryOther : {false, true}) {
+    SCOPED_TRACE(nulEveryOther ? "every other byte NUL" : "scrambled bytes");
+    std::string text;
+    unsigned state = 12345;
+    while (text.size() < (8u << 20)) {
+      state = state * 1103515245u + 12345u;
+      char c = static_cast<char>(state >> 16);
+      if (c == '\n' || c == '\r') c = 'x';  // keep the junk in long lines
+      text += c;
+      if (nulEveryOther) text += '\0';
+      if (text.size() % (1 << 20) == 0) text += "\n17\n";
+    }
+    g_largestAllocation = 0;
+    Loaded got = Load(tree.File("binary.bin", text));
+    EXPECT_EQ(got.entries, Entries(8, "17"));
+    EXPECT_LE(g_largestAllocation.load(), kReadBlockBytes + 64 * 1024);
   }
-  g_largestAllocation = 0;
-  Loaded got = Load(tree.File("binary.bin", text));
-  EXPECT_EQ(got.entries, Entries(8, "17"));
-  EXPECT_LE(g_largestAllocation.load(), kReadBlockBytes + 64 * 1024);
+}
+
+// A list file of lines "N\n" (N = 0, 7, 14, ...), at least `size` bytes long;
+// `lines` gets the numbers.
+std::string NumberedLines(std::size_t size, Entries& lines) {
+  std::string text;
+  for (std::size_t i = 0; text.size() < size; ++i) {
+    lines.push_back(std::to_string(i * 7));
+    text += lines.back() + "\n";
+  }
+  return text;
+}
+
+TEST(LoadListFile, LetsEventsRunAndAsksToStopBetweenBlocksWhateverSizeTheFileReports) {
+  TempTree tree;
+  Entries lines;
+  const std::string three = tree.File("three.txt", NumberedLines(3 * kReadBlockBytes - 100, lines));
+  const std::string small = tree.File("small.txt", "1\n2\n");
+  struct Case {
+    const char* name;
+    std::string path;
+    int stopAtRun;  // 0: never
+    int runs;
+    bool whole;
+    bool allEntries;
+  };
+  const std::vector<Case> cases = {
+      {"one block: none", small, 1, 0, true, true},
+      {"three blocks: before the second and the third", three, 0, 2, true, true},
+      {"three blocks, stopped at the first run", three, 1, 1, false, false},
+      // It reports 0 bytes and reads without end: only a stop ends it.
+      {"a file of /proc that never ends", "/proc/self/pagemap", 3, 3, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingEntrySink sink;
+    std::vector<std::string> messages;
+    int runs = 0;
+    const bool whole = LoadListFile(
+        sink, c.path, {}, [&](const std::string& p, NotRead) { messages.push_back(p); }, [&] { ++runs; },
+        [&] { return c.stopAtRun > 0 && runs >= c.stopAtRun; });
+    EXPECT_EQ(whole, c.whole);
+    EXPECT_EQ(runs, c.runs);
+    EXPECT_TRUE(messages.empty());
+    if (c.allEntries) {
+      EXPECT_EQ(sink.entries, c.path == small ? Entries({"1", "2"}) : lines);
+    } else if (c.path == three) {
+      // The whole lines read before the stop, and not the one it cut.
+      ASSERT_FALSE(sink.entries.empty());
+      ASSERT_LT(sink.entries.size(), lines.size());
+      EXPECT_EQ(sink.entries, Entries(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(sink.entries.size())));
+    } else {
+      EXPECT_TRUE(sink.entries.empty());  // NUL bytes: no number
+    }
+  }
+}
+
+TEST(LoadListFile, AFileThatChangesWhileItIsReadFailsNamingItAndKeepsTheLinesReadBefore) {
+  TempTree tree;
+  Entries lines;
+  const std::string text = NumberedLines(3 * kReadBlockBytes - 100, lines);
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& path)> change;  // between the first and the second block
+    bool changed;
+  };
+  const std::vector<Case> cases = {
+      {"left alone", [](const std::string&) {}, false},
+      {"cut to nothing", [](const std::string& path) { ::truncate(path.c_str(), 0); }, true},
+      {"cut in the middle", [&](const std::string& path) { ::truncate(path.c_str(), 3 * kReadBlockBytes / 2); }, true},
+      {"grown", [](const std::string& path) { std::ofstream(path, std::ios::app) << "5\n6\n"; }, true},
+      {"written over in place, same size",
+       [&](const std::string& path) {
+         const int fd = ::open(path.c_str(), O_WRONLY);
+         ASSERT_GE(fd, 0);
+         ASSERT_EQ(::pwrite(fd, "9", 1, static_cast<off_t>(text.size() - 3)), 1);
+         ::close(fd);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = tree.File("changing.txt", text);
+    // Back-dated, so that any write gives it another modification time
+    // however coarse the file system's clock.
+    const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    RecordingEntrySink sink;
+    int runs = 0;
+    std::string failure;
+    try {
+      LoadListFile(sink, path, {}, nullptr, [&] {
+        if (runs++ == 0) c.change(path);
+      });
+    } catch (const fsys::FileChanged& e) {
+      failure = e.what();
+    }
+    EXPECT_EQ(failure, c.changed ? path + ": The file changed while it was read" : "");
+    if (!c.changed) {
+      EXPECT_EQ(sink.entries, lines);
+      continue;
+    }
+    // What was read before the change stays: whole lines from the start.
+    ASSERT_LE(sink.entries.size(), lines.size() + 2);
+    ASSERT_GE(sink.entries.size(), lines.size() / 3);
+    const std::size_t same = std::min(sink.entries.size(), lines.size() - 1);
+    EXPECT_EQ(Entries(sink.entries.begin(), sink.entries.begin() + static_cast<std::ptrdiff_t>(same / 2)),
+              Entries(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(same / 2)));
+  }
+}
+
+TEST(FileWatch, TellsAChangeBySizeTimeOrAReadingCutShort) {
+  TempTree tree;
+  const std::string path = tree.File("w.txt", "12345\n");
+  struct Case {
+    const char* name;
+    std::string path;
+    std::function<void(const std::string&)> change;
+    std::uint64_t bytesRead;
+    bool changed;
+  };
+  const std::vector<Case> cases = {
+      {"read whole", path, [](const std::string&) {}, 6, false},
+      {"the reading ended before the size first reported", path, [](const std::string&) {}, 3, true},
+      {"cut, and read to its new end", path, [](const std::string& p) { ::truncate(p.c_str(), 2); }, 2, true},
+      {"grown", path, [](const std::string& p) { std::ofstream(p, std::ios::app) << "7\n"; }, 8, true},
+      {"touched", path,
+       [](const std::string& p) {
+         const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
+         ::utimensat(AT_FDCWD, p.c_str(), later, 0);
+       },
+       6, true},
+      // It reports 0 bytes whatever it holds.
+      {"a file of /proc", "/proc/self/status", [](const std::string&) {}, 900, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.path == path) {
+      tree.File("w.txt", "12345\n");
+      const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+      ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    }
+    const int fd = ::open(c.path.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const fsys::FileWatch watch(fd, c.path);
+    c.change(c.path);
+    if (c.changed)
+      EXPECT_THROW(watch.CheckUnchanged(c.bytesRead), fsys::FileChanged);
+    else
+      EXPECT_NO_THROW(watch.CheckUnchanged(c.bytesRead));
+    ::close(fd);
+  }
+  // A pipe is never called changed.
+  int channel[2];
+  ASSERT_EQ(::pipe(channel), 0);
+  const fsys::FileWatch pipeWatch(channel[0], "pipe");
+  EXPECT_FALSE(pipeWatch.IsRegularFile());
+  EXPECT_NO_THROW(pipeWatch.CheckUnchanged(0));
+  ::close(channel[0]);
+  ::close(channel[1]);
 }
 
 // ---- Byte-order marks and UTF-16 ----------------------------------------------
@@ -347,6 +518,31 @@ std::string Utf16Bytes(std::u16string_view units, bool littleEndian) {
 }
 std::string Le(std::u16string_view units) { return "\xFF\xFE" + Utf16Bytes(units, true); }
 std::string Be(std::u16string_view units) { return "\xFE\xFF" + Utf16Bytes(units, false); }
+
+// UTF-32 code units as bytes in either order, any value (a surrogate, or one
+// beyond U+10FFFF) as it is.
+std::string Utf32Bytes(std::u32string_view units, bool littleEndian) {
+  std::string out;
+  for (char32_t u : units) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(u >> (8 * (littleEndian ? i : 3 - i)));
+  }
+  return out;
+}
+std::string Le32(std::u32string_view units) { return std::string("\xFF\xFE\0\0", 4) + Utf32Bytes(units, true); }
+std::string Be32(std::u32string_view units) { return std::string("\0\0\xFE\xFF", 4) + Utf32Bytes(units, false); }
+
+std::u32string Utf32(std::u16string_view units) {
+  std::u32string out;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char32_t u = units[i];
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size()) {
+      out += 0x10000 + ((u - 0xD800) << 10) + (char32_t{units[++i]} - 0xDC00);
+    } else {
+      out += u;
+    }
+  }
+  return out;
+}
 
 // The entries of a file's bytes fed to the reader in pieces of `piece` bytes.
 Entries ReadFileBytes(const std::string& bytes, std::size_t piece, const numtext::Separators& sep = {}) {
@@ -385,12 +581,15 @@ TEST(ListFileReader, AMarkedFileReadsAsItsTextWithoutTheMark) {
   TempTree tree;
   for (const Body& body : bodies) {
     ASSERT_EQ(ReadText(body.utf8), body.expected) << body.name << ": the plain text itself";
-    const std::vector<std::pair<const char*, std::string>> forms = {
-        {"no mark", body.utf8},
-        {"UTF-8 mark", kUtf8Mark + body.utf8},
-        {"UTF-16 LE", Le(body.utf16)},
-        {"UTF-16 BE", Be(body.utf16)},
+    std::vector<std::pair<const char*, std::string>> forms = {
+        {"no mark", body.utf8},        {"UTF-8 mark", kUtf8Mark + body.utf8},  {"UTF-16 LE", Le(body.utf16)},
+        {"UTF-16 BE", Be(body.utf16)}, {"UTF-32 LE", Le32(Utf32(body.utf16))}, {"UTF-32 BE", Be32(Utf32(body.utf16))},
     };
+    // Without a mark, UTF-16 is told by its first characters being ASCII.
+    if (std::all_of(body.utf16.begin(), body.utf16.end(), [](char16_t u) { return u < 0x80; })) {
+      forms.emplace_back("UTF-16 LE without a mark", Utf16Bytes(body.utf16, true));
+      forms.emplace_back("UTF-16 BE without a mark", Utf16Bytes(body.utf16, false));
+    }
     for (const auto& [form, bytes] : forms) {
       const std::string name = std::string(body.name) + ", " + form;
       ExpectReadsInAnyPieces(bytes, body.expected, name);
@@ -468,6 +667,35 @@ TEST(ListFileReader, EdgesOfMarksAndOfUtf16) {
                          u"2\n3",
                          5)),
        {"3"}},
+      // UTF-32: FF FE 00 00 is its mark, not UTF-16's followed by a NUL.
+      {"a UTF-32 LE mark alone", Le32(U""), {}},
+      {"a UTF-32 BE mark alone", Be32(U""), {}},
+      {"UTF-16 LE mark, then one NUL byte", std::string("\xFF\xFE\0", 3), {}},
+      {"UTF-32 LE, an incomplete unit after the last line end", Le32(U"1\n2\n") + "3", {"1", "2"}},
+      {"UTF-32 BE, an incomplete unit ends the last line", Be32(U"1\n2") + std::string("\0\0", 2), {"1"}},
+      {"UTF-32, a code point beyond U+10FFFF fails its line", Le32(std::u32string{'5', 0x110000, '\n', '6'}), {"6"}},
+      {"UTF-32, a surrogate fails its line", Be32(std::u32string{'5', 0xD800, '\r', '\n', '7'}), {"7"}},
+      {"UTF-32, a character beyond the BMP", Le32(U"1\n\U0001F600\n2"), {"1", "2"}},
+      // UTF-16 without a mark: two code units at least, all ASCII with their
+      // high bytes NUL, in the first 512 bytes.
+      {"UTF-16 LE without a mark, two units", Utf16Bytes(u"5\n", true), {"5"}},
+      {"UTF-16 BE without a mark, two units", Utf16Bytes(u"5\n", false), {"5"}},
+      {"one unit is too little to tell", Utf16Bytes(u"5", true), {}},
+      {"UTF-16 without a mark, a tab and CR LF", Utf16Bytes(u"\t1\r\n2", false), {"\t1", "2"}},
+      {"UTF-16 without a mark, other characters after the first 512 bytes",
+       Utf16Bytes(std::u16string(300, u'\n') + u"4\n\u00E9\n\U0001F600\n5", true),
+       {"4", "5"}},
+      {"UTF-16 without a mark, a non-ASCII character among the first: read as bytes",
+       Utf16Bytes(u"\u00E9\n5\n", true),
+       {}},
+      {"a NUL code unit among the first bytes: read as bytes",
+       Utf16Bytes(std::u16string(u"5\n\0"
+                                 u"6\n",
+                                 5),
+                  true),
+       {}},
+      {"32-bit integers of digits' codes: read as bytes", Utf32Bytes(U"1\n2\n", true), {}},
+      {"NUL bytes, then a line of digits: read as bytes", std::string(600, '\0') + "\n17\n", {"17"}},
   };
   for (const Case& c : cases) ExpectReadsInAnyPieces(c.bytes, c.expected, c.name);
 }
@@ -646,7 +874,7 @@ TEST(LoadListFile, AFiftyMegabyteUtf16FileIsReadInBoundedMemory) {
   g_largestAllocation = 0;
   CountingSink sink;
   std::vector<std::string> messages;
-  LoadListFile(sink, path, {}, [&](const std::string& text) { messages.push_back(text); });
+  LoadListFile(sink, path, {}, [&](const std::string& p, NotRead) { messages.push_back(p); });
   const long peak = StatusKb("VmHWM");
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(sink.count, 2 * blocks * perBlock + 1);

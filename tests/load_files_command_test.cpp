@@ -147,27 +147,94 @@ TEST(LoadNumbersFromFiles, LetsWindowEventsRunWhileALongFileIsRead) {
   }
 }
 
+TEST(LoadNumbersFromFiles, AStopInsideALongFileEndsTheCommandThere) {
+  TempTree tree;
+  std::string lines;
+  Texts firstBlock;
+  for (int i = 0; lines.size() < 3 * kReadBlockBytes; ++i) {
+    const std::string line = std::to_string(i) + ".5";
+    if (lines.size() + line.size() + 1 <= kReadBlockBytes) firstBlock.push_back(line);
+    lines += line + "\n";
+  }
+  const std::string large = tree.File("large.txt", lines);
+  const std::string small = tree.File("small.txt", "1\n2\n");
+  Texts all = {"1", "2"};
+  for (std::size_t at = 0; at < lines.size();) {
+    const std::size_t end = lines.find('\n', at);
+    all.push_back(lines.substr(at, end - at));
+    at = end + 1;
+  }
+  all.insert(all.end(), {"1", "2"});
+  Texts cut = {"1", "2"};
+  cut.insert(cut.end(), firstBlock.begin(), firstBlock.end());
+  struct Case {
+    const char* name;
+    int stopAtRun;  // the run of events after which the user stops (0: never)
+    Texts entries;
+    std::size_t read;
+    bool stopped;
+  };
+  const std::vector<Case> cases = {
+      {"stopped at the first chance: the whole lines read so far stay", 1, cut, 2, true},
+      {"never stopped", 0, all, 3, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeDialogs dialogs;
+    dialogs.QueueOpenFiles({Q(small), Q(large), Q(small)});
+    RecordingEntrySink sink;
+    RecordingErrorSink errors;
+    int runs = 0, askedAfterYes = 0;
+    bool said = false;
+    std::vector<bool> busy;
+    LoadFilesHost host{dialogs,
+                       sink,
+                       errors,
+                       [&](bool b) { busy.push_back(b); },
+                       {},
+                       [&] { ++runs; },
+                       {},
+                       [&] {
+                         if (said) ++askedAfterYes;
+                         said = c.stopAtRun > 0 && runs >= c.stopAtRun;
+                         return said;
+                       }};
+    const DropState end = LoadNumbersFromFiles(host);
+    EXPECT_EQ(sink.entries, c.entries);
+    EXPECT_EQ(end.stopped, c.stopped);
+    EXPECT_EQ(end.fileCut, c.stopped);
+    EXPECT_EQ(end.filesRead, c.read);
+    EXPECT_EQ(end.filesFound, 3u);
+    EXPECT_EQ(askedAfterYes, 0) << "a stop is final";
+    EXPECT_EQ(busy, (std::vector<bool>{true, false})) << "the pointer must come back after a stop";
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+    EXPECT_TRUE(errors.reports.empty());
+  }
+}
+
 TEST(LoadNumbersFromFiles, AMissingFileIsNotFoundAndTheNextIsRead) {
   TempTree tree;
   const std::string a = tree.File("a.txt", "1\n");
   const std::string b = tree.File("b.txt", "2\n");
   const std::string missing = tree.Path("typed-name.txt");
+  const std::string pipe = tree.Fifo("pipe");
   struct Case {
     const char* name;
     QStringList chosen;
     Texts expected;
-    int messages;
+    std::string notFound;  // the path the notice names
   };
   const std::vector<Case> cases = {
-      {"only a missing file", {Q(missing)}, {}, 1},
-      {"missing in the middle", {Q(a), Q(missing), Q(b)}, {"1", "2"}, 1},
-      {"a folder chosen", {Q(tree.Root())}, {}, 1},
-      {"a FIFO among files", {Q(a), Q(tree.Fifo("pipe")), Q(b)}, {"1", "2"}, 1},
+      {"only a missing file", {Q(missing)}, {}, missing},
+      {"missing in the middle", {Q(a), Q(missing), Q(b)}, {"1", "2"}, missing},
+      {"a folder chosen", {Q(tree.Root())}, {}, tree.Root()},
+      {"a FIFO among files", {Q(a), Q(pipe), Q(b)}, {"1", "2"}, pipe},
   };
   for (const Case& c : cases) {
     Outcome run = ClickChoosing(c.chosen);
     EXPECT_EQ(run.entries, c.expected) << c.name;
-    EXPECT_EQ(run.messages, QStringList(c.messages, "File not found")) << c.name;
+    // "File not found", and the path on a line of its own.
+    EXPECT_EQ(run.messages, QStringList{Q("File not found\n" + c.notFound)}) << c.name;
     EXPECT_EQ(run.busy, (std::vector<bool>{true, false})) << c.name;
     EXPECT_TRUE(run.reports.empty()) << c.name;
   }
@@ -185,11 +252,13 @@ TEST(LoadNumbersFromFiles, AFileThatCannotBeReadIsReportedUnderItsCallingLine) {
     return out;
   };
   const std::string single = loadertest::RunUnprivileged([&] { return describe(ClickChoosing({Q(locked)})); });
-  EXPECT_EQ(single, " busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 120]");
+  EXPECT_EQ(single,
+            " busy on off [" + locked + ": Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 120]");
   const std::string several = loadertest::RunUnprivileged([&] {
     return describe(ClickChoosing({Q(locked), Q(open)}));
   });
-  EXPECT_EQ(several, "2 busy on off [Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 134]");
+  EXPECT_EQ(several,
+            "2 busy on off [" + locked + ": Permission denied in Tallowmere2021/08/31.Form1.PushButton6_Click 134]");
 }
 
 class FailingDialogs final : public Dialogs {

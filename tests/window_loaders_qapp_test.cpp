@@ -100,7 +100,8 @@ TEST_F(WindowLoadersTest, MissingDroppedPathIsReportedAndTheDropGoesOn) {
   const QString one = Write("one.txt", "5\n");
   OpenShown();
   ASSERT_TRUE(DragAndDrop({files_.path() + "/gone.txt", one}));
-  EXPECT_EQ(dialogs_.Messages(), QStringList{"File not found"});
+  // The designed text, then the path on a line of its own.
+  EXPECT_EQ(dialogs_.Messages(), QStringList{"File not found\n" + files_.path() + "/gone.txt"});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"5"}));
 }
 
@@ -175,31 +176,50 @@ TEST(DropProgressTexts, SayWhereTheDropIsWithGroupedCounts) {
     DropState state;
     const char* strip;
     const char* notice;
+    const char* loadNotice;  // when "Load Numbers From File" stopped there (it only reads files)
   } rows[] = {
       {{P::kCollectingFolders, 0, 0, 0, true},
        "Collecting folders: 0 \u2014 Esc to stop",
-       "The drop was stopped while collecting folders; no files were read."},
+       "The drop was stopped while collecting folders; no files were read.",
+       nullptr},
       {{P::kCollectingFolders, 1240, 0, 1, true},
        "Collecting folders: 1,240 \u2014 Esc to stop",
-       "The drop was stopped while collecting folders; 1 file was read."},
+       "The drop was stopped while collecting folders; 1 file was read.",
+       nullptr},
       {{P::kCollectingFiles, 6100, 45210, 1000, true},
        "Collecting files: 45,210 \u2014 Esc to stop",
-       "The drop was stopped while collecting files; 1,000 files were read."},
+       "The drop was stopped while collecting files; 1,000 files were read.",
+       nullptr},
       {{P::kReadingFiles, 6100, 120000, 5600, true},
        "Reading files: 5,600 of 120,000 \u2014 Esc to stop",
-       "The drop was stopped after 5,600 of 120,000 files."},
+       "The drop was stopped after 5,600 of 120,000 files.",
+       "Loading was stopped after 5,600 of 120,000 files."},
       {{P::kReadingFiles, 0, 1, 0, true},
        "Reading files: 0 of 1 \u2014 Esc to stop",
-       "The drop was stopped after 0 of 1 file."},
+       "The drop was stopped after 0 of 1 file.",
+       "Loading was stopped after 0 of 1 file."},
       {{P::kReadingFiles, 0, 1234567, 999, true},
        "Reading files: 999 of 1,234,567 \u2014 Esc to stop",
-       "The drop was stopped after 999 of 1,234,567 files."},
+       "The drop was stopped after 999 of 1,234,567 files.",
+       "Loading was stopped after 999 of 1,234,567 files."},
+      // The stop came inside a file (one that never ends, or a long one).
+      {{P::kReadingFiles, 0, 1, 1, true, true},
+       "Reading files: 1 of 1 \u2014 Esc to stop",
+       "The drop was stopped part-way through file 1 of 1.",
+       "Loading was stopped part-way through file 1 of 1."},
+      {{P::kReadingFiles, 10, 2500, 1234, true, true},
+       "Reading files: 1,234 of 2,500 \u2014 Esc to stop",
+       "The drop was stopped part-way through file 1,234 of 2,500.",
+       "Loading was stopped part-way through file 1,234 of 2,500."},
   };
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // would group with '.'
   for (const auto& row : rows) {
     EXPECT_EQ(DropProgressText(row.state), QString::fromUtf8(row.strip));
     EXPECT_EQ(DropStoppedNotice(row.state), QString::fromUtf8(row.notice));
+    if (row.loadNotice) {
+      EXPECT_EQ(LoadStoppedNotice(row.state), QString::fromUtf8(row.loadNotice));
+    }
   }
   QLocale::setDefault(before);
 }

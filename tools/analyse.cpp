@@ -8,27 +8,23 @@
 // entry of the number list, verbatim, as if typed. Otherwise each PATH is read
 // as if dropped on the number list (a file as a list file, a folder walked and
 // its files read), "-" (or no PATH at all) being standard input read as one
-// list file; notices such as "File not found" go to standard error. The rows
-// are written as the window shows them, or as TSV or JSON for scripts.
+// list file. What could not be read is told on standard error, one line each,
+// "tallowmere-analyse: PATH: what went wrong". The rows are written as the
+// window shows them, or as TSV or JSON for scripts.
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <limits>
-#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -37,175 +33,23 @@
 #include <utility>
 #include <vector>
 
-#include "core/ByteWords.h"
 #include "input/AddFolder.h"
 #include "input/DropFiles.h"
+#include "input/EntryLines.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
 #include "platform/LocaleSeparators.h"
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
 #include "stats/NumberText.h"
-#include "stats/RadixSort.h"
 #include "stats/Statistics.h"
 
 namespace {
 
-// A whole text held in memory: a regular file mapped read-only (its pages
-// come straight from the page cache, nothing is copied), anything else
-// (standard input, a pipe) read to its end.
-class WholeText {
- public:
-  WholeText() = default;
-  WholeText(const WholeText&) = delete;
-  WholeText& operator=(const WholeText&) = delete;
-  ~WholeText() {
-    if (mapped_) ::munmap(const_cast<char*>(data_), size_);
-  }
-
-  // False, with errno set, when the text could not be read.
-  bool Load(int fd) {
-    struct stat st;
-    if (::fstat(fd, &st) != 0) return false;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) {
-      const auto size = static_cast<std::size_t>(st.st_size);
-      void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-      if (p != MAP_FAILED) {
-        data_ = static_cast<const char*>(p);
-        size_ = size;
-        mapped_ = true;
-        return true;
-      }
-    }
-    return ReadToEnd(fd);
-  }
-
-  const char* Data() const { return data_; }
-  std::size_t Size() const { return size_; }
-
- private:
-  bool ReadToEnd(int fd) {
-    std::size_t used = 0;
-    for (;;) {
-      if (owned_.size() - used < (1 << 16)) owned_.resize(std::max<std::size_t>(owned_.size() * 2, 1 << 20));
-      const ssize_t got = ::read(fd, owned_.data() + used, owned_.size() - used);
-      if (got < 0) {
-        if (errno == EINTR) continue;
-        return false;
-      }
-      if (got == 0) break;
-      used += static_cast<std::size_t>(got);
-    }
-    owned_.resize(used);
-    owned_.shrink_to_fit();
-    data_ = owned_.data();
-    size_ = used;
-    return true;
-  }
-
-  const char* data_ = "";
-  std::size_t size_ = 0;
-  bool mapped_ = false;
-  std::string owned_;
-};
-
-// Calls found(i) for each i in [begin, end) with text[i] == '\n', in order,
-// looking at eight bytes at a time.
-template <class Found>
-void ForEachLineFeed(const char* text, std::size_t begin, std::size_t end, Found found) {
-  std::size_t i = begin;
-  for (; i + 8 <= end; i += 8) {
-    for (std::uint64_t hits = bytewords::EqualBytes(bytewords::Load8(text + i), '\n'); hits; hits &= hits - 1)
-      found(i + static_cast<std::size_t>(std::countr_zero(hits)) / 8);
-  }
-  for (; i < end; ++i)
-    if (text[i] == '\n') found(i);
-}
-
-// The entries of --entries: each line of a text, verbatim. A CR before the
-// LF is part of the line end; the line end at the very end does not make an
-// extra entry. Only where each line starts is kept (in 32 bits when the text
-// is below 4 GB); the texts are served from the text itself.
-class LineEntries {
-  // From this size on, two threads look for the line ends, taking pieces of
-  // the text one at a time.
-  static constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
-  static constexpr std::size_t kPieces = 16;
-
- public:
-  // False, with errno set, when the text could not be read.
-  bool Load(int fd) {
-    if (!text_.Load(fd)) return false;
-    if (text_.Size() <= std::numeric_limits<std::uint32_t>::max())
-      Index(narrow_);
-    else
-      Index(wide_);
-    return true;
-  }
-
-  std::size_t Count() const { return count_; }
-
-  std::string_view Line(std::size_t index) const {
-    if (index >= count_) throw std::out_of_range("Invalid entry index");
-    const char* data = text_.Data();
-    const bool last = index + 1 == count_;
-    const std::size_t begin = Start(index);
-    std::size_t end = last ? text_.Size() : Start(index + 1) - 1;
-    if (last && end > begin && data[end - 1] == '\n') --end;
-    if (end > begin && data[end - 1] == '\r') --end;
-    return std::string_view(data + begin, end - begin);
-  }
-
- private:
-  std::size_t Start(std::size_t index) const { return narrow_ ? narrow_[index] : wide_[index]; }
-
-  template <class Offset>
-  void Index(std::unique_ptr<Offset[]>& starts) {
-    const char* data = text_.Data();
-    const std::size_t size = text_.Size();
-    if (size == 0) return;
-    // First how many line feeds each piece holds, then (with the table made
-    // once) where they are.
-    auto pieceBegin = [size](std::size_t piece) { return size / kPieces * piece + std::min(piece, size % kPieces); };
-    std::size_t before[kPieces + 1] = {};  // line feeds in the pieces before each
-    std::optional<core::TwoThreads> threads;
-    if (size >= kParallelBytes) threads.emplace();
-    auto run = [&](const std::function<void(std::size_t)>& task) {
-      if (threads) {
-        threads->Run(kPieces, task);
-      } else {
-        for (std::size_t piece = 0; piece < kPieces; ++piece) task(piece);
-      }
-    };
-    run([&](std::size_t piece) {
-      std::size_t c = 0;
-      ForEachLineFeed(data, pieceBegin(piece), pieceBegin(piece + 1), [&c](std::size_t) { ++c; });
-      before[piece + 1] = c;
-    });
-    for (std::size_t piece = 0; piece < kPieces; ++piece) before[piece + 1] += before[piece];
-    // Line 0 starts at 0; every LF but a final one starts another line.
-    count_ = 1 + before[kPieces] - (data[size - 1] == '\n' ? 1 : 0);
-    starts = std::make_unique_for_overwrite<Offset[]>(count_);
-    starts[0] = 0;
-    run([&](std::size_t piece) {
-      Offset* out = starts.get() + 1 + before[piece];
-      Offset* const stop = starts.get() + count_;
-      ForEachLineFeed(data, pieceBegin(piece), pieceBegin(piece + 1), [&](std::size_t at) {
-        if (out != stop) *out++ = static_cast<Offset>(at + 1);
-      });
-    });
-  }
-
-  WholeText text_;
-  std::size_t count_ = 0;
-  std::unique_ptr<std::uint32_t[]> narrow_;
-  std::unique_ptr<std::uint64_t[]> wide_;
-};
-
-// The entries of list files, as the analysis needs them: the leading number
-// of each plain entry, read while its text was at hand (the text itself is
-// not kept), and the text of any other entry, which the analysis reads as its
-// writer meant it, in the user's locale.
+// The entries, as the analysis needs them: the leading number of each plain
+// entry, read while its text was at hand (the text itself is not kept), and
+// the text of any other entry, which the analysis reads as its writer meant
+// it when it is a line of a list file, or by its leading number when typed.
 class ListEntries final : public EntrySink {
  public:
   bool KeepsLeadingNumbers() const override { return true; }
@@ -224,24 +68,31 @@ class ListEntries final : public EntrySink {
     numbers_.insert(numbers_.end(), leadingNumbers.begin(), leadingNumbers.end());
     count_ += leadingNumbers.size();
   }
-  void Append(std::string_view text) override {
-    texts_.Append(text);
-    textAt_.push_back(count_);
-    numbers_.push_back(std::numeric_limits<double>::quiet_NaN());
-    ++count_;
-  }
+  // A line of --entries (typed) or of a list file (number-tested), whose
+  // value the analysis reads from its text.
+  void Append(std::string_view text) override { KeepText(text, false); }
+  void AppendTestedText(std::string_view text) override { KeepText(text, true); }
 
   std::size_t Count() const { return count_; }
   // The text of an entry whose leading number is not known.
-  std::string_view Text(std::size_t index) const {
-    const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
-    if (at == textAt_.end() || *at != index) throw std::logic_error("Entry " + std::to_string(index) + " has no text");
-    return texts_.Text(static_cast<std::size_t>(at - textAt_.begin()));
-  }
+  std::string_view Text(std::size_t index) const { return texts_.Text(TextIndex(index)); }
+  bool PassedNumberTest(std::size_t index) const { return texts_.PassedNumberTest(TextIndex(index)); }
   // The leading numbers, NaN where only the text is known; handed over once.
   std::vector<double> TakeNumbers() { return std::exchange(numbers_, {}); }
 
  private:
+  void KeepText(std::string_view text, bool passedNumberTest) {
+    texts_.Append(text, passedNumberTest);
+    textAt_.push_back(count_);
+    numbers_.push_back(std::numeric_limits<double>::quiet_NaN());
+    ++count_;
+  }
+  std::size_t TextIndex(std::size_t index) const {
+    const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
+    if (at == textAt_.end() || *at != index) throw std::logic_error("Entry " + std::to_string(index) + " has no text");
+    return static_cast<std::size_t>(at - textAt_.begin());
+  }
+
   std::vector<double> numbers_;
   std::size_t count_ = 0;
   EntryStore texts_;
@@ -253,9 +104,7 @@ class CommandLineHost : public ErrorSink {
   // The user's separators, read once from the locale.
   numtext::Separators separators = SystemSeparators();
   // The number list: the lines of --entries, or what list files added.
-  LineEntries lines;
   ListEntries entries;
-  bool fromLines = false;
   std::string decimalsText = "3";
   bool allDecimals = false;
   std::vector<std::string> rows;
@@ -263,15 +112,13 @@ class CommandLineHost : public ErrorSink {
   bool forgot = false;
   std::size_t reports = 0;
 
-  std::size_t EntryCount() const { return fromLines ? lines.Count() : entries.Count(); }
+  std::size_t EntryCount() const { return entries.Count(); }
 
   AnalysisHost Host() {
     return {.errors = *this,
             .entryCount = [this] { return EntryCount(); },
-            .entryText = [this](std::size_t i) { return fromLines ? lines.Line(i) : entries.Text(i); },
-            // Every entry of a list file passed the number test; a line of
-            // --entries is typed.
-            .entryPassedNumberTest = [this](std::size_t) { return !fromLines; },
+            .entryText = [this](std::size_t i) { return entries.Text(i); },
+            .entryPassedNumberTest = [this](std::size_t i) { return entries.PassedNumberTest(i); },
             .decimalPlacesText = [this] { return decimalsText; },
             .showAllDecimals = [this] { return allDecimals; },
             .setBusy = [](bool) {},
@@ -286,16 +133,80 @@ class CommandLineHost : public ErrorSink {
                   if (text == kForgotNumbersMessage) forgot = true;
                   std::cerr << text << '\n';
                 },
-            .takeKnownNumbers = [this] { return fromLines ? std::vector<double>() : entries.TakeNumbers(); }};
+            .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
   }
 
-  void ReportError(const std::string& description, std::string_view location, int label) override {
-    ++reports;
-    std::cerr << "Application Error: " << location << "at line " << label << ": " << description << '\n';
-  }
+  void ReportError(const std::string& description, std::string_view location, int label) override;
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
+
+// A line for standard error with every control character (a file name may
+// hold line ends and escape sequences) written as an escape.
+std::string Printable(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else {
+      static constexpr char kHex[] = "0123456789abcdef";
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
+// One line on standard error: "tallowmere-analyse: WHAT".
+void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(what) << '\n'; }
+
+// What a report of the analysis was about, for a reader who has no window:
+// the decimal places or an entry (the run's own steps), or the row whose
+// value failed (the rows' steps, in blocks of labels per row).
+std::string ReportSubject(std::string_view location, int label) {
+  if (location == kStartAnalysisLocation) {
+    if (label == 106) return "--decimals";
+    if (label == 114) return "an entry";
+    return {};
+  }
+  if (location != kShowResultsLocation) return {};
+  static constexpr struct {
+    int first;
+    const char* row;
+  } kRows[] = {{102, "the number of entries"},
+               {104, "the sum"},
+               {106, "the sum squared"},
+               {108, "the sum of squares"},
+               {110, "the mode"},
+               {112, "the median"},
+               {114, "the mean"},
+               {126, "the variance"},
+               {142, "the skew"},
+               {158, "the average deviation"},
+               {174, "the standard deviation"},
+               {190, "the coefficient of variation"}};
+  const char* row = nullptr;
+  for (const auto& r : kRows)
+    if (label >= r.first) row = r.row;
+  return row ? row : "";
+}
+
+void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
+  ++reports;
+  // A file's failure names the file itself; the window's handlers and line
+  // labels mean nothing here.
+  std::string subject = ReportSubject(location, label);
+  if (subject == "--decimals") subject += " '" + decimalsText + "'";
+  Tell(subject.empty() ? description : subject + ": " + description);
+}
 
 // Reads the PATHs in order, each run of ordinary paths as a drop would and
 // each "-" as standard input read as one list file; no PATH reads standard
@@ -306,9 +217,9 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   bool ok = true;
   DropHost ctx{sink,
                host,
-               [&ok](const std::string& text) {
+               [&ok](const std::string& path, NotRead why) {
                  ok = false;
-                 std::cerr << text << '\n';
+                 Tell(path + (why == NotRead::kMissing ? ": File not found" : ": not a regular file"));
                },
                {}};
   ctx.separators = host.separators;
@@ -333,12 +244,38 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
     try {
       ReadListDescriptor(sink, 0, host.separators);
     } catch (const std::exception& e) {
-      std::cerr << "Could not read standard input: " << e.what() << '\n';
+      Tell(e.what());
       ok = false;
     }
   }
   dropRun();
   return ok && host.reports == reportsBefore;
+}
+
+// Reads the lines of --entries: FILE, or standard input when it is empty or
+// "-". False when it could not be read whole (already told on standard
+// error); nothing is then analysed, as a half-read text would mislead.
+bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
+  const bool standardInput = file.empty() || file == "-";
+  const std::string name = standardInput ? "standard input" : file;
+  int fd = STDIN_FILENO;
+  if (!standardInput) {
+    fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      Tell(name + ": " + (errno == ENOENT ? kFileNotFoundMessage : std::strerror(errno)));
+      return false;
+    }
+  }
+  bool ok = true;
+  try {
+    const fsys::FileWatch watch(fd, name);
+    ReadEntryLines(host.entries, fd, watch);
+  } catch (const std::exception& e) {
+    Tell(e.what());
+    ok = false;
+  }
+  if (!standardInput) ::close(fd);
+  return ok;
 }
 
 constexpr const char* kShortUsage =
@@ -355,8 +292,10 @@ constexpr const char* kHelp =
     "Each PATH is read as if dropped on the number list: a file as a list file (one\n"
     "number per line, other lines skipped), a folder walked and its files read.\n"
     "'-' is standard input, read as one list file at its place among the PATHs;\n"
-    "with no PATH, standard input is read. A folder of a PATH's tree that cannot be\n"
-    "listed is named on standard error; the rest is read, and the exit status is 1.\n"
+    "with no PATH, standard input is read. What cannot be read (a file, or a folder\n"
+    "of a PATH's tree that cannot be listed) is told on standard error, one line\n"
+    "each: 'tallowmere-analyse: PATH: reason'; the rest is read, and the exit\n"
+    "status is 1.\n"
     "\n"
     "Options:\n"
     "  --entries [FILE]  each line of FILE is one entry, verbatim, as if typed\n"
@@ -426,6 +365,14 @@ bool WriteOut(std::string_view text, const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Started in the background by a shell without job control, the program
+  // finds SIGINT ignored, and a reading that never ends (a file of /proc)
+  // could then not be interrupted: an interrupt always ends it.
+  ::signal(SIGINT, SIG_DFL);
+  sigset_t interruptOnly;
+  sigemptyset(&interruptOnly);
+  sigaddset(&interruptOnly, SIGINT);
+  pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
   CommandLineHost host;
   bool sample = true;
   bool time = false, entriesMode = false, optionsEnded = false;
@@ -500,21 +447,7 @@ int main(int argc, char** argv) {
   // window, but the exit code tells.
   bool readAll = true;
   if (entriesMode) {
-    int fd = 0;
-    if (!entriesFile.empty() && entriesFile != "-") {
-      fd = ::open(entriesFile.c_str(), O_RDONLY | O_CLOEXEC);
-      if (fd < 0) {
-        std::cerr << "File not found\n";
-        return 1;
-      }
-    }
-    host.fromLines = true;
-    const bool ok = host.lines.Load(fd);
-    if (fd != 0) ::close(fd);
-    if (!ok) {
-      std::cerr << "Could not read " << (entriesFile.empty() ? "standard input" : entriesFile) << '\n';
-      return 1;
-    }
+    if (!ReadEntriesFile(entriesFile, host)) return 1;
   } else {
     readAll = ReadListPaths(std::move(paths), host);
   }

@@ -72,7 +72,7 @@ case "$mode" in
 
     # The tests whose code shares work with a helper thread, built with
     # ThreadSanitizer: any data race fails them.
-    thread_tests=(two_threads_test large_lists_test list_file_test statistics_test analysis_test)
+    thread_tests=(two_threads_test large_lists_test list_file_test entry_lines_test statistics_test analysis_test)
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
       -DTALLOWMERE_TSAN=ON -DTALLOWMERE_BUILD_BENCH=OFF
     cmake --build build-tsan --target "${thread_tests[@]}"

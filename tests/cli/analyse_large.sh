@@ -28,9 +28,9 @@ check "median" "$median" "$(printf '%s\n' "$entries" | sed -n '6p')"
 # from both halves of the list.
 awk 'BEGIN { for (i = 0; i < 300000; i++) { if (i == 17) print "1E999"; else if (i == 250000) print "-2D400"; else if (i == 299999) print "9e9999"; else print i % 100 } }' > "$tmp/over.txt"
 out=$(analyse --entries "$tmp/over.txt" 2>"$tmp/err")
-check "overflowing entries: one report each, in list order" "Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow
-Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow
-Application Error: in Tallowmere2021/08/31.Form1.PushButton7_Click at line 114: Overflow" "$(cat "$tmp/err")"
+check "overflowing entries: one report each, in list order" "tallowmere-analyse: an entry: Overflow
+tallowmere-analyse: an entry: Overflow
+tallowmere-analyse: an entry: Overflow" "$(cat "$tmp/err")"
 sum=$(awk 'BEGIN { for (i = 0; i < 300000; i++) if (i != 17 && i != 250000 && i != 299999) s += i % 100; printf "The sum of the numbers are: %.15g\n", s }')
 check "overflowing entries count as 0" "$sum" "$(printf '%s\n' "$out" | sed -n '2p')"
 

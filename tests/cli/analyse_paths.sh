@@ -27,15 +27,25 @@ printf '5\n' > "$tmp/tree/B/D/d.txt"
 ln -s "$tmp/tree" "$tmp/tree/B/D/loop"  # not followed inside the tree
 check "a folder tree" "$expected" "$(analyse "$tmp/tree")"
 
-out=$(analyse "$tmp/first.txt" "$tmp/missing.txt" "$tmp/second.txt" 2>"$tmp/err"); rc=$?
-check "a missing file is reported and the rest is read" "$expected" "$out"
-check "the missing file's message" "File not found" "$(cat "$tmp/err")"
-check "the missing file's exit code" 1 "$rc"
-
+# What cannot be read is told, one line naming it, and the rest is read.
 mkfifo "$tmp/pipe"
-out=$(analyse "$tmp/first.txt" "$tmp/pipe" "$tmp/second.txt" 2>"$tmp/err"); rc=$?
-check "a FIFO is not read" "$expected" "$out"
-check "the FIFO's message" "File not found" "$(cat "$tmp/err")"
+ln -s /dev/null "$tmp/null-link"
+# name | the path between first.txt and second.txt | standard error
+while IFS='|' read -r name path message; do
+  out=$(analyse "$tmp/first.txt" "$tmp/$path" "$tmp/second.txt" 2>"$tmp/err"); rc=$?
+  check "$name: the rest is read" "$expected" "$out"
+  check "$name: message" "tallowmere-analyse: $tmp/$message" "$(cat "$tmp/err")"
+  check "$name: exit code" 1 "$rc"
+done <<'TABLE'
+a missing file|missing.txt|missing.txt: File not found
+a FIFO|pipe|pipe: not a regular file
+a character device by a link|null-link|null-link: not a regular file
+TABLE
+# A name with a line end or an escape sequence stays on its line, escaped.
+analyse "$tmp/gone
+"$'\e'"[31m.txt" 2>"$tmp/err" >/dev/null
+check "a missing file with control characters in its name" "tallowmere-analyse: $tmp/gone\\n\\x1b[31m.txt: File not found
+You forgot to input numbers." "$(cat "$tmp/err")"
 
 # Files saved by Windows editors and tools begin with a byte-order mark.
 count_and_sum() { analyse "$@" | head -n 2; }
@@ -44,10 +54,24 @@ The sum of the numbers are: 105'
 printf '\xef\xbb\xbf100\n2\n3\n' > "$tmp/utf8-mark.txt"
 printf '\xff\xfe1\x000\x000\x00\r\x00\n\x002\x00\r\x00\n\x003\x00\r\x00\n\x00' > "$tmp/utf16le.txt"
 printf '\xfe\xff\x001\x000\x000\x00\n\x002\x00\n\x003' > "$tmp/utf16be.txt"
+printf '\xff\xfe\x00\x001\x00\x00\x000\x00\x00\x000\x00\x00\x00\n\x00\x00\x002\x00\x00\x00\n\x00\x00\x003\x00\x00\x00' > "$tmp/utf32le.txt"
+printf '\x00\x00\xfe\xff\x00\x00\x001\x00\x00\x000\x00\x00\x000\x00\x00\x00\r\x00\x00\x00\n\x00\x00\x002\x00\x00\x00\n\x00\x00\x003' > "$tmp/utf32be.txt"
+printf '1\x000\x000\x00\n\x002\x00\n\x003\x00\n\x00' > "$tmp/utf16le-unmarked.txt"
+printf '\x001\x000\x000\x00\r\x00\n\x002\x00\r\x00\n\x003' > "$tmp/utf16be-unmarked.txt"
 check "a UTF-8 file with a byte-order mark" "$expected_105" "$(count_and_sum "$tmp/utf8-mark.txt")"
 check "a UTF-16 LE file" "$expected_105" "$(count_and_sum "$tmp/utf16le.txt")"
 check "a UTF-16 BE file" "$expected_105" "$(count_and_sum "$tmp/utf16be.txt")"
 check "UTF-16 LE on standard input" "$expected_105" "$(count_and_sum - < "$tmp/utf16le.txt")"
+check "a UTF-32 LE file" "$expected_105" "$(count_and_sum "$tmp/utf32le.txt")"
+check "a UTF-32 BE file" "$expected_105" "$(count_and_sum "$tmp/utf32be.txt")"
+check "a UTF-16 LE file without a mark" "$expected_105" "$(count_and_sum "$tmp/utf16le-unmarked.txt")"
+check "a UTF-16 BE file without a mark" "$expected_105" "$(count_and_sum "$tmp/utf16be-unmarked.txt")"
+check "UTF-16 without a mark on standard input" "$expected_105" "$(count_and_sum < "$tmp/utf16be-unmarked.txt")"
+# 32-bit integers whose bytes hold digits and line ends, NUL bytes between:
+# no UTF-16, and no numbers.
+printf '1\x00\x00\x00\n\x00\x00\x002\x00\x00\x00\n\x00\x00\x00' > "$tmp/int32.bin"
+analyse "$tmp/int32.bin" >/dev/null 2>"$tmp/err"
+check "a binary file with NUL bytes gives no numbers" "You forgot to input numbers." "$(cat "$tmp/err")"
 check "a UTF-8 mark on standard input" "$expected_105" "$(count_and_sum < "$tmp/utf8-mark.txt")"
 printf '100\n\xef\xbb\xbf2\n3\n' > "$tmp/mark-later.txt"
 check "a mark after the start is text" 'The number of entries is: 2

@@ -274,18 +274,12 @@ inline void AppendUtf8(std::string& out, char32_t c) {
   out.append(bytes, static_cast<std::size_t>(n));
 }
 
-// The text a list file's bytes stand for, worked out the plain way, the
-// whole file at once: a UTF-8 byte-order mark at the start is dropped; after
-// a UTF-16 one (FF FE little-endian, FE FF big-endian) the code units become
-// characters, a high and a low surrogate in a row one character, any other
-// surrogate U+FFFD, and an odd last byte U+FFFD too; any other file is its
-// bytes.
-inline std::string ReferenceListText(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
-  const bool little = bytes.starts_with("\xFF\xFE");
-  if (!little && !bytes.starts_with("\xFE\xFF")) return std::string(bytes);
+// UTF-16 code units from byte `from` on, the plain way: a high and a low
+// surrogate in a row are one character, any other surrogate U+FFFD, and an
+// odd last byte U+FFFD too.
+inline std::string ReferenceUtf16(std::string_view bytes, std::size_t from, bool little) {
   std::vector<char32_t> units;
-  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+  for (std::size_t i = from; i + 1 < bytes.size(); i += 2) {
     const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
     units.push_back(little ? first + 256u * second : 256u * first + second);
   }
@@ -300,8 +294,49 @@ inline std::string ReferenceListText(std::string_view bytes) {
       AppendUtf8(text, high(units[i]) || low(units[i]) ? char32_t{0xFFFD} : units[i]);
     }
   }
-  if (bytes.size() % 2 == 1) AppendUtf8(text, 0xFFFD);
+  if ((bytes.size() - from) % 2 == 1) AppendUtf8(text, 0xFFFD);
   return text;
+}
+
+// UTF-32 code units from byte `from` on: one that is no character (a
+// surrogate, or beyond U+10FFFF) is U+FFFD, and so is an incomplete last one.
+inline std::string ReferenceUtf32(std::string_view bytes, std::size_t from, bool little) {
+  std::string text;
+  for (std::size_t i = from; i + 3 < bytes.size(); i += 4) {
+    char32_t u = 0;
+    for (std::size_t k = 0; k < 4; ++k)
+      u |= char32_t{static_cast<unsigned char>(bytes[i + k])} << (8 * (little ? k : 3 - k));
+    AppendUtf8(text, u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : u);
+  }
+  if ((bytes.size() - from) % 4 != 0) AppendUtf8(text, 0xFFFD);
+  return text;
+}
+
+// The text a list file's bytes stand for, worked out the plain way, the
+// whole file at once: a UTF-8 byte-order mark at the start is dropped; after
+// a UTF-32 one (FF FE 00 00 little-endian, 00 00 FE FF big-endian) or a
+// UTF-16 one (FF FE, FE FF) the code units become characters. Without a mark
+// the file is UTF-16 when its first 512 bytes (or all of a shorter file) hold
+// two whole code units or more and every one of them is a printable ASCII
+// character, a tab, a CR or an LF, with the high byte NUL. Any other file is
+// its bytes.
+inline std::string ReferenceListText(std::string_view bytes) {
+  using namespace std::string_view_literals;
+  if (bytes.starts_with("\xFF\xFE\0\0"sv)) return ReferenceUtf32(bytes, 4, true);
+  if (bytes.starts_with("\0\0\xFE\xFF"sv)) return ReferenceUtf32(bytes, 4, false);
+  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return ReferenceUtf16(bytes, 2, true);
+  if (bytes.starts_with("\xFE\xFF")) return ReferenceUtf16(bytes, 2, false);
+  const std::string_view first = bytes.substr(0, 512);
+  auto ascii = [](unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r'; };
+  bool little = first.size() >= 4, big = first.size() >= 4;
+  for (std::size_t i = 0; i + 1 < first.size(); i += 2) {
+    const auto a = static_cast<unsigned char>(first[i]), b = static_cast<unsigned char>(first[i + 1]);
+    little = little && b == 0 && ascii(a);
+    big = big && a == 0 && ascii(b);
+  }
+  if (little || big) return ReferenceUtf16(bytes, 0, little);
+  return std::string(bytes);
 }
 
 // Texts at least this long are read in parts, the number test shared with a
@@ -353,8 +388,8 @@ inline ListInput MakeListInput(std::string_view data, bool large = false) {
 
 // The same text behind a byte-order mark, as Windows tools write it. The
 // input's first byte, less its separator bit, chooses the mark (modulo
-// three): UTF-8, the text as it is behind it; UTF-16 little-endian or
-// big-endian, each byte of the text widened to one code unit (so read as
+// five): UTF-8, the text as it is behind it; UTF-16 or UTF-32, little-endian
+// or big-endian, each byte of the text widened to one code unit (so read as
 // Latin-1, and an ASCII text stands for itself). `text` is what the bytes
 // stand for, in UTF-8.
 struct MarkedListInput {
@@ -364,18 +399,24 @@ struct MarkedListInput {
 
 inline MarkedListInput MarkListText(std::string_view text, std::uint32_t seed) {
   MarkedListInput out;
-  const unsigned form = (seed >> 1) % 3;
+  const unsigned form = (seed >> 1) % 5;
   if (form == 0) {
     out.bytes = "\xEF\xBB\xBF" + std::string(text);
     out.text = text;
     return out;
   }
-  const bool little = form == 1;
-  out.bytes = little ? "\xFF\xFE" : "\xFE\xFF";
-  out.bytes.reserve(2 + 2 * text.size());
+  // FF FE 00 00 is UTF-32's mark: a UTF-16 text that begins with NUL is
+  // written big-endian, as it could not be told apart otherwise.
+  const bool little = form % 2 == 1 && !(form == 1 && text.starts_with('\0'));
+  const std::size_t zeros = form <= 2 ? 1 : 3;  // the high bytes of each unit
+  if (zeros == 1)
+    out.bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+  else
+    out.bytes = little ? std::string("\xFF\xFE\0\0", 4) : std::string("\0\0\xFE\xFF", 4);
+  out.bytes.reserve(out.bytes.size() + (zeros + 1) * text.size());
   for (char c : text) {
     if (little) out.bytes += c;
-    out.bytes += '\0';
+    out.bytes.append(zeros, '\0');
     if (!little) out.bytes += c;
     AppendUtf8(out.text, static_cast<unsigned char>(c));
   }
@@ -429,7 +470,7 @@ inline std::string CheckLoadsAs(std::string_view bytes, const std::vector<std::s
   RecordingSink sink;
   std::string shown;
   try {
-    LoadListFile(sink, scratchPath, sep, [&](const std::string& message) { shown += message; });
+    LoadListFile(sink, scratchPath, sep, [&](const std::string& path, NotRead) { shown += "not read: " + path; });
   } catch (const std::exception& e) {
     return std::string("LoadListFile threw: ") + e.what() + where();
   } catch (...) {
@@ -470,7 +511,7 @@ std::string CheckFeedsAs(std::string_view bytes, const std::vector<std::string>&
 // For any bytes with any line ends (see MakeListInput; `large` makes the
 // text large): read as a list file, they give the reference split of the
 // text they stand for (ReferenceListText: the same bytes, unless they begin
-// with a byte-order mark). Fed in random pieces to ListTextReader, which
+// with a byte-order mark or read as UTF-16 without one). Fed in random pieces to ListTextReader, which
 // takes text as it is, they give the reference split of the bytes
 // themselves (checked when the two differ: otherwise the list file's reader
 // hands the pieces on as they are). And the text behind a byte-order mark

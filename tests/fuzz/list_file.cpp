@@ -1,7 +1,7 @@
 // Fuzz target: the list-file reader on any bytes with any line ends, through
 // a real file, and on the same text behind a byte-order mark (UTF-8, or
-// widened to UTF-16 of either byte order), which must read as it does
-// without one.
+// widened to UTF-16 or UTF-32 of either byte order), which must read as it
+// does without one.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

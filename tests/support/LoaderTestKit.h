@@ -21,6 +21,7 @@
 
 #include "core/ErrorReport.h"
 #include "input/EntrySink.h"
+#include "input/ListFile.h"
 
 namespace loadertest {
 
@@ -45,6 +46,12 @@ class RecordingEntrySink : public EntrySink {
     pending = 0;
   }
 };
+
+// A notice of a path not read, as the tests record it: "missing PATH" or
+// "not a file PATH".
+inline std::string NoticeText(const std::string& path, NotRead why) {
+  return (why == NotRead::kMissing ? "missing " : "not a file ") + path;
+}
 
 struct Report {
   std::string description;

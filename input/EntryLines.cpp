@@ -1,0 +1,195 @@
+#include "input/EntryLines.h"
+
+#include <fcntl.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <exception>
+#include <span>
+#include <vector>
+
+#include "core/ByteWords.h"
+#include "stats/LeadingNumber.h"
+
+namespace {
+
+// From this many bytes of whole lines on, two threads read them; below it the
+// thread costs more than it saves.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
+// Whole lines are cut, at line ends, into parts of about this size.
+constexpr std::size_t kPartBytes = std::size_t{1} << 14;
+
+// Calls found(p) for every LF in [begin, end), in order.
+template <class Found>
+void ForEachLineFeed(const char* begin, const char* end, Found&& found) {
+  const char* p = begin;
+  for (; end - p >= 64; p += 64) {
+    for (std::uint64_t feeds = bytewords::EitherBits64(p, '\n', '\n'); feeds; feeds &= feeds - 1)
+      found(p + std::countr_zero(feeds));
+  }
+  for (; p < end; ++p)
+    if (*p == '\n') found(p);
+}
+
+const char* FindLastLineFeed(const char* begin, const char* end) {
+  for (const char* p = end; p > begin;)
+    if (*--p == '\n') return p;
+  return nullptr;
+}
+
+// A line without its line end: a CR before the LF (or at the very end)
+// belongs to the line end.
+std::size_t LineLength(const char* begin, const char* end) {
+  return static_cast<std::size_t>(end - begin) - (end > begin && end[-1] == '\r' ? 1 : 0);
+}
+
+}  // namespace
+
+// What one part of the two-thread reading keeps until it is appended: the
+// numbers of its plain lines, and the place of every other line together
+// with how many numbers come before it.
+struct EntryLinesReader::Parts {
+  struct Text {
+    std::uint32_t offset;  // from the part's start
+    std::uint32_t length;
+    std::size_t valuesBefore;
+  };
+  struct Kept {
+    std::vector<double> values;
+    std::vector<Text> texts;
+    std::exception_ptr failure;  // a failure of this part, after what it kept
+  };
+  std::vector<Kept> kept;
+};
+
+EntryLinesReader::EntryLinesReader(EntrySink& list)
+    : list_(list), onlyValues_(list.KeepsLeadingNumbers() && !list.KeepsTextsOfNumbers()) {}
+
+EntryLinesReader::~EntryLinesReader() = default;
+
+void EntryLinesReader::Take(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  double value;
+  if (list_.KeepsLeadingNumbers() && numtext::PlainLeadingNumber(line, value))
+    list_.AppendNumber(line, value);
+  else
+    list_.Append(line);
+}
+
+void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::function<void()>& meanwhile) {
+  if (!onlyValues_ || static_cast<std::size_t>(end - begin) < kParallelBytes) {
+    ForEachLineFeed(begin, end, [&, start = begin](const char* at) mutable {
+      Take(std::string_view(start, static_cast<std::size_t>(at - start)));
+      start = at + 1;
+    });
+    if (meanwhile) meanwhile();
+    return;
+  }
+  std::vector<const char*> cuts{begin};
+  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
+    const char* at = static_cast<const char*>(
+        std::memchr(cuts.back() + kPartBytes, '\n', static_cast<std::size_t>(end - cuts.back()) - kPartBytes));
+    if (!at || at >= end - 1) break;
+    cuts.push_back(at + 1);
+  }
+  cuts.push_back(end);
+  const std::size_t count = cuts.size() - 1;
+  if (!helper_) helper_.emplace();
+  if (!parts_) parts_ = std::make_unique<Parts>();
+  std::vector<Parts::Kept>& kept = parts_->kept;
+  if (kept.size() < count) kept.resize(count);
+
+  auto prepare = [&](std::size_t part) {
+    Parts::Kept& k = kept[part];
+    const char* const first = cuts[part];
+    k.values.clear();
+    k.texts.clear();
+    k.failure = nullptr;
+    try {
+      k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
+      ForEachLineFeed(first, cuts[part + 1], [&, start = first](const char* at) mutable {
+        const std::size_t length = LineLength(start, at);
+        double v;
+        // The bytes after a line, up to the end of the whole text, may be
+        // read with it.
+        if (numtext::PlainLeadingNumberIn(start, length, end, v))
+          k.values.push_back(v);
+        else
+          k.texts.push_back(
+              {static_cast<std::uint32_t>(start - first), static_cast<std::uint32_t>(length), k.values.size()});
+        start = at + 1;
+      });
+    } catch (...) {
+      k.failure = std::current_exception();
+    }
+  };
+  auto take = [&](std::size_t part) {
+    const Parts::Kept& k = kept[part];
+    // Runs of plain entries go over at once, each other line on its own.
+    const double* values = k.values.data();
+    std::size_t taken = 0;
+    for (const Parts::Text& t : k.texts) {
+      if (t.valuesBefore > taken) list_.AppendNumbers(std::span<const double>(values + taken, t.valuesBefore - taken));
+      list_.Append(std::string_view(cuts[part] + t.offset, t.length));
+      taken = t.valuesBefore;
+    }
+    if (k.values.size() > taken) list_.AppendNumbers(std::span<const double>(values + taken, k.values.size() - taken));
+    if (k.failure) std::rethrow_exception(k.failure);
+  };
+  core::RunInOrder(
+      *helper_, count, prepare, take,
+      [&](std::size_t part) {
+        prepare(part);
+        take(part);
+      },
+      meanwhile);
+}
+
+void EntryLinesReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
+  const char* p = data;
+  const char* const end = data + size;
+  // A line begun in an earlier piece ends at the first line feed.
+  if (!carry_.empty() && p < end) {
+    const auto* at = static_cast<const char*>(std::memchr(p, '\n', size));
+    if (!at) {
+      carry_.append(p, size);
+      if (meanwhile) meanwhile();
+      return;
+    }
+    carry_.append(p, static_cast<std::size_t>(at - p));
+    Take(carry_);
+    carry_.clear();
+    p = at + 1;
+  }
+  // Every line up to the last line feed is whole; the rest begins one.
+  if (const char* last = FindLastLineFeed(p, end)) {
+    TakeLines(p, last + 1, meanwhile);
+    p = last + 1;
+  } else if (meanwhile) {
+    meanwhile();
+  }
+  carry_.assign(p, static_cast<std::size_t>(end - p));
+}
+
+void EntryLinesReader::Finish() {
+  if (!carry_.empty()) Take(carry_);
+  carry_.clear();
+}
+
+void ReadEntryLines(EntrySink& list, int fd, const fsys::FileWatch& watch, const LetEventsRun& betweenBlocks) {
+  const bool regular = watch.IsRegularFile();
+  const off_t size = regular ? watch.Status().st_size : 0;
+  if (size > 0) {
+    list.ExpectBytes(static_cast<std::size_t>(size));
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  }
+  EntryLinesReader reader(list);
+  ReadFileBlocks(
+      fd, watch, kReadBlockBytes, size > 0 && static_cast<std::size_t>(size) > kReadBlockBytes,
+      [&reader](const char* data, std::size_t n, const std::function<void()>& meanwhile) {
+        reader.Feed(data, n, meanwhile);
+      },
+      betweenBlocks);
+  reader.Finish();
+}

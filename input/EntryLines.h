@@ -1,0 +1,55 @@
+#pragma once
+// Entry lines: a text whose every line is one entry of the number list,
+// verbatim, as if typed (the analyser's --entries). Lines end at LF; a CR
+// right before an LF, or at the very end, belongs to the line end; the line
+// end at the very end makes no further entry, and an empty text has none.
+// Nothing is tested or skipped: an empty or a word line is an entry too, and
+// the analysis reads its leading number as it reads any entry.
+//
+// The text is read as it comes, never held whole: a list that keeps leading
+// numbers without the texts they were read from gets the numbers of plain
+// lines (numtext::PlainLeadingNumber) and only the other lines as texts, so a
+// list of millions of plain numbers costs a number each.
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/TwoThreads.h"
+#include "input/EntrySink.h"
+#include "input/ListFile.h"
+#include "platform/FileSystem.h"
+
+class EntryLinesReader {
+ public:
+  explicit EntryLinesReader(EntrySink& list);
+  ~EntryLinesReader();
+  EntryLinesReader(const EntryLinesReader&) = delete;
+  EntryLinesReader& operator=(const EntryLinesReader&) = delete;
+
+  // Text in pieces of any size; a line that spans pieces is joined.
+  // `meanwhile` as for ListTextReader::Feed.
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
+  // Ends the text: a last line without a line end is an entry too.
+  void Finish();
+
+ private:
+  void Take(std::string_view line);
+  void TakeLines(const char* begin, const char* end, const std::function<void()>& meanwhile);
+
+  EntrySink& list_;
+  const bool onlyValues_;  // the list keeps leading numbers, not the texts of plain ones
+  std::string carry_;      // a line begun in an earlier piece
+  bool lineOpen_ = false;  // bytes since the last line end: the last line is still open
+  std::optional<core::TwoThreads> helper_;
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
+// Reads a watched descriptor to its end as entry lines (see ReadFileBlocks
+// for the failures it throws; a text that fails part-way has appended the
+// lines before the one it was in). `betweenBlocks`, when given, runs before
+// each block after the first.
+void ReadEntryLines(EntrySink& list, int fd, const fsys::FileWatch& watch, const LetEventsRun& betweenBlocks = {});
