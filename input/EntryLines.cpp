@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ByteWords.h"
+#include "input/KeptEntries.h"
 #include "stats/LeadingNumber.h"
 
 namespace {
@@ -50,14 +51,7 @@ std::size_t LineLength(const char* begin, const char* end) {
 // numbers of its plain lines, and the place of every other line together
 // with how many numbers come before it.
 struct EntryLinesReader::Parts {
-  struct Text {
-    std::uint32_t offset;  // from the part's start
-    std::uint32_t length;
-    std::size_t valuesBefore;
-  };
-  struct Kept {
-    std::vector<double> values;
-    std::vector<Text> texts;
+  struct Kept : KeptEntries {
     std::exception_ptr failure;  // a failure of this part, after what it kept
   };
   std::vector<Kept> kept;
@@ -103,8 +97,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
   auto prepare = [&](std::size_t part) {
     Parts::Kept& k = kept[part];
     const char* const first = cuts[part];
-    k.values.clear();
-    k.texts.clear();
+    k.Clear();
     k.failure = nullptr;
     try {
       k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
@@ -116,8 +109,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
         if (numtext::PlainLeadingNumberIn(start, length, end, v))
           k.values.push_back(v);
         else
-          k.texts.push_back(
-              {static_cast<std::uint32_t>(start - first), static_cast<std::uint32_t>(length), k.values.size()});
+          k.AddText(static_cast<std::size_t>(start - first), length);
         start = at + 1;
       });
     } catch (...) {
@@ -126,15 +118,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
   };
   auto take = [&](std::size_t part) {
     const Parts::Kept& k = kept[part];
-    // Runs of plain entries go over at once, each other line on its own.
-    const double* values = k.values.data();
-    std::size_t taken = 0;
-    for (const Parts::Text& t : k.texts) {
-      if (t.valuesBefore > taken) list_.AppendNumbers(std::span<const double>(values + taken, t.valuesBefore - taken));
-      list_.Append(std::string_view(cuts[part] + t.offset, t.length));
-      taken = t.valuesBefore;
-    }
-    if (k.values.size() > taken) list_.AppendNumbers(std::span<const double>(values + taken, k.values.size() - taken));
+    k.HandOver(list_, cuts[part], [this](std::string_view line) { list_.Append(line); });
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/ByteWords.h"
+#include "input/KeptEntries.h"
 #include "platform/FileSystem.h"
 #include "stats/LeadingNumber.h"
 #include "stats/NumberTest.h"
@@ -162,7 +163,9 @@ constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 // this thread appends, and in text order, so the list, and where a failure
 // stops it, are as with one thread.
 // What a part of the two-thread reading keeps until it is appended.
-struct PartKept {
+// When the list keeps only the numbers of plain entries, a part keeps those
+// (KeptEntries); else every candidate that passed.
+struct PartKept : KeptEntries {
   // A candidate that passed; `value` is its leading number when the list
   // keeps those and the text is plain, NaN otherwise (never a leading number).
   struct Passed {
@@ -170,17 +173,7 @@ struct PartKept {
     std::uint32_t length;
     double value;
   };
-  // When the list keeps only the numbers of plain entries, a part keeps the
-  // values of those, and the place of every other candidate that passed
-  // together with how many values come before it.
-  struct Text {
-    std::uint32_t offset;
-    std::uint32_t length;
-    std::size_t valuesBefore;
-  };
   std::vector<Passed> passed;
-  std::vector<double> values;
-  std::vector<Text> texts;
   std::exception_ptr failure;  // the test failed here, after the passed ones
 };
 
@@ -203,8 +196,7 @@ class KeepValues {
       k_.values.push_back(v);
     } else if (Passes(std::string_view(text, length), sep_)) {
       // Kept as text, as TestCandidate keeps a text the quick path cannot read.
-      k_.texts.push_back(
-          {static_cast<std::uint32_t>(text - first_), static_cast<std::uint32_t>(length), k_.values.size()});
+      k_.AddText(static_cast<std::size_t>(text - first_), length);
     }
   }
 
@@ -238,8 +230,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     PartKept& k = kept[part];
     const char* first = cuts[part];
     k.passed.clear();
-    k.values.clear();
-    k.texts.clear();
+    k.Clear();
     k.failure = nullptr;
     try {
       if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
@@ -257,7 +248,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
           return;
         }
         if (std::isnan(v))
-          k.texts.push_back({offset, static_cast<std::uint32_t>(candidate.size()), k.values.size()});
+          k.AddText(offset, candidate.size());
         else
           k.values.push_back(v);
       });
@@ -269,15 +260,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     const PartKept& k = kept[part];
     for (const PartKept::Passed& p : k.passed)
       AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
-    // Runs of plain entries go over at once, each text entry on its own.
-    const double* values = k.values.data();
-    std::size_t taken = 0;
-    for (const PartKept::Text& t : k.texts) {
-      if (t.valuesBefore > taken) list.AppendNumbers(std::span<const double>(values + taken, t.valuesBefore - taken));
-      list.AppendTestedText(std::string_view(cuts[part] + t.offset, t.length));
-      taken = t.valuesBefore;
-    }
-    if (k.values.size() > taken) list.AppendNumbers(std::span<const double>(values + taken, k.values.size() - taken));
+    k.HandOver(list, cuts[part], [&list](std::string_view text) { list.AppendTestedText(text); });
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(
