@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -328,6 +330,234 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   });
 }
 
+// ---- A part at a time ------------------------------------------------------
+
+// The digits by which the keys of the whole range are counted (the groups of
+// SortGroup), and those of an interval counted again.
+constexpr int kTopNodeBits = kTopBits;
+constexpr int kInnerNodeBits = 12;
+
+// The sort of SortInRounds. The keys are counted by their top 16 bits; the
+// digits are then taken in order, runs of them that fit a part gathered and
+// sorted together. A digit of more values than a group may hold (a quarter
+// of a part) becomes a node of its own: the values of such digits are
+// counted again, all in one pass, by a finer digit, and so on. The digit of
+// a node is the one holding the highest bit in which its keys may differ, so
+// a node always splits its values or is a single key; and every group below
+// the top shares its top 16 bits, as SortGroup needs.
+class RoundSorter {
+ public:
+  RoundSorter(const double* src, std::size_t n, std::size_t roundLimit,
+              const std::function<void(std::span<const double>)>& take, core::TwoThreads& threads)
+      : src_(src),
+        n_(n),
+        roundLimit_(roundLimit),
+        groupLimit_(std::max<std::size_t>(1, roundLimit / 4)),
+        take_(take),
+        threads_(threads),
+        part_(std::make_unique_for_overwrite<double[]>(roundLimit)) {}
+
+  void Run() {
+    std::vector<Node> top(1);
+    top[0].Begin(0, ~std::uint64_t{0}, n_, kTopNodeBits);
+    Count(top, [](std::uint64_t) { return std::ptrdiff_t{0}; });
+    SortNode(top[0]);
+  }
+
+ private:
+  // An interval of keys and its values counted by a digit, per piece of src.
+  struct Node {
+    std::uint64_t lo = 0, hi = 0;  // the interval; once counted, its lowest and highest key that occur
+    std::size_t count = 0;
+    int shift = 0, bits = 0;                  // the digit: (key >> shift) & Mask()
+    std::unique_ptr<std::uint32_t[]> counts;  // [piece * Radix() + digit]
+
+    void Begin(std::uint64_t low, std::uint64_t high, std::size_t values, int digitBits) {
+      lo = low;
+      hi = high;
+      count = values;
+      bits = digitBits;
+      shift = std::max(0, static_cast<int>(std::bit_width(lo ^ hi)) - bits);
+      if (lo != hi) counts = std::make_unique<std::uint32_t[]>(kPieces * Radix());
+    }
+    std::size_t Radix() const { return std::size_t{1} << bits; }
+    std::uint64_t Mask() const { return Radix() - 1; }
+    std::size_t Digit(std::uint64_t key) const { return static_cast<std::size_t>((key >> shift) & Mask()); }
+    std::size_t Total(std::size_t digit) const {
+      std::size_t total = 0;
+      for (std::size_t piece = 0; piece < kPieces; ++piece) total += counts[piece * Radix() + digit];
+      return total;
+    }
+    // The keys of a digit: those of its block that lie in [lo, hi]. All keys
+    // of the node agree above the digit.
+    std::uint64_t Base() const { return shift + bits >= 64 ? 0 : lo & ~((std::uint64_t{1} << (shift + bits)) - 1); }
+    std::uint64_t DigitLo(std::size_t d) const { return std::max(lo, Base() | (std::uint64_t{d} << shift)); }
+    std::uint64_t DigitHi(std::size_t d) const {
+      return std::min(hi, Base() | (std::uint64_t{d} << shift) | ((std::uint64_t{1} << shift) - 1));
+    }
+  };
+
+  std::size_t Begin(std::size_t piece) const { return n_ / kPieces * piece + std::min(piece, n_ % kPieces); }
+
+  // One pass over src: the values of each node counted by its digit, and
+  // its interval narrowed to the keys that occur. slotOf(key) names the node
+  // of a key (a node that is a single key is never named), or is negative.
+  template <class SlotOf>
+  void Count(std::vector<Node>& nodes, const SlotOf& slotOf) {
+    const std::size_t m = nodes.size();
+    std::vector<std::uint64_t> lows(m * kPieces, ~std::uint64_t{0}), highs(m * kPieces, 0);
+    threads_.Run(kPieces, [&](std::size_t piece) {
+      std::uint64_t* low = &lows[piece * m];
+      std::uint64_t* high = &highs[piece * m];
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
+        const std::uint64_t k = OrderKey(src_[i]);
+        const std::ptrdiff_t slot = slotOf(k);
+        if (slot < 0) continue;
+        const auto s = static_cast<std::size_t>(slot);
+        Node& node = nodes[s];
+        ++node.counts[piece * node.Radix() + node.Digit(k)];
+        low[s] = std::min(low[s], k);
+        high[s] = std::max(high[s], k);
+      }
+    });
+    for (std::size_t s = 0; s < m; ++s) {
+      if (nodes[s].lo == nodes[s].hi) continue;
+      std::uint64_t low = ~std::uint64_t{0}, high = 0;
+      for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        low = std::min(low, lows[piece * m + s]);
+        high = std::max(high, highs[piece * m + s]);
+      }
+      nodes[s].lo = low;
+      nodes[s].hi = high;
+    }
+  }
+
+  // Hands on, in order, the values of a counted node.
+  void SortNode(Node& node) {
+    if (node.lo == node.hi) return TakeCopies(node.lo, node.count);
+    const std::size_t first = node.Digit(node.lo), last = node.Digit(node.hi);
+    // The digits too large for a group, counted again together.
+    std::vector<Node> inner;
+    std::vector<std::ptrdiff_t> innerOf;
+    for (std::size_t d = first; d <= last; ++d) {
+      const std::size_t c = node.Total(d);
+      if (c <= groupLimit_) continue;
+      if (innerOf.empty()) innerOf.assign(node.Radix(), -1);
+      innerOf[d] = static_cast<std::ptrdiff_t>(inner.size());
+      inner.emplace_back().Begin(node.DigitLo(d), node.DigitHi(d), c, kInnerNodeBits);
+    }
+    if (!inner.empty()) {
+      const std::uint64_t lo = node.lo, span = node.hi - node.lo;
+      Count(inner, [&](std::uint64_t k) {
+        if (k - lo > span) return std::ptrdiff_t{-1};
+        const std::ptrdiff_t slot = innerOf[node.Digit(k)];
+        return slot >= 0 && inner[static_cast<std::size_t>(slot)].counts ? slot : std::ptrdiff_t{-1};
+      });
+    }
+
+    std::size_t from = first, pending = 0;  // the digits gathered next, and their values
+    for (std::size_t d = first; d <= last; ++d) {
+      const std::size_t c = node.Total(d);
+      if (c == 0) continue;
+      if (c > groupLimit_) {
+        if (pending > 0) Gather(node, from, d - 1, pending);
+        pending = 0;
+        SortNode(inner[static_cast<std::size_t>(innerOf[d])]);
+        continue;
+      }
+      if (pending + c > roundLimit_) {
+        Gather(node, from, d - 1, pending);
+        pending = 0;
+      }
+      if (pending == 0) from = d;
+      pending += c;
+    }
+    if (pending > 0) Gather(node, from, last, pending);
+  }
+
+  // Gathers the `count` values of digits first .. last of the node into the
+  // part, by pieces as PiecewiseMove does, sorts each digit's group and hands
+  // the part on.
+  void Gather(Node& node, std::size_t first, std::size_t last, std::size_t count) {
+    std::vector<std::size_t> groupBegin(last - first + 2);
+    std::uint32_t at = 0;
+    for (std::size_t d = first; d <= last; ++d) {
+      groupBegin[d - first] = at;
+      for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        std::uint32_t& slot = node.counts[piece * node.Radix() + d];
+        const std::uint32_t c = slot;
+        slot = at;
+        at += c;
+      }
+    }
+    groupBegin[last - first + 1] = at;
+    const std::uint64_t lo = node.DigitLo(first), span = node.DigitHi(last) - lo;
+    double* part = part_.get();
+    threads_.Run(kPieces, [&](std::size_t piece) {
+      std::uint32_t* offset = &node.counts[piece * node.Radix()];
+      const int shift = node.shift;
+      const std::uint64_t mask = node.Mask();
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
+        const double v = src_[i];
+        const std::uint64_t k = OrderKey(v);
+        if (k - lo > span) continue;
+        part[offset[(k >> shift) & mask]++] = v;
+      }
+    });
+    // A digit of the lowest place is a single key: nothing to sort. Below
+    // the top, all keys of the node share their top 16 bits, so neighbouring
+    // digits are sorted together, up to a group's size: groups of a few
+    // values would cost more than their values.
+    if (node.shift > 0) {
+      const bool top = node.shift + node.bits == 64;
+      std::vector<std::pair<std::size_t, std::size_t>> groups;  // begin, end
+      std::size_t largest = 0;
+      for (std::size_t g = 0; g + 1 < groupBegin.size(); ++g) {
+        const std::size_t begin = groupBegin[g], end = groupBegin[g + 1];
+        if (begin == end) continue;
+        if (!top && !groups.empty() && end - groups.back().first <= groupLimit_) {
+          groups.back().second = end;
+        } else {
+          groups.emplace_back(begin, end);
+        }
+        largest = std::max(largest, groups.back().second - groups.back().first);
+      }
+      // Made here: a task on the helper must not fail.
+      if (largest > scratchSize_) {
+        for (auto& s : scratch_) s.reset();
+        for (auto& s : scratch_) s = std::make_unique_for_overwrite<double[]>(largest);
+        scratchSize_ = largest;
+      }
+      threads_.Run(groups.size(), [&](std::size_t k) {
+        const auto [begin, end] = groups[k];
+        if (end - begin > 1) SortGroup(part + begin, scratch_[threads_.OnHelper() ? 1 : 0].get(), end - begin);
+      });
+    }
+    take_(std::span<const double>(part, count));
+  }
+
+  // `count` copies of the value of `key`, a part at a time.
+  void TakeCopies(std::uint64_t key, std::size_t count) {
+    const std::size_t size = std::min(count, roundLimit_);
+    std::fill_n(part_.get(), size, FromOrderKey(key));
+    for (std::size_t left = count; left > 0;) {
+      const std::size_t now = std::min(left, size);
+      take_(std::span<const double>(part_.get(), now));
+      left -= now;
+    }
+  }
+
+  const double* src_;
+  std::size_t n_;
+  std::size_t roundLimit_;
+  std::size_t groupLimit_;
+  const std::function<void(std::span<const double>)>& take_;
+  core::TwoThreads& threads_;
+  std::unique_ptr<double[]> part_;
+  std::unique_ptr<double[]> scratch_[2];  // one for each thread's groups
+  std::size_t scratchSize_ = 0;
+};
+
 }  // namespace
 
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads) {
@@ -343,6 +573,22 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   std::copy(src, src + n, dst);
   auto scratch = std::make_unique_for_overwrite<double[]>(n);
   SortWithin(dst, scratch.get(), n);
+}
+
+void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
+                  const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads) {
+  if (n == 0) return;
+  // The places within a part are counted in 32 bits.
+  roundLimit = std::clamp<std::size_t>(roundLimit, 1, std::numeric_limits<std::uint32_t>::max());
+  if (n <= roundLimit) {
+    auto sorted = std::make_unique_for_overwrite<double[]>(n);
+    SortDoubles(src, n, sorted.get(), threads);
+    take(std::span<const double>(sorted.get(), n));
+    return;
+  }
+  std::optional<core::TwoThreads> own;
+  if (!threads) threads = &own.emplace();
+  RoundSorter(src, n, roundLimit, take, *threads).Run();
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }

@@ -11,6 +11,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
 
 #include "core/TwoThreads.h"
 
@@ -41,6 +43,23 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // passed. Large inputs are sorted with two threads: those of `threads` when
 // given, else its own.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
+
+// The order SortDoubles gives, without ever holding all of it: the values of
+// `src` in ascending order of their keys are handed to `take` in consecutive
+// parts of at most `roundLimit` values (at least one), so that a data set
+// whose sorted order is read once need not be held twice. The key range is
+// cut into intervals of at most a part's worth of values; for each interval,
+// lowest first, its values are gathered from `src` (a pass over all of them)
+// and sorted. So `src` is read about n / roundLimit times, and once more for
+// each bucket of the key counts too large for a fraction of a part, to count
+// it by finer digits; a single key of more values than a part is handed on
+// in parts of its copies. Holds a part, scratch of up to half a part and the
+// tables of the counts (4 MB each, one per level of finer digits). `src` is
+// not changed. Each part is sorted by two threads: those of `threads` when
+// given, else its own. For n up to `roundLimit`, a buffer of n values sorted
+// by SortDoubles is the one part.
+void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
+                  const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads = nullptr);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
 // any buffer of its own beyond a few kilobytes of stack.

@@ -73,6 +73,19 @@ double LowBitsApart(std::mt19937_64& r, int low) {
   return 1.0 + static_cast<double>(x % 16) / 16.0 + static_cast<double>((x >> 8) % (std::uint64_t{1} << low)) * 0x1p-52;
 }
 
+// The order SortInRounds hands on, its parts joined; empty (with a failure
+// noted) when a part is empty or larger than the limit.
+std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit) {
+  std::vector<double> joined;
+  bool partsFit = true;
+  radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
+    partsFit = partsFit && !part.empty() && part.size() <= limit;
+    joined.insert(joined.end(), part.begin(), part.end());
+  });
+  EXPECT_TRUE(partsFit) << "limit " << limit;
+  return joined;
+}
+
 TEST(LargeSort, MatchesAComparisonSortBitForBit) {
   struct Row {
     const char* name;
@@ -125,6 +138,12 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
     std::vector<double> want = src;
     std::sort(want.begin(), want.end(), [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
     EXPECT_TRUE(SameBits(dst, want)) << row.name;
+    // A part at a time: a quarter (as the engine sorts), many parts, and
+    // parts so small that most groups are counted again by finer digits.
+    for (const std::size_t limit : {row.n / 4 + 1, row.n / 13 + 1, std::size_t{2500}}) {
+      EXPECT_TRUE(SameBits(JoinedRounds(src, limit), want)) << row.name << ", parts of " << limit;
+      EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
+    }
   }
 }
 

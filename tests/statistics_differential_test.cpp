@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -375,10 +377,28 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
     EXPECT_EQ(src, original) << row.name;
     // Bit for bit: the LSD sort orders by key, so -0 comes before +0.
     const std::vector<double> want = BySortKeys(src);
-    bool same = true;
-    for (std::size_t i = 0; i < want.size() && same; ++i)
-      same = std::bit_cast<std::uint64_t>(dst[i]) == std::bit_cast<std::uint64_t>(want[i]);
-    EXPECT_TRUE(same) << row.name;
+    auto sameBits = [&want](const std::vector<double>& got) {
+      if (got.size() != want.size()) return false;
+      for (std::size_t i = 0; i < want.size(); ++i)
+        if (std::bit_cast<std::uint64_t>(got[i]) != std::bit_cast<std::uint64_t>(want[i])) return false;
+      return true;
+    };
+    EXPECT_TRUE(sameBits(dst)) << row.name;
+    // A part at a time, the parts joined: parts of a quarter, of a
+    // thirteenth, and on the smaller rows of one and of seven values.
+    std::vector<std::size_t> limits = {row.n / 4 + 1, row.n / 13 + 1};
+    if (row.n <= 5000) limits.insert(limits.end(), {1, 7});
+    for (const std::size_t limit : limits) {
+      std::vector<double> joined;
+      std::size_t misfits = 0;
+      radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
+        if (part.empty() || part.size() > limit) ++misfits;
+        joined.insert(joined.end(), part.begin(), part.end());
+      });
+      EXPECT_TRUE(sameBits(joined)) << row.name << ", parts of " << limit;
+      EXPECT_EQ(misfits, 0u) << row.name << ", parts of " << limit;
+      EXPECT_EQ(src, original) << row.name;
+    }
   }
 }
 
