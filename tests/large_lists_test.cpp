@@ -284,27 +284,35 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
 }
 
 TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
-  // 500 copies of each of 600 values: every value ties, the first one in
-  // the list wins alone only when it gets one more copy.
-  std::vector<double> v(kLarge);
-  for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
-  Use(v);
-  data.SortNumbers();
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_TRUE(SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, sorted));
-  EXPECT_EQ(data.GetMedian(), 299.5);
-  const StatResult tied = data.GetMode();
-  ASSERT_FALSE(tied.IsNumber());
-  EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
+  // With a sorted copy, and with the ties and middle elements that stand in
+  // for it when none is kept.
+  for (const bool kept : {true, false}) {
+    SCOPED_TRACE(kept ? "sorted copy kept" : "sorted in parts");
+    data.SetSortedCopyKept(kept, 1000);
+    // 500 copies of each of 600 values: every value ties, the first one in
+    // the list wins alone only when it gets one more copy.
+    std::vector<double> v(kLarge);
+    for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
+    Use(v);
+    data.SortNumbers();
+    std::vector<double> sorted = v;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_TRUE(
+        SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, kept ? sorted : std::vector<double>{}));
+    EXPECT_TRUE(SameBits(data.Numbers(), v));
+    EXPECT_EQ(data.GetMedian(), 299.5);
+    const StatResult tied = data.GetMode();
+    ASSERT_FALSE(tied.IsNumber());
+    EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
 
-  // A single change in the second half, after the sort: the mode must not
-  // be counted from the stale sorted copy.
-  v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
-  data.SetNumbers(v);
-  const StatResult single = data.GetMode();
-  ASSERT_TRUE(single.IsNumber()) << Show(single);
-  EXPECT_EQ(single.Number(), 17.0);
+    // A single change in the second half, after the sort: the mode must not
+    // be counted from the stale sorted order.
+    v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
+    data.SetNumbers(v);
+    const StatResult single = data.GetMode();
+    ASSERT_TRUE(single.IsNumber()) << Show(single);
+    EXPECT_EQ(single.Number(), 17.0);
+  }
 }
 
 TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {

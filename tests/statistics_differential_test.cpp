@@ -169,10 +169,21 @@ void ExpectSameMode(const StatResult& got, const StatResult& want, const std::st
   }
 }
 
-// Sets the data set and checks the mode twice: counted from a sorted copy of
-// its own (no current sorted copy), and from SortedNumbers after the sort.
-// Answers the data set, sorted.
-modStatistics::DataSet ExpectModeBothWays(const std::vector<double>& data, const std::string& where) {
+// The median's bits, or the failure's text.
+std::string MedianOf(const modStatistics::DataSet& set) {
+  try {
+    return std::to_string(std::bit_cast<std::uint64_t>(set.GetMedian()));
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+}
+
+// Sets the data set and checks the mode every way: counted from a sorted
+// copy of its own (no current sorted copy), from SortedNumbers after the
+// sort, and from a sort in parts with no copy kept (parts of a quarter, so
+// that runs of equal values and the middle elements fall across parts),
+// whose median must be the sorted copy's too. Answers the data set, sorted.
+modStatistics::DataSet ExpectModeEveryWay(const std::vector<double>& data, const std::string& where) {
   modStatistics::DataSet set;
   const StatResult want = definition::GetMode(data);
   set.SetNumbers(data);
@@ -180,6 +191,15 @@ modStatistics::DataSet ExpectModeBothWays(const std::vector<double>& data, const
   ExpectSameMode(set.GetMode(), want, where + " (unsorted)");
   set.SortNumbers();
   ExpectSameMode(set.GetMode(), want, where + " (sorted)");
+
+  modStatistics::DataSet inParts;
+  inParts.SetSortedCopyKept(false, 0);
+  inParts.SetNumbers(data);
+  inParts.SetNumberCount(static_cast<double>(data.size()));
+  inParts.SortNumbers();
+  EXPECT_TRUE(inParts.SortedNumbers().empty()) << where;
+  ExpectSameMode(inParts.GetMode(), want, where + " (sorted in parts)");
+  EXPECT_EQ(MedianOf(inParts), MedianOf(set)) << where << " (sorted in parts)";
   return set;
 }
 
@@ -194,7 +214,7 @@ TEST(Differential, SortAndModeMatchTheDefinitions) {
       const std::vector<double> data = MakeData(rng, n, style);
       const std::string where = "seed " + std::to_string(seed) + " n " + std::to_string(n) + ": " + Show(data);
 
-      const modStatistics::DataSet set = ExpectModeBothWays(data, where);
+      const modStatistics::DataSet set = ExpectModeEveryWay(data, where);
       const std::vector<double> sorted(set.SortedNumbers().begin(), set.SortedNumbers().end());
       const std::vector<double> want = definition::SortNumbers(data);
       ASSERT_EQ(sorted.size(), want.size()) << where;
@@ -227,7 +247,7 @@ TEST(Differential, ModeOfLongListsWithManyTies) {
     std::shuffle(data.begin(), data.end(), rng);
 
     if (!definition::GetMode(data).IsNumber()) ++lists;
-    ExpectModeBothWays(data, "seed " + std::to_string(seed));
+    ExpectModeEveryWay(data, "seed " + std::to_string(seed));
   }
   EXPECT_GT(lists, 30);  // the cases must mostly be tie lists to test anything
 }
@@ -240,7 +260,7 @@ TEST(Differential, ModeOfEveryValueTwice) {
   doubled.insert(doubled.end(), data.begin(), data.end());
   std::shuffle(doubled.begin(), doubled.end(), rng);
   ASSERT_FALSE(definition::GetMode(doubled).IsNumber());
-  ExpectModeBothWays(doubled, "every value twice");
+  ExpectModeEveryWay(doubled, "every value twice");
 }
 
 // ---- The cube against the library's pow ---------------------------------------
