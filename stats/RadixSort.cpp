@@ -340,11 +340,12 @@ constexpr int kInnerNodeBits = 12;
 // The sort of SortInRounds. The keys are counted by their top 16 bits; the
 // digits are then taken in order, runs of them that fit a part gathered and
 // sorted together. A digit of more values than a group may hold (a quarter
-// of a part) becomes a node of its own: the values of such digits are
-// counted again, all in one pass, by a finer digit, and so on. The digit of
-// a node is the one holding the highest bit in which its keys may differ, so
-// a node always splits its values or is a single key; and every group below
-// the top shares its top 16 bits, as SortGroup needs.
+// of a part) becomes a node of its own: the values of all such digits are
+// counted again, in one pass, each node by a finer digit of its own (the one
+// holding the highest bit in which the keys of its interval differ), and so
+// on down to single keys, which need no sort. Every node below the top lies
+// within one top digit, so its groups share their top 16 bits, as SortGroup
+// needs.
 class RoundSorter {
  public:
   RoundSorter(const double* src, std::size_t n, std::size_t roundLimit,

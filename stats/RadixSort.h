@@ -47,15 +47,17 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
 // The order SortDoubles gives, without ever holding all of it: the values of
 // `src` in ascending order of their keys are handed to `take` in consecutive
 // parts of at most `roundLimit` values (at least one), so that a data set
-// whose sorted order is read once need not be held twice. The key range is
-// cut into intervals of at most a part's worth of values; for each interval,
-// lowest first, its values are gathered from `src` (a pass over all of them)
-// and sorted. So `src` is read about n / roundLimit times, and once more for
-// each bucket of the key counts too large for a fraction of a part, to count
-// it by finer digits; a single key of more values than a part is handed on
-// in parts of its copies. Holds a part, scratch of up to half a part and the
-// tables of the counts (4 MB each, one per level of finer digits). `src` is
-// not changed. Each part is sorted by two threads: those of `threads` when
+// whose sorted order is read once need not be held twice. The values are
+// counted by the top 16 bits of their keys, the key range is cut into
+// intervals of at most a part's worth, and for each interval, lowest first,
+// its values are gathered from `src` (a pass over all of them) and sorted.
+// Digits of more than a quarter of a part are counted again by finer digits,
+// all those of one interval in one more pass; a single key of more values
+// than a part is handed on in parts of its copies. So `src` is read about
+// n / roundLimit + 1 times, plus once for each interval that needs finer
+// counts. Holds a part, scratch of up to half a part and the counts' tables
+// (4 MB, and 256 KB for each digit counted again). `src` is not changed.
+// Both threads share the passes and the sorts: those of `threads` when
 // given, else its own. For n up to `roundLimit`, a buffer of n values sorted
 // by SortDoubles is the one part.
 void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
