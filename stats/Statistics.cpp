@@ -141,9 +141,10 @@ void DataSet::WorkOutAhead() const noexcept {
   try {
     const std::size_t n = Elements(numbers_, LoopBound());
     if (n < kParallelElements) return;
-    // The two share nothing: the mode reads the numbers and the sorted copy,
-    // the sums read the numbers and keep what they find in results of their
-    // own. The round's end is where this thread sees those.
+    // The two share nothing: the mode reads the numbers and the sorted copy
+    // (or the ties kept in its place), the sums read the numbers and keep
+    // what they find in results of their own. The round's end is where this
+    // thread sees those.
     core::TwoThreads threads;
     threads.Run(
         1,
