@@ -373,6 +373,12 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"empty", 0, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"one", 1, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"any bits", 100000, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
+      // One value to each digit by which a few values are counted: parts
+      // filled to the last place.
+      {"one value to a digit", 16,
+       [](std::mt19937_64&, std::size_t i) {
+         return std::ldexp(1.0, static_cast<int>(128 * (i * 7 % 16) + 64) - 1023);
+       }},
       {"all equal", 5000, [](std::mt19937_64&, std::size_t) { return 42.5; }},
       {"zeros of both signs", 5000, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       // Keys that differ in a single digit only: one pass.
@@ -381,6 +387,13 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"whole numbers", 100000,
        [](std::mt19937_64& r, std::size_t) { return static_cast<double>(static_cast<int>(r() % 2001) - 1000); }},
       {"descending", 50000, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+      // Fewer values are counted in parts by narrower top digits: here
+      // 1,112 values in [1, 1.125) share one such digit but not their top
+      // 16 bits.
+      {"a digit wider than the top 16 bits", 20000,
+       [](std::mt19937_64& r, std::size_t i) {
+         return i % 18 == 0 ? 1.0 + static_cast<double>(r() % (1 << 20)) / 8388608.0 : AnyFinite(r);
+       }},
       {"mixed magnitudes", 50000,
        [](std::mt19937_64& r, std::size_t) {
          const double m = static_cast<double>(r() % 1000000) / 1000.0;
