@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -328,6 +330,266 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   });
 }
 
+// ---- A part at a time ------------------------------------------------------
+
+// The widest digits by which the keys of the whole range are counted (the
+// groups of SortGroup), and those of an interval counted again. Fewer values
+// are counted by narrower digits, down to the narrowest, so that the digits
+// never far outnumber the values.
+constexpr int kTopNodeBits = kTopBits;
+constexpr int kInnerNodeBits = 12;
+constexpr int kNarrowestNodeBits = 4;
+
+// The sort of SortInRounds. The keys are counted by their top digit; the
+// digits are then taken in order, runs of them that fit a part gathered and
+// sorted. A digit of more values than a group may hold (a quarter of a part)
+// becomes a node of its own: the values of all such digits are counted
+// again, in one pass, each node by a finer digit of its own (the one holding
+// the highest bit in which the keys of its interval differ), and so on down
+// to single keys, which need no sort. A group whose keys share their top 16
+// bits, as those of a large input's top digit and every node below it do, is
+// sorted by SortGroup, neighbouring digits together; any other by all the
+// digits of its keys.
+class RoundSorter {
+ public:
+  RoundSorter(const double* src, std::size_t n, std::size_t roundLimit,
+              const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads)
+      : src_(src),
+        n_(n),
+        pieces_(threads ? kPieces : 1),
+        roundLimit_(roundLimit),
+        groupLimit_(std::max<std::size_t>(1, roundLimit / 4)),
+        take_(take),
+        threads_(threads),
+        part_(std::make_unique_for_overwrite<double[]>(roundLimit)) {}
+
+  void Run() {
+    std::vector<Node> top(1);
+    top[0].Begin(0, ~std::uint64_t{0}, n_, kTopNodeBits, pieces_);
+    Count(top, [](std::uint64_t) { return std::ptrdiff_t{0}; });
+    SortNode(top[0]);
+  }
+
+ private:
+  // An interval of keys and its values counted by a digit, per piece of src.
+  struct Node {
+    std::uint64_t lo = 0, hi = 0;  // the interval; once counted, its lowest and highest key that occur
+    std::size_t count = 0;
+    std::size_t pieces = 1;
+    int shift = 0, bits = 0;                  // the digit: (key >> shift) & Mask()
+    std::unique_ptr<std::uint32_t[]> counts;  // [piece * Radix() + digit]
+
+    void Begin(std::uint64_t low, std::uint64_t high, std::size_t values, int widest, std::size_t piecesOfSrc) {
+      lo = low;
+      hi = high;
+      count = values;
+      pieces = piecesOfSrc;
+      bits = std::clamp(static_cast<int>(std::bit_width(values)), kNarrowestNodeBits, widest);
+      shift = std::max(0, static_cast<int>(std::bit_width(lo ^ hi)) - bits);
+      if (lo != hi) counts = std::make_unique<std::uint32_t[]>(pieces * Radix());
+    }
+    std::size_t Radix() const { return std::size_t{1} << bits; }
+    std::uint64_t Mask() const { return Radix() - 1; }
+    std::size_t Digit(std::uint64_t key) const { return static_cast<std::size_t>((key >> shift) & Mask()); }
+    std::size_t Total(std::size_t digit) const {
+      std::size_t total = 0;
+      for (std::size_t piece = 0; piece < pieces; ++piece) total += counts[piece * Radix() + digit];
+      return total;
+    }
+    // The keys of a digit: those of its block that lie in [lo, hi]. All keys
+    // of the node agree above the digit.
+    std::uint64_t Base() const { return shift + bits >= 64 ? 0 : lo & ~((std::uint64_t{1} << (shift + bits)) - 1); }
+    std::uint64_t DigitLo(std::size_t d) const { return std::max(lo, Base() | (std::uint64_t{d} << shift)); }
+    std::uint64_t DigitHi(std::size_t d) const {
+      return std::min(hi, Base() | (std::uint64_t{d} << shift) | ((std::uint64_t{1} << shift) - 1));
+    }
+  };
+
+  std::size_t Begin(std::size_t piece) const { return n_ / pieces_ * piece + std::min(piece, n_ % pieces_); }
+  // A round of tasks, on both threads where there are two.
+  void Run(std::size_t count, const std::function<void(std::size_t)>& task) {
+    if (threads_) return threads_->Run(count, task);
+    for (std::size_t k = 0; k < count; ++k) task(k);
+  }
+
+  // One pass over src: the values of each node counted by its digit, and
+  // its interval narrowed to the keys that occur. slotOf(key) names the node
+  // of a key (a node that is a single key is never named), or is negative.
+  template <class SlotOf>
+  void Count(std::vector<Node>& nodes, const SlotOf& slotOf) {
+    const std::size_t m = nodes.size();
+    std::vector<std::uint64_t> lows(m * pieces_, ~std::uint64_t{0}), highs(m * pieces_, 0);
+    Run(pieces_, [&](std::size_t piece) {
+      std::uint64_t* low = &lows[piece * m];
+      std::uint64_t* high = &highs[piece * m];
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
+        const std::uint64_t k = OrderKey(src_[i]);
+        const std::ptrdiff_t slot = slotOf(k);
+        if (slot < 0) continue;
+        const auto s = static_cast<std::size_t>(slot);
+        Node& node = nodes[s];
+        ++node.counts[piece * node.Radix() + node.Digit(k)];
+        low[s] = std::min(low[s], k);
+        high[s] = std::max(high[s], k);
+      }
+    });
+    for (std::size_t s = 0; s < m; ++s) {
+      if (nodes[s].lo == nodes[s].hi) continue;
+      std::uint64_t low = ~std::uint64_t{0}, high = 0;
+      for (std::size_t piece = 0; piece < pieces_; ++piece) {
+        low = std::min(low, lows[piece * m + s]);
+        high = std::max(high, highs[piece * m + s]);
+      }
+      nodes[s].lo = low;
+      nodes[s].hi = high;
+    }
+  }
+
+  // Hands on, in order, the values of a counted node.
+  void SortNode(Node& node) {
+    if (node.lo == node.hi) return TakeCopies(node.lo, node.count);
+    const std::size_t first = node.Digit(node.lo), last = node.Digit(node.hi);
+    // The digits too large for a group, counted again together.
+    std::vector<Node> inner;
+    std::vector<std::ptrdiff_t> innerOf;
+    for (std::size_t d = first; d <= last; ++d) {
+      const std::size_t c = node.Total(d);
+      if (c <= groupLimit_) continue;
+      if (innerOf.empty()) innerOf.assign(node.Radix(), -1);
+      innerOf[d] = static_cast<std::ptrdiff_t>(inner.size());
+      inner.emplace_back().Begin(node.DigitLo(d), node.DigitHi(d), c, kInnerNodeBits, pieces_);
+    }
+    if (!inner.empty()) {
+      const std::uint64_t lo = node.lo, span = node.hi - node.lo;
+      Count(inner, [&](std::uint64_t k) {
+        if (k - lo > span) return std::ptrdiff_t{-1};
+        const std::ptrdiff_t slot = innerOf[node.Digit(k)];
+        return slot >= 0 && inner[static_cast<std::size_t>(slot)].counts ? slot : std::ptrdiff_t{-1};
+      });
+    }
+
+    std::size_t from = first, pending = 0;  // the digits gathered next, and their values
+    for (std::size_t d = first; d <= last; ++d) {
+      const std::size_t c = node.Total(d);
+      if (c == 0) continue;
+      if (c > groupLimit_) {
+        if (pending > 0) Gather(node, from, d - 1, pending);
+        pending = 0;
+        SortNode(inner[static_cast<std::size_t>(innerOf[d])]);
+        continue;
+      }
+      if (pending + c > roundLimit_) {
+        Gather(node, from, d - 1, pending);
+        pending = 0;
+      }
+      if (pending == 0) from = d;
+      pending += c;
+    }
+    if (pending > 0) Gather(node, from, last, pending);
+  }
+
+  // Gathers the `count` values of digits first .. last of the node into the
+  // part, by pieces as PiecewiseMove does, sorts each digit's group and hands
+  // the part on.
+  void Gather(Node& node, std::size_t first, std::size_t last, std::size_t count) {
+    std::vector<std::size_t> groupBegin(last - first + 2);
+    std::uint32_t at = 0;
+    for (std::size_t d = first; d <= last; ++d) {
+      groupBegin[d - first] = at;
+      for (std::size_t piece = 0; piece < pieces_; ++piece) {
+        std::uint32_t& slot = node.counts[piece * node.Radix() + d];
+        const std::uint32_t c = slot;
+        slot = at;
+        at += c;
+      }
+    }
+    groupBegin[last - first + 1] = at;
+    const std::uint64_t lo = node.DigitLo(first), span = node.DigitHi(last) - lo;
+    double* part = part_.get();
+    Run(pieces_, [&](std::size_t piece) {
+      std::uint32_t* offset = &node.counts[piece * node.Radix()];
+      const int shift = node.shift;
+      const std::uint64_t mask = node.Mask();
+      for (std::size_t i = Begin(piece); i < Begin(piece + 1); ++i) {
+        const double v = src_[i];
+        const std::uint64_t k = OrderKey(v);
+        if (k - lo > span) continue;
+        part[offset[(k >> shift) & mask]++] = v;
+      }
+    });
+    // A digit of the lowest place is a single key: nothing to sort.
+    if (node.shift > 0) SortGroups(node, first, groupBegin);
+    take_(std::span<const double>(part, count));
+  }
+
+  // Sorts the groups of the part, those of digits first, first + 1, ...
+  // beginning at groupBegin[...]. Neighbouring digits whose keys share their
+  // top 16 bits are sorted together, up to a group's size: groups of a few
+  // values would cost more than their values.
+  void SortGroups(const Node& node, std::size_t first, const std::vector<std::size_t>& groupBegin) {
+    struct Group {
+      std::size_t begin, end;
+      std::uint64_t lo, hi;  // its keys lie in [lo, hi]
+      bool OneTopDigit() const { return lo >> kTopShift == hi >> kTopShift; }
+    };
+    std::vector<Group> groups;
+    std::size_t largest = 0;
+    for (std::size_t g = 0; g + 1 < groupBegin.size(); ++g) {
+      const std::size_t begin = groupBegin[g], end = groupBegin[g + 1];
+      if (begin == end) continue;
+      const std::uint64_t lo = node.DigitLo(first + g), hi = node.DigitHi(first + g);
+      if (!groups.empty() && end - groups.back().begin <= groupLimit_ &&
+          Group{0, 0, groups.back().lo, hi}.OneTopDigit()) {
+        groups.back().end = end;
+        groups.back().hi = hi;
+      } else {
+        groups.push_back({begin, end, lo, hi});
+      }
+      largest = std::max(largest, groups.back().end - groups.back().begin);
+    }
+    // Made here: a task on the helper must not fail.
+    if (largest > scratchSize_) {
+      for (auto& s : scratch_) s.reset();
+      for (auto& s : scratch_) s = std::make_unique_for_overwrite<double[]>(largest);
+      scratchSize_ = largest;
+    }
+    double* part = part_.get();
+    Run(groups.size(), [&](std::size_t k) {
+      const Group& group = groups[k];
+      const std::size_t size = group.end - group.begin;
+      if (size < 2) return;
+      double* scratch = scratch_[threads_ && threads_->OnHelper() ? 1 : 0].get();
+      if (group.OneTopDigit()) {
+        SortGroup(part + group.begin, scratch, size);
+      } else {
+        SortWithin(part + group.begin, scratch, size);
+      }
+    });
+  }
+
+  // `count` copies of the value of `key`, a part at a time.
+  void TakeCopies(std::uint64_t key, std::size_t count) {
+    const std::size_t size = std::min(count, roundLimit_);
+    std::fill_n(part_.get(), size, FromOrderKey(key));
+    for (std::size_t left = count; left > 0;) {
+      const std::size_t now = std::min(left, size);
+      take_(std::span<const double>(part_.get(), now));
+      left -= now;
+    }
+  }
+
+  const double* src_;
+  std::size_t n_;
+  std::size_t pieces_;  // src is read by pieces, one at a time by each thread
+  std::size_t roundLimit_;
+  std::size_t groupLimit_;
+  const std::function<void(std::span<const double>)>& take_;
+  core::TwoThreads* threads_;  // none: this thread does all
+  std::unique_ptr<double[]> part_;
+  std::unique_ptr<double[]> scratch_[2];  // one for each thread's groups
+  std::size_t scratchSize_ = 0;
+};
+
 }  // namespace
 
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads) {
@@ -343,6 +605,23 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   std::copy(src, src + n, dst);
   auto scratch = std::make_unique_for_overwrite<double[]>(n);
   SortWithin(dst, scratch.get(), n);
+}
+
+void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
+                  const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads) {
+  if (n == 0) return;
+  // The places within a part are counted in 32 bits.
+  roundLimit = std::clamp<std::size_t>(roundLimit, 1, std::numeric_limits<std::uint32_t>::max());
+  if (n <= roundLimit) {
+    auto sorted = std::make_unique_for_overwrite<double[]>(n);
+    SortDoubles(src, n, sorted.get(), threads);
+    take(std::span<const double>(sorted.get(), n));
+    return;
+  }
+  // One thread below the size where SortDoubles takes two.
+  std::optional<core::TwoThreads> own;
+  if (!threads && n >= kParallelSort) threads = &own.emplace();
+  RoundSorter(src, n, roundLimit, take, n >= kParallelSort ? threads : nullptr).Run();
 }
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }

@@ -11,6 +11,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
 
 #include "core/TwoThreads.h"
 
@@ -41,6 +43,25 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // passed. Large inputs are sorted with two threads: those of `threads` when
 // given, else its own.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
+
+// The order SortDoubles gives, without ever holding all of it: the values of
+// `src` in ascending order of their keys are handed to `take` in consecutive
+// parts of at most `roundLimit` values (at least one), so that a data set
+// whose sorted order is read once need not be held twice. The values are
+// counted by the top 16 bits of their keys, the key range is cut into
+// intervals of at most a part's worth, and for each interval, lowest first,
+// its values are gathered from `src` (a pass over all of them) and sorted.
+// Digits of more than a quarter of a part are counted again by finer digits,
+// all those of one interval in one more pass; a single key of more values
+// than a part is handed on in parts of its copies. So `src` is read about
+// n / roundLimit + 1 times, plus once for each interval that needs finer
+// counts. Holds a part, scratch of up to half a part and the counts' tables
+// (4 MB, and 256 KB for each digit counted again). `src` is not changed.
+// Both threads share the passes and the sorts: those of `threads` when
+// given, else its own. For n up to `roundLimit`, a buffer of n values sorted
+// by SortDoubles is the one part.
+void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
+                  const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads = nullptr);
 
 // Sorts n keys ascending in place (MSD radix sort on 8-bit digits), without
 // any buffer of its own beyond a few kilobytes of stack.

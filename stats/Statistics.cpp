@@ -9,6 +9,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -140,9 +141,10 @@ void DataSet::WorkOutAhead() const noexcept {
   try {
     const std::size_t n = Elements(numbers_, LoopBound());
     if (n < kParallelElements) return;
-    // The two share nothing: the mode reads the numbers and the sorted copy,
-    // the sums read the numbers and keep what they find in results of their
-    // own. The round's end is where this thread sees those.
+    // The two share nothing: the mode reads the numbers and the sorted copy
+    // (or the ties kept in its place), the sums read the numbers and keep
+    // what they find in results of their own. The round's end is where this
+    // thread sees those.
     core::TwoThreads threads;
     threads.Run(
         1,
@@ -242,37 +244,62 @@ namespace {
 // list in order.
 
 // The highest count in a sorted sequence of keys, and the keys reaching it
-// (ascending). None are collected when no key repeats.
-struct Ties {
-  std::size_t maxCount = 0;
-  std::vector<std::uint64_t> keys;
+// (ascending), counted as the keys come, in parts of the sequence or whole.
+// None are collected when no key repeats.
+//
+// One read, counting the run each key is in as it goes: a key is kept when
+// its run reaches the highest count so far, and the kept keys are dropped
+// when a run goes beyond it. Single values are never kept. Most keys end or
+// continue a short run, so the loop's one branch is rarely taken.
+class TieCounter {
+ public:
+  template <class KeyAt>
+  void Add(std::size_t n, KeyAt keyAt) {
+    if (n == 0) return;
+    std::size_t i = 0;
+    if (!started_) {
+      previous_ = keyAt(0);
+      run_ = 1;
+      started_ = true;
+      i = 1;
+    }
+    // The loop's state in locals, so that it stays in registers.
+    std::uint64_t previous = previous_;
+    std::size_t run = run_;
+    std::size_t needed = needed_;
+    for (; i < n; ++i) {
+      const std::uint64_t key = keyAt(i);
+      run = key == previous ? run + 1 : 1;
+      previous = key;
+      if (run < needed) continue;
+      // The run reaches the highest count (once per run), or goes beyond it.
+      if (run > ties_.maxCount) {
+        ties_.maxCount = run;
+        ties_.keys.clear();
+      }
+      ties_.keys.push_back(key);
+      needed = ties_.maxCount;
+    }
+    previous_ = previous;
+    run_ = run;
+    needed_ = needed;
+  }
+
+  Ties Finish() && { return std::move(ties_); }
+
+ private:
+  Ties ties_;
+  bool started_ = false;
+  std::uint64_t previous_ = 0;
+  std::size_t run_ = 0;
+  std::size_t needed_ = 2;  // the run length that is kept: the highest count, at least 2
 };
 
 template <class KeyAt>
 Ties CollectTies(std::size_t n, KeyAt keyAt) {
-  // One read, counting the run each key is in as it goes: a key is kept when
-  // its run reaches the highest count so far, and the kept keys are dropped
-  // when a run goes beyond it. Single values are never kept. Most keys end
-  // or continue a short run, so the loop's one branch is rarely taken.
-  Ties ties;
-  if (n == 0) return ties;
-  std::uint64_t previous = keyAt(0);
-  std::size_t run = 1;
-  std::size_t needed = 2;  // the run length that is kept: the highest count, at least 2
-  for (std::size_t i = 1; i < n; ++i) {
-    const std::uint64_t key = keyAt(i);
-    run = key == previous ? run + 1 : 1;
-    previous = key;
-    if (run < needed) continue;
-    // The run reaches the highest count (once per run), or goes beyond it.
-    if (run > ties.maxCount) {
-      ties.maxCount = run;
-      ties.keys.clear();
-    }
-    ties.keys.push_back(key);
-    needed = ties.maxCount;
-  }
-  return ties;
+  TieCounter counter;
+  counter.Add(n, keyAt);
+  return std::move(counter).Finish();
 }
 
 // The tied values (ascending keys), looked up by key. Open addressing with
@@ -448,6 +475,8 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
 }  // namespace
 
 StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
+  if (sortedIsCurrent_ && sortedOrder_ && sortedOrder_->count == n)
+    return ModeFromTies(x, n, sortedOrder_->ties, separators_);
   Ties ties;
   if (sortedIsCurrent_ && sortedCount_ == n) {
     const double* sorted = sortedNumbers_.get();
@@ -467,11 +496,17 @@ void DataSet::SetNumbers(std::vector<double> numbers) {
   ForgetResults();
 }
 
+void DataSet::SetSortedCopyKept(bool kept, std::size_t wholeSortLimit) {
+  sortedCopyKept_ = kept;
+  wholeSortLimit_ = wholeSortLimit;
+}
+
 std::vector<double> DataSet::TakeNumbers() {
   sortedIsCurrent_ = false;
   ForgetResults();
   sortedNumbers_.reset();
   sortedCount_ = 0;
+  sortedOrder_.reset();
   return std::exchange(numbers_, {});
 }
 
@@ -488,9 +523,15 @@ void DataSet::SortNumbers() {
   // three times over.
   sortedNumbers_.reset();
   sortedCount_ = 0;
-  auto sorted = std::make_unique_for_overwrite<double[]>(n);
+  sortedOrder_.reset();
   std::optional<core::TwoThreads> threads;
   if (n >= kParallelElements) threads.emplace();
+  if (!sortedCopyKept_ && n > wholeSortLimit_) {
+    sortedOrder_ = SortInParts(n, threads ? &*threads : nullptr);
+    sortedIsCurrent_ = true;
+    return;
+  }
+  auto sorted = std::make_unique_for_overwrite<double[]>(n);
   // The result has the same values in the same order as the exchange sort of
   // the definition (compared with ==). The only equal values that can be told
   // apart are -0 and +0, which may end up in another order among themselves
@@ -501,6 +542,31 @@ void DataSet::SortNumbers() {
   sortedNumbers_ = std::move(sorted);
   sortedCount_ = n;
   sortedIsCurrent_ = true;
+}
+
+// The sorted order is read as it comes: the ties counted as the mode counts
+// them from a sorted copy, and the middle elements picked by their places.
+DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threads) const {
+  constexpr std::size_t kParts = 4;
+  SortedOrder order;
+  order.count = n;
+  TieCounter ties;
+  const std::size_t upper = n / 2;
+  std::size_t seen = 0;
+  radix::SortInRounds(
+      numbers_.data(), n, (n + kParts - 1) / kParts,
+      [&](std::span<const double> part) {
+        ties.Add(part.size(), [part](std::size_t i) { return radix::EqualityKey(part[i]); });
+        auto pick = [&](std::size_t place, double& into) {
+          if (place >= seen && place - seen < part.size()) into = part[place - seen];
+        };
+        pick(upper, order.upperMiddle);
+        if (upper > 0) pick(upper - 1, order.lowerMiddle);
+        seen += part.size();
+      },
+      threads);
+  order.ties = std::move(ties).Finish();
+  return order;
 }
 
 double DataSet::GetSum() const {
@@ -529,11 +595,20 @@ double DataSet::GetMean() const {
 double DataSet::GetMedian() const {
   const std::int32_t n = LoopBound();
   if (n < 1) throw std::out_of_range(kSubscriptOutOfRange);
-  if (static_cast<std::size_t>(n) > sortedCount_) throw std::out_of_range(kSubscriptOutOfRange);
   const std::size_t half = static_cast<std::size_t>(n / 2);
-  if (n % 2 == 1) return sortedNumbers_[half];
+  double upper = 0.0, lower = 0.0;
+  if (sortedOrder_) {
+    if (static_cast<std::size_t>(n) != sortedOrder_->count) throw std::out_of_range(kSubscriptOutOfRange);
+    upper = sortedOrder_->upperMiddle;
+    lower = sortedOrder_->lowerMiddle;
+  } else {
+    if (static_cast<std::size_t>(n) > sortedCount_) throw std::out_of_range(kSubscriptOutOfRange);
+    upper = sortedNumbers_[half];
+    if (n % 2 == 0) lower = sortedNumbers_[half - 1];
+  }
+  if (n % 2 == 1) return upper;
   // Upper middle element plus lower middle element, then halved.
-  return arith::Div(arith::Add(sortedNumbers_[half], sortedNumbers_[half - 1]), 2.0);
+  return arith::Div(arith::Add(upper, lower), 2.0);
 }
 
 StatResult DataSet::GetAverageDeviation() const {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/TwoThreads.h"
 #include "stats/Separators.h"
 #include "stats/StatResult.h"
 
@@ -22,6 +23,14 @@
 inline constexpr const char* kSubscriptOutOfRange = "Subscript out of range";
 
 namespace modStatistics {
+
+// What the mode reads from the sorted order: the highest number of equal
+// values (0 when no value occurs twice) and the values that reach it, as
+// their equality keys (radix::EqualityKey), ascending.
+struct Ties {
+  std::size_t maxCount = 0;
+  std::vector<std::uint64_t> keys;
+};
 
 class DataSet {
  public:
@@ -42,6 +51,19 @@ class DataSet {
   void SetNumberCount(double count);
 
   std::span<const double> SortedNumbers() const { return {sortedNumbers_.get(), sortedCount_}; }
+
+  // Whether SortNumbers keeps a whole sorted copy, as SortedNumbers (the
+  // default: the window's data set keeps the data of its last run until the
+  // next). An owner that never reads the copy (the analyser) turns it off: a
+  // data set of more than `wholeSortLimit` numbers is then sorted a quarter
+  // at a time (radix::SortInRounds), keeping only what the mode and the
+  // median read from the sorted order, so that the numbers are never held
+  // twice. SortedNumbers() is then empty and the median is read only for the
+  // count that was sorted (a later, different count has no copy to read from,
+  // as after a failed sort). Numbers() keeps the list order either way, and
+  // every result is the same.
+  static constexpr std::size_t kWholeSortLimit = std::size_t{1} << 24;
+  void SetSortedCopyKept(bool kept, std::size_t wholeSortLimit = kWholeSortLimit);
 
   // The method: true for Sample (divide by n - 1), false for Population
   // (divide by n). Read by GetVariance at the time of the call.
@@ -80,6 +102,16 @@ class DataSet {
   double SkewValue() const;
   double CoefficientOfVariationValue() const;
   StatResult ModeOf(const double* x, std::size_t n) const;
+  // In place of the sorted copy, when none is kept: the count sorted, its
+  // ties, and its middle elements (the median's, and with an even count the
+  // one before it).
+  struct SortedOrder {
+    std::size_t count = 0;
+    Ties ties;
+    double lowerMiddle = 0.0;
+    double upperMiddle = 0.0;
+  };
+  SortedOrder SortInParts(std::size_t n, core::TwoThreads* threads) const;
 
   numtext::Separators separators_;
   std::vector<double> numbers_;
@@ -90,6 +122,9 @@ class DataSet {
   // Set by a finished SortNumbers, cleared by any change of the data: the
   // sorted copy is the sort of the first NumberCount numbers.
   bool sortedIsCurrent_ = false;
+  bool sortedCopyKept_ = true;
+  std::size_t wholeSortLimit_ = kWholeSortLimit;
+  std::optional<SortedOrder> sortedOrder_;  // when no sorted copy is kept
   bool methodIsSample_ = true;
   // Results kept for the data as it is (see ForgetResults).
   mutable std::optional<double> sum_;

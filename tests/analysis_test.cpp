@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -427,6 +429,59 @@ TEST_F(AnalysisTest, ListLinesCountAsWrittenAndTypedOnesByTheirLeadingNumber) {
     EXPECT_EQ(host.rows[1], row.sumRow);
     EXPECT_TRUE(host.reports.empty());
   }
+}
+
+// A data set that keeps no sorted copy (as the analyser runs) sorts in parts;
+// every row and every report must be those of a run that keeps the copy, in
+// the same order, and the numbers stay in list order. The two hosts run one
+// case after another, as a window's runs follow each other.
+TEST_F(AnalysisTest, ASortInPartsGivesTheSameRun) {
+  std::mt19937_64 rng(41);
+  auto randomEntries = [&rng](std::size_t n, std::uint64_t values) {
+    std::vector<std::string> entries;
+    for (std::size_t i = 0; i < n; ++i)
+      entries.push_back(std::to_string(static_cast<double>(rng() % values) / 8.0 - 100.0));
+    return entries;
+  };
+  struct Case {
+    const char* name;
+    std::vector<std::string> entries;
+  };
+  const std::vector<Case> cases = {
+      {"one number", {"7"}},
+      {"two numbers", {"-2", "-4"}},
+      {"both zeros reach the highest count", {"0", "-0", "5", "-0", "0", "5"}},
+      {"ties listed in list order, a text entry", {"3", "2", "2", "3", "1", "x", "1"}},
+      // The middle two elements add up beyond the range, as do the sums.
+      {"the median overflows", {"1E+308", "1.5E+308", "1E+308", "-1"}},
+      {"every sum overflows", std::vector<std::string>(70000, "1E+308")},
+      {"a square overflows", {"1E+200", "3", "3", "-1E+200"}},
+      {"few values, many ties", randomEntries(3000, 40)},
+      {"decimals, few ties", randomEntries(3001, 1000000)},
+      {"decimals, large", randomEntries(70001, 5000)},
+  };
+  RecordingHost kept, inParts;
+  inParts.analysis.Statistics().SetSortedCopyKept(false, 0);
+  std::size_t reports = 0;
+  for (const Case& c : cases) {
+    for (const bool sample : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (sample ? ", sample" : ", population"));
+      for (RecordingHost* host : {&kept, &inParts}) {
+        host->analysis.Statistics().SetMethodIsSample(sample);
+        host->entries = c.entries;
+        host->reports.clear();
+        host->Start();
+      }
+      EXPECT_EQ(inParts.rows, kept.rows);
+      EXPECT_EQ(inParts.reports, kept.reports);
+      EXPECT_EQ(inParts.messages, kept.messages);
+      reports += kept.reports.size();
+      EXPECT_TRUE(inParts.analysis.Statistics().SortedNumbers().empty());
+      EXPECT_EQ(inParts.analysis.Statistics().Numbers(), kept.analysis.Statistics().Numbers());
+    }
+  }
+  // The overflows above were met, so the cases test their reports.
+  EXPECT_GT(reports, 10u);
 }
 
 TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {

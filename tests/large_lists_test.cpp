@@ -73,6 +73,19 @@ double LowBitsApart(std::mt19937_64& r, int low) {
   return 1.0 + static_cast<double>(x % 16) / 16.0 + static_cast<double>((x >> 8) % (std::uint64_t{1} << low)) * 0x1p-52;
 }
 
+// The order SortInRounds hands on, its parts joined; empty (with a failure
+// noted) when a part is empty or larger than the limit.
+std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit) {
+  std::vector<double> joined;
+  bool partsFit = true;
+  radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
+    partsFit = partsFit && !part.empty() && part.size() <= limit;
+    joined.insert(joined.end(), part.begin(), part.end());
+  });
+  EXPECT_TRUE(partsFit) << "limit " << limit;
+  return joined;
+}
+
 TEST(LargeSort, MatchesAComparisonSortBitForBit) {
   struct Row {
     const char* name;
@@ -125,6 +138,12 @@ TEST(LargeSort, MatchesAComparisonSortBitForBit) {
     std::vector<double> want = src;
     std::sort(want.begin(), want.end(), [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
     EXPECT_TRUE(SameBits(dst, want)) << row.name;
+    // A part at a time: a quarter (as the engine sorts), and parts so small
+    // that large groups are counted again by finer digits.
+    for (const std::size_t limit : {row.n / 4 + 1, row.n / 6 + 1}) {
+      EXPECT_TRUE(SameBits(JoinedRounds(src, limit), want)) << row.name << ", parts of " << limit;
+      EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
+    }
   }
 }
 
@@ -265,27 +284,35 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
 }
 
 TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
-  // 500 copies of each of 600 values: every value ties, the first one in
-  // the list wins alone only when it gets one more copy.
-  std::vector<double> v(kLarge);
-  for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
-  Use(v);
-  data.SortNumbers();
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_TRUE(SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, sorted));
-  EXPECT_EQ(data.GetMedian(), 299.5);
-  const StatResult tied = data.GetMode();
-  ASSERT_FALSE(tied.IsNumber());
-  EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
+  // With a sorted copy, and with the ties and middle elements that stand in
+  // for it when none is kept.
+  for (const bool kept : {true, false}) {
+    SCOPED_TRACE(kept ? "sorted copy kept" : "sorted in parts");
+    data.SetSortedCopyKept(kept, 1000);
+    // 500 copies of each of 600 values: every value ties, the first one in
+    // the list wins alone only when it gets one more copy.
+    std::vector<double> v(kLarge);
+    for (std::size_t i = 0; i < kLarge; ++i) v[i] = static_cast<double>(i % 600);
+    Use(v);
+    data.SortNumbers();
+    std::vector<double> sorted = v;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_TRUE(
+        SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, kept ? sorted : std::vector<double>{}));
+    EXPECT_TRUE(SameBits(data.Numbers(), v));
+    EXPECT_EQ(data.GetMedian(), 299.5);
+    const StatResult tied = data.GetMode();
+    ASSERT_FALSE(tied.IsNumber());
+    EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
 
-  // A single change in the second half, after the sort: the mode must not
-  // be counted from the stale sorted copy.
-  v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
-  data.SetNumbers(v);
-  const StatResult single = data.GetMode();
-  ASSERT_TRUE(single.IsNumber()) << Show(single);
-  EXPECT_EQ(single.Number(), 17.0);
+    // A single change in the second half, after the sort: the mode must not
+    // be counted from the stale sorted order.
+    v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
+    data.SetNumbers(v);
+    const StatResult single = data.GetMode();
+    ASSERT_TRUE(single.IsNumber()) << Show(single);
+    EXPECT_EQ(single.Number(), 17.0);
+  }
 }
 
 TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -167,10 +169,21 @@ void ExpectSameMode(const StatResult& got, const StatResult& want, const std::st
   }
 }
 
-// Sets the data set and checks the mode twice: counted from a sorted copy of
-// its own (no current sorted copy), and from SortedNumbers after the sort.
-// Answers the data set, sorted.
-modStatistics::DataSet ExpectModeBothWays(const std::vector<double>& data, const std::string& where) {
+// The median's bits, or the failure's text.
+std::string MedianOf(const modStatistics::DataSet& set) {
+  try {
+    return std::to_string(std::bit_cast<std::uint64_t>(set.GetMedian()));
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+}
+
+// Sets the data set and checks the mode every way: counted from a sorted
+// copy of its own (no current sorted copy), from SortedNumbers after the
+// sort, and from a sort in parts with no copy kept (parts of a quarter, so
+// that runs of equal values and the middle elements fall across parts),
+// whose median must be the sorted copy's too. Answers the data set, sorted.
+modStatistics::DataSet ExpectModeEveryWay(const std::vector<double>& data, const std::string& where) {
   modStatistics::DataSet set;
   const StatResult want = definition::GetMode(data);
   set.SetNumbers(data);
@@ -178,6 +191,15 @@ modStatistics::DataSet ExpectModeBothWays(const std::vector<double>& data, const
   ExpectSameMode(set.GetMode(), want, where + " (unsorted)");
   set.SortNumbers();
   ExpectSameMode(set.GetMode(), want, where + " (sorted)");
+
+  modStatistics::DataSet inParts;
+  inParts.SetSortedCopyKept(false, 0);
+  inParts.SetNumbers(data);
+  inParts.SetNumberCount(static_cast<double>(data.size()));
+  inParts.SortNumbers();
+  EXPECT_TRUE(inParts.SortedNumbers().empty()) << where;
+  ExpectSameMode(inParts.GetMode(), want, where + " (sorted in parts)");
+  EXPECT_EQ(MedianOf(inParts), MedianOf(set)) << where << " (sorted in parts)";
   return set;
 }
 
@@ -192,7 +214,7 @@ TEST(Differential, SortAndModeMatchTheDefinitions) {
       const std::vector<double> data = MakeData(rng, n, style);
       const std::string where = "seed " + std::to_string(seed) + " n " + std::to_string(n) + ": " + Show(data);
 
-      const modStatistics::DataSet set = ExpectModeBothWays(data, where);
+      const modStatistics::DataSet set = ExpectModeEveryWay(data, where);
       const std::vector<double> sorted(set.SortedNumbers().begin(), set.SortedNumbers().end());
       const std::vector<double> want = definition::SortNumbers(data);
       ASSERT_EQ(sorted.size(), want.size()) << where;
@@ -225,7 +247,7 @@ TEST(Differential, ModeOfLongListsWithManyTies) {
     std::shuffle(data.begin(), data.end(), rng);
 
     if (!definition::GetMode(data).IsNumber()) ++lists;
-    ExpectModeBothWays(data, "seed " + std::to_string(seed));
+    ExpectModeEveryWay(data, "seed " + std::to_string(seed));
   }
   EXPECT_GT(lists, 30);  // the cases must mostly be tie lists to test anything
 }
@@ -238,7 +260,7 @@ TEST(Differential, ModeOfEveryValueTwice) {
   doubled.insert(doubled.end(), data.begin(), data.end());
   std::shuffle(doubled.begin(), doubled.end(), rng);
   ASSERT_FALSE(definition::GetMode(doubled).IsNumber());
-  ExpectModeBothWays(doubled, "every value twice");
+  ExpectModeEveryWay(doubled, "every value twice");
 }
 
 // ---- The cube against the library's pow ---------------------------------------
@@ -351,6 +373,12 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"empty", 0, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"one", 1, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"any bits", 100000, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
+      // One value to each digit by which a few values are counted: parts
+      // filled to the last place.
+      {"one value to a digit", 16,
+       [](std::mt19937_64&, std::size_t i) {
+         return std::ldexp(1.0, static_cast<int>(128 * (i * 7 % 16) + 64) - 1023);
+       }},
       {"all equal", 5000, [](std::mt19937_64&, std::size_t) { return 42.5; }},
       {"zeros of both signs", 5000, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       // Keys that differ in a single digit only: one pass.
@@ -359,6 +387,13 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"whole numbers", 100000,
        [](std::mt19937_64& r, std::size_t) { return static_cast<double>(static_cast<int>(r() % 2001) - 1000); }},
       {"descending", 50000, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+      // Fewer values are counted in parts by narrower top digits: here
+      // 1,112 values in [1, 1.125) share one such digit but not their top
+      // 16 bits.
+      {"a digit wider than the top 16 bits", 20000,
+       [](std::mt19937_64& r, std::size_t i) {
+         return i % 18 == 0 ? 1.0 + static_cast<double>(r() % (1 << 20)) / 8388608.0 : AnyFinite(r);
+       }},
       {"mixed magnitudes", 50000,
        [](std::mt19937_64& r, std::size_t) {
          const double m = static_cast<double>(r() % 1000000) / 1000.0;
@@ -375,10 +410,28 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
     EXPECT_EQ(src, original) << row.name;
     // Bit for bit: the LSD sort orders by key, so -0 comes before +0.
     const std::vector<double> want = BySortKeys(src);
-    bool same = true;
-    for (std::size_t i = 0; i < want.size() && same; ++i)
-      same = std::bit_cast<std::uint64_t>(dst[i]) == std::bit_cast<std::uint64_t>(want[i]);
-    EXPECT_TRUE(same) << row.name;
+    auto sameBits = [&want](const std::vector<double>& got) {
+      if (got.size() != want.size()) return false;
+      for (std::size_t i = 0; i < want.size(); ++i)
+        if (std::bit_cast<std::uint64_t>(got[i]) != std::bit_cast<std::uint64_t>(want[i])) return false;
+      return true;
+    };
+    EXPECT_TRUE(sameBits(dst)) << row.name;
+    // A part at a time, the parts joined: parts of a quarter, of a
+    // thirteenth, and on the smaller rows of one and of seven values.
+    std::vector<std::size_t> limits = {row.n / 4 + 1, row.n / 13 + 1};
+    if (row.n <= 5000) limits.insert(limits.end(), {1, 7});
+    for (const std::size_t limit : limits) {
+      std::vector<double> joined;
+      std::size_t misfits = 0;
+      radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
+        if (part.empty() || part.size() > limit) ++misfits;
+        joined.insert(joined.end(), part.begin(), part.end());
+      });
+      EXPECT_TRUE(sameBits(joined)) << row.name << ", parts of " << limit;
+      EXPECT_EQ(misfits, 0u) << row.name << ", parts of " << limit;
+      EXPECT_EQ(src, original) << row.name;
+    }
   }
 }
 

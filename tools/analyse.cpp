@@ -25,6 +25,7 @@
 #include <functional>
 #include <iostream>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -54,19 +55,27 @@ class ListEntries final : public EntrySink {
  public:
   bool KeepsLeadingNumbers() const override { return true; }
   // Every entry takes at least two bytes (a character and a line end). Room
-  // reserved but never filled is never touched, so it costs no memory.
+  // reserved but never filled is never touched, so it costs no memory. Only
+  // empty room is made: growing held numbers would copy them.
   void ExpectBytes(std::size_t bytes) override {
-    const std::size_t needed = numbers_.size() + bytes / 2 + 1;
-    if (needed > numbers_.capacity()) numbers_.reserve(std::max(needed, numbers_.capacity() * 2));
+    if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
   }
-  void AppendNumber(std::string_view, double leadingNumber) override {
-    numbers_.push_back(leadingNumber);
-    ++count_;
-  }
+  void AppendNumber(std::string_view, double leadingNumber) override { Keep(leadingNumber); }
   bool KeepsTextsOfNumbers() const override { return false; }
   void AppendNumbers(std::span<const double> leadingNumbers) override {
-    numbers_.insert(numbers_.end(), leadingNumbers.begin(), leadingNumbers.end());
-    count_ += leadingNumbers.size();
+    while (!leadingNumbers.empty()) {
+      std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());
+      if (taken > 0) {
+        const std::span<const double> head = leadingNumbers.first(taken);
+        numbers_.insert(numbers_.end(), head.begin(), head.end());
+      } else {
+        taken = std::min(leadingNumbers.size(), BlockRoom());
+        std::copy_n(leadingNumbers.data(), taken, blocks_.back().get() + lastBlockSize_);
+        lastBlockSize_ += taken;
+      }
+      count_ += taken;
+      leadingNumbers = leadingNumbers.subspan(taken);
+    }
   }
   // A line of --entries (typed) or of a list file (number-tested), whose
   // value the analysis reads from its text.
@@ -78,14 +87,58 @@ class ListEntries final : public EntrySink {
   std::string_view Text(std::size_t index) const { return texts_.Text(TextIndex(index)); }
   bool PassedNumberTest(std::size_t index) const { return texts_.PassedNumberTest(TextIndex(index)); }
   // The leading numbers, NaN where only the text is known; handed over once.
-  std::vector<double> TakeNumbers() { return std::exchange(numbers_, {}); }
+  // Numbers kept in blocks are joined into the one array, each block let go
+  // as soon as it is copied: the array's room is only touched as it fills,
+  // so the numbers are held about once throughout.
+  std::vector<double> TakeNumbers() {
+    if (blocks_.empty()) return std::exchange(numbers_, {});
+    std::vector<double> all;
+    all.reserve(count_);
+    all.insert(all.end(), numbers_.begin(), numbers_.end());
+    std::vector<double>().swap(numbers_);
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+      const std::size_t size = b + 1 < blocks_.size() ? kBlockValues : lastBlockSize_;
+      all.insert(all.end(), blocks_[b].get(), blocks_[b].get() + size);
+      blocks_[b].reset();
+    }
+    blocks_.clear();
+    lastBlockSize_ = 0;
+    return all;
+  }
 
  private:
+  // Numbers that come without room made for them (through a pipe, or more
+  // than a file's size promised) go to blocks of this many, once the array
+  // is past the size where growing it by copying costs little.
+  static constexpr std::size_t kBlockValues = std::size_t{1} << 20;  // 8 MiB
+
+  // How many more numbers the array takes: until a block is begun, what its
+  // room holds, and while it is small, as many as a block.
+  std::size_t ArrayRoom() const {
+    return blocks_.empty() ? std::max(numbers_.capacity(), kBlockValues) - numbers_.size() : 0;
+  }
+  // How many more numbers the last block takes, beginning a new one when it
+  // is full.
+  std::size_t BlockRoom() {
+    if (blocks_.empty() || lastBlockSize_ == kBlockValues) {
+      blocks_.push_back(std::make_unique_for_overwrite<double[]>(kBlockValues));
+      lastBlockSize_ = 0;
+    }
+    return kBlockValues - lastBlockSize_;
+  }
+  void Keep(double v) {
+    if (ArrayRoom() > 0) {
+      numbers_.push_back(v);
+    } else {
+      BlockRoom();
+      blocks_.back()[lastBlockSize_++] = v;
+    }
+    ++count_;
+  }
   void KeepText(std::string_view text, bool passedNumberTest) {
     texts_.Append(text, passedNumberTest);
     textAt_.push_back(count_);
-    numbers_.push_back(std::numeric_limits<double>::quiet_NaN());
-    ++count_;
+    Keep(std::numeric_limits<double>::quiet_NaN());
   }
   std::size_t TextIndex(std::size_t index) const {
     const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
@@ -93,7 +146,10 @@ class ListEntries final : public EntrySink {
     return static_cast<std::size_t>(at - textAt_.begin());
   }
 
+  // The numbers in list order: first those of the array, then the blocks'.
   std::vector<double> numbers_;
+  std::vector<std::unique_ptr<double[]>> blocks_;
+  std::size_t lastBlockSize_ = 0;  // filled places of the last block
   std::size_t count_ = 0;
   EntryStore texts_;
   std::vector<std::size_t> textAt_;  // the entries held as text, ascending
@@ -454,6 +510,9 @@ int main(int argc, char** argv) {
   const auto t1 = Clock::now();
   analysis::Analysis analysis(host.separators);
   analysis.Statistics().SetMethodIsSample(sample);
+  // Nothing reads the sorted copy after the run: a large list is then sorted
+  // a part at a time instead of being held twice.
+  analysis.Statistics().SetSortedCopyKept(false);
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
 

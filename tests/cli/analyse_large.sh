@@ -34,4 +34,14 @@ tallowmere-analyse: an entry: Overflow" "$(cat "$tmp/err")"
 sum=$(awk 'BEGIN { for (i = 0; i < 300000; i++) if (i != 17 && i != 250000 && i != 299999) s += i % 100; printf "The sum of the numbers are: %.15g\n", s }')
 check "overflowing entries count as 0" "$sum" "$(printf '%s\n' "$out" | sed -n '2p')"
 
+# More numbers than the analyser keeps in one array without room made for
+# them (a pipe gives no size): the rest go to blocks, joined in list order
+# when the analysis takes them, text entries among them.
+awk 'BEGIN { for (i = 0; i < 2500000; i++) { if (i % 400000 == 7) print "abc"; else printf "%.2f\n", (i * 7919 % 100003) / 100 } }' > "$tmp/many.txt"
+check "entries through a pipe as from the file" "$(analyse --entries "$tmp/many.txt")" "$(cat "$tmp/many.txt" | analyse --entries)"
+check "a list file through a pipe as the file" "$(analyse "$tmp/many.txt")" "$(cat "$tmp/many.txt" | analyse)"
+# A second file beyond the room made for the first.
+check "two files as the one list they make" "$(cat "$tmp/full.txt" "$tmp/many.txt" | analyse)" \
+  "$(analyse "$tmp/full.txt" "$tmp/many.txt")"
+
 exit $fail
