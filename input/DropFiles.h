@@ -75,6 +75,12 @@ struct DropHost {
   // window leaves such folders out without a word; the analyser names them.
   // May be empty.
   std::function<void(const std::string& folder, const std::string& reason)> folderUnreadable = {};
+  // Reads one file of the drop into `entries`, with the arguments and the
+  // answer of LoadListFile; when empty, LoadListFile with `separators` (the
+  // analyser reads a column of tables instead).
+  std::function<bool(const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
+                     const ShouldStopFn& shouldStop)>
+      readFile = {};
 };
 
 // Handles one drop: `paths` are the dropped local paths in the order the

@@ -118,6 +118,8 @@ struct Keeping {
       : values(list.KeepsLeadingNumbers()),
         pointText(values && sep.decimal == "."),
         onlyValues(values && !list.KeepsTextsOfNumbers()) {}
+  // As asked of the list before (the number test needs no more).
+  Keeping(bool keepsValues, bool decimalPoint) : values(keepsValues), pointText(keepsValues && decimalPoint) {}
 };
 
 // Tests one candidate and, when it passes, appends it. When the list keeps
@@ -350,6 +352,14 @@ void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separ
     reader.Feed(lines.get(), n);
   }
   reader.Finish();
+}
+
+ListCandidates::ListCandidates(EntrySink& list, const numtext::Separators& sep)
+    : list_(list), sep_(sep), keepsValues_(list.KeepsLeadingNumbers()), pointText_(sep.decimal == ".") {}
+
+void ListCandidates::Offer(std::string_view candidate) {
+  // The list's wishes were asked once, not for every candidate.
+  if (double v; TestCandidate(candidate, sep_, Keeping(keepsValues_, pointText_), v)) AppendTested(list_, candidate, v);
 }
 
 void ListTextReader::Offer(std::string_view candidate) {
@@ -627,11 +637,11 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 
 namespace {
 
-// Reads a watched descriptor as one list file; see LoadListFile. The line the
-// reading was in when it stopped or failed is not offered: it may be cut.
-bool ReadListFile(EntrySink& list, int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead,
-                  const numtext::Separators& sep, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
-  ListFileReader reader(list, sep);
+// Reads a watched descriptor as one file through `reader`; see LoadListFile.
+// The line the reading was in when it stopped or failed is not offered: it
+// may be cut.
+bool ReadWatchedFile(ListFileReader& reader, int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead,
+                     const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   const bool whole = ReadFileBlocks(
       fd, watch, blockSize, ahead,
       [&reader](const char* data, std::size_t size, const std::function<void()>& meanwhile) {
@@ -642,15 +652,9 @@ bool ReadListFile(EntrySink& list, int fd, const fsys::FileWatch& watch, std::si
   return whole;
 }
 
-}  // namespace
-
-void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep, const std::string& name) {
-  const fsys::FileWatch watch(fd, name);
-  ReadListFile(list, fd, watch, kReadBlockBytes, false, sep, {}, {});
-}
-
-bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+// Opens one file and reads it through `reader`; see LoadListFile.
+bool LoadFileWith(ListFileReader& reader, EntrySink& list, const std::string& path, const ShowNotReadFn& showNotRead,
+                  const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   auto notRead = [&](NotRead why) {
     if (showNotRead) showNotRead(path, why);
     return true;
@@ -681,5 +685,31 @@ bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
   if (size > 0) list.ExpectBytes(static_cast<std::size_t>(size));
   // A large file's next block is read while this one is read for numbers.
   const bool large = size > 0 && static_cast<unsigned long long>(size) > blockSize;
-  return ReadListFile(list, fd, watch, blockSize, large, sep, letEventsRun, shouldStop);
+  return ReadWatchedFile(reader, fd, watch, blockSize, large, letEventsRun, shouldStop);
+}
+
+}  // namespace
+
+void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep, const std::string& name) {
+  ListFileReader reader(list, sep);
+  const fsys::FileWatch watch(fd, name);
+  ReadWatchedFile(reader, fd, watch, kReadBlockBytes, false, {}, {});
+}
+
+void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name) {
+  ListFileReader reader(text);
+  const fsys::FileWatch watch(fd, name);
+  ReadWatchedFile(reader, fd, watch, kReadBlockBytes, false, {}, {});
+}
+
+bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
+                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  ListFileReader reader(list, sep);
+  return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
+}
+
+bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
+                  const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  ListFileReader reader(text);
+  return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
 }

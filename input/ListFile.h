@@ -32,6 +32,8 @@
 #include "stats/RadixSort.h"
 #include "stats/Separators.h"
 
+class TextPieceReader;
+
 inline constexpr const char* kFileNotFoundMessage = "File not found";
 
 // A candidate longer than this is not a plausible number: it is skipped
@@ -95,6 +97,14 @@ bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep,
                         const std::string& name = "standard input");
 
+// LoadListFile, with the file's text (decoded as a list file's) handed to
+// `text` rather than read as lines; `list` is where `text` appends.
+bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
+                  const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
+
+// ReadListDescriptor, with the text handed to `text`.
+void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input");
+
 // Hands one block of a file to its reader; `meanwhile` as for
 // ListTextReader::Feed.
 using FeedBlockFn = std::function<void(const char* data, std::size_t size, const std::function<void()>& meanwhile)>;
@@ -115,21 +125,45 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 // each cell that is a number, row by row, and a header is skipped.
 void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep);
 
+// Tests one candidate by the rules of a list file's lines and, when it
+// passes, appends it: for text whose candidates are not lines (the fields of
+// a table's column), so that they are read exactly as the lines would be.
+class ListCandidates {
+ public:
+  ListCandidates(EntrySink& list, const numtext::Separators& sep);
+  void Offer(std::string_view candidate);
+
+ private:
+  EntrySink& list_;
+  numtext::Separators sep_;
+  bool keepsValues_;
+  bool pointText_;
+};
+
+// What reads a file's text, in UTF-8, fed in pieces of any size: a list
+// file's lines (ListTextReader), or a table's column. Finish() ends the text.
+class TextPieceReader {
+ public:
+  virtual ~TextPieceReader() = default;
+  // `meanwhile`, when given, is run once during the call (it must not fail):
+  // on this thread while the reader's helper begins on a large piece, so that
+  // the caller can read the next piece meanwhile; else when the call ends.
+  virtual void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr) = 0;
+  virtual void Finish() = 0;
+};
+
 // Splits text at every CR and every LF and appends the candidates that pass
 // the number test (with the user's separators `sep`). Text may be fed in pieces of any size; a candidate that
 // spans pieces is joined. Finish() ends the last candidate. The text is taken
 // as it is: a byte-order mark is the business of ListFileReader.
-class ListTextReader {
+class ListTextReader final : public TextPieceReader {
  public:
   ListTextReader(EntrySink& list, numtext::Separators sep);
-  ~ListTextReader();
+  ~ListTextReader() override;
   ListTextReader(const ListTextReader&) = delete;
   ListTextReader& operator=(const ListTextReader&) = delete;
-  // `meanwhile`, when given, is run once during the call (it must not fail):
-  // on this thread while the helper begins on a large piece, so that the
-  // caller can read the next piece meanwhile.
-  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
-  void Finish();
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr) override;
+  void Finish() override;
 
  private:
   void Offer(std::string_view candidate);
@@ -150,8 +184,9 @@ class ListTextReader {
 // Reads the bytes of one list file, fed in pieces of any size (the mark is
 // recognised however the first bytes are cut): chooses the form from a
 // byte-order mark at the very start and hands the text, in UTF-8, to a
-// ListTextReader. A file without a mark passes straight through, uncopied.
-// Finish() ends the file; the reader may then read another one.
+// ListTextReader, or to the TextPieceReader it was given. A file without a
+// mark passes straight through, uncopied. Finish() ends the file; the reader
+// may then read another one.
 //
 // A file without a mark is UTF-16 all the same when its first bytes say so:
 // among its first kUnmarkedWindow bytes (all of them in a shorter file) there
@@ -172,7 +207,9 @@ class ListFileReader {
  public:
   static constexpr std::size_t kUnmarkedWindow = 512;
 
-  ListFileReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
+  ListFileReader(EntrySink& list, numtext::Separators sep)
+      : ownText_(std::in_place, list, std::move(sep)), text_(*ownText_) {}
+  explicit ListFileReader(TextPieceReader& text) : text_(text) {}
   // `meanwhile` as for ListTextReader::Feed.
   void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile = nullptr);
   void Finish();
@@ -187,7 +224,8 @@ class ListFileReader {
   void FeedWide(const unsigned char* data, std::size_t size);
   char* PutUnit(char* out, std::uint32_t unit);
 
-  ListTextReader text_;
+  std::optional<ListTextReader> ownText_;  // a list file's lines, unless another reader was given
+  TextPieceReader& text_;
   Form form_ = Form::kUndecided;
   // The first bytes, while they may still be the start of a mark or of
   // UTF-16 without one.
