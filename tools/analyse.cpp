@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,7 @@
 #include <vector>
 
 #include "input/AddFolder.h"
+#include "input/ColumnFile.h"
 #include "input/DropFiles.h"
 #include "input/EntryLines.h"
 #include "input/EntryStore.h"
@@ -167,6 +169,12 @@ class CommandLineHost : public ErrorSink {
   std::vector<std::chrono::steady_clock::time_point> rowTimes;  // when each row came, for --time
   bool forgot = false;
   std::size_t reports = 0;
+  // With --field: how the files are read as tables, and what was wrong with
+  // them.
+  std::optional<TableFormat> table;
+  std::size_t shortRecords = 0;
+  bool unclosedQuote = false;
+  std::optional<std::string> columnMissingIn;  // the file whose header lacks the --field NAME
 
   std::size_t EntryCount() const { return entries.Count(); }
 
@@ -264,6 +272,59 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
   Tell(subject.empty() ? description : subject + ": " + description);
 }
 
+// What was wrong with one table file, told on standard error as it is met,
+// naming the file and the line a record begins on; counted in the host.
+class TableReport final : public table::TableProblems {
+ public:
+  TableReport(std::string name, CommandLineHost& host) : name_(std::move(name)), host_(host) {}
+  void ShortRecord(std::uint64_t line, std::size_t fields) override {
+    ++host_.shortRecords;
+    if (++shortRecords_ > kToldShortRecords) return;
+    const table::ColumnChoice& column = host_.table->column;
+    Tell(name_ + ": line " + std::to_string(line) + ": " + std::to_string(fields) +
+         (fields == 1 ? " field" : " fields") + ", too few for " +
+         (column.name.empty() ? "field " + std::to_string(column.number) : "the column '" + column.name + "'") +
+         "; the record is skipped");
+  }
+  void NameNotInHeader() override { host_.columnMissingIn = name_; }
+  void UnclosedQuote(std::uint64_t line) override {
+    host_.unclosedQuote = true;
+    Tell(name_ + ": line " + std::to_string(line) +
+         ": the quoted field begun here is not closed before the end of the file; it is left out");
+  }
+  // Ends the file: how many more short records there were than were told.
+  void End() {
+    if (shortRecords_ > kToldShortRecords)
+      Tell(name_ + ": " + std::to_string(shortRecords_ - kToldShortRecords) +
+           " more records with too few fields skipped");
+  }
+
+ private:
+  // A table read with the wrong delimiter has nothing but short records:
+  // the first few say what is wrong, a count says the rest.
+  static constexpr std::size_t kToldShortRecords = 10;
+  std::string name_;
+  CommandLineHost& host_;
+  std::size_t shortRecords_ = 0;
+};
+
+// Reads one table file's column, or standard input's with fd 0; `read` opens
+// and reads the file through the reader it is given. Answers as `read` does.
+template <class Read>
+bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
+  TableReport report(name, host);
+  ColumnTextReader reader(host.entries, host.separators, *host.table, report);
+  bool whole = false;
+  try {
+    whole = read(reader);
+  } catch (...) {
+    report.End();
+    throw;
+  }
+  report.End();
+  return whole;
+}
+
 // Reads the PATHs in order, each run of ordinary paths as a drop would and
 // each "-" as standard input read as one list file; no PATH reads standard
 // input. False when something could not be read (already told on standard
@@ -285,6 +346,17 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
     ok = false;
     std::cerr << kProgram << ": " << folder << ": cannot read the folder: " << reason << '\n';
   };
+  if (host.table) {
+    ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
+                           const ShouldStopFn& shouldStop) {
+      return ReadTable(host, path, [&](ColumnTextReader& reader) {
+        return LoadFileText(host.entries, reader, path, showNotRead, letEventsRun, shouldStop);
+      });
+    };
+    // A header without the column is a mistake of the command line: nothing
+    // more is read.
+    ctx.shouldStop = [&host] { return host.columnMissingIn.has_value(); };
+  }
   const std::size_t reportsBefore = host.reports;
   if (paths.empty()) paths.push_back("-");
   std::vector<std::string> run;
@@ -297,15 +369,23 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
       continue;
     }
     dropRun();
+    if (host.columnMissingIn) break;
     try {
-      ReadListDescriptor(sink, 0, host.separators);
+      if (host.table) {
+        ReadTable(host, "standard input", [](ColumnTextReader& reader) {
+          ReadDescriptorText(reader, 0);
+          return true;
+        });
+      } else {
+        ReadListDescriptor(sink, 0, host.separators);
+      }
     } catch (const std::exception& e) {
       Tell(e.what());
       ok = false;
     }
   }
-  dropRun();
-  return ok && host.reports == reportsBefore;
+  if (!host.columnMissingIn) dropRun();
+  return ok && !host.unclosedQuote && host.reports == reportsBefore;
 }
 
 // Reads the lines of --entries: FILE, or standard input when it is empty or
@@ -336,11 +416,13 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
 
 constexpr const char* kShortUsage =
     "usage: tallowmere-analyse [options] [PATH...]\n"
-    "       tallowmere-analyse [options] --entries [FILE]\n";
+    "       tallowmere-analyse [options] --entries [FILE]\n"
+    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n";
 
 constexpr const char* kHelp =
     "usage: tallowmere-analyse [options] [PATH...]\n"
     "       tallowmere-analyse [options] --entries [FILE]\n"
+    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n"
     "\n"
     "Analyses a list of numbers as \"Start Analysis\" does in Tallowmere and writes\n"
     "the twelve results.\n"
@@ -353,9 +435,23 @@ constexpr const char* kHelp =
     "each: 'tallowmere-analyse: PATH: reason'; the rest is read, and the exit\n"
     "status is 1.\n"
     "\n"
+    "With --field, every file (and standard input) is read as a table instead:\n"
+    "the field of that column in each record is read as a line of a list file.\n"
+    "With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).\n"
+    "A record with too few fields is told, 'tallowmere-analyse: PATH: line N: ...',\n"
+    "and skipped. --field cannot be given with --entries.\n"
+    "\n"
     "Options:\n"
     "  --entries [FILE]  each line of FILE is one entry, verbatim, as if typed\n"
     "                    (standard input when FILE is absent or '-'); no PATHs\n"
+    "  --field N|NAME    read column N (from 1) of table files, or the column\n"
+    "                    whose header cell is NAME (needs --header)\n"
+    "  --delimiter C     the character between fields (default: tab; '\\t' for a\n"
+    "                    tab); with --field\n"
+    "  --header          the first line names the columns and is skipped;\n"
+    "                    with --field\n"
+    "  --strict          with --field: exit status 1 when a record was skipped\n"
+    "                    for having too few fields\n"
     "  --sample          sample variance and deviations (the default)\n"
     "  --population      population variance and deviations\n"
     "  --decimals TEXT   decimal places, as typed in the window (default 3)\n"
@@ -369,15 +465,61 @@ constexpr const char* kHelp =
     "  -V, --version     show the version and exit\n"
     "  --                end of the options: every argument after it is a PATH\n"
     "\n"
-    "--decimals=TEXT and --format=NAME are accepted too. The keys of tsv and json:\n"
-    "count, sum, sum_squared, sum_of_squares, mode, median, mean, variance, skew,\n"
-    "average_deviation, standard_deviation, coefficient_of_variation; see\n"
-    "tallowmere-analyse(1).\n"
+    "--decimals=TEXT, --format=NAME, --field=N|NAME and --delimiter=C are accepted\n"
+    "too. The keys of tsv and json: count, sum, sum_squared, sum_of_squares, mode,\n"
+    "median, mean, variance, skew, average_deviation, standard_deviation,\n"
+    "coefficient_of_variation; see tallowmere-analyse(1).\n"
     "\n"
     "Exit status:\n"
     "  0  done\n"
     "  1  no numbers, a path that could not be read, or the output failed\n"
+    "     (also a quoted field left open at the end of a table, and with --strict\n"
+    "     a record with too few fields; the results are still written)\n"
     "  2  usage error\n";
+
+// The delimiter of --delimiter: one ASCII character, or "\t" for a tab.
+// Empty with the reason when it cannot be one.
+std::string ChooseDelimiter(const std::string& text, char& delimiter) {
+  const std::string option = "--delimiter '" + text + "': ";
+  if (text == "\\t") {
+    delimiter = '\t';
+    return {};
+  }
+  if (text.size() != 1) {
+    // A character beyond ASCII takes several bytes, and a field of UTF-8
+    // text could hold the first of them.
+    const bool oneCharacter = !text.empty() && static_cast<unsigned char>(text[0]) >= 0xC0 &&
+                              std::all_of(text.begin() + 1, text.end(),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+    return option + (oneCharacter ? "the delimiter must be an ASCII character" : "the delimiter must be one character");
+  }
+  if (text[0] == '"') return option + "the quote cannot be the delimiter";
+  if (text[0] == '\n' || text[0] == '\r') return option + "a line end cannot be the delimiter";
+  if (static_cast<unsigned char>(text[0]) >= 0x80) return option + "the delimiter must be an ASCII character";
+  delimiter = text[0];
+  return {};
+}
+
+// The column of --field: a number from 1, or, with --header, the name of its
+// header cell. A sign and digits are a number. Empty with the reason when it
+// is neither.
+std::string ChooseColumn(const std::string& text, bool header, table::ColumnChoice& column) {
+  const std::string option = "--field '" + text + "': ";
+  column.header = header;
+  const std::size_t digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos) {
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(text.data() + digits, text.data() + text.size(), number);
+    if (error == std::errc::result_out_of_range) return option + "no table has that many columns";
+    if (text[0] == '-' || number == 0) return option + "columns are numbered from 1";
+    column.number = number;
+    return {};
+  }
+  if (text.empty()) return "option '--field' needs a column number or name";
+  if (!header) return option + "not a column number; a column name needs --header";
+  column.name = text;
+  return {};
+}
 
 // A mistake on the command line: what was wrong, then how to call.
 int UsageError(const std::string& what) {
@@ -435,6 +577,8 @@ int main(int argc, char** argv) {
   rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
+  std::optional<std::string> fieldText, delimiterText;
+  bool header = false, strict = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (optionsEnded || a.size() < 2 || a[0] != '-') {
@@ -456,11 +600,15 @@ int main(int argc, char** argv) {
       }
       return true;
     };
-    if (name == "--decimals" || name == "--format") {
+    if (name == "--decimals" || name == "--format" || name == "--field" || name == "--delimiter") {
       std::string value;
       if (!takesValue(value)) return UsageError("option '" + name + "' needs a value");
       if (name == "--decimals") {
         host.decimalsText = value;
+      } else if (name == "--field") {
+        fieldText = value;
+      } else if (name == "--delimiter") {
+        delimiterText = value;
       } else if (value == "text") {
         format = rowformat::Format::kText;
       } else if (value == "tsv") {
@@ -482,6 +630,10 @@ int main(int argc, char** argv) {
       host.allDecimals = true;
     } else if (a == "--time") {
       time = true;
+    } else if (a == "--header") {
+      header = true;
+    } else if (a == "--strict") {
+      strict = true;
     } else if (a == "--entries") {
       entriesMode = true;
       if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) entriesFile = argv[++i];
@@ -494,6 +646,23 @@ int main(int argc, char** argv) {
     }
   }
   if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
+  if (fieldText || delimiterText || header || strict) {
+    TableFormat table;
+    if (delimiterText) {
+      if (std::string why = ChooseDelimiter(*delimiterText, table.delimiter); !why.empty()) return UsageError(why);
+    }
+    if (!fieldText) {
+      return UsageError(std::string("option '") +
+                        (delimiterText ? "--delimiter"
+                         : header      ? "--header"
+                                       : "--strict") +
+                        "' needs --field");
+    }
+    if (std::string why = ChooseColumn(*fieldText, header, table.column); !why.empty()) return UsageError(why);
+    // Each line of --entries is one typed entry: there are no fields.
+    if (entriesMode) return UsageError("--entries takes no --field");
+    host.table = std::move(table);
+  }
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
 
@@ -506,6 +675,9 @@ int main(int argc, char** argv) {
     if (!ReadEntriesFile(entriesFile, host)) return 1;
   } else {
     readAll = ReadListPaths(std::move(paths), host);
+    if (host.columnMissingIn)
+      return UsageError(
+          Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
   }
   const auto t1 = Clock::now();
   analysis::Analysis analysis(host.separators);
@@ -529,5 +701,6 @@ int main(int argc, char** argv) {
       since = host.rowTimes[i];
     }
   }
-  return host.forgot || !readAll || !written ? 1 : 0;
+  const bool strictFailed = strict && host.shortRecords > 0;
+  return host.forgot || !readAll || strictFailed || !written ? 1 : 0;
 }
