@@ -454,12 +454,14 @@ constexpr const char* kHelp =
     "                    for having too few fields\n"
     "  --sample          sample variance and deviations (the default)\n"
     "  --population      population variance and deviations\n"
-    "  --decimals TEXT   decimal places, as typed in the window (default 3)\n"
+    "  --decimals TEXT   decimal places, as typed in the window (default 3, and\n"
+    "                    all decimals in tsv and json)\n"
     "  --all-decimals    show all decimals, unrounded (--decimals is ignored)\n"
     "  --format NAME     text: the rows as the window shows them (the default);\n"
     "                    tsv: one 'key<TAB>value' line per row;\n"
     "                    json: one object of the rows;\n"
-    "                    tsv and json write '.' as the decimal separator\n"
+    "                    tsv and json write '.' as the decimal separator and\n"
+    "                    all decimals, unless --decimals is given\n"
     "  --time            the time taken to read and for each row, on standard error\n"
     "  -h, --help        show this help and exit\n"
     "  -V, --version     show the version and exit\n"
@@ -577,6 +579,7 @@ int main(int argc, char** argv) {
   rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
+  bool decimalsGiven = false;
   std::optional<std::string> fieldText, delimiterText;
   bool header = false, strict = false;
   for (int i = 1; i < argc; ++i) {
@@ -605,6 +608,7 @@ int main(int argc, char** argv) {
       if (!takesValue(value)) return UsageError("option '" + name + "' needs a value");
       if (name == "--decimals") {
         host.decimalsText = value;
+        decimalsGiven = true;
       } else if (name == "--field") {
         fieldText = value;
       } else if (name == "--delimiter") {
@@ -663,6 +667,9 @@ int main(int argc, char** argv) {
     if (entriesMode) return UsageError("--entries takes no --field");
     host.table = std::move(table);
   }
+  // Scripts read tsv and json as numbers, to be worked on further: they get
+  // every decimal unless they asked for a rounding.
+  if (format != rowformat::Format::kText && !decimalsGiven) host.allDecimals = true;
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
 
