@@ -3,12 +3,14 @@
 //
 //   tallowmere-analyse [options] --entries [FILE]
 //   tallowmere-analyse [options] [PATH...]
+//   tallowmere-analyse [options] --field N|NAME [PATH...]
 //
 // With --entries each line of FILE (standard input when absent or "-") is one
 // entry of the number list, verbatim, as if typed. Otherwise each PATH is read
 // as if dropped on the number list (a file as a list file, a folder walked and
 // its files read), "-" (or no PATH at all) being standard input read as one
-// list file. What could not be read is told on standard error, one line each,
+// list file; with --field every file read is a table, of which one column
+// is read. What could not be read is told on standard error, one line each,
 // "tallowmere-analyse: PATH: what went wrong". The rows are written as the
 // window shows them, or as TSV or JSON for scripts.
 #include <fcntl.h>
@@ -326,8 +328,8 @@ bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
 }
 
 // Reads the PATHs in order, each run of ordinary paths as a drop would and
-// each "-" as standard input read as one list file; no PATH reads standard
-// input. False when something could not be read (already told on standard
+// each "-" as standard input read as one list file (or as tables, with
+// --field); no PATH reads standard input. False when something could not be read (already told on standard
 // error).
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   EntrySink& sink = host.entries;

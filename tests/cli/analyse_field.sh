@@ -29,10 +29,8 @@ German CSV as LibreOffice Calc saves it|LANG=de_DE.UTF-8|--delimiter\n;\n--field
 the German CSV's column by name|LANG=de_DE.UTF-8|--delimiter=;\n--header\n--field=Größe|Name;Gewicht;Größe\n"Müller; Hans";61,5;1,68\nAnna;70,25;1,80\n|2 3.48||0
 the German CSV with CR LF and a mark, as saved on Windows|LC_ALL=de_DE.UTF-8|--delimiter\n;\n--field\nGewicht\n--header|\xef\xbb\xbfName;Gewicht\r\nA;61,5\r\nB;"70,5"\r\n|2 132||0
 TSV, second column|LC_ALL=C|--field\n2|a\t1\nb\t2.5\n\nc\tn/a\n|2 3.5||0
-TSV does not quote|LC_ALL=C|--field\n3|"a\tb"\t4\n1\t2\t3\n|2 7||0
 CSV quoting: delimiter, doubled quote and line end in quotes|LC_ALL=C|--delimiter\n,\n--field\n3|"a,b","say ""hi""",1\n"two\nlines",x,2\r\n|2 3||0
 header and a name with a comma|LC_ALL=C|--delimiter\n,\n--header\n--field\nweight, kg|id,"weight, kg"\n1,"61.5"\n2,70\n|2 131.5||0
---field N with --header skips the header|LC_ALL=C|--field\n1\n--header|100\n1\n2\n|2 3||0
 a short line is told and skipped|LC_ALL=C|--delimiter\n,\n--field\n2|a,1\nb\nc,2\n|2 3|tallowmere-analyse: FILE: line 2: 1 field, too few for field 2; the record is skipped|0
 a short line with --strict|LC_ALL=C|--delimiter\n,\n--field\n2\n--strict|a,1\nb\nc,2\n|2 3|tallowmere-analyse: FILE: line 2: 1 field, too few for field 2; the record is skipped|1
 the line a record begins on, after quoted line ends|LC_ALL=C|--delimiter\n,\n--field\n3|"a\nb\nc",1,2\n"d\r\ne",3\n|1 2|tallowmere-analyse: FILE: line 4: 2 fields, too few for field 3; the record is skipped|0
