@@ -112,8 +112,14 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 
 // Text pasted from a spreadsheet or an editor (UTF-8), read as the lines of
 // a list file with tabs separating candidates too: a block of cells gives
-// each cell that is a number, row by row, and a header is skipped.
-void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep);
+// each cell that is a number, row by row, and a header is skipped. A long
+// text is read in blocks: between them `progress` hears how many bytes were
+// read, the entries so far are flushed and `letEventsRun` runs, then
+// `shouldStop` is asked (each when given); true ends the reading there, the
+// candidate it was in dropped, and the answer is false.
+bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
+                    const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                    const std::function<void(std::size_t bytesRead)>& progress = {});
 
 // Splits text at every CR and every LF and appends the candidates that pass
 // the number test (with the user's separators `sep`). Text may be fed in pieces of any size; a candidate that
@@ -132,12 +138,19 @@ class ListTextReader {
   void Finish();
 
  private:
+  // Of a candidate too long to be a number, this much of its start is kept to
+  // tell the list what was skipped.
+  static constexpr std::size_t kOverlongHeadBytes = 256;
+
   void Offer(std::string_view candidate);
+  void BeginOverlong(std::string_view start);
+  void EndOverlong();
 
   EntrySink& list_;
   numtext::Separators sep_;
-  std::string carry_;      // the start of a candidate that began in an earlier piece
-  bool overlong_ = false;  // the current candidate is already too long: drop it
+  std::string carry_;         // the start of a candidate that began in an earlier piece
+  bool overlong_ = false;     // the current candidate is already too long: drop it
+  std::string overlongHead_;  // its start, while it is dropped
   // Shares the number test of large pieces; started when a piece first needs
   // it, so a file of a few lines, or a tree of thousands of them, starts no
   // thread at all.
