@@ -36,6 +36,7 @@
 #include "input/LoadFilesCommand.h"
 #include "input/ManualEntry.h"
 #include "input/NumberListModel.h"
+#include "input/PastedText.h"
 #include "input/SampleNumbers.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -845,15 +846,15 @@ void Form1::ListView1_Drop(QDropEvent* event) {
     ReadPathsAsDropped(std::move(paths));
     return;
   }
-  std::optional<std::string> text = DroppedText(offered);
+  std::optional<QString> text = DroppedText(offered);
   if (!text) return event->ignore();
   event->acceptProposedAction();
   PasteNumbers(*text, AdditionSource::kDroppedText);
 }
 
-void Form1::ListView1_Paste() { PasteNumbers(ClipboardText().toStdString(), AdditionSource::kClipboard); }
+void Form1::ListView1_Paste() { PasteNumbers(ClipboardText(), AdditionSource::kClipboard); }
 
-void Form1::PasteNumbers(const std::string& text, AdditionSource source) {
+void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   notice_->Dismiss();
   Addition added(source);
   bool whole = true;
@@ -862,17 +863,17 @@ void Form1::PasteNumbers(const std::string& text, AdditionSource source) {
     DropProgress::Drop reading(*drops_);
     DropState state;
     state.phase = DropPhase::kReadingText;
-    state.textSize = text.size();
+    state.textSize = static_cast<std::size_t>(text.size());
     const auto progress = reading.Progress();
     progress(state);
     FlushingErrorSink errors(*numbers_, *this);
     Trap trap(errors, source == AdditionSource::kDroppedText ? kDropLocation : kPasteLocation);
     trap.Step(100, [&] {
-      whole = ReadPastedText(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
-                             [&](std::size_t read) {
-                               state.textRead = read;
-                               progress(state);
-                             });
+      whole = ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
+                                   [&](std::size_t read) {
+                                     state.textRead = read;
+                                     progress(state);
+                                   });
     });
     trap.Step(102, [&] { numbers_->Flush(); });
     // The strip goes first: the notice is about a reading that has ended.

@@ -186,10 +186,10 @@ class Form1 final : public QWidget, public ErrorSink {
   // Paths given on the command line ("Open With"): read as one drop of them
   // on the number list, in order. Relative paths must already be made absolute.
   void OpenPaths(std::vector<std::string> paths);
-  // Text pasted or dropped on the number list (UTF-8): its numbers are
+  // Text pasted or dropped on the number list: its numbers are
   // appended as a list file's, with tabs separating them too. A long text
   // shows the drops' strip and stops with Esc as they do.
-  void PasteNumbers(const std::string& text, AdditionSource source);
+  void PasteNumbers(const QString& text, AdditionSource source);
   // Ctrl+V, Shift+Insert and the context menu's item: the clipboard's text.
   void ListView1_Paste();
   // The number list's context menu: its items, and the menu at `position`

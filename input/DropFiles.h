@@ -52,8 +52,8 @@ struct DropState {
   bool stopped = false;        // shouldStop ended the drop early
   bool fileCut = false;        // the stop came inside a file: the last one read was read in part
   std::string firstFile = {};  // the path of the first file handed to the reader
-  std::size_t textRead = 0;    // kReadingText: bytes of the text read so far
-  std::size_t textSize = 0;    // kReadingText: bytes of the whole text
+  std::size_t textRead = 0;    // kReadingText: how much of the text was read
+  std::size_t textSize = 0;    // kReadingText: how long the whole text is
 };
 
 // What a drop works with; held by reference, so everything must outlive the

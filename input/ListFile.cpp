@@ -358,14 +358,22 @@ std::string FixPathSlashes(std::string_view path, char separator) {
   return tidied;
 }
 
+void PastedTextReader::Feed(const char* data, std::size_t size) {
+  if (size > room_) {
+    lines_.reset();  // never hold the old piece and the new one at once
+    lines_.reset(new char[size]);
+    room_ = size;
+  }
+  std::replace_copy(data, data + size, lines_.get(), '\t', '\n');
+  text_.Feed(lines_.get(), size);
+}
+
 bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
                     const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
                     const std::function<void(std::size_t bytesRead)>& progress) {
-  ListTextReader reader(list, sep);
-  // A tab becomes a line end, in pieces, so that a paste of millions of
-  // lines is not held twice; between pieces the window may paint and stop.
-  const std::size_t piece = std::min(text.size(), kReadBlockBytes);
-  std::unique_ptr<char[]> lines(new char[piece]);
+  PastedTextReader reader(list, sep);
+  // Between pieces the window may paint and stop.
+  const std::size_t piece = kReadBlockBytes;
   for (std::size_t at = 0; at < text.size(); at += piece) {
     if (at > 0) {
       if (progress) progress(at);
@@ -375,9 +383,7 @@ bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separ
       }
       if (shouldStop && shouldStop()) return false;
     }
-    const std::size_t n = std::min(piece, text.size() - at);
-    std::replace_copy(text.data() + at, text.data() + at + n, lines.get(), '\t', '\n');
-    reader.Feed(lines.get(), n);
+    reader.Feed(text.data() + at, std::min(piece, text.size() - at));
   }
   reader.Finish();
   return true;

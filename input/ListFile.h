@@ -116,7 +116,8 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 // text is read in blocks: between them `progress` hears how many bytes were
 // read, the entries so far are flushed and `letEventsRun` runs, then
 // `shouldStop` is asked (each when given); true ends the reading there, the
-// candidate it was in dropped, and the answer is false.
+// candidate it was in dropped, and the answer is false. (The window reads
+// the clipboard's own text with the same rules: see PastedText.)
 bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
                     const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
                     const std::function<void(std::size_t bytesRead)>& progress = {});
@@ -158,6 +159,22 @@ class ListTextReader {
   // What the parts of a large piece keep, made with the helper and reused.
   struct Parts;
   std::unique_ptr<Parts> parts_;
+};
+
+// Pasted text (UTF-8) fed in pieces of any size: a ListTextReader for which
+// a tab ends a candidate as a line end does.
+class PastedTextReader {
+ public:
+  PastedTextReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
+  void Feed(const char* data, std::size_t size);
+  void Finish() { text_.Finish(); }
+
+ private:
+  ListTextReader text_;
+  // A piece with its tabs made line ends, reused, as large as the largest
+  // piece so far, so that a paste of millions of lines is not held twice.
+  std::unique_ptr<char[]> lines_;
+  std::size_t room_ = 0;
 };
 
 // Reads the bytes of one list file, fed in pieces of any size (the mark is

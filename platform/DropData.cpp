@@ -36,8 +36,8 @@ std::vector<std::string> DroppedLocalPaths(const QMimeData* data) {
 
 bool OffersText(const QMimeData* data) { return data && !OffersLocalFiles(data) && data->hasText(); }
 
-std::optional<std::string> DroppedText(const QMimeData* data) {
+std::optional<QString> DroppedText(const QMimeData* data) {
   // Links count as text too: Qt gives them one a line.
   if (!data || OffersLocalFiles(data) || !data->hasText()) return std::nullopt;
-  return data->text().toStdString();
+  return data->text();
 }

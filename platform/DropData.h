@@ -3,6 +3,7 @@
 // dropped from the desktop or a file manager, or text dropped from another
 // program. Files come first: a drag that offers any local file is a drop of
 // files, whatever text it also carries.
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,6 @@ std::vector<std::string> DroppedLocalPaths(const QMimeData* data);
 // offers as text, one a line): a drop of text.
 bool OffersText(const QMimeData* data);
 
-// The text of a drag that offers no local file (see OffersText), in UTF-8;
-// nothing when it offers none.
-std::optional<std::string> DroppedText(const QMimeData* data);
+// The text of a drag that offers no local file (see OffersText); nothing
+// when it offers none.
+std::optional<QString> DroppedText(const QMimeData* data);

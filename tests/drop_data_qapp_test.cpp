@@ -43,7 +43,7 @@ TEST(DropData, TakesOnlyLocalFilesInTheDragsOrderOrElseText) {
     QString text;
     bool offers;
     Texts paths;
-    std::optional<std::string> dropped;  // the text of a text drop
+    std::optional<QString> dropped;  // the text of a text drop
   };
   const std::vector<Case> cases = {
       {"two files", {first, second}, {}, true, {"/data/b.txt", "/data/caf\xC3\xA9 folder"}, std::nullopt},
@@ -54,12 +54,7 @@ TEST(DropData, TakesOnlyLocalFilesInTheDragsOrderOrElseText) {
        {"/data/caf\xC3\xA9 folder", "/data/b.txt"},
        std::nullopt},
       {"a file and text", {first}, "1\n2", true, {"/data/b.txt"}, std::nullopt},
-      {"only web addresses",
-       {web, web},
-       {},
-       false,
-       {},
-       web.toString().toStdString() + "\n" + web.toString().toStdString() + "\n"},
+      {"only web addresses", {web, web}, {}, false, {}, web.toString() + "\n" + web.toString() + "\n"},
       {"plain text naming a file", {}, "/data/b.txt", false, {}, "/data/b.txt"},
       {"text beside a web address", {web}, "61,5\t70", false, {}, "61,5\t70"},
       {"text in UTF-8",
@@ -68,8 +63,8 @@ TEST(DropData, TakesOnlyLocalFilesInTheDragsOrderOrElseText) {
                          "e\n1"),
        false,
        {},
-       "Gr\xC3\xB6\xC3\x9F"
-       "e\n1"},
+       QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                         "e\n1")},
       {"nothing", {}, {}, false, {}, std::nullopt},
   };
   for (const Case& c : cases) {

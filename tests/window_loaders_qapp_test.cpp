@@ -14,6 +14,7 @@
 
 #include "app/DropProgress.h"
 #include "app/ListNotice.h"
+#include "input/PastedText.h"
 #include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
 
@@ -247,14 +248,17 @@ TEST_F(WindowLoadersTest, EveryAdditionLeavesANoticeThatFades) {
 // A long paste is stopped as a drop is (Esc, or the strip's stop mark), and
 // says how far it came.
 TEST_F(WindowLoadersTest, ALongPasteCanBeStopped) {
-  std::string text;
-  while (text.size() < 3 * kReadBlockBytes) text += "12345\n";
+  QString text;
+  while (text.size() < 3 * kPastedBlockCharacters) text += QStringLiteral("12345\n");
   OpenShown();
   form().Drops().SetEventPump([this] { return [this] { form().Drops().StopInnermost(); }; });
   form().PasteNumbers(text, AdditionSource::kClipboard);
-  EXPECT_EQ(Entries().size(), kReadBlockBytes / 6);
-  EXPECT_EQ(dialogs_.Messages(),
-            QStringList{"Pasting was stopped part-way through the text; 174,762 numbers were added."});
+  // The first block only, without the line it cut.
+  const auto firstBlock = static_cast<std::size_t>(kPastedBlockCharacters / 6);
+  EXPECT_EQ(Entries().size(), firstBlock);
+  EXPECT_EQ(dialogs_.Messages(), QStringList{QStringLiteral("Pasting was stopped part-way through the text; %1 "
+                                                            "numbers were added.")
+                                                 .arg(GroupedCount(firstBlock))});
   EXPECT_EQ(NoticeShown(), QString());
 }
 
