@@ -13,7 +13,7 @@
 #include "stats/Separators.h"
 
 // Characters converted and read at a time.
-inline constexpr qsizetype kPastedBlockCharacters = qsizetype{1} << 19;
+inline constexpr qsizetype kPastedBlockCharacters = qsizetype{1} << 18;
 
 // As ReadPastedText, `progress` hearing how many characters were read.
 bool ReadPastedCharacters(EntrySink& list, QStringView text, const numtext::Separators& sep,
