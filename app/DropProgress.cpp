@@ -52,6 +52,9 @@ QString DropProgressText(const DropState& state) {
       text =
           QStringLiteral("Reading files: %1 of %2").arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
       break;
+    case DropPhase::kReadingText:
+      text = QStringLiteral("Reading the text: %1%").arg(state.textSize ? state.textRead * 100 / state.textSize : 0);
+      break;
   }
   return text + QStringLiteral(" \u2014 Esc to stop");
 }

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,13 +29,16 @@
 
 #include "app/DropProgress.h"
 #include "app/FormControls.h"
+#include "app/ListNotice.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
 #include "input/LoadFilesCommand.h"
 #include "input/ManualEntry.h"
 #include "input/NumberListModel.h"
+#include "input/PastedText.h"
 #include "input/SampleNumbers.h"
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "platform/EventPump.h"
@@ -57,6 +61,10 @@ QString ApplicationTitleFromName(const QString& productName) {
 }
 
 namespace {
+
+constexpr const char* kListDescription =
+    "The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add "
+    "theirs, and so does text dropped or pasted (Ctrl+V).";
 
 QFont DesignFont(const QString& family, qreal points) {
   QFont font(family);
@@ -145,6 +153,7 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidg
   BuildControls();
   // Over the number list, outside the designed layout and the tab order.
   drops_ = new DropProgress(ListView1, this);
+  notice_ = new ListNotice(ListView1);
   ConnectHandlers();
   Form_Load();
   fit_ = std::make_unique<ScreenFit>(*this);
@@ -250,9 +259,7 @@ void Form1::BuildControls() {
   // buttons by what they hold or clear, the drop-down by its label; the other
   // controls by their captions.
   ListView1->setAccessibleName(QStringLiteral("Number list"));
-  ListView1->setAccessibleDescription(
-      QStringLiteral("The numbers to analyse. Delete or a double-click removes the selected number; files "
-                     "dropped here add theirs."));
+  ShowEntryCount();
   ListView2->setAccessibleName(QStringLiteral("Results list"));
   ListView2->setAccessibleDescription(QString::fromLatin1(kResultsListToolTip));
   PushButton1->setAccessibleName(QStringLiteral("Clear number list"));
@@ -324,6 +331,13 @@ void Form1::ConnectHandlers() {
     if (on) Option2_Click();
   });
   connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+  // Appends reach the views in batches, so the count follows at that pace.
+  connect(numbers_, &QAbstractItemModel::rowsInserted, this, [this] { ShowEntryCount(); });
+  connect(numbers_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowEntryCount(); });
+  connect(numbers_, &QAbstractItemModel::modelReset, this, [this] { ShowEntryCount(); });
+  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListView1, &QWidget::customContextMenuRequested, this,
+          [this](QPoint position) { ListView1_ContextMenu(position); });
   connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
@@ -478,9 +492,26 @@ void Form1::PushButton1_Click() {
   });
 }
 
-void Form1::PushButton2_Click() { AddSampleNumbers({*numbers_, *this}); }
+void Form1::PushButton2_Click() {
+  notice_->Dismiss();
+  Addition added(AdditionSource::kSample);
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    AddSampleNumbers({*numbers_, *this});
+  }
+  ShowAddition(added);
+}
 
-void Form1::PushButton3_Click() { AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_}); }
+void Form1::PushButton3_Click() {
+  notice_->Dismiss();
+  Addition added(AdditionSource::kTyped);
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_});
+  }
+  // A cancelled prompt added nothing and says nothing.
+  if (added.tally.appended > 0 || added.tally.skipped > 0) ShowAddition(added);
+}
 
 void Form1::PushButton4_Click() {
   SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
@@ -494,6 +525,9 @@ void Form1::PushButton6_Click() {
   // A long file shows the drops' strip and can be stopped the same way. The
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
+  notice_->Dismiss();
+  Addition added(AdditionSource::kFiles);
+  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   std::optional<DropProgress::Drop> reading;
   LetEventsRun pump;
   std::function<void(const DropState&)> progress;
@@ -520,7 +554,11 @@ void Form1::PushButton6_Click() {
                                                   },
                                               .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
   if (reading) reading->End();
-  if (end.stopped) CurrentDialogs().Message(LoadStoppedNotice(end));
+  counting.reset();
+  if (end.stopped)
+    CurrentDialogs().Message(LoadStoppedNotice(end));
+  else
+    ShowFilesAddition(added, end);
 }
 
 void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }
@@ -745,6 +783,10 @@ void Form1::ListView1_DblClick() {
 }
 
 bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
+  if (key.matches(QKeySequence::Paste)) {
+    if (!key.isAutoRepeat()) RunCommand([this] { ListView1_Paste(); });
+    return true;
+  }
   if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
   const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
   // Without a selection, the row the focus frame shows as current is the one
@@ -781,27 +823,103 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
 }
 
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
-  if (OffersLocalFiles(event->mimeData()))
+  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
 }
 
 void Form1::ListView1_DragMove(QDragMoveEvent* event) {
-  if (OffersLocalFiles(event->mimeData()))
+  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
 }
 
 void Form1::ListView1_Drop(QDropEvent* event) {
-  // Copy the paths first: the drag data belongs to the drag, which ends here.
-  std::vector<std::string> paths = DroppedLocalPaths(event->mimeData());
+  // Copy the paths or the text first: the drag data belongs to the drag,
+  // which ends here.
+  const QMimeData* offered = event->mimeData();
+  if (OffersLocalFiles(offered)) {
+    std::vector<std::string> paths = DroppedLocalPaths(offered);
+    event->acceptProposedAction();
+    ReadPathsAsDropped(std::move(paths));
+    return;
+  }
+  std::optional<QString> text = DroppedText(offered);
+  if (!text) return event->ignore();
   event->acceptProposedAction();
-  ReadPathsAsDropped(std::move(paths));
+  PasteNumbers(*text, AdditionSource::kDroppedText);
+}
+
+void Form1::ListView1_Paste() { PasteNumbers(ClipboardText(), AdditionSource::kClipboard); }
+
+void Form1::PasteNumbers(const QString& text, AdditionSource source) {
+  notice_->Dismiss();
+  Addition added(source);
+  bool whole = true;
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    DropProgress::Drop reading(*drops_);
+    DropState state;
+    state.phase = DropPhase::kReadingText;
+    state.textSize = static_cast<std::size_t>(text.size());
+    const auto progress = reading.Progress();
+    progress(state);
+    FlushingErrorSink errors(*numbers_, *this);
+    Trap trap(errors, source == AdditionSource::kDroppedText ? kDropLocation : kPasteLocation);
+    trap.Step(100, [&] {
+      whole = ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
+                                   [&](std::size_t read) {
+                                     state.textRead = read;
+                                     progress(state);
+                                   });
+    });
+    trap.Step(102, [&] { numbers_->Flush(); });
+    // The strip goes first: the notice is about a reading that has ended.
+    reading.End();
+  }
+  if (whole)
+    ShowAddition(added);
+  else
+    CurrentDialogs().Message(TextStoppedNotice(source, added.tally.appended));
+}
+
+void Form1::FillListContextMenu(QMenu& menu) {
+  QAction* paste = menu.addAction(QString::fromLatin1(kPasteNumbersItem));
+  paste->setShortcut(QKeySequence::Paste);
+  paste->setShortcutVisibleInContextMenu(true);
+  paste->setEnabled(ClipboardHasText());
+  connect(paste, &QAction::triggered, this, [this] { RunCommand([this] { ListView1_Paste(); }); });
+}
+
+void Form1::ListView1_ContextMenu(QPoint position) {
+  QMenu menu(this);
+  FillListContextMenu(menu);
+  menu.exec(ListView1->viewport()->mapToGlobal(position));
+}
+
+void Form1::ShowAddition(const Addition& addition) { notice_->Show(AdditionNoticeText(addition)); }
+
+void Form1::ShowFilesAddition(Addition& addition, const DropState& end) {
+  // Nothing chosen, or a drop that held no file, brought nothing to tell.
+  if (end.filesRead == 0) return;
+  addition.files = end.filesRead;
+  if (end.filesRead == 1)
+    addition.fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(end.firstFile))).fileName();
+  ShowAddition(addition);
+}
+
+void Form1::ShowEntryCount() {
+  const QString count = EntriesText(numbers_->Count());
+  ListView1->setToolTip(QString::fromLatin1(kListToolTip) + QLatin1Char('\n') + count);
+  ListView1->setAccessibleDescription(QString::fromLatin1(kListDescription) + QLatin1Char('\n') + count);
 }
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
+  notice_->Dismiss();
+  Addition added(AdditionSource::kFiles);
+  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   DropProgress::Drop drop(*drops_);
   const DropHost context{
       .entries = *numbers_,
@@ -815,7 +933,11 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const DropState end = ReadDroppedPaths(std::move(paths), context);
   // The strip goes first: the notice is about a drop that has ended.
   drop.End();
-  if (end.stopped) CurrentDialogs().Message(DropStoppedNotice(end));
+  counting.reset();
+  if (end.stopped)
+    CurrentDialogs().Message(DropStoppedNotice(end));
+  else
+    ShowFilesAddition(added, end);
 }
 
 void Form1::OpenPaths(std::vector<std::string> paths) {

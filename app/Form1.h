@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/AdditionNotice.h"
 #include "app/WindowPointer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
@@ -27,12 +28,15 @@ class QDropEvent;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
 class DropProgress;
+class ListNotice;
+struct DropState;
 class NumberListModel;
 class ScreenFit;
 
@@ -40,6 +44,8 @@ inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
 inline constexpr const char* kClearNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton1_Click ";
 inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Form1.PushButton8_Click ";
+inline constexpr const char* kPasteLocation = "in Tallowmere2021/08/31.Form1.ListView1_Paste ";
+inline constexpr const char* kPasteNumbersItem = "Paste Numbers";
 inline constexpr const char* kListToolTip =
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
     "reveal full names.";
@@ -98,6 +104,8 @@ class Form1 final : public QWidget, public ErrorSink {
   NumberListModel& NumberList() { return *numbers_; }
   // Drops running on the number list: their progress strip and their stop.
   DropProgress& Drops() { return *drops_; }
+  // What the last addition brought, over the list's bottom edge.
+  ListNotice& Notice() { return *notice_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
@@ -178,6 +186,16 @@ class Form1 final : public QWidget, public ErrorSink {
   // Paths given on the command line ("Open With"): read as one drop of them
   // on the number list, in order. Relative paths must already be made absolute.
   void OpenPaths(std::vector<std::string> paths);
+  // Text pasted or dropped on the number list: its numbers are
+  // appended as a list file's, with tabs separating them too. A long text
+  // shows the drops' strip and stops with Esc as they do.
+  void PasteNumbers(const QString& text, AdditionSource source);
+  // Ctrl+V, Shift+Insert and the context menu's item: the clipboard's text.
+  void ListView1_Paste();
+  // The number list's context menu: its items, and the menu at `position`
+  // (the rows' coordinates).
+  void FillListContextMenu(QMenu& menu);
+  void ListView1_ContextMenu(QPoint position);
   bool ListView1ButtonDown() const { return buttonDown_; }
   // The entry being carried, or an invalid index.
   QPersistentModelIndex MovedEntry() const { return movedEntry_; }
@@ -212,6 +230,12 @@ class Form1 final : public QWidget, public ErrorSink {
   static void SetOptionButton(QRadioButton* button, bool selected);
   void ScheduleCombo1LostFocus();
   void ReadPathsAsDropped(std::vector<std::string> paths);
+  // Tells the user what an addition brought (a stopped one has its own notice).
+  void ShowAddition(const Addition& addition);
+  // Files loaded or dropped: what they brought, from how far the reading came.
+  void ShowFilesAddition(Addition& addition, const DropState& end);
+  // The number list's tool tip and accessible description with its count.
+  void ShowEntryCount();
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
@@ -228,6 +252,7 @@ class Form1 final : public QWidget, public ErrorSink {
   QString fontFamily_;
   NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
+  ListNotice* notice_ = nullptr;
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
 

@@ -40,6 +40,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   };
   // Reads one file; a stop inside it ends the drop with the file read in part.
   auto read = [&](const std::string& path) {
+    if (state.filesRead == 0) state.firstFile = path;
     const bool whole = ctx.readFile
                            ? ctx.readFile(path, showNotRead, letEventsRun, askedToStop)
                            : LoadListFile(ctx.entries, path, ctx.separators, showNotRead, letEventsRun, askedToStop);

@@ -40,7 +40,8 @@ inline constexpr int kFinish = 122;         // making the appended entries visib
 // Where a drop is. A dropped folder is walked first (its folders are
 // collected), then its folders are listed (their files are collected), then
 // the collected files are read; a dropped file is read when its turn comes.
-enum class DropPhase { kCollectingFolders, kCollectingFiles, kReadingFiles };
+// Pasted or dropped text has one phase of its own.
+enum class DropPhase { kCollectingFolders, kCollectingFiles, kReadingFiles, kReadingText };
 
 // How far a drop has come; the counts run over the whole drop, all its items.
 struct DropState {
@@ -50,6 +51,9 @@ struct DropState {
   std::size_t filesRead = 0;   // files handed to the reader (read, or found missing)
   bool stopped = false;        // shouldStop ended the drop early
   bool fileCut = false;        // the stop came inside a file: the last one read was read in part
+  std::string firstFile = {};  // the path of the first file handed to the reader
+  std::size_t textRead = 0;    // kReadingText: how much of the text was read
+  std::size_t textSize = 0;    // kReadingText: how long the whole text is
 };
 
 // What a drop works with; held by reference, so everything must outlive the

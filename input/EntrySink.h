@@ -39,6 +39,12 @@ class EntrySink {
   virtual void AppendNumbers(std::span<const double> /*leadingNumbers*/) {
     throw std::logic_error("This list keeps the text of every entry");
   }
+
+  // Candidates of list text that failed the number test (blank ones are not
+  // counted): `count` of them, `first` the earliest. The readers tell them in
+  // text order, in runs, so the window can say what a file or a paste held;
+  // only failures are told, never plain numbers, so reading costs no more.
+  virtual void NoteSkipped(std::string_view /*first*/, std::size_t /*count*/) {}
 };
 
 // A report or a message box lets window events run, so what was appended so

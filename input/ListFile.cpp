@@ -148,7 +148,10 @@ void AppendCandidates(EntrySink& list, const char* begin, const char* end, const
   const char* start = begin;
   ForEachLineEnd(begin, end, [&](const char* at) {
     const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-    if (double v; TestCandidate(candidate, sep, keep, v)) AppendTested(list, candidate, v);
+    if (double v; TestCandidate(candidate, sep, keep, v))
+      AppendTested(list, candidate, v);
+    else if (!candidate.empty())
+      list.NoteSkipped(candidate, 1);
     start = at + 1;
   });
 }
@@ -176,7 +179,19 @@ struct PartKept : KeptEntries {
     double value;
   };
   std::vector<Passed> passed;
+  // Candidates that failed the number test (blank ones aside), and where the
+  // first of them is.
+  std::size_t skipped = 0;
+  std::uint32_t firstSkippedOffset = 0;
+  std::uint32_t firstSkippedLength = 0;
   std::exception_ptr failure;  // the test failed here, after the passed ones
+
+  void Skip(std::size_t offset, std::size_t length) {
+    if (length == 0) return;
+    if (skipped++ > 0) return;
+    firstSkippedOffset = static_cast<std::uint32_t>(offset);
+    firstSkippedLength = static_cast<std::uint32_t>(length);
+  }
 };
 
 // The lines of [first, last) for a list that keeps only the values of plain
@@ -199,6 +214,8 @@ class KeepValues {
     } else if (Passes(std::string_view(text, length), sep_)) {
       // Kept as text, as TestCandidate keeps a text the quick path cannot read.
       k_.AddText(static_cast<std::size_t>(text - first_), length);
+    } else {
+      k_.Skip(static_cast<std::size_t>(text - first_), length);
     }
   }
 
@@ -233,6 +250,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     const char* first = cuts[part];
     k.passed.clear();
     k.Clear();
+    k.skipped = 0;
     k.failure = nullptr;
     try {
       if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
@@ -244,7 +262,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         const auto offset = static_cast<std::uint32_t>(start - first);
         start = at + 1;
         double v;
-        if (!TestCandidate(candidate, sep, keep, v)) return;
+        if (!TestCandidate(candidate, sep, keep, v)) return k.Skip(offset, candidate.size());
         if (!keep.onlyValues) {
           k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
           return;
@@ -263,6 +281,8 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     for (const PartKept::Passed& p : k.passed)
       AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
     k.HandOver(list, cuts[part], [&list](std::string_view text) { list.AppendTestedText(text); });
+    if (k.skipped > 0)
+      list.NoteSkipped(std::string_view(cuts[part] + k.firstSkippedOffset, k.firstSkippedLength), k.skipped);
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(
@@ -340,18 +360,35 @@ std::string FixPathSlashes(std::string_view path, char separator) {
   return tidied;
 }
 
-void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep) {
-  ListTextReader reader(list, sep);
-  // A tab becomes a line end, in pieces, so that a paste of millions of
-  // lines is not held twice.
-  const std::size_t piece = std::min(text.size(), kReadBlockBytes);
-  std::unique_ptr<char[]> lines(new char[piece]);
+void PastedTextReader::Feed(const char* data, std::size_t size) {
+  if (size > room_) {
+    lines_.reset();  // never hold the old piece and the new one at once
+    lines_.reset(new char[size]);
+    room_ = size;
+  }
+  std::replace_copy(data, data + size, lines_.get(), '\t', '\n');
+  text_.Feed(lines_.get(), size);
+}
+
+bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
+                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
+                    const std::function<void(std::size_t bytesRead)>& progress) {
+  PastedTextReader reader(list, sep);
+  // Between pieces the window may paint and stop.
+  const std::size_t piece = kReadBlockBytes;
   for (std::size_t at = 0; at < text.size(); at += piece) {
-    const std::size_t n = std::min(piece, text.size() - at);
-    std::replace_copy(text.data() + at, text.data() + at + n, lines.get(), '\t', '\n');
-    reader.Feed(lines.get(), n);
+    if (at > 0) {
+      if (progress) progress(at);
+      if (letEventsRun) {
+        list.Flush();
+        letEventsRun();
+      }
+      if (shouldStop && shouldStop()) return false;
+    }
+    reader.Feed(text.data() + at, std::min(piece, text.size() - at));
   }
   reader.Finish();
+  return true;
 }
 
 ListCandidates::ListCandidates(EntrySink& list, const numtext::Separators& sep)
@@ -363,8 +400,23 @@ void ListCandidates::Offer(std::string_view candidate) {
 }
 
 void ListTextReader::Offer(std::string_view candidate) {
-  // An empty candidate (between CR and LF, or a blank line) is never a number.
-  if (double v; TestCandidate(candidate, sep_, Keeping(list_, sep_), v)) AppendTested(list_, candidate, v);
+  // An empty candidate (between CR and LF, or a blank line) is never a number,
+  // nor worth telling as one that is not.
+  if (double v; TestCandidate(candidate, sep_, Keeping(list_, sep_), v))
+    AppendTested(list_, candidate, v);
+  else if (!candidate.empty())
+    list_.NoteSkipped(candidate, 1);
+}
+
+void ListTextReader::BeginOverlong(std::string_view start) {
+  overlong_ = true;
+  overlongHead_.assign(start.substr(0, kOverlongHeadBytes));
+}
+
+void ListTextReader::EndOverlong() {
+  overlong_ = false;
+  list_.NoteSkipped(overlongHead_, 1);
+  overlongHead_.clear();
 }
 
 namespace {
@@ -410,7 +462,8 @@ void ListTextReader::Feed(const char* data, std::size_t size, const std::functio
       // It goes on in the next piece.
       if (!overlong_) {
         if (carry_.size() + length > kMaxCandidateBytes) {
-          overlong_ = true;
+          carry_.append(p, std::min(length, kOverlongHeadBytes));
+          BeginOverlong(carry_);
           std::string().swap(carry_);
         } else {
           carry_.append(p, length);
@@ -419,10 +472,13 @@ void ListTextReader::Feed(const char* data, std::size_t size, const std::functio
       return;
     }
     if (overlong_) {
-      overlong_ = false;
+      EndOverlong();
     } else if (carry_.size() + length <= kMaxCandidateBytes) {
       carry_.append(p, length);
       Offer(carry_);
+    } else {
+      carry_.append(p, std::min(length, kOverlongHeadBytes));
+      list_.NoteSkipped(std::string_view(carry_).substr(0, kOverlongHeadBytes), 1);
     }
     carry_.clear();
     p = stop + 1;
@@ -442,16 +498,18 @@ void ListTextReader::Feed(const char* data, std::size_t size, const std::functio
   // The rest begins a candidate that goes on in the next piece.
   const std::size_t length = static_cast<std::size_t>(end - p);
   if (length > kMaxCandidateBytes) {
-    overlong_ = true;
+    BeginOverlong(std::string_view(p, length));
   } else {
     carry_.assign(p, length);
   }
 }
 
 void ListTextReader::Finish() {
-  if (!overlong_) Offer(carry_);
+  if (overlong_)
+    EndOverlong();
+  else
+    Offer(carry_);
   carry_.clear();
-  overlong_ = false;
 }
 
 void ListFileReader::Decide(bool final) {

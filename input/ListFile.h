@@ -122,8 +122,15 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 
 // Text pasted from a spreadsheet or an editor (UTF-8), read as the lines of
 // a list file with tabs separating candidates too: a block of cells gives
-// each cell that is a number, row by row, and a header is skipped.
-void ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep);
+// each cell that is a number, row by row, and a header is skipped. A long
+// text is read in blocks: between them `progress` hears how many bytes were
+// read, the entries so far are flushed and `letEventsRun` runs, then
+// `shouldStop` is asked (each when given); true ends the reading there, the
+// candidate it was in dropped, and the answer is false. (The window reads
+// the clipboard's own text with the same rules: see PastedText.)
+bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
+                    const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                    const std::function<void(std::size_t bytesRead)>& progress = {});
 
 // Tests one candidate by the rules of a list file's lines and, when it
 // passes, appends it: for text whose candidates are not lines (the fields of
@@ -166,12 +173,19 @@ class ListTextReader final : public TextPieceReader {
   void Finish() override;
 
  private:
+  // Of a candidate too long to be a number, this much of its start is kept to
+  // tell the list what was skipped.
+  static constexpr std::size_t kOverlongHeadBytes = 256;
+
   void Offer(std::string_view candidate);
+  void BeginOverlong(std::string_view start);
+  void EndOverlong();
 
   EntrySink& list_;
   numtext::Separators sep_;
-  std::string carry_;      // the start of a candidate that began in an earlier piece
-  bool overlong_ = false;  // the current candidate is already too long: drop it
+  std::string carry_;         // the start of a candidate that began in an earlier piece
+  bool overlong_ = false;     // the current candidate is already too long: drop it
+  std::string overlongHead_;  // its start, while it is dropped
   // Shares the number test of large pieces; started when a piece first needs
   // it, so a file of a few lines, or a tree of thousands of them, starts no
   // thread at all.
@@ -179,6 +193,22 @@ class ListTextReader final : public TextPieceReader {
   // What the parts of a large piece keep, made with the helper and reused.
   struct Parts;
   std::unique_ptr<Parts> parts_;
+};
+
+// Pasted text (UTF-8) fed in pieces of any size: a ListTextReader for which
+// a tab ends a candidate as a line end does.
+class PastedTextReader {
+ public:
+  PastedTextReader(EntrySink& list, numtext::Separators sep) : text_(list, std::move(sep)) {}
+  void Feed(const char* data, std::size_t size);
+  void Finish() { text_.Finish(); }
+
+ private:
+  ListTextReader text_;
+  // A piece with its tabs made line ends, reused, as large as the largest
+  // piece so far, so that a paste of millions of lines is not held twice.
+  std::unique_ptr<char[]> lines_;
+  std::size_t room_ = 0;
 };
 
 // Reads the bytes of one list file, fed in pieces of any size (the mark is

@@ -60,6 +60,7 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
     return state.stopped;
   };
   auto read = [&](const std::string& path) {
+    if (state.filesRead == 0) state.firstFile = path;
     if (!LoadListFile(host.entries, path, host.separators, showNotRead, host.letEventsRun, askedToStop))
       state.fileCut = true;
   };

@@ -18,6 +18,7 @@ void NumberListModel::AppendTestedText(std::string_view text) { Keep(text, true)
 void NumberListModel::Keep(std::string_view text, bool passedNumberTest) {
   if (store_.Size() >= kMaxRows) throw std::length_error("Out of memory");
   store_.Append(text, passedNumberTest);
+  if (tally_) ++tally_->appended;
   if (!flushQueued_) {
     flushQueued_ = true;
     QMetaObject::invokeMethod(
@@ -31,6 +32,10 @@ void NumberListModel::Flush() {
   beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(store_.Size() - 1));
   shown_ = store_.Size();
   endInsertRows();
+}
+
+void NumberListModel::NoteSkipped(std::string_view first, std::size_t count) {
+  if (tally_) tally_->NoteSkipped(first, count);
 }
 
 void NumberListModel::Remove(std::size_t index) {

@@ -11,6 +11,7 @@
 
 #include "input/EntrySink.h"
 #include "input/EntryStore.h"
+#include "input/ReadTally.h"
 
 class NumberListModel final : public QAbstractListModel, public EntrySink {
   Q_OBJECT
@@ -23,6 +24,22 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   void Append(std::string_view text) override;
   void AppendTestedText(std::string_view text) override;
   void Flush() override;
+  void NoteSkipped(std::string_view first, std::size_t count) override;
+
+  // While one lives, what is appended and skipped counts in its tally. They
+  // nest as commands do (a drop read inside another's event runs): the inner
+  // one counts alone, and the outer one goes on counting after it.
+  class Tallying {
+   public:
+    Tallying(NumberListModel& list, ReadTally& tally) : list_(list), outer_(list.tally_) { list.tally_ = &tally; }
+    ~Tallying() { list_.tally_ = outer_; }
+    Tallying(const Tallying&) = delete;
+    Tallying& operator=(const Tallying&) = delete;
+
+   private:
+    NumberListModel& list_;
+    ReadTally* outer_;
+  };
 
   // Every entry, shown or still pending.
   std::size_t Count() const { return store_.Size(); }
@@ -45,5 +62,6 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   EntryStore store_;
   std::size_t shown_ = 0;  // rows the views have been told about
   bool flushQueued_ = false;
+  ReadTally* tally_ = nullptr;
   QString header_;
 };

@@ -47,3 +47,24 @@ bool ClipboardSetText(const QString& text) {
     return clipboard->text(QClipboard::Clipboard) == text;
   });
 }
+
+QString ClipboardText() {
+  QClipboard* clipboard = SystemClipboard();
+  if (!clipboard) return {};
+  try {
+    return clipboard->text(QClipboard::Clipboard);
+  } catch (...) {
+    return {};
+  }
+}
+
+bool ClipboardHasText() {
+  QClipboard* clipboard = SystemClipboard();
+  if (!clipboard) return false;
+  try {
+    const QMimeData* held = clipboard->mimeData(QClipboard::Clipboard);
+    return held && held->hasText();
+  } catch (...) {
+    return false;
+  }
+}

@@ -16,6 +16,12 @@ void ClipboardClear();
 // exactly `text`. Never fails.
 bool ClipboardSetText(const QString& text);
 
+// The clipboard's plain text; empty when it holds none or cannot be read.
+// Never fails.
+QString ClipboardText();
+// Whether the clipboard offers plain text, without fetching it. Never fails.
+bool ClipboardHasText();
+
 // The retry rule both operations share: runs `attempt` until it answers true
 // or has run kClipboardAttempts times; answers what the last attempt answered.
 // An attempt that throws counts as a failed attempt.

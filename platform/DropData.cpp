@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMimeData>
+#include <QStringList>
 #include <QUrl>
 
 bool OffersLocalFiles(const QMimeData* data) {
@@ -31,4 +32,12 @@ std::vector<std::string> DroppedLocalPaths(const QMimeData* data) {
   for (const QUrl& url : urls)
     if (url.isLocalFile()) paths.push_back(LocalPathBytes(url));
   return paths;
+}
+
+bool OffersText(const QMimeData* data) { return data && !OffersLocalFiles(data) && data->hasText(); }
+
+std::optional<QString> DroppedText(const QMimeData* data) {
+  // Links count as text too: Qt gives them one a line.
+  if (!data || OffersLocalFiles(data) || !data->hasText()) return std::nullopt;
+  return data->text();
 }

@@ -1,10 +1,11 @@
-// The clipboard layer: setting and clearing the system clipboard, and the
-// retry rule for a clipboard that another program holds.
+// The clipboard layer: setting, reading and clearing the system clipboard,
+// and the retry rule for a clipboard that another program holds.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +27,40 @@ TEST(Clipboard, SetTextPlain) {
   EXPECT_EQ(Clip().text(), QStringLiteral("plain ü"));
   EXPECT_TRUE(ClipboardSetText(QString()));
   EXPECT_EQ(Clip().text(), QString()) << "the empty text replaces what was there";
+}
+
+// What a paste reads: the plain text, whoever put it there, or nothing.
+TEST(Clipboard, ReadsPlainTextOnly) {
+  const struct {
+    const char* name;
+    std::function<void()> put;
+    bool hasText;
+    QString text;
+  } rows[] = {
+      {"a column", [] { Clip().setText(QStringLiteral("Weight\r\n61.5\r\n")); }, true,
+       QStringLiteral("Weight\r\n61.5\r\n")},
+      {"cells beside an image",
+       [] {
+         auto* data = new QMimeData;
+         data->setText(QStringLiteral("1\t2"));
+         data->setData(QStringLiteral("image/png"), "\x89PNG");
+         Clip().setMimeData(data);
+       },
+       true, QStringLiteral("1\t2")},
+      {"an image only",
+       [] {
+         auto* data = new QMimeData;
+         data->setData(QStringLiteral("image/png"), "\x89PNG");
+         Clip().setMimeData(data);
+       },
+       false, QString()},
+      {"nothing", [] { ClipboardClear(); }, false, QString()},
+  };
+  for (const auto& row : rows) {
+    row.put();
+    EXPECT_EQ(ClipboardHasText(), row.hasText) << row.name;
+    EXPECT_EQ(ClipboardText(), row.text) << row.name;
+  }
 }
 
 struct RetryCase {

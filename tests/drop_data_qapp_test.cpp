@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QUrl>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ std::unique_ptr<QMimeData> Mime(const QList<QUrl>& urls, const QString& text = {
   return mime;
 }
 
-TEST(DropData, TakesOnlyLocalFilesInTheDragsOrder) {
+// Files come first; a drag without one is text: its own, or its links.
+TEST(DropData, TakesOnlyLocalFilesInTheDragsOrderOrElseText) {
   const QUrl first = QUrl::fromLocalFile("/data/b.txt");
   const QUrl second = QUrl::fromLocalFile(QString::fromUtf8("/data/caf\xC3\xA9 folder"));
   const QUrl web("https://example.invalid/list.txt");
@@ -41,21 +43,40 @@ TEST(DropData, TakesOnlyLocalFilesInTheDragsOrder) {
     QString text;
     bool offers;
     Texts paths;
+    std::optional<QString> dropped;  // the text of a text drop
   };
   const std::vector<Case> cases = {
-      {"two files", {first, second}, {}, true, {"/data/b.txt", "/data/caf\xC3\xA9 folder"}},
-      {"a web address between", {second, web, first}, {}, true, {"/data/caf\xC3\xA9 folder", "/data/b.txt"}},
-      {"only a web address", {web}, {}, false, {}},
-      {"plain text naming a file", {}, "/data/b.txt", false, {}},
-      {"nothing", {}, {}, false, {}},
+      {"two files", {first, second}, {}, true, {"/data/b.txt", "/data/caf\xC3\xA9 folder"}, std::nullopt},
+      {"a web address between",
+       {second, web, first},
+       {},
+       true,
+       {"/data/caf\xC3\xA9 folder", "/data/b.txt"},
+       std::nullopt},
+      {"a file and text", {first}, "1\n2", true, {"/data/b.txt"}, std::nullopt},
+      {"only web addresses", {web, web}, {}, false, {}, web.toString() + "\n" + web.toString() + "\n"},
+      {"plain text naming a file", {}, "/data/b.txt", false, {}, "/data/b.txt"},
+      {"text beside a web address", {web}, "61,5\t70", false, {}, "61,5\t70"},
+      {"text in UTF-8",
+       {},
+       QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                         "e\n1"),
+       false,
+       {},
+       QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                         "e\n1")},
+      {"nothing", {}, {}, false, {}, std::nullopt},
   };
   for (const Case& c : cases) {
     auto mime = Mime(c.urls, c.text);
     EXPECT_EQ(OffersLocalFiles(mime.get()), c.offers) << c.name;
     EXPECT_EQ(DroppedLocalPaths(mime.get()), c.paths) << c.name;
+    EXPECT_EQ(OffersText(mime.get()), c.dropped.has_value()) << c.name;
+    EXPECT_EQ(DroppedText(mime.get()), c.dropped) << c.name;
   }
   EXPECT_FALSE(OffersLocalFiles(nullptr));
   EXPECT_TRUE(DroppedLocalPaths(nullptr).empty());
+  EXPECT_FALSE(OffersText(nullptr));
 }
 
 // A list view that takes drops the way the number list does: refuses drags

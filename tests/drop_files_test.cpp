@@ -260,6 +260,8 @@ std::string Traced(const DropState& s) {
       return "files " + std::to_string(s.filesFound);
     case DropPhase::kReadingFiles:
       return "read " + std::to_string(s.filesRead) + " of " + std::to_string(s.filesFound);
+    case DropPhase::kReadingText:
+      break;  // never a drop of files
   }
   return "?";
 }

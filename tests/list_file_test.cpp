@@ -83,6 +83,111 @@ TEST(ListTextReader, SplitsCandidatesAndKeepsThemAsRead) {
   for (const Case& c : cases) EXPECT_EQ(ReadText(c.text), c.expected) << c.name;
 }
 
+// What the window tells after a load: how many candidates failed the number
+// test and the first of them. Blank candidates are not counted.
+TEST(ListTextReader, CountsTheCandidatesItSkipsAndKeepsTheFirst) {
+  const std::string longWord = "x" + std::string(kMaxCandidateBytes + 10, 'y');
+  std::string large;  // past the size at which a helper thread shares the test
+  for (int i = 0; i < 40000; ++i) large += i == 20000 ? "late\n" : i == 12345 ? "first\n" : "1.5\n";
+  struct Case {
+    const char* name;
+    std::string text;
+    std::size_t entries;
+    std::size_t skipped;
+    std::string first;
+  };
+  const std::vector<Case> cases = {
+      {"a header", "Weight\n61.5\n70.2\n", 2, 1, "Weight"},
+      {"blank lines and CR LF count for nothing", "\r\n1\r\n\r\n\n2\r", 2, 0, ""},
+      {"only words", "55,1;61,5\r\nabc\r\n", 0, 2, "55,1;61,5"},
+      {"spaces alone are not blank", "  \n3\n", 1, 1, "  "},
+      {"a last line without its end", "4\nend", 1, 1, "end"},
+      {"a line too long to be a number", longWord + "\n5\nz\n", 1, 2, longWord.substr(0, 256)},
+      {"a large text", large, 39998, 2, "first"},
+  };
+  for (const Case& c : cases) {
+    // In one piece, and in pieces cut anywhere.
+    for (std::size_t piece : {c.text.size(), std::size_t{3}, std::size_t{4097}}) {
+      if (piece == 0) continue;
+      RecordingEntrySink sink;
+      ListTextReader reader(sink, {});
+      for (std::size_t at = 0; at < c.text.size(); at += piece)
+        reader.Feed(c.text.data() + at, std::min(piece, c.text.size() - at));
+      reader.Finish();
+      EXPECT_EQ(sink.entries.size(), c.entries) << c.name << ", pieces of " << piece;
+      EXPECT_EQ(sink.tally.skipped, c.skipped) << c.name << ", pieces of " << piece;
+      EXPECT_EQ(sink.tally.firstSkipped, c.first) << c.name << ", pieces of " << piece;
+    }
+  }
+}
+
+// Pasted cells: a column with its header, a block of two columns, each kind
+// of line end, and decimal commas in a German locale.
+TEST(ReadPastedText, ReadsCellsAsCandidatesAndCountsTheRest) {
+  std::string block = "A\tB\r\n";
+  for (int row = 1; row <= 10; ++row) block += std::to_string(row) + "\t" + std::to_string(row * 10) + "\r\n";
+  Entries blockEntries;
+  for (int row = 1; row <= 10; ++row) {
+    blockEntries.push_back(std::to_string(row));
+    blockEntries.push_back(std::to_string(row * 10));
+  }
+  const numtext::Separators english{".", ","}, german{",", "."};
+  struct Case {
+    const char* name;
+    std::string text;
+    numtext::Separators sep;
+    Entries entries;
+    std::size_t skipped;
+    std::string first;
+  };
+  const std::vector<Case> cases = {
+      {"a column with its header", "Weight\n61.5\n70.2\n", english, {"61.5", "70.2"}, 1, "Weight"},
+      {"a block of 2 by 10 with a header row", block, english, blockEntries, 2, "A"},
+      {"CR ends", "1\r2\r", english, {"1", "2"}, 0, ""},
+      {"CR LF ends and an empty cell", "1\t\r\n\t2\r\n", english, {"1", "2"}, 0, ""},
+      {"decimal commas in German", "Gewicht\n61,5\n1.234,5\n", german, {"61,5", "1.234,5"}, 1, "Gewicht"},
+      {"decimal commas in English are no numbers", "61,5;70,2\n", english, {}, 1, "61,5;70,2"},
+  };
+  for (const Case& c : cases) {
+    RecordingEntrySink sink;
+    EXPECT_TRUE(ReadPastedText(sink, c.text, c.sep)) << c.name;
+    EXPECT_EQ(sink.entries, c.entries) << c.name;
+    EXPECT_EQ(sink.tally.skipped, c.skipped) << c.name;
+    EXPECT_EQ(sink.tally.firstSkipped, c.first) << c.name;
+  }
+}
+
+// A long paste lets the window run between its blocks, with what was read
+// so far shown, and can be stopped there.
+TEST(ReadPastedText, LetsEventsRunBetweenBlocksAndStops) {
+  std::string text;
+  while (text.size() < 3 * kReadBlockBytes) text += "12345\n";
+  const std::size_t lines = text.size() / 6;
+  for (const bool stop : {false, true}) {
+    RecordingEntrySink sink;
+    int runs = 0;
+    std::vector<std::size_t> progress;
+    const bool whole = ReadPastedText(
+        sink, text, {},
+        [&] {
+          ++runs;
+          EXPECT_EQ(sink.pending, 0u) << "entries flushed before events run";
+        },
+        [&] { return stop; }, [&](std::size_t read) { progress.push_back(read); });
+    EXPECT_EQ(whole, !stop);
+    if (stop) {
+      EXPECT_EQ(runs, 1);
+      // The first block only, without the line it cut.
+      EXPECT_EQ(sink.entries.size(), kReadBlockBytes / 6);
+      EXPECT_EQ(progress, std::vector<std::size_t>{kReadBlockBytes});
+    } else {
+      EXPECT_EQ(runs, 2);
+      EXPECT_EQ(sink.entries.size(), lines);
+      EXPECT_EQ(progress, (std::vector<std::size_t>{kReadBlockBytes, 2 * kReadBlockBytes}));
+    }
+  }
+}
+
 TEST(ListTextReader, AnyWayOfCuttingTheTextGivesTheSameEntries) {
   const std::string text = "12\r\n 3.5 \r\r\nabc\n-7\r99";
   const Entries whole = ReadText(text);

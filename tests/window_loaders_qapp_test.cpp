@@ -1,14 +1,21 @@
-// Loading list files and dropping files and folders, through the real window:
-// the button with a scripted open dialog, and drag events delivered to the
-// number list's viewport as the window system delivers them.
+// Loading list files, dropping files and folders, pasting and dropping text,
+// through the real window: the button with a scripted open dialog, keys and
+// the context menu on the number list, drag events delivered to its viewport
+// as the window system delivers them, and the notice each addition leaves.
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QUrl>
+#include <functional>
 
 #include "app/DropProgress.h"
+#include "app/ListNotice.h"
+#include "input/PastedText.h"
+#include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
 
 namespace {
@@ -35,15 +42,14 @@ class WindowLoadersTest : public WindowTest {
     return path;
   }
   // Returns whether the list accepted the drag when it entered.
-  bool DragAndDrop(const QStringList& paths, bool plainText = false) {
+  bool DragAndDrop(const QStringList& paths) {
     QMimeData data;
-    if (plainText) {
-      data.setText(paths.join('\n'));
-    } else {
-      QList<QUrl> urls;
-      for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
-      data.setUrls(urls);
-    }
+    QList<QUrl> urls;
+    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+    data.setUrls(urls);
+    return DragAndDrop(data);
+  }
+  bool DragAndDrop(QMimeData& data) {
     QWidget* target = form().ListView1->viewport();
     const QPoint at(20, 20);
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -57,6 +63,11 @@ class WindowLoadersTest : public WindowTest {
     QApplication::processEvents();
     return true;
   }
+  // The notice's text while it shows; empty when none shows.
+  QString NoticeShown() {
+    const ListNotice& notice = form().Notice();
+    return notice.isVisible() ? notice.text() : QString();
+  }
   QTemporaryDir files_;
 };
 
@@ -68,6 +79,7 @@ TEST_F(WindowLoadersTest, LoadButtonAppendsTheChosenFilesInDialogOrder) {
   dialogs_.QueueOpenFiles({b, a});
   form().PushButton6->click();
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7", " 3 ", "4", "1", "2"}));
+  EXPECT_EQ(NoticeShown(), "Added 4 numbers from 2 files; 1 line was not a number (first: \"x\").");
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
   EXPECT_NE(form().cursor().shape(), Qt::WaitCursor);
@@ -93,6 +105,7 @@ TEST_F(WindowLoadersTest, DroppedFilesAndFolderTreesAreReadInOrder) {
   // Breadth first: the dropped folder, then B, then D. (Sibling folders come
   // in the file system's listing order, which is not fixed here.)
   EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "10", "20", "40", "2"}));
+  EXPECT_EQ(NoticeShown(), "Added 5 numbers from 5 files; 1 line was not a number (first: \"not a number\").");
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
 }
 
@@ -105,10 +118,148 @@ TEST_F(WindowLoadersTest, MissingDroppedPathIsReportedAndTheDropGoesOn) {
   EXPECT_EQ(Entries(), (std::vector<std::string>{"5"}));
 }
 
-TEST_F(WindowLoadersTest, DragsWithoutFilesAreRefused) {
+// A drag with a local file is a drop of files, whatever text it carries too;
+// one with text, or with links only, is read as pasted text; one with
+// neither is refused.
+TEST_F(WindowLoadersTest, DroppedTextIsReadAsPastedAndFilesComeFirst) {
+  const QString file = Write("one.txt", "5\nfive\n");
+  const struct {
+    const char* name;
+    QString text;
+    QList<QUrl> urls;
+    QByteArray other;  // data of another kind only
+    bool accepted;
+    std::vector<std::string> entries;
+    QString notice;
+  } rows[] = {
+      {"a column",
+       "Weight\n61.5\n70.2",
+       {},
+       {},
+       true,
+       {"61.5", "70.2"},
+       "Added 2 numbers from the dropped text; 1 item was not a number (first: \"Weight\")."},
+      {"cells", "1\t2\r\n3\t4\r\n", {}, {}, true, {"1", "2", "3", "4"}, "Added 4 numbers from the dropped text."},
+      {"a file with text beside it",
+       "1\n2",
+       {QUrl::fromLocalFile(file)},
+       {},
+       true,
+       {"5"},
+       "Added 1 number from one.txt; 1 line was not a number (first: \"five\")."},
+      {"a link only",
+       {},
+       {QUrl("https://example.org/3")},
+       {},
+       true,
+       {},
+       "The dropped text holds no numbers: its only item is not a number in this locale (first: "
+       "\"https://example.org/3\")."},
+      {"neither", {}, {}, "\x89PNG", false, {}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    OpenShown();
+    QMimeData data;
+    if (!row.text.isNull()) data.setText(row.text);
+    if (!row.urls.isEmpty()) data.setUrls(row.urls);
+    if (!row.other.isEmpty()) data.setData("image/png", row.other);
+    EXPECT_EQ(DragAndDrop(data), row.accepted);
+    EXPECT_EQ(Entries(), row.entries);
+    EXPECT_EQ(NoticeShown(), row.notice);
+    EXPECT_TRUE(dialogs_.Messages().isEmpty());
+  }
+}
+
+// Ctrl+V, Shift+Insert and the context menu's item append the clipboard's
+// numbers after what the list holds.
+TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
+  const struct {
+    const char* name;
+    std::function<void(Form1&)> paste;
+  } ways[] = {
+      {"Ctrl+V", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_V, Qt::ControlModifier); }},
+      {"Shift+Insert", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"the context menu",
+       [](Form1& f) {
+         QMenu menu;
+         f.FillListContextMenu(menu);
+         const QList<QAction*> items = menu.actions();
+         ASSERT_EQ(items.size(), 1);
+         EXPECT_EQ(items[0]->text(), kPasteNumbersItem);
+         EXPECT_TRUE(items[0]->isEnabled());
+         items[0]->trigger();
+       }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    OpenShown();
+    AddEntries({"7"});
+    ASSERT_TRUE(ClipboardSetText(QStringLiteral("Weight\r\n61.5\r\n70.2\r\n")));
+    form().ListView1->setFocus();
+    way.paste(form());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "61.5", "70.2"}));
+    EXPECT_EQ(NoticeShown(), "Added 2 numbers from the clipboard; 1 item was not a number (first: \"Weight\").");
+    // The notice neither takes the focus nor moves a control.
+    EXPECT_TRUE(form().ListView1->hasFocus());
+    EXPECT_EQ(form().Notice().geometry().bottom(), form().ListView1->viewport()->rect().bottom());
+    EXPECT_TRUE(dialogs_.Messages().isEmpty());
+  }
+  ClipboardClear();
+}
+
+TEST_F(WindowLoadersTest, EveryAdditionLeavesANoticeThatFades) {
+  const QString file = Write("weights.csv", "Weight\n61.5\n");
+  const struct {
+    const char* name;
+    std::function<void()> add;
+    QString notice;  // empty: none
+  } rows[] = {
+      {"the sample series", [this] { form().PushButton2->click(); }, "Added the 4 sample numbers."},
+      {"typed pieces",
+       [this] {
+         dialogs_.QueueInput(QStringLiteral("1, 2,x"));
+         form().PushButton3->click();
+       },
+       "Added 3 numbers."},
+      {"a cancelled prompt", [this] { form().PushButton3->click(); }, {}},
+      {"one file loaded",
+       [this, file] {
+         dialogs_.QueueOpenFiles({file});
+         form().PushButton6->click();
+       },
+       "Added 1 number from weights.csv; 1 line was not a number (first: \"Weight\")."},
+      {"a cancelled dialog", [this] { form().PushButton6->click(); }, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    OpenShown();
+    row.add();
+    EXPECT_EQ(NoticeShown(), row.notice);
+  }
+  // Gone after its time, without a click.
   OpenShown();
-  EXPECT_FALSE(DragAndDrop({"1\n2"}, /*plainText=*/true));
-  EXPECT_TRUE(Entries().empty());
+  form().Notice().SetTimes(std::chrono::milliseconds(50), std::chrono::milliseconds(50));
+  form().PushButton2->click();
+  ASSERT_TRUE(form().Notice().isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form().Notice().isVisible(); }, 5000));
+}
+
+// A long paste is stopped as a drop is (Esc, or the strip's stop mark), and
+// says how far it came.
+TEST_F(WindowLoadersTest, ALongPasteCanBeStopped) {
+  QString text;
+  while (text.size() < 3 * kPastedBlockCharacters) text += QStringLiteral("12345\n");
+  OpenShown();
+  form().Drops().SetEventPump([this] { return [this] { form().Drops().StopInnermost(); }; });
+  form().PasteNumbers(text, AdditionSource::kClipboard);
+  // The first block only, without the line it cut.
+  const auto firstBlock = static_cast<std::size_t>(kPastedBlockCharacters / 6);
+  EXPECT_EQ(Entries().size(), firstBlock);
+  EXPECT_EQ(dialogs_.Messages(), QStringList{QStringLiteral("Pasting was stopped part-way through the text; %1 "
+                                                            "numbers were added.")
+                                                 .arg(GroupedCount(firstBlock))});
+  EXPECT_EQ(NoticeShown(), QString());
 }
 
 TEST_F(WindowLoadersTest, DroppedNumbersAreAnalysed) {

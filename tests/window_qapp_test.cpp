@@ -24,6 +24,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -468,10 +469,16 @@ TEST_F(SmallScreen, ALargeScreenKeepsTheWindowAsDesigned) {
   EXPECT_EQ(f.size(), QSize(536, 638));
 }
 
+QString NumberListTip(const char* count) {
+  return QString::fromLatin1(kListToolTip) + QLatin1Char('\n') + QString::fromLatin1(count);
+}
+
 TEST_F(WindowTest, ListsHaveOneColumnAndTheirToolTips) {
   Form1& f = Open();
-  // The number list keeps the designed tip; the results list has its own.
-  const std::pair<QTableView*, const char*> lists[] = {{f.ListView1, kListToolTip}, {f.ListView2, kResultsListToolTip}};
+  // The number list keeps the designed tip, with its count below; the results
+  // list has its own.
+  const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("0 entries")},
+                                                   {f.ListView2, QString::fromLatin1(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     EXPECT_EQ(list->model()->columnCount(), 1);
     EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 467);  // 7000 twips
@@ -487,13 +494,43 @@ TEST_F(WindowTest, BothListsShowTheirToolTipsOverTheirRows) {
   Form1& f = OpenShown();
   AddEntries({"1"});
   f.AddResultRow("The mean is: 1");
-  const std::pair<QTableView*, const char*> lists[] = {{f.ListView1, kListToolTip}, {f.ListView2, kResultsListToolTip}};
+  const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("1 entry")},
+                                                   {f.ListView2, QString::fromLatin1(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     const QPoint overRow(10, 5);
     QHelpEvent help(QEvent::ToolTip, overRow, list->viewport()->mapToGlobal(overRow));
     QApplication::sendEvent(list->viewport(), &help);
     EXPECT_EQ(QToolTip::text(), toolTip);
     QToolTip::hideText();
+  }
+}
+
+// The count below the tip, and in the accessible description, follows every
+// change of the list.
+TEST_F(WindowTest, TheNumberListsToolTipCountsItsEntries) {
+  Form1& f = Open();
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    const char* count;
+  } steps[] = {
+      {"one appended", [&] { AddEntries({"1"}); }, "1 entry"},
+      {"the sample series", [&] { f.PushButton2_Click(); }, "5 entries"},
+      {"a thousand more", [&] { AddEntries(std::vector<std::string>(1000, "2")); }, "1,005 entries"},
+      {"pending appends once the event loop ran",
+       [&] {
+         f.NumberList().Append("3");
+         QApplication::processEvents();
+       },
+       "1,006 entries"},
+      {"one removed", [&] { f.NumberList().Remove(0); }, "1,005 entries"},
+      {"cleared", [&] { f.PushButton1_Click(); }, "0 entries"},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    EXPECT_EQ(f.ListView1->toolTip(), NumberListTip(s.count)) << s.step;
+    EXPECT_TRUE(f.ListView1->accessibleDescription().endsWith(QLatin1Char('\n') + QString::fromLatin1(s.count)))
+        << s.step;
   }
 }
 

@@ -22,6 +22,7 @@
 #include "core/ErrorReport.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
+#include "input/ReadTally.h"
 
 namespace loadertest {
 
@@ -41,10 +42,12 @@ class RecordingEntrySink : public EntrySink {
     pending = 0;
     ++flushes;
   }
+  void NoteSkipped(std::string_view first, std::size_t count) override { tally.NoteSkipped(first, count); }
   void Clear() {
     entries.clear();
     pending = 0;
   }
+  ReadTally tally;  // only its skipped candidates: entries are counted above
 };
 
 // A notice of a path not read, as the tests record it: "missing PATH" or

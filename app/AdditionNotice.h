@@ -1,0 +1,43 @@
+#pragma once
+// What the short notice over the number list says after an addition: how many
+// numbers came from where, and how many candidates were skipped as not
+// numbers, with the first of them, e.g. 'Added 20 numbers from weights.csv;
+// 1 line was not a number (first: "Weight").'
+#include <QString>
+#include <cstddef>
+#include <string_view>
+
+#include "input/ReadTally.h"
+
+// Where an addition came from.
+enum class AdditionSource {
+  kTyped,        // "Add Number / Numbers" (a pasted answer reads as text)
+  kSample,       // the sample series
+  kFiles,        // loaded list files, or dropped files and folders
+  kClipboard,    // a paste
+  kDroppedText,  // text dropped from another program
+};
+
+struct Addition {
+  Addition() = default;
+  explicit Addition(AdditionSource from) : source(from) {}
+
+  AdditionSource source = AdditionSource::kTyped;
+  ReadTally tally;
+  std::size_t files = 0;  // kFiles: how many were read
+  QString fileName;       // kFiles, one file read: its name
+};
+
+// A skipped text as the notice quotes it: at most kQuotedCharacters
+// characters (a longer one cut, with an ellipsis), anything unprintable shown
+// as U+FFFD, in straight double quotes.
+inline constexpr qsizetype kQuotedCharacters = 32;
+QString QuotedSkippedText(std::string_view text);
+
+// "1 entry", "20 entries", "1,234,567 entries".
+QString EntriesText(std::size_t count);
+
+QString AdditionNoticeText(const Addition& addition);
+
+// The notice after a paste or a text drop was stopped part-way.
+QString TextStoppedNotice(AdditionSource source, std::size_t appended);

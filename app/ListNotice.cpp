@@ -1,0 +1,88 @@
+#include "app/ListNotice.h"
+
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QMoveEvent>
+#include <QPropertyAnimation>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+// The progress strip's colours: white on #263238 is 13:1.
+constexpr const char* kNoticeStyle =
+    "#listNotice { color: #FFFFFF; background: #263238; border: none; padding: 1px 4px; }";
+
+}  // namespace
+
+ListNotice::ListNotice(QAbstractScrollArea* list)
+    : QLabel(list->viewport()),
+      list_(list),
+      opacity_(new QGraphicsOpacityEffect(this)),
+      fade_(new QPropertyAnimation(opacity_, "opacity", this)),
+      wait_(new QTimer(this)) {
+  setObjectName(QStringLiteral("listNotice"));
+  setAttribute(Qt::WA_StyledBackground, true);
+  setAttribute(Qt::WA_TransparentForMouseEvents, true);
+  setAttribute(Qt::WA_ShowWithoutActivating, true);
+  setFocusPolicy(Qt::NoFocus);
+  setStyleSheet(QString::fromLatin1(kNoticeStyle));
+  // A style sheet stops the list's font from reaching the label.
+  setFont(list->font());
+  setWordWrap(true);
+  setTextFormat(Qt::PlainText);
+  setAccessibleName(QStringLiteral("Notice"));
+  opacity_->setOpacity(1.0);
+  setGraphicsEffect(opacity_);
+  wait_->setSingleShot(true);
+  wait_->setInterval(kShownFor);
+  fade_->setDuration(static_cast<int>(kFadeFor.count()));
+  fade_->setStartValue(1.0);
+  fade_->setEndValue(0.0);
+  connect(wait_, &QTimer::timeout, fade_, [this] { fade_->start(); });
+  connect(fade_, &QPropertyAnimation::finished, this, &QWidget::hide);
+  // The rows may gain or lose a scroll bar while the notice shows.
+  list_->viewport()->installEventFilter(this);
+  hide();
+}
+
+void ListNotice::Show(const QString& text) {
+  fade_->stop();
+  opacity_->setOpacity(1.0);
+  setText(text);
+  setAccessibleDescription(text);
+  Place();
+  show();
+  raise();
+  wait_->start();
+}
+
+void ListNotice::SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor) {
+  wait_->setInterval(shownFor);
+  fade_->setDuration(static_cast<int>(fadeFor.count()));
+}
+
+void ListNotice::Dismiss() {
+  wait_->stop();
+  fade_->stop();
+  hide();
+}
+
+void ListNotice::Place() {
+  const QRect rows = list_->viewport()->rect();
+  const int height = std::min(heightForWidth(rows.width()), rows.height());
+  const QRect place(rows.left(), rows.bottom() + 1 - height, rows.width(), height);
+  if (geometry() != place) setGeometry(place);
+}
+
+void ListNotice::moveEvent(QMoveEvent* event) {
+  QLabel::moveEvent(event);
+  // Scrolling the rows carries the viewport's children along: back to the edge.
+  if (!isHidden()) Place();
+}
+
+bool ListNotice::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_->viewport() && event->type() == QEvent::Resize && !isHidden()) Place();
+  return false;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The short notice over the number list's bottom edge, where the progress
+// strip of long drops shows: what an addition brought, for a few seconds,
+// then it fades. It floats over the rows (no part of the window's layout),
+// never takes the focus nor a click (clicks reach the rows below), and keeps
+// colours of its own so that it reads alike in light and dark themes.
+#include <QLabel>
+#include <chrono>
+
+class QAbstractScrollArea;
+class QGraphicsOpacityEffect;
+class QPropertyAnimation;
+class QTimer;
+
+class ListNotice final : public QLabel {
+ public:
+  static constexpr std::chrono::milliseconds kShownFor{5000};
+  static constexpr std::chrono::milliseconds kFadeFor{700};
+
+  explicit ListNotice(QAbstractScrollArea* list);
+  // Shows `text` afresh, for the full time.
+  void Show(const QString& text);
+  // Gone at once (a new addition is under way).
+  void Dismiss();
+  // Over the bottom edge of the list's visible rows, as wide as they are, as
+  // high as the text needs there.
+  void Place();
+  // Shorter times for tests that wait for the fade.
+  void SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor);
+
+ protected:
+  void moveEvent(QMoveEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAbstractScrollArea* list_;
+  QGraphicsOpacityEffect* opacity_;
+  QPropertyAnimation* fade_;
+  QTimer* wait_;
+};

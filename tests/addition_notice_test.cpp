@@ -1,0 +1,98 @@
+// The notice after an addition to the number list: what it says for each kind
+// of addition and each count, singular and plural, grouped digits, and a long
+// or odd first skipped text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/AdditionNotice.h"
+
+namespace {
+
+Addition Made(AdditionSource source, std::size_t appended, std::size_t skipped = 0, std::string first = {},
+              std::size_t files = 0, const char* fileName = "") {
+  Addition a;
+  a.source = source;
+  a.tally.appended = appended;
+  a.tally.skipped = skipped;
+  a.tally.firstSkipped = std::move(first);
+  a.files = files;
+  a.fileName = QString::fromUtf8(fileName);
+  return a;
+}
+
+TEST(AdditionNotice, SaysWhatEachKindOfAdditionBrought) {
+  using S = AdditionSource;
+  const struct {
+    Addition addition;
+    const char* text;
+  } cases[] = {
+      {Made(S::kFiles, 20, 1, "Weight", 1, "weights.csv"),
+       "Added 20 numbers from weights.csv; 1 line was not a number (first: \"Weight\")."},
+      {Made(S::kFiles, 0, 21, "55,1;61,5", 1, "weights2.csv"),
+       "weights2.csv holds no numbers: its 21 lines are not numbers in this locale (first: \"55,1;61,5\")."},
+      {Made(S::kFiles, 0, 1, "x", 1, "one.txt"),
+       "one.txt holds no numbers: its only line is not a number in this locale (first: \"x\")."},
+      {Made(S::kFiles, 0, 0, "", 1, "empty.txt"), "empty.txt holds no numbers."},
+      {Made(S::kFiles, 1, 0, "", 1, "a.txt"), "Added 1 number from a.txt."},
+      {Made(S::kFiles, 1234567, 2, "Weight", 3),
+       "Added 1,234,567 numbers from 3 files; 2 lines were not numbers (first: \"Weight\")."},
+      {Made(S::kFiles, 0, 4, "a", 3),
+       "The 3 files hold no numbers: their 4 lines are not numbers in this locale (first: \"a\")."},
+      {Made(S::kFiles, 0, 0, "", 2), "The 2 files hold no numbers."},
+      {Made(S::kClipboard, 20, 2, "A"),
+       "Added 20 numbers from the clipboard; 2 items were not numbers (first: \"A\")."},
+      {Made(S::kClipboard, 0, 1, "Weight"),
+       "The clipboard holds no numbers: its only item is not a number in this locale (first: \"Weight\")."},
+      {Made(S::kClipboard, 0), "The clipboard holds no numbers."},
+      {Made(S::kDroppedText, 5, 1, "x"),
+       "Added 5 numbers from the dropped text; 1 item was not a number (first: \"x\")."},
+      {Made(S::kDroppedText, 0, 1000, "https://example.org/"),
+       "The dropped text holds no numbers: its 1,000 items are not numbers in this locale (first: "
+       "\"https://example.org/\")."},
+      {Made(S::kTyped, 3), "Added 3 numbers."},
+      {Made(S::kTyped, 1), "Added 1 number."},
+      {Made(S::kTyped, 2, 1, "Weight"), "Added 2 numbers; 1 item was not a number (first: \"Weight\")."},
+      {Made(S::kSample, 4), "Added the 4 sample numbers."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AdditionNoticeText(c.addition).toStdString(), c.text);
+}
+
+TEST(AdditionNotice, QuotesALongOrOddFirstTextShortened) {
+  const std::string exactly(kQuotedCharacters, 'a');
+  const struct {
+    std::string text;
+    QString quoted;
+  } cases[] = {
+      {"Weight", QStringLiteral("\"Weight\"")},
+      {exactly, QLatin1Char('"') + QString::fromStdString(exactly) + QLatin1Char('"')},
+      {exactly + "b",
+       QLatin1Char('"') + QString(kQuotedCharacters - 1, QLatin1Char('a')) + QChar(0x2026) + QLatin1Char('"')},
+      {"a\tb\x01", QStringLiteral("\"a\uFFFDb\uFFFD\"")},
+      {"G\xC3\xA9wicht", QStringLiteral("\"G\u00E9wicht\"")},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuotedSkippedText(c.text), c.quoted) << c.text;
+}
+
+TEST(AdditionNotice, CountsEntriesGrouped) {
+  const struct {
+    std::size_t count;
+    const char* text;
+  } cases[] = {{0, "0 entries"}, {1, "1 entry"}, {20, "20 entries"}, {1234567, "1,234,567 entries"}};
+  for (const auto& c : cases) EXPECT_EQ(EntriesText(c.count).toStdString(), c.text);
+}
+
+TEST(AdditionNotice, AStoppedTextSaysHowFarItCame) {
+  const struct {
+    AdditionSource source;
+    std::size_t appended;
+    const char* text;
+  } cases[] = {
+      {AdditionSource::kClipboard, 1, "Pasting was stopped part-way through the text; 1 number was added."},
+      {AdditionSource::kDroppedText, 2500000,
+       "The drop was stopped part-way through the text; 2,500,000 numbers were added."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextStoppedNotice(c.source, c.appended).toStdString(), c.text);
+}
+
+}  // namespace
