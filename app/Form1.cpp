@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,9 +29,11 @@
 
 #include "app/DropProgress.h"
 #include "app/FormControls.h"
+#include "app/NumberListMenu.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
+#include "input/ListHistory.h"
 #include "input/LoadFilesCommand.h"
 #include "input/ManualEntry.h"
 #include "input/NumberListModel.h"
@@ -348,6 +351,16 @@ void Form1::ConnectHandlers() {
   });
 
   connect(ListView1, &QTableView::pressed, this, [this](const QModelIndex& index) { ListView1_ItemClick(index); });
+
+  listMenu_ = new NumberListMenu(this);
+  connect(listMenu_, &NumberListMenu::undoAsked, this, [this] { UndoListChange(); });
+  connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
+  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
+  connect(listMenu_->Menu(), &QMenu::aboutToHide, this, [this] {
+    // Closed: the keys work by the history alone again.
+    listMenu_->Refresh(numbers_->History(), true);
+  });
 }
 
 void Form1::RunCommand(const std::function<void()>& command) {
@@ -478,9 +491,15 @@ void Form1::PushButton1_Click() {
   });
 }
 
-void Form1::PushButton2_Click() { AddSampleNumbers({*numbers_, *this}); }
+void Form1::PushButton2_Click() {
+  NumberListModel::Change change(*numbers_, kSampleNumbersStep);
+  AddSampleNumbers({*numbers_, *this});
+}
 
-void Form1::PushButton3_Click() { AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_}); }
+void Form1::PushButton3_Click() {
+  NumberListModel::Change change(*numbers_, kAddNumbersStep);
+  AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_});
+}
 
 void Form1::PushButton4_Click() {
   SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
@@ -494,6 +513,7 @@ void Form1::PushButton6_Click() {
   // A long file shows the drops' strip and can be stopped the same way. The
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
+  NumberListModel::Change change(*numbers_, kLoadNumbersStep);
   std::optional<DropProgress::Drop> reading;
   LetEventsRun pump;
   std::function<void(const DropState&)> progress;
@@ -651,6 +671,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) ListView2_MouseMove();
     return false;
   }
+  if (type == QEvent::ShortcutOverride && watched == Combo1) {
+    // The drop-down's text has its own undo: the list's keys are not taken
+    // from it.
+    if (!NumberListMenu::IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) return false;
+    event->accept();
+    return true;
+  }
   if (type == QEvent::KeyPress) {
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (watched == ListView1) return ListView1_KeyDown(key);
@@ -693,7 +720,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void Form1::ListView1_MouseDown() { buttonDown_ = true; }
+void Form1::ListView1_MouseDown() {
+  buttonDown_ = true;
+  // A press begins a new gesture: its swaps make a step of their own.
+  numbers_->EndMove();
+}
 
 void Form1::ListView1_ItemClick(const QModelIndex&) {
   // Without a readable drag.ico the list keeps its ordinary pointer.
@@ -731,6 +762,7 @@ void Form1::ListView1_MouseMove(QPoint position) {
 
 void Form1::ListView1_MouseUp() {
   buttonDown_ = false;
+  numbers_->EndMove();
   // Back to the window's pointer (the default arrow unless a command is busy).
   ListView1->viewport()->unsetCursor();
 }
@@ -780,6 +812,40 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
   return true;
 }
 
+void Form1::ListView1_ContextMenu(QPoint position) {
+  // The open menu takes the button's release: the gesture ends here.
+  ListView1_MouseUp();
+  numbers_->Flush();
+  listMenu_->Refresh(numbers_->History(), ListHistoryFree());
+  listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
+}
+
+bool Form1::ListHistoryFree() const {
+  if (ended_ || CommandRunning() || pointer_.IsBusy() || drops_->Running()) return false;
+  // An entry being carried: its swaps are still being recorded.
+  return !(buttonDown_ && QGuiApplication::mouseButtons() != Qt::NoButton);
+}
+
+void Form1::UndoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Undo());
+}
+
+void Form1::RedoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Redo());
+}
+
+void Form1::ShowListChange(const std::optional<RowChange>& change) {
+  if (!change) return;
+  QItemSelectionModel* selection = ListView1->selectionModel();
+  if (!change->current) {
+    selection->clear();
+    return;
+  }
+  const QModelIndex row = numbers_->index(static_cast<int>(*change->current));
+  selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(row);
+}
+
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
   if (OffersLocalFiles(event->mimeData()))
     event->acceptProposedAction();
@@ -802,6 +868,7 @@ void Form1::ListView1_Drop(QDropEvent* event) {
 }
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
+  NumberListModel::Change change(*numbers_, kDropStep);
   DropProgress::Drop drop(*drops_);
   const DropHost context{
       .entries = *numbers_,

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,10 @@ class QStandardItemModel;
 class QTableView;
 class QTimer;
 class DropProgress;
+class NumberListMenu;
 class NumberListModel;
 class ScreenFit;
+struct RowChange;
 
 inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
@@ -98,6 +101,8 @@ class Form1 final : public QWidget, public ErrorSink {
   NumberListModel& NumberList() { return *numbers_; }
   // Drops running on the number list: their progress strip and their stop.
   DropProgress& Drops() { return *drops_; }
+  // The number list's context menu: undo and redo, then further commands.
+  NumberListMenu& ListMenu() { return *listMenu_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
@@ -171,6 +176,14 @@ class Form1 final : public QWidget, public ErrorSink {
   // and Ctrl+Shift+A tick and untick every result.
   bool ListView1_KeyDown(const QKeyEvent& key);
   bool ListView2_KeyDown(const QKeyEvent& key);
+  // The context menu, asked for at `position` in the list's rows.
+  void ListView1_ContextMenu(QPoint position);
+  // Undo and redo of the number list's last change (Ctrl+Z, Ctrl+Shift+Z or
+  // Ctrl+Y, and the context menu). Nothing happens while a command or a drop
+  // runs, or while an entry is carried.
+  void UndoListChange();
+  void RedoListChange();
+  bool ListHistoryFree() const;
   // Files dropped on the number list: the loaders hook in here.
   void ListView1_DragEnter(QDragEnterEvent* event);
   void ListView1_DragMove(QDragMoveEvent* event);
@@ -212,6 +225,8 @@ class Form1 final : public QWidget, public ErrorSink {
   static void SetOptionButton(QRadioButton* button, bool selected);
   void ScheduleCombo1LostFocus();
   void ReadPathsAsDropped(std::vector<std::string> paths);
+  // Selects and shows the row an undo or redo leaves current.
+  void ShowListChange(const std::optional<RowChange>& change);
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
@@ -228,6 +243,7 @@ class Form1 final : public QWidget, public ErrorSink {
   QString fontFamily_;
   NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
+  NumberListMenu* listMenu_ = nullptr;
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
 

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/DropProgress.h"
+#include "input/ListHistory.h"
 #include "tests/support/WindowTestKit.h"
 
 namespace {
@@ -164,8 +165,28 @@ TEST_F(WindowLoadersTest, FilesCountAsWrittenInTheUserLocale) {
       ASSERT_EQ(rows.size(), 12);
       EXPECT_EQ(rows[6], row.meanRow);
       EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+      // Cleared and brought back by undo, the entries count as before.
+      EXPECT_EQ(form().NumberList().History().UndoName(), drop ? kDropStep : kLoadNumbersStep);
+      form().PushButton1->click();
+      form().UndoListChange();
+      EXPECT_EQ(Entries(), row.entries);
+      form().PushButton7->click();
+      EXPECT_EQ(ResultRows().value(6), row.meanRow);
     }
   }
+}
+
+TEST_F(WindowLoadersTest, PathsFromTheCommandLineAreUndoneAsADrop) {
+  const QString a = Write("a.txt", "1\n2\n");
+  const QString b = Write("b.txt", "3\n");
+  OpenShown();
+  form().PushButton2->click();
+  form().OpenPaths({a.toStdString(), b.toStdString()});
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
+  EXPECT_EQ(form().NumberList().History().UndoName(), kDropStep);
+  form().UndoListChange();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100"}));
+  EXPECT_EQ(form().NumberList().History().UndoName(), kSampleNumbersStep);
 }
 
 // What a long drop says: on its strip while it runs, in a notice when it was
