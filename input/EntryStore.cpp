@@ -153,6 +153,25 @@ EntryStore EntryStore::CutTail(std::size_t from) {
   return tail;
 }
 
+EntryStore EntryStore::Head(std::size_t count) const {
+  if (count > records_.size) throw std::out_of_range("Invalid entry index");
+  // The records as they are and the buffer up to the last of their texts:
+  // two block copies rather than one append per entry (whatever texts of
+  // removed entries lie between come along).
+  std::uint64_t end = 0;
+  for (std::size_t i = 0; i < count; ++i)
+    end = std::max<std::uint64_t>(end, records_.data[i].offset + records_.data[i].length);
+  EntryStore head;
+  if (count == 0) return head;
+  Ensure(head.records_, count);
+  Ensure(head.buffer_, static_cast<std::size_t>(end));
+  std::memcpy(head.records_.data, records_.data, count * sizeof(Record));
+  if (end != 0) std::memcpy(head.buffer_.data, buffer_.data, static_cast<std::size_t>(end));
+  head.records_.size = count;
+  head.buffer_.size = static_cast<std::size_t>(end);
+  return head;
+}
+
 void EntryStore::AppendAll(EntryStore&& tail) {
   if (&tail == this || tail.Size() == 0) return;
   if (records_.size == 0) {

@@ -33,6 +33,8 @@ class EntryStore {
   // The entries from `from` on, taken out into a store of their own; this
   // one keeps the ones before. Taking them all hands the buffers over.
   EntryStore CutTail(std::size_t from);
+  // A store of copies of the first `count` entries, flags and all.
+  EntryStore Head(std::size_t count) const;
   // Appends every entry of `tail`, flags and all, and leaves it empty. An
   // empty store takes the tail's buffers over instead.
   void AppendAll(EntryStore&& tail);

@@ -149,7 +149,7 @@ RowChange ListHistory::RedoChange(const Step& step, const EntryStore& list) {
   using Kind = RowChange::Kind;
   return std::visit(Overloaded{
                         [](const Addition& a) {
-                          return RowChange{Kind::kInserted, a.from, a.from + a.cut.Size() - 1, a.from};
+                          return RowChange{Kind::kInserted, a.from, a.from + a.Added() - 1, a.from};
                         },
                         [&](const Removal& r) {
                           const std::size_t left = list.Size() - 1;
@@ -170,7 +170,20 @@ RowChange ListHistory::RedoChange(const Step& step, const EntryStore& list) {
 
 void ListHistory::Unmake(Step& step, EntryStore& list) {
   std::visit(Overloaded{
-                 [&](Addition& a) { a.cut = list.CutTail(a.from); },
+                 [&](Addition& a) {
+                   // Whichever part is smaller is copied; the larger stays
+                   // where it is. Redo finds the list as undo left it (any
+                   // change between would have dropped the redo), so the
+                   // whole list can simply be handed back.
+                   a.whole = a.from <= list.Size() - a.from;
+                   if (a.whole) {
+                     EntryStore head = list.Head(a.from);
+                     a.cut = std::move(list);
+                     list = std::move(head);
+                   } else {
+                     a.cut = list.CutTail(a.from);
+                   }
+                 },
                  [&](const Removal& r) { list.Insert(r.row, r.text, r.passedNumberTest); },
                  [&](const Move& m) {
                    for (auto swap = m.swaps.rbegin(); swap != m.swaps.rend(); ++swap)
@@ -183,7 +196,12 @@ void ListHistory::Unmake(Step& step, EntryStore& list) {
 
 void ListHistory::Make(Step& step, EntryStore& list) {
   std::visit(Overloaded{
-                 [&](Addition& a) { list.AppendAll(std::move(a.cut)); },
+                 [&](Addition& a) {
+                   if (a.whole)
+                     list = std::move(a.cut);
+                   else
+                     list.AppendAll(std::move(a.cut));
+                 },
                  [&](const Removal& r) { list.Remove(r.row); },
                  [&](const Move& m) {
                    for (const auto& [a, b] : m.swaps) list.SwapTexts(a, b);

@@ -86,7 +86,11 @@ class ListHistory {
  private:
   struct Addition {
     std::size_t from;  // the count before it
-    EntryStore cut;    // its entries, while undone
+    // While undone: its entries, or (`whole`) the whole list as it was after
+    // it, when the entries before it were fewer and so cheaper to copy.
+    EntryStore cut;
+    bool whole = false;
+    std::size_t Added() const { return whole ? cut.Size() - from : cut.Size(); }
   };
   struct Removal {
     std::size_t row;

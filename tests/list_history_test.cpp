@@ -152,6 +152,17 @@ const ChangeCase kChanges[] = {
      5,
      3,
      4},
+    {"LoadMoreThanTheListHeld",
+     [](List& l) {
+       l.Add(kLoadNumbersStep, {{"1", true}, {"2"}, {"3", true}, {"4"}, {"5", true}});
+     },
+     {kStart[0], kStart[1], kStart[2], kStart[3], {"1", true}, {"2"}, {"3", true}, {"4"}, {"5", true}},
+     kLoadNumbersStep,
+     Kind::kRemoved,
+     4,
+     8,
+     3,
+     4},
     {"RemoveAFlaggedEntry",
      [](List& l) { l.Remove(1); },
      {kStart[0], kStart[2], kStart[3]},
