@@ -357,10 +357,6 @@ void Form1::ConnectHandlers() {
   connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
   ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
-  connect(listMenu_->Menu(), &QMenu::aboutToHide, this, [this] {
-    // Closed: the keys work by the history alone again.
-    listMenu_->Refresh(numbers_->History(), true);
-  });
 }
 
 void Form1::RunCommand(const std::function<void()>& command) {

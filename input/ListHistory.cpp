@@ -19,8 +19,16 @@ std::size_t ListHistory::BeginAddition(std::string name, const EntryStore& list)
 }
 
 void ListHistory::EndAddition(std::size_t ticket, const EntryStore& list) {
+  // Closed even when the last part cannot be recorded (no memory left):
+  // later entries must not join an addition that has ended.
+  struct Close {
+    std::vector<OpenAddition>& open;
+    std::size_t ticket;
+    ~Close() {
+      std::erase_if(open, [this](const OpenAddition& a) { return a.ticket == ticket; });
+    }
+  } close{open_, ticket};
   Settle(list);
-  std::erase_if(open_, [ticket](const OpenAddition& a) { return a.ticket == ticket; });
 }
 
 void ListHistory::Settle(const EntryStore& list) {

@@ -17,8 +17,17 @@ NumberListModel::Change::Change(NumberListModel& list, std::string name) : list_
 }
 
 NumberListModel::Change::~Change() {
-  list_.Flush();
-  list_.history_.EndAddition(ticket_, list_.store_);
+  // Out of memory while recording the last part: the entries stay in the
+  // list, only that part cannot be undone on its own; the addition ends all
+  // the same.
+  try {
+    list_.Flush();
+  } catch (const std::exception&) {
+  }
+  try {
+    list_.history_.EndAddition(ticket_, list_.store_);
+  } catch (const std::exception&) {
+  }
 }
 
 void NumberListModel::Append(std::string_view text) { Keep(text, false); }
