@@ -32,6 +32,9 @@ inline constexpr const char* kSampleNumbersStep = "Sample Numbers";
 inline constexpr const char* kMoveEntryStep = "Move Entry";
 inline constexpr const char* kRemoveEntryStep = "Remove Entry";
 inline constexpr const char* kClearListStep = "Clear List";
+// Numbers pasted into the list (Ctrl+V, Shift+Insert, the menu's item, a
+// dropped text).
+inline constexpr const char* kPasteStep = "Paste";
 
 // What undoing or redoing a step does to the rows, told before the store
 // changes (so that views can be told first).
