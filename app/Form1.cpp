@@ -30,9 +30,11 @@
 #include "app/DropProgress.h"
 #include "app/FormControls.h"
 #include "app/ListNotice.h"
+#include "app/NumberListMenu.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
+#include "input/ListHistory.h"
 #include "input/LoadFilesCommand.h"
 #include "input/ManualEntry.h"
 #include "input/NumberListModel.h"
@@ -335,9 +337,6 @@ void Form1::ConnectHandlers() {
   connect(numbers_, &QAbstractItemModel::rowsInserted, this, [this] { ShowEntryCount(); });
   connect(numbers_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowEntryCount(); });
   connect(numbers_, &QAbstractItemModel::modelReset, this, [this] { ShowEntryCount(); });
-  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ListView1, &QWidget::customContextMenuRequested, this,
-          [this](QPoint position) { ListView1_ContextMenu(position); });
   connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
@@ -362,6 +361,13 @@ void Form1::ConnectHandlers() {
   });
 
   connect(ListView1, &QTableView::pressed, this, [this](const QModelIndex& index) { ListView1_ItemClick(index); });
+
+  listMenu_ = new NumberListMenu(this);
+  connect(listMenu_, &NumberListMenu::undoAsked, this, [this] { UndoListChange(); });
+  connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
+  pasteItem_ = FillListContextMenu(*listMenu_->Menu());
+  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
 }
 
 void Form1::RunCommand(const std::function<void()>& command) {
@@ -494,6 +500,7 @@ void Form1::PushButton1_Click() {
 
 void Form1::PushButton2_Click() {
   notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kSampleNumbersStep);
   Addition added(AdditionSource::kSample);
   {
     const NumberListModel::Tallying counting(*numbers_, added.tally);
@@ -504,6 +511,7 @@ void Form1::PushButton2_Click() {
 
 void Form1::PushButton3_Click() {
   notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kAddNumbersStep);
   Addition added(AdditionSource::kTyped);
   {
     const NumberListModel::Tallying counting(*numbers_, added.tally);
@@ -526,6 +534,7 @@ void Form1::PushButton6_Click() {
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
   notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kLoadNumbersStep);
   Addition added(AdditionSource::kFiles);
   std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   std::optional<DropProgress::Drop> reading;
@@ -689,6 +698,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) ListView2_MouseMove();
     return false;
   }
+  if (type == QEvent::ShortcutOverride && watched == Combo1) {
+    // The drop-down's text has its own undo: the list's keys are not taken
+    // from it.
+    if (!NumberListMenu::IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) return false;
+    event->accept();
+    return true;
+  }
   if (type == QEvent::KeyPress) {
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (watched == ListView1) return ListView1_KeyDown(key);
@@ -731,7 +747,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void Form1::ListView1_MouseDown() { buttonDown_ = true; }
+void Form1::ListView1_MouseDown() {
+  buttonDown_ = true;
+  // A press begins a new gesture: its swaps make a step of their own.
+  numbers_->EndMove();
+}
 
 void Form1::ListView1_ItemClick(const QModelIndex&) {
   // Without a readable drag.ico the list keeps its ordinary pointer.
@@ -769,6 +789,7 @@ void Form1::ListView1_MouseMove(QPoint position) {
 
 void Form1::ListView1_MouseUp() {
   buttonDown_ = false;
+  numbers_->EndMove();
   // Back to the window's pointer (the default arrow unless a command is busy).
   ListView1->viewport()->unsetCursor();
 }
@@ -822,6 +843,43 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
   return true;
 }
 
+void Form1::ListView1_ContextMenu(QPoint position) {
+  // The open menu takes the button's release: the gesture ends here.
+  ListView1_MouseUp();
+  numbers_->Flush();
+  listMenu_->Refresh(numbers_->History(), ListHistoryFree());
+  pasteItem_->setEnabled(ClipboardHasText());
+  listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
+}
+
+bool Form1::ListHistoryFree() const {
+  if (ended_ || CommandRunning() || pointer_.IsBusy() || drops_->Running()) return false;
+  // An entry being carried: its swaps are still being recorded.
+  return !(buttonDown_ && QGuiApplication::mouseButtons() != Qt::NoButton);
+}
+
+void Form1::UndoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Undo());
+}
+
+void Form1::RedoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Redo());
+}
+
+void Form1::ShowListChange(const std::optional<RowChange>& change) {
+  if (!change) return;
+  // What the last addition brought is no longer what the list shows.
+  notice_->Dismiss();
+  QItemSelectionModel* selection = ListView1->selectionModel();
+  if (!change->current) {
+    selection->clear();
+    return;
+  }
+  const QModelIndex row = numbers_->index(static_cast<int>(*change->current));
+  selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(row);
+}
+
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
   if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
     event->acceptProposedAction();
@@ -856,6 +914,7 @@ void Form1::ListView1_Paste() { PasteNumbers(ClipboardText(), AdditionSource::kC
 
 void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, source == AdditionSource::kDroppedText ? kDropStep : kPasteStep);
   Addition added(source);
   bool whole = true;
   {
@@ -885,18 +944,13 @@ void Form1::PasteNumbers(const QString& text, AdditionSource source) {
     CurrentDialogs().Message(TextStoppedNotice(source, added.tally.appended));
 }
 
-void Form1::FillListContextMenu(QMenu& menu) {
+QAction* Form1::FillListContextMenu(QMenu& menu) {
   QAction* paste = menu.addAction(QString::fromLatin1(kPasteNumbersItem));
   paste->setShortcut(QKeySequence::Paste);
   paste->setShortcutVisibleInContextMenu(true);
   paste->setEnabled(ClipboardHasText());
   connect(paste, &QAction::triggered, this, [this] { RunCommand([this] { ListView1_Paste(); }); });
-}
-
-void Form1::ListView1_ContextMenu(QPoint position) {
-  QMenu menu(this);
-  FillListContextMenu(menu);
-  menu.exec(ListView1->viewport()->mapToGlobal(position));
+  return paste;
 }
 
 void Form1::ShowAddition(const Addition& addition) { notice_->Show(AdditionNoticeText(addition)); }
@@ -918,6 +972,7 @@ void Form1::ShowEntryCount() {
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kDropStep);
   Addition added(AdditionSource::kFiles);
   std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   DropProgress::Drop drop(*drops_);

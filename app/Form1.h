@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "platform/Skin.h"
 #include "results/Analysis.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDragEnterEvent;
@@ -37,8 +39,10 @@ class QTimer;
 class DropProgress;
 class ListNotice;
 struct DropState;
+class NumberListMenu;
 class NumberListModel;
 class ScreenFit;
+struct RowChange;
 
 inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
@@ -106,6 +110,8 @@ class Form1 final : public QWidget, public ErrorSink {
   DropProgress& Drops() { return *drops_; }
   // What the last addition brought, over the list's bottom edge.
   ListNotice& Notice() { return *notice_; }
+  // The number list's context menu: undo and redo, then further commands.
+  NumberListMenu& ListMenu() { return *listMenu_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
@@ -179,6 +185,14 @@ class Form1 final : public QWidget, public ErrorSink {
   // and Ctrl+Shift+A tick and untick every result.
   bool ListView1_KeyDown(const QKeyEvent& key);
   bool ListView2_KeyDown(const QKeyEvent& key);
+  // The context menu, asked for at `position` in the list's rows.
+  void ListView1_ContextMenu(QPoint position);
+  // Undo and redo of the number list's last change (Ctrl+Z, Ctrl+Shift+Z or
+  // Ctrl+Y, and the context menu). Nothing happens while a command or a drop
+  // runs, or while an entry is carried.
+  void UndoListChange();
+  void RedoListChange();
+  bool ListHistoryFree() const;
   // Files dropped on the number list: the loaders hook in here.
   void ListView1_DragEnter(QDragEnterEvent* event);
   void ListView1_DragMove(QDragMoveEvent* event);
@@ -192,10 +206,9 @@ class Form1 final : public QWidget, public ErrorSink {
   void PasteNumbers(const QString& text, AdditionSource source);
   // Ctrl+V, Shift+Insert and the context menu's item: the clipboard's text.
   void ListView1_Paste();
-  // The number list's context menu: its items, and the menu at `position`
-  // (the rows' coordinates).
-  void FillListContextMenu(QMenu& menu);
-  void ListView1_ContextMenu(QPoint position);
+  // Adds the "Paste Numbers" item to `menu` (the context menu's, after undo
+  // and redo); it is enabled when the clipboard holds text.
+  QAction* FillListContextMenu(QMenu& menu);
   bool ListView1ButtonDown() const { return buttonDown_; }
   // The entry being carried, or an invalid index.
   QPersistentModelIndex MovedEntry() const { return movedEntry_; }
@@ -236,6 +249,8 @@ class Form1 final : public QWidget, public ErrorSink {
   void ShowFilesAddition(Addition& addition, const DropState& end);
   // The number list's tool tip and accessible description with its count.
   void ShowEntryCount();
+  // Selects and shows the row an undo or redo leaves current.
+  void ShowListChange(const std::optional<RowChange>& change);
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
@@ -253,6 +268,8 @@ class Form1 final : public QWidget, public ErrorSink {
   NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
   ListNotice* notice_ = nullptr;
+  NumberListMenu* listMenu_ = nullptr;
+  QAction* pasteItem_ = nullptr;  // in the context menu, enabled as it opens
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
 

@@ -13,6 +13,10 @@ class EntryStore {
   ~EntryStore();
   EntryStore(const EntryStore&) = delete;
   EntryStore& operator=(const EntryStore&) = delete;
+  // Moving hands the buffers over whole: a list of millions of entries
+  // changes owner without a copy, and the one moved from is left empty.
+  EntryStore(EntryStore&& other) noexcept;
+  EntryStore& operator=(EntryStore&& other) noexcept;
 
   std::size_t Size() const { return records_.size; }
   std::string_view Text(std::size_t index) const;
@@ -24,6 +28,16 @@ class EntryStore {
   void Remove(std::size_t index);
   void Clear();
   void SwapTexts(std::size_t a, std::size_t b);
+  // Puts an entry at `index`, moving the entries from there on one down.
+  void Insert(std::size_t index, std::string_view text, bool passedNumberTest);
+  // The entries from `from` on, taken out into a store of their own; this
+  // one keeps the ones before. Taking them all hands the buffers over.
+  EntryStore CutTail(std::size_t from);
+  // A store of copies of the first `count` entries, flags and all.
+  EntryStore Head(std::size_t count) const;
+  // Appends every entry of `tail`, flags and all, and leaves it empty. An
+  // empty store takes the tail's buffers over instead.
+  void AppendAll(EntryStore&& tail);
 
  private:
 #pragma pack(push, 4)
@@ -48,6 +62,10 @@ class EntryStore {
   // Makes room for `needed` elements: at least double the room, so that
   // appends are cheap on average.
   static void Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed);
+  // Gives back the room beyond what is held when that is more than half
+  // of it: a cut that took millions of entries frees their pages.
+  template <class T>
+  static void ShrinkToHeld(Array<T>& a);
   template <class T>
   static void Ensure(Array<T>& a, std::size_t needed) {
     if (needed > a.capacity) {

@@ -11,6 +11,25 @@ constexpr std::size_t kMaxRows = static_cast<std::size_t>(std::numeric_limits<in
 
 NumberListModel::NumberListModel(QObject* parent) : QAbstractListModel(parent) {}
 
+NumberListModel::Change::Change(NumberListModel& list, std::string name) : list_(list) {
+  list_.Flush();
+  ticket_ = list_.history_.BeginAddition(std::move(name), list_.store_);
+}
+
+NumberListModel::Change::~Change() {
+  // Out of memory while recording the last part: the entries stay in the
+  // list, only that part cannot be undone on its own; the addition ends all
+  // the same.
+  try {
+    list_.Flush();
+  } catch (const std::exception&) {
+  }
+  try {
+    list_.history_.EndAddition(ticket_, list_.store_);
+  } catch (const std::exception&) {
+  }
+}
+
 void NumberListModel::Append(std::string_view text) { Keep(text, false); }
 
 void NumberListModel::AppendTestedText(std::string_view text) { Keep(text, true); }
@@ -28,6 +47,7 @@ void NumberListModel::Keep(std::string_view text, bool passedNumberTest) {
 
 void NumberListModel::Flush() {
   flushQueued_ = false;
+  history_.Settle(store_);
   if (shown_ == store_.Size()) return;
   beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(store_.Size() - 1));
   shown_ = store_.Size();
@@ -41,6 +61,7 @@ void NumberListModel::NoteSkipped(std::string_view first, std::size_t count) {
 void NumberListModel::Remove(std::size_t index) {
   Flush();
   if (index >= store_.Size()) throw std::out_of_range("Invalid entry index");
+  history_.RecordRemove(store_, index);
   const int row = static_cast<int>(index);
   beginRemoveRows(QModelIndex(), row, row);
   store_.Remove(index);
@@ -50,6 +71,7 @@ void NumberListModel::Remove(std::size_t index) {
 
 void NumberListModel::SwapTexts(std::size_t a, std::size_t b) {
   Flush();
+  history_.RecordSwap(store_, a, b);
   store_.SwapTexts(a, b);
   const QModelIndex ia = index(static_cast<int>(a));
   const QModelIndex ib = index(static_cast<int>(b));
@@ -60,9 +82,71 @@ void NumberListModel::SwapTexts(std::size_t a, std::size_t b) {
 void NumberListModel::Clear() {
   Flush();
   beginResetModel();
+  // The history takes the entries over; an empty list records nothing.
+  history_.RecordClear(store_);
   store_.Clear();
   shown_ = 0;
   endResetModel();
+}
+
+std::optional<RowChange> NumberListModel::Undo() {
+  Flush();
+  std::optional<RowChange> change;
+  const auto before = [&](const RowChange& c) {
+    change = c;
+    BeginRowChange(c);
+  };
+  if (!history_.Undo(store_, before)) return std::nullopt;
+  EndRowChange(*change);
+  return change;
+}
+
+std::optional<RowChange> NumberListModel::Redo() {
+  Flush();
+  std::optional<RowChange> change;
+  const auto before = [&](const RowChange& c) {
+    change = c;
+    BeginRowChange(c);
+  };
+  if (!history_.Redo(store_, before)) return std::nullopt;
+  EndRowChange(*change);
+  return change;
+}
+
+void NumberListModel::BeginRowChange(const RowChange& change) {
+  const int first = static_cast<int>(change.first);
+  const int last = static_cast<int>(change.last);
+  switch (change.kind) {
+    case RowChange::Kind::kInserted:
+      beginInsertRows(QModelIndex(), first, last);
+      break;
+    case RowChange::Kind::kRemoved:
+      beginRemoveRows(QModelIndex(), first, last);
+      break;
+    case RowChange::Kind::kReset:
+      beginResetModel();
+      break;
+    case RowChange::Kind::kEdited:
+      break;
+  }
+}
+
+void NumberListModel::EndRowChange(const RowChange& change) {
+  shown_ = store_.Size();
+  switch (change.kind) {
+    case RowChange::Kind::kInserted:
+      endInsertRows();
+      break;
+    case RowChange::Kind::kRemoved:
+      endRemoveRows();
+      break;
+    case RowChange::Kind::kReset:
+      endResetModel();
+      break;
+    case RowChange::Kind::kEdited:
+      emit dataChanged(index(static_cast<int>(change.first)), index(static_cast<int>(change.last)), {Qt::DisplayRole});
+      break;
+  }
 }
 
 void NumberListModel::SetHeader(const QString& text) {

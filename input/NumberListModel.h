@@ -5,12 +5,19 @@
 // one view update, not a million. Every other change shows at once and first
 // publishes anything still pending, so the rows the view knows always match
 // the store from the first entry on.
+//
+// The model keeps the list's undo history: every change through it is
+// recorded, and additions are named by the command that makes them (Change).
 #include <QAbstractListModel>
 #include <QString>
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "input/EntrySink.h"
 #include "input/EntryStore.h"
+#include "input/ListHistory.h"
 #include "input/ReadTally.h"
 
 class NumberListModel final : public QAbstractListModel, public EntrySink {
@@ -18,6 +25,22 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
 
  public:
   explicit NumberListModel(QObject* parent = nullptr);
+
+  // One addition to the list, named as the user is offered to undo it: the
+  // entries appended while it lives become one step (none when nothing was
+  // appended). Open one around every command that appends:
+  //   NumberListModel::Change change(list, kAddNumbersStep);
+  class Change {
+   public:
+    Change(NumberListModel& list, std::string name);
+    ~Change();
+    Change(const Change&) = delete;
+    Change& operator=(const Change&) = delete;
+
+   private:
+    NumberListModel& list_;
+    std::size_t ticket_;
+  };
 
   // EntrySink: Append keeps the entry back until Flush (or until the event
   // loop next runs, so a caller that forgets to flush still gets its rows).
@@ -47,8 +70,16 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   bool PassedNumberTest(std::size_t index) const { return store_.PassedNumberTest(index); }
 
   void Remove(std::size_t index);
+  // Swaps join one "Move Entry" step until EndMove (the end of the gesture).
   void SwapTexts(std::size_t a, std::size_t b);
+  void EndMove() { history_.EndMove(); }
   void Clear();
+
+  // Undoes or redoes the last change; what happened to the rows, or nothing
+  // when there was nothing to undo or redo.
+  std::optional<RowChange> Undo();
+  std::optional<RowChange> Redo();
+  const ListHistory& History() const { return history_; }
   void SetHeader(const QString& text);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -58,8 +89,12 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
 
  private:
   void Keep(std::string_view text, bool passedNumberTest);
+  // Tells the views of a change made by undo or redo: before and after it.
+  void BeginRowChange(const RowChange& change);
+  void EndRowChange(const RowChange& change);
 
   EntryStore store_;
+  ListHistory history_;
   std::size_t shown_ = 0;  // rows the views have been told about
   bool flushQueued_ = false;
   ReadTally* tally_ = nullptr;

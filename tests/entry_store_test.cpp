@@ -3,6 +3,7 @@
 // buffers to millions of entries.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -47,6 +48,29 @@ TEST(EntryStore, FollowsAPlainListThroughEveryOperation) {
           std::swap(model[a], model[b]);
         }
         break;
+      case 3: {
+        const std::size_t at = rng() % (model.size() + 1);
+        store.Insert(at, text, false);
+        model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), text);
+        break;
+      }
+      case 5:
+        if (r % 7 == 5) {
+          // A tail cut off and kept (as undo keeps an addition), then put
+          // back or dropped.
+          const std::size_t from = model.empty() ? 0 : rng() % (model.size() + 1);
+          EntryStore tail = store.CutTail(from);
+          const std::vector<std::string> cut(model.begin() + static_cast<std::ptrdiff_t>(from), model.end());
+          model.resize(from);
+          ExpectSame(store, model, "the part before the cut");
+          ExpectSame(tail, cut, "the cut tail");
+          if (rng() % 2 == 0) {
+            store.AppendAll(std::move(tail));
+            model.insert(model.end(), cut.begin(), cut.end());
+            EXPECT_EQ(tail.Size(), 0u);
+          }
+        }
+        break;
       case 4:
         if (r % 997 == 4) {
           store.Clear();
@@ -77,6 +101,67 @@ TEST(EntryStore, KeepsEveryTextThroughGrowthToMillions) {
   EXPECT_TRUE(same);
 }
 
+TEST(EntryStore, FlagsGoWithTheirEntriesWhereverTheyMove) {
+  const auto flags = [](const EntryStore& store) {
+    std::string out;
+    for (std::size_t i = 0; i < store.Size(); ++i) out += store.PassedNumberTest(i) ? '+' : '-';
+    return out;
+  };
+  const struct {
+    const char* name;
+    std::function<void(EntryStore&)> change;
+    std::vector<std::string> texts;
+    std::string flags;
+  } cases[] = {
+      {"InsertFirst", [](EntryStore& s) { s.Insert(0, "i", true); }, {"i", "a", "b", "c"}, "++-+"},
+      {"InsertAtTheEnd", [](EntryStore& s) { s.Insert(3, "i", false); }, {"a", "b", "c", "i"}, "+-+-"},
+      {"CutAndPutBack", [](EntryStore& s) { s.AppendAll(s.CutTail(1)); }, {"a", "b", "c"}, "+-+"},
+      {"CutAfterASwapAndPutBack",
+       [](EntryStore& s) {
+         s.SwapTexts(1, 2);
+         s.AppendAll(s.CutTail(1));
+       },
+       {"a", "c", "b"},
+       "++-"},
+      {"AllMovedOutAndBack",
+       [](EntryStore& s) {
+         EntryStore all = std::move(s);
+         s.Append("x", false);
+         s.AppendAll(std::move(all));
+       },
+       {"x", "a", "b", "c"},
+       "-+-+"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EntryStore store;
+    store.Append("a", true);
+    store.Append("b", false);
+    store.Append("c", true);
+    c.change(store);
+    ExpectSame(store, c.texts, c.name);
+    EXPECT_EQ(flags(store), c.flags);
+  }
+}
+
+TEST(EntryStore, WholeListsChangeOwnerWithoutACopy) {
+  EntryStore store;
+  for (int i = 0; i < 1000; ++i) store.Append(std::to_string(i), i % 2 == 0);
+  const char* texts = store.Text(0).data();
+  EntryStore whole = store.CutTail(0);
+  EXPECT_EQ(store.Size(), 0u);
+  EXPECT_EQ(whole.Text(0).data(), texts);
+  EntryStore back;
+  back.AppendAll(std::move(whole));
+  EXPECT_EQ(back.Text(0).data(), texts);
+  EXPECT_EQ(back.Size(), 1000u);
+  EXPECT_EQ(whole.Size(), 0u);
+  EntryStore moved(std::move(back));
+  EXPECT_EQ(moved.Text(999), "999");
+  EXPECT_FALSE(moved.PassedNumberTest(999));
+  EXPECT_EQ(back.Size(), 0u);
+}
+
 TEST(EntryStore, RefusesIndicesPastTheEnd) {
   EntryStore store;
   EXPECT_THROW(store.Text(0), std::out_of_range);
@@ -85,6 +170,8 @@ TEST(EntryStore, RefusesIndicesPastTheEnd) {
   EXPECT_THROW(store.Text(2), std::out_of_range);
   EXPECT_THROW(store.Remove(2), std::out_of_range);
   EXPECT_THROW(store.SwapTexts(0, 2), std::out_of_range);
+  EXPECT_THROW(store.Insert(3, "x", false), std::out_of_range);
+  EXPECT_THROW(store.CutTail(3), std::out_of_range);
   // Nothing changed on the way.
   ExpectSame(store, {"1", "2"}, "after refusals");
   store.Remove(0);

@@ -2,13 +2,22 @@
 // and its mouse behaviour in the window (double-click remove, carrying an
 // entry by dragging, auto-scroll, clearing, the busy guard); the keyboard on
 // both lists (Delete, moves that scroll).
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
+#include <functional>
+#include <optional>
 
+#include "app/DropProgress.h"
+#include "app/NumberListMenu.h"
+#include "input/ListHistory.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace windowtest;
@@ -103,6 +112,62 @@ TEST(NumberListModel, SwappingNotifiesBothRows) {
   ASSERT_EQ(changed.count(), 2);
   EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>().row(), 0);
   EXPECT_EQ(changed.at(1).at(0).value<QModelIndex>().row(), 2);
+}
+
+TEST(NumberListModel, UndoAndRedoShowTheRowsTheListHolds) {
+  const std::vector<std::string> start = {"1", "2", "3", "4"};
+  const struct {
+    const char* name;
+    std::function<void(NumberListModel&)> change;
+    std::vector<std::string> after;
+  } cases[] = {
+      {"Addition",
+       [](NumberListModel& m) {
+         NumberListModel::Change change(m, kAddNumbersStep);
+         m.Append("5");
+         m.Append("6");
+       },
+       {"1", "2", "3", "4", "5", "6"}},
+      {"Removal", [](NumberListModel& m) { m.Remove(1); }, {"1", "3", "4"}},
+      {"Move",
+       [](NumberListModel& m) {
+         m.SwapTexts(0, 1);
+         m.SwapTexts(1, 3);
+         m.EndMove();
+       },
+       {"2", "4", "3", "1"}},
+      {"Clear", [](NumberListModel& m) { m.Clear(); }, {}},
+  };
+  const auto shown = [](const NumberListModel& m) {
+    std::vector<std::string> texts;
+    for (int r = 0; r < m.rowCount(); ++r) texts.push_back(m.index(r).data().toString().toStdString());
+    return texts;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    NumberListModel model;
+    // Checks every notification against the rows before and after it.
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    {
+      NumberListModel::Change change(model, kSampleNumbersStep);
+      for (const std::string& t : start) model.Append(t);
+    }
+    c.change(model);
+    ASSERT_EQ(shown(model), c.after);
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(shown(model), start);
+    ASSERT_TRUE(model.Redo());
+    EXPECT_EQ(shown(model), c.after);
+    ASSERT_TRUE(model.Undo());
+    ASSERT_TRUE(model.Undo());
+    EXPECT_TRUE(shown(model).empty());
+    EXPECT_FALSE(model.Undo());
+    // Rows appended but not yet shown join the history before an undo.
+    model.Append("9");
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(model.Count(), 0u);
+    EXPECT_EQ(model.rowCount(), 0);
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -474,5 +539,187 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyboardScroll, ::testing::Combine(::testing::Val
                            return std::string(std::get<0>(info.param).name) +
                                   (std::get<1>(info.param) ? "InResults" : "InNumbers");
                          });
+
+}  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Undo and redo in the window: the keys and the context menu.
+
+class ListUndoWindow : public NumberListWindow {
+ protected:
+  const std::vector<std::string> kSample = {"7", "15", "61", "100"};
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : List(), key, modifiers);
+  }
+  // The context menu as it opens over the list: its first two items' texts
+  // and whether they can be chosen.
+  struct Items {
+    QString undo, redo;
+    bool undoEnabled, redoEnabled;
+  };
+  Items OpenMenu() {
+    form().ListView1_ContextMenu(QPoint(5, 5));
+    NumberListMenu& menu = form().ListMenu();
+    EXPECT_TRUE(menu.Menu()->isVisible());
+    Items items{menu.UndoItem()->text(), menu.RedoItem()->text(), menu.UndoItem()->isEnabled(),
+                menu.RedoItem()->isEnabled()};
+    menu.Menu()->hide();
+    return items;
+  }
+};
+
+TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
+  using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+  const Keys undo = {{Qt::Key_Z, Qt::ControlModifier}};
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> kCtrlZ{Qt::Key_Z, Qt::ControlModifier};
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> kCtrlShiftZ{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier};
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> kCtrlY{Qt::Key_Y, Qt::ControlModifier};
+  std::optional<DropProgress::Drop> drop;
+  const auto clear = [this] { form().PushButton1->click(); };
+  const auto typed = [this] {
+    dialogs_.QueueInput("1, 2");
+    form().PushButton3->click();
+  };
+  std::vector<std::string> sampleAndTyped = kSample;
+  sampleAndTyped.insert(sampleAndTyped.end(), {"1", "2"});
+  const struct {
+    const char* name;
+    std::function<void()> change;  // after "Load Sample/Example Numbers"
+    Keys keys;
+    std::vector<std::string> after;
+    Items menu;
+    int current;  // the current and selected row afterwards (-1: not checked)
+  } cases[] = {
+      {"ClearUndone", clear, {kCtrlZ}, kSample, {"Undo Sample Numbers", "Redo Clear List", true, true}, 0},
+      {"ClearRedoneByCtrlShiftZ", clear, {kCtrlZ, kCtrlShiftZ}, {}, {"Undo Clear List", "Redo", true, false}, -1},
+      {"ClearRedoneByCtrlY", clear, {kCtrlZ, kCtrlY}, {}, {"Undo Clear List", "Redo", true, false}, -1},
+      {"RemoveUndone",
+       [this] {
+         List()->setFocus();
+         List()->selectRow(2);
+         QTest::keyClick(List(), Qt::Key_Delete);
+       },
+       {kCtrlZ},
+       kSample,
+       {"Undo Sample Numbers", "Redo Remove Entry", true, true},
+       2},
+      {"TypedNumbers", typed, {}, sampleAndTyped, {"Undo Add Numbers", "Redo", true, false}, -1},
+      {"TypedNumbersUndone", typed, {kCtrlZ}, kSample, {"Undo Sample Numbers", "Redo Add Numbers", true, true}, 3},
+      {"TypedNumbersRedone", typed, {kCtrlZ, kCtrlY}, sampleAndTyped, {"Undo Add Numbers", "Redo", true, false}, 4},
+      {"MoveUndoneAsOneStep",
+       [this] {
+         Press(0);
+         DragTo(1);
+         DragTo(3);
+         Release(3);
+       },
+       {kCtrlZ},
+       kSample,
+       {"Undo Sample Numbers", "Redo Move Entry", true, true},
+       0},
+      {"EverythingUndone", [] {}, {kCtrlZ, kCtrlZ}, {}, {"Undo", "Redo Sample Numbers", false, true}, -1},
+      {"NothingWhileBusy",
+       [&] {
+         clear();
+         form().SetBusy(true);
+       },
+       {kCtrlZ},
+       {},
+       {"Undo Clear List", "Redo", false, false},
+       -1},
+      {"NothingWhileADropRuns",
+       [&] {
+         clear();
+         drop.emplace(form().Drops());
+       },
+       {kCtrlZ, kCtrlY},
+       {},
+       {"Undo Clear List", "Redo", false, false},
+       -1},
+      {"TheDropDownKeepsItsKeys",
+       [&] {
+         clear();
+         QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+         form().Combo1->setFocus();
+       },
+       {kCtrlY, kCtrlShiftZ, kCtrlZ},
+       kSample,
+       {"Undo Sample Numbers", "Redo Clear List", true, true},
+       -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenShown();
+    form().PushButton2->click();
+    List()->setFocus();
+    c.change();
+    for (const auto& [key, modifiers] : c.keys) Key(key, modifiers);
+    EXPECT_EQ(Entries(), c.after);
+    EXPECT_EQ(List()->model()->rowCount(), static_cast<int>(c.after.size()));
+    if (c.current >= 0) {
+      EXPECT_EQ(List()->currentIndex().row(), c.current);
+      EXPECT_EQ(SelectedRow(), c.current);
+    }
+    const Items items = OpenMenu();
+    EXPECT_EQ(items.undo, c.menu.undo);
+    EXPECT_EQ(items.redo, c.menu.redo);
+    EXPECT_EQ(items.undoEnabled, c.menu.undoEnabled);
+    EXPECT_EQ(items.redoEnabled, c.menu.redoEnabled);
+    drop.reset();
+  }
+}
+
+TEST_F(ListUndoWindow, TheDropDownUndoesItsOwnText) {
+  OpenShown();
+  form().PushButton2->click();
+  form().PushButton1->click();
+  const QString before = form().Combo1->currentText();
+  form().Combo1->setFocus();
+  QTest::keyClick(form().Combo1, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(form().Combo1, "8");
+  ASSERT_EQ(form().Combo1->currentText(), "8");
+  QTest::keyClick(form().Combo1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(form().Combo1->currentText(), before);
+  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(ListUndoWindow, AHeldButtonKeepsTheGestureFromUndo) {
+  OpenShown();
+  form().PushButton2->click();
+  Press(0);
+  DragTo(1);
+  QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"15", "7", "61", "100"}));
+  DragTo(3);
+  Release(3);
+  // The whole gesture is one step, undone at once.
+  QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Entries(), kSample);
+}
+
+TEST_F(ListUndoWindow, TheContextMenuOpensWithUndoRedoAndASeparatorAndUndoes) {
+  OpenShown();
+  form().PushButton2->click();
+  form().PushButton1->click();
+  const QPoint at(10, 10);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(List()->viewport(), &event);
+  QMenu* menu = form().ListMenu().Menu();
+  ASSERT_TRUE(menu->isVisible());
+  const QList<QAction*> items = menu->actions();
+  ASSERT_GE(items.size(), 3);
+  EXPECT_EQ(items[0]->text(), "Undo Clear List");
+  EXPECT_EQ(items[1]->text(), "Redo");
+  EXPECT_TRUE(items[2]->isSeparator());
+  EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  items[0]->trigger();
+  menu->hide();
+  EXPECT_EQ(Entries(), kSample);
+  EXPECT_FALSE(form().ListView1ButtonDown());
+}
 
 }  // namespace

@@ -14,6 +14,8 @@
 
 #include "app/DropProgress.h"
 #include "app/ListNotice.h"
+#include "app/NumberListMenu.h"
+#include "input/ListHistory.h"
 #include "input/PastedText.h"
 #include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
@@ -182,13 +184,16 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
       {"Shift+Insert", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
       {"the context menu",
        [](Form1& f) {
-         QMenu menu;
-         f.FillListContextMenu(menu);
-         const QList<QAction*> items = menu.actions();
-         ASSERT_EQ(items.size(), 1);
-         EXPECT_EQ(items[0]->text(), kPasteNumbersItem);
-         EXPECT_TRUE(items[0]->isEnabled());
-         items[0]->trigger();
+         // Undo, Redo and a separator come first.
+         f.ListView1_ContextMenu(QPoint(5, 5));
+         QMenu* menu = f.ListMenu().Menu();
+         const QList<QAction*> items = menu->actions();
+         ASSERT_EQ(items.size(), 4);
+         EXPECT_TRUE(items[2]->isSeparator());
+         EXPECT_EQ(items[3]->text(), kPasteNumbersItem);
+         EXPECT_TRUE(items[3]->isEnabled());
+         menu->hide();
+         items[3]->trigger();
        }},
   };
   for (const auto& way : ways) {
@@ -315,8 +320,28 @@ TEST_F(WindowLoadersTest, FilesCountAsWrittenInTheUserLocale) {
       ASSERT_EQ(rows.size(), 12);
       EXPECT_EQ(rows[6], row.meanRow);
       EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+      // Cleared and brought back by undo, the entries count as before.
+      EXPECT_EQ(form().NumberList().History().UndoName(), drop ? kDropStep : kLoadNumbersStep);
+      form().PushButton1->click();
+      form().UndoListChange();
+      EXPECT_EQ(Entries(), row.entries);
+      form().PushButton7->click();
+      EXPECT_EQ(ResultRows().value(6), row.meanRow);
     }
   }
+}
+
+TEST_F(WindowLoadersTest, PathsFromTheCommandLineAreUndoneAsADrop) {
+  const QString a = Write("a.txt", "1\n2\n");
+  const QString b = Write("b.txt", "3\n");
+  OpenShown();
+  form().PushButton2->click();
+  form().OpenPaths({a.toStdString(), b.toStdString()});
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
+  EXPECT_EQ(form().NumberList().History().UndoName(), kDropStep);
+  form().UndoListChange();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100"}));
+  EXPECT_EQ(form().NumberList().History().UndoName(), kSampleNumbersStep);
 }
 
 // What a long drop says: on its strip while it runs, in a notice when it was

@@ -1,0 +1,61 @@
+#include "app/NumberListMenu.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+namespace {
+QKeySequence UndoKey() { return QKeySequence(Qt::CTRL | Qt::Key_Z); }
+QList<QKeySequence> RedoKeys() {
+  return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+}
+
+QString ItemText(const char* verb, bool can, const std::string& name) {
+  QString text = QString::fromLatin1(verb);
+  if (can && !name.empty()) text += QLatin1Char(' ') + QString::fromStdString(name);
+  return text;
+}
+}  // namespace
+
+QString UndoItemText(const ListHistory& history) { return ItemText("Undo", history.CanUndo(), history.UndoName()); }
+
+QString RedoItemText(const ListHistory& history) { return ItemText("Redo", history.CanRedo(), history.RedoName()); }
+
+NumberListMenu::NumberListMenu(QWidget* window)
+    : QObject(window),
+      menu_(new QMenu(window)),
+      undo_(menu_->addAction(QStringLiteral("Undo"))),
+      redo_(menu_->addAction(QStringLiteral("Redo"))) {
+  menu_->addSeparator();
+  // The window's shortcuts work whether the menu was ever opened or not; the
+  // items show the keys, and take them while the menu is open.
+  undo_->setShortcut(UndoKey());
+  redo_->setShortcuts(RedoKeys());
+  for (QAction* item : {undo_, redo_}) {
+    item->setShortcutContext(Qt::WidgetShortcut);
+    item->setShortcutVisibleInContextMenu(true);
+    item->setEnabled(false);
+  }
+  connect(undo_, &QAction::triggered, this, &NumberListMenu::undoAsked);
+  connect(redo_, &QAction::triggered, this, &NumberListMenu::redoAsked);
+  connect(new QShortcut(UndoKey(), window), &QShortcut::activated, this, &NumberListMenu::undoAsked);
+  for (const QKeySequence& key : RedoKeys())
+    connect(new QShortcut(key, window), &QShortcut::activated, this, &NumberListMenu::redoAsked);
+}
+
+bool NumberListMenu::IsUndoOrRedoKey(const QKeyEvent& key) {
+  const QKeySequence pressed(key.keyCombination());
+  return pressed == UndoKey() || RedoKeys().contains(pressed);
+}
+
+NumberListMenu::~NumberListMenu() = default;
+
+void NumberListMenu::Refresh(const ListHistory& history, bool free) {
+  undo_->setText(UndoItemText(history));
+  redo_->setText(RedoItemText(history));
+  undo_->setEnabled(free && history.CanUndo());
+  redo_->setEnabled(free && history.CanRedo());
+}
