@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -83,6 +84,32 @@ class PaintCounter final : public QObject {
     return false;
   }
 };
+
+// While `read` runs: how long the window's events waited at most (a timer
+// that would fire every 5 ms) in seconds, and how often the list painted.
+struct WatchedRead {
+  double longestWait = 0;
+  int painted = 0;
+};
+
+WatchedRead Watched(PaintCounter& paints, const std::function<void()>& read) {
+  WatchedRead seen;
+  QElapsedTimer sinceTick;
+  QTimer ticks;
+  ticks.setInterval(5);
+  QObject::connect(&ticks, &QTimer::timeout, [&] {
+    seen.longestWait = std::max(seen.longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
+    sinceTick.restart();
+  });
+  ticks.start();
+  sinceTick.start();
+  paints.count = 0;
+  read();
+  ticks.stop();
+  seen.longestWait = std::max(seen.longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
+  seen.painted = paints.count;
+  return seen;
+}
 
 }  // namespace
 
@@ -173,25 +200,9 @@ int main(int argc, char** argv) {
     form.ListView1->viewport()->installEventFilter(&paints);
     for (int run = 0; run < runs; ++run) {
       Emptied(form);
-      // While the file is read: how long the window's events waited at most
-      // (a timer that would fire every 5 ms), and how often the list painted.
-      QElapsedTimer sinceTick;
-      double longestWait = 0;
-      QTimer ticks;
-      ticks.setInterval(5);
-      QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longestWait = std::max(longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
-        sinceTick.restart();
-      });
       QElapsedTimer timer;
       timer.start();
-      ticks.start();
-      sinceTick.start();
-      paints.count = 0;
-      form.PushButton6->click();
-      ticks.stop();
-      longestWait = std::max(longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
-      const int painted = paints.count;
+      const auto [longestWait, painted] = Watched(paints, [&] { form.PushButton6->click(); });
       const double load = static_cast<double>(timer.nsecsElapsed()) / 1e9;
       form.PushButton7->click();
       Shown(form);
@@ -229,23 +240,9 @@ int main(int argc, char** argv) {
     fewestPaints = -1;
     for (int run = 0; run < runs; ++run) {
       Emptied(form);
-      QElapsedTimer sinceTick;
-      double longestWait = 0;
-      QTimer ticks;
-      ticks.setInterval(5);
-      QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longestWait = std::max(longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
-        sinceTick.restart();
-      });
       QElapsedTimer timer;
       timer.start();
-      ticks.start();
-      sinceTick.start();
-      paints.count = 0;
-      form.ListView1_Paste();
-      ticks.stop();
-      longestWait = std::max(longestWait, static_cast<double>(sinceTick.nsecsElapsed()) / 1e9);
-      const int painted = paints.count;
+      const auto [longestWait, painted] = Watched(paints, [&] { form.ListView1_Paste(); });
       Shown(form);
       const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
       if (form.NumberList().Count() != 10'000'000) {
