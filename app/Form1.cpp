@@ -808,6 +808,13 @@ bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
     if (!key.isAutoRepeat()) RunCommand([this] { ListView1_Paste(); });
     return true;
   }
+  // Shift+F10, as the Menu key does, opens the context menu for keyboard
+  // users: beside the current row, or at the list's corner without one.
+  if (key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+    const QRect row = ListView1->visualRect(ListView1->currentIndex());
+    ListView1_ContextMenu(row.isValid() ? row.center() : QPoint(0, 0));
+    return true;
+  }
   if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
   const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
   // Without a selection, the row the focus frame shows as current is the one

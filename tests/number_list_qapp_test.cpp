@@ -701,6 +701,20 @@ TEST_F(ListUndoWindow, AHeldButtonKeepsTheGestureFromUndo) {
   EXPECT_EQ(Entries(), kSample);
 }
 
+// Keyboard users reach the menu with Shift+F10 (the Menu key comes as a
+// context menu event, as a right-click does).
+TEST_F(ListUndoWindow, ShiftF10OpensTheContextMenu) {
+  OpenShown();
+  form().PushButton2->click();
+  List()->setFocus();
+  QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier);
+  QMenu* menu = form().ListMenu().Menu();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->actions().first()->text(), "Undo Sample Numbers");
+  menu->hide();
+  EXPECT_EQ(Entries(), kSample);
+}
+
 TEST_F(ListUndoWindow, TheContextMenuOpensWithUndoRedoAndASeparatorAndUndoes) {
   OpenShown();
   form().PushButton2->click();
