@@ -89,26 +89,19 @@ void NumberListModel::Clear() {
   endResetModel();
 }
 
-std::optional<RowChange> NumberListModel::Undo() {
-  Flush();
-  std::optional<RowChange> change;
-  const auto before = [&](const RowChange& c) {
-    change = c;
-    BeginRowChange(c);
-  };
-  if (!history_.Undo(store_, before)) return std::nullopt;
-  EndRowChange(*change);
-  return change;
-}
+std::optional<RowChange> NumberListModel::Undo() { return TakeStep(&ListHistory::Undo); }
 
-std::optional<RowChange> NumberListModel::Redo() {
+std::optional<RowChange> NumberListModel::Redo() { return TakeStep(&ListHistory::Redo); }
+
+std::optional<RowChange> NumberListModel::TakeStep(bool (ListHistory::*take)(EntryStore&,
+                                                                             const ListHistory::BeforeChange&)) {
   Flush();
   std::optional<RowChange> change;
   const auto before = [&](const RowChange& c) {
     change = c;
     BeginRowChange(c);
   };
-  if (!history_.Redo(store_, before)) return std::nullopt;
+  if (!(history_.*take)(store_, before)) return std::nullopt;
   EndRowChange(*change);
   return change;
 }

@@ -89,6 +89,8 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
 
  private:
   void Keep(std::string_view text, bool passedNumberTest);
+  // Undo or redo (`take`), the views told before and after the rows change.
+  std::optional<RowChange> TakeStep(bool (ListHistory::*take)(EntryStore&, const ListHistory::BeforeChange&));
   // Tells the views of a change made by undo or redo: before and after it.
   void BeginRowChange(const RowChange& change);
   void EndRowChange(const RowChange& change);
