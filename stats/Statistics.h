@@ -94,6 +94,25 @@ class DataSet {
   StatResult GetSkew() const;                    // "#Div/0!" on any failure
   StatResult GetCoefficientOfVariation() const;  // "#Div/0!" on any failure
 
+  // Beyond the twelve rows, from the same numbers, after SortNumbers. A
+  // quartile interpolates linearly between order statistics: the one at p
+  // lies at place p(n - 1) of the sorted numbers, counted from 0, as the
+  // spreadsheets' inclusive quartile and most data tools place it. These
+  // fail as the median does on an empty data set.
+  double GetMinimum() const;
+  double GetMaximum() const;
+  double GetQuartile(int which) const;  // 1 or 3
+  // These never pass a failure on: "#Div/0!" where the value is undefined
+  // or cannot be computed.
+  StatResult GetRange() const;
+  StatResult GetInterquartileRange() const;
+  StatResult GetKurtosis() const;       // excess, by the method; fewer than 4 numbers or no spread: "#Div/0!"
+  StatResult GetStandardError() const;  // the method's standard deviation / sqrt(n); fewer than 2: "#Div/0!"
+  // The 95 % confidence interval of the mean, mean -/+ t(0.975, n - 1) s / sqrt(n)
+  // with Student's t; Sample only (Population: "#Div/0!").
+  StatResult GetConfidenceLow() const;
+  StatResult GetConfidenceHigh() const;
+
  private:
   std::int32_t LoopBound() const;
   double VarianceFrom(double mean) const;

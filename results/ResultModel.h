@@ -1,0 +1,46 @@
+#pragma once
+// What one analysis came to, made once by the run: each statistic's key,
+// label and value, and the sorted numbers behind them. The results list's
+// rows, the exports, the analyser's formats and the distribution window are
+// all made from it. Plain C++: no Qt.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace analysis {
+
+// A statistic's value as its row shows it (rounded where the row rounds).
+struct ResultValue {
+  enum class Kind { kNumber, kModes, kText };
+  Kind kind = Kind::kText;
+  double number = 0.0;        // kNumber
+  std::vector<double> modes;  // kModes: the tied values, as the row lists them
+  std::string text;           // kText: "#Div/0!", "None", "Error", ...
+};
+
+struct ResultRow {
+  std::string_view key;    // the analyser's tsv and json key: "count", "mean", "minimum", ...
+  std::string_view label;  // "The mean is: "
+  ResultValue value;
+  std::string valueText;  // the value as the row shows it, in the user's separators, with its unit
+  std::string Line() const { return std::string(label) + valueText; }
+};
+
+struct Results {
+  bool sample = true;
+  std::vector<ResultRow> rows;  // the twelve, those the run reached, in order
+  std::vector<ResultRow> more;  // minimum ... (the interval's two rows only for Sample)
+  // The run's numbers sorted; empty when the data set keeps no sorted copy.
+  // Valid until the next run of the same analysis.
+  std::span<const double> sorted;
+
+  const ResultRow* Find(std::string_view key) const {
+    for (const auto* list : {&rows, &more})
+      for (const ResultRow& row : *list)
+        if (row.key == key) return &row;
+    return nullptr;
+  }
+};
+
+}  // namespace analysis
