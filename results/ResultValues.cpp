@@ -1,8 +1,10 @@
 #include "results/ResultValues.h"
 
+#include <charconv>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -12,20 +14,36 @@ namespace analysis {
 namespace {
 
 constexpr std::string_view kTieSeparator = " or ";
+// Longer than any number text ("-1.23456789012345E-308" and the like).
+constexpr std::size_t kLongestText = 64;
 
 // The double whose number text is `text`. The text of a value near the
 // largest double may round beyond the double range ("1.79769313486232E+308"):
-// that is the text of the largest double itself.
+// that is the text of the largest double itself. A list of many tied values
+// is read here at every run, so the text is read as C reads it, once its
+// decimal separator is a point, and checked by spelling the value again.
 std::optional<double> ValueSpelt(std::string_view text, const numtext::Separators& sep) {
-  std::optional<double> value;
-  try {
-    value = numtext::NumericValue(text, sep);
-  } catch (...) {
-    const double largest = std::numeric_limits<double>::max();
-    for (const double candidate : {largest, -largest})
-      if (numtext::NumberText(candidate, sep) == text) value = candidate;
+  char plain[kLongestText];
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (length == sizeof plain) return std::nullopt;
+    if (!sep.decimal.empty() && text.substr(i).starts_with(sep.decimal)) {
+      plain[length++] = '.';
+      i += sep.decimal.size() - 1;
+    } else {
+      plain[length++] = text[i];
+    }
   }
-  if (!value || numtext::NumberText(*value, sep) != text) return std::nullopt;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(plain, plain + length, value);
+  if (end != plain + length) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    const double largest = std::numeric_limits<double>::max();
+    value = plain[0] == '-' ? -largest : largest;
+  } else if (error != std::errc{}) {
+    return std::nullopt;
+  }
+  if (numtext::NumberText(value, sep) != text) return std::nullopt;
   return value;
 }
 
