@@ -586,18 +586,6 @@ TEST_F(AnalysisTest, TheResultsHoldEachRowsValue) {
   }
 }
 
-// A row the trap leaves out is absent from the results as from the list.
-TEST_F(AnalysisTest, ARowLeftOutIsNotInTheResults) {
-  RecordingHost host;
-  host.entries = {"1E+308", "1E+308"};
-  host.Start();
-  const analysis::Results& results = host.analysis.LastResults();
-  EXPECT_EQ(results.Find("sum"), nullptr);
-  EXPECT_EQ(results.Find("median"), nullptr);
-  ASSERT_NE(results.Find("mode"), nullptr);
-  EXPECT_EQ(results.rows.size(), host.rows.size());
-}
-
 // The rows after the twelve: rounded as the variance row is, "#Div/0!"
 // where undefined, the interval only for Sample, never on the list and
 // never reported.
