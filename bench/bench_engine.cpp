@@ -13,9 +13,11 @@
 #include <exception>
 #include <functional>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "stats/Distribution.h"
 #include "stats/NumberText.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
@@ -99,6 +101,8 @@ void RunInParts(const std::vector<double>& data) {
   });
   Time("GetMedian", [&] { return numtext::NumberText(set.GetMedian(), {}); });
   Time("GetMode", [&] { return Show(set.GetMode()); });
+  Time("GetQuartile 1 and 3",
+       [&] { return numtext::NumberText(set.GetQuartile(1), {}) + " " + numtext::NumberText(set.GetQuartile(3), {}); });
 }
 
 void Run(const char* label, std::vector<double> data) {
@@ -124,6 +128,32 @@ void Run(const char* label, std::vector<double> data) {
   Time("GetSkew", [&] { return Show(set.GetSkew()); });
   Time("GetAverageDeviation", [&] { return Show(set.GetAverageDeviation()); });
   Time("GetCoefficientOfVariation", [&] { return Show(set.GetCoefficientOfVariation()); });
+  Time("GetMinimum, GetMaximum", [&] { return num(set.GetMinimum()) + " " + num(set.GetMaximum()); });
+  Time("GetRange", [&] { return Show(set.GetRange()); });
+  Time("GetInterquartileRange", [&] { return Show(set.GetInterquartileRange()); });
+  Time("GetKurtosis", [&] { return Show(set.GetKurtosis()); });
+  Time("GetStandardError", [&] { return Show(set.GetStandardError()); });
+  Time("GetConfidenceLow, High", [&] { return Show(set.GetConfidenceLow()) + " " + Show(set.GetConfidenceHigh()); });
+
+  // What the distribution window reads from the sorted copy.
+  const std::span<const double> sorted = set.SortedNumbers();
+  int bins = 1;
+  Time("AutoBinCount", [&] {
+    bins = distribution::AutoBinCount(sorted);
+    return std::to_string(bins);
+  });
+  Time("HistogramCounts", [&] {
+    const auto counts = distribution::HistogramCounts(sorted, sorted.front(), sorted.back(), bins);
+    return "fullest bin " + std::to_string(*std::max_element(counts.begin(), counts.end()));
+  });
+  Time("HistogramCounts, 500 bins", [&] {
+    const auto counts = distribution::HistogramCounts(sorted, sorted.front(), sorted.back(), distribution::kMaxBins);
+    return "fullest bin " + std::to_string(*std::max_element(counts.begin(), counts.end()));
+  });
+  Time("MakeBoxPlot", [&] {
+    const distribution::BoxPlot box = distribution::MakeBoxPlot(sorted);
+    return std::to_string(box.lowOutliers) + " low and " + std::to_string(box.highOutliers) + " high outliers";
+  });
 
   // The calls the results run makes, in its order (the sum twice for the
   // sum squared).

@@ -301,6 +301,12 @@ TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
         SameBits({data.SortedNumbers().begin(), data.SortedNumbers().end()}, kept ? sorted : std::vector<double>{}));
     EXPECT_TRUE(SameBits(data.Numbers(), v));
     EXPECT_EQ(data.GetMedian(), 299.5);
+    // Value v fills places 500v .. 500v + 499. Q1 at place 0.25 * 299999 =
+    // 74999.75 lies between 149 and 150, Q3 at 224999.25 between 449 and 450.
+    EXPECT_EQ(data.GetQuartile(1), 149.75);
+    EXPECT_EQ(data.GetQuartile(3), 449.25);
+    EXPECT_EQ(data.GetMinimum(), 0.0);
+    EXPECT_EQ(data.GetMaximum(), 599.0);
     const StatResult tied = data.GetMode();
     ASSERT_FALSE(tied.IsNumber());
     EXPECT_EQ(tied.Text().substr(0, 12), "0 or 1 or 2 ");
