@@ -1,0 +1,61 @@
+#include "app/DistributionLink.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "platform/Dialogs.h"
+#include "stats/NumberText.h"
+
+DistributionSource DistributionSourceOf(const analysis::Analysis& analysis) {
+  const modStatistics::DataSet& data = analysis.Statistics();
+  DistributionSource source;
+  source.sorted = data.SortedNumbers();
+  if (source.sorted.empty()) return source;
+  // A run that overflowed has no mean; the picture then goes without the
+  // curve and the mark.
+  try {
+    source.mean = data.GetMean();
+  } catch (const std::exception&) {
+  }
+  const StatResult sd = data.GetStandardDeviation();
+  if (sd.IsNumber()) source.standardDeviation = sd.Number();
+  return source;
+}
+
+DistributionLink::DistributionLink(DistributionHost host) : QObject(&host.mainWindow), host_(std::move(host)) {}
+
+DistributionLink::~DistributionLink() { delete window_.data(); }
+
+void DistributionLink::Show() {
+  if (!host_.analysed()) {
+    if (!CurrentDialogs().Question(QString::fromLatin1(kOfferAnalysisQuestion))) return;
+    host_.runAnalysis();
+    // An empty list refuses the run; it has said so.
+    if (!host_.analysed()) return;
+  }
+  if (!window_) {
+    // A window of its own (no parent): it has its own place in the task bar
+    // and stays usable beside the main window.
+    window_ = new DistributionWindow(host_.settings, host_.separators);
+    window_->setWindowIcon(host_.mainWindow.windowIcon());
+    window_->ShowAnalysis(host_.source());
+    if (listChanged_) window_->ListChanged();
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void DistributionLink::AnalysisStarting() {
+  if (window_) window_->ForgetNumbers();
+}
+
+void DistributionLink::AnalysisFinished() {
+  listChanged_ = false;
+  if (window_ && host_.analysed()) window_->ShowAnalysis(host_.source());
+}
+
+void DistributionLink::ListChanged() {
+  listChanged_ = true;
+  if (window_) window_->ListChanged();
+}
