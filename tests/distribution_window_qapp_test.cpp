@@ -1,0 +1,375 @@
+// The distribution window: how it opens (Ctrl+D, both lists' context menus,
+// the offer to run an analysis first), how it follows new analyses and
+// changes of the number list, the bin control and its setting, the picture
+// on the clipboard and in PNG and SVG files, and what assistive technology
+// finds.
+#include <QAccessible>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTableView>
+#include <QTableWidget>
+#include <functional>
+
+#include "app/DistributionLink.h"
+#include "app/DistributionWindow.h"
+#include "app/NumberListMenu.h"
+#include "app/ResultsListMenu.h"
+#include "tests/support/WindowTestKit.h"
+
+using namespace windowtest;
+
+namespace {
+
+class DistributionTest : public WindowTest {
+ protected:
+  void TearDown() override {
+    if (form_ && Window()) Window()->close();
+    WindowTest::TearDown();
+  }
+  void Analyse(const std::vector<std::string>& numbers) {
+    AddEntries(numbers);
+    form().PushButton7->click();
+  }
+  DistributionWindow* Window() { return form().Distribution().Window(); }
+  bool WindowShown() { return Window() && Window()->isVisible(); }
+  static QAction* ItemOf(QMenu* menu, const char* text) {
+    for (QAction* item : menu->actions())
+      if (item->text() == QString::fromUtf8(text)) return item;
+    return nullptr;
+  }
+};
+
+// ---------------------------------------------------------------------------
+// Opening.
+
+struct OpenCase {
+  const char* name;
+  std::function<void(Form1&)> open;
+};
+
+class Opening : public DistributionTest, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(Opening, ShowsTheLastAnalysis) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  GetParam().open(form());
+  ASSERT_TRUE(WindowShown());
+  EXPECT_EQ(Window()->windowTitle(), QString::fromUtf8("Distribution \u2014 Tallowmere"));
+  EXPECT_EQ(Window()->Figure().count, 4u);
+  EXPECT_TRUE(dialogs_.Questions().isEmpty());
+  // Opening it again shows the same window.
+  DistributionWindow* first = Window();
+  GetParam().open(form());
+  EXPECT_EQ(Window(), first);
+}
+
+void TriggerFromMenu(QMenu* menu) {
+  ASSERT_TRUE(menu->isVisible());
+  QAction* item = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->text() == QString::fromUtf8(kShowDistributionItem)) item = a;
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+  item->trigger();
+  menu->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Opening,
+    ::testing::Values(OpenCase{"CtrlD", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_D, Qt::ControlModifier); }},
+                      OpenCase{"ResultsListMenu",
+                               [](Form1& f) {
+                                 f.ListView2_ContextMenu(QPoint(5, 5));
+                                 TriggerFromMenu(f.ResultsMenu().Menu());
+                               }},
+                      OpenCase{"ResultsListShiftF10",
+                               [](Form1& f) {
+                                 f.ListView2->setFocus();
+                                 QTest::keyClick(f.ListView2, Qt::Key_F10, Qt::ShiftModifier);
+                                 TriggerFromMenu(f.ResultsMenu().Menu());
+                               }},
+                      OpenCase{"NumberListMenu",
+                               [](Form1& f) {
+                                 f.ListView1_ContextMenu(QPoint(5, 5));
+                                 TriggerFromMenu(f.ListMenu().Menu());
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct OfferCase {
+  const char* name;
+  std::vector<std::string> entries;
+  bool yes;
+  bool windowShown;
+  int resultRows;
+  QStringList messages;
+};
+
+class OfferToAnalyse : public DistributionTest, public ::testing::WithParamInterface<OfferCase> {};
+
+TEST_P(OfferToAnalyse, BeforeAnyAnalysis) {
+  const OfferCase& c = GetParam();
+  OpenShown();
+  AddEntries(c.entries);
+  dialogs_.QueueQuestion(c.yes);
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(dialogs_.Questions(), QStringList{QString::fromLatin1(kOfferAnalysisQuestion)});
+  EXPECT_EQ(WindowShown(), c.windowShown);
+  EXPECT_EQ(ResultRows().size(), c.resultRows);
+  EXPECT_EQ(dialogs_.Messages(), c.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, OfferToAnalyse,
+    ::testing::Values(OfferCase{"NoLeavesAllAlone", {"1", "2"}, false, false, 0, {}},
+                      OfferCase{"YesRunsAndOpens", {"1", "2"}, true, true, 12, {}},
+                      OfferCase{"YesOnAnEmptyListIsRefused", {}, true, false, 0, {kForgotNumbersMessage}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, ResultsListToolTipNamesTheCommand) {
+  Open();
+  for (const QString& text : {form().ListView2->toolTip(), form().ListView2->accessibleDescription()}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Show Distribution\u2026"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Ctrl+D"))) << text.toStdString();
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Following the analyses and the list.
+
+struct ChangeCase {
+  const char* name;
+  std::function<void(Form1&)> change;
+};
+
+class ListChanges : public DistributionTest, public ::testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(ListChanges, AreToldUntilTheNextAnalysis) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  EXPECT_FALSE(Window()->ShowsListChanged());
+  GetParam().change(form());
+  QApplication::processEvents();
+  EXPECT_TRUE(Window()->ShowsListChanged());
+  EXPECT_TRUE(Window()->Notice()->isVisible());
+  if (form().NumberList().Count() == 0) return;
+  form().PushButton7->click();
+  EXPECT_FALSE(Window()->ShowsListChanged());
+  EXPECT_EQ(Window()->Figure().count, form().NumberList().Count());
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ListChanges,
+                         ::testing::Values(ChangeCase{"Appended",
+                                                      [](Form1& f) {
+                                                        f.NumberList().Append("100");
+                                                        f.NumberList().Flush();
+                                                      }},
+                                           ChangeCase{"Removed",
+                                                      [](Form1& f) {
+                                                        f.ListView1->selectRow(0);
+                                                        f.ListView1_DblClick();
+                                                      }},
+                                           ChangeCase{"Moved", [](Form1& f) { f.NumberList().SwapTexts(0, 3); }},
+                                           ChangeCase{"Cleared", [](Form1& f) { f.PushButton1->click(); }},
+                                           ChangeCase{"SampleAdded", [](Form1& f) { f.PushButton2->click(); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, FollowsEachNewAnalysis) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  AddEntries({"100"});
+  form().PushButton7->click();
+  EXPECT_EQ(Window()->Figure().count, 5u);
+  EXPECT_DOUBLE_EQ(Window()->Figure().maximum, 100.0);
+  EXPECT_EQ(Window()->Figure().highOutlierCount, 1u);
+  // An empty list is refused: the window keeps the last analysis and says
+  // the list has changed since.
+  form().PushButton1->click();
+  form().PushButton7->click();
+  EXPECT_EQ(Window()->Figure().count, 5u);
+  EXPECT_TRUE(Window()->ShowsListChanged());
+}
+
+TEST_F(DistributionTest, AChangeBeforeTheWindowOpensIsToldWhenItDoes) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  AddEntries({"7"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  EXPECT_TRUE(Window()->ShowsListChanged());
+}
+
+// ---------------------------------------------------------------------------
+// The bin control and its setting.
+
+struct BinsCase {
+  const char* name;
+  QString stored;  // kAbsent: no setting
+  int shown;       // 0: automatic
+};
+
+class StoredBins : public DistributionTest, public ::testing::WithParamInterface<BinsCase> {};
+
+TEST_P(StoredBins, AreRestoredAndChangesStored) {
+  const BinsCase& c = GetParam();
+  if (c.stored != kAbsent) Store(kDistributionBinsKey, c.stored);
+  OpenShown();
+  Analyse({"1", "2", "3", "4", "5", "6", "7", "8"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  QSpinBox* bins = Window()->Bins();
+  EXPECT_EQ(bins->value(), c.shown);
+  EXPECT_EQ(Window()->Figure().bins.size(), c.shown == 0 ? 4u : static_cast<std::size_t>(c.shown));
+  EXPECT_EQ(Window()->Figure().automaticBins, c.shown == 0);
+
+  bins->setValue(12);
+  EXPECT_EQ(Stored(kDistributionBinsKey), "12");
+  EXPECT_EQ(Window()->Figure().bins.size(), 12u);
+  bins->setValue(0);
+  EXPECT_EQ(Stored(kDistributionBinsKey), "0");
+  EXPECT_EQ(bins->text(), "Automatic (4)");
+  EXPECT_EQ(Window()->Figure().bins.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, StoredBins,
+                         ::testing::Values(BinsCase{"Absent", kAbsent, 0}, BinsCase{"Seven", "7", 7},
+                                           BinsCase{"Largest", "500", 500}, BinsCase{"TooMany", "900", 0},
+                                           BinsCase{"Negative", "-3", 0}, BinsCase{"NotANumber", "abc", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, TheBinControlRangesFromAutomaticTo500) {
+  OpenShown();
+  Analyse({"1", "2"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  EXPECT_EQ(Window()->Bins()->minimum(), 0);
+  EXPECT_EQ(Window()->Bins()->maximum(), 500);
+  EXPECT_TRUE(Window()->Bins()->text().startsWith(QStringLiteral("Automatic")));
+}
+
+// ---------------------------------------------------------------------------
+// The picture: clipboard, files, description.
+
+TEST_F(DistributionTest, CopyPicturePutsAnImageOfThePictureOnTheClipboard) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  QApplication::clipboard()->clear();
+  QApplication::setActiveWindow(Window());
+  Window()->Picture()->setFocus();
+  QTest::keyClick(Window()->Picture(), Qt::Key_C, Qt::ControlModifier);
+  const QImage copied = QApplication::clipboard()->image();
+  ASSERT_FALSE(copied.isNull());
+  EXPECT_EQ(copied.size(), Window()->Picture()->size() * Window()->Picture()->devicePixelRatioF());
+  // The histogram's bars are in it.
+  bool bar = false;
+  for (int y = 0; y < copied.height() && !bar; y += 2)
+    for (int x = 0; x < copied.width() && !bar; x += 2) bar = copied.pixelColor(x, y) == QColor(0x9e, 0xc3, 0xe6);
+  EXPECT_TRUE(bar);
+}
+
+struct SaveCase {
+  const char* name;
+  QString typed;   // as chosen in the dialog
+  QString filter;  // the filter chosen
+  QString written;
+  bool svg;
+};
+
+class SavePicture : public DistributionTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SavePicture, WritesTheChosenKind) {
+  const SaveCase& c = GetParam();
+  OpenShown();
+  Analyse({"2", "4", "4", "5", "30"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  QTemporaryDir dir;
+  dialogs_.QueueSaveFile(dir.filePath(c.typed));
+  dialogs_.QueueChosenFilter(QString::fromLatin1(c.filter == "svg" ? kSvgFilter : kPngFilter));
+  Window()->SaveButton()->click();
+  EXPECT_EQ(dialogs_.LastFilters(),
+            (QStringList{QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG image (*.svg)")}));
+  const QString path = dir.filePath(c.written);
+  ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+  if (c.svg) {
+    QSvgRenderer svg(path);
+    EXPECT_TRUE(svg.isValid());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("5 numbers from 2 to 30"));
+  } else {
+    QImage png;
+    ASSERT_TRUE(png.load(path, "PNG"));
+    EXPECT_GE(png.width(), 640);
+    EXPECT_GE(png.height(), 420);
+  }
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SavePicture,
+                         ::testing::Values(SaveCase{"Png", "a.png", "png", "a.png", false},
+                                           SaveCase{"Svg", "b.svg", "png", "b.svg", true},
+                                           SaveCase{"UpperCaseSvg", "c.SVG", "png", "c.SVG", true},
+                                           SaveCase{"BareNameSvgFilter", "d", "svg", "d.svg", true},
+                                           SaveCase{"BareNamePngFilter", "e", "png", "e.png", false},
+                                           SaveCase{"OtherExtension", "f.pic", "svg", "f.pic.svg", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, APictureThatCannotBeSavedIsTold) {
+  OpenShown();
+  Analyse({"2", "4"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  dialogs_.QueueSaveFile(QStringLiteral("/nonexistent-folder/x.png"));
+  Window()->SavePicture();
+  ASSERT_EQ(dialogs_.Messages().size(), 1);
+  EXPECT_TRUE(dialogs_.Messages().first().contains(QStringLiteral("/nonexistent-folder/x.png")));
+  // Cancelled: nothing written, nothing said.
+  dialogs_.Clear();
+  Window()->SavePicture();
+  EXPECT_TRUE(dialogs_.Messages().isEmpty());
+}
+
+TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+                                                    Window()->SaveButton(), Window()->Table()}) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->metaObject()->className();
+  }
+  QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(Window()->Picture());
+  EXPECT_EQ(picture->text(QAccessible::Description),
+            "Histogram and box plot of 4 numbers from 2 to 5; first quartile 3.5, median 4, third quartile 4.25. "
+            "1 value lies beyond the whiskers.");
+}
+
+TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  QApplication::setActiveWindow(Window());
+  Window()->Picture()->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> reached{QApplication::focusWidget()};
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+                                            Window()->SaveButton(), Window()->Table()}));
+}
+
+}  // namespace
