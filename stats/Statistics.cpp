@@ -545,11 +545,13 @@ void DataSet::SortNumbers() {
 }
 
 // The sorted order is read as it comes: the ties counted as the mode counts
-// them from a sorted copy, and the middle elements picked by their places.
+// them from a sorted copy, and the middle elements, the ends and the
+// quartiles' neighbours picked by their places.
 DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threads) const {
   constexpr std::size_t kParts = 4;
   SortedOrder order;
   order.count = n;
+  order.places = OrderPlacesOf(n);
   TieCounter ties;
   const std::size_t upper = n / 2;
   std::size_t seen = 0;
@@ -562,6 +564,7 @@ DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threa
         };
         pick(upper, order.upperMiddle);
         if (upper > 0) pick(upper - 1, order.lowerMiddle);
+        for (std::size_t k = 0; k < kOrderPlaces; ++k) pick(order.places[k], order.atPlaces[k]);
         seen += part.size();
       },
       threads);

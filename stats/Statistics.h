@@ -5,6 +5,7 @@
 //
 // Numbers and SortedNumbers are the design's one-based arrays held 0-based:
 // element i lives at index i - 1.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -121,15 +122,30 @@ class DataSet {
   double SkewValue() const;
   double CoefficientOfVariationValue() const;
   StatResult ModeOf(const double* x, std::size_t n) const;
+  // The places of the sorted order that the statistics beyond the twelve
+  // rows read: the ends and the two elements around each quartile.
+  static constexpr std::size_t kOrderPlaces = 6;
+  using OrderPlaces = std::array<std::size_t, kOrderPlaces>;
+  static OrderPlaces OrderPlacesOf(std::size_t n);
   // In place of the sorted copy, when none is kept: the count sorted, its
-  // ties, and its middle elements (the median's, and with an even count the
-  // one before it).
+  // ties, its middle elements (the median's, and with an even count the
+  // one before it), and the elements at OrderPlacesOf(count).
   struct SortedOrder {
     std::size_t count = 0;
     Ties ties;
     double lowerMiddle = 0.0;
     double upperMiddle = 0.0;
+    OrderPlaces places{};
+    std::array<double, kOrderPlaces> atPlaces{};
   };
+  // The element at `place` (one of OrderPlacesOf) of the sorted first
+  // NumberCount numbers, from the copy or the order kept in its place; fails
+  // as the median does when there is none.
+  double SortedElement(std::size_t place) const;
+  std::size_t SortedCount() const;
+  double KurtosisValue() const;
+  double StandardErrorValue() const;
+  double ConfidenceHalfWidth() const;
   SortedOrder SortInParts(std::size_t n, core::TwoThreads* threads) const;
 
   numtext::Separators separators_;

@@ -1,0 +1,153 @@
+// The statistics beyond the twelve rows: order statistics read from the
+// sorted order, the kurtosis, the standard error and the mean's confidence
+// interval.
+#include <boost/math/distributions/students_t.hpp>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+#include "stats/Arithmetic.h"
+#include "stats/Distribution.h"
+#include "stats/Statistics.h"
+
+namespace modStatistics {
+
+namespace {
+
+constexpr double kLowerQuartile = 0.25;
+constexpr double kUpperQuartile = 0.75;
+// The two-sided 95 % interval leaves 2.5 % above its upper end.
+constexpr double kConfidenceQuantile = 0.975;
+
+}  // namespace
+
+DataSet::OrderPlaces DataSet::OrderPlacesOf(std::size_t n) {
+  if (n == 0) return {};
+  const distribution::QuantilePlace q1 = distribution::InclusivePlace(n, kLowerQuartile);
+  const distribution::QuantilePlace q3 = distribution::InclusivePlace(n, kUpperQuartile);
+  return {0, n - 1, q1.below, q1.above, q3.below, q3.above};
+}
+
+// The count the sorted order was made for, checked as the median checks it.
+std::size_t DataSet::SortedCount() const {
+  const std::int32_t bound = LoopBound();
+  if (bound < 1) throw std::out_of_range(kSubscriptOutOfRange);
+  const auto n = static_cast<std::size_t>(bound);
+  if (sortedOrder_ ? n != sortedOrder_->count : n > sortedCount_) throw std::out_of_range(kSubscriptOutOfRange);
+  return n;
+}
+
+double DataSet::SortedElement(std::size_t place) const {
+  if (!sortedOrder_) return sortedNumbers_[place];
+  for (std::size_t k = 0; k < kOrderPlaces; ++k) {
+    if (sortedOrder_->places[k] == place) return sortedOrder_->atPlaces[k];
+  }
+  throw std::logic_error("a place of the sorted order that was not kept");
+}
+
+double DataSet::GetMinimum() const {
+  SortedCount();
+  return SortedElement(0);
+}
+
+double DataSet::GetMaximum() const { return SortedElement(SortedCount() - 1); }
+
+double DataSet::GetQuartile(int which) const {
+  if (which != 1 && which != 3) throw std::invalid_argument("a quartile is the first or the third");
+  const distribution::QuantilePlace place =
+      distribution::InclusivePlace(SortedCount(), which == 1 ? kLowerQuartile : kUpperQuartile);
+  return distribution::Interpolate(SortedElement(place.below), SortedElement(place.above), place.fraction);
+}
+
+StatResult DataSet::GetRange() const {
+  try {
+    return arith::Sub(GetMaximum(), GetMinimum());
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult DataSet::GetInterquartileRange() const {
+  try {
+    return arith::Sub(GetQuartile(3), GetQuartile(1));
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+double DataSet::KurtosisValue() const {
+  const std::int32_t bound = LoopBound();
+  if (bound < 4) throw ArithmeticError(kDivisionByZero);
+  const auto n = static_cast<std::size_t>(bound);
+  if (n > numbers_.size()) throw std::out_of_range(kSubscriptOutOfRange);
+  // Equal numbers can leave a mean a rounding away from them, and so a
+  // standard deviation that is tiny rather than 0: the spread is judged from
+  // the numbers themselves.
+  if (GetMinimum() == GetMaximum()) throw ArithmeticError(kDivisionByZero);
+  const double mean = GetMean();
+  const double sd = GetStandardDeviation().Number();
+  if (!(sd > 0.0)) throw ArithmeticError(kDivisionByZero);
+  // Standardised first, so that numbers far from zero, or far apart, never
+  // meet a fourth power of their own size.
+  const double* x = numbers_.data();
+  double fourth = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double z = (x[i] - mean) / sd;
+    const double square = z * z;
+    fourth += square * square;
+  }
+  if (!std::isfinite(fourth)) throw ArithmeticError(kOverflow);
+  const double count = bound;
+  if (!methodIsSample_) return arith::Sub(fourth / count, 3.0);
+  const double scale = count * (count + 1.0) / ((count - 1.0) * (count - 2.0) * (count - 3.0));
+  const double shift = 3.0 * (count - 1.0) * (count - 1.0) / ((count - 2.0) * (count - 3.0));
+  return arith::Sub(arith::Mul(scale, fourth), shift);
+}
+
+StatResult DataSet::GetKurtosis() const {
+  try {
+    return KurtosisValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+double DataSet::StandardErrorValue() const {
+  const std::int32_t bound = LoopBound();
+  if (bound < 2) throw ArithmeticError(kDivisionByZero);
+  return arith::Div(GetStandardDeviation().Number(), std::sqrt(static_cast<double>(bound)));
+}
+
+StatResult DataSet::GetStandardError() const {
+  try {
+    return StandardErrorValue();
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+double DataSet::ConfidenceHalfWidth() const {
+  if (!methodIsSample_) throw ArithmeticError(kDivisionByZero);
+  const double standardError = StandardErrorValue();
+  const boost::math::students_t_distribution<double> t(static_cast<double>(LoopBound() - 1));
+  return arith::Mul(boost::math::quantile(t, kConfidenceQuantile), standardError);
+}
+
+StatResult DataSet::GetConfidenceLow() const {
+  try {
+    return arith::Sub(GetMean(), ConfidenceHalfWidth());
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+StatResult DataSet::GetConfidenceHigh() const {
+  try {
+    return arith::Add(GetMean(), ConfidenceHalfWidth());
+  } catch (...) {
+    return kDivZeroText;
+  }
+}
+
+}  // namespace modStatistics
