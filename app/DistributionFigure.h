@@ -10,11 +10,13 @@
 #include <span>
 #include <vector>
 
+#include "stats/Distribution.h"
+
 // Beyond this many outliers on both sides together, the picture draws only
 // the most extreme one of each side and says how many there are.
 inline constexpr std::size_t kOutlierPointsDrawn = 2000;
 // The bin control's range; an automatic count is held to it too.
-inline constexpr int kMostBins = 500;
+inline constexpr int kMostBins = distribution::kMaxBins;
 
 struct DistributionFigure {
   std::size_t count = 0;
