@@ -1,5 +1,7 @@
 #include "app/DistributionLink.h"
 
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -26,6 +28,27 @@ DistributionLink::DistributionLink(DistributionHost host) : QObject(&host.mainWi
 
 DistributionLink::~DistributionLink() { delete window_.data(); }
 
+namespace {
+
+// Beside the main window where the screen has room (right, else left),
+// else where the window system puts it.
+void PlaceBeside(QWidget& window, const QWidget& mainWindow) {
+  const QScreen* screen = mainWindow.screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QRect main = mainWindow.window()->frameGeometry();
+  const QSize size = window.sizeHint().boundedTo(area.size());
+  window.resize(size);
+  const int gap = 8;
+  int x = main.right() + 1 + gap;
+  if (x + size.width() > area.right() + 1) x = main.left() - gap - size.width();
+  if (x < area.left()) return;
+  const int y = std::clamp(main.top(), area.top(), area.bottom() + 1 - size.height());
+  window.move(x, y);
+}
+
+}  // namespace
+
 void DistributionLink::Show() {
   if (!host_.analysed()) {
     if (!CurrentDialogs().Question(QString::fromLatin1(kOfferAnalysisQuestion))) return;
@@ -38,6 +61,7 @@ void DistributionLink::Show() {
     // and stays usable beside the main window.
     window_ = new DistributionWindow(host_.settings, host_.separators);
     window_->setWindowIcon(host_.mainWindow.windowIcon());
+    PlaceBeside(*window_, host_.mainWindow);
     window_->ShowAnalysis(host_.source());
     if (listChanged_) window_->ListChanged();
   }

@@ -61,7 +61,8 @@ struct Frame {
   double high = 1;
   double countTop = 1;  // the count at the histogram's top edge
 
-  double X(double v) const { return plot.left() + (v - low) / (high - low) * plot.width(); }
+  // Halved first: the span of two extreme numbers may not be finite.
+  double X(double v) const { return plot.left() + (v / 2 - low / 2) / (high / 2 - low / 2) * plot.width(); }
   double Y(double count) const { return plot.bottom() - count / countTop * plot.height(); }
 };
 
@@ -71,7 +72,7 @@ double CurvePeak(const DistributionFigure& f) {
 }
 
 Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetricsF& metrics,
-              const numtext::Separators& separators) {
+              const numtext::Separators& separators, double legendHeight) {
   Frame frame;
   frame.low = f.low;
   frame.high = f.high;
@@ -84,7 +85,7 @@ Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetric
   const double line = metrics.height();
   const double left = area.left() + line * 0.8 + labelWidth;
   const double right = area.right() - line * 1.2;
-  const double top = area.top() + line * 2.2;  // the legend's row above
+  const double top = area.top() + line * 0.5 + legendHeight + line * 0.7;  // the legend above
   const double axisTextHeight = line * 1.6;
   const double bottom = area.bottom() - axisTextHeight - line * 0.4;
   const double boxHeight = std::clamp((bottom - top) * 0.2, line * 1.6, line * 4.0);
@@ -216,29 +217,44 @@ void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const
   if (!f.highOutliers.empty()) label(f.highOutliers.back(), f.highOutlierCount, false);
 }
 
-void DrawLegend(QPainter& p, const QRectF& area, const Frame& frame, const DistributionFigure& f,
-                const QFontMetricsF& metrics, const numtext::Separators& separators) {
-  struct Item {
-    QString text;
-    QPen pen;
-  };
-  std::vector<Item> items;
-  items.push_back({QStringLiteral("Count of numbers per bin (%1 bins)").arg(f.bins.size()), QPen(kBarFill, 6)});
+struct LegendItem {
+  QString text;
+  QPen pen;
+};
+
+std::vector<LegendItem> LegendItems(const DistributionFigure& f, const PictureStyle& style) {
+  const auto shown = [&](const QString& text, double v) { return text.isEmpty() ? Number(v, style.separators) : text; };
+  std::vector<LegendItem> items;
+  items.push_back({QStringLiteral("Numbers per bin (%1 bins)").arg(f.bins.size()), QPen(kBarFill, 6)});
   if (f.standardDeviation) items.push_back({QStringLiteral("Normal curve"), QPen(kCurve, 2.0)});
-  if (f.mean) items.push_back({QStringLiteral("Mean ") + Number(*f.mean, separators), QPen(kCurve, 1.5, Qt::DashLine)});
-  items.push_back({QStringLiteral("Median ") + Number(f.median, separators), QPen(kMedian, 2.0)});
+  if (f.mean)
+    items.push_back({QStringLiteral("Mean ") + shown(style.meanText, *f.mean), QPen(kCurve, 1.5, Qt::DashLine)});
+  items.push_back({QStringLiteral("Median ") + shown(style.medianText, f.median), QPen(kMedian, 2.0)});
+  return items;
+}
+
+// Lays the legend out in rows from `left` to `right`, starting at `top`;
+// draws it when `painter` is given. Answers the height it takes.
+double Legend(QPainter* p, const std::vector<LegendItem>& items, double left, double right, double top,
+              const QFontMetricsF& metrics) {
   const double line = metrics.height();
-  double x = frame.plot.left();
-  double y = area.top() + line * 0.5;
-  for (const Item& item : items) {
+  double x = left;
+  double y = top;
+  for (const LegendItem& item : items) {
     const double need = line * 1.6 + metrics.horizontalAdvance(item.text) + line;
-    if (x + need > area.right() && x > frame.plot.left()) break;  // the rest would not fit beside
-    p.setPen(item.pen);
-    p.drawLine(QPointF(x, y + line / 2), QPointF(x + line * 1.2, y + line / 2));
-    p.setPen(kInk);
-    p.drawText(QPointF(x + line * 1.6, y + metrics.ascent()), item.text);
+    if (x + need > right && x > left) {
+      x = left;
+      y += line * 1.3;
+    }
+    if (p) {
+      p->setPen(item.pen);
+      p->drawLine(QPointF(x, y + line / 2), QPointF(x + line * 1.2, y + line / 2));
+      p->setPen(kInk);
+      p->drawText(QPointF(x + line * 1.6, y + metrics.ascent()), item.text);
+    }
     x += need;
   }
+  return y + line * 1.3 - top;
 }
 
 }  // namespace
@@ -256,7 +272,11 @@ void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionF
     painter.restore();
     return;
   }
-  const Frame frame = Arrange(area, figure, metrics, style.separators);
+  const std::vector<LegendItem> legend = LegendItems(figure, style);
+  const double line = metrics.height();
+  const double legendLeft = area.left() + line;
+  const double legendHeight = Legend(nullptr, legend, legendLeft, area.right() - line, 0, metrics);
+  const Frame frame = Arrange(area, figure, metrics, style.separators, legendHeight);
   if (frame.plot.width() > 8 && frame.plot.height() > 8) {
     DrawCountAxis(painter, frame, metrics, style.separators);
     DrawBars(painter, frame, figure);
@@ -264,7 +284,7 @@ void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionF
     DrawBox(painter, frame, figure, metrics);
     DrawMarks(painter, frame, figure);
     DrawValueAxis(painter, frame, metrics, style.separators);
-    DrawLegend(painter, area, frame, figure, metrics, style.separators);
+    Legend(&painter, legend, legendLeft, area.right() - line, area.top() + line * 0.5, metrics);
   }
   painter.restore();
 }

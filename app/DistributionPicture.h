@@ -19,6 +19,10 @@ class QPainter;
 struct PictureStyle {
   QFont font;
   numtext::Separators separators;
+  // The mean and the median as the results list shows them (rounded as the
+  // run rounds); empty: every digit.
+  QString meanText;
+  QString medianText;
 };
 
 // Draws `figure` filling `area`; the painter's font is `style.font`.

@@ -115,6 +115,9 @@ void DistributionWindow::BuildControls() {
   auto* binsLabel = new QLabel(QStringLiteral("&Bins:"), this);
   bins_ = new QSpinBox(this);
   bins_->setRange(0, kMostBins);
+  // Wide enough for the longest text it will show.
+  bins_->setSpecialValueText(QStringLiteral("Automatic (%1)").arg(kMostBins));
+  bins_->setMinimumWidth(bins_->sizeHint().width());
   bins_->setSpecialValueText(QStringLiteral("Automatic"));
   bins_->setAccelerated(true);
   bins_->setAccessibleName(QStringLiteral("Number of bins"));
@@ -163,12 +166,14 @@ void DistributionWindow::BuildControls() {
   setTabOrder(save_, table_);
 }
 
-PictureStyle DistributionWindow::Style() const { return {font(), separators_}; }
+PictureStyle DistributionWindow::Style() const { return {font(), separators_, meanText_, medianText_}; }
 
 void DistributionWindow::ShowAnalysis(DistributionSource source) {
   sorted_ = source.sorted;
   mean_ = source.mean;
   standardDeviation_ = source.standardDeviation;
+  meanText_ = source.meanText;
+  medianText_ = source.medianText;
   FillTable(source.statistics);
   notice_->hide();
   bins_->setEnabled(true);

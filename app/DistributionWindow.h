@@ -40,6 +40,9 @@ struct DistributionSource {
   // The raw mean and standard deviation (absent where the run has none).
   std::optional<double> mean;
   std::optional<double> standardDeviation;
+  // The mean and the median as the results list shows them.
+  QString meanText;
+  QString medianText;
   std::vector<StatisticLine> statistics;
 };
 
@@ -104,6 +107,8 @@ class DistributionWindow final : public QWidget {
   std::span<const double> sorted_;
   std::optional<double> mean_;
   std::optional<double> standardDeviation_;
+  QString meanText_;
+  QString medianText_;
   DistributionFigure figure_;
   DistributionView* view_ = nullptr;
   QSpinBox* bins_ = nullptr;
