@@ -2,27 +2,8 @@
 
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
-#include <stdexcept>
 
 #include "platform/Dialogs.h"
-#include "stats/NumberText.h"
-
-DistributionSource DistributionSourceOf(const analysis::Analysis& analysis) {
-  const modStatistics::DataSet& data = analysis.Statistics();
-  DistributionSource source;
-  source.sorted = data.SortedNumbers();
-  if (source.sorted.empty()) return source;
-  // A run that overflowed has no mean; the picture then goes without the
-  // curve and the mark.
-  try {
-    source.mean = data.GetMean();
-  } catch (const std::exception&) {
-  }
-  const StatResult sd = data.GetStandardDeviation();
-  if (sd.IsNumber()) source.standardDeviation = sd.Number();
-  return source;
-}
 
 DistributionLink::DistributionLink(DistributionHost host) : QObject(&host.mainWindow), host_(std::move(host)) {}
 

@@ -9,7 +9,6 @@
 #include <functional>
 
 #include "app/DistributionWindow.h"
-#include "results/Analysis.h"
 
 class SettingsStore;
 
@@ -27,9 +26,6 @@ struct DistributionHost {
   // "Start Analysis", as the button runs it.
   std::function<void()> runAnalysis;
 };
-
-// The picture data and the statistics table of `analysis`'s last run.
-DistributionSource DistributionSourceOf(const analysis::Analysis& analysis);
 
 class DistributionLink final : public QObject {
   Q_OBJECT

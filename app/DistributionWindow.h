@@ -11,6 +11,7 @@
 
 #include "app/DistributionFigure.h"
 #include "app/DistributionPicture.h"
+#include "app/DistributionSource.h"
 #include "stats/Separators.h"
 
 class QLabel;
@@ -25,26 +26,6 @@ inline constexpr const char* kListChangedNotice =
     "The number list has changed since this analysis. Press Start Analysis to show it as it is now.";
 inline constexpr const char* kPngFilter = "PNG image (*.png)";
 inline constexpr const char* kSvgFilter = "SVG image (*.svg)";
-
-// One line of the statistics table: the statistic's name and its value as
-// the results list shows it.
-struct StatisticLine {
-  QString name;
-  QString value;
-};
-
-// What one analysis gives the window.
-struct DistributionSource {
-  // The run's numbers, ascending; valid until the next run.
-  std::span<const double> sorted;
-  // The raw mean and standard deviation (absent where the run has none).
-  std::optional<double> mean;
-  std::optional<double> standardDeviation;
-  // The mean and the median as the results list shows them.
-  QString meanText;
-  QString medianText;
-  std::vector<StatisticLine> statistics;
-};
 
 // The picture on screen; it takes the focus so that keyboard users reach it
 // and hear its description.

@@ -382,7 +382,12 @@ void Form1::ConnectDistribution() {
                                         .settings = settings_,
                                         .separators = separators_,
                                         .analysed = [this] { return !analysis_.Statistics().SortedNumbers().empty(); },
-                                        .source = [this] { return DistributionSourceOf(analysis_); },
+                                        .source =
+                                            [this] {
+                                              analysis::Results results;
+                                              results.sorted = analysis_.Statistics().SortedNumbers();
+                                              return DistributionSourceOf(results, analysis_.Statistics());
+                                            },
                                         .runAnalysis = [this] { PushButton7->click(); }});
   connect(resultsMenu_, &ResultsListMenu::showDistributionAsked, this,
           [this] { RunCommand([this] { distribution_->Show(); }); });
