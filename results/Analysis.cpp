@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "results/MoreRows.h"
+#include "results/ResultValues.h"
+#include "results/RowLabels.h"
 #include "stats/Arithmetic.h"
 #include "stats/EntryValue.h"
 #include "stats/LeadingNumber.h"
@@ -106,7 +109,10 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
     return;
   }
   trap.Step(102, [&] { host.setBusy(true); });
-  trap.Step(104, [&] { host.clearResults(); });
+  trap.Step(104, [&] {
+    results_ = {};
+    host.clearResults();
+  });
   // A text that is not a number, or out of range, keeps the previous value.
   trap.Step(106,
             [&] { decimalPlaces_ = numtext::ToInteger16(host.decimalPlacesText(), statistics_.NumberSeparators()); });
@@ -188,6 +194,7 @@ struct Working {
 struct Rows {
   Trap& trap;
   const AnalysisHost& host;
+  Results& results;
   const numtext::Separators& sep;
   std::int16_t decimalPlaces;
   bool roundingFlag;
@@ -200,6 +207,14 @@ struct Rows {
 
   std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
   std::string ResultText(const StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
+
+  // A row of the list: added to the host's list, then, once it is there, to
+  // the results.
+  void Add(ResultRow row) {
+    host.addResultRow(row.Line());
+    results.rows.push_back(std::move(row));
+  }
+  void AddNumber(Row which, double v) { Add(MakeRow(which, NumberValue(v), NumberText(v))); }
 
   // A computing step of the current row, noted when it fails.
   template <class F>
@@ -223,9 +238,17 @@ struct Rows {
     return result;
   }
 
-  // What a row shows: its value, or "#Div/0!" (without a unit) when a step
-  // of the row failed.
-  std::string Shown(std::string value) const { return rowFailed ? std::string(kDivZeroText) : value; }
+  // What a row of 7 to 12 shows: its value (the working number, or the
+  // working text when that is no number), or "#Div/0!" (without a unit) when
+  // a step of the row failed.
+  void AddWorkingNumber(Row which) {
+    if (rowFailed) return Add(MakeRow(which, TextValue(kDivZeroText), kDivZeroText));
+    Add(MakeRow(which, NumberValue(w.number), NumberText(w.number) + std::string(LabelOf(which).unit)));
+  }
+  void AddWorkingText(Row which) {
+    const std::string shown = rowFailed ? std::string(kDivZeroText) : w.text;
+    Add(MakeRow(which, TextValue(shown), shown));
+  }
 
   void ValueStep(int testLabel) {
     if (ComputeTest(testLabel, [&] { return !roundingFlag; })) {
@@ -236,15 +259,15 @@ struct Rows {
   }
 
   template <class Statistic>
-  void AddFormattedRow(int first, const std::string& label, const char* unit, Statistic statistic) {
+  void AddFormattedRow(int first, Row which, Statistic statistic) {
     rowFailed = false;
     Compute(first, [&] { w.text = ResultText(statistic()); });
     Compute(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
     if (ComputeTest(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
       ValueStep(first + 6);
-      trap.Step(first + 12, [&] { host.addResultRow(label + Shown(NumberText(w.number) + unit)); });
+      trap.Step(first + 12, [&] { AddWorkingNumber(which); });
     } else {
-      trap.Step(first + 14, [&] { host.addResultRow(label + Shown(w.text)); });
+      trap.Step(first + 14, [&] { AddWorkingText(which); });
     }
   }
 };
@@ -253,40 +276,55 @@ struct Rows {
 
 void Analysis::ShowResults(const AnalysisHost& host) {
   Trap trap(host.errors, kShowResultsLocation);
-  Rows rows{trap, host, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
+  results_ = {};
+  results_.sample = statistics_.MethodIsSample();
+  Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
   const modStatistics::DataSet& data = statistics_;
-  auto add = [&](const std::string& line) { host.addResultRow(line); };
 
-  trap.Step(100, [&] { statistics_.SortNumbers(); });
+  trap.Step(100, [&] {
+    statistics_.SortNumbers();
+    results_.sorted = statistics_.SortedNumbers();
+  });
   // The rows below ask for the mode and the sums one after another; on a
   // large data set two threads work them out together first. The rows get
   // the same values, and any failure in their own steps.
   statistics_.WorkOutAhead();
-  trap.Step(102, [&] { add("The number of entries is: " + rows.NumberText(data.NumberCount())); });
-  trap.Step(104, [&] { add("The sum of the numbers are: " + rows.NumberText(data.GetSum())); });
+  trap.Step(102, [&] { rows.AddNumber(Row::kCount, data.NumberCount()); });
+  trap.Step(104, [&] { rows.AddNumber(Row::kSum, data.GetSum()); });
   // GetSum times GetSum: both calls would add up the same unchanged data the
   // same way, so one call gives both factors.
   trap.Step(106, [&] {
     const double sum = data.GetSum();
-    add("The sum squared is: " + rows.NumberText(arith::Mul(sum, sum)));
+    rows.AddNumber(Row::kSumSquared, arith::Mul(sum, sum));
   });
-  trap.Step(108, [&] { add("The sum of squares is: " + rows.NumberText(data.GetSumOfSquares())); });
-  trap.Step(110, [&] { add("The mode is: " + rows.ResultText(data.GetMode())); });
-  trap.Step(112, [&] { add("The median is: " + rows.NumberText(data.GetMedian())); });
+  trap.Step(108, [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
+  trap.Step(110, [&] {
+    const StatResult mode = data.GetMode();
+    rows.Add(MakeRow(Row::kMode, ModeValue(mode, rows.sep), rows.ResultText(mode)));
+  });
+  trap.Step(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
   rows.Compute(114, [&] { w.text = rows.NumberText(data.GetMean()); });
   rows.Compute(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
   rows.ValueStep(118);
-  trap.Step(124, [&] { add("The mean is: " + rows.Shown(rows.NumberText(w.number))); });
+  trap.Step(124, [&] { rows.AddWorkingNumber(Row::kMean); });
 
-  rows.AddFormattedRow(126, "The variance is: ", "", [&] { return data.GetVariance(); });
-  rows.AddFormattedRow(142, "The skew is: ", "", [&] { return data.GetSkew(); });
-  rows.AddFormattedRow(158, "The average deviation is: ", "", [&] { return data.GetAverageDeviation(); });
-  rows.AddFormattedRow(174, "The standard deviation is: ", "", [&] { return data.GetStandardDeviation(); });
-  rows.AddFormattedRow(190, "The coefficient of variation is: ", " %",
-                       [&] { return data.GetCoefficientOfVariation(); });
+  rows.AddFormattedRow(126, Row::kVariance, [&] { return data.GetVariance(); });
+  rows.AddFormattedRow(142, Row::kSkew, [&] { return data.GetSkew(); });
+  rows.AddFormattedRow(158, Row::kAverageDeviation, [&] { return data.GetAverageDeviation(); });
+  rows.AddFormattedRow(174, Row::kStandardDeviation, [&] { return data.GetStandardDeviation(); });
+  rows.AddFormattedRow(190, Row::kCoefficientOfVariation, [&] { return data.GetCoefficientOfVariation(); });
+
+  // Not on the list and not steps of the run: they never report.
+  if (moreStatistics_) {
+    try {
+      results_.more = MoreRows(data, {statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_});
+    } catch (...) {
+      results_.more.clear();  // no room for them: the twelve stand alone
+    }
+  }
 }
 
 }  // namespace analysis

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "results/ResultModel.h"
 #include "stats/Separators.h"
 #include "stats/Statistics.h"
 
@@ -61,8 +62,21 @@ class Analysis {
   // The click handler of "Start Analysis".
   void StartAnalysis(const AnalysisHost& host);
 
-  // Computes every statistic of the data set and adds the twelve rows.
+  // Computes every statistic of the data set and adds the twelve rows; with
+  // the more statistics on, computes the rows after them too (kept in the
+  // results only, never added to the host's list).
   void ShowResults(const AnalysisHost& host);
+
+  // What the last run came to: the rows it added to the host's list, in the
+  // same order and with the same texts, and the rows after them. Emptied
+  // when a run clears the list; a run that stops at "You forgot to input
+  // numbers." leaves both as they were.
+  const Results& LastResults() const { return results_; }
+
+  // Whether runs compute the statistics beyond the twelve rows (off by
+  // default: the designed window shows only the twelve).
+  void SetMoreStatistics(bool on) { moreStatistics_ = on; }
+  bool MoreStatistics() const { return moreStatistics_; }
 
   // The data set of the last run. The method (Sample or Population) is set
   // on it by the owner and read when the rows are computed.
@@ -78,6 +92,8 @@ class Analysis {
   modStatistics::DataSet statistics_;  // with the separators of every number text
   std::int16_t decimalPlaces_ = 0;
   bool roundingFlag_ = true;
+  bool moreStatistics_ = false;
+  Results results_;
 };
 
 }  // namespace analysis

@@ -1,6 +1,5 @@
 #include "results/RowFormats.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -11,62 +10,12 @@
 namespace rowformat {
 namespace {
 
-// The key of each row for tsv and json, found by the row's label; in the
-// order the rows come.
-struct RowKey {
-  std::string_view label;
-  std::string_view key;
-};
-constexpr RowKey kRowKeys[] = {
-    {"The number of entries is: ", "count"},
-    {"The sum of the numbers are: ", "sum"},
-    {"The sum squared is: ", "sum_squared"},
-    {"The sum of squares is: ", "sum_of_squares"},
-    {"The mode is: ", "mode"},
-    {"The median is: ", "median"},
-    {"The mean is: ", "mean"},
-    {"The variance is: ", "variance"},
-    {"The skew is: ", "skew"},
-    {"The average deviation is: ", "average_deviation"},
-    {"The standard deviation is: ", "standard_deviation"},
-    {"The coefficient of variation is: ", "coefficient_of_variation"},
-};
+using analysis::ResultRow;
+using analysis::ResultValue;
+
 constexpr std::string_view kModeKey = "mode";
-constexpr std::string_view kCoefficientKey = "coefficient_of_variation";
 constexpr std::string_view kTieSeparator = " or ";
-constexpr std::string_view kPercentUnit = " %";
-
-struct KeyedValue {
-  std::string_view key;
-  std::string value;
-};
-
-std::string WithDecimalPoint(std::string_view text, std::string_view decimal) {
-  if (decimal.empty() || decimal == ".") return std::string(text);
-  std::string out;
-  for (std::size_t from = 0;;) {
-    const std::size_t at = text.find(decimal, from);
-    out += text.substr(from, at == std::string_view::npos ? at : at - from);
-    if (at == std::string_view::npos) return out;
-    out += '.';
-    from = at + decimal.size();
-  }
-}
-
-// The rows present, each as its key and its value as the window shows it,
-// but with '.' for the user's decimal separator (a script should not have to
-// know the locale) and without the unit of the coefficient.
-std::vector<KeyedValue> KeyedRows(const std::vector<std::string>& rows, const std::string& decimal) {
-  std::vector<KeyedValue> keyed;
-  for (const RowKey& rk : kRowKeys) {
-    auto row = std::find_if(rows.begin(), rows.end(), [&](const std::string& r) { return r.starts_with(rk.label); });
-    if (row == rows.end()) continue;
-    std::string value = row->substr(rk.label.size());
-    if (rk.key == kCoefficientKey && value.ends_with(kPercentUnit)) value.resize(value.size() - kPercentUnit.size());
-    keyed.push_back({rk.key, WithDecimalPoint(value, decimal)});
-  }
-  return keyed;
-}
+const numtext::Separators kPoint{".", ","};
 
 // -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view t) {
@@ -151,60 +100,86 @@ void AppendJsonString(std::string& out, std::string_view t) {
   out += '"';
 }
 
-// The mode as an array of its tied values; nullopt when the text is not a
-// list of numbers (an error text).
-std::optional<std::string> ModeArray(std::string_view value) {
-  if (value == kNoneText) return "[]";
+// A value as a script reads it: a number with '.' and without a unit, tied
+// modes joined as the row joins them, a text as it is.
+std::string ScriptText(const ResultValue& value) {
+  switch (value.kind) {
+    case ResultValue::Kind::kNumber:
+      return numtext::NumberText(value.number, kPoint);
+    case ResultValue::Kind::kModes: {
+      std::string text;
+      for (const double tied : value.modes) {
+        if (!text.empty()) text += kTieSeparator;
+        text += numtext::NumberText(tied, kPoint);
+      }
+      return text;
+    }
+    case ResultValue::Kind::kText:
+      break;
+  }
+  return value.text;
+}
+
+// The mode as an array of its tied values ("[]" for none); nullopt when it is
+// a text or one of its values is no JSON number.
+std::optional<std::string> ModeArray(const ResultValue& value) {
+  if (value.kind == ResultValue::Kind::kText) {
+    if (value.text == kNoneText) return "[]";
+    return std::nullopt;
+  }
+  if (value.kind != ResultValue::Kind::kModes) return std::nullopt;
   std::string array = "[";
-  for (std::size_t from = 0;;) {
-    const std::size_t at = value.find(kTieSeparator, from);
-    const std::string_view number = value.substr(from, at == std::string_view::npos ? at : at - from);
+  for (const double tied : value.modes) {
+    const std::string number = numtext::NumberText(tied, kPoint);
     if (!IsJsonNumber(number)) return std::nullopt;
     if (array.size() > 1) array += ',';
     array += number;
-    if (at == std::string_view::npos) break;
-    from = at + kTieSeparator.size();
   }
   return array + "]";
 }
 
+void AppendJsonValue(std::string& out, const ResultRow& row) {
+  const std::string text = ScriptText(row.value);
+  if (row.key == kModeKey) {
+    if (const std::optional<std::string> array = ModeArray(row.value)) {
+      out += *array;
+      return;
+    }
+  } else if (IsJsonNumber(text)) {
+    out += text;
+    return;
+  }
+  AppendJsonString(out, text);
+}
+
 }  // namespace
 
-std::string FormatRows(const std::vector<std::string>& rows, Format format, const std::string& decimal) {
+std::string FormatResults(const analysis::Results& results, Format format) {
   std::string out;
-  if (format == Format::kText) {
-    for (const std::string& row : rows) {
-      out += row;
-      out += '\n';
-    }
-    return out;
-  }
-  const std::vector<KeyedValue> keyed = KeyedRows(rows, decimal);
-  if (format == Format::kTsv) {
-    for (const KeyedValue& kv : keyed) {
-      out += kv.key;
-      out += '\t';
-      out += kv.value;
-      out += '\n';
-    }
-    return out;
-  }
-  out += '{';
-  for (const KeyedValue& kv : keyed) {
-    if (out.size() > 1) out += ',';
-    AppendJsonString(out, kv.key);
-    out += ':';
-    std::optional<std::string> mode;
-    if (kv.key == kModeKey) mode = ModeArray(kv.value);
-    if (mode) {
-      out += *mode;
-    } else if (kv.key != kModeKey && IsJsonNumber(kv.value)) {
-      out += kv.value;
-    } else {
-      AppendJsonString(out, kv.value);
+  if (format == Format::kJson) out += '{';
+  for (const auto* list : {&results.rows, &results.more}) {
+    for (const ResultRow& row : *list) {
+      switch (format) {
+        case Format::kText:
+          out += row.Line();
+          out += '\n';
+          break;
+        case Format::kTsv:
+          out += row.key;
+          out += '\t';
+          out += ScriptText(row.value);
+          out += '\n';
+          break;
+        case Format::kJson:
+          if (out.size() > 1) out += ',';
+          AppendJsonString(out, row.key);
+          out += ':';
+          AppendJsonValue(out, row);
+          break;
+      }
     }
   }
-  out += "}\n";
+  if (format == Format::kJson) out += "}\n";
   return out;
 }
 

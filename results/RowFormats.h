@@ -1,17 +1,18 @@
 #pragma once
-// The result rows as a script reads them: the rows as the window shows them
+// The results as a script reads them: the rows as the window shows them
 // (text), one "key<TAB>value" line per row (tsv) or one JSON object (json).
-// Rows are found by their label, so rows left out by an error report are
-// simply absent. Plain C++, no Qt.
+// Rows left out by an error report are simply absent. Plain C++, no Qt.
 #include <string>
-#include <vector>
+
+#include "results/ResultModel.h"
 
 namespace rowformat {
 
 enum class Format { kText, kTsv, kJson };
 
-// `rows` as the analysis added them; the user's decimal separator `decimal`
-// (the one the rows were written with) becomes '.' in tsv and json.
-std::string FormatRows(const std::vector<std::string>& rows, Format format, const std::string& decimal);
+// Every row of `results`, the twelve and then the rows after them. In tsv and
+// json a number is written with '.' as its decimal separator (a script should
+// not have to know the locale) and without the unit of the coefficient.
+std::string FormatResults(const analysis::Results& results, Format format);
 
 }  // namespace rowformat

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -56,6 +57,13 @@ class RecordingHost : public ErrorSink {
 };
 
 class AnalysisTest : public ::testing::Test {};
+
+// The lines of model rows, to compare with what the list was given.
+std::vector<std::string> Lines(const std::vector<analysis::ResultRow>& rows) {
+  std::vector<std::string> lines;
+  for (const analysis::ResultRow& row : rows) lines.push_back(row.Line());
+  return lines;
+}
 
 struct RunCase {
   const char* name;
@@ -179,6 +187,8 @@ TEST_F(AnalysisTest, DocumentedResultLines) {
     EXPECT_TRUE(host.reports.empty()) << host.reports.front().label << " " << host.reports.front().description;
     ASSERT_EQ(host.rows.size(), 12u);
     for (const auto& [row, text] : c.expected) EXPECT_EQ(host.rows[row - 1], text) << "row " << row;
+    EXPECT_EQ(Lines(host.analysis.LastResults().rows), host.rows);
+    EXPECT_TRUE(host.analysis.LastResults().more.empty());
     EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
   }
 }
@@ -363,6 +373,7 @@ TEST_F(AnalysisTest, ARowWhoseStepFailedShowsDivZero) {
       expected.push_back({description, "in Tallowmere2021/08/31.Form1.ShowResults ", label});
     EXPECT_EQ(host.reports, expected);
     EXPECT_EQ(host.rows, c.rows);
+    EXPECT_EQ(Lines(host.analysis.LastResults().rows), c.rows);
   }
 }
 
@@ -462,6 +473,7 @@ TEST_F(AnalysisTest, ASortInPartsGivesTheSameRun) {
   };
   RecordingHost kept, inParts;
   inParts.analysis.Statistics().SetSortedCopyKept(false, 0);
+  for (RecordingHost* host : {&kept, &inParts}) host->analysis.SetMoreStatistics(true);
   std::size_t reports = 0;
   for (const Case& c : cases) {
     for (const bool sample : {true, false}) {
@@ -473,6 +485,8 @@ TEST_F(AnalysisTest, ASortInPartsGivesTheSameRun) {
         host->Start();
       }
       EXPECT_EQ(inParts.rows, kept.rows);
+      EXPECT_EQ(Lines(inParts.analysis.LastResults().rows), inParts.rows);
+      EXPECT_EQ(Lines(inParts.analysis.LastResults().more), Lines(kept.analysis.LastResults().more));
       EXPECT_EQ(inParts.reports, kept.reports);
       EXPECT_EQ(inParts.messages, kept.messages);
       reports += kept.reports.size();
@@ -493,6 +507,200 @@ TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {
   EXPECT_EQ(host.analysis.Statistics().Numbers(), std::vector<double>{10});
   EXPECT_EQ(host.analysis.Statistics().NumberCount(), 1.0);
   EXPECT_EQ(host.rows[0], "The number of entries is: 1");
+}
+
+// What the model holds for a row beside its text: the kind of value, the
+// number as the row rounds it, the tied values, the text.
+TEST_F(AnalysisTest, TheResultsHoldEachRowsValue) {
+  using Kind = analysis::ResultValue::Kind;
+  const double largest = std::numeric_limits<double>::max();
+  struct Case {
+    const char* name;
+    numtext::Separators sep;
+    std::vector<std::string> entries;
+    std::string decimals;
+    const char* key;
+    Kind kind;
+    double number;              // kNumber
+    std::vector<double> modes;  // kModes
+    std::string text;           // kText
+    std::string valueText;
+  };
+  const numtext::Separators english{".", ","}, german{",", "."};
+  const std::vector<Case> cases = {
+      {"count", english, {"2", "4", "4", "5"}, "3", "count", Kind::kNumber, 4, {}, "", "4"},
+      {"mean rounded", english, {"2", "4", "4", "5"}, "1", "mean", Kind::kNumber, 3.8, {}, "", "3.8"},
+      {"variance rounded", german, {"2", "4", "4", "5"}, "3", "variance", Kind::kNumber, 1.583, {}, "", "1,583"},
+      {"coefficient without its unit",
+       english,
+       {"2", "4", "4", "5"},
+       "3",
+       "coefficient_of_variation",
+       Kind::kNumber,
+       33.555,
+       {},
+       "",
+       "33.555 %"},
+      {"one mode", english, {"2", "4", "4", "5"}, "3", "mode", Kind::kModes, 0, {4}, "", "4"},
+      {"tied modes in list order", english, {"3", "1", "1", "3"}, "3", "mode", Kind::kModes, 0, {3, 1}, "", "3 or 1"},
+      {"tied modes, decimal commas",
+       german,
+       {"15E-1", "-225E-2", "15E-1", "-225E-2"},
+       "3",
+       "mode",
+       Kind::kModes,
+       0,
+       {1.5, -2.25},
+       "",
+       "1,5 or -2,25"},
+      // The largest double's text reads beyond the range, yet it is tied.
+      {"tied largest double",
+       english,
+       {"1.7976931348623157E308", "5", "5", "1.7976931348623157E308"},
+       "3",
+       "mode",
+       Kind::kModes,
+       0,
+       {largest, 5},
+       "",
+       "1.79769313486232E+308 or 5"},
+      {"no mode", english, {"1", "2"}, "3", "mode", Kind::kText, 0, {}, "None", "None"},
+      {"undefined variance", english, {"7"}, "3", "variance", Kind::kText, 0, {}, "#Div/0!", "#Div/0!"},
+      {"failed mean", english, {"1E+308", "1E+308"}, "3", "mean", Kind::kText, 0, {}, "#Div/0!", "#Div/0!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost host(c.sep);
+    host.entries = c.entries;
+    host.decimals = c.decimals;
+    host.Start();
+    const analysis::ResultRow* row = host.analysis.LastResults().Find(c.key);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->value.kind, c.kind);
+    if (c.kind == Kind::kNumber) {
+      EXPECT_EQ(row->value.number, c.number);
+    }
+    EXPECT_EQ(row->value.modes, c.modes);
+    EXPECT_EQ(row->value.text, c.text);
+    EXPECT_EQ(row->valueText, c.valueText);
+  }
+}
+
+// A row the trap leaves out is absent from the results as from the list.
+TEST_F(AnalysisTest, ARowLeftOutIsNotInTheResults) {
+  RecordingHost host;
+  host.entries = {"1E+308", "1E+308"};
+  host.Start();
+  const analysis::Results& results = host.analysis.LastResults();
+  EXPECT_EQ(results.Find("sum"), nullptr);
+  EXPECT_EQ(results.Find("median"), nullptr);
+  ASSERT_NE(results.Find("mode"), nullptr);
+  EXPECT_EQ(results.rows.size(), host.rows.size());
+}
+
+// The rows after the twelve: rounded as the variance row is, "#Div/0!"
+// where undefined, the interval only for Sample, never on the list and
+// never reported.
+TEST_F(AnalysisTest, MoreStatisticsFollowTheTwelveRows) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> entries;
+    bool sample;
+    std::string decimals;
+    bool allDecimals;
+    std::vector<std::string> more;
+  };
+  const std::vector<Case> cases = {
+      {"2 4 4 5 sample",
+       {"2", "4", "4", "5"},
+       true,
+       "3",
+       false,
+       {"The minimum is: 2", "The maximum is: 5", "The range is: 3", "The first quartile is: 3.5",
+        "The third quartile is: 4.25", "The interquartile range is: 0.75", "The kurtosis is: 2.227",
+        "The standard error of the mean is: 0.629", "The 95 % confidence interval's low end is: 1.748",
+        "The 95 % confidence interval's high end is: 5.752"}},
+      {"2 4 4 5 5 population, one decimal",
+       {"2", "4", "4", "5", "5"},
+       false,
+       "1",
+       false,
+       {"The minimum is: 2", "The maximum is: 5", "The range is: 3", "The first quartile is: 4",
+        "The third quartile is: 5", "The interquartile range is: 1", "The kurtosis is: -0.5",
+        "The standard error of the mean is: 0.5"}},
+      {"all decimals",
+       {"2", "4", "4", "5"},
+       true,
+       "1",
+       true,
+       {"The minimum is: 2", "The maximum is: 5", "The range is: 3", "The first quartile is: 3.5",
+        "The third quartile is: 4.25", "The interquartile range is: 0.75", "The kurtosis is: 2.2271468144",
+        "The standard error of the mean is: 0.6291528696", "The 95 % confidence interval's low end is: 1.7477547747",
+        "The 95 % confidence interval's high end is: 5.7522452253"}},
+      {"one number",
+       {"-7.25"},
+       true,
+       "3",
+       false,
+       {"The minimum is: -7.25", "The maximum is: -7.25", "The range is: 0", "The first quartile is: -7.25",
+        "The third quartile is: -7.25", "The interquartile range is: 0", "The kurtosis is: #Div/0!",
+        "The standard error of the mean is: #Div/0!", "The 95 % confidence interval's low end is: #Div/0!",
+        "The 95 % confidence interval's high end is: #Div/0!"}},
+      // The range overflows; the largest double's text is beyond the range,
+      // so it fails the numeric test and is shown as the text it is.
+      {"beyond the double range",
+       {"1.7976931348623157E308", "-1.7976931348623157E308"},
+       false,
+       "3",
+       false,
+       {"The minimum is: -1.79769313486232E+308", "The maximum is: 1.79769313486232E+308", "The range is: #Div/0!",
+        "The first quartile is: -8.98846567431158E+307", "The third quartile is: 8.98846567431158E+307",
+        "The interquartile range is: 1.79769313486232E+308", "The kurtosis is: #Div/0!",
+        "The standard error of the mean is: #Div/0!"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost plain, more;
+    more.analysis.SetMoreStatistics(true);
+    for (RecordingHost* host : {&plain, &more}) {
+      host->entries = c.entries;
+      host->decimals = c.decimals;
+      host->allDecimals = c.allDecimals;
+      host->analysis.Statistics().SetMethodIsSample(c.sample);
+      host->Start();
+    }
+    EXPECT_EQ(Lines(more.analysis.LastResults().more), c.more);
+    EXPECT_EQ(more.rows, plain.rows);
+    EXPECT_EQ(more.reports, plain.reports);
+    EXPECT_EQ(Lines(more.analysis.LastResults().rows), plain.rows);
+    EXPECT_TRUE(plain.analysis.LastResults().more.empty());
+    EXPECT_EQ(more.analysis.LastResults().sample, c.sample);
+  }
+}
+
+// The results name the sorted numbers of the run while the data set keeps
+// them, and are emptied with the list when the next run begins.
+TEST_F(AnalysisTest, TheResultsLastUntilTheNextRunClearsTheList) {
+  RecordingHost host;
+  host.analysis.SetMoreStatistics(true);
+  host.entries = {"3", "-1", "2"};
+  host.Start();
+  const analysis::Results& results = host.analysis.LastResults();
+  EXPECT_EQ(std::vector<double>(results.sorted.begin(), results.sorted.end()), (std::vector<double>{-1, 2, 3}));
+  ASSERT_EQ(results.rows.size(), 12u);
+
+  // "You forgot to input numbers." leaves the list, and so the results.
+  host.entries.clear();
+  host.Start();
+  EXPECT_EQ(Lines(results.rows), host.rows);
+  EXPECT_EQ(results.more.size(), 10u);
+
+  host.entries = {"5"};
+  host.analysis.SetMoreStatistics(false);
+  host.Start();
+  EXPECT_EQ(Lines(results.rows), host.rows);
+  EXPECT_TRUE(results.more.empty());
+  EXPECT_EQ(std::vector<double>(results.sorted.begin(), results.sorted.end()), std::vector<double>{5});
 }
 
 }  // namespace

@@ -167,7 +167,6 @@ class CommandLineHost : public ErrorSink {
   ListEntries entries;
   std::string decimalsText = "3";
   bool allDecimals = false;
-  std::vector<std::string> rows;
   std::vector<std::chrono::steady_clock::time_point> rowTimes;  // when each row came, for --time
   bool forgot = false;
   std::size_t reports = 0;
@@ -188,12 +187,8 @@ class CommandLineHost : public ErrorSink {
             .decimalPlacesText = [this] { return decimalsText; },
             .showAllDecimals = [this] { return allDecimals; },
             .setBusy = [](bool) {},
-            .clearResults = [this] { rows.clear(); },
-            .addResultRow =
-                [this](const std::string& line) {
-                  rows.push_back(line);
-                  rowTimes.push_back(std::chrono::steady_clock::now());
-                },
+            .clearResults = [this] { rowTimes.clear(); },
+            .addResultRow = [this](const std::string&) { rowTimes.push_back(std::chrono::steady_clock::now()); },
             .showMessage =
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
@@ -427,7 +422,7 @@ constexpr const char* kHelp =
     "       tallowmere-analyse [options] --field N|NAME [PATH...]\n"
     "\n"
     "Analyses a list of numbers as \"Start Analysis\" does in Tallowmere and writes\n"
-    "the twelve results.\n"
+    "the twelve results (with --more, further statistics after them).\n"
     "\n"
     "Each PATH is read as if dropped on the number list: a file as a list file (one\n"
     "number per line, other lines skipped), a folder walked and its files read.\n"
@@ -464,6 +459,10 @@ constexpr const char* kHelp =
     "                    json: one object of the rows;\n"
     "                    tsv and json write '.' as the decimal separator and\n"
     "                    all decimals, unless --decimals is given\n"
+    "  --more            after the twelve rows: the minimum, maximum, range,\n"
+    "                    quartiles, interquartile range, kurtosis, standard\n"
+    "                    error of the mean and (sample only) the mean's 95 %\n"
+    "                    confidence interval, rounded as the mean is\n"
     "  --time            the time taken to read and for each row, on standard error\n"
     "  -h, --help        show this help and exit\n"
     "  -V, --version     show the version and exit\n"
@@ -472,7 +471,10 @@ constexpr const char* kHelp =
     "--decimals=TEXT, --format=NAME, --field=N|NAME and --delimiter=C are accepted\n"
     "too. The keys of tsv and json: count, sum, sum_squared, sum_of_squares, mode,\n"
     "median, mean, variance, skew, average_deviation, standard_deviation,\n"
-    "coefficient_of_variation; see tallowmere-analyse(1).\n"
+    "coefficient_of_variation, and with --more minimum, maximum, range,\n"
+    "first_quartile, third_quartile, interquartile_range, kurtosis,\n"
+    "standard_error, ci95_low, ci95_high (the last two not with --population);\n"
+    "see tallowmere-analyse(1).\n"
     "\n"
     "Exit status:\n"
     "  0  done\n"
@@ -577,7 +579,7 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
   CommandLineHost host;
   bool sample = true;
-  bool time = false, entriesMode = false, optionsEnded = false;
+  bool time = false, entriesMode = false, optionsEnded = false, more = false;
   rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
@@ -634,6 +636,8 @@ int main(int argc, char** argv) {
       sample = true;
     } else if (a == "--all-decimals") {
       host.allDecimals = true;
+    } else if (a == "--more") {
+      more = true;
     } else if (a == "--time") {
       time = true;
     } else if (a == "--header") {
@@ -694,10 +698,11 @@ int main(int argc, char** argv) {
   // Nothing reads the sorted copy after the run: a large list is then sorted
   // a part at a time instead of being held twice.
   analysis.Statistics().SetSortedCopyKept(false);
+  analysis.SetMoreStatistics(more);
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
 
-  const bool written = WriteOut(rowformat::FormatRows(host.rows, format, host.separators.decimal), "the results");
+  const bool written = WriteOut(rowformat::FormatResults(analysis.LastResults(), format), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());

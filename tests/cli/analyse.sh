@@ -76,4 +76,31 @@ check "variance rounding json" '{"count":2,"sum":0,"sum_squared":0,"sum_of_squar
 is_json "$out"; check "variance rounding is valid json" 0 "$?"
 check "variance rounding report" "$(report 'the variance: Overflow')" "$(cat "$tmp/err")"
 
+# --more: the rows after the twelve, in every format; the interval only for
+# a sample, "#Div/0!" where a value is undefined, never an error report.
+more_rows='The minimum is: 2
+The maximum is: 5
+The range is: 3
+The first quartile is: 3.5
+The third quartile is: 4.25
+The interquartile range is: 0.75
+The kurtosis is: 2.227
+The standard error of the mean is: 0.629
+The 95 % confidence interval'"'"'s low end is: 1.748
+The 95 % confidence interval'"'"'s high end is: 5.752'
+out=$("$bin/tallowmere-analyse" --more "$tmp/list.txt" 2>"$tmp/err")
+check "more text" "$expected
+$more_rows" "$out"
+check "more text reports nothing" "" "$(cat "$tmp/err")"
+out=$("$bin/tallowmere-analyse" --more --population --decimals 2 --format tsv "$tmp/list.txt" | tail -n +13)
+check "more population tsv" "$(printf '%s\t%s\n' minimum 2 maximum 5 range 3 first_quartile 3.5 third_quartile 4.25 \
+  interquartile_range 0.75 kurtosis -0.9 standard_error 0.54)" "$out"
+out=$(printf '7\n' | "$bin/tallowmere-analyse" --more --format json 2>"$tmp/err")
+check "more json of one number" '{"count":1,"sum":7,"sum_squared":49,"sum_of_squares":49,"mode":[],"median":7,"mean":7,"variance":"#Div/0!","skew":"#Div/0!","average_deviation":0,"standard_deviation":"#Div/0!","coefficient_of_variation":"#Div/0!","minimum":7,"maximum":7,"range":0,"first_quartile":7,"third_quartile":7,"interquartile_range":0,"kurtosis":"#Div/0!","standard_error":"#Div/0!","ci95_low":"#Div/0!","ci95_high":"#Div/0!"}' "$out"
+is_json "$out"; check "more json is valid json" 0 "$?"
+check "more json reports nothing" "" "$(cat "$tmp/err")"
+out=$(LC_ALL=de_DE.UTF-8 "$bin/tallowmere-analyse" --more "$tmp/list.txt" | sed -n '16p;19p')
+check "more text in the locale" 'The first quartile is: 3,5
+The kurtosis is: 2,227' "$out"
+
 exit $fail

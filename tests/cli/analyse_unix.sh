@@ -15,7 +15,7 @@ for opt in --help -h; do
   check "$opt exit code" 0 "$rc"
   check "$opt writes nothing on standard error" "" "$(cat "$tmp/err")"
   check "$opt starts with the usage" "usage: tallowmere-analyse [options] [PATH...]" "$(head -1 <<<"$out")"
-  for word in --entries --field --delimiter --header --strict --population --sample --decimals --all-decimals --format --time \
+  for word in --entries --field --delimiter --header --strict --population --sample --decimals --all-decimals --format --more --time \
               -h --help -V --version -- text tsv json; do
     grep -qE -e "(^|[ ,])$word([ ,=:]|\$)" <<<"$out" || check "$opt mentions $word" "mentioned" "missing"
   done

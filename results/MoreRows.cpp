@@ -1,0 +1,51 @@
+#include "results/MoreRows.h"
+
+#include <string>
+
+#include "results/ResultValues.h"
+#include "results/RowLabels.h"
+#include "stats/NumberText.h"
+#include "stats/StatResult.h"
+
+namespace analysis {
+namespace {
+
+// The variance row's way without its steps: the value's text, the
+// ten-decimal format, the numeric test, the value (rounded unless "Show all
+// decimals"). A text that is no number is shown as it is.
+template <class Statistic>
+ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic) {
+  const numtext::Separators& sep = rounding.sep;
+  try {
+    const StatResult result = statistic();
+    std::string text = result.IsNumber() ? numtext::NumberText(result.Number(), sep) : result.Text();
+    text = numtext::FormatTenDecimals(text, sep);
+    if (!numtext::IsNumeric(text, sep)) return MakeRow(which, TextValue(text), text);
+    const double value = numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep);
+    return MakeRow(which, NumberValue(value), numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
+  } catch (...) {
+    return MakeRow(which, TextValue(kDivZeroText), kDivZeroText);
+  }
+}
+
+}  // namespace
+
+std::vector<ResultRow> MoreRows(const modStatistics::DataSet& data, const RowRounding& rounding) {
+  std::vector<ResultRow> rows;
+  auto add = [&](Row which, auto statistic) { rows.push_back(RoundedRow(which, rounding, statistic)); };
+  add(Row::kMinimum, [&] { return StatResult(data.GetMinimum()); });
+  add(Row::kMaximum, [&] { return StatResult(data.GetMaximum()); });
+  add(Row::kRange, [&] { return data.GetRange(); });
+  add(Row::kFirstQuartile, [&] { return StatResult(data.GetQuartile(1)); });
+  add(Row::kThirdQuartile, [&] { return StatResult(data.GetQuartile(3)); });
+  add(Row::kInterquartileRange, [&] { return data.GetInterquartileRange(); });
+  add(Row::kKurtosis, [&] { return data.GetKurtosis(); });
+  add(Row::kStandardError, [&] { return data.GetStandardError(); });
+  if (data.MethodIsSample()) {
+    add(Row::kConfidenceLow, [&] { return data.GetConfidenceLow(); });
+    add(Row::kConfidenceHigh, [&] { return data.GetConfidenceHigh(); });
+  }
+  return rows;
+}
+
+}  // namespace analysis

@@ -1,0 +1,28 @@
+#pragma once
+// The rows after the twelve: minimum, maximum, range, the quartiles and the
+// interquartile range, kurtosis, the standard error of the mean and (Sample
+// only) the mean's 95 % confidence interval. They are rounded as the variance
+// row is, but are no steps of the run: a failure is never reported, the row
+// just shows "#Div/0!". Plain C++: no Qt.
+#include <cstdint>
+#include <vector>
+
+#include "results/ResultModel.h"
+#include "stats/Separators.h"
+#include "stats/Statistics.h"
+
+namespace analysis {
+
+// How the run rounds its rows: the decimal places and whether "Show all
+// decimals" is unticked, the user's separators for the texts.
+struct RowRounding {
+  const numtext::Separators& sep;
+  std::int16_t decimalPlaces = 0;
+  bool roundingFlag = true;
+};
+
+// The rows of a data set that SortNumbers has sorted; the interval's two
+// rows only for Sample.
+std::vector<ResultRow> MoreRows(const modStatistics::DataSet& data, const RowRounding& rounding);
+
+}  // namespace analysis
