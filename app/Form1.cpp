@@ -52,6 +52,7 @@
 #include "platform/SettingsStore.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
+#include "results/ResultTable.h"
 #include "stats/Statistics.h"
 
 QString ApplicationTitleFromName(const QString& productName) {
@@ -374,21 +375,19 @@ void Form1::ConnectHandlers() {
 }
 
 void Form1::ConnectDistribution() {
+  // The distribution window's table shows the statistics beyond the twelve.
+  analysis_.SetMoreStatistics(true);
   resultsMenu_ = new ResultsListMenu(this);
   listMenu_->Menu()->addAction(resultsMenu_->ShowDistributionItem());
   connect(ListView2, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView2_ContextMenu(at); });
   connect(resultsMenu_, &ResultsListMenu::copyAsTableAsked, this, [this] { ListView2_CopyAsTable(); });
-  distribution_ = new DistributionLink({.mainWindow = *this,
-                                        .settings = settings_,
-                                        .separators = separators_,
-                                        .analysed = [this] { return !analysis_.Statistics().SortedNumbers().empty(); },
-                                        .source =
-                                            [this] {
-                                              analysis::Results results;
-                                              results.sorted = analysis_.Statistics().SortedNumbers();
-                                              return DistributionSourceOf(results, analysis_.Statistics());
-                                            },
-                                        .runAnalysis = [this] { PushButton7->click(); }});
+  distribution_ = new DistributionLink(
+      {.mainWindow = *this,
+       .settings = settings_,
+       .separators = separators_,
+       .analysed = [this] { return !analysis_.LastResults().sorted.empty(); },
+       .source = [this] { return DistributionSourceOf(analysis_.LastResults(), analysis_.Statistics()); },
+       .runAnalysis = [this] { PushButton7->click(); }});
   connect(resultsMenu_, &ResultsListMenu::showDistributionAsked, this,
           [this] { RunCommand([this] { distribution_->Show(); }); });
   // Any change of the list: appended, removed, cleared, moved or undone.
@@ -904,16 +903,8 @@ void Form1::ListView2_ContextMenu(QPoint position) {
 }
 
 void Form1::ListView2_CopyAsTable() {
-  // Rows of the last run only: a cleared list copies nothing.
-  if (results_->rowCount() == 0) return;
-  QString text;
-  bool anyTicked = false;
-  for (int row = 0; row < results_->rowCount(); ++row) anyTicked |= results_->item(row)->checkState() == Qt::Checked;
-  for (int row = 0; row < results_->rowCount(); ++row) {
-    if (anyTicked && results_->item(row)->checkState() != Qt::Checked) continue;
-    text += results_->item(row)->text() + QLatin1Char('\n');
-  }
-  ClipboardSetText(text);
+  const std::vector<const analysis::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
+  if (!rows.empty()) ClipboardSetText(QString::fromStdString(analysis::TableText(rows, separators_)));
 }
 
 bool Form1::ListHistoryFree() const {

@@ -4,11 +4,26 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
+#include <QStandardItemModel>
 #include <QWidget>
 
 namespace {
 QKeySequence DistributionKey() { return QKeySequence(Qt::CTRL | Qt::Key_D); }
 }  // namespace
+
+std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results) {
+  std::vector<const analysis::ResultRow*> all;
+  std::vector<const analysis::ResultRow*> ticked;
+  if (static_cast<std::size_t>(list.rowCount()) != results.rows.size()) return {};
+  for (int row = 0; row < list.rowCount(); ++row) {
+    const analysis::ResultRow& result = results.rows[static_cast<std::size_t>(row)];
+    // The line and the row must agree; a list changed in between copies nothing.
+    if (list.item(row)->text() != QString::fromStdString(result.Line())) return {};
+    all.push_back(&result);
+    if (list.item(row)->checkState() == Qt::Checked) ticked.push_back(&result);
+  }
+  return ticked.empty() ? all : ticked;
+}
 
 ResultsListMenu::ResultsListMenu(QWidget* window)
     : QObject(window),

@@ -4,13 +4,22 @@
 // (also Ctrl+D anywhere in the window). The Menu key and Shift+F10 open it
 // as they open the number list's.
 #include <QObject>
+#include <vector>
+
+#include "results/ResultModel.h"
 
 class QAction;
 class QMenu;
+class QStandardItemModel;
 class QWidget;
 
 inline constexpr const char* kCopyAsTableItem = "Copy as Table";
 inline constexpr const char* kShowDistributionItem = "Show Distribution\u2026";
+
+// What "Copy as Table" copies: the rows of `results` whose lines the list
+// shows ticked, or all of them when none is ticked. Nothing when the list
+// does not show the run's rows (it was cleared).
+std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results);
 
 class ResultsListMenu final : public QObject {
   Q_OBJECT

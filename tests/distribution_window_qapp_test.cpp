@@ -5,9 +5,11 @@
 // finds.
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTableView>
@@ -18,6 +20,7 @@
 #include "app/DistributionWindow.h"
 #include "app/NumberListMenu.h"
 #include "app/ResultsListMenu.h"
+#include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace windowtest;
@@ -370,6 +373,124 @@ TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
   }
   EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
                                             Window()->SaveButton(), Window()->Table()}));
+}
+
+// ---------------------------------------------------------------------------
+// The statistics table follows the run's method and decimals.
+
+struct TableCase {
+  const char* name;
+  bool population;
+  const char* decimals;
+  QStringList lines;  // "name=value", the whole table
+};
+
+class StatisticsTable : public DistributionTest, public ::testing::WithParamInterface<TableCase> {};
+
+TEST_P(StatisticsTable, ShowsTheValuesAsTheRunRoundsThem) {
+  const TableCase& c = GetParam();
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  // The options change after the window opened: it follows the next run.
+  if (c.population) form().Option2->setChecked(true);
+  form().Combo1->setEditText(QString::fromLatin1(c.decimals));
+  form().PushButton7->click();
+  QStringList lines;
+  const QTableWidget* table = Window()->Table();
+  for (int row = 0; row < table->rowCount(); ++row)
+    lines << table->item(row, 0)->text() + QLatin1Char('=') + table->item(row, 1)->text();
+  EXPECT_EQ(lines, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, StatisticsTable,
+    ::testing::Values(TableCase{"SampleThreeDecimals",
+                                false,
+                                "3",
+                                {"Count=4", "Mean=3.75", "Standard deviation=1.258", "Minimum=2", "Maximum=5",
+                                 "Range=3", "First quartile=3.5", "Third quartile=4.25", "Interquartile range=0.75",
+                                 "Kurtosis=2.227", "Standard error of the mean=0.629",
+                                 "95 % confidence interval, low=1.748", "95 % confidence interval, high=5.752"}},
+                      // Population has no interval; 1 decimal rounds ties to even (3.75 to 3.8).
+                      TableCase{"PopulationOneDecimal",
+                                true,
+                                "1",
+                                {"Count=4", "Mean=3.8", "Standard deviation=1.1", "Minimum=2", "Maximum=5", "Range=3",
+                                 "First quartile=3.5", "Third quartile=4.3", "Interquartile range=0.8", "Kurtosis=-0.8",
+                                 "Standard error of the mean=0.5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, CtrlCInTheTableCopiesTheSelectedRows) {
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(WindowShown());
+  QApplication::setActiveWindow(Window());
+  QTableWidget* table = Window()->Table();
+  table->setFocus();
+  table->selectRow(1);
+  table->selectionModel()->select(table->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  QApplication::clipboard()->clear();
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "Mean\t3.75\nMinimum\t2\n");
+  EXPECT_TRUE(QApplication::clipboard()->image().isNull());
+}
+
+// ---------------------------------------------------------------------------
+// "Copy as Table" in the results list's menu.
+
+struct CopyTableCase {
+  const char* name;
+  std::vector<int> ticked;
+  QString copied;  // the clipboard's text afterwards
+};
+
+class CopyAsTable : public DistributionTest, public ::testing::WithParamInterface<CopyTableCase> {};
+
+TEST_P(CopyAsTable, CopiesTheTickedRowsOrAll) {
+  const CopyTableCase& c = GetParam();
+  OpenShown();
+  Analyse({"2", "4", "4", "5"});
+  for (int row : c.ticked) form().ResultsModel()->item(row)->setCheckState(Qt::Checked);
+  ClipboardSetText(QStringLiteral("before"));
+  form().ListView2_ContextMenu(QPoint(5, 5));
+  QMenu* menu = form().ResultsMenu().Menu();
+  ASSERT_TRUE(menu->isVisible());
+  QAction* item = ItemOf(menu, kCopyAsTableItem);
+  ASSERT_NE(item, nullptr);
+  EXPECT_TRUE(item->isEnabled());
+  item->trigger();
+  menu->hide();
+  if (c.ticked.empty()) {
+    const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines.first(), c.copied);
+  } else {
+    EXPECT_EQ(QApplication::clipboard()->text(), c.copied);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ticks, CopyAsTable,
+    ::testing::Values(CopyTableCase{"NoneTickedCopiesAll", {}, "The number of entries is\t4"},
+                      CopyTableCase{"TickedOnly", {0, 6}, "The number of entries is\t4\nThe mean is\t3.75\n"},
+                      CopyTableCase{"CoefficientWithoutUnit", {11}, "The coefficient of variation is\t33.555\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, CopyAsTableIsOfferedOnlyWithRows) {
+  OpenShown();
+  Analyse({"2", "4"});
+  form().PushButton8->click();  // the results list cleared
+  ClipboardSetText(QStringLiteral("before"));
+  form().ListView2_ContextMenu(QPoint(5, 5));
+  QMenu* menu = form().ResultsMenu().Menu();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_FALSE(ItemOf(menu, kCopyAsTableItem)->isEnabled());
+  menu->hide();
+  form().ListView2_CopyAsTable();
+  EXPECT_EQ(QApplication::clipboard()->text(), "before");
 }
 
 }  // namespace
