@@ -401,7 +401,7 @@ TEST_P(StatisticsTable, ShowsTheValuesAsTheRunRoundsThem) {
   const QTableWidget* table = Window()->Table();
   for (int row = 0; row < table->rowCount(); ++row)
     lines << table->item(row, 0)->text() + QLatin1Char('=') + table->item(row, 1)->text();
-  EXPECT_EQ(lines, c.lines);
+  EXPECT_EQ(lines.join(QLatin1Char('|')).toStdString(), c.lines.join(QLatin1Char('|')).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -413,12 +413,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Range=3", "First quartile=3.5", "Third quartile=4.25", "Interquartile range=0.75",
                                  "Kurtosis=2.227", "Standard error of the mean=0.629",
                                  "95 % confidence interval, low=1.748", "95 % confidence interval, high=5.752"}},
-                      // Population has no interval; 1 decimal rounds ties to even (3.75 to 3.8).
+                      // Population has no interval; 1 decimal rounds ties to even (3.75 to 3.8, 4.25 to 4.2).
                       TableCase{"PopulationOneDecimal",
                                 true,
                                 "1",
                                 {"Count=4", "Mean=3.8", "Standard deviation=1.1", "Minimum=2", "Maximum=5", "Range=3",
-                                 "First quartile=3.5", "Third quartile=4.3", "Interquartile range=0.8", "Kurtosis=-0.8",
+                                 "First quartile=3.5", "Third quartile=4.2", "Interquartile range=0.8", "Kurtosis=-0.8",
                                  "Standard error of the mean=0.5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
