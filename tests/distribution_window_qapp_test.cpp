@@ -418,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 true,
                                 "1",
                                 {"Count=4", "Mean=3.8", "Standard deviation=1.1", "Minimum=2", "Maximum=5", "Range=3",
-                                 "First quartile=3.5", "Third quartile=4.2", "Interquartile range=0.8", "Kurtosis=-0.8",
+                                 "First quartile=3.5", "Third quartile=4.2", "Interquartile range=0.8", "Kurtosis=-0.9",
                                  "Standard error of the mean=0.5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
