@@ -42,8 +42,8 @@ void DistributionLink::Show() {
     // and stays usable beside the main window.
     window_ = new DistributionWindow(host_.settings, host_.separators);
     window_->setWindowIcon(host_.mainWindow.windowIcon());
-    PlaceBeside(*window_, host_.mainWindow);
     window_->ShowAnalysis(host_.source());
+    PlaceBeside(*window_, host_.mainWindow);
     if (listChanged_) window_->ListChanged();
   }
   window_->show();

@@ -102,7 +102,13 @@ void DistributionWindow::BuildControls() {
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setTabKeyNavigation(false);
   table_->setWordWrap(false);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  // As wide as its texts: the picture takes the rest.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setAccessibleName(QStringLiteral("Statistics"));
   table_->setAccessibleDescription(
       QStringLiteral("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
@@ -153,7 +159,7 @@ void DistributionWindow::BuildControls() {
 
   auto* body = new QHBoxLayout;
   body->addWidget(view_, 3);
-  body->addWidget(table_, 1);
+  body->addWidget(table_, 0);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(notice_);
@@ -212,7 +218,6 @@ void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics)
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table_->setItem(row, 1, value);
   }
-  table_->resizeColumnToContents(0);
 }
 
 QImage DistributionWindow::PictureImage() const {

@@ -378,6 +378,7 @@ void Form1::ConnectDistribution() {
   // The distribution window's table shows the statistics beyond the twelve.
   analysis_.SetMoreStatistics(true);
   resultsMenu_ = new ResultsListMenu(this);
+  listMenu_->Menu()->addSeparator();
   listMenu_->Menu()->addAction(resultsMenu_->ShowDistributionItem());
   connect(ListView2, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView2_ContextMenu(at); });
   connect(resultsMenu_, &ResultsListMenu::copyAsTableAsked, this, [this] { ListView2_CopyAsTable(); });
