@@ -37,6 +37,13 @@ class DistributionTest : public WindowTest {
     AddEntries(numbers);
     form().PushButton7->click();
   }
+  // The main window shown, `numbers` analysed, this window opened with Ctrl+D.
+  bool OpenWindowOn(const std::vector<std::string>& numbers) {
+    OpenShown();
+    Analyse(numbers);
+    QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+    return WindowShown();
+  }
   DistributionWindow* Window() { return form().Distribution().Window(); }
   bool WindowShown() { return Window() && Window()->isVisible(); }
   static QAction* ItemOf(QMenu* menu, const char* text) {
@@ -151,10 +158,7 @@ struct ChangeCase {
 class ListChanges : public DistributionTest, public ::testing::WithParamInterface<ChangeCase> {};
 
 TEST_P(ListChanges, AreToldUntilTheNextAnalysis) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   EXPECT_FALSE(Window()->ShowsListChanged());
   GetParam().change(form());
   QApplication::processEvents();
@@ -183,10 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, ListChanges,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DistributionTest, FollowsEachNewAnalysis) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   AddEntries({"100"});
   form().PushButton7->click();
   EXPECT_EQ(Window()->Figure().count, 5u);
@@ -223,10 +224,7 @@ class StoredBins : public DistributionTest, public ::testing::WithParamInterface
 TEST_P(StoredBins, AreRestoredAndChangesStored) {
   const BinsCase& c = GetParam();
   if (c.stored != kAbsent) Store(kDistributionBinsKey, c.stored);
-  OpenShown();
-  Analyse({"1", "2", "3", "4", "5", "6", "7", "8"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"1", "2", "3", "4", "5", "6", "7", "8"}));
   QSpinBox* bins = Window()->Bins();
   EXPECT_EQ(bins->value(), c.shown);
   EXPECT_EQ(Window()->Figure().bins.size(), c.shown == 0 ? 4u : static_cast<std::size_t>(c.shown));
@@ -248,10 +246,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, StoredBins,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DistributionTest, TheBinControlRangesFromAutomaticTo500) {
-  OpenShown();
-  Analyse({"1", "2"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"1", "2"}));
   EXPECT_EQ(Window()->Bins()->minimum(), 0);
   EXPECT_EQ(Window()->Bins()->maximum(), 500);
   EXPECT_TRUE(Window()->Bins()->text().startsWith(QStringLiteral("Automatic")));
@@ -261,10 +256,7 @@ TEST_F(DistributionTest, TheBinControlRangesFromAutomaticTo500) {
 // The picture: clipboard, files, description.
 
 TEST_F(DistributionTest, CopyPicturePutsAnImageOfThePictureOnTheClipboard) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   QApplication::clipboard()->clear();
   QApplication::setActiveWindow(Window());
   Window()->Picture()->setFocus();
@@ -291,10 +283,7 @@ class SavePicture : public DistributionTest, public ::testing::WithParamInterfac
 
 TEST_P(SavePicture, WritesTheChosenKind) {
   const SaveCase& c = GetParam();
-  OpenShown();
-  Analyse({"2", "4", "4", "5", "30"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5", "30"}));
   QTemporaryDir dir;
   dialogs_.QueueSaveFile(dir.filePath(c.typed));
   dialogs_.QueueChosenFilter(QString::fromLatin1(c.filter == "svg" ? kSvgFilter : kPngFilter));
@@ -328,10 +317,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SavePicture,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DistributionTest, APictureThatCannotBeSavedIsTold) {
-  OpenShown();
-  Analyse({"2", "4"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4"}));
   dialogs_.QueueSaveFile(QStringLiteral("/nonexistent-folder/x.png"));
   Window()->SavePicture();
   ASSERT_EQ(dialogs_.Messages().size(), 1);
@@ -343,10 +329,7 @@ TEST_F(DistributionTest, APictureThatCannotBeSavedIsTold) {
 }
 
 TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
                                                     Window()->SaveButton(), Window()->Table()}) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
@@ -360,10 +343,7 @@ TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
 }
 
 TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   QApplication::setActiveWindow(Window());
   Window()->Picture()->setFocus(Qt::TabFocusReason);
   std::vector<QWidget*> reached{QApplication::focusWidget()};
@@ -380,19 +360,18 @@ TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
 
 struct TableCase {
   const char* name;
+  std::vector<std::string> numbers;
   bool population;
   const char* decimals;
   QStringList lines;  // "name=value", the whole table
+  bool curve;         // the normal curve drawn
 };
 
 class StatisticsTable : public DistributionTest, public ::testing::WithParamInterface<TableCase> {};
 
 TEST_P(StatisticsTable, ShowsTheValuesAsTheRunRoundsThem) {
   const TableCase& c = GetParam();
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn(c.numbers));
   // The options change after the window opened: it follows the next run.
   if (c.population) form().Option2->setChecked(true);
   form().Combo1->setEditText(QString::fromLatin1(c.decimals));
@@ -402,31 +381,43 @@ TEST_P(StatisticsTable, ShowsTheValuesAsTheRunRoundsThem) {
   for (int row = 0; row < table->rowCount(); ++row)
     lines << table->item(row, 0)->text() + QLatin1Char('=') + table->item(row, 1)->text();
   EXPECT_EQ(lines.join(QLatin1Char('|')).toStdString(), c.lines.join(QLatin1Char('|')).toStdString());
+  EXPECT_EQ(Window()->Figure().standardDeviation.has_value(), c.curve);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, StatisticsTable,
     ::testing::Values(TableCase{"SampleThreeDecimals",
+                                {"2", "4", "4", "5"},
                                 false,
                                 "3",
                                 {"Count=4", "Mean=3.75", "Standard deviation=1.258", "Minimum=2", "Maximum=5",
                                  "Range=3", "First quartile=3.5", "Third quartile=4.25", "Interquartile range=0.75",
                                  "Kurtosis=2.227", "Standard error of the mean=0.629",
-                                 "95 % confidence interval, low=1.748", "95 % confidence interval, high=5.752"}},
+                                 "95 % confidence interval, low=1.748", "95 % confidence interval, high=5.752"},
+                                true},
                       // Population has no interval; 1 decimal rounds ties to even (3.75 to 3.8, 4.25 to 4.2).
                       TableCase{"PopulationOneDecimal",
+                                {"2", "4", "4", "5"},
                                 true,
                                 "1",
                                 {"Count=4", "Mean=3.8", "Standard deviation=1.1", "Minimum=2", "Maximum=5", "Range=3",
                                  "First quartile=3.5", "Third quartile=4.2", "Interquartile range=0.8", "Kurtosis=-0.9",
-                                 "Standard error of the mean=0.5"}}),
+                                 "Standard error of the mean=0.5"},
+                                true},
+                      // One number: no spread, so no curve; the texts as the rows give them.
+                      TableCase{"OneNumber",
+                                {"7"},
+                                false,
+                                "3",
+                                {"Count=1", "Mean=7", "Standard deviation=#Div/0!", "Minimum=7", "Maximum=7", "Range=0",
+                                 "First quartile=7", "Third quartile=7", "Interquartile range=0", "Kurtosis=#Div/0!",
+                                 "Standard error of the mean=#Div/0!", "95 % confidence interval, low=#Div/0!",
+                                 "95 % confidence interval, high=#Div/0!"},
+                                false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DistributionTest, CtrlCInTheTableCopiesTheSelectedRows) {
-  OpenShown();
-  Analyse({"2", "4", "4", "5"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
-  ASSERT_TRUE(WindowShown());
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   QApplication::setActiveWindow(Window());
   QTableWidget* table = Window()->Table();
   table->setFocus();
