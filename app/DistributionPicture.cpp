@@ -44,8 +44,12 @@ double TickStep(double span, int most) {
   return 10.0 * power;
 }
 
-std::vector<double> Ticks(double low, double high, int most) {
-  const double step = TickStep(high - low, most);
+// `smallest`: the finest step wanted (1 for counts, which are whole).
+std::vector<double> Ticks(double low, double high, int most, double smallest = 0.0) {
+  // The span of two extreme numbers may overflow; half of it never does.
+  const double span = high - low;
+  const double step =
+      std::max(smallest, std::isfinite(span) ? TickStep(span, most) : 2 * TickStep(high / 2 - low / 2, most));
   std::vector<double> ticks;
   for (double k = std::ceil(low / step); k * step <= high + step * 1e-9 && ticks.size() < 64; k += 1.0)
     ticks.push_back(std::abs(k) < 0.5 ? 0.0 : k * step);
@@ -77,10 +81,10 @@ Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetric
   frame.low = f.low;
   frame.high = f.high;
   const double tallest = std::max(static_cast<double>(f.TallestBin()), CurvePeak(f));
-  const double step = TickStep(tallest, 5);
+  const double step = std::max(1.0, TickStep(tallest, 5));
   frame.countTop = std::max(step, std::ceil(tallest / step) * step);
   double labelWidth = 0;
-  for (double t : Ticks(0, frame.countTop, 5))
+  for (double t : Ticks(0, frame.countTop, 5, 1.0))
     labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Number(t, separators)));
   const double line = metrics.height();
   const double left = area.left() + line * 0.8 + labelWidth;
@@ -97,7 +101,7 @@ Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetric
 
 void DrawCountAxis(QPainter& p, const Frame& frame, const QFontMetricsF& metrics,
                    const numtext::Separators& separators) {
-  for (double t : Ticks(0, frame.countTop, 5)) {
+  for (double t : Ticks(0, frame.countTop, 5, 1.0)) {
     const double y = frame.Y(t);
     p.setPen(QPen(kGrid, 0));
     p.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));

@@ -271,6 +271,21 @@ TEST_F(DistributionTest, CopyPicturePutsAnImageOfThePictureOnTheClipboard) {
   EXPECT_TRUE(bar);
 }
 
+TEST_F(DistributionTest, NumbersAtTheEndsOfTheRangeStillMakeAPicture) {
+  // Their span is beyond the largest double.
+  ASSERT_TRUE(OpenWindowOn({"-1E+308", "1E+308", "0", "5"}));
+  const DistributionFigure& figure = Window()->Figure();
+  EXPECT_EQ(figure.count, 4u);
+  std::size_t counted = 0;
+  for (std::size_t bin : figure.bins) counted += bin;
+  EXPECT_EQ(counted, 4u);
+  const QImage image = Window()->PictureImage();
+  int bars = 0;
+  for (int y = 0; y < image.height(); y += 2)
+    for (int x = 0; x < image.width(); x += 2) bars += image.pixelColor(x, y) == QColor(0x9e, 0xc3, 0xe6);
+  EXPECT_GT(bars, 0);
+}
+
 struct SaveCase {
   const char* name;
   QString typed;   // as chosen in the dialog
