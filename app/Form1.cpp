@@ -27,10 +27,12 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/DistributionLink.h"
 #include "app/DropProgress.h"
 #include "app/FormControls.h"
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
+#include "app/ResultsListMenu.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
@@ -50,6 +52,7 @@
 #include "platform/SettingsStore.h"
 #include "results/ExportCommands.h"
 #include "results/Options.h"
+#include "results/ResultTable.h"
 #include "stats/Statistics.h"
 
 QString ApplicationTitleFromName(const QString& productName) {
@@ -113,6 +116,7 @@ QIcon ApplicationIcon() {
 // million entries costs little beyond their texts (a tree view spends about
 // 40 bytes on every row).
 void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* toolTip, const QFont& font) {
+  view->setContextMenuPolicy(Qt::CustomContextMenu);
   view->setModel(model);
   view->setFont(font);
   view->setShowGrid(false);
@@ -135,7 +139,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const char* to
   columns->setHighlightSections(false);
   columns->setSectionsClickable(false);
   columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  view->setToolTip(QString::fromLatin1(toolTip));
+  view->setToolTip(QString::fromUtf8(toolTip));
   view->viewport()->setMouseTracking(true);
   view->viewport()->setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -263,7 +267,7 @@ void Form1::BuildControls() {
   ListView1->setAccessibleName(QStringLiteral("Number list"));
   ShowEntryCount();
   ListView2->setAccessibleName(QStringLiteral("Results list"));
-  ListView2->setAccessibleDescription(QString::fromLatin1(kResultsListToolTip));
+  ListView2->setAccessibleDescription(QString::fromUtf8(kResultsListToolTip));
   PushButton1->setAccessibleName(QStringLiteral("Clear number list"));
   PushButton8->setAccessibleName(QStringLiteral("Clear results list"));
   Label1->setBuddy(Combo1);
@@ -366,8 +370,32 @@ void Form1::ConnectHandlers() {
   connect(listMenu_, &NumberListMenu::undoAsked, this, [this] { UndoListChange(); });
   connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
   pasteItem_ = FillListContextMenu(*listMenu_->Menu());
-  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
+  ConnectDistribution();
+}
+
+void Form1::ConnectDistribution() {
+  // The distribution window's table shows the statistics beyond the twelve.
+  analysis_.SetMoreStatistics(true);
+  resultsMenu_ = new ResultsListMenu(this);
+  listMenu_->Menu()->addSeparator();
+  listMenu_->Menu()->addAction(resultsMenu_->ShowDistributionItem());
+  connect(ListView2, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView2_ContextMenu(at); });
+  connect(resultsMenu_, &ResultsListMenu::copyAsTableAsked, this, [this] { ListView2_CopyAsTable(); });
+  distribution_ = new DistributionLink(
+      {.mainWindow = *this,
+       .settings = settings_,
+       .separators = separators_,
+       .analysed = [this] { return !analysis_.LastResults().sorted.empty(); },
+       .source = [this] { return DistributionSourceOf(analysis_.LastResults(), analysis_.Statistics()); },
+       .runAnalysis = [this] { PushButton7->click(); }});
+  connect(resultsMenu_, &ResultsListMenu::showDistributionAsked, this,
+          [this] { RunCommand([this] { distribution_->Show(); }); });
+  // Any change of the list: appended, removed, cleared, moved or undone.
+  for (const auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    connect(numbers_, changed, distribution_, [this] { distribution_->ListChanged(); });
+  connect(numbers_, &QAbstractItemModel::modelReset, distribution_, [this] { distribution_->ListChanged(); });
+  connect(numbers_, &QAbstractItemModel::dataChanged, distribution_, [this] { distribution_->ListChanged(); });
 }
 
 void Form1::RunCommand(const std::function<void()>& command) {
@@ -570,7 +598,13 @@ void Form1::PushButton6_Click() {
     ShowFilesAddition(added, end);
 }
 
-void Form1::PushButton7_Click() { analysis_.StartAnalysis(MakeAnalysisHost()); }
+void Form1::PushButton7_Click() {
+  // An empty list is refused and leaves the numbers of the last run in place.
+  const bool reads = numbers_->Count() > 0;
+  if (reads) distribution_->AnalysisStarting();
+  analysis_.StartAnalysis(MakeAnalysisHost());
+  if (reads) distribution_->AnalysisFinished();
+}
 
 void Form1::PushButton8_Click() {
   Trap trap(*this, kClearResultsLocation);
@@ -837,6 +871,11 @@ bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
 }
 
 bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+    const QRect row = ListView2->visualRect(ListView2->currentIndex());
+    ListView2_ContextMenu(row.isValid() ? row.center() : QPoint(0, 0));
+    return true;
+  }
   if (key.key() != Qt::Key_A) return false;
   const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
   Qt::CheckState state;
@@ -857,6 +896,16 @@ void Form1::ListView1_ContextMenu(QPoint position) {
   listMenu_->Refresh(numbers_->History(), ListHistoryFree());
   pasteItem_->setEnabled(ClipboardHasText());
   listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
+}
+
+void Form1::ListView2_ContextMenu(QPoint position) {
+  resultsMenu_->Refresh(results_->rowCount() > 0);
+  resultsMenu_->Menu()->popup(ListView2->viewport()->mapToGlobal(position));
+}
+
+void Form1::ListView2_CopyAsTable() {
+  const std::vector<const analysis::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
+  if (!rows.empty()) ClipboardSetText(QString::fromStdString(analysis::TableText(rows, separators_)));
 }
 
 bool Form1::ListHistoryFree() const {

@@ -36,11 +36,13 @@ class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
+class DistributionLink;
 class DropProgress;
 class ListNotice;
 struct DropState;
 class NumberListMenu;
 class NumberListModel;
+class ResultsListMenu;
 class ScreenFit;
 struct RowChange;
 
@@ -55,7 +57,8 @@ inline constexpr const char* kListToolTip =
     "reveal full names.";
 inline constexpr const char* kResultsListToolTip =
     "Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. "
-    "Move | line to right to read long lines.";
+    "Move | line to right to read long lines. \u201cShow Distribution\u2026\u201d in the context menu, or Ctrl+D, "
+    "pictures the numbers.";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;
 inline constexpr int kScrollDownAboveY = 364;
@@ -112,6 +115,10 @@ class Form1 final : public QWidget, public ErrorSink {
   ListNotice& Notice() { return *notice_; }
   // The number list's context menu: undo and redo, then further commands.
   NumberListMenu& ListMenu() { return *listMenu_; }
+  // The results list's context menu: copy as a table, show the distribution.
+  ResultsListMenu& ResultsMenu() { return *resultsMenu_; }
+  // The distribution window's link to this one.
+  DistributionLink& Distribution() { return *distribution_; }
   QStandardItemModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
@@ -185,8 +192,11 @@ class Form1 final : public QWidget, public ErrorSink {
   // and Ctrl+Shift+A tick and untick every result.
   bool ListView1_KeyDown(const QKeyEvent& key);
   bool ListView2_KeyDown(const QKeyEvent& key);
-  // The context menu, asked for at `position` in the list's rows.
+  // The context menus, asked for at `position` in the list's rows.
   void ListView1_ContextMenu(QPoint position);
+  void ListView2_ContextMenu(QPoint position);
+  // "Copy as Table": the ticked rows, or all when none is ticked.
+  void ListView2_CopyAsTable();
   // Undo and redo of the number list's last change (Ctrl+Z, Ctrl+Shift+Z or
   // Ctrl+Y, and the context menu). Nothing happens while a command or a drop
   // runs, or while an entry is carried.
@@ -255,6 +265,7 @@ class Form1 final : public QWidget, public ErrorSink {
   void RunCommand(const std::function<void()>& command);
 
   AnalysisHost MakeAnalysisHost();
+  void ConnectDistribution();
 
   numtext::Separators separators_;
   analysis::Analysis analysis_;
@@ -269,6 +280,8 @@ class Form1 final : public QWidget, public ErrorSink {
   DropProgress* drops_ = nullptr;
   ListNotice* notice_ = nullptr;
   NumberListMenu* listMenu_ = nullptr;
+  ResultsListMenu* resultsMenu_ = nullptr;
+  DistributionLink* distribution_ = nullptr;
   QAction* pasteItem_ = nullptr;  // in the context menu, enabled as it opens
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;

@@ -48,6 +48,16 @@ bool ClipboardSetText(const QString& text) {
   });
 }
 
+bool ClipboardSetImage(const QImage& image) {
+  return RetryClipboardAttempt([&] {
+    QClipboard* clipboard = SystemClipboard();
+    if (!clipboard) return false;
+    clipboard->setImage(image, QClipboard::Clipboard);
+    const QMimeData* held = clipboard->mimeData(QClipboard::Clipboard);
+    return held && held->hasImage() && clipboard->image(QClipboard::Clipboard).size() == image.size();
+  });
+}
+
 QString ClipboardText() {
   QClipboard* clipboard = SystemClipboard();
   if (!clipboard) return {};

@@ -3,6 +3,7 @@
 // for a moment, so every operation is tried again, at once, until it takes or
 // until kClipboardAttempts attempts have been made; nothing is ever reported
 // to the user.
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -15,6 +16,11 @@ void ClipboardClear();
 // when the last attempt succeeded, that is when the clipboard afterwards held
 // exactly `text`. Never fails.
 bool ClipboardSetText(const QString& text);
+
+// Puts `image` on the clipboard (offered as PNG and the other image types
+// Qt knows), replacing what it held. True when the clipboard afterwards
+// holds an image of the same size. Never fails.
+bool ClipboardSetImage(const QImage& image);
 
 // The clipboard's plain text; empty when it holds none or cannot be read.
 // Never fails.

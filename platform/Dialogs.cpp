@@ -79,11 +79,33 @@ class QtDialogs final : public Dialogs {
     return QFileDialog::getSaveFileName(DialogParent(), title, QString(), filters.join(QLatin1String(";;")), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
   }
+
+  bool Question(const QString& text) override {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), WithLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
+                    DialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  }
+
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override {
+    chosenFilter = filters.value(0);
+    return QFileDialog::getSaveFileName(DialogParent(), title, QString(), filters.join(QLatin1String(";;")),
+                                        &chosenFilter);
+  }
 };
 
 Dialogs* g_installed = nullptr;
 
 }  // namespace
+
+bool Dialogs::Question(const QString&) { return false; }
+
+QString Dialogs::SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) {
+  chosenFilter = filters.value(0);
+  return SaveFile(title, filters);
+}
 
 Dialogs& CurrentDialogs() {
   static QtDialogs real;

@@ -27,6 +27,14 @@ class Dialogs {
   virtual QStringList OpenFiles(const QString& title, const QStringList& filters) = 0;
   // The save dialog: the chosen path, or empty when cancelled.
   virtual QString SaveFile(const QString& title, const QStringList& filters) = 0;
+  // A question: Yes and No, Yes the default, the application title as
+  // caption; true for Yes. Stand-ins that script no answer decline.
+  virtual bool Question(const QString& text);
+  // A save dialog that asks before replacing a file and tells which filter
+  // was chosen (`chosenFilter`, one of `filters`), so the caller can add the
+  // extension it names. Stand-ins answer as SaveFile does, with the first
+  // filter.
+  virtual QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter);
 };
 
 // The dialogs in use: the real ones unless a test installed its own.

@@ -184,13 +184,16 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
       {"Shift+Insert", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
       {"the context menu",
        [](Form1& f) {
-         // Undo, Redo and a separator come first.
+         // Undo, Redo and a separator come first; a separator and "Show
+         // Distribution…" after.
          f.ListView1_ContextMenu(QPoint(5, 5));
          QMenu* menu = f.ListMenu().Menu();
          const QList<QAction*> items = menu->actions();
-         ASSERT_EQ(items.size(), 4);
+         ASSERT_EQ(items.size(), 6);
          EXPECT_TRUE(items[2]->isSeparator());
          EXPECT_EQ(items[3]->text(), kPasteNumbersItem);
+         EXPECT_TRUE(items[4]->isSeparator());
+         EXPECT_EQ(items[5]->text(), QString::fromUtf8("Show Distribution\u2026"));
          EXPECT_TRUE(items[3]->isEnabled());
          menu->hide();
          items[3]->trigger();

@@ -478,7 +478,7 @@ TEST_F(WindowTest, ListsHaveOneColumnAndTheirToolTips) {
   // The number list keeps the designed tip, with its count below; the results
   // list has its own.
   const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("0 entries")},
-                                                   {f.ListView2, QString::fromLatin1(kResultsListToolTip)}};
+                                                   {f.ListView2, QString::fromUtf8(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     EXPECT_EQ(list->model()->columnCount(), 1);
     EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 467);  // 7000 twips
@@ -495,7 +495,7 @@ TEST_F(WindowTest, BothListsShowTheirToolTipsOverTheirRows) {
   AddEntries({"1"});
   f.AddResultRow("The mean is: 1");
   const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("1 entry")},
-                                                   {f.ListView2, QString::fromLatin1(kResultsListToolTip)}};
+                                                   {f.ListView2, QString::fromUtf8(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     const QPoint overRow(10, 5);
     QHelpEvent help(QEvent::ToolTip, overRow, list->viewport()->mapToGlobal(overRow));

@@ -11,7 +11,7 @@ mode=${1:-run}
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgtest-dev libgmock-dev libboost-math-dev
-  libxlsxwriter-dev libreoffice-calc
+  libxlsxwriter-dev libreoffice-calc qt6-svg-dev
   fonts-liberation2
   xvfb xdotool xclip imagemagick x11-utils
   datamash

@@ -56,3 +56,22 @@ QString FakeDialogs::SaveFile(const QString& title, const QStringList& filters) 
   saveFiles_.pop_front();
   return answer;
 }
+
+bool FakeDialogs::Question(const QString& text) {
+  Record(Kind::Question, ApplicationTitle(), text);
+  if (questions_.empty()) return false;
+  const bool yes = questions_.front();
+  questions_.pop_front();
+  return yes;
+}
+
+QStringList FakeDialogs::Questions() const { return ToList(Texts(Kind::Question)); }
+
+QString FakeDialogs::SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) {
+  chosenFilter = filters.value(0);
+  if (!chosenFilters_.empty()) {
+    chosenFilter = chosenFilters_.front();
+    chosenFilters_.pop_front();
+  }
+  return SaveFile(title, filters);
+}

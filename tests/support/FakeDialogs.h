@@ -12,7 +12,7 @@
 
 class FakeDialogs final : public Dialogs {
  public:
-  enum class Kind { Message, ErrorReport, Input, OpenFiles, SaveFile };
+  enum class Kind { Message, ErrorReport, Input, OpenFiles, SaveFile, Question };
   struct Shown {
     Kind kind;
     QString caption;  // the caption the real dialog would show
@@ -30,6 +30,11 @@ class FakeDialogs final : public Dialogs {
   void QueueInput(const QString& answer) { inputs_.push_back(answer); }
   void QueueOpenFiles(const QStringList& files) { openFiles_.push_back(files); }
   void QueueSaveFile(const QString& path) { saveFiles_.push_back(path); }
+  // The filter the next confirmed save dialog reports as chosen (the first
+  // filter when none is queued).
+  void QueueChosenFilter(const QString& filter) { chosenFilters_.push_back(filter); }
+  // Questions answer No unless a Yes is queued.
+  void QueueQuestion(bool yes) { questions_.push_back(yes); }
 
   // Runs while a dialog is "open" (after it was recorded): lets a test act
   // the way a user could while the dialog is up.
@@ -49,12 +54,17 @@ class FakeDialogs final : public Dialogs {
   QString Input(const QString& prompt) override;
   QStringList OpenFiles(const QString& title, const QStringList& filters) override;
   QString SaveFile(const QString& title, const QStringList& filters) override;
+  bool Question(const QString& text) override;
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override;
+  QStringList Questions() const;
 
  private:
   std::vector<Shown> shown_;
   std::deque<QString> inputs_;
   std::deque<QStringList> openFiles_;
   std::deque<QString> saveFiles_;
+  std::deque<QString> chosenFilters_;
+  std::deque<bool> questions_;
   QStringList lastFilters_;
   void Record(Kind kind, const QString& caption, const QString& text);
   std::function<void(const Shown&)> showHook_;

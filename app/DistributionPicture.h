@@ -1,0 +1,43 @@
+#pragma once
+// The distribution picture: a histogram with the normal curve of the run's
+// mean and standard deviation over it, the mean and the median marked, and a
+// box plot on the same axis below. One drawing onto any QPainter, so the
+// window, the clipboard image, the PNG and the SVG files are the same
+// picture. It is drawn on a white sheet of its own in every theme, as it
+// would be printed.
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include "app/DistributionFigure.h"
+#include "stats/Separators.h"
+
+class QPainter;
+
+// The picture's place on the paper and how it writes numbers.
+struct PictureStyle {
+  QFont font;
+  numtext::Separators separators;
+  // The mean and the median as the results list shows them (rounded as the
+  // run rounds); empty: every digit.
+  QString meanText;
+  QString medianText;
+};
+
+// Draws `figure` filling `area`; the painter's font is `style.font`.
+void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionFigure& figure,
+                      const PictureStyle& style);
+
+// What assistive technology says of the picture: the count, the range and
+// the quartiles.
+QString DistributionDescription(const DistributionFigure& figure, const numtext::Separators& separators);
+
+// The picture as an image of `size` logical pixels at `pixelRatio` device
+// pixels each.
+QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pixelRatio, const PictureStyle& style);
+
+// Writes the picture as PNG or SVG (by `svg`); true when the file was
+// written whole.
+bool WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
+                              const PictureStyle& style);

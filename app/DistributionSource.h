@@ -1,0 +1,36 @@
+#pragma once
+// What the distribution window shows of one analysis: the run's sorted
+// numbers (not copied), the raw mean and standard deviation for the normal
+// curve, and the statistics table with each value as the results list shows
+// it (rounded as the run rounds, for the run's method).
+#include <QString>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "results/ResultModel.h"
+#include "stats/Statistics.h"
+
+// One line of the statistics table: the statistic's name and its value as
+// the results list shows it.
+struct StatisticLine {
+  QString name;
+  QString value;
+};
+
+// What one analysis gives the window.
+struct DistributionSource {
+  // The run's numbers, ascending; valid until the next run.
+  std::span<const double> sorted;
+  // The raw mean and standard deviation (absent where the run has none).
+  std::optional<double> mean;
+  std::optional<double> standardDeviation;
+  // The mean and the median as the results list shows them.
+  QString meanText;
+  QString medianText;
+  std::vector<StatisticLine> statistics;
+};
+
+// The source of a finished run: `results` as the run made them, `data` its
+// data set (for the raw mean and standard deviation).
+DistributionSource DistributionSourceOf(const analysis::Results& results, const modStatistics::DataSet& data);

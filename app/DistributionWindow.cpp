@@ -1,0 +1,245 @@
+#include "app/DistributionWindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+constexpr const char* kPictureName = "Distribution picture";
+
+// The table's rows as "name TAB value" lines, the selected ones or all.
+QString TableRowsText(const QTableWidget& table, bool selectedOnly) {
+  QString text;
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (selectedOnly && !table.selectionModel()->isRowSelected(row, QModelIndex())) continue;
+    text += table.item(row, 0)->text() + QLatin1Char('\t') + table.item(row, 1)->text() + QLatin1Char('\n');
+  }
+  return text;
+}
+
+// The smallest picture a file gets, whatever the window's size.
+constexpr QSize kSmallestSaved(640, 420);
+
+}  // namespace
+
+DistributionView::DistributionView(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(QString::fromLatin1(kPictureName));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void DistributionView::SetFigure(const DistributionFigure* figure, PictureStyle style) {
+  figure_ = figure;
+  style_ = std::move(style);
+  update();
+}
+
+QSize DistributionView::sizeHint() const {
+  const int line = fontMetrics().height();
+  return {line * 42, line * 26};
+}
+
+QSize DistributionView::minimumSizeHint() const {
+  const int line = fontMetrics().height();
+  return {line * 18, line * 12};
+}
+
+void DistributionView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (figure_) DrawDistribution(painter, QRectF(rect()), *figure_, style_);
+  if (hasFocus()) {
+    // The sheet is white in every theme: the focus mark is drawn in the ink.
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+DistributionWindow::DistributionWindow(SettingsStore& settings, numtext::Separators separators, QWidget* parent)
+    : QWidget(parent, Qt::Window), settings_(settings), separators_(std::move(separators)) {
+  setWindowTitle(QString::fromUtf8(kDistributionTitle));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  BuildControls();
+  bool read = false;
+  const int stored = settings_.Get(QString::fromLatin1(kDistributionBinsKey), QStringLiteral("0")).toInt(&read);
+  // A stored count out of range or no number at all means automatic.
+  bins_->setValue(read && stored >= 1 && stored <= kMostBins ? stored : 0);
+  connect(bins_, &QSpinBox::valueChanged, this, [this](int bins) { BinsChanged(bins); });
+  Redraw();
+}
+
+void DistributionWindow::BuildControls() {
+  notice_ = new QLabel(QString::fromLatin1(kListChangedNotice), this);
+  notice_->setWordWrap(true);
+  notice_->setFrameShape(QFrame::StyledPanel);
+  notice_->setMargin(4);
+  notice_->setAccessibleName(QStringLiteral("Notice"));
+  notice_->hide();
+
+  view_ = new DistributionView(this);
+
+  table_ = new QTableWidget(0, 2, this);
+  table_->setHorizontalHeaderLabels({QStringLiteral("Statistic"), QStringLiteral("Value")});
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->setTabKeyNavigation(false);
+  table_->setWordWrap(false);
+  // As wide as its texts: the picture takes the rest.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setAccessibleName(QStringLiteral("Statistics"));
+  table_->setAccessibleDescription(
+      QStringLiteral("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
+  auto* copyRows = new QAction(QStringLiteral("Copy"), table_);
+  connect(copyRows, &QAction::triggered, this,
+          [this] { ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty())); });
+  table_->addAction(copyRows);
+  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  auto* binsLabel = new QLabel(QStringLiteral("&Bins:"), this);
+  bins_ = new QSpinBox(this);
+  bins_->setRange(0, kMostBins);
+  // Wide enough for the longest text it will show.
+  bins_->setSpecialValueText(QStringLiteral("Automatic (%1)").arg(kMostBins));
+  bins_->setMinimumWidth(bins_->sizeHint().width());
+  bins_->setSpecialValueText(QStringLiteral("Automatic"));
+  bins_->setAccelerated(true);
+  bins_->setAccessibleName(QStringLiteral("Number of bins"));
+  bins_->setAccessibleDescription(
+      QStringLiteral("The histogram's bins, 1 to 500; below 1 the count is chosen from the numbers."));
+  binsLabel->setBuddy(bins_);
+  copy_ = new QPushButton(QStringLiteral("&Copy Picture"), this);
+  copy_->setToolTip(QStringLiteral("Put the picture on the clipboard as an image (Ctrl+C)"));
+  save_ = new QPushButton(QStringLiteral("&Save Picture\u2026"), this);
+  save_->setToolTip(QStringLiteral("Save the picture as a PNG or SVG file (Ctrl+S)"));
+  for (QPushButton* button : {copy_, save_}) button->setAutoDefault(false);
+  connect(copy_, &QPushButton::clicked, this, [this] { CopyPicture(); });
+  connect(save_, &QPushButton::clicked, this, [this] { SavePicture(); });
+
+  // Ctrl+C copies the table's selected rows where the focus is in the table
+  // with rows selected, and the picture anywhere else.
+  auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+  connect(copyKey, &QShortcut::activated, this, [this] {
+    if (table_->hasFocus() && !table_->selectionModel()->selectedRows().isEmpty())
+      ClipboardSetText(TableRowsText(*table_, true));
+    else
+      CopyPicture();
+  });
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] { SavePicture(); });
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
+
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(binsLabel);
+  controls->addWidget(bins_);
+  controls->addStretch(1);
+  controls->addWidget(copy_);
+  controls->addWidget(save_);
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(view_, 3);
+  body->addWidget(table_, 0);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(notice_);
+  layout->addLayout(body, 1);
+  layout->addLayout(controls);
+
+  setTabOrder(view_, bins_);
+  setTabOrder(bins_, copy_);
+  setTabOrder(copy_, save_);
+  setTabOrder(save_, table_);
+}
+
+PictureStyle DistributionWindow::Style() const { return {font(), separators_, meanText_, medianText_}; }
+
+void DistributionWindow::ShowAnalysis(DistributionSource source) {
+  sorted_ = source.sorted;
+  mean_ = source.mean;
+  standardDeviation_ = source.standardDeviation;
+  meanText_ = source.meanText;
+  medianText_ = source.medianText;
+  FillTable(source.statistics);
+  notice_->hide();
+  bins_->setEnabled(true);
+  Redraw();
+}
+
+void DistributionWindow::ForgetNumbers() {
+  sorted_ = {};
+  // Until the run has finished there is nothing to bin afresh.
+  bins_->setEnabled(false);
+}
+
+void DistributionWindow::ListChanged() { notice_->show(); }
+
+bool DistributionWindow::ShowsListChanged() const { return !notice_->isHidden(); }
+
+void DistributionWindow::BinsChanged(int bins) {
+  settings_.Save(QString::fromLatin1(kDistributionBinsKey), QString::number(bins));
+  Redraw();
+}
+
+void DistributionWindow::Redraw() {
+  if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_, bins_->value(), mean_, standardDeviation_);
+  if (figure_.automaticBins && !figure_.bins.empty())
+    bins_->setSpecialValueText(QStringLiteral("Automatic (%1)").arg(figure_.bins.size()));
+  view_->SetFigure(&figure_, Style());
+  view_->setAccessibleDescription(DistributionDescription(figure_, separators_));
+}
+
+void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
+  table_->setRowCount(static_cast<int>(statistics.size()));
+  for (std::size_t i = 0; i < statistics.size(); ++i) {
+    const int row = static_cast<int>(i);
+    table_->setItem(row, 0, new QTableWidgetItem(statistics[i].name));
+    auto* value = new QTableWidgetItem(statistics[i].value);
+    value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table_->setItem(row, 1, value);
+  }
+}
+
+QImage DistributionWindow::PictureImage() const {
+  const qreal ratio = view_->devicePixelRatioF();
+  return DistributionImage(figure_, view_->size(), ratio, Style());
+}
+
+void DistributionWindow::CopyPicture() { ClipboardSetImage(PictureImage()); }
+
+void DistributionWindow::SavePicture() {
+  QString filter;
+  QString path = CurrentDialogs().SaveFileConfirmed(
+      QStringLiteral("Save Picture"), {QString::fromLatin1(kPngFilter), QString::fromLatin1(kSvgFilter)}, filter);
+  if (path.isEmpty()) return;
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  bool svg = suffix == QLatin1String("svg");
+  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
+    // No known extension: the one of the filter chosen.
+    svg = filter == QLatin1String(kSvgFilter);
+    path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  }
+  const QSize size = view_->size().expandedTo(kSmallestSaved);
+  if (!WriteDistributionPicture(path, svg, figure_, size, Style()))
+    CurrentDialogs().Message(QStringLiteral("The picture could not be saved as\n%1").arg(path));
+}

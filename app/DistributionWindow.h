@@ -1,0 +1,100 @@
+#pragma once
+// The distribution window: a separate, resizable window beside the main one,
+// showing the last analysis as a picture (histogram, normal curve, box plot)
+// and its spread statistics as a small table. It follows each new analysis
+// and says when the number list has changed since the one it shows.
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "app/DistributionFigure.h"
+#include "app/DistributionPicture.h"
+#include "app/DistributionSource.h"
+#include "stats/Separators.h"
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class SettingsStore;
+
+inline constexpr const char* kDistributionTitle = "Distribution \u2014 Tallowmere";
+inline constexpr const char* kDistributionBinsKey = "DistributionBins";
+inline constexpr const char* kListChangedNotice =
+    "The number list has changed since this analysis. Press Start Analysis to show it as it is now.";
+inline constexpr const char* kPngFilter = "PNG image (*.png)";
+inline constexpr const char* kSvgFilter = "SVG image (*.svg)";
+
+// The picture on screen; it takes the focus so that keyboard users reach it
+// and hear its description.
+class DistributionView final : public QWidget {
+ public:
+  explicit DistributionView(QWidget* parent);
+  void SetFigure(const DistributionFigure* figure, PictureStyle style);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const DistributionFigure* figure_ = nullptr;
+  PictureStyle style_;
+};
+
+class DistributionWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `settings`: where the bin count is remembered; it must outlive the window.
+  DistributionWindow(SettingsStore& settings, numtext::Separators separators, QWidget* parent = nullptr);
+
+  // Shows a finished analysis, replacing the one shown; the list is as it
+  // was analysed.
+  void ShowAnalysis(DistributionSource source);
+  // A run is about to replace the numbers: the window keeps its picture but
+  // lets go of them until ShowAnalysis.
+  void ForgetNumbers();
+  // The number list changed after the analysis shown.
+  void ListChanged();
+  bool ShowsListChanged() const;
+
+  // "Copy Picture" and "Save Picture...".
+  void CopyPicture();
+  void SavePicture();
+  // The picture as the clipboard gets it: the view's size, at the screen's
+  // pixel ratio.
+  QImage PictureImage() const;
+
+  const DistributionFigure& Figure() const { return figure_; }
+  QSpinBox* Bins() const { return bins_; }
+  DistributionView* Picture() const { return view_; }
+  QTableWidget* Table() const { return table_; }
+  QLabel* Notice() const { return notice_; }
+  QPushButton* CopyButton() const { return copy_; }
+  QPushButton* SaveButton() const { return save_; }
+
+ private:
+  void BuildControls();
+  void BinsChanged(int bins);
+  void Redraw();
+  void FillTable(const std::vector<StatisticLine>& statistics);
+  PictureStyle Style() const;
+
+  SettingsStore& settings_;
+  numtext::Separators separators_;
+  std::span<const double> sorted_;
+  std::optional<double> mean_;
+  std::optional<double> standardDeviation_;
+  QString meanText_;
+  QString medianText_;
+  DistributionFigure figure_;
+  DistributionView* view_ = nullptr;
+  QSpinBox* bins_ = nullptr;
+  QTableWidget* table_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QPushButton* copy_ = nullptr;
+  QPushButton* save_ = nullptr;
+};

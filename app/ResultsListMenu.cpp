@@ -1,0 +1,46 @@
+#include "app/ResultsListMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
+#include <QStandardItemModel>
+#include <QWidget>
+
+namespace {
+QKeySequence DistributionKey() { return QKeySequence(Qt::CTRL | Qt::Key_D); }
+}  // namespace
+
+std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results) {
+  std::vector<const analysis::ResultRow*> all;
+  std::vector<const analysis::ResultRow*> ticked;
+  if (static_cast<std::size_t>(list.rowCount()) != results.rows.size()) return {};
+  for (int row = 0; row < list.rowCount(); ++row) {
+    const analysis::ResultRow& result = results.rows[static_cast<std::size_t>(row)];
+    // The line and the row must agree; a list changed in between copies nothing.
+    if (list.item(row)->text() != QString::fromStdString(result.Line())) return {};
+    all.push_back(&result);
+    if (list.item(row)->checkState() == Qt::Checked) ticked.push_back(&result);
+  }
+  return ticked.empty() ? all : ticked;
+}
+
+ResultsListMenu::ResultsListMenu(QWidget* window)
+    : QObject(window),
+      menu_(new QMenu(window)),
+      copyAsTable_(menu_->addAction(QString::fromUtf8(kCopyAsTableItem))),
+      showDistribution_(menu_->addAction(QString::fromUtf8(kShowDistributionItem))) {
+  // The window's shortcut works whether the menu was ever opened or not; the
+  // item shows the key.
+  showDistribution_->setShortcut(DistributionKey());
+  showDistribution_->setShortcutContext(Qt::WidgetShortcut);
+  showDistribution_->setShortcutVisibleInContextMenu(true);
+  connect(copyAsTable_, &QAction::triggered, this, &ResultsListMenu::copyAsTableAsked);
+  connect(showDistribution_, &QAction::triggered, this, &ResultsListMenu::showDistributionAsked);
+  connect(new QShortcut(DistributionKey(), window), &QShortcut::activated, this,
+          &ResultsListMenu::showDistributionAsked);
+}
+
+ResultsListMenu::~ResultsListMenu() = default;
+
+void ResultsListMenu::Refresh(bool haveRows) { copyAsTable_->setEnabled(haveRows); }

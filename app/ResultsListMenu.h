@@ -1,0 +1,46 @@
+#pragma once
+// The results list's context menu: "Copy as Table" (the ticked rows, or all
+// when none is ticked, as label TAB value lines) and "Show Distribution…"
+// (also Ctrl+D anywhere in the window). The Menu key and Shift+F10 open it
+// as they open the number list's.
+#include <QObject>
+#include <vector>
+
+#include "results/ResultModel.h"
+
+class QAction;
+class QMenu;
+class QStandardItemModel;
+class QWidget;
+
+inline constexpr const char* kCopyAsTableItem = "Copy as Table";
+inline constexpr const char* kShowDistributionItem = "Show Distribution\u2026";
+
+// What "Copy as Table" copies: the rows of `results` whose lines the list
+// shows ticked, or all of them when none is ticked. Nothing when the list
+// does not show the run's rows (it was cleared).
+std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results);
+
+class ResultsListMenu final : public QObject {
+  Q_OBJECT
+
+ public:
+  // `window`: where Ctrl+D counts; the menu belongs to it too.
+  explicit ResultsListMenu(QWidget* window);
+  ~ResultsListMenu() override;
+
+  QMenu* Menu() const { return menu_; }
+  QAction* CopyAsTableItem() const { return copyAsTable_; }
+  QAction* ShowDistributionItem() const { return showDistribution_; }
+  // "Copy as Table" is offered when the list holds rows.
+  void Refresh(bool haveRows);
+
+ signals:
+  void copyAsTableAsked();
+  void showDistributionAsked();
+
+ private:
+  QMenu* menu_;
+  QAction* copyAsTable_;
+  QAction* showDistribution_;
+};
