@@ -177,8 +177,27 @@ for format in text tsv json; do
   check "/dev/full, $format: exit code" 1 "$rc"
   check "/dev/full, $format: message" "tallowmere-analyse: cannot write the results: No space left on device" "$(cat "$tmp/err")"
 done
-analyse --help >/dev/full 2>/dev/null; check "/dev/full, --help: exit code" 1 "$?"
-analyse --format json "$tmp/2445.txt" >&- 2>/dev/null; check "closed standard output: exit code" 1 "$?"
+# A closed standard output fails the first write, or, when there is nothing
+# to write (no numbers), only the close: exit 1 and the reason either way.
+# name | arguments (one per line) | standard input | output | standard error
+while IFS='|' read -r name args input output message; do
+  mapfile -t argv < <(printf '%b' "$args")
+  case $output in
+    closed) printf '%b' "$input" | analyse "${argv[@]}" >&- 2>"$tmp/err" ;;
+    full) printf '%b' "$input" | analyse "${argv[@]}" >/dev/full 2>"$tmp/err" ;;
+  esac
+  check "$name: exit code" 1 "$?"
+  check "$name: message" "$(printf '%b' "$message")" "$(cat "$tmp/err")"
+done <<'TABLE'
+results, closed|--format\njson\n-|2\n4\n|closed|tallowmere-analyse: cannot write the results: Bad file descriptor
+text, closed|-|2\n4\n|closed|tallowmere-analyse: cannot write the results: Bad file descriptor
+no numbers, closed|-||closed|You forgot to input numbers.\ntallowmere-analyse: cannot write the results: Bad file descriptor
+no numbers, full|-||full|You forgot to input numbers.
+help, closed|--help||closed|tallowmere-analyse: cannot write the help: Bad file descriptor
+help, full|--help||full|tallowmere-analyse: cannot write the help: No space left on device
+version, closed|--version||closed|tallowmere-analyse: cannot write the version: Bad file descriptor
+version, full|--version||full|tallowmere-analyse: cannot write the version: No space left on device
+TABLE
 
 # A reader that is gone before the first write: death by SIGPIPE (128 + 13),
 # quietly, even when SIGPIPE was ignored by the caller.
