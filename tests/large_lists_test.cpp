@@ -412,15 +412,36 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     bool known;                           // every other entry's number offered, as a list file's reader does
     bool grouped = false;                 // every third entry a grouped line of a list file
   } rows[] = {
-      {"one in the second half", {kLarge - 5}, 0, false},
-      {"in both halves and at the edges", {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1}, 0, false},
-      {"missing entries at the end", {7}, 4, false},
+      {.name = "one in the second half", .overflowAt = {kLarge - 5}, .missing = 0, .known = false},
+      {.name = "in both halves and at the edges",
+       .overflowAt = {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1},
+       .missing = 0,
+       .known = false},
+      {.name = "missing entries at the end", .overflowAt = {7}, .missing = 4, .known = false},
       // The only entries left to read are these few, alone among thousands
       // of known ones, either side of a pair and of a stretch of 1024.
-      {"known numbers around them", {0, 1, 1023, 1024, 1025, 3073, 5122, kLarge / 2, kLarge - 1}, 0, true},
+      {.name = "known numbers around them",
+       .overflowAt = {0, 1, 1023, 1024, 1025, 3073, 5122, kLarge / 2, kLarge - 1},
+       .missing = 0,
+       .known = true},
+      // A stretch of 1024 known numbers is passed over whole: the entry just
+      // after it must still be read, in the first piece, in a later one, and
+      // where two threads' pieces meet (a piece is 4688 entries long here).
+      {.name = "right after whole stretches of known numbers",
+       .overflowAt = {3072, 3073, 6144, 9375, 9376, 65536, 65537, 4 * 65536 - 1, 4 * 65536},
+       .missing = 0,
+       .known = true},
       // Lines read as their writer meant them, by both threads.
-      {"grouped lines of list files", {3, kLarge / 2 + 2}, 0, false, true},
-      {"grouped lines among known numbers", {1024, kLarge - 2}, 0, true, true},
+      {.name = "grouped lines of list files",
+       .overflowAt = {3, kLarge / 2 + 2},
+       .missing = 0,
+       .known = false,
+       .grouped = true},
+      {.name = "grouped lines among known numbers",
+       .overflowAt = {1024, kLarge - 2},
+       .missing = 0,
+       .known = true,
+       .grouped = true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -494,82 +515,8 @@ TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
 
 // ---- List files ---------------------------------------------------------------------
 
+using loadertest::MixedListText;
 using loadertest::RecordingEntrySink;
-using Entries = std::vector<std::string>;
-
-// The reader's rule written out plainly: split at every CR and LF, keep the
-// candidates that are not empty, not longer than the cap, and numbers.
-Entries PlainSplit(const std::string& text, const numtext::Separators& sep = {}) {
-  Entries out;
-  std::string candidate;
-  auto offer = [&] {
-    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep))
-      out.push_back(candidate);
-    candidate.clear();
-  };
-  for (char c : text) {
-    if (c == '\n' || c == '\r')
-      offer();
-    else
-      candidate += c;
-  }
-  offer();
-  return out;
-}
-
-// Numbers, junk, blank lines and every kind of line end, with now and then a
-// line longer than the cap.
-std::string MixedListText(std::size_t lines, unsigned seed) {
-  std::mt19937_64 rng(seed);
-  const char* ends[] = {"\n", "\r\n", "\r"};
-  std::string text;
-  for (std::size_t i = 0; i < lines; ++i) {
-    const std::uint64_t r = rng();
-    switch (r % 9) {
-      case 0:
-        text += "abc";
-        break;
-      case 1:
-        break;  // blank
-      case 2:
-        text += " 1,234.5 ";
-        break;
-      case 3:
-        text += "-" + std::to_string(r % 100000) + "E-3";
-        break;
-      case 4:
-        text += "1.2.3";
-        break;
-      case 5:
-        if (r % 1000 == 5)
-          text += std::string(kMaxCandidateBytes + 1, '7');
-        else
-          text += "+" + std::to_string(r % 1000);
-        break;
-      default:
-        text += std::to_string(static_cast<long>(r % 2000001) - 1000000) + "." + std::to_string(r % 1000);
-    }
-    text += ends[(r >> 20) % 3];
-  }
-  return text;
-}
-
-TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
-  const std::string text = MixedListText(400'000, 8);
-  const Entries want = PlainSplit(text);
-  ASSERT_GT(want.size(), 100'000u);
-  // Whole, in read-sized blocks, and in odd pieces (some of which split CR LF
-  // pairs and candidates).
-  for (std::size_t piece : {text.size(), kReadBlockBytes, std::size_t{700'001}, std::size_t{65'537}}) {
-    RecordingEntrySink sink;
-    ListTextReader reader(sink, {});
-    for (std::size_t at = 0; at < text.size(); at += piece)
-      reader.Feed(text.data() + at, std::min(piece, text.size() - at));
-    reader.Finish();
-    EXPECT_EQ(sink.entries.size(), want.size()) << "pieces of " << piece;
-    EXPECT_TRUE(sink.entries == want) << "pieces of " << piece;
-  }
-}
 
 // Keeps what the reader hands over as the analyser's list does: every text,
 // and the leading number where the reader read one (NaN otherwise).
@@ -684,81 +631,6 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     EXPECT_EQ(with.rows, without.rows);
     EXPECT_FALSE(without.reports.empty());
     EXPECT_TRUE(with.reports == without.reports);
-  }
-}
-
-TEST(LargeListText, UsesTheUsersSeparatorsInEveryPart) {
-  const numtext::Separators comma{",", "."};
-  const std::string text = MixedListText(200'000, 12);
-  const Entries want = PlainSplit(text, comma);
-  RecordingEntrySink sink;
-  ListTextReader reader(sink, comma);
-  reader.Feed(text.data(), text.size());
-  reader.Finish();
-  EXPECT_TRUE(sink.entries == want);
-}
-
-// Fails at the n-th append, as a full number list does.
-class FailingSink : public RecordingEntrySink {
- public:
-  explicit FailingSink(std::size_t failAt) : failAt_(failAt) {}
-  void Append(std::string_view text) override {
-    if (entries.size() + 1 == failAt_) throw std::length_error("Out of memory");
-    RecordingEntrySink::Append(text);
-  }
-
- private:
-  std::size_t failAt_;
-};
-
-// The file reader's `meanwhile` (the next block, read while this one is
-// read for numbers) runs exactly once in every Feed, whatever the piece: run
-// twice it would read a block over, never run it would end the file early.
-TEST(LargeListText, WhatRunsMeanwhileRunsOnceInEveryFeed) {
-  const std::string large = MixedListText(200'000, 5);
-  const struct Row {
-    const char* name;
-    std::vector<std::string> pieces;
-  } rows[] = {
-      {"large pieces", {large.substr(0, 700'001), large.substr(700'001)}},
-      {"small pieces and an empty one", {"12\n3", "4\n", "", "5"}},
-      {"a line longer than a piece", {std::string(5000, '7'), std::string(300'000, '8'), "\n1\n"}},
-      {"a byte-order mark a byte at a time",
-       {"\xEF", "\xBB",
-        "\xBF"
-        "6\n"}},
-      {"UTF-16",
-       {std::string("\xFF\xFE"
-                    "9\0\n\0",
-                    6),
-        std::string("8\0", 2)}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    RecordingEntrySink sink, plain;
-    ListFileReader reader(sink, {}), without(plain, {});
-    int runs = 0;
-    for (const std::string& piece : row.pieces) {
-      reader.Feed(piece.data(), piece.size(), [&runs] { ++runs; });
-      without.Feed(piece.data(), piece.size());
-    }
-    reader.Finish();
-    without.Finish();
-    EXPECT_EQ(runs, static_cast<int>(row.pieces.size()));
-    EXPECT_TRUE(sink.entries == plain.entries);
-  }
-}
-
-TEST(LargeListText, AFailedAppendStopsTheReadingThere) {
-  loadertest::TempTree tree;
-  const std::string text = MixedListText(300'000, 4);
-  const Entries all = PlainSplit(text);
-  const std::string path = tree.File("list.txt", text);
-  // Early in a block, late in a block, and in a later block.
-  for (std::size_t failAt : {std::size_t{3}, all.size() / 3, all.size() - 2}) {
-    FailingSink sink(failAt);
-    EXPECT_THROW(LoadListFile(sink, path, {}, nullptr), std::length_error) << failAt;
-    EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1))) << failAt;
   }
 }
 

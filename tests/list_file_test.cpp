@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -42,7 +43,9 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
+using loadertest::MixedListText;
 using loadertest::NoticeText;
+using loadertest::PlainSplit;
 using loadertest::RecordingEntrySink;
 using loadertest::TempTree;
 using Entries = std::vector<std::string>;
@@ -188,17 +191,40 @@ TEST(ReadPastedText, LetsEventsRunBetweenBlocksAndStops) {
   }
 }
 
-TEST(ListTextReader, AnyWayOfCuttingTheTextGivesTheSameEntries) {
-  const std::string text = "12\r\n 3.5 \r\r\nabc\n-7\r99";
-  const Entries whole = ReadText(text);
-  ASSERT_EQ(whole, (Entries{"12", " 3.5 ", "-7", "99"}));
-  for (std::size_t piece = 1; piece <= text.size(); ++piece) {
-    RecordingEntrySink sink;
-    ListTextReader reader(sink, {});
-    for (std::size_t at = 0; at < text.size(); at += piece)
-      reader.Feed(text.data() + at, std::min(piece, text.size() - at));
-    reader.Finish();
-    EXPECT_EQ(sink.entries, whole) << "pieces of " << piece;
+// However the text is cut into pieces, the entries are those of the reader's
+// rule written out plainly; a large text is shared with a helper thread.
+TEST(ListTextReader, AnyCuttingGivesThePlainSplit) {
+  const std::string shortText = "12\r\n 3.5 \r\r\nabc\n-7\r99";
+  ASSERT_EQ(PlainSplit(shortText), (Entries{"12", " 3.5 ", "-7", "99"}));
+  std::vector<std::size_t> everySize;
+  for (std::size_t piece = 1; piece <= shortText.size(); ++piece) everySize.push_back(piece);
+  const std::string large = MixedListText(400'000, 8);
+  const struct {
+    const char* name;
+    const std::string& text;
+    std::vector<std::size_t> pieces;
+    std::size_t atLeast;  // entries the plain split must find, so that the row tests something
+  } rows[] = {
+      {.name = "a short text in pieces of every size", .text = shortText, .pieces = everySize, .atLeast = 4},
+      // Whole, in read-sized blocks, and in odd pieces (some of which split
+      // CR LF pairs and candidates).
+      {.name = "400,000 mixed lines",
+       .text = large,
+       .pieces = {large.size(), kReadBlockBytes, 700'001, 65'537},
+       .atLeast = 100'000},
+  };
+  for (const auto& row : rows) {
+    const Entries want = PlainSplit(row.text);
+    ASSERT_GE(want.size(), row.atLeast) << row.name;
+    for (const std::size_t piece : row.pieces) {
+      RecordingEntrySink sink;
+      ListTextReader reader(sink, {});
+      for (std::size_t at = 0; at < row.text.size(); at += piece)
+        reader.Feed(row.text.data() + at, std::min(piece, row.text.size() - at));
+      reader.Finish();
+      EXPECT_EQ(sink.entries.size(), want.size()) << row.name << ", pieces of " << piece;
+      EXPECT_TRUE(sink.entries == want) << row.name << ", pieces of " << piece;
+    }
   }
 }
 
@@ -220,18 +246,28 @@ TEST(ListTextReader, CapsCandidateLengthWhereverThePiecesAreCut) {
 }
 
 TEST(ListTextReader, UsesTheUsersSeparators) {
-  struct Case {
+  const numtext::Separators point{".", ","}, comma{",", "."}, apostrophe{".", "'"};
+  const std::string large = MixedListText(200'000, 12);
+  const struct {
+    const char* name;
     numtext::Separators separators;
-    bool taken;
+    std::string text;
+    Entries want;
+  } cases[] = {
+      {.name = "the comma groups digits", .separators = point, .text = "1,2\n", .want = {"1,2"}},
+      {.name = "the comma is the decimal separator", .separators = comma, .text = "1,2\n", .want = {"1,2"}},
+      {.name = "a comma means nothing", .separators = apostrophe, .text = "1,2\n", .want = {}},
+      // In every part that two threads read.
+      {.name = "a large text with decimal commas",
+       .separators = comma,
+       .text = large,
+       .want = PlainSplit(large, comma)},
   };
-  const std::vector<Case> cases = {
-      {{".", ","}, true},   // the comma groups digits
-      {{",", "."}, true},   // the comma is the decimal separator
-      {{".", "'"}, false},  // a comma means nothing
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReadText("1,2\n", c.separators), c.taken ? Entries{"1,2"} : Entries{})
-        << "decimal " << c.separators.decimal;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Entries entries = ReadText(c.text, c.separators);
+    EXPECT_EQ(entries.size(), c.want.size());
+    EXPECT_TRUE(entries == c.want);
   }
 }
 
@@ -603,6 +639,70 @@ TEST(FileWatch, TellsAChangeBySizeTimeOrAReadingCutShort) {
   EXPECT_NO_THROW(pipeWatch.CheckUnchanged(0));
   ::close(channel[0]);
   ::close(channel[1]);
+}
+
+// Fails at the n-th append, as a full number list does.
+class FailingSink : public RecordingEntrySink {
+ public:
+  explicit FailingSink(std::size_t failAt) : failAt_(failAt) {}
+  void Append(std::string_view text) override {
+    if (entries.size() + 1 == failAt_) throw std::length_error("Out of memory");
+    RecordingEntrySink::Append(text);
+  }
+
+ private:
+  std::size_t failAt_;
+};
+
+// The file reader's `meanwhile` (the next block, read while this one is
+// read for numbers) runs exactly once in every Feed, whatever the piece: run
+// twice it would read a block over, never run it would end the file early.
+TEST(ListFileReader, WhatRunsMeanwhileRunsOnceInEveryFeed) {
+  const std::string large = MixedListText(200'000, 5);
+  const struct Row {
+    const char* name;
+    std::vector<std::string> pieces;
+  } rows[] = {
+      {"large pieces", {large.substr(0, 700'001), large.substr(700'001)}},
+      {"small pieces and an empty one", {"12\n3", "4\n", "", "5"}},
+      {"a line longer than a piece", {std::string(5000, '7'), std::string(300'000, '8'), "\n1\n"}},
+      {"a byte-order mark a byte at a time",
+       {"\xEF", "\xBB",
+        "\xBF"
+        "6\n"}},
+      {"UTF-16",
+       {std::string("\xFF\xFE"
+                    "9\0\n\0",
+                    6),
+        std::string("8\0", 2)}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingEntrySink sink, plain;
+    ListFileReader reader(sink, {}), without(plain, {});
+    int runs = 0;
+    for (const std::string& piece : row.pieces) {
+      reader.Feed(piece.data(), piece.size(), [&runs] { ++runs; });
+      without.Feed(piece.data(), piece.size());
+    }
+    reader.Finish();
+    without.Finish();
+    EXPECT_EQ(runs, static_cast<int>(row.pieces.size()));
+    EXPECT_TRUE(sink.entries == plain.entries);
+  }
+}
+
+TEST(LoadListFile, AFailedAppendStopsTheReadingThere) {
+  loadertest::TempTree tree;
+  const std::string text = MixedListText(300'000, 4);
+  const Entries all = PlainSplit(text);
+  const std::string path = tree.File("list.txt", text);
+  // Early in a block, late in a block, and in a later block.
+  for (std::size_t failAt : {std::size_t{3}, all.size() / 3, all.size() - 2}) {
+    FailingSink sink(failAt);
+    EXPECT_THROW(LoadListFile(sink, path, {}, nullptr), std::length_error) << failAt;
+    EXPECT_TRUE(sink.entries == Entries(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(failAt - 1))) << failAt;
+  }
 }
 
 // ---- Byte-order marks and UTF-16 ----------------------------------------------

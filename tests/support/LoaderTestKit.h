@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
+#include "stats/NumberTest.h"
 
 namespace loadertest {
 
@@ -186,6 +188,63 @@ inline std::string Joined(const std::vector<std::string>& texts) {
     out += texts[i];
   }
   return out;
+}
+
+// The reader's rule written out plainly: split at every CR and LF, keep the
+// candidates that are not empty, not longer than the cap, and numbers.
+inline std::vector<std::string> PlainSplit(const std::string& text, const numtext::Separators& sep = {}) {
+  std::vector<std::string> out;
+  std::string candidate;
+  auto offer = [&] {
+    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep))
+      out.push_back(candidate);
+    candidate.clear();
+  };
+  for (char c : text) {
+    if (c == '\n' || c == '\r')
+      offer();
+    else
+      candidate += c;
+  }
+  offer();
+  return out;
+}
+
+// Numbers, junk, blank lines and every kind of line end, with now and then a
+// line longer than the cap.
+inline std::string MixedListText(std::size_t lines, unsigned seed) {
+  std::mt19937_64 rng(seed);
+  const char* ends[] = {"\n", "\r\n", "\r"};
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    const std::uint64_t r = rng();
+    switch (r % 9) {
+      case 0:
+        text += "abc";
+        break;
+      case 1:
+        break;  // blank
+      case 2:
+        text += " 1,234.5 ";
+        break;
+      case 3:
+        text += "-" + std::to_string(r % 100000) + "E-3";
+        break;
+      case 4:
+        text += "1.2.3";
+        break;
+      case 5:
+        if (r % 1000 == 5)
+          text += std::string(kMaxCandidateBytes + 1, '7');
+        else
+          text += "+" + std::to_string(r % 1000);
+        break;
+      default:
+        text += std::to_string(static_cast<long>(r % 2000001) - 1000000) + "." + std::to_string(r % 1000);
+    }
+    text += ends[(r >> 20) % 3];
+  }
+  return text;
 }
 
 }  // namespace loadertest
