@@ -92,6 +92,9 @@ TEST(ListTextReader, CountsTheCandidatesItSkipsAndKeepsTheFirst) {
   const std::string longWord = "x" + std::string(kMaxCandidateBytes + 10, 'y');
   std::string large;  // past the size at which a helper thread shares the test
   for (int i = 0; i < 40000; ++i) large += i == 20000 ? "late\n" : i == 12345 ? "first\n" : "1.5\n";
+  // Many skipped in every part that a helper thread reads: each part's count adds up.
+  std::string manySkipped;
+  for (int i = 0; i < 40000; ++i) manySkipped += i % 7 == 3 ? "n/a\n" : "2.5\n";
   struct Case {
     const char* name;
     std::string text;
@@ -107,6 +110,7 @@ TEST(ListTextReader, CountsTheCandidatesItSkipsAndKeepsTheFirst) {
       {"a last line without its end", "4\nend", 1, 1, "end"},
       {"a line too long to be a number", longWord + "\n5\nz\n", 1, 2, longWord.substr(0, 256)},
       {"a large text", large, 39998, 2, "first"},
+      {"a large text, every seventh line skipped", manySkipped, 34286, 5714, "n/a"},
   };
   for (const Case& c : cases) {
     // In one piece, and in pieces cut anywhere.
