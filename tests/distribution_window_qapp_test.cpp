@@ -192,7 +192,7 @@ TEST_F(DistributionTest, FollowsEachNewAnalysis) {
   form().PushButton7->click();
   EXPECT_EQ(Window()->Figure().count, 5u);
   EXPECT_DOUBLE_EQ(Window()->Figure().maximum, 100.0);
-  EXPECT_EQ(Window()->Figure().highOutlierCount, 1u);
+  EXPECT_EQ(Window()->Figure().box.highOutliers, 1u);
   // An empty list is refused: the window keeps the last analysis and says
   // the list has changed since.
   form().PushButton1->click();
