@@ -53,6 +53,7 @@ a value for --help|--help=1|tallowmere-analyse: unknown option '--help=1'
 a value for a short option|-h=1|tallowmere-analyse: unknown option '-h=1'
 an inline value without a name|--=x|tallowmere-analyse: unknown option '--=x'
 the first mistake is told, before a later --help|--bogus\n--help|tallowmere-analyse: unknown option '--bogus'
+a value is the next argument, even --|--format\n--|tallowmere-analyse: unknown format '--' (use text, tsv or json)
 TABLE
 
 # --- "--", "-" and the order of the entries. The tied modes are listed in the
@@ -73,7 +74,6 @@ no PATH is standard input||5\n5\n|5
 -- keeps '-' as standard input|--\n-\n-dash.txt|5\n5\n|5 or 7
 --entries - reads standard input|--entries\n-|5\n5\n3\n3\n|5 or 3
 a later --entries without FILE keeps the FILE|--entries\na.txt\n--entries|5\n5\n|2
-a value option takes the next argument whatever it is|--decimals\n--\nb.txt|5\n5\n|9
 TABLE
 out=$(cd "$tmp" && analyse -- --format=json </dev/null 2>"$tmp/err"); rc=$?
 check "an option after -- is a path that is not found" "tallowmere-analyse: --format=json: File not found" "$(head -1 "$tmp/err")"
