@@ -355,7 +355,8 @@ TEST_F(ExportWindow, SpreadsheetCellsTheApplicationRefusesAreReportedAndTheRestA
   SaveResultsToSpreadsheet(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{128, 152, 156}));
   for (const QString& report : dialogs_.ErrorReports())
-    EXPECT_TRUE(report.startsWith(QString::fromUtf8(kRefusedCellMessage) + "\r\n")) << report.toStdString();
+    EXPECT_TRUE(report.startsWith(QString::fromUtf8(spreadsheettest::kRefusedCellMessage) + "\r\n"))
+        << report.toStdString();
   ExpectShownWorkbook(installed, {{{1, 1}, "Result(s)"}, {{2, 1}, "a"}, {{2, 2}, "x"}, {{3, 2}, "y"}, {{4, 1}, "c"}},
                       2);
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
