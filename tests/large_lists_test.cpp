@@ -634,44 +634,4 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
   }
 }
 
-// ---- The quick readings of plain numbers -----------------------------------------------
-
-TEST(PlainNumberTexts, ReadAsTheGeneralReadingDoes) {
-  // A plain text is read the quick way; with a space in front it takes the
-  // general way (the space is ignored by both rules). Both must agree.
-  std::mt19937_64 rng(17);
-  // Digits, then what may stand beside them, then bytes next to the digits
-  // in the code table (one either side, and the same low half with another
-  // high half), a NUL and a blank.
-  const std::string alphabet = std::string("0123456789.-+") + std::string({'/', ':', '\xB5', '\xB9', 'e', '\0', ' '});
-  for (int round = 0; round < 300'000; ++round) {
-    std::string text;
-    const std::size_t length = 1 + rng() % 19;
-    for (std::size_t i = 0; i < length; ++i) {
-      // Mostly digits, so that most texts are numbers.
-      const std::uint64_t r = rng() % 64;
-      text += r < 48 ? alphabet[r % 10] : r < 60 ? alphabet[10 + r % 3] : alphabet[13 + rng() % (alphabet.size() - 13)];
-    }
-    double quick = 0.0, general = 0.0;
-    bool quickFailed = false, generalFailed = false;
-    try {
-      quick = numtext::LeadingNumber(text);
-    } catch (const ArithmeticError&) {
-      quickFailed = true;
-    }
-    try {
-      general = numtext::LeadingNumber(" " + text);
-    } catch (const ArithmeticError&) {
-      generalFailed = true;
-    }
-    ASSERT_EQ(quickFailed, generalFailed) << text;
-    ASSERT_EQ(Bits(quick), Bits(general)) << text;
-    for (const numtext::Separators& sep : {numtext::Separators{".", ","}, numtext::Separators{",", "."}}) {
-      std::string local = text;
-      std::replace(local.begin(), local.end(), '.', sep.decimal[0]);
-      ASSERT_EQ(numtext::IsNumeric(local, sep), numtext::IsNumeric(" " + local, sep)) << local;
-    }
-  }
-}
-
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <clocale>
@@ -290,10 +291,15 @@ TEST(LeadingNumber, ReadsHexAndOctalAsThirtyTwoBitPatterns) {
 
 // The list readers keep the quick reading's value and skip the number test
 // when the decimal separator is '.': every text the quick reading takes must
-// then be a number by the number test, and read as the same value. All texts
-// of up to six characters from the characters that matter, and longer ones
-// at the edges of the quick reading's length.
-TEST(LeadingNumber, TheQuickReadingTakesOnlyNumbersOfTheNumberTest) {
+// then be a number by the number test, and read as the same value. A blank in
+// front sends any text the general way (both rules ignore it): the two ways
+// must agree on every text, in value and in failure, and so must the number
+// test with either decimal separator. All texts of up to six characters from
+// the characters that matter, longer ones at the edges of the quick reading's
+// length, and random ones of up to 19 characters, mostly digits, with bytes
+// next to the digits in the code table (one either side, and the same low
+// half with another high half), a NUL and a blank.
+TEST(LeadingNumber, TheQuickReadingAgreesWithTheGeneralOne) {
   const std::string alphabet = "019.+-, eE";
   std::vector<std::string> texts = {"123456789012345",   "1234567890123456",   ".123456789012345",
                                     "-12345678.9012345", "+000000000000000.0", "99999999999999.9"};
@@ -308,8 +314,33 @@ TEST(LeadingNumber, TheQuickReadingTakesOnlyNumbersOfTheNumberTest) {
       if (k == length) break;
     }
   }
+  std::mt19937_64 rng(17);
+  const std::string bytes = std::string("0123456789.-+") + std::string({'/', ':', '\xB5', '\xB9', 'e', '\0', ' '});
+  for (int round = 0; round < 300'000; ++round) {
+    std::string text;
+    const std::size_t length = 1 + rng() % 19;
+    for (std::size_t i = 0; i < length; ++i) {
+      const std::uint64_t r = rng() % 64;
+      text += r < 48 ? bytes[r % 10] : r < 60 ? bytes[10 + r % 3] : bytes[13 + rng() % (bytes.size() - 13)];
+    }
+    texts.push_back(std::move(text));
+  }
+  // The value, or the failure, of a reading.
+  auto reading = [](const std::string& t) -> std::string {
+    try {
+      return std::to_string(std::bit_cast<std::uint64_t>(numtext::LeadingNumber(t)));
+    } catch (const ArithmeticError& e) {
+      return e.what();
+    }
+  };
   std::size_t taken = 0;
   for (const std::string& t : texts) {
+    ASSERT_EQ(reading(t), reading(" " + t)) << '"' << t << '"';
+    for (const Separators& sep : {kDotComma, kCommaDot}) {
+      std::string local = t;
+      std::replace(local.begin(), local.end(), '.', sep.decimal[0]);
+      ASSERT_EQ(numtext::IsNumeric(local, sep), numtext::IsNumeric(" " + local, sep)) << '"' << local << '"';
+    }
     double v;
     if (!numtext::PlainLeadingNumber(t, v)) continue;
     ++taken;
