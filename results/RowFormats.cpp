@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 #include "stats/StatResult.h"
 
 namespace rowformat {

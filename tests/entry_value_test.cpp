@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "stats/EntryValue.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberTest.h"
+#include "numtext/EntryValue.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberTest.h"
 
 namespace {
 
