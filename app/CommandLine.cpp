@@ -1,31 +1,41 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "core/CommandOptions.h"
+
 namespace {
 
-bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
-bool IsVersion(const std::string& a) { return a == "--version" || a == "-V"; }
+enum Option { kHelp, kVersion };
+
+constexpr OptionRow kOptions[] = {
+    {.id = kHelp, .name = "--help", .shortName = "-h"},
+    {.id = kVersion, .name = "--version", .shortName = "-V"},
+};
+
+// Help or the version, when `argument` asks for either.
+std::optional<CommandLine::Action> Information(const ReadArgument& argument) {
+  if (argument.kind != ReadArgument::Kind::kOption) return std::nullopt;
+  return argument.id == kHelp ? CommandLine::Action::Help : CommandLine::Action::Version;
+}
 
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& currentFolder) {
   CommandLine line;
-  bool optionsEnded = false;
-  for (const std::string& a : args) {
-    if (!optionsEnded && a == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && IsHelp(a)) {
-      return CommandLine{CommandLine::Action::Help, {}, {}};
-    } else if (!optionsEnded && IsVersion(a)) {
-      return CommandLine{CommandLine::Action::Version, {}, {}};
-    } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
-      if (line.action != CommandLine::Action::Usage) line.error = "unknown option '" + a + "'";
+  for (const ReadArgument& argument : ReadArguments(args, kOptions)) {
+    if (const auto information = Information(argument)) return CommandLine{*information, {}, {}};
+    if (argument.kind != ReadArgument::Kind::kOperand) {
+      // Options have no values here: anything else is an unknown option.
+      if (line.action != CommandLine::Action::Usage) line.error = "unknown option '" + argument.text + "'";
       line.action = CommandLine::Action::Usage;
-    } else if (!a.empty()) {
-      std::string path = a;
+    } else if (!argument.text.empty()) {
+      std::string path = argument.text;
       if (path[0] != '/') {
         path = currentFolder;
         if (path.empty() || path.back() != '/') path += '/';
-        path += a;
+        path += argument.text;
       }
       line.paths.push_back(std::move(path));
     }
@@ -35,12 +45,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::st
 }
 
 CommandLine::Action RequestedInformation(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--") break;
-    if (IsHelp(a)) return CommandLine::Action::Help;
-    if (IsVersion(a)) return CommandLine::Action::Version;
-  }
+  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+  for (const ReadArgument& argument : ReadArguments(args, kOptions))
+    if (const auto information = Information(argument)) return *information;
   return CommandLine::Action::Run;
 }
 

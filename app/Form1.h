@@ -54,7 +54,9 @@ inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
 inline constexpr const char* kClearNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton1_Click ";
 inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Form1.PushButton8_Click ";
-inline constexpr const char* kPasteLocation = "in Tallowmere2021/08/31.Form1.ListView1_Paste ";
+// Pasted text has no trap of the designed procedures' kind: its failures are
+// reported with this plain text in place of a location, and no line.
+inline constexpr const char* kPasteLocation = "while the pasted text was read";
 inline constexpr const char* kPasteNumbersItem = "Paste Numbers";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;

@@ -230,14 +230,14 @@ void Form1::PasteNumbers(const QString& text, AdditionSource source) {
     progress(state);
     FlushingErrorSink errors(*numbers_, *this);
     Trap trap(errors, source == AdditionSource::kDroppedText ? kDropLocation : kPasteLocation);
-    trap.Step(100, [&] {
+    trap.Step([&] {
       whole = ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
                                    [&](std::size_t read) {
                                      state.textRead = read;
                                      progress(state);
                                    });
     });
-    trap.Step(102, [&] { numbers_->Flush(); });
+    trap.Step([&] { numbers_->Flush(); });
     // The strip goes first: the notice is about a reading that has ended.
     reading.End();
   }

@@ -30,7 +30,6 @@ class ResultsListMenu final : public QObject {
   ~ResultsListMenu() override;
 
   QMenu* Menu() const { return menu_; }
-  QAction* CopyAsTableItem() const { return copyAsTable_; }
   QAction* ShowDistributionItem() const { return showDistribution_; }
   // "Copy as Table" is offered when the list holds rows.
   void Refresh(bool haveRows);

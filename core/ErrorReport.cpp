@@ -8,8 +8,10 @@ std::string ErrorReportText(std::string_view description, std::string_view locat
   text.append(description);
   text.append("\r\n");
   text.append(location);
-  text.append("at line ");
-  text.append(std::to_string(label));
+  if (label != kNoLine) {
+    text.append("at line ");
+    text.append(std::to_string(label));
+  }
   text.append("\r\r");
   text.append("Please email screenshot of this message to ");
   text.append(kSupportAddress);

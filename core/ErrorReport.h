@@ -7,12 +7,20 @@
 //   trap.Step(100, [&] { ... });              // a failure is reported, we go on
 //   if (trap.Test(102, [&] { return ...; }))  // a failing condition counts as true
 //
+// Work outside those procedures (reading a drop) has no location text nor
+// labels: its trap is given a plain text of what was being done instead, and
+// its steps carry no label.
+//
 // A procedure without a trap of its own simply lets the exception travel to
 // its caller's trap. Plain C++: the user-interface layer implements ErrorSink.
 #include <string>
 #include <string_view>
+#include <utility>
 
 inline constexpr const char* kSupportAddress = "support@tallowmere.invalid";
+
+// The label of a step that has none: its report gives no line.
+inline constexpr int kNoLine = -1;
 
 // Where reports and notices go: the window shows boxes, the command-line
 // analyser prints lines, the tests record them.
@@ -23,7 +31,8 @@ class ErrorSink {
 };
 
 // The text of the "Application Error" box: description, CR LF, location text,
-// "at line ", label, CR, CR, the request to e-mail a screenshot.
+// "at line ", label, CR, CR, the request to e-mail a screenshot. With
+// kNoLine the location is a plain text and is followed by no line.
 std::string ErrorReportText(std::string_view description, std::string_view location, int label);
 
 // The description of the exception being handled (call only inside a catch).
@@ -55,6 +64,16 @@ class Trap {
       Report();
       return true;
     }
+  }
+
+  // A step, and a condition, that carry no label (a trap with a plain text).
+  template <class F>
+  void Step(F&& step) {
+    Step(kNoLine, std::forward<F>(step));
+  }
+  template <class F>
+  bool Test(F&& condition) {
+    return Test(kNoLine, std::forward<F>(condition));
   }
 
   int Label() const { return label_; }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/Utf8.h"
+
 namespace {
 
 // Folders of the operating system's own (directory + hidden + system, with or
@@ -170,36 +172,13 @@ bool IsOpenableFile(const std::string& path, fsys::FileSystem& fs) noexcept {
 }
 
 bool HasOddCharacters(std::string_view name) noexcept {
-  std::size_t i = 0;
-  while (i < name.size()) {
-    auto lead = static_cast<unsigned char>(name[i]);
-    if (lead < 0x80) {
-      if (lead < 32 || lead == 127 || lead == '?') return true;
-      ++i;
-      continue;
-    }
-    std::size_t length;
-    std::uint32_t code;
-    std::uint32_t smallest;
-    if ((lead & 0xE0) == 0xC0) {
-      length = 2, code = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, code = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, code = lead & 0x07, smallest = 0x10000;
-    } else {
-      return true;  // a continuation byte without a lead, or no lead at all
-    }
-    if (i + length > name.size()) return true;
-    for (std::size_t k = 1; k < length; ++k) {
-      auto next = static_cast<unsigned char>(name[i + k]);
-      if ((next & 0xC0) != 0x80) return true;
-      code = (code << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values past the last code point are not
-    // valid UTF-8; 128..159 are the C1 control characters.
-    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return true;
-    if (code <= 0x9F) return true;
+  for (std::size_t i = 0; i < name.size();) {
+    const auto lead = static_cast<unsigned char>(name[i]);
+    if (lead < 32 || lead == 127 || lead == '?') return true;
+    const std::size_t length = Utf8SequenceLength(name, i);
+    if (length == 0) return true;
+    // U+0080 to U+009F, the C1 control characters, are C2 80 to C2 9F.
+    if (lead == 0xC2 && static_cast<unsigned char>(name[i + 1]) <= 0x9F) return true;
     i += length;
   }
   return false;

@@ -11,7 +11,6 @@ constexpr unsigned kHiddenWritableFile = fsys::kHidden | fsys::kArchive;
 }  // namespace
 
 DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) {
-  namespace L = drop_label;
   fsys::FileSystem& fs = ctx.fileSystem;
   FlushingErrorSink errors(ctx.entries, ctx.errors);
   Trap trap(errors, kDropLocation);
@@ -70,11 +69,11 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   auto readFolder = [&](const std::string& item) {
     state.phase = DropPhase::kCollectingFolders;
     std::vector<std::string> folders;
-    trap.Step(L::kNewFolderList, [&] { folders.push_back(item + "/"); });
+    trap.Step([&] { folders.push_back(item + "/"); });
     const std::size_t before = state.folders;
     ++state.folders;
     tell();
-    trap.Step(L::kWalk, [&] { GetSubDirectories2016(folders, true, walk); });
+    trap.Step([&] { GetSubDirectories2016(folders, true, walk); });
     if (state.stopped) return;
     // What the walk kept: folders it could not list, or left alone, are gone.
     state.folders = before + folders.size();
@@ -85,19 +84,18 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
     for (const std::string& entry : folders) {
       if (pause()) return;
       std::string folder;
-      trap.Step(L::kFolderPath, [&] { folder = entry.substr(0, entry.size() - 1); });
+      trap.Step([&] { folder = entry.substr(0, entry.size() - 1); });
       std::vector<std::string> names;
-      trap.Step(L::kListFiles, [&] { names = GetFilesInFolder(folder, "*.*", fs); });
+      trap.Step([&] { names = GetFilesInFolder(folder, "*.*", fs); });
       for (const std::string& name : names) {
         if (pause()) return;
-        if (trap.Test(L::kTildeTest, [&] { return !name.empty() && name.front() == '~'; })) continue;
+        if (trap.Test([&] { return !name.empty() && name.front() == '~'; })) continue;
         std::string path;
-        trap.Step(L::kComposePath, [&] { path = folder + "/" + name; });
-        if (trap.Test(L::kFileTest,
-                      [&] { return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile; }))
+        trap.Step([&] { path = folder + "/" + name; });
+        if (trap.Test([&] { return !IsOpenableFile(path, fs) || fs.Attributes(path) == kHiddenWritableFile; }))
           continue;
         std::string tidied;
-        trap.Step(L::kTidyPath, [&] { tidied = FixPathSlashes(path); });
+        trap.Step([&] { tidied = FixPathSlashes(path); });
         files.push_back(std::move(tidied));
         ++state.filesFound;
         tell();
@@ -108,7 +106,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
     tell();
     for (const std::string& file : files) {
       if (pause()) return;
-      trap.Step(L::kReadGathered, [&] { read(file); });
+      trap.Step([&] { read(file); });
       counted();
     }
   };
@@ -117,17 +115,17 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   // drop that read everything cannot end up stopped.
   for (const std::string& item : paths) {
     if (&item != &paths.front() && pause()) break;
-    if (trap.Test(L::kFolderTest, [&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
+    if (trap.Test([&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
       readFolder(item);
     } else {
       state.phase = DropPhase::kReadingFiles;
       ++state.filesFound;
       tell();
-      trap.Step(L::kReadDropped, [&] { read(item); });
+      trap.Step([&] { read(item); });
       counted();
     }
     if (state.stopped) break;
   }
-  trap.Step(L::kFinish, [&] { ctx.entries.Flush(); });
+  trap.Step([&] { ctx.entries.Flush(); });
   return state;
 }

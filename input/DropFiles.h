@@ -16,26 +16,10 @@
 #include "input/ListFile.h"
 #include "system/FileSystem.h"
 
-// The drop handler has no trap of the walk's kind; a failure while one item or
-// one gathered file is handled is reported under this location, and the drop
-// goes on with the next file or item.
-inline constexpr const char* kDropLocation = "in Tallowmere2021/08/31.Form1.ListView1_OLEDragDrop ";
-
-// Labels of the drop's steps, as reported with kDropLocation.
-namespace drop_label {
-inline constexpr int kFolderTest = 100;     // is the item an existing folder
-inline constexpr int kNewFolderList = 102;  // the item's own folder list
-inline constexpr int kWalk = 104;           // GetSubDirectories2016
-inline constexpr int kFolderPath = 106;     // removing the trailing '/'
-inline constexpr int kListFiles = 108;      // GetFilesInFolder
-inline constexpr int kTildeTest = 110;      // names starting with "~"
-inline constexpr int kComposePath = 112;    // folder + "/" + name
-inline constexpr int kFileTest = 114;       // openable and not hidden-writable
-inline constexpr int kTidyPath = 116;       // FixPathSlashes
-inline constexpr int kReadGathered = 118;   // LoadListFile on a gathered file
-inline constexpr int kReadDropped = 120;    // LoadListFile on a dropped path
-inline constexpr int kFinish = 122;         // making the appended entries visible
-}  // namespace drop_label
+// A drop has no trap of the walk's kind: a failure while one item or one
+// gathered file is handled is reported with this plain text in place of a
+// location, and no line, and the drop goes on with the next file or item.
+inline constexpr const char* kDropLocation = "while the drop was read";
 
 // Where a drop is. A dropped folder is walked first (its folders are
 // collected), then its folders are listed (their files are collected), then

@@ -24,8 +24,6 @@ std::vector<std::string_view> SplitAtCommas(std::string_view answer);
 // Removes the space characters (U+0020 only) at both ends.
 std::string_view TrimSpaces(std::string_view piece);
 
-// The click handler of PushButton3: asks, splits, appends, then shows the
-// new entries.
 // What the command works with; all of it must outlive the call.
 struct ManualEntryHost {
   Dialogs& dialogs;    // the prompt
@@ -38,4 +36,7 @@ struct ManualEntryHost {
 // Whether an answer was pasted: it holds a CR, an LF or a tab.
 bool IsPastedAnswer(std::string_view answer);
 
+// The click handler of PushButton3: asks for an answer and appends its
+// trimmed pieces, or a pasted answer's numbers, to the number list, flushed
+// at the end so that the list shows them.
 void AddTypedNumbers(const ManualEntryHost& host);

@@ -5,12 +5,12 @@
 
 inline constexpr const char* kSampleNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton2_Click ";
 
-// The click handler of PushButton2: "7", "15", "61", "100", each its own
-// step, after whatever the list already holds.
 // What the command works with; all of it must outlive the call.
 struct SampleNumbersHost {
   EntrySink& entries;  // the number list
   ErrorSink& errors;   // the "Application Error" box
 };
 
+// The click handler of PushButton2: "7", "15", "61", "100", each its own
+// step, after whatever the list already holds.
 void AddSampleNumbers(const SampleNumbersHost& host);

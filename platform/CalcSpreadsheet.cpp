@@ -22,9 +22,8 @@
 
 namespace {
 
-// The message a spreadsheet application gives for a cell or column outside
-// its sheet, or a value it cannot take.
-constexpr const char* kOutOfSheet = "Application-defined or object-defined error";
+// A cell or column outside the sheet, or a text longer than a cell holds.
+constexpr const char* kOutOfSheet = "The cell is outside the sheet or its text too long";
 
 std::string SystemError(const std::string& what, int error) { return what + ": " + std::strerror(error); }
 
@@ -197,7 +196,7 @@ std::shared_ptr<spreadsheet::Workbook> CalcApplication::NewWorkbook() {
 
 const SheetContent& CalcApplication::Sheet(int workbook) const {
   if (workbook < 1 || static_cast<std::size_t>(workbook) > books_.size())
-    throw std::runtime_error("Subscript out of range");
+    throw std::runtime_error("No workbook has that number");
   return books_[static_cast<std::size_t>(workbook) - 1]->sheet;
 }
 

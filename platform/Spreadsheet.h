@@ -59,7 +59,7 @@ class Ref {
   // worked out, so a missing workbook is what a step reports even when the
   // text it was to receive could not be read either.
   T* operator->() const {
-    if (!object_) throw std::runtime_error("Object variable not set");
+    if (!object_) throw std::runtime_error("The spreadsheet or its workbook could not be obtained");
     return object_.get();
   }
 

@@ -76,22 +76,18 @@ class Analysis {
   // Whether runs compute the statistics beyond the twelve rows (off by
   // default: the designed window shows only the twelve).
   void SetMoreStatistics(bool on) { moreStatistics_ = on; }
-  bool MoreStatistics() const { return moreStatistics_; }
 
   // The data set of the last run. The method (Sample or Population) is set
   // on it by the owner and read when the rows are computed.
   modStatistics::DataSet& Statistics() { return statistics_; }
   const modStatistics::DataSet& Statistics() const { return statistics_; }
 
-  // The decimal places keep their last good value (0 before the first run);
-  // the rounding flag is "Show all decimals" unticked.
-  std::int16_t DecimalPlaces() const { return decimalPlaces_; }
-  bool RoundingFlag() const { return roundingFlag_; }
-
  private:
   modStatistics::DataSet statistics_;  // with the separators of every number text
+  // The decimal places keep their last good value (0 before the first run):
+  // a run whose decimals text cannot be read rounds as the run before did.
   std::int16_t decimalPlaces_ = 0;
-  bool roundingFlag_ = true;
+  bool roundingFlag_ = true;  // "Show all decimals" unticked
   bool moreStatistics_ = false;
   Results results_;
 };

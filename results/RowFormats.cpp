@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/Utf8.h"
 #include "numtext/NumberText.h"
 #include "stats/StatResult.h"
 
@@ -43,34 +44,6 @@ bool IsJsonNumber(std::string_view t) {
   return i == t.size();
 }
 
-// The length of the well-formed UTF-8 sequence at t[i], or 0. The second
-// byte's range also rules out overlong forms, surrogates and values beyond
-// U+10FFFF.
-std::size_t Utf8Length(std::string_view t, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (i + length > t.size() || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t k = 2; k < length; ++k)
-    if (byte(k) < 0x80 || byte(k) > 0xBF) return 0;
-  return length;
-}
-
 // A JSON string; bytes that are not UTF-8 become U+FFFD, so the output
 // stays valid JSON whatever a text holds.
 void AppendJsonString(std::string& out, std::string_view t) {
@@ -85,7 +58,7 @@ void AppendJsonString(std::string& out, std::string_view t) {
       std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
       out += esc;
     } else {
-      const std::size_t n = Utf8Length(t, i);
+      const std::size_t n = Utf8SequenceLength(t, i);
       if (n == 0) {
         out += "\xEF\xBF\xBD";
         ++i;

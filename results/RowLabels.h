@@ -68,8 +68,6 @@ inline constexpr RowLabel kRowLabels[] = {
 
 constexpr const RowLabel& LabelOf(Row row) { return kRowLabels[static_cast<std::size_t>(row)]; }
 
-// How many rows the results list shows: the twelve, before the others.
-inline constexpr std::size_t kListedRows = static_cast<std::size_t>(Row::kMinimum);
 static_assert(std::size(kRowLabels) == static_cast<std::size_t>(Row::kConfidenceHigh) + 1);
 
 }  // namespace analysis

@@ -21,7 +21,7 @@
 // The failure raised (as std::out_of_range) when NumberCount asks for more
 // elements than Numbers or SortedNumbers hold, or the median is asked of an
 // empty data set.
-inline constexpr const char* kSubscriptOutOfRange = "Subscript out of range";
+inline constexpr const char* kSubscriptOutOfRange = "The number count is out of range";
 
 namespace modStatistics {
 

@@ -19,12 +19,12 @@ namespace {
   switch (code) {
     case EACCES:
     case EPERM:
-      throw AccessDenied(text, code);
+      throw AccessDenied(text);
     case ENOENT:
     case ENOTDIR:
-      throw PathNotFound(text, code);
+      throw PathNotFound(text);
     default:
-      throw FileSystemError(text, code);
+      throw FileSystemError(text);
   }
 }
 

@@ -36,14 +36,10 @@ enum Attribute : unsigned {
 // The longest path (and name) the walk takes; the platform's PATH_MAX.
 inline constexpr std::size_t kMaxPath = 4096;
 
-// A failure of the file system, with the errno it came from.
+// A failure of the file system.
 class FileSystemError : public std::runtime_error {
  public:
-  FileSystemError(const std::string& what, int code) : std::runtime_error(what), code_(code) {}
-  int Code() const { return code_; }
-
- private:
-  int code_;
+  using std::runtime_error::runtime_error;
 };
 
 // The user may not read or search the folder (EACCES, EPERM).
@@ -70,7 +66,7 @@ class PathNotFound : public FileSystemError {
 // new, or cut short.
 class FileChanged : public FileSystemError {
  public:
-  explicit FileChanged(const std::string& path) : FileSystemError(path + ": " + kText, 0) {}
+  explicit FileChanged(const std::string& path) : FileSystemError(path + ": " + kText) {}
   static constexpr const char* kText = "The file changed while it was read";
 };
 

@@ -35,8 +35,13 @@ TEST(CommandLineTest, ReadsPathsOptionsAndMistakes) {
       {{"-V", "--help"}, Action::Version, {}, ""},
       {{"--bogus", "a.txt"}, Action::Usage, {}, "unknown option '--bogus'"},
       {{"a.txt", "-x", "--also"}, Action::Usage, {}, "unknown option '-x'"},
+      // Help wins over a mistake before it; options take no values here.
+      {{"--bogus", "-h"}, Action::Help, {}, ""},
+      {{"--help=1"}, Action::Usage, {}, "unknown option '--help=1'"},
+      {{"-V=1", "a"}, Action::Usage, {}, "unknown option '-V=1'"},
       // After "--" everything is a path, options included.
       {{"--", "--help", "-x"}, Action::Run, {"/home/u/--help", "/home/u/-x"}, ""},
+      {{"--", "--"}, Action::Run, {"/home/u/--"}, ""},
       // "-" alone is an ordinary name, and so is an empty argument left out.
       {{"-", ""}, Action::Run, {"/home/u/-"}, ""},
   };
@@ -61,6 +66,8 @@ TEST(CommandLineTest, HelpAndVersionAreFoundBeforeTheWindowSystemStarts) {
       {{"tallowmere", "-platform", "xcb", "--version"}, Action::Version},
       {{"tallowmere", "list.txt", "--help"}, Action::Help},
       {{"tallowmere", "--", "--help"}, Action::Run},
+      {{"tallowmere", "--bogus", "-V"}, Action::Version},
+      {{"tallowmere", "--version=1"}, Action::Run},
   };
   for (const Case& c : cases) {
     std::vector<char*> argv;

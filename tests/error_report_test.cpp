@@ -43,6 +43,12 @@ TEST(ErrorReportText, IsBuiltExactly) {
       {"Type mismatch", "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ", 1000,
        "Type mismatch\r\nin PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 at line 1000\r\r"
        "Please email screenshot of this message to support@tallowmere.invalid"},
+      {"x", "in X.Y ", 0,
+       "x\r\nin X.Y at line 0\r\rPlease email screenshot of this message to support@tallowmere.invalid"},
+      // Work without labels says in plain words what it was doing, and no line.
+      {"/a/b.txt: Permission denied", "while the drop was read", kNoLine,
+       "/a/b.txt: Permission denied\r\nwhile the drop was read\r\r"
+       "Please email screenshot of this message to support@tallowmere.invalid"},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorReportText(c.description, c.location, c.label), c.expected);
 }
@@ -66,10 +72,22 @@ TEST(Trap, ReportsAFailingStepAndGoesOn) {
 TEST(Trap, AFailingConditionCountsAsTrue) {
   RecordingSink sink;
   Trap trap(sink, "in X.Y ");
-  EXPECT_TRUE(trap.Test(110, [&]() -> bool { throw std::runtime_error("Subscript out of range"); }));
+  EXPECT_TRUE(trap.Test(110, [&]() -> bool { throw std::runtime_error("Index past the end"); }));
   EXPECT_FALSE(trap.Test(112, [] { return false; }));
   EXPECT_TRUE(trap.Test(114, [] { return true; }));
-  EXPECT_EQ(sink.reports, (std::vector<Recorded>{{"Subscript out of range", "in X.Y ", 110}}));
+  EXPECT_EQ(sink.reports, (std::vector<Recorded>{{"Index past the end", "in X.Y ", 110}}));
+}
+
+TEST(Trap, StepsWithoutALabelReportNoLine) {
+  RecordingSink sink;
+  Trap trap(sink, "while X was done");
+  trap.Step(100, [] { throw std::runtime_error("a"); });
+  trap.Step([] { throw std::runtime_error("b"); });
+  EXPECT_TRUE(trap.Test([]() -> bool { throw std::runtime_error("c"); }));
+  EXPECT_FALSE(trap.Test([] { return false; }));
+  EXPECT_EQ(sink.reports, (std::vector<Recorded>{{"a", "while X was done", 100},
+                                                 {"b", "while X was done", kNoLine},
+                                                 {"c", "while X was done", kNoLine}}));
 }
 
 TEST(Trap, InsideALoopEveryPassReportsAndTheLoopGoesOn) {
@@ -89,11 +107,11 @@ TEST(Trap, DescribesEveryKindOfFailure) {
   Trap trap(sink, "L ");
   trap.Step(1, [] { throw std::bad_alloc(); });
   trap.Step(2, [] { throw 42; });
-  trap.Step(3, [] { throw std::out_of_range("Subscript out of range"); });
+  trap.Step(3, [] { throw std::out_of_range("Index past the end"); });
   ASSERT_EQ(sink.reports.size(), 3u);
   EXPECT_EQ(sink.reports[0].description, "Out of memory");
   EXPECT_EQ(sink.reports[1].description, "Unknown error");
-  EXPECT_EQ(sink.reports[2].description, "Subscript out of range");
+  EXPECT_EQ(sink.reports[2].description, "Index past the end");
 }
 
 TEST(Trap, ASinkThatFailsDoesNotEndTheProcedure) {

@@ -339,7 +339,8 @@ TEST_F(ExportWindow, SpreadsheetThatCannotBeStartedTheSecondTimeFailsStepByStep)
   // the pointer is still reset at the end.
   EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{112, 114, 124, 132, 152, 152, 166, 168}));
   for (const QString& report : dialogs_.ErrorReports().mid(1))
-    EXPECT_TRUE(report.startsWith(QStringLiteral("Object variable not set\r\n"))) << report.toStdString();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("The spreadsheet or its workbook could not be obtained\r\n")))
+        << report.toStdString();
   EXPECT_EQ(installed.outcome.starts, 2);
   EXPECT_TRUE(installed.outcome.books.empty());
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));
@@ -353,6 +354,9 @@ TEST_F(ExportWindow, SpreadsheetCellsTheApplicationRefusesAreReportedAndTheRestA
                dialogs_};
   SaveResultsToSpreadsheet(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{128, 152, 156}));
+  for (const QString& report : dialogs_.ErrorReports())
+    EXPECT_TRUE(report.startsWith(QString::fromUtf8(spreadsheettest::kRefusedCellMessage) + "\r\n"))
+        << report.toStdString();
   ExpectShownWorkbook(installed, {{{1, 1}, "Result(s)"}, {{2, 1}, "a"}, {{2, 2}, "x"}, {{3, 2}, "y"}, {{4, 1}, "c"}},
                       2);
   EXPECT_EQ(h.busy, (std::vector<bool>{true, false}));

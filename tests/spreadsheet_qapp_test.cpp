@@ -179,9 +179,14 @@ struct BadCall {
 
 class CalcObjectLimits : public CalcObject, public ::testing::WithParamInterface<BadCall> {};
 
-TEST_P(CalcObjectLimits, FailLikeTheApplicationDoes) {
+TEST_P(CalcObjectLimits, FailWithTheSheetsMessage) {
   std::shared_ptr<spreadsheet::Workbook> book = spreadsheet::Start()->NewWorkbook();
-  EXPECT_THROW(GetParam().call(*book), std::runtime_error);
+  try {
+    GetParam().call(*book);
+    ADD_FAILURE() << "no failure";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "The cell is outside the sheet or its text too long");
+  }
   EXPECT_TRUE(app_->Sheet(1).cells.empty());
 }
 

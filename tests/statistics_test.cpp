@@ -175,11 +175,11 @@ TEST_F(Engine, OnlyTheFirstNumberCountElementsTakePart) {
 TEST_F(Engine, CountBeyondTheDataIsAFailureNotARead) {
   Load({1, 2});
   data.SetNumberCount(3);
-  EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome([&] { return data.GetMean(); }), "fail:Subscript out of range");
-  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");  // sorted copy has 2
-  EXPECT_EQ(Outcome([&] { return data.GetAverageDeviation(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "fail:The number count is out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), "fail:The number count is out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMean(); }), "fail:The number count is out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:The number count is out of range");  // sorted copy has 2
+  EXPECT_EQ(Outcome([&] { return data.GetAverageDeviation(); }), "fail:The number count is out of range");
   EXPECT_EQ(Describe(data.GetMode()), "[Error]");
   EXPECT_EQ(Describe(data.GetVariance()), "[#Div/0!]");
   EXPECT_EQ(Describe(data.GetStandardDeviation()), "[#Div/0!]");
@@ -202,7 +202,7 @@ TEST_F(Engine, EmptyDataSet) {
   EXPECT_EQ(Outcome([&] { return data.GetSum(); }), "0");
   EXPECT_EQ(Outcome([&] { return data.GetSumOfSquares(); }), "0");
   EXPECT_EQ(Outcome([&] { return data.GetMean(); }), "fail:Overflow");  // 0 / 0
-  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:The number count is out of range");
   EXPECT_EQ(Describe(data.GetMode()), "[Error]");
   EXPECT_EQ(Describe(data.GetVariance()), "[#Div/0!]");
 }
@@ -210,7 +210,7 @@ TEST_F(Engine, EmptyDataSet) {
 TEST_F(Engine, MedianNeedsTheSortedCopy) {
   data.SetNumbers({5, 1, 3});
   data.SetNumberCount(3);
-  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:Subscript out of range");
+  EXPECT_EQ(Outcome([&] { return data.GetMedian(); }), "fail:The number count is out of range");
   data.SortNumbers();
   EXPECT_EQ(data.GetMedian(), 3);
 }

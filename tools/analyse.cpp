@@ -37,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/CommandOptions.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
@@ -416,7 +417,7 @@ constexpr const char* kShortUsage =
     "       tallowmere-analyse [options] --entries [FILE]\n"
     "       tallowmere-analyse [options] --field N|NAME [PATH...]\n";
 
-constexpr const char* kHelp =
+constexpr const char* kHelpText =
     "usage: tallowmere-analyse [options] [PATH...]\n"
     "       tallowmere-analyse [options] --entries [FILE]\n"
     "       tallowmere-analyse [options] --field N|NAME [PATH...]\n"
@@ -527,6 +528,41 @@ std::string ChooseColumn(const std::string& text, bool header, table::ColumnChoi
   return {};
 }
 
+enum Option {
+  kDecimals,
+  kFormat,
+  kField,
+  kDelimiter,
+  kPopulation,
+  kSample,
+  kAllDecimals,
+  kMore,
+  kTime,
+  kHeader,
+  kStrict,
+  kEntries,
+  kHelp,
+  kVersion,
+};
+
+constexpr OptionRow kOptions[] = {
+    {.id = kDecimals, .name = "--decimals", .value = OptionValue::kRequired},
+    {.id = kFormat, .name = "--format", .value = OptionValue::kRequired},
+    {.id = kField, .name = "--field", .value = OptionValue::kRequired},
+    {.id = kDelimiter, .name = "--delimiter", .value = OptionValue::kRequired},
+    {.id = kPopulation, .name = "--population"},
+    {.id = kSample, .name = "--sample"},
+    {.id = kAllDecimals, .name = "--all-decimals"},
+    {.id = kMore, .name = "--more"},
+    {.id = kTime, .name = "--time"},
+    {.id = kHeader, .name = "--header"},
+    {.id = kStrict, .name = "--strict"},
+    // Each line of FILE is an entry; FILE is standard input when left out.
+    {.id = kEntries, .name = "--entries", .value = OptionValue::kOptional},
+    {.id = kHelp, .name = "--help", .shortName = "-h"},
+    {.id = kVersion, .name = "--version", .shortName = "-V"},
+};
+
 // A mistake on the command line: what was wrong, then how to call.
 int UsageError(const std::string& what) {
   std::cerr << kProgram << ": " << what << '\n'
@@ -579,80 +615,78 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
   CommandLineHost host;
   bool sample = true;
-  bool time = false, entriesMode = false, optionsEnded = false, more = false;
+  bool time = false, entriesMode = false, more = false;
   rowformat::Format format = rowformat::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
   bool decimalsGiven = false;
   std::optional<std::string> fieldText, delimiterText;
   bool header = false, strict = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (optionsEnded || a.size() < 2 || a[0] != '-') {
-      paths.push_back(a);
-      continue;
+  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+  for (ReadArgument& argument : ReadArguments(args, kOptions)) {
+    std::string& value = argument.text;
+    switch (argument.kind) {
+      case ReadArgument::Kind::kOperand:
+        paths.push_back(std::move(value));
+        continue;
+      case ReadArgument::Kind::kUnknown:
+        return UsageError("unknown option '" + value + "'");
+      case ReadArgument::Kind::kMissingValue:
+        return UsageError("option '" + value + "' needs a value");
+      case ReadArgument::Kind::kOption:
+        break;
     }
-    // An option that takes a value may carry it inline: --name=value.
-    const std::size_t eq = a.starts_with("--") ? a.find('=') : std::string::npos;
-    const std::string name = a.substr(0, eq);
-    std::optional<std::string> inlineValue;
-    if (eq != std::string::npos) inlineValue = a.substr(eq + 1);
-    auto takesValue = [&](std::string& into) {
-      if (inlineValue) {
-        into = *inlineValue;
-      } else if (i + 1 < argc) {
-        into = argv[++i];
-      } else {
-        return false;
-      }
-      return true;
-    };
-    if (name == "--decimals" || name == "--format" || name == "--field" || name == "--delimiter") {
-      std::string value;
-      if (!takesValue(value)) return UsageError("option '" + name + "' needs a value");
-      if (name == "--decimals") {
-        host.decimalsText = value;
+    switch (static_cast<Option>(argument.id)) {
+      case kDecimals:
+        host.decimalsText = std::move(value);
         decimalsGiven = true;
-      } else if (name == "--field") {
-        fieldText = value;
-      } else if (name == "--delimiter") {
-        delimiterText = value;
-      } else if (value == "text") {
-        format = rowformat::Format::kText;
-      } else if (value == "tsv") {
-        format = rowformat::Format::kTsv;
-      } else if (value == "json") {
-        format = rowformat::Format::kJson;
-      } else {
-        return UsageError("unknown format '" + value + "' (use text, tsv or json)");
-      }
-    } else if (inlineValue) {
-      return UsageError("unknown option '" + a + "'");
-    } else if (a == "--") {
-      optionsEnded = true;
-    } else if (a == "--population") {
-      sample = false;
-    } else if (a == "--sample") {
-      sample = true;
-    } else if (a == "--all-decimals") {
-      host.allDecimals = true;
-    } else if (a == "--more") {
-      more = true;
-    } else if (a == "--time") {
-      time = true;
-    } else if (a == "--header") {
-      header = true;
-    } else if (a == "--strict") {
-      strict = true;
-    } else if (a == "--entries") {
-      entriesMode = true;
-      if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) entriesFile = argv[++i];
-    } else if (a == "--help" || a == "-h") {
-      return WriteOut(kHelp, "the help") ? 0 : 1;
-    } else if (a == "--version" || a == "-V") {
-      return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", "the version") ? 0 : 1;
-    } else {
-      return UsageError("unknown option '" + a + "'");
+        break;
+      case kFormat:
+        if (value == "text") {
+          format = rowformat::Format::kText;
+        } else if (value == "tsv") {
+          format = rowformat::Format::kTsv;
+        } else if (value == "json") {
+          format = rowformat::Format::kJson;
+        } else {
+          return UsageError("unknown format '" + value + "' (use text, tsv or json)");
+        }
+        break;
+      case kField:
+        fieldText = std::move(value);
+        break;
+      case kDelimiter:
+        delimiterText = std::move(value);
+        break;
+      case kPopulation:
+        sample = false;
+        break;
+      case kSample:
+        sample = true;
+        break;
+      case kAllDecimals:
+        host.allDecimals = true;
+        break;
+      case kMore:
+        more = true;
+        break;
+      case kTime:
+        time = true;
+        break;
+      case kHeader:
+        header = true;
+        break;
+      case kStrict:
+        strict = true;
+        break;
+      case kEntries:
+        entriesMode = true;
+        if (argument.hasValue) entriesFile = std::move(value);
+        break;
+      case kHelp:
+        return WriteOut(kHelpText, "the help") ? 0 : 1;
+      case kVersion:
+        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", "the version") ? 0 : 1;
     }
   }
   if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");

@@ -47,6 +47,13 @@ unknown format|--format\nxml|tallowmere-analyse: unknown format 'xml' (use text,
 unknown inline format|--format=XML|tallowmere-analyse: unknown format 'XML' (use text, tsv or json)
 empty inline format|--format=|tallowmere-analyse: unknown format '' (use text, tsv or json)
 --entries with a PATH|--entries\na\nb|tallowmere-analyse: --entries takes no PATH
+--entries does not take --, nor the PATH after it|--entries\n--\n-|tallowmere-analyse: --entries takes no PATH
+--entries takes no inline FILE|--entries=a|tallowmere-analyse: unknown option '--entries=a'
+a value for --help|--help=1|tallowmere-analyse: unknown option '--help=1'
+a value for a short option|-h=1|tallowmere-analyse: unknown option '-h=1'
+an inline value without a name|--=x|tallowmere-analyse: unknown option '--=x'
+the first mistake is told, before a later --help|--bogus\n--help|tallowmere-analyse: unknown option '--bogus'
+a value is the next argument, even --|--format\n--|tallowmere-analyse: unknown format '--' (use text, tsv or json)
 TABLE
 
 # --- "--", "-" and the order of the entries. The tied modes are listed in the
@@ -66,6 +73,7 @@ no PATH is standard input||5\n5\n|5
 -- then a path starting with '-'|--\n-dash.txt\na.txt|5\n5\n|7 or 2
 -- keeps '-' as standard input|--\n-\n-dash.txt|5\n5\n|5 or 7
 --entries - reads standard input|--entries\n-|5\n5\n3\n3\n|5 or 3
+a later --entries without FILE keeps the FILE|--entries\na.txt\n--entries|5\n5\n|2
 TABLE
 out=$(cd "$tmp" && analyse -- --format=json </dev/null 2>"$tmp/err"); rc=$?
 check "an option after -- is a path that is not found" "tallowmere-analyse: --format=json: File not found" "$(head -1 "$tmp/err")"

@@ -42,12 +42,14 @@ struct Outcome {
   std::function<void()> onShow;
 };
 
+inline constexpr const char* kRefusedCellMessage = "The fake application refused the text";
+
 class FakeWorkbook final : public spreadsheet::Workbook {
  public:
   FakeWorkbook(std::shared_ptr<Book> book, const Outcome& outcome) : book_(std::move(book)), outcome_(outcome) {}
 
   void SetCellText(long row, long column, const QString& text) override {
-    if (outcome_.refuses(text)) throw std::runtime_error("Application-defined or object-defined error");
+    if (outcome_.refuses(text)) throw std::runtime_error(kRefusedCellMessage);
     if (text.isEmpty())
       book_->cells.erase({row, column});
     else
