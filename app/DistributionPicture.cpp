@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/DropProgress.h"
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "app/DistributionFigure.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 class QPainter;
 

@@ -12,7 +12,7 @@
 #include "app/DistributionFigure.h"
 #include "app/DistributionPicture.h"
 #include "app/DistributionSource.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 class QLabel;
 class QPushButton;

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <string>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 namespace {
 

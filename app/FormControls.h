@@ -7,7 +7,7 @@
 #include <QStyleOptionFrame>
 #include <QTableView>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 class QComboBox;
 

@@ -12,8 +12,8 @@
 #include "app/CommandLine.h"
 #include "app/EndProgram.h"
 #include "app/Form1.h"
-#include "platform/LocaleSeparators.h"
 #include "platform/OneSizeWindow.h"
+#include "system/LocaleSeparators.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "stats/Distribution.h"
-#include "stats/NumberText.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 int main() {
   // Short entries of the kinds users type or load: plain integers, decimals,

@@ -9,7 +9,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/LetEventsRun.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 inline constexpr const char* kFolderWalkLocation = "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ";
 

@@ -12,7 +12,7 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "input/TableColumn.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 // How the tables are read.
 struct TableFormat {

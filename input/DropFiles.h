@@ -14,7 +14,7 @@
 #include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 // A drop has no trap of the walk's kind: a failure while one item or one
 // gathered file is handled is reported with this plain text in place of a

@@ -11,7 +11,7 @@
 
 #include "core/ByteWords.h"
 #include "input/KeptEntries.h"
-#include "stats/LeadingNumber.h"
+#include "numtext/LeadingNumber.h"
 
 namespace {
 

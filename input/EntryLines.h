@@ -20,7 +20,7 @@
 #include "core/TwoThreads.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 class EntryLinesReader {
  public:

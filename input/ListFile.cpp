@@ -20,10 +20,10 @@
 
 #include "core/ByteWords.h"
 #include "input/KeptEntries.h"
-#include "platform/FileSystem.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberTest.h"
-#include "stats/NumberText.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberTest.h"
+#include "numtext/NumberText.h"
+#include "system/FileSystem.h"
 
 bool FileExists(const std::string& path) noexcept {
   struct stat st;

@@ -28,9 +28,9 @@
 
 #include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
-#include "platform/FileSystem.h"
+#include "numtext/Separators.h"
 #include "stats/RadixSort.h"
-#include "stats/Separators.h"
+#include "system/FileSystem.h"
 
 class TextPieceReader;
 

@@ -11,8 +11,8 @@
 #include "core/LetEventsRun.h"
 #include "input/DropFiles.h"
 #include "input/EntrySink.h"
+#include "numtext/Separators.h"
 #include "platform/Dialogs.h"
-#include "stats/Separators.h"
 
 inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
 inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";

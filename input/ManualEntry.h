@@ -10,7 +10,7 @@
 
 #include "core/ErrorReport.h"
 #include "input/EntrySink.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 class Dialogs;
 

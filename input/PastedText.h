@@ -10,7 +10,7 @@
 #include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 // Characters converted and read at a time.
 inline constexpr qsizetype kPastedBlockCharacters = qsizetype{1} << 18;

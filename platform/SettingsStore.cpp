@@ -9,9 +9,9 @@
 #include <optional>
 #include <utility>
 
+#include "core/ArithmeticError.h"
+#include "numtext/NumberTest.h"
 #include "platform/Dialogs.h"
-#include "stats/Arithmetic.h"
-#include "stats/NumberTest.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";

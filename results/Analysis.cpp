@@ -8,13 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "numtext/EntryValue.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberText.h"
 #include "results/MoreRows.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
 #include "stats/Arithmetic.h"
-#include "stats/EntryValue.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"

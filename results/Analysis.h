@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "numtext/Separators.h"
 #include "results/ResultModel.h"
-#include "stats/Separators.h"
 #include "stats/Statistics.h"
 
 inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.Form1.PushButton7_Click ";

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "numtext/NumberText.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
-#include "stats/NumberText.h"
 #include "stats/StatResult.h"
 
 namespace analysis {

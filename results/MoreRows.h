@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "numtext/Separators.h"
 #include "results/ResultModel.h"
-#include "stats/Separators.h"
 #include "stats/Statistics.h"
 
 namespace analysis {

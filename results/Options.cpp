@@ -1,7 +1,7 @@
 #include "results/Options.h"
 
+#include "numtext/NumberTest.h"
 #include "platform/SettingsStore.h"
-#include "stats/NumberTest.h"
 
 namespace options {
 

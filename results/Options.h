@@ -4,7 +4,7 @@
 // controls and calls these from its handlers.
 #include <QString>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 class SettingsStore;
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 namespace analysis {
 namespace {

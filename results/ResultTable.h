@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/Separators.h"
 #include "results/ResultModel.h"
-#include "stats/Separators.h"
 
 namespace analysis {
 

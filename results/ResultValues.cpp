@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 namespace analysis {
 namespace {

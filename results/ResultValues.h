@@ -3,9 +3,9 @@
 // rows that carry them. Plain C++: no Qt.
 #include <string>
 
+#include "numtext/Separators.h"
 #include "results/ResultModel.h"
 #include "results/RowLabels.h"
-#include "stats/Separators.h"
 #include "stats/StatResult.h"
 
 namespace analysis {

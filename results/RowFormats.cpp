@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/Utf8.h"
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 #include "stats/StatResult.h"
 
 namespace rowformat {

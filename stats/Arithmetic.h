@@ -5,18 +5,9 @@
 // description. Underflow and loss of precision are not failures.
 #include <cmath>
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
-class ArithmeticError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Descriptions used across the program.
-inline constexpr const char* kOverflow = "Overflow";
-inline constexpr const char* kDivisionByZero = "Division by zero";
-inline constexpr const char* kTypeMismatch = "Type mismatch";
+#include "core/ArithmeticError.h"
 
 namespace arith {
 

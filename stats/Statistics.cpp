@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
-#include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 
 namespace modStatistics {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/TwoThreads.h"
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 #include "stats/StatResult.h"
 
 // The failure raised (as std::out_of_range) when NumberCount asks for more

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 #include "stats/Statistics.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 #include "tests/support/LoaderTestKit.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "input/EntryLines.h"
-#include "stats/LeadingNumber.h"
+#include "numtext/LeadingNumber.h"
 #include "tests/support/LoaderTestKit.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "input/AddFolder.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 #include "tests/support/LoaderTestKit.h"
 
 namespace {

@@ -26,12 +26,12 @@
 #include <vector>
 
 #include "input/ListFile.h"
+#include "numtext/EntryValue.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberTest.h"
+#include "numtext/NumberText.h"
 #include "results/Analysis.h"
 #include "stats/Arithmetic.h"
-#include "stats/EntryValue.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberTest.h"
-#include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "input/ListFile.h"
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/ProcessMemory.h"
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberText.h"
 
 namespace {
 

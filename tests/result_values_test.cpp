@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "results/ResultValues.h"
-#include "stats/NumberText.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <utility>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "stats/Arithmetic.h"
-#include "stats/NumberText.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/SettingsNodeKit.h"

@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
-#include "stats/NumberText.h"
 #include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"

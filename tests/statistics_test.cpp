@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
-#include "stats/NumberText.h"
 #include "stats/StatResult.h"
 
 namespace {

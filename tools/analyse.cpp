@@ -44,11 +44,11 @@
 #include "input/EntryLines.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
-#include "platform/LocaleSeparators.h"
+#include "numtext/NumberText.h"
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
-#include "stats/NumberText.h"
 #include "stats/Statistics.h"
+#include "system/LocaleSeparators.h"
 
 namespace {
 

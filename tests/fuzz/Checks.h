@@ -27,10 +27,10 @@
 
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
+#include "numtext/EntryValue.h"
+#include "numtext/NumberTest.h"
+#include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
-#include "stats/EntryValue.h"
-#include "stats/NumberTest.h"
-#include "stats/NumberText.h"
 
 namespace fuzzcheck {
 

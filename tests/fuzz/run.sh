@@ -49,9 +49,12 @@ build_targets() {
     exit 1
   fi
   rm -rf "$probe"
-  local generator=()
-  command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
-  cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  # A build folder made when the fuzz targets were a project of their own is
+  # made again from the top of the tree.
+  if grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$here\$" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+  fi
+  (cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
   cmake --build "$build" -j2
 }
 

@@ -26,9 +26,9 @@
 
 #include "app/Form1.h"
 #include "input/NumberListModel.h"
+#include "numtext/NumberText.h"
 #include "platform/SettingsStore.h"
 #include "results/Analysis.h"
-#include "stats/NumberText.h"
 #include "stats/Statistics.h"
 #include "tests/support/FakeDialogs.h"
 

@@ -4,10 +4,10 @@
 // program takes them from the system locale at start-up).
 #include <string>
 
-#include "stats/DecimalRounding.h"
-#include "stats/LeadingNumber.h"
-#include "stats/NumberTest.h"
-#include "stats/Separators.h"
+#include "numtext/DecimalRounding.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberTest.h"
+#include "numtext/Separators.h"
 
 namespace numtext {
 

@@ -2,6 +2,6 @@
 // The user's decimal and digit-grouping separators, as the system locale has
 // them. Read once at start-up; the value is then passed to whatever reads or
 // writes numbers.
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 numtext::Separators SystemSeparators();

@@ -1,9 +1,9 @@
-#include "stats/EntryValue.h"
+#include "numtext/EntryValue.h"
 
 #include <cstddef>
 
-#include "stats/LeadingNumber.h"
-#include "stats/NumberTest.h"
+#include "numtext/LeadingNumber.h"
+#include "numtext/NumberTest.h"
 
 namespace numtext {
 

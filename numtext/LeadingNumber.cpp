@@ -1,12 +1,12 @@
-#include "stats/LeadingNumber.h"
+#include "numtext/LeadingNumber.h"
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 
-#include "stats/Arithmetic.h"
-#include "stats/NumberScan.h"
-#include "stats/ShortPlain.h"
+#include "core/ArithmeticError.h"
+#include "numtext/NumberScan.h"
+#include "numtext/ShortPlain.h"
 
 namespace numtext {
 

@@ -1,4 +1,4 @@
-#include "platform/LocaleSeparators.h"
+#include "system/LocaleSeparators.h"
 
 #include <QLocale>
 

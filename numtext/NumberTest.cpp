@@ -1,12 +1,12 @@
-#include "stats/NumberTest.h"
+#include "numtext/NumberTest.h"
 
 #include <cstddef>
 #include <optional>
 #include <utility>
 
-#include "stats/Arithmetic.h"
-#include "stats/NumberScan.h"
-#include "stats/ShortPlain.h"
+#include "core/ArithmeticError.h"
+#include "numtext/NumberScan.h"
+#include "numtext/ShortPlain.h"
 
 namespace numtext {
 

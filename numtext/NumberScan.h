@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 namespace numtext::detail {
 

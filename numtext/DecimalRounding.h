@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 namespace numtext {
 

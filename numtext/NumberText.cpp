@@ -1,4 +1,4 @@
-#include "stats/NumberText.h"
+#include "numtext/NumberText.h"
 
 #include <charconv>
 #include <utility>

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 namespace numtext {
 

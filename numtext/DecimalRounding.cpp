@@ -1,10 +1,10 @@
-#include "stats/DecimalRounding.h"
+#include "numtext/DecimalRounding.h"
 
 #include <cstddef>
 #include <optional>
 #include <utility>
 
-#include "stats/NumberScan.h"
+#include "numtext/NumberScan.h"
 
 namespace numtext {
 

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "stats/ShortPlain.h"
+#include "numtext/ShortPlain.h"
 
 namespace numtext {
 

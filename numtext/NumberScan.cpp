@@ -1,4 +1,4 @@
-#include "stats/NumberScan.h"
+#include "numtext/NumberScan.h"
 
 #include <charconv>
 #include <cmath>

@@ -6,7 +6,7 @@
 // German spreadsheet is 61.5, "1,234.5" from an English one 1234.5.
 #include <string_view>
 
-#include "stats/Separators.h"
+#include "numtext/Separators.h"
 
 namespace numtext {
 
