@@ -35,7 +35,8 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // Writes the n values of `src` to `dst` in ascending order of their keys
 // (radix sort: LSD passes on 12-bit digits, digits that every value shares
 // costing no pass; large inputs first go into `dst` in groups by their top 16
-// bits, and each group is sorted on its own). `src` and `dst` must not
+// bits, and each group is sorted on its own, a group of over a quarter of the
+// values by both threads together in passes on 11-bit digits). `src` and `dst` must not
 // overlap. Needs scratch room of n doubles for small inputs; a large input
 // needs two of its largest group, and a group of over a quarter of the values
 // one of that group's size more. Keys are equal only for equal bits, so the

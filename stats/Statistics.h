@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/TwoThreads.h"
+#include "stats/Mode.h"
 #include "stats/Separators.h"
 #include "stats/StatResult.h"
 
@@ -24,14 +25,6 @@
 inline constexpr const char* kSubscriptOutOfRange = "Subscript out of range";
 
 namespace modStatistics {
-
-// What the mode reads from the sorted order: the highest number of equal
-// values (0 when no value occurs twice) and the values that reach it, as
-// their equality keys (radix::EqualityKey), ascending.
-struct Ties {
-  std::size_t maxCount = 0;
-  std::vector<std::uint64_t> keys;
-};
 
 class DataSet {
  public:
