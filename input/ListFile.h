@@ -27,9 +27,9 @@
 #include <utility>
 
 #include "core/LetEventsRun.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySink.h"
 #include "platform/FileSystem.h"
-#include "stats/RadixSort.h"
 #include "stats/Separators.h"
 
 class TextPieceReader;

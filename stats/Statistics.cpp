@@ -1,17 +1,14 @@
 #include "stats/Statistics.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "stats/Arithmetic.h"
@@ -49,9 +46,9 @@ constexpr std::size_t kParallelElements = std::size_t{1} << 16;
 // failure of the term after them if one failed; a term must depend only on
 // its index. For large n the blocks are computed by two threads, a round of
 // blocks at a time (so that only a round's terms are ever held); this thread
-// adds up the blocks in order.
+// adds up the blocks in order, with `threads` (given for large n).
 template <class Terms>
-double SumOfTerms(std::size_t n, const Terms& terms) {
+double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) {
   constexpr std::size_t kBlock = 8192;
   double acc = 0.0;
   // The terms of begin .. end - 1 added in order, through `scratch`.
@@ -68,7 +65,7 @@ double SumOfTerms(std::size_t n, const Terms& terms) {
       if (failure) std::rethrow_exception(failure);
     }
   };
-  if (n < kParallelElements) {
+  if (n < kParallelElements || !threads) {
     const auto scratch = std::make_unique_for_overwrite<double[]>(std::min(n, kBlock));
     addTerms(0, n, scratch.get());
     return acc;
@@ -81,13 +78,12 @@ double SumOfTerms(std::size_t n, const Terms& terms) {
     double terms[kBlock];
   };
   auto kept = std::make_unique<Block[]>(kRoundBlocks);
-  core::TwoThreads threads;
   const std::size_t blocks = (n + kBlock - 1) / kBlock;
   for (std::size_t first = 0; first < blocks; first += kRoundBlocks) {
     auto beginOf = [&](std::size_t k) { return (first + k) * kBlock; };
     auto endOf = [&](std::size_t k) { return std::min(n, beginOf(k) + kBlock); };
     core::RunInOrder(
-        threads, std::min(kRoundBlocks, blocks - first),
+        *threads, std::min(kRoundBlocks, blocks - first),
         [&](std::size_t k) {
           Block& block = kept[k];
           block.failure = nullptr;
@@ -109,6 +105,11 @@ double SumOfTerms(std::size_t n, const Terms& terms) {
 }
 
 }  // namespace
+
+core::TwoThreads& DataSet::Helper() const {
+  if (!helper_) helper_ = std::make_unique<core::TwoThreads>();
+  return *helper_;
+}
 
 // NumberCount as a loop bound, converted like every double that becomes a
 // 32-bit integer: rounded half to even, a value outside the range is an
@@ -145,8 +146,7 @@ void DataSet::WorkOutAhead() const noexcept {
     // (or the ties kept in its place), the sums read the numbers and keep
     // what they find in results of their own. The round's end is where this
     // thread sees those.
-    core::TwoThreads threads;
-    threads.Run(
+    Helper().Run(
         1,
         [this](std::size_t) {
           try {
@@ -216,9 +216,12 @@ double DataSet::SkewValue() const {
   const double sd = n > 0 ? s.Number() : 0.0;
   const double* x = numbers_.data();
   // Each term is Cube(Div(Sub(x[i], mean), sd)), several at a time.
-  const double acc = SumOfTerms(n, [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
-    arith::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
-  });
+  const double acc = SumOfTerms(
+      n,
+      [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
+        arith::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
+      },
+      n >= kParallelElements ? &Helper() : nullptr);
   const double count = numberCount_;
   const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
   return arith::Mul(factor, acc);
@@ -275,10 +278,9 @@ void DataSet::SortNumbers() {
   sortedNumbers_.reset();
   sortedCount_ = 0;
   sortedOrder_.reset();
-  std::optional<core::TwoThreads> threads;
-  if (n >= kParallelElements) threads.emplace();
+  core::TwoThreads* const threads = n >= kParallelElements ? &Helper() : nullptr;
   if (!sortedCopyKept_ && n > wholeSortLimit_) {
-    sortedOrder_ = SortInParts(n, threads ? &*threads : nullptr);
+    sortedOrder_ = SortInParts(n, threads);
     sortedIsCurrent_ = true;
     return;
   }
@@ -288,7 +290,7 @@ void DataSet::SortNumbers() {
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
-  radix::SortDoubles(numbers_.data(), n, sorted.get(), threads ? &*threads : nullptr);
+  radix::SortDoubles(numbers_.data(), n, sorted.get(), threads);
   // Only a finished sort is kept: a failed one leaves no copy to read.
   sortedNumbers_ = std::move(sorted);
   sortedCount_ = n;

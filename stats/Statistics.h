@@ -67,6 +67,12 @@ class DataSet {
     variance_.reset();
   }
 
+  // The helper thread that shares the work on large data sets: started when
+  // first needed, kept for the next runs. The one who runs an analysis lends
+  // it to its own work on the entries too, so that a run never starts more
+  // than one.
+  core::TwoThreads& Helper() const;
+
   // These pass arithmetic failures (ArithmeticError) on to the caller.
   void SortNumbers();
   // Works out ahead, with two threads, what the rows after the sort ask for:
@@ -165,6 +171,8 @@ class DataSet {
   mutable std::optional<double> squaredDeviations_;
   mutable std::optional<double> absoluteDeviations_;
   mutable std::optional<StatResult> mode_;
+  // Behind a pointer, so that the data set can still be moved.
+  mutable std::unique_ptr<core::TwoThreads> helper_;
 };
 
 }  // namespace modStatistics

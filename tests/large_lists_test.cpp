@@ -32,7 +32,6 @@
 #include "stats/LeadingNumber.h"
 #include "stats/NumberTest.h"
 #include "stats/NumberText.h"
-#include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 #include "tests/support/LoaderTestKit.h"

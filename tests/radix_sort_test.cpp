@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <random>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "core/TwoThreads.h"
 #include "stats/RadixSort.h"
 #include "tests/support/RandomDoubles.h"
 
@@ -45,13 +47,16 @@ double LowBitsApart(std::mt19937_64& r, int low) {
 
 // The order SortInRounds hands on, its parts joined; empty (with a failure
 // noted) when a part is empty or larger than the limit.
-std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit) {
+std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit, core::TwoThreads* threads) {
   std::vector<double> joined;
   bool partsFit = true;
-  radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
-    partsFit = partsFit && !part.empty() && part.size() <= limit;
-    joined.insert(joined.end(), part.begin(), part.end());
-  });
+  radix::SortInRounds(
+      src.data(), src.size(), limit,
+      [&](std::span<const double> part) {
+        partsFit = partsFit && !part.empty() && part.size() <= limit;
+        joined.insert(joined.end(), part.begin(), part.end());
+      },
+      threads);
   EXPECT_TRUE(partsFit) << "limit " << limit;
   return joined;
 }
@@ -65,7 +70,7 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"empty", 0, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"one", 1, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"a few values", 300, [](std::mt19937_64& r, std::size_t) { return static_cast<double>(r() % 7) - 3.0; }},
-      {"any bits, one thread", 100000, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
+      {"any bits, below the two-thread size", 100000, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       {"any bits", kLarge, [](std::mt19937_64& r, std::size_t) { return AnyFinite(r); }},
       // One value to each digit by which a few values are counted: parts
       // filled to the last place.
@@ -73,12 +78,12 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
        [](std::mt19937_64&, std::size_t i) {
          return std::ldexp(1.0, static_cast<int>(128 * (i * 7 % 16) + 64) - 1023);
        }},
-      {"all equal, one thread", 5000, [](std::mt19937_64&, std::size_t) { return 42.5; }},
+      {"all equal, small", 5000, [](std::mt19937_64&, std::size_t) { return 42.5; }},
       {"all equal", kLarge, [](std::mt19937_64&, std::size_t) { return -3.25; }},
-      {"zeros of both signs, one thread", 5000, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
+      {"zeros of both signs, small", 5000, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       {"zeros of both signs", kLarge, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
       // Keys that differ in the lowest digit only: a single pass.
-      {"one digit, one thread", 5000,
+      {"one digit, small", 5000,
        [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
       {"one digit", kLarge,
        [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
@@ -92,8 +97,7 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
          return i % 3 == 0 ? static_cast<double>(static_cast<int>(x % 2000) - 1000)
                            : static_cast<double>(x % 20'000'000) / 1000.0 - 10000.0;
        }},
-      {"descending, one thread", 50000,
-       [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
+      {"descending, small", 50000, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
       {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
       // Fewer values are counted in parts by narrower top digits: here
       // 1,112 values in [1, 1.125) share one such digit but not their top
@@ -114,26 +118,32 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
       {"runs of thousands", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 26); }},
       {"runs of hundreds", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 30); }},
   };
+  core::TwoThreads helper;
   for (const Row& row : rows) {
     std::mt19937_64 rng(5);
     std::vector<double> src(row.n);
     for (std::size_t i = 0; i < row.n; ++i) src[i] = row.make(rng, i);
     const std::vector<double> original = src;
-    std::vector<double> dst(src.size(), -1.0);
-    radix::SortDoubles(src.data(), src.size(), dst.data());
-    EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
     // Bit for bit: the sort orders by key, so -0 comes before +0.
     const std::vector<double> want = BySortKeys(src);
-    EXPECT_TRUE(SameBits(dst, want)) << row.name;
-    // A part at a time, the parts joined: parts of a quarter (as the engine
-    // sorts), of a sixth and a thirteenth (so that large groups are counted
-    // again by finer digits), and on the smaller rows of one and of seven
-    // values.
-    std::vector<std::size_t> limits = {row.n / 4 + 1, row.n / 6 + 1, row.n / 13 + 1};
-    if (row.n <= 5000) limits.insert(limits.end(), {1, 7});
-    for (const std::size_t limit : limits) {
-      EXPECT_TRUE(SameBits(JoinedRounds(src, limit), want)) << row.name << ", parts of " << limit;
-      EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
+    // On this thread alone, and shared with a helper from the size on where
+    // the sorts take one.
+    for (core::TwoThreads* threads : {static_cast<core::TwoThreads*>(nullptr), &helper}) {
+      const std::string name = std::string(row.name) + (threads ? ", two threads" : ", one thread");
+      std::vector<double> dst(src.size(), -1.0);
+      radix::SortDoubles(src.data(), src.size(), dst.data(), threads);
+      EXPECT_TRUE(SameBits(src, original)) << name << ": the input changed";
+      EXPECT_TRUE(SameBits(dst, want)) << name;
+      // A part at a time, the parts joined: parts of a quarter (as the engine
+      // sorts), of a sixth and a thirteenth (so that large groups are counted
+      // again by finer digits), and on the smaller rows of one and of seven
+      // values.
+      std::vector<std::size_t> limits = {row.n / 4 + 1, row.n / 6 + 1, row.n / 13 + 1};
+      if (row.n <= 5000) limits.insert(limits.end(), {1, 7});
+      for (const std::size_t limit : limits) {
+        EXPECT_TRUE(SameBits(JoinedRounds(src, limit, threads), want)) << name << ", parts of " << limit;
+        EXPECT_TRUE(SameBits(src, original)) << name << ": the input changed";
+      }
     }
   }
 }
