@@ -487,35 +487,17 @@ TEST(LargeListText, AnyCuttingGivesThePlainSplit) {
   }
 }
 
-// Keeps what the reader hands over as the analyser's list does: every text,
-// and the leading number where the reader read one (NaN otherwise).
-class NumberKeepingSink : public RecordingEntrySink {
- public:
-  std::vector<double> numbers;
-  bool KeepsLeadingNumbers() const override { return true; }
-  void Append(std::string_view text) override {
-    RecordingEntrySink::Append(text);
-    numbers.push_back(std::numeric_limits<double>::quiet_NaN());
-  }
-  void AppendNumber(std::string_view text, double leadingNumber) override {
-    RecordingEntrySink::Append(text);
-    numbers.push_back(leadingNumber);
-  }
-};
-
 // Keeps as the analyser's list does: the leading numbers only, and the texts
 // of the entries without one.
-class OnlyNumbersSink : public EntrySink {
+class OnlyNumbersSink : public ValueSink {
  public:
-  std::vector<double> numbers;
+  std::vector<double> numbers;  // NaN for an entry kept as text
   std::vector<std::string> texts;
-  bool KeepsLeadingNumbers() const override { return true; }
-  bool KeepsTextsOfNumbers() const override { return false; }
   void Append(std::string_view text) override {
     texts.emplace_back(text);
     numbers.push_back(std::numeric_limits<double>::quiet_NaN());
   }
-  void AppendNumber(std::string_view, double leadingNumber) override { numbers.push_back(leadingNumber); }
+  void AppendNumber(double leadingNumber) override { numbers.push_back(leadingNumber); }
   void AppendNumbers(std::span<const double> leadingNumbers) override {
     numbers.insert(numbers.end(), leadingNumbers.begin(), leadingNumbers.end());
   }
@@ -546,53 +528,50 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     text += "-1.5\n7\n";
     const std::unique_ptr<char[]> exact(new char[text.size()]);
     std::memcpy(exact.get(), text.data(), text.size());
-    NumberKeepingSink keeping;
     RecordingEntrySink plain;
     OnlyNumbersSink onlyNumbers;
-    ListTextReader keeper(keeping, row.sep), reader(plain, row.sep), numbersReader(onlyNumbers, row.sep);
+    ListTextReader reader(plain, row.sep), numbersReader(onlyNumbers, row.sep);
     const std::size_t piece = row.piece ? row.piece : text.size();
     for (std::size_t at = 0; at < text.size(); at += piece) {
-      keeper.Feed(exact.get() + at, std::min(piece, text.size() - at));
       reader.Feed(exact.get() + at, std::min(piece, text.size() - at));
       numbersReader.Feed(exact.get() + at, std::min(piece, text.size() - at));
     }
-    keeper.Finish();
     reader.Finish();
     numbersReader.Finish();
-    ASSERT_TRUE(keeping.entries == plain.entries);
-    // Without the texts of plain entries: the same numbers, and the texts of
-    // exactly the other entries.
-    EXPECT_TRUE(SameBits(onlyNumbers.numbers, keeping.numbers));
+    // A number or a text for every entry, the texts exactly those of the
+    // entries without a number.
+    ASSERT_EQ(onlyNumbers.numbers.size(), plain.entries.size());
     std::vector<std::string> textsWithoutNumbers;
-    for (std::size_t i = 0; i < keeping.numbers.size(); ++i)
-      if (std::isnan(keeping.numbers[i])) textsWithoutNumbers.push_back(keeping.entries[i]);
+    for (std::size_t i = 0; i < onlyNumbers.numbers.size(); ++i)
+      if (std::isnan(onlyNumbers.numbers[i])) textsWithoutNumbers.push_back(plain.entries[i]);
     EXPECT_TRUE(onlyNumbers.texts == textsWithoutNumbers);
+    const std::vector<double>& numbers = onlyNumbers.numbers;
 
     // Against the number test's own reading (another piece of code) with a
     // decimal point, for every kept number; some must be kept, some not.
     std::size_t kept = 0, wrong = 0;
-    for (std::size_t i = 0; i < keeping.numbers.size(); ++i) {
-      if (std::isnan(keeping.numbers[i])) continue;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      if (std::isnan(numbers[i])) continue;
       ++kept;
-      const double expected = numtext::NumericValue(keeping.entries[i], {".", ","});
-      if (std::bit_cast<std::uint64_t>(expected) != std::bit_cast<std::uint64_t>(keeping.numbers[i]) ||
-          std::bit_cast<std::uint64_t>(numtext::LeadingNumber(keeping.entries[i])) !=
-              std::bit_cast<std::uint64_t>(keeping.numbers[i]))
+      const double expected = numtext::NumericValue(plain.entries[i], {".", ","});
+      if (std::bit_cast<std::uint64_t>(expected) != std::bit_cast<std::uint64_t>(numbers[i]) ||
+          std::bit_cast<std::uint64_t>(numtext::LeadingNumber(plain.entries[i])) !=
+              std::bit_cast<std::uint64_t>(numbers[i]))
         ++wrong;
     }
     EXPECT_EQ(wrong, 0u);
-    EXPECT_GT(kept, keeping.numbers.size() / 2);
-    EXPECT_LT(kept, keeping.numbers.size());
+    EXPECT_GT(kept, numbers.size() / 2);
+    EXPECT_LT(kept, numbers.size());
 
     ListHost without, with;
     without.entries = plain.entries;
     with.entries = plain.entries;
-    with.known = keeping.numbers;
+    with.known = numbers;
     // Entries read from their text may fail; the run must report them alike.
     for (ListHost* host : {&without, &with}) {
       host->unreadable.assign(plain.entries.size(), false);
       for (std::size_t i = 0; i < plain.entries.size(); i += 97)
-        if (std::isnan(keeping.numbers[i])) host->unreadable[i] = true;
+        if (std::isnan(numbers[i])) host->unreadable[i] = true;
     }
     without.Start();
     with.Start();
