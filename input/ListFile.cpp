@@ -118,11 +118,6 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // The text is cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-// AppendCandidates with two threads. The text is cut into parts, handed out
-// in order: a part is either tested with what passes kept for later, or,
-// when everything before it is appended, tested and appended at once. Only
-// this thread appends, and in text order, so the list, and where a failure
-// stops it, are as with one thread.
 // What a part of the two-thread reading keeps until it is appended.
 // For a list of values, a part keeps the numbers of plain entries and the
 // places of the others (KeptEntries); for a list of texts, the place of every
@@ -181,6 +176,11 @@ class KeepValues {
   PartKept& k_;
 };
 
+// AppendCandidates with two threads. The text is cut into parts, handed out
+// in order: a part is either tested with what passes kept for later, or,
+// when everything before it is appended, tested and appended at once. Only
+// this thread appends, and in text order, so the list, and where a failure
+// stops it, are as with one thread.
 // `kept` is the parts' room, kept by the caller from piece to piece: made
 // anew for every piece, its pages would go back to the system and be taken
 // (and zeroed) again each time.
@@ -320,14 +320,15 @@ ListCandidates::ListCandidates(EntrySink& list, const numtext::Separators& sep)
 
 void ListCandidates::Offer(std::string_view candidate) {
   // The list's wishes were asked once, not for every candidate.
-  if (const Keeping keep(values_, pointText_); double v; TestCandidate(candidate, sep_, keep, v))
-    AppendTested(list_, keep, candidate, v);
+  const Keeping keep(values_, pointText_);
+  if (double v; TestCandidate(candidate, sep_, keep, v)) AppendTested(list_, keep, candidate, v);
 }
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number,
   // nor worth telling as one that is not.
-  if (const Keeping keep(values_, sep_); double v; TestCandidate(candidate, sep_, keep, v))
+  const Keeping keep(values_, sep_);
+  if (double v; TestCandidate(candidate, sep_, keep, v))
     AppendTested(list_, keep, candidate, v);
   else if (!candidate.empty())
     list_.NoteSkipped(candidate, 1);
