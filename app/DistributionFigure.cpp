@@ -39,14 +39,8 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int bi
   const int bins = figure.automaticBins ? AutomaticBinCount(sorted) : std::min(binCount, kMostBins);
   figure.bins = distribution::HistogramCounts(sorted, figure.low, figure.high, bins);
 
-  const distribution::BoxPlot box = distribution::MakeBoxPlot(sorted);
-  figure.q1 = box.q1;
-  figure.median = box.median;
-  figure.q3 = box.q3;
-  figure.lowWhisker = box.lowWhisker;
-  figure.highWhisker = box.highWhisker;
-  figure.lowOutlierCount = box.lowOutliers;
-  figure.highOutlierCount = box.highOutliers;
+  figure.box = distribution::MakeBoxPlot(sorted);
+  const distribution::BoxPlot& box = figure.box;
   // The outliers are the first and the last of the sorted numbers.
   const std::span<const double> low = sorted.first(box.lowOutliers);
   const std::span<const double> high = sorted.last(box.highOutliers);

@@ -28,14 +28,8 @@ struct DistributionFigure {
   double high = 0.0;
   std::vector<std::size_t> bins;
   bool automaticBins = true;
-  // The box plot.
-  double q1 = 0.0;
-  double median = 0.0;
-  double q3 = 0.0;
-  double lowWhisker = 0.0;
-  double highWhisker = 0.0;
-  std::size_t lowOutlierCount = 0;
-  std::size_t highOutlierCount = 0;
+  // The box plot, with how many outliers lie on each side.
+  distribution::BoxPlot box;
   // The outliers drawn: all of them up to kOutlierPointsDrawn, else the
   // extremes only.
   std::vector<double> lowOutliers;

@@ -182,7 +182,7 @@ void DrawMarks(QPainter& p, const Frame& frame, const DistributionFigure& f) {
     p.setPen(QPen(kCurve, 1.5, Qt::DashLine));
     p.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.box.bottom()));
   }
-  const double x = frame.X(f.median);
+  const double x = frame.X(f.box.median);
   p.setPen(QPen(kMedian, 2.0));
   p.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
 }
@@ -195,15 +195,15 @@ void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const
   const double mid = frame.box.center().y();
   const double half = frame.box.height() * 0.3;
   p.setPen(QPen(kInk, 1.2));
-  p.drawLine(QPointF(frame.X(f.lowWhisker), mid), QPointF(frame.X(f.q1), mid));
-  p.drawLine(QPointF(frame.X(f.q3), mid), QPointF(frame.X(f.highWhisker), mid));
-  for (double w : {f.lowWhisker, f.highWhisker})
+  p.drawLine(QPointF(frame.X(f.box.lowWhisker), mid), QPointF(frame.X(f.box.q1), mid));
+  p.drawLine(QPointF(frame.X(f.box.q3), mid), QPointF(frame.X(f.box.highWhisker), mid));
+  for (double w : {f.box.lowWhisker, f.box.highWhisker})
     p.drawLine(QPointF(frame.X(w), mid - half / 2), QPointF(frame.X(w), mid + half / 2));
   p.setBrush(kBoxFill);
-  p.drawRect(QRectF(QPointF(frame.X(f.q1), mid - half), QPointF(frame.X(f.q3), mid + half)));
+  p.drawRect(QRectF(QPointF(frame.X(f.box.q1), mid - half), QPointF(frame.X(f.box.q3), mid + half)));
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kMedian, 2.5));
-  p.drawLine(QPointF(frame.X(f.median), mid - half), QPointF(frame.X(f.median), mid + half));
+  p.drawLine(QPointF(frame.X(f.box.median), mid - half), QPointF(frame.X(f.box.median), mid + half));
 
   const double r = std::max(2.0, metrics.height() * 0.15);
   p.setPen(QPen(kInk, 1.0));
@@ -217,8 +217,8 @@ void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const
     const double x = left ? frame.X(v) + r * 2 : frame.X(v) - r * 2 - w;
     p.drawText(QPointF(x, frame.box.top() + metrics.ascent() * 0.9), text);
   };
-  if (!f.lowOutliers.empty()) label(f.lowOutliers.front(), f.lowOutlierCount, true);
-  if (!f.highOutliers.empty()) label(f.highOutliers.back(), f.highOutlierCount, false);
+  if (!f.lowOutliers.empty()) label(f.lowOutliers.front(), f.box.lowOutliers, true);
+  if (!f.highOutliers.empty()) label(f.highOutliers.back(), f.box.highOutliers, false);
 }
 
 struct LegendItem {
@@ -233,7 +233,7 @@ std::vector<LegendItem> LegendItems(const DistributionFigure& f, const PictureSt
   if (f.standardDeviation) items.push_back({QStringLiteral("Normal curve"), QPen(kCurve, 2.0)});
   if (f.mean)
     items.push_back({QStringLiteral("Mean ") + shown(style.meanText, *f.mean), QPen(kCurve, 1.5, Qt::DashLine)});
-  items.push_back({QStringLiteral("Median ") + shown(style.medianText, f.median), QPen(kMedian, 2.0)});
+  items.push_back({QStringLiteral("Median ") + shown(style.medianText, f.box.median), QPen(kMedian, 2.0)});
   return items;
 }
 
@@ -300,8 +300,8 @@ QString DistributionDescription(const DistributionFigure& f, const numtext::Sepa
                      "Histogram and box plot of %1 %2 from %3 to %4; first quartile %5, median %6, "
                      "third quartile %7.")
                      .arg(GroupedCount(f.count), f.count == 1 ? QStringLiteral("number") : QStringLiteral("numbers"),
-                          n(f.minimum), n(f.maximum), n(f.q1), n(f.median), n(f.q3));
-  const std::size_t outliers = f.lowOutlierCount + f.highOutlierCount;
+                          n(f.minimum), n(f.maximum), n(f.box.q1), n(f.box.median), n(f.box.q3));
+  const std::size_t outliers = f.box.lowOutliers + f.box.highOutliers;
   if (outliers > 0)
     text += QStringLiteral(" %1 beyond the whiskers.")
                 .arg(outliers == 1 ? QStringLiteral("1 value lies")

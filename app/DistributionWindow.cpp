@@ -93,7 +93,13 @@ void DistributionWindow::BuildControls() {
   notice_->hide();
 
   view_ = new DistributionView(this);
+  BuildTable();
+  BuildPictureControls();
+  ConnectKeys();
+  LayOut();
+}
 
+void DistributionWindow::BuildTable() {
   table_ = new QTableWidget(0, 2, this);
   table_->setHorizontalHeaderLabels({QStringLiteral("Statistic"), QStringLiteral("Value")});
   table_->verticalHeader()->hide();
@@ -117,8 +123,10 @@ void DistributionWindow::BuildControls() {
           [this] { ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty())); });
   table_->addAction(copyRows);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
-  auto* binsLabel = new QLabel(QStringLiteral("&Bins:"), this);
+void DistributionWindow::BuildPictureControls() {
+  binsLabel_ = new QLabel(QStringLiteral("&Bins:"), this);
   bins_ = new QSpinBox(this);
   bins_->setRange(0, kMostBins);
   // Wide enough for the longest text it will show.
@@ -129,7 +137,7 @@ void DistributionWindow::BuildControls() {
   bins_->setAccessibleName(QStringLiteral("Number of bins"));
   bins_->setAccessibleDescription(
       QStringLiteral("The histogram's bins, 1 to 500; below 1 the count is chosen from the numbers."));
-  binsLabel->setBuddy(bins_);
+  binsLabel_->setBuddy(bins_);
   copy_ = new QPushButton(QStringLiteral("&Copy Picture"), this);
   copy_->setToolTip(QStringLiteral("Put the picture on the clipboard as an image (Ctrl+C)"));
   save_ = new QPushButton(QStringLiteral("&Save Picture\u2026"), this);
@@ -137,7 +145,9 @@ void DistributionWindow::BuildControls() {
   for (QPushButton* button : {copy_, save_}) button->setAutoDefault(false);
   connect(copy_, &QPushButton::clicked, this, [this] { CopyPicture(); });
   connect(save_, &QPushButton::clicked, this, [this] { SavePicture(); });
+}
 
+void DistributionWindow::ConnectKeys() {
   // Ctrl+C copies the table's selected rows where the focus is in the table
   // with rows selected, and the picture anywhere else.
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);
@@ -149,9 +159,11 @@ void DistributionWindow::BuildControls() {
   });
   connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] { SavePicture(); });
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
+}
 
+void DistributionWindow::LayOut() {
   auto* controls = new QHBoxLayout;
-  controls->addWidget(binsLabel);
+  controls->addWidget(binsLabel_);
   controls->addWidget(bins_);
   controls->addStretch(1);
   controls->addWidget(copy_);

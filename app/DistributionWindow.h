@@ -78,6 +78,12 @@ class DistributionWindow final : public QWidget {
 
  private:
   void BuildControls();
+  void BuildTable();
+  // The bin count, Copy Picture and Save Picture.
+  void BuildPictureControls();
+  // Ctrl+C, Ctrl+S and Esc.
+  void ConnectKeys();
+  void LayOut();
   void BinsChanged(int bins);
   void Redraw();
   void FillTable(const std::vector<StatisticLine>& statistics);
@@ -92,6 +98,7 @@ class DistributionWindow final : public QWidget {
   QString medianText_;
   DistributionFigure figure_;
   DistributionView* view_ = nullptr;
+  QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
   QTableWidget* table_ = nullptr;
   QLabel* notice_ = nullptr;

@@ -1,8 +1,11 @@
 #pragma once
 // Form1: the program's only working window. It holds the controls (which hold
-// the program's data: the number list, the results list and the options) and
-// their event procedures, named control_event. Creating it runs Form_Load;
-// closing it ends the program.
+// the program's data: the number list, the results list and the options),
+// made from the control inventory, and their event procedures, named
+// control_event and reached through one handler table. Creating it runs
+// Form_Load; closing it ends the program. The procedures live by subject:
+// Form1.cpp (building, start and end, the pointer), Form1Commands.cpp,
+// Form1Options.cpp and Form1NumberList.cpp.
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "app/AdditionNotice.h"
+#include "app/FormInventory.h"
 #include "app/WindowPointer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
@@ -52,13 +56,6 @@ inline constexpr const char* kClearNumbersLocation = "in Tallowmere2021/08/31.Fo
 inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Form1.PushButton8_Click ";
 inline constexpr const char* kPasteLocation = "in Tallowmere2021/08/31.Form1.ListView1_Paste ";
 inline constexpr const char* kPasteNumbersItem = "Paste Numbers";
-inline constexpr const char* kListToolTip =
-    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
-    "reveal full names.";
-inline constexpr const char* kResultsListToolTip =
-    "Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. "
-    "Move | line to right to read long lines. \u201cShow Distribution\u2026\u201d in the context menu, or Ctrl+D, "
-    "pictures the numbers.";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;
 inline constexpr int kScrollDownAboveY = 364;
@@ -67,13 +64,6 @@ inline constexpr int kScrollDownAboveY = 364;
 // once, then again until 40 characters or fewer remain. A name without a space
 // (ours) stays whole; cutting stops when no space is left.
 QString ApplicationTitleFromName(const QString& productName);
-
-// The designed sizes (points) of the window's font and of the push buttons'.
-inline constexpr qreal kWindowPoints = 9;
-inline constexpr qreal kButtonPoints = 11.25;
-
-// Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
-constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
 
 class Form1 final : public QWidget, public ErrorSink {
   Q_OBJECT
@@ -85,27 +75,6 @@ class Form1 final : public QWidget, public ErrorSink {
   // user's, for every number the window reads or shows.
   explicit Form1(numtext::Separators separators, const QString& programFolder = QString(), QWidget* parent = nullptr);
   ~Form1() override;
-
-  // --- The controls, by their designed names.
-  QTableView* ListView1 = nullptr;
-  QPushButton* PushButton3 = nullptr;
-  QPushButton* PushButton6 = nullptr;
-  QPushButton* PushButton1 = nullptr;
-  QPushButton* PushButton2 = nullptr;
-  QGroupBox* Frame1 = nullptr;
-  QRadioButton* Option1 = nullptr;
-  QRadioButton* Option2 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  QLabel* Label1 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QCheckBox* Check1 = nullptr;
-  QPushButton* PushButton7 = nullptr;
-  QTableView* ListView2 = nullptr;
-  QPushButton* PushButton4 = nullptr;
-  QPushButton* PushButton13 = nullptr;
-  QPushButton* PushButton5 = nullptr;
-  QPushButton* PushButton8 = nullptr;
-  Skin SkinFramework1;
 
   // --- What the controls hold.
   NumberListModel& NumberList() { return *numbers_; }
@@ -144,7 +113,7 @@ class Form1 final : public QWidget, public ErrorSink {
   // run, so a close can arrive in its middle).
   bool CommandRunning() const { return commandDepth_ > 0; }
 
-  // --- Hover pointer rules.
+  // --- Hover pointer rules, reached through the handler table.
   void Form_MouseMove();
   void Frame1_MouseMove();
   void Frame2_MouseMove();
@@ -237,12 +206,44 @@ class Form1 final : public QWidget, public ErrorSink {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The controls, by their designed names; tests find them by those names.
+  QTableView* ListView1 = nullptr;
+  QPushButton* PushButton3 = nullptr;
+  QPushButton* PushButton6 = nullptr;
+  QPushButton* PushButton1 = nullptr;
+  QPushButton* PushButton2 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QRadioButton* Option1 = nullptr;
+  QRadioButton* Option2 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLabel* Label1 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QCheckBox* Check1 = nullptr;
+  QPushButton* PushButton7 = nullptr;
+  QTableView* ListView2 = nullptr;
+  QPushButton* PushButton4 = nullptr;
+  QPushButton* PushButton13 = nullptr;
+  QPushButton* PushButton5 = nullptr;
+  QPushButton* PushButton8 = nullptr;
+  Skin SkinFramework1;
+
   void BuildControls();
+  // Finds the controls the inventory made, by their names.
+  void FindControls();
+  void SetUpControls();
   // Where a stand-in face replaces the designed one: the sizes at which
   // every caption fits.
   void FitCaptionFonts();
   void ConnectHandlers();
-  QPushButton* MakeButton(const char* caption, int left, int top, int width, int height);
+  void ConnectOptions();
+  void ConnectFocusLeave();
+  void ConnectListMenu();
+  // Runs the mouse-move handler the handler table names for `control`; true
+  // when there is one.
+  bool RunMouseMoveHandler(const QString& control);
+  // The number list's own mouse and drop events (true when used up).
+  bool NumberListEvent(QEvent* event);
+  bool KeyEvent(QObject* watched, const QKeyEvent& key);
   void ShowHoverDefault();
   void ShowHoverCustom();
   // Puts text into Combo1 as code would: its change handler runs when the

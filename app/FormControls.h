@@ -1,35 +1,15 @@
 #pragma once
-// What the main window's controls need beyond the plain Qt ones: colours that
-// read whatever the desktop theme, lists that behave as lists under the
-// keyboard and show the focus, frames whose border keeps clear of the
-// controls inside them, and the drop-down's Up and Down steps.
-#include <QColor>
+// What the main window's controls need beyond the plain Qt ones: lists that
+// behave as lists under the keyboard and show the focus, frames whose border
+// keeps clear of the controls inside them, and the drop-down's Up and Down
+// steps.
 #include <QGroupBox>
-#include <QPalette>
 #include <QStyleOptionFrame>
 #include <QTableView>
 
 #include "stats/Separators.h"
 
 class QComboBox;
-
-// The floor for a text's contrast against its background (the usual one for
-// body text in the accessibility guidelines).
-inline constexpr double kReadableContrast = 4.5;
-
-// The guidelines' contrast ratio of two colours, 1 to 21.
-double ContrastRatio(const QColor& a, const QColor& b);
-
-// Black or white, whichever reads better on `background`.
-QColor TextColourOn(const QColor& background);
-
-// The palette the window paints with, from the system's: kept when its texts
-// read on its own backgrounds and its window text reads on the designed white
-// (a light theme); otherwise (a dark theme) a light palette with dark texts.
-// Either way the selection colour is deepened until its text reads, and every
-// role is held, so no dark part of a theme mixes in through a control class's
-// own palette.
-QPalette ReadablePalette(const QPalette& system);
 
 // Both lists: Home and End go to the first and the last row (a table view
 // would stay in the row), a keyboard move brings the new current row into

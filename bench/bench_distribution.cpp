@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   const double first = clock.nsecsElapsed() / 1e9;
   const long after = ResidentKilobytes();
   std::printf("bins %zu, outliers %zu below and %zu above (%s)\n", window->Figure().bins.size(),
-              window->Figure().lowOutlierCount, window->Figure().highOutlierCount,
+              window->Figure().box.lowOutliers, window->Figure().box.highOutliers,
               window->Figure().outliersCapped ? "extremes drawn" : "all drawn");
 
   // Each following analysis: the window takes the new run's numbers.

@@ -39,7 +39,7 @@ long ResidentKilobytes() {
 
 void Shown(Form1& form) {
   QApplication::processEvents();
-  form.ListView1->viewport()->repaint();
+  form.findChild<QTableView*>(QStringLiteral("ListView1"))->viewport()->repaint();
 }
 
 // Seconds from the call to the list painted.
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     Fill(list, kEntries);
   }
   Shown(form);
-  form.ListView1->scrollToBottom();
+  form.findChild<QTableView*>(QStringLiteral("ListView1"))->scrollToBottom();
   Shown(form);
   const long filled = ResidentKilobytes();
   double clear = 1e9, undo = 1e9, redo = 1e9;
@@ -94,8 +94,10 @@ int main(int argc, char** argv) {
     right &= Expect(list.Count() == 0, "Clear List");
     undo = std::min(undo, Timed(form, [&] { form.UndoListChange(); }));
     afterUndo = ResidentKilobytes();
-    right &= Expect(list.Count() == kEntries && form.ListView1->model()->rowCount() == static_cast<int>(kEntries),
-                    "undo of Clear List");
+    right &= Expect(
+        list.Count() == kEntries &&
+            form.findChild<QTableView*>(QStringLiteral("ListView1"))->model()->rowCount() == static_cast<int>(kEntries),
+        "undo of Clear List");
     redo = std::min(redo, Timed(form, [&] { form.RedoListChange(); }));
     right &= Expect(list.Count() == 0, "redo of Clear List");
     form.UndoListChange();

@@ -59,7 +59,7 @@ class SilentDialogs final : public Dialogs {
 
 void Shown(Form1& form) {
   QApplication::processEvents();
-  form.ListView1->viewport()->repaint();
+  form.findChild<QTableView*>(QStringLiteral("ListView1"))->viewport()->repaint();
 }
 
 // Both lists emptied and the window painted: the start of every timed run.
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     }
     form.NumberList().Flush();
     Shown(form);
-    form.ListView1->scrollToBottom();
+    form.findChild<QTableView*>(QStringLiteral("ListView1"))->scrollToBottom();
     Shown(form);
     const double perEntry = (static_cast<double>(ResidentKilobytes() - before) * 1024.0 - textBytes) / kEntries;
     ok &= Report("10M short entries: bytes per entry beyond text", perEntry, 48, "B");
@@ -197,14 +197,15 @@ int main(int argc, char** argv) {
     double best = 1e9, worstWait = 0;
     int fewestPaints = -1;
     PaintCounter paints;
-    form.ListView1->viewport()->installEventFilter(&paints);
+    form.findChild<QTableView*>(QStringLiteral("ListView1"))->viewport()->installEventFilter(&paints);
     for (int run = 0; run < runs; ++run) {
       Emptied(form);
       QElapsedTimer timer;
       timer.start();
-      const auto [longestWait, painted] = Watched(paints, [&] { form.PushButton6->click(); });
+      const auto [longestWait, painted] =
+          Watched(paints, [&] { form.findChild<QPushButton*>(QStringLiteral("PushButton6"))->click(); });
       const double load = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-      form.PushButton7->click();
+      form.findChild<QPushButton*>(QStringLiteral("PushButton7"))->click();
       Shown(form);
       const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
       if (form.NumberList().Count() != 10'000'000 || form.ResultsModel()->rowCount() != 12) {

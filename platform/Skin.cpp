@@ -61,14 +61,12 @@ void Skin::Load(const QString& path) {
   loaded_ = true;
 }
 
-void Skin::Apply(QWidget& window, const SkinOptions& options) const {
+void Skin::Apply(QWidget& window) const {
   if (!loaded_) throw std::runtime_error("No skin loaded");
   const QSize designed = window.size();
-  if (options.dialogsFollow) qApp->setStyleSheet(sheet_);
+  qApp->setStyleSheet(sheet_);
   window.setStyleSheet(sheet_);
-  if (options.keepWindowSize) {
-    window.ensurePolished();
-    if (!window.findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
-      new SizeKeeper(&window, designed);
-  }
+  window.ensurePolished();
+  if (!window.findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
+    new SizeKeeper(&window, designed);
 }

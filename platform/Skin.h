@@ -1,14 +1,10 @@
 #pragma once
 // Our small skin layer. A skin file is a Qt style sheet (UTF-8 text): loading
-// reads it, applying it styles the window it is given.
+// reads it, applying it styles the window it is given, and the boxes and
+// prompts with it, while the window keeps its size.
 #include <QString>
 
 class QWidget;
-
-struct SkinOptions {
-  bool dialogsFollow = false;   // boxes and prompts take the skin too
-  bool keepWindowSize = false;  // the skin may not change the window's size
-};
 
 class Skin {
  public:
@@ -16,8 +12,9 @@ class Skin {
   // cannot be read or is not UTF-8 text.
   void Load(const QString& path);
 
-  // Styles `window`. Throws when no skin is loaded.
-  void Apply(QWidget& window, const SkinOptions& options) const;
+  // Styles `window` and every box the program opens; the skin may not change
+  // the window's size. Throws when no skin is loaded.
+  void Apply(QWidget& window) const;
 
  private:
   QString sheet_;

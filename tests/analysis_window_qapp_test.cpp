@@ -28,12 +28,12 @@ TEST_P(StartAnalysis, FillsTheResultsList) {
   const RunCase& c = GetParam();
   Form1& f = OpenShown();
   AddEntries(c.entries);
-  if (c.population) f.Option2->click();
+  if (c.population) Controls(f).Option2->click();
   if (c.places)
-    f.Combo1->setEditText(c.places);
+    Controls(f).Combo1->setEditText(c.places);
   else
-    f.Check1->click();
-  f.PushButton7->click();
+    Controls(f).Check1->click();
+  Controls(f).PushButton7->click();
 
   const QStringList rows = ResultRows();
   ASSERT_EQ(rows.size(), 12) << rows.join(" | ").toStdString();
@@ -104,11 +104,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, StartAnalysis, ::testing::ValuesIn(kRuns),
 TEST_F(WindowTest, AnEmptyListOnlyComplains) {
   Form1& f = OpenShown();
   AddEntries({"1", "2"});
-  f.PushButton7->click();
+  Controls(f).PushButton7->click();
   const QStringList earlier = ResultRows();
-  f.PushButton1->click();  // empty the numbers
+  Controls(f).PushButton1->click();  // empty the numbers
   f.Pointer().Set(WindowPointer::State::Custom);
-  f.PushButton7->click();
+  Controls(f).PushButton7->click();
   EXPECT_EQ(dialogs_.Messages(), QStringList({"You forgot to input numbers."}));
   EXPECT_EQ(dialogs_.AllShown().back().caption, "Tallowmere");
   EXPECT_EQ(ResultRows(), earlier);
@@ -118,11 +118,11 @@ TEST_F(WindowTest, AnEmptyListOnlyComplains) {
 TEST_F(WindowTest, ANonNumericPlacesTextIsReportedAndThePreviousValueUsed) {
   Form1& f = OpenShown();
   AddEntries({"1", "2", "3", "4"});
-  f.Combo1->setEditText("1");
-  f.PushButton7->click();
+  Controls(f).Combo1->setEditText("1");
+  Controls(f).PushButton7->click();
   ASSERT_TRUE(ResultRows().contains("The mean is: 2.5"));
-  f.Combo1->setEditText("x");
-  f.PushButton7->click();
+  Controls(f).Combo1->setEditText("x");
+  Controls(f).PushButton7->click();
   EXPECT_EQ(dialogs_.ErrorReports(),
             QStringList({QString::fromStdString(ErrorReportText("Type mismatch", kStartAnalysisLocation, 106))}));
   EXPECT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));  // still one place
@@ -131,8 +131,8 @@ TEST_F(WindowTest, ANonNumericPlacesTextIsReportedAndThePreviousValueUsed) {
 TEST_F(WindowTest, ARowWhoseStepFailedShowsDivZeroAfterItsReports) {
   Form1& f = OpenShown();
   dialogs_.QueueInput("1e308,1e308");
-  f.PushButton3->click();
-  f.PushButton7->click();
+  Controls(f).PushButton3->click();
+  Controls(f).PushButton7->click();
   const std::vector<std::pair<int, const char*>> failures = {
       {104, "Overflow"}, {106, "Overflow"},      {108, "Overflow"}, {112, "Overflow"},
       {114, "Overflow"}, {122, "Type mismatch"}, {158, "Overflow"}};
@@ -149,11 +149,11 @@ TEST_F(WindowTest, ARowWhoseStepFailedShowsDivZeroAfterItsReports) {
 
 TEST_F(WindowTest, SampleNumbersThenAnalysisFromTheButtons) {
   Form1& f = OpenShown();
-  f.PushButton2->click();
+  Controls(f).PushButton2->click();
   dialogs_.QueueInput("1, 2,3");
-  f.PushButton3->click();
+  Controls(f).PushButton3->click();
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
-  f.PushButton7->click();
+  Controls(f).PushButton7->click();
   EXPECT_EQ(ResultRows().first(), "The number of entries is: 7");
 }
 
@@ -170,9 +170,9 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
       if (f.ResultsModel()->item(r)->checkState() == Qt::Checked) rows.push_back(r);
     return rows;
   };
-  ASSERT_EQ(QApplication::focusWidget(), f.ListView1);
+  ASSERT_EQ(QApplication::focusWidget(), Controls(f).ListView1);
   press(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), f.PushButton3);
+  ASSERT_EQ(QApplication::focusWidget(), Controls(f).PushButton3);
   dialogs_.QueueInput("2, 4, 4, 5");
   press(Qt::Key_Return);  // Enter presses the focused button, as Space does
   ASSERT_TRUE(QTest::qWaitFor([&] { return f.NumberList().Count() == 4; }, 2000));
@@ -180,13 +180,13 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
 
   press(Qt::Key_Tab);
   press(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), f.PushButton7);
+  ASSERT_EQ(QApplication::focusWidget(), Controls(f).PushButton7);
   press(Qt::Key_Space);
   ASSERT_EQ(ResultRows().size(), 12);
 
   // On through "Clear List" and the selected method to the results.
-  for (QWidget* next :
-       {static_cast<QWidget*>(f.PushButton1), static_cast<QWidget*>(f.Option1), static_cast<QWidget*>(f.ListView2)}) {
+  for (QWidget* next : {static_cast<QWidget*>(Controls(f).PushButton1), static_cast<QWidget*>(Controls(f).Option1),
+                        static_cast<QWidget*>(Controls(f).ListView2)}) {
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
   }
@@ -207,7 +207,7 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
   QTemporaryDir out;
   const QString path = out.filePath("results.txt");
   press(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), f.PushButton4);
+  ASSERT_EQ(QApplication::focusWidget(), Controls(f).PushButton4);
   dialogs_.QueueSaveFile(path);
   press(Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(path).size() > 0; }, 2000));
@@ -216,7 +216,7 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
   EXPECT_EQ(saved.readAll().count("\r\n"), 13);  // the header and twelve rows
 
   for (int i = 0; i < 5; ++i) press(Qt::Key_Tab);  // by the Excel button, the options and the sample button
-  ASSERT_EQ(QApplication::focusWidget(), f.PushButton5);
+  ASSERT_EQ(QApplication::focusWidget(), Controls(f).PushButton5);
   QGuiApplication::clipboard()->clear();
   press(Qt::Key_Space);
   const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);

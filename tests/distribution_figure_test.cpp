@@ -35,15 +35,15 @@ TEST_P(Figure, BinsBoxAndOutliers) {
   EXPECT_EQ(f.bins, c.bins);
   EXPECT_DOUBLE_EQ(f.low, c.low);
   EXPECT_DOUBLE_EQ(f.high, c.high);
-  EXPECT_DOUBLE_EQ(f.q1, c.q1);
-  EXPECT_DOUBLE_EQ(f.median, c.median);
-  EXPECT_DOUBLE_EQ(f.q3, c.q3);
-  EXPECT_DOUBLE_EQ(f.lowWhisker, c.lowWhisker);
-  EXPECT_DOUBLE_EQ(f.highWhisker, c.highWhisker);
+  EXPECT_DOUBLE_EQ(f.box.q1, c.q1);
+  EXPECT_DOUBLE_EQ(f.box.median, c.median);
+  EXPECT_DOUBLE_EQ(f.box.q3, c.q3);
+  EXPECT_DOUBLE_EQ(f.box.lowWhisker, c.lowWhisker);
+  EXPECT_DOUBLE_EQ(f.box.highWhisker, c.highWhisker);
   EXPECT_EQ(f.lowOutliers, c.lowOutliers);
   EXPECT_EQ(f.highOutliers, c.highOutliers);
-  EXPECT_EQ(f.lowOutlierCount, c.lowOutliers.size());
-  EXPECT_EQ(f.highOutlierCount, c.highOutliers.size());
+  EXPECT_EQ(f.box.lowOutliers, c.lowOutliers.size());
+  EXPECT_EQ(f.box.highOutliers, c.highOutliers.size());
   EXPECT_FALSE(f.outliersCapped);
 }
 
@@ -129,8 +129,8 @@ TEST(FigureOutliers, BeyondTheCapOnlyTheExtremesAreKept) {
   std::sort(v.begin(), v.end());
   const DistributionFigure f = MakeDistributionFigure(v, 0, 0.0, 1.0);
   EXPECT_TRUE(f.outliersCapped);
-  EXPECT_EQ(f.lowOutlierCount, 3000u);
-  EXPECT_EQ(f.highOutlierCount, 3000u);
+  EXPECT_EQ(f.box.lowOutliers, 3000u);
+  EXPECT_EQ(f.box.highOutliers, 3000u);
   EXPECT_EQ(f.lowOutliers, std::vector<double>{-3999});
   EXPECT_EQ(f.highOutliers, std::vector<double>{3999});
 }

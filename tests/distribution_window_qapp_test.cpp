@@ -35,13 +35,13 @@ class DistributionTest : public WindowTest {
   }
   void Analyse(const std::vector<std::string>& numbers) {
     AddEntries(numbers);
-    form().PushButton7->click();
+    Controls(form()).PushButton7->click();
   }
   // The main window shown, `numbers` analysed, this window opened with Ctrl+D.
   bool OpenWindowOn(const std::vector<std::string>& numbers) {
     OpenShown();
     Analyse(numbers);
-    QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(Controls(form()).ListView1, Qt::Key_D, Qt::ControlModifier);
     return WindowShown();
   }
   DistributionWindow* Window() { return form().Distribution().Window(); }
@@ -88,26 +88,30 @@ void TriggerFromMenu(QMenu* menu) {
   menu->hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, Opening,
-    ::testing::Values(OpenCase{"CtrlD", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_D, Qt::ControlModifier); }},
-                      OpenCase{"ResultsListMenu",
-                               [](Form1& f) {
-                                 f.ListView2_ContextMenu(QPoint(5, 5));
-                                 TriggerFromMenu(f.ResultsMenu().Menu());
-                               }},
-                      OpenCase{"ResultsListShiftF10",
-                               [](Form1& f) {
-                                 f.ListView2->setFocus();
-                                 QTest::keyClick(f.ListView2, Qt::Key_F10, Qt::ShiftModifier);
-                                 TriggerFromMenu(f.ResultsMenu().Menu());
-                               }},
-                      OpenCase{"NumberListMenu",
-                               [](Form1& f) {
-                                 f.ListView1_ContextMenu(QPoint(5, 5));
-                                 TriggerFromMenu(f.ListMenu().Menu());
-                               }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, Opening,
+                         ::testing::Values(OpenCase{"CtrlD",
+                                                    [](Form1& f) {
+                                                      QTest::keyClick(Controls(f).ListView1, Qt::Key_D,
+                                                                      Qt::ControlModifier);
+                                                    }},
+                                           OpenCase{"ResultsListMenu",
+                                                    [](Form1& f) {
+                                                      f.ListView2_ContextMenu(QPoint(5, 5));
+                                                      TriggerFromMenu(f.ResultsMenu().Menu());
+                                                    }},
+                                           OpenCase{"ResultsListShiftF10",
+                                                    [](Form1& f) {
+                                                      Controls(f).ListView2->setFocus();
+                                                      QTest::keyClick(Controls(f).ListView2, Qt::Key_F10,
+                                                                      Qt::ShiftModifier);
+                                                      TriggerFromMenu(f.ResultsMenu().Menu());
+                                                    }},
+                                           OpenCase{"NumberListMenu",
+                                                    [](Form1& f) {
+                                                      f.ListView1_ContextMenu(QPoint(5, 5));
+                                                      TriggerFromMenu(f.ListMenu().Menu());
+                                                    }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct OfferCase {
   const char* name;
@@ -125,7 +129,7 @@ TEST_P(OfferToAnalyse, BeforeAnyAnalysis) {
   OpenShown();
   AddEntries(c.entries);
   dialogs_.QueueQuestion(c.yes);
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  QTest::keyClick(Controls(form()).ListView1, Qt::Key_D, Qt::ControlModifier);
   EXPECT_EQ(dialogs_.Questions(), QStringList{QString::fromLatin1(kOfferAnalysisQuestion)});
   EXPECT_EQ(WindowShown(), c.windowShown);
   EXPECT_EQ(ResultRows().size(), c.resultRows);
@@ -141,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DistributionTest, ResultsListToolTipNamesTheCommand) {
   Open();
-  for (const QString& text : {form().ListView2->toolTip(), form().ListView2->accessibleDescription()}) {
+  for (const QString& text :
+       {Controls(form()).ListView2->toolTip(), Controls(form()).ListView2->accessibleDescription()}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8("Show Distribution\u2026"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ctrl+D"))) << text.toStdString();
   }
@@ -165,7 +170,7 @@ TEST_P(ListChanges, AreToldUntilTheNextAnalysis) {
   EXPECT_TRUE(Window()->ShowsListChanged());
   EXPECT_TRUE(Window()->Notice()->isVisible());
   if (form().NumberList().Count() == 0) return;
-  form().PushButton7->click();
+  Controls(form()).PushButton7->click();
   EXPECT_FALSE(Window()->ShowsListChanged());
   EXPECT_EQ(Window()->Figure().count, form().NumberList().Count());
 }
@@ -178,25 +183,26 @@ INSTANTIATE_TEST_SUITE_P(Changes, ListChanges,
                                                       }},
                                            ChangeCase{"Removed",
                                                       [](Form1& f) {
-                                                        f.ListView1->selectRow(0);
+                                                        Controls(f).ListView1->selectRow(0);
                                                         f.ListView1_DblClick();
                                                       }},
                                            ChangeCase{"Moved", [](Form1& f) { f.NumberList().SwapTexts(0, 3); }},
-                                           ChangeCase{"Cleared", [](Form1& f) { f.PushButton1->click(); }},
-                                           ChangeCase{"SampleAdded", [](Form1& f) { f.PushButton2->click(); }}),
+                                           ChangeCase{"Cleared", [](Form1& f) { Controls(f).PushButton1->click(); }},
+                                           ChangeCase{"SampleAdded",
+                                                      [](Form1& f) { Controls(f).PushButton2->click(); }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DistributionTest, FollowsEachNewAnalysis) {
   ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
   AddEntries({"100"});
-  form().PushButton7->click();
+  Controls(form()).PushButton7->click();
   EXPECT_EQ(Window()->Figure().count, 5u);
   EXPECT_DOUBLE_EQ(Window()->Figure().maximum, 100.0);
-  EXPECT_EQ(Window()->Figure().highOutlierCount, 1u);
+  EXPECT_EQ(Window()->Figure().box.highOutliers, 1u);
   // An empty list is refused: the window keeps the last analysis and says
   // the list has changed since.
-  form().PushButton1->click();
-  form().PushButton7->click();
+  Controls(form()).PushButton1->click();
+  Controls(form()).PushButton7->click();
   EXPECT_EQ(Window()->Figure().count, 5u);
   EXPECT_TRUE(Window()->ShowsListChanged());
 }
@@ -205,7 +211,7 @@ TEST_F(DistributionTest, AChangeBeforeTheWindowOpensIsToldWhenItDoes) {
   OpenShown();
   Analyse({"2", "4", "4", "5"});
   AddEntries({"7"});
-  QTest::keyClick(form().ListView1, Qt::Key_D, Qt::ControlModifier);
+  QTest::keyClick(Controls(form()).ListView1, Qt::Key_D, Qt::ControlModifier);
   ASSERT_TRUE(WindowShown());
   EXPECT_TRUE(Window()->ShowsListChanged());
 }
@@ -388,9 +394,9 @@ TEST_P(StatisticsTable, ShowsTheValuesAsTheRunRoundsThem) {
   const TableCase& c = GetParam();
   ASSERT_TRUE(OpenWindowOn(c.numbers));
   // The options change after the window opened: it follows the next run.
-  if (c.population) form().Option2->setChecked(true);
-  form().Combo1->setEditText(QString::fromLatin1(c.decimals));
-  form().PushButton7->click();
+  if (c.population) Controls(form()).Option2->setChecked(true);
+  Controls(form()).Combo1->setEditText(QString::fromLatin1(c.decimals));
+  Controls(form()).PushButton7->click();
   QStringList lines;
   const QTableWidget* table = Window()->Table();
   for (int row = 0; row < table->rowCount(); ++row)
@@ -488,7 +494,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DistributionTest, CopyAsTableIsOfferedOnlyWithRows) {
   OpenShown();
   Analyse({"2", "4"});
-  form().PushButton8->click();  // the results list cleared
+  Controls(form()).PushButton8->click();  // the results list cleared
   ClipboardSetText(QStringLiteral("before"));
   form().ListView2_ContextMenu(QPoint(5, 5));
   QMenu* menu = form().ResultsMenu().Menu();

@@ -63,7 +63,7 @@ class ExportWindow : public WindowTest {
   void AnalyseAndTick(std::initializer_list<int> rows) {
     Open();
     AddEntries({"2", "4", "4", "5"});
-    form().PushButton7->click();
+    Controls(form()).PushButton7->click();
     ASSERT_EQ(form().ResultsModel()->rowCount(), 12);
     for (int r : rows) form().ResultsModel()->item(r)->setCheckState(Qt::Checked);
   }
@@ -79,7 +79,7 @@ TEST_F(ExportWindow, TextFileOfTheTickedRows) {
   AnalyseAndTick({0, 6});
   const QString path = Temp("results.txt");
   dialogs_.QueueSaveFile(path);
-  form().PushButton4->click();
+  Controls(form()).PushButton4->click();
 
   ASSERT_EQ(dialogs_.Texts(FakeDialogs::Kind::SaveFile), std::vector<QString>{QStringLiteral("Save")});
   EXPECT_EQ(dialogs_.LastFilters(),
@@ -94,7 +94,7 @@ TEST_F(ExportWindow, TextFileOfTheTickedRows) {
 TEST_F(ExportWindow, TextFileCancelWritesNothingAndLeavesThePointer) {
   AnalyseAndTick({0});
   form().Pointer().Set(State::Custom);
-  form().PushButton4->click();
+  Controls(form()).PushButton4->click();
   EXPECT_EQ(dialogs_.Texts(FakeDialogs::Kind::SaveFile).size(), 1u);
   EXPECT_TRUE(QDir(scratch_.path()).isEmpty());
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
@@ -109,7 +109,7 @@ TEST_F(ExportWindow, TextFileInAMissingFolderIsReportedAt120AndThePointerReset) 
   dialogs_.OnShow([&](const FakeDialogs::Shown& shown) {
     if (shown.kind == FakeDialogs::Kind::ErrorReport) pointerAtReport.push_back(form().Pointer().Get());
   });
-  form().PushButton4->click();
+  Controls(form()).PushButton4->click();
   EXPECT_EQ(ReportedLabels(dialogs_, kSaveLocation), std::vector<int>{120});
   EXPECT_EQ(pointerAtReport, std::vector<State>{State::Busy});
   EXPECT_EQ(form().Pointer().Get(), State::Default) << "line 122 still runs";
@@ -126,7 +126,7 @@ TEST_F(ExportWindow, ClipboardThenTheNotice) {
     pointerAtNotice.push_back(form().Pointer().Get());
     clipboardAtNotice = QGuiApplication::clipboard()->text();
   });
-  form().PushButton5->click();
+  Controls(form()).PushButton5->click();
 
   EXPECT_EQ(clipboardAtNotice, QStringLiteral("The number of entries is: 4\r\nThe mean is: 3.75\r\n"
                                               "The coefficient of variation is: 33.555 %\r\n"));
@@ -143,7 +143,7 @@ TEST_F(ExportWindow, ClipboardThenTheNotice) {
 TEST_F(ExportWindow, ClipboardOfAnEmptyListKeepsItsTextAndStillShowsTheNotice) {
   Open();
   QGuiApplication::clipboard()->setText(QStringLiteral("what the user had"));
-  form().PushButton5->click();
+  Controls(form()).PushButton5->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("what the user had"));
   EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kCopiedNotice)});
 }
@@ -152,14 +152,14 @@ TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWor
   AnalyseAndTick({3});
   form().ResultsModel()->item(3)->setCheckState(Qt::Unchecked);  // ticked, then unticked again
   QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-  form().PushButton5->click();
+  Controls(form()).PushButton5->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
   EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kNothingTickedMessage)});
 
   // What the notice advises: Ctrl+A in the results list, then copy again.
   dialogs_.Clear();
-  QTest::keyClick(form().ListView2, Qt::Key_A, Qt::ControlModifier);
-  form().PushButton5->click();
+  QTest::keyClick(Controls(form()).ListView2, Qt::Key_A, Qt::ControlModifier);
+  Controls(form()).PushButton5->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), ResultRows());
   EXPECT_EQ(dialogs_.Messages(), QStringList{QString::fromLatin1(kCopiedNotice)});
 }
@@ -304,7 +304,7 @@ TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
   InstalledFake installed;
   std::vector<State> pointerWhenShown;
   installed.outcome.onShow = [&] { pointerWhenShown.push_back(form().Pointer().Get()); };
-  form().PushButton13->click();
+  Controls(form()).PushButton13->click();
   ExpectShownWorkbook(
       installed, {{{1, 1}, "Result(s)"}, {{3, 1}, "The sum of the numbers are: 15"}, {{7, 1}, "The median is: 4"}}, 1);
   EXPECT_EQ(pointerWhenShown, std::vector<State>{State::Busy});
@@ -316,7 +316,7 @@ TEST_F(ExportWindow, SpreadsheetMissingGivesBothMessagesInOrderEvenForAnEmptyLis
   Open();
   InstalledFake installed;
   installed.outcome.startFails = [](int) { return true; };
-  form().PushButton13->click();
+  Controls(form()).PushButton13->click();
   EXPECT_EQ(dialogs_.Messages(),
             (QStringList{QStringLiteral("Excel is not installed on this computer. You need to have it installed to use "
                                         "this software without error."),
@@ -397,9 +397,9 @@ TEST_P(ExportTicks, ExportsOnlyWhatIsTicked) {
   dialogs_.OnShow([&](const FakeDialogs::Shown& shown) {
     if (shown.kind == FakeDialogs::Kind::Message) pointerAtMessage.push_back(form().Pointer().Get());
   });
-  QPushButton* button = c.button == Button::kTextFile    ? form().PushButton4
-                        : c.button == Button::kClipboard ? form().PushButton5
-                                                         : form().PushButton13;
+  QPushButton* button = c.button == Button::kTextFile    ? Controls(form()).PushButton4
+                        : c.button == Button::kClipboard ? Controls(form()).PushButton5
+                                                         : Controls(form()).PushButton13;
   button->click();
 
   EXPECT_EQ(dialogs_.Messages(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});

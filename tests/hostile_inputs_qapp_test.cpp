@@ -49,6 +49,7 @@ using loadertest::RecordingEntrySink;
 using loadertest::RecordingErrorSink;
 using loadertest::TempTree;
 using Texts = std::vector<std::string>;
+using windowtest::Controls;
 using windowtest::WindowTest;
 
 using memtest::ResetPeakRss;
@@ -61,7 +62,7 @@ class HostileWindowTest : public WindowTest {
   void Drop(const QList<QUrl>& urls, QWidget* target = nullptr) {
     QMimeData data;
     data.setUrls(urls);
-    if (!target) target = form().ListView1->viewport();
+    if (!target) target = Controls(form()).ListView1->viewport();
     const QPoint at(20, 20);
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -240,7 +241,7 @@ TEST_F(HostileWindowTest, ClearingTheListAndDroppingAgainDuringAWalkLoseNothingA
     acted = true;
     wasRunning = form().CommandRunning();
     sizeBeforeClear = form().NumberList().Count();
-    form().PushButton1->click();  // "Clear List": the drop set no busy pointer
+    Controls(form()).PushButton1->click();  // "Clear List": the drop set no busy pointer
     DropPaths({extra});
   });
   DropPaths({top});
@@ -260,7 +261,7 @@ TEST_F(HostileWindowTest, ClearingTheListAndDroppingAgainDuringAWalkLoseNothingA
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 
   // The window still works: the analysis counts what the list holds.
-  form().PushButton7->click();
+  Controls(form()).PushButton7->click();
   ASSERT_FALSE(ResultRows().isEmpty());
   EXPECT_EQ(ResultRows().front(), QStringLiteral("The number of entries is: %1").arg(got.size()));
 }
@@ -313,14 +314,16 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     const char* notice;
     bool smallScreen = false;  // the window scrolls inside one that fits the screen
   } rows[] = {
-      {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return w.ListView1; },
+      {"Esc in the number list while reading", [](Form1& w) -> QWidget* { return Controls(w).ListView1; },
        "Reading files: ", 1000, false, "The drop was stopped after 1,000 of 3,000 files."},
-      {"Esc in the decimal places box while collecting folders", [](Form1& w) -> QWidget* { return w.Combo1; },
-       "Collecting folders: ", 0, false, "The drop was stopped while collecting folders; no files were read."},
-      {"the stop mark while reading", [](Form1& w) -> QWidget* { return w.PushButton7; }, "Reading files: ", 2500, true,
-       "The drop was stopped after 2,500 of 3,000 files."},
-      {"Esc in the number list of the window on a small screen", [](Form1& w) -> QWidget* { return w.ListView1; },
-       "Reading files: ", 1000, false, "The drop was stopped after 1,000 of 3,000 files.", true},
+      {"Esc in the decimal places box while collecting folders",
+       [](Form1& w) -> QWidget* { return Controls(w).Combo1; }, "Collecting folders: ", 0, false,
+       "The drop was stopped while collecting folders; no files were read."},
+      {"the stop mark while reading", [](Form1& w) -> QWidget* { return Controls(w).PushButton7; },
+       "Reading files: ", 2500, true, "The drop was stopped after 2,500 of 3,000 files."},
+      {"Esc in the number list of the window on a small screen",
+       [](Form1& w) -> QWidget* { return Controls(w).ListView1; }, "Reading files: ", 1000, false,
+       "The drop was stopped after 1,000 of 3,000 files.", true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -337,7 +340,7 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     ASSERT_TRUE(QApplication::focusWidget() == focus || focus->isAncestorOf(QApplication::focusWidget()));
     DropProgressStrip* strip = window.Drops().Strip();
     PaintCounter paints;
-    window.ListView1->viewport()->installEventFilter(&paints);
+    Controls(window).ListView1->viewport()->installEventFilter(&paints);
 
     std::vector<std::pair<long long, bool>> shown;  // fake ms since the drop began, strip visible
     bool stopped = false, stripAtNotice = true, busy = false;
@@ -372,7 +375,7 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     tick.start();
     DropPaths({top});
     tick.stop();
-    window.ListView1->viewport()->removeEventFilter(&paints);
+    Controls(window).ListView1->viewport()->removeEventFilter(&paints);
 
     ASSERT_TRUE(stopped) << "the strip never showed the moment to stop";
     // Shown only once the drop has run for more than half a second.
@@ -404,7 +407,7 @@ TEST_F(LongDropTest, EscOrTheStopMarkEndsALongDropAfterTheCurrentFile) {
     EXPECT_FALSE(strip->isVisible());
     // Not destroyed with the focus in the decimal places box: the box's own
     // handlers would run on the half-destroyed window as it lost the focus.
-    window.ListView1->setFocus(Qt::OtherFocusReason);
+    Controls(window).ListView1->setFocus(Qt::OtherFocusReason);
     form_.reset();
   }
 }
@@ -426,7 +429,7 @@ TEST_F(LongDropTest, AFileThatNeverEndsKeepsTheWindowRunningAndEscStopsIt) {
       {"loaded with the button",
        [&](Form1& w) {
          dialogs_.QueueOpenFiles({QString::fromStdString(endless)});
-         w.PushButton6->click();
+         Controls(w).PushButton6->click();
        },
        "Loading was stopped part-way through file 1 of 1.", true},
   };
@@ -455,7 +458,8 @@ TEST_F(LongDropTest, AFileThatNeverEndsKeepsTheWindowRunningAndEscStopsIt) {
       if (!strip->isVisible() || ticks < 10) return;
       stopped = true;
       textAtStop = strip->Text();
-      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.ListView1, Qt::Key_Escape);
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : Controls(window).ListView1,
+                      Qt::Key_Escape);
     });
     tick.start();
     const auto began = std::chrono::steady_clock::now();
@@ -598,13 +602,13 @@ TEST(HostileWindowClose, WindowClosedDuringAWalkEndsTheProgramAtOnce) {
 // The options work for the session: Population and all decimals reach the
 // analysis of 2, 4, 4, 5.
 void ExpectOptionsWorkForTheSession(Form1& window, const std::function<QStringList()>& rows) {
-  window.Option2->click();
-  window.Check1->click();
-  EXPECT_TRUE(window.Option2->isChecked());
-  EXPECT_FALSE(window.Option1->isChecked());
-  EXPECT_TRUE(window.Check1->isChecked());
-  EXPECT_EQ(window.Combo1->currentText(), QStringLiteral("10"));
-  window.PushButton7->click();
+  Controls(window).Option2->click();
+  Controls(window).Check1->click();
+  EXPECT_TRUE(Controls(window).Option2->isChecked());
+  EXPECT_FALSE(Controls(window).Option1->isChecked());
+  EXPECT_TRUE(Controls(window).Check1->isChecked());
+  EXPECT_EQ(Controls(window).Combo1->currentText(), QStringLiteral("10"));
+  Controls(window).PushButton7->click();
   const QStringList got = rows();
   ASSERT_EQ(got.size(), 12);
   EXPECT_EQ(got[7], QStringLiteral("The variance is: 1.1875"));
@@ -612,11 +616,11 @@ void ExpectOptionsWorkForTheSession(Form1& window, const std::function<QStringLi
 }
 
 void ExpectDefaults(Form1& window) {
-  EXPECT_TRUE(window.Option1->isChecked());
-  EXPECT_FALSE(window.Option2->isChecked());
-  EXPECT_FALSE(window.Check1->isChecked());
-  EXPECT_TRUE(window.Combo1->isEnabled());
-  EXPECT_EQ(window.Combo1->currentText(), QStringLiteral("3"));
+  EXPECT_TRUE(Controls(window).Option1->isChecked());
+  EXPECT_FALSE(Controls(window).Option2->isChecked());
+  EXPECT_FALSE(Controls(window).Check1->isChecked());
+  EXPECT_TRUE(Controls(window).Combo1->isEnabled());
+  EXPECT_EQ(Controls(window).Combo1->currentText(), QStringLiteral("3"));
 }
 
 TEST_F(HostileWindowTest, ACorruptSettingsFileGivesTheDefaultsAndTheOptionsStillWork) {
@@ -646,9 +650,9 @@ TEST_F(HostileWindowTest, ACorruptSettingsFileGivesTheDefaultsAndTheOptionsStill
       reported << (at < 0 ? report : report.mid(at + 8, 3));
     }
     EXPECT_EQ(reported, c.reportedLines) << dialogs_.ErrorReports().join(" | ").toStdString();
-    EXPECT_TRUE(window.Option1->isChecked());
-    EXPECT_FALSE(window.Check1->isChecked());
-    window.Combo1->setEditText(QStringLiteral("3"));
+    EXPECT_TRUE(Controls(window).Option1->isChecked());
+    EXPECT_FALSE(Controls(window).Check1->isChecked());
+    Controls(window).Combo1->setEditText(QStringLiteral("3"));
     AddEntries({"2", "4", "4", "5"});
     dialogs_.Clear();
     ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
@@ -697,10 +701,10 @@ TEST_F(HostileWindowTest, ASettingsFileTheUserMayNotReadOrWriteLeavesTheOptionsW
   const std::string answer = loadertest::RunUnprivileged([this] {
     std::string out;
     Form1& window = Open();
-    out += window.Option1->isChecked() ? "sample" : "population";
+    out += Controls(window).Option1->isChecked() ? "sample" : "population";
     AddEntries({"2", "4", "4", "5"});
-    window.Option2->click();
-    window.PushButton7->click();
+    Controls(window).Option2->click();
+    Controls(window).PushButton7->click();
     const QStringList rows = ResultRows();
     out += rows.size() == 12 ? " " + rows[7].toStdString() : " no results";
     out += " reports " + std::to_string(dialogs_.ErrorReports().size());
@@ -769,13 +773,15 @@ TEST_F(HostileWindowTest, ASettingsPathThatIsNoWritableFileNeitherBlocksNorChang
       });
       dialogs_.Clear();
       Form1& window = Open();
-      std::string out = window.Option1->isChecked() ? "sample" : window.Option2->isChecked() ? "population" : "none";
+      std::string out = Controls(window).Option1->isChecked()   ? "sample"
+                        : Controls(window).Option2->isChecked() ? "population"
+                                                                : "none";
       out += dialogs_.AllShown().empty() ? "" : " with a box at start-up";
       AddEntries({"2", "4", "4", "5"});
-      window.Option1->click();
-      window.Check1->click();
-      window.Option2->click();
-      window.PushButton7->click();
+      Controls(window).Option1->click();
+      Controls(window).Check1->click();
+      Controls(window).Option2->click();
+      Controls(window).PushButton7->click();
       const QStringList results = ResultRows();
       out += results.size() == 12 ? "|" + results[7].toStdString() + "|" + results[10].toStdString() : "|no results";
       out += "|" + dialogs_.Messages().join(" + ").toStdString();

@@ -175,7 +175,7 @@ TEST(NumberListModel, UndoAndRedoShowTheRowsTheListHolds) {
 
 class NumberListWindow : public WindowTest {
  protected:
-  QTableView* List() { return form().ListView1; }
+  QTableView* List() { return Controls(form()).ListView1; }
   QPoint RowCentre(int row) { return List()->visualRect(form().NumberList().index(row)).center(); }
   void Press(int row) { QTest::mousePress(List()->viewport(), Qt::LeftButton, {}, RowCentre(row)); }
   void DragTo(int row) { MoveOver(List()->viewport(), RowCentre(row), Qt::LeftButton); }
@@ -302,7 +302,7 @@ TEST_F(NumberListWindow, RemovingTheCarriedEntryForgetsIt) {
   EXPECT_FALSE(form().MovedEntry().isValid());
   Press(0);
   Release(0);
-  form().PushButton1->click();
+  Controls(form()).PushButton1->click();
   EXPECT_FALSE(form().MovedEntry().isValid());
 }
 
@@ -369,22 +369,22 @@ TEST_F(NumberListWindow, ClearListEmptiesTheNumbersUnlessBusy) {
   OpenShown();
   AddEntries({"1", "2"});
   form().SetBusy(true);
-  form().PushButton1->click();
+  Controls(form()).PushButton1->click();
   EXPECT_EQ(Entries().size(), 2u);
   form().SetBusy(false);
-  form().PushButton1->click();
+  Controls(form()).PushButton1->click();
   EXPECT_TRUE(Entries().empty());
-  form().PushButton1->click();  // already empty: still no message
+  Controls(form()).PushButton1->click();  // already empty: still no message
   EXPECT_TRUE(dialogs_.AllShown().empty());
 }
 
 TEST_F(NumberListWindow, ClearListUnderTheResultsLeavesTheNumbers) {
   OpenShown();
   AddEntries({"2", "4"});
-  form().PushButton7->click();
+  Controls(form()).PushButton7->click();
   ASSERT_EQ(form().ResultsModel()->rowCount(), 12);
   form().SetBusy(true);  // works in every state
-  form().PushButton8->click();
+  Controls(form()).PushButton8->click();
   EXPECT_EQ(form().ResultsModel()->rowCount(), 0);
   EXPECT_EQ(form().ResultsModel()->headerData(0, Qt::Horizontal).toString(), "Result(s)");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"2", "4"}));
@@ -455,11 +455,11 @@ TEST_F(NumberListWindow, DeleteRemovesAsADoubleClickAndSelectsTheNext) {
 TEST_F(NumberListWindow, DeleteAfterTabbingIntoTheListRemovesTheRowItShows) {
   OpenShown();
   AddEntries({"1", "2", "3"});
-  form().PushButton8->setFocus();
+  Controls(form()).PushButton8->setFocus();
   // Shift+Tab from the button before it in the tab order: the list shows its
   // first row as current, with nothing selected.
-  form().PushButton3->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form().PushButton3, Qt::Key_Backtab);
+  Controls(form()).PushButton3->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Controls(form()).PushButton3, Qt::Key_Backtab);
   ASSERT_TRUE(List()->hasFocus());
   ASSERT_EQ(SelectedRow(), -1);
   ASSERT_EQ(List()->currentIndex().row(), 0);
@@ -500,7 +500,7 @@ class KeyboardScroll : public NumberListWindow,
 TEST_P(KeyboardScroll, BringsTheCurrentRowIntoView) {
   const auto& [move, results] = GetParam();
   OpenShown();
-  QTableView* list = results ? form().ListView2 : form().ListView1;
+  QTableView* list = results ? Controls(form()).ListView2 : Controls(form()).ListView1;
   for (int i = 0; i < 100; ++i) {
     if (results)
       form().AddResultRow("row " + std::to_string(i));
@@ -579,10 +579,10 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
   const std::pair<Qt::Key, Qt::KeyboardModifiers> kCtrlShiftZ{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier};
   const std::pair<Qt::Key, Qt::KeyboardModifiers> kCtrlY{Qt::Key_Y, Qt::ControlModifier};
   std::optional<DropProgress::Drop> drop;
-  const auto clear = [this] { form().PushButton1->click(); };
+  const auto clear = [this] { Controls(form()).PushButton1->click(); };
   const auto typed = [this] {
     dialogs_.QueueInput("1, 2");
-    form().PushButton3->click();
+    Controls(form()).PushButton3->click();
   };
   std::vector<std::string> sampleAndTyped = kSample;
   sampleAndTyped.insert(sampleAndTyped.end(), {"1", "2"});
@@ -644,7 +644,7 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
        [&] {
          clear();
          QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
-         form().Combo1->setFocus();
+         Controls(form()).Combo1->setFocus();
        },
        {kCtrlY, kCtrlShiftZ, kCtrlZ},
        kSample,
@@ -654,7 +654,7 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     OpenShown();
-    form().PushButton2->click();
+    Controls(form()).PushButton2->click();
     List()->setFocus();
     c.change();
     for (const auto& [key, modifiers] : c.keys) Key(key, modifiers);
@@ -675,21 +675,21 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
 
 TEST_F(ListUndoWindow, TheDropDownUndoesItsOwnText) {
   OpenShown();
-  form().PushButton2->click();
-  form().PushButton1->click();
-  const QString before = form().Combo1->currentText();
-  form().Combo1->setFocus();
-  QTest::keyClick(form().Combo1, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(form().Combo1, "8");
-  ASSERT_EQ(form().Combo1->currentText(), "8");
-  QTest::keyClick(form().Combo1, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(form().Combo1->currentText(), before);
+  Controls(form()).PushButton2->click();
+  Controls(form()).PushButton1->click();
+  const QString before = Controls(form()).Combo1->currentText();
+  Controls(form()).Combo1->setFocus();
+  QTest::keyClick(Controls(form()).Combo1, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(Controls(form()).Combo1, "8");
+  ASSERT_EQ(Controls(form()).Combo1->currentText(), "8");
+  QTest::keyClick(Controls(form()).Combo1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Controls(form()).Combo1->currentText(), before);
   EXPECT_TRUE(Entries().empty());
 }
 
 TEST_F(ListUndoWindow, AHeldButtonKeepsTheGestureFromUndo) {
   OpenShown();
-  form().PushButton2->click();
+  Controls(form()).PushButton2->click();
   Press(0);
   DragTo(1);
   QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
@@ -705,7 +705,7 @@ TEST_F(ListUndoWindow, AHeldButtonKeepsTheGestureFromUndo) {
 // context menu event, as a right-click does).
 TEST_F(ListUndoWindow, ShiftF10OpensTheContextMenu) {
   OpenShown();
-  form().PushButton2->click();
+  Controls(form()).PushButton2->click();
   List()->setFocus();
   QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier);
   QMenu* menu = form().ListMenu().Menu();
@@ -717,8 +717,8 @@ TEST_F(ListUndoWindow, ShiftF10OpensTheContextMenu) {
 
 TEST_F(ListUndoWindow, TheContextMenuOpensWithUndoRedoAndASeparatorAndUndoes) {
   OpenShown();
-  form().PushButton2->click();
-  form().PushButton1->click();
+  Controls(form()).PushButton2->click();
+  Controls(form()).PushButton1->click();
   const QPoint at(10, 10);
   QContextMenuEvent event(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
   QApplication::sendEvent(List()->viewport(), &event);

@@ -19,39 +19,39 @@ class Options : public WindowTest {
  protected:
   // Moves the focus out of Combo1 to `target` and lets the window react.
   void LeaveCombo1For(QWidget* target) {
-    form().Combo1->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form().Combo1->hasFocus(); }, 2000));
+    Controls(form()).Combo1->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Controls(form()).Combo1->hasFocus(); }, 2000));
     target->setFocus(Qt::TabFocusReason);
     QTest::qWait(30);
   }
   bool Combo1HasFocus() {
     QWidget* focus = QApplication::focusWidget();
-    return focus == form().Combo1 || form().Combo1->isAncestorOf(focus);
+    return focus == Controls(form()).Combo1 || Controls(form()).Combo1->isAncestorOf(focus);
   }
 };
 
 TEST_F(Options, PopulationAndSampleStoreBothKeys) {
   Form1& f = OpenShown();
   AddEntries({"1", "2"});
-  f.PushButton7->click();
+  Controls(f).PushButton7->click();
   const QStringList before = ResultRows();
-  f.Option2->click();
+  Controls(f).Option2->click();
   EXPECT_EQ(Stored("Option1"), "False");
   EXPECT_EQ(Stored("Option2"), "True");
   EXPECT_FALSE(f.Analysis().Statistics().MethodIsSample());
   EXPECT_EQ(ResultRows(), before);  // applies from the next run only
-  f.Option1->click();
+  Controls(f).Option1->click();
   EXPECT_EQ(Stored("Option1"), "True");
   EXPECT_EQ(Stored("Option2"), "False");
   EXPECT_TRUE(f.Analysis().Statistics().MethodIsSample());
   // Clicking the selected one again changes nothing and keeps it selected.
-  f.Option1->click();
-  EXPECT_TRUE(f.Option1->isChecked());
+  Controls(f).Option1->click();
+  EXPECT_TRUE(Controls(f).Option1->isChecked());
 }
 
 TEST_F(Options, ShowAllDecimalsCouplesTheDropDown) {
   Form1& f = OpenShown();
-  f.Combo1->setEditText("6");
+  Controls(f).Combo1->setEditText("6");
   const struct {
     bool checked;
     bool comboEnabled;
@@ -62,10 +62,10 @@ TEST_F(Options, ShowAllDecimalsCouplesTheDropDown) {
       {true, false, "10", "1", "10"},
   };
   for (const auto& s : steps) {
-    f.Check1->click();
-    EXPECT_EQ(f.Check1->isChecked(), s.checked);
-    EXPECT_EQ(f.Combo1->isEnabled(), s.comboEnabled);
-    EXPECT_EQ(f.Combo1->currentText(), s.comboText);
+    Controls(f).Check1->click();
+    EXPECT_EQ(Controls(f).Check1->isChecked(), s.checked);
+    EXPECT_EQ(Controls(f).Combo1->isEnabled(), s.comboEnabled);
+    EXPECT_EQ(Controls(f).Combo1->currentText(), s.comboText);
     EXPECT_EQ(Stored("Check1"), s.storedCheck);
     EXPECT_EQ(Stored("Combo1"), s.storedCombo);
   }
@@ -73,28 +73,28 @@ TEST_F(Options, ShowAllDecimalsCouplesTheDropDown) {
 
 TEST_F(Options, EveryKeystrokeStoresTheWholeText) {
   Form1& f = OpenShown();
-  f.Combo1->lineEdit()->selectAll();
+  Controls(f).Combo1->lineEdit()->selectAll();
   const char* typed[] = {"a", "ab", "abc"};
-  QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_A);
+  QTest::keyClick(Controls(f).Combo1->lineEdit(), Qt::Key_A);
   EXPECT_EQ(Stored("Combo1"), typed[0]);
-  QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_B);
+  QTest::keyClick(Controls(f).Combo1->lineEdit(), Qt::Key_B);
   EXPECT_EQ(Stored("Combo1"), typed[1]);
-  QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_C);
+  QTest::keyClick(Controls(f).Combo1->lineEdit(), Qt::Key_C);
   EXPECT_EQ(Stored("Combo1"), typed[2]);
-  QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Backspace);
+  QTest::keyClick(Controls(f).Combo1->lineEdit(), Qt::Key_Backspace);
   EXPECT_EQ(Stored("Combo1"), "ab");
   // Return does not add the text to the list.
-  QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(f.Combo1->count(), 10);
+  QTest::keyClick(Controls(f).Combo1->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(Controls(f).Combo1->count(), 10);
 }
 
 TEST_F(Options, PickingFromTheListStoresThePick) {
   Form1& f = OpenShown();
-  f.Combo1->setFocus();
-  f.Combo1->setCurrentIndex(4);  // "5"
+  Controls(f).Combo1->setFocus();
+  Controls(f).Combo1->setCurrentIndex(4);  // "5"
   EXPECT_EQ(Stored("Combo1"), "5");
-  QTest::keyClick(f.Combo1, Qt::Key_Down);
-  EXPECT_EQ(f.Combo1->currentText(), "6");
+  QTest::keyClick(Controls(f).Combo1, Qt::Key_Down);
+  EXPECT_EQ(Controls(f).Combo1->currentText(), "6");
   EXPECT_EQ(Stored("Combo1"), "6");
 }
 
@@ -129,43 +129,43 @@ TEST_F(Options, UpAndDownStepThroughTheListFromWhatIsShown) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Form1& f = OpenShown();
-    f.Combo1->setFocus();
+    Controls(f).Combo1->setFocus();
     if (c.typed) {
-      f.Combo1->lineEdit()->selectAll();
+      Controls(f).Combo1->lineEdit()->selectAll();
       if (c.shown.isEmpty())
-        QTest::keyClick(f.Combo1, Qt::Key_Backspace);
+        QTest::keyClick(Controls(f).Combo1, Qt::Key_Backspace);
       else
-        QTest::keyClicks(f.Combo1, c.shown);
+        QTest::keyClicks(Controls(f).Combo1, c.shown);
     } else {
-      f.Combo1->setEditText(c.shown);
+      Controls(f).Combo1->setEditText(c.shown);
     }
-    ASSERT_EQ(f.Combo1->currentText(), c.shown);
-    for (Qt::Key key : c.keys) QTest::keyClick(f.Combo1, key);
-    EXPECT_EQ(f.Combo1->currentText(), c.after);
+    ASSERT_EQ(Controls(f).Combo1->currentText(), c.shown);
+    for (Qt::Key key : c.keys) QTest::keyClick(Controls(f).Combo1, key);
+    EXPECT_EQ(Controls(f).Combo1->currentText(), c.after);
     // Stored as a pick, and the list opens on the item shown.
     EXPECT_EQ(Stored("Combo1"), c.after);
-    EXPECT_EQ(f.Combo1->itemText(f.Combo1->currentIndex()), c.after);
+    EXPECT_EQ(Controls(f).Combo1->itemText(Controls(f).Combo1->currentIndex()), c.after);
   }
 }
 
 TEST_F(Options, AStepIsAPickFromTheList) {
   Form1& f = OpenShown();
   int picks = 0;
-  QObject::connect(f.Combo1, &QComboBox::editTextChanged, [&] { ++picks; });
-  f.Combo1->setFocus();
-  QTest::keyClick(f.Combo1, Qt::Key_Down);
+  QObject::connect(Controls(f).Combo1, &QComboBox::editTextChanged, [&] { ++picks; });
+  Controls(f).Combo1->setFocus();
+  QTest::keyClick(Controls(f).Combo1, Qt::Key_Down);
   EXPECT_EQ(picks, 1);
   EXPECT_EQ(Stored("Combo1"), "4");
   // A step that changes nothing is no pick.
-  f.Combo1->setEditText("10");
+  Controls(f).Combo1->setEditText("10");
   picks = 0;
-  QTest::keyClick(f.Combo1, Qt::Key_Down);
+  QTest::keyClick(Controls(f).Combo1, Qt::Key_Down);
   EXPECT_EQ(picks, 0);
   // Alt+Down still opens the list rather than stepping.
-  QTest::keyClick(f.Combo1, Qt::Key_Down, Qt::AltModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return f.Combo1->view()->isVisible(); }, 2000));
-  EXPECT_EQ(f.Combo1->currentText(), "10");
-  f.Combo1->hidePopup();
+  QTest::keyClick(Controls(f).Combo1, Qt::Key_Down, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Controls(f).Combo1->view()->isVisible(); }, 2000));
+  EXPECT_EQ(Controls(f).Combo1->currentText(), "10");
+  Controls(f).Combo1->hidePopup();
 }
 
 TEST_F(Options, LeavingTheDropDownChecksItsText) {
@@ -179,27 +179,27 @@ TEST_F(Options, LeavingTheDropDownChecksItsText) {
     SCOPED_TRACE(c.text.toStdString());
     Form1& f = OpenShown();
     dialogs_.Clear();
-    f.Combo1->setEditText(c.text);
-    LeaveCombo1For(f.PushButton7);
+    Controls(f).Combo1->setEditText(c.text);
+    LeaveCombo1For(Controls(f).PushButton7);
     if (c.complains) {
       EXPECT_EQ(dialogs_.Messages(), QStringList({"Must be a numeric entry."}));
       EXPECT_EQ(dialogs_.AllShown().front().caption, "Tallowmere");
       EXPECT_TRUE(Combo1HasFocus());
     } else {
       EXPECT_TRUE(dialogs_.Messages().isEmpty());
-      EXPECT_TRUE(f.PushButton7->hasFocus());
+      EXPECT_TRUE(Controls(f).PushButton7->hasFocus());
     }
     // Neither corrected nor cleared, and already stored.
-    EXPECT_EQ(f.Combo1->currentText(), c.text);
+    EXPECT_EQ(Controls(f).Combo1->currentText(), c.text);
     EXPECT_EQ(Stored("Combo1"), c.text);
   }
 }
 
 TEST_F(Options, OnlyALeaveToAnotherControlOfTheWindowCounts) {
   Form1& f = OpenShown();
-  f.Combo1->setEditText("abc");
-  f.Combo1->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return f.Combo1->hasFocus(); }, 2000));
+  Controls(f).Combo1->setEditText("abc");
+  Controls(f).Combo1->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Controls(f).Combo1->hasFocus(); }, 2000));
   // Another window takes the focus: no complaint.
   QLineEdit other;
   other.show();
@@ -216,7 +216,7 @@ TEST_F(Options, OnlyALeaveToAnotherControlOfTheWindowCounts) {
 
 TEST_F(Options, TheComplaintCannotTriggerItself) {
   Form1& f = OpenShown();
-  f.Combo1->setEditText("abc");
+  Controls(f).Combo1->setEditText("abc");
   int shown = 0;
   // While the box is up, the focus sits in another window, as with a real box.
   dialogs_.OnShow([&](const FakeDialogs::Shown&) {
@@ -229,7 +229,7 @@ TEST_F(Options, TheComplaintCannotTriggerItself) {
     box.close();
     QApplication::setActiveWindow(&f);
   });
-  LeaveCombo1For(f.Check1);
+  LeaveCombo1For(Controls(f).Check1);
   QTest::qWait(50);
   EXPECT_EQ(shown, 1);
   EXPECT_TRUE(Combo1HasFocus());

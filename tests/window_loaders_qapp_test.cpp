@@ -52,7 +52,7 @@ class WindowLoadersTest : public WindowTest {
     return DragAndDrop(data);
   }
   bool DragAndDrop(QMimeData& data) {
-    QWidget* target = form().ListView1->viewport();
+    QWidget* target = Controls(form()).ListView1->viewport();
     const QPoint at(20, 20);
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -79,7 +79,7 @@ TEST_F(WindowLoadersTest, LoadButtonAppendsTheChosenFilesInDialogOrder) {
   OpenShown();
   AddEntries({"7"});
   dialogs_.QueueOpenFiles({b, a});
-  form().PushButton6->click();
+  Controls(form()).PushButton6->click();
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7", " 3 ", "4", "1", "2"}));
   EXPECT_EQ(NoticeShown(), "Added 4 numbers from 2 files; 1 line was not a number (first: \"x\").");
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
@@ -90,7 +90,7 @@ TEST_F(WindowLoadersTest, LoadButtonAppendsTheChosenFilesInDialogOrder) {
 TEST_F(WindowLoadersTest, CancelledLoadChangesNothing) {
   OpenShown();
   AddEntries({"7"});
-  form().PushButton6->click();  // no queued answer: the dialog is cancelled
+  Controls(form()).PushButton6->click();  // no queued answer: the dialog is cancelled
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7"}));
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
 }
@@ -180,8 +180,8 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
     const char* name;
     std::function<void(Form1&)> paste;
   } ways[] = {
-      {"Ctrl+V", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_V, Qt::ControlModifier); }},
-      {"Shift+Insert", [](Form1& f) { QTest::keyClick(f.ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"Ctrl+V", [](Form1& f) { QTest::keyClick(Controls(f).ListView1, Qt::Key_V, Qt::ControlModifier); }},
+      {"Shift+Insert", [](Form1& f) { QTest::keyClick(Controls(f).ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
       {"the context menu",
        [](Form1& f) {
          // Undo, Redo and a separator come first; a separator and "Show
@@ -204,13 +204,13 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
     OpenShown();
     AddEntries({"7"});
     ASSERT_TRUE(ClipboardSetText(QStringLiteral("Weight\r\n61.5\r\n70.2\r\n")));
-    form().ListView1->setFocus();
+    Controls(form()).ListView1->setFocus();
     way.paste(form());
     EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "61.5", "70.2"}));
     EXPECT_EQ(NoticeShown(), "Added 2 numbers from the clipboard; 1 item was not a number (first: \"Weight\").");
     // The notice neither takes the focus nor moves a control.
-    EXPECT_TRUE(form().ListView1->hasFocus());
-    EXPECT_EQ(form().Notice().geometry().bottom(), form().ListView1->viewport()->rect().bottom());
+    EXPECT_TRUE(Controls(form()).ListView1->hasFocus());
+    EXPECT_EQ(form().Notice().geometry().bottom(), Controls(form()).ListView1->viewport()->rect().bottom());
     EXPECT_TRUE(dialogs_.Messages().isEmpty());
   }
   ClipboardClear();
@@ -223,21 +223,21 @@ TEST_F(WindowLoadersTest, EveryAdditionLeavesANoticeThatFades) {
     std::function<void()> add;
     QString notice;  // empty: none
   } rows[] = {
-      {"the sample series", [this] { form().PushButton2->click(); }, "Added the 4 sample numbers."},
+      {"the sample series", [this] { Controls(form()).PushButton2->click(); }, "Added the 4 sample numbers."},
       {"typed pieces",
        [this] {
          dialogs_.QueueInput(QStringLiteral("1, 2,x"));
-         form().PushButton3->click();
+         Controls(form()).PushButton3->click();
        },
        "Added 3 numbers."},
-      {"a cancelled prompt", [this] { form().PushButton3->click(); }, {}},
+      {"a cancelled prompt", [this] { Controls(form()).PushButton3->click(); }, {}},
       {"one file loaded",
        [this, file] {
          dialogs_.QueueOpenFiles({file});
-         form().PushButton6->click();
+         Controls(form()).PushButton6->click();
        },
        "Added 1 number from weights.csv; 1 line was not a number (first: \"Weight\")."},
-      {"a cancelled dialog", [this] { form().PushButton6->click(); }, {}},
+      {"a cancelled dialog", [this] { Controls(form()).PushButton6->click(); }, {}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -248,7 +248,7 @@ TEST_F(WindowLoadersTest, EveryAdditionLeavesANoticeThatFades) {
   // Gone after its time, without a click.
   OpenShown();
   form().Notice().SetTimes(std::chrono::milliseconds(50), std::chrono::milliseconds(50));
-  form().PushButton2->click();
+  Controls(form()).PushButton2->click();
   ASSERT_TRUE(form().Notice().isVisible());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !form().Notice().isVisible(); }, 5000));
 }
@@ -274,7 +274,7 @@ TEST_F(WindowLoadersTest, DroppedNumbersAreAnalysed) {
   const QString list = Write("list.txt", "2\n4\n4\n5\n");
   OpenShown();
   ASSERT_TRUE(DragAndDrop({list}));
-  form().PushButton7->click();
+  Controls(form()).PushButton7->click();
   const QStringList rows = ResultRows();
   ASSERT_EQ(rows.size(), 12);
   EXPECT_EQ(rows[6], "The mean is: 3.75");
@@ -315,20 +315,20 @@ TEST_F(WindowLoadersTest, FilesCountAsWrittenInTheUserLocale) {
         ASSERT_TRUE(DragAndDrop({path}));
       } else {
         dialogs_.QueueOpenFiles({path});
-        form().PushButton6->click();
+        Controls(form()).PushButton6->click();
       }
       EXPECT_EQ(Entries(), row.entries);
-      form().PushButton7->click();
+      Controls(form()).PushButton7->click();
       const QStringList rows = ResultRows();
       ASSERT_EQ(rows.size(), 12);
       EXPECT_EQ(rows[6], row.meanRow);
       EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
       // Cleared and brought back by undo, the entries count as before.
       EXPECT_EQ(form().NumberList().History().UndoName(), drop ? kDropStep : kLoadNumbersStep);
-      form().PushButton1->click();
+      Controls(form()).PushButton1->click();
       form().UndoListChange();
       EXPECT_EQ(Entries(), row.entries);
-      form().PushButton7->click();
+      Controls(form()).PushButton7->click();
       EXPECT_EQ(ResultRows().value(6), row.meanRow);
     }
   }
@@ -338,7 +338,7 @@ TEST_F(WindowLoadersTest, PathsFromTheCommandLineAreUndoneAsADrop) {
   const QString a = Write("a.txt", "1\n2\n");
   const QString b = Write("b.txt", "3\n");
   OpenShown();
-  form().PushButton2->click();
+  Controls(form()).PushButton2->click();
   form().OpenPaths({a.toStdString(), b.toStdString()});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7", "15", "61", "100", "1", "2", "3"}));
   EXPECT_EQ(form().NumberList().History().UndoName(), kDropStep);

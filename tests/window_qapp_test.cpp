@@ -60,11 +60,11 @@ TEST_P(StartUp, RestoresTheOptionsAsAUserWould) {
   for (const auto& [key, text] : c.stored) Store(key.c_str(), text);
   Form1& f = Open();
 
-  EXPECT_EQ(f.Option1->isChecked(), c.option1);
-  EXPECT_EQ(f.Option2->isChecked(), c.option2);
-  EXPECT_EQ(f.Check1->isChecked(), c.check1);
-  EXPECT_EQ(f.Combo1->currentText(), c.combo);
-  EXPECT_EQ(f.Combo1->isEnabled(), !c.check1);
+  EXPECT_EQ(Controls(f).Option1->isChecked(), c.option1);
+  EXPECT_EQ(Controls(f).Option2->isChecked(), c.option2);
+  EXPECT_EQ(Controls(f).Check1->isChecked(), c.check1);
+  EXPECT_EQ(Controls(f).Combo1->currentText(), c.combo);
+  EXPECT_EQ(Controls(f).Combo1->isEnabled(), !c.check1);
   EXPECT_EQ(f.Analysis().Statistics().MethodIsSample(), c.option1);
 
   std::vector<int> labels;
@@ -158,24 +158,38 @@ INSTANTIATE_TEST_SUITE_P(Settings, StartUp, ::testing::ValuesIn(kStartCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, AnUnreadableOptionIsReportedWithItsDescriptionAndLine) {
-  Store("Option1", "maybe");
-  Open();
-  ASSERT_EQ(dialogs_.ErrorReports().size(), 1);
-  EXPECT_EQ(dialogs_.ErrorReports().first(), FormLoadReport("Type mismatch", 136));
+  const struct {
+    const char* key;
+    const char* stored;
+    const char* readable;  // put back before the next case
+    const char* description;
+    int line;
+  } cases[] = {
+      {"Option1", "maybe", "True", "Type mismatch", 136},
+      {"Check1", "5", "0", "Show all decimals takes 0 or 1", 140},
+  };
+  for (const auto& c : cases) {
+    Store(c.key, c.stored);
+    dialogs_.Clear();
+    Open();
+    EXPECT_EQ(dialogs_.ErrorReports(), QStringList({FormLoadReport(c.description, c.line)})) << c.key;
+    form_.reset();
+    Store(c.key, c.readable);
+  }
 }
 
 TEST_F(WindowTest, OptionsSurviveARestart) {
   {
     Form1& f = Open();
-    f.Option2->click();
-    f.Check1->click();
+    Controls(f).Option2->click();
+    Controls(f).Check1->click();
   }
   form_.reset();
   Form1& again = Open();
-  EXPECT_TRUE(again.Option2->isChecked());
-  EXPECT_FALSE(again.Option1->isChecked());
-  EXPECT_TRUE(again.Check1->isChecked());
-  EXPECT_EQ(again.Combo1->currentText(), "10");
+  EXPECT_TRUE(Controls(again).Option2->isChecked());
+  EXPECT_FALSE(Controls(again).Option1->isChecked());
+  EXPECT_TRUE(Controls(again).Check1->isChecked());
+  EXPECT_EQ(Controls(again).Combo1->currentText(), "10");
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
 
@@ -229,24 +243,24 @@ TEST_F(WindowTest, ControlsSitWhereDesigned) {
     QRect rect;  // twips / 15
     QString caption;
   } controls[] = {
-      {f.ListView1, &f, {8, 6, 520, 121}, ""},
-      {f.PushButton3, &f, {8, 134, 256, 27}, "Add Number / Numbers"},
-      {f.PushButton6, &f, {272, 134, 256, 27}, "Load Numbers From File"},
-      {f.PushButton1, &f, {8, 168, 256, 27}, "Clear List"},
-      {f.PushButton2, &f, {272, 168, 256, 27}, "Load Sample/Example Numbers"},
-      {f.Frame1, &f, {8, 200, 256, 71}, "Method"},
-      {f.Option1, f.Frame1, {16, 20, 87, 16}, "Sample"},
-      {f.Option2, f.Frame1, {16, 43, 111, 15}, "Population"},
-      {f.Frame2, &f, {272, 200, 256, 71}, "Decimal Options"},
-      {f.Label1, f.Frame2, {16, 20, 99, 17}, "Decimal places:"},
-      {f.Combo1, f.Frame2, {112, 17, 65, 23}, ""},
-      {f.Check1, f.Frame2, {16, 47, 125, 15}, "Show all decimals"},
-      {f.PushButton7, &f, {8, 279, 520, 27}, "Start Analysis"},
-      {f.ListView2, &f, {8, 314, 520, 249}, ""},
-      {f.PushButton4, &f, {8, 570, 256, 27}, "Save Results As Text File"},
-      {f.PushButton13, &f, {272, 570, 256, 27}, "Save Results As Excel File"},
-      {f.PushButton5, &f, {8, 604, 256, 27}, "Copy Results To Clipboard"},
-      {f.PushButton8, &f, {272, 604, 256, 27}, "Clear List"},
+      {Controls(f).ListView1, &f, {8, 6, 520, 121}, ""},
+      {Controls(f).PushButton3, &f, {8, 134, 256, 27}, "Add Number / Numbers"},
+      {Controls(f).PushButton6, &f, {272, 134, 256, 27}, "Load Numbers From File"},
+      {Controls(f).PushButton1, &f, {8, 168, 256, 27}, "Clear List"},
+      {Controls(f).PushButton2, &f, {272, 168, 256, 27}, "Load Sample/Example Numbers"},
+      {Controls(f).Frame1, &f, {8, 200, 256, 71}, "Method"},
+      {Controls(f).Option1, Controls(f).Frame1, {16, 20, 87, 16}, "Sample"},
+      {Controls(f).Option2, Controls(f).Frame1, {16, 43, 111, 15}, "Population"},
+      {Controls(f).Frame2, &f, {272, 200, 256, 71}, "Decimal Options"},
+      {Controls(f).Label1, Controls(f).Frame2, {16, 20, 99, 17}, "Decimal places:"},
+      {Controls(f).Combo1, Controls(f).Frame2, {112, 17, 65, 23}, ""},
+      {Controls(f).Check1, Controls(f).Frame2, {16, 47, 125, 15}, "Show all decimals"},
+      {Controls(f).PushButton7, &f, {8, 279, 520, 27}, "Start Analysis"},
+      {Controls(f).ListView2, &f, {8, 314, 520, 249}, ""},
+      {Controls(f).PushButton4, &f, {8, 570, 256, 27}, "Save Results As Text File"},
+      {Controls(f).PushButton13, &f, {272, 570, 256, 27}, "Save Results As Excel File"},
+      {Controls(f).PushButton5, &f, {8, 604, 256, 27}, "Copy Results To Clipboard"},
+      {Controls(f).PushButton8, &f, {272, 604, 256, 27}, "Clear List"},
   };
   for (const auto& c : controls) {
     SCOPED_TRACE(c.widget->metaObject()->className() + (" " + c.caption.toStdString()));
@@ -260,10 +274,10 @@ TEST_F(WindowTest, ControlsSitWhereDesigned) {
   }
 
   QStringList items;
-  for (int i = 0; i < f.Combo1->count(); ++i) items << f.Combo1->itemText(i);
+  for (int i = 0; i < Controls(f).Combo1->count(); ++i) items << Controls(f).Combo1->itemText(i);
   EXPECT_EQ(items, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-  EXPECT_TRUE(f.Combo1->isEditable());
-  EXPECT_EQ(f.Combo1->insertPolicy(), QComboBox::NoInsert);
+  EXPECT_TRUE(Controls(f).Combo1->isEditable());
+  EXPECT_EQ(Controls(f).Combo1->insertPolicy(), QComboBox::NoInsert);
 }
 
 // ---------------------------------------------------------------------------
@@ -350,8 +364,8 @@ TEST_F(SmallScreen, TheContentKeepsItsDesignAndScrollsInAWindowThatFits) {
   // The designed content, whole, beside its scroll bar.
   EXPECT_EQ(f.size(), QSize(536, 638));
   EXPECT_EQ(host->viewport()->width(), 536);
-  EXPECT_EQ(f.PushButton8->geometry(), QRect(272, 604, 256, 27));
-  EXPECT_EQ(f.Option1->geometry(), QRect(16, 20, 87, 16));
+  EXPECT_EQ(Controls(f).PushButton8->geometry(), QRect(272, 604, 256, 27));
+  EXPECT_EQ(Controls(f).Option1->geometry(), QRect(16, 20, 87, 16));
   // Hidden with the content, and shown again.
   f.hide();
   EXPECT_FALSE(host->isVisible());
@@ -375,7 +389,7 @@ TEST_F(SmallScreen, AFrameThatOnlyComesWithTheShownWindowMovesItIntoAScrollingOn
   EXPECT_TRUE(f.isVisible());
   EXPECT_EQ(f.size(), QSize(536, 638));
   // The number list keeps the focus it had.
-  EXPECT_EQ(Host(f)->focusWidget(), f.ListView1);
+  EXPECT_EQ(Host(f)->focusWidget(), Controls(f).ListView1);
 }
 
 TEST_F(SmallScreen, TabBringsEveryControlIntoViewDownToTheLastButton) {
@@ -383,32 +397,32 @@ TEST_F(SmallScreen, TabBringsEveryControlIntoViewDownToTheLastButton) {
   f.show();
   QApplication::setActiveWindow(f.window());
   ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
-  f.ListView1->setFocus(Qt::TabFocusReason);
-  ASSERT_FALSE(Shown(f, f.PushButton8).isValid()) << "the last button starts out of view";
+  Controls(f).ListView1->setFocus(Qt::TabFocusReason);
+  ASSERT_FALSE(Shown(f, Controls(f).PushButton8).isValid()) << "the last button starts out of view";
   std::vector<QWidget*> reached;
-  for (int i = 0; i < 30 && !f.PushButton8->hasFocus(); ++i) {
+  for (int i = 0; i < 30 && !Controls(f).PushButton8->hasFocus(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* now = QApplication::focusWidget();
     ASSERT_NE(now, nullptr);
     // Combo1's text field has the focus for the drop-down.
-    QWidget* control = f.Combo1->isAncestorOf(now) ? f.Combo1 : now;
+    QWidget* control = Controls(f).Combo1->isAncestorOf(now) ? Controls(f).Combo1 : now;
     EXPECT_EQ(Shown(f, control), QRect(control->mapTo(Host(f)->viewport(), QPoint(0, 0)), control->size()))
         << control->metaObject()->className();
     reached.push_back(control);
   }
-  EXPECT_TRUE(f.PushButton8->hasFocus());
+  EXPECT_TRUE(Controls(f).PushButton8->hasFocus());
   EXPECT_GT(Host(f)->verticalScrollBar()->value(), 0);
   // On round to the number list at the top, with nothing in between.
-  QTest::keyClick(f.PushButton8, Qt::Key_Tab);
-  EXPECT_TRUE(f.ListView1->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
-  EXPECT_EQ(Shown(f, f.ListView1).size(), f.ListView1->size());
+  QTest::keyClick(Controls(f).PushButton8, Qt::Key_Tab);
+  EXPECT_TRUE(Controls(f).ListView1->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
+  EXPECT_EQ(Shown(f, Controls(f).ListView1).size(), Controls(f).ListView1->size());
   // And back down and up again with Shift+Tab.
-  QTest::keyClick(f.ListView1, Qt::Key_Backtab);
-  EXPECT_TRUE(f.PushButton8->hasFocus());
-  for (int i = 0; i < 30 && !f.ListView1->hasFocus(); ++i)
+  QTest::keyClick(Controls(f).ListView1, Qt::Key_Backtab);
+  EXPECT_TRUE(Controls(f).PushButton8->hasFocus());
+  for (int i = 0; i < 30 && !Controls(f).ListView1->hasFocus(); ++i)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  EXPECT_TRUE(f.ListView1->hasFocus());
-  EXPECT_EQ(Shown(f, f.ListView1).size(), f.ListView1->size());
+  EXPECT_TRUE(Controls(f).ListView1->hasFocus());
+  EXPECT_EQ(Shown(f, Controls(f).ListView1).size(), Controls(f).ListView1->size());
 }
 
 TEST_F(SmallScreen, AClickedControlIsNotScrolledAway) {
@@ -418,11 +432,11 @@ TEST_F(SmallScreen, AClickedControlIsNotScrolledAway) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
   const int before = Host(f)->verticalScrollBar()->value();
   // The results list, partly in view, focused by a press on its visible part.
-  const QPoint inView(20, Shown(f, f.ListView2).height() / 2);
-  QTest::mousePress(f.ListView2->viewport(), Qt::LeftButton, {}, inView);
-  EXPECT_TRUE(f.ListView2->hasFocus());
+  const QPoint inView(20, Shown(f, Controls(f).ListView2).height() / 2);
+  QTest::mousePress(Controls(f).ListView2->viewport(), Qt::LeftButton, {}, inView);
+  EXPECT_TRUE(Controls(f).ListView2->hasFocus());
   EXPECT_EQ(Host(f)->verticalScrollBar()->value(), before);
-  QTest::mouseRelease(f.ListView2->viewport(), Qt::LeftButton, {}, inView);
+  QTest::mouseRelease(Controls(f).ListView2->viewport(), Qt::LeftButton, {}, inView);
 }
 
 TEST_F(SmallScreen, ClosingTheScrollingWindowEndsTheProgram) {
@@ -441,9 +455,9 @@ TEST_F(SmallScreen, LeavingTheDropDownIsNoticedInTheScrollingWindow) {
   f.show();
   QApplication::setActiveWindow(f.window());
   ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
-  f.Combo1->setFocus(Qt::OtherFocusReason);
-  f.Combo1->setEditText("abc");
-  f.Check1->setFocus(Qt::OtherFocusReason);
+  Controls(f).Combo1->setFocus(Qt::OtherFocusReason);
+  Controls(f).Combo1->setEditText("abc");
+  Controls(f).Check1->setFocus(Qt::OtherFocusReason);
   QTest::qWait(20);
   EXPECT_EQ(dialogs_.Messages(), QStringList({"Must be a numeric entry."}));
 }
@@ -477,8 +491,8 @@ TEST_F(WindowTest, ListsHaveOneColumnAndTheirToolTips) {
   Form1& f = Open();
   // The number list keeps the designed tip, with its count below; the results
   // list has its own.
-  const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("0 entries")},
-                                                   {f.ListView2, QString::fromUtf8(kResultsListToolTip)}};
+  const std::pair<QTableView*, QString> lists[] = {{Controls(f).ListView1, NumberListTip("0 entries")},
+                                                   {Controls(f).ListView2, QString::fromUtf8(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     EXPECT_EQ(list->model()->columnCount(), 1);
     EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 467);  // 7000 twips
@@ -494,8 +508,8 @@ TEST_F(WindowTest, BothListsShowTheirToolTipsOverTheirRows) {
   Form1& f = OpenShown();
   AddEntries({"1"});
   f.AddResultRow("The mean is: 1");
-  const std::pair<QTableView*, QString> lists[] = {{f.ListView1, NumberListTip("1 entry")},
-                                                   {f.ListView2, QString::fromUtf8(kResultsListToolTip)}};
+  const std::pair<QTableView*, QString> lists[] = {{Controls(f).ListView1, NumberListTip("1 entry")},
+                                                   {Controls(f).ListView2, QString::fromUtf8(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
     const QPoint overRow(10, 5);
     QHelpEvent help(QEvent::ToolTip, overRow, list->viewport()->mapToGlobal(overRow));
@@ -528,8 +542,9 @@ TEST_F(WindowTest, TheNumberListsToolTipCountsItsEntries) {
   };
   for (const auto& s : steps) {
     s.change();
-    EXPECT_EQ(f.ListView1->toolTip(), NumberListTip(s.count)) << s.step;
-    EXPECT_TRUE(f.ListView1->accessibleDescription().endsWith(QLatin1Char('\n') + QString::fromLatin1(s.count)))
+    EXPECT_EQ(Controls(f).ListView1->toolTip(), NumberListTip(s.count)) << s.step;
+    EXPECT_TRUE(
+        Controls(f).ListView1->accessibleDescription().endsWith(QLatin1Char('\n') + QString::fromLatin1(s.count)))
         << s.step;
   }
 }
@@ -544,25 +559,29 @@ TEST_F(WindowTest, FontsAndColoursAreTheDesignedOnes) {
     EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
   };
   expectFont(&f, 9);
-  expectFont(f.ListView1, 9);
-  expectFont(f.ListView2, 9);
-  for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
-                         f.PushButton7, f.PushButton8, f.PushButton13})
+  expectFont(Controls(f).ListView1, 9);
+  expectFont(Controls(f).ListView2, 9);
+  for (QPushButton* b : {Controls(f).PushButton1, Controls(f).PushButton2, Controls(f).PushButton3,
+                         Controls(f).PushButton4, Controls(f).PushButton5, Controls(f).PushButton6,
+                         Controls(f).PushButton7, Controls(f).PushButton8, Controls(f).PushButton13})
     expectFont(b, 11.25);
-  for (QWidget* w : {static_cast<QWidget*>(&f), static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
-                     static_cast<QWidget*>(f.Label1), static_cast<QWidget*>(f.Option1),
-                     static_cast<QWidget*>(f.Option2), static_cast<QWidget*>(f.Check1)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(&f), static_cast<QWidget*>(Controls(f).Frame1), static_cast<QWidget*>(Controls(f).Frame2),
+        static_cast<QWidget*>(Controls(f).Label1), static_cast<QWidget*>(Controls(f).Option1),
+        static_cast<QWidget*>(Controls(f).Option2), static_cast<QWidget*>(Controls(f).Check1)}) {
     EXPECT_EQ(w->palette().color(w->backgroundRole()), QColor(Qt::white)) << w->metaObject()->className();
   }
 }
 
 TEST_F(WindowTest, TabOrderIsTheDesignedOne) {
   Form1& f = Open();
-  const std::vector<QWidget*> expected = {f.ListView1, f.PushButton3, f.PushButton6, f.PushButton7, f.PushButton1,
-                                          f.Option1,   f.Option2,     f.ListView2,   f.PushButton4, f.PushButton13,
-                                          f.Combo1,    f.Check1,      f.PushButton2, f.PushButton5, f.PushButton8};
+  const std::vector<QWidget*> expected = {Controls(f).ListView1,    Controls(f).PushButton3, Controls(f).PushButton6,
+                                          Controls(f).PushButton7,  Controls(f).PushButton1, Controls(f).Option1,
+                                          Controls(f).Option2,      Controls(f).ListView2,   Controls(f).PushButton4,
+                                          Controls(f).PushButton13, Controls(f).Combo1,      Controls(f).Check1,
+                                          Controls(f).PushButton2,  Controls(f).PushButton5, Controls(f).PushButton8};
   std::vector<QWidget*> seen;
-  QWidget* w = f.ListView1;
+  QWidget* w = Controls(f).ListView1;
   for (int guard = 0; guard < 500 && seen.size() < expected.size(); ++guard) {
     if (std::find(expected.begin(), expected.end(), w) != expected.end() &&
         std::find(seen.begin(), seen.end(), w) == seen.end())
@@ -570,8 +589,8 @@ TEST_F(WindowTest, TabOrderIsTheDesignedOne) {
     w = w->nextInFocusChain();
   }
   EXPECT_EQ(seen, expected);
-  for (QWidget* noFocus :
-       {static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2), static_cast<QWidget*>(f.Label1)})
+  for (QWidget* noFocus : {static_cast<QWidget*>(Controls(f).Frame1), static_cast<QWidget*>(Controls(f).Frame2),
+                           static_cast<QWidget*>(Controls(f).Label1)})
     EXPECT_EQ(noFocus->focusPolicy(), Qt::NoFocus);
 }
 
@@ -595,8 +614,9 @@ TEST_P(Hover, FollowsTheRulesAndNeverOverridesBusy) {
   const auto moveOver = [&] {
     switch (c.over) {
       case Over::Button:
-        for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
-                               f.PushButton7, f.PushButton8, f.PushButton13}) {
+        for (QPushButton* b : {Controls(f).PushButton1, Controls(f).PushButton2, Controls(f).PushButton3,
+                               Controls(f).PushButton4, Controls(f).PushButton5, Controls(f).PushButton6,
+                               Controls(f).PushButton7, Controls(f).PushButton8, Controls(f).PushButton13}) {
           f.Pointer().Set(c.before);
           MoveOver(b, {5, 5});
           ASSERT_EQ(f.Pointer().Get(), c.after) << b->text().toStdString();
@@ -605,17 +625,17 @@ TEST_P(Hover, FollowsTheRulesAndNeverOverridesBusy) {
       case Over::Background:
         return MoveOver(&f, {530, 300});  // the strip right of the frames
       case Over::Frame:
-        return MoveOver(f.Frame2, {250, 60});
+        return MoveOver(Controls(f).Frame2, {250, 60});
       case Over::Results:
-        return MoveOver(f.ListView2->viewport(), {10, 10});
+        return MoveOver(Controls(f).ListView2->viewport(), {10, 10});
       case Over::Numbers:
-        return MoveOver(f.ListView1->viewport(), {10, 10});
+        return MoveOver(Controls(f).ListView1->viewport(), {10, 10});
       case Over::OptionButton:
-        return MoveOver(f.Option1, {5, 5});
+        return MoveOver(Controls(f).Option1, {5, 5});
       case Over::CheckBox:
-        return MoveOver(f.Check1, {5, 5});
+        return MoveOver(Controls(f).Check1, {5, 5});
       case Over::Label:
-        return MoveOver(f.Label1, {5, 5});
+        return MoveOver(Controls(f).Label1, {5, 5});
     }
   };
   f.Pointer().Set(c.before);
@@ -644,7 +664,7 @@ INSTANTIATE_TEST_SUITE_P(Pointer, Hover, ::testing::ValuesIn(kHoverCases),
 
 TEST_F(WindowTest, RealPointerMovesReachTheRules) {
   Form1& f = OpenShown();
-  QTest::mouseMove(f.PushButton7, QPoint(20, 10));
+  QTest::mouseMove(Controls(f).PushButton7, QPoint(20, 10));
   EXPECT_EQ(f.Pointer().Get(), State::Custom);
   QTest::mouseMove(&f, QPoint(531, 300));
   EXPECT_EQ(f.Pointer().Get(), State::Default);
@@ -852,9 +872,11 @@ TEST_P(Captions, EveryCaptionFitsItsControlInTheFontShown) {
   const QString family = c.family ? QString::fromLatin1(c.family) : QFontInfo(QFont("Arial")).family();
   if (!QFontDatabase::families().contains(family)) GTEST_SKIP() << family.toStdString() << " is not installed here";
   Form1& f = OpenShown();
-  const std::vector<QWidget*> controls = {f.PushButton3, f.PushButton6, f.PushButton1,  f.PushButton2, f.Frame1,
-                                          f.Option1,     f.Option2,     f.Frame2,       f.Label1,      f.Check1,
-                                          f.PushButton7, f.PushButton4, f.PushButton13, f.PushButton5, f.PushButton8};
+  const std::vector<QWidget*> controls = {Controls(f).PushButton3,  Controls(f).PushButton6, Controls(f).PushButton1,
+                                          Controls(f).PushButton2,  Controls(f).Frame1,      Controls(f).Option1,
+                                          Controls(f).Option2,      Controls(f).Frame2,      Controls(f).Label1,
+                                          Controls(f).Check1,       Controls(f).PushButton7, Controls(f).PushButton4,
+                                          Controls(f).PushButton13, Controls(f).PushButton5, Controls(f).PushButton8};
   bool shrunk = false;
   for (QWidget* w : controls) {
     QString caption;
@@ -872,17 +894,17 @@ TEST_P(Captions, EveryCaptionFitsItsControlInTheFontShown) {
     if (QFontMetrics(designed).horizontalAdvance(caption) > Room(w)) shrunk = true;
   }
   // The lists keep their designed size, in the face the window shows.
-  for (QTableView* list : {f.ListView1, f.ListView2}) {
+  for (QTableView* list : {Controls(f).ListView1, Controls(f).ListView2}) {
     EXPECT_EQ(QFontInfo(list->font()).family(), family);
     EXPECT_EQ(list->font().pointSizeF(), kWindowPoints);
   }
   RecordProperty("window points", std::to_string(f.font().pointSizeF()));
-  RecordProperty("button points", std::to_string(f.PushButton2->font().pointSizeF()));
+  RecordProperty("button points", std::to_string(Controls(f).PushButton2->font().pointSizeF()));
   if (family != "DejaVu Sans") return;
   // The stand-in is wider: at the designed sizes it would clip, so the test
   // above has something to catch.
   EXPECT_TRUE(shrunk);
-  EXPECT_LT(f.PushButton2->font().pointSizeF(), kButtonPoints);
+  EXPECT_LT(Controls(f).PushButton2->font().pointSizeF(), kButtonPoints);
   EXPECT_LT(f.font().pointSizeF(), kWindowPoints);
 }
 
@@ -894,32 +916,35 @@ INSTANTIATE_TEST_SUITE_P(Fonts, Captions,
 // Where each control draws its text, in the window's coordinates.
 std::vector<std::pair<std::string, QRect>> TextBoxes(Form1& f) {
   std::vector<std::pair<std::string, QRect>> boxes;
-  for (QGroupBox* frame : {f.Frame1, f.Frame2}) {
+  for (QGroupBox* frame : {Controls(f).Frame1, Controls(f).Frame2}) {
     const auto option = StyleOptionOf<QGroupBox, QStyleOptionGroupBox>(frame);
     boxes.emplace_back(
         frame->title().toStdString(),
         InForm(f, frame,
                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)));
   }
-  for (QRadioButton* option : {f.Option1, f.Option2}) {
+  for (QRadioButton* option : {Controls(f).Option1, Controls(f).Option2}) {
     const auto o = StyleOptionOf<QRadioButton, QStyleOptionButton>(option);
     boxes.emplace_back(option->text().toStdString(),
                        InForm(f, option, option->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, option)));
   }
-  const auto check = StyleOptionOf<QCheckBox, QStyleOptionButton>(f.Check1);
+  const auto check = StyleOptionOf<QCheckBox, QStyleOptionButton>(Controls(f).Check1);
   boxes.emplace_back(
-      f.Check1->text().toStdString(),
-      InForm(f, f.Check1, f.Check1->style()->subElementRect(QStyle::SE_CheckBoxContents, &check, f.Check1)));
-  boxes.emplace_back(f.Label1->text().toStdString(), InForm(f, f.Label1, f.Label1->contentsRect()));
-  boxes.emplace_back("Combo1 text", InForm(f, f.Combo1->lineEdit(), f.Combo1->lineEdit()->rect()));
-  for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
-                         f.PushButton7, f.PushButton8, f.PushButton13}) {
+      Controls(f).Check1->text().toStdString(),
+      InForm(f, Controls(f).Check1,
+             Controls(f).Check1->style()->subElementRect(QStyle::SE_CheckBoxContents, &check, Controls(f).Check1)));
+  boxes.emplace_back(Controls(f).Label1->text().toStdString(),
+                     InForm(f, Controls(f).Label1, Controls(f).Label1->contentsRect()));
+  boxes.emplace_back("Combo1 text", InForm(f, Controls(f).Combo1->lineEdit(), Controls(f).Combo1->lineEdit()->rect()));
+  for (QPushButton* b : {Controls(f).PushButton1, Controls(f).PushButton2, Controls(f).PushButton3,
+                         Controls(f).PushButton4, Controls(f).PushButton5, Controls(f).PushButton6,
+                         Controls(f).PushButton7, Controls(f).PushButton8, Controls(f).PushButton13}) {
     const auto o = StyleOptionOf<QPushButton, QStyleOptionButton>(b);
     boxes.emplace_back(b->text().toStdString(),
                        InForm(f, b, b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b)));
   }
-  for (QTableView* list : {f.ListView1, f.ListView2}) {
-    const std::string name = list == f.ListView1 ? "number list" : "results list";
+  for (QTableView* list : {Controls(f).ListView1, Controls(f).ListView2}) {
+    const std::string name = list == Controls(f).ListView1 ? "number list" : "results list";
     QHeaderView* header = list->horizontalHeader();
     boxes.emplace_back(
         name + " header",
@@ -1007,10 +1032,10 @@ class Readable : public WindowTest, public ::testing::WithParamInterface<Palette
 TEST_P(Readable, EveryTextReadsOnItsOwnBackground) {
   Form1& f = OpenShown();
   AddEntries({"12345", "67890"});
-  f.ListView1->selectRow(0);
+  Controls(f).ListView1->selectRow(0);
   f.AddResultRow("The mean is: 3.75");
   f.AddResultRow("The mode is: None");
-  f.ListView2->selectRow(1);
+  Controls(f).ListView2->selectRow(1);
   QApplication::processEvents();
   const QImage shot = f.grab().toImage();
   const auto boxes = TextBoxes(f);
@@ -1041,27 +1066,27 @@ int BorderRow(const QImage& image, int x, int from) {
 
 TEST_F(WindowTest, FrameBordersRunLevelAndClearOfTheControls) {
   Form1& f = OpenShown();
-  const QImage left = f.Frame1->grab().toImage();
-  const QImage right = f.Frame2->grab().toImage();
+  const QImage left = Controls(f).Frame1->grab().toImage();
+  const QImage right = Controls(f).Frame2->grab().toImage();
   // Right of the titles and of every control: only the border is there.
-  const int x = f.Frame2->width() - 12;
-  const QFontMetrics title(f.Frame2->font());
+  const int x = Controls(f).Frame2->width() - 12;
+  const QFontMetrics title(Controls(f).Frame2->font());
   const int border1 = BorderRow(left, x, title.height() / 2);
   const int border2 = BorderRow(right, x, title.height() / 2);
   ASSERT_GT(border2, 0);
   EXPECT_EQ(border1, border2);
-  const int highest = std::min({f.Option1->y(), f.Label1->y(), f.Combo1->y()});
+  const int highest = std::min({Controls(f).Option1->y(), Controls(f).Label1->y(), Controls(f).Combo1->y()});
   EXPECT_LT(border2, highest - 1);
   // Where it passes over the drop-down's columns, the line is whole too.
-  const int overCombo = f.Combo1->x() + f.Combo1->width() / 2;
+  const int overCombo = Controls(f).Combo1->x() + Controls(f).Combo1->width() / 2;
   EXPECT_GT(Wcag(right.pixel(overCombo, border2), right.pixel(overCombo, border2 - 1)), 1.1);
-  EXPECT_GT(Wcag(right.pixel(overCombo, border2), right.pixel(overCombo, f.Combo1->y() - 1)), 1.1);
+  EXPECT_GT(Wcag(right.pixel(overCombo, border2), right.pixel(overCombo, Controls(f).Combo1->y() - 1)), 1.1);
 }
 
 TEST_F(WindowTest, CaptionsOnFramesShowThePanelBehindThem) {
   Form1& f = OpenShown();
-  for (QWidget* w : {static_cast<QWidget*>(f.Option1), static_cast<QWidget*>(f.Option2),
-                     static_cast<QWidget*>(f.Check1), static_cast<QWidget*>(f.Label1)}) {
+  for (QWidget* w : {static_cast<QWidget*>(Controls(f).Option1), static_cast<QWidget*>(Controls(f).Option2),
+                     static_cast<QWidget*>(Controls(f).Check1), static_cast<QWidget*>(Controls(f).Label1)}) {
     auto* frame = w->parentWidget();
     const QImage image = frame->grab().toImage();
     // Inside the control's box, past its caption, and just outside the box:
@@ -1074,19 +1099,19 @@ TEST_F(WindowTest, CaptionsOnFramesShowThePanelBehindThem) {
 
 TEST_F(WindowTest, AListShowsTheFocusOnItsBorder) {
   Form1& f = OpenShown();
-  const QRgb selection = f.ListView1->palette().color(QPalette::Highlight).rgb();
+  const QRgb selection = Controls(f).ListView1->palette().color(QPalette::Highlight).rgb();
   const auto borderColour = [](QTableView* list) {
     const QImage image = list->grab().toImage();
     return image.pixel(1, list->height() / 2) | 0xff000000u;
   };
-  f.ListView1->setFocus(Qt::TabFocusReason);
+  Controls(f).ListView1->setFocus(Qt::TabFocusReason);
   QApplication::processEvents();
-  EXPECT_EQ(borderColour(f.ListView1), selection);
-  EXPECT_NE(borderColour(f.ListView2), selection);
-  f.ListView2->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(borderColour(Controls(f).ListView1), selection);
+  EXPECT_NE(borderColour(Controls(f).ListView2), selection);
+  Controls(f).ListView2->setFocus(Qt::TabFocusReason);
   QApplication::processEvents();
-  EXPECT_NE(borderColour(f.ListView1), selection);
-  EXPECT_EQ(borderColour(f.ListView2), selection);
+  EXPECT_NE(borderColour(Controls(f).ListView1), selection);
+  EXPECT_EQ(borderColour(Controls(f).ListView2), selection);
   // The ring must stand out from the white around it.
   EXPECT_GE(Wcag(selection, QColor(Qt::white).rgb()), 3.0);
 }
@@ -1111,24 +1136,24 @@ TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
     QAccessible::Role role;
     QString name;
   } controls[] = {
-      {f.ListView1, QAccessible::Table, "Number list"},
-      {f.PushButton3, QAccessible::PushButton, "Add Number / Numbers"},
-      {f.PushButton6, QAccessible::PushButton, "Load Numbers From File"},
-      {f.PushButton1, QAccessible::PushButton, "Clear number list"},
-      {f.PushButton2, QAccessible::PushButton, "Load Sample/Example Numbers"},
-      {f.Frame1, QAccessible::Grouping, "Method"},
-      {f.Option1, QAccessible::RadioButton, "Sample"},
-      {f.Option2, QAccessible::RadioButton, "Population"},
-      {f.Frame2, QAccessible::Grouping, "Decimal Options"},
-      {f.Label1, QAccessible::StaticText, "Decimal places:"},
-      {f.Combo1, QAccessible::ComboBox, "Decimal places"},
-      {f.Check1, QAccessible::CheckBox, "Show all decimals"},
-      {f.PushButton7, QAccessible::PushButton, "Start Analysis"},
-      {f.ListView2, QAccessible::Table, "Results list"},
-      {f.PushButton4, QAccessible::PushButton, "Save Results As Text File"},
-      {f.PushButton13, QAccessible::PushButton, "Save Results As Excel File"},
-      {f.PushButton5, QAccessible::PushButton, "Copy Results To Clipboard"},
-      {f.PushButton8, QAccessible::PushButton, "Clear results list"},
+      {Controls(f).ListView1, QAccessible::Table, "Number list"},
+      {Controls(f).PushButton3, QAccessible::PushButton, "Add Number / Numbers"},
+      {Controls(f).PushButton6, QAccessible::PushButton, "Load Numbers From File"},
+      {Controls(f).PushButton1, QAccessible::PushButton, "Clear number list"},
+      {Controls(f).PushButton2, QAccessible::PushButton, "Load Sample/Example Numbers"},
+      {Controls(f).Frame1, QAccessible::Grouping, "Method"},
+      {Controls(f).Option1, QAccessible::RadioButton, "Sample"},
+      {Controls(f).Option2, QAccessible::RadioButton, "Population"},
+      {Controls(f).Frame2, QAccessible::Grouping, "Decimal Options"},
+      {Controls(f).Label1, QAccessible::StaticText, "Decimal places:"},
+      {Controls(f).Combo1, QAccessible::ComboBox, "Decimal places"},
+      {Controls(f).Check1, QAccessible::CheckBox, "Show all decimals"},
+      {Controls(f).PushButton7, QAccessible::PushButton, "Start Analysis"},
+      {Controls(f).ListView2, QAccessible::Table, "Results list"},
+      {Controls(f).PushButton4, QAccessible::PushButton, "Save Results As Text File"},
+      {Controls(f).PushButton13, QAccessible::PushButton, "Save Results As Excel File"},
+      {Controls(f).PushButton5, QAccessible::PushButton, "Copy Results To Clipboard"},
+      {Controls(f).PushButton8, QAccessible::PushButton, "Clear results list"},
   };
   QStringList buttonNames;
   for (const auto& c : controls) {
@@ -1143,21 +1168,21 @@ TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
     if (c.role == QAccessible::PushButton) buttonNames << node->text(QAccessible::Name);
   }
   // Both "Clear List" buttons keep their captions, yet no two buttons sound alike.
-  EXPECT_EQ(f.PushButton1->text(), "Clear List");
-  EXPECT_EQ(f.PushButton8->text(), "Clear List");
+  EXPECT_EQ(Controls(f).PushButton1->text(), "Clear List");
+  EXPECT_EQ(Controls(f).PushButton8->text(), "Clear List");
   EXPECT_EQ(buttonNames.removeDuplicates(), 0);
 
   // The drop-down is labelled by "Decimal places:".
-  EXPECT_EQ(f.Label1->buddy(), f.Combo1);
+  EXPECT_EQ(Controls(f).Label1->buddy(), Controls(f).Combo1);
   bool labelled = false;
-  for (const auto& [other, relation] : found.at(f.Combo1)->relations(QAccessible::Label))
-    labelled = labelled || other->object() == f.Label1;
+  for (const auto& [other, relation] : found.at(Controls(f).Combo1)->relations(QAccessible::Label))
+    labelled = labelled || other->object() == Controls(f).Label1;
   EXPECT_TRUE(labelled);
-  EXPECT_EQ(found.at(f.Combo1)->text(QAccessible::Value), "3");
+  EXPECT_EQ(found.at(Controls(f).Combo1)->text(QAccessible::Value), "3");
 
   // Each list describes itself truly.
-  EXPECT_EQ(found.at(f.ListView2)->text(QAccessible::Description), kResultsListToolTip);
-  EXPECT_TRUE(found.at(f.ListView1)->text(QAccessible::Description).contains("Delete"));
+  EXPECT_EQ(found.at(Controls(f).ListView2)->text(QAccessible::Description), kResultsListToolTip);
+  EXPECT_TRUE(found.at(Controls(f).ListView1)->text(QAccessible::Description).contains("Delete"));
 }
 
 // ---------------------------------------------------------------------------
@@ -1177,9 +1202,10 @@ TEST_F(WindowTest, ASkinRecoloursThenStylesTheWindow) {
   WriteProgramFile("x/o.cjs", sheet);
   Form1& f = Open();
   const QColor face = QApplication::palette().color(QPalette::Button);
-  for (QWidget* w : {static_cast<QWidget*>(&f), static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2),
-                     static_cast<QWidget*>(f.Label1), static_cast<QWidget*>(f.Option1),
-                     static_cast<QWidget*>(f.Option2), static_cast<QWidget*>(f.Check1)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(&f), static_cast<QWidget*>(Controls(f).Frame1), static_cast<QWidget*>(Controls(f).Frame2),
+        static_cast<QWidget*>(Controls(f).Label1), static_cast<QWidget*>(Controls(f).Option1),
+        static_cast<QWidget*>(Controls(f).Option2), static_cast<QWidget*>(Controls(f).Check1)})
     EXPECT_EQ(w->palette().color(w->backgroundRole()), face) << w->metaObject()->className();
   EXPECT_EQ(f.styleSheet(), QString::fromUtf8(sheet));
   EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(sheet));  // boxes follow the skin
@@ -1199,13 +1225,13 @@ TEST_F(WindowTest, ABrokenSkinIsReportedAtLine102AndKeepsTheRecolouring) {
   EXPECT_EQ(f.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
   EXPECT_TRUE(f.styleSheet().isEmpty());
   EXPECT_EQ(f.windowTitle(), "Tallowmere");
-  EXPECT_EQ(f.Combo1->currentText(), "3");
+  EXPECT_EQ(Controls(f).Combo1->currentText(), "3");
 }
 
 TEST(Skin, RefusesWhatItCannotUse) {
   Skin skin;
   QWidget window;
-  EXPECT_THROW(skin.Apply(window, {}), std::runtime_error);  // nothing loaded
+  EXPECT_THROW(skin.Apply(window), std::runtime_error);  // nothing loaded
   QTemporaryDir dir;
   EXPECT_THROW(skin.Load(dir.path() + "/missing.cjs"), std::runtime_error);
   QFile file(dir.path() + "/o.cjs");
@@ -1213,9 +1239,12 @@ TEST(Skin, RefusesWhatItCannotUse) {
   file.write("QWidget { color: red; }");
   file.close();
   skin.Load(file.fileName());
-  skin.Apply(window, {});
+  const QSize size = window.size();
+  skin.Apply(window);
   EXPECT_EQ(window.styleSheet(), "QWidget { color: red; }");
-  EXPECT_TRUE(qApp->styleSheet().isEmpty()) << "boxes follow the skin only when asked";
+  EXPECT_EQ(qApp->styleSheet(), "QWidget { color: red; }") << "boxes follow the skin";
+  EXPECT_EQ(window.maximumSize(), size) << "the window keeps its size";
+  qApp->setStyleSheet(QString());
 }
 
 // ---------------------------------------------------------------------------
@@ -1230,7 +1259,7 @@ TEST_F(WindowTest, ClosingEndsTheProgramOnce) {
   EXPECT_TRUE(f.ProgramEnded());
   EXPECT_EQ(ends, 1);
   // Nothing runs after the end.
-  f.PushButton2->click();
+  Controls(f).PushButton2->click();
   EXPECT_EQ(f.NumberList().Count(), 0u);
   f.Form_Unload();
   EXPECT_EQ(ends, 1);
@@ -1242,7 +1271,7 @@ TEST_F(WindowTest, ClosingInTheMiddleOfACommandIsSeenAsSuch) {
   f.SetEndProgram([&] { runningAtEnd = f.CommandRunning(); });
   dialogs_.QueueInput("1,2");
   dialogs_.OnShow([&](const FakeDialogs::Shown&) { f.close(); });
-  f.PushButton3->click();
+  Controls(f).PushButton3->click();
   ASSERT_TRUE(runningAtEnd.has_value());
   EXPECT_TRUE(*runningAtEnd);  // the program ends at once instead of going on
   EXPECT_FALSE(f.CommandRunning());

@@ -5,12 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -26,6 +33,37 @@
 #include "tests/support/FakeDialogs.h"
 
 namespace windowtest {
+
+// The main window's controls, found by their designed names as a user's
+// tools find them.
+struct Controls {
+  explicit Controls(const QWidget& form) : form_(form) {}
+  template <class T>
+  T* Find(const char* name) const {
+    T* control = form_.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  const QWidget& form_;
+  QTableView* const ListView1 = Find<QTableView>("ListView1");
+  QPushButton* const PushButton3 = Find<QPushButton>("PushButton3");
+  QPushButton* const PushButton6 = Find<QPushButton>("PushButton6");
+  QPushButton* const PushButton1 = Find<QPushButton>("PushButton1");
+  QPushButton* const PushButton2 = Find<QPushButton>("PushButton2");
+  QGroupBox* const Frame1 = Find<QGroupBox>("Frame1");
+  QRadioButton* const Option1 = Find<QRadioButton>("Option1");
+  QRadioButton* const Option2 = Find<QRadioButton>("Option2");
+  QGroupBox* const Frame2 = Find<QGroupBox>("Frame2");
+  QLabel* const Label1 = Find<QLabel>("Label1");
+  QComboBox* const Combo1 = Find<QComboBox>("Combo1");
+  QCheckBox* const Check1 = Find<QCheckBox>("Check1");
+  QPushButton* const PushButton7 = Find<QPushButton>("PushButton7");
+  QTableView* const ListView2 = Find<QTableView>("ListView2");
+  QPushButton* const PushButton4 = Find<QPushButton>("PushButton4");
+  QPushButton* const PushButton13 = Find<QPushButton>("PushButton13");
+  QPushButton* const PushButton5 = Find<QPushButton>("PushButton5");
+  QPushButton* const PushButton8 = Find<QPushButton>("PushButton8");
+};
 
 inline const QString kAbsent = QStringLiteral("<absent>");
 

@@ -1,0 +1,150 @@
+// Form1's commands: the push buttons' click handlers and what the analysis run sees of the window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QStandardItemModel>
+#include <optional>
+
+#include "app/DistributionLink.h"
+#include "app/DropProgress.h"
+#include "app/Form1.h"
+#include "app/ListNotice.h"
+#include "core/ErrorReport.h"
+#include "input/DropFiles.h"
+#include "input/ListHistory.h"
+#include "input/LoadFilesCommand.h"
+#include "input/ManualEntry.h"
+#include "input/NumberListModel.h"
+#include "input/SampleNumbers.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "results/ExportCommands.h"
+
+void Form1::PushButton1_Click() {
+  Trap trap(*this, kClearNumbersLocation);
+  trap.Step(100, [&] {
+    if (pointer_.IsBusy()) return;
+    numbers_->Clear();
+  });
+}
+
+void Form1::PushButton2_Click() {
+  notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kSampleNumbersStep);
+  Addition added(AdditionSource::kSample);
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    AddSampleNumbers({*numbers_, *this});
+  }
+  ShowAddition(added);
+}
+
+void Form1::PushButton3_Click() {
+  notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kAddNumbersStep);
+  Addition added(AdditionSource::kTyped);
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_});
+  }
+  // A cancelled prompt added nothing and says nothing.
+  if (added.tally.appended > 0 || added.tally.skipped > 0) ShowAddition(added);
+}
+
+void Form1::PushButton4_Click() {
+  SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+}
+
+void Form1::PushButton5_Click() {
+  CopyResultsToClipboard({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+}
+
+void Form1::PushButton6_Click() {
+  // A long file shows the drops' strip and can be stopped the same way. The
+  // strip's half second counts from when the files were chosen, not from when
+  // the dialog opened.
+  notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kLoadNumbersStep);
+  Addition added(AdditionSource::kFiles);
+  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
+  std::optional<DropProgress::Drop> reading;
+  LetEventsRun pump;
+  std::function<void(const DropState&)> progress;
+  auto begun = [&] {
+    if (reading) return;
+    reading.emplace(*drops_);
+    pump = reading->EventPump();
+    progress = reading->Progress();
+  };
+  const DropState end = LoadNumbersFromFiles({.dialogs = CurrentDialogs(),
+                                              .entries = *numbers_,
+                                              .errors = *this,
+                                              .setBusy = [this](bool busy) { SetBusy(busy); },
+                                              .separators = separators_,
+                                              .letEventsRun =
+                                                  [&] {
+                                                    begun();
+                                                    pump();
+                                                  },
+                                              .progress =
+                                                  [&](const DropState& state) {
+                                                    begun();
+                                                    progress(state);
+                                                  },
+                                              .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
+  if (reading) reading->End();
+  counting.reset();
+  if (end.stopped)
+    CurrentDialogs().Message(LoadStoppedNotice(end));
+  else
+    ShowFilesAddition(added, end);
+}
+
+void Form1::PushButton7_Click() {
+  // An empty list is refused and leaves the numbers of the last run in place.
+  const bool reads = numbers_->Count() > 0;
+  if (reads) distribution_->AnalysisStarting();
+  analysis_.StartAnalysis(MakeAnalysisHost());
+  if (reads) distribution_->AnalysisFinished();
+}
+
+void Form1::PushButton8_Click() {
+  Trap trap(*this, kClearResultsLocation);
+  trap.Step(100, [&] { ClearResults(); });
+}
+
+void Form1::PushButton13_Click() {
+  SaveResultsToSpreadsheet({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+}
+
+// ---------------------------------------------------------------------------
+// What the analysis run sees of the window.
+
+AnalysisHost Form1::MakeAnalysisHost() {
+  const NumberListModel* numbers = numbers_;
+  return {.errors = *this,
+          .entryCount = [numbers] { return numbers->Count(); },
+          .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
+          .entryPassedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); },
+          .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
+          .showAllDecimals = [this] { return Check1->isChecked(); },
+          .setBusy = [this](bool busy) { SetBusy(busy); },
+          .clearResults = [this] { ClearResults(); },
+          .addResultRow = [this](const std::string& line) { AddResultRow(line); },
+          .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); }};
+}
+
+void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
+
+void Form1::ClearResults() { results_->removeRows(0, results_->rowCount()); }
+
+void Form1::AddResultRow(const std::string& line) {
+  auto* item = new QStandardItem(QString::fromStdString(line));
+  item->setEditable(false);
+  item->setCheckable(true);
+  item->setCheckState(Qt::Unchecked);
+  results_->appendRow(item);
+}
+
+void Form1::ReportError(const std::string& description, std::string_view location, int label) {
+  CurrentDialogs().ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));
+}

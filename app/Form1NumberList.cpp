@@ -1,0 +1,304 @@
+// Form1's number list: its mouse and keys, its context menu, undo and redo, and what is dropped or pasted on it.
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "app/DropProgress.h"
+#include "app/Form1.h"
+#include "app/ListNotice.h"
+#include "app/NumberListMenu.h"
+#include "app/ResultsListMenu.h"
+#include "core/ErrorReport.h"
+#include "input/DropFiles.h"
+#include "input/ListFile.h"
+#include "input/ListHistory.h"
+#include "input/NumberListModel.h"
+#include "input/PastedText.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/DropData.h"
+#include "results/ResultTable.h"
+
+void Form1::ListView1_MouseDown() {
+  buttonDown_ = true;
+  // A press begins a new gesture: its swaps make a step of their own.
+  numbers_->EndMove();
+}
+
+void Form1::ListView1_ItemClick(const QModelIndex&) {
+  // Without a readable drag.ico the list keeps its ordinary pointer.
+  try {
+    ListView1->viewport()->setCursor(LoadPointerFile(programFolder_.File(QStringLiteral("/drag.ico"))));
+  } catch (const std::exception&) {
+  }
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  movedEntry_ = selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+}
+
+void Form1::ListView1_MouseMove(QPoint position) {
+  pointerInWindow_ = ListView1->viewport()->mapTo(this, position);
+  ShowHoverDefault();
+  if (!buttonDown_) return;
+  QModelIndex under;
+  if (ListView1->viewport()->rect().contains(position)) under = ListView1->indexAt(position);
+  if (!under.isValid() || !movedEntry_.isValid()) return;
+  const auto moved = static_cast<std::size_t>(movedEntry_.row());
+  const auto target = static_cast<std::size_t>(under.row());
+  if (numbers_->Text(moved) == numbers_->Text(target)) return;
+
+  numbers_->SwapTexts(moved, target);
+  ListView1->selectionModel()->setCurrentIndex(under, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  movedEntry_ = QPersistentModelIndex(under);
+
+  const int screenY = screenPointer_().y();
+  const int row = under.row();
+  if (screenY < kScrollUpBelowY && row > 0) {
+    ListView1->scrollTo(numbers_->index(row - 1), QAbstractItemView::EnsureVisible);
+  } else if (screenY > kScrollDownAboveY && static_cast<std::size_t>(row) + 1 < numbers_->Count()) {
+    ListView1->scrollTo(numbers_->index(row + 1), QAbstractItemView::EnsureVisible);
+  }
+}
+
+void Form1::ListView1_MouseUp() {
+  buttonDown_ = false;
+  numbers_->EndMove();
+  // Back to the window's pointer (the default arrow unless a command is busy).
+  ListView1->viewport()->unsetCursor();
+}
+
+void Form1::ListView1_DblClick() {
+  if (pointer_.IsBusy()) return;
+  if (numbers_->Count() == 0) return;
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  // Nothing selected: nothing to remove.
+  if (selected.isEmpty()) return;
+  numbers_->Remove(static_cast<std::size_t>(selected.first().row()));
+}
+
+bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
+  if (key.matches(QKeySequence::Paste)) {
+    if (!key.isAutoRepeat()) RunCommand([this] { ListView1_Paste(); });
+    return true;
+  }
+  // Shift+F10, as the Menu key does, opens the context menu for keyboard
+  // users: beside the current row, or at the list's corner without one.
+  if (key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+    const QRect row = ListView1->visualRect(ListView1->currentIndex());
+    ListView1_ContextMenu(row.isValid() ? row.center() : QPoint(0, 0));
+    return true;
+  }
+  if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  const QModelIndexList selected = ListView1->selectionModel()->selectedRows(0);
+  // Without a selection, the row the focus frame shows as current is the one
+  // meant: it is selected, then removed as a double-click removes.
+  const QModelIndex target = selected.isEmpty() ? ListView1->currentIndex() : selected.first();
+  if (!target.isValid() || pointer_.IsBusy()) return true;
+  if (selected.isEmpty())
+    ListView1->selectionModel()->select(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  const int removed = target.row();
+  const std::size_t before = numbers_->Count();
+  ListView1_DblClick();
+  if (numbers_->Count() == before || numbers_->Count() == 0) return true;
+  // The next entry takes the removed one's place in the selection (the new
+  // last one after the last), so Delete can go on.
+  const int row = std::min(removed, static_cast<int>(numbers_->Count()) - 1);
+  const QModelIndex next = numbers_->index(row);
+  ListView1->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(next);
+  return true;
+}
+
+bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+    const QRect row = ListView2->visualRect(ListView2->currentIndex());
+    ListView2_ContextMenu(row.isValid() ? row.center() : QPoint(0, 0));
+    return true;
+  }
+  if (key.key() != Qt::Key_A) return false;
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  Qt::CheckState state;
+  if (modifiers == Qt::ControlModifier)
+    state = Qt::Checked;
+  else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+    state = Qt::Unchecked;
+  else
+    return false;
+  for (int row = 0; row < results_->rowCount(); ++row) results_->item(row)->setCheckState(state);
+  return true;
+}
+
+void Form1::ListView1_ContextMenu(QPoint position) {
+  // The open menu takes the button's release: the gesture ends here.
+  ListView1_MouseUp();
+  numbers_->Flush();
+  listMenu_->Refresh(numbers_->History(), ListHistoryFree());
+  pasteItem_->setEnabled(ClipboardHasText());
+  listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
+}
+
+void Form1::ListView2_ContextMenu(QPoint position) {
+  resultsMenu_->Refresh(results_->rowCount() > 0);
+  resultsMenu_->Menu()->popup(ListView2->viewport()->mapToGlobal(position));
+}
+
+void Form1::ListView2_CopyAsTable() {
+  const std::vector<const analysis::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
+  if (!rows.empty()) ClipboardSetText(QString::fromStdString(analysis::TableText(rows, separators_)));
+}
+
+bool Form1::ListHistoryFree() const {
+  if (ended_ || CommandRunning() || pointer_.IsBusy() || drops_->Running()) return false;
+  // An entry being carried: its swaps are still being recorded.
+  return !(buttonDown_ && QGuiApplication::mouseButtons() != Qt::NoButton);
+}
+
+void Form1::UndoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Undo());
+}
+
+void Form1::RedoListChange() {
+  if (ListHistoryFree()) ShowListChange(numbers_->Redo());
+}
+
+void Form1::ShowListChange(const std::optional<RowChange>& change) {
+  if (!change) return;
+  // What the last addition brought is no longer what the list shows.
+  notice_->Dismiss();
+  QItemSelectionModel* selection = ListView1->selectionModel();
+  if (!change->current) {
+    selection->clear();
+    return;
+  }
+  const QModelIndex row = numbers_->index(static_cast<int>(*change->current));
+  selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(row);
+}
+
+void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
+  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void Form1::ListView1_DragMove(QDragMoveEvent* event) {
+  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void Form1::ListView1_Drop(QDropEvent* event) {
+  // Copy the paths or the text first: the drag data belongs to the drag,
+  // which ends here.
+  const QMimeData* offered = event->mimeData();
+  if (OffersLocalFiles(offered)) {
+    std::vector<std::string> paths = DroppedLocalPaths(offered);
+    event->acceptProposedAction();
+    ReadPathsAsDropped(std::move(paths));
+    return;
+  }
+  std::optional<QString> text = DroppedText(offered);
+  if (!text) return event->ignore();
+  event->acceptProposedAction();
+  PasteNumbers(*text, AdditionSource::kDroppedText);
+}
+
+void Form1::ListView1_Paste() { PasteNumbers(ClipboardText(), AdditionSource::kClipboard); }
+
+void Form1::PasteNumbers(const QString& text, AdditionSource source) {
+  notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, source == AdditionSource::kDroppedText ? kDropStep : kPasteStep);
+  Addition added(source);
+  bool whole = true;
+  {
+    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    DropProgress::Drop reading(*drops_);
+    DropState state;
+    state.phase = DropPhase::kReadingText;
+    state.textSize = static_cast<std::size_t>(text.size());
+    const auto progress = reading.Progress();
+    progress(state);
+    FlushingErrorSink errors(*numbers_, *this);
+    Trap trap(errors, source == AdditionSource::kDroppedText ? kDropLocation : kPasteLocation);
+    trap.Step(100, [&] {
+      whole = ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
+                                   [&](std::size_t read) {
+                                     state.textRead = read;
+                                     progress(state);
+                                   });
+    });
+    trap.Step(102, [&] { numbers_->Flush(); });
+    // The strip goes first: the notice is about a reading that has ended.
+    reading.End();
+  }
+  if (whole)
+    ShowAddition(added);
+  else
+    CurrentDialogs().Message(TextStoppedNotice(source, added.tally.appended));
+}
+
+QAction* Form1::FillListContextMenu(QMenu& menu) {
+  QAction* paste = menu.addAction(QString::fromLatin1(kPasteNumbersItem));
+  paste->setShortcut(QKeySequence::Paste);
+  paste->setShortcutVisibleInContextMenu(true);
+  paste->setEnabled(ClipboardHasText());
+  connect(paste, &QAction::triggered, this, [this] { RunCommand([this] { ListView1_Paste(); }); });
+  return paste;
+}
+
+void Form1::ShowAddition(const Addition& addition) { notice_->Show(AdditionNoticeText(addition)); }
+
+void Form1::ShowFilesAddition(Addition& addition, const DropState& end) {
+  // Nothing chosen, or a drop that held no file, brought nothing to tell.
+  if (end.filesRead == 0) return;
+  addition.files = end.filesRead;
+  if (end.filesRead == 1)
+    addition.fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(end.firstFile))).fileName();
+  ShowAddition(addition);
+}
+
+void Form1::ShowEntryCount() {
+  const QString count = EntriesText(numbers_->Count());
+  ListView1->setToolTip(QString::fromLatin1(kListToolTip) + QLatin1Char('\n') + count);
+  ListView1->setAccessibleDescription(QString::fromLatin1(kListDescription) + QLatin1Char('\n') + count);
+}
+
+void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
+  notice_->Dismiss();
+  NumberListModel::Change change(*numbers_, kDropStep);
+  Addition added(AdditionSource::kFiles);
+  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
+  DropProgress::Drop drop(*drops_);
+  const DropHost context{
+      .entries = *numbers_,
+      .errors = *this,
+      .showNotRead = [](const std::string& path,
+                        NotRead) { CurrentDialogs().Message(QString::fromStdString(FileNotFoundText(path))); },
+      .letEventsRun = drop.EventPump(),
+      .progress = drop.Progress(),
+      .shouldStop = drop.ShouldStop(),
+      .separators = separators_};
+  const DropState end = ReadDroppedPaths(std::move(paths), context);
+  // The strip goes first: the notice is about a drop that has ended.
+  drop.End();
+  counting.reset();
+  if (end.stopped)
+    CurrentDialogs().Message(DropStoppedNotice(end));
+  else
+    ShowFilesAddition(added, end);
+}
+
+void Form1::OpenPaths(std::vector<std::string> paths) {
+  if (paths.empty()) return;
+  RunCommand([this, &paths] { ReadPathsAsDropped(std::move(paths)); });
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The main window's controls as designed, in one table: each control's name,
+// kind, caption, place, tab order, tool tip and the names assistive
+// technology announces. The window is built from it, and its controls are
+// found again by their names.
+#include <QFont>
+#include <QString>
+#include <array>
+
+class QWidget;
+
+inline constexpr const char* kListToolTip =
+    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
+    "reveal full names.";
+inline constexpr const char* kResultsListToolTip =
+    "Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. "
+    "Move | line to right to read long lines. \u201cShow Distribution\u2026\u201d in the context menu, or Ctrl+D, "
+    "pictures the numbers.";
+inline constexpr const char* kListDescription =
+    "The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add "
+    "theirs, and so does text dropped or pasted (Ctrl+V).";
+
+// The designed sizes (points) of the window's font and of the push buttons'.
+inline constexpr qreal kWindowPoints = 9;
+inline constexpr qreal kButtonPoints = 11.25;
+
+// Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
+constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
+
+// The designed face at `points`, bold.
+QFont DesignFont(const QString& family, qreal points);
+
+enum class ControlKind { kList, kButton, kFrame, kOption, kLabel, kDropDown, kCheckBox };
+
+struct ControlSpec {
+  const char* name;
+  ControlKind kind;
+  const char* parent = nullptr;  // a frame's name; none for the window itself
+  const char* caption = "";
+  int left = 0, top = 0, width = 0, height = 0;  // twips, in the parent
+  int tab = -1;                                  // the designed tab index
+  const char* toolTip = nullptr;
+  const char* accessibleName = nullptr;
+  const char* accessibleDescription = nullptr;
+};
+
+// In the order the controls are made, which is also the order they stack in.
+extern const std::array<ControlSpec, 18> kFormInventory;
+
+// Makes every control of the inventory on `window` in the designed face (the
+// push buttons in their larger size), and links them in the designed tab
+// order; the frames and the label take no focus.
+void BuildInventory(QWidget& window, const QString& fontFamily);
