@@ -2,14 +2,13 @@
 
 #include <fcntl.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <exception>
 #include <span>
 #include <vector>
 
-#include "core/ByteWords.h"
+#include "core/LineEnds.h"
 #include "input/KeptEntries.h"
 #include "numtext/LeadingNumber.h"
 
@@ -21,23 +20,8 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // Whole lines are cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-// Calls found(p) for every LF in [begin, end), in order.
-template <class Found>
-void ForEachLineFeed(const char* begin, const char* end, Found&& found) {
-  const char* p = begin;
-  for (; end - p >= 64; p += 64) {
-    for (std::uint64_t feeds = bytewords::EitherBits64(p, '\n', '\n'); feeds; feeds &= feeds - 1)
-      found(p + std::countr_zero(feeds));
-  }
-  for (; p < end; ++p)
-    if (*p == '\n') found(p);
-}
-
-const char* FindLastLineFeed(const char* begin, const char* end) {
-  for (const char* p = end; p > begin;)
-    if (*--p == '\n') return p;
-  return nullptr;
-}
+using lineends::FindLastLineFeed;
+using lineends::ForEachLineFeed;
 
 // A line without its line end: a CR before the LF (or at the very end)
 // belongs to the line end.
@@ -57,22 +41,21 @@ struct EntryLinesReader::Parts {
   std::vector<Kept> kept;
 };
 
-EntryLinesReader::EntryLinesReader(EntrySink& list)
-    : list_(list), onlyValues_(list.KeepsLeadingNumbers() && !list.KeepsTextsOfNumbers()) {}
+EntryLinesReader::EntryLinesReader(EntrySink& list) : list_(list), values_(ValuesOf(list)) {}
 
 EntryLinesReader::~EntryLinesReader() = default;
 
 void EntryLinesReader::Take(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   double value;
-  if (list_.KeepsLeadingNumbers() && numtext::PlainLeadingNumber(line, value))
-    list_.AppendNumber(line, value);
+  if (values_ && numtext::PlainLeadingNumber(line, value))
+    values_->AppendNumber(value);
   else
     list_.Append(line);
 }
 
 void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::function<void()>& meanwhile) {
-  if (!onlyValues_ || static_cast<std::size_t>(end - begin) < kParallelBytes) {
+  if (!values_ || static_cast<std::size_t>(end - begin) < kParallelBytes) {
     ForEachLineFeed(begin, end, [&, start = begin](const char* at) mutable {
       Take(std::string_view(start, static_cast<std::size_t>(at - start)));
       start = at + 1;
@@ -118,7 +101,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
   };
   auto take = [&](std::size_t part) {
     const Parts::Kept& k = kept[part];
-    k.HandOver(list_, cuts[part], [this](std::string_view line) { list_.Append(line); });
+    k.HandOver(*values_, cuts[part], [this](std::string_view line) { list_.Append(line); });
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(

@@ -6,10 +6,10 @@
 // Nothing is tested or skipped: an empty or a word line is an entry too, and
 // the analysis reads its leading number as it reads any entry.
 //
-// The text is read as it comes, never held whole: a list that keeps leading
-// numbers without the texts they were read from gets the numbers of plain
-// lines (numtext::PlainLeadingNumber) and only the other lines as texts, so a
-// list of millions of plain numbers costs a number each.
+// The text is read as it comes, never held whole: a list of values
+// (ValueSink) gets the numbers of plain lines (numtext::PlainLeadingNumber)
+// and only the other lines as texts, so a list of millions of plain numbers
+// costs a number each.
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -40,9 +40,9 @@ class EntryLinesReader {
   void TakeLines(const char* begin, const char* end, const std::function<void()>& meanwhile);
 
   EntrySink& list_;
-  const bool onlyValues_;  // the list keeps leading numbers, not the texts of plain ones
-  std::string carry_;      // a line begun in an earlier piece
-  bool lineOpen_ = false;  // bytes since the last line end: the last line is still open
+  ValueSink* const values_;  // the list, when it keeps values: plain lines go as their numbers
+  std::string carry_;        // a line begun in an earlier piece
+  bool lineOpen_ = false;    // bytes since the last line end: the last line is still open
   std::optional<core::TwoThreads> helper_;
   struct Parts;
   std::unique_ptr<Parts> parts_;

@@ -6,7 +6,6 @@
 // they let window events run and when they finish).
 #include <cstddef>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -24,21 +23,9 @@ class EntrySink {
   // two apart says so here; every other list keeps it as any entry.
   virtual void AppendTestedText(std::string_view text) { Append(text); }
 
-  // A sink that keeps the leading numbers of plain entries says so; the list
-  // readers then hand those over with AppendNumber, with the value they read
-  // while the text was at hand (numtext::PlainLeadingNumber).
-  virtual bool KeepsLeadingNumbers() const { return false; }
   // A file of this many bytes is about to be read into the sink: room can be
   // made at once rather than grown step by step.
   virtual void ExpectBytes(std::size_t /*bytes*/) {}
-  virtual void AppendNumber(std::string_view text, double /*leadingNumber*/) { Append(text); }
-  // A sink that keeps leading numbers may not need the texts they were read
-  // from; the list readers then hand runs of such entries over at once, as
-  // their numbers only.
-  virtual bool KeepsTextsOfNumbers() const { return true; }
-  virtual void AppendNumbers(std::span<const double> /*leadingNumbers*/) {
-    throw std::logic_error("This list keeps the text of every entry");
-  }
 
   // Candidates of list text that failed the number test (blank ones are not
   // counted): `count` of them, `first` the earliest. The readers tell them in
@@ -46,6 +33,21 @@ class EntrySink {
   // only failures are told, never plain numbers, so reading costs no more.
   virtual void NoteSkipped(std::string_view /*first*/, std::size_t /*count*/) {}
 };
+
+// A list that keeps values rather than texts (the analyser's): the leading
+// number of each plain entry, read while its text was at hand
+// (numtext::PlainLeadingNumber), without the text; any other entry comes as
+// its text through Append or AppendTestedText. The readers hand runs of plain
+// entries over at once, as their numbers only.
+class ValueSink : public EntrySink {
+ public:
+  virtual void AppendNumber(double leadingNumber) = 0;
+  virtual void AppendNumbers(std::span<const double> leadingNumbers) = 0;
+};
+
+// The list as a sink of values, when it is one (else null): a reader asks
+// once, and reads the plain entries' numbers for it.
+inline ValueSink* ValuesOf(EntrySink& list) { return dynamic_cast<ValueSink*>(&list); }
 
 // A report or a message box lets window events run, so what was appended so
 // far must be visible first: reports through this sink flush the entries.

@@ -30,7 +30,7 @@ struct KeptEntries {
   // Appends everything kept to `list`, in text order; `part` is where the
   // part starts, `appendText` appends one entry kept as text.
   template <class AppendText>
-  void HandOver(EntrySink& list, const char* part, AppendText&& appendText) const {
+  void HandOver(ValueSink& list, const char* part, AppendText&& appendText) const {
     std::size_t taken = 0;
     for (const Text& t : texts) {
       if (t.valuesBefore > taken)

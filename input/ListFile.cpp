@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -18,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/ByteWords.h"
+#include "core/LineEnds.h"
 #include "input/KeptEntries.h"
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberTest.h"
@@ -31,6 +30,10 @@ bool FileExists(const std::string& path) noexcept {
 }
 
 namespace {
+
+using lineends::FindLastLineEnd;
+using lineends::FindLineEnd;
+using lineends::ForEachLineEnd;
 
 std::string CollapsePairs(std::string_view text, char separator) {
   std::string out;
@@ -57,74 +60,26 @@ class Descriptor {
   int fd_;
 };
 
-bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-
-// The top bit of each byte of the result is set exactly where the byte at
-// `at` (eight of them, the lowest bits for the first) is a CR or an LF.
-std::uint64_t LineEndBytes(const char* at) {
-  const std::uint64_t word = bytewords::Load8(at);
-  return bytewords::EqualBytes(word, '\n') | bytewords::EqualBytes(word, '\r');
-}
-
-// Calls found(p) for every CR or LF in [begin, end), in order.
-template <class Found>
-void ForEachLineEnd(const char* begin, const char* end, Found&& found) {
-  const char* p = begin;
-  // Sixty-four bytes at a time into one mask: lines are short, and a loop per
-  // word would mistake its count of line ends at nearly every word.
-  for (; end - p >= 64; p += 64) {
-    for (std::uint64_t ends = bytewords::EitherBits64(p, '\n', '\r'); ends; ends &= ends - 1)
-      found(p + std::countr_zero(ends));
-  }
-  for (; end - p >= 8; p += 8) {
-    for (std::uint64_t hits = LineEndBytes(p); hits; hits &= hits - 1) found(p + std::countr_zero(hits) / 8);
-  }
-  for (; p < end; ++p)
-    if (IsLineEnd(*p)) found(p);
-}
-
-// The first CR or LF in [begin, end), or end.
-const char* FindLineEnd(const char* begin, const char* end) {
-  const char* p = begin;
-  for (; end - p >= 8; p += 8) {
-    if (const std::uint64_t hits = LineEndBytes(p)) return p + std::countr_zero(hits) / 8;
-  }
-  for (; p < end; ++p)
-    if (IsLineEnd(*p)) return p;
-  return end;
-}
-
-// The last CR or LF in [begin, end), or nullptr.
-const char* FindLastLineEnd(const char* begin, const char* end) {
-  for (const char* p = end; p > begin;)
-    if (IsLineEnd(*--p)) return p;
-  return nullptr;
-}
-
 // Whether one candidate is appended: not empty, not too long, a number.
 bool Passes(std::string_view candidate, const numtext::Separators& sep) {
   return !candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep);
 }
 
-// What a list keeps, and what that saves. With the decimal point as the
-// user's decimal separator, a text whose leading number reads by the quick
-// path has exactly the form the number test's own quick path accepts, so it
-// passes without being tested again.
+// What a list keeps, and what that saves. A list of values gets the leading
+// numbers of plain candidates, read while the text is at hand. With the
+// decimal point as the user's decimal separator, a text whose leading number
+// reads by the quick path has exactly the form the number test's own quick
+// path accepts, so it passes without being tested again.
 struct Keeping {
-  bool values = false;      // the list keeps leading numbers
-  bool pointText = false;   // values, and the decimal separator is '.'
-  bool onlyValues = false;  // values, without the texts they were read from
-  Keeping(const EntrySink& list, const numtext::Separators& sep)
-      : values(list.KeepsLeadingNumbers()),
-        pointText(values && sep.decimal == "."),
-        onlyValues(values && !list.KeepsTextsOfNumbers()) {}
-  // As asked of the list before (the number test needs no more).
-  Keeping(bool keepsValues, bool decimalPoint) : values(keepsValues), pointText(keepsValues && decimalPoint) {}
+  ValueSink* values = nullptr;  // the list, when it keeps values
+  bool pointText = false;       // values, and the decimal separator is '.'
+  Keeping(ValueSink* list, bool decimalPoint) : values(list), pointText(list && decimalPoint) {}
+  Keeping(ValueSink* list, const numtext::Separators& sep) : Keeping(list, sep.decimal == ".") {}
 };
 
-// Tests one candidate and, when it passes, appends it. When the list keeps
-// leading numbers, `value` is set to the candidate's (NaN when it has none
-// read by the quick path); answers whether it passed.
+// Tests one candidate. When the list keeps values, `value` is set to the
+// candidate's leading number (NaN when it has none read by the quick path);
+// answers whether it passed.
 bool TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep, double& value) {
   value = std::numeric_limits<double>::quiet_NaN();
   if (keep.pointText && numtext::PlainLeadingNumber(candidate, value)) return true;
@@ -134,22 +89,23 @@ bool TestCandidate(std::string_view candidate, const numtext::Separators& sep, c
   return true;
 }
 
-void AppendTested(EntrySink& list, std::string_view candidate, double value) {
+// Appends a candidate that passed, as its number when it has one.
+void AppendTested(EntrySink& list, const Keeping& keep, std::string_view candidate, double value) {
   if (std::isnan(value))
     list.AppendTestedText(candidate);
   else
-    list.AppendNumber(candidate, value);
+    keep.values->AppendNumber(value);
 }
 
 // The candidates of [begin, end), which ends just after a line end, each
 // tested and, when it passes, appended.
-void AppendCandidates(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep) {
-  const Keeping keep(list, sep);
+void AppendCandidates(EntrySink& list, const Keeping& keep, const char* begin, const char* end,
+                      const numtext::Separators& sep) {
   const char* start = begin;
   ForEachLineEnd(begin, end, [&](const char* at) {
     const std::string_view candidate(start, static_cast<std::size_t>(at - start));
     if (double v; TestCandidate(candidate, sep, keep, v))
-      AppendTested(list, candidate, v);
+      AppendTested(list, keep, candidate, v);
     else if (!candidate.empty())
       list.NoteSkipped(candidate, 1);
     start = at + 1;
@@ -162,21 +118,14 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // The text is cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-// AppendCandidates with two threads. The text is cut into parts, handed out
-// in order: a part is either tested with what passes kept for later, or,
-// when everything before it is appended, tested and appended at once. Only
-// this thread appends, and in text order, so the list, and where a failure
-// stops it, are as with one thread.
 // What a part of the two-thread reading keeps until it is appended.
-// When the list keeps only the numbers of plain entries, a part keeps those
-// (KeptEntries); else every candidate that passed.
+// For a list of values, a part keeps the numbers of plain entries and the
+// places of the others (KeptEntries); for a list of texts, the place of every
+// candidate that passed.
 struct PartKept : KeptEntries {
-  // A candidate that passed; `value` is its leading number when the list
-  // keeps those and the text is plain, NaN otherwise (never a leading number).
   struct Passed {
     std::uint32_t offset;  // from the part's start
     std::uint32_t length;
-    double value;
   };
   std::vector<Passed> passed;
   // Candidates that failed the number test (blank ones aside), and where the
@@ -227,11 +176,16 @@ class KeepValues {
   PartKept& k_;
 };
 
+// AppendCandidates with two threads. The text is cut into parts, handed out
+// in order: a part is either tested with what passes kept for later, or,
+// when everything before it is appended, tested and appended at once. Only
+// this thread appends, and in text order, so the list, and where a failure
+// stops it, are as with one thread.
 // `kept` is the parts' room, kept by the caller from piece to piece: made
 // anew for every piece, its pages would go back to the system and be taken
 // (and zeroed) again each time.
-void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, const numtext::Separators& sep,
-                           core::TwoThreads& threads, std::vector<PartKept>& kept,
+void AppendCandidatesInTwo(EntrySink& list, const Keeping& keep, const char* begin, const char* end,
+                           const numtext::Separators& sep, core::TwoThreads& threads, std::vector<PartKept>& kept,
                            const std::function<void()>& meanwhile) {
   std::vector<const char*> cuts{begin};
   while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
@@ -243,8 +197,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
   const std::size_t parts = cuts.size() - 1;
 
   if (kept.size() < parts) kept.resize(parts);
-  const Keeping keep(list, sep);
-  const bool quickValues = keep.onlyValues && keep.pointText;
+  const bool quickValues = keep.values && keep.pointText;
   auto prepare = [&](std::size_t part) {
     PartKept& k = kept[part];
     const char* first = cuts[part];
@@ -253,7 +206,7 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
     k.skipped = 0;
     k.failure = nullptr;
     try {
-      if (keep.onlyValues) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
+      if (keep.values) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
       // The bytes after a line, up to the end of the whole text, may be read
       // with it.
       if (quickValues) return ForEachLineEnd(first, cuts[part + 1], KeepValues(first, end, sep, k));
@@ -263,8 +216,8 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
         start = at + 1;
         double v;
         if (!TestCandidate(candidate, sep, keep, v)) return k.Skip(offset, candidate.size());
-        if (!keep.onlyValues) {
-          k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size()), v});
+        if (!keep.values) {
+          k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
           return;
         }
         if (std::isnan(v))
@@ -278,9 +231,9 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
   };
   auto take = [&](std::size_t part) {
     const PartKept& k = kept[part];
-    for (const PartKept::Passed& p : k.passed)
-      AppendTested(list, std::string_view(cuts[part] + p.offset, p.length), p.value);
-    k.HandOver(list, cuts[part], [&list](std::string_view text) { list.AppendTestedText(text); });
+    for (const PartKept::Passed& p : k.passed) list.AppendTestedText(std::string_view(cuts[part] + p.offset, p.length));
+    if (keep.values)
+      k.HandOver(*keep.values, cuts[part], [&list](std::string_view text) { list.AppendTestedText(text); });
     if (k.skipped > 0)
       list.NoteSkipped(std::string_view(cuts[part] + k.firstSkippedOffset, k.firstSkippedLength), k.skipped);
     if (k.failure) std::rethrow_exception(k.failure);
@@ -289,11 +242,11 @@ void AppendCandidatesInTwo(EntrySink& list, const char* begin, const char* end, 
       threads, parts, prepare, take,
       [&](std::size_t part) {
         // A list of numbers only takes them in runs here too.
-        if (keep.onlyValues) {
+        if (keep.values) {
           prepare(part);
           take(part);
         } else {
-          AppendCandidates(list, cuts[part], cuts[part + 1], sep);
+          AppendCandidates(list, keep, cuts[part], cuts[part + 1], sep);
         }
       },
       meanwhile);
@@ -306,35 +259,6 @@ std::size_t ReadBlock(int fd, char* block, std::size_t blockSize, const std::str
     if (errno != EINTR) fsys::ThrowError(errno, name);
   }
 }
-
-constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-char* PutUtf8(char* out, char32_t c) {
-  if (c < 0x80) {
-    *out++ = static_cast<char>(c);
-  } else if (c < 0x800) {
-    *out++ = static_cast<char>(0xC0 | c >> 6);
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    *out++ = static_cast<char>(0xE0 | c >> 12);
-    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xF0 | c >> 18);
-    *out++ = static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
-bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// UTF-16 and UTF-32 are decoded at most this many bytes at a time, so the
-// decoded text (at most three bytes for every two, or four for every four)
-// stays within one read block.
-constexpr std::size_t kDecodeSpanBytes = kReadBlockBytes / 2;
 
 // Whether a UTF-16 code unit is one a text of plain ASCII holds: a printable
 // character, a tab, a CR or an LF.
@@ -392,18 +316,20 @@ bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separ
 }
 
 ListCandidates::ListCandidates(EntrySink& list, const numtext::Separators& sep)
-    : list_(list), sep_(sep), keepsValues_(list.KeepsLeadingNumbers()), pointText_(sep.decimal == ".") {}
+    : list_(list), sep_(sep), values_(ValuesOf(list)), pointText_(sep.decimal == ".") {}
 
 void ListCandidates::Offer(std::string_view candidate) {
   // The list's wishes were asked once, not for every candidate.
-  if (double v; TestCandidate(candidate, sep_, Keeping(keepsValues_, pointText_), v)) AppendTested(list_, candidate, v);
+  const Keeping keep(values_, pointText_);
+  if (double v; TestCandidate(candidate, sep_, keep, v)) AppendTested(list_, keep, candidate, v);
 }
 
 void ListTextReader::Offer(std::string_view candidate) {
   // An empty candidate (between CR and LF, or a blank line) is never a number,
   // nor worth telling as one that is not.
-  if (double v; TestCandidate(candidate, sep_, Keeping(list_, sep_), v))
-    AppendTested(list_, candidate, v);
+  const Keeping keep(values_, sep_);
+  if (double v; TestCandidate(candidate, sep_, keep, v))
+    AppendTested(list_, keep, candidate, v);
   else if (!candidate.empty())
     list_.NoteSkipped(candidate, 1);
 }
@@ -446,7 +372,8 @@ struct ListTextReader::Parts {
   std::vector<PartKept> kept;
 };
 
-ListTextReader::ListTextReader(EntrySink& list, numtext::Separators sep) : list_(list), sep_(std::move(sep)) {}
+ListTextReader::ListTextReader(EntrySink& list, numtext::Separators sep)
+    : list_(list), values_(ValuesOf(list)), sep_(std::move(sep)) {}
 ListTextReader::~ListTextReader() = default;
 
 void ListTextReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
@@ -486,12 +413,13 @@ void ListTextReader::Feed(const char* data, std::size_t size, const std::functio
   // Every candidate up to the last line end is whole.
   if (const char* last = FindLastLineEnd(p, end)) {
     const numtext::Separators& sep = sep_;
+    const Keeping keep(values_, sep);
     if (static_cast<std::size_t>(last + 1 - p) < kParallelBytes) {
-      AppendCandidates(list_, p, last + 1, sep);
+      AppendCandidates(list_, keep, p, last + 1, sep);
     } else {
       if (!helper_) helper_.emplace();
       if (!parts_) parts_ = std::make_unique<Parts>();
-      AppendCandidatesInTwo(list_, p, last + 1, sep, *helper_, parts_->kept, pending.Hand());
+      AppendCandidatesInTwo(list_, keep, p, last + 1, sep, *helper_, parts_->kept, pending.Hand());
     }
     p = last + 1;
   }
@@ -516,14 +444,14 @@ void ListFileReader::Decide(bool final) {
   using namespace std::string_view_literals;
   struct Mark {
     std::string_view bytes;
-    Form form;
+    std::optional<WideForm> wide;  // none: UTF-8, read as it is
   };
   // Longest first: FF FE 00 00 is UTF-32, not UTF-16 that begins with NUL.
-  static constexpr Mark kMarks[] = {{"\xFF\xFE\0\0"sv, Form::kUtf32Le},
-                                    {"\0\0\xFE\xFF"sv, Form::kUtf32Be},
-                                    {"\xEF\xBB\xBF"sv, Form::kBytes},
-                                    {"\xFF\xFE"sv, Form::kUtf16Le},
-                                    {"\xFE\xFF"sv, Form::kUtf16Be}};
+  static constexpr Mark kMarks[] = {{"\xFF\xFE\0\0"sv, WideForm::kUtf32Le},
+                                    {"\0\0\xFE\xFF"sv, WideForm::kUtf32Be},
+                                    {"\xEF\xBB\xBF"sv, std::nullopt},
+                                    {"\xFF\xFE"sv, WideForm::kUtf16Le},
+                                    {"\xFE\xFF"sv, WideForm::kUtf16Be}};
   const std::string_view head(head_, headSize_);
   // A longer mark may still come.
   if (!final) {
@@ -533,7 +461,7 @@ void ListFileReader::Decide(bool final) {
   std::size_t skip = 0;
   for (const Mark& mark : kMarks) {
     if (head.starts_with(mark.bytes)) {
-      form_ = mark.form;
+      Choose(mark.wide);
       skip = mark.bytes.size();
       break;
     }
@@ -549,71 +477,30 @@ void ListFileReader::Decide(bool final) {
     }
     if ((little || big) && !final && head.size() < kUnmarkedWindow) return;
     const bool twoUnits = head.size() >= 4;
-    form_ = !twoUnits ? Form::kBytes : little ? Form::kUtf16Le : big ? Form::kUtf16Be : Form::kBytes;
+    Choose(!twoUnits ? std::nullopt
+           : little  ? std::optional(WideForm::kUtf16Le)
+           : big     ? std::optional(WideForm::kUtf16Be)
+                     : std::nullopt);
   }
   headSize_ = 0;
   FeedText(head.data() + skip, head.size() - skip);
 }
 
-char* ListFileReader::PutUnit(char* out, std::uint32_t unit) {
-  if (form_ == Form::kUtf32Le || form_ == Form::kUtf32Be) {
-    const bool character = unit <= 0x10FFFF && !IsHighSurrogate(unit) && !IsLowSurrogate(unit);
-    return PutUtf8(out, character ? char32_t{unit} : kReplacementCharacter);
-  }
-  if (highSurrogate_) {
-    const std::uint32_t high = std::exchange(highSurrogate_, 0);
-    if (IsLowSurrogate(unit)) return PutUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
-    out = PutUtf8(out, kReplacementCharacter);
-  }
-  if (IsHighSurrogate(unit)) {
-    highSurrogate_ = unit;
-    return out;
-  }
-  return PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : char32_t{unit});
+void ListFileReader::Choose(std::optional<WideForm> wide) {
+  form_ = wide ? Form::kWide : Form::kBytes;
+  if (wide) wide_.Begin(*wide);
 }
 
-void ListFileReader::FeedWide(const unsigned char* p, std::size_t size) {
-  const bool little = form_ == Form::kUtf16Le || form_ == Form::kUtf32Le;
-  const std::size_t width = form_ == Form::kUtf16Le || form_ == Form::kUtf16Be ? 2 : 4;
-  auto unit = [little, width](const unsigned char* b) {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < width; ++i) u |= std::uint32_t{b[i]} << (8 * (little ? i : width - 1 - i));
-    return u;
-  };
-  const unsigned char* const end = p + size;
-  // A unit begun in an earlier piece.
-  if (partialSize_ > 0) {
-    while (partialSize_ < width && p < end) partial_[partialSize_++] = *p++;
-    if (partialSize_ < width) return;
-    partialSize_ = 0;
-    char bytes[8];
-    text_.Feed(bytes, static_cast<std::size_t>(PutUnit(bytes, unit(partial_)) - bytes));
-  }
-  while (static_cast<std::size_t>(end - p) >= width) {
-    const std::size_t whole = static_cast<std::size_t>(end - p) / width * width;
-    const unsigned char* const stop = p + std::min(whole, kDecodeSpanBytes);
-    // At most three bytes for each UTF-16 unit (four for a pair), four for
-    // each UTF-32 one, and three for a high surrogate from before that turns
-    // out unpaired.
-    const std::size_t room = static_cast<std::size_t>(stop - p) / width * (width == 2 ? 3 : 4) + 3;
-    if (room > decodedRoom_) {
-      decoded_.reset();  // never hold the old block and the new one at once
-      decoded_.reset(new char[room]);
-      decodedRoom_ = room;
-    }
-    char* const begin = decoded_.get();
-    char* out = begin;
-    for (; p < stop; p += width) out = PutUnit(out, unit(p));
-    text_.Feed(begin, static_cast<std::size_t>(out - begin));
-  }
-  while (p < end) partial_[partialSize_++] = *p++;
+void ListFileReader::FeedWide(const char* data, std::size_t size) {
+  wide_.Feed(reinterpret_cast<const unsigned char*>(data), size,
+             [this](const char* text, std::size_t length) { text_.Feed(text, length); });
 }
 
 void ListFileReader::FeedText(const char* data, std::size_t size) {
   if (form_ == Form::kBytes)
     text_.Feed(data, size);
   else
-    FeedWide(reinterpret_cast<const unsigned char*>(data), size);
+    FeedWide(data, size);
 }
 
 void ListFileReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
@@ -634,23 +521,15 @@ void ListFileReader::Feed(const char* data, std::size_t size, const std::functio
   if (form_ == Form::kBytes)
     text_.Feed(data, size, pending.Hand());
   else
-    FeedWide(reinterpret_cast<const unsigned char*>(data), size);
+    FeedWide(data, size);
 }
 
 void ListFileReader::Finish() {
   if (form_ == Form::kUndecided) Decide(true);
-  if (form_ != Form::kBytes) {
-    char tail[8];
-    char* out = tail;
-    if (highSurrogate_) out = PutUtf8(out, kReplacementCharacter);
-    if (partialSize_ > 0) out = PutUtf8(out, kReplacementCharacter);
-    text_.Feed(tail, static_cast<std::size_t>(out - tail));
-  }
+  if (form_ == Form::kWide) wide_.Finish([this](const char* text, std::size_t length) { text_.Feed(text, length); });
   text_.Finish();
   form_ = Form::kUndecided;
   headSize_ = 0;
-  partialSize_ = 0;
-  highSurrogate_ = 0;
 }
 
 bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,

@@ -27,9 +27,10 @@
 #include <utility>
 
 #include "core/LetEventsRun.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySink.h"
+#include "input/WideText.h"
 #include "numtext/Separators.h"
-#include "stats/RadixSort.h"
 #include "system/FileSystem.h"
 
 class TextPieceReader;
@@ -143,7 +144,7 @@ class ListCandidates {
  private:
   EntrySink& list_;
   numtext::Separators sep_;
-  bool keepsValues_;
+  ValueSink* values_;  // the list, when it keeps values
   bool pointText_;
 };
 
@@ -182,6 +183,7 @@ class ListTextReader final : public TextPieceReader {
   void EndOverlong();
 
   EntrySink& list_;
+  ValueSink* values_;  // the list, when it keeps values
   numtext::Separators sep_;
   std::string carry_;         // the start of a candidate that began in an earlier piece
   bool overlong_ = false;     // the current candidate is already too long: drop it
@@ -227,12 +229,7 @@ class PastedTextReader {
 // never taken for UTF-16; a binary file would need a whole first stretch of
 // such pairs.
 //
-// UTF-16 and UTF-32 are decoded leniently rather than refused, since a damaged
-// character is no reason to lose a file's numbers: a surrogate without its
-// other half, a UTF-32 unit that is no character (a surrogate, or beyond
-// U+10FFFF), and an incomplete unit at the very end of the file each become
-// U+FFFD. It stays in the line it was found in, so that line fails the number
-// test: a number whose last character was cut off is not read as a shorter one.
+// UTF-16 and UTF-32 are decoded leniently (see WideTextDecoder).
 class ListFileReader {
  public:
   static constexpr std::size_t kUnmarkedWindow = 512;
@@ -245,14 +242,15 @@ class ListFileReader {
   void Finish();
 
  private:
-  enum class Form { kUndecided, kBytes, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be };
+  enum class Form { kUndecided, kBytes, kWide };
 
   // Chooses the form from the bytes held back, once they suffice (or, with
   // `final`, from what there is) and hands on the text after any mark.
   void Decide(bool final);
+  // The form a mark or the first bytes chose: UTF-8 (none) or a wide one.
+  void Choose(std::optional<WideForm> wide);
   void FeedText(const char* data, std::size_t size);
-  void FeedWide(const unsigned char* data, std::size_t size);
-  char* PutUnit(char* out, std::uint32_t unit);
+  void FeedWide(const char* data, std::size_t size);
 
   std::optional<ListTextReader> ownText_;  // a list file's lines, unless another reader was given
   TextPieceReader& text_;
@@ -261,13 +259,5 @@ class ListFileReader {
   // UTF-16 without one.
   char head_[kUnmarkedWindow] = {};
   std::size_t headSize_ = 0;
-  // UTF-16 and UTF-32 only: the bytes of a code unit whose rest is in the
-  // next piece, and a high surrogate waiting for its low half.
-  unsigned char partial_[4] = {};
-  std::size_t partialSize_ = 0;
-  std::uint32_t highSurrogate_ = 0;
-  // One block of decoded text, reused; as large as the largest block so far
-  // needed, so a small file costs a small buffer.
-  std::unique_ptr<char[]> decoded_;
-  std::size_t decodedRoom_ = 0;
+  WideTextDecoder wide_;  // the form kWide: UTF-16 or UTF-32
 };

@@ -15,7 +15,6 @@
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
 #include "stats/Arithmetic.h"
-#include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
@@ -161,11 +160,8 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
       pieces[k].end = entries / kPieces * (k + 1) + std::min(k + 1, entries % kPieces);
     }
     double* numbers = Numbers.data();
-    {
-      core::TwoThreads threads;
-      threads.Run(kPieces,
-                  [&](std::size_t k) { ReadPiece(host, statistics_.NumberSeparators(), numbers, known, pieces[k]); });
-    }
+    statistics_.Helper().Run(
+        kPieces, [&](std::size_t k) { ReadPiece(host, statistics_.NumberSeparators(), numbers, known, pieces[k]); });
     // The reports, and the entries a piece left, in list order.
     for (PieceRead& piece : pieces) {
       for (const std::exception_ptr& failure : piece.failures) trap.Step(114, [&] { std::rethrow_exception(failure); });

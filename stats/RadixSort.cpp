@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
-#include <optional>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -78,8 +76,8 @@ void MsdSort(std::uint64_t* a, std::size_t n) {
   }
 }
 
-// From this size on SortDoubles works with two threads. Below it the thread
-// start costs more than it saves.
+// From this size on SortDoubles works with two threads, when it has them.
+// Below it handing out the passes costs more than it saves.
 constexpr std::size_t kParallelSort = std::size_t{1} << 18;
 
 // The input of every pass is cut into this many pieces, which the two
@@ -594,11 +592,7 @@ class RoundSorter {
 
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads) {
   if (n == 0) return;
-  if (n >= kParallelSort) {
-    if (threads) return SortDoublesInTwo(src, n, dst, *threads);
-    core::TwoThreads own;
-    return SortDoublesInTwo(src, n, dst, own);
-  }
+  if (threads && n >= kParallelSort) return SortDoublesInTwo(src, n, dst, *threads);
 
   // One thread: the values are copied once, then sorted in `dst` with a
   // scratch buffer.
@@ -619,8 +613,6 @@ void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
     return;
   }
   // One thread below the size where SortDoubles takes two.
-  std::optional<core::TwoThreads> own;
-  if (!threads && n >= kParallelSort) threads = &own.emplace();
   RoundSorter(src, n, roundLimit, take, n >= kParallelSort ? threads : nullptr).Run();
 }
 

@@ -35,13 +35,14 @@ constexpr std::uint64_t EqualityKey(double v) { return v == 0.0 ? OrderKey(0.0) 
 // Writes the n values of `src` to `dst` in ascending order of their keys
 // (radix sort: LSD passes on 12-bit digits, digits that every value shares
 // costing no pass; large inputs first go into `dst` in groups by their top 16
-// bits, and each group is sorted on its own). `src` and `dst` must not
-// overlap. Needs scratch room of n doubles for small inputs; a large input
-// needs two of its largest group, and a group of over a quarter of the values
-// one of that group's size more. Keys are equal only for equal bits, so the
+// bits, and each group is sorted on its own, a group of over a quarter of the
+// values by both threads together in passes on 11-bit digits). `src` and `dst` must not
+// overlap. Needs scratch room of n doubles on one thread; a large input
+// sorted by two needs two of its largest group, and a group of over a
+// quarter of the values one of that group's size more. Keys are equal only for equal bits, so the
 // result is the one ascending order of the keys: -0 before +0. No NaN may be
-// passed. Large inputs are sorted with two threads: those of `threads` when
-// given, else its own.
+// passed. Large inputs are sorted with two threads when `threads` is given
+// (its owner starts it); without it this thread does all.
 void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads* threads = nullptr);
 
 // The order SortDoubles gives, without ever holding all of it: the values of
@@ -57,8 +58,8 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
 // n / roundLimit + 1 times, plus once for each interval that needs finer
 // counts. Holds a part, scratch of up to half a part and the counts' tables
 // (4 MB, and 256 KB for each digit counted again). `src` is not changed.
-// Both threads share the passes and the sorts: those of `threads` when
-// given, else its own. For n up to `roundLimit`, a buffer of n values sorted
+// With `threads`, both threads share the passes and the sorts of a large
+// input; without it this thread does all. For n up to `roundLimit`, a buffer of n values sorted
 // by SortDoubles is the one part.
 void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
                   const std::function<void(std::span<const double>)>& take, core::TwoThreads* threads = nullptr);

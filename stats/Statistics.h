@@ -16,6 +16,7 @@
 
 #include "core/TwoThreads.h"
 #include "numtext/Separators.h"
+#include "stats/Mode.h"
 #include "stats/StatResult.h"
 
 // The failure raised (as std::out_of_range) when NumberCount asks for more
@@ -24,14 +25,6 @@
 inline constexpr const char* kSubscriptOutOfRange = "The number count is out of range";
 
 namespace modStatistics {
-
-// What the mode reads from the sorted order: the highest number of equal
-// values (0 when no value occurs twice) and the values that reach it, as
-// their equality keys (radix::EqualityKey), ascending.
-struct Ties {
-  std::size_t maxCount = 0;
-  std::vector<std::uint64_t> keys;
-};
 
 class DataSet {
  public:
@@ -73,6 +66,12 @@ class DataSet {
     methodIsSample_ = sample;
     variance_.reset();
   }
+
+  // The helper thread that shares the work on large data sets: started when
+  // first needed, kept for the next runs. The one who runs an analysis lends
+  // it to its own work on the entries too, so that a run never starts more
+  // than one.
+  core::TwoThreads& Helper() const;
 
   // These pass arithmetic failures (ArithmeticError) on to the caller.
   void SortNumbers();
@@ -172,6 +171,8 @@ class DataSet {
   mutable std::optional<double> squaredDeviations_;
   mutable std::optional<double> absoluteDeviations_;
   mutable std::optional<StatResult> mode_;
+  // Behind a pointer, so that the data set can still be moved.
+  mutable std::unique_ptr<core::TwoThreads> helper_;
 };
 
 }  // namespace modStatistics

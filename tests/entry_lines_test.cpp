@@ -32,13 +32,11 @@ std::string Described(double v) {
 
 // A list that keeps numbers rather than the texts they were read from, as the
 // analyser's does: each entry recorded as "=value" or as 'text'.
-class NumbersSink final : public EntrySink {
+class NumbersSink final : public ValueSink {
  public:
   Texts got;
-  bool KeepsLeadingNumbers() const override { return true; }
-  bool KeepsTextsOfNumbers() const override { return false; }
   void Append(std::string_view text) override { got.push_back("'" + std::string(text) + "'"); }
-  void AppendNumber(std::string_view, double value) override { got.push_back(Described(value)); }
+  void AppendNumber(double value) override { got.push_back(Described(value)); }
   void AppendNumbers(std::span<const double> values) override {
     for (double v : values) got.push_back(Described(v));
   }

@@ -64,89 +64,6 @@ std::vector<double> TypicalData(std::size_t n, unsigned seed) {
   return v;
 }
 
-// ---- The sort ----------------------------------------------------------------
-
-// A value in [1, 2) in one of sixteen groups of the top sixteen bits, with
-// random bits in the lowest `low` bits of the mantissa only.
-double LowBitsApart(std::mt19937_64& r, int low) {
-  const std::uint64_t x = r();
-  return 1.0 + static_cast<double>(x % 16) / 16.0 + static_cast<double>((x >> 8) % (std::uint64_t{1} << low)) * 0x1p-52;
-}
-
-// The order SortInRounds hands on, its parts joined; empty (with a failure
-// noted) when a part is empty or larger than the limit.
-std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit) {
-  std::vector<double> joined;
-  bool partsFit = true;
-  radix::SortInRounds(src.data(), src.size(), limit, [&](std::span<const double> part) {
-    partsFit = partsFit && !part.empty() && part.size() <= limit;
-    joined.insert(joined.end(), part.begin(), part.end());
-  });
-  EXPECT_TRUE(partsFit) << "limit " << limit;
-  return joined;
-}
-
-TEST(LargeSort, MatchesAComparisonSortBitForBit) {
-  struct Row {
-    const char* name;
-    std::size_t n;
-    double (*make)(std::mt19937_64&, std::size_t);
-  } rows[] = {
-      {"typical", kLarge + 1,
-       [](std::mt19937_64& r, std::size_t i) {
-         const std::uint64_t x = r();
-         return i % 3 == 0 ? static_cast<double>(static_cast<int>(x % 2000) - 1000)
-                           : static_cast<double>(x % 20'000'000) / 1000.0 - 10000.0;
-       }},
-      {"any bits", kLarge,
-       [](std::mt19937_64& r, std::size_t) {
-         for (;;) {
-           const double v = std::bit_cast<double>(r());
-           if (std::isfinite(v)) return v;
-         }
-       }},
-      {"all equal", kLarge, [](std::mt19937_64&, std::size_t) { return -3.25; }},
-      {"zeros of both signs", kLarge, [](std::mt19937_64& r, std::size_t) { return r() % 2 ? 0.0 : -0.0; }},
-      // Keys that differ in the lowest digit only: a single pass.
-      {"one digit", kLarge,
-       [](std::mt19937_64& r, std::size_t) { return 1.0 + static_cast<double>(r() % 2048) / 4503599627370496.0; }},
-      {"descending", kLarge, [](std::mt19937_64&, std::size_t i) { return 1e6 - static_cast<double>(i) * 0.37; }},
-      // Sixteen groups whose values agree in their upper bits and differ in
-      // the lowest 20, 26 or 30: runs that the upper passes leave out of
-      // order, as one whole group, a few thousand values, a few hundred.
-      {"runs of a whole group", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 20); }},
-      {"runs of thousands", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 26); }},
-      {"runs of hundreds", kLarge, [](std::mt19937_64& r, std::size_t) { return LowBitsApart(r, 30); }},
-      // Below the two-thread size: one thread, by digits, and by comparison.
-      {"any bits, one thread", 5000,
-       [](std::mt19937_64& r, std::size_t) {
-         for (;;) {
-           const double v = std::bit_cast<double>(r());
-           if (std::isfinite(v)) return v;
-         }
-       }},
-      {"a few values", 300, [](std::mt19937_64& r, std::size_t) { return static_cast<double>(r() % 7) - 3.0; }},
-  };
-  for (const Row& row : rows) {
-    std::mt19937_64 rng(11);
-    std::vector<double> src(row.n);
-    for (std::size_t i = 0; i < row.n; ++i) src[i] = row.make(rng, i);
-    const std::vector<double> original = src;
-    std::vector<double> dst(src.size(), 99.0);
-    radix::SortDoubles(src.data(), src.size(), dst.data());
-    EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
-    std::vector<double> want = src;
-    std::sort(want.begin(), want.end(), [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
-    EXPECT_TRUE(SameBits(dst, want)) << row.name;
-    // A part at a time: a quarter (as the engine sorts), and parts so small
-    // that large groups are counted again by finer digits.
-    for (const std::size_t limit : {row.n / 4 + 1, row.n / 6 + 1}) {
-      EXPECT_TRUE(SameBits(JoinedRounds(src, limit), want)) << row.name << ", parts of " << limit;
-      EXPECT_TRUE(SameBits(src, original)) << row.name << ": the input changed";
-    }
-  }
-}
-
 // ---- The engine ----------------------------------------------------------------
 
 class LargeEngine : public ::testing::Test {
@@ -518,35 +435,17 @@ TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
 using loadertest::MixedListText;
 using loadertest::RecordingEntrySink;
 
-// Keeps what the reader hands over as the analyser's list does: every text,
-// and the leading number where the reader read one (NaN otherwise).
-class NumberKeepingSink : public RecordingEntrySink {
- public:
-  std::vector<double> numbers;
-  bool KeepsLeadingNumbers() const override { return true; }
-  void Append(std::string_view text) override {
-    RecordingEntrySink::Append(text);
-    numbers.push_back(std::numeric_limits<double>::quiet_NaN());
-  }
-  void AppendNumber(std::string_view text, double leadingNumber) override {
-    RecordingEntrySink::Append(text);
-    numbers.push_back(leadingNumber);
-  }
-};
-
 // Keeps as the analyser's list does: the leading numbers only, and the texts
 // of the entries without one.
-class OnlyNumbersSink : public EntrySink {
+class OnlyNumbersSink : public ValueSink {
  public:
-  std::vector<double> numbers;
+  std::vector<double> numbers;  // NaN for an entry kept as text
   std::vector<std::string> texts;
-  bool KeepsLeadingNumbers() const override { return true; }
-  bool KeepsTextsOfNumbers() const override { return false; }
   void Append(std::string_view text) override {
     texts.emplace_back(text);
     numbers.push_back(std::numeric_limits<double>::quiet_NaN());
   }
-  void AppendNumber(std::string_view, double leadingNumber) override { numbers.push_back(leadingNumber); }
+  void AppendNumber(double leadingNumber) override { numbers.push_back(leadingNumber); }
   void AppendNumbers(std::span<const double> leadingNumbers) override {
     numbers.insert(numbers.end(), leadingNumbers.begin(), leadingNumbers.end());
   }
@@ -577,53 +476,50 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     text += "-1.5\n7\n";
     const std::unique_ptr<char[]> exact(new char[text.size()]);
     std::memcpy(exact.get(), text.data(), text.size());
-    NumberKeepingSink keeping;
     RecordingEntrySink plain;
     OnlyNumbersSink onlyNumbers;
-    ListTextReader keeper(keeping, row.sep), reader(plain, row.sep), numbersReader(onlyNumbers, row.sep);
+    ListTextReader reader(plain, row.sep), numbersReader(onlyNumbers, row.sep);
     const std::size_t piece = row.piece ? row.piece : text.size();
     for (std::size_t at = 0; at < text.size(); at += piece) {
-      keeper.Feed(exact.get() + at, std::min(piece, text.size() - at));
       reader.Feed(exact.get() + at, std::min(piece, text.size() - at));
       numbersReader.Feed(exact.get() + at, std::min(piece, text.size() - at));
     }
-    keeper.Finish();
     reader.Finish();
     numbersReader.Finish();
-    ASSERT_TRUE(keeping.entries == plain.entries);
-    // Without the texts of plain entries: the same numbers, and the texts of
-    // exactly the other entries.
-    EXPECT_TRUE(SameBits(onlyNumbers.numbers, keeping.numbers));
+    // A number or a text for every entry, the texts exactly those of the
+    // entries without a number.
+    ASSERT_EQ(onlyNumbers.numbers.size(), plain.entries.size());
     std::vector<std::string> textsWithoutNumbers;
-    for (std::size_t i = 0; i < keeping.numbers.size(); ++i)
-      if (std::isnan(keeping.numbers[i])) textsWithoutNumbers.push_back(keeping.entries[i]);
+    for (std::size_t i = 0; i < onlyNumbers.numbers.size(); ++i)
+      if (std::isnan(onlyNumbers.numbers[i])) textsWithoutNumbers.push_back(plain.entries[i]);
     EXPECT_TRUE(onlyNumbers.texts == textsWithoutNumbers);
+    const std::vector<double>& numbers = onlyNumbers.numbers;
 
     // Against the number test's own reading (another piece of code) with a
     // decimal point, for every kept number; some must be kept, some not.
     std::size_t kept = 0, wrong = 0;
-    for (std::size_t i = 0; i < keeping.numbers.size(); ++i) {
-      if (std::isnan(keeping.numbers[i])) continue;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      if (std::isnan(numbers[i])) continue;
       ++kept;
-      const double expected = numtext::NumericValue(keeping.entries[i], {".", ","});
-      if (std::bit_cast<std::uint64_t>(expected) != std::bit_cast<std::uint64_t>(keeping.numbers[i]) ||
-          std::bit_cast<std::uint64_t>(numtext::LeadingNumber(keeping.entries[i])) !=
-              std::bit_cast<std::uint64_t>(keeping.numbers[i]))
+      const double expected = numtext::NumericValue(plain.entries[i], {".", ","});
+      if (std::bit_cast<std::uint64_t>(expected) != std::bit_cast<std::uint64_t>(numbers[i]) ||
+          std::bit_cast<std::uint64_t>(numtext::LeadingNumber(plain.entries[i])) !=
+              std::bit_cast<std::uint64_t>(numbers[i]))
         ++wrong;
     }
     EXPECT_EQ(wrong, 0u);
-    EXPECT_GT(kept, keeping.numbers.size() / 2);
-    EXPECT_LT(kept, keeping.numbers.size());
+    EXPECT_GT(kept, numbers.size() / 2);
+    EXPECT_LT(kept, numbers.size());
 
     ListHost without, with;
     without.entries = plain.entries;
     with.entries = plain.entries;
-    with.known = keeping.numbers;
+    with.known = numbers;
     // Entries read from their text may fail; the run must report them alike.
     for (ListHost* host : {&without, &with}) {
       host->unreadable.assign(plain.entries.size(), false);
       for (std::size_t i = 0; i < plain.entries.size(); i += 97)
-        if (std::isnan(keeping.numbers[i])) host->unreadable[i] = true;
+        if (std::isnan(numbers[i])) host->unreadable[i] = true;
     }
     without.Start();
     with.Start();

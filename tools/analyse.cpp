@@ -56,17 +56,15 @@ namespace {
 // entry, read while its text was at hand (the text itself is not kept), and
 // the text of any other entry, which the analysis reads as its writer meant
 // it when it is a line of a list file, or by its leading number when typed.
-class ListEntries final : public EntrySink {
+class ListEntries final : public ValueSink {
  public:
-  bool KeepsLeadingNumbers() const override { return true; }
   // Every entry takes at least two bytes (a character and a line end). Room
   // reserved but never filled is never touched, so it costs no memory. Only
   // empty room is made: growing held numbers would copy them.
   void ExpectBytes(std::size_t bytes) override {
     if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
   }
-  void AppendNumber(std::string_view, double leadingNumber) override { Keep(leadingNumber); }
-  bool KeepsTextsOfNumbers() const override { return false; }
+  void AppendNumber(double leadingNumber) override { Keep(leadingNumber); }
   void AppendNumbers(std::span<const double> leadingNumbers) override {
     while (!leadingNumbers.empty()) {
       std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());

@@ -24,7 +24,7 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
-#include "stats/NumberTest.h"
+#include "numtext/NumberTest.h"
 
 namespace loadertest {
 
