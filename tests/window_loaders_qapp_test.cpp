@@ -22,6 +22,7 @@
 
 namespace {
 
+using windowtest::Controls;
 using windowtest::WindowTest;
 
 class WindowLoadersTest : public WindowTest {
