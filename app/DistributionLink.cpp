@@ -32,7 +32,7 @@ void PlaceBeside(QWidget& window, const QWidget& mainWindow) {
 
 void DistributionLink::Show() {
   if (!host_.analysed()) {
-    if (!CurrentDialogs().Question(QString::fromLatin1(kOfferAnalysisQuestion))) return;
+    if (!host_.dialogs.Question(QString::fromLatin1(kOfferAnalysisQuestion))) return;
     host_.runAnalysis();
     // An empty list refuses the run; it has said so.
     if (!host_.analysed()) return;
@@ -40,7 +40,7 @@ void DistributionLink::Show() {
   if (!window_) {
     // A window of its own (no parent): it has its own place in the task bar
     // and stays usable beside the main window.
-    window_ = new DistributionWindow(host_.settings, host_.separators);
+    window_ = new DistributionWindow(host_.dialogs, host_.settings, host_.separators);
     window_->setWindowIcon(host_.mainWindow.windowIcon());
     window_->ShowAnalysis(host_.source());
     PlaceBeside(*window_, host_.mainWindow);

@@ -18,6 +18,7 @@ inline constexpr const char* kOfferAnalysisQuestion =
 // What the link works with; all of it must outlive the link.
 struct DistributionHost {
   QWidget& mainWindow;
+  Dialogs& dialogs;
   SettingsStore& settings;
   numtext::Separators separators;
   // Whether an analysis has finished, and the last one's picture data.

@@ -71,8 +71,9 @@ void DistributionView::paintEvent(QPaintEvent*) {
   }
 }
 
-DistributionWindow::DistributionWindow(SettingsStore& settings, numtext::Separators separators, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings), separators_(std::move(separators)) {
+DistributionWindow::DistributionWindow(Dialogs& dialogs, SettingsStore& settings, numtext::Separators separators,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), settings_(settings), separators_(std::move(separators)) {
   setWindowTitle(QString::fromUtf8(kDistributionTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
   BuildControls();
@@ -241,8 +242,8 @@ void DistributionWindow::CopyPicture() { ClipboardSetImage(PictureImage()); }
 
 void DistributionWindow::SavePicture() {
   QString filter;
-  QString path = CurrentDialogs().SaveFileConfirmed(
-      QStringLiteral("Save Picture"), {QString::fromLatin1(kPngFilter), QString::fromLatin1(kSvgFilter)}, filter);
+  QString path = dialogs_.SaveFileConfirmed(QStringLiteral("Save Picture"),
+                                            {QString::fromLatin1(kPngFilter), QString::fromLatin1(kSvgFilter)}, filter);
   if (path.isEmpty()) return;
   const QString suffix = QFileInfo(path).suffix().toLower();
   bool svg = suffix == QLatin1String("svg");
@@ -253,5 +254,5 @@ void DistributionWindow::SavePicture() {
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
   if (!WriteDistributionPicture(path, svg, figure_, size, Style()))
-    CurrentDialogs().Message(QStringLiteral("The picture could not be saved as\n%1").arg(path));
+    dialogs_.Message(QStringLiteral("The picture could not be saved as\n%1").arg(path));
 }

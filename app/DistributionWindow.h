@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class Dialogs;
 class SettingsStore;
 
 inline constexpr const char* kDistributionTitle = "Distribution \u2014 Tallowmere";
@@ -49,7 +50,8 @@ class DistributionWindow final : public QWidget {
 
  public:
   // `settings`: where the bin count is remembered; it must outlive the window.
-  DistributionWindow(SettingsStore& settings, numtext::Separators separators, QWidget* parent = nullptr);
+  DistributionWindow(Dialogs& dialogs, SettingsStore& settings, numtext::Separators separators,
+                     QWidget* parent = nullptr);
 
   // Shows a finished analysis, replacing the one shown; the list is as it
   // was analysed.
@@ -89,6 +91,7 @@ class DistributionWindow final : public QWidget {
   void FillTable(const std::vector<StatisticLine>& statistics);
   PictureStyle Style() const;
 
+  Dialogs& dialogs_;
   SettingsStore& settings_;
   numtext::Separators separators_;
   std::span<const double> sorted_;

@@ -133,16 +133,18 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const QFont& f
 
 }  // namespace
 
-Form1::Form1(numtext::Separators separators, const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+Form1::Form1(numtext::Separators separators, const QString& programFolder, FormServices services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       separators_(separators),
       analysis_(std::move(separators)),
       programFolder_(programFolder),
-      settings_(QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection)),
+      systemDialogs_(this),
+      dialogs_(services.dialogs ? *services.dialogs : systemDialogs_),
+      spreadsheet_(std::move(services.spreadsheet)),
+      settings_(QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection), dialogs_),
       pointer_(this),
       screenPointer_([this] { return PointerOnScreen(this, pointerInWindow_); }) {
-  SetDialogMainWindow(this);
   BuildControls();
   // Over the number list, outside the designed layout and the tab order.
   drops_ = new DropProgress(ListView1, this);
@@ -334,6 +336,7 @@ void Form1::ConnectDistribution() {
   connect(resultsMenu_, &ResultsListMenu::copyAsTableAsked, this, [this] { ListView2_CopyAsTable(); });
   distribution_ = new DistributionLink(
       {.mainWindow = *this,
+       .dialogs = dialogs_,
        .settings = settings_,
        .separators = separators_,
        .analysed = [this] { return !analysis_.LastResults().sorted.empty(); },

@@ -20,9 +20,11 @@
 #include "app/AdditionNotice.h"
 #include "app/FormInventory.h"
 #include "app/WindowPointer.h"
+#include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Skin.h"
+#include "platform/Spreadsheet.h"
 #include "results/Analysis.h"
 
 class QAction;
@@ -67,6 +69,13 @@ inline constexpr int kScrollDownAboveY = 364;
 // (ours) stays whole; cutting stops when no space is left.
 QString ApplicationTitleFromName(const QString& productName);
 
+// Where the window's boxes and its spreadsheet application come from: the
+// system's, unless given (tests give their own).
+struct FormServices {
+  Dialogs* dialogs = nullptr;
+  spreadsheet::Factory spreadsheet;
+};
+
 class Form1 final : public QWidget, public ErrorSink {
   Q_OBJECT
 
@@ -75,7 +84,7 @@ class Form1 final : public QWidget, public ErrorSink {
   // drag.ico) are looked for first; empty means the executable's folder
   // (see ProgramFolder for the installed data folder). `separators`: the
   // user's, for every number the window reads or shows.
-  explicit Form1(numtext::Separators separators, const QString& programFolder = QString(), QWidget* parent = nullptr);
+  explicit Form1(numtext::Separators separators, const QString& programFolder = QString(), FormServices services = {});
   ~Form1() override;
 
   // --- What the controls hold.
@@ -273,6 +282,10 @@ class Form1 final : public QWidget, public ErrorSink {
   numtext::Separators separators_;
   analysis::Analysis analysis_;
   ProgramFolder programFolder_;
+  // The boxes every command shows, handed down in the host structs.
+  SystemDialogs systemDialogs_;
+  Dialogs& dialogs_;
+  spreadsheet::Factory spreadsheet_;
   // The four options' store; it tells the user once when they cannot be
   // saved.
   SettingsStore settings_;

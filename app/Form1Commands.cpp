@@ -44,18 +44,18 @@ void Form1::PushButton3_Click() {
   Addition added(AdditionSource::kTyped);
   {
     const NumberListModel::Tallying counting(*numbers_, added.tally);
-    AddTypedNumbers({CurrentDialogs(), *numbers_, *this, separators_});
+    AddTypedNumbers({dialogs_, *numbers_, *this, separators_});
   }
   // A cancelled prompt added nothing and says nothing.
   if (added.tally.appended > 0 || added.tally.skipped > 0) ShowAddition(added);
 }
 
 void Form1::PushButton4_Click() {
-  SaveResultsAsTextFile({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+  SaveResultsAsTextFile({*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), {}});
 }
 
 void Form1::PushButton5_Click() {
-  CopyResultsToClipboard({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+  CopyResultsToClipboard({*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), {}});
 }
 
 void Form1::PushButton6_Click() {
@@ -75,7 +75,7 @@ void Form1::PushButton6_Click() {
     pump = reading->EventPump();
     progress = reading->Progress();
   };
-  const DropState end = LoadNumbersFromFiles({.dialogs = CurrentDialogs(),
+  const DropState end = LoadNumbersFromFiles({.dialogs = dialogs_,
                                               .entries = *numbers_,
                                               .errors = *this,
                                               .setBusy = [this](bool busy) { SetBusy(busy); },
@@ -94,7 +94,7 @@ void Form1::PushButton6_Click() {
   if (reading) reading->End();
   counting.reset();
   if (end.stopped)
-    CurrentDialogs().Message(LoadStoppedNotice(end));
+    dialogs_.Message(LoadStoppedNotice(end));
   else
     ShowFilesAddition(added, end);
 }
@@ -113,7 +113,8 @@ void Form1::PushButton8_Click() {
 }
 
 void Form1::PushButton13_Click() {
-  SaveResultsToSpreadsheet({*results_, CurrentDialogs(), *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump()});
+  SaveResultsToSpreadsheet(
+      {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), spreadsheet_});
 }
 
 // ---------------------------------------------------------------------------
@@ -130,7 +131,7 @@ AnalysisHost Form1::MakeAnalysisHost() {
           .setBusy = [this](bool busy) { SetBusy(busy); },
           .clearResults = [this] { ClearResults(); },
           .addResultRow = [this](const std::string& line) { AddResultRow(line); },
-          .showMessage = [](const std::string& text) { CurrentDialogs().Message(QString::fromStdString(text)); }};
+          .showMessage = [this](const std::string& text) { dialogs_.Message(QString::fromStdString(text)); }};
 }
 
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
@@ -146,5 +147,5 @@ void Form1::AddResultRow(const std::string& line) {
 }
 
 void Form1::ReportError(const std::string& description, std::string_view location, int label) {
-  CurrentDialogs().ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));
+  dialogs_.ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));
 }

@@ -244,7 +244,7 @@ void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   if (whole)
     ShowAddition(added);
   else
-    CurrentDialogs().Message(TextStoppedNotice(source, added.tally.appended));
+    dialogs_.Message(TextStoppedNotice(source, added.tally.appended));
 }
 
 QAction* Form1::FillListContextMenu(QMenu& menu) {
@@ -282,8 +282,8 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const DropHost context{
       .entries = *numbers_,
       .errors = *this,
-      .showNotRead = [](const std::string& path,
-                        NotRead) { CurrentDialogs().Message(QString::fromStdString(FileNotFoundText(path))); },
+      .showNotRead = [this](const std::string& path,
+                            NotRead) { dialogs_.Message(QString::fromStdString(FileNotFoundText(path))); },
       .letEventsRun = drop.EventPump(),
       .progress = drop.Progress(),
       .shouldStop = drop.ShouldStop(),
@@ -293,7 +293,7 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   drop.End();
   counting.reset();
   if (end.stopped)
-    CurrentDialogs().Message(DropStoppedNotice(end));
+    dialogs_.Message(DropStoppedNotice(end));
   else
     ShowFilesAddition(added, end);
 }

@@ -50,7 +50,7 @@ void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
 
 void Form1::Combo1_LostFocus() {
   if (options::DecimalPlacesAcceptable(Combo1->currentText(), separators_)) return;
-  CurrentDialogs().Message(QString::fromLatin1(kMustBeNumericMessage));
+  dialogs_.Message(QString::fromLatin1(kMustBeNumericMessage));
   Combo1->setFocus(Qt::OtherFocusReason);
 }
 

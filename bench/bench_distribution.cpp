@@ -76,9 +76,8 @@ int main(int argc, char** argv) {
   QTemporaryDir settings;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   SilentDialogs dialogs;
-  SetDialogs(&dialogs);
 
-  Form1 form({".", ","});
+  Form1 form({".", ","}, QString(), FormServices{.dialogs = &dialogs});
   // Normal numbers with a heavy tail on both sides: many outliers, as real
   // measurements have.
   std::mt19937_64 random(42);
@@ -143,6 +142,5 @@ int main(int argc, char** argv) {
   const double perNumber = static_cast<double>(after - before) * 1024.0 / static_cast<double>(count);
   ok &= Report("memory the window adds per number", perNumber, 8.0, "bytes");
   std::printf("resident memory %ld kB before the window, %ld kB after\n", before, after);
-  SetDialogs(nullptr);
   return ok ? 0 : 1;
 }

@@ -122,9 +122,8 @@ int main(int argc, char** argv) {
   QTemporaryDir settings, programFolder;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   SilentDialogs dialogs;
-  SetDialogs(&dialogs);
 
-  Form1 form(numtext::Separators{}, programFolder.path());
+  Form1 form(numtext::Separators{}, programFolder.path(), FormServices{.dialogs = &dialogs});
   form.show();
   Shown(form);
   bool ok = true;
@@ -267,6 +266,5 @@ int main(int argc, char** argv) {
   if (dialogs.shown) std::printf("note: %d dialogs were shown\n", dialogs.shown);
 
   form.SetEndProgram([] {});
-  SetDialogs(nullptr);
   return ok ? 0 : 1;
 }

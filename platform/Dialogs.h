@@ -1,8 +1,9 @@
 #pragma once
-// Every dialog the program shows goes through this interface, so tests can
-// script the answers and read what was shown. The Qt implementation shows
-// modal boxes with the application title as caption; CR LF and CR CR inside a
-// text show as line breaks.
+// Every dialog the program shows goes through this interface, handed down in
+// the host structs, so tests can script the answers and read what was shown.
+// The system's dialogs show modal boxes with the application title as
+// caption; CR LF and CR CR inside a text show as line breaks.
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -37,13 +38,24 @@ class Dialogs {
   virtual QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter);
 };
 
-// The dialogs in use: the real ones unless a test installed its own.
-Dialogs& CurrentDialogs();
-void SetDialogs(Dialogs* dialogs);  // nullptr restores the real ones
+// The real dialogs: Qt's boxes and file dialogs, over the box already open,
+// else over the active window, else over `mainWindow` (where no window of the
+// program is active, or known to be: Wayland does not tell).
+class SystemDialogs final : public Dialogs {
+ public:
+  explicit SystemDialogs(QWidget* mainWindow = nullptr);
+  void Message(const QString& text) override;
+  void ErrorReport(const QString& text) override;
+  QString Input(const QString& prompt) override;
+  QStringList OpenFiles(const QString& title, const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters) override;
+  bool Question(const QString& text) override;
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override;
 
-// The window the boxes open over when no other window of the program is
-// active (or known to be: Wayland does not tell).
-void SetDialogMainWindow(QWidget* window);
+ private:
+  QWidget* Parent() const;
+  QPointer<QWidget> mainWindow_;
+};
 
 // The application title shown as the caption of boxes without one of their own.
 QString ApplicationTitle();

@@ -99,8 +99,8 @@ QString SettingsFailureMessage(const QString& path, SettingsFailure failure) {
       .arg(path, why, ApplicationTitle());
 }
 
-SettingsStore::SettingsStore(QString application, QString section)
-    : application_(std::move(application)), section_(std::move(section)) {}
+SettingsStore::SettingsStore(QString application, QString section, Dialogs& dialogs)
+    : application_(std::move(application)), section_(std::move(section)), dialogs_(dialogs) {}
 
 QString SettingsStore::Get(const QString& key, const QString& defaultText) const {
   return GetSetting(application_, section_, key, defaultText);
@@ -116,7 +116,7 @@ void SettingsStore::Save(const QString& key, const QString& text) {
   if (failure == SettingsFailure::kNone || failureTold_ || held) return;
   // Marked before the box opens: handlers that run while it is up write too.
   failureTold_ = true;
-  CurrentDialogs().Message(SettingsFailureMessage(SettingsFilePath(application_), failure));
+  dialogs_.Message(SettingsFailureMessage(SettingsFilePath(application_), failure));
 }
 
 bool ReadBoolean(const QString& text, const numtext::Separators& sep) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "numtext/Separators.h"
+#include "platform/Dialogs.h"
 
 inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";
@@ -41,16 +42,17 @@ QString SettingsFailureMessage(const QString& path, SettingsFailure failure);
 // The store as one session uses it: the first write that fails and loses a
 // change is told in a notice; later ones are not, the user knows already. A
 // failed write of the text the file holds already loses nothing and is not
-// told (start-up writes back what it read).
+// told (start-up writes back what it read). `dialogs` shows that notice.
 class SettingsStore {
  public:
-  SettingsStore(QString application, QString section);
+  SettingsStore(QString application, QString section, Dialogs& dialogs);
   QString Get(const QString& key, const QString& defaultText) const;
   void Save(const QString& key, const QString& text);
 
  private:
   QString application_;
   QString section_;
+  Dialogs& dialogs_;
   bool failureTold_ = false;
 };
 

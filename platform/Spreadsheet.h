@@ -4,7 +4,7 @@
 // their texts, and show the workbook to the user, who saves it from there.
 //
 // The real application is LibreOffice Calc (platform/CalcSpreadsheet.h);
-// tests put one of their own in its place with SetFactory.
+// tests hand a factory of their own down in the export's host struct.
 //
 // Failures are thrown as std::runtime_error.
 #include <QString>
@@ -36,14 +36,13 @@ class Application {
   virtual void Show() = 0;
 };
 
-// Starts the application. Throws when none can be started; never answers an
-// empty one.
-std::shared_ptr<Application> Start();
-
 // Where Start gets its application: one, or a throw when none can be started.
-// An empty factory restores the real one (LibreOffice Calc).
 using Factory = std::function<std::shared_ptr<Application>()>;
-void SetFactory(Factory factory);
+
+// Starts the application `factory` makes, or the real one (LibreOffice Calc)
+// when it is empty. Throws when none can be started; never answers an empty
+// one.
+std::shared_ptr<Application> Start(const Factory& factory = {});
 
 // An application or workbook as the export keeps it between its steps: empty
 // when obtaining it failed, and then every use of it fails as well, so each

@@ -69,17 +69,17 @@ void CopyResultsToClipboard(const ExportHost& host) {
   trap.Step(114, [&] { host.setBusy(false); });
 }
 
-bool SaveResultsAsExcelFileIsExcelInstalled(Dialogs& dialogs) {
+bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
   bool installed = true;
   bool failed = false;
   try {
-    spreadsheet::Start();  // only a test: released at once
+    spreadsheet::Start(host.startSpreadsheet);  // only a test: released at once
   } catch (...) {
     failed = true;
   }
   if (failed) {
     try {
-      dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForSoftware));
+      host.dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForSoftware));
     } catch (...) {
     }
     installed = false;
@@ -91,7 +91,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   Trap trap(host.errors, kSaveSpreadsheetLocation);
   const QAbstractItemModel& list = host.list;
 
-  if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host.dialogs); })) {
+  if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); })) {
     trap.Step(172, [&] { host.dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForFeature)); });
     return;
   }
@@ -100,7 +100,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   trap.Step(110, [&] { host.setBusy(true); });
 
   spreadsheet::Ref<spreadsheet::Application> app;
-  trap.Step(112, [&] { app = spreadsheet::Start(); });
+  trap.Step(112, [&] { app = spreadsheet::Start(host.startSpreadsheet); });
   spreadsheet::Ref<spreadsheet::Workbook> book;
   trap.Step(114, [&] { book = app->NewWorkbook(); });
 

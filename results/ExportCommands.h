@@ -8,6 +8,7 @@
 
 #include "core/ErrorReport.h"
 #include "platform/Dialogs.h"
+#include "platform/Spreadsheet.h"
 #include "results/ExportWriters.h"
 
 class QAbstractItemModel;
@@ -31,11 +32,12 @@ inline constexpr const char* kNothingTickedMessage =
 
 // What the commands work with; all of it must outlive the call.
 struct ExportHost {
-  const QAbstractItemModel& list;          // the results list
-  Dialogs& dialogs;                        // the save dialog and the notices
-  ErrorSink& errors;                       // the "Application Error" box
-  std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
-  LetEventsRun letEventsRun;               // lets pending window events run
+  const QAbstractItemModel& list;           // the results list
+  Dialogs& dialogs;                         // the save dialog and the notices
+  ErrorSink& errors;                        // the "Application Error" box
+  std::function<void(bool busy)> setBusy;   // the window pointer: hourglass / default arrow
+  LetEventsRun letEventsRun;                // lets pending window events run
+  spreadsheet::Factory startSpreadsheet{};  // the spreadsheet application; empty: the real one
 };
 
 // Each command first makes sure that a list with rows has a ticked one;
@@ -55,7 +57,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host);
 
 // Whether the spreadsheet application can be created; tells the user when it
 // cannot. Never fails.
-bool SaveResultsAsExcelFileIsExcelInstalled(Dialogs& dialogs);
+bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host);
 
 // A sub-item's text as it goes into the workbook: every "=" removed.
 QString WithoutEqualsSigns(const QString& text);

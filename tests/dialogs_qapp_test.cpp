@@ -51,10 +51,8 @@ void WhenModalAppears(std::function<void(QWidget*)> act) {
 
 class RealDialogs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetDialogs(nullptr);
-    SetApplicationTitleText("Tallowmere");
-  }
+  void SetUp() override { SetApplicationTitleText("Tallowmere"); }
+  SystemDialogs dialogs_;
 };
 
 TEST_F(RealDialogs, MessageIsAPlainOkBoxCaptionedWithTheTitle) {
@@ -72,7 +70,7 @@ TEST_F(RealDialogs, MessageIsAPlainOkBoxCaptionedWithTheTitle) {
     format = box->textFormat();
     box->button(QMessageBox::Ok)->click();
   });
-  CurrentDialogs().Message("one\r\ntwo\r\rthree <b>four</b>");
+  dialogs_.Message("one\r\ntwo\r\rthree <b>four</b>");
   EXPECT_EQ(title, "Tallowmere");
   EXPECT_EQ(text, "one\ntwo\n\nthree <b>four</b>");
   EXPECT_EQ(icon, QMessageBox::NoIcon);
@@ -91,7 +89,7 @@ TEST_F(RealDialogs, ErrorReportCarriesItsOwnCaptionAndTheWarningIcon) {
     icon = box->icon();
     box->button(QMessageBox::Ok)->click();
   });
-  CurrentDialogs().ErrorReport("\r\nin X at line 100\r\rPlease");
+  dialogs_.ErrorReport("\r\nin X at line 100\r\rPlease");
   EXPECT_EQ(title, "Application Error");
   EXPECT_EQ(icon, QMessageBox::Warning);
   EXPECT_EQ(text, "\nin X at line 100\n\nPlease");  // an empty description still breaks the line
@@ -125,7 +123,7 @@ TEST_F(RealDialogs, InputAnswersTheTextOrEmptyOnCancel) {
       dialog->setTextValue(c.typed);
       c.accept ? dialog->accept() : dialog->reject();
     });
-    EXPECT_EQ(CurrentDialogs().Input("Enter number or numbers (use commas):"), c.answer);
+    EXPECT_EQ(dialogs_.Input("Enter number or numbers (use commas):"), c.answer);
     EXPECT_EQ(title, "Tallowmere");
     EXPECT_EQ(label, "Enter number or numbers (use commas):");
     EXPECT_EQ(initial, "");
@@ -155,7 +153,7 @@ TEST_F(RealDialogs, FileDialogsOfferTheFiltersAndReturnTheChoice) {
     name->setText("\"a.txt\" \"b c.txt\"");
     static_cast<QDialog*>(dialog)->accept();
   });
-  QStringList chosen = CurrentDialogs().OpenFiles("Open", filters);
+  QStringList chosen = dialogs_.OpenFiles("Open", filters);
   chosen.sort();
   EXPECT_EQ(chosen, QStringList({a, b}));
   EXPECT_EQ(offered, filters);
@@ -176,12 +174,12 @@ TEST_F(RealDialogs, FileDialogsOfferTheFiltersAndReturnTheChoice) {
     name->setText("a.txt");  // an existing file: no question, no suffix added
     static_cast<QDialog*>(dialog)->accept();
   });
-  EXPECT_EQ(CurrentDialogs().SaveFile("Save", filters), a);
+  EXPECT_EQ(dialogs_.SaveFile("Save", filters), a);
   EXPECT_FALSE(confirms);
   EXPECT_EQ(suffix, "");
 
   WhenModalAppears([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-  EXPECT_EQ(CurrentDialogs().SaveFile("Save", filters), "");
+  EXPECT_EQ(dialogs_.SaveFile("Save", filters), "");
 }
 
 }  // namespace

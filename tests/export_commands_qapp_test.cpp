@@ -176,6 +176,7 @@ struct DirectHost {
   std::vector<bool> busy;
   int pumps = 0;
   std::function<void()> onPump;
+  spreadsheet::Factory spreadsheet;  // empty: the real application
 
   struct Sink : ErrorSink {
     DirectHost* host = nullptr;
@@ -186,11 +187,15 @@ struct DirectHost {
 
   ExportHost Host() {
     sink.host = this;
-    return ExportHost{*list, dialogs, sink, [this](bool b) { busy.push_back(b); },
+    return ExportHost{*list,
+                      dialogs,
+                      sink,
+                      [this](bool b) { busy.push_back(b); },
                       [this] {
                         ++pumps;
                         if (onPump) onPump();
-                      }};
+                      },
+                      spreadsheet};
   }
 };
 
@@ -260,6 +265,7 @@ TEST_P(SpreadsheetCommand, LeavesThisWorkbookShown) {
   const SheetCase& c = GetParam();
   InstalledFake installed;
   DirectHost h{reportlist::Make(c.headers, c.rows), dialogs_};
+  h.spreadsheet = installed.Factory();
   SaveResultsToSpreadsheet(h.Host());
   EXPECT_EQ(dialogs_.Messages(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
   EXPECT_EQ(dialogs_.AllShown().size(), c.message ? 1u : 0u);
@@ -302,6 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
   AnalyseAndTick({1, 5});
   InstalledFake installed;
+  UseSpreadsheet(installed.Factory());
   std::vector<State> pointerWhenShown;
   installed.outcome.onShow = [&] { pointerWhenShown.push_back(form().Pointer().Get()); };
   Controls(form()).PushButton13->click();
@@ -315,6 +322,7 @@ TEST_F(ExportWindow, SpreadsheetThroughTheButton) {
 TEST_F(ExportWindow, SpreadsheetMissingGivesBothMessagesInOrderEvenForAnEmptyList) {
   Open();
   InstalledFake installed;
+  UseSpreadsheet(installed.Factory());
   installed.outcome.startFails = [](int) { return true; };
   Controls(form()).PushButton13->click();
   EXPECT_EQ(dialogs_.Messages(),
@@ -334,6 +342,7 @@ TEST_F(ExportWindow, SpreadsheetThatCannotBeStartedTheSecondTimeFailsStepByStep)
   installed.outcome.startFails = [](int n) { return n == 2; };
   DirectHost h{reportlist::Make({QStringLiteral("Result(s)")}, {{{"a"}, true}, {{"b"}, false}, {{"c"}, true}}),
                dialogs_};
+  h.spreadsheet = installed.Factory();
   SaveResultsToSpreadsheet(h.Host());
   // Every step that needs the application or its workbook fails in its turn;
   // the pointer is still reset at the end.
@@ -352,6 +361,7 @@ TEST_F(ExportWindow, SpreadsheetCellsTheApplicationRefusesAreReportedAndTheRestA
   DirectHost h{reportlist::Make({QStringLiteral("Result(s)"), QStringLiteral("bad header")},
                                 {{{"a", "x"}, true}, {{"bad", "y"}, true}, {{"c", "bad too"}, true}}),
                dialogs_};
+  h.spreadsheet = installed.Factory();
   SaveResultsToSpreadsheet(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kSheetLocation), (std::vector<int>{128, 152, 156}));
   for (const QString& report : dialogs_.ErrorReports())
@@ -388,6 +398,7 @@ class ExportTicks : public ExportWindow, public ::testing::WithParamInterface<Ti
 TEST_P(ExportTicks, ExportsOnlyWhatIsTicked) {
   const TickCase& c = GetParam();
   InstalledFake installed;
+  UseSpreadsheet(installed.Factory());
   if (c.ticks == Ticks::kEmptyList)
     Open();
   else if (c.ticks == Ticks::kNone)

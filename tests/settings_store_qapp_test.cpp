@@ -273,7 +273,7 @@ TEST(SettingsSession, TheFirstFailedWriteIsToldOnceNamingTheFile) {
       Unblocker guard([&] { settingstest::ReleaseFifoReader(file); });
       FakeDialogs dialogs;
       SetApplicationTitleText("Tallowmere");
-      SettingsStore store(kSettingsApplication, kSettingsSection);
+      SettingsStore store(kSettingsApplication, kSettingsSection, dialogs);
       for (const auto& [key, text] : row.writes) store.Save(key, text);
       return dialogs.Messages().join(" | ").toStdString() + (guard.Finish() ? " (blocked)" : "");
     });

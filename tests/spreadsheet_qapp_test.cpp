@@ -111,18 +111,18 @@ class CalcObject : public ::testing::Test {
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.filePath(QStringLiteral("exports"));
     app_ = std::make_shared<CalcApplication>([this](const QString& file) { opened_ << file; }, folder_);
-    spreadsheet::SetFactory([this] { return app_; });
+    factory_ = [this] { return app_; };
   }
-  void TearDown() override { spreadsheet::SetFactory({}); }
 
   QTemporaryDir dir_;
   QString folder_;
   std::shared_ptr<CalcApplication> app_;
+  spreadsheet::Factory factory_;
   QStringList opened_;
 };
 
 TEST_F(CalcObject, CellsAndFittingAsTheExportUsesThem) {
-  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start();
+  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start(factory_);
   std::shared_ptr<spreadsheet::Workbook> book = app->NewWorkbook();
   book->SetCellText(1, 1, QStringLiteral("Result(s)"));
   book->FitColumn(1);
@@ -146,7 +146,7 @@ TEST_F(CalcObject, CellsAndFittingAsTheExportUsesThem) {
 }
 
 TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
-  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start();
+  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start(factory_);
   app->NewWorkbook()->SetCellText(1, 1, QStringLiteral("Result(s)"));
   app->Show();
   app->Show();
@@ -167,7 +167,7 @@ TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
 }
 
 TEST_F(CalcObject, ShowWithoutAWorkbookWritesNothing) {
-  spreadsheet::Start()->Show();
+  spreadsheet::Start(factory_)->Show();
   EXPECT_TRUE(opened_.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(folder_));
 }
@@ -180,7 +180,7 @@ struct BadCall {
 class CalcObjectLimits : public CalcObject, public ::testing::WithParamInterface<BadCall> {};
 
 TEST_P(CalcObjectLimits, FailWithTheSheetsMessage) {
-  std::shared_ptr<spreadsheet::Workbook> book = spreadsheet::Start()->NewWorkbook();
+  std::shared_ptr<spreadsheet::Workbook> book = spreadsheet::Start(factory_)->NewWorkbook();
   try {
     GetParam().call(*book);
     ADD_FAILURE() << "no failure";
@@ -214,11 +214,8 @@ TEST(SpreadsheetLayer, AnObjectNeverObtainedFailsOnUse) {
 }
 
 TEST(SpreadsheetLayer, StartNeverAnswersAnEmptyApplication) {
-  spreadsheet::SetFactory([] { return std::make_shared<CalcApplication>([](const QString&) {}); });
-  EXPECT_NE(spreadsheet::Start(), nullptr);
-  spreadsheet::SetFactory([] { return std::shared_ptr<spreadsheet::Application>(); });
-  EXPECT_THROW(spreadsheet::Start(), std::runtime_error);
-  spreadsheet::SetFactory({});
+  EXPECT_NE(spreadsheet::Start([] { return std::make_shared<CalcApplication>([](const QString&) {}); }), nullptr);
+  EXPECT_THROW(spreadsheet::Start([] { return std::shared_ptr<spreadsheet::Application>(); }), std::runtime_error);
 }
 
 // ---------------------------------------------------------------------------
@@ -403,10 +400,10 @@ TEST(CalcWorkbook, LibreOfficeReadsEveryCellAsTheText) {
   // The command itself, with the real Calc application object, only its
   // last step (showing the file) replaced.
   QStringList written;
-  spreadsheet::SetFactory([&] {
+  const spreadsheet::Factory calc = [&] {
     return std::make_shared<CalcApplication>([&](const QString& file) { written << file; },
                                              dir.filePath(QStringLiteral("exports")));
-  });
+  };
   using reportlist::Row;
   auto list = reportlist::Make({QStringLiteral("Result(s)"), QStringLiteral("Note=")},
                                {{{"The mean is: 3.75", "=A1+1"}, true},
@@ -421,8 +418,7 @@ TEST(CalcWorkbook, LibreOfficeReadsEveryCellAsTheText) {
       ADD_FAILURE() << "reported at " << label << ": " << d;
     }
   } errors;
-  SaveResultsToSpreadsheet(ExportHost{*list, dialogs, errors, [](bool) {}, {}});
-  spreadsheet::SetFactory({});
+  SaveResultsToSpreadsheet(ExportHost{*list, dialogs, errors, [](bool) {}, {}, calc});
   ASSERT_EQ(written.size(), 1);
 
   const QString out = dir.filePath(QStringLiteral("out"));

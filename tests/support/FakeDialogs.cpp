@@ -1,9 +1,5 @@
 #include "tests/support/FakeDialogs.h"
 
-FakeDialogs::FakeDialogs() { SetDialogs(this); }
-
-FakeDialogs::~FakeDialogs() { SetDialogs(nullptr); }
-
 std::vector<QString> FakeDialogs::Texts(Kind kind) const {
   std::vector<QString> out;
   for (const Shown& s : shown_)

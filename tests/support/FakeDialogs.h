@@ -19,10 +19,9 @@ class FakeDialogs final : public Dialogs {
     QString text;     // message text, prompt, or file dialog title
   };
 
-  // Installs itself as the program's dialogs; the destructor restores the
-  // real ones.
-  FakeDialogs();
-  ~FakeDialogs() override;
+  // Handed down where the program takes its dialogs: the window's services
+  // or a command's host struct.
+  FakeDialogs() = default;
   FakeDialogs(const FakeDialogs&) = delete;
   FakeDialogs& operator=(const FakeDialogs&) = delete;
 

@@ -1,9 +1,9 @@
 #pragma once
 // A spreadsheet application that lives in memory: what the export leaves in
 // its workbooks (cell texts, fitted columns) and whether it was shown, for the
-// tests to look at afterwards. Installed as the application that
-// spreadsheet::Start answers; starts are counted, and the test decides which
-// of them fail and which cell texts the application refuses.
+// tests to look at afterwards. Its factory goes where the export's host
+// struct takes one; starts are counted, and the test decides which of them
+// fail and which cell texts the application refuses.
 #include <QString>
 #include <algorithm>
 #include <functional>
@@ -99,19 +99,20 @@ class FakeApplication final : public spreadsheet::Application {
   std::vector<std::shared_ptr<Book>> mine_;
 };
 
-// Installs the fake application for the lifetime of this object.
+// Starts fake applications that all record into `outcome`.
 class InstalledFake {
  public:
-  InstalledFake() {
-    spreadsheet::SetFactory([this]() -> std::shared_ptr<spreadsheet::Application> {
+  InstalledFake() = default;
+  InstalledFake(const InstalledFake&) = delete;
+  InstalledFake& operator=(const InstalledFake&) = delete;
+
+  spreadsheet::Factory Factory() {
+    return [this]() -> std::shared_ptr<spreadsheet::Application> {
       ++outcome.starts;
       if (outcome.startFails(outcome.starts)) throw std::runtime_error("Cannot create object");
       return std::make_shared<FakeApplication>(outcome);
-    });
+    };
   }
-  ~InstalledFake() { spreadsheet::SetFactory({}); }
-  InstalledFake(const InstalledFake&) = delete;
-  InstalledFake& operator=(const InstalledFake&) = delete;
 
   Outcome outcome;
 };

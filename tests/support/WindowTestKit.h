@@ -28,6 +28,7 @@
 #include "input/NumberListModel.h"
 #include "numtext/NumberText.h"
 #include "platform/SettingsStore.h"
+#include "platform/Spreadsheet.h"
 #include "results/Analysis.h"
 #include "stats/Statistics.h"
 #include "tests/support/FakeDialogs.h"
@@ -104,7 +105,9 @@ class WindowTest : public ::testing::Test {
 
   // `separators`: the user's locale, English unless a test says otherwise.
   Form1& Open(numtext::Separators separators = {".", ","}) {
-    form_ = std::make_unique<Form1>(std::move(separators), programDir_.path());
+    form_ = std::make_unique<Form1>(
+        std::move(separators), programDir_.path(),
+        FormServices{.dialogs = &dialogs_, .spreadsheet = [this] { return spreadsheet::Start(spreadsheet_); }});
     return *form_;
   }
   // Shown and active, for tests that need real input or focus.
@@ -137,7 +140,12 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir settingsDir_;
   QTemporaryDir programDir_;
+  // The spreadsheet application the window starts: the real one unless a
+  // test gives a fake's factory.
+  void UseSpreadsheet(spreadsheet::Factory factory) { spreadsheet_ = std::move(factory); }
+
   FakeDialogs dialogs_;
+  spreadsheet::Factory spreadsheet_;
   std::unique_ptr<Form1> form_;
 };
 
