@@ -2,6 +2,8 @@
 
 #include "app/DropProgress.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 QString Counted(std::size_t count, const char* one, const char* many) {
@@ -15,7 +17,7 @@ const char* SkippedUnit(AdditionSource source, std::size_t count) {
   return count == 1 ? "item" : "items";
 }
 
-QString FirstSkipped(const ReadTally& tally) {
+QString FirstSkipped(const input::ReadTally& tally) {
   return QStringLiteral(" (first: %1)").arg(QuotedSkippedText(tally.firstSkipped));
 }
 
@@ -57,7 +59,7 @@ QString Holder(const Addition& a) {
 }
 
 QString NothingAdded(const Addition& a) {
-  const ReadTally& t = a.tally;
+  const input::ReadTally& t = a.tally;
   QString text = Holder(a) + QStringLiteral(" no numbers");
   if (t.skipped == 0) return text + QLatin1Char('.');
   const bool severalFiles = a.source == AdditionSource::kFiles && a.files > 1;
@@ -87,7 +89,7 @@ QString QuotedSkippedText(std::string_view text) {
 QString EntriesText(std::size_t count) { return Counted(count, "entry", "entries"); }
 
 QString AdditionNoticeText(const Addition& a) {
-  const ReadTally& t = a.tally;
+  const input::ReadTally& t = a.tally;
   if (a.source == AdditionSource::kSample)
     return QStringLiteral("Added the %1.").arg(Counted(t.appended, "sample number", "sample numbers"));
   if (t.appended == 0) return NothingAdded(a);
@@ -106,3 +108,5 @@ QString TextStoppedNotice(AdditionSource source, std::size_t appended) {
                                       : GroupedCount(appended) + QStringLiteral(" numbers were added");
   return QStringLiteral("%1 was stopped part-way through the text; %2.").arg(what, added);
 }
+
+}  // namespace tallowmere::app

@@ -9,6 +9,8 @@
 
 #include "input/ReadTally.h"
 
+namespace tallowmere::app {
+
 // Where an addition came from.
 enum class AdditionSource {
   kTyped,        // "Add Number / Numbers" (a pasted answer reads as text)
@@ -23,7 +25,7 @@ struct Addition {
   explicit Addition(AdditionSource from) : source(from) {}
 
   AdditionSource source = AdditionSource::kTyped;
-  ReadTally tally;
+  input::ReadTally tally;
   std::size_t files = 0;  // kFiles: how many were read
   QString fileName;       // kFiles, one file read: its name
 };
@@ -41,3 +43,5 @@ QString AdditionNoticeText(const Addition& addition);
 
 // The notice after a paste or a text drop was stopped part-way.
 QString TextStoppedNotice(AdditionSource source, std::size_t appended);
+
+}  // namespace tallowmere::app

@@ -5,18 +5,20 @@
 
 #include "core/CommandOptions.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 enum Option { kHelp, kVersion };
 
-constexpr OptionRow kOptions[] = {
+constexpr core::OptionRow kOptions[] = {
     {.id = kHelp, .name = "--help", .shortName = "-h"},
     {.id = kVersion, .name = "--version", .shortName = "-V"},
 };
 
 // Help or the version, when `argument` asks for either.
-std::optional<CommandLine::Action> Information(const ReadArgument& argument) {
-  if (argument.kind != ReadArgument::Kind::kOption) return std::nullopt;
+std::optional<CommandLine::Action> Information(const core::ReadArgument& argument) {
+  if (argument.kind != core::ReadArgument::Kind::kOption) return std::nullopt;
   return argument.id == kHelp ? CommandLine::Action::Help : CommandLine::Action::Version;
 }
 
@@ -24,9 +26,9 @@ std::optional<CommandLine::Action> Information(const ReadArgument& argument) {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& currentFolder) {
   CommandLine line;
-  for (const ReadArgument& argument : ReadArguments(args, kOptions)) {
+  for (const core::ReadArgument& argument : core::ReadArguments(args, kOptions)) {
     if (const auto information = Information(argument)) return CommandLine{*information, {}, {}};
-    if (argument.kind != ReadArgument::Kind::kOperand) {
+    if (argument.kind != core::ReadArgument::Kind::kOperand) {
       // Options have no values here: anything else is an unknown option.
       if (line.action != CommandLine::Action::Usage) line.error = "unknown option '" + argument.text + "'";
       line.action = CommandLine::Action::Usage;
@@ -46,7 +48,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::st
 
 CommandLine::Action RequestedInformation(int argc, char** argv) {
   const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
-  for (const ReadArgument& argument : ReadArguments(args, kOptions))
+  for (const core::ReadArgument& argument : core::ReadArguments(args, kOptions))
     if (const auto information = Information(argument)) return *information;
   return CommandLine::Action::Run;
 }
@@ -70,3 +72,5 @@ std::string HelpText() {
 }
 
 std::string VersionText() { return std::string("tallowmere ") + TALLOWMERE_VERSION + "\n"; }
+
+}  // namespace tallowmere::app

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tallowmere::app {
+
 struct CommandLine {
   enum class Action { Run, Help, Version, Usage };
   Action action = Action::Run;
@@ -22,3 +24,5 @@ CommandLine::Action RequestedInformation(int argc, char** argv);
 
 std::string HelpText();
 std::string VersionText();
+
+}  // namespace tallowmere::app

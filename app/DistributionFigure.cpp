@@ -5,6 +5,8 @@
 
 #include "stats/Distribution.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 // The histogram's span: the numbers' range, or one unit around a single value.
@@ -23,9 +25,7 @@ std::size_t DistributionFigure::TallestBin() const {
   return bins.empty() ? 0 : *std::max_element(bins.begin(), bins.end());
 }
 
-int AutomaticBinCount(std::span<const double> sorted) {
-  return std::clamp(distribution::AutoBinCount(sorted), 1, kMostBins);
-}
+int AutomaticBinCount(std::span<const double> sorted) { return std::clamp(stats::AutoBinCount(sorted), 1, kMostBins); }
 
 DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int binCount, std::optional<double> mean,
                                           std::optional<double> standardDeviation) {
@@ -37,10 +37,10 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int bi
   SetRange(figure);
   figure.automaticBins = binCount <= 0;
   const int bins = figure.automaticBins ? AutomaticBinCount(sorted) : std::min(binCount, kMostBins);
-  figure.bins = distribution::HistogramCounts(sorted, figure.low, figure.high, bins);
+  figure.bins = stats::HistogramCounts(sorted, figure.low, figure.high, bins);
 
-  figure.box = distribution::MakeBoxPlot(sorted);
-  const distribution::BoxPlot& box = figure.box;
+  figure.box = stats::MakeBoxPlot(sorted);
+  const stats::BoxPlot& box = figure.box;
   // The outliers are the first and the last of the sorted numbers.
   const std::span<const double> low = sorted.first(box.lowOutliers);
   const std::span<const double> high = sorted.last(box.highOutliers);
@@ -58,3 +58,5 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int bi
     figure.standardDeviation = standardDeviation;
   return figure;
 }
+
+}  // namespace tallowmere::app

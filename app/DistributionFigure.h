@@ -12,11 +12,13 @@
 
 #include "stats/Distribution.h"
 
+namespace tallowmere::app {
+
 // Beyond this many outliers on both sides together, the picture draws only
 // the most extreme one of each side and says how many there are.
 inline constexpr std::size_t kOutlierPointsDrawn = 2000;
 // The bin control's range; an automatic count is held to it too.
-inline constexpr int kMostBins = distribution::kMaxBins;
+inline constexpr int kMostBins = stats::kMaxBins;
 
 struct DistributionFigure {
   std::size_t count = 0;
@@ -29,7 +31,7 @@ struct DistributionFigure {
   std::vector<std::size_t> bins;
   bool automaticBins = true;
   // The box plot, with how many outliers lie on each side.
-  distribution::BoxPlot box;
+  stats::BoxPlot box;
   // The outliers drawn: all of them up to kOutlierPointsDrawn, else the
   // extremes only.
   std::vector<double> lowOutliers;
@@ -52,3 +54,5 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int bi
 
 // The automatic bin count of `sorted`, held to 1 ... kMostBins.
 int AutomaticBinCount(std::span<const double> sorted);
+
+}  // namespace tallowmere::app

@@ -5,6 +5,8 @@
 
 #include "platform/Dialogs.h"
 
+namespace tallowmere::app {
+
 DistributionLink::DistributionLink(DistributionHost host) : QObject(&host.mainWindow), host_(std::move(host)) {}
 
 DistributionLink::~DistributionLink() { delete window_.data(); }
@@ -64,3 +66,5 @@ void DistributionLink::ListChanged() {
   listChanged_ = true;
   if (window_) window_->ListChanged();
 }
+
+}  // namespace tallowmere::app

@@ -10,7 +10,11 @@
 
 #include "app/DistributionWindow.h"
 
+namespace tallowmere::platform {
 class SettingsStore;
+}
+
+namespace tallowmere::app {
 
 inline constexpr const char* kOfferAnalysisQuestion =
     "No analysis has been run yet. Run one now and show the distribution of its numbers?";
@@ -18,8 +22,8 @@ inline constexpr const char* kOfferAnalysisQuestion =
 // What the link works with; all of it must outlive the link.
 struct DistributionHost {
   QWidget& mainWindow;
-  Dialogs& dialogs;
-  SettingsStore& settings;
+  platform::Dialogs& dialogs;
+  platform::SettingsStore& settings;
   numtext::Separators separators;
   // Whether an analysis has finished, and the last one's picture data.
   std::function<bool()> analysed;
@@ -50,3 +54,5 @@ class DistributionLink final : public QObject {
   // The list changed since the last run (told to the window when it opens).
   bool listChanged_ = false;
 };
+
+}  // namespace tallowmere::app

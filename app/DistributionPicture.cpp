@@ -15,6 +15,8 @@
 #include "app/DropProgress.h"
 #include "numtext/NumberText.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 // Colours chosen to read on the white sheet and apart from each other for
@@ -344,3 +346,5 @@ bool WriteDistributionPicture(const QString& path, bool svg, const DistributionF
   }
   return file.commit();
 }
+
+}  // namespace tallowmere::app

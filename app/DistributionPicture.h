@@ -15,6 +15,8 @@
 
 class QPainter;
 
+namespace tallowmere::app {
+
 // The picture's place on the paper and how it writes numbers.
 struct PictureStyle {
   QFont font;
@@ -41,3 +43,5 @@ QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pix
 // written whole.
 bool WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
                               const PictureStyle& style);
+
+}  // namespace tallowmere::app

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string_view>
 
+namespace tallowmere::app {
+
 namespace {
 
 // The table's rows, in order, by the results' keys. A key the run did not
@@ -27,18 +29,18 @@ constexpr TableRow kTableRows[] = {
     {"ci95_high", "95 % confidence interval, high"},
 };
 
-QString Shown(const analysis::ResultRow& row) { return QString::fromStdString(row.valueText); }
+QString Shown(const results::ResultRow& row) { return QString::fromStdString(row.valueText); }
 
 }  // namespace
 
-DistributionSource DistributionSourceOf(const analysis::Results& results, const modStatistics::DataSet& data) {
+DistributionSource DistributionSourceOf(const results::Results& results, const stats::modStatistics::DataSet& data) {
   DistributionSource source;
   source.sorted = results.sorted;
   for (const TableRow& wanted : kTableRows)
-    if (const analysis::ResultRow* row = results.Find(wanted.key))
+    if (const results::ResultRow* row = results.Find(wanted.key))
       source.statistics.push_back({QString::fromLatin1(wanted.name), Shown(*row)});
-  if (const analysis::ResultRow* mean = results.Find("mean")) source.meanText = Shown(*mean);
-  if (const analysis::ResultRow* median = results.Find("median")) source.medianText = Shown(*median);
+  if (const results::ResultRow* mean = results.Find("mean")) source.meanText = Shown(*mean);
+  if (const results::ResultRow* median = results.Find("median")) source.medianText = Shown(*median);
   if (source.sorted.empty()) return source;
   // A run that overflowed has no mean; the picture then goes without the
   // curve and the mark.
@@ -46,7 +48,9 @@ DistributionSource DistributionSourceOf(const analysis::Results& results, const 
     source.mean = data.GetMean();
   } catch (const std::exception&) {
   }
-  const StatResult sd = data.GetStandardDeviation();
+  const stats::StatResult sd = data.GetStandardDeviation();
   if (sd.IsNumber()) source.standardDeviation = sd.Number();
   return source;
 }
+
+}  // namespace tallowmere::app

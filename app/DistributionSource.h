@@ -11,6 +11,8 @@
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
 
+namespace tallowmere::app {
+
 // One line of the statistics table: the statistic's name and its value as
 // the results list shows it.
 struct StatisticLine {
@@ -33,4 +35,6 @@ struct DistributionSource {
 
 // The source of a finished run: `results` as the run made them, `data` its
 // data set (for the raw mean and standard deviation).
-DistributionSource DistributionSourceOf(const analysis::Results& results, const modStatistics::DataSet& data);
+DistributionSource DistributionSourceOf(const results::Results& results, const stats::modStatistics::DataSet& data);
+
+}  // namespace tallowmere::app

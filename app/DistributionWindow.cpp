@@ -20,6 +20,8 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 constexpr const char* kPictureName = "Distribution picture";
@@ -71,8 +73,8 @@ void DistributionView::paintEvent(QPaintEvent*) {
   }
 }
 
-DistributionWindow::DistributionWindow(Dialogs& dialogs, SettingsStore& settings, numtext::Separators separators,
-                                       QWidget* parent)
+DistributionWindow::DistributionWindow(platform::Dialogs& dialogs, platform::SettingsStore& settings,
+                                       numtext::Separators separators, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs), settings_(settings), separators_(std::move(separators)) {
   setWindowTitle(QString::fromUtf8(kDistributionTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -120,8 +122,9 @@ void DistributionWindow::BuildTable() {
   table_->setAccessibleDescription(
       QStringLiteral("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
   auto* copyRows = new QAction(QStringLiteral("Copy"), table_);
-  connect(copyRows, &QAction::triggered, this,
-          [this] { ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty())); });
+  connect(copyRows, &QAction::triggered, this, [this] {
+    platform::ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty()));
+  });
   table_->addAction(copyRows);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -154,7 +157,7 @@ void DistributionWindow::ConnectKeys() {
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);
   connect(copyKey, &QShortcut::activated, this, [this] {
     if (table_->hasFocus() && !table_->selectionModel()->selectedRows().isEmpty())
-      ClipboardSetText(TableRowsText(*table_, true));
+      platform::ClipboardSetText(TableRowsText(*table_, true));
     else
       CopyPicture();
   });
@@ -238,7 +241,7 @@ QImage DistributionWindow::PictureImage() const {
   return DistributionImage(figure_, view_->size(), ratio, Style());
 }
 
-void DistributionWindow::CopyPicture() { ClipboardSetImage(PictureImage()); }
+void DistributionWindow::CopyPicture() { platform::ClipboardSetImage(PictureImage()); }
 
 void DistributionWindow::SavePicture() {
   QString filter;
@@ -256,3 +259,5 @@ void DistributionWindow::SavePicture() {
   if (!WriteDistributionPicture(path, svg, figure_, size, Style()))
     dialogs_.Message(QStringLiteral("The picture could not be saved as\n%1").arg(path));
 }
+
+}  // namespace tallowmere::app

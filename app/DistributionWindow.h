@@ -18,8 +18,13 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+
+namespace tallowmere::platform {
 class Dialogs;
 class SettingsStore;
+}  // namespace tallowmere::platform
+
+namespace tallowmere::app {
 
 inline constexpr const char* kDistributionTitle = "Distribution \u2014 Tallowmere";
 inline constexpr const char* kDistributionBinsKey = "DistributionBins";
@@ -50,7 +55,7 @@ class DistributionWindow final : public QWidget {
 
  public:
   // `settings`: where the bin count is remembered; it must outlive the window.
-  DistributionWindow(Dialogs& dialogs, SettingsStore& settings, numtext::Separators separators,
+  DistributionWindow(platform::Dialogs& dialogs, platform::SettingsStore& settings, numtext::Separators separators,
                      QWidget* parent = nullptr);
 
   // Shows a finished analysis, replacing the one shown; the list is as it
@@ -91,8 +96,8 @@ class DistributionWindow final : public QWidget {
   void FillTable(const std::vector<StatisticLine>& statistics);
   PictureStyle Style() const;
 
-  Dialogs& dialogs_;
-  SettingsStore& settings_;
+  platform::Dialogs& dialogs_;
+  platform::SettingsStore& settings_;
   numtext::Separators separators_;
   std::span<const double> sorted_;
   std::optional<double> mean_;
@@ -108,3 +113,5 @@ class DistributionWindow final : public QWidget {
   QPushButton* copy_ = nullptr;
   QPushButton* save_ = nullptr;
 };
+
+}  // namespace tallowmere::app

@@ -11,6 +11,8 @@
 
 #include "platform/EventPump.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 // A drop reports every file; setting a label's text costs more than reading
@@ -39,20 +41,20 @@ QString GroupedCount(std::size_t count) {
   return digits;
 }
 
-QString DropProgressText(const DropState& state) {
+QString DropProgressText(const input::DropState& state) {
   QString text;
   switch (state.phase) {
-    case DropPhase::kCollectingFolders:
+    case input::DropPhase::kCollectingFolders:
       text = QStringLiteral("Collecting folders: ") + GroupedCount(state.folders);
       break;
-    case DropPhase::kCollectingFiles:
+    case input::DropPhase::kCollectingFiles:
       text = QStringLiteral("Collecting files: ") + GroupedCount(state.filesFound);
       break;
-    case DropPhase::kReadingFiles:
+    case input::DropPhase::kReadingFiles:
       text =
           QStringLiteral("Reading files: %1 of %2").arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
       break;
-    case DropPhase::kReadingText:
+    case input::DropPhase::kReadingText:
       text = QStringLiteral("Reading the text: %1%").arg(state.textSize ? state.textRead * 100 / state.textSize : 0);
       break;
   }
@@ -63,7 +65,7 @@ namespace {
 
 // "after 5 of 12 files", or "part-way through file 5 of 12" when the stop came
 // inside the file.
-QString WhereReadingStopped(const DropState& state) {
+QString WhereReadingStopped(const input::DropState& state) {
   if (state.fileCut)
     return QStringLiteral("part-way through file %1 of %2")
         .arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
@@ -72,15 +74,15 @@ QString WhereReadingStopped(const DropState& state) {
 
 }  // namespace
 
-QString LoadStoppedNotice(const DropState& state) {
+QString LoadStoppedNotice(const input::DropState& state) {
   return QStringLiteral("Loading was stopped %1.").arg(WhereReadingStopped(state));
 }
 
-QString DropStoppedNotice(const DropState& state) {
-  if (state.phase == DropPhase::kReadingFiles)
+QString DropStoppedNotice(const input::DropState& state) {
+  if (state.phase == input::DropPhase::kReadingFiles)
     return QStringLiteral("The drop was stopped %1.").arg(WhereReadingStopped(state));
   const QString what =
-      state.phase == DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
+      state.phase == input::DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
   QString read;
   if (state.filesRead == 0)
     read = QStringLiteral("no files were read");
@@ -170,8 +172,8 @@ void DropProgress::Drop::End() {
   owner_.Forget(this);
 }
 
-LetEventsRun DropProgress::Drop::EventPump() {
-  std::function<void()> pump = owner_.makePump_ ? owner_.makePump_() : MakeEventPump();
+core::LetEventsRun DropProgress::Drop::EventPump() {
+  std::function<void()> pump = owner_.makePump_ ? owner_.makePump_() : platform::MakeEventPump();
   // The strip changes before the events run, so it is painted in the same run.
   return [this, pump = std::move(pump)] {
     owner_.Refresh(false);
@@ -179,8 +181,8 @@ LetEventsRun DropProgress::Drop::EventPump() {
   };
 }
 
-std::function<void(const DropState&)> DropProgress::Drop::Progress() {
-  return [this](const DropState& state) {
+std::function<void(const input::DropState&)> DropProgress::Drop::Progress() {
+  return [this](const input::DropState& state) {
     state_ = state;
     owner_.Refresh(false);
   };
@@ -237,3 +239,5 @@ bool DropProgress::eventFilter(QObject* watched, QEvent* event) {
   if (!key->isAutoRepeat()) StopInnermost();
   return true;
 }
+
+}  // namespace tallowmere::app

@@ -28,16 +28,18 @@ class QAbstractScrollArea;
 class QLabel;
 class QToolButton;
 
+namespace tallowmere::app {
+
 // 1234567 as "1,234,567": the drop's texts group digits with ',' whatever
 // the locale.
 QString GroupedCount(std::size_t count);
 // What the strip says about a drop, e.g. "Reading files: 5,600 of 120,000 —
 // Esc to stop".
-QString DropProgressText(const DropState& state);
+QString DropProgressText(const input::DropState& state);
 // The notice after a drop was stopped.
-QString DropStoppedNotice(const DropState& state);
+QString DropStoppedNotice(const input::DropState& state);
 // The notice after "Load Numbers From File" was stopped.
-QString LoadStoppedNotice(const DropState& state);
+QString LoadStoppedNotice(const input::DropState& state);
 
 // The strip itself: the text and the stop mark. Drags over it reach the
 // list below it, so a drop there lands in the list as anywhere else.
@@ -85,8 +87,8 @@ class DropProgress final : public QObject {
     Drop(const Drop&) = delete;
     Drop& operator=(const Drop&) = delete;
     // Refreshes the strip, then lets window events run as the owner's pump does.
-    ::LetEventsRun EventPump();
-    std::function<void(const DropState&)> Progress();
+    core::LetEventsRun EventPump();
+    std::function<void(const input::DropState&)> Progress();
     std::function<bool()> ShouldStop();
     // The drop has returned: the strip goes (or shows the drop around this one)
     // before any notice about this one opens.
@@ -95,7 +97,7 @@ class DropProgress final : public QObject {
    private:
     friend class DropProgress;
     DropProgress& owner_;
-    DropState state_;
+    input::DropState state_;
     Clock::time_point started_;
     bool stopAsked_ = false;
     bool ended_ = false;
@@ -126,3 +128,5 @@ class DropProgress final : public QObject {
   std::function<std::function<void()>()> makePump_;
   Clock::time_point textShown_{};
 };
+
+}  // namespace tallowmere::app

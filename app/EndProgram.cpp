@@ -6,6 +6,8 @@
 
 #include "app/Form1.h"
 
+namespace tallowmere::app {
+
 void EndProgram(const Form1& form) {
   if (form.CommandRunning()) {
     std::fflush(nullptr);
@@ -13,3 +15,5 @@ void EndProgram(const Form1& form) {
   }
   QCoreApplication::exit(0);
 }
+
+}  // namespace tallowmere::app

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace tallowmere::app {
+
 // How the program ends when its window closes.
 
 class Form1;
@@ -9,3 +12,5 @@ class Form1;
 // is told to return normally, so the clipboard can be handed over on the way
 // out.
 void EndProgram(const Form1& form);
+
+}  // namespace tallowmere::app

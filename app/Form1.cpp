@@ -44,6 +44,8 @@
 #include "results/Options.h"
 #include "stats/Statistics.h"
 
+namespace tallowmere::app {
+
 QString ApplicationTitleFromName(const QString& productName) {
   QString title = productName;
   do {
@@ -142,16 +144,17 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
       systemDialogs_(this),
       dialogs_(services.dialogs ? *services.dialogs : systemDialogs_),
       spreadsheet_(std::move(services.spreadsheet)),
-      settings_(QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection), dialogs_),
+      settings_(QString::fromLatin1(platform::kSettingsApplication), QString::fromLatin1(platform::kSettingsSection),
+                dialogs_),
       pointer_(this),
-      screenPointer_([this] { return PointerOnScreen(this, pointerInWindow_); }) {
+      screenPointer_([this] { return platform::PointerOnScreen(this, pointerInWindow_); }) {
   BuildControls();
   // Over the number list, outside the designed layout and the tab order.
   drops_ = new DropProgress(ListView1, this);
   notice_ = new ListNotice(ListView1);
   ConnectHandlers();
   Form_Load();
-  fit_ = std::make_unique<ScreenFit>(*this);
+  fit_ = std::make_unique<platform::ScreenFit>(*this);
   if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
   ListView1->setFocus(Qt::OtherFocusReason);
 }
@@ -172,19 +175,19 @@ Form1::~Form1() {
 void Form1::BuildControls() {
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(Twips(8040), Twips(9570));
-  fontFamily_ = ChooseFontFamily(InstalledFontFamilies());
+  fontFamily_ = platform::ChooseFontFamily(platform::InstalledFontFamilies());
   setFont(DesignFont(fontFamily_, kWindowPoints));
   // Every control inherits colours that read on the designed white, also
   // under a dark desktop theme.
-  setPalette(ReadablePalette(QApplication::palette()));
-  SetDesignedBackground(this, Qt::white);
+  setPalette(platform::ReadablePalette(QApplication::palette()));
+  platform::SetDesignedBackground(this, Qt::white);
   setMouseTracking(true);
-  numbers_ = new NumberListModel(this);
+  numbers_ = new input::NumberListModel(this);
   results_ = new QStandardItemModel(this);
   BuildInventory(*this, fontFamily_);
   FindControls();
   SetUpControls();
-  if (fontFamily_ != QLatin1String(kDesignedFontFamily)) FitCaptionFonts();
+  if (fontFamily_ != QLatin1String(platform::kDesignedFontFamily)) FitCaptionFonts();
   lostFocusTimer_ = new QTimer(this);
   lostFocusTimer_->setSingleShot(true);
 }
@@ -221,7 +224,7 @@ void Form1::SetUpControls() {
   SetUpReportList(ListView2, results_, font());
   Option1->setChecked(true);
   for (int i = 1; i <= 10; ++i) Combo1->addItem(QString::number(i));
-  Combo1->setEditText(QString::fromLatin1(kDefaultDecimalPlaces));
+  Combo1->setEditText(QString::fromLatin1(results::kDefaultDecimalPlaces));
   Label1->setBuddy(Combo1);
   // Both borders level, above the highest control in either frame.
   for (QGroupBox* frame : {Frame1, Frame2})
@@ -235,9 +238,9 @@ void Form1::FitCaptionFonts() {
   // until all the captions in it fit. The lists keep theirs: their rows
   // scroll sideways and their headers have room to spare.
   const auto fitting = [](const QFont& font, std::initializer_list<QWidget*> controls) {
-    std::vector<CaptionRoom> captions;
+    std::vector<platform::CaptionRoom> captions;
     for (QWidget* control : controls) captions.push_back({CaptionOf(*control), CaptionRoomOf(*control)});
-    return DesignFont(font.family(), FittingPointSize(font, captions));
+    return DesignFont(font.family(), platform::FittingPointSize(font, captions));
   };
   setFont(fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1}));
   const QFont button = fitting(PushButton1->font(), {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
@@ -365,10 +368,10 @@ void Form1::RunCommand(const std::function<void()>& command) {
 // Start and end.
 
 void Form1::Form_Load() {
-  Trap trap(*this, kFormLoadLocation);
+  core::Trap trap(*this, kFormLoadLocation);
   trap.Step(102, [&] { ApplySkin(); });
   const QString cursorPath = programFolder_.File(QStringLiteral("/HAND-M.CUR"));
-  if (trap.Test(104, [&] { return FileExists(cursorPath.toStdString()); }))
+  if (trap.Test(104, [&] { return input::FileExists(cursorPath.toStdString()); }))
     trap.Step(106, [&] { pointer_.SetCustomImage(LoadPointerFile(cursorPath)); });
   trap.Step(126, [&] { setWindowTitle(QString::fromLatin1(kProductName)); });
   trap.Step(126, [&] { setWindowIcon(ApplicationIcon()); });
@@ -379,18 +382,21 @@ void Form1::Form_Load() {
   trap.Step(134, [&] { ListView2->horizontalHeader()->resizeSection(0, Twips(7000)); });
 
   trap.Step(136, [&] {
-    SetOptionButton(Option1, ReadBoolean(settings_.Get(QStringLiteral("Option1"), QStringLiteral("1")), separators_));
+    SetOptionButton(Option1,
+                    platform::ReadBoolean(settings_.Get(QStringLiteral("Option1"), QStringLiteral("1")), separators_));
   });
   trap.Step(138, [&] {
-    SetOptionButton(Option2, ReadBoolean(settings_.Get(QStringLiteral("Option2"), QStringLiteral("0")), separators_));
+    SetOptionButton(Option2,
+                    platform::ReadBoolean(settings_.Get(QStringLiteral("Option2"), QStringLiteral("0")), separators_));
   });
   trap.Step(140, [&] {
-    const std::int16_t value = ReadInteger16(settings_.Get(QStringLiteral("Check1"), QStringLiteral("0")), separators_);
+    const std::int16_t value =
+        platform::ReadInteger16(settings_.Get(QStringLiteral("Check1"), QStringLiteral("0")), separators_);
     if (value != 0 && value != 1) throw std::runtime_error("Show all decimals takes 0 or 1");
     Check1->setChecked(value == 1);
   });
   trap.Step(142, [&] {
-    const QString places = settings_.Get(QStringLiteral("Combo1"), QString::fromLatin1(kDefaultDecimalPlaces));
+    const QString places = settings_.Get(QStringLiteral("Combo1"), QString::fromLatin1(results::kDefaultDecimalPlaces));
     SetCombo1Text(places);
   });
   analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
@@ -400,19 +406,19 @@ void Form1::ApplySkin() {
   const QString skinPath = programFolder_.File(QStringLiteral("/x/o.cjs"));
   if (!QFileInfo(skinPath).isFile()) return;
   const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-  SetDesignedBackground(this, buttonFace);
+  platform::SetDesignedBackground(this, buttonFace);
   for (const ControlSpec& spec : kFormInventory) {
     auto* control = findChild<QWidget*>(QString::fromLatin1(spec.name));
     if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control) ||
         qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
-      SetDesignedBackground(control, buttonFace);
+      platform::SetDesignedBackground(control, buttonFace);
   }
   SkinFramework1.Load(skinPath);
   SkinFramework1.Apply(*this);
 }
 
 void Form1::SetApplicationTitle() {
-  SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName)));
+  platform::SetApplicationTitleText(ApplicationTitleFromName(QString::fromLatin1(kProductName)));
 }
 
 void Form1::PlaceOnScreen(const QRect& area) { fit_->Place(area); }
@@ -535,3 +541,5 @@ bool Form1::KeyEvent(QObject* watched, const QKeyEvent& key) {
   }
   return false;
 }
+
+}  // namespace tallowmere::app

@@ -42,15 +42,24 @@ class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
+
+namespace tallowmere::input {
+struct DropState;
+class NumberListModel;
+struct RowChange;
+}  // namespace tallowmere::input
+
+namespace tallowmere::platform {
+class ScreenFit;
+}
+
+namespace tallowmere::app {
+
 class DistributionLink;
 class DropProgress;
 class ListNotice;
-struct DropState;
 class NumberListMenu;
-class NumberListModel;
 class ResultsListMenu;
-class ScreenFit;
-struct RowChange;
 
 inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
@@ -72,11 +81,11 @@ QString ApplicationTitleFromName(const QString& productName);
 // Where the window's boxes and its spreadsheet application come from: the
 // system's, unless given (tests give their own).
 struct FormServices {
-  Dialogs* dialogs = nullptr;
-  spreadsheet::Factory spreadsheet;
+  platform::Dialogs* dialogs = nullptr;
+  platform::Factory spreadsheet;
 };
 
-class Form1 final : public QWidget, public ErrorSink {
+class Form1 final : public QWidget, public core::ErrorSink {
   Q_OBJECT
 
  public:
@@ -88,7 +97,7 @@ class Form1 final : public QWidget, public ErrorSink {
   ~Form1() override;
 
   // --- What the controls hold.
-  NumberListModel& NumberList() { return *numbers_; }
+  input::NumberListModel& NumberList() { return *numbers_; }
   // Drops running on the number list: their progress strip and their stop.
   DropProgress& Drops() { return *drops_; }
   // What the last addition brought, over the list's bottom edge.
@@ -103,7 +112,7 @@ class Form1 final : public QWidget, public ErrorSink {
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
   // option buttons chose) and its decimal options.
-  const analysis::Analysis& Analysis() const { return analysis_; }
+  const results::Analysis& Analysis() const { return analysis_; }
 
   // --- Start and end.
   void Form_Load();
@@ -236,7 +245,7 @@ class Form1 final : public QWidget, public ErrorSink {
   QPushButton* PushButton13 = nullptr;
   QPushButton* PushButton5 = nullptr;
   QPushButton* PushButton8 = nullptr;
-  Skin SkinFramework1;
+  platform::Skin SkinFramework1;
 
   void BuildControls();
   // Finds the controls the inventory made, by their names.
@@ -268,31 +277,31 @@ class Form1 final : public QWidget, public ErrorSink {
   // Tells the user what an addition brought (a stopped one has its own notice).
   void ShowAddition(const Addition& addition);
   // Files loaded or dropped: what they brought, from how far the reading came.
-  void ShowFilesAddition(Addition& addition, const DropState& end);
+  void ShowFilesAddition(Addition& addition, const input::DropState& end);
   // The number list's tool tip and accessible description with its count.
   void ShowEntryCount();
   // Selects and shows the row an undo or redo leaves current.
-  void ShowListChange(const std::optional<RowChange>& change);
+  void ShowListChange(const std::optional<input::RowChange>& change);
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
-  AnalysisHost MakeAnalysisHost();
+  results::AnalysisHost MakeAnalysisHost();
   void ConnectDistribution();
 
   numtext::Separators separators_;
-  analysis::Analysis analysis_;
-  ProgramFolder programFolder_;
+  results::Analysis analysis_;
+  platform::ProgramFolder programFolder_;
   // The boxes every command shows, handed down in the host structs.
-  SystemDialogs systemDialogs_;
-  Dialogs& dialogs_;
-  spreadsheet::Factory spreadsheet_;
+  platform::SystemDialogs systemDialogs_;
+  platform::Dialogs& dialogs_;
+  platform::Factory spreadsheet_;
   // The four options' store; it tells the user once when they cannot be
   // saved.
-  SettingsStore settings_;
+  platform::SettingsStore settings_;
   WindowPointer pointer_;
-  std::unique_ptr<ScreenFit> fit_;
+  std::unique_ptr<platform::ScreenFit> fit_;
   QString fontFamily_;
-  NumberListModel* numbers_ = nullptr;
+  input::NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
   ListNotice* notice_ = nullptr;
   NumberListMenu* listMenu_ = nullptr;
@@ -311,3 +320,5 @@ class Form1 final : public QWidget, public ErrorSink {
   bool ended_ = false;
   int commandDepth_ = 0;
 };
+
+}  // namespace tallowmere::app

@@ -19,8 +19,10 @@
 #include "platform/EventPump.h"
 #include "results/ExportCommands.h"
 
+namespace tallowmere::app {
+
 void Form1::PushButton1_Click() {
-  Trap trap(*this, kClearNumbersLocation);
+  core::Trap trap(*this, kClearNumbersLocation);
   trap.Step(100, [&] {
     if (pointer_.IsBusy()) return;
     numbers_->Clear();
@@ -29,33 +31,35 @@ void Form1::PushButton1_Click() {
 
 void Form1::PushButton2_Click() {
   notice_->Dismiss();
-  NumberListModel::Change change(*numbers_, kSampleNumbersStep);
+  input::NumberListModel::Change change(*numbers_, input::kSampleNumbersStep);
   Addition added(AdditionSource::kSample);
   {
-    const NumberListModel::Tallying counting(*numbers_, added.tally);
-    AddSampleNumbers({*numbers_, *this});
+    const input::NumberListModel::Tallying counting(*numbers_, added.tally);
+    input::AddSampleNumbers({*numbers_, *this});
   }
   ShowAddition(added);
 }
 
 void Form1::PushButton3_Click() {
   notice_->Dismiss();
-  NumberListModel::Change change(*numbers_, kAddNumbersStep);
+  input::NumberListModel::Change change(*numbers_, input::kAddNumbersStep);
   Addition added(AdditionSource::kTyped);
   {
-    const NumberListModel::Tallying counting(*numbers_, added.tally);
-    AddTypedNumbers({dialogs_, *numbers_, *this, separators_});
+    const input::NumberListModel::Tallying counting(*numbers_, added.tally);
+    input::AddTypedNumbers({dialogs_, *numbers_, *this, separators_});
   }
   // A cancelled prompt added nothing and says nothing.
   if (added.tally.appended > 0 || added.tally.skipped > 0) ShowAddition(added);
 }
 
 void Form1::PushButton4_Click() {
-  SaveResultsAsTextFile({*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), {}});
+  results::SaveResultsAsTextFile(
+      {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, platform::MakeEventPump(), {}});
 }
 
 void Form1::PushButton5_Click() {
-  CopyResultsToClipboard({*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), {}});
+  results::CopyResultsToClipboard(
+      {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, platform::MakeEventPump(), {}});
 }
 
 void Form1::PushButton6_Click() {
@@ -63,34 +67,35 @@ void Form1::PushButton6_Click() {
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
   notice_->Dismiss();
-  NumberListModel::Change change(*numbers_, kLoadNumbersStep);
+  input::NumberListModel::Change change(*numbers_, input::kLoadNumbersStep);
   Addition added(AdditionSource::kFiles);
-  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
+  std::optional<input::NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   std::optional<DropProgress::Drop> reading;
-  LetEventsRun pump;
-  std::function<void(const DropState&)> progress;
+  core::LetEventsRun pump;
+  std::function<void(const input::DropState&)> progress;
   auto begun = [&] {
     if (reading) return;
     reading.emplace(*drops_);
     pump = reading->EventPump();
     progress = reading->Progress();
   };
-  const DropState end = LoadNumbersFromFiles({.dialogs = dialogs_,
-                                              .entries = *numbers_,
-                                              .errors = *this,
-                                              .setBusy = [this](bool busy) { SetBusy(busy); },
-                                              .separators = separators_,
-                                              .letEventsRun =
-                                                  [&] {
-                                                    begun();
-                                                    pump();
-                                                  },
-                                              .progress =
-                                                  [&](const DropState& state) {
-                                                    begun();
-                                                    progress(state);
-                                                  },
-                                              .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
+  const input::DropState end =
+      input::LoadNumbersFromFiles({.dialogs = dialogs_,
+                                   .entries = *numbers_,
+                                   .errors = *this,
+                                   .setBusy = [this](bool busy) { SetBusy(busy); },
+                                   .separators = separators_,
+                                   .letEventsRun =
+                                       [&] {
+                                         begun();
+                                         pump();
+                                       },
+                                   .progress =
+                                       [&](const input::DropState& state) {
+                                         begun();
+                                         progress(state);
+                                       },
+                                   .shouldStop = [&] { return reading && reading->ShouldStop()(); }});
   if (reading) reading->End();
   counting.reset();
   if (end.stopped)
@@ -108,20 +113,20 @@ void Form1::PushButton7_Click() {
 }
 
 void Form1::PushButton8_Click() {
-  Trap trap(*this, kClearResultsLocation);
+  core::Trap trap(*this, kClearResultsLocation);
   trap.Step(100, [&] { ClearResults(); });
 }
 
 void Form1::PushButton13_Click() {
-  SaveResultsToSpreadsheet(
-      {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, MakeEventPump(), spreadsheet_});
+  results::SaveResultsToSpreadsheet(
+      {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, platform::MakeEventPump(), spreadsheet_});
 }
 
 // ---------------------------------------------------------------------------
 // What the analysis run sees of the window.
 
-AnalysisHost Form1::MakeAnalysisHost() {
-  const NumberListModel* numbers = numbers_;
+results::AnalysisHost Form1::MakeAnalysisHost() {
+  const input::NumberListModel* numbers = numbers_;
   return {.errors = *this,
           .entryCount = [numbers] { return numbers->Count(); },
           .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
@@ -147,5 +152,7 @@ void Form1::AddResultRow(const std::string& line) {
 }
 
 void Form1::ReportError(const std::string& description, std::string_view location, int label) {
-  dialogs_.ErrorReport(QString::fromStdString(ErrorReportText(description, location, label)));
+  dialogs_.ErrorReport(QString::fromStdString(core::ErrorReportText(description, location, label)));
 }
+
+}  // namespace tallowmere::app

@@ -28,6 +28,8 @@
 #include "platform/DropData.h"
 #include "results/ResultTable.h"
 
+namespace tallowmere::app {
+
 void Form1::ListView1_MouseDown() {
   buttonDown_ = true;
   // A press begins a new gesture: its swaps make a step of their own.
@@ -141,7 +143,7 @@ void Form1::ListView1_ContextMenu(QPoint position) {
   ListView1_MouseUp();
   numbers_->Flush();
   listMenu_->Refresh(numbers_->History(), ListHistoryFree());
-  pasteItem_->setEnabled(ClipboardHasText());
+  pasteItem_->setEnabled(platform::ClipboardHasText());
   listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
 }
 
@@ -151,8 +153,8 @@ void Form1::ListView2_ContextMenu(QPoint position) {
 }
 
 void Form1::ListView2_CopyAsTable() {
-  const std::vector<const analysis::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
-  if (!rows.empty()) ClipboardSetText(QString::fromStdString(analysis::TableText(rows, separators_)));
+  const std::vector<const results::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
+  if (!rows.empty()) platform::ClipboardSetText(QString::fromStdString(results::TableText(rows, separators_)));
 }
 
 bool Form1::ListHistoryFree() const {
@@ -169,7 +171,7 @@ void Form1::RedoListChange() {
   if (ListHistoryFree()) ShowListChange(numbers_->Redo());
 }
 
-void Form1::ShowListChange(const std::optional<RowChange>& change) {
+void Form1::ShowListChange(const std::optional<input::RowChange>& change) {
   if (!change) return;
   // What the last addition brought is no longer what the list shows.
   notice_->Dismiss();
@@ -184,14 +186,14 @@ void Form1::ShowListChange(const std::optional<RowChange>& change) {
 }
 
 void Form1::ListView1_DragEnter(QDragEnterEvent* event) {
-  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
+  if (platform::OffersLocalFiles(event->mimeData()) || platform::OffersText(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
 }
 
 void Form1::ListView1_DragMove(QDragMoveEvent* event) {
-  if (OffersLocalFiles(event->mimeData()) || OffersText(event->mimeData()))
+  if (platform::OffersLocalFiles(event->mimeData()) || platform::OffersText(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
@@ -201,41 +203,42 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   // Copy the paths or the text first: the drag data belongs to the drag,
   // which ends here.
   const QMimeData* offered = event->mimeData();
-  if (OffersLocalFiles(offered)) {
-    std::vector<std::string> paths = DroppedLocalPaths(offered);
+  if (platform::OffersLocalFiles(offered)) {
+    std::vector<std::string> paths = platform::DroppedLocalPaths(offered);
     event->acceptProposedAction();
     ReadPathsAsDropped(std::move(paths));
     return;
   }
-  std::optional<QString> text = DroppedText(offered);
+  std::optional<QString> text = platform::DroppedText(offered);
   if (!text) return event->ignore();
   event->acceptProposedAction();
   PasteNumbers(*text, AdditionSource::kDroppedText);
 }
 
-void Form1::ListView1_Paste() { PasteNumbers(ClipboardText(), AdditionSource::kClipboard); }
+void Form1::ListView1_Paste() { PasteNumbers(platform::ClipboardText(), AdditionSource::kClipboard); }
 
 void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   notice_->Dismiss();
-  NumberListModel::Change change(*numbers_, source == AdditionSource::kDroppedText ? kDropStep : kPasteStep);
+  input::NumberListModel::Change change(*numbers_,
+                                        source == AdditionSource::kDroppedText ? input::kDropStep : input::kPasteStep);
   Addition added(source);
   bool whole = true;
   {
-    const NumberListModel::Tallying counting(*numbers_, added.tally);
+    const input::NumberListModel::Tallying counting(*numbers_, added.tally);
     DropProgress::Drop reading(*drops_);
-    DropState state;
-    state.phase = DropPhase::kReadingText;
+    input::DropState state;
+    state.phase = input::DropPhase::kReadingText;
     state.textSize = static_cast<std::size_t>(text.size());
     const auto progress = reading.Progress();
     progress(state);
-    FlushingErrorSink errors(*numbers_, *this);
-    Trap trap(errors, source == AdditionSource::kDroppedText ? kDropLocation : kPasteLocation);
+    input::FlushingErrorSink errors(*numbers_, *this);
+    core::Trap trap(errors, source == AdditionSource::kDroppedText ? input::kDropLocation : kPasteLocation);
     trap.Step([&] {
-      whole = ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
-                                   [&](std::size_t read) {
-                                     state.textRead = read;
-                                     progress(state);
-                                   });
+      whole = input::ReadPastedCharacters(*numbers_, text, separators_, reading.EventPump(), reading.ShouldStop(),
+                                          [&](std::size_t read) {
+                                            state.textRead = read;
+                                            progress(state);
+                                          });
     });
     trap.Step([&] { numbers_->Flush(); });
     // The strip goes first: the notice is about a reading that has ended.
@@ -251,14 +254,14 @@ QAction* Form1::FillListContextMenu(QMenu& menu) {
   QAction* paste = menu.addAction(QString::fromLatin1(kPasteNumbersItem));
   paste->setShortcut(QKeySequence::Paste);
   paste->setShortcutVisibleInContextMenu(true);
-  paste->setEnabled(ClipboardHasText());
+  paste->setEnabled(platform::ClipboardHasText());
   connect(paste, &QAction::triggered, this, [this] { RunCommand([this] { ListView1_Paste(); }); });
   return paste;
 }
 
 void Form1::ShowAddition(const Addition& addition) { notice_->Show(AdditionNoticeText(addition)); }
 
-void Form1::ShowFilesAddition(Addition& addition, const DropState& end) {
+void Form1::ShowFilesAddition(Addition& addition, const input::DropState& end) {
   // Nothing chosen, or a drop that held no file, brought nothing to tell.
   if (end.filesRead == 0) return;
   addition.files = end.filesRead;
@@ -275,20 +278,21 @@ void Form1::ShowEntryCount() {
 
 void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   notice_->Dismiss();
-  NumberListModel::Change change(*numbers_, kDropStep);
+  input::NumberListModel::Change change(*numbers_, input::kDropStep);
   Addition added(AdditionSource::kFiles);
-  std::optional<NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
+  std::optional<input::NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   DropProgress::Drop drop(*drops_);
-  const DropHost context{
-      .entries = *numbers_,
-      .errors = *this,
-      .showNotRead = [this](const std::string& path,
-                            NotRead) { dialogs_.Message(QString::fromStdString(FileNotFoundText(path))); },
-      .letEventsRun = drop.EventPump(),
-      .progress = drop.Progress(),
-      .shouldStop = drop.ShouldStop(),
-      .separators = separators_};
-  const DropState end = ReadDroppedPaths(std::move(paths), context);
+  const input::DropHost context{.entries = *numbers_,
+                                .errors = *this,
+                                .showNotRead =
+                                    [this](const std::string& path, input::NotRead) {
+                                      dialogs_.Message(QString::fromStdString(input::FileNotFoundText(path)));
+                                    },
+                                .letEventsRun = drop.EventPump(),
+                                .progress = drop.Progress(),
+                                .shouldStop = drop.ShouldStop(),
+                                .separators = separators_};
+  const input::DropState end = input::ReadDroppedPaths(std::move(paths), context);
   // The strip goes first: the notice is about a drop that has ended.
   drop.End();
   counting.reset();
@@ -302,3 +306,5 @@ void Form1::OpenPaths(std::vector<std::string> paths) {
   if (paths.empty()) return;
   RunCommand([this, &paths] { ReadPathsAsDropped(std::move(paths)); });
 }
+
+}  // namespace tallowmere::app

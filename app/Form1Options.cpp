@@ -10,6 +10,8 @@
 #include "platform/Dialogs.h"
 #include "results/Options.h"
 
+namespace tallowmere::app {
+
 void Form1::SetOptionButton(QRadioButton* button, bool selected) {
   if (button->isChecked() == selected) return;
   if (selected) {
@@ -27,30 +29,30 @@ void Form1::SetCombo1Text(const QString& text) {
   if (Combo1->currentText() != text) Combo1->setEditText(text);
 }
 
-void Form1::Option1_Click() { options::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
+void Form1::Option1_Click() { results::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
 
-void Form1::Option2_Click() { options::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
+void Form1::Option2_Click() { results::StoreMethod(settings_, Option1->isChecked(), Option2->isChecked()); }
 
 void Form1::Check1_Click() {
   if (Check1->isChecked()) {
     Combo1->setEnabled(false);
-    SetCombo1Text(QString::fromLatin1(kAllDecimalPlaces));
+    SetCombo1Text(QString::fromLatin1(results::kAllDecimalPlaces));
   } else {
     Combo1->setEnabled(true);
-    SetCombo1Text(QString::fromLatin1(kDefaultDecimalPlaces));
+    SetCombo1Text(QString::fromLatin1(results::kDefaultDecimalPlaces));
   }
-  options::StoreShowAllDecimals(settings_, Check1->isChecked());
+  results::StoreShowAllDecimals(settings_, Check1->isChecked());
 }
 
-void Form1::Combo1_Change() { options::StoreDecimalPlaces(settings_, Combo1->currentText()); }
+void Form1::Combo1_Change() { results::StoreDecimalPlaces(settings_, Combo1->currentText()); }
 
-void Form1::Combo1_Click() { options::StoreDecimalPlaces(settings_, Combo1->currentText()); }
+void Form1::Combo1_Click() { results::StoreDecimalPlaces(settings_, Combo1->currentText()); }
 
 void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
 
 void Form1::Combo1_LostFocus() {
-  if (options::DecimalPlacesAcceptable(Combo1->currentText(), separators_)) return;
-  dialogs_.Message(QString::fromLatin1(kMustBeNumericMessage));
+  if (results::DecimalPlacesAcceptable(Combo1->currentText(), separators_)) return;
+  dialogs_.Message(QString::fromLatin1(results::kMustBeNumericMessage));
   Combo1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -80,3 +82,5 @@ bool Form1::Combo1_KeyDown(const QKeyEvent& key) {
   if (Combo1->currentText() != before) Combo1_Click();
   return true;
 }
+
+}  // namespace tallowmere::app

@@ -17,6 +17,8 @@
 
 #include "numtext/NumberText.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 // The outer pixels of a list that its border takes: the frame line and, with
@@ -198,3 +200,5 @@ int SteppedItem(const QComboBox& combo, int step, const numtext::Separators& sep
     if (item(i) < value) return i;
   return 0;
 }
+
+}  // namespace tallowmere::app

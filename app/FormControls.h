@@ -11,6 +11,8 @@
 
 class QComboBox;
 
+namespace tallowmere::app {
+
 // Both lists: Home and End go to the first and the last row (a table view
 // would stay in the row), a keyboard move brings the new current row into
 // view (the view's own auto-scroll stays off: the carried entry of the number
@@ -65,3 +67,5 @@ QString CaptionOf(const QWidget& control);
 // number past either end comes back to that end), and the first item from a
 // text that is not a number under the user's number rules.
 int SteppedItem(const QComboBox& combo, int step, const numtext::Separators& sep);
+
+}  // namespace tallowmere::app

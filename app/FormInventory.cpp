@@ -12,6 +12,8 @@
 #include "app/FormControls.h"
 #include "platform/ReadableColours.h"
 
+namespace tallowmere::app {
+
 namespace {
 
 using K = ControlKind;
@@ -128,7 +130,7 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
       control->setMouseTracking(true);
       control->setAttribute(Qt::WA_NoMousePropagation);
     }
-    if (DesignedWhite(spec.kind)) SetDesignedBackground(control, Qt::white);
+    if (DesignedWhite(spec.kind)) platform::SetDesignedBackground(control, Qt::white);
     if (control->focusPolicy() != Qt::NoFocus) tabOrder[spec.tab] = control;
   }
   QWidget* previous = nullptr;
@@ -137,3 +139,5 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
     previous = control;
   }
 }
+
+}  // namespace tallowmere::app

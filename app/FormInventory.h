@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace tallowmere::app {
+
 inline constexpr const char* kListToolTip =
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
     "reveal full names.";
@@ -51,3 +53,5 @@ extern const std::array<ControlSpec, 18> kFormInventory;
 // push buttons in their larger size), and links them in the designed tab
 // order; the frames and the label take no focus.
 void BuildInventory(QWidget& window, const QString& fontFamily);
+
+}  // namespace tallowmere::app

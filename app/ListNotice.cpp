@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <algorithm>
 
+namespace tallowmere::app {
+
 namespace {
 
 // The progress strip's colours: white on #263238 is 13:1.
@@ -86,3 +88,5 @@ bool ListNotice::eventFilter(QObject* watched, QEvent* event) {
   if (watched == list_->viewport() && event->type() == QEvent::Resize && !isHidden()) Place();
   return false;
 }
+
+}  // namespace tallowmere::app

@@ -12,6 +12,8 @@ class QGraphicsOpacityEffect;
 class QPropertyAnimation;
 class QTimer;
 
+namespace tallowmere::app {
+
 class ListNotice final : public QLabel {
  public:
   static constexpr std::chrono::milliseconds kShownFor{5000};
@@ -38,3 +40,5 @@ class ListNotice final : public QLabel {
   QPropertyAnimation* fade_;
   QTimer* wait_;
 };
+
+}  // namespace tallowmere::app

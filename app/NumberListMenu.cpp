@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+namespace tallowmere::app {
+
 namespace {
 QKeySequence UndoKey() { return QKeySequence(Qt::CTRL | Qt::Key_Z); }
 QList<QKeySequence> RedoKeys() {
@@ -20,9 +22,13 @@ QString ItemText(const char* verb, bool can, const std::string& name) {
 }
 }  // namespace
 
-QString UndoItemText(const ListHistory& history) { return ItemText("Undo", history.CanUndo(), history.UndoName()); }
+QString UndoItemText(const input::ListHistory& history) {
+  return ItemText("Undo", history.CanUndo(), history.UndoName());
+}
 
-QString RedoItemText(const ListHistory& history) { return ItemText("Redo", history.CanRedo(), history.RedoName()); }
+QString RedoItemText(const input::ListHistory& history) {
+  return ItemText("Redo", history.CanRedo(), history.RedoName());
+}
 
 NumberListMenu::NumberListMenu(QWidget* window)
     : QObject(window),
@@ -53,9 +59,11 @@ bool NumberListMenu::IsUndoOrRedoKey(const QKeyEvent& key) {
 
 NumberListMenu::~NumberListMenu() = default;
 
-void NumberListMenu::Refresh(const ListHistory& history, bool free) {
+void NumberListMenu::Refresh(const input::ListHistory& history, bool free) {
   undo_->setText(UndoItemText(history));
   redo_->setText(RedoItemText(history));
   undo_->setEnabled(free && history.CanUndo());
   redo_->setEnabled(free && history.CanRedo());
 }
+
+}  // namespace tallowmere::app

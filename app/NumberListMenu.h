@@ -14,10 +14,12 @@ class QKeyEvent;
 class QMenu;
 class QWidget;
 
+namespace tallowmere::app {
+
 // "Undo Clear List", or "Undo" alone when there is nothing to undo (or the
 // step has no name); the same for redo.
-QString UndoItemText(const ListHistory& history);
-QString RedoItemText(const ListHistory& history);
+QString UndoItemText(const input::ListHistory& history);
+QString RedoItemText(const input::ListHistory& history);
 
 class NumberListMenu final : public QObject {
   Q_OBJECT
@@ -36,7 +38,7 @@ class NumberListMenu final : public QObject {
   QAction* RedoItem() const { return redo_; }
   // Names the two items after `history`; they are enabled when there is a
   // step to take and `free` says the list may be changed back now.
-  void Refresh(const ListHistory& history, bool free);
+  void Refresh(const input::ListHistory& history, bool free);
 
  signals:
   // The item was chosen or its key pressed.
@@ -48,3 +50,5 @@ class NumberListMenu final : public QObject {
   QAction* undo_;
   QAction* redo_;
 };
+
+}  // namespace tallowmere::app

@@ -7,16 +7,18 @@
 #include <QStandardItemModel>
 #include <QWidget>
 
+namespace tallowmere::app {
+
 namespace {
 QKeySequence DistributionKey() { return QKeySequence(Qt::CTRL | Qt::Key_D); }
 }  // namespace
 
-std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results) {
-  std::vector<const analysis::ResultRow*> all;
-  std::vector<const analysis::ResultRow*> ticked;
+std::vector<const results::ResultRow*> RowsToCopy(const QStandardItemModel& list, const results::Results& results) {
+  std::vector<const results::ResultRow*> all;
+  std::vector<const results::ResultRow*> ticked;
   if (static_cast<std::size_t>(list.rowCount()) != results.rows.size()) return {};
   for (int row = 0; row < list.rowCount(); ++row) {
-    const analysis::ResultRow& result = results.rows[static_cast<std::size_t>(row)];
+    const results::ResultRow& result = results.rows[static_cast<std::size_t>(row)];
     // The line and the row must agree; a list changed in between copies nothing.
     if (list.item(row)->text() != QString::fromStdString(result.Line())) return {};
     all.push_back(&result);
@@ -44,3 +46,5 @@ ResultsListMenu::ResultsListMenu(QWidget* window)
 ResultsListMenu::~ResultsListMenu() = default;
 
 void ResultsListMenu::Refresh(bool haveRows) { copyAsTable_->setEnabled(haveRows); }
+
+}  // namespace tallowmere::app

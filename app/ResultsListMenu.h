@@ -13,13 +13,15 @@ class QMenu;
 class QStandardItemModel;
 class QWidget;
 
+namespace tallowmere::app {
+
 inline constexpr const char* kCopyAsTableItem = "Copy as Table";
 inline constexpr const char* kShowDistributionItem = "Show Distribution\u2026";
 
 // What "Copy as Table" copies: the rows of `results` whose lines the list
 // shows ticked, or all of them when none is ticked. Nothing when the list
 // does not show the run's rows (it was cleared).
-std::vector<const analysis::ResultRow*> RowsToCopy(const QStandardItemModel& list, const analysis::Results& results);
+std::vector<const results::ResultRow*> RowsToCopy(const QStandardItemModel& list, const results::Results& results);
 
 class ResultsListMenu final : public QObject {
   Q_OBJECT
@@ -43,3 +45,5 @@ class ResultsListMenu final : public QObject {
   QAction* copyAsTable_;
   QAction* showDistribution_;
 };
+
+}  // namespace tallowmere::app

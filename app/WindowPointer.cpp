@@ -7,6 +7,8 @@
 #include <QtEndian>
 #include <stdexcept>
 
+namespace tallowmere::app {
+
 WindowPointer::WindowPointer(QWidget* window) : window_(window) { window_->setCursor(Qt::ArrowCursor); }
 
 void WindowPointer::Set(State state) {
@@ -53,3 +55,5 @@ QCursor LoadPointerFile(const QString& path, QPoint iconHotspot) {
   if (!image.rect().contains(hotspot)) hotspot = QPoint(0, 0);
   return QCursor(QPixmap::fromImage(image), hotspot.x(), hotspot.y());
 }
+
+}  // namespace tallowmere::app

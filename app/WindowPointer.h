@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace tallowmere::app {
+
 class WindowPointer {
  public:
   enum class State { Default, Busy, Custom };
@@ -36,3 +38,5 @@ class WindowPointer {
 // and `iconHotspot` is used for an icon file. Throws std::runtime_error when
 // the file cannot be read as either.
 QCursor LoadPointerFile(const QString& path, QPoint iconHotspot = QPoint(0, 0));
+
+}  // namespace tallowmere::app

@@ -15,6 +15,13 @@
 #include "platform/OneSizeWindow.h"
 #include "system/LocaleSeparators.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::system;
+using namespace tallowmere::platform;
+using namespace tallowmere::app;
+
 namespace {
 
 std::string CurrentFolder() {

@@ -27,6 +27,13 @@
 #include "input/NumberListModel.h"
 #include "platform/Dialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 namespace {
 
 long ResidentKilobytes() {
@@ -77,7 +84,7 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   SilentDialogs dialogs;
 
-  Form1 form({".", ","}, QString(), FormServices{.dialogs = &dialogs});
+  Form1 form({".", ","}, QString(), FormServices{.dialogs = &dialogs, .spreadsheet = {}});
   // Normal numbers with a heavy tail on both sides: many outliers, as real
   // measurements have.
   std::mt19937_64 random(42);

@@ -22,6 +22,10 @@
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -91,7 +95,7 @@ void Time(const char* name, const std::function<std::string()>& f) {
 // What reads the sorted order, when no sorted copy is kept (as the analyser
 // runs): the sort a quarter at a time, and the mode and the median from it.
 void RunInParts(const std::vector<double>& data) {
-  modStatistics::DataSet set;
+  stats::modStatistics::DataSet set;
   set.SetSortedCopyKept(false, 0);
   set.SetNumbers(data);
   set.SetNumberCount(static_cast<double>(data.size()));
@@ -108,7 +112,7 @@ void RunInParts(const std::vector<double>& data) {
 void Run(const char* label, std::vector<double> data) {
   std::printf("%s, %zu values\n", label, data.size());
   RunInParts(data);
-  modStatistics::DataSet set;
+  stats::modStatistics::DataSet set;
   const double count = static_cast<double>(data.size());
   set.SetNumbers(std::move(data));
   set.SetNumberCount(count);
@@ -139,19 +143,19 @@ void Run(const char* label, std::vector<double> data) {
   const std::span<const double> sorted = set.SortedNumbers();
   int bins = 1;
   Time("AutoBinCount", [&] {
-    bins = distribution::AutoBinCount(sorted);
+    bins = stats::AutoBinCount(sorted);
     return std::to_string(bins);
   });
   Time("HistogramCounts", [&] {
-    const auto counts = distribution::HistogramCounts(sorted, sorted.front(), sorted.back(), bins);
+    const auto counts = stats::HistogramCounts(sorted, sorted.front(), sorted.back(), bins);
     return "fullest bin " + std::to_string(*std::max_element(counts.begin(), counts.end()));
   });
   Time("HistogramCounts, 500 bins", [&] {
-    const auto counts = distribution::HistogramCounts(sorted, sorted.front(), sorted.back(), distribution::kMaxBins);
+    const auto counts = stats::HistogramCounts(sorted, sorted.front(), sorted.back(), stats::kMaxBins);
     return "fullest bin " + std::to_string(*std::max_element(counts.begin(), counts.end()));
   });
   Time("MakeBoxPlot", [&] {
-    const distribution::BoxPlot box = distribution::MakeBoxPlot(sorted);
+    const stats::BoxPlot box = stats::MakeBoxPlot(sorted);
     return std::to_string(box.lowOutliers) + " low and " + std::to_string(box.highOutliers) + " high outliers";
   });
 

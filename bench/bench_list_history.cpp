@@ -25,6 +25,12 @@
 #include "input/ListHistory.h"
 #include "input/NumberListModel.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 namespace {
 
 constexpr std::size_t kEntries = 10'000'000;

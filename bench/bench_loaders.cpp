@@ -12,7 +12,7 @@
 // folder tree is made there once and kept, so it can be read again (for a
 // profiler, or after dropping the caches). --deep times only the chains (by
 // default 1,000 and 10,000 levels). The walk takes only paths shorter than
-// fsys::kMaxPath, so it goes no further down a chain than that allows (about
+// system::kMaxPath, so it goes no further down a chain than that allows (about
 // 2,000 levels of one-letter names); the rest of the chain is never visited.
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -37,6 +37,11 @@
 #include "input/ListFile.h"
 #include "input/NumberListModel.h"
 #include "platform/EventPump.h"
+
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
 
 namespace {
 
@@ -238,7 +243,7 @@ void ReportChain(const std::string& scratch, int levels) {
   {
     NullErrors errors;
     int eventCalls = 0;
-    WalkHost host{fsys::RealFileSystem(), errors, [&] { ++eventCalls; }};
+    WalkHost host{system::RealFileSystem(), errors, [&] { ++eventCalls; }};
     std::vector<std::string> folders = {root + "/d/"};
     const double cpu0 = CpuSeconds();
     auto t0 = Clock::now();

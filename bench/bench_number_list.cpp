@@ -32,6 +32,13 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 namespace {
 
 long ResidentKilobytes() {
@@ -123,7 +130,7 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   SilentDialogs dialogs;
 
-  Form1 form(numtext::Separators{}, programFolder.path(), FormServices{.dialogs = &dialogs});
+  Form1 form(numtext::Separators{}, programFolder.path(), FormServices{.dialogs = &dialogs, .spreadsheet = {}});
   form.show();
   Shown(form);
   bool ok = true;

@@ -7,6 +7,9 @@
 
 #include "numtext/NumberText.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 int main() {
   // Short entries of the kinds users type or load: plain integers, decimals,
   // blanks around them, signs, an exponent, text after the number.

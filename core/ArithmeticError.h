@@ -4,6 +4,8 @@
 // below the engine, raise the same failure the engine does.
 #include <stdexcept>
 
+namespace tallowmere::core {
+
 class ArithmeticError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -13,3 +15,5 @@ class ArithmeticError : public std::runtime_error {
 inline constexpr const char* kOverflow = "Overflow";
 inline constexpr const char* kDivisionByZero = "Division by zero";
 inline constexpr const char* kTypeMismatch = "Type mismatch";
+
+}  // namespace tallowmere::core

@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace bytewords {
+namespace tallowmere::core {
 
 inline constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
@@ -63,4 +63,4 @@ inline std::uint64_t EitherBits64(const char* p, unsigned char a, unsigned char 
 #endif
 }
 
-}  // namespace bytewords
+}  // namespace tallowmere::core

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace tallowmere::core {
+
 namespace {
 
 const OptionRow* Find(std::span<const OptionRow> table, std::string_view name) {
@@ -49,3 +51,5 @@ std::vector<ReadArgument> ReadArguments(std::span<const std::string> args, std::
   }
   return read;
 }
+
+}  // namespace tallowmere::core

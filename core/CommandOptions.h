@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tallowmere::core {
+
 // How an option takes its value.
 enum class OptionValue {
   kNone,      // none: "--name=x" is an unknown option
@@ -43,3 +45,5 @@ struct ReadArgument {
 
 // Reads every argument (those after the program's name) against `table`.
 std::vector<ReadArgument> ReadArguments(std::span<const std::string> args, std::span<const OptionRow> table);
+
+}  // namespace tallowmere::core

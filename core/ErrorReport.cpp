@@ -3,6 +3,8 @@
 #include <exception>
 #include <new>
 
+namespace tallowmere::core {
+
 std::string ErrorReportText(std::string_view description, std::string_view location, int label) {
   std::string text;
   text.append(description);
@@ -38,3 +40,5 @@ void Trap::Report() {
     // A report that cannot be shown must not take the procedure down with it.
   }
 }
+
+}  // namespace tallowmere::core

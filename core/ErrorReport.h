@@ -17,6 +17,8 @@
 #include <string_view>
 #include <utility>
 
+namespace tallowmere::core {
+
 inline constexpr const char* kSupportAddress = "support@tallowmere.invalid";
 
 // The label of a step that has none: its report gives no line.
@@ -85,3 +87,5 @@ class Trap {
   std::string location_;
   int label_ = 0;
 };
+
+}  // namespace tallowmere::core

@@ -5,4 +5,8 @@
 // Calling an empty one is not allowed: check it first.
 #include <functional>
 
+namespace tallowmere::core {
+
 using LetEventsRun = std::function<void()>;
+
+}  // namespace tallowmere::core

@@ -7,15 +7,15 @@
 
 #include "core/ByteWords.h"
 
-namespace lineends {
+namespace tallowmere::core {
 
 inline bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 // The top bit of each byte of the result is set exactly where the byte at
 // `at` (eight of them, the lowest bits for the first) is a CR or an LF.
 inline std::uint64_t LineEndBytes(const char* at) {
-  const std::uint64_t word = bytewords::Load8(at);
-  return bytewords::EqualBytes(word, '\n') | bytewords::EqualBytes(word, '\r');
+  const std::uint64_t word = core::Load8(at);
+  return core::EqualBytes(word, '\n') | core::EqualBytes(word, '\r');
 }
 
 // Calls found(p) for every CR or LF in [begin, end), in order.
@@ -25,7 +25,7 @@ void ForEachLineEnd(const char* begin, const char* end, Found&& found) {
   // Sixty-four bytes at a time into one mask: lines are short, and a loop per
   // word would mistake its count of line ends at nearly every word.
   for (; end - p >= 64; p += 64) {
-    for (std::uint64_t ends = bytewords::EitherBits64(p, '\n', '\r'); ends; ends &= ends - 1)
+    for (std::uint64_t ends = core::EitherBits64(p, '\n', '\r'); ends; ends &= ends - 1)
       found(p + std::countr_zero(ends));
   }
   for (; end - p >= 8; p += 8) {
@@ -59,7 +59,7 @@ template <class Found>
 void ForEachLineFeed(const char* begin, const char* end, Found&& found) {
   const char* p = begin;
   for (; end - p >= 64; p += 64) {
-    for (std::uint64_t feeds = bytewords::EitherBits64(p, '\n', '\n'); feeds; feeds &= feeds - 1)
+    for (std::uint64_t feeds = core::EitherBits64(p, '\n', '\n'); feeds; feeds &= feeds - 1)
       found(p + std::countr_zero(feeds));
   }
   for (; p < end; ++p)
@@ -73,4 +73,4 @@ inline const char* FindLastLineFeed(const char* begin, const char* end) {
   return nullptr;
 }
 
-}  // namespace lineends
+}  // namespace tallowmere::core

@@ -3,7 +3,7 @@
 #include <exception>
 #include <system_error>
 
-namespace core {
+namespace tallowmere::core {
 
 TwoThreads::TwoThreads() {
   try {
@@ -86,4 +86,4 @@ void TwoThreads::Run(std::size_t count, const std::function<void(std::size_t)>& 
   if (failure) std::rethrow_exception(failure);
 }
 
-}  // namespace core
+}  // namespace tallowmere::core

@@ -18,7 +18,7 @@
 #include <stop_token>
 #include <thread>
 
-namespace core {
+namespace tallowmere::core {
 
 class TwoThreads {
  public:
@@ -93,4 +93,4 @@ void RunInOrder(TwoThreads& threads, std::size_t count, const Prepare& prepare, 
   }
 }
 
-}  // namespace core
+}  // namespace tallowmere::core

@@ -1,5 +1,7 @@
 #include "core/Utf8.h"
 
+namespace tallowmere::core {
+
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) noexcept {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
   const unsigned char lead = byte(0);
@@ -27,3 +29,5 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) noexcept {
     if (byte(k) < 0x80 || byte(k) > 0xBF) return 0;
   return length;
 }
+
+}  // namespace tallowmere::core

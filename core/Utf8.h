@@ -4,7 +4,11 @@
 #include <cstddef>
 #include <string_view>
 
+namespace tallowmere::core {
+
 // The length (1 to 4) of the well-formed UTF-8 sequence that begins at
 // text[at] (at < text.size()), or 0 when none does there: a stray continuation byte, a sequence
 // cut short, an overlong form, a surrogate or a value beyond U+10FFFF.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) noexcept;
+
+}  // namespace tallowmere::core

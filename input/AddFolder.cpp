@@ -8,12 +8,14 @@
 
 #include "core/Utf8.h"
 
+namespace tallowmere::input {
+
 namespace {
 
 // Folders of the operating system's own (directory + hidden + system, with or
 // without the reparse-point bit) are left alone unless they are a root.
-constexpr unsigned kSystemFolder = fsys::kDirectory | fsys::kHidden | fsys::kSystem;
-constexpr unsigned kSystemFolderLink = kSystemFolder | fsys::kReparsePoint;
+constexpr unsigned kSystemFolder = system::kDirectory | system::kHidden | system::kSystem;
+constexpr unsigned kSystemFolderLink = kSystemFolder | system::kReparsePoint;
 
 bool IsSystemFolder(unsigned attributes) { return attributes == kSystemFolder || attributes == kSystemFolderLink; }
 
@@ -28,10 +30,10 @@ enum class Verdict : unsigned char {
 };
 
 // The attributes of a path that IsFolder accepts; none for any other.
-std::optional<unsigned> FolderAttributes(const std::string& path, fsys::FileSystem& fs) noexcept {
+std::optional<unsigned> FolderAttributes(const std::string& path, system::FileSystem& fs) noexcept {
   try {
     const unsigned attributes = fs.Attributes(path);
-    if ((attributes & fsys::kDirectory) != 0) return attributes;
+    if ((attributes & system::kDirectory) != 0) return attributes;
   } catch (...) {
   }
   return std::nullopt;
@@ -48,8 +50,8 @@ bool Stopping(const WalkHost& ctx) { return ctx.shouldStop && ctx.shouldStop(); 
 // `verdicts`, notes for each folder left in `level` whether it is to be kept.
 // False when the walk was asked to stop.
 bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found, std::vector<Verdict>* verdicts,
-               Trap& trap, const WalkHost& ctx) {
-  fsys::FileSystem& fs = ctx.fileSystem;
+               core::Trap& trap, const WalkHost& ctx) {
+  system::FileSystem& fs = ctx.fileSystem;
   if (verdicts) verdicts->assign(level.size(), Verdict::kAsk);
   auto decide = [&](std::size_t i, Verdict verdict) {
     if (verdicts) (*verdicts)[i] = verdict;
@@ -69,7 +71,7 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
       decide(i, Verdict::kNotFolder);
       continue;
     }
-    if (trap.Test(110, [&] { return folder.size() >= fsys::kMaxPath; })) continue;
+    if (trap.Test(110, [&] { return folder.size() >= system::kMaxPath; })) continue;
 
     // Opening the folder (112) takes only the attributes its test read.
     trap.Step(114, [&] { RunPendingEvents(ctx); });
@@ -91,9 +93,9 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
     trap.Step(118, [&] {
       try {
         names = fs.SubFolderNames(folder);
-      } catch (const fsys::AccessDenied& e) {
+      } catch (const system::AccessDenied& e) {
         unlistable = e.what();
-      } catch (const fsys::PathNotFound& e) {
+      } catch (const system::PathNotFound& e) {
         unlistable = e.what();
       }
     });
@@ -102,7 +104,7 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
       if (Stopping(ctx)) return false;
       std::string_view subName;
       trap.Step(122, [&] { subName = name; });
-      if (trap.Test(124, [&] { return subName.size() >= fsys::kMaxPath; })) continue;
+      if (trap.Test(124, [&] { return subName.size() >= system::kMaxPath; })) continue;
       if (trap.Test(126, [&] { return HasOddCharacters(subName); })) continue;
       if (trap.Test(128, [&] { return subName.find('?') != std::string_view::npos; })) continue;
       if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
@@ -142,8 +144,8 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
 // not the system's own (unless a root), asking the file system only where
 // `verdicts` does not tell. False when the walk was asked to stop.
 bool KeepFound(std::vector<std::string>& found, const std::vector<Verdict>& verdicts, std::vector<std::string>& folders,
-               Trap& trap, const WalkHost& ctx) {
-  fsys::FileSystem& fs = ctx.fileSystem;
+               core::Trap& trap, const WalkHost& ctx) {
+  system::FileSystem& fs = ctx.fileSystem;
   for (std::size_t i = 0; i < found.size(); ++i) {  // 152
     std::string& sub = found[i];
     const Verdict verdict = i < verdicts.size() ? verdicts[i] : Verdict::kAsk;
@@ -161,9 +163,11 @@ bool KeepFound(std::vector<std::string>& found, const std::vector<Verdict>& verd
 
 }  // namespace
 
-bool IsFolder(const std::string& path, fsys::FileSystem& fs) noexcept { return FolderAttributes(path, fs).has_value(); }
+bool IsFolder(const std::string& path, system::FileSystem& fs) noexcept {
+  return FolderAttributes(path, fs).has_value();
+}
 
-bool IsOpenableFile(const std::string& path, fsys::FileSystem& fs) noexcept {
+bool IsOpenableFile(const std::string& path, system::FileSystem& fs) noexcept {
   try {
     return fs.IsRegularFile(path);
   } catch (...) {
@@ -175,7 +179,7 @@ bool HasOddCharacters(std::string_view name) noexcept {
   for (std::size_t i = 0; i < name.size();) {
     const auto lead = static_cast<unsigned char>(name[i]);
     if (lead < 32 || lead == 127 || lead == '?') return true;
-    const std::size_t length = Utf8SequenceLength(name, i);
+    const std::size_t length = core::Utf8SequenceLength(name, i);
     if (length == 0) return true;
     // U+0080 to U+009F, the C1 control characters, are C2 80 to C2 9F.
     if (lead == 0xC2 && static_cast<unsigned char>(name[i + 1]) <= 0x9F) return true;
@@ -184,13 +188,13 @@ bool HasOddCharacters(std::string_view name) noexcept {
   return false;
 }
 
-std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern, fsys::FileSystem& fs) {
+std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern, system::FileSystem& fs) {
   std::vector<std::string> listed;
   try {
     listed = fs.FileNames(folder);
-  } catch (const fsys::AccessDenied&) {
+  } catch (const system::AccessDenied&) {
     return {};
-  } catch (const fsys::PathNotFound&) {
+  } catch (const system::PathNotFound&) {
     return {};
   }
   const bool everything = pattern == "*.*" || pattern == "*";
@@ -205,7 +209,7 @@ std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string
 }
 
 void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, const WalkHost& ctx) {
-  Trap trap(ctx.errors, kFolderWalkLocation);  // 100..104
+  core::Trap trap(ctx.errors, kFolderWalkLocation);  // 100..104
   std::vector<std::string> found;
   if (!ListLevel(folders, found, nullptr, trap, ctx)) return;
   if (!recurse) {
@@ -219,7 +223,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
   // that escapes the listing of a level (from one of the host's callbacks)
   // is reported at 150, on a trap of its own so that the label is not that of
   // the step it escaped from; nothing below that level is listed then.
-  Trap below(ctx.errors, kFolderWalkLocation);
+  core::Trap below(ctx.errors, kFolderWalkLocation);
   std::vector<std::string> level;
   std::vector<Verdict> verdicts;
   while (!found.empty()) {
@@ -238,3 +242,5 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
     if (!KeepFound(level, verdicts, folders, below, ctx)) return;
   }
 }
+
+}  // namespace tallowmere::input

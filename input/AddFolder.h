@@ -11,17 +11,19 @@
 #include "core/LetEventsRun.h"
 #include "system/FileSystem.h"
 
+namespace tallowmere::input {
+
 inline constexpr const char* kFolderWalkLocation = "in PellamyTitle2021/08/31.AddFolder.GetSubDirectories2016 ";
 
 // What a walk works with. Everything is held by reference and must outlive
 // the walk; the walk keeps no state of its own between calls, so a walk may
 // start another from inside `letEventsRun`.
 struct WalkHost {
-  fsys::FileSystem& fileSystem;
-  ErrorSink& errors;
+  system::FileSystem& fileSystem;
+  core::ErrorSink& errors;
   // Lets pending window events run; may be empty. Other commands (a further
   // drop, clearing the number list) may run inside it.
-  LetEventsRun letEventsRun;
+  core::LetEventsRun letEventsRun;
   // Told of every sub-folder the walk queues; may be empty.
   std::function<void()> folderFound = {};
   // Asked after window events ran and before each folder: true ends the walk
@@ -47,7 +49,7 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
 
 // True when the path's attributes can be read and include the directory bit
 // (a link to a folder counts). Never fails: a failure means false.
-bool IsFolder(const std::string& path, fsys::FileSystem& fs = fsys::RealFileSystem()) noexcept;
+bool IsFolder(const std::string& path, system::FileSystem& fs = system::RealFileSystem()) noexcept;
 
 // True when the name holds a control character (below 32, 127, or a code
 // point from 128 to 159), a "?", or bytes that are not valid UTF-8.
@@ -59,9 +61,11 @@ bool HasOddCharacters(std::string_view name) noexcept;
 // every name; other patterns are shell wildcards. A folder that is missing or
 // may not be listed gives no names; other failures throw.
 std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern,
-                                          fsys::FileSystem& fs = fsys::RealFileSystem());
+                                          system::FileSystem& fs = system::RealFileSystem());
 
 // True when the path names an existing regular file (after links). Folders,
 // FIFOs, sockets and devices are rejected: reading one would block or never
 // end. Never fails: a failure means false.
-bool IsOpenableFile(const std::string& path, fsys::FileSystem& fs = fsys::RealFileSystem()) noexcept;
+bool IsOpenableFile(const std::string& path, system::FileSystem& fs = system::RealFileSystem()) noexcept;
+
+}  // namespace tallowmere::input

@@ -2,18 +2,20 @@
 
 #include "input/AddFolder.h"
 
+namespace tallowmere::input {
+
 namespace {
 
 // A file whose attribute set is exactly hidden + archive: a writable hidden
 // file, the kind a program keeps for itself.
-constexpr unsigned kHiddenWritableFile = fsys::kHidden | fsys::kArchive;
+constexpr unsigned kHiddenWritableFile = system::kHidden | system::kArchive;
 
 }  // namespace
 
 DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) {
-  fsys::FileSystem& fs = ctx.fileSystem;
+  system::FileSystem& fs = ctx.fileSystem;
   FlushingErrorSink errors(ctx.entries, ctx.errors);
-  Trap trap(errors, kDropLocation);
+  core::Trap trap(errors, kDropLocation);
   ShowNotReadFn showNotRead = [&ctx](const std::string& path, NotRead why) {
     ctx.entries.Flush();
     if (ctx.showNotRead) ctx.showNotRead(path, why);
@@ -115,7 +117,7 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   // drop that read everything cannot end up stopped.
   for (const std::string& item : paths) {
     if (&item != &paths.front() && pause()) break;
-    if (trap.Test([&] { return fs.Exists(item) && (fs.Attributes(item) & fsys::kDirectory) != 0; })) {
+    if (trap.Test([&] { return fs.Exists(item) && (fs.Attributes(item) & system::kDirectory) != 0; })) {
       readFolder(item);
     } else {
       state.phase = DropPhase::kReadingFiles;
@@ -129,3 +131,5 @@ DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) 
   trap.Step([&] { ctx.entries.Flush(); });
   return state;
 }
+
+}  // namespace tallowmere::input

@@ -16,6 +16,8 @@
 #include "input/ListFile.h"
 #include "system/FileSystem.h"
 
+namespace tallowmere::input {
+
 // A drop has no trap of the walk's kind: a failure while one item or one
 // gathered file is handled is reported with this plain text in place of a
 // location, and no line, and the drop goes on with the next file or item.
@@ -45,10 +47,10 @@ struct DropState {
 // list being cleared, inside letEventsRun does not disturb this one.
 struct DropHost {
   EntrySink& entries;
-  ErrorSink& errors;
-  ShowNotReadFn showNotRead;  // a path not read: "File not found"
-  LetEventsRun letEventsRun;  // may be empty
-  fsys::FileSystem& fileSystem = fsys::RealFileSystem();
+  core::ErrorSink& errors;
+  ShowNotReadFn showNotRead;        // a path not read: "File not found"
+  core::LetEventsRun letEventsRun;  // may be empty
+  system::FileSystem& fileSystem = system::RealFileSystem();
   // Told of every step forward (a folder or file collected, a file read);
   // called often, so it must be cheap. May be empty.
   std::function<void(const DropState&)> progress = {};
@@ -66,7 +68,7 @@ struct DropHost {
   // Reads one file of the drop into `entries`, with the arguments and the
   // answer of LoadListFile; when empty, LoadListFile with `separators` (the
   // analyser reads a column of tables instead).
-  std::function<bool(const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
+  std::function<bool(const std::string& path, const ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
                      const ShouldStopFn& shouldStop)>
       readFile = {};
 };
@@ -75,3 +77,5 @@ struct DropHost {
 // desktop gave them. The entries appended are flushed before every message,
 // error report and event run, and at the end. Returns where the drop ended.
 DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx);
+
+}  // namespace tallowmere::input

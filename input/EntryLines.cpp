@@ -12,6 +12,8 @@
 #include "input/KeptEntries.h"
 #include "numtext/LeadingNumber.h"
 
+namespace tallowmere::input {
+
 namespace {
 
 // From this many bytes of whole lines on, two threads read them; below it the
@@ -20,8 +22,8 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 16;
 // Whole lines are cut, at line ends, into parts of about this size.
 constexpr std::size_t kPartBytes = std::size_t{1} << 14;
 
-using lineends::FindLastLineFeed;
-using lineends::ForEachLineFeed;
+using core::FindLastLineFeed;
+using core::ForEachLineFeed;
 
 // A line without its line end: a CR before the LF (or at the very end)
 // belongs to the line end.
@@ -144,7 +146,7 @@ void EntryLinesReader::Finish() {
   carry_.clear();
 }
 
-void ReadEntryLines(EntrySink& list, int fd, const fsys::FileWatch& watch, const LetEventsRun& betweenBlocks) {
+void ReadEntryLines(EntrySink& list, int fd, const system::FileWatch& watch, const core::LetEventsRun& betweenBlocks) {
   const bool regular = watch.IsRegularFile();
   const off_t size = regular ? watch.Status().st_size : 0;
   if (size > 0) {
@@ -160,3 +162,5 @@ void ReadEntryLines(EntrySink& list, int fd, const fsys::FileWatch& watch, const
       betweenBlocks);
   reader.Finish();
 }
+
+}  // namespace tallowmere::input

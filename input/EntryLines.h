@@ -22,6 +22,8 @@
 #include "input/ListFile.h"
 #include "system/FileSystem.h"
 
+namespace tallowmere::input {
+
 class EntryLinesReader {
  public:
   explicit EntryLinesReader(EntrySink& list);
@@ -52,4 +54,7 @@ class EntryLinesReader {
 // for the failures it throws; a text that fails part-way has appended the
 // lines before the one it was in). `betweenBlocks`, when given, runs before
 // each block after the first.
-void ReadEntryLines(EntrySink& list, int fd, const fsys::FileWatch& watch, const LetEventsRun& betweenBlocks = {});
+void ReadEntryLines(EntrySink& list, int fd, const system::FileWatch& watch,
+                    const core::LetEventsRun& betweenBlocks = {});
+
+}  // namespace tallowmere::input

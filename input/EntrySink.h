@@ -11,6 +11,8 @@
 
 #include "core/ErrorReport.h"
 
+namespace tallowmere::input {
+
 class EntrySink {
  public:
   virtual ~EntrySink() = default;
@@ -51,9 +53,9 @@ inline ValueSink* ValuesOf(EntrySink& list) { return dynamic_cast<ValueSink*>(&l
 
 // A report or a message box lets window events run, so what was appended so
 // far must be visible first: reports through this sink flush the entries.
-class FlushingErrorSink final : public ErrorSink {
+class FlushingErrorSink final : public core::ErrorSink {
  public:
-  FlushingErrorSink(EntrySink& entries, ErrorSink& errors) : entries_(entries), errors_(errors) {}
+  FlushingErrorSink(EntrySink& entries, core::ErrorSink& errors) : entries_(entries), errors_(errors) {}
   void ReportError(const std::string& description, std::string_view location, int label) override {
     entries_.Flush();
     errors_.ReportError(description, location, label);
@@ -61,5 +63,7 @@ class FlushingErrorSink final : public ErrorSink {
 
  private:
   EntrySink& entries_;
-  ErrorSink& errors_;
+  core::ErrorSink& errors_;
 };
+
+}  // namespace tallowmere::input

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace tallowmere::input {
+
 namespace {
 // Offsets reach 2^63 only in theory: the buffer lives in the address space.
 constexpr std::uint64_t kOffsetBits = (std::uint64_t{1} << 63) - 1;
@@ -191,3 +193,5 @@ void EntryStore::AppendAll(EntryStore&& tail) {
   buffer_.size += tail.buffer_.size;
   tail.Clear();
 }
+
+}  // namespace tallowmere::input

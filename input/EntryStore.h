@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace tallowmere::input {
+
 class EntryStore {
  public:
   EntryStore() = default;
@@ -78,3 +80,5 @@ class EntryStore {
   Array<char> buffer_;
   Array<Record> records_;
 };
+
+}  // namespace tallowmere::input

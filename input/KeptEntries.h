@@ -11,6 +11,8 @@
 
 #include "input/EntrySink.h"
 
+namespace tallowmere::input {
+
 struct KeptEntries {
   struct Text {
     std::uint32_t offset;  // from the part's start
@@ -42,3 +44,5 @@ struct KeptEntries {
       list.AppendNumbers(std::span<const double>(values.data() + taken, values.size() - taken));
   }
 };
+
+}  // namespace tallowmere::input

@@ -24,6 +24,8 @@
 #include "numtext/NumberText.h"
 #include "system/FileSystem.h"
 
+namespace tallowmere::input {
+
 bool FileExists(const std::string& path) noexcept {
   struct stat st;
   return ::stat(path.c_str(), &st) == 0;
@@ -31,9 +33,9 @@ bool FileExists(const std::string& path) noexcept {
 
 namespace {
 
-using lineends::FindLastLineEnd;
-using lineends::FindLineEnd;
-using lineends::ForEachLineEnd;
+using core::FindLastLineEnd;
+using core::FindLineEnd;
+using core::ForEachLineEnd;
 
 std::string CollapsePairs(std::string_view text, char separator) {
   std::string out;
@@ -256,7 +258,7 @@ std::size_t ReadBlock(int fd, char* block, std::size_t blockSize, const std::str
   for (;;) {
     const ssize_t got = ::read(fd, block, blockSize);
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) fsys::ThrowError(errno, name);
+    if (errno != EINTR) system::ThrowError(errno, name);
   }
 }
 
@@ -295,7 +297,7 @@ void PastedTextReader::Feed(const char* data, std::size_t size) {
 }
 
 bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
-                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
+                    const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
                     const std::function<void(std::size_t bytesRead)>& progress) {
   PastedTextReader reader(list, sep);
   // Between pieces the window may paint and stop.
@@ -532,8 +534,8 @@ void ListFileReader::Finish() {
   headSize_ = 0;
 }
 
-bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
-                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+bool ReadFileBlocks(int fd, const system::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
+                    const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   const std::string& name = watch.Path();
   std::unique_ptr<char[]> block(new char[blockSize]);
   std::unique_ptr<char[]> next(ahead ? new char[blockSize] : nullptr);
@@ -577,8 +579,8 @@ namespace {
 // Reads a watched descriptor as one file through `reader`; see LoadListFile.
 // The line the reading was in when it stopped or failed is not offered: it
 // may be cut.
-bool ReadWatchedFile(ListFileReader& reader, int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead,
-                     const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+bool ReadWatchedFile(ListFileReader& reader, int fd, const system::FileWatch& watch, std::size_t blockSize, bool ahead,
+                     const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   const bool whole = ReadFileBlocks(
       fd, watch, blockSize, ahead,
       [&reader](const char* data, std::size_t size, const std::function<void()>& meanwhile) {
@@ -591,7 +593,7 @@ bool ReadWatchedFile(ListFileReader& reader, int fd, const fsys::FileWatch& watc
 
 // Opens one file and reads it through `reader`; see LoadListFile.
 bool LoadFileWith(ListFileReader& reader, EntrySink& list, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   auto notRead = [&](NotRead why) {
     if (showNotRead) showNotRead(path, why);
     return true;
@@ -605,10 +607,10 @@ bool LoadFileWith(ListFileReader& reader, EntrySink& list, const std::string& pa
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return notRead(NotRead::kMissing);
-    fsys::ThrowError(errno, path);
+    system::ThrowError(errno, path);
   }
   Descriptor file(fd);
-  const fsys::FileWatch watch(fd, path);
+  const system::FileWatch watch(fd, path);
   if (!watch.IsRegularFile()) return notRead(NotRead::kNotRegularFile);
   const off_t size = watch.Status().st_size;
   // A small file gets a small buffer: a tree of many small files should not
@@ -629,24 +631,27 @@ bool LoadFileWith(ListFileReader& reader, EntrySink& list, const std::string& pa
 
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep, const std::string& name) {
   ListFileReader reader(list, sep);
-  const fsys::FileWatch watch(fd, name);
+  const system::FileWatch watch(fd, name);
   ReadWatchedFile(reader, fd, watch, kReadBlockBytes, false, {}, {});
 }
 
 void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name) {
   ListFileReader reader(text);
-  const fsys::FileWatch watch(fd, name);
+  const system::FileWatch watch(fd, name);
   ReadWatchedFile(reader, fd, watch, kReadBlockBytes, false, {}, {});
 }
 
 bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+                  const ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
+                  const ShouldStopFn& shouldStop) {
   ListFileReader reader(list, sep);
   return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
 }
 
 bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   ListFileReader reader(text);
   return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
 }
+
+}  // namespace tallowmere::input

@@ -33,6 +33,8 @@
 #include "numtext/Separators.h"
 #include "system/FileSystem.h"
 
+namespace tallowmere::input {
+
 class TextPieceReader;
 
 inline constexpr const char* kFileNotFoundMessage = "File not found";
@@ -79,9 +81,9 @@ std::string FixPathSlashes(std::string_view path, char separator = '/');
 // Reads one list file and appends its numbers to `list`.
 // Missing path, or a path that is not a regular file (a folder, FIFO, socket
 // or device, which would block or never end): tells `showNotRead` and appends
-// nothing. Any other failure throws fsys::FileSystemError, its description
+// nothing. Any other failure throws system::FileSystemError, its description
 // naming the path: the file cannot be opened, a read fails part-way, or the
-// file changed while it was read (fsys::FileChanged); what was appended
+// file changed while it was read (system::FileChanged); what was appended
 // before stays appended, the line the reading was in is dropped.
 // `letEventsRun` and `shouldStop`, when given, are called between the blocks
 // of a file of more than one block, whatever size the file reports (a file of
@@ -89,7 +91,7 @@ std::string FixPathSlashes(std::string_view path, char separator = '/');
 // stop, while one long file is read. Returns false when `shouldStop` ended the
 // reading; the numbers read before stay appended.
 bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separators& sep,
-                  const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun = {},
+                  const ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun = {},
                   const ShouldStopFn& shouldStop = {});
 
 // Reads an already open descriptor to its end as one list file (the analyser
@@ -101,7 +103,7 @@ void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep,
 // LoadListFile, with the file's text (decoded as a list file's) handed to
 // `text` rather than read as lines; `list` is where `text` appends.
 bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
+                  const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
 
 // ReadListDescriptor, with the text handed to `text`.
 void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input");
@@ -115,11 +117,11 @@ using FeedBlockFn = std::function<void(const char* data, std::size_t size, const
 // then `shouldStop` is asked (each when given): true ends the reading there,
 // and the answer is false. With `ahead`, the next block is read while this
 // one is fed. When the descriptor is a regular file, it must not have changed
-// by the end (fsys::FileWatch). Throws fsys::FileSystemError naming the
-// watched path when a read fails, fsys::FileChanged when the file changed;
+// by the end (system::FileWatch). Throws system::FileSystemError naming the
+// watched path when a read fails, system::FileChanged when the file changed;
 // `feed` is not called after either.
-bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
-                    const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
+bool ReadFileBlocks(int fd, const system::FileWatch& watch, std::size_t blockSize, bool ahead, const FeedBlockFn& feed,
+                    const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
 
 // Text pasted from a spreadsheet or an editor (UTF-8), read as the lines of
 // a list file with tabs separating candidates too: a block of cells gives
@@ -130,7 +132,7 @@ bool ReadFileBlocks(int fd, const fsys::FileWatch& watch, std::size_t blockSize,
 // candidate it was in dropped, and the answer is false. (The window reads
 // the clipboard's own text with the same rules: see PastedText.)
 bool ReadPastedText(EntrySink& list, std::string_view text, const numtext::Separators& sep,
-                    const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                    const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
                     const std::function<void(std::size_t bytesRead)>& progress = {});
 
 // Tests one candidate by the rules of a list file's lines and, when it
@@ -261,3 +263,5 @@ class ListFileReader {
   std::size_t headSize_ = 0;
   WideTextDecoder wide_;  // the form kWide: UTF-16 or UTF-32
 };
+
+}  // namespace tallowmere::input

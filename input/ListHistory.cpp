@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace tallowmere::input {
+
 namespace {
 template <class... F>
 struct Overloaded : F... {
@@ -218,3 +220,5 @@ void ListHistory::Make(Step& step, EntryStore& list) {
              },
              step.change);
 }
+
+}  // namespace tallowmere::input

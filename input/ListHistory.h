@@ -24,6 +24,8 @@
 
 #include "input/EntryStore.h"
 
+namespace tallowmere::input {
+
 // The names of the steps, as the window offers to undo them.
 inline constexpr const char* kAddNumbersStep = "Add Numbers";
 inline constexpr const char* kLoadNumbersStep = "Load Numbers";
@@ -131,3 +133,5 @@ class ListHistory {
   std::size_t known_ = 0;  // the list's count as last recorded
   bool moveOpen_ = false;
 };
+
+}  // namespace tallowmere::input

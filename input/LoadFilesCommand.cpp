@@ -5,6 +5,8 @@
 
 #include "input/ListFile.h"
 
+namespace tallowmere::input {
+
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -44,7 +46,7 @@ std::string ComposeDialogFileName(const QStringList& chosenPaths) {
 
 DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   FlushingErrorSink errors(host.entries, host.errors);
-  Trap trap(errors, kLoadFilesLocation);
+  core::Trap trap(errors, kLoadFilesLocation);
   ShowNotReadFn showNotRead = [&host](const std::string& path, NotRead) {
     host.entries.Flush();
     host.dialogs.Message(QString::fromStdString(FileNotFoundText(path)));
@@ -77,7 +79,9 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   QString title;
   trap.Step(104, [&] { title = QString::fromUtf8(kLoadFilesTitle); });
   QStringList filters;
-  trap.Step(106, [&] { filters = {QString::fromUtf8(kTextFilesFilter), QString::fromUtf8(kAllFilesFilter)}; });
+  trap.Step(106, [&] {
+    filters = {QString::fromUtf8(platform::kTextFilesFilter), QString::fromUtf8(platform::kAllFilesFilter)};
+  });
   trap.Step(108, [&] { fileName = ComposeDialogFileName(host.dialogs.OpenFiles(title, filters)); });
   if (trap.Test(110, [&] { return fileName.empty(); })) return state;
 
@@ -113,3 +117,5 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   });
   return state;
 }
+
+}  // namespace tallowmere::input

@@ -14,18 +14,20 @@
 #include "numtext/Separators.h"
 #include "platform/Dialogs.h"
 
+namespace tallowmere::input {
+
 inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
 inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";
 
 // What the command works with; all of it must outlive the call.
 struct LoadFilesHost {
-  Dialogs& dialogs;                        // the open dialog and the "File not found" notice
+  platform::Dialogs& dialogs;              // the open dialog and the "File not found" notice
   EntrySink& entries;                      // the number list
-  ErrorSink& errors;                       // the "Application Error" box
+  core::ErrorSink& errors;                 // the "Application Error" box
   std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
   numtext::Separators separators = {};     // the user's, for the number test of the files read
   // Lets window events run while a long file is read (may be empty).
-  LetEventsRun letEventsRun = {};
+  core::LetEventsRun letEventsRun = {};
   // Told of every file read; may be empty.
   std::function<void(const DropState&)> progress = {};
   // Asked between the blocks of a long file, right after events ran, and
@@ -44,3 +46,5 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host);
 // (possible with some desktop dialogs) are given with their full paths after
 // an empty folder, which the command's tidying turns back into the same paths.
 std::string ComposeDialogFileName(const QStringList& chosenPaths);
+
+}  // namespace tallowmere::input

@@ -5,6 +5,8 @@
 #include "input/ListFile.h"
 #include "platform/Dialogs.h"
 
+namespace tallowmere::input {
+
 std::vector<std::string_view> SplitAtCommas(std::string_view answer) {
   std::vector<std::string_view> pieces;
   std::size_t start = 0;
@@ -29,7 +31,7 @@ std::string_view TrimSpaces(std::string_view piece) {
 bool IsPastedAnswer(std::string_view answer) { return answer.find_first_of("\r\n\t") != std::string_view::npos; }
 
 void AddTypedNumbers(const ManualEntryHost& host) {
-  Trap trap(host.errors, kManualEntryLocation);
+  core::Trap trap(host.errors, kManualEntryLocation);
   EntrySink& list = host.entries;
   // Commas and spaces are single bytes in UTF-8, so the pieces can be cut
   // from the encoded text directly.
@@ -55,3 +57,5 @@ void AddTypedNumbers(const ManualEntryHost& host) {
   }
   trap.Step(114, [&] { list.Flush(); });
 }
+
+}  // namespace tallowmere::input

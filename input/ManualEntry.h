@@ -12,7 +12,11 @@
 #include "input/EntrySink.h"
 #include "numtext/Separators.h"
 
+namespace tallowmere::platform {
 class Dialogs;
+}
+
+namespace tallowmere::input {
 
 inline constexpr const char* kManualEntryLocation = "in Tallowmere2021/08/31.Form1.PushButton3_Click ";
 inline constexpr const char* kManualEntryPrompt = "Enter number or numbers (use commas):";
@@ -26,9 +30,9 @@ std::string_view TrimSpaces(std::string_view piece);
 
 // What the command works with; all of it must outlive the call.
 struct ManualEntryHost {
-  Dialogs& dialogs;    // the prompt
-  EntrySink& entries;  // the number list
-  ErrorSink& errors;   // the "Application Error" box
+  platform::Dialogs& dialogs;  // the prompt
+  EntrySink& entries;          // the number list
+  core::ErrorSink& errors;     // the "Application Error" box
   // The user's, for the number test of a pasted answer.
   numtext::Separators separators = {};
 };
@@ -40,3 +44,5 @@ bool IsPastedAnswer(std::string_view answer);
 // trimmed pieces, or a pasted answer's numbers, to the number list, flushed
 // at the end so that the list shows them.
 void AddTypedNumbers(const ManualEntryHost& host);
+
+}  // namespace tallowmere::input

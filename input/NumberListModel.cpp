@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+namespace tallowmere::input {
+
 namespace {
 // Qt's views count rows in int.
 constexpr std::size_t kMaxRows = static_cast<std::size_t>(std::numeric_limits<int>::max());
@@ -168,3 +170,5 @@ Qt::ItemFlags NumberListModel::flags(const QModelIndex& index) const {
   // Selectable but never editable in place.
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
+
+}  // namespace tallowmere::input

@@ -20,6 +20,8 @@
 #include "input/ListHistory.h"
 #include "input/ReadTally.h"
 
+namespace tallowmere::input {
+
 class NumberListModel final : public QAbstractListModel, public EntrySink {
   Q_OBJECT
 
@@ -102,3 +104,5 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   ReadTally* tally_ = nullptr;
   QString header_;
 };
+
+}  // namespace tallowmere::input

@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <algorithm>
 
+namespace tallowmere::input {
+
 bool ReadPastedCharacters(EntrySink& list, QStringView text, const numtext::Separators& sep,
-                          const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
+                          const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
                           const std::function<void(std::size_t charactersRead)>& progress) {
   PastedTextReader reader(list, sep);
   for (qsizetype at = 0; at < text.size();) {
@@ -26,3 +28,5 @@ bool ReadPastedCharacters(EntrySink& list, QStringView text, const numtext::Sepa
   reader.Finish();
   return true;
 }
+
+}  // namespace tallowmere::input

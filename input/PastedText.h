@@ -12,10 +12,14 @@
 #include "input/ListFile.h"
 #include "numtext/Separators.h"
 
+namespace tallowmere::input {
+
 // Characters converted and read at a time.
 inline constexpr qsizetype kPastedBlockCharacters = qsizetype{1} << 18;
 
 // As ReadPastedText, `progress` hearing how many characters were read.
 bool ReadPastedCharacters(EntrySink& list, QStringView text, const numtext::Separators& sep,
-                          const LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                          const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
                           const std::function<void(std::size_t charactersRead)>& progress = {});
+
+}  // namespace tallowmere::input

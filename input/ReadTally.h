@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace tallowmere::input {
+
 struct ReadTally {
   // Enough of the first skipped text to show it shortened; an enormous line
   // is never copied whole.
@@ -22,3 +24,5 @@ struct ReadTally {
     skipped += count;
   }
 };
+
+}  // namespace tallowmere::input

@@ -1,7 +1,9 @@
 #include "input/SampleNumbers.h"
 
+namespace tallowmere::input {
+
 void AddSampleNumbers(const SampleNumbersHost& host) {
-  Trap trap(host.errors, kSampleNumbersLocation);
+  core::Trap trap(host.errors, kSampleNumbersLocation);
   EntrySink& list = host.entries;
   trap.Step(100, [&] { list.Append("7"); });
   trap.Step(102, [&] { list.Append("15"); });
@@ -9,3 +11,5 @@ void AddSampleNumbers(const SampleNumbersHost& host) {
   trap.Step(106, [&] { list.Append("100"); });
   trap.Step(106, [&] { list.Flush(); });
 }
+
+}  // namespace tallowmere::input

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace table {
+namespace tallowmere::input {
 
 namespace {
 
@@ -187,4 +187,4 @@ void TableColumn::Finish() {
   overlong_ = false;
 }
 
-}  // namespace table
+}  // namespace tallowmere::input

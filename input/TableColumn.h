@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-namespace table {
+namespace tallowmere::input {
 
 // Which column is read, and whether the first record is a header.
 struct ColumnChoice {
@@ -107,4 +107,4 @@ class TableColumn {
   bool overlong_ = false;        // the column's field is longer than the limit
 };
 
-}  // namespace table
+}  // namespace tallowmere::input

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace tallowmere::input {
+
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
@@ -101,3 +103,5 @@ void WideTextDecoder::Finish(const EmitFn& emit) {
   partialSize_ = 0;
   highSurrogate_ = 0;
 }
+
+}  // namespace tallowmere::input

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+namespace tallowmere::input {
+
 enum class WideForm { kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be };
 
 class WideTextDecoder {
@@ -53,3 +55,5 @@ class WideTextDecoder {
   std::unique_ptr<char[]> decoded_;
   std::size_t decodedRoom_ = 0;
 };
+
+}  // namespace tallowmere::input

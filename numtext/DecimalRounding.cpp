@@ -6,7 +6,7 @@
 
 #include "numtext/NumberScan.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 namespace detail {
 
@@ -89,4 +89,4 @@ double DecimalValue(std::string_view text, bool round, int places, const Separat
   return ToDoubleOrThrow(d);
 }
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

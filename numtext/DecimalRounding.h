@@ -6,7 +6,7 @@
 
 #include "numtext/Separators.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // The format "####.0000000000" applied to a numeric text, on the exact decimal
 // it spells: ten decimals rounded half away from zero, no '0' before the
@@ -20,4 +20,4 @@ std::string FormatTenDecimals(std::string_view text, const Separators& sep);
 // "Type mismatch"; beyond the double range: "Overflow".
 double DecimalValue(std::string_view text, bool round, int places, const Separators& sep);
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

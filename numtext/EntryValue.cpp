@@ -5,7 +5,7 @@
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberTest.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 namespace {
 
@@ -46,4 +46,4 @@ double ListEntryValue(std::string_view text, const Separators& sep) {
   return LeadingNumber(text);
 }
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

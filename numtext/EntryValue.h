@@ -8,7 +8,7 @@
 
 #include "numtext/Separators.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // A plain number: blanks (spaces, tabs) around it, an optional sign, digits
 // with at most one '.', an optional exponent ('E' or 'D', either case, an
@@ -23,4 +23,4 @@ bool IsPlainNumber(std::string_view text);
 // LeadingNumber fails.
 double ListEntryValue(std::string_view text, const Separators& sep);
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

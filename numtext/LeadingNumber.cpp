@@ -8,7 +8,7 @@
 #include "numtext/NumberScan.h"
 #include "numtext/ShortPlain.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 namespace {
 
@@ -42,7 +42,7 @@ double LeadingRadixNumber(const char* p, const char* end, unsigned radix) {
     }
     if (digit >= radix) break;
     value = value * radix + digit;
-    if (value > 0xFFFF'FFFFu) throw ArithmeticError(kOverflow);
+    if (value > 0xFFFF'FFFFu) throw core::ArithmeticError(core::kOverflow);
   }
   // Two's complement: the top bit is the sign.
   return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
@@ -216,10 +216,10 @@ double GeneralLeadingNumber(std::string_view text) {
     return negative ? -v : v;
   }
   double v = 0.0;
-  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk) throw ArithmeticError(kOverflow);
+  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk) throw core::ArithmeticError(core::kOverflow);
   return v;
 }
 
 }  // namespace
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

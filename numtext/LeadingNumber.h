@@ -4,7 +4,7 @@
 
 #include "numtext/ShortPlain.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // The leading number of an entry text, the same in every locale: spaces, tabs
 // and line feeds are ignored anywhere; an optional sign, digits with at most
@@ -32,4 +32,4 @@ bool PlainLeadingNumber(std::string_view text, double& value);
   return detail::EightPlainIn(text, n, readable, value) || PlainLeadingNumber(std::string_view(text, n), value);
 }
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <system_error>
 
-namespace numtext::detail {
+namespace tallowmere::numtext {
+
+namespace detail {
 
 Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count, std::int64_t scale, bool sticky,
                           double& out) {
@@ -46,4 +48,6 @@ Conversion DigitsToDouble(bool negative, const char* digits, std::size_t count, 
   return Conversion::kOk;
 }
 
-}  // namespace numtext::detail
+}  // namespace detail
+
+}  // namespace tallowmere::numtext

@@ -10,7 +10,9 @@
 
 #include "numtext/Separators.h"
 
-namespace numtext::detail {
+namespace tallowmere::numtext {
+
+namespace detail {
 
 // A double's exact decimal needs at most 767 significant digits, so 800 digits
 // plus one "something non-zero follows" digit decide the rounding of any
@@ -70,4 +72,6 @@ enum class Tie { kAwayFromZero, kToEven };
 // hundreds, ...), exactly.
 void RoundDecimal(Decimal& d, std::int64_t places, Tie tie);
 
-}  // namespace numtext::detail
+}  // namespace detail
+
+}  // namespace tallowmere::numtext

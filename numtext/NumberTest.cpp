@@ -8,7 +8,7 @@
 #include "numtext/NumberScan.h"
 #include "numtext/ShortPlain.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 namespace {
 
@@ -147,14 +147,14 @@ bool InDoubleRange(const Decimal& d) {
 
 Decimal ParseOrThrow(std::string_view text, const Separators& sep) {
   std::optional<Decimal> d = ParseRegional(text, sep);
-  if (!d) throw ArithmeticError(kTypeMismatch);
-  if (!InDoubleRange(*d)) throw ArithmeticError(kOverflow);
+  if (!d) throw core::ArithmeticError(core::kTypeMismatch);
+  if (!InDoubleRange(*d)) throw core::ArithmeticError(core::kOverflow);
   return std::move(*d);
 }
 
 double ToDoubleOrThrow(const Decimal& d) {
   double v = 0.0;
-  if (DecimalToDouble(d, v) != Conversion::kOk) throw ArithmeticError(kOverflow);
+  if (DecimalToDouble(d, v) != Conversion::kOk) throw core::ArithmeticError(core::kOverflow);
   return v;
 }
 
@@ -242,13 +242,13 @@ std::int16_t ToInteger16(std::string_view text, const Separators& sep) {
   RoundDecimal(d, 0, Tie::kToEven);
   if (d.IsZero()) return 0;
   // After rounding to an integer the exponent is not negative.
-  if (d.exponent + static_cast<std::int64_t>(d.digits.size()) > 5) throw ArithmeticError(kOverflow);
+  if (d.exponent + static_cast<std::int64_t>(d.digits.size()) > 5) throw core::ArithmeticError(core::kOverflow);
   std::int64_t value = 0;
   for (char c : d.digits) value = value * 10 + (c - '0');
   for (std::int64_t i = 0; i < d.exponent; ++i) value *= 10;
   if (d.negative) value = -value;
-  if (value < -32768 || value > 32767) throw ArithmeticError(kOverflow);
+  if (value < -32768 || value > 32767) throw core::ArithmeticError(core::kOverflow);
   return static_cast<std::int16_t>(value);
 }
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

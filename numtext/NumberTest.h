@@ -4,7 +4,7 @@
 
 #include "numtext/Separators.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // The number test (the regional "is it a number"): optional spaces or tabs
 // around it; an optional leading sign; digits, with the grouping separator
@@ -28,4 +28,4 @@ double NumericValue(std::string_view text, const Separators& sep);
 // "Type mismatch"; outside the range: "Overflow".
 std::int16_t ToInteger16(std::string_view text, const Separators& sep);
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

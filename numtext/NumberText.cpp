@@ -3,7 +3,7 @@
 #include <charconv>
 #include <utility>
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 std::string NumberText(double v, const Separators& sep) {
   if (v == 0.0) return "0";  // negative zero too
@@ -45,4 +45,4 @@ std::string NumberText(double v, const Separators& sep) {
   return out;
 }
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

@@ -9,7 +9,7 @@
 #include "numtext/NumberTest.h"
 #include "numtext/Separators.h"
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // Number text of a double, as C's "%.15g": 15 significant digits, correctly
 // rounded; exponent form exactly when %.15g would use it; trailing zeros and
@@ -18,4 +18,4 @@ namespace numtext {
 // separator of `sep` in place of '.'; no grouping.
 std::string NumberText(double v, const Separators& sep);
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

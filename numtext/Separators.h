@@ -4,7 +4,7 @@
 // so that none of them depends on the C locale or on hidden state.
 #include <string>
 
-namespace numtext {
+namespace tallowmere::numtext {
 
 // The user's decimal and digit-grouping separators, as UTF-8 texts.
 struct Separators {
@@ -12,4 +12,4 @@ struct Separators {
   std::string group = ",";
 };
 
-}  // namespace numtext
+}  // namespace tallowmere::numtext

@@ -18,12 +18,14 @@
 
 #include "core/ByteWords.h"
 
-namespace numtext::detail {
+namespace tallowmere::numtext {
 
-using bytewords::kHighBits;
-using bytewords::kOnes;
-using bytewords::Load8;
-using bytewords::ZeroBytes;
+namespace detail {
+
+using core::kHighBits;
+using core::kOnes;
+using core::Load8;
+using core::ZeroBytes;
 inline constexpr std::uint64_t kLowNibbles = 0x0F0F0F0F0F0F0F0FULL;
 
 // The longest plain text (after the sign) read this way.
@@ -78,8 +80,8 @@ struct ShortForm {
   const std::uint64_t validHigh = n > 8 ? FirstBytes(n - 8) : 0;
   form.digitsLow = DigitBytes(low) & validLow;
   form.digitsHigh = DigitBytes(high) & validHigh;
-  form.pointLow = bytewords::EqualBytes(low, point) & validLow;
-  form.pointHigh = bytewords::EqualBytes(high, point) & validHigh;
+  form.pointLow = core::EqualBytes(low, point) & validLow;
+  form.pointHigh = core::EqualBytes(high, point) & validHigh;
   const bool onlyDigitsAndPoints =
       (form.digitsLow | form.pointLow) == validLow && (form.digitsHigh | form.pointHigh) == validHigh;
   const bool atMostOnePoint = (form.pointLow & (form.pointLow - 1)) == 0 &&
@@ -118,7 +120,7 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
 [[gnu::always_inline]] inline bool EightPlainWord(std::uint64_t w, std::size_t n, bool negative, double& out) {
   const std::uint64_t valid = FirstBytes(n);
   const std::uint64_t digitBytes = DigitBytes(w) & valid;
-  const std::uint64_t pointBytes = bytewords::EqualBytes(w, '.') & valid;
+  const std::uint64_t pointBytes = core::EqualBytes(w, '.') & valid;
   if ((digitBytes | pointBytes) != valid || (pointBytes & (pointBytes - 1)) != 0 || digitBytes == 0) return false;
   // The digit values, the first in the lowest byte; without the point.
   w &= kLowNibbles & ((digitBytes >> 7) * 0xFF);
@@ -153,4 +155,6 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
   return EightPlainWord(Load8(p), m, negative, out);
 }
 
-}  // namespace numtext::detail
+}  // namespace detail
+
+}  // namespace tallowmere::numtext

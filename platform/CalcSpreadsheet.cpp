@@ -20,6 +20,8 @@
 #include <xlsxwriter.h>
 #endif
 
+namespace tallowmere::platform {
+
 namespace {
 
 // A cell or column outside the sheet, or a text longer than a cell holds.
@@ -138,7 +140,7 @@ void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::
 // ---------------------------------------------------------------------------
 // The application object.
 
-class CalcApplication::Book final : public spreadsheet::Workbook {
+class CalcApplication::Book final : public platform::Workbook {
  public:
   void SetCellText(long row, long column, const QString& text) override {
     CheckCell(row, column);
@@ -189,7 +191,7 @@ class CalcApplication::Book final : public spreadsheet::Workbook {
 CalcApplication::CalcApplication(Opener opener, QString folder)
     : opener_(std::move(opener)), folder_(std::move(folder)) {}
 
-std::shared_ptr<spreadsheet::Workbook> CalcApplication::NewWorkbook() {
+std::shared_ptr<platform::Workbook> CalcApplication::NewWorkbook() {
   books_.push_back(std::make_shared<Book>());
   return books_.back();
 }
@@ -228,7 +230,7 @@ void CalcApplication::Show() {
   }
 }
 
-std::shared_ptr<spreadsheet::Application> CreateCalcApplication() {
+std::shared_ptr<platform::Application> CreateCalcApplication() {
 #ifndef TALLOWMERE_HAVE_XLSXWRITER
   throw std::runtime_error("Cannot create object: this build cannot write workbook files");
 #else
@@ -237,3 +239,5 @@ std::shared_ptr<spreadsheet::Application> CreateCalcApplication() {
   return std::make_shared<CalcApplication>([launcher = *calc](const QString& file) { OpenInCalc(launcher, file); });
 #endif
 }
+
+}  // namespace tallowmere::platform

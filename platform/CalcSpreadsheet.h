@@ -24,6 +24,8 @@
 
 #include "platform/Spreadsheet.h"
 
+namespace tallowmere::platform {
+
 // How Calc is started to open a file: program, arguments, then the file.
 struct CalcLauncher {
   QString program;
@@ -69,7 +71,7 @@ void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::
 // The file name pattern of the workbook files (unique names).
 inline constexpr const char* kExportFilePattern = "Results-XXXXXX.xlsx";
 
-class CalcApplication final : public spreadsheet::Application {
+class CalcApplication final : public platform::Application {
  public:
   // Shows a written workbook file to the user.
   using Opener = std::function<void(const QString& file)>;
@@ -77,7 +79,7 @@ class CalcApplication final : public spreadsheet::Application {
   // `folder` empty: DefaultExportFolder().
   CalcApplication(Opener opener, QString folder = QString());
 
-  std::shared_ptr<spreadsheet::Workbook> NewWorkbook() override;
+  std::shared_ptr<platform::Workbook> NewWorkbook() override;
   // Workbooks shown already are not shown again: Calc has them from then on,
   // and changes made to them afterwards stay in memory only.
   void Show() override;
@@ -98,4 +100,6 @@ void OpenInCalc(const CalcLauncher& launcher, const QString& file);
 
 // The real application object: fails when Calc cannot be found (or the
 // program was built without the workbook writer).
-std::shared_ptr<spreadsheet::Application> CreateCalcApplication();
+std::shared_ptr<platform::Application> CreateCalcApplication();
+
+}  // namespace tallowmere::platform

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+namespace tallowmere::platform {
+
 namespace {
 
 QClipboard* SystemClipboard() {
@@ -78,3 +80,5 @@ bool ClipboardHasText() {
     return false;
   }
 }
+
+}  // namespace tallowmere::platform

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+namespace tallowmere::platform {
+
 inline constexpr int kClipboardAttempts = 1000;
 
 // Empties the clipboard. Never fails.
@@ -32,3 +34,5 @@ bool ClipboardHasText();
 // or has run kClipboardAttempts times; answers what the last attempt answered.
 // An attempt that throws counts as a failed attempt.
 bool RetryClipboardAttempt(const std::function<bool()>& attempt);
+
+}  // namespace tallowmere::platform

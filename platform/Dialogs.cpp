@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <limits>
 
+namespace tallowmere::platform {
+
 namespace {
 
 QString& TitleStore() {
@@ -100,3 +102,5 @@ QString SystemDialogs::SaveFileConfirmed(const QString& title, const QStringList
 QString ApplicationTitle() { return TitleStore(); }
 
 void SetApplicationTitleText(const QString& title) { TitleStore() = title; }
+
+}  // namespace tallowmere::platform

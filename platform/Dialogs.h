@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace tallowmere::platform {
+
 // The filters of the open and save dialogs for list files and result files.
 inline constexpr const char* kTextFilesFilter = "Text Files (*.txt)";
 inline constexpr const char* kAllFilesFilter = "All Files (*)";
@@ -60,3 +62,5 @@ class SystemDialogs final : public Dialogs {
 // The application title shown as the caption of boxes without one of their own.
 QString ApplicationTitle();
 void SetApplicationTitleText(const QString& title);
+
+}  // namespace tallowmere::platform

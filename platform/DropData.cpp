@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QUrl>
 
+namespace tallowmere::platform {
+
 bool OffersLocalFiles(const QMimeData* data) {
   if (!data || !data->hasUrls()) return false;
   const QList<QUrl> urls = data->urls();
@@ -41,3 +43,5 @@ std::optional<QString> DroppedText(const QMimeData* data) {
   if (!data || OffersLocalFiles(data) || !data->hasText()) return std::nullopt;
   return data->text();
 }
+
+}  // namespace tallowmere::platform

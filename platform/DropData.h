@@ -10,6 +10,8 @@
 
 class QMimeData;
 
+namespace tallowmere::platform {
+
 // True when the drag offers at least one local file URL.
 bool OffersLocalFiles(const QMimeData* data);
 
@@ -24,3 +26,5 @@ bool OffersText(const QMimeData* data);
 // The text of a drag that offers no local file (see OffersText); nothing
 // when it offers none.
 std::optional<QString> DroppedText(const QMimeData* data);
+
+}  // namespace tallowmere::platform

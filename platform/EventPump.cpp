@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <memory>
 
+namespace tallowmere::platform {
+
 namespace {
 // A run of the events shorter than this is the usual few repaints.
 constexpr std::chrono::milliseconds kLongRun{2};
 }  // namespace
 
-LetEventsRun MakeEventPump(std::chrono::milliseconds interval) {
+core::LetEventsRun MakeEventPump(std::chrono::milliseconds interval) {
   using Clock = std::chrono::steady_clock;
   struct State {
     Clock::time_point last;
@@ -31,3 +33,5 @@ LetEventsRun MakeEventPump(std::chrono::milliseconds interval) {
     state->wait = took < kLongRun ? interval : std::max<Clock::duration>(interval, 4 * took);
   };
 }
+
+}  // namespace tallowmere::platform

@@ -6,7 +6,11 @@
 
 #include "core/LetEventsRun.h"
 
+namespace tallowmere::platform {
+
 // A callback that runs QCoreApplication::processEvents() when at least
 // `interval` has passed since it last did (or since it was made); after a run
 // that took long (a few milliseconds), at least four times as long as it took.
-LetEventsRun MakeEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(10));
+core::LetEventsRun MakeEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(10));
+
+}  // namespace tallowmere::platform

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace tallowmere::platform {
+
 namespace {
 
 // Faces with Arial's metrics: the layout fits them as designed.
@@ -49,3 +51,5 @@ qreal FittingPointSize(QFont font, const std::vector<CaptionRoom>& captions) {
   }
   return kSmallestCaptionPoints;
 }
+
+}  // namespace tallowmere::platform

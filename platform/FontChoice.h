@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+namespace tallowmere::platform {
+
 inline constexpr const char* kDesignedFontFamily = "Arial";
 
 // The family to ask for: Arial where Arial or Liberation Sans is installed,
@@ -32,3 +34,5 @@ inline constexpr qreal kSmallestCaptionPoints = 6;
 // The largest size from `font`'s own down, in quarter points, at which every
 // caption's text fits its room; kSmallestCaptionPoints when none does.
 qreal FittingPointSize(QFont font, const std::vector<CaptionRoom>& captions);
+
+}  // namespace tallowmere::platform

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace tallowmere::platform {
+
 namespace {
 
 constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
@@ -94,3 +96,5 @@ class TopLevelWatcher final : public QObject {
 }  // namespace
 
 void KeepFixedSizeWindowsInShape(QApplication& app) { app.installEventFilter(new TopLevelWatcher(&app)); }
+
+}  // namespace tallowmere::platform

@@ -8,5 +8,9 @@
 // to be normal again, back at its one size.
 class QApplication;
 
+namespace tallowmere::platform {
+
 // Watches every top-level window of the application as it is shown.
 void KeepFixedSizeWindowsInShape(QApplication& app);
+
+}  // namespace tallowmere::platform

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace tallowmere::platform {
+
 QPoint CentredPlace(QSize size, const QRect& area) {
   return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
 }
@@ -16,3 +18,5 @@ QPoint PointerOnScreen(const QWidget* window, QPoint inWindow) {
   if (!screen) return inWindow;
   return CentredPlace(window->size(), screen->availableGeometry()) + inWindow;
 }
+
+}  // namespace tallowmere::platform

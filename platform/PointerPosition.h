@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace tallowmere::platform {
+
 // The top-left corner that centres a window of `size` in `area`.
 QPoint CentredPlace(QSize size, const QRect& area);
 
@@ -14,3 +16,5 @@ QPoint CentredPlace(QSize size, const QRect& area);
 // the screen (Wayland), it is taken as if the window stood where the program
 // puts it elsewhere: centred on its screen.
 QPoint PointerOnScreen(const QWidget* window, QPoint inWindow);
+
+}  // namespace tallowmere::platform

@@ -8,6 +8,8 @@
 #define TALLOWMERE_DATA_FROM_BIN "../share/tallowmere"
 #endif
 
+namespace tallowmere::platform {
+
 ProgramFolder::ProgramFolder(const QString& folder)
     : folder_(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder),
       installedData_(QDir::cleanPath(folder_ + QLatin1Char('/') + QStringLiteral(TALLOWMERE_DATA_FROM_BIN))) {}
@@ -19,3 +21,5 @@ QString ProgramFolder::File(const QString& relative) const {
   if (QFileInfo::exists(installed)) return installed;
   return beside;
 }
+
+}  // namespace tallowmere::platform

@@ -5,6 +5,8 @@
 // bin/), wherever the whole tree was installed or moved to.
 #include <QString>
 
+namespace tallowmere::platform {
+
 class ProgramFolder {
  public:
   // `folder`: the folder the program's files are looked for in first; empty
@@ -21,3 +23,5 @@ class ProgramFolder {
   QString folder_;
   QString installedData_;
 };
+
+}  // namespace tallowmere::platform

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tallowmere::platform {
+
 namespace {
 
 double Linear(double channel) {
@@ -152,3 +154,5 @@ void SetDesignedBackground(QWidget* widget, const QColor& colour) {
   // through, rather than a patch of its own colour.
   widget->setAutoFillBackground(!qobject_cast<QGroupBox*>(widget->parentWidget()));
 }
+
+}  // namespace tallowmere::platform

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace tallowmere::platform {
+
 // The floor for a text's contrast against its background (the usual one for
 // body text in the accessibility guidelines).
 inline constexpr double kReadableContrast = 4.5;
@@ -29,3 +31,5 @@ QPalette ReadablePalette(const QPalette& system);
 // white where the theme's would not read on it); a control on a frame shows
 // the frame's panel through instead.
 void SetDesignedBackground(QWidget* widget, const QColor& colour);
+
+}  // namespace tallowmere::platform

@@ -10,6 +10,8 @@
 
 #include "platform/PointerPosition.h"
 
+namespace tallowmere::platform {
+
 namespace {
 
 // Moves `start` (the outer edge of a window `length` long) back into the
@@ -152,3 +154,5 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
   }
   return false;
 }
+
+}  // namespace tallowmere::platform

@@ -14,6 +14,8 @@
 class QScrollArea;
 class QWidget;
 
+namespace tallowmere::platform {
+
 struct WindowPlace {
   QPoint topLeft;  // the outer corner, frame included, on the screen
   QSize client;    // the window's inside
@@ -66,3 +68,5 @@ class ScreenFit final : public QObject {
   bool moving_ = false;
   bool replacing_ = false;
 };
+
+}  // namespace tallowmere::platform

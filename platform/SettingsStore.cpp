@@ -13,6 +13,8 @@
 #include "numtext/NumberTest.h"
 #include "platform/Dialogs.h"
 
+namespace tallowmere::platform {
+
 namespace {
 
 QString Group(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
@@ -124,10 +126,12 @@ bool ReadBoolean(const QString& text, const numtext::Separators& sep) {
   if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
   if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
   const std::string utf8 = text.toStdString();
-  if (!numtext::IsNumeric(utf8, sep)) throw ArithmeticError(kTypeMismatch);
+  if (!numtext::IsNumeric(utf8, sep)) throw core::ArithmeticError(core::kTypeMismatch);
   return numtext::NumericValue(utf8, sep) != 0.0;
 }
 
 std::int16_t ReadInteger16(const QString& text, const numtext::Separators& sep) {
   return numtext::ToInteger16(text.toStdString(), sep);
 }
+
+}  // namespace tallowmere::platform

@@ -11,6 +11,8 @@
 #include "numtext/Separators.h"
 #include "platform/Dialogs.h"
 
+namespace tallowmere::platform {
+
 inline constexpr const char* kSettingsApplication = "Brindlecote";
 inline constexpr const char* kSettingsSection = "Tallowmere";
 
@@ -65,3 +67,5 @@ bool ReadBoolean(const QString& text, const numtext::Separators& sep);
 // Integer: the text of a number, rounded to the nearest integer (ties to
 // even), within -32768..32767.
 std::int16_t ReadInteger16(const QString& text, const numtext::Separators& sep);
+
+}  // namespace tallowmere::platform

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <stdexcept>
 
+namespace tallowmere::platform {
+
 namespace {
 
 // A style sheet sizes widgets when they are polished, which happens when the
@@ -70,3 +72,5 @@ void Skin::Apply(QWidget& window) const {
   if (!window.findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
     new SizeKeeper(&window, designed);
 }
+
+}  // namespace tallowmere::platform

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace tallowmere::platform {
+
 class Skin {
  public:
   // Reads the skin from `path`. Throws std::runtime_error when the file
@@ -20,3 +22,5 @@ class Skin {
   QString sheet_;
   bool loaded_ = false;
 };
+
+}  // namespace tallowmere::platform

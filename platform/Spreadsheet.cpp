@@ -2,7 +2,7 @@
 
 #include "platform/CalcSpreadsheet.h"
 
-namespace spreadsheet {
+namespace tallowmere::platform {
 
 std::shared_ptr<Application> Start(const Factory& factory) {
   std::shared_ptr<Application> app = factory ? factory() : CreateCalcApplication();
@@ -10,4 +10,4 @@ std::shared_ptr<Application> Start(const Factory& factory) {
   return app;
 }
 
-}  // namespace spreadsheet
+}  // namespace tallowmere::platform

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace spreadsheet {
+namespace tallowmere::platform {
 
 // A workbook of one sheet. Rows and columns count from 1. Every text goes in
 // as text, whatever it looks like; an empty text leaves the cell empty.
@@ -66,4 +66,4 @@ class Ref {
   std::shared_ptr<T> object_;
 };
 
-}  // namespace spreadsheet
+}  // namespace tallowmere::platform

@@ -18,7 +18,7 @@
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
-namespace analysis {
+namespace tallowmere::results {
 
 namespace {
 
@@ -101,7 +101,7 @@ void ReadPiece(const AnalysisHost& host, const numtext::Separators& sep, double*
 Analysis::Analysis(numtext::Separators separators) : statistics_(std::move(separators)) {}
 
 void Analysis::StartAnalysis(const AnalysisHost& host) {
-  Trap trap(host.errors, kStartAnalysisLocation);
+  core::Trap trap(host.errors, kStartAnalysisLocation);
 
   if (trap.Test(100, [&] { return host.entryCount() == 0; })) {
     trap.Step(124, [&] { host.showMessage(kForgotNumbersMessage); });
@@ -188,7 +188,7 @@ struct Working {
 
 // The row steps of one run, with what they all use.
 struct Rows {
-  Trap& trap;
+  core::Trap& trap;
   const AnalysisHost& host;
   Results& results;
   const numtext::Separators& sep;
@@ -202,7 +202,7 @@ struct Rows {
   bool rowFailed = false;
 
   std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
-  std::string ResultText(const StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
+  std::string ResultText(const stats::StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
 
   // A row of the list: added to the host's list, then, once it is there, to
   // the results.
@@ -238,11 +238,11 @@ struct Rows {
   // working text when that is no number), or "#Div/0!" (without a unit) when
   // a step of the row failed.
   void AddWorkingNumber(Row which) {
-    if (rowFailed) return Add(MakeRow(which, TextValue(kDivZeroText), kDivZeroText));
+    if (rowFailed) return Add(MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText));
     Add(MakeRow(which, NumberValue(w.number), NumberText(w.number) + std::string(LabelOf(which).unit)));
   }
   void AddWorkingText(Row which) {
-    const std::string shown = rowFailed ? std::string(kDivZeroText) : w.text;
+    const std::string shown = rowFailed ? std::string(stats::kDivZeroText) : w.text;
     Add(MakeRow(which, TextValue(shown), shown));
   }
 
@@ -271,11 +271,11 @@ struct Rows {
 }  // namespace
 
 void Analysis::ShowResults(const AnalysisHost& host) {
-  Trap trap(host.errors, kShowResultsLocation);
+  core::Trap trap(host.errors, kShowResultsLocation);
   results_ = {};
   results_.sample = statistics_.MethodIsSample();
   Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
-  const modStatistics::DataSet& data = statistics_;
+  const stats::modStatistics::DataSet& data = statistics_;
 
   trap.Step(100, [&] {
     statistics_.SortNumbers();
@@ -291,11 +291,11 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   // same way, so one call gives both factors.
   trap.Step(106, [&] {
     const double sum = data.GetSum();
-    rows.AddNumber(Row::kSumSquared, arith::Mul(sum, sum));
+    rows.AddNumber(Row::kSumSquared, stats::Mul(sum, sum));
   });
   trap.Step(108, [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
   trap.Step(110, [&] {
-    const StatResult mode = data.GetMode();
+    const stats::StatResult mode = data.GetMode();
     rows.Add(MakeRow(Row::kMode, ModeValue(mode, rows.sep), rows.ResultText(mode)));
   });
   trap.Step(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
@@ -323,4 +323,4 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   }
 }
 
-}  // namespace analysis
+}  // namespace tallowmere::results

@@ -14,13 +14,15 @@
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
 
+namespace tallowmere::results {
+
 inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.Form1.PushButton7_Click ";
 inline constexpr const char* kShowResultsLocation = "in Tallowmere2021/08/31.Form1.ShowResults ";
 inline constexpr const char* kForgotNumbersMessage = "You forgot to input numbers.";
 
 // What a run works with; all of it must outlive the call.
 struct AnalysisHost {
-  ErrorSink& errors;  // the "Application Error" box
+  core::ErrorSink& errors;  // the "Application Error" box
   // The number list, read top to bottom (index 0 is the first entry). For
   // large lists entryText is also called from a helper thread, within
   // StartAnalysis and never after it returns: it must only read.
@@ -48,8 +50,6 @@ struct AnalysisHost {
   // numbers, so the entries it knows are neither read again nor held twice.
   std::function<std::vector<double>()> takeKnownNumbers = {};
 };
-
-namespace analysis {
 
 // One analysis: the engine's data set and the decimal options of the runs,
 // owned by whoever runs analyses (the window, the analyser, a test).
@@ -79,11 +79,11 @@ class Analysis {
 
   // The data set of the last run. The method (Sample or Population) is set
   // on it by the owner and read when the rows are computed.
-  modStatistics::DataSet& Statistics() { return statistics_; }
-  const modStatistics::DataSet& Statistics() const { return statistics_; }
+  stats::modStatistics::DataSet& Statistics() { return statistics_; }
+  const stats::modStatistics::DataSet& Statistics() const { return statistics_; }
 
  private:
-  modStatistics::DataSet statistics_;  // with the separators of every number text
+  stats::modStatistics::DataSet statistics_;  // with the separators of every number text
   // The decimal places keep their last good value (0 before the first run):
   // a run whose decimals text cannot be read rounds as the run before did.
   std::int16_t decimalPlaces_ = 0;
@@ -92,4 +92,4 @@ class Analysis {
   Results results_;
 };
 
-}  // namespace analysis
+}  // namespace tallowmere::results

@@ -7,11 +7,9 @@
 #include "platform/Spreadsheet.h"
 #include "results/ReportList.h"
 
-namespace {
+namespace tallowmere::results {
 
-using reportlist::CellText;
-using reportlist::HeaderText;
-using reportlist::Ticked;
+namespace {
 
 void Pump(const ExportHost& host) {
   if (host.letEventsRun) host.letEventsRun();
@@ -21,7 +19,7 @@ void Pump(const ExportHost& host) {
 // header or an emptied clipboard, so the user is told instead. The test and
 // its notice take the labels after the command's own; a failing test counts
 // as true, as every test does, and nothing is exported then either.
-bool NothingTicked(Trap& trap, int testLabel, const ExportHost& host) {
+bool NothingTicked(core::Trap& trap, int testLabel, const ExportHost& host) {
   const bool nothing = trap.Test(testLabel, [&] {
     const int rows = host.list.rowCount();
     for (int r = 0; r < rows; ++r)
@@ -41,7 +39,7 @@ QString WithoutEqualsSigns(const QString& text) {
 }
 
 void SaveResultsAsTextFile(const ExportHost& host) {
-  Trap trap(host.errors, kSaveTextFileLocation);
+  core::Trap trap(host.errors, kSaveTextFileLocation);
   if (NothingTicked(trap, 124, host)) return;
   // 106: the dialog starts without a name; it asks nothing before replacing
   // an existing file and adds no extension.
@@ -50,7 +48,9 @@ void SaveResultsAsTextFile(const ExportHost& host) {
   QString title;
   trap.Step(108, [&] { title = QString::fromLatin1(kSaveDialogTitle); });
   QStringList filters;
-  trap.Step(110, [&] { filters = {QString::fromUtf8(kTextFilesFilter), QString::fromUtf8(kAllFilesFilter)}; });
+  trap.Step(110, [&] {
+    filters = {QString::fromUtf8(platform::kTextFilesFilter), QString::fromUtf8(platform::kAllFilesFilter)};
+  });
   QString chosen;
   trap.Step(112, [&] { chosen = host.dialogs.SaveFile(title, filters); });
   trap.Step(114, [&] { fileName = chosen; });
@@ -61,7 +61,7 @@ void SaveResultsAsTextFile(const ExportHost& host) {
 }
 
 void CopyResultsToClipboard(const ExportHost& host) {
-  Trap trap(host.errors, kCopyToClipboardLocation);
+  core::Trap trap(host.errors, kCopyToClipboardLocation);
   if (NothingTicked(trap, 116, host)) return;
   trap.Step(108, [&] { host.setBusy(true); });
   trap.Step(110, [&] { CopyListViewToClipboard(host.list, host.letEventsRun); });
@@ -73,7 +73,7 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
   bool installed = true;
   bool failed = false;
   try {
-    spreadsheet::Start(host.startSpreadsheet);  // only a test: released at once
+    platform::Start(host.startSpreadsheet);  // only a test: released at once
   } catch (...) {
     failed = true;
   }
@@ -88,7 +88,7 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
 }
 
 void SaveResultsToSpreadsheet(const ExportHost& host) {
-  Trap trap(host.errors, kSaveSpreadsheetLocation);
+  core::Trap trap(host.errors, kSaveSpreadsheetLocation);
   const QAbstractItemModel& list = host.list;
 
   if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); })) {
@@ -99,9 +99,9 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   if (NothingTicked(trap, 174, host)) return;
   trap.Step(110, [&] { host.setBusy(true); });
 
-  spreadsheet::Ref<spreadsheet::Application> app;
-  trap.Step(112, [&] { app = spreadsheet::Start(host.startSpreadsheet); });
-  spreadsheet::Ref<spreadsheet::Workbook> book;
+  platform::Ref<platform::Application> app;
+  trap.Step(112, [&] { app = platform::Start(host.startSpreadsheet); });
+  platform::Ref<platform::Workbook> book;
   trap.Step(114, [&] { book = app->NewWorkbook(); });
 
   long i = 0;
@@ -147,3 +147,5 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   trap.Step(168, [&] { app->Show(); });
   trap.Step(170, [&] { host.setBusy(false); });
 }
+
+}  // namespace tallowmere::results

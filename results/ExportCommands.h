@@ -13,6 +13,8 @@
 
 class QAbstractItemModel;
 
+namespace tallowmere::results {
+
 inline constexpr const char* kSaveTextFileLocation = "in Tallowmere2021/08/31.Form1.PushButton4_Click ";
 inline constexpr const char* kCopyToClipboardLocation = "in Tallowmere2021/08/31.Form1.PushButton5_Click ";
 inline constexpr const char* kSaveSpreadsheetLocation = "in Tallowmere2021/08/31.Form1.PushButton13_Click ";
@@ -32,12 +34,12 @@ inline constexpr const char* kNothingTickedMessage =
 
 // What the commands work with; all of it must outlive the call.
 struct ExportHost {
-  const QAbstractItemModel& list;           // the results list
-  Dialogs& dialogs;                         // the save dialog and the notices
-  ErrorSink& errors;                        // the "Application Error" box
-  std::function<void(bool busy)> setBusy;   // the window pointer: hourglass / default arrow
-  LetEventsRun letEventsRun;                // lets pending window events run
-  spreadsheet::Factory startSpreadsheet{};  // the spreadsheet application; empty: the real one
+  const QAbstractItemModel& list;          // the results list
+  platform::Dialogs& dialogs;              // the save dialog and the notices
+  core::ErrorSink& errors;                 // the "Application Error" box
+  std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow
+  core::LetEventsRun letEventsRun;         // lets pending window events run
+  platform::Factory startSpreadsheet{};    // the spreadsheet application; empty: the real one
 };
 
 // Each command first makes sure that a list with rows has a ticked one;
@@ -61,3 +63,5 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host);
 
 // A sub-item's text as it goes into the workbook: every "=" removed.
 QString WithoutEqualsSigns(const QString& text);
+
+}  // namespace tallowmere::results

@@ -11,13 +11,11 @@
 #include "platform/Clipboard.h"
 #include "results/ReportList.h"
 
+namespace tallowmere::results {
+
 namespace {
 
-using reportlist::CellText;
-using reportlist::HeaderText;
-using reportlist::Ticked;
-
-void Pump(const LetEventsRun& letEventsRun) {
+void Pump(const core::LetEventsRun& letEventsRun) {
   if (letEventsRun) letEventsRun();
 }
 
@@ -33,7 +31,7 @@ void AppendCell(QString& buffer, const QString& text, qsizetype width) {
 // `start(c)`.
 template <class Start>
 std::vector<qsizetype> ColumnWidths(const QAbstractItemModel& list, int columns, int rows, Start start,
-                                    const LetEventsRun& letEventsRun) {
+                                    const core::LetEventsRun& letEventsRun) {
   std::vector<qsizetype> widths;
   widths.reserve(static_cast<std::size_t>(columns));
   for (int c = 0; c < columns; ++c) {
@@ -74,7 +72,8 @@ class TextFileWriter {
 
 }  // namespace
 
-void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path, const LetEventsRun& letEventsRun) {
+void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
+                            const core::LetEventsRun& letEventsRun) {
   const int columns = list.columnCount();
   const int rows = list.rowCount();
   const std::vector<qsizetype> widths = ColumnWidths(
@@ -102,7 +101,7 @@ void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
   file.Close();
 }
 
-QString ClipboardTextOfListView(const QAbstractItemModel& list, const LetEventsRun& letEventsRun) {
+QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun) {
   const int columns = list.columnCount();
   const int rows = list.rowCount();
   const std::vector<qsizetype> widths = ColumnWidths(
@@ -131,9 +130,11 @@ QString ClipboardTextOfListView(const QAbstractItemModel& list, const LetEventsR
   return text;
 }
 
-void CopyListViewToClipboard(const QAbstractItemModel& list, const LetEventsRun& letEventsRun) {
+void CopyListViewToClipboard(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun) {
   if (list.rowCount() == 0) return;
   const QString text = ClipboardTextOfListView(list, letEventsRun);
-  ClipboardClear();
-  ClipboardSetText(text);
+  platform::ClipboardClear();
+  platform::ClipboardSetText(text);
 }
+
+}  // namespace tallowmere::results

@@ -14,6 +14,8 @@
 
 class QAbstractItemModel;
 
+namespace tallowmere::results {
+
 // The writers let window events run before every cell and every row.
 
 // Writes the header line and one line per ticked row to `path`, replacing any
@@ -22,14 +24,17 @@ class QAbstractItemModel;
 // every row, ticked or not. The text goes out in the user's 8-bit encoding
 // (UTF-8 here) without a byte-order mark. When writing fails part-way, the
 // part already written stays in the file.
-void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path, const LetEventsRun& letEventsRun = {});
+void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
+                            const core::LetEventsRun& letEventsRun = {});
 
 // The clipboard text of the list: one line per ticked row, no header line,
 // columns padded and separated as in the file but without the last TAB and
 // with trailing spaces trimmed, CR LF after each line. Header texts do not
 // widen the columns here.
-QString ClipboardTextOfListView(const QAbstractItemModel& list, const LetEventsRun& letEventsRun = {});
+QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun = {});
 
 // Puts ClipboardTextOfListView on the clipboard as plain text, after clearing
 // it. A list without rows leaves the clipboard untouched.
-void CopyListViewToClipboard(const QAbstractItemModel& list, const LetEventsRun& letEventsRun = {});
+void CopyListViewToClipboard(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun = {});
+
+}  // namespace tallowmere::results

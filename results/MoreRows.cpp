@@ -7,7 +7,8 @@
 #include "results/RowLabels.h"
 #include "stats/StatResult.h"
 
-namespace analysis {
+namespace tallowmere::results {
+
 namespace {
 
 // The variance row's way without its steps: the value's text, the
@@ -17,27 +18,27 @@ template <class Statistic>
 ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic) {
   const numtext::Separators& sep = rounding.sep;
   try {
-    const StatResult result = statistic();
+    const stats::StatResult result = statistic();
     std::string text = result.IsNumber() ? numtext::NumberText(result.Number(), sep) : result.Text();
     text = numtext::FormatTenDecimals(text, sep);
     if (!numtext::IsNumeric(text, sep)) return MakeRow(which, TextValue(text), text);
     const double value = numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep);
     return MakeRow(which, NumberValue(value), numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
   } catch (...) {
-    return MakeRow(which, TextValue(kDivZeroText), kDivZeroText);
+    return MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText);
   }
 }
 
 }  // namespace
 
-std::vector<ResultRow> MoreRows(const modStatistics::DataSet& data, const RowRounding& rounding) {
+std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding) {
   std::vector<ResultRow> rows;
   auto add = [&](Row which, auto statistic) { rows.push_back(RoundedRow(which, rounding, statistic)); };
-  add(Row::kMinimum, [&] { return StatResult(data.GetMinimum()); });
-  add(Row::kMaximum, [&] { return StatResult(data.GetMaximum()); });
+  add(Row::kMinimum, [&] { return stats::StatResult(data.GetMinimum()); });
+  add(Row::kMaximum, [&] { return stats::StatResult(data.GetMaximum()); });
   add(Row::kRange, [&] { return data.GetRange(); });
-  add(Row::kFirstQuartile, [&] { return StatResult(data.GetQuartile(1)); });
-  add(Row::kThirdQuartile, [&] { return StatResult(data.GetQuartile(3)); });
+  add(Row::kFirstQuartile, [&] { return stats::StatResult(data.GetQuartile(1)); });
+  add(Row::kThirdQuartile, [&] { return stats::StatResult(data.GetQuartile(3)); });
   add(Row::kInterquartileRange, [&] { return data.GetInterquartileRange(); });
   add(Row::kKurtosis, [&] { return data.GetKurtosis(); });
   add(Row::kStandardError, [&] { return data.GetStandardError(); });
@@ -48,4 +49,4 @@ std::vector<ResultRow> MoreRows(const modStatistics::DataSet& data, const RowRou
   return rows;
 }
 
-}  // namespace analysis
+}  // namespace tallowmere::results

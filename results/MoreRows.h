@@ -11,7 +11,7 @@
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
 
-namespace analysis {
+namespace tallowmere::results {
 
 // How the run rounds its rows: the decimal places and whether "Show all
 // decimals" is unticked, the user's separators for the texts.
@@ -23,6 +23,6 @@ struct RowRounding {
 
 // The rows of a data set that SortNumbers has sorted; the interval's two
 // rows only for Sample.
-std::vector<ResultRow> MoreRows(const modStatistics::DataSet& data, const RowRounding& rounding);
+std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding);
 
-}  // namespace analysis
+}  // namespace tallowmere::results

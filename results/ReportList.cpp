@@ -3,7 +3,7 @@
 #include <QAbstractItemModel>
 #include <stdexcept>
 
-namespace reportlist {
+namespace tallowmere::results {
 
 namespace {
 void CheckCell(const QAbstractItemModel& list, int row, int column) {
@@ -27,4 +27,4 @@ QString HeaderText(const QAbstractItemModel& list, int column) {
   return list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
-}  // namespace reportlist
+}  // namespace tallowmere::results

@@ -9,8 +9,10 @@
 
 class QAbstractItemModel;
 
-namespace reportlist {
+namespace tallowmere::results {
+
 QString CellText(const QAbstractItemModel& list, int row, int column);
 bool Ticked(const QAbstractItemModel& list, int row);
 QString HeaderText(const QAbstractItemModel& list, int column);
-}  // namespace reportlist
+
+}  // namespace tallowmere::results

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace analysis {
+namespace tallowmere::results {
 
 // A statistic's value as its row shows it (rounded where the row rounds).
 struct ResultValue {
@@ -43,4 +43,4 @@ struct Results {
   }
 };
 
-}  // namespace analysis
+}  // namespace tallowmere::results

@@ -4,7 +4,8 @@
 
 #include "numtext/NumberText.h"
 
-namespace analysis {
+namespace tallowmere::results {
+
 namespace {
 
 constexpr std::string_view kLabelEnd = ": ";
@@ -44,4 +45,4 @@ std::string TableText(const std::vector<const ResultRow*>& rows, const numtext::
   return out;
 }
 
-}  // namespace analysis
+}  // namespace tallowmere::results

@@ -8,7 +8,7 @@
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
 
-namespace analysis {
+namespace tallowmere::results {
 
 // The rows in the order given. The label loses its closing ": "; a number is
 // written with the user's decimal separator, without grouping or unit (the
@@ -17,4 +17,4 @@ namespace analysis {
 // it is.
 std::string TableText(const std::vector<const ResultRow*>& rows, const numtext::Separators& sep);
 
-}  // namespace analysis
+}  // namespace tallowmere::results

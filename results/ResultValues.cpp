@@ -10,7 +10,8 @@
 
 #include "numtext/NumberText.h"
 
-namespace analysis {
+namespace tallowmere::results {
+
 namespace {
 
 constexpr std::string_view kTieSeparator = " or ";
@@ -63,7 +64,7 @@ ResultValue TextValue(std::string text) {
   return value;
 }
 
-ResultValue ModeValue(const StatResult& mode, const numtext::Separators& sep) {
+ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& sep) {
   ResultValue value;
   value.kind = ResultValue::Kind::kModes;
   if (mode.IsNumber()) {
@@ -71,7 +72,7 @@ ResultValue ModeValue(const StatResult& mode, const numtext::Separators& sep) {
     return value;
   }
   const std::string& text = mode.Text();
-  if (text == kNoneText || text == kErrorText) return TextValue(text);
+  if (text == stats::kNoneText || text == stats::kErrorText) return TextValue(text);
   const std::string_view list = text;
   for (std::size_t from = 0;;) {
     const std::size_t at = list.find(kTieSeparator, from);
@@ -88,4 +89,4 @@ ResultRow MakeRow(Row row, ResultValue value, std::string valueText) {
   return {.key = label.key, .label = label.label, .value = std::move(value), .valueText = std::move(valueText)};
 }
 
-}  // namespace analysis
+}  // namespace tallowmere::results

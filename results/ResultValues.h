@@ -8,7 +8,7 @@
 #include "results/RowLabels.h"
 #include "stats/StatResult.h"
 
-namespace analysis {
+namespace tallowmere::results {
 
 ResultValue NumberValue(double number);
 ResultValue TextValue(std::string text);
@@ -17,8 +17,8 @@ ResultValue TextValue(std::string text);
 // order it lists them (a text of numbers joined by " or ", spelt with `sep`),
 // or a text ("None", "Error"). Each tied value is the one its text names, so
 // it spells the same text again; a list that cannot be read so stays a text.
-ResultValue ModeValue(const StatResult& mode, const numtext::Separators& sep);
+ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& sep);
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText);
 
-}  // namespace analysis
+}  // namespace tallowmere::results

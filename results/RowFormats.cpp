@@ -8,11 +8,9 @@
 #include "numtext/NumberText.h"
 #include "stats/StatResult.h"
 
-namespace rowformat {
-namespace {
+namespace tallowmere::results {
 
-using analysis::ResultRow;
-using analysis::ResultValue;
+namespace {
 
 constexpr std::string_view kModeKey = "mode";
 constexpr std::string_view kTieSeparator = " or ";
@@ -58,7 +56,7 @@ void AppendJsonString(std::string& out, std::string_view t) {
       std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
       out += esc;
     } else {
-      const std::size_t n = Utf8SequenceLength(t, i);
+      const std::size_t n = core::Utf8SequenceLength(t, i);
       if (n == 0) {
         out += "\xEF\xBF\xBD";
         ++i;
@@ -97,7 +95,7 @@ std::string ScriptText(const ResultValue& value) {
 // a text or one of its values is no JSON number.
 std::optional<std::string> ModeArray(const ResultValue& value) {
   if (value.kind == ResultValue::Kind::kText) {
-    if (value.text == kNoneText) return "[]";
+    if (value.text == stats::kNoneText) return "[]";
     return std::nullopt;
   }
   if (value.kind != ResultValue::Kind::kModes) return std::nullopt;
@@ -127,7 +125,7 @@ void AppendJsonValue(std::string& out, const ResultRow& row) {
 
 }  // namespace
 
-std::string FormatResults(const analysis::Results& results, Format format) {
+std::string FormatResults(const results::Results& results, Format format) {
   std::string out;
   if (format == Format::kJson) out += '{';
   for (const auto* list : {&results.rows, &results.more}) {
@@ -156,4 +154,4 @@ std::string FormatResults(const analysis::Results& results, Format format) {
   return out;
 }
 
-}  // namespace rowformat
+}  // namespace tallowmere::results

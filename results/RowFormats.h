@@ -6,13 +6,13 @@
 
 #include "results/ResultModel.h"
 
-namespace rowformat {
+namespace tallowmere::results {
 
 enum class Format { kText, kTsv, kJson };
 
 // Every row of `results`, the twelve and then the rows after them. In tsv and
 // json a number is written with '.' as its decimal separator (a script should
 // not have to know the locale) and without the unit of the coefficient.
-std::string FormatResults(const analysis::Results& results, Format format);
+std::string FormatResults(const results::Results& results, Format format);
 
-}  // namespace rowformat
+}  // namespace tallowmere::results

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string_view>
 
-namespace analysis {
+namespace tallowmere::results {
 
 struct RowLabel {
   std::string_view key;    // the analyser's tsv and json key
@@ -70,4 +70,4 @@ constexpr const RowLabel& LabelOf(Row row) { return kRowLabels[static_cast<std::
 
 static_assert(std::size(kRowLabels) == static_cast<std::size_t>(Row::kConfidenceHigh) + 1);
 
-}  // namespace analysis
+}  // namespace tallowmere::results

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <cstring>
 
-namespace arith {
+namespace tallowmere::stats {
 
 // An invalid result (0/0, and in principle inf - inf or 0 * inf, although no
 // infinity ever reaches the engine) is reported as "Overflow" too: the user
 // sees one short word for "the value left the double range", and only a
 // nonzero divided by zero gets a description of its own.
-void detail::Fail(const char* description) { throw ArithmeticError(description); }
+void detail::Fail(const char* description) { throw core::ArithmeticError(description); }
 
 namespace {
 
@@ -202,4 +202,4 @@ void ScaledCubes(const double* x, double shift, double scale, double* out, std::
     ScaledCubesPlain(x, shift, scale, out, n, done);
 }
 
-}  // namespace arith
+}  // namespace tallowmere::stats

@@ -9,7 +9,7 @@
 
 #include "core/ArithmeticError.h"
 
-namespace arith {
+namespace tallowmere::stats {
 
 namespace detail {
 [[noreturn]] void Fail(const char* description);
@@ -17,7 +17,7 @@ namespace detail {
 // Inline because the engine runs these once per value over millions of values.
 inline double Checked(double r) {
   if (!std::isfinite(r)) [[unlikely]]
-    Fail(kOverflow);
+    Fail(core::kOverflow);
   return r;
 }
 }  // namespace detail
@@ -28,7 +28,7 @@ inline double Mul(double a, double b) { return detail::Checked(a * b); }
 // A nonzero divided by zero is "Division by zero"; 0 / 0 is "Overflow".
 inline double Div(double a, double b) {
   if (b == 0.0 && a != 0.0) [[unlikely]]
-    detail::Fail(kDivisionByZero);
+    detail::Fail(core::kDivisionByZero);
   return detail::Checked(a / b);
 }
 double Cube(double v);  // std::pow(v, 3.0), checked
@@ -44,4 +44,5 @@ void ScaledCubes(const double* x, double shift, double scale, double* out, std::
 void ScaledCubesPlain(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 void ScaledCubesWide(const double* x, double shift, double scale, double* out, std::size_t n, std::size_t& done);
 bool HasWideVectors();
-}  // namespace arith
+
+}  // namespace tallowmere::stats

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace distribution {
+namespace tallowmere::stats {
 
 QuantilePlace InclusivePlace(std::size_t n, double p) {
   QuantilePlace place;
@@ -119,4 +119,4 @@ BoxPlot MakeBoxPlot(std::span<const double> sorted) {
   return box;
 }
 
-}  // namespace distribution
+}  // namespace tallowmere::stats

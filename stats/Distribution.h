@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace distribution {
+namespace tallowmere::stats {
 
 // Where the inclusive quantile at p lies among n sorted numbers: between the
 // elements at `below` and `above` (above = below + 1, or below itself at the
@@ -57,4 +57,4 @@ struct BoxPlot {
 };
 BoxPlot MakeBoxPlot(std::span<const double> sorted);
 
-}  // namespace distribution
+}  // namespace tallowmere::stats

@@ -14,7 +14,7 @@
 #include "numtext/NumberText.h"
 #include "stats/RadixSort.h"
 
-namespace modStatistics {
+namespace tallowmere::stats::modStatistics {
 
 namespace {
 
@@ -119,7 +119,7 @@ bool SameNumberText(double a, double b, const numtext::Separators& sep) {
 // Values with the same number text lie next to each other in ascending order;
 // a group of them is named by its first (lowest) member.
 std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordinal, const numtext::Separators& sep) {
-  while (ordinal > 0 && SameNumberText(radix::FromOrderKey(tied[ordinal - 1]), radix::FromOrderKey(tied[ordinal]), sep))
+  while (ordinal > 0 && SameNumberText(stats::FromOrderKey(tied[ordinal - 1]), stats::FromOrderKey(tied[ordinal]), sep))
     --ordinal;
   return ordinal;
 }
@@ -128,14 +128,14 @@ std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordina
 
 Ties TiesOfSorted(const double* sorted, std::size_t n) {
   TieCounter counter;
-  counter.Add(n, [sorted](std::size_t i) { return radix::EqualityKey(sorted[i]); });
+  counter.Add(n, [sorted](std::size_t i) { return stats::EqualityKey(sorted[i]); });
   return std::move(counter).Finish();
 }
 
 Ties TiesOfUnsorted(const double* x, std::size_t n) {
   auto keys = std::make_unique_for_overwrite<std::uint64_t[]>(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = radix::EqualityKey(x[i]);
-  radix::SortKeysInPlace(keys.get(), n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = stats::EqualityKey(x[i]);
+  stats::SortKeysInPlace(keys.get(), n);
   TieCounter counter;
   counter.Add(n, [&keys](std::size_t i) { return keys[i]; });
   return std::move(counter).Finish();
@@ -147,7 +147,7 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   const std::vector<std::uint64_t>& tied = ties.keys;
 
   if (tied.size() == 1) {
-    const double mode = radix::FromOrderKey(tied[0]);
+    const double mode = stats::FromOrderKey(tied[0]);
     for (std::size_t i = 0; i < n; ++i) {
       if (x[i] == mode) return x[i];
     }
@@ -160,7 +160,7 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   std::size_t best = 0;
   std::size_t slot = TieTable::kMissing;
   for (; best < n; ++best) {
-    const std::uint64_t key = radix::EqualityKey(x[best]);
+    const std::uint64_t key = stats::EqualityKey(x[best]);
     if (!filter.MayHold(key)) continue;
     slot = table.Find(key);
     if (slot != TieTable::kMissing) break;
@@ -181,10 +181,10 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   const bool prefetch = tied.size() > 4096;
   for (std::size_t i = best + 1; i < n && retired < tied.size(); ++i) {
     if (prefetch) {
-      if (i + kAhead < n) table.PrefetchSlot(radix::EqualityKey(x[i + kAhead]));
-      if (i + kAhead / 2 < n) table.PrefetchKey(radix::EqualityKey(x[i + kAhead / 2]));
+      if (i + kAhead < n) table.PrefetchSlot(stats::EqualityKey(x[i + kAhead]));
+      if (i + kAhead / 2 < n) table.PrefetchKey(stats::EqualityKey(x[i + kAhead / 2]));
     }
-    const std::uint64_t key = radix::EqualityKey(x[i]);
+    const std::uint64_t key = stats::EqualityKey(x[i]);
     if (!filter.MayHold(key)) continue;
     slot = table.Find(key);
     if (slot == TieTable::kMissing) continue;
@@ -204,4 +204,4 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   return text;
 }
 
-}  // namespace modStatistics
+}  // namespace tallowmere::stats::modStatistics

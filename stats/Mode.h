@@ -15,11 +15,11 @@
 #include "numtext/Separators.h"
 #include "stats/StatResult.h"
 
-namespace modStatistics {
+namespace tallowmere::stats::modStatistics {
 
 // What the mode reads from the sorted order: the highest number of equal
 // values (0 when no value occurs twice) and the values that reach it, as
-// their equality keys (radix::EqualityKey), ascending.
+// their equality keys (stats::EqualityKey), ascending.
 struct Ties {
   std::size_t maxCount = 0;
   std::vector<std::uint64_t> keys;
@@ -88,4 +88,4 @@ Ties TiesOfUnsorted(const double* x, std::size_t n);
 // joined by " or " in the order of their first positions.
 StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const numtext::Separators& sep);
 
-}  // namespace modStatistics
+}  // namespace tallowmere::stats::modStatistics

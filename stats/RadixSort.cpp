@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace radix {
+namespace tallowmere::stats {
 
 namespace {
 
@@ -618,4 +618,4 @@ void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
 
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n) { MsdSort(keys, n); }
 
-}  // namespace radix
+}  // namespace tallowmere::stats

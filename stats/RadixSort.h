@@ -16,7 +16,7 @@
 
 #include "core/TwoThreads.h"
 
-namespace radix {
+namespace tallowmere::stats {
 
 inline constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 
@@ -68,4 +68,4 @@ void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
 // any buffer of its own beyond a few kilobytes of stack.
 void SortKeysInPlace(std::uint64_t* keys, std::size_t n);
 
-}  // namespace radix
+}  // namespace tallowmere::stats

@@ -11,7 +11,7 @@
 #include "stats/Distribution.h"
 #include "stats/Statistics.h"
 
-namespace modStatistics {
+namespace tallowmere::stats::modStatistics {
 
 namespace {
 
@@ -24,8 +24,8 @@ constexpr double kConfidenceQuantile = 0.975;
 
 DataSet::OrderPlaces DataSet::OrderPlacesOf(std::size_t n) {
   if (n == 0) return {};
-  const distribution::QuantilePlace q1 = distribution::InclusivePlace(n, kLowerQuartile);
-  const distribution::QuantilePlace q3 = distribution::InclusivePlace(n, kUpperQuartile);
+  const stats::QuantilePlace q1 = stats::InclusivePlace(n, kLowerQuartile);
+  const stats::QuantilePlace q3 = stats::InclusivePlace(n, kUpperQuartile);
   return {0, n - 1, q1.below, q1.above, q3.below, q3.above};
 }
 
@@ -55,14 +55,13 @@ double DataSet::GetMaximum() const { return SortedElement(SortedCount() - 1); }
 
 double DataSet::GetQuartile(int which) const {
   if (which != 1 && which != 3) throw std::invalid_argument("a quartile is the first or the third");
-  const distribution::QuantilePlace place =
-      distribution::InclusivePlace(SortedCount(), which == 1 ? kLowerQuartile : kUpperQuartile);
-  return distribution::Interpolate(SortedElement(place.below), SortedElement(place.above), place.fraction);
+  const stats::QuantilePlace place = stats::InclusivePlace(SortedCount(), which == 1 ? kLowerQuartile : kUpperQuartile);
+  return stats::Interpolate(SortedElement(place.below), SortedElement(place.above), place.fraction);
 }
 
 StatResult DataSet::GetRange() const {
   try {
-    return arith::Sub(GetMaximum(), GetMinimum());
+    return stats::Sub(GetMaximum(), GetMinimum());
   } catch (...) {
     return kDivZeroText;
   }
@@ -70,7 +69,7 @@ StatResult DataSet::GetRange() const {
 
 StatResult DataSet::GetInterquartileRange() const {
   try {
-    return arith::Sub(GetQuartile(3), GetQuartile(1));
+    return stats::Sub(GetQuartile(3), GetQuartile(1));
   } catch (...) {
     return kDivZeroText;
   }
@@ -78,16 +77,16 @@ StatResult DataSet::GetInterquartileRange() const {
 
 double DataSet::KurtosisValue() const {
   const std::int32_t bound = LoopBound();
-  if (bound < 4) throw ArithmeticError(kDivisionByZero);
+  if (bound < 4) throw core::ArithmeticError(core::kDivisionByZero);
   const auto n = static_cast<std::size_t>(bound);
   if (n > numbers_.size()) throw std::out_of_range(kSubscriptOutOfRange);
   // Equal numbers can leave a mean a rounding away from them, and so a
   // standard deviation that is tiny rather than 0: the spread is judged from
   // the numbers themselves.
-  if (GetMinimum() == GetMaximum()) throw ArithmeticError(kDivisionByZero);
+  if (GetMinimum() == GetMaximum()) throw core::ArithmeticError(core::kDivisionByZero);
   const double mean = GetMean();
   const double sd = GetStandardDeviation().Number();
-  if (!(sd > 0.0)) throw ArithmeticError(kDivisionByZero);
+  if (!(sd > 0.0)) throw core::ArithmeticError(core::kDivisionByZero);
   // Standardised first, so that numbers far from zero, or far apart, never
   // meet a fourth power of their own size.
   const double* x = numbers_.data();
@@ -97,12 +96,12 @@ double DataSet::KurtosisValue() const {
     const double square = z * z;
     fourth += square * square;
   }
-  if (!std::isfinite(fourth)) throw ArithmeticError(kOverflow);
+  if (!std::isfinite(fourth)) throw core::ArithmeticError(core::kOverflow);
   const double count = bound;
-  if (!methodIsSample_) return arith::Sub(fourth / count, 3.0);
+  if (!methodIsSample_) return stats::Sub(fourth / count, 3.0);
   const double scale = count * (count + 1.0) / ((count - 1.0) * (count - 2.0) * (count - 3.0));
   const double shift = 3.0 * (count - 1.0) * (count - 1.0) / ((count - 2.0) * (count - 3.0));
-  return arith::Sub(arith::Mul(scale, fourth), shift);
+  return stats::Sub(stats::Mul(scale, fourth), shift);
 }
 
 StatResult DataSet::GetKurtosis() const {
@@ -115,8 +114,8 @@ StatResult DataSet::GetKurtosis() const {
 
 double DataSet::StandardErrorValue() const {
   const std::int32_t bound = LoopBound();
-  if (bound < 2) throw ArithmeticError(kDivisionByZero);
-  return arith::Div(GetStandardDeviation().Number(), std::sqrt(static_cast<double>(bound)));
+  if (bound < 2) throw core::ArithmeticError(core::kDivisionByZero);
+  return stats::Div(GetStandardDeviation().Number(), std::sqrt(static_cast<double>(bound)));
 }
 
 StatResult DataSet::GetStandardError() const {
@@ -128,15 +127,15 @@ StatResult DataSet::GetStandardError() const {
 }
 
 double DataSet::ConfidenceHalfWidth() const {
-  if (!methodIsSample_) throw ArithmeticError(kDivisionByZero);
+  if (!methodIsSample_) throw core::ArithmeticError(core::kDivisionByZero);
   const double standardError = StandardErrorValue();
   const boost::math::students_t_distribution<double> t(static_cast<double>(LoopBound() - 1));
-  return arith::Mul(boost::math::quantile(t, kConfidenceQuantile), standardError);
+  return stats::Mul(boost::math::quantile(t, kConfidenceQuantile), standardError);
 }
 
 StatResult DataSet::GetConfidenceLow() const {
   try {
-    return arith::Sub(GetMean(), ConfidenceHalfWidth());
+    return stats::Sub(GetMean(), ConfidenceHalfWidth());
   } catch (...) {
     return kDivZeroText;
   }
@@ -144,10 +143,10 @@ StatResult DataSet::GetConfidenceLow() const {
 
 StatResult DataSet::GetConfidenceHigh() const {
   try {
-    return arith::Add(GetMean(), ConfidenceHalfWidth());
+    return stats::Add(GetMean(), ConfidenceHalfWidth());
   } catch (...) {
     return kDivZeroText;
   }
 }
 
-}  // namespace modStatistics
+}  // namespace tallowmere::stats::modStatistics

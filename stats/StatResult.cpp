@@ -2,9 +2,11 @@
 
 #include "stats/Arithmetic.h"
 
+namespace tallowmere::stats {
+
 double StatResult::Number() const {
   if (const double* v = std::get_if<double>(&value_)) return *v;
-  throw ArithmeticError(kTypeMismatch);
+  throw core::ArithmeticError(core::kTypeMismatch);
 }
 
 const std::string& StatResult::Text() const {
@@ -12,3 +14,5 @@ const std::string& StatResult::Text() const {
   if (const std::string* t = std::get_if<std::string>(&value_)) return *t;
   return kNoText;
 }
+
+}  // namespace tallowmere::stats

@@ -4,6 +4,8 @@
 #include <string>
 #include <variant>
 
+namespace tallowmere::stats {
+
 inline constexpr const char* kDivZeroText = "#Div/0!";
 inline constexpr const char* kNoneText = "None";
 inline constexpr const char* kErrorText = "Error";
@@ -25,3 +27,5 @@ class StatResult {
  private:
   std::variant<double, std::string> value_;
 };
+
+}  // namespace tallowmere::stats

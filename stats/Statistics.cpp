@@ -15,7 +15,7 @@
 #include "stats/Arithmetic.h"
 #include "stats/RadixSort.h"
 
-namespace modStatistics {
+namespace tallowmere::stats::modStatistics {
 
 namespace {
 
@@ -61,7 +61,7 @@ double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) 
       } catch (...) {
         failure = std::current_exception();
       }
-      for (std::size_t j = 0; j < done; ++j) acc = arith::Add(acc, scratch[j]);
+      for (std::size_t j = 0; j < done; ++j) acc = stats::Add(acc, scratch[j]);
       if (failure) std::rethrow_exception(failure);
     }
   };
@@ -96,7 +96,7 @@ double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) 
         },
         [&](std::size_t k) {
           const Block& block = kept[k];
-          for (std::size_t j = 0; j < block.valid; ++j) acc = arith::Add(acc, block.terms[j]);
+          for (std::size_t j = 0; j < block.valid; ++j) acc = stats::Add(acc, block.terms[j]);
           if (block.failure) std::rethrow_exception(block.failure);
         },
         [&](std::size_t k) { addTerms(beginOf(k), endOf(k), kept[k].terms); });
@@ -116,7 +116,7 @@ core::TwoThreads& DataSet::Helper() const {
 // overflow.
 std::int32_t DataSet::LoopBound() const {
   const double c = numberCount_;
-  if (!(c >= -2147483648.5 && c < 2147483647.5)) throw ArithmeticError(kOverflow);
+  if (!(c >= -2147483648.5 && c < 2147483647.5)) throw core::ArithmeticError(core::kOverflow);
   return static_cast<std::int32_t>(std::nearbyint(c));
 }
 
@@ -198,13 +198,13 @@ double DataSet::VarianceFrom(double mean) const {
     const std::size_t n = Elements(numbers_, LoopBound());
     const double* x = numbers_.data();
     for (std::size_t i = 0; i < n; ++i) {
-      const double d = arith::Sub(x[i], mean);
-      acc = arith::Add(arith::Mul(d, d), acc);
+      const double d = stats::Sub(x[i], mean);
+      acc = stats::Add(stats::Mul(d, d), acc);
     }
   }
   // Sample with one number divides 0 by 0, which fails like any other invalid
   // operation.
-  return methodIsSample_ ? arith::Div(acc, arith::Sub(numberCount_, 1.0)) : arith::Div(acc, numberCount_);
+  return methodIsSample_ ? stats::Div(acc, stats::Sub(numberCount_, 1.0)) : stats::Div(acc, numberCount_);
 }
 
 double DataSet::SkewValue() const {
@@ -219,12 +219,12 @@ double DataSet::SkewValue() const {
   const double acc = SumOfTerms(
       n,
       [x, mean, sd](std::size_t begin, std::size_t end, double* out, std::size_t& done) {
-        arith::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
+        stats::ScaledCubes(x + begin, mean, sd, out, end - begin, done);
       },
       n >= kParallelElements ? &Helper() : nullptr);
   const double count = numberCount_;
-  const double factor = arith::Div(count, arith::Mul(arith::Sub(count, 1.0), arith::Sub(count, 2.0)));
-  return arith::Mul(factor, acc);
+  const double factor = stats::Div(count, stats::Mul(stats::Sub(count, 1.0), stats::Sub(count, 2.0)));
+  return stats::Mul(factor, acc);
 }
 
 double DataSet::CoefficientOfVariationValue() const {
@@ -233,7 +233,7 @@ double DataSet::CoefficientOfVariationValue() const {
   // from, so the order of the two does not show.
   const double m = GetMean();
   const StatResult s = GetStandardDeviation();
-  return arith::Mul(arith::Div(s.Number(), m), 100.0);
+  return stats::Mul(stats::Div(s.Number(), m), 100.0);
 }
 
 StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
@@ -290,7 +290,7 @@ void DataSet::SortNumbers() {
   // apart are -0 and +0, which may end up in another order among themselves
   // (here -0 always comes first). Only the median reads this copy, and the
   // number text of -0 is "0", so the difference never shows.
-  radix::SortDoubles(numbers_.data(), n, sorted.get(), threads);
+  stats::SortDoubles(numbers_.data(), n, sorted.get(), threads);
   // Only a finished sort is kept: a failed one leaves no copy to read.
   sortedNumbers_ = std::move(sorted);
   sortedCount_ = n;
@@ -308,10 +308,10 @@ DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threa
   TieCounter ties;
   const std::size_t upper = n / 2;
   std::size_t seen = 0;
-  radix::SortInRounds(
+  stats::SortInRounds(
       numbers_.data(), n, (n + kParts - 1) / kParts,
       [&](std::span<const double> part) {
-        ties.Add(part.size(), [part](std::size_t i) { return radix::EqualityKey(part[i]); });
+        ties.Add(part.size(), [part](std::size_t i) { return stats::EqualityKey(part[i]); });
         auto pick = [&](std::size_t place, double& into) {
           if (place >= seen && place - seen < part.size()) into = part[place - seen];
         };
@@ -329,7 +329,7 @@ double DataSet::GetSum() const {
   if (sum_) return *sum_;
   const std::size_t n = Elements(numbers_, LoopBound());
   double sum = 0.0;
-  for (std::size_t i = 0; i < n; ++i) sum = arith::Add(sum, numbers_[i]);
+  for (std::size_t i = 0; i < n; ++i) sum = stats::Add(sum, numbers_[i]);
   sum_ = sum;
   return sum;
 }
@@ -338,13 +338,13 @@ double DataSet::GetSumOfSquares() const {
   if (sumOfSquares_) return *sumOfSquares_;
   const std::size_t n = Elements(numbers_, LoopBound());
   double total = 0.0;
-  for (std::size_t i = 0; i < n; ++i) total = arith::Add(arith::Mul(numbers_[i], numbers_[i]), total);
+  for (std::size_t i = 0; i < n; ++i) total = stats::Add(stats::Mul(numbers_[i], numbers_[i]), total);
   sumOfSquares_ = total;
   return total;
 }
 
 double DataSet::GetMean() const {
-  if (!mean_) mean_ = arith::Div(GetSum(), numberCount_);
+  if (!mean_) mean_ = stats::Div(GetSum(), numberCount_);
   return *mean_;
 }
 
@@ -364,7 +364,7 @@ double DataSet::GetMedian() const {
   }
   if (n % 2 == 1) return upper;
   // Upper middle element plus lower middle element, then halved.
-  return arith::Div(arith::Add(upper, lower), 2.0);
+  return stats::Div(stats::Add(upper, lower), 2.0);
 }
 
 StatResult DataSet::GetAverageDeviation() const {
@@ -375,9 +375,9 @@ StatResult DataSet::GetAverageDeviation() const {
   } else {
     const std::size_t n = Elements(numbers_, LoopBound());
     const double mean = GetMean();
-    for (std::size_t i = 0; i < n; ++i) acc = arith::Add(std::fabs(arith::Sub(numbers_[i], mean)), acc);
+    for (std::size_t i = 0; i < n; ++i) acc = stats::Add(std::fabs(stats::Sub(numbers_[i], mean)), acc);
   }
-  averageDeviation_ = arith::Div(acc, numberCount_);
+  averageDeviation_ = stats::Div(acc, numberCount_);
   return *averageDeviation_;
 }
 
@@ -429,4 +429,4 @@ StatResult DataSet::GetCoefficientOfVariation() const {
   }
 }
 
-}  // namespace modStatistics
+}  // namespace tallowmere::stats::modStatistics

@@ -19,12 +19,12 @@
 #include "stats/Mode.h"
 #include "stats/StatResult.h"
 
+namespace tallowmere::stats::modStatistics {
+
 // The failure raised (as std::out_of_range) when NumberCount asks for more
 // elements than Numbers or SortedNumbers hold, or the median is asked of an
 // empty data set.
 inline constexpr const char* kSubscriptOutOfRange = "The number count is out of range";
-
-namespace modStatistics {
 
 class DataSet {
  public:
@@ -50,7 +50,7 @@ class DataSet {
   // default: the window's data set keeps the data of its last run until the
   // next). An owner that never reads the copy (the analyser) turns it off: a
   // data set of more than `wholeSortLimit` numbers is then sorted a quarter
-  // at a time (radix::SortInRounds), keeping only what the mode and the
+  // at a time (stats::SortInRounds), keeping only what the mode and the
   // median read from the sorted order, so that the numbers are never held
   // twice. SortedNumbers() is then empty and the median is read only for the
   // count that was sorted (a later, different count has no copy to read from,
@@ -175,4 +175,4 @@ class DataSet {
   mutable std::unique_ptr<core::TwoThreads> helper_;
 };
 
-}  // namespace modStatistics
+}  // namespace tallowmere::stats::modStatistics

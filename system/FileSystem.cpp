@@ -11,7 +11,7 @@
 #include <cstring>
 #include <utility>
 
-namespace fsys {
+namespace tallowmere::system {
 
 namespace {
 
@@ -184,4 +184,4 @@ FileSystem& RealFileSystem() {
   return real;
 }
 
-}  // namespace fsys
+}  // namespace tallowmere::system

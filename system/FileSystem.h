@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace fsys {
+namespace tallowmere::system {
 
 // Attribute bits. How this platform maps onto them:
 //   kDirectory    the path is a folder (a symbolic link to one included);
@@ -133,4 +133,4 @@ class FileSystem {
 // The real file system.
 FileSystem& RealFileSystem();
 
-}  // namespace fsys
+}  // namespace tallowmere::system

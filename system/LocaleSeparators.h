@@ -4,4 +4,8 @@
 // writes numbers.
 #include "numtext/Separators.h"
 
+namespace tallowmere::system {
+
 numtext::Separators SystemSeparators();
+
+}  // namespace tallowmere::system

@@ -7,6 +7,9 @@
 
 #include "app/AdditionNotice.h"
 
+using namespace tallowmere;
+using namespace tallowmere::app;
+
 namespace {
 
 Addition Made(AdditionSource source, std::size_t appended, std::size_t skipped = 0, std::string first = {},

@@ -14,6 +14,11 @@
 #include "numtext/NumberText.h"
 #include "stats/Statistics.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::results;
+
 namespace {
 
 struct Report {
@@ -29,7 +34,7 @@ class RecordingHost : public ErrorSink {
  public:
   explicit RecordingHost(numtext::Separators separators = {".", ","}) : analysis(std::move(separators)) {}
 
-  analysis::Analysis analysis;
+  results::Analysis analysis;
   std::vector<std::string> entries;
   std::vector<bool> tested;  // lines of list text that passed the number test
   std::string decimals = "3";
@@ -59,9 +64,9 @@ class RecordingHost : public ErrorSink {
 class AnalysisTest : public ::testing::Test {};
 
 // The lines of model rows, to compare with what the list was given.
-std::vector<std::string> Lines(const std::vector<analysis::ResultRow>& rows) {
+std::vector<std::string> Lines(const std::vector<results::ResultRow>& rows) {
   std::vector<std::string> lines;
-  for (const analysis::ResultRow& row : rows) lines.push_back(row.Line());
+  for (const results::ResultRow& row : rows) lines.push_back(row.Line());
   return lines;
 }
 
@@ -534,7 +539,7 @@ TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {
 // What the model holds for a row beside its text: the kind of value, the
 // number as the row rounds it, the tied values, the text.
 TEST_F(AnalysisTest, TheResultsHoldEachRowsValue) {
-  using Kind = analysis::ResultValue::Kind;
+  using Kind = results::ResultValue::Kind;
   const double largest = std::numeric_limits<double>::max();
   struct Case {
     const char* name;
@@ -596,7 +601,7 @@ TEST_F(AnalysisTest, TheResultsHoldEachRowsValue) {
     host.entries = c.entries;
     host.decimals = c.decimals;
     host.Start();
-    const analysis::ResultRow* row = host.analysis.LastResults().Find(c.key);
+    const results::ResultRow* row = host.analysis.LastResults().Find(c.key);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->value.kind, c.kind);
     if (c.kind == Kind::kNumber) {
@@ -695,7 +700,7 @@ TEST_F(AnalysisTest, TheResultsLastUntilTheNextRunClearsTheList) {
   host.analysis.SetMoreStatistics(true);
   host.entries = {"3", "-1", "2"};
   host.Start();
-  const analysis::Results& results = host.analysis.LastResults();
+  const results::Results& results = host.analysis.LastResults();
   EXPECT_EQ(std::vector<double>(results.sorted.begin(), results.sorted.end()), (std::vector<double>{-1, 2, 3}));
   ASSERT_EQ(results.rows.size(), 12u);
 

@@ -10,6 +10,10 @@
 
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 using namespace windowtest;
 
 namespace {

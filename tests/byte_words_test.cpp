@@ -8,6 +8,9 @@
 
 #include "core/ByteWords.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 TEST(ByteWords, EitherBitsOfSixtyFourBytesAsOneByOne) {
@@ -46,8 +49,7 @@ TEST(ByteWords, EitherBitsOfSixtyFourBytesAsOneByOne) {
         const auto c = static_cast<unsigned char>(p[k]);
         if (c == row.a || c == row.b) want |= std::uint64_t{1} << k;
       }
-      if (bytewords::EitherBits64(p, row.a, row.b) != want || bytewords::EitherBits64Words(p, row.a, row.b) != want)
-        ++wrong;
+      if (core::EitherBits64(p, row.a, row.b) != want || core::EitherBits64Words(p, row.a, row.b) != want) ++wrong;
     }
     EXPECT_EQ(wrong, 0u);
   }

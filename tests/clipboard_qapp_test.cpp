@@ -11,6 +11,9 @@
 
 #include "platform/Clipboard.h"
 
+using namespace tallowmere;
+using namespace tallowmere::platform;
+
 namespace {
 
 QClipboard& Clip() { return *QGuiApplication::clipboard(); }

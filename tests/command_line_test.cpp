@@ -12,6 +12,10 @@
 #include "app/CommandLine.h"
 #include "platform/ProgramFolder.h"
 
+using namespace tallowmere;
+using namespace tallowmere::platform;
+using namespace tallowmere::app;
+
 namespace {
 
 using Action = CommandLine::Action;

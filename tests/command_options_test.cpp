@@ -8,6 +8,9 @@
 
 #include "core/CommandOptions.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 enum { kFlag, kRequired, kOptional };

@@ -18,6 +18,9 @@
 
 #include "platform/Dialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::platform;
+
 namespace {
 
 // Runs `act` on the first modal dialog that appears, then lets the test go on.

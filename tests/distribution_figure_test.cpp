@@ -10,6 +10,10 @@
 
 #include "app/DistributionFigure.h"
 
+using namespace tallowmere;
+using namespace tallowmere::app;
+using namespace tallowmere::stats;
+
 namespace {
 
 std::size_t Total(const std::vector<std::size_t>& bins) {

@@ -12,12 +12,15 @@
 #include <string>
 #include <vector>
 
+using namespace tallowmere;
+using namespace tallowmere::stats;
+
 namespace {
 
-using distribution::AutoBinCount;
-using distribution::HistogramCounts;
-using distribution::InclusiveQuantile;
-using distribution::MakeBoxPlot;
+using stats::AutoBinCount;
+using stats::HistogramCounts;
+using stats::InclusiveQuantile;
+using stats::MakeBoxPlot;
 
 constexpr double kBig = 1e308;
 
@@ -85,7 +88,7 @@ TEST(Distribution, AutoBinCount) {
       // Sturges alone counts: 10 / (3 + 1) = 2.5, 4 bins.
       {"IQR 0", {0, 0, 0, 0, 0, 0, 0, 10}, 4},
       // FD 2 * 3.5 / 2 = 3.5 over a range of 1e6: 285715 bins, kept at 500.
-      {"at most 500", {0, 1, 2, 3, 4, 5, 6, 1e6}, distribution::kMaxBins},
+      {"at most 500", {0, 1, 2, 3, 4, 5, 6, 1e6}, stats::kMaxBins},
       // n = 3, range 2: Sturges 2 / 2.585 = 0.774, FD 2 * 1 / 1.442 = 1.387:
       // 3 bins; the same shape at the ends of the doubles, whose range
       // overflows, gives the same.
@@ -142,7 +145,7 @@ TEST(Distribution, BoxPlot) {
   const struct {
     const char* why;
     std::vector<double> sorted;
-    distribution::BoxPlot want;
+    stats::BoxPlot want;
   } rows[] = {
       {"no numbers", {}, {0, 0, 0, 0, 0, 0, 0}},
       {"one number", {7}, {7, 7, 7, 7, 7, 0, 0}},
@@ -162,7 +165,7 @@ TEST(Distribution, BoxPlot) {
       {"ends of the doubles", {-kBig, -kBig, kBig, kBig}, {-kBig, 0, kBig, -kBig, kBig, 0, 0}},
   };
   for (const auto& row : rows) {
-    const distribution::BoxPlot got = MakeBoxPlot(row.sorted);
+    const stats::BoxPlot got = MakeBoxPlot(row.sorted);
     EXPECT_EQ(got.q1, row.want.q1) << row.why;
     EXPECT_EQ(got.median, row.want.median) << row.why;
     EXPECT_EQ(got.q3, row.want.q3) << row.why;

@@ -23,6 +23,12 @@
 #include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+using namespace tallowmere::app;
+
 using namespace windowtest;
 
 namespace {

@@ -19,6 +19,11 @@
 #include "platform/EventPump.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+
 namespace {
 
 using Texts = std::vector<std::string>;

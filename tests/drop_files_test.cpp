@@ -13,6 +13,11 @@
 #include "system/FileSystem.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::system;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::NoticeText;
@@ -52,7 +57,7 @@ Dropped Drop(const Texts& paths, std::function<void()> events = {}, Texts* unrea
 // lists them (the order the walk must follow).
 Texts InListingOrder(const std::string& folder, const Texts& names) {
   Texts ordered;
-  for (const std::string& name : fsys::RealFileSystem().SubFolderNames(folder))
+  for (const std::string& name : system::RealFileSystem().SubFolderNames(folder))
     if (std::find(names.begin(), names.end(), name) != names.end()) ordered.push_back(name);
   return ordered;
 }
@@ -278,7 +283,7 @@ TEST(ReadDroppedPaths, ReportsCollectingThenReadingWithTheirCounts) {
   RecordingEntrySink sink;
   RecordingErrorSink errors;
   Texts trace;
-  DropHost ctx{sink, errors, {}, {}, fsys::RealFileSystem(), [&](const DropState& s) {
+  DropHost ctx{sink, errors, {}, {}, system::RealFileSystem(), [&](const DropState& s) {
                  if (trace.empty() || trace.back() != Traced(s)) trace.push_back(Traced(s));
                }};
   const DropState end = ReadDroppedPaths({a, single}, ctx);
@@ -297,7 +302,7 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
   const std::string top = tree.Folder("Top");
   for (int i = 0; i < 6; ++i) tree.File("Top/f" + std::to_string(i) + "/n.txt", std::to_string(10 + i) + "\n");
   Texts walkOrder;  // one entry per folder, in the order the drop reads them
-  for (const std::string& sub : fsys::RealFileSystem().SubFolderNames(top))
+  for (const std::string& sub : system::RealFileSystem().SubFolderNames(top))
     walkOrder.push_back(std::to_string(10 + std::stoi(sub.substr(1))));
   const Texts files = {tree.File("one.txt", "1\n"), tree.File("two.txt", "2\n"), tree.File("three.txt", "3\n")};
   // A file of three read blocks: a stop inside it keeps the whole lines of
@@ -379,7 +384,7 @@ TEST(ReadDroppedPaths, AStopAskedWhileEventsRunEndsTheDropBeforeAnythingMoreIsRe
                  errors,
                  {},
                  [&] { asked = asked || row.stopWhen(last); },
-                 fsys::RealFileSystem(),
+                 system::RealFileSystem(),
                  [&](const DropState& s) {
                    last = s;
                    if (answeredYes) ++progressAfterStop;

@@ -18,6 +18,10 @@
 #include "numtext/LeadingNumber.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::RecordingEntrySink;
@@ -131,13 +135,13 @@ TEST(ReadEntryLines, AFileThatChangesBetweenBlocksFailsNamingIt) {
     RecordingEntrySink sink;
     std::string failure;
     try {
-      const fsys::FileWatch watch(fd, path);
+      const system::FileWatch watch(fd, path);
       ReadEntryLines(sink, fd, watch, [&] {
         if (c.cutTo >= 0) {
           ASSERT_EQ(::truncate(path.c_str(), c.cutTo), 0);
         }
       });
-    } catch (const fsys::FileChanged& e) {
+    } catch (const system::FileChanged& e) {
       failure = e.what();
     }
     ::close(fd);

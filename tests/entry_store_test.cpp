@@ -11,6 +11,9 @@
 
 #include "input/EntryStore.h"
 
+using namespace tallowmere;
+using namespace tallowmere::input;
+
 namespace {
 
 void ExpectSame(const EntryStore& store, const std::vector<std::string>& model, const char* when) {

@@ -11,6 +11,9 @@
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberTest.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 using numtext::Separators;

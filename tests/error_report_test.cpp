@@ -8,6 +8,10 @@
 #include "core/ErrorReport.h"
 #include "stats/Arithmetic.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 struct Recorded {

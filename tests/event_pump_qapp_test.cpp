@@ -10,6 +10,10 @@
 
 #include "platform/EventPump.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+
 namespace {
 
 class Counter final : public QObject {

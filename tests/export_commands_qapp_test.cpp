@@ -14,6 +14,12 @@
 #include "tests/support/ReportListKit.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+using namespace tallowmere::results;
+
 using namespace windowtest;
 using reportlist::Row;
 using spreadsheettest::Cells;
@@ -176,7 +182,7 @@ struct DirectHost {
   std::vector<bool> busy;
   int pumps = 0;
   std::function<void()> onPump;
-  spreadsheet::Factory spreadsheet;  // empty: the real application
+  platform::Factory spreadsheet;  // empty: the real application
 
   struct Sink : ErrorSink {
     DirectHost* host = nullptr;

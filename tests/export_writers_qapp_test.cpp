@@ -10,6 +10,11 @@
 #include "results/ExportWriters.h"
 #include "tests/support/ReportListKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+using namespace tallowmere::results;
+
 using reportlist::Make;
 using reportlist::Row;
 using reportlist::Spaces;

@@ -15,13 +15,18 @@
 #include "system/FileSystem.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::system;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::RecordingErrorSink;
 using loadertest::Report;
 using loadertest::TempTree;
 using Paths = std::vector<std::string>;
-namespace fs = fsys;
+namespace fs = system;
 
 // An in-memory tree: listing order, attributes and failures are scripted, so
 // the walk's rules can be tested where this platform never produces the case

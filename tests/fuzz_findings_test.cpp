@@ -18,6 +18,10 @@
 #include "tests/fuzz/Checks.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 #ifndef TALLOWMERE_FUZZ_DIR
 #error "TALLOWMERE_FUZZ_DIR must name tests/fuzz"
 #endif

@@ -41,6 +41,12 @@
 #include "tests/support/SettingsNodeKit.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 extern char** environ;
 
 namespace {
@@ -147,7 +153,7 @@ TEST_F(HostileWindowTest, DroppedFilesWithControlCharactersOrInvalidBytesInTheir
 
 // A file system that lets a named file vanish the moment the drop has
 // decided to read it: between the walk and the read.
-class VanishingFileSystem final : public fsys::FileSystem {
+class VanishingFileSystem final : public system::FileSystem {
  public:
   explicit VanishingFileSystem(std::string victim) : victim_(std::move(victim)) {}
   unsigned Attributes(const std::string& path) override {
@@ -162,7 +168,7 @@ class VanishingFileSystem final : public fsys::FileSystem {
   std::vector<std::string> FileNames(const std::string& folder) override { return real_.FileNames(folder); }
 
  private:
-  fsys::FileSystem& real_ = fsys::RealFileSystem();
+  system::FileSystem& real_ = system::RealFileSystem();
   std::string victim_;
 };
 
@@ -223,7 +229,7 @@ std::string BuildWideTree(TempTree& tree, int folders, Texts& order) {
     tree.File(std::string(name) + "/n.txt", std::to_string(1000 + i) + "\n");
   }
   // The walk reads folder by folder in listing order.
-  for (const std::string& sub : fsys::RealFileSystem().SubFolderNames(top))
+  for (const std::string& sub : system::RealFileSystem().SubFolderNames(top))
     order.push_back(std::to_string(1000 + std::atoi(sub.c_str() + 1)));
   return top;
 }

@@ -37,6 +37,12 @@
 #include "stats/Statistics.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+using namespace tallowmere::results;
+
 namespace {
 
 // Comfortably above every size from which work is shared.
@@ -74,7 +80,7 @@ class LargeEngine : public ::testing::Test {
     data.SetNumberCount(count);
   }
 
-  modStatistics::DataSet data;
+  stats::modStatistics::DataSet data;
 };
 
 // The definitions of the dispersion procedures as plain loops, one value at a
@@ -88,30 +94,30 @@ Reference ReferenceOf(const std::vector<double>& x, bool sample) {
   const double n = static_cast<double>(x.size());
   double sum = 0.0;
   try {
-    for (double v : x) sum = arith::Add(sum, v);
+    for (double v : x) sum = stats::Add(sum, v);
   } catch (const ArithmeticError&) {
     return r;
   }
-  const double mean = arith::Div(sum, n);
+  const double mean = stats::Div(sum, n);
   double sd = 0.0;
   try {
     double acc = 0.0;
     for (double v : x) {
-      const double d = arith::Sub(v, mean);
-      acc = arith::Add(arith::Mul(d, d), acc);
+      const double d = stats::Sub(v, mean);
+      acc = stats::Add(stats::Mul(d, d), acc);
     }
-    const double variance = sample ? arith::Div(acc, arith::Sub(n, 1.0)) : arith::Div(acc, n);
+    const double variance = sample ? stats::Div(acc, stats::Sub(n, 1.0)) : stats::Div(acc, n);
     r.variance = variance;
     sd = std::sqrt(std::fabs(variance));
     r.deviation = sd;
-    r.cv = arith::Mul(arith::Div(sd, mean), 100.0);
+    r.cv = stats::Mul(stats::Div(sd, mean), 100.0);
   } catch (const ArithmeticError&) {
     return r;
   }
   try {
     double acc = 0.0;
-    for (double v : x) acc = arith::Add(acc, arith::Cube(arith::Div(arith::Sub(v, mean), sd)));
-    r.skew = arith::Mul(arith::Div(n, arith::Mul(arith::Sub(n, 1.0), arith::Sub(n, 2.0))), acc);
+    for (double v : x) acc = stats::Add(acc, stats::Cube(stats::Div(stats::Sub(v, mean), sd)));
+    r.skew = stats::Mul(stats::Div(n, stats::Mul(stats::Sub(n, 1.0), stats::Sub(n, 2.0))), acc);
   } catch (const ArithmeticError&) {
   }
   return r;
@@ -165,7 +171,7 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
     rows.push_back({"all equal", std::vector<double>(kLarge, 2.5)});
   }
   // The sums as their own checked loops give them, or the failure.
-  auto sums = [](const modStatistics::DataSet& d) {
+  auto sums = [](const stats::modStatistics::DataSet& d) {
     std::vector<std::string> out;
     for (const std::function<double()>& f :
          std::vector<std::function<double()>>{[&] { return d.GetSum(); }, [&] { return d.GetSumOfSquares(); },
@@ -191,7 +197,7 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
         EXPECT_TRUE(Same(data.GetStandardDeviation(), want.deviation));
         EXPECT_TRUE(Same(data.GetSkew(), want.skew)) << Show(data.GetSkew()) << " want " << Show(want.skew);
         EXPECT_TRUE(Same(data.GetCoefficientOfVariation(), want.cv));
-        modStatistics::DataSet fresh;
+        stats::modStatistics::DataSet fresh;
         fresh.SetNumbers(row.data);
         fresh.SetNumberCount(static_cast<double>(row.data.size()));
         EXPECT_EQ(sums(data), sums(fresh));
@@ -245,15 +251,15 @@ TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {
   Use(v);
   double sum = 0.0, squares = 0.0, deviation = 0.0;
   for (double x : v) {
-    sum = arith::Add(sum, x);
-    squares = arith::Add(arith::Mul(x, x), squares);
+    sum = stats::Add(sum, x);
+    squares = stats::Add(stats::Mul(x, x), squares);
   }
-  const double mean = arith::Div(sum, static_cast<double>(kLarge));
-  for (double x : v) deviation = arith::Add(std::fabs(arith::Sub(x, mean)), deviation);
+  const double mean = stats::Div(sum, static_cast<double>(kLarge));
+  for (double x : v) deviation = stats::Add(std::fabs(stats::Sub(x, mean)), deviation);
   EXPECT_EQ(Bits(data.GetSum()), Bits(sum));
   EXPECT_EQ(Bits(data.GetSumOfSquares()), Bits(squares));
   EXPECT_EQ(Bits(data.GetMean()), Bits(mean));
-  EXPECT_EQ(Bits(data.GetAverageDeviation().Number()), Bits(arith::Div(deviation, static_cast<double>(kLarge))));
+  EXPECT_EQ(Bits(data.GetAverageDeviation().Number()), Bits(stats::Div(deviation, static_cast<double>(kLarge))));
 }
 
 // ---- The analysis run ------------------------------------------------------------
@@ -271,7 +277,7 @@ struct Report {
 // their reports shows.
 class ListHost : public ErrorSink {
  public:
-  analysis::Analysis analysis;
+  results::Analysis analysis;
   std::vector<std::string> entries;
   std::vector<bool> unreadable;
   std::vector<bool> tested;  // lines of list text that passed the number test

@@ -11,6 +11,9 @@
 
 #include "core/LineEnds.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 // The plain twin: the places of every byte that is one of `ends`, in order.
@@ -48,12 +51,12 @@ TEST(LineEnds, FindTheBytesTheBytewiseLoopFinds) {
         const std::vector<std::size_t> feeds = PlainPlaces(text, begin, "\n");
 
         std::vector<std::size_t> found;
-        lineends::ForEachLineEnd(first, last,
-                                 [&](const char* at) { found.push_back(static_cast<std::size_t>(at - text.data())); });
+        core::ForEachLineEnd(first, last,
+                             [&](const char* at) { found.push_back(static_cast<std::size_t>(at - text.data())); });
         ASSERT_EQ(found, ends) << where;
         found.clear();
-        lineends::ForEachLineFeed(first, last,
-                                  [&](const char* at) { found.push_back(static_cast<std::size_t>(at - text.data())); });
+        core::ForEachLineFeed(first, last,
+                              [&](const char* at) { found.push_back(static_cast<std::size_t>(at - text.data())); });
         ASSERT_EQ(found, feeds) << where;
 
         // Places as offsets, -1 for none.
@@ -62,9 +65,9 @@ TEST(LineEnds, FindTheBytesTheBytewiseLoopFinds) {
           return all.empty() ? std::ptrdiff_t{-1} : static_cast<std::ptrdiff_t>(front ? all.front() : all.back());
         };
         const std::ptrdiff_t firstEnd = ends.empty() ? static_cast<std::ptrdiff_t>(length) : plainPlace(ends, true);
-        ASSERT_EQ(place(lineends::FindLineEnd(first, last)), firstEnd) << where;
-        ASSERT_EQ(place(lineends::FindLastLineEnd(first, last)), plainPlace(ends, false)) << where;
-        ASSERT_EQ(place(lineends::FindLastLineFeed(first, last)), plainPlace(feeds, false)) << where;
+        ASSERT_EQ(place(core::FindLineEnd(first, last)), firstEnd) << where;
+        ASSERT_EQ(place(core::FindLastLineEnd(first, last)), plainPlace(ends, false)) << where;
+        ASSERT_EQ(place(core::FindLastLineFeed(first, last)), plainPlace(feeds, false)) << where;
       }
     }
   }

@@ -25,6 +25,10 @@
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/ProcessMemory.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 // The largest single allocation since the last reset: a reader that held an
 // enormous line whole would need one allocation as large as the line.
 namespace {
@@ -577,7 +581,7 @@ TEST(LoadListFile, AFileThatChangesWhileItIsReadFailsNamingItAndKeepsTheLinesRea
       LoadListFile(sink, path, {}, nullptr, [&] {
         if (runs++ == 0) c.change(path);
       });
-    } catch (const fsys::FileChanged& e) {
+    } catch (const system::FileChanged& e) {
       failure = e.what();
     }
     EXPECT_EQ(failure, c.changed ? path + ": The file changed while it was read" : "");
@@ -627,10 +631,10 @@ TEST(FileWatch, TellsAChangeBySizeTimeOrAReadingCutShort) {
     }
     const int fd = ::open(c.path.c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
-    const fsys::FileWatch watch(fd, c.path);
+    const system::FileWatch watch(fd, c.path);
     c.change(c.path);
     if (c.changed)
-      EXPECT_THROW(watch.CheckUnchanged(c.bytesRead), fsys::FileChanged);
+      EXPECT_THROW(watch.CheckUnchanged(c.bytesRead), system::FileChanged);
     else
       EXPECT_NO_THROW(watch.CheckUnchanged(c.bytesRead));
     ::close(fd);
@@ -638,7 +642,7 @@ TEST(FileWatch, TellsAChangeBySizeTimeOrAReadingCutShort) {
   // A pipe is never called changed.
   int channel[2];
   ASSERT_EQ(::pipe(channel), 0);
-  const fsys::FileWatch pipeWatch(channel[0], "pipe");
+  const system::FileWatch pipeWatch(channel[0], "pipe");
   EXPECT_FALSE(pipeWatch.IsRegularFile());
   EXPECT_NO_THROW(pipeWatch.CheckUnchanged(0));
   ::close(channel[0]);

@@ -12,6 +12,9 @@
 #include "input/EntryStore.h"
 #include "input/ListHistory.h"
 
+using namespace tallowmere;
+using namespace tallowmere::input;
+
 namespace {
 
 struct Entry {

@@ -14,6 +14,10 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::RecordingEntrySink;

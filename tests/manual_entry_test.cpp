@@ -11,6 +11,11 @@
 #include "platform/Dialogs.h"
 #include "tests/support/FakeDialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+
 namespace {
 
 struct ListRecorder : EntrySink {

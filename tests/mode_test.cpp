@@ -23,6 +23,10 @@
 #include "stats/Statistics.h"
 #include "tests/support/RandomDoubles.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using randomdoubles::AnyFinite;
@@ -99,7 +103,7 @@ void ExpectSameMode(const StatResult& got, const StatResult& want, const std::st
 }
 
 StatResult ModeOf(const std::vector<double>& data, const numtext::Separators& sep, bool sort, bool copyKept) {
-  modStatistics::DataSet set(sep);
+  stats::modStatistics::DataSet set(sep);
   // Without a copy, parts of a quarter: runs of equal values fall across parts.
   set.SetSortedCopyKept(copyKept, 0);
   set.SetNumbers(data);
@@ -118,9 +122,9 @@ void ExpectModeEveryWay(const std::vector<double>& data, const StatResult& want,
   ExpectSameMode(ModeOf(data, sep, true, false), want, where + " (sorted in parts)");
   std::vector<double> sorted = data;
   std::sort(sorted.begin(), sorted.end());
-  const modStatistics::Ties ties = modStatistics::TiesOfSorted(sorted.data(), sorted.size());
-  EXPECT_EQ(ties.keys, modStatistics::TiesOfUnsorted(data.data(), data.size()).keys) << where;
-  ExpectSameMode(modStatistics::ModeFromTies(data.data(), data.size(), ties, sep), want, where + " (from ties)");
+  const stats::modStatistics::Ties ties = stats::modStatistics::TiesOfSorted(sorted.data(), sorted.size());
+  EXPECT_EQ(ties.keys, stats::modStatistics::TiesOfUnsorted(data.data(), data.size()).keys) << where;
+  ExpectSameMode(stats::modStatistics::ModeFromTies(data.data(), data.size(), ties, sep), want, where + " (from ties)");
 }
 
 // ---- Cases --------------------------------------------------------------------

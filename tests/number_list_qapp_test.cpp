@@ -20,6 +20,12 @@
 #include "input/ListHistory.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 using namespace windowtest;
 
 namespace {

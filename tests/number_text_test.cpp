@@ -16,6 +16,10 @@
 #include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using numtext::Separators;

@@ -11,6 +11,11 @@
 #include "results/Options.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::results;
+
 using namespace windowtest;
 
 namespace {
@@ -241,7 +246,7 @@ TEST_F(Options, AcceptableDecimalPlacesTexts) {
     bool ok;
   } cases[] = {{"", true},      {"3", true},    {"2.5", true}, {"-1", true}, {"1E1", true},
                {"1,000", true}, {"abc", false}, {"3x", false}, {".", false}, {" ", false}};
-  for (const auto& c : cases) EXPECT_EQ(options::DecimalPlacesAcceptable(c.text, {".", ","}), c.ok) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(results::DecimalPlacesAcceptable(c.text, {".", ","}), c.ok) << c.text;
 }
 
 }  // namespace

@@ -10,6 +10,10 @@
 #include "input/PastedText.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::RecordingEntrySink;

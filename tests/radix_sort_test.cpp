@@ -18,6 +18,10 @@
 #include "stats/RadixSort.h"
 #include "tests/support/RandomDoubles.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using randomdoubles::AnyFinite;
@@ -27,7 +31,7 @@ constexpr std::size_t kLarge = 300'000;
 
 // The plain twin.
 std::vector<double> BySortKeys(std::vector<double> v) {
-  std::sort(v.begin(), v.end(), [](double a, double b) { return radix::OrderKey(a) < radix::OrderKey(b); });
+  std::sort(v.begin(), v.end(), [](double a, double b) { return stats::OrderKey(a) < stats::OrderKey(b); });
   return v;
 }
 
@@ -50,7 +54,7 @@ double LowBitsApart(std::mt19937_64& r, int low) {
 std::vector<double> JoinedRounds(const std::vector<double>& src, std::size_t limit, core::TwoThreads* threads) {
   std::vector<double> joined;
   bool partsFit = true;
-  radix::SortInRounds(
+  stats::SortInRounds(
       src.data(), src.size(), limit,
       [&](std::span<const double> part) {
         partsFit = partsFit && !part.empty() && part.size() <= limit;
@@ -131,7 +135,7 @@ TEST(RadixSort, DoublesMatchAComparisonSort) {
     for (core::TwoThreads* threads : {static_cast<core::TwoThreads*>(nullptr), &helper}) {
       const std::string name = std::string(row.name) + (threads ? ", two threads" : ", one thread");
       std::vector<double> dst(src.size(), -1.0);
-      radix::SortDoubles(src.data(), src.size(), dst.data(), threads);
+      stats::SortDoubles(src.data(), src.size(), dst.data(), threads);
       EXPECT_TRUE(SameBits(src, original)) << name << ": the input changed";
       EXPECT_TRUE(SameBits(dst, want)) << name;
       // A part at a time, the parts joined: parts of a quarter (as the engine
@@ -173,7 +177,7 @@ TEST(RadixSort, KeysInPlaceMatchAComparisonSort) {
       keys.push_back(choices.empty() ? (rng() & row.mask) | 0x1234 : choices[rng() % choices.size()]);
     std::vector<std::uint64_t> want = keys;
     std::sort(want.begin(), want.end());
-    radix::SortKeysInPlace(keys.data(), keys.size());
+    stats::SortKeysInPlace(keys.data(), keys.size());
     EXPECT_EQ(keys, want) << row.name;
   }
 }
@@ -183,14 +187,14 @@ TEST(RadixSort, KeysFollowTheOrderOfTheValues) {
                                          -0.0,     0.0,    5e-324, DBL_MIN, 1.0,      std::nextafter(1.0, 2.0),
                                          1e300,    DBL_MAX};
   for (std::size_t i = 0; i < ascending.size(); ++i) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(radix::FromOrderKey(radix::OrderKey(ascending[i]))),
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(stats::FromOrderKey(stats::OrderKey(ascending[i]))),
               std::bit_cast<std::uint64_t>(ascending[i]));
     if (i > 0) {
-      EXPECT_LT(radix::OrderKey(ascending[i - 1]), radix::OrderKey(ascending[i])) << i;
+      EXPECT_LT(stats::OrderKey(ascending[i - 1]), stats::OrderKey(ascending[i])) << i;
     }
   }
-  EXPECT_EQ(radix::EqualityKey(-0.0), radix::EqualityKey(0.0));
-  EXPECT_NE(radix::EqualityKey(-5e-324), radix::EqualityKey(0.0));
+  EXPECT_EQ(stats::EqualityKey(-0.0), stats::EqualityKey(0.0));
+  EXPECT_NE(stats::EqualityKey(-5e-324), stats::EqualityKey(0.0));
 }
 
 }  // namespace

@@ -8,15 +8,19 @@
 #include "results/ResultTable.h"
 #include "results/ResultValues.h"
 
+using namespace tallowmere;
+using namespace tallowmere::results;
+using namespace tallowmere::stats;
+
 namespace {
 
-using analysis::MakeRow;
-using analysis::NumberValue;
-using analysis::ResultRow;
-using analysis::ResultValue;
-using analysis::Row;
-using analysis::TableText;
-using analysis::TextValue;
+using results::MakeRow;
+using results::NumberValue;
+using results::ResultRow;
+using results::ResultValue;
+using results::Row;
+using results::TableText;
+using results::TextValue;
 
 ResultValue Modes(std::vector<double> tied) {
   ResultValue value;

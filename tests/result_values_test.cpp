@@ -13,10 +13,15 @@
 #include "numtext/NumberText.h"
 #include "results/ResultValues.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::results;
+
 namespace {
 
-using analysis::ModeValue;
-using analysis::ResultValue;
+using results::ModeValue;
+using results::ResultValue;
 using Kind = ResultValue::Kind;
 
 const numtext::Separators kEnglish{".", ","};

@@ -8,15 +8,19 @@
 #include "results/ResultValues.h"
 #include "results/RowFormats.h"
 
+using namespace tallowmere;
+using namespace tallowmere::results;
+using namespace tallowmere::stats;
+
 namespace {
 
-using analysis::MakeRow;
-using analysis::NumberValue;
-using analysis::ResultValue;
-using analysis::Row;
-using analysis::TextValue;
-using rowformat::Format;
-using rowformat::FormatResults;
+using results::Format;
+using results::FormatResults;
+using results::MakeRow;
+using results::NumberValue;
+using results::ResultValue;
+using results::Row;
+using results::TextValue;
 
 ResultValue Modes(std::vector<double> tied) {
   ResultValue value;
@@ -28,7 +32,7 @@ ResultValue Modes(std::vector<double> tied) {
 TEST(RowFormatsTest, EachKindOfValue) {
   struct Case {
     const char* name;
-    analysis::ResultRow row;
+    results::ResultRow row;
     std::string text, tsv, json;
   };
   // The rows are written with German separators: tsv and json use '.'.
@@ -87,7 +91,7 @@ TEST(RowFormatsTest, EachKindOfValue) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    analysis::Results results;
+    results::Results results;
     results.rows.push_back(c.row);
     EXPECT_EQ(FormatResults(results, Format::kText), c.text);
     EXPECT_EQ(FormatResults(results, Format::kTsv), c.tsv);
@@ -138,7 +142,7 @@ TEST(RowFormatsTest, JsonStringsStayValid) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    analysis::Results results;
+    results::Results results;
     results.rows.push_back(MakeRow(Row::kSkew, TextValue(c.text), "x"));
     EXPECT_EQ(FormatResults(results, Format::kJson), "{\"skew\":" + c.json + "}\n");
   }
@@ -146,9 +150,9 @@ TEST(RowFormatsTest, JsonStringsStayValid) {
 
 // An analysis that stopped at "You forgot to input numbers." has no rows.
 TEST(RowFormatsTest, NoRows) {
-  EXPECT_EQ(FormatResults(analysis::Results{}, Format::kText), "");
-  EXPECT_EQ(FormatResults(analysis::Results{}, Format::kTsv), "");
-  EXPECT_EQ(FormatResults(analysis::Results{}, Format::kJson), "{}\n");
+  EXPECT_EQ(FormatResults(results::Results{}, Format::kText), "");
+  EXPECT_EQ(FormatResults(results::Results{}, Format::kTsv), "");
+  EXPECT_EQ(FormatResults(results::Results{}, Format::kJson), "{}\n");
 }
 
 }  // namespace

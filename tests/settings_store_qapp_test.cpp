@@ -25,6 +25,11 @@
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/SettingsNodeKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+
 // Names instead of bytes in failure output.
 void PrintTo(SettingsFailure failure, std::ostream* out) {
   static const char* const names[] = {"kNone", "kNotARegularFile", "kLockNotARegularFile", "kFolderCannotBeMade",

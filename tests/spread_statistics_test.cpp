@@ -18,6 +18,10 @@
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using Rational = boost::multiprecision::cpp_rational;
@@ -95,8 +99,8 @@ Reference Work(const std::vector<double>& data, bool sample) {
   return r;
 }
 
-modStatistics::DataSet Loaded(const std::vector<double>& data, bool sample, bool copyKept) {
-  modStatistics::DataSet set;
+stats::modStatistics::DataSet Loaded(const std::vector<double>& data, bool sample, bool copyKept) {
+  stats::modStatistics::DataSet set;
   // A limit of 0 sorts in rounds whatever the size, so that the places kept
   // fall into every part.
   if (!copyKept) set.SetSortedCopyKept(false, 0);
@@ -128,7 +132,7 @@ void ExpectNear(double got, const Rational& exact, double tolerance, const std::
 
 void ExpectMatchesExact(const std::vector<double>& data, bool sample, const std::string& where) {
   const std::string what = where + (sample ? " sample" : " population") + ": " + Show(data);
-  const modStatistics::DataSet set = Loaded(data, sample, true);
+  const stats::modStatistics::DataSet set = Loaded(data, sample, true);
   const Reference r = Work(data, sample);
   const double n = static_cast<double>(r.n);
 
@@ -255,7 +259,7 @@ TEST(SpreadStatistics, EdgeDataMatchExactArithmetic) {
 TEST(SpreadStatistics, HandWorkedExample) {
   const std::vector<double> data = {5, 1, 9, 3, 7, 2, 8};
   for (bool kept : {true, false}) {
-    const modStatistics::DataSet sample = Loaded(data, true, kept);
+    const stats::modStatistics::DataSet sample = Loaded(data, true, kept);
     EXPECT_EQ(sample.GetMinimum(), 1.0);
     EXPECT_EQ(sample.GetMaximum(), 9.0);
     EXPECT_EQ(sample.GetQuartile(1), 2.5);
@@ -267,7 +271,7 @@ TEST(SpreadStatistics, HandWorkedExample) {
     // t(0.975, 6) = 2.446912 from the table.
     EXPECT_NEAR(sample.GetConfidenceLow().Number(), 5 - 2.446912 * std::sqrt(58.0 / 42), 1e-5);
     EXPECT_NEAR(sample.GetConfidenceHigh().Number(), 5 + 2.446912 * std::sqrt(58.0 / 42), 1e-5);
-    const modStatistics::DataSet population = Loaded(data, false, kept);
+    const stats::modStatistics::DataSet population = Loaded(data, false, kept);
     EXPECT_NEAR(population.GetKurtosis().Number(), 706.0 * 49 / 3364 / 7 - 3, 1e-13);
     EXPECT_NEAR(population.GetStandardError().Number(), std::sqrt(58.0 / 7 / 7), 1e-14);
   }
@@ -284,7 +288,7 @@ TEST(SpreadStatistics, StudentsTMatchesTheTable) {
   for (const auto& row : rows) {
     std::vector<double> data;
     for (int i = 0; i <= row.df; ++i) data.push_back(i % 3 == 0 ? 1.0 : 4.0);
-    const modStatistics::DataSet set = Loaded(data, true, true);
+    const stats::modStatistics::DataSet set = Loaded(data, true, true);
     const double t = (set.GetConfidenceHigh().Number() - set.GetMean()) / set.GetStandardError().Number();
     EXPECT_NEAR(t, row.t, 6e-5) << "df " << row.df;
     const double tLow = (set.GetMean() - set.GetConfidenceLow().Number()) / set.GetStandardError().Number();
@@ -294,13 +298,13 @@ TEST(SpreadStatistics, StudentsTMatchesTheTable) {
 
 TEST(SpreadStatistics, UndefinedValuesShowDivZero) {
   const StatResult div0(kDivZeroText);
-  using Getter = std::function<StatResult(const modStatistics::DataSet&)>;
-  const Getter range = [](const modStatistics::DataSet& d) { return d.GetRange(); };
-  const Getter iqr = [](const modStatistics::DataSet& d) { return d.GetInterquartileRange(); };
-  const Getter kurtosis = [](const modStatistics::DataSet& d) { return d.GetKurtosis(); };
-  const Getter standardError = [](const modStatistics::DataSet& d) { return d.GetStandardError(); };
-  const Getter low = [](const modStatistics::DataSet& d) { return d.GetConfidenceLow(); };
-  const Getter high = [](const modStatistics::DataSet& d) { return d.GetConfidenceHigh(); };
+  using Getter = std::function<StatResult(const stats::modStatistics::DataSet&)>;
+  const Getter range = [](const stats::modStatistics::DataSet& d) { return d.GetRange(); };
+  const Getter iqr = [](const stats::modStatistics::DataSet& d) { return d.GetInterquartileRange(); };
+  const Getter kurtosis = [](const stats::modStatistics::DataSet& d) { return d.GetKurtosis(); };
+  const Getter standardError = [](const stats::modStatistics::DataSet& d) { return d.GetStandardError(); };
+  const Getter low = [](const stats::modStatistics::DataSet& d) { return d.GetConfidenceLow(); };
+  const Getter high = [](const stats::modStatistics::DataSet& d) { return d.GetConfidenceHigh(); };
   const struct {
     const char* what;
     std::vector<double> data;
@@ -330,7 +334,7 @@ TEST(SpreadStatistics, UndefinedValuesShowDivZero) {
 }
 
 TEST(SpreadStatistics, OrderStatisticsFailAsTheMedianDoes) {
-  modStatistics::DataSet empty;
+  stats::modStatistics::DataSet empty;
   empty.SortNumbers();
   EXPECT_THROW(empty.GetMinimum(), std::out_of_range);
   EXPECT_THROW(empty.GetMaximum(), std::out_of_range);
@@ -338,13 +342,13 @@ TEST(SpreadStatistics, OrderStatisticsFailAsTheMedianDoes) {
   EXPECT_EQ(empty.GetRange(), StatResult(kDivZeroText));
   EXPECT_EQ(empty.GetKurtosis(), StatResult(kDivZeroText));
 
-  const modStatistics::DataSet set = Loaded({4, 1, 3, 2}, true, true);
+  const stats::modStatistics::DataSet set = Loaded({4, 1, 3, 2}, true, true);
   EXPECT_THROW(set.GetQuartile(2), std::invalid_argument);
   EXPECT_THROW(set.GetQuartile(0), std::invalid_argument);
 
   // Sorted in rounds, only the places of the sorted count are kept: a
   // different count has nothing to read, as for the median.
-  modStatistics::DataSet rounds = Loaded({4, 1, 3, 2, 9, 8}, true, false);
+  stats::modStatistics::DataSet rounds = Loaded({4, 1, 3, 2, 9, 8}, true, false);
   rounds.SetNumberCount(5);
   EXPECT_THROW(rounds.GetMedian(), std::out_of_range);
   EXPECT_THROW(rounds.GetMaximum(), std::out_of_range);
@@ -360,8 +364,8 @@ TEST(SpreadStatistics, BothSortPathsGiveTheSameValues) {
     for (int style = 0; style < 5; ++style) {
       const std::vector<double> data = MakeData(rng, n, style);
       for (bool sample : {true, false}) {
-        const modStatistics::DataSet whole = Loaded(data, sample, true);
-        const modStatistics::DataSet rounds = Loaded(data, sample, false);
+        const stats::modStatistics::DataSet whole = Loaded(data, sample, true);
+        const stats::modStatistics::DataSet rounds = Loaded(data, sample, false);
         ASSERT_TRUE(rounds.SortedNumbers().empty());
         const std::string what = "n " + std::to_string(n) + " style " + std::to_string(style);
         EXPECT_EQ(rounds.GetMinimum(), whole.GetMinimum()) << what;

@@ -22,6 +22,11 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ReportListKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::platform;
+using namespace tallowmere::results;
+
 namespace {
 
 mode_t ModeOf(const QString& path) {
@@ -117,13 +122,13 @@ class CalcObject : public ::testing::Test {
   QTemporaryDir dir_;
   QString folder_;
   std::shared_ptr<CalcApplication> app_;
-  spreadsheet::Factory factory_;
+  platform::Factory factory_;
   QStringList opened_;
 };
 
 TEST_F(CalcObject, CellsAndFittingAsTheExportUsesThem) {
-  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start(factory_);
-  std::shared_ptr<spreadsheet::Workbook> book = app->NewWorkbook();
+  std::shared_ptr<platform::Application> app = platform::Start(factory_);
+  std::shared_ptr<platform::Workbook> book = app->NewWorkbook();
   book->SetCellText(1, 1, QStringLiteral("Result(s)"));
   book->FitColumn(1);
   const SheetContent& sheet = app_->Sheet(1);
@@ -146,7 +151,7 @@ TEST_F(CalcObject, CellsAndFittingAsTheExportUsesThem) {
 }
 
 TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
-  std::shared_ptr<spreadsheet::Application> app = spreadsheet::Start(factory_);
+  std::shared_ptr<platform::Application> app = platform::Start(factory_);
   app->NewWorkbook()->SetCellText(1, 1, QStringLiteral("Result(s)"));
   app->Show();
   app->Show();
@@ -167,20 +172,20 @@ TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
 }
 
 TEST_F(CalcObject, ShowWithoutAWorkbookWritesNothing) {
-  spreadsheet::Start(factory_)->Show();
+  platform::Start(factory_)->Show();
   EXPECT_TRUE(opened_.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(folder_));
 }
 
 struct BadCall {
   const char* name;
-  std::function<void(spreadsheet::Workbook&)> call;
+  std::function<void(platform::Workbook&)> call;
 };
 
 class CalcObjectLimits : public CalcObject, public ::testing::WithParamInterface<BadCall> {};
 
 TEST_P(CalcObjectLimits, FailWithTheSheetsMessage) {
-  std::shared_ptr<spreadsheet::Workbook> book = spreadsheet::Start(factory_)->NewWorkbook();
+  std::shared_ptr<platform::Workbook> book = platform::Start(factory_)->NewWorkbook();
   try {
     GetParam().call(*book);
     ADD_FAILURE() << "no failure";
@@ -192,20 +197,20 @@ TEST_P(CalcObjectLimits, FailWithTheSheetsMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, CalcObjectLimits,
-    ::testing::Values(
-        BadCall{"RowZero", [](spreadsheet::Workbook& b) { b.SetCellText(0, 1, QStringLiteral("x")); }},
-        BadCall{"ColumnZero", [](spreadsheet::Workbook& b) { b.SetCellText(1, 0, QStringLiteral("x")); }},
-        BadCall{"RowPastTheSheet",
-                [](spreadsheet::Workbook& b) { b.SetCellText(kMaxSheetRows + 1, 1, QStringLiteral("x")); }},
-        BadCall{"ColumnPastTheSheet", [](spreadsheet::Workbook& b) { b.FitColumn(kMaxSheetColumns + 1); }},
-        BadCall{
-            "TextTooLong",
-            [](spreadsheet::Workbook& b) { b.SetCellText(1, 1, QString(kMaxCellCharacters + 1, QLatin1Char('x'))); }}),
+    ::testing::Values(BadCall{"RowZero", [](platform::Workbook& b) { b.SetCellText(0, 1, QStringLiteral("x")); }},
+                      BadCall{"ColumnZero", [](platform::Workbook& b) { b.SetCellText(1, 0, QStringLiteral("x")); }},
+                      BadCall{"RowPastTheSheet",
+                              [](platform::Workbook& b) { b.SetCellText(kMaxSheetRows + 1, 1, QStringLiteral("x")); }},
+                      BadCall{"ColumnPastTheSheet", [](platform::Workbook& b) { b.FitColumn(kMaxSheetColumns + 1); }},
+                      BadCall{"TextTooLong",
+                              [](platform::Workbook& b) {
+                                b.SetCellText(1, 1, QString(kMaxCellCharacters + 1, QLatin1Char('x')));
+                              }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpreadsheetLayer, AnObjectNeverObtainedFailsOnUse) {
-  const spreadsheet::Ref<spreadsheet::Application> app;
-  const spreadsheet::Ref<spreadsheet::Workbook> book;
+  const platform::Ref<platform::Application> app;
+  const platform::Ref<platform::Workbook> book;
   EXPECT_THROW(app->NewWorkbook(), std::runtime_error);
   EXPECT_THROW(app->Show(), std::runtime_error);
   EXPECT_THROW(book->SetCellText(1, 1, QStringLiteral("x")), std::runtime_error);
@@ -214,8 +219,8 @@ TEST(SpreadsheetLayer, AnObjectNeverObtainedFailsOnUse) {
 }
 
 TEST(SpreadsheetLayer, StartNeverAnswersAnEmptyApplication) {
-  EXPECT_NE(spreadsheet::Start([] { return std::make_shared<CalcApplication>([](const QString&) {}); }), nullptr);
-  EXPECT_THROW(spreadsheet::Start([] { return std::shared_ptr<spreadsheet::Application>(); }), std::runtime_error);
+  EXPECT_NE(platform::Start([] { return std::make_shared<CalcApplication>([](const QString&) {}); }), nullptr);
+  EXPECT_THROW(platform::Start([] { return std::shared_ptr<platform::Application>(); }), std::runtime_error);
 }
 
 // ---------------------------------------------------------------------------
@@ -400,7 +405,7 @@ TEST(CalcWorkbook, LibreOfficeReadsEveryCellAsTheText) {
   // The command itself, with the real Calc application object, only its
   // last step (showing the file) replaced.
   QStringList written;
-  const spreadsheet::Factory calc = [&] {
+  const platform::Factory calc = [&] {
     return std::make_shared<CalcApplication>([&](const QString& file) { written << file; },
                                              dir.filePath(QStringLiteral("exports")));
   };

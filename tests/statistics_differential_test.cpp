@@ -23,6 +23,10 @@
 #include "stats/Statistics.h"
 #include "tests/support/RandomDoubles.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using randomdoubles::Show;
@@ -47,7 +51,7 @@ std::vector<double> SortNumbers(const std::vector<double>& numbers) {
 // ---- The engine against the definitions ------------------------------------
 
 // The median's bits, or the failure's text.
-std::string MedianOf(const modStatistics::DataSet& set) {
+std::string MedianOf(const stats::modStatistics::DataSet& set) {
   try {
     return std::to_string(std::bit_cast<std::uint64_t>(set.GetMedian()));
   } catch (const std::exception& e) {
@@ -64,7 +68,7 @@ TEST(Differential, SortMatchesTheDefinition) {
       const int style = static_cast<int>(rng() % 4);
       const std::vector<double> data = randomdoubles::MakeData(rng, n, style);
       const std::string where = "seed " + std::to_string(seed) + " n " + std::to_string(n) + ": " + Show(data);
-      modStatistics::DataSet set;
+      stats::modStatistics::DataSet set;
       set.SetNumbers(data);
       set.SetNumberCount(static_cast<double>(data.size()));
       set.SortNumbers();
@@ -73,7 +77,7 @@ TEST(Differential, SortMatchesTheDefinition) {
       ASSERT_EQ(sorted.size(), want.size()) << where;
       for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(sorted[i], want[i]) << where << " at " << i;
 
-      modStatistics::DataSet inParts;
+      stats::modStatistics::DataSet inParts;
       inParts.SetSortedCopyKept(false, 0);
       inParts.SetNumbers(data);
       inParts.SetNumberCount(static_cast<double>(data.size()));
@@ -116,7 +120,7 @@ TEST(CubeDifferential, SameBitsAsPow) {
     double got = 0;
     bool failed = false;
     try {
-      got = arith::Cube(v);
+      got = stats::Cube(v);
     } catch (const ArithmeticError& e) {
       failed = true;
       EXPECT_STREQ(e.what(), "Overflow");
@@ -134,16 +138,16 @@ TEST(CubeDifferential, SameBitsAsPow) {
   // the steps one by one, and a run ends at its first failure with exactly
   // the terms before it set.
   using Terms = void (*)(const double*, double, double, double*, std::size_t, std::size_t&);
-  std::vector<std::pair<const char*, Terms>> builds = {{"chosen", arith::ScaledCubes},
-                                                       {"plain", arith::ScaledCubesPlain}};
-  if (arith::HasWideVectors()) builds.emplace_back("wide", arith::ScaledCubesWide);
+  std::vector<std::pair<const char*, Terms>> builds = {{"chosen", stats::ScaledCubes},
+                                                       {"plain", stats::ScaledCubesPlain}};
+  if (stats::HasWideVectors()) builds.emplace_back("wide", stats::ScaledCubesWide);
   std::size_t blockDifferences = 0;
   const struct {
     double shift, scale;
   } scalings[] = {{0.0, 1.0}, {3.25, 0.7}, {-1e300, 1e-10}, {0.5, 0.0}, {0.0, 1e-100}};
   for (const auto& [build, terms] : builds) {
     for (const auto& scaling : scalings) {
-      auto step = [&](double v) { return arith::Cube(arith::Div(arith::Sub(v, scaling.shift), scaling.scale)); };
+      auto step = [&](double v) { return stats::Cube(stats::Div(stats::Sub(v, scaling.shift), scaling.scale)); };
       auto check = [&](std::size_t at, std::size_t n) {
         std::vector<double> out(n, -1.0);
         std::size_t done = 0;

@@ -15,6 +15,10 @@
 #include "stats/Arithmetic.h"
 #include "stats/StatResult.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 namespace {
 
 using namespace modStatistics;
@@ -60,26 +64,26 @@ TEST(Arithmetic, StepsAreCheckedForOverflowAndDivisionByZero) {
     std::function<double()> op;
     std::string expected;
   } rows[] = {
-      {"add", [] { return arith::Add(0.1, 0.2); }, "0.3"},
-      {"add overflow", [=] { return arith::Add(big, big); }, "fail:Overflow"},
-      {"add negative overflow", [=] { return arith::Add(-big, -big); }, "fail:Overflow"},
-      {"sub", [] { return arith::Sub(1, 3); }, "-2"},
-      {"sub overflow", [=] { return arith::Sub(-big, big); }, "fail:Overflow"},
-      {"mul", [] { return arith::Mul(1.5, -4); }, "-6"},
-      {"mul overflow", [] { return arith::Mul(1e200, -1e200); }, "fail:Overflow"},
-      {"mul underflow is zero", [] { return arith::Mul(1e-200, 1e-200); }, "0"},
-      {"div", [] { return arith::Div(1, 4); }, "0.25"},
-      {"div nonzero by zero", [] { return arith::Div(1, 0); }, "fail:Division by zero"},
-      {"div negative by negative zero", [] { return arith::Div(-3, -0.0); }, "fail:Division by zero"},
-      {"div zero by zero", [] { return arith::Div(0, 0); }, "fail:Overflow"},
-      {"div negative zero by zero", [] { return arith::Div(-0.0, 0); }, "fail:Overflow"},
-      {"div overflow", [] { return arith::Div(1e308, 1e-10); }, "fail:Overflow"},
-      {"div underflow is zero", [] { return arith::Div(1e-300, 1e300); }, "0"},
-      {"cube", [] { return arith::Cube(-1.5); }, "-3.375"},
-      {"cube of a decimal", [] { return arith::Cube(1.1); }, "1.331"},
-      {"cube overflow", [] { return arith::Cube(1e103); }, "fail:Overflow"},
-      {"cube negative overflow", [] { return arith::Cube(-1e103); }, "fail:Overflow"},
-      {"cube underflow is zero", [] { return arith::Cube(1e-110); }, "0"},
+      {"add", [] { return stats::Add(0.1, 0.2); }, "0.3"},
+      {"add overflow", [=] { return stats::Add(big, big); }, "fail:Overflow"},
+      {"add negative overflow", [=] { return stats::Add(-big, -big); }, "fail:Overflow"},
+      {"sub", [] { return stats::Sub(1, 3); }, "-2"},
+      {"sub overflow", [=] { return stats::Sub(-big, big); }, "fail:Overflow"},
+      {"mul", [] { return stats::Mul(1.5, -4); }, "-6"},
+      {"mul overflow", [] { return stats::Mul(1e200, -1e200); }, "fail:Overflow"},
+      {"mul underflow is zero", [] { return stats::Mul(1e-200, 1e-200); }, "0"},
+      {"div", [] { return stats::Div(1, 4); }, "0.25"},
+      {"div nonzero by zero", [] { return stats::Div(1, 0); }, "fail:Division by zero"},
+      {"div negative by negative zero", [] { return stats::Div(-3, -0.0); }, "fail:Division by zero"},
+      {"div zero by zero", [] { return stats::Div(0, 0); }, "fail:Overflow"},
+      {"div negative zero by zero", [] { return stats::Div(-0.0, 0); }, "fail:Overflow"},
+      {"div overflow", [] { return stats::Div(1e308, 1e-10); }, "fail:Overflow"},
+      {"div underflow is zero", [] { return stats::Div(1e-300, 1e300); }, "0"},
+      {"cube", [] { return stats::Cube(-1.5); }, "-3.375"},
+      {"cube of a decimal", [] { return stats::Cube(1.1); }, "1.331"},
+      {"cube overflow", [] { return stats::Cube(1e103); }, "fail:Overflow"},
+      {"cube negative overflow", [] { return stats::Cube(-1e103); }, "fail:Overflow"},
+      {"cube underflow is zero", [] { return stats::Cube(1e-110); }, "0"},
   };
   for (const Row& r : rows) EXPECT_EQ(Outcome(r.op), r.expected) << r.what;
 }

@@ -14,13 +14,17 @@
 #include "input/TableColumn.h"
 #include "tests/support/LoaderTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 namespace {
 
 using loadertest::RecordingEntrySink;
 using Texts = std::vector<std::string>;
 
 // Every field handed on, and every problem as a line of text.
-class Recorder final : public table::FieldSink, public table::TableProblems {
+class Recorder final : public input::FieldSink, public input::TableProblems {
  public:
   Texts fields;
   Texts problems;
@@ -32,14 +36,14 @@ class Recorder final : public table::FieldSink, public table::TableProblems {
   void UnclosedQuote(std::uint64_t line) override { problems.push_back("open " + std::to_string(line)); }
 };
 
-table::ColumnChoice Number(std::size_t n, bool header = false) { return {.number = n, .name = {}, .header = header}; }
-table::ColumnChoice Named(std::string name) { return {.number = 1, .name = std::move(name), .header = true}; }
+input::ColumnChoice Number(std::size_t n, bool header = false) { return {.number = n, .name = {}, .header = header}; }
+input::ColumnChoice Named(std::string name) { return {.number = 1, .name = std::move(name), .header = true}; }
 
 // The text fed in pieces of `piece` bytes (0: whole).
-Recorder Split(std::string_view text, char delimiter, const table::ColumnChoice& choice, std::size_t piece = 0,
+Recorder Split(std::string_view text, char delimiter, const input::ColumnChoice& choice, std::size_t piece = 0,
                std::size_t maxFieldBytes = 64) {
   Recorder recorder;
-  table::TableColumn column(delimiter, choice, recorder, recorder, maxFieldBytes);
+  input::TableColumn column(delimiter, choice, recorder, recorder, maxFieldBytes);
   if (piece == 0) piece = text.size() + 1;
   for (std::size_t at = 0; at < text.size(); at += piece) {
     const std::string_view part = text.substr(at, piece);
@@ -52,7 +56,7 @@ Recorder Split(std::string_view text, char delimiter, const table::ColumnChoice&
 struct SplitCase {
   const char* name;
   char delimiter;
-  table::ColumnChoice choice;
+  input::ColumnChoice choice;
   std::string text;
   Texts fields;
   Texts problems;
@@ -123,7 +127,7 @@ TEST(TableColumn, SplitsRecordsIntoFieldsWhateverThePieces) {
     }
     for (std::size_t cut = 1; cut < c.text.size(); ++cut) {
       Recorder got;
-      table::TableColumn column(c.delimiter, c.choice, got, got, 64);
+      input::TableColumn column(c.delimiter, c.choice, got, got, 64);
       column.Feed(c.text.data(), cut);
       column.Feed(c.text.data() + cut, c.text.size() - cut);
       column.Finish();
@@ -135,7 +139,7 @@ TEST(TableColumn, SplitsRecordsIntoFieldsWhateverThePieces) {
 
 // The column through the whole reading of a file: decoded as a list file,
 // then each field tested as a list file's line.
-Texts ReadColumn(std::string_view bytes, char delimiter, const table::ColumnChoice& choice,
+Texts ReadColumn(std::string_view bytes, char delimiter, const input::ColumnChoice& choice,
                  const numtext::Separators& sep = {}) {
   RecordingEntrySink sink;
   Recorder recorder;
@@ -150,7 +154,7 @@ Texts ReadColumn(std::string_view bytes, char delimiter, const table::ColumnChoi
 struct ColumnCase {
   const char* name;
   char delimiter;
-  table::ColumnChoice choice;
+  input::ColumnChoice choice;
   numtext::Separators sep;
   std::string bytes;
   Texts entries;

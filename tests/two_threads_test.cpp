@@ -13,6 +13,9 @@
 
 #include "core/TwoThreads.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 TEST(TwoThreads, RunsEveryTaskOnceInEveryRound) {

@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace {
 
 TEST(Utf8SequenceLength, MeasuresWellFormedSequencesAndRejectsTheRest) {

@@ -12,6 +12,9 @@
 
 #include "input/WideText.h"
 
+using namespace tallowmere;
+using namespace tallowmere::input;
+
 namespace {
 
 struct Form {

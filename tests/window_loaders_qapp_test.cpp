@@ -20,6 +20,13 @@
 #include "platform/Clipboard.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+using namespace tallowmere::app;
+
 namespace {
 
 using windowtest::Controls;

@@ -32,6 +32,11 @@
 #include "platform/ScreenFit.h"
 #include "tests/support/WindowTestKit.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+
 using namespace windowtest;
 using State = WindowPointer::State;
 

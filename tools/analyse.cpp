@@ -50,6 +50,13 @@
 #include "stats/Statistics.h"
 #include "system/LocaleSeparators.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::system;
+using namespace tallowmere::input;
+using namespace tallowmere::results;
+
 namespace {
 
 // The entries, as the analysis needs them: the leading number of each plain
@@ -270,13 +277,13 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
 
 // What was wrong with one table file, told on standard error as it is met,
 // naming the file and the line a record begins on; counted in the host.
-class TableReport final : public table::TableProblems {
+class TableReport final : public input::TableProblems {
  public:
   TableReport(std::string name, CommandLineHost& host) : name_(std::move(name)), host_(host) {}
   void ShortRecord(std::uint64_t line, std::size_t fields) override {
     ++host_.shortRecords;
     if (++shortRecords_ > kToldShortRecords) return;
-    const table::ColumnChoice& column = host_.table->column;
+    const input::ColumnChoice& column = host_.table->column;
     Tell(name_ + ": line " + std::to_string(line) + ": " + std::to_string(fields) +
          (fields == 1 ? " field" : " fields") + ", too few for " +
          (column.name.empty() ? "field " + std::to_string(column.number) : "the column '" + column.name + "'") +
@@ -400,7 +407,7 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   }
   bool ok = true;
   try {
-    const fsys::FileWatch watch(fd, name);
+    const system::FileWatch watch(fd, name);
     ReadEntryLines(host.entries, fd, watch);
   } catch (const std::exception& e) {
     Tell(e.what());
@@ -508,7 +515,7 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
 // The column of --field: a number from 1, or, with --header, the name of its
 // header cell. A sign and digits are a number. Empty with the reason when it
 // is neither.
-std::string ChooseColumn(const std::string& text, bool header, table::ColumnChoice& column) {
+std::string ChooseColumn(const std::string& text, bool header, input::ColumnChoice& column) {
   const std::string option = "--field '" + text + "': ";
   column.header = header;
   const std::size_t digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
@@ -614,7 +621,7 @@ int main(int argc, char** argv) {
   CommandLineHost host;
   bool sample = true;
   bool time = false, entriesMode = false, more = false;
-  rowformat::Format format = rowformat::Format::kText;
+  results::Format format = results::Format::kText;
   std::string entriesFile;
   std::vector<std::string> paths;
   bool decimalsGiven = false;
@@ -641,11 +648,11 @@ int main(int argc, char** argv) {
         break;
       case kFormat:
         if (value == "text") {
-          format = rowformat::Format::kText;
+          format = results::Format::kText;
         } else if (value == "tsv") {
-          format = rowformat::Format::kTsv;
+          format = results::Format::kTsv;
         } else if (value == "json") {
-          format = rowformat::Format::kJson;
+          format = results::Format::kJson;
         } else {
           return UsageError("unknown format '" + value + "' (use text, tsv or json)");
         }
@@ -707,7 +714,7 @@ int main(int argc, char** argv) {
   }
   // Scripts read tsv and json as numbers, to be worked on further: they get
   // every decimal unless they asked for a rounding.
-  if (format != rowformat::Format::kText && !decimalsGiven) host.allDecimals = true;
+  if (format != results::Format::kText && !decimalsGiven) host.allDecimals = true;
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
 
@@ -725,7 +732,7 @@ int main(int argc, char** argv) {
           Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
   }
   const auto t1 = Clock::now();
-  analysis::Analysis analysis(host.separators);
+  results::Analysis analysis(host.separators);
   analysis.Statistics().SetMethodIsSample(sample);
   // Nothing reads the sorted copy after the run: a large list is then sorted
   // a part at a time instead of being held twice.
@@ -734,7 +741,7 @@ int main(int argc, char** argv) {
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
 
-  const bool written = WriteOut(rowformat::FormatResults(analysis.LastResults(), format), "the results");
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());

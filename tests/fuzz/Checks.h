@@ -32,6 +32,11 @@
 #include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::input;
+
 namespace fuzzcheck {
 
 using numtext::Separators;

@@ -9,6 +9,10 @@
 #include "tests/fuzz/Checks.h"
 #include "tests/fuzz/Target.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static fuzzcheck::ScratchFile scratch;
   fuzzcheck::Require(

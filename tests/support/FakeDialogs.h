@@ -10,6 +10,9 @@
 
 #include "platform/Dialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::platform;
+
 class FakeDialogs final : public Dialogs {
  public:
   enum class Kind { Message, ErrorReport, Input, OpenFiles, SaveFile, Question };

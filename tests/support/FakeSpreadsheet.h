@@ -15,6 +15,9 @@
 
 #include "platform/Spreadsheet.h"
 
+using namespace tallowmere;
+using namespace tallowmere::platform;
+
 namespace spreadsheettest {
 
 using Cells = std::map<std::pair<long, long>, QString>;  // (row, column) -> text
@@ -44,7 +47,7 @@ struct Outcome {
 
 inline constexpr const char* kRefusedCellMessage = "The fake application refused the text";
 
-class FakeWorkbook final : public spreadsheet::Workbook {
+class FakeWorkbook final : public platform::Workbook {
  public:
   FakeWorkbook(std::shared_ptr<Book> book, const Outcome& outcome) : book_(std::move(book)), outcome_(outcome) {}
 
@@ -76,11 +79,11 @@ class FakeWorkbook final : public spreadsheet::Workbook {
   const Outcome& outcome_;
 };
 
-class FakeApplication final : public spreadsheet::Application {
+class FakeApplication final : public platform::Application {
  public:
   explicit FakeApplication(Outcome& outcome) : outcome_(outcome) {}
 
-  std::shared_ptr<spreadsheet::Workbook> NewWorkbook() override {
+  std::shared_ptr<platform::Workbook> NewWorkbook() override {
     mine_.push_back(std::make_shared<Book>());
     outcome_.books.push_back(mine_.back());
     return std::make_shared<FakeWorkbook>(mine_.back(), outcome_);
@@ -106,8 +109,8 @@ class InstalledFake {
   InstalledFake(const InstalledFake&) = delete;
   InstalledFake& operator=(const InstalledFake&) = delete;
 
-  spreadsheet::Factory Factory() {
-    return [this]() -> std::shared_ptr<spreadsheet::Application> {
+  platform::Factory Factory() {
+    return [this]() -> std::shared_ptr<platform::Application> {
       ++outcome.starts;
       if (outcome.startFails(outcome.starts)) throw std::runtime_error("Cannot create object");
       return std::make_shared<FakeApplication>(outcome);

@@ -26,6 +26,10 @@
 #include "input/ReadTally.h"
 #include "numtext/NumberTest.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::input;
+
 namespace loadertest {
 
 // Records every entry; tracks how many are still waiting for Flush, so a test

@@ -12,6 +12,9 @@
 
 #include "numtext/NumberText.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+
 namespace randomdoubles {
 
 // Values that make the cases hard: both zeros, neighbours that share their

@@ -33,6 +33,14 @@
 #include "stats/Statistics.h"
 #include "tests/support/FakeDialogs.h"
 
+using namespace tallowmere;
+using namespace tallowmere::core;
+using namespace tallowmere::stats;
+using namespace tallowmere::platform;
+using namespace tallowmere::input;
+using namespace tallowmere::results;
+using namespace tallowmere::app;
+
 namespace windowtest {
 
 // The main window's controls, found by their designed names as a user's
@@ -107,7 +115,7 @@ class WindowTest : public ::testing::Test {
   Form1& Open(numtext::Separators separators = {".", ","}) {
     form_ = std::make_unique<Form1>(
         std::move(separators), programDir_.path(),
-        FormServices{.dialogs = &dialogs_, .spreadsheet = [this] { return spreadsheet::Start(spreadsheet_); }});
+        FormServices{.dialogs = &dialogs_, .spreadsheet = [this] { return platform::Start(spreadsheet_); }});
     return *form_;
   }
   // Shown and active, for tests that need real input or focus.
@@ -142,10 +150,10 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir programDir_;
   // The spreadsheet application the window starts: the real one unless a
   // test gives a fake's factory.
-  void UseSpreadsheet(spreadsheet::Factory factory) { spreadsheet_ = std::move(factory); }
+  void UseSpreadsheet(platform::Factory factory) { spreadsheet_ = std::move(factory); }
 
   FakeDialogs dialogs_;
-  spreadsheet::Factory spreadsheet_;
+  platform::Factory spreadsheet_;
   std::unique_ptr<Form1> form_;
 };
 
