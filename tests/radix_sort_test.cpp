@@ -163,6 +163,9 @@ TEST(RadixSort, KeysInPlaceMatchAComparisonSort) {
       {"at the small-run limit", 33, ~0ULL, 0},
       {"any", 200000, ~0ULL, 0},
       {"low byte only", 20000, 0xFFULL, 0},
+      // Runs longer than the small-run limit that still differ in their
+      // lowest byte once the byte above it has been sorted on.
+      {"the lowest two bytes", 20000, 0xFFFFULL, 0},
       {"top byte only", 20000, 0xFF00000000000000ULL, 0},
       {"few values", 100000, ~0ULL, 7},
       {"middle bits", 100000, 0x0000FFFF00000000ULL, 0},
