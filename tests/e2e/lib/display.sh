@@ -7,6 +7,9 @@
 # resets when its last client leaves, and a program started during the reset
 # cannot connect, which made a restart of the program fail now and then.
 start_display() {
+  # A second display in the same script must not read the first one's number
+  # before the new server's redirection has emptied the file.
+  rm -f "$work/display"
   Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
