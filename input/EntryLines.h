@@ -44,7 +44,6 @@ class EntryLinesReader {
   EntrySink& list_;
   ValueSink* const values_;  // the list, when it keeps values: plain lines go as their numbers
   std::string carry_;        // a line begun in an earlier piece
-  bool lineOpen_ = false;    // bytes since the last line end: the last line is still open
   std::optional<core::TwoThreads> helper_;
   struct Parts;
   std::unique_ptr<Parts> parts_;

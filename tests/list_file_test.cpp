@@ -1025,9 +1025,9 @@ TEST(ReadListDescriptor, FindsAMarkDeliveredAByteAtATime) {
     ASSERT_EQ(::pipe(channel), 0);
     // The writer pauses after each of the first bytes, so each read finds
     // one byte waiting.
-    std::thread writer([&, fd = channel[1]] {
-      for (std::size_t at = 0; at < bytes.size(); ++at) {
-        if (::write(fd, bytes.data() + at, 1) != 1) break;
+    std::thread writer([&text = bytes, fd = channel[1]] {
+      for (std::size_t at = 0; at < text.size(); ++at) {
+        if (::write(fd, text.data() + at, 1) != 1) break;
         if (at < 6) std::this_thread::sleep_for(std::chrono::milliseconds(5));
       }
       ::close(fd);

@@ -145,7 +145,9 @@ TEST(CubeDifferential, SameBitsAsPow) {
   const struct {
     double shift, scale;
   } scalings[] = {{0.0, 1.0}, {3.25, 0.7}, {-1e300, 1e-10}, {0.5, 0.0}, {0.0, 1e-100}};
-  for (const auto& [build, terms] : builds) {
+  for (const auto& named : builds) {
+    const char* const build = named.first;
+    const Terms terms = named.second;
     for (const auto& scaling : scalings) {
       auto step = [&](double v) { return stats::Cube(stats::Div(stats::Sub(v, scaling.shift), scaling.scale)); };
       auto check = [&](std::size_t at, std::size_t n) {
