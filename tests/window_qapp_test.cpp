@@ -36,6 +36,7 @@ using namespace tallowmere;
 using namespace tallowmere::core;
 using namespace tallowmere::stats;
 using namespace tallowmere::platform;
+using namespace tallowmere::app;
 
 using namespace windowtest;
 using State = WindowPointer::State;
