@@ -65,6 +65,22 @@ bool DesignedWhite(ControlKind kind) {
   return kind == K::kFrame || kind == K::kLabel || kind == K::kOption || kind == K::kCheckBox;
 }
 
+// Shorthands for the table's rows of captioned controls, which name only
+// what such a control has: name, (frame,) caption, place and tab index.
+constexpr ControlSpec Button(const char* name, const char* caption, TwipsRect at, int tab,
+                             const char* accessibleName = nullptr) {
+  return {.name = name, .kind = K::kButton, .caption = caption, .at = at, .tab = tab, .accessibleName = accessibleName};
+}
+
+constexpr ControlSpec Frame(const char* name, const char* caption, TwipsRect at, int tab) {
+  return {.name = name, .kind = K::kFrame, .caption = caption, .at = at, .tab = tab};
+}
+
+constexpr ControlSpec InFrame(ControlKind kind, const char* name, const char* frame, const char* caption, TwipsRect at,
+                              int tab) {
+  return {.name = name, .kind = kind, .parent = frame, .caption = caption, .at = at, .tab = tab};
+}
+
 }  // namespace
 
 QFont DesignFont(const QString& family, qreal points) {
@@ -76,43 +92,28 @@ QFont DesignFont(const QString& family, qreal points) {
 
 // clang-format off
 const std::array<ControlSpec, 18> kFormInventory = {{
-    {.name = "ListView1", .kind = K::kList, .left = 120, .top = 90, .width = 7800, .height = 1815, .tab = 0,
+    {.name = "ListView1", .kind = K::kList, .at = {120, 90, 7800, 1815}, .tab = 0,
      .toolTip = kListToolTip, .accessibleName = "Number list", .accessibleDescription = kListDescription},
-    {.name = "PushButton3", .kind = K::kButton, .caption = "Add Number / Numbers",
-     .left = 120, .top = 2010, .width = 3840, .height = 405, .tab = 1},
-    {.name = "PushButton6", .kind = K::kButton, .caption = "Load Numbers From File",
-     .left = 4080, .top = 2010, .width = 3840, .height = 405, .tab = 2},
-    {.name = "PushButton1", .kind = K::kButton, .caption = "Clear List",
-     .left = 120, .top = 2520, .width = 3840, .height = 405, .tab = 4, .accessibleName = "Clear number list"},
-    {.name = "PushButton2", .kind = K::kButton, .caption = "Load Sample/Example Numbers",
-     .left = 4080, .top = 2520, .width = 3840, .height = 405, .tab = 15},
-    {.name = "Frame1", .kind = K::kFrame, .caption = "Method",
-     .left = 120, .top = 3000, .width = 3840, .height = 1065, .tab = 5},
-    {.name = "Option1", .kind = K::kOption, .parent = "Frame1", .caption = "Sample",
-     .left = 240, .top = 300, .width = 1305, .height = 240, .tab = 6},
-    {.name = "Option2", .kind = K::kOption, .parent = "Frame1", .caption = "Population",
-     .left = 240, .top = 650, .width = 1665, .height = 225, .tab = 7},
-    {.name = "Frame2", .kind = K::kFrame, .caption = "Decimal Options",
-     .left = 4080, .top = 3000, .width = 3840, .height = 1065, .tab = 11},
-    {.name = "Label1", .kind = K::kLabel, .parent = "Frame2", .caption = "Decimal places:",
-     .left = 240, .top = 300, .width = 1485, .height = 255, .tab = 14},
-    {.name = "Combo1", .kind = K::kDropDown, .parent = "Frame2",
-     .left = 1680, .top = 255, .width = 975, .height = 345, .tab = 12, .accessibleName = "Decimal places",
+    Button("PushButton3", "Add Number / Numbers", {120, 2010, 3840, 405}, 1),
+    Button("PushButton6", "Load Numbers From File", {4080, 2010, 3840, 405}, 2),
+    Button("PushButton1", "Clear List", {120, 2520, 3840, 405}, 4, "Clear number list"),
+    Button("PushButton2", "Load Sample/Example Numbers", {4080, 2520, 3840, 405}, 15),
+    Frame("Frame1", "Method", {120, 3000, 3840, 1065}, 5),
+    InFrame(K::kOption, "Option1", "Frame1", "Sample", {240, 300, 1305, 240}, 6),
+    InFrame(K::kOption, "Option2", "Frame1", "Population", {240, 650, 1665, 225}, 7),
+    Frame("Frame2", "Decimal Options", {4080, 3000, 3840, 1065}, 11),
+    InFrame(K::kLabel, "Label1", "Frame2", "Decimal places:", {240, 300, 1485, 255}, 14),
+    {.name = "Combo1", .kind = K::kDropDown, .parent = "Frame2", .at = {1680, 255, 975, 345}, .tab = 12,
+     .accessibleName = "Decimal places",
      .accessibleDescription = "Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number."},
-    {.name = "Check1", .kind = K::kCheckBox, .parent = "Frame2", .caption = "Show all decimals",
-     .left = 240, .top = 700, .width = 1875, .height = 225, .tab = 13},
-    {.name = "PushButton7", .kind = K::kButton, .caption = "Start Analysis",
-     .left = 120, .top = 4185, .width = 7800, .height = 405, .tab = 3},
-    {.name = "ListView2", .kind = K::kList, .left = 120, .top = 4710, .width = 7800, .height = 3735, .tab = 8,
+    InFrame(K::kCheckBox, "Check1", "Frame2", "Show all decimals", {240, 700, 1875, 225}, 13),
+    Button("PushButton7", "Start Analysis", {120, 4185, 7800, 405}, 3),
+    {.name = "ListView2", .kind = K::kList, .at = {120, 4710, 7800, 3735}, .tab = 8,
      .toolTip = kResultsListToolTip, .accessibleName = "Results list", .accessibleDescription = kResultsListToolTip},
-    {.name = "PushButton4", .kind = K::kButton, .caption = "Save Results As Text File",
-     .left = 120, .top = 8550, .width = 3840, .height = 405, .tab = 9},
-    {.name = "PushButton13", .kind = K::kButton, .caption = "Save Results As Excel File",
-     .left = 4080, .top = 8550, .width = 3840, .height = 405, .tab = 10},
-    {.name = "PushButton5", .kind = K::kButton, .caption = "Copy Results To Clipboard",
-     .left = 120, .top = 9060, .width = 3840, .height = 405, .tab = 16},
-    {.name = "PushButton8", .kind = K::kButton, .caption = "Clear List",
-     .left = 4080, .top = 9060, .width = 3840, .height = 405, .tab = 17, .accessibleName = "Clear results list"},
+    Button("PushButton4", "Save Results As Text File", {120, 8550, 3840, 405}, 9),
+    Button("PushButton13", "Save Results As Excel File", {4080, 8550, 3840, 405}, 10),
+    Button("PushButton5", "Copy Results To Clipboard", {120, 9060, 3840, 405}, 16),
+    Button("PushButton8", "Clear List", {4080, 9060, 3840, 405}, 17, "Clear results list"),
 }};
 // clang-format on
 
@@ -122,7 +123,7 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
     QWidget* parent = spec.parent ? window.findChild<QWidget*>(QString::fromLatin1(spec.parent)) : &window;
     QWidget* control = Make(spec, parent, fontFamily);
     control->setObjectName(QString::fromLatin1(spec.name));
-    control->setGeometry(Twips(spec.left), Twips(spec.top), Twips(spec.width), Twips(spec.height));
+    control->setGeometry(Twips(spec.at.left), Twips(spec.at.top), Twips(spec.at.width), Twips(spec.at.height));
     if (spec.toolTip) control->setToolTip(QString::fromUtf8(spec.toolTip));
     if (spec.accessibleName) control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
     if (spec.accessibleDescription) control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));

@@ -34,13 +34,18 @@ QFont DesignFont(const QString& family, qreal points);
 
 enum class ControlKind { kList, kButton, kFrame, kOption, kLabel, kDropDown, kCheckBox };
 
+// A control's place in its parent, in twips.
+struct TwipsRect {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
 struct ControlSpec {
   const char* name;
   ControlKind kind;
   const char* parent = nullptr;  // a frame's name; none for the window itself
   const char* caption = "";
-  int left = 0, top = 0, width = 0, height = 0;  // twips, in the parent
-  int tab = -1;                                  // the designed tab index
+  TwipsRect at;
+  int tab = -1;  // the designed tab index
   const char* toolTip = nullptr;
   const char* accessibleName = nullptr;
   const char* accessibleDescription = nullptr;

@@ -33,10 +33,7 @@
 #include "platform/Dialogs.h"
 
 using namespace tallowmere;
-using namespace tallowmere::core;
-using namespace tallowmere::stats;
 using namespace tallowmere::platform;
-using namespace tallowmere::input;
 using namespace tallowmere::app;
 
 namespace {

@@ -17,8 +17,10 @@
 using namespace tallowmere;
 using namespace tallowmere::core;
 using namespace tallowmere::stats;
+using namespace tallowmere::platform;
 using namespace tallowmere::input;
 using namespace tallowmere::results;
+using namespace tallowmere::app;
 
 using namespace windowtest;
 using reportlist::Row;

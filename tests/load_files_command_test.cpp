@@ -17,6 +17,7 @@
 using namespace tallowmere;
 using namespace tallowmere::core;
 using namespace tallowmere::input;
+using namespace tallowmere::platform;
 
 namespace {
 

@@ -15,6 +15,7 @@ using namespace tallowmere;
 using namespace tallowmere::core;
 using namespace tallowmere::stats;
 using namespace tallowmere::results;
+using namespace tallowmere::app;
 
 using namespace windowtest;
 

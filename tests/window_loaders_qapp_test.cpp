@@ -21,8 +21,6 @@
 #include "tests/support/WindowTestKit.h"
 
 using namespace tallowmere;
-using namespace tallowmere::core;
-using namespace tallowmere::stats;
 using namespace tallowmere::platform;
 using namespace tallowmere::input;
 using namespace tallowmere::app;

@@ -50,12 +50,13 @@
 #include "stats/Statistics.h"
 #include "system/LocaleSeparators.h"
 
-using namespace tallowmere;
-using namespace tallowmere::core;
-using namespace tallowmere::stats;
-using namespace tallowmere::system;
-using namespace tallowmere::input;
-using namespace tallowmere::results;
+namespace tallowmere::tools {
+
+using namespace core;
+using namespace stats;
+using namespace system;
+using namespace input;
+using namespace results;
 
 namespace {
 
@@ -607,9 +608,7 @@ bool WriteOut(std::string_view text, const char* what) {
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   // Started in the background by a shell without job control, the program
   // finds SIGINT ignored, and a reading that never ends (a file of /proc)
   // could then not be interrupted: an interrupt always ends it.
@@ -757,3 +756,9 @@ int main(int argc, char** argv) {
   const bool strictFailed = strict && host.shortRecords > 0;
   return host.forgot || !readAll || strictFailed || !written ? 1 : 0;
 }
+
+}  // namespace
+
+}  // namespace tallowmere::tools
+
+int main(int argc, char** argv) { return tallowmere::tools::Main(argc, argv); }

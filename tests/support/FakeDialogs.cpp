@@ -21,14 +21,16 @@ void FakeDialogs::Record(Kind kind, const QString& caption, const QString& text)
   }
 }
 
-void FakeDialogs::Message(const QString& text) { Record(Kind::Message, ApplicationTitle(), text); }
+void FakeDialogs::Message(const QString& text) {
+  Record(Kind::Message, tallowmere::platform::ApplicationTitle(), text);
+}
 
 void FakeDialogs::ErrorReport(const QString& text) {
   Record(Kind::ErrorReport, QStringLiteral("Application Error"), text);
 }
 
 QString FakeDialogs::Input(const QString& prompt) {
-  Record(Kind::Input, ApplicationTitle(), prompt);
+  Record(Kind::Input, tallowmere::platform::ApplicationTitle(), prompt);
   if (inputs_.empty()) return QString();
   QString answer = inputs_.front();
   inputs_.pop_front();
@@ -54,7 +56,7 @@ QString FakeDialogs::SaveFile(const QString& title, const QStringList& filters) 
 }
 
 bool FakeDialogs::Question(const QString& text) {
-  Record(Kind::Question, ApplicationTitle(), text);
+  Record(Kind::Question, tallowmere::platform::ApplicationTitle(), text);
   if (questions_.empty()) return false;
   const bool yes = questions_.front();
   questions_.pop_front();

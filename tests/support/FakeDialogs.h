@@ -6,14 +6,12 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/Dialogs.h"
 
-using namespace tallowmere;
-using namespace tallowmere::platform;
-
-class FakeDialogs final : public Dialogs {
+class FakeDialogs final : public tallowmere::platform::Dialogs {
  public:
   enum class Kind { Message, ErrorReport, Input, OpenFiles, SaveFile, Question };
   struct Shown {
@@ -28,15 +26,35 @@ class FakeDialogs final : public Dialogs {
   FakeDialogs(const FakeDialogs&) = delete;
   FakeDialogs& operator=(const FakeDialogs&) = delete;
 
-  // Queued answers, used in order. An empty queue answers as Cancel would.
+  // Each dialog below sits with how a test scripts its answers (queued
+  // answers are used in order; an empty queue answers as Cancel would) and
+  // how it reads what was shown.
+
+  // Notices and error reports are only recorded.
+  void Message(const QString& text) override;
+  QStringList Messages() const;
+  void ErrorReport(const QString& text) override;
+  QStringList ErrorReports() const;
+
+  QString Input(const QString& prompt) override;
   void QueueInput(const QString& answer) { inputs_.push_back(answer); }
-  void QueueOpenFiles(const QStringList& files) { openFiles_.push_back(files); }
-  void QueueSaveFile(const QString& path) { saveFiles_.push_back(path); }
-  // The filter the next confirmed save dialog reports as chosen (the first
-  // filter when none is queued).
-  void QueueChosenFilter(const QString& filter) { chosenFilters_.push_back(filter); }
+  QStringList Prompts() const;
+
   // Questions answer No unless a Yes is queued.
+  bool Question(const QString& text) override;
   void QueueQuestion(bool yes) { questions_.push_back(yes); }
+  QStringList Questions() const;
+
+  QStringList OpenFiles(const QString& title, const QStringList& filters) override;
+  void QueueOpenFiles(const QStringList& files) { openFiles_.push_back(files); }
+  QString SaveFile(const QString& title, const QStringList& filters) override;
+  void QueueSaveFile(const QString& path) { saveFiles_.push_back(path); }
+  // Answers as SaveFile does (from the same queue), reporting as chosen the
+  // queued filter, else the first one.
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override;
+  void QueueChosenFilter(const QString& filter) { chosenFilters_.push_back(filter); }
+  // The filters passed to the last open or save dialog.
+  const QStringList& LastFilters() const { return lastFilters_; }
 
   // Runs while a dialog is "open" (after it was recorded): lets a test act
   // the way a user could while the dialog is up.
@@ -44,23 +62,10 @@ class FakeDialogs final : public Dialogs {
 
   const std::vector<Shown>& AllShown() const { return shown_; }
   std::vector<QString> Texts(Kind kind) const;
-  QStringList Messages() const;
-  QStringList ErrorReports() const;
-  QStringList Prompts() const;
-  // The filters passed to the last open or save dialog.
-  const QStringList& LastFilters() const { return lastFilters_; }
   void Clear() { shown_.clear(); }
 
-  void Message(const QString& text) override;
-  void ErrorReport(const QString& text) override;
-  QString Input(const QString& prompt) override;
-  QStringList OpenFiles(const QString& title, const QStringList& filters) override;
-  QString SaveFile(const QString& title, const QStringList& filters) override;
-  bool Question(const QString& text) override;
-  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override;
-  QStringList Questions() const;
-
  private:
+  void Record(Kind kind, const QString& caption, const QString& text);
   std::vector<Shown> shown_;
   std::deque<QString> inputs_;
   std::deque<QStringList> openFiles_;
@@ -68,6 +73,5 @@ class FakeDialogs final : public Dialogs {
   std::deque<QString> chosenFilters_;
   std::deque<bool> questions_;
   QStringList lastFilters_;
-  void Record(Kind kind, const QString& caption, const QString& text);
   std::function<void(const Shown&)> showHook_;
 };

@@ -15,10 +15,9 @@
 
 #include "platform/Spreadsheet.h"
 
-using namespace tallowmere;
-using namespace tallowmere::platform;
-
 namespace spreadsheettest {
+
+namespace platform = tallowmere::platform;
 
 using Cells = std::map<std::pair<long, long>, QString>;  // (row, column) -> text
 using Widths = std::map<long, qsizetype>;                // column -> its longest text when fitted

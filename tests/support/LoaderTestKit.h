@@ -26,15 +26,11 @@
 #include "input/ReadTally.h"
 #include "numtext/NumberTest.h"
 
-using namespace tallowmere;
-using namespace tallowmere::core;
-using namespace tallowmere::input;
-
 namespace loadertest {
 
 // Records every entry; tracks how many are still waiting for Flush, so a test
 // can check that nothing is held back while window events run.
-class RecordingEntrySink : public EntrySink {
+class RecordingEntrySink : public tallowmere::input::EntrySink {
  public:
   std::vector<std::string> entries;
   std::size_t pending = 0;
@@ -53,13 +49,13 @@ class RecordingEntrySink : public EntrySink {
     entries.clear();
     pending = 0;
   }
-  ReadTally tally;  // only its skipped candidates: entries are counted above
+  tallowmere::input::ReadTally tally;  // only its skipped candidates: entries are counted above
 };
 
 // A notice of a path not read, as the tests record it: "missing PATH" or
 // "not a file PATH".
-inline std::string NoticeText(const std::string& path, NotRead why) {
-  return (why == NotRead::kMissing ? "missing " : "not a file ") + path;
+inline std::string NoticeText(const std::string& path, tallowmere::input::NotRead why) {
+  return (why == tallowmere::input::NotRead::kMissing ? "missing " : "not a file ") + path;
 }
 
 struct Report {
@@ -69,7 +65,7 @@ struct Report {
   bool operator==(const Report&) const = default;
 };
 
-class RecordingErrorSink : public ErrorSink {
+class RecordingErrorSink : public tallowmere::core::ErrorSink {
  public:
   std::vector<Report> reports;
   void ReportError(const std::string& description, std::string_view location, int label) override {
@@ -196,11 +192,12 @@ inline std::string Joined(const std::vector<std::string>& texts) {
 
 // The reader's rule written out plainly: split at every CR and LF, keep the
 // candidates that are not empty, not longer than the cap, and numbers.
-inline std::vector<std::string> PlainSplit(const std::string& text, const numtext::Separators& sep = {}) {
+inline std::vector<std::string> PlainSplit(const std::string& text, const tallowmere::numtext::Separators& sep = {}) {
   std::vector<std::string> out;
   std::string candidate;
   auto offer = [&] {
-    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep))
+    if (!candidate.empty() && candidate.size() <= tallowmere::input::kMaxCandidateBytes &&
+        tallowmere::numtext::IsNumeric(candidate, sep))
       out.push_back(candidate);
     candidate.clear();
   };
@@ -239,7 +236,7 @@ inline std::string MixedListText(std::size_t lines, unsigned seed) {
         break;
       case 5:
         if (r % 1000 == 5)
-          text += std::string(kMaxCandidateBytes + 1, '7');
+          text += std::string(tallowmere::input::kMaxCandidateBytes + 1, '7');
         else
           text += "+" + std::to_string(r % 1000);
         break;

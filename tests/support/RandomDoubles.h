@@ -12,9 +12,6 @@
 
 #include "numtext/NumberText.h"
 
-using namespace tallowmere;
-using namespace tallowmere::core;
-
 namespace randomdoubles {
 
 // Values that make the cases hard: both zeros, neighbours that share their
@@ -90,7 +87,7 @@ inline std::vector<double> MakeData(std::mt19937_64& rng, std::size_t n, int sty
 // The values as texts, a zero's sign shown: for the message of a failure.
 inline std::string Show(const std::vector<double>& v) {
   std::string s;
-  for (double d : v) s += numtext::NumberText(d, {}) + (std::signbit(d) && d == 0 ? "(-0)" : "") + " ";
+  for (double d : v) s += tallowmere::numtext::NumberText(d, {}) + (std::signbit(d) && d == 0 ? "(-0)" : "") + " ";
   return s;
 }
 

@@ -33,14 +33,6 @@
 #include "stats/Statistics.h"
 #include "tests/support/FakeDialogs.h"
 
-using namespace tallowmere;
-using namespace tallowmere::core;
-using namespace tallowmere::stats;
-using namespace tallowmere::platform;
-using namespace tallowmere::input;
-using namespace tallowmere::results;
-using namespace tallowmere::app;
-
 namespace windowtest {
 
 // The main window's controls, found by their designed names as a user's
@@ -89,12 +81,16 @@ class WindowTest : public ::testing::Test {
   }
 
   static void Store(const char* key, const QString& text) {
-    EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), text),
-              SettingsFailure::kNone)
+    namespace platform = tallowmere::platform;
+    EXPECT_EQ(platform::SaveSetting(platform::kSettingsApplication, platform::kSettingsSection,
+                                    QString::fromLatin1(key), text),
+              platform::SettingsFailure::kNone)
         << key;
   }
   static QString Stored(const char* key) {
-    return GetSetting(kSettingsApplication, kSettingsSection, QString::fromLatin1(key), kAbsent);
+    namespace platform = tallowmere::platform;
+    return platform::GetSetting(platform::kSettingsApplication, platform::kSettingsSection, QString::fromLatin1(key),
+                                kAbsent);
   }
 
   QString ProgramFile(const QString& name) const { return programDir_.path() + QLatin1Char('/') + name; }
@@ -112,14 +108,15 @@ class WindowTest : public ::testing::Test {
   }
 
   // `separators`: the user's locale, English unless a test says otherwise.
-  Form1& Open(numtext::Separators separators = {".", ","}) {
-    form_ = std::make_unique<Form1>(
+  tallowmere::app::Form1& Open(tallowmere::numtext::Separators separators = {".", ","}) {
+    form_ = std::make_unique<tallowmere::app::Form1>(
         std::move(separators), programDir_.path(),
-        FormServices{.dialogs = &dialogs_, .spreadsheet = [this] { return platform::Start(spreadsheet_); }});
+        tallowmere::app::FormServices{.dialogs = &dialogs_,
+                                      .spreadsheet = [this] { return tallowmere::platform::Start(spreadsheet_); }});
     return *form_;
   }
   // Shown and active, for tests that need real input or focus.
-  Form1& OpenShown(numtext::Separators separators = {".", ","}) {
+  tallowmere::app::Form1& OpenShown(tallowmere::numtext::Separators separators = {".", ","}) {
     Open(std::move(separators));
     form_->show();
     form_->activateWindow();
@@ -127,7 +124,7 @@ class WindowTest : public ::testing::Test {
     QApplication::setActiveWindow(form_.get());
     return *form_;
   }
-  Form1& form() { return *form_; }
+  tallowmere::app::Form1& form() { return *form_; }
 
   void AddEntries(const std::vector<std::string>& texts) {
     for (const std::string& t : texts) form_->NumberList().Append(t);
@@ -150,11 +147,11 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir programDir_;
   // The spreadsheet application the window starts: the real one unless a
   // test gives a fake's factory.
-  void UseSpreadsheet(platform::Factory factory) { spreadsheet_ = std::move(factory); }
+  void UseSpreadsheet(tallowmere::platform::Factory factory) { spreadsheet_ = std::move(factory); }
 
   FakeDialogs dialogs_;
-  platform::Factory spreadsheet_;
-  std::unique_ptr<Form1> form_;
+  tallowmere::platform::Factory spreadsheet_;
+  std::unique_ptr<tallowmere::app::Form1> form_;
 };
 
 // A pointer movement over `widget` at `pos`, delivered the way the window
