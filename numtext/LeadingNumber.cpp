@@ -216,7 +216,8 @@ double GeneralLeadingNumber(std::string_view text) {
     return negative ? -v : v;
   }
   double v = 0.0;
-  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk) throw core::ArithmeticError(core::kOverflow);
+  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk)
+    throw core::ArithmeticError(core::kOverflow);
   return v;
 }
 

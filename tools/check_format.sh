@@ -7,7 +7,7 @@ if ! command -v clang-format >/dev/null; then
   echo "clang-format is not installed (tools/setup.sh installs it)" >&2
   exit 1
 fi
-mapfile -t files < <(find core stats platform input results app tools tests bench \
+mapfile -t files < <(find core numtext stats system platform input results app tools tests bench \
   -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 if [ "${1:-}" = --fix ]; then
   clang-format -i "${files[@]}"
