@@ -18,7 +18,8 @@ packages=(
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
 # and their tools, the peers the results are compared with, the package and
-# install checks, clang for the fuzz targets and the format check.
+# install checks, clang for the sanitizer builds, the fuzz targets and the format
+# check, lld to link the test programs.
 if [ "$mode" = test ]; then
   packages+=(
     libreoffice-calc
@@ -26,7 +27,7 @@ if [ "$mode" = test ]; then
     weston wl-clipboard qt6-gtk-platformtheme
     datamash
     desktop-file-utils appstream man-db dpkg-dev python3
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format lld
   )
 fi
 
@@ -61,9 +62,11 @@ case "$mode" in
     trap 'rm -rf "$runtime"' EXIT
     cmake --build --preset default
     failed=0
+    # Three tests at a time on two cores: the window and session tests spend
+    # much of their time waiting for a display, a window or the spreadsheet.
     # Includes the fuzz.* tests: libFuzzer targets built with clang and run
     # briefly on their seed corpus (tests/fuzz/run.sh).
-    (cd build && ctest --output-on-failure -j2) || failed=1
+    (cd build && ctest --output-on-failure -j3) || failed=1
     cat build/fuzz/logs/*.summary 2>/dev/null || true
 
     # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer:
@@ -76,7 +79,7 @@ case "$mode" in
       export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
       export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
       export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-      cd build-asan && ctest --output-on-failure -j2
+      cd build-asan && ctest --output-on-failure -j3
     ) || failed=1
 
     # The tests whose code shares work with a helper thread, built with
