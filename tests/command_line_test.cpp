@@ -79,7 +79,7 @@ TEST(CommandLineTest, HelpAndVersionAreFoundBeforeTheWindowSystemStarts) {
     for (std::string& a : copies) argv.push_back(a.data());
     EXPECT_EQ(RequestedInformation(static_cast<int>(argv.size()), argv.data()), c.action) << c.args.back();
   }
-  EXPECT_EQ(VersionText(), std::string("tallowmere ") + TALLOWMERE_VERSION + "\n");
+  EXPECT_EQ(VersionText(), "tallowmere " TALLOWMERE_VERSION "\n");
 }
 
 // bin/ beside share/tallowmere/, as installed; a file beside the executable
