@@ -71,6 +71,6 @@ std::string HelpText() {
          "tallowmere-analyse(1) for the analysis without a window.\n";
 }
 
-std::string VersionText() { return std::string("tallowmere ") + TALLOWMERE_VERSION + "\n"; }
+std::string VersionText() { return "tallowmere " TALLOWMERE_VERSION "\n"; }
 
 }  // namespace tallowmere::app
