@@ -77,12 +77,18 @@ case "$mode" in
     cmake --build --preset asan
 
     # The tests whose code shares work with a helper thread are built with
-    # ThreadSanitizer meanwhile, at a lower priority: the suite's window and
-    # session tests leave part of the two cores idle while they wait.
+    # ThreadSanitizer and run meanwhile, at a lower priority: the suite's
+    # window and session tests leave part of the two cores idle while they
+    # wait. Any data race fails them.
     thread_tests=(two_threads_test large_lists_test list_file_test entry_lines_test statistics_test analysis_test)
+    pattern="^($(IFS='|'; echo "${thread_tests[*]}"))\$"
     cmake --preset tsan >/dev/null
-    nice -n 10 cmake --build --preset tsan --target "${thread_tests[@]}" >build-tsan/build.log 2>&1 &
-    tsan_build=$!
+    (
+      nice -n 10 cmake --build --preset tsan --target "${thread_tests[@]}" &&
+        TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+          nice -n 10 ctest --test-dir build-tsan --output-on-failure -j2 -R "$pattern"
+    ) >build-tsan/run.log 2>&1 &
+    thread_run=$!
 
     (
       export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -91,17 +97,9 @@ case "$mode" in
       cd build-asan && ctest --output-on-failure -j3
     ) || failed=1
 
-    # The thread tests under ThreadSanitizer: any data race fails them.
-    tsan_built=0
-    wait "$tsan_build" || tsan_built=1
-    cat build-tsan/build.log
-    if [ "$tsan_built" = 0 ]; then
-      pattern="^($(IFS='|'; echo "${thread_tests[*]}"))\$"
-      TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-        ctest --test-dir build-tsan --output-on-failure -j2 -R "$pattern" || failed=1
-    else
-      failed=1
-    fi
+    wait "$thread_run" || failed=1
+    echo "ThreadSanitizer build and run (build-tsan/run.log):"
+    cat build-tsan/run.log
     exit "$failed"
     ;;
   *)
