@@ -34,6 +34,11 @@ class EntrySink {
   // text order, in runs, so the window can say what a file or a paste held;
   // only failures are told, never plain numbers, so reading costs no more.
   virtual void NoteSkipped(std::string_view /*first*/, std::size_t /*count*/) {}
+
+  // Candidates of list text that were appended as read in the other common
+  // decimal convention than the user's (numtext::TakesOtherConvention), told
+  // as skipped ones are, so the window can say that "71,2" was read as 71.2.
+  virtual void NoteOtherConvention(std::string_view /*first*/, std::size_t /*count*/) {}
 };
 
 // A list that keeps values rather than texts (the analyser's): the leading

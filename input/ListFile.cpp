@@ -20,7 +20,7 @@
 #include "core/LineEnds.h"
 #include "input/KeptEntries.h"
 #include "numtext/LeadingNumber.h"
-#include "numtext/NumberTest.h"
+#include "numtext/ListNumber.h"
 #include "numtext/NumberText.h"
 #include "system/FileSystem.h"
 
@@ -62,9 +62,13 @@ class Descriptor {
   int fd_;
 };
 
-// Whether one candidate is appended: not empty, not too long, a number.
-bool Passes(std::string_view candidate, const numtext::Separators& sep) {
-  return !candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep);
+using numtext::ListLine;
+
+// Whether one candidate is appended, and how it reads: not empty, not too
+// long, a number.
+ListLine Passes(std::string_view candidate, const numtext::Separators& sep) {
+  if (candidate.empty() || candidate.size() > kMaxCandidateBytes) return ListLine::kNotNumber;
+  return numtext::TestListLine(candidate, sep);
 }
 
 // What a list keeps, and what that saves. A list of values gets the leading
@@ -81,14 +85,18 @@ struct Keeping {
 
 // Tests one candidate. When the list keeps values, `value` is set to the
 // candidate's leading number (NaN when it has none read by the quick path);
-// answers whether it passed.
-bool TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep, double& value) {
+// answers whether it passed, and how it reads.
+ListLine TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep,
+                       double& value) {
   value = std::numeric_limits<double>::quiet_NaN();
-  if (keep.pointText && numtext::PlainLeadingNumber(candidate, value)) return true;
-  if (!Passes(candidate, sep)) return false;
+  if (keep.pointText && numtext::PlainLeadingNumber(candidate, value)) return ListLine::kNumber;
+  const ListLine line = Passes(candidate, sep);
+  if (line == ListLine::kNotNumber) return line;
+  // A plain text reads the same in every convention; any other is read from
+  // its text.
   if (keep.values && !keep.pointText && !numtext::PlainLeadingNumber(candidate, value))
     value = std::numeric_limits<double>::quiet_NaN();
-  return true;
+  return line;
 }
 
 // Appends a candidate that passed, as its number when it has one.
@@ -99,17 +107,28 @@ void AppendTested(EntrySink& list, const Keeping& keep, std::string_view candida
     keep.values->AppendNumber(value);
 }
 
+// Tests one candidate and appends it when it passes; tells the list what it
+// skipped or read in the other convention.
+void OfferCandidate(EntrySink& list, const Keeping& keep, std::string_view candidate, const numtext::Separators& sep) {
+  double v;
+  const ListLine line = TestCandidate(candidate, sep, keep, v);
+  if (line == ListLine::kNotNumber) {
+    // An empty candidate (between CR and LF, or a blank line) is never a
+    // number, nor worth telling as one that is not.
+    if (!candidate.empty()) list.NoteSkipped(candidate, 1);
+    return;
+  }
+  AppendTested(list, keep, candidate, v);
+  if (line == ListLine::kOtherConvention) list.NoteOtherConvention(candidate, 1);
+}
+
 // The candidates of [begin, end), which ends just after a line end, each
 // tested and, when it passes, appended.
 void AppendCandidates(EntrySink& list, const Keeping& keep, const char* begin, const char* end,
                       const numtext::Separators& sep) {
   const char* start = begin;
   ForEachLineEnd(begin, end, [&](const char* at) {
-    const std::string_view candidate(start, static_cast<std::size_t>(at - start));
-    if (double v; TestCandidate(candidate, sep, keep, v))
-      AppendTested(list, keep, candidate, v);
-    else if (!candidate.empty())
-      list.NoteSkipped(candidate, 1);
+    OfferCandidate(list, keep, std::string_view(start, static_cast<std::size_t>(at - start)), sep);
     start = at + 1;
   });
 }
@@ -135,6 +154,10 @@ struct PartKept : KeptEntries {
   std::size_t skipped = 0;
   std::uint32_t firstSkippedOffset = 0;
   std::uint32_t firstSkippedLength = 0;
+  // Candidates read in the other convention, and where the first is.
+  std::size_t otherConvention = 0;
+  std::uint32_t firstOtherOffset = 0;
+  std::uint32_t firstOtherLength = 0;
   std::exception_ptr failure;  // the test failed here, after the passed ones
 
   void Skip(std::size_t offset, std::size_t length) {
@@ -142,6 +165,11 @@ struct PartKept : KeptEntries {
     if (skipped++ > 0) return;
     firstSkippedOffset = static_cast<std::uint32_t>(offset);
     firstSkippedLength = static_cast<std::uint32_t>(length);
+  }
+  void NoteOther(std::size_t offset, std::size_t length) {
+    if (otherConvention++ > 0) return;
+    firstOtherOffset = static_cast<std::uint32_t>(offset);
+    firstOtherLength = static_cast<std::uint32_t>(length);
   }
 };
 
@@ -162,9 +190,10 @@ class KeepValues {
     double v;
     if (numtext::PlainLeadingNumberIn(text, length, readable_, v)) {
       k_.values.push_back(v);
-    } else if (Passes(std::string_view(text, length), sep_)) {
+    } else if (const ListLine line = Passes(std::string_view(text, length), sep_); line != ListLine::kNotNumber) {
       // Kept as text, as TestCandidate keeps a text the quick path cannot read.
       k_.AddText(static_cast<std::size_t>(text - first_), length);
+      if (line == ListLine::kOtherConvention) k_.NoteOther(static_cast<std::size_t>(text - first_), length);
     } else {
       k_.Skip(static_cast<std::size_t>(text - first_), length);
     }
@@ -206,6 +235,7 @@ void AppendCandidatesInTwo(EntrySink& list, const Keeping& keep, const char* beg
     k.passed.clear();
     k.Clear();
     k.skipped = 0;
+    k.otherConvention = 0;
     k.failure = nullptr;
     try {
       if (keep.values) k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
@@ -217,7 +247,9 @@ void AppendCandidatesInTwo(EntrySink& list, const Keeping& keep, const char* beg
         const auto offset = static_cast<std::uint32_t>(start - first);
         start = at + 1;
         double v;
-        if (!TestCandidate(candidate, sep, keep, v)) return k.Skip(offset, candidate.size());
+        const ListLine line = TestCandidate(candidate, sep, keep, v);
+        if (line == ListLine::kNotNumber) return k.Skip(offset, candidate.size());
+        if (line == ListLine::kOtherConvention) k.NoteOther(offset, candidate.size());
         if (!keep.values) {
           k.passed.push_back({offset, static_cast<std::uint32_t>(candidate.size())});
           return;
@@ -238,6 +270,9 @@ void AppendCandidatesInTwo(EntrySink& list, const Keeping& keep, const char* beg
       k.HandOver(*keep.values, cuts[part], [&list](std::string_view text) { list.AppendTestedText(text); });
     if (k.skipped > 0)
       list.NoteSkipped(std::string_view(cuts[part] + k.firstSkippedOffset, k.firstSkippedLength), k.skipped);
+    if (k.otherConvention > 0)
+      list.NoteOtherConvention(std::string_view(cuts[part] + k.firstOtherOffset, k.firstOtherLength),
+                               k.otherConvention);
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(
@@ -323,18 +358,14 @@ ListCandidates::ListCandidates(EntrySink& list, const numtext::Separators& sep)
 void ListCandidates::Offer(std::string_view candidate) {
   // The list's wishes were asked once, not for every candidate.
   const Keeping keep(values_, pointText_);
-  if (double v; TestCandidate(candidate, sep_, keep, v)) AppendTested(list_, keep, candidate, v);
+  double v;
+  const ListLine line = TestCandidate(candidate, sep_, keep, v);
+  if (line == ListLine::kNotNumber) return;
+  AppendTested(list_, keep, candidate, v);
+  if (line == ListLine::kOtherConvention) list_.NoteOtherConvention(candidate, 1);
 }
 
-void ListTextReader::Offer(std::string_view candidate) {
-  // An empty candidate (between CR and LF, or a blank line) is never a number,
-  // nor worth telling as one that is not.
-  const Keeping keep(values_, sep_);
-  if (double v; TestCandidate(candidate, sep_, keep, v))
-    AppendTested(list_, keep, candidate, v);
-  else if (!candidate.empty())
-    list_.NoteSkipped(candidate, 1);
-}
+void ListTextReader::Offer(std::string_view candidate) { OfferCandidate(list_, Keeping(values_, sep_), candidate, sep_); }
 
 void ListTextReader::BeginOverlong(std::string_view start) {
   overlong_ = true;

@@ -60,6 +60,10 @@ void NumberListModel::NoteSkipped(std::string_view first, std::size_t count) {
   if (tally_) tally_->NoteSkipped(first, count);
 }
 
+void NumberListModel::NoteOtherConvention(std::string_view first, std::size_t count) {
+  if (tally_) tally_->NoteOtherConvention(first, count);
+}
+
 void NumberListModel::Remove(std::size_t index) {
   Flush();
   if (index >= store_.Size()) throw std::out_of_range("Invalid entry index");

@@ -50,6 +50,7 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   void AppendTestedText(std::string_view text) override;
   void Flush() override;
   void NoteSkipped(std::string_view first, std::size_t count) override;
+  void NoteOtherConvention(std::string_view first, std::size_t count) override;
 
   // While one lives, what is appended and skipped counts in its tally. They
   // nest as commands do (a drop read inside another's event runs): the inner

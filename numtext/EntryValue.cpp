@@ -1,8 +1,10 @@
 #include "numtext/EntryValue.h"
 
 #include <cstddef>
+#include <string>
 
 #include "numtext/LeadingNumber.h"
+#include "numtext/ListNumber.h"
 #include "numtext/NumberTest.h"
 
 namespace tallowmere::numtext {
@@ -42,7 +44,13 @@ bool IsPlainNumber(std::string_view text) {
 }
 
 double ListEntryValue(std::string_view text, const Separators& sep) {
-  if (!IsPlainNumber(text) && IsStrictlyNumeric(text, sep)) return NumericValue(text, sep);
+  if (IsPlainNumber(text)) return LeadingNumber(text);
+  std::string buffer;
+  const std::string_view ascii = WithAsciiDigits(text, sep, buffer);
+  if (IsPlainNumber(ascii)) return LeadingNumber(ascii);
+  if (IsStrictlyNumeric(ascii, sep)) return NumericValue(ascii, sep);
+  if (TakesOtherConvention(ascii, sep)) return NumericValue(ascii, OtherConvention(sep));
+  if (IsNumeric(ascii, sep)) return NumericValue(ascii, sep);
   return LeadingNumber(text);
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/ArithmeticError.h"
 #include "numtext/NumberScan.h"
+#include "numtext/PlainNumberForm.h"
 #include "numtext/ShortPlain.h"
 
 namespace tallowmere::numtext {
@@ -18,13 +19,9 @@ using detail::DigitsToDouble;
 using detail::InDoubleRange;
 using detail::kExponentCap;
 using detail::kMaxDigits;
-using detail::kShortPlain;
-using detail::LoadShort;
 using detail::ParseOrThrow;
 using detail::ParseRegional;
-using detail::PlainShortForm;
 using detail::RoundDecimal;
-using detail::ShortForm;
 using detail::Tie;
 using detail::ToDoubleOrThrow;
 
@@ -42,9 +39,11 @@ struct NumberForm {
   bool negative = false;
   std::int64_t fraction_digits = 0;
   std::int64_t exponent = 0;  // as written, capped in size
-  // Group separators, if any, stand only between groups of three digits
-  // (the first group one to three): the strict reading of a locale.
-  bool grouped_in_threes = true;
+  // Group separators, if any, stand only where the locale puts them: the
+  // last group of the whole part has the primary size, the ones before it
+  // the secondary, the first one to the secondary ("1,234,567" in English,
+  // "12,34,567" in Hindi): the strict reading of a locale.
+  bool grouped_strictly = true;
 };
 
 template <class OnDigit>
@@ -77,7 +76,7 @@ bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& fo
       i += sep.decimal.size();
     } else if (!in_fraction && any_digit && IsDigit(text[i - 1]) && StartsWith(text, i, sep.group) &&
                i + sep.group.size() < n && IsDigit(text[i + sep.group.size()])) {
-      if (grouped ? run != 3 : run > 3) form.grouped_in_threes = false;
+      if (grouped ? run != sep.secondaryGroup : run > sep.secondaryGroup) form.grouped_strictly = false;
       grouped = true;
       run = 0;
       i += sep.group.size();
@@ -86,7 +85,7 @@ bool ScanNumberForm(std::string_view text, const Separators& sep, NumberForm& fo
     }
   }
   if (!any_digit) return false;
-  if (grouped && run != 3) form.grouped_in_threes = false;
+  if (grouped && run != sep.primaryGroup) form.grouped_strictly = false;
 
   if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     ++i;
@@ -179,40 +178,6 @@ bool ScanRegional(std::string_view text, const Separators& sep, std::int64_t& ma
   return true;
 }
 
-// List files put every line through the number test, and nearly all lines
-// are plain: a sign, digits and at most one one-byte decimal separator. Such
-// a text with a digit is a number, and at this length its value is far inside
-// the double range; everything else takes the full scan.
-enum class Plain { kNumber, kUnsure };
-
-Plain PlainNumberForm(std::string_view text, const Separators& sep) {
-  if (text.empty() || text.size() > 300 || sep.decimal.size() != 1) return Plain::kUnsure;
-  const char point = sep.decimal[0];
-  if (IsDigit(point) || point == '+' || point == '-' || point == '\0') return Plain::kUnsure;
-  std::size_t i = 0;
-  if (text[0] == '+' || text[0] == '-') i = 1;
-  const std::size_t n = text.size() - i;
-  if (n == 0) return Plain::kUnsure;
-  if (n <= kShortPlain) {
-    std::uint64_t low, high;
-    LoadShort(text.data() + i, n, low, high);
-    ShortForm form;
-    return PlainShortForm(low, high, n, static_cast<unsigned char>(point), form) ? Plain::kNumber : Plain::kUnsure;
-  }
-  bool any_digit = false, seen_point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      any_digit = true;
-    } else if (c == point && !seen_point) {
-      seen_point = true;
-    } else {
-      return Plain::kUnsure;
-    }
-  }
-  return any_digit ? Plain::kNumber : Plain::kUnsure;
-}
-
 // The full number test, kept out of line like the general reading of the
 // leading number, so that the quick path above does not pay for its frame.
 [[gnu::noinline]] bool GeneralIsNumeric(std::string_view text, const Separators& sep) {
@@ -227,12 +192,12 @@ Plain PlainNumberForm(std::string_view text, const Separators& sep) {
 }  // namespace
 
 bool IsNumeric(std::string_view text, const Separators& sep) {
-  return PlainNumberForm(text, sep) == Plain::kNumber || GeneralIsNumeric(text, sep);
+  return detail::PlainNumberForm(text, sep) || GeneralIsNumeric(text, sep);
 }
 
 bool IsStrictlyNumeric(std::string_view text, const Separators& sep) {
   NumberForm form;
-  return ScanNumberForm(text, sep, form, [](char) {}) && form.grouped_in_threes && IsNumeric(text, sep);
+  return ScanNumberForm(text, sep, form, [](char) {}) && form.grouped_strictly && IsNumeric(text, sep);
 }
 
 double NumericValue(std::string_view text, const Separators& sep) { return ToDoubleOrThrow(ParseOrThrow(text, sep)); }

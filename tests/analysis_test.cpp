@@ -444,7 +444,8 @@ TEST_F(AnalysisTest, ListLinesCountAsWrittenAndTypedOnesByTheirLeadingNumber) {
        true,
        "The sum of the numbers are: 12346915.4"},
       {"English typed, grouped", english, {"1,234.5", "12,345,678.9", "2"}, false, "The sum of the numbers are: 15"},
-      {"English file, a comma that groups nothing", english, {"1,5", "2.5"}, true, "The sum of the numbers are: 3.5"},
+      // Only the decimal comma reads "1,5": 1.5, never cut to 1.
+      {"English file, a decimal comma", english, {"1,5", "2.5"}, true, "The sum of the numbers are: 4"},
       {"German file, decimal commas",
        german,
        {"61,5", "70,25", "1.234,5"},

@@ -1,5 +1,7 @@
 // How a list-file line is valued: plain numbers with '.', then the user's
-// locale read strictly, then the leading number.
+// locale read strictly, then the other common convention where only it reads
+// the line, then the locale's lenient reading, so that no line is cut at a
+// separator.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -21,6 +23,10 @@ using numtext::Separators;
 const Separators kEnglish{".", ","};
 const Separators kGerman{",", "."};
 const Separators kFrench{",", "\u202F"};
+const Separators kSwiss{".", "\u2019"};
+const Separators kHindi{".", ",", 3, 2};
+const Separators kEgyptian{"\u066B", "\u066C", 3, 3, U'\u0660', "\u061C-"};
+const Separators kPersian{"\u066B", "\u066C", 3, 3, U'\u06F0', "\u200E\u2212"};
 
 TEST(ListEntryValue, ReadsEachLineAsItsWriterMeantIt) {
   const struct {
@@ -54,13 +60,36 @@ TEST(ListEntryValue, ReadsEachLineAsItsWriterMeantIt) {
       {.text = ",5", .sep = kGerman, .value = 0.5},
       {.text = "2,5E3", .sep = kGerman, .value = 2500},
       {.text = "0,1", .sep = kFrench, .value = 0.1},
-      // Grouping the locale would not write: the leading number, as before.
-      {.text = "1,5", .sep = kEnglish, .value = 1},
-      {.text = "12,34,5", .sep = kEnglish, .value = 12},
-      {.text = "1,2345", .sep = kEnglish, .value = 1},
-      {.text = "1234,567", .sep = kEnglish, .value = 1234},
-      {.text = "1.2,3", .sep = kGerman, .value = 1.2},
-      {.text = "12.34.567", .sep = kGerman, .value = 12.34},
+      // Only the other convention reads it: its value, never the leading number.
+      {.text = "1,5", .sep = kEnglish, .value = 1.5},
+      {.text = "71,2", .sep = kEnglish, .value = 71.2},
+      {.text = "1,2345", .sep = kEnglish, .value = 1.2345},
+      {.text = "1.234,5", .sep = kEnglish, .value = 1234.5},
+      {.text = "-1.234.567,25", .sep = kEnglish, .value = -1234567.25},
+      {.text = "1234,567", .sep = kEnglish, .value = 1234.567},
+      {.text = "71,2", .sep = kSwiss, .value = 71.2},
+      {.text = "1,234.5", .sep = kGerman, .value = 1234.5},
+      {.text = "1,234,567.5", .sep = kGerman, .value = 1234567.5},
+      {.text = "1,234.5", .sep = kFrench, .value = 1234.5},
+      // Both conventions read it: the user's locale decides.
+      {.text = "1,234", .sep = kGerman, .value = 1.234},
+      // Grouping neither would write: the locale's lenient reading, uncut.
+      {.text = "12,34,5", .sep = kEnglish, .value = 12345},
+      {.text = "1.2,3", .sep = kGerman, .value = 12.3},
+      {.text = "12.34.567", .sep = kGerman, .value = 1234567},
+      // The locale's own group sizes and digits.
+      {.text = "12,34,567.5", .sep = kHindi, .value = 1234567.5},
+      {.text = "12,34,567.5", .sep = kEnglish, .value = 1234567.5},
+      {.text = "1,234", .sep = kHindi, .value = 1234},
+      {.text = "1\u2019234.5", .sep = kSwiss, .value = 1234.5},
+      {.text = "\u0661\u066C\u0662\u0663\u0664\u066C\u0665\u0666\u0667\u066B\u0665", .sep = kEgyptian,
+       .value = 1234567.5},
+      {.text = "\u061C-\u0662\u066B\u0665", .sep = kEgyptian, .value = -2.5},
+      {.text = "\u06F2\u066B\u06F5", .sep = kPersian, .value = 2.5},
+      {.text = "\u200E\u2212\u06F1\u066C\u06F2\u06F3\u06F4", .sep = kPersian, .value = -1234},
+      {.text = "2.5", .sep = kPersian, .value = 2.5},
+      // Nothing reads it as a number: the leading number.
+      {.text = "3 kg", .sep = kEnglish, .value = 3},
   };
   for (const auto& row : rows) {
     const double got = numtext::ListEntryValue(row.text, row.sep);

@@ -264,7 +264,10 @@ TEST(ListTextReader, UsesTheUsersSeparators) {
   } cases[] = {
       {.name = "the comma groups digits", .separators = point, .text = "1,2\n", .want = {"1,2"}},
       {.name = "the comma is the decimal separator", .separators = comma, .text = "1,2\n", .want = {"1,2"}},
-      {.name = "a comma means nothing", .separators = apostrophe, .text = "1,2\n", .want = {}},
+      // Where the point is the decimal separator and the comma groups nothing,
+      // the comma is the other convention's decimal separator.
+      {.name = "a comma is the other decimal separator", .separators = apostrophe, .text = "1,2\n", .want = {"1,2"}},
+      {.name = "ambiguous for the other convention", .separators = apostrophe, .text = "1,234\n", .want = {}},
       // In every part that two threads read.
       {.name = "a large text with decimal commas",
        .separators = comma,

@@ -28,6 +28,7 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "numtext/EntryValue.h"
+#include "numtext/ListNumber.h"
 #include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
@@ -247,14 +248,16 @@ class Choices {
 
 // What the reader must append, worked out the plain way: split at every CR
 // and at every LF, drop what is empty or longer than the reader takes, keep
-// what the number test accepts.
+// what the number test of list lines accepts (its general reading, without
+// the quick path).
 inline std::vector<std::string> ReferenceEntries(std::string_view text, const Separators& sep) {
   std::vector<std::string> out;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= text.size(); ++i) {
     if (i < text.size() && text[i] != '\r' && text[i] != '\n') continue;
     const std::string_view candidate = text.substr(start, i - start);
-    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes && numtext::IsNumeric(candidate, sep))
+    if (!candidate.empty() && candidate.size() <= kMaxCandidateBytes &&
+        numtext::detail::GeneralListLine(candidate, sep) != numtext::ListLine::kNotNumber)
       out.emplace_back(candidate);
     start = i + 1;
   }
@@ -488,7 +491,8 @@ inline std::string CheckLoadsAs(std::string_view bytes, const std::vector<std::s
   for (const std::string& entry : sink.entries) {
     if (entry.find_first_of("\r\n") != std::string::npos)
       return "an entry holds a line end: " + Quoted(entry) + where();
-    if (!numtext::IsNumeric(entry, sep)) return "an entry fails the number test: " + Quoted(entry) + where();
+    if (numtext::TestListLine(entry, sep) == numtext::ListLine::kNotNumber)
+      return "an entry fails the number test: " + Quoted(entry) + where();
   }
   if (sink.entries != expected)
     return "LoadListFile appended " + DescribeEntries(sink.entries) + ", expected " + DescribeEntries(expected) +

@@ -24,6 +24,7 @@
 #include "input/EntrySink.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
+#include "numtext/ListNumber.h"
 #include "numtext/NumberTest.h"
 
 namespace loadertest {
@@ -45,11 +46,15 @@ class RecordingEntrySink : public tallowmere::input::EntrySink {
     ++flushes;
   }
   void NoteSkipped(std::string_view first, std::size_t count) override { tally.NoteSkipped(first, count); }
+  void NoteOtherConvention(std::string_view first, std::size_t count) override {
+    tally.NoteOtherConvention(first, count);
+  }
   void Clear() {
     entries.clear();
     pending = 0;
   }
-  tallowmere::input::ReadTally tally;  // only its skipped candidates: entries are counted above
+  // Only its skipped and other-convention candidates: entries are counted above.
+  tallowmere::input::ReadTally tally;
 };
 
 // A notice of a path not read, as the tests record it: "missing PATH" or
@@ -197,7 +202,7 @@ inline std::vector<std::string> PlainSplit(const std::string& text, const tallow
   std::string candidate;
   auto offer = [&] {
     if (!candidate.empty() && candidate.size() <= tallowmere::input::kMaxCandidateBytes &&
-        tallowmere::numtext::IsNumeric(candidate, sep))
+        tallowmere::numtext::detail::GeneralListLine(candidate, sep) != tallowmere::numtext::ListLine::kNotNumber)
       out.push_back(candidate);
     candidate.clear();
   };
