@@ -1,5 +1,8 @@
 #include "app/AdditionNotice.h"
 
+#include <QCoreApplication>
+#include <string>
+
 #include "app/DropProgress.h"
 
 namespace tallowmere::app {
@@ -19,6 +22,23 @@ const char* SkippedUnit(AdditionSource source, std::size_t count) {
 
 QString FirstSkipped(const input::ReadTally& tally) {
   return QStringLiteral(" (first: %1)").arg(QuotedSkippedText(tally.firstSkipped));
+}
+
+// Lines that only the other common convention reads are numbers all the same,
+// but the user should know they were not read as the locale writes numbers:
+// "3 lines were read with a decimal comma (first: "71,2")". Which convention
+// shows in the first of them: the last of its separators is the decimal one.
+QString OtherConvention(const Addition& a) {
+  const input::ReadTally& t = a.tally;
+  const std::string& first = t.firstOtherConvention;
+  const std::size_t last = first.find_last_of(",.");
+  const bool comma = last != std::string::npos && first[last] == ',';
+  const char* text = t.otherConvention == 1 ? (comma ? "%1 was read with a decimal comma (first: %2)"
+                                                     : "%1 was read with a decimal point (first: %2)")
+                                            : (comma ? "%1 were read with a decimal comma (first: %2)"
+                                                     : "%1 were read with a decimal point (first: %2)");
+  return QCoreApplication::translate("AdditionNotice", text)
+      .arg(Counted(t.otherConvention, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)), QuotedSkippedText(first));
 }
 
 // "from weights.csv", "from 3 files", "from the clipboard"; empty for typed
@@ -99,6 +119,7 @@ QString AdditionNoticeText(const Addition& a) {
     text += QStringLiteral("; ") + Counted(t.skipped, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)) +
             QString::fromLatin1(verb) + FirstSkipped(t);
   }
+  if (t.otherConvention > 0) text += QStringLiteral("; ") + OtherConvention(a);
   return text + QLatin1Char('.');
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // What the short notice over the number list says after an addition: how many
-// numbers came from where, and how many candidates were skipped as not
-// numbers, with the first of them, e.g. 'Added 20 numbers from weights.csv;
-// 1 line was not a number (first: "Weight").'
+// numbers came from where, how many candidates were skipped as not numbers
+// and how many were read in the other decimal convention than the user's,
+// with the first of each, e.g. 'Added 20 numbers from weights.csv; 1 line was
+// not a number (first: "Weight"); 20 lines were read with a decimal comma
+// (first: "61,5").'
 #include <QString>
 #include <cstddef>
 #include <string_view>

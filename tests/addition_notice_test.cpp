@@ -24,6 +24,12 @@ Addition Made(AdditionSource source, std::size_t appended, std::size_t skipped =
   return a;
 }
 
+Addition Other(Addition a, std::size_t count, std::string first) {
+  a.tally.otherConvention = count;
+  a.tally.firstOtherConvention = std::move(first);
+  return a;
+}
+
 TEST(AdditionNotice, SaysWhatEachKindOfAdditionBrought) {
   using S = AdditionSource;
   const struct {
@@ -57,6 +63,16 @@ TEST(AdditionNotice, SaysWhatEachKindOfAdditionBrought) {
       {Made(S::kTyped, 1), "Added 1 number."},
       {Made(S::kTyped, 2, 1, "Weight"), "Added 2 numbers; 1 item was not a number (first: \"Weight\")."},
       {Made(S::kSample, 4), "Added the 4 sample numbers."},
+      // Lines read in the other decimal convention than the user's.
+      {Other(Made(S::kFiles, 30, 0, "", 1, "lab.txt"), 30, "71,2"),
+       "Added 30 numbers from lab.txt; 30 lines were read with a decimal comma (first: \"71,2\")."},
+      {Other(Made(S::kFiles, 2, 1, "Gewicht", 1, "lab.txt"), 1, "1.234,5"),
+       "Added 2 numbers from lab.txt; 1 line was not a number (first: \"Gewicht\"); 1 line was read with a "
+       "decimal comma (first: \"1.234,5\")."},
+      {Other(Made(S::kClipboard, 3), 3, "1,234.5"),
+       "Added 3 numbers from the clipboard; 3 items were read with a decimal point (first: \"1,234.5\")."},
+      {Other(Made(S::kDroppedText, 1), 1, "61.5"),
+       "Added 1 number from the dropped text; 1 item was read with a decimal point (first: \"61.5\")."},
   };
   for (const auto& c : cases) EXPECT_EQ(AdditionNoticeText(c.addition).toStdString(), c.text);
 }

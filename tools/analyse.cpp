@@ -44,6 +44,7 @@
 #include "input/EntryLines.h"
 #include "input/EntryStore.h"
 #include "input/ListFile.h"
+#include "input/ReadTally.h"
 #include "numtext/NumberText.h"
 #include "results/Analysis.h"
 #include "results/RowFormats.h"
@@ -92,6 +93,11 @@ class ListEntries final : public ValueSink {
   // value the analysis reads from its text.
   void Append(std::string_view text) override { KeepText(text, false); }
   void AppendTestedText(std::string_view text) override { KeepText(text, true); }
+  void NoteOtherConvention(std::string_view first, std::size_t count) override {
+    otherConvention_.NoteOtherConvention(first, count);
+  }
+  // The lines read in the other decimal convention since the last call.
+  ReadTally TakeOtherConvention() { return std::exchange(otherConvention_, {}); }
 
   std::size_t Count() const { return count_; }
   // The text of an entry whose leading number is not known.
@@ -164,6 +170,7 @@ class ListEntries final : public ValueSink {
   std::size_t count_ = 0;
   EntryStore texts_;
   std::vector<std::size_t> textAt_;  // the entries held as text, ascending
+  ReadTally otherConvention_;
 };
 
 class CommandLineHost : public ErrorSink {
@@ -235,6 +242,20 @@ std::string Printable(std::string_view text) {
 
 // One line on standard error: "tallowmere-analyse: WHAT".
 void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(what) << '\n'; }
+
+// Once per file: how many of its lines were read in the other decimal
+// convention than the user's ("71,2" as 71.2 in an English locale), which a
+// reader of the results would not otherwise know.
+void TellOtherConvention(CommandLineHost& host, const std::string& name) {
+  const ReadTally tally = host.entries.TakeOtherConvention();
+  if (tally.otherConvention == 0) return;
+  const std::string& first = tally.firstOtherConvention;
+  const std::size_t last = first.find_last_of(",.");
+  const bool comma = last != std::string::npos && first[last] == ',';
+  Tell(name + ": " + std::to_string(tally.otherConvention) +
+       (tally.otherConvention == 1 ? " line was" : " lines were") + " read with a decimal " +
+       (comma ? "comma" : "point") + " (first: \"" + first.substr(0, 32) + "\")");
+}
 
 // What a report of the analysis was about, for a reader who has no window:
 // the decimal places or an entry (the run's own steps), or the row whose
@@ -353,13 +374,22 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   if (host.table) {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
                            const ShouldStopFn& shouldStop) {
-      return ReadTable(host, path, [&](ColumnTextReader& reader) {
+      const bool whole = ReadTable(host, path, [&](ColumnTextReader& reader) {
         return LoadFileText(host.entries, reader, path, showNotRead, letEventsRun, shouldStop);
       });
+      TellOtherConvention(host, path);
+      return whole;
     };
     // A header without the column is a mistake of the command line: nothing
     // more is read.
     ctx.shouldStop = [&host] { return host.columnMissingIn.has_value(); };
+  } else {
+    ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
+                           const ShouldStopFn& shouldStop) {
+      const bool whole = LoadListFile(host.entries, path, host.separators, showNotRead, letEventsRun, shouldStop);
+      TellOtherConvention(host, path);
+      return whole;
+    };
   }
   const std::size_t reportsBefore = host.reports;
   if (paths.empty()) paths.push_back("-");
@@ -383,6 +413,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
       } else {
         ReadListDescriptor(sink, 0, host.separators);
       }
+      TellOtherConvention(host, "standard input");
     } catch (const std::exception& e) {
       Tell(e.what());
       ok = false;
