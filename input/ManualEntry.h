@@ -4,6 +4,10 @@
 // checked here: the analysis decides what each text is worth. An answer that
 // holds a line break or a tab was pasted (neither can be typed into the
 // one-line prompt) and is read as list text instead.
+//
+// Where the decimal separator is the comma, a comma cannot also separate
+// numbers: an answer the locale reads as one number ("61,5") is that number,
+// and a series is separated by semicolons ("61,5; 70,2"); the prompt says so.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,10 +24,34 @@ namespace tallowmere::input {
 
 inline constexpr const char* kManualEntryLocation = "in Tallowmere2021/08/31.Form1.PushButton3_Click ";
 inline constexpr const char* kManualEntryPrompt = "Enter number or numbers (use commas):";
+inline constexpr const char* kManualEntrySemicolonPrompt = "Enter number or numbers (use semicolons):";
+
+// One piece of a typed answer, and whether the user's locale reads it
+// strictly as a number (then it is worth that number, as a line of a list
+// file is, rather than its leading number).
+struct TypedPiece {
+  std::string_view text;
+  bool localeNumber = false;
+
+  bool operator==(const TypedPiece&) const = default;
+};
+
+// Whether the user's decimal separator is the comma.
+bool UsesDecimalComma(const numtext::Separators& sep);
+
+// The pieces of a typed (not pasted) answer. With a decimal point: the comma
+// split, nothing a locale number. With the decimal comma: the trimmed answer
+// itself when the locale reads it strictly as a number; else, when it holds a
+// ';', its pieces split there, each trimmed and marked as the locale reads
+// it; else the comma split.
+std::vector<TypedPiece> TypedPieces(std::string_view answer, const numtext::Separators& sep);
 
 // The pieces of a typed answer: split at every comma, no limit on their
 // number; empty pieces stay.
 std::vector<std::string_view> SplitAtCommas(std::string_view answer);
+
+// The pieces of an answer split at every semicolon, as SplitAtCommas.
+std::vector<std::string_view> SplitAtSemicolons(std::string_view answer);
 
 // Removes the space characters (U+0020 only) at both ends.
 std::string_view TrimSpaces(std::string_view piece);
@@ -33,7 +61,8 @@ struct ManualEntryHost {
   platform::Dialogs& dialogs;  // the prompt
   EntrySink& entries;          // the number list
   core::ErrorSink& errors;     // the "Application Error" box
-  // The user's, for the number test of a pasted answer.
+  // The user's: for the number test of a pasted answer, and whether commas
+  // separate typed numbers.
   numtext::Separators separators = {};
 };
 

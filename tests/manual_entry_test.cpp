@@ -112,6 +112,57 @@ INSTANTIATE_TEST_SUITE_P(Answers, PastedNumbers,
                                            PastedCase{"1,5\n 42 \nx", kEnglish, {"1,5", " 42 "}},
                                            PastedCase{"\t5 , 6\t", kEnglish, {}}, PastedCase{"\n", kEnglish, {}}));
 
+// Where the decimal separator is the comma: an answer the locale reads as one
+// number is that number, ';' separates numbers, else the comma split stays;
+// a piece the locale reads comes as a number-tested text (worth its locale
+// value), any other as typed.
+struct CommaCase {
+  const char* answer;
+  std::vector<std::string> entries;
+  std::size_t tested;
+};
+
+class DecimalCommaTyping : public ::testing::TestWithParam<CommaCase> {};
+
+TEST_P(DecimalCommaTyping, SemicolonsSeparateNumbers) {
+  for (const numtext::Separators& sep : {kGerman, numtext::Separators{",", "\u202F"}}) {
+    FakeDialogs dialogs;
+    SetApplicationTitleText("Tallowmere");
+    dialogs.QueueInput(QString::fromUtf8(GetParam().answer));
+    ListRecorder list;
+    ReportRecorder errors;
+    AddTypedNumbers({dialogs, list, errors, sep});
+    EXPECT_EQ(list.entries, GetParam().entries);
+    EXPECT_EQ(list.tested, GetParam().tested);
+    EXPECT_TRUE(errors.reports.empty());
+    ASSERT_EQ(dialogs.AllShown().size(), 1u);
+    EXPECT_EQ(dialogs.AllShown()[0].text, "Enter number or numbers (use semicolons):");
+    EXPECT_EQ(dialogs.AllShown()[0].caption, "Tallowmere");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, DecimalCommaTyping,
+                         ::testing::Values(CommaCase{"61,5", {"61,5"}, 1}, CommaCase{" 61,5 ", {"61,5"}, 1},
+                                           CommaCase{"-0,25", {"-0,25"}, 1},
+                                           CommaCase{"61,5; 70,2; 58,3", {"61,5", "70,2", "58,3"}, 3},
+                                           CommaCase{"61,5;n/a; ;7", {"61,5", "n/a", "", "7"}, 2},
+                                           CommaCase{"1;2", {"1", "2"}, 2}, CommaCase{"10, 20", {"10", "20"}, 0},
+                                           CommaCase{"1,2,3", {"1", "2", "3"}, 0},
+                                           CommaCase{"abc", {"abc"}, 0}, CommaCase{"", {}, 0}));
+
+TEST(TypedNumbersMore, DecimalPointLocalesKeepTheCommaSplit) {
+  for (const numtext::Separators& sep : {kEnglish, numtext::Separators{".", "\u2019"}}) {
+    FakeDialogs dialogs;
+    dialogs.QueueInput(QStringLiteral("61,5; 70,2"));
+    ListRecorder list;
+    ReportRecorder errors;
+    AddTypedNumbers({dialogs, list, errors, sep});
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"61", "5; 70", "2"}));
+    EXPECT_EQ(list.tested, 0u);
+    EXPECT_EQ(dialogs.AllShown()[0].text, "Enter number or numbers (use commas):");
+  }
+}
+
 TEST(TypedNumbersMore, CancelLeavesTheListAlone) {
   FakeDialogs dialogs;  // no queued answer: Cancel
   ListRecorder list;
