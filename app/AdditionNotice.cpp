@@ -33,10 +33,10 @@ QString OtherConvention(const Addition& a) {
   const std::string& first = t.firstOtherConvention;
   const std::size_t last = first.find_last_of(",.");
   const bool comma = last != std::string::npos && first[last] == ',';
-  const char* text = t.otherConvention == 1 ? (comma ? "%1 was read with a decimal comma (first: %2)"
-                                                     : "%1 was read with a decimal point (first: %2)")
-                                            : (comma ? "%1 were read with a decimal comma (first: %2)"
-                                                     : "%1 were read with a decimal point (first: %2)");
+  const char* text =
+      t.otherConvention == 1
+          ? (comma ? "%1 was read with a decimal comma (first: %2)" : "%1 was read with a decimal point (first: %2)")
+          : (comma ? "%1 were read with a decimal comma (first: %2)" : "%1 were read with a decimal point (first: %2)");
   return QCoreApplication::translate("AdditionNotice", text)
       .arg(Counted(t.otherConvention, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)), QuotedSkippedText(first));
 }

@@ -86,8 +86,7 @@ struct Keeping {
 // Tests one candidate. When the list keeps values, `value` is set to the
 // candidate's leading number (NaN when it has none read by the quick path);
 // answers whether it passed, and how it reads.
-ListLine TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep,
-                       double& value) {
+ListLine TestCandidate(std::string_view candidate, const numtext::Separators& sep, const Keeping& keep, double& value) {
   value = std::numeric_limits<double>::quiet_NaN();
   if (keep.pointText && numtext::PlainLeadingNumber(candidate, value)) return ListLine::kNumber;
   const ListLine line = Passes(candidate, sep);
@@ -365,7 +364,9 @@ void ListCandidates::Offer(std::string_view candidate) {
   if (line == ListLine::kOtherConvention) list_.NoteOtherConvention(candidate, 1);
 }
 
-void ListTextReader::Offer(std::string_view candidate) { OfferCandidate(list_, Keeping(values_, sep_), candidate, sep_); }
+void ListTextReader::Offer(std::string_view candidate) {
+  OfferCandidate(list_, Keeping(values_, sep_), candidate, sep_);
+}
 
 void ListTextReader::BeginOverlong(std::string_view start) {
   overlong_ = true;

@@ -78,16 +78,20 @@ TEST(LocaleSeparators, EachFormReadsInEachLocaleThroughFilesAndPastes) {
     double sum;
     std::size_t other;  // read in the other convention
   } rows[] = {
-      {"en_US", plain, 2, 6, 0},      {"de_DE", plain, 2, 6, 2},       {"de_CH", plain, 2, 6, 0},
-      {"fr_FR", plain, 2, 6, 2},      {"hi_IN", plain, 2, 6, 0},       {"ar_EG", plain, 2, 6, 0},
-      {"fa_IR", plain, 2, 6, 0},      {"C", plain, 2, 6, 0},           {"en_US", grouped, 2, 13579.75, 0},
-      {"de_DE", grouped, 2, 13579.75, 2}, {"de_CH", grouped, 0, 0, 0}, {"fr_FR", grouped, 2, 13579.75, 2},
-      {"hi_IN", grouped, 2, 13579.75, 0}, {"ar_EG", grouped, 0, 0, 0}, {"fa_IR", grouped, 0, 0, 0},
-      {"C", grouped, 2, 13579.75, 0}, {"en_US", comma, 3, 144.5845, 3}, {"de_DE", comma, 3, 144.5845, 0},
-      {"de_CH", comma, 3, 144.5845, 3}, {"fr_FR", comma, 3, 144.5845, 0}, {"hi_IN", comma, 3, 144.5845, 3},
-      {"ar_EG", comma, 3, 144.5845, 3}, {"fa_IR", comma, 3, 144.5845, 3}, {"C", comma, 3, 144.5845, 3},
-      {"en_US", arabic, 0, 0, 0},     {"de_DE", arabic, 0, 0, 0},      {"ar_EG", arabic, 2, 1, 0},
-      {"fa_IR", arabic, 0, 0, 0},
+      {"en_US", plain, 2, 6, 0},          {"de_DE", plain, 2, 6, 2},
+      {"de_CH", plain, 2, 6, 0},          {"fr_FR", plain, 2, 6, 2},
+      {"hi_IN", plain, 2, 6, 0},          {"ar_EG", plain, 2, 6, 0},
+      {"fa_IR", plain, 2, 6, 0},          {"C", plain, 2, 6, 0},
+      {"en_US", grouped, 2, 13579.75, 0}, {"de_DE", grouped, 2, 13579.75, 2},
+      {"de_CH", grouped, 0, 0, 0},        {"fr_FR", grouped, 2, 13579.75, 2},
+      {"hi_IN", grouped, 2, 13579.75, 0}, {"ar_EG", grouped, 0, 0, 0},
+      {"fa_IR", grouped, 0, 0, 0},        {"C", grouped, 2, 13579.75, 0},
+      {"en_US", comma, 3, 144.5845, 3},   {"de_DE", comma, 3, 144.5845, 0},
+      {"de_CH", comma, 3, 144.5845, 3},   {"fr_FR", comma, 3, 144.5845, 0},
+      {"hi_IN", comma, 3, 144.5845, 3},   {"ar_EG", comma, 3, 144.5845, 3},
+      {"fa_IR", comma, 3, 144.5845, 3},   {"C", comma, 3, 144.5845, 3},
+      {"en_US", arabic, 0, 0, 0},         {"de_DE", arabic, 0, 0, 0},
+      {"ar_EG", arabic, 2, 1, 0},         {"fa_IR", arabic, 0, 0, 0},
   };
   TempTree tree;
   for (const auto& row : rows) {

@@ -147,8 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, DecimalCommaTyping,
                                            CommaCase{"61,5; 70,2; 58,3", {"61,5", "70,2", "58,3"}, 3},
                                            CommaCase{"61,5;n/a; ;7", {"61,5", "n/a", "", "7"}, 2},
                                            CommaCase{"1;2", {"1", "2"}, 2}, CommaCase{"10, 20", {"10", "20"}, 0},
-                                           CommaCase{"1,2,3", {"1", "2", "3"}, 0},
-                                           CommaCase{"abc", {"abc"}, 0}, CommaCase{"", {}, 0}));
+                                           CommaCase{"1,2,3", {"1", "2", "3"}, 0}, CommaCase{"abc", {"abc"}, 0},
+                                           CommaCase{"", {}, 0}));
 
 TEST(TypedNumbersMore, DecimalPointLocalesKeepTheCommaSplit) {
   for (const numtext::Separators& sep : {kEnglish, numtext::Separators{".", "\u2019"}}) {

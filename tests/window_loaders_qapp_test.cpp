@@ -304,7 +304,8 @@ TEST_F(WindowLoadersTest, FilesCountAsWrittenInTheUserLocale) {
        "Amount\n1,234.5\n12,345\n2.5\n",
        {"1,234.5", "12,345", "2.5"},
        "The mean is: 4527.333"},
-      {"English, a comma that groups nothing", english, "1,5\n2\n", {"1,5", "2"}, "The mean is: 1.5"},
+      // Only the decimal comma reads "1,5": 1.5, not cut to 1.
+      {"English, a decimal comma", english, "1,5\n2\n", {"1,5", "2"}, "The mean is: 1.75"},
       {"German, decimal commas", german, "Gewicht\r\n61,5\r\n70,25\r\n", {"61,5", "70,25"}, "The mean is: 65,875"},
       {"German, grouped and points",
        german,

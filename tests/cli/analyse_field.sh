@@ -40,7 +40,8 @@ an unclosed quote|LC_ALL=C|--delimiter\n,\n--field\n1|1\n2\n"3\n4\n|2 3|tallowme
 TABLE
 
 # --- a field is read exactly as the same text on a line of a list file, in
-# every locale: the whole results of the column and of the list agree.
+# every locale: the whole results of the column and of the list agree, and
+# what standard error says of each file (its name aside).
 fields=('61,5' '1.234,5' '1,234.5' ' 7 ' '+3' '1e3' '2.5E-1' '-0' 'n/a' '' '12abc' '١٢' '1 234' '0x10' '(5)')
 : > "$tmp/column.csv"; : > "$tmp/column.txt"
 for f in "${fields[@]}"; do
@@ -48,7 +49,10 @@ for f in "${fields[@]}"; do
   printf '%s\n' "$f" >> "$tmp/column.txt"
 done
 for setting in LANG=de_DE.UTF-8 LC_ALL=en_US.UTF-8 LC_NUMERIC=fr_FR.UTF-8 LC_ALL=C; do
-  in_locale() { env -u LC_ALL -u LC_NUMERIC -u LANG "$setting" timeout 60 "$bin/tallowmere-analyse" "$@" 2>&1; }
+  in_locale() {
+    env -u LC_ALL -u LC_NUMERIC -u LANG "$setting" timeout 60 "$bin/tallowmere-analyse" "$@" 2>&1 |
+      sed "s|$tmp/column\\.[a-z]*|FILE|"
+  }
   check "$setting: a column reads as a list file" "$(in_locale "$tmp/column.txt")" \
     "$(in_locale --delimiter ';' --field 2 "$tmp/column.csv")"
 done
