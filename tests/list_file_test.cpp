@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <new>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "input/ListFile.h"
+#include "input/ReadTally.h"
 #include "numtext/NumberText.h"
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/ProcessMemory.h"
@@ -279,6 +281,44 @@ TEST(ListTextReader, UsesTheUsersSeparators) {
     const Entries entries = ReadText(c.text, c.separators);
     EXPECT_EQ(entries.size(), c.want.size());
     EXPECT_TRUE(entries == c.want);
+  }
+}
+
+// The lines read in the other convention are counted, with the first of
+// them, by every reading: one thread or two, a list of texts or of values.
+TEST(ListTextReader, CountsTheLinesReadInTheOtherConvention) {
+  struct Values final : ValueSink {
+    std::size_t count = 0;
+    ReadTally tally;
+    void Append(std::string_view) override { ++count; }
+    void AppendNumber(double) override { ++count; }
+    void AppendNumbers(std::span<const double> numbers) override { count += numbers.size(); }
+    void NoteOtherConvention(std::string_view first, std::size_t n) override { tally.NoteOtherConvention(first, n); }
+  };
+  const numtext::Separators english{".", ","};
+  for (const std::size_t lines : {std::size_t{30}, std::size_t{300'000}}) {
+    std::string text = "abc\n";
+    std::size_t other = 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+      const bool comma = i % 3 == 1;
+      text += comma ? (i == 1 ? "1.234,5\n" : "71,2\n") : "1.5\n";
+      other += comma;
+    }
+    SCOPED_TRACE(std::to_string(lines) + " lines");
+    RecordingEntrySink texts;
+    Values values;
+    for (EntrySink* sink : {static_cast<EntrySink*>(&texts), static_cast<EntrySink*>(&values)}) {
+      ListTextReader reader(*sink, english);
+      reader.Feed(text.data(), text.size());
+      reader.Finish();
+    }
+    EXPECT_EQ(texts.entries.size(), lines);
+    EXPECT_EQ(values.count, lines);
+    for (const ReadTally* tally : {&texts.tally, &values.tally}) {
+      EXPECT_EQ(tally->otherConvention, other);
+      EXPECT_EQ(tally->firstOtherConvention, "1.234,5");
+    }
+    EXPECT_EQ(texts.tally.skipped, 1u);
   }
 }
 
