@@ -163,9 +163,11 @@ class TextPieceReader {
 };
 
 // Splits text at every CR and every LF and appends the candidates that pass
-// the number test (with the user's separators `sep`). Text may be fed in pieces of any size; a candidate that
-// spans pieces is joined. Finish() ends the last candidate. The text is taken
-// as it is: a byte-order mark is the business of ListFileReader.
+// the number test of list lines (numtext::TestListLine, with the user's
+// separators `sep`), telling the list of those read in the other convention.
+// Text may be fed in pieces of any size; a candidate that spans pieces is
+// joined. Finish() ends the last candidate. The text is taken as it is: a
+// byte-order mark is the business of ListFileReader.
 class ListTextReader final : public TextPieceReader {
  public:
   ListTextReader(EntrySink& list, numtext::Separators sep);

@@ -14,9 +14,10 @@ namespace tallowmere::numtext {
 bool IsNumeric(std::string_view text, const Separators& sep);
 
 // The number test as a locale reads a number strictly: grouping separators
-// only between groups of three digits of the whole part, the first group one
-// to three digits ("1,234.5" in English, "1.234.567" in German; not "1,5" in
-// English, which the lenient test lets through).
+// only between the groups of the whole part the locale writes (the last of
+// the primary size, the others of the secondary, the first one to the
+// secondary: "1,234.5" in English, "1.234.567" in German, "12,34,567.5" in
+// Hindi; not "1,5" in English, which the lenient test lets through).
 bool IsStrictlyNumeric(std::string_view text, const Separators& sep);
 
 // The value of a text that passes IsNumeric, correctly rounded. Not numeric:
