@@ -13,28 +13,28 @@ namespace tallowmere::app {
 namespace {
 
 // The progress strip's colours: white on #263238 is 13:1.
-constexpr const char* kNoticeStyle =
-    "#listNotice { color: #FFFFFF; background: #263238; border: none; padding: 1px 4px; }";
+constexpr const char* kNoticeStyle = "#%1 { color: #FFFFFF; background: #263238; border: none; padding: 1px 4px; }";
 
 }  // namespace
 
-ListNotice::ListNotice(QAbstractScrollArea* list)
+ListNotice::ListNotice(QAbstractScrollArea* list, Lasting lasting, const QString& name, const QString& accessibleName)
     : QLabel(list->viewport()),
       list_(list),
+      lasting_(lasting),
       opacity_(new QGraphicsOpacityEffect(this)),
       fade_(new QPropertyAnimation(opacity_, "opacity", this)),
       wait_(new QTimer(this)) {
-  setObjectName(QStringLiteral("listNotice"));
+  setObjectName(name);
   setAttribute(Qt::WA_StyledBackground, true);
   setAttribute(Qt::WA_TransparentForMouseEvents, true);
   setAttribute(Qt::WA_ShowWithoutActivating, true);
   setFocusPolicy(Qt::NoFocus);
-  setStyleSheet(QString::fromLatin1(kNoticeStyle));
+  setStyleSheet(QString::fromLatin1(kNoticeStyle).arg(name));
   // A style sheet stops the list's font from reaching the label.
   setFont(list->font());
   setWordWrap(true);
   setTextFormat(Qt::PlainText);
-  setAccessibleName(QStringLiteral("Notice"));
+  setAccessibleName(accessibleName);
   opacity_->setOpacity(1.0);
   setGraphicsEffect(opacity_);
   wait_->setSingleShot(true);
@@ -57,7 +57,7 @@ void ListNotice::Show(const QString& text) {
   Place();
   show();
   raise();
-  wait_->start();
+  if (lasting_ == Lasting::kFewSeconds) wait_->start();
 }
 
 void ListNotice::SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor) {

@@ -1,9 +1,10 @@
 #pragma once
 // The short notice over the number list's bottom edge, where the progress
 // strip of long drops shows: what an addition brought, for a few seconds,
-// then it fades. It floats over the rows (no part of the window's layout),
-// never takes the focus nor a click (clicks reach the rows below), and keeps
-// colours of its own so that it reads alike in light and dark themes.
+// then it fades. The same kind of notice over the results list says what the
+// user should know of the results it shows, for as long as it holds. It floats over the rows (no part of the window's
+// layout), never takes the focus nor a click (clicks reach the rows below), and keeps colours of its own so that it
+// reads alike in light and dark themes.
 #include <QLabel>
 #include <chrono>
 
@@ -19,7 +20,13 @@ class ListNotice final : public QLabel {
   static constexpr std::chrono::milliseconds kShownFor{5000};
   static constexpr std::chrono::milliseconds kFadeFor{700};
 
-  explicit ListNotice(QAbstractScrollArea* list);
+  // How long a notice shows: a few seconds, or until it is dismissed.
+  enum class Lasting { kFewSeconds, kUntilDismissed };
+
+  // `name`: its object name; `accessibleName`: what a screen reader calls it.
+  explicit ListNotice(QAbstractScrollArea* list, Lasting lasting = Lasting::kFewSeconds,
+                      const QString& name = QStringLiteral("listNotice"),
+                      const QString& accessibleName = QStringLiteral("Notice"));
   // Shows `text` afresh, for the full time.
   void Show(const QString& text);
   // Gone at once (a new addition is under way).
@@ -36,6 +43,7 @@ class ListNotice final : public QLabel {
 
  private:
   QAbstractScrollArea* list_;
+  Lasting lasting_;
   QGraphicsOpacityEffect* opacity_;
   QPropertyAnimation* fade_;
   QTimer* wait_;
