@@ -159,7 +159,7 @@ void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy 
 void Form1::ClearResults() {
   results_->removeRows(0, results_->rowCount());
   // The note was about the rows gone.
-  resultsStale_ = true;
+  resultsStale_ = false;
   notNumbersNote_.clear();
   ShowResultsNote();
 }
@@ -171,13 +171,13 @@ results::EntryReader Form1::ListEntries() const {
 }
 
 void Form1::ShowResultsNote() {
-  QStringList lines;
-  if (resultsStale_) lines << tr("The number list has changed since these results.");
-  if (!notNumbersNote_.isEmpty()) lines << notNumbersNote_;
-  if (lines.isEmpty())
+  // Results of a list that has changed since are to be made again: that is
+  // said before anything else about them.
+  const QString note = resultsStale_ ? tr("The number list has changed since these results.") : notNumbersNote_;
+  if (note.isEmpty())
     resultsNote_->Dismiss();
   else
-    resultsNote_->Show(lines.join(QLatin1Char('\n')));
+    resultsNote_->Show(note);
 }
 
 void Form1::ListChangedSinceResults() {

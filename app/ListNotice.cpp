@@ -32,7 +32,9 @@ ListNotice::ListNotice(QAbstractScrollArea* list, Lasting lasting, const QString
   setStyleSheet(QString::fromLatin1(kNoticeStyle).arg(name));
   // A style sheet stops the list's font from reaching the label.
   setFont(list->font());
-  setWordWrap(true);
+  // A lasting note covers rows for as long as it shows: one line, cut to
+  // the rows' width, covers the fewest (the whole text is its description).
+  setWordWrap(lasting_ == Lasting::kFewSeconds);
   setTextFormat(Qt::PlainText);
   setAccessibleName(accessibleName);
   opacity_->setOpacity(1.0);
@@ -52,7 +54,7 @@ ListNotice::ListNotice(QAbstractScrollArea* list, Lasting lasting, const QString
 void ListNotice::Show(const QString& text) {
   fade_->stop();
   opacity_->setOpacity(1.0);
-  setText(text);
+  text_ = text;
   setAccessibleDescription(text);
   Place();
   show();
@@ -73,8 +75,20 @@ void ListNotice::Dismiss() {
 
 void ListNotice::Place() {
   const QRect rows = list_->viewport()->rect();
-  const int height = std::min(heightForWidth(rows.width()), rows.height());
-  const QRect place(rows.left(), rows.bottom() + 1 - height, rows.width(), height);
+  int lines = 0;  // the height the text needs
+  if (wordWrap()) {
+    setText(text_);
+    lines = heightForWidth(rows.width());
+  } else {
+    // The style's padding lies inside the label's rectangle.
+    if (width() != rows.width()) resize(rows.width(), height());
+    const int room = contentsRect().width() - 2 * margin();
+    setText(fontMetrics().elidedText(QString(text_).replace(QLatin1Char('\n'), QLatin1Char(' ')), Qt::ElideRight,
+                                     std::max(room, 0)));
+    lines = sizeHint().height();
+  }
+  const int tall = std::min(lines, rows.height());
+  const QRect place(rows.left(), rows.bottom() + 1 - tall, rows.width(), tall);
   if (geometry() != place) setGeometry(place);
 }
 

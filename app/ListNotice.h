@@ -27,8 +27,11 @@ class ListNotice final : public QLabel {
   explicit ListNotice(QAbstractScrollArea* list, Lasting lasting = Lasting::kFewSeconds,
                       const QString& name = QStringLiteral("listNotice"),
                       const QString& accessibleName = QStringLiteral("Notice"));
-  // Shows `text` afresh, for the full time.
+  // Shows `text` afresh, for the full time. A lasting notice shows it on
+  // one line, cut with an ellipsis where the rows are too narrow for it.
   void Show(const QString& text);
+  // What the notice says, whole (also when it shows it cut).
+  const QString& Text() const { return text_; }
   // Gone at once (a new addition is under way).
   void Dismiss();
   // Over the bottom edge of the list's visible rows, as wide as they are, as
@@ -44,6 +47,7 @@ class ListNotice final : public QLabel {
  private:
   QAbstractScrollArea* list_;
   Lasting lasting_;
+  QString text_;  // whole, as shown to a screen reader
   QGraphicsOpacityEffect* opacity_;
   QPropertyAnimation* fade_;
   QTimer* wait_;
