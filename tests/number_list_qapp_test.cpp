@@ -143,6 +143,11 @@ TEST(NumberListModel, UndoAndRedoShowTheRowsTheListHolds) {
        },
        {"2", "4", "3", "1"}},
       {"Clear", [](NumberListModel& m) { m.Clear(); }, {}},
+      {"RemovalOfSeveral",
+       [](NumberListModel& m) {
+         m.RemoveEntries(kRemoveNotNumbersStep, {0, 2, 3});
+       },
+       {"2"}},
   };
   const auto shown = [](const NumberListModel& m) {
     std::vector<std::string> texts;
