@@ -1,9 +1,11 @@
 #include "app/AdditionNotice.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <string>
 
 #include "app/DropProgress.h"
+#include "numtext/NumberText.h"
 
 namespace tallowmere::app {
 
@@ -128,6 +130,39 @@ QString TextStoppedNotice(AdditionSource source, std::size_t appended) {
   const QString added = appended == 1 ? QStringLiteral("1 number was added")
                                       : GroupedCount(appended) + QStringLiteral(" numbers were added");
   return QStringLiteral("%1 was stopped part-way through the text; %2.").arg(what, added);
+}
+
+namespace {
+
+// "0", "0 and 42", "0, 1.5 and 42"; one value when they all read the same.
+QString NamedValues(const std::vector<results::NotNumber>& named, const numtext::Separators& sep) {
+  std::vector<QString> values;
+  for (const results::NotNumber& n : named) values.push_back(QString::fromStdString(numtext::NumberText(n.value, sep)));
+  if (std::all_of(values.begin(), values.end(), [&](const QString& v) { return v == values.front(); }))
+    values.resize(1);
+  QString text = values.front();
+  for (std::size_t i = 1; i < values.size(); ++i)
+    text += (i + 1 == values.size() ? QCoreApplication::translate("AdditionNotice", " and ") : QStringLiteral(", ")) +
+            values[i];
+  return text;
+}
+
+}  // namespace
+
+QString NotNumbersText(const results::NotNumbers& found, const numtext::Separators& sep) {
+  if (found.count == 0 || found.first.empty()) return {};
+  QStringList quoted;
+  for (const results::NotNumber& n : found.first) quoted << QuotedSkippedText(n.text);
+  const QString values = NamedValues(found.first, sep);
+  const QString texts = quoted.join(QStringLiteral(", "));
+  if (found.count == 1)
+    return QCoreApplication::translate("AdditionNotice", "1 entry is not a number and counts as %1: %2.")
+        .arg(values, texts);
+  if (found.count == found.first.size())
+    return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers and count as %2: %3.")
+        .arg(GroupedCount(found.count), values, texts);
+  return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers; the first %2 count as %3: %4.")
+      .arg(GroupedCount(found.count), QString::number(found.first.size()), values, texts);
 }
 
 }  // namespace tallowmere::app

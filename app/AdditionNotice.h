@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "input/ReadTally.h"
+#include "numtext/Separators.h"
+#include "results/AnalysisEntries.h"
 
 namespace tallowmere::app {
 
@@ -45,5 +47,11 @@ QString AdditionNoticeText(const Addition& addition);
 
 // The notice after a paste or a text drop was stopped part-way.
 QString TextStoppedNotice(AdditionSource source, std::size_t appended);
+
+// The sentence that names the entries that are not numbers and what the
+// analysis counts them as (empty when there are none), as
+// results::NotNumbersSentence words it; each text quoted as QuotedSkippedText
+// quotes it: '2 entries are not numbers and count as 0 and 42: "n/a", "42 kg".'
+QString NotNumbersText(const results::NotNumbers& found, const numtext::Separators& sep);
 
 }  // namespace tallowmere::app

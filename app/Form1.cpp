@@ -152,6 +152,8 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
   // Over the number list, outside the designed layout and the tab order.
   drops_ = new DropProgress(ListView1, this);
   notice_ = new ListNotice(ListView1);
+  resultsNote_ = new ListNotice(ListView2, ListNotice::Lasting::kUntilDismissed, QStringLiteral("resultsNote"),
+                                tr("Results note"));
   ConnectHandlers();
   Form_Load();
   fit_ = std::make_unique<platform::ScreenFit>(*this);
@@ -267,6 +269,12 @@ void Form1::ConnectHandlers() {
   connect(numbers_, &QAbstractItemModel::rowsInserted, this, [this] { ShowEntryCount(); });
   connect(numbers_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowEntryCount(); });
   connect(numbers_, &QAbstractItemModel::modelReset, this, [this] { ShowEntryCount(); });
+  // Appended, removed, cleared, moved or undone: results shown are of the
+  // list as it was.
+  for (const auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    connect(numbers_, changed, this, [this] { ListChangedSinceResults(); });
+  connect(numbers_, &QAbstractItemModel::modelReset, this, [this] { ListChangedSinceResults(); });
+  connect(numbers_, &QAbstractItemModel::dataChanged, this, [this] { ListChangedSinceResults(); });
   ConnectFocusLeave();
   connect(ListView1, &QTableView::pressed, this, [this](const QModelIndex& index) { ListView1_ItemClick(index); });
   ConnectListMenu();
@@ -326,6 +334,8 @@ void Form1::ConnectListMenu() {
   connect(listMenu_, &NumberListMenu::undoAsked, this, [this] { UndoListChange(); });
   connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
   pasteItem_ = FillListContextMenu(*listMenu_->Menu());
+  listMenu_->Menu()->addAction(listMenu_->RemoveNotNumbersItem());
+  connect(listMenu_, &NumberListMenu::removeNotNumbersAsked, this, [this] { ListView1_RemoveNotNumbers(); });
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
 }
 

@@ -26,6 +26,7 @@
 #include "platform/Skin.h"
 #include "platform/Spreadsheet.h"
 #include "results/Analysis.h"
+#include "results/AnalysisEntries.h"
 
 class QAction;
 class QCheckBox;
@@ -69,6 +70,9 @@ inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Fo
 // reported with this plain text in place of a location, and no line.
 inline constexpr const char* kPasteLocation = "while the pasted text was read";
 inline constexpr const char* kPasteNumbersItem = "Paste Numbers";
+// Removing the entries that are not numbers has no trap of the designed kind
+// either.
+inline constexpr const char* kRemoveNotNumbersLocation = "while the entries that are not numbers were removed";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;
 inline constexpr int kScrollDownAboveY = 364;
@@ -102,6 +106,10 @@ class Form1 final : public QWidget, public core::ErrorSink {
   DropProgress& Drops() { return *drops_; }
   // What the last addition brought, over the list's bottom edge.
   ListNotice& Notice() { return *notice_; }
+  // What the user should know of the results shown, over the results list's
+  // bottom edge: that the number list has changed since they were made, and
+  // which entries they counted that are not numbers.
+  ListNotice& ResultsNote() { return *resultsNote_; }
   // The number list's context menu: undo and redo, then further commands.
   NumberListMenu& ListMenu() { return *listMenu_; }
   // The results list's context menu: copy as a table, show the distribution.
@@ -186,6 +194,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void ListView2_ContextMenu(QPoint position);
   // "Copy as Table": the ticked rows, or all when none is ticked.
   void ListView2_CopyAsTable();
+  // The context menu's "Remove Entries That Are Not Numbers": one step that
+  // undo takes back. Nothing happens when the list history is not free.
+  void ListView1_RemoveNotNumbers();
   // Undo and redo of the number list's last change (Ctrl+Z, Ctrl+Shift+Z or
   // Ctrl+Y, and the context menu). Nothing happens while a command or a drop
   // runs, or while an entry is carried.
@@ -286,6 +297,13 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void RunCommand(const std::function<void()>& command);
 
   results::AnalysisHost MakeAnalysisHost();
+  // The number list's entries as the analysis reads them.
+  results::EntryReader ListEntries() const;
+  // The results note as the two things it tells now are: hidden when neither.
+  void ShowResultsNote();
+  // Any change of the number list: the results shown, if any, are no longer
+  // of the list as it is.
+  void ListChangedSinceResults();
   void ConnectDistribution();
 
   numtext::Separators separators_;
@@ -304,6 +322,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   input::NumberListModel* numbers_ = nullptr;
   DropProgress* drops_ = nullptr;
   ListNotice* notice_ = nullptr;
+  ListNotice* resultsNote_ = nullptr;
+  bool resultsStale_ = false;  // the list changed since the results shown
+  QString notNumbersNote_;     // the entries they counted that are not numbers
   NumberListMenu* listMenu_ = nullptr;
   ResultsListMenu* resultsMenu_ = nullptr;
   DistributionLink* distribution_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStandardItemModel>
+#include <algorithm>
 #include <optional>
 
 #include "app/DistributionLink.h"
@@ -44,12 +45,21 @@ void Form1::PushButton3_Click() {
   notice_->Dismiss();
   input::NumberListModel::Change change(*numbers_, input::kAddNumbersStep);
   Addition added(AdditionSource::kTyped);
+  const std::size_t before = numbers_->Count();
   {
     const input::NumberListModel::Tallying counting(*numbers_, added.tally);
     input::AddTypedNumbers({dialogs_, *numbers_, *this, separators_});
   }
   // A cancelled prompt added nothing and says nothing.
-  if (added.tally.appended > 0 || added.tally.skipped > 0) ShowAddition(added);
+  if (added.tally.appended == 0 && added.tally.skipped == 0) return;
+  // Typed pieces are kept whatever they hold: the ones the analysis would
+  // read as something else than was typed are named at once.
+  const QString notNumbers = NotNumbersText(
+      results::NotNumbersAmong(ListEntries(), std::min(before, numbers_->Count()), numbers_->Count(), separators_),
+      separators_);
+  QString text = AdditionNoticeText(added);
+  if (!notNumbers.isEmpty()) text += QLatin1Char(' ') + notNumbers;
+  notice_->Show(text);
 }
 
 void Form1::PushButton4_Click() {
@@ -110,6 +120,11 @@ void Form1::PushButton7_Click() {
   if (reads) distribution_->AnalysisStarting();
   analysis_.StartAnalysis(MakeAnalysisHost());
   if (reads) distribution_->AnalysisFinished();
+  if (!reads || results_->rowCount() == 0) return;
+  // What the results counted that the user did not write as a number.
+  notNumbersNote_ =
+      NotNumbersText(results::NotNumbersAmong(ListEntries(), 0, numbers_->Count(), separators_), separators_);
+  ShowResultsNote();
 }
 
 void Form1::PushButton8_Click() {
@@ -141,7 +156,36 @@ results::AnalysisHost Form1::MakeAnalysisHost() {
 
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
 
-void Form1::ClearResults() { results_->removeRows(0, results_->rowCount()); }
+void Form1::ClearResults() {
+  results_->removeRows(0, results_->rowCount());
+  // The note was about the rows gone.
+  resultsStale_ = false;
+  notNumbersNote_.clear();
+  ShowResultsNote();
+}
+
+results::EntryReader Form1::ListEntries() const {
+  const input::NumberListModel* numbers = numbers_;
+  return {.text = [numbers](std::size_t index) { return numbers->Text(index); },
+          .passedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); }};
+}
+
+void Form1::ShowResultsNote() {
+  // Results of a list that has changed since are to be made again: that is
+  // said before anything else about them.
+  const QString note = resultsStale_ ? tr("The number list has changed since these results.") : notNumbersNote_;
+  if (note.isEmpty())
+    resultsNote_->Dismiss();
+  else
+    resultsNote_->Show(note);
+}
+
+void Form1::ListChangedSinceResults() {
+  // Said once, however many batches a drop brings.
+  if (resultsStale_ || results_->rowCount() == 0) return;
+  resultsStale_ = true;
+  ShowResultsNote();
+}
 
 void Form1::AddResultRow(const std::string& line) {
   auto* item = new QStandardItem(QString::fromStdString(line));

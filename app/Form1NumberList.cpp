@@ -143,6 +143,12 @@ void Form1::ListView1_ContextMenu(QPoint position) {
   ListView1_MouseUp();
   numbers_->Flush();
   listMenu_->Refresh(numbers_->History(), ListHistoryFree());
+  bool anyNotNumber = false;
+  results::ForEachNotNumber(ListEntries(), 0, numbers_->Count(), separators_, [&](std::size_t) {
+    anyNotNumber = true;
+    return false;
+  });
+  listMenu_->SetNotNumbersRemovable(anyNotNumber && ListHistoryFree());
   pasteItem_->setEnabled(platform::ClipboardHasText());
   listMenu_->Menu()->popup(ListView1->viewport()->mapToGlobal(position));
 }
@@ -155,6 +161,18 @@ void Form1::ListView2_ContextMenu(QPoint position) {
 void Form1::ListView2_CopyAsTable() {
   const std::vector<const results::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
   if (!rows.empty()) platform::ClipboardSetText(QString::fromStdString(results::TableText(rows, separators_)));
+}
+
+void Form1::ListView1_RemoveNotNumbers() {
+  if (!ListHistoryFree()) return;
+  core::Trap trap(*this, kRemoveNotNumbersLocation);
+  trap.Step([&] {
+    std::vector<std::size_t> rows = results::NotNumberRows(ListEntries(), 0, numbers_->Count(), separators_);
+    if (rows.empty()) return;
+    // What the last addition brought is no longer what the list shows.
+    notice_->Dismiss();
+    numbers_->RemoveEntries(input::kRemoveNotNumbersStep, std::move(rows));
+  });
 }
 
 bool Form1::ListHistoryFree() const {

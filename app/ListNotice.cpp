@@ -13,28 +13,30 @@ namespace tallowmere::app {
 namespace {
 
 // The progress strip's colours: white on #263238 is 13:1.
-constexpr const char* kNoticeStyle =
-    "#listNotice { color: #FFFFFF; background: #263238; border: none; padding: 1px 4px; }";
+constexpr const char* kNoticeStyle = "#%1 { color: #FFFFFF; background: #263238; border: none; padding: 1px 4px; }";
 
 }  // namespace
 
-ListNotice::ListNotice(QAbstractScrollArea* list)
+ListNotice::ListNotice(QAbstractScrollArea* list, Lasting lasting, const QString& name, const QString& accessibleName)
     : QLabel(list->viewport()),
       list_(list),
+      lasting_(lasting),
       opacity_(new QGraphicsOpacityEffect(this)),
       fade_(new QPropertyAnimation(opacity_, "opacity", this)),
       wait_(new QTimer(this)) {
-  setObjectName(QStringLiteral("listNotice"));
+  setObjectName(name);
   setAttribute(Qt::WA_StyledBackground, true);
   setAttribute(Qt::WA_TransparentForMouseEvents, true);
   setAttribute(Qt::WA_ShowWithoutActivating, true);
   setFocusPolicy(Qt::NoFocus);
-  setStyleSheet(QString::fromLatin1(kNoticeStyle));
+  setStyleSheet(QString::fromLatin1(kNoticeStyle).arg(name));
   // A style sheet stops the list's font from reaching the label.
   setFont(list->font());
-  setWordWrap(true);
+  // A lasting note covers rows for as long as it shows: one line, cut to
+  // the rows' width, covers the fewest (the whole text is its description).
+  setWordWrap(lasting_ == Lasting::kFewSeconds);
   setTextFormat(Qt::PlainText);
-  setAccessibleName(QStringLiteral("Notice"));
+  setAccessibleName(accessibleName);
   opacity_->setOpacity(1.0);
   setGraphicsEffect(opacity_);
   wait_->setSingleShot(true);
@@ -52,12 +54,12 @@ ListNotice::ListNotice(QAbstractScrollArea* list)
 void ListNotice::Show(const QString& text) {
   fade_->stop();
   opacity_->setOpacity(1.0);
-  setText(text);
+  text_ = text;
   setAccessibleDescription(text);
   Place();
   show();
   raise();
-  wait_->start();
+  if (lasting_ == Lasting::kFewSeconds) wait_->start();
 }
 
 void ListNotice::SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor) {
@@ -73,8 +75,20 @@ void ListNotice::Dismiss() {
 
 void ListNotice::Place() {
   const QRect rows = list_->viewport()->rect();
-  const int height = std::min(heightForWidth(rows.width()), rows.height());
-  const QRect place(rows.left(), rows.bottom() + 1 - height, rows.width(), height);
+  int lines = 0;  // the height the text needs
+  if (wordWrap()) {
+    setText(text_);
+    lines = heightForWidth(rows.width());
+  } else {
+    // The style's padding lies inside the label's rectangle.
+    if (width() != rows.width()) resize(rows.width(), height());
+    const int room = contentsRect().width() - 2 * margin();
+    setText(fontMetrics().elidedText(QString(text_).replace(QLatin1Char('\n'), QLatin1Char(' ')), Qt::ElideRight,
+                                     std::max(room, 0)));
+    lines = sizeHint().height();
+  }
+  const int tall = std::min(lines, rows.height());
+  const QRect place(rows.left(), rows.bottom() + 1 - tall, rows.width(), tall);
   if (geometry() != place) setGeometry(place);
 }
 

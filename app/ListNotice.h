@@ -1,9 +1,10 @@
 #pragma once
 // The short notice over the number list's bottom edge, where the progress
 // strip of long drops shows: what an addition brought, for a few seconds,
-// then it fades. It floats over the rows (no part of the window's layout),
-// never takes the focus nor a click (clicks reach the rows below), and keeps
-// colours of its own so that it reads alike in light and dark themes.
+// then it fades. The same kind of notice over the results list says what the
+// user should know of the results it shows, for as long as it holds. It floats over the rows (no part of the window's
+// layout), never takes the focus nor a click (clicks reach the rows below), and keeps colours of its own so that it
+// reads alike in light and dark themes.
 #include <QLabel>
 #include <chrono>
 
@@ -19,9 +20,18 @@ class ListNotice final : public QLabel {
   static constexpr std::chrono::milliseconds kShownFor{5000};
   static constexpr std::chrono::milliseconds kFadeFor{700};
 
-  explicit ListNotice(QAbstractScrollArea* list);
-  // Shows `text` afresh, for the full time.
+  // How long a notice shows: a few seconds, or until it is dismissed.
+  enum class Lasting { kFewSeconds, kUntilDismissed };
+
+  // `name`: its object name; `accessibleName`: what a screen reader calls it.
+  explicit ListNotice(QAbstractScrollArea* list, Lasting lasting = Lasting::kFewSeconds,
+                      const QString& name = QStringLiteral("listNotice"),
+                      const QString& accessibleName = QStringLiteral("Notice"));
+  // Shows `text` afresh, for the full time. A lasting notice shows it on
+  // one line, cut with an ellipsis where the rows are too narrow for it.
   void Show(const QString& text);
+  // What the notice says, whole (also when it shows it cut).
+  const QString& Text() const { return text_; }
   // Gone at once (a new addition is under way).
   void Dismiss();
   // Over the bottom edge of the list's visible rows, as wide as they are, as
@@ -36,6 +46,8 @@ class ListNotice final : public QLabel {
 
  private:
   QAbstractScrollArea* list_;
+  Lasting lasting_;
+  QString text_;  // whole, as shown to a screen reader
   QGraphicsOpacityEffect* opacity_;
   QPropertyAnimation* fade_;
   QTimer* wait_;

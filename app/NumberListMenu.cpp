@@ -34,7 +34,10 @@ NumberListMenu::NumberListMenu(QWidget* window)
     : QObject(window),
       menu_(new QMenu(window)),
       undo_(menu_->addAction(QStringLiteral("Undo"))),
-      redo_(menu_->addAction(QStringLiteral("Redo"))) {
+      redo_(menu_->addAction(QStringLiteral("Redo"))),
+      removeNotNumbers_(new QAction(tr("Remove Entries That Are Not Numbers"), menu_)) {
+  removeNotNumbers_->setEnabled(false);
+  connect(removeNotNumbers_, &QAction::triggered, this, &NumberListMenu::removeNotNumbersAsked);
   menu_->addSeparator();
   // The window's shortcuts work whether the menu was ever opened or not; the
   // items show the keys, and take them while the menu is open.
@@ -65,5 +68,7 @@ void NumberListMenu::Refresh(const input::ListHistory& history, bool free) {
   undo_->setEnabled(free && history.CanUndo());
   redo_->setEnabled(free && history.CanRedo());
 }
+
+void NumberListMenu::SetNotNumbersRemovable(bool removable) { removeNotNumbers_->setEnabled(removable); }
 
 }  // namespace tallowmere::app

@@ -3,7 +3,9 @@
 // "Redo <step>", named after the changes they would take back or make
 // again ("Undo Clear List"), then a separator; other commands on the list
 // go after it (Menu()->addAction). Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, do
-// the same anywhere in the window; the items show those keys.
+// the same anywhere in the window; the items show those keys. The item that
+// removes every entry that is not a number is the window's to place
+// (RemoveNotNumbersItem).
 #include <QObject>
 #include <QString>
 
@@ -36,19 +38,25 @@ class NumberListMenu final : public QObject {
   QMenu* Menu() const { return menu_; }
   QAction* UndoItem() const { return undo_; }
   QAction* RedoItem() const { return redo_; }
+  QAction* RemoveNotNumbersItem() const { return removeNotNumbers_; }
   // Names the two items after `history`; they are enabled when there is a
   // step to take and `free` says the list may be changed back now.
   void Refresh(const input::ListHistory& history, bool free);
+  // "Remove Entries That Are Not Numbers" is enabled when the list holds such
+  // entries and may be changed now.
+  void SetNotNumbersRemovable(bool removable);
 
  signals:
   // The item was chosen or its key pressed.
   void undoAsked();
   void redoAsked();
+  void removeNotNumbersAsked();
 
  private:
   QMenu* menu_;
   QAction* undo_;
   QAction* redo_;
+  QAction* removeNotNumbers_;
 };
 
 }  // namespace tallowmere::app

@@ -72,6 +72,48 @@ void ListHistory::RecordClear(EntryStore& list) {
   known_ = 0;
 }
 
+void ListHistory::RemoveRows(std::string name, EntryStore& list, std::vector<std::size_t> rows) {
+  Settle(list);
+  if (rows.empty()) return;
+  for (std::size_t k = 0; k < rows.size(); ++k)
+    if (rows[k] >= list.Size() || (k > 0 && rows[k] <= rows[k - 1])) throw std::out_of_range("Invalid entry index");
+  Removals removals{std::move(rows), EntryStore()};
+  for (const std::size_t row : removals.rows) removals.entries.Append(list.Text(row), list.PassedNumberTest(row));
+  EntryStore kept = Without(removals, list);
+  Push({.name = std::move(name), .change = std::move(removals)});
+  list = std::move(kept);
+  known_ = list.Size();
+}
+
+EntryStore ListHistory::Without(const Removals& r, const EntryStore& list) {
+  EntryStore kept;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < list.Size(); ++i) {
+    if (k < r.rows.size() && r.rows[k] == i) {
+      ++k;
+      continue;
+    }
+    kept.Append(list.Text(i), list.PassedNumberTest(i));
+  }
+  return kept;
+}
+
+EntryStore ListHistory::With(const Removals& r, const EntryStore& list) {
+  EntryStore whole;
+  std::size_t k = 0, j = 0;
+  const std::size_t total = list.Size() + r.rows.size();
+  for (std::size_t i = 0; i < total; ++i) {
+    if (k < r.rows.size() && r.rows[k] == i) {
+      whole.Append(r.entries.Text(k), r.entries.PassedNumberTest(k));
+      ++k;
+    } else {
+      whole.Append(list.Text(j), list.PassedNumberTest(j));
+      ++j;
+    }
+  }
+  return whole;
+}
+
 void ListHistory::RecordSwap(const EntryStore& list, std::size_t a, std::size_t b) {
   Settle(list);
   if (a >= list.Size() || b >= list.Size()) throw std::out_of_range("Invalid entry index");
@@ -151,6 +193,9 @@ RowChange ListHistory::UndoChange(const Step& step, const EntryStore& list) {
                         [](const Clearing&) {
                           return RowChange{Kind::kReset, 0, 0, std::size_t{0}};
                         },
+                        [](const Removals& r) {
+                          return RowChange{Kind::kReset, 0, 0, r.rows.front()};
+                        },
                     },
                     step.change);
 }
@@ -173,6 +218,12 @@ RowChange ListHistory::RedoChange(const Step& step, const EntryStore& list) {
                         },
                         [](const Clearing&) {
                           return RowChange{Kind::kReset, 0, 0, std::nullopt};
+                        },
+                        [&](const Removals& r) {
+                          const std::size_t left = list.Size() - r.rows.size();
+                          std::optional<std::size_t> current;
+                          if (left > 0) current = std::min(r.rows.front(), left - 1);
+                          return RowChange{Kind::kReset, 0, 0, current};
                         },
                     },
                     step.change);
@@ -200,6 +251,7 @@ void ListHistory::Unmake(Step& step, EntryStore& list) {
                      list.SwapTexts(swap->first, swap->second);
                  },
                  [&](Clearing& c) { list = std::move(c.list); },
+                 [&](const Removals& r) { list = With(r, list); },
              },
              step.change);
 }
@@ -217,6 +269,7 @@ void ListHistory::Make(Step& step, EntryStore& list) {
                    for (const auto& [a, b] : m.swaps) list.SwapTexts(a, b);
                  },
                  [&](Clearing& c) { c.list = std::move(list); },
+                 [&](const Removals& r) { list = Without(r, list); },
              },
              step.change);
 }

@@ -6,7 +6,8 @@
 // A step keeps only what its undo needs, and never a second copy of the
 // list: an addition keeps the count it began at (its entries are cut off at
 // undo and kept for redo), a removal the entry and its row, a move the swaps
-// it made, and a clear the whole store, handed over.
+// it made, a removal of several entries those entries and their rows, and a
+// clear the whole store, handed over.
 //
 // Steps always undo in the reverse order of the changes, even when changes
 // interleave: entries appended while an addition is open belong to it, but
@@ -34,6 +35,7 @@ inline constexpr const char* kSampleNumbersStep = "Sample Numbers";
 inline constexpr const char* kMoveEntryStep = "Move Entry";
 inline constexpr const char* kRemoveEntryStep = "Remove Entry";
 inline constexpr const char* kClearListStep = "Clear List";
+inline constexpr const char* kRemoveNotNumbersStep = "Remove Entries That Are Not Numbers";
 // Numbers pasted into the list (Ctrl+V, Shift+Insert, the menu's item, a
 // dropped text).
 inline constexpr const char* kPasteStep = "Paste";
@@ -69,6 +71,10 @@ class ListHistory {
   void RecordRemove(const EntryStore& list, std::size_t index);
   // Takes the whole list over; it is left empty. An empty list records nothing.
   void RecordClear(EntryStore& list);
+  // Takes the entries at `rows` (ascending, each once) out of the list as
+  // one step named `name`; the others keep their order. No rows record
+  // nothing. A failure (no memory left) leaves the list as it was.
+  void RemoveRows(std::string name, EntryStore& list, std::vector<std::size_t> rows);
   // Swaps of one move join its step until EndMove or any other step.
   void RecordSwap(const EntryStore& list, std::size_t a, std::size_t b);
   void EndMove() { moveOpen_ = false; }
@@ -108,10 +114,14 @@ class ListHistory {
   struct Clearing {
     EntryStore list;  // the whole list, while done
   };
+  struct Removals {
+    std::vector<std::size_t> rows;  // ascending, as they were before the removal
+    EntryStore entries;             // their texts and flags, in the same order
+  };
   struct Step {
     std::string name;
     std::size_t ticket = 0;  // the addition it belongs to (0: none)
-    std::variant<Addition, Removal, Move, Clearing> change;
+    std::variant<Addition, Removal, Move, Clearing, Removals> change;
   };
   struct OpenAddition {
     std::size_t ticket;
@@ -124,6 +134,9 @@ class ListHistory {
   static RowChange RedoChange(const Step& step, const EntryStore& list);
   static void Unmake(Step& step, EntryStore& list);
   static void Make(Step& step, EntryStore& list);
+  // The list without the rows of `r`, and the list with them back in place.
+  static EntryStore Without(const Removals& r, const EntryStore& list);
+  static EntryStore With(const Removals& r, const EntryStore& list);
 
   std::size_t depth_;
   std::deque<Step> done_;

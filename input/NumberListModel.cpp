@@ -75,6 +75,22 @@ void NumberListModel::Remove(std::size_t index) {
   endRemoveRows();
 }
 
+void NumberListModel::RemoveEntries(std::string name, std::vector<std::size_t> rows) {
+  Flush();
+  if (rows.empty()) return;
+  beginResetModel();
+  // The views must hear of the end of the reset even when the removal fails
+  // (the list is then as it was).
+  struct End {
+    NumberListModel& model;
+    ~End() {
+      model.shown_ = model.store_.Size();
+      model.endResetModel();
+    }
+  } end{*this};
+  history_.RemoveRows(std::move(name), store_, std::move(rows));
+}
+
 void NumberListModel::SwapTexts(std::size_t a, std::size_t b) {
   Flush();
   history_.RecordSwap(store_, a, b);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "input/EntrySink.h"
 #include "input/EntryStore.h"
@@ -73,6 +74,9 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   bool PassedNumberTest(std::size_t index) const { return store_.PassedNumberTest(index); }
 
   void Remove(std::size_t index);
+  // Removes the entries at `rows` (ascending, each once) as one step named
+  // `name`; the views see the list anew. No rows change nothing.
+  void RemoveEntries(std::string name, std::vector<std::size_t> rows);
   // Swaps join one "Move Entry" step until EndMove (the end of the gesture).
   void SwapTexts(std::size_t a, std::size_t b);
   void EndMove() { history_.EndMove(); }

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "numtext/EntryValue.h"
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberText.h"
+#include "results/AnalysisEntries.h"
 #include "results/MoreRows.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
@@ -63,8 +63,7 @@ bool AnyUnknown(const double* x, std::size_t n) {
 double EntryValue(const AnalysisHost& host, std::size_t i, const numtext::Separators& sep) {
   const std::string_view text = host.entryText(i);
   if (double plain; numtext::PlainLeadingNumber(text, plain)) return plain;
-  if (host.entryPassedNumberTest && host.entryPassedNumberTest(i)) return numtext::ListEntryValue(text, sep);
-  return numtext::LeadingNumber(text);
+  return EntryWorth(text, host.entryPassedNumberTest && host.entryPassedNumberTest(i), sep);
 }
 
 // With `known`, numbers[] holds the host's leading numbers, NaN where an

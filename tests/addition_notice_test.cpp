@@ -101,6 +101,41 @@ TEST(AdditionNotice, CountsEntriesGrouped) {
   for (const auto& c : cases) EXPECT_EQ(EntriesText(c.count).toStdString(), c.text);
 }
 
+// The entries typed (or in the list when the analysis ran) that the analysis
+// counts as something else than their text: the window's sentence and the
+// analyser's word them alike.
+TEST(AdditionNotice, NamesTheEntriesThatAreNotNumbersAndWhatTheyCountAs) {
+  using results::NotNumbers;
+  const numtext::Separators english{".", ","};
+  const numtext::Separators german{",", "."};
+  const struct {
+    NotNumbers found;
+    numtext::Separators sep;
+    const char* text;
+  } cases[] = {
+      {{1, {{"n/a", 0}}}, english, "1 entry is not a number and counts as 0: \"n/a\"."},
+      {{2, {{"n/a", 0}, {"42 kg", 42}}},
+       english,
+       "2 entries are not numbers and count as 0 and 42: \"n/a\", \"42 kg\"."},
+      {{2, {{"n/a", 0}, {"", 0}}}, english, "2 entries are not numbers and count as 0: \"n/a\", \"\"."},
+      {{3, {{"n/a", 0}, {"1.5 l", 1.5}, {"42 kg", 42}}},
+       german,
+       "3 entries are not numbers and count as 0, 1,5 and 42: \"n/a\", \"1.5 l\", \"42 kg\"."},
+      {{5, {{"a", 0}, {"b", 0}, {"c", 0}}},
+       english,
+       "5 entries are not numbers; the first 3 count as 0: \"a\", \"b\", \"c\"."},
+      {{1234567, {{"a", 0}, {"2b", 2}, {"c", 0}}},
+       english,
+       "1,234,567 entries are not numbers; the first 3 count as 0, 2 and 0: \"a\", \"2b\", \"c\"."},
+      {{1, {{"%1 %2", 0}}}, english, "1 entry is not a number and counts as 0: \"%1 %2\"."},
+      {{0, {}}, english, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NotNumbersText(c.found, c.sep).toStdString(), c.text);
+    EXPECT_EQ(results::NotNumbersSentence(c.found, c.sep), c.text);
+  }
+}
+
 TEST(AdditionNotice, AStoppedTextSaysHowFarItCame) {
   const struct {
     AdditionSource source;

@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <functional>
 
+#include "app/ListNotice.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace tallowmere;
@@ -151,6 +154,148 @@ TEST_F(WindowTest, ARowWhoseStepFailedShowsDivZeroAfterItsReports) {
                          "The variance is: #Div/0!", "The skew is: #Div/0!", "The average deviation is: #Div/0!",
                          "The standard deviation is: #Div/0!", "The coefficient of variation is: #Div/0!"}));
   EXPECT_EQ(f.Pointer().Get(), WindowPointer::State::Default);
+}
+
+constexpr const char* kStaleNote = "The number list has changed since these results.";
+
+// The note over the results list, or "" when none shows.
+QString ResultsNoteShown(Form1& f) { return f.ResultsNote().isVisible() ? f.ResultsNote().Text() : QString(); }
+
+// Every kind of change of the number list after an analysis says that the
+// results are of the list as it was, until the next analysis or until the
+// results are cleared; the results themselves stay as they were.
+TEST_F(WindowTest, TheResultsSayWhenTheListHasChangedSince) {
+  QTemporaryDir files;
+  const QString list = files.filePath("list.txt");
+  {
+    QFile out(list);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    ASSERT_EQ(out.write("8\n9\n"), 4);
+    ASSERT_TRUE(out.flush());
+  }
+  const struct {
+    const char* name;
+    std::function<void(Form1&)> before;  // ahead of the analysis
+    std::function<void(Form1&)> change;
+  } cases[] = {
+      {"clear", {}, [](Form1& f) { Controls(f).PushButton1->click(); }},
+      {"typed",
+       {},
+       [this](Form1& f) {
+         dialogs_.QueueInput("4");
+         Controls(f).PushButton3->click();
+       }},
+      {"sample numbers", {}, [](Form1& f) { Controls(f).PushButton2->click(); }},
+      {"removed by a double-click",
+       {},
+       [](Form1& f) {
+         Controls(f).ListView1->selectRow(1);
+         f.ListView1_DblClick();
+       }},
+      {"undone", {}, [](Form1& f) { f.UndoListChange(); }},
+      {"redone",
+       [](Form1& f) {
+         Controls(f).PushButton2->click();
+         f.UndoListChange();
+       },
+       [](Form1& f) { f.RedoListChange(); }},
+      {"moved", {}, [](Form1& f) { f.NumberList().SwapTexts(0, 2); }},
+      {"pasted", {}, [](Form1& f) { f.PasteNumbers("5\n6", AdditionSource::kClipboard); }},
+      {"dropped text", {}, [](Form1& f) { f.PasteNumbers("5", AdditionSource::kDroppedText); }},
+      {"dropped file", {}, [list](Form1& f) { f.OpenPaths({list.toStdString()}); }},
+      {"loaded",
+       {},
+       [this, list](Form1& f) {
+         dialogs_.QueueOpenFiles({list});
+         Controls(f).PushButton6->click();
+       }},
+      {"not numbers removed", [](Form1& f) { f.NumberList().Append("x"); },
+       [](Form1& f) { f.ListView1_RemoveNotNumbers(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form1& f = OpenShown();
+    AddEntries({"1", "2", "3"});
+    if (c.before) c.before(f);
+    Controls(f).PushButton7->click();
+    const QStringList results = ResultRows();
+    ASSERT_EQ(results.size(), 12);
+    c.change(f);
+    QApplication::processEvents();
+    EXPECT_EQ(ResultsNoteShown(f), kStaleNote);
+    EXPECT_EQ(ResultRows(), results);
+    // The next analysis is of the list as it is (an empty one is refused).
+    Controls(f).PushButton7->click();
+    EXPECT_EQ(ResultsNoteShown(f), f.NumberList().Count() > 0 ? QString() : QString(kStaleNote));
+  }
+  // Without results there is nothing to say.
+  Form1& f = OpenShown();
+  AddEntries({"1"});
+  EXPECT_EQ(ResultsNoteShown(f), "");
+  // Clearing the results takes the note with them, and a change after that
+  // has no results to speak of.
+  Controls(f).PushButton7->click();
+  Controls(f).PushButton2->click();
+  ASSERT_EQ(ResultsNoteShown(f), kStaleNote);
+  Controls(f).PushButton8->click();
+  EXPECT_EQ(ResultsNoteShown(f), "");
+  Controls(f).PushButton1->click();
+  EXPECT_EQ(ResultsNoteShown(f), "");
+}
+
+// The entries a run counted as something else than their text are named over
+// the results, whatever their origin, until the results go or the list
+// changes.
+TEST_F(WindowTest, TheResultsNameTheEntriesThatAreNotNumbers) {
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+    const char* note;
+    const char* meanRow;
+  } cases[] = {
+      {"numbers only", {"10", "20", " 30 "}, "", "The mean is: 20"},
+      {"a word", {"10", "20", "n/a"}, "1 entry is not a number and counts as 0: \"n/a\".", "The mean is: 10"},
+      {"a number and a unit",
+       {"42 kg", "", "8"},
+       "2 entries are not numbers and count as 42 and 0: \"42 kg\", \"\".",
+       "The mean is: 16.667"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form1& f = OpenShown();
+    AddEntries(c.entries);
+    Controls(f).PushButton7->click();
+    EXPECT_TRUE(ResultRows().contains(c.meanRow)) << ResultRows().join(" | ").toStdString();
+    EXPECT_EQ(ResultsNoteShown(f), c.note);
+  }
+  // Long texts: the note keeps to one line under the twelve rows, cut, and
+  // says it whole to a screen reader.
+  {
+    Form1& f = OpenShown();
+    const std::string word(40, 'w');
+    AddEntries({word, word + "2", word + "3", "5"});
+    Controls(f).PushButton7->click();
+    const ListNotice& note = f.ResultsNote();
+    ASSERT_TRUE(note.isVisible());
+    EXPECT_TRUE(note.Text().startsWith("3 entries are not numbers and count as 0: \"www"));
+    EXPECT_EQ(note.accessibleDescription(), note.Text());
+    EXPECT_TRUE(note.text().endsWith(QChar(0x2026))) << note.text().toStdString();
+    EXPECT_LT(note.height(), 2 * note.fontMetrics().height());
+    QTableView* results = Controls(f).ListView2;
+    EXPECT_LT(results->visualRect(results->model()->index(11, 0)).bottom(), note.geometry().top());
+  }
+  Form1& f = OpenShown();
+  dialogs_.QueueInput("10, 20, n/a");
+  Controls(f).PushButton3->click();
+  Controls(f).PushButton7->click();
+  const QString named = "1 entry is not a number and counts as 0: \"n/a\".";
+  EXPECT_EQ(ResultsNoteShown(f), named);
+  Controls(f).PushButton2->click();
+  // A later change is said in its place: the results are to be made again.
+  EXPECT_EQ(ResultsNoteShown(f), kStaleNote);
+  Controls(f).PushButton8->click();
+  EXPECT_EQ(ResultsNoteShown(f), "");
+  EXPECT_FALSE(f.ResultsNote().isVisible());
 }
 
 TEST_F(WindowTest, SampleNumbersThenAnalysisFromTheButtons) {

@@ -199,6 +199,39 @@ const ChangeCase kChanges[] = {
      0,
      2},
     {"ClearList", [](List& l) { l.Clear(); }, {}, kClearListStep, Kind::kReset, 0, 0, 0, std::nullopt},
+    {"RemoveSeveralEntriesAsOneStep",
+     [](List& l) {
+       l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {0, 2});
+     },
+     {kStart[1], kStart[3]},
+     kRemoveNotNumbersStep,
+     Kind::kReset,
+     0,
+     0,
+     0,
+     0},
+    {"RemoveSeveralFlaggedEntriesUpToTheLast",
+     [](List& l) {
+       l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {1, 3});
+     },
+     {kStart[0], kStart[2]},
+     kRemoveNotNumbersStep,
+     Kind::kReset,
+     0,
+     0,
+     1,
+     1},
+    {"RemoveEveryEntry",
+     [](List& l) {
+       l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {0, 1, 2, 3});
+     },
+     {},
+     kRemoveNotNumbersStep,
+     Kind::kReset,
+     0,
+     0,
+     0,
+     std::nullopt},
 };
 
 INSTANTIATE_TEST_SUITE_P(History, EachChange, ::testing::ValuesIn(kChanges),
@@ -228,6 +261,20 @@ TEST(ListHistory, ChangesThatChangeNothingRecordNothingAndKeepRedo) {
        }},
       {"SwapOfARowWithItself", [](List& l) { l.Swap(2, 2); }},
       {"GestureWithoutSwaps", [](List& l) { l.history.EndMove(); }},
+      {"RemovalOfNoRows", [](List& l) { l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {}); }},
+      // Rows out of order, repeated or past the end are refused whole.
+      {"RemovalOfRowsOutOfOrder",
+       [](List& l) {
+         EXPECT_THROW(l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {2, 1}), std::out_of_range);
+       }},
+      {"RemovalOfARowTwice",
+       [](List& l) {
+         EXPECT_THROW(l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {1, 1}), std::out_of_range);
+       }},
+      {"RemovalPastTheEnd",
+       [](List& l) {
+         EXPECT_THROW(l.history.RemoveRows(kRemoveNotNumbersStep, l.store, {0, 4}), std::out_of_range);
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -143,6 +143,11 @@ TEST(NumberListModel, UndoAndRedoShowTheRowsTheListHolds) {
        },
        {"2", "4", "3", "1"}},
       {"Clear", [](NumberListModel& m) { m.Clear(); }, {}},
+      {"RemovalOfSeveral",
+       [](NumberListModel& m) {
+         m.RemoveEntries(kRemoveNotNumbersStep, {0, 2, 3});
+       },
+       {"2"}},
   };
   const auto shown = [](const NumberListModel& m) {
     std::vector<std::string> texts;
@@ -682,6 +687,16 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
   };
   std::vector<std::string> sampleAndTyped = kSample;
   sampleAndTyped.insert(sampleAndTyped.end(), {"1", "2"});
+  // Typed words among the numbers: the removal takes them out of their
+  // places and undo puts them back there.
+  const auto typedWords = [this] {
+    dialogs_.QueueInput("n/a, 1, 42 kg,");
+    Controls(form()).PushButton3->click();
+  };
+  std::vector<std::string> sampleAndWords = kSample;
+  sampleAndWords.insert(sampleAndWords.end(), {"n/a", "1", "42 kg", ""});
+  std::vector<std::string> sampleAndOne = kSample;
+  sampleAndOne.push_back("1");
   const struct {
     const char* name;
     std::function<void()> change;  // after "Load Sample/Example Numbers"
@@ -706,6 +721,43 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
       {"TypedNumbers", typed, {}, sampleAndTyped, {"Undo Add Numbers", "Redo", true, false}, -1},
       {"TypedNumbersUndone", typed, {kCtrlZ}, kSample, {"Undo Sample Numbers", "Redo Add Numbers", true, true}, 3},
       {"TypedNumbersRedone", typed, {kCtrlZ, kCtrlY}, sampleAndTyped, {"Undo Add Numbers", "Redo", true, false}, 4},
+      {"NotNumbersRemoved",
+       [&] {
+         typedWords();
+         form().ListView1_RemoveNotNumbers();
+       },
+       {},
+       sampleAndOne,
+       {"Undo Remove Entries That Are Not Numbers", "Redo", true, false},
+       -1},
+      {"NotNumbersRemovalUndoneInPlace",
+       [&] {
+         typedWords();
+         form().ListView1_RemoveNotNumbers();
+       },
+       {kCtrlZ},
+       sampleAndWords,
+       {"Undo Add Numbers", "Redo Remove Entries That Are Not Numbers", true, true},
+       4},
+      {"NotNumbersRemovalRedone",
+       [&] {
+         typedWords();
+         form().ListView1_RemoveNotNumbers();
+       },
+       {kCtrlZ, kCtrlShiftZ},
+       sampleAndOne,
+       {"Undo Remove Entries That Are Not Numbers", "Redo", true, false},
+       4},
+      {"NotNumbersKeptWhileADropRuns",
+       [&] {
+         typedWords();
+         drop.emplace(form().Drops());
+         form().ListView1_RemoveNotNumbers();
+       },
+       {},
+       sampleAndWords,
+       {"Undo Add Numbers", "Redo", false, false},
+       -1},
       {"MoveUndoneAsOneStep",
        [this] {
          Press(0);
@@ -767,6 +819,52 @@ TEST_F(ListUndoWindow, KeysUndoAndRedoAndTheMenuNamesTheSteps) {
     EXPECT_EQ(items.redoEnabled, c.menu.redoEnabled);
     drop.reset();
   }
+}
+
+// The context menu offers the removal after "Paste Numbers", only when the
+// list holds entries that are not numbers.
+TEST_F(ListUndoWindow, TheContextMenuRemovesTheEntriesThatAreNotNumbers) {
+  OpenShown();
+  QAction* item = form().ListMenu().RemoveNotNumbersItem();
+  ASSERT_EQ(item->text(), "Remove Entries That Are Not Numbers");
+  const QList<QAction*> items = form().ListMenu().Menu()->actions();
+  const qsizetype at = items.indexOf(item);
+  ASSERT_GT(at, 0);
+  EXPECT_EQ(items[at - 1]->text(), "Paste Numbers");
+  const struct {
+    const char* name;
+    std::vector<std::string> typed;  // after the sample numbers
+    bool enabled;
+  } cases[] = {
+      {"numbers only", {}, false},
+      {"plain number texts", {" 7 ", "-1.5e3", "\t2"}, false},
+      {"a word", {"n/a"}, true},
+      {"an empty entry", {""}, true},
+      {"a number and a unit", {"42 kg"}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Controls(form()).PushButton1->click();
+    Controls(form()).PushButton2->click();
+    AddEntries(c.typed);
+    form().ListView1_ContextMenu(QPoint(5, 5));
+    EXPECT_EQ(item->isEnabled(), c.enabled);
+    if (c.enabled) item->trigger();
+    form().ListMenu().Menu()->hide();
+    std::vector<std::string> expected = kSample;
+    if (!c.enabled) expected.insert(expected.end(), c.typed.begin(), c.typed.end());
+    EXPECT_EQ(Entries(), expected);
+  }
+}
+
+// A list file's lines passed the number test: they are numbers, whatever
+// their form in the user's locale.
+TEST_F(ListUndoWindow, PastedLinesAreNeverRemovedAsNotNumbers) {
+  OpenShown({",", "."});
+  form().PasteNumbers("61,5\n1.234,5\n", AdditionSource::kClipboard);
+  AddEntries({"61,5"});  // untested, it counts by its leading number, 61
+  form().ListView1_RemoveNotNumbers();
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"61,5", "1.234,5"}));
 }
 
 TEST_F(ListUndoWindow, TheDropDownUndoesItsOwnText) {

@@ -190,16 +190,19 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
       {"Shift+Insert", [](Form1& f) { QTest::keyClick(Controls(f).ListView1, Qt::Key_Insert, Qt::ShiftModifier); }},
       {"the context menu",
        [](Form1& f) {
-         // Undo, Redo and a separator come first; a separator and "Show
+         // Undo, Redo and a separator come first; the removal of the
+         // entries that are not numbers, a separator and "Show
          // Distribution…" after.
          f.ListView1_ContextMenu(QPoint(5, 5));
          QMenu* menu = f.ListMenu().Menu();
          const QList<QAction*> items = menu->actions();
-         ASSERT_EQ(items.size(), 6);
+         ASSERT_EQ(items.size(), 7);
          EXPECT_TRUE(items[2]->isSeparator());
          EXPECT_EQ(items[3]->text(), kPasteNumbersItem);
-         EXPECT_TRUE(items[4]->isSeparator());
-         EXPECT_EQ(items[5]->text(), QString::fromUtf8("Show Distribution\u2026"));
+         EXPECT_EQ(items[4]->text(), "Remove Entries That Are Not Numbers");
+         EXPECT_FALSE(items[4]->isEnabled());  // "7" is a number
+         EXPECT_TRUE(items[5]->isSeparator());
+         EXPECT_EQ(items[6]->text(), QString::fromUtf8("Show Distribution\u2026"));
          EXPECT_TRUE(items[3]->isEnabled());
          menu->hide();
          items[3]->trigger();
@@ -232,10 +235,22 @@ TEST_F(WindowLoadersTest, EveryAdditionLeavesANoticeThatFades) {
       {"the sample series", [this] { Controls(form()).PushButton2->click(); }, "Added the 4 sample numbers."},
       {"typed pieces",
        [this] {
-         dialogs_.QueueInput(QStringLiteral("1, 2,x"));
+         dialogs_.QueueInput(QStringLiteral("1, 2,3"));
          Controls(form()).PushButton3->click();
        },
        "Added 3 numbers."},
+      {"typed pieces, one not a number",
+       [this] {
+         dialogs_.QueueInput(QStringLiteral("1, 2,x"));
+         Controls(form()).PushButton3->click();
+       },
+       "Added 3 numbers. 1 entry is not a number and counts as 0: \"x\"."},
+      {"typed pieces, several not numbers",
+       [this] {
+         dialogs_.QueueInput(QStringLiteral("10, 20, n/a, 42 kg,  "));
+         Controls(form()).PushButton3->click();
+       },
+       "Added 5 numbers. 3 entries are not numbers and count as 0, 42 and 0: \"n/a\", \"42 kg\", \"\"."},
       {"a cancelled prompt", [this] { Controls(form()).PushButton3->click(); }, {}},
       {"one file loaded",
        [this, file] {

@@ -47,6 +47,7 @@
 #include "input/ReadTally.h"
 #include "numtext/NumberText.h"
 #include "results/Analysis.h"
+#include "results/AnalysisEntries.h"
 #include "results/RowFormats.h"
 #include "stats/Statistics.h"
 #include "system/LocaleSeparators.h"
@@ -103,6 +104,14 @@ class ListEntries final : public ValueSink {
   // The text of an entry whose leading number is not known.
   std::string_view Text(std::size_t index) const { return texts_.Text(TextIndex(index)); }
   bool PassedNumberTest(std::size_t index) const { return texts_.PassedNumberTest(TextIndex(index)); }
+  // The entries held as text that the analysis counts as something else than
+  // their text says ("n/a" as 0, "42 kg" as 42); those held as numbers are
+  // plain numbers.
+  results::NotNumbers NotNumbers(const numtext::Separators& sep) const {
+    return results::NotNumbersAmong({.text = [this](std::size_t k) { return texts_.Text(k); },
+                                     .passedNumberTest = [this](std::size_t k) { return texts_.PassedNumberTest(k); }},
+                                    0, texts_.Size(), sep);
+  }
   // The leading numbers, NaN where only the text is known; handed over once.
   // Numbers kept in blocks are joined into the one array, each block let go
   // as soon as it is copied: the array's room is only touched as it fills,
@@ -755,6 +764,9 @@ int Main(int argc, char** argv) {
   bool readAll = true;
   if (entriesMode) {
     if (!ReadEntriesFile(entriesFile, host)) return 1;
+    const std::string notNumbers =
+        results::NotNumbersSentence(host.entries.NotNumbers(host.separators), host.separators);
+    if (!notNumbers.empty()) Tell(notNumbers);
   } else {
     readAll = ReadListPaths(std::move(paths), host);
     if (host.columnMissingIn)

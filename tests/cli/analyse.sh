@@ -41,6 +41,19 @@ check "bad decimals rows" 12 "$(printf '%s\n' "$out" | wc -l)"
 
 check "blank line is an entry" "The number of entries is: 3" "$(printf '1\n\n2\n' | "$bin/tallowmere-analyse" --entries | head -1)"
 
+# Entries that are not numbers count all the same, but never silently: one
+# line on standard error, the exit code unchanged.
+out=$(printf '10\n20\nn/a\n' | "$bin/tallowmere-analyse" --entries 2>"$tmp/err"); rc=$?
+check "a word entry exit code" 0 "$rc"
+check "a word entry counts as 0" 'The number of entries is: 3
+The mean is: 10' "$(printf '%s\n' "$out" | sed -n '1p;7p')"
+check "a word entry is named" 'tallowmere-analyse: 1 entry is not a number and counts as 0: "n/a".' "$(cat "$tmp/err")"
+printf '1\n 2 \n-3e1\n42 kg\n\nx\ty\n\001\nz\n' | "$bin/tallowmere-analyse" --entries >/dev/null 2>"$tmp/err"
+check "several are named, the first three" \
+  'tallowmere-analyse: 5 entries are not numbers; the first 3 count as 42, 0 and 0: "42 kg", "", "x\ty".' "$(cat "$tmp/err")"
+printf '1\n2.5\n 7 \n1e3\n' | "$bin/tallowmere-analyse" --entries >/dev/null 2>"$tmp/err"
+check "numbers only: nothing said" "" "$(cat "$tmp/err")"
+
 "$bin/tallowmere-analyse" --bogus >/dev/null 2>&1; check "unknown option exit code" 2 "$?"
 
 # A result row whose own step failed shows "#Div/0!" (a JSON string), never
