@@ -184,6 +184,7 @@ namespace {
 struct Working {
   std::string text;
   double number = 0.0;
+  double engine = 0.0;  // the engine's value the text was made from
 };
 
 // The row steps of one run, with what they all use.
@@ -239,7 +240,8 @@ struct Rows {
   // a step of the row failed.
   void AddWorkingNumber(Row which) {
     if (rowFailed) return Add(MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText));
-    Add(MakeRow(which, NumberValue(w.number), NumberText(w.number) + std::string(LabelOf(which).unit)));
+    const double shown = ShownValue(w.number, w.engine, w.text, roundingFlag);
+    Add(MakeRow(which, NumberValue(shown, w.engine), NumberText(shown) + std::string(LabelOf(which).unit)));
   }
   void AddWorkingText(Row which) {
     const std::string shown = rowFailed ? std::string(stats::kDivZeroText) : w.text;
@@ -257,7 +259,11 @@ struct Rows {
   template <class Statistic>
   void AddFormattedRow(int first, Row which, Statistic statistic) {
     rowFailed = false;
-    Compute(first, [&] { w.text = ResultText(statistic()); });
+    Compute(first, [&] {
+      const stats::StatResult result = statistic();
+      w.engine = result.IsNumber() ? result.Number() : 0.0;
+      w.text = ResultText(result);
+    });
     Compute(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
     if (ComputeTest(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
       ValueStep(first + 6);
@@ -302,7 +308,10 @@ void Analysis::ShowResults(const AnalysisHost& host) {
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
-  rows.Compute(114, [&] { w.text = rows.NumberText(data.GetMean()); });
+  rows.Compute(114, [&] {
+    w.engine = data.GetMean();
+    w.text = rows.NumberText(w.engine);
+  });
   rows.Compute(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
   rows.ValueStep(118);
   trap.Step(124, [&] { rows.AddWorkingNumber(Row::kMean); });

@@ -22,8 +22,11 @@ ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic
     std::string text = result.IsNumber() ? numtext::NumberText(result.Number(), sep) : result.Text();
     text = numtext::FormatTenDecimals(text, sep);
     if (!numtext::IsNumeric(text, sep)) return MakeRow(which, TextValue(text), text);
-    const double value = numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep);
-    return MakeRow(which, NumberValue(value), numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
+    const double engine = result.IsNumber() ? result.Number() : 0.0;
+    const double value = ShownValue(numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep),
+                                    engine, text, rounding.roundingFlag);
+    return MakeRow(which, NumberValue(value, engine),
+                   numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
   } catch (...) {
     return MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText);
   }

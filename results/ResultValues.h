@@ -2,6 +2,7 @@
 // The values of the result model made from what the engine answers, and the
 // rows that carry them. Plain C++: no Qt.
 #include <string>
+#include <string_view>
 
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
@@ -11,6 +12,8 @@
 namespace tallowmere::results {
 
 ResultValue NumberValue(double number);
+// A number the row shows rounded: `shown`, made from the engine's `engine`.
+ResultValue NumberValue(double shown, double engine);
 ResultValue TextValue(std::string text);
 
 // The mode as the engine answers it: one value, the tied values in the
@@ -20,5 +23,13 @@ ResultValue TextValue(std::string text);
 ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& sep);
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText);
+
+// The value a rounded row (7 to 12, and those after the twelve) shows: the
+// `worked` value of its value step, except that with "Show all decimals"
+// (`roundingFlag` clear) a non-zero engine value that its ten decimals
+// `tenDecimals` show as 0 or with fewer than four significant digits is
+// shown as the engine's value itself, whose number text then holds its 15
+// significant digits ("4.9E-12" rather than "0").
+double ShownValue(double worked, double engine, std::string_view tenDecimals, bool roundingFlag);
 
 }  // namespace tallowmere::results

@@ -458,14 +458,19 @@ constexpr const char* kHelpText =
     "                    for having too few fields\n"
     "  --sample          sample variance and deviations (the default)\n"
     "  --population      population variance and deviations\n"
-    "  --decimals TEXT   decimal places, as typed in the window (default 3, and\n"
-    "                    all decimals in tsv and json)\n"
-    "  --all-decimals    show all decimals, unrounded (--decimals is ignored)\n"
+    "  --decimals TEXT   decimal places, as typed in the window, at most 10\n"
+    "                    (default 3, and every digit in tsv and json)\n"
+    "  --all-decimals    show all decimals as the window does (a value its ten\n"
+    "                    decimals would show as 0 or with fewer than four\n"
+    "                    significant digits with 15); every digit in tsv and\n"
+    "                    json (--decimals is ignored)\n"
     "  --format NAME     text: the rows as the window shows them (the default);\n"
     "                    tsv: one 'key<TAB>value' line per row;\n"
     "                    json: one object of the rows;\n"
     "                    tsv and json write '.' as the decimal separator and\n"
-    "                    all decimals, unless --decimals is given\n"
+    "                    every digit of each value (the shortest text that\n"
+    "                    reads back to the same double), unless --decimals\n"
+    "                    is given\n"
     "  --more            after the twelve rows: the minimum, maximum, range,\n"
     "                    quartiles, interquartile range, kurtosis, standard\n"
     "                    error of the mean and (sample only) the mean's 95 %\n"
@@ -510,6 +515,27 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
   if (text[0] == '\n' || text[0] == '\r') return option + "a line end cannot be the delimiter";
   if (static_cast<unsigned char>(text[0]) >= 0x80) return option + "the delimiter must be an ASCII character";
   delimiter = text[0];
+  return {};
+}
+
+// The decimal places of --decimals, read as the window reads its box (the
+// user's separators, rounded to a whole number, ties to the even one): at
+// most ten, as the ten-decimal format step keeps no more, and no fewer than
+// the box's 16 bits hold (negative places round to tens, hundreds, ...).
+// Empty with the reason when the text is none of those.
+std::string CheckDecimals(const std::string& text, const numtext::Separators& separators) {
+  constexpr int kMostPlaces = 10;
+  const std::string option = "--decimals '" + text + "': ";
+  if (!numtext::IsNumeric(text, separators)) return option + "not a number of decimal places";
+  int places = 0;
+  try {
+    places = numtext::ToInteger16(text, separators);
+  } catch (...) {
+    places = std::numeric_limits<int>::min();
+  }
+  if (places < std::numeric_limits<std::int16_t>::min() || places > kMostPlaces)
+    return option + "decimal places run from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
+           std::to_string(kMostPlaces);
   return {};
 }
 
@@ -694,6 +720,9 @@ int Main(int argc, char** argv) {
     }
   }
   if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
+  if (decimalsGiven) {
+    if (std::string why = CheckDecimals(host.decimalsText, host.separators); !why.empty()) return UsageError(why);
+  }
   if (fieldText || delimiterText || header || strict) {
     TableFormat table;
     if (delimiterText) {
@@ -740,7 +769,8 @@ int Main(int argc, char** argv) {
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
 
-  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format), "the results");
+  const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());

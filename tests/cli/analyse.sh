@@ -34,10 +34,12 @@ check "empty input exit code" 1 "$rc"
 check "empty input message" "You forgot to input numbers." "$(cat "$tmp/err")"
 check "empty input prints no rows" "" "$out"
 
+# Decimal places that are no number would round to no places at all without
+# a word: the command line is refused instead.
 out=$(printf '5\n' | "$bin/tallowmere-analyse" --decimals x --entries 2>"$tmp/err"); rc=$?
-check "bad decimals still analyses" 0 "$rc"
-check "bad decimals error line" "tallowmere-analyse: --decimals 'x': Type mismatch" "$(cat "$tmp/err")"
-check "bad decimals rows" 12 "$(printf '%s\n' "$out" | wc -l)"
+check "bad decimals exit code" 2 "$rc"
+check "bad decimals error line" "tallowmere-analyse: --decimals 'x': not a number of decimal places" "$(head -1 "$tmp/err")"
+check "bad decimals rows" "" "$out"
 
 check "blank line is an entry" "The number of entries is: 3" "$(printf '1\n\n2\n' | "$bin/tallowmere-analyse" --entries | head -1)"
 
