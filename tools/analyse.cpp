@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -392,6 +393,32 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   return ok && !host.unclosedQuote && host.reports == reportsBefore;
 }
 
+// Opens FILE of --entries as a PATH's file is opened: only a regular file
+// (or a link to one) is read, as a device or a FIFO may never end. -1 when
+// it is not read, told on standard error.
+int OpenEntriesFile(const std::string& file) {
+  auto fail = [&](int error) {
+    Tell(file + ": " + (error == ENOENT ? kFileNotFoundMessage : std::strerror(error)));
+    return -1;
+  };
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return fail(errno);
+  if (!S_ISREG(st.st_mode)) {
+    Tell(file + ": not a regular file");
+    return -1;
+  }
+  // Without waiting for a writer, should a FIFO have taken the file's place
+  // since: reading a regular file never waits anyway.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return fail(errno);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    Tell(file + ": not a regular file");
+    return -1;
+  }
+  return fd;
+}
+
 // Reads the lines of --entries: FILE, or standard input when it is empty or
 // "-". False when it could not be read whole (already told on standard
 // error); nothing is then analysed, as a half-read text would mislead.
@@ -400,16 +427,20 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   const std::string name = standardInput ? "standard input" : file;
   int fd = STDIN_FILENO;
   if (!standardInput) {
-    fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-      Tell(name + ": " + (errno == ENOENT ? kFileNotFoundMessage : std::strerror(errno)));
-      return false;
-    }
+    fd = OpenEntriesFile(file);
+    if (fd < 0) return false;
   }
   bool ok = true;
   try {
     const system::FileWatch watch(fd, name);
-    ReadEntryLines(host.entries, fd, watch);
+    const std::size_t cut = ReadEntryLines(host.entries, fd, watch);
+    if (cut > 0) {
+      const std::string most = std::to_string(kMaxCandidateBytes);
+      Tell(name + ": " + std::to_string(cut) +
+           (cut == 1
+                ? " line is longer than " + most + " bytes and is read as its first " + most + " bytes"
+                : " lines are longer than " + most + " bytes and are each read as their first " + most + " bytes"));
+    }
   } catch (const std::exception& e) {
     Tell(e.what());
     ok = false;

@@ -105,4 +105,22 @@ out=$(LC_ALL=de_DE.UTF-8 "$bin/tallowmere-analyse" --more "$tmp/list.txt" | sed 
 check "more text in the locale" 'The first quartile is: 3,5
 The kurtosis is: 2,227' "$out"
 
+# --entries FILE is read only when it is a regular file, as a PATH is: a
+# device or a FIFO may never end. Standard input is read whatever it is.
+mkfifo "$tmp/fifo"
+for file in /dev/zero /dev/null "$tmp" "$tmp/fifo"; do
+  out=$(timeout 20 "$bin/tallowmere-analyse" --entries "$file" 2>"$tmp/err"); rc=$?
+  check "--entries $file: exit code" 1 "$rc"
+  check "--entries $file: told" "tallowmere-analyse: $file: not a regular file" "$(cat "$tmp/err")"
+  check "--entries $file: no rows" "" "$out"
+done
+check "--entries a missing file" "tallowmere-analyse: $tmp/none: File not found" \
+  "$("$bin/tallowmere-analyse" --entries "$tmp/none" 2>&1)"
+# A line longer than an entry may be is read as its first 4096 bytes, and told.
+out=$( (head -c 3000000 /dev/zero | tr '\0' ' '; printf '12\n3\n') | "$bin/tallowmere-analyse" --entries 2>"$tmp/err"); rc=$?
+check "a long line: exit code" 0 "$rc"
+check "a long line: told" "tallowmere-analyse: standard input: 1 line is longer than 4096 bytes and is read as its first 4096 bytes" "$(cat "$tmp/err")"
+check "a long line: one entry of its first bytes" "The number of entries is: 2
+The sum of the numbers are: 3" "$(printf '%s\n' "$out" | head -2)"
+
 exit $fail
