@@ -184,6 +184,9 @@ class CommandLineHost : public ErrorSink {
   std::size_t shortRecords = 0;
   bool unclosedQuote = false;
   std::optional<std::string> columnMissingIn;  // the file whose header lacks the --field NAME
+  // Without --field: the first files read as list files, to name a table
+  // among them when no numbers came.
+  std::vector<std::string> listFilesRead;
 
   std::size_t EntryCount() const { return entries.Count(); }
 
@@ -330,6 +333,51 @@ bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
   return whole;
 }
 
+// A list file of no numbers may be a table: the files looked at for one.
+constexpr std::size_t kFilesLookedAt = 16;
+
+// The delimiter every line of the first ones of a file holds (the tab, ';',
+// ',' or '|', the first of them in that order), when it reads like a table.
+std::optional<char> TableDelimiter(const std::string& path) {
+  constexpr std::size_t kLookedAtBytes = 1 << 16;
+  constexpr std::size_t kLookedAtLines = 20;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  std::string head(kLookedAtBytes, '\0');
+  const ssize_t n = ::read(fd, head.data(), head.size());
+  ::close(fd);
+  head.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  std::vector<std::string_view> lines;
+  for (std::string_view rest = head; !rest.empty() && lines.size() < kLookedAtLines;) {
+    const std::size_t end = rest.find('\n');
+    // A line cut by the end of what was read is not looked at.
+    if (end == std::string_view::npos && head.size() == kLookedAtBytes) break;
+    const std::string_view line = rest.substr(0, end);
+    if (line.find_first_not_of(" \r") != std::string_view::npos) lines.push_back(line);
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+  }
+  if (lines.empty()) return std::nullopt;
+  for (const char delimiter : {'\t', ';', ',', '|'}) {
+    if (std::all_of(lines.begin(), lines.end(), [&](std::string_view l) { return l.find(delimiter) != l.npos; }))
+      return delimiter;
+  }
+  return std::nullopt;
+}
+
+// When no numbers came: names the first file read that looks like a table,
+// and how to read a column of it.
+void SuggestField(const CommandLineHost& host) {
+  for (const std::string& path : host.listFilesRead) {
+    const std::optional<char> delimiter = TableDelimiter(path);
+    if (!delimiter) continue;
+    const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
+    const std::string option = *delimiter == '\t' ? "" : " (and --delimiter '" + shown + "')";
+    Tell(path + ": its lines hold fields separated by '" + shown +
+         "'; choose a column with --field N, or --header and --field NAME" + option);
+    return;
+  }
+}
+
 // Reads the PATHs in order, each run of ordinary paths as a drop would and
 // each "-" as standard input read as one list file (or as tables, with
 // --field); no PATH reads standard input. False when something could not be read (already told on standard
@@ -361,6 +409,12 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
     // A header without the column is a mistake of the command line: nothing
     // more is read.
     ctx.shouldStop = [&host] { return host.columnMissingIn.has_value(); };
+  } else {
+    ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
+                           const ShouldStopFn& shouldStop) {
+      if (host.listFilesRead.size() < kFilesLookedAt) host.listFilesRead.push_back(path);
+      return LoadListFile(host.entries, path, host.separators, showNotRead, letEventsRun, shouldStop);
+    };
   }
   const std::size_t reportsBefore = host.reports;
   if (paths.empty()) paths.push_back("-");
@@ -799,6 +853,7 @@ int Main(int argc, char** argv) {
   analysis.SetMoreStatistics(more);
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
+  if (host.forgot && !host.table) SuggestField(host);
 
   const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
   const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits), "the results");
