@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "core/CommandOptions.h"
+#include "core/MemoryFailures.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
@@ -190,6 +191,11 @@ class CommandLineHost : public ErrorSink {
 
   std::size_t EntryCount() const { return entries.Count(); }
 
+  // Whether the program failed to get memory anywhere (a reader, the
+  // engine, a row) since it started: nothing it then computed is shown.
+  bool OutOfMemory() const { return core::MemoryFailures() != memoryFailuresAtStart; }
+  const std::uint64_t memoryFailuresAtStart = core::MemoryFailures();
+
   AnalysisHost Host() {
     return {.errors = *this,
             .entryCount = [this] { return EntryCount(); },
@@ -203,7 +209,8 @@ class CommandLineHost : public ErrorSink {
             .showMessage =
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
-                  std::cerr << text << '\n';
+                  // No numbers, for want of memory to hold them.
+                  if (!OutOfMemory()) std::cerr << text << '\n';
                 },
             .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
   }
@@ -212,6 +219,11 @@ class CommandLineHost : public ErrorSink {
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
+// What the error report says of a std::bad_alloc.
+constexpr std::string_view kOutOfMemoryReport = "Out of memory";
+
+// The one line of a run that failed to get memory; it needs none itself.
+void TellOutOfMemory() { std::fputs("tallowmere-analyse: out of memory\n", stderr); }
 
 // A line for standard error with every control character (a file name may
 // hold line ends and escape sequences) written as an escape.
@@ -273,6 +285,10 @@ std::string ReportSubject(std::string_view location, int label) {
 
 void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
   ++reports;
+  // A failure to get memory, and what failed after it, is told once, as the
+  // run ends.
+  if (description == kOutOfMemoryReport) core::NoteMemoryFailure();
+  if (OutOfMemory()) return;
   // A file's failure names the file itself; the window's handlers and line
   // labels mean nothing here.
   std::string subject = ReportSubject(location, label);
@@ -438,6 +454,9 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
       } else {
         ReadListDescriptor(sink, 0, host.separators);
       }
+    } catch (const std::bad_alloc&) {
+      core::NoteMemoryFailure();
+      ok = false;
     } catch (const std::exception& e) {
       Tell(e.what());
       ok = false;
@@ -495,6 +514,9 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
                 ? " line is longer than " + most + " bytes and is read as its first " + most + " bytes"
                 : " lines are longer than " + most + " bytes and are each read as their first " + most + " bytes"));
     }
+  } catch (const std::bad_alloc&) {
+    core::NoteMemoryFailure();
+    ok = false;
   } catch (const std::exception& e) {
     Tell(e.what());
     ok = false;
@@ -728,6 +750,7 @@ int Main(int argc, char** argv) {
   sigemptyset(&interruptOnly);
   sigaddset(&interruptOnly, SIGINT);
   pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
+  core::CountMemoryFailures();
   CommandLineHost host;
   bool sample = true;
   bool time = false, entriesMode = false, more = false;
@@ -837,7 +860,10 @@ int Main(int argc, char** argv) {
   // window, but the exit code tells.
   bool readAll = true;
   if (entriesMode) {
-    if (!ReadEntriesFile(entriesFile, host)) return 1;
+    if (!ReadEntriesFile(entriesFile, host)) {
+      if (host.OutOfMemory()) TellOutOfMemory();
+      return 1;
+    }
   } else {
     readAll = ReadListPaths(std::move(paths), host);
     if (host.columnMissingIn)
@@ -853,6 +879,12 @@ int Main(int argc, char** argv) {
   analysis.SetMoreStatistics(more);
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
+  // Rows worked out short of memory may be wrong ("#Div/0!", a row left
+  // out, a list read in part): none is shown.
+  if (host.OutOfMemory()) {
+    TellOutOfMemory();
+    return 1;
+  }
   if (host.forgot && !host.table) SuggestField(host);
 
   const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
@@ -877,4 +909,11 @@ int Main(int argc, char** argv) {
 
 }  // namespace tallowmere::tools
 
-int main(int argc, char** argv) { return tallowmere::tools::Main(argc, argv); }
+int main(int argc, char** argv) {
+  try {
+    return tallowmere::tools::Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    tallowmere::tools::TellOutOfMemory();
+    return 1;
+  }
+}
