@@ -1,7 +1,9 @@
 #include "results/MoreRows.h"
 
 #include <string>
+#include <utility>
 
+#include "core/MemoryFailures.h"
 #include "numtext/NumberText.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
@@ -34,9 +36,14 @@ ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic
 
 }  // namespace
 
-std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding) {
+std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding,
+                                std::uint64_t runMemoryFailures) {
   std::vector<ResultRow> rows;
-  auto add = [&](Row which, auto statistic) { rows.push_back(RoundedRow(which, rounding, statistic)); };
+  auto add = [&](Row which, auto statistic) {
+    const std::uint64_t rowMark = core::MemoryFailures();
+    ResultRow row = RoundedRow(which, rounding, statistic);
+    if (!ShortOfMemory(core::MemoryFailures(), rowMark, runMemoryFailures, row)) rows.push_back(std::move(row));
+  };
   add(Row::kMinimum, [&] { return stats::StatResult(data.GetMinimum()); });
   add(Row::kMaximum, [&] { return stats::StatResult(data.GetMaximum()); });
   add(Row::kRange, [&] { return data.GetRange(); });

@@ -91,6 +91,10 @@ ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& 
   }
 }
 
+bool ShortOfMemory(std::uint64_t failures, std::uint64_t rowMark, std::uint64_t runMark, const ResultRow& row) {
+  return failures != rowMark || (failures != runMark && row.value.kind == ResultValue::Kind::kText);
+}
+
 double ShownValue(double worked, double engine, std::string_view tenDecimals, bool roundingFlag) {
   if (roundingFlag || engine == 0.0 || !std::isfinite(engine)) return worked;
   // The digits from the first that is not 0 to the last of the ten decimals;

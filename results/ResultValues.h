@@ -1,6 +1,7 @@
 #pragma once
 // The values of the result model made from what the engine answers, and the
 // rows that carry them. Plain C++: no Qt.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ ResultValue TextValue(std::string text);
 ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& sep);
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText);
+
+// Whether a row is left out for want of memory: `failures` failures to get
+// memory counted now, `rowMark` when the row's work began and `runMark` when
+// the run began. A row whose own work met one may hold anything; a text
+// ("#Div/0!", "Error") after one may stand for a value never worked out.
+bool ShortOfMemory(std::uint64_t failures, std::uint64_t rowMark, std::uint64_t runMark, const ResultRow& row);
 
 // The value a rounded row (7 to 12, and those after the twelve) shows: the
 // `worked` value of its value step, except that with "Show all decimals"

@@ -5,14 +5,44 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "core/MemoryFailures.h"
 #include "numtext/NumberText.h"
 #include "stats/Statistics.h"
+
+// Requests for this much memory or more fail while a test arms them, after
+// as many as it lets through, as when a large list meets the end of the
+// memory; every other request is malloc's.
+namespace {
+constexpr std::size_t kLargeRequest = std::size_t{1} << 20;
+std::atomic<bool> g_largeRequestsArmed{false};
+std::atomic<long> g_largeRequestsLeft{0};
+std::atomic<long> g_largeRequests{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (size >= kLargeRequest) {
+    g_largeRequests.fetch_add(1);
+    if (g_largeRequestsArmed.load() && g_largeRequestsLeft.fetch_sub(1) <= 0) {
+      // As operator new does: the handler is asked first.
+      if (const std::new_handler handler = std::get_new_handler()) handler();
+      throw std::bad_alloc();
+    }
+  }
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using namespace tallowmere;
 using namespace tallowmere::core;
@@ -756,6 +786,47 @@ TEST_F(AnalysisTest, TheResultsLastUntilTheNextRunClearsTheList) {
   EXPECT_EQ(Lines(results.rows), host.rows);
   EXPECT_TRUE(results.more.empty());
   EXPECT_EQ(std::vector<double>(results.sorted.begin(), results.sorted.end()), std::vector<double>{5});
+}
+
+// A run short of memory shows only rows it worked out: whichever large
+// request fails, every row shown is the row of a run that had the memory,
+// and a row left out is reported as "Out of memory" ("#Div/0!" or "Error"
+// are never shown for want of memory).
+TEST_F(AnalysisTest, ARunShortOfMemoryShowsOnlyRowsItWorkedOut) {
+  core::CountMemoryFailures();
+  std::vector<std::string> entries;
+  for (int i = 0; i < 300000; ++i) entries.push_back(std::to_string(i % 977) + (i % 3 ? ".25" : ""));
+  RecordingHost whole;
+  whole.entries = entries;
+  whole.analysis.SetMoreStatistics(true);
+  const long before = g_largeRequests.load();
+  whole.Start();
+  const long largeRequests = g_largeRequests.load() - before;
+  ASSERT_GT(largeRequests, 2);
+  ASSERT_TRUE(whole.reports.empty());
+  ASSERT_EQ(whole.rows.size(), 12u);
+  const std::vector<std::string> wholeMore = Lines(whole.analysis.LastResults().more);
+  std::size_t leftOut = 0;
+  for (long granted = 0; granted < largeRequests; ++granted) {
+    SCOPED_TRACE("large requests granted: " + std::to_string(granted));
+    RecordingHost host;
+    host.entries = entries;
+    host.analysis.SetMoreStatistics(true);
+    g_largeRequestsLeft = granted;
+    g_largeRequestsArmed = true;
+    host.Start();
+    g_largeRequestsArmed = false;
+    for (const std::string& row : host.rows)
+      EXPECT_NE(std::find(whole.rows.begin(), whole.rows.end(), row), whole.rows.end()) << row;
+    for (const std::string& row : Lines(host.analysis.LastResults().more))
+      EXPECT_NE(std::find(wholeMore.begin(), wholeMore.end(), row), wholeMore.end()) << row;
+    if (host.rows.size() < whole.rows.size()) {
+      ++leftOut;
+      EXPECT_TRUE(std::any_of(host.reports.begin(), host.reports.end(),
+                              [](const Report& r) { return r.description == "Out of memory"; }));
+    }
+  }
+  EXPECT_GT(leftOut, 0u);
 }
 
 }  // namespace
