@@ -599,7 +599,8 @@ constexpr const char* kHelpText =
     "  0  done\n"
     "  1  no numbers, a path that could not be read, or the output failed\n"
     "     (also a quoted field left open at the end of a table, and with --strict\n"
-    "     a record with too few fields; the results are still written)\n"
+    "     a record with too few fields; the results are still written);\n"
+    "     out of memory ('tallowmere-analyse: out of memory', and no results)\n"
     "  2  usage error\n";
 
 // The delimiter of --delimiter: one ASCII character, or "\t" for a tab.
