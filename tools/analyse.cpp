@@ -353,7 +353,8 @@ bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
 constexpr std::size_t kFilesLookedAt = 16;
 
 // The delimiter every line of the first ones of a file holds (the tab, ';',
-// ',' or '|', the first of them in that order), when it reads like a table.
+// ',' or '|', the first of them in that order), when it reads like a table:
+// two lines or more.
 std::optional<char> TableDelimiter(const std::string& path) {
   constexpr std::size_t kLookedAtBytes = 1 << 16;
   constexpr std::size_t kLookedAtLines = 20;
@@ -372,7 +373,8 @@ std::optional<char> TableDelimiter(const std::string& path) {
     if (line.find_first_not_of(" \r") != std::string_view::npos) lines.push_back(line);
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
   }
-  if (lines.empty()) return std::nullopt;
+  // One line is no table, however it is split.
+  if (lines.size() < 2) return std::nullopt;
   for (const char delimiter : {'\t', ';', ',', '|'}) {
     if (std::all_of(lines.begin(), lines.end(), [&](std::string_view l) { return l.find(delimiter) != l.npos; }))
       return delimiter;
