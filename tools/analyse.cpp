@@ -852,7 +852,7 @@ int Main(int argc, char** argv) {
     host.table = std::move(table);
   }
   // Scripts read tsv and json as numbers, to be worked on further: they get
-  // every decimal unless they asked for a rounding.
+  // every digit of the engine's doubles unless they asked for a rounding.
   if (format != results::Format::kText && !decimalsGiven) host.allDecimals = true;
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
