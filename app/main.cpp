@@ -12,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "app/EndProgram.h"
 #include "app/Form1.h"
+#include "core/MemoryFailures.h"
 #include "platform/OneSizeWindow.h"
 #include "system/LocaleSeparators.h"
 
@@ -52,6 +53,9 @@ int PrintAndExit(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A run that met a failure to get memory shows no rows it could not work
+  // out: every such failure is counted.
+  core::CountMemoryFailures();
   // Help and the version need no display.
   switch (RequestedInformation(argc, argv)) {
     case CommandLine::Action::Help:

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -39,6 +40,7 @@ std::size_t LineLength(const char* begin, const char* end) {
 struct EntryLinesReader::Parts {
   struct Kept : KeptEntries {
     std::exception_ptr failure;  // a failure of this part, after what it kept
+    std::size_t cutLines = 0;
   };
   std::vector<Kept> kept;
 };
@@ -47,8 +49,13 @@ EntryLinesReader::EntryLinesReader(EntrySink& list) : list_(list), values_(Value
 
 EntryLinesReader::~EntryLinesReader() = default;
 
-void EntryLinesReader::Take(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+void EntryLinesReader::Take(std::string_view line, bool cut) {
+  // A cut line's last byte is not the one before its line end.
+  if (!cut && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.size() > kMaxCandidateBytes) {
+    line = line.substr(0, kMaxCandidateBytes);
+    ++cutLines_;
+  }
   double value;
   if (values_ && numtext::PlainLeadingNumber(line, value))
     values_->AppendNumber(value);
@@ -84,10 +91,15 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
     const char* const first = cuts[part];
     k.Clear();
     k.failure = nullptr;
+    k.cutLines = 0;
     try {
       k.values.reserve(static_cast<std::size_t>(cuts[part + 1] - first) / 4);
       ForEachLineFeed(first, cuts[part + 1], [&, start = first](const char* at) mutable {
-        const std::size_t length = LineLength(start, at);
+        std::size_t length = LineLength(start, at);
+        if (length > kMaxCandidateBytes) {
+          length = kMaxCandidateBytes;
+          ++k.cutLines;
+        }
         double v;
         // The bytes after a line, up to the end of the whole text, may be
         // read with it.
@@ -104,6 +116,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
   auto take = [&](std::size_t part) {
     const Parts::Kept& k = kept[part];
     k.HandOver(*values_, cuts[part], [this](std::string_view line) { list_.Append(line); });
+    cutLines_ += k.cutLines;
     if (k.failure) std::rethrow_exception(k.failure);
   };
   core::RunInOrder(
@@ -122,13 +135,14 @@ void EntryLinesReader::Feed(const char* data, std::size_t size, const std::funct
   if (!carry_.empty() && p < end) {
     const auto* at = static_cast<const char*>(std::memchr(p, '\n', size));
     if (!at) {
-      carry_.append(p, size);
+      Carry(p, size);
       if (meanwhile) meanwhile();
       return;
     }
-    carry_.append(p, static_cast<std::size_t>(at - p));
-    Take(carry_);
+    Carry(p, static_cast<std::size_t>(at - p));
+    Take(carry_, carryCut_);
     carry_.clear();
+    carryCut_ = false;
     p = at + 1;
   }
   // Every line up to the last line feed is whole; the rest begins one.
@@ -138,15 +152,25 @@ void EntryLinesReader::Feed(const char* data, std::size_t size, const std::funct
   } else if (meanwhile) {
     meanwhile();
   }
-  carry_.assign(p, static_cast<std::size_t>(end - p));
+  carry_.clear();
+  Carry(p, static_cast<std::size_t>(end - p));
+}
+
+void EntryLinesReader::Carry(const char* data, std::size_t size) {
+  // One byte beyond an entry's: a CR there may still be the line end's.
+  const std::size_t room = kMaxCandidateBytes + 1 - std::min(carry_.size(), kMaxCandidateBytes + 1);
+  if (size > room) carryCut_ = true;
+  carry_.append(data, std::min(size, room));
 }
 
 void EntryLinesReader::Finish() {
-  if (!carry_.empty()) Take(carry_);
+  if (!carry_.empty()) Take(carry_, carryCut_);
   carry_.clear();
+  carryCut_ = false;
 }
 
-void ReadEntryLines(EntrySink& list, int fd, const system::FileWatch& watch, const core::LetEventsRun& betweenBlocks) {
+std::size_t ReadEntryLines(EntrySink& list, int fd, const system::FileWatch& watch,
+                           const core::LetEventsRun& betweenBlocks) {
   const bool regular = watch.IsRegularFile();
   const off_t size = regular ? watch.Status().st_size : 0;
   if (size > 0) {
@@ -161,6 +185,7 @@ void ReadEntryLines(EntrySink& list, int fd, const system::FileWatch& watch, con
       },
       betweenBlocks);
   reader.Finish();
+  return reader.CutLines();
 }
 
 }  // namespace tallowmere::input

@@ -18,4 +18,12 @@ namespace tallowmere::numtext {
 // separator of `sep` in place of '.'; no grouping.
 std::string NumberText(double v, const Separators& sep);
 
+// The shortest number text that reads back to exactly `v`: as NumberText
+// (the same exponent form, separator and zero), with as many significant
+// digits as the double needs (up to 17) instead of always 15, so a value of
+// at most 15 digits is written exactly as NumberText writes it. For scripts,
+// which work on with the engine's own double. Infinities and NaN are written
+// as NumberText writes them.
+std::string RoundTripText(double v, const Separators& sep);
+
 }  // namespace tallowmere::numtext

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <utility>
 #include <vector>
 
+#include "core/MemoryFailures.h"
+#include "numtext/EntryValue.h"
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberText.h"
 #include "results/AnalysisEntries.h"
@@ -101,6 +104,7 @@ Analysis::Analysis(numtext::Separators separators) : statistics_(std::move(separ
 
 void Analysis::StartAnalysis(const AnalysisHost& host) {
   core::Trap trap(host.errors, kStartAnalysisLocation);
+  memoryFailuresAtRun_ = core::MemoryFailures();
 
   if (trap.Test(100, [&] { return host.entryCount() == 0; })) {
     trap.Step(124, [&] { host.showMessage(kForgotNumbersMessage); });
@@ -183,6 +187,7 @@ namespace {
 struct Working {
   std::string text;
   double number = 0.0;
+  double engine = 0.0;  // the engine's value the text was made from
 };
 
 // The row steps of one run, with what they all use.
@@ -199,13 +204,33 @@ struct Rows {
   // which is no value of this row: the row shows "#Div/0!" instead. The
   // steps themselves still run, so the reports are those of every step.
   bool rowFailed = false;
+  // The failures to get memory counted when the run and the current row
+  // began. The engine answers a statistic it had no memory for, or could not
+  // work out after an earlier step had none, as "#Div/0!" or "Error", which
+  // are results of their own: such a row is left out instead, and the first
+  // row left out is reported.
+  std::uint64_t runMemoryMark = 0;
+  std::uint64_t memoryMark = 0;
+  bool memoryTold = false;
+
+  void BeginRow() {
+    rowFailed = false;
+    memoryMark = core::MemoryFailures();
+  }
 
   std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
   std::string ResultText(const stats::StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
 
   // A row of the list: added to the host's list, then, once it is there, to
-  // the results.
+  // the results. Left out when its work met a failure to get memory, or when
+  // it shows a text after one: told as "Out of memory" by the adding step,
+  // unless a failing step of the row, or an earlier row, was told already.
   void Add(ResultRow row) {
+    if (ShortOfMemory(core::MemoryFailures(), memoryMark, runMemoryMark, row)) {
+      if (rowFailed || memoryTold) return;
+      memoryTold = true;
+      throw std::bad_alloc();
+    }
     host.addResultRow(row.Line());
     results.rows.push_back(std::move(row));
   }
@@ -238,7 +263,8 @@ struct Rows {
   // a step of the row failed.
   void AddWorkingNumber(Row which) {
     if (rowFailed) return Add(MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText));
-    Add(MakeRow(which, NumberValue(w.number), NumberText(w.number) + std::string(LabelOf(which).unit)));
+    const double shown = ShownValue(w.number, w.engine, w.text, roundingFlag);
+    Add(MakeRow(which, NumberValue(shown, w.engine), NumberText(shown) + std::string(LabelOf(which).unit)));
   }
   void AddWorkingText(Row which) {
     const std::string shown = rowFailed ? std::string(stats::kDivZeroText) : w.text;
@@ -255,8 +281,12 @@ struct Rows {
 
   template <class Statistic>
   void AddFormattedRow(int first, Row which, Statistic statistic) {
-    rowFailed = false;
-    Compute(first, [&] { w.text = ResultText(statistic()); });
+    BeginRow();
+    Compute(first, [&] {
+      const stats::StatResult result = statistic();
+      w.engine = result.IsNumber() ? result.Number() : 0.0;
+      w.text = ResultText(result);
+    });
     Compute(first + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, sep); });
     if (ComputeTest(first + 4, [&] { return numtext::IsNumeric(w.text, sep); })) {
       ValueStep(first + 6);
@@ -274,6 +304,7 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   results_ = {};
   results_.sample = statistics_.MethodIsSample();
   Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
+  rows.runMemoryMark = memoryFailuresAtRun_;
   const stats::modStatistics::DataSet& data = statistics_;
 
   trap.Step(100, [&] {
@@ -284,24 +315,33 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   // large data set two threads work them out together first. The rows get
   // the same values, and any failure in their own steps.
   statistics_.WorkOutAhead();
-  trap.Step(102, [&] { rows.AddNumber(Row::kCount, data.NumberCount()); });
-  trap.Step(104, [&] { rows.AddNumber(Row::kSum, data.GetSum()); });
+  // Rows 1 to 6 are worked out and added in one step each.
+  auto rowStep = [&](int label, auto&& step) {
+    rows.BeginRow();
+    trap.Step(label, step);
+  };
+  rowStep(102, [&] { rows.AddNumber(Row::kCount, data.NumberCount()); });
+  rowStep(104, [&] { rows.AddNumber(Row::kSum, data.GetSum()); });
   // GetSum times GetSum: both calls would add up the same unchanged data the
   // same way, so one call gives both factors.
-  trap.Step(106, [&] {
+  rowStep(106, [&] {
     const double sum = data.GetSum();
     rows.AddNumber(Row::kSumSquared, stats::Mul(sum, sum));
   });
-  trap.Step(108, [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
-  trap.Step(110, [&] {
+  rowStep(108, [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
+  rowStep(110, [&] {
     const stats::StatResult mode = data.GetMode();
     rows.Add(MakeRow(Row::kMode, ModeValue(mode, rows.sep), rows.ResultText(mode)));
   });
-  trap.Step(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
+  rowStep(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
-  rows.Compute(114, [&] { w.text = rows.NumberText(data.GetMean()); });
+  rows.BeginRow();
+  rows.Compute(114, [&] {
+    w.engine = data.GetMean();
+    w.text = rows.NumberText(w.engine);
+  });
   rows.Compute(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
   rows.ValueStep(118);
   trap.Step(124, [&] { rows.AddWorkingNumber(Row::kMean); });
@@ -315,7 +355,8 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   // Not on the list and not steps of the run: they never report.
   if (moreStatistics_) {
     try {
-      results_.more = MoreRows(data, {statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_});
+      results_.more =
+          MoreRows(data, {statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_}, memoryFailuresAtRun_);
     } catch (...) {
       results_.more.clear();  // no room for them: the twelve stand alone
     }

@@ -89,6 +89,8 @@ class Analysis {
   std::int16_t decimalPlaces_ = 0;
   bool roundingFlag_ = true;  // "Show all decimals" unticked
   bool moreStatistics_ = false;
+  // The failures to get memory counted when the last run began.
+  std::uint64_t memoryFailuresAtRun_ = 0;
   Results results_;
 };
 

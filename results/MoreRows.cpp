@@ -1,7 +1,9 @@
 #include "results/MoreRows.h"
 
 #include <string>
+#include <utility>
 
+#include "core/MemoryFailures.h"
 #include "numtext/NumberText.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
@@ -22,8 +24,11 @@ ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic
     std::string text = result.IsNumber() ? numtext::NumberText(result.Number(), sep) : result.Text();
     text = numtext::FormatTenDecimals(text, sep);
     if (!numtext::IsNumeric(text, sep)) return MakeRow(which, TextValue(text), text);
-    const double value = numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep);
-    return MakeRow(which, NumberValue(value), numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
+    const double engine = result.IsNumber() ? result.Number() : 0.0;
+    const double value = ShownValue(numtext::DecimalValue(text, rounding.roundingFlag, rounding.decimalPlaces, sep),
+                                    engine, text, rounding.roundingFlag);
+    return MakeRow(which, NumberValue(value, engine),
+                   numtext::NumberText(value, sep) + std::string(LabelOf(which).unit));
   } catch (...) {
     return MakeRow(which, TextValue(stats::kDivZeroText), stats::kDivZeroText);
   }
@@ -31,9 +36,14 @@ ResultRow RoundedRow(Row which, const RowRounding& rounding, Statistic statistic
 
 }  // namespace
 
-std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding) {
+std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding,
+                                std::uint64_t runMemoryFailures) {
   std::vector<ResultRow> rows;
-  auto add = [&](Row which, auto statistic) { rows.push_back(RoundedRow(which, rounding, statistic)); };
+  auto add = [&](Row which, auto statistic) {
+    const std::uint64_t rowMark = core::MemoryFailures();
+    ResultRow row = RoundedRow(which, rounding, statistic);
+    if (!ShortOfMemory(core::MemoryFailures(), rowMark, runMemoryFailures, row)) rows.push_back(std::move(row));
+  };
   add(Row::kMinimum, [&] { return stats::StatResult(data.GetMinimum()); });
   add(Row::kMaximum, [&] { return stats::StatResult(data.GetMaximum()); });
   add(Row::kRange, [&] { return data.GetRange(); });

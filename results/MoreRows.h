@@ -22,7 +22,9 @@ struct RowRounding {
 };
 
 // The rows of a data set that SortNumbers has sorted; the interval's two
-// rows only for Sample.
-std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding);
+// rows only for Sample. A row left out for want of memory (ShortOfMemory,
+// the run having begun at `runMemoryFailures` failures) is not among them.
+std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding,
+                                std::uint64_t runMemoryFailures);
 
 }  // namespace tallowmere::results

@@ -14,7 +14,11 @@ namespace tallowmere::results {
 struct ResultValue {
   enum class Kind { kNumber, kModes, kText };
   Kind kind = Kind::kText;
-  double number = 0.0;        // kNumber
+  double number = 0.0;  // kNumber
+  // kNumber: the engine's own double before the row rounded it (the same as
+  // `number` where the row does not round), for a script that wants every
+  // digit.
+  double engine = 0.0;
   std::vector<double> modes;  // kModes: the tied values, as the row lists them
   std::string text;           // kText: "#Div/0!", "None", "Error", ...
 };

@@ -1,6 +1,7 @@
 #include "results/ResultValues.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -15,6 +16,9 @@ namespace tallowmere::results {
 namespace {
 
 constexpr std::string_view kTieSeparator = " or ";
+// Ten decimals that show fewer significant digits than this show a value too
+// poorly to stand for it.
+constexpr std::size_t kFewestShownDigits = 4;
 // Longer than any number text ("-1.23456789012345E-308" and the like).
 constexpr std::size_t kLongestText = 64;
 
@@ -50,10 +54,13 @@ std::optional<double> ValueSpelt(std::string_view text, const numtext::Separator
 
 }  // namespace
 
-ResultValue NumberValue(double number) {
+ResultValue NumberValue(double number) { return NumberValue(number, number); }
+
+ResultValue NumberValue(double shown, double engine) {
   ResultValue value;
   value.kind = ResultValue::Kind::kNumber;
-  value.number = number;
+  value.number = shown;
+  value.engine = engine;
   return value;
 }
 
@@ -82,6 +89,22 @@ ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& 
     if (at == list.npos) return value;
     from = at + kTieSeparator.size();
   }
+}
+
+bool ShortOfMemory(std::uint64_t failures, std::uint64_t rowMark, std::uint64_t runMark, const ResultRow& row) {
+  return failures != rowMark || (failures != runMark && row.value.kind == ResultValue::Kind::kText);
+}
+
+double ShownValue(double worked, double engine, std::string_view tenDecimals, bool roundingFlag) {
+  if (roundingFlag || engine == 0.0 || !std::isfinite(engine)) return worked;
+  // The digits from the first that is not 0 to the last of the ten decimals;
+  // the decimal separator, however the user spells it, holds no ASCII digit.
+  std::size_t significant = 0;
+  for (const char c : tenDecimals) {
+    if (c < '0' || c > '9') continue;
+    if (significant > 0 || c != '0') ++significant;
+  }
+  return significant < kFewestShownDigits ? engine : worked;
 }
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText) {

@@ -71,17 +71,24 @@ void AppendJsonString(std::string& out, std::string_view t) {
   out += '"';
 }
 
-// A value as a script reads it: a number with '.' and without a unit, tied
-// modes joined as the row joins them, a text as it is.
-std::string ScriptText(const ResultValue& value) {
+// A number as a script reads it, with '.' and without a unit: as the row
+// shows it, or with every digit. A tied mode is the engine's own value either
+// way (the row spells it in full); only its form follows `digits`.
+std::string ScriptNumber(double shown, double engine, Digits digits) {
+  return digits == Digits::kEvery ? numtext::RoundTripText(engine, kPoint) : numtext::NumberText(shown, kPoint);
+}
+
+// A value as a script reads it: a number, tied modes joined as the row joins
+// them, a text as it is.
+std::string ScriptText(const ResultValue& value, Digits digits) {
   switch (value.kind) {
     case ResultValue::Kind::kNumber:
-      return numtext::NumberText(value.number, kPoint);
+      return ScriptNumber(value.number, value.engine, digits);
     case ResultValue::Kind::kModes: {
       std::string text;
       for (const double tied : value.modes) {
         if (!text.empty()) text += kTieSeparator;
-        text += numtext::NumberText(tied, kPoint);
+        text += ScriptNumber(tied, tied, digits);
       }
       return text;
     }
@@ -93,7 +100,7 @@ std::string ScriptText(const ResultValue& value) {
 
 // The mode as an array of its tied values ("[]" for none); nullopt when it is
 // a text or one of its values is no JSON number.
-std::optional<std::string> ModeArray(const ResultValue& value) {
+std::optional<std::string> ModeArray(const ResultValue& value, Digits digits) {
   if (value.kind == ResultValue::Kind::kText) {
     if (value.text == stats::kNoneText) return "[]";
     return std::nullopt;
@@ -101,7 +108,7 @@ std::optional<std::string> ModeArray(const ResultValue& value) {
   if (value.kind != ResultValue::Kind::kModes) return std::nullopt;
   std::string array = "[";
   for (const double tied : value.modes) {
-    const std::string number = numtext::NumberText(tied, kPoint);
+    const std::string number = ScriptNumber(tied, tied, digits);
     if (!IsJsonNumber(number)) return std::nullopt;
     if (array.size() > 1) array += ',';
     array += number;
@@ -109,10 +116,10 @@ std::optional<std::string> ModeArray(const ResultValue& value) {
   return array + "]";
 }
 
-void AppendJsonValue(std::string& out, const ResultRow& row) {
-  const std::string text = ScriptText(row.value);
+void AppendJsonValue(std::string& out, const ResultRow& row, Digits digits) {
+  const std::string text = ScriptText(row.value, digits);
   if (row.key == kModeKey) {
-    if (const std::optional<std::string> array = ModeArray(row.value)) {
+    if (const std::optional<std::string> array = ModeArray(row.value, digits)) {
       out += *array;
       return;
     }
@@ -125,7 +132,7 @@ void AppendJsonValue(std::string& out, const ResultRow& row) {
 
 }  // namespace
 
-std::string FormatResults(const results::Results& results, Format format) {
+std::string FormatResults(const results::Results& results, Format format, Digits digits) {
   std::string out;
   if (format == Format::kJson) out += '{';
   for (const auto* list : {&results.rows, &results.more}) {
@@ -138,14 +145,14 @@ std::string FormatResults(const results::Results& results, Format format) {
         case Format::kTsv:
           out += row.key;
           out += '\t';
-          out += ScriptText(row.value);
+          out += ScriptText(row.value, digits);
           out += '\n';
           break;
         case Format::kJson:
           if (out.size() > 1) out += ',';
           AppendJsonString(out, row.key);
           out += ':';
-          AppendJsonValue(out, row);
+          AppendJsonValue(out, row, digits);
           break;
       }
     }

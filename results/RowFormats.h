@@ -10,9 +10,15 @@ namespace tallowmere::results {
 
 enum class Format { kText, kTsv, kJson };
 
+// How tsv and json write a number: as the row shows it (rounded where the row
+// rounds), or with every digit of the engine's double, as the shortest text
+// that reads back to that double (numtext::RoundTripText: "1.6666666666666667",
+// "4.9E-12"). Text is always written as the rows show it.
+enum class Digits { kAsShown, kEvery };
+
 // Every row of `results`, the twelve and then the rows after them. In tsv and
 // json a number is written with '.' as its decimal separator (a script should
 // not have to know the locale) and without the unit of the coefficient.
-std::string FormatResults(const results::Results& results, Format format);
+std::string FormatResults(const results::Results& results, Format format, Digits digits = Digits::kAsShown);
 
 }  // namespace tallowmere::results

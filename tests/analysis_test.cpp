@@ -5,14 +5,44 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "core/MemoryFailures.h"
 #include "numtext/NumberText.h"
 #include "stats/Statistics.h"
+
+// Requests for this much memory or more fail while a test arms them, after
+// as many as it lets through, as when a large list meets the end of the
+// memory; every other request is malloc's.
+namespace {
+constexpr std::size_t kLargeRequest = std::size_t{1} << 20;
+std::atomic<bool> g_largeRequestsArmed{false};
+std::atomic<long> g_largeRequestsLeft{0};
+std::atomic<long> g_largeRequests{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (size >= kLargeRequest) {
+    g_largeRequests.fetch_add(1);
+    if (g_largeRequestsArmed.load() && g_largeRequestsLeft.fetch_sub(1) <= 0) {
+      // As operator new does: the handler is asked first.
+      if (const std::new_handler handler = std::get_new_handler()) handler();
+      throw std::bad_alloc();
+    }
+  }
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using namespace tallowmere;
 using namespace tallowmere::core;
@@ -166,6 +196,37 @@ TEST_F(AnalysisTest, DocumentedResultLines) {
        .decimals = "3",
        .allDecimals = false,
        .expected = {{7, "The mean is: 0"}}},
+      // "Show all decimals": a value the ten decimals show as 0, or with
+      // fewer than four significant digits, shows its own 15 digits; one
+      // they show well stays as they show it.
+      {.name = "tiny mean with all decimals",
+       .entries = {"0.00000000004"},
+       .sample = true,
+       .decimals = "10",
+       .allDecimals = true,
+       .expected = {{7, "The mean is: 4E-11"}, {10, "The average deviation is: 0"}}},
+      {.name = "tiny spread with all decimals",
+       .entries = {"4e-12", "6e-12"},
+       .sample = true,
+       .decimals = "10",
+       .allDecimals = true,
+       .expected = {{7, "The mean is: 5E-12"},
+                    {8, "The variance is: 2E-24"},
+                    {10, "The average deviation is: 1E-12"},
+                    {11, "The standard deviation is: 1.4142135623731E-12"},
+                    {12, "The coefficient of variation is: 28.2842712475 %"}}},
+      {.name = "three significant decimals with all decimals",
+       .entries = {"-0.000000012345"},
+       .sample = true,
+       .decimals = "10",
+       .allDecimals = true,
+       .expected = {{7, "The mean is: -1.2345E-08"}}},
+      {.name = "four significant decimals with all decimals",
+       .entries = {"0.00000012345"},
+       .sample = true,
+       .decimals = "10",
+       .allDecimals = true,
+       .expected = {{7, "The mean is: 1.235E-07"}}},
       {.name = "mean rounds half to even",
        .entries = {"0.125"},
        .sample = true,
@@ -653,6 +714,15 @@ TEST_F(AnalysisTest, MoreStatisticsFollowTheTwelveRows) {
         "The third quartile is: 4.25", "The interquartile range is: 0.75", "The kurtosis is: 2.2271468144",
         "The standard error of the mean is: 0.6291528696", "The 95 % confidence interval's low end is: 1.7477547747",
         "The 95 % confidence interval's high end is: 5.7522452253"}},
+      {"tiny values with all decimals",
+       {"4e-12", "6e-12"},
+       true,
+       "10",
+       true,
+       {"The minimum is: 4E-12", "The maximum is: 6E-12", "The range is: 2E-12", "The first quartile is: 4.5E-12",
+        "The third quartile is: 5.5E-12", "The interquartile range is: 1E-12", "The kurtosis is: #Div/0!",
+        "The standard error of the mean is: 1E-12", "The 95 % confidence interval's low end is: -7.7062047361747E-12",
+        "The 95 % confidence interval's high end is: 1.77062047361747E-11"}},
       {"one number",
        {"-7.25"},
        true,
@@ -717,6 +787,47 @@ TEST_F(AnalysisTest, TheResultsLastUntilTheNextRunClearsTheList) {
   EXPECT_EQ(Lines(results.rows), host.rows);
   EXPECT_TRUE(results.more.empty());
   EXPECT_EQ(std::vector<double>(results.sorted.begin(), results.sorted.end()), std::vector<double>{5});
+}
+
+// A run short of memory shows only rows it worked out: whichever large
+// request fails, every row shown is the row of a run that had the memory,
+// and a row left out is reported as "Out of memory" ("#Div/0!" or "Error"
+// are never shown for want of memory).
+TEST_F(AnalysisTest, ARunShortOfMemoryShowsOnlyRowsItWorkedOut) {
+  core::CountMemoryFailures();
+  std::vector<std::string> entries;
+  for (int i = 0; i < 300000; ++i) entries.push_back(std::to_string(i % 977) + (i % 3 ? ".25" : ""));
+  RecordingHost whole;
+  whole.entries = entries;
+  whole.analysis.SetMoreStatistics(true);
+  const long before = g_largeRequests.load();
+  whole.Start();
+  const long largeRequests = g_largeRequests.load() - before;
+  ASSERT_GT(largeRequests, 2);
+  ASSERT_TRUE(whole.reports.empty());
+  ASSERT_EQ(whole.rows.size(), 12u);
+  const std::vector<std::string> wholeMore = Lines(whole.analysis.LastResults().more);
+  std::size_t leftOut = 0;
+  for (long granted = 0; granted < largeRequests; ++granted) {
+    SCOPED_TRACE("large requests granted: " + std::to_string(granted));
+    RecordingHost host;
+    host.entries = entries;
+    host.analysis.SetMoreStatistics(true);
+    g_largeRequestsLeft = granted;
+    g_largeRequestsArmed = true;
+    host.Start();
+    g_largeRequestsArmed = false;
+    for (const std::string& row : host.rows)
+      EXPECT_NE(std::find(whole.rows.begin(), whole.rows.end(), row), whole.rows.end()) << row;
+    for (const std::string& row : Lines(host.analysis.LastResults().more))
+      EXPECT_NE(std::find(wholeMore.begin(), wholeMore.end(), row), wholeMore.end()) << row;
+    if (host.rows.size() < whole.rows.size()) {
+      ++leftOut;
+      EXPECT_TRUE(std::any_of(host.reports.begin(), host.reports.end(),
+                              [](const Report& r) { return r.description == "Out of memory"; }));
+    }
+  }
+  EXPECT_GT(leftOut, 0u);
 }
 
 }  // namespace

@@ -96,6 +96,60 @@ TEST(EntryLinesReader, EveryLineIsAnEntryAsItIsHoweverTheTextIsCut) {
   }
 }
 
+// A line longer than a list file's candidate may be is an entry of its first
+// kMaxCandidateBytes bytes, whatever the pieces and whichever thread reads it.
+TEST(EntryLinesReader, ALongLineIsAnEntryOfItsFirstBytes) {
+  const std::size_t most = kMaxCandidateBytes;
+  const std::string a(most, 'a'), digits(most + 1000, '7');
+  const struct {
+    const char* name;
+    std::string text;
+    Texts entries;
+    std::size_t cut;
+  } cases[] = {
+      {"as long as an entry may be", a + "\n5", {a, "5"}, 0},
+      {"and its CR LF", a + "\r\n5", {a, "5"}, 0},
+      {"and its CR at the very end", a + "\r", {a}, 0},
+      {"one byte more", a + "b\n5", {a, "5"}, 1},
+      {"one byte and a CR more", a + "b\r\n", {a}, 1},
+      {"many times as long, without a line end", a + a + a + "x", {a}, 1},
+      {"long digits, twice", digits + "\n" + digits + "\r\n", {digits.substr(0, most), digits.substr(0, most)}, 2},
+  };
+  for (const auto& c : cases) {
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, most, most + 1, c.text.size()}) {
+      SCOPED_TRACE(std::string(c.name) + ", pieces of " + std::to_string(piece));
+      RecordingEntrySink texts;
+      EntryLinesReader reader(texts);
+      for (std::size_t at = 0; at < c.text.size(); at += piece)
+        reader.Feed(c.text.data() + at, std::min(piece, c.text.size() - at));
+      reader.Finish();
+      EXPECT_EQ(texts.entries, c.entries);
+      EXPECT_EQ(reader.CutLines(), c.cut);
+      NumbersSink numbers;
+      Read(numbers, c.text, piece);
+      EXPECT_EQ(numbers.got, AsNumbers(c.entries));
+    }
+  }
+  // Long lines among many short ones: the two threads cut them alike.
+  std::string text;
+  Texts entries;
+  for (int i = 0; text.size() < 5 * (std::size_t{1} << 16); ++i) {
+    const std::string line =
+        i % 50 == 7 ? std::string(most + std::size_t(i), i % 100 == 7 ? '1' : 'x') : std::to_string(i);
+    text += line + (i % 2 ? "\r\n" : "\n");
+    entries.push_back(line.substr(0, most));
+  }
+  for (const std::size_t piece : {std::size_t{70000}, text.size()}) {
+    NumbersSink numbers;
+    EntryLinesReader reader(numbers);
+    for (std::size_t at = 0; at < text.size(); at += piece)
+      reader.Feed(text.data() + at, std::min(piece, text.size() - at));
+    reader.Finish();
+    EXPECT_EQ(numbers.got, AsNumbers(entries)) << "pieces of " << piece;
+    EXPECT_EQ(reader.CutLines(), entries.size() / 50 + (entries.size() % 50 > 7 ? 1 : 0)) << "pieces of " << piece;
+  }
+}
+
 TEST(EntryLinesReader, ALargeTextIsReadInPartsAsItIsLineByLine) {
   // Several read blocks of lines of every kind, so that both threads read
   // parts and lines straddle every cut.

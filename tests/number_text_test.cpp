@@ -151,6 +151,59 @@ TEST(NumberText, WritesFifteenSignificantDigits) {
   }
 }
 
+// The text a script reads back: the shortest one that gives the same double,
+// laid out as NumberText lays out its fifteen digits.
+TEST(NumberText, RoundTripTextHoldsEveryDigitTheDoubleNeeds) {
+  struct Case {
+    double value;
+    Separators sep;
+    const char* text;
+  } cases[] = {
+      {0.0, kDotComma, "0"},
+      {-0.0, kDotComma, "0"},
+      {15.0, kDotComma, "15"},
+      {10000000.0, kDotComma, "10000000"},
+      {50000005000000.0, kDotComma, "50000005000000"},
+      {1.0 / 3.0, kDotComma, "0.3333333333333333"},
+      {5.0 / 3.0, kDotComma, "1.6666666666666667"},
+      {-2.0 / 3.0, kDotComma, "-0.6666666666666666"},
+      {0.1 + 0.2, kDotComma, "0.30000000000000004"},
+      {4.9e-12, kDotComma, "4.9E-12"},
+      {1.8414693877551e-07, kDotComma, "1.8414693877551E-07"},
+      {0.0001, kDotComma, "0.0001"},
+      {0.00001, kDotComma, "1E-05"},
+      {999999999999999.0, kDotComma, "999999999999999"},
+      {1e15, kDotComma, "1E+15"},
+      {1234567890123456.7, kDotComma, "1.2345678901234568E+15"},
+      {9007199254740993.0, kDotComma, "9.007199254740992E+15"},
+      {-1e20, kDotComma, "-1E+20"},
+      {1e100, kDotComma, "1E+100"},
+      {DBL_MAX, kDotComma, "1.7976931348623157E+308"},
+      {DBL_MIN, kDotComma, "2.2250738585072014E-308"},
+      {DBL_TRUE_MIN, kDotComma, "5E-324"},
+      {1.0 / 3.0, kCommaDot, "0,3333333333333333"},
+      {-1.5e-20, {"\u066B", "\u066C"}, "-1\u066B5E-20"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(numtext::RoundTripText(c.value, c.sep), c.text) << c.value;
+  }
+  // Random doubles of every size: the text reads back to the same bits, and
+  // a value of at most 15 digits is written exactly as NumberText writes it.
+  std::mt19937_64 random(29);
+  for (int i = 0; i < 100000; ++i) {
+    double v = std::bit_cast<double>(random());
+    if (!std::isfinite(v)) continue;
+    if (i % 2 == 1) v = std::strtod(numtext::NumberText(v, kDotComma).c_str(), nullptr);
+    const std::string text = numtext::RoundTripText(v, kDotComma);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(std::strtod(text.c_str(), nullptr)),
+              std::bit_cast<std::uint64_t>(v == 0.0 ? 0.0 : v))
+        << text;
+    if (i % 2 == 1) {
+      ASSERT_EQ(text, numtext::NumberText(v, kDotComma)) << v;
+    }
+  }
+}
+
 TEST(NumberText, UsesTheUserDecimalSeparatorAndNoGrouping) {
   struct Case {
     double value;

@@ -1,12 +1,24 @@
 // The analyser's formats made from the results: each kind of value in text,
-// tsv and json, and JSON that stays valid.
+// tsv and json, JSON that stays valid, and every digit of the engine's
+// doubles read back from tsv and json.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/ErrorReport.h"
+#include "numtext/NumberText.h"
+#include "results/Analysis.h"
 #include "results/ResultValues.h"
 #include "results/RowFormats.h"
+#include "stats/Arithmetic.h"
 
 using namespace tallowmere;
 using namespace tallowmere::results;
@@ -145,6 +157,137 @@ TEST(RowFormatsTest, JsonStringsStayValid) {
     results::Results results;
     results.rows.push_back(MakeRow(Row::kSkew, TextValue(c.text), "x"));
     EXPECT_EQ(FormatResults(results, Format::kJson), "{\"skew\":" + c.json + "}\n");
+  }
+}
+
+// With every digit, tsv and json give back the engine's own doubles exactly
+// (strtod of the text is the very double), on data whose rows the ten
+// decimals of the window would cut: tiny values, long decimals (as NIST's
+// accuracy tests have them), large and negative values, both methods, and
+// the rows after the twelve.
+class Reports final : public core::ErrorSink {
+ public:
+  void ReportError(const std::string&, std::string_view, int) override { ++count; }
+  int count = 0;
+};
+
+using Engine = stats::modStatistics::DataSet;
+
+// What the engine answers for each key; a text (#Div/0!) is not a number.
+std::optional<double> EngineValue(const Engine& data, std::string_view key) {
+  auto number = [](const StatResult& r) { return r.IsNumber() ? std::optional<double>(r.Number()) : std::nullopt; };
+  const std::map<std::string_view, std::function<std::optional<double>()>> values = {
+      {"count", [&] { return data.NumberCount(); }},
+      {"sum", [&] { return data.GetSum(); }},
+      {"sum_squared", [&] { return stats::Mul(data.GetSum(), data.GetSum()); }},
+      {"sum_of_squares", [&] { return data.GetSumOfSquares(); }},
+      {"mode", [&] { return number(data.GetMode()); }},
+      {"median", [&] { return data.GetMedian(); }},
+      {"mean", [&] { return data.GetMean(); }},
+      {"variance", [&] { return number(data.GetVariance()); }},
+      {"skew", [&] { return number(data.GetSkew()); }},
+      {"average_deviation", [&] { return number(data.GetAverageDeviation()); }},
+      {"standard_deviation", [&] { return number(data.GetStandardDeviation()); }},
+      {"coefficient_of_variation", [&] { return number(data.GetCoefficientOfVariation()); }},
+      {"minimum", [&] { return data.GetMinimum(); }},
+      {"maximum", [&] { return data.GetMaximum(); }},
+      {"range", [&] { return number(data.GetRange()); }},
+      {"first_quartile", [&] { return data.GetQuartile(1); }},
+      {"third_quartile", [&] { return data.GetQuartile(3); }},
+      {"interquartile_range", [&] { return number(data.GetInterquartileRange()); }},
+      {"kurtosis", [&] { return number(data.GetKurtosis()); }},
+      {"standard_error", [&] { return number(data.GetStandardError()); }},
+      {"ci95_low", [&] { return number(data.GetConfidenceLow()); }},
+      {"ci95_high", [&] { return number(data.GetConfidenceHigh()); }},
+  };
+  return values.at(key)();
+}
+
+// The text after "key": in a json object, up to the next ',' or '}' (an
+// array whole).
+std::string JsonValue(const std::string& json, std::string_view key) {
+  const std::size_t at = json.find("\"" + std::string(key) + "\":");
+  if (at == std::string::npos) return "(missing)";
+  const std::size_t from = at + key.size() + 3;
+  const std::size_t to = json[from] == '[' ? json.find(']', from) + 1 : json.find_first_of(",}", from);
+  return json.substr(from, to - from);
+}
+
+TEST(RowFormatsTest, EveryDigitReadsBackToTheEnginesDouble) {
+  std::mt19937_64 random(29);
+  std::uniform_real_distribution<double> uniform(-1e6, 1e6);
+  std::vector<std::string> randomEntries;
+  for (int i = 0; i < 1000; ++i) randomEntries.push_back(numtext::RoundTripText(uniform(random), {".", ","}));
+  std::vector<std::string> accuracy{"1000000.2"};
+  for (int i = 0; i < 500; ++i) accuracy.insert(accuracy.end(), {"1000000.1", "1000000.3"});
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+  } cases[] = {
+      {"tiny values", {"4.7e-12", "5.1e-12", "4.9e-12"}},
+      {"long decimals", accuracy},
+      {"measurements", {"299.85", "299.74", "299.90", "300.07", "299.93", "299.85", "299.95", "299.98"}},
+      {"large values", {"1e100", "3e100", "-2e99", "7.5e99", "1.2345678901234567e100"}},
+      {"negative values", {"-2.5", "-0.001", "-7", "-1e-9", "-3.3333333333333335"}},
+      {"one mode", {"0.1", "0.1", "0.7", "1e-20"}},
+      {"tied modes", {"0.1", "0.1", "2.5e-11", "2.5e-11", "-3"}},
+      {"random values", randomEntries},
+  };
+  for (const auto& c : cases) {
+    for (const bool sample : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (sample ? ", sample" : ", population"));
+      Reports reports;
+      results::Analysis analysis({".", ","});
+      analysis.Statistics().SetMethodIsSample(sample);
+      analysis.SetMoreStatistics(true);
+      analysis.StartAnalysis({.errors = reports,
+                              .entryCount = [&] { return c.entries.size(); },
+                              .entryText = [&](std::size_t i) -> std::string_view { return c.entries.at(i); },
+                              .decimalPlacesText = [] { return std::string("10"); },
+                              .showAllDecimals = [] { return true; },
+                              .setBusy = [](bool) {},
+                              .clearResults = [] {},
+                              .addResultRow = [](const std::string&) {},
+                              .showMessage = [](const std::string&) {}});
+      ASSERT_EQ(reports.count, 0);
+      const results::Results& results = analysis.LastResults();
+      const std::string json = FormatResults(results, Format::kJson, results::Digits::kEvery);
+      std::istringstream tsv(FormatResults(results, Format::kTsv, results::Digits::kEvery));
+      std::size_t numbers = 0, lines = 0;
+      for (std::string line; std::getline(tsv, line); ++lines) {
+        const std::string key = line.substr(0, line.find('\t'));
+        const std::string text = line.substr(key.size() + 1);
+        SCOPED_TRACE(line);
+        const std::optional<double> engine = EngineValue(analysis.Statistics(), key);
+        const std::string tied =
+            analysis.Statistics().GetMode().IsNumber() ? "" : analysis.Statistics().GetMode().Text();
+        if (key == "mode" && tied.find(" or ") != std::string::npos) {
+          // Each tied value is the one the engine's list names.
+          std::string array = "[";
+          std::istringstream engineList(tied), list(text);
+          for (std::string want, got; engineList >> want && list >> got;) {
+            if (want == "or") continue;
+            EXPECT_EQ(std::strtod(got.c_str(), nullptr), std::strtod(want.c_str(), nullptr));
+            array += (array.size() > 1 ? "," : "") + got;
+          }
+          EXPECT_EQ(JsonValue(json, key), array + "]");
+          continue;
+        }
+        if (!engine) {
+          EXPECT_EQ(JsonValue(json, key), key == "mode" ? "[]" : "\"" + text + "\"");
+          continue;
+        }
+        char* end = nullptr;
+        const double back = std::strtod(text.c_str(), &end);
+        EXPECT_EQ(*end, '\0');
+        EXPECT_EQ(back, *engine);
+        EXPECT_EQ(JsonValue(json, key), key == "mode" ? "[" + text + "]" : text);
+        ++numbers;
+      }
+      EXPECT_EQ(lines, results.rows.size() + results.more.size());
+      EXPECT_EQ(lines, sample ? 22u : 20u);
+      EXPECT_GE(numbers, 15u);
+    }
   }
 }
 

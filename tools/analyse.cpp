@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,6 +39,7 @@
 #include <vector>
 
 #include "core/CommandOptions.h"
+#include "core/MemoryFailures.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
@@ -199,8 +201,16 @@ class CommandLineHost : public ErrorSink {
   std::size_t shortRecords = 0;
   bool unclosedQuote = false;
   std::optional<std::string> columnMissingIn;  // the file whose header lacks the --field NAME
+  // Without --field: the first files read as list files, to name a table
+  // among them when no numbers came.
+  std::vector<std::string> listFilesRead;
 
   std::size_t EntryCount() const { return entries.Count(); }
+
+  // Whether the program failed to get memory anywhere (a reader, the
+  // engine, a row) since it started: nothing it then computed is shown.
+  bool OutOfMemory() const { return core::MemoryFailures() != memoryFailuresAtStart; }
+  const std::uint64_t memoryFailuresAtStart = core::MemoryFailures();
 
   AnalysisHost Host() {
     return {.errors = *this,
@@ -215,7 +225,8 @@ class CommandLineHost : public ErrorSink {
             .showMessage =
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
-                  std::cerr << text << '\n';
+                  // No numbers, for want of memory to hold them.
+                  if (!OutOfMemory()) std::cerr << text << '\n';
                 },
             .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
   }
@@ -224,6 +235,11 @@ class CommandLineHost : public ErrorSink {
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
+// What the error report says of a std::bad_alloc.
+constexpr std::string_view kOutOfMemoryReport = "Out of memory";
+
+// The one line of a run that failed to get memory; it needs none itself.
+void TellOutOfMemory() { std::fputs("tallowmere-analyse: out of memory\n", stderr); }
 
 // A line for standard error with every control character (a file name may
 // hold line ends and escape sequences) written as an escape.
@@ -299,6 +315,10 @@ std::string ReportSubject(std::string_view location, int label) {
 
 void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
   ++reports;
+  // A failure to get memory, and what failed after it, is told once, as the
+  // run ends.
+  if (description == kOutOfMemoryReport) core::NoteMemoryFailure();
+  if (OutOfMemory()) return;
   // A file's failure names the file itself; the window's handlers and line
   // labels mean nothing here.
   std::string subject = ReportSubject(location, label);
@@ -359,6 +379,53 @@ bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
   return whole;
 }
 
+// A list file of no numbers may be a table: the files looked at for one.
+constexpr std::size_t kFilesLookedAt = 16;
+
+// The delimiter every line of the first ones of a file holds (the tab, ';',
+// ',' or '|', the first of them in that order), when it reads like a table:
+// two lines or more.
+std::optional<char> TableDelimiter(const std::string& path) {
+  constexpr std::size_t kLookedAtBytes = 1 << 16;
+  constexpr std::size_t kLookedAtLines = 20;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  std::string head(kLookedAtBytes, '\0');
+  const ssize_t n = ::read(fd, head.data(), head.size());
+  ::close(fd);
+  head.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  std::vector<std::string_view> lines;
+  for (std::string_view rest = head; !rest.empty() && lines.size() < kLookedAtLines;) {
+    const std::size_t end = rest.find('\n');
+    // A line cut by the end of what was read is not looked at.
+    if (end == std::string_view::npos && head.size() == kLookedAtBytes) break;
+    const std::string_view line = rest.substr(0, end);
+    if (line.find_first_not_of(" \r") != std::string_view::npos) lines.push_back(line);
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+  }
+  // One line is no table, however it is split.
+  if (lines.size() < 2) return std::nullopt;
+  for (const char delimiter : {'\t', ';', ',', '|'}) {
+    if (std::all_of(lines.begin(), lines.end(), [&](std::string_view l) { return l.find(delimiter) != l.npos; }))
+      return delimiter;
+  }
+  return std::nullopt;
+}
+
+// When no numbers came: names the first file read that looks like a table,
+// and how to read a column of it.
+void SuggestField(const CommandLineHost& host) {
+  for (const std::string& path : host.listFilesRead) {
+    const std::optional<char> delimiter = TableDelimiter(path);
+    if (!delimiter) continue;
+    const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
+    const std::string option = *delimiter == '\t' ? "" : " (and --delimiter '" + shown + "')";
+    Tell(path + ": its lines hold fields separated by '" + shown +
+         "'; choose a column with --field N, or --header and --field NAME" + option);
+    return;
+  }
+}
+
 // Reads the PATHs in order, each run of ordinary paths as a drop would and
 // each "-" as standard input read as one list file (or as tables, with
 // --field); no PATH reads standard input. False when something could not be read (already told on standard
@@ -395,6 +462,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   } else {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
                            const ShouldStopFn& shouldStop) {
+      if (host.listFilesRead.size() < kFilesLookedAt) host.listFilesRead.push_back(path);
       const bool whole = LoadListFile(host.entries, path, host.separators, showNotRead, letEventsRun, shouldStop);
       TellOtherConvention(host, path);
       return whole;
@@ -423,6 +491,9 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
         ReadListDescriptor(sink, 0, host.separators);
       }
       TellOtherConvention(host, "standard input");
+    } catch (const std::bad_alloc&) {
+      core::NoteMemoryFailure();
+      ok = false;
     } catch (const std::exception& e) {
       Tell(e.what());
       ok = false;
@@ -430,6 +501,32 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   }
   if (!host.columnMissingIn) dropRun();
   return ok && !host.unclosedQuote && host.reports == reportsBefore;
+}
+
+// Opens FILE of --entries as a PATH's file is opened: only a regular file
+// (or a link to one) is read, as a device or a FIFO may never end. -1 when
+// it is not read, told on standard error.
+int OpenEntriesFile(const std::string& file) {
+  auto fail = [&](int error) {
+    Tell(file + ": " + (error == ENOENT ? kFileNotFoundMessage : std::strerror(error)));
+    return -1;
+  };
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return fail(errno);
+  if (!S_ISREG(st.st_mode)) {
+    Tell(file + ": not a regular file");
+    return -1;
+  }
+  // Without waiting for a writer, should a FIFO have taken the file's place
+  // since: reading a regular file never waits anyway.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return fail(errno);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    Tell(file + ": not a regular file");
+    return -1;
+  }
+  return fd;
 }
 
 // Reads the lines of --entries: FILE, or standard input when it is empty or
@@ -440,16 +537,23 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   const std::string name = standardInput ? "standard input" : file;
   int fd = STDIN_FILENO;
   if (!standardInput) {
-    fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-      Tell(name + ": " + (errno == ENOENT ? kFileNotFoundMessage : std::strerror(errno)));
-      return false;
-    }
+    fd = OpenEntriesFile(file);
+    if (fd < 0) return false;
   }
   bool ok = true;
   try {
     const system::FileWatch watch(fd, name);
-    ReadEntryLines(host.entries, fd, watch);
+    const std::size_t cut = ReadEntryLines(host.entries, fd, watch);
+    if (cut > 0) {
+      const std::string most = std::to_string(kMaxCandidateBytes);
+      Tell(name + ": " + std::to_string(cut) +
+           (cut == 1
+                ? " line is longer than " + most + " bytes and is read as its first " + most + " bytes"
+                : " lines are longer than " + most + " bytes and are each read as their first " + most + " bytes"));
+    }
+  } catch (const std::bad_alloc&) {
+    core::NoteMemoryFailure();
+    ok = false;
   } catch (const std::exception& e) {
     Tell(e.what());
     ok = false;
@@ -498,14 +602,19 @@ constexpr const char* kHelpText =
     "                    for having too few fields\n"
     "  --sample          sample variance and deviations (the default)\n"
     "  --population      population variance and deviations\n"
-    "  --decimals TEXT   decimal places, as typed in the window (default 3, and\n"
-    "                    all decimals in tsv and json)\n"
-    "  --all-decimals    show all decimals, unrounded (--decimals is ignored)\n"
+    "  --decimals TEXT   decimal places, as typed in the window, at most 10\n"
+    "                    (default 3, and every digit in tsv and json)\n"
+    "  --all-decimals    show all decimals as the window does (a value its ten\n"
+    "                    decimals would show as 0 or with fewer than four\n"
+    "                    significant digits with 15); every digit in tsv and\n"
+    "                    json (--decimals is ignored)\n"
     "  --format NAME     text: the rows as the window shows them (the default);\n"
     "                    tsv: one 'key<TAB>value' line per row;\n"
     "                    json: one object of the rows;\n"
     "                    tsv and json write '.' as the decimal separator and\n"
-    "                    all decimals, unless --decimals is given\n"
+    "                    every digit of each value (the shortest text that\n"
+    "                    reads back to the same double), unless --decimals\n"
+    "                    is given\n"
     "  --more            after the twelve rows: the minimum, maximum, range,\n"
     "                    quartiles, interquartile range, kurtosis, standard\n"
     "                    error of the mean and (sample only) the mean's 95 %\n"
@@ -527,7 +636,8 @@ constexpr const char* kHelpText =
     "  0  done\n"
     "  1  no numbers, a path that could not be read, or the output failed\n"
     "     (also a quoted field left open at the end of a table, and with --strict\n"
-    "     a record with too few fields; the results are still written)\n"
+    "     a record with too few fields; the results are still written);\n"
+    "     out of memory ('tallowmere-analyse: out of memory', and no results)\n"
     "  2  usage error\n";
 
 // The delimiter of --delimiter: one ASCII character, or "\t" for a tab.
@@ -550,6 +660,27 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
   if (text[0] == '\n' || text[0] == '\r') return option + "a line end cannot be the delimiter";
   if (static_cast<unsigned char>(text[0]) >= 0x80) return option + "the delimiter must be an ASCII character";
   delimiter = text[0];
+  return {};
+}
+
+// The decimal places of --decimals, read as the window reads its box (the
+// user's separators, rounded to a whole number, ties to the even one): at
+// most ten, as the ten-decimal format step keeps no more, and no fewer than
+// the box's 16 bits hold (negative places round to tens, hundreds, ...).
+// Empty with the reason when the text is none of those.
+std::string CheckDecimals(const std::string& text, const numtext::Separators& separators) {
+  constexpr int kMostPlaces = 10;
+  const std::string option = "--decimals '" + text + "': ";
+  if (!numtext::IsNumeric(text, separators)) return option + "not a number of decimal places";
+  int places = 0;
+  try {
+    places = numtext::ToInteger16(text, separators);
+  } catch (...) {
+    places = std::numeric_limits<int>::min();
+  }
+  if (places < std::numeric_limits<std::int16_t>::min() || places > kMostPlaces)
+    return option + "decimal places run from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
+           std::to_string(kMostPlaces);
   return {};
 }
 
@@ -657,6 +788,7 @@ int Main(int argc, char** argv) {
   sigemptyset(&interruptOnly);
   sigaddset(&interruptOnly, SIGINT);
   pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
+  core::CountMemoryFailures();
   CommandLineHost host;
   bool sample = true;
   bool time = false, entriesMode = false, more = false;
@@ -734,6 +866,9 @@ int Main(int argc, char** argv) {
     }
   }
   if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
+  if (decimalsGiven) {
+    if (std::string why = CheckDecimals(host.decimalsText, host.separators); !why.empty()) return UsageError(why);
+  }
   if (fieldText || delimiterText || header || strict) {
     TableFormat table;
     if (delimiterText) {
@@ -752,7 +887,7 @@ int Main(int argc, char** argv) {
     host.table = std::move(table);
   }
   // Scripts read tsv and json as numbers, to be worked on further: they get
-  // every decimal unless they asked for a rounding.
+  // every digit of the engine's doubles unless they asked for a rounding.
   if (format != results::Format::kText && !decimalsGiven) host.allDecimals = true;
   // "Show all decimals" shows "10" in the disabled decimal-places box.
   if (host.allDecimals) host.decimalsText = "10";
@@ -763,7 +898,10 @@ int Main(int argc, char** argv) {
   // window, but the exit code tells.
   bool readAll = true;
   if (entriesMode) {
-    if (!ReadEntriesFile(entriesFile, host)) return 1;
+    if (!ReadEntriesFile(entriesFile, host)) {
+      if (host.OutOfMemory()) TellOutOfMemory();
+      return 1;
+    }
     const std::string notNumbers =
         results::NotNumbersSentence(host.entries.NotNumbers(host.separators), host.separators);
     if (!notNumbers.empty()) Tell(notNumbers);
@@ -782,8 +920,16 @@ int Main(int argc, char** argv) {
   analysis.SetMoreStatistics(more);
   analysis.StartAnalysis(host.Host());
   const auto t2 = Clock::now();
+  // Rows worked out short of memory may be wrong ("#Div/0!", a row left
+  // out, a list read in part): none is shown.
+  if (host.OutOfMemory()) {
+    TellOutOfMemory();
+    return 1;
+  }
+  if (host.forgot && !host.table) SuggestField(host);
 
-  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format), "the results");
+  const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits), "the results");
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());
@@ -804,4 +950,11 @@ int Main(int argc, char** argv) {
 
 }  // namespace tallowmere::tools
 
-int main(int argc, char** argv) { return tallowmere::tools::Main(argc, argv); }
+int main(int argc, char** argv) {
+  try {
+    return tallowmere::tools::Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    tallowmere::tools::TellOutOfMemory();
+    return 1;
+  }
+}

@@ -34,10 +34,12 @@ check "empty input exit code" 1 "$rc"
 check "empty input message" "You forgot to input numbers." "$(cat "$tmp/err")"
 check "empty input prints no rows" "" "$out"
 
+# Decimal places that are no number would round to no places at all without
+# a word: the command line is refused instead.
 out=$(printf '5\n' | "$bin/tallowmere-analyse" --decimals x --entries 2>"$tmp/err"); rc=$?
-check "bad decimals still analyses" 0 "$rc"
-check "bad decimals error line" "tallowmere-analyse: --decimals 'x': Type mismatch" "$(cat "$tmp/err")"
-check "bad decimals rows" 12 "$(printf '%s\n' "$out" | wc -l)"
+check "bad decimals exit code" 2 "$rc"
+check "bad decimals error line" "tallowmere-analyse: --decimals 'x': not a number of decimal places" "$(head -1 "$tmp/err")"
+check "bad decimals rows" "" "$out"
 
 check "blank line is an entry" "The number of entries is: 3" "$(printf '1\n\n2\n' | "$bin/tallowmere-analyse" --entries | head -1)"
 
@@ -115,5 +117,23 @@ check "more json reports nothing" "" "$(cat "$tmp/err")"
 out=$(LC_ALL=de_DE.UTF-8 "$bin/tallowmere-analyse" --more "$tmp/list.txt" | sed -n '16p;19p')
 check "more text in the locale" 'The first quartile is: 3,5
 The kurtosis is: 2,227' "$out"
+
+# --entries FILE is read only when it is a regular file, as a PATH is: a
+# device or a FIFO may never end. Standard input is read whatever it is.
+mkfifo "$tmp/fifo"
+for file in /dev/zero /dev/null "$tmp" "$tmp/fifo"; do
+  out=$(timeout 20 "$bin/tallowmere-analyse" --entries "$file" 2>"$tmp/err"); rc=$?
+  check "--entries $file: exit code" 1 "$rc"
+  check "--entries $file: told" "tallowmere-analyse: $file: not a regular file" "$(cat "$tmp/err")"
+  check "--entries $file: no rows" "" "$out"
+done
+check "--entries a missing file" "tallowmere-analyse: $tmp/none: File not found" \
+  "$("$bin/tallowmere-analyse" --entries "$tmp/none" 2>&1)"
+# A line longer than an entry may be is read as its first 4096 bytes, and told.
+out=$( (head -c 3000000 /dev/zero | tr '\0' ' '; printf '12\n3\n') | "$bin/tallowmere-analyse" --entries 2>"$tmp/err"); rc=$?
+check "a long line: exit code" 0 "$rc"
+check "a long line: told" "tallowmere-analyse: standard input: 1 line is longer than 4096 bytes and is read as its first 4096 bytes" "$(cat "$tmp/err")"
+check "a long line: one entry of its first bytes" "The number of entries is: 2
+The sum of the numbers are: 3" "$(printf '%s\n' "$out" | head -2)"
 
 exit $fail

@@ -37,6 +37,10 @@ the line a record begins on, after quoted line ends|LC_ALL=C|--delimiter\n,\n--f
 a short line names the column|LC_ALL=C|--delimiter\n,\n--header\n--field\nv|k,v\n1,2\n3\n|1 2|tallowmere-analyse: FILE: line 3: 1 field, too few for the column 'v'; the record is skipped|0
 empty lines at the end are no records|LC_ALL=C|--delimiter\n,\n--field\n2\n--strict|a,1\nb,2\n\n\r\n\n|2 3||0
 an unclosed quote|LC_ALL=C|--delimiter\n,\n--field\n1|1\n2\n"3\n4\n|2 3|tallowmere-analyse: FILE: line 3: the quoted field begun here is not closed before the end of the file; it is left out|1
+a CSV without --field is named|LC_ALL=C|--sample|name,weight\r\nann,61.5\r\n\nbob,70.2\r\n||You forgot to input numbers.\ntallowmere-analyse: FILE: its lines hold fields separated by ','; choose a column with --field N, or --header and --field NAME (and --delimiter ',')|1
+a German CSV without --field: the semicolon|LANG=de_DE.UTF-8|--sample|Name;Gewicht\nA;61,5\nB;70,2\n||You forgot to input numbers.\ntallowmere-analyse: FILE: its lines hold fields separated by ';'; choose a column with --field N, or --header and --field NAME (and --delimiter ';')|1
+a TSV without --field needs no --delimiter|LC_ALL=C|--sample|name\tweight\nann\t61.5 kg\n||You forgot to input numbers.\ntallowmere-analyse: FILE: its lines hold fields separated by '\\t'; choose a column with --field N, or --header and --field NAME|1
+words without fields are no table|LC_ALL=C|--sample|name, weight\nann\n||You forgot to input numbers.|1
 TABLE
 
 # --- a field is read exactly as the same text on a line of a list file, in
