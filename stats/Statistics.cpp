@@ -13,6 +13,7 @@
 
 #include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
+#include "stats/ExactSum.h"
 #include "stats/RadixSort.h"
 
 namespace tallowmere::stats::modStatistics {
@@ -104,6 +105,34 @@ double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) 
   return acc;
 }
 
+// The sum and the sum of squares are the exact sums rounded once, so they do
+// not depend on the order of the numbers, and the mean and every deviation
+// from it hold however long the list is. The definitions add one by one in
+// list order, each step rounded, and report an overflow where such a partial
+// sum (or a square) leaves the double range: where that could happen, those
+// checked steps are taken as well, only so that their overflow is raised
+// where it always was. A correctly rounded total beyond the range is an
+// overflow too.
+double SumOf(const double* x, std::size_t n) {
+  stats::ExactSum exact;
+  exact.Add(x, n);
+  if (stats::InOrderSumMayOverflow(n, exact.LargestExponent())) {
+    double acc = 0.0;
+    for (std::size_t i = 0; i < n; ++i) acc = stats::Add(acc, x[i]);
+  }
+  return stats::detail::Checked(exact.Rounded());
+}
+
+double SumOfSquaresOf(const double* x, std::size_t n) {
+  stats::ExactSquareSum exact;
+  exact.Add(x, n);
+  if (stats::InOrderSquareSumMayOverflow(n, exact.LargestExponent())) {
+    double acc = 0.0;
+    for (std::size_t i = 0; i < n; ++i) acc = stats::Add(stats::Mul(x[i], x[i]), acc);
+  }
+  return stats::detail::Checked(exact.Rounded());
+}
+
 }  // namespace
 
 core::TwoThreads& DataSet::Helper() const {
@@ -162,21 +191,30 @@ void DataSet::WorkOutAhead() const noexcept {
 }
 
 // The sums of the rows, two at a time in one pass over the numbers: the sum
-// with the sum of squares, then the squared with the absolute deviations.
-// Each sum is the same additions, in the same order, as its own loop, only
-// unchecked. A sum that meets a failure (an infinite or invalid step) can only
-// end infinite or NaN, since nothing brings it back: such a sum is not kept,
-// and its own loop meets the failure again when its row asks.
+// with the sum of squares (a block at a time through both, while the block is
+// in the cache), then the squared with the absolute deviations. The first two
+// are kept only where no step of their definitions could overflow and the
+// total is in range; the deviations are the same additions, in the same
+// order, as their own loops, only unchecked. A sum that meets a failure (an
+// infinite or invalid step) can only end infinite or NaN, since nothing
+// brings it back: such a sum is not kept, and its own loop meets the failure
+// again when its row asks.
 void DataSet::SumsAhead() const {
   const std::size_t n = Elements(numbers_, LoopBound());
   const double* x = numbers_.data();
-  double sum = 0.0, squares = 0.0;
-  for (std::size_t i = 0; i < n; ++i) {
-    sum = sum + x[i];
-    squares = x[i] * x[i] + squares;
+  constexpr std::size_t kBlock = 4096;
+  stats::ExactSum exactSum;
+  stats::ExactSquareSum exactSquares;
+  for (std::size_t from = 0; from < n; from += kBlock) {
+    const std::size_t count = std::min(kBlock, n - from);
+    exactSum.Add(x + from, count);
+    exactSquares.Add(x + from, count);
   }
-  if (std::isfinite(sum) && !sum_) sum_ = sum;
-  if (std::isfinite(squares) && !sumOfSquares_) sumOfSquares_ = squares;
+  const double sum = exactSum.Rounded(), squares = exactSquares.Rounded();
+  if (!stats::InOrderSumMayOverflow(n, exactSum.LargestExponent()) && std::isfinite(sum) && !sum_) sum_ = sum;
+  if (!stats::InOrderSquareSumMayOverflow(n, exactSquares.LargestExponent()) && std::isfinite(squares) &&
+      !sumOfSquares_)
+    sumOfSquares_ = squares;
   const double mean = GetMean();
   double squared = 0.0, absolute = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
@@ -328,19 +366,15 @@ DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threa
 double DataSet::GetSum() const {
   if (sum_) return *sum_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  double sum = 0.0;
-  for (std::size_t i = 0; i < n; ++i) sum = stats::Add(sum, numbers_[i]);
-  sum_ = sum;
-  return sum;
+  sum_ = SumOf(numbers_.data(), n);
+  return *sum_;
 }
 
 double DataSet::GetSumOfSquares() const {
   if (sumOfSquares_) return *sumOfSquares_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  double total = 0.0;
-  for (std::size_t i = 0; i < n; ++i) total = stats::Add(stats::Mul(numbers_[i], numbers_[i]), total);
-  sumOfSquares_ = total;
-  return total;
+  sumOfSquares_ = SumOfSquaresOf(numbers_.data(), n);
+  return *sumOfSquares_;
 }
 
 double DataSet::GetMean() const {
