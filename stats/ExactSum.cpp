@@ -206,7 +206,8 @@ template <std::size_t N>
 template <std::size_t N, class Digits>
 [[gnu::always_inline]] inline void AddSplitBelow(double* r, std::size_t m, std::uint32_t field, Digits& digits) {
   if (field < kLowestField || field > kHighestField) {
-    for (std::size_t i = 0; i < m; ++i) digits.AddDouble(r[i]);
+    for (std::size_t i = 0; i < m; ++i)
+      if (r[i] != 0.0) digits.AddDouble(r[i]);
     return;
   }
   double sigma = std::ldexp(1.0, static_cast<int>(field) - 1022 + kCountBits);
@@ -301,6 +302,21 @@ template <std::size_t N>
   return ExponentField(most);
 }
 
+// Both sums of a block: the squares from the values first, then the values
+// themselves split in place.
+template <std::size_t N>
+[[gnu::always_inline]] inline std::uint32_t BothBlockIn(double* values, std::size_t count, std::size_t m,
+                                                        SumDigits& sum, SquareDigits& squares) {
+  const std::uint32_t field = SquareBlockIn<N>(values, count, m, squares);
+  AddSplitBelow<N>(values, m, field, sum);
+  return field;
+}
+
+std::uint32_t BothBlockPlain(double* values, std::size_t count, std::size_t m, SumDigits& sum,
+                             SquareDigits& squares) {
+  return BothBlockIn<2>(values, count, m, sum, squares);
+}
+
 std::uint32_t SumBlockPlain(double* r, std::size_t m, SumDigits& digits) { return AddSplit<2>(r, m, digits); }
 std::uint32_t SquareBlockPlain(const double* values, std::size_t count, std::size_t m, SquareDigits& digits) {
   return SquareBlockIn<2>(values, count, m, digits);
@@ -314,7 +330,14 @@ std::uint32_t SquareBlockPlain(const double* values, std::size_t count, std::siz
                                                       SquareDigits& digits) {
   return SquareBlockIn<4>(values, count, m, digits);
 }
+[[gnu::target("avx2")]] std::uint32_t BothBlockWide(double* values, std::size_t count, std::size_t m, SumDigits& sum,
+                                                    SquareDigits& squares) {
+  return BothBlockIn<4>(values, count, m, sum, squares);
+}
 #else
+std::uint32_t BothBlockWide(double* values, std::size_t count, std::size_t m, SumDigits& sum, SquareDigits& squares) {
+  return BothBlockPlain(values, count, m, sum, squares);
+}
 std::uint32_t SumBlockWide(double* r, std::size_t m, SumDigits& digits) { return SumBlockPlain(r, m, digits); }
 std::uint32_t SquareBlockWide(const double* values, std::size_t count, std::size_t m, SquareDigits& digits) {
   return SquareBlockPlain(values, count, m, digits);
@@ -338,6 +361,19 @@ void ExactSum::Add(const double* x, std::size_t n) {
   for (std::size_t from = 0; from < n; from += kBlock) {
     const std::size_t m = Padded(x + from, std::min(kBlock, n - from), scratch);
     largest_ = std::max(largest_, wide ? SumBlockWide(scratch, m, digits_) : SumBlockPlain(scratch, m, digits_));
+  }
+}
+
+void AddWithSquares(const double* x, std::size_t n, ExactSum& sum, ExactSquareSum& squares) {
+  const bool wide = HasWideVectors();
+  double values[kBlock];
+  for (std::size_t from = 0; from < n; from += kBlock) {
+    const std::size_t count = std::min(kBlock, n - from);
+    const std::size_t m = Padded(x + from, count, values);
+    const std::uint32_t field = wide ? BothBlockWide(values, count, m, sum.digits_, squares.digits_)
+                                     : BothBlockPlain(values, count, m, sum.digits_, squares.digits_);
+    sum.largest_ = std::max(sum.largest_, field);
+    squares.largest_ = std::max(squares.largest_, field);
   }
 }
 

@@ -60,6 +60,8 @@ class WideDigits {
 
 }  // namespace detail
 
+class ExactSquareSum;
+
 // The sum of doubles (finite ones: for infinities and NaN it means nothing).
 class ExactSum {
  public:
@@ -71,6 +73,7 @@ class ExactSum {
   std::uint32_t LargestExponent() const { return largest_; }
 
  private:
+  friend void AddWithSquares(const double* x, std::size_t n, ExactSum& sum, ExactSquareSum& squares);
   // 2098 bits hold any double, 2^31 of them need 31 more, and one for the sign.
   detail::WideDigits<68, -1074> digits_;
   std::uint32_t largest_ = 0;
@@ -87,10 +90,15 @@ class ExactSquareSum {
   std::uint32_t LargestExponent() const { return largest_; }
 
  private:
+  friend void AddWithSquares(const double* x, std::size_t n, ExactSum& sum, ExactSquareSum& squares);
   // Squares lie between 2^-2148 and 2^2048; 2^31 of them need 31 bits more.
   detail::WideDigits<134, -2148> digits_;
   std::uint32_t largest_ = 0;
 };
+
+// sum.Add(x, n) and squares.Add(x, n) in one pass over the values, the
+// quick way.
+void AddWithSquares(const double* x, std::size_t n, ExactSum& sum, ExactSquareSum& squares);
 
 // Whether adding n values, none of exponent field above `largest`, one by one
 // in order with each step rounded, could meet a partial sum beyond the double

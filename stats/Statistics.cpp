@@ -191,8 +191,7 @@ void DataSet::WorkOutAhead() const noexcept {
 }
 
 // The sums of the rows, two at a time in one pass over the numbers: the sum
-// with the sum of squares (a block at a time through both, while the block is
-// in the cache), then the squared with the absolute deviations. The first two
+// with the sum of squares, then the squared with the absolute deviations. The first two
 // are kept only where no step of their definitions could overflow and the
 // total is in range; the deviations are the same additions, in the same
 // order, as their own loops, only unchecked. A sum that meets a failure (an
@@ -202,14 +201,9 @@ void DataSet::WorkOutAhead() const noexcept {
 void DataSet::SumsAhead() const {
   const std::size_t n = Elements(numbers_, LoopBound());
   const double* x = numbers_.data();
-  constexpr std::size_t kBlock = 4096;
   stats::ExactSum exactSum;
   stats::ExactSquareSum exactSquares;
-  for (std::size_t from = 0; from < n; from += kBlock) {
-    const std::size_t count = std::min(kBlock, n - from);
-    exactSum.Add(x + from, count);
-    exactSquares.Add(x + from, count);
-  }
+  stats::AddWithSquares(x, n, exactSum, exactSquares);
   const double sum = exactSum.Rounded(), squares = exactSquares.Rounded();
   if (!stats::InOrderSumMayOverflow(n, exactSum.LargestExponent()) && std::isfinite(sum) && !sum_) sum_ = sum;
   if (!stats::InOrderSquareSumMayOverflow(n, exactSquares.LargestExponent()) && std::isfinite(squares) &&

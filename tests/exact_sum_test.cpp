@@ -153,6 +153,12 @@ TEST(ExactSum, SumsAreTheExactSumsRoundedOnce) {
     plainSquares.AddPlain(v.data(), v.size());
     EXPECT_TRUE(RoundedCorrectly(squares, quickSquares.Rounded())) << quickSquares.Rounded();
     EXPECT_EQ(Bits(quickSquares.Rounded()), Bits(plainSquares.Rounded()));
+    ExactSum bothSum;
+    ExactSquareSum bothSquares;
+    AddWithSquares(v.data(), v.size(), bothSum, bothSquares);
+    EXPECT_EQ(Bits(bothSum.Rounded()), Bits(quick.Rounded()));
+    EXPECT_EQ(Bits(bothSquares.Rounded()), Bits(quickSquares.Rounded()));
+    EXPECT_EQ(bothSum.LargestExponent(), quick.LargestExponent());
 
     std::uint32_t largest = 0;
     for (const double x : v) largest = std::max(largest, ExponentField(x));
