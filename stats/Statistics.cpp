@@ -113,9 +113,28 @@ double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) 
 // checked steps are taken as well, only so that their overflow is raised
 // where it always was. A correctly rounded total beyond the range is an
 // overflow too.
-double SumOf(const double* x, std::size_t n) {
-  stats::ExactSum exact;
-  exact.Add(x, n);
+// The exact sum (Sum: ExactSum or ExactSquareSum) of x[0 .. n), for large n
+// in parts shared by two threads: exact, so the same however it is shared.
+template <class Sum>
+Sum ExactOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  Sum total;
+  if (n < kParallelElements || !threads) {
+    total.Add(x, n);
+    return total;
+  }
+  constexpr std::size_t kParts = 8;
+  Sum parts[kParts];
+  const std::size_t size = (n + kParts - 1) / kParts;
+  threads->Run(kParts, [&](std::size_t k) {
+    const std::size_t begin = std::min(n, k * size);
+    parts[k].Add(x + begin, std::min(n, begin + size) - begin);
+  });
+  for (const Sum& part : parts) total.Merge(part);
+  return total;
+}
+
+double SumOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  const stats::ExactSum exact = ExactOf<stats::ExactSum>(x, n, threads);
   if (stats::InOrderSumMayOverflow(n, exact.LargestExponent())) {
     double acc = 0.0;
     for (std::size_t i = 0; i < n; ++i) acc = stats::Add(acc, x[i]);
@@ -123,9 +142,8 @@ double SumOf(const double* x, std::size_t n) {
   return stats::detail::Checked(exact.Rounded());
 }
 
-double SumOfSquaresOf(const double* x, std::size_t n) {
-  stats::ExactSquareSum exact;
-  exact.Add(x, n);
+double SumOfSquaresOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  const stats::ExactSquareSum exact = ExactOf<stats::ExactSquareSum>(x, n, threads);
   if (stats::InOrderSquareSumMayOverflow(n, exact.LargestExponent())) {
     double acc = 0.0;
     for (std::size_t i = 0; i < n; ++i) acc = stats::Add(stats::Mul(x[i], x[i]), acc);
@@ -138,6 +156,13 @@ double SumOfSquaresOf(const double* x, std::size_t n) {
 core::TwoThreads& DataSet::Helper() const {
   if (!helper_) helper_ = std::make_unique<core::TwoThreads>();
   return *helper_;
+}
+
+// The threads a sum of n numbers is shared by: none for a small one, and
+// none on the helper itself (the sums worked out ahead run there).
+core::TwoThreads* DataSet::SumThreads(std::size_t n) const {
+  if (n < kParallelElements || (helper_ && helper_->OnHelper())) return nullptr;
+  return &Helper();
 }
 
 // NumberCount as a loop bound, converted like every double that becomes a
@@ -360,14 +385,14 @@ DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threa
 double DataSet::GetSum() const {
   if (sum_) return *sum_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  sum_ = SumOf(numbers_.data(), n);
+  sum_ = SumOf(numbers_.data(), n, SumThreads(n));
   return *sum_;
 }
 
 double DataSet::GetSumOfSquares() const {
   if (sumOfSquares_) return *sumOfSquares_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  sumOfSquares_ = SumOfSquaresOf(numbers_.data(), n);
+  sumOfSquares_ = SumOfSquaresOf(numbers_.data(), n, SumThreads(n));
   return *sumOfSquares_;
 }
 

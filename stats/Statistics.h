@@ -115,6 +115,7 @@ class DataSet {
 
  private:
   std::int32_t LoopBound() const;
+  core::TwoThreads* SumThreads(std::size_t n) const;
   double VarianceFrom(double mean) const;
   void SumsAhead() const;
   void ForgetResults();
