@@ -201,7 +201,7 @@ void Accuracy(std::size_t n) {
   for (std::size_t i = 1; i < n; ++i) v[i] = i % 2 ? b : c;
   const long double pairs = static_cast<long double>((n - 1) / 2);
   const long double count = static_cast<long double>(n);
-  const long double db = b - a, dc = c - a;  // exact
+  const long double db = b - a, dc = c - a;             // exact
   const long double shift = pairs * (db + dc) / count;  // the mean minus a
   const long double ea = -shift, eb = db - shift, ec = dc - shift;
   const long double squares = ea * ea + pairs * (eb * eb + ec * ec);

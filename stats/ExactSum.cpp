@@ -55,9 +55,7 @@ void WideDigits<kDigits, kLowestBit>::AddDouble(double v) {
 // A square's place is twice its value's; the 106-bit product shifted within
 // its digit goes in four pieces, three of 32 bits and the rest (under 2^41).
 template <std::size_t kDigits, int kLowestBit>
-void WideDigits<kDigits, kLowestBit>::AddSquareOf(double v)
-  requires(kLowestBit == -2148)
-{
+void WideDigits<kDigits, kLowestBit>::AddSquareOf(double v) requires(kLowestBit == -2148) {
   const Parts p = PartsOf(v);
   const std::uint32_t place = 2 * p.place;
   const std::uint32_t at = place >> 5, shift = place & 31;
@@ -111,7 +109,7 @@ double WideDigits<kDigits, kLowestBit>::Rounded() const {
   bool sticky = false;
   for (std::ptrdiff_t k = 0; k < low; ++k) sticky = sticky || m.digit_[k] != 0;
   const long windowBits = 64 + static_cast<long>(std::bit_width(static_cast<std::uint64_t>(w >> 64)));
-  const long base = static_cast<long>(low) * 32 + kLowestBit;  // the place of the window's lowest bit
+  const long base = static_cast<long>(low) * 32 + kLowestBit;   // the place of the window's lowest bit
   const long place = std::max(base + windowBits - 53, -1074L);  // the result's lowest bit
   const long shift = place - base;
   std::uint64_t significand = 0;
@@ -257,8 +255,7 @@ template <std::size_t N, class Digits>
 // 2^450, where no product leaves the normal range; false when some v of the
 // block is elsewhere (hi and lo then mean nothing).
 template <std::size_t N>
-[[gnu::always_inline]] inline bool SplitSquares(const double* x, std::size_t m, double* hi, double* lo,
-                                                double& most) {
+[[gnu::always_inline]] inline bool SplitSquares(const double* x, std::size_t m, double* hi, double* lo, double& most) {
   constexpr double kSplitter = 134217729.0;  // 2^27 + 1
   LaneBits<N> outside{};
   Lanes<N> largest{};
@@ -312,8 +309,7 @@ template <std::size_t N>
   return field;
 }
 
-std::uint32_t BothBlockPlain(double* values, std::size_t count, std::size_t m, SumDigits& sum,
-                             SquareDigits& squares) {
+std::uint32_t BothBlockPlain(double* values, std::size_t count, std::size_t m, SumDigits& sum, SquareDigits& squares) {
   return BothBlockIn<2>(values, count, m, sum, squares);
 }
 
@@ -395,8 +391,8 @@ void ExactSquareSum::Add(const double* x, std::size_t n) {
   for (std::size_t from = 0; from < n; from += kBlock) {
     const std::size_t count = std::min(kBlock, n - from);
     const std::size_t m = Padded(x + from, count, values);
-    largest_ = std::max(largest_, wide ? SquareBlockWide(values, count, m, digits_)
-                                       : SquareBlockPlain(values, count, m, digits_));
+    largest_ = std::max(
+        largest_, wide ? SquareBlockWide(values, count, m, digits_) : SquareBlockPlain(values, count, m, digits_));
   }
 }
 

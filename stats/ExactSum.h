@@ -37,8 +37,7 @@ class WideDigits {
   void AddDouble(double v);
   // Adds v * v exactly (only for a number whose lowest bit is 2^-2148, the
   // lowest bit of the square of any double).
-  void AddSquareOf(double v)
-    requires(kLowestBit == -2148);
+  void AddSquareOf(double v) requires(kLowestBit == -2148);
   void Merge(const WideDigits& other);
   // The nearest double (ties to even), infinite beyond the double range.
   double Rounded() const;

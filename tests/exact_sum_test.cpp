@@ -4,8 +4,6 @@
 // exact value than the one given (and a tie went to the even one). The quick
 // way and the plain way must also give the same bits. The generators use
 // fixed seeds: a failure names its data set and reproduces.
-#include "stats/ExactSum.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/ExactSum.h"
 #include "tests/support/RandomDoubles.h"
 
 using namespace tallowmere;
@@ -96,13 +95,13 @@ std::vector<DataSet> DataSets() {
     for (double& x : v) x = draw();
     sets.push_back({std::move(name) + " (" + std::to_string(n) + ")", std::move(v)});
   };
-  for (const std::size_t n : {std::size_t{1}, std::size_t{3}, std::size_t{1023}, std::size_t{1025}, std::size_t{4099}}) {
+  for (const std::size_t n :
+       {std::size_t{1}, std::size_t{3}, std::size_t{1023}, std::size_t{1025}, std::size_t{4099}}) {
     add("any finite", n, [&] { return randomdoubles::AnyFinite(rng); });
     add("fields 0 to 2046", n, [&] { return WithField(rng, 0, 2046); });
     add("1e-37 to 1e38", n, [&] { return WithField(rng, 900, 1150); });
     add("subnormals and the smallest normals", n, [&] { return WithField(rng, 0, 2); });
-    add("decimals of three places", n,
-        [&] { return static_cast<double>(rng() % 20'000'000) / 1000.0 - 10000.0; });
+    add("decimals of three places", n, [&] { return static_cast<double>(rng() % 20'000'000) / 1000.0 - 10000.0; });
     add("tiny among large", n, [&] { return rng() % 8 ? WithField(rng, 1060, 1075) : WithField(rng, 700, 1000); });
     add("around 1e154, where squares go the plain way", n, [&] { return WithField(rng, 1530, 1535); });
   }
@@ -189,7 +188,7 @@ TEST(ExactSum, KnownTotals) {
       {{0.1, 0.2}, 0.30000000000000004, 0.05},
       {{1e16, 1, -1e16, 1}, 2, 2e32},
       {{1e16, 1, 1, -1e16}, 2, 2e32},
-      {{1.0, 0x1p-53}, 1.0, 1.0},                      // a tie, to the even
+      {{1.0, 0x1p-53}, 1.0, 1.0},                       // a tie, to the even
       {{1.0, 0x1p-53, 0x1p-1074}, 1.0 + 0x1p-52, 1.0},  // just past it
       {{1e200}, 1e200, INFINITY},
       {{DBL_MAX, DBL_MAX}, INFINITY, INFINITY},
