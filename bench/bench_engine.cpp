@@ -1,12 +1,16 @@
 // Timing of the statistics engine on large data sets. Run by hand:
-//   build/bin/bench_engine            (1,000,000 and 10,000,000 values)
-//   build/bin/bench_engine 2000000    (any sizes)
+//   build/bin/bench_engine             (1,000,000 and 10,000,000 values)
+//   build/bin/bench_engine 2000000     (any sizes)
+//   build/bin/bench_engine --accuracy  (only the accuracy at scale)
 // Prints the time of each procedure, of the whole sequence the results run
-// makes, and the peak memory of the process.
+// makes, and the peak memory of the process; then the correct digits of the
+// mean and the standard deviation, and the skew, of 10,000,001 values around
+// 1e7 that differ by 0.1.
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -179,13 +183,71 @@ void Run(const char* label, std::vector<double> data) {
   std::printf("  peak memory so far: %ld MB\n\n", PeakMegabytes());
 }
 
+// How many leading digits of `want` `got` has: -log10 of the relative error.
+double CorrectDigits(long double got, long double want) {
+  const long double error = std::fabs(got - want) / std::fabs(want);
+  return error == 0 ? 19.0 : static_cast<double>(-std::log10(error));
+}
+
+// The accuracy at scale: 10,000,000.2 and then 10,000,000.1 and 10,000,000.3
+// alternating, n values in all (n odd). The data hold three doubles a, b, c
+// close together, so the reference works with their exact differences from
+// a in long double: the standard deviation and the skew of the doubles
+// themselves, to about 19 digits.
+void Accuracy(std::size_t n) {
+  const double a = 10000000.2, b = 10000000.1, c = 10000000.3;
+  std::vector<double> v(n);
+  v[0] = a;
+  for (std::size_t i = 1; i < n; ++i) v[i] = i % 2 ? b : c;
+  const long double pairs = static_cast<long double>((n - 1) / 2);
+  const long double count = static_cast<long double>(n);
+  const long double db = b - a, dc = c - a;             // exact
+  const long double shift = pairs * (db + dc) / count;  // the mean minus a
+  const long double ea = -shift, eb = db - shift, ec = dc - shift;
+  const long double squares = ea * ea + pairs * (eb * eb + ec * ec);
+  const long double sd = std::sqrt(squares / (count - 1));
+  const long double cubes = (ea * ea * ea + pairs * (eb * eb * eb + ec * ec * ec)) / (sd * sd * sd);
+  const long double skew = count / ((count - 1) * (count - 2)) * cubes;
+
+  stats::modStatistics::DataSet set;
+  set.SetNumbers(std::move(v));
+  set.SetNumberCount(static_cast<double>(n));
+  set.SortNumbers();
+  set.WorkOutAhead();
+  const double mean = set.GetMean();
+  const StatResult gotSd = set.GetStandardDeviation(), gotSkew = set.GetSkew();
+  std::printf("accuracy, %zu values: 10000000.2, then 10000000.1 and 10000000.3 alternating\n", n);
+  std::printf("  mean                 %.17g (reference %.19Lg, %.1f correct digits)\n", mean, a + shift,
+              CorrectDigits(mean, a + shift));
+  if (gotSd.IsNumber())
+    std::printf("  standard deviation   %.17g (reference %.19Lg, %.1f correct digits; goal 8)\n", gotSd.Number(), sd,
+                CorrectDigits(gotSd.Number(), sd));
+  else
+    std::printf("  standard deviation   %s\n", gotSd.Text().c_str());
+  if (gotSkew.IsNumber())
+    std::printf("  skew                 %.3g (reference %.3Lg; goal: below 1e-6 in size)\n", gotSkew.Number(), skew);
+  else
+    std::printf("  skew                 %s\n", gotSkew.Text().c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::size_t> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoull(argv[i], nullptr, 10));
+  bool accuracyOnly = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--accuracy")
+      accuracyOnly = true;
+    else
+      sizes.push_back(std::strtoull(argv[i], nullptr, 10));
+  }
+  if (accuracyOnly) {
+    Accuracy(10000001);
+    return 0;
+  }
   if (sizes.empty()) sizes = {1000000, 10000000};
   for (std::size_t n : sizes) Run("realistic mix", RealisticMix(n));
   for (std::size_t n : sizes) Run("every value twice", EveryValueTwice(n));
+  Accuracy(10000001);
   return 0;
 }

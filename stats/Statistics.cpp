@@ -13,6 +13,7 @@
 
 #include "numtext/NumberText.h"
 #include "stats/Arithmetic.h"
+#include "stats/ExactSum.h"
 #include "stats/RadixSort.h"
 
 namespace tallowmere::stats::modStatistics {
@@ -104,11 +105,64 @@ double SumOfTerms(std::size_t n, const Terms& terms, core::TwoThreads* threads) 
   return acc;
 }
 
+// The sum and the sum of squares are the exact sums rounded once, so they do
+// not depend on the order of the numbers, and the mean and every deviation
+// from it hold however long the list is. The definitions add one by one in
+// list order, each step rounded, and report an overflow where such a partial
+// sum (or a square) leaves the double range: where that could happen, those
+// checked steps are taken as well, only so that their overflow is raised
+// where it always was. A correctly rounded total beyond the range is an
+// overflow too.
+// The exact sum (Sum: ExactSum or ExactSquareSum) of x[0 .. n), for large n
+// in parts shared by two threads: exact, so the same however it is shared.
+template <class Sum>
+Sum ExactOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  Sum total;
+  if (n < kParallelElements || !threads) {
+    total.Add(x, n);
+    return total;
+  }
+  constexpr std::size_t kParts = 8;
+  Sum parts[kParts];
+  const std::size_t size = (n + kParts - 1) / kParts;
+  threads->Run(kParts, [&](std::size_t k) {
+    const std::size_t begin = std::min(n, k * size);
+    parts[k].Add(x + begin, std::min(n, begin + size) - begin);
+  });
+  for (const Sum& part : parts) total.Merge(part);
+  return total;
+}
+
+double SumOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  const stats::ExactSum exact = ExactOf<stats::ExactSum>(x, n, threads);
+  if (stats::InOrderSumMayOverflow(n, exact.LargestExponent())) {
+    double acc = 0.0;
+    for (std::size_t i = 0; i < n; ++i) acc = stats::Add(acc, x[i]);
+  }
+  return stats::detail::Checked(exact.Rounded());
+}
+
+double SumOfSquaresOf(const double* x, std::size_t n, core::TwoThreads* threads) {
+  const stats::ExactSquareSum exact = ExactOf<stats::ExactSquareSum>(x, n, threads);
+  if (stats::InOrderSquareSumMayOverflow(n, exact.LargestExponent())) {
+    double acc = 0.0;
+    for (std::size_t i = 0; i < n; ++i) acc = stats::Add(stats::Mul(x[i], x[i]), acc);
+  }
+  return stats::detail::Checked(exact.Rounded());
+}
+
 }  // namespace
 
 core::TwoThreads& DataSet::Helper() const {
   if (!helper_) helper_ = std::make_unique<core::TwoThreads>();
   return *helper_;
+}
+
+// The threads a sum of n numbers is shared by: none for a small one, and
+// none on the helper itself (the sums worked out ahead run there).
+core::TwoThreads* DataSet::SumThreads(std::size_t n) const {
+  if (n < kParallelElements || (helper_ && helper_->OnHelper())) return nullptr;
+  return &Helper();
 }
 
 // NumberCount as a loop bound, converted like every double that becomes a
@@ -162,21 +216,24 @@ void DataSet::WorkOutAhead() const noexcept {
 }
 
 // The sums of the rows, two at a time in one pass over the numbers: the sum
-// with the sum of squares, then the squared with the absolute deviations.
-// Each sum is the same additions, in the same order, as its own loop, only
-// unchecked. A sum that meets a failure (an infinite or invalid step) can only
-// end infinite or NaN, since nothing brings it back: such a sum is not kept,
-// and its own loop meets the failure again when its row asks.
+// with the sum of squares, then the squared with the absolute deviations. The first two
+// are kept only where no step of their definitions could overflow and the
+// total is in range; the deviations are the same additions, in the same
+// order, as their own loops, only unchecked. A sum that meets a failure (an
+// infinite or invalid step) can only end infinite or NaN, since nothing
+// brings it back: such a sum is not kept, and its own loop meets the failure
+// again when its row asks.
 void DataSet::SumsAhead() const {
   const std::size_t n = Elements(numbers_, LoopBound());
   const double* x = numbers_.data();
-  double sum = 0.0, squares = 0.0;
-  for (std::size_t i = 0; i < n; ++i) {
-    sum = sum + x[i];
-    squares = x[i] * x[i] + squares;
-  }
-  if (std::isfinite(sum) && !sum_) sum_ = sum;
-  if (std::isfinite(squares) && !sumOfSquares_) sumOfSquares_ = squares;
+  stats::ExactSum exactSum;
+  stats::ExactSquareSum exactSquares;
+  stats::AddWithSquares(x, n, exactSum, exactSquares);
+  const double sum = exactSum.Rounded(), squares = exactSquares.Rounded();
+  if (!stats::InOrderSumMayOverflow(n, exactSum.LargestExponent()) && std::isfinite(sum) && !sum_) sum_ = sum;
+  if (!stats::InOrderSquareSumMayOverflow(n, exactSquares.LargestExponent()) && std::isfinite(squares) &&
+      !sumOfSquares_)
+    sumOfSquares_ = squares;
   const double mean = GetMean();
   double squared = 0.0, absolute = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
@@ -328,19 +385,15 @@ DataSet::SortedOrder DataSet::SortInParts(std::size_t n, core::TwoThreads* threa
 double DataSet::GetSum() const {
   if (sum_) return *sum_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  double sum = 0.0;
-  for (std::size_t i = 0; i < n; ++i) sum = stats::Add(sum, numbers_[i]);
-  sum_ = sum;
-  return sum;
+  sum_ = SumOf(numbers_.data(), n, SumThreads(n));
+  return *sum_;
 }
 
 double DataSet::GetSumOfSquares() const {
   if (sumOfSquares_) return *sumOfSquares_;
   const std::size_t n = Elements(numbers_, LoopBound());
-  double total = 0.0;
-  for (std::size_t i = 0; i < n; ++i) total = stats::Add(stats::Mul(numbers_[i], numbers_[i]), total);
-  sumOfSquares_ = total;
-  return total;
+  sumOfSquares_ = SumOfSquaresOf(numbers_.data(), n, SumThreads(n));
+  return *sumOfSquares_;
 }
 
 double DataSet::GetMean() const {

@@ -81,6 +81,11 @@ class DataSet {
   // as the procedure below would give it; failures are not kept, so each
   // meets its caller again. Never fails; small data sets are left alone.
   void WorkOutAhead() const noexcept;
+  // The sum and the sum of squares are the exact sums rounded once to the
+  // nearest double, whatever the order of the numbers; the mean is the sum
+  // divided by the count, and every deviation is taken from it. Overflow
+  // where a partial sum of the numbers one by one, in list order, leaves the
+  // double range, or where the total does.
   double GetSum() const;
   double GetSumOfSquares() const;
   double GetMean() const;
@@ -115,6 +120,7 @@ class DataSet {
 
  private:
   std::int32_t LoopBound() const;
+  core::TwoThreads* SumThreads(std::size_t n) const;
   double VarianceFrom(double mean) const;
   void SumsAhead() const;
   void ForgetResults();

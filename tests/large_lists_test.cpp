@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cfloat>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -32,6 +33,7 @@
 #include "numtext/NumberText.h"
 #include "results/Analysis.h"
 #include "stats/Arithmetic.h"
+#include "stats/ExactSum.h"
 #include "stats/RadixSort.h"
 #include "stats/StatResult.h"
 #include "stats/Statistics.h"
@@ -83,8 +85,16 @@ class LargeEngine : public ::testing::Test {
   stats::modStatistics::DataSet data;
 };
 
+// The exact sum, the plain way: one value at a time.
+double PlainExactSum(const std::vector<double>& x) {
+  stats::ExactSum exact;
+  exact.AddPlain(x.data(), x.size());
+  return exact.Rounded();
+}
+
 // The definitions of the dispersion procedures as plain loops, one value at a
-// time in index order. A failure anywhere gives "#Div/0!".
+// time in index order, around the mean of the exact sum. A failure anywhere
+// gives "#Div/0!".
 struct Reference {
   StatResult variance = kDivZeroText, deviation = kDivZeroText, skew = kDivZeroText, cv = kDivZeroText;
 };
@@ -92,13 +102,13 @@ struct Reference {
 Reference ReferenceOf(const std::vector<double>& x, bool sample) {
   Reference r;
   const double n = static_cast<double>(x.size());
-  double sum = 0.0;
   try {
-    for (double v : x) sum = stats::Add(sum, v);
+    double inOrder = 0.0;
+    for (double v : x) inOrder = stats::Add(inOrder, v);
   } catch (const ArithmeticError&) {
     return r;
   }
-  const double mean = stats::Div(sum, n);
+  const double mean = stats::Div(PlainExactSum(x), n);
   double sd = 0.0;
   try {
     double acc = 0.0;
@@ -244,22 +254,74 @@ TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
   }
 }
 
-TEST_F(LargeEngine, SumsKeepTheirOrderAtEverySize) {
-  // Values whose sum depends on the order of the additions.
+TEST_F(LargeEngine, SumsAreExactAtEverySize) {
+  // Values whose sum one by one depends on the order of the additions (each
+  // 1 is lost against 1e16 in turn).
   std::vector<double> v(kLarge);
   for (std::size_t i = 0; i < kLarge; ++i) v[i] = i % 2 ? 1e16 : 1.0;
-  Use(v);
-  double sum = 0.0, squares = 0.0, deviation = 0.0;
-  for (double x : v) {
-    sum = stats::Add(sum, x);
-    squares = stats::Add(stats::Mul(x, x), squares);
-  }
+  stats::ExactSquareSum exactSquares;
+  exactSquares.AddPlain(v.data(), v.size());
+  const double sum = PlainExactSum(v);
   const double mean = stats::Div(sum, static_cast<double>(kLarge));
+  EXPECT_EQ(sum, 1.5e21 + 150000.0);
+  double deviation = 0.0;
   for (double x : v) deviation = stats::Add(std::fabs(stats::Sub(x, mean)), deviation);
-  EXPECT_EQ(Bits(data.GetSum()), Bits(sum));
-  EXPECT_EQ(Bits(data.GetSumOfSquares()), Bits(squares));
-  EXPECT_EQ(Bits(data.GetMean()), Bits(mean));
-  EXPECT_EQ(Bits(data.GetAverageDeviation().Number()), Bits(stats::Div(deviation, static_cast<double>(kLarge))));
+  for (bool ahead : {false, true}) {
+    SCOPED_TRACE(ahead ? "ahead" : "each when asked");
+    Use(v);
+    if (ahead) data.WorkOutAhead();
+    EXPECT_EQ(Bits(data.GetSum()), Bits(sum));
+    EXPECT_EQ(Bits(data.GetSumOfSquares()), Bits(exactSquares.Rounded()));
+    EXPECT_EQ(Bits(data.GetMean()), Bits(mean));
+    EXPECT_EQ(Bits(data.GetAverageDeviation().Number()), Bits(stats::Div(deviation, static_cast<double>(kLarge))));
+  }
+}
+
+// An in-order partial sum that leaves the range is reported as an overflow,
+// as it always was, even where the exact total is in range; and so is an
+// exact total beyond the range where no partial sum leaves it.
+TEST_F(LargeEngine, OverflowsAreReportedWhereThePartialSumsMeetThem) {
+  struct Row {
+    const char* name;
+    std::vector<double> values;
+    std::string sum, squares;
+  };
+  std::vector<double> back(kLarge, 1.0);
+  back[kLarge - 2] = 1e308;
+  back[kLarge - 1] = 1e308;
+  std::vector<double> returns(kLarge, 1.0);
+  returns[10] = 1.7e308;
+  returns[11] = 1.7e308;
+  returns[12] = -1.7e308;
+  std::vector<double> creep(kLarge, 0.0);
+  // Each step rounds back to DBL_MAX, the exact total is beyond it.
+  creep[0] = DBL_MAX;
+  for (std::size_t i = 1; i < kLarge; ++i) creep[i] = 0x1p970 * 0.75;
+  std::vector<double> squareLate = TypicalData(kLarge, 4);
+  squareLate[kLarge - 3] = 1e160;
+  const Row rows[] = {
+      {"two huge values at the end", back, "Overflow", "Overflow"},
+      {"out of range and back", returns, "Overflow", "Overflow"},
+      {"a creep past the largest double", creep, "Overflow", "Overflow"},
+      {"a square beyond the range late", squareLate, "", "Overflow"},
+  };
+  auto outcome = [](const std::function<double()>& f) {
+    try {
+      f();
+      return std::string();
+    } catch (const ArithmeticError& e) {
+      return std::string(e.what());
+    }
+  };
+  for (const Row& row : rows) {
+    for (bool ahead : {false, true}) {
+      SCOPED_TRACE(std::string(row.name) + (ahead ? ", ahead" : ""));
+      Use(row.values);
+      if (ahead) data.WorkOutAhead();
+      EXPECT_EQ(outcome([&] { return data.GetSum(); }), row.sum);
+      EXPECT_EQ(outcome([&] { return data.GetSumOfSquares(); }), row.squares);
+    }
+  }
 }
 
 // ---- The analysis run ------------------------------------------------------------

@@ -41,6 +41,16 @@ std::string Outcome(F f) {
   }
 }
 
+// `first`, then `pairs` times `a` and `b`.
+std::vector<double> PairsAfter(double first, double a, double b, int pairs) {
+  std::vector<double> v{first};
+  for (int i = 0; i < pairs; ++i) {
+    v.push_back(a);
+    v.push_back(b);
+  }
+  return v;
+}
+
 std::vector<double> Sorted(const DataSet& d) { return {d.SortedNumbers().begin(), d.SortedNumbers().end()}; }
 
 class Engine : public ::testing::Test {
@@ -144,9 +154,10 @@ TEST_F(Engine, CentralTendency) {
        .median = "fail:Overflow",
        .mode = "1E+308"},
       {.numbers = {-1, 1}, .sum = "0", .sumOfSquares = "2", .mean = "0", .median = "0", .mode = "[None]"},
-      // The sums follow the list order exactly: rounding makes the order show.
-      {.numbers = {1e16, 1, -1e16, 1}, .sum = "1", .sumOfSquares = "2E+32", .mean = "0.25", .median = "1", .mode = "1"},
-      {.numbers = {1e16, 1, 1, -1e16}, .sum = "0", .sumOfSquares = "2E+32", .mean = "0", .median = "1", .mode = "1"},
+      // The sums are exact, whatever the order: one by one, each step
+      // rounded, these would give 1 and 0.
+      {.numbers = {1e16, 1, -1e16, 1}, .sum = "2", .sumOfSquares = "2E+32", .mean = "0.5", .median = "1", .mode = "1"},
+      {.numbers = {1e16, 1, 1, -1e16}, .sum = "2", .sumOfSquares = "2E+32", .mean = "0.5", .median = "1", .mode = "1"},
       // Only the squares overflow.
       {.numbers = {1e200},
        .sum = "1E+200",
@@ -184,6 +195,21 @@ TEST_F(Engine, CentralTendency) {
        .median = "7",
        .mode = "[12 or 21 or 1 or 2]"},
       {.numbers = {-5, -5, 5, 5}, .sum = "0", .sumOfSquares = "100", .mean = "0", .median = "0", .mode = "[-5 or 5]"},
+      // A sum rounded once: 1.2 and then 500 pairs of 1.1 and 1.3 gave
+      // 1201.19999999999 one by one.
+      {.numbers = PairsAfter(1.2, 1.1, 1.3, 500),
+       .sum = "1201.2",
+       .sumOfSquares = "1451.44",
+       .mean = "1.2",
+       .median = "1.2",
+       .mode = "[1.1 or 1.3]"},
+      // A tie of the rounding goes to the even neighbour: 1 + 2^-53 is 1.
+      {.numbers = {1, 0x1p-53, -0x1p-53, 0x1p-53},
+       .sum = "1",
+       .sumOfSquares = "1",
+       .mean = "0.25",
+       .median = "1.11022302462516E-16",
+       .mode = "1.11022302462516E-16"},
   };
   for (const Row& r : rows) {
     Load(r.numbers);
@@ -458,24 +484,26 @@ TEST_F(Engine, DispersionAndShape) {
        .sample = false,
        .variance = "0.058398960016",
        .sd = "0.241658767720106",
-       .skew = "1.87067416578798",
+       .skew = "1.87067416578799",
        .avgDev = "0.1919984",
-       .cv = "92.9449649310796"},
-      // Order of the additions shows in the result.
+       .cv = "92.9449649310797"},
+      // The mean is exact whatever the order (0.5); the deviations from it
+      // still round (1e16 - 0.5 is 1e16), which only the skew's tiny values
+      // show.
       {.numbers = {1e16, 1, -1e16, 1},
        .sample = true,
        .variance = "6.66666666666667E+31",
        .sd = "8.16496580927726E+15",
-       .skew = "5.16689242618327E-49",
+       .skew = "1.53093108923949E-49",
        .avgDev = "5E+15",
-       .cv = "3.2659863237109E+18"},
+       .cv = "1.63299316185545E+18"},
       {.numbers = {1e16, 1, 1, -1e16},
        .sample = true,
        .variance = "6.66666666666667E+31",
        .sd = "8.16496580927726E+15",
        .skew = "0",
        .avgDev = "5E+15",
-       .cv = kFailDiv0},
+       .cv = "1.63299316185545E+18"},
       // The squares overflow: the variance family answers in words, the
       // average deviation still has a value.
       {.numbers = {1e200, -1e200},
