@@ -132,7 +132,8 @@ check "--entries a missing file" "tallowmere-analyse: $tmp/none: File not found"
 # A line longer than an entry may be is read as its first 4096 bytes, and told.
 out=$( (head -c 3000000 /dev/zero | tr '\0' ' '; printf '12\n3\n') | "$bin/tallowmere-analyse" --entries 2>"$tmp/err"); rc=$?
 check "a long line: exit code" 0 "$rc"
-check "a long line: told" "tallowmere-analyse: standard input: 1 line is longer than 4096 bytes and is read as its first 4096 bytes" "$(cat "$tmp/err")"
+check "a long line: told" "tallowmere-analyse: standard input: 1 line is longer than 4096 bytes and is read as its first 4096 bytes
+tallowmere-analyse: 1 entry is not a number and counts as 0: \"                               …\"." "$(cat "$tmp/err")"
 check "a long line: one entry of its first bytes" "The number of entries is: 2
 The sum of the numbers are: 3" "$(printf '%s\n' "$out" | head -2)"
 

@@ -11,6 +11,8 @@ count_sum() { sed -n '1s/^count\t//p; 2s/^sum\t//p' | paste -sd ' ' -; }
 
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 forgot='You forgot to input numbers.'
+# Lines that all hold a comma, none of them a number here: they may be a table.
+table_hint="tallowmere-analyse: FILE: its lines hold fields separated by ','; choose a column with --field N, or --header and --field NAME (and --delimiter ',')"
 
 # locale | the file's bytes | count sum | standard error ("FILE" is the file) | exit status
 while IFS='|' read -r locale bytes expected err rc; do
@@ -20,7 +22,7 @@ while IFS='|' read -r locale bytes expected err rc; do
   got_rc=$?
   name="$locale, $(printf '%b' "$bytes" | head -1)"
   check "$name" "$expected" "$(count_sum <"$tmp/out")"
-  check "$name: standard error" "${err//FILE/$tmp/list.txt}" "$(cat "$tmp/err")"
+  check "$name: standard error" "$(printf '%b' "${err//FILE/$tmp/list.txt}")" "$(cat "$tmp/err")"
   check "$name: exit status" "$rc" "$got_rc"
 done <<TABLE
 en_US|2.5\n3.5\n|2 6||0
@@ -33,17 +35,17 @@ fa_IR|2.5\n3.5\n|2 6||0
 C|2.5\n3.5\n|2 6||0
 en_US|1,234.5\n12,345.25\n|2 13579.75||0
 de_DE|1,234.5\n12,345.25\n|2 13579.75|tallowmere-analyse: FILE: 2 lines were read with a decimal point (first: "1,234.5")|0
-de_CH|1,234.5\n12,345.25\n||$forgot|1
+de_CH|1,234.5\n12,345.25\n||$forgot\n$table_hint|1
 hi_IN|1,234.5\n12,345.25\n|2 13579.75||0
-ar_EG|1,234.5\n12,345.25\n||$forgot|1
+ar_EG|1,234.5\n12,345.25\n||$forgot\n$table_hint|1
 C|1,234.5\n12,345.25\n|2 13579.75||0
 en_US|71,2\n72,15\n1,2345\n1.234,5\n|4 1379.0845|tallowmere-analyse: FILE: 4 lines were read with a decimal comma (first: "71,2")|0
 de_DE|71,2\n72,15\n1,2345\n1.234,5\n|4 1379.0845||0
 de_CH|71,2\n72,15\n1,2345\n1.234,5\n|4 1379.0845|tallowmere-analyse: FILE: 4 lines were read with a decimal comma (first: "71,2")|0
-fr_FR|71,2\n72,15\n1,2345\n|3 144.5845||0
-hi_IN|71,2\n72,15\n1,2345\n|3 144.5845|tallowmere-analyse: FILE: 3 lines were read with a decimal comma (first: "71,2")|0
-ar_EG|71,2\n72,15\n|2 143.35|tallowmere-analyse: FILE: 2 lines were read with a decimal comma (first: "71,2")|0
-C|71,2\n72,15\n1,2345\n|3 144.5845|tallowmere-analyse: FILE: 3 lines were read with a decimal comma (first: "71,2")|0
+fr_FR|71,2\n72,15\n1,2345\n|3 144.58450000000002||0
+hi_IN|71,2\n72,15\n1,2345\n|3 144.58450000000002|tallowmere-analyse: FILE: 3 lines were read with a decimal comma (first: "71,2")|0
+ar_EG|71,2\n72,15\n|2 143.35000000000002|tallowmere-analyse: FILE: 2 lines were read with a decimal comma (first: "71,2")|0
+C|71,2\n72,15\n1,2345\n|3 144.58450000000002|tallowmere-analyse: FILE: 3 lines were read with a decimal comma (first: "71,2")|0
 en_US|1,234\n|1 1234||0
 de_DE|1,234\n|1 1.234||0
 de_CH|1,234\n||$forgot|1
