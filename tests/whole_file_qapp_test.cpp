@@ -1,0 +1,151 @@
+// Files written whole or not at all: what a failed write leaves (the old file,
+// nothing beside it) and the reason it gives, with failures provoked by a
+// file-size limit (which fails a write as a full disk does, also in the
+// last flush), devices and folders in the file's place, and folders that
+// take no file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
+
+#include "platform/WholeFile.h"
+
+using namespace tallowmere::platform;
+
+namespace {
+
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Writes beyond `limit` bytes fail with EFBIG ("File too large") while it
+// lives, as writes to a full disk fail with ENOSPC.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit cut = old_;
+    cut.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &cut);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = SIG_DFL;
+};
+
+TEST(WholeFile, WritesANewFileAndReplacesAnOldOne) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("a.txt");
+  EXPECT_EQ(WriteWholeFile(path, "first\n"), QString());
+  EXPECT_EQ(Read(path), "first\n");
+  EXPECT_EQ(WriteWholeFile(path, "second, longer\n"), QString());
+  EXPECT_EQ(Read(path), "second, longer\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
+}
+
+// A small text fails only in the last flush, where QSaveFile::commit() alone
+// would put an empty file in place; a large one fails while it is written.
+TEST(WholeFile, AWriteThatFailsLeavesTheOldFileAndSaysWhy) {
+  const struct {
+    const char* name;
+    qsizetype size;
+  } cases[] = {{"fails in the last flush", 3000}, {"fails while written", 200000}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.png");
+    Put(path, "the old picture");
+    QString reason;
+    {
+      const FileSizeLimit limit(1024);
+      reason = WriteWholeFile(path, QByteArray(c.size, 'x'));
+    }
+    EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
+    EXPECT_EQ(Read(path), "the old picture");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.png"});
+  }
+}
+
+TEST(WholeFile, WhatIsNoRegularFileIsNeverReplaced) {
+  QTemporaryDir dir;
+  const QString linkToFull = dir.filePath("full-link");
+  ASSERT_TRUE(QFile::link("/dev/full", linkToFull));
+  const QString folder = dir.filePath("folder");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  for (const QString& path : {QStringLiteral("/dev/full"), linkToFull, folder}) {
+    SCOPED_TRACE(path.toStdString());
+    EXPECT_EQ(WriteWholeFile(path, "12\n").toStdString(), "not a regular file");
+  }
+  EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+  EXPECT_TRUE(QFileInfo(linkToFull).isSymLink());
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(WholeFile, AFolderThatTakesNoFileSaysWhy) {
+  QTemporaryDir dir;
+  struct Case {
+    QString path;
+    int error;
+    bool asUserOnly;  // root writes into any folder
+  };
+  const QString locked = dir.filePath("locked");
+  ASSERT_TRUE(QDir().mkdir(locked));
+  Put(locked + "/old.txt", "old");
+  ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+  const Case cases[] = {
+      {dir.filePath("missing/a.txt"), ENOENT, false},
+      {QStringLiteral("/dev/full/a.txt"), ENOTDIR, false},
+      {locked + "/old.txt", EACCES, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    if (c.asUserOnly && ::geteuid() == 0) continue;
+    const QString reason = WriteWholeFile(c.path, "12\n");
+    EXPECT_TRUE(reason.contains(QString::fromLocal8Bit(std::strerror(c.error)))) << reason.toStdString();
+  }
+  EXPECT_EQ(Read(locked + "/old.txt"), "old");
+  QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(WholeFile, AWriterUsedAsADeviceIsCheckedAtTheCommit) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("drawing.svg");
+  Put(path, "<svg/>");
+  bool committed = true;
+  QString reason;
+  {
+    const FileSizeLimit limit(512);
+    WholeFileWriter file(path);
+    ASSERT_TRUE(file.Open());
+    // A drawing writes through the device and never looks at the answers.
+    for (int i = 0; i < 100; ++i) file.Device().write("<path d='M0 0'/>\n");
+    committed = file.Commit();
+    reason = file.Reason();
+  }
+  EXPECT_FALSE(committed);
+  EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
+  EXPECT_EQ(Read(path), "<svg/>");
+}
+
+}  // namespace
