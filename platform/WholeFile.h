@@ -5,17 +5,19 @@
 // the system's words ("No space left on device", "Permission denied").
 //
 // QSaveFile alone is not enough: Qt 6.4's commit() answers true when its last
-// flush fails, and then puts a cut-short file (often an empty one) in place of
-// the old. Every write here is flushed and checked before the commit.
+// flush fails, and a write the disk takes only in part answers the part
+// without an error; either way a cut-short file (often an empty one) takes
+// the old one's place. Every write here is checked whole, and the flush
+// before the commit.
 //
 // Only a regular file (or nothing) is replaced: a device, a FIFO or a folder
 // at the path is refused, since putting a new file in place of a device node
 // destroys the node.
 #include <QByteArray>
+#include <QIODevice>
 #include <QSaveFile>
 #include <QString>
-
-class QIODevice;
+#include <memory>
 
 namespace tallowmere::platform {
 
@@ -30,8 +32,9 @@ class WholeFileWriter {
   // Begins the new file. False, with Reason(), when the path names something
   // other than a regular file or the folder takes no new file.
   [[nodiscard]] bool Open();
-  // Where writers that take a device (an image, a drawing) write, once open.
-  QIODevice& Device() { return file_; }
+  // Where writers that take a device (a drawing) write, once open; a write
+  // that fails there fails the commit.
+  QIODevice& Device() { return *device_; }
   // False, with Reason(), when not every byte was taken.
   [[nodiscard]] bool Write(const QByteArray& bytes);
   // Puts the new file in place when every byte reached the disk; otherwise
@@ -41,10 +44,13 @@ class WholeFileWriter {
   const QString& Reason() const { return reason_; }
 
  private:
+  class CheckedDevice;
   bool Fail(int error, const QString& qtReason);
   bool FailWithErrno();
+  bool WriteAll(const char* data, qint64 size);
 
   QSaveFile file_;
+  std::unique_ptr<QIODevice> device_;
   QString reason_;
 };
 

@@ -4,7 +4,6 @@
 // last flush), devices and folders in the file's place, and folders that
 // take no file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,11 +11,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <string>
 
 #include "platform/WholeFile.h"
+#include "tests/support/FileSizeLimit.h"
 
 using namespace tallowmere::platform;
 
@@ -33,26 +32,7 @@ void Put(const QString& path, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// Writes beyond `limit` bytes fail with EFBIG ("File too large") while it
-// lives, as writes to a full disk fail with ENOSPC.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit cut = old_;
-    cut.rlim_cur = limit;
-    ::setrlimit(RLIMIT_FSIZE, &cut);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = SIG_DFL;
-};
+using tallowmere::test::FileSizeLimit;
 
 TEST(WholeFile, WritesANewFileAndReplacesAnOldOne) {
   QTemporaryDir dir;
@@ -64,13 +44,13 @@ TEST(WholeFile, WritesANewFileAndReplacesAnOldOne) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
 }
 
-// A small text fails only in the last flush, where QSaveFile::commit() alone
-// would put an empty file in place; a large one fails while it is written.
+// A write the disk takes in part, then refuses, and one refused at once.
 TEST(WholeFile, AWriteThatFailsLeavesTheOldFileAndSaysWhy) {
   const struct {
     const char* name;
+    rlim_t limit;
     qsizetype size;
-  } cases[] = {{"fails in the last flush", 3000}, {"fails while written", 200000}};
+  } cases[] = {{"cut short", 1024, 3000}, {"cut short in a large write", 1024, 200000}, {"refused at once", 0, 10}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     QTemporaryDir dir;
@@ -78,7 +58,7 @@ TEST(WholeFile, AWriteThatFailsLeavesTheOldFileAndSaysWhy) {
     Put(path, "the old picture");
     QString reason;
     {
-      const FileSizeLimit limit(1024);
+      const FileSizeLimit limit(c.limit);
       reason = WriteWholeFile(path, QByteArray(c.size, 'x'));
     }
     EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
