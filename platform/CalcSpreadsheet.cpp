@@ -96,10 +96,17 @@ void WriteWorkbookFile(const SheetContent& sheet, const QString& path) {
                                      static_cast<lxw_col_t>(it->first.second - 1), utf8.constData(), nullptr);
   }
   // Closing writes the file and frees the workbook, also after a failure.
+  // The writer checks every write and the close of the file, but tells only
+  // its own text; the system's reason is what the failed call left in errno.
+  errno = 0;
   const lxw_error closed = workbook_close(workbook);
+  const int error = errno;
   if (failure == LXW_NO_ERROR) failure = closed;
-  if (failure != LXW_NO_ERROR)
-    throw std::runtime_error("Cannot write the workbook file " + path.toStdString() + ": " + lxw_strerror(failure));
+  if (failure != LXW_NO_ERROR) {
+    std::string why = lxw_strerror(failure);
+    if (closed != LXW_NO_ERROR && error != 0) why += std::string(": ") + std::strerror(error);
+    throw std::runtime_error("Cannot write the workbook file " + path.toStdString() + ": " + why);
+  }
 #else
   (void)sheet;
   (void)path;

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -20,6 +22,7 @@
 #include "platform/Spreadsheet.h"
 #include "results/ExportCommands.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReportListKit.h"
 
 using namespace tallowmere;
@@ -169,6 +172,27 @@ TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
   app->Show();
   ASSERT_EQ(opened_.size(), 2);
   EXPECT_NE(opened_[0], opened_[1]);
+}
+
+// A disk that takes the workbook only in part (here a file-size limit, as a
+// full disk): the export fails with the system's reason, and no cut-short
+// file is left for Calc to open.
+TEST_F(CalcObject, AWorkbookCutShortFailsWithTheReasonAndLeavesNoFile) {
+  std::shared_ptr<platform::Application> app = platform::Start(factory_);
+  std::shared_ptr<platform::Workbook> book = app->NewWorkbook();
+  for (long row = 1; row <= 2000; ++row) book->SetCellText(row, 1, QStringLiteral("%1 unique text").arg(row * 7919));
+  std::string message;
+  {
+    const tallowmere::test::FileSizeLimit limit(4096);
+    try {
+      app->Show();
+    } catch (const std::runtime_error& e) {
+      message = e.what();
+    }
+  }
+  EXPECT_TRUE(message.find(std::strerror(EFBIG)) != std::string::npos) << message;
+  EXPECT_TRUE(opened_.isEmpty());
+  EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(CalcObject, ShowWithoutAWorkbookWritesNothing) {
