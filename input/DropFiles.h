@@ -61,9 +61,9 @@ struct DropHost {
   // The user's separators, for the number test of the files read.
   numtext::Separators separators = {};
   // Told of every folder of a dropped tree left out because it could not be
-  // listed (`folder` without its trailing '/'), with the system's reason. The
-  // window leaves such folders out without a word; the analyser names them.
-  // May be empty.
+  // listed, or whose path is too long to be walked (`folder` without its
+  // trailing '/'), with the system's reason. The window's notice tells how
+  // many and the first; the analyser names each. May be empty.
   std::function<void(const std::string& folder, const std::string& reason)> folderUnreadable = {};
   // Reads one file of the drop into `entries`, with the arguments and the
   // answer of LoadListFile; when empty, LoadListFile with `separators` (the

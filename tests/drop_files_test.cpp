@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ Dropped Drop(const Texts& paths, std::function<void()> events = {}, Texts* unrea
 // lists them (the order the walk must follow).
 Texts InListingOrder(const std::string& folder, const Texts& names) {
   Texts ordered;
-  for (const std::string& name : system::RealFileSystem().SubFolderNames(folder))
+  for (const std::string& name : RealFileSystem().SubFolderNames(folder))
     if (std::find(names.begin(), names.end(), name) != names.end()) ordered.push_back(name);
   return ordered;
 }
@@ -157,14 +158,18 @@ TEST(ReadDroppedPaths, WalksADroppedLinkButNoLinkInsideTheTree) {
   EXPECT_TRUE(got.reports.empty());
 }
 
-TEST(ReadDroppedPaths, SkipsFoldersWithOddNamesButReadsFilesWithThem) {
+// Folders whose names hold "?", control characters or bytes that are not
+// UTF-8 are ordinary folders here: their files are read like any other's.
+TEST(ReadDroppedPaths, ReadsFoldersAndFilesWithOddNames) {
   TempTree tree;
   const std::string a = tree.Folder("A");
   tree.File("A/\xff-odd-file.txt", "8\n");
-  tree.File("A/bad\xff/z.txt", "9\n");
-  tree.File("A/what?/z.txt", "10\n");
-  tree.File("A/caf\xC3\xA9/z.txt", "11\n");
-  EXPECT_EQ(Drop({a}).entries, (Texts{"8", "11"}));
+  const std::map<std::string, std::string> folders = {
+      {"bad\xff", "9"}, {"what?", "10"}, {"caf\xC3\xA9", "11"}, {"line\nend", "12"}, {"bad\xc3\x28", "13"}};
+  for (const auto& [name, number] : folders) tree.File("A/" + name + "/z.txt", number + "\n");
+  Texts expected = {"8"};
+  for (const std::string& name : RealFileSystem().SubFolderNames(a)) expected.push_back(folders.at(name));
+  EXPECT_EQ(Drop({a}).entries, expected);
 }
 
 TEST(ReadDroppedPaths, AFileThatCannotBeReadIsReportedAndTheDropGoesOn) {

@@ -762,7 +762,7 @@ TEST_F(HostileWindowTest, ASettingsPathThatIsNoWritableFileNeitherBlocksNorChang
          }
          ::chmod(at.c_str(), 0444);
        },
-       true, "it cannot be written"},
+       true, "it cannot be written: Permission denied"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
