@@ -311,8 +311,8 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   const input::DropHost context{.entries = *numbers_,
                                 .errors = *this,
                                 .showNotRead =
-                                    [this](const std::string& path, input::NotRead) {
-                                      dialogs_.Message(QString::fromStdString(input::FileNotFoundText(path)));
+                                    [this](const std::string& path, input::NotRead why) {
+                                      dialogs_.Message(QString::fromStdString(input::NotReadText(path, why)));
                                     },
                                 .letEventsRun = drop.EventPump(),
                                 .progress = drop.Progress(),

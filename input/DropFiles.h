@@ -73,6 +73,12 @@ struct DropHost {
       readFile = {};
 };
 
+// What the window says of a path it did not read: "File not found" and, on
+// the second line, the path, followed by why where it is not simply missing
+// ("/dev/zero: not a regular file", "/x/loop: Too many levels of symbolic
+// links"), as the analyser says it.
+std::string NotReadText(const std::string& path, NotRead why);
+
 // Handles one drop: `paths` are the dropped local paths in the order the
 // desktop gave them. The entries appended are flushed before every message,
 // error report and event run, and at the end. Returns where the drop ended.

@@ -3,8 +3,11 @@
 // must not end the drop, and what may happen while window events run.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -80,17 +83,26 @@ TEST(ReadDroppedPaths, WhatCannotBeReadAsAFileIsNotFoundAndTheDropGoesOn) {
   TempTree tree;
   const std::string before = tree.File("before.txt", "1\n");
   const std::string after = tree.File("after.txt", "2\n");
-  const std::vector<std::pair<std::string, NotRead>> unreadable = {
-      {tree.Path("missing.txt"), NotRead::kMissing},
-      {tree.Fifo("pipe"), NotRead::kNotRegularFile},
-      {"/dev/zero", NotRead::kNotRegularFile},
-      {tree.Link("dangling", tree.Path("none")), NotRead::kMissing},
+  const std::string loop = tree.Path("loop");
+  ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+  const struct {
+    std::string path;
+    NotRead why;
+    std::string told;  // what the window says after "File not found\n" and the path
+  } unreadable[] = {
+      {tree.Path("missing.txt"), NotRead::kMissing, ""},
+      {tree.Fifo("pipe"), NotRead::kNotRegularFile, ": not a regular file"},
+      {"/dev/zero", NotRead::kNotRegularFile, ": not a regular file"},
+      {tree.Link("dangling", tree.Path("none")), NotRead::kMissing, ""},
+      {loop, NotRead::kMissing, std::string(": ") + std::strerror(ELOOP)},
+      {before + "/below", NotRead::kMissing, ""},
   };
-  for (const auto& [path, why] : unreadable) {
-    Dropped got = Drop({before, path, after});
-    EXPECT_EQ(got.entries, (Texts{"1", "2"})) << path;
-    EXPECT_EQ(got.messages, Texts{NoticeText(path, why)}) << path;
-    EXPECT_TRUE(got.reports.empty()) << path;
+  for (const auto& c : unreadable) {
+    Dropped got = Drop({before, c.path, after});
+    EXPECT_EQ(got.entries, (Texts{"1", "2"})) << c.path;
+    EXPECT_EQ(got.messages, Texts{NoticeText(c.path, c.why)}) << c.path;
+    EXPECT_TRUE(got.reports.empty()) << c.path;
+    EXPECT_EQ(NotReadText(c.path, c.why), "File not found\n" + c.path + c.told);
   }
 }
 
