@@ -240,7 +240,16 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   PasteNumbers(*text, AdditionSource::kDroppedText);
 }
 
-void Form1::ListView1_Paste() { PasteNumbers(platform::ClipboardText(), AdditionSource::kClipboard); }
+void Form1::ListView1_Paste() {
+  const std::optional<QString> text = platform::ReadClipboardText();
+  if (!text) {
+    notice_->Dismiss();
+    dialogs_.Message(QCoreApplication::translate(
+        "Form1", "The clipboard could not be read: the program that holds it did not answer."));
+    return;
+  }
+  PasteNumbers(*text, AdditionSource::kClipboard);
+}
 
 void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   notice_->Dismiss();
