@@ -9,11 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <cstdlib>
 #include <string>
 
+#include "app/DistributionPicture.h"
+#include "platform/SettingsStore.h"
 #include "platform/WholeFile.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -126,6 +130,34 @@ TEST(WholeFile, AWriterUsedAsADeviceIsCheckedAtTheCommit) {
   EXPECT_FALSE(committed);
   EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
   EXPECT_EQ(Read(path), "<svg/>");
+}
+
+// On a real full disk (tests/cli/full_disk.sh mounts a small one, fills it,
+// leaves old files there and names the folder): every kind of save keeps
+// the old file and says "No space left on device".
+TEST(WholeFile, OnAFullDiskEverySaveKeepsTheOldFile) {
+  const char* full = std::getenv("TALLOWMERE_FULL_DISK");
+  if (!full) GTEST_SKIP() << "run by tests/cli/full_disk.sh on a full file system";
+  const QString dir = QString::fromLocal8Bit(full);
+  const std::string noSpace = std::strerror(ENOSPC);
+  EXPECT_EQ(WriteWholeFile(dir + "/old.txt", QByteArray(100000, 'x')).toStdString(), noSpace);
+  EXPECT_EQ(WriteWholeFile(dir + "/old.txt", "1").toStdString(), noSpace);
+  EXPECT_EQ(Read(dir + "/old.txt"), "old text\n");
+  for (const char* name : {"/old.png", "/old.svg"}) {
+    const QString path = dir + QString::fromLatin1(name);
+    const QString reason = tallowmere::app::WriteDistributionPicture(path, path.endsWith(".svg"), {}, QSize(400, 300),
+                                                                   tallowmere::app::PictureStyle{});
+    EXPECT_EQ(reason.toStdString(), noSpace) << name;
+    EXPECT_EQ(Read(path), "old picture\n") << name;
+  }
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
+  QString reason;
+  EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", std::string(5000, '5').c_str(), &reason),
+            SettingsFailure::kCannotBeWritten);
+  EXPECT_EQ(reason.toStdString(), noSpace);
+  EXPECT_EQ(Read(dir + "/Brindlecote.ini"), "[Tallowmere]\nCombo1=7\n");
+  EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"Brindlecote.ini", "fill", "old.png", "old.svg", "old.txt"}));
 }
 
 }  // namespace
