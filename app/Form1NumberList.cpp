@@ -39,7 +39,7 @@ namespace {
 // missing from the list, so the notice says so.
 struct FoldersLeftOut {
   std::size_t count = 0;
-  std::string first;  // the first one's path
+  std::string first;   // the first one's path
   std::string reason;  // why it could not be read, in the system's words
 };
 

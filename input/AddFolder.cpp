@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <optional>
-
 
 namespace tallowmere::input {
 

@@ -111,7 +111,7 @@ std::optional<QString> ReadClipboardText() {
     // Qt's timeout. What the program put there itself always answers.
     if (held->formats().isEmpty())
       return !clipboard->ownsClipboard() && AnotherProgramHoldsTheClipboard() ? std::nullopt
-                                                                               : std::optional<QString>(QString());
+                                                                              : std::optional<QString>(QString());
     return held->text();
   } catch (...) {
     return QString();

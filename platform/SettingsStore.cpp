@@ -108,8 +108,8 @@ QString GetSetting(const QString& application, const QString& section, const QSt
   return StoredText(application, section, key).value_or(defaultText);
 }
 
-SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key,
-                            const QString& text, QString* reason) {
+SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text,
+                            QString* reason) {
   const QString path = SettingsFilePath(application);
   if (NodeAt(path, true) == Node::kOther) return SettingsFailure::kNotARegularFile;
   // QSettings waits without end for its lock while anything but a plain file

@@ -43,7 +43,8 @@ WholeFileWriter::~WholeFileWriter() = default;
 // Qt's own text for a failed write is often "Unknown error": the system's
 // reason is taken from errno, which the failed call left, where there is one.
 bool WholeFileWriter::Fail(int error, const QString& qtReason) {
-  reason_ = error != 0 || qtReason.isEmpty() ? QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)) : qtReason;
+  reason_ =
+      error != 0 || qtReason.isEmpty() ? QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)) : qtReason;
   if (file_.isOpen()) file_.cancelWriting();
   return false;
 }

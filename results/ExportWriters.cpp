@@ -115,7 +115,6 @@ void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
   file.Close();
 }
 
-
 QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun) {
   const int columns = list.columnCount();
   const int rows = list.rowCount();

@@ -333,7 +333,7 @@ TEST(GetSubDirectories2016, WalksOddNamesAndTellsOnlyOverlongOnes) {
   FakeFileSystem tree;
   tree.AddFolder("/t");
   tree.AddFolder("/t/A");
-  const Paths odd = {"what?", "star*",       "new\nline",  "tab\there", "ctl\x01", "del\x7f",
+  const Paths odd = {"what?",      "star*",   "new\nline",    "tab\there",   "ctl\x01",     "del\x7f",
                      "c1\xC2\x85", "bad\xff", "half\xE2\x82", "bad\xc3\x28", "caf\xC3\xA9", "~tilde"};
   const std::string overlong(fs::kMaxPath, 'n');
   tree.AddFolder("/t/A/plain");

@@ -245,8 +245,7 @@ TEST(SettingsWriteFailures, AWriteCutShortLeavesTheFileAsItWas) {
   EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
   std::ifstream kept(file);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), held);
-  EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden),
-            QStringList{"Brindlecote.ini"});
+  EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"Brindlecote.ini"});
   EXPECT_EQ(SettingsFailureMessage("/c/Brindlecote.ini", failure, reason).toStdString(),
             std::string("The options cannot be saved to /c/Brindlecote.ini: it cannot be written: ") +
                 std::strerror(EFBIG) + ". They stay as chosen until " + ApplicationTitle().toStdString() + " ends.");

@@ -12,8 +12,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/DistributionPicture.h"
@@ -146,7 +146,7 @@ TEST(WholeFile, OnAFullDiskEverySaveKeepsTheOldFile) {
   for (const char* name : {"/old.png", "/old.svg"}) {
     const QString path = dir + QString::fromLatin1(name);
     const QString reason = tallowmere::app::WriteDistributionPicture(path, path.endsWith(".svg"), {}, QSize(400, 300),
-                                                                   tallowmere::app::PictureStyle{});
+                                                                     tallowmere::app::PictureStyle{});
     EXPECT_EQ(reason.toStdString(), noSpace) << name;
     EXPECT_EQ(Read(path), "old picture\n") << name;
   }

@@ -158,8 +158,9 @@ TEST_F(WindowLoadersTest, AFolderOfADroppedTreeThatCannotBeWalkedIsTold) {
   }
   ::close(chain.front());
   EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "2"}));
-  EXPECT_TRUE(told.startsWith(QStringLiteral("Added 2 numbers from 2 files.\n1 folder could not be read and was left "
-                                             "out: \"ddd")))
+  EXPECT_TRUE(
+      told.startsWith(QStringLiteral("Added 2 numbers from 2 files.\n1 folder could not be read and was left "
+                                     "out: \"ddd")))
       << told.toStdString();
   EXPECT_TRUE(told.endsWith(QStringLiteral("\" (File name too long)."))) << told.toStdString();
 }
