@@ -1,11 +1,11 @@
 #include "app/DistributionPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -14,6 +14,7 @@
 
 #include "app/DropProgress.h"
 #include "numtext/NumberText.h"
+#include "platform/WholeFile.h"
 
 namespace tallowmere::app {
 
@@ -321,15 +322,13 @@ QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pix
   return image;
 }
 
-bool WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
-                              const PictureStyle& style) {
-  // Written aside and renamed into place: a failed write leaves what was
-  // there.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+QString WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
+                                 const PictureStyle& style) {
+  platform::WholeFileWriter file(path);
+  if (!file.Open()) return file.Reason();
   if (svg) {
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&file.Device());
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     // Logical pixels, as on the screen: the fonts keep their size there.
@@ -337,14 +336,20 @@ bool WriteDistributionPicture(const QString& path, bool svg, const DistributionF
     generator.setTitle(QStringLiteral("Distribution"));
     generator.setDescription(DistributionDescription(figure, style.separators));
     QPainter painter;
-    if (!painter.begin(&generator)) return false;
+    if (!painter.begin(&generator)) return QCoreApplication::translate("DistributionPicture", "the drawing failed");
     DrawDistribution(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure, style);
     painter.end();
   } else {
-    const QImage image = DistributionImage(figure, size, 1.0, style);
-    if (!image.save(&file, "PNG")) return false;
+    // Encoded in memory first: the image writer tells no write failure
+    // apart from its own, and the file's write then says why it failed.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !DistributionImage(figure, size, 1.0, style).save(&buffer, "PNG"))
+      return QCoreApplication::translate("DistributionPicture", "the picture could not be encoded");
+    if (!file.Write(png)) return file.Reason();
   }
-  return file.commit();
+  if (!file.Commit()) return file.Reason();
+  return QString();
 }
 
 }  // namespace tallowmere::app

@@ -39,9 +39,10 @@ QString DistributionDescription(const DistributionFigure& figure, const numtext:
 // pixels each.
 QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pixelRatio, const PictureStyle& style);
 
-// Writes the picture as PNG or SVG (by `svg`); true when the file was
-// written whole.
-bool WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
-                              const PictureStyle& style);
+// Writes the picture as PNG or SVG (by `svg`), whole or not at all: empty
+// when written, otherwise why not (the system's reason, such as "No space
+// left on device"), any file that was there left as it was.
+QString WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
+                                 const PictureStyle& style);
 
 }  // namespace tallowmere::app

@@ -256,8 +256,9 @@ void DistributionWindow::SavePicture() {
     path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
-  if (!WriteDistributionPicture(path, svg, figure_, size, Style()))
-    dialogs_.Message(QStringLiteral("The picture could not be saved as\n%1").arg(path));
+  const QString reason = WriteDistributionPicture(path, svg, figure_, size, Style());
+  if (!reason.isEmpty())
+    dialogs_.Message(QStringLiteral("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 
 }  // namespace tallowmere::app

@@ -1,4 +1,5 @@
 // Form1's number list: its mouse and keys, its context menu, undo and redo, and what is dropped or pasted on it.
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/AdditionNotice.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
 #include "app/ListNotice.h"
@@ -27,8 +29,31 @@
 #include "platform/Dialogs.h"
 #include "platform/DropData.h"
 #include "results/ResultTable.h"
+#include "system/FileSystem.h"
 
 namespace tallowmere::app {
+
+namespace {
+
+// The folders of a dropped tree that could not be read: their numbers are
+// missing from the list, so the notice says so.
+struct FoldersLeftOut {
+  std::size_t count = 0;
+  std::string first;   // the first one's path
+  std::string reason;  // why it could not be read, in the system's words
+};
+
+QString FoldersLeftOutText(const FoldersLeftOut& left) {
+  const QString name = QuotedSkippedText(system::BaseName(left.first));
+  const QString reason = QString::fromLocal8Bit(left.reason);
+  if (left.count == 1)
+    return QCoreApplication::translate("Form1", "1 folder could not be read and was left out: %1 (%2).")
+        .arg(name, reason);
+  return QCoreApplication::translate("Form1", "%1 folders could not be read and were left out (first: %2, %3).")
+      .arg(QString::number(left.count), name, reason);
+}
+
+}  // namespace
 
 void Form1::ListView1_MouseDown() {
   buttonDown_ = true;
@@ -233,7 +258,16 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   PasteNumbers(*text, AdditionSource::kDroppedText);
 }
 
-void Form1::ListView1_Paste() { PasteNumbers(platform::ClipboardText(), AdditionSource::kClipboard); }
+void Form1::ListView1_Paste() {
+  const std::optional<QString> text = platform::ReadClipboardText();
+  if (!text) {
+    notice_->Dismiss();
+    dialogs_.Message(QCoreApplication::translate(
+        "Form1", "The clipboard could not be read: the program that holds it did not answer."));
+    return;
+  }
+  PasteNumbers(*text, AdditionSource::kClipboard);
+}
 
 void Form1::PasteNumbers(const QString& text, AdditionSource source) {
   notice_->Dismiss();
@@ -300,16 +334,23 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
   Addition added(AdditionSource::kFiles);
   std::optional<input::NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   DropProgress::Drop drop(*drops_);
+  FoldersLeftOut leftOut;
   const input::DropHost context{.entries = *numbers_,
                                 .errors = *this,
                                 .showNotRead =
-                                    [this](const std::string& path, input::NotRead) {
-                                      dialogs_.Message(QString::fromStdString(input::FileNotFoundText(path)));
+                                    [this](const std::string& path, input::NotRead why) {
+                                      dialogs_.Message(QString::fromStdString(input::NotReadText(path, why)));
                                     },
                                 .letEventsRun = drop.EventPump(),
                                 .progress = drop.Progress(),
                                 .shouldStop = drop.ShouldStop(),
-                                .separators = separators_};
+                                .separators = separators_,
+                                .folderUnreadable =
+                                    [&leftOut](const std::string& folder, const std::string& reason) {
+                                      if (leftOut.count++ > 0) return;
+                                      leftOut.first = folder;
+                                      leftOut.reason = reason;
+                                    }};
   const input::DropState end = input::ReadDroppedPaths(std::move(paths), context);
   // The strip goes first: the notice is about a drop that has ended.
   drop.End();
@@ -318,6 +359,9 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
     dialogs_.Message(DropStoppedNotice(end));
   else
     ShowFilesAddition(added, end);
+  if (leftOut.count == 0) return;
+  const bool told = !end.stopped && end.filesRead > 0;
+  notice_->Show(told ? notice_->text() + QLatin1Char('\n') + FoldersLeftOutText(leftOut) : FoldersLeftOutText(leftOut));
 }
 
 void Form1::OpenPaths(std::vector<std::string> paths) {

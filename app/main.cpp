@@ -13,6 +13,7 @@
 #include "app/EndProgram.h"
 #include "app/Form1.h"
 #include "core/MemoryFailures.h"
+#include "platform/CalcSpreadsheet.h"
 #include "platform/OneSizeWindow.h"
 #include "system/LocaleSeparators.h"
 
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
                  line.error.c_str());
     return 2;
   }
+
+  // Workbook files that spreadsheet exports of earlier runs left behind.
+  RemoveExportsOfEarlierRuns();
 
   // The regional number rules: the user's separators, read once.
   Form1 form(SystemSeparators());

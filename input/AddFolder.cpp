@@ -3,10 +3,10 @@
 #include <fnmatch.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <optional>
-
-#include "core/Utf8.h"
 
 namespace tallowmere::input {
 
@@ -45,6 +45,11 @@ void RunPendingEvents(const WalkHost& ctx) {
 
 bool Stopping(const WalkHost& ctx) { return ctx.shouldStop && ctx.shouldStop(); }
 
+// A folder whose path is too long to be opened.
+void TellLeftOut(const WalkHost& ctx, const std::string& folder) {
+  if (ctx.folderUnlistable) ctx.folderUnlistable(folder, std::strerror(ENAMETOOLONG));
+}
+
 // Lists the sub-folders of each folder of one level, in order, onto `found`,
 // and removes from `level` the folders that could not be listed. With
 // `verdicts`, notes for each folder left in `level` whether it is to be kept.
@@ -68,10 +73,16 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
           attributes = FolderAttributes(folder, fs);
           return !attributes;
         })) {
+      // A path too long to be opened reads as no folder, but one it is.
+      if (folder.size() >= system::kMaxPath) TellLeftOut(ctx, folder);
       decide(i, Verdict::kNotFolder);
       continue;
     }
-    if (trap.Test(110, [&] { return folder.size() >= system::kMaxPath; })) continue;
+    if (trap.Test(110, [&] { return folder.size() >= system::kMaxPath; })) {
+      // Kept, but nothing below it can be reached: said, not passed over.
+      TellLeftOut(ctx, folder);
+      continue;
+    }
 
     // Opening the folder (112) takes only the attributes its test read.
     trap.Step(114, [&] { RunPendingEvents(ctx); });
@@ -104,9 +115,12 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
       if (Stopping(ctx)) return false;
       std::string_view subName;
       trap.Step(122, [&] { subName = name; });
-      if (trap.Test(124, [&] { return subName.size() >= system::kMaxPath; })) continue;
-      if (trap.Test(126, [&] { return HasOddCharacters(subName); })) continue;
-      if (trap.Test(128, [&] { return subName.find('?') != std::string_view::npos; })) continue;
+      // Any other name is an ordinary one here: "?", "*", control characters
+      // and bytes that are not UTF-8 are all allowed in a folder's name.
+      if (trap.Test(124, [&] { return subName.size() >= system::kMaxPath; })) {
+        TellLeftOut(ctx, folder + name + '/');
+        continue;
+      }
       if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
       std::string path;
       trap.Step(132, [&] {
@@ -150,7 +164,10 @@ bool KeepFound(std::vector<std::string>& found, const std::vector<Verdict>& verd
     std::string& sub = found[i];
     const Verdict verdict = i < verdicts.size() ? verdicts[i] : Verdict::kAsk;
     if (verdict == Verdict::kNotFolder) continue;
-    if (verdict == Verdict::kAsk && !trap.Test(154, [&] { return IsFolder(sub, fs); })) continue;
+    if (verdict == Verdict::kAsk && !trap.Test(154, [&] { return IsFolder(sub, fs); })) {
+      if (sub.size() >= system::kMaxPath) TellLeftOut(ctx, sub);
+      continue;
+    }
     trap.Step(156, [&] { RunPendingEvents(ctx); });
     if (Stopping(ctx)) return false;
     const bool keep = verdict == Verdict::kAsk
@@ -173,19 +190,6 @@ bool IsOpenableFile(const std::string& path, system::FileSystem& fs) noexcept {
   } catch (...) {
     return false;
   }
-}
-
-bool HasOddCharacters(std::string_view name) noexcept {
-  for (std::size_t i = 0; i < name.size();) {
-    const auto lead = static_cast<unsigned char>(name[i]);
-    if (lead < 32 || lead == 127 || lead == '?') return true;
-    const std::size_t length = core::Utf8SequenceLength(name, i);
-    if (length == 0) return true;
-    // U+0080 to U+009F, the C1 control characters, are C2 80 to C2 9F.
-    if (lead == 0xC2 && static_cast<unsigned char>(name[i + 1]) <= 0x9F) return true;
-    i += length;
-  }
-  return false;
 }
 
 std::vector<std::string> GetFilesInFolder(const std::string& folder, std::string_view pattern, system::FileSystem& fs) {

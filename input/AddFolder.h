@@ -30,8 +30,9 @@ struct WalkHost {
   // at once, leaving the folder list incomplete. May be empty.
   std::function<bool()> shouldStop = {};
   // Told of every folder the walk drops from its list because it could not
-  // be listed, with the system's reason ("Permission denied"); the window
-  // leaves such folders out without a word. May be empty.
+  // be listed, with the system's reason ("Permission denied"), and of every
+  // folder whose path is too long to be walked ("File name too long"). May
+  // be empty.
   std::function<void(const std::string& folder, const std::string& reason)> folderUnlistable = {};
 };
 
@@ -50,10 +51,6 @@ void GetSubDirectories2016(std::vector<std::string>& folders, bool recurse, cons
 // True when the path's attributes can be read and include the directory bit
 // (a link to a folder counts). Never fails: a failure means false.
 bool IsFolder(const std::string& path, system::FileSystem& fs = system::RealFileSystem()) noexcept;
-
-// True when the name holds a control character (below 32, 127, or a code
-// point from 128 to 159), a "?", or bytes that are not valid UTF-8.
-bool HasOddCharacters(std::string_view name) noexcept;
 
 // The names (without folder) of the entries of `folder` that match `pattern`
 // and are not folders, in listing order, hidden ones included; a name is kept

@@ -1,5 +1,10 @@
 #include "input/DropFiles.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "input/AddFolder.h"
 
 namespace tallowmere::input {
@@ -11,6 +16,17 @@ namespace {
 constexpr unsigned kHiddenWritableFile = system::kHidden | system::kArchive;
 
 }  // namespace
+
+std::string NotReadText(const std::string& path, NotRead why) {
+  std::string text = FileNotFoundText(path);
+  if (why == NotRead::kNotRegularFile) return text + ": not a regular file";
+  // Asked again: the reader tells only that the path led to no file.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) return text;
+  const int error = errno;
+  if (error == ENOENT || error == ENOTDIR) return text;
+  return text + ": " + std::strerror(error);
+}
 
 DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) {
   system::FileSystem& fs = ctx.fileSystem;

@@ -61,9 +61,9 @@ struct DropHost {
   // The user's separators, for the number test of the files read.
   numtext::Separators separators = {};
   // Told of every folder of a dropped tree left out because it could not be
-  // listed (`folder` without its trailing '/'), with the system's reason. The
-  // window leaves such folders out without a word; the analyser names them.
-  // May be empty.
+  // listed, or whose path is too long to be walked (`folder` without its
+  // trailing '/'), with the system's reason. The window's notice tells how
+  // many and the first; the analyser names each. May be empty.
   std::function<void(const std::string& folder, const std::string& reason)> folderUnreadable = {};
   // Reads one file of the drop into `entries`, with the arguments and the
   // answer of LoadListFile; when empty, LoadListFile with `separators` (the
@@ -72,6 +72,12 @@ struct DropHost {
                      const ShouldStopFn& shouldStop)>
       readFile = {};
 };
+
+// What the window says of a path it did not read: "File not found" and, on
+// the second line, the path, followed by why where it is not simply missing
+// ("/dev/zero: not a regular file", "/x/loop: Too many levels of symbolic
+// links"), as the analyser says it.
+std::string NotReadText(const std::string& path, NotRead why);
 
 // Handles one drop: `paths` are the dropped local paths in the order the
 // desktop gave them. The entries appended are flushed before every message,

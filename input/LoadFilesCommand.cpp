@@ -47,9 +47,9 @@ std::string ComposeDialogFileName(const QStringList& chosenPaths) {
 DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   FlushingErrorSink errors(host.entries, host.errors);
   core::Trap trap(errors, kLoadFilesLocation);
-  ShowNotReadFn showNotRead = [&host](const std::string& path, NotRead) {
+  ShowNotReadFn showNotRead = [&host](const std::string& path, NotRead why) {
     host.entries.Flush();
-    host.dialogs.Message(QString::fromStdString(FileNotFoundText(path)));
+    host.dialogs.Message(QString::fromStdString(NotReadText(path, why)));
   };
   DropState state;
   state.phase = DropPhase::kReadingFiles;

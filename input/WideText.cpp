@@ -64,7 +64,9 @@ char* WideTextDecoder::PutUnit(char* out, std::uint32_t unit) {
 }
 
 void WideTextDecoder::Feed(const unsigned char* p, std::size_t size, const EmitFn& emit) {
-  const std::size_t width = width_;
+  // A unit is two or four bytes, never more than the holder of a cut unit
+  // takes; saying so here also keeps the compiler from assuming a wider one.
+  const std::size_t width = std::min(width_, sizeof partial_);
   const unsigned char* const end = p + size;
   // A unit begun in an earlier piece.
   if (partialSize_ > 0) {

@@ -1,5 +1,6 @@
 #include "platform/CalcSpreadsheet.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,8 +14,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #ifdef TALLOWMERE_HAVE_XLSXWRITER
 #include <xlsxwriter.h>
@@ -96,10 +100,17 @@ void WriteWorkbookFile(const SheetContent& sheet, const QString& path) {
                                      static_cast<lxw_col_t>(it->first.second - 1), utf8.constData(), nullptr);
   }
   // Closing writes the file and frees the workbook, also after a failure.
+  // The writer checks every write and the close of the file, but tells only
+  // its own text; the system's reason is what the failed call left in errno.
+  errno = 0;
   const lxw_error closed = workbook_close(workbook);
+  const int error = errno;
   if (failure == LXW_NO_ERROR) failure = closed;
-  if (failure != LXW_NO_ERROR)
-    throw std::runtime_error("Cannot write the workbook file " + path.toStdString() + ": " + lxw_strerror(failure));
+  if (failure != LXW_NO_ERROR) {
+    std::string why = lxw_strerror(failure);
+    if (closed != LXW_NO_ERROR && error != 0) why += std::string(": ") + std::strerror(error);
+    throw std::runtime_error("Cannot write the workbook file " + path.toStdString() + ": " + why);
+  }
 #else
   (void)sheet;
   (void)path;
@@ -127,14 +138,61 @@ QString PrepareExportFolder(const QString& folder) {
   return folder;
 }
 
+namespace {
+
+using FileId = std::pair<dev_t, ino_t>;
+
+// The files on `device` that some process has open, as far as this user may
+// look into the processes (those of others cannot reach a folder of mode
+// 0700 of ours anyway).
+std::set<FileId> OpenFilesOn(dev_t device) {
+  std::set<FileId> open;
+  DIR* processes = ::opendir("/proc");
+  if (!processes) return open;
+  while (const dirent* process = ::readdir(processes)) {
+    if (process->d_name[0] < '1' || process->d_name[0] > '9') continue;
+    const std::string folder = std::string("/proc/") + process->d_name + "/fd";
+    DIR* descriptors = ::opendir(folder.c_str());
+    if (!descriptors) continue;
+    while (const dirent* fd = ::readdir(descriptors)) {
+      struct stat st {};
+      if (fd->d_name[0] == '.' || ::fstatat(::dirfd(descriptors), fd->d_name, &st, 0) != 0) continue;
+      if (S_ISREG(st.st_mode) && st.st_dev == device) open.emplace(st.st_dev, st.st_ino);
+    }
+    ::closedir(descriptors);
+  }
+  ::closedir(processes);
+  return open;
+}
+
+}  // namespace
+
 void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::seconds age) {
   const QDateTime oldest = now.addSecs(-age.count());
   const QString pattern = QString::fromLatin1(kExportFilePattern).replace(QLatin1String("XXXXXX"), QLatin1String("*"));
   const QFileInfoList files = QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+  std::vector<std::pair<QString, FileId>> old;
   for (const QFileInfo& file : files) {
-    if (file.isSymLink() || !file.isFile()) continue;
-    if (file.lastModified() < oldest) QFile::remove(file.absoluteFilePath());
+    if (file.isSymLink() || !file.isFile() || file.lastModified() >= oldest) continue;
+    struct stat st {};
+    if (::lstat(QFile::encodeName(file.absoluteFilePath()).constData(), &st) != 0) continue;
+    old.emplace_back(file.absoluteFilePath(), FileId{st.st_dev, st.st_ino});
   }
+  if (old.empty()) return;
+  // A spreadsheet that still reads a file (a slow start, a large workbook)
+  // keeps it open: such a file stays, whatever its age.
+  const std::set<FileId> open = OpenFilesOn(old.front().second.first);
+  for (const auto& [path, id] : old)
+    if (open.count(id) == 0) QFile::remove(path);
+}
+
+void RemoveExportsOfEarlierRuns(const QString& folder) {
+  // Only a folder that an export made: it is not created here, and one that
+  // is not a folder of this user's own is left alone.
+  struct stat st {};
+  if (::lstat(QFile::encodeName(folder).constData(), &st) != 0) return;
+  if (!S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return;
+  RemoveOldExports(folder, QDateTime::currentDateTime());
 }
 
 // ---------------------------------------------------------------------------

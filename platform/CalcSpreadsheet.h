@@ -9,8 +9,9 @@
 //
 // The files go into a folder of the user's own (mode 0700) under the temporary
 // folder. Calc reads a file some time after the request has returned, so a
-// file is not removed when the export ends; files older than ten minutes are
-// removed at the next export instead.
+// file is not removed when the export ends; files older than ten minutes that
+// no process has open are removed at the next export and at the program's
+// next start instead.
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -64,9 +65,15 @@ void WriteWorkbookFile(const SheetContent& sheet, const QString& path);
 QString PrepareExportFolder(const QString& folder);
 QString DefaultExportFolder();
 
-// Removes the workbook files in `folder` last modified before `now` − `age`.
+// Removes the workbook files in `folder` last modified before `now` − `age`
+// that no process has open.
 inline constexpr std::chrono::minutes kExportFileLifetime{10};
 void RemoveOldExports(const QString& folder, const QDateTime& now, std::chrono::seconds age = kExportFileLifetime);
+
+// At start-up: removes what earlier runs left in the export folder by the
+// same rule, so the files go even when no export follows. Creates nothing;
+// a folder that is not this user's own is left alone.
+void RemoveExportsOfEarlierRuns(const QString& folder = DefaultExportFolder());
 
 // The file name pattern of the workbook files (unique names).
 inline constexpr const char* kExportFilePattern = "Results-XXXXXX.xlsx";

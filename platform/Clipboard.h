@@ -1,11 +1,12 @@
 #pragma once
 // The system clipboard, plain text. Another program may hold the clipboard
 // for a moment, so every operation is tried again, at once, until it takes or
-// until kClipboardAttempts attempts have been made; nothing is ever reported
-// to the user.
+// until kClipboardAttempts attempts have been made; nothing is reported to
+// the user here.
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tallowmere::platform {
 
@@ -27,6 +28,10 @@ bool ClipboardSetImage(const QImage& image);
 // The clipboard's plain text; empty when it holds none or cannot be read.
 // Never fails.
 QString ClipboardText();
+// The clipboard's plain text (empty when it holds none), or nothing when it
+// could not be read: another program holds it but did not answer in time (it
+// hangs, or it was stopped). Never fails.
+std::optional<QString> ReadClipboardText();
 // Whether the clipboard offers plain text, without fetching it. Never fails.
 bool ClipboardHasText();
 

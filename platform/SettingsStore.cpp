@@ -2,16 +2,22 @@
 
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <utility>
 
 #include "core/ArithmeticError.h"
 #include "numtext/NumberTest.h"
 #include "platform/Dialogs.h"
+#include "platform/WholeFile.h"
 
 namespace tallowmere::platform {
 
@@ -46,6 +52,48 @@ std::optional<QString> StoredText(const QString& application, const QString& sec
   return value.toString();
 }
 
+// The bytes of the settings file at `path` with `group` set to `text`, as
+// QSettings writes them. QSettings does not check its own write (Qt 6.4's
+// QSaveFile::commit() answers true after a failed flush and puts a cut-short
+// file in place), so it writes a scratch copy beside the file, which is read
+// back and compared before its bytes are written whole. Nothing, with
+// `reason` (the system's, where it gave one), when the copy could not be made.
+std::optional<QByteArray> UpdatedFileBytes(const QString& application, const QString& path, const QString& group,
+                                           const QString& text, QString& reason) {
+  const auto systemReason = [&reason] {
+    reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+    return std::nullopt;
+  };
+  QByteArray old;
+  if (NodeAt(path, true) == Node::kRegularFile) {
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) return systemReason();
+    old = file.readAll();
+  }
+  QTemporaryFile scratch(path + QStringLiteral(".XXXXXX"));
+  errno = 0;
+  if (!scratch.open() || scratch.write(old) != old.size() || !scratch.flush()) return systemReason();
+  scratch.close();
+  {
+    QSettings copy(scratch.fileName(), QSettings::IniFormat);
+    copy.setValue(group, text);
+    copy.sync();
+    if (copy.status() == QSettings::AccessError) return systemReason();
+  }
+  // Every key the file held, and the new one, must read back from the copy
+  // as they read from the file: a copy cut short is never put in its place.
+  const QSettings written(scratch.fileName(), QSettings::IniFormat);
+  const QSettings held(QSettings::IniFormat, QSettings::UserScope, application);
+  if (written.value(group) != QVariant(text)) return std::nullopt;
+  for (const QString& k : held.allKeys())
+    if (k != group && written.value(k) != held.value(k)) return std::nullopt;
+  QFile copied(scratch.fileName());
+  errno = 0;
+  if (!copied.open(QIODevice::ReadOnly)) return systemReason();
+  return copied.readAll();
+}
+
 }  // namespace
 
 QString SettingsFilePath(const QString& application) {
@@ -60,26 +108,27 @@ QString GetSetting(const QString& application, const QString& section, const QSt
   return StoredText(application, section, key).value_or(defaultText);
 }
 
-SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key,
-                            const QString& text) {
+SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key, const QString& text,
+                            QString* reason) {
   const QString path = SettingsFilePath(application);
   if (NodeAt(path, true) == Node::kOther) return SettingsFailure::kNotARegularFile;
   // QSettings waits without end for its lock while anything but a plain file
   // it could remove as stale holds the lock's place.
   if (NodeAt(path + QStringLiteral(".lock"), false) == Node::kOther) return SettingsFailure::kLockNotARegularFile;
-  {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
-    store.setValue(Group(section, key), text);
-    store.sync();
-    // A garbage file reads as a FormatError and is written all the same; only
-    // an AccessError means the text did not reach the disk.
-    if (store.status() != QSettings::AccessError) return SettingsFailure::kNone;
-  }
-  return QFileInfo(QFileInfo(path).path()).isDir() ? SettingsFailure::kCannotBeWritten
-                                                   : SettingsFailure::kFolderCannotBeMade;
+  if (!QDir().mkpath(QFileInfo(path).path())) return SettingsFailure::kFolderCannotBeMade;
+  // The same lock QSettings takes: another copy of the program writing at
+  // the same time reads the file only after this write.
+  QLockFile lock(path + QStringLiteral(".lock"));
+  lock.lock();
+  QString why;
+  const std::optional<QByteArray> bytes = UpdatedFileBytes(application, path, Group(section, key), text, why);
+  if (bytes) why = WriteWholeFile(path, *bytes);
+  if (why.isEmpty() && bytes) return SettingsFailure::kNone;
+  if (reason) *reason = why;
+  return SettingsFailure::kCannotBeWritten;
 }
 
-QString SettingsFailureMessage(const QString& path, SettingsFailure failure) {
+QString SettingsFailureMessage(const QString& path, SettingsFailure failure, const QString& reason) {
   QString why;
   switch (failure) {
     case SettingsFailure::kNone:
@@ -94,7 +143,8 @@ QString SettingsFailureMessage(const QString& path, SettingsFailure failure) {
       why = QStringLiteral("its folder cannot be created");
       break;
     case SettingsFailure::kCannotBeWritten:
-      why = QStringLiteral("it cannot be written");
+      why = reason.isEmpty() ? QStringLiteral("it cannot be written")
+                             : QStringLiteral("it cannot be written: %1").arg(reason);
       break;
   }
   return QStringLiteral("The options cannot be saved to %1: %2. They stay as chosen until %3 ends.")
@@ -114,11 +164,12 @@ void SettingsStore::Save(const QString& key, const QString& text) {
   // box until an option really changes. Asked before the write: QSettings
   // keeps a write that failed and answers reads with it.
   const bool held = !failureTold_ && StoredText(application_, section_, key) == text;
-  const SettingsFailure failure = SaveSetting(application_, section_, key, text);
+  QString reason;
+  const SettingsFailure failure = SaveSetting(application_, section_, key, text, &reason);
   if (failure == SettingsFailure::kNone || failureTold_ || held) return;
   // Marked before the box opens: handlers that run while it is up write too.
   failureTold_ = true;
-  dialogs_.Message(SettingsFailureMessage(SettingsFilePath(application_), failure));
+  dialogs_.Message(SettingsFailureMessage(SettingsFilePath(application_), failure, reason));
 }
 
 bool ReadBoolean(const QString& text, const numtext::Separators& sep) {

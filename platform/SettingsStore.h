@@ -33,13 +33,15 @@ QString SettingsFilePath(const QString& application);
 // cannot be read.
 QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultText);
 // Write: stores the text under the key, creating or replacing it, and says
-// why when it could not.
+// why when it could not; with kCannotBeWritten, `reason` (when given) gets
+// the system's reason where there is one ("No space left on device"). The
+// file is written whole or not at all: a failed write leaves it as it was.
 [[nodiscard]] SettingsFailure SaveSetting(const QString& application, const QString& section, const QString& key,
-                                          const QString& text);
+                                          const QString& text, QString* reason = nullptr);
 
-// The notice for a write that failed: the file, why, and that the options
-// still hold for the session.
-QString SettingsFailureMessage(const QString& path, SettingsFailure failure);
+// The notice for a write that failed: the file, why (with the system's
+// reason, when known), and that the options still hold for the session.
+QString SettingsFailureMessage(const QString& path, SettingsFailure failure, const QString& reason = QString());
 
 // The store as one session uses it: the first write that fails and loses a
 // change is told in a notice; later ones are not, the user knows already. A

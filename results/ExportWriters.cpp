@@ -2,13 +2,13 @@
 
 #include <QAbstractItemModel>
 #include <QByteArray>
-#include <QFile>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/Clipboard.h"
+#include "platform/WholeFile.h"
 #include "results/ReportList.h"
 
 namespace tallowmere::results {
@@ -48,40 +48,36 @@ std::vector<qsizetype> ColumnWidths(const QAbstractItemModel& list, int columns,
 class TextFileWriter {
  public:
   explicit TextFileWriter(const QString& path) : file_(path) {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-      throw std::runtime_error(Describe("cannot create the file"));
+    if (!file_.Open()) throw std::runtime_error(Describe("cannot create the file"));
   }
 
   void WriteLine(const QString& text) {
     // The user's 8-bit encoding; on this platform that is UTF-8.
     QByteArray bytes = text.toLocal8Bit();
     bytes.append("\r\n", 2);
-    if (file_.write(bytes) != bytes.size()) throw std::runtime_error(Describe("cannot write the file"));
+    if (!file_.Write(bytes)) throw std::runtime_error(Describe("cannot write the file"));
   }
 
   void Close() {
-    if (!file_.flush()) throw std::runtime_error(Describe("cannot write the file"));
-    file_.close();
+    if (!file_.Commit()) throw std::runtime_error(Describe("cannot write the file"));
   }
 
- private:
-  std::string Describe(const char* what) const { return std::string(what) + ": " + file_.errorString().toStdString(); }
+  // After a failure of the list (a row gone while window events ran), the
+  // lines written so far are the file; after one of the file, nothing is put
+  // in place and any file that was there stays as it was.
+  void KeepWhatWasWritten() { (void)file_.Commit(); }
 
-  QFile file_;  // closed by its destructor when a failure ends the writing
+ private:
+  std::string Describe(const char* what) const { return std::string(what) + ": " + file_.Reason().toStdString(); }
+
+  platform::WholeFileWriter file_;  // a file not committed is discarded
 };
 
-}  // namespace
-
-void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
-                            const core::LetEventsRun& letEventsRun) {
-  const int columns = list.columnCount();
-  const int rows = list.rowCount();
-  const std::vector<qsizetype> widths = ColumnWidths(
-      list, columns, rows, [&](int c) { return HeaderText(list, c).size(); }, letEventsRun);
-
+// The header line and the ticked rows, over the rows and columns the widths
+// were taken of.
+void WriteLines(const QAbstractItemModel& list, int columns, int rows, const std::vector<qsizetype>& widths,
+                TextFileWriter& file, const core::LetEventsRun& letEventsRun) {
   QString buffer;
-  TextFileWriter file(path);
-
   for (int c = 0; c < columns; ++c) {
     Pump(letEventsRun);
     AppendCell(buffer, HeaderText(list, c), widths[static_cast<std::size_t>(c)]);
@@ -97,6 +93,24 @@ void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
       AppendCell(buffer, CellText(list, r, c), widths[static_cast<std::size_t>(c)]);
     }
     file.WriteLine(buffer);
+  }
+}
+
+}  // namespace
+
+void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
+                            const core::LetEventsRun& letEventsRun) {
+  const int columns = list.columnCount();
+  const int rows = list.rowCount();
+  const std::vector<qsizetype> widths = ColumnWidths(
+      list, columns, rows, [&](int c) { return HeaderText(list, c).size(); }, letEventsRun);
+
+  TextFileWriter file(path);
+  try {
+    WriteLines(list, columns, rows, widths, file, letEventsRun);
+  } catch (...) {
+    file.KeepWhatWasWritten();
+    throw;
   }
   file.Close();
 }

@@ -22,8 +22,11 @@ namespace tallowmere::results {
 // existing file. Every cell is its text padded with spaces to the column
 // width, then a TAB; every line ends in CR LF. The widths count the header and
 // every row, ticked or not. The text goes out in the user's 8-bit encoding
-// (UTF-8 here) without a byte-order mark. When writing fails part-way, the
-// part already written stays in the file.
+// (UTF-8 here) without a byte-order mark. The file is written aside and put
+// in place whole: when it cannot be written (a full disk, a read-only
+// folder), any file that was there stays as it was and the failure names the
+// system's reason. When the list fails underneath (a row gone while window
+// events ran), the lines written so far are the file.
 void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
                             const core::LetEventsRun& letEventsRun = {});
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +64,8 @@ TEST(Clipboard, ReadsPlainTextOnly) {
     row.put();
     EXPECT_EQ(ClipboardHasText(), row.hasText) << row.name;
     EXPECT_EQ(ClipboardText(), row.text) << row.name;
+    // An empty clipboard, or one without text, was read: it is not unreadable.
+    EXPECT_EQ(ReadClipboardText(), std::optional<QString>(row.text)) << row.name;
   }
 }
 

@@ -14,6 +14,8 @@
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTableWidget>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "app/DistributionLink.h"
@@ -21,6 +23,7 @@
 #include "app/NumberListMenu.h"
 #include "app/ResultsListMenu.h"
 #include "platform/Clipboard.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace tallowmere;
@@ -349,11 +352,40 @@ TEST_F(DistributionTest, APictureThatCannotBeSavedIsTold) {
   dialogs_.QueueSaveFile(QStringLiteral("/nonexistent-folder/x.png"));
   Window()->SavePicture();
   ASSERT_EQ(dialogs_.Messages().size(), 1);
-  EXPECT_TRUE(dialogs_.Messages().first().contains(QStringLiteral("/nonexistent-folder/x.png")));
+  EXPECT_EQ(dialogs_.Messages().first().toStdString(),
+            "The picture could not be saved as\n/nonexistent-folder/x.png\nNo such file or directory");
   // Cancelled: nothing written, nothing said.
   dialogs_.Clear();
   Window()->SavePicture();
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
+}
+
+// A write that fails part-way (here at a file-size limit, as on a full disk)
+// leaves the picture that was there and says why.
+TEST_F(DistributionTest, APictureCutShortLeavesTheOldOneAndSaysWhy) {
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
+  QTemporaryDir dir;
+  for (const char* name : {"old.png", "old.svg"}) {
+    SCOPED_TRACE(name);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("the old picture");
+    }
+    dialogs_.Clear();
+    dialogs_.QueueSaveFile(path);
+    {
+      const tallowmere::test::FileSizeLimit limit(256);
+      Window()->SavePicture();
+    }
+    ASSERT_EQ(dialogs_.Messages().size(), 1);
+    EXPECT_EQ(dialogs_.Messages().first().toStdString(),
+              "The picture could not be saved as\n" + path.toStdString() + "\n" + std::strerror(EFBIG));
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the old picture");
+  }
 }
 
 TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {

@@ -3,8 +3,12 @@
 // must not end the drop, and what may happen while window events run.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,7 +61,7 @@ Dropped Drop(const Texts& paths, std::function<void()> events = {}, Texts* unrea
 // lists them (the order the walk must follow).
 Texts InListingOrder(const std::string& folder, const Texts& names) {
   Texts ordered;
-  for (const std::string& name : system::RealFileSystem().SubFolderNames(folder))
+  for (const std::string& name : RealFileSystem().SubFolderNames(folder))
     if (std::find(names.begin(), names.end(), name) != names.end()) ordered.push_back(name);
   return ordered;
 }
@@ -79,17 +83,26 @@ TEST(ReadDroppedPaths, WhatCannotBeReadAsAFileIsNotFoundAndTheDropGoesOn) {
   TempTree tree;
   const std::string before = tree.File("before.txt", "1\n");
   const std::string after = tree.File("after.txt", "2\n");
-  const std::vector<std::pair<std::string, NotRead>> unreadable = {
-      {tree.Path("missing.txt"), NotRead::kMissing},
-      {tree.Fifo("pipe"), NotRead::kNotRegularFile},
-      {"/dev/zero", NotRead::kNotRegularFile},
-      {tree.Link("dangling", tree.Path("none")), NotRead::kMissing},
+  const std::string loop = tree.Path("loop");
+  ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+  const struct {
+    std::string path;
+    NotRead why;
+    std::string told;  // what the window says after "File not found\n" and the path
+  } unreadable[] = {
+      {tree.Path("missing.txt"), NotRead::kMissing, ""},
+      {tree.Fifo("pipe"), NotRead::kNotRegularFile, ": not a regular file"},
+      {"/dev/zero", NotRead::kNotRegularFile, ": not a regular file"},
+      {tree.Link("dangling", tree.Path("none")), NotRead::kMissing, ""},
+      {loop, NotRead::kMissing, std::string(": ") + std::strerror(ELOOP)},
+      {before + "/below", NotRead::kMissing, ""},
   };
-  for (const auto& [path, why] : unreadable) {
-    Dropped got = Drop({before, path, after});
-    EXPECT_EQ(got.entries, (Texts{"1", "2"})) << path;
-    EXPECT_EQ(got.messages, Texts{NoticeText(path, why)}) << path;
-    EXPECT_TRUE(got.reports.empty()) << path;
+  for (const auto& c : unreadable) {
+    Dropped got = Drop({before, c.path, after});
+    EXPECT_EQ(got.entries, (Texts{"1", "2"})) << c.path;
+    EXPECT_EQ(got.messages, Texts{NoticeText(c.path, c.why)}) << c.path;
+    EXPECT_TRUE(got.reports.empty()) << c.path;
+    EXPECT_EQ(NotReadText(c.path, c.why), "File not found\n" + c.path + c.told);
   }
 }
 
@@ -157,14 +170,18 @@ TEST(ReadDroppedPaths, WalksADroppedLinkButNoLinkInsideTheTree) {
   EXPECT_TRUE(got.reports.empty());
 }
 
-TEST(ReadDroppedPaths, SkipsFoldersWithOddNamesButReadsFilesWithThem) {
+// Folders whose names hold "?", control characters or bytes that are not
+// UTF-8 are ordinary folders here: their files are read like any other's.
+TEST(ReadDroppedPaths, ReadsFoldersAndFilesWithOddNames) {
   TempTree tree;
   const std::string a = tree.Folder("A");
   tree.File("A/\xff-odd-file.txt", "8\n");
-  tree.File("A/bad\xff/z.txt", "9\n");
-  tree.File("A/what?/z.txt", "10\n");
-  tree.File("A/caf\xC3\xA9/z.txt", "11\n");
-  EXPECT_EQ(Drop({a}).entries, (Texts{"8", "11"}));
+  const std::map<std::string, std::string> folders = {
+      {"bad\xff", "9"}, {"what?", "10"}, {"caf\xC3\xA9", "11"}, {"line\nend", "12"}, {"bad\xc3\x28", "13"}};
+  for (const auto& [name, number] : folders) tree.File("A/" + name + "/z.txt", number + "\n");
+  Texts expected = {"8"};
+  for (const std::string& name : RealFileSystem().SubFolderNames(a)) expected.push_back(folders.at(name));
+  EXPECT_EQ(Drop({a}).entries, expected);
 }
 
 TEST(ReadDroppedPaths, AFileThatCannotBeReadIsReportedAndTheDropGoesOn) {

@@ -3,11 +3,17 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <string>
 
 #include "platform/Clipboard.h"
 #include "results/ExportWriters.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReportListKit.h"
 
 using namespace tallowmere;
@@ -132,6 +138,42 @@ TEST(TextFileTarget, FailsWhenTheDiskIsFull) {
   if (!QFile::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full here";
   auto list = Make({kResults}, {{{"abc"}, true}});
   EXPECT_THROW(SaveListViewAsTextFile(*list, QStringLiteral("/dev/full")), std::exception);
+}
+
+// What the error report says, and that a file already there is left whole.
+TEST(TextFileTarget, AFailedWriteKeepsTheOldFileAndNamesTheReason) {
+  QTemporaryDir dir;
+  auto list = Make({kResults}, {{{QString(3000, QLatin1Char('9'))}, true}});
+  const QString old = dir.filePath(QStringLiteral("old.txt"));
+  {
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kept\r\n");
+  }
+  const struct {
+    const char* name;
+    QString path;
+    rlim_t sizeLimit;
+    std::string message;
+  } cases[] = {
+      {"file cut short", old, 1024, std::string("cannot write the file: ") + std::strerror(EFBIG)},
+      {"device", QStringLiteral("/dev/full"), RLIM_INFINITY, "cannot create the file: not a regular file"},
+      {"missing folder", dir.filePath(QStringLiteral("missing/out.txt")), RLIM_INFINITY,
+       std::string("cannot create the file: ") + std::strerror(ENOENT)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string message;
+    try {
+      const tallowmere::test::FileSizeLimit limit(c.sizeLimit);
+      SaveListViewAsTextFile(*list, c.path);
+    } catch (const std::runtime_error& e) {
+      message = e.what();
+    }
+    EXPECT_EQ(message, c.message);
+  }
+  EXPECT_EQ(ReadAll(old), QByteArray("kept\r\n"));
+  EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 TEST(TextFileTarget, APartlyWrittenFileStaysWhenTheListChangesUnderneath) {

@@ -125,9 +125,12 @@ TEST_F(HostileWindowTest, PipesAndDevicesDroppedThemselvesAreRefusedWithAMessage
   Open();
   DropPaths({pipe, "/dev/zero", "/dev/urandom", after});
   EXPECT_EQ(Entries(), Texts{"7"});
-  // Each notice names its path on a second line: in a drop of many, which one.
-  EXPECT_EQ(dialogs_.Messages(), (QStringList{"File not found\n" + QString::fromStdString(pipe),
-                                              "File not found\n/dev/zero", "File not found\n/dev/urandom"}));
+  // Each notice names its path on a second line (in a drop of many, which
+  // one) and why it was not read.
+  EXPECT_EQ(dialogs_.Messages(),
+            (QStringList{"File not found\n" + QString::fromStdString(pipe) + ": not a regular file",
+                         "File not found\n/dev/zero: not a regular file",
+                         "File not found\n/dev/urandom: not a regular file"}));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
 
@@ -762,7 +765,7 @@ TEST_F(HostileWindowTest, ASettingsPathThatIsNoWritableFileNeitherBlocksNorChang
          }
          ::chmod(at.c_str(), 0444);
        },
-       true, "it cannot be written"},
+       true, "it cannot be written: Permission denied"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -227,18 +227,18 @@ TEST(LoadNumbersFromFiles, AMissingFileIsNotFoundAndTheNextIsRead) {
     const char* name;
     QStringList chosen;
     Texts expected;
-    std::string notFound;  // the path the notice names
+    std::string notFound;  // the path the notice names, and why when it is there but no file
   };
   const std::vector<Case> cases = {
       {"only a missing file", {Q(missing)}, {}, missing},
       {"missing in the middle", {Q(a), Q(missing), Q(b)}, {"1", "2"}, missing},
-      {"a folder chosen", {Q(tree.Root())}, {}, tree.Root()},
-      {"a FIFO among files", {Q(a), Q(pipe), Q(b)}, {"1", "2"}, pipe},
+      {"a folder chosen", {Q(tree.Root())}, {}, tree.Root() + ": not a regular file"},
+      {"a FIFO among files", {Q(a), Q(pipe), Q(b)}, {"1", "2"}, pipe + ": not a regular file"},
   };
   for (const Case& c : cases) {
     Outcome run = ClickChoosing(c.chosen);
     EXPECT_EQ(run.entries, c.expected) << c.name;
-    // "File not found", and the path on a line of its own.
+    // "File not found", and the path (with why) on a line of its own.
     EXPECT_EQ(run.messages, QStringList{Q("File not found\n" + c.notFound)}) << c.name;
     EXPECT_EQ(run.busy, (std::vector<bool>{true, false})) << c.name;
     EXPECT_TRUE(run.reports.empty()) << c.name;

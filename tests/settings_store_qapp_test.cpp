@@ -5,10 +5,13 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,6 +25,7 @@
 #include "platform/SettingsStore.h"
 #include "stats/Arithmetic.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/LoaderTestKit.h"
 #include "tests/support/SettingsNodeKit.h"
 
@@ -223,6 +227,30 @@ TEST(SettingsWriteFailures, EachFailureIsToldWhyAndAGarbageFileIsStillWritten) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(target), {}), "[Tallowmere]\nCheck1=1\nCombo1=5\n");
 }
 
+// A write the disk cuts short (here at a file-size limit, as on a full disk)
+// leaves the file as it was, nothing beside it, and says why.
+TEST(SettingsWriteFailures, AWriteCutShortLeavesTheFileAsItWas) {
+  TempTree tree;
+  const std::string folder = tree.Folder("config");
+  const std::string held = "[Tallowmere]\nCombo1=" + std::string(3000, '7') + "\n";
+  const std::string file = tree.File("config/Brindlecote.ini", held);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder));
+  QString reason;
+  SettingsFailure failure;
+  {
+    const tallowmere::test::FileSizeLimit limit(1024);
+    failure = SaveSetting(kSettingsApplication, kSettingsSection, "Check1", "1", &reason);
+  }
+  EXPECT_EQ(failure, SettingsFailure::kCannotBeWritten);
+  EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG));
+  std::ifstream kept(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), held);
+  EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"Brindlecote.ini"});
+  EXPECT_EQ(SettingsFailureMessage("/c/Brindlecote.ini", failure, reason).toStdString(),
+            std::string("The options cannot be saved to /c/Brindlecote.ini: it cannot be written: ") +
+                std::strerror(EFBIG) + ". They stay as chosen until " + ApplicationTitle().toStdString() + " ends.");
+}
+
 TEST(SettingsWriteFailures, AReadOnlyFileIsLeftAsItIs) {
   // Root writes any file whatever its mode; an ordinary user tries here.
   TempTree tree;
@@ -256,7 +284,10 @@ TEST(SettingsSession, TheFirstFailedWriteIsToldOnceNamingTheFile) {
        {{"Option1", "False"}, {"Option2", "True"}, {"Combo1", "7"}},
        "it is not a regular file"},
       {"ReadOnlySameText", false, {{"Combo1", "7"}, {"Combo1", "7"}}, ""},
-      {"ReadOnlyNewText", false, {{"Combo1", "7"}, {"Combo1", "6"}, {"Check1", "1"}}, "it cannot be written"},
+      {"ReadOnlyNewText",
+       false,
+       {{"Combo1", "7"}, {"Combo1", "6"}, {"Check1", "1"}},
+       "it cannot be written: Permission denied"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

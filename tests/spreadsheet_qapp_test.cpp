@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -20,6 +22,7 @@
 #include "platform/Spreadsheet.h"
 #include "results/ExportCommands.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReportListKit.h"
 
 using namespace tallowmere;
@@ -171,6 +174,27 @@ TEST_F(CalcObject, ShowWritesOneFileAndOpensItOnce) {
   EXPECT_NE(opened_[0], opened_[1]);
 }
 
+// A disk that takes the workbook only in part (here a file-size limit, as a
+// full disk): the export fails with the system's reason, and no cut-short
+// file is left for Calc to open.
+TEST_F(CalcObject, AWorkbookCutShortFailsWithTheReasonAndLeavesNoFile) {
+  std::shared_ptr<platform::Application> app = platform::Start(factory_);
+  std::shared_ptr<platform::Workbook> book = app->NewWorkbook();
+  for (long row = 1; row <= 2000; ++row) book->SetCellText(row, 1, QStringLiteral("%1 unique text").arg(row * 7919));
+  std::string message;
+  {
+    const tallowmere::test::FileSizeLimit limit(4096);
+    try {
+      app->Show();
+    } catch (const std::runtime_error& e) {
+      message = e.what();
+    }
+  }
+  EXPECT_TRUE(message.find(std::strerror(EFBIG)) != std::string::npos) << message;
+  EXPECT_TRUE(opened_.isEmpty());
+  EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 TEST_F(CalcObject, ShowWithoutAWorkbookWritesNothing) {
   platform::Start(factory_)->Show();
   EXPECT_TRUE(opened_.isEmpty());
@@ -267,7 +291,9 @@ TEST(ExportFolder, OnlyOurOldWorkbookFilesAreRemoved) {
                         {"Results-new111.xlsx", 9 * 60, true},
                         {"Results-edge11.xlsx", 10 * 60 - 5, true},
                         {"Other-old.xlsx", 3600, true},
-                        {"Results-old222.txt", 3600, true}};
+                        {"Results-old222.txt", 3600, true},
+                        // Still read by a spreadsheet: stays, whatever its age.
+                        {"Results-open11.xlsx", 3600, true}};
   for (const File& file : files) {
     const QString path = f + QLatin1Char('/') + QLatin1String(file.name);
     Touch(path);
@@ -275,6 +301,8 @@ TEST(ExportFolder, OnlyOurOldWorkbookFilesAreRemoved) {
     ASSERT_TRUE(handle.open(QIODevice::ReadWrite));
     ASSERT_TRUE(handle.setFileTime(now.addSecs(-file.ageSeconds), QFileDevice::FileModificationTime));
   }
+  QFile reader(f + QStringLiteral("/Results-open11.xlsx"));
+  ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
   RemoveOldExports(f, now);
   for (const File& file : files)
     EXPECT_EQ(QFileInfo::exists(f + QLatin1Char('/') + QLatin1String(file.name)), file.kept) << file.name;
@@ -296,6 +324,32 @@ TEST(ExportFolder, OldFilesGoAtTheNextExportNotBefore) {
   EXPECT_TRUE(QFileInfo::exists(stale)) << "creating the application removes nothing";
   app->Show();
   EXPECT_FALSE(QFileInfo::exists(stale));
+}
+
+// What earlier runs left goes at the next start; the start creates no folder
+// and leaves one alone that is not a folder of the user's own.
+TEST(ExportFolder, EarlierRunsFilesGoAtTheStart) {
+  QTemporaryDir dir;
+  const QString folder = PrepareExportFolder(dir.filePath(QStringLiteral("exports")));
+  const QString stale = folder + QStringLiteral("/Results-stale1.xlsx");
+  const QString fresh = folder + QStringLiteral("/Results-fresh1.xlsx");
+  Touch(stale);
+  Touch(fresh);
+  {
+    QFile handle(stale);
+    ASSERT_TRUE(handle.open(QIODevice::ReadWrite));
+    handle.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+  }
+  const QString linked = dir.filePath(QStringLiteral("linked"));
+  ASSERT_TRUE(QFile::link(folder, linked));
+  RemoveExportsOfEarlierRuns(linked);
+  EXPECT_TRUE(QFileInfo::exists(stale)) << "a link to the folder is not the folder";
+  RemoveExportsOfEarlierRuns(folder);
+  EXPECT_FALSE(QFileInfo::exists(stale));
+  EXPECT_TRUE(QFileInfo::exists(fresh)) << "a file of a few minutes may still be on its way to Calc";
+  const QString missing = dir.filePath(QStringLiteral("missing"));
+  RemoveExportsOfEarlierRuns(missing);
+  EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,9 @@
 // through the real window: the button with a scripted open dialog, keys and
 // the context menu on the number list, drag events delivered to its viewport
 // as the window system delivers them, and the notice each addition leaves.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenu>
@@ -124,6 +127,42 @@ TEST_F(WindowLoadersTest, MissingDroppedPathIsReportedAndTheDropGoesOn) {
   // The designed text, then the path on a line of its own.
   EXPECT_EQ(dialogs_.Messages(), QStringList{"File not found\n" + files_.path() + "/gone.txt"});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"5"}));
+}
+
+// A folder of a dropped tree that cannot be walked (here: its path is too
+// long to be opened, the one such case a test running as root can make) is
+// left out, and the notice says so after what was added.
+TEST_F(WindowLoadersTest, AFolderOfADroppedTreeThatCannotBeWalkedIsTold) {
+  Write("tree/a.txt", "1\n");
+  Write("tree/Open/o.txt", "2\n");
+  const std::string top = Folder("tree/deep").toStdString();
+  const std::string name(255, 'd');
+  int fd = ::open(top.c_str(), O_RDONLY | O_DIRECTORY);
+  std::size_t length = top.size();
+  std::vector<int> chain;
+  while (fd >= 0 && length < 4200) {
+    chain.push_back(fd);
+    if (::mkdirat(fd, name.c_str(), 0755) != 0) break;
+    fd = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+    length += name.size() + 1;
+  }
+  ASSERT_GE(length, 4200u);
+  chain.push_back(fd);
+  OpenShown();
+  ASSERT_TRUE(DragAndDrop({Folder("tree")}));
+  const QString told = NoticeShown();
+  // Taken down from the bottom: no path to the deepest folders can be opened.
+  for (std::size_t i = chain.size() - 1; i > 0; --i) {
+    ::close(chain[i]);
+    ::unlinkat(chain[i - 1], name.c_str(), AT_REMOVEDIR);
+  }
+  ::close(chain.front());
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "2"}));
+  EXPECT_TRUE(
+      told.startsWith(QStringLiteral("Added 2 numbers from 2 files.\n1 folder could not be read and was left "
+                                     "out: \"ddd")))
+      << told.toStdString();
+  EXPECT_TRUE(told.endsWith(QStringLiteral("\" (File name too long)."))) << told.toStdString();
 }
 
 // A drag with a local file is a drop of files, whatever text it carries too;
