@@ -13,7 +13,7 @@ mode=${1:-run}
 # What building and running need.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libboost-math-dev libxlsxwriter-dev
+  qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libboost-math-dev libxlsxwriter-dev libxcb1-dev
   fonts-liberation2 qt6-wayland
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
