@@ -32,6 +32,21 @@ std::size_t LineLength(const char* begin, const char* end) {
   return static_cast<std::size_t>(end - begin) - (end > begin && end[-1] == '\r' ? 1 : 0);
 }
 
+// Where the text splits into parts of about kPartBytes for the two threads:
+// the first byte of each part and, last, `end`. Every part but the last ends
+// at a line feed.
+std::vector<const char*> CutAtLineFeeds(const char* begin, const char* end) {
+  std::vector<const char*> cuts{begin};
+  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
+    const char* at = static_cast<const char*>(
+        std::memchr(cuts.back() + kPartBytes, '\n', static_cast<std::size_t>(end - cuts.back()) - kPartBytes));
+    if (!at || at >= end - 1) break;
+    cuts.push_back(at + 1);
+  }
+  cuts.push_back(end);
+  return cuts;
+}
+
 }  // namespace
 
 // What one part of the two-thread reading keeps until it is appended: the
@@ -72,14 +87,7 @@ void EntryLinesReader::TakeLines(const char* begin, const char* end, const std::
     if (meanwhile) meanwhile();
     return;
   }
-  std::vector<const char*> cuts{begin};
-  while (static_cast<std::size_t>(end - cuts.back()) > kPartBytes) {
-    const char* at = static_cast<const char*>(
-        std::memchr(cuts.back() + kPartBytes, '\n', static_cast<std::size_t>(end - cuts.back()) - kPartBytes));
-    if (!at || at >= end - 1) break;
-    cuts.push_back(at + 1);
-  }
-  cuts.push_back(end);
+  const std::vector<const char*> cuts = CutAtLineFeeds(begin, end);
   const std::size_t count = cuts.size() - 1;
   if (!helper_) helper_.emplace();
   if (!parts_) parts_ = std::make_unique<Parts>();

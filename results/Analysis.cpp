@@ -297,25 +297,8 @@ struct Rows {
   }
 };
 
-}  // namespace
-
-void Analysis::ShowResults(const AnalysisHost& host) {
-  core::Trap trap(host.errors, kShowResultsLocation);
-  results_ = {};
-  results_.sample = statistics_.MethodIsSample();
-  Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
-  rows.runMemoryMark = memoryFailuresAtRun_;
-  const stats::modStatistics::DataSet& data = statistics_;
-
-  trap.Step(100, [&] {
-    statistics_.SortNumbers();
-    results_.sorted = statistics_.SortedNumbers();
-  });
-  // The rows below ask for the mode and the sums one after another; on a
-  // large data set two threads work them out together first. The rows get
-  // the same values, and any failure in their own steps.
-  statistics_.WorkOutAhead();
-  // Rows 1 to 6 are worked out and added in one step each.
+// Rows 1 to 6 are worked out and added in one step each.
+void AddCountToMedian(Rows& rows, core::Trap& trap, const stats::modStatistics::DataSet& data) {
   auto rowStep = [&](int label, auto&& step) {
     rows.BeginRow();
     trap.Step(label, step);
@@ -334,6 +317,27 @@ void Analysis::ShowResults(const AnalysisHost& host) {
     rows.Add(MakeRow(Row::kMode, ModeValue(mode, rows.sep), rows.ResultText(mode)));
   });
   rowStep(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
+}
+
+}  // namespace
+
+void Analysis::ShowResults(const AnalysisHost& host) {
+  core::Trap trap(host.errors, kShowResultsLocation);
+  results_ = {};
+  results_.sample = statistics_.MethodIsSample();
+  Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
+  rows.runMemoryMark = memoryFailuresAtRun_;
+  const stats::modStatistics::DataSet& data = statistics_;
+
+  trap.Step(100, [&] {
+    statistics_.SortNumbers();
+    results_.sorted = statistics_.SortedNumbers();
+  });
+  // The rows below ask for the mode and the sums one after another; on a
+  // large data set two threads work them out together first. The rows get
+  // the same values, and any failure in their own steps.
+  statistics_.WorkOutAhead();
+  AddCountToMedian(rows, trap, data);
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;

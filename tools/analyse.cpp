@@ -430,6 +430,28 @@ void SuggestField(const CommandLineHost& host) {
 // each "-" as standard input read as one list file (or as tables, with
 // --field); no PATH reads standard input. False when something could not be read (already told on standard
 // error).
+// Standard input ("-" among the PATHs) read as one list file, or as a table
+// with --field. False when it could not be read whole.
+bool ReadStandardInput(CommandLineHost& host) {
+  try {
+    if (host.table) {
+      ReadTable(host, "standard input", [](ColumnTextReader& reader) {
+        ReadDescriptorText(reader, 0);
+        return true;
+      });
+    } else {
+      ReadListDescriptor(host.entries, 0, host.separators);
+    }
+    TellOtherConvention(host, "standard input");
+    return true;
+  } catch (const std::bad_alloc&) {
+    core::NoteMemoryFailure();
+  } catch (const std::exception& e) {
+    Tell(e.what());
+  }
+  return false;
+}
+
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   EntrySink& sink = host.entries;
   bool ok = true;
@@ -481,23 +503,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
     }
     dropRun();
     if (host.columnMissingIn) break;
-    try {
-      if (host.table) {
-        ReadTable(host, "standard input", [](ColumnTextReader& reader) {
-          ReadDescriptorText(reader, 0);
-          return true;
-        });
-      } else {
-        ReadListDescriptor(sink, 0, host.separators);
-      }
-      TellOtherConvention(host, "standard input");
-    } catch (const std::bad_alloc&) {
-      core::NoteMemoryFailure();
-      ok = false;
-    } catch (const std::exception& e) {
-      Tell(e.what());
-      ok = false;
-    }
+    if (!ReadStandardInput(host)) ok = false;
   }
   if (!host.columnMissingIn) dropRun();
   return ok && !host.unclosedQuote && host.reports == reportsBefore;
