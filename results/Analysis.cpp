@@ -174,8 +174,13 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
     for (std::size_t i = 0; i < entries; ++i) readEntry(i);
   }
   statistics_.SetNumbers(std::move(Numbers));
-  trap.Step(118, [&] { statistics_.SetNumberCount(static_cast<double>(host.entryCount())); });
-  trap.Step(120, [&] { ShowResults(host); });
+  // Numbers that could not all be read for want of memory give no results:
+  // every row would report the same shortage again, or show a value of a
+  // part of the list. The one report of the reading stands alone.
+  if (core::MemoryFailures() == memoryFailuresAtRun_) {
+    trap.Step(118, [&] { statistics_.SetNumberCount(static_cast<double>(host.entryCount())); });
+    trap.Step(120, [&] { ShowResults(host); });
+  }
   trap.Step(122, [&] { host.setBusy(false); });
 }
 
