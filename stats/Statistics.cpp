@@ -196,15 +196,18 @@ void DataSet::WorkOutAhead() const noexcept {
   try {
     const std::size_t n = Elements(numbers_, LoopBound());
     if (n < kParallelElements) return;
-    // The two share nothing: the mode reads the numbers and the sorted copy
-    // (or the ties kept in its place), the sums read the numbers and keep
-    // what they find in results of their own. The round's end is where this
-    // thread sees those.
+    // The exact sums are the same however they are shared, so both threads
+    // take part in them first. Then the mode and the deviations share
+    // nothing: the mode reads the numbers and the sorted copy (or the ties
+    // kept in its place), the deviations read the numbers and keep what they
+    // find in results of their own. The round's end is where this thread
+    // sees those.
+    ExactSumsAhead(n);
     Helper().Run(
         1,
         [this](std::size_t) {
           try {
-            SumsAhead();
+            DeviationsAhead();
           } catch (...) {
             // Not kept: the row meets the failure again.
           }
@@ -215,25 +218,41 @@ void DataSet::WorkOutAhead() const noexcept {
   }
 }
 
-// The sums of the rows, two at a time in one pass over the numbers: the sum
-// with the sum of squares, then the squared with the absolute deviations. The first two
-// are kept only where no step of their definitions could overflow and the
-// total is in range; the deviations are the same additions, in the same
-// order, as their own loops, only unchecked. A sum that meets a failure (an
-// infinite or invalid step) can only end infinite or NaN, since nothing
-// brings it back: such a sum is not kept, and its own loop meets the failure
-// again when its row asks.
-void DataSet::SumsAhead() const {
-  const std::size_t n = Elements(numbers_, LoopBound());
+// The sum and the sum of squares in one pass over the numbers, in parts
+// shared by the two threads. They are kept only where no step of their
+// definitions could overflow and the total is in range; otherwise their own
+// loops meet the failure when their rows ask.
+void DataSet::ExactSumsAhead(std::size_t n) const {
   const double* x = numbers_.data();
+  constexpr std::size_t kParts = 8;
+  stats::ExactSum sums[kParts];
+  stats::ExactSquareSum squares[kParts];
+  const std::size_t size = (n + kParts - 1) / kParts;
+  Helper().Run(kParts, [&](std::size_t k) {
+    const std::size_t begin = std::min(n, k * size);
+    stats::AddWithSquares(x + begin, std::min(n, begin + size) - begin, sums[k], squares[k]);
+  });
   stats::ExactSum exactSum;
   stats::ExactSquareSum exactSquares;
-  stats::AddWithSquares(x, n, exactSum, exactSquares);
-  const double sum = exactSum.Rounded(), squares = exactSquares.Rounded();
+  for (std::size_t k = 0; k < kParts; ++k) {
+    exactSum.Merge(sums[k]);
+    exactSquares.Merge(squares[k]);
+  }
+  const double sum = exactSum.Rounded(), sumOfSquares = exactSquares.Rounded();
   if (!stats::InOrderSumMayOverflow(n, exactSum.LargestExponent()) && std::isfinite(sum) && !sum_) sum_ = sum;
-  if (!stats::InOrderSquareSumMayOverflow(n, exactSquares.LargestExponent()) && std::isfinite(squares) &&
+  if (!stats::InOrderSquareSumMayOverflow(n, exactSquares.LargestExponent()) && std::isfinite(sumOfSquares) &&
       !sumOfSquares_)
-    sumOfSquares_ = squares;
+    sumOfSquares_ = sumOfSquares;
+}
+
+// The squared with the absolute deviations, in one pass around the mean: the
+// same additions, in the same order, as their own loops, only unchecked. A
+// sum that meets a failure (an infinite or invalid step) can only end
+// infinite or NaN, since nothing brings it back: such a sum is not kept, and
+// its own loop meets the failure again when its row asks.
+void DataSet::DeviationsAhead() const {
+  const std::size_t n = Elements(numbers_, LoopBound());
+  const double* x = numbers_.data();
   const double mean = GetMean();
   double squared = 0.0, absolute = 0.0;
   for (std::size_t i = 0; i < n; ++i) {

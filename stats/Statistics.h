@@ -122,7 +122,8 @@ class DataSet {
   std::int32_t LoopBound() const;
   core::TwoThreads* SumThreads(std::size_t n) const;
   double VarianceFrom(double mean) const;
-  void SumsAhead() const;
+  void ExactSumsAhead(std::size_t n) const;
+  void DeviationsAhead() const;
   void ForgetResults();
   double SkewValue() const;
   double CoefficientOfVariationValue() const;
