@@ -3,30 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/Utf8.h"
+
 namespace tallowmere::input {
 
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-char* PutUtf8(char* out, char32_t c) {
-  if (c < 0x80) {
-    *out++ = static_cast<char>(c);
-  } else if (c < 0x800) {
-    *out++ = static_cast<char>(0xC0 | c >> 6);
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    *out++ = static_cast<char>(0xE0 | c >> 12);
-    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xF0 | c >> 18);
-    *out++ = static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
 
 bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
@@ -49,18 +32,18 @@ std::uint32_t WideTextDecoder::UnitAt(const unsigned char* b) const {
 char* WideTextDecoder::PutUnit(char* out, std::uint32_t unit) {
   if (width_ == 4) {
     const bool character = unit <= 0x10FFFF && !IsHighSurrogate(unit) && !IsLowSurrogate(unit);
-    return PutUtf8(out, character ? char32_t{unit} : kReplacementCharacter);
+    return core::PutUtf8(out, character ? char32_t{unit} : kReplacementCharacter);
   }
   if (highSurrogate_) {
     const std::uint32_t high = std::exchange(highSurrogate_, 0);
-    if (IsLowSurrogate(unit)) return PutUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
-    out = PutUtf8(out, kReplacementCharacter);
+    if (IsLowSurrogate(unit)) return core::PutUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+    out = core::PutUtf8(out, kReplacementCharacter);
   }
   if (IsHighSurrogate(unit)) {
     highSurrogate_ = unit;
     return out;
   }
-  return PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : char32_t{unit});
+  return core::PutUtf8(out, IsLowSurrogate(unit) ? kReplacementCharacter : char32_t{unit});
 }
 
 void WideTextDecoder::Feed(const unsigned char* p, std::size_t size, const EmitFn& emit) {
@@ -99,8 +82,8 @@ void WideTextDecoder::Feed(const unsigned char* p, std::size_t size, const EmitF
 void WideTextDecoder::Finish(const EmitFn& emit) {
   char tail[8];
   char* out = tail;
-  if (highSurrogate_) out = PutUtf8(out, kReplacementCharacter);
-  if (partialSize_ > 0) out = PutUtf8(out, kReplacementCharacter);
+  if (highSurrogate_) out = core::PutUtf8(out, kReplacementCharacter);
+  if (partialSize_ > 0) out = core::PutUtf8(out, kReplacementCharacter);
   emit(tail, static_cast<std::size_t>(out - tail));
   partialSize_ = 0;
   highSurrogate_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/Utf8.h"
 #include "numtext/EntryValue.h"
 #include "numtext/NumberTest.h"
 
@@ -22,24 +23,6 @@ const Separators& DecimalComma() {
 const Separators& Plain() {
   static const Separators sep{".", ""};
   return sep;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 bool IsAscii(std::string_view text) {
@@ -65,7 +48,10 @@ bool TakesOtherConvention(std::string_view text, const Separators& sep) {
 std::string_view WithAsciiDigits(std::string_view text, const Separators& sep, std::string& buffer) {
   if ((sep.zero == U'0' && sep.minus == "-") || IsAscii(text)) return text;
   std::string digits[10];
-  for (char32_t d = 0; d < 10; ++d) AppendUtf8(digits[d], sep.zero + d);
+  for (char32_t d = 0; d < 10; ++d) {
+    char bytes[4];
+    digits[d].assign(bytes, core::PutUtf8(bytes, sep.zero + d));
+  }
   buffer.clear();
   for (std::size_t i = 0; i < text.size();) {
     const std::string_view rest = text.substr(i);
