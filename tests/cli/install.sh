@@ -19,8 +19,9 @@ expected_files="bin/tallowmere
 bin/tallowmere-analyse
 share/applications/$id.desktop
 share/bash-completion/completions/tallowmere-analyse
-share/doc/tallowmere/LICENSE
 share/doc/tallowmere/README.md
+share/doc/tallowmere/changelog
+share/doc/tallowmere/copyright
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
