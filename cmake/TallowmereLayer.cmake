@@ -6,6 +6,9 @@
 # program, test and benchmark links this, through the layers or directly.
 add_library(tallowmere_options INTERFACE)
 target_compile_options(tallowmere_options INTERFACE -Wall -Wextra -ffp-contract=off -fno-fast-math)
+# Every symbol bound at start, so the whole offset table can be read-only
+# (relro alone leaves the lazily bound part writable), as Debian builds do.
+target_link_options(tallowmere_options INTERFACE LINKER:-z,relro,-z,now)
 if(TALLOWMERE_SANITIZE)
   target_compile_options(tallowmere_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
@@ -32,6 +35,14 @@ if(TALLOWMERE_FUZZ)
   set(TALLOWMERE_STRICT_WARNINGS)
 endif()
 
+# The code that ships checks the sizes of what it copies and formats where
+# they are known when compiled, as Debian's build flags ask (it needs the
+# optimiser; the sanitizers check more, and differently).
+set(TALLOWMERE_HARDENING)
+if(NOT TALLOWMERE_SANITIZE AND NOT TALLOWMERE_TSAN AND NOT TALLOWMERE_FUZZ)
+  set(TALLOWMERE_HARDENING $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+endif()
+
 # tallowmere_sees(TARGET folder...)
 # Compiles TARGET against an include root holding links to just the folders
 # named, so an include that points upward or sideways fails to build. The root
@@ -54,6 +65,6 @@ function(tallowmere_layer target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;SEES")
   add_library(${target} STATIC ${arg_SOURCES})
   tallowmere_sees(${target} ${arg_SEES})
-  target_compile_options(${target} PRIVATE ${TALLOWMERE_STRICT_WARNINGS})
+  target_compile_options(${target} PRIVATE ${TALLOWMERE_STRICT_WARNINGS} ${TALLOWMERE_HARDENING})
   target_link_libraries(${target} PUBLIC tallowmere_options)
 endfunction()
