@@ -18,15 +18,16 @@ packages=(
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
 # and their tools, the peers the results are compared with, the package and
-# install checks, clang for the sanitizer builds, the fuzz targets and the format
-# check, lld to link the test programs.
+# install checks (lintian judges the package as Debian would), clang for the
+# sanitizer builds, the fuzz targets and the format check, lld to link the test
+# programs.
 if [ "$mode" = test ]; then
   packages+=(
     libreoffice-calc
     xvfb xdotool xclip imagemagick x11-utils
     weston wl-clipboard qt6-gtk-platformtheme
     datamash
-    desktop-file-utils appstream man-db dpkg-dev python3
+    desktop-file-utils appstream man-db dpkg-dev lintian python3
     clang libclang-rt-14-dev clang-format lld
   )
 fi
