@@ -78,7 +78,7 @@ if ((expect_localised)); then
     check "translation packaged: $qm" 1 "$(grep -cxF "$qm" "$tmp/files")"
   done
   check "no other translations" "" "$(grep '^\./usr/share/tallowmere/translations/' "$tmp/files" |
-    grep -vxE "\./usr/share/tallowmere/translations/tallowmere_($(echo $languages | tr ' ' '|'))\.qm")"
+    grep -vxE "\./usr/share/tallowmere/translations/tallowmere_(${languages// /|})\.qm")"
   manual=./usr/share/doc/tallowmere/manual
   check "the manual's first page: $manual/index.html" 1 "$(grep -cxF "$manual/index.html" "$tmp/files")"
   check "the manual's pictures: $manual/*.png" 1 "$(($(grep -cE "^$manual/.+\.png\$" "$tmp/files") > 0))"
