@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,7 +63,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   browser_->setSource(ManualAddress(), QTextDocument::HtmlResource);
   AddKeys();
   QSize size(760, 680);
-  if (const QScreen* screen = parent ? parent->screen() : nullptr)
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size());
   resize(size);
 }

@@ -89,6 +89,7 @@ QTableWidget* ShortcutTable(QWidget* parent) {
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
   table->resizeColumnsToContents();
+  table->resizeRowsToContents();
   return table;
 }
 
