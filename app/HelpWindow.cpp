@@ -5,11 +5,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ManualText.h"
 
@@ -23,6 +26,14 @@ QString ManualDocument() {
 }
 
 QUrl ManualAddress() { return QUrl(QStringLiteral("%1:index").arg(QLatin1String(kManualScheme))); }
+
+// The document keeps a picture as it was loaded, or as it was drawn.
+QImage ResourceImage(const QVariant& resource) {
+  if (resource.canConvert<QPixmap>() && resource.typeId() == QMetaType::QPixmap)
+    return resource.value<QPixmap>().toImage();
+  if (resource.typeId() == QMetaType::QImage) return resource.value<QImage>();
+  return QImage::fromData(resource.toByteArray());
+}
 
 QPointer<HelpWindow>& ManualInstance() {
   static QPointer<HelpWindow> window;
@@ -49,6 +60,48 @@ void ManualBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType ty
   // Links inside the manual keep its scheme; anything else leads outside.
   if (name.scheme() != QLatin1String(kManualScheme)) return;
   QTextBrowser::doSetSource(name, type);
+  FitImages();
+}
+
+void ManualBrowser::resizeEvent(QResizeEvent* event) {
+  QTextBrowser::resizeEvent(event);
+  FitImages();
+}
+
+void ManualBrowser::FitImages() {
+  const qreal room = viewport()->width() - 2 * document()->documentMargin() - 8;
+  if (room <= 0) return;
+  // Changing a fragment's format changes the fragments: gather them first.
+  struct Change {
+    int position;
+    int length;
+    QTextImageFormat format;
+  };
+  std::vector<Change> changes;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      QTextImageFormat image = fragment.charFormat().toImageFormat();
+      if (!image.isValid()) continue;
+      const QImage picture = ResourceImage(document()->resource(QTextDocument::ImageResource, QUrl(image.name())));
+      if (picture.isNull()) continue;
+      const qreal width = std::min<qreal>(picture.deviceIndependentSize().width(), room);
+      if (qFuzzyCompare(image.width(), width)) continue;
+      image.setWidth(width);
+      image.setHeight(width * picture.height() / picture.width());
+      changes.push_back({fragment.position(), fragment.length(), image});
+    }
+  }
+  if (changes.empty()) return;
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  for (const Change& change : changes) {
+    cursor.setPosition(change.position);
+    cursor.setPosition(change.position + change.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(change.format);
+  }
+  cursor.endEditBlock();
+  document()->markContentsDirty(0, document()->characterCount());
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new ManualBrowser(this)) {

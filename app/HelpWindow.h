@@ -18,9 +18,13 @@ class ManualBrowser final : public QTextBrowser {
  public:
   explicit ManualBrowser(QWidget* parent);
   QVariant loadResource(int type, const QUrl& name) override;
+  // Narrows the pictures wider than the page to its width, keeping their
+  // proportions; the others keep their own size.
+  void FitImages();
 
  protected:
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+  void resizeEvent(QResizeEvent* event) override;
 };
 
 class HelpWindow final : public QWidget {

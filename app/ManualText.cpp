@@ -242,7 +242,8 @@ constexpr Piece kManual[] = {
     {Kind::Definition,
      QT_TRANSLATE_NOOP("Manual",
                        "Text writes the rows as the window shows them; tsv writes a key and a value per line; "
-                       "json writes one object. Keys always have every digit and a point.")},
+                       "json writes one object. Tsv and json write a point as the decimal separator and, unless "
+                       "told otherwise, every digit.")},
     {Kind::Term, "--more"},
     {Kind::Definition,
      QT_TRANSLATE_NOOP("Manual",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -85,6 +86,36 @@ TEST_F(ManualWindowTest, EveryPictureLoads) {
   for (const QString& source : sources) {
     const QVariant bytes = browser.loadResource(QTextDocument::ImageResource, QUrl(source));
     EXPECT_FALSE(QImage::fromData(bytes.toByteArray()).isNull()) << source.toStdString();
+  }
+}
+
+TEST_F(ManualWindowTest, PicturesNarrowToThePageAndWidenBack) {
+  struct Case {
+    int windowWidth;
+    bool narrowed;
+  };
+  for (const Case test : {Case{420, true}, Case{1200, false}}) {
+    window_.resize(test.windowWidth, 500);
+    QCoreApplication::processEvents();
+    const int page = window_.Browser()->viewport()->width();
+    // The whole manual is laid out again, down to its last line.
+    const QTextDocument& document = *window_.Browser()->document();
+    EXPECT_GT(document.documentLayout()->blockBoundingRect(document.lastBlock()).height(), 0) << test.windowWidth;
+    for (QTextBlock block = window_.Browser()->document()->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+        if (!image.isValid()) continue;
+        EXPECT_LE(image.width(), page) << test.windowWidth;
+        const QImage picture = QImage::fromData(
+            window_.Browser()->loadResource(QTextDocument::ImageResource, QUrl(image.name())).toByteArray());
+        if (test.narrowed) {
+          EXPECT_LT(image.width(), picture.width());
+        } else {
+          EXPECT_EQ(image.width(), picture.width());
+        }
+        EXPECT_NEAR(image.height() / image.width(), double(picture.height()) / picture.width(), 0.01);
+      }
+    }
   }
 }
 
