@@ -101,6 +101,8 @@ void ManualBrowser::FitImages() {
     cursor.setCharFormat(change.format);
   }
   cursor.endEditBlock();
+  // After a picture's size changes Qt 6.4 lays out the page only down to
+  // somewhere in the middle, leaving the rest blank: lay it all out again.
   document()->markContentsDirty(0, document()->characterCount());
 }
 
