@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTranslator>
 #include <set>
 
 #include "app/AboutBox.h"
@@ -46,6 +47,43 @@ TEST(ManualText, ListsAreClosedAndEveryLinkHasItsHeading) {
   const QStringList ids = Captures(html, QStringLiteral("id=\"([^\"]+)\""));
   ASSERT_EQ(links.size(), static_cast<qsizetype>(ManualSections().size()));
   for (const QString& link : links) EXPECT_TRUE(ids.contains(link)) << link.toStdString();
+}
+
+// Marks every text it is asked for, so that a text shown unmarked is one
+// that never went through the translation system.
+class MarkingTranslator final : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (qstrcmp(context, "Manual") != 0) return {};
+    return QStringLiteral("\u00ab%1\u00bb").arg(QString::fromUtf8(source));
+  }
+};
+
+TEST(ManualText, EverySentenceIsTranslatedButCommandsAreNot) {
+  MarkingTranslator marking;
+  ASSERT_TRUE(QCoreApplication::installTranslator(&marking));
+  QTextDocument document;
+  document.setHtml(ManualHtml(QStringLiteral("qrc:/manual/")));
+  QCoreApplication::removeTranslator(&marking);
+  int commands = 0;
+  int sentences = 0;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text().trimmed();
+    if (text.isEmpty() || text == QChar::ObjectReplacementCharacter) continue;
+    const QTextCharFormat format = block.begin().fragment().charFormat();
+    if (format.fontFamilies().toStringList().contains(QStringLiteral("monospace"))) {
+      // A command or an option: the same in every language.
+      EXPECT_FALSE(text.contains(QChar(0x00ab))) << text.toStdString();
+      ++commands;
+      continue;
+    }
+    EXPECT_TRUE(text.startsWith(QChar(0x00ab)) && text.endsWith(QChar(0x00bb))) << text.toStdString();
+    EXPECT_EQ(text.count(QChar(0x00ab)), 1) << "one piece per block: " << text.toStdString();
+    ++sentences;
+  }
+  EXPECT_GE(commands, 10);
+  EXPECT_GE(sentences, 60);
 }
 
 class ManualWindowTest : public ::testing::Test {
