@@ -111,7 +111,7 @@ QDialog* MakeKeyboardShortcutsDialog(QWidget* parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   layout->addWidget(buttons);
-  dialog->resize(640, 560);
+  dialog->resize(720, 600);
   return dialog;
 }
 
