@@ -92,7 +92,7 @@ struct FormServices {
   platform::Factory spreadsheet;
   // Where the number list is kept at close and offered again at the next
   // start (the user's state folder); empty keeps nothing.
-  std::string stateFolder;
+  std::string stateFolder = {};
 };
 
 class Form1 final : public QWidget, public core::ErrorSink {
