@@ -15,20 +15,38 @@ constexpr unsigned char kTooLargeKind = 2;
 constexpr std::size_t kHeaderBytes = kMagic.size() + 1 + 8 + 8;
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
-// A checksum of 64 bits over bytes fed in pieces of any size: cheap enough
-// for a hundred megabytes at close, and no damage of a few bytes keeps it.
+// A checksum of 64 bits over bytes fed in pieces of any size, taken eight
+// bytes at a time: a hundred megabytes cost a few hundredths of a second at
+// close, and no damage of a few bytes keeps it.
 class Checksum {
  public:
   void Add(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-      hash_ ^= static_cast<unsigned char>(data[i]);
-      hash_ *= 0x100000001b3ULL;
+    while (size > 0 && held_ > 0 && held_ < 8) {
+      word_[held_++] = *data++;
+      --size;
     }
+    if (held_ == 8) Mix(word_);
+    for (; size >= 8; data += 8, size -= 8) Mix(data);
+    for (; size > 0; --size) word_[held_++] = *data++;
   }
-  std::uint64_t Value() const { return hash_ ^ (hash_ >> 29); }
+  std::uint64_t Value() const {
+    std::uint64_t h = hash_;
+    for (std::size_t i = 0; i < held_; ++i) h = (h ^ static_cast<unsigned char>(word_[i])) * kPrime;
+    return h ^ (h >> 29);
+  }
 
  private:
+  static constexpr std::uint64_t kPrime = 0x100000001b3ULL;
+  void Mix(const char* bytes) {
+    std::uint64_t w;
+    std::memcpy(&w, bytes, 8);
+    hash_ = (hash_ ^ w) * 0x9E3779B97F4A7C15ULL;
+    hash_ ^= hash_ >> 31;
+    held_ = 0;
+  }
   std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+  char word_[8] = {};
+  std::size_t held_ = 0;
 };
 
 std::size_t VarintBytes(std::uint64_t v) {
