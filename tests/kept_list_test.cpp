@@ -14,6 +14,7 @@
 
 #include "input/KeptList.h"
 #include "system/StateFolder.h"
+#include "tests/support/LoaderTestKit.h"
 
 using namespace tallowmere;
 using input::KeptList;
@@ -159,6 +160,23 @@ TEST_F(StateDir, AFolderThatCannotHoldTheFileKeepsNothing) {
     EXPECT_EQ(input::LoadKeptList(folder).kind, KeptList::Kind::kNone) << folder;
   }
   EXPECT_TRUE(std::filesystem::is_empty(root_ + "/real"));
+}
+
+TEST(KeptListFolder, AFolderTheUserMayNotWriteKeepsNothingAndKeepsTheOldList) {
+  loadertest::TempTree tree;
+  const std::string folder = tree.Folder("state/tallowmere");
+  ASSERT_EQ(input::KeepList(folder, SourceOf({{"old", false}})), "");
+  ::chmod(folder.c_str(), 0777);
+  ASSERT_EQ(::chown((folder + "/" + input::kKeptListFileName).c_str(), 65534, 65534), 0);
+  ::chmod(folder.c_str(), 0555);
+  const std::string kept = loadertest::RunUnprivileged([&] {
+    const std::string written = input::KeepList(folder, SourceOf({{"new", false}}));
+    const std::string made = input::KeepList(tree.Path("state/tallowmere/inner"), SourceOf({{"new", false}}));
+    return (written.empty() ? "written" : "refused") + std::string(" ") + (made.empty() ? "made" : "not made");
+  });
+  EXPECT_EQ(kept, "refused not made");
+  ::chmod(folder.c_str(), 0755);
+  EXPECT_EQ(EntriesOf(input::LoadKeptList(folder)), (Entries{{"old", false}}));
 }
 
 TEST(StateFolderPath, FollowsXdgStateHomeElseHome) {
