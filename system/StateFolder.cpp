@@ -39,6 +39,8 @@ class Descriptor {
 
 std::string Reason(int code) { return std::strerror(code); }
 
+constexpr const char* kNotARegularFile = "not a regular file";
+
 // Opens the folder, making it and its missing parents (0700) first; a link
 // anywhere on the way to the last component is followed only for the
 // parents, never for the folder itself.
@@ -91,7 +93,7 @@ std::string WriteAndReplace(int folder, Descriptor& file, const std::string& tem
     return e.what();
   }
   if (::fsync(file.Get()) != 0 || file.Close() != 0) return Reason(errno);
-  if (!AbsentOrRegular(folder, name)) return Reason(EEXIST);
+  if (!AbsentOrRegular(folder, name)) return kNotARegularFile;
   if (::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) return Reason(errno);
   ::fsync(folder);
   return {};
@@ -113,7 +115,7 @@ std::string WriteStateFile(const std::string& folder, const std::string& name,
   Descriptor dir(OpenFolder(folder, reason));
   if (dir.Get() < 0) return reason;
   // Something else than a file where the file belongs stays as it is.
-  if (!AbsentOrRegular(dir.Get(), name)) return Reason(EEXIST);
+  if (!AbsentOrRegular(dir.Get(), name)) return kNotARegularFile;
   const std::string temporary = TemporaryName(name);
   Descriptor file(::openat(dir.Get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (file.Get() < 0) return Reason(errno);
