@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <cstdio>
 
+#include "app/DropProgress.h"
 #include "app/Form1.h"
 #include "app/ListNotice.h"
 #include "app/RestoreOffer.h"
@@ -157,11 +158,12 @@ void Form1::OfferKeptList() {
     case input::KeptList::Kind::kList:
       if (kept->count == 0) return;
       offer_->Offer(kept->count == 1 ? tr("Restore the number from last time")
-                                     : tr("Restore the %1 numbers from last time").arg(kept->count));
+                                     : tr("Restore the %1 numbers from last time").arg(GroupedCount(kept->count)));
       kept_ = std::move(kept);
       break;
     case input::KeptList::Kind::kTooLarge:
-      offer_->Offer(tr("The %1 numbers from last time were not kept: the list was over 100 MB").arg(kept->count));
+      offer_->Offer(
+          tr("The %1 numbers from last time were not kept: the list was over 100 MB").arg(GroupedCount(kept->count)));
       break;
     case input::KeptList::Kind::kUnreadable:
       offer_->Offer(tr("The numbers from last time could not be read"));
