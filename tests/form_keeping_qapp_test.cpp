@@ -114,10 +114,7 @@ TEST_F(KeepingTest, AFailedSaveIsReportedAndNotNotedAsRecent) {
 }
 
 TEST_F(KeepingTest, CopiesTheSelectedEntryOrAllOfThem) {
-  OpenShown();
-  form_.reset();
   OpenKeeping();
-  form().show();
   AddEntries({"3", "1", "n/a", "2"});
   auto* list = windowtest::Controls(form()).ListView1;
   const struct {

@@ -186,18 +186,3 @@ TEST(StateFolderPath, FollowsXdgStateHomeElseHome) {
   EXPECT_EQ(system::StateFolderPath(nullptr, "/home/u"), "/home/u/.local/state/tallowmere");
   EXPECT_EQ(system::StateFolderPath(nullptr, nullptr), "");
 }
-
-TEST_F(StateDir, TenMillionEntriesComeBackWhole) {
-  Entries entries;
-  entries.reserve(10'000'000);
-  for (std::size_t i = 0; i < 10'000'000; ++i) entries.emplace_back(std::to_string(i % 100'000) + ".5", i % 3 == 0);
-  ASSERT_EQ(input::KeepList(Folder(), SourceOf(entries)), "");
-  const KeptList read = input::LoadKeptList(Folder());
-  ASSERT_EQ(read.kind, KeptList::Kind::kList);
-  ASSERT_EQ(read.entries.Size(), entries.size());
-  for (std::size_t i = 0; i < entries.size(); i += 9973) {
-    EXPECT_EQ(read.entries.Text(i), entries[i].first);
-    EXPECT_EQ(read.entries.PassedNumberTest(i), entries[i].second);
-  }
-  EXPECT_EQ(read.entries.Text(entries.size() - 1), entries.back().first);
-}
