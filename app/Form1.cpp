@@ -31,6 +31,7 @@
 #include "app/NumberListMenu.h"
 #include "app/ResultsListMenu.h"
 #include "core/ErrorReport.h"
+#include "input/KeptList.h"
 #include "input/ListFile.h"
 #include "input/ListHistory.h"
 #include "input/NumberListModel.h"
@@ -156,6 +157,8 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
                                 tr("Results note"));
   ConnectHandlers();
   Form_Load();
+  stateFolder_ = std::move(services.stateFolder);
+  OfferKeptList();
   fit_ = std::make_unique<platform::ScreenFit>(*this);
   if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
   ListView1->setFocus(Qt::OtherFocusReason);
@@ -447,6 +450,9 @@ void Form1::Form_Unload() {
   if (ended_) return;
   ended_ = true;
   lostFocusTimer_->stop();
+  // Gone from the screen before the list is written: closing shows at once.
+  hide();
+  KeepListAtClose();
   if (endProgram_) endProgram_();
 }
 

@@ -5,10 +5,12 @@
 // control_event and reached through one handler table. Creating it runs
 // Form_Load; closing it ends the program. The procedures live by subject:
 // Form1.cpp (building, start and end, the pointer), Form1Commands.cpp,
-// Form1Options.cpp and Form1NumberList.cpp.
+// Form1Options.cpp, Form1NumberList.cpp and Form1Keeping.cpp (the list saved,
+// copied and kept at close, the recent files).
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -46,6 +48,7 @@ class QTimer;
 
 namespace tallowmere::input {
 struct DropState;
+struct KeptList;
 class NumberListModel;
 struct RowChange;
 }  // namespace tallowmere::input
@@ -61,6 +64,7 @@ class DropProgress;
 class ListNotice;
 class NumberListMenu;
 class ResultsListMenu;
+class RestoreOffer;
 
 inline constexpr const char* kProductName = "Tallowmere";
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
@@ -87,6 +91,9 @@ QString ApplicationTitleFromName(const QString& productName);
 struct FormServices {
   platform::Dialogs* dialogs = nullptr;
   platform::Factory spreadsheet;
+  // Where the number list is kept at close and offered again at the next
+  // start (the user's state folder); empty keeps nothing.
+  std::string stateFolder = {};
 };
 
 class Form1 final : public QWidget, public core::ErrorSink {
@@ -225,6 +232,24 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // Where auto-scroll reads the pointer's screen position (tests replace it).
   void SetScreenPointerSource(std::function<QPoint()> source) { screenPointer_ = std::move(source); }
 
+  // --- The work kept (Form1Keeping.cpp).
+  // "Save Numbers…": the list as a list file, one entry a line, exactly its
+  // texts; the user is told first of entries that would not read back.
+  void SaveNumbers();
+  // "Copy Numbers": the selected entries, or all when none is, one a line.
+  void CopyNumbers();
+  // File → Open Recent, filled as it is about to show: the recent files,
+  // newest first, then "Clear Recent".
+  void FillRecentMenu(QMenu& menu);
+  // A file loaded or saved goes first among the recent ones.
+  void NoteRecentFile(const QString& path);
+  QStringList RecentFiles() const;
+  // Opens a recent file as "Load Numbers From File" opens a chosen one.
+  void OpenRecentFile(const QString& path);
+  // The offer of the list kept at the last close, over the number list.
+  RestoreOffer& KeptListOffer() { return *offer_; }
+  void RestoreKeptList();
+
   // --- What the commands see of the window.
   void SetBusy(bool busy);
   void ClearResults();
@@ -305,6 +330,12 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // of the list as it is.
   void ListChangedSinceResults();
   void ConnectDistribution();
+  // "Load Numbers From File" with the files `given` (none: the user picks).
+  void LoadListFiles(const QStringList& given);
+  void ForgetRecentFile(const QString& path);
+  // At start: what the last close kept, offered. At close: the list kept.
+  void OfferKeptList();
+  void KeepListAtClose();
 
   numtext::Separators separators_;
   results::Analysis analysis_;
@@ -331,6 +362,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   QAction* pasteItem_ = nullptr;  // in the context menu, enabled as it opens
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
+  std::string stateFolder_;
+  RestoreOffer* offer_ = nullptr;
+  std::unique_ptr<input::KeptList> kept_;  // while offered
 
   bool buttonDown_ = false;
   QPersistentModelIndex movedEntry_;

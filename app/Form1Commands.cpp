@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/ChosenFiles.h"
 #include "app/DistributionLink.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
 #include "app/ListNotice.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
+#include "input/ListFile.h"
 #include "input/ListHistory.h"
 #include "input/LoadFilesCommand.h"
 #include "input/ManualEntry.h"
@@ -72,12 +74,15 @@ void Form1::PushButton5_Click() {
       {*results_, dialogs_, *this, [this](bool busy) { SetBusy(busy); }, platform::MakeEventPump(), {}});
 }
 
-void Form1::PushButton6_Click() {
+void Form1::PushButton6_Click() { LoadListFiles({}); }
+
+void Form1::LoadListFiles(const QStringList& given) {
   // A long file shows the drops' strip and can be stopped the same way. The
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
   notice_->Dismiss();
   input::NumberListModel::Change change(*numbers_, input::kLoadNumbersStep);
+  ChosenFiles chooser(dialogs_, given);
   Addition added(AdditionSource::kFiles);
   std::optional<input::NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   std::optional<DropProgress::Drop> reading;
@@ -90,7 +95,7 @@ void Form1::PushButton6_Click() {
     progress = reading->Progress();
   };
   const input::DropState end =
-      input::LoadNumbersFromFiles({.dialogs = dialogs_,
+      input::LoadNumbersFromFiles({.dialogs = chooser,
                                    .entries = *numbers_,
                                    .errors = *this,
                                    .setBusy = [this](bool busy) { SetBusy(busy); },
@@ -112,6 +117,12 @@ void Form1::PushButton6_Click() {
     dialogs_.Message(LoadStoppedNotice(end));
   else
     ShowFilesAddition(added, end);
+  for (const QString& path : chooser.Chosen()) {
+    if (input::FileExists(path.toStdString()))
+      NoteRecentFile(path);
+    else
+      ForgetRecentFile(path);
+  }
 }
 
 void Form1::PushButton7_Click() {

@@ -116,6 +116,11 @@ bool Form1::ListView1_KeyDown(const QKeyEvent& key) {
     if (!key.isAutoRepeat()) RunCommand([this] { ListView1_Paste(); });
     return true;
   }
+  // The view's own copy would take only the current entry.
+  if (key.matches(QKeySequence::Copy)) {
+    if (!key.isAutoRepeat()) RunCommand([this] { CopyNumbers(); });
+    return true;
+  }
   // Shift+F10, as the Menu key does, opens the context menu for keyboard
   // users: beside the current row, or at the list's corner without one.
   if (key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {

@@ -16,6 +16,7 @@
 #include "platform/CalcSpreadsheet.h"
 #include "platform/OneSizeWindow.h"
 #include "system/LocaleSeparators.h"
+#include "system/StateFolder.h"
 
 using namespace tallowmere;
 using namespace tallowmere::core;
@@ -85,7 +86,9 @@ int main(int argc, char** argv) {
   RemoveExportsOfEarlierRuns();
 
   // The regional number rules: the user's separators, read once.
-  Form1 form(SystemSeparators());
+  // The list kept at the last close is offered again, from the user's state folder.
+  Form1 form(SystemSeparators(), QString(),
+             {.dialogs = nullptr, .spreadsheet = {}, .stateFolder = system::StateFolderPath()});
   form.SetEndProgram([&form] { EndProgram(form); });
   form.show();
   // After the window is up, so the list fills and any report shows over it.
