@@ -18,6 +18,36 @@ bool OurWindow(QWidget* widget) {
   return widget->isWindow() && (dynamic_cast<Form1*>(widget) || dynamic_cast<DistributionWindow*>(widget));
 }
 
+QAccessible::UpdateHandler previousHandler = nullptr;
+void RenumberTickListEvents(QAccessibleEvent* event);
+
+void Forward(QAccessibleEvent* event) {
+  if (previousHandler) {
+    previousHandler(event);
+    return;
+  }
+  // Without a handler of its own Qt hands the event to the platform's bridge.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(&RenumberTickListEvents);
+}
+
+// The events a table view sends of its rows name them by a table's child
+// numbers; a tick list's children are numbered as a list's.
+void RenumberTickListEvents(QAccessibleEvent* event) {
+  auto* view = qobject_cast<QTableView*>(event->object());
+  const QAccessible::Event type = event->type();
+  const bool ofRow = type == QAccessible::Focus || type == QAccessible::Selection ||
+                     type == QAccessible::SelectionAdd || type == QAccessible::SelectionRemove;
+  if (!view || !ofRow || event->child() < 0 || !IsTickList(*view)) {
+    Forward(event);
+    return;
+  }
+  QAccessibleEvent renumbered(view, type);
+  renumbered.setChild(TickListChild(*view, event->child()));
+  Forward(&renumbered);
+}
+
 }  // namespace
 
 QAccessibleInterface* ProgramAccessible(const QString&, QObject* object) {
@@ -33,6 +63,7 @@ QAccessibleInterface* ProgramAccessible(const QString&, QObject* object) {
 void InstallAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(&ProgramAccessible);
+    previousHandler = QAccessible::installUpdateHandler(&RenumberTickListEvents);
     return true;
   }();
   (void)installed;

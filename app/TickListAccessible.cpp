@@ -29,13 +29,15 @@ class TickRowAccessible final : public QAccessibleInterface, public QAccessibleA
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::Role role() const override { return QAccessible::CheckBox; }
   void setText(QAccessible::Text, const QString&) override {}
   int Row() const { return index_.row(); }
 
   QString text(QAccessible::Text kind) const override {
-    if (!isValid() || kind != QAccessible::Name) return QString();
-    return TickRowName(index_.data(Qt::DisplayRole).toString(), Ticked(index_));
+    if (!isValid()) return QString();
+    if (kind == QAccessible::Name) return index_.data(Qt::DisplayRole).toString();
+    if (kind == QAccessible::Description) return TickStateText(Ticked(index_));
+    return QString();
   }
 
   QRect rect() const override {
@@ -119,8 +121,8 @@ class TickEvents final : public QObject {
       changed.checked = true;
       QAccessibleStateChangeEvent stateEvent(item, changed);
       QAccessible::updateAccessibility(&stateEvent);
-      QAccessibleEvent nameEvent(item, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&nameEvent);
+      QAccessibleEvent textEvent(item, QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&textEvent);
     }
   }
 
@@ -143,9 +145,9 @@ class TickEvents final : public QObject {
 
 }  // namespace
 
-QString TickRowName(const QString& shown, bool ticked) {
-  return ticked ? QCoreApplication::translate("TickList", "%1, ticked").arg(shown)
-                : QCoreApplication::translate("TickList", "%1, not ticked").arg(shown);
+QString TickStateText(bool ticked) {
+  return ticked ? QCoreApplication::translate("TickList", "Ticked: saved and copied with the ticked results")
+                : QCoreApplication::translate("TickList", "Not ticked");
 }
 
 TickListAccessible::TickListAccessible(QTableView* view) : QAccessibleWidget(view, QAccessible::List) {}
@@ -194,6 +196,15 @@ int TickListAccessible::indexOfChild(const QAccessibleInterface* child) const {
 QAccessibleInterface* TickListAccessible::focusChild() const {
   if (!View()->hasFocus() || !View()->currentIndex().isValid()) return nullptr;
   return Row(View()->currentIndex().row());
+}
+
+int TickListChild(const QTableView& view, int tableChild) {
+  const QAbstractItemModel* model = view.model();
+  if (!model || tableChild < 0) return -1;
+  const int width = model->columnCount() + 1;
+  const int row = tableChild / width - 1;
+  if (row < 0 || tableChild % width == 0) return -1;
+  return (view.horizontalHeader()->isVisible() ? 1 : 0) + row;
 }
 
 void MakeTickList(QTableView& view) {

@@ -110,7 +110,7 @@ def check_announced(contains, what):
 
 
 def list_items(results):
-    return [row for row in results if row is not None and row.getRoleName() == "list item"]
+    return [row for row in results if row is not None and row.getRoleName() == "check box"]
 
 
 def bridge_tells_checkable(window):
@@ -122,22 +122,22 @@ def bridge_tells_checkable(window):
 
 def check_rows(results, ticked, checkable):
     rows = list_items(results)
-    check(len(rows) >= 12, f"the results list shows {len(rows)} list items, not 12 or more")
-    suffix = ", ticked" if ticked else ", not ticked"
+    check(len(rows) >= 12, f"the results list shows {len(rows)} rows to tick, not 12 or more")
+    said = "Ticked" if ticked else "Not ticked"
     for row in rows:
         states = row.getState()
         if checkable:
             check(states.contains(pyatspi.STATE_CHECKABLE), f"row '{row.name}' is not checkable")
         check(states.contains(pyatspi.STATE_CHECKED) == ticked, f"row '{row.name}' checked is not {ticked}")
-        check(row.name.endswith(suffix), f"row '{row.name}' does not say '{suffix}'")
+        check(row.description.startswith(said), f"row '{row.name}' is described '{row.description}', not '{said}'")
     return rows
 
 
 def tick_all(rows):
     for row in rows:
         act(row, "Toggle")
-    changes = wait_for(lambda: len(events_of("object:state-changed:checked", "list item")) >= len(rows) or None)
-    check(changes, f"{len(events_of('object:state-changed:checked', 'list item'))} tick events for {len(rows)} rows")
+    changes = wait_for(lambda: len(events_of("object:state-changed:checked", "check box")) >= len(rows) or None)
+    check(changes, f"{len(events_of('object:state-changed:checked', 'check box'))} tick events for {len(rows)} rows")
 
 
 def focus_window():
@@ -154,7 +154,7 @@ def check_current_row_on_entry(results):
     focus_window()
     before = len(events)
     results.queryComponent().grabFocus()
-    spoken = wait_for(lambda: [e for e in events[before:] if e[0].startswith("focus") and e[1] == "list item"])
+    spoken = wait_for(lambda: [e for e in events[before:] if e[0].startswith("focus") and e[1] == "check box"])
     check(spoken, "focusing the results list gave no focus event on its current row")
 
 
