@@ -158,6 +158,17 @@ def check_current_row_on_entry(results):
     check(spoken, "focusing the results list gave no focus event on its current row")
 
 
+def check_row_focus(rows):
+    """A row's SetFocus makes it current; the view's own focus event must
+    name that row, not another."""
+    for index in (4, 0, len(rows) - 1):
+        before = len(events)
+        act(rows[index], "SetFocus")
+        found = wait_for(lambda: [e for e in events[before:] if e[0].startswith("focus") and e[1] == "check box"], 3)
+        check(found and found[-1][2] == rows[index].name,
+              f"focusing row {index} ('{rows[index].name}') spoke {found[-1][2] if found else 'nothing'}")
+
+
 def check_key_bindings(window):
     """The buttons' mnemonics come with the menu bar: checked once it is there."""
     if find_role(window, "menu bar") is None:
@@ -200,6 +211,8 @@ def main():
         tick_all(rows)
         check_rows(results, ticked=True, checkable=checkable)
     check_current_row_on_entry(results)
+    if rows:
+        check_row_focus(rows)
     press(window, "Copy Results To Clipboard")
     pump(0.5)
     copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
