@@ -12,11 +12,15 @@ namespace tallowmere::app {
 
 namespace {
 
-// A top-level window of ours; inside the scrolling window of small screens
-// the main window is a part of that one.
-bool OurWindow(QWidget* widget) {
-  return widget->isWindow() && (dynamic_cast<Form1*>(widget) || dynamic_cast<DistributionWindow*>(widget));
-}
+// A window of ours is a frame while it is a window of its own; inside the
+// scrolling window of small screens the main window is a part of that one.
+class OwnWindowAccessible final : public QAccessibleWidget {
+ public:
+  explicit OwnWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+  QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
+};
+
+bool OwnWindow(QWidget* widget) { return dynamic_cast<Form1*>(widget) || dynamic_cast<DistributionWindow*>(widget); }
 
 QAccessible::UpdateHandler previousHandler = nullptr;
 void RenumberTickListEvents(QAccessibleEvent* event);
@@ -53,7 +57,7 @@ void RenumberTickListEvents(QAccessibleEvent* event) {
 QAccessibleInterface* ProgramAccessible(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
-  if (OurWindow(widget)) return new QAccessibleWidget(widget, QAccessible::Window);
+  if (OwnWindow(widget)) return new OwnWindowAccessible(widget);
   if (dynamic_cast<DistributionView*>(widget)) return new QAccessibleWidget(widget, QAccessible::Graphic);
   if (dynamic_cast<Announcer*>(widget)) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (auto* view = qobject_cast<QTableView*>(widget); view && IsTickList(*view)) return new TickListAccessible(view);
