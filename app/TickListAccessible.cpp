@@ -146,7 +146,7 @@ class TickEvents final : public QObject {
 }  // namespace
 
 QString TickStateText(bool ticked) {
-  return ticked ? QCoreApplication::translate("TickList", "Ticked: saved and copied with the ticked results")
+  return ticked ? QCoreApplication::translate("TickList", "Ticked")
                 : QCoreApplication::translate("TickList", "Not ticked");
 }
 

@@ -129,7 +129,7 @@ def check_rows(results, ticked, checkable):
         if checkable:
             check(states.contains(pyatspi.STATE_CHECKABLE), f"row '{row.name}' is not checkable")
         check(states.contains(pyatspi.STATE_CHECKED) == ticked, f"row '{row.name}' checked is not {ticked}")
-        check(row.description.startswith(said), f"row '{row.name}' is described '{row.description}', not '{said}'")
+        check(row.description == said, f"row '{row.name}' is described '{row.description}', not '{said}'")
     return rows
 
 
