@@ -168,6 +168,12 @@ int TickListAccessible::childCount() const {
 QAccessibleInterface* TickListAccessible::child(int index) const {
   if (index < HeaderCount())
     return index < 0 ? nullptr : QAccessible::queryAccessibleInterface(View()->horizontalHeader());
+  // Past the rows only a table's number comes, from one of the view's own
+  // events before it is renumbered: the row it means.
+  if (index >= childCount()) {
+    const int renumbered = TickListChild(*View(), index);
+    return renumbered < HeaderCount() ? nullptr : Row(renumbered - HeaderCount());
+  }
   return Row(index - HeaderCount());
 }
 

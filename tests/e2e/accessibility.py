@@ -169,6 +169,39 @@ def check_row_focus(rows):
               f"focusing row {index} ('{rows[index].name}') spoke {found[-1][2] if found else 'nothing'}")
 
 
+def confirm_copy(app):
+    """The copy's confirmation is an alert a reader finds and closes."""
+    def alert():
+        try:
+            return next((w for w in app if w is not None and w.getRoleName() == "alert"), None)
+        except GLib.GError:  # a window gone while the list was read
+            return None
+    box = wait_for(alert, 5)
+    if not check(box is not None, "Copy Results To Clipboard showed no alert"):
+        return
+    said = [o.name for o in descendants(box) if o.getRoleName() == "label"]
+    check(any("copied to the clipboard" in text for text in said), f"the alert says {said}")
+    ok = find(box, "push button", "OK")
+    if check(ok is not None, "the alert has no OK button"):
+        act(ok, "Press")
+        check(wait_for(lambda: alert() is None, 5), "OK left the alert open")
+
+
+def check_distribution_window(app):
+    """Ctrl+D (a key, as the window has no other way there yet) opens the
+    distribution window: a frame, its picture an image with a description."""
+    focus_window()
+    subprocess.run(["xdotool", "key", "ctrl+d"], check=False)
+    title = "Distribution \u2014 Tallowmere"
+    window = wait_for(lambda: next((w for w in app if w is not None and w.name == title), None))
+    if not check(window is not None, f"Ctrl+D opened no window named '{title}' "):
+        return
+    check(window.getRoleName() == "frame", f"the distribution window is a '{window.getRoleName()}', not a frame")
+    picture = find(window, "image", "Distribution picture")
+    if check(picture is not None, "the distribution window has no image named 'Distribution picture'"):
+        check(picture.description != "", "the distribution picture has no description")
+
+
 def check_key_bindings(window):
     """The buttons' mnemonics come with the menu bar: checked once it is there."""
     if find_role(window, "menu bar") is None:
@@ -214,9 +247,10 @@ def main():
     if rows:
         check_row_focus(rows)
     press(window, "Copy Results To Clipboard")
-    pump(0.5)
+    confirm_copy(app)
     copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
     check("The number of entries is" in copied, "Copy Results To Clipboard put no result rows on the clipboard")
+    check_distribution_window(app)
     check_key_bindings(window)
     if failures:
         return 1
