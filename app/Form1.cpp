@@ -24,12 +24,15 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "app/Accessibility.h"
+#include "app/Announcer.h"
 #include "app/DistributionLink.h"
 #include "app/DropProgress.h"
 #include "app/FormControls.h"
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
 #include "app/ResultsListMenu.h"
+#include "app/TickListAccessible.h"
 #include "core/ErrorReport.h"
 #include "input/KeptList.h"
 #include "input/ListFile.h"
@@ -155,6 +158,9 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
   notice_ = new ListNotice(ListView1);
   resultsNote_ = new ListNotice(ListView2, ListNotice::Lasting::kUntilDismissed, QStringLiteral("resultsNote"),
                                 tr("Results note"));
+  announcer_ = new Announcer(this);
+  for (ListNotice* shown : {notice_, resultsNote_})
+    shown->SetOnShown([this](const QString& text) { announcer_->Announce(text); });
   ConnectHandlers();
   Form_Load();
   stateFolder_ = std::move(services.stateFolder);
@@ -178,6 +184,7 @@ Form1::~Form1() {
 // The designed window.
 
 void Form1::BuildControls() {
+  InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(Twips(8040), Twips(9570));
   fontFamily_ = platform::ChooseFontFamily(platform::InstalledFontFamilies());
@@ -227,6 +234,7 @@ void Form1::SetUpControls() {
   ListView1->viewport()->setAcceptDrops(true);
   ShowEntryCount();
   SetUpReportList(ListView2, results_, font());
+  MakeTickList(*ListView2);
   Option1->setChecked(true);
   for (int i = 1; i <= 10; ++i) Combo1->addItem(QString::number(i));
   Combo1->setEditText(QString::fromLatin1(results::kDefaultDecimalPlaces));

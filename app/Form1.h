@@ -59,6 +59,7 @@ class ScreenFit;
 
 namespace tallowmere::app {
 
+class Announcer;
 class DistributionLink;
 class DropProgress;
 class ListNotice;
@@ -117,6 +118,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // bottom edge: that the number list has changed since they were made, and
   // which entries they counted that are not numbers.
   ListNotice& ResultsNote() { return *resultsNote_; }
+  // What a screen reader is told in passing: the notices, the end of an
+  // analysis, ticks of every row.
+  Announcer& Announcements() { return *announcer_; }
   // The number list's context menu: undo and redo, then further commands.
   NumberListMenu& ListMenu() { return *listMenu_; }
   // The results list's context menu: copy as a table, show the distribution.
@@ -354,6 +358,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   DropProgress* drops_ = nullptr;
   ListNotice* notice_ = nullptr;
   ListNotice* resultsNote_ = nullptr;
+  Announcer* announcer_ = nullptr;
   bool resultsStale_ = false;  // the list changed since the results shown
   QString notNumbersNote_;     // the entries they counted that are not numbers
   NumberListMenu* listMenu_ = nullptr;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/ChosenFiles.h"
+#include "app/Announcer.h"
 #include "app/DistributionLink.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
@@ -132,6 +133,7 @@ void Form1::PushButton7_Click() {
   analysis_.StartAnalysis(MakeAnalysisHost());
   if (reads) distribution_->AnalysisFinished();
   if (!reads || results_->rowCount() == 0) return;
+  announcer_->Announce(tr("Analysis finished: the results list shows %1 rows.").arg(results_->rowCount()));
   // What the results counted that the user did not write as a number.
   notNumbersNote_ =
       NotNumbersText(results::NotNumbersAmong(ListEntries(), 0, numbers_->Count(), separators_), separators_);

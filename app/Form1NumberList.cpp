@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "app/AdditionNotice.h"
+#include "app/Announcer.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
 #include "app/ListNotice.h"
@@ -165,6 +166,8 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
   else
     return false;
   for (int row = 0; row < results_->rowCount(); ++row) results_->item(row)->setCheckState(state);
+  if (results_->rowCount() > 0)
+    announcer_->Announce(state == Qt::Checked ? tr("All results ticked") : tr("No results ticked"));
   return true;
 }
 

@@ -54,12 +54,14 @@ ListNotice::ListNotice(QAbstractScrollArea* list, Lasting lasting, const QString
 void ListNotice::Show(const QString& text) {
   fade_->stop();
   opacity_->setOpacity(1.0);
+  const bool fresh = isHidden() || lasting_ == Lasting::kFewSeconds || text != text_;
   text_ = text;
   setAccessibleDescription(text);
   Place();
   show();
   raise();
   if (lasting_ == Lasting::kFewSeconds) wait_->start();
+  if (fresh && shown_) shown_(text_);
 }
 
 void ListNotice::SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor) {

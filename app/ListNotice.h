@@ -7,6 +7,7 @@
 // reads alike in light and dark themes.
 #include <QLabel>
 #include <chrono>
+#include <functional>
 
 class QAbstractScrollArea;
 class QGraphicsOpacityEffect;
@@ -39,6 +40,9 @@ class ListNotice final : public QLabel {
   void Place();
   // Shorter times for tests that wait for the fade.
   void SetTimes(std::chrono::milliseconds shownFor, std::chrono::milliseconds fadeFor);
+  // Called with each text the notice starts showing (a lasting one showing
+  // the same text again does not count): screen readers are told it.
+  void SetOnShown(std::function<void(const QString&)> shown) { shown_ = std::move(shown); }
 
  protected:
   void moveEvent(QMoveEvent* event) override;
@@ -51,6 +55,7 @@ class ListNotice final : public QLabel {
   QGraphicsOpacityEffect* opacity_;
   QPropertyAnimation* fade_;
   QTimer* wait_;
+  std::function<void(const QString&)> shown_;
 };
 
 }  // namespace tallowmere::app

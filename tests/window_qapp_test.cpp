@@ -1150,7 +1150,7 @@ TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
       {Controls(f).Combo1, QAccessible::ComboBox, "Decimal places"},
       {Controls(f).Check1, QAccessible::CheckBox, "Show all decimals"},
       {Controls(f).PushButton7, QAccessible::PushButton, "Start Analysis"},
-      {Controls(f).ListView2, QAccessible::Table, "Results list"},
+      {Controls(f).ListView2, QAccessible::List, "Results list"},  // rows to tick
       {Controls(f).PushButton4, QAccessible::PushButton, "Save Results As Text File"},
       {Controls(f).PushButton13, QAccessible::PushButton, "Save Results As Excel File"},
       {Controls(f).PushButton5, QAccessible::PushButton, "Copy Results To Clipboard"},
