@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/ChosenFiles.h"
 #include "app/Announcer.h"
+#include "app/ChosenFiles.h"
 #include "app/DistributionLink.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
