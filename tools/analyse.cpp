@@ -40,6 +40,7 @@
 
 #include "core/CommandOptions.h"
 #include "core/MemoryFailures.h"
+#include "core/Translation.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
@@ -48,6 +49,7 @@
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
 #include "numtext/NumberText.h"
+#include "platform/Language.h"
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
 #include "results/RowFormats.h"
@@ -226,7 +228,7 @@ class CommandLineHost : public ErrorSink {
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
                   // No numbers, for want of memory to hold them.
-                  if (!OutOfMemory()) std::cerr << text << '\n';
+                  if (!OutOfMemory()) std::cerr << core::Translated("Analysis", text.c_str()) << '\n';
                 },
             .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
   }
@@ -235,6 +237,8 @@ class CommandLineHost : public ErrorSink {
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
+constexpr const char* kStandardInput = QT_TRANSLATE_NOOP("Analyser", "standard input");
+constexpr const char* kNotRegularFile = QT_TRANSLATE_NOOP("Analyser", "not a regular file");
 // What the error report says of a std::bad_alloc.
 constexpr std::string_view kOutOfMemoryReport = "Out of memory";
 
@@ -265,6 +269,14 @@ std::string Printable(std::string_view text) {
   return out;
 }
 
+// The analyser's own words in the user's language; option names, file names
+// and the keys of --format tsv and json never change.
+std::string Tr(const char* text) { return std::string(core::Translated("Analyser", text)); }
+
+std::string TrCount(const char* one, const char* many, std::size_t n) {
+  return core::TranslatedCount("Analyser", one, many, n, std::to_string(n));
+}
+
 // One line on standard error: "tallowmere-analyse: WHAT".
 void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(what) << '\n'; }
 
@@ -277,9 +289,13 @@ void TellOtherConvention(CommandLineHost& host, const std::string& name) {
   const std::string& first = tally.firstOtherConvention;
   const std::size_t last = first.find_last_of(",.");
   const bool comma = last != std::string::npos && first[last] == ',';
-  Tell(name + ": " + std::to_string(tally.otherConvention) +
-       (tally.otherConvention == 1 ? " line was" : " lines were") + " read with a decimal " +
-       (comma ? "comma" : "point") + " (first: \"" + first.substr(0, 32) + "\")");
+  const std::size_t n = tally.otherConvention;
+  const std::string text =
+      comma ? TrCount("%1 line was read with a decimal comma (first: \"%2\")",
+                      QT_TRANSLATE_N_NOOP("Analyser", "%1 lines were read with a decimal comma (first: \"%2\")"), n)
+            : TrCount("%1 line was read with a decimal point (first: \"%2\")",
+                      QT_TRANSLATE_N_NOOP("Analyser", "%1 lines were read with a decimal point (first: \"%2\")"), n);
+  Tell(name + ": " + core::Fill(text, {"%1", first.substr(0, 32)}));
 }
 
 // What a report of the analysis was about, for a reader who has no window:
@@ -288,29 +304,29 @@ void TellOtherConvention(CommandLineHost& host, const std::string& name) {
 std::string ReportSubject(std::string_view location, int label) {
   if (location == kStartAnalysisLocation) {
     if (label == 106) return "--decimals";
-    if (label == 114) return "an entry";
+    if (label == 114) return Tr(QT_TRANSLATE_NOOP("Analyser", "an entry"));
     return {};
   }
   if (location != kShowResultsLocation) return {};
   static constexpr struct {
     int first;
     const char* row;
-  } kRows[] = {{102, "the number of entries"},
-               {104, "the sum"},
-               {106, "the sum squared"},
-               {108, "the sum of squares"},
-               {110, "the mode"},
-               {112, "the median"},
-               {114, "the mean"},
-               {126, "the variance"},
-               {142, "the skew"},
-               {158, "the average deviation"},
-               {174, "the standard deviation"},
-               {190, "the coefficient of variation"}};
+  } kRows[] = {{102, QT_TRANSLATE_NOOP("Analyser", "the number of entries")},
+               {104, QT_TRANSLATE_NOOP("Analyser", "the sum")},
+               {106, QT_TRANSLATE_NOOP("Analyser", "the sum squared")},
+               {108, QT_TRANSLATE_NOOP("Analyser", "the sum of squares")},
+               {110, QT_TRANSLATE_NOOP("Analyser", "the mode")},
+               {112, QT_TRANSLATE_NOOP("Analyser", "the median")},
+               {114, QT_TRANSLATE_NOOP("Analyser", "the mean")},
+               {126, QT_TRANSLATE_NOOP("Analyser", "the variance")},
+               {142, QT_TRANSLATE_NOOP("Analyser", "the skew")},
+               {158, QT_TRANSLATE_NOOP("Analyser", "the average deviation")},
+               {174, QT_TRANSLATE_NOOP("Analyser", "the standard deviation")},
+               {190, QT_TRANSLATE_NOOP("Analyser", "the coefficient of variation")}};
   const char* row = nullptr;
   for (const auto& r : kRows)
     if (label >= r.first) row = r.row;
-  return row ? row : "";
+  return row ? Tr(row) : std::string();
 }
 
 void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
@@ -420,8 +436,12 @@ void SuggestField(const CommandLineHost& host) {
     if (!delimiter) continue;
     const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
     const std::string option = *delimiter == '\t' ? "" : " (and --delimiter '" + shown + "')";
-    Tell(path + ": its lines hold fields separated by '" + shown +
-         "'; choose a column with --field N, or --header and --field NAME" + option);
+    Tell(path + ": " +
+         core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser",
+                                         "its lines hold fields separated by '%1'; choose a column "
+                                         "with --field N, or --header and --field NAME")),
+                    {shown}) +
+         option);
     return;
   }
 }
@@ -435,14 +455,14 @@ void SuggestField(const CommandLineHost& host) {
 bool ReadStandardInput(CommandLineHost& host) {
   try {
     if (host.table) {
-      ReadTable(host, "standard input", [](ColumnTextReader& reader) {
+      ReadTable(host, Tr(kStandardInput), [](ColumnTextReader& reader) {
         ReadDescriptorText(reader, 0);
         return true;
       });
     } else {
       ReadListDescriptor(host.entries, 0, host.separators);
     }
-    TellOtherConvention(host, "standard input");
+    TellOtherConvention(host, Tr(kStandardInput));
     return true;
   } catch (const std::bad_alloc&) {
     core::NoteMemoryFailure();
@@ -459,7 +479,9 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
                host,
                [&ok](const std::string& path, NotRead why) {
                  ok = false;
-                 Tell(path + (why == NotRead::kMissing ? ": File not found" : ": not a regular file"));
+                 Tell(path + ": " +
+                      (why == NotRead::kMissing ? std::string(core::Translated("ListFile", kFileNotFoundMessage))
+                                                : Tr(kNotRegularFile)));
                },
                {}};
   ctx.separators = host.separators;
@@ -467,7 +489,8 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   // numbers it holds would be missing from the results unseen.
   ctx.folderUnreadable = [&ok](const std::string& folder, const std::string& reason) {
     ok = false;
-    std::cerr << kProgram << ": " << folder << ": cannot read the folder: " << reason << '\n';
+    std::cerr << kProgram << ": " << folder << ": " << Tr(QT_TRANSLATE_NOOP("Analyser", "cannot read the folder"))
+              << ": " << reason << '\n';
   };
   if (host.table) {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
@@ -514,13 +537,14 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
 // it is not read, told on standard error.
 int OpenEntriesFile(const std::string& file) {
   auto fail = [&](int error) {
-    Tell(file + ": " + (error == ENOENT ? kFileNotFoundMessage : std::strerror(error)));
+    Tell(file + ": " +
+         (error == ENOENT ? std::string(core::Translated("ListFile", kFileNotFoundMessage)) : std::strerror(error)));
     return -1;
   };
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0) return fail(errno);
   if (!S_ISREG(st.st_mode)) {
-    Tell(file + ": not a regular file");
+    Tell(file + ": " + Tr(kNotRegularFile));
     return -1;
   }
   // Without waiting for a writer, should a FIFO have taken the file's place
@@ -529,7 +553,7 @@ int OpenEntriesFile(const std::string& file) {
   if (fd < 0) return fail(errno);
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    Tell(file + ": not a regular file");
+    Tell(file + ": " + Tr(kNotRegularFile));
     return -1;
   }
   return fd;
@@ -540,7 +564,7 @@ int OpenEntriesFile(const std::string& file) {
 // error); nothing is then analysed, as a half-read text would mislead.
 bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   const bool standardInput = file.empty() || file == "-";
-  const std::string name = standardInput ? "standard input" : file;
+  const std::string name = standardInput ? Tr(kStandardInput) : file;
   int fd = STDIN_FILENO;
   if (!standardInput) {
     fd = OpenEntriesFile(file);
@@ -552,10 +576,12 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
     const std::size_t cut = ReadEntryLines(host.entries, fd, watch);
     if (cut > 0) {
       const std::string most = std::to_string(kMaxCandidateBytes);
-      Tell(name + ": " + std::to_string(cut) +
-           (cut == 1
-                ? " line is longer than " + most + " bytes and is read as its first " + most + " bytes"
-                : " lines are longer than " + most + " bytes and are each read as their first " + most + " bytes"));
+      const std::string text =
+          TrCount("%1 line is longer than %2 bytes and is read as its first %2 bytes",
+                  QT_TRANSLATE_N_NOOP("Analyser",
+                                      "%1 lines are longer than %2 bytes and are each read as their first %2 bytes"),
+                  cut);
+      Tell(name + ": " + core::Fill(text, {"%1", most}));
     }
   } catch (const std::bad_alloc&) {
     core::NoteMemoryFailure();
@@ -781,11 +807,15 @@ bool WriteOut(std::string_view text, const char* what) {
   if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EINTR) error = errno;
   if (error == EPIPE) DieOfBrokenPipe();
   if (error == 0) return true;
-  std::cerr << kProgram << ": cannot write " << what << ": " << std::strerror(error) << '\n';
+  std::cerr << kProgram << ": " << core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "cannot write %1")), {Tr(what)}) << ": "
+            << std::strerror(error) << '\n';
   return false;
 }
 
 int Main(int argc, char** argv) {
+  // The words in the user's language; numbers keep the locale's separators.
+  platform::Translations translations;
+  platform::StartTranslations(translations, false);
   // Started in the background by a shell without job control, the program
   // finds SIGINT ignored, and a reading that never ends (a file of /proc)
   // could then not be interrupted: an interrupt always ends it.
@@ -866,9 +896,12 @@ int Main(int argc, char** argv) {
         if (argument.hasValue) entriesFile = std::move(value);
         break;
       case kHelp:
-        return WriteOut(kHelpText, "the help") ? 0 : 1;
+        return WriteOut(kHelpText, QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
       case kVersion:
-        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", "the version") ? 0 : 1;
+        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n",
+                        QT_TRANSLATE_NOOP("Analyser", "the version"))
+                   ? 0
+                   : 1;
     }
   }
   if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
@@ -935,7 +968,8 @@ int Main(int argc, char** argv) {
   if (host.forgot && !host.table) SuggestField(host);
 
   const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
-  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits), "the results");
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits),
+                                QT_TRANSLATE_NOOP("Analyser", "the results"));
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());
