@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>Population</source>
-        <translation>Grundgesamtheit</translation>
+        <translation>Gesamtheit</translation>
     </message>
     <message>
         <source>Decimal Options</source>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation>Nachkommastellen:</translation>
+        <translation>Stellen:</translation>
     </message>
     <message>
         <source>Decimal places</source>
@@ -999,7 +999,7 @@
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlenliste hat sich seit diesen Ergebnissen geändert.</translation>
     </message>
 </context>
 <context>
