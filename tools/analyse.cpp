@@ -241,9 +241,17 @@ constexpr const char* kStandardInput = QT_TRANSLATE_NOOP("Analyser", "standard i
 constexpr const char* kNotRegularFile = QT_TRANSLATE_NOOP("Analyser", "not a regular file");
 // What the error report says of a std::bad_alloc.
 constexpr std::string_view kOutOfMemoryReport = "Out of memory";
+constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("Analyser", "out of memory");
 
 // The one line of a run that failed to get memory; it needs none itself.
-void TellOutOfMemory() { std::fputs("tallowmere-analyse: out of memory\n", stderr); }
+// Its words are looked up at the start (OutOfMemoryWords), so that telling
+// them allocates nothing.
+void TellOutOfMemory() {
+  std::fputs(kProgram, stderr);
+  std::fputs(": ", stderr);
+  std::fputs(core::Translated("Analyser", kOutOfMemory).data(), stderr);
+  std::fputc('\n', stderr);
+}
 
 // A line for standard error with every control character (a file name may
 // hold line ends and escape sequences) written as an escape.
@@ -351,22 +359,29 @@ class TableReport final : public input::TableProblems {
     ++host_.shortRecords;
     if (++shortRecords_ > kToldShortRecords) return;
     const input::ColumnChoice& column = host_.table->column;
-    Tell(name_ + ": line " + std::to_string(line) + ": " + std::to_string(fields) +
-         (fields == 1 ? " field" : " fields") + ", too few for " +
-         (column.name.empty() ? "field " + std::to_string(column.number) : "the column '" + column.name + "'") +
-         "; the record is skipped");
+    const std::string which =
+        column.name.empty() ? core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(column.number)})
+                            : core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the column '%1'")), {column.name});
+    const std::string text =
+        TrCount("%1 field, too few for %2; the record is skipped",
+                QT_TRANSLATE_N_NOOP("Analyser", "%1 fields, too few for %2; the record is skipped"), fields);
+    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
+         core::Fill(text, {"%1", which}));
   }
   void NameNotInHeader() override { host_.columnMissingIn = name_; }
   void UnclosedQuote(std::uint64_t line) override {
     host_.unclosedQuote = true;
-    Tell(name_ + ": line " + std::to_string(line) +
-         ": the quoted field begun here is not closed before the end of the file; it is left out");
+    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
+         Tr(QT_TRANSLATE_NOOP("Analyser",
+                              "the quoted field begun here is not closed before the end of the file; it is left out")));
   }
   // Ends the file: how many more short records there were than were told.
   void End() {
     if (shortRecords_ > kToldShortRecords)
-      Tell(name_ + ": " + std::to_string(shortRecords_ - kToldShortRecords) +
-           " more records with too few fields skipped");
+      Tell(name_ + ": " +
+           TrCount("%1 more record with too few fields skipped",
+                   QT_TRANSLATE_N_NOOP("Analyser", "%1 more records with too few fields skipped"),
+                   shortRecords_ - kToldShortRecords));
   }
 
  private:
@@ -686,11 +701,14 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
     const bool oneCharacter = !text.empty() && static_cast<unsigned char>(text[0]) >= 0xC0 &&
                               std::all_of(text.begin() + 1, text.end(),
                                           [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
-    return option + (oneCharacter ? "the delimiter must be an ASCII character" : "the delimiter must be one character");
+    return option + (oneCharacter ? Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be an ASCII character"))
+                                  : Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be one character")));
   }
-  if (text[0] == '"') return option + "the quote cannot be the delimiter";
-  if (text[0] == '\n' || text[0] == '\r') return option + "a line end cannot be the delimiter";
-  if (static_cast<unsigned char>(text[0]) >= 0x80) return option + "the delimiter must be an ASCII character";
+  if (text[0] == '"') return option + Tr(QT_TRANSLATE_NOOP("Analyser", "the quote cannot be the delimiter"));
+  if (text[0] == '\n' || text[0] == '\r')
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "a line end cannot be the delimiter"));
+  if (static_cast<unsigned char>(text[0]) >= 0x80)
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be an ASCII character"));
   delimiter = text[0];
   return {};
 }
@@ -703,7 +721,8 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
 std::string CheckDecimals(const std::string& text, const numtext::Separators& separators) {
   constexpr int kMostPlaces = 10;
   const std::string option = "--decimals '" + text + "': ";
-  if (!numtext::IsNumeric(text, separators)) return option + "not a number of decimal places";
+  if (!numtext::IsNumeric(text, separators))
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "not a number of decimal places"));
   int places = 0;
   try {
     places = numtext::ToInteger16(text, separators);
@@ -711,8 +730,8 @@ std::string CheckDecimals(const std::string& text, const numtext::Separators& se
     places = std::numeric_limits<int>::min();
   }
   if (places < std::numeric_limits<std::int16_t>::min() || places > kMostPlaces)
-    return option + "decimal places run from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
-           std::to_string(kMostPlaces);
+    return option + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "decimal places run from %1 to %2")),
+                               {std::to_string(std::numeric_limits<std::int16_t>::min()), std::to_string(kMostPlaces)});
   return {};
 }
 
@@ -726,13 +745,15 @@ std::string ChooseColumn(const std::string& text, bool header, input::ColumnChoi
   if (text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos) {
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(text.data() + digits, text.data() + text.size(), number);
-    if (error == std::errc::result_out_of_range) return option + "no table has that many columns";
-    if (text[0] == '-' || number == 0) return option + "columns are numbered from 1";
+    if (error == std::errc::result_out_of_range)
+      return option + Tr(QT_TRANSLATE_NOOP("Analyser", "no table has that many columns"));
+    if (text[0] == '-' || number == 0) return option + Tr(QT_TRANSLATE_NOOP("Analyser", "columns are numbered from 1"));
     column.number = number;
     return {};
   }
-  if (text.empty()) return "option '--field' needs a column number or name";
-  if (!header) return option + "not a column number; a column name needs --header";
+  if (text.empty())
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a column number or name")), {"--field"});
+  if (!header) return option + Tr(QT_TRANSLATE_NOOP("Analyser", "not a column number; a column name needs --header"));
   column.name = text;
   return {};
 }
@@ -775,7 +796,9 @@ constexpr OptionRow kOptions[] = {
 // A mistake on the command line: what was wrong, then how to call.
 int UsageError(const std::string& what) {
   std::cerr << kProgram << ": " << what << '\n'
-            << kShortUsage << "Try '" << kProgram << " --help' for more information.\n";
+            << kShortUsage
+            << core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "Try '%1 --help' for more information.")), {kProgram})
+            << '\n';
   return 2;
 }
 
@@ -814,8 +837,9 @@ bool WriteOut(std::string_view text, const char* what) {
 
 int Main(int argc, char** argv) {
   // The words in the user's language; numbers keep the locale's separators.
-  platform::Translations translations;
+  static platform::Translations translations;
   platform::StartTranslations(translations, false);
+  core::Translated("Analyser", kOutOfMemory);
   // Started in the background by a shell without job control, the program
   // finds SIGINT ignored, and a reading that never ends (a file of /proc)
   // could then not be interrupted: an interrupt always ends it.
@@ -842,9 +866,9 @@ int Main(int argc, char** argv) {
         paths.push_back(std::move(value));
         continue;
       case ReadArgument::Kind::kUnknown:
-        return UsageError("unknown option '" + value + "'");
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown option '%1'")), {value}));
       case ReadArgument::Kind::kMissingValue:
-        return UsageError("option '" + value + "' needs a value");
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a value")), {value}));
       case ReadArgument::Kind::kOption:
         break;
     }
@@ -861,7 +885,8 @@ int Main(int argc, char** argv) {
         } else if (value == "json") {
           format = results::Format::kJson;
         } else {
-          return UsageError("unknown format '" + value + "' (use text, tsv or json)");
+          return UsageError(
+              core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
         }
         break;
       case kField:
@@ -904,7 +929,8 @@ int Main(int argc, char** argv) {
                    : 1;
     }
   }
-  if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
+  if (entriesMode && !paths.empty())
+    return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no PATH")), {"--entries"}));
   if (decimalsGiven) {
     if (std::string why = CheckDecimals(host.decimalsText, host.separators); !why.empty()) return UsageError(why);
   }
@@ -914,15 +940,16 @@ int Main(int argc, char** argv) {
       if (std::string why = ChooseDelimiter(*delimiterText, table.delimiter); !why.empty()) return UsageError(why);
     }
     if (!fieldText) {
-      return UsageError(std::string("option '") +
-                        (delimiterText ? "--delimiter"
-                         : header      ? "--header"
-                                       : "--strict") +
-                        "' needs --field");
+      return UsageError(
+          core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {delimiterText ? "--delimiter"
+                                                                                 : header      ? "--header"
+                                                                                               : "--strict",
+                                                                                 "--field"}));
     }
     if (std::string why = ChooseColumn(*fieldText, header, table.column); !why.empty()) return UsageError(why);
     // Each line of --entries is one typed entry: there are no fields.
-    if (entriesMode) return UsageError("--entries takes no --field");
+    if (entriesMode)
+      return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--entries", "--field"}));
     host.table = std::move(table);
   }
   // Scripts read tsv and json as numbers, to be worked on further: they get

@@ -12,7 +12,7 @@
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (erstes: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Zahlen</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
@@ -172,17 +172,17 @@
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag ist keine Zahl und zählt als %1: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Eintrag ist keine Zahl und zählt als %2: %3.</numerusform>
+            <numerusform>%1 Einträge sind keine Zahlen und zählen als %2: %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -197,24 +197,24 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingabe</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zeile wurde mit Dezimalkomma gelesen (erste: &quot;%2&quot;)</numerusform>
+            <numerusform>%1 Zeilen wurden mit Dezimalkomma gelesen (erste: &quot;%2&quot;)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zeile wurde mit Dezimalpunkt gelesen (erste: &quot;%2&quot;)</numerusform>
+            <numerusform>%1 Zeilen wurden mit Dezimalpunkt gelesen (erste: &quot;%2&quot;)</numerusform>
         </translation>
     </message>
     <message>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht gelesen werden</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
@@ -298,6 +298,108 @@
     </message>
     <message>
         <source>the results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>zu wenig Speicher</translation>
+    </message>
+    <message>
+        <source>field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the record is skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the delimiter must be an ASCII character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quote cannot be the delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line end cannot be the delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number of decimal places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal places run from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no table has that many columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns are numbered from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a column number or name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a column number; a column name needs --header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>»%1 --help« gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option »%1«</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -896,7 +998,7 @@
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">keine reguläre Datei</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,108 @@
         <source>the results</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the record is skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the delimiter must be an ASCII character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quote cannot be the delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line end cannot be the delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number of decimal places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal places run from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no table has that many columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns are numbered from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a column number or name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a column number; a column name needs --header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
