@@ -34,7 +34,7 @@ TEST_F(GermanWindow, CaptionsAreGerman) {
     const char* caption;
   } cases[] = {
       {c.PushButton7, "Analyse starten"}, {c.PushButton1, "Liste leeren"}, {c.PushButton6, "Zahlen aus Datei laden"},
-      {c.Option1, "Stichprobe"},          {c.Option2, "Gesamtheit"},  {c.Check1, "Alle Stellen zeigen"},
+      {c.Option1, "Stichprobe"},          {c.Option2, "Gesamtheit"},       {c.Check1, "Alle Stellen zeigen"},
   };
   for (const auto& k : cases) EXPECT_EQ(k.control->text().toStdString(), k.caption);
   EXPECT_EQ(c.ListView1->model()->headerData(0, Qt::Horizontal).toString().toStdString(), "Zahl(en)");
