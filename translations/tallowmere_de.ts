@@ -564,6 +564,13 @@
     </message>
 </context>
 <context>
+    <name>DropFiles</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished">keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
@@ -662,7 +669,7 @@
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat sich beim Lesen geändert</translation>
     </message>
 </context>
 <context>

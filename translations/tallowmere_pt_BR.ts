@@ -564,6 +564,13 @@
     </message>
 </context>
 <context>
+    <name>DropFiles</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
