@@ -2,8 +2,7 @@
 // The main window's controls as designed, in one table: each control's name,
 // kind, caption, place, tab order, tool tip and the names assistive
 // technology announces, their texts marked for translation. The window is
-// built from it, and its controls are
-// found again by their names.
+// built from it, and its controls are found again by their names.
 #include <QCoreApplication>
 #include <QFont>
 #include <QString>

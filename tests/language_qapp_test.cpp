@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 
+#include "app/AdditionNotice.h"
 #include "platform/Language.h"
 #include "tests/support/WindowTestKit.h"
 
@@ -57,6 +58,30 @@ TEST_F(GermanWindow, MessagesAreGerman) {
   Controls(f).PushButton7->click();
   ASSERT_EQ(dialogs_.Messages().size(), 1);
   EXPECT_EQ(dialogs_.Messages()[0].toStdString(), "Sie haben keine Zahlen eingegeben.");
+}
+
+// Each count in the plural form the German translation gives it, written
+// as the program writes counts.
+TEST_F(GermanWindow, NoticesTakeThePluralFormOfTheirCount) {
+  const struct {
+    AdditionSource source;
+    std::size_t appended, skipped, files;
+    const char* notice;
+  } cases[] = {
+      {AdditionSource::kClipboard, 1, 0, 0, "1 Zahl aus der Zwischenablage hinzugefügt."},
+      {AdditionSource::kClipboard, 4, 0, 0, "4 Zahlen aus der Zwischenablage hinzugefügt."},
+      {AdditionSource::kTyped, 1234, 0, 0, "1,234 Zahlen hinzugefügt."},
+      {AdditionSource::kFiles, 2, 0, 3, "2 Zahlen aus 3 Dateien hinzugefügt."},
+      {AdditionSource::kFiles, 2, 1, 1, "2 Zahlen aus 1 Datei hinzugefügt; 1 Zeile war keine Zahl (erstes: \"x\")."},
+      {AdditionSource::kClipboard, 0, 0, 0, "Die Zwischenablage enthält keine Zahlen."},
+  };
+  for (const auto& c : cases) {
+    Addition a(c.source);
+    a.tally.appended = c.appended;
+    a.files = c.files;
+    if (c.skipped) a.tally.NoteSkipped("x", c.skipped);
+    EXPECT_EQ(AdditionNoticeText(a).toStdString(), c.notice);
+  }
 }
 
 }  // namespace
