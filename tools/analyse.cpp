@@ -835,11 +835,16 @@ bool WriteOut(std::string_view text, const char* what) {
   return false;
 }
 
-int Main(int argc, char** argv) {
-  // The words in the user's language; numbers keep the locale's separators.
+// The words in the user's language; numbers keep the locale's separators.
+void StartLanguage() {
   static platform::Translations translations;
   platform::StartTranslations(translations, false);
+  // Looked up now, so that telling it later needs no memory.
   core::Translated("Analyser", kOutOfMemory);
+}
+
+int Main(int argc, char** argv) {
+  StartLanguage();
   // Started in the background by a shell without job control, the program
   // finds SIGINT ignored, and a reading that never ends (a file of /proc)
   // could then not be interrupted: an interrupt always ends it.
