@@ -38,7 +38,9 @@ std::string_view Translated(const char* context, const char* source) {
 std::string TranslatedCount(const char* context, const char* one, const char* many, std::size_t n,
                             std::string_view count) {
   const TranslateFn lookup = installed.load(std::memory_order_acquire);
-  std::string text = lookup ? lookup(context, many, n > INT_MAX ? INT_MAX : static_cast<int>(n)) : std::string();
+  std::string text = lookup
+                         ? lookup(context, many, n > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(n))
+                         : std::string();
   if (text.empty()) text = n == 1 ? one : many;
   return Fill(text, {count});
 }
