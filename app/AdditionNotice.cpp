@@ -2,28 +2,34 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "app/DropProgress.h"
 #include "numtext/NumberText.h"
+#include "platform/Language.h"
 
 namespace tallowmere::app {
 
 namespace {
 
-QString Counted(std::size_t count, const char* one, const char* many) {
-  return GroupedCount(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
+constexpr const char* kContext = "AdditionNotice";
+
+// The count that picks a plural form.
+int Forms(std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, INT_MAX)); }
+
+QString Tr(const char* text) { return QCoreApplication::translate(kContext, text); }
+
+QString Counted(const char* one, const char* many, std::size_t count) {
+  return platform::CountText(kContext, one, many, count, GroupedCount(count));
 }
 
-// What one skipped candidate is called: a line of a file; a piece of a text,
-// where tabs separate them too.
-const char* SkippedUnit(AdditionSource source, std::size_t count) {
-  if (source == AdditionSource::kFiles) return count == 1 ? "line" : "lines";
-  return count == 1 ? "item" : "items";
+QString FilesCounted(std::size_t count) {
+  return Counted("%1 file", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 files"), count);
 }
 
 QString FirstSkipped(const input::ReadTally& tally) {
-  return QStringLiteral(" (first: %1)").arg(QuotedSkippedText(tally.firstSkipped));
+  return Tr(QT_TRANSLATE_NOOP("AdditionNotice", " (first: %1)")).arg(QuotedSkippedText(tally.firstSkipped));
 }
 
 // Lines that only the other common convention reads are numbers all the same,
@@ -35,62 +41,100 @@ QString OtherConvention(const Addition& a) {
   const std::string& first = t.firstOtherConvention;
   const std::size_t last = first.find_last_of(",.");
   const bool comma = last != std::string::npos && first[last] == ',';
-  const char* text =
-      t.otherConvention == 1
-          ? (comma ? "%1 was read with a decimal comma (first: %2)" : "%1 was read with a decimal point (first: %2)")
-          : (comma ? "%1 were read with a decimal comma (first: %2)" : "%1 were read with a decimal point (first: %2)");
-  return QCoreApplication::translate("AdditionNotice", text)
-      .arg(Counted(t.otherConvention, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)), QuotedSkippedText(first));
+  const bool lines = a.source == AdditionSource::kFiles;
+  QString text;
+  if (lines && comma)
+    text = Counted("%1 line was read with a decimal comma (first: %2)",
+                   QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 lines were read with a decimal comma (first: %2)"),
+                   t.otherConvention);
+  else if (lines)
+    text = Counted("%1 line was read with a decimal point (first: %2)",
+                   QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 lines were read with a decimal point (first: %2)"),
+                   t.otherConvention);
+  else if (comma)
+    text = Counted("%1 item was read with a decimal comma (first: %2)",
+                   QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 items were read with a decimal comma (first: %2)"),
+                   t.otherConvention);
+  else
+    text = Counted("%1 item was read with a decimal point (first: %2)",
+                   QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 items were read with a decimal point (first: %2)"),
+                   t.otherConvention);
+  return text.arg(QuotedSkippedText(first));
 }
 
-// "from weights.csv", "from 3 files", "from the clipboard"; empty for typed
-// pieces.
-QString Origin(const Addition& a) {
+// "Added 4 numbers from weights.csv", "… from 3 files", "… from the clipboard".
+QString AddedHead(const Addition& a) {
+  const std::size_t n = a.tally.appended;
   switch (a.source) {
-    case AdditionSource::kFiles:
-      if (a.files == 1 && !a.fileName.isEmpty()) return QStringLiteral(" from ") + a.fileName;
-      return QStringLiteral(" from ") + Counted(a.files, "file", "files");
+    case AdditionSource::kFiles: {
+      const QString from = a.files == 1 && !a.fileName.isEmpty() ? a.fileName : FilesCounted(a.files);
+      return Counted("Added %1 number from %2", QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers from %2"), n)
+          .arg(from);
+    }
     case AdditionSource::kClipboard:
-      return QStringLiteral(" from the clipboard");
+      return Counted("Added %1 number from the clipboard",
+                     QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers from the clipboard"), n);
     case AdditionSource::kDroppedText:
-      return QStringLiteral(" from the dropped text");
+      return Counted("Added %1 number from the dropped text",
+                     QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers from the dropped text"), n);
     case AdditionSource::kTyped:
     case AdditionSource::kSample:
       break;
   }
-  return {};
+  return Counted("Added %1 number", QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers"), n);
 }
 
-// The subject of a notice that nothing was added: "weights2.csv holds",
-// "The 3 files hold", "The clipboard holds".
-QString Holder(const Addition& a) {
+QString SkippedClause(const Addition& a) {
+  const std::size_t n = a.tally.skipped;
+  if (a.source == AdditionSource::kFiles)
+    return Counted("%1 line was not a number", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 lines were not numbers"), n);
+  return Counted("%1 item was not a number", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 items were not numbers"), n);
+}
+
+// The notice that nothing was added: "weights2.csv holds no numbers",
+// "The 3 files hold no numbers", "The clipboard holds no numbers".
+QString HoldsNothing(const Addition& a) {
   switch (a.source) {
     case AdditionSource::kFiles:
-      if (a.files == 1 && !a.fileName.isEmpty()) return a.fileName + QStringLiteral(" holds");
-      if (a.files == 1) return QStringLiteral("The file holds");
-      return QStringLiteral("The %1 hold").arg(Counted(a.files, "file", "files"));
+      if (a.files == 1 && !a.fileName.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "%1 holds no numbers")).arg(a.fileName);
+      if (a.files == 1) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The file holds no numbers"));
+      return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The %1 hold no numbers")).arg(FilesCounted(a.files));
     case AdditionSource::kClipboard:
-      return QStringLiteral("The clipboard holds");
+      return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The clipboard holds no numbers"));
     case AdditionSource::kDroppedText:
-      return QStringLiteral("The dropped text holds");
+      return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The dropped text holds no numbers"));
     case AdditionSource::kTyped:
     case AdditionSource::kSample:
       break;
   }
-  return QStringLiteral("The answer holds");
+  return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The answer holds no numbers"));
+}
+
+// ": its only line is not a number in this locale", ": their 5 lines are not
+// numbers in this locale".
+QString NoneAreNumbers(const Addition& a) {
+  const std::size_t n = a.tally.skipped;
+  const bool severalFiles = a.source == AdditionSource::kFiles && a.files > 1;
+  const bool lines = a.source == AdditionSource::kFiles;
+  if (n == 1) {
+    if (severalFiles) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "their only line is not a number in this locale"));
+    if (lines) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "its only line is not a number in this locale"));
+    return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "its only item is not a number in this locale"));
+  }
+  const int forms = Forms(n);
+  const char* text = severalFiles
+                         ? QT_TRANSLATE_N_NOOP("AdditionNotice", "their %1 lines are not numbers in this locale")
+                     : lines ? QT_TRANSLATE_N_NOOP("AdditionNotice", "its %1 lines are not numbers in this locale")
+                             : QT_TRANSLATE_N_NOOP("AdditionNotice", "its %1 items are not numbers in this locale");
+  return QCoreApplication::translate(kContext, text, nullptr, forms).arg(GroupedCount(n));
 }
 
 QString NothingAdded(const Addition& a) {
   const input::ReadTally& t = a.tally;
-  QString text = Holder(a) + QStringLiteral(" no numbers");
+  const QString text = HoldsNothing(a);
   if (t.skipped == 0) return text + QLatin1Char('.');
-  const bool severalFiles = a.source == AdditionSource::kFiles && a.files > 1;
-  const QString whose = severalFiles ? QStringLiteral("their") : QStringLiteral("its");
-  const QString what = t.skipped == 1
-                           ? QStringLiteral("only %1 is not a number").arg(SkippedUnit(a.source, 1))
-                           : QStringLiteral("%1 are not numbers")
-                                 .arg(Counted(t.skipped, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)));
-  return text + QStringLiteral(": %1 %2 in this locale%3.").arg(whose, what, FirstSkipped(t));
+  return text + QStringLiteral(": ") + NoneAreNumbers(a) + FirstSkipped(t) + QLatin1Char('.');
 }
 
 }  // namespace
@@ -108,28 +152,28 @@ QString QuotedSkippedText(std::string_view text) {
   return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
-QString EntriesText(std::size_t count) { return Counted(count, "entry", "entries"); }
+QString EntriesText(std::size_t count) {
+  return Counted("%1 entry", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 entries"), count);
+}
 
 QString AdditionNoticeText(const Addition& a) {
   const input::ReadTally& t = a.tally;
   if (a.source == AdditionSource::kSample)
-    return QStringLiteral("Added the %1.").arg(Counted(t.appended, "sample number", "sample numbers"));
+    return Counted("Added the %1 sample number.", QT_TRANSLATE_N_NOOP("AdditionNotice", "Added the %1 sample numbers."),
+                   t.appended);
   if (t.appended == 0) return NothingAdded(a);
-  QString text = QStringLiteral("Added ") + Counted(t.appended, "number", "numbers") + Origin(a);
-  if (t.skipped > 0) {
-    const char* verb = t.skipped == 1 ? " was not a number" : " were not numbers";
-    text += QStringLiteral("; ") + Counted(t.skipped, SkippedUnit(a.source, 1), SkippedUnit(a.source, 2)) +
-            QString::fromLatin1(verb) + FirstSkipped(t);
-  }
+  QString text = AddedHead(a);
+  if (t.skipped > 0) text += QStringLiteral("; ") + SkippedClause(a) + FirstSkipped(t);
   if (t.otherConvention > 0) text += QStringLiteral("; ") + OtherConvention(a);
   return text + QLatin1Char('.');
 }
 
 QString TextStoppedNotice(AdditionSource source, std::size_t appended) {
-  const QString what = source == AdditionSource::kDroppedText ? QStringLiteral("The drop") : QStringLiteral("Pasting");
-  const QString added = appended == 1 ? QStringLiteral("1 number was added")
-                                      : GroupedCount(appended) + QStringLiteral(" numbers were added");
-  return QStringLiteral("%1 was stopped part-way through the text; %2.").arg(what, added);
+  const QString added =
+      Counted("%1 number was added", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 numbers were added"), appended);
+  if (source == AdditionSource::kDroppedText)
+    return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The drop was stopped part-way through the text; %1.")).arg(added);
+  return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "Pasting was stopped part-way through the text; %1.")).arg(added);
 }
 
 namespace {
@@ -159,9 +203,11 @@ QString NotNumbersText(const results::NotNumbers& found, const numtext::Separato
     return QCoreApplication::translate("AdditionNotice", "1 entry is not a number and counts as %1: %2.")
         .arg(values, texts);
   if (found.count == found.first.size())
-    return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers and count as %2: %3.")
+    return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers and count as %2: %3.", nullptr,
+                                       Forms(found.count))
         .arg(GroupedCount(found.count), values, texts);
-  return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers; the first %2 count as %3: %4.")
+  return QCoreApplication::translate("AdditionNotice", "%1 entries are not numbers; the first %2 count as %3: %4.",
+                                     nullptr, Forms(found.count))
       .arg(GroupedCount(found.count), QString::number(found.first.size()), values, texts);
 }
 

@@ -1,5 +1,6 @@
 #include "app/DistributionLink.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -34,7 +35,7 @@ void PlaceBeside(QWidget& window, const QWidget& mainWindow) {
 
 void DistributionLink::Show() {
   if (!host_.analysed()) {
-    if (!host_.dialogs.Question(QString::fromLatin1(kOfferAnalysisQuestion))) return;
+    if (!host_.dialogs.Question(QCoreApplication::translate("DistributionLink", kOfferAnalysisQuestion))) return;
     host_.runAnalysis();
     // An empty list refuses the run; it has said so.
     if (!host_.analysed()) return;

@@ -16,8 +16,8 @@ class SettingsStore;
 
 namespace tallowmere::app {
 
-inline constexpr const char* kOfferAnalysisQuestion =
-    "No analysis has been run yet. Run one now and show the distribution of its numbers?";
+inline constexpr const char* kOfferAnalysisQuestion = QT_TRANSLATE_NOOP(
+    "DistributionLink", "No analysis has been run yet. Run one now and show the distribution of its numbers?");
 
 // What the link works with; all of it must outlive the link.
 struct DistributionHost {

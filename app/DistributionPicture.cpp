@@ -14,11 +14,16 @@
 
 #include "app/DropProgress.h"
 #include "numtext/NumberText.h"
+#include "platform/Language.h"
 #include "platform/WholeFile.h"
 
 namespace tallowmere::app {
 
 namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("DistributionPicture", text); }
+
+constexpr const char* kNothingAnalysed = QT_TRANSLATE_NOOP("DistributionPicture", "No numbers analysed yet.");
 
 // Colours chosen to read on the white sheet and apart from each other for
 // the common kinds of colour blindness (blue bars, vermilion curve and mean,
@@ -215,7 +220,7 @@ void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const
   if (!f.outliersCapped) return;
   // Too many to draw: the extremes stand for them, with their counts.
   const auto label = [&](double v, std::size_t count, bool left) {
-    const QString text = GroupedCount(count) + QStringLiteral(" beyond");
+    const QString text = Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1 beyond")).arg(GroupedCount(count));
     const double w = metrics.horizontalAdvance(text);
     const double x = left ? frame.X(v) + r * 2 : frame.X(v) - r * 2 - w;
     p.drawText(QPointF(x, frame.box.top() + metrics.ascent() * 0.9), text);
@@ -232,11 +237,15 @@ struct LegendItem {
 std::vector<LegendItem> LegendItems(const DistributionFigure& f, const PictureStyle& style) {
   const auto shown = [&](const QString& text, double v) { return text.isEmpty() ? Number(v, style.separators) : text; };
   std::vector<LegendItem> items;
-  items.push_back({QStringLiteral("Numbers per bin (%1 bins)").arg(f.bins.size()), QPen(kBarFill, 6)});
-  if (f.standardDeviation) items.push_back({QStringLiteral("Normal curve"), QPen(kCurve, 2.0)});
+  items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Numbers per bin (%1 bins)")).arg(f.bins.size()),
+                   QPen(kBarFill, 6)});
+  if (f.standardDeviation)
+    items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Normal curve")), QPen(kCurve, 2.0)});
   if (f.mean)
-    items.push_back({QStringLiteral("Mean ") + shown(style.meanText, *f.mean), QPen(kCurve, 1.5, Qt::DashLine)});
-  items.push_back({QStringLiteral("Median ") + shown(style.medianText, f.box.median), QPen(kMedian, 2.0)});
+    items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Mean %1")).arg(shown(style.meanText, *f.mean)),
+                     QPen(kCurve, 1.5, Qt::DashLine)});
+  items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Median %1")).arg(shown(style.medianText, f.box.median)),
+                   QPen(kMedian, 2.0)});
   return items;
 }
 
@@ -275,7 +284,7 @@ void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionF
   const QFontMetricsF metrics(style.font, painter.device());
   if (figure.count == 0 || figure.bins.empty()) {
     painter.setPen(kInk);
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("No numbers analysed yet."));
+    painter.drawText(area, Qt::AlignCenter, Tr(kNothingAnalysed));
     painter.restore();
     return;
   }
@@ -297,18 +306,21 @@ void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionF
 }
 
 QString DistributionDescription(const DistributionFigure& f, const numtext::Separators& separators) {
-  if (f.count == 0) return QStringLiteral("No numbers analysed yet.");
+  if (f.count == 0) return Tr(kNothingAnalysed);
   const auto n = [&](double v) { return Number(v, separators); };
-  QString text = QStringLiteral(
-                     "Histogram and box plot of %1 %2 from %3 to %4; first quartile %5, median %6, "
-                     "third quartile %7.")
-                     .arg(GroupedCount(f.count), f.count == 1 ? QStringLiteral("number") : QStringLiteral("numbers"),
-                          n(f.minimum), n(f.maximum), n(f.box.q1), n(f.box.median), n(f.box.q3));
+  QString text = platform::CountText("DistributionPicture",
+                                     "Histogram and box plot of %1 number from %2 to %3; first quartile %4, median %5, "
+                                     "third quartile %6.",
+                                     QT_TRANSLATE_N_NOOP("DistributionPicture",
+                                                         "Histogram and box plot of %1 numbers from %2 to %3; first "
+                                                         "quartile %4, median %5, third quartile %6."),
+                                     f.count, GroupedCount(f.count))
+                     .arg(n(f.minimum), n(f.maximum), n(f.box.q1), n(f.box.median), n(f.box.q3));
   const std::size_t outliers = f.box.lowOutliers + f.box.highOutliers;
   if (outliers > 0)
-    text += QStringLiteral(" %1 beyond the whiskers.")
-                .arg(outliers == 1 ? QStringLiteral("1 value lies")
-                                   : GroupedCount(outliers) + QStringLiteral(" values lie"));
+    text += platform::CountText("DistributionPicture", " %1 value lies beyond the whiskers.",
+                                QT_TRANSLATE_N_NOOP("DistributionPicture", " %1 values lie beyond the whiskers."),
+                                outliers, GroupedCount(outliers));
   return text;
 }
 
@@ -333,7 +345,7 @@ QString WriteDistributionPicture(const QString& path, bool svg, const Distributi
     generator.setViewBox(QRect(QPoint(0, 0), size));
     // Logical pixels, as on the screen: the fonts keep their size there.
     generator.setResolution(96);
-    generator.setTitle(QStringLiteral("Distribution"));
+    generator.setTitle(Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Distribution")));
     generator.setDescription(DistributionDescription(figure, style.separators));
     QPainter painter;
     if (!painter.begin(&generator)) return QCoreApplication::translate("DistributionPicture", "the drawing failed");

@@ -1,5 +1,6 @@
 #include "app/DistributionSource.h"
 
+#include <QCoreApplication>
 #include <stdexcept>
 #include <string_view>
 
@@ -14,19 +15,19 @@ struct TableRow {
   const char* name;
 };
 constexpr TableRow kTableRows[] = {
-    {"count", "Count"},
-    {"mean", "Mean"},
-    {"standard_deviation", "Standard deviation"},
-    {"minimum", "Minimum"},
-    {"maximum", "Maximum"},
-    {"range", "Range"},
-    {"first_quartile", "First quartile"},
-    {"third_quartile", "Third quartile"},
-    {"interquartile_range", "Interquartile range"},
-    {"kurtosis", "Kurtosis"},
-    {"standard_error", "Standard error of the mean"},
-    {"ci95_low", "95 % confidence interval, low"},
-    {"ci95_high", "95 % confidence interval, high"},
+    {"count", QT_TRANSLATE_NOOP("DistributionSource", "Count")},
+    {"mean", QT_TRANSLATE_NOOP("DistributionSource", "Mean")},
+    {"standard_deviation", QT_TRANSLATE_NOOP("DistributionSource", "Standard deviation")},
+    {"minimum", QT_TRANSLATE_NOOP("DistributionSource", "Minimum")},
+    {"maximum", QT_TRANSLATE_NOOP("DistributionSource", "Maximum")},
+    {"range", QT_TRANSLATE_NOOP("DistributionSource", "Range")},
+    {"first_quartile", QT_TRANSLATE_NOOP("DistributionSource", "First quartile")},
+    {"third_quartile", QT_TRANSLATE_NOOP("DistributionSource", "Third quartile")},
+    {"interquartile_range", QT_TRANSLATE_NOOP("DistributionSource", "Interquartile range")},
+    {"kurtosis", QT_TRANSLATE_NOOP("DistributionSource", "Kurtosis")},
+    {"standard_error", QT_TRANSLATE_NOOP("DistributionSource", "Standard error of the mean")},
+    {"ci95_low", QT_TRANSLATE_NOOP("DistributionSource", "95 % confidence interval, low")},
+    {"ci95_high", QT_TRANSLATE_NOOP("DistributionSource", "95 % confidence interval, high")},
 };
 
 QString Shown(const results::ResultRow& row) { return QString::fromStdString(row.valueText); }
@@ -38,7 +39,7 @@ DistributionSource DistributionSourceOf(const results::Results& results, const s
   source.sorted = results.sorted;
   for (const TableRow& wanted : kTableRows)
     if (const results::ResultRow* row = results.Find(wanted.key))
-      source.statistics.push_back({QString::fromLatin1(wanted.name), Shown(*row)});
+      source.statistics.push_back({QCoreApplication::translate("DistributionSource", wanted.name), Shown(*row)});
   if (const results::ResultRow* mean = results.Find("mean")) source.meanText = Shown(*mean);
   if (const results::ResultRow* median = results.Find("median")) source.medianText = Shown(*median);
   if (source.sorted.empty()) return source;

@@ -1,6 +1,7 @@
 #include "app/DistributionWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ namespace tallowmere::app {
 
 namespace {
 
-constexpr const char* kPictureName = "Distribution picture";
+constexpr const char* kPictureName = QT_TRANSLATE_NOOP("DistributionWindow", "Distribution picture");
 
 // The table's rows as "name TAB value" lines, the selected ones or all.
 QString TableRowsText(const QTableWidget& table, bool selectedOnly) {
@@ -43,7 +44,7 @@ constexpr QSize kSmallestSaved(640, 420);
 
 DistributionView::DistributionView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QString::fromLatin1(kPictureName));
+  setAccessibleName(QCoreApplication::translate("DistributionWindow", kPictureName));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -76,7 +77,7 @@ void DistributionView::paintEvent(QPaintEvent*) {
 DistributionWindow::DistributionWindow(platform::Dialogs& dialogs, platform::SettingsStore& settings,
                                        numtext::Separators separators, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs), settings_(settings), separators_(std::move(separators)) {
-  setWindowTitle(QString::fromUtf8(kDistributionTitle));
+  setWindowTitle(QCoreApplication::translate("DistributionWindow", kDistributionTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
   BuildControls();
   bool read = false;
@@ -88,11 +89,11 @@ DistributionWindow::DistributionWindow(platform::Dialogs& dialogs, platform::Set
 }
 
 void DistributionWindow::BuildControls() {
-  notice_ = new QLabel(QString::fromLatin1(kListChangedNotice), this);
+  notice_ = new QLabel(QCoreApplication::translate("DistributionWindow", kListChangedNotice), this);
   notice_->setWordWrap(true);
   notice_->setFrameShape(QFrame::StyledPanel);
   notice_->setMargin(4);
-  notice_->setAccessibleName(QStringLiteral("Notice"));
+  notice_->setAccessibleName(tr("Notice"));
   notice_->hide();
 
   view_ = new DistributionView(this);
@@ -104,7 +105,7 @@ void DistributionWindow::BuildControls() {
 
 void DistributionWindow::BuildTable() {
   table_ = new QTableWidget(0, 2, this);
-  table_->setHorizontalHeaderLabels({QStringLiteral("Statistic"), QStringLiteral("Value")});
+  table_->setHorizontalHeaderLabels({tr("Statistic"), tr("Value")});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,10 +119,10 @@ void DistributionWindow::BuildTable() {
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table_->setAccessibleName(QStringLiteral("Statistics"));
+  table_->setAccessibleName(tr("Statistics"));
   table_->setAccessibleDescription(
-      QStringLiteral("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
-  auto* copyRows = new QAction(QStringLiteral("Copy"), table_);
+      tr("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
+  auto* copyRows = new QAction(tr("Copy"), table_);
   connect(copyRows, &QAction::triggered, this, [this] {
     platform::ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty()));
   });
@@ -130,22 +131,21 @@ void DistributionWindow::BuildTable() {
 }
 
 void DistributionWindow::BuildPictureControls() {
-  binsLabel_ = new QLabel(QStringLiteral("&Bins:"), this);
+  binsLabel_ = new QLabel(tr("&Bins:"), this);
   bins_ = new QSpinBox(this);
   bins_->setRange(0, kMostBins);
   // Wide enough for the longest text it will show.
-  bins_->setSpecialValueText(QStringLiteral("Automatic (%1)").arg(kMostBins));
+  bins_->setSpecialValueText(tr("Automatic (%1)").arg(kMostBins));
   bins_->setMinimumWidth(bins_->sizeHint().width());
-  bins_->setSpecialValueText(QStringLiteral("Automatic"));
+  bins_->setSpecialValueText(tr("Automatic"));
   bins_->setAccelerated(true);
-  bins_->setAccessibleName(QStringLiteral("Number of bins"));
-  bins_->setAccessibleDescription(
-      QStringLiteral("The histogram's bins, 1 to 500; below 1 the count is chosen from the numbers."));
+  bins_->setAccessibleName(tr("Number of bins"));
+  bins_->setAccessibleDescription(tr("The histogram's bins, 1 to 500; below 1 the count is chosen from the numbers."));
   binsLabel_->setBuddy(bins_);
-  copy_ = new QPushButton(QStringLiteral("&Copy Picture"), this);
-  copy_->setToolTip(QStringLiteral("Put the picture on the clipboard as an image (Ctrl+C)"));
-  save_ = new QPushButton(QStringLiteral("&Save Picture\u2026"), this);
-  save_->setToolTip(QStringLiteral("Save the picture as a PNG or SVG file (Ctrl+S)"));
+  copy_ = new QPushButton(tr("&Copy Picture"), this);
+  copy_->setToolTip(tr("Put the picture on the clipboard as an image (Ctrl+C)"));
+  save_ = new QPushButton(tr("&Save Picture…"), this);
+  save_->setToolTip(tr("Save the picture as a PNG or SVG file (Ctrl+S)"));
   for (QPushButton* button : {copy_, save_}) button->setAutoDefault(false);
   connect(copy_, &QPushButton::clicked, this, [this] { CopyPicture(); });
   connect(save_, &QPushButton::clicked, this, [this] { SavePicture(); });
@@ -220,7 +220,7 @@ void DistributionWindow::BinsChanged(int bins) {
 void DistributionWindow::Redraw() {
   if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_, bins_->value(), mean_, standardDeviation_);
   if (figure_.automaticBins && !figure_.bins.empty())
-    bins_->setSpecialValueText(QStringLiteral("Automatic (%1)").arg(figure_.bins.size()));
+    bins_->setSpecialValueText(tr("Automatic (%1)").arg(figure_.bins.size()));
   view_->SetFigure(&figure_, Style());
   view_->setAccessibleDescription(DistributionDescription(figure_, separators_));
 }
@@ -245,20 +245,20 @@ void DistributionWindow::CopyPicture() { platform::ClipboardSetImage(PictureImag
 
 void DistributionWindow::SavePicture() {
   QString filter;
-  QString path = dialogs_.SaveFileConfirmed(QStringLiteral("Save Picture"),
-                                            {QString::fromLatin1(kPngFilter), QString::fromLatin1(kSvgFilter)}, filter);
+  const QString svgFilter = QCoreApplication::translate("DistributionWindow", kSvgFilter);
+  QString path = dialogs_.SaveFileConfirmed(
+      tr("Save Picture"), {QCoreApplication::translate("DistributionWindow", kPngFilter), svgFilter}, filter);
   if (path.isEmpty()) return;
   const QString suffix = QFileInfo(path).suffix().toLower();
   bool svg = suffix == QLatin1String("svg");
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
     // No known extension: the one of the filter chosen.
-    svg = filter == QLatin1String(kSvgFilter);
+    svg = filter == svgFilter;
     path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
   const QString reason = WriteDistributionPicture(path, svg, figure_, size, Style());
-  if (!reason.isEmpty())
-    dialogs_.Message(QStringLiteral("The picture could not be saved as\n%1\n%2").arg(path, reason));
+  if (!reason.isEmpty()) dialogs_.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 
 }  // namespace tallowmere::app

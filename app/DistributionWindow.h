@@ -26,12 +26,13 @@ class SettingsStore;
 
 namespace tallowmere::app {
 
-inline constexpr const char* kDistributionTitle = "Distribution \u2014 Tallowmere";
+inline constexpr const char* kDistributionTitle = QT_TRANSLATE_NOOP("DistributionWindow", "Distribution — Tallowmere");
 inline constexpr const char* kDistributionBinsKey = "DistributionBins";
 inline constexpr const char* kListChangedNotice =
-    "The number list has changed since this analysis. Press Start Analysis to show it as it is now.";
-inline constexpr const char* kPngFilter = "PNG image (*.png)";
-inline constexpr const char* kSvgFilter = "SVG image (*.svg)";
+    QT_TRANSLATE_NOOP("DistributionWindow",
+                      "The number list has changed since this analysis. Press Start Analysis to show it as it is now.");
+inline constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("DistributionWindow", "PNG image (*.png)");
+inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("DistributionWindow", "SVG image (*.svg)");
 
 // The picture on screen; it takes the focus so that keyboard users reach it
 // and hear its description.

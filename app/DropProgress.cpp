@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/EventPump.h"
+#include "platform/Language.h"
 
 namespace tallowmere::app {
 
@@ -29,8 +30,13 @@ constexpr const char* kStripStyle =
     "#dropProgressStrip QToolButton:hover { background: #C62828; }"
     "#dropProgressStrip QToolButton:pressed { background: #8E1515; }";
 
+constexpr const char* kContext = "DropProgress";
+
+QString Tr(const char* text) { return QCoreApplication::translate(kContext, text); }
+
 QString FilesText(std::size_t count) {
-  return GroupedCount(count) + (count == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+  return platform::CountText(kContext, "%1 file", QT_TRANSLATE_N_NOOP("DropProgress", "%1 files"), count,
+                             GroupedCount(count));
 }
 
 }  // namespace
@@ -45,20 +51,21 @@ QString DropProgressText(const input::DropState& state) {
   QString text;
   switch (state.phase) {
     case input::DropPhase::kCollectingFolders:
-      text = QStringLiteral("Collecting folders: ") + GroupedCount(state.folders);
+      text = Tr(QT_TRANSLATE_NOOP("DropProgress", "Collecting folders: %1")).arg(GroupedCount(state.folders));
       break;
     case input::DropPhase::kCollectingFiles:
-      text = QStringLiteral("Collecting files: ") + GroupedCount(state.filesFound);
+      text = Tr(QT_TRANSLATE_NOOP("DropProgress", "Collecting files: %1")).arg(GroupedCount(state.filesFound));
       break;
     case input::DropPhase::kReadingFiles:
-      text =
-          QStringLiteral("Reading files: %1 of %2").arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
+      text = Tr(QT_TRANSLATE_NOOP("DropProgress", "Reading files: %1 of %2"))
+                 .arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
       break;
     case input::DropPhase::kReadingText:
-      text = QStringLiteral("Reading the text: %1%").arg(state.textSize ? state.textRead * 100 / state.textSize : 0);
+      text = Tr(QT_TRANSLATE_NOOP("DropProgress", "Reading the text: %1%"))
+                 .arg(state.textSize ? state.textRead * 100 / state.textSize : 0);
       break;
   }
-  return text + QStringLiteral(" \u2014 Esc to stop");
+  return Tr(QT_TRANSLATE_NOOP("DropProgress", "%1 — Esc to stop")).arg(text);
 }
 
 namespace {
@@ -67,30 +74,29 @@ namespace {
 // inside the file.
 QString WhereReadingStopped(const input::DropState& state) {
   if (state.fileCut)
-    return QStringLiteral("part-way through file %1 of %2")
+    return Tr(QT_TRANSLATE_NOOP("DropProgress", "part-way through file %1 of %2"))
         .arg(GroupedCount(state.filesRead), GroupedCount(state.filesFound));
-  return QStringLiteral("after %1 of %2").arg(GroupedCount(state.filesRead), FilesText(state.filesFound));
+  return Tr(QT_TRANSLATE_NOOP("DropProgress", "after %1 of %2"))
+      .arg(GroupedCount(state.filesRead), FilesText(state.filesFound));
 }
 
 }  // namespace
 
 QString LoadStoppedNotice(const input::DropState& state) {
-  return QStringLiteral("Loading was stopped %1.").arg(WhereReadingStopped(state));
+  return Tr(QT_TRANSLATE_NOOP("DropProgress", "Loading was stopped %1.")).arg(WhereReadingStopped(state));
 }
 
 QString DropStoppedNotice(const input::DropState& state) {
   if (state.phase == input::DropPhase::kReadingFiles)
-    return QStringLiteral("The drop was stopped %1.").arg(WhereReadingStopped(state));
-  const QString what =
-      state.phase == input::DropPhase::kCollectingFolders ? QStringLiteral("folders") : QStringLiteral("files");
-  QString read;
-  if (state.filesRead == 0)
-    read = QStringLiteral("no files were read");
-  else if (state.filesRead == 1)
-    read = QStringLiteral("1 file was read");
-  else
-    read = GroupedCount(state.filesRead) + QStringLiteral(" files were read");
-  return QStringLiteral("The drop was stopped while collecting %1; %2.").arg(what, read);
+    return Tr(QT_TRANSLATE_NOOP("DropProgress", "The drop was stopped %1.")).arg(WhereReadingStopped(state));
+  const QString read =
+      state.filesRead == 0
+          ? Tr(QT_TRANSLATE_NOOP("DropProgress", "no files were read"))
+          : platform::CountText(kContext, "%1 file was read", QT_TRANSLATE_N_NOOP("DropProgress", "%1 files were read"),
+                                state.filesRead, GroupedCount(state.filesRead));
+  if (state.phase == input::DropPhase::kCollectingFolders)
+    return Tr(QT_TRANSLATE_NOOP("DropProgress", "The drop was stopped while collecting folders; %1.")).arg(read);
+  return Tr(QT_TRANSLATE_NOOP("DropProgress", "The drop was stopped while collecting files; %1.")).arg(read);
 }
 
 // ---------------------------------------------------------------------------
@@ -109,8 +115,8 @@ DropProgressStrip::DropProgressStrip(QAbstractScrollArea* list) : QFrame(list->v
   text_->setFocusPolicy(Qt::NoFocus);
   stop_ = new QToolButton(this);
   stop_->setText(QStringLiteral("\u00D7"));
-  stop_->setToolTip(QStringLiteral("Stop the drop (Esc)"));
-  stop_->setAccessibleName(QStringLiteral("Stop the drop"));
+  stop_->setToolTip(tr("Stop the drop (Esc)"));
+  stop_->setAccessibleName(tr("Stop the drop"));
   stop_->setFocusPolicy(Qt::NoFocus);
   stop_->setAutoRaise(false);
   connect(stop_, &QToolButton::clicked, this, &DropProgressStrip::stopClicked);

@@ -397,9 +397,9 @@ void Form1::Form_Load() {
   trap.Step(126, [&] { setWindowTitle(QString::fromLatin1(kProductName)); });
   trap.Step(126, [&] { setWindowIcon(ApplicationIcon()); });
   trap.Step(126, [&] { SetApplicationTitle(); });
-  trap.Step(128, [&] { numbers_->SetHeader(QStringLiteral("Number(s)")); });
+  trap.Step(128, [&] { numbers_->SetHeader(tr("Number(s)")); });
   trap.Step(130, [&] { ListView1->horizontalHeader()->resizeSection(0, Twips(7000)); });
-  trap.Step(132, [&] { results_->setHorizontalHeaderLabels({QStringLiteral("Result(s)")}); });
+  trap.Step(132, [&] { results_->setHorizontalHeaderLabels({tr("Result(s)")}); });
   trap.Step(134, [&] { ListView2->horizontalHeader()->resizeSection(0, Twips(7000)); });
 
   trap.Step(136, [&] {

@@ -74,7 +74,7 @@ inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Fo
 // Pasted text has no trap of the designed procedures' kind: its failures are
 // reported with this plain text in place of a location, and no line.
 inline constexpr const char* kPasteLocation = "while the pasted text was read";
-inline constexpr const char* kPasteNumbersItem = "Paste Numbers";
+inline constexpr const char* kPasteNumbersItem = QT_TRANSLATE_NOOP("Form1", "Paste Numbers");
 // Removing the entries that are not numbers has no trap of the designed kind
 // either.
 inline constexpr const char* kRemoveNotNumbersLocation = "while the entries that are not numbers were removed";

@@ -1,6 +1,7 @@
 // Form1's commands: the push buttons' click handlers and what the analysis run sees of the window.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QStandardItemModel>
 #include <algorithm>
 #include <optional>
@@ -155,16 +156,18 @@ void Form1::PushButton13_Click() {
 
 results::AnalysisHost Form1::MakeAnalysisHost() {
   const input::NumberListModel* numbers = numbers_;
-  return {.errors = *this,
-          .entryCount = [numbers] { return numbers->Count(); },
-          .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
-          .entryPassedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); },
-          .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
-          .showAllDecimals = [this] { return Check1->isChecked(); },
-          .setBusy = [this](bool busy) { SetBusy(busy); },
-          .clearResults = [this] { ClearResults(); },
-          .addResultRow = [this](const std::string& line) { AddResultRow(line); },
-          .showMessage = [this](const std::string& text) { dialogs_.Message(QString::fromStdString(text)); }};
+  return {
+      .errors = *this,
+      .entryCount = [numbers] { return numbers->Count(); },
+      .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
+      .entryPassedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); },
+      .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
+      .showAllDecimals = [this] { return Check1->isChecked(); },
+      .setBusy = [this](bool busy) { SetBusy(busy); },
+      .clearResults = [this] { ClearResults(); },
+      .addResultRow = [this](const std::string& line) { AddResultRow(line); },
+      .showMessage =
+          [this](const std::string& text) { dialogs_.Message(QCoreApplication::translate("Analysis", text.c_str())); }};
 }
 
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }

@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <stdexcept>
 
@@ -50,7 +51,8 @@ QString FoldersLeftOutText(const FoldersLeftOut& left) {
   if (left.count == 1)
     return QCoreApplication::translate("Form1", "1 folder could not be read and was left out: %1 (%2).")
         .arg(name, reason);
-  return QCoreApplication::translate("Form1", "%1 folders could not be read and were left out (first: %2, %3).")
+  return QCoreApplication::translate("Form1", "%1 folders could not be read and were left out (first: %2, %3).",
+                                     nullptr, static_cast<int>(std::min<std::size_t>(left.count, INT_MAX)))
       .arg(QString::number(left.count), name, reason);
 }
 
@@ -311,7 +313,7 @@ void Form1::PasteNumbers(const QString& text, AdditionSource source) {
 }
 
 QAction* Form1::FillListContextMenu(QMenu& menu) {
-  QAction* paste = menu.addAction(QString::fromLatin1(kPasteNumbersItem));
+  QAction* paste = menu.addAction(QCoreApplication::translate("Form1", kPasteNumbersItem));
   paste->setShortcut(QKeySequence::Paste);
   paste->setShortcutVisibleInContextMenu(true);
   paste->setEnabled(platform::ClipboardHasText());

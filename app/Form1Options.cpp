@@ -1,6 +1,7 @@
 // Form1's options: the method, the decimal places and "Show all decimals", stored as they change.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTimer>
@@ -52,7 +53,7 @@ void Form1::ScheduleCombo1LostFocus() { lostFocusTimer_->start(0); }
 
 void Form1::Combo1_LostFocus() {
   if (results::DecimalPlacesAcceptable(Combo1->currentText(), separators_)) return;
-  dialogs_.Message(QString::fromLatin1(results::kMustBeNumericMessage));
+  dialogs_.Message(QCoreApplication::translate("Options", results::kMustBeNumericMessage));
   Combo1->setFocus(Qt::OtherFocusReason);
 }
 

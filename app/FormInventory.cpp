@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,7 +37,7 @@ QWidget* MakeDropDown(QWidget* parent) {
 }
 
 QWidget* Make(const ControlSpec& spec, QWidget* parent, const QString& fontFamily) {
-  const QString caption = QString::fromLatin1(spec.caption);
+  const QString caption = QCoreApplication::translate("Form1", spec.caption);
   switch (spec.kind) {
     case K::kList:
       return new ReportListView(parent);
@@ -93,27 +94,27 @@ QFont DesignFont(const QString& family, qreal points) {
 // clang-format off
 const std::array<ControlSpec, 18> kFormInventory = {{
     {.name = "ListView1", .kind = K::kList, .at = {120, 90, 7800, 1815}, .tab = 0,
-     .toolTip = kListToolTip, .accessibleName = "Number list", .accessibleDescription = kListDescription},
-    Button("PushButton3", "Add Number / Numbers", {120, 2010, 3840, 405}, 1),
-    Button("PushButton6", "Load Numbers From File", {4080, 2010, 3840, 405}, 2),
-    Button("PushButton1", "Clear List", {120, 2520, 3840, 405}, 4, "Clear number list"),
-    Button("PushButton2", "Load Sample/Example Numbers", {4080, 2520, 3840, 405}, 15),
-    Frame("Frame1", "Method", {120, 3000, 3840, 1065}, 5),
-    InFrame(K::kOption, "Option1", "Frame1", "Sample", {240, 300, 1305, 240}, 6),
-    InFrame(K::kOption, "Option2", "Frame1", "Population", {240, 650, 1665, 225}, 7),
-    Frame("Frame2", "Decimal Options", {4080, 3000, 3840, 1065}, 11),
-    InFrame(K::kLabel, "Label1", "Frame2", "Decimal places:", {240, 300, 1485, 255}, 14),
+     .toolTip = kListToolTip, .accessibleName = QT_TRANSLATE_NOOP("Form1", "Number list"), .accessibleDescription = kListDescription},
+    Button("PushButton3", QT_TRANSLATE_NOOP("Form1", "Add Number / Numbers"), {120, 2010, 3840, 405}, 1),
+    Button("PushButton6", QT_TRANSLATE_NOOP("Form1", "Load Numbers From File"), {4080, 2010, 3840, 405}, 2),
+    Button("PushButton1", QT_TRANSLATE_NOOP("Form1", "Clear List"), {120, 2520, 3840, 405}, 4, QT_TRANSLATE_NOOP("Form1", "Clear number list")),
+    Button("PushButton2", QT_TRANSLATE_NOOP("Form1", "Load Sample/Example Numbers"), {4080, 2520, 3840, 405}, 15),
+    Frame("Frame1", QT_TRANSLATE_NOOP("Form1", "Method"), {120, 3000, 3840, 1065}, 5),
+    InFrame(K::kOption, "Option1", "Frame1", QT_TRANSLATE_NOOP("Form1", "Sample"), {240, 300, 1305, 240}, 6),
+    InFrame(K::kOption, "Option2", "Frame1", QT_TRANSLATE_NOOP("Form1", "Population"), {240, 650, 1665, 225}, 7),
+    Frame("Frame2", QT_TRANSLATE_NOOP("Form1", "Decimal Options"), {4080, 3000, 3840, 1065}, 11),
+    InFrame(K::kLabel, "Label1", "Frame2", QT_TRANSLATE_NOOP("Form1", "Decimal places:"), {240, 300, 1485, 255}, 14),
     {.name = "Combo1", .kind = K::kDropDown, .parent = "Frame2", .at = {1680, 255, 975, 345}, .tab = 12,
-     .accessibleName = "Decimal places",
-     .accessibleDescription = "Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number."},
-    InFrame(K::kCheckBox, "Check1", "Frame2", "Show all decimals", {240, 700, 1875, 225}, 13),
-    Button("PushButton7", "Start Analysis", {120, 4185, 7800, 405}, 3),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Decimal places"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("Form1", "Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.")},
+    InFrame(K::kCheckBox, "Check1", "Frame2", QT_TRANSLATE_NOOP("Form1", "Show all decimals"), {240, 700, 1875, 225}, 13),
+    Button("PushButton7", QT_TRANSLATE_NOOP("Form1", "Start Analysis"), {120, 4185, 7800, 405}, 3),
     {.name = "ListView2", .kind = K::kList, .at = {120, 4710, 7800, 3735}, .tab = 8,
-     .toolTip = kResultsListToolTip, .accessibleName = "Results list", .accessibleDescription = kResultsListToolTip},
-    Button("PushButton4", "Save Results As Text File", {120, 8550, 3840, 405}, 9),
-    Button("PushButton13", "Save Results As Excel File", {4080, 8550, 3840, 405}, 10),
-    Button("PushButton5", "Copy Results To Clipboard", {120, 9060, 3840, 405}, 16),
-    Button("PushButton8", "Clear List", {4080, 9060, 3840, 405}, 17, "Clear results list"),
+     .toolTip = kResultsListToolTip, .accessibleName = QT_TRANSLATE_NOOP("Form1", "Results list"), .accessibleDescription = kResultsListToolTip},
+    Button("PushButton4", QT_TRANSLATE_NOOP("Form1", "Save Results As Text File"), {120, 8550, 3840, 405}, 9),
+    Button("PushButton13", QT_TRANSLATE_NOOP("Form1", "Save Results As Excel File"), {4080, 8550, 3840, 405}, 10),
+    Button("PushButton5", QT_TRANSLATE_NOOP("Form1", "Copy Results To Clipboard"), {120, 9060, 3840, 405}, 16),
+    Button("PushButton8", QT_TRANSLATE_NOOP("Form1", "Clear List"), {4080, 9060, 3840, 405}, 17, QT_TRANSLATE_NOOP("Form1", "Clear results list")),
 }};
 // clang-format on
 
@@ -124,9 +125,10 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
     QWidget* control = Make(spec, parent, fontFamily);
     control->setObjectName(QString::fromLatin1(spec.name));
     control->setGeometry(Twips(spec.at.left), Twips(spec.at.top), Twips(spec.at.width), Twips(spec.at.height));
-    if (spec.toolTip) control->setToolTip(QString::fromUtf8(spec.toolTip));
-    if (spec.accessibleName) control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (spec.accessibleDescription) control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
+    if (spec.toolTip) control->setToolTip(QCoreApplication::translate("Form1", spec.toolTip));
+    if (spec.accessibleName) control->setAccessibleName(QCoreApplication::translate("Form1", spec.accessibleName));
+    if (spec.accessibleDescription)
+      control->setAccessibleDescription(QCoreApplication::translate("Form1", spec.accessibleDescription));
     if (ReportsMoves(spec.kind)) {
       control->setMouseTracking(true);
       control->setAttribute(Qt::WA_NoMousePropagation);

@@ -1,8 +1,9 @@
 #pragma once
 // The main window's controls as designed, in one table: each control's name,
 // kind, caption, place, tab order, tool tip and the names assistive
-// technology announces. The window is built from it, and its controls are
-// found again by their names.
+// technology announces, their texts marked for translation. The window is
+// built from it, and its controls are found again by their names.
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <array>
@@ -11,16 +12,19 @@ class QWidget;
 
 namespace tallowmere::app {
 
-inline constexpr const char* kListToolTip =
+inline constexpr const char* kListToolTip = QT_TRANSLATE_NOOP(
+    "Form1",
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
-    "reveal full names.";
-inline constexpr const char* kResultsListToolTip =
+    "reveal full names.");
+inline constexpr const char* kResultsListToolTip = QT_TRANSLATE_NOOP(
+    "Form1",
     "Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. "
-    "Move | line to right to read long lines. \u201cShow Distribution\u2026\u201d in the context menu, or Ctrl+D, "
-    "pictures the numbers.";
-inline constexpr const char* kListDescription =
+    "Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, "
+    "pictures the numbers.");
+inline constexpr const char* kListDescription = QT_TRANSLATE_NOOP(
+    "Form1",
     "The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add "
-    "theirs, and so does text dropped or pasted (Ctrl+V).";
+    "theirs, and so does text dropped or pasted (Ctrl+V).");
 
 // The designed sizes (points) of the window's font and of the push buttons'.
 inline constexpr qreal kWindowPoints = 9;

@@ -5,6 +5,7 @@
 // user should know of the results it shows, for as long as it holds. It floats over the rows (no part of the window's
 // layout), never takes the focus nor a click (clicks reach the rows below), and keeps colours of its own so that it
 // reads alike in light and dark themes.
+#include <QCoreApplication>
 #include <QLabel>
 #include <chrono>
 #include <functional>
@@ -27,7 +28,7 @@ class ListNotice final : public QLabel {
   // `name`: its object name; `accessibleName`: what a screen reader calls it.
   explicit ListNotice(QAbstractScrollArea* list, Lasting lasting = Lasting::kFewSeconds,
                       const QString& name = QStringLiteral("listNotice"),
-                      const QString& accessibleName = QStringLiteral("Notice"));
+                      const QString& accessibleName = QCoreApplication::translate("ListNotice", "Notice"));
   // Shows `text` afresh, for the full time. A lasting notice shows it on
   // one line, cut with an ellipsis where the rows are too narrow for it.
   void Show(const QString& text);

@@ -1,6 +1,7 @@
 #include "app/NumberListMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -15,26 +16,29 @@ QList<QKeySequence> RedoKeys() {
   return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
 }
 
-QString ItemText(const char* verb, bool can, const std::string& name) {
-  QString text = QString::fromLatin1(verb);
-  if (can && !name.empty()) text += QLatin1Char(' ') + QString::fromStdString(name);
-  return text;
+// "Undo" alone, or "Undo Clear List" with the step's name.
+QString ItemText(const char* verb, const char* verbAndStep, bool can, const std::string& name) {
+  if (!can || name.empty()) return QCoreApplication::translate("NumberListMenu", verb);
+  return QCoreApplication::translate("NumberListMenu", verbAndStep)
+      .arg(QCoreApplication::translate("ListHistory", name.c_str()));
 }
 }  // namespace
 
 QString UndoItemText(const input::ListHistory& history) {
-  return ItemText("Undo", history.CanUndo(), history.UndoName());
+  return ItemText(QT_TRANSLATE_NOOP("NumberListMenu", "Undo"), QT_TRANSLATE_NOOP("NumberListMenu", "Undo %1"),
+                  history.CanUndo(), history.UndoName());
 }
 
 QString RedoItemText(const input::ListHistory& history) {
-  return ItemText("Redo", history.CanRedo(), history.RedoName());
+  return ItemText(QT_TRANSLATE_NOOP("NumberListMenu", "Redo"), QT_TRANSLATE_NOOP("NumberListMenu", "Redo %1"),
+                  history.CanRedo(), history.RedoName());
 }
 
 NumberListMenu::NumberListMenu(QWidget* window)
     : QObject(window),
       menu_(new QMenu(window)),
-      undo_(menu_->addAction(QStringLiteral("Undo"))),
-      redo_(menu_->addAction(QStringLiteral("Redo"))),
+      undo_(menu_->addAction(tr("Undo"))),
+      redo_(menu_->addAction(tr("Redo"))),
       removeNotNumbers_(new QAction(tr("Remove Entries That Are Not Numbers"), menu_)) {
   removeNotNumbers_->setEnabled(false);
   connect(removeNotNumbers_, &QAction::triggered, this, &NumberListMenu::removeNotNumbersAsked);

@@ -1,6 +1,7 @@
 #include "app/ResultsListMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
@@ -30,7 +31,7 @@ std::vector<const results::ResultRow*> RowsToCopy(const QStandardItemModel& list
 ResultsListMenu::ResultsListMenu(QWidget* window)
     : QObject(window),
       menu_(new QMenu(window)),
-      copyAsTable_(menu_->addAction(QString::fromUtf8(kCopyAsTableItem))),
+      copyAsTable_(menu_->addAction(QCoreApplication::translate("ResultsListMenu", kCopyAsTableItem))),
       showDistribution_(menu_->addAction(QString::fromUtf8(kShowDistributionItem))) {
   // The window's shortcut works whether the menu was ever opened or not; the
   // item shows the key.

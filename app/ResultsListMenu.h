@@ -15,7 +15,7 @@ class QWidget;
 
 namespace tallowmere::app {
 
-inline constexpr const char* kCopyAsTableItem = "Copy as Table";
+inline constexpr const char* kCopyAsTableItem = QT_TRANSLATE_NOOP("ResultsListMenu", "Copy as Table");
 inline constexpr const char* kShowDistributionItem = "Show Distribution\u2026";
 
 // What "Copy as Table" copies: the rows of `results` whose lines the list

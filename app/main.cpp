@@ -14,6 +14,7 @@
 #include "app/Form1.h"
 #include "core/MemoryFailures.h"
 #include "platform/CalcSpreadsheet.h"
+#include "platform/Language.h"
 #include "platform/OneSizeWindow.h"
 #include "system/LocaleSeparators.h"
 #include "system/StateFolder.h"
@@ -81,6 +82,10 @@ int main(int argc, char** argv) {
                  line.error.c_str());
     return 2;
   }
+
+  // The words in the user's language; numbers keep the locale's separators.
+  Translations translations;
+  StartTranslations(translations, true);
 
   // Workbook files that spreadsheet exports of earlier runs left behind.
   RemoveExportsOfEarlierRuns();

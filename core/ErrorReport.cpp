@@ -3,6 +3,8 @@
 #include <exception>
 #include <new>
 
+#include "core/Translation.h"
+
 namespace tallowmere::core {
 
 std::string ErrorReportText(std::string_view description, std::string_view location, int label) {
@@ -15,7 +17,8 @@ std::string ErrorReportText(std::string_view description, std::string_view locat
     text.append(std::to_string(label));
   }
   text.append("\r\r");
-  text.append("Please email screenshot of this message to ");
+  text.append(
+      Translated("ErrorReport", QT_TRANSLATE_NOOP("ErrorReport", "Please email screenshot of this message to ")));
   text.append(kSupportAddress);
   return text;
 }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/Translation.h"
 #include "input/AddFolder.h"
 
 namespace tallowmere::input {
@@ -19,7 +20,9 @@ constexpr unsigned kHiddenWritableFile = system::kHidden | system::kArchive;
 
 std::string NotReadText(const std::string& path, NotRead why) {
   std::string text = FileNotFoundText(path);
-  if (why == NotRead::kNotRegularFile) return text + ": not a regular file";
+  if (why == NotRead::kNotRegularFile)
+    return text + ": " +
+           std::string(core::Translated("DropFiles", QT_TRANSLATE_NOOP("DropFiles", "not a regular file")));
   // Asked again: the reader tells only that the path led to no file.
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) return text;

@@ -305,7 +305,7 @@ bool IsAsciiTextUnit(std::uint32_t unit) {
 }  // namespace
 
 std::string FileNotFoundText(std::string_view path) {
-  std::string text = kFileNotFoundMessage;
+  std::string text(core::Translated("ListFile", kFileNotFoundMessage));
   text += '\n';
   text += path;
   return text;

@@ -27,6 +27,7 @@
 #include <utility>
 
 #include "core/LetEventsRun.h"
+#include "core/Translation.h"
 #include "core/TwoThreads.h"
 #include "input/EntrySink.h"
 #include "input/WideText.h"
@@ -37,7 +38,7 @@ namespace tallowmere::input {
 
 class TextPieceReader;
 
-inline constexpr const char* kFileNotFoundMessage = "File not found";
+inline constexpr const char* kFileNotFoundMessage = QT_TRANSLATE_NOOP("ListFile", "File not found");
 
 // A candidate longer than this is not a plausible number: it is skipped
 // without ever being held whole, so an enormous line or a binary file costs

@@ -23,22 +23,24 @@
 #include <variant>
 #include <vector>
 
+#include "core/Translation.h"
 #include "input/EntryStore.h"
 
 namespace tallowmere::input {
 
 // The names of the steps, as the window offers to undo them.
-inline constexpr const char* kAddNumbersStep = "Add Numbers";
-inline constexpr const char* kLoadNumbersStep = "Load Numbers";
-inline constexpr const char* kDropStep = "Drop";
-inline constexpr const char* kSampleNumbersStep = "Sample Numbers";
-inline constexpr const char* kMoveEntryStep = "Move Entry";
-inline constexpr const char* kRemoveEntryStep = "Remove Entry";
-inline constexpr const char* kClearListStep = "Clear List";
-inline constexpr const char* kRemoveNotNumbersStep = "Remove Entries That Are Not Numbers";
+inline constexpr const char* kAddNumbersStep = QT_TRANSLATE_NOOP("ListHistory", "Add Numbers");
+inline constexpr const char* kLoadNumbersStep = QT_TRANSLATE_NOOP("ListHistory", "Load Numbers");
+inline constexpr const char* kDropStep = QT_TRANSLATE_NOOP("ListHistory", "Drop");
+inline constexpr const char* kSampleNumbersStep = QT_TRANSLATE_NOOP("ListHistory", "Sample Numbers");
+inline constexpr const char* kMoveEntryStep = QT_TRANSLATE_NOOP("ListHistory", "Move Entry");
+inline constexpr const char* kRemoveEntryStep = QT_TRANSLATE_NOOP("ListHistory", "Remove Entry");
+inline constexpr const char* kClearListStep = QT_TRANSLATE_NOOP("ListHistory", "Clear List");
+inline constexpr const char* kRemoveNotNumbersStep =
+    QT_TRANSLATE_NOOP("ListHistory", "Remove Entries That Are Not Numbers");
 // Numbers pasted into the list (Ctrl+V, Shift+Insert, the menu's item, a
 // dropped text).
-inline constexpr const char* kPasteStep = "Paste";
+inline constexpr const char* kPasteStep = QT_TRANSLATE_NOOP("ListHistory", "Paste");
 
 // What undoing or redoing a step does to the rows, told before the store
 // changes (so that views can be told first).

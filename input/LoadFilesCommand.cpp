@@ -1,5 +1,6 @@
 #include "input/LoadFilesCommand.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -77,10 +78,11 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
   // 102: several files may be chosen, and a typed name of a missing file
   // comes back as chosen (the dialog does not insist that it exists).
   QString title;
-  trap.Step(104, [&] { title = QString::fromUtf8(kLoadFilesTitle); });
+  trap.Step(104, [&] { title = QCoreApplication::translate("LoadFilesCommand", kLoadFilesTitle); });
   QStringList filters;
   trap.Step(106, [&] {
-    filters = {QString::fromUtf8(platform::kTextFilesFilter), QString::fromUtf8(platform::kAllFilesFilter)};
+    filters = {QCoreApplication::translate("Dialogs", platform::kTextFilesFilter),
+               QCoreApplication::translate("Dialogs", platform::kAllFilesFilter)};
   });
   trap.Step(108, [&] { fileName = ComposeDialogFileName(host.dialogs.OpenFiles(title, filters)); });
   if (trap.Test(110, [&] { return fileName.empty(); })) return state;

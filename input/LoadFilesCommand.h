@@ -9,6 +9,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/LetEventsRun.h"
+#include "core/Translation.h"
 #include "input/DropFiles.h"
 #include "input/EntrySink.h"
 #include "numtext/Separators.h"
@@ -17,7 +18,8 @@
 namespace tallowmere::input {
 
 inline constexpr const char* kLoadFilesLocation = "in Tallowmere2021/08/31.Form1.PushButton6_Click ";
-inline constexpr const char* kLoadFilesTitle = "Load List(s) - Hold Ctrl to select multiple list files";
+inline constexpr const char* kLoadFilesTitle =
+    QT_TRANSLATE_NOOP("LoadFilesCommand", "Load List(s) - Hold Ctrl to select multiple list files");
 
 // What the command works with; all of it must outlive the call.
 struct LoadFilesHost {

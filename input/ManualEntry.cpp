@@ -76,7 +76,7 @@ void AddTypedNumbers(const ManualEntryHost& host) {
   // the decimal separator is the point.
   const QString prompt = UsesDecimalComma(host.separators)
                              ? QCoreApplication::translate("ManualEntry", kManualEntrySemicolonPrompt)
-                             : QString::fromLatin1(kManualEntryPrompt);
+                             : QCoreApplication::translate("ManualEntry", kManualEntryPrompt);
   // Commas, semicolons and spaces are single bytes in UTF-8, so the pieces
   // can be cut from the encoded text directly.
   std::string answer;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/Translation.h"
 #include "input/EntrySink.h"
 #include "numtext/Separators.h"
 
@@ -23,8 +24,10 @@ class Dialogs;
 namespace tallowmere::input {
 
 inline constexpr const char* kManualEntryLocation = "in Tallowmere2021/08/31.Form1.PushButton3_Click ";
-inline constexpr const char* kManualEntryPrompt = "Enter number or numbers (use commas):";
-inline constexpr const char* kManualEntrySemicolonPrompt = "Enter number or numbers (use semicolons):";
+inline constexpr const char* kManualEntryPrompt =
+    QT_TRANSLATE_NOOP("ManualEntry", "Enter number or numbers (use commas):");
+inline constexpr const char* kManualEntrySemicolonPrompt =
+    QT_TRANSLATE_NOOP("ManualEntry", "Enter number or numbers (use semicolons):");
 
 // One piece of a typed answer, and whether the user's locale reads it
 // strictly as a number (then it is worth that number, as a line of a list

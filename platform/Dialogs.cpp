@@ -60,7 +60,7 @@ QWidget* SystemDialogs::Parent() const {
 void SystemDialogs::Message(const QString& text) { ShowBox(QMessageBox::NoIcon, ApplicationTitle(), text, Parent()); }
 
 void SystemDialogs::ErrorReport(const QString& text) {
-  ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), text, Parent());
+  ShowBox(QMessageBox::Warning, QCoreApplication::translate("Dialogs", "Application Error"), text, Parent());
 }
 
 QString SystemDialogs::Input(const QString& prompt) {

@@ -12,8 +12,8 @@ class QWidget;
 namespace tallowmere::platform {
 
 // The filters of the open and save dialogs for list files and result files.
-inline constexpr const char* kTextFilesFilter = "Text Files (*.txt)";
-inline constexpr const char* kAllFilesFilter = "All Files (*)";
+inline constexpr const char* kTextFilesFilter = QT_TRANSLATE_NOOP("Dialogs", "Text Files (*.txt)");
+inline constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("Dialogs", "All Files (*)");
 
 class Dialogs {
  public:

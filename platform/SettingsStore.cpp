@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -128,26 +129,32 @@ SettingsFailure SaveSetting(const QString& application, const QString& section, 
   return SettingsFailure::kCannotBeWritten;
 }
 
+namespace {
+QString Tr(const char* text) { return QCoreApplication::translate("SettingsStore", text); }
+}  // namespace
+
 QString SettingsFailureMessage(const QString& path, SettingsFailure failure, const QString& reason) {
   QString why;
   switch (failure) {
     case SettingsFailure::kNone:
       return QString();
     case SettingsFailure::kNotARegularFile:
-      why = QStringLiteral("it is not a regular file");
+      why = Tr(QT_TRANSLATE_NOOP("SettingsStore", "it is not a regular file"));
       break;
     case SettingsFailure::kLockNotARegularFile:
-      why = QStringLiteral("its lock file %1 is not a regular file").arg(path + QStringLiteral(".lock"));
+      why = Tr(QT_TRANSLATE_NOOP("SettingsStore", "its lock file %1 is not a regular file"))
+                .arg(path + QStringLiteral(".lock"));
       break;
     case SettingsFailure::kFolderCannotBeMade:
-      why = QStringLiteral("its folder cannot be created");
+      why = Tr(QT_TRANSLATE_NOOP("SettingsStore", "its folder cannot be created"));
       break;
     case SettingsFailure::kCannotBeWritten:
-      why = reason.isEmpty() ? QStringLiteral("it cannot be written")
-                             : QStringLiteral("it cannot be written: %1").arg(reason);
+      why = reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be written"))
+                             : Tr(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be written: %1")).arg(reason);
       break;
   }
-  return QStringLiteral("The options cannot be saved to %1: %2. They stay as chosen until %3 ends.")
+  return Tr(QT_TRANSLATE_NOOP("SettingsStore",
+                              "The options cannot be saved to %1: %2. They stay as chosen until %3 ends."))
       .arg(path, why, ApplicationTitle());
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/Translation.h"
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
@@ -18,7 +19,7 @@ namespace tallowmere::results {
 
 inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.Form1.PushButton7_Click ";
 inline constexpr const char* kShowResultsLocation = "in Tallowmere2021/08/31.Form1.ShowResults ";
-inline constexpr const char* kForgotNumbersMessage = "You forgot to input numbers.";
+inline constexpr const char* kForgotNumbersMessage = QT_TRANSLATE_NOOP("Analysis", "You forgot to input numbers.");
 
 // What a run works with; all of it must outlive the call.
 struct AnalysisHost {

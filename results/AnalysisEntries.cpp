@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Translation.h"
 #include "numtext/EntryValue.h"
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberText.h"
@@ -91,7 +92,8 @@ std::string Values(const std::vector<NotNumber>& named, const numtext::Separator
   std::string text;
   const std::size_t shown = same ? 1 : named.size();
   for (std::size_t i = 0; i < shown; ++i) {
-    if (i > 0) text += i + 1 == shown ? " and " : ", ";
+    if (i > 0)
+      text += i + 1 == shown ? core::Translated("AdditionNotice", QT_TRANSLATE_NOOP("AdditionNotice", " and ")) : ", ";
     text += numtext::NumberText(named[i].value, sep);
   }
   return text;
@@ -104,12 +106,20 @@ std::string NotNumbersSentence(const NotNumbers& found, const numtext::Separator
   std::string quoted;
   for (const NotNumber& n : found.first) quoted += (quoted.empty() ? "" : ", ") + Quoted(n.text);
   const std::string values = Values(found.first, sep);
-  if (found.count == 1) return "1 entry is not a number and counts as " + values + ": " + quoted + '.';
+  // The window's own sentences, in the user's language.
+  constexpr const char* kContext = "AdditionNotice";
+  if (found.count == 1)
+    return core::Fill(core::Translated(kContext, QT_TRANSLATE_NOOP("AdditionNotice",
+                                                                   "1 entry is not a number and counts as %1: %2.")),
+                      {values, quoted});
   const std::string count = Grouped(found.count);
-  if (found.count == found.first.size())
-    return count + " entries are not numbers and count as " + values + ": " + quoted + '.';
-  return count + " entries are not numbers; the first " + std::to_string(found.first.size()) + " count as " + values +
-         ": " + quoted + '.';
+  if (found.count == found.first.size()) {
+    const char* many = QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 entries are not numbers and count as %2: %3.");
+    return core::Fill(core::TranslatedCount(kContext, many, many, found.count, count), {"%1", values, quoted});
+  }
+  const char* many = QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 entries are not numbers; the first %2 count as %3: %4.");
+  return core::Fill(core::TranslatedCount(kContext, many, many, found.count, count),
+                    {"%1", std::to_string(found.first.size()), values, quoted});
 }
 
 }  // namespace tallowmere::results

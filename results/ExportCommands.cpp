@@ -1,6 +1,7 @@
 #include "results/ExportCommands.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <stdexcept>
 
 #include "platform/Dialogs.h"
@@ -26,7 +27,9 @@ bool NothingTicked(core::Trap& trap, int testLabel, const ExportHost& host) {
       if (Ticked(host.list, r)) return false;
     return rows > 0;
   });
-  if (nothing) trap.Step(testLabel + 2, [&] { host.dialogs.Message(QString::fromLatin1(kNothingTickedMessage)); });
+  if (nothing)
+    trap.Step(testLabel + 2,
+              [&] { host.dialogs.Message(QCoreApplication::translate("ExportCommands", kNothingTickedMessage)); });
   return nothing;
 }
 
@@ -46,10 +49,11 @@ void SaveResultsAsTextFile(const ExportHost& host) {
   QString fileName;
   trap.Step(106, [&] { fileName.clear(); });
   QString title;
-  trap.Step(108, [&] { title = QString::fromLatin1(kSaveDialogTitle); });
+  trap.Step(108, [&] { title = QCoreApplication::translate("ExportCommands", kSaveDialogTitle); });
   QStringList filters;
   trap.Step(110, [&] {
-    filters = {QString::fromUtf8(platform::kTextFilesFilter), QString::fromUtf8(platform::kAllFilesFilter)};
+    filters = {QCoreApplication::translate("Dialogs", platform::kTextFilesFilter),
+               QCoreApplication::translate("Dialogs", platform::kAllFilesFilter)};
   });
   QString chosen;
   trap.Step(112, [&] { chosen = host.dialogs.SaveFile(title, filters); });
@@ -65,7 +69,7 @@ void CopyResultsToClipboard(const ExportHost& host) {
   if (NothingTicked(trap, 116, host)) return;
   trap.Step(108, [&] { host.setBusy(true); });
   trap.Step(110, [&] { CopyListViewToClipboard(host.list, host.letEventsRun); });
-  trap.Step(112, [&] { host.dialogs.Message(QString::fromLatin1(kCopiedNotice)); });
+  trap.Step(112, [&] { host.dialogs.Message(QCoreApplication::translate("ExportCommands", kCopiedNotice)); });
   trap.Step(114, [&] { host.setBusy(false); });
 }
 
@@ -79,7 +83,7 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
   }
   if (failed) {
     try {
-      host.dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForSoftware));
+      host.dialogs.Message(QCoreApplication::translate("ExportCommands", kSpreadsheetMissingForSoftware));
     } catch (...) {
     }
     installed = false;
@@ -92,7 +96,9 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   const QAbstractItemModel& list = host.list;
 
   if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); })) {
-    trap.Step(172, [&] { host.dialogs.Message(QString::fromLatin1(kSpreadsheetMissingForFeature)); });
+    trap.Step(172, [&] {
+      host.dialogs.Message(QCoreApplication::translate("ExportCommands", kSpreadsheetMissingForFeature));
+    });
     return;
   }
   if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;

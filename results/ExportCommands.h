@@ -19,18 +19,21 @@ inline constexpr const char* kSaveTextFileLocation = "in Tallowmere2021/08/31.Fo
 inline constexpr const char* kCopyToClipboardLocation = "in Tallowmere2021/08/31.Form1.PushButton5_Click ";
 inline constexpr const char* kSaveSpreadsheetLocation = "in Tallowmere2021/08/31.Form1.PushButton13_Click ";
 
-inline constexpr const char* kSaveDialogTitle = "Save";
-inline constexpr const char* kCopiedNotice =
+inline constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("ExportCommands", "Save");
+inline constexpr const char* kCopiedNotice = QT_TRANSLATE_NOOP(
+    "ExportCommands",
     "Results have been copied to the clipboard.\r\rClick a text area where you normally type and press Ctrl+V to "
-    "paste the clipboard.";
-inline constexpr const char* kSpreadsheetMissingForSoftware =
-    "Excel is not installed on this computer. You need to have it installed to use this software without error.";
-inline constexpr const char* kSpreadsheetMissingForFeature =
-    "Excel is not installed on this computer. You need to have it installed to use this feature.";
+    "paste the clipboard.");
+inline constexpr const char* kSpreadsheetMissingForSoftware = QT_TRANSLATE_NOOP(
+    "ExportCommands",
+    "Excel is not installed on this computer. You need to have it installed to use this software without error.");
+inline constexpr const char* kSpreadsheetMissingForFeature = QT_TRANSLATE_NOOP(
+    "ExportCommands", "Excel is not installed on this computer. You need to have it installed to use this feature.");
 // Shown instead of exporting when the list has rows but none of them is
 // ticked: an export would only have emptied the clipboard or written a header.
-inline constexpr const char* kNothingTickedMessage =
-    "No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.";
+inline constexpr const char* kNothingTickedMessage = QT_TRANSLATE_NOOP(
+    "ExportCommands",
+    "No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.");
 
 // What the commands work with; all of it must outlive the call.
 struct ExportHost {

@@ -4,6 +4,7 @@
 // controls and calls these from its handlers.
 #include <QString>
 
+#include "core/Translation.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::platform {
@@ -12,7 +13,7 @@ class SettingsStore;
 
 namespace tallowmere::results {
 
-inline constexpr const char* kMustBeNumericMessage = "Must be a numeric entry.";
+inline constexpr const char* kMustBeNumericMessage = QT_TRANSLATE_NOOP("Options", "Must be a numeric entry.");
 // The text of Combo1 at design time and after "Show all decimals" is unticked.
 inline constexpr const char* kDefaultDecimalPlaces = "3";
 // The text of the disabled Combo1 while "Show all decimals" is ticked.

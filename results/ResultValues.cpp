@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Translation.h"
 #include "numtext/NumberText.h"
 
 namespace tallowmere::results {
@@ -109,7 +110,10 @@ double ShownValue(double worked, double engine, std::string_view tenDecimals, bo
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText) {
   const RowLabel& label = LabelOf(row);
-  return {.key = label.key, .label = label.label, .value = std::move(value), .valueText = std::move(valueText)};
+  return {.key = label.key,
+          .label = core::Translated("ResultRows", label.label.data()),
+          .value = std::move(value),
+          .valueText = std::move(valueText)};
 }
 
 }  // namespace tallowmere::results

@@ -1,10 +1,13 @@
 #pragma once
 // Every result row's key, label and unit, each written here once: the
 // results list, the exports, the analyser's formats and the table text all
-// take them from this table. Plain C++: no Qt.
+// take them from this table. Plain C++: no Qt; the labels and units are
+// marked for translation and shown through core::Translated.
 #include <cstddef>
 #include <iterator>
 #include <string_view>
+
+#include "core/Translation.h"
 
 namespace tallowmere::results {
 
@@ -42,28 +45,28 @@ enum class Row : std::size_t {
 };
 
 inline constexpr RowLabel kRowLabels[] = {
-    {"count", "The number of entries is: ", ""},
-    {"sum", "The sum of the numbers are: ", ""},
-    {"sum_squared", "The sum squared is: ", ""},
-    {"sum_of_squares", "The sum of squares is: ", ""},
-    {"mode", "The mode is: ", ""},
-    {"median", "The median is: ", ""},
-    {"mean", "The mean is: ", ""},
-    {"variance", "The variance is: ", ""},
-    {"skew", "The skew is: ", ""},
-    {"average_deviation", "The average deviation is: ", ""},
-    {"standard_deviation", "The standard deviation is: ", ""},
-    {"coefficient_of_variation", "The coefficient of variation is: ", " %"},
-    {"minimum", "The minimum is: ", ""},
-    {"maximum", "The maximum is: ", ""},
-    {"range", "The range is: ", ""},
-    {"first_quartile", "The first quartile is: ", ""},
-    {"third_quartile", "The third quartile is: ", ""},
-    {"interquartile_range", "The interquartile range is: ", ""},
-    {"kurtosis", "The kurtosis is: ", ""},
-    {"standard_error", "The standard error of the mean is: ", ""},
-    {"ci95_low", "The 95 % confidence interval's low end is: ", ""},
-    {"ci95_high", "The 95 % confidence interval's high end is: ", ""},
+    {"count", QT_TRANSLATE_NOOP("ResultRows", "The number of entries is: "), ""},
+    {"sum", QT_TRANSLATE_NOOP("ResultRows", "The sum of the numbers are: "), ""},
+    {"sum_squared", QT_TRANSLATE_NOOP("ResultRows", "The sum squared is: "), ""},
+    {"sum_of_squares", QT_TRANSLATE_NOOP("ResultRows", "The sum of squares is: "), ""},
+    {"mode", QT_TRANSLATE_NOOP("ResultRows", "The mode is: "), ""},
+    {"median", QT_TRANSLATE_NOOP("ResultRows", "The median is: "), ""},
+    {"mean", QT_TRANSLATE_NOOP("ResultRows", "The mean is: "), ""},
+    {"variance", QT_TRANSLATE_NOOP("ResultRows", "The variance is: "), ""},
+    {"skew", QT_TRANSLATE_NOOP("ResultRows", "The skew is: "), ""},
+    {"average_deviation", QT_TRANSLATE_NOOP("ResultRows", "The average deviation is: "), ""},
+    {"standard_deviation", QT_TRANSLATE_NOOP("ResultRows", "The standard deviation is: "), ""},
+    {"coefficient_of_variation", QT_TRANSLATE_NOOP("ResultRows", "The coefficient of variation is: "), " %"},
+    {"minimum", QT_TRANSLATE_NOOP("ResultRows", "The minimum is: "), ""},
+    {"maximum", QT_TRANSLATE_NOOP("ResultRows", "The maximum is: "), ""},
+    {"range", QT_TRANSLATE_NOOP("ResultRows", "The range is: "), ""},
+    {"first_quartile", QT_TRANSLATE_NOOP("ResultRows", "The first quartile is: "), ""},
+    {"third_quartile", QT_TRANSLATE_NOOP("ResultRows", "The third quartile is: "), ""},
+    {"interquartile_range", QT_TRANSLATE_NOOP("ResultRows", "The interquartile range is: "), ""},
+    {"kurtosis", QT_TRANSLATE_NOOP("ResultRows", "The kurtosis is: "), ""},
+    {"standard_error", QT_TRANSLATE_NOOP("ResultRows", "The standard error of the mean is: "), ""},
+    {"ci95_low", QT_TRANSLATE_NOOP("ResultRows", "The 95 % confidence interval's low end is: "), ""},
+    {"ci95_high", QT_TRANSLATE_NOOP("ResultRows", "The 95 % confidence interval's high end is: "), ""},
 };
 
 constexpr const RowLabel& LabelOf(Row row) { return kRowLabels[static_cast<std::size_t>(row)]; }

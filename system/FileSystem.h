@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Translation.h"
+
 namespace tallowmere::system {
 
 // Attribute bits. How this platform maps onto them:
@@ -66,8 +68,9 @@ class PathNotFound : public FileSystemError {
 // new, or cut short.
 class FileChanged : public FileSystemError {
  public:
-  explicit FileChanged(const std::string& path) : FileSystemError(path + ": " + kText) {}
-  static constexpr const char* kText = "The file changed while it was read";
+  explicit FileChanged(const std::string& path)
+      : FileSystemError(path + ": " + std::string(core::Translated("FileSystem", kText))) {}
+  static constexpr const char* kText = QT_TRANSLATE_NOOP("FileSystem", "The file changed while it was read");
 };
 
 // Tells whether a regular file changed while it was read from an open

@@ -40,6 +40,7 @@
 
 #include "core/CommandOptions.h"
 #include "core/MemoryFailures.h"
+#include "core/Translation.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
@@ -48,6 +49,7 @@
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
 #include "numtext/NumberText.h"
+#include "platform/Language.h"
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
 #include "results/RowFormats.h"
@@ -226,7 +228,7 @@ class CommandLineHost : public ErrorSink {
                 [this](const std::string& text) {
                   if (text == kForgotNumbersMessage) forgot = true;
                   // No numbers, for want of memory to hold them.
-                  if (!OutOfMemory()) std::cerr << text << '\n';
+                  if (!OutOfMemory()) std::cerr << core::Translated("Analysis", text.c_str()) << '\n';
                 },
             .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
   }
@@ -235,11 +237,21 @@ class CommandLineHost : public ErrorSink {
 };
 
 constexpr const char* kProgram = "tallowmere-analyse";
+constexpr const char* kStandardInput = QT_TRANSLATE_NOOP("Analyser", "standard input");
+constexpr const char* kNotRegularFile = QT_TRANSLATE_NOOP("Analyser", "not a regular file");
 // What the error report says of a std::bad_alloc.
 constexpr std::string_view kOutOfMemoryReport = "Out of memory";
+constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("Analyser", "out of memory");
 
 // The one line of a run that failed to get memory; it needs none itself.
-void TellOutOfMemory() { std::fputs("tallowmere-analyse: out of memory\n", stderr); }
+// Its words are looked up at the start (OutOfMemoryWords), so that telling
+// them allocates nothing.
+void TellOutOfMemory() {
+  std::fputs(kProgram, stderr);
+  std::fputs(": ", stderr);
+  std::fputs(core::Translated("Analyser", kOutOfMemory).data(), stderr);
+  std::fputc('\n', stderr);
+}
 
 // A line for standard error with every control character (a file name may
 // hold line ends and escape sequences) written as an escape.
@@ -265,6 +277,14 @@ std::string Printable(std::string_view text) {
   return out;
 }
 
+// The analyser's own words in the user's language; option names, file names
+// and the keys of --format tsv and json never change.
+std::string Tr(const char* text) { return std::string(core::Translated("Analyser", text)); }
+
+std::string TrCount(const char* one, const char* many, std::size_t n) {
+  return core::TranslatedCount("Analyser", one, many, n, std::to_string(n));
+}
+
 // One line on standard error: "tallowmere-analyse: WHAT".
 void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(what) << '\n'; }
 
@@ -277,9 +297,13 @@ void TellOtherConvention(CommandLineHost& host, const std::string& name) {
   const std::string& first = tally.firstOtherConvention;
   const std::size_t last = first.find_last_of(",.");
   const bool comma = last != std::string::npos && first[last] == ',';
-  Tell(name + ": " + std::to_string(tally.otherConvention) +
-       (tally.otherConvention == 1 ? " line was" : " lines were") + " read with a decimal " +
-       (comma ? "comma" : "point") + " (first: \"" + first.substr(0, 32) + "\")");
+  const std::size_t n = tally.otherConvention;
+  const std::string text =
+      comma ? TrCount("%1 line was read with a decimal comma (first: \"%2\")",
+                      QT_TRANSLATE_N_NOOP("Analyser", "%1 lines were read with a decimal comma (first: \"%2\")"), n)
+            : TrCount("%1 line was read with a decimal point (first: \"%2\")",
+                      QT_TRANSLATE_N_NOOP("Analyser", "%1 lines were read with a decimal point (first: \"%2\")"), n);
+  Tell(name + ": " + core::Fill(text, {"%1", first.substr(0, 32)}));
 }
 
 // What a report of the analysis was about, for a reader who has no window:
@@ -288,29 +312,29 @@ void TellOtherConvention(CommandLineHost& host, const std::string& name) {
 std::string ReportSubject(std::string_view location, int label) {
   if (location == kStartAnalysisLocation) {
     if (label == 106) return "--decimals";
-    if (label == 114) return "an entry";
+    if (label == 114) return Tr(QT_TRANSLATE_NOOP("Analyser", "an entry"));
     return {};
   }
   if (location != kShowResultsLocation) return {};
   static constexpr struct {
     int first;
     const char* row;
-  } kRows[] = {{102, "the number of entries"},
-               {104, "the sum"},
-               {106, "the sum squared"},
-               {108, "the sum of squares"},
-               {110, "the mode"},
-               {112, "the median"},
-               {114, "the mean"},
-               {126, "the variance"},
-               {142, "the skew"},
-               {158, "the average deviation"},
-               {174, "the standard deviation"},
-               {190, "the coefficient of variation"}};
+  } kRows[] = {{102, QT_TRANSLATE_NOOP("Analyser", "the number of entries")},
+               {104, QT_TRANSLATE_NOOP("Analyser", "the sum")},
+               {106, QT_TRANSLATE_NOOP("Analyser", "the sum squared")},
+               {108, QT_TRANSLATE_NOOP("Analyser", "the sum of squares")},
+               {110, QT_TRANSLATE_NOOP("Analyser", "the mode")},
+               {112, QT_TRANSLATE_NOOP("Analyser", "the median")},
+               {114, QT_TRANSLATE_NOOP("Analyser", "the mean")},
+               {126, QT_TRANSLATE_NOOP("Analyser", "the variance")},
+               {142, QT_TRANSLATE_NOOP("Analyser", "the skew")},
+               {158, QT_TRANSLATE_NOOP("Analyser", "the average deviation")},
+               {174, QT_TRANSLATE_NOOP("Analyser", "the standard deviation")},
+               {190, QT_TRANSLATE_NOOP("Analyser", "the coefficient of variation")}};
   const char* row = nullptr;
   for (const auto& r : kRows)
     if (label >= r.first) row = r.row;
-  return row ? row : "";
+  return row ? Tr(row) : std::string();
 }
 
 void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
@@ -335,22 +359,29 @@ class TableReport final : public input::TableProblems {
     ++host_.shortRecords;
     if (++shortRecords_ > kToldShortRecords) return;
     const input::ColumnChoice& column = host_.table->column;
-    Tell(name_ + ": line " + std::to_string(line) + ": " + std::to_string(fields) +
-         (fields == 1 ? " field" : " fields") + ", too few for " +
-         (column.name.empty() ? "field " + std::to_string(column.number) : "the column '" + column.name + "'") +
-         "; the record is skipped");
+    const std::string which =
+        column.name.empty() ? core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(column.number)})
+                            : core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the column '%1'")), {column.name});
+    const std::string text =
+        TrCount("%1 field, too few for %2; the record is skipped",
+                QT_TRANSLATE_N_NOOP("Analyser", "%1 fields, too few for %2; the record is skipped"), fields);
+    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
+         core::Fill(text, {"%1", which}));
   }
   void NameNotInHeader() override { host_.columnMissingIn = name_; }
   void UnclosedQuote(std::uint64_t line) override {
     host_.unclosedQuote = true;
-    Tell(name_ + ": line " + std::to_string(line) +
-         ": the quoted field begun here is not closed before the end of the file; it is left out");
+    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
+         Tr(QT_TRANSLATE_NOOP("Analyser",
+                              "the quoted field begun here is not closed before the end of the file; it is left out")));
   }
   // Ends the file: how many more short records there were than were told.
   void End() {
     if (shortRecords_ > kToldShortRecords)
-      Tell(name_ + ": " + std::to_string(shortRecords_ - kToldShortRecords) +
-           " more records with too few fields skipped");
+      Tell(name_ + ": " +
+           TrCount("%1 more record with too few fields skipped",
+                   QT_TRANSLATE_N_NOOP("Analyser", "%1 more records with too few fields skipped"),
+                   shortRecords_ - kToldShortRecords));
   }
 
  private:
@@ -420,8 +451,12 @@ void SuggestField(const CommandLineHost& host) {
     if (!delimiter) continue;
     const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
     const std::string option = *delimiter == '\t' ? "" : " (and --delimiter '" + shown + "')";
-    Tell(path + ": its lines hold fields separated by '" + shown +
-         "'; choose a column with --field N, or --header and --field NAME" + option);
+    Tell(path + ": " +
+         core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser",
+                                         "its lines hold fields separated by '%1'; choose a column "
+                                         "with --field N, or --header and --field NAME")),
+                    {shown}) +
+         option);
     return;
   }
 }
@@ -435,14 +470,14 @@ void SuggestField(const CommandLineHost& host) {
 bool ReadStandardInput(CommandLineHost& host) {
   try {
     if (host.table) {
-      ReadTable(host, "standard input", [](ColumnTextReader& reader) {
+      ReadTable(host, Tr(kStandardInput), [](ColumnTextReader& reader) {
         ReadDescriptorText(reader, 0);
         return true;
       });
     } else {
       ReadListDescriptor(host.entries, 0, host.separators);
     }
-    TellOtherConvention(host, "standard input");
+    TellOtherConvention(host, Tr(kStandardInput));
     return true;
   } catch (const std::bad_alloc&) {
     core::NoteMemoryFailure();
@@ -459,7 +494,9 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
                host,
                [&ok](const std::string& path, NotRead why) {
                  ok = false;
-                 Tell(path + (why == NotRead::kMissing ? ": File not found" : ": not a regular file"));
+                 Tell(path + ": " +
+                      (why == NotRead::kMissing ? std::string(core::Translated("ListFile", kFileNotFoundMessage))
+                                                : Tr(kNotRegularFile)));
                },
                {}};
   ctx.separators = host.separators;
@@ -467,7 +504,8 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   // numbers it holds would be missing from the results unseen.
   ctx.folderUnreadable = [&ok](const std::string& folder, const std::string& reason) {
     ok = false;
-    std::cerr << kProgram << ": " << folder << ": cannot read the folder: " << reason << '\n';
+    std::cerr << kProgram << ": " << folder << ": " << Tr(QT_TRANSLATE_NOOP("Analyser", "cannot read the folder"))
+              << ": " << reason << '\n';
   };
   if (host.table) {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
@@ -514,13 +552,14 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
 // it is not read, told on standard error.
 int OpenEntriesFile(const std::string& file) {
   auto fail = [&](int error) {
-    Tell(file + ": " + (error == ENOENT ? kFileNotFoundMessage : std::strerror(error)));
+    Tell(file + ": " +
+         (error == ENOENT ? std::string(core::Translated("ListFile", kFileNotFoundMessage)) : std::strerror(error)));
     return -1;
   };
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0) return fail(errno);
   if (!S_ISREG(st.st_mode)) {
-    Tell(file + ": not a regular file");
+    Tell(file + ": " + Tr(kNotRegularFile));
     return -1;
   }
   // Without waiting for a writer, should a FIFO have taken the file's place
@@ -529,7 +568,7 @@ int OpenEntriesFile(const std::string& file) {
   if (fd < 0) return fail(errno);
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    Tell(file + ": not a regular file");
+    Tell(file + ": " + Tr(kNotRegularFile));
     return -1;
   }
   return fd;
@@ -540,7 +579,7 @@ int OpenEntriesFile(const std::string& file) {
 // error); nothing is then analysed, as a half-read text would mislead.
 bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   const bool standardInput = file.empty() || file == "-";
-  const std::string name = standardInput ? "standard input" : file;
+  const std::string name = standardInput ? Tr(kStandardInput) : file;
   int fd = STDIN_FILENO;
   if (!standardInput) {
     fd = OpenEntriesFile(file);
@@ -552,10 +591,12 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
     const std::size_t cut = ReadEntryLines(host.entries, fd, watch);
     if (cut > 0) {
       const std::string most = std::to_string(kMaxCandidateBytes);
-      Tell(name + ": " + std::to_string(cut) +
-           (cut == 1
-                ? " line is longer than " + most + " bytes and is read as its first " + most + " bytes"
-                : " lines are longer than " + most + " bytes and are each read as their first " + most + " bytes"));
+      const std::string text =
+          TrCount("%1 line is longer than %2 bytes and is read as its first %2 bytes",
+                  QT_TRANSLATE_N_NOOP("Analyser",
+                                      "%1 lines are longer than %2 bytes and are each read as their first %2 bytes"),
+                  cut);
+      Tell(name + ": " + core::Fill(text, {"%1", most}));
     }
   } catch (const std::bad_alloc&) {
     core::NoteMemoryFailure();
@@ -660,11 +701,14 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
     const bool oneCharacter = !text.empty() && static_cast<unsigned char>(text[0]) >= 0xC0 &&
                               std::all_of(text.begin() + 1, text.end(),
                                           [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
-    return option + (oneCharacter ? "the delimiter must be an ASCII character" : "the delimiter must be one character");
+    return option + (oneCharacter ? Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be an ASCII character"))
+                                  : Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be one character")));
   }
-  if (text[0] == '"') return option + "the quote cannot be the delimiter";
-  if (text[0] == '\n' || text[0] == '\r') return option + "a line end cannot be the delimiter";
-  if (static_cast<unsigned char>(text[0]) >= 0x80) return option + "the delimiter must be an ASCII character";
+  if (text[0] == '"') return option + Tr(QT_TRANSLATE_NOOP("Analyser", "the quote cannot be the delimiter"));
+  if (text[0] == '\n' || text[0] == '\r')
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "a line end cannot be the delimiter"));
+  if (static_cast<unsigned char>(text[0]) >= 0x80)
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "the delimiter must be an ASCII character"));
   delimiter = text[0];
   return {};
 }
@@ -677,7 +721,8 @@ std::string ChooseDelimiter(const std::string& text, char& delimiter) {
 std::string CheckDecimals(const std::string& text, const numtext::Separators& separators) {
   constexpr int kMostPlaces = 10;
   const std::string option = "--decimals '" + text + "': ";
-  if (!numtext::IsNumeric(text, separators)) return option + "not a number of decimal places";
+  if (!numtext::IsNumeric(text, separators))
+    return option + Tr(QT_TRANSLATE_NOOP("Analyser", "not a number of decimal places"));
   int places = 0;
   try {
     places = numtext::ToInteger16(text, separators);
@@ -685,8 +730,8 @@ std::string CheckDecimals(const std::string& text, const numtext::Separators& se
     places = std::numeric_limits<int>::min();
   }
   if (places < std::numeric_limits<std::int16_t>::min() || places > kMostPlaces)
-    return option + "decimal places run from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
-           std::to_string(kMostPlaces);
+    return option + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "decimal places run from %1 to %2")),
+                               {std::to_string(std::numeric_limits<std::int16_t>::min()), std::to_string(kMostPlaces)});
   return {};
 }
 
@@ -700,13 +745,15 @@ std::string ChooseColumn(const std::string& text, bool header, input::ColumnChoi
   if (text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos) {
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(text.data() + digits, text.data() + text.size(), number);
-    if (error == std::errc::result_out_of_range) return option + "no table has that many columns";
-    if (text[0] == '-' || number == 0) return option + "columns are numbered from 1";
+    if (error == std::errc::result_out_of_range)
+      return option + Tr(QT_TRANSLATE_NOOP("Analyser", "no table has that many columns"));
+    if (text[0] == '-' || number == 0) return option + Tr(QT_TRANSLATE_NOOP("Analyser", "columns are numbered from 1"));
     column.number = number;
     return {};
   }
-  if (text.empty()) return "option '--field' needs a column number or name";
-  if (!header) return option + "not a column number; a column name needs --header";
+  if (text.empty())
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a column number or name")), {"--field"});
+  if (!header) return option + Tr(QT_TRANSLATE_NOOP("Analyser", "not a column number; a column name needs --header"));
   column.name = text;
   return {};
 }
@@ -749,7 +796,9 @@ constexpr OptionRow kOptions[] = {
 // A mistake on the command line: what was wrong, then how to call.
 int UsageError(const std::string& what) {
   std::cerr << kProgram << ": " << what << '\n'
-            << kShortUsage << "Try '" << kProgram << " --help' for more information.\n";
+            << kShortUsage
+            << core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "Try '%1 --help' for more information.")), {kProgram})
+            << '\n';
   return 2;
 }
 
@@ -781,11 +830,21 @@ bool WriteOut(std::string_view text, const char* what) {
   if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EINTR) error = errno;
   if (error == EPIPE) DieOfBrokenPipe();
   if (error == 0) return true;
-  std::cerr << kProgram << ": cannot write " << what << ": " << std::strerror(error) << '\n';
+  std::cerr << kProgram << ": " << core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "cannot write %1")), {Tr(what)}) << ": "
+            << std::strerror(error) << '\n';
   return false;
 }
 
+// The words in the user's language; numbers keep the locale's separators.
+void StartLanguage() {
+  static platform::Translations translations;
+  platform::StartTranslations(translations, false);
+  // Looked up now, so that telling it later needs no memory.
+  core::Translated("Analyser", kOutOfMemory);
+}
+
 int Main(int argc, char** argv) {
+  StartLanguage();
   // Started in the background by a shell without job control, the program
   // finds SIGINT ignored, and a reading that never ends (a file of /proc)
   // could then not be interrupted: an interrupt always ends it.
@@ -812,9 +871,9 @@ int Main(int argc, char** argv) {
         paths.push_back(std::move(value));
         continue;
       case ReadArgument::Kind::kUnknown:
-        return UsageError("unknown option '" + value + "'");
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown option '%1'")), {value}));
       case ReadArgument::Kind::kMissingValue:
-        return UsageError("option '" + value + "' needs a value");
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a value")), {value}));
       case ReadArgument::Kind::kOption:
         break;
     }
@@ -831,7 +890,8 @@ int Main(int argc, char** argv) {
         } else if (value == "json") {
           format = results::Format::kJson;
         } else {
-          return UsageError("unknown format '" + value + "' (use text, tsv or json)");
+          return UsageError(
+              core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
         }
         break;
       case kField:
@@ -866,12 +926,16 @@ int Main(int argc, char** argv) {
         if (argument.hasValue) entriesFile = std::move(value);
         break;
       case kHelp:
-        return WriteOut(kHelpText, "the help") ? 0 : 1;
+        return WriteOut(kHelpText, QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
       case kVersion:
-        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", "the version") ? 0 : 1;
+        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n",
+                        QT_TRANSLATE_NOOP("Analyser", "the version"))
+                   ? 0
+                   : 1;
     }
   }
-  if (entriesMode && !paths.empty()) return UsageError("--entries takes no PATH");
+  if (entriesMode && !paths.empty())
+    return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no PATH")), {"--entries"}));
   if (decimalsGiven) {
     if (std::string why = CheckDecimals(host.decimalsText, host.separators); !why.empty()) return UsageError(why);
   }
@@ -881,15 +945,16 @@ int Main(int argc, char** argv) {
       if (std::string why = ChooseDelimiter(*delimiterText, table.delimiter); !why.empty()) return UsageError(why);
     }
     if (!fieldText) {
-      return UsageError(std::string("option '") +
-                        (delimiterText ? "--delimiter"
-                         : header      ? "--header"
-                                       : "--strict") +
-                        "' needs --field");
+      return UsageError(
+          core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {delimiterText ? "--delimiter"
+                                                                                 : header      ? "--header"
+                                                                                               : "--strict",
+                                                                                 "--field"}));
     }
     if (std::string why = ChooseColumn(*fieldText, header, table.column); !why.empty()) return UsageError(why);
     // Each line of --entries is one typed entry: there are no fields.
-    if (entriesMode) return UsageError("--entries takes no --field");
+    if (entriesMode)
+      return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--entries", "--field"}));
     host.table = std::move(table);
   }
   // Scripts read tsv and json as numbers, to be worked on further: they get
@@ -935,7 +1000,8 @@ int Main(int argc, char** argv) {
   if (host.forgot && !host.table) SuggestField(host);
 
   const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
-  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits), "the results");
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits),
+                                QT_TRANSLATE_NOOP("Analyser", "the results"));
   if (time) {
     auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
     std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());

@@ -10,11 +10,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
 
-# What building and running need.
+# What building and running need (lupdate and lrelease make the translations;
+# Qt's own translations turn its dialogs' buttons into the user's language).
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libboost-math-dev libxlsxwriter-dev libxcb1-dev
-  fonts-liberation2 qt6-wayland
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libgmock-dev libboost-math-dev
+  libxlsxwriter-dev libxcb1-dev
+  fonts-liberation2 qt6-wayland qt6-translations-l10n
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
 # and their tools, the peers the results are compared with, the package and

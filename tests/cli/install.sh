@@ -33,7 +33,15 @@ share/man/man1/tallowmere-analyse.1
 share/man/man1/tallowmere.1
 share/metainfo/$id.metainfo.xml
 share/tallowmere/HAND-M.CUR
-share/tallowmere/drag.ico"
+share/tallowmere/drag.ico
+share/tallowmere/translations/tallowmere_de.qm
+share/tallowmere/translations/tallowmere_es.qm
+share/tallowmere/translations/tallowmere_fr.qm
+share/tallowmere/translations/tallowmere_it.qm
+share/tallowmere/translations/tallowmere_ja.qm
+share/tallowmere/translations/tallowmere_nl.qm
+share/tallowmere/translations/tallowmere_pl.qm
+share/tallowmere/translations/tallowmere_pt_BR.qm"
 check "installed files" "$expected_files" "$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)"
 
 # Validators: silence is the pass (hints and warnings count as faults).
@@ -67,6 +75,8 @@ check "scalable icon is SVG" 1 "$(grep -c '<svg' "$prefix/share/icons/hicolor/sc
 # The installed programs run from the prefix, moved elsewhere after installing.
 mv "$prefix" "$tmp/moved"
 check "installed analyser" "$expected_2445" "$(printf '2\n4\n4\n5\n' | "$tmp/moved/bin/tallowmere-analyse" --entries)"
+check "installed analyser in German" "Die Anzahl der Einträge ist: 4" \
+  "$(printf '2\n4\n4\n5\n' | env -u LANGUAGE LC_ALL=de_DE.UTF-8 "$tmp/moved/bin/tallowmere-analyse" --entries | head -1)"
 check "installed analyser version" "tallowmere-analyse 1.0.0" "$("$tmp/moved/bin/tallowmere-analyse" --version)"
 check "installed program version, no display needed" "tallowmere 1.0.0" \
   "$(env -u DISPLAY -u WAYLAND_DISPLAY "$tmp/moved/bin/tallowmere" --version)"

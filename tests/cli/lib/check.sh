@@ -10,6 +10,9 @@ check() { # name expected actual
   fi
 }
 export LC_ALL=C LANG=C
+# The texts compared here are the English ones: a script that sets a locale
+# for its numbers keeps the English words, as a user with LANGUAGE=en does.
+export LANGUAGE=en
 
 # The numbers 2, 4, 4 and 5, sample, three decimals.
 # shellcheck disable=SC2034  # used by the scripts that source this

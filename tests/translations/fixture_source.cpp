@@ -1,0 +1,8 @@
+// The texts the .ts fixtures beside this file translate; lupdate reads it
+// for the check of the translation check (never compiled).
+const char* const kTexts[] = {
+    QT_TRANSLATE_NOOP("Fixture", "Save Picture"),
+    QT_TRANSLATE_NOOP("Fixture", "Added %1 numbers from %2"),
+    QT_TRANSLATE_NOOP("Fixture", "&Copy Picture"),
+    QT_TRANSLATE_N_NOOP("Fixture", "%1 files"),
+};
