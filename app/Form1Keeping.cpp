@@ -14,6 +14,7 @@
 #include "input/KeptList.h"
 #include "input/NumberListModel.h"
 #include "platform/Clipboard.h"
+#include "platform/Language.h"
 #include "platform/RecentFiles.h"
 #include "platform/WholeFile.h"
 #include "results/ListReadBack.h"
@@ -157,13 +158,16 @@ void Form1::OfferKeptList() {
       return;
     case input::KeptList::Kind::kList:
       if (kept->count == 0) return;
-      offer_->Offer(kept->count == 1 ? tr("Restore the number from last time")
-                                     : tr("Restore the %1 numbers from last time").arg(GroupedCount(kept->count)));
+      offer_->Offer(platform::CountText("Form1", "Restore the number from last time",
+                                        QT_TRANSLATE_N_NOOP("Form1", "Restore the %1 numbers from last time"),
+                                        kept->count, GroupedCount(kept->count)));
       kept_ = std::move(kept);
       break;
     case input::KeptList::Kind::kTooLarge:
-      offer_->Offer(
-          tr("The %1 numbers from last time were not kept: the list was over 100 MB").arg(GroupedCount(kept->count)));
+      offer_->Offer(platform::CountText(
+          "Form1", "The number from last time was not kept: the list was over 100 MB",
+          QT_TRANSLATE_N_NOOP("Form1", "The %1 numbers from last time were not kept: the list was over 100 MB"),
+          kept->count, GroupedCount(kept->count)));
       break;
     case input::KeptList::Kind::kUnreadable:
       offer_->Offer(tr("The numbers from last time could not be read"));

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Translation.h"
 #include "input/EntryStore.h"
 #include "system/StateFolder.h"
 
@@ -25,7 +26,7 @@ inline constexpr const char* kKeptListFileName = "kept-list";
 // A list whose file would be larger than this is not kept.
 inline constexpr std::uint64_t kMaxKeptListBytes = 100'000'000;
 // The undo step of a restore.
-inline constexpr const char* kRestoreNumbersStep = "Restore Numbers";
+inline constexpr const char* kRestoreNumbersStep = QT_TRANSLATE_NOOP("ListHistory", "Restore Numbers");
 
 // The entries of the list to keep.
 struct KeptSource {
