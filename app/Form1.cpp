@@ -137,7 +137,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const QFont& f
 
 Form1::Form1(numtext::Separators separators, const QString& programFolder, FormServices services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       separators_(separators),
       analysis_(std::move(separators)),
       programFolder_(programFolder),
@@ -155,9 +155,13 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
   resultsNote_ = new ListNotice(ListView2, ListNotice::Lasting::kUntilDismissed, QStringLiteral("resultsNote"),
                                 tr("Results note"));
   ConnectHandlers();
+  SetUpRoom();
   Form_Load();
   fit_ = std::make_unique<platform::ScreenFit>(*this);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    RestoreWindowSize(screen->availableGeometry());
+    PlaceOnScreen(screen->availableGeometry());
+  }
   ListView1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -176,7 +180,7 @@ Form1::~Form1() {
 
 void Form1::BuildControls() {
   setObjectName(QStringLiteral("Form1"));
-  setFixedSize(Twips(8040), Twips(9570));
+  resize(Twips(8040), Twips(9570));
   fontFamily_ = platform::ChooseFontFamily(platform::InstalledFontFamilies());
   setFont(DesignFont(fontFamily_, kWindowPoints));
   // Every control inherits colours that read on the designed white, also
@@ -447,6 +451,7 @@ void Form1::Form_Unload() {
   if (ended_) return;
   ended_ = true;
   lostFocusTimer_->stop();
+  KeepWindowSize();
   if (endProgram_) endProgram_();
 }
 
