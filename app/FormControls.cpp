@@ -1,5 +1,7 @@
 #include "app/FormControls.h"
 
+#include "app/Mnemonics.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -178,9 +180,10 @@ int CaptionRoomOf(const QWidget& control) {
 }
 
 QString CaptionOf(const QWidget& control) {
-  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return frame->title();
-  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
-  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+  // As shown: a mnemonic's mark takes no room.
+  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return ShownCaption(frame->title());
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return ShownCaption(label->text());
+  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return ShownCaption(button->text());
   return QString();
 }
 

@@ -88,9 +88,10 @@ void ScreenFit::MoveIntoHost() {
   const bool shown = content_.isVisible();
   QWidget* focus = content_.focusWidget();
   // The scrolling window stands for the content: its kind of window, its
-  // title and icon; its frame is yet to come.
+  // title and icon; its frame is yet to come. It has one size, the room
+  // there is: nothing to maximise.
   auto* host = new QScrollArea();
-  host->setWindowFlags(content_.windowFlags() | Qt::Window);
+  host->setWindowFlags((content_.windowFlags() | Qt::Window) & ~Qt::WindowMaximizeButtonHint);
   host->setWindowTitle(content_.windowTitle());
   host->setWindowIcon(content_.windowIcon());
   // Its scroll bars in the content's colours, not in a dark theme's beside

@@ -1,5 +1,5 @@
 #pragma once
-// A window of one fixed size on a screen that may be too small for it: a
+// A window of a least size on a screen that may be too small for it: a
 // large scale factor or a small laptop screen leaves less room than the
 // designed size. Where it fits, the window stands centred as designed; where
 // it does not, the designed content keeps its size and places inside a window
@@ -31,7 +31,7 @@ struct WindowPlace {
 // (`scrollBar` wide) included, and stands as far up and left as it must.
 WindowPlace PlaceWindow(QSize content, QMargins frame, int scrollBar, const QRect& area);
 
-// Keeps `content`, a window of one fixed size, on its screen. While it fits,
+// Keeps `content`, a window of a least size, on its screen. While it fits,
 // the content is its own window; once it does not, whether known at once or
 // only when the window system adds its frame, it moves into a scrolling
 // window of its own title, icon and buttons, and a control that takes the
