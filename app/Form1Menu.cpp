@@ -26,7 +26,9 @@ constexpr MenuTitle kAnalysis = MenuTitle::kAnalysis;
 void Form1::BuildMainMenu() {
   mainMenu_ = new MainMenu(*this);
   const auto click = [](QAbstractButton* button) { return [button] { button->click(); }; };
-  const auto command = [this](void (Form1::*run)()) { return [this, run] { RunCommand([this, run] { (this->*run)(); }); }; };
+  const auto command = [this](void (Form1::*run)()) {
+    return [this, run] { RunCommand([this, run] { (this->*run)(); }); };
+  };
   // clang-format off
   const MenuRow rows[] = {
       Item(kFile, QT_TRANSLATE_NOOP("MainMenu", "&Load Numbers From File"), nullptr, "loadNumbersItem", click(PushButton6)),
@@ -72,8 +74,8 @@ void Form1::FollowOptionsInMenu() {
   connect(Option2, &QRadioButton::toggled, population, &QAction::setChecked);
   connect(Check1, &QCheckBox::toggled, decimals, &QAction::setChecked);
   // An item the user unticks stays as the control is: the control decides.
-  for (auto [item, control] : {std::pair<QAction*, QAbstractButton*>{sample, Option1}, {population, Option2},
-                               {decimals, Check1}})
+  for (auto [item, control] :
+       {std::pair<QAction*, QAbstractButton*>{sample, Option1}, {population, Option2}, {decimals, Check1}})
     connect(item, &QAction::triggered, item, [item, control] { item->setChecked(control->isChecked()); });
 }
 

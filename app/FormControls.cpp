@@ -1,7 +1,5 @@
 #include "app/FormControls.h"
 
-#include "app/Mnemonics.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -17,6 +15,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/Mnemonics.h"
 #include "numtext/NumberText.h"
 
 namespace tallowmere::app {

@@ -16,9 +16,7 @@ const ControlSpec& Spec(const char* name) {
                        [name](const ControlSpec& spec) { return std::strcmp(spec.name, name) == 0; });
 }
 
-QRect Pixels(const TwipsRect& at) {
-  return {Twips(at.left), Twips(at.top), Twips(at.width), Twips(at.height)};
-}
+QRect Pixels(const TwipsRect& at) { return {Twips(at.left), Twips(at.top), Twips(at.width), Twips(at.height)}; }
 
 }  // namespace
 

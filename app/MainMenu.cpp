@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QWidget>
 
-
 namespace tallowmere::app {
 
 namespace {
@@ -58,6 +57,17 @@ QAction* MainMenu::Add(const MenuRow& row) {
   if (row.run) connect(item, &QAction::triggered, this, [run = row.run] { run(); });
   menu->addAction(item);
   return item;
+}
+
+QMenu* MainMenu::AddSubmenu(MenuTitle title, const char* text, const char* objectName,
+                            std::function<void(QMenu&)> fill) {
+  QMenu* submenu = Menu(title)->addMenu(Translated(text));
+  submenu->setObjectName(QString::fromLatin1(objectName));
+  connect(submenu, &QMenu::aboutToShow, this, [submenu, fill = std::move(fill)] {
+    submenu->clear();
+    fill(*submenu);
+  });
+  return submenu;
 }
 
 QAction* MainMenu::Item(const char* objectName) const {

@@ -51,6 +51,9 @@ class MainMenu final : public QObject {
   QMenu* Menu(MenuTitle title) const { return menus_[static_cast<std::size_t>(title)]; }
   // Adds `row` at the end of its menu; the item, or null for a separator.
   QAction* Add(const MenuRow& row);
+  // Adds a submenu at the end of `title`'s menu, filled by `fill` each time
+  // it is about to open (a list of recent files).
+  QMenu* AddSubmenu(MenuTitle title, const char* text, const char* objectName, std::function<void(QMenu&)> fill);
   // The item of that object name, or null.
   QAction* Item(const char* objectName) const;
   // Runs `refresh` each time the menu is about to open (its items' names and

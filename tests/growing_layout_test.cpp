@@ -1,9 +1,9 @@
-#include "app/GrowingLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <QStringList>
 #include <cstring>
+
+#include "app/GrowingLayout.h"
 
 namespace {
 
@@ -26,18 +26,12 @@ TEST(GrownPlace, ListsTakeTheRoomAndTheColumnsFollowTheirEdges) {
     QRect designed;  // pixels at the designed size
     QRect grown;
   } cases[] = {
-      {"ListView1", {8, 6, 520, 121}, {8, 6, 890, 242}},
-      {"PushButton3", {8, 134, 256, 27}, {8, 255, 256, 27}},
-      {"PushButton6", {272, 134, 256, 27}, {642, 255, 256, 27}},
-      {"PushButton1", {8, 168, 256, 27}, {8, 289, 256, 27}},
-      {"PushButton2", {272, 168, 256, 27}, {642, 289, 256, 27}},
-      {"Frame1", {8, 200, 256, 71}, {8, 321, 256, 71}},
-      {"Frame2", {272, 200, 256, 71}, {642, 321, 256, 71}},
-      {"PushButton7", {8, 279, 520, 27}, {8, 400, 890, 27}},
-      {"ListView2", {8, 314, 520, 249}, {8, 435, 890, 498}},
-      {"PushButton4", {8, 570, 256, 27}, {8, 940, 256, 27}},
-      {"PushButton13", {272, 570, 256, 27}, {642, 940, 256, 27}},
-      {"PushButton5", {8, 604, 256, 27}, {8, 974, 256, 27}},
+      {"ListView1", {8, 6, 520, 121}, {8, 6, 890, 242}},          {"PushButton3", {8, 134, 256, 27}, {8, 255, 256, 27}},
+      {"PushButton6", {272, 134, 256, 27}, {642, 255, 256, 27}},  {"PushButton1", {8, 168, 256, 27}, {8, 289, 256, 27}},
+      {"PushButton2", {272, 168, 256, 27}, {642, 289, 256, 27}},  {"Frame1", {8, 200, 256, 71}, {8, 321, 256, 71}},
+      {"Frame2", {272, 200, 256, 71}, {642, 321, 256, 71}},       {"PushButton7", {8, 279, 520, 27}, {8, 400, 890, 27}},
+      {"ListView2", {8, 314, 520, 249}, {8, 435, 890, 498}},      {"PushButton4", {8, 570, 256, 27}, {8, 940, 256, 27}},
+      {"PushButton13", {272, 570, 256, 27}, {642, 940, 256, 27}}, {"PushButton5", {8, 604, 256, 27}, {8, 974, 256, 27}},
       {"PushButton8", {272, 604, 256, 27}, {642, 974, 256, 27}},
   };
   for (const auto& c : cases) {

@@ -136,7 +136,12 @@ TEST_F(MainMenuTest, ItemsOfTheContextMenusAndKeys) {
     std::vector<std::string> entriesAfter;
     QString clipboardAfter;  // empty: not looked at
   } cases[] = {
-      {"UndoTakesBackAClear", {"1", "2"}, [](Form1& f) { Controls(f).PushButton1->click(); }, "undoItem", {"1", "2"}, {}},
+      {"UndoTakesBackAClear",
+       {"1", "2"},
+       [](Form1& f) { Controls(f).PushButton1->click(); },
+       "undoItem",
+       {"1", "2"},
+       {}},
       {"RedoMakesItAgain",
        {"1", "2"},
        [](Form1& f) {
@@ -188,7 +193,8 @@ TEST_F(MainMenuTest, ItemsAreEnabledAsTheContextMenusItemsAre) {
   emit f.Menus().Menu(tallowmere::app::MenuTitle::kEdit)->aboutToShow();
   EXPECT_TRUE(ItemOf(f, "undoItem")->isEnabled());
   // Named after the step, as the context menu names it, keys kept.
-  EXPECT_EQ(tallowmere::app::ShownCaption(ItemOf(f, "undoItem")->text()), "Undo Clear List\t" + QKeySequence("Ctrl+Z").toString());
+  EXPECT_EQ(tallowmere::app::ShownCaption(ItemOf(f, "undoItem")->text()),
+            "Undo Clear List\t" + QKeySequence("Ctrl+Z").toString());
   f.close();
 }
 
@@ -229,6 +235,26 @@ TEST_F(MainMenuTest, QuitEndsTheProgramAndKeysAreShownOrBound) {
   EXPECT_TRUE(f.ProgramEnded());
 }
 
+TEST_F(MainMenuTest, ARowAddsAnItemAndASubmenuIsFilledAsItOpens) {
+  Form1& f = Open();
+  int runs = 0;
+  QAction* added = f.Menus().Add(
+      tallowmere::app::Item(tallowmere::app::MenuTitle::kHelp, "&About", "F2", "aboutItem", [&runs] { ++runs; }));
+  EXPECT_EQ(f.Menus().Item("aboutItem"), added);
+  EXPECT_EQ(f.Menus().Menu(tallowmere::app::MenuTitle::kHelp)->actions(), QList<QAction*>{added});
+  EXPECT_EQ(added->shortcut(), QKeySequence(Qt::Key_F2));
+  added->trigger();
+  EXPECT_EQ(runs, 1);
+  int fills = 0;
+  QMenu* recent = f.Menus().AddSubmenu(tallowmere::app::MenuTitle::kFile, "Open &Recent", "recentMenu",
+                                       [&fills](QMenu& menu) { menu.addAction(QString::number(++fills)); });
+  for (int open = 1; open <= 2; ++open) {
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 1);  // filled afresh, not added to
+    EXPECT_EQ(recent->actions()[0]->text(), QString::number(open));
+  }
+}
+
 TEST_F(MainMenuTest, MnemonicsAreUniqueAndLeaveTheCaptionsAsDesigned) {
   Form1& f = Open();
   QString keys = f.Menus().TitleKeys();
@@ -236,9 +262,9 @@ TEST_F(MainMenuTest, MnemonicsAreUniqueAndLeaveTheCaptionsAsDesigned) {
   int marked = 0;
   for (const tallowmere::app::ControlSpec& spec : tallowmere::app::kFormInventory) {
     auto* control = f.findChild<QWidget*>(QString::fromLatin1(spec.name));
-    const QString raw = qobject_cast<QAbstractButton*>(control)   ? qobject_cast<QAbstractButton*>(control)->text()
-                        : qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text()
-                                                         : QString();
+    const QString raw = qobject_cast<QAbstractButton*>(control) ? qobject_cast<QAbstractButton*>(control)->text()
+                        : qobject_cast<QLabel*>(control)        ? qobject_cast<QLabel*>(control)->text()
+                                                                : QString();
     EXPECT_EQ(tallowmere::app::CaptionOf(*control), QString::fromLatin1(spec.caption)) << spec.name;
     const qsizetype at = raw.indexOf('&');
     if (at < 0) continue;

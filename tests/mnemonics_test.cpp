@@ -15,9 +15,9 @@ TEST(ShownCaption, TakesOutTheMarksButKeepsLiteralAmpersands) {
     const char* marked;
     const char* shown;
   } cases[] = {
-      {"&File", "File"},         {"Save &As", "Save As"}, {"Salt && Pepper", "Salt & Pepper"},
-      {"&&&Both", "&Both"},      {"Trailing&", "Trailing"}, {"", ""},
-      {"No marks", "No marks"},  {"A&&&&B", "A&&B"},
+      {"&File", "File"},        {"Save &As", "Save As"},   {"Salt && Pepper", "Salt & Pepper"},
+      {"&&&Both", "&Both"},     {"Trailing&", "Trailing"}, {"", ""},
+      {"No marks", "No marks"}, {"A&&&&B", "A&&B"},
   };
   for (const auto& c : cases) EXPECT_EQ(ShownCaption(c.marked), QString::fromUtf8(c.shown)) << c.marked;
 }
@@ -34,10 +34,10 @@ TEST(ChooseMnemonic, PrefersAWordsFirstLetterNotTaken) {
       {"Clear List", "CL", 2, "CLE"},           // then any letter: l is L, taken
       {"Show all decimals", "SAD", 1, "SADH"},  // no free first letter
       {"Load Sample/Example Numbers", "L", 5, "LS"},
-      {"Décimales", "D", 1, "DÉ"},              // a translated caption's own letters
+      {"Décimales", "D", 1, "DÉ"},  // a translated caption's own letters
       {"Anzahl der Einträge", "A", 7, "AD"},
-      {"10 / 20", "1", 5, "12"},                // digits serve too
-      {"ab", "AB", -1, "AB"},                   // nothing left: no mark
+      {"10 / 20", "1", 5, "12"},  // digits serve too
+      {"ab", "AB", -1, "AB"},     // nothing left: no mark
       {"", "", -1, ""},
   };
   for (const auto& c : cases) {

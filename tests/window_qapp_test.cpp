@@ -576,10 +576,10 @@ TEST_F(WindowTest, FontsAndColoursAreTheDesignedOnes) {
 
 TEST_F(WindowTest, TabOrderIsTheReadingOrder) {
   Form1& f = Open();
-  const std::vector<QWidget*> expected = {Controls(f).ListView1,   Controls(f).PushButton3,  Controls(f).PushButton6,
-                                          Controls(f).PushButton1, Controls(f).PushButton2,  Controls(f).Option1,
-                                          Controls(f).Option2,     Controls(f).Combo1,       Controls(f).Check1,
-                                          Controls(f).PushButton7, Controls(f).ListView2,    Controls(f).PushButton4,
+  const std::vector<QWidget*> expected = {Controls(f).ListView1,    Controls(f).PushButton3, Controls(f).PushButton6,
+                                          Controls(f).PushButton1,  Controls(f).PushButton2, Controls(f).Option1,
+                                          Controls(f).Option2,      Controls(f).Combo1,      Controls(f).Check1,
+                                          Controls(f).PushButton7,  Controls(f).ListView2,   Controls(f).PushButton4,
                                           Controls(f).PushButton13, Controls(f).PushButton5, Controls(f).PushButton8};
   std::vector<QWidget*> seen;
   QWidget* w = Controls(f).ListView1;
@@ -1209,7 +1209,7 @@ TEST_F(WindowTest, ASkinRecoloursThenStylesTheWindow) {
   f.show();
   QApplication::processEvents();
   EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));  // the skin cannot resize the window
-  f.setStyle(QApplication::style());     // nor can a later restyle
+  f.setStyle(QApplication::style());                         // nor can a later restyle
   QApplication::processEvents();
   EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());

@@ -1,8 +1,8 @@
-#include "app/WindowSize.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include "app/WindowSize.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ TEST(RememberedWindowSize, WithinTheScreenAndNoSmallerThanTheContent) {
       {"800x900", QSize(800, 900)},
       {" 800x900\n", QSize(800, 900)},
       {"536x660", least},
-      {"100x100", least},               // smaller than the content
-      {"5000x5000", room},              // larger than the screen
+      {"100x100", least},   // smaller than the content
+      {"5000x5000", room},  // larger than the screen
       {"5000x100", QSize(1280, 660)},
       {"", std::nullopt},
       {"800", std::nullopt},
@@ -34,7 +34,8 @@ TEST(RememberedWindowSize, WithinTheScreenAndNoSmallerThanTheContent) {
       {"99999999999x900", std::nullopt},  // too long to be a size
       {"@Size(800 900)", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(RememberedWindowSize(QString::fromLatin1(c.text), least, room), c.size) << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(RememberedWindowSize(QString::fromLatin1(c.text), least, room), c.size) << c.text;
   // A screen smaller than the content: the content wins.
   EXPECT_EQ(RememberedWindowSize("900x900", least, QSize(500, 500)), least);
 }
