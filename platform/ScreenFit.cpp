@@ -72,6 +72,13 @@ void ScreenFit::Place(const QRect& area) {
   QWidget* window = Window();
   frame_ = FrameOf(*window);
   const int scrollBar = content_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &content_);
+  // A window that may be resized comes down to the room there is, as far as
+  // its least size lets it, before any scrolling.
+  if (!host_ && content_.minimumSize() != content_.maximumSize()) {
+    const QSize room(area.width() - frame_.left() - frame_.right(), area.height() - frame_.top() - frame_.bottom());
+    const QSize fitted = content_.size().boundedTo(room).expandedTo(content_.minimumSize());
+    if (fitted != content_.size()) content_.resize(fitted);
+  }
   const WindowPlace place = PlaceWindow(content_.size(), frame_, scrollBar, area);
   if (place.scrolls && !host_) MoveIntoHost();
   Apply(place);

@@ -44,7 +44,8 @@ class ScreenFit final : public QObject {
   ~ScreenFit() override;
 
   // Places the window in `area`, with the frame the window system has given
-  // it so far.
+  // it so far; a window that may be resized is first made no larger than
+  // the area's room, down to its least size.
   void Place(const QRect& area);
   // The scrolling window, or null while the content is its own window.
   QScrollArea* Host() const { return host_; }

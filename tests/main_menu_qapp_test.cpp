@@ -342,4 +342,29 @@ TEST_F(MainMenuTest, TheSizeIsKeptBetweenRuns) {
   }
 }
 
+TEST_F(MainMenuTest, AWindowLargerThanTheScreenComesDownToItsRoom) {
+  const struct {
+    const char* name;
+    QRect area;
+    QSize before;
+    bool fits;  // as its own window, no scrolling
+  } cases[] = {
+      {"WiderAndTaller", {0, 0, 900, 800}, {1000, 1000}, true},
+      {"OnlyTaller", {100, 0, 1280, 700}, {600, 900}, true},
+      {"SmallerThanTheContent", {0, 0, 500, 400}, {1000, 1000}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form1& f = Open();
+    f.resize(c.before);
+    f.PlaceOnScreen(c.area);
+    EXPECT_EQ(f.isWindow(), c.fits);
+    EXPECT_EQ(f.size(), c.before.boundedTo(c.area.size()).expandedTo(f.minimumSize()));
+    if (c.fits) {
+      EXPECT_TRUE(c.area.contains(f.geometry()));
+    }
+    form_.reset();
+  }
+}
+
 }  // namespace
