@@ -38,8 +38,8 @@ QRect GrownPlace(const ControlSpec& spec, QSize extra) {
     place.translate(0, dh);
   else if (place.top() > numbers.top())
     place.translate(0, numbersShare);
-  if (spec.name == Spec("ListView1").name) place.setHeight(place.height() + numbersShare);
-  if (spec.name == Spec("ListView2").name) place.setHeight(place.height() + dh - numbersShare);
+  if (std::strcmp(spec.name, "ListView1") == 0) place.setHeight(place.height() + numbersShare);
+  if (std::strcmp(spec.name, "ListView2") == 0) place.setHeight(place.height() + dh - numbersShare);
   return place;
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QStringList>
 #include <cstring>
 
 #include "app/GrowingLayout.h"
@@ -45,14 +44,6 @@ TEST(GrownPlace, ListsTakeTheRoomAndTheColumnsFollowTheirEdges) {
   const QRect results = GrownPlace(Spec("ListView2"), QSize(0, 1));
   EXPECT_EQ(numbers.height() + results.height(), 121 + 249 + 1);
   EXPECT_EQ(GrownPlace(Spec("PushButton8"), QSize(0, 1)).top(), 605);
-}
-
-TEST(ReadingOrder, TopToBottomLeftToRightFramesWhole) {
-  QStringList names;
-  for (const ControlSpec* spec : tallowmere::app::ReadingOrder()) names << spec->name;
-  EXPECT_EQ(names, QStringList({"ListView1", "PushButton3", "PushButton6", "PushButton1", "PushButton2", "Option1",
-                                "Option2", "Combo1", "Check1", "PushButton7", "ListView2", "PushButton4",
-                                "PushButton13", "PushButton5", "PushButton8"}));
 }
 
 }  // namespace
