@@ -5,7 +5,8 @@
 // control_event and reached through one handler table. Creating it runs
 // Form_Load; closing it ends the program. The procedures live by subject:
 // Form1.cpp (building, start and end, the pointer), Form1Commands.cpp,
-// Form1Options.cpp and Form1NumberList.cpp.
+// Form1Options.cpp, Form1NumberList.cpp, Form1Menu.cpp (the menu bar) and
+// Form1Layout.cpp (the room: the bar over the content, growing, the size kept).
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
