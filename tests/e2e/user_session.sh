@@ -447,11 +447,11 @@ keys ctrl+v
 keys Return
 wait_until_only_main 100 || fail "the prompt did not close after the paste"
 focus_main
-keys Tab Tab
+keys Tab Tab Tab Tab Tab Tab Tab
 keys Return
-keys Tab Tab Tab
+keys Tab
 keys space Down space
-keys Tab Tab Tab Tab Tab Tab
+keys Tab Tab Tab
 keys space
 box=$(wait_for_box 100) || fail "no notice after Copy Results To Clipboard"
 xclip -o -selection clipboard >"$work/got.clip" 2>/dev/null
