@@ -1,7 +1,11 @@
 // The main window's room: the menu bar over the designed content, the
 // content growing with the window, the keys that reach the controls and the
 // size kept between runs.
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QWindow>
 

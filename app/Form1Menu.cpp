@@ -1,8 +1,14 @@
 // The main window's menu bar: every item runs what its button, option or
 // context-menu item runs, through the same procedure.
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <utility>
 
 #include "app/DistributionLink.h"
 #include "app/Form1.h"
@@ -74,9 +80,12 @@ void Form1::FollowOptionsInMenu() {
   connect(Option2, &QRadioButton::toggled, population, &QAction::setChecked);
   connect(Check1, &QCheckBox::toggled, decimals, &QAction::setChecked);
   // An item the user unticks stays as the control is: the control decides.
-  for (auto [item, control] :
-       {std::pair<QAction*, QAbstractButton*>{sample, Option1}, {population, Option2}, {decimals, Check1}})
+  for (const auto& pair :
+       {std::pair<QAction*, QAbstractButton*>{sample, Option1}, {population, Option2}, {decimals, Check1}}) {
+    QAction* item = pair.first;
+    QAbstractButton* control = pair.second;
     connect(item, &QAction::triggered, item, [item, control] { item->setChecked(control->isChecked()); });
+  }
 }
 
 void Form1::RefreshEditMenu() {
