@@ -141,7 +141,7 @@ void SetUpReportList(QTableView* view, QAbstractItemModel* model, const QFont& f
 
 Form1::Form1(numtext::Separators separators, const QString& programFolder, FormServices services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       separators_(separators),
       analysis_(std::move(separators)),
       programFolder_(programFolder),
@@ -162,11 +162,15 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
   for (ListNotice* shown : {notice_, resultsNote_})
     shown->SetOnShown([this](const QString& text) { announcer_->Announce(text); });
   ConnectHandlers();
+  SetUpRoom();
   Form_Load();
   stateFolder_ = std::move(services.stateFolder);
   OfferKeptList();
   fit_ = std::make_unique<platform::ScreenFit>(*this);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) PlaceOnScreen(screen->availableGeometry());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    RestoreWindowSize(screen->availableGeometry());
+    PlaceOnScreen(screen->availableGeometry());
+  }
   ListView1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -186,7 +190,7 @@ Form1::~Form1() {
 void Form1::BuildControls() {
   InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
-  setFixedSize(Twips(8040), Twips(9570));
+  resize(Twips(8040), Twips(9570));
   fontFamily_ = platform::ChooseFontFamily(platform::InstalledFontFamilies());
   setFont(DesignFont(fontFamily_, kWindowPoints));
   // Every control inherits colours that read on the designed white, also
@@ -458,6 +462,7 @@ void Form1::Form_Unload() {
   if (ended_) return;
   ended_ = true;
   lostFocusTimer_->stop();
+  KeepWindowSize();
   // Gone from the screen before the list is written: closing shows at once.
   hide();
   KeepListAtClose();

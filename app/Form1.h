@@ -5,8 +5,9 @@
 // control_event and reached through one handler table. Creating it runs
 // Form_Load; closing it ends the program. The procedures live by subject:
 // Form1.cpp (building, start and end, the pointer), Form1Commands.cpp,
-// Form1Options.cpp, Form1NumberList.cpp and Form1Keeping.cpp (the list saved,
-// copied and kept at close, the recent files).
+// Form1Options.cpp, Form1NumberList.cpp, Form1Keeping.cpp (the list saved,
+// copied and kept at close, the recent files), Form1Menu.cpp (the menu bar) and
+// Form1Layout.cpp (the room: the bar over the content, growing, the size kept).
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
@@ -63,6 +64,7 @@ class Announcer;
 class DistributionLink;
 class DropProgress;
 class ListNotice;
+class MainMenu;
 class NumberListMenu;
 class ResultsListMenu;
 class RestoreOffer;
@@ -125,6 +127,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   NumberListMenu& ListMenu() { return *listMenu_; }
   // The results list's context menu: copy as a table, show the distribution.
   ResultsListMenu& ResultsMenu() { return *resultsMenu_; }
+  // The menu bar over the designed content.
+  MainMenu& Menus() { return *mainMenu_; }
+  int MenuBarHeight() const;
   // The distribution window's link to this one.
   DistributionLink& Distribution() { return *distribution_; }
   QStandardItemModel* ResultsModel() { return results_; }
@@ -264,6 +269,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // The controls, by their designed names; tests find them by those names.
@@ -298,6 +304,20 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void ConnectOptions();
   void ConnectFocusLeave();
   void ConnectListMenu();
+  // The menu bar, the controls' mnemonics and the window's least size.
+  void SetUpRoom();
+  void BuildMainMenu();
+  // The menu's option items and the option controls follow each other.
+  void FollowOptionsInMenu();
+  // Names and enables the Edit menu's items as the number list's context
+  // menu would be now.
+  void RefreshEditMenu();
+  // The bar across the top and the designed controls below it, grown with
+  // the window.
+  void LayOutContent();
+  // The size kept from the last run, within `area`, and kept at the close.
+  void RestoreWindowSize(const QRect& area);
+  void KeepWindowSize();
   // Runs the mouse-move handler the handler table names for `control`; true
   // when there is one.
   bool RunMouseMoveHandler(const QString& control);
@@ -364,6 +384,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   NumberListMenu* listMenu_ = nullptr;
   ResultsListMenu* resultsMenu_ = nullptr;
   DistributionLink* distribution_ = nullptr;
+  MainMenu* mainMenu_ = nullptr;
   QAction* pasteItem_ = nullptr;  // in the context menu, enabled as it opens
   QStandardItemModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/Mnemonics.h"
 #include "numtext/NumberText.h"
 
 namespace tallowmere::app {
@@ -178,9 +179,10 @@ int CaptionRoomOf(const QWidget& control) {
 }
 
 QString CaptionOf(const QWidget& control) {
-  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return frame->title();
-  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
-  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+  // As shown: a mnemonic's mark takes no room.
+  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return ShownCaption(frame->title());
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return ShownCaption(label->text());
+  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return ShownCaption(button->text());
   return QString();
 }
 

@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <algorithm>
-#include <map>
 
 #include "app/FormControls.h"
+#include "app/GrowingLayout.h"
 #include "platform/ReadableColours.h"
 
 namespace tallowmere::app {
@@ -119,7 +119,6 @@ const std::array<ControlSpec, 18> kFormInventory = {{
 // clang-format on
 
 void BuildInventory(QWidget& window, const QString& fontFamily) {
-  std::map<int, QWidget*> tabOrder;
   for (const ControlSpec& spec : kFormInventory) {
     QWidget* parent = spec.parent ? window.findChild<QWidget*>(QString::fromLatin1(spec.parent)) : &window;
     QWidget* control = Make(spec, parent, fontFamily);
@@ -134,10 +133,12 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
       control->setAttribute(Qt::WA_NoMousePropagation);
     }
     if (DesignedWhite(spec.kind)) platform::SetDesignedBackground(control, Qt::white);
-    if (control->focusPolicy() != Qt::NoFocus) tabOrder[spec.tab] = control;
   }
+  // Tab follows the places, not the designed indices, which jump about.
   QWidget* previous = nullptr;
-  for (const auto& [tab, control] : tabOrder) {
+  for (const ControlSpec* spec : ReadingOrder()) {
+    auto* control = window.findChild<QWidget*>(QString::fromLatin1(spec->name));
+    if (control->focusPolicy() == Qt::NoFocus) continue;
     if (previous) QWidget::setTabOrder(previous, control);
     previous = control;
   }

@@ -60,7 +60,8 @@ extern const std::array<ControlSpec, 18> kFormInventory;
 
 // Makes every control of the inventory on `window` in the designed face (the
 // push buttons in their larger size), and links them in the designed tab
-// order; the frames and the label take no focus.
+// order, which is the reading order of their places (ReadingOrder); the
+// frames and the label take no focus.
 void BuildInventory(QWidget& window, const QString& fontFamily);
 
 }  // namespace tallowmere::app

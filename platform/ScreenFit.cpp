@@ -72,6 +72,13 @@ void ScreenFit::Place(const QRect& area) {
   QWidget* window = Window();
   frame_ = FrameOf(*window);
   const int scrollBar = content_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &content_);
+  // A window that may be resized comes down to the room there is, as far as
+  // its least size lets it, before any scrolling.
+  if (!host_ && content_.minimumSize() != content_.maximumSize()) {
+    const QSize room(area.width() - frame_.left() - frame_.right(), area.height() - frame_.top() - frame_.bottom());
+    const QSize fitted = content_.size().boundedTo(room).expandedTo(content_.minimumSize());
+    if (fitted != content_.size()) content_.resize(fitted);
+  }
   const WindowPlace place = PlaceWindow(content_.size(), frame_, scrollBar, area);
   if (place.scrolls && !host_) MoveIntoHost();
   Apply(place);
@@ -88,9 +95,10 @@ void ScreenFit::MoveIntoHost() {
   const bool shown = content_.isVisible();
   QWidget* focus = content_.focusWidget();
   // The scrolling window stands for the content: its kind of window, its
-  // title and icon; its frame is yet to come.
+  // title and icon; its frame is yet to come. It has one size, the room
+  // there is: nothing to maximise.
   auto* host = new QScrollArea();
-  host->setWindowFlags(content_.windowFlags() | Qt::Window);
+  host->setWindowFlags((content_.windowFlags() | Qt::Window) & ~Qt::WindowMaximizeButtonHint);
   host->setWindowTitle(content_.windowTitle());
   host->setWindowIcon(content_.windowIcon());
   // Its scroll bars in the content's colours, not in a dark theme's beside

@@ -1,5 +1,5 @@
 #pragma once
-// A window of one fixed size on a screen that may be too small for it: a
+// A window of a least size on a screen that may be too small for it: a
 // large scale factor or a small laptop screen leaves less room than the
 // designed size. Where it fits, the window stands centred as designed; where
 // it does not, the designed content keeps its size and places inside a window
@@ -31,7 +31,7 @@ struct WindowPlace {
 // (`scrollBar` wide) included, and stands as far up and left as it must.
 WindowPlace PlaceWindow(QSize content, QMargins frame, int scrollBar, const QRect& area);
 
-// Keeps `content`, a window of one fixed size, on its screen. While it fits,
+// Keeps `content`, a window of a least size, on its screen. While it fits,
 // the content is its own window; once it does not, whether known at once or
 // only when the window system adds its frame, it moves into a scrolling
 // window of its own title, icon and buttons, and a control that takes the
@@ -44,7 +44,8 @@ class ScreenFit final : public QObject {
   ~ScreenFit() override;
 
   // Places the window in `area`, with the frame the window system has given
-  // it so far.
+  // it so far; a window that may be resized is first made no larger than
+  // the area's room, down to its least size.
   void Place(const QRect& area);
   // The scrolling window, or null while the content is its own window.
   QScrollArea* Host() const { return host_; }

@@ -28,6 +28,7 @@
 #include <map>
 #include <optional>
 
+#include "app/FormControls.h"
 #include "platform/FontChoice.h"
 #include "platform/ScreenFit.h"
 #include "tests/support/WindowTestKit.h"
@@ -234,12 +235,15 @@ TEST_F(WindowTest, CaptionAndApplicationTitleAreTheProductName) {
 
 TEST_F(WindowTest, ControlsSitWhereDesigned) {
   Form1& f = Open();
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  // The designed content below the menu bar.
+  const int bar = f.MenuBarHeight();
+  ASSERT_GT(bar, 0);
+  EXPECT_EQ(f.size(), QSize(536, 638 + bar));
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_EQ(f.pos(), QPoint(area.x() + (area.width() - 536) / 2, area.y() + (area.height() - 638) / 2));
-  EXPECT_EQ(f.minimumSize(), QSize(536, 638));
-  EXPECT_EQ(f.maximumSize(), QSize(536, 638));
-  EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(f.pos(), QPoint(area.x() + (area.width() - 536) / 2, area.y() + (area.height() - 638 - bar) / 2));
+  EXPECT_EQ(f.minimumSize(), QSize(536, 638 + bar));
+  EXPECT_EQ(f.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  EXPECT_TRUE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(f.windowFlags() & Qt::WindowCloseButtonHint);
 
@@ -271,12 +275,8 @@ TEST_F(WindowTest, ControlsSitWhereDesigned) {
   for (const auto& c : controls) {
     SCOPED_TRACE(c.widget->metaObject()->className() + (" " + c.caption.toStdString()));
     EXPECT_EQ(c.widget->parentWidget(), c.parent);
-    EXPECT_EQ(c.widget->geometry(), c.rect);
-    QString caption;
-    if (auto* b = qobject_cast<QAbstractButton*>(c.widget)) caption = b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(c.widget)) caption = g->title();
-    if (auto* l = qobject_cast<QLabel*>(c.widget)) caption = l->text();
-    EXPECT_EQ(caption, c.caption);
+    EXPECT_EQ(c.widget->geometry(), c.parent == &f ? c.rect.translated(0, bar) : c.rect);
+    EXPECT_EQ(CaptionOf(*c.widget), c.caption);
   }
 
   QStringList items;
@@ -368,7 +368,7 @@ TEST_F(SmallScreen, TheContentKeepsItsDesignAndScrollsInAWindowThatFits) {
   EXPECT_TRUE(host->verticalScrollBar()->isVisible());
   EXPECT_FALSE(host->horizontalScrollBar()->isVisible());
   // The designed content, whole, beside its scroll bar.
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
   EXPECT_EQ(host->viewport()->width(), 536);
   // Hidden with the content, and shown again.
   f.hide();
@@ -380,8 +380,8 @@ TEST_F(SmallScreen, TheContentKeepsItsDesignAndScrollsInAWindowThatFits) {
 TEST_F(SmallScreen, AFrameThatOnlyComesWithTheShownWindowMovesItIntoAScrollingOne) {
   // Room for the window alone, not for the frame the platform then adds (2
   // pixels a side offscreen, a title bar under a window manager).
-  const QRect area(0, 0, 800, 640);
   Form1& f = Open();
+  const QRect area(0, 0, 800, f.height() + 2);
   f.PlaceOnScreen(area);
   ASSERT_TRUE(f.isWindow());
   f.show();
@@ -391,7 +391,7 @@ TEST_F(SmallScreen, AFrameThatOnlyComesWithTheShownWindowMovesItIntoAScrollingOn
   EXPECT_TRUE(area.contains(Host(f)->frameGeometry()));
   EXPECT_TRUE(Host(f)->isVisible());
   EXPECT_TRUE(f.isVisible());
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
   // The number list keeps the focus it had.
   EXPECT_EQ(Host(f)->focusWidget(), Controls(f).ListView1);
 }
@@ -473,7 +473,7 @@ TEST_F(SmallScreen, ASkinStylesTheScrollingWindowWithoutResizingEither) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window()));
   for (int i = 0; i < 100 && !kArea.contains(f.window()->frameGeometry()); ++i) QTest::qWait(10);
   QApplication::processEvents();
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
   EXPECT_TRUE(kArea.contains(f.window()->frameGeometry()));
   EXPECT_EQ(Host(f)->verticalScrollBar()->palette().color(QPalette::Window), QColor(10, 20, 30));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
@@ -483,8 +483,8 @@ TEST_F(SmallScreen, ALargeScreenKeepsTheWindowAsDesigned) {
   Form1& f = Open();
   f.PlaceOnScreen(QRect(0, 0, 1280, 1024));
   EXPECT_TRUE(f.isWindow());
-  EXPECT_EQ(f.pos(), QPoint(372, 193));
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(f.pos(), QPoint(372, (1024 - 638 - f.MenuBarHeight()) / 2));
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
 }
 
 QString NumberListTip(const char* count) {
@@ -574,13 +574,13 @@ TEST_F(WindowTest, FontsAndColoursAreTheDesignedOnes) {
   }
 }
 
-TEST_F(WindowTest, TabOrderIsTheDesignedOne) {
+TEST_F(WindowTest, TabOrderIsTheReadingOrder) {
   Form1& f = Open();
   const std::vector<QWidget*> expected = {Controls(f).ListView1,    Controls(f).PushButton3, Controls(f).PushButton6,
-                                          Controls(f).PushButton7,  Controls(f).PushButton1, Controls(f).Option1,
-                                          Controls(f).Option2,      Controls(f).ListView2,   Controls(f).PushButton4,
-                                          Controls(f).PushButton13, Controls(f).Combo1,      Controls(f).Check1,
-                                          Controls(f).PushButton2,  Controls(f).PushButton5, Controls(f).PushButton8};
+                                          Controls(f).PushButton1,  Controls(f).PushButton2, Controls(f).Option1,
+                                          Controls(f).Option2,      Controls(f).Combo1,      Controls(f).Check1,
+                                          Controls(f).PushButton7,  Controls(f).ListView2,   Controls(f).PushButton4,
+                                          Controls(f).PushButton13, Controls(f).PushButton5, Controls(f).PushButton8};
   std::vector<QWidget*> seen;
   QWidget* w = Controls(f).ListView1;
   for (int guard = 0; guard < 500 && seen.size() < expected.size(); ++guard) {
@@ -880,10 +880,7 @@ TEST_P(Captions, EveryCaptionFitsItsControlInTheFontShown) {
                                           Controls(f).PushButton13, Controls(f).PushButton5, Controls(f).PushButton8};
   bool shrunk = false;
   for (QWidget* w : controls) {
-    QString caption;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) caption = b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) caption = g->title();
-    if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+    const QString caption = CaptionOf(*w);
     SCOPED_TRACE(caption.toStdString());
     EXPECT_EQ(QFontInfo(w->font()).family(), family);
     const int width = QFontMetrics(w->font()).horizontalAdvance(caption);
@@ -1211,10 +1208,10 @@ TEST_F(WindowTest, ASkinRecoloursThenStylesTheWindow) {
   EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(sheet));  // boxes follow the skin
   f.show();
   QApplication::processEvents();
-  EXPECT_EQ(f.size(), QSize(536, 638));  // the skin cannot resize the window
-  f.setStyle(QApplication::style());     // nor can a later restyle
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));  // the skin cannot resize the window
+  f.setStyle(QApplication::style());                         // nor can a later restyle
   QApplication::processEvents();
-  EXPECT_EQ(f.size(), QSize(536, 638));
+  EXPECT_EQ(f.size(), QSize(536, 638 + f.MenuBarHeight()));
   EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
 }
 

@@ -96,7 +96,7 @@ window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallo
 xdotool windowfocus --sync "$window" 2>/dev/null
 
 # Places in the window (pixels; the designed layout at 96 dpi).
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click() { xdotool mousemove --window "$window" "$1" $(($2 + $(content_top "$window"))) click 1; sleep 0.3; }
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
 click 400 181  # Load Sample/Example Numbers
 click 268 292  # Start Analysis

@@ -74,7 +74,7 @@ sleep 1
 [ -z "$(windows 'Application Error')" ] || fail "an error report appeared at start-up"
 xdotool windowfocus --sync "$window" 2>/dev/null
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click() { xdotool mousemove --window "$window" "$1" $(($2 + $(content_top "$window"))) click 1; sleep 0.3; }
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
 click 268 292          # Start Analysis
 click 19 "$(row_y 1)"  # the count

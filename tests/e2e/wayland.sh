@@ -88,14 +88,17 @@ wl HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland \
 app_pid=$!
 
 shot() { import -window root -depth 8 "$work/shot.ppm" 2>/dev/null; }
-find_window() {  # sets cx cy: the client area's top-left corner on the X display
+menu_bar=19
+find_window() {  # sets cx cy: the designed content's top-left corner on the X display
   local place last=""
   for _ in $(seq "${1:-100}"); do
     alive "while looking for its window"
     place=""
     shot && place=$(python3 "$finder" "$work/shot.ppm" $desk_w $desk_h)
     # Found at the same place twice running: the window stands still.
-    [ -n "$place" ] && [ "$place" = "$last" ] && { read -r cx cy <<<"$place"; return 0; }
+    # The places below are the designed content's, under the menu bar (its
+    # height under the default style at scale 1, as on X).
+    [ -n "$place" ] && [ "$place" = "$last" ] && { read -r cx cy <<<"$place"; cy=$((cy + menu_bar)); return 0; }
     last=$place
     sleep 0.2
   done
@@ -133,21 +136,24 @@ echo "PASS: copied through the Wayland clipboard: $expected"
 
 # --- 2. Maximise, double-click the title bar, drag the frame's corner.
 find_window 25 || fail "the window is gone after the notice"
-click 501 -15; sleep 0.6
+click 501 $((-15 - menu_bar)); sleep 0.6
 hover_buttons; alive "after maximise and moving over the buttons"
 find_window 25 || fail "the window did not come back to its size after maximise"
-point 268 -15; xdotool click --repeat 2 --delay 80 1; sleep 1
+point 268 $((-15 - menu_bar)); xdotool click --repeat 2 --delay 80 1; sleep 1
 hover_buttons; alive "after a double-click on the title bar"
 find_window 25 || fail "the window did not come back to its size after the double-click"
-for target in "+60 +40" "-200 -200"; do
+# The window grows by its corner, and shrinks back no smaller than designed.
+corner_x=537 corner_y=639
+for target in "60 40" "-200 -200"; do
   set -- $target
-  point 537 639; xdotool mousedown 1; sleep 0.2
-  xdotool mousemove $((cx + 537 $1)) $((cy + 639 $2)); sleep 0.3
+  point $corner_x $corner_y; xdotool mousedown 1; sleep 0.2
+  xdotool mousemove $((cx + corner_x + $1)) $((cy + corner_y + $2)); sleep 0.3
   xdotool mouseup 1; sleep 0.5
+  corner_x=$((corner_x + $1 < 537 ? 537 : corner_x + $1)) corner_y=$((corner_y + $2 < 639 ? 639 : corner_y + $2))
   hover_buttons; alive "after dragging the frame's corner by $1 $2"
 done
-find_window 25 || fail "the window did not keep its size when its corner was dragged"
-echo "PASS: maximise, double-click and resize attempts leave the program running at its size"
+find_window 25 || fail "the window is gone after its corner was dragged"
+echo "PASS: maximise, double-click and resizing by the corner leave the program running"
 
 # --- 3. A carried entry scrolls the list at its bottom edge.
 bar() { import -window root -depth 8 -crop "14x115+$((cx + 510))+$((cy + 8))" "$work/$1.ppm" 2>/dev/null; }

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/WindowSize.h"
+
+namespace {
+
+using tallowmere::app::RememberedWindowSize;
+using tallowmere::app::WindowSizeText;
+
+TEST(RememberedWindowSize, WithinTheScreenAndNoSmallerThanTheContent) {
+  const QSize least(536, 660);
+  const QSize room(1280, 1000);
+  const struct {
+    const char* text;
+    std::optional<QSize> size;
+  } cases[] = {
+      {"800x900", QSize(800, 900)},
+      {" 800x900\n", QSize(800, 900)},
+      {"536x660", least},
+      {"100x100", least},   // smaller than the content
+      {"5000x5000", room},  // larger than the screen
+      {"5000x100", QSize(1280, 660)},
+      {"", std::nullopt},
+      {"800", std::nullopt},
+      {"800x", std::nullopt},
+      {"x900", std::nullopt},
+      {"800X900", std::nullopt},
+      {"-800x900", std::nullopt},
+      {"0x900", std::nullopt},
+      {"800x900x1", std::nullopt},
+      {"8e2x900", std::nullopt},
+      {"99999999999x900", std::nullopt},  // too long to be a size
+      {"@Size(800 900)", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(RememberedWindowSize(QString::fromLatin1(c.text), least, room), c.size) << c.text;
+  // A screen smaller than the content: the content wins.
+  EXPECT_EQ(RememberedWindowSize("900x900", least, QSize(500, 500)), least);
+}
+
+TEST(RememberedWindowSize, ReadsWhatItWrites) {
+  for (const QSize size : {QSize(536, 660), QSize(1280, 1000), QSize(999, 777)}) {
+    EXPECT_EQ(RememberedWindowSize(WindowSizeText(size), QSize(536, 660), QSize(1280, 1000)), size);
+  }
+}
+
+}  // namespace
