@@ -4,7 +4,8 @@
 #   - man pages and the changelog compressed with gzip -9n: no name, no time
 #     stamp, so two builds of the same sources give the same package;
 #   - the .comment and .note sections stripped from the programs, as dh_strip
-#     does (CPACK_STRIP_FILES strips the symbols only).
+#     does (CPACK_STRIP_FILES strips the symbols only);
+#   - the HTML manual registered with doc-base, as dh_installdocs would.
 
 set(root "${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 if(NOT IS_DIRECTORY "${root}/bin")
@@ -35,3 +36,13 @@ foreach(program IN LISTS programs)
     message(FATAL_ERROR "strip ${program} failed: ${rc}")
   endif()
 endforeach()
+
+# The registration names the manual by its place in /usr: only the package
+# knows it.
+if(NOT EXISTS "${root}/share/doc/tallowmere/manual/index.html")
+  message(FATAL_ERROR "the staged tree lacks the manual")
+endif()
+file(MAKE_DIRECTORY "${root}/share/doc-base")
+file(COPY_FILE "${CPACK_TALLOWMERE_DOC_BASE}" "${root}/share/doc-base/tallowmere.tallowmere-manual")
+file(CHMOD "${root}/share/doc-base/tallowmere.tallowmere-manual" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ
+  WORLD_READ)

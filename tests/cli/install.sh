@@ -22,6 +22,9 @@ share/bash-completion/completions/tallowmere-analyse
 share/doc/tallowmere/README.md
 share/doc/tallowmere/changelog
 share/doc/tallowmere/copyright
+share/doc/tallowmere/manual/distribution-window.png
+share/doc/tallowmere/manual/index.html
+share/doc/tallowmere/manual/main-window.png
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png

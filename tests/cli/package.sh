@@ -47,6 +47,7 @@ check "packaged files" "./usr/bin/tallowmere
 ./usr/bin/tallowmere-analyse
 ./usr/share/applications/$id.desktop
 ./usr/share/bash-completion/completions/tallowmere-analyse
+./usr/share/doc-base/tallowmere.tallowmere-manual
 ./usr/share/doc/tallowmere/README.md
 ./usr/share/doc/tallowmere/changelog.gz
 ./usr/share/doc/tallowmere/copyright
