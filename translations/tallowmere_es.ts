@@ -5,230 +5,230 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (compilado con %2)</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas utilizadas:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una calculadora de escritorio para estadística descriptiva.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Los autores de Tallowmere</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicado bajo la licencia MIT.</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>AdditionNotice</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 archivo</numerusform>
+            <numerusform>%1 archivos</numerusform>
         </translation>
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (primer caso: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea se leyó con coma decimal (primera: %2)</numerusform>
+            <numerusform>%1 líneas se leyeron con coma decimal (primera: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea se leyó con punto decimal (primera: %2)</numerusform>
+            <numerusform>%1 líneas se leyeron con punto decimal (primera: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento se leyó con coma decimal (primero: %2)</numerusform>
+            <numerusform>%1 elementos se leyeron con coma decimal (primero: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento se leyó con punto decimal (primero: %2)</numerusform>
+            <numerusform>%1 elementos se leyeron con punto decimal (primero: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió %1 número de %2</numerusform>
+            <numerusform>Se añadieron %1 números de %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the clipboard</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió %1 número del portapapeles</numerusform>
+            <numerusform>Se añadieron %1 números del portapapeles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the dropped text</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió %1 número del texto soltado</numerusform>
+            <numerusform>Se añadieron %1 números del texto soltado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió %1 número</numerusform>
+            <numerusform>Se añadieron %1 números</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea no era un número</numerusform>
+            <numerusform>%1 líneas no eran números</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento no era un número</numerusform>
+            <numerusform>%1 elementos no eran números</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene números</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene números</translation>
     </message>
     <message>
         <source>The %1 hold no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los %1 no contienen números</translation>
     </message>
     <message>
         <source>The clipboard holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene números</translation>
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto soltado no contiene números</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta no contiene números</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>su única línea no es un número en esta configuración regional</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>su única línea no es un número en esta configuración regional</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>su único elemento no es un número en esta configuración regional</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>su %1 línea no es un número en esta configuración regional</numerusform>
+            <numerusform>sus %1 líneas no son números en esta configuración regional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>su %1 línea no es un número en esta configuración regional</numerusform>
+            <numerusform>sus %1 líneas no son números en esta configuración regional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>su %1 elemento no es un número en esta configuración regional</numerusform>
+            <numerusform>sus %1 elementos no son números en esta configuración regional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrada</numerusform>
+            <numerusform>%1 entradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added the %1 sample numbers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió el %1 número de ejemplo.</numerusform>
+            <numerusform>Se añadieron los %1 números de ejemplo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se añadió %1 número</numerusform>
+            <numerusform>se añadieron %1 números</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El arrastre se detuvo a mitad del texto; %1.</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pegado se detuvo a mitad del texto; %1.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada no es un número y cuenta como %1: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrada no es un número y cuenta como %2: %3.</numerusform>
+            <numerusform>%1 entradas no son números y cuentan como %2: %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrada no es un número; las primeras %2 cuentan como %3: %4.</numerusform>
+            <numerusform>%1 entradas no son números; las primeras %2 cuentan como %3: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -236,599 +236,599 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada estándar</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea se leyó con coma decimal (primera: «%2»)</numerusform>
+            <numerusform>%1 líneas se leyeron con coma decimal (primera: «%2»)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea se leyó con punto decimal (primera: «%2»)</numerusform>
+            <numerusform>%1 líneas se leyeron con punto decimal (primera: «%2»)</numerusform>
         </translation>
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>una entrada</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de entradas</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma al cuadrado</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma de cuadrados</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>la moda</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>la mediana</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>la media</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>la varianza</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>la asimetría</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>la desviación media</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>la desviación estándar</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>el coeficiente de variación</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>sus líneas contienen campos separados por «%1»; elija una columna con --field N, o con --header y --field NOMBRE</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la carpeta</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 línea tiene más de %2 bytes y se lee como sus primeros %2 bytes</numerusform>
+            <numerusform>%1 líneas tienen más de %2 bytes y cada una se lee como sus primeros %2 bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>la ayuda</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>los resultados</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria agotada</translation>
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna «%1»</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 campo, insuficiente para %2; se omite el registro</numerusform>
+            <numerusform>%1 campos, insuficientes para %2; se omite el registro</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo entrecomillado que empieza aquí no se cierra antes del final del archivo; se omite</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se omitió %1 registro más con campos insuficientes</numerusform>
+            <numerusform>se omitieron %1 registros más con campos insuficientes</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>el delimitador debe ser un carácter ASCII</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>el delimitador debe ser un solo carácter</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>el carácter de comillas no puede ser el delimitador</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>un fin de línea no puede ser el delimitador</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número de decimales válido</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>los decimales van de %1 a %2</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna tabla tiene tantas columnas</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>las columnas se numeran a partir de 1</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción «%1» necesita un número o un nombre de columna</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número de columna; un nombre de columna necesita --header</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción «%1» necesita un valor</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido «%1» (use text, tsv o json)</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite PATH</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción «%1» necesita %2</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite %2</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>You forgot to input numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir números.</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha realizado ningún análisis. ¿Quiere realizar uno ahora y mostrar la distribución de sus números?</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha analizado ningún número.</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuera</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Números por intervalo (%1 intervalos)</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva normal</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Media %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Histograma y diagrama de caja de %1 número de %2 a %3; primer cuartil %4, mediana %5, tercer cuartil %6.</numerusform>
+            <numerusform>Histograma y diagrama de caja de %1 números de %2 a %3; primer cuartil %4, mediana %5, tercer cuartil %6.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 valor queda fuera de los bigotes.</numerusform>
+            <numerusform> %1 valores quedan fuera de los bigotes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribución</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>falló el dibujo</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar la imagen</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación estándar</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer cuartil</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer cuartil</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango intercuartílico</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>Curtosis</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Error estándar de la media</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del 95 %, inferior</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del 95 %, superior</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la distribución</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribución — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de números ha cambiado desde este análisis. Pulse Iniciar análisis para mostrarla tal como está ahora.</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 archivo</numerusform>
+            <numerusform>%1 archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilando carpetas: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilando archivos: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo archivos: %1 de %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el texto: %1 %</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Esc para detener</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a mitad del archivo %1 de %2</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tras %1 de %2</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carga se detuvo %1.</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El arrastre se detuvo %1.</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se leyó ningún archivo</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se leyó %1 archivo</numerusform>
+            <numerusform>se leyeron %1 archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El arrastre se detuvo mientras se recopilaban carpetas; %1.</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El arrastre se detuvo mientras se recopilaban archivos; %1.</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe una captura de pantalla de este mensaje por correo electrónico a </translation>
     </message>
 </context>
 <context>
     <name>ExportCommands</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han copiado los resultados al portapapeles.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel no está instalado en este equipo. Necesita tenerlo instalado para usar este programa sin errores.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel no está instalado en este equipo. Necesita tenerlo instalado para usar esta función.</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna línea de resultados marcada. Marque las líneas que quiera exportar o pulse Ctrl+A en la lista de resultados para marcarlas todas.</translation>
     </message>
 </context>
 <context>
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo cambió mientras se leía</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar números</translation>
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer 1 carpeta y se omitió: %1 (%2).</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el portapapeles: el programa que lo contiene no respondió.</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de números</translation>
     </message>
     <message>
         <source>Add Number / Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir número / números</translation>
     </message>
     <message>
         <source>Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar números de archivo</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar lista</translation>
     </message>
     <message>
         <source>Clear number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la lista de números</translation>
     </message>
     <message>
         <source>Load Sample/Example Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar números de ejemplo</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra</translation>
     </message>
     <message>
         <source>Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Población</translation>
     </message>
     <message>
         <source>Decimal Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de decimales</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimales:</translation>
     </message>
     <message>
         <source>Decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de decimales</translation>
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimales que se muestran en los resultados: elija de 1 a 10, cambie con Arriba y Abajo o escriba un número.</translation>
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin redondear</translation>
     </message>
     <message>
         <source>Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar análisis</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de resultados</translation>
     </message>
     <message>
         <source>Save Results As Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en texto</translation>
     </message>
     <message>
         <source>Save Results As Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en Excel</translation>
     </message>
     <message>
         <source>Copy Results To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al portapapeles</translation>
     </message>
     <message>
         <source>Clear results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la lista de resultados</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre y suelte archivos aquí. Haga doble clic en un elemento para eliminarlo. Mueva la línea | a la derecha y fuera de la ventana para ver los nombres completos.</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los resultados que quiera guardar o copiar: Espacio marca la fila actual, Ctrl+A las marca todas, Ctrl+Shift+A ninguna. Mueva la línea | a la derecha para leer las líneas largas. «Mostrar distribución…» en el menú contextual, o Ctrl+D, representa los números en una imagen.</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números que se van a analizar. Supr o un doble clic elimina el número seleccionado; los archivos que se suelten aquí añaden los suyos, igual que el texto soltado o pegado (Ctrl+V).</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Restaurar el %1 número de la última vez</numerusform>
+            <numerusform>Restaurar los %1 números de la última vez</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se conservó el %1 número de la última vez: la lista superaba los 100 MB</numerusform>
+            <numerusform>No se conservaron los %1 números de la última vez: la lista superaba los 100 MB</numerusform>
         </translation>
     </message>
 </context>
@@ -836,903 +836,905 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana principal</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de números</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de resultados</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de distribución</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el manual</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar números…</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar distribución…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú o pulsar el botón con esa letra</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al control siguiente o al anterior</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar el botón que tiene el foco</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la lectura de archivos soltados, cargados o pegados</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar números</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar números: las entradas seleccionadas, o todas</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la entrada seleccionada</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio de la lista</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú contextual</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar o desmarcar la fila actual</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todas las filas</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar todas las filas</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen…</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el manual</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar la siguiente coincidencia</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar la coincidencia anterior</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás y Adelante</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el manual</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>letra subrayada</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado — Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>Add Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir números</translation>
     </message>
     <message>
         <source>Load Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar números</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastrar y soltar</translation>
     </message>
     <message>
         <source>Sample Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de ejemplo</translation>
     </message>
     <message>
         <source>Move Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover entrada</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar entrada</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar lista</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar entradas que no son números</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar números</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar lista(s) - Mantenga pulsado Ctrl para seleccionar varios archivos de lista</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere reúne números en una lista y calcula doce estadísticos descriptivos de ellos: el número de entradas, la suma, la suma al cuadrado, la suma de cuadrados, la moda, la mediana, la media, la varianza, la asimetría, la desviación media, la desviación estándar y el coeficiente de variación.</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana tras Cargar números de ejemplo e Iniciar análisis</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de números está arriba y la lista de resultados, debajo. De arriba abajo:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Añadir número / números&lt;/b&gt; pide un número o una serie separada por comas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cargar números de archivo&lt;/b&gt; lee uno o varios archivos de lista.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vaciar lista&lt;/b&gt;, a su lado, vacía la lista de números.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cargar números de ejemplo&lt;/b&gt; añade una serie de ejemplo fija.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Muestra&lt;/b&gt; y &lt;b&gt;Población&lt;/b&gt; eligen cómo se calcula la varianza.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Decimales&lt;/b&gt; y &lt;b&gt;Sin redondear&lt;/b&gt; eligen cómo se redondean los seis últimos resultados.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Iniciar análisis&lt;/b&gt; rellena la lista de resultados.</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cuatro botones de abajo exportan los resultados marcados, y el último, &lt;b&gt;Vaciar lista&lt;/b&gt;, vacía la lista de resultados.</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar la lista de números</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir: pulse &lt;b&gt;Añadir número / números&lt;/b&gt; y escriba un número, o varios separados por comas.</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos: &lt;b&gt;Cargar números de archivo&lt;/b&gt; lee archivos de lista, texto sin formato con un número por línea; las líneas que no son números se omiten.</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltar: suelte sobre la lista de números archivos de lista, o carpetas cuyos archivos de lista se leen todos. Esc detiene un arrastre largo.</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar: Ctrl+V, Shift+Insert o &lt;b&gt;Pegar números&lt;/b&gt; añaden los números del portapapeles, como una columna o un bloque de celdas copiados de una hoja de cálculo.</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: &lt;b&gt;Cargar números de ejemplo&lt;/b&gt; añade una serie fija con la que probar el programa.</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número se escribe con los separadores decimal y de miles de su formato regional, o como un número simple con punto, que todos los formatos leen.</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras cada adición, un breve aviso sobre la parte inferior de la lista indica cuántos números se añadieron y cuántas líneas no eran números.</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en una entrada para eliminarla, o selecciónela y pulse Supr; arrastre una entrada sobre otra para intercambiarlas. Ctrl+Z deshace el último cambio de la lista y Ctrl+Shift+Z o Ctrl+Y lo rehace; se pueden deshacer los últimos 100 cambios.</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>El análisis y sus opciones</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Iniciar análisis&lt;/b&gt; calcula los doce resultados de los números de la lista.</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &lt;b&gt;Muestra&lt;/b&gt;, la varianza es la suma de los cuadrados de las desviaciones respecto a la media dividida entre el recuento menos uno; con &lt;b&gt;Población&lt;/b&gt; se divide entre el recuento. La desviación estándar, la asimetría y el coeficiente de variación dependen de ella.</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los seis últimos resultados se redondean a entre 1 y 10 decimales, o se muestran con los diez decimales; un valor que así se mostraría como 0 o con menos de cuatro cifras significativas se muestra en su lugar con 15 cifras significativas.</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones se recuerdan de un inicio al siguiente.</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar los resultados</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los resultados que quiera exportar: Espacio marca la fila actual, Ctrl+A las marca todas, Ctrl+Shift+A ninguna. Después:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Guardar resultados en texto&lt;/b&gt; los escribe en columnas alineadas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Copiar al portapapeles&lt;/b&gt; los copia como texto.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Guardar resultados en Excel&lt;/b&gt; los abre en un libro nuevo de hoja de cálculo, para lo que se necesita LibreOffice Calc.</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no hay ningún resultado marcado, cada uno de los tres solo lo indica. &lt;b&gt;Copiar como tabla&lt;/b&gt;, en el menú contextual de la lista de resultados, copia las líneas marcadas, o todas, como etiqueta y valor separados por un tabulador, listas para pegar en una hoja de cálculo.</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de distribución</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Mostrar distribución…&lt;/b&gt; (Ctrl+D, o el menú contextual de cualquiera de las dos listas) abre una ventana propia con una imagen de los números del último análisis y una tabla de su dispersión.</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de distribución de la serie de ejemplo</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen muestra un histograma, la curva normal de la media y la desviación estándar, la media y la mediana marcadas, y un diagrama de caja sobre el mismo eje.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Intervalos&lt;/b&gt; fija el número de barras, de 1 a 500, o lo deja en manos del programa. &lt;b&gt;Copiar imagen&lt;/b&gt; (Ctrl+C) copia la imagen al portapapeles como imagen, &lt;b&gt;Guardar imagen…&lt;/b&gt; (Ctrl+S) la guarda como PNG o SVG, y Esc cierra la ventana.</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana sigue cada nuevo análisis e indica cuándo la lista de números ha cambiado desde el que muestra.</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de menús</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los menús contienen todas las órdenes de los botones y de los menús contextuales; cada elemento hace exactamente lo mismo que su botón.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Archivo&lt;/b&gt;: cargar y guardar números, archivos recientes, guardar los resultados y Salir (Ctrl+Q).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Editar&lt;/b&gt;: deshacer y rehacer, pegar y copiar números, copiar los resultados y vaciar las listas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Análisis&lt;/b&gt;: Iniciar análisis, el método, Sin redondear y Mostrar distribución….</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ayuda&lt;/b&gt;: este manual (F1), los atajos de teclado y Acerca de Tallowmere.</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt con la letra subrayada de un menú, botón u opción permite llegar a él desde el teclado. La ventana se puede agrandar: las dos listas ocupan el espacio adicional, y el tamaño se recuerda.</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar sus números</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Guardar números…&lt;/b&gt; (Ctrl+S) escribe la lista de números como archivo de lista, una entrada por línea, exactamente como se leen las entradas; &lt;b&gt;Cargar números de archivo&lt;/b&gt; la vuelve a leer. &lt;b&gt;Copiar números&lt;/b&gt; (Ctrl+C en la lista de números) copia las entradas seleccionadas, o todas si no hay ninguna seleccionada, una por línea.</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al cerrar la ventana, la lista de números se conserva. El siguiente inicio empieza con una lista vacía, como siempre, y ofrece sobre ella restaurar los números de la última vez: un clic los recupera y Ctrl+Z los vuelve a quitar. La oferta desaparece con el primer cambio de la lista. Una lista de más de 100 MB no se conserva; el siguiente inicio lo indica.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Archivo → Abrir reciente&lt;/b&gt; muestra los ocho últimos archivos de lista leídos o guardados.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa habla el idioma de su escritorio: inglés, alemán, francés, español, italiano, portugués de Brasil, neerlandés, polaco o japonés. Las filas de resultados y las tres exportaciones también lo usan.</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma se elige mediante &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; o &lt;code&gt;LANG&lt;/code&gt;, como en otros programas de escritorio; el formato de los números sigue por su cuenta a &lt;code&gt;LC_NUMERIC&lt;/code&gt;. Así, &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; da palabras en inglés con números en formato alemán.</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>La orden tallowmere</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la ventana y lee cada ruta, en el orden dado, como si todas se hubieran soltado juntas sobre la lista de números: un archivo como archivo de lista, una carpeta con todas sus subcarpetas. La opción «Abrir con» de un gestor de archivos usa esto.</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un breve texto de ayuda y termina.</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina las opciones: todos los argumentos posteriores son rutas.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>También se aceptan las opciones propias de Qt, como &lt;code&gt;-platform&lt;/code&gt; y &lt;code&gt;-style&lt;/code&gt;. El estado de salida es 0, o 2 tras una opción desconocida.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones de la ventana se guardan en &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, sección &lt;code&gt;[Tallowmere]&lt;/code&gt;, y se escriben en el momento en que cambian. La lista de números conservada al cerrar está en &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. El programa no escribe nada más que los archivos que usted indique, el portapapeles y los libros nuevos de hoja de cálculo.</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>La orden tallowmere-analyse</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; ejecuta el análisis de la ventana sin ventana y escribe sus doce resultados en la salida estándar, para scripts. Cada ruta se lee como la ventana lee una ruta soltada; &lt;code&gt;-&lt;/code&gt;, o ninguna ruta, es la entrada estándar.</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee archivos de lista y carpetas.</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee cada línea del archivo como una entrada, exactamente como si se escribiera en la ventana: una línea que no es un número cuenta como su número inicial, o como 0.</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los archivos como tablas (CSV o TSV) y los números de una columna: por su número a partir de 1 o, con una línea de cabecera, por su nombre. El delimitador es el tabulador salvo que se indique otro; con la opción estricta, un registro con campos insuficientes hace que el estado de salida sea 1.</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>El método de la varianza; la muestra es el valor predeterminado.</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>El redondeo, como en la ventana; el formato de texto redondea a 3 decimales de forma predeterminada.</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text escribe las filas como las muestra la ventana; tsv escribe una clave y un valor por línea; json escribe un objeto. Tsv y json escriben un punto como separador decimal y, salvo que se indique lo contrario, todos los dígitos.</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade el mínimo, el máximo, el rango, los cuartiles, el rango intercuartílico, la curtosis, el error estándar de la media y, para una muestra, el intervalo de confianza del 95 % de la media.</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el texto de ayuda o la versión y termina.</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mensajes en la salida de error estándar y las filas del formato de texto siguen su idioma, como la ventana; las claves de tsv y json y los nombres de las opciones nunca cambian.</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>El estado de salida es 0 cuando se escribieron los resultados; 1 cuando no había números, algo no se pudo leer o no se pudieron escribir los resultados; 2 cuando la línea de órdenes era incorrecta.</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplos</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados de la tercera columna de un archivo TSV.</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una columna por su nombre, de un archivo CSV tal como lo guarda una hoja de cálculo en alemán.</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos archivos con los números de la entrada estándar entre ellos.</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual de Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ManualEntry</name>
     <message>
         <source>Enter number or numbers (use commas):</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número o varios (use comas):</translation>
     </message>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número o varios (use punto y coma):</translation>
     </message>
 </context>
 <context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Must be a numeric entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe ser un valor numérico.</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>The number of entries is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El número de entradas es: </translation>
     </message>
     <message>
         <source>The sum of the numbers are: </source>
-        <translation type="unfinished"></translation>
+        <translation>La suma de los números es: </translation>
     </message>
     <message>
         <source>The sum squared is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La suma al cuadrado es: </translation>
     </message>
     <message>
         <source>The sum of squares is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La suma de cuadrados es: </translation>
     </message>
     <message>
         <source>The mode is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La moda es: </translation>
     </message>
     <message>
         <source>The median is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La mediana es: </translation>
     </message>
     <message>
         <source>The mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La media es: </translation>
     </message>
     <message>
         <source>The variance is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La varianza es: </translation>
     </message>
     <message>
         <source>The skew is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La asimetría es: </translation>
     </message>
     <message>
         <source>The average deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La desviación media es: </translation>
     </message>
     <message>
         <source>The standard deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La desviación estándar es: </translation>
     </message>
     <message>
         <source>The coefficient of variation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficiente de variación es: </translation>
     </message>
     <message>
         <source>The minimum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo es: </translation>
     </message>
     <message>
         <source>The maximum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El máximo es: </translation>
     </message>
     <message>
         <source>The range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El rango es: </translation>
     </message>
     <message>
         <source>The first quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El primer cuartil es: </translation>
     </message>
     <message>
         <source>The third quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El tercer cuartil es: </translation>
     </message>
     <message>
         <source>The interquartile range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El rango intercuartílico es: </translation>
     </message>
     <message>
         <source>The kurtosis is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La curtosis es: </translation>
     </message>
     <message>
         <source>The standard error of the mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El error estándar de la media es: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s low end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El extremo inferior del intervalo de confianza del 95 % es: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s high end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>El extremo superior del intervalo de confianza del 95 % es: </translation>
     </message>
 </context>
 <context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como tabla</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>su archivo de bloqueo %1 no es un archivo normal</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su carpeta</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en él</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en él: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar las opciones en %1: %2. Se mantienen tal como se eligieron hasta que termine %3.</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca o desmarca el resultado</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadístico</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione filas y pulse Ctrl+C para copiarlas como nombre y valor separados por un tabulador.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalos:</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (%1)</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de intervalos</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los intervalos del histograma, de 1 a 500; por debajo de 1, su número se elige a partir de los números.</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar imagen</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la imagen en el portapapeles como imagen (Ctrl+C)</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar imagen…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen como archivo PNG o SVG (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la imagen como
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el arrastre (Esc)</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el arrastre</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de los resultados</translation>
     </message>
     <message>
         <source>Number(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de números ha cambiado desde estos resultados.</translation>
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis terminado: la lista de resultados muestra %1 filas.</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>No todas las entradas volverán tal como están cuando se cargue este archivo:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que no son números, que se omitirán al cargarlo: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que un archivo de lista lee como otro valor: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que contienen un salto de línea, que se leerán como varias líneas: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera de ellas: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los números de todos modos?</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar números</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los números en «%1»: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar recientes</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los números de la última vez</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los resultados marcados</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún resultado marcado</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual de Tallowmere</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el manual</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar entradas que no son números</translation>
     </message>
 </context>
 </TS>

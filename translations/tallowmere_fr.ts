@@ -5,230 +5,230 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (compilé avec %2)</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques utilisées&#xa0;:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une calculatrice de bureau pour les statistiques descriptives.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Les auteurs de Tallowmere</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>AdditionNotice</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier</numerusform>
+            <numerusform>%1 fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (première&#xa0;: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne a été lue avec une virgule décimale (première&#xa0;: %2)</numerusform>
+            <numerusform>%1 lignes ont été lues avec une virgule décimale (première&#xa0;: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne a été lue avec un point décimal (première&#xa0;: %2)</numerusform>
+            <numerusform>%1 lignes ont été lues avec un point décimal (première&#xa0;: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 élément a été lu avec une virgule décimale (premier&#xa0;: %2)</numerusform>
+            <numerusform>%1 éléments ont été lus avec une virgule décimale (premier&#xa0;: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 élément a été lu avec un point décimal (premier&#xa0;: %2)</numerusform>
+            <numerusform>%1 éléments ont été lus avec un point décimal (premier&#xa0;: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre ajouté depuis %2</numerusform>
+            <numerusform>%1 nombres ajoutés depuis %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the clipboard</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre ajouté depuis le presse-papiers</numerusform>
+            <numerusform>%1 nombres ajoutés depuis le presse-papiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the dropped text</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre ajouté depuis le texte déposé</numerusform>
+            <numerusform>%1 nombres ajoutés depuis le texte déposé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre ajouté</numerusform>
+            <numerusform>%1 nombres ajoutés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne n’était pas un nombre</numerusform>
+            <numerusform>%1 lignes n’étaient pas des nombres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 élément n’était pas un nombre</numerusform>
+            <numerusform>%1 éléments n’étaient pas des nombres</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun nombre</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun nombre</translation>
     </message>
     <message>
         <source>The %1 hold no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 ne contiennent aucun nombre</translation>
     </message>
     <message>
         <source>The clipboard holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun nombre</translation>
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte déposé ne contient aucun nombre</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie ne contient aucun nombre</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>leur seule ligne n’est pas un nombre dans ce format régional</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>sa seule ligne n’est pas un nombre dans ce format régional</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>son seul élément n’est pas un nombre dans ce format régional</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>leur %1 ligne n’est pas un nombre dans ce format régional</numerusform>
+            <numerusform>leurs %1 lignes ne sont pas des nombres dans ce format régional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sa %1 ligne n’est pas un nombre dans ce format régional</numerusform>
+            <numerusform>ses %1 lignes ne sont pas des nombres dans ce format régional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>son %1 élément n’est pas un nombre dans ce format régional</numerusform>
+            <numerusform>ses %1 éléments ne sont pas des nombres dans ce format régional</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrée</numerusform>
+            <numerusform>%1 entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added the %1 sample numbers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre d’exemple a été ajouté.</numerusform>
+            <numerusform>Les %1 nombres d’exemple ont été ajoutés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre a été ajouté</numerusform>
+            <numerusform>%1 nombres ont été ajoutés</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dépôt a été interrompu au milieu du texte&#xa0;; %1.</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le collage a été interrompu au milieu du texte&#xa0;; %1.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée n’est pas un nombre et compte comme %1&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrée n’est pas un nombre et compte comme %2&#xa0;: %3.</numerusform>
+            <numerusform>%1 entrées ne sont pas des nombres et comptent comme %2&#xa0;: %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 entrée n’est pas un nombre&#xa0;; les %2 premières comptent comme %3&#xa0;: %4.</numerusform>
+            <numerusform>%1 entrées ne sont pas des nombres&#xa0;; les %2 premières comptent comme %3&#xa0;: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -236,599 +236,599 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne a été lue avec une virgule décimale (première&#xa0;: «&#xa0;%2&#xa0;»)</numerusform>
+            <numerusform>%1 lignes ont été lues avec une virgule décimale (première&#xa0;: «&#xa0;%2&#xa0;»)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne a été lue avec un point décimal (première&#xa0;: «&#xa0;%2&#xa0;»)</numerusform>
+            <numerusform>%1 lignes ont été lues avec un point décimal (première&#xa0;: «&#xa0;%2&#xa0;»)</numerusform>
         </translation>
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre d’entrées</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>la somme</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>le carré de la somme</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>la somme des carrés</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>le mode</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>la médiane</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>la moyenne</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>la variance</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>l’asymétrie</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>l’écart absolu moyen</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>l’écart type</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>le coefficient de variation</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>ses lignes contiennent des champs séparés par «&#xa0;%1&#xa0;»&#xa0;; choisissez une colonne avec --field N, ou avec --header et --field NAME</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le dossier</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ligne dépasse %2 octets et n’est lue que pour ses %2 premiers octets</numerusform>
+            <numerusform>%1 lignes dépassent %2 octets et chacune n’est lue que pour ses %2 premiers octets</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>l’aide</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>la version</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>les résultats</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>champ %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 champ, trop peu pour %2&#xa0;; l’enregistrement est ignoré</numerusform>
+            <numerusform>%1 champs, trop peu pour %2&#xa0;; l’enregistrement est ignoré</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ entre guillemets commencé ici n’est pas fermé avant la fin du fichier&#xa0;; il est ignoré</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 autre enregistrement ayant trop peu de champs a été ignoré</numerusform>
+            <numerusform>%1 autres enregistrements ayant trop peu de champs ont été ignorés</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>le séparateur doit être un caractère ASCII</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>le séparateur doit être un seul caractère</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>le guillemet ne peut pas servir de séparateur</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>une fin de ligne ne peut pas servir de séparateur</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de décimales non valide</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de décimales va de %1 à %2</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun tableau n’a autant de colonnes</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>les colonnes sont numérotées à partir de 1</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option «&#xa0;%1&#xa0;» nécessite un numéro ou un nom de colonne</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de colonne non valide&#xa0;; un nom de colonne nécessite --header</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option «&#xa0;%1&#xa0;» nécessite une valeur</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>format «&#xa0;%1&#xa0;» inconnu (utilisez text, tsv ou json)</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’accepte aucun argument PATH</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option «&#xa0;%1&#xa0;» nécessite %2</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’accepte pas %2</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>You forgot to input numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir des nombres.</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l’application</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune analyse n’a encore été lancée. En lancer une maintenant et afficher la distribution de ses nombres&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nombre analysé pour l’instant.</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au-delà</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres par classe (%1 classes)</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe normale</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Médiane %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Histogramme et boîte à moustaches de %1 nombre, de %2 à %3&#xa0;; premier quartile %4, médiane %5, troisième quartile %6.</numerusform>
+            <numerusform>Histogramme et boîte à moustaches de %1 nombres, de %2 à %3&#xa0;; premier quartile %4, médiane %5, troisième quartile %6.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 valeur se trouve au-delà des moustaches.</numerusform>
+            <numerusform> %1 valeurs se trouvent au-delà des moustaches.</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribution</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le dessin a échoué</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image n’a pas pu être encodée</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart type</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendue</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quartile</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième quartile</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart interquartile</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurtosis</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur type de la moyenne</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à 95&#xa0;%, borne inférieure</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à 95&#xa0;%, borne supérieure</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la distribution</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribution — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des nombres a changé depuis cette analyse. Appuyez sur «&#xa0;Lancer l’analyse&#xa0;» pour l’afficher telle qu’elle est maintenant.</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier</numerusform>
+            <numerusform>%1 fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte des dossiers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte des fichiers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des fichiers&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du texte&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Esc pour arrêter</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>au milieu du fichier %1 sur %2</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>après %1 sur %2</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chargement a été interrompu %1.</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dépôt a été interrompu %1.</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier n’a été lu</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier a été lu</numerusform>
+            <numerusform>%1 fichiers ont été lus</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dépôt a été interrompu pendant la collecte des dossiers&#xa0;; %1.</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dépôt a été interrompu pendant la collecte des fichiers&#xa0;; %1.</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d’écran de ce message par courriel à </translation>
     </message>
 </context>
 <context>
     <name>ExportCommands</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats ont été copiés dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel n’est pas installé sur cet ordinateur. Il doit être installé pour utiliser ce logiciel sans erreur.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel n’est pas installé sur cet ordinateur. Il doit être installé pour utiliser cette fonctionnalité.</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne de résultat n’est cochée. Cochez les lignes à exporter, ou appuyez sur Ctrl+A dans la liste des résultats pour toutes les cocher.</translation>
     </message>
 </context>
 <context>
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié pendant sa lecture</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des nombres</translation>
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier n’a pas pu être lu et a été ignoré&#xa0;: %1 (%2).</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers n’a pas pu être lu&#xa0;: le programme qui le détient n’a pas répondu.</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des nombres</translation>
     </message>
     <message>
         <source>Add Number / Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des nombres</translation>
     </message>
     <message>
         <source>Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger depuis un fichier</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste</translation>
     </message>
     <message>
         <source>Clear number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste des nombres</translation>
     </message>
     <message>
         <source>Load Sample/Example Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un exemple</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillon</translation>
     </message>
     <message>
         <source>Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Population</translation>
     </message>
     <message>
         <source>Decimal Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options des décimales</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimales&#xa0;:</translation>
     </message>
     <message>
         <source>Decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de décimales</translation>
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimales affichées dans les résultats&#xa0;: choisissez de 1 à 10, avec les flèches haut et bas, ou saisissez un nombre.</translation>
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes décimales</translation>
     </message>
     <message>
         <source>Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l’analyse</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des résultats</translation>
     </message>
     <message>
         <source>Save Results As Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en fichier texte</translation>
     </message>
     <message>
         <source>Save Results As Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en fichier Excel</translation>
     </message>
     <message>
         <source>Copy Results To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les résultats</translation>
     </message>
     <message>
         <source>Clear results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste des résultats</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez-déposez des fichiers ici. Double-cliquez sur un élément pour le retirer. Déplacez la ligne | vers la droite, hors de la fenêtre, pour voir les noms complets.</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les résultats à enregistrer ou à copier&#xa0;: Espace coche la ligne actuelle, Ctrl+A les coche toutes, Ctrl+Shift+A aucune. Déplacez la ligne | vers la droite pour lire les lignes longues. «&#xa0;Afficher la distribution…&#xa0;» dans le menu contextuel, ou Ctrl+D, représente les nombres en image.</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres à analyser. Suppr ou un double-clic retire le nombre sélectionné&#xa0;; les fichiers déposés ici ajoutent les leurs, de même que le texte déposé ou collé (Ctrl+V).</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Restaurer %1 nombre de la dernière session</numerusform>
+            <numerusform>Restaurer les %1 nombres de la dernière session</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nombre de la dernière session n’a pas été conservé&#xa0;: la liste dépassait 100 Mo</numerusform>
+            <numerusform>Les %1 nombres de la dernière session n’ont pas été conservés&#xa0;: la liste dépassait 100 Mo</numerusform>
         </translation>
     </message>
 </context>
@@ -836,903 +836,905 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre principale</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des nombres</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des résultats</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre de distribution</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le manuel</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les nombres…</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la distribution…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu ou appuyer sur le bouton portant cette lettre</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au contrôle suivant ou précédent</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer sur le bouton qui a le focus</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la lecture des fichiers déposés, chargés ou collés</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des nombres</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les nombres&#xa0;: les entrées sélectionnées, ou toutes</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’entrée sélectionnée</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification de la liste</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu contextuel</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher ou décocher la ligne actuelle</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher toutes les lignes</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Décocher toutes les lignes</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image…</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le manuel</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l’occurrence suivante</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l’occurrence précédente</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent et Suivant</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le manuel</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>lettre soulignée</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Où</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier — Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>Add Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de nombres</translation>
     </message>
     <message>
         <source>Load Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de nombres</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Sample Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres d’exemple</translation>
     </message>
     <message>
         <source>Move Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement d’une entrée</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression d’une entrée</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement de la liste</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des entrées non numériques</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage</translation>
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration des nombres</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des listes - Maintenez Ctrl enfoncé pour sélectionner plusieurs fichiers de liste</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere rassemble des nombres dans une liste et en calcule douze statistiques descriptives&#xa0;: le nombre d’entrées, la somme, le carré de la somme, la somme des carrés, le mode, la médiane, la moyenne, la variance, l’asymétrie, l’écart absolu moyen, l’écart type et le coefficient de variation.</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre après «&#xa0;Charger un exemple&#xa0;» et «&#xa0;Lancer l’analyse&#xa0;»</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des nombres se trouve en haut, la liste des résultats en dessous. De haut en bas&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ajouter des nombres&lt;/b&gt; demande un nombre ou une série de nombres séparés par des virgules.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Charger depuis un fichier&lt;/b&gt; lit un ou plusieurs fichiers de liste.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Effacer la liste&lt;/b&gt;, à côté, vide la liste des nombres.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Charger un exemple&lt;/b&gt; ajoute une série d’exemple fixe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Échantillon&lt;/b&gt; et &lt;b&gt;Population&lt;/b&gt; déterminent le mode de calcul de la variance.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Décimales&lt;/b&gt; et &lt;b&gt;Toutes décimales&lt;/b&gt; déterminent l’arrondi des six derniers résultats.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lancer l’analyse&lt;/b&gt; remplit la liste des résultats.</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les quatre boutons du bas exportent les résultats cochés, et le second bouton &lt;b&gt;Effacer la liste&lt;/b&gt; vide la liste des résultats.</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la liste des nombres</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie&#xa0;: appuyez sur &lt;b&gt;Ajouter des nombres&lt;/b&gt; et saisissez un nombre, ou plusieurs séparés par des virgules.</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers&#xa0;: &lt;b&gt;Charger depuis un fichier&lt;/b&gt; lit des fichiers de liste, en texte brut avec un nombre par ligne&#xa0;; les lignes qui ne sont pas des nombres sont ignorées.</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser-déposer&#xa0;: déposez sur la liste des nombres des fichiers de liste, ou des dossiers dont tous les fichiers de liste sont lus. Esc arrête un long dépôt.</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage&#xa0;: Ctrl+V, Shift+Insert ou &lt;b&gt;Coller des nombres&lt;/b&gt; ajoutent les nombres du presse-papiers, par exemple une colonne ou un bloc de cellules copié depuis un tableur.</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple&#xa0;: &lt;b&gt;Charger un exemple&lt;/b&gt; ajoute une série fixe pour essayer le programme.</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre s’écrit avec les séparateurs décimal et de milliers de votre format régional, ou comme un simple nombre avec un point, que tous les formats lisent.</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après chaque ajout, un bref avis en bas de la liste indique combien de nombres ont été ajoutés et combien de lignes n’étaient pas des nombres.</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une entrée pour la retirer, ou sélectionnez-la et appuyez sur Suppr&#xa0;; faites glisser une entrée sur une autre pour les échanger. Ctrl+Z annule la dernière modification de la liste et Ctrl+Shift+Z ou Ctrl+Y la refait&#xa0;; les 100 dernières modifications peuvent être annulées.</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>L’analyse et ses options</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lancer l’analyse&lt;/b&gt; calcule les douze résultats des nombres de la liste.</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec &lt;b&gt;Échantillon&lt;/b&gt;, la variance est la somme des carrés des écarts à la moyenne divisée par l’effectif moins un&#xa0;; avec &lt;b&gt;Population&lt;/b&gt;, elle est divisée par l’effectif. L’écart type, l’asymétrie et le coefficient de variation en découlent.</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les six derniers résultats sont arrondis à 1 à 10 décimales, ou affichés avec leurs dix décimales&#xa0;; une valeur qui s’afficherait alors comme 0 ou avec moins de quatre chiffres significatifs est affichée à la place avec 15 chiffres significatifs.</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options sont conservées d’un lancement à l’autre.</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les résultats</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les résultats à exporter&#xa0;: Espace coche la ligne actuelle, Ctrl+A les coche toutes, Ctrl+Shift+A aucune. Ensuite&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Exporter en fichier texte&lt;/b&gt; les écrit en colonnes alignées.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Copier les résultats&lt;/b&gt; les copie sous forme de texte dans le presse-papiers.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Exporter en fichier Excel&lt;/b&gt; les ouvre dans un nouveau classeur, ce qui nécessite LibreOffice Calc.</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si aucun résultat n’est coché, chacun des trois se contente de le signaler. &lt;b&gt;Copier sous forme de tableau&lt;/b&gt;, dans le menu contextuel de la liste des résultats, copie les lignes cochées, ou toutes, sous forme de libellé et de valeur séparés par une tabulation, prêtes à être collées dans un tableur.</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de distribution</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Afficher la distribution…&lt;/b&gt; (Ctrl+D, ou le menu contextuel de l’une ou l’autre liste) ouvre une fenêtre distincte avec une image des nombres de la dernière analyse et un tableau de leur dispersion.</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de distribution de la série d’exemple</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image montre un histogramme, la courbe normale de même moyenne et de même écart type, la moyenne et la médiane repérées, et une boîte à moustaches sur le même axe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Classes&lt;/b&gt; fixe le nombre de barres de 1 à 500, ou laisse le programme le choisir. &lt;b&gt;Copier l’image&lt;/b&gt; (Ctrl+C) copie l’image dans le presse-papiers, &lt;b&gt;Enregistrer l’image…&lt;/b&gt; (Ctrl+S) l’enregistre au format PNG ou SVG, et Esc ferme la fenêtre.</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre suit chaque nouvelle analyse et signale quand la liste des nombres a changé depuis celle qu’elle affiche.</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre de menus</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les menus contiennent toutes les commandes des boutons et des menus contextuels&#xa0;; chaque élément fait exactement ce que fait son bouton.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fichier&lt;/b&gt;&#xa0;: chargement et enregistrement des nombres, fichiers récents, enregistrement des résultats, et Quitter (Ctrl+Q).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Édition&lt;/b&gt;&#xa0;: annuler et refaire, coller et copier des nombres, copier les résultats, et effacer les listes.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse&lt;/b&gt;&#xa0;: Lancer l’analyse, la méthode, Toutes décimales et Afficher la distribution….</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aide&lt;/b&gt;&#xa0;: ce manuel (F1), les raccourcis clavier, et À propos de Tallowmere.</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt avec la lettre soulignée d’un menu, d’un bouton ou d’une option permet d’y accéder au clavier. La fenêtre peut être agrandie&#xa0;: les deux listes occupent la place supplémentaire, et la taille est conservée.</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver vos nombres</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Enregistrer les nombres…&lt;/b&gt; (Ctrl+S) écrit la liste des nombres dans un fichier de liste, une entrée par ligne, exactement telles qu’elles apparaissent&#xa0;; &lt;b&gt;Charger depuis un fichier&lt;/b&gt; la relit. &lt;b&gt;Copier les nombres&lt;/b&gt; (Ctrl+C dans la liste des nombres) copie les entrées sélectionnées, ou toutes si aucune n’est sélectionnée, une par ligne.</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fermeture de la fenêtre, la liste des nombres est conservée. Le lancement suivant commence avec une liste vide, comme toujours, et propose au-dessus de celle-ci de restaurer les nombres de la dernière session&#xa0;: un clic les fait revenir, et Ctrl+Z les retire de nouveau. La proposition disparaît à la première modification de la liste. Une liste de plus de 100 Mo n’est pas conservée&#xa0;; le lancement suivant le signale.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fichier → Ouvrir un fichier récent&lt;/b&gt; liste les huit derniers fichiers de liste lus ou enregistrés.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme utilise la langue de votre bureau&#xa0;: anglais, allemand, français, espagnol, italien, portugais du Brésil, néerlandais, polonais ou japonais. Les lignes de résultats et les trois exports l’utilisent aussi.</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue est choisie par &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; ou &lt;code&gt;LANG&lt;/code&gt;, comme dans les autres programmes de bureau&#xa0;; le format des nombres suit uniquement &lt;code&gt;LC_NUMERIC&lt;/code&gt;. Ainsi, &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; donne des mots en anglais avec des nombres au format allemand.</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande tallowmere</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la fenêtre et lit chaque chemin, dans l’ordre donné, comme s’ils avaient tous été déposés ensemble sur la liste des nombres&#xa0;: un fichier comme fichier de liste, un dossier avec tous ses sous-dossiers. C’est ce qu’utilise la commande «&#xa0;Ouvrir avec&#xa0;» d’un gestionnaire de fichiers.</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche un court texte d’aide et quitte.</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine les options&#xa0;: tout argument suivant est un chemin.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options propres à Qt, comme &lt;code&gt;-platform&lt;/code&gt; et &lt;code&gt;-style&lt;/code&gt;, sont également acceptées. Le code de sortie est 0, ou 2 après une option inconnue.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options de la fenêtre sont conservées dans &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, et écrites dès qu’elles changent. La liste des nombres conservée à la fermeture se trouve dans &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. Le programme n’écrit rien d’autre que les fichiers que vous désignez, le presse-papiers et les nouveaux classeurs.</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande tallowmere-analyse</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; effectue l’analyse de la fenêtre sans fenêtre et écrit ses douze résultats sur la sortie standard, pour les scripts. Chaque chemin est lu comme la fenêtre lit un chemin déposé&#xa0;; &lt;code&gt;-&lt;/code&gt;, ou l’absence de chemin, désigne l’entrée standard.</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit des fichiers de liste et des dossiers.</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit chaque ligne du fichier comme une entrée, exactement comme si elle était saisie dans la fenêtre&#xa0;: une ligne qui n’est pas un nombre compte comme le nombre par lequel elle commence, ou 0.</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit les fichiers comme des tableaux (CSV ou TSV) et les nombres d’une colonne&#xa0;: par son numéro à partir de 1, ou, avec une ligne d’en-tête, par son nom. Le séparateur est la tabulation sauf indication contraire&#xa0;; avec l’option stricte, un enregistrement ayant trop peu de champs donne le code de sortie 1.</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>La méthode de la variance&#xa0;; l’échantillon est la valeur par défaut.</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’arrondi, comme dans la fenêtre&#xa0;; le format texte arrondit à 3 décimales par défaut.</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>text écrit les lignes comme la fenêtre les affiche&#xa0;; tsv écrit une clé et une valeur par ligne&#xa0;; json écrit un seul objet. tsv et json utilisent le point comme séparateur décimal et, sauf indication contraire, écrivent tous les chiffres.</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute le minimum, le maximum, l’étendue, les quartiles, l’écart interquartile, le kurtosis, l’erreur type de la moyenne et, pour un échantillon, l’intervalle de confiance à 95&#xa0;% de la moyenne.</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le texte d’aide ou la version et quitte.</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages sur la sortie d’erreur standard et les lignes du format texte suivent votre langue, comme la fenêtre&#xa0;; les clés de tsv et json et les noms des options ne changent jamais.</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de sortie est 0 si les résultats ont été écrits&#xa0;; 1 s’il n’y avait aucun nombre, si quelque chose n’a pas pu être lu ou si les résultats n’ont pas pu être écrits&#xa0;; 2 si la ligne de commande était incorrecte.</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemples</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de la troisième colonne d’un fichier TSV.</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une colonne désignée par son nom, dans un fichier CSV tel que l’enregistre un tableur en allemand.</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fichiers, avec les nombres de l’entrée standard entre les deux.</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel de Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ManualEntry</name>
     <message>
         <source>Enter number or numbers (use commas):</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un ou plusieurs nombres (séparés par des virgules)&#xa0;:</translation>
     </message>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un ou plusieurs nombres (séparés par des points-virgules)&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Must be a numeric entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie doit être numérique.</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>The number of entries is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d’entrées est&#xa0;: </translation>
     </message>
     <message>
         <source>The sum of the numbers are: </source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des nombres est&#xa0;: </translation>
     </message>
     <message>
         <source>The sum squared is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le carré de la somme est&#xa0;: </translation>
     </message>
     <message>
         <source>The sum of squares is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des carrés est&#xa0;: </translation>
     </message>
     <message>
         <source>The mode is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode est&#xa0;: </translation>
     </message>
     <message>
         <source>The median is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La médiane est&#xa0;: </translation>
     </message>
     <message>
         <source>The mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La moyenne est&#xa0;: </translation>
     </message>
     <message>
         <source>The variance is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La variance est&#xa0;: </translation>
     </message>
     <message>
         <source>The skew is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’asymétrie est&#xa0;: </translation>
     </message>
     <message>
         <source>The average deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’écart absolu moyen est&#xa0;: </translation>
     </message>
     <message>
         <source>The standard deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’écart type est&#xa0;: </translation>
     </message>
     <message>
         <source>The coefficient of variation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le coefficient de variation est&#xa0;: </translation>
     </message>
     <message>
         <source>The minimum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le minimum est&#xa0;: </translation>
     </message>
     <message>
         <source>The maximum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le maximum est&#xa0;: </translation>
     </message>
     <message>
         <source>The range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’étendue est&#xa0;: </translation>
     </message>
     <message>
         <source>The first quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier quartile est&#xa0;: </translation>
     </message>
     <message>
         <source>The third quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le troisième quartile est&#xa0;: </translation>
     </message>
     <message>
         <source>The interquartile range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’écart interquartile est&#xa0;: </translation>
     </message>
     <message>
         <source>The kurtosis is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le kurtosis est&#xa0;: </translation>
     </message>
     <message>
         <source>The standard error of the mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L’erreur type de la moyenne est&#xa0;: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s low end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La borne inférieure de l’intervalle de confiance à 95&#xa0;% est&#xa0;: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s high end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La borne supérieure de l’intervalle de confiance à 95&#xa0;% est&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier sous forme de tableau</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier de verrou %1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’est pas accessible en écriture</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’est pas accessible en écriture&#xa0;: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options ne peuvent pas être enregistrées dans %1&#xa0;: %2. Elles restent telles que choisies jusqu’à la fermeture de %3.</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche ou décoche le résultat</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non coché</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistique</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez des lignes et appuyez sur Ctrl+C pour les copier sous forme de nom et de valeur séparés par une tabulation.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classes&#xa0;:</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique (%1)</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de classes</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les classes de l’histogramme, de 1 à 500&#xa0;; en dessous de 1, leur nombre est choisi d’après les nombres.</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier l’image</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer l’image dans le presse-papiers (Ctrl+C)</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer l’image…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image dans un fichier PNG ou SVG (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas pu être enregistrée sous
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le dépôt (Esc)</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le dépôt</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque sur les résultats</translation>
     </message>
     <message>
         <source>Number(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre(s)</translation>
     </message>
     <message>
         <source>Result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat(s)</translation>
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des nombres a changé depuis ces résultats.</translation>
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse terminée&#xa0;: la liste des résultats affiche %1 lignes.</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines entrées ne reviendront pas telles quelles au chargement de ce fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées qui ne sont pas des nombres, ignorées au chargement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées qu’un fichier de liste lit comme une autre valeur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées contenant un saut de ligne, lues comme plusieurs lignes&#xa0;: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La première d’entre elles&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les nombres malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les nombres</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste des récents</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres de la dernière session n’ont pas pu être lus</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les résultats sont cochés</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat coché</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel de Tallowmere</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le manuel</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les entrées non numériques</translation>
     </message>
 </context>
 </TS>

@@ -5,230 +5,230 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (compilato con %2)</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Librerie utilizzate:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una calcolatrice da desktop per le statistiche descrittive.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 gli autori di Tallowmere</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuito con licenza MIT.</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>AdditionNotice</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 file</numerusform>
+            <numerusform>%1 file</numerusform>
         </translation>
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (primo caso: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga è stata letta con la virgola decimale (prima: %2)</numerusform>
+            <numerusform>%1 righe sono state lette con la virgola decimale (prima: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga è stata letta con il punto decimale (prima: %2)</numerusform>
+            <numerusform>%1 righe sono state lette con il punto decimale (prima: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento è stato letto con la virgola decimale (primo: %2)</numerusform>
+            <numerusform>%1 elementi sono stati letti con la virgola decimale (primo: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento è stato letto con il punto decimale (primo: %2)</numerusform>
+            <numerusform>%1 elementi sono stati letti con il punto decimale (primo: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunto %1 numero da %2</numerusform>
+            <numerusform>Aggiunti %1 numeri da %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the clipboard</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunto %1 numero dagli appunti</numerusform>
+            <numerusform>Aggiunti %1 numeri dagli appunti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the dropped text</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunto %1 numero dal testo rilasciato</numerusform>
+            <numerusform>Aggiunti %1 numeri dal testo rilasciato</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunto %1 numero</numerusform>
+            <numerusform>Aggiunti %1 numeri</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga non era un numero</numerusform>
+            <numerusform>%1 righe non erano numeri</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento non era un numero</numerusform>
+            <numerusform>%1 elementi non erano numeri</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene numeri</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene numeri</translation>
     </message>
     <message>
         <source>The %1 hold no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>I %1 non contengono numeri</translation>
     </message>
     <message>
         <source>The clipboard holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti non contengono numeri</translation>
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo rilasciato non contiene numeri</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>La risposta non contiene numeri</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>la loro unica riga non è un numero secondo le impostazioni locali</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua unica riga non è un numero secondo le impostazioni locali</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo unico elemento non è un numero secondo le impostazioni locali</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la loro %1 riga non è un numero secondo le impostazioni locali</numerusform>
+            <numerusform>le loro %1 righe non sono numeri secondo le impostazioni locali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la sua %1 riga non è un numero secondo le impostazioni locali</numerusform>
+            <numerusform>le sue %1 righe non sono numeri secondo le impostazioni locali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il suo %1 elemento non è un numero secondo le impostazioni locali</numerusform>
+            <numerusform>i suoi %1 elementi non sono numeri secondo le impostazioni locali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento</numerusform>
+            <numerusform>%1 elementi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added the %1 sample numbers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunto il %1 numero di esempio.</numerusform>
+            <numerusform>Aggiunti i %1 numeri di esempio.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 numero è stato aggiunto</numerusform>
+            <numerusform>%1 numeri sono stati aggiunti</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rilascio è stato interrotto prima della fine del testo; %1.</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;operazione Incolla è stata interrotta prima della fine del testo; %1.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 elemento non è un numero e viene contato come %1: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento non è un numero e viene contato come %2: %3.</numerusform>
+            <numerusform>%1 elementi non sono numeri e vengono contati come %2: %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 elemento non è un numero; il primo (%2) viene contato come %3: %4.</numerusform>
+            <numerusform>%1 elementi non sono numeri; i primi %2 vengono contati come %3: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -236,599 +236,599 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>standard input</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga è stata letta con la virgola decimale (prima: «%2»)</numerusform>
+            <numerusform>%1 righe sono state lette con la virgola decimale (prima: «%2»)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga è stata letta con il punto decimale (prima: «%2»)</numerusform>
+            <numerusform>%1 righe sono state lette con il punto decimale (prima: «%2»)</numerusform>
         </translation>
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>un elemento</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero di elementi</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>la somma</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>la somma al quadrato</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>la somma dei quadrati</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>la moda</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>la mediana</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>la media</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>la varianza</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;asimmetria</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>la deviazione media assoluta</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>la deviazione standard</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>il coefficiente di variazione</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>le sue righe contengono campi separati da «%1»; scegli una colonna con --field N, oppure con --header e --field NAME</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la cartella</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 riga è più lunga di %2 byte e viene letta come i suoi primi %2 byte</numerusform>
+            <numerusform>%1 righe sono più lunghe di %2 byte e ognuna viene letta come i suoi primi %2 byte</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>la versione</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>i risultati</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria esaurita</translation>
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>campo %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonna «%1»</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 campo, insufficiente per %2; il record viene saltato</numerusform>
+            <numerusform>%1 campi, troppo pochi per %2; il record viene saltato</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>il campo tra virgolette iniziato qui non è chiuso prima della fine del file; viene escluso</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 altro record con troppo pochi campi è stato saltato</numerusform>
+            <numerusform>altri %1 record con troppo pochi campi sono stati saltati</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>il delimitatore deve essere un carattere ASCII</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>il delimitatore deve essere un solo carattere</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>il carattere di virgolette non può essere il delimitatore</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>un fine riga non può essere il delimitatore</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero di cifre decimali</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le cifre decimali vanno da %1 a %2</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna tabella ha così tante colonne</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>le colonne sono numerate a partire da 1</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione «%1» richiede un numero o un nome di colonna</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero di colonna; un nome di colonna richiede --header</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa «%1 --help» per ulteriori informazioni.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione «%1» sconosciuta</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione «%1» richiede un valore</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato «%1» sconosciuto (usa text, tsv o json)</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta alcun PATH</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione «%1» richiede %2</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta %2</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>You forgot to input numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai inserito alcun numero.</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è ancora stata eseguita alcuna analisi. Eseguirne una ora e mostrare la distribuzione dei suoi numeri?</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun numero ancora analizzato.</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oltre</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri per classe (%1 classi)</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva normale</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Media %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Istogramma e diagramma a scatola di %1 numero da %2 a %3; primo quartile %4, mediana %5, terzo quartile %6.</numerusform>
+            <numerusform>Istogramma e diagramma a scatola di %1 numeri da %2 a %3; primo quartile %4, mediana %5, terzo quartile %6.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 valore si trova oltre i baffi.</numerusform>
+            <numerusform> %1 valori si trovano oltre i baffi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuzione</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>il disegno non è riuscito</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;immagine non può essere codificata</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviazione standard</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo di variazione</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo quartile</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Terzo quartile</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto interquartile</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>Curtosi</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore standard della media</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al 95%, estremo inferiore</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al 95%, estremo superiore</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine della distribuzione</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuzione — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei numeri è cambiato dopo questa analisi. Premi Avvia analisi per mostrarlo com&apos;è ora.</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine SVG (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 file</numerusform>
+            <numerusform>%1 file</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta delle cartelle: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta dei file: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei file: %1 di %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del testo: %1%</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Esc per interrompere</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>durante il file %1 di %2</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo %1 di %2</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il caricamento è stato interrotto %1.</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rilascio è stato interrotto %1.</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun file è stato letto</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 file è stato letto</numerusform>
+            <numerusform>%1 file sono stati letti</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rilascio è stato interrotto durante la raccolta delle cartelle; %1.</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rilascio è stato interrotto durante la raccolta dei file; %1.</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Invia per email una schermata di questo messaggio a </translation>
     </message>
 </context>
 <context>
     <name>ExportCommands</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>I risultati sono stati copiati negli appunti.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel non è installato su questo computer. Per usare questo software senza errori è necessario installarlo.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel non è installato su questo computer. Per usare questa funzione è necessario installarlo.</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna riga dei risultati è spuntata. Spunta le righe da esportare, oppure premi Ctrl+A nell&apos;elenco dei risultati per spuntarle tutte.</translation>
     </message>
 </context>
 <context>
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è cambiato durante la lettura</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla numeri</translation>
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere 1 cartella, che è stata esclusa: %1 (%2).</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere gli appunti: il programma che li detiene non ha risposto.</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei numeri</translation>
     </message>
     <message>
         <source>Add Number / Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi numero / numeri</translation>
     </message>
     <message>
         <source>Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica numeri da file</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota elenco</translation>
     </message>
     <message>
         <source>Clear number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota l&apos;elenco dei numeri</translation>
     </message>
     <message>
         <source>Load Sample/Example Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica numeri di esempio</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Campione</translation>
     </message>
     <message>
         <source>Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Popolazione</translation>
     </message>
     <message>
         <source>Decimal Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni decimali</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimali:</translation>
     </message>
     <message>
         <source>Decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre decimali</translation>
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimali mostrati nei risultati: scegli da 1 a 10, cambia il valore con i tasti Up e Down o digita un numero.</translation>
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i decimali</translation>
     </message>
     <message>
         <source>Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia analisi</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei risultati</translation>
     </message>
     <message>
         <source>Save Results As Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva risultati come testo</translation>
     </message>
     <message>
         <source>Save Results As Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva risultati come Excel</translation>
     </message>
     <message>
         <source>Copy Results To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti</translation>
     </message>
     <message>
         <source>Clear results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota l&apos;elenco dei risultati</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina qui i file. Fai doppio clic su un elemento per rimuoverlo. Sposta la linea | verso destra e fuori dalla finestra per vedere i nomi completi.</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta i risultati da salvare o copiare: Space spunta la riga corrente, Ctrl+A le spunta tutte, Ctrl+Shift+A nessuna. Sposta la linea | verso destra per leggere le righe lunghe. «Mostra distribuzione…» nel menu contestuale, o Ctrl+D, rappresenta graficamente i numeri.</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri da analizzare. Delete o un doppio clic rimuove il numero selezionato; i file rilasciati qui aggiungono i propri numeri, così come il testo rilasciato o incollato (Ctrl+V).</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ripristina il %1 numero dell&apos;ultima volta</numerusform>
+            <numerusform>Ripristina i %1 numeri dell&apos;ultima volta</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il %1 numero dell&apos;ultima volta non è stato conservato: l&apos;elenco superava i 100 MB</numerusform>
+            <numerusform>I %1 numeri dell&apos;ultima volta non sono stati conservati: l&apos;elenco superava i 100 MB</numerusform>
         </translation>
     </message>
 </context>
@@ -836,903 +836,905 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra principale</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei numeri</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei risultati</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra della distribuzione</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il manuale</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva numeri…</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra distribuzione…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il menu o premi il pulsante con quella lettera</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa al controllo successivo o precedente</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi il pulsante attivo</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi la lettura dei file rilasciati, caricati o incollati</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla numeri</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia numeri: gli elementi selezionati, o tutti</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi l&apos;elemento selezionato</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica dell&apos;elenco</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il menu contestuale</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta o togli la spunta alla riga corrente</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta tutte le righe</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli la spunta a tutte le righe</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia immagine</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine…</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la finestra</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nel manuale</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova la corrispondenza successiva</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova la corrispondenza precedente</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro e Avanti</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il manuale</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>lettera sottolineata</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa fa</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoie da tastiera — Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>Add Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta di numeri</translation>
     </message>
     <message>
         <source>Load Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento di numeri</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilascio</translation>
     </message>
     <message>
         <source>Sample Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri di esempio</translation>
     </message>
     <message>
         <source>Move Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento elemento</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimozione elemento</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuotamento elenco</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimozione degli elementi non numerici</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino dei numeri</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica elenchi - Tieni premuto Ctrl per selezionare più file di elenco</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere raccoglie numeri in un elenco e ne calcola dodici statistiche descrittive: il numero di elementi, la somma, la somma al quadrato, la somma dei quadrati, la moda, la mediana, la media, la varianza, l&apos;asimmetria, la deviazione media assoluta, la deviazione standard e il coefficiente di variazione.</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra dopo Carica numeri di esempio e Avvia analisi</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei numeri è in alto, l&apos;elenco dei risultati sotto di esso. Dall&apos;alto verso il basso:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aggiungi numero / numeri&lt;/b&gt; chiede un numero o una serie di numeri separati da virgole.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Carica numeri da file&lt;/b&gt; legge uno o più file di elenco.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Svuota elenco&lt;/b&gt;, accanto, svuota l&apos;elenco dei numeri.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Carica numeri di esempio&lt;/b&gt; aggiunge una serie di esempio fissa.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Campione&lt;/b&gt; e &lt;b&gt;Popolazione&lt;/b&gt; scelgono come viene calcolata la varianza.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Decimali&lt;/b&gt; e &lt;b&gt;Tutti i decimali&lt;/b&gt; scelgono come vengono arrotondati gli ultimi sei risultati.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Avvia analisi&lt;/b&gt; riempie l&apos;elenco dei risultati.</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>I quattro pulsanti in basso esportano i risultati spuntati, e l&apos;ultimo, &lt;b&gt;Svuota elenco&lt;/b&gt;, svuota l&apos;elenco dei risultati.</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempire l&apos;elenco dei numeri</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitazione: premi &lt;b&gt;Aggiungi numero / numeri&lt;/b&gt; e digita un numero, o più numeri separati da virgole.</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>File: &lt;b&gt;Carica numeri da file&lt;/b&gt; legge file di elenco, cioè testo semplice con un numero per riga; le righe che non sono numeri vengono saltate.</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilascio: rilascia sull&apos;elenco dei numeri dei file di elenco, o delle cartelle di cui vengono letti tutti i file di elenco. Esc interrompe un rilascio lungo.</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla: Ctrl+V, Shift+Insert o &lt;b&gt;Incolla numeri&lt;/b&gt; aggiungono i numeri presenti negli appunti, come una colonna o un blocco di celle copiati da un foglio di calcolo.</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio: &lt;b&gt;Carica numeri di esempio&lt;/b&gt; aggiunge una serie fissa con cui provare il programma.</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un numero si scrive con i separatori decimali e delle migliaia del tuo formato regionale, oppure come numero semplice con il punto, che ogni formato è in grado di leggere.</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo ogni aggiunta un breve avviso nella parte inferiore dell&apos;elenco indica quanti numeri sono stati aggiunti e quante righe non erano numeri.</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su un elemento per rimuoverlo, oppure selezionalo e premi Delete; trascina un elemento su un altro per scambiarli. Ctrl+Z annulla l&apos;ultima modifica dell&apos;elenco e Ctrl+Shift+Z o Ctrl+Y la ripete; si possono annullare le ultime 100 modifiche.</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;analisi e le sue opzioni</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Avvia analisi&lt;/b&gt; calcola i dodici risultati dei numeri presenti nell&apos;elenco.</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &lt;b&gt;Campione&lt;/b&gt; la varianza è la somma dei quadrati degli scarti dalla media divisa per il conteggio meno uno; con &lt;b&gt;Popolazione&lt;/b&gt; è divisa per il conteggio. La deviazione standard, l&apos;asimmetria e il coefficiente di variazione ne dipendono.</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli ultimi sei risultati vengono arrotondati da 1 a 10 cifre decimali, oppure mostrati con tutti e dieci i decimali; un valore che così apparirebbe come 0 o con meno di quattro cifre significative viene invece mostrato con 15 cifre significative.</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le opzioni vengono ricordate da un avvio all&apos;altro.</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportare i risultati</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta i risultati da esportare: Space spunta la riga corrente, Ctrl+A le spunta tutte, Ctrl+Shift+A nessuna. Poi:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Salva risultati come testo&lt;/b&gt; li scrive in colonne allineate.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Copia negli appunti&lt;/b&gt; li copia come testo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Salva risultati come Excel&lt;/b&gt; li apre in una nuova cartella di lavoro di un foglio di calcolo, il che richiede LibreOffice Calc.</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se nessun risultato è spuntato, ciascuno dei tre si limita a segnalarlo. &lt;b&gt;Copia come tabella&lt;/b&gt; nel menu contestuale dell&apos;elenco dei risultati copia le righe spuntate, o tutte, come etichetta e valore separati da una tabulazione, pronti da incollare in un foglio di calcolo.</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra della distribuzione</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Mostra distribuzione…&lt;/b&gt; (Ctrl+D, o il menu contestuale di uno dei due elenchi) apre una finestra a sé con un&apos;immagine dei numeri dell&apos;ultima analisi e una tabella della loro dispersione.</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra della distribuzione della serie di esempio</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine mostra un istogramma, la curva normale data dalla media e dalla deviazione standard, la media e la mediana evidenziate e un diagramma a scatola sullo stesso asse.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Classi&lt;/b&gt; imposta il numero di barre da 1 a 500, oppure lo lascia scegliere al programma. &lt;b&gt;Copia immagine&lt;/b&gt; (Ctrl+C) la copia negli appunti come immagine, &lt;b&gt;Salva immagine…&lt;/b&gt; (Ctrl+S) la salva come PNG o SVG, ed Esc chiude la finestra.</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra segue ogni nuova analisi e segnala quando l&apos;elenco dei numeri è cambiato rispetto a quella mostrata.</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra dei menu</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>I menu contengono tutti i comandi dei pulsanti e dei menu contestuali; ogni voce fa esattamente ciò che fa il relativo pulsante.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;File&lt;/b&gt;: caricamento e salvataggio dei numeri, file recenti, salvataggio dei risultati ed Esci (Ctrl+Q).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Modifica&lt;/b&gt;: annulla e ripeti, incolla e copia dei numeri, copia dei risultati e svuotamento degli elenchi.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analisi&lt;/b&gt;: Avvia analisi, il metodo, Tutti i decimali e Mostra distribuzione….</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aiuto&lt;/b&gt;: questo manuale (F1), le scorciatoie da tastiera e Informazioni su Tallowmere.</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt insieme alla lettera sottolineata di un menu, di un pulsante o di un&apos;opzione permette di raggiungerlo dalla tastiera. La finestra può essere ingrandita: i due elenchi occupano lo spazio in più e la dimensione viene ricordata.</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservare i numeri</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Salva numeri…&lt;/b&gt; (Ctrl+S) scrive l&apos;elenco dei numeri come file di elenco, un elemento per riga, esattamente come sono scritti gli elementi; &lt;b&gt;Carica numeri da file&lt;/b&gt; lo rilegge. &lt;b&gt;Copia numeri&lt;/b&gt; (Ctrl+C nell&apos;elenco dei numeri) copia gli elementi selezionati, o tutti se non ne è selezionato nessuno, uno per riga.</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando la finestra si chiude, l&apos;elenco dei numeri viene conservato. L&apos;avvio successivo inizia con un elenco vuoto, come sempre, e sopra di esso propone di ripristinare i numeri dell&apos;ultima volta: un clic li riporta indietro e Ctrl+Z li toglie di nuovo. La proposta scompare alla prima modifica dell&apos;elenco. Un elenco oltre i 100 MB non viene conservato; l&apos;avvio successivo lo segnala.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;File → Apri recenti&lt;/b&gt; elenca gli ultimi otto file di elenco letti o salvati.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingue</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma parla la lingua del tuo desktop: inglese, tedesco, francese, spagnolo, italiano, portoghese brasiliano, olandese, polacco o giapponese. La usano anche le righe dei risultati e le tre esportazioni.</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua viene scelta da &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; o &lt;code&gt;LANG&lt;/code&gt;, come negli altri programmi desktop; il formato dei numeri segue separatamente &lt;code&gt;LC_NUMERIC&lt;/code&gt;. Così &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; dà parole inglesi con numeri in formato tedesco.</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>Il comando tallowmere</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la finestra e legge ogni percorso, nell&apos;ordine dato, come se fossero stati rilasciati tutti insieme sull&apos;elenco dei numeri: un file come file di elenco, una cartella con tutte le sue sottocartelle. La funzione Apri con di un gestore di file usa questo comando.</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra un breve testo di aiuto ed esce.</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina le opzioni: ogni argomento successivo è un percorso.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono accettate anche le opzioni proprie di Qt, come &lt;code&gt;-platform&lt;/code&gt; e &lt;code&gt;-style&lt;/code&gt;. Lo stato di uscita è 0, oppure 2 dopo un&apos;opzione sconosciuta.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le opzioni della finestra sono conservate in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, sezione &lt;code&gt;[Tallowmere]&lt;/code&gt;, e vengono scritte nel momento in cui cambiano. L&apos;elenco dei numeri conservato alla chiusura si trova in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. Il programma non scrive nient&apos;altro che i file che indichi, gli appunti e le nuove cartelle di lavoro dei fogli di calcolo.</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>Il comando tallowmere-analyse</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; esegue l&apos;analisi della finestra senza aprire alcuna finestra e scrive i suoi dodici risultati sullo standard output, per gli script. Ogni percorso viene letto come la finestra legge un percorso rilasciato; &lt;code&gt;-&lt;/code&gt;, o nessun percorso, indica lo standard input.</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge file di elenco e cartelle.</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge ogni riga del file come un elemento, esattamente come se fosse digitata nella finestra: una riga che non è un numero vale il suo numero iniziale, oppure 0.</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge i file come tabelle (CSV o TSV) e i numeri di una colonna: tramite il suo numero a partire da 1 oppure, con una riga di intestazione, tramite il suo nome. Il delimitatore è la tabulazione, se non indicato diversamente; con l&apos;opzione strict un record con troppo pochi campi porta lo stato di uscita a 1.</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il metodo della varianza; il campione è il valore predefinito.</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arrotondamento, come nella finestra; il formato text arrotonda in modo predefinito a 3 cifre.</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato text scrive le righe come le mostra la finestra; tsv scrive una chiave e un valore per riga; json scrive un oggetto. Tsv e json scrivono il punto come separatore decimale e, salvo diversa indicazione, tutte le cifre.</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge il minimo, il massimo, il campo di variazione, i quartili, lo scarto interquartile, la curtosi, l&apos;errore standard della media e, per un campione, l&apos;intervallo di confidenza al 95% della media.</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il testo di aiuto o la versione ed esce.</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>I messaggi sullo standard error e le righe del formato text seguono la tua lingua, come fa la finestra; le chiavi di tsv e json e i nomi delle opzioni non cambiano mai.</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stato di uscita è 0 quando i risultati sono stati scritti; 1 quando non c&apos;erano numeri, non è stato possibile leggere qualcosa o non è stato possibile scrivere i risultati; 2 quando la riga di comando era errata.</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempi</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>I risultati della terza colonna di un file TSV.</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una colonna indicata per nome, da un file CSV come lo salva un foglio di calcolo in tedesco.</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due file con i numeri dello standard input tra l&apos;uno e l&apos;altro.</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale di Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ManualEntry</name>
     <message>
         <source>Enter number or numbers (use commas):</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci uno o più numeri (usa le virgole):</translation>
     </message>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci uno o più numeri (usa i punti e virgola):</translation>
     </message>
 </context>
 <context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Must be a numeric entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deve essere un valore numerico.</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>The number of entries is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di elementi è: </translation>
     </message>
     <message>
         <source>The sum of the numbers are: </source>
-        <translation type="unfinished"></translation>
+        <translation>La somma dei numeri è: </translation>
     </message>
     <message>
         <source>The sum squared is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La somma al quadrato è: </translation>
     </message>
     <message>
         <source>The sum of squares is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La somma dei quadrati è: </translation>
     </message>
     <message>
         <source>The mode is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La moda è: </translation>
     </message>
     <message>
         <source>The median is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La mediana è: </translation>
     </message>
     <message>
         <source>The mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La media è: </translation>
     </message>
     <message>
         <source>The variance is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La varianza è: </translation>
     </message>
     <message>
         <source>The skew is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;asimmetria è: </translation>
     </message>
     <message>
         <source>The average deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La deviazione media assoluta è: </translation>
     </message>
     <message>
         <source>The standard deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La deviazione standard è: </translation>
     </message>
     <message>
         <source>The coefficient of variation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il coefficiente di variazione è: </translation>
     </message>
     <message>
         <source>The minimum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il minimo è: </translation>
     </message>
     <message>
         <source>The maximum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il massimo è: </translation>
     </message>
     <message>
         <source>The range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di variazione è: </translation>
     </message>
     <message>
         <source>The first quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il primo quartile è: </translation>
     </message>
     <message>
         <source>The third quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il terzo quartile è: </translation>
     </message>
     <message>
         <source>The interquartile range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lo scarto interquartile è: </translation>
     </message>
     <message>
         <source>The kurtosis is: </source>
-        <translation type="unfinished"></translation>
+        <translation>La curtosi è: </translation>
     </message>
     <message>
         <source>The standard error of the mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;errore standard della media è: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s low end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estremo inferiore dell&apos;intervallo di confidenza al 95% è: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s high end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estremo superiore dell&apos;intervallo di confidenza al 95% è: </translation>
     </message>
 </context>
 <context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come tabella</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo file di blocco %1 non è un file regolare</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>non è possibile creare la sua cartella</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere scritto</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere scritto: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le opzioni in %1: %2. Restano come scelte finché %3 non termina.</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta o toglie la spunta al risultato</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntato</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non spuntato</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona le righe e premi Ctrl+C per copiarle come nome e valore separati da una tabulazione.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lassi:</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico (%1)</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di classi</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classi dell&apos;istogramma, da 1 a 500; sotto 1 il numero viene scelto in base ai numeri.</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia immagine</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia l&apos;immagine negli appunti come immagine (Ctrl+C)</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva immagine…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva l&apos;immagine come file PNG o SVG (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;immagine come
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi il rilascio (Esc)</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi il rilascio</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sui risultati</translation>
     </message>
     <message>
         <source>Number(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri</translation>
     </message>
     <message>
         <source>Result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati</translation>
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei numeri è cambiato rispetto a questi risultati.</translation>
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi completata: l&apos;elenco dei risultati mostra %1 righe.</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non tutti gli elementi torneranno com&apos;erano quando questo file verrà caricato:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi che non sono numeri, esclusi al caricamento: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi che un file di elenco legge come un altro valore: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi contenenti un a capo, letti come più righe: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il primo di essi: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare comunque i numeri?</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva numeri</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i numeri in «%1»: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella recenti</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i numeri dell&apos;ultima volta</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i risultati spuntati</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato spuntato</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale di Tallowmere</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nel manuale</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Non trovato</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi gli elementi non numerici</translation>
     </message>
 </context>
 </TS>

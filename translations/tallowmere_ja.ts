@@ -5,211 +5,211 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1（%2 でビルド）</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>使用しているライブラリ:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>記述統計量を計算するデスクトップ電卓です。</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Tallowmere 開発者</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIT ライセンスの下で公開されています。</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere について</translation>
     </message>
 </context>
 <context>
     <name>AdditionNotice</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個のファイル</numerusform>
         </translation>
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> （最初: %1）</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行を小数点コンマ表記として読み取りました（最初: %2）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行を小数点ピリオド表記として読み取りました（最初: %2）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目を小数点コンマ表記として読み取りました（最初: %2）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目を小数点ピリオド表記として読み取りました（最初: %2）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%2 から %1 個の数値を追加しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the clipboard</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>クリップボードから %1 個の数値を追加しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the dropped text</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ドロップされたテキストから %1 個の数値を追加しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の数値を追加しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行は数値ではありませんでした</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目は数値ではありませんでした</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には数値が含まれていません</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルには数値が含まれていません</translation>
     </message>
     <message>
         <source>The %1 hold no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のいずれにも数値が含まれていません</translation>
     </message>
     <message>
         <source>The clipboard holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードには数値が含まれていません</translation>
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップされたテキストには数値が含まれていません</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>入力された内容には数値が含まれていません</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>ただ 1 つの行がこのロケールでは数値として読めません</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>ただ 1 つの行がこのロケールでは数値として読めません</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>ただ 1 つの項目がこのロケールでは数値として読めません</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行すべてがこのロケールでは数値として読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行すべてがこのロケールでは数値として読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目すべてがこのロケールでは数値として読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added the %1 sample numbers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>サンプルの数値 %1 個を追加しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の数値が追加されました</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの途中でドロップを中止しました。%1。</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの途中で貼り付けを中止しました。%1。</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個の項目は数値ではないため %1 として扱われます: %2。</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目は数値ではないため %2 として扱われます: %3。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の項目は数値ではありません。最初の %2 個は %3 として扱われます: %4。</numerusform>
         </translation>
     </message>
 </context>
@@ -217,588 +217,588 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行を小数点コンマ表記として読み取りました（最初: 「%2」）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行を小数点ピリオド表記として読み取りました（最初: 「%2」）</numerusform>
         </translation>
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>データの個数</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>合計の二乗</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>二乗和</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>最頻値</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>分散</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>歪度</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>平均偏差</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>標準偏差</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>変動係数</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>各行は「%1」で区切られたフィールドでできています。--field N で列を選ぶか、--header と --field NAME を指定してください</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを読み取れません</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 行が %2 バイトより長いため、それぞれ先頭の %2 バイトだけを読み取りました</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を書き込めません</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリが不足しています</translation>
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フィールド %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>列「%1」</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>フィールドが %1 個しかなく %2 には足りないため、このレコードをスキップします</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ここで始まる引用符付きのフィールドがファイルの終わりまでに閉じられていないため、除外します</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>フィールドが足りないレコードをさらに %1 個スキップしました</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>区切り文字は ASCII 文字でなければなりません</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>区切り文字は 1 文字でなければなりません</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>引用符を区切り文字にすることはできません</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>改行を区切り文字にすることはできません</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点以下の桁数として正しくありません</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点以下の桁数は %1 から %2 までです</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>それほど多くの列を持つ表はありません</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>列の番号は 1 から始まります</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション「%1」には列の番号か名前が必要です</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>列の番号ではありません。列の名前を使うには --header が必要です</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション「%1」</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション「%1」には値が必要です</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な形式「%1」（text、tsv、json のいずれかを指定してください）</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には PATH を指定できません</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション「%1」には %2 が必要です</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には %2 を指定できません</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>You forgot to input numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>数値が入力されていません。</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションエラー</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ分析を実行していません。今すぐ実行して、その数値の分布を表示しますか？</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ数値を分析していません。</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>範囲外 %1</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビンごとの個数（%1 ビン）</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>正規曲線</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値 %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値 %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%2 から %3 までの %1 個の数値のヒストグラムと箱ひげ図。第1四分位数 %4、中央値 %5、第3四分位数 %6。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 個の値がひげの外側にあります。</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>分布</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>描画に失敗しました</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をエンコードできませんでした</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>個数</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>標準偏差</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>最小値</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>最大値</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>範囲</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>第1四分位数</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>第3四分位数</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>四分位範囲</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>尖度</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値の標準誤差</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>95% 信頼区間の下限</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>95% 信頼区間の上限</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>分布図</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>分布 — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>この分析の後で数値リストが変更されました。現在のリストを表示するには「分析を開始」を押してください。</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG 画像 (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個のファイル</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを収集中: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを収集中: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込み中: %1 / %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを読み込み中: %1%</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Esc で中止</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 個中 %1 個目のファイルの途中で</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 個中 %1 個を読み込んだ後で</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、読み込みを中止しました。</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、ドロップを中止しました。</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは 1 つも読み込まれていません</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個のファイルを読み込みました</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの収集中にドロップを中止しました。%1。</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの収集中にドロップを中止しました。%1。</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>このメッセージのスクリーンショットを次の宛先にメールで送ってください: </translation>
     </message>
 </context>
 <context>
     <name>ExportCommands</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をクリップボードにコピーしました。</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターには Excel がインストールされていません。このソフトウェアをエラーなしで使うには、Excel がインストールされている必要があります。</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターには Excel がインストールされていません。この機能を使うには、Excel がインストールされている必要があります。</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックの入った結果の行がありません。エクスポートする行にチェックを入れるか、結果リストで Ctrl+A を押してすべてにチェックを入れてください。</translation>
     </message>
 </context>
 <context>
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を貼り付け</translation>
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個のフォルダーを読み込めなかったため除外しました: %1（%2）。</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードを読み取れませんでした。クリップボードを保持しているプログラムが応答しませんでした。</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>数値リスト</translation>
     </message>
     <message>
         <source>Add Number / Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を追加</translation>
     </message>
     <message>
         <source>Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルから読み込む</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>リストをクリア</translation>
     </message>
     <message>
         <source>Clear number list</source>
-        <translation type="unfinished"></translation>
+        <translation>数値リストをクリア</translation>
     </message>
     <message>
         <source>Load Sample/Example Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルの数値を読み込む</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>計算方法</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>標本</translation>
     </message>
     <message>
         <source>Population</source>
-        <translation type="unfinished"></translation>
+        <translation>母集団</translation>
     </message>
     <message>
         <source>Decimal Options</source>
-        <translation type="unfinished"></translation>
+        <translation>小数の表示</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>桁数:</translation>
     </message>
     <message>
         <source>Decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点以下の桁数</translation>
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>結果に表示する小数点以下の桁数です。1 から 10 を選ぶか、上下の矢印キーで増減するか、数値を入力してください。</translation>
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての桁を表示</translation>
     </message>
     <message>
         <source>Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>分析を開始</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>結果リスト</translation>
     </message>
     <message>
         <source>Save Results As Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をテキストファイルに保存</translation>
     </message>
     <message>
         <source>Save Results As Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を Excel ファイルに保存</translation>
     </message>
     <message>
         <source>Copy Results To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をクリップボードにコピー</translation>
     </message>
     <message>
         <source>Clear results list</source>
-        <translation type="unfinished"></translation>
+        <translation>結果リストをクリア</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにファイルをドラッグ＆ドロップしてください。項目をダブルクリックすると削除します。「|」の線を右へ、ウィンドウの外まで動かすと、完全な名前が表示されます。</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存またはコピーする結果にチェックを入れてください。Space で現在の行、Ctrl+A ですべての行にチェックを入れ、Ctrl+Shift+A ですべて外します。長い行を読むには「|」の線を右へ動かしてください。コンテキストメニューの「分布を表示…」または Ctrl+D で数値を図示します。</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>分析する数値です。Delete キーまたはダブルクリックで選択した数値を削除します。ここにドロップしたファイルの数値や、ドロップまたは貼り付け（Ctrl+V）したテキストの数値も追加されます。</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>前回の %1 個の数値を復元</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>前回の %1 個の数値は保存されませんでした: リストが 100 MB を超えていました</numerusform>
         </translation>
     </message>
 </context>
@@ -806,903 +806,905 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>メインウィンドウ</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>数値リスト</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>結果リスト</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>分布ウィンドウ</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルを開く</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を保存…</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>分布を表示…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>その文字のメニューを開く、またはその文字のボタンを押す</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>次または前のコントロールに移動</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスのあるボタンを押す</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップ、読み込み、貼り付けしたファイルの読み込みを中止</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を貼り付け</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>数値をコピー: 選択した項目、またはすべて</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した項目を削除</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストの最後の変更を元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテキストメニューを開く</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の行のチェックを切り替え</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての行にチェックを入れる</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての行のチェックを外す</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をコピー</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存…</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じる</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル内を検索</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>次の一致を検索</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>前の一致を検索</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る/進む</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルを閉じる</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>下線付きの文字</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>場所</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>機能</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット — Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが見つかりません</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>Add Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値の追加</translation>
     </message>
     <message>
         <source>Load Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値の読み込み</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップ</translation>
     </message>
     <message>
         <source>Sample Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルの数値</translation>
     </message>
     <message>
         <source>Move Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の移動</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の削除</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>リストのクリア</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値でない項目の削除</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値の復元</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>通知</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを読み込む - 複数のリストファイルを選択するには Ctrl を押したまま選択してください</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere は数値をリストに集め、データの個数、合計、合計の二乗、二乗和、最頻値、中央値、平均値、分散、歪度、平均偏差、標準偏差、変動係数の 12 個の記述統計量を計算します。</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>「サンプルの数値を読み込む」と「分析を開始」の後のウィンドウ</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>上に数値リスト、その下に結果リストがあります。上から順に：</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;数値を追加&lt;/b&gt; では、1 つの数値、またはコンマで区切った複数の数値を入力します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ファイルから読み込む&lt;/b&gt; は、1 つまたは複数のリストファイルを読み込みます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>その横の &lt;b&gt;リストをクリア&lt;/b&gt; は、数値リストを空にします。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サンプルの数値を読み込む&lt;/b&gt; は、決まったサンプルの数値列を追加します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;標本&lt;/b&gt; と &lt;b&gt;母集団&lt;/b&gt; で、分散の計算方法を選びます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;桁数&lt;/b&gt; と &lt;b&gt;すべての桁を表示&lt;/b&gt; で、最後の 6 つの結果の丸め方を選びます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;分析を開始&lt;/b&gt; で、結果リストに結果が表示されます。</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>下部の 4 つのボタンはチェックを入れた結果をエクスポートし、最後の &lt;b&gt;リストをクリア&lt;/b&gt; は結果リストを空にします。</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>数値リストへの入力</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>入力：&lt;b&gt;数値を追加&lt;/b&gt; を押して、数値を 1 つ、またはコンマで区切って複数入力します。</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル：&lt;b&gt;ファイルから読み込む&lt;/b&gt; は、リストファイル（1 行に 1 つの数値を書いたプレーンテキスト）を読み込みます。数値でない行はスキップされます。</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップ：リストファイル、またはフォルダー（中のリストファイルがすべて読み込まれます）を数値リストにドロップします。時間のかかるドロップは Esc で中止できます。</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け：Ctrl+V、Shift+Insert、または &lt;b&gt;数値を貼り付け&lt;/b&gt; で、スプレッドシートからコピーした列やセル範囲など、クリップボードの数値を追加します。</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル：&lt;b&gt;サンプルの数値を読み込む&lt;/b&gt; で、プログラムを試すための決まった数値列を追加します。</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>数値は、地域の書式の小数点と桁区切り記号を使って書くか、どの書式でも読めるピリオドを小数点とした単純な数値として書きます。</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>追加するたびに、リストの下部に短い通知が表示され、追加された数値の個数と数値でなかった行の数を知らせます。</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目をダブルクリックするか、選択して Delete を押すと削除します。項目を別の項目の上にドラッグすると入れ替わります。Ctrl+Z でリストの最後の変更を元に戻し、Ctrl+Shift+Z または Ctrl+Y でやり直します。最大 100 回までの変更を元に戻せます。</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>分析とオプション</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;分析を開始&lt;/b&gt; は、リスト内の数値から 12 個の結果を計算します。</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;標本&lt;/b&gt; では、分散は平均値からの偏差の二乗和を個数から 1 を引いた値で割ったものです。&lt;b&gt;母集団&lt;/b&gt; では個数で割ります。標準偏差、歪度、変動係数はこれに従います。</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の 6 つの結果は、小数点以下 1 〜 10 桁に丸めるか、10 桁すべてで表示します。それでは 0 になる値や、有効数字が 4 桁未満になる値は、代わりに有効数字 15 桁で表示します。</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションは次回の起動時にも引き継がれます。</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>結果のエクスポート</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートする結果にチェックを入れます。Space で現在の行、Ctrl+A ですべての行にチェックを入れ、Ctrl+Shift+A ですべて外します。その後：</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;結果をテキストファイルに保存&lt;/b&gt; は、結果を桁をそろえた列で書き出します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;結果をクリップボードにコピー&lt;/b&gt; は、結果をテキストとしてコピーします。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;結果を Excel ファイルに保存&lt;/b&gt; は、結果を新しいスプレッドシートのブックで開きます。これには LibreOffice Calc が必要です。</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックの入った結果がない場合、3 つのどれもその旨を知らせるだけです。結果リストのコンテキストメニューの &lt;b&gt;表としてコピー&lt;/b&gt; は、チェックの入った行（なければすべての行）を、ラベルと値をタブで区切ってコピーします。そのままスプレッドシートに貼り付けられます。</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>分布ウィンドウ</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;分布を表示…&lt;/b&gt;（Ctrl+D、またはどちらかのリストのコンテキストメニュー）は、最後の分析の数値の図とその散らばりの表を示す専用のウィンドウを開きます。</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルの数値列の分布ウィンドウ</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>図には、ヒストグラム、平均値と標準偏差による正規曲線、平均値と中央値の印、そして同じ軸上の箱ひげ図が表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ビン数&lt;/b&gt; は棒の数を 1 〜 500 の範囲で設定するか、プログラムに任せます。&lt;b&gt;画像をコピー&lt;/b&gt;（Ctrl+C）は図を画像としてコピーし、&lt;b&gt;画像を保存…&lt;/b&gt;（Ctrl+S）は PNG または SVG として保存します。Esc でウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウは新しい分析のたびに更新され、表示中の分析の後で数値リストが変更されるとその旨を知らせます。</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューバー</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューには、ボタンとコンテキストメニューのすべてのコマンドがあります。各項目は、対応するボタンとまったく同じ動作をします。</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ファイル&lt;/b&gt;：数値の読み込みと保存、最近使ったファイル、結果の保存、終了（Ctrl+Q）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;編集&lt;/b&gt;：元に戻す・やり直し、数値の貼り付けとコピー、結果のコピー、リストのクリア。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;分析&lt;/b&gt;：分析を開始、計算方法、すべての桁を表示、分布を表示…。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ヘルプ&lt;/b&gt;：このマニュアル（F1）、キーボードショートカット、Tallowmere について。</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt とメニュー、ボタン、オプションの下線付きの文字を押すと、キーボードからそれを選べます。ウィンドウは拡大でき、広がった分は 2 つのリストが使います。サイズは記憶されます。</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値の保存</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;数値を保存…&lt;/b&gt;（Ctrl+S）は、数値リストを、1 行に 1 項目ずつ、入力されたとおりにリストファイルとして書き出します。&lt;b&gt;ファイルから読み込む&lt;/b&gt; で読み戻せます。&lt;b&gt;数値をコピー&lt;/b&gt;（数値リストで Ctrl+C）は、選択した項目（何も選択していなければすべて）を 1 行に 1 つずつコピーします。</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じても、数値リストは保存されます。次回の起動時はいつもどおり空のリストで始まり、その上に前回の数値を復元する案内が表示されます。1 回クリックすると数値が戻り、Ctrl+Z で再び取り除けます。この案内はリストを最初に変更した時点で消えます。100 MB を超えるリストは保存されず、次回の起動時にその旨が表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ファイル → 最近使ったファイルを開く&lt;/b&gt; には、最後に読み込んだか保存した 8 個のリストファイルが表示されます。</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムはデスクトップの言語で表示されます：英語、ドイツ語、フランス語、スペイン語、イタリア語、ブラジルポルトガル語、オランダ語、ポーランド語、日本語。結果の行と 3 つのエクスポートもその言語になります。</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>言語は、他のデスクトッププログラムと同様に &lt;code&gt;LANGUAGE&lt;/code&gt;、&lt;code&gt;LC_ALL&lt;/code&gt;、&lt;code&gt;LC_MESSAGES&lt;/code&gt;、&lt;code&gt;LANG&lt;/code&gt; で選ばれます。数値の書式はそれとは別に &lt;code&gt;LC_NUMERIC&lt;/code&gt; に従います。そのため &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; とすると、英語の文言とドイツ語の数値書式になります。</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>tallowmere コマンド</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを開き、各パスを指定した順に、すべてをまとめて数値リストにドロップしたかのように読み込みます。ファイルはリストファイルとして、フォルダーはすべてのサブフォルダーを含めて読み込みます。ファイルマネージャーの「アプリケーションで開く」はこれを使います。</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>短いヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションの終わりを示します。これ以降の引数はすべてパスです。</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;-platform&lt;/code&gt; や &lt;code&gt;-style&lt;/code&gt; など、Qt 自身のオプションも使えます。終了ステータスは 0 で、不明なオプションがあった場合は 2 です。</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウのオプションは &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt; の &lt;code&gt;[Tallowmere]&lt;/code&gt; セクションに、変更した時点で書き込まれます。終了時に保存される数値リストは &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt; にあります。このプログラムは、指定したファイル、クリップボード、新しいスプレッドシートのブック以外には何も書き込みません。</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>tallowmere-analyse コマンド</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; は、ウィンドウと同じ分析をウィンドウなしで実行し、12 個の結果を標準出力に書き出します。スクリプト向けです。各パスは、ウィンドウがドロップされたパスを読むのと同じように読み込まれます。&lt;code&gt;-&lt;/code&gt; またはパスの指定なしは標準入力です。</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストファイルとフォルダーを読み込みます。</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの各行を、ウィンドウで入力したのとまったく同じように 1 つの項目として読み込みます。数値でない行は、先頭にある数値、または 0 として扱われます。</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを表（CSV または TSV）として読み込み、1 つの列の数値を読み取ります。列は 1 から始まる番号で、またはヘッダー行があれば名前で指定します。区切り文字は、指定しなければタブです。strict オプションを付けると、フィールドが足りないレコードがあれば終了ステータスが 1 になります。</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>分散の計算方法です。既定は標本です。</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>丸め方で、ウィンドウと同じです。text 形式は既定で小数点以下 3 桁に丸めます。</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>text は行をウィンドウと同じように書き出します。tsv は 1 行にキーと値を 1 組ずつ書き出します。json は 1 つのオブジェクトを書き出します。tsv と json は小数点にピリオドを使い、特に指定しない限りすべての桁を書き出します。</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>最小値、最大値、範囲、四分位数、四分位範囲、尖度、平均値の標準誤差、そして標本の場合は平均値の 95% 信頼区間を追加します。</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプまたはバージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>標準エラー出力のメッセージと text 形式の行は、ウィンドウと同じくお使いの言語で表示されます。tsv と json のキーやオプション名は変わりません。</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了ステータスは、結果を書き出せた場合は 0、数値がなかった場合、何かを読み込めなかった場合、または結果を書き出せなかった場合は 1、コマンドラインが誤っていた場合は 2 です。</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>例</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>TSV ファイルの 3 番目の列の結果。</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語のスプレッドシートが保存した CSV ファイルから、名前で指定した列。</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>間に標準入力の数値を挟んだ 2 つのファイル。</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere マニュアル</translation>
     </message>
 </context>
 <context>
     <name>ManualEntry</name>
     <message>
         <source>Enter number or numbers (use commas):</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を入力してください（複数の場合はコンマで区切ります）:</translation>
     </message>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を入力してください（複数の場合はセミコロンで区切ります）:</translation>
     </message>
 </context>
 <context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す: %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Must be a numeric entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を入力してください。</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>The number of entries is: </source>
-        <translation type="unfinished"></translation>
+        <translation>データの個数: </translation>
     </message>
     <message>
         <source>The sum of the numbers are: </source>
-        <translation type="unfinished"></translation>
+        <translation>数値の合計: </translation>
     </message>
     <message>
         <source>The sum squared is: </source>
-        <translation type="unfinished"></translation>
+        <translation>合計の二乗: </translation>
     </message>
     <message>
         <source>The sum of squares is: </source>
-        <translation type="unfinished"></translation>
+        <translation>二乗和: </translation>
     </message>
     <message>
         <source>The mode is: </source>
-        <translation type="unfinished"></translation>
+        <translation>最頻値: </translation>
     </message>
     <message>
         <source>The median is: </source>
-        <translation type="unfinished"></translation>
+        <translation>中央値: </translation>
     </message>
     <message>
         <source>The mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>平均値: </translation>
     </message>
     <message>
         <source>The variance is: </source>
-        <translation type="unfinished"></translation>
+        <translation>分散: </translation>
     </message>
     <message>
         <source>The skew is: </source>
-        <translation type="unfinished"></translation>
+        <translation>歪度: </translation>
     </message>
     <message>
         <source>The average deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>平均偏差: </translation>
     </message>
     <message>
         <source>The standard deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>標準偏差: </translation>
     </message>
     <message>
         <source>The coefficient of variation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>変動係数: </translation>
     </message>
     <message>
         <source>The minimum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>最小値: </translation>
     </message>
     <message>
         <source>The maximum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>最大値: </translation>
     </message>
     <message>
         <source>The range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>範囲: </translation>
     </message>
     <message>
         <source>The first quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>第1四分位数: </translation>
     </message>
     <message>
         <source>The third quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>第3四分位数: </translation>
     </message>
     <message>
         <source>The interquartile range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>四分位範囲: </translation>
     </message>
     <message>
         <source>The kurtosis is: </source>
-        <translation type="unfinished"></translation>
+        <translation>尖度: </translation>
     </message>
     <message>
         <source>The standard error of the mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>平均値の標準誤差: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s low end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>95% 信頼区間の下限: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s high end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>95% 信頼区間の上限: </translation>
     </message>
 </context>
 <context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表としてコピー</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックファイル %1 が通常のファイルではありません</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを作成できません</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めません</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めません: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションを %1 に保存できません: %2。%3 を終了するまでは選択したとおりに保たれます。</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果のチェックを切り替えます</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックあり</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックなし</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>通知</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>統計量</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>値</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計量</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>行を選択して Ctrl+C を押すと、名前と値をタブで区切ってコピーします。</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>ビン数(&amp;B):</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動（%1）</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>ビンの数</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒストグラムのビンの数（1 〜 500）です。1 未満の場合は数値から自動的に決めます。</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をコピー(&amp;C)</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>図を画像としてクリップボードに置きます（Ctrl+C）</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存(&amp;S)…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>図を PNG または SVG ファイルとして保存します（Ctrl+S）</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を次の名前で保存できませんでした:
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップを中止（Esc）</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップを中止</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>結果に関する注意</translation>
     </message>
     <message>
         <source>Number(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>数値</translation>
     </message>
     <message>
         <source>Result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>この結果の後で数値リストが変更されました。</translation>
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>分析が完了しました: 結果リストに %1 行が表示されています。</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルを読み込んだとき、すべての項目がそのまま戻るわけではありません:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>数値でないため読み込み時に除外される項目: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リストファイルとして別の値に読み込まれる項目: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>改行を含むため複数の行として読み込まれる項目: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>その最初の項目: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>それでも数値を保存しますか？</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を保存</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を「%1」に保存できませんでした: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を消去</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の数値を読み込めませんでした</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての結果にチェックが入っています</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックの入った結果はありません</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere マニュアル</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル内を検索</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値でない項目を削除</translation>
     </message>
 </context>
 </TS>

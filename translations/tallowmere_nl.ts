@@ -5,230 +5,230 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (gebouwd met %2)</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikte bibliotheken:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bureaubladrekenmachine voor beschrijvende statistiek.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 De auteurs van Tallowmere</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebracht onder de MIT-licentie.</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>AdditionNotice</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bestand</numerusform>
+            <numerusform>%1 bestanden</numerusform>
         </translation>
     </message>
     <message>
         <source> (first: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (eerste: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel is gelezen met een decimale komma (eerste: %2)</numerusform>
+            <numerusform>%1 regels zijn gelezen met een decimale komma (eerste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel is gelezen met een decimale punt (eerste: %2)</numerusform>
+            <numerusform>%1 regels zijn gelezen met een decimale punt (eerste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 element is gelezen met een decimale komma (eerste: %2)</numerusform>
+            <numerusform>%1 elementen zijn gelezen met een decimale komma (eerste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 element is gelezen met een decimale punt (eerste: %2)</numerusform>
+            <numerusform>%1 elementen zijn gelezen met een decimale punt (eerste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 getal toegevoegd uit %2</numerusform>
+            <numerusform>%1 getallen toegevoegd uit %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the clipboard</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 getal toegevoegd van het klembord</numerusform>
+            <numerusform>%1 getallen toegevoegd van het klembord</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers from the dropped text</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 getal toegevoegd uit de neergezette tekst</numerusform>
+            <numerusform>%1 getallen toegevoegd uit de neergezette tekst</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added %1 numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 getal toegevoegd</numerusform>
+            <numerusform>%1 getallen toegevoegd</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel was geen getal</numerusform>
+            <numerusform>%1 regels waren geen getallen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were not numbers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 element was geen getal</numerusform>
+            <numerusform>%1 elementen waren geen getallen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen getallen</translation>
     </message>
     <message>
         <source>The file holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen getallen</translation>
     </message>
     <message>
         <source>The %1 hold no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 bevatten geen getallen</translation>
     </message>
     <message>
         <source>The clipboard holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Het klembord bevat geen getallen</translation>
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>De neergezette tekst bevat geen getallen</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord bevat geen getallen</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>hun enige regel is in deze landinstelling geen getal</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>de enige regel is in deze landinstelling geen getal</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>het enige element is in deze landinstelling geen getal</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hun %1 regel is in deze landinstelling geen getal</numerusform>
+            <numerusform>hun %1 regels zijn in deze landinstelling geen getallen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %1 regel is in deze landinstelling geen getal</numerusform>
+            <numerusform>de %1 regels zijn in deze landinstelling geen getallen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>het %1 element is in deze landinstelling geen getal</numerusform>
+            <numerusform>de %1 elementen zijn in deze landinstelling geen getallen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 item</numerusform>
+            <numerusform>%1 items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Added the %1 sample numbers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het %1 voorbeeldgetal is toegevoegd.</numerusform>
+            <numerusform>De %1 voorbeeldgetallen zijn toegevoegd.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 getal is toegevoegd</numerusform>
+            <numerusform>%1 getallen zijn toegevoegd</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten is halverwege de tekst gestopt; %1.</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het plakken is halverwege de tekst gestopt; %1.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>1 entry is not a number and counts as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 item is geen getal en telt als %1: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers and count as %2: %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 item is geen getal en telt als %2: %3.</numerusform>
+            <numerusform>%1 items zijn geen getallen en tellen als %2: %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 item is geen getal; de eerste %2 telt als %3: %4.</numerusform>
+            <numerusform>%1 items zijn geen getallen; de eerste %2 tellen als %3: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -236,599 +236,599 @@
     <name>Analyser</name>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>standaardinvoer</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen gewoon bestand</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel is gelezen met een decimale komma (eerste: &quot;%2&quot;)</numerusform>
+            <numerusform>%1 regels zijn gelezen met een decimale komma (eerste: &quot;%2&quot;)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: &quot;%2&quot;)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel is gelezen met een decimale punt (eerste: &quot;%2&quot;)</numerusform>
+            <numerusform>%1 regels zijn gelezen met een decimale punt (eerste: &quot;%2&quot;)</numerusform>
         </translation>
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>een item</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>het aantal items</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>de som</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>het kwadraat van de som</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>de kwadratensom</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>de modus</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>de mediaan</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>het gemiddelde</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>de variantie</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>de scheefheid</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>de gemiddelde afwijking</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>de standaardafwijking</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>de variatiecoëfficiënt</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>de regels bevatten velden gescheiden door &apos;%1&apos;; kies een kolom met --field N, of met --header en --field NAME</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map niet lezen</translation>
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regel is langer dan %2 bytes en wordt gelezen als de eerste %2 bytes</numerusform>
+            <numerusform>%1 regels zijn langer dan %2 bytes en worden elk gelezen als hun eerste %2 bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet schrijven</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>de hulptekst</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>de versie</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>de resultaten</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>onvoldoende geheugen</translation>
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>veld %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolom &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 veld, te weinig voor %2; het record wordt overgeslagen</numerusform>
+            <numerusform>%1 velden, te weinig voor %2; het record wordt overgeslagen</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>het hier begonnen veld tussen aanhalingstekens wordt niet gesloten vóór het einde van het bestand; het wordt weggelaten</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nog %1 record met te weinig velden overgeslagen</numerusform>
+            <numerusform>nog %1 records met te weinig velden overgeslagen</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>het scheidingsteken moet een ASCII-teken zijn</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>het scheidingsteken moet één teken zijn</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>het aanhalingsteken kan niet het scheidingsteken zijn</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>een regeleinde kan niet het scheidingsteken zijn</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>geen geldig aantal decimalen</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het aantal decimalen loopt van %1 tot %2</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>geen enkele tabel heeft zoveel kolommen</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolommen worden genummerd vanaf 1</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>optie &apos;%1&apos; vereist een kolomnummer of -naam</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kolomnummer; een kolomnaam vereist --header</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probeer &apos;%1 --help&apos; voor meer informatie.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>optie &apos;%1&apos; vereist een waarde</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende indeling &apos;%1&apos; (gebruik text, tsv of json)</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accepteert geen PATH</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>optie &apos;%1&apos; vereist %2</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accepteert geen %2</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>You forgot to input numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>U bent vergeten getallen in te voeren.</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassingsfout</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog geen analyse uitgevoerd. Nu een analyse uitvoeren en de verdeling van de getallen tonen?</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen getallen geanalyseerd.</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daarbuiten</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen per klasse (%1 klassen)</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaalkromme</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelde %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediaan %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Histogram en boxplot van %1 getal van %2 tot %3; eerste kwartiel %4, mediaan %5, derde kwartiel %6.</numerusform>
+            <numerusform>Histogram en boxplot van %1 getallen van %2 tot %3; eerste kwartiel %4, mediaan %5, derde kwartiel %6.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 waarde ligt buiten de snorharen.</numerusform>
+            <numerusform> %1 waarden liggen buiten de snorharen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdeling</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>het tekenen is mislukt</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding kon niet worden gecodeerd</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelde</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardafwijking</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereik</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste kwartiel</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde kwartiel</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>Interkwartielafstand</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurtosis</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardfout van het gemiddelde</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>95%-betrouwbaarheidsinterval, ondergrens</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>95%-betrouwbaarheidsinterval, bovengrens</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de verdeling</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdeling — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallenlijst is sinds deze analyse gewijzigd. Druk op Analyse starten om de lijst te tonen zoals die nu is.</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-afbeelding (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen gewoon bestand</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bestand</numerusform>
+            <numerusform>%1 bestanden</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen verzamelen: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden verzamelen: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden lezen: %1 van %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst lezen: %1%</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Esc om te stoppen</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>halverwege bestand %1 van %2</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>na %1 van %2</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laden is %1 gestopt.</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten is %1 gestopt.</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>er zijn geen bestanden gelezen</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bestand is gelezen</numerusform>
+            <numerusform>%1 bestanden zijn gelezen</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten is gestopt tijdens het verzamelen van mappen; %1.</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten is gestopt tijdens het verzamelen van bestanden; %1.</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Stuur een schermafdruk van deze melding per e-mail naar </translation>
     </message>
 </context>
 <context>
     <name>ExportCommands</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>De resultaten zijn naar het klembord gekopieerd.<byte value="xd"/><byte value="xd"/>Klik in een tekstvak waarin u normaal typt en druk op Ctrl+V om de inhoud van het klembord te plakken.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel is niet op deze computer geïnstalleerd. Het moet geïnstalleerd zijn om deze software zonder fouten te kunnen gebruiken.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel is niet op deze computer geïnstalleerd. Het moet geïnstalleerd zijn om deze functie te kunnen gebruiken.</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen resultaatregels aangevinkt. Vink de regels aan die u wilt exporteren, of druk op Ctrl+A in de resultatenlijst om ze allemaal aan te vinken.</translation>
     </message>
 </context>
 <context>
     <name>FileSystem</name>
     <message>
         <source>The file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is gewijzigd terwijl het werd gelezen</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen plakken</translation>
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 map kon niet worden gelezen en is weggelaten: %1 (%2).</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het klembord kon niet worden gelezen: het programma dat de inhoud levert, reageerde niet.</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallenlijst</translation>
     </message>
     <message>
         <source>Add Number / Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getal(len) toevoegen</translation>
     </message>
     <message>
         <source>Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen uit bestand laden</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst wissen</translation>
     </message>
     <message>
         <source>Clear number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallenlijst wissen</translation>
     </message>
     <message>
         <source>Load Sample/Example Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeldgetallen laden</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Steekproef</translation>
     </message>
     <message>
         <source>Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Populatie</translation>
     </message>
     <message>
         <source>Decimal Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties voor decimalen</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimalen:</translation>
     </message>
     <message>
         <source>Decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimalen</translation>
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimalen in de resultaten: kies 1 tot 10, verander stapsgewijs met Omhoog en Omlaag, of typ een getal.</translation>
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle decimalen</translation>
     </message>
     <message>
         <source>Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse starten</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultatenlijst</translation>
     </message>
     <message>
         <source>Save Results As Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als tekstbestand</translation>
     </message>
     <message>
         <source>Save Results As Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als Excel-bestand</translation>
     </message>
     <message>
         <source>Copy Results To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar klembord kopiëren</translation>
     </message>
     <message>
         <source>Clear results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultatenlijst wissen</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep bestanden hierheen. Dubbelklik op een item om het te verwijderen. Schuif de |-lijn naar rechts en uit het venster om de volledige namen te zien.</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink de resultaten aan die u wilt opslaan of kopiëren: Spatie vinkt de huidige rij aan, Ctrl+A alle, Ctrl+Shift+A geen. Schuif de |-lijn naar rechts om lange regels te lezen. “Verdeling tonen…” in het contextmenu, of Ctrl+D, brengt de getallen in beeld.</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>De te analyseren getallen. Delete of dubbelklikken verwijdert het geselecteerde getal; hier neergezette bestanden voegen hun getallen toe, net als neergezette of geplakte tekst (Ctrl+V).</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het %1 getal van de vorige keer herstellen</numerusform>
+            <numerusform>De %1 getallen van de vorige keer herstellen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het %1 getal van de vorige keer is niet bewaard: de lijst was groter dan 100 MB</numerusform>
+            <numerusform>De %1 getallen van de vorige keer zijn niet bewaard: de lijst was groter dan 100 MB</numerusform>
         </translation>
     </message>
 </context>
@@ -836,903 +836,905 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofdvenster</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallenlijst</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultatenlijst</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdelingsvenster</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding openen</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen opslaan…</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdeling tonen…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Het menu openen of de knop met die letter indrukken</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het volgende of vorige besturingselement gaan</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>De knop met de focus indrukken</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Het lezen van neergezette, geladen of geplakte bestanden stoppen</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen plakken</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen kopiëren: de geselecteerde items, of alle</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geselecteerde item verwijderen</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijziging van de lijst ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contextmenu openen</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>De huidige rij aan- of uitvinken</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle rijen aanvinken</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle rijen uitvinken</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding kopiëren</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding opslaan…</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster sluiten</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken in de handleiding</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende overeenkomst zoeken</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige overeenkomst zoeken</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug en vooruit</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding sluiten</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>onderstreepte letter</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsen</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat het doet</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Sneltoetsen — Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand niet gevonden</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>Add Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen toevoegen</translation>
     </message>
     <message>
         <source>Load Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen laden</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerzetten</translation>
     </message>
     <message>
         <source>Sample Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeldgetallen</translation>
     </message>
     <message>
         <source>Move Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Item verplaatsen</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Item verwijderen</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst wissen</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Items verwijderen die geen getallen zijn</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen herstellen</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst(en) laden - houd Ctrl ingedrukt om meerdere lijstbestanden te selecteren</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere verzamelt getallen in een lijst en berekent er twaalf beschrijvende statistieken van: het aantal items, de som, het kwadraat van de som, de kwadratensom, de modus, de mediaan, het gemiddelde, de variantie, de scheefheid, de gemiddelde afwijking, de standaardafwijking en de variatiecoëfficiënt.</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster na Voorbeeldgetallen laden en Analyse starten</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallenlijst staat bovenaan, de resultatenlijst eronder. Van boven naar beneden:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Getal(len) toevoegen&lt;/b&gt; vraagt om één getal of een reeks gescheiden door komma’s.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Getallen uit bestand laden&lt;/b&gt; leest een of meer lijstbestanden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lijst wissen&lt;/b&gt; ernaast maakt de getallenlijst leeg.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Voorbeeldgetallen laden&lt;/b&gt; voegt een vaste voorbeeldreeks toe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Steekproef&lt;/b&gt; en &lt;b&gt;Populatie&lt;/b&gt; bepalen hoe de variantie wordt berekend.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Decimalen&lt;/b&gt; en &lt;b&gt;Alle decimalen&lt;/b&gt; bepalen hoe de laatste zes resultaten worden afgerond.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse starten&lt;/b&gt; vult de resultatenlijst.</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vier knoppen onderaan exporteren de aangevinkte resultaten, en de laatste, &lt;b&gt;Lijst wissen&lt;/b&gt;, maakt de resultatenlijst leeg.</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallenlijst vullen</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen: druk op &lt;b&gt;Getal(len) toevoegen&lt;/b&gt; en typ een getal, of meerdere gescheiden door komma’s.</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden: &lt;b&gt;Getallen uit bestand laden&lt;/b&gt; leest lijstbestanden, platte tekst met één getal per regel; regels die geen getal zijn, worden overgeslagen.</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerzetten: zet lijstbestanden, of mappen waarvan alle lijstbestanden worden gelezen, neer op de getallenlijst. Esc stopt een lang durend neerzetten.</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken: Ctrl+V, Shift+Insert of &lt;b&gt;Getallen plakken&lt;/b&gt; voegen de getallen van het klembord toe, zoals een kolom of een blok cellen gekopieerd uit een rekenblad.</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld: &lt;b&gt;Voorbeeldgetallen laden&lt;/b&gt; voegt een vaste reeks toe om het programma mee uit te proberen.</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een getal wordt geschreven met het decimaalteken en het scheidingsteken voor cijfergroepen van uw regionale notatie, of als een eenvoudig getal met een punt, dat elke notatie leest.</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na elke toevoeging meldt een korte mededeling onderaan over de lijst hoeveel getallen er zijn toegevoegd en hoeveel regels geen getallen waren.</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklik op een item om het te verwijderen, of selecteer het en druk op Delete; sleep een item op een ander om ze te verwisselen. Ctrl+Z maakt de laatste wijziging van de lijst ongedaan en Ctrl+Shift+Z of Ctrl+Y voert die opnieuw uit; de laatste 100 wijzigingen kunnen ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>De analyse en de opties</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse starten&lt;/b&gt; berekent de twaalf resultaten van de getallen in de lijst.</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met &lt;b&gt;Steekproef&lt;/b&gt; is de variantie de som van de gekwadrateerde afwijkingen van het gemiddelde, gedeeld door het aantal min één; met &lt;b&gt;Populatie&lt;/b&gt; wordt gedeeld door het aantal. De standaardafwijking, de scheefheid en de variatiecoëfficiënt volgen daaruit.</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste zes resultaten worden afgerond op 1 tot 10 decimalen, of getoond met alle tien decimalen; een waarde die daarmee als 0 of met minder dan vier significante cijfers zou worden getoond, wordt in plaats daarvan met 15 significante cijfers getoond.</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>De opties worden van de ene start tot de volgende onthouden.</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>De resultaten exporteren</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink de te exporteren resultaten aan: Spatie vinkt de huidige rij aan, Ctrl+A alle, Ctrl+Shift+A geen. Daarna:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opslaan als tekstbestand&lt;/b&gt; schrijft ze in uitgelijnde kolommen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Naar klembord kopiëren&lt;/b&gt; kopieert ze als tekst.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opslaan als Excel-bestand&lt;/b&gt; opent ze in een nieuwe werkmap van een rekenblad, waarvoor LibreOffice Calc nodig is.</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als er geen resultaat is aangevinkt, meldt elk van de drie alleen dat. &lt;b&gt;Kopiëren als tabel&lt;/b&gt; in het contextmenu van de resultatenlijst kopieert de aangevinkte regels, of alle, als label en waarde gescheiden door een tab, klaar om in een rekenblad te plakken.</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verdelingsvenster</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verdeling tonen…&lt;/b&gt; (Ctrl+D, of het contextmenu van een van beide lijsten) opent een eigen venster met een afbeelding van de getallen van de laatste analyse en een tabel van hun spreiding.</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verdelingsvenster van de voorbeeldreeks</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding toont een histogram, de normaalkromme bij het gemiddelde en de standaardafwijking, het gemiddelde en de mediaan gemarkeerd, en een boxplot op dezelfde as.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Klassen&lt;/b&gt; stelt het aantal staven in van 1 tot 500, of laat het aan het programma over. &lt;b&gt;Afbeelding kopiëren&lt;/b&gt; (Ctrl+C) kopieert de afbeelding als plaatje, &lt;b&gt;Afbeelding opslaan…&lt;/b&gt; (Ctrl+S) slaat haar op als PNG of SVG, en Esc sluit het venster.</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster volgt elke nieuwe analyse en meldt wanneer de getallenlijst is gewijzigd sinds de analyse die het toont.</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>De menubalk</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>De menu’s bevatten alle opdrachten van de knoppen en contextmenu’s; elk menu-item doet precies hetzelfde als de bijbehorende knop.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bestand&lt;/b&gt;: getallen laden en opslaan, recente bestanden, de resultaten opslaan, en Afsluiten (Ctrl+Q).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bewerken&lt;/b&gt;: ongedaan maken en opnieuw, getallen plakken en kopiëren, de resultaten kopiëren, en de lijsten wissen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse&lt;/b&gt;: Analyse starten, de methode, Alle decimalen en Verdeling tonen….</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Help&lt;/b&gt;: deze handleiding (F1), de sneltoetsen, en Over Tallowmere.</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met Alt en de onderstreepte letter van een menu, knop of optie bereikt u die vanaf het toetsenbord. Het venster kan worden vergroot: de twee lijsten nemen de extra ruimte in, en de grootte wordt onthouden.</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw getallen bewaren</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Getallen opslaan…&lt;/b&gt; (Ctrl+S) schrijft de getallenlijst als een lijstbestand, één item per regel, precies zoals de items luiden; &lt;b&gt;Getallen uit bestand laden&lt;/b&gt; leest het weer in. &lt;b&gt;Getallen kopiëren&lt;/b&gt; (Ctrl+C in de getallenlijst) kopieert de geselecteerde items, of alle als er geen is geselecteerd, één per regel.</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer het venster sluit, wordt de getallenlijst bewaard. De volgende start begint zoals altijd met een lege lijst, en biedt daarboven aan de getallen van de vorige keer te herstellen: één klik brengt ze terug, en Ctrl+Z haalt ze weer weg. Het aanbod verdwijnt bij de eerste wijziging van de lijst. Een lijst groter dan 100 MB wordt niet bewaard; de volgende start meldt dat.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bestand → Recent geopend&lt;/b&gt; toont de laatste acht gelezen of opgeslagen lijstbestanden.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Talen</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma spreekt de taal van uw bureaublad: Engels, Duits, Frans, Spaans, Italiaans, Braziliaans Portugees, Nederlands, Pools of Japans. De resultaatregels en de drie exports gebruiken die taal ook.</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal wordt bepaald door &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; of &lt;code&gt;LANG&lt;/code&gt;, zoals bij andere bureaubladprogramma’s; de notatie van getallen volgt los daarvan &lt;code&gt;LC_NUMERIC&lt;/code&gt;. Zo geeft &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; Engelse woorden met Duitse getallen.</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>Het commando tallowmere</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent het venster en leest elk pad, in de opgegeven volgorde, alsof ze allemaal samen op de getallenlijst waren neergezet: een bestand als lijstbestand, een map met al haar submappen. ‘Openen met’ van een bestandsbeheerder gebruikt dit.</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont een korte helptekst en sluit af.</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de versie en sluit af.</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beëindigt de opties: elk volgend argument is een pad.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eigen opties van Qt, zoals &lt;code&gt;-platform&lt;/code&gt; en &lt;code&gt;-style&lt;/code&gt;, worden ook geaccepteerd. De afsluitstatus is 0, of 2 na een onbekende optie.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>De opties van het venster worden bewaard in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, sectie &lt;code&gt;[Tallowmere]&lt;/code&gt;, en weggeschreven zodra ze wijzigen. De bij het sluiten bewaarde getallenlijst staat in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. Verder schrijft het programma niets behalve de bestanden die u opgeeft, het klembord en nieuwe werkmappen van een rekenblad.</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>Het commando tallowmere-analyse</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; voert de analyse van het venster uit zonder venster en schrijft de twaalf resultaten naar de standaarduitvoer, voor scripts. Elk pad wordt gelezen zoals het venster een neergezet pad leest; &lt;code&gt;-&lt;/code&gt;, of helemaal geen pad, is de standaardinvoer.</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest lijstbestanden en mappen.</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest elke regel van het bestand als één item, precies alsof die in het venster was getypt: een regel die geen getal is, telt als het getal waarmee hij begint, of als 0.</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest de bestanden als tabellen (CSV of TSV) en de getallen van één kolom: op nummer vanaf 1, of met een kopregel op naam. Het scheidingsteken is de tab, tenzij anders opgegeven; met de strikte optie maakt een record met te weinig velden de afsluitstatus 1.</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>De methode van de variantie; standaard is een steekproef.</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afronding, zoals in het venster; de tekstindeling rondt standaard af op 3 decimalen.</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text schrijft de rijen zoals het venster ze toont; tsv schrijft een sleutel en een waarde per regel; json schrijft één object. Tsv en json schrijven een punt als decimaalteken en, tenzij anders opgegeven, elk cijfer.</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt het minimum, het maximum, het bereik, de kwartielen, de interkwartielafstand, de kurtosis, de standaardfout van het gemiddelde en, voor een steekproef, het 95%-betrouwbaarheidsinterval van het gemiddelde toe.</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de helptekst of de versie en sluit af.</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldingen op de standaardfoutuitvoer en de rijen van de tekstindeling volgen uw taal, net als het venster; de sleutels van tsv en json en de namen van de opties veranderen nooit.</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afsluitstatus is 0 als de resultaten zijn geschreven; 1 als er geen getallen waren, iets niet kon worden gelezen of de resultaten niet konden worden geschreven; 2 als de opdrachtregel onjuist was.</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeelden</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De resultaten van de derde kolom van een TSV-bestand.</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kolom op naam, uit een CSV-bestand zoals een Duits rekenblad het opslaat.</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee bestanden met de getallen van de standaardinvoer ertussen.</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding van Tallowmere</translation>
     </message>
 </context>
 <context>
     <name>ManualEntry</name>
     <message>
         <source>Enter number or numbers (use commas):</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een of meer getallen in (gebruik komma’s):</translation>
     </message>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een of meer getallen in (gebruik puntkomma’s):</translation>
     </message>
 </context>
 <context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw: %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Must be a numeric entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moet een numerieke invoer zijn.</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>The number of entries is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal items is: </translation>
     </message>
     <message>
         <source>The sum of the numbers are: </source>
-        <translation type="unfinished"></translation>
+        <translation>De som van de getallen is: </translation>
     </message>
     <message>
         <source>The sum squared is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het kwadraat van de som is: </translation>
     </message>
     <message>
         <source>The sum of squares is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De kwadratensom is: </translation>
     </message>
     <message>
         <source>The mode is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De modus is: </translation>
     </message>
     <message>
         <source>The median is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De mediaan is: </translation>
     </message>
     <message>
         <source>The mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het gemiddelde is: </translation>
     </message>
     <message>
         <source>The variance is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De variantie is: </translation>
     </message>
     <message>
         <source>The skew is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De scheefheid is: </translation>
     </message>
     <message>
         <source>The average deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De gemiddelde afwijking is: </translation>
     </message>
     <message>
         <source>The standard deviation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De standaardafwijking is: </translation>
     </message>
     <message>
         <source>The coefficient of variation is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De variatiecoëfficiënt is: </translation>
     </message>
     <message>
         <source>The minimum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het minimum is: </translation>
     </message>
     <message>
         <source>The maximum is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het maximum is: </translation>
     </message>
     <message>
         <source>The range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het bereik is: </translation>
     </message>
     <message>
         <source>The first quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het eerste kwartiel is: </translation>
     </message>
     <message>
         <source>The third quartile is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Het derde kwartiel is: </translation>
     </message>
     <message>
         <source>The interquartile range is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De interkwartielafstand is: </translation>
     </message>
     <message>
         <source>The kurtosis is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De kurtosis is: </translation>
     </message>
     <message>
         <source>The standard error of the mean is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De standaardfout van het gemiddelde is: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s low end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De ondergrens van het 95%-betrouwbaarheidsinterval is: </translation>
     </message>
     <message>
         <source>The 95 % confidence interval&apos;s high end is: </source>
-        <translation type="unfinished"></translation>
+        <translation>De bovengrens van het 95%-betrouwbaarheidsinterval is: </translation>
     </message>
 </context>
 <context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren als tabel</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het vergrendelingsbestand %1 is geen gewoon bestand</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>de map ervan kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>er kan niet naar worden geschreven</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er kan niet naar worden geschreven: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>De opties kunnen niet worden opgeslagen in %1: %2. Ze blijven zoals gekozen totdat %3 wordt afgesloten.</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinkt het resultaat aan of uit</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangevinkt</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet aangevinkt</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen gewoon bestand</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiek</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer rijen en druk op Ctrl+C om ze te kopiëren als naam en waarde gescheiden door een tab.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klassen:</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch (%1)</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal klassen</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klassen van het histogram, 1 tot 500; onder 1 wordt het aantal bepaald op basis van de getallen.</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding k&amp;opiëren</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding als plaatje op het klembord zetten (Ctrl+C)</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding op&amp;slaan…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding opslaan als PNG- of SVG-bestand (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding opslaan</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding kon niet worden opgeslagen als
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten stoppen (Esc)</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Het neerzetten stoppen</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerking bij de resultaten</translation>
     </message>
     <message>
         <source>Number(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Getal(len)</translation>
     </message>
     <message>
         <source>Result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten</translation>
     </message>
     <message>
         <source>The number list has changed since these results.</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallenlijst is sinds deze resultaten gewijzigd.</translation>
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse voltooid: de resultatenlijst toont %1 rijen.</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet elk item komt ongewijzigd terug wanneer dit bestand wordt geladen:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Items die geen getallen zijn en bij het laden worden weggelaten: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Items die een lijstbestand als een andere waarde leest: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Items met een regeleinde, die als meerdere regels worden gelezen: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De eerste daarvan: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallen toch opslaan?</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen opslaan</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallen konden niet worden opgeslagen in “%1”: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Recente bestanden wissen</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallen van de vorige keer konden niet worden gelezen</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle resultaten aangevinkt</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen resultaten aangevinkt</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding van Tallowmere</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruit</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken in de handleiding</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gevonden</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::NumberListMenu</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Items verwijderen die geen getallen zijn</translation>
     </message>
 </context>
 </TS>
