@@ -779,7 +779,7 @@
     </message>
     <message>
         <source>Show all decimals</source>
-        <translation>Todos os decimais</translation>
+        <translation>Sem arredondar</translation>
     </message>
     <message>
         <source>Start Analysis</source>
@@ -1194,7 +1194,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation>&lt;b&gt;Decimais&lt;/b&gt; e &lt;b&gt;Todos os decimais&lt;/b&gt; escolhem como os seis últimos resultados são arredondados.</translation>
+        <translation>&lt;b&gt;Decimais&lt;/b&gt; e &lt;b&gt;Sem arredondar&lt;/b&gt; escolhem como os seis últimos resultados são arredondados.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
@@ -1326,7 +1326,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation>&lt;b&gt;Análise&lt;/b&gt;: Iniciar análise, o método, Todos os decimais e Mostrar distribuição….</translation>
+        <translation>&lt;b&gt;Análise&lt;/b&gt;: Iniciar análise, o método, Sem arredondar e Mostrar distribuição….</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
