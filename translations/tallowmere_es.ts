@@ -1043,115 +1043,115 @@
     <name>MainMenu</name>
     <message>
         <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar números de archivo</translation>
     </message>
     <message>
         <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar números…</translation>
     </message>
     <message>
         <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en &amp;texto</translation>
     </message>
     <message>
         <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en E&amp;xcel</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar números</translation>
     </message>
     <message>
         <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar números</translation>
     </message>
     <message>
         <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar resultados al p&amp;ortapapeles</translation>
     </message>
     <message>
         <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como &amp;tabla</translation>
     </message>
     <message>
         <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar entradas que &amp;no son números</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar lista</translation>
     </message>
     <message>
         <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar re&amp;sultados</translation>
     </message>
     <message>
         <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;estaurar los números de la última vez</translation>
     </message>
     <message>
         <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar análisis</translation>
     </message>
     <message>
         <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muestra</translation>
     </message>
     <message>
         <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Población</translation>
     </message>
     <message>
         <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sin redondear</translation>
     </message>
     <message>
         <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;distribución…</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atajos de teclado</translation>
     </message>
     <message>
         <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Tallowmere</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nálisis</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>

@@ -1043,115 +1043,115 @@
     <name>MainMenu</name>
     <message>
         <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger depuis un fichier</translation>
     </message>
     <message>
         <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les nombres…</translation>
     </message>
     <message>
         <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en fichier &amp;texte</translation>
     </message>
     <message>
         <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en fichier E&amp;xcel</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refaire</translation>
     </message>
     <message>
         <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller des nombres</translation>
     </message>
     <message>
         <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier les nombres</translation>
     </message>
     <message>
         <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les rés&amp;ultats</translation>
     </message>
     <message>
         <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier sous forme de &amp;tableau</translation>
     </message>
     <message>
         <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les entrées &amp;non numériques</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
         <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les ré&amp;sultats</translation>
     </message>
     <message>
         <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les nombres de la &amp;dernière session</translation>
     </message>
     <message>
         <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer l’analyse</translation>
     </message>
     <message>
         <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;chantillon</translation>
     </message>
     <message>
         <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Population</translation>
     </message>
     <message>
         <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toutes décimales</translation>
     </message>
     <message>
         <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;distribution…</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tallowmere</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>

@@ -1043,115 +1043,115 @@
     <name>MainMenu</name>
     <message>
         <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica numeri da file</translation>
     </message>
     <message>
         <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva numeri…</translation>
     </message>
     <message>
         <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva risultati come &amp;testo</translation>
     </message>
     <message>
         <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva risultati come E&amp;xcel</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla numeri</translation>
     </message>
     <message>
         <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia numeri</translation>
     </message>
     <message>
         <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia risultati negli a&amp;ppunti</translation>
     </message>
     <message>
         <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come &amp;tabella</translation>
     </message>
     <message>
         <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi gli elementi &amp;non numerici</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svuota elenco</translation>
     </message>
     <message>
         <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota ris&amp;ultati</translation>
     </message>
     <message>
         <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina i numeri &amp;dell&apos;ultima volta</translation>
     </message>
     <message>
         <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avvia analisi</translation>
     </message>
     <message>
         <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Campione</translation>
     </message>
     <message>
         <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Popolazione</translation>
     </message>
     <message>
         <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutti i decimali</translation>
     </message>
     <message>
         <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;distribuzione…</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scorciatoie da tastiera</translation>
     </message>
     <message>
         <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Tallowmere</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;recenti</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalisi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>

@@ -1013,115 +1013,115 @@
     <name>MainMenu</name>
     <message>
         <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルから読み込む(&amp;L)</translation>
     </message>
     <message>
         <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を保存(&amp;N)…</translation>
     </message>
     <message>
         <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をテキストファイルに保存(&amp;T)</translation>
     </message>
     <message>
         <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を Excel ファイルに保存(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値をコピー(&amp;O)</translation>
     </message>
     <message>
         <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をクリップボードにコピー(&amp;C)</translation>
     </message>
     <message>
         <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>表としてコピー(&amp;A)</translation>
     </message>
     <message>
         <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数値でない項目を削除(&amp;N)</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>リストをクリア(&amp;L)</translation>
     </message>
     <message>
         <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をクリア(&amp;S)</translation>
     </message>
     <message>
         <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の数値を復元(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>分析を開始(&amp;S)</translation>
     </message>
     <message>
         <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
+        <translation>標本(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
+        <translation>母集団(&amp;P)</translation>
     </message>
     <message>
         <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての桁を表示(&amp;C)</translation>
     </message>
     <message>
         <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>分布を表示(&amp;D)…</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere について(&amp;A)</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイルを開く(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>分析(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>

@@ -1043,115 +1043,115 @@
     <name>MainMenu</name>
     <message>
         <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen uit bestand &amp;laden</translation>
     </message>
     <message>
         <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen &amp;opslaan…</translation>
     </message>
     <message>
         <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten opslaan als &amp;tekstbestand</translation>
     </message>
     <message>
         <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten opslaan als &amp;Excel-bestand</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opn&amp;ieuw</translation>
     </message>
     <message>
         <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen &amp;plakken</translation>
     </message>
     <message>
         <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Getallen &amp;kopiëren</translation>
     </message>
     <message>
         <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resultaten naar klembord kopiëren</translation>
     </message>
     <message>
         <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren als &amp;tabel</translation>
     </message>
     <message>
         <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Items verwijderen die &amp;geen getallen zijn</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst wissen</translation>
     </message>
     <message>
         <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten &amp;wissen</translation>
     </message>
     <message>
         <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
+        <translation>De getallen van de vorige keer &amp;herstellen</translation>
     </message>
     <message>
         <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse &amp;starten</translation>
     </message>
     <message>
         <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;eekproef</translation>
     </message>
     <message>
         <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Populatie</translation>
     </message>
     <message>
         <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle decimalen</translation>
     </message>
     <message>
         <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verdeling tonen…</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handleiding</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sneltoetsen</translation>
     </message>
     <message>
         <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Tallowmere</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recent geopend</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
