@@ -20,7 +20,9 @@ packages=(
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
 # and their tools, the peers the results are compared with, the package and
-# install checks (lintian judges the package as Debian would), clang for the
+# install checks (lintian judges the package as Debian would), the
+# accessibility bus and its Python bindings the screen-reader check drives the
+# window through, clang for the
 # sanitizer builds, the fuzz targets and the format check, lld to link the test
 # programs.
 if [ "$mode" = test ]; then
@@ -30,6 +32,7 @@ if [ "$mode" = test ]; then
     weston wl-clipboard qt6-gtk-platformtheme
     datamash
     desktop-file-utils appstream man-db dpkg-dev lintian python3
+    at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
     clang libclang-rt-14-dev clang-format lld
   )
 fi
