@@ -35,6 +35,22 @@ def has_mnemonic(text):
     return MNEMONIC.search(text.replace("&&", "")) is not None
 
 
+def full_text(element):
+    """An element's text with the characters lupdate writes as <byte value="xd"/>
+    (a carriage return, which XML cannot hold) put back in their places."""
+    if element is None:
+        return ""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            parts.append(chr(int(child.get("value", "0").removeprefix("x"), 16)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
+LINE_BREAKS = re.compile(r"\r\n|\r|\n")
+
+
 def messages(root):
     for context in root.iter("context"):
         name = context.findtext("name", "")
@@ -49,12 +65,12 @@ def translations_of(message):
         return translation, []
     forms = translation.findall("numerusform")
     if forms:
-        return translation, [form.text or "" for form in forms]
-    return translation, [translation.text or ""]
+        return translation, [full_text(form) for form in forms]
+    return translation, [full_text(translation)]
 
 
 def check_message(context, message):
-    source = message.findtext("source", "")
+    source = full_text(message.find("source"))
     where = f"{context}: {source!r}"
     translation, texts = translations_of(message)
     kind = translation.get("type") if translation is not None else None
@@ -73,6 +89,8 @@ def check_message(context, message):
                 part for part in (f"drops {' '.join(lost)}" if lost else "",
                                   f"adds {' '.join(added)}" if added else "") if part)
             problems.append(f"{where}: the translation {text!r} {said}")
+        if len(LINE_BREAKS.findall(text)) != len(LINE_BREAKS.findall(source)):
+            problems.append(f"{where}: the translation {text!r} does not break its lines as the source does")
         if has_mnemonic(source) and not has_mnemonic(text):
             problems.append(f"{where}: the translation {text!r} loses the '&' mnemonic")
     return problems
@@ -91,7 +109,7 @@ def check_entries(path):
 
 def source_keys(path):
     root = ET.parse(path).getroot()
-    return {(context, message.findtext("source", "")) for context, message in messages(root)
+    return {(context, full_text(message.find("source"))) for context, message in messages(root)
             if (message.find("translation") is None or
                 message.find("translation").get("type") not in ("obsolete", "vanished"))}
 

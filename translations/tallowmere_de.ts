@@ -5,39 +5,39 @@
     <name>AboutBox</name>
     <message>
         <source>Qt %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (kompiliert mit %2)</translation>
     </message>
     <message>
         <source>Boost.Math %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost.Math %1</translation>
     </message>
     <message>
         <source>libxlsxwriter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter %1</translation>
     </message>
     <message>
         <source>Libraries used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Bibliotheken:</translation>
     </message>
     <message>
         <source>Tallowmere %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere %1</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Desktop-Rechner für deskriptive Statistik.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tallowmere authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Die Tallowmere-Autoren</translation>
     </message>
     <message>
         <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>About Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tallowmere</translation>
     </message>
 </context>
 <context>
@@ -55,30 +55,30 @@
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zeile wurde mit Dezimalkomma gelesen (erste: %2)</numerusform>
+            <numerusform>%1 Zeilen wurden mit Dezimalkomma gelesen (erste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 lines were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zeile wurde mit Dezimalpunkt gelesen (erste: %2)</numerusform>
+            <numerusform>%1 Zeilen wurden mit Dezimalpunkt gelesen (erste: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal comma (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Element wurde mit Dezimalkomma gelesen (erstes: %2)</numerusform>
+            <numerusform>%1 Elemente wurden mit Dezimalkomma gelesen (erstes: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 items were read with a decimal point (first: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Element wurde mit Dezimalpunkt gelesen (erstes: %2)</numerusform>
+            <numerusform>%1 Elemente wurden mit Dezimalpunkt gelesen (erstes: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -141,43 +141,43 @@
     </message>
     <message>
         <source>The dropped text holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Der abgelegte Text enthält keine Zahlen</translation>
     </message>
     <message>
         <source>The answer holds no numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort enthält keine Zahlen</translation>
     </message>
     <message>
         <source>their only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre einzige Zeile ist mit den aktuellen Regionaleinstellungen keine Zahl</translation>
     </message>
     <message>
         <source>its only line is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>die einzige Zeile ist mit den aktuellen Regionaleinstellungen keine Zahl</translation>
     </message>
     <message>
         <source>its only item is not a number in this locale</source>
-        <translation type="unfinished"></translation>
+        <translation>das einzige Element ist mit den aktuellen Regionaleinstellungen keine Zahl</translation>
     </message>
     <message numerus="yes">
         <source>their %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ihre %1 Zeile ist mit den aktuellen Regionaleinstellungen keine Zahl</numerusform>
+            <numerusform>ihre %1 Zeilen sind mit den aktuellen Regionaleinstellungen keine Zahlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 lines are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die %1 Zeile ist mit den aktuellen Regionaleinstellungen keine Zahl</numerusform>
+            <numerusform>die %1 Zeilen sind mit den aktuellen Regionaleinstellungen keine Zahlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>its %1 items are not numbers in this locale</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das %1 Element ist mit den aktuellen Regionaleinstellungen keine Zahl</numerusform>
+            <numerusform>die %1 Elemente sind mit den aktuellen Regionaleinstellungen keine Zahlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -196,18 +196,18 @@
     </message>
     <message numerus="yes">
         <source>%1 numbers were added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zahl wurde hinzugefügt</numerusform>
+            <numerusform>%1 Zahlen wurden hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ablegen wurde mitten im Text abgebrochen; %1.</translation>
     </message>
     <message>
         <source>Pasting was stopped part-way through the text; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Einfügen wurde mitten im Text abgebrochen; %1.</translation>
     </message>
     <message>
         <source> and </source>
@@ -226,9 +226,9 @@
     </message>
     <message numerus="yes">
         <source>%1 entries are not numbers; the first %2 count as %3: %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Eintrag ist keine Zahl; die ersten %2 zählen als %3: %4.</numerusform>
+            <numerusform>%1 Einträge sind keine Zahlen; die ersten %2 zählen als %3: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -258,59 +258,59 @@
     </message>
     <message>
         <source>an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintrag</translation>
     </message>
     <message>
         <source>the number of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Einträge</translation>
     </message>
     <message>
         <source>the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe</translation>
     </message>
     <message>
         <source>the sum squared</source>
-        <translation type="unfinished"></translation>
+        <translation>das Quadrat der Summe</translation>
     </message>
     <message>
         <source>the sum of squares</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe der Quadrate</translation>
     </message>
     <message>
         <source>the mode</source>
-        <translation type="unfinished"></translation>
+        <translation>der Modus</translation>
     </message>
     <message>
         <source>the median</source>
-        <translation type="unfinished"></translation>
+        <translation>der Median</translation>
     </message>
     <message>
         <source>the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>der Mittelwert</translation>
     </message>
     <message>
         <source>the variance</source>
-        <translation type="unfinished"></translation>
+        <translation>die Varianz</translation>
     </message>
     <message>
         <source>the skew</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schiefe</translation>
     </message>
     <message>
         <source>the average deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>die mittlere absolute Abweichung</translation>
     </message>
     <message>
         <source>the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardabweichung</translation>
     </message>
     <message>
         <source>the coefficient of variation</source>
-        <translation type="unfinished"></translation>
+        <translation>der Variationskoeffizient</translation>
     </message>
     <message>
         <source>its lines hold fields separated by &apos;%1&apos;; choose a column with --field N, or --header and --field NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeilen enthalten durch »%1« getrennte Felder; wählen Sie eine Spalte mit --field N oder mit --header und --field NAME</translation>
     </message>
     <message>
         <source>cannot read the folder</source>
@@ -318,26 +318,26 @@
     </message>
     <message numerus="yes">
         <source>%1 lines are longer than %2 bytes and are each read as their first %2 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Zeile ist länger als %2 Byte; von ihr werden nur die ersten %2 Byte gelesen</numerusform>
+            <numerusform>%1 Zeilen sind länger als %2 Byte; von jeder werden nur die ersten %2 Byte gelesen</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the help</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hilfetext</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Versionsangabe</translation>
     </message>
     <message>
         <source>the results</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ergebnisausgabe</translation>
     </message>
     <message>
         <source>out of memory</source>
@@ -345,73 +345,73 @@
     </message>
     <message>
         <source>field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1</translation>
     </message>
     <message>
         <source>the column &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalte »%1«</translation>
     </message>
     <message numerus="yes">
         <source>%1 fields, too few for %2; the record is skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Feld, zu wenige für %2; der Datensatz wird übersprungen</numerusform>
+            <numerusform>%1 Felder, zu wenige für %2; der Datensatz wird übersprungen</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>das hier begonnene Feld in Anführungszeichen wird vor dem Dateiende nicht geschlossen; es wird ausgelassen</translation>
     </message>
     <message numerus="yes">
         <source>%1 more records with too few fields skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 weiterer Datensatz mit zu wenigen Feldern übersprungen</numerusform>
+            <numerusform>%1 weitere Datensätze mit zu wenigen Feldern übersprungen</numerusform>
         </translation>
     </message>
     <message>
         <source>the delimiter must be an ASCII character</source>
-        <translation type="unfinished"></translation>
+        <translation>das Trennzeichen muss ein ASCII-Zeichen sein</translation>
     </message>
     <message>
         <source>the delimiter must be one character</source>
-        <translation type="unfinished"></translation>
+        <translation>das Trennzeichen muss ein einzelnes Zeichen sein</translation>
     </message>
     <message>
         <source>the quote cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anführungszeichen kann nicht das Trennzeichen sein</translation>
     </message>
     <message>
         <source>a line end cannot be the delimiter</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zeilenende kann nicht das Trennzeichen sein</translation>
     </message>
     <message>
         <source>not a number of decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Anzahl von Nachkommastellen</translation>
     </message>
     <message>
         <source>decimal places run from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Nachkommastellen muss zwischen %1 und %2 liegen</translation>
     </message>
     <message>
         <source>no table has that many columns</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Tabelle hat so viele Spalten</translation>
     </message>
     <message>
         <source>columns are numbered from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten werden ab 1 gezählt</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a column number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Option »%1« benötigt eine Spaltennummer oder einen Spaltennamen</translation>
     </message>
     <message>
         <source>not a column number; a column name needs --header</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Spaltennummer; ein Spaltenname erfordert --header</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
@@ -423,23 +423,23 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option »%1« benötigt einen Wert</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (use text, tsv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format »%1« (text, tsv oder json verwenden)</translation>
     </message>
     <message>
         <source>%1 takes no PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>bei %1 ist kein PATH zulässig</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Option »%1« benötigt %2</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ist bei %1 nicht zulässig</translation>
     </message>
 </context>
 <context>
@@ -468,210 +468,210 @@
     <name>DistributionLink</name>
     <message>
         <source>No analysis has been run yet. Run one now and show the distribution of its numbers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch keine Analyse durchgeführt. Jetzt eine durchführen und die Verteilung ihrer Zahlen anzeigen?</translation>
     </message>
 </context>
 <context>
     <name>DistributionPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Zahlen analysiert.</translation>
     </message>
     <message>
         <source>%1 beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 außerhalb</translation>
     </message>
     <message>
         <source>Numbers per bin (%1 bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen pro Klasse (%1 Klassen)</translation>
     </message>
     <message>
         <source>Normal curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalverteilungskurve</translation>
     </message>
     <message>
         <source>Mean %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert %1</translation>
     </message>
     <message>
         <source>Median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Median %1</translation>
     </message>
     <message numerus="yes">
         <source>Histogram and box plot of %1 numbers from %2 to %3; first quartile %4, median %5, third quartile %6.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Histogramm und Boxplot von %1 Zahl von %2 bis %3; erstes Quartil %4, Median %5, drittes Quartil %6.</numerusform>
+            <numerusform>Histogramm und Boxplot von %1 Zahlen von %2 bis %3; erstes Quartil %4, Median %5, drittes Quartil %6.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> %1 values lie beyond the whiskers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %1 Wert liegt außerhalb der Whisker.</numerusform>
+            <numerusform> %1 Werte liegen außerhalb der Whisker.</numerusform>
         </translation>
     </message>
     <message>
         <source>Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilung</translation>
     </message>
     <message>
         <source>the drawing failed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zeichnen ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht kodiert werden</translation>
     </message>
 </context>
 <context>
     <name>DistributionSource</name>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert</translation>
     </message>
     <message>
         <source>Standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardabweichung</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannweite</translation>
     </message>
     <message>
         <source>First quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Quartil</translation>
     </message>
     <message>
         <source>Third quartile</source>
-        <translation type="unfinished"></translation>
+        <translation>Drittes Quartil</translation>
     </message>
     <message>
         <source>Interquartile range</source>
-        <translation type="unfinished"></translation>
+        <translation>Interquartilsabstand</translation>
     </message>
     <message>
         <source>Kurtosis</source>
-        <translation type="unfinished"></translation>
+        <translation>Wölbung</translation>
     </message>
     <message>
         <source>Standard error of the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfehler des Mittelwerts</translation>
     </message>
     <message>
         <source>95 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>95-%-Konfidenzintervall, Untergrenze</translation>
     </message>
     <message>
         <source>95 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>95-%-Konfidenzintervall, Obergrenze</translation>
     </message>
 </context>
 <context>
     <name>DistributionWindow</name>
     <message>
         <source>Distribution picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilungsgrafik</translation>
     </message>
     <message>
         <source>Distribution — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilung — Tallowmere</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis. Press Start Analysis to show it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlenliste hat sich seit dieser Analyse geändert. Klicken Sie auf „Analyse starten“, um den aktuellen Stand anzuzeigen.</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bild (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>DropFiles</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished">keine reguläre Datei</translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>DropProgress</name>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 Datei</numerusform>
             <numerusform>%1 Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>Collecting folders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner werden gesammelt: %1</translation>
     </message>
     <message>
         <source>Collecting files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gesammelt: %1</translation>
     </message>
     <message>
         <source>Reading files: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gelesen: %1 von %2</translation>
     </message>
     <message>
         <source>Reading the text: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Text wird gelesen: %1 %</translation>
     </message>
     <message>
         <source>%1 — Esc to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Abbrechen mit Esc</translation>
     </message>
     <message>
         <source>part-way through file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mitten in Datei %1 von %2</translation>
     </message>
     <message>
         <source>after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1 von %2</translation>
     </message>
     <message>
         <source>Loading was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laden wurde %1 abgebrochen.</translation>
     </message>
     <message>
         <source>The drop was stopped %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ablegen wurde %1 abgebrochen.</translation>
     </message>
     <message>
         <source>no files were read</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurden keine Dateien gelesen</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Datei wurde gelesen</numerusform>
+            <numerusform>%1 Dateien wurden gelesen</numerusform>
         </translation>
     </message>
     <message>
         <source>The drop was stopped while collecting folders; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ablegen wurde beim Sammeln der Ordner abgebrochen; %1.</translation>
     </message>
     <message>
         <source>The drop was stopped while collecting files; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ablegen wurde beim Sammeln der Dateien abgebrochen; %1.</translation>
     </message>
 </context>
 <context>
@@ -689,19 +689,19 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse wurden in die Zwischenablage kopiert.<byte value="xd"/><byte value="xd"/>Klicken Sie in einen Textbereich, in dem Sie normalerweise schreiben, und drücken Sie Ctrl+V, um den Inhalt der Zwischenablage einzufügen.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel ist auf diesem Computer nicht installiert. Es muss installiert sein, damit diese Software fehlerfrei funktioniert.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel ist auf diesem Computer nicht installiert. Es muss installiert sein, um diese Funktion zu nutzen.</translation>
     </message>
     <message>
         <source>No result lines are ticked. Tick the lines to export, or press Ctrl+A in the results list to tick them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Ergebniszeilen angekreuzt. Kreuzen Sie die zu exportierenden Zeilen an oder drücken Sie Ctrl+A in der Ergebnisliste, um alle anzukreuzen.</translation>
     </message>
 </context>
 <context>
@@ -719,11 +719,11 @@
     </message>
     <message>
         <source>1 folder could not be read and was left out: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ordner konnte nicht gelesen werden und wurde ausgelassen: %1 (%2).</translation>
     </message>
     <message>
         <source>The clipboard could not be read: the program that holds it did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage konnte nicht gelesen werden: Das Programm, dem sie gehört, hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>Number list</source>
@@ -775,7 +775,7 @@
     </message>
     <message>
         <source>Decimals shown in the results: pick 1 to 10, step with Up and Down, or type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ergebnissen angezeigte Nachkommastellen: 1 bis 10 auswählen, mit den Pfeiltasten hoch und runter ändern oder eine Zahl eingeben.</translation>
     </message>
     <message>
         <source>Show all decimals</source>
@@ -807,28 +807,28 @@
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hierher ziehen und ablegen. Ein Doppelklick auf einen Eintrag entfernt ihn. Die |-Linie nach rechts aus dem Fenster ziehen, um die vollständigen Namen zu sehen.</translation>
     </message>
     <message>
         <source>Tick the results to save or copy: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Move | line to right to read long lines. “Show Distribution…” in the context menu, or Ctrl+D, pictures the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die zu speichernden oder zu kopierenden Ergebnisse an: Space kreuzt die aktuelle Zeile an, Ctrl+A alle, Ctrl+Shift+A keine. Die |-Linie nach rechts ziehen, um lange Zeilen zu lesen. „Verteilung anzeigen …“ im Kontextmenü oder Ctrl+D stellt die Zahlen grafisch dar.</translation>
     </message>
     <message>
         <source>The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add theirs, and so does text dropped or pasted (Ctrl+V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu analysierenden Zahlen. Die Taste Delete oder ein Doppelklick entfernt die ausgewählte Zahl; hier abgelegte Dateien fügen ihre Zahlen hinzu, ebenso abgelegter oder eingefügter Text (Ctrl+V).</translation>
     </message>
     <message numerus="yes">
         <source>Restore the %1 numbers from last time</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %1 Zahl vom letzten Mal wiederherstellen</numerusform>
+            <numerusform>Die %1 Zahlen vom letzten Mal wiederherstellen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %1 numbers from last time were not kept: the list was over 100 MB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %1 Zahl vom letzten Mal wurde nicht aufbewahrt: Die Liste war größer als 100 MB</numerusform>
+            <numerusform>Die %1 Zahlen vom letzten Mal wurden nicht aufbewahrt: Die Liste war größer als 100 MB</numerusform>
         </translation>
     </message>
 </context>
@@ -836,143 +836,143 @@
     <name>KeyboardShortcuts</name>
     <message>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster</translation>
     </message>
     <message>
         <source>Number list</source>
-        <translation type="unfinished">Zahlenliste</translation>
+        <translation>Zahlenliste</translation>
     </message>
     <message>
         <source>Results list</source>
-        <translation type="unfinished">Ergebnisliste</translation>
+        <translation>Ergebnisliste</translation>
     </message>
     <message>
         <source>Distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilungsfenster</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch</translation>
     </message>
     <message>
         <source>Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch öffnen</translation>
     </message>
     <message>
         <source>Save Numbers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen speichern …</translation>
     </message>
     <message>
         <source>Show Distribution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilung anzeigen …</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Open the menu or press the button with that letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü öffnen oder die Schaltfläche mit diesem Buchstaben betätigen</translation>
     </message>
     <message>
         <source>Move to the next or the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten oder vorherigen Bedienelement wechseln</translation>
     </message>
     <message>
         <source>Press the focused button</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltfläche mit dem Fokus betätigen</translation>
     </message>
     <message>
         <source>Stop reading dropped, loaded or pasted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen abgelegter, geladener oder eingefügter Dateien abbrechen</translation>
     </message>
     <message>
         <source>Paste Numbers</source>
-        <translation type="unfinished">Zahlen einfügen</translation>
+        <translation>Zahlen einfügen</translation>
     </message>
     <message>
         <source>Copy Numbers: the selected entries, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen kopieren: die ausgewählten Einträge oder alle</translation>
     </message>
     <message>
         <source>Remove the selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Eintrag entfernen</translation>
     </message>
     <message>
         <source>Undo the last change of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung der Liste rückgängig machen</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Open the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontextmenü öffnen</translation>
     </message>
     <message>
         <source>Tick or untick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Zeile ankreuzen oder Ankreuzen aufheben</translation>
     </message>
     <message>
         <source>Tick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen ankreuzen</translation>
     </message>
     <message>
         <source>Untick every row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen aller Zeilen aufheben</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern …</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Handbuch suchen</translation>
     </message>
     <message>
         <source>Find the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächsten Treffer suchen</translation>
     </message>
     <message>
         <source>Find the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherigen Treffer suchen</translation>
     </message>
     <message>
         <source>Back and Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück und Vorwärts</translation>
     </message>
     <message>
         <source>Close the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch schließen</translation>
     </message>
     <message>
         <source>underlined letter</source>
-        <translation type="unfinished"></translation>
+        <translation>unterstrichener Buchstabe</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts — Tallowmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel — Tallowmere</translation>
     </message>
 </context>
 <context>
@@ -1022,451 +1022,336 @@
     </message>
     <message>
         <source>Restore Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>ListNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
     <name>LoadFilesCommand</name>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MainMenu</name>
-    <message>
-        <source>&amp;Load Numbers From File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save &amp;Numbers…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Results As &amp;Text File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Results As &amp;Excel File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Paste Numbers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;opy Numbers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy Results To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy as T&amp;able</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Entries That Are &amp;Not Numbers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear Re&amp;sults</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Res&amp;tore Numbers From Last Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Start Analysis</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sa&amp;mple</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Population</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show all de&amp;cimals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show &amp;Distribution…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About Tallowmere</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste(n) laden – Ctrl gedrückt halten, um mehrere Listendateien auszuwählen</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster</translation>
     </message>
     <message>
         <source>Tallowmere collects numbers in a list and computes twelve descriptive statistics of them: the number of entries, the sum, the sum squared, the sum of squares, the mode, the median, the mean, the variance, the skew, the average deviation, the standard deviation and the coefficient of variation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere sammelt Zahlen in einer Liste und berechnet zwölf Kennzahlen der deskriptiven Statistik: die Anzahl der Einträge, die Summe, das Quadrat der Summe, die Summe der Quadrate, den Modus, den Median, den Mittelwert, die Varianz, die Schiefe, die mittlere absolute Abweichung, die Standardabweichung und den Variationskoeffizienten.</translation>
     </message>
     <message>
         <source>The window after Load Sample/Example Numbers and Start Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster nach „Beispielzahlen laden“ und „Analyse starten“</translation>
     </message>
     <message>
         <source>The number list is at the top, the results list below it. From top to bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben befindet sich die Zahlenliste, darunter die Ergebnisliste. Von oben nach unten:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Number / Numbers&lt;/b&gt; asks for one number or a series separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zahl(en) hinzufügen&lt;/b&gt; fragt nach einer Zahl oder einer durch Kommas getrennten Reihe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Numbers From File&lt;/b&gt; reads one or several list files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zahlen aus Datei laden&lt;/b&gt; liest eine oder mehrere Listendateien.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear List&lt;/b&gt; beside it empties the number list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Liste leeren&lt;/b&gt; daneben leert die Zahlenliste.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed sample series.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Beispielzahlen laden&lt;/b&gt; fügt eine feste Beispielreihe hinzu.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sample&lt;/b&gt; and &lt;b&gt;Population&lt;/b&gt; choose how the variance is computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stichprobe&lt;/b&gt; und &lt;b&gt;Gesamtheit&lt;/b&gt; legen fest, wie die Varianz berechnet wird.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Decimal places&lt;/b&gt; and &lt;b&gt;Show all decimals&lt;/b&gt; choose how the last six results are rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stellen&lt;/b&gt; und &lt;b&gt;Alle Stellen zeigen&lt;/b&gt; legen fest, wie die letzten sechs Ergebnisse gerundet werden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; fills the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse starten&lt;/b&gt; füllt die Ergebnisliste.</translation>
     </message>
     <message>
         <source>The four buttons at the bottom export the ticked results, and the last &lt;b&gt;Clear List&lt;/b&gt; empties the results list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vier Schaltflächen unten exportieren die angekreuzten Ergebnisse; die letzte, &lt;b&gt;Liste leeren&lt;/b&gt;, leert die Ergebnisliste.</translation>
     </message>
     <message>
         <source>Filling the number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlenliste füllen</translation>
     </message>
     <message>
         <source>Typing: press &lt;b&gt;Add Number / Numbers&lt;/b&gt; and type a number, or several separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe: Klicken Sie auf &lt;b&gt;Zahl(en) hinzufügen&lt;/b&gt; und geben Sie eine Zahl ein oder mehrere, durch Kommas getrennt.</translation>
     </message>
     <message>
         <source>Files: &lt;b&gt;Load Numbers From File&lt;/b&gt; reads list files, plain text with one number per line; lines that are not numbers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien: &lt;b&gt;Zahlen aus Datei laden&lt;/b&gt; liest Listendateien, also reinen Text mit einer Zahl pro Zeile; Zeilen, die keine Zahlen sind, werden übersprungen.</translation>
     </message>
     <message>
         <source>Drops: drop list files, or folders whose list files are all read, on the number list. Esc stops a long drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen: Legen Sie Listendateien oder Ordner, deren Listendateien dann alle gelesen werden, auf der Zahlenliste ab. Esc bricht ein langes Ablegen ab.</translation>
     </message>
     <message>
         <source>Paste: Ctrl+V, Shift+Insert or &lt;b&gt;Paste Numbers&lt;/b&gt; add the numbers of the clipboard, such as a column or a block of cells copied from a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen: Ctrl+V, Shift+Insert oder &lt;b&gt;Zahlen einfügen&lt;/b&gt; fügen die Zahlen aus der Zwischenablage hinzu, etwa eine Spalte oder einen Zellbereich, die aus einer Tabellenkalkulation kopiert wurden.</translation>
     </message>
     <message>
         <source>Sample: &lt;b&gt;Load Sample/Example Numbers&lt;/b&gt; adds a fixed series to try the program with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel: &lt;b&gt;Beispielzahlen laden&lt;/b&gt; fügt eine feste Reihe hinzu, mit der Sie das Programm ausprobieren können.</translation>
     </message>
     <message>
         <source>A number is written with the decimal and grouping separators of your regional format, or as a plain number with a point, which every format reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zahl wird mit dem Dezimal- und dem Tausendertrennzeichen Ihres Regionalformats geschrieben oder als einfache Zahl mit Punkt, die jedes Format liest.</translation>
     </message>
     <message>
         <source>After each addition a short notice over the bottom of the list says how many numbers were added and how many lines were not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach jedem Hinzufügen zeigt ein kurzer Hinweis am unteren Rand der Liste, wie viele Zahlen hinzugefügt wurden und wie viele Zeilen keine Zahlen waren.</translation>
     </message>
     <message>
         <source>Double-click an entry to remove it, or select it and press Delete; drag an entry onto another to swap them. Ctrl+Z undoes the last change of the list and Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf einen Eintrag, um ihn zu entfernen, oder wählen Sie ihn aus und drücken Sie Delete; ziehen Sie einen Eintrag auf einen anderen, um die beiden zu vertauschen. Ctrl+Z macht die letzte Änderung der Liste rückgängig, Ctrl+Shift+Z oder Ctrl+Y führt sie erneut aus; die letzten 100 Änderungen können rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>The analysis and its options</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Analyse und ihre Optionen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start Analysis&lt;/b&gt; computes the twelve results of the numbers in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse starten&lt;/b&gt; berechnet die zwölf Ergebnisse für die Zahlen in der Liste.</translation>
     </message>
     <message>
         <source>With &lt;b&gt;Sample&lt;/b&gt; the variance is the sum of the squared deviations from the mean divided by the count less one; with &lt;b&gt;Population&lt;/b&gt; it is divided by the count. The standard deviation, the skew and the coefficient of variation follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei &lt;b&gt;Stichprobe&lt;/b&gt; ist die Varianz die Summe der quadrierten Abweichungen vom Mittelwert, geteilt durch die Anzahl minus eins; bei &lt;b&gt;Gesamtheit&lt;/b&gt; wird durch die Anzahl geteilt. Die Standardabweichung, die Schiefe und der Variationskoeffizient richten sich danach.</translation>
     </message>
     <message>
         <source>The last six results are rounded to 1 to 10 decimal places, or shown with all ten decimals; a value those would show as 0 or with fewer than four significant digits is shown with 15 significant digits instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten sechs Ergebnisse werden auf 1 bis 10 Nachkommastellen gerundet oder mit allen zehn Nachkommastellen angezeigt; ein Wert, der dabei als 0 oder mit weniger als vier signifikanten Stellen erschiene, wird stattdessen mit 15 signifikanten Stellen angezeigt.</translation>
     </message>
     <message>
         <source>The options are remembered from one start to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen bleiben von einem Programmstart zum nächsten erhalten.</translation>
     </message>
     <message>
         <source>Exporting the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse exportieren</translation>
     </message>
     <message>
         <source>Tick the results to export: Space ticks the current row, Ctrl+A ticks all, Ctrl+Shift+A none. Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die zu exportierenden Ergebnisse an: Space kreuzt die aktuelle Zeile an, Ctrl+A alle, Ctrl+Shift+A keine. Dann:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Text File&lt;/b&gt; writes them in padded columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Als Textdatei speichern&lt;/b&gt; schreibt sie in bündig ausgerichteten Spalten.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy Results To Clipboard&lt;/b&gt; copies them as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;In Zwischenablage kopieren&lt;/b&gt; kopiert sie als Text.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Results As Excel File&lt;/b&gt; opens them in a new spreadsheet workbook, which needs LibreOffice Calc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Als Excel-Datei speichern&lt;/b&gt; öffnet sie in einer neuen Arbeitsmappe einer Tabellenkalkulation; dafür wird LibreOffice Calc benötigt.</translation>
     </message>
     <message>
         <source>With no result ticked, each of the three only says so. &lt;b&gt;Copy as Table&lt;/b&gt; in the results list&apos;s context menu copies the ticked lines, or all, as label and value separated by a tab, ready to paste into a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist kein Ergebnis angekreuzt, weist jede der drei nur darauf hin. &lt;b&gt;Als Tabelle kopieren&lt;/b&gt; im Kontextmenü der Ergebnisliste kopiert die angekreuzten Zeilen oder alle als Bezeichnung und Wert, getrennt durch einen Tabulator, bereit zum Einfügen in eine Tabellenkalkulation.</translation>
     </message>
     <message>
         <source>The distribution window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verteilungsfenster</translation>
     </message>
     <message>
         <source>&lt;b&gt;Show Distribution…&lt;/b&gt; (Ctrl+D, or either list&apos;s context menu) opens a window of its own with a picture of the last analysis&apos;s numbers and a table of their spread.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verteilung anzeigen …&lt;/b&gt; (Ctrl+D oder das Kontextmenü einer der beiden Listen) öffnet ein eigenes Fenster mit einem Bild der Zahlen der letzten Analyse und einer Tabelle ihrer Streuung.</translation>
     </message>
     <message>
         <source>The distribution window of the sample series</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verteilungsfenster der Beispielreihe</translation>
     </message>
     <message>
         <source>The picture shows a histogram, the normal curve of the mean and the standard deviation, the mean and the median marked, and a box plot on the same axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild zeigt ein Histogramm, die Normalverteilungskurve zu Mittelwert und Standardabweichung, Markierungen für Mittelwert und Median sowie einen Boxplot auf derselben Achse.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bins&lt;/b&gt; sets the number of bars from 1 to 500, or leaves it to the program. &lt;b&gt;Copy Picture&lt;/b&gt; (Ctrl+C) copies the picture as an image, &lt;b&gt;Save Picture…&lt;/b&gt; (Ctrl+S) saves it as PNG or SVG, and Esc closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Klassen&lt;/b&gt; legt die Anzahl der Balken von 1 bis 500 fest oder überlässt sie dem Programm. &lt;b&gt;Bild kopieren&lt;/b&gt; (Ctrl+C) kopiert das Bild als Grafik, &lt;b&gt;Bild speichern …&lt;/b&gt; (Ctrl+S) speichert es als PNG oder SVG, und Esc schließt das Fenster.</translation>
     </message>
     <message>
         <source>The window follows each new analysis and says when the number list has changed since the one it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster folgt jeder neuen Analyse und weist darauf hin, wenn sich die Zahlenliste seit der angezeigten Analyse geändert hat.</translation>
     </message>
     <message>
         <source>The menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüleiste</translation>
     </message>
     <message>
         <source>The menus hold every command of the buttons and context menus; each item does exactly what its button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüs enthalten alle Befehle der Schaltflächen und Kontextmenüs; jeder Eintrag bewirkt genau dasselbe wie seine Schaltfläche.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File&lt;/b&gt;: loading and saving numbers, recent files, saving the results, and Quit (Ctrl+Q).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Datei&lt;/b&gt;: Zahlen laden und speichern, zuletzt geöffnete Dateien, Ergebnisse speichern und „Beenden“ (Ctrl+Q).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt;: undo and redo, pasting and copying numbers, copying the results, and clearing the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bearbeiten&lt;/b&gt;: Rückgängig und Wiederholen, Zahlen einfügen und kopieren, Ergebnisse kopieren und die Listen leeren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Analysis&lt;/b&gt;: Start Analysis, the method, Show all decimals and Show Distribution….</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Analyse&lt;/b&gt;: „Analyse starten“, die Methode, „Alle Stellen zeigen“ und „Verteilung anzeigen …“.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt;: this manual (F1), the keyboard shortcuts, and About Tallowmere.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hilfe&lt;/b&gt;: dieses Handbuch (F1), die Tastenkürzel und „Über Tallowmere“.</translation>
     </message>
     <message>
         <source>Alt with the underlined letter of a menu, button or option reaches it from the keyboard. The window can be enlarged: the two lists take the extra room, and the size is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt zusammen mit dem unterstrichenen Buchstaben eines Menüs, einer Schaltfläche oder einer Option erreicht diese über die Tastatur. Das Fenster lässt sich vergrößern: Die beiden Listen nutzen den zusätzlichen Platz, und die Größe wird gespeichert.</translation>
     </message>
     <message>
         <source>Keeping your numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zahlen aufbewahren</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save Numbers…&lt;/b&gt; (Ctrl+S) writes the number list as a list file, one entry per line, exactly as the entries read; &lt;b&gt;Load Numbers From File&lt;/b&gt; reads it back. &lt;b&gt;Copy Numbers&lt;/b&gt; (Ctrl+C in the number list) copies the selected entries, or all when none is selected, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zahlen speichern …&lt;/b&gt; (Ctrl+S) schreibt die Zahlenliste als Listendatei, einen Eintrag pro Zeile, genau so, wie die Einträge lauten; &lt;b&gt;Zahlen aus Datei laden&lt;/b&gt; liest sie wieder ein. &lt;b&gt;Zahlen kopieren&lt;/b&gt; (Ctrl+C in der Zahlenliste) kopiert die ausgewählten Einträge oder alle, wenn keiner ausgewählt ist, einen pro Zeile.</translation>
     </message>
     <message>
         <source>When the window closes, the number list is kept. The next start begins with an empty list, as always, and offers over it to restore the numbers from last time: one click brings them back, and Ctrl+Z takes them away again. The offer goes at the first change of the list. A list over 100 MB is not kept; the next start says so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen des Fensters wird die Zahlenliste aufbewahrt. Der nächste Start beginnt wie immer mit einer leeren Liste und bietet darüber an, die Zahlen vom letzten Mal wiederherzustellen: Ein Klick holt sie zurück, und Ctrl+Z entfernt sie wieder. Das Angebot verschwindet bei der ersten Änderung der Liste. Eine Liste über 100 MB wird nicht aufbewahrt; der nächste Start weist darauf hin.</translation>
     </message>
     <message>
         <source>&lt;b&gt;File → Open Recent&lt;/b&gt; lists the last eight list files read or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Datei → Zuletzt geöffnet&lt;/b&gt; zeigt die letzten acht gelesenen oder gespeicherten Listendateien.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen</translation>
     </message>
     <message>
         <source>The program speaks the language of your desktop: English, German, French, Spanish, Italian, Brazilian Portuguese, Dutch, Polish or Japanese. The result rows and the three exports use it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm spricht die Sprache Ihrer Arbeitsumgebung: Englisch, Deutsch, Französisch, Spanisch, Italienisch, brasilianisches Portugiesisch, Niederländisch, Polnisch oder Japanisch. Auch die Ergebniszeilen und die drei Exporte verwenden sie.</translation>
     </message>
     <message>
         <source>The language is chosen by &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; or &lt;code&gt;LANG&lt;/code&gt;, as in other desktop programs; the format of numbers follows &lt;code&gt;LC_NUMERIC&lt;/code&gt; on its own. So &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; gives English words with German numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wird wie bei anderen Desktop-Programmen durch &lt;code&gt;LANGUAGE&lt;/code&gt;, &lt;code&gt;LC_ALL&lt;/code&gt;, &lt;code&gt;LC_MESSAGES&lt;/code&gt; oder &lt;code&gt;LANG&lt;/code&gt; bestimmt; das Zahlenformat richtet sich allein nach &lt;code&gt;LC_NUMERIC&lt;/code&gt;. So ergibt &lt;code&gt;LANG=de_DE.UTF-8 LANGUAGE=en&lt;/code&gt; englische Texte mit deutschen Zahlen.</translation>
     </message>
     <message>
         <source>The tallowmere command</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl tallowmere</translation>
     </message>
     <message>
         <source>Opens the window and reads each path, in the order given, as if all of them had been dropped on the number list together: a file as a list file, a folder with all its sub-folders. A file manager&apos;s Open With uses this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster und liest jeden Pfad in der angegebenen Reihenfolge, als wären alle zusammen auf der Zahlenliste abgelegt worden: eine Datei als Listendatei, einen Ordner mit allen Unterordnern. „Öffnen mit“ in einem Dateimanager nutzt dies.</translation>
     </message>
     <message>
         <source>Prints a short help text and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt einen kurzen Hilfetext aus und beendet sich.</translation>
     </message>
     <message>
         <source>Prints the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Version aus und beendet sich.</translation>
     </message>
     <message>
         <source>Ends the options: every later argument is a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet die Optionen: Jedes weitere Argument ist ein Pfad.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as &lt;code&gt;-platform&lt;/code&gt; and &lt;code&gt;-style&lt;/code&gt;, are taken as well. The exit status is 0, or 2 after an unknown option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt-eigene Optionen wie &lt;code&gt;-platform&lt;/code&gt; und &lt;code&gt;-style&lt;/code&gt; werden ebenfalls angenommen. Der Exit-Status ist 0, oder 2 nach einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>The options of the window are kept in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, section &lt;code&gt;[Tallowmere]&lt;/code&gt;, written the moment they change. The number list kept at close is in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. The program writes nothing else but the files you name, the clipboard and new spreadsheet workbooks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen des Fensters werden in &lt;code&gt;~/.config/Brindlecote.ini&lt;/code&gt;, Abschnitt &lt;code&gt;[Tallowmere]&lt;/code&gt;, gespeichert, sobald sie sich ändern. Die beim Schließen aufbewahrte Zahlenliste liegt in &lt;code&gt;~/.local/state/tallowmere/&lt;/code&gt;. Darüber hinaus schreibt das Programm nur die Dateien, die Sie angeben, die Zwischenablage und neue Arbeitsmappen.</translation>
     </message>
     <message>
         <source>The tallowmere-analyse command</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl tallowmere-analyse</translation>
     </message>
     <message>
         <source>&lt;code&gt;tallowmere-analyse&lt;/code&gt; runs the analysis of the window without a window and writes its twelve results to standard output, for scripts. Each path is read as the window reads a dropped one; &lt;code&gt;-&lt;/code&gt;, or no path at all, is standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;tallowmere-analyse&lt;/code&gt; führt die Analyse des Fensters ohne Fenster aus und schreibt ihre zwölf Ergebnisse auf die Standardausgabe, für Skripte. Jeder Pfad wird so gelesen, wie das Fenster einen abgelegten liest; &lt;code&gt;-&lt;/code&gt; oder gar kein Pfad steht für die Standardeingabe.</translation>
     </message>
     <message>
         <source>Reads list files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest Listendateien und Ordner.</translation>
     </message>
     <message>
         <source>Reads each line of the file as one entry, exactly as if typed in the window: a line that is not a number counts as its leading number, or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest jede Zeile der Datei als einen Eintrag, genau wie im Fenster eingegeben: Eine Zeile, die keine Zahl ist, zählt als ihre führende Zahl oder als 0.</translation>
     </message>
     <message>
         <source>Reads the files as tables (CSV or TSV) and the numbers of one column: by its number from 1, or with a header line by its name. The delimiter is the tab unless given; with the strict option a record with too few fields makes the exit status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Dateien als Tabellen (CSV oder TSV) und die Zahlen einer Spalte: über ihre Nummer ab 1 oder, mit einer Kopfzeile, über ihren Namen. Das Trennzeichen ist der Tabulator, sofern nicht anders angegeben; mit der strikten Option führt ein Datensatz mit zu wenigen Feldern zum Exit-Status 1.</translation>
     </message>
     <message>
         <source>The method of the variance; a sample is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Methode der Varianz; Standard ist die Stichprobe.</translation>
     </message>
     <message>
         <source>The rounding, as in the window; the text format rounds to 3 places by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rundung wie im Fenster; das Textformat rundet standardmäßig auf 3 Stellen.</translation>
     </message>
     <message>
         <source>Text writes the rows as the window shows them; tsv writes a key and a value per line; json writes one object. Tsv and json write a point as the decimal separator and, unless told otherwise, every digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>text schreibt die Zeilen so, wie das Fenster sie zeigt; tsv schreibt einen Schlüssel und einen Wert pro Zeile; json schreibt ein Objekt. tsv und json schreiben einen Punkt als Dezimaltrennzeichen und, sofern nicht anders angegeben, alle Stellen.</translation>
     </message>
     <message>
         <source>Adds the minimum, the maximum, the range, the quartiles, the interquartile range, the kurtosis, the standard error of the mean and, for a sample, the 95 % confidence interval of the mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt das Minimum, das Maximum, die Spannweite, die Quartile, den Interquartilsabstand, die Wölbung, den Standardfehler des Mittelwerts und, bei einer Stichprobe, das 95-%-Konfidenzintervall des Mittelwerts hinzu.</translation>
     </message>
     <message>
         <source>Prints the help text or the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt den Hilfetext oder die Version aus und beendet sich.</translation>
     </message>
     <message>
         <source>Messages on standard error and the rows of the text format follow your language, as the window does; the keys of tsv and json and the option names never change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen auf der Standardfehlerausgabe und die Zeilen des Textformats folgen wie das Fenster Ihrer Sprache; die Schlüssel von tsv und json sowie die Optionsnamen ändern sich nie.</translation>
     </message>
     <message>
         <source>The exit status is 0 when the results were written; 1 when there were no numbers, something could not be read or the results could not be written; 2 when the command line was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Exit-Status ist 0, wenn die Ergebnisse geschrieben wurden; 1, wenn es keine Zahlen gab, etwas nicht gelesen werden konnte oder die Ergebnisse nicht geschrieben werden konnten; 2, wenn die Befehlszeile fehlerhaft war.</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiele</translation>
     </message>
     <message>
         <source>The results of the third column of a TSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse der dritten Spalte einer TSV-Datei.</translation>
     </message>
     <message>
         <source>A column by its name, from a CSV file as a German spreadsheet saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Spalte über ihren Namen, aus einer CSV-Datei, wie eine deutsche Tabellenkalkulation sie speichert.</translation>
     </message>
     <message>
         <source>Two files with the numbers of standard input between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Dateien mit den Zahlen der Standardeingabe dazwischen.</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere-Handbuch</translation>
     </message>
 </context>
 <context>
@@ -1608,140 +1493,142 @@
     <name>SettingsStore</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>its lock file %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Sperrdatei %1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Ordner kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>The options cannot be saved to %1: %2. They stay as chosen until %3 ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen können nicht in %1 gespeichert werden: %2. Sie bleiben wie gewählt, bis %3 beendet wird.</translation>
     </message>
 </context>
 <context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzt das Ergebnis an oder hebt das Ankreuzen auf</translation>
     </message>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekreuzt</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angekreuzt</translation>
     </message>
 </context>
 <context>
     <name>WholeFileWriter</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished">keine reguläre Datei</translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DistributionWindow</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahl</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahlen</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as name and value separated by a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Zeilen aus und drücken Sie Ctrl+C, um sie als Name und Wert, getrennt durch einen Tabulator, zu kopieren.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>&amp;Bins:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;lassen:</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch (%1)</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Number of bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Klassen</translation>
     </message>
     <message>
         <source>The histogram&apos;s bins, 1 to 500; below 1 the count is chosen from the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klassen des Histogramms, 1 bis 500; unter 1 wird ihre Anzahl anhand der Zahlen gewählt.</translation>
     </message>
     <message>
         <source>&amp;Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>Put the picture on the clipboard as an image (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild als Grafik in die Zwischenablage legen (Ctrl+C)</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;speichern …</translation>
     </message>
     <message>
         <source>Save the picture as a PNG or SVG file (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild als PNG- oder SVG-Datei speichern (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
         <source>The picture could not be saved as
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gespeichert werden als
+%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
     <message>
         <source>Stop the drop (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen abbrechen (Esc)</translation>
     </message>
     <message>
         <source>Stop the drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen abbrechen</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::Form1</name>
     <message>
         <source>Results note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zu den Ergebnissen</translation>
     </message>
     <message>
         <source>Number(s)</source>
@@ -1757,82 +1644,82 @@
     </message>
     <message>
         <source>Analysis finished: the results list shows %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse abgeschlossen: Die Ergebnisliste zeigt %1 Zeilen.</translation>
     </message>
     <message>
         <source>Not every entry will come back as it is when this file is loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Laden dieser Datei kommen nicht alle Einträge unverändert zurück:</translation>
     </message>
     <message>
         <source>Entries that are not numbers, left out when it is loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge, die keine Zahlen sind und beim Laden ausgelassen werden: %1</translation>
     </message>
     <message>
         <source>Entries a list file reads as another value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge, die eine Listendatei als anderen Wert liest: %1</translation>
     </message>
     <message>
         <source>Entries holding a line break, read as several lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge mit Zeilenumbruch, die als mehrere Zeilen gelesen werden: %1</translation>
     </message>
     <message>
         <source>The first of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste davon: %1</translation>
     </message>
     <message>
         <source>Save the numbers all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen trotzdem speichern?</translation>
     </message>
     <message>
         <source>Save Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen speichern</translation>
     </message>
     <message>
         <source>The numbers could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <source>The numbers from last time could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen vom letzten Mal konnten nicht gelesen werden</translation>
     </message>
     <message>
         <source>All results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ergebnisse angekreuzt</translation>
     </message>
     <message>
         <source>No results ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse angekreuzt</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallowmere-Handbuch</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Find in the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Handbuch suchen</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>

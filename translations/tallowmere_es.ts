@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>Se han copiado los resultados al portapapeles.</translation>
+        <translation>Se han copiado los resultados al portapapeles.<byte value="xd"/><byte value="xd"/>Haga clic en un área de texto donde suela escribir y pulse Ctrl+V para pegar el contenido del portapapeles.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

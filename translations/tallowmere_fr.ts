@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>Les résultats ont été copiés dans le presse-papiers.</translation>
+        <translation>Les résultats ont été copiés dans le presse-papiers.<byte value="xd"/><byte value="xd"/>Cliquez dans une zone où vous saisissez habituellement du texte et appuyez sur Ctrl+V pour coller le contenu du presse-papiers.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>I risultati sono stati copiati negli appunti.</translation>
+        <translation>I risultati sono stati copiati negli appunti.<byte value="xd"/><byte value="xd"/>Fai clic in un’area di testo in cui scrivi di solito e premi Ctrl+V per incollare il contenuto degli appunti.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>結果をクリップボードにコピーしました。</translation>
+        <translation>結果をクリップボードにコピーしました。<byte value="xd"/><byte value="xd"/>普段文字を入力する場所をクリックし、Ctrl+V を押すとクリップボードの内容を貼り付けられます。</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>Wyniki zostały skopiowane do schowka.</translation>
+        <translation>Wyniki zostały skopiowane do schowka.<byte value="xd"/><byte value="xd"/>Kliknij pole tekstowe, w którym zwykle piszesz, i naciśnij Ctrl+V, aby wkleić zawartość schowka.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

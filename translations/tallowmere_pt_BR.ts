@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Results have been copied to the clipboard.<byte value="xd"/><byte value="xd"/>Click a text area where you normally type and press Ctrl+V to paste the clipboard.</source>
-        <translation>Os resultados foram copiados para a área de transferência.</translation>
+        <translation>Os resultados foram copiados para a área de transferência.<byte value="xd"/><byte value="xd"/>Clique em uma área de texto onde você normalmente digita e pressione Ctrl+V para colar o conteúdo da área de transferência.</translation>
     </message>
     <message>
         <source>Excel is not installed on this computer. You need to have it installed to use this software without error.</source>

@@ -30,6 +30,7 @@ form_drops_placeholder.ts|1|form_drops_placeholder.ts: Fixture: '%1 files': the 
 loses_mnemonic.ts|1|loses_mnemonic.ts: Fixture: '&Copy Picture': the translation 'Bild kopieren' loses the '&' mnemonic
 obsolete.ts|1|obsolete.ts: Fixture: 'Load Picture': obsolete (no longer in the code)
 missing_source.ts|1|missing_source.ts: Fixture: 'Save Picture': missing (a text of the code)
+drops_line_break.ts|1|drops_line_break.ts: Fixture: 'Copied.\r\rPress Ctrl+V to paste.': the translation 'Kopiert.' does not break its lines as the source does
 vanished_source.ts|1|vanished_source.ts: Fixture: 'Load Picture': no longer in the code
 TABLE
 exit $fail

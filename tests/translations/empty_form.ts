@@ -22,5 +22,9 @@
             <numerusform>%1 Dateien</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Copied.<byte value="xd"/><byte value="xd"/>Press Ctrl+V to paste.</source>
+        <translation>Kopiert.<byte value="xd"/><byte value="xd"/>Strg+V fügt ein.</translation>
+    </message>
 </context>
 </TS>

@@ -5,4 +5,5 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Fixture", "Added %1 numbers from %2"),
     QT_TRANSLATE_NOOP("Fixture", "&Copy Picture"),
     QT_TRANSLATE_N_NOOP("Fixture", "%1 files"),
+    QT_TRANSLATE_NOOP("Fixture", "Copied.\r\rPress Ctrl+V to paste."),
 };

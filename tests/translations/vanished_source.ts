@@ -26,5 +26,9 @@
         <source>Load Picture</source>
         <translation>Bild laden</translation>
     </message>
+    <message>
+        <source>Copied.<byte value="xd"/><byte value="xd"/>Press Ctrl+V to paste.</source>
+        <translation>Kopiert.<byte value="xd"/><byte value="xd"/>Strg+V fügt ein.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Fixture</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Added %1 numbers from %2</source>
+        <translation>%1 Zahlen aus %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copied.<byte value="xd"/><byte value="xd"/>Press Ctrl+V to paste.</source>
+        <translation>Kopiert.</translation>
+    </message>
+</context>
+</TS>
