@@ -1040,6 +1040,121 @@
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;Load Numbers From File</source>
+        <translation>Zahlen aus Datei &amp;laden</translation>
+    </message>
+    <message>
+        <source>Save &amp;Numbers…</source>
+        <translation>Zahlen &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Save Results As &amp;Text File</source>
+        <translation>Ergebnisse als &amp;Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>Save Results As &amp;Excel File</source>
+        <translation>Ergebnisse als &amp;Excel-Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Numbers</source>
+        <translation>Zahlen &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Numbers</source>
+        <translation>Zahlen &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Results To &amp;Clipboard</source>
+        <translation>Ergebnisse in die &amp;Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as T&amp;able</source>
+        <translation>Als &amp;Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>Remove Entries That Are &amp;Not Numbers</source>
+        <translation>Einträge e&amp;ntfernen, die keine Zahlen sind</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>Clear Re&amp;sults</source>
+        <translation>Ergebni&amp;sse leeren</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Numbers From Last Time</source>
+        <translation>Zahlen vom letzten &amp;Mal wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Start Analysis</source>
+        <translation>Analyse &amp;starten</translation>
+    </message>
+    <message>
+        <source>Sa&amp;mple</source>
+        <translation>Stich&amp;probe</translation>
+    </message>
+    <message>
+        <source>&amp;Population</source>
+        <translation>&amp;Gesamtheit</translation>
+    </message>
+    <message>
+        <source>Show all de&amp;cimals</source>
+        <translation>&amp;Alle Stellen zeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Distribution…</source>
+        <translation>&amp;Verteilung anzeigen …</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Tallowmere</source>
+        <translation>Ü&amp;ber Tallowmere</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation>&amp;Analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>The window</source>
