@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Translation.h"
+#include "stats/StatResult.h"
 #include "numtext/NumberText.h"
 
 namespace tallowmere::results {
@@ -108,12 +109,37 @@ double ShownValue(double worked, double engine, std::string_view tenDecimals, bo
   return significant < kFewestShownDigits ? engine : worked;
 }
 
+namespace {
+
+// The words a row can show in place of a number, in the user's language; the
+// machine formats keep the English words of the value itself.
+constexpr const char* kNoneWord = QT_TRANSLATE_NOOP("ResultValues", "None");
+constexpr const char* kErrorWord = QT_TRANSLATE_NOOP("ResultValues", "Error");
+// What joins tied modes ("2 or 3").
+constexpr const char* kOrWord = QT_TRANSLATE_NOOP("ResultValues", " or ");
+
+std::string ShownWords(Row row, std::string valueText) {
+  if (valueText == stats::kNoneText) return std::string(core::Translated("ResultValues", kNoneWord));
+  if (valueText == stats::kErrorText) return std::string(core::Translated("ResultValues", kErrorWord));
+  if (row != Row::kMode) return valueText;
+  const std::string_view joiner = core::Translated("ResultValues", kOrWord);
+  if (joiner == kOrWord) return valueText;
+  std::string shown;
+  std::size_t from = 0;
+  for (std::size_t at; (at = valueText.find(kOrWord, from)) != std::string::npos; from = at + 4)
+    shown.append(valueText, from, at - from).append(joiner);
+  return shown.append(valueText, from, std::string::npos);
+}
+
+}  // namespace
+
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText) {
   const RowLabel& label = LabelOf(row);
+  const bool words = value.kind != ResultValue::Kind::kNumber;
   return {.key = label.key,
           .label = core::Translated("ResultRows", label.label.data()),
           .value = std::move(value),
-          .valueText = std::move(valueText)};
+          .valueText = words ? ShownWords(row, std::move(valueText)) : std::move(valueText)};
 }
 
 }  // namespace tallowmere::results

@@ -54,6 +54,27 @@ TEST_F(GermanWindow, ResultRowsAreGermanWithGermanNumbers) {
   EXPECT_EQ(rows[11].toStdString(), "Der Variationskoeffizient ist: 33,555 %");
 }
 
+// The words a row shows in place of a number are German too; the numbers
+// between them are the numbers the row would show.
+TEST_F(GermanWindow, TheModesWordsAreGerman) {
+  const struct {
+    std::vector<std::string> entries;
+    const char* mode;
+  } cases[] = {
+      {{"1", "2"}, "Der Modus ist: Keiner"},
+      {{"3", "7", "3", "7"}, "Der Modus ist: 3 oder 7"},
+      {{"2", "4", "4", "5"}, "Der Modus ist: 4"},
+  };
+  for (const auto& c : cases) {
+    Form1& f = OpenShown({",", "."});
+    AddEntries(c.entries);
+    Controls(f).PushButton7->click();
+    const QStringList rows = ResultRows();
+    ASSERT_EQ(rows.size(), 12);
+    EXPECT_EQ(rows[4].toStdString(), c.mode);
+  }
+}
+
 TEST_F(GermanWindow, MessagesAreGerman) {
   Form1& f = OpenShown({",", "."});
   Controls(f).PushButton7->click();

@@ -1598,6 +1598,21 @@
     </message>
 </context>
 <context>
+    <name>ResultValues</name>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+</context>
+<context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>

@@ -1598,6 +1598,21 @@
     </message>
 </context>
 <context>
+    <name>ResultValues</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+</context>
+<context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>

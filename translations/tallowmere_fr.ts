@@ -1598,6 +1598,21 @@
     </message>
 </context>
 <context>
+    <name>ResultValues</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+</context>
+<context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>

@@ -1598,6 +1598,21 @@
     </message>
 </context>
 <context>
+    <name>ResultValues</name>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+</context>
+<context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>

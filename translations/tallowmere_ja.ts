@@ -1568,6 +1568,21 @@
     </message>
 </context>
 <context>
+    <name>ResultValues</name>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+</context>
+<context>
     <name>ResultsListMenu</name>
     <message>
         <source>Copy as Table</source>
