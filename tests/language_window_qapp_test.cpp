@@ -5,12 +5,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QRadioButton>
-#include <QStyle>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardItemModel>
+#include <QStyle>
 
 #include "app/FormControls.h"
 #include "app/FormInventory.h"
@@ -33,8 +33,9 @@ platform::Translations& Loaded() {
 class LanguageWindow : public WindowTest {
  protected:
   static void SetUpTestSuite() { platform::StartTranslations(Loaded(), true); }
-  static QString Language() { return platform::ChooseLanguage(platform::MessageLocaleFromEnvironment(),
-                                                              platform::ShippedLanguages()); }
+  static QString Language() {
+    return platform::ChooseLanguage(platform::MessageLocaleFromEnvironment(), platform::ShippedLanguages());
+  }
   // What the loaded translation makes of a source text; it must be a text
   // of its own, not the English one.
   static QString Own(const char* context, const char* source) {
@@ -57,8 +58,7 @@ TEST_F(LanguageWindow, CaptionsAndMenusAreTheLanguagesOwn) {
   Form1& f = Open();
   const Controls c(f);
   EXPECT_EQ(ShownCaption(c.PushButton7->text()), ShownCaption(Own("Form1", "Start Analysis")));
-  EXPECT_EQ(c.ListView1->model()->headerData(0, Qt::Horizontal).toString(),
-            Own("tallowmere::app::Form1", "Number(s)"));
+  EXPECT_EQ(c.ListView1->model()->headerData(0, Qt::Horizontal).toString(), Own("tallowmere::app::Form1", "Number(s)"));
   const QList<QAction*> titles = f.Menus().Bar()->actions();
   ASSERT_EQ(titles.size(), 4);
   EXPECT_EQ(titles[1]->text(), Own("MainMenu", "&Edit"));
