@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/Translation.h"
-#include "stats/StatResult.h"
 #include "numtext/NumberText.h"
+#include "stats/StatResult.h"
 
 namespace tallowmere::results {
 
