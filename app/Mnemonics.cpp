@@ -19,8 +19,22 @@ QString ShownCaption(const QString& marked) {
   return shown;
 }
 
+namespace {
+
+// A key the keyboard types with Alt: the letters of the alphabets keyboards
+// carry, and digits. An ideograph or a kana has no key of its own (it comes
+// through an input method), so it is never a mnemonic.
+bool OnAKey(QChar c) {
+  if (!c.isLetterOrNumber()) return false;
+  if (c.unicode() < 0x80) return true;
+  const QChar::Script script = c.script();
+  return script == QChar::Script_Latin || script == QChar::Script_Greek || script == QChar::Script_Cyrillic;
+}
+
+}  // namespace
+
 qsizetype ChooseMnemonic(const QString& caption, QString& taken) {
-  const auto free = [&](qsizetype i) { return caption[i].isLetterOrNumber() && !taken.contains(caption[i].toUpper()); };
+  const auto free = [&](qsizetype i) { return OnAKey(caption[i]) && !taken.contains(caption[i].toUpper()); };
   qsizetype chosen = -1;
   for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i)
     if ((i == 0 || !caption[i - 1].isLetterOrNumber()) && free(i)) chosen = i;

@@ -16,7 +16,8 @@ QString ShownCaption(const QString& marked);
 
 // The position in `caption` (as shown) of the letter to mark: the first
 // letter beginning a word whose key is not in `taken`, else the first such
-// letter anywhere; -1 when every letter's key is taken. The key chosen is
+// letter anywhere; -1 when every letter's key is taken or no letter has a key
+// (a caption in kanji and kana: keyboard users reach it by Tab). The key chosen is
 // added to `taken` (upper case).
 qsizetype ChooseMnemonic(const QString& caption, QString& taken);
 

@@ -36,8 +36,11 @@ TEST(ChooseMnemonic, PrefersAWordsFirstLetterNotTaken) {
       {"Load Sample/Example Numbers", "L", 5, "LS"},
       {"Décimales", "D", 1, "DÉ"},  // a translated caption's own letters
       {"Anzahl der Einträge", "A", 7, "AD"},
-      {"10 / 20", "1", 5, "12"},  // digits serve too
-      {"ab", "AB", -1, "AB"},     // nothing left: no mark
+      {"10 / 20", "1", 5, "12"},   // digits serve too
+      {"ab", "AB", -1, "AB"},      // nothing left: no mark
+      {"分析を開始", "", -1, ""},  // no letter has a key of its own
+      {"結果を Excel ファイルに保存", "", 4, "E"},
+      {"Сохранить", "", 0, "С"},
       {"", "", -1, ""},
   };
   for (const auto& c : cases) {
