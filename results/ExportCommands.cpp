@@ -12,6 +12,9 @@ namespace tallowmere::results {
 
 namespace {
 
+// The commands' texts in the user's language.
+QString Translated(const char* text) { return QCoreApplication::translate("ExportCommands", text); }
+
 void Pump(const ExportHost& host) {
   if (host.letEventsRun) host.letEventsRun();
 }
@@ -27,9 +30,7 @@ bool NothingTicked(core::Trap& trap, int testLabel, const ExportHost& host) {
       if (Ticked(host.list, r)) return false;
     return rows > 0;
   });
-  if (nothing)
-    trap.Step(testLabel + 2,
-              [&] { host.dialogs.Message(QCoreApplication::translate("ExportCommands", kNothingTickedMessage)); });
+  if (nothing) trap.Step(testLabel + 2, [&] { host.dialogs.Message(Translated(kNothingTickedMessage)); });
   return nothing;
 }
 
@@ -49,7 +50,7 @@ void SaveResultsAsTextFile(const ExportHost& host) {
   QString fileName;
   trap.Step(106, [&] { fileName.clear(); });
   QString title;
-  trap.Step(108, [&] { title = QCoreApplication::translate("ExportCommands", kSaveDialogTitle); });
+  trap.Step(108, [&] { title = Translated(kSaveDialogTitle); });
   QStringList filters;
   trap.Step(110, [&] {
     filters = {QCoreApplication::translate("Dialogs", platform::kTextFilesFilter),
@@ -69,7 +70,7 @@ void CopyResultsToClipboard(const ExportHost& host) {
   if (NothingTicked(trap, 116, host)) return;
   trap.Step(108, [&] { host.setBusy(true); });
   trap.Step(110, [&] { CopyListViewToClipboard(host.list, host.letEventsRun); });
-  trap.Step(112, [&] { host.dialogs.Message(QCoreApplication::translate("ExportCommands", kCopiedNotice)); });
+  trap.Step(112, [&] { host.dialogs.Message(Translated(kCopiedNotice)); });
   trap.Step(114, [&] { host.setBusy(false); });
 }
 
@@ -83,7 +84,7 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
   }
   if (failed) {
     try {
-      host.dialogs.Message(QCoreApplication::translate("ExportCommands", kSpreadsheetMissingForSoftware));
+      host.dialogs.Message(Translated(kSpreadsheetMissingForSoftware));
     } catch (...) {
     }
     installed = false;
@@ -95,12 +96,8 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   core::Trap trap(host.errors, kSaveSpreadsheetLocation);
   const QAbstractItemModel& list = host.list;
 
-  if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); })) {
-    trap.Step(172, [&] {
-      host.dialogs.Message(QCoreApplication::translate("ExportCommands", kSpreadsheetMissingForFeature));
-    });
-    return;
-  }
+  if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); }))
+    return trap.Step(172, [&] { host.dialogs.Message(Translated(kSpreadsheetMissingForFeature)); });
   if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;
   if (NothingTicked(trap, 174, host)) return;
   trap.Step(110, [&] { host.setBusy(true); });
