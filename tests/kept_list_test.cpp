@@ -129,6 +129,37 @@ TEST_F(StateDir, MakesAMissingFolderPrivateAndReadsTheListBack) {
   EXPECT_EQ(input::LoadKeptList(Folder()).kind, KeptList::Kind::kNone);
 }
 
+// Ten million entries of a real session's sizes, through the state folder
+// and back: every text, flag and place survives, and the file stays under
+// the limit (about 9 bytes an entry).
+TEST_F(StateDir, TenMillionEntriesComeBackExactly) {
+  constexpr std::size_t kCount = 10'000'000;
+  const auto text = [](std::size_t i) {
+    std::string t = std::to_string(i % 100'000);
+    if (i % 7 == 0) t += ".5";
+    if (i % 1'000'003 == 0) t = "n/a";
+    return t;
+  };
+  const auto passed = [](std::size_t i) { return i % 3 != 0; };
+  std::string scratch;
+  const input::KeptSource source{kCount,
+                                 [&](std::size_t i) {
+                                   scratch = text(i);
+                                   return std::string_view(scratch);
+                                 },
+                                 passed};
+  ASSERT_EQ(input::KeepList(Folder(), source), "");
+  const std::uintmax_t size = std::filesystem::file_size(Folder() + "/" + input::kKeptListFileName);
+  EXPECT_LT(size, input::kMaxKeptListBytes);
+  const KeptList read = input::LoadKeptList(Folder());
+  ASSERT_EQ(read.kind, KeptList::Kind::kList);
+  ASSERT_EQ(read.entries.Size(), kCount);
+  std::size_t wrong = 0;
+  for (std::size_t i = 0; i < kCount; ++i)
+    if (read.entries.Text(i) != text(i) || read.entries.PassedNumberTest(i) != passed(i)) ++wrong;
+  EXPECT_EQ(wrong, 0u);
+}
+
 TEST_F(StateDir, NothingButAPlainFileIsReadOrReplaced) {
   const std::string file = Folder() + "/" + input::kKeptListFileName;
   const std::string target = root_ + "/target";
