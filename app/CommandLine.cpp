@@ -79,11 +79,10 @@ std::string HelpText() {
                               "with every list file in it and in its sub-folders."),
             {"PATH"}));
   text += '\n';
-  //: Options' descriptions start at column 20 (19 spaces before each further line); wrap them at 80 columns.
   text += core::HelpItem("-h, --help", Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "show this help and exit")), kColumn);
   text += core::HelpItem("-V, --version", Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "show the version and exit")),
                          kColumn);
-  //: %1 is PATH.
+  //: Starts at column 20 as the other options' descriptions do; wrap at 80 columns. %1 is PATH.
   text += core::HelpItem(
       "--", Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "end of the options: every later argument is a %1"), {"PATH"}),
       kColumn);

@@ -57,19 +57,23 @@ struct OptionHelp {
   std::array<std::string_view, 4> args = {};
 };
 
-// Descriptions start at column 21 (20 spaces before each further line); wrap
-// them at 80 columns. %1 … are option names, argument words and format names.
+// The descriptions start at column 21; their translators wrap them at 80
+// columns, and every line is indented to the column.
 constexpr OptionHelp kOptionHelp[] = {
+    //: Options' descriptions start at column 21 (column 20 in the window's help); wrap them at 80 columns.
+    //: %1 is FILE, %2 the name '-' for standard input, %3 PATH.
     {"--entries [FILE]",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "each line of %1 is one entry, verbatim, as if typed\n"
                        "(standard input when %1 is absent or '%2'); no %3s"),
      {"FILE", "-", "PATH"}},
+    //: %1 and %2 are the argument words N and NAME, %3 an option.
     {"--field N|NAME",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "read column %1 (from 1) of table files, or the column\n"
                        "whose header cell is %2 (needs %3)"),
      {"N", "NAME", "--header"}},
+    //: %1 is a backslash and the letter t (a tab), %2 an option.
     {"--delimiter C",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "the character between fields (default: tab; '%1' for a\n"
@@ -87,11 +91,13 @@ constexpr OptionHelp kOptionHelp[] = {
      {"--field"}},
     {"--sample", QT_TRANSLATE_NOOP("CommandLineHelp", "sample variance and deviations (the default)")},
     {"--population", QT_TRANSLATE_NOOP("CommandLineHelp", "population variance and deviations")},
+    //: %1 and %2 are the formats tsv and json.
     {"--decimals TEXT",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "decimal places, as typed in the window, at most 10\n"
                        "(default 3, and every digit in %1 and %2)"),
      {"tsv", "json"}},
+    //: %1 and %2 are the formats tsv and json, %3 an option.
     {"--all-decimals",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "show all decimals as the window does (a value its ten\n"
@@ -99,6 +105,7 @@ constexpr OptionHelp kOptionHelp[] = {
                        "significant digits with 15); every digit in %1 and\n"
                        "%2 (%3 is ignored)"),
      {"tsv", "json", "--decimals"}},
+    //: %1, %2 and %3 are the formats text, tsv and json, %4 an option.
     {"--format NAME",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "%1: the rows as the window shows them (the default);\n"
@@ -117,6 +124,7 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--time", QT_TRANSLATE_NOOP("CommandLineHelp", "the time taken to read and for each row, on standard error")},
     {"-h, --help", QT_TRANSLATE_NOOP("CommandLineHelp", "show this help and exit")},
     {"-V, --version", QT_TRANSLATE_NOOP("CommandLineHelp", "show the version and exit")},
+    //: %1 is PATH.
     {"--", QT_TRANSLATE_NOOP("CommandLineHelp", "end of the options: every argument after it is a %1"), {"PATH"}},
 };
 
@@ -150,10 +158,11 @@ std::string KeysAndExitStatus(std::string_view outOfMemory) {
              "--population", "tallowmere-analyse(1)"}));
   text += '\n';
   text += core::HelpParagraph(Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "Exit status:")));
-  // Descriptions start at column 6 (5 spaces before each further line).
   constexpr std::size_t kColumn = 5;
+  //: An exit status's description: it starts at column 6; wrap at 80 columns.
   text += core::HelpItem("0", Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "done")), kColumn);
-  //: %1 is an option, %2 the program's name, %3 its message when out of memory.
+  //: Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program's name, %3 its message when out
+  //: of memory.
   text += core::HelpItem("1",
                          Piece(QT_TRANSLATE_NOOP("CommandLineHelp",
                                                  "no numbers, a path that could not be read, or the output failed\n"
