@@ -59,6 +59,11 @@ int main(int argc, char** argv) {
   // A run that met a failure to get memory shows no rows it could not work
   // out: every such failure is counted.
   core::CountMemoryFailures();
+  // The words in the user's language, the help's too; numbers keep the
+  // locale's separators. The translations go into the application once it
+  // exists.
+  Translations translations;
+  StartTranslations(translations, false);
   // Help and the version need no display.
   switch (RequestedInformation(argc, argv)) {
     case CommandLine::Action::Help:
@@ -83,9 +88,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  // The words in the user's language; numbers keep the locale's separators.
-  Translations translations;
-  StartTranslations(translations, true);
+  translations.Install();
 
   // Workbook files that spreadsheet exports of earlier runs left behind.
   RemoveExportsOfEarlierRuns();

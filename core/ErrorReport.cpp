@@ -7,9 +7,18 @@
 
 namespace tallowmere::core {
 
+namespace {
+
+// The description of a failure to get memory. It stays English as the
+// failure is reported (the analyser knows it by it); the box tells it in the
+// user's language.
+constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("ErrorReport", "Out of memory");
+
+}  // namespace
+
 std::string ErrorReportText(std::string_view description, std::string_view location, int label) {
   std::string text;
-  text.append(description);
+  text.append(description == kOutOfMemory ? Translated("ErrorReport", kOutOfMemory) : description);
   text.append("\r\n");
   text.append(location);
   if (label != kNoLine) {
@@ -27,7 +36,7 @@ std::string CurrentFailureDescription() {
   try {
     throw;
   } catch (const std::bad_alloc&) {
-    return "Out of memory";
+    return kOutOfMemory;
   } catch (const std::exception& e) {
     return e.what();
   } catch (...) {

@@ -1,11 +1,13 @@
 // The error report text and the labelled-step trap.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/Translation.h"
 #include "stats/Arithmetic.h"
 
 using namespace tallowmere;
@@ -55,6 +57,21 @@ TEST(ErrorReportText, IsBuiltExactly) {
        "Please email screenshot of this message to support@tallowmere.invalid"},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorReportText(c.description, c.location, c.label), c.expected);
+}
+
+// In the user's language the box tells a failure to get memory in words of
+// that language, while the report itself keeps the English description by
+// which the analyser knows it; other descriptions are passed on as they came.
+TEST(ErrorReportText, TellsOutOfMemoryInTheUsersLanguage) {
+  InstallTranslation([](const char*, const char* source, int) { return "[de] " + std::string(source); });
+  RecordingSink sink;
+  Trap(sink, "in X.Y ").Step(100, [] { throw std::bad_alloc(); });
+  const std::string outOfMemory = ErrorReportText(sink.reports.at(0).description, "in X.Y ", 100);
+  const std::string overflow = ErrorReportText("Overflow", "in X.Y ", 102);
+  InstallTranslation(nullptr);
+  EXPECT_EQ(sink.reports.at(0).description, "Out of memory");
+  EXPECT_EQ(outOfMemory.substr(0, outOfMemory.find('\r')), "[de] Out of memory");
+  EXPECT_EQ(overflow.substr(0, overflow.find('\r')), "Overflow");
 }
 
 TEST(Trap, ReportsAFailingStepAndGoesOn) {

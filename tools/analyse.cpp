@@ -38,6 +38,7 @@
 #include <utility>
 #include <vector>
 
+#include "AnalyseHelp.h"
 #include "core/CommandOptions.h"
 #include "core/MemoryFailures.h"
 #include "core/Translation.h"
@@ -609,84 +610,6 @@ bool ReadEntriesFile(const std::string& file, CommandLineHost& host) {
   return ok;
 }
 
-constexpr const char* kShortUsage =
-    "usage: tallowmere-analyse [options] [PATH...]\n"
-    "       tallowmere-analyse [options] --entries [FILE]\n"
-    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n";
-
-constexpr const char* kHelpText =
-    "usage: tallowmere-analyse [options] [PATH...]\n"
-    "       tallowmere-analyse [options] --entries [FILE]\n"
-    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n"
-    "\n"
-    "Analyses a list of numbers as \"Start Analysis\" does in Tallowmere and writes\n"
-    "the twelve results (with --more, further statistics after them).\n"
-    "\n"
-    "Each PATH is read as if dropped on the number list: a file as a list file (one\n"
-    "number per line, other lines skipped), a folder walked and its files read.\n"
-    "'-' is standard input, read as one list file at its place among the PATHs;\n"
-    "with no PATH, standard input is read. What cannot be read (a file, or a folder\n"
-    "of a PATH's tree that cannot be listed) is told on standard error, one line\n"
-    "each: 'tallowmere-analyse: PATH: reason'; the rest is read, and the exit\n"
-    "status is 1.\n"
-    "\n"
-    "With --field, every file (and standard input) is read as a table instead:\n"
-    "the field of that column in each record is read as a line of a list file.\n"
-    "With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).\n"
-    "A record with too few fields is told, 'tallowmere-analyse: PATH: line N: ...',\n"
-    "and skipped. --field cannot be given with --entries.\n"
-    "\n"
-    "Options:\n"
-    "  --entries [FILE]  each line of FILE is one entry, verbatim, as if typed\n"
-    "                    (standard input when FILE is absent or '-'); no PATHs\n"
-    "  --field N|NAME    read column N (from 1) of table files, or the column\n"
-    "                    whose header cell is NAME (needs --header)\n"
-    "  --delimiter C     the character between fields (default: tab; '\\t' for a\n"
-    "                    tab); with --field\n"
-    "  --header          the first line names the columns and is skipped;\n"
-    "                    with --field\n"
-    "  --strict          with --field: exit status 1 when a record was skipped\n"
-    "                    for having too few fields\n"
-    "  --sample          sample variance and deviations (the default)\n"
-    "  --population      population variance and deviations\n"
-    "  --decimals TEXT   decimal places, as typed in the window, at most 10\n"
-    "                    (default 3, and every digit in tsv and json)\n"
-    "  --all-decimals    show all decimals as the window does (a value its ten\n"
-    "                    decimals would show as 0 or with fewer than four\n"
-    "                    significant digits with 15); every digit in tsv and\n"
-    "                    json (--decimals is ignored)\n"
-    "  --format NAME     text: the rows as the window shows them (the default);\n"
-    "                    tsv: one 'key<TAB>value' line per row;\n"
-    "                    json: one object of the rows;\n"
-    "                    tsv and json write '.' as the decimal separator and\n"
-    "                    every digit of each value (the shortest text that\n"
-    "                    reads back to the same double), unless --decimals\n"
-    "                    is given\n"
-    "  --more            after the twelve rows: the minimum, maximum, range,\n"
-    "                    quartiles, interquartile range, kurtosis, standard\n"
-    "                    error of the mean and (sample only) the mean's 95 %\n"
-    "                    confidence interval, rounded as the mean is\n"
-    "  --time            the time taken to read and for each row, on standard error\n"
-    "  -h, --help        show this help and exit\n"
-    "  -V, --version     show the version and exit\n"
-    "  --                end of the options: every argument after it is a PATH\n"
-    "\n"
-    "--decimals=TEXT, --format=NAME, --field=N|NAME and --delimiter=C are accepted\n"
-    "too. The keys of tsv and json: count, sum, sum_squared, sum_of_squares, mode,\n"
-    "median, mean, variance, skew, average_deviation, standard_deviation,\n"
-    "coefficient_of_variation, and with --more minimum, maximum, range,\n"
-    "first_quartile, third_quartile, interquartile_range, kurtosis,\n"
-    "standard_error, ci95_low, ci95_high (the last two not with --population);\n"
-    "see tallowmere-analyse(1).\n"
-    "\n"
-    "Exit status:\n"
-    "  0  done\n"
-    "  1  no numbers, a path that could not be read, or the output failed\n"
-    "     (also a quoted field left open at the end of a table, and with --strict\n"
-    "     a record with too few fields; the results are still written);\n"
-    "     out of memory ('tallowmere-analyse: out of memory', and no results)\n"
-    "  2  usage error\n";
-
 // The delimiter of --delimiter: one ASCII character, or "\t" for a tab.
 // Empty with the reason when it cannot be one.
 std::string ChooseDelimiter(const std::string& text, char& delimiter) {
@@ -796,7 +719,7 @@ constexpr OptionRow kOptions[] = {
 // A mistake on the command line: what was wrong, then how to call.
 int UsageError(const std::string& what) {
   std::cerr << kProgram << ": " << what << '\n'
-            << kShortUsage
+            << kAnalyseUsage
             << core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "Try '%1 --help' for more information.")), {kProgram})
             << '\n';
   return 2;
@@ -926,7 +849,7 @@ int Main(int argc, char** argv) {
         if (argument.hasValue) entriesFile = std::move(value);
         break;
       case kHelp:
-        return WriteOut(kHelpText, QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
+        return WriteOut(AnalyseHelpText(Tr(kOutOfMemory)), QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
       case kVersion:
         return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n",
                         QT_TRANSLATE_NOOP("Analyser", "the version"))

@@ -3,9 +3,10 @@
 
 Fails, naming each message, when a file has an unfinished entry, an obsolete
 or vanished one, a translation that drops or adds a placeholder (%1 to %9,
-%n, %L1) or loses the '&' mnemonic of its source; and, given the program's
-sources, when lupdate would change the file: a text of the code that is
-missing, or one the code no longer has.
+%n, %L1), breaks its lines otherwise than its source (but for the texts of a
+--help, which the translator wraps) or loses the '&' mnemonic of its source;
+and, given the program's sources, when lupdate would change the file: a text
+of the code that is missing, or one the code no longer has.
 
     check_translations.py [--lupdate PATH --sources-from FILE --root DIR] TS...
 
@@ -69,6 +70,12 @@ def translations_of(message):
     return translation, [full_text(translation)]
 
 
+def wrapped_by_translator(context):
+    """A text of a --help (its context is named ...Help) is wrapped by its
+    translator to the terminal's width: its lines break where they fit."""
+    return context.endswith("Help")
+
+
 def check_message(context, message):
     source = full_text(message.find("source"))
     where = f"{context}: {source!r}"
@@ -89,7 +96,8 @@ def check_message(context, message):
                 part for part in (f"drops {' '.join(lost)}" if lost else "",
                                   f"adds {' '.join(added)}" if added else "") if part)
             problems.append(f"{where}: the translation {text!r} {said}")
-        if len(LINE_BREAKS.findall(text)) != len(LINE_BREAKS.findall(source)):
+        if not wrapped_by_translator(context) and len(LINE_BREAKS.findall(text)) != len(
+                LINE_BREAKS.findall(source)):
             problems.append(f"{where}: the translation {text!r} does not break its lines as the source does")
         if has_mnemonic(source) and not has_mnemonic(text):
             problems.append(f"{where}: the translation {text!r} loses the '&' mnemonic")

@@ -450,6 +450,176 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
+the twelve results (with %2, further statistics after them).</source>
+        <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each %1 is read as if dropped on the number list: a file as a list file (one
+number per line, other lines skipped), a folder walked and its files read.
+&apos;%2&apos; is standard input, read as one list file at its place among the %1s;
+with no %1, standard input is read. What cannot be read (a file, or a folder
+of a %1&apos;s tree that cannot be listed) is told on standard error, one line
+each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
+status is 1.</source>
+        <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With %1, every file (and standard input) is read as a table instead:
+the field of that column in each record is read as a line of a list file.
+With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
+A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
+and skipped. %1 cannot be given with %4.</source>
+        <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each line of %1 is one entry, verbatim, as if typed
+(standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
+        <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read column %1 (from 1) of table files, or the column
+whose header cell is %2 (needs %3)</source>
+        <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the character between fields (default: tab; &apos;%1&apos; for a
+tab); with %2</source>
+        <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first line names the columns and is skipped;
+with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record was skipped
+for having too few fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sample variance and deviations (the default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>population variance and deviations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal places, as typed in the window, at most 10
+(default 3, and every digit in %1 and %2)</source>
+        <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show all decimals as the window does (a value its ten
+decimals would show as 0 or with fewer than four
+significant digits with 15); every digit in %1 and
+%2 (%3 is ignored)</source>
+        <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the rows as the window shows them (the default);
+%2: one &apos;key&lt;TAB&gt;value&apos; line per row;
+%3: one object of the rows;
+%2 and %3 write &apos;.&apos; as the decimal separator and
+every digit of each value (the shortest text that
+reads back to the same double), unless %4
+is given</source>
+        <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time taken to read and for each row, on standard error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end of the options: every argument after it is a %1</source>
+        <extracomment>%1 is PATH.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 are accepted
+too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
+see %9.</source>
+        <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no numbers, a path that could not be read, or the output failed
+(also a quoted field left open at the end of a table, and with %1
+a record with too few fields; the results are still written);
+out of memory (&apos;%2: %3&apos;, and no results)</source>
+        <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A desktop calculator for descriptive statistics.</source>
+        <translation type="unfinished">Una calculadora de escritorio para estadística descriptiva.</translation>
+    </message>
+    <message>
+        <source>Each %1 is read when the window has opened, in order, exactly as if it had been
+dropped on the number list: a file as a list file (one number per line), a folder
+with every list file in it and in its sub-folders.</source>
+        <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end of the options: every later argument is a %1</source>
+        <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
+The method and decimal options are kept in %3
+(%4 by default). See %5 and
+%6 for the analysis without a window.</source>
+        <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -679,6 +849,10 @@
     <message>
         <source>Please email screenshot of this message to </source>
         <translation>Envíe una captura de pantalla de este mensaje por correo electrónico a </translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -27,4 +27,12 @@
         <translation>Kopiert.<byte value="xd"/><byte value="xd"/>Strg+V fügt ein.</translation>
     </message>
 </context>
+<context>
+    <name>FixtureHelp</name>
+    <message>
+        <source>Each PATH is read
+as a list file.</source>
+        <translation>Jeder PATH wird als Listendatei gelesen.</translation>
+    </message>
+</context>
 </TS>

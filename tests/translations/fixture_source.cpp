@@ -6,4 +6,6 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Fixture", "&Copy Picture"),
     QT_TRANSLATE_N_NOOP("Fixture", "%1 files"),
     QT_TRANSLATE_NOOP("Fixture", "Copied.\r\rPress Ctrl+V to paste."),
+    // A help text: its translator wraps it.
+    QT_TRANSLATE_NOOP("FixtureHelp", "Each PATH is read\nas a list file."),
 };
