@@ -455,7 +455,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analiza una lista de números como lo hace «Iniciar análisis» en %1 y
+escribe los doce resultados (con %2, más estadísticas a continuación).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -466,7 +467,14 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1 se lee como si se hubiera soltado sobre la lista de números: un
+archivo como archivo de lista (un número por línea; las demás líneas se omiten),
+una carpeta se recorre y se leen sus archivos. «%2» es la entrada estándar, leída
+como un archivo de lista en su lugar entre los argumentos %1; sin ningún %1,
+se lee la entrada estándar. Lo que no se puede leer (un archivo, o una carpeta
+del árbol de un %1 que no se puede listar) se indica en la salida de error
+estándar, una línea por caso: «%3: %1: motivo»; el resto se
+lee, y el estado de salida es 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -475,49 +483,60 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con %1, cada archivo (y la entrada estándar) se lee en cambio como una
+tabla: el campo de esa columna en cada registro se lee como una línea de un
+archivo de lista. Con cualquier delimitador salvo el tabulador, los campos
+pueden ir entrecomillados como en CSV (RFC 4180). Un registro con campos
+insuficientes se indica, «%2: %3: línea N: ...», y se omite.
+%1 no puede darse junto con %4.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cada línea de %1 es una entrada, tal cual, como si se
+escribiera (la entrada estándar si falta %1 o es «%2»); no
+admite %3</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lee la columna %1 (desde 1) de archivos de tabla, o la
+columna cuya celda de cabecera es %2 (requiere %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el carácter entre campos (predeterminado: tabulador; «%1»
+para un tabulador); con %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera línea nombra las columnas y se omite; con %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1: estado de salida 1 si se omitió un registro por
+tener campos insuficientes</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>varianza y desviaciones de la muestra (predeterminado)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>varianza y desviaciones de la población</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>decimales, tal como se escriben en la ventana, como máximo
+10 (predeterminado 3, y todos los dígitos en %1 y %2)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -525,7 +544,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>todos los decimales, como en la ventana con «Sin redondear»
+(un valor que con diez decimales se vería como 0 o con menos
+de cuatro cifras significativas se muestra con 15); todos
+los dígitos en %1 y %2 (se ignora %3)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -536,51 +558,63 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: las filas como en la ventana (predeterminado);
+%2: una línea «clave&lt;TAB&gt;valor» por fila;
+%3: un objeto con las filas;
+%2 y %3 escriben «.» como separador decimal y todos los
+dígitos de cada valor (el texto más corto que se vuelve a
+leer como el mismo double), salvo que se indique %4</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>tras las doce filas: el mínimo, el máximo, el rango, los
+cuartiles, el rango intercuartílico, la curtosis, el error
+estándar de la media y (solo en una muestra) el intervalo de
+confianza del 95 % de la media, redondeados como la media</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo de lectura y el de cada fila, en la salida de
+error estándar</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra esta ayuda y termina</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra la versión y termina</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fin de las opciones: cada argumento posterior es un %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>También se aceptan %1
+y %2. Las claves de %3 y %4:
+%5, y con %6 %7 (las dos últimas, no con %8);
+véase %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>correcto</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -588,27 +622,34 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay números, una ruta no se pudo leer o falló la salida (también un
+campo entrecomillado que queda abierto al final de una tabla y, con
+%1, un registro con campos insuficientes; los resultados se escriben
+igualmente); memoria agotada («%2: %3», y
+ningún resultado)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>error de uso</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Una calculadora de escritorio para estadística descriptiva.</translation>
+        <translation>Una calculadora de escritorio para estadística descriptiva.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1 se lee cuando la ventana se ha abierto, en orden, exactamente como si
+se hubiera soltado sobre la lista de números: un archivo como archivo de lista
+(un número por línea), una carpeta con todos los archivos de lista que contiene,
+también los de sus subcarpetas.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fin de las opciones: cada argumento posterior es un %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -616,7 +657,11 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>También se aceptan las opciones propias de Qt, como %1 o
+%2. Las opciones de método y de decimales se guardan en
+%3 (de forma predeterminada,
+%4). Consulte %5 y %6 para
+el análisis sin ventana.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +897,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria agotada</translation>
     </message>
 </context>
 <context>

@@ -455,7 +455,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analyse une liste de nombres comme le fait «&#xa0;Lancer l’analyse&#xa0;» dans %1
+et écrit les douze résultats (avec %2, d’autres statistiques à leur suite).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -466,7 +467,15 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaque %1 est lu comme s’il était déposé sur la liste des nombres&#xa0;: un
+fichier comme fichier de liste (un nombre par ligne, les autres lignes étant
+ignorées), un dossier parcouru et ses fichiers lus. «&#xa0;%2&#xa0;» désigne l’entrée
+standard, lue comme un seul fichier de liste à sa place parmi les %1&#xa0;; sans
+%1, l’entrée standard est lue. Ce qui ne peut pas être lu (un fichier, ou un
+dossier de l’arborescence d’un %1 qui ne peut pas être listé) est signalé sur
+la sortie d’erreur standard, une ligne pour chacun&#xa0;:
+«&#xa0;%3: %1: raison&#xa0;»&#xa0;; le reste est lu, et le code de sortie
+est 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -475,49 +484,62 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avec %1, chaque fichier (et l’entrée standard) est lu plutôt comme un
+tableau&#xa0;: le champ de cette colonne dans chaque enregistrement est lu comme
+une ligne d’un fichier de liste. Avec tout séparateur autre que la tabulation,
+les champs peuvent être entre guillemets comme en CSV (RFC 4180). Un
+enregistrement ayant trop peu de champs est signalé,
+«&#xa0;%2: %3: ligne N: ...&#xa0;», et ignoré. %1 ne peut pas
+être utilisé avec %4.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>chaque ligne de %1 est une entrée, telle quelle, comme si
+elle était saisie (l’entrée standard si %1 est absent ou
+«&#xa0;%2&#xa0;»)&#xa0;; pas de %3</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lire la colonne %1 (à partir de 1) des tableaux, ou celle
+dont la cellule d’en-tête est %2 (nécessite %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le caractère entre les champs (par défaut&#xa0;: tabulation&#xa0;;
+«&#xa0;%1&#xa0;» pour une tabulation)&#xa0;; avec %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la première ligne nomme les colonnes et est ignorée&#xa0;;
+avec %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>avec %1&#xa0;: code de sortie 1 quand un enregistrement
+a été ignoré parce qu’il avait trop peu de champs</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>variance et écarts d’un échantillon (par défaut)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>variance et écarts d’une population</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>décimales, comme saisies dans la fenêtre, 10 au plus
+(3 par défaut, et tous les chiffres en %1 et %2)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -525,7 +547,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>afficher toutes les décimales comme la fenêtre (une valeur
+que ses dix décimales afficheraient comme 0 ou avec moins
+de quatre chiffres significatifs, avec 15)&#xa0;; tous les
+chiffres en %1 et %2 (%3 est ignoré)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -536,51 +561,64 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: les lignes comme dans la fenêtre (par défaut)&#xa0;;
+%2&#xa0;: une ligne «&#xa0;clé&lt;TAB&gt;valeur&#xa0;» par résultat&#xa0;;
+%3&#xa0;: un objet contenant les résultats&#xa0;;
+%2 et %3 écrivent «&#xa0;.&#xa0;» comme séparateur décimal et
+tous les chiffres de chaque valeur (le texte le plus court
+qui se relit comme le même double), sauf si %4
+est indiqué</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>après les douze lignes&#xa0;: minimum, maximum, étendue,
+quartiles, écart interquartile, kurtosis, erreur type de la
+moyenne et (pour un échantillon seulement) l’intervalle de
+confiance à 95&#xa0;% de la moyenne, arrondis comme la moyenne</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>la durée de la lecture et de chaque ligne, sur la sortie
+d’erreur standard</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fin des options&#xa0;: tout argument qui suit est un %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont également
+acceptées. Les clés de %3 et %4&#xa0;:
+%5, et avec %6 %7 (les deux dernières
+sans %8)&#xa0;; voir %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -588,27 +626,34 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun nombre, un chemin qui n’a pas pu être lu, ou l’échec de la sortie
+(ainsi qu’un champ entre guillemets resté ouvert à la fin d’un tableau
+et, avec %1, un enregistrement ayant trop peu de champs&#xa0;; les
+résultats sont tout de même écrits)&#xa0;; mémoire insuffisante
+(«&#xa0;%2: %3&#xa0;», et aucun résultat)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur d’utilisation</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Une calculatrice de bureau pour les statistiques descriptives.</translation>
+        <translation>Une calculatrice de bureau pour les statistiques descriptives.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaque %1 est lu une fois la fenêtre ouverte, dans l’ordre, exactement
+comme s’il avait été déposé sur la liste des nombres&#xa0;: un fichier comme
+fichier de liste (un nombre par ligne), un dossier avec chaque fichier de liste
+qu’il contient, y compris dans ses sous-dossiers.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fin des options&#xa0;: tout argument suivant est un %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -616,7 +661,10 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les options propres à Qt, comme %1 ou %2, sont également
+acceptées. La méthode et les options des décimales sont conservées dans
+%3 (%4 par défaut). Voir
+%5 et %6 pour l’analyse sans fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +900,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
 </context>
 <context>

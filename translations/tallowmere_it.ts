@@ -455,7 +455,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analizza un elenco di numeri come fa «Avvia analisi» in %1 e scrive i
+dodici risultati (con %2, altre statistiche dopo di essi).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -466,7 +467,14 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ogni %1 viene letto come se fosse stato rilasciato sull&apos;elenco dei numeri: un
+file come file di elenco (un numero per riga, le altre righe vengono saltate),
+una cartella viene percorsa e i suoi file vengono letti. «%2» è lo standard
+input, letto come un file di elenco al suo posto tra i %1; senza alcun %1
+viene letto lo standard input. Ciò che non può essere letto (un file, o una
+cartella dell&apos;albero di un %1 che non può essere elencata) viene segnalato
+sullo standard error, una riga per ciascuno: «%3: %1: motivo»;
+il resto viene letto e lo stato di uscita è 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -475,49 +483,62 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con %1 ogni file (e lo standard input) viene invece letto come una tabella:
+il campo di quella colonna in ogni record viene letto come una riga di un file
+di elenco. Con qualsiasi delimitatore diverso dalla tabulazione, i campi possono
+stare tra virgolette come in CSV (RFC 4180). Un record con troppo pochi campi
+viene segnalato, «%2: %3: riga N: ...», e saltato. %1 non
+può essere indicato insieme a %4.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ogni riga di %1 è un elemento, tale e quale, come se
+fosse digitato (lo standard input quando %1 manca o è
+«%2»); nessun %3</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>legge la colonna %1 (a partire da 1) dei file di tabella,
+oppure la colonna la cui cella di intestazione è %2
+(richiede %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il carattere tra i campi (predefinito: tabulazione; «%1»
+per una tabulazione); con %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima riga dà i nomi alle colonne e viene saltata;
+con %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1: stato di uscita 1 quando un record è stato
+saltato perché aveva troppo pochi campi</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>varianza e deviazioni di un campione (predefinito)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>varianza e deviazioni della popolazione</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cifre decimali, come digitate nella finestra, al massimo 10
+(predefinito 3, e ogni cifra in %1 e %2)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -525,7 +546,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mostra tutti i decimali come fa la finestra (un valore che
+con i suoi dieci decimali apparirebbe come 0 o con meno di
+quattro cifre significative viene mostrato con 15); ogni
+cifra in %1 e %2 (%3 viene ignorato)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -536,51 +560,64 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: le righe come le mostra la finestra (predefinito);
+%2: una riga «chiave&lt;TAB&gt;valore» per ogni risultato;
+%3: un oggetto con tutti i risultati;
+%2 e %3 scrivono «.» come separatore decimale e ogni
+cifra di ciascun valore (il testo più breve che, riletto,
+dà lo stesso double), salvo se è indicato %4</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo le dodici righe: il minimo, il massimo, il campo di
+variazione, i quartili, lo scarto interquartile, la
+curtosi, l&apos;errore standard della media e (solo per un
+campione) l&apos;intervallo di confidenza al 95% della media,
+arrotondati come la media</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>il tempo impiegato per la lettura e per ciascuna riga,
+sullo standard error</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra questa guida ed esce</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra la versione ed esce</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fine delle opzioni: ogni argomento successivo è un %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 sono accettati
+anche. Le chiavi di %3 e %4:
+%5, e con %6 %7 (gli ultimi due non con %8);
+vedi %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di uscita:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>completato</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -588,27 +625,34 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nessun numero, un percorso che non è stato possibile leggere, o la
+scrittura dell&apos;output non è riuscita (anche un campo tra virgolette
+rimasto aperto alla fine di una tabella e, con %1, un record con
+troppo pochi campi; i risultati vengono comunque scritti);
+memoria esaurita («%2: %3», senza risultati)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore di utilizzo</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Una calcolatrice da desktop per le statistiche descrittive.</translation>
+        <translation>Una calcolatrice da desktop per le statistiche descrittive.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ogni %1 viene letto quando la finestra si è aperta, in ordine, esattamente
+come se fosse stato rilasciato sull&apos;elenco dei numeri: un file come file di
+elenco (un numero per riga), una cartella con ogni file di elenco che contiene,
+anche nelle sue sottocartelle.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fine delle opzioni: ogni argomento successivo è un %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -616,7 +660,11 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sono accettate anche le opzioni proprie di Qt, come %1 o
+%2. Il metodo e le opzioni decimali sono conservati in
+%3 (%4 per impostazione
+predefinita). Vedi %5 e %6 per l&apos;analisi senza
+finestra.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +900,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
 </context>
 <context>

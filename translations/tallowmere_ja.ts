@@ -431,7 +431,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の「分析を開始」と同じように数値のリストを分析し、12 個の結果を
+書き出します（%2 を付けると、その後にさらに統計量を書き出します）。</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -442,7 +443,14 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>各 %1 は、数値リストにドロップしたときと同じように読み込まれます。ファイルは
+リストファイル（1 行に 1 つの数値。それ以外の行はスキップ）として読み込まれ、
+フォルダーはたどられて中のファイルが読み込まれます。「%2」は標準入力で、%1 の
+並びの中のその位置で 1 つのリストファイルとして読み込まれます。%1 がなければ
+標準入力が読み込まれます。読み込めないもの（ファイル、または %1 以下の
+ツリーで一覧を取得できないフォルダー）は、標準エラー出力に 1 件につき 1 行ずつ
+「%3: %1: 理由」の形で報告され、残りは
+読み込まれて、終了ステータスは 1 になります。</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -451,49 +459,61 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を指定すると、すべてのファイル（と標準入力）が代わりに表として扱われ、
+各レコードのその列のフィールドがリストファイルの 1 行として読み込まれます。
+タブ以外の区切り文字では、CSV（RFC 4180）と同じようにフィールドを引用符で
+囲めます。フィールドが足りないレコードは、
+「%2: %3: N 行目: ...」と報告されてスキップされます。
+%1 は %4 と同時に指定できません。</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の各行を、入力したとおりにそのまま 1 つの項目として
+読み込む（%1 がないか「%2」のときは標準入力）。
+%3 は指定できない</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>表ファイルの %1 列目（1 から数える）、またはヘッダーの
+セルが %2 である列を読み込む（%3 が必要）</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フィールド間の区切り文字（既定: タブ。タブは「%1」でも
+指定できる）。%2 と一緒に使う</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭行は列の名前を表し、スキップされる。
+%1 と一緒に使う</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と一緒に使う: フィールドが足りないレコードを
+スキップした場合に終了ステータスを 1 にする</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>標本の分散と偏差（既定）</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>母集団の分散と偏差</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>小数点以下の桁数（ウィンドウで入力するのと同じ）、最大 10
+（既定は 3。%1 と %2 ではすべての桁）</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -501,7 +521,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウと同じようにすべての桁を表示する（小数点以下
+10 桁では 0 になる値や、有効数字が 4 桁未満になる値は
+有効数字 15 桁で表示）。%1 と %2 ではすべての桁
+（%3 は無視される）</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -512,51 +535,61 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ウィンドウに表示されるとおりの行（既定）
+%2: 結果 1 行につき「キー&lt;TAB&gt;値」の 1 行
+%3: 結果の行をまとめた 1 つのオブジェクト
+%2 と %3 は小数点に「.」を使い、各値のすべての桁
+（読み戻すと同じ double になる最短の表記）を
+書き出す。ただし %4 を指定した場合を除く</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>12 行の後に、最小値、最大値、範囲、四分位数、四分位範囲、
+尖度、平均値の標準誤差と、（標本の場合のみ）平均値の
+95% 信頼区間を書き出す。平均値と同じ桁数に丸める</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みと各行にかかった時間を標準エラー出力に表示する</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了する</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了する</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプションの終わり: これ以降の引数はすべて %1 とみなす</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 と %2 の
+形式も使えます。%3 と %4 のキー:
+%5、%6 を付けると %7（最後の 2 つは %8 のときは
+出力されません）。詳しくは %9 を参照してください。</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了ステータス:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>正常終了</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -564,27 +597,34 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>数値がない、読み込めないパスがある、または出力に失敗した
+（表の終わりで引用符付きのフィールドが閉じていない場合や、%1 を
+指定していてフィールドが足りないレコードがあった場合も含む。結果は
+書き出される）。メモリ不足
+（「%2: %3」、結果は書き出されない）</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方の誤り</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">記述統計量を計算するデスクトップ電卓です。</translation>
+        <translation>記述統計量を計算するデスクトップ電卓です。</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>各 %1 は、ウィンドウが開いた後に順番に、数値リストにドロップしたときと
+まったく同じように読み込まれます。ファイルはリストファイル（1 行に 1 つの
+数値）として読み込まれ、フォルダーはその中とサブフォルダー内のすべての
+リストファイルが読み込まれます。</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプションの終わり: 以降の引数はすべて %1 とみなす</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -592,7 +632,11 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 や %2 など、Qt 自身のオプションも使えます。
+計算方法と小数の表示の設定は %3
+（既定では %4）に保存されます。
+ウィンドウを使わない分析については、%5 と
+%6 を参照してください。</translation>
     </message>
 </context>
 <context>
@@ -824,7 +868,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリが不足しています</translation>
     </message>
 </context>
 <context>

@@ -455,7 +455,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analyseert een lijst getallen zoals “Analyse starten” in %1 en schrijft
+de twaalf resultaten (met %2 gevolgd door verdere statistieken).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -466,7 +467,14 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elk %1 wordt gelezen alsof het op de getallenlijst is neergezet: een bestand
+als lijstbestand (één getal per regel, andere regels worden overgeslagen), een
+map doorlopen en de bestanden erin gelezen. &apos;%2&apos; is de standaardinvoer, gelezen
+als één lijstbestand op zijn plaats tussen de %1-argumenten; zonder %1 wordt
+de standaardinvoer gelezen. Wat niet kan worden gelezen (een bestand, of een
+map in de boom van een %1 die niet kan worden opgesomd), wordt gemeld op de
+standaardfoutuitvoer, één regel per geval: &apos;%3: %1: reden&apos;;
+de rest wordt gelezen, en de afsluitstatus is 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -475,49 +483,61 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Met %1 wordt in plaats daarvan elk bestand (ook de standaardinvoer) als
+tabel gelezen: het veld van die kolom in elk record wordt gelezen als een
+regel van een lijstbestand. Met elk scheidingsteken behalve de tab mogen
+velden tussen aanhalingstekens staan, zoals in CSV (RFC 4180). Een record
+met te weinig velden wordt gemeld, &apos;%2: %3: regel N: ...&apos;,
+en overgeslagen. %1 kan niet samen met %4 worden opgegeven.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elke regel van %1 is één item, letterlijk, alsof die is
+getypt (de standaardinvoer als %1 ontbreekt of &apos;%2&apos; is);
+geen %3-argumenten</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1 (vanaf 1) van tabelbestanden lezen, of de kolom
+waarvan de kopcel %2 is (vereist %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het teken tussen de velden (standaard: tab; &apos;%1&apos; voor een
+tab); met %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste regel benoemt de kolommen en wordt
+overgeslagen; met %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>met %1: afsluitstatus 1 als een record is overgeslagen
+omdat het te weinig velden had</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>variantie en afwijkingen van een steekproef (standaard)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>variantie en afwijkingen van de populatie</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>decimalen, zoals in het venster getypt, hoogstens 10
+(standaard 3, en elk cijfer in %1 en %2)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -525,7 +545,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alle decimalen tonen zoals het venster (een waarde die met
+tien decimalen als 0 of met minder dan vier significante
+cijfers zou verschijnen, met 15); elk cijfer in %1 en %2
+(%3 wordt genegeerd)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -536,51 +559,65 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: de rijen zoals het venster ze toont (standaard);
+%2: één regel &apos;sleutel&lt;TAB&gt;waarde&apos; per rij;
+%3: één object met de rijen;
+%2 en %3 schrijven &apos;.&apos; als decimaalteken en elk
+cijfer van elke waarde (de kortste tekst die weer
+precies dezelfde double oplevert), tenzij %4
+is opgegeven</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>na de twaalf rijen: het minimum, maximum, bereik, de
+kwartielen, interkwartielafstand, kurtosis, standaardfout
+van het gemiddelde en (alleen bij een steekproef) het
+95%-betrouwbaarheidsinterval van het gemiddelde, afgerond
+zoals het gemiddelde</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijd voor het lezen en voor elke rij, op de
+standaardfoutuitvoer</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>deze hulptekst tonen en afsluiten</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>de versie tonen en afsluiten</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einde van de opties: elk argument daarna is een %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 worden ook
+geaccepteerd. De sleutels van %3 en %4:
+%5, en met %6 %7 (de laatste twee niet met %8);
+zie %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluitstatus:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>voltooid</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -588,27 +625,33 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geen getallen, een pad dat niet kon worden gelezen, of de uitvoer mislukte
+(ook een veld tussen aanhalingstekens dat aan het einde van een tabel open
+bleef, en met %1 een record met te weinig velden; de resultaten
+worden toch geschreven); onvoldoende geheugen
+(&apos;%2: %3&apos;, en geen resultaten)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>onjuiste opdrachtregel</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Een bureaubladrekenmachine voor beschrijvende statistiek.</translation>
+        <translation>Een bureaubladrekenmachine voor beschrijvende statistiek.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elk %1 wordt gelezen zodra het venster geopend is, op volgorde, precies alsof
+het op de getallenlijst was neergezet: een bestand als lijstbestand (één getal
+per regel), een map met elk lijstbestand erin en in haar submappen.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einde van de opties: elk volgend argument is een %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -616,7 +659,10 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De eigen opties van Qt, zoals %1 of %2, worden ook
+geaccepteerd. De methode en de instellingen voor decimalen worden bewaard in
+%3 (standaard %4).
+Zie %5 en %6 voor de analyse zonder venster.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +898,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen</translation>
     </message>
 </context>
 <context>

@@ -479,7 +479,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analizuje listę liczb tak jak przycisk „Rozpocznij analizę” w %1
+i wypisuje dwanaście wyników (a z opcją %2 po nich dalsze statystyki).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -490,7 +491,16 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Każda ścieżka %1 jest odczytywana tak, jakby została upuszczona na listę
+liczb: plik jako plik listy (jedna liczba w wierszu, inne wiersze są
+pomijane), a katalog jest przeglądany i odczytywane są jego pliki. „%2”
+oznacza standardowe wejście, odczytywane jako jeden plik listy w miejscu,
+w którym stoi wśród ścieżek %1; gdy nie podano żadnej ścieżki %1,
+odczytywane jest standardowe wejście. To, czego nie można odczytać (plik
+lub katalog w drzewie ścieżki %1, którego zawartości nie da się
+wyświetlić), jest zgłaszane na standardowym wyjściu błędów, po jednym
+wierszu: „%3: %1: przyczyna”; reszta jest odczytywana,
+a kod wyjścia wynosi 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -499,49 +509,61 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Z opcją %1 każdy plik (i standardowe wejście) jest odczytywany jako
+tabela: pole z tej kolumny w każdym rekordzie jest odczytywane jak wiersz
+pliku listy. Przy każdym separatorze poza tabulatorem pola mogą być ujęte
+w cudzysłów jak w CSV (RFC 4180). Rekord ze zbyt małą liczbą pól jest
+zgłaszany, „%2: %3: wiersz N: ...”, i pomijany.
+Opcji %1 nie można podać razem z %4.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>każdy wiersz pliku %1 jest jednym wpisem, dosłownie, tak
+jakby został wpisany (standardowe wejście, gdy nie podano
+%1 lub podano „%2”); bez ścieżek %3</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>odczytuje kolumnę %1 (licząc od 1) z plików tabel lub
+kolumnę, której nagłówek to %2 (wymaga %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>znak rozdzielający pola (domyślnie tabulator; „%1”
+oznacza tabulator); z opcją %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwszy wiersz zawiera nazwy kolumn i jest pomijany;
+z opcją %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>z opcją %1: kod wyjścia 1, gdy pominięto rekord
+z powodu zbyt małej liczby pól</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>wariancja i odchylenia dla próby (domyślnie)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>wariancja i odchylenia dla populacji</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liczba miejsc dziesiętnych, wpisywana jak w oknie, do 10
+(domyślnie 3, a w formatach %1 i %2 wszystkie cyfry)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -549,7 +571,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wszystkie miejsca dziesiętne, tak jak w oknie (wartość,
+którą dziesięć miejsc pokazałoby jako 0 lub z mniej
+niż czterema cyframi znaczącymi, ma ich 15); w formatach
+%1 i %2 wszystkie cyfry (opcja %3 jest pomijana)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -560,51 +585,64 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: wiersze tak, jak pokazuje je okno (domyślnie);
+%2: jeden wiersz „klucz&lt;TAB&gt;wartość” na każdy wynik;
+%3: jeden obiekt ze wszystkimi wynikami;
+%2 i %3 zapisują „.” jako separator dziesiętny
+i wszystkie cyfry każdej wartości (najkrótszy tekst,
+który po odczytaniu daje tę samą wartość typu
+double), chyba że podano %4</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>po dwunastu wierszach: minimum, maksimum, rozstęp,
+kwartyle, rozstęp międzykwartylowy, kurtoza, błąd
+standardowy średniej i (tylko dla próby) 95% przedział
+ufności średniej, zaokrąglone tak jak średnia</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>czas odczytu i obliczania każdego wiersza, wypisywany
+na standardowe wyjście błędów</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyświetla tę pomoc i kończy działanie</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyświetla wersję i kończy działanie</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>koniec opcji: każdy argument po nim jest ścieżką %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przyjmowane są również zapisy %1
+i %2. Klucze formatów %3 i %4:
+%5, a z opcją %6 także %7 (bez dwóch ostatnich przy %8);
+zob. %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod wyjścia:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zakończono pomyślnie</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -612,27 +650,34 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak liczb, ścieżka, której nie udało się odczytać, lub błąd
+wypisania wyników (także pole w cudzysłowie niezamknięte do końca
+tabeli, a z opcją %1 rekord ze zbyt małą liczbą pól; wyniki są
+mimo to wypisywane);
+brak pamięci („%2: %3”, bez wyników)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd wywołania</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Kalkulator statystyki opisowej dla pulpitu.</translation>
+        <translation>Kalkulator statystyki opisowej dla pulpitu.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Każda ścieżka %1 jest odczytywana po otwarciu okna, po kolei, dokładnie
+tak, jakby została upuszczona na listę liczb: plik jako plik listy (jedna
+liczba w wierszu), a katalog wraz z każdym plikiem listy w nim i w jego
+podkatalogach.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>koniec opcji: każdy kolejny argument jest ścieżką %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -640,7 +685,10 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przyjmowane są również opcje samego Qt, takie jak %1
+i %2. Opcje metody i miejsc dziesiętnych są przechowywane w pliku
+%3 (domyślnie %4).
+Zob. %5 oraz %6 (analiza bez okna).</translation>
     </message>
 </context>
 <context>
@@ -880,7 +928,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak pamięci</translation>
     </message>
 </context>
 <context>

@@ -455,7 +455,8 @@
         <source>Analyses a list of numbers as &quot;Start Analysis&quot; does in %1 and writes
 the twelve results (with %2, further statistics after them).</source>
         <extracomment>%1 is the program&apos;s name, %2 an option. &quot;Start Analysis&quot; is the window&apos;s button. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analisa uma lista de números como “Iniciar análise” faz no %1 e escreve
+os doze resultados (com %2, também outras estatísticas depois deles).</translation>
     </message>
     <message>
         <source>Each %1 is read as if dropped on the number list: a file as a list file (one
@@ -466,7 +467,13 @@ of a %1&apos;s tree that cannot be listed) is told on standard error, one line
 each: &apos;%3: %1: reason&apos;; the rest is read, and the exit
 status is 1.</source>
         <extracomment>%1 is PATH, %2 the name &apos;-&apos; for standard input, %3 the program&apos;s name. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1 é lido como se fosse solto sobre a lista de números: um arquivo como
+arquivo de lista (um número por linha, as demais linhas ignoradas), uma pasta
+percorrida e seus arquivos lidos. “%2” é a entrada padrão, lida como um arquivo
+de lista na sua posição entre os %1; sem nenhum %1, a entrada padrão é lida.
+O que não puder ser lido (um arquivo, ou uma pasta da árvore de um %1 que não
+possa ser listada) é informado na saída de erro padrão, uma linha para cada:
+“%3: %1: motivo”; o resto é lido, e o status de saída é 1.</translation>
     </message>
     <message>
         <source>With %1, every file (and standard input) is read as a table instead:
@@ -475,49 +482,60 @@ With any delimiter but the tab, fields may be quoted as in CSV (RFC 4180).
 A record with too few fields is told, &apos;%2: %3: line N: ...&apos;,
 and skipped. %1 cannot be given with %4.</source>
         <extracomment>%1 and %4 are options, %2 the program&apos;s name, %3 PATH; &quot;line N&quot; as the program&apos;s own message says it. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Com %1, cada arquivo (e a entrada padrão) é lido como uma tabela: o campo
+daquela coluna em cada registro é lido como uma linha de um arquivo de lista.
+Com qualquer delimitador exceto a tabulação, os campos podem estar entre aspas
+como em CSV (RFC 4180). Um registro com poucos campos é informado,
+“%2: %3: linha N: ...”, e ignorado.
+%1 não pode ser usado com %4.</translation>
     </message>
     <message>
         <source>each line of %1 is one entry, verbatim, as if typed
 (standard input when %1 is absent or &apos;%2&apos;); no %3s</source>
         <extracomment>Options&apos; descriptions start at column 21 (column 20 in the window&apos;s help); wrap them at 80 columns. %1 is FILE, %2 the name &apos;-&apos; for standard input, %3 PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cada linha de %1 é uma entrada, literal, como se digitada
+(a entrada padrão quando %1 falta ou é “%2”); sem %3</translation>
     </message>
     <message>
         <source>read column %1 (from 1) of table files, or the column
 whose header cell is %2 (needs %3)</source>
         <extracomment>%1 and %2 are the argument words N and NAME, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lê a coluna %1 (a partir de 1) dos arquivos de tabela, ou
+a coluna cuja célula de cabeçalho é %2 (requer %3)</translation>
     </message>
     <message>
         <source>the character between fields (default: tab; &apos;%1&apos; for a
 tab); with %2</source>
         <extracomment>%1 is a backslash and the letter t (a tab), %2 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o caractere entre os campos (padrão: tabulação; “%1” para
+uma tabulação); com %2</translation>
     </message>
     <message>
         <source>the first line names the columns and is skipped;
 with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a primeira linha nomeia as colunas e é ignorada;
+com %1</translation>
     </message>
     <message>
         <source>with %1: exit status 1 when a record was skipped
 for having too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>com %1: status de saída 1 quando um registro foi
+ignorado por ter poucos campos</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>variância e desvios da amostra (o padrão)</translation>
     </message>
     <message>
         <source>population variance and deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>variância e desvios da população</translation>
     </message>
     <message>
         <source>decimal places, as typed in the window, at most 10
 (default 3, and every digit in %1 and %2)</source>
         <extracomment>%1 and %2 are the formats tsv and json.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>casas decimais, como digitadas na janela, no máximo 10
+(padrão 3, e todos os algarismos em %1 e %2)</translation>
     </message>
     <message>
         <source>show all decimals as the window does (a value its ten
@@ -525,7 +543,10 @@ decimals would show as 0 or with fewer than four
 significant digits with 15); every digit in %1 and
 %2 (%3 is ignored)</source>
         <extracomment>%1 and %2 are the formats tsv and json, %3 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mostra todas as casas decimais como a janela (um valor
+que suas dez casas mostrariam como 0 ou com menos de
+quatro algarismos significativos, com 15); todos os
+algarismos em %1 e %2 (%3 é ignorado)</translation>
     </message>
     <message>
         <source>%1: the rows as the window shows them (the default);
@@ -536,51 +557,63 @@ every digit of each value (the shortest text that
 reads back to the same double), unless %4
 is given</source>
         <extracomment>%1, %2 and %3 are the formats text, tsv and json, %4 an option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: os resultados como a janela os mostra (o padrão);
+%2: uma linha “chave&lt;TAB&gt;valor” por resultado;
+%3: um objeto com os resultados;
+%2 e %3 gravam “.” como separador decimal e
+todos os algarismos de cada valor (o texto mais curto
+que, lido de volta, dá o mesmo double), a menos que
+%4 seja dado</translation>
     </message>
     <message>
         <source>after the twelve rows: the minimum, maximum, range,
 quartiles, interquartile range, kurtosis, standard
 error of the mean and (sample only) the mean&apos;s 95 %
 confidence interval, rounded as the mean is</source>
-        <translation type="unfinished"></translation>
+        <translation>após os doze resultados: o mínimo, o máximo, a amplitude,
+os quartis, a amplitude interquartil, a curtose, o erro
+padrão da média e (só para amostra) o intervalo de
+confiança de 95% da média, arredondados como a média</translation>
     </message>
     <message>
         <source>the time taken to read and for each row, on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>o tempo gasto na leitura e em cada resultado, na saída de
+erro padrão</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra esta ajuda e sai</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra a versão e sai</translation>
     </message>
     <message>
         <source>end of the options: every argument after it is a %1</source>
         <extracomment>%1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fim das opções: todo argumento depois dele é um %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções:</translation>
     </message>
     <message>
         <source>%1 and %2 are accepted
 too. The keys of %3 and %4: %5, and with %6 %7 (the last two not with %8);
 see %9.</source>
         <extracomment>%1 and %2 are options, %3 and %4 format names, %6 and %8 options, %9 the manual page. %5 and %7 are the lists of keys, three lines each as in English: start a line before them when they do not fit. Wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 são aceitos
+também. As chaves de %3 e %4: %5, e com %6 %7 (as duas últimas não com %8);
+veja %9.</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status de saída:</translation>
     </message>
     <message>
         <source>done</source>
         <extracomment>An exit status&apos;s description: it starts at column 6; wrap at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>concluído</translation>
     </message>
     <message>
         <source>no numbers, a path that could not be read, or the output failed
@@ -588,27 +621,33 @@ see %9.</source>
 a record with too few fields; the results are still written);
 out of memory (&apos;%2: %3&apos;, and no results)</source>
         <extracomment>Starts at column 6; wrap at 80 columns. %1 is an option, %2 the program&apos;s name, %3 its message when out of memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem números, um caminho que não pôde ser lido, ou a saída falhou
+(também um campo entre aspas deixado aberto no fim de uma tabela, e com
+%1 um registro com poucos campos; os resultados ainda são gravados);
+memória insuficiente (“%2: %3”,
+e nenhum resultado)</translation>
     </message>
     <message>
         <source>usage error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de uso</translation>
     </message>
     <message>
         <source>A desktop calculator for descriptive statistics.</source>
-        <translation type="unfinished">Uma calculadora de estatística descritiva para desktop.</translation>
+        <translation>Uma calculadora de estatística descritiva para desktop.</translation>
     </message>
     <message>
         <source>Each %1 is read when the window has opened, in order, exactly as if it had been
 dropped on the number list: a file as a list file (one number per line), a folder
 with every list file in it and in its sub-folders.</source>
         <extracomment>%1 is PATH, as in the usage line. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1 é lido quando a janela é aberta, em ordem, exatamente como se tivesse
+sido solto sobre a lista de números: um arquivo como arquivo de lista (um número
+por linha), uma pasta com todos os arquivos de lista nela e em suas subpastas.</translation>
     </message>
     <message>
         <source>end of the options: every later argument is a %1</source>
         <extracomment>Starts at column 20 as the other options&apos; descriptions do; wrap at 80 columns. %1 is PATH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fim das opções: todo argumento seguinte é um %1</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as %1 or %2, are taken as well.
@@ -616,7 +655,10 @@ The method and decimal options are kept in %3
 (%4 by default). See %5 and
 %6 for the analysis without a window.</source>
         <extracomment>%1 and %2 are Qt&apos;s options, %3 and %4 the settings file, %5 and %6 the manual pages. Wrap the lines at 80 columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As opções do próprio Qt, como %1 ou %2, também são aceitas.
+O método e as casas decimais são guardados em
+%3 (%4 por padrão).
+Veja %5 e %6 para a análise sem janela.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +894,7 @@ The method and decimal options are kept in %3
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente</translation>
     </message>
 </context>
 <context>
