@@ -5,6 +5,7 @@ the rows' own action, copies the results. Checks the roles, names and states
 a reader sees, and the events it speaks from: the notices and the analysis's
 end as notifications, each tick as a state change, the current row on entry.
 Usage: accessibility.py  (exit 0 passed, 1 failed, 77 no pyatspi)"""
+import os
 import subprocess
 import sys
 import time
@@ -221,7 +222,12 @@ def main():
     for kind in ("object:state-changed:checked", "object:state-changed:showing", "focus:",
                  "object:property-change:accessible-name"):
         pyatspi.Registry.registerEventListener(on_event, kind)
-    app = wait_for(program, 20)
+    # Listening: the program may start now (accessibility.sh waits for this).
+    pump(0.2)
+    ready = os.environ.get("ready")
+    if ready:
+        open(ready, "w").close()
+    app = wait_for(program, 30)
     if not check(app is not None, "the program is not on the AT-SPI bus"):
         return 1
     window = check_frame(app)

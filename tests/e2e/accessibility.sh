@@ -44,14 +44,21 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/st
 export program python driver work
 
 # The session bus, the accessibility bus and the program end with the
-# session's shell: each is ended by its id there.
+# session's shell: each is ended by its id there. The driver's listeners are
+# registered before the program starts: a program learns of the listeners as
+# it joins the bus, and one that joins while they are being registered may
+# send its first events to nobody (as happened on a loaded machine).
+export ready="$work/listening"
 timeout 90 dbus-run-session -- bash -c '
   "'"$launcher"'" --launch-immediately >"$work/atspi.log" 2>&1 &
   bus_pid=$!
+  "$python" "$driver" &
+  driver_pid=$!
+  for _ in $(seq 300); do [ -e "$ready" ] && break; kill -0 "$driver_pid" 2>/dev/null || break; sleep 0.1; done
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb LANGUAGE=en LANG=C.UTF-8 \
     "$program" >"$work/app.log" 2>&1 &
   app_pid=$!
-  "$python" "$driver"
+  wait "$driver_pid"
   status=$?
   kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null
   kill "$bus_pid" 2>/dev/null; wait "$bus_pid" 2>/dev/null
