@@ -130,95 +130,120 @@ bool PlainLeadingNumber(std::string_view text, double& value) { return ShortPlai
 
 namespace {
 
-double GeneralLeadingNumber(std::string_view text) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  auto peek = [&]() -> int {
+// An entry's characters from `p` on, with the blanks stepped over.
+struct EntryCursor {
+  const char* p;
+  const char* end;
+  // The next character that is not blank, -1 at the end.
+  int Peek() {
     while (p < end && IsEntryBlank(*p)) ++p;
     return p < end ? static_cast<unsigned char>(*p) : -1;
-  };
+  }
+};
 
-  int c = peek();
+// A mantissa's significant digits: all of them go to `digits` (as far as it
+// holds), the first 19 also to `mantissa`, which serves the common short
+// entries without any text conversion.
+struct MantissaDigits {
+  char digits[kMaxDigits];
+  std::size_t stored = 0;
+  std::int64_t significant = 0;  // all significant digits, stored or not
+  bool sticky = false;           // a non-zero digit beyond the stored ones
+  std::uint64_t mantissa = 0;
+  std::int64_t scale = 0;  // the power of ten the digits are multiplied by
+  bool any_digit = false;
+};
+
+// Reads digits with at most one '.' from `c` on; answers the character that
+// ends them.
+int ReadMantissa(EntryCursor& at, int c, MantissaDigits& m) {
+  bool seen_point = false;
+  for (;; c = at.Peek()) {
+    if (c >= '0' && c <= '9') {
+      m.any_digit = true;
+      if (seen_point) --m.scale;
+      if (c != '0' || m.significant > 0) {
+        if (m.stored < kMaxDigits) {
+          m.digits[m.stored++] = static_cast<char>(c);
+          if (m.stored <= 19) m.mantissa = m.mantissa * 10 + static_cast<unsigned>(c - '0');
+        } else if (c != '0') {
+          m.sticky = true;
+        }
+        ++m.significant;
+      }
+      ++at.p;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+      ++at.p;
+    } else {
+      return c;
+    }
+  }
+}
+
+// Reads what follows an exponent marker: an optional sign and digits, whose
+// value (capped) is added to `scale`. A marker without digits is not part of
+// the number: the mantissa stands.
+void ReadExponent(EntryCursor& at, std::int64_t& scale) {
+  int c = at.Peek();
+  bool exp_negative = false;
+  if (c == '+' || c == '-') {
+    exp_negative = c == '-';
+    ++at.p;
+    c = at.Peek();
+  }
+  if (c < '0' || c > '9') return;
+  std::int64_t exponent = 0;
+  for (; c >= '0' && c <= '9'; c = at.Peek()) {
+    if (exponent < kExponentCap) exponent = exponent * 10 + (c - '0');
+    ++at.p;
+  }
+  scale += exp_negative ? -exponent : exponent;
+}
+
+// The double nearest to the digits times ten to their scale.
+double MantissaValue(bool negative, const MantissaDigits& m) {
+  const std::int64_t scale = m.scale;
+  // Exact operands give a correctly rounded product or quotient.
+  if (m.stored <= 15 && !m.sticky && scale >= -22 && scale <= 22) {
+    double v = static_cast<double>(m.mantissa);
+    v = scale >= 0 ? v * kPowersOfTen[scale] : v / kPowersOfTen[-scale];
+    return negative ? -v : v;
+  }
+  double v = 0.0;
+  if (DigitsToDouble(negative, m.digits, m.stored, scale, m.sticky, v) != Conversion::kOk)
+    throw core::ArithmeticError(core::kOverflow);
+  return v;
+}
+
+double GeneralLeadingNumber(std::string_view text) {
+  EntryCursor at{text.data(), text.data() + text.size()};
+  int c = at.Peek();
   if (c == '&') {
-    ++p;
-    c = peek();
-    if (c == 'H' || c == 'h') return LeadingRadixNumber(p + 1, end, 16);
-    if (c == 'O' || c == 'o') return LeadingRadixNumber(p + 1, end, 8);
+    ++at.p;
+    c = at.Peek();
+    if (c == 'H' || c == 'h') return LeadingRadixNumber(at.p + 1, at.end, 16);
+    if (c == 'O' || c == 'o') return LeadingRadixNumber(at.p + 1, at.end, 8);
     return 0.0;
   }
 
   bool negative = false;
   if (c == '+' || c == '-') {
     negative = c == '-';
-    ++p;
-    c = peek();
+    ++at.p;
+    c = at.Peek();
   }
 
-  // Significant digits go to `digits`; the first 19 also to `mantissa`, which
-  // serves the common short entries without any text conversion.
-  char digits[kMaxDigits];
-  std::size_t stored = 0;
-  std::int64_t significant = 0;  // all significant digits, stored or not
-  bool sticky = false;
-  std::uint64_t mantissa = 0;
-  std::int64_t scale = 0;
-  bool any_digit = false;
-  bool seen_point = false;
-  for (;; c = peek()) {
-    if (c >= '0' && c <= '9') {
-      any_digit = true;
-      if (seen_point) --scale;
-      if (c != '0' || significant > 0) {
-        if (stored < kMaxDigits) {
-          digits[stored++] = static_cast<char>(c);
-          if (stored <= 19) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-        } else if (c != '0') {
-          sticky = true;
-        }
-        ++significant;
-      }
-      ++p;
-    } else if (c == '.' && !seen_point) {
-      seen_point = true;
-      ++p;
-    } else {
-      break;
-    }
-  }
-  if (!any_digit) return 0.0;
-
+  MantissaDigits m;
+  c = ReadMantissa(at, c, m);
+  if (!m.any_digit) return 0.0;
   if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-    ++p;
-    c = peek();
-    bool exp_negative = false;
-    if (c == '+' || c == '-') {
-      exp_negative = c == '-';
-      ++p;
-      c = peek();
-    }
-    if (c >= '0' && c <= '9') {
-      std::int64_t exponent = 0;
-      for (; c >= '0' && c <= '9'; c = peek()) {
-        if (exponent < kExponentCap) exponent = exponent * 10 + (c - '0');
-        ++p;
-      }
-      scale += exp_negative ? -exponent : exponent;
-    }
-    // A marker without digits is not part of the number: the mantissa stands.
+    ++at.p;
+    ReadExponent(at, m.scale);
   }
   // Digits beyond the stored ones only scale what was kept.
-  scale += significant - static_cast<std::int64_t>(stored);
-
-  // Exact operands give a correctly rounded product or quotient.
-  if (stored <= 15 && !sticky && scale >= -22 && scale <= 22) {
-    double v = static_cast<double>(mantissa);
-    v = scale >= 0 ? v * kPowersOfTen[scale] : v / kPowersOfTen[-scale];
-    return negative ? -v : v;
-  }
-  double v = 0.0;
-  if (DigitsToDouble(negative, digits, stored, scale, sticky, v) != Conversion::kOk)
-    throw core::ArithmeticError(core::kOverflow);
-  return v;
+  m.scale += m.significant - static_cast<std::int64_t>(m.stored);
+  return MantissaValue(negative, m);
 }
 
 }  // namespace

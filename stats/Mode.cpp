@@ -124,6 +124,78 @@ std::size_t TextGroup(const std::vector<std::uint64_t>& tied, std::size_t ordina
   return ordinal;
 }
 
+// The first value of x[0..n) equal to `mode` (of the two zeros, the one
+// that comes first).
+double FirstOfValue(const double* x, std::size_t n, double mode) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (x[i] == mode) return x[i];
+  }
+  throw std::logic_error("mode not found");
+}
+
+// The first position of x[0..n) whose value is tied; `slot` is set to the
+// table's slot of that value.
+std::size_t FirstTied(const double* x, std::size_t n, const TieTable& table, const TieFilter& filter,
+                      std::size_t& slot) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint64_t key = stats::EqualityKey(x[i]);
+    if (!filter.MayHold(key)) continue;
+    slot = table.Find(key);
+    if (slot != TieTable::kMissing) return i;
+  }
+  throw std::logic_error("mode not found");
+}
+
+// The walk after the first tied position `best`, whose value (the tied one
+// of ordinal `bestOrdinal`) the table has already retired.
+struct TieWalk {
+  TieTable& table;
+  const TieFilter& filter;
+  const std::vector<std::uint64_t>& tied;
+  std::size_t best;
+  std::size_t bestOrdinal;
+};
+
+// The texts of the tied values joined by " or " in the order of their first
+// positions, or "" when every tied value has the text of x[best].
+//
+// A value is listed at its first position unless a value with the same
+// number text is already in the list. The list starts with the text of
+// Numbers(best) only once a second value joins it.
+std::string TiedTexts(const double* x, std::size_t n, const TieWalk& walk, const numtext::Separators& sep) {
+  TieTable& table = walk.table;
+  const std::vector<std::uint64_t>& tied = walk.tied;
+  // Once every tied value has met its first position, nothing later can be
+  // listed and the walk ends.
+  std::size_t retired = 1;
+  std::vector<bool> listed(tied.size(), false);  // by text group
+  std::string text;
+  constexpr std::size_t kAhead = 16;
+  const bool prefetch = tied.size() > 4096;
+  for (std::size_t i = walk.best + 1; i < n && retired < tied.size(); ++i) {
+    if (prefetch) {
+      if (i + kAhead < n) table.PrefetchSlot(stats::EqualityKey(x[i + kAhead]));
+      if (i + kAhead / 2 < n) table.PrefetchKey(stats::EqualityKey(x[i + kAhead / 2]));
+    }
+    const std::uint64_t key = stats::EqualityKey(x[i]);
+    if (!walk.filter.MayHold(key)) continue;
+    const std::size_t slot = table.Find(key);
+    if (slot == TieTable::kMissing) continue;
+    const std::size_t group = TextGroup(tied, table.Ordinal(slot), sep);
+    table.Retire(slot);  // later positions of this value are always skipped
+    ++retired;
+    if (listed[group]) continue;
+    if (text.empty()) {
+      text = numtext::NumberText(x[walk.best], sep);
+      listed[TextGroup(tied, walk.bestOrdinal, sep)] = true;
+    }
+    listed[group] = true;
+    text += " or ";
+    text += numtext::NumberText(x[i], sep);
+  }
+  return text;
+}
+
 }  // namespace
 
 Ties TiesOfSorted(const double* sorted, std::size_t n) {
@@ -145,61 +217,16 @@ StatResult ModeFromTies(const double* x, std::size_t n, const Ties& ties, const 
   // No value occurs twice (a single number included).
   if (ties.maxCount < 2) return kNoneText;
   const std::vector<std::uint64_t>& tied = ties.keys;
-
-  if (tied.size() == 1) {
-    const double mode = stats::FromOrderKey(tied[0]);
-    for (std::size_t i = 0; i < n; ++i) {
-      if (x[i] == mode) return x[i];
-    }
-    throw std::logic_error("mode not found");
-  }
+  if (tied.size() == 1) return FirstOfValue(x, n, stats::FromOrderKey(tied[0]));
 
   TieTable table(tied);
   const TieFilter filter(tied);
   // best: the first position whose value has the highest count.
-  std::size_t best = 0;
   std::size_t slot = TieTable::kMissing;
-  for (; best < n; ++best) {
-    const std::uint64_t key = stats::EqualityKey(x[best]);
-    if (!filter.MayHold(key)) continue;
-    slot = table.Find(key);
-    if (slot != TieTable::kMissing) break;
-  }
-  if (slot == TieTable::kMissing) throw std::logic_error("mode not found");
+  const std::size_t best = FirstTied(x, n, table, filter, slot);
   const std::size_t bestOrdinal = table.Ordinal(slot);
   table.Retire(slot);  // positions equal to Numbers(best) are never listed
-  // Once every tied value has met its first position, nothing later can be
-  // listed and the walk ends.
-  std::size_t retired = 1;
-
-  // A value is listed at its first position unless a value with the same
-  // number text is already in the list. The list starts with the text of
-  // Numbers(best) only once a second value joins it.
-  std::vector<bool> listed(tied.size(), false);  // by text group
-  std::string text;
-  constexpr std::size_t kAhead = 16;
-  const bool prefetch = tied.size() > 4096;
-  for (std::size_t i = best + 1; i < n && retired < tied.size(); ++i) {
-    if (prefetch) {
-      if (i + kAhead < n) table.PrefetchSlot(stats::EqualityKey(x[i + kAhead]));
-      if (i + kAhead / 2 < n) table.PrefetchKey(stats::EqualityKey(x[i + kAhead / 2]));
-    }
-    const std::uint64_t key = stats::EqualityKey(x[i]);
-    if (!filter.MayHold(key)) continue;
-    slot = table.Find(key);
-    if (slot == TieTable::kMissing) continue;
-    const std::size_t group = TextGroup(tied, table.Ordinal(slot), sep);
-    table.Retire(slot);  // later positions of this value are always skipped
-    ++retired;
-    if (listed[group]) continue;
-    if (text.empty()) {
-      text = numtext::NumberText(x[best], sep);
-      listed[TextGroup(tied, bestOrdinal, sep)] = true;
-    }
-    listed[group] = true;
-    text += " or ";
-    text += numtext::NumberText(x[i], sep);
-  }
+  const std::string text = TiedTexts(x, n, TieWalk{table, filter, tied, best, bestOrdinal}, sep);
   if (text.empty()) return x[best];
   return text;
 }
