@@ -1,4 +1,4 @@
-// The main window's room: the menu bar over the designed content, the
+// The main window's room: the menu bar over the content, the
 // content growing with the window, the keys that reach the controls and the
 // size kept between runs.
 #include <QCheckBox>
@@ -26,7 +26,7 @@ void Form1::SetUpRoom() {
   AssignMnemonics({PushButton3, PushButton6, PushButton1, PushButton2, Option1, Option2, Label1, Check1, PushButton7,
                    PushButton4, PushButton13, PushButton5, PushButton8},
                   mainMenu_->TitleKeys());
-  const QSize minimum = DesignedContentSize() + QSize(0, MenuBarHeight());
+  const QSize minimum = ContentSize() + QSize(0, MenuBarHeight());
   setMinimumSize(minimum);
   resize(minimum);
   LayOutContent();
@@ -35,7 +35,7 @@ void Form1::SetUpRoom() {
 void Form1::LayOutContent() {
   const int bar = MenuBarHeight();
   if (mainMenu_) mainMenu_->Bar()->setGeometry(0, 0, width(), bar);
-  const QSize extra = size() - DesignedContentSize() - QSize(0, bar);
+  const QSize extra = size() - ContentSize() - QSize(0, bar);
   for (const ControlSpec& spec : kFormInventory) {
     if (spec.parent) continue;  // a frame's controls move with it
     if (auto* control = findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly))

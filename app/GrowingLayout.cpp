@@ -20,7 +20,7 @@ QRect Pixels(const TwipsRect& at) { return {Twips(at.left), Twips(at.top), Twips
 
 }  // namespace
 
-QSize DesignedContentSize() { return {Twips(kContentWidth), Twips(kContentHeight)}; }
+QSize ContentSize() { return {Twips(kContentWidth), Twips(kContentHeight)}; }
 
 QRect GrownPlace(const ControlSpec& spec, QSize extra) {
   const int dw = std::max(0, extra.width());

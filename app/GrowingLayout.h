@@ -1,11 +1,12 @@
 #pragma once
-// The main window's controls in a window larger than designed: the number
-// list and the results list take the extra height, in proportion to their
-// designed heights, and the extra width, as does "Start Analysis" that spans
-// the window like them; the other controls keep their sizes, the left
-// column at the left edge, the right column following the right edge, each
-// row following the list above it. At the designed size every control is
-// where the inventory puts it.
+// The main window's controls in a window larger than its content: the
+// number list and the results list take the extra height, in proportion to
+// their heights in the inventory, and the extra width, as does "Start
+// Analysis" that spans the window like them; the other controls keep their
+// sizes, the left column at the left edge, the right column following the
+// right edge, each row following the list above it. At the content's own
+// size every control is where the inventory puts it (see
+// docs/compatibility.md, The window's geometry).
 #include <QRect>
 #include <QSize>
 #include <vector>
@@ -14,11 +15,11 @@
 
 namespace tallowmere::app {
 
-// The designed content (8040 x 9570 twips), in pixels.
-QSize DesignedContentSize();
+// The window's content (8040 x 9570 twips), in pixels: 536 x 638.
+QSize ContentSize();
 
 // Where a control of the window itself (not one inside a frame) goes when the
-// content is `extra` larger than designed (a negative part counts as none).
+// content is `extra` larger than ContentSize (a negative part counts as none).
 QRect GrownPlace(const ControlSpec& spec, QSize extra);
 
 // The controls that take the keyboard focus in reading order: top to bottom

@@ -22,7 +22,7 @@ TEST(GrownPlace, ListsTakeTheRoomAndTheColumnsFollowTheirEdges) {
   const QSize extra(370, 370);
   const struct {
     const char* control;
-    QRect designed;  // pixels at the designed size
+    QRect unGrown;  // pixels at the content's own size
     QRect grown;
   } cases[] = {
       {"ListView1", {8, 6, 520, 121}, {8, 6, 890, 242}},          {"PushButton3", {8, 134, 256, 27}, {8, 255, 256, 27}},
@@ -35,8 +35,8 @@ TEST(GrownPlace, ListsTakeTheRoomAndTheColumnsFollowTheirEdges) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.control);
-    EXPECT_EQ(GrownPlace(Spec(c.control), QSize()), c.designed);
-    EXPECT_EQ(GrownPlace(Spec(c.control), QSize(-50, -9)), c.designed);  // never smaller than designed
+    EXPECT_EQ(GrownPlace(Spec(c.control), QSize()), c.unGrown);
+    EXPECT_EQ(GrownPlace(Spec(c.control), QSize(-50, -9)), c.unGrown);  // never smaller than the content
     EXPECT_EQ(GrownPlace(Spec(c.control), extra), c.grown);
   }
   // An odd pixel of height goes to the results list; nothing is lost.
