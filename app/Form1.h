@@ -70,15 +70,19 @@ class ResultsListMenu;
 class RestoreOffer;
 
 inline constexpr const char* kProductName = "Tallowmere";
+// The window's commands in their error reports (see docs/compatibility.md,
+// Error reports).
 inline constexpr const char* kFormLoadLocation = "in Tallowmere2021/08/31.Form1.Form_Load ";
 inline constexpr const char* kClearNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton1_Click ";
 inline constexpr const char* kClearResultsLocation = "in Tallowmere2021/08/31.Form1.PushButton8_Click ";
-// Pasted text has no trap of the designed procedures' kind: its failures are
-// reported with this plain text in place of a location, and no line.
+// Pasted text is read by no command of the window's, so no location text
+// and line labels name its steps: its failures are reported with this plain
+// text in place of a location, and no line (see docs/compatibility.md, Error
+// reports).
 inline constexpr const char* kPasteLocation = "while the pasted text was read";
 inline constexpr const char* kPasteNumbersItem = QT_TRANSLATE_NOOP("Form1", "Paste Numbers");
-// Removing the entries that are not numbers has no trap of the designed kind
-// either.
+// Removing the entries that are not numbers is no such command either: its
+// failures are reported with this plain text, and no line.
 inline constexpr const char* kRemoveNotNumbersLocation = "while the entries that are not numbers were removed";
 // Screen heights (pixels) that start the auto-scroll of a carried entry.
 inline constexpr int kScrollUpBelowY = 305;
@@ -127,7 +131,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   NumberListMenu& ListMenu() { return *listMenu_; }
   // The results list's context menu: copy as a table, show the distribution.
   ResultsListMenu& ResultsMenu() { return *resultsMenu_; }
-  // The menu bar over the designed content.
+  // The menu bar over the content.
   MainMenu& Menus() { return *mainMenu_; }
   int MenuBarHeight() const;
   // The distribution window's link to this one.
@@ -272,7 +276,8 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // The controls, by their designed names; tests find them by those names.
+  // The controls, by the names the inventory gives them; tests, the
+  // accessibility check and users' reports find them by those names.
   QTableView* ListView1 = nullptr;
   QPushButton* PushButton3 = nullptr;
   QPushButton* PushButton6 = nullptr;
@@ -297,8 +302,8 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // Finds the controls the inventory made, by their names.
   void FindControls();
   void SetUpControls();
-  // Where a stand-in face replaces the designed one: the sizes at which
-  // every caption fits.
+  // Where a stand-in face replaces Arial: the sizes at which every caption
+  // fits.
   void FitCaptionFonts();
   void ConnectHandlers();
   void ConnectOptions();
@@ -312,8 +317,8 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // Names and enables the Edit menu's items as the number list's context
   // menu would be now.
   void RefreshEditMenu();
-  // The bar across the top and the designed controls below it, grown with
-  // the window.
+  // The bar across the top and the inventory's controls below it, grown
+  // with the window.
   void LayOutContent();
   // The size kept from the last run, within `area`, and kept at the close.
   void RestoreWindowSize(const QRect& area);

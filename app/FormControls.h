@@ -34,9 +34,10 @@ class ReportListView final : public QTableView {
   QWidget* border_;
 };
 
-// A frame whose border line runs above the controls inside it. The designed
-// places put the top control where a border through the title's middle would
-// leave room; a style that draws the border under the title has it lifted.
+// A frame whose border line runs above the controls inside it. The
+// inventory's places put the top control where a border through the title's
+// middle would leave room; a style that draws the border under the title has
+// it lifted.
 class DesignFrame final : public QGroupBox {
  public:
   DesignFrame(const QString& title, QWidget* parent);

@@ -61,8 +61,8 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent, const QString& fontFamil
 // stop there rather than reaching the window behind them too.
 bool ReportsMoves(ControlKind kind) { return kind == K::kButton || kind == K::kFrame; }
 
-// Designed white like the window, with a text colour that reads on it.
-bool DesignedWhite(ControlKind kind) {
+// White like the window, with a text colour that reads on it.
+bool OnWindowWhite(ControlKind kind) {
   return kind == K::kFrame || kind == K::kLabel || kind == K::kOption || kind == K::kCheckBox;
 }
 
@@ -132,9 +132,9 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
       control->setMouseTracking(true);
       control->setAttribute(Qt::WA_NoMousePropagation);
     }
-    if (DesignedWhite(spec.kind)) platform::SetDesignedBackground(control, Qt::white);
+    if (OnWindowWhite(spec.kind)) platform::SetDesignedBackground(control, Qt::white);
   }
-  // Tab follows the places, not the designed indices, which jump about.
+  // Tab follows the places, not the tab indices, which jump about.
   QWidget* previous = nullptr;
   for (const ControlSpec* spec : ReadingOrder()) {
     auto* control = window.findChild<QWidget*>(QString::fromLatin1(spec->name));

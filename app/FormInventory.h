@@ -1,8 +1,10 @@
 #pragma once
-// The main window's controls as designed, in one table: each control's name,
+// The main window's controls in one table: each control's name,
 // kind, caption, place, tab order, tool tip and the names assistive
 // technology announces, their texts marked for translation. The window is
-// built from it, and its controls are found again by their names.
+// built from it, and its controls are found again by their names. The
+// places, the names and the faces are kept from release to release (see
+// docs/compatibility.md, The window's geometry).
 #include <QCoreApplication>
 #include <QFont>
 #include <QString>
@@ -26,14 +28,15 @@ inline constexpr const char* kListDescription = QT_TRANSLATE_NOOP(
     "The numbers to analyse. Delete or a double-click removes the selected number; files dropped here add "
     "theirs, and so does text dropped or pasted (Ctrl+V).");
 
-// The designed sizes (points) of the window's font and of the push buttons'.
+// The sizes (points) of the window's font and of the push buttons'.
 inline constexpr qreal kWindowPoints = 9;
 inline constexpr qreal kButtonPoints = 11.25;
 
-// Design units: twips to logical pixels at 96 dpi, rounded to the nearest.
+// The inventory's unit: twips (1/1440 inch) to logical pixels at 96 dpi,
+// rounded to the nearest.
 constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
 
-// The designed face at `points`, bold.
+// The window's face (`family`: Arial or its stand-in) at `points`, bold.
 QFont DesignFont(const QString& family, qreal points);
 
 enum class ControlKind { kList, kButton, kFrame, kOption, kLabel, kDropDown, kCheckBox };
@@ -49,7 +52,7 @@ struct ControlSpec {
   const char* parent = nullptr;  // a frame's name; none for the window itself
   const char* caption = "";
   TwipsRect at;
-  int tab = -1;  // the designed tab index
+  int tab = -1;  // the control's tab index (Tab itself follows ReadingOrder)
   const char* toolTip = nullptr;
   const char* accessibleName = nullptr;
   const char* accessibleDescription = nullptr;
@@ -58,10 +61,10 @@ struct ControlSpec {
 // In the order the controls are made, which is also the order they stack in.
 extern const std::array<ControlSpec, 18> kFormInventory;
 
-// Makes every control of the inventory on `window` in the designed face (the
-// push buttons in their larger size), and links them in the designed tab
-// order, which is the reading order of their places (ReadingOrder); the
-// frames and the label take no focus.
+// Makes every control of the inventory on `window` in the window's face (the
+// push buttons in their larger size), and links them in the tab order, which
+// is the reading order of their places (ReadingOrder); the frames and the
+// label take no focus.
 void BuildInventory(QWidget& window, const QString& fontFamily);
 
 }  // namespace tallowmere::app

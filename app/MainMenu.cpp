@@ -29,7 +29,7 @@ MainMenu::MainMenu(QWidget& window) : QObject(&window), bar_(new QMenuBar(&windo
   bar_->setObjectName(QStringLiteral("menuBar"));
   // Drawn in the window on every desktop: the content below keeps its place.
   bar_->setNativeMenuBar(false);
-  // The desktop's own menu look, not the designed face of the content.
+  // The desktop's own menu look, not the content's bold Arial.
   bar_->setFont(QApplication::font());
   bar_->setPalette(QApplication::palette());
   for (std::size_t i = 0; i < menus_.size(); ++i) {

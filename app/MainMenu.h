@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar over the main window's designed content, built from rows: each
+// The menu bar over the main window's content, built from rows: each
 // row names its menu, its text, its keys, its object name and the command it
 // runs, so an item is added in one line. Texts are translated in the context
 // "MainMenu" (QT_TRANSLATE_NOOP("MainMenu", "…") in the rows).

@@ -3,7 +3,7 @@
 // at the last close can be restored with one click. It also tells, in the
 // same place, why nothing can be offered (the list was too large to keep, or
 // its file could not be read); a click then only dismisses it. It floats
-// over the rows, outside the designed layout and the tab order.
+// over the rows, outside the inventory's layout and the tab order.
 #include <QPushButton>
 
 class QAbstractScrollArea;

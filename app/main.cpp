@@ -34,8 +34,9 @@ std::string CurrentFolder() {
 }
 
 // Where an X display is at hand (on a Wayland desktop too, through XWayland),
-// the window runs through X, where everything behaves as designed: the window
-// is centred, boxes open over it, the pointer's screen position is known.
+// the window runs through X, where everything the manual shows holds: the
+// window is centred, boxes open over it, the pointer's screen position is
+// known.
 // Wayland itself is the fallback. A platform the user chose is respected.
 bool PlatformChosen(int argc, char** argv) {
   if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;

@@ -11,7 +11,9 @@ class ArithmeticError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Descriptions used across the program.
+// Descriptions used across the program; reports and the analyser's error
+// lines carry them as they are (see docs/compatibility.md, Arithmetic that
+// fails).
 inline constexpr const char* kOverflow = "Overflow";
 inline constexpr const char* kDivisionByZero = "Division by zero";
 inline constexpr const char* kTypeMismatch = "Type mismatch";

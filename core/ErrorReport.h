@@ -13,6 +13,10 @@
 //
 // A procedure without a trap of its own simply lets the exception travel to
 // its caller's trap. Plain C++: the user-interface layer implements ErrorSink.
+//
+// The location texts and the labels never change: users send the box's text
+// when they report a failure, and the command-line analyser names the failed
+// row or option by the label (see docs/compatibility.md, Error reports).
 #include <string>
 #include <string_view>
 #include <utility>

@@ -72,8 +72,9 @@ std::vector<TypedPiece> TypedPieces(std::string_view answer, const numtext::Sepa
 void AddTypedNumbers(const ManualEntryHost& host) {
   core::Trap trap(host.errors, kManualEntryLocation);
   EntrySink& list = host.entries;
-  // The prompt says how to separate numbers; the designed one stays where
-  // the decimal separator is the point.
+  // The prompt says how to separate numbers: "use commas" wherever the
+  // decimal separator is the point, as the manual shows it; "use semicolons"
+  // where a comma would split a number.
   const QString prompt = UsesDecimalComma(host.separators)
                              ? QCoreApplication::translate("ManualEntry", kManualEntrySemicolonPrompt)
                              : QCoreApplication::translate("ManualEntry", kManualEntryPrompt);

@@ -23,6 +23,8 @@ class Dialogs;
 
 namespace tallowmere::input {
 
+// Names the command in its error reports (see docs/compatibility.md, Error
+// reports).
 inline constexpr const char* kManualEntryLocation = "in Tallowmere2021/08/31.Form1.PushButton3_Click ";
 inline constexpr const char* kManualEntryPrompt =
     QT_TRANSLATE_NOOP("ManualEntry", "Enter number or numbers (use commas):");

@@ -5,6 +5,8 @@
 
 namespace tallowmere::input {
 
+// Names the command in its error reports (see docs/compatibility.md, Error
+// reports).
 inline constexpr const char* kSampleNumbersLocation = "in Tallowmere2021/08/31.Form1.PushButton2_Click ";
 
 // What the command works with; all of it must outlive the call.

@@ -11,7 +11,8 @@ namespace tallowmere::numtext {
 // one '.', an optional exponent ('E' or 'D', either case, optional sign and
 // digits) are read from the start until a character cannot continue the
 // number; '&H' and '&O' read hexadecimal and octal as 32-bit two's
-// complement. No leading number gives 0. A mantissa followed by an exponent
+// complement, and more than 32 bits overflow (see docs/compatibility.md,
+// Arithmetic that fails). No leading number gives 0. A mantissa followed by an exponent
 // marker without digits reads as the mantissa. A value beyond the double range
 // throws ArithmeticError("Overflow"); a value too small for a double is 0.
 double LeadingNumber(std::string_view text);

@@ -26,7 +26,9 @@ double NumericValue(std::string_view text, const Separators& sep);
 
 // A text converted to a 16-bit integer: the number test, then rounded to the
 // nearest integer with ties to even; must fit -32768..32767. Not numeric:
-// "Type mismatch"; outside the range: "Overflow".
+// "Type mismatch"; outside the range: "Overflow". The decimal places are such
+// a number: a text beyond the range is reported at its step and the run
+// rounds as the one before (see docs/compatibility.md, Arithmetic that fails).
 std::int16_t ToInteger16(std::string_view text, const Separators& sep);
 
 }  // namespace tallowmere::numtext

@@ -15,7 +15,9 @@ namespace tallowmere::numtext {
 // rounded; exponent form exactly when %.15g would use it; trailing zeros and
 // a trailing decimal point removed; exponent written "E", a sign and at least
 // two digits ("1E+20", "1.5E-05"); negative zero written "0"; the decimal
-// separator of `sep` in place of '.'; no grouping.
+// separator of `sep` in place of '.'; no grouping. The result rows, and so
+// the exports, spell their numbers so (see docs/compatibility.md, The number
+// texts).
 std::string NumberText(double v, const Separators& sep);
 
 // The shortest number text that reads back to exactly `v`: as NumberText

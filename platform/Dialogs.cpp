@@ -18,8 +18,10 @@ QString& TitleStore() {
   return title;
 }
 
-// The boxes of the original platform broke lines at CR LF and also at a lone
-// CR (the error report ends its second line with CR CR); Qt only knows LF.
+// The program's box texts break lines at CR LF and also at a lone CR (the
+// error report ends its location line with CR CR, and that text is what users
+// copy into their reports: see docs/compatibility.md, Error reports); Qt
+// only knows LF.
 QString WithLineBreaks(const QString& text) {
   QString t = text;
   t.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -9,8 +9,9 @@ namespace tallowmere::platform {
 
 namespace {
 
-// Faces with Arial's metrics: the layout fits them as designed.
-constexpr const char* kDesignedFaces[] = {"Arial", "Liberation Sans"};
+// Faces with Arial's metrics: the layout was measured with them, so every
+// caption fits its control at its own size.
+constexpr const char* kArialMetricFaces[] = {"Arial", "Liberation Sans"};
 // Stand-ins, most common first (Debian's default sans-serif leads).
 constexpr const char* kStandIns[] = {"DejaVu Sans", "Noto Sans", "FreeSans", "Nimbus Sans"};
 
@@ -32,7 +33,7 @@ bool AllFit(const QFont& font, const std::vector<CaptionRoom>& captions) {
 }  // namespace
 
 QString ChooseFontFamily(const QStringList& installed) {
-  for (const char* face : kDesignedFaces)
+  for (const char* face : kArialMetricFaces)
     if (Has(installed, face)) return QString::fromLatin1(kDesignedFontFamily);
   for (const char* face : kStandIns)
     if (Has(installed, face)) return QString::fromLatin1(face);

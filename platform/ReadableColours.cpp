@@ -34,7 +34,8 @@ constexpr TextPair kTextPairs[] = {
 
 bool TextsRead(const QPalette& palette) {
   for (const QPalette::ColorGroup group : kReadGroups) {
-    // The window, the frames and the captions on them are the designed white.
+    // The window, the frames and the captions on them are white (see
+    // docs/compatibility.md, The window's geometry).
     if (ContrastRatio(palette.color(group, QPalette::WindowText), Qt::white) < kReadableContrast) return false;
     for (const TextPair& pair : kTextPairs) {
       if (ContrastRatio(palette.color(group, pair.background), palette.color(group, pair.text)) < kReadableContrast)
@@ -144,7 +145,7 @@ void SetDesignedBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, colour);
   // The text colour goes with the background: a theme's light window text
-  // would vanish on the designed white.
+  // would vanish on the window's white.
   for (const QPalette::ColorGroup group : kReadGroups) {
     if (ContrastRatio(palette.color(group, QPalette::WindowText), colour) < kReadableContrast)
       palette.setColor(group, QPalette::WindowText, TextColourOn(colour));

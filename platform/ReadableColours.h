@@ -20,7 +20,7 @@ double ContrastRatio(const QColor& a, const QColor& b);
 QColor TextColourOn(const QColor& background);
 
 // The palette the window paints with, from the system's: kept when its texts
-// read on its own backgrounds and its window text reads on the designed white
+// read on its own backgrounds and its window text reads on the window's white
 // (a light theme); otherwise (a dark theme) a light palette with dark texts.
 // Either way the selection colour is deepened until its text reads, and every
 // role is held, so no dark part of a theme mixes in through a control class's

@@ -5,6 +5,8 @@
 // returns. A settings path that holds anything but a regular file (a FIFO, a
 // device, a folder, a link to one of these or to nothing) is never opened nor
 // written: opening a FIFO blocks, and writing replaces whatever a link names.
+// The file, its group and its keys stay readable by every release (see
+// docs/compatibility.md, The stored options).
 #include <QString>
 #include <cstdint>
 

@@ -15,7 +15,8 @@ namespace {
 
 // A style sheet sizes widgets when they are polished, which happens when the
 // window is first shown and again whenever a style changes; each time, the
-// window gets its designed size back.
+// window gets back the size it had before the skin (a skin restyles, it
+// never moves a control: see docs/compatibility.md, The window's geometry).
 class SizeKeeper final : public QObject {
  public:
   static constexpr const char* kName = "SkinSizeKeeper";
@@ -65,12 +66,12 @@ void Skin::Load(const QString& path) {
 
 void Skin::Apply(QWidget& window) const {
   if (!loaded_) throw std::runtime_error("No skin loaded");
-  const QSize designed = window.size();
+  const QSize unskinned = window.size();
   qApp->setStyleSheet(sheet_);
   window.setStyleSheet(sheet_);
   window.ensurePolished();
   if (!window.findChild<QObject*>(QString::fromLatin1(SizeKeeper::kName), Qt::FindDirectChildrenOnly))
-    new SizeKeeper(&window, designed);
+    new SizeKeeper(&window, unskinned);
 }
 
 }  // namespace tallowmere::platform

@@ -75,7 +75,7 @@ class Analysis {
   const Results& LastResults() const { return results_; }
 
   // Whether runs compute the statistics beyond the twelve rows (off by
-  // default: the designed window shows only the twelve).
+  // default: the window's results list holds the twelve alone).
   void SetMoreStatistics(bool on) { moreStatistics_ = on; }
 
   // The data set of the last run. The method (Sample or Population) is set

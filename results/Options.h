@@ -14,7 +14,8 @@ class SettingsStore;
 namespace tallowmere::results {
 
 inline constexpr const char* kMustBeNumericMessage = QT_TRANSLATE_NOOP("Options", "Must be a numeric entry.");
-// The text of Combo1 at design time and after "Show all decimals" is unticked.
+// The text of Combo1 before anything is stored, and after "Show all decimals"
+// is unticked.
 inline constexpr const char* kDefaultDecimalPlaces = "3";
 // The text of the disabled Combo1 while "Show all decimals" is ticked.
 inline constexpr const char* kAllDecimalPlaces = "10";

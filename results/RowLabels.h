@@ -2,7 +2,9 @@
 // Every result row's key, label and unit, each written here once: the
 // results list, the exports, the analyser's formats and the table text all
 // take them from this table. Plain C++: no Qt; the labels and units are
-// marked for translation and shown through core::Translated.
+// marked for translation and shown through core::Translated. The keys and
+// the English labels are read by scripts and by whoever opens a saved file
+// (see docs/compatibility.md, The number texts).
 #include <cstddef>
 #include <iterator>
 #include <string_view>

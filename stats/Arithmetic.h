@@ -3,6 +3,10 @@
 // whose result is infinite or NaN (overflow, division by zero, an invalid
 // operation such as 0/0) is a failure, raised as ArithmeticError with a short
 // description. Underflow and loss of precision are not failures.
+//
+// A result beyond the double range is never shown as a number: the row is
+// reported, or reads "#Div/0!" (see docs/compatibility.md, Arithmetic that
+// fails).
 #include <cmath>
 #include <cstddef>
 #include <string>

@@ -1,6 +1,8 @@
 #pragma once
 // The answer of a statistics procedure that can answer in words: either a
 // double or a text ("#Div/0!", "None", "Error", or a list of tied modes).
+// Scripts and saved results match these texts (see docs/compatibility.md,
+// The number texts).
 #include <string>
 #include <variant>
 

@@ -3,8 +3,8 @@
 // an analysis owns a DataSet, fills it, then calls SortNumbers first and the
 // other procedures after it.
 //
-// Numbers and SortedNumbers are the design's one-based arrays held 0-based:
-// element i lives at index i - 1.
+// Numbers and SortedNumbers count their elements from 1, as NumberCount does,
+// and are held 0-based: element i lives at index i - 1.
 #include <array>
 #include <cstddef>
 #include <cstdint>

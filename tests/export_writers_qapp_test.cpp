@@ -63,7 +63,7 @@ TEST_P(TextFile, WritesTheExactBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, TextFile,
     ::testing::Values(
-        // The design's example: the unticked 22-character row sets the width.
+        // An unticked row wider than the ticked ones still sets the width.
         FileCase{"TickedShortUntickedLong",
                  {kResults},
                  {{{"abc"}, true}, {{Text(22)}, false}},
@@ -212,7 +212,7 @@ TEST_P(ClipboardText, IsBuiltExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, ClipboardText,
     ::testing::Values(
-        ClipCase{"DesignExample", {kResults}, {{{"abc"}, true}, {{Text(22)}, false}, {{"de"}, true}}, "abc\r\nde\r\n"},
+        ClipCase{"TickedShortUntickedLong", {kResults}, {{{"abc"}, true}, {{Text(22)}, false}, {{"de"}, true}}, "abc\r\nde\r\n"},
         ClipCase{"TwoColumnsPaddedBetweenTrimmedAtTheEnd",
                  {"A", "B"},
                  {{{"a", "bb"}, true}, {{"xyz", "q"}, false}},

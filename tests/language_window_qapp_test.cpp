@@ -76,7 +76,7 @@ TEST_F(LanguageWindow, ResultRowsAndMessagesAreTheLanguagesOwn) {
   EXPECT_TRUE(rows[6].startsWith(Own("ResultRows", "The mean is: "))) << rows[6].toStdString();
 }
 
-// A caption cut short by its control's designed size is a fault of the
+// A caption cut short by its control's size in the inventory is a fault of the
 // translation: each caption's text, with the room its control's style draws
 // around it, fits the control.
 int RoomAroundCaption(const QWidget& control) {

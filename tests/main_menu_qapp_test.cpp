@@ -255,7 +255,7 @@ TEST_F(MainMenuTest, ARowAddsAnItemAndASubmenuIsFilledAsItOpens) {
   }
 }
 
-TEST_F(MainMenuTest, MnemonicsAreUniqueAndLeaveTheCaptionsAsDesigned) {
+TEST_F(MainMenuTest, MnemonicsAreUniqueAndLeaveTheCaptionsAsTheyRead) {
   Form1& f = Open();
   QString keys = f.Menus().TitleKeys();
   EXPECT_EQ(keys, "FEAH");
@@ -292,7 +292,7 @@ TEST_F(MainMenuTest, TheListsTakeWhatTheWindowGrowsBy) {
       EXPECT_EQ(spans->width(), size.width() - 16);
     }
     // The last row stands 7 above the bottom edge; the right column 8 in
-    // from the right edge; sizes as designed.
+    // from the right edge; sizes as in the inventory.
     EXPECT_EQ(c.PushButton8->geometry().bottom(), size.height() - 8);
     EXPECT_EQ(c.PushButton8->geometry().right(), size.width() - 9);
     EXPECT_EQ(c.Frame2->geometry().right(), size.width() - 9);

@@ -112,8 +112,8 @@ TEST_F(Options, UpAndDownStepThroughTheListFromWhatIsShown) {
     std::vector<Qt::Key> keys;
     QString after;
   } cases[] = {
-      {"DownFromTheDesigned3", "3", false, {Qt::Key_Down}, "4"},
-      {"UpFromTheDesigned3", "3", false, {Qt::Key_Up}, "2"},
+      {"DownFromTheDefault3", "3", false, {Qt::Key_Down}, "4"},
+      {"UpFromTheDefault3", "3", false, {Qt::Key_Up}, "2"},
       {"DownAndOnInOrder", "3", false, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, "6"},
       {"DownThenUp", "3", false, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, "2"},
       {"PageKeysStepToo", "3", false, {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}, "4"},

@@ -124,7 +124,7 @@ TEST_F(WindowLoadersTest, MissingDroppedPathIsReportedAndTheDropGoesOn) {
   const QString one = Write("one.txt", "5\n");
   OpenShown();
   ASSERT_TRUE(DragAndDrop({files_.path() + "/gone.txt", one}));
-  // The designed text, then the path on a line of its own.
+  // "File not found", then the path on a line of its own.
   EXPECT_EQ(dialogs_.Messages(), QStringList{"File not found\n" + files_.path() + "/gone.txt"});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"5"}));
 }

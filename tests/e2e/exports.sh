@@ -95,7 +95,8 @@ app_pid=$!
 window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallowmere within 20 s"
 xdotool windowfocus --sync "$window" 2>/dev/null
 
-# Places in the window (pixels; the designed layout at 96 dpi).
+# Places in the window (pixels; the inventory's twips at 96 dpi: see
+# docs/compatibility.md, The window's geometry).
 click() { xdotool mousemove --window "$window" "$1" $(($2 + $(content_top "$window"))) click 1; sleep 0.3; }
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
 click 400 181  # Load Sample/Example Numbers

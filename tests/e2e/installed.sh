@@ -5,7 +5,8 @@
 # named on its command line (relative to the current folder, as a file
 # manager's "Open With" or a shell gives it).
 #   1. Its hand pointer comes from share/tallowmere: a broken one put there
-#      brings the designed error report of the start-up step that loads it.
+#      brings the error report of the start-up step that loads it
+#      (Form_Load, at line 106).
 #   2. With the real one, no report; the list file's numbers are in the list:
 #      "Start Analysis", two rows ticked and copied give exactly the rows of
 #      the installed analyser on the same file.

@@ -163,7 +163,8 @@ restart_program() {  # extra VAR=value settings; the settings start afresh
   start_program "$@"
 }
 
-# Places in the window (pixels; the designed layout at 96 dpi).
+# Places in the window (pixels; the inventory's twips at 96 dpi: see
+# docs/compatibility.md, The window's geometry).
 row_y() { echo $((340 + 17 * ($1 - 1))); }  # the results list's row N (from 1)
 add_numbers() { click 136 147; }
 load_files() { click 400 147; }

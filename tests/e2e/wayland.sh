@@ -10,7 +10,7 @@
 #      same button again, then the pointer over the buttons; a double-click
 #      on the title bar; dragging the frame's corner out and in: the program
 #      is still there, its window grown by the drag, then back at its
-#      designed size, never smaller.
+#      content's size, never smaller.
 #   3. An entry carried down to the bottom edge of the number list scrolls
 #      the list (its scroll bar moves), as the screen-position rule does on X.
 # Usage: wayland.sh BUILD_BIN_DIR
@@ -91,7 +91,7 @@ app_pid=$!
 
 shot() { import -window root -depth 8 "$work/shot.ppm" 2>/dev/null; }
 menu_bar=""
-find_window() {  # sets cx cy: the designed content's top-left corner on the X display; ww wh: the client area's size
+find_window() {  # sets cx cy: the content's top-left corner on the X display; ww wh: the client area's size
   local place last="" left top measured
   for _ in $(seq "${1:-100}"); do
     alive "while looking for its window"
@@ -101,7 +101,7 @@ find_window() {  # sets cx cy: the designed content's top-left corner on the X d
     if [ -n "$place" ] && [ "$place" = "$last" ]; then
       read -r left top ww wh measured <<<"$place"
       # The menu bar's height, measured at the first sight of the window; the
-      # places below are the designed content's, under the bar.
+      # places below are the content's, under the bar.
       menu_bar=${menu_bar:-$measured}
       cx=$left cy=$((top + menu_bar))
       return 0
@@ -120,8 +120,8 @@ expect_size() {
 find_window || fail "no window of the program on the Weston desktop within 20 s"
 [ "$menu_bar" -gt 0 ] || fail "no menu bar seen at the top of the window"
 # A first start (no remembered size) on a desktop it fits opens at the
-# designed size.
-expect_size 536 638 "the window did not open at its designed size"
+# content's size.
+expect_size 536 638 "the window did not open at its content's size"
 # Weston takes the pointer's place from motion events: move there, then once
 # more by a pixel, so the press never lands where the pointer was before.
 point() {
@@ -174,7 +174,7 @@ find_window 25 || fail "the window is gone after the double-click"
 [ "$ww" -ne 536 ] && { maximise_button; find_window 25 || fail "the window is gone after its restore"; }
 expect_size 536 638 "the window did not come back to its size after the double-click"
 # The window grows by its corner (the frame's, a pixel beyond the client
-# area's), and shrinks back no smaller than designed.
+# area's), and shrinks back no smaller than its content.
 for target in "60 40 596 678" "-200 -200 536 638"; do
   set -- $target
   point $((ww + 1)) $((wh - menu_bar + 1)); xdotool mousedown 1; sleep 0.2

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program on a virtual display: its window appears, titled
-# "Tallowmere", with the designed client area of 536 x 638, and a first start
+# "Tallowmere", with a client area of 536 x 638 below its menu bar, and a first start
 # writes no settings. With a FIFO in the settings file's place it still
 # starts; picking options shows one notice and leaves the FIFO as it was.
 # Usage: window_starts.sh BUILD_BIN_DIR
@@ -42,12 +42,12 @@ app_pid=$!
 window=$(wait_for_window Tallowmere 200) || fail "no visible window titled Tallowmere within 20 s"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The designed 536 x 638 below the menu bar.
+# The content's 536 x 638 below the menu bar.
 bar=$((${HEIGHT:-0} - 638))
 [ "${WIDTH:-}" = 536 ] && [ "$bar" -ge 10 ] && [ "$bar" -le 60 ] ||
   fail "window is ${WIDTH:-?}x${HEIGHT:-?}, expected 536 x 638 below a menu bar"
 
-# Nothing differs from the designed options on a first start: nothing stored.
+# Nothing differs from the default options on a first start: nothing stored.
 [ ! -e "$work/config/Brindlecote.ini" ] || fail "a first start wrote settings: $(cat "$work/config/Brindlecote.ini")"
 
 echo "PASS: window $window titled Tallowmere, ${WIDTH}x${HEIGHT} on $DISPLAY"

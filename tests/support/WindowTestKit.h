@@ -35,7 +35,7 @@
 
 namespace windowtest {
 
-// The main window's controls, found by their designed names as a user's
+// The main window's controls, found by their object names as a user's
 // tools find them.
 struct Controls {
   explicit Controls(const QWidget& form) : form_(form) {}

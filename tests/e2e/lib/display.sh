@@ -39,9 +39,9 @@ wait_for_window() {  # title, tenths of a second; prints the newest match
   return 1
 }
 
-# The menu bar's height over the designed content of window $1 (its client
-# area less the content's designed 638 pixels; at the default size, scale 1):
-# places of the designed controls are measured from the content's top.
+# The menu bar's height over the content of window $1 (its client area less
+# the content's 638 pixels; at the default size, scale 1): places of the
+# controls are measured from the content's top.
 content_top() {
   local height
   height=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
