@@ -5,7 +5,8 @@
 # from the number list to the last button scrolls that button into view (the
 # scroll bar's thumb goes from the top of its track to the bottom). On a
 # large screen at scale 2 the window is the content's own size: 536 x 638
-# scaled (and the menu bar over it), centred, without a scroll bar. Usage: small_screens.sh BUILD_BIN_DIR
+# scaled (and the menu bar over it), centred, without a scroll bar.
+# Usage: small_screens.sh BUILD_BIN_DIR
 set -uo pipefail
 . "$(dirname "$0")/lib/display.sh"
 
