@@ -212,7 +212,7 @@ TEST_P(ClipboardText, IsBuiltExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, ClipboardText,
     ::testing::Values(
-        ClipCase{"TickedShortUntickedLong", {kResults}, {{{"abc"}, true}, {{Text(22)}, false}, {{"de"}, true}}, "abc\r\nde\r\n"},
+        ClipCase{"UntickedWider", {kResults}, {{{"abc"}, true}, {{Text(22)}, false}, {{"de"}, true}}, "abc\r\nde\r\n"},
         ClipCase{"TwoColumnsPaddedBetweenTrimmedAtTheEnd",
                  {"A", "B"},
                  {{{"a", "bb"}, true}, {{"xyz", "q"}, false}},
