@@ -17,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,8 +66,20 @@ TEST_F(SettingsStoreTest, AbsentKeyGivesTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, TextsComeBackExactlyAsWritten) {
-  for (const QString& text : {QString("True"), QString(""), QString("abc"), QString("1,5"), QString(" 2 "),
-                              QString("@odd;=\"value\""), QString::fromUtf8("\xc3\xa9t\xc3\xa9")}) {
+  const struct {
+    const char* name;
+    QString text;
+  } rows[] = {
+      {"Word", "True"},
+      {"Empty", ""},
+      {"Letters", "abc"},
+      {"DecimalComma", "1,5"},
+      {"SpacesAround", " 2 "},
+      {"IniMarks", "@odd;=\"value\""},
+      {"NotAscii", QString::fromUtf8("\xc3\xa9t\xc3\xa9")},
+  };
+  for (const auto& [name, text] : rows) {
+    SCOPED_TRACE(name);
     EXPECT_EQ(SaveSetting(kSettingsApplication, kSettingsSection, "Combo1", text), SettingsFailure::kNone);
     EXPECT_EQ(GetSetting(kSettingsApplication, kSettingsSection, "Combo1", "3"), text);
   }
@@ -98,10 +111,19 @@ TEST_F(SettingsStoreTest, CorruptFileGivesDefaults) {
 }
 
 TEST_F(SettingsStoreTest, TheFilePathIsWhereQSettingsKeepsTheApplication) {
-  for (const QString& folder : {dir_.path(), dir_.path() + "/deeper/still/", QString("/nonexistent/folder")}) {
+  const struct {
+    const char* name;
+    QString folder;
+  } rows[] = {
+      {"TheTestsFolder", dir_.path()},
+      {"DeeperWithATrailingSlash", dir_.path() + "/deeper/still/"},
+      {"NotThere", "/nonexistent/folder"},
+  };
+  for (const auto& [name, folder] : rows) {
+    SCOPED_TRACE(name);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
     const QSettings real(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication);
-    EXPECT_EQ(SettingsFilePath(kSettingsApplication), real.fileName()) << folder.toStdString();
+    EXPECT_EQ(SettingsFilePath(kSettingsApplication), real.fileName());
   }
 }
 
@@ -321,32 +343,66 @@ TEST(SettingsSession, TheFirstFailedWriteIsToldOnceNamingTheFile) {
   }
 }
 
+// Stored texts read as booleans and integers; a text not of the kind throws.
 TEST(SettingsReadings, Boolean) {
-  struct Case {
+  const struct {
+    const char* name;
     const char* text;
-    bool value;
+    std::optional<bool> value;  // none: not a boolean
+  } rows[] = {
+      {"TrueWord", "True", true},
+      {"FalseWord", "False", false},
+      {"LowerCaseTrue", "true", true},
+      {"UpperCaseFalse", "FALSE", false},
+      {"One", "1", true},
+      {"Zero", "0", false},
+      {"MinusOne", "-1", true},
+      {"ZeroWithDecimals", "0.0", false},
+      {"Fraction", "2.5", true},
+      {"ZeroInSpaces", " 0 ", false},
+      {"Empty", "", std::nullopt},
+      {"Yes", "yes", std::nullopt},
+      {"LongerWord", "Truth", std::nullopt},
+      {"Letters", "abc", std::nullopt},
+      {"NumberThenLetter", "1x", std::nullopt},
   };
-  for (const Case& c :
-       {Case{"True", true}, Case{"False", false}, Case{"true", true}, Case{"FALSE", false}, Case{"1", true},
-        Case{"0", false}, Case{"-1", true}, Case{"0.0", false}, Case{"2.5", true}, Case{" 0 ", false}}) {
-    EXPECT_EQ(ReadBoolean(c.text, {".", ","}), c.value) << c.text;
-  }
-  for (const char* bad : {"", "yes", "Truth", "abc", "1x"}) {
-    EXPECT_THROW(ReadBoolean(bad, {".", ","}), ArithmeticError) << bad;
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (r.value) {
+      EXPECT_EQ(ReadBoolean(r.text, {".", ","}), *r.value);
+    } else {
+      EXPECT_THROW(ReadBoolean(r.text, {".", ","}), ArithmeticError);
+    }
   }
 }
 
 TEST(SettingsReadings, Integer16) {
-  struct Case {
+  const struct {
+    const char* name;
     const char* text;
-    int value;
+    std::optional<int> value;  // none: not a 16-bit integer
+  } rows[] = {
+      {"Zero", "0", 0},
+      {"One", "1", 1},
+      {"Least", "-32768", -32768},
+      {"Greatest", "32767", 32767},
+      {"HalfRoundsToEven", "2.5", 2},
+      {"HalfRoundsToEvenUp", "3.5", 4},
+      {"InSpaces", " 1 ", 1},
+      {"Empty", "", std::nullopt},
+      {"Letters", "abc", std::nullopt},
+      {"BooleanWord", "True", std::nullopt},
+      {"OneAboveGreatest", "32768", std::nullopt},
+      {"OneBelowLeast", "-32769", std::nullopt},
+      {"FarTooLarge", "1E10", std::nullopt},
   };
-  for (const Case& c : {Case{"0", 0}, Case{"1", 1}, Case{"-32768", -32768}, Case{"32767", 32767}, Case{"2.5", 2},
-                        Case{"3.5", 4}, Case{" 1 ", 1}}) {
-    EXPECT_EQ(ReadInteger16(c.text, {".", ","}), c.value) << c.text;
-  }
-  for (const char* bad : {"", "abc", "True", "32768", "-32769", "1E10"}) {
-    EXPECT_THROW(ReadInteger16(bad, {".", ","}), ArithmeticError) << bad;
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (r.value) {
+      EXPECT_EQ(ReadInteger16(r.text, {".", ","}), *r.value);
+    } else {
+      EXPECT_THROW(ReadInteger16(r.text, {".", ","}), ArithmeticError);
+    }
   }
 }
 
@@ -426,9 +482,15 @@ TEST_F(StoreWindowTest, SettingsInAFolderThatCannotBeWrittenLeaveTheOptionsWorki
   const std::string blocker = tree.File("not-a-folder", "x");
   // Folders no one may create, root included: below a plain file, and in
   // the kernel's read-only process file system.
-  for (const QString& folder :
-       {QString::fromStdString(blocker + "/config"), QStringLiteral("/proc/tallowmere-config")}) {
-    SCOPED_TRACE(folder.toStdString());
+  const struct {
+    const char* name;
+    QString folder;
+  } rows[] = {
+      {"BelowAPlainFile", QString::fromStdString(blocker + "/config")},
+      {"InTheProcessFileSystem", QStringLiteral("/proc/tallowmere-config")},
+  };
+  for (const auto& [name, folder] : rows) {
+    SCOPED_TRACE(name);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
     dialogs_.Clear();
     Form1& window = Open();

@@ -178,10 +178,11 @@ TEST_F(WindowTest, AnUnreadableOptionIsReportedWithItsDescriptionAndLine) {
       {"Check1", "5", "0", "Show all decimals takes 0 or 1", 140},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);  // one row for each key
     Store(c.key, c.stored);
     dialogs_.Clear();
     Open();
-    EXPECT_EQ(dialogs_.ErrorReports(), QStringList({FormLoadReport(c.description, c.line)})) << c.key;
+    EXPECT_EQ(dialogs_.ErrorReports(), QStringList({FormLoadReport(c.description, c.line)}));
     form_.reset();
     Store(c.key, c.readable);
   }
@@ -210,17 +211,18 @@ TEST(ApplicationTitle, CutsAtTheLastSpaceUntilShortEnough) {
   const QString sixty = "Alphabetical Beta Gamma Delta Epsilon Zeta Theta Iota Kappas";
   ASSERT_EQ(sixty.size(), 60);
   const struct {
+    const char* row;
     QString name, title;
   } cases[] = {
-      {"Tallowmere", "Tallowmere"},  // no space: the whole name
-      {"Two Words", "Two"},
-      {forty, "Alpha Beta Gamma Delta Epsilon Zeta"},    // short, still cut once
-      {sixty, "Alphabetical Beta Gamma Delta Epsilon"},  // cut until 40 or fewer
-      {"Trailing ", "Trailing"},
-      {QString(60, 'x') + " tail", QString(60, 'x')},  // no space left: cutting stops
-      {"", ""},
+      {"OneWord", "Tallowmere", "Tallowmere"},  // no space: the whole name
+      {"TwoWords", "Two Words", "Two"},
+      {"ShortStillCutOnce", forty, "Alpha Beta Gamma Delta Epsilon Zeta"},
+      {"CutUntil40OrFewer", sixty, "Alphabetical Beta Gamma Delta Epsilon"},
+      {"TrailingSpace", "Trailing ", "Trailing"},
+      {"NoSpaceLeftStopsTheCutting", QString(60, 'x') + " tail", QString(60, 'x')},
+      {"Empty", "", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ApplicationTitleFromName(c.name), c.title) << c.name.toStdString();
+  for (const auto& c : cases) EXPECT_EQ(ApplicationTitleFromName(c.name), c.title) << c.row;
   EXPECT_LE(ApplicationTitleFromName(sixty).size(), 40);
 }
 
@@ -1250,7 +1252,7 @@ TEST_F(WindowTest, AssistiveTechnologyFindsEveryControlByName) {
   };
   QStringList buttonNames;
   for (const auto& c : controls) {
-    SCOPED_TRACE(c.name.toStdString());
+    SCOPED_TRACE(c.widget->objectName().toStdString());
     ASSERT_TRUE(found.count(c.widget));
     QAccessibleInterface* node = found.at(c.widget);
     EXPECT_EQ(node->role(), c.role);
