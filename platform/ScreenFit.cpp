@@ -33,12 +33,11 @@ WindowPlace PlaceWindow(QSize content, QMargins frame, int scrollBar, const QRec
   WindowPlace place;
   place.client = content;
   if (content.width() > roomW || content.height() > roomH) {
-    // A bar across one way takes room the other way, which may then need one
-    // as well.
-    bool barV = content.height() > roomH;
-    bool barH = content.width() > roomW;
-    if (barV && !barH) barH = content.width() + scrollBar > roomW;
-    if (barH && !barV) barV = content.height() + scrollBar > roomH;
+    // A bar across one way takes room the other way. Where that pushes the
+    // other way past its room too, the room there is the limit already, and
+    // the scrolling window shows that bar as well.
+    const bool barV = content.height() > roomH;
+    const bool barH = content.width() > roomW;
     place.client = QSize(std::max(1, std::min(content.width() + (barV ? scrollBar : 0), roomW)),
                          std::max(1, std::min(content.height() + (barH ? scrollBar : 0), roomH)));
     place.scrolls = true;

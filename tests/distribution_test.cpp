@@ -32,39 +32,40 @@ std::string Show(const std::vector<double>& x) {
 
 TEST(Distribution, InclusiveQuantile) {
   const struct {
+    const char* name;
     std::vector<double> sorted;
     double p;
     double want;
   } rows[] = {
-      {{5}, 0.25, 5},
-      {{5}, 1, 5},
+      {"OneNumberQuarter", {5}, 0.25, 5},
+      {"OneNumberWhole", {5}, 1, 5},
       // Places p * 3: 0.75 -> 1.75, 1.5 -> 2.5, 2.25 -> 3.25.
-      {{1, 2, 3, 4}, 0.25, 1.75},
-      {{1, 2, 3, 4}, 0.5, 2.5},
-      {{1, 2, 3, 4}, 0.75, 3.25},
-      {{1, 2, 3, 4}, 0, 1},
-      {{1, 2, 3, 4}, 1, 4},
-      {{1, 2, 3, 4}, -1, 1},  // p is clamped
-      {{1, 2, 3, 4}, 2, 4},
+      {"FourQuarter", {1, 2, 3, 4}, 0.25, 1.75},
+      {"FourHalf", {1, 2, 3, 4}, 0.5, 2.5},
+      {"FourThreeQuarters", {1, 2, 3, 4}, 0.75, 3.25},
+      {"FourNone", {1, 2, 3, 4}, 0, 1},
+      {"FourAll", {1, 2, 3, 4}, 1, 4},
+      {"PBelowZeroClamped", {1, 2, 3, 4}, -1, 1},
+      {"PAboveOneClamped", {1, 2, 3, 4}, 2, 4},
       // Place 0.75 * 4 = 3 falls on an element: no interpolation at all.
-      {{0.1, 0.2, 0.3, 0.7, 0.9}, 0.75, 0.7},
+      {"PlaceOnAnElement", {0.1, 0.2, 0.3, 0.7, 0.9}, 0.75, 0.7},
       // Place 2.25 of 1, 2, 3, 4.5: a quarter of the way from 3 to 4.5, 3.375.
-      {{1, 2, 3, 4.5}, 0.75, 3.375},
+      {"QuarterOfTheWay", {1, 2, 3, 4.5}, 0.75, 3.375},
       // Place 0.75 between 0.3 and 0.6: 0.525 exactly rounded comes from the
       // upper end back (0.6 - 0.3 * 0.25); from the lower end it would be
       // 0.3 + 0.3 * 0.75 = 0.5249999999999999. Likewise 6.35 between 2.3 and
       // 7.7 (6.3500000000000005 from below).
-      {{0.3, 0.6}, 0.75, 0.525},
-      {{2.3, 7.7}, 0.75, 6.35},
+      {"FromTheUpperEndBack", {0.3, 0.6}, 0.75, 0.525},
+      {"FromTheUpperEndBackAgain", {2.3, 7.7}, 0.75, 6.35},
       // High - low overflows: weighted apart instead, -1e308/2 + 1e308/2.
-      {{-kBig, kBig}, 0.5, 0},
-      {{-kBig, kBig}, 0.25, -kBig / 2},
-      {{-kBig, kBig}, 0.75, kBig / 2},
-      {{-kBig, kBig}, 1, kBig},
+      {"RangeOverflowsHalf", {-kBig, kBig}, 0.5, 0},
+      {"RangeOverflowsQuarter", {-kBig, kBig}, 0.25, -kBig / 2},
+      {"RangeOverflowsThreeQuarters", {-kBig, kBig}, 0.75, kBig / 2},
+      {"RangeOverflowsAll", {-kBig, kBig}, 1, kBig},
   };
   for (const auto& row : rows) {
     // Each expected value is the exact quantile rounded once.
-    EXPECT_EQ(InclusiveQuantile(row.sorted, row.p), row.want) << Show(row.sorted) << "p " << row.p;
+    EXPECT_EQ(InclusiveQuantile(row.sorted, row.p), row.want) << row.name << ": " << Show(row.sorted) << "p " << row.p;
   }
   EXPECT_TRUE(std::isnan(InclusiveQuantile({}, 0.5)));
 }

@@ -182,22 +182,23 @@ TEST(ExactSum, SumsAreTheExactSumsRoundedOnce) {
 
 TEST(ExactSum, KnownTotals) {
   struct Row {
+    const char* name;
     std::vector<double> values;
     double sum, squares;
   } rows[] = {
-      {{0.1, 0.2}, 0.30000000000000004, 0.05},
-      {{1e16, 1, -1e16, 1}, 2, 2e32},
-      {{1e16, 1, 1, -1e16}, 2, 2e32},
-      {{1.0, 0x1p-53}, 1.0, 1.0},                       // a tie, to the even
-      {{1.0, 0x1p-53, 0x1p-1074}, 1.0 + 0x1p-52, 1.0},  // just past it
-      {{1e200}, 1e200, INFINITY},
-      {{DBL_MAX, DBL_MAX}, INFINITY, INFINITY},
-      {{-DBL_MAX, -DBL_MAX}, -INFINITY, INFINITY},
-      {{5e-324, 5e-324}, 1e-323, 0.0},
-      {{1e-160, 1e-160}, 2e-160, 2e-320},
+      {"RoundedOnce", {0.1, 0.2}, 0.30000000000000004, 0.05},
+      {"CancelsMidway", {1e16, 1, -1e16, 1}, 2, 2e32},
+      {"CancelsAtTheEnd", {1e16, 1, 1, -1e16}, 2, 2e32},
+      {"TieGoesToEven", {1.0, 0x1p-53}, 1.0, 1.0},
+      {"JustPastATie", {1.0, 0x1p-53, 0x1p-1074}, 1.0 + 0x1p-52, 1.0},
+      {"OnlyTheSquareOverflows", {1e200}, 1e200, INFINITY},
+      {"Overflows", {DBL_MAX, DBL_MAX}, INFINITY, INFINITY},
+      {"OverflowsBelow", {-DBL_MAX, -DBL_MAX}, -INFINITY, INFINITY},
+      {"Subnormals", {5e-324, 5e-324}, 1e-323, 0.0},
+      {"SquaresSubnormal", {1e-160, 1e-160}, 2e-160, 2e-320},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(::testing::PrintToString(r.values));
+    SCOPED_TRACE(r.name);
     ExactSum sum;
     sum.Add(r.values.data(), r.values.size());
     ExactSquareSum squares;

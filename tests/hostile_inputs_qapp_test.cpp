@@ -1,11 +1,9 @@
 // Hostile inputs the loaders' own tests do not reach: what the file system can
 // throw at a drop through the real window (pipes, devices, names with control
 // characters or bytes that are not UTF-8, a file that vanishes before it is
-// read, a gigabyte without a line end), a user who clears the list, drops
-// again, stops the drop or closes the window while a tree is walked, and a
-// settings store that is garbage, cannot be written or is no file at all. The
-// program must keep working, lose no entry and say so where a message is due.
-#include <fcntl.h>
+// read), and a user who clears the list, drops again, stops the drop or closes
+// the window while a tree is walked. The program must keep working, lose no
+// entry and say so where a message is due.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -37,8 +35,6 @@
 #include "input/DropFiles.h"
 #include "input/ListFile.h"
 #include "tests/support/LoaderTestKit.h"
-#include "tests/support/ProcessMemory.h"
-#include "tests/support/SettingsNodeKit.h"
 #include "tests/support/WindowTestKit.h"
 
 using namespace tallowmere;
@@ -57,9 +53,6 @@ using loadertest::TempTree;
 using Texts = std::vector<std::string>;
 using windowtest::Controls;
 using windowtest::WindowTest;
-
-using memtest::ResetPeakRss;
-using memtest::StatusKb;
 
 class HostileWindowTest : public WindowTest {
  protected:
@@ -191,33 +184,6 @@ TEST(HostileDrop, AFileDeletedBetweenTheWalkAndTheReadIsNotFoundAndTheRestIsRead
   EXPECT_EQ(sink.entries, (Texts{"1", "3"}));
   EXPECT_EQ(messages, Texts{"File not found\n" + victim});
   EXPECT_TRUE(errors.reports.empty());
-}
-
-// --- Enormous input -----------------------------------------------------------
-
-TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
-  TempTree tree;
-  const std::string path = tree.Path("sparse.txt");
-  constexpr off_t kSize = off_t{1} << 30;
-  {
-    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, kSize), 0);  // sparse: a gigabyte of NUL bytes, no line end
-    ::close(fd);
-  }
-  const bool peakReset = ResetPeakRss();
-  const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
-  RecordingEntrySink sink;
-  Texts messages;
-  LoadListFile(sink, path, {}, [&](const std::string& p, NotRead) { messages.push_back(p); });
-  sink.Flush();
-  const long peak = StatusKb("VmHWM");
-  EXPECT_TRUE(sink.entries.empty());
-  EXPECT_TRUE(messages.empty());
-  ASSERT_GT(before, 0);
-  EXPECT_LT(peak - before, 64L * 1024) << "peak resident memory grew by " << (peak - before) << " kB";
-  std::printf("1 GiB without a line end: peak RSS growth %ld kB%s\n", peak - before,
-              peakReset ? "" : " (peak could not be reset)");
 }
 
 // --- The user acts while a tree is walked --------------------------------------
@@ -604,210 +570,6 @@ TEST(HostileWindowClose, WindowClosedDuringAWalkEndsTheProgramAtOnce) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "3: the walk went on after the window closed";
   std::printf("window closed during a walk of %zu folders: the program ended after %lld ms (start included)\n",
               order.size(), static_cast<long long>(took.count()));
-}
-
-// --- The settings store ----------------------------------------------------------
-
-// The options work for the session: Population and all decimals reach the
-// analysis of 2, 4, 4, 5.
-void ExpectOptionsWorkForTheSession(Form1& window, const std::function<QStringList()>& rows) {
-  Controls(window).Option2->click();
-  Controls(window).Check1->click();
-  EXPECT_TRUE(Controls(window).Option2->isChecked());
-  EXPECT_FALSE(Controls(window).Option1->isChecked());
-  EXPECT_TRUE(Controls(window).Check1->isChecked());
-  EXPECT_EQ(Controls(window).Combo1->currentText(), QStringLiteral("10"));
-  Controls(window).PushButton7->click();
-  const QStringList got = rows();
-  ASSERT_EQ(got.size(), 12);
-  EXPECT_EQ(got[7], QStringLiteral("The variance is: 1.1875"));
-  EXPECT_EQ(got[10], QStringLiteral("The standard deviation is: 1.0897247359"));
-}
-
-void ExpectDefaults(Form1& window) {
-  EXPECT_TRUE(Controls(window).Option1->isChecked());
-  EXPECT_FALSE(Controls(window).Option2->isChecked());
-  EXPECT_FALSE(Controls(window).Check1->isChecked());
-  EXPECT_TRUE(Controls(window).Combo1->isEnabled());
-  EXPECT_EQ(Controls(window).Combo1->currentText(), QStringLiteral("3"));
-}
-
-TEST_F(HostileWindowTest, ACorruptSettingsFileGivesTheDefaultsAndTheOptionsStillWork) {
-  // Garbage that holds no readable key gives the defaults silently; a key
-  // whose value is not of its kind is the designed start-up report, naming
-  // its step, and start-up goes on.
-  const struct {
-    QByteArray bytes;
-    QStringList reportedLines;
-  } cases[] = {
-      {QByteArray("\x00\xff\xfe[[[Tallowmere\n=\n\x01\x02", 15), {}},
-      {QByteArray(1 << 20, '['), {}},
-      {QByteArray(1 << 16, '\n'), {}},
-      {QByteArray("[Tallowmere]\nOption1=\"unterminated\nCheck1=\\\nCombo1="), {"136"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.bytes.left(16).toHex().toStdString());
-    QFile f(settingsDir_.path() + QStringLiteral("/Brindlecote.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(c.bytes);
-    f.close();
-    dialogs_.Clear();
-    Form1& window = Open();
-    QStringList reported;
-    for (const QString& report : dialogs_.ErrorReports()) {
-      const qsizetype at = report.indexOf(QStringLiteral("at line "));
-      reported << (at < 0 ? report : report.mid(at + 8, 3));
-    }
-    EXPECT_EQ(reported, c.reportedLines) << dialogs_.ErrorReports().join(" | ").toStdString();
-    EXPECT_TRUE(Controls(window).Option1->isChecked());
-    EXPECT_FALSE(Controls(window).Check1->isChecked());
-    Controls(window).Combo1->setEditText(QStringLiteral("3"));
-    AddEntries({"2", "4", "4", "5"});
-    dialogs_.Clear();
-    ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
-    EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
-    EXPECT_TRUE(dialogs_.Messages().isEmpty()) << dialogs_.Messages().join(" | ").toStdString();
-    form_.reset();
-  }
-}
-
-TEST_F(HostileWindowTest, SettingsInAFolderThatCannotBeWrittenLeaveTheOptionsWorkingForTheSession) {
-  TempTree tree;
-  const std::string blocker = tree.File("not-a-folder", "x");
-  // Folders no one may create, root included: below a plain file, and in
-  // the kernel's read-only process file system.
-  for (const QString& folder :
-       {QString::fromStdString(blocker + "/config"), QStringLiteral("/proc/tallowmere-config")}) {
-    SCOPED_TRACE(folder.toStdString());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    dialogs_.Clear();
-    Form1& window = Open();
-    ExpectDefaults(window);
-    AddEntries({"2", "4", "4", "5"});
-    ExpectOptionsWorkForTheSession(window, [this] { return ResultRows(); });
-    EXPECT_TRUE(dialogs_.ErrorReports().isEmpty()) << dialogs_.ErrorReports().join(" | ").toStdString();
-    // Two changes were lost; the user is told once.
-    EXPECT_EQ(dialogs_.Messages(), QStringList{QStringLiteral("The options cannot be saved to %1/Brindlecote.ini: its "
-                                                              "folder cannot be created. They stay as chosen until "
-                                                              "Tallowmere ends.")
-                                                   .arg(folder)});
-    form_.reset();
-    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Brindlecote.ini")));
-  }
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-}
-
-TEST_F(HostileWindowTest, ASettingsFileTheUserMayNotReadOrWriteLeavesTheOptionsWorking) {
-  // As root every file is readable; an ordinary user meets a settings file
-  // owned by someone else. The child drops its privileges and opens the
-  // window over a store it may neither read nor write.
-  TempTree tree;
-  const std::string folder = tree.Folder("config");
-  const std::string file = tree.File("config/Brindlecote.ini", "[Tallowmere]\nOption2=True\nOption1=False\n");
-  ::chmod(file.c_str(), 0600);
-  ::chmod(folder.c_str(), 0555);
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder));
-  const std::string answer = loadertest::RunUnprivileged([this] {
-    std::string out;
-    Form1& window = Open();
-    out += Controls(window).Option1->isChecked() ? "sample" : "population";
-    AddEntries({"2", "4", "4", "5"});
-    Controls(window).Option2->click();
-    Controls(window).PushButton7->click();
-    const QStringList rows = ResultRows();
-    out += rows.size() == 12 ? " " + rows[7].toStdString() : " no results";
-    out += " reports " + std::to_string(dialogs_.ErrorReports().size());
-    out += " notices " + std::to_string(dialogs_.Messages().size());
-    form_.reset();
-    return out;
-  });
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-  // Unreadable reads as absent: the defaults, then Population for the
-  // session, and one notice that it cannot be saved.
-  EXPECT_EQ(answer, "sample The variance is: 1.188 reports 0 notices 1");
-}
-
-TEST_F(HostileWindowTest, ASettingsPathThatIsNoWritableFileNeitherBlocksNorChangesAndIsToldOnce) {
-  // Something other than a regular file in the settings file's place (or in
-  // its lock file's), and a file the user may only read. Links lead only into
-  // the scratch tree: a wrong store could replace nothing but a scratch node.
-  const struct Row {
-    const char* name;
-    const char* node;  // the node that must stay as it is, in config/
-    std::function<void(TempTree&, const std::string& at)> make;
-    bool readOnly;    // a readable file, tried as an ordinary user
-    const char* why;  // in the notice
-  } rows[] = {
-      {"Fifo", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.Fifo("config/Brindlecote.ini"); }, false,
-       "it is not a regular file"},
-      {"LinkToFifo", "Brindlecote.ini",
-       [](TempTree& t, const std::string& at) { std::filesystem::create_symlink(t.Fifo("pipe"), at); }, false,
-       "it is not a regular file"},
-      {"LinkToFolder", "Brindlecote.ini",
-       [](TempTree& t, const std::string& at) {
-         t.File("folder/kept", "x");
-         std::filesystem::create_symlink(t.Path("folder"), at);
-       },
-       false, "it is not a regular file"},
-      {"Folder", "Brindlecote.ini", [](TempTree& t, const std::string&) { t.File("config/Brindlecote.ini/kept", "x"); },
-       false, "it is not a regular file"},
-      {"LockFifo", "Brindlecote.ini.lock",
-       [](TempTree& t, const std::string&) { t.Fifo("config/Brindlecote.ini.lock"); }, false,
-       "its lock file %1.lock is not a regular file"},
-      // Population stored: start-up writes it back and fails, but loses
-      // nothing, so the notice waits for a real change.
-      {"ReadOnlyFile", "Brindlecote.ini",
-       [](TempTree& t, const std::string& at) {
-         t.File("config/Brindlecote.ini", "[Tallowmere]\nOption1=False\nOption2=True\n");
-         if (loadertest::RunningAsRoot()) {
-           ASSERT_EQ(::chown(t.Path("config").c_str(), 65534, 65534), 0);  // only the file's mode stops the write
-           ASSERT_EQ(::chown(at.c_str(), 65534, 65534), 0);
-         }
-         ::chmod(at.c_str(), 0444);
-       },
-       true, "it cannot be written: Permission denied"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    TempTree tree;
-    tree.Folder("config");
-    const std::string node = tree.Path(std::string("config/") + row.node);
-    row.make(tree, node);
-    const std::string before = settingstest::DescribeNode(node);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(tree.Path("config")));
-    auto session = [&] {
-      settingstest::Unblocker guard([&] {
-        settingstest::ReleaseFifoReader(node);
-        settingstest::ReleaseFifoReader(tree.Path("pipe"));
-      });
-      dialogs_.Clear();
-      Form1& window = Open();
-      std::string out = Controls(window).Option1->isChecked()   ? "sample"
-                        : Controls(window).Option2->isChecked() ? "population"
-                                                                : "none";
-      out += dialogs_.AllShown().empty() ? "" : " with a box at start-up";
-      AddEntries({"2", "4", "4", "5"});
-      Controls(window).Option1->click();
-      Controls(window).Check1->click();
-      Controls(window).Option2->click();
-      Controls(window).PushButton7->click();
-      const QStringList results = ResultRows();
-      out += results.size() == 12 ? "|" + results[7].toStdString() + "|" + results[10].toStdString() : "|no results";
-      out += "|" + dialogs_.Messages().join(" + ").toStdString();
-      out += dialogs_.ErrorReports().isEmpty() ? "" : "|reports";
-      form_.reset();
-      return out + (guard.Finish() ? "|blocked" : "");
-    };
-    const std::string answer = row.readOnly ? loadertest::RunUnprivileged(session) : session();
-    const QString path = QString::fromStdString(tree.Path("config/Brindlecote.ini"));
-    const QString told =
-        QStringLiteral("The options cannot be saved to %1: %2. They stay as chosen until Tallowmere ends.")
-            .arg(path, QString::fromLatin1(row.why).replace(QStringLiteral("%1"), path));
-    EXPECT_EQ(answer, std::string(row.readOnly ? "population" : "sample") +
-                          "|The variance is: 1.1875|The standard deviation is: 1.0897247359|" + told.toStdString());
-    EXPECT_EQ(settingstest::DescribeNode(node), before);
-  }
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
 }
 
 }  // namespace

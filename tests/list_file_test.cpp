@@ -1151,3 +1151,37 @@ TEST(LoadListFile, AFiftyMegabyteUtf16FileIsReadInBoundedMemory) {
 }
 
 }  // namespace
+
+// --- A gigabyte without a line end -------------------------------------------
+
+namespace {
+
+using memtest::ResetPeakRss;
+using memtest::StatusKb;
+
+TEST(HostileListFile, AGigabyteWithoutALineEndAddsNothingInBoundedMemory) {
+  TempTree tree;
+  const std::string path = tree.Path("sparse.txt");
+  constexpr off_t kSize = off_t{1} << 30;
+  {
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, kSize), 0);  // sparse: a gigabyte of NUL bytes, no line end
+    ::close(fd);
+  }
+  const bool peakReset = ResetPeakRss();
+  const long before = StatusKb(peakReset ? "VmHWM" : "VmRSS");
+  RecordingEntrySink sink;
+  std::vector<std::string> messages;
+  LoadListFile(sink, path, {}, [&](const std::string& p, NotRead) { messages.push_back(p); });
+  sink.Flush();
+  const long peak = StatusKb("VmHWM");
+  EXPECT_TRUE(sink.entries.empty());
+  EXPECT_TRUE(messages.empty());
+  ASSERT_GT(before, 0);
+  EXPECT_LT(peak - before, 64L * 1024) << "peak resident memory grew by " << (peak - before) << " kB";
+  std::printf("1 GiB without a line end: peak RSS growth %ld kB%s\n", peak - before,
+              peakReset ? "" : " (peak could not be reset)");
+}
+
+}  // namespace

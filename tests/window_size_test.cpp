@@ -13,29 +13,30 @@ TEST(RememberedWindowSize, WithinTheScreenAndNoSmallerThanTheContent) {
   const QSize least(536, 660);
   const QSize room(1280, 1000);
   const struct {
+    const char* name;
     const char* text;
     std::optional<QSize> size;
   } cases[] = {
-      {"800x900", QSize(800, 900)},
-      {" 800x900\n", QSize(800, 900)},
-      {"536x660", least},
-      {"100x100", least},   // smaller than the content
-      {"5000x5000", room},  // larger than the screen
-      {"5000x100", QSize(1280, 660)},
-      {"", std::nullopt},
-      {"800", std::nullopt},
-      {"800x", std::nullopt},
-      {"x900", std::nullopt},
-      {"800X900", std::nullopt},
-      {"-800x900", std::nullopt},
-      {"0x900", std::nullopt},
-      {"800x900x1", std::nullopt},
-      {"8e2x900", std::nullopt},
-      {"99999999999x900", std::nullopt},  // too long to be a size
-      {"@Size(800 900)", std::nullopt},
+      {"Plain", "800x900", QSize(800, 900)},
+      {"SpacesAndLineEndAround", " 800x900\n", QSize(800, 900)},
+      {"TheLeastSize", "536x660", least},
+      {"SmallerThanTheContent", "100x100", least},
+      {"LargerThanTheScreen", "5000x5000", room},
+      {"TooWideAndTooLow", "5000x100", QSize(1280, 660)},
+      {"Empty", "", std::nullopt},
+      {"OneNumber", "800", std::nullopt},
+      {"NoHeight", "800x", std::nullopt},
+      {"NoWidth", "x900", std::nullopt},
+      {"CapitalX", "800X900", std::nullopt},
+      {"Negative", "-800x900", std::nullopt},
+      {"ZeroWidth", "0x900", std::nullopt},
+      {"ThreeNumbers", "800x900x1", std::nullopt},
+      {"Exponent", "8e2x900", std::nullopt},
+      {"TooLongToBeASize", "99999999999x900", std::nullopt},
+      {"QtsOwnSizeText", "@Size(800 900)", std::nullopt},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(RememberedWindowSize(QString::fromLatin1(c.text), least, room), c.size) << c.text;
+    EXPECT_EQ(RememberedWindowSize(QString::fromLatin1(c.text), least, room), c.size) << c.name;
   // A screen smaller than the content: the content wins.
   EXPECT_EQ(RememberedWindowSize("900x900", least, QSize(500, 500)), least);
 }

@@ -19,8 +19,9 @@ packages=(
   fonts-liberation2 qt6-wayland qt6-translations-l10n
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
-# and their tools, the peers the results are compared with, the package and
-# install checks (lintian judges the package as Debian would), the
+# and their tools, a window manager that frames the window, the peers the
+# results are compared with, the package and install checks (lintian judges
+# the package as Debian would), the
 # accessibility bus and its Python bindings the screen-reader check drives the
 # window through, clang for the
 # sanitizer builds, the fuzz targets and the format check, lld to link the test
@@ -28,7 +29,7 @@ packages=(
 if [ "$mode" = test ]; then
   packages+=(
     libreoffice-calc
-    xvfb xdotool xclip imagemagick x11-utils
+    xvfb xdotool xclip imagemagick x11-utils openbox
     weston wl-clipboard qt6-gtk-platformtheme
     datamash
     desktop-file-utils appstream man-db dpkg-dev lintian python3
