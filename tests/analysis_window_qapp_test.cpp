@@ -97,6 +97,8 @@ const RunCase kRuns[] = {
     {"TiedModes", {"1", "2", "2", "3", "3"}, false, "3", {"The mode is: 2 or 3"}},
     {"LeadingNumbers", {"abc", "12abc"}, false, "3", {"The number of entries is: 2", "The sum of the numbers are: 12"}},
     {"TinyMeanShowsZero", {"0.00000000004"}, false, "3", {"The mean is: 0"}},
+    // Ten decimals would show it as 0: all decimals show the value itself.
+    {"ShowAllDecimalsTinyMean", {"0.00000000004"}, false, nullptr, {"The mean is: 4E-11"}},
     {"SampleNumbers",
      {"7", "15", "61", "100"},
      false,

@@ -579,6 +579,10 @@ TEST(IsNumeric, AcceptsExactlyTheRegionalNumberForms) {
       {"&HFF", false, false},
       {"1E", false, false},
       {"1E+", false, false},
+      // A marker followed by blanks alone has no exponent digits either.
+      {"1E ", false, false},
+      {"1e- ", false, false},
+      {"2D\t", false, false},
       {"E5", false, false},
       {"1E400", false, false},
       {"-1E400", false, false},
