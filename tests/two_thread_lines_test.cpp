@@ -79,6 +79,16 @@ std::string Stretch(std::size_t lines, unsigned seed) {
   return text;
 }
 
+// Plain numbers with one word and one number of the other convention at
+// `at` lines: each the only one of its kind in its part.
+std::string OneOfEach(std::size_t lines, std::size_t at) {
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    text += i == at ? "word\n71,25\n" : std::to_string(i) + ".5\n";
+  }
+  return text;
+}
+
 TEST(TwoThreadLines, GivesWhatTheOneThreadReadingGives) {
   struct Row {
     const char* name;
@@ -89,6 +99,8 @@ TEST(TwoThreadLines, GivesWhatTheOneThreadReadingGives) {
       {"just past the two-thread size", Stretch(12'000, 3), {}},
       {"many parts", Stretch(120'000, 5), {}},
       {"many parts, decimal comma", Stretch(120'000, 7), {",", "."}},
+      {"one word and one other in the first part", OneOfEach(60'000, 10), {}},
+      {"one word and one other in a late part", OneOfEach(60'000, 50'000), {}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
