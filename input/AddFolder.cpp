@@ -50,6 +50,71 @@ void TellLeftOut(const WalkHost& ctx, const std::string& folder) {
   if (ctx.folderUnlistable) ctx.folderUnlistable(folder, std::strerror(ENAMETOOLONG));
 }
 
+// Steps 118 to 136: the sub-folders of one folder, in listing order, onto
+// `found`. The listing has handling of its own: a folder the user may not
+// list, or one that has gone, is dropped without a report (the host may ask
+// to be told), and the answer says why; any other failure is reported and
+// the folder keeps what was found so far. `stopped` is set when the walk was
+// asked to stop.
+std::optional<std::string> ListSubFolders(const std::string& folder, std::vector<std::string>& found, bool& stopped,
+                                          core::Trap& trap, const WalkHost& ctx) {
+  std::optional<std::string> unlistable;
+  std::vector<std::string> names;
+  trap.Step(118, [&] {
+    try {
+      names = ctx.fileSystem.SubFolderNames(folder);
+    } catch (const system::AccessDenied& e) {
+      unlistable = e.what();
+    } catch (const system::PathNotFound& e) {
+      unlistable = e.what();
+    }
+  });
+  for (const std::string& name : names) {
+    trap.Step(120, [&] { RunPendingEvents(ctx); });
+    if (Stopping(ctx)) {
+      stopped = true;
+      return unlistable;
+    }
+    std::string_view subName;
+    trap.Step(122, [&] { subName = name; });
+    // Any other name is an ordinary one here: "?", "*", control characters
+    // and bytes that are not UTF-8 are all allowed in a folder's name.
+    if (trap.Test(124, [&] { return subName.size() >= system::kMaxPath; })) {
+      TellLeftOut(ctx, folder + name + '/');
+      continue;
+    }
+    if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
+    std::string path;
+    trap.Step(132, [&] {
+      path = folder;
+      path.append(subName);
+      path += '/';
+    });
+    trap.Step(134, [&] { found.push_back(std::move(path)); });
+    if (ctx.folderFound) ctx.folderFound();
+  }  // 136
+  return unlistable;
+}
+
+// Removes the first entry equal to `folder` from `level` (and what was learnt
+// of it), with `i` the index of the folder at hand, moved so that the walk
+// carries on with the folder after it.
+void DropFromLevel(std::vector<std::string>& level, std::vector<Verdict>* verdicts, const std::string& folder,
+                   std::size_t& i) {
+  auto first = std::find(level.begin(), level.end(), folder);
+  if (first == level.end()) return;
+  auto index = static_cast<std::size_t>(first - level.begin());
+  level.erase(first);
+  if (verdicts) {
+    verdicts->erase(verdicts->begin() + static_cast<std::ptrdiff_t>(index));
+    // When an earlier duplicate went instead, what was learnt there no
+    // longer belongs to the entry that stays.
+    if (index < i) (*verdicts)[i - 1] = Verdict::kAsk;
+  }
+  // Whatever followed the removed entry moved up by one.
+  if (index <= i) --i;
+}
+
 // Lists the sub-folders of each folder of one level, in order, onto `found`,
 // and removes from `level` the folders that could not be listed. With
 // `verdicts`, notes for each folder left in `level` whether it is to be kept.
@@ -95,59 +160,11 @@ bool ListLevel(std::vector<std::string>& level, std::vector<std::string>& found,
     }
     decide(i, Verdict::kKeep);
 
-    // The listing has handling of its own: a folder the user may not list,
-    // or one that has gone, is dropped without a report (the host may ask to
-    // be told); any other failure is reported and the folder keeps what was
-    // found so far.
-    std::optional<std::string> unlistable;  // why the folder cannot be listed
-    std::vector<std::string> names;
-    trap.Step(118, [&] {
-      try {
-        names = fs.SubFolderNames(folder);
-      } catch (const system::AccessDenied& e) {
-        unlistable = e.what();
-      } catch (const system::PathNotFound& e) {
-        unlistable = e.what();
-      }
-    });
-    for (const std::string& name : names) {
-      trap.Step(120, [&] { RunPendingEvents(ctx); });
-      if (Stopping(ctx)) return false;
-      std::string_view subName;
-      trap.Step(122, [&] { subName = name; });
-      // Any other name is an ordinary one here: "?", "*", control characters
-      // and bytes that are not UTF-8 are all allowed in a folder's name.
-      if (trap.Test(124, [&] { return subName.size() >= system::kMaxPath; })) {
-        TellLeftOut(ctx, folder + name + '/');
-        continue;
-      }
-      if (trap.Test(130, [&] { return subName == "." || subName == ".."; })) continue;
-      std::string path;
-      trap.Step(132, [&] {
-        path = folder;
-        path.append(subName);
-        path += '/';
-      });
-      trap.Step(134, [&] { found.push_back(std::move(path)); });
-      if (ctx.folderFound) ctx.folderFound();
-    }  // 136
-
+    bool stopped = false;
+    const std::optional<std::string> unlistable = ListSubFolders(folder, found, stopped, trap, ctx);
+    if (stopped) return false;
     if (trap.Test(138, [&] { return unlistable.has_value(); })) {
-      trap.Step(140, [&] {
-        auto first = std::find(level.begin(), level.end(), folder);
-        if (first == level.end()) return;
-        auto index = static_cast<std::size_t>(first - level.begin());
-        level.erase(first);
-        if (verdicts) {
-          verdicts->erase(verdicts->begin() + static_cast<std::ptrdiff_t>(index));
-          // When an earlier duplicate went instead, what was learnt there no
-          // longer belongs to the entry that stays.
-          if (index < i) (*verdicts)[i - 1] = Verdict::kAsk;
-        }
-        // Whatever followed the removed entry moved up by one: carry on with
-        // the folder after the current one.
-        if (index <= i) --i;
-      });
+      trap.Step(140, [&] { DropFromLevel(level, verdicts, folder, i); });
       if (unlistable && ctx.folderUnlistable) ctx.folderUnlistable(folder, *unlistable);
     }
   }  // 148

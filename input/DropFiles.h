@@ -13,6 +13,7 @@
 #include "core/ErrorReport.h"
 #include "core/LetEventsRun.h"
 #include "input/EntrySink.h"
+#include "input/FileReading.h"
 #include "input/ListFile.h"
 #include "system/FileSystem.h"
 
@@ -22,25 +23,6 @@ namespace tallowmere::input {
 // gathered file is handled is reported with this plain text in place of a
 // location, and no line, and the drop goes on with the next file or item.
 inline constexpr const char* kDropLocation = "while the drop was read";
-
-// Where a drop is. A dropped folder is walked first (its folders are
-// collected), then its folders are listed (their files are collected), then
-// the collected files are read; a dropped file is read when its turn comes.
-// Pasted or dropped text has one phase of its own.
-enum class DropPhase { kCollectingFolders, kCollectingFiles, kReadingFiles, kReadingText };
-
-// How far a drop has come; the counts run over the whole drop, all its items.
-struct DropState {
-  DropPhase phase = DropPhase::kCollectingFolders;
-  std::size_t folders = 0;     // folders collected so far, dropped ones included
-  std::size_t filesFound = 0;  // files collected to be read, dropped files included once reached
-  std::size_t filesRead = 0;   // files handed to the reader (read, or found missing)
-  bool stopped = false;        // shouldStop ended the drop early
-  bool fileCut = false;        // the stop came inside a file: the last one read was read in part
-  std::string firstFile = {};  // the path of the first file handed to the reader
-  std::size_t textRead = 0;    // kReadingText: how much of the text was read
-  std::size_t textSize = 0;    // kReadingText: how long the whole text is
-};
 
 // What a drop works with; held by reference, so everything must outlive the
 // call. Nothing of one drop is kept anywhere else, so a further drop, or the
@@ -68,9 +50,7 @@ struct DropHost {
   // Reads one file of the drop into `entries`, with the arguments and the
   // answer of LoadListFile; when empty, LoadListFile with `separators` (the
   // analyser reads a column of tables instead).
-  std::function<bool(const std::string& path, const ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
-                     const ShouldStopFn& shouldStop)>
-      readFile = {};
+  ReadFileFn readFile = {};
 };
 
 // What the window says of a path it did not read: "File not found" and, on

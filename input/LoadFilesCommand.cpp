@@ -12,69 +12,11 @@ namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-std::vector<std::string> SplitAtNul(const std::string& text) {
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t nul = text.find('\0', start);
-    pieces.push_back(text.substr(start, nul == std::string::npos ? std::string::npos : nul - start));
-    if (nul == std::string::npos) return pieces;
-    start = nul + 1;
-  }
-}
-
-}  // namespace
-
-std::string ComposeDialogFileName(const QStringList& chosenPaths) {
-  if (chosenPaths.isEmpty()) return {};
-  if (chosenPaths.size() == 1) return LocalPath(chosenPaths.front());
-
-  QStringList folders, names;
-  for (const QString& chosen : chosenPaths) {
-    QString path = QFileInfo(chosen).absoluteFilePath();
-    qsizetype slash = path.lastIndexOf(u'/');
-    folders.append(slash <= 0 ? QStringLiteral("/") : path.left(slash));
-    names.append(path.mid(slash + 1));
-  }
-  bool oneFolder = folders.count(folders.front()) == folders.size();
-  std::string composed = oneFolder ? LocalPath(folders.front()) : std::string();
-  for (qsizetype i = 0; i < names.size(); ++i) {
-    composed += '\0';
-    composed += oneFolder ? LocalPath(names[i]) : LocalPath(folders[i] + u'/' + names[i]);
-  }
-  return composed;
-}
-
-DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
-  FlushingErrorSink errors(host.entries, host.errors);
-  core::Trap trap(errors, kLoadFilesLocation);
-  ShowNotReadFn showNotRead = [&host](const std::string& path, NotRead why) {
-    host.entries.Flush();
-    host.dialogs.Message(QString::fromStdString(NotReadText(path, why)));
-  };
-  DropState state;
-  state.phase = DropPhase::kReadingFiles;
-  auto tell = [&] {
-    if (host.progress) host.progress(state);
-  };
-  // Once asked, the command stays stopped.
-  auto askedToStop = [&] {
-    if (!state.stopped && host.shouldStop && host.shouldStop()) state.stopped = true;
-    return state.stopped;
-  };
-  auto read = [&](const std::string& path) {
-    if (state.filesRead == 0) state.firstFile = path;
-    if (!LoadListFile(host.entries, path, host.separators, showNotRead, host.letEventsRun, askedToStop))
-      state.fileCut = true;
-  };
-  // A file cut short by a stop still counts, but the command ends with it.
-  auto counted = [&] {
-    ++state.filesRead;
-    if (!state.fileCut) tell();
-  };
-
-  std::string fileName;
-  trap.Step(100, [&] { fileName.clear(); });
+// Steps 100 to 110: the open dialog. Answers the chosen paths (none when the
+// user cancelled).
+std::vector<std::string> ChooseFiles(const LoadFilesHost& host, core::Trap& trap) {
+  std::vector<std::string> fileNames;
+  trap.Step(100, [&] { fileNames.clear(); });
   // 102: several files may be chosen, and a typed name of a missing file
   // comes back as chosen (the dialog does not insist that it exists).
   QString title;
@@ -84,40 +26,72 @@ DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
     filters = {QCoreApplication::translate("Dialogs", platform::kTextFilesFilter),
                QCoreApplication::translate("Dialogs", platform::kAllFilesFilter)};
   });
-  trap.Step(108, [&] { fileName = ComposeDialogFileName(host.dialogs.OpenFiles(title, filters)); });
-  if (trap.Test(110, [&] { return fileName.empty(); })) return state;
+  trap.Step(108, [&] { fileNames = DialogFileNames(host.dialogs.OpenFiles(title, filters)); });
+  return fileNames;
+}
 
-  std::vector<std::string> pieces;
-  trap.Step(112, [&] { pieces = SplitAtNul(fileName); });
-  state.filesFound = pieces.size() <= 1 ? pieces.size() : pieces.size() - 1;
-  tell();
+// Steps 114 to 138: the chosen files read in turn, under the busy pointer.
+// The dialog gives the paths themselves (112 has nothing to split).
+void ReadChosen(const LoadFilesHost& host, core::Trap& trap, FileReading& reading,
+                const std::vector<std::string>& fileNames) {
   trap.Step(114, [&] {
     if (host.setBusy) host.setBusy(true);
   });
-  if (trap.Test(116, [&] { return pieces.size() == 1; })) {
+  if (trap.Test(116, [&] { return fileNames.size() == 1; })) {
     std::string path;
-    trap.Step(118, [&] { path = pieces.at(0); });
-    trap.Step(120, [&] { read(path); });
-    counted();
-  } else if (trap.Test(122, [&] { return pieces.size() > 1; })) {
+    trap.Step(118, [&] { path = fileNames.at(0); });
+    reading.ReadInTurn(1, [] { return false; }, [&](std::size_t) { trap.Step(120, [&] { reading.Read(path); }); });
+  } else if (trap.Test(122, [&] { return fileNames.size() > 1; })) {
     std::size_t first = 0, last = 0;
-    trap.Step(124, [&] { first = 1; });
-    trap.Step(126, [&] { last = pieces.size() - 1; });
-    for (std::size_t i = first; i <= last && i < pieces.size(); ++i) {  // 128
-      // A stop asked for while the last file was read ends the command.
-      if (askedToStop()) break;
-      std::string path;
-      trap.Step(130, [&] { path = pieces[0] + "/" + pieces[i]; });
-      trap.Step(132, [&] { path = FixPathSlashes(path); });
-      trap.Step(134, [&] { read(path); });
-      counted();
-    }  // 136
+    trap.Step(124, [&] { first = 0; });
+    trap.Step(126, [&] { last = fileNames.size() - 1; });
+    // A stop asked for while the last file was read ends the command.
+    reading.ReadInTurn(
+        last + 1 - first, [&] { return reading.AskedToStop(); },
+        [&](std::size_t k) {  // 128
+          std::string path;
+          trap.Step(130, [&] { path = fileNames[first + k]; });
+          trap.Step(132, [&] { path = FixPathSlashes(path); });
+          trap.Step(134, [&] { reading.Read(path); });
+        });  // 136
   }
   trap.Step(138, [&] { host.entries.Flush(); });
   trap.Step(138, [&] {
     if (host.setBusy) host.setBusy(false);
   });
-  return state;
+}
+
+}  // namespace
+
+std::vector<std::string> DialogFileNames(const QStringList& chosenPaths) {
+  std::vector<std::string> fileNames;
+  if (chosenPaths.size() == 1) fileNames.push_back(LocalPath(chosenPaths.front()));
+  if (chosenPaths.size() > 1) {
+    for (const QString& chosen : chosenPaths) fileNames.push_back(LocalPath(QFileInfo(chosen).absoluteFilePath()));
+  }
+  return fileNames;
+}
+
+DropState LoadNumbersFromFiles(const LoadFilesHost& host) {
+  FlushingErrorSink errors(host.entries, host.errors);
+  core::Trap trap(errors, kLoadFilesLocation);
+  FileReading reading({[&host](const std::string& path, const ShowNotReadFn& showNotRead,
+                               const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+                         return LoadListFile(host.entries, path, host.separators, showNotRead, letEventsRun,
+                                             shouldStop);
+                       },
+                       [&host](const std::string& path, NotRead why) {
+                         host.entries.Flush();
+                         host.dialogs.Message(QString::fromStdString(NotReadText(path, why)));
+                       },
+                       host.letEventsRun, host.shouldStop, host.progress});
+  reading.State().phase = DropPhase::kReadingFiles;
+  const std::vector<std::string> fileNames = ChooseFiles(host, trap);
+  if (trap.Test(110, [&] { return fileNames.empty(); })) return reading.State();
+  reading.State().filesFound = fileNames.size();
+  reading.Tell();
+  ReadChosen(host, trap, reading, fileNames);
+  return reading.State();
 }
 
 }  // namespace tallowmere::input

@@ -42,11 +42,10 @@ struct LoadFilesHost {
 // state of reading files (phase kReadingFiles once files were chosen).
 DropState LoadNumbersFromFiles(const LoadFilesHost& host);
 
-// The open dialog's result in its classic form: nothing chosen gives the
-// empty text; one file gives its full path; several give their folder, then
-// each name, separated by NUL characters. Names chosen in different folders
-// (possible with some desktop dialogs) are given with their full paths after
-// an empty folder, which the command's tidying turns back into the same paths.
-std::string ComposeDialogFileName(const QStringList& chosenPaths);
+// The paths of the files chosen in the open dialog, in the dialog's order,
+// as the command reads them: one file by the path the dialog gave; several
+// by their absolute paths (with some desktop dialogs they may come from
+// different folders). Nothing chosen gives none.
+std::vector<std::string> DialogFileNames(const QStringList& chosenPaths);
 
 }  // namespace tallowmere::input

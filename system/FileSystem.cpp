@@ -74,6 +74,11 @@ void FileWatch::CheckUnchanged(std::uint64_t bytesRead) const {
   if (now.st_size != status_.st_size || !SameTime(now.st_mtim, status_.st_mtim) || cutShort) throw FileChanged(path_);
 }
 
+bool FileExists(const std::string& path) noexcept {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
 std::string_view BaseName(std::string_view path) {
   while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
   auto slash = path.rfind('/');
@@ -155,10 +160,7 @@ class PosixFileSystem final : public FileSystem {
     return attributes;
   }
 
-  bool Exists(const std::string& path) override {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-  }
+  bool Exists(const std::string& path) override { return FileExists(path); }
 
   bool IsRegularFile(const std::string& path) override {
     struct stat st;

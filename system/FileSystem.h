@@ -100,6 +100,10 @@ class FileWatch {
   bool sizeIsContent_ = false;  // the size is the length of the content
 };
 
+// True when the path's status (and so its modification time) can be read.
+// A symbolic link is followed. Never fails.
+bool FileExists(const std::string& path) noexcept;
+
 // The last component of a path, trailing '/' ignored ("/a/b/" -> "b").
 std::string_view BaseName(std::string_view path);
 

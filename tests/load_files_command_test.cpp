@@ -1,6 +1,6 @@
 // "Load Numbers From File": the dialog as shown, files read in the dialog's
 // order, missing files, failures reported under the command's labels, the
-// busy pointer, and the dialog's result in its NUL-separated form.
+// busy pointer, and the paths the dialog's result gives.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -313,22 +313,23 @@ TEST(LoadNumbersFromFiles, MakesEntriesVisibleBeforeAMessageAndAtTheEnd) {
   EXPECT_EQ(run.entries, (Texts{"1", "2", "1", "2"}));
 }
 
-TEST(ComposeDialogFileName, GivesTheClassicResult) {
-  using namespace std::string_literals;
+TEST(DialogFileNames, GivesThePathsAsTheCommandReadsThem) {
   struct Case {
+    const char* name;
     QStringList chosen;
-    std::string expected;
+    Texts expected;
   };
   const std::vector<Case> cases = {
-      {{}, ""},
-      {{"/data/x.txt"}, "/data/x.txt"},
-      {{"/data/x.txt", "/data/y.txt"}, "/data\0x.txt\0y.txt"s},
-      {{"/x.txt", "/y.txt"}, "/\0x.txt\0y.txt"s},  // the root folder
-      {{"/a/x.txt", "/b/y.txt"}, "\0/a/x.txt\0/b/y.txt"s},
-      {{QString::fromUtf8("/d/caf\xC3\xA9.txt"), "/d/z"}, "/d\0caf\xC3\xA9.txt\0z"s},
+      {"nothing chosen", {}, {}},
+      {"one file: its path as given", {"/data/x.txt"}, {"/data/x.txt"}},
+      {"one file, untidy: as given", {"/data//x.txt"}, {"/data//x.txt"}},
+      {"two files of one folder", {"/data/x.txt", "/data/y.txt"}, {"/data/x.txt", "/data/y.txt"}},
+      {"the root folder", {"/x.txt", "/y.txt"}, {"/x.txt", "/y.txt"}},
+      {"two folders", {"/a/x.txt", "/b/y.txt"}, {"/a/x.txt", "/b/y.txt"}},
+      {"several, untidy: absolute and clean", {"/a//x.txt", "/b/../c/y.txt"}, {"/a/x.txt", "/c/y.txt"}},
+      {"a name beyond ASCII", {QString::fromUtf8("/d/caf\xC3\xA9.txt"), "/d/z"}, {"/d/caf\xC3\xA9.txt", "/d/z"}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(ComposeDialogFileName(c.chosen), c.expected) << c.chosen.join(",").toStdString();
+  for (const Case& c : cases) EXPECT_EQ(DialogFileNames(c.chosen), c.expected) << c.name;
 }
 
 }  // namespace
