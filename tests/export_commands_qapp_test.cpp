@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 #include "input/LoadFilesCommand.h"
@@ -73,7 +72,7 @@ class ExportWindow : public WindowTest {
     AddEntries({"2", "4", "4", "5"});
     Controls(form()).PushButton7->click();
     ASSERT_EQ(form().ResultsModel()->rowCount(), 12);
-    for (int r : rows) form().ResultsModel()->item(r)->setCheckState(Qt::Checked);
+    for (int r : rows) form().ResultsModel()->SetTicked(r, true);
   }
   QString Temp(const char* name) const { return scratch_.filePath(QString::fromLatin1(name)); }
 
@@ -158,7 +157,7 @@ TEST_F(ExportWindow, ClipboardOfAnEmptyListKeepsItsTextAndStillShowsTheNotice) {
 
 TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWorks) {
   AnalyseAndTick({3});
-  form().ResultsModel()->item(3)->setCheckState(Qt::Unchecked);  // ticked, then unticked again
+  form().ResultsModel()->SetTicked(3, false);  // ticked, then unticked again
   QGuiApplication::clipboard()->setText(QStringLiteral("old"));
   Controls(form()).PushButton5->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
@@ -177,9 +176,9 @@ TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWor
 // window events run.
 
 struct DirectHost {
-  DirectHost(std::unique_ptr<QStandardItemModel> l, FakeDialogs& d) : list(std::move(l)), dialogs(d) {}
+  DirectHost(std::unique_ptr<reportlist::Table> l, FakeDialogs& d) : list(std::move(l)), dialogs(d) {}
 
-  std::unique_ptr<QStandardItemModel> list;
+  std::unique_ptr<reportlist::Table> list;
   FakeDialogs& dialogs;
   std::vector<bool> busy;
   int pumps = 0;
@@ -214,7 +213,7 @@ TEST_F(ExportWindow, TextFileLeftPartlyWrittenWhenTheListEmptiesMidWay) {
   // Widths (2 calls), header (1), then the first row: another command clears
   // the list just then.
   h.onPump = [&] {
-    if (h.pumps == 4) h.list->removeRows(0, h.list->rowCount());
+    if (h.pumps == 4) h.list->rows.clear();
   };
   SaveResultsAsTextFile(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kSaveLocation), std::vector<int>{120});
@@ -224,7 +223,7 @@ TEST_F(ExportWindow, TextFileLeftPartlyWrittenWhenTheListEmptiesMidWay) {
 
 TEST_F(ExportWindow, ClipboardFailureWhileReadingIsReportedAt110ThenTheNotice) {
   DirectHost h{reportlist::Make({QStringLiteral("Result(s)")}, {{{"abc"}, true}}), dialogs_};
-  h.onPump = [&] { h.list->removeRows(0, h.list->rowCount()); };
+  h.onPump = [&] { h.list->rows.clear(); };
   CopyResultsToClipboard(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kCopyLocation), std::vector<int>{110});
   ASSERT_EQ(dialogs_.AllShown().size(), 2u);

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,8 +137,8 @@ class WindowTest : public ::testing::Test {
   }
   QStringList ResultRows() const {
     QStringList rows;
-    const QStandardItemModel* m = form_->ResultsModel();
-    for (int r = 0; r < m->rowCount(); ++r) rows << m->item(r)->text();
+    const tallowmere::results::ResultListModel* m = form_->ResultsModel();
+    for (int r = 0; r < m->rowCount(); ++r) rows << m->index(r).data(Qt::DisplayRole).toString();
     return rows;
   }
 
