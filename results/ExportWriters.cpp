@@ -97,8 +97,7 @@ void WriteLines(const ReportList& list, int columns, int rows, const std::vector
 
 }  // namespace
 
-void SaveListViewAsTextFile(const ReportList& list, const QString& path,
-                            const core::LetEventsRun& letEventsRun) {
+void SaveListViewAsTextFile(const ReportList& list, const QString& path, const core::LetEventsRun& letEventsRun) {
   const int columns = list.ReportColumns();
   const int rows = list.ReportRows();
   const std::vector<qsizetype> widths = ColumnWidths(

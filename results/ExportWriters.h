@@ -24,8 +24,7 @@ namespace tallowmere::results {
 // folder), any file that was there stays as it was and the failure names the
 // system's reason. When the list fails underneath (a row gone while window
 // events ran), the lines written so far are the file.
-void SaveListViewAsTextFile(const ReportList& list, const QString& path,
-                            const core::LetEventsRun& letEventsRun = {});
+void SaveListViewAsTextFile(const ReportList& list, const QString& path, const core::LetEventsRun& letEventsRun = {});
 
 // The clipboard text of the list: one line per ticked row, no header line,
 // columns padded and separated as in the file but without the last TAB and

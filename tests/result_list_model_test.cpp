@@ -1,7 +1,5 @@
 // The results list's model: the rows of a run's results as they come, the
 // ticks it keeps for them, and what the exports read of it.
-#include "results/ResultListModel.h"
-
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -10,14 +8,15 @@
 #include <vector>
 
 #include "results/ReportList.h"
+#include "results/ResultListModel.h"
 
 using namespace tallowmere::results;
 
 namespace {
 
 Results RunOf(const std::vector<std::string>& values, bool sample = true) {
-  static const char* const kLabels[] = {"The number of entries is: ", "The sum of the numbers are: ",
-                                        "The mean is: ", "The median is: "};
+  static const char* const kLabels[] = {
+      "The number of entries is: ", "The sum of the numbers are: ", "The mean is: ", "The median is: "};
   Results results;
   results.sample = sample;
   for (std::size_t i = 0; i < values.size(); ++i)
@@ -51,8 +50,8 @@ TEST(ResultListRows, GrowWithTheRunAndStayAfterIt) {
     list.ShowRowsOf(run);
     ASSERT_EQ(list.rowCount(), static_cast<int>(run.rows.size()));
   }
-  EXPECT_EQ(Shown(list), (QStringList{"The number of entries is: 4", "The sum of the numbers are: 15",
-                                      "The mean is: 3.75"}));
+  EXPECT_EQ(Shown(list),
+            (QStringList{"The number of entries is: 4", "The sum of the numbers are: 15", "The mean is: 3.75"}));
   ASSERT_EQ(inserted.count(), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(inserted[i][1].toInt(), i) << "first";
@@ -101,10 +100,10 @@ TEST(ResultListRows, CheckableNotEditable) {
 
 struct TickCase {
   const char* name;
-  std::vector<int> before;                     // ticked first
-  std::function<void(ResultListModel&)> act;   // then this
-  std::vector<int> after;                      // ticked rows afterwards
-  std::vector<int> told;                       // rows whose change was told
+  std::vector<int> before;                    // ticked first
+  std::function<void(ResultListModel&)> act;  // then this
+  std::vector<int> after;                     // ticked rows afterwards
+  std::vector<int> told;                      // rows whose change was told
 };
 
 class Ticks : public ::testing::TestWithParam<TickCase> {};

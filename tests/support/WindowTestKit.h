@@ -135,6 +135,13 @@ class WindowTest : public ::testing::Test {
     for (std::size_t i = 0; i < form_->NumberList().Count(); ++i) out.emplace_back(form_->NumberList().Text(i));
     return out;
   }
+  // Rows in the results list as if a run had added them, showing these lines.
+  void ShowResultLines(const std::vector<std::string>& lines) {
+    tallowmere::results::Results shown;
+    for (const std::string& line : lines)
+      shown.rows.push_back({.key = "", .label = "", .value = {}, .valueText = line});
+    form_->ResultsModel()->ShowRowsOf(shown);
+  }
   QStringList ResultRows() const {
     QStringList rows;
     const tallowmere::results::ResultListModel* m = form_->ResultsModel();
