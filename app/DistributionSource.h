@@ -1,6 +1,6 @@
 #pragma once
 // What the distribution window shows of one analysis: the run's sorted
-// numbers (not copied), the raw mean and standard deviation for the normal
+// numbers (shared, not copied), the raw mean and standard deviation for the normal
 // curve, and the statistics table with each value as the results list shows
 // it (rounded as the run rounds, for the run's method).
 #include <QString>
@@ -22,8 +22,8 @@ struct StatisticLine {
 
 // What one analysis gives the window.
 struct DistributionSource {
-  // The run's numbers, ascending; valid until the next run.
-  std::span<const double> sorted;
+  // The run's numbers, ascending, held with the run's results.
+  results::SortedNumbers sorted;
   // The raw mean and standard deviation (absent where the run has none).
   std::optional<double> mean;
   std::optional<double> standardDeviation;

@@ -218,7 +218,7 @@ void DistributionWindow::BinsChanged(int bins) {
 }
 
 void DistributionWindow::Redraw() {
-  if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_, bins_->value(), mean_, standardDeviation_);
+  if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_.View(), bins_->value(), mean_, standardDeviation_);
   if (figure_.automaticBins && !figure_.bins.empty())
     bins_->setSpecialValueText(tr("Automatic (%1)").arg(figure_.bins.size()));
   view_->SetFigure(&figure_, Style());

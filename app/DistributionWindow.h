@@ -100,7 +100,7 @@ class DistributionWindow final : public QWidget {
   platform::Dialogs& dialogs_;
   platform::SettingsStore& settings_;
   numtext::Separators separators_;
-  std::span<const double> sorted_;
+  results::SortedNumbers sorted_;
   std::optional<double> mean_;
   std::optional<double> standardDeviation_;
   QString meanText_;

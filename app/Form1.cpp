@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -199,7 +198,7 @@ void Form1::BuildControls() {
   platform::SetDesignedBackground(this, Qt::white);
   setMouseTracking(true);
   numbers_ = new input::NumberListModel(this);
-  results_ = new QStandardItemModel(this);
+  results_ = new results::ResultListModel(this);
   BuildInventory(*this, fontFamily_);
   FindControls();
   SetUpControls();
@@ -403,7 +402,7 @@ void Form1::Form_Load() {
   trap.Step(126, [&] { SetApplicationTitle(); });
   trap.Step(128, [&] { numbers_->SetHeader(tr("Number(s)")); });
   trap.Step(130, [&] { ListView1->horizontalHeader()->resizeSection(0, Twips(7000)); });
-  trap.Step(132, [&] { results_->setHorizontalHeaderLabels({tr("Result(s)")}); });
+  trap.Step(132, [&] { results_->SetHeader(tr("Result(s)")); });
   trap.Step(134, [&] { ListView2->horizontalHeader()->resizeSection(0, Twips(7000)); });
 
   trap.Step(136, [&] {

@@ -30,6 +30,7 @@
 #include "platform/Spreadsheet.h"
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
+#include "results/ResultListModel.h"
 
 class QAction;
 class QCheckBox;
@@ -43,7 +44,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QStandardItemModel;
 class QTableView;
 class QTimer;
 
@@ -136,7 +136,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   int MenuBarHeight() const;
   // The distribution window's link to this one.
   DistributionLink& Distribution() { return *distribution_; }
-  QStandardItemModel* ResultsModel() { return results_; }
+  results::ResultListModel* ResultsModel() { return results_; }
   WindowPointer& Pointer() { return pointer_; }
   // The analysis behind "Start Analysis": its data set (with the method the
   // option buttons chose) and its decimal options.
@@ -391,7 +391,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   DistributionLink* distribution_ = nullptr;
   MainMenu* mainMenu_ = nullptr;
   QAction* pasteItem_ = nullptr;  // in the context menu, enabled as it opens
-  QStandardItemModel* results_ = nullptr;
+  results::ResultListModel* results_ = nullptr;
   QTimer* lostFocusTimer_ = nullptr;
   std::string stateFolder_;
   RestoreOffer* offer_ = nullptr;

@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QStandardItemModel>
 #include <algorithm>
 #include <optional>
 
@@ -173,7 +172,7 @@ results::AnalysisHost Form1::MakeAnalysisHost() {
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
 
 void Form1::ClearResults() {
-  results_->removeRows(0, results_->rowCount());
+  results_->Clear();
   // The note was about the rows gone.
   resultsStale_ = false;
   notNumbersNote_.clear();
@@ -203,12 +202,10 @@ void Form1::ListChangedSinceResults() {
   ShowResultsNote();
 }
 
-void Form1::AddResultRow(const std::string& line) {
-  auto* item = new QStandardItem(QString::fromStdString(line));
-  item->setEditable(false);
-  item->setCheckable(true);
-  item->setCheckState(Qt::Unchecked);
-  results_->appendRow(item);
+void Form1::AddResultRow(const std::string& /*line*/) {
+  // The run has put the row in its results already: the list takes it from
+  // there, with its key and value.
+  results_->ShowRowsOf(analysis_.LastResults());
 }
 
 void Form1::ReportError(const std::string& description, std::string_view location, int label) {

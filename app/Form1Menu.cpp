@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <utility>
 
 #include "app/DistributionLink.h"

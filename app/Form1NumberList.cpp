@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
 #include <climits>
@@ -167,7 +166,7 @@ bool Form1::ListView2_KeyDown(const QKeyEvent& key) {
     state = Qt::Unchecked;
   else
     return false;
-  for (int row = 0; row < results_->rowCount(); ++row) results_->item(row)->setCheckState(state);
+  results_->SetAllTicked(state == Qt::Checked);
   if (results_->rowCount() > 0)
     announcer_->Announce(state == Qt::Checked ? tr("All results ticked") : tr("No results ticked"));
   return true;
@@ -194,7 +193,7 @@ void Form1::ListView2_ContextMenu(QPoint position) {
 }
 
 void Form1::ListView2_CopyAsTable() {
-  const std::vector<const results::ResultRow*> rows = RowsToCopy(*results_, analysis_.LastResults());
+  const std::vector<const results::ResultRow*> rows = RowsToCopy(*results_);
   if (!rows.empty()) platform::ClipboardSetText(QString::fromStdString(results::TableText(rows, separators_)));
 }
 

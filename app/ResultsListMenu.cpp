@@ -5,7 +5,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QWidget>
 
 namespace tallowmere::app {
@@ -14,16 +13,13 @@ namespace {
 QKeySequence DistributionKey() { return QKeySequence(Qt::CTRL | Qt::Key_D); }
 }  // namespace
 
-std::vector<const results::ResultRow*> RowsToCopy(const QStandardItemModel& list, const results::Results& results) {
+std::vector<const results::ResultRow*> RowsToCopy(const results::ResultListModel& list) {
   std::vector<const results::ResultRow*> all;
   std::vector<const results::ResultRow*> ticked;
-  if (static_cast<std::size_t>(list.rowCount()) != results.rows.size()) return {};
   for (int row = 0; row < list.rowCount(); ++row) {
-    const results::ResultRow& result = results.rows[static_cast<std::size_t>(row)];
-    // The line and the row must agree; a list changed in between copies nothing.
-    if (list.item(row)->text() != QString::fromStdString(result.Line())) return {};
+    const results::ResultRow& result = list.Rows()[static_cast<std::size_t>(row)];
     all.push_back(&result);
-    if (list.item(row)->checkState() == Qt::Checked) ticked.push_back(&result);
+    if (list.Ticked(row)) ticked.push_back(&result);
   }
   return ticked.empty() ? all : ticked;
 }

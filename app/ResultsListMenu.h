@@ -6,11 +6,11 @@
 #include <QObject>
 #include <vector>
 
+#include "results/ResultListModel.h"
 #include "results/ResultModel.h"
 
 class QAction;
 class QMenu;
-class QStandardItemModel;
 class QWidget;
 
 namespace tallowmere::app {
@@ -18,10 +18,9 @@ namespace tallowmere::app {
 inline constexpr const char* kCopyAsTableItem = QT_TRANSLATE_NOOP("ResultsListMenu", "Copy as Table");
 inline constexpr const char* kShowDistributionItem = "Show Distribution\u2026";
 
-// What "Copy as Table" copies: the rows of `results` whose lines the list
-// shows ticked, or all of them when none is ticked. Nothing when the list
-// does not show the run's rows (it was cleared).
-std::vector<const results::ResultRow*> RowsToCopy(const QStandardItemModel& list, const results::Results& results);
+// What "Copy as Table" copies: the rows the list shows ticked, or all of
+// them when none is ticked. Nothing when the list is empty (it was cleared).
+std::vector<const results::ResultRow*> RowsToCopy(const results::ResultListModel& list);
 
 class ResultsListMenu final : public QObject {
   Q_OBJECT

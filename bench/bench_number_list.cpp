@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>

@@ -226,18 +226,25 @@ struct Rows {
   std::string NumberText(double v) const { return numtext::NumberText(v, sep); }
   std::string ResultText(const stats::StatResult& r) const { return r.IsNumber() ? NumberText(r.Number()) : r.Text(); }
 
-  // A row of the list: added to the host's list, then, once it is there, to
-  // the results. Left out when its work met a failure to get memory, or when
-  // it shows a text after one: told as "Out of memory" by the adding step,
-  // unless a failing step of the row, or an earlier row, was told already.
+  // A row of the list: put in the results, then added to the host's list,
+  // which shows it from there; a row the list could not take leaves the
+  // results again, so they hold the list's rows and no others. Left out when
+  // its work met a failure to get memory, or when it shows a text after one:
+  // told as "Out of memory" by the adding step, unless a failing step of the
+  // row, or an earlier row, was told already.
   void Add(ResultRow row) {
     if (ShortOfMemory(core::MemoryFailures(), memoryMark, runMemoryMark, row)) {
       if (rowFailed || memoryTold) return;
       memoryTold = true;
       throw std::bad_alloc();
     }
-    host.addResultRow(row.Line());
     results.rows.push_back(std::move(row));
+    try {
+      host.addResultRow(results.rows.back().Line());
+    } catch (...) {
+      results.rows.pop_back();
+      throw;
+    }
   }
   void AddNumber(Row which, double v) { Add(MakeRow(which, NumberValue(v), NumberText(v))); }
 
@@ -336,7 +343,7 @@ void Analysis::ShowResults(const AnalysisHost& host) {
 
   trap.Step(100, [&] {
     statistics_.SortNumbers();
-    results_.sorted = statistics_.SortedNumbers();
+    results_.sorted = SortedNumbers(statistics_.SharedSortedNumbers(), statistics_.SortedNumbers().size());
   });
   // The rows below ask for the mode and the sums one after another; on a
   // large data set two threads work them out together first. The rows get

@@ -71,7 +71,8 @@ class Analysis {
   // What the last run came to: the rows it added to the host's list, in the
   // same order and with the same texts, and the rows after them. Emptied
   // when a run clears the list; a run that stops at "You forgot to input
-  // numbers." leaves both as they were.
+  // numbers." leaves both as they were. Each row is here already when the
+  // host's addResultRow is called for it.
   const Results& LastResults() const { return results_; }
 
   // Whether runs compute the statistics beyond the twelve rows (off by

@@ -1,6 +1,5 @@
 #include "results/ExportCommands.h"
 
-#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <stdexcept>
 
@@ -25,7 +24,7 @@ void Pump(const ExportHost& host) {
 // as true, as every test does, and nothing is exported then either.
 bool NothingTicked(core::Trap& trap, int testLabel, const ExportHost& host) {
   const bool nothing = trap.Test(testLabel, [&] {
-    const int rows = host.list.rowCount();
+    const int rows = host.list.ReportRows();
     for (int r = 0; r < rows; ++r)
       if (Ticked(host.list, r)) return false;
     return rows > 0;
@@ -94,11 +93,11 @@ bool SaveResultsAsExcelFileIsExcelInstalled(const ExportHost& host) {
 
 void SaveResultsToSpreadsheet(const ExportHost& host) {
   core::Trap trap(host.errors, kSaveSpreadsheetLocation);
-  const QAbstractItemModel& list = host.list;
+  const ReportList& list = host.list;
 
   if (!trap.Test(100, [&] { return SaveResultsAsExcelFileIsExcelInstalled(host); }))
     return trap.Step(172, [&] { host.dialogs.Message(Translated(kSpreadsheetMissingForFeature)); });
-  if (trap.Test(108, [&] { return list.rowCount() == 0; })) return;
+  if (trap.Test(108, [&] { return list.ReportRows() == 0; })) return;
   if (NothingTicked(trap, 174, host)) return;
   trap.Step(110, [&] { host.setBusy(true); });
 
@@ -110,7 +109,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   long i = 0;
   trap.Step(116, [&] { i = 1; });
   int columns = 0;
-  trap.Step(118, [&] { columns = list.columnCount(); });
+  trap.Step(118, [&] { columns = list.ReportColumns(); });
   for (int c = 0; c < columns; ++c) {
     trap.Step(120, [&] { Pump(host); });
     if (trap.Test(122, [&] { return c == 0; })) {
@@ -126,7 +125,7 @@ void SaveResultsToSpreadsheet(const ExportHost& host) {
   long j = 0;
   trap.Step(136, [&] { j = 2; });
   int rows = 0;
-  trap.Step(138, [&] { rows = list.rowCount(); });
+  trap.Step(138, [&] { rows = list.ReportRows(); });
   for (int r = 0; r < rows; ++r) {
     trap.Step(140, [&] { Pump(host); });
     // An unticked row leaves its sheet row empty: rows keep their places.

@@ -10,8 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Spreadsheet.h"
 #include "results/ExportWriters.h"
-
-class QAbstractItemModel;
+#include "results/ReportList.h"
 
 namespace tallowmere::results {
 
@@ -37,7 +36,7 @@ inline constexpr const char* kNothingTickedMessage = QT_TRANSLATE_NOOP(
 
 // What the commands work with; all of it must outlive the call.
 struct ExportHost {
-  const QAbstractItemModel& list;          // the results list
+  const ReportList& list;                  // the results list
   platform::Dialogs& dialogs;              // the save dialog and the notices
   core::ErrorSink& errors;                 // the "Application Error" box
   std::function<void(bool busy)> setBusy;  // the window pointer: hourglass / default arrow

@@ -1,6 +1,5 @@
 #include "results/ExportWriters.h"
 
-#include <QAbstractItemModel>
 #include <QByteArray>
 #include <algorithm>
 #include <stdexcept>
@@ -30,7 +29,7 @@ void AppendCell(QString& buffer, const QString& text, qsizetype width) {
 // Widths of every column over all rows, ticked or not, starting from
 // `start(c)`.
 template <class Start>
-std::vector<qsizetype> ColumnWidths(const QAbstractItemModel& list, int columns, int rows, Start start,
+std::vector<qsizetype> ColumnWidths(const ReportList& list, int columns, int rows, Start start,
                                     const core::LetEventsRun& letEventsRun) {
   std::vector<qsizetype> widths;
   widths.reserve(static_cast<std::size_t>(columns));
@@ -75,7 +74,7 @@ class TextFileWriter {
 
 // The header line and the ticked rows, over the rows and columns the widths
 // were taken of.
-void WriteLines(const QAbstractItemModel& list, int columns, int rows, const std::vector<qsizetype>& widths,
+void WriteLines(const ReportList& list, int columns, int rows, const std::vector<qsizetype>& widths,
                 TextFileWriter& file, const core::LetEventsRun& letEventsRun) {
   QString buffer;
   for (int c = 0; c < columns; ++c) {
@@ -98,10 +97,9 @@ void WriteLines(const QAbstractItemModel& list, int columns, int rows, const std
 
 }  // namespace
 
-void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
-                            const core::LetEventsRun& letEventsRun) {
-  const int columns = list.columnCount();
-  const int rows = list.rowCount();
+void SaveListViewAsTextFile(const ReportList& list, const QString& path, const core::LetEventsRun& letEventsRun) {
+  const int columns = list.ReportColumns();
+  const int rows = list.ReportRows();
   const std::vector<qsizetype> widths = ColumnWidths(
       list, columns, rows, [&](int c) { return HeaderText(list, c).size(); }, letEventsRun);
 
@@ -115,9 +113,9 @@ void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
   file.Close();
 }
 
-QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun) {
-  const int columns = list.columnCount();
-  const int rows = list.rowCount();
+QString ClipboardTextOfListView(const ReportList& list, const core::LetEventsRun& letEventsRun) {
+  const int columns = list.ReportColumns();
+  const int rows = list.ReportRows();
   const std::vector<qsizetype> widths = ColumnWidths(
       list, columns, rows, [](int) { return qsizetype{0}; }, letEventsRun);
 
@@ -144,8 +142,8 @@ QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetE
   return text;
 }
 
-void CopyListViewToClipboard(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun) {
-  if (list.rowCount() == 0) return;
+void CopyListViewToClipboard(const ReportList& list, const core::LetEventsRun& letEventsRun) {
+  if (list.ReportRows() == 0) return;
   const QString text = ClipboardTextOfListView(list, letEventsRun);
   platform::ClipboardClear();
   platform::ClipboardSetText(text);

@@ -1,9 +1,7 @@
 #pragma once
 // The two general writers behind "Save Results As Text File" and "Copy Results
-// To Clipboard". Both work on any report-style list: a Qt item model whose
-// header texts come from headerData (horizontal, DisplayRole), whose column c
-// of row r is index(r, c), and whose row r is ticked when column 0 of it holds
-// Qt::Checked under Qt::CheckStateRole.
+// To Clipboard". Both work on any report-style list (results/ReportList.h):
+// its header texts, its rows' cell texts and their ticks.
 //
 // Neither has a failure trap of its own: a failure (a row that vanished while
 // window events ran, a file that cannot be created or written) is thrown as
@@ -11,8 +9,7 @@
 #include <QString>
 
 #include "core/LetEventsRun.h"
-
-class QAbstractItemModel;
+#include "results/ReportList.h"
 
 namespace tallowmere::results {
 
@@ -27,17 +24,16 @@ namespace tallowmere::results {
 // folder), any file that was there stays as it was and the failure names the
 // system's reason. When the list fails underneath (a row gone while window
 // events ran), the lines written so far are the file.
-void SaveListViewAsTextFile(const QAbstractItemModel& list, const QString& path,
-                            const core::LetEventsRun& letEventsRun = {});
+void SaveListViewAsTextFile(const ReportList& list, const QString& path, const core::LetEventsRun& letEventsRun = {});
 
 // The clipboard text of the list: one line per ticked row, no header line,
 // columns padded and separated as in the file but without the last TAB and
 // with trailing spaces trimmed, CR LF after each line. Header texts do not
 // widen the columns here.
-QString ClipboardTextOfListView(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun = {});
+QString ClipboardTextOfListView(const ReportList& list, const core::LetEventsRun& letEventsRun = {});
 
 // Puts ClipboardTextOfListView on the clipboard as plain text, after clearing
 // it. A list without rows leaves the clipboard untouched.
-void CopyListViewToClipboard(const QAbstractItemModel& list, const core::LetEventsRun& letEventsRun = {});
+void CopyListViewToClipboard(const ReportList& list, const core::LetEventsRun& letEventsRun = {});
 
 }  // namespace tallowmere::results

@@ -1,30 +1,29 @@
 #include "results/ReportList.h"
 
-#include <QAbstractItemModel>
 #include <stdexcept>
 
 namespace tallowmere::results {
 
 namespace {
-void CheckCell(const QAbstractItemModel& list, int row, int column) {
-  if (row < 0 || row >= list.rowCount() || column < 0 || column >= list.columnCount())
+void CheckCell(const ReportList& list, int row, int column) {
+  if (row < 0 || row >= list.ReportRows() || column < 0 || column >= list.ReportColumns())
     throw std::out_of_range("Index out of bounds");
 }
 }  // namespace
 
-QString CellText(const QAbstractItemModel& list, int row, int column) {
+QString CellText(const ReportList& list, int row, int column) {
   CheckCell(list, row, column);
-  return list.index(row, column).data(Qt::DisplayRole).toString();
+  return list.ReportCell(row, column);
 }
 
-bool Ticked(const QAbstractItemModel& list, int row) {
+bool Ticked(const ReportList& list, int row) {
   CheckCell(list, row, 0);
-  return list.index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+  return list.ReportTicked(row);
 }
 
-QString HeaderText(const QAbstractItemModel& list, int column) {
-  if (column < 0 || column >= list.columnCount()) throw std::out_of_range("Index out of bounds");
-  return list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+QString HeaderText(const ReportList& list, int column) {
+  if (column < 0 || column >= list.ReportColumns()) throw std::out_of_range("Index out of bounds");
+  return list.ReportHeader(column);
 }
 
 }  // namespace tallowmere::results

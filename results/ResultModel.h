@@ -3,6 +3,8 @@
 // label and value, and the sorted numbers behind them. The results list's
 // rows, the exports, the analyser's formats and the distribution window are
 // all made from it. Plain C++: no Qt.
+#include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,13 +33,32 @@ struct ResultRow {
   std::string Line() const { return std::string(label) + valueText; }
 };
 
+// The run's numbers sorted: the data set's own sorted copy, held with it
+// rather than copied, so that it stays whole for as long as anyone keeps it,
+// whatever the data set does after.
+class SortedNumbers {
+ public:
+  SortedNumbers() = default;
+  SortedNumbers(std::shared_ptr<const double[]> numbers, std::size_t count)
+      : numbers_(count > 0 ? std::move(numbers) : nullptr), count_(numbers_ ? count : 0) {}
+
+  std::span<const double> View() const { return {numbers_.get(), count_}; }
+  const double* begin() const { return numbers_.get(); }
+  const double* end() const { return numbers_.get() + count_; }
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+
+ private:
+  std::shared_ptr<const double[]> numbers_;
+  std::size_t count_ = 0;
+};
+
 struct Results {
   bool sample = true;
   std::vector<ResultRow> rows;  // the twelve, those the run reached, in order
   std::vector<ResultRow> more;  // minimum ... (the interval's two rows only for Sample)
   // The run's numbers sorted; empty when the data set keeps no sorted copy.
-  // Valid until the next run of the same analysis.
-  std::span<const double> sorted;
+  SortedNumbers sorted;
 
   const ResultRow* Find(std::string_view key) const {
     for (const auto* list : {&rows, &more})

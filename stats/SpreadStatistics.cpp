@@ -39,7 +39,7 @@ std::size_t DataSet::SortedCount() const {
 }
 
 double DataSet::SortedElement(std::size_t place) const {
-  if (!sortedOrder_) return sortedNumbers_[place];
+  if (!sortedOrder_) return sortedNumbers_.get()[place];
   for (std::size_t k = 0; k < kOrderPlaces; ++k) {
     if (sortedOrder_->places[k] == place) return sortedOrder_->atPlaces[k];
   }

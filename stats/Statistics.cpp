@@ -431,8 +431,8 @@ double DataSet::GetMedian() const {
     lower = sortedOrder_->lowerMiddle;
   } else {
     if (static_cast<std::size_t>(n) > sortedCount_) throw std::out_of_range(kSubscriptOutOfRange);
-    upper = sortedNumbers_[half];
-    if (n % 2 == 0) lower = sortedNumbers_[half - 1];
+    upper = sortedNumbers_.get()[half];
+    if (n % 2 == 0) lower = sortedNumbers_.get()[half - 1];
   }
   if (n % 2 == 1) return upper;
   // Upper middle element plus lower middle element, then halved.

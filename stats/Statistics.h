@@ -45,6 +45,9 @@ class DataSet {
   void SetNumberCount(double count);
 
   std::span<const double> SortedNumbers() const { return {sortedNumbers_.get(), sortedCount_}; }
+  // The same copy, shared: whoever holds it keeps these numbers after the
+  // data set has let go of them (at its next sort or change of numbers).
+  std::shared_ptr<const double[]> SharedSortedNumbers() const { return sortedNumbers_; }
 
   // Whether SortNumbers keeps a whole sorted copy, as SortedNumbers (the
   // default: the window's data set keeps the data of its last run until the
@@ -158,7 +161,7 @@ class DataSet {
   std::vector<double> numbers_;
   double numberCount_ = 0.0;
   // Made without being zeroed first: the sort writes every element.
-  std::unique_ptr<double[]> sortedNumbers_;
+  std::shared_ptr<const double[]> sortedNumbers_;
   std::size_t sortedCount_ = 0;
   // Set by a finished SortNumbers, cleared by any change of the data: the
   // sorted copy is the sort of the first NumberCount numbers.

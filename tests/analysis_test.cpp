@@ -77,6 +77,8 @@ class RecordingHost : public ErrorSink {
   std::vector<std::string> messages;
   std::vector<Report> reports;
   std::vector<bool> busyCalls;
+  // Runs as the list is given a row, before it takes it.
+  std::function<void(const std::string& line)> onRow;
 
   void Start() {
     analysis.StartAnalysis({.errors = *this,
@@ -87,7 +89,11 @@ class RecordingHost : public ErrorSink {
                             .showAllDecimals = [this] { return allDecimals; },
                             .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
                             .clearResults = [this] { rows.clear(); },
-                            .addResultRow = [this](const std::string& line) { rows.push_back(line); },
+                            .addResultRow =
+                                [this](const std::string& line) {
+                                  if (onRow) onRow(line);
+                                  rows.push_back(line);
+                                },
                             .showMessage = [this](const std::string& text) { messages.push_back(text); }});
   }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
@@ -841,3 +847,69 @@ TEST_F(AnalysisTest, ARunShortOfMemoryShowsOnlyRowsItWorkedOut) {
 }
 
 }  // namespace
+
+// The list is given each row once the results hold it, so that a list may
+// take its rows from the results; a row the list refuses leaves the results
+// too.
+TEST_F(AnalysisTest, EachRowIsInTheResultsWhenTheListIsGivenIt) {
+  const struct {
+    const char* name;
+    int refused;  // the row (from 0) the list refuses, -1 for none
+  } cases[] = {{"every row taken", -1}, {"first refused", 0}, {"mean refused", 6}, {"last refused", 11}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost host;
+    host.entries = {"2", "4", "4", "5"};
+    int given = 0;
+    std::string refusedLine;
+    host.onRow = [&](const std::string& line) {
+      const results::Results& now = host.analysis.LastResults();
+      ASSERT_FALSE(now.rows.empty());
+      EXPECT_EQ(now.rows.back().Line(), line);
+      EXPECT_EQ(now.rows.size(), host.rows.size() + 1);
+      if (given++ == c.refused) {
+        refusedLine = line;
+        throw std::runtime_error("the list is full");
+      }
+    };
+    host.Start();
+    EXPECT_EQ(given, 12);
+    EXPECT_EQ(Lines(host.analysis.LastResults().rows), host.rows);
+    EXPECT_EQ(host.rows.size(), c.refused < 0 ? 12u : 11u);
+    EXPECT_EQ(std::count(host.rows.begin(), host.rows.end(), refusedLine), 0) << refusedLine;
+    EXPECT_EQ(host.reports.size(), c.refused < 0 ? 0u : 1u);
+  }
+}
+
+// The sorted numbers are the data set's own copy, held with the results
+// rather than copied, and results kept from a run keep its numbers whatever
+// the runs after it do.
+TEST_F(AnalysisTest, KeptResultsKeepTheirSortedNumbers) {
+  const struct {
+    const char* name;
+    std::vector<std::string> first;
+    std::vector<double> firstSorted;
+    std::vector<std::string> second;
+    std::vector<double> secondSorted;  // what the next run's results hold
+  } cases[] = {
+      {"a shorter run after", {"3", "-1", "2"}, {-1, 2, 3}, {"5"}, {5}},
+      {"a longer run after", {"1"}, {1}, {"9", "8", "7", "6"}, {6, 7, 8, 9}},
+      {"the same numbers again", {"2", "1"}, {1, 2}, {"2", "1"}, {1, 2}},
+      {"no numbers after", {"4", "2"}, {2, 4}, {}, {2, 4}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingHost host;
+    host.entries = c.first;
+    host.Start();
+    const results::Results kept = host.analysis.LastResults();
+    ASSERT_EQ(std::vector<double>(kept.sorted.begin(), kept.sorted.end()), c.firstSorted);
+    EXPECT_EQ(kept.sorted.View().data(), host.analysis.Statistics().SortedNumbers().data()) << "not copied";
+
+    host.entries = c.second;
+    host.Start();
+    EXPECT_EQ(std::vector<double>(kept.sorted.begin(), kept.sorted.end()), c.firstSorted);
+    const results::SortedNumbers& now = host.analysis.LastResults().sorted;
+    EXPECT_EQ(std::vector<double>(now.begin(), now.end()), c.secondSorted);
+  }
+}

@@ -52,10 +52,10 @@ TEST_P(StartAnalysis, FillsTheResultsList) {
     for (const QString& expected : c.expectedRows) EXPECT_TRUE(rows.contains(expected)) << expected.toStdString();
   }
   for (int r = 0; r < 12; ++r) {
-    const QStandardItem* item = f.ResultsModel()->item(r);
-    EXPECT_TRUE(item->isCheckable());
-    EXPECT_EQ(item->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(item->isEditable());
+    const QModelIndex row = f.ResultsModel()->index(r);
+    EXPECT_TRUE(row.flags() & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(row.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_FALSE(row.flags() & Qt::ItemIsEditable);
   }
   EXPECT_TRUE(dialogs_.AllShown().empty());
   EXPECT_EQ(f.Pointer().Get(), WindowPointer::State::Default);
@@ -320,7 +320,7 @@ TEST_F(WindowTest, AWholeRunWorksFromTheKeyboardAlone) {
   const auto ticked = [&f] {
     std::vector<int> rows;
     for (int r = 0; r < f.ResultsModel()->rowCount(); ++r)
-      if (f.ResultsModel()->item(r)->checkState() == Qt::Checked) rows.push_back(r);
+      if (f.ResultsModel()->Ticked(r)) rows.push_back(r);
     return rows;
   };
   ASSERT_EQ(QApplication::focusWidget(), Controls(f).ListView1);

@@ -504,7 +504,7 @@ TEST_P(CopyAsTable, CopiesTheTickedRowsOrAll) {
   const CopyTableCase& c = GetParam();
   OpenShown();
   Analyse({"2", "4", "4", "5"});
-  for (int row : c.ticked) form().ResultsModel()->item(row)->setCheckState(Qt::Checked);
+  for (int row : c.ticked) form().ResultsModel()->SetTicked(row, true);
   ClipboardSetText(QStringLiteral("before"));
   form().ListView2_ContextMenu(QPoint(5, 5));
   QMenu* menu = form().ResultsMenu().Menu();

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 #include "input/LoadFilesCommand.h"
@@ -73,7 +72,7 @@ class ExportWindow : public WindowTest {
     AddEntries({"2", "4", "4", "5"});
     Controls(form()).PushButton7->click();
     ASSERT_EQ(form().ResultsModel()->rowCount(), 12);
-    for (int r : rows) form().ResultsModel()->item(r)->setCheckState(Qt::Checked);
+    for (int r : rows) form().ResultsModel()->SetTicked(r, true);
   }
   QString Temp(const char* name) const { return scratch_.filePath(QString::fromLatin1(name)); }
 
@@ -158,7 +157,7 @@ TEST_F(ExportWindow, ClipboardOfAnEmptyListKeepsItsTextAndStillShowsTheNotice) {
 
 TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWorks) {
   AnalyseAndTick({3});
-  form().ResultsModel()->item(3)->setCheckState(Qt::Unchecked);  // ticked, then unticked again
+  form().ResultsModel()->SetTicked(3, false);  // ticked, then unticked again
   QGuiApplication::clipboard()->setText(QStringLiteral("old"));
   Controls(form()).PushButton5->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
@@ -177,9 +176,9 @@ TEST_F(ExportWindow, ClipboardWithNothingTickedKeepsItsTextAndTheNoticeAdviceWor
 // window events run.
 
 struct DirectHost {
-  DirectHost(std::unique_ptr<QStandardItemModel> l, FakeDialogs& d) : list(std::move(l)), dialogs(d) {}
+  DirectHost(std::unique_ptr<reportlist::Table> l, FakeDialogs& d) : list(std::move(l)), dialogs(d) {}
 
-  std::unique_ptr<QStandardItemModel> list;
+  std::unique_ptr<reportlist::Table> list;
   FakeDialogs& dialogs;
   std::vector<bool> busy;
   int pumps = 0;
@@ -214,7 +213,7 @@ TEST_F(ExportWindow, TextFileLeftPartlyWrittenWhenTheListEmptiesMidWay) {
   // Widths (2 calls), header (1), then the first row: another command clears
   // the list just then.
   h.onPump = [&] {
-    if (h.pumps == 4) h.list->removeRows(0, h.list->rowCount());
+    if (h.pumps == 4) h.list->rows.clear();
   };
   SaveResultsAsTextFile(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kSaveLocation), std::vector<int>{120});
@@ -224,7 +223,7 @@ TEST_F(ExportWindow, TextFileLeftPartlyWrittenWhenTheListEmptiesMidWay) {
 
 TEST_F(ExportWindow, ClipboardFailureWhileReadingIsReportedAt110ThenTheNotice) {
   DirectHost h{reportlist::Make({QStringLiteral("Result(s)")}, {{{"abc"}, true}}), dialogs_};
-  h.onPump = [&] { h.list->removeRows(0, h.list->rowCount()); };
+  h.onPump = [&] { h.list->rows.clear(); };
   CopyResultsToClipboard(h.Host());
   EXPECT_EQ(ReportedLabels(dialogs_, kCopyLocation), std::vector<int>{110});
   ASSERT_EQ(dialogs_.AllShown().size(), 2u);
@@ -526,3 +525,97 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// The bytes of all three exports for whole runs, against files kept from the
+// program as it wrote them: each run's list with some rows ticked, exported to
+// a text file, the clipboard and a workbook one after another.
+
+struct KeptCase {
+  const char* name;  // also the kept files' name
+  std::vector<std::string> entries;
+  numtext::Separators separators;
+  bool population;
+  const char* places;  // nullptr: "Show all decimals"
+  std::vector<int> ticked;
+};
+
+// A workbook as lines: "row<TAB>column<TAB>text" per cell, then each fitted
+// column and its width.
+QByteArray WorkbookBytes(const spreadsheettest::Book& book) {
+  QByteArray out;
+  for (const auto& [at, text] : book.cells)
+    out += QByteArray::number(at.first) + '\t' + QByteArray::number(at.second) + '\t' + text.toUtf8() + '\n';
+  for (long column : book.fittedColumns) out += "fitted\t" + QByteArray::number(column) + '\n';
+  for (const auto& [column, width] : book.widths)
+    out += "width\t" + QByteArray::number(column) + '\t' + QByteArray::number(width) + '\n';
+  return out;
+}
+
+QByteArray KeptFile(const char* name, const char* kind) {
+  return ReadAll(QStringLiteral(TALLOWMERE_KEPT_EXPORTS_DIR "/") + QString::fromLatin1(name) + QLatin1Char('.') +
+                 QString::fromLatin1(kind));
+}
+
+class KeptExports : public ExportWindow, public ::testing::WithParamInterface<KeptCase> {};
+
+TEST_P(KeptExports, WriteTheBytesTheyAlwaysWrote) {
+  const KeptCase& c = GetParam();
+  InstalledFake installed;
+  UseSpreadsheet(installed.Factory());
+  Open(c.separators);
+  AddEntries(c.entries);
+  if (c.population) Controls(form()).Option2->click();
+  if (c.places)
+    Controls(form()).Combo1->setEditText(QString::fromLatin1(c.places));
+  else
+    Controls(form()).Check1->click();
+  Controls(form()).PushButton7->click();
+  QAbstractItemModel& list = *form().ResultsModel();
+  for (int r : c.ticked) ASSERT_TRUE(list.setData(list.index(r, 0), Qt::Checked, Qt::CheckStateRole)) << r;
+  dialogs_.Clear();
+
+  const QString path = Temp("results.txt");
+  dialogs_.QueueSaveFile(path);
+  Controls(form()).PushButton4->click();
+  Controls(form()).PushButton5->click();
+  Controls(form()).PushButton13->click();
+  EXPECT_TRUE(dialogs_.ErrorReports().isEmpty());
+
+  EXPECT_EQ(ReadAll(path), KeptFile(c.name, "txt"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toUtf8(), KeptFile(c.name, "clip"));
+  ASSERT_EQ(installed.outcome.books.size(), 1u);
+  EXPECT_EQ(WorkbookBytes(*installed.outcome.books.front()), KeptFile(c.name, "sheet"));
+}
+
+const numtext::Separators kEnglish{".", ","};
+const numtext::Separators kGerman{",", "."};
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, KeptExports,
+    ::testing::Values(
+        KeptCase{"SampleThreePlacesRows1And7", {"2", "4", "4", "5"}, kEnglish, false, "3", {0, 6}},
+        KeptCase{"SampleTwoPlacesAllTicked",
+                 {"1.5", "2.25", "-3", "10", "10", "0.001"},
+                 kEnglish,
+                 false,
+                 "2",
+                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        KeptCase{"PopulationAllDecimalsEveryOtherRow",
+                 {"1", "2", "3", "4", "100.125"},
+                 kEnglish,
+                 true,
+                 nullptr,
+                 {1, 3, 5, 7, 9, 11}},
+        KeptCase{"PopulationNoPlacesLastRowOnly", {"7", "8", "9.75"}, kEnglish, true, "0", {11}},
+        KeptCase{"TiedModesAndTheirRow", {"1", "1", "2", "2", "3", "12345.5"}, kEnglish, false, "4", {3, 4, 5}},
+        KeptCase{"GermanSeparatorsAllDecimals",
+                 {"1,5", "2,75", "1000", "1.234,5"},
+                 kGerman,
+                 false,
+                 nullptr,
+                 {0, 1, 6, 9, 10, 11}},
+        // The sums overflow: the run leaves out the rows it could not work
+        // out, and the list holds only those it reached.
+        KeptCase{"StoppedPartWay", {"1e308", "1e308"}, kEnglish, false, "3", {0, 1, 4}}),
+    [](const auto& info) { return std::string(info.param.name); });

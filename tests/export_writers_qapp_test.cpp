@@ -185,7 +185,7 @@ TEST(TextFileTarget, APartlyWrittenFileStaysWhenTheListChangesUnderneath) {
   int calls = 0;
   const int firstRowCall = 2 /* widths */ + 1 /* header */ + 1;
   auto pump = [&] {
-    if (++calls == firstRowCall) list->removeRows(0, list->rowCount());
+    if (++calls == firstRowCall) list->rows.clear();
   };
   EXPECT_THROW(SaveListViewAsTextFile(*list, path, pump), std::out_of_range);
   EXPECT_EQ(ReadAll(path), QByteArray("Result(s)\t\r\n"));
@@ -276,7 +276,7 @@ TEST(PendingEventsLive, ARowTickedWhileEventsRunIsWritten) {
   auto list = Make({kResults}, {{{"abc"}, false}, {{"de"}, false}});
   bool ticked = false;
   auto pump = [&] {
-    if (!ticked) list->item(1)->setCheckState(Qt::Checked);
+    if (!ticked) list->rows[1].ticked = true;
     ticked = true;
   };
   EXPECT_EQ(ClipboardTextOfListView(*list, pump), QStringLiteral("de\r\n"));
@@ -284,7 +284,7 @@ TEST(PendingEventsLive, ARowTickedWhileEventsRunIsWritten) {
 
 TEST(PendingEventsLive, AListEmptiedWhileEventsRunFailsInsteadOfReadingNothing) {
   auto list = Make({kResults}, {{{"abc"}, true}, {{"de"}, true}});
-  auto pump = [&] { list->removeRows(0, list->rowCount()); };
+  auto pump = [&] { list->rows.clear(); };
   EXPECT_THROW(ClipboardTextOfListView(*list, pump), std::out_of_range);
 }
 

@@ -602,12 +602,12 @@ TEST_P(KeyboardScroll, BringsTheCurrentRowIntoView) {
   const auto& [move, results] = GetParam();
   OpenShown();
   QTableView* list = results ? Controls(form()).ListView2 : Controls(form()).ListView1;
-  for (int i = 0; i < 100; ++i) {
-    if (results)
-      form().AddResultRow("row " + std::to_string(i));
-    else
-      form().NumberList().Append("row " + std::to_string(i));
-  }
+  std::vector<std::string> rows;
+  for (int i = 0; i < 100; ++i) rows.push_back("row " + std::to_string(i));
+  if (results)
+    ShowResultLines(rows);
+  else
+    for (const std::string& row : rows) form().NumberList().Append(row);
   form().NumberList().Flush();
   QApplication::processEvents();
   list->setFocus();

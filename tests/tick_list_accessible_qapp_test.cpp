@@ -49,7 +49,7 @@ class ReaderTest : public WindowTest {
   std::vector<int> TickedRows() const {
     std::vector<int> rows;
     for (int r = 0; r < form_->ResultsModel()->rowCount(); ++r)
-      if (form_->ResultsModel()->item(r)->checkState() == Qt::Checked) rows.push_back(r);
+      if (form_->ResultsModel()->Ticked(r)) rows.push_back(r);
     return rows;
   }
   // The rows a reader reads as ticked, from their states; their descriptions
@@ -73,7 +73,7 @@ TEST_F(ReaderTest, RowsAreCheckBoxesNamedByTheirTextWithTheTickInTheirState) {
   EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Results list"));
   const QStringList rows = ResultRows();
   ASSERT_EQ(rows.size(), 12);
-  f.ResultsModel()->item(2)->setCheckState(Qt::Checked);
+  f.ResultsModel()->SetTicked(2, true);
   for (int r = 0; r < 12; ++r) {
     QAccessibleInterface* row = Row(r);
     ASSERT_NE(row, nullptr) << r;
@@ -137,7 +137,7 @@ const TickCase kTickCases[] = {
      "All results ticked"},
     {"CtrlShiftAAfterOneTick",
      [](Form1& f, QAccessibleInterface&) {
-       f.ResultsModel()->item(5)->setCheckState(Qt::Checked);
+       f.ResultsModel()->SetTicked(5, true);
        Press(f, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
      },
      {},

@@ -642,7 +642,7 @@ TEST_F(WindowTest, ListsHaveOneFixedColumnAndNoEditing) {
 TEST_F(WindowTest, BothListsShowTheirToolTipsOverTheirRows) {
   Form1& f = OpenShown();
   AddEntries({"1"});
-  f.AddResultRow("The mean is: 1");
+  ShowResultLines({"The mean is: 1"});
   const std::pair<QTableView*, QString> lists[] = {{Controls(f).ListView1, NumberListTip("1 entry")},
                                                    {Controls(f).ListView2, QString::fromUtf8(kResultsListToolTip)}};
   for (const auto& [list, toolTip] : lists) {
@@ -1128,8 +1128,7 @@ TEST_P(Readable, EveryTextReadsOnItsOwnBackground) {
   Form1& f = OpenShown();
   AddEntries({"12345", "67890"});
   Controls(f).ListView1->selectRow(0);
-  f.AddResultRow("The mean is: 3.75");
-  f.AddResultRow("The mode is: None");
+  ShowResultLines({"The mean is: 3.75", "The mode is: None"});
   Controls(f).ListView2->selectRow(1);
   QApplication::processEvents();
   const QImage shot = f.grab().toImage();

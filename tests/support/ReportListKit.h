@@ -1,10 +1,12 @@
 #pragma once
 // Report-style lists for the export tests: column headers, rows of cell texts
-// and a ticked state, held in a QStandardItemModel the way the results list
-// holds its rows (column 0 carries the check box).
-#include <QStandardItemModel>
+// and a ticked state, which a test may change while an export reads them
+// (between two window events).
+#include <QString>
 #include <memory>
 #include <vector>
+
+#include "results/ReportList.h"
 
 namespace reportlist {
 
@@ -13,26 +15,25 @@ struct Row {
   bool ticked = false;
 };
 
-inline std::unique_ptr<QStandardItemModel> Make(const std::vector<QString>& headers, const std::vector<Row>& rows) {
-  auto model = std::make_unique<QStandardItemModel>(0, static_cast<int>(headers.size()));
-  for (std::size_t c = 0; c < headers.size(); ++c)
-    // An explicit header item even for an empty header: without one the
-    // model would answer the column's number.
-    model->setHorizontalHeaderItem(static_cast<int>(c), new QStandardItem(headers[c]));
-  for (const Row& row : rows) {
-    QList<QStandardItem*> items;
-    for (std::size_t c = 0; c < headers.size(); ++c) {
-      auto* item = new QStandardItem(c < row.cells.size() ? row.cells[c] : QString());
-      item->setEditable(false);
-      if (c == 0) {
-        item->setCheckable(true);
-        item->setCheckState(row.ticked ? Qt::Checked : Qt::Unchecked);
-      }
-      items << item;
-    }
-    model->appendRow(items);
+struct Table final : tallowmere::results::ReportList {
+  std::vector<QString> headers;
+  std::vector<Row> rows;
+
+  int ReportColumns() const override { return static_cast<int>(headers.size()); }
+  int ReportRows() const override { return static_cast<int>(rows.size()); }
+  QString ReportHeader(int column) const override { return headers.at(static_cast<std::size_t>(column)); }
+  QString ReportCell(int row, int column) const override {
+    const std::vector<QString>& cells = rows.at(static_cast<std::size_t>(row)).cells;
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : QString();
   }
-  return model;
+  bool ReportTicked(int row) const override { return rows.at(static_cast<std::size_t>(row)).ticked; }
+};
+
+inline std::unique_ptr<Table> Make(const std::vector<QString>& headers, const std::vector<Row>& rows) {
+  auto table = std::make_unique<Table>();
+  table->headers = headers;
+  table->rows = rows;
+  return table;
 }
 
 // A text of `n` characters.

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,10 +135,17 @@ class WindowTest : public ::testing::Test {
     for (std::size_t i = 0; i < form_->NumberList().Count(); ++i) out.emplace_back(form_->NumberList().Text(i));
     return out;
   }
+  // Rows in the results list as if a run had added them, showing these lines.
+  void ShowResultLines(const std::vector<std::string>& lines) {
+    tallowmere::results::Results shown;
+    for (const std::string& line : lines)
+      shown.rows.push_back({.key = "", .label = "", .value = {}, .valueText = line});
+    form_->ResultsModel()->ShowRowsOf(shown);
+  }
   QStringList ResultRows() const {
     QStringList rows;
-    const QStandardItemModel* m = form_->ResultsModel();
-    for (int r = 0; r < m->rowCount(); ++r) rows << m->item(r)->text();
+    const tallowmere::results::ResultListModel* m = form_->ResultsModel();
+    for (int r = 0; r < m->rowCount(); ++r) rows << m->index(r).data(Qt::DisplayRole).toString();
     return rows;
   }
 
