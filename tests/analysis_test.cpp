@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <limits>
 #include <new>
 #include <random>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "core/MemoryFailures.h"
+#include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
 #include "stats/Statistics.h"
 
@@ -78,13 +80,35 @@ class RecordingHost : public ErrorSink {
   std::vector<Report> reports;
   std::vector<bool> busyCalls;
 
+  // The last places the decimals text could be read as, kept as the window
+  // keeps them.
+  std::int16_t places = 0;
+
+  // The options as the window reads its boxes: only for a list to analyse.
+  results::DecimalOptions Decimals() {
+    results::DecimalOptions options{.showAll = allDecimals};
+    if (!entries.empty()) {
+      try {
+        places = numtext::ToInteger16(decimals, analysis.Statistics().NumberSeparators());
+      } catch (...) {
+        options.placesFailure = std::current_exception();
+      }
+    }
+    options.places = places;
+    return options;
+  }
+
   void Start() {
+    input::EntrySource source;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (i < tested.size() && tested[i])
+        source.AppendTestedText(entries[i]);
+      else
+        source.Append(entries[i]);
+    }
     analysis.StartAnalysis({.errors = *this,
-                            .entryCount = [this] { return entries.size(); },
-                            .entryText = [this](std::size_t i) -> std::string_view { return entries.at(i); },
-                            .entryPassedNumberTest = [this](std::size_t i) { return i < tested.size() && tested[i]; },
-                            .decimalPlacesText = [this] { return decimals; },
-                            .showAllDecimals = [this] { return allDecimals; },
+                            .entries = source,
+                            .decimals = Decimals(),
                             .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
                             .clearResults = [this] { rows.clear(); },
                             .addResultRow = [this](const std::string& line) { rows.push_back(line); },
