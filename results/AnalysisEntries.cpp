@@ -18,8 +18,8 @@ bool IsNumberEntry(std::string_view text, bool passedNumberTest, const numtext::
   return passedNumberTest || numtext::IsPlainNumber(text);
 }
 
-void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end, const numtext::Separators& sep,
-                      const std::function<bool(std::size_t index)>& visit) {
+void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end,
+                      const numtext::Separators& sep, const std::function<bool(std::size_t index)>& visit) {
   for (std::size_t i = entries.NextText(begin); i < end; i = entries.NextText(i + 1)) {
     // A loaded list is all tested lines: their texts need not be looked at.
     const input::HeldText held = entries.TextOf(i);

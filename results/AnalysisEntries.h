@@ -30,8 +30,8 @@ bool IsNumberEntry(std::string_view text, bool passedNumberTest, const numtext::
 // Calls `visit` with the index of every entry in [begin, end) that is not a
 // number, in list order, until it answers false. An entry held as a value is
 // a plain number.
-void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end, const numtext::Separators& sep,
-                      const std::function<bool(std::size_t index)>& visit);
+void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end,
+                      const numtext::Separators& sep, const std::function<bool(std::size_t index)>& visit);
 
 // An entry that is not a number, as it is named to the user.
 struct NotNumber {

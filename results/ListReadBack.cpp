@@ -27,7 +27,8 @@ Loss EntryLoss(std::string_view text, bool passedNumberTest, bool first, const n
 
 }  // namespace
 
-ReadBackLosses ListReadBackLosses(const input::EntrySource& entries, std::size_t count, const numtext::Separators& sep) {
+ReadBackLosses ListReadBackLosses(const input::EntrySource& entries, std::size_t count,
+                                  const numtext::Separators& sep) {
   ReadBackLosses losses;
   for (std::size_t i = entries.NextText(0); i < count; i = entries.NextText(i + 1)) {
     const auto [text, tested] = entries.TextOf(i);

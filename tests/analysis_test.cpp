@@ -110,12 +110,12 @@ class RecordingHost : public ErrorSink {
         source.Append(entries[i]);
     }
     outcome = analysis.StartAnalysis({.errors = *this,
-                            .entries = source,
-                            .decimals = Decimals(),
-                            .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
-                            .clearResults = [this] { rows.clear(); },
-                            .addResultRow = [this](const std::string& line) { rows.push_back(line); },
-                            .showMessage = [this](const std::string& text) { messages.push_back(text); }});
+                                      .entries = source,
+                                      .decimals = Decimals(),
+                                      .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
+                                      .clearResults = [this] { rows.clear(); },
+                                      .addResultRow = [this](const std::string& line) { rows.push_back(line); },
+                                      .showMessage = [this](const std::string& text) { messages.push_back(text); }});
   }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
     reports.push_back({d, std::string(loc), label});

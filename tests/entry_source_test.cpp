@@ -1,7 +1,5 @@
 // The entries as the analysis takes them: which are held as text and which
 // as values, in list order, however the readers handed them over.
-#include "input/EntrySource.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -11,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "input/EntrySource.h"
 
 using namespace tallowmere;
 

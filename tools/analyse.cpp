@@ -800,13 +800,13 @@ std::optional<int> ReadNumberList(RunOptions& run, CommandLineHost& host, bool& 
       return 1;
     }
     const NotNumbers notNumbers = NotNumbersAmong(host.entries, 0, host.entries.Count(), host.separators);
-    if (const std::string sentence = NotNumbersSentence(notNumbers, host.separators); !sentence.empty())
-      Tell(sentence);
+    if (const std::string sentence = NotNumbersSentence(notNumbers, host.separators); !sentence.empty()) Tell(sentence);
     return std::nullopt;
   }
   readAll = ReadListPaths(std::move(run.paths), host);
   if (host.columnMissingIn)
-    return UsageError(Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
+    return UsageError(
+        Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
   return std::nullopt;
 }
 
