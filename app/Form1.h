@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -350,9 +351,11 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // Runs a command handler; nothing runs once the program has ended.
   void RunCommand(const std::function<void()>& command);
 
-  results::AnalysisHost MakeAnalysisHost();
+  results::AnalysisHost MakeAnalysisHost(const results::DecimalOptions& decimals);
+  // Combo1 and Check1 as a run reads them.
+  results::DecimalOptions ReadDecimalOptions();
   // The number list's entries as the analysis reads them.
-  results::EntryReader ListEntries() const;
+  const input::EntrySource& ListEntries() const;
   // The results note as the two things it tells now are: hidden when neither.
   void ShowResultsNote();
   // Any change of the number list: the results shown, if any, are no longer
@@ -368,6 +371,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
 
   numtext::Separators separators_;
   results::Analysis analysis_;
+  // The last decimal places Combo1's text could be read as (0 before any):
+  // a run whose text cannot be read rounds as the run before did.
+  std::int16_t decimalPlaces_ = 0;
   platform::ProgramFolder programFolder_;
   // The boxes every command shows, handed down in the host structs.
   platform::SystemDialogs systemDialogs_;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <algorithm>
+#include <exception>
 #include <optional>
 
 #include "app/Announcer.h"
@@ -19,6 +20,7 @@
 #include "input/ManualEntry.h"
 #include "input/NumberListModel.h"
 #include "input/SampleNumbers.h"
+#include "numtext/NumberTest.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "results/ExportCommands.h"
@@ -130,7 +132,8 @@ void Form1::PushButton7_Click() {
   // An empty list is refused and leaves the numbers of the last run in place.
   const bool reads = numbers_->Count() > 0;
   if (reads) distribution_->AnalysisStarting();
-  analysis_.StartAnalysis(MakeAnalysisHost());
+  // The box is read only by a run that gets past the empty list.
+  analysis_.StartAnalysis(MakeAnalysisHost(reads ? ReadDecimalOptions() : results::DecimalOptions{}));
   if (reads) distribution_->AnalysisFinished();
   if (!reads || results_->rowCount() == 0) return;
   announcer_->Announce(tr("Analysis finished: the results list shows %1 rows.").arg(results_->rowCount()));
@@ -153,20 +156,29 @@ void Form1::PushButton13_Click() {
 // ---------------------------------------------------------------------------
 // What the analysis run sees of the window.
 
-results::AnalysisHost Form1::MakeAnalysisHost() {
-  const input::NumberListModel* numbers = numbers_;
+results::AnalysisHost Form1::MakeAnalysisHost(const results::DecimalOptions& decimals) {
   return {
       .errors = *this,
-      .entryCount = [numbers] { return numbers->Count(); },
-      .entryText = [numbers](std::size_t index) { return numbers->Text(index); },
-      .entryPassedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); },
-      .decimalPlacesText = [this] { return Combo1->currentText().toStdString(); },
-      .showAllDecimals = [this] { return Check1->isChecked(); },
+      .entries = numbers_->Entries(),
+      .decimals = decimals,
       .setBusy = [this](bool busy) { SetBusy(busy); },
       .clearResults = [this] { ClearResults(); },
       .addResultRow = [this](const std::string& line) { AddResultRow(line); },
       .showMessage =
           [this](const std::string& text) { dialogs_.Message(QCoreApplication::translate("Analysis", text.c_str())); }};
+}
+
+results::DecimalOptions Form1::ReadDecimalOptions() {
+  results::DecimalOptions options{.showAll = Check1->isChecked()};
+  // A text that is not a number, or out of range, keeps the previous places;
+  // the run reports what was wrong with it.
+  try {
+    decimalPlaces_ = numtext::ToInteger16(Combo1->currentText().toStdString(), separators_);
+  } catch (...) {
+    options.placesFailure = std::current_exception();
+  }
+  options.places = decimalPlaces_;
+  return options;
 }
 
 void Form1::SetBusy(bool busy) { pointer_.Set(busy ? WindowPointer::State::Busy : WindowPointer::State::Default); }
@@ -179,11 +191,7 @@ void Form1::ClearResults() {
   ShowResultsNote();
 }
 
-results::EntryReader Form1::ListEntries() const {
-  const input::NumberListModel* numbers = numbers_;
-  return {.text = [numbers](std::size_t index) { return numbers->Text(index); },
-          .passedNumberTest = [numbers](std::size_t index) { return numbers->PassedNumberTest(index); }};
-}
+const input::EntrySource& Form1::ListEntries() const { return numbers_->Entries(); }
 
 void Form1::ShowResultsNote() {
   // Results of a list that has changed since are to be made again: that is

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "input/EntrySink.h"
+#include "input/EntrySource.h"
 #include "input/EntryStore.h"
 #include "input/ListHistory.h"
 #include "input/ReadTally.h"
@@ -72,6 +73,10 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   std::size_t Count() const { return store_.Size(); }
   std::string_view Text(std::size_t index) const { return store_.Text(index); }
   bool PassedNumberTest(std::size_t index) const { return store_.PassedNumberTest(index); }
+  // The entries as the analysis reads them, every one held as its text: the
+  // analysis finds no values there to take.
+  const EntrySource& Entries() const { return source_; }
+  EntrySource& Entries() { return source_; }
 
   void Remove(std::size_t index);
   // Removes the entries at `rows` (ascending, each once) as one step named
@@ -102,7 +107,9 @@ class NumberListModel final : public QAbstractListModel, public EntrySink {
   void BeginRowChange(const RowChange& change);
   void EndRowChange(const RowChange& change);
 
-  EntryStore store_;
+  EntrySource source_;
+  // The list's texts, edited in place by every change and by the history.
+  EntryStore& store_ = source_.Texts();
   ListHistory history_;
   std::size_t shown_ = 0;  // rows the views have been told about
   bool flushQueued_ = false;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <exception>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -61,19 +62,19 @@ bool AnyUnknown(const double* x, std::size_t n) {
   return (any[0] | any[1]) != 0;
 }
 
-// The value of entry i: a plain number reads the same by either rule, so the
-// host is asked where the entry came from only when its text is not one.
-double EntryValue(const AnalysisHost& host, std::size_t i, const numtext::Separators& sep) {
-  const std::string_view text = host.entryText(i);
-  if (double plain; numtext::PlainLeadingNumber(text, plain)) return plain;
-  return EntryWorth(text, host.entryPassedNumberTest && host.entryPassedNumberTest(i), sep);
+// The value of entry i, held as text: a plain number reads the same by either
+// rule, so where the entry came from matters only when its text is not one.
+double EntryValue(const input::EntrySource& entries, std::size_t i, const numtext::Separators& sep) {
+  const input::HeldText held = entries.TextOf(i);
+  if (double plain; numtext::PlainLeadingNumber(held.text, plain)) return plain;
+  return EntryWorth(held.text, held.passedNumberTest, sep);
 }
 
-// With `known`, numbers[] holds the host's leading numbers, NaN where an
-// entry is still to be read; an entry that fails is set to 0 once its
-// failure is kept, and one left for the caller stays NaN. A stretch of known
-// numbers without a NaN is passed over whole.
-void ReadPiece(const AnalysisHost& host, const numtext::Separators& sep, double* numbers, bool known,
+// With `known`, numbers[] holds the source's values, NaN where an entry is
+// still to be read; an entry that fails is set to 0 once its failure is kept,
+// and one left for the caller stays NaN. A stretch of known numbers without a
+// NaN is passed over whole.
+void ReadPiece(const input::EntrySource& entries, const numtext::Separators& sep, double* numbers, bool known,
                PieceRead& piece) noexcept {
   constexpr std::size_t kStretch = 1024;
   std::size_t i = piece.begin;
@@ -85,7 +86,7 @@ void ReadPiece(const AnalysisHost& host, const numtext::Separators& sep, double*
       }
       if (known && !std::isnan(numbers[i])) continue;
       try {
-        numbers[i] = EntryValue(host, i, sep);
+        numbers[i] = EntryValue(entries, i, sep);
       } catch (...) {
         if (piece.failures.size() == kKeptFailures) break;
         piece.failures.push_back(std::current_exception());
@@ -98,97 +99,137 @@ void ReadPiece(const AnalysisHost& host, const numtext::Separators& sep, double*
   piece.stoppedAt = i;
 }
 
+using Numbers = decltype(std::declval<stats::modStatistics::DataSet&>().TakeNumbers());
+
+// The values the source already holds, as the data set keeps its numbers:
+// handed over whole when both keep them alike.
+template <class Kept>
+Kept KnownValues(input::EntrySource& entries) {
+  input::EntrySource::Values values = entries.TakeValues();
+  if constexpr (std::is_same_v<Kept, input::EntrySource::Values>) {
+    return values;
+  } else {
+    Kept copy(values.begin(), values.end());
+    return copy;
+  }
+}
+
+// One run's reading of the entries' values into the data set's array.
+struct EntryReading {
+  core::Trap& trap;
+  const input::EntrySource& entries;
+  const numtext::Separators& sep;
+  core::TwoThreads& helper;
+  Numbers& numbers;
+  bool known;
+
+  // An entry whose leading number is beyond the double range stays 0.
+  void ReadEntry(std::size_t i) {
+    if (known && !std::isnan(numbers[i])) return;
+    numbers[i] = 0.0;
+    trap.Step(kReadEntryStep, [&] { numbers[i] = EntryValue(entries, i, sep); });
+  }
+
+  // Two threads read pieces of the list; the reports, and the entries a
+  // piece left, follow in list order.
+  void ReadInPieces(std::size_t count) {
+    std::vector<PieceRead> pieces(kPieces);
+    for (std::size_t k = 0; k < kPieces; ++k) {
+      pieces[k].begin = pieces[k].stoppedAt = count / kPieces * k + std::min(k, count % kPieces);
+      pieces[k].end = count / kPieces * (k + 1) + std::min(k + 1, count % kPieces);
+    }
+    double* data = numbers.data();
+    helper.Run(kPieces, [&](std::size_t k) { ReadPiece(entries, sep, data, known, pieces[k]); });
+    for (PieceRead& piece : pieces) {
+      for (const std::exception_ptr& failure : piece.failures)
+        trap.Step(kReadEntryStep, [&] { std::rethrow_exception(failure); });
+      for (std::size_t i = piece.stoppedAt; i < piece.end; ++i) ReadEntry(i);
+    }
+  }
+
+  void Read(std::size_t count) {
+    const std::size_t held = std::min(count, numbers.size());
+    if (held >= kParallelEntries) {
+      ReadInPieces(held);
+    } else {
+      for (std::size_t i = 0; i < held; ++i) ReadEntry(i);
+    }
+  }
+};
+
+// The `count` entries' values, in the storage of the last run's numbers
+// or in the source's own array when it holds every entry's.
+Numbers ReadNumbers(const AnalysisHost& host, core::Trap& trap, stats::modStatistics::DataSet& data,
+                    std::size_t count) {
+  Numbers numbers = data.TakeNumbers();
+  Numbers known;
+  try {
+    known = KnownValues<Numbers>(host.entries);
+  } catch (...) {
+    known.clear();  // then every entry is read from its text
+  }
+  const bool allKnown = count > 0 && known.size() == count;
+  // Growing the array one element at a time keeps the earlier elements and
+  // gives each new one the value 0; sizing it once does the same in one go.
+  trap.Step(112, [&] {
+    numbers.clear();
+    // A larger array: let go of the old one first, so that the data is not
+    // held twice while it is made.
+    if (allKnown || numbers.capacity() < count) Numbers().swap(numbers);
+    if (allKnown)
+      numbers.swap(known);
+    else
+      numbers.resize(count, 0.0);
+  });
+  EntryReading{trap, host.entries, data.NumberSeparators(), data.Helper(), numbers, allKnown}.Read(count);
+  return numbers;
+}
+
 }  // namespace
 
 Analysis::Analysis(numtext::Separators separators) : statistics_(std::move(separators)) {}
 
-void Analysis::StartAnalysis(const AnalysisHost& host) {
+RunOutcome Analysis::StartAnalysis(const AnalysisHost& host) {
   core::Trap trap(host.errors, kStartAnalysisLocation);
   memoryFailuresAtRun_ = core::MemoryFailures();
 
-  if (trap.Test(100, [&] { return host.entryCount() == 0; })) {
+  if (trap.Test(100, [&] { return host.entries.Count() == 0; })) {
     trap.Step(124, [&] { host.showMessage(kForgotNumbersMessage); });
-    return;
+    return RunOutcome::kNoNumbers;
   }
   trap.Step(102, [&] { host.setBusy(true); });
   trap.Step(104, [&] {
     results_ = {};
     host.clearResults();
   });
-  // A text that is not a number, or out of range, keeps the previous value.
-  trap.Step(106,
-            [&] { decimalPlaces_ = numtext::ToInteger16(host.decimalPlacesText(), statistics_.NumberSeparators()); });
-  trap.Step(108, [&] { roundingFlag_ = !host.showAllDecimals(); });
+  trap.Step(106, [&] {
+    decimalPlaces_ = host.decimals.places;
+    if (host.decimals.placesFailure) std::rethrow_exception(host.decimals.placesFailure);
+  });
+  trap.Step(108, [&] { roundingFlag_ = !host.decimals.showAll; });
 
   std::size_t count = 0;
-  trap.Step(110, [&] { count = host.entryCount(); });
+  trap.Step(110, [&] { count = host.entries.Count(); });
   // The numbers are refilled in the storage of the last run's, and handed
   // back to the data set once read.
-  std::vector<double> Numbers = statistics_.TakeNumbers();
-  // The leading numbers the host already read, if it offers them for every
-  // entry; an entry whose number is known reads as that number, so it is not
-  // read again.
-  std::vector<double> knownNumbers;
-  if (host.takeKnownNumbers) {
-    try {
-      knownNumbers = host.takeKnownNumbers();
-    } catch (...) {
-      knownNumbers.clear();  // then every entry is read from its text
-    }
-  }
-  const bool known = count > 0 && knownNumbers.size() == count;
-  // Growing the array one element at a time keeps the earlier elements and
-  // gives each new one the value 0; sizing it once does the same in one go.
-  trap.Step(112, [&] {
-    Numbers.clear();
-    // A larger array: let go of the old one first, so that the data is not
-    // held twice while it is made.
-    if (known || Numbers.capacity() < count) std::vector<double>().swap(Numbers);
-    if (known)
-      Numbers.swap(knownNumbers);
-    else
-      Numbers.resize(count, 0.0);
-  });
-  // An entry whose leading number is beyond the double range stays 0.
-  auto readEntry = [&](std::size_t i) {
-    if (known && !std::isnan(Numbers[i])) return;
-    Numbers[i] = 0.0;
-    trap.Step(114, [&] { Numbers[i] = EntryValue(host, i, statistics_.NumberSeparators()); });
-  };
-  const std::size_t entries = std::min(count, Numbers.size());
-  if (entries >= kParallelEntries) {
-    std::vector<PieceRead> pieces(kPieces);
-    for (std::size_t k = 0; k < kPieces; ++k) {
-      pieces[k].begin = pieces[k].stoppedAt = entries / kPieces * k + std::min(k, entries % kPieces);
-      pieces[k].end = entries / kPieces * (k + 1) + std::min(k + 1, entries % kPieces);
-    }
-    double* numbers = Numbers.data();
-    statistics_.Helper().Run(
-        kPieces, [&](std::size_t k) { ReadPiece(host, statistics_.NumberSeparators(), numbers, known, pieces[k]); });
-    // The reports, and the entries a piece left, in list order.
-    for (PieceRead& piece : pieces) {
-      for (const std::exception_ptr& failure : piece.failures) trap.Step(114, [&] { std::rethrow_exception(failure); });
-      for (std::size_t i = piece.stoppedAt; i < piece.end; ++i) readEntry(i);
-    }
-  } else {
-    for (std::size_t i = 0; i < entries; ++i) readEntry(i);
-  }
-  statistics_.SetNumbers(std::move(Numbers));
+  statistics_.SetNumbers(ReadNumbers(host, trap, statistics_, count));
   // Numbers that could not all be read for want of memory give no results:
   // every row would report the same shortage again, or show a value of a
   // part of the list. The one report of the reading stands alone.
-  if (core::MemoryFailures() == memoryFailuresAtRun_) {
-    trap.Step(118, [&] { statistics_.SetNumberCount(static_cast<double>(host.entryCount())); });
+  const bool read = core::MemoryFailures() == memoryFailuresAtRun_;
+  if (read) {
+    trap.Step(118, [&] { statistics_.SetNumberCount(static_cast<double>(host.entries.Count())); });
     trap.Step(120, [&] { ShowResults(host); });
   }
   trap.Step(122, [&] { host.setBusy(false); });
+  return read ? RunOutcome::kFinished : RunOutcome::kShortOfMemory;
 }
 
 namespace {
 
 // Rows 7 to 12 share one pattern: the value's text, the ten-decimal format,
 // the numeric test, the value (rounded unless "Show all decimals"), the row.
-// `first` is the label of the text step; the others follow in steps of 2.
+// The first of their steps is the row's (FirstStepOf); the others follow in steps of 2.
 struct Working {
   std::string text;
   double number = 0.0;
@@ -292,7 +333,8 @@ struct Rows {
   }
 
   template <class Statistic>
-  void AddFormattedRow(int first, Row which, Statistic statistic) {
+  void AddFormattedRow(Row which, Statistic statistic) {
+    const int first = FirstStepOf(which);
     BeginRow();
     Compute(first, [&] {
       const stats::StatResult result = statistic();
@@ -315,20 +357,20 @@ void AddCountToMedian(Rows& rows, core::Trap& trap, const stats::modStatistics::
     rows.BeginRow();
     trap.Step(label, step);
   };
-  rowStep(102, [&] { rows.AddNumber(Row::kCount, data.NumberCount()); });
-  rowStep(104, [&] { rows.AddNumber(Row::kSum, data.GetSum()); });
+  rowStep(FirstStepOf(Row::kCount), [&] { rows.AddNumber(Row::kCount, data.NumberCount()); });
+  rowStep(FirstStepOf(Row::kSum), [&] { rows.AddNumber(Row::kSum, data.GetSum()); });
   // GetSum times GetSum: both calls would add up the same unchanged data the
   // same way, so one call gives both factors.
-  rowStep(106, [&] {
+  rowStep(FirstStepOf(Row::kSumSquared), [&] {
     const double sum = data.GetSum();
     rows.AddNumber(Row::kSumSquared, stats::Mul(sum, sum));
   });
-  rowStep(108, [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
-  rowStep(110, [&] {
+  rowStep(FirstStepOf(Row::kSumOfSquares), [&] { rows.AddNumber(Row::kSumOfSquares, data.GetSumOfSquares()); });
+  rowStep(FirstStepOf(Row::kMode), [&] {
     const stats::StatResult mode = data.GetMode();
     rows.Add(MakeRow(Row::kMode, ModeValue(mode, rows.sep), rows.ResultText(mode)));
   });
-  rowStep(112, [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
+  rowStep(FirstStepOf(Row::kMedian), [&] { rows.AddNumber(Row::kMedian, data.GetMedian()); });
 }
 
 }  // namespace
@@ -353,20 +395,21 @@ void Analysis::ShowResults(const AnalysisHost& host) {
 
   // The mean is always a number: no numeric test.
   Working& w = rows.w;
+  const int mean = FirstStepOf(Row::kMean);
   rows.BeginRow();
-  rows.Compute(114, [&] {
+  rows.Compute(mean, [&] {
     w.engine = data.GetMean();
     w.text = rows.NumberText(w.engine);
   });
-  rows.Compute(116, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
-  rows.ValueStep(118);
-  trap.Step(124, [&] { rows.AddWorkingNumber(Row::kMean); });
+  rows.Compute(mean + 2, [&] { w.text = numtext::FormatTenDecimals(w.text, rows.sep); });
+  rows.ValueStep(mean + 4);
+  trap.Step(mean + 10, [&] { rows.AddWorkingNumber(Row::kMean); });
 
-  rows.AddFormattedRow(126, Row::kVariance, [&] { return data.GetVariance(); });
-  rows.AddFormattedRow(142, Row::kSkew, [&] { return data.GetSkew(); });
-  rows.AddFormattedRow(158, Row::kAverageDeviation, [&] { return data.GetAverageDeviation(); });
-  rows.AddFormattedRow(174, Row::kStandardDeviation, [&] { return data.GetStandardDeviation(); });
-  rows.AddFormattedRow(190, Row::kCoefficientOfVariation, [&] { return data.GetCoefficientOfVariation(); });
+  rows.AddFormattedRow(Row::kVariance, [&] { return data.GetVariance(); });
+  rows.AddFormattedRow(Row::kSkew, [&] { return data.GetSkew(); });
+  rows.AddFormattedRow(Row::kAverageDeviation, [&] { return data.GetAverageDeviation(); });
+  rows.AddFormattedRow(Row::kStandardDeviation, [&] { return data.GetStandardDeviation(); });
+  rows.AddFormattedRow(Row::kCoefficientOfVariation, [&] { return data.GetCoefficientOfVariation(); });
 
   // Not on the list and not steps of the run: they never report.
   if (moreStatistics_) {

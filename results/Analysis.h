@@ -4,6 +4,7 @@
 // the tests. Plain C++: no Qt.
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Translation.h"
+#include "input/EntrySource.h"
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
@@ -21,23 +23,28 @@ inline constexpr const char* kStartAnalysisLocation = "in Tallowmere2021/08/31.F
 inline constexpr const char* kShowResultsLocation = "in Tallowmere2021/08/31.Form1.ShowResults ";
 inline constexpr const char* kForgotNumbersMessage = QT_TRANSLATE_NOOP("Analysis", "You forgot to input numbers.");
 
+// The decimal options as the window shows them, read by whoever runs the
+// analysis: the places of Combo1 as a number, and Check1.
+struct DecimalOptions {
+  // The places to round to; when the box's text could not be read, the last
+  // ones that could.
+  std::int16_t places = 0;
+  // What went wrong reading the box's text, if anything: the run reports it
+  // as its own step.
+  std::exception_ptr placesFailure = nullptr;
+  bool showAll = false;
+};
+
 // What a run works with; all of it must outlive the call.
 struct AnalysisHost {
   core::ErrorSink& errors;  // the "Application Error" box
   // The number list, read top to bottom (index 0 is the first entry). For
-  // large lists entryText is also called from a helper thread, within
-  // StartAnalysis and never after it returns: it must only read.
-  std::function<std::size_t()> entryCount;
-  std::function<std::string_view(std::size_t index)> entryText;
-  // Whether an entry is a line of list text that passed the number test (a
-  // loaded, dropped or pasted number): such an entry is read as its writer
-  // meant it, with the user's separators (numtext::ListEntryValue); every
-  // other entry by the leading-number rules. Asked only of entries that are
-  // not plain numbers, from the same threads as entryText. Empty: none is.
-  std::function<bool(std::size_t index)> entryPassedNumberTest = {};
-  // The decimal options as the window shows them.
-  std::function<std::string()> decimalPlacesText;  // Combo1
-  std::function<bool()> showAllDecimals;           // Check1
+  // large lists its texts are also read from a helper thread, within
+  // StartAnalysis and never after it returns. The values it already holds
+  // are taken over by the run, so they are neither read again nor held
+  // twice.
+  input::EntrySource& entries;
+  DecimalOptions decimals;
   // The window pointer: busy while the run works.
   std::function<void(bool busy)> setBusy;
   // The results list.
@@ -45,12 +52,18 @@ struct AnalysisHost {
   std::function<void(const std::string& line)> addResultRow;
   // A notice box (OK only, no icon, the application title as caption).
   std::function<void(const std::string& text)> showMessage;
-  // Optional: the leading numbers the host already holds, one per entry in
-  // list order, NaN (never a leading number) for an entry it holds only as
-  // text. Asked once, at the start of a run; the vector becomes the run's
-  // numbers, so the entries it knows are neither read again nor held twice.
-  std::function<std::vector<double>()> takeKnownNumbers = {};
 };
+
+// How a run ended.
+enum class RunOutcome {
+  kNoNumbers,      // the list was empty: "You forgot to input numbers."
+  kShortOfMemory,  // the numbers could not all be read for want of memory: no rows
+  kFinished,       // the rows were made (each failing step reported on its own)
+};
+
+// The step of a run that reads the entries' values, one report per entry
+// that fails.
+inline constexpr int kReadEntryStep = 114;
 
 // One analysis: the engine's data set and the decimal options of the runs,
 // owned by whoever runs analyses (the window, the analyser, a test).
@@ -61,7 +74,7 @@ class Analysis {
   explicit Analysis(numtext::Separators separators = {});
 
   // The click handler of "Start Analysis".
-  void StartAnalysis(const AnalysisHost& host);
+  RunOutcome StartAnalysis(const AnalysisHost& host);
 
   // Computes every statistic of the data set and adds the twelve rows; with
   // the more statistics on, computes the rows after them too (kept in the
@@ -86,8 +99,6 @@ class Analysis {
 
  private:
   stats::modStatistics::DataSet statistics_;  // with the separators of every number text
-  // The decimal places keep their last good value (0 before the first run):
-  // a run whose decimals text cannot be read rounds as the run before did.
   std::int16_t decimalPlaces_ = 0;
   bool roundingFlag_ = true;  // "Show all decimals" unticked
   bool moreStatistics_ = false;

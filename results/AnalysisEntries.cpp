@@ -18,23 +18,23 @@ bool IsNumberEntry(std::string_view text, bool passedNumberTest, const numtext::
   return passedNumberTest || numtext::IsPlainNumber(text);
 }
 
-void ForEachNotNumber(const EntryReader& entries, std::size_t begin, std::size_t end, const numtext::Separators& sep,
-                      const std::function<bool(std::size_t index)>& visit) {
-  for (std::size_t i = begin; i < end; ++i) {
+void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end,
+                      const numtext::Separators& sep, const std::function<bool(std::size_t index)>& visit) {
+  for (std::size_t i = entries.NextText(begin); i < end; i = entries.NextText(i + 1)) {
     // A loaded list is all tested lines: their texts need not be looked at.
-    const bool tested = entries.passedNumberTest && entries.passedNumberTest(i);
-    if (tested || IsNumberEntry(entries.text(i), false, sep)) continue;
+    const input::HeldText held = entries.TextOf(i);
+    if (held.passedNumberTest || IsNumberEntry(held.text, false, sep)) continue;
     if (!visit(i)) return;
   }
 }
 
-NotNumbers NotNumbersAmong(const EntryReader& entries, std::size_t begin, std::size_t end,
+NotNumbers NotNumbersAmong(const input::EntrySource& entries, std::size_t begin, std::size_t end,
                            const numtext::Separators& sep) {
   NotNumbers found;
   ForEachNotNumber(entries, begin, end, sep, [&](std::size_t i) {
     ++found.count;
     if (found.first.size() < NotNumbers::kNamed) {
-      const std::string_view text = entries.text(i);
+      const std::string_view text = entries.TextOf(i).text;
       NotNumber named{std::string(text)};
       // A leading number beyond the double range is a failure of the run,
       // after which the entry counts as 0.
@@ -50,7 +50,7 @@ NotNumbers NotNumbersAmong(const EntryReader& entries, std::size_t begin, std::s
   return found;
 }
 
-std::vector<std::size_t> NotNumberRows(const EntryReader& entries, std::size_t begin, std::size_t end,
+std::vector<std::size_t> NotNumberRows(const input::EntrySource& entries, std::size_t begin, std::size_t end,
                                        const numtext::Separators& sep) {
   std::vector<std::size_t> rows;
   ForEachNotNumber(entries, begin, end, sep, [&](std::size_t i) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "input/EntrySource.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::results {
@@ -26,17 +27,11 @@ double EntryWorth(std::string_view text, bool passedNumberTest, const numtext::S
 // rules go together: an entry read in a new way is a number here too.
 bool IsNumberEntry(std::string_view text, bool passedNumberTest, const numtext::Separators& sep);
 
-// The list's entries as these rules need them.
-struct EntryReader {
-  std::function<std::string_view(std::size_t index)> text;
-  // Empty: no entry passed the number test.
-  std::function<bool(std::size_t index)> passedNumberTest = {};
-};
-
 // Calls `visit` with the index of every entry in [begin, end) that is not a
-// number, in list order, until it answers false.
-void ForEachNotNumber(const EntryReader& entries, std::size_t begin, std::size_t end, const numtext::Separators& sep,
-                      const std::function<bool(std::size_t index)>& visit);
+// number, in list order, until it answers false. An entry held as a value is
+// a plain number.
+void ForEachNotNumber(const input::EntrySource& entries, std::size_t begin, std::size_t end,
+                      const numtext::Separators& sep, const std::function<bool(std::size_t index)>& visit);
 
 // An entry that is not a number, as it is named to the user.
 struct NotNumber {
@@ -51,11 +46,11 @@ struct NotNumbers {
   std::vector<NotNumber> first;  // at most kNamed
 };
 
-NotNumbers NotNumbersAmong(const EntryReader& entries, std::size_t begin, std::size_t end,
+NotNumbers NotNumbersAmong(const input::EntrySource& entries, std::size_t begin, std::size_t end,
                            const numtext::Separators& sep);
 
 // The indexes of every entry in [begin, end) that is not a number, ascending.
-std::vector<std::size_t> NotNumberRows(const EntryReader& entries, std::size_t begin, std::size_t end,
+std::vector<std::size_t> NotNumberRows(const input::EntrySource& entries, std::size_t begin, std::size_t end,
                                        const numtext::Separators& sep);
 
 // The sentence that names them (empty when there are none), with the values

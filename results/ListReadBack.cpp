@@ -27,11 +27,11 @@ Loss EntryLoss(std::string_view text, bool passedNumberTest, bool first, const n
 
 }  // namespace
 
-ReadBackLosses ListReadBackLosses(const EntryReader& entries, std::size_t count, const numtext::Separators& sep) {
+ReadBackLosses ListReadBackLosses(const input::EntrySource& entries, std::size_t count,
+                                  const numtext::Separators& sep) {
   ReadBackLosses losses;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view text = entries.text(i);
-    const bool tested = entries.passedNumberTest && entries.passedNumberTest(i);
+  for (std::size_t i = entries.NextText(0); i < count; i = entries.NextText(i + 1)) {
+    const auto [text, tested] = entries.TextOf(i);
     const Loss loss = EntryLoss(text, tested, i == 0, sep);
     if (loss == Loss::kNone) continue;
     if (loss == Loss::kLeft) ++losses.left;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "input/EntrySource.h"
 #include "numtext/Separators.h"
 #include "results/AnalysisEntries.h"
 
@@ -24,7 +25,8 @@ struct ReadBackLosses {
   bool Any() const { return left + changed + split > 0; }
 };
 
-// The entries in [0, count) that would not read back as they are.
-ReadBackLosses ListReadBackLosses(const EntryReader& entries, std::size_t count, const numtext::Separators& sep);
+// The entries in [0, count) that would not read back as they are; an entry
+// held as a value is a plain number, which does.
+ReadBackLosses ListReadBackLosses(const input::EntrySource& entries, std::size_t count, const numtext::Separators& sep);
 
 }  // namespace tallowmere::results

@@ -7,6 +7,7 @@
 // (see docs/compatibility.md, The number texts).
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "core/Translation.h"
@@ -74,5 +75,41 @@ inline constexpr RowLabel kRowLabels[] = {
 constexpr const RowLabel& LabelOf(Row row) { return kRowLabels[static_cast<std::size_t>(row)]; }
 
 static_assert(std::size(kRowLabels) == static_cast<std::size_t>(Row::kConfidenceHigh) + 1);
+
+// The labels of the steps that make the twelve rows of the results list, as
+// a failure reports them: each row's first, its other steps following up to
+// the next row's first. The rows after the twelve are no steps.
+struct RowSteps {
+  Row row;
+  int first;
+};
+
+inline constexpr RowSteps kRowSteps[] = {
+    {Row::kCount, 102},
+    {Row::kSum, 104},
+    {Row::kSumSquared, 106},
+    {Row::kSumOfSquares, 108},
+    {Row::kMode, 110},
+    {Row::kMedian, 112},
+    {Row::kMean, 114},
+    {Row::kVariance, 126},
+    {Row::kSkew, 142},
+    {Row::kAverageDeviation, 158},
+    {Row::kStandardDeviation, 174},
+    {Row::kCoefficientOfVariation, 190},
+};
+
+static_assert(std::size(kRowSteps) == static_cast<std::size_t>(Row::kCoefficientOfVariation) + 1);
+
+constexpr int FirstStepOf(Row row) { return kRowSteps[static_cast<std::size_t>(row)].first; }
+
+// The row whose steps a label is among; none below the first row's (the
+// sort before them).
+constexpr std::optional<Row> RowOfStep(int label) {
+  std::optional<Row> row;
+  for (const RowSteps& steps : kRowSteps)
+    if (label >= steps.first) row = steps.row;
+  return row;
+}
 
 }  // namespace tallowmere::results

@@ -21,9 +21,17 @@ struct Entries {
   std::vector<std::string> texts;
   std::vector<bool> tested;
 
-  EntryReader Reader() const {
-    return {.text = [this](std::size_t i) -> std::string_view { return texts.at(i); },
-            .passedNumberTest = [this](std::size_t i) { return tested.at(i); }};
+  // The list as the window holds it, every entry a text; without the flags
+  // every entry is typed.
+  input::EntrySource Source(bool flags = true) const {
+    input::EntrySource source;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (flags && tested.at(i))
+        source.AppendTestedText(texts[i]);
+      else
+        source.Append(texts[i]);
+    }
+    return source;
   }
 };
 
@@ -33,13 +41,10 @@ std::vector<double> RunValues(const Entries& list, const numtext::Separators& se
     void ReportError(const std::string&, std::string_view, int) override {}
   } errors;
   Analysis analysis(sep);
-  const EntryReader reader = list.Reader();
+  input::EntrySource source = list.Source();
   analysis.StartAnalysis({.errors = errors,
-                          .entryCount = [&] { return list.texts.size(); },
-                          .entryText = reader.text,
-                          .entryPassedNumberTest = reader.passedNumberTest,
-                          .decimalPlacesText = [] { return std::string("3"); },
-                          .showAllDecimals = [] { return false; },
+                          .entries = source,
+                          .decimals = {.places = 3},
                           .setBusy = [](bool) {},
                           .clearResults = [] {},
                           .addResultRow = [](const std::string&) {},
@@ -90,11 +95,11 @@ TEST(AnalysisEntries, NamesWhatARunCountsAsSomethingElseThanItsText) {
 TEST(AnalysisEntries, FindsTheEntriesThatAreNotNumbersInAStretchOfTheList) {
   const Entries list{{"1", "n/a", "2", "42 kg", "", "x,5", "3", "1e999 kg", "z"},
                      {false, false, false, false, false, true, false, false, false}};
-  EXPECT_EQ(NotNumberRows(list.Reader(), 0, 9, kEnglish), (std::vector<std::size_t>{1, 3, 4, 7, 8}));
-  EXPECT_EQ(NotNumberRows(list.Reader(), 2, 5, kEnglish), (std::vector<std::size_t>{3, 4}));
-  EXPECT_TRUE(NotNumberRows(list.Reader(), 5, 7, kEnglish).empty());
+  EXPECT_EQ(NotNumberRows(list.Source(), 0, 9, kEnglish), (std::vector<std::size_t>{1, 3, 4, 7, 8}));
+  EXPECT_EQ(NotNumberRows(list.Source(), 2, 5, kEnglish), (std::vector<std::size_t>{3, 4}));
+  EXPECT_TRUE(NotNumberRows(list.Source(), 5, 7, kEnglish).empty());
 
-  const NotNumbers all = NotNumbersAmong(list.Reader(), 0, 9, kEnglish);
+  const NotNumbers all = NotNumbersAmong(list.Source(), 0, 9, kEnglish);
   EXPECT_EQ(all.count, 5u);
   ASSERT_EQ(all.first.size(), NotNumbers::kNamed);
   EXPECT_EQ(all.first[0].text, "n/a");
@@ -102,7 +107,7 @@ TEST(AnalysisEntries, FindsTheEntriesThatAreNotNumbersInAStretchOfTheList) {
   EXPECT_EQ(all.first[1].value, 42);
   EXPECT_EQ(all.first[2].text, "");
   // Beyond the double range the run reports a failure and counts 0.
-  const NotNumbers tail = NotNumbersAmong(list.Reader(), 6, 9, kEnglish);
+  const NotNumbers tail = NotNumbersAmong(list.Source(), 6, 9, kEnglish);
   EXPECT_EQ(tail.count, 2u);
   ASSERT_EQ(tail.first.size(), 2u);
   EXPECT_EQ(tail.first[0].text, "1e999 kg");
@@ -110,14 +115,13 @@ TEST(AnalysisEntries, FindsTheEntriesThatAreNotNumbersInAStretchOfTheList) {
 
   // A visit that answers false ends the search.
   std::vector<std::size_t> seen;
-  ForEachNotNumber(list.Reader(), 0, 9, kEnglish, [&](std::size_t i) {
+  ForEachNotNumber(list.Source(), 0, 9, kEnglish, [&](std::size_t i) {
     seen.push_back(i);
     return seen.size() < 2;
   });
   EXPECT_EQ(seen, (std::vector<std::size_t>{1, 3}));
   // Without the flags every entry is typed.
-  const EntryReader untested{.text = list.Reader().text};
-  EXPECT_EQ(NotNumbersAmong(untested, 0, 9, kEnglish).count, 6u);
+  EXPECT_EQ(NotNumbersAmong(list.Source(false), 0, 9, kEnglish).count, 6u);
 }
 
 TEST(AnalysisEntries, TheSentenceQuotesLongTextsShortened) {

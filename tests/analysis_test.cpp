@@ -9,14 +9,18 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <limits>
 #include <new>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/MemoryFailures.h"
+#include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
+#include "results/RowLabels.h"
 #include "stats/Statistics.h"
 
 // Requests for this much memory or more fail while a test arms them, after
@@ -79,22 +83,45 @@ class RecordingHost : public ErrorSink {
   std::vector<bool> busyCalls;
   // Runs as the list is given a row, before it takes it.
   std::function<void(const std::string& line)> onRow;
+  RunOutcome outcome = RunOutcome::kFinished;
+
+  // The last places the decimals text could be read as, kept as the window
+  // keeps them.
+  std::int16_t places = 0;
+
+  // The options as the window reads its boxes: only for a list to analyse.
+  results::DecimalOptions Decimals() {
+    results::DecimalOptions options{.showAll = allDecimals};
+    if (!entries.empty()) {
+      try {
+        places = numtext::ToInteger16(decimals, analysis.Statistics().NumberSeparators());
+      } catch (...) {
+        options.placesFailure = std::current_exception();
+      }
+    }
+    options.places = places;
+    return options;
+  }
 
   void Start() {
-    analysis.StartAnalysis({.errors = *this,
-                            .entryCount = [this] { return entries.size(); },
-                            .entryText = [this](std::size_t i) -> std::string_view { return entries.at(i); },
-                            .entryPassedNumberTest = [this](std::size_t i) { return i < tested.size() && tested[i]; },
-                            .decimalPlacesText = [this] { return decimals; },
-                            .showAllDecimals = [this] { return allDecimals; },
-                            .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
-                            .clearResults = [this] { rows.clear(); },
-                            .addResultRow =
-                                [this](const std::string& line) {
-                                  if (onRow) onRow(line);
-                                  rows.push_back(line);
-                                },
-                            .showMessage = [this](const std::string& text) { messages.push_back(text); }});
+    input::EntrySource source;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (i < tested.size() && tested[i])
+        source.AppendTestedText(entries[i]);
+      else
+        source.Append(entries[i]);
+    }
+    outcome = analysis.StartAnalysis({.errors = *this,
+                                      .entries = source,
+                                      .decimals = Decimals(),
+                                      .setBusy = [this](bool busy) { busyCalls.push_back(busy); },
+                                      .clearResults = [this] { rows.clear(); },
+                                      .addResultRow =
+                                          [this](const std::string& line) {
+                                            if (onRow) onRow(line);
+                                            rows.push_back(line);
+                                          },
+                                      .showMessage = [this](const std::string& text) { messages.push_back(text); }});
   }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
     reports.push_back({d, std::string(loc), label});
@@ -301,6 +328,43 @@ TEST_F(AnalysisTest, EmptyListOnlyShowsTheMessage) {
   EXPECT_TRUE(host.reports.empty());
 }
 
+TEST_F(AnalysisTest, EachRunSaysHowItEnded) {
+  core::CountMemoryFailures();
+  std::vector<std::string> many;
+  for (int i = 0; i < 200000; ++i) many.push_back(std::to_string(i % 977));
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+    long largeRequestsGranted;  // -1: as many as asked
+    RunOutcome outcome;
+    std::size_t rows;
+  } rows[] = {
+      {"an empty list", {}, -1, RunOutcome::kNoNumbers, 0},
+      {"numbers", {"1", "2.5"}, -1, RunOutcome::kFinished, 12},
+      {"an entry beyond the double range", {"1", "1E999"}, -1, RunOutcome::kFinished, 12},
+      {"every entry beyond the double range", {"1E999", "-1E999"}, -1, RunOutcome::kFinished, 12},
+      {"no memory for the numbers", many, 0, RunOutcome::kShortOfMemory, 0},
+      {"numbers held, no memory for a sorted copy", many, 1, RunOutcome::kFinished, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingHost host;
+    host.entries = row.entries;
+    g_largeRequestsLeft = row.largeRequestsGranted;
+    g_largeRequestsArmed = row.largeRequestsGranted >= 0;
+    host.Start();
+    g_largeRequestsArmed = false;
+    EXPECT_EQ(host.outcome, row.outcome);
+    if (row.largeRequestsGranted < 0) {
+      EXPECT_EQ(host.rows.size(), row.rows);
+    }
+    if (row.outcome == RunOutcome::kShortOfMemory) {
+      EXPECT_TRUE(host.rows.empty());
+    }
+    EXPECT_EQ(host.messages.size(), row.outcome == RunOutcome::kNoNumbers ? 1u : 0u);
+  }
+}
+
 TEST_F(AnalysisTest, UnreadableDecimalPlacesKeepThePreviousValue) {
   struct Case {
     std::string text;
@@ -352,6 +416,11 @@ TEST_F(AnalysisTest, OverflowingSumsAreReportedAndTheRunGoesOn) {
     // its text step and again when its (empty) working text is rounded; the
     // average deviation passes its failure on.
     EXPECT_EQ(labels, (std::vector<int>{104, 106, 108, 112, 114, 122, 158}));
+    // Each label is among the steps of the row that failed.
+    std::vector<std::optional<Row>> failed;
+    for (const int label : labels) failed.push_back(RowOfStep(label));
+    EXPECT_EQ(failed, (std::vector<std::optional<Row>>{Row::kSum, Row::kSumSquared, Row::kSumOfSquares, Row::kMedian,
+                                                       Row::kMean, Row::kMean, Row::kAverageDeviation}));
     EXPECT_EQ(host.rows, (std::vector<std::string>{
                              "The number of entries is: " + std::to_string(count),
                              "The mode is: 1E+308",

@@ -139,6 +139,26 @@ TEST_F(WindowTest, ANonNumericPlacesTextIsReportedAndThePreviousValueUsed) {
   EXPECT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));  // still one place
 }
 
+// A click on an empty list reads nothing of the box: the places a later
+// unreadable text falls back on are those of the last run that read them.
+TEST_F(WindowTest, AClickOnAnEmptyListLeavesThePreviousPlaces) {
+  Form1& f = OpenShown();
+  AddEntries({"1", "2", "3", "4"});
+  Controls(f).Combo1->setEditText("1");
+  Controls(f).PushButton7->click();
+  ASSERT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));
+  Controls(f).Combo1->setEditText("4");
+  Controls(f).PushButton1->click();
+  Controls(f).PushButton7->click();
+  ASSERT_EQ(dialogs_.Messages(), QStringList({"You forgot to input numbers."}));
+  Controls(f).Combo1->setEditText("x");
+  AddEntries({"1", "2", "3", "4"});
+  Controls(f).PushButton7->click();
+  EXPECT_EQ(dialogs_.ErrorReports(),
+            QStringList({QString::fromStdString(ErrorReportText("Type mismatch", kStartAnalysisLocation, 106))}));
+  EXPECT_TRUE(ResultRows().contains("The standard deviation is: 1.3"));  // not 1.291
+}
+
 TEST_F(WindowTest, ARowWhoseStepFailedShowsDivZeroAfterItsReports) {
   Form1& f = OpenShown();
   dialogs_.QueueInput("1e308,1e308");

@@ -333,40 +333,49 @@ struct Report {
   bool operator==(const Report&) const = default;
 };
 
-// A host whose list may claim more entries than it holds: reading a missing
-// one fails like reading past the end of the window's list. Entries marked
-// unreadable fail with a description that names them, so that the order of
-// their reports shows.
+// A host whose list is read as the analyser's list reads it: when known
+// numbers are offered, each entry with one is held as that number alone,
+// without its text. Entries marked unreadable are lines of a list file
+// beyond the double range, read as list text where typed entries are read by
+// their leading number.
 class ListHost : public ErrorSink {
  public:
   results::Analysis analysis;
   std::vector<std::string> entries;
-  std::vector<bool> unreadable;
   std::vector<bool> tested;  // lines of list text that passed the number test
-  std::size_t claimed = 0;   // EntryCount; entries.size() when 0
   // Leading numbers offered to the run (NaN: read the text), when set.
   std::optional<std::vector<double>> known;
   std::vector<std::string> rows;
   std::vector<Report> reports;
 
-  std::size_t EntryCount() const { return claimed ? claimed : entries.size(); }
+  std::size_t EntryCount() const { return entries.size(); }
   bool Tested(std::size_t i) const { return i < tested.size() && tested[i]; }
-  std::string_view EntryText(std::size_t i) const {
-    if (i < unreadable.size() && unreadable[i]) throw std::runtime_error("entry " + std::to_string(i) + " unreadable");
-    return entries.at(i);
+  void MarkUnreadable(std::size_t i) {
+    tested.resize(entries.size(), false);
+    entries.at(i) = "-1E999";
+    tested[i] = true;
+  }
+  input::EntrySource Source() const {
+    input::EntrySource source;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (known && !std::isnan(known->at(i)))
+        source.AppendNumber((*known)[i]);
+      else if (Tested(i))
+        source.AppendTestedText(entries[i]);
+      else
+        source.Append(entries[i]);
+    }
+    return source;
   }
   void Start() {
+    input::EntrySource source = Source();
     AnalysisHost host{.errors = *this,
-                      .entryCount = [this] { return EntryCount(); },
-                      .entryText = [this](std::size_t i) { return EntryText(i); },
-                      .entryPassedNumberTest = [this](std::size_t i) { return Tested(i); },
-                      .decimalPlacesText = [] { return std::string("3"); },
-                      .showAllDecimals = [] { return false; },
+                      .entries = source,
+                      .decimals = {.places = 3},
                       .setBusy = [](bool) {},
                       .clearResults = [this] { rows.clear(); },
                       .addResultRow = [this](const std::string& line) { rows.push_back(line); },
                       .showMessage = [](const std::string&) {}};
-    if (known) host.takeKnownNumbers = [this] { return std::exchange(*known, {}); };
     analysis.StartAnalysis(host);
   }
   void ReportError(const std::string& d, std::string_view loc, int label) override {
@@ -379,8 +388,8 @@ void ExpectedReading(const ListHost& host, std::vector<double>& numbers, std::ve
   numbers.assign(host.EntryCount(), 0.0);
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     try {
-      numbers[i] = host.Tested(i) ? numtext::ListEntryValue(host.EntryText(i), numtext::Separators{})
-                                  : numtext::LeadingNumber(host.EntryText(i));
+      numbers[i] = host.Tested(i) ? numtext::ListEntryValue(host.entries[i], numtext::Separators{})
+                                  : numtext::LeadingNumber(host.entries[i]);
     } catch (const std::exception& e) {
       reports.push_back({e.what(), kStartAnalysisLocation, 114});
     }
@@ -393,7 +402,7 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
   struct Row {
     const char* name;
     std::vector<std::size_t> overflowAt;  // entries reading beyond the double range
-    std::size_t missing;                  // entries claimed but not held, at the end
+    std::size_t missing;                  // unreadable entries after them, at the end
     bool known;                           // every other entry's number offered, as a list file's reader does
     bool grouped = false;                 // every third entry a grouped line of a list file
   } rows[] = {
@@ -402,7 +411,7 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
        .overflowAt = {0, 1, kLarge / 2 - 1, kLarge / 2, kLarge / 2 + 1, kLarge - 1},
        .missing = 0,
        .known = false},
-      {.name = "missing entries at the end", .overflowAt = {7}, .missing = 4, .known = false},
+      {.name = "unreadable entries at the end", .overflowAt = {7}, .missing = 4, .known = false},
       // The only entries left to read are these few, alone among thousands
       // of known ones, either side of a pair and of a stretch of 1024.
       {.name = "known numbers around them",
@@ -448,7 +457,10 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
       }
     }
     for (std::size_t at : row.overflowAt) host.entries[at] = "1E999";
-    if (row.missing) host.claimed = kLarge + row.missing;
+    for (std::size_t k = 0; k < row.missing; ++k) {
+      host.entries.emplace_back();
+      host.MarkUnreadable(host.entries.size() - 1);
+    }
 
     std::vector<double> wantNumbers;
     std::vector<Report> wantReports;
@@ -481,11 +493,10 @@ TEST_F(LargeRun, ThousandsOfFailuresLoseNoneAndKeepTheirOrder) {
   // And two in the first half, which must come before all of them.
   host.entries[5] = "1e309";
   host.entries[kLarge / 2 - 2] = "-2e308";
-  // Unreadable entries among them, whose reports tell where they come from.
-  host.unreadable.assign(kLarge, false);
+  // Unreadable lines of list files among them.
   for (std::size_t i :
        {std::size_t{3}, kLarge / 2 - 1, kLarge / 2 + 11, kLarge / 2 + 4000, kLarge / 2 + 6000, kLarge - 1})
-    host.unreadable[i] = true;
+    host.MarkUnreadable(i);
   std::vector<double> wantNumbers;
   std::vector<Report> wantReports;
   ExpectedReading(host, wantNumbers, wantReports);
@@ -585,9 +596,8 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     with.known = numbers;
     // Entries read from their text may fail; the run must report them alike.
     for (ListHost* host : {&without, &with}) {
-      host->unreadable.assign(plain.entries.size(), false);
       for (std::size_t i = 0; i < plain.entries.size(); i += 97)
-        if (std::isnan(numbers[i])) host->unreadable[i] = true;
+        if (std::isnan(numbers[i])) host->MarkUnreadable(i);
     }
     without.Start();
     with.Start();

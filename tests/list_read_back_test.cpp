@@ -26,9 +26,15 @@ class Kept final : public input::EntrySink {
   void AppendTestedText(std::string_view text) override { entries.push_back({std::string(text), true}); }
 };
 
-results::EntryReader ReaderOf(const std::vector<Entry>& entries) {
-  return {[&entries](std::size_t i) { return std::string_view(entries[i].text); },
-          [&entries](std::size_t i) { return entries[i].tested; }};
+input::EntrySource SourceOf(const std::vector<Entry>& entries) {
+  input::EntrySource source;
+  for (const Entry& e : entries) {
+    if (e.tested)
+      source.AppendTestedText(e.text);
+    else
+      source.Append(e.text);
+  }
+  return source;
 }
 
 // The list written as Save Numbers writes it, read as Load Numbers From File reads it.
@@ -79,7 +85,7 @@ TEST(ListReadBack, TellsExactlyTheEntriesThatDoNotComeBack) {
   for (const auto& [sep, cases] : table) {
     for (const Case& c : cases) {
       const std::vector<Entry> one{c.entry};
-      const results::ReadBackLosses losses = results::ListReadBackLosses(ReaderOf(one), 1, sep);
+      const results::ReadBackLosses losses = results::ListReadBackLosses(SourceOf(one), 1, sep);
       EXPECT_EQ(losses.left, c.loss == Loss::kLeft ? 1u : 0u) << c.entry.text;
       EXPECT_EQ(losses.changed, c.loss == Loss::kChanged ? 1u : 0u) << c.entry.text;
       EXPECT_EQ(losses.split, c.loss == Loss::kSplit ? 1u : 0u) << c.entry.text;
@@ -104,7 +110,7 @@ TEST(ListReadBack, TellsExactlyTheEntriesThatDoNotComeBack) {
 TEST(ListReadBack, AListWithoutLossesComesBackInOrder) {
   const numtext::Separators english{".", ","};
   const std::vector<Entry> entries = {{"3", false}, {"1.5", true}, {"71,2", true}, {"-0", false}, {"2e3", false}};
-  EXPECT_FALSE(results::ListReadBackLosses(ReaderOf(entries), entries.size(), english).Any());
+  EXPECT_FALSE(results::ListReadBackLosses(SourceOf(entries), entries.size(), english).Any());
   const std::vector<Entry> back = SavedAndLoaded(entries, english);
   ASSERT_EQ(back.size(), entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -117,7 +123,7 @@ TEST(ListReadBack, NamesTheFirstFewInListOrder) {
   const numtext::Separators english{".", ","};
   const std::vector<Entry> entries = {{"1", false},    {"a", false},    {"2", false},
                                       {"b\nc", false}, {"61,5", false}, {"d", false}};
-  const results::ReadBackLosses losses = results::ListReadBackLosses(ReaderOf(entries), entries.size(), english);
+  const results::ReadBackLosses losses = results::ListReadBackLosses(SourceOf(entries), entries.size(), english);
   EXPECT_EQ(losses.left, 2u);
   EXPECT_EQ(losses.split, 1u);
   EXPECT_EQ(losses.changed, 1u);
@@ -129,5 +135,5 @@ TEST(ListReadBack, NamesTheFirstFewInListOrder) {
                                      {"\xEF\xBB\xBF"
                                       "5",
                                       true}};
-  EXPECT_EQ(results::ListReadBackLosses(ReaderOf(marked), 2, english).changed, 1u);
+  EXPECT_EQ(results::ListReadBackLosses(SourceOf(marked), 2, english).changed, 1u);
 }

@@ -240,11 +240,11 @@ TEST(RowFormatsTest, EveryDigitReadsBackToTheEnginesDouble) {
       results::Analysis analysis({".", ","});
       analysis.Statistics().SetMethodIsSample(sample);
       analysis.SetMoreStatistics(true);
+      input::EntrySource entries;
+      for (const std::string& entry : c.entries) entries.Append(entry);
       analysis.StartAnalysis({.errors = reports,
-                              .entryCount = [&] { return c.entries.size(); },
-                              .entryText = [&](std::size_t i) -> std::string_view { return c.entries.at(i); },
-                              .decimalPlacesText = [] { return std::string("10"); },
-                              .showAllDecimals = [] { return true; },
+                              .entries = entries,
+                              .decimals = {.places = 10, .showAll = true},
                               .setBusy = [](bool) {},
                               .clearResults = [] {},
                               .addResultRow = [](const std::string&) {},

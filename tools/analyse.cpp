@@ -28,6 +28,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -46,7 +47,7 @@
 #include "input/ColumnFile.h"
 #include "input/DropFiles.h"
 #include "input/EntryLines.h"
-#include "input/EntryStore.h"
+#include "input/EntrySource.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
 #include "numtext/NumberText.h"
@@ -54,6 +55,7 @@
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
 #include "results/RowFormats.h"
+#include "results/RowLabels.h"
 #include "stats/Statistics.h"
 #include "system/LocaleSeparators.h"
 
@@ -67,136 +69,17 @@ using namespace results;
 
 namespace {
 
-// The entries, as the analysis needs them: the leading number of each plain
-// entry, read while its text was at hand (the text itself is not kept), and
-// the text of any other entry, which the analysis reads as its writer meant
-// it when it is a line of a list file, or by its leading number when typed.
-class ListEntries final : public ValueSink {
- public:
-  // Every entry takes at least two bytes (a character and a line end). Room
-  // reserved but never filled is never touched, so it costs no memory. Only
-  // empty room is made: growing held numbers would copy them.
-  void ExpectBytes(std::size_t bytes) override {
-    if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
-  }
-  void AppendNumber(double leadingNumber) override { Keep(leadingNumber); }
-  void AppendNumbers(std::span<const double> leadingNumbers) override {
-    while (!leadingNumbers.empty()) {
-      std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());
-      if (taken > 0) {
-        const std::span<const double> head = leadingNumbers.first(taken);
-        numbers_.insert(numbers_.end(), head.begin(), head.end());
-      } else {
-        taken = std::min(leadingNumbers.size(), BlockRoom());
-        std::copy_n(leadingNumbers.data(), taken, blocks_.back().get() + lastBlockSize_);
-        lastBlockSize_ += taken;
-      }
-      count_ += taken;
-      leadingNumbers = leadingNumbers.subspan(taken);
-    }
-  }
-  // A line of --entries (typed) or of a list file (number-tested), whose
-  // value the analysis reads from its text.
-  void Append(std::string_view text) override { KeepText(text, false); }
-  void AppendTestedText(std::string_view text) override { KeepText(text, true); }
-  void NoteOtherConvention(std::string_view first, std::size_t count) override {
-    otherConvention_.NoteOtherConvention(first, count);
-  }
-  // The lines read in the other decimal convention since the last call.
-  ReadTally TakeOtherConvention() { return std::exchange(otherConvention_, {}); }
-
-  std::size_t Count() const { return count_; }
-  // The text of an entry whose leading number is not known.
-  std::string_view Text(std::size_t index) const { return texts_.Text(TextIndex(index)); }
-  bool PassedNumberTest(std::size_t index) const { return texts_.PassedNumberTest(TextIndex(index)); }
-  // The entries held as text that the analysis counts as something else than
-  // their text says ("n/a" as 0, "42 kg" as 42); those held as numbers are
-  // plain numbers.
-  results::NotNumbers NotNumbers(const numtext::Separators& sep) const {
-    return results::NotNumbersAmong({.text = [this](std::size_t k) { return texts_.Text(k); },
-                                     .passedNumberTest = [this](std::size_t k) { return texts_.PassedNumberTest(k); }},
-                                    0, texts_.Size(), sep);
-  }
-  // The leading numbers, NaN where only the text is known; handed over once.
-  // Numbers kept in blocks are joined into the one array, each block let go
-  // as soon as it is copied: the array's room is only touched as it fills,
-  // so the numbers are held about once throughout.
-  std::vector<double> TakeNumbers() {
-    if (blocks_.empty()) return std::exchange(numbers_, {});
-    std::vector<double> all;
-    all.reserve(count_);
-    all.insert(all.end(), numbers_.begin(), numbers_.end());
-    std::vector<double>().swap(numbers_);
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
-      const std::size_t size = b + 1 < blocks_.size() ? kBlockValues : lastBlockSize_;
-      all.insert(all.end(), blocks_[b].get(), blocks_[b].get() + size);
-      blocks_[b].reset();
-    }
-    blocks_.clear();
-    lastBlockSize_ = 0;
-    return all;
-  }
-
- private:
-  // Numbers that come without room made for them (through a pipe, or more
-  // than a file's size promised) go to blocks of this many, once the array
-  // is past the size where growing it by copying costs little.
-  static constexpr std::size_t kBlockValues = std::size_t{1} << 20;  // 8 MiB
-
-  // How many more numbers the array takes: until a block is begun, what its
-  // room holds, and while it is small, as many as a block.
-  std::size_t ArrayRoom() const {
-    return blocks_.empty() ? std::max(numbers_.capacity(), kBlockValues) - numbers_.size() : 0;
-  }
-  // How many more numbers the last block takes, beginning a new one when it
-  // is full.
-  std::size_t BlockRoom() {
-    if (blocks_.empty() || lastBlockSize_ == kBlockValues) {
-      blocks_.push_back(std::make_unique_for_overwrite<double[]>(kBlockValues));
-      lastBlockSize_ = 0;
-    }
-    return kBlockValues - lastBlockSize_;
-  }
-  void Keep(double v) {
-    if (ArrayRoom() > 0) {
-      numbers_.push_back(v);
-    } else {
-      BlockRoom();
-      blocks_.back()[lastBlockSize_++] = v;
-    }
-    ++count_;
-  }
-  void KeepText(std::string_view text, bool passedNumberTest) {
-    texts_.Append(text, passedNumberTest);
-    textAt_.push_back(count_);
-    Keep(std::numeric_limits<double>::quiet_NaN());
-  }
-  std::size_t TextIndex(std::size_t index) const {
-    const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
-    if (at == textAt_.end() || *at != index) throw std::logic_error("Entry " + std::to_string(index) + " has no text");
-    return static_cast<std::size_t>(at - textAt_.begin());
-  }
-
-  // The numbers in list order: first those of the array, then the blocks'.
-  std::vector<double> numbers_;
-  std::vector<std::unique_ptr<double[]>> blocks_;
-  std::size_t lastBlockSize_ = 0;  // filled places of the last block
-  std::size_t count_ = 0;
-  EntryStore texts_;
-  std::vector<std::size_t> textAt_;  // the entries held as text, ascending
-  ReadTally otherConvention_;
-};
-
 class CommandLineHost : public ErrorSink {
  public:
   // The user's separators, read once from the locale.
   numtext::Separators separators = SystemSeparators();
-  // The number list: the lines of --entries, or what list files added.
-  ListEntries entries;
-  std::string decimalsText = "3";
-  bool allDecimals = false;
+  // The number list: the lines of --entries, or what list files added. The
+  // leading number of each plain entry is read while its text is at hand,
+  // and the text itself is not kept.
+  EntrySource entries;
+  // The decimal places as the window would read them from its box.
+  DecimalOptions decimals{.places = 3};
   std::vector<std::chrono::steady_clock::time_point> rowTimes;  // when each row came, for --time
-  bool forgot = false;
   std::size_t reports = 0;
   // With --field: how the files are read as tables, and what was wrong with
   // them.
@@ -217,21 +100,16 @@ class CommandLineHost : public ErrorSink {
 
   AnalysisHost Host() {
     return {.errors = *this,
-            .entryCount = [this] { return EntryCount(); },
-            .entryText = [this](std::size_t i) { return entries.Text(i); },
-            .entryPassedNumberTest = [this](std::size_t i) { return entries.PassedNumberTest(i); },
-            .decimalPlacesText = [this] { return decimalsText; },
-            .showAllDecimals = [this] { return allDecimals; },
+            .entries = entries,
+            .decimals = decimals,
             .setBusy = [](bool) {},
             .clearResults = [this] { rowTimes.clear(); },
             .addResultRow = [this](const std::string&) { rowTimes.push_back(std::chrono::steady_clock::now()); },
             .showMessage =
                 [this](const std::string& text) {
-                  if (text == kForgotNumbersMessage) forgot = true;
                   // No numbers, for want of memory to hold them.
                   if (!OutOfMemory()) std::cerr << core::Translated("Analysis", text.c_str()) << '\n';
-                },
-            .takeKnownNumbers = [this] { return entries.TakeNumbers(); }};
+                }};
   }
 
   void ReportError(const std::string& description, std::string_view location, int label) override;
@@ -307,35 +185,31 @@ void TellOtherConvention(CommandLineHost& host, const std::string& name) {
   Tell(name + ": " + core::Fill(text, {"%1", first.substr(0, 32)}));
 }
 
+// The twelve rows as a line of standard error names them, in row order.
+constexpr const char* kRowSubjects[] = {
+    QT_TRANSLATE_NOOP("Analyser", "the number of entries"),
+    QT_TRANSLATE_NOOP("Analyser", "the sum"),
+    QT_TRANSLATE_NOOP("Analyser", "the sum squared"),
+    QT_TRANSLATE_NOOP("Analyser", "the sum of squares"),
+    QT_TRANSLATE_NOOP("Analyser", "the mode"),
+    QT_TRANSLATE_NOOP("Analyser", "the median"),
+    QT_TRANSLATE_NOOP("Analyser", "the mean"),
+    QT_TRANSLATE_NOOP("Analyser", "the variance"),
+    QT_TRANSLATE_NOOP("Analyser", "the skew"),
+    QT_TRANSLATE_NOOP("Analyser", "the average deviation"),
+    QT_TRANSLATE_NOOP("Analyser", "the standard deviation"),
+    QT_TRANSLATE_NOOP("Analyser", "the coefficient of variation"),
+};
+static_assert(std::size(kRowSubjects) == std::size(kRowSteps));
+
 // What a report of the analysis was about, for a reader who has no window:
-// the decimal places or an entry (the run's own steps), or the row whose
-// value failed (the rows' steps, in blocks of labels per row).
+// an entry (the run's own step), or the row whose value failed.
 std::string ReportSubject(std::string_view location, int label) {
-  if (location == kStartAnalysisLocation) {
-    if (label == 106) return "--decimals";
-    if (label == 114) return Tr(QT_TRANSLATE_NOOP("Analyser", "an entry"));
-    return {};
-  }
+  if (location == kStartAnalysisLocation)
+    return label == kReadEntryStep ? Tr(QT_TRANSLATE_NOOP("Analyser", "an entry")) : std::string();
   if (location != kShowResultsLocation) return {};
-  static constexpr struct {
-    int first;
-    const char* row;
-  } kRows[] = {{102, QT_TRANSLATE_NOOP("Analyser", "the number of entries")},
-               {104, QT_TRANSLATE_NOOP("Analyser", "the sum")},
-               {106, QT_TRANSLATE_NOOP("Analyser", "the sum squared")},
-               {108, QT_TRANSLATE_NOOP("Analyser", "the sum of squares")},
-               {110, QT_TRANSLATE_NOOP("Analyser", "the mode")},
-               {112, QT_TRANSLATE_NOOP("Analyser", "the median")},
-               {114, QT_TRANSLATE_NOOP("Analyser", "the mean")},
-               {126, QT_TRANSLATE_NOOP("Analyser", "the variance")},
-               {142, QT_TRANSLATE_NOOP("Analyser", "the skew")},
-               {158, QT_TRANSLATE_NOOP("Analyser", "the average deviation")},
-               {174, QT_TRANSLATE_NOOP("Analyser", "the standard deviation")},
-               {190, QT_TRANSLATE_NOOP("Analyser", "the coefficient of variation")}};
-  const char* row = nullptr;
-  for (const auto& r : kRows)
-    if (label >= r.first) row = r.row;
-  return row ? Tr(row) : std::string();
+  const std::optional<Row> row = RowOfStep(label);
+  return row ? Tr(kRowSubjects[static_cast<std::size_t>(*row)]) : std::string();
 }
 
 void CommandLineHost::ReportError(const std::string& description, std::string_view location, int label) {
@@ -346,8 +220,7 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
   if (OutOfMemory()) return;
   // A file's failure names the file itself; the window's handlers and line
   // labels mean nothing here.
-  std::string subject = ReportSubject(location, label);
-  if (subject == "--decimals") subject += " '" + decimalsText + "'";
+  const std::string subject = ReportSubject(location, label);
   Tell(subject.empty() ? description : subject + ": " + description);
 }
 
@@ -766,179 +639,234 @@ void StartLanguage() {
   core::Translated("Analyser", kOutOfMemory);
 }
 
-int Main(int argc, char** argv) {
-  StartLanguage();
-  // Started in the background by a shell without job control, the program
-  // finds SIGINT ignored, and a reading that never ends (a file of /proc)
-  // could then not be interrupted: an interrupt always ends it.
+// What the command line asked for, once read.
+struct RunOptions {
+  bool sample = true;
+  bool time = false;
+  bool more = false;
+  bool entriesMode = false;
+  std::string entriesFile;
+  std::vector<std::string> paths;
+  results::Format format = results::Format::kText;
+  std::optional<std::string> decimalsText, fieldText, delimiterText;
+  bool allDecimals = false;
+  bool header = false;
+  bool strict = false;
+};
+
+// The format of --format; false when it is none.
+bool ChooseFormat(const std::string& text, results::Format& format) {
+  static constexpr std::pair<std::string_view, results::Format> kFormats[] = {
+      {"text", results::Format::kText}, {"tsv", results::Format::kTsv}, {"json", results::Format::kJson}};
+  for (const auto& [name, chosen] : kFormats) {
+    if (text != name) continue;
+    format = chosen;
+    return true;
+  }
+  return false;
+}
+
+// Takes one option into `run`. The exit code when the program ends with it
+// (--help, --version, a mistake), else nothing.
+std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions& run) {
+  std::string& value = argument.text;
+  switch (option) {
+    case kDecimals:
+      run.decimalsText = std::move(value);
+      break;
+    case kFormat:
+      if (!ChooseFormat(value, run.format))
+        return UsageError(
+            core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
+      break;
+    case kField:
+      run.fieldText = std::move(value);
+      break;
+    case kDelimiter:
+      run.delimiterText = std::move(value);
+      break;
+    case kPopulation:
+    case kSample:
+      run.sample = option == kSample;
+      break;
+    case kAllDecimals:
+      run.allDecimals = true;
+      break;
+    case kMore:
+      run.more = true;
+      break;
+    case kTime:
+      run.time = true;
+      break;
+    case kHeader:
+      run.header = true;
+      break;
+    case kStrict:
+      run.strict = true;
+      break;
+    case kEntries:
+      run.entriesMode = true;
+      if (argument.hasValue) run.entriesFile = std::move(value);
+      break;
+    case kHelp:
+      return WriteOut(AnalyseHelpText(Tr(kOutOfMemory)), QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
+    case kVersion:
+      return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n", QT_TRANSLATE_NOOP("Analyser", "the version"))
+                 ? 0
+                 : 1;
+  }
+  return std::nullopt;
+}
+
+// Reads the arguments into `run`, in order. The exit code when the program
+// ends with them, else nothing.
+std::optional<int> ReadCommandLine(int argc, char** argv, RunOptions& run) {
+  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+  for (ReadArgument& argument : ReadArguments(args, kOptions)) {
+    switch (argument.kind) {
+      case ReadArgument::Kind::kOperand:
+        run.paths.push_back(std::move(argument.text));
+        continue;
+      case ReadArgument::Kind::kUnknown:
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown option '%1'")), {argument.text}));
+      case ReadArgument::Kind::kMissingValue:
+        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a value")), {argument.text}));
+      case ReadArgument::Kind::kOption:
+        break;
+    }
+    if (std::optional<int> end = TakeOption(static_cast<Option>(argument.id), argument, run)) return end;
+  }
+  return std::nullopt;
+}
+
+// The table options, when any is given: they go together with --field, and
+// not with --entries. The reason when they do not, else empty.
+std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
+  if (!run.fieldText && !run.delimiterText && !run.header && !run.strict) return {};
+  TableFormat table;
+  if (run.delimiterText) {
+    if (std::string why = ChooseDelimiter(*run.delimiterText, table.delimiter); !why.empty()) return why;
+  }
+  if (!run.fieldText) {
+    const char* given = run.delimiterText ? "--delimiter" : run.header ? "--header" : "--strict";
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {given, "--field"});
+  }
+  if (std::string why = ChooseColumn(*run.fieldText, run.header, table.column); !why.empty()) return why;
+  // Each line of --entries is one typed entry: there are no fields.
+  if (run.entriesMode) return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--entries", "--field"});
+  host.table = std::move(table);
+  return {};
+}
+
+// Checks the options against each other and gives the host what the run
+// needs of them. The reason when they do not go together, else empty.
+std::string ApplyOptions(RunOptions& run, CommandLineHost& host) {
+  if (run.entriesMode && !run.paths.empty())
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no PATH")), {"--entries"});
+  if (run.decimalsText) {
+    if (std::string why = CheckDecimals(*run.decimalsText, host.separators); !why.empty()) return why;
+    host.decimals.places = numtext::ToInteger16(*run.decimalsText, host.separators);
+  }
+  if (std::string why = ChooseTable(run, host); !why.empty()) return why;
+  // Scripts read tsv and json as numbers, to be worked on further: they get
+  // every digit of the engine's doubles unless they asked for a rounding.
+  if (run.format != results::Format::kText && !run.decimalsText) run.allDecimals = true;
+  host.decimals.showAll = run.allDecimals;
+  // "Show all decimals" shows 10 in the disabled decimal-places box.
+  if (run.allDecimals) host.decimals.places = 10;
+  return {};
+}
+
+// Started in the background by a shell without job control, the program
+// finds SIGINT ignored, and a reading that never ends (a file of /proc)
+// could then not be interrupted: an interrupt always ends it.
+void LetInterruptsEnd() {
   ::signal(SIGINT, SIG_DFL);
   sigset_t interruptOnly;
   sigemptyset(&interruptOnly);
   sigaddset(&interruptOnly, SIGINT);
   pthread_sigmask(SIG_UNBLOCK, &interruptOnly, nullptr);
-  core::CountMemoryFailures();
-  CommandLineHost host;
-  bool sample = true;
-  bool time = false, entriesMode = false, more = false;
-  results::Format format = results::Format::kText;
-  std::string entriesFile;
-  std::vector<std::string> paths;
-  bool decimalsGiven = false;
-  std::optional<std::string> fieldText, delimiterText;
-  bool header = false, strict = false;
-  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
-  for (ReadArgument& argument : ReadArguments(args, kOptions)) {
-    std::string& value = argument.text;
-    switch (argument.kind) {
-      case ReadArgument::Kind::kOperand:
-        paths.push_back(std::move(value));
-        continue;
-      case ReadArgument::Kind::kUnknown:
-        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown option '%1'")), {value}));
-      case ReadArgument::Kind::kMissingValue:
-        return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a value")), {value}));
-      case ReadArgument::Kind::kOption:
-        break;
-    }
-    switch (static_cast<Option>(argument.id)) {
-      case kDecimals:
-        host.decimalsText = std::move(value);
-        decimalsGiven = true;
-        break;
-      case kFormat:
-        if (value == "text") {
-          format = results::Format::kText;
-        } else if (value == "tsv") {
-          format = results::Format::kTsv;
-        } else if (value == "json") {
-          format = results::Format::kJson;
-        } else {
-          return UsageError(
-              core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
-        }
-        break;
-      case kField:
-        fieldText = std::move(value);
-        break;
-      case kDelimiter:
-        delimiterText = std::move(value);
-        break;
-      case kPopulation:
-        sample = false;
-        break;
-      case kSample:
-        sample = true;
-        break;
-      case kAllDecimals:
-        host.allDecimals = true;
-        break;
-      case kMore:
-        more = true;
-        break;
-      case kTime:
-        time = true;
-        break;
-      case kHeader:
-        header = true;
-        break;
-      case kStrict:
-        strict = true;
-        break;
-      case kEntries:
-        entriesMode = true;
-        if (argument.hasValue) entriesFile = std::move(value);
-        break;
-      case kHelp:
-        return WriteOut(AnalyseHelpText(Tr(kOutOfMemory)), QT_TRANSLATE_NOOP("Analyser", "the help")) ? 0 : 1;
-      case kVersion:
-        return WriteOut(std::string(kProgram) + " " TALLOWMERE_VERSION "\n",
-                        QT_TRANSLATE_NOOP("Analyser", "the version"))
-                   ? 0
-                   : 1;
-    }
-  }
-  if (entriesMode && !paths.empty())
-    return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no PATH")), {"--entries"}));
-  if (decimalsGiven) {
-    if (std::string why = CheckDecimals(host.decimalsText, host.separators); !why.empty()) return UsageError(why);
-  }
-  if (fieldText || delimiterText || header || strict) {
-    TableFormat table;
-    if (delimiterText) {
-      if (std::string why = ChooseDelimiter(*delimiterText, table.delimiter); !why.empty()) return UsageError(why);
-    }
-    if (!fieldText) {
-      return UsageError(
-          core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {delimiterText ? "--delimiter"
-                                                                                 : header      ? "--header"
-                                                                                               : "--strict",
-                                                                                 "--field"}));
-    }
-    if (std::string why = ChooseColumn(*fieldText, header, table.column); !why.empty()) return UsageError(why);
-    // Each line of --entries is one typed entry: there are no fields.
-    if (entriesMode)
-      return UsageError(core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--entries", "--field"}));
-    host.table = std::move(table);
-  }
-  // Scripts read tsv and json as numbers, to be worked on further: they get
-  // every digit of the engine's doubles unless they asked for a rounding.
-  if (format != results::Format::kText && !decimalsGiven) host.allDecimals = true;
-  // "Show all decimals" shows "10" in the disabled decimal-places box.
-  if (host.allDecimals) host.decimalsText = "10";
+}
 
-  using Clock = std::chrono::steady_clock;
-  const auto t0 = Clock::now();
-  // A list that could not be read whole is still analysed, as in the
-  // window, but the exit code tells.
-  bool readAll = true;
-  if (entriesMode) {
-    if (!ReadEntriesFile(entriesFile, host)) {
+// Fills the number list as the command line says. The exit code when the
+// program ends there, else nothing; `readAll` false when something could not
+// be read (already told): the list is still analysed, as in the window, but
+// the exit code tells.
+std::optional<int> ReadNumberList(RunOptions& run, CommandLineHost& host, bool& readAll) {
+  readAll = true;
+  if (run.entriesMode) {
+    if (!ReadEntriesFile(run.entriesFile, host)) {
       if (host.OutOfMemory()) TellOutOfMemory();
       return 1;
     }
-    const std::string notNumbers =
-        results::NotNumbersSentence(host.entries.NotNumbers(host.separators), host.separators);
-    if (!notNumbers.empty()) Tell(notNumbers);
-  } else {
-    readAll = ReadListPaths(std::move(paths), host);
-    if (host.columnMissingIn)
-      return UsageError(
-          Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
+    const NotNumbers notNumbers = NotNumbersAmong(host.entries, 0, host.entries.Count(), host.separators);
+    if (const std::string sentence = NotNumbersSentence(notNumbers, host.separators); !sentence.empty()) Tell(sentence);
+    return std::nullopt;
   }
-  const auto t1 = Clock::now();
-  results::Analysis analysis(host.separators);
-  analysis.Statistics().SetMethodIsSample(sample);
+  readAll = ReadListPaths(std::move(run.paths), host);
+  if (host.columnMissingIn)
+    return UsageError(
+        Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
+  return std::nullopt;
+}
+
+// With --time: how long reading and the analysis took, and each row, counted
+// from the one before (the first from the start of the analysis, so it
+// includes reading the entries and sorting).
+void TellTimes(const CommandLineHost& host, std::chrono::steady_clock::time_point start,
+               std::chrono::steady_clock::time_point read, std::chrono::steady_clock::time_point analysed) {
+  auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
+  std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(read - start), secs(analysed - read),
+               host.EntryCount());
+  auto since = read;
+  for (std::size_t i = 0; i < host.rowTimes.size(); ++i) {
+    std::fprintf(stderr, "  row %2zu: %7.1f ms\n", i + 1, secs(host.rowTimes[i] - since) * 1000.0);
+    since = host.rowTimes[i];
+  }
+}
+
+// Runs the analysis of the list the host holds.
+RunOutcome Analyse(const RunOptions& run, CommandLineHost& host, results::Analysis& analysis) {
+  analysis.Statistics().SetMethodIsSample(run.sample);
   // Nothing reads the sorted copy after the run: a large list is then sorted
   // a part at a time instead of being held twice.
   analysis.Statistics().SetSortedCopyKept(false);
-  analysis.SetMoreStatistics(more);
-  analysis.StartAnalysis(host.Host());
-  const auto t2 = Clock::now();
+  analysis.SetMoreStatistics(run.more);
+  return analysis.StartAnalysis(host.Host());
+}
+
+int Main(int argc, char** argv) {
+  StartLanguage();
+  LetInterruptsEnd();
+  core::CountMemoryFailures();
+  CommandLineHost host;
+  RunOptions run;
+  if (std::optional<int> end = ReadCommandLine(argc, argv, run)) return *end;
+  if (std::string why = ApplyOptions(run, host); !why.empty()) return UsageError(why);
+
+  using Clock = std::chrono::steady_clock;
+  const auto start = Clock::now();
+  bool readAll = true;
+  if (std::optional<int> end = ReadNumberList(run, host, readAll)) return *end;
+  const auto read = Clock::now();
+  results::Analysis analysis(host.separators);
+  const RunOutcome outcome = Analyse(run, host, analysis);
+  const auto analysed = Clock::now();
   // Rows worked out short of memory may be wrong ("#Div/0!", a row left
   // out, a list read in part): none is shown.
   if (host.OutOfMemory()) {
     TellOutOfMemory();
     return 1;
   }
-  if (host.forgot && !host.table) SuggestField(host);
+  const bool noNumbers = outcome == RunOutcome::kNoNumbers;
+  if (noNumbers && !host.table) SuggestField(host);
 
-  const results::Digits digits = host.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
-  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), format, digits),
+  const results::Digits digits = run.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
+  const bool written = WriteOut(results::FormatResults(analysis.LastResults(), run.format, digits),
                                 QT_TRANSLATE_NOOP("Analyser", "the results"));
-  if (time) {
-    auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
-    std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(t1 - t0), secs(t2 - t1), host.EntryCount());
-    // How long each row took, counted from the one before (the first from
-    // the start of the analysis, so it includes reading the entries and
-    // sorting).
-    auto since = t1;
-    for (std::size_t i = 0; i < host.rowTimes.size(); ++i) {
-      std::fprintf(stderr, "  row %2zu: %7.1f ms\n", i + 1, secs(host.rowTimes[i] - since) * 1000.0);
-      since = host.rowTimes[i];
-    }
-  }
-  const bool strictFailed = strict && host.shortRecords > 0;
-  return host.forgot || !readAll || strictFailed || !written ? 1 : 0;
+  if (run.time) TellTimes(host, start, read, analysed);
+  const bool strictFailed = run.strict && host.shortRecords > 0;
+  return noNumbers || !readAll || strictFailed || !written ? 1 : 0;
 }
 
 }  // namespace

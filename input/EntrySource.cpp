@@ -1,0 +1,111 @@
+#include "input/EntrySource.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace tallowmere::input {
+
+void EntrySource::ExpectBytes(std::size_t bytes) {
+  if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
+}
+
+void EntrySource::AppendNumber(double leadingNumber) {
+  BeginNumbers();
+  Keep(leadingNumber);
+}
+
+void EntrySource::AppendNumbers(std::span<const double> leadingNumbers) {
+  BeginNumbers();
+  while (!leadingNumbers.empty()) {
+    std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());
+    Values* into = &numbers_;
+    if (taken == 0) {
+      taken = std::min(leadingNumbers.size(), BlockRoom());
+      into = &blocks_.back();
+    }
+    const std::span<const double> head = leadingNumbers.first(taken);
+    into->insert(into->end(), head.begin(), head.end());
+    count_ += taken;
+    leadingNumbers = leadingNumbers.subspan(taken);
+  }
+}
+
+// How many more numbers the array takes: until a block is begun, what its
+// room holds, and while it is small, as many as a block.
+std::size_t EntrySource::ArrayRoom() const {
+  return blocks_.empty() ? std::max(numbers_.capacity(), kBlockValues) - numbers_.size() : 0;
+}
+
+// How many more numbers the last block takes, beginning a new one when it is
+// full.
+std::size_t EntrySource::BlockRoom() {
+  if (blocks_.empty() || blocks_.back().size() == kBlockValues) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(kBlockValues);
+  }
+  return kBlockValues - blocks_.back().size();
+}
+
+void EntrySource::Keep(double v) {
+  if (ArrayRoom() > 0) {
+    numbers_.push_back(v);
+  } else {
+    BlockRoom();
+    blocks_.back().push_back(v);
+  }
+  ++count_;
+}
+
+void EntrySource::KeepText(std::string_view text, bool passedNumberTest) {
+  if (!numbered_) return texts_.Append(text, passedNumberTest);
+  // Both places are made first, so that a failure keeps the entry nowhere.
+  textAt_.reserve(textAt_.size() + 1);
+  texts_.Append(text, passedNumberTest);
+  textAt_.push_back(count_);
+  Keep(std::numeric_limits<double>::quiet_NaN());
+}
+
+void EntrySource::BeginNumbers() {
+  if (numbered_) return;
+  const std::size_t held = texts_.Size();
+  textAt_.resize(held);
+  for (std::size_t k = 0; k < held; ++k) textAt_[k] = k;
+  for (std::size_t k = 0; k < held; ++k) Keep(std::numeric_limits<double>::quiet_NaN());
+  numbered_ = true;
+}
+
+std::size_t EntrySource::NextText(std::size_t index) const {
+  if (!numbered_) return std::min(index, texts_.Size());
+  const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
+  return at == textAt_.end() ? count_ : *at;
+}
+
+std::size_t EntrySource::TextIndex(std::size_t index) const {
+  if (!numbered_) return index;
+  const auto at = std::lower_bound(textAt_.begin(), textAt_.end(), index);
+  if (at == textAt_.end() || *at != index) throw std::logic_error("Entry " + std::to_string(index) + " has no text");
+  return static_cast<std::size_t>(at - textAt_.begin());
+}
+
+HeldText EntrySource::TextOf(std::size_t index) const {
+  const std::size_t k = TextIndex(index);
+  return {texts_.Text(k), texts_.PassedNumberTest(k)};
+}
+
+EntrySource::Values EntrySource::TakeValues() {
+  if (blocks_.empty()) return std::exchange(numbers_, {});
+  Values all;
+  all.reserve(count_);
+  all.insert(all.end(), numbers_.begin(), numbers_.end());
+  Values().swap(numbers_);
+  for (Values& block : blocks_) {
+    all.insert(all.end(), block.begin(), block.end());
+    Values().swap(block);
+  }
+  blocks_.clear();
+  return all;
+}
+
+}  // namespace tallowmere::input

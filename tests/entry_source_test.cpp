@@ -1,0 +1,166 @@
+// The entries as the analysis takes them: which are held as text and which
+// as values, in list order, however the readers handed them over.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "input/EntrySource.h"
+
+using namespace tallowmere;
+
+namespace {
+
+// One entry as a reader hands it over: a number, or a text (typed or a
+// tested line of list text).
+struct Given {
+  enum Kind { kNumber, kTyped, kTested } kind;
+  double number = 0.0;
+  std::string text;
+};
+
+Given Number(double v) { return {Given::kNumber, v, {}}; }
+Given Typed(std::string t) { return {Given::kTyped, 0.0, std::move(t)}; }
+Given Tested(std::string t) { return {Given::kTested, 0.0, std::move(t)}; }
+
+// Hands the entries over as the readers do: runs of numbers at once, in
+// pieces of `run` (0: one by one).
+void HandOver(input::EntrySource& source, const std::vector<Given>& given, std::size_t run) {
+  std::vector<double> pending;
+  auto flush = [&] {
+    for (std::size_t at = 0; at < pending.size(); at += run)
+      source.AppendNumbers(std::span<const double>(pending).subspan(at, std::min(run, pending.size() - at)));
+    pending.clear();
+  };
+  for (const Given& g : given) {
+    if (g.kind == Given::kNumber && run > 0) {
+      pending.push_back(g.number);
+      continue;
+    }
+    flush();
+    if (g.kind == Given::kNumber) source.AppendNumber(g.number);
+    if (g.kind == Given::kTyped) source.Append(g.text);
+    if (g.kind == Given::kTested) source.AppendTestedText(g.text);
+  }
+  flush();
+}
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+TEST(EntrySource, HoldsEachEntryAsItCameInListOrder) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct Row {
+    const char* name;
+    std::vector<Given> given;
+    std::size_t run;
+    bool allText;
+  } rows[] = {
+      {"nothing", {}, 0, true},
+      {"texts only, as the window holds them", {Typed("1"), Tested("1,5"), Typed("abc")}, 0, true},
+      {"numbers only", {Number(1), Number(-0.0), Number(2.5)}, 0, false},
+      {"numbers in runs", {Number(1), Number(2), Number(3), Number(4), Number(5)}, 2, false},
+      {"texts before the first number", {Typed("x"), Tested("2,5"), Number(3), Typed("y")}, 0, false},
+      {"a text between runs", {Number(1), Number(2), Typed("kg"), Number(3), Number(4)}, 3, false},
+      {"texts at both ends", {Tested("1"), Number(7), Number(8), Typed("")}, 1, false},
+      {"a value that is NaN", {Number(nan), Typed("z")}, 0, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    input::EntrySource source;
+    HandOver(source, row.given, row.run);
+    ASSERT_EQ(source.Count(), row.given.size());
+    EXPECT_EQ(source.AllText(), row.allText);
+    std::vector<std::size_t> textEntries;
+    for (std::size_t i = source.NextText(0); i < source.Count(); i = source.NextText(i + 1)) textEntries.push_back(i);
+    std::vector<std::size_t> wantText;
+    for (std::size_t i = 0; i < row.given.size(); ++i) {
+      const Given& g = row.given[i];
+      EXPECT_EQ(source.HasText(i), g.kind != Given::kNumber) << i;
+      if (g.kind == Given::kNumber) {
+        EXPECT_THROW(source.TextOf(i), std::logic_error) << i;
+        continue;
+      }
+      wantText.push_back(i);
+      EXPECT_EQ(source.TextOf(i).text, g.text) << i;
+      EXPECT_EQ(source.TextOf(i).passedNumberTest, g.kind == Given::kTested) << i;
+    }
+    EXPECT_EQ(textEntries, wantText);
+    // The values, NaN for the texts; none at all from a list of texts.
+    const input::EntrySource::Values values = source.TakeValues();
+    if (row.allText) {
+      EXPECT_TRUE(values.empty());
+      continue;
+    }
+    ASSERT_EQ(values.size(), row.given.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const Given& g = row.given[i];
+      const bool right = g.kind == Given::kNumber ? SameBits(values[i], g.number) : std::isnan(values[i]);
+      EXPECT_TRUE(right) << i;
+    }
+    // Handed over once.
+    EXPECT_TRUE(source.TakeValues().empty());
+  }
+}
+
+// More numbers than room was made for (a pipe, a file that grew) go to
+// blocks, which are joined in order, with the texts among them in place.
+TEST(EntrySource, NumbersBeyondTheRoomMadeComeBackInOrder) {
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
+  const struct Row {
+    const char* name;
+    std::size_t expectBytes;  // 0: no room made
+    std::size_t numbers;
+    std::size_t run;  // 0: one by one
+  } rows[] = {
+      {"no room made, one by one", 0, 2 * kBlock + 3, 0},
+      {"no room made, in runs across blocks", 0, 3 * kBlock + 17, 300'001},
+      {"room for a few, in runs", 64, kBlock + 1, 4096},
+      {"room for them all", 2 * (2 * kBlock + 5), 2 * kBlock + 5, 65'536},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    input::EntrySource source;
+    if (row.expectBytes) source.ExpectBytes(row.expectBytes);
+    std::vector<Given> given;
+    given.reserve(row.numbers + 3);
+    for (std::size_t i = 0; i < row.numbers; ++i) {
+      given.push_back(Number(static_cast<double>(i) + 0.5));
+      if (i == kBlock - 1 || i == row.numbers / 2) given.push_back(Typed("t" + std::to_string(i)));
+    }
+    HandOver(source, given, row.run);
+    ASSERT_EQ(source.Count(), given.size());
+    const input::EntrySource::Values values = source.TakeValues();
+    ASSERT_EQ(values.size(), given.size());
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+      if (given[i].kind == Given::kNumber ? !SameBits(values[i], given[i].number) : !std::isnan(values[i])) ++wrong;
+      if (given[i].kind != Given::kNumber) {
+        EXPECT_EQ(source.TextOf(i).text, given[i].text);
+      }
+    }
+    EXPECT_EQ(wrong, 0u);
+  }
+}
+
+// The window's list edits its texts in place; the source sees every change.
+TEST(EntrySource, AListOfTextsFollowsItsEdits) {
+  input::EntrySource source;
+  source.Append("1");
+  source.AppendTestedText("2,5");
+  source.Append("x");
+  source.Texts().SwapTexts(0, 2);
+  source.Texts().Remove(1);
+  ASSERT_EQ(source.Count(), 2u);
+  EXPECT_EQ(source.TextOf(0).text, "x");
+  EXPECT_EQ(source.TextOf(1).text, "1");
+  EXPECT_EQ(source.NextText(2), 2u);
+  source.Texts().Clear();
+  EXPECT_EQ(source.Count(), 0u);
+}
+
+}  // namespace
