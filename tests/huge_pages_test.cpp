@@ -1,0 +1,253 @@
+#include "system/HugePages.h"
+
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/BigMemory.h"
+
+using namespace tallowmere;
+using system::HugePageSource;
+using system::HugePagesBytes;
+using system::kHugePageBytes;
+
+namespace {
+
+constexpr std::size_t kMiB = std::size_t{1} << 20;
+
+bool OnHugePageBoundary(const void* p) { return reinterpret_cast<std::uintptr_t>(p) % kHugePageBytes == 0; }
+
+// Whether the page holding `p` is mapped at all (mincore answers ENOMEM for
+// addresses no mapping covers).
+bool Mapped(const void* p) {
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(p) & ~(page - 1);
+  unsigned char resident = 0;
+  return ::mincore(reinterpret_cast<void*>(start), page, &resident) == 0 || errno != ENOMEM;
+}
+
+// The first, a middle and the last page of [p, p + bytes) are all unmapped.
+bool Unmapped(const void* p, std::size_t bytes) {
+  const char* c = static_cast<const char*>(p);
+  return !Mapped(c) && !Mapped(c + bytes / 2) && !Mapped(c + bytes - 1);
+}
+
+// The kernel's flags of the mapping holding `p` ("hg" once huge pages were
+// asked for it), from /proc/self/smaps; empty when none holds it.
+std::string FlagsOfMappingAt(const void* p) {
+  const auto at = reinterpret_cast<std::uintptr_t>(p);
+  std::ifstream smaps("/proc/self/smaps");
+  std::string line;
+  bool inside = false;
+  while (std::getline(smaps, line)) {
+    // A mapping's first line starts with its range, "from-to", in hex.
+    const std::size_t dash = line.find('-');
+    if (dash != std::string::npos && dash > 0 && line.find_first_not_of("0123456789abcdef") == dash) {
+      const std::uintptr_t from = std::stoull(line.substr(0, dash), nullptr, 16);
+      const std::uintptr_t to = std::stoull(line.substr(dash + 1), nullptr, 16);
+      inside = at >= from && at < to;
+    } else if (inside && line.rfind("VmFlags:", 0) == 0) {
+      return line.substr(8);
+    }
+  }
+  return {};
+}
+
+bool AskedForHugePages(const void* p) { return FlagsOfMappingAt(p).find(" hg") != std::string::npos; }
+
+// Whether this kernel takes the request for huge pages at all; where it
+// does not, the blocks keep 4 KiB pages and nothing checks their flag.
+bool KernelOffersHugePages() {
+  void* probe = ::mmap(nullptr, kHugePageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (probe == MAP_FAILED) return false;
+  const bool offered = ::madvise(probe, kHugePageBytes, MADV_HUGEPAGE) == 0;
+  ::munmap(probe, kHugePageBytes);
+  return offered;
+}
+
+// Byte i of a block filled by Fill: never 0, so a zeroed page shows.
+unsigned char Pattern(std::size_t i) { return static_cast<unsigned char>(i % 251 + 1); }
+
+void Fill(void* block, std::size_t bytes) {
+  auto* c = static_cast<unsigned char*>(block);
+  for (std::size_t i = 0; i < bytes; i += 4093) c[i] = Pattern(i);
+  c[bytes - 1] = Pattern(bytes - 1);
+}
+
+// What Fill wrote into a block of `filled` bytes still holds in its first
+// `kept` bytes.
+bool Kept(const void* block, std::size_t filled, std::size_t kept) {
+  const auto* c = static_cast<const unsigned char*>(block);
+  for (std::size_t i = 0; i < std::min(filled, kept); i += 4093)
+    if (c[i] != Pattern(i)) return false;
+  return kept < filled || c[filled - 1] == Pattern(filled - 1);
+}
+
+// Every byte of [from, to) is zero.
+bool Zero(const void* block, std::size_t from, std::size_t to) {
+  const auto* c = static_cast<const unsigned char*>(block);
+  for (std::size_t i = from; i < to; ++i)
+    if (c[i] != 0) return false;
+  return true;
+}
+
+struct RoundingRow {
+  const char* name;
+  std::size_t bytes;
+  std::size_t whole;
+};
+
+TEST(HugePagesTest, SizesRoundUpToWholeHugePages) {
+  const RoundingRow rows[] = {
+      {"one byte", 1, 2 * kMiB},
+      {"one under 2 MiB", 2 * kMiB - 1, 2 * kMiB},
+      {"2 MiB", 2 * kMiB, 2 * kMiB},
+      {"one over 2 MiB", 2 * kMiB + 1, 4 * kMiB},
+      {"one under 4 MiB", 4 * kMiB - 1, 4 * kMiB},
+      {"4 MiB", 4 * kMiB, 4 * kMiB},
+      {"one over 4 MiB", 4 * kMiB + 1, 6 * kMiB},
+      {"the largest size that rounds", std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 1),
+       std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 1)},
+      {"past the largest", std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 2), 0},
+  };
+  for (const RoundingRow& row : rows) EXPECT_EQ(HugePagesBytes(row.bytes), row.whole) << row.name;
+}
+
+struct SizeRow {
+  const char* name;
+  std::size_t bytes;
+};
+
+TEST(HugePagesTest, BlocksAreAlignedZeroedWholeAndReleasedWhole) {
+  const SizeRow rows[] = {
+      {"2 MiB", 2 * kMiB},         {"one over 2 MiB", 2 * kMiB + 1}, {"one under 4 MiB", 4 * kMiB - 1},
+      {"4 MiB", 4 * kMiB},         {"one over 4 MiB", 4 * kMiB + 1}, {"one under 6 MiB", 6 * kMiB - 1},
+      {"64 MiB and a byte", 64 * kMiB + 1},
+  };
+  const core::BigMemorySource source = HugePageSource();
+  const bool offered = KernelOffersHugePages();
+  for (const SizeRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::size_t whole = HugePagesBytes(row.bytes);
+    void* block = source.allocate(row.bytes);
+    ASSERT_NE(block, nullptr);
+    EXPECT_TRUE(OnHugePageBoundary(block));
+    // Every page up to the last whole one is there and zero-filled.
+    EXPECT_TRUE(Zero(block, 0, 4096));
+    EXPECT_TRUE(Zero(block, whole - 4096, whole));
+    Fill(block, whole);
+    EXPECT_TRUE(Kept(block, whole, whole));
+    if (offered) {
+      EXPECT_TRUE(AskedForHugePages(block)) << FlagsOfMappingAt(block);
+    }
+    source.release(block, row.bytes);
+    EXPECT_TRUE(Unmapped(block, whole));
+  }
+}
+
+struct ResizeRow {
+  const char* name;
+  std::size_t from;
+  std::size_t to;
+  bool neighbourAfter;  // a mapping right after the block, so growing must move it
+  bool staysInPlace;
+};
+
+TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
+  const ResizeRow rows[] = {
+      {"grown within its last page", 2 * kMiB + 1, 4 * kMiB, false, true},
+      {"grown over the 4 MiB edge", 4 * kMiB - 1, 4 * kMiB + 1, false, false},
+      {"grown eightfold", 4 * kMiB, 32 * kMiB, false, false},
+      {"grown with a neighbour after it", 4 * kMiB, 6 * kMiB + 1, true, false},
+      {"grown a lot with a neighbour after it", 6 * kMiB, 64 * kMiB, true, false},
+      {"shrunk within its last page", 6 * kMiB, 4 * kMiB + 1, false, true},
+      {"shrunk over the 4 MiB edge", 4 * kMiB + 1, 4 * kMiB, false, true},
+      {"shrunk to a quarter", 32 * kMiB, 8 * kMiB, false, true},
+  };
+  const core::BigMemorySource source = HugePageSource();
+  ASSERT_NE(source.resize, nullptr);
+  const bool offered = KernelOffersHugePages();
+  for (const ResizeRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::size_t before = HugePagesBytes(row.from), after = HugePagesBytes(row.to);
+    char* block = static_cast<char*>(source.allocate(row.from));
+    ASSERT_NE(block, nullptr);
+    void* neighbour = nullptr;
+    if (row.neighbourAfter) {
+      neighbour = ::mmap(block + before, 4096, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+      ASSERT_EQ(neighbour, static_cast<void*>(block + before));
+      std::memset(neighbour, 0x5a, 4096);
+    }
+    Fill(block, row.from);
+    char* resized = static_cast<char*>(source.resize(block, row.from, row.to));
+    ASSERT_NE(resized, nullptr);
+    EXPECT_TRUE(OnHugePageBoundary(resized));
+    EXPECT_TRUE(Kept(resized, row.from, row.to));
+    if (row.staysInPlace) {
+      EXPECT_EQ(resized, block);
+    }
+    if (row.neighbourAfter) {
+      EXPECT_NE(resized, block);
+      EXPECT_EQ(static_cast<unsigned char*>(neighbour)[4095], 0x5a);
+      ::munmap(neighbour, 4096);
+    }
+    // The room grown is zero and can be written to its last whole page.
+    if (after > before) {
+      EXPECT_TRUE(Zero(resized, before, after));
+    }
+    resized[after - 1] = 1;
+    // Shrinking gives the pages beyond back at once.
+    if (after < before) {
+      EXPECT_TRUE(Unmapped(resized + after, before - after));
+    }
+    if (offered) {
+      EXPECT_TRUE(AskedForHugePages(resized)) << FlagsOfMappingAt(resized);
+    }
+    source.release(resized, row.to);
+    EXPECT_TRUE(Unmapped(resized, after));
+  }
+}
+
+TEST(HugePagesTest, RequestsBeyondTheAddressSpaceFailWithoutAMapping) {
+  const core::BigMemorySource source = HugePageSource();
+  EXPECT_EQ(source.allocate(std::numeric_limits<std::size_t>::max()), nullptr);
+  EXPECT_EQ(source.allocate(std::size_t{1} << 62), nullptr);
+  void* block = source.allocate(4 * kMiB);
+  ASSERT_NE(block, nullptr);
+  Fill(block, 4 * kMiB);
+  // A failed growth leaves the block as it was.
+  EXPECT_EQ(source.resize(block, 4 * kMiB, std::size_t{1} << 62), nullptr);
+  EXPECT_TRUE(Kept(block, 4 * kMiB, 4 * kMiB));
+  source.release(block, 4 * kMiB);
+}
+
+TEST(HugePagesTest, InstalledTheBigArraysComeFromIt) {
+  system::UseHugePages();
+  {
+    core::BigVector<double> numbers(core::kBigBytes / sizeof(double) + 1, 1.5);
+    EXPECT_TRUE(OnHugePageBoundary(numbers.data()));
+    if (KernelOffersHugePages()) {
+      EXPECT_TRUE(AskedForHugePages(numbers.data()));
+    }
+    void* block = core::AllocateBig(core::kBigBytes);
+    std::memset(block, 7, core::kBigBytes);
+    block = core::ResizeBig(block, core::kBigBytes, 3 * core::kBigBytes);
+    EXPECT_TRUE(OnHugePageBoundary(block));
+    EXPECT_EQ(static_cast<unsigned char*>(block)[core::kBigBytes - 1], 7);
+    core::ReleaseBig(block, 3 * core::kBigBytes);
+    EXPECT_TRUE(Unmapped(block, 3 * core::kBigBytes));
+  }
+  core::UseOrdinaryMemory();
+}
+
+}  // namespace
