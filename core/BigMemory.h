@@ -8,7 +8,9 @@
 // installed, from the ordinary heap all the same. Plain C++: the engine's
 // arrays are big ones too, and it knows nothing of the system below.
 #include <cstddef>
+#include <memory>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 #include "core/MemoryFailures.h"
@@ -75,5 +77,22 @@ struct BigAllocator {
 // A vector of millions of elements.
 template <class T>
 using BigVector = std::vector<T, BigAllocator<T>>;
+
+// An array of trivially copyable elements made without being zeroed, for
+// one that is written whole before it is read (a sort's output, its
+// scratch): from the installed source when it is big.
+template <class T>
+struct BigArrayDeleter {
+  std::size_t count = 0;
+  void operator()(T* p) const noexcept { BigAllocator<T>().deallocate(p, count); }
+};
+template <class T>
+using BigArray = std::unique_ptr<T[], BigArrayDeleter<T>>;
+
+template <class T>
+BigArray<T> MakeBigArray(std::size_t count) {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+  return BigArray<T>(BigAllocator<T>().allocate(count), BigArrayDeleter<T>{count});
+}
 
 }  // namespace tallowmere::core
