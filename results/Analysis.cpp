@@ -124,11 +124,11 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
   trap.Step(110, [&] { count = host.entryCount(); });
   // The numbers are refilled in the storage of the last run's, and handed
   // back to the data set once read.
-  std::vector<double> Numbers = statistics_.TakeNumbers();
+  core::BigVector<double> Numbers = statistics_.TakeNumbers();
   // The leading numbers the host already read, if it offers them for every
   // entry; an entry whose number is known reads as that number, so it is not
   // read again.
-  std::vector<double> knownNumbers;
+  core::BigVector<double> knownNumbers;
   if (host.takeKnownNumbers) {
     try {
       knownNumbers = host.takeKnownNumbers();
@@ -143,7 +143,7 @@ void Analysis::StartAnalysis(const AnalysisHost& host) {
     Numbers.clear();
     // A larger array: let go of the old one first, so that the data is not
     // held twice while it is made.
-    if (known || Numbers.capacity() < count) std::vector<double>().swap(Numbers);
+    if (known || Numbers.capacity() < count) core::BigVector<double>().swap(Numbers);
     if (known)
       Numbers.swap(knownNumbers);
     else

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BigMemory.h"
 #include "core/ErrorReport.h"
 #include "core/Translation.h"
 #include "numtext/Separators.h"
@@ -49,7 +50,7 @@ struct AnalysisHost {
   // list order, NaN (never a leading number) for an entry it holds only as
   // text. Asked once, at the start of a run; the vector becomes the run's
   // numbers, so the entries it knows are neither read again nor held twice.
-  std::function<std::vector<double>()> takeKnownNumbers = {};
+  std::function<core::BigVector<double>()> takeKnownNumbers = {};
 };
 
 // One analysis: the engine's data set and the decimal options of the runs,

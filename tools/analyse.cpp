@@ -55,6 +55,7 @@
 #include "results/AnalysisEntries.h"
 #include "results/RowFormats.h"
 #include "stats/Statistics.h"
+#include "system/HugePages.h"
 #include "system/LocaleSeparators.h"
 
 namespace tallowmere::tools {
@@ -121,12 +122,12 @@ class ListEntries final : public ValueSink {
   // Numbers kept in blocks are joined into the one array, each block let go
   // as soon as it is copied: the array's room is only touched as it fills,
   // so the numbers are held about once throughout.
-  std::vector<double> TakeNumbers() {
+  core::BigVector<double> TakeNumbers() {
     if (blocks_.empty()) return std::exchange(numbers_, {});
-    std::vector<double> all;
+    core::BigVector<double> all;
     all.reserve(count_);
     all.insert(all.end(), numbers_.begin(), numbers_.end());
-    std::vector<double>().swap(numbers_);
+    core::BigVector<double>().swap(numbers_);
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
       const std::size_t size = b + 1 < blocks_.size() ? kBlockValues : lastBlockSize_;
       all.insert(all.end(), blocks_[b].get(), blocks_[b].get() + size);
@@ -152,7 +153,7 @@ class ListEntries final : public ValueSink {
   // is full.
   std::size_t BlockRoom() {
     if (blocks_.empty() || lastBlockSize_ == kBlockValues) {
-      blocks_.push_back(std::make_unique_for_overwrite<double[]>(kBlockValues));
+      blocks_.push_back(core::MakeBigArray<double>(kBlockValues));
       lastBlockSize_ = 0;
     }
     return kBlockValues - lastBlockSize_;
@@ -178,8 +179,8 @@ class ListEntries final : public ValueSink {
   }
 
   // The numbers in list order: first those of the array, then the blocks'.
-  std::vector<double> numbers_;
-  std::vector<std::unique_ptr<double[]>> blocks_;
+  core::BigVector<double> numbers_;
+  std::vector<core::BigArray<double>> blocks_;
   std::size_t lastBlockSize_ = 0;  // filled places of the last block
   std::size_t count_ = 0;
   EntryStore texts_;
@@ -946,6 +947,8 @@ int Main(int argc, char** argv) {
 }  // namespace tallowmere::tools
 
 int main(int argc, char** argv) {
+  // The large arrays on huge pages, from before the first of them exists.
+  tallowmere::system::UseHugePages();
   try {
     return tallowmere::tools::Main(argc, argv);
   } catch (const std::bad_alloc&) {
