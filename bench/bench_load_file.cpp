@@ -21,6 +21,7 @@
 #include "app/Form1.h"
 #include "input/NumberListModel.h"
 #include "platform/Dialogs.h"
+#include "system/HugePages.h"
 
 using namespace tallowmere;
 using namespace tallowmere::platform;
@@ -66,14 +67,19 @@ std::size_t LinesOf(const char* path) {
   std::ifstream in(path, std::ios::binary);
   std::vector<char> chunk(1 << 20);
   std::size_t lines = 0;
-  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+  char last = '\n';  // a last line without a line end counts too
+  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
     lines += static_cast<std::size_t>(std::count(chunk.data(), chunk.data() + in.gcount(), '\n'));
-  return lines;
+    last = chunk[static_cast<std::size_t>(in.gcount()) - 1];
+  }
+  return lines + (last != '\n' ? 1 : 0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As the window's program starts.
+  system::UseHugePages();
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "default.warning=false");
   QApplication app(argc, argv);

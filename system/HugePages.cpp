@@ -1,6 +1,7 @@
 #include "system/HugePages.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <limits>
@@ -15,8 +16,8 @@ char* At(std::uintptr_t address) { return reinterpret_cast<char*>(address); }
 // this kernel has none) the block simply keeps 4 KiB pages.
 void AskForHugePages(void* block, std::size_t bytes) { ::madvise(block, bytes, MADV_HUGEPAGE); }
 
-// `bytes` (whole huge pages) of fresh zero pages starting on a 2 MiB
-// boundary: a mapping one huge page longer, less the slack on either side.
+// `bytes` (whole pages) of fresh zero pages starting on a 2 MiB boundary: a
+// mapping one huge page longer, less the slack on either side.
 void* MapAligned(std::size_t bytes) {
   if (bytes > std::numeric_limits<std::size_t>::max() - kHugePageBytes) return nullptr;
   void* mapped = ::mmap(nullptr, bytes + kHugePageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -31,22 +32,22 @@ void* MapAligned(std::size_t bytes) {
 }
 
 void* Allocate(std::size_t bytes) {
-  const std::size_t whole = HugePagesBytes(bytes);
-  if (whole == 0) return nullptr;
-  void* block = MapAligned(whole);
-  if (block) AskForHugePages(block, whole);
+  const std::size_t mapped = MappedBytes(bytes);
+  if (mapped == 0) return nullptr;
+  void* block = MapAligned(mapped);
+  if (block) AskForHugePages(block, mapped);
   return block;
 }
 
 void Release(void* block, std::size_t bytes) {
-  if (block) ::munmap(block, HugePagesBytes(bytes));
+  if (block) ::munmap(block, MappedBytes(bytes));
 }
 
 // Grows a block where it lies when the addresses after it are free, else
 // moves its pages (the filled ones with them, never copied) onto a fresh
 // aligned range, which keeps them huge; shrinking unmaps the end.
 void* Resize(void* block, std::size_t oldBytes, std::size_t newBytes) {
-  const std::size_t before = HugePagesBytes(oldBytes), after = HugePagesBytes(newBytes);
+  const std::size_t before = MappedBytes(oldBytes), after = MappedBytes(newBytes);
   if (after == 0) return nullptr;
   char* const start = static_cast<char*>(block);
   if (after <= before) {
@@ -69,9 +70,10 @@ void* Resize(void* block, std::size_t oldBytes, std::size_t newBytes) {
 
 }  // namespace
 
-std::size_t HugePagesBytes(std::size_t bytes) {
-  if (bytes > std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 1)) return 0;
-  return (bytes + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+std::size_t MappedBytes(std::size_t bytes) {
+  const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  if (bytes == 0 || bytes > std::numeric_limits<std::size_t>::max() - (page - 1)) return 0;
+  return (bytes + page - 1) & ~(page - 1);
 }
 
 core::BigMemorySource HugePageSource() { return {Allocate, Release, Resize}; }

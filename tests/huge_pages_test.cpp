@@ -17,7 +17,7 @@
 
 using namespace tallowmere;
 using system::HugePageSource;
-using system::HugePagesBytes;
+using system::MappedBytes;
 using system::kHugePageBytes;
 
 namespace {
@@ -100,26 +100,29 @@ bool Zero(const void* block, std::size_t from, std::size_t to) {
   return true;
 }
 
+std::size_t Page() { return static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)); }
+
 struct RoundingRow {
   const char* name;
   std::size_t bytes;
-  std::size_t whole;
+  std::size_t mapped;
 };
 
-TEST(HugePagesTest, SizesRoundUpToWholeHugePages) {
+TEST(HugePagesTest, SizesRoundUpToWholeOrdinaryPages) {
+  const std::size_t page = Page(), most = std::numeric_limits<std::size_t>::max();
   const RoundingRow rows[] = {
-      {"one byte", 1, 2 * kMiB},
+      {"nothing", 0, 0},
+      {"one byte", 1, page},
       {"one under 2 MiB", 2 * kMiB - 1, 2 * kMiB},
       {"2 MiB", 2 * kMiB, 2 * kMiB},
-      {"one over 2 MiB", 2 * kMiB + 1, 4 * kMiB},
+      {"one over 2 MiB", 2 * kMiB + 1, 2 * kMiB + page},
       {"one under 4 MiB", 4 * kMiB - 1, 4 * kMiB},
       {"4 MiB", 4 * kMiB, 4 * kMiB},
-      {"one over 4 MiB", 4 * kMiB + 1, 6 * kMiB},
-      {"the largest size that rounds", std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 1),
-       std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 1)},
-      {"past the largest", std::numeric_limits<std::size_t>::max() - (kHugePageBytes - 2), 0},
+      {"one over 4 MiB", 4 * kMiB + 1, 4 * kMiB + page},
+      {"the largest size that rounds", most - (page - 1), most - (page - 1)},
+      {"past the largest", most - (page - 2), 0},
   };
-  for (const RoundingRow& row : rows) EXPECT_EQ(HugePagesBytes(row.bytes), row.whole) << row.name;
+  for (const RoundingRow& row : rows) EXPECT_EQ(MappedBytes(row.bytes), row.mapped) << row.name;
 }
 
 struct SizeRow {
@@ -127,7 +130,7 @@ struct SizeRow {
   std::size_t bytes;
 };
 
-TEST(HugePagesTest, BlocksAreAlignedZeroedWholeAndReleasedWhole) {
+TEST(HugePagesTest, BlocksAreAlignedZeroedAndReleasedWhole) {
   const SizeRow rows[] = {
       {"2 MiB", 2 * kMiB},         {"one over 2 MiB", 2 * kMiB + 1}, {"one under 4 MiB", 4 * kMiB - 1},
       {"4 MiB", 4 * kMiB},         {"one over 4 MiB", 4 * kMiB + 1}, {"one under 6 MiB", 6 * kMiB - 1},
@@ -137,7 +140,7 @@ TEST(HugePagesTest, BlocksAreAlignedZeroedWholeAndReleasedWhole) {
   const bool offered = KernelOffersHugePages();
   for (const SizeRow& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::size_t whole = HugePagesBytes(row.bytes);
+    const std::size_t whole = MappedBytes(row.bytes);
     void* block = source.allocate(row.bytes);
     ASSERT_NE(block, nullptr);
     EXPECT_TRUE(OnHugePageBoundary(block));
@@ -164,12 +167,14 @@ struct ResizeRow {
 
 TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
   const ResizeRow rows[] = {
-      {"grown within its last page", 2 * kMiB + 1, 4 * kMiB, false, true},
+      {"grown within its last page", 2 * kMiB + 1, 2 * kMiB + 100, false, true},
+      {"grown over the 2 MiB edge", 2 * kMiB - 1, 2 * kMiB + 1, false, false},
       {"grown over the 4 MiB edge", 4 * kMiB - 1, 4 * kMiB + 1, false, false},
       {"grown eightfold", 4 * kMiB, 32 * kMiB, false, false},
       {"grown with a neighbour after it", 4 * kMiB, 6 * kMiB + 1, true, false},
       {"grown a lot with a neighbour after it", 6 * kMiB, 64 * kMiB, true, false},
-      {"shrunk within its last page", 6 * kMiB, 4 * kMiB + 1, false, true},
+      {"shrunk within its last page", 6 * kMiB, 6 * kMiB - 100, false, true},
+      {"shrunk to past the 4 MiB edge", 6 * kMiB, 4 * kMiB + 1, false, true},
       {"shrunk over the 4 MiB edge", 4 * kMiB + 1, 4 * kMiB, false, true},
       {"shrunk to a quarter", 32 * kMiB, 8 * kMiB, false, true},
   };
@@ -178,7 +183,7 @@ TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
   const bool offered = KernelOffersHugePages();
   for (const ResizeRow& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::size_t before = HugePagesBytes(row.from), after = HugePagesBytes(row.to);
+    const std::size_t before = MappedBytes(row.from), after = MappedBytes(row.to);
     char* block = static_cast<char*>(source.allocate(row.from));
     ASSERT_NE(block, nullptr);
     void* neighbour = nullptr;
@@ -216,6 +221,34 @@ TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
     source.release(resized, row.to);
     EXPECT_TRUE(Unmapped(resized, after));
   }
+}
+
+// Resident pages of [p, p + bytes), by mincore.
+std::size_t ResidentPages(const void* p, std::size_t bytes) {
+  std::vector<unsigned char> resident(bytes / Page());
+  if (::mincore(const_cast<void*>(p), bytes, resident.data()) != 0) return 0;
+  std::size_t count = 0;
+  for (unsigned char r : resident) count += r & 1;
+  return count;
+}
+
+TEST(HugePagesTest, OnlyWholeHugePagesAreHugeSoTheRestStaysUnwrittenAndAway) {
+  if (!KernelOffersHugePages()) GTEST_SKIP() << "this kernel offers no huge pages";
+  const core::BigMemorySource source = HugePageSource();
+  // A block of one huge page and a half, its first byte past the whole huge
+  // page written: the half page holds that one page, however the first is
+  // mapped.
+  const std::size_t bytes = 3 * kMiB;
+  char* block = static_cast<char*>(source.allocate(bytes));
+  ASSERT_NE(block, nullptr);
+  std::memset(block, 1, 2 * kMiB + 1);
+  EXPECT_EQ(ResidentPages(block + 2 * kMiB, kMiB), 1u);
+  // Grown, the written pages stay and the new room is not resident.
+  block = static_cast<char*>(source.resize(block, bytes, 9 * kMiB));
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(ResidentPages(block + 2 * kMiB, 7 * kMiB), 1u);
+  EXPECT_EQ(block[2 * kMiB], 1);
+  source.release(block, 9 * kMiB);
 }
 
 TEST(HugePagesTest, RequestsBeyondTheAddressSpaceFailWithoutAMapping) {
