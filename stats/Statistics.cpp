@@ -322,6 +322,9 @@ StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
 
 void DataSet::SetNumbers(core::BigVector<double> numbers) {
   numbers_ = std::move(numbers);
+  // Room made for more numbers than came (a file of n bytes may hold n / 2)
+  // leaves no pages behind.
+  core::GiveBackRoom(numbers_);
   sortedIsCurrent_ = false;
   ForgetResults();
 }

@@ -68,6 +68,13 @@ void* Resize(void* block, std::size_t oldBytes, std::size_t newBytes) {
   return grown;
 }
 
+// The pages past the used bytes go back at once, the ordinary ones and the
+// part of a huge page the used bytes end in alike.
+void GiveBack(void* block, std::size_t usedBytes, std::size_t bytes) {
+  const std::size_t from = MappedBytes(usedBytes), to = MappedBytes(bytes);
+  if (from < to) ::madvise(static_cast<char*>(block) + from, to - from, MADV_DONTNEED);
+}
+
 }  // namespace
 
 std::size_t MappedBytes(std::size_t bytes) {
@@ -76,7 +83,7 @@ std::size_t MappedBytes(std::size_t bytes) {
   return (bytes + page - 1) & ~(page - 1);
 }
 
-core::BigMemorySource HugePageSource() { return {Allocate, Release, Resize}; }
+core::BigMemorySource HugePageSource() { return {Allocate, Release, Resize, GiveBack}; }
 
 void UseHugePages() { core::UseBigMemory(HugePageSource()); }
 

@@ -5,15 +5,20 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "core/BigMemory.h"
+#include "core/TwoThreads.h"
+#include "input/EntryStore.h"
+#include "stats/RadixSort.h"
 
 using namespace tallowmere;
 using system::HugePageSource;
@@ -39,6 +44,15 @@ bool Mapped(const void* p) {
 bool Unmapped(const void* p, std::size_t bytes) {
   const char* c = static_cast<const char*>(p);
   return !Mapped(c) && !Mapped(c + bytes / 2) && !Mapped(c + bytes - 1);
+}
+
+// Resident pages of [p, p + bytes), by mincore.
+std::size_t ResidentPages(const void* p, std::size_t bytes) {
+  std::vector<unsigned char> resident(bytes / static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)));
+  if (::mincore(const_cast<void*>(p), bytes, resident.data()) != 0) return 0;
+  std::size_t count = 0;
+  for (unsigned char r : resident) count += r & 1;
+  return count;
 }
 
 // The kernel's flags of the mapping holding `p` ("hg" once huge pages were
@@ -223,15 +237,6 @@ TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
   }
 }
 
-// Resident pages of [p, p + bytes), by mincore.
-std::size_t ResidentPages(const void* p, std::size_t bytes) {
-  std::vector<unsigned char> resident(bytes / Page());
-  if (::mincore(const_cast<void*>(p), bytes, resident.data()) != 0) return 0;
-  std::size_t count = 0;
-  for (unsigned char r : resident) count += r & 1;
-  return count;
-}
-
 TEST(HugePagesTest, OnlyWholeHugePagesAreHugeSoTheRestStaysUnwrittenAndAway) {
   if (!KernelOffersHugePages()) GTEST_SKIP() << "this kernel offers no huge pages";
   const core::BigMemorySource source = HugePageSource();
@@ -249,6 +254,41 @@ TEST(HugePagesTest, OnlyWholeHugePagesAreHugeSoTheRestStaysUnwrittenAndAway) {
   EXPECT_EQ(ResidentPages(block + 2 * kMiB, 7 * kMiB), 1u);
   EXPECT_EQ(block[2 * kMiB], 1);
   source.release(block, 9 * kMiB);
+}
+
+struct GiveBackRow {
+  const char* name;
+  std::size_t used;
+  std::size_t bytes;
+};
+
+// Room written past what is used (a huge page is written whole by its first
+// byte) goes away, and what is used stays.
+TEST(HugePagesTest, RoomGivenBackLeavesOnlyTheUsedPages) {
+  if (!KernelOffersHugePages()) GTEST_SKIP() << "this kernel offers no huge pages";
+  const std::size_t page = Page();
+  const GiveBackRow rows[] = {
+      {"used to within a huge page", 2 * kMiB + 1, 9 * kMiB},
+      {"used to a huge page's end", 4 * kMiB, 9 * kMiB},
+      {"used to just before a huge page's end", 4 * kMiB - 1, 8 * kMiB + 1},
+      {"nothing used", 0, 5 * kMiB},
+  };
+  const core::BigMemorySource source = HugePageSource();
+  ASSERT_NE(source.giveBack, nullptr);
+  for (const GiveBackRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    char* block = static_cast<char*>(source.allocate(row.bytes));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 3, row.bytes);
+    source.giveBack(block, row.used, row.bytes);
+    const std::size_t kept = MappedBytes(row.used);
+    EXPECT_EQ(ResidentPages(block, kept), kept / page);
+    EXPECT_EQ(ResidentPages(block + kept, MappedBytes(row.bytes) - kept), 0u);
+    EXPECT_TRUE(row.used == 0 || (block[0] == 3 && block[row.used - 1] == 3));
+    // The room given back comes back zero-filled when written again.
+    EXPECT_EQ(block[row.bytes - 1], 0);
+    source.release(block, row.bytes);
+  }
 }
 
 TEST(HugePagesTest, RequestsBeyondTheAddressSpaceFailWithoutAMapping) {
@@ -279,8 +319,111 @@ TEST(HugePagesTest, InstalledTheBigArraysComeFromIt) {
     EXPECT_EQ(static_cast<unsigned char*>(block)[core::kBigBytes - 1], 7);
     core::ReleaseBig(block, 3 * core::kBigBytes);
     EXPECT_TRUE(Unmapped(block, 3 * core::kBigBytes));
+    // A vector's room past its elements is given back; the elements stay.
+    numbers.reserve(4 * numbers.size());
+    core::GiveBackRoom(numbers);
+    const char* end = reinterpret_cast<const char*>(numbers.data() + numbers.size());
+    EXPECT_EQ(ResidentPages(end + (Page() - reinterpret_cast<std::uintptr_t>(end) % Page()), 2 * kMiB), 0u);
+    EXPECT_EQ(numbers.back(), 1.5);
   }
   core::UseOrdinaryMemory();
+}
+
+// Installs huge pages or the ordinary heap for one test, and puts the heap
+// back at its end.
+class MemoryFor {
+ public:
+  explicit MemoryFor(bool huge) {
+    if (huge) system::UseHugePages();
+  }
+  ~MemoryFor() { core::UseOrdinaryMemory(); }
+  MemoryFor(const MemoryFor&) = delete;
+  MemoryFor& operator=(const MemoryFor&) = delete;
+};
+
+// Texts of 7 to 13 bytes, made once.
+const std::vector<std::string>& EntryTexts() {
+  static const std::vector<std::string> texts = [] {
+    std::vector<std::string> made;
+    for (std::size_t i = 0; i <= 900'000; ++i) made.push_back("entry " + std::to_string(i * 7919 % 1000003));
+    return made;
+  }();
+  return texts;
+}
+
+// The store holds entries first .. first + count - 1 of EntryTexts, in order.
+bool Holds(const input::EntryStore& store, std::size_t first, std::size_t count) {
+  if (store.Size() != count) return false;
+  for (std::size_t i = 0; i < count; ++i)
+    if (store.Text(i) != EntryTexts()[first + i] || store.PassedNumberTest(i) != ((first + i) % 3 == 0)) return false;
+  return true;
+}
+
+struct StoreRow {
+  const char* name;
+  bool huge;
+  std::size_t entries;  // 7 to 13 bytes of text each, and a record of 12
+  std::size_t cutFrom;
+};
+
+// The texts and records grow past the big size and go back below it when
+// a cut takes most of them: each move between the heap and the big memory
+// keeps every entry.
+TEST(HugePagesTest, EntryStoreKeepsItsEntriesAcrossTheBigSize) {
+  const StoreRow rows[] = {
+      {"small, on huge pages", true, 1000, 500},
+      {"grown past the big size, cut back to small", true, 400'000, 1000},
+      {"cut within the big size", true, 900'000, 500'000},
+      {"the tail taken whole", true, 400'000, 0},
+      {"nothing cut", true, 400'000, 400'000},
+      {"grown past the big size on the heap", false, 400'000, 1000},
+  };
+  for (const StoreRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    MemoryFor memory(row.huge);
+    input::EntryStore store;
+    for (std::size_t i = 0; i < row.entries; ++i) store.Append(EntryTexts()[i], i % 3 == 0);
+    ASSERT_TRUE(Holds(store, 0, row.entries));
+    input::EntryStore tail = store.CutTail(row.cutFrom);
+    EXPECT_TRUE(Holds(store, 0, row.cutFrom));
+    EXPECT_TRUE(Holds(tail, row.cutFrom, row.entries - row.cutFrom));
+    EXPECT_TRUE(Holds(store.Head(row.cutFrom), 0, row.cutFrom));
+    store.AppendAll(std::move(tail));
+    EXPECT_TRUE(Holds(store, 0, row.entries));
+    // Grown again after the cut, from wherever the cut left it.
+    store.Append(EntryTexts()[row.entries], row.entries % 3 == 0);
+    EXPECT_TRUE(Holds(store, 0, row.entries + 1));
+  }
+}
+
+struct SortRow {
+  const char* name;
+  std::size_t count;
+  bool twoThreads;
+};
+
+// The sort's output and scratch come from the big memory: on huge pages it
+// gives the order std::sort gives.
+TEST(HugePagesTest, SortsOnHugePagesAsOnTheHeap) {
+  const SortRow rows[] = {
+      {"one thread, scratch past the big size", 600'000, false},
+      {"two threads, the output past the big size", 600'000, true},
+  };
+  MemoryFor memory(true);
+  core::TwoThreads threads;
+  for (const SortRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::mt19937_64 random(row.count);
+    std::normal_distribution<double> normal(0.0, 1e6);
+    core::BigVector<double> values(row.count);
+    for (double& v : values) v = std::round(normal(random) * 8.0) / 8.0;
+    core::BigVector<double> sorted(row.count);
+    stats::SortDoubles(values.data(), row.count, sorted.data(), row.twoThreads ? &threads : nullptr);
+    std::vector<double> want(values.begin(), values.end());
+    std::sort(want.begin(), want.end());
+    EXPECT_TRUE(OnHugePageBoundary(sorted.data()));
+    EXPECT_TRUE(std::equal(want.begin(), want.end(), sorted.begin()));
+  }
 }
 
 }  // namespace
