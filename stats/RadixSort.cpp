@@ -95,7 +95,7 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // earlier pieces go in front of those of later ones, so the move is stable.
 class PiecewiseMove {
  public:
-  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(new std::size_t[kPieces * radix]) {}
+  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(core::MakeBigArray<std::size_t>(kPieces * radix)) {}
 
   template <class DigitOf>
   void Count(const double* from, DigitOf digitOf, core::TwoThreads& threads) {
@@ -139,7 +139,7 @@ class PiecewiseMove {
   std::size_t radix_;
   // offsets_[piece * radix + b]: first the count of digit b in the piece, then
   // where the piece's next value of digit b goes.
-  std::unique_ptr<std::size_t[]> offsets_;
+  core::BigArray<std::size_t> offsets_;
 };
 
 // The LSD sort with two threads: one stable piecewise move per digit, back
