@@ -71,7 +71,7 @@ struct BigAllocator {
   void deallocate(T* p, std::size_t n) noexcept {
     const std::size_t bytes = n * sizeof(T);
     if (bytes < kBigBytes)
-      ::operator delete(p, bytes);
+      ::operator delete(p);
     else
       ReleaseBig(p, bytes);
   }

@@ -95,7 +95,8 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // earlier pieces go in front of those of later ones, so the move is stable.
 class PiecewiseMove {
  public:
-  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(core::MakeBigArray<std::size_t>(kPieces * radix)) {}
+  PiecewiseMove(std::size_t n, std::size_t radix)
+      : n_(n), radix_(radix), offsets_(core::MakeBigArray<std::size_t>(kPieces * radix)) {}
 
   template <class DigitOf>
   void Count(const double* from, DigitOf digitOf, core::TwoThreads& threads) {
@@ -322,7 +323,7 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   if (small.empty()) return;
   // Made here: a task on the helper must not fail.
   core::BigArray<double> scratch[2] = {core::MakeBigArray<double>(largestSmall),
-                                          core::MakeBigArray<double>(largestSmall)};
+                                       core::MakeBigArray<double>(largestSmall)};
   threads.Run(small.size(), [&](std::size_t k) {
     double* own = scratch[threads.OnHelper() ? 1 : 0].get();
     const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;

@@ -1,17 +1,15 @@
-#include "system/HugePages.h"
-
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,11 +17,12 @@
 #include "core/TwoThreads.h"
 #include "input/EntryStore.h"
 #include "stats/RadixSort.h"
+#include "system/HugePages.h"
 
 using namespace tallowmere;
 using system::HugePageSource;
-using system::MappedBytes;
 using system::kHugePageBytes;
+using system::MappedBytes;
 
 namespace {
 
@@ -146,8 +145,12 @@ struct SizeRow {
 
 TEST(HugePagesTest, BlocksAreAlignedZeroedAndReleasedWhole) {
   const SizeRow rows[] = {
-      {"2 MiB", 2 * kMiB},         {"one over 2 MiB", 2 * kMiB + 1}, {"one under 4 MiB", 4 * kMiB - 1},
-      {"4 MiB", 4 * kMiB},         {"one over 4 MiB", 4 * kMiB + 1}, {"one under 6 MiB", 6 * kMiB - 1},
+      {"2 MiB", 2 * kMiB},
+      {"one over 2 MiB", 2 * kMiB + 1},
+      {"one under 4 MiB", 4 * kMiB - 1},
+      {"4 MiB", 4 * kMiB},
+      {"one over 4 MiB", 4 * kMiB + 1},
+      {"one under 6 MiB", 6 * kMiB - 1},
       {"64 MiB and a byte", 64 * kMiB + 1},
   };
   const core::BigMemorySource source = HugePageSource();
