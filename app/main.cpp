@@ -16,6 +16,7 @@
 #include "platform/CalcSpreadsheet.h"
 #include "platform/Language.h"
 #include "platform/OneSizeWindow.h"
+#include "system/HugePages.h"
 #include "system/LocaleSeparators.h"
 #include "system/StateFolder.h"
 
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
   // A run that met a failure to get memory shows no rows it could not work
   // out: every such failure is counted.
   core::CountMemoryFailures();
+  // The large arrays on huge pages, from before the first of them exists.
+  system::UseHugePages();
   // The words in the user's language, the help's too; numbers keep the
   // locale's separators. The translations go into the application once it
   // exists.

@@ -101,7 +101,7 @@ void Time(const char* name, const std::function<std::string()>& f) {
 void RunInParts(const std::vector<double>& data) {
   stats::modStatistics::DataSet set;
   set.SetSortedCopyKept(false, 0);
-  set.SetNumbers(data);
+  set.SetNumbers({data.begin(), data.end()});
   set.SetNumberCount(static_cast<double>(data.size()));
   Time("SortNumbers in parts", [&] {
     set.SortNumbers();
@@ -118,7 +118,7 @@ void Run(const char* label, std::vector<double> data) {
   RunInParts(data);
   stats::modStatistics::DataSet set;
   const double count = static_cast<double>(data.size());
-  set.SetNumbers(std::move(data));
+  set.SetNumbers({data.begin(), data.end()});
   set.SetNumberCount(count);
 
   auto num = [](double v) { return numtext::NumberText(v, {}); };
@@ -210,7 +210,7 @@ void Accuracy(std::size_t n) {
   const long double skew = count / ((count - 1) * (count - 2)) * cubes;
 
   stats::modStatistics::DataSet set;
-  set.SetNumbers(std::move(v));
+  set.SetNumbers({v.begin(), v.end()});
   set.SetNumberCount(static_cast<double>(n));
   set.SortNumbers();
   set.WorkOutAhead();

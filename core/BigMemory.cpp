@@ -38,6 +38,11 @@ void ReleaseBig(void* block, std::size_t bytes) noexcept {
   if (block) installed.load(std::memory_order_acquire)->release(block, bytes);
 }
 
+void GiveBackRoom(void* block, std::size_t usedBytes, std::size_t bytes) noexcept {
+  const BigMemorySource& source = *installed.load(std::memory_order_acquire);
+  if (block && source.giveBack && usedBytes < bytes) source.giveBack(block, usedBytes, bytes);
+}
+
 void* ResizeBig(void* block, std::size_t oldBytes, std::size_t newBytes) {
   const BigMemorySource& source = *installed.load(std::memory_order_acquire);
   void* moved = nullptr;

@@ -8,7 +8,9 @@
 // installed, from the ordinary heap all the same. Plain C++: the engine's
 // arrays are big ones too, and it knows nothing of the system below.
 #include <cstddef>
+#include <memory>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 #include "core/MemoryFailures.h"
@@ -27,6 +29,9 @@ struct BigMemorySource {
   void* (*allocate)(std::size_t bytes) = nullptr;
   void (*release)(void* block, std::size_t bytes) = nullptr;
   void* (*resize)(void* block, std::size_t oldBytes, std::size_t newBytes) = nullptr;
+  // `giveBack` may be null; else it lets the pages of a block from
+  // `usedBytes` on go, to come back zero-filled when next written.
+  void (*giveBack)(void* block, std::size_t usedBytes, std::size_t bytes) = nullptr;
 };
 
 // Installs the source every big block from now on comes from. Called once by
@@ -43,6 +48,10 @@ void ReleaseBig(void* block, std::size_t bytes) noexcept;
 // Grows or shrinks a block from AllocateBig, keeping its content; throws
 // std::bad_alloc (counted), leaving the block as it was, when it cannot.
 void* ResizeBig(void* block, std::size_t oldBytes, std::size_t newBytes);
+
+// Lets the pages of a big block's room past its first `usedBytes` go: room
+// made for more than came leaves no part of a page resident beyond its data.
+void GiveBackRoom(void* block, std::size_t usedBytes, std::size_t bytes) noexcept;
 
 // The allocator of big vectors: small requests go to operator new, big ones
 // to the installed source.
@@ -62,7 +71,7 @@ struct BigAllocator {
   void deallocate(T* p, std::size_t n) noexcept {
     const std::size_t bytes = n * sizeof(T);
     if (bytes < kBigBytes)
-      ::operator delete(p, bytes);
+      ::operator delete(p);
     else
       ReleaseBig(p, bytes);
   }
@@ -75,5 +84,28 @@ struct BigAllocator {
 // A vector of millions of elements.
 template <class T>
 using BigVector = std::vector<T, BigAllocator<T>>;
+
+// The pages of a big vector's room past its elements let go (see GiveBackRoom).
+template <class T>
+void GiveBackRoom(BigVector<T>& v) noexcept {
+  if (v.capacity() * sizeof(T) >= kBigBytes) GiveBackRoom(v.data(), v.size() * sizeof(T), v.capacity() * sizeof(T));
+}
+
+// An array of trivially copyable elements made without being zeroed, for
+// one that is written whole before it is read (a sort's output, its
+// scratch): from the installed source when it is big.
+template <class T>
+struct BigArrayDeleter {
+  std::size_t count = 0;
+  void operator()(T* p) const noexcept { BigAllocator<T>().deallocate(p, count); }
+};
+template <class T>
+using BigArray = std::unique_ptr<T[], BigArrayDeleter<T>>;
+
+template <class T>
+BigArray<T> MakeBigArray(std::size_t count) {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+  return BigArray<T>(BigAllocator<T>().allocate(count), BigArrayDeleter<T>{count});
+}
 
 }  // namespace tallowmere::core

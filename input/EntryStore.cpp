@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/BigMemory.h"
+
 namespace tallowmere::input {
 
 namespace {
@@ -16,8 +18,8 @@ constexpr std::uint64_t kOffsetBits = (std::uint64_t{1} << 63) - 1;
 }  // namespace
 
 EntryStore::~EntryStore() {
-  std::free(buffer_.data);
-  std::free(records_.data);
+  Release(buffer_);
+  Release(records_);
 }
 
 EntryStore::EntryStore(EntryStore&& other) noexcept
@@ -32,12 +34,33 @@ EntryStore& EntryStore::operator=(EntryStore&& other) noexcept {
   return *this;
 }
 
+void* EntryStore::Resized(void* data, std::size_t oldBytes, std::size_t newBytes) {
+  const bool wasBig = oldBytes >= core::kBigBytes, big = newBytes >= core::kBigBytes;
+  if (wasBig && big) return core::ResizeBig(data, oldBytes, newBytes);
+  if (!wasBig && !big) {
+    void* p = std::realloc(data, newBytes);
+    if (!p) throw std::bad_alloc();
+    return p;
+  }
+  // Across the big size: a copy into the other kind, then the old let go.
+  void* p = big ? core::AllocateBig(newBytes) : std::malloc(newBytes);
+  if (!p) throw std::bad_alloc();
+  if (oldBytes != 0) std::memcpy(p, data, std::min(oldBytes, newBytes));
+  Release(data, oldBytes);
+  return p;
+}
+
+void EntryStore::Release(void* data, std::size_t bytes) noexcept {
+  if (bytes >= core::kBigBytes)
+    core::ReleaseBig(data, bytes);
+  else
+    std::free(data);
+}
+
 void EntryStore::Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed) {
   const std::size_t grown = std::max({needed, capacity * 2, std::size_t{64}});
   if (grown > std::numeric_limits<std::size_t>::max() / elementSize) throw std::bad_alloc();
-  void* p = std::realloc(data, grown * elementSize);
-  if (!p) throw std::bad_alloc();
-  data = p;
+  data = Resized(data, capacity * elementSize, grown * elementSize);
   capacity = grown;
 }
 
@@ -81,8 +104,8 @@ void EntryStore::Remove(std::size_t index) {
 }
 
 void EntryStore::Clear() {
-  std::free(buffer_.data);
-  std::free(records_.data);
+  Release(buffer_);
+  Release(records_);
   buffer_ = {};
   records_ = {};
 }
@@ -105,9 +128,10 @@ void EntryStore::ShrinkToHeld(Array<T>& a) {
   if (a.size >= a.capacity / 2 || a.capacity <= 64) return;
   const std::size_t kept = std::max(a.size, std::size_t{64});
   // A failed shrink only keeps the room.
-  if (void* p = std::realloc(a.data, kept * sizeof(T))) {
-    a.data = static_cast<T*>(p);
+  try {
+    a.data = static_cast<T*>(Resized(a.data, a.capacity * sizeof(T), kept * sizeof(T)));
     a.capacity = kept;
+  } catch (const std::bad_alloc&) {
   }
 }
 

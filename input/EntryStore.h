@@ -50,10 +50,12 @@ class EntryStore {
   };
 #pragma pack(pop)
 
-  // A growing array of trivially copyable elements kept with malloc and
-  // realloc: the system moves a large block to a larger place without
-  // copying it and keeps the pages already filled, so a list that grows to
-  // millions of entries is neither copied nor faulted in again on the way.
+  // A growing array of trivially copyable elements: a small one on the
+  // heap (malloc and realloc), a big one (from core::kBigBytes on) from the
+  // program's big memory, whose resizing moves a block to a larger place
+  // without copying it and keeps the pages already filled, so a list that
+  // grows to millions of entries is neither copied nor faulted in again on
+  // the way.
   template <class T>
   struct Array {
     T* data = nullptr;
@@ -61,6 +63,15 @@ class EntryStore {
     std::size_t capacity = 0;
   };
 
+  // Moves a block of `oldBytes` (null when 0) to one of `newBytes`,
+  // keeping what both hold, from the heap or from big memory by the sizes.
+  // Throws std::bad_alloc, leaving the block as it was, when it cannot.
+  static void* Resized(void* data, std::size_t oldBytes, std::size_t newBytes);
+  static void Release(void* data, std::size_t bytes) noexcept;
+  template <class T>
+  static void Release(Array<T>& a) noexcept {
+    Release(a.data, a.capacity * sizeof(T));
+  }
   // Makes room for `needed` elements: at least double the room, so that
   // appends are cheap on average.
   static void Grow(void*& data, std::size_t& capacity, std::size_t elementSize, std::size_t needed);

@@ -99,20 +99,10 @@ void ReadPiece(const input::EntrySource& entries, const numtext::Separators& sep
   piece.stoppedAt = i;
 }
 
-using Numbers = decltype(std::declval<stats::modStatistics::DataSet&>().TakeNumbers());
-
-// The values the source already holds, as the data set keeps its numbers:
-// handed over whole when both keep them alike.
-template <class Kept>
-Kept KnownValues(input::EntrySource& entries) {
-  input::EntrySource::Values values = entries.TakeValues();
-  if constexpr (std::is_same_v<Kept, input::EntrySource::Values>) {
-    return values;
-  } else {
-    Kept copy(values.begin(), values.end());
-    return copy;
-  }
-}
+// The data set's numbers and the source's values are kept alike, so the
+// values the source already holds are handed over whole.
+using Numbers = input::EntrySource::Values;
+static_assert(std::is_same_v<Numbers, decltype(std::declval<stats::modStatistics::DataSet&>().TakeNumbers())>);
 
 // One run's reading of the entries' values into the data set's array.
 struct EntryReading {
@@ -164,7 +154,7 @@ Numbers ReadNumbers(const AnalysisHost& host, core::Trap& trap, stats::modStatis
   Numbers numbers = data.TakeNumbers();
   Numbers known;
   try {
-    known = KnownValues<Numbers>(host.entries);
+    known = host.entries.TakeValues();
   } catch (...) {
     known.clear();  // then every entry is read from its text
   }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BigMemory.h"
 #include "core/ErrorReport.h"
 #include "core/Translation.h"
 #include "input/EntrySource.h"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/BigMemory.h"
 #include "numtext/NumberText.h"
 #include "stats/RadixSort.h"
 
@@ -205,7 +206,7 @@ Ties TiesOfSorted(const double* sorted, std::size_t n) {
 }
 
 Ties TiesOfUnsorted(const double* x, std::size_t n) {
-  auto keys = std::make_unique_for_overwrite<std::uint64_t[]>(n);
+  auto keys = core::MakeBigArray<std::uint64_t>(n);
   for (std::size_t i = 0; i < n; ++i) keys[i] = stats::EqualityKey(x[i]);
   stats::SortKeysInPlace(keys.get(), n);
   TieCounter counter;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/BigMemory.h"
+
 namespace tallowmere::stats {
 
 namespace {
@@ -93,7 +95,8 @@ std::size_t Digit(double v, int shift) { return (OrderKey(v) >> shift) & kLsdMas
 // earlier pieces go in front of those of later ones, so the move is stable.
 class PiecewiseMove {
  public:
-  PiecewiseMove(std::size_t n, std::size_t radix) : n_(n), radix_(radix), offsets_(new std::size_t[kPieces * radix]) {}
+  PiecewiseMove(std::size_t n, std::size_t radix)
+      : n_(n), radix_(radix), offsets_(core::MakeBigArray<std::size_t>(kPieces * radix)) {}
 
   template <class DigitOf>
   void Count(const double* from, DigitOf digitOf, core::TwoThreads& threads) {
@@ -137,7 +140,7 @@ class PiecewiseMove {
   std::size_t radix_;
   // offsets_[piece * radix + b]: first the count of digit b in the piece, then
   // where the piece's next value of digit b goes.
-  std::unique_ptr<std::size_t[]> offsets_;
+  core::BigArray<std::size_t> offsets_;
 };
 
 // The LSD sort with two threads: one stable piecewise move per digit, back
@@ -309,7 +312,7 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
     const std::size_t begin = bucketBegin[b], size = bucketBegin[b + 1] - begin;
     if (size < 2) continue;
     if (size >= kParallelSort && size > n / 4) {
-      auto scratch = std::make_unique_for_overwrite<double[]>(size);
+      auto scratch = core::MakeBigArray<double>(size);
       std::copy(dst + begin, dst + begin + size, scratch.get());
       SortLsdInTwo(scratch.get(), size, dst + begin, threads);
     } else {
@@ -319,8 +322,8 @@ void SortDoublesInTwo(const double* src, std::size_t n, double* dst, core::TwoTh
   }
   if (small.empty()) return;
   // Made here: a task on the helper must not fail.
-  std::unique_ptr<double[]> scratch[2] = {std::make_unique_for_overwrite<double[]>(largestSmall),
-                                          std::make_unique_for_overwrite<double[]>(largestSmall)};
+  core::BigArray<double> scratch[2] = {core::MakeBigArray<double>(largestSmall),
+                                       core::MakeBigArray<double>(largestSmall)};
   threads.Run(small.size(), [&](std::size_t k) {
     double* own = scratch[threads.OnHelper() ? 1 : 0].get();
     const std::size_t begin = bucketBegin[small[k]], size = bucketBegin[small[k] + 1] - begin;
@@ -359,7 +362,7 @@ class RoundSorter {
         groupLimit_(std::max<std::size_t>(1, roundLimit / 4)),
         take_(take),
         threads_(threads),
-        part_(std::make_unique_for_overwrite<double[]>(roundLimit)) {}
+        part_(core::MakeBigArray<double>(roundLimit)) {}
 
   void Run() {
     std::vector<Node> top(1);
@@ -548,7 +551,7 @@ class RoundSorter {
     // Made here: a task on the helper must not fail.
     if (largest > scratchSize_) {
       for (auto& s : scratch_) s.reset();
-      for (auto& s : scratch_) s = std::make_unique_for_overwrite<double[]>(largest);
+      for (auto& s : scratch_) s = core::MakeBigArray<double>(largest);
       scratchSize_ = largest;
     }
     double* part = part_.get();
@@ -583,8 +586,8 @@ class RoundSorter {
   std::size_t groupLimit_;
   const std::function<void(std::span<const double>)>& take_;
   core::TwoThreads* threads_;  // none: this thread does all
-  std::unique_ptr<double[]> part_;
-  std::unique_ptr<double[]> scratch_[2];  // one for each thread's groups
+  core::BigArray<double> part_;
+  core::BigArray<double> scratch_[2];  // one for each thread's groups
   std::size_t scratchSize_ = 0;
 };
 
@@ -597,7 +600,7 @@ void SortDoubles(const double* src, std::size_t n, double* dst, core::TwoThreads
   // One thread: the values are copied once, then sorted in `dst` with a
   // scratch buffer.
   std::copy(src, src + n, dst);
-  auto scratch = std::make_unique_for_overwrite<double[]>(n);
+  auto scratch = core::MakeBigArray<double>(n);
   SortWithin(dst, scratch.get(), n);
 }
 
@@ -607,7 +610,7 @@ void SortInRounds(const double* src, std::size_t n, std::size_t roundLimit,
   // The places within a part are counted in 32 bits.
   roundLimit = std::clamp<std::size_t>(roundLimit, 1, std::numeric_limits<std::uint32_t>::max());
   if (n <= roundLimit) {
-    auto sorted = std::make_unique_for_overwrite<double[]>(n);
+    auto sorted = core::MakeBigArray<double>(n);
     SortDoubles(src, n, sorted.get(), threads);
     take(std::span<const double>(sorted.get(), n));
     return;

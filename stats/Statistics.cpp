@@ -22,7 +22,7 @@ namespace {
 
 // How many leading elements of `a` a loop 1..n visits. A count larger than the
 // array is a failure rather than a read past its end.
-std::size_t Elements(const std::vector<double>& a, std::int32_t n) {
+std::size_t Elements(const core::BigVector<double>& a, std::int32_t n) {
   if (n <= 0) return 0;
   if (static_cast<std::size_t>(n) > a.size()) throw std::out_of_range(kSubscriptOutOfRange);
   return static_cast<std::size_t>(n);
@@ -320,8 +320,11 @@ StatResult DataSet::ModeOf(const double* x, std::size_t n) const {
   return ModeFromTies(x, n, ties, separators_);
 }
 
-void DataSet::SetNumbers(std::vector<double> numbers) {
+void DataSet::SetNumbers(core::BigVector<double> numbers) {
   numbers_ = std::move(numbers);
+  // Room made for more numbers than came (a file of n bytes may hold n / 2)
+  // leaves no pages behind.
+  core::GiveBackRoom(numbers_);
   sortedIsCurrent_ = false;
   ForgetResults();
 }
@@ -331,7 +334,7 @@ void DataSet::SetSortedCopyKept(bool kept, std::size_t wholeSortLimit) {
   wholeSortLimit_ = wholeSortLimit;
 }
 
-std::vector<double> DataSet::TakeNumbers() {
+core::BigVector<double> DataSet::TakeNumbers() {
   sortedIsCurrent_ = false;
   ForgetResults();
   sortedNumbers_.reset();
@@ -360,7 +363,7 @@ void DataSet::SortNumbers() {
     sortedIsCurrent_ = true;
     return;
   }
-  auto sorted = std::make_unique_for_overwrite<double[]>(n);
+  auto sorted = core::MakeBigArray<double>(n);
   // The result has the same values in the same order as the exchange sort of
   // the definition (compared with ==). The only equal values that can be told
   // apart are -0 and +0, which may end up in another order among themselves

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/BigMemory.h"
 #include "core/TwoThreads.h"
 #include "numtext/Separators.h"
 #include "stats/Mode.h"
@@ -34,12 +35,12 @@ class DataSet {
 
   // The data. Changing the numbers or their count forgets the sorted copy, so
   // the mode never counts from a copy of other data.
-  const std::vector<double>& Numbers() const { return numbers_; }
-  void SetNumbers(std::vector<double> numbers);
+  const core::BigVector<double>& Numbers() const { return numbers_; }
+  void SetNumbers(core::BigVector<double> numbers);
   // Hands the numbers' storage out to be refilled (and given back with
   // SetNumbers), so a new run reuses it instead of holding the data twice.
   // Leaves the data set without numbers or a sorted copy.
-  std::vector<double> TakeNumbers();
+  core::BigVector<double> TakeNumbers();
 
   double NumberCount() const { return numberCount_; }  // always a whole number; loop bounds take it as int32
   void SetNumberCount(double count);
@@ -158,9 +159,10 @@ class DataSet {
   SortedOrder SortInParts(std::size_t n, core::TwoThreads* threads) const;
 
   numtext::Separators separators_;
-  std::vector<double> numbers_;
+  core::BigVector<double> numbers_;
   double numberCount_ = 0.0;
   // Made without being zeroed first: the sort writes every element.
+  // Made from the big memory; shared with the results that show it.
   std::shared_ptr<const double[]> sortedNumbers_;
   std::size_t sortedCount_ = 0;
   // Set by a finished SortNumbers, cleared by any change of the data: the

@@ -49,7 +49,8 @@ std::vector<double> RunValues(const Entries& list, const numtext::Separators& se
                           .clearResults = [] {},
                           .addResultRow = [](const std::string&) {},
                           .showMessage = [](const std::string&) {}});
-  return analysis.Statistics().Numbers();
+  const core::BigVector<double>& numbers = analysis.Statistics().Numbers();
+  return {numbers.begin(), numbers.end()};
 }
 
 TEST(AnalysisEntries, NamesWhatARunCountsAsSomethingElseThanItsText) {

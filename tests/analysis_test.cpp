@@ -672,7 +672,7 @@ TEST_F(AnalysisTest, RunsKeepTheirDataUntilTheNext) {
   host.Start();
   host.entries = {"10"};
   host.Start();
-  EXPECT_EQ(host.analysis.Statistics().Numbers(), std::vector<double>{10});
+  EXPECT_EQ(host.analysis.Statistics().Numbers(), core::BigVector<double>{10});
   EXPECT_EQ(host.analysis.Statistics().NumberCount(), 1.0);
   EXPECT_EQ(host.rows[0], "The number of entries is: 1");
 }

@@ -52,7 +52,7 @@ constexpr std::size_t kLarge = 300'000;
 
 std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
 
-bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
+bool SameBits(std::span<const double> a, std::span<const double> b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
     if (Bits(a[i]) != Bits(b[i])) return false;
@@ -78,7 +78,7 @@ class LargeEngine : public ::testing::Test {
  protected:
   void Use(std::vector<double> v) {
     const double count = static_cast<double>(v.size());
-    data.SetNumbers(std::move(v));
+    data.SetNumbers({v.begin(), v.end()});
     data.SetNumberCount(count);
   }
 
@@ -208,7 +208,7 @@ TEST_F(LargeEngine, DispersionAndShapeMatchThePlainLoops) {
         EXPECT_TRUE(Same(data.GetSkew(), want.skew)) << Show(data.GetSkew()) << " want " << Show(want.skew);
         EXPECT_TRUE(Same(data.GetCoefficientOfVariation(), want.cv));
         stats::modStatistics::DataSet fresh;
-        fresh.SetNumbers(row.data);
+        fresh.SetNumbers({row.data.begin(), row.data.end()});
         fresh.SetNumberCount(static_cast<double>(row.data.size()));
         EXPECT_EQ(sums(data), sums(fresh));
       }
@@ -247,7 +247,7 @@ TEST_F(LargeEngine, SortedCopyAndModeFollowChangesAnywhere) {
     // A single change in the second half, after the sort: the mode must not
     // be counted from the stale sorted order.
     v[kLarge - 1] = 17.0;  // was 599 (kLarge - 1 = 299999, 299999 % 600 = 599)
-    data.SetNumbers(v);
+    data.SetNumbers({v.begin(), v.end()});
     const StatResult single = data.GetMode();
     ASSERT_TRUE(single.IsNumber()) << Show(single);
     EXPECT_EQ(single.Number(), 17.0);
@@ -344,7 +344,7 @@ class ListHost : public ErrorSink {
   std::vector<std::string> entries;
   std::vector<bool> tested;  // lines of list text that passed the number test
   // Leading numbers offered to the run (NaN: read the text), when set.
-  std::optional<std::vector<double>> known;
+  std::optional<core::BigVector<double>> known;
   std::vector<std::string> rows;
   std::vector<Report> reports;
 
@@ -467,7 +467,7 @@ TEST_F(LargeRun, FailingEntriesAreReportedInListOrder) {
     ExpectedReading(host, wantNumbers, wantReports);
     ASSERT_EQ(wantReports.size(), row.overflowAt.size() + row.missing);
     if (row.known) {
-      host.known = wantNumbers;
+      host.known.emplace(wantNumbers.begin(), wantNumbers.end());
       for (std::size_t at : row.overflowAt) (*host.known)[at] = std::numeric_limits<double>::quiet_NaN();
       // A list file's reader keeps the lines that are not plain as texts.
       for (std::size_t i = 0; i < host.tested.size(); ++i)
@@ -593,7 +593,7 @@ TEST_F(LargeRun, LeadingNumbersKeptByTheReaderGiveTheSameRun) {
     ListHost without, with;
     without.entries = plain.entries;
     with.entries = plain.entries;
-    with.known = numbers;
+    with.known.emplace(numbers.begin(), numbers.end());
     // Entries read from their text may fail; the run must report them alike.
     for (ListHost* host : {&without, &with}) {
       for (std::size_t i = 0; i < plain.entries.size(); i += 97)

@@ -106,7 +106,7 @@ StatResult ModeOf(const std::vector<double>& data, const numtext::Separators& se
   stats::modStatistics::DataSet set(sep);
   // Without a copy, parts of a quarter: runs of equal values fall across parts.
   set.SetSortedCopyKept(copyKept, 0);
-  set.SetNumbers(data);
+  set.SetNumbers({data.begin(), data.end()});
   set.SetNumberCount(static_cast<double>(data.size()));
   if (sort) set.SortNumbers();
   return set.GetMode();

@@ -105,7 +105,7 @@ stats::modStatistics::DataSet Loaded(const std::vector<double>& data, bool sampl
   // fall into every part.
   if (!copyKept) set.SetSortedCopyKept(false, 0);
   set.SetMethodIsSample(sample);
-  set.SetNumbers(data);
+  set.SetNumbers({data.begin(), data.end()});
   set.SetNumberCount(static_cast<double>(data.size()));
   set.SortNumbers();
   return set;

@@ -69,7 +69,7 @@ TEST(Differential, SortMatchesTheDefinition) {
       const std::vector<double> data = randomdoubles::MakeData(rng, n, style);
       const std::string where = "seed " + std::to_string(seed) + " n " + std::to_string(n) + ": " + Show(data);
       stats::modStatistics::DataSet set;
-      set.SetNumbers(data);
+      set.SetNumbers({data.begin(), data.end()});
       set.SetNumberCount(static_cast<double>(data.size()));
       set.SortNumbers();
       const std::vector<double> sorted(set.SortedNumbers().begin(), set.SortedNumbers().end());
@@ -79,7 +79,7 @@ TEST(Differential, SortMatchesTheDefinition) {
 
       stats::modStatistics::DataSet inParts;
       inParts.SetSortedCopyKept(false, 0);
-      inParts.SetNumbers(data);
+      inParts.SetNumbers({data.begin(), data.end()});
       inParts.SetNumberCount(static_cast<double>(data.size()));
       inParts.SortNumbers();
       ASSERT_TRUE(inParts.SortedNumbers().empty()) << where;

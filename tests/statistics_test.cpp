@@ -57,7 +57,7 @@ class Engine : public ::testing::Test {
  protected:
   // What the analysis run does: fill the data set, then sort.
   void Load(const std::vector<double>& values) {
-    data.SetNumbers(values);
+    data.SetNumbers({values.begin(), values.end()});
     data.SetNumberCount(static_cast<double>(values.size()));
     data.SortNumbers();
   }
@@ -302,7 +302,7 @@ TEST_F(Engine, CentralTendency) {
 TEST_F(Engine, SortedCopyIsAscendingAndLeavesNumbersAlone) {
   Load({3, -1, 2.5, -1, 1e-300, 0, 1e300, -7});
   EXPECT_EQ(Sorted(data), (std::vector<double>{-7, -1, -1, 0, 1e-300, 2.5, 3, 1e300}));
-  EXPECT_EQ(data.Numbers(), (std::vector<double>{3, -1, 2.5, -1, 1e-300, 0, 1e300, -7}));
+  EXPECT_EQ(data.Numbers(), (core::BigVector<double>{3, -1, 2.5, -1, 1e-300, 0, 1e300, -7}));
 
   // Rebuilt from scratch: a smaller data set leaves nothing of the old one.
   Load({2, 1});
@@ -371,7 +371,7 @@ TEST_F(Engine, ModeFollowsNumbersNotAStaleSortedCopy) {
   data.SetNumbers({1, 2, 2, 3});
   EXPECT_EQ(Describe(data.GetMode()), "2");
   // Numbers taken out for refilling and given back changed, unsorted.
-  std::vector<double> refill = data.TakeNumbers();
+  core::BigVector<double> refill = data.TakeNumbers();
   refill = {4, 2, 4, 3};
   data.SetNumbers(std::move(refill));
   EXPECT_EQ(Describe(data.GetMode()), "4");

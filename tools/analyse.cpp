@@ -57,6 +57,7 @@
 #include "results/RowFormats.h"
 #include "results/RowLabels.h"
 #include "stats/Statistics.h"
+#include "system/HugePages.h"
 #include "system/LocaleSeparators.h"
 
 namespace tallowmere::tools {
@@ -874,6 +875,8 @@ int Main(int argc, char** argv) {
 }  // namespace tallowmere::tools
 
 int main(int argc, char** argv) {
+  // The large arrays on huge pages, from before the first of them exists.
+  tallowmere::system::UseHugePages();
   try {
     return tallowmere::tools::Main(argc, argv);
   } catch (const std::bad_alloc&) {
