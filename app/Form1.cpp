@@ -152,7 +152,7 @@ Form1::Form1(numtext::Separators separators, const QString& programFolder, FormS
       pointer_(this),
       screenPointer_([this] { return platform::PointerOnScreen(this, pointerInWindow_); }) {
   BuildControls();
-  // Over the number list, outside the designed layout and the tab order.
+  // Over the number list, outside the controls' fixed places and the tab order.
   drops_ = new DropProgress(ListView1, this);
   notice_ = new ListNotice(ListView1);
   resultsNote_ = new ListNotice(ListView2, ListNotice::Lasting::kUntilDismissed, QStringLiteral("resultsNote"),
@@ -184,25 +184,25 @@ Form1::~Form1() {
 }
 
 // ---------------------------------------------------------------------------
-// The designed window.
+// The window's controls, in their fixed places (docs/compatibility.md).
 
 void Form1::BuildControls() {
   InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
   resize(Twips(8040), Twips(9570));
   fontFamily_ = platform::ChooseFontFamily(platform::InstalledFontFamilies());
-  setFont(DesignFont(fontFamily_, kWindowPoints));
-  // Every control inherits colours that read on the designed white, also
+  setFont(FormFont(fontFamily_, kWindowPoints));
+  // Every control inherits colours that read on the window's white, also
   // under a dark desktop theme.
   setPalette(platform::ReadablePalette(QApplication::palette()));
-  platform::SetDesignedBackground(this, Qt::white);
+  platform::SetControlBackground(this, Qt::white);
   setMouseTracking(true);
   numbers_ = new input::NumberListModel(this);
   results_ = new results::ResultListModel(this);
   BuildInventory(*this, fontFamily_);
   FindControls();
   SetUpControls();
-  if (fontFamily_ != QLatin1String(platform::kDesignedFontFamily)) FitCaptionFonts();
+  if (fontFamily_ != QLatin1String(platform::kLayoutFontFamily)) FitCaptionFonts();
   lostFocusTimer_ = new QTimer(this);
   lostFocusTimer_->setSingleShot(true);
 }
@@ -244,19 +244,19 @@ void Form1::SetUpControls() {
   Label1->setBuddy(Combo1);
   // Both borders level, above the highest control in either frame.
   for (QGroupBox* frame : {Frame1, Frame2})
-    static_cast<DesignFrame*>(frame)->SetBorderAbove(
+    static_cast<FormFrame*>(frame)->SetBorderAbove(
         std::min({Option1->y(), Option2->y(), Label1->y(), Combo1->y(), Check1->y()}));
 }
 
 void Form1::FitCaptionFonts() {
-  // The layout was measured with the designed face; a wider stand-in would
-  // clip captions at the designed sizes, so each of the two sizes shrinks
+  // The places were measured with Arial; a wider stand-in would clip
+  // captions at the fixed sizes, so each of the two sizes shrinks
   // until all the captions in it fit. The lists keep theirs: their rows
   // scroll sideways and their headers have room to spare.
   const auto fitting = [](const QFont& font, std::initializer_list<QWidget*> controls) {
     std::vector<platform::CaptionRoom> captions;
     for (QWidget* control : controls) captions.push_back({CaptionOf(*control), CaptionRoomOf(*control)});
-    return DesignFont(font.family(), platform::FittingPointSize(font, captions));
+    return FormFont(font.family(), platform::FittingPointSize(font, captions));
   };
   setFont(fitting(font(), {Frame1, Option1, Option2, Frame2, Label1, Check1}));
   const QFont button = fitting(PushButton1->font(), {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
@@ -430,12 +430,12 @@ void Form1::ApplySkin() {
   const QString skinPath = programFolder_.File(QStringLiteral("/x/o.cjs"));
   if (!QFileInfo(skinPath).isFile()) return;
   const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-  platform::SetDesignedBackground(this, buttonFace);
+  platform::SetControlBackground(this, buttonFace);
   for (const ControlSpec& spec : kFormInventory) {
     auto* control = findChild<QWidget*>(QString::fromLatin1(spec.name));
     if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control) ||
         qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
-      platform::SetDesignedBackground(control, buttonFace);
+      platform::SetControlBackground(control, buttonFace);
   }
   SkinFramework1.Load(skinPath);
   SkinFramework1.Apply(*this);

@@ -102,14 +102,14 @@ void ReportListView::resizeEvent(QResizeEvent* event) {
 
 // ---------------------------------------------------------------------------
 
-DesignFrame::DesignFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+FormFrame::FormFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
-void DesignFrame::SetBorderAbove(int top) {
+void FormFrame::SetBorderAbove(int top) {
   borderAbove_ = top;
   update();
 }
 
-int DesignFrame::StyleBorderTop() const {
+int FormFrame::StyleBorderTop() const {
   // Styles differ in where the border goes; drawing it alone shows where.
   QStyleOptionGroupBox option;
   initStyleOption(&option);
@@ -128,13 +128,13 @@ int DesignFrame::StyleBorderTop() const {
   return 0;
 }
 
-int DesignFrame::Lift() const {
+int FormFrame::Lift() const {
   if (borderAbove_ <= 0) return 0;
   // One clear pixel between the border and the highest control.
   return std::max(0, StyleBorderTop() - (borderAbove_ - 2));
 }
 
-void DesignFrame::paintEvent(QPaintEvent*) {
+void FormFrame::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   QStyleOptionGroupBox option;
   initStyleOption(&option);

@@ -38,9 +38,9 @@ class ReportListView final : public QTableView {
 // inventory's places put the top control where a border through the title's
 // middle would leave room; a style that draws the border under the title has
 // it lifted.
-class DesignFrame final : public QGroupBox {
+class FormFrame final : public QGroupBox {
  public:
-  DesignFrame(const QString& title, QWidget* parent);
+  FormFrame(const QString& title, QWidget* parent);
   // The top of the highest control the border must stay above (frame
   // coordinates); frames side by side get the same, so their borders align.
   void SetBorderAbove(int top);

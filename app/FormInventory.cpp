@@ -21,7 +21,7 @@ using K = ControlKind;
 
 QWidget* MakeButton(const QString& caption, QWidget* parent, const QString& fontFamily) {
   auto* button = new QPushButton(caption, parent);
-  button->setFont(DesignFont(fontFamily, kButtonPoints));
+  button->setFont(FormFont(fontFamily, kButtonPoints));
   button->setAutoDefault(false);
   return button;
 }
@@ -44,7 +44,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent, const QString& fontFamil
     case K::kButton:
       return MakeButton(caption, parent, fontFamily);
     case K::kFrame:
-      return new DesignFrame(caption, parent);
+      return new FormFrame(caption, parent);
     case K::kOption:
       return new QRadioButton(caption, parent);
     case K::kLabel:
@@ -84,7 +84,7 @@ constexpr ControlSpec InFrame(ControlKind kind, const char* name, const char* fr
 
 }  // namespace
 
-QFont DesignFont(const QString& family, qreal points) {
+QFont FormFont(const QString& family, qreal points) {
   QFont font(family);
   font.setPointSizeF(points);
   font.setBold(true);
@@ -132,7 +132,7 @@ void BuildInventory(QWidget& window, const QString& fontFamily) {
       control->setMouseTracking(true);
       control->setAttribute(Qt::WA_NoMousePropagation);
     }
-    if (OnWindowWhite(spec.kind)) platform::SetDesignedBackground(control, Qt::white);
+    if (OnWindowWhite(spec.kind)) platform::SetControlBackground(control, Qt::white);
   }
   // Tab follows the places, not the tab indices, which jump about.
   QWidget* previous = nullptr;

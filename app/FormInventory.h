@@ -37,7 +37,7 @@ inline constexpr qreal kButtonPoints = 11.25;
 constexpr int Twips(int twips) { return (twips * 2 + 15) / 30; }
 
 // The window's face (`family`: Arial or its stand-in) at `points`, bold.
-QFont DesignFont(const QString& family, qreal points);
+QFont FormFont(const QString& family, qreal points);
 
 enum class ControlKind { kList, kButton, kFrame, kOption, kLabel, kDropDown, kCheckBox };
 

@@ -135,8 +135,7 @@ bool DropReading::CollectFiles(const std::string& entry, std::vector<std::string
     if (trap_.Test([&] { return !name.empty() && name.front() == '~'; })) continue;
     std::string path;
     trap_.Step([&] { path = folder + "/" + name; });
-    if (trap_.Test([&] { return !IsOpenableFile(path, fs_) || fs_.Attributes(path) == kHiddenWritableFile; }))
-      continue;
+    if (trap_.Test([&] { return !IsOpenableFile(path, fs_) || fs_.Attributes(path) == kHiddenWritableFile; })) continue;
     std::string tidied;
     trap_.Step([&] { tidied = FixPathSlashes(path); });
     files.push_back(std::move(tidied));
@@ -158,8 +157,7 @@ void DropReading::ReadFolder(const std::string& item) {
   reading_.State().phase = DropPhase::kReadingFiles;
   reading_.Tell();
   reading_.ReadInTurn(
-      files.size(), [this] { return Pause(); },
-      [&](std::size_t k) { trap_.Step([&] { reading_.Read(files[k]); }); });
+      files.size(), [this] { return Pause(); }, [&](std::size_t k) { trap_.Step([&] { reading_.Read(files[k]); }); });
 }
 
 DropState DropReading::Run(const std::vector<std::string>& paths) {
@@ -185,8 +183,6 @@ DropState DropReading::Run(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) {
-  return DropReading(ctx).Run(paths);
-}
+DropState ReadDroppedPaths(std::vector<std::string> paths, const DropHost& ctx) { return DropReading(ctx).Run(paths); }
 
 }  // namespace tallowmere::input

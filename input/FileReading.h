@@ -40,9 +40,9 @@ using ReadFileFn = std::function<bool(const std::string& path, const ShowNotRead
 // What reads the files: each function may be empty but `readFile`.
 struct FileReadingHost {
   ReadFileFn readFile;
-  ShowNotReadFn showNotRead;         // handed to readFile
-  core::LetEventsRun letEventsRun;   // handed to readFile, between a long file's blocks
-  ShouldStopFn shouldStop;           // asked by AskedToStop
+  ShowNotReadFn showNotRead;        // handed to readFile
+  core::LetEventsRun letEventsRun;  // handed to readFile, between a long file's blocks
+  ShouldStopFn shouldStop;          // asked by AskedToStop
   std::function<void(const DropState&)> progress;
 };
 

@@ -6,8 +6,7 @@ namespace {
 
 // Reads through `reader` whatever `read` hands it, block by block; the line
 // the reading was in when it stopped or failed is not offered: it may be cut.
-bool ReadThrough(ListFileReader& reader,
-                 const std::function<bool(const FeedBlockFn& feed)>& read) {
+bool ReadThrough(ListFileReader& reader, const std::function<bool(const FeedBlockFn& feed)>& read) {
   const bool whole = read([&reader](const char* data, std::size_t size, const std::function<void()>& meanwhile) {
     reader.Feed(data, size, meanwhile);
   });
@@ -17,9 +16,7 @@ bool ReadThrough(ListFileReader& reader,
 
 void ReadDescriptorWith(ListFileReader& reader, int fd, const std::string& name) {
   const system::FileWatch watch(fd, name);
-  ReadThrough(reader, [&](const FeedBlockFn& feed) {
-    return ReadFileBlocks(fd, watch, kReadBlockBytes, false, feed);
-  });
+  ReadThrough(reader, [&](const FeedBlockFn& feed) { return ReadFileBlocks(fd, watch, kReadBlockBytes, false, feed); });
 }
 
 // Opens one file and reads it through `reader`; see LoadListFile.

@@ -40,7 +40,8 @@ void ReadChosen(const LoadFilesHost& host, core::Trap& trap, FileReading& readin
   if (trap.Test(116, [&] { return fileNames.size() == 1; })) {
     std::string path;
     trap.Step(118, [&] { path = fileNames.at(0); });
-    reading.ReadInTurn(1, [] { return false; }, [&](std::size_t) { trap.Step(120, [&] { reading.Read(path); }); });
+    reading.ReadInTurn(
+        1, [] { return false; }, [&](std::size_t) { trap.Step(120, [&] { reading.Read(path); }); });
   } else if (trap.Test(122, [&] { return fileNames.size() > 1; })) {
     std::size_t first = 0, last = 0;
     trap.Step(124, [&] { first = 0; });

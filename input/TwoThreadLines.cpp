@@ -66,7 +66,8 @@ class KeepInPart {
     if (values_)
       k_.AddText(Offset(candidate), candidate.size());
     else
-      k_.passed.push_back({static_cast<std::uint32_t>(Offset(candidate)), static_cast<std::uint32_t>(candidate.size())});
+      k_.passed.push_back(
+          {static_cast<std::uint32_t>(Offset(candidate)), static_cast<std::uint32_t>(candidate.size())});
   }
   void Skip(std::string_view candidate) { k_.Skip(Offset(candidate), candidate.size()); }
   void Other(std::string_view candidate) { k_.NoteOther(Offset(candidate), candidate.size()); }
@@ -108,8 +109,7 @@ void PreparePart(const CandidateRule& rule, const char* first, const char* last,
 // convention; a failure it kept goes on from here.
 void TakePart(EntrySink& list, const CandidateRule& rule, const char* first, const PartKept& k) {
   for (const PartKept::Passed& p : k.passed) list.AppendTestedText(std::string_view(first + p.offset, p.length));
-  if (rule.Values())
-    k.HandOver(*rule.Values(), first, [&list](std::string_view text) { list.AppendTestedText(text); });
+  if (rule.Values()) k.HandOver(*rule.Values(), first, [&list](std::string_view text) { list.AppendTestedText(text); });
   if (k.skipped > 0) list.NoteSkipped(std::string_view(first + k.firstSkippedOffset, k.firstSkippedLength), k.skipped);
   if (k.otherConvention > 0)
     list.NoteOtherConvention(std::string_view(first + k.firstOtherOffset, k.firstOtherLength), k.otherConvention);

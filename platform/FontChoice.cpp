@@ -34,10 +34,10 @@ bool AllFit(const QFont& font, const std::vector<CaptionRoom>& captions) {
 
 QString ChooseFontFamily(const QStringList& installed) {
   for (const char* face : kArialMetricFaces)
-    if (Has(installed, face)) return QString::fromLatin1(kDesignedFontFamily);
+    if (Has(installed, face)) return QString::fromLatin1(kLayoutFontFamily);
   for (const char* face : kStandIns)
     if (Has(installed, face)) return QString::fromLatin1(face);
-  return QString::fromLatin1(kDesignedFontFamily);
+  return QString::fromLatin1(kLayoutFontFamily);
 }
 
 QStringList InstalledFontFamilies() { return Source() ? Source()() : QFontDatabase::families(); }

@@ -11,7 +11,7 @@
 
 namespace tallowmere::platform {
 
-inline constexpr const char* kDesignedFontFamily = "Arial";
+inline constexpr const char* kLayoutFontFamily = "Arial";
 
 // The family to ask for: Arial where Arial or Liberation Sans is installed,
 // else the first installed of a few common sans-serif faces, else Arial still

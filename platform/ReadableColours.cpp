@@ -138,7 +138,7 @@ QPalette ReadablePalette(const QPalette& system) {
   return palette;
 }
 
-void SetDesignedBackground(QWidget* widget, const QColor& colour) {
+void SetControlBackground(QWidget* widget, const QColor& colour) {
   // Buttons (option buttons and check boxes among them) fill with the button
   // colour by default; these controls carry the background colour instead.
   widget->setBackgroundRole(QPalette::Window);

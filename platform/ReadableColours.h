@@ -30,6 +30,6 @@ QPalette ReadablePalette(const QPalette& system);
 // Paints `widget`'s background in `colour` (the window's text turning black or
 // white where the theme's would not read on it); a control on a frame shows
 // the frame's panel through instead.
-void SetDesignedBackground(QWidget* widget, const QColor& colour);
+void SetControlBackground(QWidget* widget, const QColor& colour);
 
 }  // namespace tallowmere::platform

@@ -1,8 +1,9 @@
 #pragma once
 // A window of a least size on a screen that may be too small for it: a
 // large scale factor or a small laptop screen leaves less room than the
-// designed size. Where it fits, the window stands centred as designed; where
-// it does not, the designed content keeps its size and places inside a window
+// window's least size. Where it fits, the window stands centred; where it
+// does not, the content keeps its size and places (docs/compatibility.md,
+// "The window's geometry") inside a window
 // that fits the screen's free area and scrolls it, so every control stays in
 // reach.
 #include <QMargins>

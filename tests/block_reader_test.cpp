@@ -124,8 +124,8 @@ TEST(BlockFile, OpensOnlyRegularFilesWithABlockFitForTheirSize) {
   const std::size_t large = 2 * kReadBlockBytes + 5;
   const std::vector<Row> rows = {
       {"a small file: a page", tree.File("small.txt", "1\n2\n"), Unopened::kNone, 4, 4096, false},
-      {"a file of more than a page: its size and one", tree.File("mid.txt", Pattern(5000)), Unopened::kNone, 5000,
-       5001, false},
+      {"a file of more than a page: its size and one", tree.File("mid.txt", Pattern(5000)), Unopened::kNone, 5000, 5001,
+       false},
       {"a file of one block less a byte: fits one block", tree.File("fit.txt", Pattern(kReadBlockBytes - 1)),
        Unopened::kNone, kReadBlockBytes - 1, kReadBlockBytes, false},
       {"a file of exactly one block: whole blocks, nothing ahead", tree.File("one.txt", Pattern(kReadBlockBytes)),
@@ -148,10 +148,12 @@ TEST(BlockFile, OpensOnlyRegularFilesWithABlockFitForTheirSize) {
     EXPECT_EQ(file.ReadsAhead(), row.ahead);
     if (row.refusal != Unopened::kNone) continue;
     std::size_t bytes = 0;
-    EXPECT_TRUE(file.Read([&](const char*, std::size_t size, const std::function<void()>& meanwhile) {
-      bytes += size;
-      if (meanwhile) meanwhile();
-    }, {}, {}));
+    EXPECT_TRUE(file.Read(
+        [&](const char*, std::size_t size, const std::function<void()>& meanwhile) {
+          bytes += size;
+          if (meanwhile) meanwhile();
+        },
+        {}, {}));
     EXPECT_EQ(bytes, row.reportedSize);
   }
 }

@@ -14,9 +14,9 @@ using namespace tallowmere::input;
 namespace {
 
 struct Outcome {
-  std::vector<std::string> read;     // paths handed to the reader
-  std::vector<std::size_t> told;     // filesRead at every progress call
-  int asked = 0;                     // times the host was asked to stop
+  std::vector<std::string> read;  // paths handed to the reader
+  std::vector<std::size_t> told;  // filesRead at every progress call
+  int asked = 0;                  // times the host was asked to stop
   DropState end;
 };
 
@@ -35,8 +35,8 @@ Outcome ReadAll(const std::vector<std::string>& files, std::size_t cutAt, int st
   host.shouldStop = [&] { return ++run.asked >= stopAtAsk && stopAtAsk > 0; };
   host.progress = [&](const DropState& state) { run.told.push_back(state.filesRead); };
   FileReading reading(host);
-  reading.ReadInTurn(files.size(), [&] { return reading.AskedToStop(); },
-                     [&](std::size_t k) { reading.Read(files[k]); });
+  reading.ReadInTurn(
+      files.size(), [&] { return reading.AskedToStop(); }, [&](std::size_t k) { reading.Read(files[k]); });
   run.end = reading.State();
   return run;
 }

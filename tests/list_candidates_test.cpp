@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,8 +77,7 @@ TEST(CandidateRule, DecidesEachCandidateOnce) {
       {"padded to the cap: still tested, kept as text", padded + "7", true, {}, "text " + padded + "7;"},
       {"padded: passes, kept as tested text", " 42 ", true, {}, "text  42 ;"},
       {"grouped: passes, kept as tested text", "1,234.5", true, {}, "text 1,234.5;"},
-      {"a decimal comma in an English list: the other convention", "71,25", true, {},
-       "text 71,25;other 71,25;"},
+      {"a decimal comma in an English list: the other convention", "71,25", true, {}, "text 71,25;other 71,25;"},
       {"a German list: a decimal point keeps its value, told as the other convention", "2.5", true, German(),
        "number 2.5;other 2.5;"},
       {"a German list: its own decimal comma, as text", "1,5", true, German(), "text 1,5;"},

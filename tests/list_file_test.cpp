@@ -110,7 +110,7 @@ TEST(LoadListFile, WhatIsNotARegularFileIsNotFound) {
     EXPECT_TRUE(got.entries.empty()) << path;
     EXPECT_EQ(got.messages, std::vector<std::string>{NoticeText(path, why)}) << path;
   }
-  // What the window shows: the designed text, then the path on a line of its own.
+  // What the window shows: "File not found", then the path on a line of its own.
   EXPECT_EQ(FileNotFoundText("/data/gone.txt"), "File not found\n/data/gone.txt");
 }
 
