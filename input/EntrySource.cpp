@@ -60,8 +60,10 @@ void EntrySource::Keep(double v) {
 
 void EntrySource::KeepText(std::string_view text, bool passedNumberTest) {
   if (!numbered_) return texts_.Append(text, passedNumberTest);
-  // Both places are made first, so that a failure keeps the entry nowhere.
-  textAt_.reserve(textAt_.size() + 1);
+  // Both places are made first, so that a failure keeps the entry nowhere;
+  // the index grows by doubling, as push_back would, so that a list of
+  // millions of texts is not copied once per entry.
+  if (textAt_.size() == textAt_.capacity()) textAt_.reserve(std::max<std::size_t>(16, 2 * textAt_.capacity()));
   texts_.Append(text, passedNumberTest);
   textAt_.push_back(count_);
   Keep(std::numeric_limits<double>::quiet_NaN());
