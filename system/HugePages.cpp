@@ -6,15 +6,20 @@
 #include <cstdint>
 #include <limits>
 
+#include "system/FreePageReporting.h"
+
 namespace tallowmere::system {
 
 namespace {
 
 char* At(std::uintptr_t address) { return reinterpret_cast<char*>(address); }
 
-// Asks for huge pages; where the kernel says no (they are turned off, or
-// this kernel has none) the block simply keeps 4 KiB pages.
-void AskForHugePages(void* block, std::size_t bytes) { ::madvise(block, bytes, MADV_HUGEPAGE); }
+// Asks for huge pages when kAsk; where the kernel says no (they are turned
+// off, or this kernel has none) the block simply keeps 4 KiB pages.
+template <bool kAsk>
+void AskForHugePages(void* block, std::size_t bytes) {
+  if constexpr (kAsk) ::madvise(block, bytes, MADV_HUGEPAGE);
+}
 
 // `bytes` (whole pages) of fresh zero pages starting on a 2 MiB boundary: a
 // mapping one huge page longer, less the slack on either side.
@@ -31,11 +36,12 @@ void* MapAligned(std::size_t bytes) {
   return At(aligned);
 }
 
+template <bool kAsk>
 void* Allocate(std::size_t bytes) {
   const std::size_t mapped = MappedBytes(bytes);
   if (mapped == 0) return nullptr;
   void* block = MapAligned(mapped);
-  if (block) AskForHugePages(block, mapped);
+  if (block) AskForHugePages<kAsk>(block, mapped);
   return block;
 }
 
@@ -46,6 +52,7 @@ void Release(void* block, std::size_t bytes) {
 // Grows a block where it lies when the addresses after it are free, else
 // moves its pages (the filled ones with them, never copied) onto a fresh
 // aligned range, which keeps them huge; shrinking unmaps the end.
+template <bool kAsk>
 void* Resize(void* block, std::size_t oldBytes, std::size_t newBytes) {
   const std::size_t before = MappedBytes(oldBytes), after = MappedBytes(newBytes);
   if (after == 0) return nullptr;
@@ -64,7 +71,7 @@ void* Resize(void* block, std::size_t oldBytes, std::size_t newBytes) {
       return nullptr;
     }
   }
-  AskForHugePages(grown, after);
+  AskForHugePages<kAsk>(grown, after);
   return grown;
 }
 
@@ -83,8 +90,11 @@ std::size_t MappedBytes(std::size_t bytes) {
   return (bytes + page - 1) & ~(page - 1);
 }
 
-core::BigMemorySource HugePageSource() { return {Allocate, Release, Resize, GiveBack}; }
+core::BigMemorySource HugePageSource(bool askForHugePages) {
+  if (askForHugePages) return {Allocate<true>, Release, Resize<true>, GiveBack};
+  return {Allocate<false>, Release, Resize<false>, GiveBack};
+}
 
-void UseHugePages() { core::UseBigMemory(HugePageSource()); }
+void UseHugePages() { core::UseBigMemory(HugePageSource(!HostTakesBackFreePages())); }
 
 }  // namespace tallowmere::system

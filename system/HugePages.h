@@ -12,7 +12,9 @@ namespace tallowmere::system {
 inline constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 
 // Installs the huge page source for every big array from now on: called at
-// the start of each program, before any big array exists.
+// the start of each program, before any big array exists. Where the host
+// takes back freed memory (HostTakesBackFreePages) huge pages cost more than
+// they save, and the blocks keep ordinary pages.
 void UseHugePages();
 
 // The source itself. Every block starts on a 2 MiB boundary, so that each
@@ -21,8 +23,9 @@ void UseHugePages();
 // 2 MiB keeps ordinary pages, so that no more of it is resident than is
 // written. Blocks come zero-filled; growing one keeps the pages already
 // filled (they are moved, not copied), shrinking gives back the pages beyond
-// the new size at once, and releasing gives back all of them.
-core::BigMemorySource HugePageSource();
+// the new size at once, and releasing gives back all of them. Without
+// `askForHugePages` the blocks are laid out alike but keep ordinary pages.
+core::BigMemorySource HugePageSource(bool askForHugePages = true);
 
 // The bytes mapped for a block of `bytes`: whole ordinary pages; 0 when that
 // does not fit in a size_t.

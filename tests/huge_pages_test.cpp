@@ -17,6 +17,7 @@
 #include "core/TwoThreads.h"
 #include "input/EntryStore.h"
 #include "stats/RadixSort.h"
+#include "system/FreePageReporting.h"
 #include "system/HugePages.h"
 
 using namespace tallowmere;
@@ -153,24 +154,25 @@ TEST(HugePagesTest, BlocksAreAlignedZeroedAndReleasedWhole) {
       {"one under 6 MiB", 6 * kMiB - 1},
       {"64 MiB and a byte", 64 * kMiB + 1},
   };
-  const core::BigMemorySource source = HugePageSource();
   const bool offered = KernelOffersHugePages();
-  for (const SizeRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::size_t whole = MappedBytes(row.bytes);
-    void* block = source.allocate(row.bytes);
-    ASSERT_NE(block, nullptr);
-    EXPECT_TRUE(OnHugePageBoundary(block));
-    // Every page up to the last whole one is there and zero-filled.
-    EXPECT_TRUE(Zero(block, 0, 4096));
-    EXPECT_TRUE(Zero(block, whole - 4096, whole));
-    Fill(block, whole);
-    EXPECT_TRUE(Kept(block, whole, whole));
-    if (offered) {
-      EXPECT_TRUE(AskedForHugePages(block)) << FlagsOfMappingAt(block);
+  // Laid out alike whether or not huge pages are asked for.
+  for (const bool ask : {true, false}) {
+    const core::BigMemorySource source = HugePageSource(ask);
+    for (const SizeRow& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (ask ? ", huge pages asked for" : ", ordinary pages"));
+      const std::size_t whole = MappedBytes(row.bytes);
+      void* block = source.allocate(row.bytes);
+      ASSERT_NE(block, nullptr);
+      EXPECT_TRUE(OnHugePageBoundary(block));
+      // Every page up to the last whole one is there and zero-filled.
+      EXPECT_TRUE(Zero(block, 0, 4096));
+      EXPECT_TRUE(Zero(block, whole - 4096, whole));
+      Fill(block, whole);
+      EXPECT_TRUE(Kept(block, whole, whole));
+      EXPECT_EQ(AskedForHugePages(block), offered && ask) << FlagsOfMappingAt(block);
+      source.release(block, row.bytes);
+      EXPECT_TRUE(Unmapped(block, whole));
     }
-    source.release(block, row.bytes);
-    EXPECT_TRUE(Unmapped(block, whole));
   }
 }
 
@@ -195,48 +197,48 @@ TEST(HugePagesTest, ResizingKeepsContentAlignmentAndTheRequest) {
       {"shrunk over the 4 MiB edge", 4 * kMiB + 1, 4 * kMiB, false, true},
       {"shrunk to a quarter", 32 * kMiB, 8 * kMiB, false, true},
   };
-  const core::BigMemorySource source = HugePageSource();
-  ASSERT_NE(source.resize, nullptr);
   const bool offered = KernelOffersHugePages();
-  for (const ResizeRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::size_t before = MappedBytes(row.from), after = MappedBytes(row.to);
-    char* block = static_cast<char*>(source.allocate(row.from));
-    ASSERT_NE(block, nullptr);
-    void* neighbour = nullptr;
-    if (row.neighbourAfter) {
-      neighbour = ::mmap(block + before, 4096, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
-      ASSERT_EQ(neighbour, static_cast<void*>(block + before));
-      std::memset(neighbour, 0x5a, 4096);
+  for (const bool ask : {true, false}) {
+    const core::BigMemorySource source = HugePageSource(ask);
+    ASSERT_NE(source.resize, nullptr);
+    for (const ResizeRow& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (ask ? ", huge pages asked for" : ", ordinary pages"));
+      const std::size_t before = MappedBytes(row.from), after = MappedBytes(row.to);
+      char* block = static_cast<char*>(source.allocate(row.from));
+      ASSERT_NE(block, nullptr);
+      void* neighbour = nullptr;
+      if (row.neighbourAfter) {
+        neighbour = ::mmap(block + before, 4096, PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+        ASSERT_EQ(neighbour, static_cast<void*>(block + before));
+        std::memset(neighbour, 0x5a, 4096);
+      }
+      Fill(block, row.from);
+      char* resized = static_cast<char*>(source.resize(block, row.from, row.to));
+      ASSERT_NE(resized, nullptr);
+      EXPECT_TRUE(OnHugePageBoundary(resized));
+      EXPECT_TRUE(Kept(resized, row.from, row.to));
+      if (row.staysInPlace) {
+        EXPECT_EQ(resized, block);
+      }
+      if (row.neighbourAfter) {
+        EXPECT_NE(resized, block);
+        EXPECT_EQ(static_cast<unsigned char*>(neighbour)[4095], 0x5a);
+        ::munmap(neighbour, 4096);
+      }
+      // The room grown is zero and can be written to its last whole page.
+      if (after > before) {
+        EXPECT_TRUE(Zero(resized, before, after));
+      }
+      resized[after - 1] = 1;
+      // Shrinking gives the pages beyond back at once.
+      if (after < before) {
+        EXPECT_TRUE(Unmapped(resized + after, before - after));
+      }
+      EXPECT_EQ(AskedForHugePages(resized), offered && ask) << FlagsOfMappingAt(resized);
+      source.release(resized, row.to);
+      EXPECT_TRUE(Unmapped(resized, after));
     }
-    Fill(block, row.from);
-    char* resized = static_cast<char*>(source.resize(block, row.from, row.to));
-    ASSERT_NE(resized, nullptr);
-    EXPECT_TRUE(OnHugePageBoundary(resized));
-    EXPECT_TRUE(Kept(resized, row.from, row.to));
-    if (row.staysInPlace) {
-      EXPECT_EQ(resized, block);
-    }
-    if (row.neighbourAfter) {
-      EXPECT_NE(resized, block);
-      EXPECT_EQ(static_cast<unsigned char*>(neighbour)[4095], 0x5a);
-      ::munmap(neighbour, 4096);
-    }
-    // The room grown is zero and can be written to its last whole page.
-    if (after > before) {
-      EXPECT_TRUE(Zero(resized, before, after));
-    }
-    resized[after - 1] = 1;
-    // Shrinking gives the pages beyond back at once.
-    if (after < before) {
-      EXPECT_TRUE(Unmapped(resized + after, before - after));
-    }
-    if (offered) {
-      EXPECT_TRUE(AskedForHugePages(resized)) << FlagsOfMappingAt(resized);
-    }
-    source.release(resized, row.to);
-    EXPECT_TRUE(Unmapped(resized, after));
   }
 }
 
@@ -312,9 +314,7 @@ TEST(HugePagesTest, InstalledTheBigArraysComeFromIt) {
   {
     core::BigVector<double> numbers(core::kBigBytes / sizeof(double) + 1, 1.5);
     EXPECT_TRUE(OnHugePageBoundary(numbers.data()));
-    if (KernelOffersHugePages()) {
-      EXPECT_TRUE(AskedForHugePages(numbers.data()));
-    }
+    EXPECT_EQ(AskedForHugePages(numbers.data()), KernelOffersHugePages() && !system::HostTakesBackFreePages());
     void* block = core::AllocateBig(core::kBigBytes);
     std::memset(block, 7, core::kBigBytes);
     block = core::ResizeBig(block, core::kBigBytes, 3 * core::kBigBytes);
