@@ -74,7 +74,7 @@ struct TableLayout {
 // same count of fields, more than one, on most of them, fields counted as
 // they are split (quotes included); failing those, another ASCII punctuation
 // byte that gives the same count on every line with no field empty (none
-// that numbers, dates or times are written with). When `whole` is false the
+// that numbers, dates, times or words are written with, nor a quote). When `whole` is false the
 // text was cut, and its last line is not counted. Ties go to the tab, then
 // ';', ',' and '|': a byte that is seldom text.
 std::optional<char> GuessDelimiter(std::string_view text, bool whole);
@@ -92,7 +92,8 @@ DecimalConvention GuessDecimal(const std::vector<SampleRow>& rows, bool header);
 
 // All three from a file's first bytes, as read from the disk (a mark, UTF-16
 // and UTF-32 decoded as a list file's are). `whole`: the bytes are the whole
-// file.
+// file. Only the first 50 records are looked at: a file's first block
+// (system::kReadBlockBytes) is plenty.
 TableLayout GuessTableLayout(std::string_view bytes, bool whole, const numtext::Separators& sep);
 
 }  // namespace tallowmere::input

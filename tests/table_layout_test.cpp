@@ -3,11 +3,13 @@
 // bytes; and the header and convention of a spreadsheet's cells.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "input/DelimitedCells.h"
 #include "input/TableLayout.h"
 
 using namespace tallowmere;
@@ -160,6 +162,36 @@ TEST(TableLayout, GuessesFromTheCellsOfSpreadsheets) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(GuessHeader(c.rows, english), c.header);
     EXPECT_EQ(GuessDecimal(c.rows, c.header), c.decimal);
+  }
+}
+
+TEST(SampleRows, KeepsTheFirstRowsAndDropsACutOne) {
+  struct SampleCase {
+    const char* name;
+    std::string text;
+    std::size_t most;
+    bool finish;  // the text is whole
+    std::vector<std::uint64_t> lines;
+  };
+  const std::vector<SampleCase> cases = {
+      {"all of a short text", "a\nb\nc", 5, true, {1, 2, 3}},
+      {"the first rows of a long one", "a\n\nb\nc\nd\n", 2, true, {1, 3}},
+      {"a cut last row is dropped", "a\nb\nc", 5, false, {1, 2}},
+      {"a row ended by its line end is kept", "a\nb\n", 5, false, {1, 2}},
+      {"a row cut inside quotes is dropped", "a\n\"b\nc", 5, false, {1}},
+  };
+  for (const SampleCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    SampleRows rows(c.most);
+    DelimitedCells cells(',', rows);
+    cells.Feed(c.text.data(), c.text.size());
+    if (c.finish)
+      cells.Finish();
+    else
+      rows.DropUnended();
+    std::vector<std::uint64_t> lines;
+    for (const SampleRow& row : rows.Rows()) lines.push_back(row.line);
+    EXPECT_EQ(lines, c.lines);
   }
 }
 
