@@ -28,8 +28,8 @@ class FieldCounts {
 
   static bool Wants(std::size_t /*field*/) { return true; }
   void BeginRecord(std::uint64_t /*line*/) {}
-  void Field(std::size_t /*field*/, std::string_view text, bool /*overlong*/) {
-    if (text.empty()) anyEmpty = true;
+  void Field(std::size_t /*field*/, std::string_view text, bool overlong) {
+    if (text.empty() && !overlong) anyEmpty = true;
   }
   bool EndRecord(std::uint64_t /*line*/, std::size_t fields) {
     counts.push_back(fields);
@@ -40,8 +40,8 @@ class FieldCounts {
 
 FieldCounts CountFields(std::string_view text, bool whole, char delimiter) {
   FieldCounts counts;
-  // A field as long as the text is never held whole: its length is all that
-  // matters here.
+  // A field matters here only for being empty: one too long to be a number
+  // is not held whole.
   DelimitedSplitter<FieldCounts> split(delimiter, counts, kMaxCandidateBytes);
   split.Feed(text.data(), text.size());
   // A text cut short ends in a record that may be cut: it is not counted.

@@ -90,7 +90,7 @@ TEST(TableLayout, GuessesTheLayoutOfFilesAsProgramsSaveThem) {
   }
 }
 
-TEST(TableLayout, CountsFieldsOutsideQuotesOnly) {
+TEST(TableLayout, GuessesTheDelimiterOfLines) {
   struct DelimiterCase {
     const char* name;
     std::string text;
@@ -105,6 +105,7 @@ TEST(TableLayout, CountsFieldsOutsideQuotesOnly) {
       {"a cut quoted field is no line", "a;b\n1;2\n3;\"x\n4\n5\n", false, ';'},
       {"the tab wins a tie with the comma", "1,2\t3\n4,5\t6\n", true, '\t'},
       {"the semicolon wins a tie with the comma", "1,5;2,5\n3,5;4,5\n", true, ';'},
+      {"a field too long to be a number is not an empty one", "1#" + std::string(5000, 'x') + "\n2#3\n", true, '#'},
       {"empty text", "", true, std::nullopt},
   };
   for (const DelimiterCase& c : cases) {
