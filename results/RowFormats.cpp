@@ -42,8 +42,8 @@ bool IsJsonNumber(std::string_view t) {
   return i == t.size();
 }
 
-// A JSON string; bytes that are not UTF-8 become U+FFFD, so the output
-// stays valid JSON whatever a text holds.
+}  // namespace
+
 void AppendJsonString(std::string& out, std::string_view t) {
   out += '"';
   for (std::size_t i = 0; i < t.size();) {
@@ -71,6 +71,8 @@ void AppendJsonString(std::string& out, std::string_view t) {
   out += '"';
 }
 
+namespace {
+
 // A number as a script reads it, with '.' and without a unit: as the row
 // shows it, or with every digit. A tied mode is the engine's own value either
 // way (the row spells it in full); only its form follows `digits`.
@@ -78,8 +80,8 @@ std::string ScriptNumber(double shown, double engine, Digits digits) {
   return digits == Digits::kEvery ? numtext::RoundTripText(engine, kPoint) : numtext::NumberText(shown, kPoint);
 }
 
-// A value as a script reads it: a number, tied modes joined as the row joins
-// them, a text as it is.
+}  // namespace
+
 std::string ScriptText(const ResultValue& value, Digits digits) {
   switch (value.kind) {
     case ResultValue::Kind::kNumber:
@@ -97,6 +99,8 @@ std::string ScriptText(const ResultValue& value, Digits digits) {
   }
   return value.text;
 }
+
+namespace {
 
 // The mode as an array of its tied values ("[]" for none); nullopt when it is
 // a text or one of its values is no JSON number.
@@ -116,6 +120,8 @@ std::optional<std::string> ModeArray(const ResultValue& value, Digits digits) {
   return array + "]";
 }
 
+}  // namespace
+
 void AppendJsonValue(std::string& out, const ResultRow& row, Digits digits) {
   const std::string text = ScriptText(row.value, digits);
   if (row.key == kModeKey) {
@@ -129,8 +135,6 @@ void AppendJsonValue(std::string& out, const ResultRow& row, Digits digits) {
   }
   AppendJsonString(out, text);
 }
-
-}  // namespace
 
 std::string FormatResults(const results::Results& results, Format format, Digits digits) {
   std::string out;

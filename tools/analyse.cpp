@@ -45,15 +45,18 @@
 #include "core/Translation.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
+#include "input/DelimitedCells.h"
 #include "input/DropFiles.h"
 #include "input/EntryLines.h"
 #include "input/EntrySource.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
+#include "input/TableColumns.h"
 #include "numtext/NumberText.h"
 #include "platform/Language.h"
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
+#include "results/ColumnFormats.h"
 #include "results/RowFormats.h"
 #include "results/RowLabels.h"
 #include "stats/Statistics.h"
@@ -88,6 +91,14 @@ class CommandLineHost : public ErrorSink {
   std::size_t shortRecords = 0;
   bool unclosedQuote = false;
   std::optional<std::string> columnMissingIn;  // the file whose header lacks the --field NAME
+  std::string missingColumn;                   // that NAME
+  // With several columns, or groups: where each column's entries go, file
+  // after file.
+  std::optional<TableColumns> columns;
+  // With columns: the message of a run that found no numbers, said in its
+  // column's block rather than on its own.
+  bool holdMessages = false;
+  std::string message;
   // Without --field: the first files read as list files, to name a table
   // among them when no numbers came.
   std::vector<std::string> listFilesRead;
@@ -109,7 +120,11 @@ class CommandLineHost : public ErrorSink {
             .showMessage =
                 [this](const std::string& text) {
                   // No numbers, for want of memory to hold them.
-                  if (!OutOfMemory()) std::cerr << core::Translated("Analysis", text.c_str()) << '\n';
+                  if (OutOfMemory()) return;
+                  if (holdMessages)
+                    message = core::Translated("Analysis", text.c_str());
+                  else
+                    std::cerr << core::Translated("Analysis", text.c_str()) << '\n';
                 }};
   }
 
@@ -172,7 +187,7 @@ void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(wh
 // convention than the user's ("71,2" as 71.2 in an English locale), which a
 // reader of the results would not otherwise know.
 void TellOtherConvention(CommandLineHost& host, const std::string& name) {
-  const ReadTally tally = host.entries.TakeOtherConvention();
+  const ReadTally tally = host.columns ? host.columns->TakeOtherConvention() : host.entries.TakeOtherConvention();
   if (tally.otherConvention == 0) return;
   const std::string& first = tally.firstOtherConvention;
   const std::size_t last = first.find_last_of(",.");
@@ -243,7 +258,10 @@ class TableReport final : public input::TableProblems {
     Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
          core::Fill(text, {"%1", which}));
   }
-  void NameNotInHeader() override { host_.columnMissingIn = name_; }
+  void NameNotInHeader() override {
+    host_.columnMissingIn = name_;
+    host_.missingColumn = host_.columns ? host_.columns->MissingName().value_or("") : host_.table->column.name;
+  }
   void UnclosedQuote(std::uint64_t line) override {
     host_.unclosedQuote = true;
     Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
@@ -268,15 +286,43 @@ class TableReport final : public input::TableProblems {
   std::size_t shortRecords_ = 0;
 };
 
+// The cells of a table's text, for its columns.
+class CellsTextReader final : public TextPieceReader {
+ public:
+  CellsTextReader(char delimiter, CellSink& cells) : cells_(delimiter, cells) {}
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) override {
+    cells_.Feed(data, size);
+    if (meanwhile) meanwhile();
+  }
+  void Finish() override { cells_.Finish(); }
+  std::uint64_t UnclosedQuoteLine() const { return cells_.UnclosedQuoteLine(); }
+
+ private:
+  DelimitedCells cells_;
+};
+
+// Reads one table file's cells into its columns; as ReadTable.
+template <class Read>
+bool ReadColumns(CommandLineHost& host, const std::string& name, Read&& read) {
+  TableReport report(name, host);
+  host.columns->BeginTable();
+  CellsTextReader reader(host.table->delimiter, *host.columns);
+  const bool whole = read(static_cast<TextPieceReader&>(reader));
+  if (const std::uint64_t line = reader.UnclosedQuoteLine()) report.UnclosedQuote(line);
+  if (host.columns->MissingName()) report.NameNotInHeader();
+  return whole;
+}
+
 // Reads one table file's column, or standard input's with fd 0; `read` opens
 // and reads the file through the reader it is given. Answers as `read` does.
 template <class Read>
 bool ReadTable(CommandLineHost& host, const std::string& name, Read&& read) {
+  if (host.columns) return ReadColumns(host, name, read);
   TableReport report(name, host);
   ColumnTextReader reader(host.entries, host.separators, *host.table, report);
   bool whole = false;
   try {
-    whole = read(reader);
+    whole = read(static_cast<TextPieceReader&>(reader));
   } catch (...) {
     report.End();
     throw;
@@ -345,7 +391,7 @@ void SuggestField(const CommandLineHost& host) {
 bool ReadStandardInput(CommandLineHost& host) {
   try {
     if (host.table) {
-      ReadTable(host, Tr(kStandardInput), [](ColumnTextReader& reader) {
+      ReadTable(host, Tr(kStandardInput), [](TextPieceReader& reader) {
         ReadDescriptorText(reader, 0);
         return true;
       });
@@ -361,6 +407,12 @@ bool ReadStandardInput(CommandLineHost& host) {
   }
   return false;
 }
+
+// A list that keeps nothing, for readers whose entries go elsewhere.
+class NoList final : public EntrySink {
+ public:
+  void Append(std::string_view) override {}
+};
 
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   EntrySink& sink = host.entries;
@@ -385,8 +437,12 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   if (host.table) {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
                            const ShouldStopFn& shouldStop) {
-      const bool whole = ReadTable(host, path, [&](ColumnTextReader& reader) {
-        return LoadFileText(host.entries, reader, path, showNotRead, letEventsRun, shouldStop);
+      const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
+        // The columns' lists grow as they fill: the file's size says nothing
+        // of how much of it each holds.
+        NoList noList;
+        EntrySink& list = host.columns ? static_cast<EntrySink&>(noList) : host.entries;
+        return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
       });
       TellOtherConvention(host, path);
       return whole;
@@ -532,11 +588,11 @@ std::string CheckDecimals(const std::string& text, const numtext::Separators& se
   return {};
 }
 
-// The column of --field: a number from 1, or, with --header, the name of its
-// header cell. A sign and digits are a number. Empty with the reason when it
-// is neither.
-std::string ChooseColumn(const std::string& text, bool header, input::ColumnChoice& column) {
-  const std::string option = "--field '" + text + "': ";
+// A column of `name` (--field, --group-by): a number from 1, or, with
+// --header, the name of its header cell. A sign and digits are a number.
+// Empty with the reason when it is neither.
+std::string ChooseColumn(const char* name, const std::string& text, bool header, input::ColumnChoice& column) {
+  const std::string option = std::string(name) + " '" + text + "': ";
   column.header = header;
   const std::size_t digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
   if (text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos) {
@@ -549,7 +605,7 @@ std::string ChooseColumn(const std::string& text, bool header, input::ColumnChoi
     return {};
   }
   if (text.empty())
-    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a column number or name")), {"--field"});
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs a column number or name")), {name});
   if (!header) return option + Tr(QT_TRANSLATE_NOOP("Analyser", "not a column number; a column name needs --header"));
   column.name = text;
   return {};
@@ -559,6 +615,8 @@ enum Option {
   kDecimals,
   kFormat,
   kField,
+  kAllFields,
+  kGroupBy,
   kDelimiter,
   kPopulation,
   kSample,
@@ -576,6 +634,8 @@ constexpr OptionRow kOptions[] = {
     {.id = kDecimals, .name = "--decimals", .value = OptionValue::kRequired},
     {.id = kFormat, .name = "--format", .value = OptionValue::kRequired},
     {.id = kField, .name = "--field", .value = OptionValue::kRequired},
+    {.id = kAllFields, .name = "--all-fields"},
+    {.id = kGroupBy, .name = "--group-by", .value = OptionValue::kRequired},
     {.id = kDelimiter, .name = "--delimiter", .value = OptionValue::kRequired},
     {.id = kPopulation, .name = "--population"},
     {.id = kSample, .name = "--sample"},
@@ -649,7 +709,9 @@ struct RunOptions {
   std::string entriesFile;
   std::vector<std::string> paths;
   results::Format format = results::Format::kText;
-  std::optional<std::string> decimalsText, fieldText, delimiterText;
+  std::optional<std::string> decimalsText, delimiterText, groupText;
+  std::vector<std::string> fieldTexts;  // each --field as given
+  bool allFields = false;
   bool allDecimals = false;
   bool header = false;
   bool strict = false;
@@ -681,7 +743,13 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
             core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
       break;
     case kField:
-      run.fieldText = std::move(value);
+      run.fieldTexts.push_back(std::move(value));
+      break;
+    case kAllFields:
+      run.allFields = true;
+      break;
+    case kGroupBy:
+      run.groupText = std::move(value);
       break;
     case kDelimiter:
       run.delimiterText = std::move(value);
@@ -740,19 +808,75 @@ std::optional<int> ReadCommandLine(int argc, char** argv, RunOptions& run) {
   return std::nullopt;
 }
 
-// The table options, when any is given: they go together with --field, and
-// not with --entries. The reason when they do not, else empty.
+// The columns of one --field, a comma between two. A comma followed by a
+// space belongs to a name ("weight, kg"), as people write header cells.
+std::vector<std::string> SplitColumns(const std::string& text) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ',' && (i + 1 == text.size() || text[i + 1] != ' '))
+      parts.emplace_back();
+    else
+      parts.back() += text[i];
+  }
+  return parts;
+}
+
+ColumnPick PickOf(const input::ColumnChoice& column) {
+  return {.number = column.name.empty() ? column.number : 0, .name = column.name};
+}
+
+// Several columns, or groups: each read into its own list. The reason when
+// the options do not go with them, else empty.
+std::string ChooseColumns(const RunOptions& run, const std::vector<std::string>& parts, TableFormat table,
+                          CommandLineHost& host) {
+  ColumnsChoice choice{.columns = {}, .all = run.allFields, .group = {}, .header = run.header};
+  for (const std::string& part : parts) {
+    input::ColumnChoice column;
+    if (std::string why = ChooseColumn("--field", part, run.header, column); !why.empty()) return why;
+    choice.columns.push_back(PickOf(column));
+  }
+  if (run.groupText) {
+    input::ColumnChoice column;
+    if (std::string why = ChooseColumn("--group-by", *run.groupText, run.header, column); !why.empty()) return why;
+    choice.group = PickOf(column);
+  }
+  if (run.entriesMode)
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")),
+                      {"--entries", run.allFields ? "--all-fields" : "--field"});
+  // Among several columns a record too short for one is not told from one
+  // whose field there is empty.
+  if (run.strict)
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' takes a single column (one %2, without %3)")),
+                      {"--strict", "--field", "--group-by"});
+  host.table = std::move(table);
+  host.columns.emplace(std::move(choice), host.separators);
+  return {};
+}
+
+// The table options, when any is given: they go together with --field (or
+// --all-fields), and not with --entries. The reason when they do not, else
+// empty.
 std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
-  if (!run.fieldText && !run.delimiterText && !run.header && !run.strict) return {};
+  const bool columns = !run.fieldTexts.empty() || run.allFields;
+  if (!columns && !run.groupText && !run.delimiterText && !run.header && !run.strict) return {};
   TableFormat table;
   if (run.delimiterText) {
     if (std::string why = ChooseDelimiter(*run.delimiterText, table.delimiter); !why.empty()) return why;
   }
-  if (!run.fieldText) {
-    const char* given = run.delimiterText ? "--delimiter" : run.header ? "--header" : "--strict";
+  if (!columns) {
+    const char* given = run.delimiterText ? "--delimiter"
+                        : run.header      ? "--header"
+                        : run.strict      ? "--strict"
+                                          : "--group-by";
     return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {given, "--field"});
   }
-  if (std::string why = ChooseColumn(*run.fieldText, run.header, table.column); !why.empty()) return why;
+  if (run.allFields && !run.fieldTexts.empty())
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--all-fields", "--field"});
+  std::vector<std::string> parts;
+  for (const std::string& text : run.fieldTexts)
+    for (std::string& part : SplitColumns(text)) parts.push_back(std::move(part));
+  if (run.allFields || run.groupText || parts.size() != 1) return ChooseColumns(run, parts, std::move(table), host);
+  if (std::string why = ChooseColumn("--field", parts[0], run.header, table.column); !why.empty()) return why;
   // Each line of --entries is one typed entry: there are no fields.
   if (run.entriesMode) return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")), {"--entries", "--field"});
   host.table = std::move(table);
@@ -806,8 +930,7 @@ std::optional<int> ReadNumberList(RunOptions& run, CommandLineHost& host, bool& 
   }
   readAll = ReadListPaths(std::move(run.paths), host);
   if (host.columnMissingIn)
-    return UsageError(
-        Printable(*host.columnMissingIn + ": the header has no column '" + host.table->column.name + "'"));
+    return UsageError(Printable(*host.columnMissingIn + ": the header has no column '" + host.missingColumn + "'"));
   return std::nullopt;
 }
 
@@ -836,6 +959,61 @@ RunOutcome Analyse(const RunOptions& run, CommandLineHost& host, results::Analys
   return analysis.StartAnalysis(host.Host());
 }
 
+// The heading of a column's block: its header cell, or "field N" as the
+// messages name a column.
+std::string ColumnHeading(const ColumnEntries& block) {
+  if (!block.name.empty()) return block.name;
+  return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(block.number)});
+}
+
+// Analyses each column's (or group's) list in turn. `noNumbers` when one of
+// them had none: told on standard error, naming it, and in its block.
+std::vector<results::ColumnResults> AnalyseColumns(const RunOptions& run, CommandLineHost& host, bool& noNumbers) {
+  std::vector<ColumnEntries> blocks = host.columns->TakeBlocks();
+  std::vector<results::ColumnResults> done;
+  results::Analysis analysis(host.separators);
+  // No column at all: as for one column of no numbers.
+  noNumbers = blocks.empty();
+  if (noNumbers) Analyse(run, host, analysis);
+  host.holdMessages = true;
+  for (ColumnEntries& block : blocks) {
+    host.entries = std::move(block.entries);
+    host.message.clear();
+    results::ColumnResults column{
+        .column = ColumnHeading(block), .group = std::move(block.group), .results = {}, .noNumbers = {}};
+    if (Analyse(run, host, analysis) == RunOutcome::kNoNumbers) {
+      noNumbers = true;
+      column.noNumbers = host.message;
+      if (!host.OutOfMemory())
+        Tell((column.group ? column.column + ": " + *column.group : column.column) + ": " + host.message);
+    } else {
+      column.results = analysis.LastResults();
+      column.results.sorted = {};
+    }
+    done.push_back(std::move(column));
+    if (host.OutOfMemory()) break;
+  }
+  return done;
+}
+
+// With several columns or groups: each analysed, and the results written side
+// by side. The exit code.
+int RunColumns(const RunOptions& run, CommandLineHost& host, bool readAll, std::chrono::steady_clock::time_point start,
+               std::chrono::steady_clock::time_point read) {
+  bool noNumbers = false;
+  const std::vector<results::ColumnResults> columns = AnalyseColumns(run, host, noNumbers);
+  const auto analysed = std::chrono::steady_clock::now();
+  if (host.OutOfMemory()) {
+    TellOutOfMemory();
+    return 1;
+  }
+  const results::Digits digits = run.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
+  const bool written =
+      WriteOut(results::FormatColumns(columns, run.format, digits), QT_TRANSLATE_NOOP("Analyser", "the results"));
+  if (run.time) TellTimes(host, start, read, analysed);
+  return noNumbers || !readAll || !written ? 1 : 0;
+}
+
 int Main(int argc, char** argv) {
   StartLanguage();
   LetInterruptsEnd();
@@ -850,6 +1028,7 @@ int Main(int argc, char** argv) {
   bool readAll = true;
   if (std::optional<int> end = ReadNumberList(run, host, readAll)) return *end;
   const auto read = Clock::now();
+  if (host.columns) return RunColumns(run, host, readAll, start, read);
   results::Analysis analysis(host.separators);
   const RunOutcome outcome = Analyse(run, host, analysis);
   const auto analysed = Clock::now();

@@ -1,0 +1,123 @@
+#pragma once
+// Several columns of tables, each (and each group of its rows, when a column
+// splits them) read into a number list of its own, from the cells any table
+// reader hands on (input::CellSink). A text cell is put to the number test
+// exactly as a line of a list file is, a stored number is kept exactly, and a
+// date, time, boolean or error counts as a cell that is not a number. Only
+// the numbers are held, about 8 bytes each: no cell's text is kept for a
+// number. Plain C++, no Qt.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "input/EntrySource.h"
+#include "input/ListCandidates.h"
+#include "input/ReadTally.h"
+#include "input/TableCells.h"
+#include "numtext/Separators.h"
+
+namespace tallowmere::input {
+
+// One column: by its number from 1, or by the name of its header cell.
+struct ColumnPick {
+  std::size_t number = 0;  // from 1; 0 when named
+  std::string name;        // the header cell; needs a header
+};
+
+struct ColumnsChoice {
+  std::vector<ColumnPick> columns;  // in the order the blocks come; duplicates kept
+  // Instead of `columns`: every column that holds a number (at least one
+  // cell passing the number test), the group column aside, in the order the
+  // columns are first met. With a header a column is known by its header
+  // cell, so that tables of the same columns in another order agree.
+  bool all = false;
+  std::optional<ColumnPick> group;  // the column whose cells split the rows
+  bool header = false;              // the first row of each table names the columns and holds no data
+};
+
+// The entries of one column, or of one group of its rows.
+struct ColumnEntries {
+  std::string name;                  // the header cell (or the name chosen); empty when none
+  std::size_t number = 0;            // the column's number from 1 where it has one (0: named, never seen)
+  std::optional<std::string> group;  // the group's label: the text of its cell
+  EntrySource entries;
+};
+
+class TableColumns final : public CellSink {
+ public:
+  TableColumns(ColumnsChoice choice, const numtext::Separators& sep);
+
+  // A table (a file) begins: its first row is a header when the choice has one.
+  void BeginTable();
+  // The name of a chosen column (or of the group column) that the last
+  // table's header lacks: nothing more is read, as Stopped() says.
+  const std::optional<std::string>& MissingName() const { return missing_; }
+
+  void BeginRow(std::uint64_t line) override;
+  void Cell(const TableCell& cell) override;
+  void EndRow() override;
+  bool Stopped() const override { return missing_.has_value(); }
+
+  // The texts read in the other decimal convention since the last call, in
+  // the order met, whatever column they were in.
+  ReadTally TakeOtherConvention() { return std::exchange(otherConvention_, {}); }
+
+  // Every column's entries, the columns in order and each column's groups in
+  // the order they first appeared, a group that has no cell in a column
+  // included (with no entries). With `all`, a column none of whose cells
+  // was a number is left out. Called once, at the end.
+  std::vector<ColumnEntries> TakeBlocks();
+
+ private:
+  struct Slot {
+    std::string name;
+    std::size_t number = 0;
+    std::vector<std::size_t> blockOfGroup;  // the block of each group; kNone until made
+  };
+  // A value cell of the row in hand, decided but not yet kept: its group may
+  // come later in the row.
+  struct Pending {
+    enum class Kind : unsigned char { kNumber, kText, kNotNumber } kind = Kind::kNumber;
+    std::size_t slot = 0;
+    double number = 0;
+    std::string text;  // kText: the text that passed the number test
+  };
+  class Keeper;
+
+  void EndHeader();
+  void ResolvePicks();
+  std::size_t AllSlot(std::size_t column);
+  void TakeValue(std::size_t slot, const TableCell& cell);
+  std::size_t GroupIndex();
+  EntrySource& Block(std::size_t slot, std::size_t group);
+
+  ColumnsChoice choice_;
+  CandidateRule rule_;
+  ReadTally otherConvention_;
+  std::optional<std::string> missing_;
+
+  std::vector<Slot> slots_;
+  std::vector<ColumnEntries> blocks_;
+  std::vector<std::string> groups_;
+  std::unordered_map<std::string, std::size_t> groupIndex_;
+  std::unordered_map<std::string, std::size_t> slotOfName_;  // with `all` and a header
+
+  // The table in hand.
+  bool inHeader_ = false;
+  std::vector<std::string> headerCells_;                 // by column; empty cells are empty
+  std::vector<std::pair<std::size_t, std::size_t>> at_;  // (column, slot), by column
+  std::vector<std::size_t> allSlotAt_;                   // with `all`: the slot of each column, kNone unknown
+  std::size_t groupColumn_ = 0;
+
+  // The row in hand.
+  std::vector<Pending> row_;
+  std::size_t rowPending_ = 0;  // the entries of row_ in use
+  std::string rowGroup_;
+};
+
+}  // namespace tallowmere::input

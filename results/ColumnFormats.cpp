@@ -1,0 +1,97 @@
+#include "results/ColumnFormats.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere::results {
+
+namespace {
+
+std::string Heading(const ColumnResults& column) {
+  return column.group ? column.column + ": " + *column.group : column.column;
+}
+
+template <class Visit>
+void ForEachRow(const Results& results, Visit&& visit) {
+  for (const auto* list : {&results.rows, &results.more})
+    for (const ResultRow& row : *list) visit(row);
+}
+
+std::string Text(std::span<const ColumnResults> columns, Digits digits) {
+  std::string out;
+  for (const ColumnResults& column : columns) {
+    if (!out.empty()) out += '\n';
+    out += Heading(column);
+    out += '\n';
+    out += column.noNumbers.empty() ? FormatResults(column.results, Format::kText, digits) : column.noNumbers + '\n';
+  }
+  return out;
+}
+
+// A heading as one cell of a tsv line.
+std::string TsvCell(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
+std::string Tsv(std::span<const ColumnResults> columns, Digits digits) {
+  std::string out = "statistic";
+  std::vector<std::string_view> keys;
+  for (const ColumnResults& column : columns) {
+    out += '\t';
+    out += TsvCell(Heading(column));
+    ForEachRow(column.results, [&](const ResultRow& row) {
+      if (std::find(keys.begin(), keys.end(), row.key) == keys.end()) keys.push_back(row.key);
+    });
+  }
+  out += '\n';
+  for (const std::string_view key : keys) {
+    out += key;
+    for (const ColumnResults& column : columns) {
+      out += '\t';
+      if (const ResultRow* row = column.results.Find(key)) out += ScriptText(row->value, digits);
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::string Json(std::span<const ColumnResults> columns, Digits digits) {
+  std::string out = "[";
+  for (const ColumnResults& column : columns) {
+    if (out.size() > 1) out += ',';
+    out += "{\"column\":";
+    AppendJsonString(out, column.column);
+    out += ",\"group\":";
+    if (column.group)
+      AppendJsonString(out, *column.group);
+    else
+      out += "null";
+    ForEachRow(column.results, [&](const ResultRow& row) {
+      out += ',';
+      AppendJsonString(out, row.key);
+      out += ':';
+      AppendJsonValue(out, row, digits);
+    });
+    out += '}';
+  }
+  return out + "]\n";
+}
+
+}  // namespace
+
+std::string FormatColumns(std::span<const ColumnResults> columns, Format format, Digits digits) {
+  switch (format) {
+    case Format::kText:
+      return Text(columns, digits);
+    case Format::kTsv:
+      return Tsv(columns, digits);
+    case Format::kJson:
+      break;
+  }
+  return Json(columns, digits);
+}
+
+}  // namespace tallowmere::results
