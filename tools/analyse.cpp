@@ -414,6 +414,20 @@ class NoList final : public EntrySink {
   void Append(std::string_view) override {}
 };
 
+// One PATH's file read as a table.
+bool ReadTableFile(CommandLineHost& host, const std::string& path, const ShowNotReadFn& showNotRead,
+                   const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
+    // The columns' lists grow as they fill: the file's size says nothing of
+    // how much of it each holds.
+    NoList noList;
+    EntrySink& list = host.columns ? static_cast<EntrySink&>(noList) : host.entries;
+    return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
+  });
+  TellOtherConvention(host, path);
+  return whole;
+}
+
 bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   EntrySink& sink = host.entries;
   bool ok = true;
@@ -437,15 +451,7 @@ bool ReadListPaths(std::vector<std::string> paths, CommandLineHost& host) {
   if (host.table) {
     ctx.readFile = [&host](const std::string& path, const ShowNotReadFn& showNotRead, const LetEventsRun& letEventsRun,
                            const ShouldStopFn& shouldStop) {
-      const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
-        // The columns' lists grow as they fill: the file's size says nothing
-        // of how much of it each holds.
-        NoList noList;
-        EntrySink& list = host.columns ? static_cast<EntrySink&>(noList) : host.entries;
-        return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
-      });
-      TellOtherConvention(host, path);
-      return whole;
+      return ReadTableFile(host, path, showNotRead, letEventsRun, shouldStop);
     };
     // A header without the column is a mistake of the command line: nothing
     // more is read.
