@@ -46,6 +46,16 @@ std::string Introduction() {
                               "A record with too few fields is told, '%2: %3: line N: ...',\n"
                               "and skipped. %1 cannot be given with %4."),
             {"--field", kProgram, "PATH", "--entries"}));
+  text += '\n';
+  //: %1 to %3 are options. Wrap at 80 columns.
+  text += core::HelpParagraph(
+      Piece(QT_TRANSLATE_NOOP("CommandLineHelp",
+                              "With several columns (%1 with commas, %2) or with %3,\n"
+                              "each column and group is analysed on its own: text writes a block for each,\n"
+                              "headed by its name ('weight', 'field 2', 'weight: A'), tsv a line per key with\n"
+                              "a value for each, json an array of objects {\"column\", \"group\", keys...}. One\n"
+                              "of no numbers says so in its place, and the exit status is 1."),
+            {"--field", "--all-fields", "--group-by"}));
   return text;
 }
 
@@ -73,6 +83,26 @@ constexpr OptionHelp kOptionHelp[] = {
                        "read column %1 (from 1) of table files, or the column\n"
                        "whose header cell is %2 (needs %3)"),
      {"N", "NAME", "--header"}},
+    //: %1 and %2 are examples of the option's value, kept as they are.
+    {"--field N,NAME,...",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "several columns, each analysed on its own\n"
+                       "(%1 or %2, or the option given again);\n"
+                       "a comma and a space belong to a name"),
+     {"2,4", "weight,height"}},
+    //: %1 is an option.
+    {"--all-fields",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "every column that holds a number, each on its own\n"
+                       "(but the column of %1)"),
+     {"--group-by"}},
+    //: %1 and %2 are the argument words N and NAME, %3 and %4 options.
+    {"--group-by N|NAME",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "analyse each column's records by groups: one group\n"
+                       "per text of column %1 or %2, in the order first met;\n"
+                       "with %3 or %4"),
+     {"N", "NAME", "--field", "--all-fields"}},
     //: %1 is a backslash and the letter t (a tab), %2 an option.
     {"--delimiter C",
      QT_TRANSLATE_NOOP("CommandLineHelp",
@@ -86,8 +116,8 @@ constexpr OptionHelp kOptionHelp[] = {
      {"--field"}},
     {"--strict",
      QT_TRANSLATE_NOOP("CommandLineHelp",
-                       "with %1: exit status 1 when a record was skipped\n"
-                       "for having too few fields"),
+                       "with %1 of one column: exit status 1 when a record\n"
+                       "was skipped for having too few fields"),
      {"--field"}},
     {"--sample", QT_TRANSLATE_NOOP("CommandLineHelp", "sample variance and deviations (the default)")},
     {"--population", QT_TRANSLATE_NOOP("CommandLineHelp", "population variance and deviations")},
