@@ -1,6 +1,7 @@
 #include "results/ColumnFormats.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -36,17 +37,30 @@ std::string TsvCell(std::string text) {
   return text;
 }
 
+// Every key of the columns, in row order: a column whose rows an error cut
+// short lacks some, and a key new to the list goes after the key before it
+// in its column.
+std::vector<std::string_view> Keys(std::span<const ColumnResults> columns) {
+  std::vector<std::string_view> keys;
+  for (const ColumnResults& column : columns) {
+    std::size_t next = 0;
+    ForEachRow(column.results, [&](const ResultRow& row) {
+      auto at = std::find(keys.begin(), keys.end(), row.key);
+      if (at == keys.end()) at = keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(next), row.key);
+      next = static_cast<std::size_t>(at - keys.begin()) + 1;
+    });
+  }
+  return keys;
+}
+
 std::string Tsv(std::span<const ColumnResults> columns, Digits digits) {
   std::string out = "statistic";
-  std::vector<std::string_view> keys;
   for (const ColumnResults& column : columns) {
     out += '\t';
     out += TsvCell(Heading(column));
-    ForEachRow(column.results, [&](const ResultRow& row) {
-      if (std::find(keys.begin(), keys.end(), row.key) == keys.end()) keys.push_back(row.key);
-    });
   }
   out += '\n';
+  const std::vector<std::string_view> keys = Keys(columns);
   for (const std::string_view key : keys) {
     out += key;
     for (const ColumnResults& column : columns) {

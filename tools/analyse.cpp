@@ -99,6 +99,7 @@ class CommandLineHost : public ErrorSink {
   // column's block rather than on its own.
   bool holdMessages = false;
   std::string message;
+  std::string blockName;  // the column (and group) being analysed, naming its reports
   // Without --field: the first files read as list files, to name a table
   // among them when no numbers came.
   std::vector<std::string> listFilesRead;
@@ -237,7 +238,8 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
   // A file's failure names the file itself; the window's handlers and line
   // labels mean nothing here.
   const std::string subject = ReportSubject(location, label);
-  Tell(subject.empty() ? description : subject + ": " + description);
+  const std::string what = subject.empty() ? description : subject + ": " + description;
+  Tell(blockName.empty() ? what : blockName + ": " + what);
 }
 
 // What was wrong with one table file, told on standard error as it is met,
@@ -987,11 +989,11 @@ std::vector<results::ColumnResults> AnalyseColumns(const RunOptions& run, Comman
     host.message.clear();
     results::ColumnResults column{
         .column = ColumnHeading(block), .group = std::move(block.group), .results = {}, .noNumbers = {}};
+    host.blockName = column.group ? column.column + ": " + *column.group : column.column;
     if (Analyse(run, host, analysis) == RunOutcome::kNoNumbers) {
       noNumbers = true;
       column.noNumbers = host.message;
-      if (!host.OutOfMemory())
-        Tell((column.group ? column.column + ": " + *column.group : column.column) + ": " + host.message);
+      if (!host.OutOfMemory()) Tell(host.blockName + ": " + host.message);
     } else {
       column.results = analysis.LastResults();
       column.results.sorted = {};
