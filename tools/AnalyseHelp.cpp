@@ -84,7 +84,7 @@ constexpr OptionHelp kOptionHelp[] = {
                        "whose header cell is %2 (needs %3)"),
      {"N", "NAME", "--header"}},
     //: %1 and %2 are examples of the option's value, kept as they are.
-    {"--field N,NAME,...",
+    {"--field N,M,...",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "several columns, each analysed on its own\n"
                        "(%1 or %2, or the option given again);\n"
@@ -96,13 +96,13 @@ constexpr OptionHelp kOptionHelp[] = {
                        "every column that holds a number, each on its own\n"
                        "(but the column of %1)"),
      {"--group-by"}},
-    //: %1 and %2 are the argument words N and NAME, %3 and %4 options.
-    {"--group-by N|NAME",
+    //: %1 is the argument word COL, %2 to %4 options.
+    {"--group-by COL",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "analyse each column's records by groups: one group\n"
-                       "per text of column %1 or %2, in the order first met;\n"
-                       "with %3 or %4"),
-     {"N", "NAME", "--field", "--all-fields"}},
+                       "per text of column %1 (a number, or a name with %2),\n"
+                       "in the order first met; with %3 or %4"),
+     {"COL", "--header", "--field", "--all-fields"}},
     //: %1 is a backslash and the letter t (a tab), %2 an option.
     {"--delimiter C",
      QT_TRANSLATE_NOOP("CommandLineHelp",
