@@ -75,7 +75,7 @@ std::string Tsv(std::span<const ColumnResults> columns, Digits digits) {
 std::string Json(std::span<const ColumnResults> columns, Digits digits) {
   std::string out = "[";
   for (const ColumnResults& column : columns) {
-    if (out.size() > 1) out += ',';
+    if (&column != &columns.front()) out += ',';
     out += "{\"column\":";
     AppendJsonString(out, column.column);
     out += ",\"group\":";
