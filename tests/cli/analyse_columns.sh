@@ -99,6 +99,24 @@ a name not in the header, among others|--delimiter\n,\n--header\n--field\na,mass
 a group name not in the header|--delimiter\n,\n--header\n--field\na\n--group-by\nteam\nAB|tallowmere-analyse: AB: the header has no column 'team'
 TABLE
 
+# --- each column of several reads as it does alone, in every locale: quoted
+# fields, decimal commas and points, thousands separators, words.
+printf 'Name;Gewicht;Größe;Notiz\n"Müller; Hans";61,5;1,68;n/a\nAnna;"70,25";1.80;x\nBen;1.234,5;1,75;3\r\nCem;12;;\n' \
+  > "$tmp/de.csv"
+for setting in LANG=de_DE.UTF-8 LC_ALL=en_US.UTF-8 LC_ALL=C; do
+  in_locale() { env -u LC_ALL -u LC_NUMERIC -u LANG "$setting" timeout 60 "$bin/tallowmere-analyse" "$@" 2>/dev/null; }
+  all=$(in_locale --delimiter ';' --header --all-fields --format tsv --more "$tmp/de.csv")
+  check "$setting: the columns that hold numbers" "statistic	Gewicht	Größe	Notiz" "$(head -1 <<<"$all")"
+  for k in 2 3 4; do
+    name=$(head -1 <<<"$all" | cut -f "$k")
+    check "$setting: $name as alone" "$(in_locale --delimiter ';' --header --field "$name" --format tsv --more "$tmp/de.csv")" \
+      "$(tail -n +2 <<<"$all" | cut -f 1,"$k")"
+  done
+  check "$setting: text blocks as alone" \
+    "$(in_locale --delimiter ';' --header --field Gewicht "$tmp/de.csv")" \
+    "$(in_locale --delimiter ';' --header --field Gewicht,Größe "$tmp/de.csv" | sed -n '2,/^$/p' | sed '$d')"
+done
+
 # --- the figures of groups against datamash's: mean, median and the sample
 # standard deviation of each group, to 12 significant digits.
 awk 'BEGIN { srand(7); print "g,x"; for (i = 0; i < 300; i++) printf "%s,%.3f\n", substr("PQR", i % 3 + 1, 1), rand() * 100 - 20 }' \
