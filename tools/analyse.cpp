@@ -45,7 +45,7 @@
 #include "core/Translation.h"
 #include "input/AddFolder.h"
 #include "input/ColumnFile.h"
-#include "input/DelimitedCells.h"
+#include "input/DelimitedFile.h"
 #include "input/DropFiles.h"
 #include "input/EntryLines.h"
 #include "input/EntrySource.h"
@@ -288,27 +288,12 @@ class TableReport final : public input::TableProblems {
   std::size_t shortRecords_ = 0;
 };
 
-// The cells of a table's text, for its columns.
-class CellsTextReader final : public TextPieceReader {
- public:
-  CellsTextReader(char delimiter, CellSink& cells) : cells_(delimiter, cells) {}
-  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) override {
-    cells_.Feed(data, size);
-    if (meanwhile) meanwhile();
-  }
-  void Finish() override { cells_.Finish(); }
-  std::uint64_t UnclosedQuoteLine() const { return cells_.UnclosedQuoteLine(); }
-
- private:
-  DelimitedCells cells_;
-};
-
 // Reads one table file's cells into its columns; as ReadTable.
 template <class Read>
 bool ReadColumns(CommandLineHost& host, const std::string& name, Read&& read) {
   TableReport report(name, host);
   host.columns->BeginTable();
-  CellsTextReader reader(host.table->delimiter, *host.columns);
+  DelimitedTextReader reader(host.table->delimiter, *host.columns);
   const bool whole = read(static_cast<TextPieceReader&>(reader));
   if (const std::uint64_t line = reader.UnclosedQuoteLine()) report.UnclosedQuote(line);
   if (host.columns->MissingName()) report.NameNotInHeader();
