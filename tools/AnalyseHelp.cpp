@@ -116,8 +116,8 @@ constexpr OptionHelp kOptionHelp[] = {
      {"--field"}},
     {"--strict",
      QT_TRANSLATE_NOOP("CommandLineHelp",
-                       "with %1 of one column: exit status 1 when a record\n"
-                       "was skipped for having too few fields"),
+                       "with %1: exit status 1 when a record was skipped\n"
+                       "for having too few fields"),
      {"--field"}},
     {"--sample", QT_TRANSLATE_NOOP("CommandLineHelp", "sample variance and deviations (the default)")},
     {"--population", QT_TRANSLATE_NOOP("CommandLineHelp", "population variance and deviations")},
