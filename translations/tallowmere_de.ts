@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%2 ist bei %1 nicht zulässig</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>Option »%1« nimmt nur eine Spalte (ein %2, ohne %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -666,6 +670,46 @@ werden angenommen. Die Methode und die Nachkommastellen werden in
 %3 (standardmäßig %4)
 gespeichert. Zur Analyse ohne Fenster siehe %5 und
 %6.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Mit mehreren Spalten (%1 mit Kommas, %2) oder mit %3
+wird jede Spalte und Gruppe für sich analysiert: text schreibt für jede einen
+Block unter ihrem Namen (»weight«, »Feld 2«, »weight: A«), tsv eine Zeile je
+Schlüssel mit einem Wert für jede, json ein Array von Objekten {&quot;column&quot;,
+&quot;group&quot;, Schlüssel...}. Eine ohne Zahlen sagt dies an ihrer Stelle, und der
+Exit-Status ist 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>mehrere Spalten, jede für sich analysiert
+(%1 oder %2, oder die Option mehrmals);
+Komma und Leerzeichen gehören zu einem Namen</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>jede Spalte, die eine Zahl enthält, jede für sich
+(außer der Spalte von %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>die Datensätze jeder Spalte nach Gruppen analysieren:
+eine Gruppe je Text der Spalte %1 (eine Nummer oder mit
+%2 ein Name), in der Reihenfolge des ersten
+Auftretens; mit %3 oder %4</translation>
     </message>
 </context>
 <context>

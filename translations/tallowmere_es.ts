@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 no admite %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>la opción «%1» admite una sola columna (un %2, sin %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -662,6 +666,46 @@ The method and decimal options are kept in %3
 %3 (de forma predeterminada,
 %4). Consulte %5 y %6 para
 el análisis sin ventana.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Con varias columnas (%1 con comas, %2) o con %3,
+cada columna y grupo se analiza por separado: text escribe un bloque para
+cada uno, bajo su nombre («weight», «el campo 2», «weight: A»), tsv una línea
+por clave con un valor para cada uno, json un array de objetos {&quot;column&quot;,
+&quot;group&quot;, claves...}. Uno sin números lo indica en su lugar, y el estado de
+salida es 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>varias columnas, cada una analizada por separado
+(%1 o %2, o la opción repetida);
+una coma seguida de un espacio es parte de un nombre</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>cada columna que contiene un número, cada una por
+separado (salvo la columna de %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>analizar los registros de cada columna por grupos:
+un grupo por texto de la columna %1 (un número, o un
+nombre con %2), en el orden en que aparecen;
+con %3 o %4</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 n’accepte pas %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>l’option «&#xa0;%1&#xa0;» ne prend qu’une colonne (un seul %2, sans %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -665,6 +669,46 @@ The method and decimal options are kept in %3
 acceptées. La méthode et les options des décimales sont conservées dans
 %3 (%4 par défaut). Voir
 %5 et %6 pour l’analyse sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Avec plusieurs colonnes (%1 avec des virgules, %2)
+ou avec %3, chaque colonne et chaque groupe est analysé à part&#xa0;:
+text écrit un bloc pour chacun, sous son nom («&#xa0;weight&#xa0;», «&#xa0;champ 2&#xa0;»,
+«&#xa0;weight: A&#xa0;»), tsv une ligne par clé avec une valeur pour chacun, json un
+tableau d’objets {&quot;column&quot;, &quot;group&quot;, clés...}. Celui qui n’a aucun nombre le
+dit à sa place, et le code de sortie est 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>plusieurs colonnes, chacune analysée à part
+(%1 ou %2, ou l’option répétée)&#xa0;;
+une virgule suivie d’une espace fait partie d’un nom</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>chaque colonne qui contient un nombre, chacune à part
+(sauf la colonne de %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>analyser les enregistrements de chaque colonne par
+groupes&#xa0;: un groupe par texte de la colonne %1 (un
+numéro, ou un nom avec %2), dans l’ordre de première
+apparition&#xa0;; avec %3 ou %4</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 non accetta %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>l&apos;opzione «%1» accetta una sola colonna (un solo %2, senza %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -665,6 +669,46 @@ The method and decimal options are kept in %3
 %3 (%4 per impostazione
 predefinita). Vedi %5 e %6 per l&apos;analisi senza
 finestra.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Con più colonne (%1 con virgole, %2) o con %3,
+ogni colonna e gruppo viene analizzato a sé: text scrive un blocco per
+ciascuno, intitolato con il suo nome («weight», «campo 2», «weight: A»), tsv
+una riga per chiave con un valore per ciascuno, json un array di oggetti
+{&quot;column&quot;, &quot;group&quot;, chiavi...}. Uno senza numeri lo dice al suo posto, e lo
+stato di uscita è 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>più colonne, ciascuna analizzata a sé
+(%1 o %2, o l&apos;opzione ripetuta);
+una virgola seguita da uno spazio fa parte di un nome</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>ogni colonna che contiene un numero, ciascuna a sé
+(tranne la colonna di %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>analizzare i record di ogni colonna per gruppi: un
+gruppo per ogni testo della colonna %1 (un numero, o un
+nome con %2), nell&apos;ordine in cui compaiono;
+con %3 o %4</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 には %2 を指定できません</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>オプション「%1」には列を 1 つだけ指定できます（%2 は 1 つ、%3 なし）</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -637,6 +641,46 @@ The method and decimal options are kept in %3
 （既定では %4）に保存されます。
 ウィンドウを使わない分析については、%5 と
 %6 を参照してください。</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>複数の列（%1 をカンマ区切りで、%2）または %3 を
+指定すると、各列と各グループをそれぞれ分析します。text は列ごとに名前
+（「weight」「フィールド 2」「weight: A」）を見出しにしたブロックを書き、
+tsv はキーごとに各列の値を並べた 1 行を、json はオブジェクト
+{&quot;column&quot;, &quot;group&quot;, キー...} の配列を書きます。数値のない列はその場所で
+そう示し、終了ステータスは 1 になります。</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>複数の列を、それぞれ分析します
+（%1 や %2、またはオプションの繰り返し）。
+カンマとスペースの組は名前の一部です</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>数値を含むすべての列を、それぞれ分析します
+（%1 の列を除く）</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>各列のレコードをグループごとに分析します。
+列 %1（番号、または %2 付きで名前）の
+テキストごとに 1 グループ、最初に現れた順。
+%3 または %4 と共に使います</translation>
     </message>
 </context>
 <context>

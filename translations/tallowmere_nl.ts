@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 accepteert geen %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>optie &apos;%1&apos; neemt maar één kolom (één %2, zonder %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -663,6 +667,46 @@ The method and decimal options are kept in %3
 geaccepteerd. De methode en de instellingen voor decimalen worden bewaard in
 %3 (standaard %4).
 Zie %5 en %6 voor de analyse zonder venster.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Met meerdere kolommen (%1 met komma&apos;s, %2) of met %3
+wordt elke kolom en groep apart geanalyseerd: text schrijft voor elk een blok
+onder de naam ervan (&apos;weight&apos;, &apos;veld 2&apos;, &apos;weight: A&apos;), tsv een regel per
+sleutel met een waarde voor elk, json een array van objecten {&quot;column&quot;,
+&quot;group&quot;, sleutels...}. Een zonder getallen zegt dat op zijn plaats, en de
+afsluitstatus is 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>meerdere kolommen, elk apart geanalyseerd
+(%1 of %2, of de optie herhaald);
+een komma met een spatie erna hoort bij een naam</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>elke kolom die een getal bevat, elk apart
+(behalve de kolom van %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>de records van elke kolom per groep analyseren: één
+groep per tekst van kolom %1 (een nummer, of een naam
+met %2), in de volgorde van eerste voorkomen;
+met %3 of %4</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 nie przyjmuje: %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>opcja „%1” przyjmuje tylko jedną kolumnę (jedno %2, bez %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -689,6 +693,45 @@ The method and decimal options are kept in %3
 i %2. Opcje metody i miejsc dziesiętnych są przechowywane w pliku
 %3 (domyślnie %4).
 Zob. %5 oraz %6 (analiza bez okna).</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Przy kilku kolumnach (%1 z przecinkami, %2) lub z %3
+każda kolumna i grupa jest analizowana osobno: text wypisuje blok dla każdej,
+pod jej nazwą („weight”, „pole 2”, „weight: A”), tsv wiersz na klucz z
+wartością dla każdej, json tablicę obiektów {&quot;column&quot;, &quot;group&quot;, klucze...}.
+Kolumna bez liczb mówi to w swoim miejscu, a kod wyjścia to 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>kilka kolumn, każda analizowana osobno
+(%1 lub %2, lub opcja podana ponownie);
+przecinek ze spacją należy do nazwy</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>każda kolumna zawierająca liczbę, każda osobno
+(oprócz kolumny z %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>analizuje rekordy każdej kolumny w grupach: jedna
+grupa na każdy tekst kolumny %1 (numer albo nazwa
+z %2), w kolejności pierwszego wystąpienia; z %3
+lub %4</translation>
     </message>
 </context>
 <context>

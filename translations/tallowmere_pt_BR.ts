@@ -441,6 +441,10 @@
         <source>%1 takes no %2</source>
         <translation>%1 não aceita %2</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
+        <translation>a opção &apos;%1&apos; aceita uma só coluna (um %2, sem %3)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -659,6 +663,45 @@ The method and decimal options are kept in %3
 O método e as casas decimais são guardados em
 %3 (%4 por padrão).
 Veja %5 e %6 para a análise sem janela.</translation>
+    </message>
+    <message>
+        <source>With several columns (%1 with commas, %2) or with %3,
+each column and group is analysed on its own: text writes a block for each,
+headed by its name (&apos;weight&apos;, &apos;field 2&apos;, &apos;weight: A&apos;), tsv a line per key with
+a value for each, json an array of objects {&quot;column&quot;, &quot;group&quot;, keys...}. One
+of no numbers says so in its place, and the exit status is 1.</source>
+        <extracomment>%1 to %3 are options. Wrap at 80 columns.</extracomment>
+        <translation>Com várias colunas (%1 com vírgulas, %2) ou com %3,
+cada coluna e grupo é analisado à parte: text escreve um bloco para cada um,
+com o seu nome (“weight”, “campo 2”, “weight: A”), tsv uma linha por chave com
+um valor para cada um, json um array de objetos {&quot;column&quot;, &quot;group&quot;, chaves...}.
+Um sem números diz isso no seu lugar, e o status de saída é 1.</translation>
+    </message>
+    <message>
+        <source>several columns, each analysed on its own
+(%1 or %2, or the option given again);
+a comma and a space belong to a name</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are.</extracomment>
+        <translation>várias colunas, cada uma analisada à parte
+(%1 ou %2, ou a opção repetida);
+uma vírgula seguida de espaço faz parte de um nome</translation>
+    </message>
+    <message>
+        <source>every column that holds a number, each on its own
+(but the column of %1)</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>cada coluna que contém um número, cada uma à parte
+(exceto a coluna de %1)</translation>
+    </message>
+    <message>
+        <source>analyse each column&apos;s records by groups: one group
+per text of column %1 (a number, or a name with %2),
+in the order first met; with %3 or %4</source>
+        <extracomment>%1 is the argument word COL, %2 to %4 options.</extracomment>
+        <translation>analisar os registros de cada coluna por grupos: um
+grupo por texto da coluna %1 (um número, ou um nome
+com %2), na ordem em que aparecem; com %3
+ou %4</translation>
     </message>
 </context>
 <context>
