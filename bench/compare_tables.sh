@@ -154,7 +154,8 @@ duckdb_group="SELECT \"group\", $(stats weight) FROM $source GROUP BY \"group\" 
 ops() { local c=$1; echo "mean $c median $c sstdev $c sskew $c skurt $c mode $c min $c max $c count $c"; }
 
 # run OUT COMMAND...: sets wall (s), mem (MB) and runs, or wall=n/a when the
-# command is rejected (exit status 2) and wall=failed on any other failure.
+# analyser rejects its options (exit status 2) and wall=failed on any other
+# failure.
 # A run shorter than 5 s is made three times and its median time kept (with
 # the largest peak memory): a single short run on a shared machine is at the
 # mercy of whatever else happens in that second. Longer runs are made once.
@@ -166,13 +167,12 @@ run() {
     /usr/bin/time -f "%e %M" -o "$work/time" "$@" > "$out" 2> "$out.err" || status=$?
     if ((status)); then
       wall=failed
-      ((status == 2)) && wall=n/a
+      ((status == 2)) && [ "$1" = "$analyser" ] && wall=n/a
       [ "$wall" = failed ] && { echo "failed (exit $status): $*" >&2; cat "$out.err" >&2; }
       mem=— runs=—
       return
     fi
-    # time writes a line of its own before ours when a command fails; ours is the last.
-    read -r w m < <(tail -n 1 "$work/time")
+    read -r w m < "$work/time"
     walls+=("$w")
     ((m > peak)) && peak=$m
     [ "$(echo "$w < 5" | bc -l)" = 1 ] || break
