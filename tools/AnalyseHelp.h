@@ -10,7 +10,8 @@ namespace tallowmere::tools {
 inline constexpr std::string_view kAnalyseUsage =
     "usage: tallowmere-analyse [options] [PATH...]\n"
     "       tallowmere-analyse [options] --entries [FILE]\n"
-    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n";
+    "       tallowmere-analyse [options] --field N|NAME [PATH...]\n"
+    "       tallowmere-analyse [options] --field A,B...|--all-fields [--group-by COL] [PATH...]\n";
 
 // `outOfMemory` is the words of the line a run short of memory ends with,
 // which the help quotes.

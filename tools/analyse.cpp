@@ -4,6 +4,7 @@
 //   tallowmere-analyse [options] --entries [FILE]
 //   tallowmere-analyse [options] [PATH...]
 //   tallowmere-analyse [options] --field N|NAME [PATH...]
+//   tallowmere-analyse [options] --field A,B...|--all-fields [--group-by COL] [PATH...]
 //
 // With --entries each line of FILE (standard input when absent or "-") is one
 // entry of the number list, verbatim, as if typed. Otherwise each PATH is read

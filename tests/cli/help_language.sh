@@ -44,6 +44,7 @@ check "tallowmere in German: lines as in English" "
 Usage: tallowmere [OPTION]... [PATH]..." "$(shared tallowmere)"
 check "tallowmere-analyse in German: lines as in English" "
        tallowmere-analyse [options] --entries [FILE]
+       tallowmere-analyse [options] --field A,B...|--all-fields [--group-by COL] [PATH...]
        tallowmere-analyse [options] --field N|NAME [PATH...]
 first_quartile, third_quartile, interquartile_range, kurtosis,
 median, mean, variance, skew, average_deviation, standard_deviation,
