@@ -858,10 +858,11 @@ std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
     if (std::string why = ChooseDelimiter(*run.delimiterText, table.delimiter); !why.empty()) return why;
   }
   if (!columns) {
-    const char* given = run.delimiterText ? "--delimiter"
-                        : run.header      ? "--header"
-                        : run.strict      ? "--strict"
-                                          : "--group-by";
+    // The option that most needs the columns is named.
+    const char* given = run.groupText       ? "--group-by"
+                        : run.delimiterText ? "--delimiter"
+                        : run.header        ? "--header"
+                                            : "--strict";
     return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {given, "--field"});
   }
   if (run.allFields && !run.fieldTexts.empty())

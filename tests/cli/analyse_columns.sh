@@ -88,6 +88,7 @@ while IFS='|' read -r name args message; do
 done <<'TABLE'
 --all-fields with --field|--all-fields\n--field\n2\nAB|tallowmere-analyse: --all-fields takes no --field
 --group-by without columns|--group-by\n2\nAB|tallowmere-analyse: option '--group-by' needs --field
+--group-by without columns, with a delimiter|--delimiter\n,\n--group-by\n2\nAB|tallowmere-analyse: option '--group-by' needs --field
 --strict with two columns|--strict\n--field\n2,3\nAB|tallowmere-analyse: option '--strict' takes a single column (one --field, without --group-by)
 --strict with groups|--strict\n--field\n2\n--group-by\n1\nAB|tallowmere-analyse: option '--strict' takes a single column (one --field, without --group-by)
 a name among numbers without --header|--delimiter\n,\n--field\n2,b\nAB|tallowmere-analyse: --field 'b': not a column number; a column name needs --header
