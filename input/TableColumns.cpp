@@ -11,6 +11,13 @@ namespace {
 
 constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 
+// The cells of a batch: enough that handing half to the other thread costs
+// little beside deciding them, few enough that their texts stay in the cache.
+constexpr std::size_t kBatchCells = std::size_t{1} << 16;
+// Below this a batch is decided on this thread alone.
+constexpr std::size_t kTwoThreadCells = 4096;
+constexpr std::size_t kBatchPieces = 8;
+
 // The rule reads the leading numbers of plain texts only for a list that
 // keeps values, as every block does; what it decides is kept by the Keeper,
 // never appended here.
@@ -35,33 +42,33 @@ std::string GroupLabel(const TableCell& cell) {
 
 }  // namespace
 
-// Takes the rule's decision on one text cell into a Pending.
+// Takes the rule's decision on one held text cell.
 class TableColumns::Keeper {
  public:
-  Keeper(Pending& pending, ReadTally& otherConvention) : pending_(pending), otherConvention_(otherConvention) {}
+  Keeper(Held& held, ReadTally& otherConvention) : held_(held), otherConvention_(otherConvention) {}
   void Number(double value) {
-    pending_.kind = Pending::Kind::kNumber;
-    pending_.number = value;
+    held_.kind = Held::Kind::kNumber;
+    held_.number = value;
   }
-  void Text(std::string_view candidate) {
-    pending_.kind = Pending::Kind::kText;
-    pending_.text.assign(candidate);
-  }
-  void Skip(std::string_view) { pending_.kind = Pending::Kind::kNotNumber; }
+  // The text stays where it is held, to be kept as tested text.
+  void Text(std::string_view) { held_.kind = Held::Kind::kText; }
+  void Skip(std::string_view) { held_.kind = Held::Kind::kNotNumber; }
   void Other(std::string_view candidate) { otherConvention_.NoteOtherConvention(candidate, 1); }
 
  private:
-  Pending& pending_;
+  Held& held_;
   ReadTally& otherConvention_;
 };
 
-TableColumns::TableColumns(ColumnsChoice choice, const numtext::Separators& sep)
-    : choice_(std::move(choice)), rule_(&Wanted(), sep) {
+TableColumns::TableColumns(ColumnsChoice choice, const numtext::Separators& sep, bool twoThreads)
+    : choice_(std::move(choice)), rule_(&Wanted(), sep), twoThreads_(twoThreads) {
   for (const ColumnPick& pick : choice_.columns)
     slots_.push_back({.name = pick.name, .number = pick.number, .blockOfGroup = {}});
   // Without groups every row is of the one group, which has no label.
   if (!choice_.group) groups_.emplace_back();
 }
+
+TableColumns::~TableColumns() = default;
 
 void TableColumns::BeginTable() {
   inHeader_ = choice_.header;
@@ -97,10 +104,7 @@ void TableColumns::ResolvePicks() {
   groupColumn_ = choice_.group ? find(*choice_.group) : kNone;
 }
 
-void TableColumns::BeginRow(std::uint64_t) {
-  rowPending_ = 0;
-  rowGroup_.clear();
-}
+void TableColumns::BeginRow(std::uint64_t) { rowGroup_.clear(); }
 
 void TableColumns::Cell(const TableCell& cell) {
   if (inHeader_) {
@@ -140,22 +144,22 @@ std::size_t TableColumns::AllSlot(std::size_t column) {
 }
 
 void TableColumns::TakeValue(std::size_t slot, const TableCell& cell) {
-  if (rowPending_ == row_.size()) row_.emplace_back();
-  Pending& pending = row_[rowPending_++];
-  pending.slot = slot;
+  Held& held = held_.emplace_back();
+  held.slot = slot;
   switch (cell.kind) {
     case CellKind::kNumber:
-      pending.kind = Pending::Kind::kNumber;
-      pending.number = cell.number;
+      held.kind = Held::Kind::kNumber;
+      held.number = cell.number;
       break;
     case CellKind::kOther:
-      pending.kind = Pending::Kind::kNotNumber;
+      held.kind = Held::Kind::kNotNumber;
       break;
-    case CellKind::kText: {
-      Keeper keeper(pending, otherConvention_);
-      rule_.Decide(cell.text, keeper);
+    case CellKind::kText:
+      held.kind = Held::Kind::kUndecided;
+      held.textAt = heldText_.size();
+      held.textSize = cell.text.size();
+      heldText_.append(cell.text);
       break;
-    }
   }
 }
 
@@ -184,26 +188,61 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;
-  const std::size_t group = GroupIndex();
-  for (std::size_t k = 0; k < rowPending_; ++k) {
-    const Pending& pending = row_[k];
-    EntrySource& entries = Block(pending.slot, group);
-    switch (pending.kind) {
-      case Pending::Kind::kNumber:
-        entries.AppendNumber(pending.number);
-        break;
-      case Pending::Kind::kText:
-        entries.AppendTestedText(pending.text);
-        break;
-      case Pending::Kind::kNotNumber:
-        entries.NoteSkipped({}, 1);
-        break;
+  heldRows_.push_back({.cellsEnd = held_.size(), .group = GroupIndex()});
+  if (held_.size() >= kBatchCells) KeepBatch();
+}
+
+void TableColumns::DecideRange(std::size_t begin, std::size_t end, ReadTally& otherConvention) {
+  for (std::size_t i = begin; i < end; ++i) {
+    Held& held = held_[i];
+    if (held.kind != Held::Kind::kUndecided) continue;
+    Keeper keeper(held, otherConvention);
+    rule_.Decide(std::string_view(heldText_).substr(held.textAt, held.textSize), keeper);
+  }
+}
+
+// The threads take pieces of the batch one at a time, so that on a busy
+// machine this one decides what the helper has not taken; what each piece
+// read in the other convention is told in cell order.
+void TableColumns::DecideBatch() {
+  const std::size_t n = held_.size();
+  if (!twoThreads_ || n < kTwoThreadCells) return DecideRange(0, n, otherConvention_);
+  if (!threads_) threads_ = std::make_unique<core::TwoThreads>();
+  ReadTally pieces[kBatchPieces];
+  threads_->Run(kBatchPieces,
+                [&](std::size_t k) { DecideRange(k * n / kBatchPieces, (k + 1) * n / kBatchPieces, pieces[k]); });
+  for (const ReadTally& piece : pieces)
+    otherConvention_.NoteOtherConvention(piece.firstOtherConvention, piece.otherConvention);
+}
+
+void TableColumns::KeepBatch() {
+  DecideBatch();
+  std::size_t cell = 0;
+  for (const HeldRow& row : heldRows_) {
+    for (; cell < row.cellsEnd; ++cell) {
+      const Held& held = held_[cell];
+      EntrySource& entries = Block(held.slot, row.group);
+      switch (held.kind) {
+        case Held::Kind::kNumber:
+          entries.AppendNumber(held.number);
+          break;
+        case Held::Kind::kText:
+          entries.AppendTestedText(std::string_view(heldText_).substr(held.textAt, held.textSize));
+          break;
+        case Held::Kind::kNotNumber:
+        case Held::Kind::kUndecided:
+          entries.NoteSkipped({}, 1);
+          break;
+      }
     }
   }
-  rowPending_ = 0;
+  held_.clear();
+  heldRows_.clear();
+  heldText_.clear();
 }
 
 std::vector<ColumnEntries> TableColumns::TakeBlocks() {
+  KeepBatch();
   std::vector<ColumnEntries> taken;
   for (Slot& slot : slots_) {
     auto entriesOf = [&](std::size_t group) -> ColumnEntries* {

@@ -8,6 +8,7 @@
 // number. Plain C++, no Qt.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/TwoThreads.h"
 #include "input/EntrySource.h"
 #include "input/ListCandidates.h"
 #include "input/ReadTally.h"
@@ -50,7 +52,12 @@ struct ColumnEntries {
 
 class TableColumns final : public CellSink {
  public:
-  TableColumns(ColumnsChoice choice, const numtext::Separators& sep);
+  // With `twoThreads` large batches of texts are decided on two threads;
+  // without, on this one (the same entries either way).
+  TableColumns(ColumnsChoice choice, const numtext::Separators& sep, bool twoThreads = true);
+  ~TableColumns() override;
+  TableColumns(const TableColumns&) = delete;
+  TableColumns& operator=(const TableColumns&) = delete;
 
   // A table (a file) begins: its first row is a header when the choice has one.
   void BeginTable();
@@ -65,7 +72,10 @@ class TableColumns final : public CellSink {
 
   // The texts read in the other decimal convention since the last call, in
   // the order met, whatever column they were in.
-  ReadTally TakeOtherConvention() { return std::exchange(otherConvention_, {}); }
+  ReadTally TakeOtherConvention() {
+    KeepBatch();
+    return std::exchange(otherConvention_, {});
+  }
 
   // Every column's entries, the columns in order and each column's groups in
   // the order they first appeared, a group that has no cell in a column
@@ -79,15 +89,26 @@ class TableColumns final : public CellSink {
     std::size_t number = 0;
     std::vector<std::size_t> blockOfGroup;  // the block of each group; kNone until made
   };
-  // A value cell of the row in hand, decided but not yet kept: its group may
-  // come later in the row.
-  struct Pending {
-    enum class Kind : unsigned char { kNumber, kText, kNotNumber } kind = Kind::kNumber;
+  // A value cell held until its batch is decided: its text (kUndecided, and
+  // then kText when it is kept as tested text) lies in heldText_.
+  struct Held {
+    enum class Kind : unsigned char { kNumber, kText, kNotNumber, kUndecided } kind = Kind::kNumber;
     std::size_t slot = 0;
     double number = 0;
-    std::string text;  // kText: the text that passed the number test
+    std::size_t textAt = 0, textSize = 0;
+  };
+  // A row of the batch: where its cells end in held_, and its group.
+  struct HeldRow {
+    std::size_t cellsEnd = 0;
+    std::size_t group = 0;
   };
   class Keeper;
+
+  // The number test of a batch's texts, on two threads when it is large.
+  void DecideBatch();
+  void DecideRange(std::size_t begin, std::size_t end, ReadTally& otherConvention);
+  // Decides the batch and keeps its rows, in order, in their blocks.
+  void KeepBatch();
 
   void EndHeader();
   void ResolvePicks();
@@ -114,10 +135,14 @@ class TableColumns final : public CellSink {
   std::vector<std::size_t> allSlotAt_;                   // with `all`: the slot of each column, kNone unknown
   std::size_t groupColumn_ = 0;
 
-  // The row in hand.
-  std::vector<Pending> row_;
-  std::size_t rowPending_ = 0;  // the entries of row_ in use
-  std::string rowGroup_;
+  // The rows held: the number test is most of a table's reading, so the
+  // cells of many rows are decided together, then kept in row order.
+  std::vector<Held> held_;
+  std::vector<HeldRow> heldRows_;
+  std::string heldText_;
+  std::string rowGroup_;  // the group's label of the row in hand
+  bool twoThreads_;
+  std::unique_ptr<core::TwoThreads> threads_;  // made for the first large batch
 };
 
 }  // namespace tallowmere::input

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,57 @@ TEST(TableColumns, TextCellsReadAsListLines) {
       ListCandidates(list, sep).Offer(text);
       EXPECT_EQ(EntriesOf(blocks[0].entries), EntriesOf(list));
     }
+  }
+}
+
+// A table of many rows (several batches, each decided on two threads) gives
+// the same blocks, in the same order, and the same other-convention tally as
+// the same table decided on one thread.
+Table ManyRows(std::size_t rows) {
+  const char* texts[] = {"61,5", "1.234,5", "70.25", "n/a", "", "-3", "1e3", "12abc", "0,5", "7"};
+  const char* groups[] = {"A", "B", "C", "A b", "5"};
+  std::mt19937 random(20261211);
+  Table table = {{T(0, "id"), T(1, "weight"), T(2, "height"), T(3, "team")}};
+  for (std::size_t r = 0; r < rows; ++r) {
+    Row row;
+    row.push_back(N(0, static_cast<double>(r)));
+    const char* text = texts[random() % 10];
+    if (*text) row.push_back(T(1, text));
+    if (random() % 7 == 0)
+      row.push_back(O(2, "TRUE"));
+    else
+      row.push_back(T(2, std::to_string(random() % 100000) + "," + std::to_string(random() % 100)));
+    row.push_back(T(3, groups[random() % 5]));
+    table.push_back(std::move(row));
+  }
+  return table;
+}
+
+struct ThreadsRow {
+  const char* name;
+  ColumnsChoice choice;
+  numtext::Separators sep;
+  std::size_t rows;
+};
+
+TEST(TableColumns, TwoThreadsKeepWhatOneKeeps) {
+  const ThreadsRow rows[] = {
+      {"all fields by team, decimal point", AllCols(true, Name("team")), kPoint, 150'000},
+      {"two named columns, decimal comma", Cols({Name("weight"), Name("height")}, true), kComma, 100'000},
+      {"a batch too small to share", Cols({Num(2)}, true), kComma, 1'000},
+  };
+  for (const ThreadsRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Table table = ManyRows(row.rows);
+    TableColumns one(row.choice, row.sep, false), two(row.choice, row.sep, true);
+    Feed(one, {table});
+    Feed(two, {table});
+    const ReadTally oneTally = one.TakeOtherConvention(), twoTally = two.TakeOtherConvention();
+    EXPECT_EQ(twoTally.otherConvention, oneTally.otherConvention);
+    EXPECT_EQ(twoTally.firstOtherConvention, oneTally.firstOtherConvention);
+    const std::vector<BlockOut> oneBlocks = BlocksOf(one), twoBlocks = BlocksOf(two);
+    ASSERT_FALSE(oneBlocks.empty());
+    EXPECT_EQ(twoBlocks, oneBlocks);
   }
 }
 

@@ -87,7 +87,8 @@ case "$mode" in
     # ThreadSanitizer and run meanwhile, at a lower priority: the suite's
     # window and session tests leave part of the two cores idle while they
     # wait. Any data race fails them.
-    thread_tests=(two_threads_test large_lists_test list_file_test entry_lines_test statistics_test analysis_test)
+    thread_tests=(two_threads_test large_lists_test list_file_test entry_lines_test statistics_test analysis_test
+      table_columns_test)
     pattern="^($(IFS='|'; echo "${thread_tests[*]}"))\$"
     cmake --preset tsan >/dev/null
     (
