@@ -96,6 +96,21 @@ HeldText EntrySource::TextOf(std::size_t index) const {
   return {texts_.Text(k), texts_.PassedNumberTest(k)};
 }
 
+void EntrySource::AppendAll(EntrySource& other) {
+  const std::size_t count = other.Count();
+  const Values values = other.TakeValues();
+  std::size_t nextText = other.NextText(0);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i != nextText) {
+      AppendNumber(values[i]);
+      continue;
+    }
+    const HeldText held = other.TextOf(i);
+    KeepText(held.text, held.passedNumberTest);
+    nextText = other.NextText(i + 1);
+  }
+}
+
 EntrySource::Values EntrySource::TakeValues() {
   if (blocks_.empty()) return std::exchange(numbers_, {});
   Values all;

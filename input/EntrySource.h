@@ -66,6 +66,11 @@ class EntrySource final : public ValueSink {
   EntryStore& Texts() { return texts_; }
   const EntryStore& Texts() const { return texts_; }
 
+  // Appends every entry of `other` after these, each as `other` holds it (a
+  // number as its value, a text with its flag); `other` keeps its texts but
+  // hands over its numbers.
+  void AppendAll(EntrySource& other);
+
   // The leading numbers, one per entry in list order, NaN where only the
   // text is known; handed over once (an all-text list has none: empty).
   // Numbers kept in blocks are joined into the one array, each block let go

@@ -107,6 +107,44 @@ TEST(EntrySource, HoldsEachEntryAsItCameInListOrder) {
   }
 }
 
+// The entries of a list appended to another read as if both had been handed
+// over to the one list.
+TEST(EntrySource, AppendsAnotherListAsIfHandedOverToIt) {
+  const struct Row {
+    const char* name;
+    std::vector<Given> first, second;
+  } rows[] = {
+      {"nothing to nothing", {}, {}},
+      {"texts to nothing", {}, {Typed("1"), Tested("1,5")}},
+      {"numbers to texts", {Typed("a"), Tested("2")}, {Number(3), Number(-0.0)}},
+      {"texts to numbers", {Number(1), Number(2)}, {Tested("3,5"), Typed("kg")}},
+      {"mixed to mixed", {Number(1), Typed("x"), Number(2)}, {Tested("y"), Number(4), Number(5), Typed("")}},
+      {"numbers to numbers", {Number(1)}, {Number(2), Number(3)}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    input::EntrySource first, second, whole;
+    HandOver(first, row.first, 0);
+    HandOver(second, row.second, 0);
+    std::vector<Given> both = row.first;
+    both.insert(both.end(), row.second.begin(), row.second.end());
+    HandOver(whole, both, 0);
+    first.AppendAll(second);
+    ASSERT_EQ(first.Count(), whole.Count());
+    EXPECT_EQ(first.AllText(), whole.AllText());
+    for (std::size_t i = 0; i < whole.Count(); ++i) {
+      ASSERT_EQ(first.HasText(i), whole.HasText(i)) << i;
+      if (!whole.HasText(i)) continue;
+      EXPECT_EQ(first.TextOf(i).text, whole.TextOf(i).text) << i;
+      EXPECT_EQ(first.TextOf(i).passedNumberTest, whole.TextOf(i).passedNumberTest) << i;
+    }
+    const input::EntrySource::Values got = first.TakeValues(), want = whole.TakeValues();
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i)
+      EXPECT_TRUE(SameBits(got[i], want[i]) || (std::isnan(got[i]) && std::isnan(want[i]))) << i;
+  }
+}
+
 // More numbers than room was made for (a pipe, a file that grew) go to
 // blocks, which are joined in order, with the texts among them in place.
 TEST(EntrySource, NumbersBeyondTheRoomMadeComeBackInOrder) {
