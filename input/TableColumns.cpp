@@ -11,15 +11,8 @@ namespace {
 
 constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 
-// The cells of a batch: enough that handing half to the other thread costs
-// little beside deciding them, few enough that their texts stay in the cache.
-constexpr std::size_t kBatchCells = std::size_t{1} << 16;
-// Below this a batch is decided on this thread alone.
-constexpr std::size_t kTwoThreadCells = 4096;
-constexpr std::size_t kBatchPieces = 8;
-
 // The rule reads the leading numbers of plain texts only for a list that
-// keeps values, as every block does; what it decides is kept by the Keeper,
+// keeps values, as every block does; what it decides is kept by the batches,
 // never appended here.
 class ValuesWanted final : public ValueSink {
  public:
@@ -42,26 +35,8 @@ std::string GroupLabel(const TableCell& cell) {
 
 }  // namespace
 
-// Takes the rule's decision on one held text cell.
-class TableColumns::Keeper {
- public:
-  Keeper(Held& held, ReadTally& otherConvention) : held_(held), otherConvention_(otherConvention) {}
-  void Number(double value) {
-    held_.kind = Held::Kind::kNumber;
-    held_.number = value;
-  }
-  // The text stays where it is held, to be kept as tested text.
-  void Text(std::string_view) { held_.kind = Held::Kind::kText; }
-  void Skip(std::string_view) { held_.kind = Held::Kind::kNotNumber; }
-  void Other(std::string_view candidate) { otherConvention_.NoteOtherConvention(candidate, 1); }
-
- private:
-  Held& held_;
-  ReadTally& otherConvention_;
-};
-
 TableColumns::TableColumns(ColumnsChoice choice, const numtext::Separators& sep, bool twoThreads)
-    : choice_(std::move(choice)), rule_(&Wanted(), sep), twoThreads_(twoThreads) {
+    : choice_(std::move(choice)), rule_(&Wanted(), sep), keeper_(rule_, otherConvention_, twoThreads) {
   for (const ColumnPick& pick : choice_.columns)
     slots_.push_back({.name = pick.name, .number = pick.number, .blockOfGroup = {}});
   // Without groups every row is of the one group, which has no label.
@@ -104,7 +79,11 @@ void TableColumns::ResolvePicks() {
   groupColumn_ = choice_.group ? find(*choice_.group) : kNone;
 }
 
-void TableColumns::BeginRow(std::uint64_t) { rowGroup_.clear(); }
+void TableColumns::BeginRow(std::uint64_t) {
+  rowGroup_.clear();
+  rowSlots_.clear();
+  rowStart_ = keeper_.Filling().Size();
+}
 
 void TableColumns::Cell(const TableCell& cell) {
   if (inHeader_) {
@@ -112,6 +91,8 @@ void TableColumns::Cell(const TableCell& cell) {
     headerCells_[cell.column].assign(cell.text);
     return;
   }
+  // Once a header lacks a chosen name nothing is kept.
+  if (missing_) return;
   if (cell.column == groupColumn_) rowGroup_ = GroupLabel(cell);
   if (choice_.all) {
     if (cell.column != groupColumn_) TakeValue(AllSlot(cell.column), cell);
@@ -144,23 +125,19 @@ std::size_t TableColumns::AllSlot(std::size_t column) {
 }
 
 void TableColumns::TakeValue(std::size_t slot, const TableCell& cell) {
-  Held& held = held_.emplace_back();
-  held.slot = slot;
+  CellBatch& batch = keeper_.Filling();
   switch (cell.kind) {
     case CellKind::kNumber:
-      held.kind = Held::Kind::kNumber;
-      held.number = cell.number;
+      batch.AddNumber(cell.number);
       break;
     case CellKind::kOther:
-      held.kind = Held::Kind::kNotNumber;
+      batch.AddNotNumber();
       break;
     case CellKind::kText:
-      held.kind = Held::Kind::kUndecided;
-      held.textAt = heldText_.size();
-      held.textSize = cell.text.size();
-      heldText_.append(cell.text);
+      batch.AddText(cell.text);
       break;
   }
+  rowSlots_.push_back(slot);
 }
 
 void TableColumns::EndHeader() {
@@ -180,74 +157,28 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
   if (blocks.size() <= group) blocks.resize(group + 1, kNone);
   if (blocks[group] == kNone) {
     blocks[group] = blocks_.size();
-    blocks_.emplace_back();
+    blocks_.push_back(std::make_unique<ColumnEntries>());
   }
-  return blocks_[blocks[group]].entries;
+  return blocks_[blocks[group]]->entries;
 }
 
+// The row's cells get their blocks once its group is known.
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;
-  heldRows_.push_back({.cellsEnd = held_.size(), .group = GroupIndex()});
-  if (held_.size() >= kBatchCells) KeepBatch();
-}
-
-void TableColumns::DecideRange(std::size_t begin, std::size_t end, ReadTally& otherConvention) {
-  for (std::size_t i = begin; i < end; ++i) {
-    Held& held = held_[i];
-    if (held.kind != Held::Kind::kUndecided) continue;
-    Keeper keeper(held, otherConvention);
-    rule_.Decide(std::string_view(heldText_).substr(held.textAt, held.textSize), keeper);
-  }
-}
-
-// The threads take pieces of the batch one at a time, so that on a busy
-// machine this one decides what the helper has not taken; what each piece
-// read in the other convention is told in cell order.
-void TableColumns::DecideBatch() {
-  const std::size_t n = held_.size();
-  if (!twoThreads_ || n < kTwoThreadCells) return DecideRange(0, n, otherConvention_);
-  if (!threads_) threads_ = std::make_unique<core::TwoThreads>();
-  ReadTally pieces[kBatchPieces];
-  threads_->Run(kBatchPieces,
-                [&](std::size_t k) { DecideRange(k * n / kBatchPieces, (k + 1) * n / kBatchPieces, pieces[k]); });
-  for (const ReadTally& piece : pieces)
-    otherConvention_.NoteOtherConvention(piece.firstOtherConvention, piece.otherConvention);
-}
-
-void TableColumns::KeepBatch() {
-  DecideBatch();
-  std::size_t cell = 0;
-  for (const HeldRow& row : heldRows_) {
-    for (; cell < row.cellsEnd; ++cell) {
-      const Held& held = held_[cell];
-      EntrySource& entries = Block(held.slot, row.group);
-      switch (held.kind) {
-        case Held::Kind::kNumber:
-          entries.AppendNumber(held.number);
-          break;
-        case Held::Kind::kText:
-          entries.AppendTestedText(std::string_view(heldText_).substr(held.textAt, held.textSize));
-          break;
-        case Held::Kind::kNotNumber:
-        case Held::Kind::kUndecided:
-          entries.NoteSkipped({}, 1);
-          break;
-      }
-    }
-  }
-  held_.clear();
-  heldRows_.clear();
-  heldText_.clear();
+  const std::size_t group = GroupIndex();
+  CellBatch& batch = keeper_.Filling();
+  for (std::size_t k = 0; k < rowSlots_.size(); ++k) batch.SetList(rowStart_ + k, Block(rowSlots_[k], group));
+  if (batch.Size() >= kBatchCells) keeper_.Hand();
 }
 
 std::vector<ColumnEntries> TableColumns::TakeBlocks() {
-  KeepBatch();
+  keeper_.Finish();
   std::vector<ColumnEntries> taken;
   for (Slot& slot : slots_) {
     auto entriesOf = [&](std::size_t group) -> ColumnEntries* {
       const bool made = group < slot.blockOfGroup.size() && slot.blockOfGroup[group] != kNone;
-      return made ? &blocks_[slot.blockOfGroup[group]] : nullptr;
+      return made ? blocks_[slot.blockOfGroup[group]].get() : nullptr;
     };
     if (choice_.all) {
       bool numbers = false;

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/TwoThreads.h"
+#include "input/CellBatch.h"
 #include "input/EntrySource.h"
 #include "input/ListCandidates.h"
 #include "input/ReadTally.h"
@@ -52,8 +52,8 @@ struct ColumnEntries {
 
 class TableColumns final : public CellSink {
  public:
-  // With `twoThreads` large batches of texts are decided on two threads;
-  // without, on this one (the same entries either way).
+  // With `twoThreads` each batch of cells is kept on a helper thread while
+  // the next is read; without, on this one (the same entries either way).
   TableColumns(ColumnsChoice choice, const numtext::Separators& sep, bool twoThreads = true);
   ~TableColumns() override;
   TableColumns(const TableColumns&) = delete;
@@ -73,7 +73,7 @@ class TableColumns final : public CellSink {
   // The texts read in the other decimal convention since the last call, in
   // the order met, whatever column they were in.
   ReadTally TakeOtherConvention() {
-    KeepBatch();
+    keeper_.Finish();
     return std::exchange(otherConvention_, {});
   }
 
@@ -89,31 +89,14 @@ class TableColumns final : public CellSink {
     std::size_t number = 0;
     std::vector<std::size_t> blockOfGroup;  // the block of each group; kNone until made
   };
-  // A value cell held until its batch is decided: its text (kUndecided, and
-  // then kText when it is kept as tested text) lies in heldText_.
-  struct Held {
-    enum class Kind : unsigned char { kNumber, kText, kNotNumber, kUndecided } kind = Kind::kNumber;
-    std::size_t slot = 0;
-    double number = 0;
-    std::size_t textAt = 0, textSize = 0;
-  };
-  // A row of the batch: where its cells end in held_, and its group.
-  struct HeldRow {
-    std::size_t cellsEnd = 0;
-    std::size_t group = 0;
-  };
-  class Keeper;
-
-  // The number test of a batch's texts, on two threads when it is large.
-  void DecideBatch();
-  void DecideRange(std::size_t begin, std::size_t end, ReadTally& otherConvention);
-  // Decides the batch and keeps its rows, in order, in their blocks.
-  void KeepBatch();
-
   void EndHeader();
   void ResolvePicks();
   std::size_t AllSlot(std::size_t column);
   void TakeValue(std::size_t slot, const TableCell& cell);
+  // The batch is handed on once it holds this many cells: enough that a
+  // batch costs little to hand over, few enough that the two in hand stay
+  // in the caches.
+  static constexpr std::size_t kBatchCells = std::size_t{1} << 16;
   std::size_t GroupIndex();
   EntrySource& Block(std::size_t slot, std::size_t group);
 
@@ -123,7 +106,9 @@ class TableColumns final : public CellSink {
   std::optional<std::string> missing_;
 
   std::vector<Slot> slots_;
-  std::vector<ColumnEntries> blocks_;
+  // Each block stays where it was made: the batches kept meanwhile append
+  // to it.
+  std::vector<std::unique_ptr<ColumnEntries>> blocks_;
   std::vector<std::string> groups_;
   std::unordered_map<std::string, std::size_t> groupIndex_;
   std::unordered_map<std::string, std::size_t> slotOfName_;  // with `all` and a header
@@ -135,14 +120,12 @@ class TableColumns final : public CellSink {
   std::vector<std::size_t> allSlotAt_;                   // with `all`: the slot of each column, kNone unknown
   std::size_t groupColumn_ = 0;
 
-  // The rows held: the number test is most of a table's reading, so the
-  // cells of many rows are decided together, then kept in row order.
-  std::vector<Held> held_;
-  std::vector<HeldRow> heldRows_;
-  std::string heldText_;
-  std::string rowGroup_;  // the group's label of the row in hand
-  bool twoThreads_;
-  std::unique_ptr<core::TwoThreads> threads_;  // made for the first large batch
+  // The cells of the rows read: held in batches, each kept in its block
+  // while the next fills.
+  BatchKeeper keeper_;
+  std::vector<std::size_t> rowSlots_;  // the slot of each of the row's cells
+  std::size_t rowStart_ = 0;           // where the row's cells begin in the filling batch
+  std::string rowGroup_;               // the group's label of the row in hand
 };
 
 }  // namespace tallowmere::input
