@@ -1,0 +1,30 @@
+#include "input/OdsSheets.h"
+
+#include "input/OdsContent.h"
+#include "input/SheetArchive.h"
+
+namespace tallowmere::input {
+
+namespace {
+constexpr const char* kContentPart = "content.xml";
+}  // namespace
+
+SheetProblem OdsSheets::Open(const std::string& path) {
+  names_.clear();
+  SheetProblem problem = OpenSheetArchive(path, archive_);
+  if (!problem.Ok()) return problem;
+  ZipEntry content;
+  problem = OpenSheetPart(archive_, kContentPart, content);
+  if (!problem.Ok()) return problem;
+  return ReadOdsSheetNames(content, names_);
+}
+
+SheetProblem OdsSheets::ReadSheet(std::size_t index, CellSink& sink) const {
+  if (index >= names_.size()) return {SheetFailure::kNoSuchSheet, std::to_string(index + 1)};
+  ZipEntry content;
+  SheetProblem problem = OpenSheetPart(archive_, kContentPart, content);
+  if (!problem.Ok()) return problem;
+  return ReadOdsSheetCells(content, index, sink);
+}
+
+}  // namespace tallowmere::input

@@ -1,0 +1,29 @@
+#pragma once
+// An OpenDocument spreadsheet (.ods) file: its sheets' names, and the cells
+// of one sheet streamed from its content.xml (see OdsContent.h). Plain C++
+// over libzip and Qt Core.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "input/SheetProblem.h"
+#include "input/TableCells.h"
+#include "input/ZipArchive.h"
+
+namespace tallowmere::input {
+
+class OdsSheets {
+ public:
+  // Opens the file and reads its sheets' names (the whole of content.xml is
+  // parsed, nothing of it kept).
+  SheetProblem Open(const std::string& path);
+  const std::vector<std::string>& Names() const { return names_; }
+  // The cells of sheet `index` (from 0, in Names()' order) into `sink`.
+  SheetProblem ReadSheet(std::size_t index, CellSink& sink) const;
+
+ private:
+  ZipArchive archive_;
+  std::vector<std::string> names_;
+};
+
+}  // namespace tallowmere::input

@@ -1,0 +1,75 @@
+#include "input/XlsxSheets.h"
+
+#include <map>
+
+#include "input/SheetArchive.h"
+#include "input/XlsxSheetXml.h"
+#include "input/XlsxStyles.h"
+#include "input/XlsxWorkbook.h"
+
+namespace tallowmere::input {
+
+namespace {
+
+constexpr const char* kWorkbookPart = "xl/workbook.xml";
+constexpr const char* kWorkbookRelsPart = "xl/_rels/workbook.xml.rels";
+constexpr const char* kSharedStringsPart = "xl/sharedStrings.xml";
+constexpr const char* kStylesPart = "xl/styles.xml";
+
+}  // namespace
+
+SheetProblem XlsxSheets::Open(const std::string& path) {
+  names_.clear();
+  parts_.clear();
+  strings_.Clear();
+  dateStyles_.clear();
+  SheetProblem problem = OpenSheetArchive(path, archive_);
+  if (problem.Ok()) problem = ReadSheetParts();
+  if (problem.Ok()) problem = ReadOptionalParts();
+  if (!problem.Ok()) names_.clear();
+  return problem;
+}
+
+SheetProblem XlsxSheets::ReadSheetParts() {
+  ZipEntry entry;
+  SheetProblem problem = OpenSheetPart(archive_, kWorkbookPart, entry);
+  std::vector<WorkbookSheet> sheets;
+  if (problem.Ok()) problem = ReadWorkbookSheets(entry, sheets);
+  if (!problem.Ok()) return problem;
+  std::map<std::string, std::string> targets;
+  problem = OpenSheetPart(archive_, kWorkbookRelsPart, entry);
+  if (problem.Ok()) problem = ReadRelationships(entry, kWorkbookRelsPart, targets);
+  if (!problem.Ok()) return problem;
+  for (const WorkbookSheet& sheet : sheets) {
+    names_.push_back(sheet.name);
+    const auto target = targets.find(sheet.relationship);
+    parts_.push_back(target == targets.end() ? std::string() : ResolvePartName("xl/", target->second));
+  }
+  return {};
+}
+
+SheetProblem XlsxSheets::ReadOptionalParts() {
+  ZipEntry entry;
+  SheetProblem problem;
+  if (archive_.Has(kSharedStringsPart)) {
+    problem = OpenSheetPart(archive_, kSharedStringsPart, entry);
+    if (problem.Ok()) problem = ReadSharedStrings(entry, strings_);
+    if (!problem.Ok()) return problem;
+  }
+  if (archive_.Has(kStylesPart)) {
+    problem = OpenSheetPart(archive_, kStylesPart, entry);
+    if (problem.Ok()) problem = ReadDateStyles(entry, dateStyles_);
+  }
+  return problem;
+}
+
+SheetProblem XlsxSheets::ReadSheet(std::size_t index, CellSink& sink) const {
+  if (index >= names_.size()) return {SheetFailure::kNoSuchSheet, std::to_string(index + 1)};
+  if (parts_[index].empty()) return {SheetFailure::kMissingPart, names_[index]};
+  ZipEntry entry;
+  SheetProblem problem = OpenSheetPart(archive_, parts_[index], entry);
+  if (!problem.Ok()) return problem;
+  return ReadXlsxSheetCells(entry, parts_[index], strings_, dateStyles_, sink);
+}
+
+}  // namespace tallowmere::input
