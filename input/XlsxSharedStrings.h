@@ -39,8 +39,4 @@ class SharedStrings {
 
 SheetProblem ReadSharedStrings(ChunkSource& part, SharedStrings& strings);
 
-// An Office Open XML text appended to `out` in UTF-8, its escapes of
-// characters XML cannot hold ("_x000D_") read back, up to `max` bytes.
-void AppendOoxmlText(std::string& out, QStringView text, std::size_t max);
-
 }  // namespace tallowmere::input

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "input/OoxmlText.h"
 #include "input/RowCells.h"
 #include "input/XmlPart.h"
 

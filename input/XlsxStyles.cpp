@@ -22,25 +22,25 @@ std::uint64_t FormatOf(XmlPart& part) {
 
 bool IsBuiltInDateFormat(unsigned long long id) { return (id >= 14 && id <= 22) || (id >= 45 && id <= 47); }
 
-bool IsDateFormatCode(QStringView code) {
+bool IsDateFormatCode(std::string_view code) {
   bool quoted = false;
   int brackets = 0;
-  for (qsizetype i = 0; i < code.size(); ++i) {
-    const char16_t c = code[i].unicode();
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    const char c = code[i];
     if (quoted) {
-      quoted = c != u'"';
-    } else if (c == u'"') {
+      quoted = c != '"';
+    } else if (c == '"') {
       quoted = true;
-    } else if (c == u'[') {
+    } else if (c == '[') {
       ++brackets;
-    } else if (c == u']') {
+    } else if (c == ']') {
       if (brackets > 0) --brackets;
     } else if (brackets == 0) {
-      if (c == u'\\' || c == u'_' || c == u'*') {
+      if (c == '\\' || c == '_' || c == '*') {
         ++i;
       } else {
-        const char16_t lower = c | 0x20;
-        if (lower == u'd' || lower == u'm' || lower == u'y' || lower == u'h' || lower == u's') return true;
+        const char lower = static_cast<char>(c | 0x20);
+        if (lower == 'd' || lower == 'm' || lower == 'y' || lower == 'h' || lower == 's') return true;
       }
     }
   }
@@ -51,7 +51,8 @@ SheetProblem ReadDateStyles(ChunkSource& source, std::vector<bool>& dateStyles) 
   dateStyles.clear();
   XmlPart part(source, kStylesPart);
   std::map<std::uint64_t, bool> custom;  // numFmtId -> a date or time
-  std::size_t depth = 0, cellXfs = 0;    // cellXfs: the depth of <cellXfs>
+  std::string code;
+  std::size_t depth = 0, cellXfs = 0;  // cellXfs: the depth of <cellXfs>
   while (part.Next()) {
     if (part.IsEnd()) {
       if (depth-- == cellXfs) cellXfs = 0;
@@ -60,7 +61,9 @@ SheetProblem ReadDateStyles(ChunkSource& source, std::vector<bool>& dateStyles) 
     if (!part.IsStart()) continue;
     ++depth;
     if (part.Is(u"numFmt")) {
-      custom[FormatOf(part)] = IsDateFormatCode(part.Attribute(u"formatCode"));
+      code.clear();
+      AppendUtf8(code, part.Attribute(u"formatCode"));
+      custom[FormatOf(part)] = IsDateFormatCode(code);
     } else if (part.Is(u"cellXfs")) {
       cellXfs = depth;
     } else if (cellXfs > 0 && depth == cellXfs + 1 && part.Is(u"xf")) {

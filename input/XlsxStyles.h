@@ -2,7 +2,7 @@
 // Which cell styles of an Office Open XML workbook (xl/styles.xml) show a
 // number as a date or a time: such a cell stores a day count, which is no
 // number to take into the list.
-#include <QStringView>
+#include <string_view>
 #include <vector>
 
 #include "input/ChunkSource.h"
@@ -19,6 +19,6 @@ bool IsBuiltInDateFormat(unsigned long long id);
 // Whether a format code shows a date or a time: it has d, m, y, h or s
 // (either case) outside quoted text, brackets ("[Red]", "[$-409]") and the
 // characters that '\\', '_' and '*' take literally.
-bool IsDateFormatCode(QStringView code);
+bool IsDateFormatCode(std::string_view code);
 
 }  // namespace tallowmere::input

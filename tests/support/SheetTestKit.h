@@ -8,6 +8,8 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -41,6 +43,7 @@ class RecordingCells final : public tallowmere::input::CellSink {
   Rows rows;
   std::size_t stopAfter = SIZE_MAX;  // Stopped() once this many rows were told
   std::string misuse;                // a call out of order, described
+  bool otherText = true;             // write down the text shown for a date, time, boolean or error
 
   void BeginRow(std::uint64_t line) override {
     if (open_) misuse += "row begun inside a row; ";
@@ -63,7 +66,7 @@ class RecordingCells final : public tallowmere::input::CellSink {
         row += "t \"" + std::string(cell.text) + "\"";
         break;
       case tallowmere::input::CellKind::kOther:
-        row += "o \"" + std::string(cell.text) + "\"";
+        row += otherText ? "o \"" + std::string(cell.text) + "\"" : std::string("o");
         break;
     }
   }
@@ -154,6 +157,35 @@ inline bool WriteWhole(const std::string& path, std::string_view bytes) {
   if (!f) return false;
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   return std::fclose(f) == 0 && ok;
+}
+
+// A table converted by LibreOffice Calc from `csv`, as written by Calc
+// itself: `format` is "ods" or "xlsx". Empty where there is no soffice, with
+// the reason in `why`. Calc takes seconds to start: a test program converts
+// once.
+inline std::string ConvertWithCalc(const ScratchFolder& scratch, const std::string& csv, const std::string& format,
+                                   std::string& why) {
+  if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
+    why = "soffice is not installed";
+    return "";
+  }
+  const std::string source = scratch.File("calc.csv");
+  if (!WriteWhole(source, csv)) {
+    why = "cannot write " + source;
+    return "";
+  }
+  // A profile of its own, so a Calc the user has open is not asked, and the
+  // CSV read as US English with dates and booleans recognised.
+  const std::string command = "soffice --headless --norestore -env:UserInstallation=file://" + scratch.File("profile") +
+                              " --infilter=CSV:44,34,76,1,,1033,false,true --convert-to " + format + " --outdir " +
+                              scratch.path() + " " + source + " >" + scratch.File("soffice.log") + " 2>&1";
+  const int rc = std::system(command.c_str());
+  const std::string converted = scratch.File("calc." + format);
+  if (rc != 0 || !std::filesystem::exists(converted)) {
+    why = "soffice failed (" + std::to_string(rc) + "): " + ReadWhole(scratch.File("soffice.log"));
+    return "";
+  }
+  return converted;
 }
 
 }  // namespace sheettest
