@@ -3,7 +3,6 @@
 // the texts its cells name by index, held in one buffer for the whole
 // reading of a sheet. A rich text's runs are joined; phonetic guides are left
 // out.
-#include <QStringView>
 #include <cstddef>
 #include <string>
 #include <string_view>
