@@ -42,15 +42,14 @@ bool XmlPart::Feed() {
 }
 
 bool XmlPart::Next() {
-  if (!problem_.Ok()) return false;
+  // The root element's end is the part's end: what follows it is read no
+  // further, as the reader, fed in pieces, may end the document there or not.
+  if (!problem_.Ok() || rootClosed_) return false;
   for (;;) {
     const QXmlStreamReader::TokenType token = xml_.readNext();
     if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
       if (Feed()) continue;
       if (!problem_.Ok()) return false;
-      // After the root element only comments and white space may follow,
-      // which the reader waits for: the end of the bytes ends the document.
-      if (rootClosed_) return false;
       return Fail(SheetFailure::kMalformedXml,
                   part_ + ": the XML ends early (line " + std::to_string(xml_.lineNumber()) + ")");
     }

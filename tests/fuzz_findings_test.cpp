@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/fuzz/Checks.h"
+#include "tests/fuzz/SheetChecks.h"
 #include "tests/support/LoaderTestKit.h"
 
 using namespace tallowmere;
@@ -44,6 +45,7 @@ std::vector<Target> Targets(const loadertest::TempTree& scratch) {
       {"list_file", [path](std::string_view data) { return fuzzcheck::CheckListFile(data, path); }},
       {"list_file_large", [path](std::string_view data) { return fuzzcheck::CheckListFile(data, path, true); }},
       {"round_trip", fuzzcheck::CheckRoundTrip},
+      {"sheet_xml", fuzzcheck::CheckSheetXml},
   };
 }
 
@@ -103,6 +105,23 @@ TEST(FuzzFindings, InputsThatOnceStoppedARun) {
                    "5\n\nabcc\n 6 \n\n\n\x01\0",
                    24),
        "a UTF-16 LE text beginning with NUL read as UTF-32"},
+      // Bytes that are not UTF-8 after the sheet read: Qt's reader, given
+      // them at once, finds them before the sheet's cells are all read; fed
+      // in pieces, the reading ends at the sheet's end without them.
+      {"sheet_xml",
+       "\x03<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+       "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\"><office:body><office:spreadsheet>"
+       "<table:table table:name=\"S\"><table:table-row><table:table-cell office:value-type=\"float\" "
+       "office:value=\"1\"/></table:table-row></table:table></office:spreadsheet></office:body></of\xB3\xB3"
+       "fice:document-content>",
+       "bytes that are not UTF-8 after the sheet end one reading sooner than another"},
+      // A root element closed at once, followed by more: fed in pieces, Qt's
+      // reader may end the document at the root's end; given it all, it
+      // reads on into what follows. The root's end is now the part's end.
+      {"sheet_xml",
+       "\x05<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"/>"
+       "<office:body><office:spreadsheet/></office:body>",
+       "what follows the root element read in one reading and not in another"},
   };
   loadertest::TempTree scratch;
   const std::vector<Target> targets = Targets(scratch);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a
 # fresh copy of its committed seed corpus, with the number-text dictionary
-# numbers.dict. Any crash, sanitizer report or
+# numbers.dict (or the target's own NAME.dict). Any crash, sanitizer report or
 # broken property fails the script; the input that caused it is kept under
 # the build folder's artifacts/ and printed in hex.
 #
@@ -32,6 +32,7 @@ max_len() {
   case "$1" in
     is_numeric | leading_number) echo 2048 ;;
     list_file | list_file_large) echo 12288 ;;
+    sheet_xml) echo 8192 ;;
     round_trip) echo 256 ;;
     *) echo 4096 ;;
   esac
@@ -58,6 +59,12 @@ build_targets() {
   cmake --build "$build" -j2
 }
 
+# A target's own dictionary where it has one (NAME.dict), else the number
+# texts'.
+dictionary() {
+  if [ -f "$here/$1.dict" ]; then echo "$here/$1.dict"; else echo "$here/numbers.dict"; fi
+}
+
 run_target() {
   local target=$1 len
   len=$(max_len "$target")
@@ -73,7 +80,7 @@ run_target() {
   local rc=0
   "$build/$target" -max_total_time="$seconds" -runs="$runs" -max_len="$len" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" \
-    -dict="$here/numbers.dict" \
+    -dict="$(dictionary "$target")" \
     "$corpus" >"$log" 2>&1 || rc=$?
 
   local done_line executions elapsed
