@@ -45,6 +45,7 @@ bool XmlPart::Next() {
   // The root element's end is the part's end: what follows it is read no
   // further, as the reader, fed in pieces, may end the document there or not.
   if (!problem_.Ok() || rootClosed_) return false;
+  attributesTaken_ = false;
   for (;;) {
     const QXmlStreamReader::TokenType token = xml_.readNext();
     if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
@@ -78,14 +79,24 @@ bool XmlPart::Finish() {
   return problem_.Ok();
 }
 
+// The reader makes a new list of attributes at each call: an element's are
+// taken once, when first asked for.
+const QXmlStreamAttributes& XmlPart::Attributes() const {
+  if (!attributesTaken_) {
+    attributes_ = xml_.attributes();
+    attributesTaken_ = true;
+  }
+  return attributes_;
+}
+
 QStringView XmlPart::Attribute(QStringView name) const {
-  for (const QXmlStreamAttribute& a : xml_.attributes())
+  for (const QXmlStreamAttribute& a : Attributes())
     if (a.name() == name) return a.value();
   return {};
 }
 
 QStringView XmlPart::Attribute(QStringView uri, QStringView name) const {
-  for (const QXmlStreamAttribute& a : xml_.attributes())
+  for (const QXmlStreamAttribute& a : Attributes())
     if (a.name() == name && a.namespaceUri() == uri) return a.value();
   return {};
 }

@@ -49,6 +49,7 @@ class XmlPart {
  private:
   bool Feed();
   bool Fail(SheetFailure failure, std::string detail);
+  const QXmlStreamAttributes& Attributes() const;
 
   ChunkSource& source_;
   std::string part_;
@@ -57,6 +58,8 @@ class XmlPart {
   bool sourceEnded_ = false;
   std::size_t depth_ = 0;
   bool rootClosed_ = false;
+  mutable QXmlStreamAttributes attributes_;
+  mutable bool attributesTaken_ = false;
   SheetProblem problem_;
 };
 
