@@ -36,28 +36,34 @@ SheetProblem XlsxSheets::ReadSheetParts() {
   std::vector<WorkbookSheet> sheets;
   if (problem.Ok()) problem = ReadWorkbookSheets(entry, sheets);
   if (!problem.Ok()) return problem;
-  std::map<std::string, std::string> targets;
+  Relationships relationships;
   problem = OpenSheetPart(archive_, kWorkbookRelsPart, entry);
-  if (problem.Ok()) problem = ReadRelationships(entry, kWorkbookRelsPart, targets);
+  if (problem.Ok()) problem = ReadRelationships(entry, kWorkbookRelsPart, relationships);
   if (!problem.Ok()) return problem;
   for (const WorkbookSheet& sheet : sheets) {
     names_.push_back(sheet.name);
-    const auto target = targets.find(sheet.relationship);
-    parts_.push_back(target == targets.end() ? std::string() : ResolvePartName("xl/", target->second));
+    const auto target = relationships.byId.find(sheet.relationship);
+    parts_.push_back(target == relationships.byId.end() ? std::string() : ResolvePartName("xl/", target->second));
   }
+  // Where the relationships name no shared strings or styles, the names
+  // every writer gives them are looked for.
+  const auto strings = relationships.byType.find("sharedStrings");
+  stringsPart_ = strings == relationships.byType.end() ? kSharedStringsPart : ResolvePartName("xl/", strings->second);
+  const auto styles = relationships.byType.find("styles");
+  stylesPart_ = styles == relationships.byType.end() ? kStylesPart : ResolvePartName("xl/", styles->second);
   return {};
 }
 
 SheetProblem XlsxSheets::ReadOptionalParts() {
   ZipEntry entry;
   SheetProblem problem;
-  if (archive_.Has(kSharedStringsPart)) {
-    problem = OpenSheetPart(archive_, kSharedStringsPart, entry);
+  if (archive_.Has(stringsPart_)) {
+    problem = OpenSheetPart(archive_, stringsPart_, entry);
     if (problem.Ok()) problem = ReadSharedStrings(entry, strings_);
     if (!problem.Ok()) return problem;
   }
-  if (archive_.Has(kStylesPart)) {
-    problem = OpenSheetPart(archive_, kStylesPart, entry);
+  if (archive_.Has(stylesPart_)) {
+    problem = OpenSheetPart(archive_, stylesPart_, entry);
     if (problem.Ok()) problem = ReadDateStyles(entry, dateStyles_);
   }
   return problem;

@@ -30,6 +30,8 @@ class XlsxSheets {
   ZipArchive archive_;
   std::vector<std::string> names_;
   std::vector<std::string> parts_;  // each sheet's part; empty where none is named
+  std::string stringsPart_;
+  std::string stylesPart_;
   SharedStrings strings_;
   std::vector<bool> dateStyles_;
 };

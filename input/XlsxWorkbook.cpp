@@ -30,15 +30,17 @@ SheetProblem ReadWorkbookSheets(ChunkSource& source, std::vector<WorkbookSheet>&
   return part.Problem();
 }
 
-SheetProblem ReadRelationships(ChunkSource& source, std::string_view partName,
-                               std::map<std::string, std::string>& targets) {
-  targets.clear();
+SheetProblem ReadRelationships(ChunkSource& source, std::string_view partName, Relationships& relationships) {
+  relationships = Relationships();
   XmlPart part(source, std::string(partName));
   while (part.Next()) {
     if (!part.IsStart() || !part.Is(u"Relationship")) continue;
     // An external target (a linked file) is no part of this archive.
     if (part.Attribute(u"TargetMode") == u"External") continue;
-    targets.emplace(Utf8(part.Attribute(u"Id")), Utf8(part.Attribute(u"Target")));
+    const std::string target = Utf8(part.Attribute(u"Target"));
+    relationships.byId.emplace(Utf8(part.Attribute(u"Id")), target);
+    const QStringView type = part.Attribute(u"Type");
+    relationships.byType.emplace(Utf8(type.mid(type.lastIndexOf(u'/') + 1)), target);
   }
   return part.Problem();
 }

@@ -19,9 +19,15 @@ struct WorkbookSheet {
 // The sheets in the workbook's order.
 SheetProblem ReadWorkbookSheets(ChunkSource& part, std::vector<WorkbookSheet>& sheets);
 
-// Relationship id -> the target it names, as written.
-SheetProblem ReadRelationships(ChunkSource& part, std::string_view partName,
-                               std::map<std::string, std::string>& targets);
+// What a part's relationships name, as written: the parts of the workbook
+// by id (its sheets) and by type (its shared strings, its styles).
+struct Relationships {
+  std::map<std::string, std::string> byId;
+  std::map<std::string, std::string> byType;  // the type's last step ("styles"): the first target of it
+};
+
+// Targets outside the archive (TargetMode="External") are left out.
+SheetProblem ReadRelationships(ChunkSource& part, std::string_view partName, Relationships& relationships);
 
 // The archive's name for a relationship target of a part in the folder
 // `folder` ("xl/"): relative targets are taken from there, "/xl/..." from the

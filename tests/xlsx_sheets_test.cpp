@@ -270,11 +270,14 @@ TEST(XlsxWorkbook, SheetsAndTheirRelationships) {
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
       "<Relationship Id=\"rId7\" Type=\"t/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
       "<Relationship Id=\"rId9\" Type=\"t/link\" Target=\"file:///elsewhere.xlsx\" TargetMode=\"External\"/>"
+      "<Relationship Id=\"rId3\" Type=\"http://x/relationships/styles\" Target=\"theme/styles.xml\"/>"
       "</Relationships>";
   MemoryChunks relsSource(rels, 5);
-  std::map<std::string, std::string> targets;
-  ASSERT_TRUE(ReadRelationships(relsSource, "rels", targets).Ok());
-  EXPECT_EQ(targets, (std::map<std::string, std::string>{{"rId7", "worksheets/sheet1.xml"}}));
+  Relationships relationships;
+  ASSERT_TRUE(ReadRelationships(relsSource, "rels", relationships).Ok());
+  using Targets = std::map<std::string, std::string>;
+  EXPECT_EQ(relationships.byId, (Targets{{"rId7", "worksheets/sheet1.xml"}, {"rId3", "theme/styles.xml"}}));
+  EXPECT_EQ(relationships.byType, (Targets{{"worksheet", "worksheets/sheet1.xml"}, {"styles", "theme/styles.xml"}}));
 }
 
 // A workbook of two sheets as libxlsxwriter writes it; with constant memory
@@ -409,6 +412,31 @@ TEST(XlsxSheets, SheetPartsThatAreMissingOrBad) {
     RecordingCells cells;
     EXPECT_EQ(book.ReadSheet(c.sheet, cells).failure, c.expected) << c.name;
   }
+}
+
+TEST(XlsxSheets, SharedStringsAndStylesWhereTheRelationshipsSay) {
+  const std::string rels =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+      "<Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/>"
+      "<Relationship Id=\"rId2\" Type=\"http://x/sharedStrings\" Target=\"/xl/text/Strings.xml\"/>"
+      "<Relationship Id=\"rId3\" Type=\"http://x/styles\" Target=\"look/Styles.xml\"/></Relationships>";
+  const std::vector<Entry> entries = {
+      {"xl/workbook.xml", kWorkbook, false},
+      {"xl/_rels/workbook.xml.rels", rels, false},
+      {"xl/worksheets/sheet1.xml",
+       Worksheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" s=\"1\"><v>45306</v></c></row>"), false},
+      {"xl/text/Strings.xml", "<sst><si><t>found</t></si></sst>", false},
+      {"xl/look/Styles.xml", "<styleSheet><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs></styleSheet>",
+       false},
+  };
+  ScratchFolder scratch;
+  const std::string path = scratch.File("renamed.xlsx");
+  ASSERT_TRUE(sheettest::WriteZip(path, entries));
+  XlsxSheets book;
+  ASSERT_TRUE(book.Open(path).Ok());
+  RecordingCells cells;
+  ASSERT_TRUE(book.ReadSheet(0, cells).Ok());
+  EXPECT_EQ(cells.rows, (Rows{"1: A=t \"found\" | B=o \"45306\""})) << Describe(cells.rows);
 }
 
 class CalcXlsx : public ::testing::Test {

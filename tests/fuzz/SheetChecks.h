@@ -174,7 +174,7 @@ inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
   in::SharedStrings strings;
   std::vector<bool> dateStyles;
   std::vector<in::WorkbookSheet> sheets;
-  std::map<std::string, std::string> targets;
+  in::Relationships relationships;
   std::string broken = CheckChunkings(xml, chunk, "ReadSharedStrings", [&](in::ChunkSource& s, in::CellSink&) {
     return in::ReadSharedStrings(s, strings);
   });
@@ -186,7 +186,7 @@ inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
                             [&](in::ChunkSource& s, in::CellSink&) { return in::ReadWorkbookSheets(s, sheets); });
   if (broken.empty())
     broken = CheckChunkings(xml, chunk, "ReadRelationships", [&](in::ChunkSource& s, in::CellSink&) {
-      return in::ReadRelationships(s, "rels", targets);
+      return in::ReadRelationships(s, "rels", relationships);
     });
   if (broken.empty())
     broken = CheckChunkings(xml, chunk, "ReadXlsxSheetCells", [&](in::ChunkSource& s, in::CellSink& sink) {
