@@ -1,5 +1,6 @@
 #include "input/XlsxSheetXml.h"
 
+#include <cmath>
 #include <string>
 
 #include "input/OoxmlText.h"
@@ -15,8 +16,8 @@ struct RawCell {
   std::size_t column = 0;
   std::string type;  // t
   std::uint64_t style = 0;
-  std::string value;    // <v>
-  std::string inline_;  // <is>
+  std::string value;       // <v>
+  std::string inlineText;  // <is>
   bool hasValue = false;
   bool hasInline = false;
 
@@ -26,7 +27,7 @@ struct RawCell {
     type.clear();
     style = 0;
     value.clear();
-    inline_.clear();
+    inlineText.clear();
     hasValue = hasInline = false;
   }
 };
@@ -115,7 +116,7 @@ bool SheetCells::CellContent() {
       if (!CollectText(cell_.value)) return false;
     } else if (part_.Is(u"is")) {
       cell_.hasInline = true;
-      if (!CollectText(cell_.inline_)) return false;
+      if (!CollectText(cell_.inlineText)) return false;
     } else if (!part_.SkipElement()) {
       return false;
     }
@@ -151,13 +152,15 @@ void SheetCells::Decide() {
   const std::string& t = cell_.type;
   const std::size_t column = cell_.column;
   if (t == "s") {
-    std::uint64_t index = 0;
-    QString digits = QString::fromStdString(cell_.value).trimmed();
-    if (!StoredCount(digits, UINT64_MAX, index) || index >= strings_.Size()) return;
+    double index = -1;
+    // An index is a whole number; as the stored number it is, read exactly.
+    if (!StoredNumber(std::string_view(cell_.value), index) || index < 0 || index >= double(strings_.Size()) ||
+        index != std::floor(index))
+      return;
     const std::string_view text = strings_.At(static_cast<std::size_t>(index));
     if (!text.empty()) row_.Add(column, CellKind::kText, text);
   } else if (t == "inlineStr") {
-    const std::string& text = cell_.hasInline ? cell_.inline_ : cell_.value;
+    const std::string& text = cell_.hasInline ? cell_.inlineText : cell_.value;
     if (!text.empty()) row_.Add(column, CellKind::kText, text);
   } else if (t == "b" || t == "e" || t == "d") {
     if (!cell_.hasValue) return;
