@@ -22,7 +22,10 @@ std::uint64_t Repeats(XmlPart& part, QStringView name, std::uint64_t max) {
   return std::clamp<std::uint64_t>(n, 1, max);
 }
 
-// A cell's shown text: its paragraphs joined with line ends.
+// A cell's shown text: its paragraphs joined with line ends. As OpenDocument
+// has it, white space in a paragraph's text (spaces, tabs, line ends) counts
+// as one space between words and none at either end; text:s, text:tab and
+// text:line-break spell out the rest.
 class CellText {
  public:
   explicit CellText(XmlPart& part) : part_(part) {}
@@ -31,16 +34,35 @@ class CellText {
 
  private:
   bool Start(std::string& text);
-  void Append(std::string& text, std::string_view piece) const {
+  void Append(std::string& text, std::string_view piece) {
+    if (space_) {
+      space_ = false;
+      Append(text, " ");
+    }
     text.append(piece.substr(0, kMaxCellTextBytes - std::min(kMaxCellTextBytes, text.size())));
+    begun_ = true;
   }
+  void AppendWords(std::string& text, std::string_view words);
 
   XmlPart& part_;
   std::size_t depth_ = 0;
   std::size_t paragraph_ = 0;  // the depth of the paragraph being read; 0 outside one
   std::size_t paragraphs_ = 0;
+  bool begun_ = false;  // the paragraph has something: a space in its text counts
+  bool space_ = false;  // white space read since, to be one space if more follows
   std::string piece_;
 };
+
+void CellText::AppendWords(std::string& text, std::string_view words) {
+  for (std::size_t at = 0; at < words.size();) {
+    const std::size_t end = words.find_first_of(" \t\r\n", at);
+    if (end != at) Append(text, words.substr(at, end - at));
+    if (end == std::string_view::npos) break;
+    space_ = begun_;
+    at = words.find_first_not_of(" \t\r\n", end);
+    if (at == std::string_view::npos) break;
+  }
+}
 
 bool CellText::Read(std::string& text) {
   text.clear();
@@ -55,7 +77,7 @@ bool CellText::Read(std::string& text) {
     } else if (part_.IsText() && paragraph_ > 0 && text.size() < kMaxCellTextBytes) {
       piece_.clear();
       AppendUtf8(piece_, part_.xml().text());
-      Append(text, piece_);
+      AppendWords(text, piece_);
     }
   }
   return true;
@@ -67,14 +89,16 @@ bool CellText::Start(std::string& text) {
   const bool inParagraph = paragraph_ > 0;
   if (part_.Is(kOfficeNs, u"annotation") || part_.Is(kTextNs, u"note")) return part_.SkipElement();
   if (!inParagraph && (part_.Is(kTextNs, u"p") || part_.Is(kTextNs, u"h"))) {
-    if (paragraphs_++ > 0) Append(text, "\n");
+    if (paragraphs_++ > 0) text.append(text.size() < kMaxCellTextBytes ? "\n" : "");
+    begun_ = space_ = false;
     paragraph_ = ++depth_;
     return true;
   }
   if (inParagraph && part_.Is(kTextNs, u"s")) {
     std::uint64_t spaces = 1;
-    if (!StoredCount(part_.Attribute(kTextNs, u"c"), kMaxCellTextBytes, spaces)) spaces = 1;
-    Append(text, std::string(static_cast<std::size_t>(spaces), ' '));
+    if (!StoredCount(part_.Attribute(kTextNs, u"c"), UINT64_MAX, spaces) || spaces == 0) spaces = 1;
+    const std::size_t room = kMaxCellTextBytes - std::min(kMaxCellTextBytes, text.size());
+    Append(text, std::string(static_cast<std::size_t>(std::min<std::uint64_t>(spaces, room)), ' '));
   } else if (inParagraph && part_.Is(kTextNs, u"tab")) {
     Append(text, "\t");
   } else if (inParagraph && part_.Is(kTextNs, u"line-break")) {

@@ -75,6 +75,10 @@ std::vector<CellsCase> CellsCases() {
                "<text:p>a<text:s text:c=\"3\"/>b<text:s/>c</text:p><text:p>d<text:tab/>e<text:line-break/>f</text:p>") +
            Text("<text:p>in <text:span text:style-name=\"T1\">bold</text:span> &amp; <text:a>link</text:a></text:p>")),
        {"1: A=t \"a   b c\nd\te\nf\" | B=t \"in bold & link\""}},
+      {"white space in a paragraph's text is one space between words",
+       Row(Text("<text:p>\n    61,5\t\r\n   kg  </text:p><text:p> <text:span> x </text:span> y</text:p>") +
+           Text("<text:p>   </text:p>")),
+       {"1: A=t \"61,5 kg\nx y\""}},
       {"comments are left out of the text",
        Row(Text("<office:annotation><text:p>a note</text:p></office:annotation><text:p>61,5</text:p>")),
        {"1: A=t \"61,5\""}},
