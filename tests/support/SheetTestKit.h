@@ -175,10 +175,12 @@ inline std::string ConvertWithCalc(const ScratchFolder& scratch, const std::stri
     return "";
   }
   // A profile of its own, so a Calc the user has open is not asked, and the
-  // CSV read as US English with dates and booleans recognised.
-  const std::string command = "soffice --headless --norestore -env:UserInstallation=file://" + scratch.File("profile") +
-                              " --infilter=CSV:44,34,76,1,,1033,false,true --convert-to " + format + " --outdir " +
-                              scratch.path() + " " + source + " >" + scratch.File("soffice.log") + " 2>&1";
+  // CSV read as US English with dates and booleans recognised; a Calc that
+  // hangs is ended rather than the test.
+  const std::string command = "timeout 300 soffice --headless --norestore -env:UserInstallation=file://" +
+                              scratch.File("profile") + " --infilter=CSV:44,34,76,1,,1033,false,true --convert-to " +
+                              format + " --outdir " + scratch.path() + " " + source + " >" +
+                              scratch.File("soffice.log") + " 2>&1";
   const int rc = std::system(command.c_str());
   const std::string converted = scratch.File("calc." + format);
   if (rc != 0 || !std::filesystem::exists(converted)) {
