@@ -1,7 +1,8 @@
 #pragma once
 // An OpenDocument spreadsheet (.ods) file: its sheets' names, and the cells
 // of one sheet streamed from its content.xml (see OdsContent.h). Plain C++
-// over libzip and Qt Core.
+// over libzip and Qt Core. Not for two threads at once: the archive is read
+// by one.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -2,7 +2,8 @@
 // An Office Open XML workbook (.xlsx) file: its sheets' names, and the cells
 // of one sheet streamed from its worksheet part (see XlsxSheetXml.h), with the
 // shared strings and the date styles read once at opening. Plain C++ over
-// libzip and Qt Core.
+// libzip and Qt Core. Not for two threads at once: the archive is read
+// by one.
 #include <cstddef>
 #include <string>
 #include <vector>
