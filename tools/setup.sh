@@ -15,7 +15,7 @@ mode=${1:-run}
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libgmock-dev libboost-math-dev
-  libxlsxwriter-dev libxcb1-dev
+  libxlsxwriter-dev libxcb1-dev libzip-dev
   fonts-liberation2 qt6-wayland qt6-translations-l10n
 )
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
