@@ -103,6 +103,13 @@ constexpr OptionHelp kOptionHelp[] = {
                        "per text of column %1 (a number, or a name with %2),\n"
                        "in the order first met; with %3 or %4"),
      {"COL", "--header", "--field", "--all-fields"}},
+    //: %1 is the argument word N, %2 an option.
+    {"--sheet N|NAME",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "the sheet of spreadsheets (.ods, .xlsx) to read: its\n"
+                       "number %1 from 1 or its name (default: the first);\n"
+                       "with %2"),
+     {"N", "--field"}},
     //: %1 is a backslash and the letter t (a tab), %2 an option.
     {"--delimiter C",
      QT_TRANSLATE_NOOP("CommandLineHelp",

@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <iterator>
@@ -52,6 +53,8 @@
 #include "input/EntrySource.h"
 #include "input/ListFile.h"
 #include "input/ReadTally.h"
+#include "input/SheetReading.h"
+#include "input/SpreadsheetKind.h"
 #include "input/TableColumns.h"
 #include "numtext/NumberText.h"
 #include "platform/Language.h"
@@ -96,6 +99,8 @@ class CommandLineHost : public ErrorSink {
   // With several columns, or groups: where each column's entries go, file
   // after file.
   std::optional<TableColumns> columns;
+  // With --sheet: the sheet of each spreadsheet read (else its first).
+  SheetPick sheet;
   // With columns: the message of a run that found no numbers, said in its
   // column's block rather than on its own.
   bool holdMessages = false;
@@ -352,10 +357,29 @@ std::optional<char> TableDelimiter(const std::string& path) {
   return std::nullopt;
 }
 
+// Whether the file's first bytes are those of a spreadsheet or of a zip
+// archive, which the spreadsheet readers then open or tell what is wrong
+// with (a damaged one is never read as text). A file that cannot be read is
+// read as text, which tells why.
+bool IsSpreadsheet(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string first(kSpreadsheetKindBytes, '\0');
+  file.read(first.data(), static_cast<std::streamsize>(first.size()));
+  first.resize(static_cast<std::size_t>(file.gcount()));
+  return SpreadsheetKindOfBytes(first) != SpreadsheetKind::kNotSpreadsheet;
+}
+
 // When no numbers came: names the first file read that looks like a table,
 // and how to read a column of it.
 void SuggestField(const CommandLineHost& host) {
   for (const std::string& path : host.listFilesRead) {
+    if (IsSpreadsheet(path)) {
+      Tell(path + ": " +
+           Tr(QT_TRANSLATE_NOOP("Analyser",
+                                "it is a spreadsheet; choose a column of its first sheet with --field N, "
+                                "or --header and --field NAME (and --sheet for another sheet)")));
+      return;
+    }
     const std::optional<char> delimiter = TableDelimiter(path);
     if (!delimiter) continue;
     const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
@@ -402,9 +426,66 @@ class NoList final : public EntrySink {
   void Append(std::string_view) override {}
 };
 
+// Why a spreadsheet could not be read, in the words of its message.
+std::string SheetMessage(const SheetProblem& problem) {
+  switch (problem.failure) {
+    case SheetFailure::kLegacyXls:
+      return Tr(
+          QT_TRANSLATE_NOOP("Analyser", "a workbook of the old .xls form cannot be read; save it as .xlsx or .ods"));
+    case SheetFailure::kEncrypted:
+      return Tr(QT_TRANSLATE_NOOP("Analyser", "the workbook is protected by a password; save it without one"));
+    case SheetFailure::kNoSuchSheet:
+      return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the spreadsheet has no sheet '%1'")), {problem.detail});
+    case SheetFailure::kMissingPart:
+      return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the spreadsheet is damaged: it lacks %1")), {problem.detail});
+    case SheetFailure::kCannotOpen:
+      return problem.detail;
+    case SheetFailure::kNotSpreadsheet:
+      return Tr(QT_TRANSLATE_NOOP("Analyser", "a zip archive that holds no spreadsheet (.ods or .xlsx)"));
+    default:
+      // The archive names only the file: it is cut short or no zip at all.
+      if (problem.detail.empty()) return Tr(QT_TRANSLATE_NOOP("Analyser", "the spreadsheet is damaged or cut short"));
+      return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the spreadsheet is damaged: %1")), {problem.detail});
+  }
+}
+
+// The one column of --field as the several columns' reader takes it.
+ColumnsChoice SingleColumn(const input::ColumnChoice& column) {
+  return {.columns = {{.number = column.name.empty() ? column.number : 0, .name = column.name}},
+          .all = false,
+          .group = {},
+          .header = column.header};
+}
+
+// One PATH's spreadsheet, its chosen sheet read as a table: into the
+// columns, or with one column into the number list. False when it could
+// not be read (told).
+bool ReadSheetFile(CommandLineHost& host, const std::string& path) {
+  std::optional<TableColumns> single;
+  if (!host.columns) single.emplace(SingleColumn(host.table->column), host.separators);
+  TableColumns& columns = host.columns ? *host.columns : *single;
+  columns.BeginTable();
+  SheetProblem problem = ReadSpreadsheet(path, host.sheet, columns);
+  if (problem.detail == path) problem.detail.clear();
+  if (!problem.Ok()) {
+    Tell(path + ": " + SheetMessage(problem));
+    return false;
+  }
+  TableReport report(path, host);
+  if (columns.MissingName()) report.NameNotInHeader();
+  if (single) {
+    const ReadTally other = single->TakeOtherConvention();
+    host.entries.NoteOtherConvention(other.firstOtherConvention, other.otherConvention);
+    for (ColumnEntries& block : single->TakeBlocks()) host.entries.AppendAll(block.entries);
+  }
+  TellOtherConvention(host, path);
+  return true;
+}
+
 // One PATH's file read as a table.
 bool ReadTableFile(CommandLineHost& host, const std::string& path, const ShowNotReadFn& showNotRead,
                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
+  if (IsSpreadsheet(path)) return ReadSheetFile(host, path);
   const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
     // The columns' lists grow as they fill: the file's size says nothing of
     // how much of it each holds.
@@ -611,6 +692,7 @@ enum Option {
   kField,
   kAllFields,
   kGroupBy,
+  kSheet,
   kDelimiter,
   kPopulation,
   kSample,
@@ -630,6 +712,7 @@ constexpr OptionRow kOptions[] = {
     {.id = kField, .name = "--field", .value = OptionValue::kRequired},
     {.id = kAllFields, .name = "--all-fields"},
     {.id = kGroupBy, .name = "--group-by", .value = OptionValue::kRequired},
+    {.id = kSheet, .name = "--sheet", .value = OptionValue::kRequired},
     {.id = kDelimiter, .name = "--delimiter", .value = OptionValue::kRequired},
     {.id = kPopulation, .name = "--population"},
     {.id = kSample, .name = "--sample"},
@@ -703,7 +786,7 @@ struct RunOptions {
   std::string entriesFile;
   std::vector<std::string> paths;
   results::Format format = results::Format::kText;
-  std::optional<std::string> decimalsText, delimiterText, groupText;
+  std::optional<std::string> decimalsText, delimiterText, groupText, sheetText;
   std::vector<std::string> fieldTexts;  // each --field as given
   bool allFields = false;
   bool allDecimals = false;
@@ -744,6 +827,9 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
       break;
     case kGroupBy:
       run.groupText = std::move(value);
+      break;
+    case kSheet:
+      run.sheetText = std::move(value);
       break;
     case kDelimiter:
       run.delimiterText = std::move(value);
@@ -852,7 +938,10 @@ std::string ChooseColumns(const RunOptions& run, const std::vector<std::string>&
 // empty.
 std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
   const bool columns = !run.fieldTexts.empty() || run.allFields;
-  if (!columns && !run.groupText && !run.delimiterText && !run.header && !run.strict) return {};
+  if (!columns && !run.groupText && !run.delimiterText && !run.header && !run.strict && !run.sheetText) return {};
+  if (run.sheetText && !ChooseSheet(*run.sheetText, host.sheet))
+    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 '%2': sheets are numbered from 1")),
+                      {"--sheet", *run.sheetText});
   TableFormat table;
   if (run.delimiterText) {
     if (std::string why = ChooseDelimiter(*run.delimiterText, table.delimiter); !why.empty()) return why;
@@ -861,6 +950,7 @@ std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
     // The option that most needs the columns is named.
     const char* given = run.groupText       ? "--group-by"
                         : run.delimiterText ? "--delimiter"
+                        : run.sheetText     ? "--sheet"
                         : run.header        ? "--header"
                                             : "--strict";
     return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' needs %2")), {given, "--field"});

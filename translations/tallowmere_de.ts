@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>Option »%1« nimmt nur eine Spalte (ein %2, ohne %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>es ist eine Tabellenkalkulationsdatei; wählen Sie eine Spalte ihres ersten Blatts mit --field N oder mit --header und --field NAME (und --sheet für ein anderes Blatt)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>eine Arbeitsmappe im alten .xls-Format kann nicht gelesen werden; speichern Sie sie als .xlsx oder .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>die Arbeitsmappe ist durch ein Passwort geschützt; speichern Sie sie ohne</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>die Tabellenkalkulationsdatei hat kein Blatt »%1«</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>die Tabellenkalkulationsdatei ist beschädigt: ihr fehlt %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>ein Zip-Archiv, das keine Tabellenkalkulationsdatei (.ods oder .xlsx) enthält</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>die Tabellenkalkulationsdatei ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>die Tabellenkalkulationsdatei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 »%2«: Blätter werden ab 1 gezählt</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -710,6 +746,15 @@ in the order first met; with %3 or %4</source>
 eine Gruppe je Text der Spalte %1 (eine Nummer oder mit
 %2 ein Name), in der Reihenfolge des ersten
 Auftretens; mit %3 oder %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>das zu lesende Blatt von Tabellenkalkulationsdateien
+(.ods, .xlsx): seine Nummer %1 ab 1 oder sein Name
+(Standard: das erste); mit %2</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>la opción «%1» admite una sola columna (un %2, sin %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>es una hoja de cálculo; elija una columna de su primera hoja con --field N, o --header y --field NAME (y --sheet para otra hoja)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>un libro con el antiguo formato .xls no se puede leer; guárdelo como .xlsx u .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>el libro está protegido con contraseña; guárdelo sin ella</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>la hoja de cálculo no tiene la hoja «%1»</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>la hoja de cálculo está dañada: le falta %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>un archivo zip que no contiene ninguna hoja de cálculo (.ods o .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>la hoja de cálculo está dañada o cortada</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>la hoja de cálculo está dañada: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 «%2»: las hojas se numeran desde 1</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -706,6 +742,15 @@ in the order first met; with %3 or %4</source>
 un grupo por texto de la columna %1 (un número, o un
 nombre con %2), en el orden en que aparecen;
 con %3 o %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>la hoja de las hojas de cálculo (.ods, .xlsx) que se
+lee: su número %1 desde 1 o su nombre (por omisión:
+la primera); con %2</translation>
     </message>
 </context>
 <context>

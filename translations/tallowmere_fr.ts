@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>l’option «&#xa0;%1&#xa0;» ne prend qu’une colonne (un seul %2, sans %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>c’est un classeur&#xa0;; choisissez une colonne de sa première feuille avec --field N, ou --header et --field NAME (et --sheet pour une autre feuille)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>un classeur à l’ancien format .xls ne peut être lu&#xa0;; enregistrez-le en .xlsx ou en .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>le classeur est protégé par un mot de passe&#xa0;; enregistrez-le sans</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>le classeur n’a pas de feuille «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>le classeur est endommagé&#xa0;: il y manque %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>une archive zip qui ne contient aucun classeur (.ods ou .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>le classeur est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>le classeur est endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: les feuilles sont numérotées à partir de 1</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -709,6 +745,15 @@ in the order first met; with %3 or %4</source>
 groupes&#xa0;: un groupe par texte de la colonne %1 (un
 numéro, ou un nom avec %2), dans l’ordre de première
 apparition&#xa0;; avec %3 ou %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>la feuille des classeurs (.ods, .xlsx) à lire&#xa0;: son
+numéro %1 à partir de 1 ou son nom (par défaut&#xa0;: la
+première)&#xa0;; avec %2</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>l&apos;opzione «%1» accetta una sola colonna (un solo %2, senza %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>è un foglio di calcolo; scegliere una colonna del suo primo foglio con --field N, oppure --header e --field NAME (e --sheet per un altro foglio)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>una cartella di lavoro nel vecchio formato .xls non può essere letta; salvarla come .xlsx o .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>la cartella di lavoro è protetta da password; salvarla senza</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>il foglio di calcolo non ha il foglio «%1»</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>il foglio di calcolo è danneggiato: manca %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>un archivio zip che non contiene alcun foglio di calcolo (.ods o .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>il foglio di calcolo è danneggiato o troncato</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>il foglio di calcolo è danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 «%2»: i fogli sono numerati da 1</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -709,6 +745,15 @@ in the order first met; with %3 or %4</source>
 gruppo per ogni testo della colonna %1 (un numero, o un
 nome con %2), nell&apos;ordine in cui compaiono;
 con %3 o %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>il foglio dei fogli di calcolo (.ods, .xlsx) da leggere:
+il suo numero %1 da 1 o il suo nome (predefinito: il
+primo); con %2</translation>
     </message>
 </context>
 <context>

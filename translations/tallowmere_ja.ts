@@ -421,6 +421,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>オプション「%1」には列を 1 つだけ指定できます（%2 は 1 つ、%3 なし）</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>スプレッドシートです。--field N、または --header と --field NAME で最初のシートの列を選んでください（別のシートには --sheet）</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>古い .xls 形式のブックは読み込めません。.xlsx または .ods として保存してください</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>ブックはパスワードで保護されています。パスワードなしで保存してください</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>スプレッドシートにシート「%1」がありません</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>スプレッドシートが壊れています: %1 がありません</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>スプレッドシート（.ods または .xlsx）を含まない zip アーカイブです</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>スプレッドシートが壊れているか、途中で切れています</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>スプレッドシートが壊れています: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1「%2」: シートは 1 から数えます</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -681,6 +717,15 @@ in the order first met; with %3 or %4</source>
 列 %1（番号、または %2 付きで名前）の
 テキストごとに 1 グループ、最初に現れた順。
 %3 または %4 と共に使います</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>読み込むスプレッドシート（.ods、.xlsx）のシート。
+1 から数えた番号 %1 または名前（既定: 最初）。
+%2 と共に使います</translation>
     </message>
 </context>
 <context>

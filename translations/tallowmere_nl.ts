@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>optie &apos;%1&apos; neemt maar één kolom (één %2, zonder %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>het is een rekenblad; kies een kolom van het eerste blad met --field N, of --header en --field NAME (en --sheet voor een ander blad)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>een werkmap in de oude .xls-vorm kan niet worden gelezen; sla haar op als .xlsx of .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>de werkmap is met een wachtwoord beveiligd; sla haar op zonder</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>het rekenblad heeft geen blad &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>het rekenblad is beschadigd: %1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>een zip-archief zonder rekenblad (.ods of .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>het rekenblad is beschadigd of afgebroken</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>het rekenblad is beschadigd: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 &apos;%2&apos;: bladen worden vanaf 1 genummerd</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -707,6 +743,15 @@ in the order first met; with %3 or %4</source>
 groep per tekst van kolom %1 (een nummer, of een naam
 met %2), in de volgorde van eerste voorkomen;
 met %3 of %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>het te lezen blad van rekenbladen (.ods, .xlsx): zijn
+nummer %1 vanaf 1 of zijn naam (standaard: het
+eerste); met %2</translation>
     </message>
 </context>
 <context>

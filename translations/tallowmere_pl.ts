@@ -469,6 +469,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>opcja „%1” przyjmuje tylko jedną kolumnę (jedno %2, bez %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>to arkusz kalkulacyjny; wybierz kolumnę z jego pierwszego arkusza za pomocą --field N albo --header i --field NAME (i --sheet dla innego arkusza)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>nie można odczytać skoroszytu w starym formacie .xls; zapisz go jako .xlsx lub .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>skoroszyt jest chroniony hasłem; zapisz go bez hasła</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>arkusz kalkulacyjny nie ma arkusza „%1”</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>arkusz kalkulacyjny jest uszkodzony: brak %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>archiwum zip, które nie zawiera arkusza kalkulacyjnego (.ods ani .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>arkusz kalkulacyjny jest uszkodzony lub obcięty</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>arkusz kalkulacyjny jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 „%2”: arkusze są numerowane od 1</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -732,6 +768,15 @@ in the order first met; with %3 or %4</source>
 grupa na każdy tekst kolumny %1 (numer albo nazwa
 z %2), w kolejności pierwszego wystąpienia; z %3
 lub %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>arkusz do odczytania z arkuszy kalkulacyjnych (.ods,
+.xlsx): jego numer %1 od 1 lub nazwa (domyślnie
+pierwszy); z %2</translation>
     </message>
 </context>
 <context>

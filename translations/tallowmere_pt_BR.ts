@@ -445,6 +445,42 @@
         <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
         <translation>a opção &apos;%1&apos; aceita uma só coluna (um %2, sem %3)</translation>
     </message>
+    <message>
+        <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
+        <translation>é uma planilha; escolha uma coluna da primeira folha com --field N, ou --header e --field NAME (e --sheet para outra folha)</translation>
+    </message>
+    <message>
+        <source>a workbook of the old .xls form cannot be read; save it as .xlsx or .ods</source>
+        <translation>uma pasta de trabalho no antigo formato .xls não pode ser lida; salve-a como .xlsx ou .ods</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password; save it without one</source>
+        <translation>a pasta de trabalho é protegida por senha; salve-a sem senha</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet &apos;%1&apos;</source>
+        <translation>a planilha não tem a folha &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: it lacks %1</source>
+        <translation>a planilha está danificada: falta %1</translation>
+    </message>
+    <message>
+        <source>a zip archive that holds no spreadsheet (.ods or .xlsx)</source>
+        <translation>um arquivo zip que não contém planilha (.ods ou .xlsx)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged or cut short</source>
+        <translation>a planilha está danificada ou cortada</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: %1</source>
+        <translation>a planilha está danificada: %1</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
+        <translation>%1 &apos;%2&apos;: as folhas são numeradas a partir de 1</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -702,6 +738,15 @@ in the order first met; with %3 or %4</source>
 grupo por texto da coluna %1 (um número, ou um nome
 com %2), na ordem em que aparecem; com %3
 ou %4</translation>
+    </message>
+    <message>
+        <source>the sheet of spreadsheets (.ods, .xlsx) to read: its
+number %1 from 1 or its name (default: the first);
+with %2</source>
+        <extracomment>%1 is the argument word N, %2 an option.</extracomment>
+        <translation>a folha das planilhas (.ods, .xlsx) a ler: seu
+número %1 a partir de 1 ou seu nome (padrão: a
+primeira); com %2</translation>
     </message>
 </context>
 <context>
