@@ -62,6 +62,12 @@ QString OtherConvention(const Addition& a) {
   return text.arg(QuotedSkippedText(first));
 }
 
+// A column by its header cell, quoted ("weight"), or else by its number.
+QString ColumnShown(const Addition& a) {
+  if (a.column.isEmpty()) return QString::number(a.columnNumber);
+  return QuotedSkippedText(a.column.toStdString());
+}
+
 // "Added 4 numbers from weights.csv", "… from 3 files", "… from the clipboard".
 QString AddedHead(const Addition& a) {
   const std::size_t n = a.tally.appended;
@@ -77,6 +83,10 @@ QString AddedHead(const Addition& a) {
     case AdditionSource::kDroppedText:
       return Counted("Added %1 number from the dropped text",
                      QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers from the dropped text"), n);
+    case AdditionSource::kTableColumn:
+      return Counted("Added %1 number from column %2 of %3",
+                     QT_TRANSLATE_N_NOOP("AdditionNotice", "Added %1 numbers from column %2 of %3"), n)
+          .arg(ColumnShown(a), a.fileName);
     case AdditionSource::kTyped:
     case AdditionSource::kSample:
       break;
@@ -88,6 +98,8 @@ QString SkippedClause(const Addition& a) {
   const std::size_t n = a.tally.skipped;
   if (a.source == AdditionSource::kFiles)
     return Counted("%1 line was not a number", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 lines were not numbers"), n);
+  if (a.source == AdditionSource::kTableColumn)
+    return Counted("%1 cell was not a number", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 cells were not numbers"), n);
   return Counted("%1 item was not a number", QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 items were not numbers"), n);
 }
 
@@ -104,6 +116,9 @@ QString HoldsNothing(const Addition& a) {
       return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The clipboard holds no numbers"));
     case AdditionSource::kDroppedText:
       return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "The dropped text holds no numbers"));
+    case AdditionSource::kTableColumn:
+      return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "Column %1 of %2 holds no numbers"))
+          .arg(ColumnShown(a), a.fileName);
     case AdditionSource::kTyped:
     case AdditionSource::kSample:
       break;
@@ -117,6 +132,9 @@ QString NoneAreNumbers(const Addition& a) {
   const std::size_t n = a.tally.skipped;
   const bool severalFiles = a.source == AdditionSource::kFiles && a.files > 1;
   const bool lines = a.source == AdditionSource::kFiles;
+  if (a.source == AdditionSource::kTableColumn)
+    return Counted("its only cell is not a number in this locale",
+                   QT_TRANSLATE_N_NOOP("AdditionNotice", "its %1 cells are not numbers in this locale"), n);
   if (n == 1) {
     if (severalFiles) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "their only line is not a number in this locale"));
     if (lines) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "its only line is not a number in this locale"));

@@ -22,6 +22,7 @@ enum class AdditionSource {
   kFiles,        // loaded list files, or dropped files and folders
   kClipboard,    // a paste
   kDroppedText,  // text dropped from another program
+  kTableColumn,  // one column of a table ("Open Table")
 };
 
 struct Addition {
@@ -30,8 +31,10 @@ struct Addition {
 
   AdditionSource source = AdditionSource::kTyped;
   input::ReadTally tally;
-  std::size_t files = 0;  // kFiles: how many were read
-  QString fileName;       // kFiles, one file read: its name
+  std::size_t files = 0;         // kFiles: how many were read
+  QString fileName;              // kFiles, one file read: its name; kTableColumn: the table's
+  QString column;                // kTableColumn: the column's header cell, empty without a header
+  std::size_t columnNumber = 0;  // kTableColumn: the column's number from 1
 };
 
 // A skipped text as the notice quotes it: at most kQuotedCharacters

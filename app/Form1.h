@@ -69,6 +69,7 @@ class MainMenu;
 class NumberListMenu;
 class ResultsListMenu;
 class RestoreOffer;
+struct TableChoice;
 
 inline constexpr const char* kProductName = "Tallowmere";
 // The window's commands in their error reports (see docs/compatibility.md,
@@ -237,6 +238,17 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void PasteNumbers(const QString& text, AdditionSource source);
   // Ctrl+V, Shift+Insert and the context menu's item: the clipboard's text.
   void ListView1_Paste();
+  // --- Tables (Form1Table.cpp).
+  // The context menu's "Open Table…": a table file picked in the open
+  // dialog, then the table dialog.
+  void ListView1_OpenTable();
+  // The table dialog over `path`; after "Open", one column without a split
+  // is appended to the list as one step, anything more goes to the hook.
+  // False when the file's start could not be read.
+  bool OpenTableFile(const QString& path);
+  // Where a choice of several columns, or of a split, goes (the window that
+  // compares them); until one is set such a choice shows nothing.
+  void SetTableChoiceHook(std::function<void(const TableChoice&)> hook) { tableChoiceHook_ = std::move(hook); }
   // Adds the "Paste Numbers" item to `menu` (the context menu's, after undo
   // and redo); it is enabled when the clipboard holds text.
   QAction* FillListContextMenu(QMenu& menu);
@@ -340,6 +352,10 @@ class Form1 final : public QWidget, public core::ErrorSink {
   static void SetOptionButton(QRadioButton* button, bool selected);
   void ScheduleCombo1LostFocus();
   void ReadPathsAsDropped(std::vector<std::string> paths);
+  // Whether one file dropped or chosen to load has more than one column,
+  // and so goes to the table dialog instead of being read as a list file.
+  bool TableLike(const std::string& path) const;
+  void ReadChosenColumn(const TableChoice& choice);
   // Tells the user what an addition brought (a stopped one has its own notice).
   void ShowAddition(const Addition& addition);
   // Files loaded or dropped: what they brought, from how far the reading came.
@@ -364,6 +380,8 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void ConnectDistribution();
   // "Load Numbers From File" with the files `given` (none: the user picks).
   void LoadListFiles(const QStringList& given);
+  // The load itself; one chosen file that is a table is left to `table`.
+  void LoadListFilesOrTable(const QStringList& given, QString& table);
   void ForgetRecentFile(const QString& path);
   // At start: what the last close kept, offered. At close: the list kept.
   void OfferKeptList();
@@ -408,6 +426,7 @@ class Form1 final : public QWidget, public core::ErrorSink {
   std::function<QPoint()> screenPointer_;
   QPoint pointerInWindow_;  // at the last move over the number list
 
+  std::function<void(const TableChoice&)> tableChoiceHook_;
   std::function<void()> endProgram_;
   bool ended_ = false;
   int commandDepth_ = 0;

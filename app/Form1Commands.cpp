@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <exception>
 #include <optional>
@@ -79,13 +80,58 @@ void Form1::PushButton5_Click() {
 
 void Form1::PushButton6_Click() { LoadListFiles({}); }
 
+namespace {
+
+// The load's dialogs, but one file chosen that is a table is kept aside and
+// not handed to the load, which then reads nothing.
+class TableAside final : public platform::Dialogs {
+ public:
+  TableAside(platform::Dialogs& dialogs, std::function<bool(const QString&)> isTable, QString& table)
+      : dialogs_(dialogs), isTable_(std::move(isTable)), table_(table) {}
+  void Message(const QString& text) override { dialogs_.Message(text); }
+  void ErrorReport(const QString& text) override { dialogs_.ErrorReport(text); }
+  QString Input(const QString& prompt) override { return dialogs_.Input(prompt); }
+  QStringList OpenFiles(const QString& title, const QStringList& filters) override {
+    QStringList chosen = dialogs_.OpenFiles(title, filters);
+    if (chosen.size() != 1 || !isTable_(chosen.front())) return chosen;
+    table_ = chosen.front();
+    return {};
+  }
+  QString SaveFile(const QString& title, const QStringList& filters) override {
+    return dialogs_.SaveFile(title, filters);
+  }
+  bool Question(const QString& text) override { return dialogs_.Question(text); }
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override {
+    return dialogs_.SaveFileConfirmed(title, filters, chosenFilter);
+  }
+
+ private:
+  platform::Dialogs& dialogs_;
+  std::function<bool(const QString&)> isTable_;
+  QString& table_;
+};
+
+}  // namespace
+
 void Form1::LoadListFiles(const QStringList& given) {
+  // The table dialog opens once the load has ended, so that the table's
+  // column is a step of its own.
+  QString table;
+  LoadListFilesOrTable(given, table);
+  if (!table.isEmpty() && !OpenTableFile(table))
+    dialogs_.Message(
+        QString::fromStdString(input::NotReadText(QFile::encodeName(table).toStdString(), input::NotRead::kMissing)));
+}
+
+void Form1::LoadListFilesOrTable(const QStringList& given, QString& table) {
   // A long file shows the drops' strip and can be stopped the same way. The
   // strip's half second counts from when the files were chosen, not from when
   // the dialog opened.
   notice_->Dismiss();
   input::NumberListModel::Change change(*numbers_, input::kLoadNumbersStep);
-  ChosenFiles chooser(dialogs_, given);
+  ChosenFiles chosen(dialogs_, given);
+  TableAside chooser(
+      chosen, [this](const QString& path) { return TableLike(QFile::encodeName(path).toStdString()); }, table);
   Addition added(AdditionSource::kFiles);
   std::optional<input::NumberListModel::Tallying> counting(std::in_place, *numbers_, added.tally);
   std::optional<DropProgress::Drop> reading;
@@ -120,7 +166,7 @@ void Form1::LoadListFiles(const QStringList& given) {
     dialogs_.Message(LoadStoppedNotice(end));
   else
     ShowFilesAddition(added, end);
-  for (const QString& path : chooser.Chosen()) {
+  for (const QString& path : chosen.Chosen()) {
     if (input::FileExists(path.toStdString()))
       NoteRecentFile(path);
     else

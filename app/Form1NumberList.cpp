@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTableView>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 #include <optional>
@@ -258,6 +259,14 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   if (platform::OffersLocalFiles(offered)) {
     std::vector<std::string> paths = platform::DroppedLocalPaths(offered);
     event->acceptProposedAction();
+    // The dialog waits for the drop to end: a modal loop inside the drop
+    // would keep the program the drag came from waiting too.
+    if (paths.size() == 1 && TableLike(paths.front())) {
+      QTimer::singleShot(0, this, [this, path = QFile::decodeName(QByteArray::fromStdString(paths.front()))] {
+        RunCommand([this, &path] { OpenTableFile(path); });
+      });
+      return;
+    }
     ReadPathsAsDropped(std::move(paths));
     return;
   }

@@ -41,6 +41,8 @@ inline constexpr const char* kRemoveNotNumbersStep =
 // Numbers pasted into the list (Ctrl+V, Shift+Insert, the menu's item, a
 // dropped text).
 inline constexpr const char* kPasteStep = QT_TRANSLATE_NOOP("ListHistory", "Paste");
+// A column of a table appended through the table dialog.
+inline constexpr const char* kOpenTableStep = QT_TRANSLATE_NOOP("ListHistory", "Open Table");
 
 // What undoing or redoing a step does to the rows, told before the store
 // changes (so that views can be told first).

@@ -24,7 +24,8 @@ std::vector<std::string> ChooseFiles(const LoadFilesHost& host, core::Trap& trap
   QStringList filters;
   trap.Step(106, [&] {
     filters = {QCoreApplication::translate("Dialogs", platform::kTextFilesFilter),
-               QCoreApplication::translate("Dialogs", platform::kAllFilesFilter)};
+               QCoreApplication::translate("Dialogs", platform::kAllFilesFilter),
+               QCoreApplication::translate("Dialogs", platform::kTablesFilter)};
   });
   trap.Step(108, [&] { fileNames = DialogFileNames(host.dialogs.OpenFiles(title, filters)); });
   return fileNames;

@@ -14,6 +14,8 @@ namespace tallowmere::platform {
 // The filters of the open and save dialogs for list files and result files.
 inline constexpr const char* kTextFilesFilter = QT_TRANSLATE_NOOP("Dialogs", "Text Files (*.txt)");
 inline constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("Dialogs", "All Files (*)");
+// Tables, opened in the table dialog.
+inline constexpr const char* kTablesFilter = QT_TRANSLATE_NOOP("Dialogs", "Tables (*.csv *.tsv *.ods *.xlsx)");
 
 class Dialogs {
  public:

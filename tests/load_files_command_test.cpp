@@ -64,7 +64,8 @@ TEST(LoadNumbersFromFiles, ShowsTheDialogWithItsTitleAndFilters) {
   ASSERT_EQ(dialogs.AllShown().size(), 1u);
   EXPECT_EQ(dialogs.AllShown()[0].kind, FakeDialogs::Kind::OpenFiles);
   EXPECT_EQ(dialogs.AllShown()[0].text, "Load List(s) - Hold Ctrl to select multiple list files");
-  EXPECT_EQ(dialogs.LastFilters(), (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+  EXPECT_EQ(dialogs.LastFilters(),
+            (QStringList{"Text Files (*.txt)", "All Files (*)", "Tables (*.csv *.tsv *.ods *.xlsx)"}));
 }
 
 TEST(LoadNumbersFromFiles, CancellingChangesNothing) {

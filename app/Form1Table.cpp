@@ -1,0 +1,89 @@
+// Form1's tables: "Open Table…", and one file of several columns loaded or
+// dropped, shown in the table dialog; one column of it appended to the list.
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "app/DropProgress.h"
+#include "app/Form1.h"
+#include "app/ListNotice.h"
+#include "app/TableDialog.h"
+#include "app/TableOpening.h"
+#include "core/ErrorReport.h"
+#include "input/DropFiles.h"
+#include "input/ListHistory.h"
+#include "input/NumberListModel.h"
+
+namespace tallowmere::app {
+
+namespace {
+constexpr const char* kTableLocation = "while the table was read";
+}  // namespace
+
+void Form1::ListView1_OpenTable() {
+  const QStringList chosen = dialogs_.OpenFiles(QCoreApplication::translate("TableDialog", "Open Table"),
+                                                {QCoreApplication::translate("Dialogs", platform::kTablesFilter),
+                                                 QCoreApplication::translate("Dialogs", platform::kAllFilesFilter)});
+  if (chosen.isEmpty()) return;
+  if (!OpenTableFile(chosen.front()))
+    dialogs_.Message(QString::fromStdString(
+        input::NotReadText(QFile::encodeName(chosen.front()).toStdString(), input::NotRead::kMissing)));
+}
+
+bool Form1::OpenTableFile(const QString& path) {
+  std::optional<TableStart> start = ReadTableStart(QFile::encodeName(path).toStdString());
+  if (!start) return false;
+  TableDialog dialog(path, std::move(*start), separators_, this);
+  if (dialog.exec() != QDialog::Accepted) return true;
+  const TableChoice choice = dialog.Choice();
+  if (choice.columns.size() == 1 && !choice.group)
+    ReadChosenColumn(choice);
+  else if (tableChoiceHook_)
+    tableChoiceHook_(choice);
+  return true;
+}
+
+bool Form1::TableLike(const std::string& path) const {
+  const std::optional<TableStart> start = ReadTableStart(path);
+  return start && LooksLikeTable(*start, separators_);
+}
+
+void Form1::ReadChosenColumn(const TableChoice& choice) {
+  notice_->Dismiss();
+  input::NumberListModel::Change change(*numbers_, input::kOpenTableStep);
+  Addition added(AdditionSource::kTableColumn);
+  added.fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(choice.path))).fileName();
+  if (choice.layout.header) added.column = QString::fromStdString(choice.names.at(0));
+  added.columnNumber = choice.columns.at(0) + 1;
+  bool whole = true;
+  input::DropState state;
+  {
+    const input::NumberListModel::Tallying counting(*numbers_, added.tally);
+    DropProgress::Drop reading(*drops_);
+    state.phase = input::DropPhase::kReadingFiles;
+    state.filesFound = 1;
+    state.firstFile = choice.path;
+    const auto progress = reading.Progress();
+    progress(state);
+    input::FlushingErrorSink errors(*numbers_, *this);
+    core::Trap trap(errors, kTableLocation);
+    trap.Step([&] {
+      whole = app::ReadChosenColumn(
+          *numbers_, choice, separators_,
+          [this](const std::string& path, input::NotRead why) {
+            dialogs_.Message(QString::fromStdString(input::NotReadText(path, why)));
+          },
+          reading.EventPump(), reading.ShouldStop());
+    });
+    trap.Step([&] { numbers_->Flush(); });
+    reading.End();
+  }
+  state.filesRead = 1;
+  if (whole) return ShowAddition(added);
+  state.stopped = true;
+  state.fileCut = true;
+  dialogs_.Message(LoadStoppedNotice(state));
+}
+
+}  // namespace tallowmere::app

@@ -1,0 +1,218 @@
+#include "app/TableDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace tallowmere::app {
+
+namespace {
+
+// The delimiters offered by name; the last item takes the one typed beside it.
+struct NamedDelimiter {
+  const char* text;
+  char delimiter;
+};
+constexpr NamedDelimiter kDelimiters[] = {
+    {QT_TRANSLATE_NOOP("TableDialog", "Comma"), ','},
+    {QT_TRANSLATE_NOOP("TableDialog", "Semicolon"), ';'},
+    {QT_TRANSLATE_NOOP("TableDialog", "Tab"), '\t'},
+    {"|", '|'},
+};
+constexpr int kOtherDelimiter = 4;
+
+constexpr input::DecimalConvention kConventions[] = {
+    input::DecimalConvention::kUndecided, input::DecimalConvention::kPoint, input::DecimalConvention::kComma};
+
+QString Tr(const char* text) { return QCoreApplication::translate("TableDialog", text); }
+
+QLabel* BuddyLabel(const char* text, QWidget* buddy) {
+  auto* label = new QLabel(Tr(text));
+  label->setBuddy(buddy);
+  QString name = label->text();
+  buddy->setAccessibleName(name.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+  return label;
+}
+
+}  // namespace
+
+TableDialog::TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent)
+    : QDialog(parent), path_(path), start_(std::move(start)), user_(std::move(user)) {
+  setWindowTitle(Tr(QT_TRANSLATE_NOOP("TableDialog", "Open Table")));
+  BuildControls();
+  LayOut();
+  input::TableLayout guessed = input::GuessTableLayout(start_.bytes, start_.whole, user_);
+  ShowLayout(guessed);
+  Repreview();
+  Connect();
+  RefreshOpen();
+}
+
+void TableDialog::BuildControls() {
+  delimiter_ = new QComboBox(this);
+  for (const NamedDelimiter& d : kDelimiters) delimiter_->addItem(Tr(d.text));
+  delimiter_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "Other")));
+  other_ = new QLineEdit(this);
+  other_->setMaxLength(1);
+  other_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "Other delimiter")));
+  header_ = new QCheckBox(Tr(QT_TRANSLATE_NOOP("TableDialog", "First row is a &header")), this);
+  header_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "First row is a header")));
+  decimal_ = new QComboBox(this);
+  decimal_->addItem(
+      Tr(QT_TRANSLATE_NOOP("TableDialog", "As in this locale (%1)")).arg(QString::fromStdString(user_.decimal)));
+  decimal_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "Point (61.5)")));
+  decimal_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "Comma (61,5)")));
+  sheet_ = new QComboBox(this);
+  sheet_->setEnabled(false);
+  model_ = new TablePreviewModel(this);
+  preview_ = new QTableView(this);
+  preview_->setModel(model_);
+  preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  preview_->setTabKeyNavigation(false);
+  preview_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "Preview")));
+  columns_ = new QListWidget(this);
+  split_ = new QComboBox(this);
+}
+
+void TableDialog::LayOut() {
+  auto* settings = new QGridLayout;
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "&Delimiter:"), delimiter_), 0, 0);
+  settings->addWidget(delimiter_, 0, 1);
+  settings->addWidget(other_, 0, 2);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "D&ecimal separator:"), decimal_), 1, 0);
+  settings->addWidget(decimal_, 1, 1, 1, 2);
+  settings->addWidget(header_, 2, 0, 1, 3);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Shee&t:"), sheet_), 3, 0);
+  settings->addWidget(sheet_, 3, 1, 1, 2);
+  settings->setColumnStretch(3, 1);
+
+  auto* choice = new QGridLayout;
+  choice->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Co&lumns:"), columns_), 0, 0);
+  choice->addWidget(columns_, 1, 0, 3, 1);
+  choice->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "&Split by:"), split_), 0, 1);
+  choice->addWidget(split_, 1, 1);
+  choice->setRowStretch(3, 1);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+  open_ = buttons->addButton(Tr(QT_TRANSLATE_NOOP("TableDialog", "&Open")), QDialogButtonBox::AcceptRole);
+  open_->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* file = new QLabel(QFileInfo(path_).fileName(), this);
+  file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(file);
+  all->addLayout(settings);
+  all->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Pre&view:"), preview_));
+  all->addWidget(preview_, 1);
+  all->addLayout(choice);
+  all->addWidget(buttons);
+  resize(640, 560);
+}
+
+void TableDialog::Connect() {
+  connect(delimiter_, &QComboBox::currentIndexChanged, this, [this] {
+    other_->setEnabled(delimiter_->currentIndex() == kOtherDelimiter);
+    DelimiterChanged();
+  });
+  connect(other_, &QLineEdit::textChanged, this, [this] { DelimiterChanged(); });
+  connect(header_, &QCheckBox::toggled, this, [this] { Repreview(); });
+  connect(columns_, &QListWidget::itemChanged, this, [this] { RefreshOpen(); });
+}
+
+void TableDialog::ShowLayout(const input::TableLayout& layout) {
+  const QSignalBlocker d(delimiter_), o(other_), h(header_), c(decimal_);
+  int index = 0;  // a table of one column: the comma splits it as little as any
+  if (layout.delimiter) {
+    index = kOtherDelimiter;
+    for (int i = 0; i < kOtherDelimiter; ++i)
+      if (kDelimiters[i].delimiter == *layout.delimiter) index = i;
+    if (index == kOtherDelimiter) other_->setText(QString(QLatin1Char(*layout.delimiter)));
+  }
+  delimiter_->setCurrentIndex(index);
+  other_->setEnabled(index == kOtherDelimiter);
+  header_->setChecked(layout.header);
+  decimal_->setCurrentIndex(static_cast<int>(
+      std::find(std::begin(kConventions), std::end(kConventions), layout.decimal) - std::begin(kConventions)));
+}
+
+std::optional<char> TableDialog::ChosenDelimiter() const {
+  const int index = delimiter_->currentIndex();
+  if (index >= 0 && index < kOtherDelimiter) return kDelimiters[index].delimiter;
+  const QString typed = other_->text();
+  if (typed.size() == 1 && typed.front().unicode() > 0x20 && typed.front().unicode() < 0x7F)
+    return typed.front().toLatin1();
+  return std::nullopt;
+}
+
+void TableDialog::DelimiterChanged() {
+  const std::vector<input::SampleRow> rows = PreviewRows(start_, ChosenDelimiter());
+  input::TableLayout layout;
+  layout.delimiter = ChosenDelimiter();
+  layout.header = input::GuessHeader(rows, user_);
+  layout.decimal = input::GuessDecimal(rows, layout.header);
+  ShowLayout(layout);
+  Repreview();
+}
+
+void TableDialog::Repreview() {
+  rows_ = PreviewRows(start_, ChosenDelimiter());
+  model_->SetRows(rows_, header_->isChecked());
+  preview_->resizeColumnsToContents();
+  RefillColumns();
+}
+
+void TableDialog::RefillColumns() {
+  const QStringList names = ColumnNames(rows_, header_->isChecked());
+  const QSignalBlocker blocking(columns_);
+  std::vector<bool> ticked(static_cast<std::size_t>(names.size()), false);
+  for (int i = 0; i < columns_->count() && i < names.size(); ++i)
+    ticked[static_cast<std::size_t>(i)] = columns_->item(i)->checkState() == Qt::Checked;
+  columns_->clear();
+  for (int i = 0; i < names.size(); ++i) {
+    auto* item = new QListWidgetItem(names[i], columns_);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked);
+  }
+  if (columns_->count() > 0) columns_->setCurrentRow(0);
+  const int split = split_->currentIndex();
+  split_->clear();
+  split_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "(none)")));
+  split_->addItems(names);
+  split_->setCurrentIndex(split >= 0 && split < split_->count() ? split : 0);
+  RefreshOpen();
+}
+
+void TableDialog::RefreshOpen() {
+  bool any = false;
+  for (int i = 0; i < columns_->count(); ++i) any = any || columns_->item(i)->checkState() == Qt::Checked;
+  if (open_) open_->setEnabled(any && ChosenDelimiter().has_value());
+}
+
+TableChoice TableDialog::Choice() const {
+  TableChoice choice;
+  choice.path = QFile::encodeName(path_).toStdString();
+  choice.layout.delimiter = ChosenDelimiter();
+  choice.layout.header = header_->isChecked();
+  const int decimal = decimal_->currentIndex();
+  choice.layout.decimal = decimal >= 0 && decimal < 3 ? kConventions[decimal] : input::DecimalConvention::kUndecided;
+  for (int i = 0; i < columns_->count(); ++i) {
+    if (columns_->item(i)->checkState() != Qt::Checked) continue;
+    choice.columns.push_back(static_cast<std::size_t>(i));
+    choice.names.push_back(columns_->item(i)->text().toStdString());
+  }
+  if (split_->currentIndex() > 0) choice.group = static_cast<std::size_t>(split_->currentIndex() - 1);
+  return choice;
+}
+
+}  // namespace tallowmere::app

@@ -1,0 +1,78 @@
+#pragma once
+// "Open Table": the first rows of a table file, the layout guessed from them
+// (delimiter, header, decimal convention), each changeable with the preview
+// following at once, and the columns to read: one or more ticked, and
+// optionally one whose cells split the rows ("Split by"). Only the file's
+// first block is read here; the table itself is read after "Open". A sheet
+// chooser stands ready for workbooks, disabled for delimited text.
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+#include "app/TablePreview.h"
+#include "numtext/Separators.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+
+namespace tallowmere::app {
+
+class TableDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `start`: the file's first block (ReadTableStart); `user`: the user's
+  // separators, which the guesses test numbers with.
+  TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent = nullptr);
+
+  // What the dialog shows now.
+  TableChoice Choice() const;
+
+  // The controls, for keyboard users' tools and tests.
+  QComboBox* DelimiterBox() const { return delimiter_; }
+  QLineEdit* OtherDelimiter() const { return other_; }
+  QCheckBox* HeaderBox() const { return header_; }
+  QComboBox* DecimalBox() const { return decimal_; }
+  QComboBox* SheetBox() const { return sheet_; }
+  QTableView* Preview() const { return preview_; }
+  QListWidget* ColumnList() const { return columns_; }
+  QComboBox* SplitBox() const { return split_; }
+  QPushButton* OpenButton() const { return open_; }
+
+ private:
+  void BuildControls();
+  void LayOut();
+  void Connect();
+  // Shows the guessed layout in the controls.
+  void ShowLayout(const input::TableLayout& layout);
+  std::optional<char> ChosenDelimiter() const;
+  // The delimiter changed: the rows are split anew and the header and
+  // decimal convention guessed again from them.
+  void DelimiterChanged();
+  // The rows shown again as the controls say; ticks kept by column.
+  void Repreview();
+  void RefillColumns();
+  void RefreshOpen();
+
+  QString path_;
+  TableStart start_;
+  numtext::Separators user_;
+  std::vector<input::SampleRow> rows_;
+  TablePreviewModel* model_ = nullptr;
+
+  QComboBox* delimiter_ = nullptr;
+  QLineEdit* other_ = nullptr;
+  QCheckBox* header_ = nullptr;
+  QComboBox* decimal_ = nullptr;
+  QComboBox* sheet_ = nullptr;
+  QTableView* preview_ = nullptr;
+  QListWidget* columns_ = nullptr;
+  QComboBox* split_ = nullptr;
+  QPushButton* open_ = nullptr;
+};
+
+}  // namespace tallowmere::app

@@ -1,0 +1,153 @@
+#include "app/TablePreview.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <functional>
+
+#include "input/DelimitedCells.h"
+#include "input/ListCandidates.h"
+#include "input/ListText.h"
+#include "input/TextEncoding.h"
+#include "system/BlockReader.h"
+
+namespace tallowmere::app {
+
+namespace {
+
+// The text of a file decoded, whole.
+class Decoded final : public input::TextPieceReader {
+ public:
+  std::string text;
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) override {
+    text.append(data, size);
+    if (meanwhile) meanwhile();
+  }
+  void Finish() override {}
+};
+
+std::string DecodedText(const TableStart& start) {
+  Decoded decoded;
+  input::ListFileReader file(decoded);
+  file.Feed(start.bytes.data(), start.bytes.size());
+  file.Finish();
+  return std::move(decoded.text);
+}
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+std::optional<TableStart> ReadTableStart(const std::string& path) {
+  // A FIFO or a device would block or never end: only regular files.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat status {};
+  TableStart start;
+  bool read = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  if (read) {
+    start.bytes.resize(system::kReadBlockBytes);
+    std::size_t got = 0;
+    while (got < start.bytes.size()) {
+      const ssize_t n = ::read(fd, start.bytes.data() + got, start.bytes.size() - got);
+      if (n < 0) read = false;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    start.whole = got < start.bytes.size() || static_cast<std::size_t>(status.st_size) <= got;
+    start.bytes.resize(got);
+  }
+  ::close(fd);
+  if (!read) return std::nullopt;
+  return start;
+}
+
+std::vector<input::SampleRow> PreviewRows(const TableStart& start, std::optional<char> delimiter, std::size_t most) {
+  const std::string text = DecodedText(start);
+  input::SampleRows rows(most);
+  // One column is split as TSV: a stray tab then splits only its own line.
+  input::DelimitedCells cells(delimiter.value_or('\t'), rows);
+  cells.Feed(text.data(), text.size());
+  if (start.whole && !rows.Stopped())
+    cells.Finish();
+  else
+    rows.DropUnended();
+  return rows.Rows();
+}
+
+std::size_t ColumnCount(const std::vector<input::SampleRow>& rows) {
+  std::size_t count = 0;
+  for (const input::SampleRow& row : rows)
+    for (const input::SampleCell& cell : row.cells) count = std::max(count, cell.column + 1);
+  return count;
+}
+
+QStringList ColumnNames(const std::vector<input::SampleRow>& rows, bool header) {
+  QStringList names;
+  const std::size_t count = ColumnCount(rows);
+  for (std::size_t c = 0; c < count; ++c) names << QCoreApplication::translate("TableDialog", "Column %1").arg(c + 1);
+  if (!header || rows.empty()) return names;
+  for (const input::SampleCell& cell : rows.front().cells)
+    if (!cell.text.empty()) names[static_cast<qsizetype>(cell.column)] = Utf8(cell.text);
+  return names;
+}
+
+numtext::Separators ConventionSeparators(input::DecimalConvention decimal, const numtext::Separators& user) {
+  numtext::Separators sep = user;
+  if (decimal == input::DecimalConvention::kPoint) {
+    sep.decimal = ".";
+    sep.group = ",";
+  } else if (decimal == input::DecimalConvention::kComma) {
+    sep.decimal = ",";
+    sep.group = ".";
+  }
+  return sep;
+}
+
+bool LooksLikeTable(const TableStart& start, const numtext::Separators& user) {
+  const std::string text = DecodedText(start);
+  if (!input::GuessDelimiter(text, start.whole)) return false;
+  const std::vector<input::SampleRow> lines = PreviewRows(start, std::nullopt);
+  const auto numbers = std::count_if(lines.begin(), lines.end(), [&](const input::SampleRow& line) {
+    return line.cells.size() == 1 &&
+           input::PassesListTest(line.cells.front().text, user) != numtext::ListLine::kNotNumber;
+  });
+  return static_cast<std::size_t>(numbers) * 2 <= lines.size();
+}
+
+void TablePreviewModel::SetRows(std::vector<input::SampleRow> rows, bool header) {
+  beginResetModel();
+  columns_ = ColumnCount(rows);
+  names_ = ColumnNames(rows, header);
+  cells_.clear();
+  for (std::size_t r = header && !rows.empty() ? 1 : 0; r < rows.size(); ++r) {
+    std::vector<QString> row(columns_);
+    for (const input::SampleCell& cell : rows[r].cells) row[cell.column] = Utf8(cell.text);
+    cells_.push_back(std::move(row));
+  }
+  endResetModel();
+}
+
+int TablePreviewModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(cells_.size());
+}
+
+int TablePreviewModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_);
+}
+
+QVariant TablePreviewModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
+  return cells_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+}
+
+QVariant TablePreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  return section < names_.size() ? QVariant(names_[section]) : QVariant();
+}
+
+}  // namespace tallowmere::app
