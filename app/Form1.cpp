@@ -348,9 +348,9 @@ void Form1::ConnectListMenu() {
   connect(listMenu_, &NumberListMenu::undoAsked, this, [this] { UndoListChange(); });
   connect(listMenu_, &NumberListMenu::redoAsked, this, [this] { RedoListChange(); });
   pasteItem_ = FillListContextMenu(*listMenu_->Menu());
+  listMenu_->Menu()->addAction(listMenu_->RemoveNotNumbersItem());
   QAction* openTable = listMenu_->Menu()->addAction(QCoreApplication::translate("Form1", "Open Table\u2026"));
   connect(openTable, &QAction::triggered, this, [this] { RunCommand([this] { ListView1_OpenTable(); }); });
-  listMenu_->Menu()->addAction(listMenu_->RemoveNotNumbersItem());
   connect(listMenu_, &NumberListMenu::removeNotNumbersAsked, this, [this] { ListView1_RemoveNotNumbers(); });
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView1_ContextMenu(at); });
 }

@@ -131,7 +131,7 @@ void TableDialog::Connect() {
 }
 
 void TableDialog::ShowLayout(const input::TableLayout& layout) {
-  const QSignalBlocker d(delimiter_), o(other_), h(header_), c(decimal_);
+  const QSignalBlocker d(delimiter_), o(other_);
   int index = 0;  // a table of one column: the comma splits it as little as any
   if (layout.delimiter) {
     index = kOtherDelimiter;
@@ -141,9 +141,14 @@ void TableDialog::ShowLayout(const input::TableLayout& layout) {
   }
   delimiter_->setCurrentIndex(index);
   other_->setEnabled(index == kOtherDelimiter);
-  header_->setChecked(layout.header);
-  decimal_->setCurrentIndex(static_cast<int>(
-      std::find(std::begin(kConventions), std::end(kConventions), layout.decimal) - std::begin(kConventions)));
+  ShowGuesses(layout.header, layout.decimal);
+}
+
+void TableDialog::ShowGuesses(bool header, input::DecimalConvention decimal) {
+  const QSignalBlocker h(header_), c(decimal_);
+  header_->setChecked(header);
+  const auto* found = std::find(std::begin(kConventions), std::end(kConventions), decimal);
+  decimal_->setCurrentIndex(static_cast<int>(found - std::begin(kConventions)));
 }
 
 std::optional<char> TableDialog::ChosenDelimiter() const {
@@ -157,11 +162,8 @@ std::optional<char> TableDialog::ChosenDelimiter() const {
 
 void TableDialog::DelimiterChanged() {
   const std::vector<input::SampleRow> rows = PreviewRows(start_, ChosenDelimiter());
-  input::TableLayout layout;
-  layout.delimiter = ChosenDelimiter();
-  layout.header = input::GuessHeader(rows, user_);
-  layout.decimal = input::GuessDecimal(rows, layout.header);
-  ShowLayout(layout);
+  const bool header = input::GuessHeader(rows, user_);
+  ShowGuesses(header, input::GuessDecimal(rows, header));
   Repreview();
 }
 

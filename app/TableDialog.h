@@ -49,6 +49,8 @@ class TableDialog final : public QDialog {
   void Connect();
   // Shows the guessed layout in the controls.
   void ShowLayout(const input::TableLayout& layout);
+  // The guesses made from the rows: the delimiter's controls stay as they are.
+  void ShowGuesses(bool header, input::DecimalConvention decimal);
   std::optional<char> ChosenDelimiter() const;
   // The delimiter changed: the rows are split anew and the header and
   // decimal convention guessed again from them.

@@ -235,13 +235,14 @@ TEST_F(WindowLoadersTest, PasteAppendsTheClipboardsNumbers) {
          f.ListView1_ContextMenu(QPoint(5, 5));
          QMenu* menu = f.ListMenu().Menu();
          const QList<QAction*> items = menu->actions();
-         ASSERT_EQ(items.size(), 7);
+         ASSERT_EQ(items.size(), 8);
          EXPECT_TRUE(items[2]->isSeparator());
          EXPECT_EQ(items[3]->text(), kPasteNumbersItem);
          EXPECT_EQ(items[4]->text(), "Remove Entries That Are Not Numbers");
          EXPECT_FALSE(items[4]->isEnabled());  // "7" is a number
-         EXPECT_TRUE(items[5]->isSeparator());
-         EXPECT_EQ(items[6]->text(), QString::fromUtf8("Show Distribution\u2026"));
+         EXPECT_EQ(items[5]->text(), QString::fromUtf8("Open Table\u2026"));
+         EXPECT_TRUE(items[6]->isSeparator());
+         EXPECT_EQ(items[7]->text(), QString::fromUtf8("Show Distribution\u2026"));
          EXPECT_TRUE(items[3]->isEnabled());
          menu->hide();
          items[3]->trigger();

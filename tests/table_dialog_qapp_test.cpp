@@ -1,0 +1,318 @@
+// The table dialog ("Open Table"): the layout it guesses from a file's first
+// rows, and a column opened through the window's ways to it (the context
+// menu, "Load Numbers From File", a drop), appended as one step that undo
+// takes back, with the notice it leaves. A file of one column keeps the list
+// file's way.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+#include <functional>
+
+#include "app/ListNotice.h"
+#include "app/NumberListMenu.h"
+#include "app/TableDialog.h"
+#include "app/TablePreview.h"
+#include "tests/support/WindowTestKit.h"
+
+using namespace tallowmere;
+using namespace tallowmere::app;
+using windowtest::Controls;
+using windowtest::WindowTest;
+
+namespace {
+
+const QByteArray kLab = "id,weight,height,group\n1,61.5,170,A\n2,n/a,182,B\n3,55,165,A\n4,70.2,,B\n5,\"68.0\",175,A\n";
+const QByteArray kLabGerman =
+    "\xEF\xBB\xBFid;weight;height;group\r\n1;61,5;170;A\r\n2;n/a;182;B\r\n3;55;165;A\r\n4;70,2;;B\r\n"
+    "5;\"68,0\";175;A\r\n";
+const QByteArray kLabTabs = "id\tweight\theight\n1\t61.5\t170\n2\tn/a\t182\n3\t55\t165\n";
+
+// Acts on the table dialog from inside its modal loop, once it shows.
+void WhenTableDialogShows(const std::function<void(TableDialog&)>& act) {
+  auto* timer = new QTimer;
+  auto waited = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
+    if (auto* dialog = qobject_cast<TableDialog*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      act(*dialog);
+    } else if (++*waited > 300) {
+      timer->stop();
+      timer->deleteLater();
+      ADD_FAILURE() << "the table dialog did not show";
+    }
+  });
+  timer->start(10);
+}
+
+void Tick(TableDialog& dialog, const QString& column) {
+  const QList<QListWidgetItem*> found = dialog.ColumnList()->findItems(column, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << column.toStdString();
+  found.front()->setCheckState(Qt::Checked);
+}
+
+class TableDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ASSERT_TRUE(files_.isValid());
+  }
+  QString Write(const QString& name, const QByteArray& bytes) {
+    const QString path = files_.path() + QLatin1Char('/') + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  QString NoticeShown() {
+    const ListNotice& notice = form().Notice();
+    return notice.isVisible() ? notice.text() : QString();
+  }
+  QAction* ListMenuItem(const QString& text) {
+    for (QAction* item : form().ListMenu().Menu()->actions())
+      if (item->text() == text) return item;
+    ADD_FAILURE() << "no item " << text.toStdString();
+    return nullptr;
+  }
+  void Drop(const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QWidget* target = Controls(form()).ListView1->viewport();
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+  }
+  QTemporaryDir files_;
+};
+
+struct LayoutCase {
+  const char* name;
+  QByteArray bytes;
+  QString delimiter;  // the delimiter box's text
+  bool header;
+  int decimal;  // the decimal box's row: 0 the locale's, 1 point, 2 comma
+  QStringList columns;
+  QString secondRowWeight;  // what the preview shows of the weight of the table's second data row
+};
+
+TEST_F(TableDialogTest, ShowsTheLayoutGuessedFromTheFirstRows) {
+  const std::vector<LayoutCase> cases = {
+      {"a lab's CSV", kLab, "Comma", true, 1, {"id", "weight", "height", "group"}, "n/a"},
+      {"its German twin: a mark, CR LF, semicolons, decimal commas",
+       kLabGerman,
+       "Semicolon",
+       true,
+       2,
+       {"id", "weight", "height", "group"},
+       "n/a"},
+      {"TSV", kLabTabs, "Tab", true, 1, {"id", "weight", "height"}, "n/a"},
+      {"pipes without a header", "1|2.5\n3|4.5\n", "|", false, 1, {"Column 1", "Column 2"}, "4.5"},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Write("t.csv", c.bytes);
+    TableDialog dialog(path, *ReadTableStart(path.toStdString()), {".", ","});
+    EXPECT_EQ(dialog.windowTitle(), "Open Table");
+    EXPECT_EQ(dialog.DelimiterBox()->currentText(), c.delimiter);
+    EXPECT_EQ(dialog.HeaderBox()->isChecked(), c.header);
+    EXPECT_EQ(dialog.DecimalBox()->currentIndex(), c.decimal);
+    EXPECT_FALSE(dialog.SheetBox()->isEnabled());
+    QStringList names;
+    for (int i = 0; i < dialog.ColumnList()->count(); ++i) names << dialog.ColumnList()->item(i)->text();
+    EXPECT_EQ(names, c.columns);
+    EXPECT_EQ(dialog.SplitBox()->count(), c.columns.size() + 1);
+    EXPECT_EQ(dialog.Preview()->model()->index(1, 1).data().toString(), c.secondRowWeight);
+    EXPECT_FALSE(dialog.OpenButton()->isEnabled()) << "nothing ticked yet";
+  }
+}
+
+TEST_F(TableDialogTest, ChangedSettingsShowAtOnce) {
+  const QString path = Write("lab.csv", kLab);
+  TableDialog dialog(path, *ReadTableStart(path.toStdString()), {".", ","});
+  QAbstractItemModel* preview = dialog.Preview()->model();
+  dialog.HeaderBox()->setChecked(false);
+  EXPECT_EQ(preview->index(0, 1).data().toString(), "weight") << "the header row becomes a row";
+  EXPECT_EQ(dialog.ColumnList()->item(1)->text(), "Column 2");
+  dialog.DelimiterBox()->setCurrentText("Semicolon");
+  EXPECT_EQ(preview->columnCount(), 1) << "no semicolon: one column";
+  dialog.DelimiterBox()->setCurrentText("Other");
+  EXPECT_FALSE(dialog.OpenButton()->isEnabled()) << "no delimiter typed";
+  dialog.OtherDelimiter()->setText(".");
+  EXPECT_EQ(preview->index(1, 1).data().toString(), "5,170,A") << "split at the point typed";
+}
+
+struct OpenCase {
+  const char* name;
+  const char* file;
+  QByteArray bytes;
+  std::vector<std::string> appended;
+  QString notice;
+};
+
+// Each way in: the context menu's item, the load button, a drop.
+enum class Way { kMenu, kLoad, kDrop };
+
+TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
+  const std::vector<OpenCase> cases = {
+      {"a lab's CSV",
+       "lab.csv",
+       kLab,
+       {"61.5", "55", "70.2", "68.0"},
+       "Added 4 numbers from column \"weight\" of lab.csv; 1 cell was not a number (first: \"n/a\")."},
+      {"its German twin",
+       "lab_de.csv",
+       kLabGerman,
+       {"61,5", "55", "70,2", "68,0"},
+       "Added 4 numbers from column \"weight\" of lab_de.csv; 1 cell was not a number (first: \"n/a\")."},
+      {"TSV",
+       "lab.tsv",
+       kLabTabs,
+       {"61.5", "55"},
+       "Added 2 numbers from column \"weight\" of lab.tsv; 1 cell was not a number (first: \"n/a\")."},
+  };
+  for (const Way way : {Way::kMenu, Way::kLoad, Way::kDrop}) {
+    for (const OpenCase& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (way == Way::kMenu   ? " by the menu"
+                                          : way == Way::kLoad ? " loaded"
+                                                              : " dropped"));
+      const QString path = Write(c.file, c.bytes);
+      OpenShown();
+      AddEntries({"7"});
+      WhenTableDialogShows([](TableDialog& dialog) {
+        Tick(dialog, "weight");
+        ASSERT_TRUE(dialog.OpenButton()->isEnabled());
+        dialog.OpenButton()->click();
+      });
+      if (way == Way::kDrop) {
+        Drop(path);
+        QTest::qWait(50);
+      } else {
+        dialogs_.QueueOpenFiles({path});
+        if (way == Way::kMenu)
+          ListMenuItem("Open Table\u2026")->trigger();
+        else
+          Controls(form()).PushButton6->click();
+      }
+      std::vector<std::string> expected = {"7"};
+      expected.insert(expected.end(), c.appended.begin(), c.appended.end());
+      EXPECT_EQ(Entries(), expected);
+      EXPECT_EQ(NoticeShown(), c.notice);
+      EXPECT_EQ(UndoItemText(form().NumberList().History()), "Undo Open Table");
+      EXPECT_TRUE(dialogs_.Messages().isEmpty()) << dialogs_.Messages().join('|').toStdString();
+      form().UndoListChange();
+      EXPECT_EQ(Entries(), (std::vector<std::string>{"7"}));
+    }
+  }
+}
+
+TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
+  const QString path = Write("lab.csv", kLab);
+  OpenShown();
+  std::vector<TableChoice> heard;
+  form().SetTableChoiceHook([&heard](const TableChoice& choice) { heard.push_back(choice); });
+  WhenTableDialogShows([](TableDialog& dialog) {
+    Tick(dialog, "weight");
+    Tick(dialog, "height");
+    dialog.SplitBox()->setCurrentText("group");
+    dialog.OpenButton()->click();
+  });
+  form().OpenTableFile(path);
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(heard[0].path, path.toStdString());
+  EXPECT_EQ(heard[0].columns, (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(heard[0].names, (std::vector<std::string>{"weight", "height"}));
+  EXPECT_EQ(heard[0].group, std::optional<std::size_t>(3));
+  EXPECT_EQ(heard[0].layout.delimiter, std::optional<char>(','));
+  EXPECT_TRUE(heard[0].layout.header);
+  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(TableDialogTest, CancelledDialogChangesNothing) {
+  const QString path = Write("lab.csv", kLab);
+  OpenShown();
+  AddEntries({"7"});
+  WhenTableDialogShows([](TableDialog& dialog) { dialog.reject(); });
+  form().OpenTableFile(path);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"7"}));
+  EXPECT_EQ(UndoItemText(form().NumberList().History()), "Undo");
+}
+
+struct ListFileCase {
+  const char* name;
+  QByteArray bytes;
+  std::vector<std::string> appended;
+  QString notice;
+};
+
+TEST_F(TableDialogTest, FilesOfOneColumnAreReadAsListFilesWithoutTheDialog) {
+  const std::vector<ListFileCase> cases = {
+      {"a column with a header",
+       "weight\n61.5\n70.2\n",
+       {"61.5", "70.2"},
+       "Added 2 numbers from w.csv; 1 line was not a number (first: \"weight\")."},
+      {"a German list: a decimal comma is no delimiter",
+       "61,5\n70,2\n55\n",
+       {"61,5", "70,2", "55"},
+       "Added 3 numbers from w.csv; 2 lines were read with a decimal comma (first: \"61,5\")."},
+  };
+  for (const bool dropped : {false, true}) {
+    for (const ListFileCase& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (dropped ? " dropped" : " loaded"));
+      const QString path = Write("w.csv", c.bytes);
+      OpenShown();
+      bool shown = false;
+      WhenTableDialogShows([&shown](TableDialog& dialog) {
+        shown = true;
+        dialog.reject();
+      });
+      if (dropped) {
+        Drop(path);
+      } else {
+        dialogs_.QueueOpenFiles({path});
+        Controls(form()).PushButton6->click();
+      }
+      QTest::qWait(30);
+      EXPECT_FALSE(shown);
+      EXPECT_EQ(Entries(), c.appended);
+      EXPECT_EQ(NoticeShown(), c.notice);
+      EXPECT_EQ(UndoItemText(form().NumberList().History()), dropped ? "Undo Drop" : "Undo Load Numbers");
+    }
+  }
+}
+
+TEST_F(TableDialogTest, TabReachesEveryControlAndEachHasAName) {
+  const QString path = Write("lab.csv", kLab);
+  TableDialog dialog(path, *ReadTableStart(path.toStdString()), {".", ","});
+  dialog.DelimiterBox()->setCurrentText("Other");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QApplication::setActiveWindow(&dialog);
+  dialog.DelimiterBox()->setFocus();
+  const std::vector<QWidget*> controls = {dialog.DelimiterBox(), dialog.OtherDelimiter(), dialog.HeaderBox(),
+                                          dialog.DecimalBox(),   dialog.Preview(),        dialog.ColumnList(),
+                                          dialog.SplitBox()};
+  std::set<QWidget*> reached;
+  for (int i = 0; i < 20; ++i) {
+    reached.insert(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  for (QWidget* control : controls) {
+    EXPECT_TRUE(reached.count(control)) << control->metaObject()->className();
+    EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+  }
+  EXPECT_FALSE(dialog.SheetBox()->accessibleName().isEmpty());
+}
+
+}  // namespace
