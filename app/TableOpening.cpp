@@ -1,17 +1,25 @@
 #include "app/TableOpening.h"
 
 #include "input/DelimitedFile.h"
+#include "numtext/EntryValue.h"
+#include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
 
 namespace tallowmere::app {
 
 namespace {
+// A number as a text every locale reads back to it.
 const numtext::Separators kPlain{.decimal = ".", .group = ""};
 }  // namespace
 
 ColumnCandidates::ColumnCandidates(input::EntrySink& list, std::size_t column, bool header,
-                                   const numtext::Separators& sep)
-    : list_(list), column_(column), header_(header), rule_(nullptr, sep), offer_(list, rule_) {}
+                                   input::DecimalConvention decimal, const numtext::Separators& user)
+    : list_(list),
+      column_(column),
+      header_(header),
+      user_(user),
+      ownConvention_(decimal != input::DecimalConvention::kUndecided),
+      rule_(nullptr, ConventionSeparators(decimal, user)) {}
 
 void ColumnCandidates::BeginRow(std::uint64_t /*line*/) {
   inHeader_ = header_ && firstRow_;
@@ -22,11 +30,10 @@ void ColumnCandidates::Cell(const input::TableCell& cell) {
   if (inHeader_ || cell.column != column_) return;
   switch (cell.kind) {
     case input::CellKind::kText:
-      offer_.Offer(cell.text);
+      rule_.Decide(cell.text, *this);
       break;
     case input::CellKind::kNumber:
-      // A workbook's stored number, as a plain text that reads back to it
-      // in every locale.
+      // A workbook's stored number.
       list_.AppendTestedText(numtext::RoundTripText(cell.number, kPlain));
       break;
     case input::CellKind::kOther:
@@ -35,11 +42,28 @@ void ColumnCandidates::Cell(const input::TableCell& cell) {
   }
 }
 
+void ColumnCandidates::Text(std::string_view candidate) {
+  const numtext::Separators& own = rule_.Separators();
+  // Only a separator can make the readings differ.
+  if (ownConvention_ && candidate.find_first_of(",.") != std::string_view::npos &&
+      numtext::IsStrictlyNumeric(candidate, own)) {
+    const double meant = numtext::NumericValue(candidate, own);
+    if (meant != numtext::ListEntryValue(candidate, user_)) {
+      list_.AppendTestedText(numtext::RoundTripText(meant, kPlain));
+      return;
+    }
+  }
+  list_.AppendTestedText(candidate);
+}
+
+void ColumnCandidates::Skip(std::string_view candidate) {
+  if (!candidate.empty()) list_.NoteSkipped(candidate, 1);
+}
+
 bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const numtext::Separators& user,
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
                       const input::ShouldStopFn& shouldStop) {
-  ColumnCandidates cells(list, choice.columns.at(0), choice.layout.header,
-                         ConventionSeparators(choice.layout.decimal, user));
+  ColumnCandidates cells(list, choice.columns.at(0), choice.layout.header, choice.layout.decimal, user);
   input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
   return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
 }

@@ -5,6 +5,7 @@
 // skipped and told to the list as a skipped line is.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "app/TablePreview.h"
 #include "core/LetEventsRun.h"
@@ -18,10 +19,19 @@ namespace tallowmere::app {
 
 class ColumnCandidates final : public input::CellSink {
  public:
-  // `column` from 0; `header`: the first row names the columns.
-  ColumnCandidates(input::EntrySink& list, std::size_t column, bool header, const numtext::Separators& sep);
+  // `column` from 0; `header`: the first row names the columns; `decimal`:
+  // the convention the table's numbers are written in, `user` the user's
+  // separators, which the list reads its texts with.
+  ColumnCandidates(input::EntrySink& list, std::size_t column, bool header, input::DecimalConvention decimal,
+                   const numtext::Separators& user);
   void BeginRow(std::uint64_t line) override;
   void Cell(const input::TableCell& cell) override;
+
+  // What the rule decides, told back (input::CandidateRule::Decide).
+  void Number(double) {}  // never: the rule keeps no values
+  void Text(std::string_view candidate);
+  void Skip(std::string_view candidate);
+  void Other(std::string_view candidate) { list_.NoteOtherConvention(candidate, 1); }
 
  private:
   input::EntrySink& list_;
@@ -29,8 +39,13 @@ class ColumnCandidates final : public input::CellSink {
   bool header_;
   bool firstRow_ = true;
   bool inHeader_ = false;
+  numtext::Separators user_;
+  // A convention chosen for the table (not merely the user's): a text it
+  // reads strictly to another value than the list would ("1.234" in a table
+  // of decimal commas is 1234, where the list reads a plain 1.234) is
+  // appended as the number it means.
+  bool ownConvention_;
   input::CandidateRule rule_;
-  input::OfferToList offer_;
 };
 
 // Reads the first column of `choice` from its file into `list`, with the

@@ -217,6 +217,37 @@ TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
   }
 }
 
+struct ConventionCase {
+  const char* name;
+  QByteArray bytes;
+  numtext::Separators user;
+  int decimal;  // the decimal box's row chosen; -1 keeps the guess
+  std::vector<std::string> appended;
+};
+
+TEST_F(TableDialogTest, TheTablesDecimalConventionDecidesWhatItsNumbersMean) {
+  const numtext::Separators english{".", ","};
+  const numtext::Separators german{",", "."};
+  const std::vector<ConventionCase> cases = {
+      {"thousands in a table of decimal commas", "id;w\n1;61,5\n2;1.234\n", english, -1, {"61,5", "1234"}},
+      {"the same for a user of decimal commas", "id;w\n1;61,5\n2;1.234\n", german, -1, {"61,5", "1234"}},
+      {"the decimal point chosen: the user's own", "id;w\n1;1,234\n2;5\n", english, 1, {"1,234", "5"}},
+      {"the decimal comma chosen", "id;w\n1;1,234\n2;5\n", english, 2, {"1.234", "5"}},
+  };
+  for (const ConventionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Write("c.csv", c.bytes);
+    OpenShown(c.user);
+    WhenTableDialogShows([&c](TableDialog& dialog) {
+      if (c.decimal >= 0) dialog.DecimalBox()->setCurrentIndex(c.decimal);
+      Tick(dialog, "w");
+      dialog.OpenButton()->click();
+    });
+    form().OpenTableFile(path);
+    EXPECT_EQ(Entries(), c.appended);
+  }
+}
+
 TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
   const QString path = Write("lab.csv", kLab);
   OpenShown();
