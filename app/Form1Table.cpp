@@ -34,6 +34,13 @@ void Form1::ListView1_OpenTable() {
 bool Form1::OpenTableFile(const QString& path) {
   std::optional<TableStart> start = ReadTableStart(QFile::encodeName(path).toStdString());
   if (!start) return false;
+  // Until the workbooks' readers come, their bytes would preview as noise.
+  if (IsWorkbook(*start)) {
+    dialogs_.Message(QCoreApplication::translate(
+                         "TableDialog", "%1 is a workbook: only tables of delimited text (CSV, TSV) can be opened.")
+                         .arg(QFileInfo(path).fileName()));
+    return true;
+  }
   TableDialog dialog(path, std::move(*start), separators_, this);
   if (dialog.exec() != QDialog::Accepted) return true;
   const TableChoice choice = dialog.Choice();

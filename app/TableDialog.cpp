@@ -63,6 +63,7 @@ void TableDialog::BuildControls() {
   delimiter_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "Other")));
   other_ = new QLineEdit(this);
   other_->setMaxLength(1);
+  other_->setMaximumWidth(other_->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
   other_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "Other delimiter")));
   header_ = new QCheckBox(Tr(QT_TRANSLATE_NOOP("TableDialog", "First row is a &header")), this);
   header_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "First row is a header")));
@@ -114,8 +115,9 @@ void TableDialog::LayOut() {
   all->addWidget(file);
   all->addLayout(settings);
   all->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Pre&view:"), preview_));
-  all->addWidget(preview_, 1);
-  all->addLayout(choice);
+  // The rows matter most; the column names need a few lines.
+  all->addWidget(preview_, 3);
+  all->addLayout(choice, 1);
   all->addWidget(buttons);
   resize(640, 560);
 }

@@ -107,6 +107,8 @@ numtext::Separators ConventionSeparators(input::DecimalConvention decimal, const
   return sep;
 }
 
+bool IsWorkbook(const TableStart& start) { return start.bytes.starts_with(std::string_view("PK\x03\x04", 4)); }
+
 bool LooksLikeTable(const TableStart& start, const numtext::Separators& user) {
   const std::string text = DecodedText(start);
   if (!input::GuessDelimiter(text, start.whole)) return false;

@@ -55,6 +55,9 @@ QStringList ColumnNames(const std::vector<input::SampleRow>& rows, bool header);
 // decimal point or comma chosen instead (the user's digits and minus kept).
 numtext::Separators ConventionSeparators(input::DecimalConvention decimal, const numtext::Separators& user);
 
+// A workbook (.ods, .xlsx: a zip archive), which is no delimited text.
+bool IsWorkbook(const TableStart& start);
+
 // A file of more than one column by its first lines, which the window opens
 // in the table dialog rather than reading it as a list file. A file most of
 // whose lines read whole as numbers stays a list file ("61,5" in a German

@@ -35,23 +35,27 @@ const QByteArray kLabGerman =
     "5;\"68,0\";175;A\r\n";
 const QByteArray kLabTabs = "id\tweight\theight\n1\t61.5\t170\n2\tn/a\t182\n3\t55\t165\n";
 
-// Acts on the table dialog from inside its modal loop, once it shows.
-void WhenTableDialogShows(const std::function<void(TableDialog&)>& act) {
-  auto* timer = new QTimer;
-  auto waited = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
-    if (auto* dialog = qobject_cast<TableDialog*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      act(*dialog);
-    } else if (++*waited > 300) {
-      timer->stop();
-      timer->deleteLater();
-      ADD_FAILURE() << "the table dialog did not show";
-    }
-  });
-  timer->start(10);
-}
+// Acts on the table dialog from inside its modal loop, once it shows; and
+// says whether it showed. Watches while it lives.
+class TableDialogWatch {
+ public:
+  explicit TableDialogWatch(std::function<void(TableDialog&)> act) : act_(std::move(act)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<TableDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      timer_.stop();
+      seen_ = true;
+      act_(*dialog);
+    });
+    timer_.start(10);
+  }
+  bool Seen() const { return seen_; }
+
+ private:
+  std::function<void(TableDialog&)> act_;
+  QTimer timer_;
+  bool seen_ = false;
+};
 
 void Tick(TableDialog& dialog, const QString& column) {
   const QList<QListWidgetItem*> found = dialog.ColumnList()->findItems(column, Qt::MatchExactly);
@@ -190,7 +194,7 @@ TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
       const QString path = Write(c.file, c.bytes);
       OpenShown();
       AddEntries({"7"});
-      WhenTableDialogShows([](TableDialog& dialog) {
+      const TableDialogWatch watch([](TableDialog& dialog) {
         Tick(dialog, "weight");
         ASSERT_TRUE(dialog.OpenButton()->isEnabled());
         dialog.OpenButton()->click();
@@ -207,6 +211,7 @@ TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
       }
       std::vector<std::string> expected = {"7"};
       expected.insert(expected.end(), c.appended.begin(), c.appended.end());
+      EXPECT_TRUE(watch.Seen());
       EXPECT_EQ(Entries(), expected);
       EXPECT_EQ(NoticeShown(), c.notice);
       EXPECT_EQ(UndoItemText(form().NumberList().History()), "Undo Open Table");
@@ -238,12 +243,13 @@ TEST_F(TableDialogTest, TheTablesDecimalConventionDecidesWhatItsNumbersMean) {
     SCOPED_TRACE(c.name);
     const QString path = Write("c.csv", c.bytes);
     OpenShown(c.user);
-    WhenTableDialogShows([&c](TableDialog& dialog) {
+    const TableDialogWatch watch([&c](TableDialog& dialog) {
       if (c.decimal >= 0) dialog.DecimalBox()->setCurrentIndex(c.decimal);
       Tick(dialog, "w");
       dialog.OpenButton()->click();
     });
     form().OpenTableFile(path);
+    EXPECT_TRUE(watch.Seen());
     EXPECT_EQ(Entries(), c.appended);
   }
 }
@@ -253,13 +259,14 @@ TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
   OpenShown();
   std::vector<TableChoice> heard;
   form().SetTableChoiceHook([&heard](const TableChoice& choice) { heard.push_back(choice); });
-  WhenTableDialogShows([](TableDialog& dialog) {
+  const TableDialogWatch watch([](TableDialog& dialog) {
     Tick(dialog, "weight");
     Tick(dialog, "height");
     dialog.SplitBox()->setCurrentText("group");
     dialog.OpenButton()->click();
   });
   form().OpenTableFile(path);
+  EXPECT_TRUE(watch.Seen());
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_EQ(heard[0].path, path.toStdString());
   EXPECT_EQ(heard[0].columns, (std::vector<std::size_t>{1, 2}));
@@ -270,12 +277,26 @@ TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
   EXPECT_TRUE(Entries().empty());
 }
 
+TEST_F(TableDialogTest, AWorkbookIsToldAndNotPreviewed) {
+  const QString path = Write("lab.xlsx", QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(600, 'x'));
+  OpenShown();
+  const TableDialogWatch watch([](TableDialog& dialog) { dialog.reject(); });
+  dialogs_.QueueOpenFiles({path});
+  ListMenuItem("Open Table\u2026")->trigger();
+  QTest::qWait(30);
+  EXPECT_FALSE(watch.Seen());
+  EXPECT_EQ(dialogs_.Messages(),
+            QStringList{"lab.xlsx is a workbook: only tables of delimited text (CSV, TSV) can be opened."});
+  EXPECT_EQ(dialogs_.LastFilters(), (QStringList{"Tables (*.csv *.tsv *.ods *.xlsx)", "All Files (*)"}));
+}
+
 TEST_F(TableDialogTest, CancelledDialogChangesNothing) {
   const QString path = Write("lab.csv", kLab);
   OpenShown();
   AddEntries({"7"});
-  WhenTableDialogShows([](TableDialog& dialog) { dialog.reject(); });
+  const TableDialogWatch watch([](TableDialog& dialog) { dialog.reject(); });
   form().OpenTableFile(path);
+  EXPECT_TRUE(watch.Seen());
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7"}));
   EXPECT_EQ(UndoItemText(form().NumberList().History()), "Undo");
 }
@@ -303,11 +324,7 @@ TEST_F(TableDialogTest, FilesOfOneColumnAreReadAsListFilesWithoutTheDialog) {
       SCOPED_TRACE(std::string(c.name) + (dropped ? " dropped" : " loaded"));
       const QString path = Write("w.csv", c.bytes);
       OpenShown();
-      bool shown = false;
-      WhenTableDialogShows([&shown](TableDialog& dialog) {
-        shown = true;
-        dialog.reject();
-      });
+      const TableDialogWatch watch([](TableDialog& dialog) { dialog.reject(); });
       if (dropped) {
         Drop(path);
       } else {
@@ -315,7 +332,7 @@ TEST_F(TableDialogTest, FilesOfOneColumnAreReadAsListFilesWithoutTheDialog) {
         Controls(form()).PushButton6->click();
       }
       QTest::qWait(30);
-      EXPECT_FALSE(shown);
+      EXPECT_FALSE(watch.Seen());
       EXPECT_EQ(Entries(), c.appended);
       EXPECT_EQ(NoticeShown(), c.notice);
       EXPECT_EQ(UndoItemText(form().NumberList().History()), dropped ? "Undo Drop" : "Undo Load Numbers");
