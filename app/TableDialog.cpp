@@ -8,10 +8,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include "app/TickListAccessible.h"
 
 namespace tallowmere::app {
 
@@ -80,7 +82,19 @@ void TableDialog::BuildControls() {
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->setTabKeyNavigation(false);
   preview_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "Preview")));
-  columns_ = new QListWidget(this);
+  columnModel_ = new QStandardItemModel(this);
+  columns_ = new QTableView(this);
+  columns_->setModel(columnModel_);
+  columns_->horizontalHeader()->hide();
+  columns_->verticalHeader()->hide();
+  columns_->horizontalHeader()->setStretchLastSection(true);
+  columns_->setShowGrid(false);
+  columns_->setTabKeyNavigation(false);
+  columns_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  columns_->setSelectionMode(QAbstractItemView::SingleSelection);
+  columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Readers hear each row as a check box, and each tick as it changes.
+  MakeTickList(*columns_);
   split_ = new QComboBox(this);
 }
 
@@ -129,7 +143,7 @@ void TableDialog::Connect() {
   });
   connect(other_, &QLineEdit::textChanged, this, [this] { DelimiterChanged(); });
   connect(header_, &QCheckBox::toggled, this, [this] { Repreview(); });
-  connect(columns_, &QListWidget::itemChanged, this, [this] { RefreshOpen(); });
+  connect(columnModel_, &QStandardItemModel::itemChanged, this, [this] { RefreshOpen(); });
 }
 
 void TableDialog::ShowLayout(const input::TableLayout& layout) {
@@ -178,17 +192,17 @@ void TableDialog::Repreview() {
 
 void TableDialog::RefillColumns() {
   const QStringList names = ColumnNames(rows_, header_->isChecked());
-  const QSignalBlocker blocking(columns_);
   std::vector<bool> ticked(static_cast<std::size_t>(names.size()), false);
-  for (int i = 0; i < columns_->count() && i < names.size(); ++i)
-    ticked[static_cast<std::size_t>(i)] = columns_->item(i)->checkState() == Qt::Checked;
-  columns_->clear();
+  for (int i = 0; i < columnModel_->rowCount() && i < names.size(); ++i)
+    ticked[static_cast<std::size_t>(i)] = columnModel_->item(i)->checkState() == Qt::Checked;
+  columnModel_->clear();
   for (int i = 0; i < names.size(); ++i) {
-    auto* item = new QListWidgetItem(names[i], columns_);
+    auto* item = new QStandardItem(names[i]);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked);
+    columnModel_->appendRow(item);
   }
-  if (columns_->count() > 0) columns_->setCurrentRow(0);
+  if (columnModel_->rowCount() > 0) columns_->setCurrentIndex(columnModel_->index(0, 0));
   const int split = split_->currentIndex();
   split_->clear();
   split_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "(none)")));
@@ -199,7 +213,7 @@ void TableDialog::RefillColumns() {
 
 void TableDialog::RefreshOpen() {
   bool any = false;
-  for (int i = 0; i < columns_->count(); ++i) any = any || columns_->item(i)->checkState() == Qt::Checked;
+  for (int i = 0; i < columnModel_->rowCount(); ++i) any = any || columnModel_->item(i)->checkState() == Qt::Checked;
   if (open_) open_->setEnabled(any && ChosenDelimiter().has_value());
 }
 
@@ -210,10 +224,10 @@ TableChoice TableDialog::Choice() const {
   choice.layout.header = header_->isChecked();
   const int decimal = decimal_->currentIndex();
   choice.layout.decimal = decimal >= 0 && decimal < 3 ? kConventions[decimal] : input::DecimalConvention::kUndecided;
-  for (int i = 0; i < columns_->count(); ++i) {
-    if (columns_->item(i)->checkState() != Qt::Checked) continue;
+  for (int i = 0; i < columnModel_->rowCount(); ++i) {
+    if (columnModel_->item(i)->checkState() != Qt::Checked) continue;
     choice.columns.push_back(static_cast<std::size_t>(i));
-    choice.names.push_back(columns_->item(i)->text().toStdString());
+    choice.names.push_back(columnModel_->item(i)->text().toStdString());
   }
   if (split_->currentIndex() > 0) choice.group = static_cast<std::size_t>(split_->currentIndex() - 1);
   return choice;

@@ -15,7 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QStandardItemModel;
 class QPushButton;
 class QTableView;
 
@@ -39,7 +39,9 @@ class TableDialog final : public QDialog {
   QComboBox* DecimalBox() const { return decimal_; }
   QComboBox* SheetBox() const { return sheet_; }
   QTableView* Preview() const { return preview_; }
-  QListWidget* ColumnList() const { return columns_; }
+  // The columns to read, a list of check boxes named by the columns.
+  QTableView* ColumnList() const { return columns_; }
+  QStandardItemModel* Columns() const { return columnModel_; }
   QComboBox* SplitBox() const { return split_; }
   QPushButton* OpenButton() const { return open_; }
 
@@ -72,7 +74,8 @@ class TableDialog final : public QDialog {
   QComboBox* decimal_ = nullptr;
   QComboBox* sheet_ = nullptr;
   QTableView* preview_ = nullptr;
-  QListWidget* columns_ = nullptr;
+  QTableView* columns_ = nullptr;
+  QStandardItemModel* columnModel_ = nullptr;
   QComboBox* split_ = nullptr;
   QPushButton* open_ = nullptr;
 };

@@ -7,10 +7,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QUrl>
@@ -58,7 +58,7 @@ class TableDialogWatch {
 };
 
 void Tick(TableDialog& dialog, const QString& column) {
-  const QList<QListWidgetItem*> found = dialog.ColumnList()->findItems(column, Qt::MatchExactly);
+  const QList<QStandardItem*> found = dialog.Columns()->findItems(column, Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1) << column.toStdString();
   found.front()->setCheckState(Qt::Checked);
 }
@@ -134,7 +134,7 @@ TEST_F(TableDialogTest, ShowsTheLayoutGuessedFromTheFirstRows) {
     EXPECT_EQ(dialog.DecimalBox()->currentIndex(), c.decimal);
     EXPECT_FALSE(dialog.SheetBox()->isEnabled());
     QStringList names;
-    for (int i = 0; i < dialog.ColumnList()->count(); ++i) names << dialog.ColumnList()->item(i)->text();
+    for (int i = 0; i < dialog.Columns()->rowCount(); ++i) names << dialog.Columns()->item(i)->text();
     EXPECT_EQ(names, c.columns);
     EXPECT_EQ(dialog.SplitBox()->count(), c.columns.size() + 1);
     EXPECT_EQ(dialog.Preview()->model()->index(1, 1).data().toString(), c.secondRowWeight);
@@ -148,7 +148,7 @@ TEST_F(TableDialogTest, ChangedSettingsShowAtOnce) {
   QAbstractItemModel* preview = dialog.Preview()->model();
   dialog.HeaderBox()->setChecked(false);
   EXPECT_EQ(preview->index(0, 1).data().toString(), "weight") << "the header row becomes a row";
-  EXPECT_EQ(dialog.ColumnList()->item(1)->text(), "Column 2");
+  EXPECT_EQ(dialog.Columns()->item(1)->text(), "Column 2");
   dialog.DelimiterBox()->setCurrentText("Semicolon");
   EXPECT_EQ(preview->columnCount(), 1) << "no semicolon: one column";
   dialog.DelimiterBox()->setCurrentText("Other");
@@ -361,6 +361,49 @@ TEST_F(TableDialogTest, TabReachesEveryControlAndEachHasAName) {
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
   }
   EXPECT_FALSE(dialog.SheetBox()->accessibleName().isEmpty());
+}
+
+// Whether `condition` holds within a second, events running meanwhile.
+bool Eventually(const std::function<bool()>& condition) {
+  for (int i = 0; i < 100 && !condition(); ++i) QTest::qWait(10);
+  return condition();
+}
+
+struct MnemonicCase {
+  const char* name;
+  Qt::Key key;
+  std::function<QWidget*(const TableDialog&)> control;
+};
+
+TEST_F(TableDialogTest, AltLettersReachTheControlsAndSpaceTicksAColumn) {
+  const QString path = Write("lab.csv", kLab);
+  TableDialog dialog(path, *ReadTableStart(path.toStdString()), {".", ","});
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QApplication::setActiveWindow(&dialog);
+  const std::vector<MnemonicCase> cases = {
+      {"Delimiter", Qt::Key_D, [](const TableDialog& d) -> QWidget* { return d.DelimiterBox(); }},
+      {"Decimal separator", Qt::Key_E, [](const TableDialog& d) -> QWidget* { return d.DecimalBox(); }},
+      {"Preview", Qt::Key_V, [](const TableDialog& d) -> QWidget* { return d.Preview(); }},
+      {"Columns", Qt::Key_L, [](const TableDialog& d) -> QWidget* { return d.ColumnList(); }},
+      {"Split by", Qt::Key_S, [](const TableDialog& d) -> QWidget* { return d.SplitBox(); }},
+      {"First row is a header", Qt::Key_H, [](const TableDialog& d) -> QWidget* { return d.HeaderBox(); }},
+  };
+  for (const MnemonicCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTest::keyClick(&dialog, c.key, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), c.control(dialog));
+  }
+  // A button's Alt letter clicks it as a short press shows.
+  EXPECT_TRUE(Eventually([&] { return !dialog.HeaderBox()->isChecked(); })) << "Alt+H toggles the header off";
+  QTest::keyClick(&dialog, Qt::Key_L, Qt::AltModifier);
+  QTest::keyClick(dialog.ColumnList(), Qt::Key_Down);
+  QTest::keyClick(dialog.ColumnList(), Qt::Key_Space);
+  EXPECT_EQ(dialog.Columns()->item(1)->checkState(), Qt::Checked);
+  EXPECT_TRUE(dialog.OpenButton()->isEnabled());
+  QTest::keyClick(&dialog, Qt::Key_O, Qt::AltModifier);
+  EXPECT_TRUE(Eventually([&] { return dialog.result() == QDialog::Accepted; }));
+  EXPECT_EQ(dialog.Choice().columns, std::vector<std::size_t>{1});
 }
 
 }  // namespace
