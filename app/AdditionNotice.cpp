@@ -43,7 +43,14 @@ QString OtherConvention(const Addition& a) {
   const bool comma = last != std::string::npos && first[last] == ',';
   const bool lines = a.source == AdditionSource::kFiles;
   QString text;
-  if (lines && comma)
+  if (a.source == AdditionSource::kTableColumn)
+    text = comma ? Counted("%1 cell was read with a decimal comma (first: %2)",
+                           QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 cells were read with a decimal comma (first: %2)"),
+                           t.otherConvention)
+                 : Counted("%1 cell was read with a decimal point (first: %2)",
+                           QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 cells were read with a decimal point (first: %2)"),
+                           t.otherConvention);
+  else if (lines && comma)
     text = Counted("%1 line was read with a decimal comma (first: %2)",
                    QT_TRANSLATE_N_NOOP("AdditionNotice", "%1 lines were read with a decimal comma (first: %2)"),
                    t.otherConvention);
@@ -132,9 +139,13 @@ QString NoneAreNumbers(const Addition& a) {
   const std::size_t n = a.tally.skipped;
   const bool severalFiles = a.source == AdditionSource::kFiles && a.files > 1;
   const bool lines = a.source == AdditionSource::kFiles;
+  if (a.source == AdditionSource::kTableColumn && n == 1)
+    return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "its only cell is not a number in this locale"));
   if (a.source == AdditionSource::kTableColumn)
-    return Counted("its only cell is not a number in this locale",
-                   QT_TRANSLATE_N_NOOP("AdditionNotice", "its %1 cells are not numbers in this locale"), n);
+    return QCoreApplication::translate(
+               kContext, QT_TRANSLATE_N_NOOP("AdditionNotice", "its %1 cells are not numbers in this locale"), nullptr,
+               Forms(n))
+        .arg(GroupedCount(n));
   if (n == 1) {
     if (severalFiles) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "their only line is not a number in this locale"));
     if (lines) return Tr(QT_TRANSLATE_NOOP("AdditionNotice", "its only line is not a number in this locale"));

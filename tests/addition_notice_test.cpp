@@ -150,3 +150,41 @@ TEST(AdditionNotice, AStoppedTextSaysHowFarItCame) {
 }
 
 }  // namespace
+
+namespace {
+
+Addition FromColumn(const char* column, std::size_t number, std::size_t appended, std::size_t skipped = 0,
+                    std::string first = {}) {
+  Addition a = Made(AdditionSource::kTableColumn, appended, skipped, std::move(first), 1, "lab.csv");
+  a.column = QString::fromUtf8(column);
+  a.columnNumber = number;
+  return a;
+}
+
+TEST(AdditionNotice, SaysWhatAColumnOfATableBrought) {
+  const struct {
+    const char* name;
+    Addition addition;
+    const char* text;
+  } cases[] = {
+      {"a column by its header, cells skipped", FromColumn("weight", 2, 30, 2, "n/a"),
+       "Added 30 numbers from column \"weight\" of lab.csv; 2 cells were not numbers (first: \"n/a\")."},
+      {"one number, one cell skipped", FromColumn("weight", 2, 1, 1, "-"),
+       "Added 1 number from column \"weight\" of lab.csv; 1 cell was not a number (first: \"-\")."},
+      {"a column without a header, by its number", FromColumn("", 3, 4), "Added 4 numbers from column 3 of lab.csv."},
+      {"no numbers at all", FromColumn("group", 4, 0, 5, "A"),
+       "Column \"group\" of lab.csv holds no numbers: its 5 cells are not numbers in this locale (first: \"A\")."},
+      {"no numbers, one cell", FromColumn("group", 4, 0, 1, "A"),
+       "Column \"group\" of lab.csv holds no numbers: its only cell is not a number in this locale (first: \"A\")."},
+      {"an empty column", FromColumn("note", 5, 0), "Column \"note\" of lab.csv holds no numbers."},
+      {"cells read in the other convention", Other(FromColumn("weight", 2, 3), 3, "61,5"),
+       "Added 3 numbers from column \"weight\" of lab.csv; 3 cells were read with a decimal comma (first: "
+       "\"61,5\")."},
+      {"a header cell quoted as a skipped text is", FromColumn("a \"b\"\tc", 1, 2),
+       "Added 2 numbers from column \"a \"b\"\xEF\xBF\xBD"
+       "c\" of lab.csv."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AdditionNoticeText(c.addition), QString::fromUtf8(c.text)) << c.name;
+}
+
+}  // namespace
