@@ -3,6 +3,8 @@
 // menu, "Load Numbers From File", a drop), appended as one step that undo
 // takes back, with the notice it leaves. A file of one column keeps the list
 // file's way.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -404,6 +406,66 @@ TEST_F(TableDialogTest, AltLettersReachTheControlsAndSpaceTicksAColumn) {
   QTest::keyClick(&dialog, Qt::Key_O, Qt::AltModifier);
   EXPECT_TRUE(Eventually([&] { return dialog.result() == QDialog::Accepted; }));
   EXPECT_EQ(dialog.Choice().columns, std::vector<std::size_t>{1});
+}
+
+struct TableLikeCase {
+  const char* name;
+  QByteArray bytes;
+  bool table;
+};
+
+TEST_F(TableDialogTest, OnlyFilesOfSeveralColumnsAreTables) {
+  const numtext::Separators english{".", ","};
+  const std::vector<TableLikeCase> cases = {
+      {"a lab's CSV", kLab, true},
+      {"its German twin", kLabGerman, true},
+      {"TSV", kLabTabs, true},
+      {"UTF-16 TSV",
+       QByteArray("\xFF\xFE"
+                  "a\0\t\0b\0\n\0"
+                  "1\0\t\0"
+                  "2\0\n\0",
+                  18),
+       true},
+      {"a column with a header", "weight\n61.5\n70.2\n", false},
+      {"a German list: each line one number", "61,5\n70,2\n55\n", false},
+      {"a German list with a header", "Gewicht\n61,5\n70,2\n", false},
+      {"words with a comma", "name, weight\nann\n", false},
+      {"a workbook", QByteArray("PK\x03\x04\x14\0\x06\0", 8) + QByteArray(300, 'x'), false},
+  };
+  for (const TableLikeCase& c : cases) {
+    const QString path = Write("t.csv", c.bytes);
+    const std::optional<TableStart> start = ReadTableStart(path.toStdString());
+    ASSERT_TRUE(start) << c.name;
+    EXPECT_EQ(LooksLikeTable(*start, english), c.table) << c.name;
+  }
+}
+
+TEST_F(TableDialogTest, OnlyTheFirstBlockOfARegularFileIsRead) {
+  const QString big = Write("big.csv", QByteArray(3 << 20, 'x'));
+  const QString small = Write("small.csv", "a,b\n1,2\n");
+  const QString fifo = files_.path() + "/fifo.csv";
+  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  const struct {
+    const char* name;
+    QString path;
+    bool read;
+    std::size_t bytes;
+    bool whole;
+  } cases[] = {
+      {"a file of three blocks", big, true, std::size_t{1} << 20, false},
+      {"a small file", small, true, 8, true},
+      {"a FIFO, which would block", fifo, false, 0, false},
+      {"a folder", files_.path(), false, 0, false},
+      {"nothing there", files_.path() + "/missing.csv", false, 0, false},
+  };
+  for (const auto& c : cases) {
+    const std::optional<TableStart> start = ReadTableStart(c.path.toStdString());
+    ASSERT_EQ(start.has_value(), c.read) << c.name;
+    if (!start) continue;
+    EXPECT_EQ(start->bytes.size(), c.bytes) << c.name;
+    EXPECT_EQ(start->whole, c.whole) << c.name;
+  }
 }
 
 }  // namespace
