@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <functional>
 
+#include "app/DropProgress.h"
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
 #include "app/TableDialog.h"
@@ -465,6 +466,49 @@ TEST_F(TableDialogTest, OnlyTheFirstBlockOfARegularFileIsRead) {
     if (!start) continue;
     EXPECT_EQ(start->bytes.size(), c.bytes) << c.name;
     EXPECT_EQ(start->whole, c.whole) << c.name;
+  }
+}
+
+struct LongReadCase {
+  const char* name;
+  bool stop;  // Esc between the blocks of the file
+  QStringList messages;
+  QString notice;
+};
+
+TEST_F(TableDialogTest, ALongTableCanBeStoppedAndKeepsWhatItRead) {
+  // Three blocks and more of rows of ten bytes.
+  QByteArray bytes = "id,w\n";
+  constexpr int kRows = 350000;
+  for (int i = 0; i < kRows; ++i) bytes += QByteArray::number(100000 + i).right(4) + ",61.5\n";
+  const QString path = Write("long.csv", bytes);
+  const std::vector<LongReadCase> cases = {
+      {"stopped", true, {"Loading was stopped part-way through file 1 of 1."}, ""},
+      {"read to its end", false, {}, "Added 350,000 numbers from column \"w\" of long.csv."},
+  };
+  for (const LongReadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenShown();
+    dialogs_.Clear();
+    AddEntries({"7"});
+    if (c.stop) form().Drops().SetEventPump([this] { return [this] { form().Drops().StopInnermost(); }; });
+    const TableDialogWatch watch([](TableDialog& dialog) {
+      Tick(dialog, "w");
+      dialog.OpenButton()->click();
+    });
+    form().OpenTableFile(path);
+    EXPECT_TRUE(watch.Seen());
+    EXPECT_EQ(dialogs_.Messages(), c.messages);
+    EXPECT_EQ(NoticeShown(), c.notice);
+    const std::vector<std::string> read = Entries();
+    ASSERT_GT(read.size(), 1u);
+    EXPECT_EQ(read[1], "61.5");
+    if (c.stop)
+      EXPECT_LT(read.size(), std::size_t{kRows});
+    else
+      EXPECT_EQ(read.size(), std::size_t{kRows} + 1);
+    form().UndoListChange();
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"7"})) << "what was read is one step";
   }
 }
 
