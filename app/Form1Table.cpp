@@ -14,6 +14,8 @@
 #include "input/DropFiles.h"
 #include "input/ListHistory.h"
 #include "input/NumberListModel.h"
+#include "input/Spreadsheet.h"
+#include "input/SpreadsheetKind.h"
 
 namespace tallowmere::app {
 
@@ -34,16 +36,21 @@ void Form1::ListView1_OpenTable() {
 bool Form1::OpenTableFile(const QString& path) {
   std::optional<TableStart> start = ReadTableStart(QFile::encodeName(path).toStdString());
   if (!start) return false;
-  // Until the workbooks' readers come, their bytes would preview as noise.
+  std::optional<TableDialog> dialog;
   if (IsWorkbook(*start)) {
-    dialogs_.Message(QCoreApplication::translate(
-                         "TableDialog", "%1 is a workbook: only tables of delimited text (CSV, TSV) can be opened.")
-                         .arg(QFileInfo(path).fileName()));
-    return true;
+    auto book = std::make_unique<input::Spreadsheet>();
+    const input::SheetProblem problem = book->Open(QFile::encodeName(path).toStdString());
+    if (!problem.Ok()) {
+      dialogs_.Message(SheetProblemText(problem, QFileInfo(path).fileName()));
+      return true;
+    }
+    dialog.emplace(path, std::move(book), separators_, this);
+  } else {
+    dialog.emplace(path, std::move(*start), separators_, this);
   }
-  TableDialog dialog(path, std::move(*start), separators_, this);
-  if (dialog.exec() != QDialog::Accepted) return true;
-  const TableChoice choice = dialog.Choice();
+  if (dialog->exec() != QDialog::Accepted) return true;
+  const TableChoice choice = dialog->Choice();
+  dialog.reset();
   if (choice.columns.size() == 1 && !choice.group)
     ReadChosenColumn(choice);
   else if (tableChoiceHook_)
@@ -53,7 +60,20 @@ bool Form1::OpenTableFile(const QString& path) {
 
 bool Form1::TableLike(const std::string& path) const {
   const std::optional<TableStart> start = ReadTableStart(path);
-  return start && LooksLikeTable(*start, separators_);
+  if (!start) return false;
+  if (!IsWorkbook(*start)) return LooksLikeTable(*start, separators_);
+  // A zip that is no workbook stays what it was, a file read as a list.
+  switch (input::SpreadsheetKindOfFile(path)) {
+    case input::SpreadsheetKind::kOds:
+    case input::SpreadsheetKind::kXlsx:
+    case input::SpreadsheetKind::kLegacyXls:
+    case input::SpreadsheetKind::kEncryptedOoxml:
+      return true;
+    case input::SpreadsheetKind::kZip:
+    case input::SpreadsheetKind::kNotSpreadsheet:
+      break;
+  }
+  return false;
 }
 
 void Form1::ReadChosenColumn(const TableChoice& choice) {
@@ -81,7 +101,8 @@ void Form1::ReadChosenColumn(const TableChoice& choice) {
           [this](const std::string& path, input::NotRead why) {
             dialogs_.Message(QString::fromStdString(input::NotReadText(path, why)));
           },
-          reading.EventPump(), reading.ShouldStop());
+          reading.EventPump(), reading.ShouldStop(),
+          [&](const input::SheetProblem& problem) { dialogs_.Message(SheetProblemText(problem, added.fileName)); });
     });
     trap.Step([&] { numbers_->Flush(); });
     reading.End();

@@ -49,14 +49,36 @@ QLabel* BuddyLabel(const char* text, QWidget* buddy) {
 
 TableDialog::TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent)
     : QDialog(parent), path_(path), start_(std::move(start)), user_(std::move(user)) {
+  Init();
+  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_));
+  Repreview();
+}
+
+TableDialog::TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet> book, numtext::Separators user,
+                         QWidget* parent)
+    : QDialog(parent), path_(path), book_(std::move(book)), user_(std::move(user)) {
+  Init();
+  {
+    const QSignalBlocker quiet(sheet_);
+    for (const std::string& name : book_->Names()) sheet_->addItem(QString::fromStdString(name));
+  }
+  sheet_->setEnabled(true);
+  delimiter_->setEnabled(false);
+  other_->setEnabled(false);
+  DelimiterChanged();
+}
+
+void TableDialog::Init() {
   setWindowTitle(Tr(QT_TRANSLATE_NOOP("TableDialog", "Open Table")));
   BuildControls();
   LayOut();
-  input::TableLayout guessed = input::GuessTableLayout(start_.bytes, start_.whole, user_);
-  ShowLayout(guessed);
-  Repreview();
   Connect();
-  RefreshOpen();
+}
+
+std::vector<input::SampleRow> TableDialog::Rows() const {
+  if (!book_) return PreviewRows(start_, ChosenDelimiter());
+  const int sheet = sheet_->currentIndex();
+  return sheet < 0 ? std::vector<input::SampleRow>() : SheetRows(*book_, static_cast<std::size_t>(sheet));
 }
 
 void TableDialog::BuildControls() {
@@ -143,6 +165,7 @@ void TableDialog::Connect() {
   });
   connect(other_, &QLineEdit::textChanged, this, [this] { DelimiterChanged(); });
   connect(header_, &QCheckBox::toggled, this, [this] { Repreview(); });
+  connect(sheet_, &QComboBox::currentIndexChanged, this, [this] { DelimiterChanged(); });
   connect(columnModel_, &QStandardItemModel::itemChanged, this, [this] { RefreshOpen(); });
 }
 
@@ -177,14 +200,14 @@ std::optional<char> TableDialog::ChosenDelimiter() const {
 }
 
 void TableDialog::DelimiterChanged() {
-  const std::vector<input::SampleRow> rows = PreviewRows(start_, ChosenDelimiter());
+  const std::vector<input::SampleRow> rows = Rows();
   const bool header = input::GuessHeader(rows, user_);
   ShowGuesses(header, input::GuessDecimal(rows, header));
   Repreview();
 }
 
 void TableDialog::Repreview() {
-  rows_ = PreviewRows(start_, ChosenDelimiter());
+  rows_ = Rows();
   model_->SetRows(rows_, header_->isChecked());
   preview_->resizeColumnsToContents();
   RefillColumns();
@@ -214,13 +237,16 @@ void TableDialog::RefillColumns() {
 void TableDialog::RefreshOpen() {
   bool any = false;
   for (int i = 0; i < columnModel_->rowCount(); ++i) any = any || columnModel_->item(i)->checkState() == Qt::Checked;
-  if (open_) open_->setEnabled(any && ChosenDelimiter().has_value());
+  if (open_) open_->setEnabled(any && (book_ || ChosenDelimiter().has_value()));
 }
 
 TableChoice TableDialog::Choice() const {
   TableChoice choice;
   choice.path = QFile::encodeName(path_).toStdString();
-  choice.layout.delimiter = ChosenDelimiter();
+  if (book_)
+    choice.sheet = static_cast<std::size_t>(std::max(sheet_->currentIndex(), 0));
+  else
+    choice.layout.delimiter = ChosenDelimiter();
   choice.layout.header = header_->isChecked();
   const int decimal = decimal_->currentIndex();
   choice.layout.decimal = decimal >= 0 && decimal < 3 ? kConventions[decimal] : input::DecimalConvention::kUndecided;

@@ -7,6 +7,7 @@
 // chooser stands ready for workbooks, disabled for delimited text.
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "app/TablePreview.h"
@@ -28,6 +29,9 @@ class TableDialog final : public QDialog {
   // `start`: the file's first block (ReadTableStart); `user`: the user's
   // separators, which the guesses test numbers with.
   TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent = nullptr);
+  // A workbook, opened: its sheets to choose from, no delimiter.
+  TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet> book, numtext::Separators user,
+              QWidget* parent = nullptr);
 
   // What the dialog shows now.
   TableChoice Choice() const;
@@ -46,6 +50,10 @@ class TableDialog final : public QDialog {
   QPushButton* OpenButton() const { return open_; }
 
  private:
+  // What both kinds of table share, once the rows can be had.
+  void Init();
+  // The first rows as the controls say: the sheet's, or the text's split.
+  std::vector<input::SampleRow> Rows() const;
   void BuildControls();
   void LayOut();
   void Connect();
@@ -54,8 +62,8 @@ class TableDialog final : public QDialog {
   // The guesses made from the rows: the delimiter's controls stay as they are.
   void ShowGuesses(bool header, input::DecimalConvention decimal);
   std::optional<char> ChosenDelimiter() const;
-  // The delimiter changed: the rows are split anew and the header and
-  // decimal convention guessed again from them.
+  // The delimiter or the sheet changed: the rows are had anew and the
+  // header and decimal convention guessed again from them.
   void DelimiterChanged();
   // The rows shown again as the controls say; ticks kept by column.
   void Repreview();
@@ -64,6 +72,7 @@ class TableDialog final : public QDialog {
 
   QString path_;
   TableStart start_;
+  std::unique_ptr<input::Spreadsheet> book_;
   numtext::Separators user_;
   std::vector<input::SampleRow> rows_;
   TablePreviewModel* model_ = nullptr;

@@ -42,6 +42,21 @@ void ColumnCandidates::Cell(const input::TableCell& cell) {
   }
 }
 
+void ColumnCandidates::StopBetweenRows(core::LetEventsRun letEventsRun, input::ShouldStopFn shouldStop) {
+  letEventsRun_ = std::move(letEventsRun);
+  shouldStop_ = std::move(shouldStop);
+}
+
+bool ColumnCandidates::Stopped() const {
+  // Often enough for Esc to be felt at once, seldom enough to cost nothing.
+  constexpr std::uint64_t kRowsBetween = 4096;
+  if (stopped_ || ++rows_ % kRowsBetween != 0) return stopped_;
+  list_.Flush();
+  if (letEventsRun_) letEventsRun_();
+  stopped_ = shouldStop_ && shouldStop_();
+  return stopped_;
+}
+
 void ColumnCandidates::Text(std::string_view candidate) {
   const numtext::Separators& own = rule_.Separators();
   // Only a separator can make the readings differ.
@@ -62,8 +77,18 @@ void ColumnCandidates::Skip(std::string_view candidate) {
 
 bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const numtext::Separators& user,
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
-                      const input::ShouldStopFn& shouldStop) {
+                      const input::ShouldStopFn& shouldStop,
+                      const std::function<void(const input::SheetProblem&)>& sheetProblem) {
   ColumnCandidates cells(list, choice.columns.at(0), choice.layout.header, choice.layout.decimal, user);
+  if (choice.sheet) {
+    cells.StopBetweenRows(letEventsRun, shouldStop);
+    input::Spreadsheet book;
+    input::SheetProblem problem = book.Open(choice.path);
+    if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, cells);
+    list.Flush();
+    if (!problem.Ok() && sheetProblem) sheetProblem(problem);
+    return !cells.WasStopped();
+  }
   input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
   return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
 }

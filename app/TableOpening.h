@@ -5,6 +5,7 @@
 // skipped and told to the list as a skipped line is.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "app/TablePreview.h"
@@ -26,6 +27,12 @@ class ColumnCandidates final : public input::CellSink {
                    const numtext::Separators& user);
   void BeginRow(std::uint64_t line) override;
   void Cell(const input::TableCell& cell) override;
+  // A sheet is read without blocks to stop between: every so many rows the
+  // window's events run and a stop is asked for (the hooks may be empty).
+  void StopBetweenRows(core::LetEventsRun letEventsRun, input::ShouldStopFn shouldStop);
+  bool Stopped() const override;
+  // Whether a stop ended the reading.
+  bool WasStopped() const { return stopped_; }
 
   // What the rule decides, told back (input::CandidateRule::Decide).
   void Number(double) {}  // never: the rule keeps no values
@@ -46,12 +53,19 @@ class ColumnCandidates final : public input::CellSink {
   // appended as the number it means.
   bool ownConvention_;
   input::CandidateRule rule_;
+  core::LetEventsRun letEventsRun_;
+  input::ShouldStopFn shouldStop_;
+  mutable std::uint64_t rows_ = 0;
+  mutable bool stopped_ = false;
 };
 
 // Reads the first column of `choice` from its file into `list`, with the
 // arguments and answer of input::LoadListFile (false: `shouldStop` ended it).
+// A workbook's sheet that cannot be read is told to `sheetProblem`, after
+// the rows before the fault were appended.
 bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const numtext::Separators& user,
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
-                      const input::ShouldStopFn& shouldStop);
+                      const input::ShouldStopFn& shouldStop,
+                      const std::function<void(const input::SheetProblem&)>& sheetProblem = {});
 
 }  // namespace tallowmere::app

@@ -11,7 +11,9 @@
 #include "input/DelimitedCells.h"
 #include "input/ListCandidates.h"
 #include "input/ListText.h"
+#include "input/SpreadsheetKind.h"
 #include "input/TextEncoding.h"
+#include "numtext/NumberText.h"
 #include "system/BlockReader.h"
 
 namespace tallowmere::app {
@@ -38,6 +40,16 @@ std::string DecodedText(const TableStart& start) {
 }
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString Tr(const char* text) { return QCoreApplication::translate("TableDialog", text); }
+
+// What the preview shows of a cell: its text, or a stored number the file
+// shows none for.
+QString Shown(const input::SampleCell& cell) {
+  if (cell.kind == input::CellKind::kNumber && cell.text.empty())
+    return QString::fromStdString(numtext::RoundTripText(cell.number, {.decimal = ".", .group = ""}));
+  return Utf8(cell.text);
+}
 
 }  // namespace
 
@@ -91,7 +103,7 @@ QStringList ColumnNames(const std::vector<input::SampleRow>& rows, bool header) 
   for (std::size_t c = 0; c < count; ++c) names << QCoreApplication::translate("TableDialog", "Column %1").arg(c + 1);
   if (!header || rows.empty()) return names;
   for (const input::SampleCell& cell : rows.front().cells)
-    if (!cell.text.empty()) names[static_cast<qsizetype>(cell.column)] = Utf8(cell.text);
+    if (const QString shown = Shown(cell); !shown.isEmpty()) names[static_cast<qsizetype>(cell.column)] = shown;
   return names;
 }
 
@@ -107,7 +119,45 @@ numtext::Separators ConventionSeparators(input::DecimalConvention decimal, const
   return sep;
 }
 
-bool IsWorkbook(const TableStart& start) { return start.bytes.starts_with(std::string_view("PK\x03\x04", 4)); }
+bool IsWorkbook(const TableStart& start) {
+  return input::SpreadsheetKindOfBytes(start.bytes) != input::SpreadsheetKind::kNotSpreadsheet;
+}
+
+std::vector<input::SampleRow> SheetRows(const input::Spreadsheet& book, std::size_t sheet, std::size_t most) {
+  input::SampleRows rows(most);
+  // A sheet that fails part-way shows the rows before; reading it after
+  // "Open" tells why.
+  book.ReadSheet(sheet, rows);
+  rows.DropUnended();
+  return rows.Rows();
+}
+
+QString SheetProblemText(const input::SheetProblem& problem, const QString& fileName) {
+  const QString detail = QString::fromStdString(problem.detail);
+  switch (problem.failure) {
+    case input::SheetFailure::kNone:
+      break;
+    case input::SheetFailure::kCannotOpen:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog", "%1 could not be read: %2.")).arg(fileName, detail);
+    case input::SheetFailure::kNotSpreadsheet:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog", "%1 is neither a spreadsheet nor a table of delimited text."))
+          .arg(fileName);
+    case input::SheetFailure::kDamaged:
+    case input::SheetFailure::kMissingPart:
+    case input::SheetFailure::kMalformedXml:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog", "%1 is damaged and could not be read (%2).")).arg(fileName, detail);
+    case input::SheetFailure::kEncrypted:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog", "%1 is protected by a password: save it without one to open it."))
+          .arg(fileName);
+    case input::SheetFailure::kLegacyXls:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog",
+                                  "%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it."))
+          .arg(fileName);
+    case input::SheetFailure::kNoSuchSheet:
+      return Tr(QT_TRANSLATE_NOOP("TableDialog", "%1 has no sheet %2.")).arg(fileName, detail);
+  }
+  return {};
+}
 
 bool LooksLikeTable(const TableStart& start, const numtext::Separators& user) {
   const std::string text = DecodedText(start);
@@ -127,7 +177,7 @@ void TablePreviewModel::SetRows(std::vector<input::SampleRow> rows, bool header)
   cells_.clear();
   for (std::size_t r = header && !rows.empty() ? 1 : 0; r < rows.size(); ++r) {
     std::vector<QString> row(columns_);
-    for (const input::SampleCell& cell : rows[r].cells) row[cell.column] = Utf8(cell.text);
+    for (const input::SampleCell& cell : rows[r].cells) row[cell.column] = Shown(cell);
     cells_.push_back(std::move(row));
   }
   endResetModel();

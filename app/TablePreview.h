@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "input/SheetProblem.h"
+#include "input/Spreadsheet.h"
 #include "input/TableLayout.h"
 #include "numtext/Separators.h"
 
@@ -25,7 +27,7 @@ struct TableChoice {
   std::vector<std::size_t> columns;  // from 0, in the order of the table
   std::vector<std::string> names;    // each column's name, as the dialog showed it
   std::optional<std::size_t> group;  // the column that splits the rows ("Split by")
-  QString sheet;                     // the sheet of a workbook; empty for delimited text
+  std::optional<std::size_t> sheet;  // a workbook's sheet, from 0; none for delimited text
 };
 
 // The first block of a file, and whether it is the whole file.
@@ -55,8 +57,17 @@ QStringList ColumnNames(const std::vector<input::SampleRow>& rows, bool header);
 // decimal point or comma chosen instead (the user's digits and minus kept).
 numtext::Separators ConventionSeparators(input::DecimalConvention decimal, const numtext::Separators& user);
 
-// A workbook (.ods, .xlsx: a zip archive), which is no delimited text.
+// A workbook by its first bytes (an OpenDocument spreadsheet, an Office Open
+// XML workbook, an old or protected one, or a zip that may be one), which
+// the spreadsheet readers open rather than the delimited text's.
 bool IsWorkbook(const TableStart& start);
+
+// The first rows of a workbook's sheet, at most `most` of them.
+std::vector<input::SampleRow> SheetRows(const input::Spreadsheet& book, std::size_t sheet, std::size_t most = 50);
+
+// Why a workbook, or its sheet, could not be read, for the user: "lab.xls is
+// an Excel 97-2003 workbook: save it as .xlsx or .ods to open it."
+QString SheetProblemText(const input::SheetProblem& problem, const QString& fileName);
 
 // A file of more than one column by its first lines, which the window opens
 // in the table dialog rather than reading it as a list file. A file most of

@@ -4,6 +4,7 @@
 // takes back, with the notice it leaves. A file of one column keeps the list
 // file's way.
 #include <sys/stat.h>
+#include <xlsxwriter.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -280,16 +281,70 @@ TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
   EXPECT_TRUE(Entries().empty());
 }
 
-TEST_F(TableDialogTest, AWorkbookIsToldAndNotPreviewed) {
-  const QString path = Write("lab.xlsx", QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(600, 'x'));
+// A workbook of two sheets, the table on the second.
+void WriteLabWorkbook(const QString& path) {
+  lxw_workbook* book = workbook_new(path.toLocal8Bit().constData());
+  lxw_worksheet* notes = workbook_add_worksheet(book, "Notes");
+  worksheet_write_string(notes, 0, 0, "see Lab", nullptr);
+  lxw_worksheet* lab = workbook_add_worksheet(book, "Lab");
+  worksheet_write_string(lab, 0, 0, "id", nullptr);
+  worksheet_write_string(lab, 0, 1, "weight", nullptr);
+  worksheet_write_number(lab, 1, 0, 1, nullptr);
+  worksheet_write_number(lab, 1, 1, 61.5, nullptr);
+  worksheet_write_number(lab, 2, 0, 2, nullptr);
+  worksheet_write_string(lab, 2, 1, "n/a", nullptr);
+  worksheet_write_number(lab, 3, 0, 3, nullptr);
+  worksheet_write_string(lab, 3, 1, "70,2", nullptr);
+  worksheet_write_number(lab, 4, 0, 4, nullptr);
+  worksheet_write_number(lab, 4, 1, 55, nullptr);
+  ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+}
+
+TEST_F(TableDialogTest, AWorkbooksSheetIsChosenAndItsColumnAppended) {
+  const QString path = files_.path() + "/lab.xlsx";
+  WriteLabWorkbook(path);
+  for (const Way way : {Way::kMenu, Way::kLoad, Way::kDrop}) {
+    SCOPED_TRACE(way == Way::kMenu ? "by the menu" : way == Way::kLoad ? "loaded" : "dropped");
+    OpenShown();
+    const TableDialogWatch watch([](TableDialog& dialog) {
+      EXPECT_TRUE(dialog.SheetBox()->isEnabled());
+      EXPECT_FALSE(dialog.DelimiterBox()->isEnabled());
+      EXPECT_EQ(dialog.SheetBox()->currentText(), "Notes");
+      dialog.SheetBox()->setCurrentText("Lab");
+      EXPECT_TRUE(dialog.HeaderBox()->isChecked()) << "guessed again for the sheet";
+      EXPECT_EQ(dialog.Preview()->model()->index(2, 1).data().toString(), "70,2");
+      Tick(dialog, "weight");
+      dialog.OpenButton()->click();
+    });
+    if (way == Way::kDrop) {
+      Drop(path);
+      QTest::qWait(50);
+    } else {
+      dialogs_.QueueOpenFiles({path});
+      if (way == Way::kMenu)
+        ListMenuItem("Open Table\u2026")->trigger();
+      else
+        Controls(form()).PushButton6->click();
+    }
+    EXPECT_TRUE(watch.Seen());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"61.5", "70,2", "55"}));
+    EXPECT_EQ(NoticeShown(),
+              "Added 3 numbers from column \"weight\" of lab.xlsx; 1 cell was not a number (first: \"n/a\").");
+    EXPECT_EQ(UndoItemText(form().NumberList().History()), "Undo Open Table");
+  }
+}
+
+TEST_F(TableDialogTest, AFileThatLooksLikeAWorkbookButIsNoneIsTold) {
+  const QString path = Write("bad.xlsx", QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(600, 'x'));
   OpenShown();
   const TableDialogWatch watch([](TableDialog& dialog) { dialog.reject(); });
   dialogs_.QueueOpenFiles({path});
   ListMenuItem("Open Table\u2026")->trigger();
   QTest::qWait(30);
   EXPECT_FALSE(watch.Seen());
-  EXPECT_EQ(dialogs_.Messages(),
-            QStringList{"lab.xlsx is a workbook: only tables of delimited text (CSV, TSV) can be opened."});
+  ASSERT_EQ(dialogs_.Messages().size(), 1);
+  EXPECT_TRUE(dialogs_.Messages()[0].startsWith("bad.xlsx is damaged and could not be read ("))
+      << dialogs_.Messages()[0].toStdString();
   EXPECT_EQ(dialogs_.LastFilters(), (QStringList{"Tables (*.csv *.tsv *.ods *.xlsx)", "All Files (*)"}));
 }
 
