@@ -103,12 +103,15 @@ void TableDialog::BuildControls() {
   preview_->setModel(model_);
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->setTabKeyNavigation(false);
+  // Rows as high as their text: more of them show.
+  preview_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   preview_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("TableDialog", "Preview")));
   columnModel_ = new QStandardItemModel(this);
   columns_ = new QTableView(this);
   columns_->setModel(columnModel_);
   columns_->horizontalHeader()->hide();
   columns_->verticalHeader()->hide();
+  columns_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   columns_->horizontalHeader()->setStretchLastSection(true);
   columns_->setShowGrid(false);
   columns_->setTabKeyNavigation(false);
@@ -152,7 +155,7 @@ void TableDialog::LayOut() {
   all->addLayout(settings);
   all->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Pre&view:"), preview_));
   // The rows matter most; the column names need a few lines.
-  all->addWidget(preview_, 3);
+  all->addWidget(preview_, 2);
   all->addLayout(choice, 1);
   all->addWidget(buttons);
   resize(640, 560);
