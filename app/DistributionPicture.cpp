@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/DropProgress.h"
+#include "app/PictureParts.h"
 #include "numtext/NumberText.h"
 #include "platform/Language.h"
 #include "platform/WholeFile.h"
@@ -64,19 +65,7 @@ std::vector<double> Ticks(double low, double high, int most, double smallest = 0
   return ticks;
 }
 
-// Where the parts of the picture go inside the area.
-struct Frame {
-  QRectF plot;       // the histogram
-  QRectF box;        // the box plot's strip below it
-  double axisY = 0;  // the shared value axis, under the box strip
-  double low = 0;
-  double high = 1;
-  double countTop = 1;  // the count at the histogram's top edge
-
-  // Halved first: the span of two extreme numbers may not be finite.
-  double X(double v) const { return plot.left() + (v / 2 - low / 2) / (high / 2 - low / 2) * plot.width(); }
-  double Y(double count) const { return plot.bottom() - count / countTop * plot.height(); }
-};
+using picture::Frame;
 
 double CurvePeak(const DistributionFigure& f) {
   if (!f.standardDeviation) return 0.0;
@@ -325,17 +314,45 @@ QString DistributionDescription(const DistributionFigure& f, const numtext::Sepa
 }
 
 QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pixelRatio, const PictureStyle& style) {
-  QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(pixelRatio);
-  image.fill(kPaper);
-  QPainter painter(&image);
-  DrawDistribution(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure, style);
-  painter.end();
-  return image;
+  return picture::PictureImage(
+      size, pixelRatio, [&](QPainter& painter, const QRectF& area) { DrawDistribution(painter, area, figure, style); });
 }
 
 QString WriteDistributionPicture(const QString& path, bool svg, const DistributionFigure& figure, QSize size,
                                  const PictureStyle& style) {
+  return picture::WritePicture(
+      path, svg, size, Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Distribution")),
+      DistributionDescription(figure, style.separators),
+      [&](QPainter& painter, const QRectF& area) { DrawDistribution(painter, area, figure, style); });
+}
+
+namespace picture {
+
+QColor PaperColour() { return kPaper; }
+QColor InkColour() { return kInk; }
+
+void DrawSharedAxis(QPainter& painter, const Frame& frame, const QFontMetricsF& metrics,
+                    const numtext::Separators& separators) {
+  DrawValueAxis(painter, frame, metrics, separators);
+}
+
+void DrawBoxStrip(QPainter& painter, const Frame& frame, const DistributionFigure& figure,
+                  const QFontMetricsF& metrics) {
+  DrawBox(painter, frame, figure, metrics);
+}
+
+QImage PictureImage(QSize size, qreal pixelRatio, const Drawing& draw) {
+  QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(pixelRatio);
+  image.fill(kPaper);
+  QPainter painter(&image);
+  draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  painter.end();
+  return image;
+}
+
+QString WritePicture(const QString& path, bool svg, QSize size, const QString& title, const QString& description,
+                     const Drawing& draw) {
   platform::WholeFileWriter file(path);
   if (!file.Open()) return file.Reason();
   if (svg) {
@@ -345,23 +362,25 @@ QString WriteDistributionPicture(const QString& path, bool svg, const Distributi
     generator.setViewBox(QRect(QPoint(0, 0), size));
     // Logical pixels, as on the screen: the fonts keep their size there.
     generator.setResolution(96);
-    generator.setTitle(Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Distribution")));
-    generator.setDescription(DistributionDescription(figure, style.separators));
+    generator.setTitle(title);
+    generator.setDescription(description);
     QPainter painter;
     if (!painter.begin(&generator)) return QCoreApplication::translate("DistributionPicture", "the drawing failed");
-    DrawDistribution(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure, style);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
   } else {
     // Encoded in memory first: the image writer tells no write failure
     // apart from its own, and the file's write then says why it failed.
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !DistributionImage(figure, size, 1.0, style).save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !PictureImage(size, 1.0, draw).save(&buffer, "PNG"))
       return QCoreApplication::translate("DistributionPicture", "the picture could not be encoded");
     if (!file.Write(png)) return file.Reason();
   }
   if (!file.Commit()) return file.Reason();
   return QString();
 }
+
+}  // namespace picture
 
 }  // namespace tallowmere::app

@@ -34,6 +34,12 @@ QString Shown(const results::ResultRow& row) { return QString::fromStdString(row
 
 }  // namespace
 
+QString DistributionStatisticName(std::string_view key) {
+  for (const TableRow& row : kTableRows)
+    if (row.key == key) return QCoreApplication::translate("DistributionSource", row.name);
+  return QString();
+}
+
 DistributionSource DistributionSourceOf(const results::Results& results, const stats::modStatistics::DataSet& data) {
   DistributionSource source;
   source.sorted = results.sorted;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "results/ResultModel.h"
@@ -36,5 +37,9 @@ struct DistributionSource {
 // The source of a finished run: `results` as the run made them, `data` its
 // data set (for the raw mean and standard deviation).
 DistributionSource DistributionSourceOf(const results::Results& results, const stats::modStatistics::DataSet& data);
+
+// The name the window's table gives the statistic of a results key
+// ("Minimum" for "minimum"); empty for a key it does not show.
+QString DistributionStatisticName(std::string_view key);
 
 }  // namespace tallowmere::app
