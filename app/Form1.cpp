@@ -311,13 +311,21 @@ void Form1::ConnectOptions() {
   connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
     analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
     if (on) Option1_Click();
+    emit optionsChanged();
   });
   connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
     analysis_.Statistics().SetMethodIsSample(Option1->isChecked());
     if (on) Option2_Click();
+    emit optionsChanged();
   });
-  connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
-  connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
+  connect(Check1, &QCheckBox::toggled, this, [this] {
+    Check1_Click();
+    emit optionsChanged();
+  });
+  connect(Combo1, &QComboBox::editTextChanged, this, [this] {
+    Combo1_Change();
+    emit optionsChanged();
+  });
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 }
 

@@ -31,6 +31,7 @@
 #include "platform/Spreadsheet.h"
 #include "results/Analysis.h"
 #include "results/AnalysisEntries.h"
+#include "results/CompareTable.h"
 #include "results/ResultListModel.h"
 
 class QAction;
@@ -276,11 +277,27 @@ class Form1 final : public QWidget, public core::ErrorSink {
   RestoreOffer& KeptListOffer() { return *offer_; }
   void RestoreKeptList();
 
+  // --- What the other windows read and do (Form1Compare.cpp).
+  // The method and the decimals as the option controls stand now; a decimal
+  // places text that cannot be read counts as the last one a run could read.
+  results::CompareOptions AnalysisOptions() const;
+  // Appends `texts` to the number list as one step named `step` (marked for
+  // translation in "ListHistory"), which undo takes back. False, and
+  // nothing appended, while the list is busy: a command or a drop runs, or
+  // an entry is carried.
+  bool AppendEntries(const std::vector<std::string>& texts, const char* step);
+  platform::Dialogs& FormDialogs() { return dialogs_; }
+  const numtext::Separators& Separators() const { return separators_; }
+
   // --- What the commands see of the window.
   void SetBusy(bool busy);
   void ClearResults();
   void AddResultRow(const std::string& line);
   void ReportError(const std::string& description, std::string_view location, int label) override;
+
+ signals:
+  // The method, the decimal places or "Show all decimals" changed.
+  void optionsChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

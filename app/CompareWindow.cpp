@@ -1,0 +1,232 @@
+#include "app/CompareWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/CompareModel.h"
+#include "app/DistributionWindow.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/WholeFile.h"
+
+namespace tallowmere::app {
+
+namespace {
+
+constexpr const char* kPictureName = QT_TRANSLATE_NOOP("CompareWindow", "Box plots");
+constexpr const char* kUnnamedColumn = QT_TRANSLATE_NOOP("CompareWindow", "Column %1");
+// The smallest picture a file gets, whatever the window's size.
+constexpr QSize kSmallestSaved(640, 240);
+
+QString Tr(const char* text) { return QCoreApplication::translate("CompareWindow", text); }
+
+// The box plot of each list; the histogram's bins are left to the figure's
+// own choice, as the distribution window's automatic count.
+std::vector<CompareFigure> FiguresOf(const results::CompareTable& table) {
+  std::vector<CompareFigure> figures;
+  for (std::size_t i = 0; i < table.Columns().size(); ++i) {
+    const results::SortedNumbers& sorted = table.ResultsOf(i).sorted;
+    figures.push_back({QString::fromStdString(table.Columns()[i].heading),
+                       MakeDistributionFigure(sorted.View(), 0, std::nullopt, std::nullopt)});
+  }
+  return figures;
+}
+
+}  // namespace
+
+std::vector<results::CompareColumn> CompareColumnsOf(std::vector<input::ColumnEntries> blocks,
+                                                     const numtext::Separators& separators) {
+  return results::CompareColumnsOf(std::move(blocks), separators, Tr(kUnnamedColumn).toStdString());
+}
+
+ComparePictureView::ComparePictureView(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(Tr(kPictureName));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ComparePictureView::SetFigures(const std::vector<CompareFigure>* figures, numtext::Separators separators) {
+  figures_ = figures;
+  separators_ = std::move(separators);
+  setAccessibleDescription(figures_ ? ComparisonDescription(*figures_, separators_) : QString());
+  update();
+}
+
+QSize ComparePictureView::sizeHint() const {
+  const int line = fontMetrics().height();
+  const int lists = figures_ ? static_cast<int>(figures_->size()) : 1;
+  return {line * 42, line * (3 + std::clamp(lists, 1, 8) * 3)};
+}
+
+QSize ComparePictureView::minimumSizeHint() const {
+  const int line = fontMetrics().height();
+  return {line * 18, line * 8};
+}
+
+void ComparePictureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (figures_) DrawComparison(painter, QRectF(rect()), *figures_, font(), separators_);
+  if (hasFocus()) {
+    // The sheet is white in every theme: the focus mark is drawn in the ink.
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+CompareWindow::CompareWindow(CompareHost host, std::vector<results::CompareColumn> columns, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      host_(std::move(host)),
+      model_(new CompareModel(std::move(columns), host_.separators, this)) {
+  setWindowTitle(Tr(kCompareTitle));
+  BuildTable();
+  view_ = new ComparePictureView(this);
+  BuildButtons();
+  ConnectKeys();
+  LayOut();
+  model_->Analyse(host_.options());
+  Refresh();
+}
+
+CompareWindow::~CompareWindow() = default;
+
+void CompareWindow::BuildTable() {
+  table_ = new QTableView(this);
+  table_->setModel(model_);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->setTabKeyNavigation(false);
+  table_->setWordWrap(false);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setAccessibleName(tr("Statistics of each list"));
+  table_->setAccessibleDescription(tr("A column per list and a row per statistic. Ctrl+C copies the whole table."));
+}
+
+void CompareWindow::BuildButtons() {
+  copyTable_ = new QPushButton(tr("Copy as &Table"), this);
+  copyTable_->setToolTip(tr("Put the table on the clipboard, its cells separated by tabs (Ctrl+C)"));
+  saveTable_ = new QPushButton(tr("Sa&ve Table…"), this);
+  saveTable_->setToolTip(tr("Save the table as a CSV file (Ctrl+S)"));
+  choiceLabel_ = new QLabel(tr("&List:"), this);
+  choice_ = new QComboBox(this);
+  for (const results::CompareColumn& column : model_->Table().Columns())
+    choice_->addItem(QString::fromStdString(column.heading));
+  choice_->setAccessibleName(tr("List to send"));
+  choiceLabel_->setBuddy(choice_);
+  send_ = new QPushButton(tr("Se&nd to Number List"), this);
+  send_->setToolTip(tr("Append the chosen list's numbers to the main window's number list"));
+  copyPicture_ = new QPushButton(tr("&Copy Picture"), this);
+  copyPicture_->setToolTip(tr("Put the picture on the clipboard as an image"));
+  savePicture_ = new QPushButton(tr("&Save Picture…"), this);
+  savePicture_->setToolTip(tr("Save the picture as a PNG or SVG file"));
+  for (QPushButton* button : {copyTable_, saveTable_, send_, copyPicture_, savePicture_}) {
+    button->setAutoDefault(false);
+    button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+  }
+  connect(copyTable_, &QPushButton::clicked, this, [this] { CopyAsTable(); });
+  connect(saveTable_, &QPushButton::clicked, this, [this] { SaveTable(); });
+  connect(send_, &QPushButton::clicked, this, [this] { SendToList(); });
+  connect(copyPicture_, &QPushButton::clicked, this, [this] { CopyPicture(); });
+  connect(savePicture_, &QPushButton::clicked, this, [this] { SavePicture(); });
+}
+
+void CompareWindow::ConnectKeys() {
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { CopyAsTable(); });
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] { SaveTable(); });
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
+}
+
+void CompareWindow::LayOut() {
+  auto* tableButtons = new QHBoxLayout;
+  tableButtons->addWidget(copyTable_);
+  tableButtons->addWidget(saveTable_);
+  tableButtons->addStretch(1);
+  tableButtons->addWidget(choiceLabel_);
+  tableButtons->addWidget(choice_);
+  tableButtons->addWidget(send_);
+  auto* pictureButtons = new QHBoxLayout;
+  pictureButtons->addStretch(1);
+  pictureButtons->addWidget(copyPicture_);
+  pictureButtons->addWidget(savePicture_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_, 3);
+  layout->addLayout(tableButtons);
+  layout->addWidget(view_, 2);
+  layout->addLayout(pictureButtons);
+  setTabOrder(table_, copyTable_);
+  setTabOrder(copyTable_, saveTable_);
+  setTabOrder(saveTable_, choice_);
+  setTabOrder(choice_, send_);
+  setTabOrder(send_, view_);
+  setTabOrder(view_, copyPicture_);
+  setTabOrder(copyPicture_, savePicture_);
+}
+
+void CompareWindow::OptionsChanged() {
+  if (model_->Analyse(host_.options())) Refresh();
+}
+
+void CompareWindow::Refresh() {
+  figures_ = FiguresOf(model_->Table());
+  view_->SetFigures(&figures_, host_.separators);
+}
+
+QString CompareWindow::Corner() const { return tr("Statistic"); }
+
+QString CompareWindow::TableText() const {
+  return QString::fromStdString(model_->Table().TabText(Corner().toStdString(), model_->Labels()));
+}
+
+void CompareWindow::CopyAsTable() { platform::ClipboardSetText(TableText()); }
+
+void CompareWindow::SaveTable() {
+  QString filter;
+  QString path = host_.dialogs.SaveFileConfirmed(tr("Save Table"), {Tr(kCsvFilter)}, filter);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+  platform::WholeFileWriter file(path);
+  const std::string csv = model_->Table().CsvText(Corner().toStdString(), model_->Labels());
+  if (file.Open() && file.Write(QByteArray::fromStdString(csv)) && file.Commit()) return;
+  host_.dialogs.Message(tr("The table could not be saved as\n%1\n%2").arg(path, file.Reason()));
+}
+
+void CompareWindow::SendToList() {
+  const int chosen = choice_->currentIndex();
+  if (chosen < 0) return;
+  if (!host_.sendToList(model_->Table().NumberTexts(static_cast<std::size_t>(chosen))))
+    host_.dialogs.Message(Tr(kListBusyMessage));
+}
+
+QImage CompareWindow::PictureImage() const {
+  return ComparisonImage(figures_, view_->size(), view_->devicePixelRatioF(), view_->font(), host_.separators);
+}
+
+void CompareWindow::CopyPicture() { platform::ClipboardSetImage(PictureImage()); }
+
+void CompareWindow::SavePicture() {
+  QString filter;
+  const QString pngFilter = QCoreApplication::translate("DistributionWindow", kPngFilter);
+  const QString svgFilter = QCoreApplication::translate("DistributionWindow", kSvgFilter);
+  QString path = host_.dialogs.SaveFileConfirmed(tr("Save Picture"), {pngFilter, svgFilter}, filter);
+  if (path.isEmpty()) return;
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  bool svg = suffix == QLatin1String("svg");
+  if (!svg && suffix != QLatin1String("png")) {
+    // No known extension: the one of the filter chosen.
+    svg = filter == svgFilter;
+    path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  }
+  const QSize size = view_->size().expandedTo(kSmallestSaved);
+  const QString reason = WriteComparisonPicture(path, svg, figures_, size, view_->font(), host_.separators);
+  if (!reason.isEmpty()) host_.dialogs.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
+}
+
+}  // namespace tallowmere::app
