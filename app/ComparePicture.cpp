@@ -79,6 +79,8 @@ void DrawComparison(QPainter& painter, const QRectF& area, const std::vector<Com
     return;
   }
   const double strip = std::min(frame.plot.height() / static_cast<double>(figures.size()), line * 4.0);
+  // The axis right under the last box, not at the foot of a tall area.
+  frame.axisY = std::min(frame.axisY, top + strip * static_cast<double>(figures.size()) + line * 0.3);
   for (std::size_t i = 0; i < figures.size(); ++i) {
     frame.box = QRectF(frame.plot.left(), top + strip * static_cast<double>(i), frame.plot.width(), strip);
     DrawHeading(painter, frame.box, headingLeft, headingWidth, figures[i].heading, metrics);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -93,6 +94,7 @@ CompareWindow::CompareWindow(CompareHost host, std::vector<results::CompareColum
   LayOut();
   model_->Analyse(host_.options());
   Refresh();
+  if (const QScreen* screen = this->screen()) resize(sizeHint().boundedTo(screen->availableGeometry().size()));
 }
 
 CompareWindow::~CompareWindow() = default;
@@ -106,6 +108,9 @@ void CompareWindow::BuildTable() {
   table_->setWordWrap(false);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // As large as its cells where the screen has room: every statistic at a
+  // glance.
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table_->setAccessibleName(tr("Statistics of each list"));
   table_->setAccessibleDescription(tr("A column per list and a row per statistic. Ctrl+C copies the whole table."));
 }
@@ -157,9 +162,11 @@ void CompareWindow::LayOut() {
   pictureButtons->addWidget(copyPicture_);
   pictureButtons->addWidget(savePicture_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(table_, 3);
+  // The table keeps the height of its rows where it can; the picture takes
+  // what is left.
+  layout->addWidget(table_, 0);
   layout->addLayout(tableButtons);
-  layout->addWidget(view_, 2);
+  layout->addWidget(view_, 1);
   layout->addLayout(pictureButtons);
   setTabOrder(table_, copyTable_);
   setTabOrder(copyTable_, saveTable_);
