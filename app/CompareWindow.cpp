@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/CompareModel.h"
+#include "app/CompareWorkbook.h"
 #include "app/DistributionWindow.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -196,13 +197,28 @@ void CompareWindow::CopyAsTable() { platform::ClipboardSetText(TableText()); }
 
 void CompareWindow::SaveTable() {
   QString filter;
-  QString path = host_.dialogs.SaveFileConfirmed(tr("Save Table"), {Tr(kCsvFilter)}, filter);
+  const QString xlsxFilter = Tr(kXlsxFilter);
+  QStringList filters = {Tr(kCsvFilter)};
+  if (CanWriteCompareWorkbook()) filters << xlsxFilter;
+  QString path = host_.dialogs.SaveFileConfirmed(tr("Save Table"), filters, filter);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  bool workbook = CanWriteCompareWorkbook() && suffix == QLatin1String("xlsx");
+  if (suffix != QLatin1String("csv") && !workbook) {
+    // No known extension: the one of the filter chosen.
+    workbook = CanWriteCompareWorkbook() && filter == xlsxFilter;
+    path += workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+  }
+  const QString reason =
+      workbook ? WriteCompareWorkbook(path, model_->Table(), Corner().toStdString(), model_->Labels()) : WriteCsv(path);
+  if (!reason.isEmpty()) host_.dialogs.Message(tr("The table could not be saved as\n%1\n%2").arg(path, reason));
+}
+
+QString CompareWindow::WriteCsv(const QString& path) const {
   platform::WholeFileWriter file(path);
   const std::string csv = model_->Table().CsvText(Corner().toStdString(), model_->Labels());
-  if (file.Open() && file.Write(QByteArray::fromStdString(csv)) && file.Commit()) return;
-  host_.dialogs.Message(tr("The table could not be saved as\n%1\n%2").arg(path, file.Reason()));
+  if (file.Open() && file.Write(QByteArray::fromStdString(csv)) && file.Commit()) return QString();
+  return file.Reason();
 }
 
 void CompareWindow::SendToList() {

@@ -33,6 +33,7 @@ class Form1;
 inline constexpr const char* kCompareTitle = QT_TRANSLATE_NOOP("CompareWindow", "Compare — Tallowmere");
 inline constexpr const char* kSendToListStep = QT_TRANSLATE_NOOP("ListHistory", "Send to Number List");
 inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("CompareWindow", "CSV file (*.csv)");
+inline constexpr const char* kXlsxFilter = QT_TRANSLATE_NOOP("CompareWindow", "Excel workbook (*.xlsx)");
 inline constexpr const char* kListBusyMessage = QT_TRANSLATE_NOOP(
     "CompareWindow", "The number list is busy. Send the numbers again when the work in hand has finished.");
 
@@ -75,7 +76,8 @@ class CompareWindow final : public QWidget {
   // analysed again when they did.
   void OptionsChanged();
 
-  // "Copy as Table", "Save Table…", "Send to Number List" (the list chosen
+  // "Copy as Table", "Save Table…" (CSV, or a workbook where the build can
+  // write one), "Send to Number List" (the list chosen
   // in the box beside it), "Copy Picture" and "Save Picture…".
   void CopyAsTable();
   void SaveTable();
@@ -104,6 +106,8 @@ class CompareWindow final : public QWidget {
   void LayOut();
   void Refresh();
   QString Corner() const;
+  // Empty when written, else why not.
+  QString WriteCsv(const QString& path) const;
 
   CompareHost host_;
   CompareModel* model_ = nullptr;

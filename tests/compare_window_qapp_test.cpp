@@ -5,11 +5,13 @@
 // what keyboard and assistive technology reach.
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <functional>
 
 #include "app/CompareModel.h"
 #include "app/CompareWindow.h"
+#include "app/CompareWorkbook.h"
 #include "input/ListHistory.h"
 #include "tests/support/WindowTestKit.h"
 
@@ -319,6 +321,44 @@ INSTANTIATE_TEST_SUITE_P(Files, SaveTable,
                                                     {"h \"x\"", std::nullopt, {"3", "5"}}},
                                                    "Statistic;\"w;1\";\"h \"\"x\"\"\"",
                                                    "The mean is;1,5;4"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct WorkbookCase {
+  const char* name;
+  numtext::Separators separators;
+  QString typed;   // the path as typed in the dialog
+  QString filter;  // the filter chosen there
+  QString written;
+};
+
+class SaveWorkbook : public CompareTest, public ::testing::WithParamInterface<WorkbookCase> {};
+
+// Numbers go in as numbers whatever the locale's decimal separator; the
+// labels and headings as texts.
+TEST_P(SaveWorkbook, StoresNumbersAsNumbers) {
+  const WorkbookCase& c = GetParam();
+  if (!CanWriteCompareWorkbook()) GTEST_SKIP() << "built without libxlsxwriter";
+  OpenOn({{"w", std::nullopt, {"1", "2"}}, {"h", std::nullopt, {"3", "5"}}}, c.separators);
+  QTemporaryDir dir;
+  dialogs_.QueueSaveFile(dir.path() + c.typed);
+  dialogs_.QueueChosenFilter(c.filter);
+  window_->SaveTableButton()->click();
+  ASSERT_TRUE(QFile::exists(dir.path() + c.written)) << dialogs_.Messages().join(QLatin1Char('\n')).toStdString();
+  QProcess unzip;
+  unzip.start(QStringLiteral("unzip"),
+              {QStringLiteral("-p"), dir.path() + c.written, QStringLiteral("xl/worksheets/sheet1.xml")});
+  if (!unzip.waitForFinished(20000) || unzip.exitCode() != 0) GTEST_SKIP() << "no unzip to read the workbook with";
+  const QByteArray sheet = unzip.readAllStandardOutput();
+  // Row 8 is the mean's: 1.5 and 4.
+  EXPECT_TRUE(sheet.contains(R"(<c r="B8"><v>1.5</v></c><c r="C8"><v>4</v></c>)")) << sheet.toStdString();
+  EXPECT_TRUE(sheet.contains(R"(<c r="A8" t="s">)")) << sheet.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SaveWorkbook,
+                         ::testing::Values(WorkbookCase{"ByExtension", kEnglish, QStringLiteral("/t.xlsx"), QString(),
+                                                        QStringLiteral("/t.xlsx")},
+                                           WorkbookCase{"ByFilterGerman", kGerman, QStringLiteral("/t"),
+                                                        QString::fromUtf8(kXlsxFilter), QStringLiteral("/t.xlsx")}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
