@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/DistributionPicture.h"
 #include "app/PictureParts.h"
 #include "numtext/NumberText.h"
+#include "stats/Distribution.h"
 
 namespace tallowmere::app {
 
@@ -54,8 +56,10 @@ std::pair<double, double> SharedSpan(const std::vector<CompareFigure>& figures) 
   return {low, high};
 }
 
-void DrawComparison(QPainter& painter, const QRectF& area, const std::vector<CompareFigure>& figures, const QFont& font,
-                    const numtext::Separators& separators) {
+namespace {
+
+void DrawBoxPlots(QPainter& painter, const QRectF& area, const std::vector<CompareFigure>& figures, const QFont& font,
+                  const numtext::Separators& separators) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.fillRect(area, picture::PaperColour());
@@ -95,8 +99,56 @@ void DrawComparison(QPainter& painter, const QRectF& area, const std::vector<Com
   painter.restore();
 }
 
-QString ComparisonDescription(const std::vector<CompareFigure>& figures, const numtext::Separators& separators) {
-  QString text = Tr(QT_TRANSLATE_NOOP("ComparePicture", "Box plots on one axis."));
+}  // namespace
+
+std::vector<CompareFigure> MakeCompareFigures(const std::vector<CompareList>& lists) {
+  std::vector<CompareFigure> figures;
+  int bins = 1;
+  for (const CompareList& list : lists) {
+    figures.push_back({list.heading, MakeDistributionFigure(list.sorted, 0, list.mean, list.standardDeviation),
+                       list.meanText, list.medianText});
+    if (!list.sorted.empty()) bins = std::max(bins, static_cast<int>(figures.back().figure.bins.size()));
+  }
+  const auto [low, high] = SharedSpan(figures);
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    DistributionFigure& figure = figures[i].figure;
+    if (figure.count == 0) continue;
+    figure.low = low;
+    figure.high = high;
+    figure.bins = stats::HistogramCounts(lists[i].sorted, low, high, bins);
+  }
+  return figures;
+}
+
+void DrawComparison(QPainter& painter, const QRectF& area, const std::vector<CompareFigure>& figures, const QFont& font,
+                    const numtext::Separators& separators, CompareView view) {
+  if (view == CompareView::kBoxPlots) return DrawBoxPlots(painter, area, figures, font, separators);
+  painter.save();
+  painter.fillRect(area, picture::PaperColour());
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, painter.device());
+  const double line = metrics.height();
+  const double strip = area.height() / static_cast<double>(std::max<std::size_t>(figures.size(), 1));
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    const QRectF place(area.left(), area.top() + strip * static_cast<double>(i), area.width(), strip);
+    painter.setPen(picture::InkColour());
+    painter.drawText(QPointF(place.left() + line * 0.8, place.top() + line * 0.3 + metrics.ascent()),
+                     figures[i].heading);
+    const QRectF below = place.adjusted(0, line * 1.4, 0, 0);
+    if (figures[i].figure.count == 0) {
+      painter.drawText(below, Qt::AlignCenter, Tr(kNoNumbers));
+      continue;
+    }
+    DrawDistribution(painter, below, figures[i].figure, {font, separators, figures[i].meanText, figures[i].medianText});
+  }
+  painter.restore();
+}
+
+QString ComparisonDescription(const std::vector<CompareFigure>& figures, const numtext::Separators& separators,
+                              CompareView view) {
+  QString text = view == CompareView::kBoxPlots
+                     ? Tr(QT_TRANSLATE_NOOP("ComparePicture", "Box plots on one axis."))
+                     : Tr(QT_TRANSLATE_NOOP("ComparePicture", "Histograms and box plots over one span."));
   const auto n = [&](double v) { return Number(v, separators); };
   for (const CompareFigure& f : figures) {
     text += QLatin1Char(' ');
@@ -113,18 +165,18 @@ QString ComparisonDescription(const std::vector<CompareFigure>& figures, const n
 }
 
 QImage ComparisonImage(const std::vector<CompareFigure>& figures, QSize size, qreal pixelRatio, const QFont& font,
-                       const numtext::Separators& separators) {
+                       const numtext::Separators& separators, CompareView view) {
   return picture::PictureImage(size, pixelRatio, [&](QPainter& painter, const QRectF& area) {
-    DrawComparison(painter, area, figures, font, separators);
+    DrawComparison(painter, area, figures, font, separators, view);
   });
 }
 
 QString WriteComparisonPicture(const QString& path, bool svg, const std::vector<CompareFigure>& figures, QSize size,
-                               const QFont& font, const numtext::Separators& separators) {
-  return picture::WritePicture(path, svg, size, Tr(QT_TRANSLATE_NOOP("ComparePicture", "Comparison")),
-                               ComparisonDescription(figures, separators), [&](QPainter& painter, const QRectF& area) {
-                                 DrawComparison(painter, area, figures, font, separators);
-                               });
+                               const QFont& font, const numtext::Separators& separators, CompareView view) {
+  return picture::WritePicture(
+      path, svg, size, Tr(QT_TRANSLATE_NOOP("ComparePicture", "Comparison")),
+      ComparisonDescription(figures, separators, view),
+      [&](QPainter& painter, const QRectF& area) { DrawComparison(painter, area, figures, font, separators, view); });
 }
 
 }  // namespace tallowmere::app

@@ -1,5 +1,6 @@
 #include "app/CompareWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,16 +31,31 @@ constexpr QSize kSmallestSaved(640, 240);
 
 QString Tr(const char* text) { return QCoreApplication::translate("CompareWindow", text); }
 
-// The box plot of each list; the histogram's bins are left to the figure's
-// own choice, as the distribution window's automatic count.
+std::optional<double> EngineValue(const results::Results& results, std::string_view key) {
+  const results::ResultRow* row = results.Find(key);
+  if (!row || row->value.kind != results::ResultValue::Kind::kNumber) return std::nullopt;
+  return row->value.engine;
+}
+
+QString Shown(const results::Results& results, std::string_view key) {
+  const results::ResultRow* row = results.Find(key);
+  return row ? QString::fromStdString(row->valueText) : QString();
+}
+
+// Each list's picture, from the run's sorted numbers and its raw mean and
+// standard deviation, as the distribution window makes its own.
 std::vector<CompareFigure> FiguresOf(const results::CompareTable& table) {
-  std::vector<CompareFigure> figures;
+  std::vector<CompareList> lists;
   for (std::size_t i = 0; i < table.Columns().size(); ++i) {
-    const results::SortedNumbers& sorted = table.ResultsOf(i).sorted;
-    figures.push_back({QString::fromStdString(table.Columns()[i].heading),
-                       MakeDistributionFigure(sorted.View(), 0, std::nullopt, std::nullopt)});
+    const results::Results& results = table.ResultsOf(i);
+    lists.push_back({.heading = QString::fromStdString(table.Columns()[i].heading),
+                     .sorted = results.sorted.View(),
+                     .mean = EngineValue(results, "mean"),
+                     .standardDeviation = EngineValue(results, "standard_deviation"),
+                     .meanText = Shown(results, "mean"),
+                     .medianText = Shown(results, "median")});
   }
-  return figures;
+  return MakeCompareFigures(lists);
 }
 
 }  // namespace
@@ -55,27 +71,31 @@ ComparePictureView::ComparePictureView(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void ComparePictureView::SetFigures(const std::vector<CompareFigure>* figures, numtext::Separators separators) {
+void ComparePictureView::SetFigures(const std::vector<CompareFigure>* figures, numtext::Separators separators,
+                                    CompareView view) {
   figures_ = figures;
   separators_ = std::move(separators);
-  setAccessibleDescription(figures_ ? ComparisonDescription(*figures_, separators_) : QString());
+  view_ = view;
+  setAccessibleDescription(figures_ ? ComparisonDescription(*figures_, separators_, view_) : QString());
   update();
 }
 
 QSize ComparePictureView::sizeHint() const {
   const int line = fontMetrics().height();
-  const int lists = figures_ ? static_cast<int>(figures_->size()) : 1;
-  return {line * 42, line * (3 + std::clamp(lists, 1, 8) * 3)};
+  const int lists = std::clamp(figures_ ? static_cast<int>(figures_->size()) : 1, 1, 8);
+  return {line * 42, view_ == CompareView::kHistograms ? line * std::min(lists * 16, 48) : line * (3 + lists * 3)};
 }
 
 QSize ComparePictureView::minimumSizeHint() const {
   const int line = fontMetrics().height();
-  return {line * 18, line * 8};
+  // A histogram needs room for its legend, bars, box and axis.
+  const int lists = std::clamp(figures_ ? static_cast<int>(figures_->size()) : 1, 1, 4);
+  return {line * 18, view_ == CompareView::kHistograms ? line * 9 * lists : line * 8};
 }
 
 void ComparePictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (figures_) DrawComparison(painter, QRectF(rect()), *figures_, font(), separators_);
+  if (figures_) DrawComparison(painter, QRectF(rect()), *figures_, font(), separators_, view_);
   if (hasFocus()) {
     // The sheet is white in every theme: the focus mark is drawn in the ink.
     painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1, Qt::DotLine));
@@ -95,7 +115,14 @@ CompareWindow::CompareWindow(CompareHost host, std::vector<results::CompareColum
   LayOut();
   model_->Analyse(host_.options());
   Refresh();
-  if (const QScreen* screen = this->screen()) resize(sizeHint().boundedTo(screen->availableGeometry().size()));
+  GrowToFit();
+}
+
+void CompareWindow::GrowToFit() {
+  // The layout works out the new size hint when it is next activated.
+  if (layout()) layout()->activate();
+  const QScreen* screen = this->screen();
+  if (screen) resize(size().expandedTo(sizeHint()).boundedTo(screen->availableGeometry().size()));
 }
 
 CompareWindow::~CompareWindow() = default;
@@ -129,6 +156,14 @@ void CompareWindow::BuildButtons() {
   choiceLabel_->setBuddy(choice_);
   send_ = new QPushButton(tr("Se&nd to Number List"), this);
   send_->setToolTip(tr("Append the chosen list's numbers to the main window's number list"));
+  histograms_ = new QCheckBox(tr("&Histograms"), this);
+  histograms_->setToolTip(tr("Show each list's histogram over the same span, with its box plot"));
+  histograms_->setAccessibleName(tr("Histograms"));
+  connect(histograms_, &QCheckBox::toggled, this, [this] {
+    Refresh();
+    view_->updateGeometry();
+    GrowToFit();
+  });
   copyPicture_ = new QPushButton(tr("&Copy Picture"), this);
   copyPicture_->setToolTip(tr("Put the picture on the clipboard as an image"));
   savePicture_ = new QPushButton(tr("&Save Picture…"), this);
@@ -159,6 +194,7 @@ void CompareWindow::LayOut() {
   tableButtons->addWidget(choice_);
   tableButtons->addWidget(send_);
   auto* pictureButtons = new QHBoxLayout;
+  pictureButtons->addWidget(histograms_);
   pictureButtons->addStretch(1);
   pictureButtons->addWidget(copyPicture_);
   pictureButtons->addWidget(savePicture_);
@@ -174,7 +210,8 @@ void CompareWindow::LayOut() {
   setTabOrder(saveTable_, choice_);
   setTabOrder(choice_, send_);
   setTabOrder(send_, view_);
-  setTabOrder(view_, copyPicture_);
+  setTabOrder(view_, histograms_);
+  setTabOrder(histograms_, copyPicture_);
   setTabOrder(copyPicture_, savePicture_);
 }
 
@@ -184,7 +221,11 @@ void CompareWindow::OptionsChanged() {
 
 void CompareWindow::Refresh() {
   figures_ = FiguresOf(model_->Table());
-  view_->SetFigures(&figures_, host_.separators);
+  view_->SetFigures(&figures_, host_.separators, View());
+}
+
+CompareView CompareWindow::View() const {
+  return histograms_->isChecked() ? CompareView::kHistograms : CompareView::kBoxPlots;
 }
 
 QString CompareWindow::Corner() const { return tr("Statistic"); }
@@ -229,7 +270,7 @@ void CompareWindow::SendToList() {
 }
 
 QImage CompareWindow::PictureImage() const {
-  return ComparisonImage(figures_, view_->size(), view_->devicePixelRatioF(), view_->font(), host_.separators);
+  return ComparisonImage(figures_, view_->size(), view_->devicePixelRatioF(), view_->font(), host_.separators, View());
 }
 
 void CompareWindow::CopyPicture() { platform::ClipboardSetImage(PictureImage()); }
@@ -248,7 +289,7 @@ void CompareWindow::SavePicture() {
     path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
-  const QString reason = WriteComparisonPicture(path, svg, figures_, size, view_->font(), host_.separators);
+  const QString reason = WriteComparisonPicture(path, svg, figures_, size, view_->font(), host_.separators, View());
   if (!reason.isEmpty()) host_.dialogs.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 

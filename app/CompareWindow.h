@@ -16,6 +16,7 @@
 #include "numtext/Separators.h"
 #include "results/CompareTable.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -53,7 +54,8 @@ struct CompareHost {
 class ComparePictureView final : public QWidget {
  public:
   explicit ComparePictureView(QWidget* parent);
-  void SetFigures(const std::vector<CompareFigure>* figures, numtext::Separators separators);
+  void SetFigures(const std::vector<CompareFigure>* figures, numtext::Separators separators, CompareView view);
+  CompareView View() const { return view_; }
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -63,6 +65,7 @@ class ComparePictureView final : public QWidget {
  private:
   const std::vector<CompareFigure>* figures_ = nullptr;
   numtext::Separators separators_;
+  CompareView view_ = CompareView::kBoxPlots;
 };
 
 class CompareWindow final : public QWidget {
@@ -93,6 +96,9 @@ class CompareWindow final : public QWidget {
   QTableView* Table() const { return table_; }
   QComboBox* ListChoice() const { return choice_; }
   ComparePictureView* Picture() const { return view_; }
+  // "Histograms": each list's histogram with its box plot instead of the
+  // box plots alone.
+  QCheckBox* HistogramsBox() const { return histograms_; }
   QPushButton* CopyTableButton() const { return copyTable_; }
   QPushButton* SaveTableButton() const { return saveTable_; }
   QPushButton* SendButton() const { return send_; }
@@ -105,6 +111,9 @@ class CompareWindow final : public QWidget {
   void ConnectKeys();
   void LayOut();
   void Refresh();
+  // As large as the controls want, where the screen has room; never smaller.
+  void GrowToFit();
+  CompareView View() const;
   QString Corner() const;
   // Empty when written, else why not.
   QString WriteCsv(const QString& path) const;
@@ -119,6 +128,7 @@ class CompareWindow final : public QWidget {
   QPushButton* copyTable_ = nullptr;
   QPushButton* saveTable_ = nullptr;
   QPushButton* send_ = nullptr;
+  QCheckBox* histograms_ = nullptr;
   QPushButton* copyPicture_ = nullptr;
   QPushButton* savePicture_ = nullptr;
 };

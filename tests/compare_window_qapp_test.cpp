@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSvgRenderer>
 #include <functional>
+#include <numeric>
 
 #include "app/CompareModel.h"
 #include "app/CompareWindow.h"
@@ -443,6 +444,44 @@ INSTANTIATE_TEST_SUITE_P(Spans, SharedAxis,
                                            SpanCase{"EmptyListLeftOut", {{"a", {}, {}}, {"b", {}, {"2", "3"}}}, 2, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class Histograms : public CompareTest, public ::testing::WithParamInterface<SpanCase> {};
+
+// Bars of every list on the same edges: one span, one count of bins, and
+// every number in one of them.
+TEST_P(Histograms, ShareTheirBinsEdges) {
+  const SpanCase& c = GetParam();
+  OpenOn(c.lists);
+  window_->HistogramsBox()->click();
+  EXPECT_EQ(window_->Picture()->View(), CompareView::kHistograms);
+  EXPECT_TRUE(window_->Picture()->accessibleDescription().startsWith(QStringLiteral("Histograms")));
+  std::size_t bins = 0;
+  for (std::size_t i = 0; i < c.lists.size(); ++i) {
+    const DistributionFigure& figure = window_->Figures()[i].figure;
+    if (c.lists[i].cells.empty()) {
+      EXPECT_EQ(figure.count, 0u);
+      continue;
+    }
+    EXPECT_EQ(figure.low, c.low) << c.lists[i].name;
+    EXPECT_EQ(figure.high, c.high) << c.lists[i].name;
+    if (bins == 0) bins = figure.bins.size();
+    EXPECT_EQ(figure.bins.size(), bins) << c.lists[i].name;
+    EXPECT_EQ(std::accumulate(figure.bins.begin(), figure.bins.end(), std::size_t{0}), c.lists[i].cells.size());
+  }
+  window_->HistogramsBox()->click();
+  EXPECT_EQ(window_->Picture()->View(), CompareView::kBoxPlots);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spans, Histograms,
+    ::testing::Values(SpanCase{"Apart", {{"a", {}, {"1", "2", "2", "3"}}, {"b", {}, {"50", "70"}}}, 1, 70},
+                      SpanCase{"ManyAgainstFew",
+                               {{"a", {}, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}},
+                                {"b", {}, {"0", "20"}}},
+                               0,
+                               20},
+                      SpanCase{"EmptyListLeftOut", {{"a", {}, {}}, {"b", {}, {"2", "3"}}}, 2, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct PictureCase {
   const char* name;
   bool svg;
@@ -490,14 +529,20 @@ TEST_F(CompareTest, EveryControlIsNamedAndOnTheTabChain) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.data()));
   EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Compare \u2014 Tallowmere"));
   const std::vector<QWidget*> controls = {
-      window_->Table(),      window_->CopyTableButton(), window_->SaveTableButton(),   window_->ListChoice(),
-      window_->SendButton(), window_->Picture(),         window_->CopyPictureButton(), window_->SavePictureButton()};
-  QWidget* at = window_->Table();
-  for (QWidget* control : controls) {
+      window_->Table(),         window_->CopyTableButton(),   window_->SaveTableButton(),
+      window_->ListChoice(),    window_->SendButton(),        window_->Picture(),
+      window_->HistogramsBox(), window_->CopyPictureButton(), window_->SavePictureButton()};
+  window_->activateWindow();
+  QApplication::setActiveWindow(window_.data());
+  window_->Table()->setFocus(Qt::TabFocusReason);
+  // Tab goes through every control in order, and round to the first again.
+  for (std::size_t i = 0; i <= controls.size(); ++i) {
+    QWidget* control = controls[i % controls.size()];
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
-    EXPECT_EQ(at, control) << control->accessibleName().toStdString();
-    at = at->nextInFocusChain();
-    while (at && !(at->focusPolicy() & Qt::TabFocus)) at = at->nextInFocusChain();
+    QWidget* at = QApplication::focusWidget();
+    EXPECT_EQ(at, control) << control->accessibleName().toStdString() << " found "
+                           << (at ? at->accessibleName().toStdString() : "nothing");
+    QTest::keyClick(at ? at : window_.data(), Qt::Key_Tab);
   }
   for (const ListCells& list : kWeights)
     EXPECT_TRUE(
