@@ -147,7 +147,7 @@ void CompareWindow::BuildButtons() {
   copyTable_ = new QPushButton(tr("Copy as &Table"), this);
   copyTable_->setToolTip(tr("Put the table on the clipboard, its cells separated by tabs (Ctrl+C)"));
   saveTable_ = new QPushButton(tr("Sa&ve Table…"), this);
-  saveTable_->setToolTip(tr("Save the table as a CSV file (Ctrl+S)"));
+  saveTable_->setToolTip(tr("Save the table as a CSV file or an Excel workbook (Ctrl+S)"));
   choiceLabel_ = new QLabel(tr("&List:"), this);
   choice_ = new QComboBox(this);
   for (const results::CompareColumn& column : model_->Table().Columns())
