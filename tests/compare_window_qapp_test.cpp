@@ -102,6 +102,9 @@ class CompareTest : public WindowTest {
     }
   }
   QPointer<CompareWindow> window_;
+
+ public:
+  CompareWindow* Window() { return window_.data(); }
 };
 
 // ---------------------------------------------------------------------------
@@ -519,6 +522,46 @@ TEST_P(SavePicture, WritesThePictureShown) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, SavePicture, ::testing::Values(PictureCase{"Png", false}, PictureCase{"Svg", true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// The window's life.
+
+struct LifeCase {
+  const char* name;
+  std::function<void(CompareTest&)> end;
+};
+
+class Life : public CompareTest, public ::testing::WithParamInterface<LifeCase> {
+ public:
+  void CloseWindow() {
+    window_->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void EndForm() { form_.reset(); }
+};
+
+TEST_P(Life, EndsWithTheWindowOrTheMainWindow) {
+  OpenOn(kWeights);
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.data()));
+  GetParam().end(*this);
+  EXPECT_TRUE(window_.isNull());
+  // The main window, where it lives on, no longer tells the window anything.
+  if (form_) Controls(form()).Option2->click();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, Life,
+    ::testing::Values(LifeCase{"Closed", [](CompareTest& t) { static_cast<Life&>(t).CloseWindow(); }},
+                      LifeCase{"Escape",
+                               [](CompareTest& t) {
+                                 auto& life = static_cast<Life&>(t);
+                                 QTest::keyClick(life.Window(), Qt::Key_Escape);
+                                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                               }},
+                      LifeCase{"MainWindowGone", [](CompareTest& t) { static_cast<Life&>(t).EndForm(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Keyboard and assistive technology.
