@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -15,6 +17,11 @@ using namespace tallowmere;
 using namespace tallowmere::results;
 
 namespace {
+
+// A case prints as its name (not as its bytes) where a test fails.
+template <class Case>
+requires requires(const Case& c) { std::string_view(c.name); }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 const numtext::Separators kEnglish{".", ","};
 const numtext::Separators kGerman{",", "."};

@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <functional>
 #include <numeric>
+#include <ostream>
+#include <string_view>
 
 #include "app/CompareModel.h"
 #include "app/CompareWindow.h"
@@ -21,6 +23,11 @@ using namespace tallowmere::app;
 using namespace windowtest;
 
 namespace {
+
+// A case prints as its name (not as its bytes) where a test fails.
+template <class Case>
+requires requires(const Case& c) { std::string_view(c.name); }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 // A list as a table reader hands it on: its column's name, its group, and
 // its cells' texts (each passed the number test, as a table's cells do).
