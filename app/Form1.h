@@ -6,8 +6,9 @@
 // Form_Load; closing it ends the program. The procedures live by subject:
 // Form1.cpp (building, start and end, the pointer), Form1Commands.cpp,
 // Form1Options.cpp, Form1NumberList.cpp, Form1Keeping.cpp (the list saved,
-// copied and kept at close, the recent files), Form1Menu.cpp (the menu bar) and
-// Form1Layout.cpp (the room: the bar over the content, growing, the size kept).
+// copied and kept at close, the recent files), Form1Menu.cpp (the menu bar),
+// Form1Layout.cpp (the room: the bar over the content, growing, the size kept)
+// and Form1Compare.cpp (what the windows beside it read and do).
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
