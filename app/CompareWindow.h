@@ -80,8 +80,8 @@ class CompareWindow final : public QWidget {
   void OptionsChanged();
 
   // "Copy as Table", "Save Table…" (CSV, or a workbook where the build can
-  // write one), "Send to Number List" (the list chosen
-  // in the box beside it), "Copy Picture" and "Save Picture…".
+  // write one), "Send to Number List" (the list chosen in the box beside
+  // it), "Copy Picture" and "Save Picture…".
   void CopyAsTable();
   void SaveTable();
   void SendToList();
@@ -138,9 +138,9 @@ class CompareWindow final : public QWidget {
 std::vector<results::CompareColumn> CompareColumnsOf(std::vector<input::ColumnEntries> blocks,
                                                      const numtext::Separators& separators);
 
-// Opens a compare window of `blocks` beside `form`: it follows the form's
-// options, sends numbers to its list, and goes when the form goes (or when
-// closed). Each call opens a window of its own.
+// Opens a compare window of `blocks` for `form`, where the window system puts
+// it: it follows the form's options, sends numbers to its list, and goes when
+// the form goes (or when closed). Each call opens a window of its own.
 CompareWindow* OpenCompareWindow(Form1& form, std::vector<input::ColumnEntries> blocks);
 
 }  // namespace tallowmere::app
