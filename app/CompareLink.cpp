@@ -5,8 +5,10 @@
 
 namespace tallowmere::app {
 
-CompareWindow* OpenCompareWindow(Form1& form, std::vector<input::ColumnEntries> blocks) {
-  std::vector<results::CompareColumn> columns = CompareColumnsOf(std::move(blocks), form.Separators());
+CompareWindow* OpenCompareWindow(Form1& form, std::vector<input::ColumnEntries> blocks,
+                                 const numtext::Separators* textSeparators) {
+  std::vector<results::CompareColumn> columns =
+      CompareColumnsOf(std::move(blocks), textSeparators ? *textSeparators : form.Separators());
   // A window of its own (no parent): it has its own place in the task bar
   // and stays usable beside the main window.
   auto* window = new CompareWindow(

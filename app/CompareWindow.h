@@ -140,7 +140,10 @@ std::vector<results::CompareColumn> CompareColumnsOf(std::vector<input::ColumnEn
 
 // Opens a compare window of `blocks` for `form`, where the window system puts
 // it: it follows the form's options, sends numbers to its list, and goes when
-// the form goes (or when closed). Each call opens a window of its own.
-CompareWindow* OpenCompareWindow(Form1& form, std::vector<input::ColumnEntries> blocks);
+// the form goes (or when closed). Each call opens a window of its own. The
+// blocks' texts are read with `textSeparators` (a table's own convention),
+// or with the form's.
+CompareWindow* OpenCompareWindow(Form1& form, std::vector<input::ColumnEntries> blocks,
+                                 const numtext::Separators* textSeparators = nullptr);
 
 }  // namespace tallowmere::app

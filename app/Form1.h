@@ -374,6 +374,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // and so goes to the table dialog instead of being read as a list file.
   bool TableLike(const std::string& path) const;
   void ReadChosenColumn(const TableChoice& choice);
+  // Several columns, or a split: each list read whole, then shown side by
+  // side in a compare window.
+  void CompareChosenColumns(const TableChoice& choice);
   // Tells the user what an addition brought (a stopped one has its own notice).
   void ShowAddition(const Addition& addition);
   // Files loaded or dropped: what they brought, from how far the reading came.

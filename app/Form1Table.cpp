@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "app/CompareWindow.h"
 #include "app/DropProgress.h"
 #include "app/Form1.h"
 #include "app/ListNotice.h"
@@ -55,6 +56,8 @@ bool Form1::OpenTableFile(const QString& path) {
     ReadChosenColumn(choice);
   else if (tableChoiceHook_)
     tableChoiceHook_(choice);
+  else
+    CompareChosenColumns(choice);
   return true;
 }
 
@@ -112,6 +115,39 @@ void Form1::ReadChosenColumn(const TableChoice& choice) {
   state.stopped = true;
   state.fileCut = true;
   dialogs_.Message(LoadStoppedNotice(state));
+}
+
+void Form1::CompareChosenColumns(const TableChoice& choice) {
+  const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(choice.path))).fileName();
+  std::vector<input::ColumnEntries> blocks;
+  bool whole = true;
+  input::DropState state;
+  {
+    DropProgress::Drop reading(*drops_);
+    state.phase = input::DropPhase::kReadingFiles;
+    state.filesFound = 1;
+    state.firstFile = choice.path;
+    reading.Progress()(state);
+    core::Trap trap(*this, kTableLocation);
+    trap.Step([&] {
+      whole = app::ReadChosenColumns(
+          choice, separators_, blocks,
+          [this](const std::string& path, input::NotRead why) {
+            dialogs_.Message(QString::fromStdString(input::NotReadText(path, why)));
+          },
+          reading.EventPump(), reading.ShouldStop(),
+          [&](const input::SheetProblem& problem) { dialogs_.Message(SheetProblemText(problem, fileName)); });
+    });
+    reading.End();
+  }
+  // A read stopped part-way is not compared: its lists would be partial.
+  if (!whole) {
+    state.stopped = true;
+    state.fileCut = true;
+    return dialogs_.Message(LoadStoppedNotice(state));
+  }
+  const numtext::Separators read = ConventionSeparators(choice.layout.decimal, separators_);
+  OpenCompareWindow(*this, std::move(blocks), &read);
 }
 
 }  // namespace tallowmere::app

@@ -93,4 +93,42 @@ bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const n
   return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
 }
 
+namespace {
+
+input::ColumnsChoice ColumnsOf(const TableChoice& choice) {
+  input::ColumnsChoice columns{.columns = {}, .all = false, .group = {}, .header = choice.layout.header};
+  for (const std::size_t column : choice.columns) columns.columns.push_back({.number = column + 1, .name = {}});
+  if (choice.group) columns.group = input::ColumnPick{.number = *choice.group + 1, .name = {}};
+  return columns;
+}
+
+// A list for the file reader's room and progress; the columns keep the entries.
+class NoList final : public input::EntrySink {
+ public:
+  void Append(std::string_view) override {}
+};
+
+}  // namespace
+
+bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& user,
+                       std::vector<input::ColumnEntries>& blocks, const input::ShowNotReadFn& showNotRead,
+                       const core::LetEventsRun& letEventsRun, const input::ShouldStopFn& shouldStop,
+                       const std::function<void(const input::SheetProblem&)>& sheetProblem) {
+  input::TableColumns columns(ColumnsOf(choice), ConventionSeparators(choice.layout.decimal, user));
+  columns.BeginTable();
+  bool whole = true;
+  if (choice.sheet) {
+    input::Spreadsheet book;
+    input::SheetProblem problem = book.Open(choice.path);
+    if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, columns);
+    if (!problem.Ok() && sheetProblem) sheetProblem(problem);
+  } else {
+    input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), columns);
+    NoList list;
+    whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+  }
+  blocks = columns.TakeBlocks();
+  return whole;
+}
+
 }  // namespace tallowmere::app

@@ -14,6 +14,7 @@
 #include "input/ListCandidates.h"
 #include "input/ListFile.h"
 #include "input/TableCells.h"
+#include "input/TableColumns.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::app {
@@ -67,5 +68,13 @@ bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const n
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
                       const input::ShouldStopFn& shouldStop,
                       const std::function<void(const input::SheetProblem&)>& sheetProblem = {});
+
+// Reads the columns of `choice` (each split by its group column, when it has
+// one) from its file into lists of their own, as the table's own convention
+// reads them (ConventionSeparators); arguments and answer as ReadChosenColumn.
+bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& user,
+                       std::vector<input::ColumnEntries>& blocks, const input::ShowNotReadFn& showNotRead,
+                       const core::LetEventsRun& letEventsRun, const input::ShouldStopFn& shouldStop,
+                       const std::function<void(const input::SheetProblem&)>& sheetProblem = {});
 
 }  // namespace tallowmere::app

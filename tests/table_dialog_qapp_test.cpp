@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <functional>
 
+#include "app/CompareModel.h"
+#include "app/CompareWindow.h"
 #include "app/DropProgress.h"
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
@@ -279,6 +281,60 @@ TEST_F(TableDialogTest, SeveralColumnsOrASplitGoToTheHookAndAppendNothing) {
   EXPECT_EQ(heard[0].layout.delimiter, std::optional<char>(','));
   EXPECT_TRUE(heard[0].layout.header);
   EXPECT_TRUE(Entries().empty());
+}
+
+struct CompareCase {
+  const char* name;
+  QByteArray text;
+  std::vector<std::string> headings;
+  std::vector<std::size_t> counts;
+  std::vector<double> sums;
+};
+
+// Without a hook the chosen columns, split by the group, open a compare
+// window whose lists read the table's own decimal convention.
+TEST_F(TableDialogTest, SeveralColumnsOrASplitOpenACompareWindow) {
+  const CompareCase cases[] = {
+      {"a lab's CSV",
+       kLab,
+       {"weight: A", "weight: B", "height: A", "height: B"},
+       {3, 1, 3, 1},
+       {184.5, 70.2, 510, 182}},
+      {"its German twin",
+       kLabGerman,
+       {"weight: A", "weight: B", "height: A", "height: B"},
+       {3, 1, 3, 1},
+       {184.5, 70.2, 510, 182}},
+  };
+  for (const CompareCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Write("lab.csv", c.text);
+    OpenShown();
+    const TableDialogWatch watch([](TableDialog& dialog) {
+      Tick(dialog, "weight");
+      Tick(dialog, "height");
+      dialog.SplitBox()->setCurrentText("group");
+      dialog.OpenButton()->click();
+    });
+    form().OpenTableFile(path);
+    EXPECT_TRUE(watch.Seen());
+    CompareWindow* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* compare = qobject_cast<CompareWindow*>(top); compare && compare->isVisible()) window = compare;
+    ASSERT_NE(window, nullptr);
+    const results::CompareTable& table = window->Model().Table();
+    ASSERT_EQ(table.Columns().size(), c.headings.size());
+    for (std::size_t k = 0; k < c.headings.size(); ++k) {
+      EXPECT_EQ(table.Columns()[k].heading, c.headings[k]) << k;
+      EXPECT_EQ(table.Columns()[k].values.size(), c.counts[k]) << k;
+      double sum = 0;
+      for (const double v : table.Columns()[k].values) sum += v;
+      EXPECT_DOUBLE_EQ(sum, c.sums[k]) << k;
+    }
+    // Nothing reached the number list.
+    EXPECT_TRUE(Entries().empty());
+    delete window;
+  }
 }
 
 // A workbook of two sheets, the table on the second.
