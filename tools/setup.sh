@@ -21,8 +21,8 @@ packages=(
 # What the tests add: the spreadsheet the exports open, X and Wayland sessions
 # and their tools, a window manager that frames the window, the peers the
 # results are compared with, the package and install checks (lintian judges
-# the package as Debian would), the
-# accessibility bus and its Python bindings the screen-reader check drives the
+# the package as Debian would; unzip reads the workbooks the compare window
+# saves), the accessibility bus and its Python bindings the screen-reader check drives the
 # window through, clang for the
 # sanitizer builds, the fuzz targets and the format check, lld to link the test
 # programs.
@@ -32,7 +32,7 @@ if [ "$mode" = test ]; then
     xvfb xdotool xclip imagemagick x11-utils openbox
     weston wl-clipboard qt6-gtk-platformtheme
     datamash
-    desktop-file-utils appstream man-db dpkg-dev lintian python3
+    desktop-file-utils appstream man-db dpkg-dev lintian python3 unzip
     at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
     clang libclang-rt-14-dev clang-format lld
   )
