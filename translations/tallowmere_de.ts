@@ -231,6 +231,49 @@
             <numerusform>%1 Einträge sind keine Zahlen; die ersten %2 zählen als %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 Zelle wurde mit Dezimalkomma gelesen (erste: %2)</numerusform>
+            <numerusform>%1 Zellen wurden mit Dezimalkomma gelesen (erste: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 Zelle wurde mit Dezimalpunkt gelesen (erste: %2)</numerusform>
+            <numerusform>%1 Zellen wurden mit Dezimalpunkt gelesen (erste: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>%1 Zahl aus Spalte %2 von %3 hinzugefügt</numerusform>
+            <numerusform>%1 Zahlen aus Spalte %2 von %3 hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 Zelle war keine Zahl</numerusform>
+            <numerusform>%1 Zellen waren keine Zahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>Spalte %1 von %2 enthält keine Zahlen</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>die einzige Zelle ist mit den aktuellen Regionaleinstellungen keine Zahl</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>die %1 Zelle ist mit den aktuellen Regionaleinstellungen keine Zahl</numerusform>
+            <numerusform>die %1 Zellen sind mit den aktuellen Regionaleinstellungen keine Zahlen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -758,6 +801,75 @@ with %2</source>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>keine Zahlen</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Keine Liste enthält Zahlen.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Boxplots auf einer Achse.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogramme und Boxplots über eine gemeinsame Spanne.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: von %2 bis %3, erstes Quartil %4, Median %5, drittes Quartil %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Boxplots</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Vergleichen — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>Die Zahlenliste ist beschäftigt. Senden Sie die Zahlen erneut, wenn die laufende Arbeit abgeschlossen ist.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>die Arbeitsmappe konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>diese Version kann keine Arbeitsmappen schreiben</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -770,6 +882,10 @@ with %2</source>
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tabellen (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1259,10 @@ with %2</source>
             <numerusform>Die %1 Zahlen vom letzten Mal wurden nicht aufbewahrt: Die Liste war größer als 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Tabelle öffnen …</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1335,6 +1455,14 @@ with %2</source>
     <message>
         <source>Restore Numbers</source>
         <translation>Zahlen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Tabelle öffnen</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>An die Zahlenliste senden</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2087,117 @@ with %2</source>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Tabelle öffnen</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Anderes</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Anderes Trennzeichen</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>Erste Zeile ist &amp;Kopfzeile</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>Erste Zeile ist Kopfzeile</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Wie in den Regionaleinstellungen (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Punkt (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Komma (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>&amp;Dezimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Blatt:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>&amp;Spalten:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>&amp;Aufteilen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 ist weder eine Tabellenkalkulationsdatei noch eine Tabelle aus Text mit Trennzeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 ist beschädigt und konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 ist durch ein Passwort geschützt: Speichern Sie die Datei ohne Passwort, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 ist eine Arbeitsmappe von Excel 97-2003: Speichern Sie sie als .xlsx oder .ods, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 hat kein Blatt %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1978,6 +2217,105 @@ with %2</source>
     <message>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Kennzahlen jeder Liste</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Eine Spalte je Liste und eine Zeile je Kennzahl. Ctrl+C kopiert die ganze Tabelle.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Als &amp;Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Die Tabelle in die Zwischenablage legen, ihre Zellen durch Tabulatoren getrennt (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Tabelle s&amp;peichern …</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Die Tabelle als CSV-Datei oder Excel-Arbeitsmappe speichern (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Liste:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Zu sendende Liste</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>An die Zahlenliste se&amp;nden</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Die Zahlen der gewählten Liste an die Zahlenliste des Hauptfensters anhängen</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogramme</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Das Histogramm jeder Liste über dieselbe Spanne zeigen, mit ihrem Boxplot</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogramme</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Das Bild als Grafik in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Das Bild als PNG- oder SVG-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>Die Tabelle konnte nicht gespeichert werden als
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>Das Bild konnte nicht gespeichert werden als
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,49 @@
             <numerusform>%1 entradas no son números; las primeras %2 cuentan como %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 celda se leyó con coma decimal (primera: %2)</numerusform>
+            <numerusform>%1 celdas se leyeron con coma decimal (primera: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 celda se leyó con punto decimal (primera: %2)</numerusform>
+            <numerusform>%1 celdas se leyeron con punto decimal (primera: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>Se añadió %1 número de la columna %2 de %3</numerusform>
+            <numerusform>Se añadieron %1 números de la columna %2 de %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 celda no era un número</numerusform>
+            <numerusform>%1 celdas no eran números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>La columna %1 de %2 no contiene números</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>su única celda no es un número en esta configuración regional</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>su %1 celda no es un número en esta configuración regional</numerusform>
+            <numerusform>sus %1 celdas no son números en esta configuración regional</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -754,6 +797,75 @@ la primera); con %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>sin números</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Ninguna lista tiene números.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Diagramas de caja en un mismo eje.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogramas y diagramas de caja sobre una misma escala.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: sin números.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: de %2 a %3, primer cuartil %4, mediana %5, tercer cuartil %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparación</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Diagramas de caja</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Comparar — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>La lista de números está ocupada. Vuelva a enviar los números cuando termine el trabajo en curso.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>no se pudo crear el libro</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>esta versión no puede escribir libros</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -766,6 +878,10 @@ la primera); con %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tablas (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1255,10 @@ la primera); con %2</translation>
             <numerusform>No se conservaron los %1 números de la última vez: la lista superaba los 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Abrir tabla…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1331,6 +1451,14 @@ la primera); con %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Restaurar números</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Abrir tabla</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Enviar a la lista de números</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2083,117 @@ la primera); con %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Abrir tabla</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto y coma</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Otro delimitador</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La primera fila es una &amp;cabecera</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>La primera fila es una cabecera</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Como en esta configuración regional (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Punto (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Coma (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Delimitador:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>Separador d&amp;ecimal:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Hoja:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>Co&amp;lumnas:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>&amp;Separar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Vista previa:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>No se pudo leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 no es una hoja de cálculo ni una tabla de texto delimitado.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 está dañado y no se pudo leer (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 está protegido con contraseña: guárdelo sin ella para abrirlo.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 es un libro de Excel 97-2003: guárdelo como .xlsx u .ods para abrirlo.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 no tiene la hoja %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1974,6 +2213,105 @@ la primera); con %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Estadísticas de cada lista</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Una columna por lista y una fila por estadístico. Ctrl+C copia toda la tabla.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Copiar como &amp;tabla</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Poner la tabla en el portapapeles, con sus celdas separadas por tabuladores (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Guardar ta&amp;bla…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Guardar la tabla como archivo CSV o libro de Excel (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lista:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Lista que se envía</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>E&amp;nviar a la lista de números</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Añadir los números de la lista elegida a la lista de números de la ventana principal</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogramas</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Mostrar el histograma de cada lista sobre la misma escala, con su diagrama de caja</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogramas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Poner la imagen en el portapapeles como imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Guardar la imagen como archivo PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Estadístico</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Guardar tabla</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>No se pudo guardar la tabla como
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>No se pudo guardar la imagen como
+%1
+%2</translation>
     </message>
 </context>
 <context>

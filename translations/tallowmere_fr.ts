@@ -231,6 +231,49 @@
             <numerusform>%1 entrées ne sont pas des nombres&#xa0;; les %2 premières comptent comme %3&#xa0;: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 cellule a été lue avec une virgule décimale (première&#xa0;: %2)</numerusform>
+            <numerusform>%1 cellules ont été lues avec une virgule décimale (première&#xa0;: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 cellule a été lue avec un point décimal (première&#xa0;: %2)</numerusform>
+            <numerusform>%1 cellules ont été lues avec un point décimal (première&#xa0;: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>%1 nombre ajouté depuis la colonne %2 de %3</numerusform>
+            <numerusform>%1 nombres ajoutés depuis la colonne %2 de %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 cellule n’était pas un nombre</numerusform>
+            <numerusform>%1 cellules n’étaient pas des nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>La colonne %1 de %2 ne contient aucun nombre</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>sa seule cellule n’est pas un nombre dans ce format régional</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>sa %1 cellule n’est pas un nombre dans ce format régional</numerusform>
+            <numerusform>ses %1 cellules ne sont pas des nombres dans ce format régional</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -757,6 +800,75 @@ première)&#xa0;; avec %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>aucun nombre</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Aucune liste ne contient de nombres.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Boîtes à moustaches sur un même axe.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogrammes et boîtes à moustaches sur une même étendue.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1&#xa0;: aucun nombre.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1&#xa0;: de %2 à %3, premier quartile %4, médiane %5, troisième quartile %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparaison</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Boîtes à moustaches</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Comparer — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>La liste des nombres est occupée. Renvoyez les nombres quand le travail en cours sera terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>le classeur n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>cette version ne peut pas écrire de classeurs</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -769,6 +881,10 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tableaux (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1258,10 @@ première)&#xa0;; avec %2</translation>
             <numerusform>Les %1 nombres de la dernière session n’ont pas été conservés&#xa0;: la liste dépassait 100 Mo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Ouvrir un tableau…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1334,6 +1454,14 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Restauration des nombres</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Ouverture d’un tableau</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Envoi vers la liste des nombres</translation>
     </message>
 </context>
 <context>
@@ -1958,6 +2086,117 @@ première)&#xa0;; avec %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Ouvrir un tableau</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Autre séparateur</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La première ligne est un &amp;en-tête</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>La première ligne est un en-tête</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Comme dans ce format régional (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Point (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Virgule (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Séparateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>Séparateur &amp;décimal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Feuille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>&amp;Colonnes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>&amp;Grouper par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Aperçu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 n’est ni un classeur ni un tableau de texte délimité.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 est endommagé et n’a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 est protégé par un mot de passe&#xa0;: enregistrez-le sans mot de passe pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 est un classeur Excel 97-2003&#xa0;: enregistrez-le en .xlsx ou en .ods pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 n’a pas de feuille %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1977,6 +2216,105 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Statistiques de chaque liste</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Une colonne par liste et une ligne par statistique. Ctrl+C copie tout le tableau.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Copier sous forme de &amp;tableau</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Placer le tableau dans le presse-papiers, ses cellules séparées par des tabulations (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Enre&amp;gistrer le tableau…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Enregistrer le tableau dans un fichier CSV ou un classeur Excel (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Liste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Liste à envoyer</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>E&amp;nvoyer vers la liste des nombres</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Ajouter les nombres de la liste choisie à la liste des nombres de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogrammes</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Afficher l’histogramme de chaque liste sur la même étendue, avec sa boîte à moustaches</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogrammes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Co&amp;pier l’image</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Placer l’image dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Enregistrer l’image dans un fichier PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistique</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>Le tableau n’a pas pu être enregistré sous
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>L’image n’a pas pu être enregistrée sous
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,49 @@
             <numerusform>%1 elementi non sono numeri; i primi %2 vengono contati come %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 cella è stata letta con la virgola decimale (prima: %2)</numerusform>
+            <numerusform>%1 celle sono state lette con la virgola decimale (prima: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 cella è stata letta con il punto decimale (prima: %2)</numerusform>
+            <numerusform>%1 celle sono state lette con il punto decimale (prima: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>Aggiunto %1 numero dalla colonna %2 di %3</numerusform>
+            <numerusform>Aggiunti %1 numeri dalla colonna %2 di %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 cella non era un numero</numerusform>
+            <numerusform>%1 celle non erano numeri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>La colonna %1 di %2 non contiene numeri</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>la sua unica cella non è un numero secondo le impostazioni locali</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>la sua %1 cella non è un numero secondo le impostazioni locali</numerusform>
+            <numerusform>le sue %1 celle non sono numeri secondo le impostazioni locali</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -757,6 +800,75 @@ primo); con %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>nessun numero</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Nessun elenco contiene numeri.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Diagrammi a scatola su un unico asse.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Istogrammi e diagrammi a scatola su un unico intervallo.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: nessun numero.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: da %2 a %3, primo quartile %4, mediana %5, terzo quartile %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Confronto</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Diagrammi a scatola</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Confronta — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Cartella di lavoro Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>L&apos;elenco dei numeri è occupato. Invia di nuovo i numeri quando il lavoro in corso sarà terminato.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>impossibile creare la cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>questa versione non può scrivere cartelle di lavoro</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -769,6 +881,10 @@ primo); con %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tabelle (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1258,10 @@ primo); con %2</translation>
             <numerusform>I %1 numeri dell&apos;ultima volta non sono stati conservati: l&apos;elenco superava i 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Apri tabella…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1334,6 +1454,14 @@ primo); con %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Ripristino dei numeri</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Apertura tabella</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Invio all&apos;elenco dei numeri</translation>
     </message>
 </context>
 <context>
@@ -1958,6 +2086,117 @@ primo); con %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Apri tabella</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgola</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto e virgola</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulazione</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Altro delimitatore</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La prima riga è l&apos;&amp;intestazione</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>La prima riga è l&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Come nelle impostazioni locali (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Punto (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Virgola (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Delimitatore:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>Separatore d&amp;ecimale:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Foglio:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>&amp;Colonne:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>&amp;Suddividi per:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Antepri&amp;ma:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 non è né un foglio di calcolo né una tabella di testo delimitato.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 è danneggiato e non può essere letto (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 è protetto da password: salvalo senza password per aprirlo.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 è una cartella di lavoro di Excel 97-2003: salvala come .xlsx o .ods per aprirla.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 non ha il foglio %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1977,6 +2216,105 @@ primo); con %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>non è un file regolare</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Statistiche di ogni elenco</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Una colonna per elenco e una riga per statistica. Ctrl+C copia l&apos;intera tabella.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Copia come &amp;tabella</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Copia la tabella negli appunti, con le celle separate da tabulazioni (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Sal&amp;va tabella…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Salva la tabella come file CSV o cartella di lavoro Excel (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Elenco:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Elenco da inviare</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>I&amp;nvia all&apos;elenco dei numeri</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Aggiungi i numeri dell&apos;elenco scelto all&apos;elenco dei numeri della finestra principale</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Istogrammi</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Mostra l&apos;istogramma di ogni elenco sullo stesso intervallo, con il suo diagramma a scatola</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Istogrammi</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copia immagine</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Copia l&apos;immagine negli appunti come immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Salva immagine…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Salva l&apos;immagine come file PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Salva tabella</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>Impossibile salvare la tabella come
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>Impossibile salvare l&apos;immagine come
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,44 @@
             <numerusform>%1 個の項目は数値ではありません。最初の %2 個は %3 として扱われます: %4。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 個のセルを小数点コンマ表記として読み取りました（最初: %2）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 個のセルを小数点ピリオド表記として読み取りました（最初: %2）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>%3 の列 %2 から %1 個の数値を追加しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 個のセルは数値ではありませんでした</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>%2 の列 %1 には数値が含まれていません</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>ただ 1 つのセルがこのロケールでは数値として読めません</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>%1 個のセルすべてがこのロケールでは数値として読めません</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -729,6 +767,75 @@ with %2</source>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>数値なし</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>どのリストにも数値がありません。</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>1 本の軸上の箱ひげ図。</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>同じ範囲にわたるヒストグラムと箱ひげ図。</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: 数値なし。</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: %2 から %3 まで、第1四分位数 %4、中央値 %5、第3四分位数 %6。</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>比較</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>箱ひげ図</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>比較 — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel ブック (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>数値リストは処理中です。現在の処理が終わってから、もう一度数値を送ってください。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>ブックを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>このビルドはブックのファイルを書き出せません</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -741,6 +848,10 @@ with %2</source>
     <message>
         <source>All Files (*)</source>
         <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>表 (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1219,10 @@ with %2</source>
             <numerusform>前回の %1 個の数値は保存されませんでした: リストが 100 MB を超えていました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>表を開く…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1300,6 +1415,14 @@ with %2</source>
     <message>
         <source>Restore Numbers</source>
         <translation>数値の復元</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>表の読み込み</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>数値リストへの送信</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +2047,117 @@ with %2</source>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>表を開く</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>コンマ</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>セミコロン</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>その他の区切り文字</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>先頭行はヘッダー(&amp;H)</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>先頭行はヘッダー</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>このロケールに合わせる（%1）</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>ピリオド（61.5）</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>コンマ（61,5）</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>区切り文字(&amp;D):</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>小数点記号(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>シート(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>列(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>グループ分け(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>プレビュー(&amp;V):</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 を読み込めませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 はスプレッドシートでも、区切り文字で区切られたテキストの表でもありません。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 は壊れているため読み込めませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 はパスワードで保護されています。開くには、パスワードなしで保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 は Excel 97-2003 のブックです。開くには、.xlsx または .ods として保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 にシート %2 がありません。</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1943,6 +2177,105 @@ with %2</source>
     <message>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>各リストの統計量</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>リストごとに 1 列、統計量ごとに 1 行です。Ctrl+C で表全体をコピーします。</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>表としてコピー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>表をクリップボードに置きます。セルはタブで区切られます（Ctrl+C）</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>表を保存(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>表を CSV ファイルまたは Excel ブックとして保存します（Ctrl+S）</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>リスト(&amp;L):</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>送るリスト</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>数値リストに送る(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>選んだリストの数値をメインウィンドウの数値リストに追加します</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>ヒストグラム(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>各リストのヒストグラムを同じ範囲で、箱ひげ図と一緒に表示します</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>ヒストグラム</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>画像をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>図を画像としてクリップボードに置きます</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>画像を保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>図を PNG または SVG ファイルとして保存します</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>統計量</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>表を保存</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>表を次の名前で保存できませんでした:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>画像を保存</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>画像を次の名前で保存できませんでした:
+%1
+%2</translation>
     </message>
 </context>
 <context>

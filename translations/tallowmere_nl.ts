@@ -231,6 +231,49 @@
             <numerusform>%1 items zijn geen getallen; de eerste %2 tellen als %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 cel is gelezen met een decimale komma (eerste: %2)</numerusform>
+            <numerusform>%1 cellen zijn gelezen met een decimale komma (eerste: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 cel is gelezen met een decimale punt (eerste: %2)</numerusform>
+            <numerusform>%1 cellen zijn gelezen met een decimale punt (eerste: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>%1 getal toegevoegd uit kolom %2 van %3</numerusform>
+            <numerusform>%1 getallen toegevoegd uit kolom %2 van %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 cel was geen getal</numerusform>
+            <numerusform>%1 cellen waren geen getallen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>Kolom %1 van %2 bevat geen getallen</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>de enige cel is in deze landinstelling geen getal</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>de %1 cel is in deze landinstelling geen getal</numerusform>
+            <numerusform>de %1 cellen zijn in deze landinstelling geen getallen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -755,6 +798,75 @@ eerste); met %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>geen getallen</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Geen enkele lijst bevat getallen.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Boxplots op één as.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogrammen en boxplots over één bereik.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: geen getallen.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: van %2 tot %3, eerste kwartiel %4, mediaan %5, derde kwartiel %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergelijking</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Boxplots</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Vergelijken — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-bestand (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel-werkmap (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>De getallenlijst is bezig. Stuur de getallen opnieuw wanneer het lopende werk klaar is.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>de werkmap kon niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>deze versie kan geen werkmapbestanden schrijven</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -767,6 +879,10 @@ eerste); met %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tabellen (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1140,6 +1256,10 @@ eerste); met %2</translation>
             <numerusform>De %1 getallen van de vorige keer zijn niet bewaard: de lijst was groter dan 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Tabel openen…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1332,6 +1452,14 @@ eerste); met %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Getallen herstellen</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Tabel openen</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Naar getallenlijst sturen</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +2084,117 @@ eerste); met %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Tabel openen</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Puntkomma</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Ander</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Ander scheidingsteken</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>Eerste rij is een &amp;kopregel</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>Eerste rij is een kopregel</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Zoals in deze landinstelling (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Punt (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Komma (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Scheidingsteken:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>&amp;Decimaalteken:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Blad:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>Ko&amp;lommen:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>Groe&amp;peren op:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Voorbeeld:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 kon niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 is geen rekenblad en ook geen tabel met scheidingstekens.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 is beschadigd en kon niet worden gelezen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 is met een wachtwoord beveiligd: sla het op zonder wachtwoord om het te openen.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 is een Excel 97-2003-werkmap: sla haar op als .xlsx of .ods om haar te openen.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 heeft geen blad %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1975,6 +2214,105 @@ eerste); met %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>geen gewoon bestand</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Statistieken van elke lijst</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Een kolom per lijst en een rij per statistiek. Ctrl+C kopieert de hele tabel.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Kopiëren als &amp;tabel</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>De tabel op het klembord zetten, met de cellen gescheiden door tabs (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Ta&amp;bel opslaan…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>De tabel opslaan als CSV-bestand of Excel-werkmap (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lijst:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Te sturen lijst</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>&amp;Naar getallenlijst sturen</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>De getallen van de gekozen lijst toevoegen aan de getallenlijst van het hoofdvenster</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogrammen</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Het histogram van elke lijst over hetzelfde bereik tonen, met de bijbehorende boxplot</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogrammen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Afbeelding k&amp;opiëren</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>De afbeelding als plaatje op het klembord zetten</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>Afbeelding op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>De afbeelding opslaan als PNG- of SVG-bestand</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistiek</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Tabel opslaan</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>De tabel kon niet worden opgeslagen als
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Afbeelding opslaan</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>De afbeelding kon niet worden opgeslagen als
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,54 @@
             <numerusform>%1 wpisów nie jest liczbami; pierwsze z nich (%2) są traktowane jako %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>Odczytano %1 komórkę z przecinkiem dziesiętnym (pierwsza: %2)</numerusform>
+            <numerusform>Odczytano %1 komórki z przecinkiem dziesiętnym (pierwsza: %2)</numerusform>
+            <numerusform>Odczytano %1 komórek z przecinkiem dziesiętnym (pierwsza: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>Odczytano %1 komórkę z kropką dziesiętną (pierwsza: %2)</numerusform>
+            <numerusform>Odczytano %1 komórki z kropką dziesiętną (pierwsza: %2)</numerusform>
+            <numerusform>Odczytano %1 komórek z kropką dziesiętną (pierwsza: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>Dodano %1 liczbę z kolumny %2 pliku %3</numerusform>
+            <numerusform>Dodano %1 liczby z kolumny %2 pliku %3</numerusform>
+            <numerusform>Dodano %1 liczb z kolumny %2 pliku %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 komórka nie była liczbą</numerusform>
+            <numerusform>%1 komórki nie były liczbami</numerusform>
+            <numerusform>%1 komórek nie było liczbami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>Kolumna %1 pliku %2 nie zawiera liczb</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>jedyna komórka nie jest liczbą w bieżących ustawieniach regionalnych</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>%1 komórka nie jest liczbą w bieżących ustawieniach regionalnych</numerusform>
+            <numerusform>żadna z %1 komórek nie jest liczbą w bieżących ustawieniach regionalnych</numerusform>
+            <numerusform>żadna z %1 komórek nie jest liczbą w bieżących ustawieniach regionalnych</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -780,6 +828,75 @@ pierwszy); z %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>brak liczb</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Żadna lista nie zawiera liczb.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Wykresy pudełkowe na jednej osi.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogramy i wykresy pudełkowe w jednym zakresie.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: brak liczb.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: od %2 do %3, pierwszy kwartyl %4, mediana %5, trzeci kwartyl %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Porównanie</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Wykresy pudełkowe</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolumna %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Porównanie — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Skoroszyt programu Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>Lista liczb jest zajęta. Wyślij liczby ponownie, gdy bieżąca operacja się zakończy.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>nie można utworzyć skoroszytu</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>ta kompilacja programu nie potrafi zapisywać plików skoroszytów</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -792,6 +909,10 @@ pierwszy); z %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tabele (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1292,10 @@ pierwszy); z %2</translation>
             <numerusform>Nie zachowano %1 liczb z poprzedniej sesji: lista przekraczała 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Otwórz tabelę…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1363,6 +1488,14 @@ pierwszy); z %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Przywrócenie liczb</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Otwarcie tabeli</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Wysłanie do listy liczb</translation>
     </message>
 </context>
 <context>
@@ -1987,6 +2120,117 @@ pierwszy); z %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Otwórz tabelę</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Przecinek</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Średnik</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inny</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Inny separator</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>Pierwszy wiersz to &amp;nagłówek</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>Pierwszy wiersz to nagłówek</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Jak w bieżących ustawieniach regionalnych (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Kropka (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Przecinek (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>Separator &amp;dziesiętny:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Arkusz:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>&amp;Kolumny:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>&amp;Grupuj według:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Podgląd:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolumna %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Nie można odczytać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>Plik %1 nie jest ani arkuszem kalkulacyjnym, ani tabelą tekstu z separatorami.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>Plik %1 jest uszkodzony i nie można go odczytać (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>Plik %1 jest chroniony hasłem: zapisz go bez hasła, aby go otworzyć.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>Plik %1 to skoroszyt programu Excel 97-2003: zapisz go jako .xlsx lub .ods, aby go otworzyć.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>Plik %1 nie ma arkusza %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -2006,6 +2250,105 @@ pierwszy); z %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>nie jest zwykłym plikiem</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Statystyki każdej listy</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Kolumna na każdą listę i wiersz na każdą statystykę. Ctrl+C kopiuje całą tabelę.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Kopiuj jako &amp;tabelę</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Umieść tabelę w schowku, z komórkami rozdzielonymi tabulatorami (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Zapisz ta&amp;belę…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Zapisz tabelę jako plik CSV lub skoroszyt programu Excel (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lista:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Lista do wysłania</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>&amp;Wyślij do listy liczb</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Dołącz liczby wybranej listy do listy liczb w oknie głównym</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogramy</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Pokaż histogram każdej listy w tym samym zakresie, wraz z jej wykresem pudełkowym</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogramy</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Kopiuj obraz</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Umieść obraz w schowku jako grafikę</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Zapisz obraz…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Zapisz obraz jako plik PNG lub SVG</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Zapisz tabelę</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>Nie można zapisać tabeli jako
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Zapisz obraz</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>Nie można zapisać obrazu jako
+%1
+%2</translation>
     </message>
 </context>
 <context>

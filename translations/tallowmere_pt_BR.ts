@@ -231,6 +231,49 @@
             <numerusform>%1 entradas não são números; as primeiras %2 contam como %3: %4.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal comma (first: %2)</source>
+        <translation>
+            <numerusform>%1 célula foi lida com vírgula decimal (primeira: %2)</numerusform>
+            <numerusform>%1 células foram lidas com vírgula decimal (primeira: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were read with a decimal point (first: %2)</source>
+        <translation>
+            <numerusform>%1 célula foi lida com ponto decimal (primeira: %2)</numerusform>
+            <numerusform>%1 células foram lidas com ponto decimal (primeira: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 numbers from column %2 of %3</source>
+        <translation>
+            <numerusform>Foi adicionado %1 número da coluna %2 de %3</numerusform>
+            <numerusform>Foram adicionados %1 números da coluna %2 de %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cells were not numbers</source>
+        <translation>
+            <numerusform>%1 célula não era um número</numerusform>
+            <numerusform>%1 células não eram números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1 of %2 holds no numbers</source>
+        <translation>A coluna %1 de %2 não contém números</translation>
+    </message>
+    <message>
+        <source>its only cell is not a number in this locale</source>
+        <translation>sua única célula não é um número neste formato regional</translation>
+    </message>
+    <message numerus="yes">
+        <source>its %1 cells are not numbers in this locale</source>
+        <translation>
+            <numerusform>sua %1 célula não é um número neste formato regional</numerusform>
+            <numerusform>suas %1 células não são números neste formato regional</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Analyser</name>
@@ -750,6 +793,75 @@ primeira); com %2</translation>
     </message>
 </context>
 <context>
+    <name>ComparePicture</name>
+    <message>
+        <source>no numbers</source>
+        <translation>sem números</translation>
+    </message>
+    <message>
+        <source>No list has numbers.</source>
+        <translation>Nenhuma lista tem números.</translation>
+    </message>
+    <message>
+        <source>Box plots on one axis.</source>
+        <translation>Diagramas de caixa em um mesmo eixo.</translation>
+    </message>
+    <message>
+        <source>Histograms and box plots over one span.</source>
+        <translation>Histogramas e diagramas de caixa sobre um mesmo intervalo.</translation>
+    </message>
+    <message>
+        <source>%1: no numbers.</source>
+        <translation>%1: sem números.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, first quartile %4, median %5, third quartile %6.</source>
+        <translation>%1: de %2 a %3, primeiro quartil %4, mediana %5, terceiro quartil %6.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparação</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Box plots</source>
+        <translation>Diagramas de caixa</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+    <message>
+        <source>Compare — Tallowmere</source>
+        <translation>Comparar — Tallowmere</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Arquivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Pasta de trabalho do Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The number list is busy. Send the numbers again when the work in hand has finished.</source>
+        <translation>A lista de números está ocupada. Envie os números novamente quando o trabalho em andamento terminar.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWorkbook</name>
+    <message>
+        <source>the workbook could not be made</source>
+        <translation>não foi possível criar a pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>this build cannot write workbook files</source>
+        <translation>esta compilação não pode gravar arquivos de pasta de trabalho</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Application Error</source>
@@ -762,6 +874,10 @@ primeira); com %2</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.ods *.xlsx)</source>
+        <translation>Tabelas (*.csv *.tsv *.ods *.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1251,10 @@ primeira); com %2</translation>
             <numerusform>Os %1 números da última vez não foram guardados: a lista passava de 100 MB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Open Table…</source>
+        <translation>Abrir tabela…</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -1327,6 +1447,14 @@ primeira); com %2</translation>
     <message>
         <source>Restore Numbers</source>
         <translation>Restaurar números</translation>
+    </message>
+    <message>
+        <source>Open Table</source>
+        <translation>Abrir tabela</translation>
+    </message>
+    <message>
+        <source>Send to Number List</source>
+        <translation>Enviar para a lista de números</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2079,117 @@ primeira); com %2</translation>
     </message>
 </context>
 <context>
+    <name>TableDialog</name>
+    <message>
+        <source>Open Table</source>
+        <translation>Abrir tabela</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Vírgula</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Ponto e vírgula</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulação</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>Other delimiter</source>
+        <translation>Outro delimitador</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>A primeira linha é um &amp;cabeçalho</translation>
+    </message>
+    <message>
+        <source>First row is a header</source>
+        <translation>A primeira linha é um cabeçalho</translation>
+    </message>
+    <message>
+        <source>As in this locale (%1)</source>
+        <translation>Como neste formato regional (%1)</translation>
+    </message>
+    <message>
+        <source>Point (61.5)</source>
+        <translation>Ponto (61.5)</translation>
+    </message>
+    <message>
+        <source>Comma (61,5)</source>
+        <translation>Vírgula (61,5)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation>&amp;Delimitador:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal separator:</source>
+        <translation>Separador d&amp;ecimal:</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <translation>&amp;Folha:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns:</source>
+        <translation>Co&amp;lunas:</translation>
+    </message>
+    <message>
+        <source>&amp;Split by:</source>
+        <translation>Agr&amp;upar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Pré-&amp;visualização:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Não foi possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a spreadsheet nor a table of delimited text.</source>
+        <translation>%1 não é uma planilha nem uma tabela de texto delimitado.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be read (%2).</source>
+        <translation>%1 está danificado e não pôde ser lido (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password: save it without one to open it.</source>
+        <translation>%1 está protegido por senha: salve-o sem senha para abri-lo.</translation>
+    </message>
+    <message>
+        <source>%1 is an Excel 97-2003 workbook: save it as .xlsx or .ods to open it.</source>
+        <translation>%1 é uma pasta de trabalho do Excel 97-2003: salve-a como .xlsx ou .ods para abri-la.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet %2.</source>
+        <translation>%1 não tem a folha %2.</translation>
+    </message>
+</context>
+<context>
     <name>TickList</name>
     <message>
         <source>Ticks or unticks the result</source>
@@ -1970,6 +2209,105 @@ primeira); com %2</translation>
     <message>
         <source>not a regular file</source>
         <translation>não é um arquivo comum</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::CompareWindow</name>
+    <message>
+        <source>Statistics of each list</source>
+        <translation>Estatísticas de cada lista</translation>
+    </message>
+    <message>
+        <source>A column per list and a row per statistic. Ctrl+C copies the whole table.</source>
+        <translation>Uma coluna por lista e uma linha por estatística. Ctrl+C copia a tabela inteira.</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation>Copiar como &amp;tabela</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard, its cells separated by tabs (Ctrl+C)</source>
+        <translation>Colocar a tabela na área de transferência, com as células separadas por tabulações (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Table…</source>
+        <translation>Sal&amp;var tabela…</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file or an Excel workbook (Ctrl+S)</source>
+        <translation>Salvar a tabela como arquivo CSV ou pasta de trabalho do Excel (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lista:</translation>
+    </message>
+    <message>
+        <source>List to send</source>
+        <translation>Lista a enviar</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to Number List</source>
+        <translation>E&amp;nviar para a lista de números</translation>
+    </message>
+    <message>
+        <source>Append the chosen list&apos;s numbers to the main window&apos;s number list</source>
+        <translation>Acrescentar os números da lista escolhida à lista de números da janela principal</translation>
+    </message>
+    <message>
+        <source>&amp;Histograms</source>
+        <translation>&amp;Histogramas</translation>
+    </message>
+    <message>
+        <source>Show each list&apos;s histogram over the same span, with its box plot</source>
+        <translation>Mostrar o histograma de cada lista sobre o mesmo intervalo, com o seu diagrama de caixa</translation>
+    </message>
+    <message>
+        <source>Histograms</source>
+        <translation>Histogramas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Put the picture on the clipboard as an image</source>
+        <translation>Colocar a imagem na área de transferência</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Salvar imagem…</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG or SVG file</source>
+        <translation>Salvar a imagem como arquivo PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Estatística</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Salvar tabela</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as
+%1
+%2</source>
+        <translation>Não foi possível salvar a tabela como
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as
+%1
+%2</source>
+        <translation>Não foi possível salvar a imagem como
+%1
+%2</translation>
     </message>
 </context>
 <context>
