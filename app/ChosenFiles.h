@@ -9,29 +9,18 @@
 
 namespace tallowmere::app {
 
-class ChosenFiles final : public platform::Dialogs {
+class ChosenFiles final : public platform::ForwardingDialogs {
  public:
   // `given`: the files to open without asking; empty asks the user.
-  ChosenFiles(platform::Dialogs& dialogs, QStringList given) : dialogs_(dialogs), given_(std::move(given)) {}
+  ChosenFiles(platform::Dialogs& dialogs, QStringList given) : ForwardingDialogs(dialogs), given_(std::move(given)) {}
   const QStringList& Chosen() const { return chosen_; }
 
-  void Message(const QString& text) override { dialogs_.Message(text); }
-  void ErrorReport(const QString& text) override { dialogs_.ErrorReport(text); }
-  QString Input(const QString& prompt) override { return dialogs_.Input(prompt); }
   QStringList OpenFiles(const QString& title, const QStringList& filters) override {
-    chosen_ = given_.isEmpty() ? dialogs_.OpenFiles(title, filters) : given_;
+    chosen_ = given_.isEmpty() ? ForwardingDialogs::OpenFiles(title, filters) : given_;
     return chosen_;
-  }
-  QString SaveFile(const QString& title, const QStringList& filters) override {
-    return dialogs_.SaveFile(title, filters);
-  }
-  bool Question(const QString& text) override { return dialogs_.Question(text); }
-  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override {
-    return dialogs_.SaveFileConfirmed(title, filters, chosenFilter);
   }
 
  private:
-  platform::Dialogs& dialogs_;
   QStringList given_;
   QStringList chosen_;
 };

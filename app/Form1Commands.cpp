@@ -84,29 +84,18 @@ namespace {
 
 // The load's dialogs, but one file chosen that is a table is kept aside and
 // not handed to the load, which then reads nothing.
-class TableAside final : public platform::Dialogs {
+class TableAside final : public platform::ForwardingDialogs {
  public:
   TableAside(platform::Dialogs& dialogs, std::function<bool(const QString&)> isTable, QString& table)
-      : dialogs_(dialogs), isTable_(std::move(isTable)), table_(table) {}
-  void Message(const QString& text) override { dialogs_.Message(text); }
-  void ErrorReport(const QString& text) override { dialogs_.ErrorReport(text); }
-  QString Input(const QString& prompt) override { return dialogs_.Input(prompt); }
+      : ForwardingDialogs(dialogs), isTable_(std::move(isTable)), table_(table) {}
   QStringList OpenFiles(const QString& title, const QStringList& filters) override {
-    QStringList chosen = dialogs_.OpenFiles(title, filters);
+    QStringList chosen = ForwardingDialogs::OpenFiles(title, filters);
     if (chosen.size() != 1 || !isTable_(chosen.front())) return chosen;
     table_ = chosen.front();
     return {};
   }
-  QString SaveFile(const QString& title, const QStringList& filters) override {
-    return dialogs_.SaveFile(title, filters);
-  }
-  bool Question(const QString& text) override { return dialogs_.Question(text); }
-  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override {
-    return dialogs_.SaveFileConfirmed(title, filters, chosenFilter);
-  }
 
  private:
-  platform::Dialogs& dialogs_;
   std::function<bool(const QString&)> isTable_;
   QString& table_;
 };

@@ -42,6 +42,29 @@ class Dialogs {
   virtual QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter);
 };
 
+// Dialogs that hand every call on to others: the base of those that change
+// one call and leave the rest as they are.
+class ForwardingDialogs : public Dialogs {
+ public:
+  explicit ForwardingDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
+  void Message(const QString& text) override { dialogs_.Message(text); }
+  void ErrorReport(const QString& text) override { dialogs_.ErrorReport(text); }
+  QString Input(const QString& prompt) override { return dialogs_.Input(prompt); }
+  QStringList OpenFiles(const QString& title, const QStringList& filters) override {
+    return dialogs_.OpenFiles(title, filters);
+  }
+  QString SaveFile(const QString& title, const QStringList& filters) override {
+    return dialogs_.SaveFile(title, filters);
+  }
+  bool Question(const QString& text) override { return dialogs_.Question(text); }
+  QString SaveFileConfirmed(const QString& title, const QStringList& filters, QString& chosenFilter) override {
+    return dialogs_.SaveFileConfirmed(title, filters, chosenFilter);
+  }
+
+ private:
+  Dialogs& dialogs_;
+};
+
 // The real dialogs: Qt's boxes and file dialogs, over the box already open,
 // else over the active window, else over `mainWindow` (where no window of the
 // program is active, or known to be: Wayland does not tell).
