@@ -44,9 +44,8 @@ void AppendOoxmlText(std::string& out, QStringView text, std::size_t max) {
     }
   }
   const QStringView view = decoded.isNull() ? text : QStringView(decoded);
-  std::string utf8;
-  AppendUtf8(utf8, view);
-  out.append(std::string_view(utf8).substr(0, max - out.size()));
+  AppendUtf8(out, view);
+  if (out.size() > max) out.resize(max);
 }
 
 }  // namespace tallowmere::input

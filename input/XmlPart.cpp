@@ -45,7 +45,12 @@ bool XmlPart::Next() {
   // The root element's end is the part's end: what follows it is read no
   // further, as the reader, fed in pieces, may end the document there or not.
   if (!problem_.Ok() || rootClosed_) return false;
-  attributesTaken_ = false;
+  // A list still held shares the reader's own: the reader would copy it, and
+  // the text its strings point into, at every element that follows.
+  if (attributesTaken_) {
+    attributes_ = QXmlStreamAttributes();
+    attributesTaken_ = false;
+  }
   for (;;) {
     const QXmlStreamReader::TokenType token = xml_.readNext();
     if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
@@ -103,6 +108,19 @@ QStringView XmlPart::Attribute(QStringView uri, QStringView name) const {
 
 void AppendUtf8(std::string& out, QStringView text) {
   if (text.isEmpty()) return;
+  // Cell values, references and types are ASCII: copied as they are, with
+  // no byte array made for them.
+  const std::size_t start = out.size();
+  out.resize(start + static_cast<std::size_t>(text.size()));
+  char* to = out.data() + start;
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x80) {
+      out.resize(start);
+      break;
+    }
+    *to++ = static_cast<char>(c.unicode());
+  }
+  if (out.size() > start) return;
   const QByteArray utf8 = text.toUtf8();
   out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
