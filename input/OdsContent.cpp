@@ -122,7 +122,8 @@ ValueType TypeOf(QStringView type) {
 
 class SheetReader {
  public:
-  SheetReader(XmlPart& part, CellSink& sink) : part_(part), sink_(sink) {}
+  // `toEnd`: where the sink stops, the table's rest is still read through.
+  SheetReader(XmlPart& part, CellSink& sink, bool toEnd = false) : part_(part), sink_(sink), toEnd_(toEnd) {}
   // Reads the table whose start is the current token.
   bool Read();
 
@@ -136,17 +137,18 @@ class SheetReader {
   RowCells row_;
   std::string text_;
   std::uint64_t line_ = 1;  // the row next read
+  bool toEnd_;
   bool stopped_ = false;
 };
 
 bool SheetReader::Read() {
-  for (std::size_t depth = 1; depth > 0 && !stopped_;) {
+  for (std::size_t depth = 1; depth > 0 && (toEnd_ || !stopped_);) {
     if (!part_.Next()) return false;
     if (part_.IsEnd()) {
       --depth;
     } else if (part_.IsStart()) {
       if (part_.Is(kTableNs, u"table-row")) {
-        if (!Row()) return false;
+        if (!(stopped_ ? part_.SkipElement() : Row())) return false;
       } else if (part_.Is(kTableNs, u"table-row-group") || part_.Is(kTableNs, u"table-header-rows") ||
                  part_.Is(kTableNs, u"table-rows")) {
         ++depth;
@@ -255,6 +257,31 @@ SheetProblem ReadOdsSheetCells(ChunkSource& content, std::size_t index, CellSink
   });
   if (!part.Problem().Ok()) return part.Problem();
   if (!found) return {SheetFailure::kNoSuchSheet, std::to_string(index + 1)};
+  return {};
+}
+
+SheetProblem ReadOdsChosenSheet(ChunkSource& content, std::size_t index, std::string_view name, CellSink& sink) {
+  XmlPart part(content, kContentPart);
+  std::size_t seen = 0;
+  bool found = false;
+  std::string tableName;
+  EachTable(part, [&] {
+    const std::size_t at = seen++;
+    if (found) return part.SkipElement();
+    if (!name.empty()) {
+      tableName.clear();
+      AppendUtf8(tableName, part.Attribute(kTableNs, u"name"));
+      if (tableName != name) return part.SkipElement();
+    } else if (at != index) {
+      return part.SkipElement();
+    }
+    found = true;
+    // The part is read on to its end even when the sink stops early: damage
+    // anywhere in it is the file's problem, as when the names are read first.
+    return SheetReader(part, sink, true).Read();
+  });
+  if (!part.Problem().Ok()) return part.Problem();
+  if (!found) return {SheetFailure::kNoSuchSheet, name.empty() ? std::to_string(index + 1) : std::string(name)};
   return {};
 }
 

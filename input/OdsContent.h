@@ -10,6 +10,7 @@
 // the count (Calc ends every sheet with a million empty rows).
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/ChunkSource.h"
@@ -25,5 +26,12 @@ SheetProblem ReadOdsSheetNames(ChunkSource& content, std::vector<std::string>& n
 // shows them (from 1); rows without cells are not told. The reading ends
 // early where sink.Stopped() says so between rows.
 SheetProblem ReadOdsSheetCells(ChunkSource& content, std::size_t index, CellSink& sink);
+
+// The cells of the first sheet named `name`, or where `name` is empty of
+// sheet `index`, found and read in one pass: the whole part is parsed once,
+// where the names and then the sheet took two. kNoSuchSheet (its detail the
+// name, or the number from 1) when there is none; a part damaged anywhere is
+// its problem, whatever cells were told before it.
+SheetProblem ReadOdsChosenSheet(ChunkSource& content, std::size_t index, std::string_view name, CellSink& sink);
 
 }  // namespace tallowmere::input

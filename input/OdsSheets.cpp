@@ -9,9 +9,13 @@ namespace {
 constexpr const char* kContentPart = "content.xml";
 }  // namespace
 
-SheetProblem OdsSheets::Open(const std::string& path) {
+SheetProblem OdsSheets::OpenArchive(const std::string& path) {
   names_.clear();
-  SheetProblem problem = OpenSheetArchive(path, archive_);
+  return OpenSheetArchive(path, archive_);
+}
+
+SheetProblem OdsSheets::Open(const std::string& path) {
+  SheetProblem problem = OpenArchive(path);
   if (!problem.Ok()) return problem;
   ZipEntry content;
   problem = OpenSheetPart(archive_, kContentPart, content);
@@ -25,6 +29,13 @@ SheetProblem OdsSheets::ReadSheet(std::size_t index, CellSink& sink) const {
   SheetProblem problem = OpenSheetPart(archive_, kContentPart, content);
   if (!problem.Ok()) return problem;
   return ReadOdsSheetCells(content, index, sink);
+}
+
+SheetProblem OdsSheets::ReadChosen(std::size_t index, const std::string& name, CellSink& sink) const {
+  ZipEntry content;
+  SheetProblem problem = OpenSheetPart(archive_, kContentPart, content);
+  if (!problem.Ok()) return problem;
+  return ReadOdsChosenSheet(content, index, name, sink);
 }
 
 }  // namespace tallowmere::input

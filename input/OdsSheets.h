@@ -18,9 +18,14 @@ class OdsSheets {
   // Opens the file and reads its sheets' names (the whole of content.xml is
   // parsed, nothing of it kept).
   SheetProblem Open(const std::string& path);
+  // Opens the file only: Names() stays empty, a sheet is read by ReadChosen.
+  SheetProblem OpenArchive(const std::string& path);
   const std::vector<std::string>& Names() const { return names_; }
   // The cells of sheet `index` (from 0, in Names()' order) into `sink`.
   SheetProblem ReadSheet(std::size_t index, CellSink& sink) const;
+  // The cells of the first sheet named `name`, or where it is empty of sheet
+  // `index`, with content.xml parsed once (ReadOdsChosenSheet).
+  SheetProblem ReadChosen(std::size_t index, const std::string& name, CellSink& sink) const;
 
  private:
   ZipArchive archive_;

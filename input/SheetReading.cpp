@@ -10,16 +10,14 @@ namespace tallowmere::input {
 
 SheetProblem ReadSpreadsheet(const std::string& path, const SheetPick& pick, CellSink& cells) {
   Spreadsheet sheets;
-  if (SheetProblem problem = sheets.Open(path); !problem.Ok()) return problem;
-  const std::vector<std::string>& names = sheets.Names();
-  std::size_t index = pick.number - 1;
-  if (!pick.name.empty()) {
-    const auto at = std::find(names.begin(), names.end(), pick.name);
-    if (at == names.end()) return {SheetFailure::kNoSuchSheet, pick.name};
-    index = static_cast<std::size_t>(at - names.begin());
+  if (pick.number == 0) {  // no sheet has it; a name not in the file is said first
+    if (SheetProblem problem = sheets.Open(path); !problem.Ok()) return problem;
+    const std::vector<std::string>& names = sheets.Names();
+    if (!pick.name.empty() && std::find(names.begin(), names.end(), pick.name) == names.end())
+      return {SheetFailure::kNoSuchSheet, pick.name};
+    return {SheetFailure::kNoSuchSheet, "0"};
   }
-  if (pick.number == 0 || index >= names.size()) return {SheetFailure::kNoSuchSheet, std::to_string(pick.number)};
-  return sheets.ReadSheet(index, cells);
+  return sheets.OpenAndRead(path, pick.name.empty() ? pick.number - 1 : 0, pick.name, cells);
 }
 
 bool ChooseSheet(const std::string& text, SheetPick& pick) {

@@ -1,14 +1,18 @@
 #include "input/Spreadsheet.h"
 
+#include <algorithm>
+
 #include "input/SheetArchive.h"
 
 namespace tallowmere::input {
 
-SheetProblem Spreadsheet::Open(const std::string& path) {
+SheetProblem Spreadsheet::Open(const std::string& path) { return OpenKind(path, true); }
+
+SheetProblem Spreadsheet::OpenKind(const std::string& path, bool names) {
   kind_ = SpreadsheetKindOfFile(path);
   switch (kind_) {
     case SpreadsheetKind::kOds:
-      return ods_.Open(path);
+      return names ? ods_.Open(path) : ods_.OpenArchive(path);
     case SpreadsheetKind::kXlsx:
       return xlsx_.Open(path);
     case SpreadsheetKind::kLegacyXls:
@@ -48,6 +52,20 @@ SheetProblem Spreadsheet::ReadSheet(std::size_t index, CellSink& sink) const {
     default:
       return {SheetFailure::kNoSuchSheet, std::to_string(index + 1)};
   }
+}
+
+SheetProblem Spreadsheet::OpenAndRead(const std::string& path, std::size_t index, const std::string& name,
+                                      CellSink& sink) {
+  if (SheetProblem problem = OpenKind(path, false); !problem.Ok()) return problem;
+  if (kind_ == SpreadsheetKind::kOds) return ods_.ReadChosen(index, name, sink);
+  const std::vector<std::string>& names = Names();
+  if (!name.empty()) {
+    const auto at = std::find(names.begin(), names.end(), name);
+    if (at == names.end()) return {SheetFailure::kNoSuchSheet, name};
+    index = static_cast<std::size_t>(at - names.begin());
+  }
+  if (index >= names.size()) return {SheetFailure::kNoSuchSheet, std::to_string(index + 1)};
+  return ReadSheet(index, sink);
 }
 
 }  // namespace tallowmere::input

@@ -26,8 +26,15 @@ class Spreadsheet {
   const std::vector<std::string>& Names() const;
   // The cells of sheet `index` (from 0, in Names()' order) into `sink`.
   SheetProblem ReadSheet(std::size_t index, CellSink& sink) const;
+  // Opens the file and reads the first sheet named `name`, or where it is
+  // empty sheet `index`; kNoSuchSheet (the name, or the number from 1) when
+  // there is none. An OpenDocument file's names are only known once its
+  // whole content is parsed: it is parsed once, the sheet read on the way.
+  SheetProblem OpenAndRead(const std::string& path, std::size_t index, const std::string& name, CellSink& sink);
 
  private:
+  SheetProblem OpenKind(const std::string& path, bool names);
+
   SpreadsheetKind kind_ = SpreadsheetKind::kNotSpreadsheet;
   OdsSheets ods_;
   XlsxSheets xlsx_;

@@ -168,6 +168,42 @@ TEST(OdsContent, SheetsByNameAndNumber) {
   EXPECT_EQ(ReadOdsSheetCells(source, 3, cells).failure, SheetFailure::kNoSuchSheet);
 }
 
+TEST(OdsContent, ChosenSheetIsFoundAndReadInOnePass) {
+  const std::string xml = Content(Table("A", Row(Float("1", "1"))) + Table("Twice", Row(Float("2", "2"))) +
+                                  Table("Twice", Row(Float("3", "3"))) + Table("Last", Row(Float("4", "4"))));
+  const std::string damagedAfter = xml.substr(0, xml.rfind("<table:table ")) + "<table:table></office:spreadsheet>";
+  const struct {
+    const char* name;
+    const std::string& xml;
+    std::size_t index;
+    const char* sheet;
+    std::size_t stopAfter;
+    SheetFailure failure;
+    std::string detail;
+    Rows expected;
+  } cases[] = {
+      {"the first by number", xml, 0, "", SIZE_MAX, SheetFailure::kNone, "", {"1: A=n 1"}},
+      {"the last by number", xml, 3, "", SIZE_MAX, SheetFailure::kNone, "", {"1: A=n 4"}},
+      {"by name, the number left aside", xml, 0, "Last", SIZE_MAX, SheetFailure::kNone, "", {"1: A=n 4"}},
+      {"a name twice: the first", xml, 3, "Twice", SIZE_MAX, SheetFailure::kNone, "", {"1: A=n 2"}},
+      {"a number past the last", xml, 4, "", SIZE_MAX, SheetFailure::kNoSuchSheet, "5", {}},
+      {"a name not there", xml, 0, "a", SIZE_MAX, SheetFailure::kNoSuchSheet, "a", {}},
+      {"damage after the sheet read", damagedAfter, 0, "", SIZE_MAX, SheetFailure::kMalformedXml, "", {"1: A=n 1"}},
+      {"damage after a sink that stopped", damagedAfter, 0, "", 0, SheetFailure::kMalformedXml, "", {}},
+  };
+  for (const auto& c : cases) {
+    MemoryChunks source(c.xml, 11);
+    RecordingCells cells;
+    cells.stopAfter = c.stopAfter;
+    const SheetProblem problem = ReadOdsChosenSheet(source, c.index, c.sheet, cells);
+    EXPECT_EQ(problem.failure, c.failure) << c.name << ": " << problem.detail;
+    if (!c.detail.empty()) {
+      EXPECT_EQ(problem.detail, c.detail) << c.name;
+    }
+    EXPECT_EQ(cells.rows, c.expected) << c.name << Describe(cells.rows);
+  }
+}
+
 TEST(OdsContent, StoppedBetweenRowsEndsTheReading) {
   const std::string xml =
       Content(Table("S", Row(Float("1", "1")) + Row(Float("2", "2"), " table:number-rows-repeated=\"1000000\"") +
