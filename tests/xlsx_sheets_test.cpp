@@ -88,6 +88,11 @@ std::vector<SheetCase> SheetCases() {
        Worksheet("<row r=\"1\"><c r=\"A1\"><v>1,5</v></c><c r=\"B1\"><v> 7 </v></c><c r=\"C1\"><v>nan</v></c>"
                  "</row>"),
        {"1: A=t \"1,5\" | B=n 7 | C=t \"nan\""}},
+      {"texts beyond ASCII, whole after an ASCII start and alone",
+       Worksheet("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>abé</t></is></c>"
+                 "<c r=\"B1\" t=\"str\"><v>€5</v></c><c r=\"C1\" t=\"inlineStr\"><is><t>x</t><t>ñ</t>"
+                 "</is></c></row>"),
+       {"1: A=t \"abé\" | B=t \"€5\" | C=t \"xñ\""}},
       {"prefixed elements are read by their names",
        std::string("<x:worksheet xmlns:x=\"") + kMain +
            "\"><x:sheetData><x:row r=\"4\"><x:c r=\"B4\"><x:v>2.5</x:v></x:c></x:row></x:sheetData></x:worksheet>",
