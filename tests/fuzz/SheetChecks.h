@@ -146,6 +146,35 @@ std::string CheckChunkings(std::string_view xml, std::size_t chunk, const char* 
   return "";
 }
 
+// Where the names read well, a sheet chosen by its number or its name in one
+// pass is read as the names and then the sheet read it.
+inline std::string CheckOdsChosenSheet(std::string_view xml, std::size_t chunk, const std::vector<std::string>& names) {
+  namespace in = tallowmere::input;
+  if (names.empty()) return "";
+  const std::string& name = names.back();
+  const std::size_t named = static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+  const struct {
+    const char* how;
+    std::size_t index;  // what is asked for, beside the name
+    std::string name;
+    std::size_t sheet;  // the sheet that is meant
+  } picks[] = {{"by number", 0, "", 0}, {"by name", 0, name, named}};
+  for (const auto& pick : picks) {
+    const SheetOutcome chosen = ReadSheetXml(xml, chunk, "ReadOdsChosenSheet", [&](auto& source, auto& sink) {
+      return in::ReadOdsChosenSheet(source, pick.index, pick.name, sink);
+    });
+    const SheetOutcome two = ReadSheetXml(xml, chunk, "ReadOdsSheetCells", [&](auto& source, auto& sink) {
+      return in::ReadOdsSheetCells(source, pick.sheet, sink);
+    });
+    if (!chosen.broken.empty()) return chosen.broken;
+    if (chosen.failure != SheetFailure::kNone || chosen.calls != two.calls)
+      return std::string("the sheet chosen ") + pick.how + " in one pass read otherwise: reason " +
+             DescribeFailure(chosen.failure) + ", calls " + chosen.calls.substr(0, 120) + " against " +
+             two.calls.substr(0, 120);
+  }
+  return "";
+}
+
 inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   namespace in = tallowmere::input;
   std::vector<std::string> names;
@@ -164,7 +193,7 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   tallowmere::input::MemoryChunks again(xml, chunk);
   if (in::ReadOdsSheetCells(again, names.size(), sink).failure != SheetFailure::kNoSuchSheet)
     return "a sheet past the " + std::to_string(names.size()) + " named was read";
-  return "";
+  return CheckOdsChosenSheet(xml, chunk, names);
 }
 
 inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
