@@ -384,6 +384,11 @@ void Form1::ReadPathsAsDropped(std::vector<std::string> paths) {
 
 void Form1::OpenPaths(std::vector<std::string> paths) {
   if (paths.empty()) return;
+  // One file of several columns, or a workbook, is a table, as when dropped.
+  if (paths.size() == 1 && TableLike(paths.front())) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(paths.front()));
+    return RunCommand([this, &path] { OpenTableFile(path); });
+  }
   RunCommand([this, &paths] { ReadPathsAsDropped(std::move(paths)); });
 }
 

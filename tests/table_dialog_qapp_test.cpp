@@ -171,8 +171,9 @@ struct OpenCase {
   QString notice;
 };
 
-// Each way in: the context menu's item, the load button, a drop.
-enum class Way { kMenu, kLoad, kDrop };
+// Each way in: the context menu's item, the load button, a drop, the
+// command line's one file.
+enum class Way { kMenu, kLoad, kDrop, kCommandLine };
 
 TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
   const std::vector<OpenCase> cases = {
@@ -192,11 +193,12 @@ TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
        {"61.5", "55"},
        "Added 2 numbers from column \"weight\" of lab.tsv; 1 cell was not a number (first: \"n/a\")."},
   };
-  for (const Way way : {Way::kMenu, Way::kLoad, Way::kDrop}) {
+  for (const Way way : {Way::kMenu, Way::kLoad, Way::kDrop, Way::kCommandLine}) {
     for (const OpenCase& c : cases) {
       SCOPED_TRACE(std::string(c.name) + (way == Way::kMenu   ? " by the menu"
                                           : way == Way::kLoad ? " loaded"
-                                                              : " dropped"));
+                                          : way == Way::kDrop ? " dropped"
+                                                              : " given on the command line"));
       const QString path = Write(c.file, c.bytes);
       OpenShown();
       AddEntries({"7"});
@@ -208,6 +210,8 @@ TEST_F(TableDialogTest, OneTickedColumnIsAppendedAsOneStepThatUndoTakesBack) {
       if (way == Way::kDrop) {
         Drop(path);
         QTest::qWait(50);
+      } else if (way == Way::kCommandLine) {
+        form().OpenPaths({path.toStdString()});
       } else {
         dialogs_.QueueOpenFiles({path});
         if (way == Way::kMenu)
