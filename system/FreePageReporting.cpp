@@ -9,7 +9,7 @@ namespace tallowmere::system {
 namespace {
 
 // The virtio device type of a memory balloon, and its feature bit for
-// reporting free pages (the virtio specification's numbers).
+// reporting free pages, as the virtio standard numbers them.
 constexpr const char* kBalloonDevice = "0x0005";
 constexpr std::size_t kReportingFeature = 5;
 
