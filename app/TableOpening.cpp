@@ -102,12 +102,6 @@ input::ColumnsChoice ColumnsOf(const TableChoice& choice) {
   return columns;
 }
 
-// A list for the file reader's room and progress; the columns keep the entries.
-class NoList final : public input::EntrySink {
- public:
-  void Append(std::string_view) override {}
-};
-
 }  // namespace
 
 bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& user,
@@ -124,7 +118,7 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
     input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), columns);
-    NoList list;
+    input::NoEntries list;
     whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
   }
   blocks = columns.TakeBlocks();

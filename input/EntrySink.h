@@ -56,6 +56,13 @@ class ValueSink : public EntrySink {
 // once, and reads the plain entries' numbers for it.
 inline ValueSink* ValuesOf(EntrySink& list) { return dynamic_cast<ValueSink*>(&list); }
 
+// A list that keeps nothing, for a reader whose entries go elsewhere (the
+// columns of a table) but that needs a list for its room and progress.
+class NoEntries final : public EntrySink {
+ public:
+  void Append(std::string_view) override {}
+};
+
 // A report or a message box lets window events run, so what was appended so
 // far must be visible first: reports through this sink flush the entries.
 class FlushingErrorSink final : public core::ErrorSink {

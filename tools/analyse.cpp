@@ -420,12 +420,6 @@ bool ReadStandardInput(CommandLineHost& host) {
   return false;
 }
 
-// A list that keeps nothing, for readers whose entries go elsewhere.
-class NoList final : public EntrySink {
- public:
-  void Append(std::string_view) override {}
-};
-
 // Why a spreadsheet could not be read, in the words of its message.
 std::string SheetMessage(const SheetProblem& problem) {
   switch (problem.failure) {
@@ -489,7 +483,7 @@ bool ReadTableFile(CommandLineHost& host, const std::string& path, const ShowNot
   const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
     // The columns' lists grow as they fill: the file's size says nothing of
     // how much of it each holds.
-    NoList noList;
+    NoEntries noList;
     EntrySink& list = host.columns ? static_cast<EntrySink&>(noList) : host.entries;
     return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
   });
