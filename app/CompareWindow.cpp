@@ -65,6 +65,13 @@ std::vector<results::CompareColumn> CompareColumnsOf(std::vector<input::ColumnEn
   return results::CompareColumnsOf(std::move(blocks), separators, Tr(kUnnamedColumn).toStdString());
 }
 
+QSize CompareTableView::viewportSizeHint() const {
+  QSize hint = QTableView::viewportSizeHint();
+  const QHeaderView* titles = verticalHeader();
+  if (!titles->isHidden()) hint.rwidth() += std::max(titles->sizeHint().width() - titles->width(), 0);
+  return hint;
+}
+
 ComparePictureView::ComparePictureView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(Tr(kPictureName));
@@ -128,7 +135,7 @@ void CompareWindow::GrowToFit() {
 CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::BuildTable() {
-  table_ = new QTableView(this);
+  table_ = new CompareTableView(this);
   table_->setModel(model_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
