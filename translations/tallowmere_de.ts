@@ -1908,6 +1908,46 @@ with %2</source>
         <source>Tallowmere Manual</source>
         <translation>Tallowmere-Handbuch</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabellen und Arbeitsmappen</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Eine Datei mit mehreren Spalten (CSV, TSV, durch Semikolons getrennter Text, wie eine deutsche Tabellenkalkulation ihn speichert) oder eine Arbeitsmappe (.ods, .xlsx) öffnet den Dialog &lt;b&gt;Tabelle öffnen&lt;/b&gt;, wenn sie geladen, abgelegt oder auf der Befehlszeile genannt wird; ebenso &lt;b&gt;Tabelle öffnen …&lt;/b&gt; im Kontextmenü der Zahlenliste und das Einfügen mehrerer Spalten.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Der Dialog zeigt die ersten Zeilen mit dem, was er erkannt hat: das Trennzeichen, ob die erste Zeile eine Kopfzeile ist, das Dezimaltrennzeichen und bei einer Arbeitsmappe das Tabellenblatt. Ändern Sie eine dieser Angaben, folgt die Vorschau. Kreuzen Sie dann die zu lesenden Spalten an und wählen Sie, um Gruppen zu vergleichen, eine Spalte unter &lt;b&gt;Aufteilen nach&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Eine Spalte angekreuzt und keine Aufteilung: Ihre Zahlen werden der Zahlenliste als eine Änderung hinzugefügt, die Ctrl+Z rückgängig macht; Zellen, die keine Zahlen sind, zählt der Hinweis.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Mehrere Spalten oder eine Aufteilung: Das Fenster &lt;b&gt;Vergleichen&lt;/b&gt; öffnet sich, und die Zahlenliste bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Das Fenster Vergleichen hat eine Spalte für jede Spalte oder Gruppe und eine Zeile für jede Kennzahl, berechnet und gerundet wie im Hauptfenster; es folgt dessen Methode und Nachkommastellen. Unter der Tabelle stehen Boxplots aller Listen auf einer Achse, mit &lt;b&gt;Histogramme&lt;/b&gt; zusätzlich ihre Histogramme über dieselbe Spanne.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Als Tabelle kopieren&lt;/b&gt; (Ctrl+C) kopiert die Tabelle, durch Tabulatoren getrennt, zum Einfügen in eine Tabellenkalkulation; &lt;b&gt;Tabelle speichern …&lt;/b&gt; (Ctrl+S) speichert sie als CSV oder als Arbeitsmappe; &lt;b&gt;Bild kopieren&lt;/b&gt; und &lt;b&gt;Bild speichern …&lt;/b&gt; tun dasselbe mit dem Bild; &lt;b&gt;An die Zahlenliste senden&lt;/b&gt; fügt die Zahlen der gewählten Liste der Zahlenliste des Hauptfensters hinzu.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Mehrere Spalten oder jede Spalte, die Zahlen enthält, jede für sich analysiert; mit einer Gruppenspalte werden die Zeilen jeder Spalte nach deren Werten aufgeteilt. Das Textformat schreibt für jede einen Block mit ihrem Namen als Überschrift; tsv schreibt für jede eine Spalte; json schreibt ein Array von Objekten.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Das Tabellenblatt einer Arbeitsmappe (.ods oder .xlsx, am Inhalt erkannt), aus dem die Spalten gelesen werden; ohne Angabe das erste.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Die Gewichte jeder Gruppe aus dem ersten Tabellenblatt einer Arbeitsmappe, nebeneinander.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

@@ -1907,6 +1907,46 @@ première)&#xa0;; avec %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manuel de Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tableaux et classeurs</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Un fichier de plusieurs colonnes (CSV, TSV, texte séparé par des points-virgules comme l’enregistre un tableur allemand) ou un classeur (.ods, .xlsx) ouvre la boîte de dialogue &lt;b&gt;Ouvrir un tableau&lt;/b&gt; quand il est chargé, déposé ou nommé sur la ligne de commande&#xa0;; de même &lt;b&gt;Ouvrir un tableau…&lt;/b&gt; dans le menu contextuel de la liste des nombres, et le collage de plusieurs colonnes.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>La boîte de dialogue montre les premières lignes avec ce qu’elle a deviné&#xa0;: le délimiteur, si la première ligne est un en-tête, le séparateur décimal et, pour un classeur, la feuille. Changez l’un d’eux et l’aperçu suit. Cochez ensuite les colonnes à lire et, pour comparer des groupes, choisissez une colonne dans &lt;b&gt;Grouper par&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Une colonne cochée et aucun groupe&#xa0;: ses nombres sont ajoutés à la liste des nombres en une seule modification, que Ctrl+Z annule&#xa0;; l’avis compte les cellules qui ne sont pas des nombres.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Plusieurs colonnes, ou des groupes&#xa0;: la fenêtre &lt;b&gt;Comparer&lt;/b&gt; s’ouvre et la liste des nombres reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>La fenêtre Comparer a une colonne par colonne ou par groupe et une ligne par statistique, calculée et arrondie comme dans la fenêtre principale&#xa0;; elle suit sa méthode et ses décimales. Sous le tableau figurent les boîtes à moustaches de toutes les listes sur un même axe et, avec &lt;b&gt;Histogrammes&lt;/b&gt;, leurs histogrammes sur la même étendue.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copier sous forme de tableau&lt;/b&gt; (Ctrl+C) copie le tableau, séparé par des tabulations, prêt à coller dans un tableur&#xa0;; &lt;b&gt;Enregistrer le tableau…&lt;/b&gt; (Ctrl+S) l’enregistre en CSV ou en classeur&#xa0;; &lt;b&gt;Copier l’image&lt;/b&gt; et &lt;b&gt;Enregistrer l’image…&lt;/b&gt; font de même pour l’image&#xa0;; &lt;b&gt;Envoyer vers la liste des nombres&lt;/b&gt; ajoute les nombres de la liste choisie à la liste des nombres de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Plusieurs colonnes, ou toutes celles qui contiennent des nombres, chacune analysée à part&#xa0;; avec une colonne de groupes, les lignes de chaque colonne sont réparties selon ses valeurs. Le format texte écrit un bloc pour chacune, titré de son nom&#xa0;; tsv écrit une colonne pour chacune&#xa0;; json écrit un tableau d’objets.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>La feuille d’un classeur (.ods ou .xlsx, reconnu à son contenu) où lire les colonnes&#xa0;; la première à défaut.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Les poids de chaque groupe de la première feuille d’un classeur, côte à côte.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

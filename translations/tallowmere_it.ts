@@ -1907,6 +1907,46 @@ primo); con %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manuale di Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabelle e cartelle di lavoro</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Un file di più colonne (CSV, TSV, testo separato da punti e virgola come lo salva un foglio di calcolo tedesco) o una cartella di lavoro (.ods, .xlsx) apre la finestra &lt;b&gt;Apri tabella&lt;/b&gt; quando viene caricato, trascinato o indicato sulla riga di comando; lo stesso fanno &lt;b&gt;Apri tabella…&lt;/b&gt; nel menu contestuale dell&apos;elenco dei numeri e l&apos;incollare più colonne.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>La finestra mostra le prime righe con ciò che ha riconosciuto: il delimitatore, se la prima riga è un&apos;intestazione, il separatore decimale e, per una cartella di lavoro, il foglio. Cambiandone uno l&apos;anteprima si aggiorna. Poi spuntate le colonne da leggere e, per confrontare gruppi, scegliete una colonna in &lt;b&gt;Suddividi per&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Una colonna spuntata e nessuna suddivisione: i suoi numeri vengono aggiunti all&apos;elenco dei numeri come un&apos;unica modifica, che Ctrl+Z annulla; l&apos;avviso conta le celle che non sono numeri.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Più colonne, o una suddivisione: si apre la finestra &lt;b&gt;Confronta&lt;/b&gt; e l&apos;elenco dei numeri resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>La finestra Confronta ha una colonna per ogni colonna o gruppo e una riga per ogni statistica, calcolata e arrotondata come nella finestra principale; ne segue il metodo e i decimali. Sotto la tabella ci sono i box plot di tutti gli elenchi su un unico asse e, con &lt;b&gt;Istogrammi&lt;/b&gt;, i loro istogrammi sullo stesso intervallo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copia come tabella&lt;/b&gt; (Ctrl+C) copia la tabella, separata da tabulazioni, pronta da incollare in un foglio di calcolo; &lt;b&gt;Salva tabella…&lt;/b&gt; (Ctrl+S) la salva come CSV o come cartella di lavoro; &lt;b&gt;Copia immagine&lt;/b&gt; e &lt;b&gt;Salva immagine…&lt;/b&gt; fanno lo stesso con l&apos;immagine; &lt;b&gt;Invia all&apos;elenco dei numeri&lt;/b&gt; aggiunge i numeri dell&apos;elenco scelto all&apos;elenco dei numeri della finestra principale.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Più colonne, o ogni colonna che contiene numeri, ciascuna analizzata a sé; con una colonna di gruppi, le righe di ogni colonna vengono suddivise secondo i suoi valori. Il formato testo scrive un blocco per ciascuna, intitolato con il suo nome; tsv scrive una colonna per ciascuna; json scrive un array di oggetti.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Il foglio di una cartella di lavoro (.ods o .xlsx, riconosciuta dal contenuto) da cui leggere le colonne; il primo se non indicato.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>I pesi di ogni gruppo del primo foglio di una cartella di lavoro, affiancati.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

@@ -1868,6 +1868,46 @@ with %2</source>
         <source>Tallowmere Manual</source>
         <translation>Tallowmere マニュアル</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>表とブック</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>複数の列を持つファイル（CSV、TSV、ドイツ語の表計算ソフトが保存するようなセミコロン区切りのテキスト）やブック（.ods、.xlsx）を読み込む、ドロップする、またはコマンドラインで指定すると、&lt;b&gt;表を開く&lt;/b&gt; ダイアログが開きます。数値リストのコンテキストメニューの &lt;b&gt;表を開く…&lt;/b&gt; や、複数の列の貼り付けでも開きます。</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>ダイアログには最初の数行と、推定した設定（区切り文字、先頭行が見出しかどうか、小数点の記号、ブックの場合はシート）が表示されます。どれかを変えるとプレビューが追従します。読み込む列にチェックを入れ、グループを比較するには &lt;b&gt;グループ分け&lt;/b&gt; で列を選びます。</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>列を1つだけチェックしてグループ分けなし：その数値が1回の変更として数値リストに追加され、Ctrl+Z で元に戻せます。数値でないセルは通知で数えられます。</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>複数の列、またはグループ分けあり：&lt;b&gt;比較&lt;/b&gt; ウィンドウが開き、数値リストはそのままです。</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>比較ウィンドウには列またはグループごとに1列、統計量ごとに1行があり、メインウィンドウと同じように計算・丸められます。メインウィンドウの方法と小数桁数に追従します。表の下には全リストの箱ひげ図が1本の軸上に並び、&lt;b&gt;ヒストグラム&lt;/b&gt; をオンにすると同じ範囲のヒストグラムも表示されます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;表としてコピー&lt;/b&gt;（Ctrl+C）は表をタブ区切りでコピーし、表計算ソフトに貼り付けられます。&lt;b&gt;表を保存…&lt;/b&gt;（Ctrl+S）は CSV またはブックとして保存します。&lt;b&gt;画像をコピー&lt;/b&gt; と &lt;b&gt;画像を保存…&lt;/b&gt; は図について同じことをします。&lt;b&gt;数値リストに送る&lt;/b&gt; は選んだリストの数値をメインウィンドウの数値リストに追加します。</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>複数の列、または数値を含むすべての列を、それぞれ個別に分析します。グループ列を指定すると、各列の行がその値で分けられます。text 形式は名前を見出しにしたブロックを列ごとに、tsv は列ごとに1列を、json はオブジェクトの配列を出力します。</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>列を読み込むブック（.ods または .xlsx、内容で判別）のシート。指定しなければ最初のシートです。</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>ブックの最初のシートの各グループの体重を並べて表示します。</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

@@ -1905,6 +1905,46 @@ eerste); met %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Handleiding van Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabellen en werkmappen</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Een bestand met meerdere kolommen (CSV, TSV, tekst gescheiden door puntkomma&apos;s zoals een Duits rekenblad die opslaat) of een werkmap (.ods, .xlsx) opent het venster &lt;b&gt;Tabel openen&lt;/b&gt; wanneer het geladen, neergezet of op de opdrachtregel genoemd wordt; dat doen ook &lt;b&gt;Tabel openen…&lt;/b&gt; in het contextmenu van de getallenlijst en het plakken van meerdere kolommen.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Het venster toont de eerste rijen met wat het heeft afgeleid: het scheidingsteken, of de eerste rij een kop is, het decimaalteken en, bij een werkmap, het werkblad. Wijzig er een en het voorbeeld volgt. Vink dan de te lezen kolommen aan en kies, om groepen te vergelijken, een kolom bij &lt;b&gt;Groeperen op&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Eén kolom aangevinkt en geen groepering: de getallen ervan worden als één wijziging aan de getallenlijst toegevoegd, die Ctrl+Z ongedaan maakt; cellen die geen getal zijn, telt de melding.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Meerdere kolommen, of een groepering: het venster &lt;b&gt;Vergelijken&lt;/b&gt; opent en de getallenlijst blijft zoals hij was.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Het venster Vergelijken heeft een kolom voor elke kolom of groep en een rij voor elke grootheid, berekend en afgerond zoals in het hoofdvenster; het volgt de methode en de decimalen daarvan. Onder de tabel staan boxplots van alle lijsten op één as en, met &lt;b&gt;Histogrammen&lt;/b&gt;, hun histogrammen over hetzelfde bereik.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Kopiëren als tabel&lt;/b&gt; (Ctrl+C) kopieert de tabel, gescheiden door tabs, klaar om in een rekenblad te plakken; &lt;b&gt;Tabel opslaan…&lt;/b&gt; (Ctrl+S) slaat hem op als CSV of als werkmap; &lt;b&gt;Afbeelding kopiëren&lt;/b&gt; en &lt;b&gt;Afbeelding opslaan…&lt;/b&gt; doen hetzelfde met de afbeelding; &lt;b&gt;Naar getallenlijst sturen&lt;/b&gt; voegt de getallen van de gekozen lijst toe aan de getallenlijst van het hoofdvenster.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Meerdere kolommen, of elke kolom die getallen bevat, elk apart geanalyseerd; met een groepskolom worden de rijen van elke kolom naar de waarden ervan verdeeld. Het tekstformaat schrijft voor elk een blok met de naam als kop; tsv schrijft voor elk een kolom; json schrijft een array van objecten.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Het werkblad van een werkmap (.ods of .xlsx, herkend aan de inhoud) waaruit de kolommen gelezen worden; zonder opgave het eerste.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>De gewichten van elke groep uit het eerste werkblad van een werkmap, naast elkaar.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

@@ -1941,6 +1941,46 @@ pierwszy); z %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Podręcznik programu Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabele i skoroszyty</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Plik z kilkoma kolumnami (CSV, TSV, tekst rozdzielany średnikami, jak zapisuje go niemiecki arkusz kalkulacyjny) lub skoroszyt (.ods, .xlsx) otwiera okno &lt;b&gt;Otwórz tabelę&lt;/b&gt;, gdy zostanie wczytany, upuszczony lub podany w wierszu poleceń; otwiera je też &lt;b&gt;Otwórz tabelę…&lt;/b&gt; w menu kontekstowym listy liczb oraz wklejenie kilku kolumn.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Okno pokazuje pierwsze wiersze wraz z tym, co rozpoznało: separator pól, czy pierwszy wiersz jest nagłówkiem, separator dziesiętny i, w skoroszycie, arkusz. Po zmianie któregokolwiek z nich podgląd się odświeża. Następnie zaznacz kolumny do wczytania, a aby porównać grupy, wybierz kolumnę w polu &lt;b&gt;Grupuj według&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Jedna zaznaczona kolumna bez grupowania: jej liczby zostają dodane do listy liczb jako jedna zmiana, którą Ctrl+Z cofa; komórki, które nie są liczbami, są liczone w powiadomieniu.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Kilka kolumn lub grupowanie: otwiera się okno &lt;b&gt;Porównanie&lt;/b&gt;, a lista liczb pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Okno Porównanie ma kolumnę dla każdej kolumny lub grupy i wiersz dla każdej statystyki, obliczonej i zaokrąglonej tak jak w oknie głównym; okno podąża za jego metodą i liczbą miejsc dziesiętnych. Pod tabelą są wykresy pudełkowe wszystkich list na jednej osi, a z opcją &lt;b&gt;Histogramy&lt;/b&gt; także ich histogramy na tym samym przedziale.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Kopiuj jako tabelę&lt;/b&gt; (Ctrl+C) kopiuje tabelę rozdzielaną tabulatorami, gotową do wklejenia do arkusza; &lt;b&gt;Zapisz tabelę…&lt;/b&gt; (Ctrl+S) zapisuje ją jako CSV lub skoroszyt; &lt;b&gt;Kopiuj obraz&lt;/b&gt; i &lt;b&gt;Zapisz obraz…&lt;/b&gt; robią to samo z obrazem; &lt;b&gt;Wyślij do listy liczb&lt;/b&gt; dodaje liczby wybranej listy do listy liczb okna głównego.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Kilka kolumn lub każda kolumna zawierająca liczby, każda analizowana osobno; z kolumną grup wiersze każdej kolumny są dzielone według jej wartości. Format tekstowy wypisuje blok dla każdej z nich z nazwą jako nagłówkiem; tsv wypisuje kolumnę dla każdej; json wypisuje tablicę obiektów.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Arkusz skoroszytu (.ods lub .xlsx, rozpoznawanego po zawartości), z którego są czytane kolumny; domyślnie pierwszy.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Wagi każdej grupy z pierwszego arkusza skoroszytu, obok siebie.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>

@@ -1900,6 +1900,46 @@ primeira); com %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manual do Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabelas e pastas de trabalho</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Um arquivo de várias colunas (CSV, TSV, texto separado por ponto e vírgula como uma planilha alemã o salva) ou uma pasta de trabalho (.ods, .xlsx) abre a caixa de diálogo &lt;b&gt;Abrir tabela&lt;/b&gt; quando é carregado, solto ou indicado na linha de comando; também a abrem &lt;b&gt;Abrir tabela…&lt;/b&gt; no menu de contexto da lista de números e a colagem de várias colunas.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>A caixa de diálogo mostra as primeiras linhas com o que deduziu: o delimitador, se a primeira linha é um cabeçalho, o separador decimal e, numa pasta de trabalho, a planilha. Mude qualquer um deles e a prévia acompanha. Depois marque as colunas a ler e, para comparar grupos, escolha uma coluna em &lt;b&gt;Agrupar por&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Uma coluna marcada e nenhum agrupamento: seus números são adicionados à lista de números como uma única alteração, que Ctrl+Z desfaz; o aviso conta as células que não são números.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Várias colunas, ou um agrupamento: a janela &lt;b&gt;Comparar&lt;/b&gt; se abre e a lista de números fica como estava.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>A janela Comparar tem uma coluna para cada coluna ou grupo e uma linha para cada estatística, calculada e arredondada como na janela principal; ela acompanha o método e as casas decimais desta. Abaixo da tabela ficam os diagramas de caixa de todas as listas num mesmo eixo e, com &lt;b&gt;Histogramas&lt;/b&gt;, seus histogramas sobre o mesmo intervalo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copiar como tabela&lt;/b&gt; (Ctrl+C) copia a tabela separada por tabulações, pronta para colar numa planilha; &lt;b&gt;Salvar tabela…&lt;/b&gt; (Ctrl+S) a salva como CSV ou como pasta de trabalho; &lt;b&gt;Copiar imagem&lt;/b&gt; e &lt;b&gt;Salvar imagem…&lt;/b&gt; fazem o mesmo com a imagem; &lt;b&gt;Enviar para a lista de números&lt;/b&gt; adiciona os números da lista escolhida à lista de números da janela principal.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Várias colunas, ou todas as colunas que contêm números, cada uma analisada à parte; com uma coluna de grupos, as linhas de cada coluna são divididas pelos valores dela. O formato texto escreve um bloco para cada uma, encabeçado pelo nome; tsv escreve uma coluna para cada uma; json escreve um array de objetos.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>A planilha de uma pasta de trabalho (.ods ou .xlsx, reconhecida pelo conteúdo) da qual ler as colunas; a primeira, se não indicada.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Os pesos de cada grupo da primeira planilha de uma pasta de trabalho, lado a lado.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
