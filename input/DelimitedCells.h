@@ -42,7 +42,8 @@ class DelimitedCells {
       cells_.Cell({.column = field, .kind = CellKind::kText, .text = text, .number = 0});
     }
   }
-  bool EndRecord(std::uint64_t /*line*/, std::size_t /*fields*/) {
+  bool EndRecord(std::uint64_t /*line*/, std::size_t fields) {
+    cells_.RowFields(fields);
     cells_.EndRow();
     return !cells_.Stopped();
   }
