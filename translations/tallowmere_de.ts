@@ -485,10 +485,6 @@
         <translation>%2 ist bei %1 nicht zulässig</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>Option »%1« nimmt nur eine Spalte (ein %2, ohne %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>es ist eine Tabellenkalkulationsdatei; wählen Sie eine Spalte ihres ersten Blatts mit --field N oder mit --header und --field NAME (und --sheet für ein anderes Blatt)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 »%2«: Blätter werden ab 1 gezählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 Feld, zu wenige für %2; die vorhandenen Felder werden gelesen</numerusform>
+            <numerusform>%1 Felder, zu wenige für %2; die vorhandenen Felder werden gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 weiterer Datensatz mit zu wenigen Feldern</numerusform>
+            <numerusform>%1 weitere Datensätze mit zu wenigen Feldern</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,12 +611,6 @@ tab); with %2</source>
 with %1</source>
         <translation>die erste Zeile benennt die Spalten und wird
 übersprungen; mit %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>mit %1: Exit-Status 1, wenn ein Datensatz wegen zu
-weniger Felder übersprungen wurde</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -798,6 +802,17 @@ with %2</source>
         <translation>das zu lesende Blatt von Tabellenkalkulationsdateien
 (.ods, .xlsx): seine Nummer %1 ab 1 oder sein Name
 (Standard: das erste); mit %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>mit %1: Exit-Status 1, wenn ein Datensatz zu wenige
+Felder für eine Spalte hatte (oder für die von %2);
+bei mehreren Spalten werden solche Datensätze nur
+dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
     </message>
 </context>
 <context>

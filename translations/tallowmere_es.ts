@@ -485,10 +485,6 @@
         <translation>%1 no admite %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>la opción «%1» admite una sola columna (un %2, sin %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>es una hoja de cálculo; elija una columna de su primera hoja con --field N, o --header y --field NAME (y --sheet para otra hoja)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «%2»: las hojas se numeran desde 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, pocos para %2; se leen los campos que tiene</numerusform>
+            <numerusform>%1 campos, pocos para %2; se leen los campos que tiene</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 registro más con muy pocos campos</numerusform>
+            <numerusform>%1 registros más con muy pocos campos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -599,12 +609,6 @@ para un tabulador); con %2</translation>
         <source>the first line names the columns and is skipped;
 with %1</source>
         <translation>la primera línea nombra las columnas y se omite; con %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>con %1: estado de salida 1 si se omitió un registro por
-tener campos insuficientes</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -794,6 +798,17 @@ with %2</source>
         <translation>la hoja de las hojas de cálculo (.ods, .xlsx) que se
 lee: su número %1 desde 1 o su nombre (por omisión:
 la primera); con %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>con %1: estado de salida 1 si un registro tenía muy
+pocos campos para una columna (o para la de %2); con
+varias columnas, esos registros solo se indican
+entonces, y se leen los campos que tienen</translation>
     </message>
 </context>
 <context>

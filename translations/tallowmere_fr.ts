@@ -485,10 +485,6 @@
         <translation>%1 n’accepte pas %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>l’option «&#xa0;%1&#xa0;» ne prend qu’une colonne (un seul %2, sans %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>c’est un classeur&#xa0;; choisissez une colonne de sa première feuille avec --field N, ou --header et --field NAME (et --sheet pour une autre feuille)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: les feuilles sont numérotées à partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 champ, trop peu pour %2&#xa0;; les champs présents sont lus</numerusform>
+            <numerusform>%1 champs, trop peu pour %2&#xa0;; les champs présents sont lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 autre enregistrement ayant trop peu de champs</numerusform>
+            <numerusform>%1 autres enregistrements ayant trop peu de champs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -602,12 +612,6 @@ tab); with %2</source>
 with %1</source>
         <translation>la première ligne nomme les colonnes et est ignorée&#xa0;;
 avec %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>avec %1&#xa0;: code de sortie 1 quand un enregistrement
-a été ignoré parce qu’il avait trop peu de champs</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -797,6 +801,17 @@ with %2</source>
         <translation>la feuille des classeurs (.ods, .xlsx) à lire&#xa0;: son
 numéro %1 à partir de 1 ou son nom (par défaut&#xa0;: la
 première)&#xa0;; avec %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>avec %1&#xa0;: code de sortie 1 si un enregistrement avait
+trop peu de champs pour une colonne (ou pour celle
+de %2)&#xa0;; avec plusieurs colonnes, ces enregistrements
+ne sont signalés qu’alors, et leurs champs sont lus</translation>
     </message>
 </context>
 <context>

@@ -485,10 +485,6 @@
         <translation>%1 non accetta %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>l&apos;opzione «%1» accetta una sola colonna (un solo %2, senza %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>è un foglio di calcolo; scegliere una colonna del suo primo foglio con --field N, oppure --header e --field NAME (e --sheet per un altro foglio)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «%2»: i fogli sono numerati da 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, troppo pochi per %2; si leggono i campi presenti</numerusform>
+            <numerusform>%1 campi, troppo pochi per %2; si leggono i campi presenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 altro record con troppo pochi campi</numerusform>
+            <numerusform>altri %1 record con troppo pochi campi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,12 +611,6 @@ per una tabulazione); con %2</translation>
 with %1</source>
         <translation>la prima riga dà i nomi alle colonne e viene saltata;
 con %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>con %1: stato di uscita 1 quando un record è stato
-saltato perché aveva troppo pochi campi</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -797,6 +801,17 @@ with %2</source>
         <translation>il foglio dei fogli di calcolo (.ods, .xlsx) da leggere:
 il suo numero %1 da 1 o il suo nome (predefinito: il
 primo); con %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>con %1: stato di uscita 1 se un record aveva troppo
+pochi campi per una colonna (o per quella di %2);
+con più colonne, tali record vengono segnalati solo
+allora, e i loro campi presenti vengono letti</translation>
     </message>
 </context>
 <context>

@@ -456,10 +456,6 @@
         <translation>%1 には %2 を指定できません</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>オプション「%1」には列を 1 つだけ指定できます（%2 は 1 つ、%3 なし）</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>スプレッドシートです。--field N、または --header と --field NAME で最初のシートの列を選んでください（別のシートには --sheet）</translation>
     </message>
@@ -494,6 +490,18 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1「%2」: シートは 1 から数えます</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>フィールドが %1 個しかなく %2 には足りません。あるフィールドは読み込みます</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>フィールドが足りないレコードがさらに %1 個</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -571,12 +579,6 @@ tab); with %2</source>
 with %1</source>
         <translation>先頭行は列の名前を表し、スキップされる。
 %1 と一緒に使う</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>%1 と一緒に使う: フィールドが足りないレコードを
-スキップした場合に終了ステータスを 1 にする</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -764,6 +766,17 @@ with %2</source>
         <translation>読み込むスプレッドシート（.ods、.xlsx）のシート。
 1 から数えた番号 %1 または名前（既定: 最初）。
 %2 と共に使います</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>%1 を付けると、列（または %2 の列）に対して
+フィールドが足りないレコードがあれば終了ステータス 1。
+複数の列では、そのようなレコードはこのときだけ報告され、
+あるフィールドは読み込まれます</translation>
     </message>
 </context>
 <context>

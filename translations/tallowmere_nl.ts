@@ -485,10 +485,6 @@
         <translation>%1 accepteert geen %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>optie &apos;%1&apos; neemt maar één kolom (één %2, zonder %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>het is een rekenblad; kies een kolom van het eerste blad met --field N, of --header en --field NAME (en --sheet voor een ander blad)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 &apos;%2&apos;: bladen worden vanaf 1 genummerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 veld, te weinig voor %2; de aanwezige velden worden gelezen</numerusform>
+            <numerusform>%1 velden, te weinig voor %2; de aanwezige velden worden gelezen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>nog %1 record met te weinig velden</numerusform>
+            <numerusform>nog %1 records met te weinig velden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,12 +610,6 @@ tab); met %2</translation>
 with %1</source>
         <translation>de eerste regel benoemt de kolommen en wordt
 overgeslagen; met %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>met %1: afsluitstatus 1 als een record is overgeslagen
-omdat het te weinig velden had</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -795,6 +799,17 @@ with %2</source>
         <translation>het te lezen blad van rekenbladen (.ods, .xlsx): zijn
 nummer %1 vanaf 1 of zijn naam (standaard: het
 eerste); met %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>met %1: afsluitstatus 1 als een record te weinig
+velden had voor een kolom (of voor die van %2);
+bij meerdere kolommen worden zulke records alleen
+dan gemeld, en hun aanwezige velden gelezen</translation>
     </message>
 </context>
 <context>

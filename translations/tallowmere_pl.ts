@@ -514,10 +514,6 @@
         <translation>%1 nie przyjmuje: %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>opcja „%1” przyjmuje tylko jedną kolumnę (jedno %2, bez %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>to arkusz kalkulacyjny; wybierz kolumnę z jego pierwszego arkusza za pomocą --field N albo --header i --field NAME (i --sheet dla innego arkusza)</translation>
     </message>
@@ -552,6 +548,22 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 „%2”: arkusze są numerowane od 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 pole, za mało dla %2; odczytywane są pola, które są</numerusform>
+            <numerusform>%1 pola, za mało dla %2; odczytywane są pola, które są</numerusform>
+            <numerusform>%1 pól, za mało dla %2; odczytywane są pola, które są</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 kolejny rekord ze zbyt małą liczbą pól</numerusform>
+            <numerusform>%1 kolejne rekordy ze zbyt małą liczbą pól</numerusform>
+            <numerusform>%1 kolejnych rekordów ze zbyt małą liczbą pól</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,12 +643,6 @@ oznacza tabulator); z opcją %2</translation>
 with %1</source>
         <translation>pierwszy wiersz zawiera nazwy kolumn i jest pomijany;
 z opcją %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>z opcją %1: kod wyjścia 1, gdy pominięto rekord
-z powodu zbyt małej liczby pól</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -825,6 +831,17 @@ with %2</source>
         <translation>arkusz do odczytania z arkuszy kalkulacyjnych (.ods,
 .xlsx): jego numer %1 od 1 lub nazwa (domyślnie
 pierwszy); z %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>z %1: kod wyjścia 1, gdy rekord miał za mało pól
+dla kolumny (lub dla kolumny %2); przy kilku
+kolumnach takie rekordy są zgłaszane tylko wtedy,
+a ich istniejące pola są odczytywane</translation>
     </message>
 </context>
 <context>

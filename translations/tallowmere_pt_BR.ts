@@ -485,10 +485,6 @@
         <translation>%1 não aceita %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>a opção &apos;%1&apos; aceita uma só coluna (um %2, sem %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>é uma planilha; escolha uma coluna da primeira folha com --field N, ou --header e --field NAME (e --sheet para outra folha)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 &apos;%2&apos;: as folhas são numeradas a partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, poucos para %2; os campos presentes são lidos</numerusform>
+            <numerusform>%1 campos, poucos para %2; os campos presentes são lidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>mais %1 registro com poucos campos</numerusform>
+            <numerusform>mais %1 registros com poucos campos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -598,12 +608,6 @@ uma tabulação); com %2</translation>
 with %1</source>
         <translation>a primeira linha nomeia as colunas e é ignorada;
 com %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>com %1: status de saída 1 quando um registro foi
-ignorado por ter poucos campos</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -790,6 +794,17 @@ with %2</source>
         <translation>a folha das planilhas (.ods, .xlsx) a ler: seu
 número %1 a partir de 1 ou seu nome (padrão: a
 primeira); com %2</translation>
+    </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>com %1: status de saída 1 quando um registro tinha
+poucos campos para uma coluna (ou para a de %2); com
+várias colunas, esses registros só são informados
+então, e os campos que têm são lidos</translation>
     </message>
 </context>
 <context>
