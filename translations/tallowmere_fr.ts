@@ -808,10 +808,11 @@ fields for a column (or for that of %2); with
 several columns, such records are told only then,
 and the fields they have are read</source>
         <extracomment>%1 and %2 are options.</extracomment>
-        <translation>avec %1&#xa0;: code de sortie 1 si un enregistrement avait
-trop peu de champs pour une colonne (ou pour celle
-de %2)&#xa0;; avec plusieurs colonnes, ces enregistrements
-ne sont signalés qu’alors, et leurs champs sont lus</translation>
+        <translation>avec %1&#xa0;: code de sortie 1 si un enregistrement
+avait trop peu de champs pour une colonne (ou pour
+celle de %2)&#xa0;; avec plusieurs colonnes, ces
+enregistrements ne sont signalés qu’alors, et leurs
+champs sont lus</translation>
     </message>
 </context>
 <context>
