@@ -4,9 +4,8 @@
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <span>
-
-#include "stats/ExactSum.h"
 
 namespace tallowmere::stats {
 
@@ -42,31 +41,47 @@ double KurtosisZ(double n, double kurtosis) {
   return (1.0 - 2.0 / (9.0 * a) - root) / std::sqrt(2.0 / (9.0 * a));
 }
 
-// The moments about the centre of `scaled` numbers, corrected to those
-// about their mean.
+// Two doubles at a time, each lane rounded on its own as a double would be.
+using Pair [[gnu::vector_size(16)]] = double;
+
+// The sums of the first four powers of numbers, two lanes at a time.
+struct PowerSums {
+  Pair s1{}, s2{}, s3{}, s4{};
+
+  void Add(Pair d) {
+    const Pair square = d * d;
+    s1 += d;
+    s2 += square;
+    s3 += square * d;
+    s4 += square * square;
+  }
+};
+
+// The moments about the centre of `scaled` numbers (scaled takes a double or
+// a Pair), corrected to those about their mean.
 template <class Scaled>
 CentralMoments MomentsOfScaled(std::span<const double> numbers, const Scaled& scaled) {
-  // Four running sums of each power, so that the additions of one do not
-  // wait on each other.
-  constexpr std::size_t kLanes = 4;
-  double s1[kLanes] = {}, s2[kLanes] = {}, s3[kLanes] = {}, s4[kLanes] = {};
+  // Two sets of sums, so that the additions of one do not wait on the
+  // other's.
+  PowerSums even, odd;
   const double* x = numbers.data();
   const std::size_t n = numbers.size();
-  for (std::size_t i = 0; i < n; i += kLanes) {
-    for (std::size_t k = 0; k < kLanes && i + k < n; ++k) {
-      const double d = scaled(x[i + k]);
-      const double square = d * d;
-      s1[k] += d;
-      s2[k] += square;
-      s3[k] += square * d;
-      s4[k] += square * square;
-    }
+  const std::size_t whole = n - n % 4;
+  for (std::size_t i = 0; i < whole; i += 4) {
+    Pair v, w;
+    std::memcpy(&v, x + i, sizeof v);
+    std::memcpy(&w, x + i + 2, sizeof w);
+    even.Add(scaled(v));
+    odd.Add(scaled(w));
   }
+  // The last few with a zero beside them, which adds nothing.
+  for (std::size_t i = whole; i < n; ++i) even.Add(Pair{scaled(x[i]), 0.0});
   const double count = static_cast<double>(n);
-  const double e1 = (s1[0] + s1[1] + s1[2] + s1[3]) / count;
-  const double e2 = (s2[0] + s2[1] + s2[2] + s2[3]) / count;
-  const double e3 = (s3[0] + s3[1] + s3[2] + s3[3]) / count;
-  const double e4 = (s4[0] + s4[1] + s4[2] + s4[3]) / count;
+  auto total = [&](Pair a, Pair b) { return ((a[0] + a[1]) + (b[0] + b[1])) / count; };
+  const double e1 = total(even.s1, odd.s1);
+  const double e2 = total(even.s2, odd.s2);
+  const double e3 = total(even.s3, odd.s3);
+  const double e4 = total(even.s4, odd.s4);
   // From the moments about the centre to those about the mean, e1 away.
   const double e1Squared = e1 * e1;
   return {.count = n,
@@ -81,20 +96,62 @@ CentralMoments MomentsAbout(std::span<const double> numbers, double centre, doub
   const double inverse = 1.0 / scale;
   // A scale in the subnormal range has no finite inverse: each number is
   // divided by it instead, more slowly.
-  if (!std::isfinite(inverse)) return MomentsOfScaled(numbers, [=](double v) { return (v - centre) / scale; });
-  return MomentsOfScaled(numbers, [=](double v) { return (v - centre) * inverse; });
+  if (!std::isfinite(inverse)) return MomentsOfScaled(numbers, [=](auto v) { return (v - centre) / scale; });
+  return MomentsOfScaled(numbers, [=](auto v) { return (v - centre) * inverse; });
 }
+
+namespace {
+
+struct RoughSpread {
+  double low = 0.0;
+  double high = 0.0;
+  double mean = 0.0;
+};
+
+// The ends and the mean of the numbers, the mean summed in lanes, one
+// rounding after another: near enough to the mean for the moments' pass,
+// which corrects for the distance. A NaN anywhere makes the mean NaN.
+RoughSpread RoughSpreadOf(std::span<const double> numbers) {
+  constexpr std::size_t kLanes = 8;
+  double low[kLanes], high[kLanes], sum[kLanes] = {};
+  std::fill(low, low + kLanes, numbers[0]);
+  std::fill(high, high + kLanes, numbers[0]);
+  const double* x = numbers.data();
+  const std::size_t n = numbers.size();
+  auto add = [&](std::size_t lane, double v) {
+    low[lane] = v < low[lane] ? v : low[lane];
+    high[lane] = v > high[lane] ? v : high[lane];
+    sum[lane] += v;
+  };
+  const std::size_t whole = n - n % kLanes;
+  for (std::size_t i = 0; i < whole; i += kLanes)
+    for (std::size_t k = 0; k < kLanes; ++k) add(k, x[i + k]);
+  for (std::size_t i = whole; i < n; ++i) add(i - whole, x[i]);
+  RoughSpread spread{low[0], high[0], 0.0};
+  double total = 0.0;
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    spread.low = std::min(spread.low, low[k]);
+    spread.high = std::max(spread.high, high[k]);
+    total += sum[k];
+  }
+  spread.mean = total / static_cast<double>(n);
+  return spread;
+}
+
+}  // namespace
 
 CentralMoments MomentsOf(std::span<const double> numbers) {
   if (numbers.empty()) return {};
-  const auto [low, high] = std::minmax_element(numbers.begin(), numbers.end());
-  const double range = *high - *low;
+  const RoughSpread spread = RoughSpreadOf(numbers);
+  const double range = spread.high - spread.low;
   const std::size_t n = numbers.size();
-  if (!std::isfinite(range)) return {.count = n, .m2 = std::nan("")};
+  // A mean of finite numbers can still overflow on the way: then their sum
+  // is taken in units of the largest.
+  double centre = spread.mean;
+  if (!std::isfinite(centre) && std::isfinite(range)) centre = spread.low + range / 2.0;
+  if (!std::isfinite(range) || !std::isfinite(centre)) return {.count = n, .m2 = std::nan("")};
   if (range == 0.0) return {.count = n};
-  ExactSum sum;
-  sum.Add(numbers.data(), n);
-  return MomentsAbout(numbers, sum.Rounded() / static_cast<double>(n), range);
+  return MomentsAbout(numbers, centre, range);
 }
 
 OmnibusTest OmnibusNormality(const CentralMoments& moments) {

@@ -33,10 +33,11 @@ struct CentralMoments {
 // when the scale is the range). `scale` must be positive and finite.
 CentralMoments MomentsAbout(std::span<const double> numbers, double centre, double scale);
 
-// The same from the numbers alone: their mean (from their exact sum) and
-// their range first, in passes of their own. Moments that are not a number
-// for numbers that are not finite or whose range is beyond the double range;
-// all moments 0 when the numbers are all equal.
+// The same from the numbers alone: their range and a rough mean first, in a
+// pass of their own, then the moments about that mean in units of the
+// range. Moments that are not a number for numbers that are not finite or
+// whose range is beyond the double range; all moments 0 when the numbers
+// are all equal.
 CentralMoments MomentsOf(std::span<const double> numbers);
 
 struct OmnibusTest {
