@@ -40,8 +40,11 @@ void ExpectClose(double got, double want, const char* name, const char* what) {
   EXPECT_NEAR(got, want, std::abs(want) * 1e-10 + 1e-13) << name << ": " << what;
 }
 
-// scipy's stats.kurtosistest(np.arange(1, 11.0)).statistic.
+// scipy's stats.kurtosistest(x).statistic for x = np.arange(1, 11.0), and
+// for x = np.array([-2, -1, -1, 0, 0, 0, 0, 1, 1, 2.0]) (whose powers, in
+// units of the range, are exact: its skewness is 0 to the bit).
 constexpr double kOneToTenKurtosisZ = -0.9890647437910425;
+constexpr double kExactlySymmetricKurtosisZ = 0.2631311489199686;
 
 TEST(OmnibusNormality, AgreesWithScipy) {
   // From scipy 1.10.1 (Python 3.11, Debian 12): stats.skewtest(x).statistic,
@@ -59,11 +62,14 @@ TEST(OmnibusNormality, AgreesWithScipy) {
        2.5876897286264446, 14.953530075532676, 0.0005660857226598721},
       {"NineIntegersWithTies", [] { return std::vector<double>{2, 3, 3, 3, 4, 4, 5, 6, 9}; }, 2.015911689403522,
        1.5251057156073922, 6.389847383252096, 0.04096965158429726},
-      // No skewness at all: z = 0 (scipy's skewtest puts a skewness of
-      // exactly 0 in place of 1, and answers 1.0240736..; its kurtosis z
+      // No skewness at all: z = 0 (scipy's skewtest puts 1 in place of a
+      // skewness of exactly 0, and answers 1.0240736..; its kurtosis z
       // stands, and K² is its square, p = exp(-K²/2) for 2 degrees).
       {"TenEquallySpaced, 1..10", [] { return OneTo(10); }, 0.0, kOneToTenKurtosisZ,
        kOneToTenKurtosisZ * kOneToTenKurtosisZ, std::exp(-kOneToTenKurtosisZ * kOneToTenKurtosisZ / 2)},
+      {"ExactlySymmetric", [] { return std::vector<double>{-2, -1, -1, 0, 0, 0, 0, 1, 1, 2}; }, 0.0,
+       kExactlySymmetricKurtosisZ, kExactlySymmetricKurtosisZ * kExactlySymmetricKurtosisZ,
+       std::exp(-kExactlySymmetricKurtosisZ * kExactlySymmetricKurtosisZ / 2)},
       {"TwentySumsOfFourUniforms", [] { return SumsOfUniforms(20, 4, 1); }, -0.8047951617553983, 0.3087150020315743,
        0.7430002048642527, 0.689698935181796},
       {"HundredUniforms", [] { return Uniforms(100, 7); }, 0.35213924703812755, -5.07390832034042, 25.868547692524324,
