@@ -1,15 +1,14 @@
-// The normal Q-Q plot's points and line against R's qqnorm and qqline, and
-// the thinning of many points.
+// The normal Q-Q plot's quantiles and line against R's qqnorm and qqline,
+// and the thinning of many points.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <numeric>
+#include <functional>
 #include <vector>
 
 #include "stats/NormalQQ.h"
-#include "tests/support/ReferenceSamples.h"
 
 using namespace tallowmere::stats;
 
@@ -118,17 +117,6 @@ TEST(NormalQQ, ThinnedPlacesOfMany) {
       widest = std::max(widest, NormalQQTheoretical(places[k], row.n) - NormalQQTheoretical(places[k - 1], row.n));
     }
     EXPECT_LE(widest, 2.0 * step) << row.name;
-  }
-}
-
-TEST(NormalQQ, PointsPairTheSortedNumbersWithTheirQuantiles) {
-  const std::vector<double> sorted = referencesamples::Sorted(referencesamples::Uniforms(50000, 3));
-  const std::vector<QQPoint> points = NormalQQPoints(sorted, 500);
-  const std::vector<std::size_t> places = ThinnedQQPlaces(sorted.size(), 500);
-  ASSERT_EQ(points.size(), places.size());
-  for (std::size_t k = 0; k < places.size(); ++k) {
-    EXPECT_EQ(points[k].sample, sorted[places[k]]) << "point " << k;
-    EXPECT_EQ(points[k].theoretical, NormalQQTheoretical(places[k], sorted.size())) << "point " << k;
   }
 }
 
