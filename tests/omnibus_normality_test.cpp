@@ -84,6 +84,15 @@ TEST(OmnibusNormality, AgreesWithScipy) {
        -5.07390832034042, 25.868547692524324, 2.413883138739336e-06},
       {"ThousandSumsOfTwelve", [] { return SumsOfUniforms(1000, 12, 3); }, 2.75440539970255, -0.22923766849703903,
        7.639299014568523, 0.021935487775766527},
+      // As flat as numbers can be: the kurtosis z's cube root is of a
+      // negative number, and the z comes out large and positive, as scipy's.
+      {"HundredOfTwoValues, 45 zeros and 55 ones",
+       [] {
+         std::vector<double> x(100, 1.0);
+         std::fill(x.begin(), x.begin() + 45, 0.0);
+         return x;
+       },
+       -0.8664526086078015, 28.96489972516579, 839.7161562118725, 4.549393429936252e-183},
       // K² far out: the p-value underflows to 0 in scipy and here.
       {"FiveThousandUniforms", [] { return Uniforms(5000, 5); }, 0.3665858743342696, -60.88839684224001,
        3707.531255221365, 0.0},
