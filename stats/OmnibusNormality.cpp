@@ -145,8 +145,8 @@ CentralMoments MomentsOf(std::span<const double> numbers) {
   const RoughSpread spread = RoughSpreadOf(numbers);
   const double range = spread.high - spread.low;
   const std::size_t n = numbers.size();
-  // A mean of finite numbers can still overflow on the way: then their sum
-  // is taken in units of the largest.
+  // The sum of finite numbers can still overflow: then the middle of their
+  // range stands in for their mean.
   double centre = spread.mean;
   if (!std::isfinite(centre) && std::isfinite(range)) centre = spread.low + range / 2.0;
   if (!std::isfinite(range) || !std::isfinite(centre)) return {.count = n, .m2 = std::nan("")};

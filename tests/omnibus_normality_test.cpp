@@ -136,23 +136,25 @@ TEST(OmnibusNormality, MomentsAboutAnyCentreAndScale) {
 }
 
 TEST(OmnibusNormality, SameAnswerAtAnyScale) {
+  // Each base number is a whole number of 2^-32 below 2^34 (a sum of three
+  // uniforms, less 1.5), so every shift and scaling below is exact.
   const std::vector<double> base = Shifted(SumsOfUniforms(200, 3, 4), -1.5);
   const OmnibusTest want = OmnibusNormality(MomentsOf(base));
   ASSERT_TRUE(want.test.Answered());
   const struct {
     const char* name;
+    double shift;
     double factor;
   } rows[] = {
-      {"tiny", std::ldexp(1.0, -1000)},
-      // Subnormal numbers, still exact: each base number is a whole number
-      // of 2^-32 below 2^34 (a sum of three uniforms, less 1.5).
-      {"subnormal", std::ldexp(1.0, -1040)},
-      {"huge", std::ldexp(1.0, 1020)},
-      {"negated", -1.0},
+      {"tiny", 0.0, std::ldexp(1.0, -1000)},
+      {"subnormal", 0.0, std::ldexp(1.0, -1040)},
+      {"huge", 0.0, std::ldexp(1.0, 1020)},
+      {"huge and far from zero: the sum overflows", 2.0, std::ldexp(1.0, 1021)},
+      {"negated", 0.0, -1.0},
   };
   for (const auto& row : rows) {
     std::vector<double> x = base;
-    for (double& v : x) v *= row.factor;
+    for (double& v : x) v = (v + row.shift) * row.factor;
     const OmnibusTest got = OmnibusNormality(MomentsOf(x));
     ASSERT_TRUE(got.test.Answered()) << row.name << ": " << got.test.error;
     const double sign = row.factor < 0 ? -1.0 : 1.0;
