@@ -51,6 +51,17 @@ TEST(ShapiroWilk, AgreesWithR) {
          return std::vector<double>{5, 6, 7};
        },
        1, 0.99999999999999334},
+      // The lowest W of three numbers: p = 0.
+      {"ThreeWithTwoEqualLow, c(1, 1, 2)",
+       [] {
+         return std::vector<double>{1, 1, 2};
+       },
+       0.75, 0},
+      {"ThreeWithTwoEqualHigh, c(0, 3, 3)",
+       [] {
+         return std::vector<double>{0, 3, 3};
+       },
+       0.75, 0},
       {"Four, c(1, 2, 3, 10)",
        [] {
          return std::vector<double>{1, 2, 3, 10};
