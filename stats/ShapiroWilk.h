@@ -6,6 +6,7 @@
 //
 // It reads every number of the sorted order (n is at most 5000, so a data set
 // that keeps no sorted copy can select them all cheaply).
+#include <cstddef>
 #include <span>
 
 #include "stats/NormalityTest.h"
