@@ -1976,6 +1976,41 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Der Shapiro-Wilk-Test braucht mindestens 3 Zahlen</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Der Shapiro-Wilk-Test nimmt höchstens 5000 Zahlen</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Der K²-Test braucht mindestens 8 Zahlen</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Alle Zahlen sind gleich</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Die Zahlen sind für den Test zu groß oder liegen zu weit auseinander</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Die Wölbung liegt außerhalb des Bereichs der Näherung des Tests</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>kein Hinweis gegen Normalverteilung auf dem 5-%-Niveau</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>die Zahlen stammen wahrscheinlich nicht aus einer Normalverteilung (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

@@ -1972,6 +1972,41 @@ entonces, y se leen los campos que tienen</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>La prueba de Shapiro-Wilk necesita al menos 3 números</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>La prueba de Shapiro-Wilk admite como máximo 5000 números</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>La prueba K² necesita al menos 8 números</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Todos los números son iguales</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Los números son demasiado grandes o están demasiado alejados para la prueba</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>La curtosis está fuera del rango de la aproximación de la prueba</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>ninguna evidencia contra la normalidad al 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>es poco probable que los números provengan de una distribución normal (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

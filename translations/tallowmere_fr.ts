@@ -1976,6 +1976,41 @@ champs sont lus</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Le test de Shapiro-Wilk demande au moins 3 nombres</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Le test de Shapiro-Wilk accepte au plus 5000 nombres</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Le test K² demande au moins 8 nombres</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Tous les nombres sont égaux</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Les nombres sont trop grands ou trop éloignés pour le test</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Le kurtosis est hors du domaine de l’approximation du test</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>aucun indice contre la normalité au seuil de 5&#xa0;%</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>il est peu probable que les nombres proviennent d’une loi normale (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

@@ -1975,6 +1975,41 @@ allora, e i loro campi presenti vengono letti</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Il test di Shapiro-Wilk richiede almeno 3 numeri</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Il test di Shapiro-Wilk accetta al più 5000 numeri</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Il test K² richiede almeno 8 numeri</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Tutti i numeri sono uguali</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>I numeri sono troppo grandi o troppo distanti per il test</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>La curtosi è fuori dall&apos;intervallo dell&apos;approssimazione del test</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>nessuna evidenza contro la normalità al 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>è improbabile che i numeri provengano da una distribuzione normale (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

@@ -1934,6 +1934,41 @@ and the fields they have are read</source>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Shapiro-Wilk 検定には少なくとも 3 個の数値が必要です</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Shapiro-Wilk 検定で扱えるのは 5000 個までです</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>K² 検定には少なくとも 8 個の数値が必要です</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>すべての数値が等しくなっています</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>数値が大きすぎるか、離れすぎているため検定できません</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>尖度が検定の近似の範囲外です</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>有意水準 5 % で正規性を否定する証拠はありません</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>数値が正規分布に従う可能性は低いです (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

@@ -1973,6 +1973,41 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>De Shapiro-Wilk-toets heeft minstens 3 getallen nodig</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>De Shapiro-Wilk-toets neemt hoogstens 5000 getallen</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>De K²-toets heeft minstens 8 getallen nodig</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Alle getallen zijn gelijk</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>De getallen zijn te groot of liggen te ver uiteen voor de toets</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>De kurtosis valt buiten het bereik van de benadering van de toets</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>geen aanwijzing tegen normaliteit bij 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>de getallen komen waarschijnlijk niet uit een normale verdeling (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

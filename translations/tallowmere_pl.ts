@@ -2011,6 +2011,41 @@ a ich istniejące pola są odczytywane</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Test Shapiro-Wilka wymaga co najmniej 3 liczb</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Test Shapiro-Wilka przyjmuje najwyżej 5000 liczb</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Test K² wymaga co najmniej 8 liczb</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Wszystkie liczby są równe</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Liczby są zbyt duże lub zbyt od siebie odległe dla testu</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Kurtoza leży poza zakresem przybliżenia testu</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>brak przesłanek przeciw normalności na poziomie 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>liczby raczej nie pochodzą z rozkładu normalnego (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>

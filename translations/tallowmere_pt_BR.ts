@@ -1968,6 +1968,41 @@ então, e os campos que têm são lidos</translation>
     </message>
 </context>
 <context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>O teste de Shapiro-Wilk precisa de pelo menos 3 números</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>O teste de Shapiro-Wilk aceita no máximo 5000 números</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>O teste K² precisa de pelo menos 8 números</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Todos os números são iguais</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Os números são grandes demais ou distantes demais para o teste</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>A curtose está fora do intervalo da aproximação do teste</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>nenhuma evidência contra a normalidade a 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>é improvável que os números venham de uma distribuição normal (p = %1)</translation>
+    </message>
+</context>
+<context>
     <name>NumberListMenu</name>
     <message>
         <source>Undo</source>
