@@ -235,6 +235,11 @@ TEST(Quantiles, EdgesAgainstExactArithmetic) {
        Rational(std::numeric_limits<double>::denorm_min())},
       {"p the largest below 1", {1, 2, 9}, below1, Rational(below1)},
       {"negative numbers", {-9, -5, -5, -1}, 0.4, Rational(2, 5)},
+      // The double below 5/6 gives a product that rounds to 5, from below,
+      // and the one above 1/3 a product that rounds to 1, from above: both
+      // too far from the whole number for a double that rounds to it.
+      {"just before a jump", {1, 2, 3, 4, 5, 6}, 0.8333333333333333, Rational(0.8333333333333333)},
+      {"just after a jump", {1, 2, 9}, 0.33333333333333337, Rational(0.33333333333333337)},
   };
   for (const auto& row : rows) {
     for (int type = 1; type <= 9; ++type) CheckAgainstExact(row.name, type, row.sorted, row.p, row.meant, false);
