@@ -13,6 +13,7 @@
 namespace tallowmere::stats {
 
 // The numbers are R's types; they stay as they are, settings keep them.
+// Places are counted from 1 here, as the definitions count them.
 enum class QuantileMethod : int {
   kNearestRank = 1,      // the inverse of the distribution function
   kAveragedInverse = 2,  // the same, averaged where it jumps
@@ -50,15 +51,16 @@ std::optional<QuantileMethod> ParseQuantileMethod(std::string_view text);
 // to [0, 1], as InclusivePlace clamps it; nothing for n = 0 or a p that is
 // NaN. Type 7 is InclusivePlace itself, from the one product p(n - 1).
 //
-// p is read as it was meant rather than as the double nearest it. The types
-// that jump (1 to 3) choose an element, or for type 2 the pair to average
-// (fraction 1/2), by whether np lies exactly on a jump: np counts as the
-// whole number k (np - 1/2 for type 3) when some p' that rounds to the same
-// double as p gives np' = k exactly, so 0.07 of 100 numbers is the 7th, not
-// the 8th that the double just above 7/100 would choose, and 1.0 / 3 of 3
-// numbers is on the jump at the first. The others work from the shortest
-// decimal that reads back as p (what was typed, for up to 17 digits) in
-// whole numbers, so that only the fraction's last division rounds.
+// p is read as it was meant rather than as the exact value of its double.
+// The types that jump (1 to 3) choose an element, or for type 2 the pair to
+// average (fraction 1/2), by whether np lies exactly on a jump: np counts as
+// the whole number k (np - 1/2 for type 3) when some p' that rounds to the
+// same double as p gives np' = k exactly, so 0.07 of 100 numbers is the 7th,
+// not the 8th that the double just above 7/100 would choose, and 1.0 / 3 of
+// 3 numbers is on the jump after the first. Types 4 to 6, 8 and 9 work from
+// the shortest decimal that reads back as p (what was typed, for up to 17
+// digits) in whole numbers, so that only the fraction's last division
+// rounds. Type 7 keeps InclusivePlace's one rounded product.
 std::optional<QuantilePlace> QuantilePlaceOf(QuantileMethod method, std::size_t n, double p);
 
 // The quantile from the elements at place.below and place.above (equal when
