@@ -8,8 +8,19 @@
 namespace tallowmere::app {
 
 namespace {
+
 // A number as a text every locale reads back to it.
 const numtext::Separators kPlain{.decimal = ".", .group = ""};
+
+// The delimited text of `choice`, in the form chosen for it, split into
+// `cells`; arguments and answer as input::LoadFileText.
+bool ReadChosenText(input::EntrySink& list, input::CellSink& cells, const TableChoice& choice,
+                    const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
+                    const input::ShouldStopFn& shouldStop) {
+  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
+  return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop, choice.encoding);
+}
+
 }  // namespace
 
 ColumnCandidates::ColumnCandidates(input::EntrySink& list, std::size_t column, bool header,
@@ -89,8 +100,7 @@ bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const n
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
     return !cells.WasStopped();
   }
-  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
-  return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+  return ReadChosenText(list, cells, choice, showNotRead, letEventsRun, shouldStop);
 }
 
 namespace {
@@ -117,9 +127,8 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, columns);
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
-    input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), columns);
     input::NoEntries list;
-    whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+    whole = ReadChosenText(list, columns, choice, showNotRead, letEventsRun, shouldStop);
   }
   blocks = columns.TakeBlocks();
   return whole;

@@ -24,13 +24,11 @@
 #include "input/EightBitText.h"
 #include "input/EntrySink.h"
 #include "input/ListText.h"
+#include "input/TextForm.h"
 #include "input/WideText.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::input {
-
-// The forms a text's bytes can be read in.
-enum class TextForm : unsigned char { kUtf8, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be, kWindows1252 };
 
 // The form of a text by its first block (`whole`: the block is all of it):
 // a mark's, or unmarked UTF-16's, as ListFileReader chooses; else UTF-8,
