@@ -15,6 +15,7 @@
 
 #include "app/TickListAccessible.h"
 #include "input/TextEncoding.h"
+#include "platform/TickBoxStyle.h"
 
 namespace tallowmere::app {
 
@@ -143,6 +144,9 @@ void TableDialog::BuildControls() {
   columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Readers hear each row as a check box, and each tick as it changes.
   MakeTickList(*columns_);
+  // Unticked boxes show under a dark theme too.
+  platform::MakeTickBoxesReadable(*columns_);
+  platform::MakeTickBoxesReadable(*header_);
   split_ = new QComboBox(this);
 }
 
