@@ -1,5 +1,6 @@
 #include "input/OdsNameScan.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -222,9 +223,14 @@ Step NameScanner::StartTag(std::string_view text, std::size_t& at) {
 
 bool NameScanner::Root(std::string_view attributes) {
   std::string table, office;
+  std::vector<std::string_view> declared;
   const bool formed = EachAttribute(attributes, [&](std::string_view name, std::string_view value) {
     if (name == "xmlns") return false;  // a default namespace: names without a prefix
-    if (!name.starts_with("xmlns:") || (value != kTableNs && value != kOfficeNs)) return true;
+    if (!name.starts_with("xmlns:")) return true;
+    // A prefix declared twice: which one the reader keeps is its business.
+    if (std::find(declared.begin(), declared.end(), name) != declared.end()) return false;
+    declared.push_back(name);
+    if (value != kTableNs && value != kOfficeNs) return true;
     std::string& prefix = value == kTableNs ? table : office;
     if (!prefix.empty()) return false;  // two prefixes for one namespace
     prefix = name.substr(6);

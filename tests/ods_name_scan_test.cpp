@@ -67,6 +67,8 @@ TEST(ScanOdsSheetNames, FindsTheNamesTheXmlReaderFinds) {
        Names{"P", ""}},
       {"a UTF-8 mark first", "\xEF\xBB\xBF" + Content(Table("M")), Names{"M"}},
       {"no sheets", Content(""), Names{}},
+      {"the table prefix declared twice", Content(Table("T"), kNamespaces + " xmlns:table=\"urn:other\""),
+       std::nullopt},
       {"a default namespace", Content(Table("D"), kNamespaces + " xmlns=\"urn:x\""), std::nullopt},
       {"a namespace declared further in", Content("<table:table xmlns:table=\"urn:other\" table:name=\"R\"/>"),
        std::nullopt},
