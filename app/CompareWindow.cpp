@@ -18,6 +18,7 @@
 #include "app/DistributionWindow.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/TickBoxStyle.h"
 #include "platform/WholeFile.h"
 
 namespace tallowmere::app {
@@ -164,6 +165,7 @@ void CompareWindow::BuildButtons() {
   send_ = new QPushButton(tr("Se&nd to Number List"), this);
   send_->setToolTip(tr("Append the chosen list's numbers to the main window's number list"));
   histograms_ = new QCheckBox(tr("&Histograms"), this);
+  platform::MakeTickBoxesReadable(*histograms_);
   histograms_->setToolTip(tr("Show each list's histogram over the same span, with its box plot"));
   histograms_->setAccessibleName(tr("Histograms"));
   connect(histograms_, &QCheckBox::toggled, this, [this] {

@@ -2286,6 +2286,30 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 hat kein Blatt %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (Little Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (Big Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (Little Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (Big Endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Westeuropäisch (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>Kodier&amp;ung:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

@@ -2282,6 +2282,30 @@ entonces, y se leen los campos que tienen</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 no tiene la hoja %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>C&amp;odificación:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

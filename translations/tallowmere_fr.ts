@@ -2286,6 +2286,30 @@ champs sont lus</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 n’a pas de feuille %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (petit-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (gros-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (petit-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (gros-boutiste)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>E&amp;ncodage&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

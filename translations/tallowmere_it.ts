@@ -2285,6 +2285,30 @@ allora, e i loro campi presenti vengono letti</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 non ha il foglio %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidentale (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>C&amp;odifica:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

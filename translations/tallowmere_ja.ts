@@ -2244,6 +2244,30 @@ and the fields they have are read</source>
         <source>%1 has no sheet %2.</source>
         <translation>%1 にシート %2 がありません。</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (リトルエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (ビッグエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (リトルエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (ビッグエンディアン)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>西ヨーロッパ言語 (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>文字コード(&amp;N):</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

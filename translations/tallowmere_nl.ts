@@ -2283,6 +2283,30 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 heeft geen blad %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big-endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>West-Europees (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>&amp;Tekencodering:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>

@@ -2321,6 +2321,30 @@ a ich istniejące pola są odczytywane</translation>
         <source>%1 has no sheet %2.</source>
         <translation>Plik %1 nie ma arkusza %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big-endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Zachodnioeuropejskie (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>Kodo&amp;wanie:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
