@@ -16,6 +16,7 @@
 #include "stats/RobustTexts.h"
 #include "tests/support/ExactValues.h"
 #include "tests/support/RandomDoubles.h"
+#include "tests/support/StatResultPrint.h"
 
 using namespace tallowmere::stats;
 using boost::multiprecision::cpp_bin_float_100;
