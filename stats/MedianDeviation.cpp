@@ -1,5 +1,6 @@
 #include "stats/MedianDeviation.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -63,36 +64,80 @@ class DeviationRuns {
 
 std::uint64_t DeviationBits(double v, double median) { return std::bit_cast<std::uint64_t>(std::fabs(v - median)); }
 
-// The k-th smallest deviation's bits (from 0), 16 bits a pass, highest
-// first; `equalAbove` is left with how many deviations equal it rank above
-// it.
-std::uint64_t SelectBits(std::span<const double> numbers, double median, std::size_t k, std::size_t& equalAbove) {
-  constexpr int kDigit = 16;
-  std::vector<std::size_t> counts(std::size_t{1} << kDigit);
-  std::uint64_t prefix = 0;
-  for (int shift = 64 - kDigit; shift >= 0; shift -= kDigit) {
-    std::fill(counts.begin(), counts.end(), 0);
-    const int known = shift + kDigit;  // the bits above this digit, fixed so far
-    for (double v : numbers) {
-      const std::uint64_t key = DeviationBits(v, median);
-      if (known == 64 || key >> known == prefix) ++counts[(key >> shift) & 0xFFFF];
-    }
-    std::size_t digit = 0;
-    while (k >= counts[digit]) k -= counts[digit++];
-    prefix = (prefix << kDigit) | digit;
-    equalAbove = counts[digit] - k - 1;
+// The order statistics of the deviations' bits (non-negative doubles order
+// as their bits do): the k-th smallest (from 0) and the one after it.
+struct DeviationPair {
+  std::uint64_t kth = 0;
+  std::uint64_t next = 0;
+};
+
+constexpr int kDigit = 16;
+constexpr std::size_t kDigits = std::size_t{1} << kDigit;
+
+// How many deviations have each value of the digit at `shift`, among those
+// whose bits above it are `above` (all of them at the highest digit).
+void CountDigits(std::span<const double> numbers, double median, int shift, std::uint64_t above,
+                 std::vector<std::size_t>& counts) {
+  counts.assign(kDigits, 0);
+  const int known = shift + kDigit;
+  for (double v : numbers) {
+    const std::uint64_t key = DeviationBits(v, median);
+    if (known == 64 || key >> known == above) ++counts[(key >> shift) & (kDigits - 1)];
   }
-  return prefix;
+}
+
+// The deviations whose bits from `shift` up are `prefix`, copied out and
+// selected among (k counted within them); the next one may lie above them
+// all, so the smallest of those is kept on the way.
+DeviationPair Gathered(std::span<const double> numbers, double median, int shift, std::uint64_t prefix, std::size_t k,
+                       std::size_t count) {
+  std::vector<std::uint64_t> keys;
+  keys.reserve(count);
+  std::uint64_t above = std::numeric_limits<std::uint64_t>::max();
+  for (double v : numbers) {
+    const std::uint64_t key = DeviationBits(v, median);
+    const std::uint64_t high = key >> shift;
+    if (high == prefix) {
+      keys.push_back(key);
+    } else if (high > prefix && key < above) {
+      above = key;
+    }
+  }
+  const auto kth = keys.begin() + static_cast<std::ptrdiff_t>(k);
+  std::nth_element(keys.begin(), kth, keys.end());
+  const std::uint64_t next = k + 1 < keys.size() ? *std::min_element(kth + 1, keys.end()) : above;
+  return {*kth, next};
 }
 
 // The smallest deviation above `bits`.
-double NextDeviation(std::span<const double> numbers, double median, std::uint64_t bits) {
+std::uint64_t NextDeviation(std::span<const double> numbers, double median, std::uint64_t bits) {
   std::uint64_t next = std::numeric_limits<std::uint64_t>::max();
   for (double v : numbers) {
     const std::uint64_t key = DeviationBits(v, median);
     if (key > bits && key < next) next = key;
   }
-  return std::bit_cast<double>(next);
+  return next;
+}
+
+// A digit at a time from the highest, each pass counting the deviations
+// that still share the k-th's bits so far, until those are few enough to
+// copy out (at most one in 16 of the numbers: half a byte each) or all 64
+// bits are known.
+DeviationPair SelectPair(std::span<const double> numbers, double median, std::size_t k) {
+  const std::size_t budget = std::max<std::size_t>(numbers.size() / 16, 4096);
+  std::vector<std::size_t> counts;
+  std::uint64_t prefix = 0;
+  for (int shift = 64 - kDigit;; shift -= kDigit) {
+    CountDigits(numbers, median, shift, prefix, counts);
+    std::size_t digit = 0;
+    while (k >= counts[digit]) k -= counts[digit++];
+    prefix = (prefix << kDigit) | digit;
+    if (shift == 0) {
+      const bool nextEqual = k + 1 < counts[digit];
+      return {prefix, nextEqual ? prefix : NextDeviation(numbers, median, prefix)};
+    }
+    if (counts[digit] <= budget) return Gathered(numbers, median, shift, prefix, k, counts[digit]);
+  }
 }
 
 }  // namespace
@@ -120,13 +165,10 @@ StatResult ScaledMedianAbsoluteDeviation(std::span<const double> sorted) {
 StatResult MedianAbsoluteDeviationOfUnsorted(std::span<const double> numbers, double median) {
   const std::size_t n = numbers.size();
   if (n == 0) return kNeedsNumbersText;
-  const std::size_t k = (n - 1) / 2;
-  std::size_t equalAbove = 0;
-  const std::uint64_t bits = SelectBits(numbers, median, k, equalAbove);
-  const double lower = std::bit_cast<double>(bits);
+  const DeviationPair pair = SelectPair(numbers, median, (n - 1) / 2);
+  const double lower = std::bit_cast<double>(pair.kth);
   if (n % 2 == 1) return Finite(lower);
-  const double upper = equalAbove > 0 ? lower : NextDeviation(numbers, median, bits);
-  return Finite(Halfway(lower, upper));
+  return Finite(Halfway(lower, std::bit_cast<double>(pair.next)));
 }
 
 }  // namespace tallowmere::stats

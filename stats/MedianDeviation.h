@@ -31,9 +31,11 @@ StatResult ScaledMedianAbsoluteDeviation(std::span<const double> sorted);
 
 // The same value, to the bit, from the numbers in any order and their median
 // (MedianOfSorted of their sorted order, e.g. the analysis' median): a
-// selection by the deviations' bits, 16 at a time, in four or five passes
-// over the numbers and a fixed 512 KiB of counts, so nothing is copied or
-// sorted.
+// selection by the deviations' bits, 16 at a time from the highest, until
+// the deviations that share the middle one's bits so far are at most one in
+// 16 of the numbers; those are copied out (half a byte per number at most)
+// and selected among. Two passes over the numbers for most data, at most
+// five, and 512 KiB of counts; nothing is sorted.
 StatResult MedianAbsoluteDeviationOfUnsorted(std::span<const double> numbers, double median);
 
 }  // namespace tallowmere::stats

@@ -1,5 +1,6 @@
 #include "stats/RobustMeans.h"
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +55,15 @@ Bounds BoundsOf(std::span<const double> numbers) {
   return b;
 }
 
+// frexp: v = m 2^e with m in [1/2, 1), by the bits for a normal v.
+double Split(double v, int& e) {
+  const auto bits = std::bit_cast<std::uint64_t>(v);
+  const auto field = static_cast<int>(bits >> 52);  // v > 0: no sign bit
+  if (field == 0) return std::frexp(v, &e);
+  e = field - 1022;
+  return std::bit_cast<double>((bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1022} << 52));
+}
+
 double Within(double v, Bounds b) { return std::fmin(std::fmax(v, b.lowest), b.highest); }
 
 // The harmonic mean's three ranges: reciprocals of numbers below 2^-kEdge
@@ -75,7 +85,7 @@ StatResult GeometricMean(std::span<const double> numbers) {
   BlockSum logs;
   for (double v : numbers) {
     int e = 0;
-    double m = std::frexp(v, &e);
+    double m = Split(v, e);
     if (m < M_SQRT1_2) {
       m *= 2.0;
       --e;

@@ -107,16 +107,16 @@ StatResult TrimmedMeanOfUnsorted(std::span<const double> numbers, double share, 
   if (firstKept == lastKept) return firstKept;
   // Every number strictly between the two is kept; of those equal to
   // firstKept, as many as stand at places cut and above; of those equal to
-  // lastKept, as many as stand at n - 1 - cut and below.
-  std::size_t upToFirst = 0, belowLast = 0;
-  for (double v : numbers) {
-    upToFirst += v <= firstKept;
-    belowLast += v < lastKept;
-  }
+  // lastKept, as many as stand at n - 1 - cut and below. One pass counts
+  // and sums.
   return MeanOf(
       [&](KeptSum& sum) {
-        for (double v : numbers)
+        std::size_t upToFirst = 0, belowLast = 0;
+        for (double v : numbers) {
+          upToFirst += v <= firstKept;
+          belowLast += v < lastKept;
           if (v > firstKept && v < lastKept) sum.Push(v);
+        }
         sum.PushTimes(firstKept, upToFirst - cut);
         sum.PushTimes(lastKept, n - cut - belowLast);
       },

@@ -107,6 +107,24 @@ std::vector<Row> ManyRows() {
     for (double& v : x) v = skewed(rng);
     rows.push_back({"Exponential" + std::to_string(n), x});
   }
+  // Past the unsorted way's first count (more than 4,096 deviations share
+  // the middle one's highest 16 bits): all equal; 5,000 equal deviations
+  // ending at the lower middle, the upper middle above them all; 10,000
+  // deviations within 1 .. 1 + 1/32, which share those bits.
+  rows.push_back({"ManyEqual", std::vector<double>(10000, 3.5)});
+  std::vector<double> ties(2500, -1.0), spread;
+  ties.resize(5000, 1.0);
+  std::uniform_real_distribution<double> far(100.0, 1000.0), fraction(0.0, 1.0);
+  for (int i = 0; i < 2500; ++i) {
+    ties.push_back(far(rng));
+    ties.push_back(-far(rng));
+  }
+  rows.push_back({"TiesEndAtTheMiddle", ties});
+  for (int i = 0; i < 5000; ++i) {
+    spread.push_back(1.0 + fraction(rng) / 32.0);
+    spread.push_back(-1.0 - fraction(rng) / 32.0);
+  }
+  rows.push_back({"SharedHighBits", spread});
   return rows;
 }
 

@@ -102,7 +102,7 @@ TEST(MedianInterval, AgainstExactBinomial) {
       while (j + 1 < n && cdf[j + 1] <= tail) ++j;
       const MedianIntervalPlaces got = MedianIntervalPlacesOf(n, level);
       if (cdf[0] > tail) {
-        EXPECT_EQ(got.failure, kNeedsMoreNumbersText) << name;
+        EXPECT_STREQ(got.failure, kNeedsMoreNumbersText) << name;
         continue;
       }
       ASSERT_EQ(got.failure, nullptr) << name << ": " << got.failure;
@@ -131,7 +131,7 @@ TEST(MedianInterval, LeastCount) {
   for (const auto& row : rows) {
     EXPECT_EQ(MedianIntervalLeastCount(row.level), row.least) << row.name;
     if (row.least < 2) continue;
-    EXPECT_EQ(MedianIntervalPlacesOf(row.least - 1, row.level).failure, kNeedsMoreNumbersText) << row.name;
+    EXPECT_STREQ(MedianIntervalPlacesOf(row.least - 1, row.level).failure, kNeedsMoreNumbersText) << row.name;
     EXPECT_EQ(MedianIntervalPlacesOf(row.least, row.level).failure, nullptr) << row.name;
   }
 }
