@@ -41,30 +41,63 @@ class BlockSum {
 
 // The smallest and the largest number: a mean lies between them, which
 // settles the last rounding of one of numbers that are all equal.
+// Taken in the same pass as the sums, whose work on a number of 0 or below
+// means nothing but is harmless: such a list is refused after the pass.
 struct Bounds {
-  double lowest = 0.0;
-  double highest = 0.0;
-};
-
-Bounds BoundsOf(std::span<const double> numbers) {
-  Bounds b{numbers.front(), numbers.front()};
-  for (double v : numbers) {
-    b.lowest = std::fmin(b.lowest, v);
-    b.highest = std::fmax(b.highest, v);
+  explicit Bounds(double first) : lowest(first), highest(first) {}
+  void Take(double v) {
+    lowest = v < lowest ? v : lowest;
+    highest = v > highest ? v : highest;
   }
-  return b;
-}
+  double lowest;
+  double highest;
+};
 
 // frexp: v = m 2^e with m in [1/2, 1), by the bits for a normal v.
 double Split(double v, int& e) {
   const auto bits = std::bit_cast<std::uint64_t>(v);
-  const auto field = static_cast<int>(bits >> 52);  // v > 0: no sign bit
+  const auto field = static_cast<int>(bits >> 52);  // with the sign bit, which only numbers refused have
   if (field == 0) return std::frexp(v, &e);
   e = field - 1022;
   return std::bit_cast<double>((bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1022} << 52));
 }
 
 double Within(double v, Bounds b) { return std::fmin(std::fmax(v, b.lowest), b.highest); }
+
+// The sum of the base-2 logarithms of numbers near 1 (within sqrt(1/2) ..
+// sqrt(2)), a logarithm for every 8 of them: of their product, which stays
+// within 2^-4 .. 2^4, carried with the error of its roundings (exact, by
+// fused multiply-adds) so that log2(p + error) = log2(p) + error / (p ln 2)
+// to far below a rounding. One logarithm of a number within 4 rounds no
+// worse than 8 of numbers within 1/2: as accurate, 8 times fewer.
+class ProductLogs {
+ public:
+  void Push(double m) {
+    const double product = product_ * m;
+    error_ = std::fma(error_, m, std::fma(product_, m, -product));
+    product_ = product;
+    if (++held_ == kFactors) Flush();
+  }
+  double Total() {
+    Flush();
+    return logs_.Total();
+  }
+
+ private:
+  static constexpr int kFactors = 8;
+  void Flush() {
+    if (held_ == 0) return;
+    logs_.Push(std::log2(product_));
+    logs_.Push(error_ / product_ / M_LN2);
+    product_ = 1.0;
+    error_ = 0.0;
+    held_ = 0;
+  }
+  double product_ = 1.0;
+  double error_ = 0.0;  // the exact product less product_
+  int held_ = 0;
+  BlockSum logs_;
+};
 
 // The harmonic mean's three ranges: reciprocals of numbers below 2^-kEdge
 // (which would pass 2^kEdge) are summed as 1 / (x 2^kShift), those of
@@ -77,22 +110,22 @@ constexpr int kShift = 200;
 
 StatResult GeometricMean(std::span<const double> numbers) {
   if (numbers.empty()) return kNeedsNumbersText;
-  const Bounds bounds = BoundsOf(numbers);
-  if (!(bounds.lowest > 0.0)) return kNeedsPositiveText;
-  // x = m 2^e with m in [sqrt(1/2), sqrt(2)): log2(m) stays within 1/2, so
-  // its rounding is tiny beside the whole log2(x), and e is summed exactly.
+  Bounds bounds(numbers.front());
+  // x = m 2^e with m in [sqrt(1/2), sqrt(2)): e is summed exactly, the
+  // logarithms of the small parts m (within 1/2) beside it.
   std::int64_t exponents = 0;
-  BlockSum logs;
+  ProductLogs logs;
   for (double v : numbers) {
+    bounds.Take(v);
     int e = 0;
-    double m = Split(v, e);
-    if (m < M_SQRT1_2) {
-      m *= 2.0;
-      --e;
-    }
-    exponents += e;
-    logs.Push(std::log2(m));
+    const double m = Split(v, e);
+    // Without a branch: which half m falls into is a coin toss for data
+    // spread over a binade.
+    const bool low = m < M_SQRT1_2;
+    exponents += e - low;
+    logs.Push(low ? m * 2.0 : m);
   }
+  if (!(bounds.lowest > 0.0)) return kNeedsPositiveText;
   // mean log2 = (exponents + logs) / n = q + (r + logs) / n, with q whole
   // and 0 <= r < n: 2^q is then an exact scaling of 2^t, t within -1/2 .. 3/2.
   const auto n = static_cast<std::int64_t>(numbers.size());
@@ -109,12 +142,12 @@ StatResult GeometricMean(std::span<const double> numbers) {
 
 StatResult HarmonicMean(std::span<const double> numbers) {
   if (numbers.empty()) return kNeedsNumbersText;
-  const Bounds bounds = BoundsOf(numbers);
-  if (!(bounds.lowest > 0.0)) return kNeedsPositiveText;
+  Bounds bounds(numbers.front());
   const double low = std::ldexp(1.0, -kEdge);
   const double high = std::ldexp(1.0, kEdge);
   BlockSum small, middle, large;  // by the size of the number
   for (double v : numbers) {
+    bounds.Take(v);
     if (v < low) {
       small.Push(1.0 / std::ldexp(v, kShift));
     } else if (v > high) {
@@ -123,6 +156,7 @@ StatResult HarmonicMean(std::span<const double> numbers) {
       middle.Push(1.0 / v);
     }
   }
+  if (!(bounds.lowest > 0.0)) return kNeedsPositiveText;
   // The sum of the reciprocals is S 2^(scale) for the widest range present;
   // the narrower ranges beside it are summed in its units.
   const double count = static_cast<double>(numbers.size());
