@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 
 #include "stats/ExactSum.h"
 #include "stats/RobustTexts.h"
@@ -40,9 +41,10 @@ class BlockSum {
 };
 
 // The smallest and the largest number: a mean lies between them, which
-// settles the last rounding of one of numbers that are all equal.
-// Taken in the same pass as the sums, whose work on a number of 0 or below
-// means nothing but is harmless: such a list is refused after the pass.
+// settles the last rounding of the mean of numbers that are all equal. They
+// are taken in the same pass as the sums; what the sums make of a number of
+// 0 or below means nothing but is harmless, as such a list is refused after
+// the pass.
 struct Bounds {
   explicit Bounds(double first) : lowest(first), highest(first) {}
   void Take(double v) {
@@ -88,7 +90,7 @@ class ProductLogs {
   void Flush() {
     if (held_ == 0) return;
     logs_.Push(std::log2(product_));
-    logs_.Push(error_ / product_ / M_LN2);
+    logs_.Push(error_ / product_ / std::numbers::ln2);
     product_ = 1.0;
     error_ = 0.0;
     held_ = 0;
@@ -121,7 +123,7 @@ StatResult GeometricMean(std::span<const double> numbers) {
     const double m = Split(v, e);
     // Without a branch: which half m falls into is a coin toss for data
     // spread over a binade.
-    const bool low = m < M_SQRT1_2;
+    const bool low = m < std::numbers::sqrt2 / 2.0;
     exponents += e - low;
     logs.Push(low ? m * 2.0 : m);
   }
