@@ -62,10 +62,10 @@ std::vector<Row> ExtremeRows() {
       {"SubnormalsAndOne", {4e-320, 1.0, 3e-310}},
       {"AcrossEveryRange", {1e-310, 1e-300, 2.5e-280, 1.0, 3e270, 1e300, 1.7e308}},
       {"NearOne", {1.0, std::nextafter(1.0, 2.0), std::nextafter(1.0, 0.0), 1.0 + 1e-15}},
-      {"ThreeThousandWide", Spread(3000, -1070, 1020, 1)},
-      {"ThreeThousandNarrow", Spread(3000, -3, 3, 2)},
-      {"ThreeThousandHuge", Spread(3000, 1000, 1023.9, 3)},
-      {"ThreeThousandTiny", Spread(3000, -1073, -1000, 4)},
+      {"ThousandWide", Spread(1000, -1070, 1020, 1)},
+      {"ThousandNarrow", Spread(1000, -3, 3, 2)},
+      {"ThousandHuge", Spread(1000, 1000, 1023.9, 3)},
+      {"ThousandTiny", Spread(1000, -1073, -1000, 4)},
   };
 }
 
