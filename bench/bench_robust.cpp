@@ -51,7 +51,7 @@ void Time(const char* name, int runs, const std::function<double()>& work) {
     bestWall = std::min(bestWall, std::chrono::duration<double>(Clock::now() - start).count());
   }
   gSink = value;
-  std::printf("  %-44s %9.3f ms %9.3f ms   %.17g\n", name, bestWall * 1e3, bestThread * 1e3, value);
+  std::printf("  %-44s %10.4f ms %10.4f ms   %.17g\n", name, bestWall * 1e3, bestThread * 1e3, value);
 }
 
 std::vector<double> LogNormal(std::size_t n) {

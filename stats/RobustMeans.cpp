@@ -66,41 +66,6 @@ double Split(double v, int& e) {
 
 double Within(double v, Bounds b) { return std::fmin(std::fmax(v, b.lowest), b.highest); }
 
-// The sum of the base-2 logarithms of numbers near 1 (within sqrt(1/2) ..
-// sqrt(2)), a logarithm for every 8 of them: of their product, which stays
-// within 2^-4 .. 2^4, carried with the error of its roundings (exact, by
-// fused multiply-adds) so that log2(p + error) = log2(p) + error / (p ln 2)
-// to far below a rounding. One logarithm of a number within 4 rounds no
-// worse than 8 of numbers within 1/2: as accurate, 8 times fewer.
-class ProductLogs {
- public:
-  void Push(double m) {
-    const double product = product_ * m;
-    error_ = std::fma(error_, m, std::fma(product_, m, -product));
-    product_ = product;
-    if (++held_ == kFactors) Flush();
-  }
-  double Total() {
-    Flush();
-    return logs_.Total();
-  }
-
- private:
-  static constexpr int kFactors = 8;
-  void Flush() {
-    if (held_ == 0) return;
-    logs_.Push(std::log2(product_));
-    logs_.Push(error_ / product_ / std::numbers::ln2);
-    product_ = 1.0;
-    error_ = 0.0;
-    held_ = 0;
-  }
-  double product_ = 1.0;
-  double error_ = 0.0;  // the exact product less product_
-  int held_ = 0;
-  BlockSum logs_;
-};
-
 // The harmonic mean's three ranges: reciprocals of numbers below 2^-kEdge
 // (which would pass 2^kEdge) are summed as 1 / (x 2^kShift), those of
 // numbers above 2^kEdge (which would near the subnormals) as
@@ -114,9 +79,12 @@ StatResult GeometricMean(std::span<const double> numbers) {
   if (numbers.empty()) return kNeedsNumbersText;
   Bounds bounds(numbers.front());
   // x = m 2^e with m in [sqrt(1/2), sqrt(2)): e is summed exactly, the
-  // logarithms of the small parts m (within 1/2) beside it.
+  // logarithms of the small parts m (within 1/2, so each rounds by at most
+  // 2^-54 or so) exactly beside it. A logarithm for each number, not one of
+  // a product of several: fewer logarithms, but a result that would depend
+  // on the order of the numbers.
   std::int64_t exponents = 0;
-  ProductLogs logs;
+  BlockSum logs;
   for (double v : numbers) {
     bounds.Take(v);
     int e = 0;
@@ -125,7 +93,7 @@ StatResult GeometricMean(std::span<const double> numbers) {
     // spread over a binade.
     const bool low = m < std::numbers::sqrt2 / 2.0;
     exponents += e - low;
-    logs.Push(low ? m * 2.0 : m);
+    logs.Push(std::log2(low ? m * 2.0 : m));
   }
   if (!(bounds.lowest > 0.0)) return kNeedsPositiveText;
   // mean log2 = (exponents + logs) / n = q + (r + logs) / n, with q whole

@@ -115,7 +115,8 @@ TEST(RobustMeans, AgainstR) {
   }
 }
 
-// Exact sums do not depend on the order of the numbers.
+// Exact sums do not depend on the order of the numbers, and each logarithm
+// or reciprocal is of one number alone: neither do the means, to the bit.
 TEST(RobustMeans, OrderDoesNotMatter) {
   for (const Row& row : ExtremeRows()) {
     std::vector<double> shuffled = row.x;
