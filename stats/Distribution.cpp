@@ -55,6 +55,11 @@ int AutoBinCount(std::span<const double> sorted) {
     range = high / 2.0 - low / 2.0;
     iqr = InclusiveQuantile(sorted, 0.75) / 2.0 - InclusiveQuantile(sorted, 0.25) / 2.0;
   }
+  return AutoBinCountOf(n, range, iqr);
+}
+
+int AutoBinCountOf(std::size_t n, double range, double iqr) {
+  if (n < 2 || !(range > 0.0)) return 1;
   const double count = static_cast<double>(n);
   const double sturges = range / (std::log2(count) + 1.0);
   const double freedmanDiaconis = 2.0 * iqr * std::pow(count, -1.0 / 3.0);
