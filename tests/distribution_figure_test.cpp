@@ -108,21 +108,23 @@ std::vector<double> Range(int n) {
   return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AutomaticBins,
-                         ::testing::Values(
-                             // Sturges: ceil(log2 n) + 1; Freedman-Diaconis: range / (2 IQR / cbrt n).
-                             AutoCase{"Sturges", {1, 2, 3, 4, 5, 6, 7, 8}, 4},  // IQR 3.5: FD 2
-                             AutoCase{"FreedmanDiaconis", Range(10000), 22},    // Sturges 15
-                             AutoCase{"HeavyTail",
-                                      [] {
-                                        auto v = Range(1000);
-                                        v.back() = 1e6;
-                                        return v;
-                                      }(),
-                                      kMostBins},
-                             AutoCase{"NoSpreadInTheMiddle", {0, 5, 5, 5, 5, 5, 5, 10}, 4},  // IQR 0: Sturges alone
-                             AutoCase{"OneNumber", {3}, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AutomaticBins,
+    ::testing::Values(
+        // Sturges: ceil(log2 n) + 1; Freedman-Diaconis: range / (2 IQR / cbrt n).
+        // Halves: whole numbers would get a bar per value.
+        AutoCase{"Sturges", {1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5, 8.5}, 4},  // IQR 3.5: FD 2
+        AutoCase{"FreedmanDiaconis", Range(10000), 22},                    // Sturges 15
+        AutoCase{"HeavyTail",
+                 [] {
+                   auto v = Range(1000);
+                   v.back() = 1e6;
+                   return v;
+                 }(),
+                 kMostBins},
+        AutoCase{"NoSpreadInTheMiddle", {0.5, 5.5, 5.5, 5.5, 5.5, 5.5, 5.5, 10.5}, 4},  // IQR 0: Sturges alone
+        AutoCase{"OneNumber", {3}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FigureOutliers, BeyondTheCapOnlyTheExtremesAreKept) {
   // 3,000 on each side of a tight middle: more than the picture draws.

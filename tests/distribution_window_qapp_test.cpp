@@ -240,7 +240,8 @@ class StoredBins : public DistributionTest, public ::testing::WithParamInterface
 TEST_P(StoredBins, AreRestoredAndChangesStored) {
   const BinsCase& c = GetParam();
   if (c.stored != kAbsent) Store(kDistributionBinsKey, c.stored);
-  ASSERT_TRUE(OpenWindowOn({"1", "2", "3", "4", "5", "6", "7", "8"}));
+  // Halves: whole numbers would get a bar per value.
+  ASSERT_TRUE(OpenWindowOn({"1.5", "2.5", "3.5", "4.5", "5.5", "6.5", "7.5", "8.5"}));
   QSpinBox* bins = Window()->Bins();
   EXPECT_EQ(bins->value(), c.shown);
   EXPECT_EQ(Window()->Figure().bins.size(), c.shown == 0 ? 4u : static_cast<std::size_t>(c.shown));
@@ -390,7 +391,8 @@ TEST_F(DistributionTest, APictureCutShortLeavesTheOldOneAndSaysWhy) {
 
 TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
   ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
-  for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+  for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->Range(),
+                                                    Window()->Logarithmic(), Window()->Titled(), Window()->CopyButton(),
                                                     Window()->SaveButton(), Window()->Table()}) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     ASSERT_NE(a, nullptr);
@@ -399,7 +401,7 @@ TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
   QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(Window()->Picture());
   EXPECT_EQ(picture->text(QAccessible::Description),
             "Histogram and box plot of 4 numbers from 2 to 5; first quartile 3.5, median 4, third quartile 4.25. "
-            "1 value lies beyond the whiskers.");
+            "1 value lies beyond the whiskers. 4 bins: 2: 1 number; 3: 0 numbers; 4: 2 numbers; 5: 1 number.");
 }
 
 TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
@@ -407,11 +409,12 @@ TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
   QApplication::setActiveWindow(Window());
   Window()->Picture()->setFocus(Qt::TabFocusReason);
   std::vector<QWidget*> reached{QApplication::focusWidget()};
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 7; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     reached.push_back(QApplication::focusWidget());
   }
-  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->Range(),
+                                            Window()->Logarithmic(), Window()->Titled(), Window()->CopyButton(),
                                             Window()->SaveButton(), Window()->Table()}));
 }
 
