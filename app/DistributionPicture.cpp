@@ -159,7 +159,8 @@ void DrawCurve(QPainter& p, const Frame& frame, const DistributionFigure& f) {
 
 // The mean and the median: lines through the histogram and the box strip.
 void DrawMarks(QPainter& p, const Frame& frame, const DistributionFigure& f) {
-  if (f.mean) {
+  // Without the outliers the mean may lie off the span shown.
+  if (f.mean && *f.mean >= frame.low && *f.mean <= frame.high) {
     const double x = frame.X(*f.mean);
     p.setPen(QPen(kCurve, 1.5, Qt::DashLine));
     p.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.box.bottom()));
@@ -193,12 +194,14 @@ void DrawBeyondEnds(QPainter& p, const Frame& frame, const DistributionFigure& f
         {tip, mid}, {tip - direction * size * 1.5, mid - size}, {tip - direction * size * 1.5, mid + size}};
     p.drawPolygon(points, 3);
   };
+  // Just off the axis's ends, clear of the whiskers that may stand on them.
+  const double gap = size * 2;
   if (f.lowBeyond > 0) {
-    arrow(frame.plot.left(), -1);
+    arrow(frame.plot.left() - gap, -1);
     BeyondLabel(p, frame, metrics, frame.plot.left() + size * 2, f.lowBeyond, true);
   }
   if (f.highBeyond > 0) {
-    arrow(frame.plot.right(), 1);
+    arrow(frame.plot.right() + gap, 1);
     BeyondLabel(p, frame, metrics, frame.plot.right() - size * 2, f.highBeyond, false);
   }
   p.setBrush(Qt::NoBrush);
