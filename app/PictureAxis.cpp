@@ -110,13 +110,17 @@ QString PictureNumber(double v, const numtext::Separators& separators) {
 }
 
 std::vector<double> RoundTicks(double low, double high, int most, double smallest) {
-  // The span of two extreme numbers may overflow; half of it never does.
-  const double span = high - low;
-  const double step =
-      std::max(smallest, std::isfinite(span) ? RoundStep(span, most) : 2 * RoundStep(high / 2 - low / 2, most));
+  // The span of two extreme numbers may overflow, and so may its round step:
+  // such ticks are worked out on the halves of the numbers and doubled.
+  const double scale = std::isfinite(high - low) ? 1.0 : 2.0;
+  const double from = low / scale;
+  const double to = high / scale;
+  const double step = std::max(smallest / scale, RoundStep(to - from, most));
   std::vector<double> ticks;
-  for (double k = std::ceil(low / step); Multiple(k, step) <= high + step * 1e-9 && ticks.size() < 64; k += 1.0)
-    ticks.push_back(std::abs(k) < 0.5 ? 0.0 : Multiple(k, step));
+  for (double k = std::ceil(from / step); Multiple(k, step) <= to + step * 1e-9 && ticks.size() < 64; k += 1.0) {
+    const double tick = std::abs(k) < 0.5 ? 0.0 : Multiple(k, step) * scale;
+    if (tick >= low && tick <= high) ticks.push_back(tick);
+  }
   return ticks;
 }
 
@@ -129,7 +133,11 @@ std::vector<double> ValueAxisTicks(const Frame& frame, const QFontMetricsF& metr
   if (frame.valueStep > 0)
     return ValueTicks(frame, std::max(most, static_cast<int>(frame.plot.width() / (widest + metrics.height()))));
   if (frame.logarithmic) return LogTicks(frame.low, frame.high, most);
-  return RoundTicks(frame.low, frame.high, most);
+  // A step that lands a single tick inside (-0.9 .. 0.9 by 1) tells no
+  // scale: a finer one then.
+  std::vector<double> ticks;
+  for (int m = most; m < most + 5 && ticks.size() < 2; ++m) ticks = RoundTicks(frame.low, frame.high, m);
+  return ticks;
 }
 
 std::vector<AxisLabel> ValueAxisLabels(const Frame& frame, const QFontMetricsF& metrics,
