@@ -166,6 +166,14 @@ constexpr Piece kManual[] = {
                        "(Ctrl+S) saves it as PNG or SVG, and Esc closes the window.")},
     {Kind::Paragraph,
      QT_TRANSLATE_NOOP("Manual",
+                       "Whole numbers of up to 100 values get a bar for each value, centred on it. <b>Range</b> "
+                       "shows all values or leaves out the outliers beyond the box plot's fences, which are then "
+                       "marked with their count at the ends of the axis; <b>Logarithmic axis</b>, for positive "
+                       "numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range "
+                       "and count. With <b>Include title and statistics</b>, Copy Picture and Save Picture… add a "
+                       "title and the table of spread to the picture.")},
+    {Kind::Paragraph,
+     QT_TRANSLATE_NOOP("Manual",
                        "The window follows each new analysis and says when the number list has changed "
                        "since the one it shows.")},
 
