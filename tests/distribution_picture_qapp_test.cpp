@@ -9,6 +9,8 @@
 #include <QImage>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -174,6 +176,63 @@ INSTANTIATE_TEST_SUITE_P(Cases, PointedBin,
                                            PointCase{"LeftOfTheBars", 0.2, 0.5, -1},
                                            PointCase{"AboveTheHistogram", 3, 1.05, -1},
                                            PointCase{"InTheBoxStrip", 3, -0.2, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// 2,000 log-normal numbers (the sum of twelve uniform draws of a fixed
+// generator, less 6, is close to normal): on a linear axis most of them
+// crowd into the first bins; on a logarithmic one they rise and fall in
+// the middle.
+std::vector<double> LogNormal() {
+  std::uint64_t state = 12345;
+  const auto uniform = [&state] {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(state >> 11) / 9007199254740992.0;
+  };
+  std::vector<double> v;
+  for (int i = 0; i < 2000; ++i) {
+    double z = -6;
+    for (int k = 0; k < 12; ++k) z += uniform();
+    v.push_back(std::exp(3 + 1.2 * z));
+  }
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
+struct ShapeCase {
+  const char* name;
+  bool logarithmic;
+  bool fullestInTheMiddle;  // else among the first tenth of the bins
+};
+
+class LogNormalShape : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(LogNormalShape, WhereTheFullestBinStands) {
+  const ShapeCase& c = GetParam();
+  const std::vector<double> sorted = LogNormal();
+  const DistributionFigure f = MakeDistributionFigure(sorted, FigureOptions{.logarithmic = c.logarithmic}, 1.0, 1.0);
+  ASSERT_GE(f.bins.size(), 10u);
+  const auto fullest = static_cast<std::size_t>(std::max_element(f.bins.begin(), f.bins.end()) - f.bins.begin());
+  if (c.fullestInTheMiddle) {
+    EXPECT_GT(fullest, f.bins.size() / 4);
+    EXPECT_LT(fullest, f.bins.size() * 3 / 4);
+  } else {
+    EXPECT_LT(fullest, f.bins.size() / 10);
+  }
+  // Every number is in a bin, and on a logarithmic axis each bin is as
+  // wide as the next in the logarithm.
+  EXPECT_EQ(std::accumulate(f.bins.begin(), f.bins.end(), std::size_t{0}), sorted.size());
+  if (c.logarithmic) {
+    const double first = std::log10(f.edges[1] / f.edges[0]);
+    for (std::size_t i = 1; i + 1 < f.edges.size(); ++i)
+      EXPECT_NEAR(std::log10(f.edges[i + 1] / f.edges[i]), first, 1e-9) << "bin " << i;
+  }
+  // The description tells the bins too.
+  const QString description = DistributionDescription(f, Dot());
+  EXPECT_TRUE(description.contains(QStringLiteral(" bins: "))) << description.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Axes, LogNormalShape,
+                         ::testing::Values(ShapeCase{"Linear", false, false}, ShapeCase{"Logarithmic", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
