@@ -130,6 +130,8 @@ std::vector<double> ValueAxisTicks(const Frame& frame, const QFontMetricsF& metr
   const double widest =
       std::max(LabelWidth(frame.low, metrics, separators), LabelWidth(frame.high, metrics, separators));
   const int most = std::clamp(static_cast<int>(frame.plot.width() / (widest + metrics.height() * 2)), 2, 10);
+  // A bar per value: a label under every bar that has room for one, not
+  // just ten.
   if (frame.valueStep > 0)
     return ValueTicks(frame, std::max(most, static_cast<int>(frame.plot.width() / (widest + metrics.height()))));
   if (frame.logarithmic) return LogTicks(frame.low, frame.high, most);
