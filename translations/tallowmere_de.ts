@@ -962,6 +962,54 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
         <source>the picture could not be encoded</source>
         <translation>das Bild konnte nicht kodiert werden</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 Zahl</numerusform>
+            <numerusform>%1 Zahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 bis %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 Klasse: </numerusform>
+            <numerusform> %1 Klassen: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>die vollste %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Das Histogramm lässt sie weg.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Verteilung von %1 Zahl</numerusform>
+            <numerusform>Verteilung von %1 Zahlen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1963,6 +2011,10 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>Die Gewichte jeder Gruppe aus dem ersten Tabellenblatt einer Arbeitsmappe, nebeneinander.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Ganze Zahlen mit bis zu 100 Werten erhalten für jeden Wert einen Balken, darauf zentriert. &lt;b&gt;Bereich&lt;/b&gt; zeigt alle Werte oder lässt die Ausreißer jenseits der Zäune des Boxplots weg, die dann mit ihrer Anzahl an den Enden der Achse markiert werden; &lt;b&gt;Logarithmische Achse&lt;/b&gt;, nur für positive Zahlen, macht die Klassen auf einer logarithmischen Skala gleich breit. Zeigen Sie auf einen Balken, um seinen Bereich und seine Anzahl zu sehen. Mit &lt;b&gt;Titel und Statistik einbeziehen&lt;/b&gt; fügen Bild kopieren und Bild speichern … dem Bild einen Titel und die Tabelle der Streuung hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2505,6 +2557,42 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
         <translation>Das Bild konnte nicht gespeichert werden als
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Bereich:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Alle Werte</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Ohne Ausreißer</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Ohne Ausreißer umfasst das Histogramm die Zahlen innerhalb von 1,5 Interquartilsabständen um die Box.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Logarithmische &amp;Achse</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Klassen gleicher Breite im Logarithmus; nur für positive Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>&amp;Titel und Statistik einbeziehen</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Das Bild mit einem Titel darüber und der Statistik darunter kopieren und speichern</translation>
     </message>
 </context>
 <context>

@@ -958,6 +958,54 @@ entonces, y se leen los campos que tienen</translation>
         <source>the picture could not be encoded</source>
         <translation>no se pudo codificar la imagen</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 número</numerusform>
+            <numerusform>%1 números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 intervalo: </numerusform>
+            <numerusform> %1 intervalos: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>el más lleno, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> El histograma los deja fuera.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribución de %1 número</numerusform>
+            <numerusform>Distribución de %1 números</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1959,6 +2007,10 @@ entonces, y se leen los campos que tienen</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>Los pesos de cada grupo de la primera hoja de un libro, uno junto a otro.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Los números enteros con hasta 100 valores tienen una barra por valor, centrada en él. &lt;b&gt;Rango&lt;/b&gt; muestra todos los valores o deja fuera los valores atípicos más allá de las vallas del diagrama de caja, que entonces se marcan con su número en los extremos del eje; &lt;b&gt;Eje logarítmico&lt;/b&gt;, solo para números positivos, hace los intervalos iguales en una escala logarítmica. Señale una barra para ver su intervalo y su número. Con &lt;b&gt;Incluir título y estadísticas&lt;/b&gt;, Copiar imagen y Guardar imagen… añaden a la imagen un título y la tabla de dispersión.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2501,6 +2553,42 @@ entonces, y se leen los campos que tienen</translation>
         <translation>No se pudo guardar la imagen como
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Rango:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Todos los valores</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sin valores atípicos</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sin valores atípicos, el histograma abarca los números a menos de 1,5 rangos intercuartílicos de la caja.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Eje &amp;logarítmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Intervalos de igual anchura en el logaritmo; solo para números positivos</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Incluir &amp;título y estadísticas</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copiar y guardar la imagen con un título encima y las estadísticas debajo</translation>
     </message>
 </context>
 <context>

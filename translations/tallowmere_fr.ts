@@ -962,6 +962,54 @@ champs sont lus</translation>
         <source>the picture could not be encoded</source>
         <translation>l’image n’a pas pu être encodée</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Effectif</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 nombre</numerusform>
+            <numerusform>%1 nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 à %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe&#xa0;: </numerusform>
+            <numerusform> %1 classes&#xa0;: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>la plus remplie, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> L’histogramme les omet.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribution de %1 nombre</numerusform>
+            <numerusform>Distribution de %1 nombres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1963,6 +2011,10 @@ champs sont lus</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>Les poids de chaque groupe de la première feuille d’un classeur, côte à côte.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Les nombres entiers d’au plus 100 valeurs ont une barre par valeur, centrée sur elle. &lt;b&gt;Plage&lt;/b&gt; montre toutes les valeurs ou omet les valeurs aberrantes au-delà des barrières de la boîte à moustaches, alors marquées avec leur nombre aux extrémités de l’axe&#xa0;; &lt;b&gt;Axe logarithmique&lt;/b&gt;, pour les nombres positifs seulement, rend les classes égales sur une échelle logarithmique. Pointez une barre pour voir son intervalle et son effectif. Avec &lt;b&gt;Inclure le titre et les statistiques&lt;/b&gt;, Copier l’image et Enregistrer l’image… ajoutent à l’image un titre et le tableau de dispersion.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2505,6 +2557,42 @@ champs sont lus</translation>
         <translation>L’image n’a pas pu être enregistrée sous
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>Pla&amp;ge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Toutes les valeurs</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sans valeurs aberrantes</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sans valeurs aberrantes, l’histogramme couvre les nombres situés à moins de 1,5 écart interquartile de la boîte.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Axe &amp;logarithmique</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classes de largeur égale dans le logarithme&#xa0;; pour les nombres positifs seulement</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Inclure le &amp;titre et les statistiques</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copier et enregistrer l’image avec un titre au-dessus et les statistiques en dessous</translation>
     </message>
 </context>
 <context>

@@ -961,6 +961,54 @@ allora, e i loro campi presenti vengono letti</translation>
         <source>the picture could not be encoded</source>
         <translation>l&apos;immagine non può essere codificata</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 numero</numerusform>
+            <numerusform>%1 numeri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>da %1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe: </numerusform>
+            <numerusform> %1 classi: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>la più piena, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> L&apos;istogramma li esclude.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribuzione di %1 numero</numerusform>
+            <numerusform>Distribuzione di %1 numeri</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1962,6 +2010,10 @@ allora, e i loro campi presenti vengono letti</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>I pesi di ogni gruppo del primo foglio di una cartella di lavoro, affiancati.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>I numeri interi con al più 100 valori hanno una barra per valore, centrata su di esso. &lt;b&gt;Intervallo&lt;/b&gt; mostra tutti i valori o esclude i valori anomali oltre le recinzioni del box plot, che vengono allora segnati con il loro numero agli estremi dell&apos;asse; &lt;b&gt;Asse logaritmico&lt;/b&gt;, solo per numeri positivi, rende le classi uguali su una scala logaritmica. Puntate una barra per vederne l&apos;intervallo e il conteggio. Con &lt;b&gt;Includi titolo e statistiche&lt;/b&gt;, Copia immagine e Salva immagine… aggiungono all&apos;immagine un titolo e la tabella della dispersione.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2504,6 +2556,42 @@ allora, e i loro campi presenti vengono letti</translation>
         <translation>Impossibile salvare l&apos;immagine come
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Intervallo:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Tutti i valori</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Senza valori anomali</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Senza valori anomali, l&apos;istogramma copre i numeri entro 1,5 scarti interquartili dalla scatola.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Asse l&amp;ogaritmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classi di uguale ampiezza nel logaritmo; solo per numeri positivi</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Includi &amp;titolo e statistiche</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copia e salva l&apos;immagine con un titolo sopra e le statistiche sotto</translation>
     </message>
 </context>
 <context>

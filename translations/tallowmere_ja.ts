@@ -924,6 +924,51 @@ and the fields they have are read</source>
         <source>the picture could not be encoded</source>
         <translation>画像をエンコードできませんでした</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>個数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 から %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> ビン %1 個: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>最も多いのは %1。</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> ヒストグラムではそれらを除いています。</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>%1 個の数値の分布</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1921,6 +1966,10 @@ and the fields they have are read</source>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>ブックの最初のシートの各グループの体重を並べて表示します。</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>値の種類が 100 個までの整数は、値ごとにその値を中心とした棒になります。&lt;b&gt;範囲&lt;/b&gt; はすべての値を表示するか、箱ひげ図のフェンスの外にある外れ値を除きます。除いた外れ値は軸の端にその個数とともに示されます。&lt;b&gt;対数軸&lt;/b&gt;（正の数値のみ）は、対数目盛りで等しい幅のビンにします。棒を指すと、その範囲と個数が表示されます。&lt;b&gt;タイトルと統計量を含める&lt;/b&gt; をオンにすると、画像をコピーと画像を保存… で画像にタイトルと散らばりの表が付きます。</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2463,6 +2512,42 @@ and the fields they have are read</source>
         <translation>画像を次の名前で保存できませんでした:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>範囲(&amp;R):</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>すべての値</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>外れ値を除く</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>外れ値を除くと、ヒストグラムは箱から四分位範囲の 1.5 倍以内の数値にわたります。</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>対数軸(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>対数で等しい幅のビン。正の数値のみ</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>タイトルと統計量を含める(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>画像の上にタイトル、下に統計量を付けてコピー・保存します</translation>
     </message>
 </context>
 <context>

@@ -959,6 +959,54 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <source>the picture could not be encoded</source>
         <translation>de afbeelding kon niet worden gecodeerd</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 getal</numerusform>
+            <numerusform>%1 getallen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 tot %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 klasse: </numerusform>
+            <numerusform> %1 klassen: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>de volste %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Het histogram laat ze weg.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Verdeling van %1 getal</numerusform>
+            <numerusform>Verdeling van %1 getallen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1960,6 +2008,10 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>De gewichten van elke groep uit het eerste werkblad van een werkmap, naast elkaar.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Gehele getallen met hoogstens 100 waarden krijgen een staaf per waarde, erop gecentreerd. &lt;b&gt;Bereik&lt;/b&gt; toont alle waarden of laat de uitschieters buiten de hekken van de boxplot weg, die dan met hun aantal aan de uiteinden van de as worden aangegeven; &lt;b&gt;Logaritmische as&lt;/b&gt;, alleen voor positieve getallen, maakt de klassen gelijk op een logaritmische schaal. Wijs een staaf aan om het bereik en het aantal ervan te zien. Met &lt;b&gt;Titel en statistieken opnemen&lt;/b&gt; voegen Afbeelding kopiëren en Afbeelding opslaan… een titel en de tabel van de spreiding aan de afbeelding toe.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2502,6 +2554,42 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <translation>De afbeelding kon niet worden opgeslagen als
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Bereik:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Alle waarden</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Zonder uitschieters</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereik</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Zonder uitschieters beslaat het histogram de getallen binnen 1,5 interkwartielafstand van de box.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>&amp;Logaritmische as</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Klassen van gelijke breedte in de logaritme; alleen voor positieve getallen</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>&amp;Titel en statistieken opnemen</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>De afbeelding kopiëren en opslaan met een titel erboven en de statistieken eronder</translation>
     </message>
 </context>
 <context>

@@ -993,6 +993,57 @@ a ich istniejące pola są odczytywane</translation>
         <source>the picture could not be encoded</source>
         <translation>nie można zakodować obrazu</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczność</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 liczba</numerusform>
+            <numerusform>%1 liczby</numerusform>
+            <numerusform>%1 liczb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 do %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 przedział: </numerusform>
+            <numerusform> %1 przedziały: </numerusform>
+            <numerusform> %1 przedziałów: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>najliczniejszy %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Histogram je pomija.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Rozkład %1 liczby</numerusform>
+            <numerusform>Rozkład %1 liczb</numerusform>
+            <numerusform>Rozkład %1 liczb</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1998,6 +2049,10 @@ a ich istniejące pola są odczytywane</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>Wagi każdej grupy z pierwszego arkusza skoroszytu, obok siebie.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Liczby całkowite o co najwyżej 100 wartościach mają po jednym słupku na wartość, wyśrodkowanym na niej. &lt;b&gt;Zakres&lt;/b&gt; pokazuje wszystkie wartości lub pomija wartości odstające poza płotkami wykresu pudełkowego, które są wtedy zaznaczane wraz z ich liczbą na końcach osi; &lt;b&gt;Oś logarytmiczna&lt;/b&gt;, tylko dla liczb dodatnich, daje przedziały równe w skali logarytmicznej. Wskaż słupek, aby zobaczyć jego przedział i liczność. Z opcją &lt;b&gt;Dołącz tytuł i statystyki&lt;/b&gt; Kopiuj obraz i Zapisz obraz… dodają do obrazu tytuł i tabelę rozrzutu.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2540,6 +2595,42 @@ a ich istniejące pola są odczytywane</translation>
         <translation>Nie można zapisać obrazu jako
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>Z&amp;akres:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Wszystkie wartości</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Bez wartości odstających</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Bez wartości odstających histogram obejmuje liczby w odległości do 1,5 rozstępu ćwiartkowego od pudełka.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Oś &amp;logarytmiczna</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Przedziały równej szerokości w logarytmie; tylko dla liczb dodatnich</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Dołącz &amp;tytuł i statystyki</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Kopiuj i zapisz obraz z tytułem nad nim i statystykami pod nim</translation>
     </message>
 </context>
 <context>

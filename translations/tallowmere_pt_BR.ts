@@ -954,6 +954,54 @@ então, e os campos que têm são lidos</translation>
         <source>the picture could not be encoded</source>
         <translation>não foi possível codificar a imagem</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 número</numerusform>
+            <numerusform>%1 números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe: </numerusform>
+            <numerusform> %1 classes: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>a mais cheia, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> O histograma os deixa de fora.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribuição de %1 número</numerusform>
+            <numerusform>Distribuição de %1 números</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DistributionSource</name>
@@ -1955,6 +2003,10 @@ então, e os campos que têm são lidos</translation>
         <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
         <translation>Os pesos de cada grupo da primeira planilha de uma pasta de trabalho, lado a lado.</translation>
     </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Números inteiros com até 100 valores recebem uma barra por valor, centrada nele. &lt;b&gt;Intervalo&lt;/b&gt; mostra todos os valores ou deixa de fora os valores atípicos além das cercas do diagrama de caixa, que então são marcados com sua quantidade nas pontas do eixo; &lt;b&gt;Eixo logarítmico&lt;/b&gt;, só para números positivos, torna as classes iguais numa escala logarítmica. Aponte para uma barra para ver seu intervalo e sua contagem. Com &lt;b&gt;Incluir título e estatísticas&lt;/b&gt;, Copiar imagem e Salvar imagem… adicionam à imagem um título e a tabela de dispersão.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2497,6 +2549,42 @@ então, e os campos que têm são lidos</translation>
         <translation>Não foi possível salvar a imagem como
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Intervalo:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Todos os valores</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sem valores atípicos</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sem valores atípicos, o histograma abrange os números a até 1,5 intervalo interquartil da caixa.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Eixo l&amp;ogarítmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classes de largura igual no logaritmo; só para números positivos</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Incluir &amp;título e estatísticas</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copiar e salvar a imagem com um título acima e as estatísticas abaixo</translation>
     </message>
 </context>
 <context>
