@@ -1,6 +1,7 @@
 #include "app/TableOpening.h"
 
 #include "input/DelimitedFile.h"
+#include "input/TwoThreadTable.h"
 #include "numtext/EntryValue.h"
 #include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
@@ -117,7 +118,7 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, columns);
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
-    input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), columns);
+    input::TwoThreadTableReader text(choice.layout.delimiter.value_or('\t'), columns);
     input::NoEntries list;
     whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
   }

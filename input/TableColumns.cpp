@@ -145,10 +145,10 @@ void TableColumns::EndHeader() {
   ResolvePicks();
 }
 
-std::size_t TableColumns::GroupIndex() {
+std::size_t TableColumns::GroupIndex(const std::string& label) {
   if (!choice_.group) return 0;
-  const auto [at, made] = groupIndex_.try_emplace(rowGroup_, groups_.size());
-  if (made) groups_.push_back(rowGroup_);
+  const auto [at, made] = groupIndex_.try_emplace(label, groups_.size());
+  if (made) groups_.push_back(label);
   return at->second;
 }
 
@@ -166,7 +166,7 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;
-  const std::size_t group = GroupIndex();
+  const std::size_t group = GroupIndex(rowGroup_);
   CellBatch& batch = keeper_.Filling();
   for (std::size_t k = 0; k < rowSlots_.size(); ++k) batch.SetList(rowStart_ + k, Block(rowSlots_[k], group));
   if (batch.Size() >= kBatchCells) keeper_.Hand();

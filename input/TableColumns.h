@@ -84,6 +84,14 @@ class TableColumns final : public CellSink {
   std::vector<ColumnEntries> TakeBlocks();
 
  private:
+  // Whole rows of delimited text may be split and tested elsewhere
+  // (input/TwoThreadTable) and taken in here in text order, once the header
+  // is read and names every chosen column.
+  friend class TwoThreadTableReader;
+  bool TakesRowsElsewhere() const { return !inHeader_ && !missing_; }
+  // Every cell told so far is kept in its block when this returns.
+  void KeepHeld() { keeper_.Finish(); }
+
   struct Slot {
     std::string name;
     std::size_t number = 0;
@@ -97,7 +105,7 @@ class TableColumns final : public CellSink {
   // batch costs little to hand over, few enough that the two in hand stay
   // in the caches.
   static constexpr std::size_t kBatchCells = std::size_t{1} << 16;
-  std::size_t GroupIndex();
+  std::size_t GroupIndex(const std::string& label);
   EntrySource& Block(std::size_t slot, std::size_t group);
 
   ColumnsChoice choice_;

@@ -56,6 +56,7 @@
 #include "input/SheetReading.h"
 #include "input/SpreadsheetKind.h"
 #include "input/TableColumns.h"
+#include "input/TwoThreadTable.h"
 #include "numtext/NumberText.h"
 #include "platform/Language.h"
 #include "results/Analysis.h"
@@ -299,7 +300,7 @@ template <class Read>
 bool ReadColumns(CommandLineHost& host, const std::string& name, Read&& read) {
   TableReport report(name, host);
   host.columns->BeginTable();
-  DelimitedTextReader reader(host.table->delimiter, *host.columns);
+  TwoThreadTableReader reader(host.table->delimiter, *host.columns);
   const bool whole = read(static_cast<TextPieceReader&>(reader));
   if (const std::uint64_t line = reader.UnclosedQuoteLine()) report.UnclosedQuote(line);
   if (host.columns->MissingName()) report.NameNotInHeader();

@@ -1,0 +1,311 @@
+#include "input/TwoThreadTable.h"
+
+#include <string.h>
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+
+#include "input/DelimitedSplit.h"
+#include "input/KeptEntries.h"
+#include "numtext/LeadingNumber.h"
+
+namespace tallowmere::input {
+
+namespace {
+
+constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
+
+// Past this many groups in one part, a part finds a label's group by a hash
+// rather than by looking through them all.
+constexpr std::size_t kGroupsLookedThrough = 8;
+
+}  // namespace
+
+struct TwoThreadTableReader::Plan {
+  const CandidateRule* rule = nullptr;
+  bool all = false;
+  bool grouped = false;
+  std::size_t groupColumn = kNoColumn;
+  std::vector<char> wanted;  // by column, without `all`: a chosen column
+  char delimiter = ',';
+
+  bool Wants(std::size_t column) const {
+    if (column == groupColumn) return true;
+    return all || (column < wanted.size() && wanted[column]);
+  }
+  bool Values(std::size_t column) const {
+    if (all) return column != groupColumn;
+    return column < wanted.size() && wanted[column];
+  }
+};
+
+struct TwoThreadTableReader::Part {
+  // A value cell of the row in hand, held until the row's group is known.
+  struct Held {
+    std::size_t column;
+    bool text;
+    double value;
+    std::uint32_t offset, length;
+  };
+  std::vector<std::vector<KeptEntries>> kept;  // [column][group of the part]
+  std::vector<std::size_t> firstMet;           // with `all`: the columns in the order first met
+  std::vector<char> met;                       // by column
+  std::vector<std::string_view> groups;        // the part's groups' labels, in the order they first appear
+  std::unordered_map<std::string_view, std::size_t> groupOfLabel;  // past kGroupsLookedThrough groups
+  std::vector<Held> row;
+  std::size_t otherConvention = 0;
+  std::uint32_t firstOtherOffset = 0, firstOtherLength = 0;
+  std::uint64_t lines = 0;
+  std::exception_ptr failure;
+
+  void Reset() {
+    for (std::vector<KeptEntries>& column : kept)
+      for (KeptEntries& entries : column) entries.Clear();
+    for (const std::size_t column : firstMet) met[column] = 0;
+    firstMet.clear();
+    groups.clear();
+    groupOfLabel.clear();
+    row.clear();
+    otherConvention = 0;
+    lines = 0;
+    failure = nullptr;
+  }
+  KeptEntries& Entries(std::size_t column, std::size_t group) {
+    if (kept.size() <= column) kept.resize(column + 1);
+    std::vector<KeptEntries>& groupsOfColumn = kept[column];
+    if (groupsOfColumn.size() <= group) groupsOfColumn.resize(group + 1);
+    return groupsOfColumn[group];
+  }
+  void Meet(std::size_t column) {
+    if (met.size() <= column) met.resize(column + 1, 0);
+    if (met[column]) return;
+    met[column] = 1;
+    firstMet.push_back(column);
+  }
+  std::size_t Group(std::string_view label) {
+    if (groups.size() <= kGroupsLookedThrough) {
+      const auto at = std::find(groups.begin(), groups.end(), label);
+      if (at != groups.end()) return static_cast<std::size_t>(at - groups.begin());
+      if (groups.size() == kGroupsLookedThrough)
+        for (std::size_t g = 0; g < groups.size(); ++g) groupOfLabel.emplace(groups[g], g);
+    } else if (const auto known = groupOfLabel.find(label); known != groupOfLabel.end()) {
+      return known->second;
+    }
+    if (groups.size() >= kGroupsLookedThrough) groupOfLabel.emplace(label, groups.size());
+    groups.push_back(label);
+    return groups.size() - 1;
+  }
+};
+
+namespace {
+
+using Plan = TwoThreadTableReader::Plan;
+using Part = TwoThreadTableReader::Part;
+
+// The records of one part, split and decided into it: the cells told and
+// kept as TableColumns keeps those DelimitedCells tells it, its rows' groups
+// known at each row's end.
+class PartRows {
+ public:
+  PartRows(const Plan& plan, const char* begin, const char* end, Part& part)
+      : plan_(plan), begin_(begin), end_(end), part_(part) {}
+
+  // What the splitter asks and tells.
+  bool Wants(std::size_t field) const { return plan_.Wants(field); }
+  void BeginRecord(std::uint64_t) {
+    label_ = {};
+    part_.row.clear();
+  }
+  void Field(std::size_t field, std::string_view text, bool overlong) {
+    // An empty field is no cell.
+    if (text.empty() && !overlong) return;
+    if (field == plan_.groupColumn) label_ = text;
+    if (!plan_.Values(field)) return;
+    if (plan_.all) part_.Meet(field);
+    // A field too long to be a number keeps nothing.
+    if (overlong) return;
+    column_ = field;
+    plan_.rule->Decide(text, *this, [&](double& value) {
+      return numtext::PlainLeadingNumberIn(text.data(), text.size(), end_, value);
+    });
+  }
+  bool EndRecord(std::uint64_t, std::size_t) {
+    if (!plan_.grouped) return true;
+    const std::size_t group = part_.Group(label_);
+    for (const Part::Held& held : part_.row) {
+      KeptEntries& entries = part_.Entries(held.column, group);
+      if (held.text)
+        entries.AddText(held.offset, held.length);
+      else
+        entries.values.push_back(held.value);
+    }
+    return true;
+  }
+  void UnclosedQuote(std::uint64_t) {}
+
+  // What the rule tells of the cell in hand.
+  void Number(double value) {
+    if (plan_.grouped)
+      part_.row.push_back({.column = column_, .text = false, .value = value, .offset = 0, .length = 0});
+    else
+      part_.Entries(column_, 0).values.push_back(value);
+  }
+  void Text(std::string_view candidate) {
+    const auto offset = static_cast<std::uint32_t>(candidate.data() - begin_);
+    const auto length = static_cast<std::uint32_t>(candidate.size());
+    if (plan_.grouped)
+      part_.row.push_back({.column = column_, .text = true, .value = 0, .offset = offset, .length = length});
+    else
+      part_.Entries(column_, 0).AddText(offset, length);
+  }
+  void Skip(std::string_view) {}
+  void Other(std::string_view candidate) {
+    if (part_.otherConvention++ > 0) return;
+    part_.firstOtherOffset = static_cast<std::uint32_t>(candidate.data() - begin_);
+    part_.firstOtherLength = static_cast<std::uint32_t>(candidate.size());
+  }
+
+ private:
+  const Plan& plan_;
+  const char* begin_;
+  const char* end_;  // the bytes up to here may be read with a field
+  Part& part_;
+  std::string_view label_;
+  std::size_t column_ = 0;
+};
+
+void PreparePart(const Plan& plan, const char* begin, const char* end, Part& part) {
+  part.Reset();
+  try {
+    PartRows rows(plan, begin, end, part);
+    DelimitedSplitter<PartRows> split(plan.delimiter, rows, kMaxCandidateBytes);
+    split.Feed(begin, static_cast<std::size_t>(end - begin));
+    part.lines = split.Line() - 1;
+  } catch (...) {
+    part.failure = std::current_exception();
+  }
+}
+
+// Cuts [begin, end), which ends just after a LF, after a LF about every
+// `partBytes`.
+std::vector<const char*> CutIntoParts(const char* begin, const char* end, std::size_t partBytes) {
+  std::vector<const char*> cuts{begin};
+  while (static_cast<std::size_t>(end - cuts.back()) > partBytes) {
+    const char* from = cuts.back() + partBytes;
+    const auto* at = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
+    if (at == nullptr || at >= end - 1) break;
+    cuts.push_back(at + 1);
+  }
+  cuts.push_back(end);
+  return cuts;
+}
+
+}  // namespace
+
+TwoThreadTableReader::TwoThreadTableReader(char delimiter, TableColumns& columns, std::size_t partBytes)
+    : delimiter_(delimiter),
+      columns_(columns),
+      partBytes_(std::max<std::size_t>(partBytes, 1)),
+      plain_(delimiter, columns) {}
+
+TwoThreadTableReader::~TwoThreadTableReader() = default;
+
+void TwoThreadTableReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
+  Meanwhile pending(meanwhile);
+  const char* const end = data + size;
+  // The record begun in the piece before (or the header) ends at the first
+  // line end; it is read here.
+  const auto* first = static_cast<const char*>(std::memchr(data, '\n', size));
+  if (first == nullptr) return plain_.Feed(data, size);
+  plain_.Feed(data, static_cast<std::size_t>(first + 1 - data));
+  const char* rows = first + 1;
+  const auto* last = static_cast<const char*>(::memrchr(rows, '\n', static_cast<std::size_t>(end - rows)));
+  if (last != nullptr && columns_.TakesRowsElsewhere() && plain_.AtRecordStart()) {
+    const auto span = static_cast<std::size_t>(last + 1 - rows);
+    // A quote may hold a line end: then where a record ends is known only
+    // from reading it all in order.
+    if (!DelimiterQuotes(delimiter_) || std::memchr(rows, '"', span) == nullptr) {
+      ShareRows(rows, last + 1, pending.Hand());
+      rows = last + 1;
+    }
+  }
+  plain_.Feed(rows, static_cast<std::size_t>(end - rows));
+}
+
+void TwoThreadTableReader::Finish() { plain_.Finish(); }
+
+void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const std::function<void()>& meanwhile) {
+  // The cells told before are kept first, so that every block takes its
+  // entries in text order.
+  columns_.KeepHeld();
+  Plan plan;
+  plan.rule = &columns_.rule_;
+  plan.all = columns_.choice_.all;
+  plan.grouped = columns_.choice_.group.has_value();
+  plan.groupColumn = columns_.groupColumn_;
+  plan.delimiter = delimiter_;
+  for (const auto& [column, slot] : columns_.at_) {
+    if (plan.wanted.size() <= column) plan.wanted.resize(column + 1, 0);
+    plan.wanted[column] = 1;
+  }
+  const std::vector<const char*> cuts = CutIntoParts(begin, end, partBytes_);
+  const std::size_t count = cuts.size() - 1;
+  if (parts_.size() < count) parts_.resize(count);
+  if (!threads_) threads_ = std::make_unique<core::TwoThreads>();
+  std::uint64_t lines = 0;
+  auto prepare = [&](std::size_t k) { PreparePart(plan, cuts[k], cuts[k + 1], parts_[k]); };
+  auto take = [&](std::size_t k) {
+    lines += parts_[k].lines;
+    TakePart(plan, cuts[k], parts_[k]);
+  };
+  core::RunInOrder(
+      *threads_, count, prepare, take,
+      [&](std::size_t k) {
+        prepare(k);
+        take(k);
+      },
+      meanwhile);
+  plain_.SkipLines(lines);
+  sharedBytes_ += static_cast<std::uint64_t>(end - begin);
+}
+
+// Takes a part's groups, columns and entries into the columns, as the rows
+// it read would have been told one cell at a time.
+void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const Part& part) {
+  if (plan.all)
+    for (const std::size_t column : part.firstMet) columns_.AllSlot(column);
+  std::vector<std::size_t> groupOf(plan.grouped ? part.groups.size() : 1, 0);
+  if (plan.grouped)
+    for (std::size_t g = 0; g < part.groups.size(); ++g) groupOf[g] = columns_.GroupIndex(std::string(part.groups[g]));
+  auto handOver = [&](std::size_t slot, const std::vector<KeptEntries>& byGroup) {
+    for (std::size_t g = 0; g < byGroup.size(); ++g) {
+      const KeptEntries& entries = byGroup[g];
+      if (entries.values.empty() && entries.texts.empty()) continue;
+      EntrySource& block = columns_.Block(slot, groupOf[g]);
+      entries.HandOver(block, begin, [&block](std::string_view text) { block.AppendTestedText(text); });
+    }
+  };
+  for (std::size_t column = 0; column < part.kept.size(); ++column) {
+    if (part.kept[column].empty()) continue;
+    if (plan.all) {
+      handOver(columns_.allSlotAt_[column], part.kept[column]);
+      continue;
+    }
+    const auto& at = columns_.at_;
+    auto pick = std::lower_bound(at.begin(), at.end(), column,
+                                 [](const auto& entry, std::size_t c) { return entry.first < c; });
+    for (; pick != at.end() && pick->first == column; ++pick) handOver(pick->second, part.kept[column]);
+  }
+  if (part.otherConvention > 0)
+    columns_.otherConvention_.NoteOtherConvention(
+        std::string_view(begin + part.firstOtherOffset, part.firstOtherLength), part.otherConvention);
+  if (part.failure) std::rethrow_exception(part.failure);
+}
+
+}  // namespace tallowmere::input
