@@ -119,8 +119,7 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
     input::TwoThreadTableReader text(choice.layout.delimiter.value_or('\t'), columns);
-    input::NoEntries list;
-    whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+    whole = input::LoadFileText(text.FileList(), text, choice.path, showNotRead, letEventsRun, shouldStop);
   }
   blocks = columns.TakeBlocks();
   return whole;

@@ -158,14 +158,24 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
   if (blocks[group] == kNone) {
     blocks[group] = blocks_.size();
     blocks_.push_back(std::make_unique<ColumnEntries>());
+    if (expectedRows_ > rows_ && blocks_.size() <= kBlocksWithRoom)
+      blocks_.back()->entries.ExpectEntries(expectedRows_ - rows_);
   }
   return blocks_[blocks[group]]->entries;
+}
+
+void TableColumns::ExpectRows(std::size_t rows) {
+  expectedRows_ = rows;
+  if (rows <= rows_) return;
+  for (std::size_t b = 0; b < blocks_.size() && b < kBlocksWithRoom; ++b)
+    blocks_[b]->entries.ExpectEntries(rows - rows_);
 }
 
 // The row's cells get their blocks once its group is known.
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;
+  ++rows_;
   const std::size_t group = GroupIndex(rowGroup_);
   CellBatch& batch = keeper_.Filling();
   for (std::size_t k = 0; k < rowSlots_.size(); ++k) batch.SetList(rowStart_ + k, Block(rowSlots_[k], group));

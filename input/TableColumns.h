@@ -91,6 +91,15 @@ class TableColumns final : public CellSink {
   bool TakesRowsElsewhere() const { return !inHeader_ && !missing_; }
   // Every cell told so far is kept in its block when this returns.
   void KeepHeld() { keeper_.Finish(); }
+  // The rows read so far, the header aside.
+  std::size_t RowsRead() const { return rows_; }
+  void CountRows(std::size_t rows) { rows_ += rows; }
+  // About this many rows are coming in all: each block, made or to be made,
+  // gets room for that many entries at once (the first kBlocksWithRoom).
+  // Only with every cell told kept (KeepHeld), as the room moves the
+  // numbers.
+  void ExpectRows(std::size_t rows);
+  static constexpr std::size_t kBlocksWithRoom = 64;
 
   struct Slot {
     std::string name;
@@ -134,6 +143,8 @@ class TableColumns final : public CellSink {
   std::vector<std::size_t> rowSlots_;  // the slot of each of the row's cells
   std::size_t rowStart_ = 0;           // where the row's cells begin in the filling batch
   std::string rowGroup_;               // the group's label of the row in hand
+  std::size_t rows_ = 0;
+  std::size_t expectedRows_ = 0;  // 0: not known
 };
 
 }  // namespace tallowmere::input

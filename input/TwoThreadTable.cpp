@@ -21,6 +21,10 @@ namespace {
 
 constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
 
+// The rows of this much text tell how long a row is, and so about how many
+// rows the whole file holds.
+constexpr std::size_t kRowsMeasuredBytes = std::size_t{4} << 20;
+
 // Past this many groups in one part, a part finds a label's group by a hash
 // rather than by looking through them all.
 constexpr std::size_t kGroupsLookedThrough = 8;
@@ -62,6 +66,7 @@ struct TwoThreadTableReader::Part {
   std::size_t otherConvention = 0;
   std::uint32_t firstOtherOffset = 0, firstOtherLength = 0;
   std::uint64_t lines = 0;
+  std::size_t records = 0;
   std::exception_ptr failure;
 
   void Reset() {
@@ -74,6 +79,7 @@ struct TwoThreadTableReader::Part {
     row.clear();
     otherConvention = 0;
     lines = 0;
+    records = 0;
     failure = nullptr;
   }
   KeptEntries& Entries(std::size_t column, std::size_t group) {
@@ -136,6 +142,7 @@ class PartRows {
     });
   }
   bool EndRecord(std::uint64_t, std::size_t) {
+    ++part_.records;
     if (!plan_.grouped) return true;
     const std::size_t group = part_.Group(label_);
     for (const Part::Held& held : part_.row) {
@@ -219,31 +226,44 @@ TwoThreadTableReader::~TwoThreadTableReader() = default;
 void TwoThreadTableReader::Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) {
   Meanwhile pending(meanwhile);
   const char* const end = data + size;
+  const char* rows = data;
   // The record begun in the piece before (or the header) ends at the first
   // line end; it is read here.
-  const auto* first = static_cast<const char*>(std::memchr(data, '\n', size));
-  if (first == nullptr) return plain_.Feed(data, size);
-  plain_.Feed(data, static_cast<std::size_t>(first + 1 - data));
-  const char* rows = first + 1;
-  const auto* last = static_cast<const char*>(::memrchr(rows, '\n', static_cast<std::size_t>(end - rows)));
-  if (last != nullptr && columns_.TakesRowsElsewhere() && plain_.AtRecordStart()) {
-    const auto span = static_cast<std::size_t>(last + 1 - rows);
+  if (const auto* first = static_cast<const char*>(std::memchr(data, '\n', size))) {
+    plain_.Feed(data, static_cast<std::size_t>(first + 1 - data));
+    rows = first + 1;
+    const auto* last = static_cast<const char*>(::memrchr(rows, '\n', static_cast<std::size_t>(end - rows)));
     // A quote may hold a line end: then where a record ends is known only
     // from reading it all in order.
-    if (!DelimiterQuotes(delimiter_) || std::memchr(rows, '"', span) == nullptr) {
+    if (last != nullptr && columns_.TakesRowsElsewhere() && plain_.AtRecordStart() &&
+        (!DelimiterQuotes(delimiter_) ||
+         std::memchr(rows, '"', static_cast<std::size_t>(last + 1 - rows)) == nullptr)) {
+      columns_.KeepHeld();
+      if (!roomMade_) MakeRoom(fedBytes_ + static_cast<std::size_t>(rows - data));
       ShareRows(rows, last + 1, pending.Hand());
       rows = last + 1;
     }
   }
   plain_.Feed(rows, static_cast<std::size_t>(end - rows));
+  fedBytes_ += size;
+}
+
+// Once enough rows are read to tell how long a row is, and with nothing held
+// that is not kept in its block yet.
+void TwoThreadTableReader::MakeRoom(std::size_t bytesRead) {
+  const std::size_t rows = columns_.RowsRead();
+  if (fileBytes_ == 0 || bytesRead < kRowsMeasuredBytes || rows == 0) return;
+  roomMade_ = true;
+  if (fileBytes_ <= bytesRead) return;
+  // A quarter more than the rows so far promise: room not filled costs
+  // nothing, and rows that come short of it only go on in blocks.
+  const double promised = static_cast<double>(rows) * static_cast<double>(fileBytes_) / static_cast<double>(bytesRead);
+  columns_.ExpectRows(static_cast<std::size_t>(promised * 1.25) + 1024);
 }
 
 void TwoThreadTableReader::Finish() { plain_.Finish(); }
 
 void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const std::function<void()>& meanwhile) {
-  // The cells told before are kept first, so that every block takes its
-  // entries in text order.
-  columns_.KeepHeld();
   Plan plan;
   plan.rule = &columns_.rule_;
   plan.all = columns_.choice_.all;
@@ -278,6 +298,7 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
 // Takes a part's groups, columns and entries into the columns, as the rows
 // it read would have been told one cell at a time.
 void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const Part& part) {
+  columns_.CountRows(part.records);
   if (plan.all)
     for (const std::size_t column : part.firstMet) columns_.AllSlot(column);
   std::vector<std::size_t> groupOf(plan.grouped ? part.groups.size() : 1, 0);

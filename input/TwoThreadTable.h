@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "core/TwoThreads.h"
@@ -40,6 +41,11 @@ class TwoThreadTableReader final : public TextPieceReader {
   void Finish() override;
   // As DelimitedCells::UnclosedQuoteLine, once Finish has been called.
   std::uint64_t UnclosedQuoteLine() const { return plain_.UnclosedQuoteLine(); }
+  // The list to read a file with (input::LoadFileText): it keeps nothing,
+  // and tells the reader the file's size, from which, once the first rows
+  // show how long a row is, every block gets its room at once.
+  EntrySink& FileList() { return fileList_; }
+
   // How many bytes of the text were read in parts (the rest by the one
   // splitter), for the tests and the benchmarks to see which way it went.
   std::uint64_t SharedBytes() const { return sharedBytes_; }
@@ -51,8 +57,20 @@ class TwoThreadTableReader final : public TextPieceReader {
 
  private:
   // [begin, end) holds whole records and no quote; it ends just after a LF.
+  // Every cell told before is kept in its block.
   void ShareRows(const char* begin, const char* end, const std::function<void()>& meanwhile);
   void TakePart(const Plan& plan, const char* begin, const Part& part);
+
+  class SizeOnly final : public EntrySink {
+   public:
+    explicit SizeOnly(std::size_t& bytes) : bytes_(bytes) {}
+    void Append(std::string_view) override {}
+    void ExpectBytes(std::size_t bytes) override { bytes_ = bytes; }
+
+   private:
+    std::size_t& bytes_;
+  };
+  void MakeRoom(std::size_t bytesRead);
 
   char delimiter_;
   TableColumns& columns_;
@@ -63,6 +81,10 @@ class TwoThreadTableReader final : public TextPieceReader {
   std::unique_ptr<core::TwoThreads> threads_;
   std::vector<Part> parts_;
   std::uint64_t sharedBytes_ = 0;
+  std::size_t fileBytes_ = 0;  // the file's size, when told
+  std::size_t fedBytes_ = 0;
+  bool roomMade_ = false;
+  SizeOnly fileList_{fileBytes_};
 };
 
 }  // namespace tallowmere::input

@@ -12,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "input/DelimitedFile.h"
@@ -76,7 +77,10 @@ Read Finished(TableColumns& columns, std::uint64_t unclosedQuoteLine) {
 }
 
 template <class Reader>
-void FeedInPieces(Reader& reader, const std::string& text, std::size_t piece) {
+void FeedInPieces(Reader& reader, const std::string& text, std::size_t piece, std::size_t toldBytes = 0) {
+  if constexpr (std::is_same_v<Reader, TwoThreadTableReader>) {
+    if (toldBytes > 0) reader.FileList().ExpectBytes(toldBytes);
+  }
   ListFileReader file(reader);
   for (std::size_t at = 0; at < text.size(); at += piece)
     file.Feed(text.data() + at, std::min(piece, text.size() - at));
@@ -95,11 +99,11 @@ Read ReadPlainly(const ColumnsChoice& choice, const numtext::Separators& sep, ch
 }
 
 Read ReadShared(const ColumnsChoice& choice, const numtext::Separators& sep, char delimiter, const std::string& text,
-                std::size_t piece, std::size_t partBytes, std::uint64_t& shared) {
+                std::size_t piece, std::size_t partBytes, std::uint64_t& shared, std::size_t toldBytes = 0) {
   TableColumns columns(choice, sep, true);
   columns.BeginTable();
   TwoThreadTableReader reader(delimiter, columns, partBytes);
-  FeedInPieces(reader, text, piece);
+  FeedInPieces(reader, text, piece, toldBytes);
   shared = reader.SharedBytes();
   return Finished(columns, reader.UnclosedQuoteLine());
 }
@@ -220,6 +224,30 @@ TEST(TwoThreadTable, ReadsWhatTheOneSplitterReads) {
           EXPECT_EQ(shared > 0, c.sharedInPieces);
         }
       }
+    }
+  }
+}
+
+// A file's size told, the blocks get their room from it once the first
+// megabytes are read: the entries are the same whether the room is ample,
+// falls short (the rest goes on in blocks) or is never made.
+TEST(TwoThreadTable, RoomFromTheFileSizeKeepsTheEntries) {
+  const std::string text = MadeTable({.rows = 400'000});
+  ASSERT_GT(text.size(), std::size_t{5} << 20);
+  struct Row {
+    const char* name;
+    std::size_t toldBytes;
+  };
+  const Row rows[] = {{"the size itself", text.size()},
+                      {"half the size: room for too few", text.size() / 2},
+                      {"far more than the size", text.size() * 8},
+                      {"less than was read before the room is made", std::size_t{1} << 20}};
+  for (const ColumnsChoice& choice : {AllCols(true), Cols({Num(3), Num(2)}, true, Num(4))}) {
+    const Read plainly = ReadPlainly(choice, kPoint, ',', text, 1 << 20);
+    for (const Row& row : rows) {
+      SCOPED_TRACE(row.name);
+      std::uint64_t shared = 0;
+      EXPECT_EQ(ReadShared(choice, kPoint, ',', text, 1 << 20, kTablePartBytes, shared, row.toldBytes), plainly);
     }
   }
 }

@@ -482,10 +482,10 @@ bool ReadTableFile(CommandLineHost& host, const std::string& path, const ShowNot
                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   if (IsSpreadsheet(path)) return ReadSheetFile(host, path);
   const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
-    // The columns' lists grow as they fill: the file's size says nothing of
-    // how much of it each holds.
-    NoEntries noList;
-    EntrySink& list = host.columns ? static_cast<EntrySink&>(noList) : host.entries;
+    // The columns' blocks get their room from the file's size once the
+    // first rows show how long a row is.
+    auto* const columns = dynamic_cast<TwoThreadTableReader*>(&reader);
+    EntrySink& list = columns ? columns->FileList() : host.entries;
     return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
   });
   TellOtherConvention(host, path);
