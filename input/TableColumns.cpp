@@ -158,17 +158,20 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
   if (blocks[group] == kNone) {
     blocks[group] = blocks_.size();
     blocks_.push_back(std::make_unique<ColumnEntries>());
-    if (expectedRows_ > rows_ && blocks_.size() <= kBlocksWithRoom)
-      blocks_.back()->entries.ExpectEntries(expectedRows_ - rows_);
   }
   return blocks_[blocks[group]]->entries;
 }
 
 void TableColumns::ExpectRows(std::size_t rows) {
-  expectedRows_ = rows;
-  if (rows <= rows_) return;
-  for (std::size_t b = 0; b < blocks_.size() && b < kBlocksWithRoom; ++b)
-    blocks_[b]->entries.ExpectEntries(rows - rows_);
+  if (rows <= rows_ || rows_ == 0) return;
+  // Each block is taken to go on as it began: a group of a tenth of the
+  // rows so far gets room for a tenth of those to come.
+  const double more = static_cast<double>(rows - rows_) / static_cast<double>(rows_);
+  for (std::size_t b = 0; b < blocks_.size() && b < kBlocksWithRoom; ++b) {
+    EntrySource& entries = blocks_[b]->entries;
+    if (entries.Count() > 0)
+      entries.ExpectEntries(static_cast<std::size_t>(static_cast<double>(entries.Count()) * more));
+  }
 }
 
 // The row's cells get their blocks once its group is known.

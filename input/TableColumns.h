@@ -94,10 +94,10 @@ class TableColumns final : public CellSink {
   // The rows read so far, the header aside.
   std::size_t RowsRead() const { return rows_; }
   void CountRows(std::size_t rows) { rows_ += rows; }
-  // About this many rows are coming in all: each block, made or to be made,
-  // gets room for that many entries at once (the first kBlocksWithRoom).
-  // Only with every cell told kept (KeepHeld), as the room moves the
-  // numbers.
+  // About this many rows are coming in all: each block made so far (the
+  // first kBlocksWithRoom) gets room at once for its share of the rows to
+  // come, its share of those read. Only with every cell told kept
+  // (KeepHeld), as the room moves the numbers.
   void ExpectRows(std::size_t rows);
   static constexpr std::size_t kBlocksWithRoom = 64;
 
@@ -144,7 +144,6 @@ class TableColumns final : public CellSink {
   std::size_t rowStart_ = 0;           // where the row's cells begin in the filling batch
   std::string rowGroup_;               // the group's label of the row in hand
   std::size_t rows_ = 0;
-  std::size_t expectedRows_ = 0;  // 0: not known
 };
 
 }  // namespace tallowmere::input

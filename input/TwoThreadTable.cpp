@@ -255,8 +255,8 @@ void TwoThreadTableReader::MakeRoom(std::size_t bytesRead) {
   if (fileBytes_ == 0 || bytesRead < kRowsMeasuredBytes || rows == 0) return;
   roomMade_ = true;
   if (fileBytes_ <= bytesRead) return;
-  // A quarter more than the rows so far promise: room not filled costs
-  // nothing, and rows that come short of it only go on in blocks.
+  // A quarter more than the rows so far promise: room not filled costs no
+  // memory, and entries beyond it only go on in blocks.
   const double promised = static_cast<double>(rows) * static_cast<double>(fileBytes_) / static_cast<double>(bytesRead);
   columns_.ExpectRows(static_cast<std::size_t>(promised * 1.25) + 1024);
 }
