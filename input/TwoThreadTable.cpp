@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
 #include <limits>
@@ -137,9 +138,17 @@ class PartRows {
     // A field too long to be a number keeps nothing.
     if (overlong) return;
     column_ = field;
-    plan_.rule->Decide(text, *this, [&](double& value) {
-      return numtext::PlainLeadingNumberIn(text.data(), text.size(), end_, value);
-    });
+    double value;
+    if (plan_.rule->QuickValues() && numtext::PlainLeadingNumberIn(text.data(), text.size(), end_, value))
+      return Number(value);
+    // Labels and words repeat down a column: a text that failed the test a
+    // moment ago fails it again.
+    if (std::find(failed_.begin(), failed_.end(), text) != failed_.end()) return;
+    skipped_ = false;
+    plan_.rule->Decide(text, *this, [](double&) { return false; });
+    if (!skipped_) return;
+    failed_[nextFailed_] = text;
+    nextFailed_ = (nextFailed_ + 1) % failed_.size();
   }
   bool EndRecord(std::uint64_t, std::size_t) {
     ++part_.records;
@@ -171,7 +180,7 @@ class PartRows {
     else
       part_.Entries(column_, 0).AddText(offset, length);
   }
-  void Skip(std::string_view) {}
+  void Skip(std::string_view) { skipped_ = true; }
   void Other(std::string_view candidate) {
     if (part_.otherConvention++ > 0) return;
     part_.firstOtherOffset = static_cast<std::uint32_t>(candidate.data() - begin_);
@@ -185,6 +194,10 @@ class PartRows {
   Part& part_;
   std::string_view label_;
   std::size_t column_ = 0;
+  // The last texts that failed the number test (an empty one never comes).
+  std::array<std::string_view, 8> failed_{};
+  std::size_t nextFailed_ = 0;
+  bool skipped_ = false;
 };
 
 void PreparePart(const Plan& plan, const char* begin, const char* end, Part& part) {
