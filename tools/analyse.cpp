@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -38,6 +39,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -116,7 +119,11 @@ class CommandLineHost : public ErrorSink {
   // Whether the program failed to get memory anywhere (a reader, the
   // engine, a row) since it started: nothing it then computed is shown.
   bool OutOfMemory() const { return core::MemoryFailures() != memoryFailuresAtStart; }
-  const std::uint64_t memoryFailuresAtStart = core::MemoryFailures();
+  std::uint64_t memoryFailuresAtStart = core::MemoryFailures();
+  // With several blocks analysed at once: where the lines for standard error
+  // of the block in hand are kept, to be told once the blocks before it have
+  // told theirs (else they are told at once).
+  std::string* heldLines = nullptr;
 
   AnalysisHost Host() {
     return {.errors = *this,
@@ -191,6 +198,15 @@ std::string TrCount(const char* one, const char* many, std::size_t n) {
 // One line on standard error: "tallowmere-analyse: WHAT".
 void Tell(std::string_view what) { std::cerr << kProgram << ": " << Printable(what) << '\n'; }
 
+// Tell, or the same line kept in `held` when it is given.
+void TellOrHold(std::string* held, std::string_view what) {
+  if (held == nullptr) return Tell(what);
+  *held += kProgram;
+  *held += ": ";
+  *held += Printable(what);
+  *held += '\n';
+}
+
 // Once per file: how many of its lines were read in the other decimal
 // convention than the user's ("71,2" as 71.2 in an English locale), which a
 // reader of the results would not otherwise know.
@@ -246,7 +262,7 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
   // labels mean nothing here.
   const std::string subject = ReportSubject(location, label);
   const std::string what = subject.empty() ? description : subject + ": " + description;
-  Tell(blockName.empty() ? what : blockName + ": " + what);
+  TellOrHold(heldLines, blockName.empty() ? what : blockName + ": " + what);
 }
 
 // What was wrong with one table file, told on standard error as it is met,
@@ -1046,31 +1062,118 @@ std::string ColumnHeading(const ColumnEntries& block) {
   return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(block.number)});
 }
 
-// Analyses each column's (or group's) list in turn. `noNumbers` when one of
-// them had none: told on standard error, naming it, and in its block.
+// One block's analysis, as it came out on whichever thread ran it.
+struct BlockOutcome {
+  results::ColumnResults column;
+  bool noNumbers = false;
+  std::string told;  // its lines for standard error
+  std::size_t reports = 0;
+  EntrySource entries;  // what is left of its entries once analysed
+  std::vector<std::chrono::steady_clock::time_point> rowTimes;
+};
+
+// What analyses blocks one after another: a host of its own, with the
+// user's separators and decimals and the run's count of memory failures so
+// far, and an engine of its own (which lends its own helper thread to its
+// sort and sums).
+struct Lane {
+  explicit Lane(const CommandLineHost& run) : analysis(run.separators) {
+    host.separators = run.separators;
+    host.decimals = run.decimals;
+    host.memoryFailuresAtStart = run.memoryFailuresAtStart;
+    host.holdMessages = true;
+  }
+  CommandLineHost host;
+  results::Analysis analysis;
+};
+
+BlockOutcome AnalyseBlock(const RunOptions& run, Lane& lane, ColumnEntries& block) {
+  CommandLineHost& host = lane.host;
+  BlockOutcome outcome;
+  host.heldLines = &outcome.told;
+  const std::size_t reportsBefore = host.reports;
+  host.entries = std::move(block.entries);
+  host.message.clear();
+  outcome.column = {.column = ColumnHeading(block), .group = std::move(block.group), .results = {}, .noNumbers = {}};
+  const results::ColumnResults& column = outcome.column;
+  host.blockName = column.group ? column.column + ": " + *column.group : column.column;
+  if (Analyse(run, host, lane.analysis) == RunOutcome::kNoNumbers) {
+    outcome.noNumbers = true;
+    outcome.column.noNumbers = host.message;
+    if (!host.OutOfMemory()) TellOrHold(&outcome.told, host.blockName + ": " + host.message);
+  } else {
+    outcome.column.results = lane.analysis.LastResults();
+    outcome.column.results.sorted = {};
+  }
+  host.heldLines = nullptr;
+  outcome.reports = host.reports - reportsBefore;
+  outcome.entries = std::move(host.entries);
+  outcome.rowTimes = host.rowTimes;
+  return outcome;
+}
+
+// The blocks analysed two at a time, on this thread and on a helper, each
+// taking the next block not begun whenever it is free, so that both cores
+// work between the sorts and sums that each engine shares with its own
+// helper. Two sorts then hold their copies at once. Once memory ran short no
+// further block is begun.
+std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLineHost& host,
+                                         std::vector<ColumnEntries>& blocks) {
+  std::vector<BlockOutcome> outcomes(blocks.size());
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> stop{false};
+  auto analyseBlocks = [&](Lane& lane) {
+    for (std::size_t k = next++; k < blocks.size() && !stop; k = next++) {
+      outcomes[k] = AnalyseBlock(run, lane, blocks[k]);
+      if (lane.host.OutOfMemory()) stop = true;
+    }
+  };
+  Lane mine(host);
+  std::optional<Lane> other;
+  std::exception_ptr otherFailure;
+  std::jthread helper;  // last: joined before what it uses goes
+  if (blocks.size() > 1) {
+    other.emplace(host);
+    try {
+      helper = std::jthread([&] {
+        try {
+          analyseBlocks(*other);
+        } catch (...) {
+          otherFailure = std::current_exception();
+          stop = true;
+        }
+      });
+    } catch (const std::system_error&) {
+      // No thread to be had: every block is analysed here.
+    }
+  }
+  analyseBlocks(mine);
+  if (helper.joinable()) helper.join();
+  if (otherFailure) std::rethrow_exception(otherFailure);
+  return outcomes;
+}
+
+// Analyses each column's (or group's) list. `noNumbers` when one of them had
+// none: told on standard error, naming it, and in its block. What each block
+// tells is told in the order of the blocks, as if they were analysed one
+// after another.
 std::vector<results::ColumnResults> AnalyseColumns(const RunOptions& run, CommandLineHost& host, bool& noNumbers) {
   std::vector<ColumnEntries> blocks = host.columns->TakeBlocks();
   std::vector<results::ColumnResults> done;
-  results::Analysis analysis(host.separators);
   // No column at all: as for one column of no numbers.
   noNumbers = blocks.empty();
-  if (noNumbers) Analyse(run, host, analysis);
-  host.holdMessages = true;
-  for (ColumnEntries& block : blocks) {
-    host.entries = std::move(block.entries);
-    host.message.clear();
-    results::ColumnResults column{
-        .column = ColumnHeading(block), .group = std::move(block.group), .results = {}, .noNumbers = {}};
-    host.blockName = column.group ? column.column + ": " + *column.group : column.column;
-    if (Analyse(run, host, analysis) == RunOutcome::kNoNumbers) {
-      noNumbers = true;
-      column.noNumbers = host.message;
-      if (!host.OutOfMemory()) Tell(host.blockName + ": " + host.message);
-    } else {
-      column.results = analysis.LastResults();
-      column.results.sorted = {};
-    }
-    done.push_back(std::move(column));
+  if (noNumbers) {
+    results::Analysis analysis(host.separators);
+    Analyse(run, host, analysis);
+    return done;
+  }
+  for (BlockOutcome& outcome : AnalyseInLanes(run, host, blocks)) {
+    std::cerr << outcome.told;
+    host.reports += outcome.reports;
+    noNumbers = noNumbers || outcome.noNumbers;
+    host.entries = std::move(outcome.entries);
+    host.rowTimes = std::move(outcome.rowTimes);
+    done.push_back(std::move(outcome.column));
     if (host.OutOfMemory()) break;
   }
   return done;
