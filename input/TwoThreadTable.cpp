@@ -83,7 +83,13 @@ struct TwoThreadTableReader::Part {
     records = 0;
     failure = nullptr;
   }
+  // Once per cell: the place is made once per part and column and group.
   KeptEntries& Entries(std::size_t column, std::size_t group) {
+    if (column < kept.size() && group < kept[column].size()) [[likely]]
+      return kept[column][group];
+    return MakeEntries(column, group);
+  }
+  KeptEntries& MakeEntries(std::size_t column, std::size_t group) {
     if (kept.size() <= column) kept.resize(column + 1);
     std::vector<KeptEntries>& groupsOfColumn = kept[column];
     if (groupsOfColumn.size() <= group) groupsOfColumn.resize(group + 1);
@@ -143,7 +149,11 @@ class PartRows {
       return Number(value);
     // Labels and words repeat down a column: a text that failed the test a
     // moment ago fails it again.
-    if (std::find(failed_.begin(), failed_.end(), text) != failed_.end()) return;
+    // (Mostly short, so their first bytes tell most apart.)
+    if (std::any_of(failed_.begin(), failed_.end(), [text](std::string_view failed) {
+          return failed.size() == text.size() && failed.front() == text.front() && failed == text;
+        }))
+      return;
     skipped_ = false;
     plan_.rule->Decide(text, *this, [](double&) { return false; });
     if (!skipped_) return;
