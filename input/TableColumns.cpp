@@ -174,7 +174,9 @@ void TableColumns::ExpectRows(std::size_t rows) {
   }
 }
 
-// The row's cells get their blocks once its group is known.
+// The row's cells get their blocks once its group is known. The rows read in
+// parts (input/TwoThreadTable) never come here: what is counted of each row
+// is counted of theirs where a part is taken (TwoThreadTableReader::TakePart).
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;

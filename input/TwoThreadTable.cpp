@@ -319,7 +319,8 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
 }
 
 // Takes a part's groups, columns and entries into the columns, as the rows
-// it read would have been told one cell at a time.
+// it read would have been told one cell at a time; what TableColumns::EndRow
+// counts of each row is counted here of the part's.
 void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const Part& part) {
   columns_.CountRows(part.records);
   if (plan.all)
