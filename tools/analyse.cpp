@@ -1062,6 +1062,10 @@ std::string ColumnHeading(const ColumnEntries& block) {
   return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(block.number)});
 }
 
+// Blocks are analysed two at a time only where none holds more than this
+// share of the numbers (1 / kSortsAtOnceShare).
+constexpr std::size_t kSortsAtOnceShare = 4;
+
 // One block's analysis, as it came out on whichever thread ran it.
 struct BlockOutcome {
   results::ColumnResults column;
@@ -1112,11 +1116,23 @@ BlockOutcome AnalyseBlock(const RunOptions& run, Lane& lane, ColumnEntries& bloc
   return outcome;
 }
 
-// The blocks analysed two at a time, on this thread and on a helper, each
-// taking the next block not begun whenever it is free, so that both cores
-// work between the sorts and sums that each engine shares with its own
-// helper. Two sorts then hold their copies at once. Once memory ran short no
-// further block is begun.
+// Whether blocks are analysed two at a time: two sorts then hold their
+// copies at once, which costs little beside the numbers held only where no
+// block holds more than a quarter of them (a column's groups, not a few
+// columns of the same rows).
+bool TwoAtATime(const std::vector<ColumnEntries>& blocks) {
+  std::size_t total = 0, largest = 0;
+  for (const ColumnEntries& block : blocks) {
+    total += block.entries.Count();
+    largest = std::max(largest, block.entries.Count());
+  }
+  return blocks.size() > 1 && largest <= total / kSortsAtOnceShare;
+}
+
+// The blocks analysed on this thread, and where TwoAtATime says so on a
+// helper too, each taking the next block not begun whenever it is free, so
+// that both cores work between the sorts and sums that each engine shares
+// with its own helper. Once memory ran short no further block is begun.
 std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLineHost& host,
                                          std::vector<ColumnEntries>& blocks) {
   std::vector<BlockOutcome> outcomes(blocks.size());
@@ -1132,7 +1148,7 @@ std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLin
   std::optional<Lane> other;
   std::exception_ptr otherFailure;
   std::jthread helper;  // last: joined before what it uses goes
-  if (blocks.size() > 1) {
+  if (TwoAtATime(blocks)) {
     other.emplace(host);
     try {
       helper = std::jthread([&] {
