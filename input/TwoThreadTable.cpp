@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
+#include <deque>
 #include <exception>
+#include <functional>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -68,7 +72,15 @@ struct TwoThreadTableReader::Part {
   std::uint32_t firstOtherOffset = 0, firstOtherLength = 0;
   std::uint64_t lines = 0;
   std::size_t records = 0;
+  // The part ended between records: else a quote was open at its end, and
+  // the part after it began inside a field.
+  bool clean = true;
   std::exception_ptr failure;
+  // The texts of quoted fields, which the splitter hands on from a copy of
+  // its own: a text's offset from `length` on is its place here.
+  std::size_t length = 0;
+  std::string copied;
+  std::deque<std::string> copiedLabels;
 
   void Reset() {
     for (std::vector<KeptEntries>& column : kept)
@@ -81,7 +93,15 @@ struct TwoThreadTableReader::Part {
     otherConvention = 0;
     lines = 0;
     records = 0;
+    clean = true;
     failure = nullptr;
+    length = 0;
+    copied.clear();
+    copiedLabels.clear();
+  }
+  std::string_view TextAt(const char* begin, std::uint32_t offset, std::uint32_t size) const {
+    if (offset < length) return {begin + offset, size};
+    return std::string_view(copied).substr(offset - length, size);
   }
   // Once per cell: the place is made once per part and column and group.
   KeptEntries& Entries(std::size_t column, std::size_t group) {
@@ -110,8 +130,8 @@ struct TwoThreadTableReader::Part {
     } else if (const auto known = groupOfLabel.find(label); known != groupOfLabel.end()) {
       return known->second;
     }
-    if (groups.size() >= kGroupsLookedThrough) groupOfLabel.emplace(label, groups.size());
     groups.push_back(label);
+    if (groups.size() > kGroupsLookedThrough) groupOfLabel.emplace(label, groups.size() - 1);
     return groups.size() - 1;
   }
 };
@@ -138,14 +158,17 @@ class PartRows {
   void Field(std::size_t field, std::string_view text, bool overlong) {
     // An empty field is no cell.
     if (text.empty() && !overlong) return;
-    if (field == plan_.groupColumn) label_ = text;
+    if (field == plan_.groupColumn) label_ = Lasting(text);
     if (!plan_.Values(field)) return;
     if (plan_.all) part_.Meet(field);
     // A field too long to be a number keeps nothing.
     if (overlong) return;
     column_ = field;
+    const bool inPart = Within(text);
     double value;
-    if (plan_.rule->QuickValues() && numtext::PlainLeadingNumberIn(text.data(), text.size(), end_, value))
+    // A quoted field's text lies in the splitter's copy, readable only to its end.
+    const char* const readable = inPart ? end_ : text.data() + text.size();
+    if (plan_.rule->QuickValues() && numtext::PlainLeadingNumberIn(text.data(), text.size(), readable, value))
       return Number(value);
     // Labels and words repeat down a column: a text that failed the test a
     // moment ago fails it again.
@@ -156,14 +179,23 @@ class PartRows {
       return;
     skipped_ = false;
     plan_.rule->Decide(text, *this, [](double&) { return false; });
-    if (!skipped_) return;
+    if (!skipped_ || !inPart) return;
     failed_[nextFailed_] = text;
     nextFailed_ = (nextFailed_ + 1) % failed_.size();
   }
   bool EndRecord(std::uint64_t, std::size_t) {
     ++part_.records;
     if (!plan_.grouped) return true;
+    const std::size_t groupsBefore = part_.groups.size();
     const std::size_t group = part_.Group(label_);
+    // A new label from a quoted field is kept for as long as the part.
+    if (part_.groups.size() > groupsBefore && !Within(label_)) {
+      part_.groups.back() = part_.copiedLabels.emplace_back(label_);
+      if (part_.groups.size() > kGroupsLookedThrough) {
+        part_.groupOfLabel.erase(label_);
+        part_.groupOfLabel.emplace(part_.groups.back(), group);
+      }
+    }
     for (const Part::Held& held : part_.row) {
       KeptEntries& entries = part_.Entries(held.column, group);
       if (held.text)
@@ -183,7 +215,7 @@ class PartRows {
       part_.Entries(column_, 0).values.push_back(value);
   }
   void Text(std::string_view candidate) {
-    const auto offset = static_cast<std::uint32_t>(candidate.data() - begin_);
+    const std::uint32_t offset = Offset(candidate);
     const auto length = static_cast<std::uint32_t>(candidate.size());
     if (plan_.grouped)
       part_.row.push_back({.column = column_, .text = true, .value = 0, .offset = offset, .length = length});
@@ -193,16 +225,35 @@ class PartRows {
   void Skip(std::string_view) { skipped_ = true; }
   void Other(std::string_view candidate) {
     if (part_.otherConvention++ > 0) return;
-    part_.firstOtherOffset = static_cast<std::uint32_t>(candidate.data() - begin_);
+    part_.firstOtherOffset = Offset(candidate);
     part_.firstOtherLength = static_cast<std::uint32_t>(candidate.size());
   }
 
  private:
+  bool Within(std::string_view text) const {
+    return std::less_equal<>()(begin_, text.data()) && std::less<>()(text.data(), end_);
+  }
+  // Where a text is kept: its place in the part, or in the part's copies.
+  std::uint32_t Offset(std::string_view text) {
+    if (Within(text)) return static_cast<std::uint32_t>(text.data() - begin_);
+    const std::size_t at = part_.length + part_.copied.size();
+    part_.copied.append(text);
+    return static_cast<std::uint32_t>(at);
+  }
+  // The row's label, valid until the row ends: a quoted one is copied, as
+  // the splitter's copy is the next field's.
+  std::string_view Lasting(std::string_view text) {
+    if (Within(text)) return text;
+    rowLabel_.assign(text);
+    return rowLabel_;
+  }
+
   const Plan& plan_;
   const char* begin_;
   const char* end_;  // the bytes up to here may be read with a field
   Part& part_;
   std::string_view label_;
+  std::string rowLabel_;
   std::size_t column_ = 0;
   // The last texts that failed the number test (an empty one never comes).
   std::array<std::string_view, 8> failed_{};
@@ -212,14 +263,30 @@ class PartRows {
 
 void PreparePart(const Plan& plan, const char* begin, const char* end, Part& part) {
   part.Reset();
+  part.length = static_cast<std::size_t>(end - begin);
   try {
     PartRows rows(plan, begin, end, part);
     DelimitedSplitter<PartRows> split(plan.delimiter, rows, kMaxCandidateBytes);
-    split.Feed(begin, static_cast<std::size_t>(end - begin));
+    split.Feed(begin, part.length);
     part.lines = split.Line() - 1;
+    part.clean = split.AtRecordStart();
   } catch (...) {
     part.failure = std::current_exception();
   }
+}
+
+// Appends what a part kept of one column and group to its block, in text
+// order: the runs of numbers at once.
+void HandOver(const KeptEntries& entries, const Part& part, const char* begin, EntrySource& block) {
+  std::size_t taken = 0;
+  for (const KeptEntries::Text& t : entries.texts) {
+    if (t.valuesBefore > taken)
+      block.AppendNumbers(std::span<const double>(entries.values.data() + taken, t.valuesBefore - taken));
+    block.AppendTestedText(part.TextAt(begin, t.offset, t.length));
+    taken = t.valuesBefore;
+  }
+  if (entries.values.size() > taken)
+    block.AppendNumbers(std::span<const double>(entries.values.data() + taken, entries.values.size() - taken));
 }
 
 // Cuts [begin, end), which ends just after a LF, after a LF about every
@@ -256,11 +323,7 @@ void TwoThreadTableReader::Feed(const char* data, std::size_t size, const std::f
     plain_.Feed(data, static_cast<std::size_t>(first + 1 - data));
     rows = first + 1;
     const auto* last = static_cast<const char*>(::memrchr(rows, '\n', static_cast<std::size_t>(end - rows)));
-    // A quote may hold a line end: then where a record ends is known only
-    // from reading it all in order.
-    if (last != nullptr && columns_.TakesRowsElsewhere() && plain_.AtRecordStart() &&
-        (!DelimiterQuotes(delimiter_) ||
-         std::memchr(rows, '"', static_cast<std::size_t>(last + 1 - rows)) == nullptr)) {
+    if (last != nullptr && columns_.TakesRowsElsewhere() && plain_.AtRecordStart()) {
       columns_.KeepHeld();
       if (!roomMade_) MakeRoom(fedBytes_ + static_cast<std::size_t>(rows - data));
       ShareRows(rows, last + 1, pending.Hand());
@@ -302,8 +365,28 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
   if (parts_.size() < count) parts_.resize(count);
   if (!threads_) threads_ = std::make_unique<core::TwoThreads>();
   std::uint64_t lines = 0;
-  auto prepare = [&](std::size_t k) { PreparePart(plan, cuts[k], cuts[k + 1], parts_[k]); };
+  // A part is cut at a line end that may lie inside a quoted field: then
+  // the part before it ends in that field, and from there on the parts
+  // began in the wrong place. Those are never taken (nor, once seen, read):
+  // the one splitter reads the rest.
+  std::size_t stopAt = count;
+  std::atomic<bool> stopping{false};
+  auto prepare = [&](std::size_t k) {
+    Part& part = parts_[k];
+    if (stopping.load(std::memory_order_relaxed)) {
+      part.Reset();
+      part.clean = false;
+      return;
+    }
+    PreparePart(plan, cuts[k], cuts[k + 1], part);
+    if (!part.clean) stopping.store(true, std::memory_order_relaxed);
+  };
   auto take = [&](std::size_t k) {
+    if (k >= stopAt) return;
+    if (!parts_[k].clean) {
+      stopAt = k;
+      return;
+    }
     lines += parts_[k].lines;
     TakePart(plan, cuts[k], parts_[k]);
   };
@@ -315,7 +398,8 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
       },
       meanwhile);
   plain_.SkipLines(lines);
-  sharedBytes_ += static_cast<std::uint64_t>(end - begin);
+  sharedBytes_ += static_cast<std::uint64_t>(cuts[stopAt] - begin);
+  plain_.Feed(cuts[stopAt], static_cast<std::size_t>(end - cuts[stopAt]));
 }
 
 // Takes a part's groups, columns and entries into the columns, as the rows
@@ -332,8 +416,7 @@ void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const P
     for (std::size_t g = 0; g < byGroup.size(); ++g) {
       const KeptEntries& entries = byGroup[g];
       if (entries.values.empty() && entries.texts.empty()) continue;
-      EntrySource& block = columns_.Block(slot, groupOf[g]);
-      entries.HandOver(block, begin, [&block](std::string_view text) { block.AppendTestedText(text); });
+      HandOver(entries, part, begin, columns_.Block(slot, groupOf[g]));
     }
   };
   for (std::size_t column = 0; column < part.kept.size(); ++column) {
@@ -348,8 +431,8 @@ void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const P
     for (; pick != at.end() && pick->first == column; ++pick) handOver(pick->second, part.kept[column]);
   }
   if (part.otherConvention > 0)
-    columns_.otherConvention_.NoteOtherConvention(
-        std::string_view(begin + part.firstOtherOffset, part.firstOtherLength), part.otherConvention);
+    columns_.otherConvention_.NoteOtherConvention(part.TextAt(begin, part.firstOtherOffset, part.firstOtherLength),
+                                                  part.otherConvention);
   if (part.failure) std::rethrow_exception(part.failure);
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 // Delimited text (CSV, TSV) read into a table's columns (input/TableColumns)
-// with a helper thread. Of each piece of text, the whole records that hold
-// no quote are cut at line ends into parts; each part is split and its cells
-// put to the number test on whichever thread is free, and the parts are
-// taken into the columns in text order (core::RunInOrder). The records that
-// straddle two pieces, the header, and any stretch with a quote in it (where
-// a line end may belong to a quoted field) go through the one splitter on
-// this thread, as input/DelimitedFile's reader takes every cell. The columns,
-// their groups, the other-convention tally and the lines named in messages
-// come out as that reader gives them. Plain C++, no Qt.
+// with a helper thread. Of each piece of text, the whole records are cut at
+// line ends into parts; each part is split and its cells put to the number
+// test on whichever thread is free, and the parts are taken into the columns
+// in text order (core::RunInOrder). A line end may belong to a quoted field:
+// a part that ends inside quotes is not taken, nor any after it, and the one
+// splitter on this thread reads the piece from there on, as it reads the
+// header and the records that straddle two pieces, and as
+// input/DelimitedFile's reader takes every cell. The columns, their groups,
+// the other-convention tally and the lines named in messages come out as
+// that reader gives them. Plain C++, no Qt.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -56,7 +57,7 @@ class TwoThreadTableReader final : public TextPieceReader {
   struct Part;
 
  private:
-  // [begin, end) holds whole records and no quote; it ends just after a LF.
+  // [begin, end) begins a record, outside quotes, and ends just after a LF.
   // Every cell told before is kept in its block.
   void ShareRows(const char* begin, const char* end, const std::function<void()>& meanwhile);
   void TakePart(const Plan& plan, const char* begin, const Part& part);

@@ -4,7 +4,8 @@
 // seen), the same other-convention tally, the same missing name and the same
 // line for a quote left open; whatever the pieces the text comes in and
 // wherever the parts are cut. Quotes that hold line ends, CR LF and lone CR,
-// a byte-order mark, ragged rows, a header only and groups first seen late.
+// a byte-order mark, ragged rows, a header only and groups first seen late;
+// quoted cells, whose texts the splitter hands on from a copy of its own.
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -117,6 +118,7 @@ struct Shape {
   std::size_t quotedEvery = 0;  // a quoted field holding a line end every so many rows (0: none)
   bool ragged = false;          // rows short of fields and rows with more
   bool commaDecimals = false;   // values written with a decimal comma
+  bool quotedCells = false;     // every other row's weight and group quoted, some groups only so
 };
 
 // "id,weight,height,group": groups A and B from the start, C and "D d"
@@ -131,10 +133,14 @@ std::string MadeTable(const Shape& shape) {
     const std::size_t groups = r < shape.rows / 2 ? 2 : 4;
     const char* group[] = {"A", "B", "C", "D d"};
     std::string row = std::to_string(r) + d;
-    row += shape.commaDecimals ? commaWeights[random() % 7] : weights[random() % 11];
+    const std::string weight = shape.commaDecimals ? commaWeights[random() % 7] : weights[random() % 11];
+    const bool quoted = shape.quotedCells && r % 2 == 1;
+    // A quoted decimal comma holds the delimiter.
+    row += quoted ? "\"" + (r % 3 == 0 ? std::string("70,25") : weight) + "\"" : weight;
     row += d + std::to_string(150 + random() % 50) + (shape.commaDecimals ? "," : ".") + std::to_string(random() % 10);
     if (shape.quotedEvery && r % shape.quotedEvery == 3) row += std::string(1, d) + "\"a" + d + "\nb\"";
-    row += d + std::string(group[random() % groups]);
+    const std::string label = group[random() % groups];
+    row += d + (quoted ? "\"" + (r % 5 == 0 ? std::string("E e") : label) + "\"" : label);
     if (shape.ragged && r % 13 == 5) row = std::to_string(r) + d + "9";  // short: no height, no group
     if (shape.ragged && r % 17 == 6) row += d + std::string("42") + d + "43";
     text += row;
@@ -188,9 +194,13 @@ std::vector<Case> Cases() {
       {"lone CR line ends only: no line feed to cut at", AllCols(true), kPoint, ',', MadeTable({.lineEnd = "\r"}),
        false, false},
       {"quoted fields holding line ends now and then", AllCols(true, Num(4)), kPoint, ',',
-       MadeTable({.quotedEvery = 600}), false, true},
+       MadeTable({.quotedEvery = 600}), true, true},
       {"quoted fields holding line ends in every stretch", AllCols(true, Num(4)), kPoint, ',',
-       MadeTable({.quotedEvery = 4}), false, false},
+       MadeTable({.quotedEvery = 4}), true, true},
+      {"quoted numbers, decimal commas and labels, some labels only quoted", AllCols(true, Num(4)), kPoint, ',',
+       MadeTable({.quotedCells = true}), true, true},
+      {"quoted cells and line ends in quotes by named columns", Cols({Name("weight"), Num(1)}, true, Name("group")),
+       kPoint, ',', MadeTable({.quotedEvery = 7, .quotedCells = true}), true, true},
       {"a tab keeps quotes as text: shared even with them", AllCols(true, Num(4)), kPoint, '\t',
        MadeTable({.delimiter = '\t', .quotedEvery = 4}), true, true},
       {"decimal commas, the user's own, by ';'", AllCols(true, Num(4)), kComma, ';',
