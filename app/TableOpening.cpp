@@ -9,8 +9,19 @@
 namespace tallowmere::app {
 
 namespace {
+
 // A number as a text every locale reads back to it.
 const numtext::Separators kPlain{.decimal = ".", .group = ""};
+
+// The delimited text of `choice`, in the form chosen for it, split into
+// `cells`; arguments and answer as input::LoadFileText.
+bool ReadChosenText(input::EntrySink& list, input::CellSink& cells, const TableChoice& choice,
+                    const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
+                    const input::ShouldStopFn& shouldStop) {
+  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
+  return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop, choice.encoding);
+}
+
 }  // namespace
 
 ColumnCandidates::ColumnCandidates(input::EntrySink& list, std::size_t column, bool header,
@@ -90,8 +101,7 @@ bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const n
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
     return !cells.WasStopped();
   }
-  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
-  return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+  return ReadChosenText(list, cells, choice, showNotRead, letEventsRun, shouldStop);
 }
 
 namespace {
@@ -119,7 +129,8 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
     input::TwoThreadTableReader text(choice.layout.delimiter.value_or('\t'), columns);
-    whole = input::LoadFileText(text.FileList(), text, choice.path, showNotRead, letEventsRun, shouldStop);
+    whole =
+        input::LoadFileText(text.FileList(), text, choice.path, showNotRead, letEventsRun, shouldStop, choice.encoding);
   }
   blocks = columns.TakeBlocks();
   return whole;

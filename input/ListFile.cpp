@@ -59,8 +59,9 @@ bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
 }
 
 bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
-  ListFileReader reader(text);
+                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
+                  std::optional<TextForm> form) {
+  ListFileReader reader(text, form);
   return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
 }
 

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <utility>
 
 #include "input/DelimitedSplit.h"
 #include "input/KeptEntries.h"
@@ -41,7 +42,8 @@ struct TwoThreadTableReader::Plan {
   bool all = false;
   bool grouped = false;
   std::size_t groupColumn = kNoColumn;
-  std::vector<char> wanted;  // by column, without `all`: a chosen column
+  std::size_t fieldsNeeded = 0;  // a record of fewer is short
+  std::vector<char> wanted;      // by column, without `all`: a chosen column
   char delimiter = ',';
 
   bool Wants(std::size_t column) const {
@@ -72,6 +74,10 @@ struct TwoThreadTableReader::Part {
   std::uint32_t firstOtherOffset = 0, firstOtherLength = 0;
   std::uint64_t lines = 0;
   std::size_t records = 0;
+  // The records too short for a chosen column or the group column: how
+  // many, and the first few, each's line counted from the part's first.
+  std::size_t shortRows = 0;
+  std::vector<std::pair<std::uint64_t, std::size_t>> firstShortRows;  // (line, fields)
   // The part ended between records: else a quote was open at its end, and
   // the part after it began inside a field.
   bool clean = true;
@@ -93,6 +99,8 @@ struct TwoThreadTableReader::Part {
     otherConvention = 0;
     lines = 0;
     records = 0;
+    shortRows = 0;
+    firstShortRows.clear();
     clean = true;
     failure = nullptr;
     length = 0;
@@ -183,8 +191,10 @@ class PartRows {
     failed_[nextFailed_] = text;
     nextFailed_ = (nextFailed_ + 1) % failed_.size();
   }
-  bool EndRecord(std::uint64_t, std::size_t) {
+  bool EndRecord(std::uint64_t line, std::size_t fields) {
     ++part_.records;
+    if (fields < plan_.fieldsNeeded && part_.shortRows++ < TableColumns::kShortRowsKept)
+      part_.firstShortRows.emplace_back(line, fields);
     if (!plan_.grouped) return true;
     const std::size_t groupsBefore = part_.groups.size();
     const std::size_t group = part_.Group(label_);
@@ -355,6 +365,7 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
   plan.all = columns_.choice_.all;
   plan.grouped = columns_.choice_.group.has_value();
   plan.groupColumn = columns_.groupColumn_;
+  plan.fieldsNeeded = columns_.fieldsNeeded_;
   plan.delimiter = delimiter_;
   for (const auto& [column, slot] : columns_.at_) {
     if (plan.wanted.size() <= column) plan.wanted.resize(column + 1, 0);
@@ -365,6 +376,7 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
   if (parts_.size() < count) parts_.resize(count);
   if (!threads_) threads_ = std::make_unique<core::TwoThreads>();
   std::uint64_t lines = 0;
+  const std::uint64_t firstLine = plain_.Line();
   // A part is cut at a line end that may lie inside a quoted field: then
   // the part before it ends in that field, and from there on the parts
   // began in the wrong place. Those are never taken (nor, once seen, read):
@@ -387,8 +399,8 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
       stopAt = k;
       return;
     }
+    TakePart(plan, cuts[k], parts_[k], firstLine + lines);
     lines += parts_[k].lines;
-    TakePart(plan, cuts[k], parts_[k]);
   };
   core::RunInOrder(
       *threads_, count, prepare, take,
@@ -405,8 +417,10 @@ void TwoThreadTableReader::ShareRows(const char* begin, const char* end, const s
 // Takes a part's groups, columns and entries into the columns, as the rows
 // it read would have been told one cell at a time; what TableColumns::EndRow
 // counts of each row is counted here of the part's.
-void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const Part& part) {
+void TwoThreadTableReader::TakePart(const Plan& plan, const char* begin, const Part& part, std::uint64_t firstLine) {
   columns_.CountRows(part.records);
+  for (const auto& [line, fields] : part.firstShortRows) columns_.NoteShortRow(firstLine + line - 1, fields);
+  columns_.shortRows_.count += part.shortRows - part.firstShortRows.size();
   if (plan.all)
     for (const std::size_t column : part.firstMet) columns_.AllSlot(column);
   std::vector<std::size_t> groupOf(plan.grouped ? part.groups.size() : 1, 0);

@@ -60,7 +60,8 @@ class TwoThreadTableReader final : public TextPieceReader {
   // [begin, end) begins a record, outside quotes, and ends just after a LF.
   // Every cell told before is kept in its block.
   void ShareRows(const char* begin, const char* end, const std::function<void()>& meanwhile);
-  void TakePart(const Plan& plan, const char* begin, const Part& part);
+  // `firstLine` is the line the part begins on.
+  void TakePart(const Plan& plan, const char* begin, const Part& part, std::uint64_t firstLine);
 
   class SizeOnly final : public EntrySink {
    public:

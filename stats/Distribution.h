@@ -34,6 +34,11 @@ double InclusiveQuantile(std::span<const double> sorted, double p);
 inline constexpr int kMaxBins = 500;
 int AutoBinCount(std::span<const double> sorted);
 
+// The lower edge of bin i (0 .. bins) of `bins` over [low, high] as
+// HistogramCounts draws them: i steps of (high - low) / bins from low, as
+// numpy's linspace places them; edge `bins` is high itself.
+double HistogramEdge(double low, double high, int bins, int i);
+
 // How many of the sorted numbers fall into each of `bins` equal-width bins
 // over [low, high]: each bin holds its lower edge and not its upper one,
 // except the last, which holds `high` too; numbers outside are not counted.

@@ -4,7 +4,8 @@
 // seen), the same other-convention tally, the same missing name and the same
 // line for a quote left open; whatever the pieces the text comes in and
 // wherever the parts are cut. Quotes that hold line ends, CR LF and lone CR,
-// a byte-order mark, ragged rows, a header only and groups first seen late;
+// a byte-order mark, ragged rows (and the records too short for a column
+// they tell), a header only and groups first seen late;
 // quoted cells, whose texts the splitter hands on from a copy of its own.
 #include <gtest/gtest.h>
 
@@ -37,13 +38,15 @@ struct Read {
   std::string firstOtherConvention;
   std::optional<std::string> missing;
   std::uint64_t unclosedQuoteLine = 0;
+  std::size_t shortRows = 0;
+  std::vector<std::string> firstShortRows;  // "line fields lacking-number lacking-name"
   bool operator==(const Read&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const Read& r) {
   for (const std::string& b : r.blocks) os << b.substr(0, 200) << '\n';
   return os << "other " << r.otherConvention << " '" << r.firstOtherConvention << "' missing "
-            << r.missing.value_or("-") << " unclosed " << r.unclosedQuoteLine;
+            << r.missing.value_or("-") << " unclosed " << r.unclosedQuoteLine << " short " << r.shortRows;
 }
 
 std::string BlockLine(ColumnEntries& block) {
@@ -73,6 +76,10 @@ Read Finished(TableColumns& columns, std::uint64_t unclosedQuoteLine) {
   read.firstOtherConvention = tally.firstOtherConvention;
   read.missing = columns.MissingName();
   read.unclosedQuoteLine = unclosedQuoteLine;
+  read.shortRows = columns.TableShortRows().count;
+  for (const ShortRow& row : columns.TableShortRows().first)
+    read.firstShortRows.push_back(std::to_string(row.line) + " " + std::to_string(row.fields) + " " +
+                                  std::to_string(row.lacking.number) + " " + row.lacking.name);
   for (ColumnEntries& block : columns.TakeBlocks()) read.blocks.push_back(BlockLine(block));
   return read;
 }
@@ -268,6 +275,7 @@ TEST(TwoThreadTable, MadeTablesHoldNumbersTextsAndOtherConvention) {
   const Read read =
       ReadPlainly(AllCols(true, Num(4)), kPoint, ';', MadeTable({.delimiter = ';', .commaDecimals = true}), 1 << 20);
   ASSERT_EQ(read.blocks.size(), 12U);  // id, weight and height, each in four groups
+  EXPECT_GT(ReadPlainly(AllCols(true), kPoint, ',', MadeTable({.ragged = true}), 1 << 20).shortRows, 0U);
   EXPECT_NE(read.blocks[4].find(" text:61,5"), std::string::npos) << read;
   EXPECT_NE(read.blocks[4].find(" 70.25"), std::string::npos) << read;
   EXPECT_GT(read.otherConvention, 0U);

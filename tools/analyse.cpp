@@ -97,6 +97,9 @@ class CommandLineHost : public ErrorSink {
   // them.
   std::optional<TableFormat> table;
   std::size_t shortRecords = 0;
+  // With several columns and --strict: the records too short for a column
+  // are told (without, their fields that are there are read unremarked).
+  bool tellShortRows = false;
   bool unclosedQuote = false;
   std::optional<std::string> columnMissingIn;  // the file whose header lacks the --field NAME
   std::string missingColumn;                   // that NAME
@@ -267,6 +270,17 @@ void CommandLineHost::ReportError(const std::string& description, std::string_vi
 
 // What was wrong with one table file, told on standard error as it is met,
 // naming the file and the line a record begins on; counted in the host.
+// A column as the messages of short records name it: by its name when it
+// was chosen by one, else by its number.
+std::string ColumnWords(std::size_t number, const std::string& name) {
+  return name.empty() ? core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(number)})
+                      : core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the column '%1'")), {name});
+}
+
+std::string LineWords(std::uint64_t line) {
+  return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)});
+}
+
 class TableReport final : public input::TableProblems {
  public:
   TableReport(std::string name, CommandLineHost& host) : name_(std::move(name)), host_(host) {}
@@ -274,14 +288,28 @@ class TableReport final : public input::TableProblems {
     ++host_.shortRecords;
     if (++shortRecords_ > kToldShortRecords) return;
     const input::ColumnChoice& column = host_.table->column;
-    const std::string which =
-        column.name.empty() ? core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "field %1")), {std::to_string(column.number)})
-                            : core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "the column '%1'")), {column.name});
     const std::string text =
         TrCount("%1 field, too few for %2; the record is skipped",
                 QT_TRANSLATE_N_NOOP("Analyser", "%1 fields, too few for %2; the record is skipped"), fields);
-    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
-         core::Fill(text, {"%1", which}));
+    Tell(name_ + ": " + LineWords(line) + ": " + core::Fill(text, {"%1", ColumnWords(column.number, column.name)}));
+  }
+  // Several columns': the short records of the table just read. Their
+  // fields that are there were read, as without --strict.
+  void ShortRows(const input::ShortRows& rows) {
+    static_assert(TableColumns::kShortRowsKept == kToldShortRecords);
+    host_.shortRecords += rows.count;
+    for (const input::ShortRow& row : rows.first) {
+      const std::string text =
+          TrCount("%1 field, too few for %2; the fields it has are read",
+                  QT_TRANSLATE_N_NOOP("Analyser", "%1 fields, too few for %2; the fields it has are read"), row.fields);
+      Tell(name_ + ": " + LineWords(row.line) + ": " +
+           core::Fill(text, {"%1", ColumnWords(row.lacking.number, row.lacking.name)}));
+    }
+    if (rows.count > rows.first.size())
+      Tell(name_ + ": " +
+           TrCount("%1 more record with too few fields",
+                   QT_TRANSLATE_N_NOOP("Analyser", "%1 more records with too few fields"),
+                   rows.count - rows.first.size()));
   }
   void NameNotInHeader() override {
     host_.columnMissingIn = name_;
@@ -289,7 +317,7 @@ class TableReport final : public input::TableProblems {
   }
   void UnclosedQuote(std::uint64_t line) override {
     host_.unclosedQuote = true;
-    Tell(name_ + ": " + core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "line %1")), {std::to_string(line)}) + ": " +
+    Tell(name_ + ": " + LineWords(line) + ": " +
          Tr(QT_TRANSLATE_NOOP("Analyser",
                               "the quoted field begun here is not closed before the end of the file; it is left out")));
   }
@@ -318,6 +346,8 @@ bool ReadColumns(CommandLineHost& host, const std::string& name, Read&& read) {
   host.columns->BeginTable();
   TwoThreadTableReader reader(host.table->delimiter, *host.columns);
   const bool whole = read(static_cast<TextPieceReader&>(reader));
+  // In the order of the file: the quote left open ends it.
+  if (host.tellShortRows) report.ShortRows(host.columns->TableShortRows());
   if (const std::uint64_t line = reader.UnclosedQuoteLine()) report.UnclosedQuote(line);
   if (host.columns->MissingName()) report.NameNotInHeader();
   return whole;
@@ -934,11 +964,7 @@ std::string ChooseColumns(const RunOptions& run, const std::vector<std::string>&
   if (run.entriesMode)
     return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 takes no %2")),
                       {"--entries", run.allFields ? "--all-fields" : "--field"});
-  // Among several columns a record too short for one is not told from one
-  // whose field there is empty.
-  if (run.strict)
-    return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "option '%1' takes a single column (one %2, without %3)")),
-                      {"--strict", "--field", "--group-by"});
+  host.tellShortRows = run.strict;
   host.table = std::move(table);
   host.columns.emplace(std::move(choice), host.separators);
   return {};
@@ -1030,18 +1056,44 @@ std::optional<int> ReadNumberList(RunOptions& run, CommandLineHost& host, bool& 
   return std::nullopt;
 }
 
-// With --time: how long reading and the analysis took, and each row, counted
-// from the one before (the first from the start of the analysis, so it
-// includes reading the entries and sorting).
-void TellTimes(const CommandLineHost& host, std::chrono::steady_clock::time_point start,
-               std::chrono::steady_clock::time_point read, std::chrono::steady_clock::time_point analysed) {
-  auto secs = [](auto d) { return std::chrono::duration<double>(d).count(); };
-  std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", secs(read - start), secs(analysed - read),
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// With --time: each row's time, counted from the one before (the first from
+// `since`, the start of its analysis, so it includes reading the entries and
+// sorting).
+void TellRowTimes(const std::vector<Clock::time_point>& rows, Clock::time_point since) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::fprintf(stderr, "  row %2zu: %7.1f ms\n", i + 1, Seconds(rows[i] - since) * 1000.0);
+    since = rows[i];
+  }
+}
+
+// With --time: how long reading and the analysis took, and each row.
+void TellTimes(const CommandLineHost& host, Clock::time_point start, Clock::time_point read,
+               Clock::time_point analysed) {
+  std::fprintf(stderr, "read %.3f s, analyse %.3f s, entries %zu\n", Seconds(read - start), Seconds(analysed - read),
                host.EntryCount());
-  auto since = read;
-  for (std::size_t i = 0; i < host.rowTimes.size(); ++i) {
-    std::fprintf(stderr, "  row %2zu: %7.1f ms\n", i + 1, secs(host.rowTimes[i] - since) * 1000.0);
-    since = host.rowTimes[i];
+  TellRowTimes(host.rowTimes, read);
+}
+
+// One column's (or group's) analysis, for --time.
+struct BlockTimes {
+  std::string name;  // as the text format heads its block
+  std::size_t entries = 0;
+  Clock::time_point begun, ended;
+  std::vector<Clock::time_point> rows;
+};
+
+// With --time and several blocks: the reading, once, then each block under
+// its heading. `read` is when the last cells were kept in their lists.
+void TellBlockTimes(const std::vector<BlockTimes>& blocks, Clock::time_point start, Clock::time_point read) {
+  std::fprintf(stderr, "read %.3f s\n", Seconds(read - start));
+  for (const BlockTimes& block : blocks) {
+    std::fprintf(stderr, "%s\n  analyse %.3f s, entries %zu\n", Printable(block.name).c_str(),
+                 Seconds(block.ended - block.begun), block.entries);
+    TellRowTimes(block.rows, block.begun);
   }
 }
 
@@ -1076,7 +1128,7 @@ struct BlockOutcome {
   std::string told;  // its lines for standard error
   std::size_t reports = 0;
   EntrySource entries;  // what is left of its entries once analysed
-  std::vector<std::chrono::steady_clock::time_point> rowTimes;
+  BlockTimes times;
 };
 
 // What analyses blocks one after another: a host of its own, with the
@@ -1104,6 +1156,8 @@ BlockOutcome AnalyseBlock(const RunOptions& run, Lane& lane, ColumnEntries& bloc
   outcome.column = {.column = ColumnHeading(block), .group = std::move(block.group), .results = {}, .noNumbers = {}};
   const results::ColumnResults& column = outcome.column;
   host.blockName = column.group ? column.column + ": " + *column.group : column.column;
+  outcome.times.name = host.blockName;
+  outcome.times.begun = Clock::now();
   if (Analyse(run, host, lane.analysis) == RunOutcome::kNoNumbers) {
     outcome.noNumbers = true;
     outcome.column.noNumbers = host.message;
@@ -1112,10 +1166,12 @@ BlockOutcome AnalyseBlock(const RunOptions& run, Lane& lane, ColumnEntries& bloc
     outcome.column.results = lane.analysis.LastResults();
     outcome.column.results.sorted = {};
   }
+  outcome.times.ended = Clock::now();
+  outcome.times.entries = host.EntryCount();
+  outcome.times.rows = host.rowTimes;
   host.heldLines = nullptr;
   outcome.reports = host.reports - reportsBefore;
   outcome.entries = std::move(host.entries);
-  outcome.rowTimes = host.rowTimes;
   return outcome;
 }
 
@@ -1172,48 +1228,59 @@ std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLin
   return outcomes;
 }
 
-// Analyses each column's (or group's) list. `noNumbers` when one of them had
-// none: told on standard error, naming it, and in its block. What each block
-// tells is told in the order of the blocks, as if they were analysed one
-// after another.
-std::vector<results::ColumnResults> AnalyseColumns(const RunOptions& run, CommandLineHost& host, bool& noNumbers) {
-  std::vector<ColumnEntries> blocks = host.columns->TakeBlocks();
+// The columns' (or groups') analyses: the results of each, and for --time
+// when each took place.
+struct ColumnsRun {
   std::vector<results::ColumnResults> done;
+  bool noNumbers = false;   // one of them had none: told on standard error, naming it, and in its block
+  Clock::time_point taken;  // the blocks were taken, the last of the cells kept in them
+  std::vector<BlockTimes> times;
+};
+
+// Analyses each column's (or group's) list. What each block tells is told
+// in the order of the blocks, as if they were analysed one after another.
+ColumnsRun AnalyseColumns(const RunOptions& run, CommandLineHost& host) {
+  std::vector<ColumnEntries> blocks = host.columns->TakeBlocks();
+  ColumnsRun columns{.done = {}, .noNumbers = blocks.empty(), .taken = Clock::now(), .times = {}};
   // No column at all: as for one column of no numbers.
-  noNumbers = blocks.empty();
-  if (noNumbers) {
+  if (columns.noNumbers) {
     results::Analysis analysis(host.separators);
     Analyse(run, host, analysis);
-    return done;
+    return columns;
   }
   for (BlockOutcome& outcome : AnalyseInLanes(run, host, blocks)) {
     std::cerr << outcome.told;
     host.reports += outcome.reports;
-    noNumbers = noNumbers || outcome.noNumbers;
+    columns.noNumbers = columns.noNumbers || outcome.noNumbers;
     host.entries = std::move(outcome.entries);
-    host.rowTimes = std::move(outcome.rowTimes);
-    done.push_back(std::move(outcome.column));
+    host.rowTimes = outcome.times.rows;
+    if (run.time) columns.times.push_back(std::move(outcome.times));
+    columns.done.push_back(std::move(outcome.column));
     if (host.OutOfMemory()) break;
   }
-  return done;
+  return columns;
 }
 
 // With several columns or groups: each analysed, and the results written side
 // by side. The exit code.
-int RunColumns(const RunOptions& run, CommandLineHost& host, bool readAll, std::chrono::steady_clock::time_point start,
-               std::chrono::steady_clock::time_point read) {
-  bool noNumbers = false;
-  const std::vector<results::ColumnResults> columns = AnalyseColumns(run, host, noNumbers);
-  const auto analysed = std::chrono::steady_clock::now();
+int RunColumns(const RunOptions& run, CommandLineHost& host, bool readAll, Clock::time_point start,
+               Clock::time_point read) {
+  const ColumnsRun columns = AnalyseColumns(run, host);
+  const auto analysed = Clock::now();
   if (host.OutOfMemory()) {
     TellOutOfMemory();
     return 1;
   }
   const results::Digits digits = run.allDecimals ? results::Digits::kEvery : results::Digits::kAsShown;
   const bool written =
-      WriteOut(results::FormatColumns(columns, run.format, digits), QT_TRANSLATE_NOOP("Analyser", "the results"));
-  if (run.time) TellTimes(host, start, read, analysed);
-  return noNumbers || !readAll || !written ? 1 : 0;
+      WriteOut(results::FormatColumns(columns.done, run.format, digits), QT_TRANSLATE_NOOP("Analyser", "the results"));
+  // One block is timed as one column always was.
+  if (run.time && columns.times.size() > 1)
+    TellBlockTimes(columns.times, start, columns.taken);
+  else if (run.time)
+    TellTimes(host, start, read, analysed);
+  const bool strictFailed = run.strict && host.shortRecords > 0;
+  return columns.noNumbers || !readAll || strictFailed || !written ? 1 : 0;
 }
 
 int Main(int argc, char** argv) {
@@ -1225,7 +1292,6 @@ int Main(int argc, char** argv) {
   if (std::optional<int> end = ReadCommandLine(argc, argv, run)) return *end;
   if (std::string why = ApplyOptions(run, host); !why.empty()) return UsageError(why);
 
-  using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   bool readAll = true;
   if (std::optional<int> end = ReadNumberList(run, host, readAll)) return *end;
