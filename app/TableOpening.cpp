@@ -1,6 +1,7 @@
 #include "app/TableOpening.h"
 
 #include "input/DelimitedFile.h"
+#include "input/TwoThreadTable.h"
 #include "numtext/EntryValue.h"
 #include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
@@ -127,8 +128,9 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, columns);
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
-    input::NoEntries list;
-    whole = ReadChosenText(list, columns, choice, showNotRead, letEventsRun, shouldStop);
+    input::TwoThreadTableReader text(choice.layout.delimiter.value_or('\t'), columns);
+    whole =
+        input::LoadFileText(text.FileList(), text, choice.path, showNotRead, letEventsRun, shouldStop, choice.encoding);
   }
   blocks = columns.TakeBlocks();
   return whole;

@@ -28,6 +28,11 @@ class DelimitedCells {
   void Finish();
   // The quoted field that began on this line was not closed at the end (0: none).
   std::uint64_t UnclosedQuoteLine() const { return unclosedQuoteLine_; }
+  // As DelimitedSplitter's: whether the next byte begins a record, the line
+  // being read, and the lines of text read elsewhere meanwhile.
+  bool AtRecordStart() const { return split_.AtRecordStart(); }
+  std::uint64_t Line() const { return split_.Line(); }
+  void SkipLines(std::uint64_t lines) { split_.SkipLines(lines); }
 
  private:
   friend class DelimitedSplitter<DelimitedCells>;

@@ -107,6 +107,23 @@ class TableColumns final : public CellSink {
   std::vector<ColumnEntries> TakeBlocks();
 
  private:
+  // Whole rows of delimited text may be split and tested elsewhere
+  // (input/TwoThreadTable) and taken in here in text order, once the header
+  // is read and names every chosen column.
+  friend class TwoThreadTableReader;
+  bool TakesRowsElsewhere() const { return !inHeader_ && !missing_; }
+  // Every cell told so far is kept in its block when this returns.
+  void KeepHeld() { keeper_.Finish(); }
+  // The rows read so far, the header aside.
+  std::size_t RowsRead() const { return rows_; }
+  void CountRows(std::size_t rows) { rows_ += rows; }
+  // About this many rows are coming in all: each block made so far (the
+  // first kBlocksWithRoom) gets room at once for its share of the rows to
+  // come, its share of those read. Only with every cell told kept
+  // (KeepHeld), as the room moves the numbers.
+  void ExpectRows(std::size_t rows);
+  static constexpr std::size_t kBlocksWithRoom = 64;
+
   struct Slot {
     std::string name;
     std::size_t number = 0;
@@ -120,8 +137,9 @@ class TableColumns final : public CellSink {
   // batch costs little to hand over, few enough that the two in hand stay
   // in the caches.
   static constexpr std::size_t kBatchCells = std::size_t{1} << 16;
-  std::size_t GroupIndex();
-  void NoteShortRow();
+  std::size_t GroupIndex(const std::string& label);
+  // Counts a row of `fields` fields, begun on `line`, as short.
+  void NoteShortRow(std::uint64_t line, std::size_t fields);
   EntrySource& Block(std::size_t slot, std::size_t group);
 
   ColumnsChoice choice_;
@@ -154,6 +172,7 @@ class TableColumns final : public CellSink {
   std::string rowGroup_;               // the group's label of the row in hand
   std::uint64_t rowLine_ = 0;
   std::optional<std::size_t> rowFields_;  // its fields, when its reader tells them
+  std::size_t rows_ = 0;
 };
 
 }  // namespace tallowmere::input
