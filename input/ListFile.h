@@ -82,4 +82,14 @@ bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& pat
 // ReadListDescriptor, with the text handed to `text`.
 void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input");
 
+// LoadFileText over a text already held (a paste's, converted to UTF-8),
+// decoded as a file's text is and handed on a block (kReadBlockBytes) at a
+// time: between blocks `progress` hears how many bytes were read, the
+// entries so far are flushed, `letEventsRun` runs and `shouldStop` is asked
+// (each when given). Returns false when `shouldStop` ended the reading; the
+// line it was in is then not offered.
+bool ReadHeldText(EntrySink& list, TextPieceReader& text, std::string_view held,
+                  const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                  const std::function<void(std::size_t bytesRead)>& progress = {});
+
 }  // namespace tallowmere::input
