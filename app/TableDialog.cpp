@@ -71,6 +71,18 @@ TableDialog::TableDialog(const QString& path, TableStart start, numtext::Separat
   Repreview();
 }
 
+TableDialog::TableDialog(const QString& name, std::shared_ptr<const std::string> text, numtext::Separators user,
+                         QWidget* parent)
+    : QDialog(parent), path_(name), start_(HeldTextStart(*text)), text_(std::move(text)), user_(std::move(user)) {
+  Init();
+  // The text came as characters, which it holds in UTF-8: no other
+  // encoding can read it as it was meant.
+  ShowEncoding(input::TextForm::kUtf8);
+  encoding_->setEnabled(false);
+  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_, ChosenEncoding()));
+  Repreview();
+}
+
 TableDialog::TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet> book, numtext::Separators user,
                          QWidget* parent)
     : QDialog(parent), path_(path), book_(std::move(book)), user_(std::move(user)) {
@@ -177,7 +189,7 @@ void TableDialog::LayOut() {
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  auto* file = new QLabel(QFileInfo(path_).fileName(), this);
+  auto* file = new QLabel(text_ ? path_ : QFileInfo(path_).fileName(), this);
   file->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* all = new QVBoxLayout(this);
   all->addWidget(file);
@@ -295,7 +307,10 @@ void TableDialog::RefreshOpen() {
 
 TableChoice TableDialog::Choice() const {
   TableChoice choice;
-  choice.path = QFile::encodeName(path_).toStdString();
+  if (text_)
+    choice.text = text_;
+  else
+    choice.path = QFile::encodeName(path_).toStdString();
   if (book_)
     choice.sheet = static_cast<std::size_t>(std::max(sheet_->currentIndex(), 0));
   else

@@ -11,6 +11,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/TablePreview.h"
 #include "numtext/Separators.h"
@@ -31,6 +32,11 @@ class TableDialog final : public QDialog {
   // `start`: the file's first block (ReadTableStart); `user`: the user's
   // separators, which the guesses test numbers with.
   TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent = nullptr);
+  // A table held rather than a file (a paste), in UTF-8, which the encoding
+  // shows unchangeable: `name` is shown where a file's name would be; the
+  // choice holds the text.
+  TableDialog(const QString& name, std::shared_ptr<const std::string> text, numtext::Separators user,
+              QWidget* parent = nullptr);
   // A workbook, opened: its sheets to choose from, no delimiter.
   TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet> book, numtext::Separators user,
               QWidget* parent = nullptr);
@@ -80,8 +86,9 @@ class TableDialog final : public QDialog {
   void RefillColumns();
   void RefreshOpen();
 
-  QString path_;
+  QString path_;  // the file's, or a held text's name
   TableStart start_;
+  std::shared_ptr<const std::string> text_;
   std::unique_ptr<input::Spreadsheet> book_;
   numtext::Separators user_;
   std::vector<input::SampleRow> rows_;

@@ -77,6 +77,11 @@ std::optional<TableStart> ReadTableStart(const std::string& path) {
   return start;
 }
 
+TableStart HeldTextStart(std::string_view text) {
+  return {.bytes = std::string(text.substr(0, system::kReadBlockBytes)),
+          .whole = text.size() <= system::kReadBlockBytes};
+}
+
 std::vector<input::SampleRow> PreviewRows(const TableStart& start, std::optional<char> delimiter,
                                           std::optional<input::TextForm> form, std::size_t most) {
   const std::string text = DecodedText(start, form);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ struct TableChoice {
   // The form delimited text is read in; none: as a list file's (its mark or
   // its first bytes).
   std::optional<input::TextForm> encoding;
+  // A table held rather than a file (a paste), in UTF-8: read instead of
+  // `path`, which is then empty. Shared, since a choice is copied.
+  std::shared_ptr<const std::string> text;
 };
 
 // The first block of a file, and whether it is the whole file.
@@ -43,6 +47,9 @@ struct TableStart {
 // Reads at most one block (system::kReadBlockBytes) of `path`; nothing when
 // it cannot be opened or is no regular file.
 std::optional<TableStart> ReadTableStart(const std::string& path);
+
+// The first block of a text held in memory, as ReadTableStart takes a file's.
+TableStart HeldTextStart(std::string_view text);
 
 // The rows of the text, decoded (a mark, UTF-16, UTF-32, or in the form
 // `form` forces), split at `delimiter` (none: each line one cell), at most

@@ -68,8 +68,9 @@ bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& pat
 }
 
 bool ReadHeldText(EntrySink& list, TextPieceReader& text, std::string_view held, const core::LetEventsRun& letEventsRun,
-                  const ShouldStopFn& shouldStop, const std::function<void(std::size_t bytesRead)>& progress) {
-  ListFileReader reader(text);
+                  const ShouldStopFn& shouldStop, const std::function<void(std::size_t bytesRead)>& progress,
+                  std::optional<TextForm> form) {
+  ListFileReader reader(text, form);
   return ReadThrough(reader, [&](const FeedBlockFn& feed) {
     for (std::size_t at = 0; at < held.size(); at += kReadBlockBytes) {
       if (at > 0) {

@@ -87,9 +87,10 @@ void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name =
 // time: between blocks `progress` hears how many bytes were read, the
 // entries so far are flushed, `letEventsRun` runs and `shouldStop` is asked
 // (each when given). Returns false when `shouldStop` ended the reading; the
-// line it was in is then not offered.
+// line it was in is then not offered. `form` as for LoadFileText.
 bool ReadHeldText(EntrySink& list, TextPieceReader& text, std::string_view held,
                   const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
-                  const std::function<void(std::size_t bytesRead)>& progress = {});
+                  const std::function<void(std::size_t bytesRead)>& progress = {},
+                  std::optional<TextForm> form = std::nullopt);
 
 }  // namespace tallowmere::input
