@@ -231,6 +231,8 @@ TEST_F(PastedTableTest, APastedTablesColumnIsAppendedAsOneStepThatUndoTakesBack)
       EXPECT_TRUE(dialog.HeaderBox()->isChecked());
       EXPECT_EQ(dialog.DecimalBox()->currentIndex(), c.decimal);
       EXPECT_TRUE(ShowsLabel(dialog, source));
+      EXPECT_EQ(dialog.EncodingBox()->currentText(), "UTF-8");
+      EXPECT_FALSE(dialog.EncodingBox()->isEnabled()) << "the text came as characters";
       EXPECT_EQ(dialog.Preview()->model()->index(0, 1).data().toString(), QString::fromStdString(c.range.weights[0]));
       Tick(dialog, "weight");
       dialog.OpenButton()->click();
