@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>%1 Zahl aus Spalte %2 von %3 hinzugefügt</numerusform>
-            <numerusform>%1 Zahlen aus Spalte %2 von %3 hinzugefügt</numerusform>
+            <numerusform>%1 Zahl aus Spalte %2 hinzugefügt (%3)</numerusform>
+            <numerusform>%1 Zahlen aus Spalte %2 hinzugefügt (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>Spalte %1 von %2 enthält keine Zahlen</translation>
+        <translation>Spalte %1 (%2) enthält keine Zahlen</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -1325,6 +1325,22 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
     <message>
         <source>Open Table…</source>
         <translation>Tabelle öffnen …</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>das hier begonnene Feld in Anführungszeichen wird vor dem Dateiende nicht geschlossen; es wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Abgelegte Tabelle</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Eingefügte Tabelle</translation>
     </message>
 </context>
 <context>

@@ -1322,6 +1322,22 @@ entonces, y se leen los campos que tienen</translation>
         <source>Open Table…</source>
         <translation>Abrir tabla…</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>el campo entrecomillado que empieza aquí no se cierra antes del final del archivo; se omite</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>la tabla soltada</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>la tabla pegada</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>

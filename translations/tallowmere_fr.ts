@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>%1 nombre ajouté depuis la colonne %2 de %3</numerusform>
-            <numerusform>%1 nombres ajoutés depuis la colonne %2 de %3</numerusform>
+            <numerusform>%1 nombre ajouté depuis la colonne %2 (%3)</numerusform>
+            <numerusform>%1 nombres ajoutés depuis la colonne %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>La colonne %1 de %2 ne contient aucun nombre</translation>
+        <translation>La colonne %1 (%2) ne contient aucun nombre</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -1325,6 +1325,22 @@ champs sont lus</translation>
     <message>
         <source>Open Table…</source>
         <translation>Ouvrir un tableau…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>le champ entre guillemets commencé ici n’est pas fermé avant la fin du fichier&#xa0;; il est ignoré</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tableau déposé</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tableau collé</translation>
     </message>
 </context>
 <context>

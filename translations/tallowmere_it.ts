@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Aggiunto %1 numero dalla colonna %2 di %3</numerusform>
-            <numerusform>Aggiunti %1 numeri dalla colonna %2 di %3</numerusform>
+            <numerusform>Aggiunto %1 numero dalla colonna %2 (%3)</numerusform>
+            <numerusform>Aggiunti %1 numeri dalla colonna %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>La colonna %1 di %2 non contiene numeri</translation>
+        <translation>La colonna %1 (%2) non contiene numeri</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -1324,6 +1324,22 @@ allora, e i loro campi presenti vengono letti</translation>
     <message>
         <source>Open Table…</source>
         <translation>Apri tabella…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>il campo tra virgolette iniziato qui non è chiuso prima della fine del file; viene escluso</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tabella trascinata</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tabella incollata</translation>
     </message>
 </context>
 <context>

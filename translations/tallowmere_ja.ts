@@ -1281,6 +1281,22 @@ and the fields they have are read</source>
         <source>Open Table…</source>
         <translation>表を開く…</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>ここで始まる引用符付きのフィールドがファイルの終わりまでに閉じられていないため、除外します</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>ドロップした表</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>貼り付けた表</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>

@@ -1323,6 +1323,22 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <source>Open Table…</source>
         <translation>Tabel openen…</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>regel %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>het hier begonnen veld tussen aanhalingstekens wordt niet gesloten vóór het einde van het bestand; het wordt weggelaten</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>de neergezette tabel</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>de geplakte tabel</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>

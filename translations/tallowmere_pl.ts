@@ -269,9 +269,9 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Dodano %1 liczbę z kolumny %2 pliku %3</numerusform>
-            <numerusform>Dodano %1 liczby z kolumny %2 pliku %3</numerusform>
-            <numerusform>Dodano %1 liczb z kolumny %2 pliku %3</numerusform>
+            <numerusform>Dodano %1 liczbę z kolumny %2 (%3)</numerusform>
+            <numerusform>Dodano %1 liczby z kolumny %2 (%3)</numerusform>
+            <numerusform>Dodano %1 liczb z kolumny %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>Kolumna %1 pliku %2 nie zawiera liczb</translation>
+        <translation>Kolumna %1 (%2) nie zawiera liczb</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -1363,6 +1363,22 @@ a ich istniejące pola są odczytywane</translation>
     <message>
         <source>Open Table…</source>
         <translation>Otwórz tabelę…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>pole w cudzysłowie rozpoczęte tutaj nie zostało zamknięte przed końcem pliku; pominięto je</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Upuszczona tabela</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Wklejona tabela</translation>
     </message>
 </context>
 <context>

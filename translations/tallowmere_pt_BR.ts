@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Foi adicionado %1 número da coluna %2 de %3</numerusform>
-            <numerusform>Foram adicionados %1 números da coluna %2 de %3</numerusform>
+            <numerusform>Foi adicionado %1 número da coluna %2 (%3)</numerusform>
+            <numerusform>Foram adicionados %1 números da coluna %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>A coluna %1 de %2 não contém números</translation>
+        <translation>A coluna %1 (%2) não contém números</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -1317,6 +1317,22 @@ então, e os campos que têm são lidos</translation>
     <message>
         <source>Open Table…</source>
         <translation>Abrir tabela…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>o campo entre aspas iniciado aqui não é fechado antes do fim do arquivo; ele é ignorado</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tabela solta</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tabela colada</translation>
     </message>
 </context>
 <context>
