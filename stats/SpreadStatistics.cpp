@@ -5,10 +5,14 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "stats/Arithmetic.h"
 #include "stats/Distribution.h"
+#include "stats/OrderStatistics.h"
 #include "stats/Statistics.h"
 
 namespace tallowmere::stats::modStatistics {
@@ -44,6 +48,41 @@ double DataSet::SortedElement(std::size_t place) const {
     if (sortedOrder_->places[k] == place) return sortedOrder_->atPlaces[k];
   }
   throw std::logic_error("a place of the sorted order that was not kept");
+}
+
+// The element at `place` when the order kept in place of the copy holds it.
+std::optional<double> DataSet::KeptElement(std::size_t place) const {
+  const SortedOrder& order = *sortedOrder_;
+  for (std::size_t k = 0; k < kOrderPlaces; ++k)
+    if (order.places[k] == place) return order.atPlaces[k];
+  const std::size_t upper = order.count / 2;
+  if (place == upper) return order.upperMiddle;
+  if (upper > 0 && place == upper - 1) return order.lowerMiddle;
+  return std::nullopt;
+}
+
+std::vector<double> DataSet::OrderStatistics(std::span<const std::size_t> places) const {
+  const std::size_t n = SortedCount();
+  std::vector<double> elements(places.size(), 0.0);
+  // The places the kept order lacks, and where their elements go.
+  std::vector<std::size_t> selected, into;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (places[i] >= n) throw std::out_of_range(kSubscriptOutOfRange);
+    if (!sortedOrder_) {
+      elements[i] = sortedNumbers_.get()[places[i]];
+    } else if (const std::optional<double> kept = KeptElement(places[i])) {
+      elements[i] = *kept;
+    } else {
+      selected.push_back(places[i]);
+      into.push_back(i);
+    }
+  }
+  if (selected.empty()) return elements;
+  // The numbers themselves must still be the ones that were sorted.
+  if (!sortedIsCurrent_ || numbers_.size() < n) throw std::out_of_range(kSubscriptOutOfRange);
+  const std::vector<double> found = stats::SelectOrderStatistics({numbers_.data(), n}, selected);
+  for (std::size_t k = 0; k < found.size(); ++k) elements[into[k]] = found[k];
+  return elements;
 }
 
 double DataSet::GetMinimum() const {

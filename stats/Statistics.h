@@ -117,6 +117,14 @@ class DataSet {
   StatResult GetInterquartileRange() const;
   StatResult GetKurtosis() const;       // excess, by the method; fewer than 4 numbers or no spread: "#Div/0!"
   StatResult GetStandardError() const;  // the method's standard deviation / sqrt(n); fewer than 2: "#Div/0!"
+  // The elements at `places` (counted from 0, any order) of the sorted first
+  // NumberCount numbers, after SortNumbers, to the bit: read from the sorted
+  // copy or, when none is kept, from the elements kept in its place and by a
+  // selection among the numbers (stats::SelectOrderStatistics), all the
+  // places in the same passes, holding a byte per number at most. Fails as
+  // the median does when no sorted order of this count was made, and with
+  // std::out_of_range for a place beyond it.
+  std::vector<double> OrderStatistics(std::span<const std::size_t> places) const;
   // The 95 % confidence interval of the mean, mean -/+ t(0.975, n - 1) s / sqrt(n)
   // with Student's t; Sample only (Population: "#Div/0!").
   StatResult GetConfidenceLow() const;
@@ -153,6 +161,7 @@ class DataSet {
   // as the median does when there is none.
   double SortedElement(std::size_t place) const;
   std::size_t SortedCount() const;
+  std::optional<double> KeptElement(std::size_t place) const;
   double KurtosisValue() const;
   double StandardErrorValue() const;
   double ConfidenceHalfWidth() const;
