@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "numtext/LeadingNumber.h"
 #include "numtext/NumberText.h"
 #include "results/AnalysisEntries.h"
+#include "results/ExtraRows.h"
 #include "results/MoreRows.h"
 #include "results/ResultValues.h"
 #include "results/RowLabels.h"
@@ -369,6 +371,7 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   core::Trap trap(host.errors, kShowResultsLocation);
   results_ = {};
   results_.sample = statistics_.MethodIsSample();
+  results_.separators = statistics_.NumberSeparators();
   Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
   rows.runMemoryMark = memoryFailuresAtRun_;
   const stats::modStatistics::DataSet& data = statistics_;
@@ -402,13 +405,21 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   rows.AddFormattedRow(Row::kCoefficientOfVariation, [&] { return data.GetCoefficientOfVariation(); });
 
   // Not on the list and not steps of the run: they never report.
+  const RowRounding rounding{statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_};
   if (moreStatistics_) {
     try {
-      results_.more =
-          MoreRows(data, {statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_}, memoryFailuresAtRun_);
+      results_.more = MoreRows(data, rounding, memoryFailuresAtRun_, choices_.method, choices_.levelPercent);
     } catch (...) {
       results_.more.clear();  // no room for them: the twelve stand alone
     }
+  }
+  try {
+    std::vector<ResultRow> extra = ExtraRows(data, choices_, rounding, memoryFailuresAtRun_);
+    results_.more.insert(results_.more.end(), std::make_move_iterator(extra.begin()),
+                         std::make_move_iterator(extra.end()));
+    if (choices_.frequencies) results_.frequencies = FrequenciesOf(data);
+  } catch (...) {
+    // No room for them: the rows before stand alone.
   }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/BigMemory.h"
@@ -16,6 +17,7 @@
 #include "input/EntrySource.h"
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
+#include "results/RowChoices.h"
 #include "stats/Statistics.h"
 
 namespace tallowmere::results {
@@ -92,6 +94,9 @@ class Analysis {
   // Whether runs compute the statistics beyond the twelve rows (off by
   // default: the window's results list holds the twelve alone).
   void SetMoreStatistics(bool on) { moreStatistics_ = on; }
+  // What runs compute beyond those (none by default): the method and the
+  // level of the more rows, and the rows and the table after them.
+  void SetRowChoices(RowChoices choices) { choices_ = std::move(choices); }
 
   // The data set of the last run. The method (Sample or Population) is set
   // on it by the owner and read when the rows are computed.
@@ -103,6 +108,7 @@ class Analysis {
   std::int16_t decimalPlaces_ = 0;
   bool roundingFlag_ = true;  // "Show all decimals" unticked
   bool moreStatistics_ = false;
+  RowChoices choices_;
   // The failures to get memory counted when the last run began.
   std::uint64_t memoryFailuresAtRun_ = 0;
   Results results_;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "results/FrequencyFormats.h"
+
 namespace tallowmere::results {
 
 namespace {
@@ -69,6 +71,15 @@ std::string Tsv(std::span<const ColumnResults> columns, Digits digits) {
     }
     out += '\n';
   }
+  // The frequency tables of the blocks, one after another, each line
+  // naming its block.
+  bool header = false;
+  for (const ColumnResults& column : columns) {
+    if (!column.results.frequencies) continue;
+    if (!header) out += FrequencyTsvHeader("column");
+    header = true;
+    out += FrequencyTsvLines(*column.results.frequencies, digits, TsvCell(Heading(column)));
+  }
   return out;
 }
 
@@ -89,6 +100,10 @@ std::string Json(std::span<const ColumnResults> columns, Digits digits) {
       out += ':';
       AppendJsonValue(out, row, digits);
     });
+    if (column.results.frequencies) {
+      out += ",\"frequencies\":";
+      AppendFrequencyJson(out, *column.results.frequencies, digits);
+    }
     out += '}';
   }
   return out + "]\n";

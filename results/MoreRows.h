@@ -9,6 +9,10 @@
 
 #include "numtext/Separators.h"
 #include "results/ResultModel.h"
+#include "results/RowLabels.h"
+#include "stats/ConfidenceLevel.h"
+#include "stats/Quantiles.h"
+#include "stats/StatResult.h"
 #include "stats/Statistics.h"
 
 namespace tallowmere::results {
@@ -24,7 +28,21 @@ struct RowRounding {
 // The rows of a data set that SortNumbers has sorted; the interval's two
 // rows only for Sample. A row left out for want of memory (ShortOfMemory,
 // the run having begun at `runMemoryFailures` failures) is not among them.
+// The quartiles (and so their range) by `method`, the mean's interval at
+// `levelPercent`: at 95 % its rows are ci95_low and ci95_high, at another
+// level their key and label name it.
 std::vector<ResultRow> MoreRows(const stats::modStatistics::DataSet& data, const RowRounding& rounding,
-                                std::uint64_t runMemoryFailures);
+                                std::uint64_t runMemoryFailures,
+                                stats::QuantileMethod method = stats::kDefaultQuantileMethod,
+                                double levelPercent = stats::kDefaultLevel);
+
+// A statistic's row rounded as the variance row is. A text that is no
+// number is shown as it is, in the user's language when it is one of the
+// engine's reasons (the robust statistics' and the normality tests').
+ResultRow RoundedRow(const RowLabel& label, const RowRounding& rounding, const stats::StatResult& result);
+
+// The quantile at p of the data set's sorted numbers, by `method`, read from
+// the two order statistics it lies between. Fails as the median does.
+double QuantileOf(const stats::modStatistics::DataSet& data, stats::QuantileMethod method, double p);
 
 }  // namespace tallowmere::results

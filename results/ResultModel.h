@@ -5,10 +5,14 @@
 // all made from it. Plain C++: no Qt.
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "numtext/Separators.h"
+#include "stats/Frequencies.h"
 
 namespace tallowmere::results {
 
@@ -56,7 +60,12 @@ class SortedNumbers {
 struct Results {
   bool sample = true;
   std::vector<ResultRow> rows;  // the twelve, those the run reached, in order
-  std::vector<ResultRow> more;  // minimum ... (the interval's two rows only for Sample)
+  std::vector<ResultRow> more;  // minimum ... (the interval's two rows only for Sample), then the rows asked for
+  // The frequency table, when it was asked for (RowChoices::frequencies).
+  std::optional<stats::FrequencyTable> frequencies;
+  // The user's separators, which the rows are spelt with (and the text of
+  // the frequency table).
+  numtext::Separators separators;
   // The run's numbers sorted; empty when the data set keeps no sorted copy.
   SortedNumbers sorted;
 

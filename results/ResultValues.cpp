@@ -142,4 +142,12 @@ ResultRow MakeRow(Row row, ResultValue value, std::string valueText) {
           .valueText = words ? ShownWords(row, std::move(valueText)) : std::move(valueText)};
 }
 
+ResultRow MakeRow(const RowLabel& label, ResultValue value, std::string valueText) {
+  const bool words = value.kind != ResultValue::Kind::kNumber;
+  return {.key = label.key,
+          .label = label.label,
+          .value = std::move(value),
+          .valueText = words ? ShownWords(Row::kMean, std::move(valueText)) : std::move(valueText)};
+}
+
 }  // namespace tallowmere::results

@@ -24,6 +24,9 @@ ResultValue TextValue(std::string text);
 ResultValue ModeValue(const stats::StatResult& mode, const numtext::Separators& sep);
 
 ResultRow MakeRow(Row row, ResultValue value, std::string valueText);
+// A row of a label made for it (FigureRowLabel), already in the user's
+// language.
+ResultRow MakeRow(const RowLabel& label, ResultValue value, std::string valueText);
 
 // Whether a row is left out for want of memory: `failures` failures to get
 // memory counted now, `rowMark` when the row's work began and `runMark` when

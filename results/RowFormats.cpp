@@ -6,6 +6,7 @@
 
 #include "core/Utf8.h"
 #include "numtext/NumberText.h"
+#include "results/FrequencyFormats.h"
 #include "stats/StatResult.h"
 
 namespace tallowmere::results {
@@ -136,6 +137,27 @@ void AppendJsonValue(std::string& out, const ResultRow& row, Digits digits) {
   AppendJsonString(out, text);
 }
 
+namespace {
+
+void AppendFrequencies(std::string& out, const stats::FrequencyTable& table, const numtext::Separators& sep,
+                       Format format, Digits digits) {
+  switch (format) {
+    case Format::kText:
+      out += FrequencyText(table, sep);
+      return;
+    case Format::kTsv:
+      out += FrequencyTsvHeader() + FrequencyTsvLines(table, digits);
+      return;
+    case Format::kJson:
+      if (out.size() > 1) out += ',';
+      out += "\"frequencies\":";
+      AppendFrequencyJson(out, table, digits);
+      return;
+  }
+}
+
+}  // namespace
+
 std::string FormatResults(const results::Results& results, Format format, Digits digits) {
   std::string out;
   if (format == Format::kJson) out += '{';
@@ -161,6 +183,7 @@ std::string FormatResults(const results::Results& results, Format format, Digits
       }
     }
   }
+  if (results.frequencies) AppendFrequencies(out, *results.frequencies, results.separators, format, digits);
   if (format == Format::kJson) out += "}\n";
   return out;
 }

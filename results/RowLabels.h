@@ -45,6 +45,18 @@ enum class Row : std::size_t {
   kStandardError,
   kConfidenceLow,
   kConfidenceHigh,
+  // The analyser's rows on request, after those of --more.
+  kGeometricMean,
+  kHarmonicMean,
+  kMedianAbsoluteDeviation,
+  kScaledMedianAbsoluteDeviation,
+  kQuantileMethod,
+  kShapiroWilkW,
+  kShapiroWilkP,
+  kShapiroWilkReading,
+  kOmnibusK2,
+  kOmnibusP,
+  kOmnibusReading,
 };
 
 inline constexpr RowLabel kRowLabels[] = {
@@ -70,11 +82,52 @@ inline constexpr RowLabel kRowLabels[] = {
     {"standard_error", QT_TRANSLATE_NOOP("ResultRows", "The standard error of the mean is: "), ""},
     {"ci95_low", QT_TRANSLATE_NOOP("ResultRows", "The 95 % confidence interval's low end is: "), ""},
     {"ci95_high", QT_TRANSLATE_NOOP("ResultRows", "The 95 % confidence interval's high end is: "), ""},
+    {"geometric_mean", QT_TRANSLATE_NOOP("ResultRows", "The geometric mean is: "), ""},
+    {"harmonic_mean", QT_TRANSLATE_NOOP("ResultRows", "The harmonic mean is: "), ""},
+    {"mad", QT_TRANSLATE_NOOP("ResultRows", "The median absolute deviation is: "), ""},
+    {"mad_scaled", QT_TRANSLATE_NOOP("ResultRows", "The median absolute deviation times 1.4826 is: "), ""},
+    {"method", QT_TRANSLATE_NOOP("ResultRows", "The quantile method is: "), ""},
+    {"shapiro_wilk_w", QT_TRANSLATE_NOOP("ResultRows", "The Shapiro-Wilk W is: "), ""},
+    {"shapiro_wilk_p", QT_TRANSLATE_NOOP("ResultRows", "The Shapiro-Wilk p-value is: "), ""},
+    {"shapiro_wilk_reading", QT_TRANSLATE_NOOP("ResultRows", "The Shapiro-Wilk test reads: "), ""},
+    {"k2", QT_TRANSLATE_NOOP("ResultRows", "The K² of D'Agostino and Pearson is: "), ""},
+    {"k2_p", QT_TRANSLATE_NOOP("ResultRows", "The K² p-value is: "), ""},
+    {"k2_reading", QT_TRANSLATE_NOOP("ResultRows", "The K² test reads: "), ""},
+};
+
+// The rows whose key and label name a figure the user chose: %1 is the
+// figure, with '.' in the key and the user's decimal separator in the label.
+struct FigureLabel {
+  std::string_view key;
+  const char* label;
+  std::string_view unit;
+};
+inline constexpr FigureLabel kTrimmedMeanLabel = {"trimmed_mean",
+                                                  QT_TRANSLATE_NOOP("ResultRows", "The %1 % trimmed mean is: "), ""};
+// The mean's interval at a level other than 95 % (at 95 % its rows are
+// those of kConfidenceLow and kConfidenceHigh).
+inline constexpr FigureLabel kLevelLowLabel = {
+    "ci%1_low", QT_TRANSLATE_NOOP("ResultRows", "The %1 % confidence interval's low end is: "), ""};
+inline constexpr FigureLabel kLevelHighLabel = {
+    "ci%1_high", QT_TRANSLATE_NOOP("ResultRows", "The %1 % confidence interval's high end is: "), ""};
+inline constexpr FigureLabel kMedianLowLabel = {
+    "median_ci%1_low", QT_TRANSLATE_NOOP("ResultRows", "The median's %1 % confidence interval's low end is: "), ""};
+inline constexpr FigureLabel kMedianHighLabel = {
+    "median_ci%1_high", QT_TRANSLATE_NOOP("ResultRows", "The median's %1 % confidence interval's high end is: "), ""};
+inline constexpr FigureLabel kMedianCoverageLabel = {
+    "median_ci%1_coverage", QT_TRANSLATE_NOOP("ResultRows", "The median's interval's actual coverage is: "), " %"};
+// A percentile's, by the ordinal's English ending (a whole percent; any
+// other takes "th"): 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st, 2.5th.
+inline constexpr FigureLabel kPercentileLabels[] = {
+    {"p%1", QT_TRANSLATE_NOOP("ResultRows", "The %1st percentile is: "), ""},
+    {"p%1", QT_TRANSLATE_NOOP("ResultRows", "The %1nd percentile is: "), ""},
+    {"p%1", QT_TRANSLATE_NOOP("ResultRows", "The %1rd percentile is: "), ""},
+    {"p%1", QT_TRANSLATE_NOOP("ResultRows", "The %1th percentile is: "), ""},
 };
 
 constexpr const RowLabel& LabelOf(Row row) { return kRowLabels[static_cast<std::size_t>(row)]; }
 
-static_assert(std::size(kRowLabels) == static_cast<std::size_t>(Row::kConfidenceHigh) + 1);
+static_assert(std::size(kRowLabels) == static_cast<std::size_t>(Row::kOmnibusReading) + 1);
 
 // The labels of the steps that make the twelve rows of the results list, as
 // a failure reports them: each row's first, its other steps following up to

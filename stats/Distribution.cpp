@@ -42,18 +42,21 @@ double InclusiveQuantile(std::span<const double> sorted, double p) {
 }
 
 int AutoBinCount(std::span<const double> sorted) {
-  const std::size_t n = sorted.size();
+  if (sorted.size() < 2) return 1;
+  return AutoBinCountOf(sorted.size(), sorted.front(), sorted.back(), InclusiveQuantile(sorted, 0.25),
+                        InclusiveQuantile(sorted, 0.75));
+}
+
+int AutoBinCountOf(std::size_t n, double low, double high, double q1, double q3) {
   if (n < 2) return 1;
-  const double low = sorted.front();
-  const double high = sorted.back();
   if (!(high > low)) return 1;
   double range = high - low;
-  double iqr = InclusiveQuantile(sorted, 0.75) - InclusiveQuantile(sorted, 0.25);
+  double iqr = q3 - q1;
   if (!std::isfinite(range)) {
     // Halving is exact for numbers this large and leaves every ratio below
     // as it was.
     range = high / 2.0 - low / 2.0;
-    iqr = InclusiveQuantile(sorted, 0.75) / 2.0 - InclusiveQuantile(sorted, 0.25) / 2.0;
+    iqr = q3 / 2.0 - q1 / 2.0;
   }
   return AutoBinCountOf(n, range, iqr);
 }

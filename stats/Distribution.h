@@ -36,6 +36,9 @@ int AutoBinCount(std::span<const double> sorted);
 // The same rule from the count, the range and the interquartile range of
 // numbers measured some other way (both finite, the range above 0).
 int AutoBinCountOf(std::size_t n, double range, double iqr);
+// The same from what it reads of the sorted numbers: their count, the
+// smallest, the largest and the inclusive quantiles at 0.25 and 0.75.
+int AutoBinCountOf(std::size_t n, double low, double high, double q1, double q3);
 
 // The lower edge of bin i (0 .. bins) of `bins` over [low, high] as
 // HistogramCounts draws them: i steps of (high - low) / bins from low, as

@@ -1,11 +1,15 @@
 #include "stats/Frequencies.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <span>
 #include <vector>
 
 #include "stats/Distribution.h"
+#include "stats/RadixSort.h"
 
 namespace tallowmere::stats {
 
@@ -68,7 +72,74 @@ void AddPercents(std::size_t n, std::vector<FrequencyRow>& rows) {
   }
 }
 
+// The values of the numbers, each with its count, by their equality keys
+// (-0 and 0 one value); false when there are more than `most`.
+bool GatherValues(std::span<const double> numbers, std::size_t most, std::vector<FrequencyRow>& rows) {
+  std::vector<std::uint64_t> keys;
+  std::vector<std::size_t> counts;
+  for (const double x : numbers) {
+    const std::uint64_t key = EqualityKey(x);
+    const auto at = std::lower_bound(keys.begin(), keys.end(), key);
+    const auto i = at - keys.begin();
+    if (at != keys.end() && *at == key) {
+      ++counts[static_cast<std::size_t>(i)];
+      continue;
+    }
+    if (keys.size() == most) return false;
+    keys.insert(at, key);
+    counts.insert(counts.begin() + i, 1);
+  }
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    const double value = FromOrderKey(keys[k]);
+    rows.push_back({.low = value, .high = value, .count = counts[k]});
+  }
+  return true;
+}
+
+// Every value's row, however many: for the rare table that cannot be binned.
+void AllValues(std::span<const double> numbers, std::vector<FrequencyRow>& rows) {
+  std::map<std::uint64_t, std::size_t> counts;
+  for (const double x : numbers) ++counts[EqualityKey(x)];
+  for (const auto& [key, count] : counts) rows.push_back({FromOrderKey(key), FromOrderKey(key), count});
+}
+
+// HistogramCounts' bins, one number at a time: a number lies in the bin of
+// the edges at or below it, those edges taken as HistogramCounts searches
+// from the previous one (never below it).
+bool CountBins(std::span<const double> numbers, const FrequencyEnds& ends, int chosen,
+               std::vector<FrequencyRow>& rows) {
+  const double low = ends.lowest, high = ends.highest;
+  if (!std::isfinite(low) || !std::isfinite(high)) return false;
+  const int bins =
+      chosen > 0 ? std::min(chosen, kMaxBins) : AutoBinCountOf(numbers.size(), low, high, ends.q1, ends.q3);
+  std::vector<double> edges;  // 1 .. bins - 1
+  for (int i = 1; i < bins; ++i)
+    edges.push_back(std::max(HistogramEdge(low, high, bins, i), edges.empty() ? low : edges.back()));
+  std::vector<std::size_t> counts(static_cast<std::size_t>(bins), 0);
+  for (const double x : numbers)
+    ++counts[static_cast<std::size_t>(std::upper_bound(edges.begin(), edges.end(), x) - edges.begin())];
+  for (int i = 0; i < bins; ++i)
+    rows.push_back({.low = HistogramEdge(low, high, bins, i),
+                    .high = HistogramEdge(low, high, bins, i + 1),
+                    .count = counts[static_cast<std::size_t>(i)]});
+  return true;
+}
+
 }  // namespace
+
+FrequencyTable FrequencyTableOfUnsorted(std::span<const double> numbers, const FrequencyEnds& ends, int bins) {
+  FrequencyTable table;
+  if (numbers.empty()) return table;
+  if (!GatherValues(numbers, kMostValueRows, table.rows)) {
+    table.rows.clear();
+    if (CountBins(numbers, ends, bins, table.rows))
+      table.kind = FrequencyRowKind::kBins;
+    else
+      AllValues(numbers, table.rows);
+  }
+  AddPercents(numbers.size(), table.rows);
+  return table;
+}
 
 FrequencyTable MakeFrequencyTable(std::span<const double> sorted, FrequencyOptions options) {
   FrequencyTable table;

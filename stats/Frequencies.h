@@ -48,4 +48,22 @@ struct FrequencyOptions {
 // are.
 FrequencyTable MakeFrequencyTable(std::span<const double> sorted, FrequencyOptions options = {});
 
+// What the table reads of the sorted order besides the values themselves:
+// the smallest and the largest number, and the inclusive quantiles at 0.25
+// and 0.75 (which choose the number of bins).
+struct FrequencyEnds {
+  double lowest = 0.0;
+  double highest = 0.0;
+  double q1 = 0.0;
+  double q3 = 0.0;
+};
+
+// The same table, to the bit, from the numbers in any order (none NaN) and
+// those four figures of their sorted order, for a data set that keeps no
+// sorted copy: one pass gathering up to kMostValueRows + 1 values, and with
+// more values one pass counting each bin; nothing copied. `bins` as
+// FrequencyOptions::bins; every value has its row only when bins cannot be
+// drawn (an infinity among many values), gathered then in a map.
+FrequencyTable FrequencyTableOfUnsorted(std::span<const double> numbers, const FrequencyEnds& ends, int bins = 0);
+
 }  // namespace tallowmere::stats

@@ -45,6 +45,7 @@
 #include <vector>
 
 #include "AnalyseHelp.h"
+#include "AnalyseRows.h"
 #include "core/CommandOptions.h"
 #include "core/MemoryFailures.h"
 #include "core/Translation.h"
@@ -739,6 +740,12 @@ enum Option {
   kSample,
   kAllDecimals,
   kMore,
+  kConfidence,
+  kTrim,
+  kPercentile,
+  kQuantileMethod,
+  kNormality,
+  kFrequencies,
   kTime,
   kHeader,
   kStrict,
@@ -759,6 +766,12 @@ constexpr OptionRow kOptions[] = {
     {.id = kSample, .name = "--sample"},
     {.id = kAllDecimals, .name = "--all-decimals"},
     {.id = kMore, .name = "--more"},
+    {.id = kConfidence, .name = "--confidence", .value = OptionValue::kRequired},
+    {.id = kTrim, .name = "--trim", .value = OptionValue::kRequired},
+    {.id = kPercentile, .name = "--percentile", .value = OptionValue::kRequired},
+    {.id = kQuantileMethod, .name = "--quantile-method", .value = OptionValue::kRequired},
+    {.id = kNormality, .name = "--normality"},
+    {.id = kFrequencies, .name = "--frequencies"},
     {.id = kTime, .name = "--time"},
     {.id = kHeader, .name = "--header"},
     {.id = kStrict, .name = "--strict"},
@@ -833,6 +846,9 @@ struct RunOptions {
   bool allDecimals = false;
   bool header = false;
   bool strict = false;
+  // The rows beyond --more's, as given and then as chosen.
+  RowOptions rowOptions;
+  results::RowChoices rows;
 };
 
 // The format of --format; false when it is none.
@@ -884,6 +900,24 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
       break;
     case kMore:
       run.more = true;
+      break;
+    case kConfidence:
+      run.rowOptions.level = std::move(value);
+      break;
+    case kTrim:
+      run.rowOptions.share = std::move(value);
+      break;
+    case kPercentile:
+      run.rowOptions.percentiles.push_back(std::move(value));
+      break;
+    case kQuantileMethod:
+      run.rowOptions.method = std::move(value);
+      break;
+    case kNormality:
+      run.rowOptions.normality = true;
+      break;
+    case kFrequencies:
+      run.rowOptions.frequencies = true;
       break;
     case kTime:
       run.time = true;
@@ -1015,6 +1049,7 @@ std::string ApplyOptions(RunOptions& run, CommandLineHost& host) {
     host.decimals.places = numtext::ToInteger16(*run.decimalsText, host.separators);
   }
   if (std::string why = ChooseTable(run, host); !why.empty()) return why;
+  if (std::string why = ChooseRows(run.rowOptions, run.more, host.separators, run.rows); !why.empty()) return why;
   // Scripts read tsv and json as numbers, to be worked on further: they get
   // every digit of the engine's doubles unless they asked for a rounding.
   if (run.format != results::Format::kText && !run.decimalsText) run.allDecimals = true;
@@ -1104,6 +1139,7 @@ RunOutcome Analyse(const RunOptions& run, CommandLineHost& host, results::Analys
   // a part at a time instead of being held twice.
   analysis.Statistics().SetSortedCopyKept(false);
   analysis.SetMoreStatistics(run.more);
+  analysis.SetRowChoices(run.rows);
   return analysis.StartAnalysis(host.Host());
 }
 
