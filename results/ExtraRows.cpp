@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/MemoryFailures.h"
@@ -172,23 +174,31 @@ stats::CentralMoments MomentsOfData(const DataSet& data) {
   return stats::MomentsOf(numbers);
 }
 
-// A test's plain reading, its p-value filled in as the p-value's row shows
-// it; the test's reason when it has no answer.
-ResultRow ReadingRow(Row which, const stats::NormalityTest& test, const ResultRow& pRow) {
+// A p-value as a reading quotes it: three significant digits, so that a
+// tiny one is not read as 0 ("1.23e-08").
+std::string ReadingFigure(double p, std::string_view decimal) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3g", p);
+  std::string figure = text;
+  if (const std::size_t at = figure.find('.'); at != std::string::npos) figure.replace(at, 1, decimal);
+  return figure;
+}
+
+// A test's plain reading, in the user's language; the test's reason when
+// it has no answer. The machine formats keep the English words.
+ResultRow ReadingRow(Row which, const stats::NormalityTest& test, const numtext::Separators& sep) {
   if (!test.Answered())
     return MakeRow(which, TextValue(test.error), std::string(core::Translated("Normality", test.error)));
   const char* reading = stats::PlainReading(test.pValue);
-  return MakeRow(which, TextValue(core::Fill(reading, {ScriptText(pRow.value, Digits::kAsShown)})),
-                 core::Fill(core::Translated("Normality", reading), {pRow.valueText}));
+  return MakeRow(which, TextValue(core::Fill(reading, {ReadingFigure(test.pValue, ".")})),
+                 core::Fill(core::Translated("Normality", reading), {ReadingFigure(test.pValue, sep.decimal)}));
 }
 
 void AddTest(RowAdder& add, std::array<Row, 3> rows, const stats::NormalityTest& test) {
   auto value = [&](double v) { return test.Answered() ? stats::StatResult(v) : stats::StatResult(test.error); };
   add.Add(rows[0], [&] { return value(test.statistic); });
-  ResultRow pRow;
   add.Add(rows[1], [&] { return value(test.pValue); });
-  if (!add.rows.empty() && add.rows.back().key == LabelOf(rows[1]).key) pRow = add.rows.back();
-  add.AddRow([&] { return ReadingRow(rows[2], test, pRow); });
+  add.AddRow([&] { return ReadingRow(rows[2], test, add.rounding.sep); });
 }
 
 void AddNormality(RowAdder& add, const DataSet& data) {

@@ -85,7 +85,7 @@ inline constexpr RowLabel kRowLabels[] = {
     {"geometric_mean", QT_TRANSLATE_NOOP("ResultRows", "The geometric mean is: "), ""},
     {"harmonic_mean", QT_TRANSLATE_NOOP("ResultRows", "The harmonic mean is: "), ""},
     {"mad", QT_TRANSLATE_NOOP("ResultRows", "The median absolute deviation is: "), ""},
-    {"mad_scaled", QT_TRANSLATE_NOOP("ResultRows", "The median absolute deviation times 1.4826 is: "), ""},
+    {"mad_scaled", QT_TRANSLATE_NOOP("ResultRows", "The scaled median absolute deviation is: "), ""},
     {"method", QT_TRANSLATE_NOOP("ResultRows", "The quantile method is: "), ""},
     {"shapiro_wilk_w", QT_TRANSLATE_NOOP("ResultRows", "The Shapiro-Wilk W is: "), ""},
     {"shapiro_wilk_p", QT_TRANSLATE_NOOP("ResultRows", "The Shapiro-Wilk p-value is: "), ""},

@@ -160,7 +160,43 @@ constexpr OptionHelp kOptionHelp[] = {
                                  "after the twelve rows: the minimum, maximum, range,\n"
                                  "quartiles, interquartile range, kurtosis, standard\n"
                                  "error of the mean and (sample only) the mean's 95 %\n"
-                                 "confidence interval, rounded as the mean is")},
+                                 "confidence interval, rounded as the mean is; then the\n"
+                                 "geometric, harmonic and trimmed mean, the median\n"
+                                 "absolute deviation (raw and times 1.4826) and the\n"
+                                 "median's confidence interval with its actual coverage")},
+    //: %1 is an option.
+    {"--confidence LEVEL",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "the level of both confidence intervals, in percent,\n"
+                       "from 50 to 99.9 (default 95); with %1"),
+     {"--more"}},
+    //: %1 is an option.
+    {"--trim SHARE",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "the share the trimmed mean cuts from each end, at\n"
+                       "least 0 and below 0.5 (default 0.05); with %1"),
+     {"--more"}},
+    //: %1 and %2 are examples of the option's value, kept as they are; %3 an option.
+    {"--percentile P,...",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "a row for each percentile from 0 to 100 (%1, or\n"
+                       "%2), by the method of %3"),
+     {"5", "2.5,50,97.5", "--quantile-method"}},
+    //: %1 and %2 are method names, kept as they are.
+    {"--quantile-method NAME",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "how percentiles and quartiles are placed: R's type\n"
+                       "1 to 9, or its name (%1, the default, is type 7;\n"
+                       "%2 is type 6); a row names the method"),
+     {"inclusive", "exclusive"}},
+    {"--normality", QT_TRANSLATE_NOOP("CommandLineHelp",
+                                      "Shapiro-Wilk's W (3 to 5000 numbers) and D'Agostino\n"
+                                      "and Pearson's K², each with its p-value and a plain\n"
+                                      "reading at the 5 % level")},
+    {"--frequencies", QT_TRANSLATE_NOOP("CommandLineHelp",
+                                        "after the rows, how many numbers there are of each\n"
+                                        "value (up to 50 values) or in each bin of a\n"
+                                        "histogram, in percent and cumulated")},
     {"--time", QT_TRANSLATE_NOOP("CommandLineHelp", "the time taken to read and for each row, on standard error")},
     {"-h, --help", QT_TRANSLATE_NOOP("CommandLineHelp", "show this help and exit")},
     {"-V, --version", QT_TRANSLATE_NOOP("CommandLineHelp", "show the version and exit")},
@@ -176,6 +212,27 @@ std::string Options() {
     text += core::HelpItem(option.names, Piece(option.description, {a[0], a[1], a[2], a[3]}), kColumn);
   }
   return text;
+}
+
+// The keys of the rows the options beyond --more's add.
+std::string FurtherKeys() {
+  //: %1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures
+  //: given, as in ci90_low and p97.5). Wrap at 80 columns.
+  return core::HelpParagraph(Piece(QT_TRANSLATE_NOOP("CommandLineHelp",
+                                                     "After them, with %1: %2;\n"
+                                                     "with %3: %4;\n"
+                                                     "with %5: %6;\n"
+                                                     "with %7: %8.\n"
+                                                     "At a level other than 95 %, ci95_low and ci95_high are "
+                                                     "ciLEVEL_low and\n"
+                                                     "ciLEVEL_high."),
+                                   {"--more",
+                                    "geometric_mean, harmonic_mean, trimmed_mean, mad,\n"
+                                    "mad_scaled, median_ciLEVEL_low, median_ciLEVEL_high, median_ciLEVEL_coverage",
+                                    "--percentile or --quantile-method", "method, pP...", "--normality",
+                                    "shapiro_wilk_w, shapiro_wilk_p,\n"
+                                    "shapiro_wilk_reading, k2, k2_p, k2_reading",
+                                    "--frequencies", "the frequency table after the rows (json: frequencies)"}));
 }
 
 std::string KeysAndExitStatus(std::string_view outOfMemory) {
@@ -196,6 +253,8 @@ std::string KeysAndExitStatus(std::string_view outOfMemory) {
              "first_quartile, third_quartile, interquartile_range, kurtosis,\n"
              "standard_error, ci95_low, ci95_high",
              "--population", "tallowmere-analyse(1)"}));
+  text += '\n';
+  text += FurtherKeys();
   text += '\n';
   text += core::HelpParagraph(Piece(QT_TRANSLATE_NOOP("CommandLineHelp", "Exit status:")));
   constexpr std::size_t kColumn = 5;

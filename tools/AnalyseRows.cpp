@@ -87,10 +87,9 @@ std::string MethodKeys() {
 
 }  // namespace
 
-std::string ChooseRows(const RowOptions& options, bool more, const numtext::Separators& sep,
-                       results::RowChoices& choices) {
-  choices.robust = more;
-  if (std::string why = ChooseLevelAndShare(options, more, sep, choices); !why.empty()) return why;
+std::string ChooseRows(const RowOptions& options, const numtext::Separators& sep, results::RowChoices& choices) {
+  choices.robust = options.more;
+  if (std::string why = ChooseLevelAndShare(options, options.more, sep, choices); !why.empty()) return why;
   if (options.method) {
     const std::optional<stats::QuantileMethod> method = stats::ParseQuantileMethod(*options.method);
     if (!method)

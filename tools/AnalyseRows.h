@@ -1,6 +1,6 @@
 #pragma once
-// The analyser's options that choose rows beyond the twelve and those of
-// --more: --confidence, --trim, --percentile, --quantile-method,
+// The analyser's options that choose rows beyond the twelve: --more,
+// --confidence, --trim, --percentile, --quantile-method,
 // --normality and --frequencies.
 #include <optional>
 #include <string>
@@ -13,6 +13,7 @@ namespace tallowmere::tools {
 
 // The options as given, read when the whole command line is.
 struct RowOptions {
+  bool more = false;                     // --more
   std::optional<std::string> level;      // --confidence LEVEL, in percent
   std::optional<std::string> share;      // --trim SHARE
   std::optional<std::string> method;     // --quantile-method NAME|1..9
@@ -21,12 +22,10 @@ struct RowOptions {
   bool frequencies = false;
 };
 
-// Fills `choices` from the options (`more`: --more was given, which
-// --confidence and --trim need). A level or a share is read with '.' or the
+// Fills `choices` from the options (--confidence and --trim need --more). A level or a share is read with '.' or the
 // user's decimal separator `sep`, percentiles with '.' (a comma parts them).
 // The reason, naming the option and its value, when one is wrong; else
 // empty.
-std::string ChooseRows(const RowOptions& options, bool more, const numtext::Separators& sep,
-                       results::RowChoices& choices);
+std::string ChooseRows(const RowOptions& options, const numtext::Separators& sep, results::RowChoices& choices);
 
 }  // namespace tallowmere::tools

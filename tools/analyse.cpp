@@ -835,7 +835,6 @@ void StartLanguage() {
 struct RunOptions {
   bool sample = true;
   bool time = false;
-  bool more = false;
   bool entriesMode = false;
   std::string entriesFile;
   std::vector<std::string> paths;
@@ -861,6 +860,33 @@ bool ChooseFormat(const std::string& text, results::Format& format) {
     return true;
   }
   return false;
+}
+
+// One of the options of the rows beyond the twelve.
+void TakeRowOption(Option option, std::string& value, RowOptions& rows) {
+  switch (option) {
+    case kMore:
+      rows.more = true;
+      return;
+    case kConfidence:
+      rows.level = std::move(value);
+      return;
+    case kTrim:
+      rows.share = std::move(value);
+      return;
+    case kPercentile:
+      rows.percentiles.push_back(std::move(value));
+      return;
+    case kQuantileMethod:
+      rows.method = std::move(value);
+      return;
+    case kNormality:
+      rows.normality = true;
+      return;
+    default:
+      rows.frequencies = option == kFrequencies;
+      return;
+  }
 }
 
 // Takes one option into `run`. The exit code when the program ends with it
@@ -898,26 +924,8 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
     case kAllDecimals:
       run.allDecimals = true;
       break;
-    case kMore:
-      run.more = true;
-      break;
-    case kConfidence:
-      run.rowOptions.level = std::move(value);
-      break;
-    case kTrim:
-      run.rowOptions.share = std::move(value);
-      break;
-    case kPercentile:
-      run.rowOptions.percentiles.push_back(std::move(value));
-      break;
-    case kQuantileMethod:
-      run.rowOptions.method = std::move(value);
-      break;
-    case kNormality:
-      run.rowOptions.normality = true;
-      break;
-    case kFrequencies:
-      run.rowOptions.frequencies = true;
+    default:
+      TakeRowOption(option, value, run.rowOptions);
       break;
     case kTime:
       run.time = true;
@@ -1049,7 +1057,7 @@ std::string ApplyOptions(RunOptions& run, CommandLineHost& host) {
     host.decimals.places = numtext::ToInteger16(*run.decimalsText, host.separators);
   }
   if (std::string why = ChooseTable(run, host); !why.empty()) return why;
-  if (std::string why = ChooseRows(run.rowOptions, run.more, host.separators, run.rows); !why.empty()) return why;
+  if (std::string why = ChooseRows(run.rowOptions, host.separators, run.rows); !why.empty()) return why;
   // Scripts read tsv and json as numbers, to be worked on further: they get
   // every digit of the engine's doubles unless they asked for a rounding.
   if (run.format != results::Format::kText && !run.decimalsText) run.allDecimals = true;
@@ -1138,7 +1146,7 @@ RunOutcome Analyse(const RunOptions& run, CommandLineHost& host, results::Analys
   // Nothing reads the sorted copy after the run: a large list is then sorted
   // a part at a time instead of being held twice.
   analysis.Statistics().SetSortedCopyKept(false);
-  analysis.SetMoreStatistics(run.more);
+  analysis.SetMoreStatistics(run.rowOptions.more);
   analysis.SetRowChoices(run.rows);
   return analysis.StartAnalysis(host.Host());
 }
