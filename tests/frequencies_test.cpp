@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <random>
 #include <string>
@@ -211,6 +212,55 @@ TEST(Frequencies, LongRuns) {
     for (std::size_t i = 0; i < row.runs.size(); ++i) {
       EXPECT_EQ(table.rows[i].low, static_cast<double>(i)) << row.name;
       EXPECT_EQ(table.rows[i].count, row.runs[i]) << row.name << ", run " << i;
+    }
+  }
+}
+
+// The table from numbers in any order against the table of their sorted
+// copy: the same rows, bit for bit, whichever way it is made.
+TEST(Frequencies, UnsortedNumbersGiveTheSortedTable) {
+  const struct {
+    const char* name;
+    std::size_t count;
+    std::function<double(std::mt19937_64&)> make;
+    int bins;
+  } rows[] = {
+      {"no numbers", 0, [](std::mt19937_64&) { return 0.0; }, 0},
+      {"a few values, both zeros", 500,
+       [](std::mt19937_64& r) {
+         const double v[] = {-0.0, 0.0, 1.5, -3.0, 7.0};
+         return v[r() % 5];
+       },
+       0},
+      {"fifty values exactly", 2000, [](std::mt19937_64& r) { return static_cast<double>(r() % 50); }, 0},
+      {"fifty-one values", 2000, [](std::mt19937_64& r) { return static_cast<double>(r() % 51); }, 0},
+      {"whole numbers on the edges", 3000, [](std::mt19937_64& r) { return static_cast<double>(r() % 1000); }, 0},
+      {"normal, bins chosen", 4000, [](std::mt19937_64& r) { return std::normal_distribution<double>()(r); }, 37},
+      {"an infinity among many values", 300,
+       [](std::mt19937_64& r) { return r() % 100 == 0 ? kInf : static_cast<double>(r() % 1000); }, 0},
+      {"near the ends of the range", 1000,
+       [](std::mt19937_64& r) {
+         return (r() % 2 ? 1.0 : -1.0) * std::numeric_limits<double>::max() / static_cast<double>(1 + r() % 900);
+       },
+       0},
+  };
+  std::mt19937_64 random(44);
+  for (const auto& row : rows) {
+    std::vector<double> numbers(row.count);
+    for (double& x : numbers) x = row.make(random);
+    std::vector<double> sorted = numbers;
+    std::sort(sorted.begin(), sorted.end());
+    const FrequencyTable want = MakeFrequencyTable(sorted, {.bins = row.bins});
+    FrequencyEnds ends;
+    if (!sorted.empty())
+      ends = {sorted.front(), sorted.back(), InclusiveQuantile(sorted, 0.25), InclusiveQuantile(sorted, 0.75)};
+    const FrequencyTable got = FrequencyTableOfUnsorted(numbers, ends, row.bins);
+    EXPECT_EQ(got.kind, want.kind) << row.name;
+    ASSERT_EQ(got.rows.size(), want.rows.size()) << row.name;
+    for (std::size_t i = 0; i < want.rows.size(); ++i) {
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(got.rows[i].low), std::bit_cast<std::uint64_t>(want.rows[i].low))
+          << row.name << ", row " << i;
+      EXPECT_EQ(got.rows[i], want.rows[i]) << row.name << ", row " << i;
     }
   }
 }
