@@ -92,7 +92,18 @@ is_json "$out"; check "variance rounding is valid json" 0 "$?"
 check "variance rounding report" "$(report 'the variance: Overflow')" "$(cat "$tmp/err")"
 
 # --more: the rows after the twelve, in every format; the interval only for
-# a sample, "#Div/0!" where a value is undefined, never an error report.
+# a sample, "#Div/0!" where a value is undefined, never an error report. The
+# robust statistics as R has them: exp(mean(log(x))), 1/mean(1/x),
+# mean(x, trim = 0.05), mad(x, constant = 1), mad(x).
+too_few='Too few numbers for a confidence interval of the median at this level'
+robust_rows="The geometric mean is: 3.557
+The harmonic mean is: 3.333
+The 5 % trimmed mean is: 3.75
+The median absolute deviation is: 0.5
+The scaled median absolute deviation is: 0.741
+The median's 95 % confidence interval's low end is: $too_few
+The median's 95 % confidence interval's high end is: $too_few
+The median's interval's actual coverage is: $too_few"
 more_rows='The minimum is: 2
 The maximum is: 5
 The range is: 3
@@ -105,13 +116,15 @@ The 95 % confidence interval'"'"'s low end is: 1.748
 The 95 % confidence interval'"'"'s high end is: 5.752'
 out=$("$bin/tallowmere-analyse" --more "$tmp/list.txt" 2>"$tmp/err")
 check "more text" "$expected
-$more_rows" "$out"
+$more_rows
+$robust_rows" "$out"
 check "more text reports nothing" "" "$(cat "$tmp/err")"
 out=$("$bin/tallowmere-analyse" --more --population --decimals 2 --format tsv "$tmp/list.txt" | tail -n +13)
 check "more population tsv" "$(printf '%s\t%s\n' minimum 2 maximum 5 range 3 first_quartile 3.5 third_quartile 4.25 \
-  interquartile_range 0.75 kurtosis -0.9 standard_error 0.54)" "$out"
+  interquartile_range 0.75 kurtosis -0.9 standard_error 0.54 geometric_mean 3.56 harmonic_mean 3.33 trimmed_mean 3.75 \
+  mad 0.5 mad_scaled 0.74 median_ci95_low "$too_few" median_ci95_high "$too_few" median_ci95_coverage "$too_few")" "$out"
 out=$(printf '7\n' | "$bin/tallowmere-analyse" --more --format json 2>"$tmp/err")
-check "more json of one number" '{"count":1,"sum":7,"sum_squared":49,"sum_of_squares":49,"mode":[],"median":7,"mean":7,"variance":"#Div/0!","skew":"#Div/0!","average_deviation":0,"standard_deviation":"#Div/0!","coefficient_of_variation":"#Div/0!","minimum":7,"maximum":7,"range":0,"first_quartile":7,"third_quartile":7,"interquartile_range":0,"kurtosis":"#Div/0!","standard_error":"#Div/0!","ci95_low":"#Div/0!","ci95_high":"#Div/0!"}' "$out"
+check "more json of one number" '{"count":1,"sum":7,"sum_squared":49,"sum_of_squares":49,"mode":[],"median":7,"mean":7,"variance":"#Div/0!","skew":"#Div/0!","average_deviation":0,"standard_deviation":"#Div/0!","coefficient_of_variation":"#Div/0!","minimum":7,"maximum":7,"range":0,"first_quartile":7,"third_quartile":7,"interquartile_range":0,"kurtosis":"#Div/0!","standard_error":"#Div/0!","ci95_low":"#Div/0!","ci95_high":"#Div/0!","geometric_mean":7,"harmonic_mean":7,"trimmed_mean":7,"mad":0,"mad_scaled":0,"median_ci95_low":"'"$too_few"'","median_ci95_high":"'"$too_few"'","median_ci95_coverage":"'"$too_few"'"}' "$out"
 is_json "$out"; check "more json is valid json" 0 "$?"
 check "more json reports nothing" "" "$(cat "$tmp/err")"
 out=$(LC_ALL=de_DE.UTF-8 "$bin/tallowmere-analyse" --more "$tmp/list.txt" | sed -n '16p;19p')

@@ -80,6 +80,8 @@ for number, line in enumerate(translated, 1):
     item = ITEM.match(line)
     if item:
         column = len(item.group(0)) - 1
+    elif re.match(r"^  -\S", line) and "  " not in line[2:]:
+        pass  # an option too long for the column: its description starts on the next line
     elif not line.startswith(" "):
         column = None
     elif column is not None and len(line) - len(line.lstrip(" ")) != column:
