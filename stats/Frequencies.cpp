@@ -103,6 +103,20 @@ void AllValues(std::span<const double> numbers, std::vector<FrequencyRow>& rows)
   for (const auto& [key, count] : counts) rows.push_back({FromOrderKey(key), FromOrderKey(key), count});
 }
 
+// How many of the edges (ascending) are at or below x: the bin's place
+// guessed from the equal widths, then moved to the edges themselves.
+std::size_t BinOf(double x, double low, double high, const std::vector<double>& edges) {
+  const std::size_t bins = edges.size() + 1;
+  const double width = (high - low) / static_cast<double>(bins);
+  if (!(width > 0.0) || !std::isfinite(width))
+    return static_cast<std::size_t>(std::upper_bound(edges.begin(), edges.end(), x) - edges.begin());
+  const double guess = std::clamp((x - low) / width, 0.0, static_cast<double>(bins - 1));
+  auto bin = static_cast<std::size_t>(guess);
+  while (bin > 0 && x < edges[bin - 1]) --bin;
+  while (bin < edges.size() && !(x < edges[bin])) ++bin;
+  return bin;
+}
+
 // HistogramCounts' bins, one number at a time: a number lies in the bin of
 // the edges at or below it, those edges taken as HistogramCounts searches
 // from the previous one (never below it).
@@ -116,8 +130,7 @@ bool CountBins(std::span<const double> numbers, const FrequencyEnds& ends, int c
   for (int i = 1; i < bins; ++i)
     edges.push_back(std::max(HistogramEdge(low, high, bins, i), edges.empty() ? low : edges.back()));
   std::vector<std::size_t> counts(static_cast<std::size_t>(bins), 0);
-  for (const double x : numbers)
-    ++counts[static_cast<std::size_t>(std::upper_bound(edges.begin(), edges.end(), x) - edges.begin())];
+  for (const double x : numbers) ++counts[BinOf(x, low, high, edges)];
   for (int i = 0; i < bins; ++i)
     rows.push_back({.low = HistogramEdge(low, high, bins, i),
                     .high = HistogramEdge(low, high, bins, i + 1),

@@ -136,11 +136,12 @@ std::vector<double> SelectOrderStatistics(std::span<const double> numbers, std::
   std::vector<Group> groups = FirstGroup(numbers, places, depth);
   while (!groups.empty() && depth < 64) {
     ChooseHeld(groups, budget);
-    // Many groups are counted by a shorter digit, so that their counts
-    // stay small beside the numbers.
+    // Groups are counted by a shorter digit when 16-bit counts of them all
+    // would take more than a byte per number.
     const std::size_t counted =
         static_cast<std::size_t>(std::count_if(groups.begin(), groups.end(), [](const Group& g) { return !g.held; }));
-    const int bits = std::min(64 - depth, counted <= 4 ? 16 : 8);
+    const bool wide = counted * (std::size_t{4} << 16) <= std::max(numbers.size(), std::size_t{1} << 20);
+    const int bits = std::min(64 - depth, wide ? 16 : 8);
     Pass(numbers, groups, depth, bits);
     std::map<std::uint64_t, Group> next;
     for (Group& group : groups) {
