@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTableView>
+#include <memory>
 
 #include "platform/ReadableColours.h"
 #include "platform/TickBoxStyle.h"
@@ -67,9 +68,11 @@ TEST(TickBoxStyle, EveryBoxShowsOnItsBackground) {
       {"light, a list's unticked box", LightPalette(), QStyle::PE_IndicatorItemViewItemCheck, QStyle::State_Off, 1},
       {"light, an unticked check box", LightPalette(), QStyle::PE_IndicatorCheckBox, QStyle::State_Off, 1},
   };
+  // The style GNOME's themes get in Qt, whatever this platform's default;
+  // a widget does not own the style it is given, so it outlives the view.
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
   QTableView view;
-  // The style GNOME's themes get in Qt, whatever this platform's default.
-  view.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  view.setStyle(fusion.get());
   MakeTickBoxesReadable(view);
   for (const Row& row : rows) {
     const QColor background = row.palette.color(QPalette::Base);

@@ -161,6 +161,9 @@ inline std::string CheckOdsChosenSheet(std::string_view xml, std::size_t chunk, 
     std::size_t sheet;  // the sheet that is meant
   } picks[] = {{"by number", 0, "", 0}, {"by name", 0, name, named}};
   for (const auto& pick : picks) {
+    // A table without a name cannot be chosen by one: an empty name asks
+    // for the sheet by its number.
+    if (pick.how == std::string_view("by name") && pick.name.empty()) continue;
     const SheetOutcome chosen = ReadSheetXml(xml, chunk, "ReadOdsChosenSheet", [&](auto& source, auto& sink) {
       return in::ReadOdsChosenSheet(source, pick.index, pick.name, sink);
     });
