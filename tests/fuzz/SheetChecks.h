@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "input/OdsContent.h"
 #include "input/RowCells.h"
 #include "input/XlsxSharedStrings.h"
+#include "input/XlsxSheetSplit.h"
 #include "input/XlsxSheetXml.h"
 #include "input/XlsxStyles.h"
 #include "input/XlsxWorkbook.h"
@@ -196,6 +198,30 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   return CheckOdsChosenSheet(xml, chunk, names);
 }
 
+// The worksheet cut for two threads near a place the chunk size chooses
+// reads as one reader reads it.
+inline std::string CheckXlsxSplit(std::string_view xml, std::size_t chunk,
+                                  const tallowmere::input::SharedStrings& strings,
+                                  const std::vector<bool>& dateStyles) {
+  namespace in = tallowmere::input;
+  const std::uint64_t target = xml.size() * (chunk % 7 + 1) / 8;
+  const in::PartOpener again = [&](std::unique_ptr<in::ChunkSource>& source) {
+    source = std::make_unique<in::MemoryChunks>(xml, chunk);
+    return SheetProblem{};
+  };
+  const SheetOutcome split = ReadSheetXml(xml, chunk, "ReadXlsxSheetCellsSplit", [&](auto& source, auto& sink) {
+    return in::ReadXlsxSheetCellsSplit(source, again, target, "sheet", strings, dateStyles, sink);
+  });
+  const SheetOutcome one = ReadSheetXml(xml, chunk, "ReadXlsxSheetCells", [&](auto& source, auto& sink) {
+    return in::ReadXlsxSheetCells(source, "sheet", strings, dateStyles, sink);
+  });
+  if (!split.broken.empty()) return split.broken;
+  if (Agree(split, one)) return "";
+  return "the worksheet cut at " + std::to_string(target) + " read otherwise: reason " +
+         DescribeFailure(split.failure) + " against " + DescribeFailure(one.failure) + ", calls " +
+         split.calls.substr(0, 120) + " against " + one.calls.substr(0, 120);
+}
+
 inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
   namespace in = tallowmere::input;
   // The bytes stand for the shared strings and styles as well, so that the
@@ -221,6 +247,7 @@ inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
     broken = CheckChunkings(xml, chunk, "ReadXlsxSheetCells", [&](in::ChunkSource& s, in::CellSink& sink) {
       return in::ReadXlsxSheetCells(s, "sheet", strings, dateStyles, sink);
     });
+  if (broken.empty()) broken = CheckXlsxSplit(xml, chunk, strings, dateStyles);
   return broken;
 }
 

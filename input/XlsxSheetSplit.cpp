@@ -1,0 +1,287 @@
+#include "input/XlsxSheetSplit.h"
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include "input/HeldRows.h"
+#include "input/XlsxSheetCut.h"
+#include "input/XlsxSheetHead.h"
+#include "input/XlsxSheetRows.h"
+#include "input/XlsxSheetXml.h"
+#include "input/XmlPart.h"
+
+namespace tallowmere::input {
+
+namespace {
+
+// The helper hands its rows on in blocks of about this many cells.
+constexpr std::size_t kBlockCells = std::size_t{1} << 16;
+
+// What both parts' readers read with.
+struct PartJob {
+  const PartOpener& open;
+  std::string_view partName;
+  const SharedStrings& strings;
+  const std::vector<bool>& dateStyles;
+};
+
+// The second part's rows, handed from the helper to this thread, and how its
+// reading ended.
+class SecondRows {
+ public:
+  void Push(HeldRows block) {
+    std::lock_guard lock(mutex_);
+    if (abandoned_) return;
+    blocks_.push_back(std::move(block));
+    changed_.notify_all();
+  }
+  // The helper, once: its reading ended so.
+  void End(SheetProblem problem, std::exception_ptr failure) {
+    std::lock_guard lock(mutex_);
+    problem_ = std::move(problem);
+    failure_ = std::move(failure);
+    ended_ = true;
+    changed_.notify_all();
+  }
+  // The helper: the lines before the cut, once this thread knows them;
+  // false when it wants nothing more.
+  bool AwaitLines(std::uint64_t& lines) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return linesKnown_ || abandoned_; });
+    lines = lines_;
+    return !abandoned_;
+  }
+  void PostLines(std::uint64_t lines) {
+    std::lock_guard lock(mutex_);
+    lines_ = lines;
+    linesKnown_ = true;
+    changed_.notify_all();
+  }
+  void Abandon() {
+    std::lock_guard lock(mutex_);
+    abandoned_ = true;
+    blocks_.clear();
+    changed_.notify_all();
+  }
+  // The next block, once there is one; false when the reading ended and
+  // every block was taken.
+  bool Pop(HeldRows& block) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !blocks_.empty() || ended_; });
+    if (blocks_.empty()) return false;
+    block = std::move(blocks_.front());
+    blocks_.pop_front();
+    return true;
+  }
+  // After Pop() said false: the helper's problem, or what it threw.
+  SheetProblem Outcome() {
+    std::lock_guard lock(mutex_);
+    if (failure_) std::rethrow_exception(failure_);
+    return problem_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<HeldRows> blocks_;
+  bool ended_ = false;
+  bool linesKnown_ = false;
+  bool abandoned_ = false;
+  std::uint64_t lines_ = 0;
+  SheetProblem problem_;
+  std::exception_ptr failure_;
+};
+
+// The helper's sink: rows held in blocks, handed on as each fills; the
+// reading stops where this thread wants it no more.
+class BlockSink final : public CellSink {
+ public:
+  BlockSink(SecondRows& out, const CutPoint& point) : out_(out), point_(point) {}
+  void BeginRow(std::uint64_t line) override { held_.BeginRow(line); }
+  void Cell(const TableCell& cell) override { held_.Cell(cell); }
+  void EndRow() override {
+    if (held_.Cells() < kBlockCells) return;
+    out_.Push(std::move(held_));
+    held_ = HeldRows();
+  }
+  bool Stopped() const override { return point_.Abandoned(); }
+  void Flush() {
+    if (!held_.Empty()) out_.Push(std::move(held_));
+  }
+
+ private:
+  SecondRows& out_;
+  const CutPoint& point_;
+  HeldRows held_;
+};
+
+// Passes over the first `skip` rows, told before, and tells the rest.
+class SkipRows final : public CellSink {
+ public:
+  SkipRows(CellSink& sink, std::uint64_t skip) : sink_(sink), skip_(skip) {}
+  void BeginRow(std::uint64_t line) override {
+    passing_ = skip_ > 0;
+    if (passing_) return;
+    sink_.BeginRow(line);
+  }
+  void Cell(const TableCell& cell) override {
+    if (!passing_) sink_.Cell(cell);
+  }
+  void EndRow() override {
+    if (!passing_) return sink_.EndRow();
+    passing_ = false;
+    --skip_;
+  }
+  bool Stopped() const override { return sink_.Stopped(); }
+
+ private:
+  CellSink& sink_;
+  std::uint64_t skip_;
+  bool passing_ = false;
+};
+
+// The second part's reader, past its head, at the cut: a row with its number.
+bool AtNumberedRow(XmlPart& part, std::size_t headDepth) {
+  for (std::size_t opened = 0; opened < headDepth;) {
+    if (!part.Next() || part.IsEnd()) return false;
+    if (part.IsStart()) ++opened;
+  }
+  std::uint64_t line = 0;
+  return part.Next() && part.IsStart() && part.Is(u"row") && StoredCount(part.Attribute(u"r"), UINT64_MAX, line) &&
+         line > 0;
+}
+
+SheetProblem ReadSecondPart(const PartJob& job, CutPoint& point, SecondRows& out) {
+  std::unique_ptr<ChunkSource> source;
+  if (!job.open(source).Ok() || !source) return {};
+  std::uint64_t cut = 0;
+  std::string fromCut;
+  if (!FindCut(*source, point, cut, fromCut)) return {};
+  SecondPartSource bytes(point.HeadMarkup(), std::move(fromCut), *source);
+  XmlPart part(bytes, std::string(job.partName));
+  if (!AtNumberedRow(part, point.HeadDepth()) || !point.Offer(cut)) return {};
+  BlockSink sink(out, point);
+  XlsxSheetRows rows(part, job.strings, job.dateStyles, sink);
+  rows.ReadFromRow();
+  sink.Flush();
+  std::uint64_t lines = 0;
+  if (!out.AwaitLines(lines)) return {};
+  return part.ProblemAfterLines(lines);
+}
+
+// The helper's thread: whatever ends its reading, the first part's reader
+// hears of it.
+void RunSecondPart(const PartJob& job, CutPoint& point, SecondRows& out) {
+  SheetProblem problem;
+  std::exception_ptr failure;
+  try {
+    problem = ReadSecondPart(job, point, out);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  point.NoCut();
+  out.End(std::move(problem), std::move(failure));
+}
+
+// The cut was a row's start: the second part's rows follow this thread's.
+SheetProblem TellSecondPart(SecondRows& second, std::uint64_t linesBefore, CellSink& sink) {
+  second.PostLines(linesBefore);
+  HeldRows block;
+  while (second.Pop(block)) {
+    if (!block.TellTo(sink)) return {};
+  }
+  return second.Outcome();
+}
+
+SheetProblem ReadAgain(const PartJob& job, std::uint64_t told, CellSink& sink) {
+  std::unique_ptr<ChunkSource> source;
+  if (SheetProblem problem = job.open(source); !problem.Ok() || !source) return problem;
+  SkipRows skipping(sink, told);
+  return ReadXlsxSheetCells(*source, job.partName, job.strings, job.dateStyles, skipping);
+}
+
+// Reads to sheetData's start, noting the head; false where there is none.
+bool ToSheetData(XmlPart& part, XlsxSheetHead& head) {
+  while (part.Next()) {
+    head.Note(part.xml());
+    if (part.IsStart() && part.Is(u"sheetData")) return true;
+  }
+  return false;
+}
+
+std::string RowTag(const std::string& sheetDataName) {
+  const std::size_t colon = sheetDataName.find(':');
+  return "<" + (colon == std::string::npos ? std::string() : sheetDataName.substr(0, colon + 1)) + "row";
+}
+
+SheetProblem ReadFirstPart(ChunkSource& first, const PartJob& job, CutPoint& point, SecondRows& second, CellSink& sink,
+                           SheetSplit& how) {
+  FirstPartSource source(first, point);
+  XmlPart part(source, std::string(job.partName));
+  XlsxSheetHead head;
+  if (!ToSheetData(part, head)) return part.Problem();
+  const std::string probe = "</" + head.InnerName() + ">";
+  if (head.Splittable()) {
+    source.SetProbe(probe);
+    point.KnowHead(head.Markup(), head.Depth(), RowTag(head.InnerName()));
+  } else {
+    point.Abandon();
+  }
+  XlsxSheetRows rows(part, job.strings, job.dateStyles, sink);
+  const bool ended = rows.Read();
+  if (rows.Stopped() || !source.PastCut()) return part.Problem();
+  // Only a reader between two rows of sheetData reads the probe as its end,
+  // and only then does it end where the probe does.
+  const auto read = static_cast<std::uint64_t>(part.xml().characterOffset());
+  if (ended && part.Problem().Ok() && read == source.UnitsToProbeEnd()) {
+    how = SheetSplit::kTwoThreads;
+    return TellSecondPart(second, static_cast<std::uint64_t>(part.xml().lineNumber()) - 1, sink);
+  }
+  point.Abandon();
+  second.Abandon();
+  how = SheetSplit::kReadAgain;
+  return ReadAgain(job, rows.RowsTold(), sink);
+}
+
+}  // namespace
+
+std::uint64_t SplitTarget(std::uint64_t bytes) { return bytes / 100 * 52; }
+
+SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openAgain, std::uint64_t cutTarget,
+                                     std::string_view partName, const SharedStrings& strings,
+                                     const std::vector<bool>& dateStyles, CellSink& sink, SheetSplit* how) {
+  SheetSplit way = SheetSplit::kOneThread;
+  if (how) *how = way;
+  const PartJob job{openAgain, partName, strings, dateStyles};
+  CutPoint point(cutTarget);
+  SecondRows second;
+  std::thread helper;
+  try {
+    helper = std::thread([&] { RunSecondPart(job, point, second); });
+  } catch (const std::system_error&) {
+    // No thread to be had: one reader.
+    return ReadXlsxSheetCells(first, partName, strings, dateStyles, sink);
+  }
+  // Whatever way this thread leaves, the helper stops and is joined first.
+  struct Join {
+    CutPoint& point;
+    SecondRows& second;
+    std::thread& helper;
+    ~Join() {
+      point.Abandon();
+      second.Abandon();
+      helper.join();
+    }
+  } join{point, second, helper};
+  SheetProblem problem = ReadFirstPart(first, job, point, second, sink, way);
+  if (how) *how = way;
+  return problem;
+}
+
+}  // namespace tallowmere::input

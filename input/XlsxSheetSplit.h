@@ -1,0 +1,52 @@
+#pragma once
+// A large worksheet part parsed on two threads: the XML reader alone takes
+// most of the time a sheet takes to read, and one reader cannot go faster.
+// The part is cut at a row's start tag (XlsxSheetCut.h); this thread reads
+// the first part into the sink as ReadXlsxSheetCells does, a helper reads
+// the second with a reader that begins in the state the whole part's reader
+// is in there (XlsxSheetHead.h), and holds its rows until this thread tells
+// them after its own. The cells, the problems and where sink.Stopped() ends
+// the reading are those of ReadXlsxSheetCells on the whole part; where the
+// cut turns out no place a row may begin, the part is read again, the rows
+// told already left out. A second part whose first row has no number would
+// need the rows before it counted: then this thread reads on alone.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "input/ChunkSource.h"
+#include "input/SheetProblem.h"
+#include "input/TableCells.h"
+#include "input/XlsxSharedStrings.h"
+
+namespace tallowmere::input {
+
+// From this size (inflated) on a worksheet part is parsed on two threads;
+// below it the helper's start and its second pass over the bytes cost more
+// than they save.
+inline constexpr std::uint64_t kSplitSheetBytes = std::uint64_t{8} << 20;
+
+// Where the cut is looked for in a part of `bytes`: past the middle, as this
+// thread tells every row and the helper inflates the whole part.
+std::uint64_t SplitTarget(std::uint64_t bytes);
+
+// How a part was read.
+enum class SheetSplit : unsigned char {
+  kOneThread,   // no cut was made (or none was reached): as ReadXlsxSheetCells
+  kTwoThreads,  // each part by its own thread, joined at the cut
+  kReadAgain,   // the cut was no row's start: read again from the start
+};
+
+// Opens the part anew, from its start, into `source`: a source of its own at
+// each call, from either thread.
+using PartOpener = std::function<SheetProblem(std::unique_ptr<ChunkSource>& source)>;
+
+// The cells of the worksheet part `first` reads, as ReadXlsxSheetCells reads
+// them, the part cut at the first row start tag at or after `cutTarget`.
+SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openAgain, std::uint64_t cutTarget,
+                                     std::string_view partName, const SharedStrings& strings,
+                                     const std::vector<bool>& dateStyles, CellSink& sink, SheetSplit* how = nullptr);
+
+}  // namespace tallowmere::input
