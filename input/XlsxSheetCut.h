@@ -89,6 +89,8 @@ class FirstPartSource final : public ChunkSource {
   enum class Stage : unsigned char { kToTarget, kToCut, kProbe, kEnded, kAlone };
   void Reached();
   std::size_t FromHeld(char* buffer, std::size_t n);
+  // `n` bytes handed on before the cut.
+  void Count(const char* bytes, std::size_t n);
 
   ChunkSource& inner_;
   CutPoint& point_;

@@ -87,6 +87,8 @@ std::vector<SplitCase> SplitCases() {
        "<c><v>150</v>", SheetSplit::kTwoThreads},
       {"texts beyond ASCII before and after the cut",
        Worksheet(NumberedRows(1, 6, "é€𝄞ñ") + NumberedRows(7, 9, "日本")), "<row r=\"5\"", SheetSplit::kTwoThreads},
+      {"a first part of many chunks beyond ASCII", Worksheet(NumberedRows(1, 3000, "é𝄞€")), "<row r=\"2500\"",
+       SheetSplit::kTwoThreads},
       {"a byte order mark", "\xEF\xBB\xBF" + Worksheet(NumberedRows(1, 9, "é")), "<row r=\"5\"",
        SheetSplit::kTwoThreads},
       {"text and a comment between rows before the cut",
