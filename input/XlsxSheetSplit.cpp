@@ -251,7 +251,7 @@ SheetProblem ReadFirstPart(ChunkSource& first, const PartJob& job, CutPoint& poi
 
 }  // namespace
 
-std::uint64_t SplitTarget(std::uint64_t bytes) { return bytes / 100 * 52; }
+std::uint64_t SplitTarget(std::uint64_t bytes) { return bytes / 100 * 51; }
 
 SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openAgain, std::uint64_t cutTarget,
                                      std::string_view partName, const SharedStrings& strings,
