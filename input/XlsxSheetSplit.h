@@ -11,13 +11,12 @@
 // told already left out. A second part whose first row has no number would
 // need the rows before it counted: then this thread reads on alone.
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "input/ChunkSource.h"
 #include "input/SheetProblem.h"
+#include "input/SplitRows.h"
 #include "input/TableCells.h"
 #include "input/XlsxSharedStrings.h"
 
@@ -31,17 +30,6 @@ inline constexpr std::uint64_t kSplitSheetBytes = std::uint64_t{8} << 20;
 // Where the cut is looked for in a part of `bytes`: past the middle, as this
 // thread tells every row and the helper inflates the whole part.
 std::uint64_t SplitTarget(std::uint64_t bytes);
-
-// How a part was read.
-enum class SheetSplit : unsigned char {
-  kOneThread,   // no cut was made (or none was reached): as ReadXlsxSheetCells
-  kTwoThreads,  // each part by its own thread, joined at the cut
-  kReadAgain,   // the cut was no row's start: read again from the start
-};
-
-// Opens the part anew, from its start, into `source`: a source of its own at
-// each call, from either thread.
-using PartOpener = std::function<SheetProblem(std::unique_ptr<ChunkSource>& source)>;
 
 // The cells of the worksheet part `first` reads, as ReadXlsxSheetCells reads
 // them, the part cut at the first row start tag at or after `cutTarget`.
