@@ -21,10 +21,10 @@ void HeldRows::Cell(const TableCell& cell) {
   texts_.append(cell.text);
 }
 
-void HeldRows::TellRow(CellSink& sink, std::size_t row, std::size_t& textAt) const {
+void HeldRows::TellRow(CellSink& sink, std::size_t row, std::uint64_t line, std::size_t& textAt) const {
   const std::size_t end = row + 1 < rows_.size() ? rows_[row + 1].firstCell : cells_.size();
   const std::string_view texts(texts_);
-  sink.BeginRow(rows_[row].line);
+  sink.BeginRow(line);
   for (std::size_t c = rows_[row].firstCell; c < end; ++c) {
     const Held& held = cells_[c];
     const TableCell cell{.column = held.columnAndKind & ((std::uint32_t{1} << kKindShift) - 1),
@@ -37,11 +37,12 @@ void HeldRows::TellRow(CellSink& sink, std::size_t row, std::size_t& textAt) con
   sink.EndRow();
 }
 
-bool HeldRows::TellTo(CellSink& sink) const {
+bool HeldRows::TellTo(CellSink& sink, std::uint64_t linesBefore, std::uint64_t lastLine) const {
   std::size_t textAt = 0;
   for (std::size_t row = 0; row < rows_.size(); ++row) {
-    if (sink.Stopped()) return false;
-    TellRow(sink, row, textAt);
+    const std::uint64_t line = linesBefore + rows_[row].line;
+    if (line > lastLine || sink.Stopped()) return false;
+    TellRow(sink, row, line, textAt);
   }
   return true;
 }

@@ -18,9 +18,10 @@ class HeldRows final : public CellSink {
   std::size_t Cells() const { return cells_.size(); }
   bool Empty() const { return rows_.empty(); }
 
-  // Tells the rows held to `sink`, as a reader would: sink.Stopped() is
-  // asked before each, and true ends the telling there (then false).
-  bool TellTo(CellSink& sink) const;
+  // Tells the rows held to `sink`, as a reader would, each as row
+  // `linesBefore` + its line: sink.Stopped() is asked before each, and true,
+  // or a row past `lastLine`, ends the telling there (then false).
+  bool TellTo(CellSink& sink, std::uint64_t linesBefore = 0, std::uint64_t lastLine = UINT64_MAX) const;
 
  private:
   struct Row {
@@ -32,7 +33,7 @@ class HeldRows final : public CellSink {
     std::uint32_t columnAndKind;  // the column, the kind in the top two bits
     std::uint32_t textBytes;
   };
-  void TellRow(CellSink& sink, std::size_t row, std::size_t& textAt) const;
+  void TellRow(CellSink& sink, std::size_t row, std::uint64_t line, std::size_t& textAt) const;
 
   std::vector<Row> rows_;
   std::vector<Held> cells_;

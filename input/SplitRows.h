@@ -4,6 +4,7 @@
 // again and how it was read, the second piece's rows held in blocks and
 // handed to the thread that tells them, and the rows told already passed
 // over where a part is read again. Plain C++.
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,6 @@
 #include "input/HeldRows.h"
 #include "input/SheetProblem.h"
 #include "input/TableCells.h"
-#include "input/XlsxSheetCut.h"
 
 namespace tallowmere::input {
 
@@ -68,7 +68,11 @@ class SecondRows {
     linesKnown_ = true;
     changed_.notify_all();
   }
+  // This thread tells no more of the rows: they need not be held.
+  void HoldNoMore() { holdNoMore_.store(true, std::memory_order_relaxed); }
+  bool HoldingNoMore() const { return holdNoMore_.load(std::memory_order_relaxed); }
   void Abandon() {
+    HoldNoMore();
     std::lock_guard lock(mutex_);
     abandoned_ = true;
     blocks_.clear();
@@ -101,13 +105,14 @@ class SecondRows {
   std::uint64_t lines_ = 0;
   SheetProblem problem_;
   std::exception_ptr failure_;
+  std::atomic<bool> holdNoMore_{false};
 };
 
 // The helper's sink: rows held in blocks, handed on as each fills; the
 // reading stops where this thread wants it no more.
 class BlockSink final : public CellSink {
  public:
-  BlockSink(SecondRows& out, const CutPoint& point) : out_(out), point_(point) {}
+  explicit BlockSink(SecondRows& out) : out_(out) {}
   void BeginRow(std::uint64_t line) override { held_.BeginRow(line); }
   void Cell(const TableCell& cell) override { held_.Cell(cell); }
   void EndRow() override {
@@ -115,14 +120,13 @@ class BlockSink final : public CellSink {
     out_.Push(std::move(held_));
     held_ = HeldRows();
   }
-  bool Stopped() const override { return point_.Abandoned(); }
+  bool Stopped() const override { return out_.HoldingNoMore(); }
   void Flush() {
     if (!held_.Empty()) out_.Push(std::move(held_));
   }
 
  private:
   SecondRows& out_;
-  const CutPoint& point_;
   HeldRows held_;
 };
 

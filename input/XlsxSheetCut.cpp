@@ -202,6 +202,7 @@ bool FindCut(ChunkSource& source, CutPoint& point, std::uint64_t& cut, std::stri
 }
 
 std::size_t SecondPartSource::Read(char* buffer, std::size_t capacity) {
+  if (point_.Abandoned()) return 0;
   if (startAt_ < start_.size()) {
     const std::size_t n = std::min(capacity, start_.size() - startAt_);
     std::memcpy(buffer, start_.data() + startAt_, n);

@@ -30,7 +30,7 @@ class CutPoint {
   std::uint64_t Target() const { return target_; }
 
   // The first reader: sheetData has begun. `markup` opens the elements
-  // open there (XlsxSheetHead), `depth` of them; a row's start tag begins
+  // open there (PartHead), `depth` of them; a row's start tag begins
   // with `rowTag` ("<row", "<x:row").
   void KnowHead(std::string markup, std::size_t depth, std::string rowTag);
   // The first reader at the target: the offset of the cut, or none (it reads
@@ -76,6 +76,11 @@ class FirstPartSource final : public ChunkSource {
   FirstPartSource(ChunkSource& inner, CutPoint& point) : inner_(inner), point_(point), limit_(point.Target()) {}
   // Where a cut is, this ends the bytes (set before the reading gets there).
   void SetProbe(std::string probe) { probe_ = std::move(probe); }
+  // The bytes go on to the part's end, no cut made: the rows were read
+  // before it (as long as no bytes past it were asked for).
+  void ReadOnAlone() {
+    if (stage_ == Stage::kToTarget || stage_ == Stage::kToCut) stage_ = Stage::kAlone;
+  }
   std::size_t Read(char* buffer, std::size_t capacity) override;
   const std::string& Failure() const override { return inner_.Failure(); }
 
@@ -112,11 +117,12 @@ class FirstPartSource final : public ChunkSource {
 inline constexpr std::uint64_t kCutSearchBytes = std::uint64_t{16} << 20;
 bool FindCut(ChunkSource& source, CutPoint& point, std::uint64_t& cut, std::string& fromCut);
 
-// The second reader's bytes: `head`, then `held`, then the rest of `inner`.
+// The second reader's bytes: `head`, then `held`, then the rest of `inner`;
+// none more once the first reader abandoned the second.
 class SecondPartSource final : public ChunkSource {
  public:
-  SecondPartSource(std::string head, std::string held, ChunkSource& inner)
-      : start_(std::move(head) + std::move(held)), inner_(inner) {}
+  SecondPartSource(std::string head, std::string held, ChunkSource& inner, const CutPoint& point)
+      : start_(std::move(head) + std::move(held)), inner_(inner), point_(point) {}
   std::size_t Read(char* buffer, std::size_t capacity) override;
   const std::string& Failure() const override { return inner_.Failure(); }
 
@@ -124,6 +130,7 @@ class SecondPartSource final : public ChunkSource {
   std::string start_;
   std::size_t startAt_ = 0;
   ChunkSource& inner_;
+  const CutPoint& point_;
 };
 
 }  // namespace tallowmere::input

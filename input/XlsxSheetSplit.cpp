@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "input/HeldRows.h"
+#include "input/PartHead.h"
 #include "input/XlsxSheetCut.h"
-#include "input/XlsxSheetHead.h"
 #include "input/XlsxSheetRows.h"
 #include "input/XlsxSheetXml.h"
 #include "input/XmlPart.h"
@@ -42,10 +42,10 @@ SheetProblem ReadSecondPart(const PartJob& job, CutPoint& point, SecondRows& out
   std::uint64_t cut = 0;
   std::string fromCut;
   if (!FindCut(*source, point, cut, fromCut)) return {};
-  SecondPartSource bytes(point.HeadMarkup(), std::move(fromCut), *source);
+  SecondPartSource bytes(point.HeadMarkup(), std::move(fromCut), *source, point);
   XmlPart part(bytes, std::string(job.partName));
   if (!AtNumberedRow(part, point.HeadDepth()) || !point.Offer(cut)) return {};
-  BlockSink sink(out, point);
+  BlockSink sink(out);
   XlsxSheetRows rows(part, job.strings, job.dateStyles, sink);
   rows.ReadFromRow();
   sink.Flush();
@@ -86,7 +86,7 @@ SheetProblem ReadAgain(const PartJob& job, std::uint64_t told, CellSink& sink) {
 }
 
 // Reads to sheetData's start, noting the head; false where there is none.
-bool ToSheetData(XmlPart& part, XlsxSheetHead& head) {
+bool ToSheetData(XmlPart& part, PartHead& head) {
   while (part.Next()) {
     head.Note(part.xml());
     if (part.IsStart() && part.Is(u"sheetData")) return true;
@@ -103,7 +103,7 @@ SheetProblem ReadFirstPart(ChunkSource& first, const PartJob& job, CutPoint& poi
                            SheetSplit& how) {
   FirstPartSource source(first, point);
   XmlPart part(source, std::string(job.partName));
-  XlsxSheetHead head;
+  PartHead head;
   if (!ToSheetData(part, head)) return part.Problem();
   const std::string probe = "</" + head.InnerName() + ">";
   if (head.Splittable()) {

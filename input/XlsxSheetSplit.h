@@ -4,7 +4,7 @@
 // The part is cut at a row's start tag (XlsxSheetCut.h); this thread reads
 // the first part into the sink as ReadXlsxSheetCells does, a helper reads
 // the second with a reader that begins in the state the whole part's reader
-// is in there (XlsxSheetHead.h), and holds its rows until this thread tells
+// is in there (PartHead.h), and holds its rows until this thread tells
 // them after its own. The cells, the problems and where sink.Stopped() ends
 // the reading are those of ReadXlsxSheetCells on the whole part; where the
 // cut turns out no place a row may begin, the part is read again, the rows

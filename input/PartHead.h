@@ -1,10 +1,11 @@
 #pragma once
-// What a reader needs to parse a worksheet's text from a row in the middle of
-// its sheetData as the whole part's reader would: the elements open there
-// (the root to sheetData) as start tags with their namespace declarations,
-// so that prefixes and end tags resolve alike. Written down from the tokens
-// before sheetData's start. A part that declares a DTD (its entities would be
-// missing) or another encoding than UTF-8 is not to be read so.
+// What a reader needs to parse a sheet's XML from a row in the middle of its
+// rows as the whole part's reader would: the elements open there (the root
+// to a worksheet's sheetData, or to an OpenDocument table) as start tags with
+// their namespace declarations, so that prefixes and end tags resolve alike.
+// Written down from the tokens before the rows' parent begins. A part that
+// declares a DTD (its entities would be missing) or another encoding than
+// UTF-8 is not to be read so.
 #include <QStringView>
 #include <QXmlStreamReader>
 #include <cstddef>
@@ -13,16 +14,20 @@
 
 namespace tallowmere::input {
 
-class XlsxSheetHead {
+class PartHead {
  public:
-  // Notes the reader's current token, one before sheetData's start or that
-  // start itself.
+  // Notes the reader's current token, one before the rows' parent's start or
+  // that start itself.
   void Note(const QXmlStreamReader& xml);
+  // The element whose start was noted last was read to its end.
+  void Left() {
+    if (!open_.empty()) open_.pop_back();
+  }
   bool Splittable() const { return splittable_ && !open_.empty(); }
   // The start tags of the open elements, outermost first, in one line.
   std::string Markup() const;
   std::size_t Depth() const { return open_.size(); }
-  // The innermost open element's qualified name (sheetData's), in UTF-8.
+  // The innermost open element's qualified name (the rows' parent's), in UTF-8.
   const std::string& InnerName() const { return open_.back().name; }
 
  private:

@@ -1,4 +1,4 @@
-#include "input/XlsxSheetHead.h"
+#include "input/PartHead.h"
 
 #include <QString>
 
@@ -47,7 +47,7 @@ std::string AttributeText(QStringView text) {
   return out;
 }
 
-void XlsxSheetHead::Note(const QXmlStreamReader& xml) {
+void PartHead::Note(const QXmlStreamReader& xml) {
   switch (xml.tokenType()) {
     case QXmlStreamReader::StartDocument:
       if (!IsUtf8Name(xml.documentEncoding())) splittable_ = false;
@@ -75,7 +75,7 @@ void XlsxSheetHead::Note(const QXmlStreamReader& xml) {
   }
 }
 
-std::string XlsxSheetHead::Markup() const {
+std::string PartHead::Markup() const {
   std::string markup;
   for (const Open& element : open_) markup += element.tag;
   return markup;
