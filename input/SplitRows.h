@@ -22,6 +22,16 @@
 
 namespace tallowmere::input {
 
+// From this size (inflated) on a sheet's part is parsed on two threads;
+// below it the helper's start and its second pass over the bytes cost more
+// than they save.
+inline constexpr std::uint64_t kSplitSheetBytes = std::uint64_t{8} << 20;
+
+// Where the cut is looked for in a part of `bytes`: a little past the
+// middle, as the first thread tells every row and the helper inflates the
+// whole part.
+std::uint64_t SplitTarget(std::uint64_t bytes);
+
 // How a part was read.
 enum class SheetSplit : unsigned char {
   kOneThread,   // no cut was made (or none was reached): as one reader reads it

@@ -130,8 +130,6 @@ SheetProblem ReadFirstPart(ChunkSource& first, const PartJob& job, CutPoint& poi
 
 }  // namespace
 
-std::uint64_t SplitTarget(std::uint64_t bytes) { return bytes / 100 * 51; }
-
 SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openAgain, std::uint64_t cutTarget,
                                      std::string_view partName, const SharedStrings& strings,
                                      const std::vector<bool>& dateStyles, CellSink& sink, SheetSplit* how) {

@@ -22,15 +22,6 @@
 
 namespace tallowmere::input {
 
-// From this size (inflated) on a worksheet part is parsed on two threads;
-// below it the helper's start and its second pass over the bytes cost more
-// than they save.
-inline constexpr std::uint64_t kSplitSheetBytes = std::uint64_t{8} << 20;
-
-// Where the cut is looked for in a part of `bytes`: past the middle, as this
-// thread tells every row and the helper inflates the whole part.
-std::uint64_t SplitTarget(std::uint64_t bytes);
-
 // The cells of the worksheet part `first` reads, as ReadXlsxSheetCells reads
 // them, the part cut at the first row start tag at or after `cutTarget`.
 SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openAgain, std::uint64_t cutTarget,

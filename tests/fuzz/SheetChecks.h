@@ -20,6 +20,7 @@
 
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
+#include "input/OdsContentSplit.h"
 #include "input/RowCells.h"
 #include "input/XlsxSharedStrings.h"
 #include "input/XlsxSheetSplit.h"
@@ -177,6 +178,28 @@ inline std::string CheckOdsChosenSheet(std::string_view xml, std::size_t chunk, 
   return "";
 }
 
+// content.xml cut for two threads near a place the chunk size chooses reads
+// its first sheet as one reader reads it.
+inline std::string CheckOdsSplit(std::string_view xml, std::size_t chunk) {
+  namespace in = tallowmere::input;
+  const std::uint64_t target = xml.size() * (chunk % 7 + 1) / 8;
+  const in::PartOpener again = [&](std::unique_ptr<in::ChunkSource>& source) {
+    source = std::make_unique<in::MemoryChunks>(xml, chunk);
+    return SheetProblem{};
+  };
+  const SheetOutcome split = ReadSheetXml(xml, chunk, "ReadOdsChosenSheetSplit", [&](auto& source, auto& sink) {
+    return in::ReadOdsChosenSheetSplit(source, again, target, 0, "", sink);
+  });
+  const SheetOutcome one = ReadSheetXml(xml, chunk, "ReadOdsChosenSheet", [&](auto& source, auto& sink) {
+    return in::ReadOdsChosenSheet(source, 0, "", sink);
+  });
+  if (!split.broken.empty()) return split.broken;
+  if (Agree(split, one)) return "";
+  return "content.xml cut at " + std::to_string(target) + " read otherwise: reason " + DescribeFailure(split.failure) +
+         " against " + DescribeFailure(one.failure) + ", calls " + split.calls.substr(0, 120) + " against " +
+         one.calls.substr(0, 120);
+}
+
 inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   namespace in = tallowmere::input;
   std::vector<std::string> names;
@@ -187,6 +210,7 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
       return in::ReadOdsSheetCells(source, sheet, sink);
     });
   }
+  if (broken.empty()) broken = CheckOdsSplit(xml, chunk);
   if (!broken.empty()) return broken;
   // Where the names were read whole, exactly that many sheets are there.
   tallowmere::input::MemoryChunks source(xml, chunk);
