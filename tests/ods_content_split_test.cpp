@@ -12,11 +12,14 @@
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
 #include "input/OdsContentSplit.h"
+#include "input/OdsSheets.h"
 #include "tests/support/SheetTestKit.h"
 
 using namespace tallowmere::input;
 using sheettest::Describe;
+using sheettest::Entry;
 using sheettest::RecordingCells;
+using sheettest::ScratchFolder;
 
 namespace {
 
@@ -198,6 +201,27 @@ TEST(OdsContentSplit, EveryTarget) {
     EXPECT_EQ(split.rows, plain.rows) << "target " << target << Describe(split.rows);
     EXPECT_TRUE(split.problem.Ok()) << "target " << target << ": " << split.problem.detail;
   }
+}
+
+// A file whose content.xml is large enough to be split, its second sheet
+// chosen by name, read through the file: the same rows as one reader's.
+TEST(OdsContentSplit, ALargeFileReadsWhole) {
+  const SplitCase c{"large", Content(Table("A", Rows(1, 3)) + Table("B", Rows(1, 40000)) + Table("C", Rows(1, 3))),
+                    "",      0,
+                    "B",     SheetSplit::kTwoThreads};
+  ASSERT_GE(c.xml.size(), kSplitSheetBytes);
+  ScratchFolder scratch;
+  const std::string path = scratch.File("large.ods");
+  ASSERT_TRUE(sheettest::WriteZip(
+      path, {Entry{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", true}, Entry{"content.xml", c.xml}}));
+  OdsSheets sheets;
+  ASSERT_TRUE(sheets.OpenArchive(path).Ok());
+  RecordingCells cells;
+  const SheetProblem problem = sheets.ReadChosen(0, "B", cells);
+  EXPECT_TRUE(problem.Ok()) << problem.detail;
+  const Reading plain = ReadPlain(c, 65536);
+  ASSERT_EQ(plain.rows.size(), 40000u);
+  EXPECT_EQ(cells.rows, plain.rows);
 }
 
 }  // namespace
