@@ -2,9 +2,9 @@
 // content.xml of 1,000,000 rows of three cells (a number, a number in a date
 // style, a shared or plain text), held in memory and fed in the chunks a
 // zip entry is inflated in. The XML is parsed as a stream: what the readers
-// hold stays a row's worth, whatever the sheet's size. The worksheet is read
-// by one reader and, cut at a row, by two on two threads (what a large
-// workbook's sheet is read with), which must count the same cells.
+// hold stays a row's worth, whatever the sheet's size. Each is read by one
+// reader and, cut at a row, by two on two threads (what a large file's sheet
+// is read with), which must count the same cells.
 //
 //   bench_sheets [ROWS] [REPEATS]
 //
@@ -24,6 +24,7 @@
 
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
+#include "input/OdsContentSplit.h"
 #include "input/XlsxSharedStrings.h"
 #include "input/XlsxSheetSplit.h"
 #include "input/XlsxSheetXml.h"
@@ -154,6 +155,23 @@ int main(int argc, char** argv) {
     ReadOdsSheetCells(source, 0, sink);
     cells = sink.cells;
   });
-  Show("content.xml:", ods, Best(repeats, [&] { TokenizeOnly(content); }), content, cells);
+  const double contentAlone = Best(repeats, [&] { TokenizeOnly(content); });
+  Show("content.xml:", ods, contentAlone, content, cells);
+  const std::size_t oneContentReader = cells;
+  const PartOpener contentAgain = [&](std::unique_ptr<ChunkSource>& source) {
+    source = std::make_unique<MemoryChunks>(content);
+    return SheetProblem{};
+  };
+  const double odsSplit = Best(repeats, [&] {
+    MemoryChunks source(content);
+    CountCells sink;
+    ReadOdsChosenSheetSplit(source, contentAgain, SplitTarget(content.size()), 0, "", sink, &how);
+    cells = sink.cells;
+  });
+  Show(how == SheetSplit::kTwoThreads ? "two threads:" : "(one thread)", odsSplit, contentAlone, content, cells);
+  if (cells != oneContentReader) {
+    std::printf("the two threads counted %zu cells, one reader %zu\n", cells, oneContentReader);
+    return 1;
+  }
   return 0;
 }
