@@ -10,7 +10,7 @@
 #include "input/OdsTableRows.h"
 #include "input/PartHead.h"
 #include "input/RowCells.h"
-#include "input/XlsxSheetCut.h"
+#include "input/SheetCut.h"
 #include "input/XmlPart.h"
 
 namespace tallowmere::input {

@@ -8,7 +8,7 @@
 
 #include "input/HeldRows.h"
 #include "input/PartHead.h"
-#include "input/XlsxSheetCut.h"
+#include "input/SheetCut.h"
 #include "input/XlsxSheetRows.h"
 #include "input/XlsxSheetXml.h"
 #include "input/XmlPart.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A large worksheet part parsed on two threads: the XML reader alone takes
 // most of the time a sheet takes to read, and one reader cannot go faster.
-// The part is cut at a row's start tag (XlsxSheetCut.h); this thread reads
+// The part is cut at a row's start tag (SheetCut.h); this thread reads
 // the first part into the sink as ReadXlsxSheetCells does, a helper reads
 // the second with a reader that begins in the state the whole part's reader
 // is in there (PartHead.h), and holds its rows until this thread tells

@@ -1,12 +1,14 @@
 #pragma once
-// A worksheet's text cut in two at a row's start tag, for two readers: the
-// first reads from the part's start to the cut, the second from the cut to
-// the end, each inflating the part itself (the second passes over the first
-// part's bytes, which costs a fraction of parsing them and holds nothing).
+// A sheet part's text (a worksheet, content.xml) cut in two at a row's start
+// tag, for two readers: the first reads from the part's start to the cut,
+// the second from the cut to the end, each inflating the part itself (the
+// second passes over the first part's bytes, which costs a fraction of
+// parsing them and holds nothing).
 // The cut is looked for by the second reader from a target offset on, and
 // agreed on between the two through a CutPoint; the first reader, having
-// read to it, is handed the end tag of sheetData there, which it reads as
-// such only when the cut was where a row may begin. Plain C++.
+// read to it, is handed the end tag of the rows' parent (sheetData,
+// table:table) there, which it reads as such only when the cut was where a
+// row may begin. Plain C++.
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
@@ -29,9 +31,9 @@ class CutPoint {
   // The cut is looked for from this offset on.
   std::uint64_t Target() const { return target_; }
 
-  // The first reader: sheetData has begun. `markup` opens the elements
-  // open there (PartHead), `depth` of them; a row's start tag begins
-  // with `rowTag` ("<row", "<x:row").
+  // The first reader: the rows' parent has begun. `markup` opens the
+  // elements open there (PartHead), `depth` of them; a row's start tag
+  // begins with `rowTag` ("<row", "<x:row", "<table:table-row").
   void KnowHead(std::string markup, std::size_t depth, std::string rowTag);
   // The first reader at the target: the offset of the cut, or none (it reads
   // on alone), once the second has found it or not. Without a head known
@@ -68,7 +70,7 @@ class CutPoint {
 };
 
 // The first reader's bytes: the part's up to the target, then up to the cut
-// where there is one, then `probe` (sheetData's end tag) and no more; with
+// where there is one, then `probe` (the rows' parent's end tag) and no more; with
 // no cut, the part's to the end. The inner source is read in the chunk
 // sizes asked for, from the start, as one reader of the part would.
 class FirstPartSource final : public ChunkSource {

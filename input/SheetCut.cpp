@@ -1,4 +1,4 @@
-#include "input/XlsxSheetCut.h"
+#include "input/SheetCut.h"
 
 #include <algorithm>
 #include <bit>
