@@ -9,6 +9,7 @@
 #include "app/PictureParts.h"
 #include "numtext/NumberText.h"
 #include "stats/Distribution.h"
+#include "stats/HistogramBins.h"
 
 namespace tallowmere::app {
 
@@ -76,6 +77,8 @@ void DrawBoxPlots(QPainter& painter, const QRectF& area, const std::vector<Compa
   frame.axisY = area.bottom() - line * 2.0;
   const double top = area.top() + line * 0.5;
   frame.plot = QRectF(QPointF(headingLeft + headingWidth + line, top), QPointF(area.right() - line * 1.2, frame.axisY));
+  frame.sheet = area;
+  picture::FitValueAxis(frame, metrics, separators);
   if (!any || figures.empty() || frame.plot.width() < 8 || frame.plot.height() < 8) {
     painter.setPen(picture::InkColour());
     painter.drawText(area, Qt::AlignCenter, Tr(kNothing));
@@ -107,7 +110,9 @@ std::vector<CompareFigure> MakeCompareFigures(const std::vector<CompareList>& li
   for (const CompareList& list : lists) {
     figures.push_back({list.heading, MakeDistributionFigure(list.sorted, 0, list.mean, list.standardDeviation),
                        list.meanText, list.medianText});
-    if (!list.sorted.empty()) bins = std::max(bins, static_cast<int>(figures.back().figure.bins.size()));
+    // Equal bins over the shared span, as many as the list that wants most:
+    // a list's bars per value would not stand beside another list's.
+    if (!list.sorted.empty()) bins = std::max(bins, AutomaticBinCount(list.sorted));
   }
   const auto [low, high] = SharedSpan(figures);
   for (std::size_t i = 0; i < lists.size(); ++i) {
@@ -115,7 +120,10 @@ std::vector<CompareFigure> MakeCompareFigures(const std::vector<CompareList>& li
     if (figure.count == 0) continue;
     figure.low = low;
     figure.high = high;
-    figure.bins = stats::HistogramCounts(lists[i].sorted, low, high, bins);
+    figure.binKind = stats::BinKind::kEqual;
+    figure.valueStep = 0.0;
+    figure.edges = stats::EqualEdges(low, high, bins);
+    figure.bins = stats::CountInBins(lists[i].sorted, figure.edges);
   }
   return figures;
 }

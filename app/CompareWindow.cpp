@@ -18,6 +18,7 @@
 #include "app/DistributionWindow.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/TickBoxStyle.h"
 #include "platform/WholeFile.h"
 
 namespace tallowmere::app {
@@ -63,6 +64,13 @@ std::vector<CompareFigure> FiguresOf(const results::CompareTable& table) {
 std::vector<results::CompareColumn> CompareColumnsOf(std::vector<input::ColumnEntries> blocks,
                                                      const numtext::Separators& separators) {
   return results::CompareColumnsOf(std::move(blocks), separators, Tr(kUnnamedColumn).toStdString());
+}
+
+QSize CompareTableView::viewportSizeHint() const {
+  QSize hint = QTableView::viewportSizeHint();
+  const QHeaderView* titles = verticalHeader();
+  if (!titles->isHidden()) hint.rwidth() += std::max(titles->sizeHint().width() - titles->width(), 0);
+  return hint;
 }
 
 ComparePictureView::ComparePictureView(QWidget* parent) : QWidget(parent) {
@@ -128,7 +136,7 @@ void CompareWindow::GrowToFit() {
 CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::BuildTable() {
-  table_ = new QTableView(this);
+  table_ = new CompareTableView(this);
   table_->setModel(model_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -157,6 +165,7 @@ void CompareWindow::BuildButtons() {
   send_ = new QPushButton(tr("Se&nd to Number List"), this);
   send_->setToolTip(tr("Append the chosen list's numbers to the main window's number list"));
   histograms_ = new QCheckBox(tr("&Histograms"), this);
+  platform::MakeTickBoxesReadable(*histograms_);
   histograms_->setToolTip(tr("Show each list's histogram over the same span, with its box plot"));
   histograms_->setAccessibleName(tr("Histograms"));
   connect(histograms_, &QCheckBox::toggled, this, [this] {

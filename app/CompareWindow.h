@@ -6,6 +6,7 @@
 // decimals, and again whenever they change. A separate, resizable window
 // that does not block the main one.
 #include <QString>
+#include <QTableView>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -20,7 +21,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableView;
 
 namespace tallowmere::platform {
 class Dialogs;
@@ -47,6 +47,17 @@ struct CompareHost {
   // Appends texts to the number list as one step undo takes back; false,
   // and nothing appended, while the list is busy.
   std::function<bool(const std::vector<std::string>& texts)> sendToList;
+};
+
+// The table of statistics, as wide as its cells: before it is first shown
+// its row titles have no width yet, so the width they will take is asked of
+// their header.
+class CompareTableView final : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+ protected:
+  QSize viewportSizeHint() const override;
 };
 
 // The box plots on screen; it takes the focus so that keyboard users reach it

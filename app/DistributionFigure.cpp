@@ -4,42 +4,37 @@
 #include <cmath>
 
 #include "stats/Distribution.h"
+#include "stats/HistogramBins.h"
 
 namespace tallowmere::app {
 
 namespace {
 
-// The histogram's span: the numbers' range, or one unit around a single value.
-void SetRange(DistributionFigure& figure) {
-  figure.low = figure.minimum;
-  figure.high = figure.maximum;
-  if (!(figure.high > figure.low)) {
-    figure.low -= 0.5;
-    figure.high += 0.5;
-  }
+// The numbers the histogram spans: all, or those within the fences.
+std::span<const double> Shown(std::span<const double> sorted, const stats::BoxPlot& box, bool withoutOutliers) {
+  if (!withoutOutliers) return sorted;
+  return sorted.subspan(box.lowOutliers, sorted.size() - box.lowOutliers - box.highOutliers);
 }
 
-}  // namespace
-
-std::size_t DistributionFigure::TallestBin() const {
-  return bins.empty() ? 0 : *std::max_element(bins.begin(), bins.end());
+void SetBins(DistributionFigure& figure, std::span<const double> sorted, const FigureOptions& options) {
+  const std::span<const double> shown = Shown(sorted, figure.box, options.withoutOutliers);
+  const bool logarithmic = options.logarithmic && CanShowLogarithmic(sorted);
+  const stats::HistogramBins bins = stats::ChooseHistogramBins(shown, {std::max(options.bins, 0), logarithmic});
+  figure.binKind = bins.kind;
+  figure.valueStep = bins.step;
+  figure.edges = bins.edges;
+  figure.low = bins.edges.front();
+  figure.high = bins.edges.back();
+  figure.bins = stats::CountInBins(shown, bins.edges);
+  if (!options.withoutOutliers) return;
+  figure.withoutOutliers = true;
+  figure.lowBeyond = figure.box.lowOutliers;
+  figure.highBeyond = figure.box.highOutliers;
 }
 
-int AutomaticBinCount(std::span<const double> sorted) { return std::clamp(stats::AutoBinCount(sorted), 1, kMostBins); }
-
-DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int binCount, std::optional<double> mean,
-                                          std::optional<double> standardDeviation) {
-  DistributionFigure figure;
-  if (sorted.empty()) return figure;
-  figure.count = sorted.size();
-  figure.minimum = sorted.front();
-  figure.maximum = sorted.back();
-  SetRange(figure);
-  figure.automaticBins = binCount <= 0;
-  const int bins = figure.automaticBins ? AutomaticBinCount(sorted) : std::min(binCount, kMostBins);
-  figure.bins = stats::HistogramCounts(sorted, figure.low, figure.high, bins);
-
-  figure.box = stats::MakeBoxPlot(sorted);
+void SetOutliers(DistributionFigure& figure, std::span<const double> sorted) {
+  // Off the histogram's span they are told by their counts instead.
+  if (figure.withoutOutliers) return;
   const stats::BoxPlot& box = figure.box;
   // The outliers are the first and the last of the sorted numbers.
   const std::span<const double> low = sorted.first(box.lowOutliers);
@@ -52,7 +47,36 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int bi
     figure.lowOutliers.assign(low.begin(), low.end());
     figure.highOutliers.assign(high.begin(), high.end());
   }
+}
 
+}  // namespace
+
+std::size_t DistributionFigure::TallestBin() const {
+  return bins.empty() ? 0 : *std::max_element(bins.begin(), bins.end());
+}
+
+int AutomaticBinCount(std::span<const double> sorted) { return std::clamp(stats::AutoBinCount(sorted), 1, kMostBins); }
+
+bool CanShowLogarithmic(std::span<const double> sorted) {
+  return !sorted.empty() && sorted.front() > 0.0 && std::isfinite(sorted.back());
+}
+
+DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int binCount, std::optional<double> mean,
+                                          std::optional<double> standardDeviation) {
+  return MakeDistributionFigure(sorted, FigureOptions{.bins = binCount}, mean, standardDeviation);
+}
+
+DistributionFigure MakeDistributionFigure(std::span<const double> sorted, FigureOptions options,
+                                          std::optional<double> mean, std::optional<double> standardDeviation) {
+  DistributionFigure figure;
+  if (sorted.empty()) return figure;
+  figure.count = sorted.size();
+  figure.minimum = sorted.front();
+  figure.maximum = sorted.back();
+  figure.automaticBins = options.bins <= 0;
+  figure.box = stats::MakeBoxPlot(sorted);
+  SetBins(figure, sorted, options);
+  SetOutliers(figure, sorted);
   if (mean && std::isfinite(*mean)) figure.mean = mean;
   if (figure.mean && standardDeviation && std::isfinite(*standardDeviation) && *standardDeviation > 0.0)
     figure.standardDeviation = standardDeviation;

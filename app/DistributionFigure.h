@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "stats/Distribution.h"
+#include "stats/HistogramBins.h"
 
 namespace tallowmere::app {
 
@@ -24,12 +25,24 @@ struct DistributionFigure {
   std::size_t count = 0;
   double minimum = 0.0;
   double maximum = 0.0;
-  // The histogram: equal bins from `low` to `high` (the numbers' range; a
-  // range of zero is widened to one unit around the value).
+  // The histogram: bins from `low` to `high` between `edges` (bins + 1 of
+  // them), equal in width or in the logarithm, or one per value of whole
+  // numbers (`valueStep` apart, each centred on its value). Over the
+  // numbers' range (a range of zero widened to one unit around the value),
+  // or without the outliers, the numbers within the box plot's fences.
   double low = 0.0;
   double high = 0.0;
   std::vector<std::size_t> bins;
+  std::vector<double> edges;
+  stats::BinKind binKind = stats::BinKind::kEqual;
+  double valueStep = 0.0;
   bool automaticBins = true;
+  // Left out of the histogram's span ("Without outliers"): how many numbers
+  // lie below `low` and above `high`. The box strip then draws no outlier
+  // points but marks them at its ends with these counts.
+  bool withoutOutliers = false;
+  std::size_t lowBeyond = 0;
+  std::size_t highBeyond = 0;
   // The box plot, with how many outliers lie on each side.
   stats::BoxPlot box;
   // The outliers drawn: all of them up to kOutlierPointsDrawn, else the
@@ -42,17 +55,38 @@ struct DistributionFigure {
   std::optional<double> mean;
   std::optional<double> standardDeviation;
 
+  bool Logarithmic() const { return binKind == stats::BinKind::kLogarithmic; }
+  // The bins' width (equal and value bins; the mean width for logarithmic).
   double BinWidth() const { return bins.empty() ? 0.0 : (high - low) / static_cast<double>(bins.size()); }
   std::size_t TallestBin() const;
 };
 
+// What the window asks of the figure.
+struct FigureOptions {
+  // 0: automatic (a bar per value for whole numbers of few values); else
+  // this many bins, held to 1 ... kMostBins.
+  int bins = 0;
+  // The histogram over the numbers within the box plot's fences only.
+  bool withoutOutliers = false;
+  // Bins equal in the logarithm; ignored unless every number is positive.
+  bool logarithmic = false;
+};
+
 // The figure of `sorted` (ascending, not empty). `binCount` 0 chooses the
-// count automatically (the larger of Sturges' and Freedman-Diaconis'); any
-// other is used as given, held to 1 ... kMostBins.
+// bins automatically (a bar per value for whole numbers of few values, else
+// the narrower of Sturges' and Freedman-Diaconis' widths); any other count
+// is used as given, held to 1 ... kMostBins.
 DistributionFigure MakeDistributionFigure(std::span<const double> sorted, int binCount, std::optional<double> mean,
                                           std::optional<double> standardDeviation);
 
-// The automatic bin count of `sorted`, held to 1 ... kMostBins.
+DistributionFigure MakeDistributionFigure(std::span<const double> sorted, FigureOptions options,
+                                          std::optional<double> mean, std::optional<double> standardDeviation);
+
+// Whether a logarithmic axis can show `sorted`: every number positive and
+// finite.
+bool CanShowLogarithmic(std::span<const double> sorted);
+
+// The automatic equal-width bin count of `sorted`, held to 1 ... kMostBins.
 int AutomaticBinCount(std::span<const double> sorted);
 
 }  // namespace tallowmere::app

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 #include "app/DropProgress.h"
@@ -38,38 +39,24 @@ const QColor kCurve(0xc8, 0x3e, 0x12);
 const QColor kMedian(0x00, 0x7a, 0x5e);
 const QColor kBoxFill(0xf3, 0xe2, 0xb8);
 
-QString Number(double v, const numtext::Separators& separators) {
-  return QString::fromStdString(numtext::NumberText(v, separators));
-}
+QString Number(double v, const numtext::Separators& separators) { return picture::PictureNumber(v, separators); }
 
-// Round steps of 1, 2 or 5 times a power of ten, about `most` of them over
-// `span`.
-double TickStep(double span, int most) {
-  if (!(span > 0.0) || !std::isfinite(span)) return 1.0;
-  const double rough = span / most;
-  const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  for (const double factor : {1.0, 2.0, 5.0})
-    if (factor * power >= rough) return factor * power;
-  return 10.0 * power;
-}
-
-// `smallest`: the finest step wanted (1 for counts, which are whole).
-std::vector<double> Ticks(double low, double high, int most, double smallest = 0.0) {
-  // The span of two extreme numbers may overflow; half of it never does.
-  const double span = high - low;
-  const double step =
-      std::max(smallest, std::isfinite(span) ? TickStep(span, most) : 2 * TickStep(high / 2 - low / 2, most));
-  std::vector<double> ticks;
-  for (double k = std::ceil(low / step); k * step <= high + step * 1e-9 && ticks.size() < 64; k += 1.0)
-    ticks.push_back(std::abs(k) < 0.5 ? 0.0 : k * step);
-  return ticks;
-}
+std::vector<double> CountTicks(double countTop) { return picture::RoundTicks(0, countTop, 5, 1.0); }
 
 using picture::Frame;
 
+// No normal curve over a logarithmic axis: its bins' widths differ.
+bool HasCurve(const DistributionFigure& f) { return f.standardDeviation && !f.Logarithmic(); }
+
 double CurvePeak(const DistributionFigure& f) {
-  if (!f.standardDeviation) return 0.0;
+  if (!HasCurve(f)) return 0.0;
   return static_cast<double>(f.count) * f.BinWidth() / (*f.standardDeviation * std::sqrt(2.0 * std::numbers::pi));
+}
+
+void SetCountTop(Frame& frame, const DistributionFigure& f) {
+  const double tallest = std::max(static_cast<double>(f.TallestBin()), CurvePeak(f));
+  const double step = std::max(1.0, picture::RoundStep(tallest, 5));
+  frame.countTop = std::max(step, std::ceil(tallest / step) * step);
 }
 
 Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetricsF& metrics,
@@ -77,28 +64,32 @@ Frame Arrange(const QRectF& area, const DistributionFigure& f, const QFontMetric
   Frame frame;
   frame.low = f.low;
   frame.high = f.high;
-  const double tallest = std::max(static_cast<double>(f.TallestBin()), CurvePeak(f));
-  const double step = std::max(1.0, TickStep(tallest, 5));
-  frame.countTop = std::max(step, std::ceil(tallest / step) * step);
+  frame.logarithmic = f.Logarithmic();
+  frame.valueStep = f.binKind == stats::BinKind::kValues ? f.valueStep : 0.0;
+  frame.sheet = area;
+  SetCountTop(frame, f);
   double labelWidth = 0;
-  for (double t : Ticks(0, frame.countTop, 5, 1.0))
+  for (double t : CountTicks(frame.countTop))
     labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Number(t, separators)));
   const double line = metrics.height();
-  const double left = area.left() + line * 0.8 + labelWidth;
+  // The count axis's title stands turned up beside its labels.
+  const double left = area.left() + line * 0.4 + line * 1.2 + labelWidth + line * 0.4;
   const double right = area.right() - line * 1.2;
   const double top = area.top() + line * 0.5 + legendHeight + line * 0.7;  // the legend above
-  const double axisTextHeight = line * 1.6;
+  // The labels, then the axis's title under them.
+  const double axisTextHeight = line * 1.4 + line * 1.2;
   const double bottom = area.bottom() - axisTextHeight - line * 0.4;
   const double boxHeight = std::clamp((bottom - top) * 0.2, line * 1.6, line * 4.0);
   frame.axisY = bottom;
   frame.box = QRectF(QPointF(left, bottom - boxHeight), QPointF(right, bottom));
   frame.plot = QRectF(QPointF(left, top), QPointF(right, frame.box.top() - line * 0.5));
+  picture::FitValueAxis(frame, metrics, separators);
   return frame;
 }
 
 void DrawCountAxis(QPainter& p, const Frame& frame, const QFontMetricsF& metrics,
                    const numtext::Separators& separators) {
-  for (double t : Ticks(0, frame.countTop, 5, 1.0)) {
+  for (double t : CountTicks(frame.countTop)) {
     const double y = frame.Y(t);
     p.setPen(QPen(kGrid, 0));
     p.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
@@ -110,39 +101,33 @@ void DrawCountAxis(QPainter& p, const Frame& frame, const QFontMetricsF& metrics
   }
 }
 
-void DrawValueAxis(QPainter& p, const Frame& frame, const QFontMetricsF& metrics,
-                   const numtext::Separators& separators) {
-  p.setPen(QPen(kInk, 0));
-  p.drawLine(QPointF(frame.plot.left(), frame.axisY), QPointF(frame.plot.right(), frame.axisY));
-  // As many labels as fit side by side.
-  double widest = std::max(metrics.horizontalAdvance(Number(frame.low, separators)),
-                           metrics.horizontalAdvance(Number(frame.high, separators)));
-  const int most = std::clamp(static_cast<int>(frame.plot.width() / (widest + metrics.height() * 2)), 2, 10);
-  std::vector<double> ticks = Ticks(frame.low, frame.high, most);
-  for (double t : ticks) widest = std::max(widest, metrics.horizontalAdvance(Number(t, separators)));
-  const double tick = metrics.height() * 0.3;
-  double lastRight = -1e300;
-  for (double t : ticks) {
-    const double x = frame.X(t);
-    p.drawLine(QPointF(x, frame.axisY), QPointF(x, frame.axisY + tick));
-    const QString text = Number(t, separators);
-    const double w = metrics.horizontalAdvance(text);
-    if (x - w / 2 < lastRight + metrics.height() * 0.5) continue;
-    p.drawText(QPointF(x - w / 2, frame.axisY + tick + metrics.ascent()), text);
-    lastRight = x + w / 2;
-  }
+// "Value" under the value axis's labels, "Count" turned up left of the
+// count axis's.
+void DrawAxisTitles(QPainter& p, const QRectF& area, const Frame& frame, const QFontMetricsF& metrics) {
+  p.setPen(kInk);
+  const double line = metrics.height();
+  const QString value = Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Value"));
+  p.drawText(QPointF(frame.plot.center().x() - metrics.horizontalAdvance(value) / 2,
+                     frame.axisY + line * 1.4 + metrics.ascent()),
+             value);
+  const QString count = Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Count"));
+  p.save();
+  p.translate(area.left() + line * 0.4 + metrics.ascent(),
+              frame.plot.center().y() + metrics.horizontalAdvance(count) / 2);
+  p.rotate(-90);
+  p.drawText(QPointF(0, 0), count);
+  p.restore();
 }
 
 void DrawBars(QPainter& p, const Frame& frame, const DistributionFigure& f) {
-  const double width = frame.plot.width() / static_cast<double>(f.bins.size());
+  const double narrowest = frame.plot.width() / static_cast<double>(f.bins.size());
   // Narrow bars without edges: the edges would hide the fill.
-  p.setPen(width >= 4 ? QPen(kBarEdge, 0) : Qt::NoPen);
-  p.setBrush(width >= 4 ? kBarFill : kBarEdge);
+  p.setPen(narrowest >= 4 ? QPen(kBarEdge, 0) : Qt::NoPen);
+  p.setBrush(narrowest >= 4 ? kBarFill : kBarEdge);
   for (std::size_t b = 0; b < f.bins.size(); ++b) {
     if (f.bins[b] == 0) continue;
-    const double x = frame.plot.left() + width * static_cast<double>(b);
     const double y = frame.Y(static_cast<double>(f.bins[b]));
-    p.drawRect(QRectF(QPointF(x, y), QPointF(x + width, frame.plot.bottom())));
+    p.drawRect(QRectF(QPointF(frame.X(f.edges[b]), y), QPointF(frame.X(f.edges[b + 1]), frame.plot.bottom())));
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kInk, 0));
@@ -150,7 +135,7 @@ void DrawBars(QPainter& p, const Frame& frame, const DistributionFigure& f) {
 }
 
 void DrawCurve(QPainter& p, const Frame& frame, const DistributionFigure& f) {
-  if (!f.standardDeviation) return;
+  if (!HasCurve(f)) return;
   const double mean = *f.mean;
   const double sd = *f.standardDeviation;
   const double peak = CurvePeak(f);
@@ -174,7 +159,8 @@ void DrawCurve(QPainter& p, const Frame& frame, const DistributionFigure& f) {
 
 // The mean and the median: lines through the histogram and the box strip.
 void DrawMarks(QPainter& p, const Frame& frame, const DistributionFigure& f) {
-  if (f.mean) {
+  // Without the outliers the mean may lie off the span shown.
+  if (f.mean && *f.mean >= frame.low && *f.mean <= frame.high) {
     const double x = frame.X(*f.mean);
     p.setPen(QPen(kCurve, 1.5, Qt::DashLine));
     p.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.box.bottom()));
@@ -186,6 +172,39 @@ void DrawMarks(QPainter& p, const Frame& frame, const DistributionFigure& f) {
 
 void DrawOutlier(QPainter& p, const Frame& frame, double v, double r) {
   p.drawEllipse(QPointF(frame.X(v), frame.box.center().y()), r, r);
+}
+
+// "2 beyond", starting at x (`rightward`) or ending there, above the box
+// strip's middle.
+void BeyondLabel(QPainter& p, const Frame& frame, const QFontMetricsF& metrics, double x, std::size_t count,
+                 bool rightward) {
+  const QString text = Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1 beyond")).arg(GroupedCount(count));
+  const double w = metrics.horizontalAdvance(text);
+  p.drawText(QPointF(rightward ? x : x - w, frame.box.top() + metrics.ascent() * 0.9), text);
+}
+
+// The outliers left out of the span: an arrow at each end that has some,
+// pointing off the axis, with their count.
+void DrawBeyondEnds(QPainter& p, const Frame& frame, const DistributionFigure& f, const QFontMetricsF& metrics) {
+  const double mid = frame.box.center().y();
+  const double size = metrics.height() * 0.35;
+  p.setBrush(kInk);
+  const auto arrow = [&](double tip, double direction) {
+    const QPointF points[] = {
+        {tip, mid}, {tip - direction * size * 1.5, mid - size}, {tip - direction * size * 1.5, mid + size}};
+    p.drawPolygon(points, 3);
+  };
+  // Just off the axis's ends, clear of the whiskers that may stand on them.
+  const double gap = size * 2;
+  if (f.lowBeyond > 0) {
+    arrow(frame.plot.left() - gap, -1);
+    BeyondLabel(p, frame, metrics, frame.plot.left() + size * 2, f.lowBeyond, true);
+  }
+  if (f.highBeyond > 0) {
+    arrow(frame.plot.right() + gap, 1);
+    BeyondLabel(p, frame, metrics, frame.plot.right() - size * 2, f.highBeyond, false);
+  }
+  p.setBrush(Qt::NoBrush);
 }
 
 void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const QFontMetricsF& metrics) {
@@ -206,16 +225,13 @@ void DrawBox(QPainter& p, const Frame& frame, const DistributionFigure& f, const
   p.setPen(QPen(kInk, 1.0));
   for (double v : f.lowOutliers) DrawOutlier(p, frame, v, r);
   for (double v : f.highOutliers) DrawOutlier(p, frame, v, r);
+  if (f.withoutOutliers) return DrawBeyondEnds(p, frame, f, metrics);
   if (!f.outliersCapped) return;
   // Too many to draw: the extremes stand for them, with their counts.
-  const auto label = [&](double v, std::size_t count, bool left) {
-    const QString text = Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1 beyond")).arg(GroupedCount(count));
-    const double w = metrics.horizontalAdvance(text);
-    const double x = left ? frame.X(v) + r * 2 : frame.X(v) - r * 2 - w;
-    p.drawText(QPointF(x, frame.box.top() + metrics.ascent() * 0.9), text);
-  };
-  if (!f.lowOutliers.empty()) label(f.lowOutliers.front(), f.box.lowOutliers, true);
-  if (!f.highOutliers.empty()) label(f.highOutliers.back(), f.box.highOutliers, false);
+  if (!f.lowOutliers.empty())
+    BeyondLabel(p, frame, metrics, frame.X(f.lowOutliers.front()) + r * 2, f.box.lowOutliers, true);
+  if (!f.highOutliers.empty())
+    BeyondLabel(p, frame, metrics, frame.X(f.highOutliers.back()) - r * 2, f.box.highOutliers, false);
 }
 
 struct LegendItem {
@@ -228,8 +244,7 @@ std::vector<LegendItem> LegendItems(const DistributionFigure& f, const PictureSt
   std::vector<LegendItem> items;
   items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Numbers per bin (%1 bins)")).arg(f.bins.size()),
                    QPen(kBarFill, 6)});
-  if (f.standardDeviation)
-    items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Normal curve")), QPen(kCurve, 2.0)});
+  if (HasCurve(f)) items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Normal curve")), QPen(kCurve, 2.0)});
   if (f.mean)
     items.push_back({Tr(QT_TRANSLATE_NOOP("DistributionPicture", "Mean %1")).arg(shown(style.meanText, *f.mean)),
                      QPen(kCurve, 1.5, Qt::DashLine)});
@@ -262,7 +277,25 @@ double Legend(QPainter* p, const std::vector<LegendItem>& items, double left, do
   return y + line * 1.3 - top;
 }
 
+// An edge of a bin `width` wide, to a tenth of the width's first digit and
+// no finer: "60 to 65", not "60.0000000000001 to 65".
+QString EdgeText(double v, double width, const numtext::Separators& separators) {
+  if (!(width > 0) || !std::isfinite(width)) return Number(v, separators);
+  const double decimals = std::max(0.0, 1.0 - std::floor(std::log10(width)));
+  const double scale = std::pow(10.0, decimals);
+  const double rounded = std::round(v * scale) / scale;
+  return Number(std::isfinite(rounded) ? rounded : v, separators);
+}
+
 }  // namespace
+
+picture::Frame DistributionFrame(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
+                                 const QFontMetricsF& metrics) {
+  const double line = metrics.height();
+  const double legendHeight =
+      Legend(nullptr, LegendItems(figure, style), area.left() + line, area.right() - line, 0, metrics);
+  return Arrange(area, figure, metrics, style.separators, legendHeight);
+}
 
 void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionFigure& figure,
                       const PictureStyle& style) {
@@ -277,22 +310,70 @@ void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionF
     painter.restore();
     return;
   }
-  const std::vector<LegendItem> legend = LegendItems(figure, style);
   const double line = metrics.height();
-  const double legendLeft = area.left() + line;
-  const double legendHeight = Legend(nullptr, legend, legendLeft, area.right() - line, 0, metrics);
-  const Frame frame = Arrange(area, figure, metrics, style.separators, legendHeight);
+  const Frame frame = DistributionFrame(area, figure, style, metrics);
   if (frame.plot.width() > 8 && frame.plot.height() > 8) {
     DrawCountAxis(painter, frame, metrics, style.separators);
     DrawBars(painter, frame, figure);
     DrawCurve(painter, frame, figure);
     DrawBox(painter, frame, figure, metrics);
     DrawMarks(painter, frame, figure);
-    DrawValueAxis(painter, frame, metrics, style.separators);
-    Legend(&painter, legend, legendLeft, area.right() - line, area.top() + line * 0.5, metrics);
+    picture::DrawSharedAxis(painter, frame, metrics, style.separators);
+    DrawAxisTitles(painter, area, frame, metrics);
+    Legend(&painter, LegendItems(figure, style), area.left() + line, area.right() - line, area.top() + line * 0.5,
+           metrics);
   }
   painter.restore();
 }
+
+std::optional<std::size_t> BinUnder(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
+                                    const QFontMetricsF& metrics, QPointF point) {
+  if (figure.count == 0 || figure.bins.empty()) return std::nullopt;
+  const Frame frame = DistributionFrame(area, figure, style, metrics);
+  // The whole column above a bar: a short bar is as easy to point at as a
+  // tall one.
+  if (point.y() < frame.plot.top() || point.y() > frame.plot.bottom()) return std::nullopt;
+  for (std::size_t b = 0; b < figure.bins.size(); ++b)
+    if (point.x() >= frame.X(figure.edges[b]) && point.x() < frame.X(figure.edges[b + 1])) return b;
+  return std::nullopt;
+}
+
+QString BinText(const DistributionFigure& f, std::size_t bin, const numtext::Separators& separators) {
+  const std::size_t count = f.bins[bin];
+  const QString numbers =
+      platform::CountText("DistributionPicture", "%1 number", QT_TRANSLATE_N_NOOP("DistributionPicture", "%1 numbers"),
+                          count, GroupedCount(count));
+  if (f.binKind == stats::BinKind::kValues) {
+    const double value = f.low + f.valueStep * (static_cast<double>(bin) + 0.5);
+    return Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1: %2")).arg(Number(value, separators), numbers);
+  }
+  const double low = f.edges[bin];
+  const double high = f.edges[bin + 1];
+  return Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1 to %2: %3"))
+      .arg(EdgeText(low, high - low, separators), EdgeText(high, high - low, separators), numbers);
+}
+
+namespace {
+
+// Up to this many bins the description lists every one; beyond, it names
+// the fullest.
+constexpr std::size_t kBinsListed = 60;
+
+QString BinsDescription(const DistributionFigure& f, const numtext::Separators& separators) {
+  if (f.bins.empty()) return QString();
+  QString text =
+      platform::CountText("DistributionPicture", " %1 bin: ", QT_TRANSLATE_N_NOOP("DistributionPicture", " %1 bins: "),
+                          f.bins.size(), GroupedCount(f.bins.size()));
+  if (f.bins.size() > kBinsListed) {
+    const auto fullest = static_cast<std::size_t>(std::max_element(f.bins.begin(), f.bins.end()) - f.bins.begin());
+    return text + Tr(QT_TRANSLATE_NOOP("DistributionPicture", "the fullest %1.")).arg(BinText(f, fullest, separators));
+  }
+  for (std::size_t b = 0; b < f.bins.size(); ++b)
+    text += BinText(f, b, separators) + (b + 1 < f.bins.size() ? QStringLiteral("; ") : QStringLiteral("."));
+  return text;
+}
+
+}  // namespace
 
 QString DistributionDescription(const DistributionFigure& f, const numtext::Separators& separators) {
   if (f.count == 0) return Tr(kNothingAnalysed);
@@ -310,7 +391,9 @@ QString DistributionDescription(const DistributionFigure& f, const numtext::Sepa
     text += platform::CountText("DistributionPicture", " %1 value lies beyond the whiskers.",
                                 QT_TRANSLATE_N_NOOP("DistributionPicture", " %1 values lie beyond the whiskers."),
                                 outliers, GroupedCount(outliers));
-  return text;
+  if (f.withoutOutliers && outliers > 0)
+    text += Tr(QT_TRANSLATE_NOOP("DistributionPicture", " The histogram leaves them out."));
+  return text + BinsDescription(f, separators);
 }
 
 QImage DistributionImage(const DistributionFigure& figure, QSize size, qreal pixelRatio, const PictureStyle& style) {
@@ -330,11 +413,6 @@ namespace picture {
 
 QColor PaperColour() { return kPaper; }
 QColor InkColour() { return kInk; }
-
-void DrawSharedAxis(QPainter& painter, const Frame& frame, const QFontMetricsF& metrics,
-                    const numtext::Separators& separators) {
-  DrawValueAxis(painter, frame, metrics, separators);
-}
 
 void DrawBoxStrip(QPainter& painter, const Frame& frame, const DistributionFigure& figure,
                   const QFontMetricsF& metrics) {

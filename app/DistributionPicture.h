@@ -9,8 +9,11 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <cstddef>
+#include <optional>
 
 #include "app/DistributionFigure.h"
+#include "app/PictureParts.h"
 #include "numtext/Separators.h"
 
 class QPainter;
@@ -31,8 +34,23 @@ struct PictureStyle {
 void DrawDistribution(QPainter& painter, const QRectF& area, const DistributionFigure& figure,
                       const PictureStyle& style);
 
-// What assistive technology says of the picture: the count, the range and
-// the quartiles.
+// Where the parts of the picture go when it fills `area`, its texts measured
+// with `metrics`.
+picture::Frame DistributionFrame(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
+                                 const QFontMetricsF& metrics);
+
+// The bin whose column (from the histogram's top to its foot) holds `point`
+// of the picture filling `area`; none outside the bars.
+std::optional<std::size_t> BinUnder(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
+                                    const QFontMetricsF& metrics, QPointF point);
+
+// What a bin holds, as its tool tip says it: "60 to 65: 7 numbers" (the
+// edges to a tenth of the bin's width), or for a bar of whole numbers its
+// value, "3: 7 numbers".
+QString BinText(const DistributionFigure& figure, std::size_t bin, const numtext::Separators& separators);
+
+// What assistive technology says of the picture: the count, the range, the
+// quartiles and the bins (each, up to 60 of them; else the fullest).
 QString DistributionDescription(const DistributionFigure& figure, const numtext::Separators& separators);
 
 // The picture as an image of `size` logical pixels at `pixelRatio` device

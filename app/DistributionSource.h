@@ -32,6 +32,8 @@ struct DistributionSource {
   QString meanText;
   QString medianText;
   std::vector<StatisticLine> statistics;
+  // The list's name for a picture's title; empty for an unnamed list.
+  QString name;
 };
 
 // The source of a finished run: `results` as the run made them, `data` its

@@ -1,11 +1,14 @@
 #include "app/DistributionWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -14,9 +17,12 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
+#include "app/PictureParts.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -64,6 +70,26 @@ QSize DistributionView::minimumSizeHint() const {
   return {line * 18, line * 12};
 }
 
+QString DistributionView::ToolTipAt(QPointF point) const {
+  if (!figure_) return QString();
+  const QFontMetricsF metrics(style_.font, this);
+  const std::optional<std::size_t> bin = BinUnder(QRectF(rect()), *figure_, style_, metrics, point);
+  return bin ? BinText(*figure_, *bin, style_.separators) : QString();
+}
+
+bool DistributionView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = ToolTipAt(help->pos());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), text, this);
+  }
+  return true;
+}
+
 void DistributionView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (figure_) DrawDistribution(painter, QRectF(rect()), *figure_, style_);
@@ -80,12 +106,37 @@ DistributionWindow::DistributionWindow(platform::Dialogs& dialogs, platform::Set
   setWindowTitle(QCoreApplication::translate("DistributionWindow", kDistributionTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
   BuildControls();
+  RestoreOptions();
+  Redraw();
+}
+
+void DistributionWindow::RestoreOptions() {
   bool read = false;
   const int stored = settings_.Get(QString::fromLatin1(kDistributionBinsKey), QStringLiteral("0")).toInt(&read);
   // A stored count out of range or no number at all means automatic.
   bins_->setValue(read && stored >= 1 && stored <= kMostBins ? stored : 0);
+  const bool without = settings_.Get(QString::fromLatin1(kDistributionRangeKey), QStringLiteral("All")) ==
+                       QLatin1String("WithoutOutliers");
+  range_->setCurrentIndex(without ? 1 : 0);
+  const auto on = [this](const char* key) {
+    return settings_.Get(QString::fromLatin1(key), QStringLiteral("0")) == QLatin1String("1");
+  };
+  logarithmic_->setChecked(on(kDistributionLogarithmicKey));
+  titled_->setChecked(on(kDistributionTitledKey));
   connect(bins_, &QSpinBox::valueChanged, this, [this](int bins) { BinsChanged(bins); });
-  Redraw();
+  connect(range_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    settings_.Save(QString::fromLatin1(kDistributionRangeKey),
+                   index == 1 ? QStringLiteral("WithoutOutliers") : QStringLiteral("All"));
+    Redraw();
+  });
+  const auto keep = [this](const char* key) {
+    return [this, key](bool checked) {
+      settings_.Save(QString::fromLatin1(key), checked ? QStringLiteral("1") : QStringLiteral("0"));
+      Redraw();
+    };
+  };
+  connect(logarithmic_, &QCheckBox::toggled, this, keep(kDistributionLogarithmicKey));
+  connect(titled_, &QCheckBox::toggled, this, keep(kDistributionTitledKey));
 }
 
 void DistributionWindow::BuildControls() {
@@ -99,6 +150,7 @@ void DistributionWindow::BuildControls() {
   view_ = new DistributionView(this);
   BuildTable();
   BuildPictureControls();
+  BuildViewControls();
   ConnectKeys();
   LayOut();
 }
@@ -151,6 +203,21 @@ void DistributionWindow::BuildPictureControls() {
   connect(save_, &QPushButton::clicked, this, [this] { SavePicture(); });
 }
 
+void DistributionWindow::BuildViewControls() {
+  rangeLabel_ = new QLabel(tr("&Range:"), this);
+  range_ = new QComboBox(this);
+  range_->addItem(tr("All values"));
+  range_->addItem(tr("Without outliers"));
+  range_->setAccessibleName(tr("Range"));
+  range_->setAccessibleDescription(
+      tr("Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box."));
+  rangeLabel_->setBuddy(range_);
+  logarithmic_ = new QCheckBox(tr("&Logarithmic axis"), this);
+  logarithmic_->setToolTip(tr("Bins of equal width in the logarithm; for positive numbers only"));
+  titled_ = new QCheckBox(tr("&Include title and statistics"), this);
+  titled_->setToolTip(tr("Copy and save the picture with a title over it and the statistics under it"));
+}
+
 void DistributionWindow::ConnectKeys() {
   // Ctrl+C copies the table's selected rows where the focus is in the table
   // with rows selected, and the picture anywhere else.
@@ -166,10 +233,18 @@ void DistributionWindow::ConnectKeys() {
 }
 
 void DistributionWindow::LayOut() {
+  auto* options = new QHBoxLayout;
+  options->addWidget(binsLabel_);
+  options->addWidget(bins_);
+  options->addSpacing(fontMetrics().height());
+  options->addWidget(rangeLabel_);
+  options->addWidget(range_);
+  options->addSpacing(fontMetrics().height());
+  options->addWidget(logarithmic_);
+  options->addStretch(1);
   auto* controls = new QHBoxLayout;
-  controls->addWidget(binsLabel_);
-  controls->addWidget(bins_);
   controls->addStretch(1);
+  controls->addWidget(titled_);
   controls->addWidget(copy_);
   controls->addWidget(save_);
 
@@ -180,15 +255,29 @@ void DistributionWindow::LayOut() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(notice_);
   layout->addLayout(body, 1);
+  layout->addLayout(options);
   layout->addLayout(controls);
 
   setTabOrder(view_, bins_);
-  setTabOrder(bins_, copy_);
+  setTabOrder(bins_, range_);
+  setTabOrder(range_, logarithmic_);
+  setTabOrder(logarithmic_, titled_);
+  setTabOrder(titled_, copy_);
   setTabOrder(copy_, save_);
   setTabOrder(save_, table_);
 }
 
 PictureStyle DistributionWindow::Style() const { return {font(), separators_, meanText_, medianText_}; }
+
+FigureOptions DistributionWindow::Options() const {
+  return {
+      .bins = bins_->value(), .withoutOutliers = range_->currentIndex() == 1, .logarithmic = logarithmic_->isChecked()};
+}
+
+SheetTexts DistributionWindow::Sheet() const {
+  if (!titled_->isChecked() || figure_.count == 0) return {};
+  return {DistributionTitle(listName_, figure_.count), statistics_};
+}
 
 void DistributionWindow::ShowAnalysis(DistributionSource source) {
   sorted_ = source.sorted;
@@ -196,16 +285,19 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
   standardDeviation_ = source.standardDeviation;
   meanText_ = source.meanText;
   medianText_ = source.medianText;
+  listName_ = source.name;
+  statistics_ = source.statistics;
   FillTable(source.statistics);
   notice_->hide();
-  bins_->setEnabled(true);
+  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_}) option->setEnabled(true);
+  logarithmic_->setEnabled(CanShowLogarithmic(sorted_.View()));
   Redraw();
 }
 
 void DistributionWindow::ForgetNumbers() {
   sorted_ = {};
   // Until the run has finished there is nothing to bin afresh.
-  bins_->setEnabled(false);
+  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
 }
 
 void DistributionWindow::ListChanged() { notice_->show(); }
@@ -218,7 +310,7 @@ void DistributionWindow::BinsChanged(int bins) {
 }
 
 void DistributionWindow::Redraw() {
-  if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_.View(), bins_->value(), mean_, standardDeviation_);
+  if (!sorted_.empty()) figure_ = MakeDistributionFigure(sorted_.View(), Options(), mean_, standardDeviation_);
   if (figure_.automaticBins && !figure_.bins.empty())
     bins_->setSpecialValueText(tr("Automatic (%1)").arg(figure_.bins.size()));
   view_->SetFigure(&figure_, Style());
@@ -238,7 +330,11 @@ void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics)
 
 QImage DistributionWindow::PictureImage() const {
   const qreal ratio = view_->devicePixelRatioF();
-  return DistributionImage(figure_, view_->size(), ratio, Style());
+  const SheetTexts sheet = Sheet();
+  if (sheet.title.isEmpty()) return DistributionImage(figure_, view_->size(), ratio, Style());
+  return picture::PictureImage(
+      SheetSize(view_->size(), sheet, font()), ratio,
+      [&](QPainter& painter, const QRectF& area) { DrawDistributionSheet(painter, area, figure_, Style(), sheet); });
 }
 
 void DistributionWindow::CopyPicture() { platform::ClipboardSetImage(PictureImage()); }
@@ -257,7 +353,10 @@ void DistributionWindow::SavePicture() {
     path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
-  const QString reason = WriteDistributionPicture(path, svg, figure_, size, Style());
+  const SheetTexts sheet = Sheet();
+  const QString reason = sheet.title.isEmpty() ? WriteDistributionPicture(path, svg, figure_, size, Style())
+                                               : WriteDistributionSheet(path, svg, figure_,
+                                                                        SheetSize(size, sheet, font()), Style(), sheet);
   if (!reason.isEmpty()) dialogs_.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 

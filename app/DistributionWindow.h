@@ -11,9 +11,12 @@
 
 #include "app/DistributionFigure.h"
 #include "app/DistributionPicture.h"
+#include "app/DistributionSheet.h"
 #include "app/DistributionSource.h"
 #include "numtext/Separators.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -28,6 +31,11 @@ namespace tallowmere::app {
 
 inline constexpr const char* kDistributionTitle = QT_TRANSLATE_NOOP("DistributionWindow", "Distribution — Tallowmere");
 inline constexpr const char* kDistributionBinsKey = "DistributionBins";
+// "All" or "WithoutOutliers".
+inline constexpr const char* kDistributionRangeKey = "DistributionRange";
+// "1" or "0", as are the next.
+inline constexpr const char* kDistributionLogarithmicKey = "DistributionLogarithmic";
+inline constexpr const char* kDistributionTitledKey = "DistributionTitled";
 inline constexpr const char* kListChangedNotice =
     QT_TRANSLATE_NOOP("DistributionWindow",
                       "The number list has changed since this analysis. Press Start Analysis to show it as it is now.");
@@ -42,9 +50,13 @@ class DistributionView final : public QWidget {
   void SetFigure(const DistributionFigure* figure, PictureStyle style);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+  // What the bin at `point` holds ("60 to 65: 7 numbers"); empty off the
+  // bars.
+  QString ToolTipAt(QPointF point) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   const DistributionFigure* figure_ = nullptr;
@@ -72,12 +84,16 @@ class DistributionWindow final : public QWidget {
   // "Copy Picture" and "Save Picture...".
   void CopyPicture();
   void SavePicture();
-  // The picture as the clipboard gets it: the view's size, at the screen's
-  // pixel ratio.
+  // The picture as the clipboard gets it: the view's size (taller by the
+  // title and the table when they are included), at the screen's pixel
+  // ratio.
   QImage PictureImage() const;
 
   const DistributionFigure& Figure() const { return figure_; }
   QSpinBox* Bins() const { return bins_; }
+  QComboBox* Range() const { return range_; }
+  QCheckBox* Logarithmic() const { return logarithmic_; }
+  QCheckBox* Titled() const { return titled_; }
   DistributionView* Picture() const { return view_; }
   QTableWidget* Table() const { return table_; }
   QLabel* Notice() const { return notice_; }
@@ -89,6 +105,10 @@ class DistributionWindow final : public QWidget {
   void BuildTable();
   // The bin count, Copy Picture and Save Picture.
   void BuildPictureControls();
+  // The range, the logarithmic axis and the title's check box.
+  void BuildViewControls();
+  // The options as they were stored, and each change stored.
+  void RestoreOptions();
   // Ctrl+C, Ctrl+S and Esc.
   void ConnectKeys();
   void LayOut();
@@ -96,6 +116,9 @@ class DistributionWindow final : public QWidget {
   void Redraw();
   void FillTable(const std::vector<StatisticLine>& statistics);
   PictureStyle Style() const;
+  FigureOptions Options() const;
+  // The title and the table when they are included, else nothing.
+  SheetTexts Sheet() const;
 
   platform::Dialogs& dialogs_;
   platform::SettingsStore& settings_;
@@ -105,10 +128,16 @@ class DistributionWindow final : public QWidget {
   std::optional<double> standardDeviation_;
   QString meanText_;
   QString medianText_;
+  QString listName_;
+  std::vector<StatisticLine> statistics_;
   DistributionFigure figure_;
   DistributionView* view_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
+  QLabel* rangeLabel_ = nullptr;
+  QComboBox* range_ = nullptr;
+  QCheckBox* logarithmic_ = nullptr;
+  QCheckBox* titled_ = nullptr;
   QTableWidget* table_ = nullptr;
   QLabel* notice_ = nullptr;
   QPushButton* copy_ = nullptr;

@@ -236,7 +236,9 @@ class Form1 final : public QWidget, public core::ErrorSink {
   void OpenPaths(std::vector<std::string> paths);
   // Text pasted or dropped on the number list: its numbers are
   // appended as a list file's, with tabs separating them too. A long text
-  // shows the drops' strip and stops with Esc as they do.
+  // shows the drops' strip and stops with Esc as they do. A text of rows
+  // and columns (LooksLikePastedTable) opens the table dialog instead, as a
+  // table file does.
   void PasteNumbers(const QString& text, AdditionSource source);
   // Ctrl+V, Shift+Insert and the context menu's item: the clipboard's text.
   void ListView1_Paste();
@@ -373,10 +375,18 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // Whether one file dropped or chosen to load has more than one column,
   // and so goes to the table dialog instead of being read as a list file.
   bool TableLike(const std::string& path) const;
-  void ReadChosenColumn(const TableChoice& choice);
+  // PasteNumbers without the look for a table: the text read as characters.
+  void PasteCharacters(const QString& text, AdditionSource source);
+  // The table dialog over pasted or dropped text (`source` kClipboard or
+  // kDroppedText); what is chosen is read from the text as from a file.
+  void OpenPastedTable(const QString& text, AdditionSource source);
+  // What the table dialog chose, read: `origin` kFiles for a file, else
+  // where its held text came from, which names it and the list's step.
+  void OpenChosenTable(const TableChoice& choice, AdditionSource origin);
+  void ReadChosenColumn(const TableChoice& choice, AdditionSource origin);
   // Several columns, or a split: each list read whole, then shown side by
   // side in a compare window.
-  void CompareChosenColumns(const TableChoice& choice);
+  void CompareChosenColumns(const TableChoice& choice, AdditionSource origin);
   // Tells the user what an addition brought (a stopped one has its own notice).
   void ShowAddition(const Addition& addition);
   // Files loaded or dropped: what they brought, from how far the reading came.

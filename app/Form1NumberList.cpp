@@ -20,6 +20,7 @@
 #include "app/Form1.h"
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
+#include "app/PastedTable.h"
 #include "app/ResultsListMenu.h"
 #include "core/ErrorReport.h"
 #include "input/DropFiles.h"
@@ -273,7 +274,14 @@ void Form1::ListView1_Drop(QDropEvent* event) {
   std::optional<QString> text = platform::DroppedText(offered);
   if (!text) return event->ignore();
   event->acceptProposedAction();
-  PasteNumbers(*text, AdditionSource::kDroppedText);
+  // A table's dialog waits for the drop to end, as a table file's does.
+  if (LooksLikePastedTable(*text, separators_)) {
+    QTimer::singleShot(0, this, [this, dropped = std::move(*text)] {
+      RunCommand([this, &dropped] { OpenPastedTable(dropped, AdditionSource::kDroppedText); });
+    });
+    return;
+  }
+  PasteCharacters(*text, AdditionSource::kDroppedText);
 }
 
 void Form1::ListView1_Paste() {
@@ -288,6 +296,11 @@ void Form1::ListView1_Paste() {
 }
 
 void Form1::PasteNumbers(const QString& text, AdditionSource source) {
+  if (LooksLikePastedTable(text, separators_)) return OpenPastedTable(text, source);
+  PasteCharacters(text, source);
+}
+
+void Form1::PasteCharacters(const QString& text, AdditionSource source) {
   notice_->Dismiss();
   input::NumberListModel::Change change(*numbers_,
                                         source == AdditionSource::kDroppedText ? input::kDropStep : input::kPasteStep);

@@ -84,6 +84,41 @@ constexpr Piece kManual[] = {
                        "onto another to swap them. Ctrl+Z undoes the last change of the list and "
                        "Ctrl+Shift+Z or Ctrl+Y does it again; the last 100 changes can be undone.")},
 
+    {Kind::Heading, QT_TRANSLATE_NOOP("Manual", "Tables and workbooks"), "tables"},
+    {Kind::Paragraph, QT_TRANSLATE_NOOP("Manual",
+                                        "A file of several columns (CSV, TSV, text separated by semicolons as a German "
+                                        "spreadsheet saves it) or a workbook (.ods, .xlsx) opens the <b>Open Table</b> "
+                                        "dialog when it is loaded, dropped or named on the command line; so does "
+                                        "<b>Open Table…</b> in the number list's context menu, and a paste of several "
+                                        "columns.")},
+    {Kind::Paragraph,
+     QT_TRANSLATE_NOOP("Manual",
+                       "The dialog shows the first rows with what it guessed: the delimiter, whether the "
+                       "first row is a header, the decimal separator and, for a workbook, the sheet. Change "
+                       "any of them and the preview follows. Then tick the columns to read and, to compare "
+                       "groups, choose a column in <b>Split by</b>.")},
+    {Kind::Item, QT_TRANSLATE_NOOP("Manual",
+                                   "One column ticked and no split: its numbers are added to the number list as "
+                                   "one change, which Ctrl+Z undoes; cells that are not numbers are counted in "
+                                   "the notice.")},
+    {Kind::Item, QT_TRANSLATE_NOOP("Manual",
+                                   "Several columns, or a split: the <b>Compare</b> window opens and the number "
+                                   "list is left as it was.")},
+    {Kind::Paragraph,
+     QT_TRANSLATE_NOOP("Manual",
+                       "The Compare window has a column for each column or group and a row for each "
+                       "statistic, computed as the main window computes them and rounded as it rounds; "
+                       "it follows the main window's method and decimals. Below the table are box plots "
+                       "of every list on one axis, and with <b>Histograms</b> their histograms over the "
+                       "same span.")},
+    {Kind::Paragraph,
+     QT_TRANSLATE_NOOP("Manual",
+                       "<b>Copy as Table</b> (Ctrl+C) copies the table, separated by tabs, ready to paste "
+                       "into a spreadsheet; <b>Save Table…</b> (Ctrl+S) saves it as CSV or as a workbook; "
+                       "<b>Copy Picture</b> and <b>Save Picture…</b> do the same for the picture; "
+                       "<b>Send to Number List</b> adds the numbers of the chosen list to the main "
+                       "window's number list.")},
+
     {Kind::Heading, QT_TRANSLATE_NOOP("Manual", "The analysis and its options"), "analysis"},
     {Kind::Paragraph,
      QT_TRANSLATE_NOOP("Manual", "<b>Start Analysis</b> computes the twelve results of the numbers in the list.")},
@@ -129,6 +164,14 @@ constexpr Piece kManual[] = {
                        "<b>Bins</b> sets the number of bars from 1 to 500, or leaves it to the program. "
                        "<b>Copy Picture</b> (Ctrl+C) copies the picture as an image, <b>Save Picture…</b> "
                        "(Ctrl+S) saves it as PNG or SVG, and Esc closes the window.")},
+    {Kind::Paragraph,
+     QT_TRANSLATE_NOOP("Manual",
+                       "Whole numbers of up to 100 values get a bar for each value, centred on it. <b>Range</b> "
+                       "shows all values or leaves out the outliers beyond the box plot's fences, which are then "
+                       "marked with their count at the ends of the axis; <b>Logarithmic axis</b>, for positive "
+                       "numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range "
+                       "and count. With <b>Include title and statistics</b>, Copy Picture and Save Picture… add a "
+                       "title and the table of spread to the picture.")},
     {Kind::Paragraph,
      QT_TRANSLATE_NOOP("Manual",
                        "The window follows each new analysis and says when the number list has changed "
@@ -233,6 +276,18 @@ constexpr Piece kManual[] = {
                        "number from 1, or with a header line by its name. The delimiter is the tab unless "
                        "given; with the strict option a record with too few fields makes the exit status "
                        "1.")},
+    {Kind::Term, "--field N,M..., --all-fields, --group-by N|NAME"},
+    {Kind::Definition,
+     QT_TRANSLATE_NOOP("Manual",
+                       "Several columns, or every column that holds numbers, each analysed on its own; "
+                       "with a group column, each column's rows are split by its values. The text format "
+                       "writes a block for each, headed by its name; tsv writes a column for each; json "
+                       "writes an array of objects.")},
+    {Kind::Term, "--sheet N|NAME"},
+    {Kind::Definition,
+     QT_TRANSLATE_NOOP("Manual",
+                       "The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns "
+                       "from; the first unless given.")},
     {Kind::Term, "--sample, --population"},
     {Kind::Definition, QT_TRANSLATE_NOOP("Manual", "The method of the variance; a sample is the default.")},
     {Kind::Term, "--decimals N, --all-decimals"},
@@ -267,6 +322,9 @@ constexpr Piece kManual[] = {
     {Kind::Term, "LANG=de_DE.UTF-8 tallowmere-analyse --delimiter ';' --header --field Gewicht w.csv"},
     {Kind::Definition,
      QT_TRANSLATE_NOOP("Manual", "A column by its name, from a CSV file as a German spreadsheet saves it.")},
+    {Kind::Term, "tallowmere-analyse --header --field weight --group-by group lab.xlsx"},
+    {Kind::Definition,
+     QT_TRANSLATE_NOOP("Manual", "The weights of each group of a workbook's first sheet, side by side.")},
     {Kind::Term, "printf '4\\n5\\n' | tallowmere-analyse first.txt - last.txt"},
     {Kind::Definition, QT_TRANSLATE_NOOP("Manual", "Two files with the numbers of standard input between them.")},
 };

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "app/TickListAccessible.h"
+#include "input/TextEncoding.h"
+#include "platform/TickBoxStyle.h"
 
 namespace tallowmere::app {
 
@@ -31,6 +33,20 @@ constexpr NamedDelimiter kDelimiters[] = {
     {"|", '|'},
 };
 constexpr int kOtherDelimiter = 4;
+
+// The encodings offered, by name.
+struct NamedEncoding {
+  const char* text;
+  input::TextForm form;
+};
+constexpr NamedEncoding kEncodings[] = {
+    {"UTF-8", input::TextForm::kUtf8},
+    {QT_TRANSLATE_NOOP("TableDialog", "UTF-16 (little-endian)"), input::TextForm::kUtf16Le},
+    {QT_TRANSLATE_NOOP("TableDialog", "UTF-16 (big-endian)"), input::TextForm::kUtf16Be},
+    {QT_TRANSLATE_NOOP("TableDialog", "UTF-32 (little-endian)"), input::TextForm::kUtf32Le},
+    {QT_TRANSLATE_NOOP("TableDialog", "UTF-32 (big-endian)"), input::TextForm::kUtf32Be},
+    {QT_TRANSLATE_NOOP("TableDialog", "Western (Windows-1252)"), input::TextForm::kWindows1252},
+};
 
 constexpr input::DecimalConvention kConventions[] = {
     input::DecimalConvention::kUndecided, input::DecimalConvention::kPoint, input::DecimalConvention::kComma};
@@ -50,7 +66,20 @@ QLabel* BuddyLabel(const char* text, QWidget* buddy) {
 TableDialog::TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent)
     : QDialog(parent), path_(path), start_(std::move(start)), user_(std::move(user)) {
   Init();
-  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_));
+  ShowEncoding(input::DetectTextForm(start_.bytes, start_.whole));
+  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_, ChosenEncoding()));
+  Repreview();
+}
+
+TableDialog::TableDialog(const QString& name, std::shared_ptr<const std::string> text, numtext::Separators user,
+                         QWidget* parent)
+    : QDialog(parent), path_(name), start_(HeldTextStart(*text)), text_(std::move(text)), user_(std::move(user)) {
+  Init();
+  // The text came as characters, which it holds in UTF-8: no other
+  // encoding can read it as it was meant.
+  ShowEncoding(input::TextForm::kUtf8);
+  encoding_->setEnabled(false);
+  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_, ChosenEncoding()));
   Repreview();
 }
 
@@ -63,6 +92,11 @@ TableDialog::TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet
     for (const std::string& name : book_->Names()) sheet_->addItem(QString::fromStdString(name));
   }
   sheet_->setEnabled(true);
+  {
+    const QSignalBlocker quiet(encoding_);
+    encoding_->setCurrentIndex(-1);
+  }
+  encoding_->setEnabled(false);
   delimiter_->setEnabled(false);
   other_->setEnabled(false);
   DelimiterChanged();
@@ -76,12 +110,14 @@ void TableDialog::Init() {
 }
 
 std::vector<input::SampleRow> TableDialog::Rows() const {
-  if (!book_) return PreviewRows(start_, ChosenDelimiter());
+  if (!book_) return PreviewRows(start_, ChosenDelimiter(), ChosenEncoding());
   const int sheet = sheet_->currentIndex();
   return sheet < 0 ? std::vector<input::SampleRow>() : SheetRows(*book_, static_cast<std::size_t>(sheet));
 }
 
 void TableDialog::BuildControls() {
+  encoding_ = new QComboBox(this);
+  for (const NamedEncoding& e : kEncodings) encoding_->addItem(Tr(e.text));
   delimiter_ = new QComboBox(this);
   for (const NamedDelimiter& d : kDelimiters) delimiter_->addItem(Tr(d.text));
   delimiter_->addItem(Tr(QT_TRANSLATE_NOOP("TableDialog", "Other")));
@@ -120,19 +156,24 @@ void TableDialog::BuildControls() {
   columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Readers hear each row as a check box, and each tick as it changes.
   MakeTickList(*columns_);
+  // Unticked boxes show under a dark theme too.
+  platform::MakeTickBoxesReadable(*columns_);
+  platform::MakeTickBoxesReadable(*header_);
   split_ = new QComboBox(this);
 }
 
 void TableDialog::LayOut() {
   auto* settings = new QGridLayout;
-  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "&Delimiter:"), delimiter_), 0, 0);
-  settings->addWidget(delimiter_, 0, 1);
-  settings->addWidget(other_, 0, 2);
-  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "D&ecimal separator:"), decimal_), 1, 0);
-  settings->addWidget(decimal_, 1, 1, 1, 2);
-  settings->addWidget(header_, 2, 0, 1, 3);
-  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Shee&t:"), sheet_), 3, 0);
-  settings->addWidget(sheet_, 3, 1, 1, 2);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "E&ncoding:"), encoding_), 0, 0);
+  settings->addWidget(encoding_, 0, 1, 1, 2);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "&Delimiter:"), delimiter_), 1, 0);
+  settings->addWidget(delimiter_, 1, 1);
+  settings->addWidget(other_, 1, 2);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "D&ecimal separator:"), decimal_), 2, 0);
+  settings->addWidget(decimal_, 2, 1, 1, 2);
+  settings->addWidget(header_, 3, 0, 1, 3);
+  settings->addWidget(BuddyLabel(QT_TRANSLATE_NOOP("TableDialog", "Shee&t:"), sheet_), 4, 0);
+  settings->addWidget(sheet_, 4, 1, 1, 2);
   settings->setColumnStretch(3, 1);
 
   auto* choice = new QGridLayout;
@@ -148,7 +189,7 @@ void TableDialog::LayOut() {
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  auto* file = new QLabel(QFileInfo(path_).fileName(), this);
+  auto* file = new QLabel(text_ ? path_ : QFileInfo(path_).fileName(), this);
   file->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* all = new QVBoxLayout(this);
   all->addWidget(file);
@@ -162,6 +203,7 @@ void TableDialog::LayOut() {
 }
 
 void TableDialog::Connect() {
+  connect(encoding_, &QComboBox::currentIndexChanged, this, [this] { EncodingChanged(); });
   connect(delimiter_, &QComboBox::currentIndexChanged, this, [this] {
     other_->setEnabled(delimiter_->currentIndex() == kOtherDelimiter);
     DelimiterChanged();
@@ -202,15 +244,35 @@ std::optional<char> TableDialog::ChosenDelimiter() const {
   return std::nullopt;
 }
 
-void TableDialog::DelimiterChanged() {
-  const std::vector<input::SampleRow> rows = Rows();
-  const bool header = input::GuessHeader(rows, user_);
-  ShowGuesses(header, input::GuessDecimal(rows, header));
+std::optional<input::TextForm> TableDialog::ChosenEncoding() const {
+  const int index = encoding_->currentIndex();
+  if (book_ || index < 0 || index >= static_cast<int>(std::size(kEncodings))) return std::nullopt;
+  return kEncodings[index].form;
+}
+
+void TableDialog::ShowEncoding(input::TextForm form) {
+  const QSignalBlocker quiet(encoding_);
+  for (int i = 0; i < static_cast<int>(std::size(kEncodings)); ++i)
+    if (kEncodings[i].form == form) encoding_->setCurrentIndex(i);
+}
+
+void TableDialog::EncodingChanged() {
+  if (book_) return;
+  ShowLayout(input::GuessTableLayout(start_.bytes, start_.whole, user_, ChosenEncoding()));
   Repreview();
 }
 
-void TableDialog::Repreview() {
-  rows_ = Rows();
+void TableDialog::DelimiterChanged() {
+  std::vector<input::SampleRow> rows = Rows();
+  const bool header = input::GuessHeader(rows, user_);
+  ShowGuesses(header, input::GuessDecimal(rows, header));
+  Repreview(std::move(rows));
+}
+
+void TableDialog::Repreview() { Repreview(Rows()); }
+
+void TableDialog::Repreview(std::vector<input::SampleRow> rows) {
+  rows_ = std::move(rows);
   model_->SetRows(rows_, header_->isChecked());
   preview_->resizeColumnsToContents();
   RefillColumns();
@@ -245,11 +307,15 @@ void TableDialog::RefreshOpen() {
 
 TableChoice TableDialog::Choice() const {
   TableChoice choice;
-  choice.path = QFile::encodeName(path_).toStdString();
+  if (text_)
+    choice.text = text_;
+  else
+    choice.path = QFile::encodeName(path_).toStdString();
   if (book_)
     choice.sheet = static_cast<std::size_t>(std::max(sheet_->currentIndex(), 0));
   else
     choice.layout.delimiter = ChosenDelimiter();
+  choice.encoding = ChosenEncoding();
   choice.layout.header = header_->isChecked();
   const int decimal = decimal_->currentIndex();
   choice.layout.decimal = decimal >= 0 && decimal < 3 ? kConventions[decimal] : input::DecimalConvention::kUndecided;

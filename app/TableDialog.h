@@ -4,11 +4,14 @@
 // following at once, and the columns to read: one or more ticked, and
 // optionally one whose cells split the rows ("Split by"). Only the file's
 // first block is read here; the table itself is read after "Open". A sheet
-// chooser stands ready for workbooks, disabled for delimited text.
+// chooser stands ready for workbooks, disabled for delimited text; the
+// text's encoding, told from its first block and changeable, is disabled
+// for workbooks.
 #include <QDialog>
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/TablePreview.h"
 #include "numtext/Separators.h"
@@ -29,6 +32,11 @@ class TableDialog final : public QDialog {
   // `start`: the file's first block (ReadTableStart); `user`: the user's
   // separators, which the guesses test numbers with.
   TableDialog(const QString& path, TableStart start, numtext::Separators user, QWidget* parent = nullptr);
+  // A table held rather than a file (a paste), in UTF-8, which the encoding
+  // shows unchangeable: `name` is shown where a file's name would be; the
+  // choice holds the text.
+  TableDialog(const QString& name, std::shared_ptr<const std::string> text, numtext::Separators user,
+              QWidget* parent = nullptr);
   // A workbook, opened: its sheets to choose from, no delimiter.
   TableDialog(const QString& path, std::unique_ptr<input::Spreadsheet> book, numtext::Separators user,
               QWidget* parent = nullptr);
@@ -37,6 +45,7 @@ class TableDialog final : public QDialog {
   TableChoice Choice() const;
 
   // The controls, for keyboard users' tools and tests.
+  QComboBox* EncodingBox() const { return encoding_; }
   QComboBox* DelimiterBox() const { return delimiter_; }
   QLineEdit* OtherDelimiter() const { return other_; }
   QCheckBox* HeaderBox() const { return header_; }
@@ -62,21 +71,30 @@ class TableDialog final : public QDialog {
   // The guesses made from the rows: the delimiter's controls stay as they are.
   void ShowGuesses(bool header, input::DecimalConvention decimal);
   std::optional<char> ChosenDelimiter() const;
+  std::optional<input::TextForm> ChosenEncoding() const;
+  void ShowEncoding(input::TextForm form);
+  // The encoding changed: the text reads anew, and the whole layout is
+  // guessed again from it.
+  void EncodingChanged();
   // The delimiter or the sheet changed: the rows are had anew and the
   // header and decimal convention guessed again from them.
   void DelimiterChanged();
-  // The rows shown again as the controls say; ticks kept by column.
+  // The rows shown again as the controls say, or the rows given; ticks
+  // kept by column.
   void Repreview();
+  void Repreview(std::vector<input::SampleRow> rows);
   void RefillColumns();
   void RefreshOpen();
 
-  QString path_;
+  QString path_;  // the file's, or a held text's name
   TableStart start_;
+  std::shared_ptr<const std::string> text_;
   std::unique_ptr<input::Spreadsheet> book_;
   numtext::Separators user_;
   std::vector<input::SampleRow> rows_;
   TablePreviewModel* model_ = nullptr;
 
+  QComboBox* encoding_ = nullptr;
   QComboBox* delimiter_ = nullptr;
   QLineEdit* other_ = nullptr;
   QCheckBox* header_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/TableOpening.h"
 
 #include "input/DelimitedFile.h"
+#include "input/TwoThreadTable.h"
 #include "numtext/EntryValue.h"
 #include "numtext/NumberTest.h"
 #include "numtext/NumberText.h"
@@ -8,8 +9,36 @@
 namespace tallowmere::app {
 
 namespace {
+
 // A number as a text every locale reads back to it.
 const numtext::Separators kPlain{.decimal = ".", .group = ""};
+
+// The delimited text of `choice` (its file's, in the form chosen for it, or
+// the text it holds) split into `cells`; arguments and answer as
+// input::LoadFileText. A quoted field left open is told to `hooks`.
+// The text of `choice`, the file's or the one held, through `reader`.
+bool ReadChoiceText(input::EntrySink& list, input::TextPieceReader& reader, const TableChoice& choice,
+                    const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
+                    const input::ShouldStopFn& shouldStop, const TableReadHooks& hooks) {
+  return choice.text
+             ? input::ReadHeldText(list, reader, *choice.text, letEventsRun, shouldStop, hooks.textRead,
+                                   choice.encoding)
+             : input::LoadFileText(list, reader, choice.path, showNotRead, letEventsRun, shouldStop, choice.encoding);
+}
+
+void TellUnclosedQuote(std::uint64_t line, const TableReadHooks& hooks) {
+  if (line != 0 && hooks.unclosedQuote) hooks.unclosedQuote(line);
+}
+
+bool ReadChosenText(input::EntrySink& list, input::CellSink& cells, const TableChoice& choice,
+                    const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
+                    const input::ShouldStopFn& shouldStop, const TableReadHooks& hooks) {
+  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
+  const bool whole = ReadChoiceText(list, text, choice, showNotRead, letEventsRun, shouldStop, hooks);
+  TellUnclosedQuote(text.UnclosedQuoteLine(), hooks);
+  return whole;
+}
+
 }  // namespace
 
 ColumnCandidates::ColumnCandidates(input::EntrySink& list, std::size_t column, bool header,
@@ -78,7 +107,8 @@ void ColumnCandidates::Skip(std::string_view candidate) {
 bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const numtext::Separators& user,
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
                       const input::ShouldStopFn& shouldStop,
-                      const std::function<void(const input::SheetProblem&)>& sheetProblem) {
+                      const std::function<void(const input::SheetProblem&)>& sheetProblem,
+                      const TableReadHooks& hooks) {
   ColumnCandidates cells(list, choice.columns.at(0), choice.layout.header, choice.layout.decimal, user);
   if (choice.sheet) {
     cells.StopBetweenRows(letEventsRun, shouldStop);
@@ -89,8 +119,7 @@ bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const n
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
     return !cells.WasStopped();
   }
-  input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), cells);
-  return input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+  return ReadChosenText(list, cells, choice, showNotRead, letEventsRun, shouldStop, hooks);
 }
 
 namespace {
@@ -107,7 +136,8 @@ input::ColumnsChoice ColumnsOf(const TableChoice& choice) {
 bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& user,
                        std::vector<input::ColumnEntries>& blocks, const input::ShowNotReadFn& showNotRead,
                        const core::LetEventsRun& letEventsRun, const input::ShouldStopFn& shouldStop,
-                       const std::function<void(const input::SheetProblem&)>& sheetProblem) {
+                       const std::function<void(const input::SheetProblem&)>& sheetProblem,
+                       const TableReadHooks& hooks) {
   input::TableColumns columns(ColumnsOf(choice), ConventionSeparators(choice.layout.decimal, user));
   columns.BeginTable();
   bool whole = true;
@@ -117,9 +147,9 @@ bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& use
     if (problem.Ok()) problem = book.ReadSheet(*choice.sheet, columns);
     if (!problem.Ok() && sheetProblem) sheetProblem(problem);
   } else {
-    input::DelimitedTextReader text(choice.layout.delimiter.value_or('\t'), columns);
-    input::NoEntries list;
-    whole = input::LoadFileText(list, text, choice.path, showNotRead, letEventsRun, shouldStop);
+    input::TwoThreadTableReader text(choice.layout.delimiter.value_or('	'), columns);
+    whole = ReadChoiceText(text.FileList(), text, choice, showNotRead, letEventsRun, shouldStop, hooks);
+    TellUnclosedQuote(text.UnclosedQuoteLine(), hooks);
   }
   blocks = columns.TakeBlocks();
   return whole;

@@ -60,21 +60,33 @@ class ColumnCandidates final : public input::CellSink {
   mutable bool stopped_ = false;
 };
 
-// Reads the first column of `choice` from its file into `list`, with the
-// arguments and answer of input::LoadListFile (false: `shouldStop` ended it).
-// A workbook's sheet that cannot be read is told to `sheetProblem`, after
-// the rows before the fault were appended.
+// What a table's reading tells besides its numbers (each hook may be empty).
+struct TableReadHooks {
+  // Delimited text: the quoted field begun on `line` (from 1) is not closed
+  // before the text ends; it is left out. Told once the text was read whole.
+  std::function<void(std::uint64_t line)> unclosedQuote;
+  // A held text (TableChoice::text): how many of its bytes were read so far.
+  std::function<void(std::size_t bytesRead)> textRead;
+};
+
+// Reads the first column of `choice` from its file, or its held text, into
+// `list`, with the arguments and answer of input::LoadListFile (false:
+// `shouldStop` ended it). A workbook's sheet that cannot be read is told to
+// `sheetProblem`, after the rows before the fault were appended.
 bool ReadChosenColumn(input::EntrySink& list, const TableChoice& choice, const numtext::Separators& user,
                       const input::ShowNotReadFn& showNotRead, const core::LetEventsRun& letEventsRun,
                       const input::ShouldStopFn& shouldStop,
-                      const std::function<void(const input::SheetProblem&)>& sheetProblem = {});
+                      const std::function<void(const input::SheetProblem&)>& sheetProblem = {},
+                      const TableReadHooks& hooks = {});
 
 // Reads the columns of `choice` (each split by its group column, when it has
-// one) from its file into lists of their own, as the table's own convention
-// reads them (ConventionSeparators); arguments and answer as ReadChosenColumn.
+// one) from its file, or its held text, into lists of their own, as the
+// table's own convention reads them (ConventionSeparators); arguments and
+// answer as ReadChosenColumn.
 bool ReadChosenColumns(const TableChoice& choice, const numtext::Separators& user,
                        std::vector<input::ColumnEntries>& blocks, const input::ShowNotReadFn& showNotRead,
                        const core::LetEventsRun& letEventsRun, const input::ShouldStopFn& shouldStop,
-                       const std::function<void(const input::SheetProblem&)>& sheetProblem = {});
+                       const std::function<void(const input::SheetProblem&)>& sheetProblem = {},
+                       const TableReadHooks& hooks = {});
 
 }  // namespace tallowmere::app

@@ -31,9 +31,9 @@ class Decoded final : public input::TextPieceReader {
   void Finish() override {}
 };
 
-std::string DecodedText(const TableStart& start) {
+std::string DecodedText(const TableStart& start, std::optional<input::TextForm> form = std::nullopt) {
   Decoded decoded;
-  input::ListFileReader file(decoded);
+  input::ListFileReader file(decoded, form);
   file.Feed(start.bytes.data(), start.bytes.size());
   file.Finish();
   return std::move(decoded.text);
@@ -77,8 +77,14 @@ std::optional<TableStart> ReadTableStart(const std::string& path) {
   return start;
 }
 
-std::vector<input::SampleRow> PreviewRows(const TableStart& start, std::optional<char> delimiter, std::size_t most) {
-  const std::string text = DecodedText(start);
+TableStart HeldTextStart(std::string_view text) {
+  return {.bytes = std::string(text.substr(0, system::kReadBlockBytes)),
+          .whole = text.size() <= system::kReadBlockBytes};
+}
+
+std::vector<input::SampleRow> PreviewRows(const TableStart& start, std::optional<char> delimiter,
+                                          std::optional<input::TextForm> form, std::size_t most) {
+  const std::string text = DecodedText(start, form);
   input::SampleRows rows(most);
   // One column is split as TSV: a stray tab then splits only its own line.
   input::DelimitedCells cells(delimiter.value_or('\t'), rows);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 #include "input/SheetProblem.h"
 #include "input/Spreadsheet.h"
 #include "input/TableLayout.h"
+#include "input/TextForm.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::app {
@@ -28,6 +30,12 @@ struct TableChoice {
   std::vector<std::string> names;    // each column's name, as the dialog showed it
   std::optional<std::size_t> group;  // the column that splits the rows ("Split by")
   std::optional<std::size_t> sheet;  // a workbook's sheet, from 0; none for delimited text
+  // The form delimited text is read in; none: as a list file's (its mark or
+  // its first bytes).
+  std::optional<input::TextForm> encoding;
+  // A table held rather than a file (a paste), in UTF-8: read instead of
+  // `path`, which is then empty. Shared, since a choice is copied.
+  std::shared_ptr<const std::string> text;
 };
 
 // The first block of a file, and whether it is the whole file.
@@ -40,11 +48,14 @@ struct TableStart {
 // it cannot be opened or is no regular file.
 std::optional<TableStart> ReadTableStart(const std::string& path);
 
-// The rows of the text, decoded (a mark, UTF-16, UTF-32), split at
-// `delimiter` (none: each line one cell), at most `most` of them; a row the
-// block cut short is left out.
+// The first block of a text held in memory, as ReadTableStart takes a file's.
+TableStart HeldTextStart(std::string_view text);
+
+// The rows of the text, decoded (a mark, UTF-16, UTF-32, or in the form
+// `form` forces), split at `delimiter` (none: each line one cell), at most
+// `most` of them; a row the block cut short is left out.
 std::vector<input::SampleRow> PreviewRows(const TableStart& start, std::optional<char> delimiter,
-                                          std::size_t most = 50);
+                                          std::optional<input::TextForm> form = std::nullopt, std::size_t most = 50);
 
 // How many columns the rows have: one more than the last column met.
 std::size_t ColumnCount(const std::vector<input::SampleRow>& rows);

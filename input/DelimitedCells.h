@@ -28,6 +28,11 @@ class DelimitedCells {
   void Finish();
   // The quoted field that began on this line was not closed at the end (0: none).
   std::uint64_t UnclosedQuoteLine() const { return unclosedQuoteLine_; }
+  // As DelimitedSplitter's: whether the next byte begins a record, the line
+  // being read, and the lines of text read elsewhere meanwhile.
+  bool AtRecordStart() const { return split_.AtRecordStart(); }
+  std::uint64_t Line() const { return split_.Line(); }
+  void SkipLines(std::uint64_t lines) { split_.SkipLines(lines); }
 
  private:
   friend class DelimitedSplitter<DelimitedCells>;
@@ -42,7 +47,8 @@ class DelimitedCells {
       cells_.Cell({.column = field, .kind = CellKind::kText, .text = text, .number = 0});
     }
   }
-  bool EndRecord(std::uint64_t /*line*/, std::size_t /*fields*/) {
+  bool EndRecord(std::uint64_t /*line*/, std::size_t fields) {
+    cells_.RowFields(fields);
     cells_.EndRow();
     return !cells_.Stopped();
   }

@@ -98,6 +98,15 @@ class DelimitedSplitter {
   // The handler said to read no more.
   bool Stopped() const { return stopped_; }
 
+  // Between records, outside quotes, with nothing of a line end pending: the
+  // text from here on may be split by another splitter, which then tells how
+  // many lines it read (SkipLines), so that the records after it are still
+  // named by their own lines.
+  bool AtRecordStart() const { return state_ == State::kFieldStart && !recordBegun_ && !afterCr_ && !stopped_; }
+  // The line being read, from 1.
+  std::uint64_t Line() const { return line_; }
+  void SkipLines(std::uint64_t lines) { line_ += lines; }
+
  private:
   enum class State : unsigned char {
     kFieldStart,  // nothing of the field read yet

@@ -11,6 +11,16 @@ void EntrySource::ExpectBytes(std::size_t bytes) {
   if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
 }
 
+void EntrySource::ExpectEntries(std::size_t entries) {
+  if (!blocks_.empty()) return;
+  const std::size_t wanted = numbers_.size() + entries;
+  if (numbers_.capacity() >= wanted) return;
+  Values room;
+  room.reserve(wanted);
+  room.insert(room.end(), numbers_.begin(), numbers_.end());
+  numbers_ = std::move(room);
+}
+
 void EntrySource::AppendNumber(double leadingNumber) {
   BeginNumbers();
   Keep(leadingNumber);

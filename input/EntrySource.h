@@ -39,6 +39,12 @@ class EntrySource final : public ValueSink {
   // end). Room reserved but never filled is never touched, so it costs no
   // memory. Only empty room is made: growing held numbers would copy them.
   void ExpectBytes(std::size_t bytes) override;
+  // About `entries` more entries are coming (the rows of a table's column):
+  // room for them is made at once, the numbers held so far moved into it, so
+  // that they stay in the one array and are handed over without a copy. As
+  // for ExpectBytes, room never filled costs no memory; entries beyond it go
+  // to blocks as before.
+  void ExpectEntries(std::size_t entries);
   void AppendNumber(double leadingNumber) override;
   void AppendNumbers(std::span<const double> leadingNumbers) override;
   // A typed entry (read by its leading number) and a line of list text that

@@ -1,5 +1,7 @@
 #include "input/ListFile.h"
 
+#include <algorithm>
+
 namespace tallowmere::input {
 
 namespace {
@@ -59,9 +61,30 @@ bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
 }
 
 bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
-  ListFileReader reader(text);
+                  const core::LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop,
+                  std::optional<TextForm> form) {
+  ListFileReader reader(text, form);
   return LoadFileWith(reader, list, path, showNotRead, letEventsRun, shouldStop);
+}
+
+bool ReadHeldText(EntrySink& list, TextPieceReader& text, std::string_view held, const core::LetEventsRun& letEventsRun,
+                  const ShouldStopFn& shouldStop, const std::function<void(std::size_t bytesRead)>& progress,
+                  std::optional<TextForm> form) {
+  ListFileReader reader(text, form);
+  return ReadThrough(reader, [&](const FeedBlockFn& feed) {
+    for (std::size_t at = 0; at < held.size(); at += kReadBlockBytes) {
+      if (at > 0) {
+        if (progress) progress(at);
+        if (letEventsRun) {
+          list.Flush();
+          letEventsRun();
+        }
+        if (shouldStop && shouldStop()) return false;
+      }
+      feed(held.data() + at, std::min(kReadBlockBytes, held.size() - at), nullptr);
+    }
+    return true;
+  });
 }
 
 }  // namespace tallowmere::input

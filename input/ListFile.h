@@ -9,6 +9,7 @@
 // into candidates (ListText) and each candidate decided by the rule every
 // list reader shares (ListCandidates).
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,12 +72,25 @@ bool LoadListFile(EntrySink& list, const std::string& path, const numtext::Separ
 void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep,
                         const std::string& name = "standard input");
 
-// LoadListFile, with the file's text (decoded as a list file's) handed to
-// `text` rather than read as lines; `list` is where `text` appends.
+// LoadListFile, with the file's text (decoded as a list file's, or in the
+// form `form` forces: ListFileReader) handed to `text` rather than read as
+// lines; `list` is where `text` appends.
 bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& path, const ShowNotReadFn& showNotRead,
-                  const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {});
+                  const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                  std::optional<TextForm> form = std::nullopt);
 
 // ReadListDescriptor, with the text handed to `text`.
 void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input");
+
+// LoadFileText over a text already held (a paste's, converted to UTF-8),
+// decoded as a file's text is and handed on a block (kReadBlockBytes) at a
+// time: between blocks `progress` hears how many bytes were read, the
+// entries so far are flushed, `letEventsRun` runs and `shouldStop` is asked
+// (each when given). Returns false when `shouldStop` ended the reading; the
+// line it was in is then not offered. `form` as for LoadFileText.
+bool ReadHeldText(EntrySink& list, TextPieceReader& text, std::string_view held,
+                  const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
+                  const std::function<void(std::size_t bytesRead)>& progress = {},
+                  std::optional<TextForm> form = std::nullopt);
 
 }  // namespace tallowmere::input

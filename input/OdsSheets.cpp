@@ -5,6 +5,7 @@
 
 #include "input/OdsContent.h"
 #include "input/OdsContentSplit.h"
+#include "input/OdsNameScan.h"
 #include "input/SheetArchive.h"
 
 namespace tallowmere::input {
@@ -32,6 +33,13 @@ SheetProblem OdsSheets::OpenArchive(const std::string& path) {
 SheetProblem OdsSheets::Open(const std::string& path) {
   SheetProblem problem = OpenArchive(path);
   if (!problem.Ok()) return problem;
+  {
+    ZipEntry content;
+    problem = OpenSheetPart(archive_, kContentPart, content);
+    if (!problem.Ok()) return problem;
+    if (std::optional<SheetProblem> scanned = ScanOdsSheetNames(content, names_)) return *scanned;
+  }
+  // A part the scan cannot tell is parsed, from its start.
   ZipEntry content;
   problem = OpenSheetPart(archive_, kContentPart, content);
   if (!problem.Ok()) return problem;

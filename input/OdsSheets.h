@@ -17,8 +17,9 @@ namespace tallowmere::input {
 
 class OdsSheets {
  public:
-  // Opens the file and reads its sheets' names (the whole of content.xml is
-  // parsed, nothing of it kept).
+  // Opens the file and reads its sheets' names: found by a scan of the whole
+  // of content.xml (ScanOdsSheetNames), or where it cannot tell parsed;
+  // nothing of it kept.
   SheetProblem Open(const std::string& path);
   // Opens the file only: Names() stays empty, a sheet is read by ReadChosen.
   SheetProblem OpenArchive(const std::string& path);

@@ -36,6 +36,10 @@ class CellSink {
   // in them are not told. The text is valid only during the call.
   virtual void Cell(const TableCell& cell) = 0;
   virtual void EndRow() {}
+  // Told by the readers of delimited text only, just before EndRow: how many
+  // fields the record had, empty ones included. A spreadsheet's row has no
+  // such count (its empty cells are not stored), so it never tells this.
+  virtual void RowFields(std::size_t /*fields*/) {}
   // Asked between rows: true ends the reading there (the user stopped it).
   virtual bool Stopped() const { return false; }
 };

@@ -49,6 +49,7 @@ void TableColumns::BeginTable() {
   inHeader_ = choice_.header;
   headerCells_.clear();
   allSlotAt_.clear();
+  shortRows_ = {};
   if (!inHeader_) ResolvePicks();
 }
 
@@ -77,9 +78,14 @@ void TableColumns::ResolvePicks() {
   }
   std::stable_sort(at_.begin(), at_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   groupColumn_ = choice_.group ? find(*choice_.group) : kNone;
+  fieldsNeeded_ = choice_.all ? headerCells_.size() : 0;
+  for (const auto& [column, slot] : at_) fieldsNeeded_ = std::max(fieldsNeeded_, column + 1);
+  if (groupColumn_ != kNone) fieldsNeeded_ = std::max(fieldsNeeded_, groupColumn_ + 1);
 }
 
-void TableColumns::BeginRow(std::uint64_t) {
+void TableColumns::BeginRow(std::uint64_t line) {
+  rowLine_ = line;
+  rowFields_.reset();
   rowGroup_.clear();
   rowSlots_.clear();
   rowStart_ = keeper_.Filling().Size();
@@ -145,10 +151,10 @@ void TableColumns::EndHeader() {
   ResolvePicks();
 }
 
-std::size_t TableColumns::GroupIndex() {
+std::size_t TableColumns::GroupIndex(const std::string& label) {
   if (!choice_.group) return 0;
-  const auto [at, made] = groupIndex_.try_emplace(rowGroup_, groups_.size());
-  if (made) groups_.push_back(rowGroup_);
+  const auto [at, made] = groupIndex_.try_emplace(label, groups_.size());
+  if (made) groups_.push_back(label);
   return at->second;
 }
 
@@ -162,11 +168,45 @@ EntrySource& TableColumns::Block(std::size_t slot, std::size_t group) {
   return blocks_[blocks[group]]->entries;
 }
 
-// The row's cells get their blocks once its group is known.
+void TableColumns::ExpectRows(std::size_t rows) {
+  if (rows <= rows_ || rows_ == 0) return;
+  // Each block is taken to go on as it began: a group of a tenth of the
+  // rows so far gets room for a tenth of those to come.
+  const double more = static_cast<double>(rows - rows_) / static_cast<double>(rows_);
+  for (std::size_t b = 0; b < blocks_.size() && b < kBlocksWithRoom; ++b) {
+    EntrySource& entries = blocks_[b]->entries;
+    if (entries.Count() > 0)
+      entries.ExpectEntries(static_cast<std::size_t>(static_cast<double>(entries.Count()) * more));
+  }
+}
+
+// Counts the row as short, and keeps the first few: the column it lacks
+// first is the one a reader looking for the gap needs.
+void TableColumns::NoteShortRow(std::uint64_t line, std::size_t fields) {
+  ++shortRows_.count;
+  if (shortRows_.first.size() >= kShortRowsKept) return;
+  std::size_t first = kNone;
+  ColumnPick lacking;
+  auto consider = [&](std::size_t column, const std::string& name) {
+    if (column < fields || column >= first) return;
+    first = column;
+    lacking = {.number = column + 1, .name = name};
+  };
+  for (const auto& [column, slot] : at_) consider(column, choice_.columns[slot].name);
+  if (choice_.group) consider(groupColumn_, choice_.group->name);
+  if (choice_.all && fields < headerCells_.size()) consider(fields, headerCells_[fields]);
+  shortRows_.first.push_back({.line = line, .fields = fields, .lacking = std::move(lacking)});
+}
+
+// The row's cells get their blocks once its group is known. The rows read in
+// parts (input/TwoThreadTable) never come here: what is counted of each row
+// is counted of theirs where a part is taken (TwoThreadTableReader::TakePart).
 void TableColumns::EndRow() {
   if (inHeader_) return EndHeader();
   if (missing_) return;
-  const std::size_t group = GroupIndex();
+  if (rowFields_ && *rowFields_ < fieldsNeeded_) NoteShortRow(rowLine_, *rowFields_);
+  ++rows_;
+  const std::size_t group = GroupIndex(rowGroup_);
   CellBatch& batch = keeper_.Filling();
   for (std::size_t k = 0; k < rowSlots_.size(); ++k) batch.SetList(rowStart_ + k, Block(rowSlots_[k], group));
   if (batch.Size() >= kBatchCells) keeper_.Hand();

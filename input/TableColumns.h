@@ -50,6 +50,22 @@ struct ColumnEntries {
   EntrySource entries;
 };
 
+// A record of delimited text with fewer fields than a chosen column, or the
+// group column, needs. Its fields that are there are read all the same.
+struct ShortRow {
+  std::uint64_t line = 0;  // the line it begins on
+  std::size_t fields = 0;  // its fields, empty ones included
+  // The first column it lacks: its number from 1, and its name when it was
+  // chosen by name (with `all`, a column of the header: its header cell).
+  ColumnPick lacking;
+};
+
+// The short records of the table in hand.
+struct ShortRows {
+  std::size_t count = 0;
+  std::vector<ShortRow> first;  // the first kShortRowsKept of them, in order
+};
+
 class TableColumns final : public CellSink {
  public:
   // With `twoThreads` each batch of cells is kept on a helper thread while
@@ -69,6 +85,13 @@ class TableColumns final : public CellSink {
   void Cell(const TableCell& cell) override;
   void EndRow() override;
   bool Stopped() const override { return missing_.has_value(); }
+  void RowFields(std::size_t fields) override { rowFields_ = fields; }
+
+  // The records of the table begun last that were too short for a chosen
+  // column or the group column (with `all`: for the group column, and for
+  // every column its header names). Only delimited text tells its fields.
+  const ShortRows& TableShortRows() const { return shortRows_; }
+  static constexpr std::size_t kShortRowsKept = 10;
 
   // The texts read in the other decimal convention since the last call, in
   // the order met, whatever column they were in.
@@ -84,6 +107,23 @@ class TableColumns final : public CellSink {
   std::vector<ColumnEntries> TakeBlocks();
 
  private:
+  // Whole rows of delimited text may be split and tested elsewhere
+  // (input/TwoThreadTable) and taken in here in text order, once the header
+  // is read and names every chosen column.
+  friend class TwoThreadTableReader;
+  bool TakesRowsElsewhere() const { return !inHeader_ && !missing_; }
+  // Every cell told so far is kept in its block when this returns.
+  void KeepHeld() { keeper_.Finish(); }
+  // The rows read so far, the header aside.
+  std::size_t RowsRead() const { return rows_; }
+  void CountRows(std::size_t rows) { rows_ += rows; }
+  // About this many rows are coming in all: each block made so far (the
+  // first kBlocksWithRoom) gets room at once for its share of the rows to
+  // come, its share of those read. Only with every cell told kept
+  // (KeepHeld), as the room moves the numbers.
+  void ExpectRows(std::size_t rows);
+  static constexpr std::size_t kBlocksWithRoom = 64;
+
   struct Slot {
     std::string name;
     std::size_t number = 0;
@@ -97,7 +137,9 @@ class TableColumns final : public CellSink {
   // batch costs little to hand over, few enough that the two in hand stay
   // in the caches.
   static constexpr std::size_t kBatchCells = std::size_t{1} << 16;
-  std::size_t GroupIndex();
+  std::size_t GroupIndex(const std::string& label);
+  // Counts a row of `fields` fields, begun on `line`, as short.
+  void NoteShortRow(std::uint64_t line, std::size_t fields);
   EntrySource& Block(std::size_t slot, std::size_t group);
 
   ColumnsChoice choice_;
@@ -119,6 +161,8 @@ class TableColumns final : public CellSink {
   std::vector<std::pair<std::size_t, std::size_t>> at_;  // (column, slot), by column
   std::vector<std::size_t> allSlotAt_;                   // with `all`: the slot of each column, kNone unknown
   std::size_t groupColumn_ = 0;
+  std::size_t fieldsNeeded_ = 0;  // the fields a record needs for every column it is read for
+  ShortRows shortRows_;
 
   // The cells of the rows read: held in batches, each kept in its block
   // while the next fills.
@@ -126,6 +170,9 @@ class TableColumns final : public CellSink {
   std::vector<std::size_t> rowSlots_;  // the slot of each of the row's cells
   std::size_t rowStart_ = 0;           // where the row's cells begin in the filling batch
   std::string rowGroup_;               // the group's label of the row in hand
+  std::uint64_t rowLine_ = 0;
+  std::optional<std::size_t> rowFields_;  // its fields, when its reader tells them
+  std::size_t rows_ = 0;
 };
 
 }  // namespace tallowmere::input

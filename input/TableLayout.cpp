@@ -170,9 +170,10 @@ DecimalConvention GuessDecimal(const std::vector<SampleRow>& rows, bool header) 
   return commas > points ? DecimalConvention::kComma : DecimalConvention::kPoint;
 }
 
-TableLayout GuessTableLayout(std::string_view bytes, bool whole, const numtext::Separators& sep) {
+TableLayout GuessTableLayout(std::string_view bytes, bool whole, const numtext::Separators& sep,
+                             std::optional<TextForm> form) {
   Decoded decoded;
-  ListFileReader file(decoded);
+  ListFileReader file(decoded, form);
   file.Feed(bytes.data(), bytes.size());
   file.Finish();
   TableLayout layout;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "input/TableCells.h"
+#include "input/TextForm.h"
 #include "numtext/Separators.h"
 
 namespace tallowmere::input {
@@ -93,7 +94,9 @@ DecimalConvention GuessDecimal(const std::vector<SampleRow>& rows, bool header);
 // All three from a file's first bytes, as read from the disk (a mark, UTF-16
 // and UTF-32 decoded as a list file's are). `whole`: the bytes are the whole
 // file. Only the first 50 records are looked at: a file's first block
-// (system::kReadBlockBytes) is plenty.
-TableLayout GuessTableLayout(std::string_view bytes, bool whole, const numtext::Separators& sep);
+// (system::kReadBlockBytes) is plenty. `form`, when given, is the form the
+// bytes are read in instead (ListFileReader's forced form).
+TableLayout GuessTableLayout(std::string_view bytes, bool whole, const numtext::Separators& sep,
+                             std::optional<TextForm> form = std::nullopt);
 
 }  // namespace tallowmere::input

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
+
+#include "core/Utf8.h"
 
 namespace tallowmere::input {
 
 namespace {
+
+using namespace std::string_view_literals;
 
 // Whether a UTF-16 code unit is one a text of plain ASCII holds: a printable
 // character, a tab, a CR or an LF.
@@ -15,57 +18,123 @@ bool IsAsciiTextUnit(std::uint32_t unit) {
   return (unit >= 0x20 && unit < 0x7F) || unit == '\t' || unit == '\n' || unit == '\r';
 }
 
-}  // namespace
+struct Mark {
+  std::string_view bytes;
+  TextForm form;
+};
+// Longest first: FF FE 00 00 is UTF-32, not UTF-16 that begins with NUL.
+constexpr Mark kMarks[] = {{"\xFF\xFE\0\0"sv, TextForm::kUtf32Le},
+                           {"\0\0\xFE\xFF"sv, TextForm::kUtf32Be},
+                           {"\xEF\xBB\xBF"sv, TextForm::kUtf8},
+                           {"\xFF\xFE"sv, TextForm::kUtf16Le},
+                           {"\xFE\xFF"sv, TextForm::kUtf16Be}};
 
-void ListFileReader::Decide(bool final) {
-  using namespace std::string_view_literals;
-  struct Mark {
-    std::string_view bytes;
-    std::optional<WideForm> wide;  // none: UTF-8, read as it is
-  };
-  // Longest first: FF FE 00 00 is UTF-32, not UTF-16 that begins with NUL.
-  static constexpr Mark kMarks[] = {{"\xFF\xFE\0\0"sv, WideForm::kUtf32Le},
-                                    {"\0\0\xFE\xFF"sv, WideForm::kUtf32Be},
-                                    {"\xEF\xBB\xBF"sv, std::nullopt},
-                                    {"\xFF\xFE"sv, WideForm::kUtf16Le},
-                                    {"\xFE\xFF"sv, WideForm::kUtf16Be}};
-  const std::string_view head(head_, headSize_);
+// What the first bytes choose.
+struct HeadForm {
+  TextForm form;
+  std::size_t mark;  // the length of the mark to skip
+};
+
+// The form of a text by its first bytes; nothing while more of them could
+// still change it (never when `final`: they are all there will be).
+std::optional<HeadForm> FormOfHead(std::string_view head, bool final) {
   // A longer mark may still come.
   if (!final) {
     for (const Mark& mark : kMarks)
-      if (mark.bytes.size() > head.size() && mark.bytes.starts_with(head)) return;
+      if (mark.bytes.size() > head.size() && mark.bytes.starts_with(head)) return std::nullopt;
   }
-  std::size_t skip = 0;
-  for (const Mark& mark : kMarks) {
-    if (head.starts_with(mark.bytes)) {
-      Choose(mark.wide);
-      skip = mark.bytes.size();
-      break;
-    }
+  for (const Mark& mark : kMarks)
+    if (head.starts_with(mark.bytes)) return HeadForm{mark.form, mark.bytes.size()};
+  // No mark: UTF-16 all the same while every whole code unit so far is an
+  // ASCII character's, in one byte order.
+  bool little = true, big = true;
+  for (std::size_t i = 0; i + 1 < head.size() && (little || big); i += 2) {
+    const auto first = static_cast<unsigned char>(head[i]), second = static_cast<unsigned char>(head[i + 1]);
+    little = little && second == 0 && IsAsciiTextUnit(first);
+    big = big && first == 0 && IsAsciiTextUnit(second);
   }
-  if (form_ == Form::kUndecided) {
-    // No mark: UTF-16 all the same while every whole code unit so far is an
-    // ASCII character's, in one byte order.
-    bool little = true, big = true;
-    for (std::size_t i = 0; i + 1 < head.size() && (little || big); i += 2) {
-      const auto first = static_cast<unsigned char>(head[i]), second = static_cast<unsigned char>(head[i + 1]);
-      little = little && second == 0 && IsAsciiTextUnit(first);
-      big = big && first == 0 && IsAsciiTextUnit(second);
-    }
-    if ((little || big) && !final && head.size() < kUnmarkedWindow) return;
-    const bool twoUnits = head.size() >= 4;
-    Choose(!twoUnits ? std::nullopt
-           : little  ? std::optional(WideForm::kUtf16Le)
-           : big     ? std::optional(WideForm::kUtf16Be)
-                     : std::nullopt);
-  }
-  headSize_ = 0;
-  FeedText(head.data() + skip, head.size() - skip);
+  if ((little || big) && !final && head.size() < ListFileReader::kUnmarkedWindow) return std::nullopt;
+  const bool twoUnits = head.size() >= 4;
+  return HeadForm{!twoUnits ? TextForm::kUtf8
+                  : little  ? TextForm::kUtf16Le
+                  : big     ? TextForm::kUtf16Be
+                            : TextForm::kUtf8,
+                  0};
 }
 
-void ListFileReader::Choose(std::optional<WideForm> wide) {
-  form_ = wide ? Form::kWide : Form::kBytes;
-  if (wide) wide_.Begin(*wide);
+// The mark of a form, if it has one.
+std::string_view MarkOf(TextForm form) {
+  for (const Mark& mark : kMarks)
+    if (mark.form == form) return mark.bytes;
+  return {};
+}
+
+// Whether `text` is well-formed UTF-8; when it is not `whole`, a sequence
+// cut at its end counts as whole.
+bool IsWellFormedUtf8(std::string_view text, bool whole) {
+  for (std::size_t at = 0; at < text.size();) {
+    if (static_cast<unsigned char>(text[at]) < 0x80) {
+      ++at;
+      continue;
+    }
+    const std::size_t length = core::Utf8SequenceLength(text, at);
+    if (length == 0) {
+      // A sequence the end cut: well-formed as far as it goes.
+      const std::size_t left = text.size() - at;
+      return !whole && left < 4 && core::Utf8SequenceLength(std::string(text.substr(at)) + "\x80\x80\x80", 0) > left;
+    }
+    at += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+TextForm DetectTextForm(std::string_view start, bool whole) {
+  const HeadForm head = *FormOfHead(start.substr(0, ListFileReader::kUnmarkedWindow), true);
+  if (head.form != TextForm::kUtf8 || head.mark > 0) return head.form;
+  return IsWellFormedUtf8(start, whole) ? TextForm::kUtf8 : TextForm::kWindows1252;
+}
+
+void ListFileReader::Decide(bool final) {
+  const std::string_view head(head_, headSize_);
+  std::optional<HeadForm> chosen;
+  if (!forced_) {
+    chosen = FormOfHead(head, final);
+  } else {
+    // Only the forced form's own mark is skipped; it may still be coming.
+    const std::string_view mark = MarkOf(*forced_);
+    if (!final && mark.size() > head.size() && mark.starts_with(head)) return;
+    chosen = HeadForm{*forced_, head.starts_with(mark) ? mark.size() : 0};
+  }
+  if (!chosen) return;
+  Choose(chosen->form);
+  headSize_ = 0;
+  FeedText(head.data() + chosen->mark, head.size() - chosen->mark);
+}
+
+void ListFileReader::Choose(TextForm form) {
+  switch (form) {
+    case TextForm::kUtf8:
+      form_ = Form::kBytes;
+      return;
+    case TextForm::kWindows1252:
+      form_ = Form::kEightBit;
+      return;
+    case TextForm::kUtf16Le:
+      wide_.Begin(WideForm::kUtf16Le);
+      break;
+    case TextForm::kUtf16Be:
+      wide_.Begin(WideForm::kUtf16Be);
+      break;
+    case TextForm::kUtf32Le:
+      wide_.Begin(WideForm::kUtf32Le);
+      break;
+    case TextForm::kUtf32Be:
+      wide_.Begin(WideForm::kUtf32Be);
+      break;
+  }
+  form_ = Form::kWide;
 }
 
 void ListFileReader::FeedWide(const char* data, std::size_t size) {
@@ -73,9 +142,15 @@ void ListFileReader::FeedWide(const char* data, std::size_t size) {
              [this](const char* text, std::size_t length) { text_.Feed(text, length); });
 }
 
+void ListFileReader::FeedEightBit(const char* data, std::size_t size) {
+  eightBit_.Feed(data, size, [this](const char* text, std::size_t length) { text_.Feed(text, length); });
+}
+
 void ListFileReader::FeedText(const char* data, std::size_t size) {
   if (form_ == Form::kBytes)
     text_.Feed(data, size);
+  else if (form_ == Form::kEightBit)
+    FeedEightBit(data, size);
   else
     FeedWide(data, size);
 }
@@ -98,7 +173,7 @@ void ListFileReader::Feed(const char* data, std::size_t size, const std::functio
   if (form_ == Form::kBytes)
     text_.Feed(data, size, pending.Hand());
   else
-    FeedWide(data, size);
+    FeedText(data, size);
 }
 
 void ListFileReader::Finish() {

@@ -131,6 +131,22 @@ QColor TextColourOn(const QColor& background) {
   return Luminance(background) > 0.1791 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
+QColor ReadableEdge(const QColor& background, const QColor& text) {
+  const QColor from = background.toRgb();
+  QColor to = text.toRgb();
+  if (ContrastRatio(from, to) < kReadableEdgeContrast) to = TextColourOn(from);
+  // A soft edge where it is enough, the text's full strength where it is not.
+  constexpr int kSteps = 20;
+  for (int step = 1; step < kSteps; ++step) {
+    const double t = static_cast<double>(step) / kSteps;
+    const QColor mixed = QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
+                                          static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
+                                          static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
+    if (ContrastRatio(from, mixed) >= kReadableEdgeContrast) return mixed;
+  }
+  return to;
+}
+
 QPalette ReadablePalette(const QPalette& system) {
   QPalette palette = TextsRead(system) ? system : LightPalette();
   DeepenSelection(palette);

@@ -19,6 +19,15 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // Black or white, whichever reads better on `background`.
 QColor TextColourOn(const QColor& background);
 
+// The guidelines' floor for the parts of a control a user must see (a check
+// box's edge) against what is next to them.
+inline constexpr double kReadableEdgeContrast = 3.0;
+
+// An edge that shows on `background`: `text` mixed into it just enough to
+// differ from it kReadableEdgeContrast to one; black or white (TextColourOn)
+// take the place of a text that differs less.
+QColor ReadableEdge(const QColor& background, const QColor& text);
+
 // The palette the window paints with, from the system's: kept when its texts
 // read on its own backgrounds and its window text reads on the window's white
 // (a light theme); otherwise (a dark theme) a light palette with dark texts.

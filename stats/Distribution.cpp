@@ -55,6 +55,11 @@ int AutoBinCount(std::span<const double> sorted) {
     range = high / 2.0 - low / 2.0;
     iqr = InclusiveQuantile(sorted, 0.75) / 2.0 - InclusiveQuantile(sorted, 0.25) / 2.0;
   }
+  return AutoBinCountOf(n, range, iqr);
+}
+
+int AutoBinCountOf(std::size_t n, double range, double iqr) {
+  if (n < 2 || !(range > 0.0)) return 1;
   const double count = static_cast<double>(n);
   const double sturges = range / (std::log2(count) + 1.0);
   const double freedmanDiaconis = 2.0 * iqr * std::pow(count, -1.0 / 3.0);
@@ -64,18 +69,12 @@ int AutoBinCount(std::span<const double> sorted) {
   return bins >= kMaxBins ? kMaxBins : static_cast<int>(bins);
 }
 
-namespace {
-
-// The lower edge of bin i of `bins` over [low, high], as numpy's linspace
-// places it: i steps of (high - low) / bins from low; the last edge is high.
-double BinEdge(double low, double high, int bins, int i) {
+double HistogramEdge(double low, double high, int bins, int i) {
   if (i >= bins) return high;
   const double step = (high - low) / bins;
   if (std::isfinite(step)) return i * step + low;
   return Interpolate(low, high, static_cast<double>(i) / bins);
 }
-
-}  // namespace
 
 std::vector<std::size_t> HistogramCounts(std::span<const double> sorted, double low, double high, int bins) {
   if (bins < 1 || !std::isfinite(low) || !std::isfinite(high) || low > high) return {};
@@ -85,7 +84,7 @@ std::vector<std::size_t> HistogramCounts(std::span<const double> sorted, double 
   for (int i = 0; i < bins; ++i) {
     // Searching only from the previous edge on keeps every count whole even
     // if rounding put two edges out of order.
-    const auto to = i + 1 == bins ? end : std::lower_bound(from, end, BinEdge(low, high, bins, i + 1));
+    const auto to = i + 1 == bins ? end : std::lower_bound(from, end, HistogramEdge(low, high, bins, i + 1));
     counts[static_cast<std::size_t>(i)] = static_cast<std::size_t>(std::distance(from, to));
     from = to;
   }

@@ -33,6 +33,14 @@ double InclusiveQuantile(std::span<const double> sorted, double p);
 // range, kept within 1 .. kMaxBins. 1 for fewer than two numbers or no spread.
 inline constexpr int kMaxBins = 500;
 int AutoBinCount(std::span<const double> sorted);
+// The same rule from the count, the range and the interquartile range of
+// numbers measured some other way (both finite, the range above 0).
+int AutoBinCountOf(std::size_t n, double range, double iqr);
+
+// The lower edge of bin i (0 .. bins) of `bins` over [low, high] as
+// HistogramCounts draws them: i steps of (high - low) / bins from low, as
+// numpy's linspace places them; edge `bins` is high itself.
+double HistogramEdge(double low, double high, int bins, int i);
 
 // How many of the sorted numbers fall into each of `bins` equal-width bins
 // over [low, high]: each bin holds its lower edge and not its upper one,

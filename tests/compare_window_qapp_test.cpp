@@ -4,9 +4,13 @@
 // to Number List" and its undo, the box plots' shared axis and pictures, and
 // what keyboard and assistive technology reach.
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSvgRenderer>
+#include <QTableView>
 #include <functional>
 #include <numeric>
 #include <ostream>
@@ -452,6 +456,36 @@ INSTANTIATE_TEST_SUITE_P(Spans, SharedAxis,
                                                "Inside", {{"a", {}, {"-5", "9"}}, {"b", {}, {"0", "1", "2"}}}, -5, 9},
                                            SpanCase{"OneValue", {{"a", {}, {"4", "4"}}, {"b", {}, {"4"}}}, 3.5, 4.5},
                                            SpanCase{"EmptyListLeftOut", {{"a", {}, {}}, {"b", {}, {"2", "3"}}}, 2, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// The window opens wide enough for its table, row titles included, where the
+// screen has room.
+
+struct WidthCase {
+  const char* name;
+  std::vector<ListCells> lists;
+};
+
+class OpensWide : public CompareTest, public ::testing::WithParamInterface<WidthCase> {};
+
+TEST_P(OpensWide, EnoughForEveryCellAndRowTitle) {
+  OpenOn(GetParam().lists);
+  QTableView* table = window_->Table();
+  QCoreApplication::processEvents();
+  const int needed = table->verticalHeader()->width() + table->horizontalHeader()->length();
+  if (needed + 40 > window_->screen()->availableGeometry().width()) GTEST_SKIP() << "the screen is too narrow";
+  EXPECT_GE(table->viewport()->width() + table->verticalHeader()->width(), needed);
+  EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, OpensWide,
+                         ::testing::Values(WidthCase{"NarrowCells", {{"a", {}, {"1", "2"}}, {"b", {}, {"3", "4"}}}},
+                                           WidthCase{
+                                               "WideSums",
+                                               {{"id", {}, {"1000000000", "9999999999", "5000000000"}},
+                                                {"weight", {}, {"61.123456", "72.5", "80.25"}},
+                                                {"height", {}, {"170000000.5", "180000000.25", "190000000.125"}}}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class Histograms : public CompareTest, public ::testing::WithParamInterface<SpanCase> {};

@@ -108,21 +108,23 @@ std::vector<double> Range(int n) {
   return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AutomaticBins,
-                         ::testing::Values(
-                             // Sturges: ceil(log2 n) + 1; Freedman-Diaconis: range / (2 IQR / cbrt n).
-                             AutoCase{"Sturges", {1, 2, 3, 4, 5, 6, 7, 8}, 4},  // IQR 3.5: FD 2
-                             AutoCase{"FreedmanDiaconis", Range(10000), 22},    // Sturges 15
-                             AutoCase{"HeavyTail",
-                                      [] {
-                                        auto v = Range(1000);
-                                        v.back() = 1e6;
-                                        return v;
-                                      }(),
-                                      kMostBins},
-                             AutoCase{"NoSpreadInTheMiddle", {0, 5, 5, 5, 5, 5, 5, 10}, 4},  // IQR 0: Sturges alone
-                             AutoCase{"OneNumber", {3}, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AutomaticBins,
+    ::testing::Values(
+        // Sturges: ceil(log2 n) + 1; Freedman-Diaconis: range / (2 IQR / cbrt n).
+        // Halves: whole numbers would get a bar per value.
+        AutoCase{"Sturges", {1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5, 8.5}, 4},  // IQR 3.5: FD 2
+        AutoCase{"FreedmanDiaconis", Range(10000), 22},                    // Sturges 15
+        AutoCase{"HeavyTail",
+                 [] {
+                   auto v = Range(1000);
+                   v.back() = 1e6;
+                   return v;
+                 }(),
+                 kMostBins},
+        AutoCase{"NoSpreadInTheMiddle", {0.5, 5.5, 5.5, 5.5, 5.5, 5.5, 5.5, 10.5}, 4},  // IQR 0: Sturges alone
+        AutoCase{"OneNumber", {3}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FigureOutliers, BeyondTheCapOnlyTheExtremesAreKept) {
   // 3,000 on each side of a tight middle: more than the picture draws.
@@ -170,6 +172,124 @@ INSTANTIATE_TEST_SUITE_P(Cases, FigureCurve,
                                            CurveCase{"ZeroSpread", 2.0, 0.0, true, false},
                                            CurveCase{"NoMean", std::nullopt, 1.0, false, false},
                                            CurveCase{"InfiniteMean", HUGE_VAL, 1.0, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Whole numbers, outliers left out, and the logarithmic axis.
+struct OptionsCase {
+  const char* name;
+  std::vector<double> sorted;
+  FigureOptions options;
+  BinKind kind;
+  double low, high;
+  std::vector<std::size_t> bins;
+  std::size_t lowBeyond, highBeyond;
+  std::size_t outliersDrawn;
+};
+
+class FigureWithOptions : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(FigureWithOptions, SpanBinsAndWhatLiesBeyond) {
+  const OptionsCase& c = GetParam();
+  const DistributionFigure f = MakeDistributionFigure(c.sorted, c.options, 0.0, 1.0);
+  EXPECT_EQ(f.binKind, c.kind);
+  EXPECT_DOUBLE_EQ(f.low, c.low);
+  EXPECT_DOUBLE_EQ(f.high, c.high);
+  EXPECT_EQ(f.bins, c.bins);
+  EXPECT_EQ(f.edges.size(), f.bins.size() + 1);
+  EXPECT_EQ(f.withoutOutliers, c.options.withoutOutliers);
+  EXPECT_EQ(f.lowBeyond, c.lowBeyond);
+  EXPECT_EQ(f.highBeyond, c.highBeyond);
+  EXPECT_EQ(f.lowOutliers.size() + f.highOutliers.size(), c.outliersDrawn);
+  // The figure still counts every number.
+  EXPECT_EQ(f.count, c.sorted.size());
+}
+
+// 28 weights from 55 to 82 and two outliers beyond the fences (Q1 62.25,
+// Q3 76.75 on this list: fences 40.5 and 98.5).
+std::vector<double> Weights() {
+  std::vector<double> v;
+  for (int i = 0; i < 28; ++i) v.push_back(55 + i);
+  v.push_back(250);
+  v.push_back(999);
+  return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FigureWithOptions,
+    ::testing::Values(
+        OptionsCase{"DiceOneBarPerFace",
+                    {1, 1, 2, 3, 3, 3, 4, 6, 6},
+                    {},
+                    BinKind::kValues,
+                    0.5,
+                    6.5,
+                    {2, 1, 3, 1, 0, 2},
+                    0,
+                    0,
+                    0},
+        // All values: 250 shares the first of four bins 236 wide with the
+        // weights, 999 is alone in the last; both drawn as outliers.
+        OptionsCase{"WeightsWithOutliers", Weights(), {.bins = 4}, BinKind::kEqual, 55, 999, {29, 0, 0, 1}, 0, 0, 2},
+        // Without them: the 28 whole weights, a bar each.
+        OptionsCase{"WeightsWithoutOutliers",
+                    Weights(),
+                    {.withoutOutliers = true},
+                    BinKind::kValues,
+                    54.5,
+                    82.5,
+                    std::vector<std::size_t>(28, 1),
+                    0,
+                    2,
+                    0},
+        OptionsCase{"BothSidesLeftOut",
+                    {-50, 10, 11, 12, 13, 14, 90},
+                    {.bins = 2, .withoutOutliers = true},
+                    BinKind::kEqual,
+                    10,
+                    14,
+                    {2, 3},
+                    1,
+                    1,
+                    0},
+        OptionsCase{"LogarithmicDecades",
+                    {1, 2, 10, 20, 100, 200, 1000},
+                    {.bins = 3, .logarithmic = true},
+                    BinKind::kLogarithmic,
+                    1,
+                    1000,
+                    {2, 2, 3},
+                    0,
+                    0,
+                    1},  // 1000 beyond the fence at 366
+        // Zero has no logarithm: the check box is refused.
+        OptionsCase{"LogarithmicRefusedWithZero",
+                    {0, 1, 2},
+                    {.logarithmic = true},
+                    BinKind::kValues,
+                    -0.5,
+                    2.5,
+                    {1, 1, 1},
+                    0,
+                    0,
+                    0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct LogCase {
+  const char* name;
+  std::vector<double> sorted;
+  bool can;
+};
+
+class LogarithmicAxis : public ::testing::TestWithParam<LogCase> {};
+
+TEST_P(LogarithmicAxis, OnlyForPositiveFiniteNumbers) {
+  EXPECT_EQ(CanShowLogarithmic(GetParam().sorted), GetParam().can);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LogarithmicAxis,
+                         ::testing::Values(LogCase{"Positive", {0.001, 5, 1e300}, true}, LogCase{"Zero", {0, 5}, false},
+                                           LogCase{"Negative", {-1, 5}, false},
+                                           LogCase{"Infinite", {1, HUGE_VAL}, false}, LogCase{"None", {}, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

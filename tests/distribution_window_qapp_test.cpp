@@ -240,7 +240,8 @@ class StoredBins : public DistributionTest, public ::testing::WithParamInterface
 TEST_P(StoredBins, AreRestoredAndChangesStored) {
   const BinsCase& c = GetParam();
   if (c.stored != kAbsent) Store(kDistributionBinsKey, c.stored);
-  ASSERT_TRUE(OpenWindowOn({"1", "2", "3", "4", "5", "6", "7", "8"}));
+  // Halves: whole numbers would get a bar per value.
+  ASSERT_TRUE(OpenWindowOn({"1.5", "2.5", "3.5", "4.5", "5.5", "6.5", "7.5", "8.5"}));
   QSpinBox* bins = Window()->Bins();
   EXPECT_EQ(bins->value(), c.shown);
   EXPECT_EQ(Window()->Figure().bins.size(), c.shown == 0 ? 4u : static_cast<std::size_t>(c.shown));
@@ -390,7 +391,8 @@ TEST_F(DistributionTest, APictureCutShortLeavesTheOldOneAndSaysWhy) {
 
 TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
   ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
-  for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+  for (QWidget* w : std::initializer_list<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->Range(),
+                                                    Window()->Logarithmic(), Window()->Titled(), Window()->CopyButton(),
                                                     Window()->SaveButton(), Window()->Table()}) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     ASSERT_NE(a, nullptr);
@@ -399,7 +401,7 @@ TEST_F(DistributionTest, EveryControlAndThePictureHaveAccessibleNames) {
   QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(Window()->Picture());
   EXPECT_EQ(picture->text(QAccessible::Description),
             "Histogram and box plot of 4 numbers from 2 to 5; first quartile 3.5, median 4, third quartile 4.25. "
-            "1 value lies beyond the whiskers.");
+            "1 value lies beyond the whiskers. 4 bins: 2: 1 number; 3: 0 numbers; 4: 2 numbers; 5: 1 number.");
 }
 
 TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
@@ -407,11 +409,12 @@ TEST_F(DistributionTest, TabReachesEveryControlInOrder) {
   QApplication::setActiveWindow(Window());
   Window()->Picture()->setFocus(Qt::TabFocusReason);
   std::vector<QWidget*> reached{QApplication::focusWidget()};
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 7; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     reached.push_back(QApplication::focusWidget());
   }
-  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->CopyButton(),
+  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Picture(), Window()->Bins(), Window()->Range(),
+                                            Window()->Logarithmic(), Window()->Titled(), Window()->CopyButton(),
                                             Window()->SaveButton(), Window()->Table()}));
 }
 
@@ -542,6 +545,114 @@ TEST_F(DistributionTest, CopyAsTableIsOfferedOnlyWithRows) {
   menu->hide();
   form().ListView2_CopyAsTable();
   EXPECT_EQ(QApplication::clipboard()->text(), "before");
+}
+
+// ---------------------------------------------------------------------------
+// The range, the logarithmic axis and the picture's title, each remembered.
+
+// 28 weights and two far beyond the box's fences.
+std::vector<std::string> Weights() {
+  std::vector<std::string> v;
+  for (int i = 0; i < 28; ++i) v.push_back(std::to_string(55 + i));
+  v.push_back("999");
+  v.push_back("250");
+  return v;
+}
+
+struct RangeCase {
+  const char* name;
+  QString stored;  // kAbsent: no setting
+  bool without;    // the range shown
+};
+
+class StoredRange : public DistributionTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(StoredRange, IsRestoredAndChangesStored) {
+  const RangeCase& c = GetParam();
+  if (c.stored != kAbsent) Store(kDistributionRangeKey, c.stored);
+  ASSERT_TRUE(OpenWindowOn(Weights()));
+  QComboBox* range = Window()->Range();
+  EXPECT_EQ(range->currentText(), c.without ? "Without outliers" : "All values");
+  EXPECT_EQ(Window()->Figure().withoutOutliers, c.without);
+  // Without them the span ends at the last weight, and the two are counted
+  // beyond it; with them it reaches 999.
+  EXPECT_EQ(Window()->Figure().high, c.without ? 82.5 : 999.0);
+  EXPECT_EQ(Window()->Figure().highBeyond, c.without ? 2u : 0u);
+
+  range->setCurrentIndex(c.without ? 0 : 1);
+  EXPECT_EQ(Stored(kDistributionRangeKey), c.without ? "All" : "WithoutOutliers");
+  EXPECT_EQ(Window()->Figure().withoutOutliers, !c.without);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, StoredRange,
+                         ::testing::Values(RangeCase{"Absent", kAbsent, false}, RangeCase{"All", "All", false},
+                                           RangeCase{"Without", "WithoutOutliers", true},
+                                           RangeCase{"Unknown", "Some", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct LogCase {
+  const char* name;
+  std::vector<std::string> numbers;
+  QString stored;
+  bool enabled;
+  bool logarithmic;  // the figure's axis
+};
+
+class LogarithmicOption : public DistributionTest, public ::testing::WithParamInterface<LogCase> {};
+
+TEST_P(LogarithmicOption, OnlyForPositiveNumbers) {
+  const LogCase& c = GetParam();
+  if (c.stored != kAbsent) Store(kDistributionLogarithmicKey, c.stored);
+  ASSERT_TRUE(OpenWindowOn(c.numbers));
+  QCheckBox* box = Window()->Logarithmic();
+  EXPECT_EQ(box->isEnabled(), c.enabled);
+  EXPECT_EQ(box->isChecked(), c.stored == "1");
+  EXPECT_EQ(Window()->Figure().Logarithmic(), c.logarithmic);
+  box->setChecked(!box->isChecked());
+  EXPECT_EQ(Stored(kDistributionLogarithmicKey), c.stored == "1" ? "0" : "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, LogarithmicOption,
+                         ::testing::Values(LogCase{"Positive", {"1", "10", "100", "1000"}, "1", true, true},
+                                           LogCase{"PositiveNotAsked", {"1", "10", "100"}, kAbsent, true, false},
+                                           LogCase{"WithZero", {"0", "10", "100"}, "1", false, false},
+                                           LogCase{"Negative", {"-1", "10", "100"}, "1", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DistributionTest, TheTitleAndStatisticsAreLeftOutUnlessAsked) {
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
+  const QSize view = Window()->Picture()->size() * Window()->Picture()->devicePixelRatioF();
+  EXPECT_FALSE(Window()->Titled()->isChecked());
+  EXPECT_EQ(Window()->PictureImage().size(), view);
+
+  Window()->Titled()->setChecked(true);
+  EXPECT_EQ(Stored(kDistributionTitledKey), "1");
+  const QImage titled = Window()->PictureImage();
+  EXPECT_EQ(titled.width(), view.width());
+  // A title's line and the table's rows beyond the picture.
+  EXPECT_GT(titled.height(), view.height() + Window()->fontMetrics().height() * 4);
+
+  QTemporaryDir dir;
+  dialogs_.QueueSaveFile(dir.filePath("t.svg"));
+  dialogs_.QueueChosenFilter(QString::fromLatin1(kSvgFilter));
+  Window()->SaveButton()->click();
+  QFile file(dir.filePath("t.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray svg = file.readAll();
+  EXPECT_TRUE(svg.contains("<title>Distribution of 4 numbers</title>"));
+  EXPECT_TRUE(svg.contains("Standard deviation"));
+}
+
+TEST_F(DistributionTest, TheToolTipOfABarTellsItsValueAndCount) {
+  ASSERT_TRUE(OpenWindowOn({"1", "1", "2", "3", "3", "3", "6"}));
+  DistributionView* view = Window()->Picture();
+  const picture::Frame frame =
+      DistributionFrame(QRectF(view->rect()), Window()->Figure(), {view->font(), numtext::Separators{}, {}, {}},
+                        QFontMetricsF(view->font(), view));
+  const double middle = frame.plot.center().y();
+  EXPECT_EQ(view->ToolTipAt(QPointF(frame.X(3), middle)), "3: 3 numbers");
+  EXPECT_EQ(view->ToolTipAt(QPointF(frame.X(5), middle)), "5: 0 numbers");
+  EXPECT_EQ(view->ToolTipAt(QPointF(frame.X(3), frame.box.center().y())), "");
 }
 
 }  // namespace

@@ -271,6 +271,67 @@ TEST(LoadListFile, LetsEventsRunAndAsksToStopBetweenBlocksWhateverSizeTheFileRep
   }
 }
 
+// A text held in memory (a paste's) reads as the same bytes in a file do,
+// decoded alike, and stops and tells its progress between its blocks.
+TEST(ReadHeldText, ReadsAsTheSameBytesInAFileDoAndStopsBetweenBlocks) {
+  TempTree tree;
+  Entries lines;
+  const std::string three = NumberedLines(3 * kReadBlockBytes - 100, lines);
+  struct Case {
+    const char* name;
+    std::string text;
+    int stopAtRun;  // 0: never
+    std::vector<std::size_t> progress;
+    bool whole;
+  };
+  const std::vector<Case> cases = {
+      {"nothing", "", 0, {}, true},
+      {"one block, mixed line ends, no last line end", "1\n2\r\n3\r4", 0, {}, true},
+      {"a UTF-8 mark",
+       "\xEF\xBB\xBF"
+       "61.5\n70\n",
+       0,
+       {},
+       true},
+      {"UTF-16 with a mark",
+       std::string("\xFF\xFE"
+                   "6\0"
+                   "1\0"
+                   "\n\0"
+                   "7\0",
+                   10),
+       0,
+       {},
+       true},
+      {"three blocks: between each", three, 0, {kReadBlockBytes, 2 * kReadBlockBytes}, true},
+      {"three blocks, stopped at the first run", three, 1, {kReadBlockBytes}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingEntrySink fromFile;
+    ListTextReader fileLines(fromFile, {});
+    ASSERT_TRUE(LoadFileText(fromFile, fileLines, tree.File("twin.txt", c.text), {}));
+    RecordingEntrySink held;
+    ListTextReader heldLines(held, {});
+    int runs = 0;
+    std::vector<std::size_t> progress;
+    const bool whole = ReadHeldText(
+        held, heldLines, c.text, [&] { ++runs; }, [&] { return c.stopAtRun > 0 && runs >= c.stopAtRun; },
+        [&](std::size_t read) { progress.push_back(read); });
+    EXPECT_EQ(whole, c.whole);
+    EXPECT_EQ(progress, c.progress);
+    if (c.whole) {
+      EXPECT_EQ(held.entries, fromFile.entries);
+    } else {
+      // The whole lines read before the stop, and not the one it cut.
+      ASSERT_FALSE(held.entries.empty());
+      ASSERT_LT(held.entries.size(), fromFile.entries.size());
+      EXPECT_EQ(held.entries, Entries(fromFile.entries.begin(),
+                                      fromFile.entries.begin() + static_cast<std::ptrdiff_t>(held.entries.size())));
+    }
+  }
+}
+
 TEST(LoadListFile, AFileThatChangesWhileItIsReadFailsNamingItAndKeepsTheLinesReadBefore) {
   TempTree tree;
   Entries lines;

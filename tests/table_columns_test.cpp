@@ -1,8 +1,9 @@
 // Several columns of tables from their cells: columns by number, by header
 // name and all that hold a number; groups in the order they first appear;
 // text, stored numbers and other cells; decimal commas; tables after tables;
-// a header without the name chosen. A text cell must read exactly as the same
-// text read as a line of a list file.
+// a header without the name chosen; the records of delimited text too short
+// for a column. A text cell must read exactly as the same text read as a line
+// of a list file.
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "input/DelimitedCells.h"
 #include "input/EntrySource.h"
 #include "input/ListCandidates.h"
 #include "input/TableColumns.h"
@@ -302,6 +304,86 @@ TEST(TableColumns, TwoThreadsKeepWhatOneKeeps) {
     ASSERT_FALSE(oneBlocks.empty());
     EXPECT_EQ(twoBlocks, oneBlocks);
   }
+}
+
+// The short records of each table, as "count: line L F fields lacks N 'name'; ...".
+struct ShortRowsCase {
+  const char* name;
+  ColumnsChoice choice;
+  std::vector<std::string> tables;  // CSV text, one table each
+  std::vector<std::string> told;    // for each table
+};
+
+std::string Told(const ShortRows& rows) {
+  std::string out = std::to_string(rows.count) + ":";
+  for (const ShortRow& row : rows.first)
+    out += " line " + std::to_string(row.line) + " " + std::to_string(row.fields) + " fields lacks " +
+           std::to_string(row.lacking.number) + " '" + row.lacking.name + "';";
+  return out;
+}
+
+std::vector<ShortRowsCase> ShortRowsCases() {
+  std::string twelve, twelveTold = "12:";
+  for (int line = 1; line <= 12; ++line) {
+    twelve += "1\n";
+    if (line <= 10) twelveTold += " line " + std::to_string(line) + " 1 fields lacks 2 '';";
+  }
+  return {
+      {"two columns by number: the records short of the second, wherever the blank lines are",
+       Cols({Num(1), Num(3)}),
+       {"1,2,3\n4\n\n5,6\n7,8,\n"},
+       {"2: line 2 1 fields lacks 3 ''; line 4 2 fields lacks 3 '';"}},
+      {"empty fields are fields; blank lines, CR LF ones too, are no records",
+       Cols({Num(3)}),
+       {",,\r\n\r\n\n1,,\n"},
+       {"0:"}},
+      {"the first column lacked is named: the group column before a chosen one",
+       Cols({Name("c")}, true, Name("b")),
+       {"a,b,c\n1\n1,2\n"},
+       {"2: line 2 1 fields lacks 2 'b'; line 3 2 fields lacks 3 'c';"}},
+      {"a column chosen by number has no name, even under a header",
+       Cols({Num(3), Name("a")}, true),
+       {"a,b,c\n1\n"},
+       {"1: line 2 1 fields lacks 3 '';"}},
+      {"the header row is never short", Cols({Num(3)}, true), {"a\n1,2,3\n"}, {"0:"}},
+      {"all fields with a header: every column it names",
+       AllCols(true),
+       {"a,b,c\n1,2\n1,2,3\n"},
+       {"1: line 2 2 fields lacks 3 'c';"}},
+      {"all fields: the group column", AllCols(false, Num(4)), {"1,2,3,4\n1,2\n"}, {"1: line 2 2 fields lacks 4 '';"}},
+      {"all fields without a header or groups: no record lacks a column", AllCols(false), {"1\n1,2,3\n"}, {"0:"}},
+      {"past the first ten: counted, not kept", Cols({Num(2)}), {twelve}, {twelveTold}},
+      {"each table counts its own",
+       Cols({Num(2)}),
+       {"1\n", "1,2\n", "3\n"},
+       {"1: line 1 1 fields lacks 2 '';", "0:", "1: line 1 1 fields lacks 2 '';"}},
+      {"a record whose quote is left open is not counted", Cols({Num(3)}), {"1,\"x\n"}, {"0:"}},
+      {"a header without the name: nothing is counted", Cols({Name("z")}, true), {"a\n1\n"}, {"0:"}},
+  };
+}
+
+TEST(TableColumns, CountsShortRecords) {
+  for (const ShortRowsCase& c : ShortRowsCases()) {
+    SCOPED_TRACE(c.name);
+    TableColumns columns(c.choice, kPoint);
+    std::vector<std::string> told;
+    for (const std::string& table : c.tables) {
+      columns.BeginTable();
+      DelimitedCells cells(',', columns);
+      cells.Feed(table.data(), table.size());
+      cells.Finish();
+      told.push_back(Told(columns.TableShortRows()));
+    }
+    EXPECT_EQ(told, c.tables.size() == c.told.size() ? c.told : std::vector<std::string>{"(a row per table)"});
+  }
+}
+
+// A spreadsheet's rows have no count of fields (empty cells are not stored):
+// however few cells a row holds, it is never short.
+TEST(TableColumns, RowsWithoutFieldCountsAreNeverShort) {
+  TableColumns columns(Cols({Num(3)}, false, Num(5)), kPoint);
+  Feed(columns, {{{T(0, "1")}, {T(2, "3")}}});
+  EXPECT_EQ(Told(columns.TableShortRows()), "0:");
 }
 
 }  // namespace

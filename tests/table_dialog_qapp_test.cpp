@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <set>
 
 #include "app/CompareModel.h"
 #include "app/CompareWindow.h"
@@ -25,6 +26,7 @@
 #include "app/ListNotice.h"
 #include "app/NumberListMenu.h"
 #include "app/TableDialog.h"
+#include "app/TableOpening.h"
 #include "app/TablePreview.h"
 #include "tests/support/WindowTestKit.h"
 
@@ -369,6 +371,7 @@ TEST_F(TableDialogTest, AWorkbooksSheetIsChosenAndItsColumnAppended) {
     const TableDialogWatch watch([](TableDialog& dialog) {
       EXPECT_TRUE(dialog.SheetBox()->isEnabled());
       EXPECT_FALSE(dialog.DelimiterBox()->isEnabled());
+      EXPECT_FALSE(dialog.EncodingBox()->isEnabled()) << "a workbook says its own encoding";
       EXPECT_EQ(dialog.SheetBox()->currentText(), "Notes");
       dialog.SheetBox()->setCurrentText("Lab");
       EXPECT_TRUE(dialog.HeaderBox()->isChecked()) << "guessed again for the sheet";
@@ -466,9 +469,9 @@ TEST_F(TableDialogTest, TabReachesEveryControlAndEachHasAName) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   QApplication::setActiveWindow(&dialog);
   dialog.DelimiterBox()->setFocus();
-  const std::vector<QWidget*> controls = {dialog.DelimiterBox(), dialog.OtherDelimiter(), dialog.HeaderBox(),
-                                          dialog.DecimalBox(),   dialog.Preview(),        dialog.ColumnList(),
-                                          dialog.SplitBox()};
+  const std::vector<QWidget*> controls = {dialog.EncodingBox(), dialog.DelimiterBox(), dialog.OtherDelimiter(),
+                                          dialog.HeaderBox(),   dialog.DecimalBox(),   dialog.Preview(),
+                                          dialog.ColumnList(),  dialog.SplitBox()};
   std::set<QWidget*> reached;
   for (int i = 0; i < 20; ++i) {
     reached.insert(QApplication::focusWidget());
@@ -479,6 +482,83 @@ TEST_F(TableDialogTest, TabReachesEveryControlAndEachHasAName) {
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
   }
   EXPECT_FALSE(dialog.SheetBox()->accessibleName().isEmpty());
+}
+
+struct EncodingCase {
+  const char* name;
+  QByteArray bytes;
+  QString detected;  // the encoding box's text as the dialog opens
+  QString chosen;    // the encoding then chosen; empty: the detected one kept
+  QString secondColumn;
+  std::set<std::string> groups;  // the labels "Gewicht" is split into by "Gruppe", as read
+};
+
+// A German table as Calc or Excel saves it on Windows, and its twins.
+const QByteArray kGermanUtf8 =
+    "Gewicht;Gr\xC3\xB6\xC3\x9F"
+    "e;Gruppe\r\n61,5;1,70;S\xC3\xBC"
+    "d\r\n70,2;1,82;Nord\r\n";
+const QByteArray kGerman1252 =
+    "Gewicht;Gr\xF6\xDF"
+    "e;Gruppe\r\n61,5;1,70;S\xFC"
+    "d\r\n70,2;1,82;Nord\r\n";
+
+TEST_F(TableDialogTest, TheEncodingIsToldAndDecidesThePreviewAndTheRead) {
+  const QString groesse = QString::fromUtf8(
+      "Gr\xC3\xB6\xC3\x9F"
+      "e");
+  const std::string sued =
+      "S\xC3\xBC"
+      "d";
+  // "Größe" and "Süd" in UTF-8, read as Windows-1252.
+  const QString garbled = QString::fromUtf8(
+      "Gr\xC3\x83\xC2\xB6\xC3\x83\xC5\xB8"
+      "e");
+  const QByteArray utf16 =
+      QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(QString::fromUtf8(kGermanUtf8).utf16()),
+                                          QString::fromUtf8(kGermanUtf8).size() * 2);
+  const EncodingCase cases[] = {
+      {"Windows-1252, detected", kGerman1252, "Western (Windows-1252)", "", groesse, {sued, "Nord"}},
+      {"UTF-8, detected", kGermanUtf8, "UTF-8", "", groesse, {sued, "Nord"}},
+      {"UTF-16 with a mark, detected", utf16, "UTF-16 (little-endian)", "", groesse, {sued, "Nord"}},
+      {"UTF-8 read as Windows-1252",
+       kGermanUtf8,
+       "UTF-8",
+       "Western (Windows-1252)",
+       garbled,
+       {"S\xC3\x83\xC2\xBC"
+        "d",
+        "Nord"}},
+      // Its bytes are handed on as they are, as any list file's are.
+      {"Windows-1252 read as UTF-8",
+       kGerman1252,
+       "Western (Windows-1252)",
+       "UTF-8",
+       QString::fromUtf8("Gr\xF6\xDF"
+                         "e"),
+       {"S\xFC"
+        "d",
+        "Nord"}},
+  };
+  for (const EncodingCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Write("german.csv", c.bytes);
+    TableDialog dialog(path, *ReadTableStart(path.toStdString()), {",", "."});
+    EXPECT_TRUE(dialog.EncodingBox()->isEnabled());
+    EXPECT_EQ(dialog.EncodingBox()->currentText(), c.detected);
+    if (!c.chosen.isEmpty()) dialog.EncodingBox()->setCurrentText(c.chosen);
+    EXPECT_EQ(dialog.DelimiterBox()->currentText(), "Semicolon");
+    ASSERT_EQ(dialog.Columns()->rowCount(), 3);
+    EXPECT_EQ(dialog.Columns()->item(1)->text(), c.secondColumn);
+    EXPECT_EQ(dialog.Preview()->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), c.secondColumn);
+    Tick(dialog, "Gewicht");
+    dialog.SplitBox()->setCurrentIndex(3);
+    std::vector<input::ColumnEntries> blocks;
+    ASSERT_TRUE(ReadChosenColumns(dialog.Choice(), {",", "."}, blocks, {}, {}, {}));
+    std::set<std::string> groups;
+    for (const input::ColumnEntries& block : blocks) groups.insert(block.group.value_or("(none)"));
+    EXPECT_EQ(groups, c.groups);
+  }
 }
 
 // Whether `condition` holds within a second, events running meanwhile.
@@ -500,6 +580,7 @@ TEST_F(TableDialogTest, AltLettersReachTheControlsAndSpaceTicksAColumn) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   QApplication::setActiveWindow(&dialog);
   const std::vector<MnemonicCase> cases = {
+      {"Encoding", Qt::Key_N, [](const TableDialog& d) -> QWidget* { return d.EncodingBox(); }},
       {"Delimiter", Qt::Key_D, [](const TableDialog& d) -> QWidget* { return d.DelimiterBox(); }},
       {"Decimal separator", Qt::Key_E, [](const TableDialog& d) -> QWidget* { return d.DecimalBox(); }},
       {"Preview", Qt::Key_V, [](const TableDialog& d) -> QWidget* { return d.Preview(); }},

@@ -415,4 +415,112 @@ TEST(ReadListDescriptor, FindsAMarkDeliveredAByteAtATime) {
   }
 }
 
+// ---- Forms forced by the caller, and the form told by the first block ----------
+
+// The text a reader hands on, whole.
+class KeptText final : public TextPieceReader {
+ public:
+  std::string text;
+  void Feed(const char* data, std::size_t size, const std::function<void()>& meanwhile) override {
+    text.append(data, size);
+    if (meanwhile) meanwhile();
+  }
+  void Finish() override {}
+};
+
+// "Größe 😀" (or, where the form cannot hold the emoji, "Größe €"), by hand.
+const std::string kGroesseUtf8 =
+    "Gr\xC3\xB6\xC3\x9F"
+    "e \xF0\x9F\x98\x80\n";
+const std::u16string kGroesse16 = u"Gr\u00F6\u00DFe \U0001F600\n";
+
+TEST(ListFileReader, AForcedFormDecodesCutAnywhere) {
+  struct Row {
+    const char* name;
+    TextForm forced;
+    std::string bytes;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {"UTF-8, no mark", TextForm::kUtf8, kGroesseUtf8, kGroesseUtf8},
+      {"UTF-8, its mark skipped", TextForm::kUtf8, kUtf8Mark + kGroesseUtf8, kGroesseUtf8},
+      {"UTF-8 over a UTF-16 mark: the mark is text", TextForm::kUtf8, Le(u"7"),
+       std::string("\xFF\xFE"
+                   "7\0",
+                   4)},
+      {"UTF-16 LE, no mark", TextForm::kUtf16Le, Utf16Bytes(kGroesse16, true), kGroesseUtf8},
+      {"UTF-16 LE, its mark skipped", TextForm::kUtf16Le, Le(kGroesse16), kGroesseUtf8},
+      {"UTF-16 BE, no mark", TextForm::kUtf16Be, Utf16Bytes(kGroesse16, false), kGroesseUtf8},
+      {"UTF-16 BE, its mark skipped", TextForm::kUtf16Be, Be(kGroesse16), kGroesseUtf8},
+      // FF FE read big-endian is U+FFFE; "G" 00 is U+4700.
+      {"UTF-16 BE over a UTF-16 LE mark", TextForm::kUtf16Be, Le(u"G"), "\xEF\xBF\xBE\xE4\x9C\x80"},
+      // UTF-32 LE's mark begins with UTF-16 LE's: the rest is a NUL.
+      {"UTF-16 LE over a UTF-32 LE mark", TextForm::kUtf16Le, Le32(U"G"), std::string("\0G\0", 3)},
+      {"UTF-32 LE, no mark", TextForm::kUtf32Le, Utf32Bytes(Utf32(kGroesse16), true), kGroesseUtf8},
+      {"UTF-32 LE, its mark skipped", TextForm::kUtf32Le, Le32(Utf32(kGroesse16)), kGroesseUtf8},
+      {"UTF-32 BE, no mark", TextForm::kUtf32Be, Utf32Bytes(Utf32(kGroesse16), false), kGroesseUtf8},
+      {"UTF-32 BE, its mark skipped", TextForm::kUtf32Be, Be32(Utf32(kGroesse16)), kGroesseUtf8},
+      {"Windows-1252", TextForm::kWindows1252,
+       "Gr\xF6\xDF"
+       "e \x80\n",
+       "Gr\xC3\xB6\xC3\x9F"
+       "e \xE2\x82\xAC\n"},
+      // Windows-1252 has no mark: a UTF-8 one is three letters of it.
+      {"Windows-1252 over a UTF-8 mark", TextForm::kWindows1252, kUtf8Mark + "1",
+       "\xC3\xAF\xC2\xBB\xC2\xBF"
+       "1"},
+  };
+  for (const Row& row : rows) {
+    // Two pieces cut at every byte: inside a mark, a code unit, a surrogate
+    // pair, or between the bytes that become one multi-byte character.
+    for (std::size_t cut = 0; cut <= row.bytes.size(); ++cut) {
+      KeptText kept;
+      ListFileReader reader(kept, row.forced);
+      reader.Feed(row.bytes.data(), cut);
+      reader.Feed(row.bytes.data() + cut, row.bytes.size() - cut);
+      reader.Finish();
+      ASSERT_EQ(kept.text, row.expected) << row.name << ", cut after " << cut;
+    }
+  }
+}
+
+TEST(DetectTextForm, TellsTheFormByTheFirstBlock) {
+  struct Row {
+    const char* name;
+    std::string start;
+    bool whole;
+    TextForm expected;
+  };
+  const Row rows[] = {
+      {"ASCII", "Gewicht;Gruppe\n61,5;a\n", true, TextForm::kUtf8},
+      {"UTF-8 umlauts",
+       "Gewicht;Gr\xC3\xB6\xC3\x9F"
+       "e\n",
+       true, TextForm::kUtf8},
+      {"nothing at all", "", true, TextForm::kUtf8},
+      {"Windows-1252 umlauts",
+       "Gewicht;Gr\xF6\xDF"
+       "e\n61,5;1,70\n",
+       true, TextForm::kWindows1252},
+      {"a euro sign of Windows-1252", "Preis\n\x80 5\n", true, TextForm::kWindows1252},
+      {"a stray continuation byte", "a\x80z", true, TextForm::kWindows1252},
+      {"an overlong form", "a\xC0\xAFz", true, TextForm::kWindows1252},
+      {"UTF-8 cut by the block's end", "Gr\xC3", false, TextForm::kUtf8},
+      {"an emoji cut by the block's end", "x\xF0\x9F\x98", false, TextForm::kUtf8},
+      {"a character cut at the text's very end", "Gr\xC3", true, TextForm::kWindows1252},
+      {"a byte no UTF-8 begins with, at the block's end", "Gr\xF6", false, TextForm::kWindows1252},
+      {"a UTF-8 mark before bytes that are not UTF-8",
+       kUtf8Mark + "Gr\xF6\xDF"
+                   "e",
+       true, TextForm::kUtf8},
+      {"a UTF-16 LE mark", Le(u"Gr\u00F6\u00DFe"), true, TextForm::kUtf16Le},
+      {"a UTF-16 BE mark", Be(u"a;b"), true, TextForm::kUtf16Be},
+      {"a UTF-32 LE mark", Le32(U"a;b"), true, TextForm::kUtf32Le},
+      {"a UTF-32 BE mark", Be32(U"a;b"), true, TextForm::kUtf32Be},
+      {"UTF-16 LE without a mark", Utf16Bytes(u"a;b\n1;2\n", true), true, TextForm::kUtf16Le},
+      {"UTF-16 BE without a mark", Utf16Bytes(u"a;b\n1;2\n", false), true, TextForm::kUtf16Be},
+  };
+  for (const Row& row : rows) EXPECT_EQ(DetectTextForm(row.start, row.whole), row.expected) << row.name;
+}
+
 }  // namespace

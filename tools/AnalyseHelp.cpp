@@ -121,11 +121,14 @@ constexpr OptionHelp kOptionHelp[] = {
                        "the first line names the columns and is skipped;\n"
                        "with %1"),
      {"--field"}},
+    //: %1 and %2 are options.
     {"--strict",
      QT_TRANSLATE_NOOP("CommandLineHelp",
-                       "with %1: exit status 1 when a record was skipped\n"
-                       "for having too few fields"),
-     {"--field"}},
+                       "with %1: exit status 1 when a record had too few\n"
+                       "fields for a column (or for that of %2); with\n"
+                       "several columns, such records are told only then,\n"
+                       "and the fields they have are read"),
+     {"--field", "--group-by"}},
     {"--sample", QT_TRANSLATE_NOOP("CommandLineHelp", "sample variance and deviations (the default)")},
     {"--population", QT_TRANSLATE_NOOP("CommandLineHelp", "population variance and deviations")},
     //: %1 and %2 are the formats tsv and json.

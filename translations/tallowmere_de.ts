@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>%1 Zahl aus Spalte %2 von %3 hinzugefügt</numerusform>
-            <numerusform>%1 Zahlen aus Spalte %2 von %3 hinzugefügt</numerusform>
+            <numerusform>%1 Zahl aus Spalte %2 hinzugefügt (%3)</numerusform>
+            <numerusform>%1 Zahlen aus Spalte %2 hinzugefügt (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>Spalte %1 von %2 enthält keine Zahlen</translation>
+        <translation>Spalte %1 (%2) enthält keine Zahlen</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -485,10 +485,6 @@
         <translation>%2 ist bei %1 nicht zulässig</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>Option »%1« nimmt nur eine Spalte (ein %2, ohne %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>es ist eine Tabellenkalkulationsdatei; wählen Sie eine Spalte ihres ersten Blatts mit --field N oder mit --header und --field NAME (und --sheet für ein anderes Blatt)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 »%2«: Blätter werden ab 1 gezählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 Feld, zu wenige für %2; die vorhandenen Felder werden gelesen</numerusform>
+            <numerusform>%1 Felder, zu wenige für %2; die vorhandenen Felder werden gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 weiterer Datensatz mit zu wenigen Feldern</numerusform>
+            <numerusform>%1 weitere Datensätze mit zu wenigen Feldern</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,12 +611,6 @@ tab); with %2</source>
 with %1</source>
         <translation>die erste Zeile benennt die Spalten und wird
 übersprungen; mit %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>mit %1: Exit-Status 1, wenn ein Datensatz wegen zu
-weniger Felder übersprungen wurde</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -799,6 +803,17 @@ with %2</source>
 (.ods, .xlsx): seine Nummer %1 ab 1 oder sein Name
 (Standard: das erste); mit %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>mit %1: Exit-Status 1, wenn ein Datensatz zu wenige
+Felder für eine Spalte hatte (oder für die von %2);
+bei mehreren Spalten werden solche Datensätze nur
+dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -946,6 +961,54 @@ with %2</source>
     <message>
         <source>the picture could not be encoded</source>
         <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 Zahl</numerusform>
+            <numerusform>%1 Zahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 bis %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 Klasse: </numerusform>
+            <numerusform> %1 Klassen: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>die vollste %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Das Histogramm lässt sie weg.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Verteilung von %1 Zahl</numerusform>
+            <numerusform>Verteilung von %1 Zahlen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1325,22 @@ with %2</source>
     <message>
         <source>Open Table…</source>
         <translation>Tabelle öffnen …</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>das hier begonnene Feld in Anführungszeichen wird vor dem Dateiende nicht geschlossen; es wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Abgelegte Tabelle</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Eingefügte Tabelle</translation>
     </message>
 </context>
 <context>
@@ -1908,6 +1987,50 @@ with %2</source>
         <source>Tallowmere Manual</source>
         <translation>Tallowmere-Handbuch</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabellen und Arbeitsmappen</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Eine Datei mit mehreren Spalten (CSV, TSV, durch Semikolons getrennter Text, wie eine deutsche Tabellenkalkulation ihn speichert) oder eine Arbeitsmappe (.ods, .xlsx) öffnet den Dialog &lt;b&gt;Tabelle öffnen&lt;/b&gt;, wenn sie geladen, abgelegt oder auf der Befehlszeile genannt wird; ebenso &lt;b&gt;Tabelle öffnen …&lt;/b&gt; im Kontextmenü der Zahlenliste und das Einfügen mehrerer Spalten.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Der Dialog zeigt die ersten Zeilen mit dem, was er erkannt hat: das Trennzeichen, ob die erste Zeile eine Kopfzeile ist, das Dezimaltrennzeichen und bei einer Arbeitsmappe das Tabellenblatt. Ändern Sie eine dieser Angaben, folgt die Vorschau. Kreuzen Sie dann die zu lesenden Spalten an und wählen Sie, um Gruppen zu vergleichen, eine Spalte unter &lt;b&gt;Aufteilen nach&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Eine Spalte angekreuzt und keine Aufteilung: Ihre Zahlen werden der Zahlenliste als eine Änderung hinzugefügt, die Ctrl+Z rückgängig macht; Zellen, die keine Zahlen sind, zählt der Hinweis.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Mehrere Spalten oder eine Aufteilung: Das Fenster &lt;b&gt;Vergleichen&lt;/b&gt; öffnet sich, und die Zahlenliste bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Das Fenster Vergleichen hat eine Spalte für jede Spalte oder Gruppe und eine Zeile für jede Kennzahl, berechnet und gerundet wie im Hauptfenster; es folgt dessen Methode und Nachkommastellen. Unter der Tabelle stehen Boxplots aller Listen auf einer Achse, mit &lt;b&gt;Histogramme&lt;/b&gt; zusätzlich ihre Histogramme über dieselbe Spanne.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Als Tabelle kopieren&lt;/b&gt; (Ctrl+C) kopiert die Tabelle, durch Tabulatoren getrennt, zum Einfügen in eine Tabellenkalkulation; &lt;b&gt;Tabelle speichern …&lt;/b&gt; (Ctrl+S) speichert sie als CSV oder als Arbeitsmappe; &lt;b&gt;Bild kopieren&lt;/b&gt; und &lt;b&gt;Bild speichern …&lt;/b&gt; tun dasselbe mit dem Bild; &lt;b&gt;An die Zahlenliste senden&lt;/b&gt; fügt die Zahlen der gewählten Liste der Zahlenliste des Hauptfensters hinzu.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Mehrere Spalten oder jede Spalte, die Zahlen enthält, jede für sich analysiert; mit einer Gruppenspalte werden die Zeilen jeder Spalte nach deren Werten aufgeteilt. Das Textformat schreibt für jede einen Block mit ihrem Namen als Überschrift; tsv schreibt für jede eine Spalte; json schreibt ein Array von Objekten.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Das Tabellenblatt einer Arbeitsmappe (.ods oder .xlsx, am Inhalt erkannt), aus dem die Spalten gelesen werden; ohne Angabe das erste.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Die Gewichte jeder Gruppe aus dem ersten Tabellenblatt einer Arbeitsmappe, nebeneinander.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Ganze Zahlen mit bis zu 100 Werten erhalten für jeden Wert einen Balken, darauf zentriert. &lt;b&gt;Bereich&lt;/b&gt; zeigt alle Werte oder lässt die Ausreißer jenseits der Zäune des Boxplots weg, die dann mit ihrer Anzahl an den Enden der Achse markiert werden; &lt;b&gt;Logarithmische Achse&lt;/b&gt;, nur für positive Zahlen, macht die Klassen auf einer logarithmischen Skala gleich breit. Zeigen Sie auf einen Balken, um seinen Bereich und seine Anzahl zu sehen. Mit &lt;b&gt;Titel und Statistik einbeziehen&lt;/b&gt; fügen Bild kopieren und Bild speichern … dem Bild einen Titel und die Tabelle der Streuung hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1918,6 +2041,41 @@ with %2</source>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Zahl oder Zahlen eingeben (durch Semikolons getrennt):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Der Shapiro-Wilk-Test braucht mindestens 3 Zahlen</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Der Shapiro-Wilk-Test nimmt höchstens 5000 Zahlen</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Der K²-Test braucht mindestens 8 Zahlen</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Alle Zahlen sind gleich</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Die Zahlen sind für den Test zu groß oder liegen zu weit auseinander</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Die Wölbung liegt außerhalb des Bereichs der Näherung des Tests</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>kein Hinweis gegen Normalverteilung auf dem 5-%-Niveau</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>die Zahlen stammen wahrscheinlich nicht aus einer Normalverteilung (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2354,30 @@ with %2</source>
         <source>%1 has no sheet %2.</source>
         <translation>%1 hat kein Blatt %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (Little Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (Big Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (Little Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (Big Endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Westeuropäisch (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>Kodier&amp;ung:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2391,6 +2573,42 @@ with %2</source>
         <translation>Das Bild konnte nicht gespeichert werden als
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Bereich:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Alle Werte</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Ohne Ausreißer</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Ohne Ausreißer umfasst das Histogramm die Zahlen innerhalb von 1,5 Interquartilsabständen um die Box.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Logarithmische &amp;Achse</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Klassen gleicher Breite im Logarithmus; nur für positive Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>&amp;Titel und Statistik einbeziehen</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Das Bild mit einem Titel darüber und der Statistik darunter kopieren und speichern</translation>
     </message>
 </context>
 <context>

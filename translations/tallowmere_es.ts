@@ -485,10 +485,6 @@
         <translation>%1 no admite %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>la opción «%1» admite una sola columna (un %2, sin %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>es una hoja de cálculo; elija una columna de su primera hoja con --field N, o --header y --field NAME (y --sheet para otra hoja)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «%2»: las hojas se numeran desde 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, pocos para %2; se leen los campos que tiene</numerusform>
+            <numerusform>%1 campos, pocos para %2; se leen los campos que tiene</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 registro más con muy pocos campos</numerusform>
+            <numerusform>%1 registros más con muy pocos campos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -599,12 +609,6 @@ para un tabulador); con %2</translation>
         <source>the first line names the columns and is skipped;
 with %1</source>
         <translation>la primera línea nombra las columnas y se omite; con %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>con %1: estado de salida 1 si se omitió un registro por
-tener campos insuficientes</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -795,6 +799,17 @@ with %2</source>
 lee: su número %1 desde 1 o su nombre (por omisión:
 la primera); con %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>con %1: estado de salida 1 si un registro tenía muy
+pocos campos para una columna (o para la de %2); con
+varias columnas, esos registros solo se indican
+entonces, y se leen los campos que tienen</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -942,6 +957,54 @@ la primera); con %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>no se pudo codificar la imagen</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 número</numerusform>
+            <numerusform>%1 números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 intervalo: </numerusform>
+            <numerusform> %1 intervalos: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>el más lleno, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> El histograma los deja fuera.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribución de %1 número</numerusform>
+            <numerusform>Distribución de %1 números</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1321,22 @@ la primera); con %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Abrir tabla…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>el campo entrecomillado que empieza aquí no se cierra antes del final del archivo; se omite</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>la tabla soltada</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>la tabla pegada</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +1983,50 @@ la primera); con %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manual de Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tablas y libros</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Un archivo de varias columnas (CSV, TSV, texto separado por punto y coma como lo guarda una hoja de cálculo alemana) o un libro (.ods, .xlsx) abre el diálogo &lt;b&gt;Abrir tabla&lt;/b&gt; cuando se carga, se suelta o se nombra en la línea de órdenes; también lo abren &lt;b&gt;Abrir tabla…&lt;/b&gt; en el menú contextual de la lista de números y el pegado de varias columnas.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>El diálogo muestra las primeras filas con lo que ha deducido: el delimitador, si la primera fila es un encabezado, el separador decimal y, en un libro, la hoja. Cambie cualquiera de ellos y la vista previa lo sigue. Después marque las columnas que leer y, para comparar grupos, elija una columna en &lt;b&gt;Separar por&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Una columna marcada y sin separación: sus números se añaden a la lista de números como un solo cambio, que Ctrl+Z deshace; el aviso cuenta las celdas que no son números.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Varias columnas, o una separación: se abre la ventana &lt;b&gt;Comparar&lt;/b&gt; y la lista de números queda como estaba.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>La ventana Comparar tiene una columna por cada columna o grupo y una fila por cada estadístico, calculado y redondeado como en la ventana principal; sigue su método y sus decimales. Bajo la tabla hay diagramas de caja de todas las listas en un mismo eje y, con &lt;b&gt;Histogramas&lt;/b&gt;, sus histogramas sobre el mismo intervalo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copiar como tabla&lt;/b&gt; (Ctrl+C) copia la tabla separada por tabulaciones, lista para pegar en una hoja de cálculo; &lt;b&gt;Guardar tabla…&lt;/b&gt; (Ctrl+S) la guarda como CSV o como libro; &lt;b&gt;Copiar imagen&lt;/b&gt; y &lt;b&gt;Guardar imagen…&lt;/b&gt; hacen lo mismo con la imagen; &lt;b&gt;Enviar a la lista de números&lt;/b&gt; añade los números de la lista elegida a la lista de números de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Varias columnas, o todas las que contienen números, cada una analizada por separado; con una columna de grupos, las filas de cada columna se separan según sus valores. El formato de texto escribe un bloque por cada una, encabezado por su nombre; tsv escribe una columna por cada una; json escribe un array de objetos.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>La hoja de un libro (.ods o .xlsx, reconocido por su contenido) de la que leer las columnas; la primera si no se indica.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Los pesos de cada grupo de la primera hoja de un libro, uno junto a otro.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Los números enteros con hasta 100 valores tienen una barra por valor, centrada en él. &lt;b&gt;Rango&lt;/b&gt; muestra todos los valores o deja fuera los valores atípicos más allá de las vallas del diagrama de caja, que entonces se marcan con su número en los extremos del eje; &lt;b&gt;Eje logarítmico&lt;/b&gt;, solo para números positivos, hace los intervalos iguales en una escala logarítmica. Señale una barra para ver su intervalo y su número. Con &lt;b&gt;Incluir título y estadísticas&lt;/b&gt;, Copiar imagen y Guardar imagen… añaden a la imagen un título y la tabla de dispersión.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1914,6 +2037,41 @@ la primera); con %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Introduzca un número o varios (use punto y coma):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>La prueba de Shapiro-Wilk necesita al menos 3 números</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>La prueba de Shapiro-Wilk admite como máximo 5000 números</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>La prueba K² necesita al menos 8 números</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Todos los números son iguales</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Los números son demasiado grandes o están demasiado alejados para la prueba</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>La curtosis está fuera del rango de la aproximación de la prueba</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>ninguna evidencia contra la normalidad al 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>es poco probable que los números provengan de una distribución normal (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2350,30 @@ la primera); con %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 no tiene la hoja %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>C&amp;odificación:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2387,6 +2569,42 @@ la primera); con %2</translation>
         <translation>No se pudo guardar la imagen como
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Rango:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Todos los valores</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sin valores atípicos</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sin valores atípicos, el histograma abarca los números a menos de 1,5 rangos intercuartílicos de la caja.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Eje &amp;logarítmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Intervalos de igual anchura en el logaritmo; solo para números positivos</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Incluir &amp;título y estadísticas</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copiar y guardar la imagen con un título encima y las estadísticas debajo</translation>
     </message>
 </context>
 <context>

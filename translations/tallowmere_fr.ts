@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>%1 nombre ajouté depuis la colonne %2 de %3</numerusform>
-            <numerusform>%1 nombres ajoutés depuis la colonne %2 de %3</numerusform>
+            <numerusform>%1 nombre ajouté depuis la colonne %2 (%3)</numerusform>
+            <numerusform>%1 nombres ajoutés depuis la colonne %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>La colonne %1 de %2 ne contient aucun nombre</translation>
+        <translation>La colonne %1 (%2) ne contient aucun nombre</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -485,10 +485,6 @@
         <translation>%1 n’accepte pas %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>l’option «&#xa0;%1&#xa0;» ne prend qu’une colonne (un seul %2, sans %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>c’est un classeur&#xa0;; choisissez une colonne de sa première feuille avec --field N, ou --header et --field NAME (et --sheet pour une autre feuille)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: les feuilles sont numérotées à partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 champ, trop peu pour %2&#xa0;; les champs présents sont lus</numerusform>
+            <numerusform>%1 champs, trop peu pour %2&#xa0;; les champs présents sont lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 autre enregistrement ayant trop peu de champs</numerusform>
+            <numerusform>%1 autres enregistrements ayant trop peu de champs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -602,12 +612,6 @@ tab); with %2</source>
 with %1</source>
         <translation>la première ligne nomme les colonnes et est ignorée&#xa0;;
 avec %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>avec %1&#xa0;: code de sortie 1 quand un enregistrement
-a été ignoré parce qu’il avait trop peu de champs</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -798,6 +802,18 @@ with %2</source>
 numéro %1 à partir de 1 ou son nom (par défaut&#xa0;: la
 première)&#xa0;; avec %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>avec %1&#xa0;: code de sortie 1 si un enregistrement
+avait trop peu de champs pour une colonne (ou pour
+celle de %2)&#xa0;; avec plusieurs colonnes, ces
+enregistrements ne sont signalés qu’alors, et leurs
+champs sont lus</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -945,6 +961,54 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>l’image n’a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Effectif</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 nombre</numerusform>
+            <numerusform>%1 nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 à %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe&#xa0;: </numerusform>
+            <numerusform> %1 classes&#xa0;: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>la plus remplie, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> L’histogramme les omet.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribution de %1 nombre</numerusform>
+            <numerusform>Distribution de %1 nombres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1325,22 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Ouvrir un tableau…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>le champ entre guillemets commencé ici n’est pas fermé avant la fin du fichier&#xa0;; il est ignoré</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tableau déposé</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tableau collé</translation>
     </message>
 </context>
 <context>
@@ -1907,6 +1987,50 @@ première)&#xa0;; avec %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manuel de Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tableaux et classeurs</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Un fichier de plusieurs colonnes (CSV, TSV, texte séparé par des points-virgules comme l’enregistre un tableur allemand) ou un classeur (.ods, .xlsx) ouvre la boîte de dialogue &lt;b&gt;Ouvrir un tableau&lt;/b&gt; quand il est chargé, déposé ou nommé sur la ligne de commande&#xa0;; de même &lt;b&gt;Ouvrir un tableau…&lt;/b&gt; dans le menu contextuel de la liste des nombres, et le collage de plusieurs colonnes.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>La boîte de dialogue montre les premières lignes avec ce qu’elle a deviné&#xa0;: le délimiteur, si la première ligne est un en-tête, le séparateur décimal et, pour un classeur, la feuille. Changez l’un d’eux et l’aperçu suit. Cochez ensuite les colonnes à lire et, pour comparer des groupes, choisissez une colonne dans &lt;b&gt;Grouper par&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Une colonne cochée et aucun groupe&#xa0;: ses nombres sont ajoutés à la liste des nombres en une seule modification, que Ctrl+Z annule&#xa0;; l’avis compte les cellules qui ne sont pas des nombres.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Plusieurs colonnes, ou des groupes&#xa0;: la fenêtre &lt;b&gt;Comparer&lt;/b&gt; s’ouvre et la liste des nombres reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>La fenêtre Comparer a une colonne par colonne ou par groupe et une ligne par statistique, calculée et arrondie comme dans la fenêtre principale&#xa0;; elle suit sa méthode et ses décimales. Sous le tableau figurent les boîtes à moustaches de toutes les listes sur un même axe et, avec &lt;b&gt;Histogrammes&lt;/b&gt;, leurs histogrammes sur la même étendue.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copier sous forme de tableau&lt;/b&gt; (Ctrl+C) copie le tableau, séparé par des tabulations, prêt à coller dans un tableur&#xa0;; &lt;b&gt;Enregistrer le tableau…&lt;/b&gt; (Ctrl+S) l’enregistre en CSV ou en classeur&#xa0;; &lt;b&gt;Copier l’image&lt;/b&gt; et &lt;b&gt;Enregistrer l’image…&lt;/b&gt; font de même pour l’image&#xa0;; &lt;b&gt;Envoyer vers la liste des nombres&lt;/b&gt; ajoute les nombres de la liste choisie à la liste des nombres de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Plusieurs colonnes, ou toutes celles qui contiennent des nombres, chacune analysée à part&#xa0;; avec une colonne de groupes, les lignes de chaque colonne sont réparties selon ses valeurs. Le format texte écrit un bloc pour chacune, titré de son nom&#xa0;; tsv écrit une colonne pour chacune&#xa0;; json écrit un tableau d’objets.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>La feuille d’un classeur (.ods ou .xlsx, reconnu à son contenu) où lire les colonnes&#xa0;; la première à défaut.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Les poids de chaque groupe de la première feuille d’un classeur, côte à côte.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Les nombres entiers d’au plus 100 valeurs ont une barre par valeur, centrée sur elle. &lt;b&gt;Plage&lt;/b&gt; montre toutes les valeurs ou omet les valeurs aberrantes au-delà des barrières de la boîte à moustaches, alors marquées avec leur nombre aux extrémités de l’axe&#xa0;; &lt;b&gt;Axe logarithmique&lt;/b&gt;, pour les nombres positifs seulement, rend les classes égales sur une échelle logarithmique. Pointez une barre pour voir son intervalle et son effectif. Avec &lt;b&gt;Inclure le titre et les statistiques&lt;/b&gt;, Copier l’image et Enregistrer l’image… ajoutent à l’image un titre et le tableau de dispersion.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1917,6 +2041,41 @@ première)&#xa0;; avec %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Saisissez un ou plusieurs nombres (séparés par des points-virgules)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Le test de Shapiro-Wilk demande au moins 3 nombres</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Le test de Shapiro-Wilk accepte au plus 5000 nombres</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Le test K² demande au moins 8 nombres</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Tous les nombres sont égaux</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Les nombres sont trop grands ou trop éloignés pour le test</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Le kurtosis est hors du domaine de l’approximation du test</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>aucun indice contre la normalité au seuil de 5&#xa0;%</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>il est peu probable que les nombres proviennent d’une loi normale (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2195,6 +2354,30 @@ première)&#xa0;; avec %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 n’a pas de feuille %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (petit-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (gros-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (petit-boutiste)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (gros-boutiste)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>E&amp;ncodage&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2390,6 +2573,42 @@ première)&#xa0;; avec %2</translation>
         <translation>L’image n’a pas pu être enregistrée sous
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>Pla&amp;ge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Toutes les valeurs</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sans valeurs aberrantes</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sans valeurs aberrantes, l’histogramme couvre les nombres situés à moins de 1,5 écart interquartile de la boîte.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Axe &amp;logarithmique</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classes de largeur égale dans le logarithme&#xa0;; pour les nombres positifs seulement</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Inclure le &amp;titre et les statistiques</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copier et enregistrer l’image avec un titre au-dessus et les statistiques en dessous</translation>
     </message>
 </context>
 <context>

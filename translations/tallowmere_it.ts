@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Aggiunto %1 numero dalla colonna %2 di %3</numerusform>
-            <numerusform>Aggiunti %1 numeri dalla colonna %2 di %3</numerusform>
+            <numerusform>Aggiunto %1 numero dalla colonna %2 (%3)</numerusform>
+            <numerusform>Aggiunti %1 numeri dalla colonna %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>La colonna %1 di %2 non contiene numeri</translation>
+        <translation>La colonna %1 (%2) non contiene numeri</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -485,10 +485,6 @@
         <translation>%1 non accetta %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>l&apos;opzione «%1» accetta una sola colonna (un solo %2, senza %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>è un foglio di calcolo; scegliere una colonna del suo primo foglio con --field N, oppure --header e --field NAME (e --sheet per un altro foglio)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 «%2»: i fogli sono numerati da 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, troppo pochi per %2; si leggono i campi presenti</numerusform>
+            <numerusform>%1 campi, troppo pochi per %2; si leggono i campi presenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 altro record con troppo pochi campi</numerusform>
+            <numerusform>altri %1 record con troppo pochi campi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,12 +611,6 @@ per una tabulazione); con %2</translation>
 with %1</source>
         <translation>la prima riga dà i nomi alle colonne e viene saltata;
 con %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>con %1: stato di uscita 1 quando un record è stato
-saltato perché aveva troppo pochi campi</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -798,6 +802,17 @@ with %2</source>
 il suo numero %1 da 1 o il suo nome (predefinito: il
 primo); con %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>con %1: stato di uscita 1 se un record aveva troppo
+pochi campi per una colonna (o per quella di %2);
+con più colonne, tali record vengono segnalati solo
+allora, e i loro campi presenti vengono letti</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -945,6 +960,54 @@ primo); con %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>l&apos;immagine non può essere codificata</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 numero</numerusform>
+            <numerusform>%1 numeri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>da %1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe: </numerusform>
+            <numerusform> %1 classi: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>la più piena, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> L&apos;istogramma li esclude.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribuzione di %1 numero</numerusform>
+            <numerusform>Distribuzione di %1 numeri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1324,22 @@ primo); con %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Apri tabella…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>il campo tra virgolette iniziato qui non è chiuso prima della fine del file; viene escluso</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tabella trascinata</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tabella incollata</translation>
     </message>
 </context>
 <context>
@@ -1907,6 +1986,50 @@ primo); con %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manuale di Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabelle e cartelle di lavoro</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Un file di più colonne (CSV, TSV, testo separato da punti e virgola come lo salva un foglio di calcolo tedesco) o una cartella di lavoro (.ods, .xlsx) apre la finestra &lt;b&gt;Apri tabella&lt;/b&gt; quando viene caricato, trascinato o indicato sulla riga di comando; lo stesso fanno &lt;b&gt;Apri tabella…&lt;/b&gt; nel menu contestuale dell&apos;elenco dei numeri e l&apos;incollare più colonne.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>La finestra mostra le prime righe con ciò che ha riconosciuto: il delimitatore, se la prima riga è un&apos;intestazione, il separatore decimale e, per una cartella di lavoro, il foglio. Cambiandone uno l&apos;anteprima si aggiorna. Poi spuntate le colonne da leggere e, per confrontare gruppi, scegliete una colonna in &lt;b&gt;Suddividi per&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Una colonna spuntata e nessuna suddivisione: i suoi numeri vengono aggiunti all&apos;elenco dei numeri come un&apos;unica modifica, che Ctrl+Z annulla; l&apos;avviso conta le celle che non sono numeri.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Più colonne, o una suddivisione: si apre la finestra &lt;b&gt;Confronta&lt;/b&gt; e l&apos;elenco dei numeri resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>La finestra Confronta ha una colonna per ogni colonna o gruppo e una riga per ogni statistica, calcolata e arrotondata come nella finestra principale; ne segue il metodo e i decimali. Sotto la tabella ci sono i box plot di tutti gli elenchi su un unico asse e, con &lt;b&gt;Istogrammi&lt;/b&gt;, i loro istogrammi sullo stesso intervallo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copia come tabella&lt;/b&gt; (Ctrl+C) copia la tabella, separata da tabulazioni, pronta da incollare in un foglio di calcolo; &lt;b&gt;Salva tabella…&lt;/b&gt; (Ctrl+S) la salva come CSV o come cartella di lavoro; &lt;b&gt;Copia immagine&lt;/b&gt; e &lt;b&gt;Salva immagine…&lt;/b&gt; fanno lo stesso con l&apos;immagine; &lt;b&gt;Invia all&apos;elenco dei numeri&lt;/b&gt; aggiunge i numeri dell&apos;elenco scelto all&apos;elenco dei numeri della finestra principale.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Più colonne, o ogni colonna che contiene numeri, ciascuna analizzata a sé; con una colonna di gruppi, le righe di ogni colonna vengono suddivise secondo i suoi valori. Il formato testo scrive un blocco per ciascuna, intitolato con il suo nome; tsv scrive una colonna per ciascuna; json scrive un array di oggetti.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Il foglio di una cartella di lavoro (.ods o .xlsx, riconosciuta dal contenuto) da cui leggere le colonne; il primo se non indicato.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>I pesi di ogni gruppo del primo foglio di una cartella di lavoro, affiancati.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>I numeri interi con al più 100 valori hanno una barra per valore, centrata su di esso. &lt;b&gt;Intervallo&lt;/b&gt; mostra tutti i valori o esclude i valori anomali oltre le recinzioni del box plot, che vengono allora segnati con il loro numero agli estremi dell&apos;asse; &lt;b&gt;Asse logaritmico&lt;/b&gt;, solo per numeri positivi, rende le classi uguali su una scala logaritmica. Puntate una barra per vederne l&apos;intervallo e il conteggio. Con &lt;b&gt;Includi titolo e statistiche&lt;/b&gt;, Copia immagine e Salva immagine… aggiungono all&apos;immagine un titolo e la tabella della dispersione.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1917,6 +2040,41 @@ primo); con %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Inserisci uno o più numeri (usa i punti e virgola):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Il test di Shapiro-Wilk richiede almeno 3 numeri</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Il test di Shapiro-Wilk accetta al più 5000 numeri</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Il test K² richiede almeno 8 numeri</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Tutti i numeri sono uguali</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>I numeri sono troppo grandi o troppo distanti per il test</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>La curtosi è fuori dall&apos;intervallo dell&apos;approssimazione del test</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>nessuna evidenza contro la normalità al 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>è improbabile che i numeri provengano da una distribuzione normale (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2195,6 +2353,30 @@ primo); con %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 non ha il foglio %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidentale (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>C&amp;odifica:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2390,6 +2572,42 @@ primo); con %2</translation>
         <translation>Impossibile salvare l&apos;immagine come
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Intervallo:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Tutti i valori</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Senza valori anomali</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Senza valori anomali, l&apos;istogramma copre i numeri entro 1,5 scarti interquartili dalla scatola.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Asse l&amp;ogaritmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classi di uguale ampiezza nel logaritmo; solo per numeri positivi</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Includi &amp;titolo e statistiche</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copia e salva l&apos;immagine con un titolo sopra e le statistiche sotto</translation>
     </message>
 </context>
 <context>

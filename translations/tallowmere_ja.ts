@@ -456,10 +456,6 @@
         <translation>%1 には %2 を指定できません</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>オプション「%1」には列を 1 つだけ指定できます（%2 は 1 つ、%3 なし）</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>スプレッドシートです。--field N、または --header と --field NAME で最初のシートの列を選んでください（別のシートには --sheet）</translation>
     </message>
@@ -494,6 +490,18 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1「%2」: シートは 1 から数えます</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>フィールドが %1 個しかなく %2 には足りません。あるフィールドは読み込みます</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>フィールドが足りないレコードがさらに %1 個</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -571,12 +579,6 @@ tab); with %2</source>
 with %1</source>
         <translation>先頭行は列の名前を表し、スキップされる。
 %1 と一緒に使う</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>%1 と一緒に使う: フィールドが足りないレコードを
-スキップした場合に終了ステータスを 1 にする</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -765,6 +767,17 @@ with %2</source>
 1 から数えた番号 %1 または名前（既定: 最初）。
 %2 と共に使います</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>%1 を付けると、列（または %2 の列）に対して
+フィールドが足りないレコードがあれば終了ステータス 1。
+複数の列では、そのようなレコードはこのときだけ報告され、
+あるフィールドは読み込まれます</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -910,6 +923,51 @@ with %2</source>
     <message>
         <source>the picture could not be encoded</source>
         <translation>画像をエンコードできませんでした</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>個数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 から %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> ビン %1 個: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>最も多いのは %1。</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> ヒストグラムではそれらを除いています。</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>%1 個の数値の分布</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1280,22 @@ with %2</source>
     <message>
         <source>Open Table…</source>
         <translation>表を開く…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>ここで始まる引用符付きのフィールドがファイルの終わりまでに閉じられていないため、除外します</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>ドロップした表</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>貼り付けた表</translation>
     </message>
 </context>
 <context>
@@ -1868,6 +1942,50 @@ with %2</source>
         <source>Tallowmere Manual</source>
         <translation>Tallowmere マニュアル</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>表とブック</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>複数の列を持つファイル（CSV、TSV、ドイツ語の表計算ソフトが保存するようなセミコロン区切りのテキスト）やブック（.ods、.xlsx）を読み込む、ドロップする、またはコマンドラインで指定すると、&lt;b&gt;表を開く&lt;/b&gt; ダイアログが開きます。数値リストのコンテキストメニューの &lt;b&gt;表を開く…&lt;/b&gt; や、複数の列の貼り付けでも開きます。</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>ダイアログには最初の数行と、推定した設定（区切り文字、先頭行が見出しかどうか、小数点の記号、ブックの場合はシート）が表示されます。どれかを変えるとプレビューが追従します。読み込む列にチェックを入れ、グループを比較するには &lt;b&gt;グループ分け&lt;/b&gt; で列を選びます。</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>列を1つだけチェックしてグループ分けなし：その数値が1回の変更として数値リストに追加され、Ctrl+Z で元に戻せます。数値でないセルは通知で数えられます。</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>複数の列、またはグループ分けあり：&lt;b&gt;比較&lt;/b&gt; ウィンドウが開き、数値リストはそのままです。</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>比較ウィンドウには列またはグループごとに1列、統計量ごとに1行があり、メインウィンドウと同じように計算・丸められます。メインウィンドウの方法と小数桁数に追従します。表の下には全リストの箱ひげ図が1本の軸上に並び、&lt;b&gt;ヒストグラム&lt;/b&gt; をオンにすると同じ範囲のヒストグラムも表示されます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;表としてコピー&lt;/b&gt;（Ctrl+C）は表をタブ区切りでコピーし、表計算ソフトに貼り付けられます。&lt;b&gt;表を保存…&lt;/b&gt;（Ctrl+S）は CSV またはブックとして保存します。&lt;b&gt;画像をコピー&lt;/b&gt; と &lt;b&gt;画像を保存…&lt;/b&gt; は図について同じことをします。&lt;b&gt;数値リストに送る&lt;/b&gt; は選んだリストの数値をメインウィンドウの数値リストに追加します。</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>複数の列、または数値を含むすべての列を、それぞれ個別に分析します。グループ列を指定すると、各列の行がその値で分けられます。text 形式は名前を見出しにしたブロックを列ごとに、tsv は列ごとに1列を、json はオブジェクトの配列を出力します。</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>列を読み込むブック（.ods または .xlsx、内容で判別）のシート。指定しなければ最初のシートです。</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>ブックの最初のシートの各グループの体重を並べて表示します。</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>値の種類が 100 個までの整数は、値ごとにその値を中心とした棒になります。&lt;b&gt;範囲&lt;/b&gt; はすべての値を表示するか、箱ひげ図のフェンスの外にある外れ値を除きます。除いた外れ値は軸の端にその個数とともに示されます。&lt;b&gt;対数軸&lt;/b&gt;（正の数値のみ）は、対数目盛りで等しい幅のビンにします。棒を指すと、その範囲と個数が表示されます。&lt;b&gt;タイトルと統計量を含める&lt;/b&gt; をオンにすると、画像をコピーと画像を保存… で画像にタイトルと散らばりの表が付きます。</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1878,6 +1996,41 @@ with %2</source>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>数値を入力してください（複数の場合はセミコロンで区切ります）:</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Shapiro-Wilk 検定には少なくとも 3 個の数値が必要です</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Shapiro-Wilk 検定で扱えるのは 5000 個までです</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>K² 検定には少なくとも 8 個の数値が必要です</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>すべての数値が等しくなっています</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>数値が大きすぎるか、離れすぎているため検定できません</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>尖度が検定の近似の範囲外です</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>有意水準 5 % で正規性を否定する証拠はありません</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>数値が正規分布に従う可能性は低いです (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2156,6 +2309,30 @@ with %2</source>
         <source>%1 has no sheet %2.</source>
         <translation>%1 にシート %2 がありません。</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (リトルエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (ビッグエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (リトルエンディアン)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (ビッグエンディアン)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>西ヨーロッパ言語 (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>文字コード(&amp;N):</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2351,6 +2528,42 @@ with %2</source>
         <translation>画像を次の名前で保存できませんでした:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>範囲(&amp;R):</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>すべての値</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>外れ値を除く</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>外れ値を除くと、ヒストグラムは箱から四分位範囲の 1.5 倍以内の数値にわたります。</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>対数軸(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>対数で等しい幅のビン。正の数値のみ</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>タイトルと統計量を含める(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>画像の上にタイトル、下に統計量を付けてコピー・保存します</translation>
     </message>
 </context>
 <context>

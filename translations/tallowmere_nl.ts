@@ -485,10 +485,6 @@
         <translation>%1 accepteert geen %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>optie &apos;%1&apos; neemt maar één kolom (één %2, zonder %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>het is een rekenblad; kies een kolom van het eerste blad met --field N, of --header en --field NAME (en --sheet voor een ander blad)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 &apos;%2&apos;: bladen worden vanaf 1 genummerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 veld, te weinig voor %2; de aanwezige velden worden gelezen</numerusform>
+            <numerusform>%1 velden, te weinig voor %2; de aanwezige velden worden gelezen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>nog %1 record met te weinig velden</numerusform>
+            <numerusform>nog %1 records met te weinig velden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,12 +610,6 @@ tab); met %2</translation>
 with %1</source>
         <translation>de eerste regel benoemt de kolommen en wordt
 overgeslagen; met %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>met %1: afsluitstatus 1 als een record is overgeslagen
-omdat het te weinig velden had</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -796,6 +800,17 @@ with %2</source>
 nummer %1 vanaf 1 of zijn naam (standaard: het
 eerste); met %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>met %1: afsluitstatus 1 als een record te weinig
+velden had voor een kolom (of voor die van %2);
+bij meerdere kolommen worden zulke records alleen
+dan gemeld, en hun aanwezige velden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -943,6 +958,54 @@ eerste); met %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>de afbeelding kon niet worden gecodeerd</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 getal</numerusform>
+            <numerusform>%1 getallen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 tot %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 klasse: </numerusform>
+            <numerusform> %1 klassen: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>de volste %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Het histogram laat ze weg.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Verdeling van %1 getal</numerusform>
+            <numerusform>Verdeling van %1 getallen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1322,22 @@ eerste); met %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Tabel openen…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>regel %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>het hier begonnen veld tussen aanhalingstekens wordt niet gesloten vóór het einde van het bestand; het wordt weggelaten</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>de neergezette tabel</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>de geplakte tabel</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1984,50 @@ eerste); met %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Handleiding van Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabellen en werkmappen</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Een bestand met meerdere kolommen (CSV, TSV, tekst gescheiden door puntkomma&apos;s zoals een Duits rekenblad die opslaat) of een werkmap (.ods, .xlsx) opent het venster &lt;b&gt;Tabel openen&lt;/b&gt; wanneer het geladen, neergezet of op de opdrachtregel genoemd wordt; dat doen ook &lt;b&gt;Tabel openen…&lt;/b&gt; in het contextmenu van de getallenlijst en het plakken van meerdere kolommen.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Het venster toont de eerste rijen met wat het heeft afgeleid: het scheidingsteken, of de eerste rij een kop is, het decimaalteken en, bij een werkmap, het werkblad. Wijzig er een en het voorbeeld volgt. Vink dan de te lezen kolommen aan en kies, om groepen te vergelijken, een kolom bij &lt;b&gt;Groeperen op&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Eén kolom aangevinkt en geen groepering: de getallen ervan worden als één wijziging aan de getallenlijst toegevoegd, die Ctrl+Z ongedaan maakt; cellen die geen getal zijn, telt de melding.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Meerdere kolommen, of een groepering: het venster &lt;b&gt;Vergelijken&lt;/b&gt; opent en de getallenlijst blijft zoals hij was.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Het venster Vergelijken heeft een kolom voor elke kolom of groep en een rij voor elke grootheid, berekend en afgerond zoals in het hoofdvenster; het volgt de methode en de decimalen daarvan. Onder de tabel staan boxplots van alle lijsten op één as en, met &lt;b&gt;Histogrammen&lt;/b&gt;, hun histogrammen over hetzelfde bereik.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Kopiëren als tabel&lt;/b&gt; (Ctrl+C) kopieert de tabel, gescheiden door tabs, klaar om in een rekenblad te plakken; &lt;b&gt;Tabel opslaan…&lt;/b&gt; (Ctrl+S) slaat hem op als CSV of als werkmap; &lt;b&gt;Afbeelding kopiëren&lt;/b&gt; en &lt;b&gt;Afbeelding opslaan…&lt;/b&gt; doen hetzelfde met de afbeelding; &lt;b&gt;Naar getallenlijst sturen&lt;/b&gt; voegt de getallen van de gekozen lijst toe aan de getallenlijst van het hoofdvenster.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Meerdere kolommen, of elke kolom die getallen bevat, elk apart geanalyseerd; met een groepskolom worden de rijen van elke kolom naar de waarden ervan verdeeld. Het tekstformaat schrijft voor elk een blok met de naam als kop; tsv schrijft voor elk een kolom; json schrijft een array van objecten.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Het werkblad van een werkmap (.ods of .xlsx, herkend aan de inhoud) waaruit de kolommen gelezen worden; zonder opgave het eerste.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>De gewichten van elke groep uit het eerste werkblad van een werkmap, naast elkaar.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Gehele getallen met hoogstens 100 waarden krijgen een staaf per waarde, erop gecentreerd. &lt;b&gt;Bereik&lt;/b&gt; toont alle waarden of laat de uitschieters buiten de hekken van de boxplot weg, die dan met hun aantal aan de uiteinden van de as worden aangegeven; &lt;b&gt;Logaritmische as&lt;/b&gt;, alleen voor positieve getallen, maakt de klassen gelijk op een logaritmische schaal. Wijs een staaf aan om het bereik en het aantal ervan te zien. Met &lt;b&gt;Titel en statistieken opnemen&lt;/b&gt; voegen Afbeelding kopiëren en Afbeelding opslaan… een titel en de tabel van de spreiding aan de afbeelding toe.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1915,6 +2038,41 @@ eerste); met %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Voer een of meer getallen in (gebruik puntkomma’s):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>De Shapiro-Wilk-toets heeft minstens 3 getallen nodig</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>De Shapiro-Wilk-toets neemt hoogstens 5000 getallen</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>De K²-toets heeft minstens 8 getallen nodig</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Alle getallen zijn gelijk</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>De getallen zijn te groot of liggen te ver uiteen voor de toets</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>De kurtosis valt buiten het bereik van de benadering van de toets</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>geen aanwijzing tegen normaliteit bij 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>de getallen komen waarschijnlijk niet uit een normale verdeling (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2193,6 +2351,30 @@ eerste); met %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 heeft geen blad %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big-endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>West-Europees (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>&amp;Tekencodering:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2388,6 +2570,42 @@ eerste); met %2</translation>
         <translation>De afbeelding kon niet worden opgeslagen als
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Bereik:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Alle waarden</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Zonder uitschieters</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereik</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Zonder uitschieters beslaat het histogram de getallen binnen 1,5 interkwartielafstand van de box.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>&amp;Logaritmische as</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Klassen van gelijke breedte in de logaritme; alleen voor positieve getallen</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>&amp;Titel en statistieken opnemen</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>De afbeelding kopiëren en opslaan met een titel erboven en de statistieken eronder</translation>
     </message>
 </context>
 <context>

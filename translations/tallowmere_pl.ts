@@ -269,9 +269,9 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Dodano %1 liczbę z kolumny %2 pliku %3</numerusform>
-            <numerusform>Dodano %1 liczby z kolumny %2 pliku %3</numerusform>
-            <numerusform>Dodano %1 liczb z kolumny %2 pliku %3</numerusform>
+            <numerusform>Dodano %1 liczbę z kolumny %2 (%3)</numerusform>
+            <numerusform>Dodano %1 liczby z kolumny %2 (%3)</numerusform>
+            <numerusform>Dodano %1 liczb z kolumny %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>Kolumna %1 pliku %2 nie zawiera liczb</translation>
+        <translation>Kolumna %1 (%2) nie zawiera liczb</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -514,10 +514,6 @@
         <translation>%1 nie przyjmuje: %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>opcja „%1” przyjmuje tylko jedną kolumnę (jedno %2, bez %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>to arkusz kalkulacyjny; wybierz kolumnę z jego pierwszego arkusza za pomocą --field N albo --header i --field NAME (i --sheet dla innego arkusza)</translation>
     </message>
@@ -552,6 +548,22 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 „%2”: arkusze są numerowane od 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 pole, za mało dla %2; odczytywane są pola, które są</numerusform>
+            <numerusform>%1 pola, za mało dla %2; odczytywane są pola, które są</numerusform>
+            <numerusform>%1 pól, za mało dla %2; odczytywane są pola, które są</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>%1 kolejny rekord ze zbyt małą liczbą pól</numerusform>
+            <numerusform>%1 kolejne rekordy ze zbyt małą liczbą pól</numerusform>
+            <numerusform>%1 kolejnych rekordów ze zbyt małą liczbą pól</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,12 +643,6 @@ oznacza tabulator); z opcją %2</translation>
 with %1</source>
         <translation>pierwszy wiersz zawiera nazwy kolumn i jest pomijany;
 z opcją %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>z opcją %1: kod wyjścia 1, gdy pominięto rekord
-z powodu zbyt małej liczby pól</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -826,6 +832,17 @@ with %2</source>
 .xlsx): jego numer %1 od 1 lub nazwa (domyślnie
 pierwszy); z %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>z %1: kod wyjścia 1, gdy rekord miał za mało pól
+dla kolumny (lub dla kolumny %2); przy kilku
+kolumnach takie rekordy są zgłaszane tylko wtedy,
+a ich istniejące pola są odczytywane</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -975,6 +992,57 @@ pierwszy); z %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>nie można zakodować obrazu</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczność</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 liczba</numerusform>
+            <numerusform>%1 liczby</numerusform>
+            <numerusform>%1 liczb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 do %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 przedział: </numerusform>
+            <numerusform> %1 przedziały: </numerusform>
+            <numerusform> %1 przedziałów: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>najliczniejszy %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> Histogram je pomija.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Rozkład %1 liczby</numerusform>
+            <numerusform>Rozkład %1 liczb</numerusform>
+            <numerusform>Rozkład %1 liczb</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1363,22 @@ pierwszy); z %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Otwórz tabelę…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>pole w cudzysłowie rozpoczęte tutaj nie zostało zamknięte przed końcem pliku; pominięto je</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Upuszczona tabela</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Wklejona tabela</translation>
     </message>
 </context>
 <context>
@@ -1941,6 +2025,50 @@ pierwszy); z %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Podręcznik programu Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabele i skoroszyty</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Plik z kilkoma kolumnami (CSV, TSV, tekst rozdzielany średnikami, jak zapisuje go niemiecki arkusz kalkulacyjny) lub skoroszyt (.ods, .xlsx) otwiera okno &lt;b&gt;Otwórz tabelę&lt;/b&gt;, gdy zostanie wczytany, upuszczony lub podany w wierszu poleceń; otwiera je też &lt;b&gt;Otwórz tabelę…&lt;/b&gt; w menu kontekstowym listy liczb oraz wklejenie kilku kolumn.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>Okno pokazuje pierwsze wiersze wraz z tym, co rozpoznało: separator pól, czy pierwszy wiersz jest nagłówkiem, separator dziesiętny i, w skoroszycie, arkusz. Po zmianie któregokolwiek z nich podgląd się odświeża. Następnie zaznacz kolumny do wczytania, a aby porównać grupy, wybierz kolumnę w polu &lt;b&gt;Grupuj według&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Jedna zaznaczona kolumna bez grupowania: jej liczby zostają dodane do listy liczb jako jedna zmiana, którą Ctrl+Z cofa; komórki, które nie są liczbami, są liczone w powiadomieniu.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Kilka kolumn lub grupowanie: otwiera się okno &lt;b&gt;Porównanie&lt;/b&gt;, a lista liczb pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>Okno Porównanie ma kolumnę dla każdej kolumny lub grupy i wiersz dla każdej statystyki, obliczonej i zaokrąglonej tak jak w oknie głównym; okno podąża za jego metodą i liczbą miejsc dziesiętnych. Pod tabelą są wykresy pudełkowe wszystkich list na jednej osi, a z opcją &lt;b&gt;Histogramy&lt;/b&gt; także ich histogramy na tym samym przedziale.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Kopiuj jako tabelę&lt;/b&gt; (Ctrl+C) kopiuje tabelę rozdzielaną tabulatorami, gotową do wklejenia do arkusza; &lt;b&gt;Zapisz tabelę…&lt;/b&gt; (Ctrl+S) zapisuje ją jako CSV lub skoroszyt; &lt;b&gt;Kopiuj obraz&lt;/b&gt; i &lt;b&gt;Zapisz obraz…&lt;/b&gt; robią to samo z obrazem; &lt;b&gt;Wyślij do listy liczb&lt;/b&gt; dodaje liczby wybranej listy do listy liczb okna głównego.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Kilka kolumn lub każda kolumna zawierająca liczby, każda analizowana osobno; z kolumną grup wiersze każdej kolumny są dzielone według jej wartości. Format tekstowy wypisuje blok dla każdej z nich z nazwą jako nagłówkiem; tsv wypisuje kolumnę dla każdej; json wypisuje tablicę obiektów.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>Arkusz skoroszytu (.ods lub .xlsx, rozpoznawanego po zawartości), z którego są czytane kolumny; domyślnie pierwszy.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Wagi każdej grupy z pierwszego arkusza skoroszytu, obok siebie.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Liczby całkowite o co najwyżej 100 wartościach mają po jednym słupku na wartość, wyśrodkowanym na niej. &lt;b&gt;Zakres&lt;/b&gt; pokazuje wszystkie wartości lub pomija wartości odstające poza płotkami wykresu pudełkowego, które są wtedy zaznaczane wraz z ich liczbą na końcach osi; &lt;b&gt;Oś logarytmiczna&lt;/b&gt;, tylko dla liczb dodatnich, daje przedziały równe w skali logarytmicznej. Wskaż słupek, aby zobaczyć jego przedział i liczność. Z opcją &lt;b&gt;Dołącz tytuł i statystyki&lt;/b&gt; Kopiuj obraz i Zapisz obraz… dodają do obrazu tytuł i tabelę rozrzutu.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1951,6 +2079,41 @@ pierwszy); z %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Wprowadź liczbę lub liczby (rozdzielone średnikami):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>Test Shapiro-Wilka wymaga co najmniej 3 liczb</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>Test Shapiro-Wilka przyjmuje najwyżej 5000 liczb</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>Test K² wymaga co najmniej 8 liczb</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Wszystkie liczby są równe</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Liczby są zbyt duże lub zbyt od siebie odległe dla testu</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>Kurtoza leży poza zakresem przybliżenia testu</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>brak przesłanek przeciw normalności na poziomie 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>liczby raczej nie pochodzą z rozkładu normalnego (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +2392,30 @@ pierwszy); z %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>Plik %1 nie ma arkusza %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big-endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Zachodnioeuropejskie (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>Kodo&amp;wanie:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2424,6 +2611,42 @@ pierwszy); z %2</translation>
         <translation>Nie można zapisać obrazu jako
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>Z&amp;akres:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Wszystkie wartości</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Bez wartości odstających</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Bez wartości odstających histogram obejmuje liczby w odległości do 1,5 rozstępu ćwiartkowego od pudełka.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Oś &amp;logarytmiczna</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Przedziały równej szerokości w logarytmie; tylko dla liczb dodatnich</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Dołącz &amp;tytuł i statystyki</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Kopiuj i zapisz obraz z tytułem nad nim i statystykami pod nim</translation>
     </message>
 </context>
 <context>

@@ -248,8 +248,8 @@
     <message numerus="yes">
         <source>Added %1 numbers from column %2 of %3</source>
         <translation>
-            <numerusform>Foi adicionado %1 número da coluna %2 de %3</numerusform>
-            <numerusform>Foram adicionados %1 números da coluna %2 de %3</numerusform>
+            <numerusform>Foi adicionado %1 número da coluna %2 (%3)</numerusform>
+            <numerusform>Foram adicionados %1 números da coluna %2 (%3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Column %1 of %2 holds no numbers</source>
-        <translation>A coluna %1 de %2 não contém números</translation>
+        <translation>A coluna %1 (%2) não contém números</translation>
     </message>
     <message>
         <source>its only cell is not a number in this locale</source>
@@ -485,10 +485,6 @@
         <translation>%1 não aceita %2</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; takes a single column (one %2, without %3)</source>
-        <translation>a opção &apos;%1&apos; aceita uma só coluna (um %2, sem %3)</translation>
-    </message>
-    <message>
         <source>it is a spreadsheet; choose a column of its first sheet with --field N, or --header and --field NAME (and --sheet for another sheet)</source>
         <translation>é uma planilha; escolha uma coluna da primeira folha com --field N, ou --header e --field NAME (e --sheet para outra folha)</translation>
     </message>
@@ -523,6 +519,20 @@
     <message>
         <source>%1 &apos;%2&apos;: sheets are numbered from 1</source>
         <translation>%1 &apos;%2&apos;: as folhas são numeradas a partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields, too few for %2; the fields it has are read</source>
+        <translation>
+            <numerusform>%1 campo, poucos para %2; os campos presentes são lidos</numerusform>
+            <numerusform>%1 campos, poucos para %2; os campos presentes são lidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more records with too few fields</source>
+        <translation>
+            <numerusform>mais %1 registro com poucos campos</numerusform>
+            <numerusform>mais %1 registros com poucos campos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -598,12 +608,6 @@ uma tabulação); com %2</translation>
 with %1</source>
         <translation>a primeira linha nomeia as colunas e é ignorada;
 com %1</translation>
-    </message>
-    <message>
-        <source>with %1: exit status 1 when a record was skipped
-for having too few fields</source>
-        <translation>com %1: status de saída 1 quando um registro foi
-ignorado por ter poucos campos</translation>
     </message>
     <message>
         <source>sample variance and deviations (the default)</source>
@@ -791,6 +795,17 @@ with %2</source>
 número %1 a partir de 1 ou seu nome (padrão: a
 primeira); com %2</translation>
     </message>
+    <message>
+        <source>with %1: exit status 1 when a record had too few
+fields for a column (or for that of %2); with
+several columns, such records are told only then,
+and the fields they have are read</source>
+        <extracomment>%1 and %2 are options.</extracomment>
+        <translation>com %1: status de saída 1 quando um registro tinha
+poucos campos para uma coluna (ou para a de %2); com
+várias colunas, esses registros só são informados
+então, e os campos que têm são lidos</translation>
+    </message>
 </context>
 <context>
     <name>ComparePicture</name>
@@ -938,6 +953,54 @@ primeira); com %2</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>não foi possível codificar a imagem</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers</source>
+        <translation>
+            <numerusform>%1 número</numerusform>
+            <numerusform>%1 números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 a %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 bins: </source>
+        <translation>
+            <numerusform> %1 classe: </numerusform>
+            <numerusform> %1 classes: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fullest %1.</source>
+        <translation>a mais cheia, %1.</translation>
+    </message>
+    <message>
+        <source> The histogram leaves them out.</source>
+        <translation> O histograma os deixa de fora.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionSheet</name>
+    <message numerus="yes">
+        <source>Distribution of %1 numbers</source>
+        <translation>
+            <numerusform>Distribuição de %1 número</numerusform>
+            <numerusform>Distribuição de %1 números</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1317,22 @@ primeira); com %2</translation>
     <message>
         <source>Open Table…</source>
         <translation>Abrir tabela…</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>the quoted field begun here is not closed before the end of the file; it is left out</source>
+        <translation>o campo entre aspas iniciado aqui não é fechado antes do fim do arquivo; ele é ignorado</translation>
+    </message>
+    <message>
+        <source>the dropped table</source>
+        <translation>Tabela solta</translation>
+    </message>
+    <message>
+        <source>the pasted table</source>
+        <translation>Tabela colada</translation>
     </message>
 </context>
 <context>
@@ -1900,6 +1979,50 @@ primeira); com %2</translation>
         <source>Tallowmere Manual</source>
         <translation>Manual do Tallowmere</translation>
     </message>
+    <message>
+        <source>Tables and workbooks</source>
+        <translation>Tabelas e pastas de trabalho</translation>
+    </message>
+    <message>
+        <source>A file of several columns (CSV, TSV, text separated by semicolons as a German spreadsheet saves it) or a workbook (.ods, .xlsx) opens the &lt;b&gt;Open Table&lt;/b&gt; dialog when it is loaded, dropped or named on the command line; so does &lt;b&gt;Open Table…&lt;/b&gt; in the number list&apos;s context menu, and a paste of several columns.</source>
+        <translation>Um arquivo de várias colunas (CSV, TSV, texto separado por ponto e vírgula como uma planilha alemã o salva) ou uma pasta de trabalho (.ods, .xlsx) abre a caixa de diálogo &lt;b&gt;Abrir tabela&lt;/b&gt; quando é carregado, solto ou indicado na linha de comando; também a abrem &lt;b&gt;Abrir tabela…&lt;/b&gt; no menu de contexto da lista de números e a colagem de várias colunas.</translation>
+    </message>
+    <message>
+        <source>The dialog shows the first rows with what it guessed: the delimiter, whether the first row is a header, the decimal separator and, for a workbook, the sheet. Change any of them and the preview follows. Then tick the columns to read and, to compare groups, choose a column in &lt;b&gt;Split by&lt;/b&gt;.</source>
+        <translation>A caixa de diálogo mostra as primeiras linhas com o que deduziu: o delimitador, se a primeira linha é um cabeçalho, o separador decimal e, numa pasta de trabalho, a planilha. Mude qualquer um deles e a prévia acompanha. Depois marque as colunas a ler e, para comparar grupos, escolha uma coluna em &lt;b&gt;Agrupar por&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>One column ticked and no split: its numbers are added to the number list as one change, which Ctrl+Z undoes; cells that are not numbers are counted in the notice.</source>
+        <translation>Uma coluna marcada e nenhum agrupamento: seus números são adicionados à lista de números como uma única alteração, que Ctrl+Z desfaz; o aviso conta as células que não são números.</translation>
+    </message>
+    <message>
+        <source>Several columns, or a split: the &lt;b&gt;Compare&lt;/b&gt; window opens and the number list is left as it was.</source>
+        <translation>Várias colunas, ou um agrupamento: a janela &lt;b&gt;Comparar&lt;/b&gt; se abre e a lista de números fica como estava.</translation>
+    </message>
+    <message>
+        <source>The Compare window has a column for each column or group and a row for each statistic, computed as the main window computes them and rounded as it rounds; it follows the main window&apos;s method and decimals. Below the table are box plots of every list on one axis, and with &lt;b&gt;Histograms&lt;/b&gt; their histograms over the same span.</source>
+        <translation>A janela Comparar tem uma coluna para cada coluna ou grupo e uma linha para cada estatística, calculada e arredondada como na janela principal; ela acompanha o método e as casas decimais desta. Abaixo da tabela ficam os diagramas de caixa de todas as listas num mesmo eixo e, com &lt;b&gt;Histogramas&lt;/b&gt;, seus histogramas sobre o mesmo intervalo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy as Table&lt;/b&gt; (Ctrl+C) copies the table, separated by tabs, ready to paste into a spreadsheet; &lt;b&gt;Save Table…&lt;/b&gt; (Ctrl+S) saves it as CSV or as a workbook; &lt;b&gt;Copy Picture&lt;/b&gt; and &lt;b&gt;Save Picture…&lt;/b&gt; do the same for the picture; &lt;b&gt;Send to Number List&lt;/b&gt; adds the numbers of the chosen list to the main window&apos;s number list.</source>
+        <translation>&lt;b&gt;Copiar como tabela&lt;/b&gt; (Ctrl+C) copia a tabela separada por tabulações, pronta para colar numa planilha; &lt;b&gt;Salvar tabela…&lt;/b&gt; (Ctrl+S) a salva como CSV ou como pasta de trabalho; &lt;b&gt;Copiar imagem&lt;/b&gt; e &lt;b&gt;Salvar imagem…&lt;/b&gt; fazem o mesmo com a imagem; &lt;b&gt;Enviar para a lista de números&lt;/b&gt; adiciona os números da lista escolhida à lista de números da janela principal.</translation>
+    </message>
+    <message>
+        <source>Several columns, or every column that holds numbers, each analysed on its own; with a group column, each column&apos;s rows are split by its values. The text format writes a block for each, headed by its name; tsv writes a column for each; json writes an array of objects.</source>
+        <translation>Várias colunas, ou todas as colunas que contêm números, cada uma analisada à parte; com uma coluna de grupos, as linhas de cada coluna são divididas pelos valores dela. O formato texto escreve um bloco para cada uma, encabeçado pelo nome; tsv escreve uma coluna para cada uma; json escreve um array de objetos.</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.ods or .xlsx, known by its content) to read the columns from; the first unless given.</source>
+        <translation>A planilha de uma pasta de trabalho (.ods ou .xlsx, reconhecida pelo conteúdo) da qual ler as colunas; a primeira, se não indicada.</translation>
+    </message>
+    <message>
+        <source>The weights of each group of a workbook&apos;s first sheet, side by side.</source>
+        <translation>Os pesos de cada grupo da primeira planilha de uma pasta de trabalho, lado a lado.</translation>
+    </message>
+    <message>
+        <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
+        <translation>Números inteiros com até 100 valores recebem uma barra por valor, centrada nele. &lt;b&gt;Intervalo&lt;/b&gt; mostra todos os valores ou deixa de fora os valores atípicos além das cercas do diagrama de caixa, que então são marcados com sua quantidade nas pontas do eixo; &lt;b&gt;Eixo logarítmico&lt;/b&gt;, só para números positivos, torna as classes iguais numa escala logarítmica. Aponte para uma barra para ver seu intervalo e sua contagem. Com &lt;b&gt;Incluir título e estatísticas&lt;/b&gt;, Copiar imagem e Salvar imagem… adicionam à imagem um título e a tabela de dispersão.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -1910,6 +2033,41 @@ primeira); com %2</translation>
     <message>
         <source>Enter number or numbers (use semicolons):</source>
         <translation>Digite um ou mais números (use ponto e vírgula):</translation>
+    </message>
+</context>
+<context>
+    <name>Normality</name>
+    <message>
+        <source>The Shapiro-Wilk test needs at least 3 numbers</source>
+        <translation>O teste de Shapiro-Wilk precisa de pelo menos 3 números</translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test takes at most 5000 numbers</source>
+        <translation>O teste de Shapiro-Wilk aceita no máximo 5000 números</translation>
+    </message>
+    <message>
+        <source>The K² test needs at least 8 numbers</source>
+        <translation>O teste K² precisa de pelo menos 8 números</translation>
+    </message>
+    <message>
+        <source>All the numbers are equal</source>
+        <translation>Todos os números são iguais</translation>
+    </message>
+    <message>
+        <source>The numbers are too large or too far apart for the test</source>
+        <translation>Os números são grandes demais ou distantes demais para o teste</translation>
+    </message>
+    <message>
+        <source>The kurtosis is outside the range of the test&apos;s approximation</source>
+        <translation>A curtose está fora do intervalo da aproximação do teste</translation>
+    </message>
+    <message>
+        <source>no evidence against normality at 5 %</source>
+        <translation>nenhuma evidência contra a normalidade a 5 %</translation>
+    </message>
+    <message>
+        <source>the numbers are unlikely to come from a normal distribution (p = %1)</source>
+        <translation>é improvável que os números venham de uma distribuição normal (p = %1)</translation>
     </message>
 </context>
 <context>
@@ -2188,6 +2346,30 @@ primeira); com %2</translation>
         <source>%1 has no sheet %2.</source>
         <translation>%1 não tem a folha %2.</translation>
     </message>
+    <message>
+        <source>UTF-16 (little-endian)</source>
+        <translation>UTF-16 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian)</source>
+        <translation>UTF-16 (big-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian)</source>
+        <translation>UTF-32 (little-endian)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian)</source>
+        <translation>UTF-32 (big-endian)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Ocidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>E&amp;ncoding:</source>
+        <translation>C&amp;odificação:</translation>
+    </message>
 </context>
 <context>
     <name>TickList</name>
@@ -2383,6 +2565,42 @@ primeira); com %2</translation>
         <translation>Não foi possível salvar a imagem como
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Intervalo:</translation>
+    </message>
+    <message>
+        <source>All values</source>
+        <translation>Todos os valores</translation>
+    </message>
+    <message>
+        <source>Without outliers</source>
+        <translation>Sem valores atípicos</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Without outliers, the histogram spans the numbers within 1.5 interquartile ranges of the box.</source>
+        <translation>Sem valores atípicos, o histograma abrange os números a até 1,5 intervalo interquartil da caixa.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic axis</source>
+        <translation>Eixo l&amp;ogarítmico</translation>
+    </message>
+    <message>
+        <source>Bins of equal width in the logarithm; for positive numbers only</source>
+        <translation>Classes de largura igual no logaritmo; só para números positivos</translation>
+    </message>
+    <message>
+        <source>&amp;Include title and statistics</source>
+        <translation>Incluir &amp;título e estatísticas</translation>
+    </message>
+    <message>
+        <source>Copy and save the picture with a title over it and the statistics under it</source>
+        <translation>Copiar e salvar a imagem com um título acima e as estatísticas abaixo</translation>
     </message>
 </context>
 <context>

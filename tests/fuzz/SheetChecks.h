@@ -21,6 +21,7 @@
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
 #include "input/OdsContentSplit.h"
+#include "input/OdsNameScan.h"
 #include "input/RowCells.h"
 #include "input/XlsxSharedStrings.h"
 #include "input/XlsxSheetSplit.h"
@@ -215,6 +216,12 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   // Where the names were read whole, exactly that many sheets are there.
   tallowmere::input::MemoryChunks source(xml, chunk);
   if (!in::ReadOdsSheetNames(source, names).Ok()) return "";
+  // Where the scan of the markup answers, it names what the reader names.
+  tallowmere::input::MemoryChunks scanSource(xml, chunk);
+  std::vector<std::string> scanned;
+  if (const auto answer = in::ScanOdsSheetNames(scanSource, scanned); answer && answer->Ok() && scanned != names)
+    return "the scan of the markup named " + std::to_string(scanned.size()) + " sheets, the reader " +
+           std::to_string(names.size());
   SheetRecorder sink;
   tallowmere::input::MemoryChunks again(xml, chunk);
   if (in::ReadOdsSheetCells(again, names.size(), sink).failure != SheetFailure::kNoSuchSheet)
