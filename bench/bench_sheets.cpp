@@ -2,7 +2,9 @@
 // content.xml of 1,000,000 rows of three cells (a number, a number in a date
 // style, a shared or plain text), held in memory and fed in the chunks a
 // zip entry is inflated in. The XML is parsed as a stream: what the readers
-// hold stays a row's worth, whatever the sheet's size.
+// hold stays a row's worth, whatever the sheet's size. Each is read by one
+// reader and, cut at a row, by two on two threads (what a large file's sheet
+// is read with), which must count the same cells.
 //
 //   bench_sheets [ROWS] [REPEATS]
 //
@@ -16,12 +18,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
+#include "input/OdsContentSplit.h"
 #include "input/XlsxSharedStrings.h"
+#include "input/XlsxSheetSplit.h"
 #include "input/XlsxSheetXml.h"
 
 using namespace tallowmere::input;
@@ -125,13 +130,48 @@ int main(int argc, char** argv) {
     ReadXlsxSheetCells(source, "sheet", strings, dateStyles, sink);
     cells = sink.cells;
   });
-  Show("worksheet:", xlsx, Best(repeats, [&] { TokenizeOnly(worksheet); }), worksheet, cells);
+  const double alone = Best(repeats, [&] { TokenizeOnly(worksheet); });
+  Show("worksheet:", xlsx, alone, worksheet, cells);
+  const std::size_t oneReader = cells;
+  const PartOpener again = [&](std::unique_ptr<ChunkSource>& source) {
+    source = std::make_unique<MemoryChunks>(worksheet);
+    return SheetProblem{};
+  };
+  SheetSplit how = SheetSplit::kOneThread;
+  const double split = Best(repeats, [&] {
+    MemoryChunks source(worksheet);
+    CountCells sink;
+    ReadXlsxSheetCellsSplit(source, again, SplitTarget(worksheet.size()), "sheet", strings, dateStyles, sink, &how);
+    cells = sink.cells;
+  });
+  Show(how == SheetSplit::kTwoThreads ? "two threads:" : "(one thread)", split, alone, worksheet, cells);
+  if (cells != oneReader) {
+    std::printf("the two threads counted %zu cells, one reader %zu\n", cells, oneReader);
+    return 1;
+  }
   const double ods = Best(repeats, [&] {
     MemoryChunks source(content);
     CountCells sink;
     ReadOdsSheetCells(source, 0, sink);
     cells = sink.cells;
   });
-  Show("content.xml:", ods, Best(repeats, [&] { TokenizeOnly(content); }), content, cells);
+  const double contentAlone = Best(repeats, [&] { TokenizeOnly(content); });
+  Show("content.xml:", ods, contentAlone, content, cells);
+  const std::size_t oneContentReader = cells;
+  const PartOpener contentAgain = [&](std::unique_ptr<ChunkSource>& source) {
+    source = std::make_unique<MemoryChunks>(content);
+    return SheetProblem{};
+  };
+  const double odsSplit = Best(repeats, [&] {
+    MemoryChunks source(content);
+    CountCells sink;
+    ReadOdsChosenSheetSplit(source, contentAgain, SplitTarget(content.size()), 0, "", sink, &how);
+    cells = sink.cells;
+  });
+  Show(how == SheetSplit::kTwoThreads ? "two threads:" : "(one thread)", odsSplit, contentAlone, content, cells);
+  if (cells != oneContentReader) {
+    std::printf("the two threads counted %zu cells, one reader %zu\n", cells, oneContentReader);
+    return 1;
+  }
   return 0;
 }

@@ -1,16 +1,31 @@
 #include "input/OdsSheets.h"
 
+#include <cstdint>
+#include <memory>
+
 #include "input/OdsContent.h"
+#include "input/OdsContentSplit.h"
 #include "input/OdsNameScan.h"
 #include "input/SheetArchive.h"
 
 namespace tallowmere::input {
 
 namespace {
+
 constexpr const char* kContentPart = "content.xml";
+
+// content.xml read through an archive of its own, as a second thread reads it.
+struct OwnArchiveEntry final : ChunkSource {
+  ZipArchive archive;
+  ZipEntry entry;
+  std::size_t Read(char* buffer, std::size_t capacity) override { return entry.Read(buffer, capacity); }
+  const std::string& Failure() const override { return entry.Failure(); }
+};
+
 }  // namespace
 
 SheetProblem OdsSheets::OpenArchive(const std::string& path) {
+  path_ = path;
   names_.clear();
   return OpenSheetArchive(path, archive_);
 }
@@ -43,7 +58,17 @@ SheetProblem OdsSheets::ReadChosen(std::size_t index, const std::string& name, C
   ZipEntry content;
   SheetProblem problem = OpenSheetPart(archive_, kContentPart, content);
   if (!problem.Ok()) return problem;
-  return ReadOdsChosenSheet(content, index, name, sink);
+  std::uint64_t bytes = 0;
+  if (!archive_.InflatedSize(kContentPart, bytes) || bytes < kSplitSheetBytes)
+    return ReadOdsChosenSheet(content, index, name, sink);
+  const PartOpener openAgain = [this](std::unique_ptr<ChunkSource>& source) {
+    auto own = std::make_unique<OwnArchiveEntry>();
+    SheetProblem opened = SheetProblemOf(own->archive.Open(path_));
+    if (opened.Ok()) opened = OpenSheetPart(own->archive, kContentPart, own->entry);
+    if (opened.Ok()) source = std::move(own);
+    return opened;
+  };
+  return ReadOdsChosenSheetSplit(content, openAgain, SplitTarget(bytes), index, name, sink);
 }
 
 }  // namespace tallowmere::input

@@ -1,8 +1,10 @@
 #pragma once
 // An OpenDocument spreadsheet (.ods) file: its sheets' names, and the cells
-// of one sheet streamed from its content.xml (see OdsContent.h). Plain C++
-// over libzip and Qt Core. Not for two threads at once: the archive is read
-// by one.
+// of one sheet streamed from its content.xml (see OdsContent.h); a large
+// content.xml is read for the sheet chosen on two threads
+// (OdsContentSplit.h), the helper with an archive of its own. Plain C++ over
+// libzip and Qt Core. Not for two threads at once: the archive is read by
+// one.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -29,6 +31,7 @@ class OdsSheets {
   SheetProblem ReadChosen(std::size_t index, const std::string& name, CellSink& sink) const;
 
  private:
+  std::string path_;
   ZipArchive archive_;
   std::vector<std::string> names_;
 };

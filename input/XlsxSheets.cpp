@@ -1,8 +1,11 @@
 #include "input/XlsxSheets.h"
 
+#include <cstdint>
 #include <map>
+#include <memory>
 
 #include "input/SheetArchive.h"
+#include "input/XlsxSheetSplit.h"
 #include "input/XlsxSheetXml.h"
 #include "input/XlsxStyles.h"
 #include "input/XlsxWorkbook.h"
@@ -16,9 +19,18 @@ constexpr const char* kWorkbookRelsPart = "xl/_rels/workbook.xml.rels";
 constexpr const char* kSharedStringsPart = "xl/sharedStrings.xml";
 constexpr const char* kStylesPart = "xl/styles.xml";
 
+// A part read through an archive of its own, as a second thread reads one.
+struct OwnArchiveEntry final : ChunkSource {
+  ZipArchive archive;
+  ZipEntry entry;
+  std::size_t Read(char* buffer, std::size_t capacity) override { return entry.Read(buffer, capacity); }
+  const std::string& Failure() const override { return entry.Failure(); }
+};
+
 }  // namespace
 
 SheetProblem XlsxSheets::Open(const std::string& path) {
+  path_ = path;
   names_.clear();
   parts_.clear();
   strings_.Clear();
@@ -75,7 +87,18 @@ SheetProblem XlsxSheets::ReadSheet(std::size_t index, CellSink& sink) const {
   ZipEntry entry;
   SheetProblem problem = OpenSheetPart(archive_, parts_[index], entry);
   if (!problem.Ok()) return problem;
-  return ReadXlsxSheetCells(entry, parts_[index], strings_, dateStyles_, sink);
+  std::uint64_t bytes = 0;
+  if (!archive_.InflatedSize(parts_[index], bytes) || bytes < kSplitSheetBytes)
+    return ReadXlsxSheetCells(entry, parts_[index], strings_, dateStyles_, sink);
+  const std::string& part = parts_[index];
+  const PartOpener openAgain = [this, &part](std::unique_ptr<ChunkSource>& source) {
+    auto own = std::make_unique<OwnArchiveEntry>();
+    SheetProblem opened = SheetProblemOf(own->archive.Open(path_));
+    if (opened.Ok()) opened = OpenSheetPart(own->archive, part, own->entry);
+    if (opened.Ok()) source = std::move(own);
+    return opened;
+  };
+  return ReadXlsxSheetCellsSplit(entry, openAgain, SplitTarget(bytes), part, strings_, dateStyles_, sink);
 }
 
 }  // namespace tallowmere::input

@@ -1,9 +1,10 @@
 #pragma once
 // An Office Open XML workbook (.xlsx) file: its sheets' names, and the cells
 // of one sheet streamed from its worksheet part (see XlsxSheetXml.h), with the
-// shared strings and the date styles read once at opening. Plain C++ over
-// libzip and Qt Core. Not for two threads at once: the archive is read
-// by one.
+// shared strings and the date styles read once at opening; a large worksheet
+// is parsed on two threads (XlsxSheetSplit.h), the helper with an archive
+// of its own. Plain C++ over libzip and Qt Core. Not for two threads at
+// once: the archive is read by one.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ class XlsxSheets {
   SheetProblem ReadSheetParts();
   SheetProblem ReadOptionalParts();
 
+  std::string path_;
   ZipArchive archive_;
   std::vector<std::string> names_;
   std::vector<std::string> parts_;  // each sheet's part; empty where none is named

@@ -8,10 +8,6 @@ namespace tallowmere::input {
 
 namespace {
 
-// A part is inflated into this much at a time: big enough that the reader's
-// per-chunk work is lost in the parsing, small against a part of 100 MB.
-constexpr std::size_t kChunkBytes = 64 * 1024;
-
 bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 }  // namespace
@@ -27,10 +23,28 @@ bool XmlPart::Fail(SheetFailure failure, std::string detail) {
   return false;
 }
 
+bool XmlPart::FailAtLine(std::uint64_t line, bool early, std::string words) {
+  if (!problem_.Ok()) return false;
+  problemLine_ = line;
+  problemEarly_ = early;
+  problemWords_ = std::move(words);
+  return Fail(SheetFailure::kMalformedXml, LineProblem(line));
+}
+
+std::string XmlPart::LineProblem(std::uint64_t line) const {
+  if (problemEarly_) return part_ + ": the XML ends early (line " + std::to_string(line) + ")";
+  return part_ + ", line " + std::to_string(line) + ": " + problemWords_;
+}
+
+SheetProblem XmlPart::ProblemAfterLines(std::uint64_t linesBefore) const {
+  if (problemLine_ == 0 || linesBefore == 0) return problem_;
+  return {problem_.failure, LineProblem(problemLine_ + linesBefore)};
+}
+
 bool XmlPart::Feed() {
   if (sourceEnded_) return false;
-  chunk_.resize(static_cast<qsizetype>(kChunkBytes));
-  const std::size_t n = source_.Read(chunk_.data(), kChunkBytes);
+  chunk_.resize(static_cast<qsizetype>(kXmlChunkBytes));
+  const std::size_t n = source_.Read(chunk_.data(), kXmlChunkBytes);
   if (n == 0) {
     sourceEnded_ = true;
     if (!source_.Failure().empty()) Fail(SheetFailure::kDamaged, part_ + ": " + source_.Failure());
@@ -56,12 +70,10 @@ bool XmlPart::Next() {
     if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
       if (Feed()) continue;
       if (!problem_.Ok()) return false;
-      return Fail(SheetFailure::kMalformedXml,
-                  part_ + ": the XML ends early (line " + std::to_string(xml_.lineNumber()) + ")");
+      return FailAtLine(static_cast<std::uint64_t>(xml_.lineNumber()), true, {});
     }
     if (xml_.hasError()) {
-      return Fail(SheetFailure::kMalformedXml,
-                  part_ + ", line " + std::to_string(xml_.lineNumber()) + ": " + xml_.errorString().toStdString());
+      return FailAtLine(static_cast<std::uint64_t>(xml_.lineNumber()), false, xml_.errorString().toStdString());
     }
     if (token == QXmlStreamReader::StartElement) ++depth_;
     if (token == QXmlStreamReader::EndElement && --depth_ == 0) rootClosed_ = true;

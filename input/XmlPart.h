@@ -16,6 +16,11 @@
 
 namespace tallowmere::input {
 
+// A part is read from its source this much at a time: big enough that the
+// reader's per-chunk work is lost in the parsing, small against a part of
+// 100 MB.
+inline constexpr std::size_t kXmlChunkBytes = 64 * 1024;
+
 class XmlPart {
  public:
   // `part` names the part in problems ("content.xml", "xl/workbook.xml").
@@ -31,6 +36,10 @@ class XmlPart {
   // Reads on to the end of the document, where a part must end well.
   bool Finish();
   const SheetProblem& Problem() const { return problem_; }
+  // The problem as it reads where this part's text began after `linesBefore`
+  // lines of a larger text: the line it names counted on by them. A part
+  // read from a cut in a worksheet says where in the whole it went wrong.
+  SheetProblem ProblemAfterLines(std::uint64_t linesBefore) const;
 
   QXmlStreamReader& xml() { return xml_; }
   bool IsStart() const { return xml_.tokenType() == QXmlStreamReader::StartElement; }
@@ -49,6 +58,9 @@ class XmlPart {
  private:
   bool Feed();
   bool Fail(SheetFailure failure, std::string detail);
+  // Malformed XML at `line`: in the reader's `words`, or ending `early`.
+  bool FailAtLine(std::uint64_t line, bool early, std::string words);
+  std::string LineProblem(std::uint64_t line) const;
   const QXmlStreamAttributes& Attributes() const;
 
   ChunkSource& source_;
@@ -61,6 +73,9 @@ class XmlPart {
   mutable QXmlStreamAttributes attributes_;
   mutable bool attributesTaken_ = false;
   SheetProblem problem_;
+  std::uint64_t problemLine_ = 0;  // where the problem names a line
+  bool problemEarly_ = false;
+  std::string problemWords_;
 };
 
 // The UTF-8 of an XML text, appended to `out`.

@@ -119,6 +119,17 @@ ZipProblem ZipArchive::OpenEntry(std::string_view name, ZipEntry& entry) const {
   return EntryProblem(zip_error_code_zip(zip_get_error(archive_)), name);
 }
 
+bool ZipArchive::InflatedSize(std::string_view name, std::uint64_t& size) const {
+  const std::int64_t index = Locate(name);
+  if (index < 0) return false;
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+    return false;
+  size = stat.size;
+  return true;
+}
+
 ZipProblem ZipArchive::ReadStart(std::string_view name, std::size_t max, std::string& out) const {
   out.clear();
   ZipEntry entry;

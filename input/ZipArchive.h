@@ -68,6 +68,8 @@ class ZipArchive {
   bool Has(std::string_view name) const;
   // Opens the entry `name` for reading into `entry` (closing what it had).
   ZipProblem OpenEntry(std::string_view name, ZipEntry& entry) const;
+  // The size the entry `name` says it inflates to; false where it has none.
+  bool InflatedSize(std::string_view name, std::uint64_t& size) const;
   // The first `max` bytes at most of the entry `name`, whole.
   ZipProblem ReadStart(std::string_view name, std::size_t max, std::string& out) const;
 

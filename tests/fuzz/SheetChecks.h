@@ -13,15 +13,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "input/ChunkSource.h"
 #include "input/OdsContent.h"
+#include "input/OdsContentSplit.h"
 #include "input/OdsNameScan.h"
 #include "input/RowCells.h"
 #include "input/XlsxSharedStrings.h"
+#include "input/XlsxSheetSplit.h"
 #include "input/XlsxSheetXml.h"
 #include "input/XlsxStyles.h"
 #include "input/XlsxWorkbook.h"
@@ -179,6 +182,28 @@ inline std::string CheckOdsChosenSheet(std::string_view xml, std::size_t chunk, 
   return "";
 }
 
+// content.xml cut for two threads near a place the chunk size chooses reads
+// its first sheet as one reader reads it.
+inline std::string CheckOdsSplit(std::string_view xml, std::size_t chunk) {
+  namespace in = tallowmere::input;
+  const std::uint64_t target = xml.size() * (chunk % 7 + 1) / 8;
+  const in::PartOpener again = [&](std::unique_ptr<in::ChunkSource>& source) {
+    source = std::make_unique<in::MemoryChunks>(xml, chunk);
+    return SheetProblem{};
+  };
+  const SheetOutcome split = ReadSheetXml(xml, chunk, "ReadOdsChosenSheetSplit", [&](auto& source, auto& sink) {
+    return in::ReadOdsChosenSheetSplit(source, again, target, 0, "", sink);
+  });
+  const SheetOutcome one = ReadSheetXml(xml, chunk, "ReadOdsChosenSheet", [&](auto& source, auto& sink) {
+    return in::ReadOdsChosenSheet(source, 0, "", sink);
+  });
+  if (!split.broken.empty()) return split.broken;
+  if (Agree(split, one)) return "";
+  return "content.xml cut at " + std::to_string(target) + " read otherwise: reason " + DescribeFailure(split.failure) +
+         " against " + DescribeFailure(one.failure) + ", calls " + split.calls.substr(0, 120) + " against " +
+         one.calls.substr(0, 120);
+}
+
 inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   namespace in = tallowmere::input;
   std::vector<std::string> names;
@@ -189,6 +214,7 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
       return in::ReadOdsSheetCells(source, sheet, sink);
     });
   }
+  if (broken.empty()) broken = CheckOdsSplit(xml, chunk);
   if (!broken.empty()) return broken;
   // Where the names were read whole, exactly that many sheets are there.
   tallowmere::input::MemoryChunks source(xml, chunk);
@@ -204,6 +230,30 @@ inline std::string CheckOdsContent(std::string_view xml, std::size_t chunk) {
   if (in::ReadOdsSheetCells(again, names.size(), sink).failure != SheetFailure::kNoSuchSheet)
     return "a sheet past the " + std::to_string(names.size()) + " named was read";
   return CheckOdsChosenSheet(xml, chunk, names);
+}
+
+// The worksheet cut for two threads near a place the chunk size chooses
+// reads as one reader reads it.
+inline std::string CheckXlsxSplit(std::string_view xml, std::size_t chunk,
+                                  const tallowmere::input::SharedStrings& strings,
+                                  const std::vector<bool>& dateStyles) {
+  namespace in = tallowmere::input;
+  const std::uint64_t target = xml.size() * (chunk % 7 + 1) / 8;
+  const in::PartOpener again = [&](std::unique_ptr<in::ChunkSource>& source) {
+    source = std::make_unique<in::MemoryChunks>(xml, chunk);
+    return SheetProblem{};
+  };
+  const SheetOutcome split = ReadSheetXml(xml, chunk, "ReadXlsxSheetCellsSplit", [&](auto& source, auto& sink) {
+    return in::ReadXlsxSheetCellsSplit(source, again, target, "sheet", strings, dateStyles, sink);
+  });
+  const SheetOutcome one = ReadSheetXml(xml, chunk, "ReadXlsxSheetCells", [&](auto& source, auto& sink) {
+    return in::ReadXlsxSheetCells(source, "sheet", strings, dateStyles, sink);
+  });
+  if (!split.broken.empty()) return split.broken;
+  if (Agree(split, one)) return "";
+  return "the worksheet cut at " + std::to_string(target) + " read otherwise: reason " +
+         DescribeFailure(split.failure) + " against " + DescribeFailure(one.failure) + ", calls " +
+         split.calls.substr(0, 120) + " against " + one.calls.substr(0, 120);
 }
 
 inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
@@ -231,6 +281,7 @@ inline std::string CheckXlsxParts(std::string_view xml, std::size_t chunk) {
     broken = CheckChunkings(xml, chunk, "ReadXlsxSheetCells", [&](in::ChunkSource& s, in::CellSink& sink) {
       return in::ReadXlsxSheetCells(s, "sheet", strings, dateStyles, sink);
     });
+  if (broken.empty()) broken = CheckXlsxSplit(xml, chunk, strings, dateStyles);
   return broken;
 }
 
