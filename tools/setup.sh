@@ -88,7 +88,7 @@ case "$mode" in
     # window and session tests leave part of the two cores idle while they
     # wait. Any data race fails them.
     thread_tests=(two_threads_test large_lists_test list_file_test entry_lines_test statistics_test analysis_test
-      table_columns_test)
+      table_columns_test two_thread_table_test xlsx_sheet_split_test ods_content_split_test)
     pattern="^($(IFS='|'; echo "${thread_tests[*]}"))\$"
     cmake --preset tsan >/dev/null
     (
