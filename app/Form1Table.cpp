@@ -33,6 +33,18 @@ QString TableName(const TableChoice& choice, AdditionSource origin) {
   return QFileInfo(QFile::decodeName(QByteArray::fromStdString(choice.path))).fileName();
 }
 
+// The hooks of a table's reading: the line of a quote left open kept, and
+// the progress through a held text shown.
+template <typename Progress>
+TableReadHooks ReadingHooks(std::uint64_t& unclosed, input::DropState& state, const Progress& progress) {
+  return {.unclosedQuote = [&unclosed](std::uint64_t line) { unclosed = line; },
+          .textRead =
+              [&state, &progress](std::size_t read) {
+                state.textRead = read;
+                progress(state);
+              }};
+}
+
 // The list's step one column of the table makes, named as a paste's or a
 // drop's would be when the table is a held text.
 const char* TableStep(const TableChoice& choice, AdditionSource origin) {
@@ -164,12 +176,7 @@ void Form1::ReadChosenColumn(const TableChoice& choice, AdditionSource origin) {
     input::DropState state = ReadingState(choice);
     const auto progress = reading.Progress();
     progress(state);
-    const TableReadHooks hooks{.unclosedQuote = [&unclosed](std::uint64_t line) { unclosed = line; },
-                               .textRead =
-                                   [&](std::size_t read) {
-                                     state.textRead = read;
-                                     progress(state);
-                                   }};
+    const TableReadHooks hooks = ReadingHooks(unclosed, state, progress);
     input::FlushingErrorSink errors(*numbers_, *this);
     core::Trap trap(errors, kTableLocation);
     trap.Step([&] {
@@ -196,12 +203,7 @@ void Form1::CompareChosenColumns(const TableChoice& choice, AdditionSource origi
     input::DropState state = ReadingState(choice);
     const auto progress = reading.Progress();
     progress(state);
-    const TableReadHooks hooks{.unclosedQuote = [&unclosed](std::uint64_t line) { unclosed = line; },
-                               .textRead =
-                                   [&](std::size_t read) {
-                                     state.textRead = read;
-                                     progress(state);
-                                   }};
+    const TableReadHooks hooks = ReadingHooks(unclosed, state, progress);
     core::Trap trap(*this, kTableLocation);
     trap.Step([&] {
       whole = app::ReadChosenColumns(
