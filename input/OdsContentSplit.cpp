@@ -6,6 +6,7 @@
 #include <thread>
 #include <utility>
 
+#include "input/HelperJoin.h"
 #include "input/OdsContent.h"
 #include "input/OdsTableRows.h"
 #include "input/PartHead.h"
@@ -198,16 +199,7 @@ SheetProblem ReadOdsChosenSheetSplit(ChunkSource& first, const PartOpener& openA
   } catch (const std::system_error&) {
     return ReadOdsChosenSheet(first, index, name, sink);
   }
-  struct Join {
-    CutPoint& point;
-    SecondRows& second;
-    std::thread& helper;
-    ~Join() {
-      point.Abandon();
-      second.Abandon();
-      helper.join();
-    }
-  } join{point, second, helper};
+  const HelperJoin join(point, second, helper);
   SheetProblem problem = ReadFirstPart(first, job, {point, second, body}, sink, way);
   if (how) *how = way;
   return problem;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "input/HeldRows.h"
+#include "input/HelperJoin.h"
 #include "input/PartHead.h"
 #include "input/SheetCut.h"
 #include "input/XlsxSheetRows.h"
@@ -145,17 +146,7 @@ SheetProblem ReadXlsxSheetCellsSplit(ChunkSource& first, const PartOpener& openA
     // No thread to be had: one reader.
     return ReadXlsxSheetCells(first, partName, strings, dateStyles, sink);
   }
-  // Whatever way this thread leaves, the helper stops and is joined first.
-  struct Join {
-    CutPoint& point;
-    SecondRows& second;
-    std::thread& helper;
-    ~Join() {
-      point.Abandon();
-      second.Abandon();
-      helper.join();
-    }
-  } join{point, second, helper};
+  const HelperJoin join(point, second, helper);
   SheetProblem problem = ReadFirstPart(first, job, point, second, sink, way);
   if (how) *how = way;
   return problem;
