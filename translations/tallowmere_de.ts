@@ -656,17 +656,6 @@ genau dieselbe Double-Zahl ergibt), außer wenn %4
 angegeben ist</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>nach den zwölf Zeilen: Minimum, Maximum, Spannweite,
-Quartile, Interquartilsabstand, Wölbung, Standardfehler
-des Mittelwerts und (nur bei einer Stichprobe) das
-95-%-Konfidenzintervall des Mittelwerts, gerundet wie
-der Mittelwert</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>die Zeit zum Lesen und für jede Zeile, auf der
 Standardfehlerausgabe</translation>
@@ -813,6 +802,85 @@ and the fields they have are read</source>
 Felder für eine Spalte hatte (oder für die von %2);
 bei mehreren Spalten werden solche Datensätze nur
 dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>nach den zwölf Zeilen: Minimum, Maximum, Spannweite,
+Quartile, Interquartilsabstand, Wölbung, Standardfehler
+des Mittelwerts und (nur bei einer Stichprobe) das
+95-%-Konfidenzintervall des Mittelwerts, gerundet wie
+der Mittelwert; dann der geometrische, harmonische und
+getrimmte Mittelwert, die mediane absolute Abweichung
+(roh und mal 1,4826) und das Konfidenzintervall des
+Medians mit seiner tatsächlichen Überdeckung</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>das Niveau beider Konfidenzintervalle in Prozent,
+von 50 bis 99.9 (Standard 95); mit %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>der Anteil, den der getrimmte Mittelwert an jedem Ende
+abschneidet, mindestens 0 und unter 0.5 (Standard
+0.05); mit %1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>eine Zeile für jedes Perzentil von 0 bis 100 (%1 oder
+%2), nach der Methode von %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>wie Perzentile und Quartile bestimmt werden: Typ 1
+bis 9 von R oder sein Name (%1, der Standard, ist
+Typ 7; %2 ist Typ 6); eine Zeile nennt die Methode</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>W von Shapiro-Wilk (3 bis 5000 Zahlen) und K² von
+D&apos;Agostino und Pearson, jeweils mit p-Wert und einer
+schlichten Deutung auf dem 5-%-Niveau</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>nach den Zeilen, wie viele Zahlen es von jedem Wert
+gibt (bis zu 50 Werte) oder in jeder Klasse eines
+Histogramms, in Prozent und kumuliert</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Danach folgen mit %1: %2.
+Mit %3: %4 (P: das Perzentil).
+Mit %5: %6.
+Mit %7: %8.
+Bei einem anderen Niveau als 95 % heißen ci95_low und ci95_high
+ciLEVEL_low und ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1409,37 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
     <message>
         <source>the pasted table</source>
         <translation>Eingefügte Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Anzahl kumuliert</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Prozent kumuliert</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Häufigkeiten:</translation>
     </message>
 </context>
 <context>
@@ -2194,6 +2293,90 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>Die Obergrenze des 95-%-Konfidenzintervalls ist: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>Der geometrische Mittelwert ist: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>Der harmonische Mittelwert ist: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>Die mediane absolute Abweichung ist: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>Die skalierte mediane absolute Abweichung ist: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>Die Quantilmethode ist: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>Das W von Shapiro-Wilk ist: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>Der p-Wert von Shapiro-Wilk ist: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>Der Shapiro-Wilk-Test ergibt: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>Das K² von D&apos;Agostino und Pearson ist: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>Der p-Wert des K²-Tests ist: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>Der K²-Test ergibt: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>Der %1-%-getrimmte Mittelwert ist: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>Die Untergrenze des %1-%-Konfidenzintervalls ist: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>Die Obergrenze des %1-%-Konfidenzintervalls ist: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>Die Untergrenze des %1-%-Konfidenzintervalls des Medians ist: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>Die Obergrenze des %1-%-Konfidenzintervalls des Medians ist: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>Die tatsächliche Überdeckung des Intervalls des Medians ist: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>Das %1. Perzentil ist: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>Das %1. Perzentil ist: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>Das %1. Perzentil ist: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>Das %1. Perzentil ist: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2215,6 +2398,33 @@ dann gemeldet, und ihre vorhandenen Felder gelesen</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Als Tabelle kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Es gibt keine Zahlen</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>Der geometrische und der harmonische Mittelwert brauchen positive Zahlen</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>Der an jedem Ende abgeschnittene Anteil muss mindestens 0 und kleiner als 0.5 sein</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>Das Konfidenzniveau muss zwischen 50 % und 99.9 % liegen</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>Das Konfidenzintervall des Mittelwerts braucht mindestens 2 Zahlen</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Zu wenige Zahlen für ein Konfidenzintervall des Medians auf diesem Niveau</translation>
     </message>
 </context>
 <context>

@@ -653,16 +653,6 @@ dígitos de cada valor (el texto más corto que se vuelve a
 leer como el mismo double), salvo que se indique %4</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>tras las doce filas: el mínimo, el máximo, el rango, los
-cuartiles, el rango intercuartílico, la curtosis, el error
-estándar de la media y (solo en una muestra) el intervalo de
-confianza del 95 % de la media, redondeados como la media</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>el tiempo de lectura y el de cada fila, en la salida de
 error estándar</translation>
@@ -809,6 +799,85 @@ and the fields they have are read</source>
 pocos campos para una columna (o para la de %2); con
 varias columnas, esos registros solo se indican
 entonces, y se leen los campos que tienen</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>tras las doce filas: el mínimo, el máximo, el rango,
+los cuartiles, el rango intercuartílico, la curtosis,
+el error estándar de la media y (solo en muestras) el
+intervalo de confianza del 95 % de la media, redondeados
+como la media; luego las medias geométrica, armónica y
+recortada, la desviación absoluta mediana (tal cual y
+por 1,4826) y el intervalo de confianza de la mediana
+con su cobertura real</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>el nivel de ambos intervalos de confianza, en tanto
+por ciento, de 50 a 99.9 (por omisión 95); con %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>la parte que la media recortada quita de cada extremo,
+al menos 0 y menos de 0.5 (por omisión 0.05); con %1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>una fila por cada percentil de 0 a 100 (%1, o
+%2), según el método de %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>cómo se sitúan los percentiles y cuartiles: el tipo
+1 a 9 de R, o su nombre (%1, el predeterminado, es
+el tipo 7; %2 es el tipo 6); una fila nombra
+el método</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>la W de Shapiro-Wilk (3 a 5000 números) y la K² de
+D&apos;Agostino y Pearson, cada una con su valor p y una
+lectura sencilla al nivel del 5 %</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>tras las filas, cuántos números hay de cada valor
+(hasta 50 valores) o en cada intervalo de un
+histograma, en porcentaje y acumulados</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Después, con %1: %2;
+con %3: %4;
+con %5: %6;
+con %7: %8.
+Con un nivel distinto del 95 %, ci95_low y ci95_high son ciLEVEL_low y
+ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1406,37 @@ entonces, y se leen los campos que tienen</translation>
     <message>
         <source>the pasted table</source>
         <translation>la tabla pegada</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Cantidad acumulada</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Porcentaje acumulado</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Frecuencias:</translation>
     </message>
 </context>
 <context>
@@ -2190,6 +2290,90 @@ entonces, y se leen los campos que tienen</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>El extremo superior del intervalo de confianza del 95 % es: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>La media geométrica es: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>La media armónica es: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>La desviación absoluta mediana es: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>La desviación absoluta mediana escalada es: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>El método de cuantiles es: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>La W de Shapiro-Wilk es: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>El valor p de Shapiro-Wilk es: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>La prueba de Shapiro-Wilk indica: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>La K² de D&apos;Agostino y Pearson es: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>El valor p de la K² es: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>La prueba K² indica: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>La media recortada al %1 % es: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>El extremo inferior del intervalo de confianza del %1 % es: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>El extremo superior del intervalo de confianza del %1 % es: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>El extremo inferior del intervalo de confianza del %1 % de la mediana es: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>El extremo superior del intervalo de confianza del %1 % de la mediana es: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>La cobertura real del intervalo de la mediana es: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>El percentil %1 es: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>El percentil %1 es: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>El percentil %1 es: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>El percentil %1 es: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2211,6 +2395,33 @@ entonces, y se leen los campos que tienen</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Copiar como tabla</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>No hay números</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>Las medias geométrica y armónica necesitan números positivos</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>La parte recortada de cada extremo debe ser al menos 0 y menor que 0.5</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>El nivel de confianza debe estar entre el 50 % y el 99.9 %</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>El intervalo de confianza de la media necesita al menos 2 números</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Hay muy pocos números para un intervalo de confianza de la mediana a este nivel</translation>
     </message>
 </context>
 <context>

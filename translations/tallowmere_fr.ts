@@ -657,16 +657,6 @@ qui se relit comme le même double), sauf si %4
 est indiqué</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>après les douze lignes&#xa0;: minimum, maximum, étendue,
-quartiles, écart interquartile, kurtosis, erreur type de la
-moyenne et (pour un échantillon seulement) l’intervalle de
-confiance à 95&#xa0;% de la moyenne, arrondis comme la moyenne</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>la durée de la lecture et de chaque ligne, sur la sortie
 d’erreur standard</translation>
@@ -813,6 +803,86 @@ avait trop peu de champs pour une colonne (ou pour
 celle de %2)&#xa0;; avec plusieurs colonnes, ces
 enregistrements ne sont signalés qu’alors, et leurs
 champs sont lus</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>après les douze lignes&#xa0;: le minimum, le maximum,
+l’étendue, les quartiles, l’écart interquartile, le
+kurtosis, l’erreur type de la moyenne et (échantillon
+seulement) l’intervalle de confiance à 95&#xa0;% de la
+moyenne, arrondis comme la moyenne&#xa0;; puis les moyennes
+géométrique, harmonique et tronquée, l’écart absolu
+médian (brut et multiplié par 1,4826) et l’intervalle
+de confiance de la médiane avec sa couverture réelle</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>le niveau des deux intervalles de confiance, en pour
+cent, de 50 à 99.9 (95 par défaut)&#xa0;; avec %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>la part que la moyenne tronquée retire à chaque bout,
+au moins 0 et moins de 0.5 (0.05 par défaut)&#xa0;; avec
+%1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>une ligne pour chaque centile de 0 à 100 (%1, ou
+%2), selon la méthode de %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>comment les centiles et les quartiles sont placés&#xa0;:
+type 1 à 9 de R, ou son nom (%1, par défaut, est
+le type 7&#xa0;; %2 est le type 6)&#xa0;; une ligne nomme
+la méthode</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>le W de Shapiro-Wilk (3 à 5000 nombres) et le K² de
+D’Agostino et Pearson, chacun avec sa p-valeur et une
+lecture simple au seuil de 5&#xa0;%</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>après les lignes, combien de nombres il y a pour
+chaque valeur (jusqu’à 50 valeurs) ou dans chaque
+classe d’un histogramme, en pourcentage et en cumulé</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Ensuite, avec %1&#xa0;: %2&#xa0;;
+avec %3&#xa0;: %4&#xa0;;
+avec %5&#xa0;: %6&#xa0;;
+avec %7&#xa0;: %8.
+À un niveau autre que 95&#xa0;%, ci95_low et ci95_high deviennent ciLEVEL_low
+et ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1411,37 @@ champs sont lus</translation>
     <message>
         <source>the pasted table</source>
         <translation>Tableau collé</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Effectif</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Effectif cumulé</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Pourcentage cumulé</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Fréquences&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2194,6 +2295,90 @@ champs sont lus</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>La borne supérieure de l’intervalle de confiance à 95&#xa0;% est&#xa0;: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>La moyenne géométrique est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>La moyenne harmonique est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>L’écart absolu médian est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>L’écart absolu médian normalisé est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>La méthode des quantiles est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>Le W de Shapiro-Wilk est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>La p-valeur de Shapiro-Wilk est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>Le test de Shapiro-Wilk indique&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>Le K² de D’Agostino et Pearson est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>La p-valeur du K² est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>Le test K² indique&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>La moyenne tronquée à %1&#xa0;% est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>La borne inférieure de l’intervalle de confiance à %1&#xa0;% est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>La borne supérieure de l’intervalle de confiance à %1&#xa0;% est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>La borne inférieure de l’intervalle de confiance à %1&#xa0;% de la médiane est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>La borne supérieure de l’intervalle de confiance à %1&#xa0;% de la médiane est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>La couverture réelle de l’intervalle de la médiane est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>Le centile %1 est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>Le centile %1 est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>Le centile %1 est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>Le centile %1 est&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2215,6 +2400,33 @@ champs sont lus</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Copier sous forme de tableau</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Il n’y a aucun nombre</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>Les moyennes géométrique et harmonique demandent des nombres positifs</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>La part retirée à chaque bout doit être d’au moins 0 et inférieure à 0.5</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>Le niveau de confiance doit être compris entre 50&#xa0;% et 99.9&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>L’intervalle de confiance de la moyenne demande au moins 2 nombres</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Trop peu de nombres pour un intervalle de confiance de la médiane à ce niveau</translation>
     </message>
 </context>
 <context>

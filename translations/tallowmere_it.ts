@@ -655,17 +655,6 @@ cifra di ciascun valore (il testo più breve che, riletto,
 dà lo stesso double), salvo se è indicato %4</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>dopo le dodici righe: il minimo, il massimo, il campo di
-variazione, i quartili, lo scarto interquartile, la
-curtosi, l&apos;errore standard della media e (solo per un
-campione) l&apos;intervallo di confidenza al 95% della media,
-arrotondati come la media</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>il tempo impiegato per la lettura e per ciascuna riga,
 sullo standard error</translation>
@@ -812,6 +801,84 @@ and the fields they have are read</source>
 pochi campi per una colonna (o per quella di %2);
 con più colonne, tali record vengono segnalati solo
 allora, e i loro campi presenti vengono letti</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>dopo le dodici righe: il minimo, il massimo, il campo
+di variazione, i quartili, lo scarto interquartile, la
+curtosi, l&apos;errore standard della media e (solo per un
+campione) l&apos;intervallo di confidenza al 95 % della
+media, arrotondati come la media; poi la media
+geometrica, armonica e troncata, la deviazione assoluta
+mediana (grezza e per 1,4826) e l&apos;intervallo di
+confidenza della mediana con la sua copertura effettiva</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>il livello di entrambi gli intervalli di confidenza,
+in percentuale, da 50 a 99.9 (predefinito 95); con %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>la quota che la media troncata toglie da ogni estremo,
+almeno 0 e meno di 0.5 (predefinito 0.05); con %1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>una riga per ogni percentile da 0 a 100 (%1, o
+%2), con il metodo di %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>come si collocano percentili e quartili: il tipo da
+1 a 9 di R, o il suo nome (%1, il predefinito, è il
+tipo 7; %2 è il tipo 6); una riga indica il metodo</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>la W di Shapiro-Wilk (da 3 a 5000 numeri) e la K² di
+D&apos;Agostino e Pearson, ciascuna con il suo p-value e una
+lettura semplice al livello del 5 %</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>dopo le righe, quanti numeri ci sono per ogni valore
+(fino a 50 valori) o in ogni classe di un istogramma,
+in percentuale e cumulati</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Dopo di esse, con %1: %2;
+con %3: %4;
+con %5: %6;
+con %7: %8.
+A un livello diverso dal 95 %, ci95_low e ci95_high diventano ciLEVEL_low e
+ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1407,37 @@ allora, e i loro campi presenti vengono letti</translation>
     <message>
         <source>the pasted table</source>
         <translation>Tabella incollata</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Conteggio cumulato</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Percentuale cumulata</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Frequenze:</translation>
     </message>
 </context>
 <context>
@@ -2193,6 +2291,90 @@ allora, e i loro campi presenti vengono letti</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>L&apos;estremo superiore dell&apos;intervallo di confidenza al 95% è: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>La media geometrica è: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>La media armonica è: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>La deviazione assoluta mediana è: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>La deviazione assoluta mediana scalata è: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>Il metodo dei quantili è: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>La W di Shapiro-Wilk è: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>Il p-value di Shapiro-Wilk è: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>Il test di Shapiro-Wilk indica: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>La K² di D&apos;Agostino e Pearson è: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>Il p-value della K² è: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>Il test K² indica: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>La media troncata al %1% è: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>L&apos;estremo inferiore dell&apos;intervallo di confidenza al %1% è: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>L&apos;estremo superiore dell&apos;intervallo di confidenza al %1% è: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>L&apos;estremo inferiore dell&apos;intervallo di confidenza al %1% della mediana è: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>L&apos;estremo superiore dell&apos;intervallo di confidenza al %1% della mediana è: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>La copertura effettiva dell&apos;intervallo della mediana è: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>Il %1° percentile è: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>Il %1° percentile è: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>Il %1° percentile è: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>Il %1° percentile è: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2214,6 +2396,33 @@ allora, e i loro campi presenti vengono letti</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Copia come tabella</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Non ci sono numeri</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>La media geometrica e quella armonica richiedono numeri positivi</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>La quota tolta da ogni estremo deve essere almeno 0 e minore di 0.5</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>Il livello di confidenza deve essere tra il 50 % e il 99.9 %</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>L&apos;intervallo di confidenza della media richiede almeno 2 numeri</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Troppo pochi numeri per un intervallo di confidenza della mediana a questo livello</translation>
     </message>
 </context>
 <context>

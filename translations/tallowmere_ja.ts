@@ -623,15 +623,6 @@ is given</source>
 書き出す。ただし %4 を指定した場合を除く</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>12 行の後に、最小値、最大値、範囲、四分位数、四分位範囲、
-尖度、平均値の標準誤差と、（標本の場合のみ）平均値の
-95% 信頼区間を書き出す。平均値と同じ桁数に丸める</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>読み込みと各行にかかった時間を標準エラー出力に表示する</translation>
     </message>
@@ -777,6 +768,84 @@ and the fields they have are read</source>
 フィールドが足りないレコードがあれば終了ステータス 1。
 複数の列では、そのようなレコードはこのときだけ報告され、
 あるフィールドは読み込まれます</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>12 行の後に、最小値、最大値、範囲、四分位数、
+四分位範囲、尖度、平均値の標準誤差、（標本の
+ときのみ）平均値の 95 % 信頼区間を平均値と同じ
+桁に丸めて出力し、続いて幾何平均、調和平均、
+トリム平均、中央絶対偏差（そのままの値と
+1.4826 倍の値）、中央値の信頼区間とその実際の
+被覆率を出力します</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>両方の信頼区間の水準（パーセント、50 から
+99.9 まで、既定値 95）。%1 と共に</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>トリム平均が両端からそれぞれ切り捨てる割合
+（0 以上 0.5 未満、既定値 0.05）。%1 と共に</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>0 から 100 までの各パーセンタイルの行（%1、
+または %2）。方法は %3 で決まります</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>パーセンタイルと四分位数の求め方: R の型 1 から
+9、またはその名前（%1 は既定値で型 7、
+%2 は型 6）。方法を示す行が付きます</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>Shapiro-Wilk の W（3 から 5000 個の数値）と
+D&apos;Agostino と Pearson の K²。それぞれの p 値と、
+有意水準 5 % での簡単な判定を付けます</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>行の後に、各値（50 種類まで）またはヒストグラムの
+各ビンに含まれる数値の個数を、パーセントと
+累積で出力します</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>その後に、%1 では %2、
+%3 では %4、
+%5 では %6、
+%7 では %8
+が続きます。
+水準が 95 % 以外のとき、ci95_low と ci95_high は ciLEVEL_low と
+ciLEVEL_high になります。</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1365,37 @@ and the fields they have are read</source>
     <message>
         <source>the pasted table</source>
         <translation>貼り付けた表</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>個数</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>パーセント</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>累積個数</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>累積パーセント</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>度数分布:</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2249,90 @@ and the fields they have are read</source>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>95% 信頼区間の上限: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>幾何平均: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>調和平均: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>中央絶対偏差: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>尺度調整した中央絶対偏差: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>分位数の方法: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>Shapiro-Wilk の W: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>Shapiro-Wilk の p 値: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>Shapiro-Wilk 検定の判定: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>D&apos;Agostino と Pearson の K²: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>K² の p 値: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>K² 検定の判定: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>%1% トリム平均: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>%1% 信頼区間の下限: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>%1% 信頼区間の上限: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>中央値の %1% 信頼区間の下限: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>中央値の %1% 信頼区間の上限: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>中央値の区間の実際の被覆率: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>%1 パーセンタイル: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>%1 パーセンタイル: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>%1 パーセンタイル: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>%1 パーセンタイル: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2170,6 +2354,33 @@ and the fields they have are read</source>
     <message>
         <source>Copy as Table</source>
         <translation>表としてコピー</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>数値がありません</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>幾何平均と調和平均には正の数値が必要です</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>両端から切り捨てる割合は 0 以上 0.5 未満でなければなりません</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>信頼水準は 50 % から 99.9 % まででなければなりません</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>平均値の信頼区間には少なくとも 2 個の数値が必要です</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>この水準で中央値の信頼区間を求めるには数値が少なすぎます</translation>
     </message>
 </context>
 <context>

@@ -655,17 +655,6 @@ precies dezelfde double oplevert), tenzij %4
 is opgegeven</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>na de twaalf rijen: het minimum, maximum, bereik, de
-kwartielen, interkwartielafstand, kurtosis, standaardfout
-van het gemiddelde en (alleen bij een steekproef) het
-95%-betrouwbaarheidsinterval van het gemiddelde, afgerond
-zoals het gemiddelde</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>de tijd voor het lezen en voor elke rij, op de
 standaardfoutuitvoer</translation>
@@ -810,6 +799,86 @@ and the fields they have are read</source>
 velden had voor een kolom (of voor die van %2);
 bij meerdere kolommen worden zulke records alleen
 dan gemeld, en hun aanwezige velden gelezen</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>na de twaalf regels: het minimum, maximum, bereik,
+de kwartielen, interkwartielafstand, kurtosis, de
+standaardfout van het gemiddelde en (alleen bij een
+steekproef) het 95%-betrouwbaarheidsinterval van het
+gemiddelde, afgerond zoals het gemiddelde; dan het
+meetkundig, harmonisch en getrimd gemiddelde, de
+mediane absolute afwijking (ruw en maal 1,4826) en het
+betrouwbaarheidsinterval van de mediaan met zijn
+werkelijke dekking</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>het niveau van beide betrouwbaarheidsintervallen, in
+procenten, van 50 tot 99.9 (standaard 95); met %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>het deel dat het getrimd gemiddelde aan elk uiteinde
+weglaat, minstens 0 en onder 0.5 (standaard 0.05);
+met %1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>een regel voor elk percentiel van 0 tot 100 (%1, of
+%2), volgens de methode van %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>hoe percentielen en kwartielen worden bepaald: type
+1 tot 9 van R, of de naam (%1, de standaard, is type
+7; %2 is type 6); een regel noemt de methode</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>de W van Shapiro-Wilk (3 tot 5000 getallen) en de K² van
+D&apos;Agostino en Pearson, elk met de p-waarde en een
+eenvoudige lezing bij 5 %</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>na de regels, hoeveel getallen er zijn van elke
+waarde (tot 50 waarden) of in elke klasse van een
+histogram, in procenten en cumulatief</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Daarna, met %1: %2;
+met %3: %4;
+met %5: %6;
+met %7: %8.
+Bij een ander niveau dan 95 % zijn ci95_low en ci95_high ciLEVEL_low en
+ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1407,37 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
     <message>
         <source>the pasted table</source>
         <translation>de geplakte tabel</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Cumulatief aantal</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Cumulatief procent</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereik</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Frequenties:</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2291,90 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>De bovengrens van het 95%-betrouwbaarheidsinterval is: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>Het meetkundig gemiddelde is: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>Het harmonisch gemiddelde is: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>De mediane absolute afwijking is: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>De geschaalde mediane absolute afwijking is: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>De kwantielmethode is: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>De W van Shapiro-Wilk is: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>De p-waarde van Shapiro-Wilk is: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>De Shapiro-Wilk-toets geeft: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>De K² van D&apos;Agostino en Pearson is: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>De p-waarde van de K² is: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>De K²-toets geeft: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>Het %1%-getrimd gemiddelde is: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>De ondergrens van het %1%-betrouwbaarheidsinterval is: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>De bovengrens van het %1%-betrouwbaarheidsinterval is: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>De ondergrens van het %1%-betrouwbaarheidsinterval van de mediaan is: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>De bovengrens van het %1%-betrouwbaarheidsinterval van de mediaan is: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>De werkelijke dekking van het interval van de mediaan is: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>Het %1e percentiel is: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>Het %1e percentiel is: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>Het %1e percentiel is: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>Het %1e percentiel is: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2212,6 +2396,33 @@ dan gemeld, en hun aanwezige velden gelezen</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Kopiëren als tabel</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Er zijn geen getallen</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>Het meetkundig en het harmonisch gemiddelde hebben positieve getallen nodig</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>Het deel dat aan elk uiteinde wordt weggelaten moet minstens 0 en kleiner dan 0.5 zijn</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>Het betrouwbaarheidsniveau moet van 50 % tot 99.9 % zijn</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>Het betrouwbaarheidsinterval van het gemiddelde heeft minstens 2 getallen nodig</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Te weinig getallen voor een betrouwbaarheidsinterval van de mediaan op dit niveau</translation>
     </message>
 </context>
 <context>

@@ -688,16 +688,6 @@ który po odczytaniu daje tę samą wartość typu
 double), chyba że podano %4</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>po dwunastu wierszach: minimum, maksimum, rozstęp,
-kwartyle, rozstęp międzykwartylowy, kurtoza, błąd
-standardowy średniej i (tylko dla próby) 95% przedział
-ufności średniej, zaokrąglone tak jak średnia</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>czas odczytu i obliczania każdego wiersza, wypisywany
 na standardowe wyjście błędów</translation>
@@ -842,6 +832,84 @@ and the fields they have are read</source>
 dla kolumny (lub dla kolumny %2); przy kilku
 kolumnach takie rekordy są zgłaszane tylko wtedy,
 a ich istniejące pola są odczytywane</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>po dwunastu wierszach: minimum, maksimum, rozstęp,
+kwartyle, rozstęp międzykwartylowy, kurtoza, błąd
+standardowy średniej i (tylko dla próby) 95% przedział
+ufności średniej, zaokrąglone jak średnia; następnie
+średnia geometryczna, harmoniczna i ucinana, medianowe
+odchylenie bezwzględne (surowe i razy 1,4826) oraz
+przedział ufności mediany z jego rzeczywistym pokryciem</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>poziom obu przedziałów ufności w procentach,
+od 50 do 99.9 (domyślnie 95); z opcją %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>część, którą średnia ucinana odcina z każdego końca,
+co najmniej 0 i poniżej 0.5 (domyślnie 0.05); z opcją
+%1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>wiersz dla każdego percentyla od 0 do 100 (%1 lub
+%2), metodą wybraną przez %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>jak wyznaczane są percentyle i kwartyle: typ R od
+1 do 9 lub jego nazwa (%1, domyślna, to typ 7;
+%2 to typ 6); jeden wiersz podaje metodę</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>W Shapiro-Wilka (od 3 do 5000 liczb) oraz K²
+D&apos;Agostino i Pearsona, każda z wartością p i prostym
+odczytem na poziomie 5 %</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>po wierszach: ile liczb jest o każdej wartości (do
+50 wartości) lub w każdym przedziale histogramu,
+w procentach i narastająco</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Następnie z opcją %1: %2;
+z %3: %4;
+z %5: %6;
+z %7: %8.
+Przy poziomie innym niż 95 % klucze ci95_low i ci95_high to ciLEVEL_low i
+ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1447,37 @@ a ich istniejące pola są odczytywane</translation>
     <message>
         <source>the pasted table</source>
         <translation>Wklejona tabela</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczność</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Liczność skumulowana</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Procent skumulowany</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Częstości:</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +2331,90 @@ a ich istniejące pola są odczytywane</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>Górna granica 95% przedziału ufności wynosi: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>Średnia geometryczna wynosi: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>Średnia harmoniczna wynosi: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>Medianowe odchylenie bezwzględne wynosi: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>Skalowane medianowe odchylenie bezwzględne wynosi: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>Metoda kwantyli to: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>W Shapiro-Wilka wynosi: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>Wartość p testu Shapiro-Wilka wynosi: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>Wynik testu Shapiro-Wilka: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>K² D&apos;Agostino i Pearsona wynosi: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>Wartość p testu K² wynosi: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>Wynik testu K²: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>Średnia ucinana %1% wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>Dolna granica %1% przedziału ufności wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>Górna granica %1% przedziału ufności wynosi: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>Dolna granica %1% przedziału ufności mediany wynosi: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>Górna granica %1% przedziału ufności mediany wynosi: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>Rzeczywiste pokrycie przedziału mediany wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>%1. percentyl wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>%1. percentyl wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>%1. percentyl wynosi: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>%1. percentyl wynosi: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2253,6 +2436,33 @@ a ich istniejące pola są odczytywane</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Kopiuj jako tabelę</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Brak liczb</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>Średnia geometryczna i harmoniczna wymagają liczb dodatnich</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>Część odcinana z każdego końca musi wynosić co najmniej 0 i mniej niż 0.5</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>Poziom ufności musi wynosić od 50 % do 99.9 %</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>Przedział ufności średniej wymaga co najmniej 2 liczb</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Za mało liczb na przedział ufności mediany na tym poziomie</translation>
     </message>
 </context>
 <context>

@@ -653,16 +653,6 @@ que, lido de volta, dá o mesmo double), a menos que
 %4 seja dado</translation>
     </message>
     <message>
-        <source>after the twelve rows: the minimum, maximum, range,
-quartiles, interquartile range, kurtosis, standard
-error of the mean and (sample only) the mean&apos;s 95 %
-confidence interval, rounded as the mean is</source>
-        <translation>após os doze resultados: o mínimo, o máximo, a amplitude,
-os quartis, a amplitude interquartil, a curtose, o erro
-padrão da média e (só para amostra) o intervalo de
-confiança de 95% da média, arredondados como a média</translation>
-    </message>
-    <message>
         <source>the time taken to read and for each row, on standard error</source>
         <translation>o tempo gasto na leitura e em cada resultado, na saída de
 erro padrão</translation>
@@ -805,6 +795,84 @@ and the fields they have are read</source>
 poucos campos para uma coluna (ou para a de %2); com
 várias colunas, esses registros só são informados
 então, e os campos que têm são lidos</translation>
+    </message>
+    <message>
+        <source>after the twelve rows: the minimum, maximum, range,
+quartiles, interquartile range, kurtosis, standard
+error of the mean and (sample only) the mean&apos;s 95 %
+confidence interval, rounded as the mean is; then the
+geometric, harmonic and trimmed mean, the median
+absolute deviation (raw and times 1.4826) and the
+median&apos;s confidence interval with its actual coverage</source>
+        <translation>após as doze linhas: o mínimo, o máximo, a amplitude,
+os quartis, a amplitude interquartil, a curtose, o
+erro padrão da média e (só em amostras) o intervalo
+de confiança de 95% da média, arredondados como a
+média; depois as médias geométrica, harmônica e
+aparada, o desvio absoluto mediano (bruto e vezes
+1,4826) e o intervalo de confiança da mediana com sua
+cobertura real</translation>
+    </message>
+    <message>
+        <source>the level of both confidence intervals, in percent,
+from 50 to 99.9 (default 95); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>o nível dos dois intervalos de confiança, em
+porcentagem, de 50 a 99.9 (padrão 95); com %1</translation>
+    </message>
+    <message>
+        <source>the share the trimmed mean cuts from each end, at
+least 0 and below 0.5 (default 0.05); with %1</source>
+        <extracomment>%1 is an option.</extracomment>
+        <translation>a parte que a média aparada corta de cada ponta, no
+mínimo 0 e abaixo de 0.5 (padrão 0.05); com %1</translation>
+    </message>
+    <message>
+        <source>a row for each percentile from 0 to 100 (%1, or
+%2), by the method of %3</source>
+        <extracomment>%1 and %2 are examples of the option&apos;s value, kept as they are; %3 an option.</extracomment>
+        <translation>uma linha para cada percentil de 0 a 100 (%1, ou
+%2), pelo método de %3</translation>
+    </message>
+    <message>
+        <source>how percentiles and quartiles are placed: R&apos;s type
+1 to 9, or its name (%1, the default, is type 7;
+%2 is type 6); a row names the method</source>
+        <extracomment>%1 and %2 are method names, kept as they are.</extracomment>
+        <translation>como percentis e quartis são posicionados: o tipo
+1 a 9 do R, ou seu nome (%1, o padrão, é o tipo 7;
+%2 é o tipo 6); uma linha indica o método</translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk&apos;s W (3 to 5000 numbers) and D&apos;Agostino
+and Pearson&apos;s K², each with its p-value and a plain
+reading at the 5 % level</source>
+        <translation>o W de Shapiro-Wilk (3 a 5000 números) e o K² de
+D&apos;Agostino e Pearson, cada um com seu valor-p e uma
+leitura simples ao nível de 5 %</translation>
+    </message>
+    <message>
+        <source>after the rows, how many numbers there are of each
+value (up to 50 values) or in each bin of a
+histogram, in percent and cumulated</source>
+        <translation>após as linhas, quantos números há de cada valor
+(até 50 valores) ou em cada classe de um histograma,
+em porcentagem e acumulados</translation>
+    </message>
+    <message>
+        <source>After them, with %1: %2;
+with %3: %4;
+with %5: %6;
+with %7: %8.
+At a level other than 95 %, ci95_low and ci95_high are ciLEVEL_low and
+ciLEVEL_high.</source>
+        <extracomment>%1, %3, %5 and %7 are options, %2, %4, %6 and %8 lists of keys (LEVEL and P stand for the figures given, as in ci90_low and p97.5). Wrap at 80 columns.</extracomment>
+        <translation>Depois deles, com %1: %2;
+com %3: %4;
+com %5: %6;
+com %7: %8.
+Num nível diferente de 95%, ci95_low e ci95_high passam a ciLEVEL_low e
+ciLEVEL_high.</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1401,37 @@ então, e os campos que têm são lidos</translation>
     <message>
         <source>the pasted table</source>
         <translation>Tabela colada</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Cumulative count</source>
+        <translation>Contagem acumulada</translation>
+    </message>
+    <message>
+        <source>Cumulative percent</source>
+        <translation>Porcentagem acumulada</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Frequencies:</source>
+        <translation>Frequências:</translation>
     </message>
 </context>
 <context>
@@ -2186,6 +2285,90 @@ então, e os campos que têm são lidos</translation>
         <source>The 95 % confidence interval&apos;s high end is: </source>
         <translation>O limite superior do intervalo de confiança de 95% é: </translation>
     </message>
+    <message>
+        <source>The geometric mean is: </source>
+        <translation>A média geométrica é: </translation>
+    </message>
+    <message>
+        <source>The harmonic mean is: </source>
+        <translation>A média harmônica é: </translation>
+    </message>
+    <message>
+        <source>The median absolute deviation is: </source>
+        <translation>O desvio absoluto mediano é: </translation>
+    </message>
+    <message>
+        <source>The scaled median absolute deviation is: </source>
+        <translation>O desvio absoluto mediano escalado é: </translation>
+    </message>
+    <message>
+        <source>The quantile method is: </source>
+        <translation>O método de quantis é: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk W is: </source>
+        <translation>O W de Shapiro-Wilk é: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk p-value is: </source>
+        <translation>O valor-p de Shapiro-Wilk é: </translation>
+    </message>
+    <message>
+        <source>The Shapiro-Wilk test reads: </source>
+        <translation>O teste de Shapiro-Wilk indica: </translation>
+    </message>
+    <message>
+        <source>The K² of D&apos;Agostino and Pearson is: </source>
+        <translation>O K² de D&apos;Agostino e Pearson é: </translation>
+    </message>
+    <message>
+        <source>The K² p-value is: </source>
+        <translation>O valor-p do K² é: </translation>
+    </message>
+    <message>
+        <source>The K² test reads: </source>
+        <translation>O teste K² indica: </translation>
+    </message>
+    <message>
+        <source>The %1 % trimmed mean is: </source>
+        <translation>A média aparada a %1% é: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s low end is: </source>
+        <translation>O limite inferior do intervalo de confiança de %1% é: </translation>
+    </message>
+    <message>
+        <source>The %1 % confidence interval&apos;s high end is: </source>
+        <translation>O limite superior do intervalo de confiança de %1% é: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s low end is: </source>
+        <translation>O limite inferior do intervalo de confiança de %1% da mediana é: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s %1 % confidence interval&apos;s high end is: </source>
+        <translation>O limite superior do intervalo de confiança de %1% da mediana é: </translation>
+    </message>
+    <message>
+        <source>The median&apos;s interval&apos;s actual coverage is: </source>
+        <translation>A cobertura real do intervalo da mediana é: </translation>
+    </message>
+    <message>
+        <source>The %1st percentile is: </source>
+        <translation>O %1º percentil é: </translation>
+    </message>
+    <message>
+        <source>The %1nd percentile is: </source>
+        <translation>O %1º percentil é: </translation>
+    </message>
+    <message>
+        <source>The %1rd percentile is: </source>
+        <translation>O %1º percentil é: </translation>
+    </message>
+    <message>
+        <source>The %1th percentile is: </source>
+        <translation>O %1º percentil é: </translation>
+    </message>
 </context>
 <context>
     <name>ResultValues</name>
@@ -2207,6 +2390,33 @@ então, e os campos que têm são lidos</translation>
     <message>
         <source>Copy as Table</source>
         <translation>Copiar como tabela</translation>
+    </message>
+</context>
+<context>
+    <name>RobustStatistics</name>
+    <message>
+        <source>There are no numbers</source>
+        <translation>Não há números</translation>
+    </message>
+    <message>
+        <source>The geometric and the harmonic mean need positive numbers</source>
+        <translation>As médias geométrica e harmônica precisam de números positivos</translation>
+    </message>
+    <message>
+        <source>The share trimmed from each end must be at least 0 and below 0.5</source>
+        <translation>A parte cortada de cada ponta deve ser no mínimo 0 e menor que 0.5</translation>
+    </message>
+    <message>
+        <source>The confidence level must be from 50 % to 99.9 %</source>
+        <translation>O nível de confiança deve estar entre 50% e 99.9%</translation>
+    </message>
+    <message>
+        <source>The confidence interval of the mean needs at least 2 numbers</source>
+        <translation>O intervalo de confiança da média precisa de pelo menos 2 números</translation>
+    </message>
+    <message>
+        <source>Too few numbers for a confidence interval of the median at this level</source>
+        <translation>Números de menos para um intervalo de confiança da mediana neste nível</translation>
     </message>
 </context>
 <context>
