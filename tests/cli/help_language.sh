@@ -37,8 +37,9 @@ tallowmere-analyse|  2  Fehler im Aufruf
 TABLE
 
 # A line the German help shares with the English one is no prose: a usage
-# line, an empty line or a line of keys. Anything else is a piece left in
-# English.
+# line, an empty line, a line of keys or an option too long for its column
+# (its description starts on the next line). Anything else is a piece left
+# in English.
 shared() { comm -12 <(sort -u "$tmp/$1.en") <(sort -u "$tmp/$1.de"); }
 check "tallowmere in German: lines as in English" "
 Usage: tallowmere [OPTION]... [PATH]..." "$(shared tallowmere)"
@@ -46,6 +47,9 @@ check "tallowmere-analyse in German: lines as in English" "
        tallowmere-analyse [options] --entries [FILE]
        tallowmere-analyse [options] --field A,B...|--all-fields [--group-by COL] [PATH...]
        tallowmere-analyse [options] --field N|NAME [PATH...]
+  --confidence LEVEL
+  --percentile P,...
+  --quantile-method NAME
 first_quartile, third_quartile, interquartile_range, kurtosis,
 median, mean, variance, skew, average_deviation, standard_deviation,
 usage: tallowmere-analyse [options] [PATH...]" "$(shared tallowmere-analyse)"
