@@ -229,10 +229,10 @@ std::string FurtherKeys() {
                                    {"--more",
                                     "geometric_mean, harmonic_mean, trimmed_mean, mad,\n"
                                     "mad_scaled, median_ciLEVEL_low, median_ciLEVEL_high, median_ciLEVEL_coverage",
-                                    "--percentile or --quantile-method", "method, pP...", "--normality",
+                                    "--percentile, --quantile-method", "method, pP...", "--normality",
                                     "shapiro_wilk_w, shapiro_wilk_p,\n"
                                     "shapiro_wilk_reading, k2, k2_p, k2_reading",
-                                    "--frequencies", "the frequency table after the rows (json: frequencies)"}));
+                                    "--frequencies", "frequencies"}));
 }
 
 std::string KeysAndExitStatus(std::string_view outOfMemory) {

@@ -534,6 +534,22 @@
             <numerusform>%1 weitere Datensätze mit zu wenigen Feldern</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>ein Konfidenzniveau reicht von 50 bis 99.9 (Prozent)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>der an jedem Ende abgeschnittene Anteil ist mindestens 0 und kleiner als 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>Perzentile reichen von 0 bis 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>verwenden Sie eine von %1 oder eine Zahl von 1 bis 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

@@ -534,6 +534,22 @@
             <numerusform>%1 registros más con muy pocos campos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>un nivel de confianza va de 50 a 99.9 (por ciento)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>la proporción recortada de cada extremo es al menos 0 y menor que 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>los percentiles van de 0 a 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>use uno de %1, o un número de 1 a 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

@@ -534,6 +534,22 @@
             <numerusform>%1 autres enregistrements ayant trop peu de champs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>un niveau de confiance va de 50 à 99.9 (pour cent)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>la part retranchée à chaque extrémité est d’au moins 0 et inférieure à 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>les centiles vont de 0 à 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>utilisez l’une de %1, ou un nombre de 1 à 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

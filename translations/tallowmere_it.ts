@@ -534,6 +534,22 @@
             <numerusform>altri %1 record con troppo pochi campi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>un livello di confidenza va da 50 a 99.9 (per cento)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>la quota tolta da ciascun estremo è almeno 0 e minore di 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>i percentili vanno da 0 a 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>usare uno di %1, o un numero da 1 a 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

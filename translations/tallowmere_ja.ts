@@ -503,6 +503,22 @@
             <numerusform>フィールドが足りないレコードがさらに %1 個</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>信頼水準は 50 から 99.9 (パーセント) までです</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>両端から除く割合は 0 以上 0.5 未満です</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>パーセンタイルは 0 から 100 までです</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>%1 のいずれか、または 1 から 9 の数を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

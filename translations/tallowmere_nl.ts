@@ -534,6 +534,22 @@
             <numerusform>nog %1 records met te weinig velden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>een betrouwbaarheidsniveau loopt van 50 tot 99.9 (procent)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>het aan elk uiteinde weggelaten deel is minstens 0 en kleiner dan 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>percentielen lopen van 0 tot 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>gebruik een van %1, of een getal van 1 tot 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

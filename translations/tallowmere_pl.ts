@@ -565,6 +565,22 @@
             <numerusform>%1 kolejnych rekordów ze zbyt małą liczbą pól</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>poziom ufności wynosi od 50 do 99.9 (procent)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>część odcinana z każdego końca wynosi co najmniej 0 i mniej niż 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>percentyle wynoszą od 0 do 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>użyj jednej z %1 lub liczby od 1 do 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>

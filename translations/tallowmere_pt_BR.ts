@@ -534,6 +534,22 @@
             <numerusform>mais %1 registros com poucos campos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a confidence level runs from 50 to 99.9 (percent)</source>
+        <translation>um nível de confiança vai de 50 a 99.9 (por cento)</translation>
+    </message>
+    <message>
+        <source>the share trimmed from each end is at least 0 and below 0.5</source>
+        <translation>a parte cortada de cada extremo é de pelo menos 0 e menor que 0.5</translation>
+    </message>
+    <message>
+        <source>percentiles run from 0 to 100</source>
+        <translation>os percentis vão de 0 a 100</translation>
+    </message>
+    <message>
+        <source>use one of %1, or a number from 1 to 9</source>
+        <translation>use um de %1, ou um número de 1 a 9</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
