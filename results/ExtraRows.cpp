@@ -120,7 +120,10 @@ void AddRobust(RowAdder& add, const DataSet& data, const RowChoices& choices) {
 void AddPercentiles(RowAdder& add, const DataSet& data, const RowChoices& choices) {
   if (choices.nameMethod) {
     const stats::QuantileMethodInfo& info = stats::InfoOf(choices.method);
-    add.AddRow([&] { return MakeRow(Row::kQuantileMethod, TextValue(info.key), info.displayName); });
+    add.AddRow([&] {
+      return MakeRow(Row::kQuantileMethod, TextValue(info.key),
+                     std::string(core::Translated("QuantileMethods", info.displayName)));
+    });
   }
   if (choices.percentiles.empty()) return;
   // Every percentile's two order statistics, in one selection.

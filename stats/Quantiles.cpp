@@ -11,6 +11,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/Translation.h"
 #include "stats/Distribution.h"
 
 namespace tallowmere::stats {
@@ -18,15 +19,22 @@ namespace tallowmere::stats {
 namespace {
 
 constexpr std::array<QuantileMethodInfo, 9> kMethods{{
-    {QuantileMethod::kNearestRank, "nearest-rank", "Nearest rank (R type 1)"},
-    {QuantileMethod::kAveragedInverse, "averaged-inverse", "Averaged inverse (SAS default, R type 2)"},
-    {QuantileMethod::kNearestEven, "nearest-even", "Nearest even rank (R type 3)"},
-    {QuantileMethod::kLinearCdf, "linear-cdf", "Linear in the distribution function (R type 4)"},
-    {QuantileMethod::kHazen, "hazen", "Hazen, midpoint steps (R type 5)"},
-    {QuantileMethod::kExclusive, "exclusive", "Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)"},
-    {QuantileMethod::kInclusive, "inclusive", "Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)"},
-    {QuantileMethod::kMedianUnbiased, "median-unbiased", "Median-unbiased (R type 8)"},
-    {QuantileMethod::kNormalUnbiased, "normal-unbiased", "Normal-unbiased, Blom (R type 9)"},
+    {QuantileMethod::kNearestRank, "nearest-rank", QT_TRANSLATE_NOOP("QuantileMethods", "Nearest rank (R type 1)")},
+    {QuantileMethod::kAveragedInverse, "averaged-inverse",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Averaged inverse (SAS default, R type 2)")},
+    {QuantileMethod::kNearestEven, "nearest-even",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Nearest even rank (R type 3)")},
+    {QuantileMethod::kLinearCdf, "linear-cdf",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Linear in the distribution function (R type 4)")},
+    {QuantileMethod::kHazen, "hazen", QT_TRANSLATE_NOOP("QuantileMethods", "Hazen, midpoint steps (R type 5)")},
+    {QuantileMethod::kExclusive, "exclusive",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)")},
+    {QuantileMethod::kInclusive, "inclusive",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)")},
+    {QuantileMethod::kMedianUnbiased, "median-unbiased",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Median-unbiased (R type 8)")},
+    {QuantileMethod::kNormalUnbiased, "normal-unbiased",
+     QT_TRANSLATE_NOOP("QuantileMethods", "Normal-unbiased, Blom (R type 9)")},
 }};
 
 bool SameKey(std::string_view text, std::string_view key) {

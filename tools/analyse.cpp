@@ -431,7 +431,10 @@ void SuggestField(const CommandLineHost& host) {
     const std::optional<char> delimiter = TableDelimiter(path);
     if (!delimiter) continue;
     const std::string shown = *delimiter == '\t' ? "\\t" : std::string(1, *delimiter);
-    const std::string option = *delimiter == '\t' ? "" : " (and --delimiter '" + shown + "')";
+    //: %1 is the option to add, such as --delimiter ','.
+    const std::string option = *delimiter == '\t' ? ""
+                                                  : core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", " (and %1)")),
+                                                               {"--delimiter '" + shown + "'"});
     Tell(path + ": " +
          core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser",
                                          "its lines hold fields separated by '%1'; choose a column "

@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>verwenden Sie eine von %1 oder eine Zahl von 1 bis 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (und %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2217,6 +2222,45 @@ ciLEVEL_low und ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Die Eingabe muss eine Zahl sein.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Nächster Rang (R-Typ 1)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Gemittelte Umkehrung (SAS-Standard, R-Typ 2)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Nächster gerader Rang (R-Typ 3)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Linear in der Verteilungsfunktion (R-Typ 4)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, Stufenmitten (R-Typ 5)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Exklusiv (Tabellenkalkulation QUARTILE.EXKL, SPSS, Minitab, R-Typ 6)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inklusiv (Tabellenkalkulation QUARTILE.INKL, R-Typ 7, Standard von numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Median-unverzerrt (R-Typ 8)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Normal-unverzerrt, Blom (R-Typ 9)</translation>
     </message>
 </context>
 <context>

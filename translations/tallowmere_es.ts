@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>use uno de %1, o un número de 1 a 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (y %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2214,6 +2219,45 @@ ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Debe ser un valor numérico.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Rango más cercano (tipo 1 de R)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Inversa promediada (predeterminado de SAS, tipo 2 de R)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Rango par más cercano (tipo 3 de R)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Lineal en la función de distribución (tipo 4 de R)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, puntos medios de los escalones (tipo 5 de R)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Exclusivo (hoja de cálculo CUARTIL.EXC, SPSS, Minitab, tipo 6 de R)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inclusivo (hoja de cálculo CUARTIL.INC, tipo 7 de R, predeterminado de numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Insesgado para la mediana (tipo 8 de R)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Insesgado para la normal, Blom (tipo 9 de R)</translation>
     </message>
 </context>
 <context>

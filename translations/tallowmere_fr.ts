@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>utilisez l’une de %1, ou un nombre de 1 à 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (et %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2219,6 +2224,45 @@ et ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>La saisie doit être numérique.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Rang le plus proche (type 1 de R)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Inverse moyennée (par défaut dans SAS, type 2 de R)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Rang pair le plus proche (type 3 de R)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Linéaire dans la fonction de répartition (type 4 de R)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, milieux des marches (type 5 de R)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Exclusive (tableur QUARTILE.EXCLURE, SPSS, Minitab, type 6 de R)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inclusive (tableur QUARTILE.INCLURE, type 7 de R, par défaut dans numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Sans biais pour la médiane (type 8 de R)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Sans biais pour la loi normale, Blom (type 9 de R)</translation>
     </message>
 </context>
 <context>

@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>usare uno di %1, o un numero da 1 a 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (e %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2215,6 +2220,45 @@ ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Deve essere un valore numerico.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Rango più vicino (tipo 1 di R)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Inversa mediata (predefinito di SAS, tipo 2 di R)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Rango pari più vicino (tipo 3 di R)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Lineare nella funzione di ripartizione (tipo 4 di R)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, punti medi dei gradini (tipo 5 di R)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Esclusivo (foglio di calcolo QUARTILE.ESC, SPSS, Minitab, tipo 6 di R)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inclusivo (foglio di calcolo QUARTILE.INC, tipo 7 di R, predefinito di numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Non distorto per la mediana (tipo 8 di R)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Non distorto per la normale, Blom (tipo 9 di R)</translation>
     </message>
 </context>
 <context>

@@ -519,6 +519,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>%1 のいずれか、または 1 から 9 の数を指定してください</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (%1 も指定)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2173,6 +2178,45 @@ ciLEVEL_high になります。</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>最近順位 (R のタイプ 1)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>平均化した逆関数 (SAS の既定、R のタイプ 2)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>最近偶数順位 (R のタイプ 3)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>分布関数で線形 (R のタイプ 4)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen、階段の中点 (R のタイプ 5)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>排他的 (表計算の QUARTILE.EXC、SPSS、Minitab、R のタイプ 6)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>包括的 (表計算の QUARTILE.INC、R のタイプ 7、numpy の既定)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>中央値不偏 (R のタイプ 8)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>正規不偏、Blom (R のタイプ 9)</translation>
     </message>
 </context>
 <context>

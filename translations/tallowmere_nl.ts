@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>gebruik een van %1, of een getal van 1 tot 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (en %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2215,6 +2220,45 @@ ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Moet een numerieke invoer zijn.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Dichtstbijzijnde rang (R-type 1)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Gemiddelde inverse (standaard in SAS, R-type 2)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Dichtstbijzijnde even rang (R-type 3)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Lineair in de verdelingsfunctie (R-type 4)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, midden van de treden (R-type 5)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Exclusief (rekenblad KWARTIEL.EXC, SPSS, Minitab, R-type 6)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inclusief (rekenblad KWARTIEL.INC, R-type 7, standaard in numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Mediaan-zuiver (R-type 8)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Normaal-zuiver, Blom (R-type 9)</translation>
     </message>
 </context>
 <context>

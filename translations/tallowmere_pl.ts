@@ -581,6 +581,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>użyj jednej z %1 lub liczby od 1 do 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (oraz %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2255,6 +2260,45 @@ ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Należy wprowadzić wartość liczbową.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Najbliższa ranga (typ 1 w R)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Uśredniona odwrotność (domyślna w SAS, typ 2 w R)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Najbliższa parzysta ranga (typ 3 w R)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Liniowa w dystrybuancie (typ 4 w R)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, środki schodków (typ 5 w R)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Wyłączna (arkusz KWARTYL.PRZEDZ.OTW, SPSS, Minitab, typ 6 w R)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Włączna (arkusz KWARTYL.PRZEDZ.ZAMK, typ 7 w R, domyślna w numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Nieobciążona dla mediany (typ 8 w R)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Nieobciążona dla rozkładu normalnego, Blom (typ 9 w R)</translation>
     </message>
 </context>
 <context>

@@ -550,6 +550,11 @@
         <source>use one of %1, or a number from 1 to 9</source>
         <translation>use um de %1, ou um número de 1 a 9</translation>
     </message>
+    <message>
+        <source> (and %1)</source>
+        <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
+        <translation> (e %1)</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -2209,6 +2214,45 @@ ciLEVEL_high.</translation>
     <message>
         <source>Must be a numeric entry.</source>
         <translation>Deve ser um valor numérico.</translation>
+    </message>
+</context>
+<context>
+    <name>QuantileMethods</name>
+    <message>
+        <source>Nearest rank (R type 1)</source>
+        <translation>Posto mais próximo (tipo 1 do R)</translation>
+    </message>
+    <message>
+        <source>Averaged inverse (SAS default, R type 2)</source>
+        <translation>Inversa média (padrão do SAS, tipo 2 do R)</translation>
+    </message>
+    <message>
+        <source>Nearest even rank (R type 3)</source>
+        <translation>Posto par mais próximo (tipo 3 do R)</translation>
+    </message>
+    <message>
+        <source>Linear in the distribution function (R type 4)</source>
+        <translation>Linear na função de distribuição (tipo 4 do R)</translation>
+    </message>
+    <message>
+        <source>Hazen, midpoint steps (R type 5)</source>
+        <translation>Hazen, pontos médios dos degraus (tipo 5 do R)</translation>
+    </message>
+    <message>
+        <source>Exclusive (spreadsheet QUARTILE.EXC, SPSS, Minitab, R type 6)</source>
+        <translation>Exclusivo (planilha QUARTIL.EXC, SPSS, Minitab, tipo 6 do R)</translation>
+    </message>
+    <message>
+        <source>Inclusive (spreadsheet QUARTILE.INC, R type 7, numpy default)</source>
+        <translation>Inclusivo (planilha QUARTIL.INC, tipo 7 do R, padrão do numpy)</translation>
+    </message>
+    <message>
+        <source>Median-unbiased (R type 8)</source>
+        <translation>Não viesado para a mediana (tipo 8 do R)</translation>
+    </message>
+    <message>
+        <source>Normal-unbiased, Blom (R type 9)</source>
+        <translation>Não viesado para a normal, Blom (tipo 9 do R)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@ bin=$(cd "$1" && pwd)
 . "$(dirname "$0")/lib/check.sh"
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 printf '2\n4\n4\n5\n' > "$tmp/list.txt"
+printf 'name,weight\nann,61.5\nbob,70.2\n' > "$tmp/table.csv"
 : > "$tmp/empty.txt"
 
 # Runs the analyser with only the variables given (VAR=value ...) set for the
@@ -24,6 +25,7 @@ while IFS='|' read -r vars args expected line; do
   read -ra a <<<"${args//FILE/$tmp/list.txt}"
   a=("${a[@]//EMPTY/$tmp/empty.txt}")
   a=("${a[@]//MISSING/$tmp/missing.txt}")
+  a=("${a[@]//TABLE/$tmp/table.csv}")
   got=$(in_env "${v[@]}" -- "${a[@]}" | sed -n "${line}p")
   check "$vars $args" "${expected//TMP/$tmp}" "$got"
 done <<'TABLE'
@@ -41,5 +43,7 @@ LANG=de_DE.UTF-8|--more FILE|Die Spannweite ist: 3|15
 LANG=de_DE.UTF-8|MISSING|tallowmere-analyse: TMP/missing.txt: Datei nicht gefunden|1
 LANG=de_DE.UTF-8|EMPTY|Sie haben keine Zahlen eingegeben.|1
 LANG=de_DE.UTF-8 LANGUAGE=en|EMPTY|You forgot to input numbers.|1
+LANG=de_DE.UTF-8|TABLE|tallowmere-analyse: TMP/table.csv: die Zeilen enthalten durch »,« getrennte Felder; wählen Sie eine Spalte mit --field N oder mit --header und --field NAME (und --delimiter ',')|2
+LANG=de_DE.UTF-8|--percentile 50 --quantile-method exclusive FILE|Die Quantilmethode ist: Exklusiv (Tabellenkalkulation QUARTILE.EXKL, SPSS, Minitab, R-Typ 6)|13
 TABLE
 exit $fail
