@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -147,12 +148,20 @@ void DistributionWindow::BuildControls() {
   notice_->setAccessibleName(tr("Notice"));
   notice_->hide();
 
-  view_ = new DistributionView(this);
+  BuildViews();
   BuildTable();
   BuildPictureControls();
   BuildViewControls();
   ConnectKeys();
   LayOut();
+}
+
+void DistributionWindow::BuildViews() {
+  views_ = new QTabWidget(this);
+  views_->setDocumentMode(true);
+  view_ = new DistributionView(views_);
+  views_->addTab(view_, tr("&Histogram"));
+  views_->setAccessibleName(tr("Views"));
 }
 
 void DistributionWindow::BuildTable() {
@@ -249,7 +258,7 @@ void DistributionWindow::LayOut() {
   controls->addWidget(save_);
 
   auto* body = new QHBoxLayout;
-  body->addWidget(view_, 3);
+  body->addWidget(views_, 3);
   body->addWidget(table_, 0);
 
   auto* layout = new QVBoxLayout(this);
@@ -258,6 +267,7 @@ void DistributionWindow::LayOut() {
   layout->addLayout(options);
   layout->addLayout(controls);
 
+  setTabOrder(views_, view_);
   setTabOrder(view_, bins_);
   setTabOrder(bins_, range_);
   setTabOrder(range_, logarithmic_);
@@ -315,7 +325,10 @@ void DistributionWindow::Redraw() {
     bins_->setSpecialValueText(tr("Automatic (%1)").arg(figure_.bins.size()));
   view_->SetFigure(&figure_, Style());
   view_->setAccessibleDescription(DistributionDescription(figure_, separators_));
+  RefreshViews();
 }
+
+void DistributionWindow::RefreshViews() {}
 
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
   table_->setRowCount(static_cast<int>(statistics.size()));

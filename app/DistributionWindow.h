@@ -14,12 +14,14 @@
 #include "app/DistributionSheet.h"
 #include "app/DistributionSource.h"
 #include "numtext/Separators.h"
+#include "stats/Quantiles.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 
 namespace tallowmere::platform {
@@ -95,6 +97,10 @@ class DistributionWindow final : public QWidget {
   QCheckBox* Logarithmic() const { return logarithmic_; }
   QCheckBox* Titled() const { return titled_; }
   DistributionView* Picture() const { return view_; }
+  // The window's views of the analysis, the histogram first.
+  QTabWidget* Views() const { return views_; }
+  // The method of the quartiles, the box plot and the percentiles shown.
+  stats::QuantileMethod Method() const { return method_; }
   QTableWidget* Table() const { return table_; }
   QLabel* Notice() const { return notice_; }
   QPushButton* CopyButton() const { return copy_; }
@@ -103,6 +109,8 @@ class DistributionWindow final : public QWidget {
  private:
   void BuildControls();
   void BuildTable();
+  // The pages of views_: the histogram and box plot, then the others.
+  void BuildViews();
   // The bin count, Copy Picture and Save Picture.
   void BuildPictureControls();
   // The range, the logarithmic axis and the title's check box.
@@ -114,6 +122,9 @@ class DistributionWindow final : public QWidget {
   void LayOut();
   void BinsChanged(int bins);
   void Redraw();
+  // Brings each page after the histogram up to date with the analysis and
+  // the options; Redraw calls it.
+  void RefreshViews();
   void FillTable(const std::vector<StatisticLine>& statistics);
   PictureStyle Style() const;
   FigureOptions Options() const;
@@ -130,7 +141,9 @@ class DistributionWindow final : public QWidget {
   QString medianText_;
   QString listName_;
   std::vector<StatisticLine> statistics_;
+  stats::QuantileMethod method_ = stats::kDefaultQuantileMethod;
   DistributionFigure figure_;
+  QTabWidget* views_ = nullptr;
   DistributionView* view_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
