@@ -283,6 +283,12 @@ constexpr Piece kManual[] = {
                        "with a group column, each column's rows are split by its values. The text format "
                        "writes a block for each, headed by its name; tsv writes a column for each; json "
                        "writes an array of objects.")},
+    {Kind::Term, "--encoding NAME"},
+    {Kind::Definition,
+     QT_TRANSLATE_NOOP("Manual",
+                       "The encoding of a table's text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or "
+                       "windows-1252. Without it each file is read in the form its first bytes show, as the "
+                       "table dialog reads it; standard input is then read as a list file.")},
     {Kind::Term, "--sheet N|NAME"},
     {Kind::Definition,
      QT_TRANSLATE_NOOP("Manual",

@@ -17,6 +17,7 @@
 #include "input/SheetProblem.h"
 #include "input/Spreadsheet.h"
 #include "input/TableLayout.h"
+#include "input/TableStart.h"
 #include "input/TextForm.h"
 #include "numtext/Separators.h"
 
@@ -38,18 +39,9 @@ struct TableChoice {
   std::shared_ptr<const std::string> text;
 };
 
-// The first block of a file, and whether it is the whole file.
-struct TableStart {
-  std::string bytes;
-  bool whole = true;
-};
-
-// Reads at most one block (system::kReadBlockBytes) of `path`; nothing when
-// it cannot be opened or is no regular file.
-std::optional<TableStart> ReadTableStart(const std::string& path);
-
-// The first block of a text held in memory, as ReadTableStart takes a file's.
-TableStart HeldTextStart(std::string_view text);
+using input::HeldTextStart;
+using input::ReadTableStart;
+using input::TableStart;
 
 // The rows of the text, decoded (a mark, UTF-16, UTF-32, or in the form
 // `form` forces), split at `delimiter` (none: each line one cell), at most

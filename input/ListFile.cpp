@@ -48,8 +48,8 @@ void ReadListDescriptor(EntrySink& list, int fd, const numtext::Separators& sep,
   ReadDescriptorWith(reader, fd, name);
 }
 
-void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name) {
-  ListFileReader reader(text);
+void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name, std::optional<TextForm> form) {
+  ListFileReader reader(text, form);
   ReadDescriptorWith(reader, fd, name);
 }
 

@@ -79,8 +79,10 @@ bool LoadFileText(EntrySink& list, TextPieceReader& text, const std::string& pat
                   const core::LetEventsRun& letEventsRun = {}, const ShouldStopFn& shouldStop = {},
                   std::optional<TextForm> form = std::nullopt);
 
-// ReadListDescriptor, with the text handed to `text`.
-void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input");
+// ReadListDescriptor, with the text handed to `text`; `form` as for
+// LoadFileText.
+void ReadDescriptorText(TextPieceReader& text, int fd, const std::string& name = "standard input",
+                        std::optional<TextForm> form = std::nullopt);
 
 // LoadFileText over a text already held (a paste's, converted to UTF-8),
 // decoded as a file's text is and handed on a block (kReadBlockBytes) at a

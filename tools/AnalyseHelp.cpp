@@ -116,6 +116,14 @@ constexpr OptionHelp kOptionHelp[] = {
                        "the character between fields (default: tab; '%1' for a\n"
                        "tab); with %2"),
      {"\\t", "--field"}},
+    //: %1 to %3 are the encodings' names, %4 an option.
+    {"--encoding NAME",
+     QT_TRANSLATE_NOOP("CommandLineHelp",
+                       "the encoding of delimited text: %1,\n"
+                       "%2 or %3\n"
+                       "(default: each file's by its first bytes, as the\n"
+                       "window's table dialog chooses it); with %4"),
+     {"utf-8", "utf-16le, utf-16be, utf-32le, utf-32be", "windows-1252", "--field"}},
     {"--header",
      QT_TRANSLATE_NOOP("CommandLineHelp",
                        "the first line names the columns and is skipped;\n"

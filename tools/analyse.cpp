@@ -60,6 +60,8 @@
 #include "input/SheetReading.h"
 #include "input/SpreadsheetKind.h"
 #include "input/TableColumns.h"
+#include "input/TableStart.h"
+#include "input/TextEncoding.h"
 #include "input/TwoThreadTable.h"
 #include "numtext/NumberText.h"
 #include "platform/Language.h"
@@ -97,6 +99,9 @@ class CommandLineHost : public ErrorSink {
   // With --field: how the files are read as tables, and what was wrong with
   // them.
   std::optional<TableFormat> table;
+  // --encoding's form of the tables' text; none: each file's by its first
+  // block, as the window's table dialog detects it.
+  std::optional<TextForm> encoding;
   std::size_t shortRecords = 0;
   // With several columns and --strict: the records too short for a column
   // are told (without, their fields that are there are read unremarked).
@@ -454,8 +459,10 @@ void SuggestField(const CommandLineHost& host) {
 bool ReadStandardInput(CommandLineHost& host) {
   try {
     if (host.table) {
-      ReadTable(host, Tr(kStandardInput), [](TextPieceReader& reader) {
-        ReadDescriptorText(reader, 0);
+      ReadTable(host, Tr(kStandardInput), [&host](TextPieceReader& reader) {
+        // Standard input cannot be looked at twice: without --encoding it is
+        // read as a list file's text is.
+        ReadDescriptorText(reader, 0, "standard input", host.encoding);
         return true;
       });
     } else {
@@ -527,16 +534,28 @@ bool ReadSheetFile(CommandLineHost& host, const std::string& path) {
   return true;
 }
 
+// The form one table file's text is read in: --encoding's, else the one its
+// first block shows (a CSV saved on Windows in a Western locale is no UTF-8,
+// and its names and groups would come out garbled); none for a file that
+// cannot be looked at, which the reading then reports.
+std::optional<TextForm> TableTextForm(const CommandLineHost& host, const std::string& path) {
+  if (host.encoding) return host.encoding;
+  const std::optional<TableStart> start = ReadTableStart(path);
+  if (!start) return std::nullopt;
+  return DetectTextForm(start->bytes, start->whole);
+}
+
 // One PATH's file read as a table.
 bool ReadTableFile(CommandLineHost& host, const std::string& path, const ShowNotReadFn& showNotRead,
                    const LetEventsRun& letEventsRun, const ShouldStopFn& shouldStop) {
   if (IsSpreadsheet(path)) return ReadSheetFile(host, path);
+  const std::optional<TextForm> form = TableTextForm(host, path);
   const bool whole = ReadTable(host, path, [&](TextPieceReader& reader) {
     // The columns' blocks get their room from the file's size once the
     // first rows show how long a row is.
     auto* const columns = dynamic_cast<TwoThreadTableReader*>(&reader);
     EntrySink& list = columns ? columns->FileList() : host.entries;
-    return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop);
+    return LoadFileText(list, reader, path, showNotRead, letEventsRun, shouldStop, form);
   });
   TellOtherConvention(host, path);
   return whole;
@@ -739,6 +758,7 @@ enum Option {
   kGroupBy,
   kSheet,
   kDelimiter,
+  kEncoding,
   kPopulation,
   kSample,
   kAllDecimals,
@@ -765,6 +785,7 @@ constexpr OptionRow kOptions[] = {
     {.id = kGroupBy, .name = "--group-by", .value = OptionValue::kRequired},
     {.id = kSheet, .name = "--sheet", .value = OptionValue::kRequired},
     {.id = kDelimiter, .name = "--delimiter", .value = OptionValue::kRequired},
+    {.id = kEncoding, .name = "--encoding", .value = OptionValue::kRequired},
     {.id = kPopulation, .name = "--population"},
     {.id = kSample, .name = "--sample"},
     {.id = kAllDecimals, .name = "--all-decimals"},
@@ -842,7 +863,7 @@ struct RunOptions {
   std::string entriesFile;
   std::vector<std::string> paths;
   results::Format format = results::Format::kText;
-  std::optional<std::string> decimalsText, delimiterText, groupText, sheetText;
+  std::optional<std::string> decimalsText, delimiterText, encodingText, groupText, sheetText;
   std::vector<std::string> fieldTexts;  // each --field as given
   bool allFields = false;
   bool allDecimals = false;
@@ -892,6 +913,36 @@ void TakeRowOption(Option option, std::string& value, RowOptions& rows) {
   }
 }
 
+// One of the options of tables.
+void TakeTableOption(Option option, std::string& value, RunOptions& run) {
+  switch (option) {
+    case kField:
+      run.fieldTexts.push_back(std::move(value));
+      return;
+    case kAllFields:
+      run.allFields = true;
+      return;
+    case kGroupBy:
+      run.groupText = std::move(value);
+      return;
+    case kSheet:
+      run.sheetText = std::move(value);
+      return;
+    case kDelimiter:
+      run.delimiterText = std::move(value);
+      return;
+    case kEncoding:
+      run.encodingText = std::move(value);
+      return;
+    case kHeader:
+      run.header = true;
+      return;
+    default:
+      run.strict = option == kStrict;
+      return;
+  }
+}
+
 // Takes one option into `run`. The exit code when the program ends with it
 // (--help, --version, a mistake), else nothing.
 std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions& run) {
@@ -906,19 +957,14 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
             core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "unknown format '%1' (use text, tsv or json)")), {value}));
       break;
     case kField:
-      run.fieldTexts.push_back(std::move(value));
-      break;
     case kAllFields:
-      run.allFields = true;
-      break;
     case kGroupBy:
-      run.groupText = std::move(value);
-      break;
     case kSheet:
-      run.sheetText = std::move(value);
-      break;
     case kDelimiter:
-      run.delimiterText = std::move(value);
+    case kEncoding:
+    case kHeader:
+    case kStrict:
+      TakeTableOption(option, value, run);
       break;
     case kPopulation:
     case kSample:
@@ -932,12 +978,6 @@ std::optional<int> TakeOption(Option option, ReadArgument& argument, RunOptions&
       break;
     case kTime:
       run.time = true;
-      break;
-    case kHeader:
-      run.header = true;
-      break;
-    case kStrict:
-      run.strict = true;
       break;
     case kEntries:
       run.entriesMode = true;
@@ -1020,7 +1060,9 @@ std::string ChooseColumns(const RunOptions& run, const std::vector<std::string>&
 // empty.
 std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
   const bool columns = !run.fieldTexts.empty() || run.allFields;
-  if (!columns && !run.groupText && !run.delimiterText && !run.header && !run.strict && !run.sheetText) return {};
+  if (!columns && !run.groupText && !run.delimiterText && !run.encodingText && !run.header && !run.strict &&
+      !run.sheetText)
+    return {};
   if (run.sheetText && !ChooseSheet(*run.sheetText, host.sheet))
     return core::Fill(Tr(QT_TRANSLATE_NOOP("Analyser", "%1 '%2': sheets are numbered from 1")),
                       {"--sheet", *run.sheetText});
@@ -1028,10 +1070,18 @@ std::string ChooseTable(const RunOptions& run, CommandLineHost& host) {
   if (run.delimiterText) {
     if (std::string why = ChooseDelimiter(*run.delimiterText, table.delimiter); !why.empty()) return why;
   }
+  if (run.encodingText) {
+    host.encoding = TextFormNamed(*run.encodingText);
+    if (!host.encoding)
+      return core::Fill(
+          Tr(QT_TRANSLATE_NOOP("Analyser", "%1 '%2': the encoding must be one of %3")),
+          {"--encoding", *run.encodingText, "utf-8, utf-16le, utf-16be, utf-32le, utf-32be, windows-1252"});
+  }
   if (!columns) {
     // The option that most needs the columns is named.
     const char* given = run.groupText       ? "--group-by"
                         : run.delimiterText ? "--delimiter"
+                        : run.encodingText  ? "--encoding"
                         : run.sheetText     ? "--sheet"
                         : run.header        ? "--header"
                                             : "--strict";

@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (und %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 &apos;%2&apos;: die Kodierung muss eine von %3 sein</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -902,6 +906,17 @@ Mit %5: %6.
 Mit %7: %8.
 Bei einem anderen Niveau als 95 % heißen ci95_low und ci95_high
 ciLEVEL_low und ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>die Kodierung von Text mit Trennzeichen: %1,
+%2 oder %3
+(Standard: die jeder Datei nach ihren ersten Bytes, wie
+der Tabellendialog des Fensters sie wählt); mit %4</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2166,10 @@ ciLEVEL_low und ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Ganze Zahlen mit bis zu 100 Werten erhalten für jeden Wert einen Balken, darauf zentriert. &lt;b&gt;Bereich&lt;/b&gt; zeigt alle Werte oder lässt die Ausreißer jenseits der Zäune des Boxplots weg, die dann mit ihrer Anzahl an den Enden der Achse markiert werden; &lt;b&gt;Logarithmische Achse&lt;/b&gt;, nur für positive Zahlen, macht die Klassen auf einer logarithmischen Skala gleich breit. Zeigen Sie auf einen Balken, um seinen Bereich und seine Anzahl zu sehen. Mit &lt;b&gt;Titel und Statistik einbeziehen&lt;/b&gt; fügen Bild kopieren und Bild speichern … dem Bild einen Titel und die Tabelle der Streuung hinzu.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>Die Kodierung des Textes einer Tabelle: utf-8, utf-16le, utf-16be, utf-32le, utf-32be oder windows-1252. Ohne sie wird jede Datei in der Form gelesen, die ihre ersten Bytes zeigen, wie der Tabellendialog sie liest; die Standardeingabe wird dann wie eine Listendatei gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2879,6 +2898,14 @@ ciLEVEL_low und ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Das Bild mit einem Titel darüber und der Statistik darunter kopieren und speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histogramm</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Ansichten</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (y %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 «%2»: la codificación debe ser una de %3</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -899,6 +903,17 @@ con %5: %6;
 con %7: %8.
 Con un nivel distinto del 95 %, ci95_low y ci95_high son ciLEVEL_low y
 ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>la codificación del texto delimitado: %1,
+%2 o %3
+(predeterminado: la de cada archivo según sus primeros
+bytes, como la elige el diálogo de tablas); con %4</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2163,10 @@ ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Los números enteros con hasta 100 valores tienen una barra por valor, centrada en él. &lt;b&gt;Rango&lt;/b&gt; muestra todos los valores o deja fuera los valores atípicos más allá de las vallas del diagrama de caja, que entonces se marcan con su número en los extremos del eje; &lt;b&gt;Eje logarítmico&lt;/b&gt;, solo para números positivos, hace los intervalos iguales en una escala logarítmica. Señale una barra para ver su intervalo y su número. Con &lt;b&gt;Incluir título y estadísticas&lt;/b&gt;, Copiar imagen y Guardar imagen… añaden a la imagen un título y la tabla de dispersión.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>La codificación del texto de una tabla: utf-8, utf-16le, utf-16be, utf-32le, utf-32be o windows-1252. Sin ella cada archivo se lee en la forma que muestran sus primeros bytes, como lo lee el diálogo de tablas; la entrada estándar se lee entonces como un archivo de lista.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2876,6 +2895,14 @@ ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Copiar y guardar la imagen con un título encima y las estadísticas debajo</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histograma</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vistas</translation>
     </message>
 </context>
 <context>

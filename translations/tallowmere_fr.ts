@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (et %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: l’encodage doit être l’un de %3</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -904,6 +908,18 @@ avec %5&#xa0;: %6&#xa0;;
 avec %7&#xa0;: %8.
 À un niveau autre que 95&#xa0;%, ci95_low et ci95_high deviennent ciLEVEL_low
 et ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>l’encodage du texte délimité&#xa0;: %1,
+%2 ou %3
+(par défaut&#xa0;: celui de chaque fichier d’après ses
+premiers octets, comme le choisit la boîte des
+tableaux)&#xa0;; avec %4</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2169,10 @@ et ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Les nombres entiers d’au plus 100 valeurs ont une barre par valeur, centrée sur elle. &lt;b&gt;Plage&lt;/b&gt; montre toutes les valeurs ou omet les valeurs aberrantes au-delà des barrières de la boîte à moustaches, alors marquées avec leur nombre aux extrémités de l’axe&#xa0;; &lt;b&gt;Axe logarithmique&lt;/b&gt;, pour les nombres positifs seulement, rend les classes égales sur une échelle logarithmique. Pointez une barre pour voir son intervalle et son effectif. Avec &lt;b&gt;Inclure le titre et les statistiques&lt;/b&gt;, Copier l’image et Enregistrer l’image… ajoutent à l’image un titre et le tableau de dispersion.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>L’encodage du texte d’un tableau&#xa0;: utf-8, utf-16le, utf-16be, utf-32le, utf-32be ou windows-1252. Sans lui, chaque fichier est lu sous la forme que montrent ses premiers octets, comme le lit la boîte de dialogue des tableaux&#xa0;; l’entrée standard est alors lue comme un fichier de liste.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2881,6 +2901,14 @@ et ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Copier et enregistrer l’image avec un titre au-dessus et les statistiques en dessous</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histogramme</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vues</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (e %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 «%2»: la codifica deve essere una tra %3</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -900,6 +904,17 @@ con %5: %6;
 con %7: %8.
 A un livello diverso dal 95 %, ci95_low e ci95_high diventano ciLEVEL_low e
 ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>la codifica del testo delimitato: %1,
+%2 o %3
+(predefinita: quella di ogni file dai suoi primi byte,
+come la sceglie la finestra delle tabelle); con %4</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2164,10 @@ ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>I numeri interi con al più 100 valori hanno una barra per valore, centrata su di esso. &lt;b&gt;Intervallo&lt;/b&gt; mostra tutti i valori o esclude i valori anomali oltre le recinzioni del box plot, che vengono allora segnati con il loro numero agli estremi dell&apos;asse; &lt;b&gt;Asse logaritmico&lt;/b&gt;, solo per numeri positivi, rende le classi uguali su una scala logaritmica. Puntate una barra per vederne l&apos;intervallo e il conteggio. Con &lt;b&gt;Includi titolo e statistiche&lt;/b&gt;, Copia immagine e Salva immagine… aggiungono all&apos;immagine un titolo e la tabella della dispersione.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>La codifica del testo di una tabella: utf-8, utf-16le, utf-16be, utf-32le, utf-32be o windows-1252. Senza, ogni file è letto nella forma che mostrano i suoi primi byte, come lo legge la finestra delle tabelle; lo standard input è allora letto come un file di elenco.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2877,6 +2896,14 @@ ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Copia e salva l&apos;immagine con un titolo sopra e le statistiche sotto</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>Isto&amp;gramma</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Viste</translation>
     </message>
 </context>
 <context>

@@ -524,6 +524,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (%1 も指定)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1「%2」: 文字コードは %3 のいずれかにしてください</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -867,6 +871,17 @@ ciLEVEL_high.</source>
 が続きます。
 水準が 95 % 以外のとき、ci95_low と ci95_high は ciLEVEL_low と
 ciLEVEL_high になります。</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>区切りテキストの文字コード: %1、
+%2、%3
+（既定: ファイルごとに先頭のバイトから、ウィンドウの
+表のダイアログと同じように選ぶ）。%4 と一緒に使う</translation>
     </message>
 </context>
 <context>
@@ -2107,6 +2122,10 @@ ciLEVEL_high になります。</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>値の種類が 100 個までの整数は、値ごとにその値を中心とした棒になります。&lt;b&gt;範囲&lt;/b&gt; はすべての値を表示するか、箱ひげ図のフェンスの外にある外れ値を除きます。除いた外れ値は軸の端にその個数とともに示されます。&lt;b&gt;対数軸&lt;/b&gt;（正の数値のみ）は、対数目盛りで等しい幅のビンにします。棒を指すと、その範囲と個数が表示されます。&lt;b&gt;タイトルと統計量を含める&lt;/b&gt; をオンにすると、画像をコピーと画像を保存… で画像にタイトルと散らばりの表が付きます。</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>表のテキストの文字コード: utf-8、utf-16le、utf-16be、utf-32le、utf-32be、windows-1252。指定しないと、各ファイルは表のダイアログと同じように先頭のバイトが示す形で読まれる。標準入力はそのときリストファイルとして読まれる。</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2835,6 +2854,14 @@ ciLEVEL_high になります。</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>画像の上にタイトル、下に統計量を付けてコピー・保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>ヒストグラム(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>表示</translation>
     </message>
 </context>
 <context>

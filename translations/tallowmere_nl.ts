@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (en %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 &apos;%2&apos;: de tekencodering moet een van %3 zijn</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -900,6 +904,17 @@ met %5: %6;
 met %7: %8.
 Bij een ander niveau dan 95 % zijn ci95_low en ci95_high ciLEVEL_low en
 ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>de tekencodering van tekst met scheidingstekens: %1,
+%2 of %3
+(standaard: die van elk bestand naar de eerste bytes,
+zoals het tabelvenster die kiest); met %4</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2164,10 @@ ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Gehele getallen met hoogstens 100 waarden krijgen een staaf per waarde, erop gecentreerd. &lt;b&gt;Bereik&lt;/b&gt; toont alle waarden of laat de uitschieters buiten de hekken van de boxplot weg, die dan met hun aantal aan de uiteinden van de as worden aangegeven; &lt;b&gt;Logaritmische as&lt;/b&gt;, alleen voor positieve getallen, maakt de klassen gelijk op een logaritmische schaal. Wijs een staaf aan om het bereik en het aantal ervan te zien. Met &lt;b&gt;Titel en statistieken opnemen&lt;/b&gt; voegen Afbeelding kopiëren en Afbeelding opslaan… een titel en de tabel van de spreiding aan de afbeelding toe.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>De tekencodering van de tekst van een tabel: utf-8, utf-16le, utf-16be, utf-32le, utf-32be of windows-1252. Zonder wordt elk bestand gelezen in de vorm die de eerste bytes tonen, zoals het tabelvenster het leest; standaardinvoer wordt dan als lijstbestand gelezen.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2877,6 +2896,14 @@ ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>De afbeelding kopiëren en opslaan met een titel erboven en de statistieken eronder</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histogram</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Weergaven</translation>
     </message>
 </context>
 <context>

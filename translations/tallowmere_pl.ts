@@ -586,6 +586,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (oraz %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 „%2”: kodowanie musi być jednym z %3</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -931,6 +935,17 @@ z %5: %6;
 z %7: %8.
 Przy poziomie innym niż 95 % klucze ci95_low i ci95_high to ciLEVEL_low i
 ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>kodowanie tekstu z separatorami: %1,
+%2 lub %3
+(domyślnie: każdego pliku według jego pierwszych bajtów,
+jak wybiera je okno tabeli); z opcją %4</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2204,10 @@ ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Liczby całkowite o co najwyżej 100 wartościach mają po jednym słupku na wartość, wyśrodkowanym na niej. &lt;b&gt;Zakres&lt;/b&gt; pokazuje wszystkie wartości lub pomija wartości odstające poza płotkami wykresu pudełkowego, które są wtedy zaznaczane wraz z ich liczbą na końcach osi; &lt;b&gt;Oś logarytmiczna&lt;/b&gt;, tylko dla liczb dodatnich, daje przedziały równe w skali logarytmicznej. Wskaż słupek, aby zobaczyć jego przedział i liczność. Z opcją &lt;b&gt;Dołącz tytuł i statystyki&lt;/b&gt; Kopiuj obraz i Zapisz obraz… dodają do obrazu tytuł i tabelę rozrzutu.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>Kodowanie tekstu tabeli: utf-8, utf-16le, utf-16be, utf-32le, utf-32be lub windows-1252. Bez niego każdy plik jest czytany w postaci, którą pokazują jego pierwsze bajty, tak jak czyta go okno tabeli; standardowe wejście jest wtedy czytane jak plik listy.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2917,6 +2936,14 @@ ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Kopiuj i zapisz obraz z tytułem nad nim i statystykami pod nim</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histogram</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Widoki</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@
         <extracomment>%1 is the option to add, such as --delimiter &apos;,&apos;.</extracomment>
         <translation> (e %1)</translation>
     </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the encoding must be one of %3</source>
+        <translation>%1 &apos;%2&apos;: a codificação deve ser uma de %3</translation>
+    </message>
 </context>
 <context>
     <name>Analysis</name>
@@ -894,6 +898,17 @@ com %5: %6;
 com %7: %8.
 Num nível diferente de 95%, ci95_low e ci95_high passam a ciLEVEL_low e
 ciLEVEL_high.</translation>
+    </message>
+    <message>
+        <source>the encoding of delimited text: %1,
+%2 or %3
+(default: each file&apos;s by its first bytes, as the
+window&apos;s table dialog chooses it); with %4</source>
+        <extracomment>%1 to %3 are the encodings&apos; names, %4 an option.</extracomment>
+        <translation>a codificação do texto delimitado: %1,
+%2 ou %3
+(padrão: a de cada arquivo pelos primeiros bytes, como
+a escolhe o diálogo de tabelas); com %4</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2158,10 @@ ciLEVEL_high.</translation>
         <source>Whole numbers of up to 100 values get a bar for each value, centred on it. &lt;b&gt;Range&lt;/b&gt; shows all values or leaves out the outliers beyond the box plot&apos;s fences, which are then marked with their count at the ends of the axis; &lt;b&gt;Logarithmic axis&lt;/b&gt;, for positive numbers only, makes the bins equal on a logarithmic scale. Point at a bar to see its range and count. With &lt;b&gt;Include title and statistics&lt;/b&gt;, Copy Picture and Save Picture… add a title and the table of spread to the picture.</source>
         <translation>Números inteiros com até 100 valores recebem uma barra por valor, centrada nele. &lt;b&gt;Intervalo&lt;/b&gt; mostra todos os valores ou deixa de fora os valores atípicos além das cercas do diagrama de caixa, que então são marcados com sua quantidade nas pontas do eixo; &lt;b&gt;Eixo logarítmico&lt;/b&gt;, só para números positivos, torna as classes iguais numa escala logarítmica. Aponte para uma barra para ver seu intervalo e sua contagem. Com &lt;b&gt;Incluir título e estatísticas&lt;/b&gt;, Copiar imagem e Salvar imagem… adicionam à imagem um título e a tabela de dispersão.</translation>
     </message>
+    <message>
+        <source>The encoding of a table&apos;s text: utf-8, utf-16le, utf-16be, utf-32le, utf-32be or windows-1252. Without it each file is read in the form its first bytes show, as the table dialog reads it; standard input is then read as a list file.</source>
+        <translation>A codificação do texto de uma tabela: utf-8, utf-16le, utf-16be, utf-32le, utf-32be ou windows-1252. Sem ela, cada arquivo é lido na forma que seus primeiros bytes mostram, como o diálogo de tabelas o lê; a entrada padrão é então lida como um arquivo de lista.</translation>
+    </message>
 </context>
 <context>
     <name>ManualEntry</name>
@@ -2871,6 +2890,14 @@ ciLEVEL_high.</translation>
     <message>
         <source>Copy and save the picture with a title over it and the statistics under it</source>
         <translation>Copiar e salvar a imagem com um título acima e as estatísticas abaixo</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histograma</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Visualizações</translation>
     </message>
 </context>
 <context>
