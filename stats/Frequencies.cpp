@@ -127,6 +127,8 @@ bool CountBins(std::span<const double> numbers, const FrequencyEnds& ends, int c
 // Leaps of doubling length, then a binary search in the last.
 std::size_t ValueRunEnd(std::span<const double> sorted, std::size_t from) {
   const double value = sorted[from];
+  // Most values of many different numbers are alone.
+  if (from + 1 == sorted.size() || value < sorted[from + 1]) return from + 1;
   std::size_t known = from;  // equal to value
   std::size_t leap = 1;
   while (leap < sorted.size() - known && !(value < sorted[known + leap])) {

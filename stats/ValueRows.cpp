@@ -5,9 +5,12 @@
 namespace tallowmere::stats {
 
 ValueRowIndex::ValueRowIndex(std::span<const double> sorted) : sorted_(sorted) {
-  for (std::size_t from = 0; from < sorted.size(); from = ValueRunEnd(sorted, from)) {
+  const std::size_t n = sorted.size();
+  for (std::size_t from = 0; from < n;) {
     if (rows_ % kValueRowStride == 0) marks_.push_back(from);
     ++rows_;
+    // A number unlike the next is a row of its own, without a search.
+    from = from + 1 < n && sorted[from] < sorted[from + 1] ? from + 1 : ValueRunEnd(sorted, from);
   }
 }
 
