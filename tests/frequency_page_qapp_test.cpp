@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <cstdio>
 #include <memory>
@@ -382,6 +383,20 @@ TEST_F(FrequencyPageTest, TooManyRowsAreNotCopied) {
   page.Table()->selectRow(static_cast<int>(n - 1));
   EXPECT_TRUE(page.CopySelectedRows());
   EXPECT_EQ(QApplication::clipboard()->text(), "1000000\t1\t0\t1000001\t100\n");
+}
+
+// From the tabs into the page, and on to the window's options.
+TEST_F(FrequencyPageTest, TabReachesThePagesControlsInOrder) {
+  ASSERT_TRUE(OpenWindowOn({"1", "2"}));
+  QApplication::setActiveWindow(Window());
+  Window()->Views()->tabBar()->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> reached{QApplication::focusWidget()};
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(reached, (std::vector<QWidget*>{Window()->Views()->tabBar(), Page()->ValueRows(), Page()->CopyTableButton(),
+                                            Page()->Table(), Window()->Bins()}));
 }
 
 TEST_F(FrequencyPageTest, ItsControlsHaveNamesAndMnemonics) {
