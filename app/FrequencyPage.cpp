@@ -19,8 +19,10 @@ namespace tallowmere::app {
 
 bool FrequencyView::event(QEvent* event) {
   // Taken here, Ctrl+C comes as a key press instead of the window's
-  // shortcut, which copies the picture.
-  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+  // shortcut, which copies the picture, as it still does with no row
+  // selected (so does the statistics table).
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+      selectionModel() && selectionModel()->hasSelection()) {
     event->accept();
     return true;
   }
