@@ -161,6 +161,8 @@ void DistributionWindow::BuildViews() {
   views_->setDocumentMode(true);
   view_ = new DistributionView(views_);
   views_->addTab(view_, tr("&Histogram"));
+  frequencies_ = new FrequencyPage(settings_, separators_, views_);
+  views_->addTab(frequencies_, tr("&Frequencies"));
   views_->setAccessibleName(tr("Views"));
 }
 
@@ -306,6 +308,7 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
 
 void DistributionWindow::ForgetNumbers() {
   sorted_ = {};
+  frequencies_->Forget();
   // Until the run has finished there is nothing to bin afresh.
   for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
 }
@@ -328,7 +331,7 @@ void DistributionWindow::Redraw() {
   RefreshViews();
 }
 
-void DistributionWindow::RefreshViews() {}
+void DistributionWindow::RefreshViews() { frequencies_->Show(sorted_, bins_->value(), figure_); }
 
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
   table_->setRowCount(static_cast<int>(statistics.size()));

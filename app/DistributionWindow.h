@@ -13,6 +13,7 @@
 #include "app/DistributionPicture.h"
 #include "app/DistributionSheet.h"
 #include "app/DistributionSource.h"
+#include "app/FrequencyPage.h"
 #include "numtext/Separators.h"
 #include "stats/Quantiles.h"
 
@@ -99,6 +100,7 @@ class DistributionWindow final : public QWidget {
   DistributionView* Picture() const { return view_; }
   // The window's views of the analysis, the histogram first.
   QTabWidget* Views() const { return views_; }
+  FrequencyPage* Frequencies() const { return frequencies_; }
   // The method of the quartiles, the box plot and the percentiles shown.
   stats::QuantileMethod Method() const { return method_; }
   QTableWidget* Table() const { return table_; }
@@ -145,6 +147,7 @@ class DistributionWindow final : public QWidget {
   DistributionFigure figure_;
   QTabWidget* views_ = nullptr;
   DistributionView* view_ = nullptr;
+  FrequencyPage* frequencies_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
   QLabel* rangeLabel_ = nullptr;

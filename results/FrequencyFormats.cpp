@@ -28,19 +28,6 @@ constexpr const char* kTitle = QT_TRANSLATE_NOOP("Frequencies", "Frequencies:");
 
 constexpr std::string_view kTsvKeys[] = {"low", "high", "count", "percent", "cumulative_count", "cumulative_percent"};
 
-std::string Percent(double percent, const numtext::Separators& sep) {
-  return numtext::NumberText(std::round(percent * 100.0) / 100.0, sep);
-}
-
-std::string FirstCell(const stats::FrequencyTable& table, std::size_t i, const numtext::Separators& sep) {
-  const stats::FrequencyRow& row = table.rows[i];
-  if (table.kind == stats::FrequencyRowKind::kValues) return numtext::NumberText(row.low, sep);
-  // With a decimal comma a semicolon keeps the two ends apart.
-  const std::string between = sep.decimal == "," ? "; " : ", ";
-  const bool last = i + 1 == table.rows.size();
-  return "[" + numtext::NumberText(row.low, sep) + between + numtext::NumberText(row.high, sep) + (last ? "]" : ")");
-}
-
 // The width a cell takes on a terminal: its code points.
 std::size_t Width(std::string_view text) {
   std::size_t width = 0;
@@ -54,17 +41,35 @@ std::string ScriptNumber(double v, Digits digits) {
 
 }  // namespace
 
+std::string FrequencyHeading(std::size_t column, stats::FrequencyRowKind kind) {
+  if (column == 0 && kind == stats::FrequencyRowKind::kBins)
+    return std::string(core::Translated("Frequencies", kBinHeading));
+  return column < kFrequencyColumns ? std::string(core::Translated("Frequencies", kHeadings[column])) : std::string();
+}
+
+std::string FrequencyFirstCell(const stats::FrequencyRow& row, stats::FrequencyRowKind kind, bool last,
+                               const numtext::Separators& sep) {
+  if (kind == stats::FrequencyRowKind::kValues) return numtext::NumberText(row.low, sep);
+  // With a decimal comma a semicolon keeps the two ends apart.
+  const std::string between = sep.decimal == "," ? "; " : ", ";
+  return "[" + numtext::NumberText(row.low, sep) + between + numtext::NumberText(row.high, sep) + (last ? "]" : ")");
+}
+
+std::string FrequencyPercentText(double percent, const numtext::Separators& sep) {
+  return numtext::NumberText(std::round(percent * 100.0) / 100.0, sep);
+}
+
 std::string FrequencyText(const stats::FrequencyTable& table, const numtext::Separators& sep) {
   using Line = std::array<std::string, 5>;
   std::vector<Line> lines;
   Line heading;
-  for (std::size_t k = 0; k < heading.size(); ++k) heading[k] = core::Translated("Frequencies", kHeadings[k]);
-  if (table.kind == stats::FrequencyRowKind::kBins) heading[0] = core::Translated("Frequencies", kBinHeading);
+  for (std::size_t k = 0; k < heading.size(); ++k) heading[k] = FrequencyHeading(k, table.kind);
   lines.push_back(heading);
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const stats::FrequencyRow& row = table.rows[i];
-    lines.push_back({FirstCell(table, i, sep), std::to_string(row.count), Percent(row.percent, sep),
-                     std::to_string(row.cumulativeCount), Percent(row.cumulativePercent, sep)});
+    lines.push_back({FrequencyFirstCell(row, table.kind, i + 1 == table.rows.size(), sep), std::to_string(row.count),
+                     FrequencyPercentText(row.percent, sep), std::to_string(row.cumulativeCount),
+                     FrequencyPercentText(row.cumulativePercent, sep)});
   }
   std::array<std::size_t, 5> widths{};
   for (const Line& line : lines)

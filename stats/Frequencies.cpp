@@ -15,28 +15,12 @@ namespace tallowmere::stats {
 
 namespace {
 
-// The end of the run of numbers equal to sorted[from]: leaps of doubling
-// length, then a binary search in the last, so that a run of r numbers costs
-// about 2 log2(r) comparisons.
-std::size_t RunEnd(std::span<const double> sorted, std::size_t from) {
-  const double value = sorted[from];
-  std::size_t known = from;  // equal to value
-  std::size_t leap = 1;
-  while (leap < sorted.size() - known && !(value < sorted[known + leap])) {
-    known += leap;
-    leap *= 2;
-  }
-  const auto last = sorted.begin() + static_cast<std::ptrdiff_t>(std::min(known + leap, sorted.size()));
-  return static_cast<std::size_t>(std::upper_bound(sorted.begin() + static_cast<std::ptrdiff_t>(known), last, value) -
-                                  sorted.begin());
-}
-
 // A row per value; false, with the first `most` rows, when there are more
 // values than that.
 bool ValueRows(std::span<const double> sorted, std::size_t most, std::vector<FrequencyRow>& rows) {
   for (std::size_t from = 0; from < sorted.size();) {
     if (rows.size() == most) return false;
-    const std::size_t to = RunEnd(sorted, from);
+    const std::size_t to = ValueRunEnd(sorted, from);
     // + 0.0 turns -0 into 0: the two are one value.
     const double value = sorted[from] + 0.0;
     rows.push_back({.low = value, .high = value, .count = to - from});
@@ -139,6 +123,22 @@ bool CountBins(std::span<const double> numbers, const FrequencyEnds& ends, int c
 }
 
 }  // namespace
+
+// Leaps of doubling length, then a binary search in the last.
+std::size_t ValueRunEnd(std::span<const double> sorted, std::size_t from) {
+  const double value = sorted[from];
+  // Most values of many different numbers are alone.
+  if (from + 1 == sorted.size() || value < sorted[from + 1]) return from + 1;
+  std::size_t known = from;  // equal to value
+  std::size_t leap = 1;
+  while (leap < sorted.size() - known && !(value < sorted[known + leap])) {
+    known += leap;
+    leap *= 2;
+  }
+  const auto last = sorted.begin() + static_cast<std::ptrdiff_t>(std::min(known + leap, sorted.size()));
+  return static_cast<std::size_t>(std::upper_bound(sorted.begin() + static_cast<std::ptrdiff_t>(known), last, value) -
+                                  sorted.begin());
+}
 
 FrequencyTable FrequencyTableOfUnsorted(std::span<const double> numbers, const FrequencyEnds& ends, int bins) {
   FrequencyTable table;

@@ -48,6 +48,11 @@ struct FrequencyOptions {
 // are.
 FrequencyTable MakeFrequencyTable(std::span<const double> sorted, FrequencyOptions options = {});
 
+// The end of the run of numbers equal to sorted[from] (from < size): about
+// 2 log2(run) comparisons, so a pass over every value costs little more than
+// the values themselves.
+std::size_t ValueRunEnd(std::span<const double> sorted, std::size_t from);
+
 // What the table reads of the sorted order besides the values themselves:
 // the smallest and the largest number, and the inclusive quantiles at 0.25
 // and 0.75 (which choose the number of bins).
