@@ -46,6 +46,8 @@ inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("DistributionWindow"
 
 // The picture on screen; it takes the focus so that keyboard users reach it
 // and hear its description.
+class OutlierPage;
+
 class DistributionView final : public QWidget {
  public:
   explicit DistributionView(QWidget* parent);
@@ -99,6 +101,7 @@ class DistributionWindow final : public QWidget {
   DistributionView* Picture() const { return view_; }
   // The window's views of the analysis, the histogram first.
   QTabWidget* Views() const { return views_; }
+  OutlierPage* Outliers() const { return outliers_; }
   // The method of the quartiles, the box plot and the percentiles shown.
   stats::QuantileMethod Method() const { return method_; }
   QTableWidget* Table() const { return table_; }
@@ -145,6 +148,7 @@ class DistributionWindow final : public QWidget {
   DistributionFigure figure_;
   QTabWidget* views_ = nullptr;
   DistributionView* view_ = nullptr;
+  OutlierPage* outliers_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
   QLabel* rangeLabel_ = nullptr;
