@@ -96,7 +96,8 @@ ListFound ScanList(std::span<const double> numbers, const ListQuery& query) {
       if (found.outside.size() < query.cap) found.outside.push_back({i, v});
       ++found.outsideTotal;
     }
-    if (!extremes) continue;
+    // Most numbers lie between the two k-th values: one test passes them.
+    if (!extremes || (v > cut.smallest && v < cut.largest)) continue;
     small.Take(i, v);
     large.Take(i, v);
   }
