@@ -36,7 +36,6 @@ void OutlierPage::Build() {
   summary_ = new QLabel(this);
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  summary_->setAccessibleName(tr("Fences and counts"));
   outliers_ = new OutlierTable(this);
   outliers_->setAccessibleName(tr("Outliers"));
   outliers_->setAccessibleDescription(CopyHint());

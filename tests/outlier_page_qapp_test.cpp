@@ -238,6 +238,19 @@ INSTANTIATE_TEST_SUITE_P(Changes, StalePositions,
                                            StaleCase{"Removed", [](Form1& f) { f.NumberList().Remove(0); }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(OutlierTest, AChangeBeforeTheWindowOpensDisablesSelect) {
+  OpenShown();
+  AddEntries(kNine);
+  Controls(form()).PushButton7->click();
+  form().NumberList().SwapTexts(2, 4);
+  QTest::keyClick(Controls(form()).ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_FALSE(Page()->SelectButton()->isEnabled());
+  // The rows were swapped: the page shows the values, not the list's texts
+  // now at those positions.
+  EXPECT_EQ(RowsOf(*Page()->Outliers()), (std::vector<std::string>{"Outlier 3 50", "Far out 5 -25"}));
+}
+
 TEST_F(OutlierTest, NothingToSelectWithoutOutliersOrAChoice) {
   ASSERT_TRUE(OpenWindowOn({"1", "2", "3", "4", "5", "6"}));
   EXPECT_FALSE(Page()->SelectButton()->isEnabled());
