@@ -207,6 +207,24 @@ TEST_P(SelectInList, SelectsExactlyThoseRows) {
 INSTANTIATE_TEST_SUITE_P(Cases, SelectInList, ::testing::ValuesIn(kSelectCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(OutlierTest, SelectShowsTheFirstAndBringsTheListUp) {
+  // 600 entries, the two beyond the fences far down.
+  std::vector<std::string> entries;
+  for (int i = 0; i < 600; ++i) entries.push_back(std::to_string(50 + i % 7));
+  entries[420] = "900";
+  entries[555] = "-900";
+  ASSERT_TRUE(OpenWindowOn(entries));
+  QTableView* list = Controls(form()).ListView1;
+  list->scrollToTop();
+  QApplication::setActiveWindow(Window());
+  Page()->SelectButton()->click();
+  QApplication::processEvents();
+  EXPECT_EQ(SelectedListRows(form()), (std::vector<int>{420, 555}));
+  EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->model()->index(420, 0))));
+  EXPECT_TRUE(list->hasFocus());
+  EXPECT_EQ(QApplication::activeWindow(), form().window());
+}
+
 struct StaleCase {
   const char* name;
   std::function<void(Form1&)> change;
