@@ -44,10 +44,10 @@ inline constexpr const char* kListChangedNotice =
 inline constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("DistributionWindow", "PNG image (*.png)");
 inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("DistributionWindow", "SVG image (*.svg)");
 
-// The picture on screen; it takes the focus so that keyboard users reach it
-// and hear its description.
 class OutlierPage;
 
+// The picture on screen; it takes the focus so that keyboard users reach it
+// and hear its description.
 class DistributionView final : public QWidget {
  public:
   explicit DistributionView(QWidget* parent);

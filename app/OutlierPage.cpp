@@ -235,7 +235,8 @@ void OutlierPage::UpdateSelectButton() {
     why =
         tr("The number list has changed since this analysis, so these positions may no longer be its rows. Press "
            "Start Analysis to find them again.");
-  else if (EntriesToSelect().empty())
+  else if (outliersListed_ == 0 && !outliers_->selectionModel()->hasSelection() &&
+           !extremes_->selectionModel()->hasSelection())
     why = tr("There are no outliers; select rows of the tables to select those entries.");
   select_->setEnabled(why.isEmpty());
   select_->setToolTip(why.isEmpty() ? tr("Select the entries of the selected rows in the number list, or all the "
