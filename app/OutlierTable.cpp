@@ -1,6 +1,7 @@
 #include "app/OutlierTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -117,7 +118,7 @@ OutlierTable::OutlierTable(QWidget* parent) : QTableView(parent), model_(new Out
   // In the order given until a header is clicked.
   columns->setSortIndicator(-1, Qt::AscendingOrder);
   setSortingEnabled(true);
-  auto* copyRows = new QAction(tr("Copy"), this);
+  auto* copyRows = new QAction(QCoreApplication::translate("OutlierTable", "Copy"), this);
   connect(copyRows, &QAction::triggered, this,
           [this] { platform::ClipboardSetText(RowsText(selectionModel()->hasSelection())); });
   addAction(copyRows);
