@@ -111,11 +111,10 @@ void OutlierPage::Refresh(stats::QuantileMethod method) {
   if (sorted_.empty()) return;
   if (fresh_) {
     fresh_ = false;
-    FindOutliers(method);
-    FindExtremes();
+    Find(method, true);
   } else if (shownMethod_ != method) {
     // The extremes are the same by any method.
-    FindOutliers(method);
+    Find(method, false);
   }
   UpdateSelectButton();
 }
@@ -143,18 +142,43 @@ QString OutlierPage::EntryText(const results::PlacedNumber& entry) const {
   return QString::fromStdString(numtext::NumberText(entry.value, separators_));
 }
 
-void OutlierPage::FindOutliers(stats::QuantileMethod method) {
+namespace {
+
+// Nothing lies outside an unbounded range.
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+}  // namespace
+
+void OutlierPage::Find(stats::QuantileMethod method, bool extremes) {
   fences_ = results::FencesOf(sorted_.View(), method);
   shownMethod_ = method;
   const results::OutlierCounts counts = results::CountOutliers(sorted_.View(), fences_);
+  // One pass over the list for both tables.
+  results::ListQuery query{.low = -kUnbounded, .high = kUnbounded, .cap = 0, .cut = {}};
+  if (counts.Total() > 0) query = {.low = fences_.low, .high = fences_.high, .cap = kOutliersListed, .cut = {}};
+  if (extremes) query.cut = results::CutOf(sorted_.View(), static_cast<std::size_t>(count_->value()));
   results::ListFound found;
-  if (counts.Total() > 0 && list_.find)
-    found = list_.find({.low = fences_.low, .high = fences_.high, .cap = kOutliersListed, .cut = {}});
+  if (list_.find && (query.cap > 0 || query.cut.k > 0)) found = list_.find(query);
+  ShowOutliers(counts, found);
+  if (extremes) ShowExtremes(found);
+}
+
+void OutlierPage::FindExtremes() {
+  if (sorted_.empty() || !list_.find) return;
+  ShowExtremes(list_.find({.low = -kUnbounded,
+                           .high = kUnbounded,
+                           .cap = 0,
+                           .cut = results::CutOf(sorted_.View(), static_cast<std::size_t>(count_->value()))}));
+}
+
+void OutlierPage::ShowOutliers(const results::OutlierCounts& counts, const results::ListFound& found) {
+  const QString outlier = tr("Outlier");
+  const QString farOut = tr("Far out");
   std::vector<OutlierRow> rows;
   rows.reserve(found.outside.size());
   for (const results::PlacedNumber& entry : found.outside) {
     const bool far = results::KindOf(entry.value, fences_) == results::OutlierKind::kFarOut;
-    rows.push_back({.kind = far ? tr("Far out") : tr("Outlier"),
+    rows.push_back({.kind = far ? farOut : outlier,
                     .kindOrder = far ? kFarOutOrder : kOutlierOrder,
                     .index = entry.index,
                     .value = entry.value,
@@ -166,26 +190,15 @@ void OutlierPage::FindOutliers(stats::QuantileMethod method) {
   outliers_->setAccessibleDescription(summary_->text() + QLatin1Char(' ') + CopyHint());
 }
 
-void OutlierPage::FindExtremes() {
-  if (sorted_.empty()) return;
+void OutlierPage::ShowExtremes(const results::ListFound& found) {
   std::vector<OutlierRow> rows;
-  if (list_.find) {
-    // Nothing is outside an unbounded range: the pass looks for the
-    // extremes alone.
-    constexpr double kUnbounded = std::numeric_limits<double>::infinity();
-    const results::ListFound found =
-        list_.find({.low = -kUnbounded,
-                    .high = kUnbounded,
-                    .cap = 0,
-                    .cut = results::CutOf(sorted_.View(), static_cast<std::size_t>(count_->value()))});
-    const auto add = [&](const std::vector<results::PlacedNumber>& entries, const QString& kind, int order) {
-      for (const results::PlacedNumber& entry : entries)
-        rows.push_back(
-            {.kind = kind, .kindOrder = order, .index = entry.index, .value = entry.value, .text = EntryText(entry)});
-    };
-    add(found.smallest, tr("Smallest"), kSmallestOrder);
-    add(found.largest, tr("Largest"), kLargestOrder);
-  }
+  const auto add = [&](const std::vector<results::PlacedNumber>& entries, const QString& kind, int order) {
+    for (const results::PlacedNumber& entry : entries)
+      rows.push_back(
+          {.kind = kind, .kindOrder = order, .index = entry.index, .value = entry.value, .text = EntryText(entry)});
+  };
+  add(found.smallest, tr("Smallest"), kSmallestOrder);
+  add(found.largest, tr("Largest"), kLargestOrder);
   extremes_->SetRows(std::move(rows));
 }
 

@@ -67,9 +67,12 @@ class OutlierPage final : public QWidget {
  private:
   void Build();
   void LayOut();
-  // The outliers by the fences, or the extremes, found again in the list.
-  void FindOutliers(stats::QuantileMethod method);
+  // The outliers by the fences of `method`, and the extremes with them, or
+  // the extremes alone, found again in the list.
+  void Find(stats::QuantileMethod method, bool extremes);
   void FindExtremes();
+  void ShowOutliers(const results::OutlierCounts& counts, const results::ListFound& found);
+  void ShowExtremes(const results::ListFound& found);
   QString EntryText(const results::PlacedNumber& entry) const;
   QString SummaryText(const results::OutlierCounts& counts, std::size_t listed, std::size_t total) const;
   void UpdateSelectButton();
