@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <limits>
 
 namespace tallowmere::results {
 
@@ -90,17 +91,27 @@ ListFound ScanList(std::span<const double> numbers, const ListQuery& query) {
   }
   ExtremeTaker<std::less<double>> small{cut.smallest, cut.smallestTies, std::less<double>(), found.smallest};
   ExtremeTaker<std::greater<double>> large{cut.largest, cut.largestTies, std::greater<double>(), found.largest};
+  // Held in locals: the vectors' writes could otherwise be taken to change
+  // them, and they would be read again for every number.
+  const double low = query.low;
+  const double high = query.high;
+  const std::size_t cap = query.cap;
+  // Most numbers lie strictly between the two k-th values: one test passes
+  // them. Without extremes every number does.
+  const double passAbove = extremes ? cut.smallest : -std::numeric_limits<double>::infinity();
+  const double passBelow = extremes ? cut.largest : std::numeric_limits<double>::infinity();
+  std::size_t outside = 0;
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     const double v = numbers[i];
-    if (v < query.low || v > query.high) {
-      if (found.outside.size() < query.cap) found.outside.push_back({i, v});
-      ++found.outsideTotal;
+    if (v < low || v > high) {
+      if (outside < cap) found.outside.push_back({i, v});
+      ++outside;
     }
-    // Most numbers lie between the two k-th values: one test passes them.
-    if (!extremes || (v > cut.smallest && v < cut.largest)) continue;
+    if ((v > passAbove && v < passBelow) || !extremes) continue;
     small.Take(i, v);
     large.Take(i, v);
   }
+  found.outsideTotal = outside;
   Order(found.smallest, cut.k, true);
   Order(found.largest, cut.k, false);
   return found;
