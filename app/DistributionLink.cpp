@@ -45,7 +45,11 @@ void DistributionLink::Show() {
     // and stays usable beside the main window.
     window_ = new DistributionWindow(host_.dialogs, host_.settings, host_.separators);
     window_->setWindowIcon(host_.mainWindow.windowIcon());
-    window_->ShowAnalysis(host_.source());
+    DistributionSource source = host_.source();
+    // The list's rows are no longer the entries analysed: their texts are
+    // not to be shown as theirs.
+    if (listChanged_) source.list.text = nullptr;
+    window_->ShowAnalysis(std::move(source));
     PlaceBeside(*window_, host_.mainWindow);
     if (listChanged_) window_->ListChanged();
   }

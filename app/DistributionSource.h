@@ -4,11 +4,14 @@
 // curve, and the statistics table with each value as the results list shows
 // it (rounded as the run rounds, for the run's method).
 #include <QString>
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "results/OutlierList.h"
 #include "results/ResultModel.h"
 #include "stats/Statistics.h"
 
@@ -19,6 +22,20 @@ namespace tallowmere::app {
 struct StatisticLine {
   QString name;
   QString value;
+};
+
+// The number list behind an analysis, as the main window reaches it: the
+// analysed numbers in list order are its, and far too many to copy, so the
+// window asks for what it needs of them. Entry i is the list's row i + 1.
+struct ListLookup {
+  // One pass over the analysed numbers in list order; nothing found when
+  // they are not those of the analysis shown.
+  std::function<results::ListFound(const results::ListQuery&)> find;
+  // The entry's text as the list shows it; empty past the list's end.
+  std::function<QString(std::size_t index)> text;
+  // Selects these entries (ascending) in the number list, shows the first
+  // and brings the main window up; nothing is removed.
+  std::function<void(const std::vector<std::size_t>& indexes)> select;
 };
 
 // What one analysis gives the window.
@@ -34,6 +51,8 @@ struct DistributionSource {
   std::vector<StatisticLine> statistics;
   // The list's name for a picture's title; empty for an unnamed list.
   QString name;
+  // Empty where there is no list behind the numbers.
+  ListLookup list;
 };
 
 // The source of a finished run: `results` as the run made them, `data` its

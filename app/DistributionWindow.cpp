@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "app/OutlierPage.h"
 #include "app/PictureParts.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -163,6 +164,8 @@ void DistributionWindow::BuildViews() {
   views_->addTab(view_, tr("&Histogram"));
   frequencies_ = new FrequencyPage(settings_, separators_, views_);
   views_->addTab(frequencies_, tr("&Frequencies"));
+  outliers_ = new OutlierPage(separators_, views_);
+  views_->addTab(outliers_, tr("&Outliers"));
   views_->setAccessibleName(tr("Views"));
 }
 
@@ -277,6 +280,8 @@ void DistributionWindow::LayOut() {
   setTabOrder(titled_, copy_);
   setTabOrder(copy_, save_);
   setTabOrder(save_, table_);
+  // Each page's controls follow the tabs, before the options under them.
+  outliers_->ChainAfter(view_);
 }
 
 PictureStyle DistributionWindow::Style() const { return {font(), separators_, meanText_, medianText_}; }
@@ -299,6 +304,7 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
   medianText_ = source.medianText;
   listName_ = source.name;
   statistics_ = source.statistics;
+  outliers_->SetAnalysis(source.sorted, std::move(source.list));
   FillTable(source.statistics);
   notice_->hide();
   for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_}) option->setEnabled(true);
@@ -309,11 +315,15 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
 void DistributionWindow::ForgetNumbers() {
   sorted_ = {};
   frequencies_->Forget();
+  outliers_->Forget();
   // Until the run has finished there is nothing to bin afresh.
   for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
 }
 
-void DistributionWindow::ListChanged() { notice_->show(); }
+void DistributionWindow::ListChanged() {
+  notice_->show();
+  outliers_->ListChanged();
+}
 
 bool DistributionWindow::ShowsListChanged() const { return !notice_->isHidden(); }
 
@@ -331,7 +341,10 @@ void DistributionWindow::Redraw() {
   RefreshViews();
 }
 
-void DistributionWindow::RefreshViews() { frequencies_->Show(sorted_, bins_->value(), figure_); }
+void DistributionWindow::RefreshViews() {
+  frequencies_->Show(sorted_, bins_->value(), figure_);
+  outliers_->Refresh(Method());
+}
 
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
   table_->setRowCount(static_cast<int>(statistics.size()));

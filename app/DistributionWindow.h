@@ -45,6 +45,8 @@ inline constexpr const char* kListChangedNotice =
 inline constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("DistributionWindow", "PNG image (*.png)");
 inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("DistributionWindow", "SVG image (*.svg)");
 
+class OutlierPage;
+
 // The picture on screen; it takes the focus so that keyboard users reach it
 // and hear its description.
 class DistributionView final : public QWidget {
@@ -101,6 +103,7 @@ class DistributionWindow final : public QWidget {
   // The window's views of the analysis, the histogram first.
   QTabWidget* Views() const { return views_; }
   FrequencyPage* Frequencies() const { return frequencies_; }
+  OutlierPage* Outliers() const { return outliers_; }
   // The method of the quartiles, the box plot and the percentiles shown.
   stats::QuantileMethod Method() const { return method_; }
   QTableWidget* Table() const { return table_; }
@@ -148,6 +151,7 @@ class DistributionWindow final : public QWidget {
   QTabWidget* views_ = nullptr;
   DistributionView* view_ = nullptr;
   FrequencyPage* frequencies_ = nullptr;
+  OutlierPage* outliers_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
   QLabel* rangeLabel_ = nullptr;

@@ -371,14 +371,13 @@ void Form1::ConnectDistribution() {
   listMenu_->Menu()->addAction(resultsMenu_->ShowDistributionItem());
   connect(ListView2, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ListView2_ContextMenu(at); });
   connect(resultsMenu_, &ResultsListMenu::copyAsTableAsked, this, [this] { ListView2_CopyAsTable(); });
-  distribution_ = new DistributionLink(
-      {.mainWindow = *this,
-       .dialogs = dialogs_,
-       .settings = settings_,
-       .separators = separators_,
-       .analysed = [this] { return !analysis_.LastResults().sorted.empty(); },
-       .source = [this] { return DistributionSourceOf(analysis_.LastResults(), analysis_.Statistics()); },
-       .runAnalysis = [this] { PushButton7->click(); }});
+  distribution_ = new DistributionLink({.mainWindow = *this,
+                                        .dialogs = dialogs_,
+                                        .settings = settings_,
+                                        .separators = separators_,
+                                        .analysed = [this] { return !analysis_.LastResults().sorted.empty(); },
+                                        .source = [this] { return AnalysisSource(); },
+                                        .runAnalysis = [this] { PushButton7->click(); }});
   connect(resultsMenu_, &ResultsListMenu::showDistributionAsked, this,
           [this] { RunCommand([this] { distribution_->Show(); }); });
   // Any change of the list: appended, removed, cleared, moved or undone.

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/AdditionNotice.h"
+#include "app/DistributionSource.h"
 #include "app/FormInventory.h"
 #include "app/WindowPointer.h"
 #include "platform/Dialogs.h"
@@ -289,6 +290,17 @@ class Form1 final : public QWidget, public core::ErrorSink {
   // nothing appended, while the list is busy: a command or a drop runs, or
   // an entry is carried.
   bool AppendEntries(const std::vector<std::string>& texts, const char* step);
+  // The number list behind the last analysis, as the distribution window
+  // reaches it: the analysed numbers in list order, the entries' texts and
+  // their selection.
+  ListLookup AnalysedList();
+  // The last analysis as the distribution window shows it, with that list.
+  DistributionSource AnalysisSource();
+  // Selects the entries at `indexes` (ascending; those past the list's end
+  // are left out) in the number list, shows the first and brings the window
+  // up. Nothing is removed; the list's own selection rules apply again at
+  // the next click.
+  void SelectEntries(const std::vector<std::size_t>& indexes);
   platform::Dialogs& FormDialogs() { return dialogs_; }
   const numtext::Separators& Separators() const { return separators_; }
 
