@@ -161,6 +161,8 @@ void DistributionWindow::BuildViews() {
   views_->setDocumentMode(true);
   view_ = new DistributionView(views_);
   views_->addTab(view_, tr("&Histogram"));
+  qq_ = new QQPage(separators_, views_);
+  views_->addTab(qq_, tr("&Q-Q Plot"));
   views_->setAccessibleName(tr("Views"));
 }
 
@@ -268,7 +270,9 @@ void DistributionWindow::LayOut() {
   layout->addLayout(controls);
 
   setTabOrder(views_, view_);
-  setTabOrder(view_, bins_);
+  setTabOrder(view_, qq_->View());
+  setTabOrder(qq_->View(), qq_->Tests());
+  setTabOrder(qq_->Tests(), bins_);
   setTabOrder(bins_, range_);
   setTabOrder(range_, logarithmic_);
   setTabOrder(logarithmic_, titled_);
@@ -306,6 +310,7 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
 
 void DistributionWindow::ForgetNumbers() {
   sorted_ = {};
+  qq_->Forget();
   // Until the run has finished there is nothing to bin afresh.
   for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
 }
@@ -328,7 +333,13 @@ void DistributionWindow::Redraw() {
   RefreshViews();
 }
 
-void DistributionWindow::RefreshViews() {}
+void DistributionWindow::RefreshViews() {
+  // The page works out nothing again for the numbers it shows already: a
+  // change of the bins leaves it as it is.
+  if (!sorted_.empty()) qq_->Show(sorted_, mean_);
+}
+
+bool DistributionWindow::ShowsQQ() const { return views_->currentWidget() == qq_; }
 
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
   table_->setRowCount(static_cast<int>(statistics.size()));
@@ -342,6 +353,7 @@ void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics)
 }
 
 QImage DistributionWindow::PictureImage() const {
+  if (ShowsQQ()) return qq_->PictureImage(Sheet().title);
   const qreal ratio = view_->devicePixelRatioF();
   const SheetTexts sheet = Sheet();
   if (sheet.title.isEmpty()) return DistributionImage(figure_, view_->size(), ratio, Style());
@@ -367,9 +379,11 @@ void DistributionWindow::SavePicture() {
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
   const SheetTexts sheet = Sheet();
-  const QString reason = sheet.title.isEmpty() ? WriteDistributionPicture(path, svg, figure_, size, Style())
-                                               : WriteDistributionSheet(path, svg, figure_,
-                                                                        SheetSize(size, sheet, font()), Style(), sheet);
+  const QString reason =
+      ShowsQQ() ? qq_->WritePicture(path, svg, kSmallestSaved, sheet.title)
+      : sheet.title.isEmpty()
+          ? WriteDistributionPicture(path, svg, figure_, size, Style())
+          : WriteDistributionSheet(path, svg, figure_, SheetSize(size, sheet, font()), Style(), sheet);
   if (!reason.isEmpty()) dialogs_.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 
