@@ -231,11 +231,14 @@ void DistributionWindow::BuildViewControls() {
 
 void DistributionWindow::ConnectKeys() {
   // Ctrl+C copies the table's selected rows where the focus is in the table
-  // with rows selected, and the picture anywhere else.
+  // with rows selected, the tests' text where it has the focus, and the
+  // picture anywhere else.
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);
   connect(copyKey, &QShortcut::activated, this, [this] {
     if (table_->hasFocus() && !table_->selectionModel()->selectedRows().isEmpty())
       platform::ClipboardSetText(TableRowsText(*table_, true));
+    else if (qq_->Tests()->hasFocus())
+      platform::ClipboardSetText(qq_->TestsText());
     else
       CopyPicture();
   });

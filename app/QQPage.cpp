@@ -105,8 +105,13 @@ QQPage::QQPage(numtext::Separators separators, QWidget* parent) : QWidget(parent
   tests_->setWordWrap(true);
   tests_->setTextFormat(Qt::PlainText);
   tests_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // Reached by Tab too, so that the results can be selected and copied
+  // without a mouse.
+  tests_->setFocusPolicy(Qt::StrongFocus);
   tests_->setMargin(4);
   tests_->setAccessibleName(tr("Tests of normality"));
+  tests_->setAccessibleDescription(
+      tr("Press Ctrl+C to copy the selected text, or both lines where nothing is selected."));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_, 1);
@@ -135,6 +140,10 @@ void QQPage::Show(const results::SortedNumbers& sorted, std::optional<double> me
 }
 
 void QQPage::Forget() { sorted_ = {}; }
+
+QString QQPage::TestsText() const {
+  return tests_->hasSelectedText() ? tests_->selectedText() : lines_.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
 
 void QQPage::Thin() {
   if (sorted_.empty()) return;

@@ -75,6 +75,10 @@ class QQPage final : public QWidget {
   // Writes the plot (the same sheet) as PNG or SVG of at least `smallest`.
   QString WritePicture(const QString& path, bool svg, QSize smallest, const QString& title) const;
 
+  // What Ctrl+C copies where the tests' lines have the focus: the text
+  // selected in them, or else both lines.
+  QString TestsText() const;
+
   const QQFigure& Figure() const { return figure_; }
   const QStringList& Lines() const { return lines_; }
   QQView* View() const { return view_; }

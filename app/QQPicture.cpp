@@ -102,8 +102,8 @@ void DrawLine(QPainter& p, const QQFrame& frame, const QQFigure& figure) {
 // Small rings where they are few enough to tell apart; dots where they
 // crowd.
 void DrawPoints(QPainter& p, const QQFrame& frame, const QQFigure& figure, const QFontMetricsF& metrics) {
-  const bool crowded = static_cast<double>(figure.points.size()) > frame.Plot().width() / 3;
-  const double r = crowded ? 1.4 : std::max(2.0, metrics.height() * 0.18);
+  const bool crowded = static_cast<double>(figure.points.size()) > frame.Plot().width() / 2;
+  const double r = crowded ? 1.6 : std::max(2.0, metrics.height() * 0.16);
   p.setPen(crowded ? Qt::NoPen : QPen(picture::AccentColour(), 1.1));
   p.setBrush(crowded ? QBrush(picture::AccentColour()) : QBrush(Qt::NoBrush));
   for (const stats::QQPoint& point : figure.points)

@@ -298,3 +298,45 @@ TEST_F(QQWindowTest, ThePlotTakesTheFocusAndDescribesTheTests) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ctrl+C where the tests' lines have the focus copies their text, not the
+// picture.
+struct TextCopyCase {
+  const char* name;
+  int selectFrom;  // -1: nothing selected
+  int selectLength;
+  const char* starts;
+  const char* holds;
+  const char* absent;
+};
+
+class TestsTextCopy : public QQWindowTest, public ::testing::WithParamInterface<TextCopyCase> {};
+
+TEST_P(TestsTextCopy, CtrlCOnTheLines) {
+  const TextCopyCase& c = GetParam();
+  ASSERT_TRUE(OpenWindowOn(Weights()));
+  ShowPage(1);
+  QLabel* tests = Window()->QQ()->Tests();
+  QApplication::setActiveWindow(Window());
+  tests->setFocus();
+  ASSERT_TRUE(tests->hasFocus()) << c.name;
+  if (c.selectFrom >= 0) tests->setSelection(c.selectFrom, c.selectLength);
+  QApplication::clipboard()->clear();
+  QTest::keyClick(tests, Qt::Key_C, Qt::ControlModifier);
+  const QString copied = QApplication::clipboard()->text();
+  EXPECT_TRUE(QApplication::clipboard()->image().isNull()) << c.name;
+  EXPECT_TRUE(copied.startsWith(QString::fromUtf8(c.starts))) << c.name << ": " << copied.toStdString();
+  EXPECT_TRUE(copied.contains(QString::fromUtf8(c.holds))) << c.name << ": " << copied.toStdString();
+  EXPECT_FALSE(copied.contains(QString::fromUtf8(c.absent))) << c.name << ": " << copied.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, TestsTextCopy,
+                         ::testing::Values(TextCopyCase{"nothing_selected", -1, 0,
+                                                        "Shapiro-Wilk: W = ", "\nD'Agostino-Pearson: K² = ", "\t"},
+                                           TextCopyCase{"a_word_selected", 0, 12, "Shapiro-Wilk", "Shapiro-Wilk",
+                                                        ": W"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
