@@ -164,6 +164,36 @@ TEST_P(QQPlacement, NoTextCutAtTheEdges) {
 INSTANTIATE_TEST_SUITE_P(Plots, QQPlacement, ::testing::ValuesIn(PlotCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Samples without a spread in one direction or both: every point still
+// inside the plot, nothing drawn over the edges.
+struct FlatCase {
+  const char* name;
+  std::vector<double> sorted;
+};
+
+class FlatSamples : public ::testing::TestWithParam<FlatCase> {};
+
+TEST_P(FlatSamples, PointsInsideThePlot) {
+  const FlatCase& c = GetParam();
+  const QQFigure figure = MakeQQFigure(c.sorted, 1000);
+  ASSERT_EQ(figure.points.size(), c.sorted.size()) << c.name;
+  const PictureStyle style = StyleOf(9);
+  const QImage image = QQImage(figure, QSize(500, 360), 1.0, style, {});
+  const QQFrame frame = QQFrameOf(QRectF(0, 0, 500, 360), figure, QFontMetricsF(style.font, &image), style.separators);
+  for (const stats::QQPoint& p : figure.points) {
+    const QPointF at(frame.X(p.theoretical), frame.Y(p.sample));
+    EXPECT_TRUE(frame.Plot().adjusted(2, 2, -2, -2).contains(at)) << c.name << ": " << at.x() << "," << at.y();
+  }
+  for (int y = 0; y < image.height(); ++y)
+    for (int x : {0, image.width() - 1}) ASSERT_GE(qGray(image.pixel(x, y)), 200) << c.name << ": row " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Flat, FlatSamples,
+                         ::testing::Values(FlatCase{"one_number", {42}}, FlatCase{"all_equal", {7, 7, 7, 7, 7}},
+                                           FlatCase{"all_zero", {0, 0, 0}},
+                                           FlatCase{"largest_doubles", {1.7e308, 1.7e308, 1.7e308}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The sheet: the title and the lines under the plot make it taller, each
 // line wrapped to the width rather than cut.
 struct SheetCase {
