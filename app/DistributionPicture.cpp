@@ -413,6 +413,8 @@ namespace picture {
 
 QColor PaperColour() { return kPaper; }
 QColor InkColour() { return kInk; }
+QColor GridColour() { return kGrid; }
+QColor AccentColour() { return kBarEdge; }
 
 void DrawBoxStrip(QPainter& painter, const Frame& frame, const DistributionFigure& figure,
                   const QFontMetricsF& metrics) {

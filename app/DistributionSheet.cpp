@@ -51,8 +51,7 @@ TableLayout LayOutTable(double width, const SheetTexts& texts, const QFontMetric
 }
 
 double TitleHeight(const SheetTexts& texts, const QFont& font, const QPaintDevice* device) {
-  if (texts.title.isEmpty()) return 0;
-  return QFontMetricsF(TitleFont(font), device).height() * 1.6;
+  return SheetTitleHeight(texts.title, font, device);
 }
 
 double TableHeight(double width, const SheetTexts& texts, const QFont& font, const QPaintDevice* device) {
@@ -87,6 +86,24 @@ QString DistributionTitle(const QString& listName, std::size_t count) {
                              GroupedCount(count));
 }
 
+double SheetTitleHeight(const QString& title, const QFont& font, const QPaintDevice* device) {
+  if (title.isEmpty()) return 0;
+  return QFontMetricsF(TitleFont(font), device).height() * 1.6;
+}
+
+void DrawSheetTitle(QPainter& painter, const QRectF& area, const QString& title, const QFont& font) {
+  const QFont titleFont = TitleFont(font);
+  const QFontMetricsF metrics(titleFont, painter.device());
+  painter.save();
+  painter.setFont(titleFont);
+  painter.setPen(picture::InkColour());
+  const QString shown = metrics.elidedText(title, Qt::ElideRight, area.width() - metrics.height() * 2);
+  painter.drawText(QPointF(area.center().x() - metrics.horizontalAdvance(shown) / 2,
+                           area.top() + metrics.height() * 0.4 + metrics.ascent()),
+                   shown);
+  painter.restore();
+}
+
 double SheetExtraHeight(double width, const SheetTexts& texts, const QFont& font, const QPaintDevice* device) {
   return TitleHeight(texts, font, device) + TableHeight(width, texts, font, device);
 }
@@ -97,16 +114,7 @@ void DrawDistributionSheet(QPainter& painter, const QRectF& area, const Distribu
   painter.fillRect(area, picture::PaperColour());
   const double title = TitleHeight(texts, style.font, painter.device());
   const double table = TableHeight(area.width(), texts, style.font, painter.device());
-  if (title > 0) {
-    const QFont font = TitleFont(style.font);
-    const QFontMetricsF metrics(font, painter.device());
-    painter.setFont(font);
-    painter.setPen(picture::InkColour());
-    const QString shown = metrics.elidedText(texts.title, Qt::ElideRight, area.width() - metrics.height() * 2);
-    painter.drawText(QPointF(area.center().x() - metrics.horizontalAdvance(shown) / 2,
-                             area.top() + metrics.height() * 0.4 + metrics.ascent()),
-                     shown);
-  }
+  if (title > 0) DrawSheetTitle(painter, area, texts.title, style.font);
   const QRectF picture(QPointF(area.left(), area.top() + title), QPointF(area.right(), area.bottom() - table));
   DrawDistribution(painter, picture, figure, style);
   if (table > 0) {

@@ -26,6 +26,11 @@ struct SheetTexts {
 // The title of a list's picture: its name, or "Distribution of 30 numbers".
 QString DistributionTitle(const QString& listName, std::size_t count);
 
+// The height a title takes over a picture, and the title drawn centred at
+// the top of `area` (cut short with an ellipsis where it is too wide).
+double SheetTitleHeight(const QString& title, const QFont& font, const QPaintDevice* device);
+void DrawSheetTitle(QPainter& painter, const QRectF& area, const QString& title, const QFont& font);
+
 // How much taller the title and the table make a picture `width` wide.
 double SheetExtraHeight(double width, const SheetTexts& texts, const QFont& font, const QPaintDevice* device);
 

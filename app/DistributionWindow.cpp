@@ -162,6 +162,8 @@ void DistributionWindow::BuildViews() {
   views_->setDocumentMode(true);
   view_ = new DistributionView(views_);
   views_->addTab(view_, tr("&Histogram"));
+  qq_ = new QQPage(separators_, views_);
+  views_->addTab(qq_, tr("&Q-Q Plot"));
   frequencies_ = new FrequencyPage(settings_, separators_, views_);
   views_->addTab(frequencies_, tr("&Frequencies"));
   outliers_ = new OutlierPage(separators_, views_);
@@ -234,11 +236,14 @@ void DistributionWindow::BuildViewControls() {
 
 void DistributionWindow::ConnectKeys() {
   // Ctrl+C copies the table's selected rows where the focus is in the table
-  // with rows selected, and the picture anywhere else.
+  // with rows selected, the tests' text where it has the focus, and the
+  // picture anywhere else.
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);
   connect(copyKey, &QShortcut::activated, this, [this] {
     if (table_->hasFocus() && !table_->selectionModel()->selectedRows().isEmpty())
       platform::ClipboardSetText(TableRowsText(*table_, true));
+    else if (qq_->Tests()->hasFocus())
+      platform::ClipboardSetText(qq_->TestsText());
     else
       CopyPicture();
   });
@@ -273,7 +278,9 @@ void DistributionWindow::LayOut() {
   layout->addLayout(controls);
 
   setTabOrder(views_, view_);
-  setTabOrder(view_, bins_);
+  setTabOrder(view_, qq_->View());
+  setTabOrder(qq_->View(), qq_->Tests());
+  setTabOrder(qq_->Tests(), bins_);
   setTabOrder(bins_, range_);
   setTabOrder(range_, logarithmic_);
   setTabOrder(logarithmic_, titled_);
@@ -316,6 +323,7 @@ void DistributionWindow::ForgetNumbers() {
   sorted_ = {};
   frequencies_->Forget();
   outliers_->Forget();
+  qq_->Forget();
   // Until the run has finished there is nothing to bin afresh.
   for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
 }
@@ -342,9 +350,14 @@ void DistributionWindow::Redraw() {
 }
 
 void DistributionWindow::RefreshViews() {
+  // The Q-Q page works out nothing again for the numbers it shows already:
+  // a change of the bins leaves it as it is.
+  if (!sorted_.empty()) qq_->Show(sorted_, mean_);
   frequencies_->Show(sorted_, bins_->value(), figure_);
   outliers_->Refresh(Method());
 }
+
+bool DistributionWindow::ShowsQQ() const { return views_->currentWidget() == qq_; }
 
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
   table_->setRowCount(static_cast<int>(statistics.size()));
@@ -358,6 +371,7 @@ void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics)
 }
 
 QImage DistributionWindow::PictureImage() const {
+  if (ShowsQQ()) return qq_->PictureImage(Sheet().title);
   const qreal ratio = view_->devicePixelRatioF();
   const SheetTexts sheet = Sheet();
   if (sheet.title.isEmpty()) return DistributionImage(figure_, view_->size(), ratio, Style());
@@ -383,9 +397,11 @@ void DistributionWindow::SavePicture() {
   }
   const QSize size = view_->size().expandedTo(kSmallestSaved);
   const SheetTexts sheet = Sheet();
-  const QString reason = sheet.title.isEmpty() ? WriteDistributionPicture(path, svg, figure_, size, Style())
-                                               : WriteDistributionSheet(path, svg, figure_,
-                                                                        SheetSize(size, sheet, font()), Style(), sheet);
+  const QString reason =
+      ShowsQQ() ? qq_->WritePicture(path, svg, kSmallestSaved, sheet.title)
+      : sheet.title.isEmpty()
+          ? WriteDistributionPicture(path, svg, figure_, size, Style())
+          : WriteDistributionSheet(path, svg, figure_, SheetSize(size, sheet, font()), Style(), sheet);
   if (!reason.isEmpty()) dialogs_.Message(tr("The picture could not be saved as\n%1\n%2").arg(path, reason));
 }
 

@@ -14,6 +14,7 @@
 #include "app/DistributionSheet.h"
 #include "app/DistributionSource.h"
 #include "app/FrequencyPage.h"
+#include "app/QQPage.h"
 #include "numtext/Separators.h"
 #include "stats/Quantiles.h"
 
@@ -86,12 +87,12 @@ class DistributionWindow final : public QWidget {
   void ListChanged();
   bool ShowsListChanged() const;
 
-  // "Copy Picture" and "Save Picture...".
+  // "Copy Picture" and "Save Picture...": of the page shown.
   void CopyPicture();
   void SavePicture();
-  // The picture as the clipboard gets it: the view's size (taller by the
-  // title and the table when they are included), at the screen's pixel
-  // ratio.
+  // The picture as the clipboard gets it: the page's picture at the view's
+  // size (taller by the title and the statistics when they are included),
+  // at the screen's pixel ratio.
   QImage PictureImage() const;
 
   const DistributionFigure& Figure() const { return figure_; }
@@ -100,6 +101,7 @@ class DistributionWindow final : public QWidget {
   QCheckBox* Logarithmic() const { return logarithmic_; }
   QCheckBox* Titled() const { return titled_; }
   DistributionView* Picture() const { return view_; }
+  QQPage* QQ() const { return qq_; }
   // The window's views of the analysis, the histogram first.
   QTabWidget* Views() const { return views_; }
   FrequencyPage* Frequencies() const { return frequencies_; }
@@ -130,6 +132,8 @@ class DistributionWindow final : public QWidget {
   // Brings each page after the histogram up to date with the analysis and
   // the options; Redraw calls it.
   void RefreshViews();
+  // The Q-Q plot's page is the one shown.
+  bool ShowsQQ() const;
   void FillTable(const std::vector<StatisticLine>& statistics);
   PictureStyle Style() const;
   FigureOptions Options() const;
@@ -152,6 +156,7 @@ class DistributionWindow final : public QWidget {
   DistributionView* view_ = nullptr;
   FrequencyPage* frequencies_ = nullptr;
   OutlierPage* outliers_ = nullptr;
+  QQPage* qq_ = nullptr;
   QLabel* binsLabel_ = nullptr;
   QSpinBox* bins_ = nullptr;
   QLabel* rangeLabel_ = nullptr;

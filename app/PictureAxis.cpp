@@ -116,8 +116,11 @@ std::vector<double> RoundTicks(double low, double high, int most, double smalles
   const double from = low / scale;
   const double to = high / scale;
   const double step = std::max(smallest / scale, RoundStep(to - from, most));
+  // Next to the largest double the allowance itself overflows, and every
+  // multiple past it, being infinite, would pass.
+  const double last = std::isfinite(to + step * 1e-9) ? to + step * 1e-9 : to;
   std::vector<double> ticks;
-  for (double k = std::ceil(from / step); Multiple(k, step) <= to + step * 1e-9 && ticks.size() < 64; k += 1.0) {
+  for (double k = std::ceil(from / step); Multiple(k, step) <= last && ticks.size() < 64; k += 1.0) {
     const double tick = std::abs(k) < 0.5 ? 0.0 : Multiple(k, step) * scale;
     if (tick >= low && tick <= high) ticks.push_back(tick);
   }

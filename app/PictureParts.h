@@ -49,6 +49,10 @@ struct Frame {
 // The sheet and the ink of every picture, in any theme.
 QColor PaperColour();
 QColor InkColour();
+// The faint lines across a plot at its ticks, and the colour of its data
+// marks (the histogram's bar edges).
+QColor GridColour();
+QColor AccentColour();
 
 // A round step (1, 2 or 5 times a power of ten), about `most` of them over
 // `span`; 1 for a span that is not above 0 or not finite.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "core/MemoryFailures.h"
 #include "core/Translation.h"
 #include "results/FigureLabels.h"
+#include "results/NormalityReading.h"
 #include "results/ResultValues.h"
 #include "results/RowFormats.h"
 #include "stats/Arithmetic.h"
@@ -177,24 +177,10 @@ stats::CentralMoments MomentsOfData(const DataSet& data) {
   return stats::MomentsOf(numbers);
 }
 
-// A p-value as a reading quotes it: three significant digits, so that a
-// tiny one is not read as 0 ("1.23e-08").
-std::string ReadingFigure(double p, std::string_view decimal) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3g", p);
-  std::string figure = text;
-  if (const std::size_t at = figure.find('.'); at != std::string::npos) figure.replace(at, 1, decimal);
-  return figure;
-}
-
 // A test's plain reading, in the user's language; the test's reason when
 // it has no answer. The machine formats keep the English words.
 ResultRow ReadingRow(Row which, const stats::NormalityTest& test, const numtext::Separators& sep) {
-  if (!test.Answered())
-    return MakeRow(which, TextValue(test.error), std::string(core::Translated("Normality", test.error)));
-  const char* reading = stats::PlainReading(test.pValue);
-  return MakeRow(which, TextValue(core::Fill(reading, {ReadingFigure(test.pValue, ".")})),
-                 core::Fill(core::Translated("Normality", reading), {ReadingFigure(test.pValue, sep.decimal)}));
+  return MakeRow(which, TextValue(EnglishReading(test)), TranslatedReading(test, sep.decimal));
 }
 
 void AddTest(RowAdder& add, std::array<Row, 3> rows, const stats::NormalityTest& test) {
