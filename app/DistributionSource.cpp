@@ -45,7 +45,11 @@ DistributionSource DistributionSourceOf(const results::Results& results, const s
   source.sorted = results.sorted;
   for (const TableRow& wanted : kTableRows)
     if (const results::ResultRow* row = results.Find(wanted.key))
-      source.statistics.push_back({QCoreApplication::translate("DistributionSource", wanted.name), Shown(*row)});
+      source.statistics.push_back(
+          {QCoreApplication::translate("DistributionSource", wanted.name), Shown(*row), std::string(wanted.key)});
+  source.decimalPlaces = results.decimalPlaces;
+  source.roundingFlag = results.roundingFlag;
+  source.sample = results.sample;
   if (const results::ResultRow* mean = results.Find("mean")) source.meanText = Shown(*mean);
   if (const results::ResultRow* median = results.Find("median")) source.medianText = Shown(*median);
   if (source.sorted.empty()) return source;

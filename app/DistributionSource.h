@@ -4,8 +4,10 @@
 // curve, and the statistics table with each value as the results list shows
 // it (rounded as the run rounds, for the run's method).
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +21,9 @@ namespace tallowmere::app {
 struct StatisticLine {
   QString name;
   QString value;
+  // The analyser's key of the row ("first_quartile", "p5"), by which the
+  // window finds a line again.
+  std::string key = {};
 };
 
 // What one analysis gives the window.
@@ -32,6 +37,11 @@ struct DistributionSource {
   QString meanText;
   QString medianText;
   std::vector<StatisticLine> statistics;
+  // How the run rounded its rows, for the rows the window adds to them.
+  std::int16_t decimalPlaces = 0;
+  bool roundingFlag = true;
+  // Sample rather than Population: only a sample has the mean's interval.
+  bool sample = true;
   // The list's name for a picture's title; empty for an unnamed list.
   QString name;
 };
