@@ -24,7 +24,7 @@ inline constexpr double kDefaultTrimPercent = 5.0;
 // What the window's options choose of the table.
 struct TableChoices {
   stats::QuantileMethod method = stats::kDefaultQuantileMethod;
-  std::vector<double> percentiles;             // in percent, 0 to 100
+  std::vector<double> percentiles = {};        // in percent, 0 to 100
   double trimPercent = kDefaultTrimPercent;    // of each end, 0 to below 50
   double levelPercent = stats::kDefaultLevel;  // of both intervals, 50 to 99.9
 };
