@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
-#include <QToolTip>
 #include <optional>
 #include <string>
 
@@ -72,6 +71,11 @@ void StatisticsOptions::Build() {
   percentiles_->setAccessibleName(tr("Percentiles"));
   percentiles_->setMinimumWidth(percentiles_->fontMetrics().horizontalAdvance(QStringLiteral("2.5, 50, 97.5, 99.9")));
   percentilesLabel_->setBuddy(percentiles_);
+  percentilesError_ = new QLabel(this);
+  percentilesError_->setAccessibleName(tr("Percentiles' error"));
+  // What room is left beside the text: never the cause of a wider window.
+  percentilesError_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  percentilesError_->hide();
 
   trimLabel_ = new QLabel(tr("&Trim:"), this);
   trim_ = PercentBox(this, 0.0, 49.9);
@@ -96,6 +100,7 @@ void StatisticsOptions::LayOut() {
   grid->addWidget(method_, 0, 1);
   grid->addWidget(percentilesLabel_, 0, 2);
   grid->addWidget(percentiles_, 0, 3);
+  grid->addWidget(percentilesError_, 0, 4);
   grid->addWidget(trimLabel_, 1, 0);
   grid->addWidget(trim_, 1, 1, Qt::AlignLeft);
   grid->addWidget(levelLabel_, 1, 2);
@@ -128,11 +133,6 @@ void StatisticsOptions::Connect() {
     emit methodChanged();
   });
   connect(percentiles_, &QLineEdit::textEdited, this, [this](const QString& text) { PercentilesEdited(text); });
-  connect(percentiles_, &QLineEdit::editingFinished, this, [this] {
-    // Leaving a wrong entry says why at once, not only on hovering.
-    if (!error_.isEmpty())
-      QToolTip::showText(percentiles_->mapToGlobal(QPoint(0, percentiles_->height())), error_, percentiles_);
-  });
   const auto keep = [this](const char* key) {
     return [this, key](double value) {
       settings_.Save(QString::fromLatin1(key), QString::number(value));
@@ -145,7 +145,6 @@ void StatisticsOptions::Connect() {
 
 void StatisticsOptions::PercentilesEdited(const QString& text) {
   const PercentileEntry entry = ReadPercentiles(text, separators_);
-  if (!error_.isEmpty() && entry.Good()) QToolTip::hideText();
   error_ = entry.error;
   ShowPercentilesState();
   if (!entry.Good() || entry.percentiles == percentilesShown_) return;
@@ -165,6 +164,9 @@ void StatisticsOptions::ShowPercentilesState() {
   percentiles_->setStyleSheet(error_.isEmpty() ? QString() : QString::fromLatin1(kWrongFrame));
   percentiles_->setToolTip(error_.isEmpty() ? hint : error_);
   percentiles_->setAccessibleDescription(error_.isEmpty() ? hint : error_ + QLatin1Char('\n') + hint);
+  // A sign before the words: the label keeps the theme's colour of text.
+  percentilesError_->setText(QStringLiteral("\u26A0 ") + error_);
+  percentilesError_->setVisible(!error_.isEmpty());
 }
 
 TableChoices StatisticsOptions::Choices() const {

@@ -45,8 +45,10 @@ class StatisticsOptions final : public QWidget {
   QLineEdit* PercentilesEdit() const { return percentiles_; }
   QDoubleSpinBox* Trim() const { return trim_; }
   QDoubleSpinBox* Level() const { return level_; }
-  // Why the percentiles' text is wrong; empty while it is right.
+  // Why the percentiles' text is wrong; empty while it is right. It is
+  // shown beside the text, which is framed in red meanwhile.
   QString PercentilesError() const { return error_; }
+  QLabel* PercentilesErrorLabel() const { return percentilesError_; }
   // The controls in the order Tab reaches them.
   std::vector<QWidget*> TabOrder() const;
 
@@ -73,6 +75,8 @@ class StatisticsOptions final : public QWidget {
   QComboBox* method_ = nullptr;
   QLabel* percentilesLabel_ = nullptr;
   QLineEdit* percentiles_ = nullptr;
+  // Beside the percentiles: why their text is wrong, while it is.
+  QLabel* percentilesError_ = nullptr;
   QLabel* trimLabel_ = nullptr;
   QDoubleSpinBox* trim_ = nullptr;
   QLabel* levelLabel_ = nullptr;

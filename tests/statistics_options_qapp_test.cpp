@@ -133,6 +133,10 @@ TEST_P(TypedPercentiles, WrongOnesAreToldAndTheLastGoodStay) {
   // Told by a frame and the tool tip, not by a box to close.
   EXPECT_EQ(edit->styleSheet().isEmpty(), c.good);
   EXPECT_EQ(edit->toolTip() == options->PercentilesError(), !c.good);
+  EXPECT_EQ(options->PercentilesErrorLabel()->isVisibleTo(options.get()), !c.good);
+  if (!c.good) {
+    EXPECT_TRUE(options->PercentilesErrorLabel()->text().endsWith(options->PercentilesError()));
+  }
   EXPECT_TRUE(dialogs_.Messages().isEmpty());
   EXPECT_EQ(edit->text().toStdString(), c.typed);  // the text stays as typed, to be mended
   if (c.good) return;
@@ -140,6 +144,7 @@ TEST_P(TypedPercentiles, WrongOnesAreToldAndTheLastGoodStay) {
   QTest::keyClicks(edit, QStringLiteral("50"));
   EXPECT_TRUE(options->PercentilesError().isEmpty());
   EXPECT_TRUE(edit->styleSheet().isEmpty());
+  EXPECT_FALSE(options->PercentilesErrorLabel()->isVisibleTo(options.get()));
   EXPECT_EQ(options->Choices().percentiles, std::vector<double>{50});
 }
 
