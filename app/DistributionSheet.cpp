@@ -25,13 +25,14 @@ QFont TitleFont(const QFont& font) {
   return title;
 }
 
-// A value wider than this many average characters (the quantile method's
-// name, a reason in words) gets a line of its own under the pairs, so that
+// A value in words (the quantile method's name, a reason) wider than this
+// many average characters gets a line of its own under the pairs, so that
 // it neither pushes the numbers off the picture nor takes the pairs' room.
 constexpr int kWidestPairedValue = 18;
 
 bool Paired(const StatisticLine& line, const QFontMetricsF& metrics) {
-  return metrics.horizontalAdvance(line.value) <= metrics.averageCharWidth() * kWidestPairedValue;
+  return !ValueInWords(line.value) ||
+         metrics.horizontalAdvance(line.value) <= metrics.averageCharWidth() * kWidestPairedValue;
 }
 
 // The table laid out as name and value pairs side by side, as many pairs

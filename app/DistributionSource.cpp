@@ -34,6 +34,16 @@ QString Shown(const results::ResultRow& row) { return QString::fromStdString(row
 
 }  // namespace
 
+bool ValueInWords(const QString& value) {
+  // A number has at most one letter in a row: its exponent's E.
+  int letters = 0;
+  for (const QChar c : value) {
+    letters = c.isLetter() ? letters + 1 : 0;
+    if (letters == 2) return true;
+  }
+  return false;
+}
+
 QString DistributionStatisticName(std::string_view key) {
   for (const TableRow& row : kTableRows)
     if (row.key == key) return QCoreApplication::translate("DistributionSource", row.name);

@@ -26,6 +26,11 @@ struct StatisticLine {
   std::string key = {};
 };
 
+// Whether a value is told in words (a method's name, a reason) rather than
+// as a number: such a value may be cut short or set apart where room is
+// scarce, a number never.
+bool ValueInWords(const QString& value);
+
 // What one analysis gives the window.
 struct DistributionSource {
   // The run's numbers, ascending, held with the run's results.

@@ -34,9 +34,10 @@ namespace {
 
 constexpr const char* kPictureName = QT_TRANSLATE_NOOP("DistributionWindow", "Distribution picture");
 
-// A value wider than this many average characters is cut short in the
-// table (its whole text in its tool tip and in every copy), so that the
-// method's long name or a reason in words does not crowd out the picture.
+// A value in words wider than this many average characters is cut short in
+// the table (its whole text in its tool tip and in every copy), so that the
+// method's long name or a reason does not crowd out the picture. Numbers
+// are always shown whole.
 constexpr int kWidestValueCharacters = 18;
 
 // The smallest picture a file gets, whatever the window's size.
@@ -360,7 +361,7 @@ void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics)
     table_->setItem(row, 0, new QTableWidgetItem(statistics[i].name));
     auto* value = new QTableWidgetItem(statistics[i].value);
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (metrics.horizontalAdvance(statistics[i].value) > widest) {
+    if (ValueInWords(statistics[i].value) && metrics.horizontalAdvance(statistics[i].value) > widest) {
       value->setToolTip(statistics[i].value);
       value->setData(Qt::SizeHintRole, QSize(widest, table_->verticalHeader()->defaultSectionSize()));
       value->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);

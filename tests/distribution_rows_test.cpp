@@ -272,23 +272,4 @@ TEST(Lines, WithoutNumbersAreTheLastMade) {
   for (std::size_t i = 0; i < made.size(); ++i) EXPECT_EQ(again[i].value, made[i].value) << made[i].key;
 }
 
-struct DependsCase {
-  const char* name;
-  const char* key;
-  bool depends;
-};
-
-class MethodDependence : public ::testing::TestWithParam<DependsCase> {};
-
-TEST_P(MethodDependence, OfEachRow) { EXPECT_EQ(DependsOnMethod(GetParam().key), GetParam().depends); }
-
-INSTANTIATE_TEST_SUITE_P(Keys, MethodDependence,
-                         ::testing::Values(DependsCase{"FirstQuartile", "first_quartile", true},
-                                           DependsCase{"Range", "interquartile_range", true},
-                                           DependsCase{"Percentile", "p2.5", true}, DependsCase{"Mean", "mean", false},
-                                           DependsCase{"Median", "median", false},
-                                           DependsCase{"MedianInterval", "median_ci95_low", false},
-                                           DependsCase{"TrimmedMean", "trimmed_mean", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace

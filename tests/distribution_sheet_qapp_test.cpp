@@ -55,6 +55,38 @@ INSTANTIATE_TEST_SUITE_P(
         WideCase{"NoneWide", 900, 20, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(LongNumbers, StayInTheirPairs) {
+  const QFont font = QApplication::font();
+  const QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+  SheetTexts texts;
+  texts.statistics.push_back({QStringLiteral("Sum of squares"), QStringLiteral("-12345678901234567890.1234567")});
+  texts.statistics.push_back({QStringLiteral("Mean"), QStringLiteral("1.2345678901234E+300")});
+  const double line = QFontMetricsF(font, &probe).height();
+  // Both pairs side by side on one row, not a line apiece after the pairs.
+  EXPECT_NEAR(SheetExtraHeight(2000, texts, font, &probe), line * 1.3 + line, 1e-9);
+}
+
+struct WordsCase {
+  const char* name;
+  const char* value;
+  bool inWords;
+};
+
+class ValuesInWords : public ::testing::TestWithParam<WordsCase> {};
+
+TEST_P(ValuesInWords, AreToldFromNumbers) {
+  EXPECT_EQ(ValueInWords(QString::fromUtf8(GetParam().value)), GetParam().inWords);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ValuesInWords,
+                         ::testing::Values(WordsCase{"Number", "-1,234.5", false},
+                                           WordsCase{"Exponent", "1.5E-300", false},
+                                           WordsCase{"Percent", "97.852 %", false},
+                                           WordsCase{"ArabicDigits", "١٢٣٫٥", false},
+                                           WordsCase{"MethodName", "Hazen, midpoint steps (R type 5)", true},
+                                           WordsCase{"Reason", "Too few numbers", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ShortValues, SharePairsSideBySide) {
   const QFont font = QApplication::font();
   const QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);

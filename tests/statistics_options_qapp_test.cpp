@@ -299,6 +299,23 @@ TEST_F(WindowOptions, TheMenusCopyAndThePictureNameTheMethod) {
   }));
 }
 
+TEST_F(WindowOptions, OnlyValuesInWordsAreCutShort) {
+  OpenShown();
+  Controls(form()).Check1->setChecked(true);  // every digit
+  AddEntries({"1", "2", "2", "-7"});
+  Controls(form()).PushButton7->click();
+  QTest::keyClick(Controls(form()).ListView1, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_TRUE(Window() && Window()->isVisible());
+  const QTableWidget* table = Window()->Table();
+  const auto cut = [&](std::string_view key) { return table->item(RowOf(key), 1)->data(Qt::SizeHintRole).isValid(); };
+  EXPECT_EQ(ValueOf("mean"), "-0.5");
+  EXPECT_EQ(ValueOf("standard_deviation"), "4.3588989435");
+  EXPECT_FALSE(cut("standard_deviation"));
+  EXPECT_TRUE(cut("method"));
+  EXPECT_TRUE(cut("harmonic_mean"));  // a negative number: the reason
+  EXPECT_EQ(table->item(RowOf("method"), 1)->toolTip(), MethodName(QuantileMethod::kInclusive));
+}
+
 TEST_F(WindowOptions, EveryOptionHasAnAccessibleNameAndIsOffWhileARunTakesTheNumbers) {
   ASSERT_TRUE(OpenWindowOn(kOneToTen));
   for (QWidget* w : Options()->TabOrder()) {
