@@ -6,12 +6,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/PercentileText.h"
-#include "numtext/NumberText.h"
 #include "platform/SettingsStore.h"
 #include "stats/ConfidenceLevel.h"
 
@@ -155,12 +154,10 @@ void StatisticsOptions::PercentilesEdited(const QString& text) {
 
 void StatisticsOptions::ShowPercentilesState() {
   const bool comma = separators_.decimal == ",";
-  const QString example =
-      QStringList{QString::fromStdString(numtext::NumberText(2.5, separators_)), QStringLiteral("50"),
-                  QString::fromStdString(numtext::NumberText(97.5, separators_))}
-          .join(comma ? QStringLiteral("; ") : QStringLiteral(", "));
-  const QString hint = comma ? tr("Percentiles from 0 to 100, parted by semicolons: %1").arg(example)
-                             : tr("Percentiles from 0 to 100, parted by commas or semicolons: %1").arg(example);
+  const std::vector<double> examples = {2.5, 50, 97.5};
+  const QString example = PercentilesText(examples, separators_);
+  const QString hint = comma ? tr("Percentiles from 0 to 100, separated by semicolons: %1").arg(example)
+                             : tr("Percentiles from 0 to 100, separated by commas or semicolons: %1").arg(example);
   percentiles_->setStyleSheet(error_.isEmpty() ? QString() : QString::fromLatin1(kWrongFrame));
   percentiles_->setToolTip(error_.isEmpty() ? hint : error_);
   percentiles_->setAccessibleDescription(error_.isEmpty() ? hint : error_ + QLatin1Char('\n') + hint);
