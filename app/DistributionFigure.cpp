@@ -5,6 +5,7 @@
 
 #include "stats/Distribution.h"
 #include "stats/HistogramBins.h"
+#include "stats/Quantiles.h"
 
 namespace tallowmere::app {
 
@@ -74,7 +75,10 @@ DistributionFigure MakeDistributionFigure(std::span<const double> sorted, Figure
   figure.minimum = sorted.front();
   figure.maximum = sorted.back();
   figure.automaticBins = options.bins <= 0;
-  figure.box = stats::MakeBoxPlot(sorted);
+  figure.box = options.method == stats::QuantileMethod::kInclusive
+                   ? stats::MakeBoxPlot(sorted)
+                   : stats::MakeBoxPlot(sorted, stats::Quantile(options.method, sorted, 0.25),
+                                        stats::Quantile(options.method, sorted, 0.75));
   SetBins(figure, sorted, options);
   SetOutliers(figure, sorted);
   if (mean && std::isfinite(*mean)) figure.mean = mean;

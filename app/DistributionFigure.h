@@ -12,6 +12,7 @@
 
 #include "stats/Distribution.h"
 #include "stats/HistogramBins.h"
+#include "stats/Quantiles.h"
 
 namespace tallowmere::app {
 
@@ -70,6 +71,8 @@ struct FigureOptions {
   bool withoutOutliers = false;
   // Bins equal in the logarithm; ignored unless every number is positive.
   bool logarithmic = false;
+  // The box's quartiles, and so its fences and the outliers.
+  stats::QuantileMethod method = stats::kDefaultQuantileMethod;
 };
 
 // The figure of `sorted` (ascending, not empty). `binCount` 0 chooses the

@@ -25,26 +25,44 @@ QFont TitleFont(const QFont& font) {
   return title;
 }
 
+// A value in words (the quantile method's name, a reason) wider than this
+// many average characters gets a line of its own under the pairs, so that
+// it neither pushes the numbers off the picture nor takes the pairs' room.
+constexpr int kWidestPairedValue = 18;
+
+bool Paired(const StatisticLine& line, const QFontMetricsF& metrics) {
+  return !ValueInWords(line.value) ||
+         metrics.horizontalAdvance(line.value) <= metrics.averageCharWidth() * kWidestPairedValue;
+}
+
 // The table laid out as name and value pairs side by side, as many pairs
-// to a row as the width holds.
+// to a row as the width holds, then the wide values a line each.
 struct TableLayout {
   double nameWidth = 0;
   double valueWidth = 0;
   double pairWidth = 0;
   int columns = 1;
-  int rows = 0;
+  int rows = 0;  // of the pairs
+  std::vector<const StatisticLine*> paired;
+  std::vector<const StatisticLine*> wide;
+  int Lines() const { return rows + static_cast<int>(wide.size()); }
 };
 
 TableLayout LayOutTable(double width, const SheetTexts& texts, const QFontMetricsF& metrics) {
   TableLayout table;
   for (const StatisticLine& line : texts.statistics) {
+    if (!Paired(line, metrics)) {
+      table.wide.push_back(&line);
+      continue;
+    }
+    table.paired.push_back(&line);
     table.nameWidth = std::max(table.nameWidth, metrics.horizontalAdvance(line.name));
     table.valueWidth = std::max(table.valueWidth, metrics.horizontalAdvance(line.value));
   }
   const double gap = metrics.height();
   table.pairWidth = table.nameWidth + gap + table.valueWidth + gap * 2;
   const auto fit = static_cast<int>((width - gap) / table.pairWidth);
-  const int count = static_cast<int>(texts.statistics.size());
+  const int count = static_cast<int>(table.paired.size());
   table.columns = std::clamp(fit, 1, std::max(1, count));
   table.rows = (count + table.columns - 1) / table.columns;
   return table;
@@ -57,23 +75,31 @@ double TitleHeight(const SheetTexts& texts, const QFont& font, const QPaintDevic
 double TableHeight(double width, const SheetTexts& texts, const QFont& font, const QPaintDevice* device) {
   if (texts.statistics.empty()) return 0;
   const QFontMetricsF metrics(font, device);
-  return LayOutTable(width, texts, metrics).rows * metrics.height() * 1.3 + metrics.height();
+  return LayOutTable(width, texts, metrics).Lines() * metrics.height() * 1.3 + metrics.height();
 }
 
 void DrawTable(QPainter& p, const QRectF& place, const SheetTexts& texts, const QFontMetricsF& metrics) {
   const TableLayout table = LayOutTable(place.width(), texts, metrics);
   const double line = metrics.height();
   const double left = place.left() + line;
+  const auto baseline = [&](int row) { return place.top() + line * 0.3 + row * line * 1.3 + metrics.ascent(); };
   p.setPen(picture::InkColour());
-  for (std::size_t i = 0; i < texts.statistics.size(); ++i) {
+  for (std::size_t i = 0; i < table.paired.size(); ++i) {
     const int column = static_cast<int>(i) / table.rows;
     const int row = static_cast<int>(i) % table.rows;
     const double x = left + column * table.pairWidth;
-    const double y = place.top() + line * 0.3 + row * line * 1.3 + metrics.ascent();
-    const StatisticLine& s = texts.statistics[i];
+    const double y = baseline(row);
+    const StatisticLine& s = *table.paired[i];
     p.drawText(QPointF(x, y), s.name);
     // Values flush right, so that their digits line up.
     p.drawText(QPointF(x + table.nameWidth + line + table.valueWidth - metrics.horizontalAdvance(s.value), y), s.value);
+  }
+  for (std::size_t i = 0; i < table.wide.size(); ++i) {
+    const StatisticLine& s = *table.wide[i];
+    const double y = baseline(table.rows + static_cast<int>(i));
+    p.drawText(QPointF(left, y), s.name);
+    const double x = left + std::max(table.nameWidth, metrics.horizontalAdvance(s.name)) + line;
+    p.drawText(QPointF(x, y), metrics.elidedText(s.value, Qt::ElideRight, place.right() - line - x));
   }
 }
 

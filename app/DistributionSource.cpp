@@ -34,6 +34,16 @@ QString Shown(const results::ResultRow& row) { return QString::fromStdString(row
 
 }  // namespace
 
+bool ValueInWords(const QString& value) {
+  // A number has at most one letter in a row: its exponent's E.
+  int letters = 0;
+  for (const QChar c : value) {
+    letters = c.isLetter() ? letters + 1 : 0;
+    if (letters == 2) return true;
+  }
+  return false;
+}
+
 QString DistributionStatisticName(std::string_view key) {
   for (const TableRow& row : kTableRows)
     if (row.key == key) return QCoreApplication::translate("DistributionSource", row.name);
@@ -45,7 +55,11 @@ DistributionSource DistributionSourceOf(const results::Results& results, const s
   source.sorted = results.sorted;
   for (const TableRow& wanted : kTableRows)
     if (const results::ResultRow* row = results.Find(wanted.key))
-      source.statistics.push_back({QCoreApplication::translate("DistributionSource", wanted.name), Shown(*row)});
+      source.statistics.push_back(
+          {QCoreApplication::translate("DistributionSource", wanted.name), Shown(*row), std::string(wanted.key)});
+  source.decimalPlaces = results.decimalPlaces;
+  source.roundingFlag = results.roundingFlag;
+  source.sample = results.sample;
   if (const results::ResultRow* mean = results.Find("mean")) source.meanText = Shown(*mean);
   if (const results::ResultRow* median = results.Find("median")) source.medianText = Shown(*median);
   if (source.sorted.empty()) return source;

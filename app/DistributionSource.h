@@ -5,9 +5,11 @@
 // it (rounded as the run rounds, for the run's method).
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +24,9 @@ namespace tallowmere::app {
 struct StatisticLine {
   QString name;
   QString value;
+  // The analyser's key of the row ("first_quartile", "p5"), by which the
+  // window finds a line again.
+  std::string key = {};
 };
 
 // The number list behind an analysis, as the main window reaches it: the
@@ -37,6 +42,10 @@ struct ListLookup {
   // and brings the main window up; nothing is removed.
   std::function<void(const std::vector<std::size_t>& indexes)> select;
 };
+// Whether a value is told in words (a method's name, a reason) rather than
+// as a number: such a value may be cut short or set apart where room is
+// scarce, a number never.
+bool ValueInWords(const QString& value);
 
 // What one analysis gives the window.
 struct DistributionSource {
@@ -49,6 +58,11 @@ struct DistributionSource {
   QString meanText;
   QString medianText;
   std::vector<StatisticLine> statistics;
+  // How the run rounded its rows, for the rows the window adds to them.
+  std::int16_t decimalPlaces = 0;
+  bool roundingFlag = true;
+  // Sample rather than Population: only a sample has the mean's interval.
+  bool sample = true;
   // The list's name for a picture's title; empty for an unnamed list.
   QString name;
   // Empty where there is no list behind the numbers.

@@ -35,15 +35,11 @@ namespace {
 
 constexpr const char* kPictureName = QT_TRANSLATE_NOOP("DistributionWindow", "Distribution picture");
 
-// The table's rows as "name TAB value" lines, the selected ones or all.
-QString TableRowsText(const QTableWidget& table, bool selectedOnly) {
-  QString text;
-  for (int row = 0; row < table.rowCount(); ++row) {
-    if (selectedOnly && !table.selectionModel()->isRowSelected(row, QModelIndex())) continue;
-    text += table.item(row, 0)->text() + QLatin1Char('\t') + table.item(row, 1)->text() + QLatin1Char('\n');
-  }
-  return text;
-}
+// A value in words wider than this many average characters is cut short in
+// the table (its whole text in its tool tip and in every copy), so that the
+// method's long name or a reason does not crowd out the picture. Numbers
+// are always shown whole.
+constexpr int kWidestValueCharacters = 18;
 
 // The smallest picture a file gets, whatever the window's size.
 constexpr QSize kSmallestSaved(640, 420);
@@ -104,7 +100,11 @@ void DistributionView::paintEvent(QPaintEvent*) {
 
 DistributionWindow::DistributionWindow(platform::Dialogs& dialogs, platform::SettingsStore& settings,
                                        numtext::Separators separators, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), settings_(settings), separators_(std::move(separators)) {
+    : QWidget(parent, Qt::Window),
+      dialogs_(dialogs),
+      settings_(settings),
+      separators_(std::move(separators)),
+      rows_(separators_) {
   setWindowTitle(QCoreApplication::translate("DistributionWindow", kDistributionTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
   BuildControls();
@@ -139,6 +139,13 @@ void DistributionWindow::RestoreOptions() {
   };
   connect(logarithmic_, &QCheckBox::toggled, this, keep(kDistributionLogarithmicKey));
   connect(titled_, &QCheckBox::toggled, this, keep(kDistributionTitledKey));
+  method_ = tableOptions_->Method();
+  connect(tableOptions_, &StatisticsOptions::methodChanged, this, [this] {
+    method_ = tableOptions_->Method();
+    RefreshTable();
+    Redraw();
+  });
+  connect(tableOptions_, &StatisticsOptions::tableChanged, this, [this] { RefreshTable(); });
 }
 
 void DistributionWindow::BuildControls() {
@@ -153,6 +160,7 @@ void DistributionWindow::BuildControls() {
   BuildTable();
   BuildPictureControls();
   BuildViewControls();
+  tableOptions_ = new StatisticsOptions(settings_, separators_, this);
   ConnectKeys();
   LayOut();
 }
@@ -183,7 +191,8 @@ void DistributionWindow::BuildTable() {
   // As wide as its texts: the picture takes the rest.
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  table_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+  // As tall as the picture beside it, whatever its rows: they scroll.
+  table_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Ignored);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -191,9 +200,8 @@ void DistributionWindow::BuildTable() {
   table_->setAccessibleDescription(
       tr("Select rows and press Ctrl+C to copy them as name and value separated by a tab."));
   auto* copyRows = new QAction(tr("Copy"), table_);
-  connect(copyRows, &QAction::triggered, this, [this] {
-    platform::ClipboardSetText(TableRowsText(*table_, !table_->selectionModel()->selectedRows().isEmpty()));
-  });
+  connect(copyRows, &QAction::triggered, this,
+          [this] { platform::ClipboardSetText(TableRowsText(!table_->selectionModel()->selectedRows().isEmpty())); });
   table_->addAction(copyRows);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -241,7 +249,7 @@ void DistributionWindow::ConnectKeys() {
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);
   connect(copyKey, &QShortcut::activated, this, [this] {
     if (table_->hasFocus() && !table_->selectionModel()->selectedRows().isEmpty())
-      platform::ClipboardSetText(TableRowsText(*table_, true));
+      platform::ClipboardSetText(TableRowsText(true));
     else if (qq_->Tests()->hasFocus())
       platform::ClipboardSetText(qq_->TestsText());
     else
@@ -275,6 +283,7 @@ void DistributionWindow::LayOut() {
   layout->addWidget(notice_);
   layout->addLayout(body, 1);
   layout->addLayout(options);
+  layout->addWidget(tableOptions_);
   layout->addLayout(controls);
 
   setTabOrder(views_, view_);
@@ -283,7 +292,12 @@ void DistributionWindow::LayOut() {
   setTabOrder(qq_->Tests(), bins_);
   setTabOrder(bins_, range_);
   setTabOrder(range_, logarithmic_);
-  setTabOrder(logarithmic_, titled_);
+  QWidget* previous = logarithmic_;
+  for (QWidget* next : tableOptions_->TabOrder()) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
+  setTabOrder(previous, titled_);
   setTabOrder(titled_, copy_);
   setTabOrder(copy_, save_);
   setTabOrder(save_, table_);
@@ -294,8 +308,10 @@ void DistributionWindow::LayOut() {
 PictureStyle DistributionWindow::Style() const { return {font(), separators_, meanText_, medianText_}; }
 
 FigureOptions DistributionWindow::Options() const {
-  return {
-      .bins = bins_->value(), .withoutOutliers = range_->currentIndex() == 1, .logarithmic = logarithmic_->isChecked()};
+  return {.bins = bins_->value(),
+          .withoutOutliers = range_->currentIndex() == 1,
+          .logarithmic = logarithmic_->isChecked(),
+          .method = method_};
 }
 
 SheetTexts DistributionWindow::Sheet() const {
@@ -310,11 +326,11 @@ void DistributionWindow::ShowAnalysis(DistributionSource source) {
   meanText_ = source.meanText;
   medianText_ = source.medianText;
   listName_ = source.name;
-  statistics_ = source.statistics;
+  rows_.Take(source);
   outliers_->SetAnalysis(source.sorted, std::move(source.list));
-  FillTable(source.statistics);
+  RefreshTable();
   notice_->hide();
-  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_}) option->setEnabled(true);
+  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, tableOptions_}) option->setEnabled(true);
   logarithmic_->setEnabled(CanShowLogarithmic(sorted_.View()));
   Redraw();
 }
@@ -325,7 +341,8 @@ void DistributionWindow::ForgetNumbers() {
   outliers_->Forget();
   qq_->Forget();
   // Until the run has finished there is nothing to bin afresh.
-  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_}) option->setEnabled(false);
+  for (QWidget* option : std::initializer_list<QWidget*>{bins_, range_, logarithmic_, tableOptions_})
+    option->setEnabled(false);
 }
 
 void DistributionWindow::ListChanged() {
@@ -359,15 +376,45 @@ void DistributionWindow::RefreshViews() {
 
 bool DistributionWindow::ShowsQQ() const { return views_->currentWidget() == qq_; }
 
+void DistributionWindow::RefreshTable() {
+  statistics_ = rows_.Lines(sorted_.View(), tableOptions_->Choices());
+  FillTable(statistics_);
+}
+
 void DistributionWindow::FillTable(const std::vector<StatisticLine>& statistics) {
+  const QFontMetrics metrics = table_->fontMetrics();
+  const int widest = metrics.averageCharWidth() * kWidestValueCharacters;
   table_->setRowCount(static_cast<int>(statistics.size()));
   for (std::size_t i = 0; i < statistics.size(); ++i) {
     const int row = static_cast<int>(i);
     table_->setItem(row, 0, new QTableWidgetItem(statistics[i].name));
     auto* value = new QTableWidgetItem(statistics[i].value);
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (ValueInWords(statistics[i].value) && metrics.horizontalAdvance(statistics[i].value) > widest) {
+      value->setToolTip(statistics[i].value);
+      value->setData(Qt::SizeHintRole, QSize(widest, table_->verticalHeader()->defaultSectionSize()));
+      value->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     table_->setItem(row, 1, value);
   }
+}
+
+QString DistributionWindow::TableRowsText(bool selectedOnly) const {
+  const std::size_t rows = std::min(statistics_.size(), static_cast<std::size_t>(std::max(table_->rowCount(), 0)));
+  const auto selected = [&](std::size_t row) {
+    return table_->selectionModel()->isRowSelected(static_cast<int>(row), QModelIndex());
+  };
+  bool namesMethod = false;
+  for (std::size_t row = 0; row < rows; ++row)
+    if ((!selectedOnly || selected(row)) && DependsOnMethod(statistics_[row].key)) namesMethod = true;
+  QString text;
+  for (std::size_t row = 0; row < rows; ++row) {
+    const StatisticLine& line = statistics_[row];
+    const bool methodRow = line.key == kMethodKey && namesMethod;
+    if (selectedOnly && !selected(row) && !methodRow) continue;
+    text += line.name + QLatin1Char('\t') + line.value + QLatin1Char('\n');
+  }
+  return text;
 }
 
 QImage DistributionWindow::PictureImage() const {

@@ -11,10 +11,12 @@
 
 #include "app/DistributionFigure.h"
 #include "app/DistributionPicture.h"
+#include "app/DistributionRows.h"
 #include "app/DistributionSheet.h"
 #include "app/DistributionSource.h"
 #include "app/FrequencyPage.h"
 #include "app/QQPage.h"
+#include "app/StatisticsOptions.h"
 #include "numtext/Separators.h"
 #include "stats/Quantiles.h"
 
@@ -109,6 +111,10 @@ class DistributionWindow final : public QWidget {
   // The method of the quartiles, the box plot and the percentiles shown.
   stats::QuantileMethod Method() const { return method_; }
   QTableWidget* Table() const { return table_; }
+  // The table's options: the method, the percentiles, the trim, the level.
+  StatisticsOptions* TableOptions() const { return tableOptions_; }
+  // The table's lines as shown, with their keys.
+  const std::vector<StatisticLine>& Statistics() const { return statistics_; }
   QLabel* Notice() const { return notice_; }
   QPushButton* CopyButton() const { return copy_; }
   QPushButton* SaveButton() const { return save_; }
@@ -134,7 +140,12 @@ class DistributionWindow final : public QWidget {
   void RefreshViews();
   // The Q-Q plot's page is the one shown.
   bool ShowsQQ() const;
+  // The table's lines afresh from the analysis and the table's options.
+  void RefreshTable();
   void FillTable(const std::vector<StatisticLine>& statistics);
+  // The table's rows as "name TAB value" lines, the selected ones or all;
+  // a copy of a value that depends on the method names the method.
+  QString TableRowsText(bool selectedOnly) const;
   PictureStyle Style() const;
   FigureOptions Options() const;
   // The title and the table when they are included, else nothing.
@@ -150,6 +161,7 @@ class DistributionWindow final : public QWidget {
   QString medianText_;
   QString listName_;
   std::vector<StatisticLine> statistics_;
+  DistributionRows rows_;
   stats::QuantileMethod method_ = stats::kDefaultQuantileMethod;
   DistributionFigure figure_;
   QTabWidget* views_ = nullptr;
@@ -164,6 +176,7 @@ class DistributionWindow final : public QWidget {
   QCheckBox* logarithmic_ = nullptr;
   QCheckBox* titled_ = nullptr;
   QTableWidget* table_ = nullptr;
+  StatisticsOptions* tableOptions_ = nullptr;
   QLabel* notice_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* save_ = nullptr;

@@ -372,6 +372,8 @@ void Analysis::ShowResults(const AnalysisHost& host) {
   results_ = {};
   results_.sample = statistics_.MethodIsSample();
   results_.separators = statistics_.NumberSeparators();
+  results_.decimalPlaces = decimalPlaces_;
+  results_.roundingFlag = roundingFlag_;
   Rows rows{trap, host, results_, statistics_.NumberSeparators(), decimalPlaces_, roundingFlag_, {}};
   rows.runMemoryMark = memoryFailuresAtRun_;
   const stats::modStatistics::DataSet& data = statistics_;

@@ -31,9 +31,9 @@ RowLabel Filled(const FigureLabel& label, const char* source, double figure, con
           .unit = label.unit};
 }
 
-// Which of kPercentileLabels: the English ordinal's ending of a whole
-// percent, "th" for any other.
-std::size_t OrdinalOf(double percent) {
+}  // namespace
+
+std::size_t PercentileOrdinal(double percent) {
   if (percent != std::floor(percent)) return 3;
   const auto whole = static_cast<long long>(percent);
   if (whole % 100 >= 11 && whole % 100 <= 13) return 3;
@@ -49,14 +49,12 @@ std::size_t OrdinalOf(double percent) {
   }
 }
 
-}  // namespace
-
 RowLabel FigureRowLabel(const FigureLabel& label, double figure, const numtext::Separators& sep) {
   return Filled(label, label.label, figure, sep);
 }
 
 RowLabel PercentileRowLabel(double percent, const numtext::Separators& sep) {
-  const FigureLabel& label = kPercentileLabels[OrdinalOf(percent)];
+  const FigureLabel& label = kPercentileLabels[PercentileOrdinal(percent)];
   return Filled(label, label.label, percent, sep);
 }
 

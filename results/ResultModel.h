@@ -4,6 +4,7 @@
 // rows, the exports, the analyser's formats and the distribution window are
 // all made from it. Plain C++: no Qt.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -66,6 +67,10 @@ struct Results {
   // The user's separators, which the rows are spelt with (and the text of
   // the frequency table).
   numtext::Separators separators;
+  // How the run rounded its rows, so that a later row of the same run (a
+  // figure the user picks afterwards) is rounded alike.
+  std::int16_t decimalPlaces = 0;
+  bool roundingFlag = true;  // "Show all decimals" unticked
   // The run's numbers sorted; empty when the data set keeps no sorted copy.
   SortedNumbers sorted;
 

@@ -95,12 +95,17 @@ std::vector<std::size_t> HistogramCounts(std::span<const double> sorted, double 
 }
 
 BoxPlot MakeBoxPlot(std::span<const double> sorted) {
+  if (sorted.empty()) return {};
+  return MakeBoxPlot(sorted, InclusiveQuantile(sorted, 0.25), InclusiveQuantile(sorted, 0.75));
+}
+
+BoxPlot MakeBoxPlot(std::span<const double> sorted, double q1, double q3) {
   BoxPlot box;
   const std::size_t n = sorted.size();
   if (n == 0) return box;
-  box.q1 = InclusiveQuantile(sorted, 0.25);
+  box.q1 = q1;
   box.median = InclusiveQuantile(sorted, 0.5);
-  box.q3 = InclusiveQuantile(sorted, 0.75);
+  box.q3 = q3;
   // An interquartile range that overflows makes the fences infinite: no
   // outliers, never NaN.
   const double reach = 1.5 * (box.q3 - box.q1);

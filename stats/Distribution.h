@@ -67,5 +67,8 @@ struct BoxPlot {
   std::size_t highOutliers = 0;
 };
 BoxPlot MakeBoxPlot(std::span<const double> sorted);
+// The same about quartiles found some other way (by another quantile
+// method); the median stays the middle of the numbers.
+BoxPlot MakeBoxPlot(std::span<const double> sorted, double q1, double q3);
 
 }  // namespace tallowmere::stats

@@ -292,4 +292,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, LogarithmicAxis,
                                            LogCase{"Infinite", {1, HUGE_VAL}, false}, LogCase{"None", {}, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The box by the window's quantile method: its quartiles, and so its fences
+// and which numbers are outliers; the median stays the middle. R's
+// quantile(c(1:10, 17), type = ...).
+struct MethodBoxCase {
+  const char* name;
+  QuantileMethod method;
+  double q1, q3;
+  std::size_t highOutliers;
+  double highWhisker;
+};
+
+class MethodBox : public ::testing::TestWithParam<MethodBoxCase> {};
+
+TEST_P(MethodBox, QuartilesFencesAndOutliersFollowTheMethod) {
+  const MethodBoxCase& c = GetParam();
+  const std::vector<double> sorted = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17};
+  const DistributionFigure f = MakeDistributionFigure(sorted, FigureOptions{.method = c.method}, 6.5, 4.0);
+  EXPECT_DOUBLE_EQ(f.box.q1, c.q1);
+  EXPECT_DOUBLE_EQ(f.box.q3, c.q3);
+  EXPECT_EQ(f.box.median, 6.0);
+  EXPECT_EQ(f.box.highOutliers, c.highOutliers);
+  EXPECT_EQ(f.box.highWhisker, c.highWhisker);
+  EXPECT_EQ(f.highOutliers.size(), c.highOutliers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, MethodBox,
+    ::testing::Values(MethodBoxCase{"InclusiveFences17Out", QuantileMethod::kInclusive, 3.5, 8.5, 1, 10},
+                      MethodBoxCase{"NearestRankTakes17In", QuantileMethod::kNearestRank, 3, 9, 0, 17},
+                      MethodBoxCase{"ExclusiveTakes17In", QuantileMethod::kExclusive, 3, 9, 0, 17},
+                      MethodBoxCase{"NormalUnbiasedTakes17In", QuantileMethod::kNormalUnbiased, 3.1875, 8.8125, 0, 17}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
