@@ -131,7 +131,11 @@ void StatisticsOptions::Connect() {
     method_->setToolTip(method_->currentText());
     emit methodChanged();
   });
+  // Checked as typed, taken when done (Return, or the focus leaving): a list
+  // half typed would put passing rows into the table ("10" on the way to
+  // "101").
   connect(percentiles_, &QLineEdit::textEdited, this, [this](const QString& text) { PercentilesEdited(text); });
+  connect(percentiles_, &QLineEdit::editingFinished, this, [this] { PercentilesFinished(); });
   const auto keep = [this](const char* key) {
     return [this, key](double value) {
       settings_.Save(QString::fromLatin1(key), QString::number(value));
@@ -143,7 +147,12 @@ void StatisticsOptions::Connect() {
 }
 
 void StatisticsOptions::PercentilesEdited(const QString& text) {
-  const PercentileEntry entry = ReadPercentiles(text, separators_);
+  error_ = ReadPercentiles(text, separators_).error;
+  ShowPercentilesState();
+}
+
+void StatisticsOptions::PercentilesFinished() {
+  const PercentileEntry entry = ReadPercentiles(percentiles_->text(), separators_);
   error_ = entry.error;
   ShowPercentilesState();
   if (!entry.Good() || entry.percentiles == percentilesShown_) return;

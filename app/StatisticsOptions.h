@@ -64,6 +64,7 @@ class StatisticsOptions final : public QWidget {
   void Restore();
   void Connect();
   void PercentilesEdited(const QString& text);
+  void PercentilesFinished();
   void ShowPercentilesState();
 
   platform::SettingsStore& settings_;

@@ -103,10 +103,14 @@ TEST_F(OptionsTest, EachChangeIsStored) {
   EXPECT_EQ(Stored(kConfidenceLevelKey), "99");
   options->PercentilesEdit()->selectAll();
   QTest::keyClicks(options->PercentilesEdit(), QStringLiteral("1; 99"));
+  // Nothing is taken while it is typed.
+  EXPECT_EQ(Stored(kDistributionPercentilesKey), kAbsent);
+  EXPECT_EQ(table.count(), 2);
+  QTest::keyClick(options->PercentilesEdit(), Qt::Key_Return);
   EXPECT_EQ(Stored(kDistributionPercentilesKey), "1;99");
   EXPECT_EQ(options->Choices().percentiles, (std::vector<double>{1, 99}));
-  // The two spin boxes, then "1", "1; 9" and "1; 99" as typed ("1;" changes nothing).
-  EXPECT_EQ(table.count(), 2 + 3);
+  // The two spin boxes, then the list when done.
+  EXPECT_EQ(table.count(), 2 + 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -128,6 +132,7 @@ TEST_P(TypedPercentiles, WrongOnesAreToldAndTheLastGoodStay) {
   QLineEdit* edit = options->PercentilesEdit();
   edit->clear();
   QTest::keyClicks(edit, QString::fromUtf8(c.typed));
+  QTest::keyClick(edit, Qt::Key_Return);
   EXPECT_EQ(options->PercentilesError().isEmpty(), c.good) << options->PercentilesError().toStdString();
   EXPECT_EQ(options->Choices().percentiles, c.percentiles);
   // Told by a frame and the tool tip, not by a box to close.
@@ -142,23 +147,24 @@ TEST_P(TypedPercentiles, WrongOnesAreToldAndTheLastGoodStay) {
   if (c.good) return;
   edit->clear();
   QTest::keyClicks(edit, QStringLiteral("50"));
+  QTest::keyClick(edit, Qt::Key_Return);
   EXPECT_TRUE(options->PercentilesError().isEmpty());
   EXPECT_TRUE(edit->styleSheet().isEmpty());
   EXPECT_FALSE(options->PercentilesErrorLabel()->isVisibleTo(options.get()));
   EXPECT_EQ(options->Choices().percentiles, std::vector<double>{50});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typing, TypedPercentiles,
-    ::testing::Values(TypedCase{"EnglishGood", kEnglish, "2.5, 97.5", true, {2.5, 97.5}},
-                      // While typing, "2" and "2.5" were good too; the wrong one keeps the last of them.
-                      TypedCase{"EnglishWord", kEnglish, "2.5, x", false, {2.5}},
-                      TypedCase{"EnglishTooHigh", kEnglish, "5, 101", false, {5, 10}},
-                      TypedCase{"GermanGood", kGerman, "2,5; 97,5", true, {2.5, 97.5}},
-                      // A comma parts nothing in German: "2,5, 97,5" is one wrong number.
-                      TypedCase{"GermanCommaList", kGerman, "2,5, 97,5", false, {2.5}},
-                      TypedCase{"GermanThousand", kGerman, "1.000", false, {1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Typing, TypedPercentiles,
+                         ::testing::Values(TypedCase{"EnglishGood", kEnglish, "2.5, 97.5", true, {2.5, 97.5}},
+                                           // A wrong list leaves the last one taken, the stored 5 and 95,
+                                           // whatever was good on the way ("2.5", "5, 10").
+                                           TypedCase{"EnglishWord", kEnglish, "2.5, x", false, {5, 95}},
+                                           TypedCase{"EnglishTooHigh", kEnglish, "5, 101", false, {5, 95}},
+                                           TypedCase{"GermanGood", kGerman, "2,5; 97,5", true, {2.5, 97.5}},
+                                           // A comma parts nothing in German: "2,5, 97,5" is one wrong number.
+                                           TypedCase{"GermanCommaList", kGerman, "2,5, 97,5", false, {5, 95}},
+                                           TypedCase{"GermanThousand", kGerman, "1.000", false, {5, 95}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // In the window.
