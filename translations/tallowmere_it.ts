@@ -1104,6 +1104,69 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     </message>
 </context>
 <context>
+    <name>DistributionRows</name>
+    <message>
+        <source>%1st percentile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1nd percentile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1rd percentile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1th percentile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % confidence interval, low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % confidence interval, high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometric mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harmonic mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % trimmed mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median absolute deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaled median absolute deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median&apos;s %1 % confidence interval, low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median&apos;s %1 % confidence interval, high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median interval&apos;s actual coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantile method</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DistributionSheet</name>
     <message numerus="yes">
         <source>Distribution of %1 numbers</source>
@@ -1474,6 +1537,17 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <message>
         <source>Frequencies:</source>
         <translation>Frequenze:</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyModel</name>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2242,6 +2316,86 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     </message>
 </context>
 <context>
+    <name>OutlierPage</name>
+    <message numerus="yes">
+        <source>%1 outliers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 far out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OutlierTable</name>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished">Copia</translation>
+    </message>
+</context>
+<context>
+    <name>PercentileText</name>
+    <message>
+        <source>“%1” is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: percentiles run from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QQPage</name>
+    <message>
+        <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shapiro-Wilk: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&apos;Agostino-Pearson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QQPicture</name>
+    <message>
+        <source>No numbers analysed yet.</source>
+        <translation type="unfinished">Nessun numero ancora analizzato.</translation>
+    </message>
+    <message>
+        <source>Normal quantiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample quantiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Normal Q-Q plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QuantileMethods</name>
     <message>
         <source>Nearest rank (R type 1)</source>
@@ -2905,6 +3059,18 @@ come la sceglie la finestra delle tabelle); con %4</translation>
         <source>Views</source>
         <translation>Viste</translation>
     </message>
+    <message>
+        <source>&amp;Q-Q Plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Frequencies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Outliers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallowmere::app::DropProgressStrip</name>
@@ -2989,6 +3155,61 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     </message>
 </context>
 <context>
+    <name>tallowmere::app::FrequencyPage</name>
+    <message>
+        <source>One row per &amp;value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Table</source>
+        <translation type="unfinished">Copia come &amp;tabella</translation>
+    </message>
+    <message>
+        <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequencies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished">Copia</translation>
+    </message>
+    <message>
+        <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These bins are not the histogram&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows are too many to copy: at most %2 can be copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tallowmere::app::HelpWindow</name>
     <message>
         <source>Tallowmere Manual</source>
@@ -3028,6 +3249,174 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <message>
         <source>Remove Entries That Are Not Numbers</source>
         <translation>Rimuovi gli elementi non numerici</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::OutlierModel</name>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished">Valore</translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::OutlierPage</name>
+    <message>
+        <source>Outliers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Values beyond the fences:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of smallest and largest values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extremes at each end:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest and largest values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select in &amp;Number List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Far out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2, the first in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no analysis to select from until one has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no outliers; select rows of the tables to select those entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::QQPage</name>
+    <message>
+        <source>Normal Q-Q plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests of normality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallowmere::app::StatisticsOptions</name>
+    <message>
+        <source>&amp;Method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantile method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Percentiles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentiles&apos; error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trimmed share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the numbers the trimmed mean leaves out at each end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confidence l&amp;evel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confidence level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
