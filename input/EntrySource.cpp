@@ -8,10 +8,12 @@
 namespace tallowmere::input {
 
 void EntrySource::ExpectBytes(std::size_t bytes) {
+  Unpack();
   if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
 }
 
 void EntrySource::ExpectEntries(std::size_t entries) {
+  Unpack();
   if (!blocks_.empty()) return;
   const std::size_t wanted = numbers_.size() + entries;
   if (numbers_.capacity() >= wanted) return;
@@ -22,11 +24,13 @@ void EntrySource::ExpectEntries(std::size_t entries) {
 }
 
 void EntrySource::AppendNumber(double leadingNumber) {
+  Unpack();
   BeginNumbers();
   Keep(leadingNumber);
 }
 
 void EntrySource::AppendNumbers(std::span<const double> leadingNumbers) {
+  Unpack();
   BeginNumbers();
   while (!leadingNumbers.empty()) {
     std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());
@@ -70,6 +74,7 @@ void EntrySource::Keep(double v) {
 
 void EntrySource::KeepText(std::string_view text, bool passedNumberTest) {
   if (!numbered_) return texts_.Append(text, passedNumberTest);
+  Unpack();
   // Both places are made first, so that a failure keeps the entry nowhere;
   // the index grows by doubling, as push_back would, so that a list of
   // millions of texts is not copied once per entry.
@@ -122,6 +127,7 @@ void EntrySource::AppendAll(EntrySource& other) {
 }
 
 EntrySource::Values EntrySource::TakeValues() {
+  Unpack();
   if (blocks_.empty()) return std::exchange(numbers_, {});
   Values all;
   all.reserve(count_);
@@ -133,6 +139,27 @@ EntrySource::Values EntrySource::TakeValues() {
   }
   blocks_.clear();
   return all;
+}
+
+// Only a list of more numbers than fill a big block is worth it: the room
+// past the packed numbers is given back, and a small array's is not.
+std::size_t EntrySource::HoldPacked() noexcept {
+  if (Packed() || !numbered_ || !blocks_.empty() || !textAt_.empty()) return 0;
+  if (numbers_.size() * sizeof(double) < core::kBigBytes) return 0;
+  const PackedForm form = PackedFormOf(numbers_);
+  if (!form.Packs()) return 0;
+  PackInPlace(numbers_.data(), numbers_.size(), form);
+  packed_ = form;
+  const std::size_t packedBytes = numbers_.size() * static_cast<std::size_t>(form.width);
+  core::GiveBackRoom(numbers_.data(), packedBytes, numbers_.capacity() * sizeof(double));
+  return numbers_.size() * sizeof(double) - packedBytes;
+}
+
+// The room given back comes back zero-filled as it is written.
+void EntrySource::Unpack() {
+  if (!Packed()) return;
+  UnpackInPlace(numbers_.data(), numbers_.size(), packed_);
+  packed_ = {};
 }
 
 }  // namespace tallowmere::input

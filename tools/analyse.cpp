@@ -1285,6 +1285,30 @@ bool TwoAtATime(const std::vector<ColumnEntries>& blocks) {
   return blocks.size() > 1 && largest <= total / kSortsAtOnceShare;
 }
 
+// The blocks that wait while the first `begun` are analysed hold their
+// numbers packed where every one comes back exactly (input::PackedNumbers),
+// so that the first ones' sorts find their room beside them; two threads
+// pack a block each at a time. Each is unpacked as its analysis takes its
+// numbers.
+void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) {
+  for (std::size_t k = begun; k < blocks.size(); k += 2) {
+    EntrySource& mine = blocks[k].entries;
+    if (k + 1 == blocks.size()) {
+      mine.HoldPacked();
+      break;
+    }
+    EntrySource& other = blocks[k + 1].entries;
+    try {
+      const std::jthread helper([&] { other.HoldPacked(); });
+      mine.HoldPacked();
+    } catch (const std::system_error&) {
+      // No thread to be had: both packed here (HoldPacked never fails).
+      mine.HoldPacked();
+      other.HoldPacked();
+    }
+  }
+}
+
 // The blocks analysed on this thread, and where TwoAtATime says so on a
 // helper too, each taking the next block not begun whenever it is free, so
 // that both cores work between the sorts and sums that each engine shares
@@ -1304,7 +1328,9 @@ std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLin
   std::optional<Lane> other;
   std::exception_ptr otherFailure;
   std::jthread helper;  // last: joined before what it uses goes
-  if (TwoAtATime(blocks)) {
+  const bool twoAtATime = TwoAtATime(blocks);
+  PackWaitingBlocks(blocks, twoAtATime ? 2 : 1);
+  if (twoAtATime) {
     other.emplace(host);
     try {
       helper = std::jthread([&] {

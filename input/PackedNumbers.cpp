@@ -1,0 +1,114 @@
+#include "input/PackedNumbers.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace tallowmere::input {
+
+namespace {
+
+constexpr double kPowers[kMostPackedScale + 1] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+// Added and taken away again, it rounds any double below 2^51 in magnitude
+// to the nearest whole number (ties to even) without leaving the SSE2 unit.
+constexpr double kRounder = 6755399441055744.0;  // 1.5 * 2^52
+constexpr double kMostOfFour = 2147483647.0;
+constexpr double kMostOfTwo = 32767.0;
+
+double WholeAt(double v, double power) { return (v * power + kRounder) - kRounder; }
+
+// Whether `v` is the whole number `whole` over `power`, to the bit: the
+// division here is the one unpacking makes. A NaN or an infinity never is,
+// nor is -0 (a whole number over a power is +0).
+bool ComesBack(double v, double whole, double power) {
+  return std::fabs(whole) <= kMostOfFour &&
+         std::bit_cast<std::uint64_t>(whole / power) == std::bit_cast<std::uint64_t>(v);
+}
+
+// Checks x[0 .. n) at one scale, a block at a time so that the loop has no
+// exit of its own: the first number that does not come back (n when all
+// do), and the largest whole number's magnitude.
+std::size_t FirstMisfit(const double* x, std::size_t n, int scale, double& largest) {
+  constexpr std::size_t kBlock = 512;
+  const double power = kPowers[scale];
+  for (std::size_t begin = 0; begin < n; begin += kBlock) {
+    const std::size_t end = std::min(n, begin + kBlock);
+    bool all = true;
+    double most = largest;
+    for (std::size_t i = begin; i < end; ++i) {
+      const double whole = WholeAt(x[i], power);
+      all &= ComesBack(x[i], whole, power);
+      most = std::max(most, std::fabs(whole));
+    }
+    if (all) {
+      largest = most;
+      continue;
+    }
+    for (std::size_t i = begin; i < end; ++i)
+      if (!ComesBack(x[i], WholeAt(x[i], power), power)) return i;
+  }
+  return n;
+}
+
+template <class Whole>
+void PackAs(double* numbers, std::size_t n, int scale) {
+  auto* bytes = reinterpret_cast<unsigned char*>(numbers);
+  const double power = kPowers[scale];
+  // Forward: number i is read before whole number i is written, and every
+  // later number lies beyond the whole numbers written so far.
+  for (std::size_t i = 0; i < n; ++i) {
+    double v;
+    std::memcpy(&v, bytes + i * sizeof(double), sizeof v);
+    const auto whole = static_cast<Whole>(WholeAt(v, power));
+    std::memcpy(bytes + i * sizeof(Whole), &whole, sizeof whole);
+  }
+}
+
+template <class Whole>
+void UnpackAs(double* numbers, std::size_t n, int scale) {
+  auto* bytes = reinterpret_cast<unsigned char*>(numbers);
+  const double power = kPowers[scale];
+  // Backward: number i covers only whole numbers i and beyond, which are
+  // read already.
+  for (std::size_t i = n; i-- > 0;) {
+    Whole whole;
+    std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
+    const double v = static_cast<double>(whole) / power;
+    std::memcpy(bytes + i * sizeof(double), &v, sizeof v);
+  }
+}
+
+}  // namespace
+
+PackedForm PackedFormOf(std::span<const double> numbers) noexcept {
+  const double* x = numbers.data();
+  const std::size_t n = numbers.size();
+  int scale = 0;
+  for (;;) {
+    double largest = 0.0;
+    const std::size_t misfit = FirstMisfit(x, n, scale, largest);
+    if (misfit == n) return {.width = largest <= kMostOfTwo ? 2 : 4, .scale = scale};
+    // The fewest places that hold the misfit, and every number checked
+    // again at those: a whole number at fewer places is one at more, but
+    // it may then be too large.
+    int finer = scale + 1;
+    while (finer <= kMostPackedScale && !ComesBack(x[misfit], WholeAt(x[misfit], kPowers[finer]), kPowers[finer]))
+      ++finer;
+    if (finer > kMostPackedScale) return {};
+    scale = finer;
+  }
+}
+
+void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
+  if (form.width == 2) PackAs<std::int16_t>(numbers, n, form.scale);
+  if (form.width == 4) PackAs<std::int32_t>(numbers, n, form.scale);
+}
+
+void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
+  if (form.width == 2) UnpackAs<std::int16_t>(numbers, n, form.scale);
+  if (form.width == 4) UnpackAs<std::int32_t>(numbers, n, form.scale);
+}
+
+}  // namespace tallowmere::input
