@@ -126,6 +126,16 @@ void EntrySource::AppendAll(EntrySource& other) {
   }
 }
 
+EntrySource::Values EntrySource::TakeValues(Values& room) {
+  if (!Packed() || room.capacity() < numbers_.size()) return TakeValues();
+  // Resizing within its room writes only the elements past its old size.
+  room.resize(numbers_.size());
+  UnpackInto(numbers_.data(), numbers_.size(), packed_, room.data());
+  Values().swap(numbers_);
+  packed_ = {};
+  return std::exchange(room, {});
+}
+
 EntrySource::Values EntrySource::TakeValues() {
   Unpack();
   if (blocks_.empty()) return std::exchange(numbers_, {});

@@ -83,6 +83,10 @@ class EntrySource final : public ValueSink {
   // Numbers kept in blocks are joined into the one array, each block let go
   // as soon as it is copied, so the numbers are held about once throughout.
   Values TakeValues();
+  // The same, where numbers held packed are written out into `room` when
+  // it is large enough (the last run's numbers, whose pages are at hand,
+  // rather than pages given back); `room` is then emptied, else left as it is.
+  Values TakeValues(Values& room);
 
   // Holds the numbers packed (input::PackedNumbers) while they wait, where
   // they are many and every one comes back to the same bits: for a list

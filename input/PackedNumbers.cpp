@@ -27,19 +27,27 @@ bool ComesBack(double v, double whole, double power) {
          std::bit_cast<std::uint64_t>(whole / power) == std::bit_cast<std::uint64_t>(v);
 }
 
+// At no places a whole number comes back as itself: no division.
+bool ComesBackWhole(double v, double whole) {
+  return std::fabs(whole) <= kMostOfFour && std::bit_cast<std::uint64_t>(whole) == std::bit_cast<std::uint64_t>(v);
+}
+
 // Checks x[0 .. n) at one scale, a block at a time so that the loop has no
 // exit of its own: the first number that does not come back (n when all
 // do), and the largest whole number's magnitude.
-std::size_t FirstMisfit(const double* x, std::size_t n, int scale, double& largest) {
+template <bool Places>
+std::size_t FirstMisfitAt(const double* x, std::size_t n, double power, double& largest) {
   constexpr std::size_t kBlock = 512;
-  const double power = kPowers[scale];
+  auto comesBack = [power](double v, double whole) {
+    return Places ? ComesBack(v, whole, power) : ComesBackWhole(v, whole);
+  };
   for (std::size_t begin = 0; begin < n; begin += kBlock) {
     const std::size_t end = std::min(n, begin + kBlock);
     bool all = true;
     double most = largest;
     for (std::size_t i = begin; i < end; ++i) {
       const double whole = WholeAt(x[i], power);
-      all &= ComesBack(x[i], whole, power);
+      all &= comesBack(x[i], whole);
       most = std::max(most, std::fabs(whole));
     }
     if (all) {
@@ -47,9 +55,14 @@ std::size_t FirstMisfit(const double* x, std::size_t n, int scale, double& large
       continue;
     }
     for (std::size_t i = begin; i < end; ++i)
-      if (!ComesBack(x[i], WholeAt(x[i], power), power)) return i;
+      if (!comesBack(x[i], WholeAt(x[i], power))) return i;
   }
   return n;
+}
+
+std::size_t FirstMisfit(const double* x, std::size_t n, int scale, double& largest) {
+  if (scale == 0) return FirstMisfitAt<false>(x, n, 1.0, largest);
+  return FirstMisfitAt<true>(x, n, kPowers[scale], largest);
 }
 
 template <class Whole>
@@ -77,6 +90,17 @@ void UnpackAs(double* numbers, std::size_t n, int scale) {
     std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
     const double v = static_cast<double>(whole) / power;
     std::memcpy(bytes + i * sizeof(double), &v, sizeof v);
+  }
+}
+
+template <class Whole>
+void UnpackInto(const double* packed, std::size_t n, int scale, double* into) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(packed);
+  const double power = kPowers[scale];
+  for (std::size_t i = 0; i < n; ++i) {
+    Whole whole;
+    std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
+    into[i] = static_cast<double>(whole) / power;
   }
 }
 
@@ -109,6 +133,11 @@ void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
 void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
   if (form.width == 2) UnpackAs<std::int16_t>(numbers, n, form.scale);
   if (form.width == 4) UnpackAs<std::int32_t>(numbers, n, form.scale);
+}
+
+void UnpackInto(const double* packed, std::size_t n, PackedForm form, double* into) noexcept {
+  if (form.width == 2) UnpackInto<std::int16_t>(packed, n, form.scale, into);
+  if (form.width == 4) UnpackInto<std::int32_t>(packed, n, form.scale, into);
 }
 
 }  // namespace tallowmere::input

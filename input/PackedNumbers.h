@@ -35,5 +35,7 @@ void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
 
 // The numbers back from their packed form, in the same room, to the bit.
 void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
+// The same into another room of n numbers.
+void UnpackInto(const double* packed, std::size_t n, PackedForm form, double* into) noexcept;
 
 }  // namespace tallowmere::input

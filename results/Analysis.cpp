@@ -150,13 +150,14 @@ struct EntryReading {
 };
 
 // The `count` entries' values, in the storage of the last run's numbers
-// or in the source's own array when it holds every entry's.
+// or in the source's own array when it holds every entry's (and in the
+// former again when the source held them packed).
 Numbers ReadNumbers(const AnalysisHost& host, core::Trap& trap, stats::modStatistics::DataSet& data,
                     std::size_t count) {
   Numbers numbers = data.TakeNumbers();
   Numbers known;
   try {
-    known = host.entries.TakeValues();
+    known = host.entries.TakeValues(numbers);
   } catch (...) {
     known.clear();  // then every entry is read from its text
   }

@@ -216,6 +216,7 @@ struct PackedRow {
   bool blocks;        // handed over without room made, past the array into blocks
   std::size_t given;  // the bytes given back; 0: not packed
   double appended;    // appended after packing (NaN: nothing)
+  bool intoRoom;      // taken into the room of an earlier list's numbers
 };
 
 void CheckHeldPacked(const PackedRow& row, bool hugePages);
@@ -225,13 +226,16 @@ void CheckHeldPacked(const PackedRow& row, bool hugePages);
 // worth it) is left as it is.
 TEST(EntrySource, NumbersHeldPackedComeBackAsTheyWere) {
   const PackedRow rows[] = {
-      {"one place, packed in two bytes", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan("")},
-      {"whole numbers past two bytes, in four", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan("")},
-      {"a number appended after packing", kMany, 0.1, 1, nullptr, false, kMany * 6, 2.5},
-      {"too few to be worth it", kMany - 1, 0.1, 1, nullptr, false, 0, std::nan("")},
-      {"a third does not pack", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan("")},
-      {"an entry held as text", kMany, 0.1, 1, "kg", false, 0, std::nan("")},
-      {"numbers in blocks", 3 * kMany, 0.1, 1, nullptr, true, 0, std::nan("")},
+      {"one place, packed in two bytes", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan(""), false},
+      {"whole numbers past two bytes, in four", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan(""), false},
+      {"a number appended after packing", kMany, 0.1, 1, nullptr, false, kMany * 6, 2.5, false},
+      {"too few to be worth it", kMany - 1, 0.1, 1, nullptr, false, 0, std::nan(""), false},
+      {"a third does not pack", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan(""), false},
+      {"an entry held as text", kMany, 0.1, 1, "kg", false, 0, std::nan(""), false},
+      {"numbers in blocks", 3 * kMany, 0.1, 1, nullptr, true, 0, std::nan(""), false},
+      {"one place, into a room at hand", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan(""), true},
+      {"four bytes, into a room at hand", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan(""), true},
+      {"not packed, with a room at hand", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan(""), true},
   };
   // On the program's pages too, where the room past the packed numbers is
   // let go and comes back zero-filled.
@@ -270,7 +274,13 @@ void CheckHeldPacked(const PackedRow& row, bool hugePages) {
     EXPECT_FALSE(source.Packed());
   }
   ASSERT_EQ(source.Count(), want.size());
-  const input::EntrySource::Values values = source.TakeValues();
+  // The room holds other numbers, fewer than come: only its room counts.
+  input::EntrySource::Values room(3, 7.0);
+  room.reserve(want.size());
+  const input::EntrySource::Values values = row.intoRoom ? source.TakeValues(room) : source.TakeValues();
+  if (row.intoRoom) {
+    EXPECT_EQ(room.size(), row.given > 0 ? 0u : 3u) << "the room taken only for packed numbers";
+  }
   ASSERT_EQ(values.size(), want.size());
   std::size_t wrong = 0;
   for (std::size_t i = 0; i < want.size(); ++i)
