@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace tallowmere::input {
 
@@ -19,9 +21,38 @@ constexpr double kMostOfTwo = 32767.0;
 
 double WholeAt(double v, double power) { return (v * power + kRounder) - kRounder; }
 
-// Whether `v` is the whole number `whole` over `power`, to the bit: the
-// division here is the one unpacking makes. A NaN or an infinity never is,
-// nor is -0 (a whole number over a power is +0).
+// The quotients of the two-byte whole numbers over one power, each the very
+// division that unpacking makes, worked out once: checking and unpacking a
+// list of small whole numbers then look them up instead of dividing each
+// time. Without room for the table every quotient is divided out.
+class Quotients {
+ public:
+  explicit Quotients(double power) : power_(power), table_(new (std::nothrow) double[kCount]) {
+    if (!table_) return;
+    for (int w = -kMost; w <= kMost; ++w) table_[static_cast<std::size_t>(w + kMost)] = static_cast<double>(w) / power;
+  }
+  // whole / power, for a whole number of at most four bytes.
+  double Of(double whole) const {
+    if (table_ && std::fabs(whole) <= kMostOfTwo)
+      return table_[static_cast<std::size_t>(static_cast<int>(whole) + kMost)];
+    return whole / power_;
+  }
+
+ private:
+  static constexpr int kMost = 32767;
+  static constexpr std::size_t kCount = 2 * kMost + 1;
+  double power_;
+  std::unique_ptr<double[]> table_;
+};
+
+// Whether `v` is the whole number `whole` over the power, to the bit. A NaN
+// or an infinity never is, nor is -0 (a whole number over a power is +0).
+bool ComesBack(double v, double whole, const Quotients& quotients) {
+  return std::fabs(whole) <= kMostOfFour &&
+         std::bit_cast<std::uint64_t>(quotients.Of(whole)) == std::bit_cast<std::uint64_t>(v);
+}
+
+// The same for a single number, divided out.
 bool ComesBack(double v, double whole, double power) {
   return std::fabs(whole) <= kMostOfFour &&
          std::bit_cast<std::uint64_t>(whole / power) == std::bit_cast<std::uint64_t>(v);
@@ -34,24 +65,23 @@ bool ComesBackWhole(double v, double whole) {
 
 // Checks x[0 .. n) at one scale, a block at a time so that the loop has no
 // exit of its own: the first number that does not come back (n when all
-// do), and the largest whole number's magnitude.
-template <bool Places>
-std::size_t FirstMisfitAt(const double* x, std::size_t n, double power, double& largest) {
+// do), and whether every whole number fits two bytes (kept as a running
+// "and" rather than a largest magnitude, whose maximum would make each
+// step wait for the one before).
+template <class ComesBackFn>
+std::size_t FirstMisfitAt(const double* x, std::size_t n, double power, bool& small, const ComesBackFn& comesBack) {
   constexpr std::size_t kBlock = 512;
-  auto comesBack = [power](double v, double whole) {
-    return Places ? ComesBack(v, whole, power) : ComesBackWhole(v, whole);
-  };
   for (std::size_t begin = 0; begin < n; begin += kBlock) {
     const std::size_t end = std::min(n, begin + kBlock);
     bool all = true;
-    double most = largest;
+    bool fits = small;
     for (std::size_t i = begin; i < end; ++i) {
       const double whole = WholeAt(x[i], power);
       all &= comesBack(x[i], whole);
-      most = std::max(most, std::fabs(whole));
+      fits &= std::fabs(whole) <= kMostOfTwo;
     }
     if (all) {
-      largest = most;
+      small = fits;
       continue;
     }
     for (std::size_t i = begin; i < end; ++i)
@@ -60,9 +90,11 @@ std::size_t FirstMisfitAt(const double* x, std::size_t n, double power, double& 
   return n;
 }
 
-std::size_t FirstMisfit(const double* x, std::size_t n, int scale, double& largest) {
-  if (scale == 0) return FirstMisfitAt<false>(x, n, 1.0, largest);
-  return FirstMisfitAt<true>(x, n, kPowers[scale], largest);
+std::size_t FirstMisfit(const double* x, std::size_t n, int scale, bool& small) {
+  if (scale == 0) return FirstMisfitAt(x, n, 1.0, small, ComesBackWhole);
+  const Quotients quotients(kPowers[scale]);
+  return FirstMisfitAt(x, n, kPowers[scale], small,
+                       [&quotients](double v, double whole) { return ComesBack(v, whole, quotients); });
 }
 
 template <class Whole>
@@ -82,13 +114,13 @@ void PackAs(double* numbers, std::size_t n, int scale) {
 template <class Whole>
 void UnpackAs(double* numbers, std::size_t n, int scale) {
   auto* bytes = reinterpret_cast<unsigned char*>(numbers);
-  const double power = kPowers[scale];
+  const Quotients quotients(kPowers[scale]);
   // Backward: number i covers only whole numbers i and beyond, which are
   // read already.
   for (std::size_t i = n; i-- > 0;) {
     Whole whole;
     std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
-    const double v = static_cast<double>(whole) / power;
+    const double v = quotients.Of(static_cast<double>(whole));
     std::memcpy(bytes + i * sizeof(double), &v, sizeof v);
   }
 }
@@ -96,11 +128,11 @@ void UnpackAs(double* numbers, std::size_t n, int scale) {
 template <class Whole>
 void UnpackInto(const double* packed, std::size_t n, int scale, double* into) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(packed);
-  const double power = kPowers[scale];
+  const Quotients quotients(kPowers[scale]);
   for (std::size_t i = 0; i < n; ++i) {
     Whole whole;
     std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
-    into[i] = static_cast<double>(whole) / power;
+    into[i] = quotients.Of(static_cast<double>(whole));
   }
 }
 
@@ -111,9 +143,9 @@ PackedForm PackedFormOf(std::span<const double> numbers) noexcept {
   const std::size_t n = numbers.size();
   int scale = 0;
   for (;;) {
-    double largest = 0.0;
-    const std::size_t misfit = FirstMisfit(x, n, scale, largest);
-    if (misfit == n) return {.width = largest <= kMostOfTwo ? 2 : 4, .scale = scale};
+    bool small = true;
+    const std::size_t misfit = FirstMisfit(x, n, scale, small);
+    if (misfit == n) return {.width = small ? 2 : 4, .scale = scale};
     // The fewest places that hold the misfit, and every number checked
     // again at those: a whole number at fewer places is one at more, but
     // it may then be too large.
