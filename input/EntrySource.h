@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/BigMemory.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySink.h"
 #include "input/EntryStore.h"
 #include "input/PackedNumbers.h"
@@ -85,8 +86,9 @@ class EntrySource final : public ValueSink {
   Values TakeValues();
   // The same, where numbers held packed are written out into `room` when
   // it is large enough (the last run's numbers, whose pages are at hand,
-  // rather than pages given back); `room` is then emptied, else left as it is.
-  Values TakeValues(Values& room);
+  // rather than pages given back), by both `threads` when given; `room` is
+  // then emptied, else left as it is.
+  Values TakeValues(Values& room, core::TwoThreads* threads = nullptr);
 
   // Holds the numbers packed (input::PackedNumbers) while they wait, where
   // they are many and every one comes back to the same bits: for a list

@@ -126,10 +126,10 @@ void UnpackAs(double* numbers, std::size_t n, int scale) {
 }
 
 template <class Whole>
-void UnpackInto(const double* packed, std::size_t n, int scale, double* into) {
+void UnpackInto(const double* packed, std::size_t begin, std::size_t end, int scale, double* into) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(packed);
   const Quotients quotients(kPowers[scale]);
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = begin; i < end; ++i) {
     Whole whole;
     std::memcpy(&whole, bytes + i * sizeof(Whole), sizeof whole);
     into[i] = quotients.Of(static_cast<double>(whole));
@@ -167,9 +167,9 @@ void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
   if (form.width == 4) UnpackAs<std::int32_t>(numbers, n, form.scale);
 }
 
-void UnpackInto(const double* packed, std::size_t n, PackedForm form, double* into) noexcept {
-  if (form.width == 2) UnpackInto<std::int16_t>(packed, n, form.scale, into);
-  if (form.width == 4) UnpackInto<std::int32_t>(packed, n, form.scale, into);
+void UnpackInto(const double* packed, std::size_t begin, std::size_t end, PackedForm form, double* into) noexcept {
+  if (form.width == 2) UnpackInto<std::int16_t>(packed, begin, end, form.scale, into);
+  if (form.width == 4) UnpackInto<std::int32_t>(packed, begin, end, form.scale, into);
 }
 
 }  // namespace tallowmere::input

@@ -35,7 +35,8 @@ void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
 
 // The numbers back from their packed form, in the same room, to the bit.
 void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
-// The same into another room of n numbers.
-void UnpackInto(const double* packed, std::size_t n, PackedForm form, double* into) noexcept;
+// Numbers begin .. end - 1 of those packed in `packed`, into the same
+// places of another room.
+void UnpackInto(const double* packed, std::size_t begin, std::size_t end, PackedForm form, double* into) noexcept;
 
 }  // namespace tallowmere::input

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/BigMemory.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySource.h"
 #include "system/HugePages.h"
 
@@ -236,6 +237,8 @@ TEST(EntrySource, NumbersHeldPackedComeBackAsTheyWere) {
       {"one place, into a room at hand", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan(""), true},
       {"four bytes, into a room at hand", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan(""), true},
       {"not packed, with a room at hand", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan(""), true},
+      {"many, into a room at hand by two threads", 3 * kMany + 1, 0.1, 1, nullptr, false, (3 * kMany + 1) * 6,
+       std::nan(""), true},
   };
   // On the program's pages too, where the room past the packed numbers is
   // let go and comes back zero-filled.
@@ -277,7 +280,8 @@ void CheckHeldPacked(const PackedRow& row, bool hugePages) {
   // The room holds other numbers, fewer than come: only its room counts.
   input::EntrySource::Values room(3, 7.0);
   room.reserve(want.size());
-  const input::EntrySource::Values values = row.intoRoom ? source.TakeValues(room) : source.TakeValues();
+  core::TwoThreads threads;
+  const input::EntrySource::Values values = row.intoRoom ? source.TakeValues(room, &threads) : source.TakeValues();
   if (row.intoRoom) {
     EXPECT_EQ(room.size(), row.given > 0 ? 0u : 3u) << "the room taken only for packed numbers";
   }

@@ -1285,37 +1285,28 @@ bool TwoAtATime(const std::vector<ColumnEntries>& blocks) {
   return blocks.size() > 1 && largest <= total / kSortsAtOnceShare;
 }
 
-// Two blocks packed at once, `second` by a helper (the bytes given back).
-std::size_t PackTwo(EntrySource& first, EntrySource& second) {
-  std::size_t given = 0, givenBySecond = 0;
-  try {
-    const std::jthread helper([&] { givenBySecond = second.HoldPacked(); });
-    given = first.HoldPacked();
-  } catch (const std::system_error&) {
-    // No thread to be had: both here (HoldPacked never fails, and packs once).
-    given = first.HoldPacked();
-    givenBySecond = second.HoldPacked();
-  }
-  return given + givenBySecond;
-}
-
 // The blocks that wait while the first `begun` are analysed hold their
 // numbers packed where every one comes back exactly (input::PackedNumbers),
-// the last first and two at a time, until the room given back covers what
-// the first ones' sorts take beside their numbers (a copy of them and half
-// as much again): packing and unpacking cost a pass each, and the numbers
-// of the first ones are let go before the next are taken. Only a block of a
-// big array's worth is tried, since a smaller one gives no pages back. Each
-// is unpacked as its analysis takes its numbers.
+// so that the first ones' sorts find their room beside them; a helper packs
+// every other one meanwhile. All are packed: a sort takes scratch beside its
+// copy, the more of it the smaller the block, and packing only some left a
+// block of a fifth of the numbers peaking above the reading. Only a block of
+// a big array's worth is tried, since a smaller one gives no pages back.
+// Each is unpacked as its analysis takes its numbers.
 void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) {
-  std::size_t wanted = 0, given = 0;
-  for (std::size_t k = 0; k < begun && k < blocks.size(); ++k)
-    wanted += blocks[k].entries.Count() * sizeof(double) / 2 * 3;
   std::vector<EntrySource*> big;
-  for (std::size_t k = blocks.size(); k > begun; --k)
-    if (blocks[k - 1].entries.Count() * sizeof(double) >= core::kBigBytes) big.push_back(&blocks[k - 1].entries);
-  for (std::size_t k = 0; k < big.size() && given < wanted; k += 2)
-    given += k + 1 < big.size() ? PackTwo(*big[k], *big[k + 1]) : big[k]->HoldPacked();
+  for (std::size_t k = begun; k < blocks.size(); ++k)
+    if (blocks[k].entries.Count() * sizeof(double) >= core::kBigBytes) big.push_back(&blocks[k].entries);
+  auto pack = [&big](std::size_t first, std::size_t step) {
+    for (std::size_t k = first; k < big.size(); k += step) big[k]->HoldPacked();
+  };
+  if (big.size() < 2) return pack(0, 1);
+  try {
+    const std::jthread helper([&] { pack(1, 2); });
+    pack(0, 2);
+  } catch (const std::system_error&) {
+    pack(0, 1);  // no thread to be had (HoldPacked never fails, and packs a block once)
+  }
 }
 
 // The blocks analysed on this thread, and where TwoAtATime says so on a
