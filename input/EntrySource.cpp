@@ -165,9 +165,8 @@ EntrySource::Values EntrySource::TakeValues() {
 std::size_t EntrySource::HoldPacked() noexcept {
   if (Packed() || !numbered_ || !blocks_.empty() || !textAt_.empty()) return 0;
   if (numbers_.size() * sizeof(double) < core::kBigBytes) return 0;
-  const PackedForm form = PackedFormOf(numbers_);
+  const PackedForm form = PackWhereExact(numbers_.data(), numbers_.size());
   if (!form.Packs()) return 0;
-  PackInPlace(numbers_.data(), numbers_.size(), form);
   packed_ = form;
   const std::size_t packedBytes = numbers_.size() * static_cast<std::size_t>(form.width);
   core::GiveBackRoom(numbers_.data(), packedBytes, numbers_.capacity() * sizeof(double));

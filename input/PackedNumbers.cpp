@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -63,52 +64,31 @@ bool ComesBackWhole(double v, double whole) {
   return std::fabs(whole) <= kMostOfFour && std::bit_cast<std::uint64_t>(whole) == std::bit_cast<std::uint64_t>(v);
 }
 
-// Checks x[0 .. n) at one scale, a block at a time so that the loop has no
-// exit of its own: the first number that does not come back (n when all
-// do), and whether every whole number fits two bytes (kept as a running
-// "and" rather than a largest magnitude, whose maximum would make each
-// step wait for the one before).
-template <class ComesBackFn>
-std::size_t FirstMisfitAt(const double* x, std::size_t n, double power, bool& small, const ComesBackFn& comesBack) {
-  constexpr std::size_t kBlock = 512;
-  for (std::size_t begin = 0; begin < n; begin += kBlock) {
-    const std::size_t end = std::min(n, begin + kBlock);
-    bool all = true;
-    bool fits = small;
-    for (std::size_t i = begin; i < end; ++i) {
-      const double whole = WholeAt(x[i], power);
-      all &= comesBack(x[i], whole);
-      fits &= std::fabs(whole) <= kMostOfTwo;
-    }
-    if (all) {
-      small = fits;
-      continue;
-    }
-    for (std::size_t i = begin; i < end; ++i)
-      if (!comesBack(x[i], WholeAt(x[i], power))) return i;
+// Packs x[0 ..) as whole numbers of type Whole at one power, in place,
+// while each comes back to the bit: the count packed (n when all were).
+// Forward: number i is read before whole number i is written, and every
+// later number lies beyond the whole numbers written so far.
+template <class Whole, class ComesBackFn>
+std::size_t PackWhile(double* x, std::size_t n, double power, const ComesBackFn& comesBack) {
+  auto* bytes = reinterpret_cast<unsigned char*>(x);
+  constexpr double kMost = std::numeric_limits<Whole>::max();
+  for (std::size_t i = 0; i < n; ++i) {
+    double v;
+    std::memcpy(&v, bytes + i * sizeof(double), sizeof v);
+    const double whole = WholeAt(v, power);
+    if (!(comesBack(v, whole) && std::fabs(whole) <= kMost)) return i;
+    const auto packed = static_cast<Whole>(whole);
+    std::memcpy(bytes + i * sizeof(Whole), &packed, sizeof packed);
   }
   return n;
 }
 
-std::size_t FirstMisfit(const double* x, std::size_t n, int scale, bool& small) {
-  if (scale == 0) return FirstMisfitAt(x, n, 1.0, small, ComesBackWhole);
-  const Quotients quotients(kPowers[scale]);
-  return FirstMisfitAt(x, n, kPowers[scale], small,
-                       [&quotients](double v, double whole) { return ComesBack(v, whole, quotients); });
-}
-
 template <class Whole>
-void PackAs(double* numbers, std::size_t n, int scale) {
-  auto* bytes = reinterpret_cast<unsigned char*>(numbers);
-  const double power = kPowers[scale];
-  // Forward: number i is read before whole number i is written, and every
-  // later number lies beyond the whole numbers written so far.
-  for (std::size_t i = 0; i < n; ++i) {
-    double v;
-    std::memcpy(&v, bytes + i * sizeof(double), sizeof v);
-    const auto whole = static_cast<Whole>(WholeAt(v, power));
-    std::memcpy(bytes + i * sizeof(Whole), &whole, sizeof whole);
-  }
+std::size_t PackWhileAt(double* x, std::size_t n, int scale) {
+  if (scale == 0) return PackWhile<Whole>(x, n, 1.0, ComesBackWhole);
+  const Quotients quotients(kPowers[scale]);
+  return PackWhile<Whole>(x, n, kPowers[scale],
+                          [&quotients](double v, double whole) { return ComesBack(v, whole, quotients); });
 }
 
 template <class Whole>
@@ -138,28 +118,29 @@ void UnpackInto(const double* packed, std::size_t begin, std::size_t end, int sc
 
 }  // namespace
 
-PackedForm PackedFormOf(std::span<const double> numbers) noexcept {
-  const double* x = numbers.data();
-  const std::size_t n = numbers.size();
-  int scale = 0;
+PackedForm PackWhereExact(double* numbers, std::size_t n) noexcept {
+  PackedForm form{.width = 2, .scale = 0};
   for (;;) {
-    bool small = true;
-    const std::size_t misfit = FirstMisfit(x, n, scale, small);
-    if (misfit == n) return {.width = small ? 2 : 4, .scale = scale};
-    // The fewest places that hold the misfit, and every number checked
-    // again at those: a whole number at fewer places is one at more, but
-    // it may then be too large.
-    int finer = scale + 1;
-    while (finer <= kMostPackedScale && !ComesBack(x[misfit], WholeAt(x[misfit], kPowers[finer]), kPowers[finer]))
-      ++finer;
+    const std::size_t packed = form.width == 2 ? PackWhileAt<std::int16_t>(numbers, n, form.scale)
+                                               : PackWhileAt<std::int32_t>(numbers, n, form.scale);
+    if (packed == n) return form;
+    // The numbers packed so far back as they were, and all of them tried
+    // again in the form the one that stopped needs: wider when it comes
+    // back but is too large, else at the fewest more places that hold it
+    // (a whole number at fewer places is one at more, but may then be too
+    // large). Each form is tried once at most.
+    UnpackInPlace(numbers, packed, form);
+    const double v = numbers[packed], power = kPowers[form.scale];
+    if (ComesBack(v, WholeAt(v, power), power)) {
+      if (form.width == 4) return {};
+      form.width = 4;
+      continue;
+    }
+    int finer = form.scale + 1;
+    while (finer <= kMostPackedScale && !ComesBack(v, WholeAt(v, kPowers[finer]), kPowers[finer])) ++finer;
     if (finer > kMostPackedScale) return {};
-    scale = finer;
+    form.scale = finer;
   }
-}
-
-void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {
-  if (form.width == 2) PackAs<std::int16_t>(numbers, n, form.scale);
-  if (form.width == 4) PackAs<std::int32_t>(numbers, n, form.scale);
 }
 
 void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept {

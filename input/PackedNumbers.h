@@ -8,7 +8,6 @@
 // numbers comes back from its whole number to the same bits (so never a
 // NaN, an infinity or a -0), and comes back exactly so. Plain C++: no Qt.
 #include <cstddef>
-#include <span>
 
 namespace tallowmere::input {
 
@@ -23,15 +22,12 @@ struct PackedForm {
 
 inline constexpr int kMostPackedScale = 9;
 
-// The narrowest form with the fewest decimal places that holds every number
-// of `numbers` exactly; width 0 when there is none (an empty list packs as
-// width 2, scale 0).
-PackedForm PackedFormOf(std::span<const double> numbers) noexcept;
-
-// Rewrites the n numbers at `numbers` in `form` (from PackedFormOf of the
-// same numbers) into the first n * form.width bytes of the same room; the
-// rest of the room is left as it was.
-void PackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
+// Packs the n numbers at `numbers`, in place, in the narrowest form with
+// the fewest decimal places that holds every one of them exactly: into the
+// first n * width bytes of the same room, the rest of which is left as it
+// was. The form, or width 0 where none holds them all: the numbers are then
+// as they were, to the bit. (An empty list packs as width 2 at no places.)
+PackedForm PackWhereExact(double* numbers, std::size_t n) noexcept;
 
 // The numbers back from their packed form, in the same room, to the bit.
 void UnpackInPlace(double* numbers, std::size_t n, PackedForm form) noexcept;
