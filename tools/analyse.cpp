@@ -1293,10 +1293,14 @@ bool TwoAtATime(const std::vector<ColumnEntries>& blocks) {
 // block of a fifth of the numbers peaking above the reading. Only a block of
 // a big array's worth is tried, since a smaller one gives no pages back.
 // Each is unpacked as its analysis takes its numbers.
-void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) {
+void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) noexcept {
   std::vector<EntrySource*> big;
-  for (std::size_t k = begun; k < blocks.size(); ++k)
-    if (blocks[k].entries.Count() * sizeof(double) >= core::kBigBytes) big.push_back(&blocks[k].entries);
+  try {
+    for (std::size_t k = begun; k < blocks.size(); ++k)
+      if (blocks[k].entries.Count() * sizeof(double) >= core::kBigBytes) big.push_back(&blocks[k].entries);
+  } catch (...) {
+    return;  // no room for the list: nothing packed, and the blocks analysed as they are
+  }
   auto pack = [&big](std::size_t first, std::size_t step) {
     for (std::size_t k = first; k < big.size(); k += step) big[k]->HoldPacked();
   };
@@ -1304,7 +1308,7 @@ void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) {
   try {
     const std::jthread helper([&] { pack(1, 2); });
     pack(0, 2);
-  } catch (const std::system_error&) {
+  } catch (...) {
     pack(0, 1);  // no thread to be had (HoldPacked never fails, and packs a block once)
   }
 }
