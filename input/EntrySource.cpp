@@ -8,10 +8,12 @@
 namespace tallowmere::input {
 
 void EntrySource::ExpectBytes(std::size_t bytes) {
+  Unpack();
   if (numbers_.empty() && blocks_.empty()) numbers_.reserve(bytes / 2 + 1);
 }
 
 void EntrySource::ExpectEntries(std::size_t entries) {
+  Unpack();
   if (!blocks_.empty()) return;
   const std::size_t wanted = numbers_.size() + entries;
   if (numbers_.capacity() >= wanted) return;
@@ -22,11 +24,13 @@ void EntrySource::ExpectEntries(std::size_t entries) {
 }
 
 void EntrySource::AppendNumber(double leadingNumber) {
+  Unpack();
   BeginNumbers();
   Keep(leadingNumber);
 }
 
 void EntrySource::AppendNumbers(std::span<const double> leadingNumbers) {
+  Unpack();
   BeginNumbers();
   while (!leadingNumbers.empty()) {
     std::size_t taken = std::min(leadingNumbers.size(), ArrayRoom());
@@ -70,6 +74,7 @@ void EntrySource::Keep(double v) {
 
 void EntrySource::KeepText(std::string_view text, bool passedNumberTest) {
   if (!numbered_) return texts_.Append(text, passedNumberTest);
+  Unpack();
   // Both places are made first, so that a failure keeps the entry nowhere;
   // the index grows by doubling, as push_back would, so that a list of
   // millions of texts is not copied once per entry.
@@ -121,7 +126,27 @@ void EntrySource::AppendAll(EntrySource& other) {
   }
 }
 
+EntrySource::Values EntrySource::TakeValues(Values& room, core::TwoThreads* threads) {
+  const std::size_t n = numbers_.size();
+  if (!Packed() || room.capacity() < n) return TakeValues();
+  // Resizing within its room writes only the elements past its old size.
+  room.resize(n);
+  // Each half by a thread of its own: the writing is what takes the time.
+  constexpr std::size_t kHalves = 2;
+  auto half = [&](std::size_t k) {
+    UnpackInto(numbers_.data(), n / kHalves * k, k + 1 == kHalves ? n : n / kHalves * (k + 1), packed_, room.data());
+  };
+  if (threads && n >= kBlockValues)
+    threads->Run(kHalves, half);
+  else
+    for (std::size_t k = 0; k < kHalves; ++k) half(k);
+  Values().swap(numbers_);
+  packed_ = {};
+  return std::exchange(room, {});
+}
+
 EntrySource::Values EntrySource::TakeValues() {
+  Unpack();
   if (blocks_.empty()) return std::exchange(numbers_, {});
   Values all;
   all.reserve(count_);
@@ -133,6 +158,26 @@ EntrySource::Values EntrySource::TakeValues() {
   }
   blocks_.clear();
   return all;
+}
+
+// Only a list of more numbers than fill a big block is worth it: the room
+// past the packed numbers is given back, and a small array's is not.
+std::size_t EntrySource::HoldPacked() noexcept {
+  if (Packed() || !numbered_ || !blocks_.empty() || !textAt_.empty()) return 0;
+  if (numbers_.size() * sizeof(double) < core::kBigBytes) return 0;
+  const PackedForm form = PackWhereExact(numbers_.data(), numbers_.size());
+  if (!form.Packs()) return 0;
+  packed_ = form;
+  const std::size_t packedBytes = numbers_.size() * static_cast<std::size_t>(form.width);
+  core::GiveBackRoom(numbers_.data(), packedBytes, numbers_.capacity() * sizeof(double));
+  return numbers_.size() * sizeof(double) - packedBytes;
+}
+
+// The room given back comes back zero-filled as it is written.
+void EntrySource::Unpack() {
+  if (!Packed()) return;
+  UnpackInPlace(numbers_.data(), numbers_.size(), packed_);
+  packed_ = {};
 }
 
 }  // namespace tallowmere::input

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "core/BigMemory.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySink.h"
 #include "input/EntryStore.h"
+#include "input/PackedNumbers.h"
 #include "input/ReadTally.h"
 
 namespace tallowmere::input {
@@ -82,6 +84,19 @@ class EntrySource final : public ValueSink {
   // Numbers kept in blocks are joined into the one array, each block let go
   // as soon as it is copied, so the numbers are held about once throughout.
   Values TakeValues();
+  // The same, where numbers held packed are written out into `room` when
+  // it is large enough (the last run's numbers, whose pages are at hand,
+  // rather than pages given back), by both `threads` when given; `room` is
+  // then emptied, else left as it is.
+  Values TakeValues(Values& room, core::TwoThreads* threads = nullptr);
+
+  // Holds the numbers packed (input::PackedNumbers) while they wait, where
+  // they are many and every one comes back to the same bits: for a list
+  // whose every entry came as a number into the one array. Anything that
+  // adds to the list or takes its numbers unpacks them first, so the list
+  // reads as before. The bytes of room given back (0: not packed).
+  std::size_t HoldPacked() noexcept;
+  bool Packed() const { return packed_.Packs(); }
 
  private:
   // Numbers that come without room made for them (through a pipe, or more
@@ -96,6 +111,7 @@ class EntrySource final : public ValueSink {
   // The first number turns an all-text list into one of values: the texts
   // held so far get their places.
   void BeginNumbers();
+  void Unpack();
   std::size_t TextIndex(std::size_t index) const;
 
   // Once an entry came as a number: the numbers in list order, first those
@@ -107,6 +123,7 @@ class EntrySource final : public ValueSink {
   EntryStore texts_;
   std::vector<std::size_t> textAt_;  // with numbers: the entries held as text, ascending
   ReadTally otherConvention_;
+  PackedForm packed_;  // of numbers_, while packed
 };
 
 }  // namespace tallowmere::input

@@ -149,14 +149,24 @@ struct EntryReading {
   }
 };
 
+// The data set's helper, or none when no thread is to be had.
+core::TwoThreads* HelperOf(const stats::modStatistics::DataSet& data) noexcept {
+  try {
+    return &data.Helper();
+  } catch (...) {
+    return nullptr;
+  }
+}
+
 // The `count` entries' values, in the storage of the last run's numbers
-// or in the source's own array when it holds every entry's.
+// or in the source's own array when it holds every entry's (and in the
+// former again when the source held them packed).
 Numbers ReadNumbers(const AnalysisHost& host, core::Trap& trap, stats::modStatistics::DataSet& data,
                     std::size_t count) {
   Numbers numbers = data.TakeNumbers();
   Numbers known;
   try {
-    known = host.entries.TakeValues();
+    known = host.entries.TakeValues(numbers, HelperOf(data));
   } catch (...) {
     known.clear();  // then every entry is read from its text
   }

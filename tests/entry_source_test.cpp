@@ -5,12 +5,17 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/BigMemory.h"
+#include "core/TwoThreads.h"
 #include "input/EntrySource.h"
+#include "system/HugePages.h"
 
 using namespace tallowmere;
 
@@ -199,6 +204,92 @@ TEST(EntrySource, AListOfTextsFollowsItsEdits) {
   EXPECT_EQ(source.NextText(2), 2u);
   source.Texts().Clear();
   EXPECT_EQ(source.Count(), 0u);
+}
+
+constexpr std::size_t kMany = std::size_t{1} << 19;  // four megabytes of numbers
+
+struct PackedRow {
+  const char* name;
+  std::size_t numbers;
+  double step;        // number i is (i mod 6000) * step - 300,
+  int places;         // read back from text of these places (-1: as it is)
+  const char* text;   // an entry held as text after the first number, if any
+  bool blocks;        // handed over without room made, past the array into blocks
+  std::size_t given;  // the bytes given back; 0: not packed
+  double appended;    // appended after packing (NaN: nothing)
+  bool intoRoom;      // taken into the room of an earlier list's numbers
+};
+
+void CheckHeldPacked(const PackedRow& row, bool hugePages);
+
+// Numbers packed while they wait come back as they were, whatever is done
+// with the list after; a list that cannot be packed (or is too small to be
+// worth it) is left as it is.
+TEST(EntrySource, NumbersHeldPackedComeBackAsTheyWere) {
+  const PackedRow rows[] = {
+      {"one place, packed in two bytes", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan(""), false},
+      {"whole numbers past two bytes, in four", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan(""), false},
+      {"a number appended after packing", kMany, 0.1, 1, nullptr, false, kMany * 6, 2.5, false},
+      {"too few to be worth it", kMany - 1, 0.1, 1, nullptr, false, 0, std::nan(""), false},
+      {"a third does not pack", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan(""), false},
+      {"an entry held as text", kMany, 0.1, 1, "kg", false, 0, std::nan(""), false},
+      {"numbers in blocks", 3 * kMany, 0.1, 1, nullptr, true, 0, std::nan(""), false},
+      {"one place, into a room at hand", kMany, 0.1, 1, nullptr, false, kMany * 6, std::nan(""), true},
+      {"four bytes, into a room at hand", kMany, 10.0, -1, nullptr, false, kMany * 4, std::nan(""), true},
+      {"not packed, with a room at hand", kMany, 1.0 / 3.0, -1, nullptr, false, 0, std::nan(""), true},
+      {"many, into a room at hand by two threads", 3 * kMany + 1, 0.1, 1, nullptr, false, (3 * kMany + 1) * 6,
+       std::nan(""), true},
+  };
+  // On the program's pages too, where the room past the packed numbers is
+  // let go and comes back zero-filled.
+  for (const bool hugePages : {false, true}) {
+    if (hugePages) system::UseHugePages();
+    for (const PackedRow& row : rows) CheckHeldPacked(row, hugePages);
+  }
+  core::UseOrdinaryMemory();
+}
+
+void CheckHeldPacked(const PackedRow& row, bool hugePages) {
+  SCOPED_TRACE(row.name);
+  SCOPED_TRACE(hugePages ? "on the program's pages" : "on the ordinary heap");
+  input::EntrySource source;
+  if (!row.blocks) source.ExpectEntries(row.numbers + 2);
+  std::vector<double> want(row.numbers);
+  char text[32];
+  for (std::size_t i = 0; i < row.numbers; ++i) {
+    want[i] = static_cast<double>(i % 6000) * row.step - 300.0;
+    // Read back through text, as a table's cells are, so that one place is one place.
+    if (row.places < 0) continue;
+    std::snprintf(text, sizeof text, "%.*f", row.places, want[i]);
+    want[i] = std::strtod(text, nullptr) + 0.0;  // + 0.0: never -0
+  }
+  source.AppendNumbers(want);
+  if (row.text) {
+    source.Append(row.text);
+    want.push_back(std::nan(""));
+  }
+  EXPECT_EQ(source.HoldPacked(), row.given);
+  EXPECT_EQ(source.Packed(), row.given > 0);
+  EXPECT_EQ(source.HoldPacked(), 0u) << "packed twice";
+  if (!std::isnan(row.appended)) {
+    source.AppendNumber(row.appended);
+    want.push_back(row.appended);
+    EXPECT_FALSE(source.Packed());
+  }
+  ASSERT_EQ(source.Count(), want.size());
+  // The room holds other numbers, fewer than come: only its room counts.
+  input::EntrySource::Values room(3, 7.0);
+  room.reserve(want.size());
+  core::TwoThreads threads;
+  const input::EntrySource::Values values = row.intoRoom ? source.TakeValues(room, &threads) : source.TakeValues();
+  if (row.intoRoom) {
+    EXPECT_EQ(room.size(), row.given > 0 ? 0u : 3u) << "the room taken only for packed numbers";
+  }
+  ASSERT_EQ(values.size(), want.size());
+  std::size_t wrong = 0;
+  for (std::size_t i = 0; i < want.size(); ++i)
+    if (std::isnan(want[i]) ? !std::isnan(values[i]) : !SameBits(values[i], want[i])) ++wrong;
+  EXPECT_EQ(wrong, 0u);
 }
 
 }  // namespace

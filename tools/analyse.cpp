@@ -1285,6 +1285,34 @@ bool TwoAtATime(const std::vector<ColumnEntries>& blocks) {
   return blocks.size() > 1 && largest <= total / kSortsAtOnceShare;
 }
 
+// The blocks that wait while the first `begun` are analysed hold their
+// numbers packed where every one comes back exactly (input::PackedNumbers),
+// so that the first ones' sorts find their room beside them; a helper packs
+// every other one meanwhile. All are packed: a sort takes scratch beside its
+// copy, the more of it the smaller the block, and packing only some left a
+// block of a fifth of the numbers peaking above the reading. Only a block of
+// a big array's worth is tried, since a smaller one gives no pages back.
+// Each is unpacked as its analysis takes its numbers.
+void PackWaitingBlocks(std::vector<ColumnEntries>& blocks, std::size_t begun) noexcept {
+  std::vector<EntrySource*> big;
+  try {
+    for (std::size_t k = begun; k < blocks.size(); ++k)
+      if (blocks[k].entries.Count() * sizeof(double) >= core::kBigBytes) big.push_back(&blocks[k].entries);
+  } catch (...) {
+    return;  // no room for the list: nothing packed, and the blocks analysed as they are
+  }
+  auto pack = [&big](std::size_t first, std::size_t step) {
+    for (std::size_t k = first; k < big.size(); k += step) big[k]->HoldPacked();
+  };
+  if (big.size() < 2) return pack(0, 1);
+  try {
+    const std::jthread helper([&] { pack(1, 2); });
+    pack(0, 2);
+  } catch (...) {
+    pack(0, 1);  // no thread to be had (HoldPacked never fails, and packs a block once)
+  }
+}
+
 // The blocks analysed on this thread, and where TwoAtATime says so on a
 // helper too, each taking the next block not begun whenever it is free, so
 // that both cores work between the sorts and sums that each engine shares
@@ -1304,7 +1332,9 @@ std::vector<BlockOutcome> AnalyseInLanes(const RunOptions& run, const CommandLin
   std::optional<Lane> other;
   std::exception_ptr otherFailure;
   std::jthread helper;  // last: joined before what it uses goes
-  if (TwoAtATime(blocks)) {
+  const bool twoAtATime = TwoAtATime(blocks);
+  PackWaitingBlocks(blocks, twoAtATime ? 2 : 1);
+  if (twoAtATime) {
     other.emplace(host);
     try {
       helper = std::jthread([&] {
