@@ -1109,63 +1109,63 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>DistributionRows</name>
     <message>
         <source>%1st percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Perzentil</translation>
     </message>
     <message>
         <source>%1nd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Perzentil</translation>
     </message>
     <message>
         <source>%1rd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Perzentil</translation>
     </message>
     <message>
         <source>%1th percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Perzentil</translation>
     </message>
     <message>
         <source>%1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%-Konfidenzintervall, Untergrenze</translation>
     </message>
     <message>
         <source>%1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%-Konfidenzintervall, Obergrenze</translation>
     </message>
     <message>
         <source>Geometric mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometrischer Mittelwert</translation>
     </message>
     <message>
         <source>Harmonic mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonischer Mittelwert</translation>
     </message>
     <message>
         <source>%1 % trimmed mean</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%-getrimmter Mittelwert</translation>
     </message>
     <message>
         <source>Median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediane absolute Abweichung</translation>
     </message>
     <message>
         <source>Scaled median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierte mediane absolute Abweichung</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%-Konfidenzintervall des Medians, Untergrenze</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%-Konfidenzintervall des Medians, Obergrenze</translation>
     </message>
     <message>
         <source>Median interval&apos;s actual coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatsächliche Überdeckung des Intervalls des Medians</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantilmethode</translation>
     </message>
 </context>
 <context>
@@ -1545,11 +1545,11 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>FrequencyModel</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
 </context>
 <context>
@@ -2321,16 +2321,16 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>OutlierPage</name>
     <message numerus="yes">
         <source>%1 outliers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Ausreißer</numerusform>
+            <numerusform>%1 Ausreißer</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 far out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 extremer Ausreißer</numerusform>
+            <numerusform>%1 extreme Ausreißer</numerusform>
         </translation>
     </message>
 </context>
@@ -2338,63 +2338,63 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>OutlierTable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
     <name>PercentileText</name>
     <message>
         <source>“%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
         <source>%1: percentiles run from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Perzentile reichen von 0 bis 100</translation>
     </message>
 </context>
 <context>
     <name>QQPage</name>
     <message>
         <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: W = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>Shapiro-Wilk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: %1</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: %1</translation>
     </message>
 </context>
 <context>
     <name>QQPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished">Noch keine Zahlen analysiert.</translation>
+        <translation>Noch keine Zahlen analysiert.</translation>
     </message>
     <message>
         <source>Normal quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantile der Normalverteilung</translation>
     </message>
     <message>
         <source>Sample quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichprobenquantile</translation>
     </message>
     <message numerus="yes">
         <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Normal-Q-Q-Plot von %1 Zahl: die Werte von %2 bis %3 gegen die Quantile der Normalverteilung von %4 bis %5, mit der Geraden durch die Quartile (Achsenabschnitt %6, Steigung %7).</numerusform>
+            <numerusform>Normal-Q-Q-Plot von %1 Zahlen: die Werte von %2 bis %3 gegen die Quantile der Normalverteilung von %4 bis %5, mit der Geraden durch die Quartile (Achsenabschnitt %6, Steigung %7).</numerusform>
         </translation>
     </message>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal-Q-Q-Plot</translation>
     </message>
 </context>
 <context>
@@ -3063,15 +3063,15 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     </message>
     <message>
         <source>&amp;Q-Q Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Q-Q-Plot</translation>
     </message>
     <message>
         <source>&amp;Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Häu&amp;figkeiten</translation>
     </message>
     <message>
         <source>&amp;Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;usreißer</translation>
     </message>
 </context>
 <context>
@@ -3160,55 +3160,55 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>tallowmere::app::FrequencyPage</name>
     <message>
         <source>One row per &amp;value</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile je &amp;Wert</translation>
     </message>
     <message>
         <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für jeden Wert, wie viele es auch sind; sonst, bei mehr als %1 Werten, eine Zeile für jede Klasse des Histogramms</translation>
     </message>
     <message>
         <source>Copy as &amp;Table</source>
-        <translation type="unfinished">Als &amp;Tabelle kopieren</translation>
+        <translation>Als Tab&amp;elle kopieren</translation>
     </message>
     <message>
         <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Tabelle mit ihrer Kopfzeile in die Zwischenablage legen, die Zellen durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeiten</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Zeilen aus und drücken Sie Ctrl+C, um sie zu kopieren, die Zellen durch Tabulatoren getrennt, so wie eine Tabellenkalkulation sie liest.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Klassen umfassen alle Zahlen, auch die Ausreißer; das Histogramm lässt die Ausreißer weg.</translation>
     </message>
     <message>
         <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Klassen sind gleich breit; die des Histogramms sind im Logarithmus gleich breit.</translation>
     </message>
     <message>
         <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Histogramm hat für jeden Wert einen Balken; kreuzen Sie „Eine Zeile je Wert“ an, um für jeden Wert eine Zeile zu erhalten.</translation>
     </message>
     <message>
         <source>These bins are not the histogram&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Klassen sind nicht die des Histogramms.</translation>
     </message>
     <message>
         <source>%1 rows are too many to copy: at most %2 can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen sind zu viele zum Kopieren: Höchstens %2 können kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -3257,168 +3257,168 @@ der Tabellendialog des Fensters sie wählt); mit %4</translation>
     <name>tallowmere::app::OutlierModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished">Wert</translation>
+        <translation>Wert</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::OutlierPage</name>
     <message>
         <source>Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausreißer</translation>
     </message>
     <message>
         <source>&amp;Values beyond the fences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte &amp;jenseits der Zäune:</translation>
     </message>
     <message>
         <source>Number of smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der kleinsten und größten Werte</translation>
     </message>
     <message>
         <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele der kleinsten und der größten Zahlen aufgeführt werden, 1 bis 100.</translation>
     </message>
     <message>
         <source>&amp;Extremes at each end:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtremwerte an jedem Ende:</translation>
     </message>
     <message>
         <source>Smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinste und größte Werte</translation>
     </message>
     <message>
         <source>Select in &amp;Number List</source>
-        <translation type="unfinished"></translation>
+        <translation>In der &amp;Zahlenliste auswählen</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Zeilen aus und drücken Sie Ctrl+C, um sie als Art, Position und Wert, getrennt durch Tabulatoren, zu kopieren.</translation>
     </message>
     <message>
         <source>Outlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausreißer</translation>
     </message>
     <message>
         <source>Far out</source>
-        <translation type="unfinished"></translation>
+        <translation>Extremer Ausreißer</translation>
     </message>
     <message>
         <source>Smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinste</translation>
     </message>
     <message>
         <source>Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>Größte</translation>
     </message>
     <message>
         <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ausreißer; Zäune %1 und %2; extreme Ausreißer jenseits von %3 und %4.</translation>
     </message>
     <message>
         <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2; Zäune %3 und %4; extreme Ausreißer jenseits von %5 und %6.</translation>
     </message>
     <message>
         <source>Showing %1 of %2, the first in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 werden gezeigt, die ersten in der Liste.</translation>
     </message>
     <message>
         <source>There is no analysis to select from until one has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevor eine Analyse abgeschlossen ist, gibt es nichts auszuwählen.</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlenliste hat sich seit dieser Analyse geändert, daher sind diese Positionen vielleicht nicht mehr ihre Zeilen. Klicken Sie auf „Analyse starten“, um sie erneut zu finden.</translation>
     </message>
     <message>
         <source>There are no outliers; select rows of the tables to select those entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Ausreißer; wählen Sie Zeilen der Tabellen aus, um diese Einträge auszuwählen.</translation>
     </message>
     <message>
         <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge der ausgewählten Zeilen in der Zahlenliste auswählen oder alle aufgeführten Ausreißer, wenn keine Zeile ausgewählt ist.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::QQPage</name>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal-Q-Q-Plot</translation>
     </message>
     <message>
         <source>Tests of normality</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests auf Normalverteilung</translation>
     </message>
     <message>
         <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie Ctrl+C, um den ausgewählten Text zu kopieren, oder beide Zeilen, wenn nichts ausgewählt ist.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::StatisticsOptions</name>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Methode:</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantilmethode</translation>
     </message>
     <message>
         <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Quartile, der Boxplot und die Perzentile aus den Zahlen bestimmt werden</translation>
     </message>
     <message>
         <source>&amp;Percentiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perzentile:</translation>
     </message>
     <message>
         <source>Percentiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perzentile</translation>
     </message>
     <message>
         <source>Percentiles&apos; error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei den Perzentilen</translation>
     </message>
     <message>
         <source>&amp;Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rimmen:</translation>
     </message>
     <message>
         <source>Trimmed share</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrimmter Anteil</translation>
     </message>
     <message>
         <source>The share of the numbers the trimmed mean leaves out at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der Zahlen, den der getrimmte Mittelwert an jedem Ende weglässt</translation>
     </message>
     <message>
         <source>Confidence l&amp;evel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfidenz&amp;niveau:</translation>
     </message>
     <message>
         <source>Confidence level</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfidenzniveau</translation>
     </message>
     <message>
         <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Niveau der Konfidenzintervalle des Mittelwerts und des Medians</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perzentile von 0 bis 100, durch Semikolons getrennt: %1</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perzentile von 0 bis 100, durch Kommas oder Semikolons getrennt: %1</translation>
     </message>
 </context>
 </TS>

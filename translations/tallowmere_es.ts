@@ -1106,63 +1106,63 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>DistributionRows</name>
     <message>
         <source>%1st percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentil %1</translation>
     </message>
     <message>
         <source>%1nd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentil %1</translation>
     </message>
     <message>
         <source>%1rd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentil %1</translation>
     </message>
     <message>
         <source>%1th percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentil %1</translation>
     </message>
     <message>
         <source>%1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del %1 %, inferior</translation>
     </message>
     <message>
         <source>%1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del %1 %, superior</translation>
     </message>
     <message>
         <source>Geometric mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media geométrica</translation>
     </message>
     <message>
         <source>Harmonic mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media armónica</translation>
     </message>
     <message>
         <source>%1 % trimmed mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media recortada al %1 %</translation>
     </message>
     <message>
         <source>Median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación absoluta mediana</translation>
     </message>
     <message>
         <source>Scaled median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación absoluta mediana escalada</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del %1 % de la mediana, inferior</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de confianza del %1 % de la mediana, superior</translation>
     </message>
     <message>
         <source>Median interval&apos;s actual coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura real del intervalo de la mediana</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de cuantiles</translation>
     </message>
 </context>
 <context>
@@ -1542,11 +1542,11 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>FrequencyModel</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
 </context>
 <context>
@@ -2318,16 +2318,16 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>OutlierPage</name>
     <message numerus="yes">
         <source>%1 outliers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 valor atípico</numerusform>
+            <numerusform>%1 valores atípicos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 far out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 atípico extremo</numerusform>
+            <numerusform>%1 atípicos extremos</numerusform>
         </translation>
     </message>
 </context>
@@ -2335,63 +2335,63 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>OutlierTable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>PercentileText</name>
     <message>
         <source>“%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número</translation>
     </message>
     <message>
         <source>%1: percentiles run from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: los percentiles van de 0 a 100</translation>
     </message>
 </context>
 <context>
     <name>QQPage</name>
     <message>
         <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: W = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>Shapiro-Wilk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: %1</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: %1</translation>
     </message>
 </context>
 <context>
     <name>QQPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished">Todavía no se ha analizado ningún número.</translation>
+        <translation>Todavía no se ha analizado ningún número.</translation>
     </message>
     <message>
         <source>Normal quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuantiles normales</translation>
     </message>
     <message>
         <source>Sample quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuantiles de la muestra</translation>
     </message>
     <message numerus="yes">
         <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gráfico Q-Q normal de %1 número: los valores de %2 a %3 frente a los cuantiles normales de %4 a %5, con la recta que pasa por los cuartiles (ordenada en el origen %6, pendiente %7).</numerusform>
+            <numerusform>Gráfico Q-Q normal de %1 números: los valores de %2 a %3 frente a los cuantiles normales de %4 a %5, con la recta que pasa por los cuartiles (ordenada en el origen %6, pendiente %7).</numerusform>
         </translation>
     </message>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico Q-Q normal</translation>
     </message>
 </context>
 <context>
@@ -3060,15 +3060,15 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     </message>
     <message>
         <source>&amp;Q-Q Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico &amp;Q-Q</translation>
     </message>
     <message>
         <source>&amp;Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frecuencias</translation>
     </message>
     <message>
         <source>&amp;Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores &amp;atípicos</translation>
     </message>
 </context>
 <context>
@@ -3157,55 +3157,55 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>tallowmere::app::FrequencyPage</name>
     <message>
         <source>One row per &amp;value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Una fila por valor</translation>
     </message>
     <message>
         <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada valor, sean cuantos sean; si no, con más de %1 valores, una fila por cada intervalo del histograma</translation>
     </message>
     <message>
         <source>Copy as &amp;Table</source>
-        <translation type="unfinished">Copiar como &amp;tabla</translation>
+        <translation>Copiar como ta&amp;bla</translation>
     </message>
     <message>
         <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner toda la tabla en el portapapeles con su línea de encabezado y sus celdas separadas por tabuladores</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione filas y pulse Ctrl+C para copiarlas, con sus celdas separadas por tabuladores, tal como las lee una hoja de cálculo.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos intervalos abarcan todos los números, también los valores atípicos; el histograma deja fuera los valores atípicos.</translation>
     </message>
     <message>
         <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos intervalos tienen la misma anchura; los del histograma son iguales en el logaritmo.</translation>
     </message>
     <message>
         <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
-        <translation type="unfinished"></translation>
+        <translation>El histograma tiene una barra por cada valor; marque «Una fila por valor» para obtener una fila por cada uno.</translation>
     </message>
     <message>
         <source>These bins are not the histogram&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos intervalos no son los del histograma.</translation>
     </message>
     <message>
         <source>%1 rows are too many to copy: at most %2 can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas son demasiadas para copiarlas: se pueden copiar como máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -3254,168 +3254,168 @@ bytes, como la elige el diálogo de tablas); con %4</translation>
     <name>tallowmere::app::OutlierModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished">Valor</translation>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::OutlierPage</name>
     <message>
         <source>Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores atípicos</translation>
     </message>
     <message>
         <source>&amp;Values beyond the fences:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valores más allá de las vallas:</translation>
     </message>
     <message>
         <source>Number of smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de valores menores y mayores</translation>
     </message>
     <message>
         <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos de los números menores y de los mayores se listan, de 1 a 100.</translation>
     </message>
     <message>
         <source>&amp;Extremes at each end:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extremos de cada lado:</translation>
     </message>
     <message>
         <source>Smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores menores y mayores</translation>
     </message>
     <message>
         <source>Select in &amp;Number List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar en la lista de números</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione filas y pulse Ctrl+C para copiarlas como tipo, posición y valor separados por tabuladores.</translation>
     </message>
     <message>
         <source>Outlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Atípico</translation>
     </message>
     <message>
         <source>Far out</source>
-        <translation type="unfinished"></translation>
+        <translation>Atípico extremo</translation>
     </message>
     <message>
         <source>Smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor</translation>
     </message>
     <message>
         <source>Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor</translation>
     </message>
     <message>
         <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún valor atípico; vallas %1 y %2; atípicos extremos más allá de %3 y %4.</translation>
     </message>
     <message>
         <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2; vallas %3 y %4; atípicos extremos más allá de %5 y %6.</translation>
     </message>
     <message>
         <source>Showing %1 of %2, the first in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestran %1 de %2, los primeros de la lista.</translation>
     </message>
     <message>
         <source>There is no analysis to select from until one has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún análisis del que seleccionar hasta que termine uno.</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de números ha cambiado desde este análisis, así que puede que estas posiciones ya no sean sus filas. Pulse Iniciar análisis para encontrarlas de nuevo.</translation>
     </message>
     <message>
         <source>There are no outliers; select rows of the tables to select those entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay valores atípicos; seleccione filas de las tablas para seleccionar esas entradas.</translation>
     </message>
     <message>
         <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar en la lista de números las entradas de las filas seleccionadas, o todos los valores atípicos listados si no hay ninguna fila seleccionada.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::QQPage</name>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico Q-Q normal</translation>
     </message>
     <message>
         <source>Tests of normality</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas de normalidad</translation>
     </message>
     <message>
         <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Ctrl+C para copiar el texto seleccionado, o las dos líneas si no hay nada seleccionado.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::StatisticsOptions</name>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Método:</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de cuantiles</translation>
     </message>
     <message>
         <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se obtienen de los números los cuartiles, el diagrama de caja y los percentiles</translation>
     </message>
     <message>
         <source>&amp;Percentiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Percentiles:</translation>
     </message>
     <message>
         <source>Percentiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentiles</translation>
     </message>
     <message>
         <source>Percentiles&apos; error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de los percentiles</translation>
     </message>
     <message>
         <source>&amp;Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;orte:</translation>
     </message>
     <message>
         <source>Trimmed share</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción recortada</translation>
     </message>
     <message>
         <source>The share of the numbers the trimmed mean leaves out at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>La proporción de los números que la media recortada deja fuera en cada extremo</translation>
     </message>
     <message>
         <source>Confidence l&amp;evel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel de confianza:</translation>
     </message>
     <message>
         <source>Confidence level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de confianza</translation>
     </message>
     <message>
         <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>El nivel de los intervalos de confianza de la media y de la mediana</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentiles de 0 a 100, separados por punto y coma: %1</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentiles de 0 a 100, separados por comas o por punto y coma: %1</translation>
     </message>
 </context>
 </TS>

@@ -1112,63 +1112,63 @@ tableaux)&#xa0;; avec %4</translation>
     <name>DistributionRows</name>
     <message>
         <source>%1st percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Centile %1</translation>
     </message>
     <message>
         <source>%1nd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Centile %1</translation>
     </message>
     <message>
         <source>%1rd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Centile %1</translation>
     </message>
     <message>
         <source>%1th percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>Centile %1</translation>
     </message>
     <message>
         <source>%1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à %1&#xa0;%, borne inférieure</translation>
     </message>
     <message>
         <source>%1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à %1&#xa0;%, borne supérieure</translation>
     </message>
     <message>
         <source>Geometric mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne géométrique</translation>
     </message>
     <message>
         <source>Harmonic mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne harmonique</translation>
     </message>
     <message>
         <source>%1 % trimmed mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne tronquée à %1&#xa0;%</translation>
     </message>
     <message>
         <source>Median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart absolu médian</translation>
     </message>
     <message>
         <source>Scaled median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart absolu médian normalisé</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à %1&#xa0;% de la médiane, borne inférieure</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de confiance à %1&#xa0;% de la médiane, borne supérieure</translation>
     </message>
     <message>
         <source>Median interval&apos;s actual coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture réelle de l’intervalle de la médiane</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des quantiles</translation>
     </message>
 </context>
 <context>
@@ -1548,11 +1548,11 @@ tableaux)&#xa0;; avec %4</translation>
     <name>FrequencyModel</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
 </context>
 <context>
@@ -2324,16 +2324,16 @@ tableaux)&#xa0;; avec %4</translation>
     <name>OutlierPage</name>
     <message numerus="yes">
         <source>%1 outliers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 valeur aberrante</numerusform>
+            <numerusform>%1 valeurs aberrantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 far out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 valeur très éloignée</numerusform>
+            <numerusform>%1 valeurs très éloignées</numerusform>
         </translation>
     </message>
 </context>
@@ -2341,63 +2341,63 @@ tableaux)&#xa0;; avec %4</translation>
     <name>OutlierTable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copier</translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>PercentileText</name>
     <message>
         <source>“%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1: percentiles run from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: les centiles vont de 0 à 100</translation>
     </message>
 </context>
 <context>
     <name>QQPage</name>
     <message>
         <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk&#xa0;: W = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>Shapiro-Wilk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk&#xa0;: %1</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>D’Agostino-Pearson&#xa0;: K² = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D’Agostino-Pearson&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>QQPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished">Aucun nombre analysé pour l’instant.</translation>
+        <translation>Aucun nombre analysé pour l’instant.</translation>
     </message>
     <message>
         <source>Normal quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantiles de la loi normale</translation>
     </message>
     <message>
         <source>Sample quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantiles de l’échantillon</translation>
     </message>
     <message numerus="yes">
         <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diagramme Q-Q normal de %1 nombre&#xa0;: les valeurs de %2 à %3 en regard des quantiles de la loi normale de %4 à %5, avec la droite passant par les quartiles (ordonnée à l’origine %6, pente %7).</numerusform>
+            <numerusform>Diagramme Q-Q normal de %1 nombres&#xa0;: les valeurs de %2 à %3 en regard des quantiles de la loi normale de %4 à %5, avec la droite passant par les quartiles (ordonnée à l’origine %6, pente %7).</numerusform>
         </translation>
     </message>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme Q-Q normal</translation>
     </message>
 </context>
 <context>
@@ -3066,15 +3066,15 @@ tableaux)&#xa0;; avec %4</translation>
     </message>
     <message>
         <source>&amp;Q-Q Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme &amp;Q-Q</translation>
     </message>
     <message>
         <source>&amp;Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquences</translation>
     </message>
     <message>
         <source>&amp;Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs &amp;aberrantes</translation>
     </message>
 </context>
 <context>
@@ -3163,55 +3163,55 @@ tableaux)&#xa0;; avec %4</translation>
     <name>tallowmere::app::FrequencyPage</name>
     <message>
         <source>One row per &amp;value</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par &amp;valeur</translation>
     </message>
     <message>
         <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne pour chaque valeur, quel que soit leur nombre&#xa0;; sinon, au-delà de %1 valeurs, une ligne pour chaque classe de l’histogramme</translation>
     </message>
     <message>
         <source>Copy as &amp;Table</source>
-        <translation type="unfinished">Copier sous forme de &amp;tableau</translation>
+        <translation>Copier sous forme de ta&amp;bleau</translation>
     </message>
     <message>
         <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer tout le tableau dans le presse-papiers avec sa ligne d’en-tête, ses cellules séparées par des tabulations</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquences</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez des lignes et appuyez sur Ctrl+C pour les copier, leurs cellules séparées par des tabulations, comme les lit un tableur.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copier</translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces classes couvrent tous les nombres, valeurs aberrantes comprises&#xa0;; l’histogramme omet les valeurs aberrantes.</translation>
     </message>
     <message>
         <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces classes sont de largeur égale&#xa0;; celles de l’histogramme sont égales dans le logarithme.</translation>
     </message>
     <message>
         <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’histogramme a une barre par valeur&#xa0;; cochez «&#xa0;Une ligne par valeur&#xa0;» pour avoir une ligne pour chacune.</translation>
     </message>
     <message>
         <source>These bins are not the histogram&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces classes ne sont pas celles de l’histogramme.</translation>
     </message>
     <message>
         <source>%1 rows are too many to copy: at most %2 can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes, c’est trop pour les copier&#xa0;: %2 au plus peuvent être copiées.</translation>
     </message>
 </context>
 <context>
@@ -3260,168 +3260,168 @@ tableaux)&#xa0;; avec %4</translation>
     <name>tallowmere::app::OutlierModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished">Valeur</translation>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::OutlierPage</name>
     <message>
         <source>Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs aberrantes</translation>
     </message>
     <message>
         <source>&amp;Values beyond the fences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs au-delà des ba&amp;rrières&#xa0;:</translation>
     </message>
     <message>
         <source>Number of smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de plus petites et de plus grandes valeurs</translation>
     </message>
     <message>
         <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien des plus petits et des plus grands nombres sont listés, de 1 à 100.</translation>
     </message>
     <message>
         <source>&amp;Extremes at each end:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtrêmes de chaque côté&#xa0;:</translation>
     </message>
     <message>
         <source>Smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petites et plus grandes valeurs</translation>
     </message>
     <message>
         <source>Select in &amp;Number List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner dans la liste des nombres</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez des lignes et appuyez sur Ctrl+C pour les copier sous forme de type, de position et de valeur séparés par des tabulations.</translation>
     </message>
     <message>
         <source>Outlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur aberrante</translation>
     </message>
     <message>
         <source>Far out</source>
-        <translation type="unfinished"></translation>
+        <translation>Très éloignée</translation>
     </message>
     <message>
         <source>Smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petite</translation>
     </message>
     <message>
         <source>Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande</translation>
     </message>
     <message>
         <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur aberrante&#xa0;; barrières %1 et %2&#xa0;; valeurs très éloignées au-delà de %3 et %4.</translation>
     </message>
     <message>
         <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;; barrières %3 et %4&#xa0;; valeurs très éloignées au-delà de %5 et %6.</translation>
     </message>
     <message>
         <source>Showing %1 of %2, the first in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 affichées sur %2, les premières de la liste.</translation>
     </message>
     <message>
         <source>There is no analysis to select from until one has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à sélectionner tant qu’aucune analyse n’est terminée.</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des nombres a changé depuis cette analyse, ces positions ne correspondent donc peut-être plus à ses lignes. Appuyez sur «&#xa0;Lancer l’analyse&#xa0;» pour les retrouver.</translation>
     </message>
     <message>
         <source>There are no outliers; select rows of the tables to select those entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucune valeur aberrante&#xa0;; sélectionnez des lignes des tableaux pour sélectionner les entrées correspondantes.</translation>
     </message>
     <message>
         <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner dans la liste des nombres les entrées des lignes sélectionnées, ou toutes les valeurs aberrantes listées si aucune ligne n’est sélectionnée.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::QQPage</name>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme Q-Q normal</translation>
     </message>
     <message>
         <source>Tests of normality</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests de normalité</translation>
     </message>
     <message>
         <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Ctrl+C pour copier le texte sélectionné, ou les deux lignes si rien n’est sélectionné.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::StatisticsOptions</name>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Méthode&#xa0;:</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des quantiles</translation>
     </message>
     <message>
         <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les quartiles, la boîte à moustaches et les centiles sont tirés des nombres</translation>
     </message>
     <message>
         <source>&amp;Percentiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent&amp;iles&#xa0;:</translation>
     </message>
     <message>
         <source>Percentiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Centiles</translation>
     </message>
     <message>
         <source>Percentiles&apos; error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur des centiles</translation>
     </message>
     <message>
         <source>&amp;Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr&amp;oncature&#xa0;:</translation>
     </message>
     <message>
         <source>Trimmed share</source>
-        <translation type="unfinished"></translation>
+        <translation>Part retranchée</translation>
     </message>
     <message>
         <source>The share of the numbers the trimmed mean leaves out at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>La part des nombres que la moyenne tronquée omet à chaque extrémité</translation>
     </message>
     <message>
         <source>Confidence l&amp;evel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau de confiance&#xa0;:</translation>
     </message>
     <message>
         <source>Confidence level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de confiance</translation>
     </message>
     <message>
         <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Le niveau des intervalles de confiance de la moyenne et de la médiane</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Centiles de 0 à 100, séparés par des points-virgules&#xa0;: %1</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Centiles de 0 à 100, séparés par des virgules ou des points-virgules&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

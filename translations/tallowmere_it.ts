@@ -1107,63 +1107,63 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>DistributionRows</name>
     <message>
         <source>%1st percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° percentile</translation>
     </message>
     <message>
         <source>%1nd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° percentile</translation>
     </message>
     <message>
         <source>%1rd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° percentile</translation>
     </message>
     <message>
         <source>%1th percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° percentile</translation>
     </message>
     <message>
         <source>%1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al %1%, estremo inferiore</translation>
     </message>
     <message>
         <source>%1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al %1%, estremo superiore</translation>
     </message>
     <message>
         <source>Geometric mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media geometrica</translation>
     </message>
     <message>
         <source>Harmonic mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media armonica</translation>
     </message>
     <message>
         <source>%1 % trimmed mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media troncata al %1%</translation>
     </message>
     <message>
         <source>Median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviazione assoluta mediana</translation>
     </message>
     <message>
         <source>Scaled median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviazione assoluta mediana scalata</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al %1% della mediana, estremo inferiore</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di confidenza al %1% della mediana, estremo superiore</translation>
     </message>
     <message>
         <source>Median interval&apos;s actual coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertura effettiva dell&apos;intervallo della mediana</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo dei quantili</translation>
     </message>
 </context>
 <context>
@@ -1543,11 +1543,11 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>FrequencyModel</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
 </context>
 <context>
@@ -2319,16 +2319,16 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>OutlierPage</name>
     <message numerus="yes">
         <source>%1 outliers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 valore anomalo</numerusform>
+            <numerusform>%1 valori anomali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 far out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 valore molto lontano</numerusform>
+            <numerusform>%1 valori molto lontani</numerusform>
         </translation>
     </message>
 </context>
@@ -2336,63 +2336,63 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>OutlierTable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copia</translation>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>
     <name>PercentileText</name>
     <message>
         <source>“%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un numero</translation>
     </message>
     <message>
         <source>%1: percentiles run from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: i percentili vanno da 0 a 100</translation>
     </message>
 </context>
 <context>
     <name>QQPage</name>
     <message>
         <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: W = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>Shapiro-Wilk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: %1</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: %1</translation>
     </message>
 </context>
 <context>
     <name>QQPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished">Nessun numero ancora analizzato.</translation>
+        <translation>Nessun numero ancora analizzato.</translation>
     </message>
     <message>
         <source>Normal quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantili della normale</translation>
     </message>
     <message>
         <source>Sample quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantili del campione</translation>
     </message>
     <message numerus="yes">
         <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Grafico Q-Q normale di %1 numero: i valori da %2 a %3 rispetto ai quantili della normale da %4 a %5, con la retta passante per i quartili (intercetta %6, pendenza %7).</numerusform>
+            <numerusform>Grafico Q-Q normale di %1 numeri: i valori da %2 a %3 rispetto ai quantili della normale da %4 a %5, con la retta passante per i quartili (intercetta %6, pendenza %7).</numerusform>
         </translation>
     </message>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico Q-Q normale</translation>
     </message>
 </context>
 <context>
@@ -3061,15 +3061,15 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     </message>
     <message>
         <source>&amp;Q-Q Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico &amp;Q-Q</translation>
     </message>
     <message>
         <source>&amp;Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frequenze</translation>
     </message>
     <message>
         <source>&amp;Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori &amp;anomali</translation>
     </message>
 </context>
 <context>
@@ -3158,55 +3158,55 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>tallowmere::app::FrequencyPage</name>
     <message>
         <source>One row per &amp;value</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riga per ogni &amp;valore</translation>
     </message>
     <message>
         <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riga per ogni valore, quanti che siano; altrimenti, con più di %1 valori, una riga per ogni classe dell&apos;istogramma</translation>
     </message>
     <message>
         <source>Copy as &amp;Table</source>
-        <translation type="unfinished">Copia come &amp;tabella</translation>
+        <translation>Copia come ta&amp;bella</translation>
     </message>
     <message>
         <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia l&apos;intera tabella negli appunti con la riga di intestazione, con le celle separate da tabulazioni</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenze</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona le righe e premi Ctrl+C per copiarle, con le celle separate da tabulazioni, come le legge un foglio di calcolo.</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copia</translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste classi coprono tutti i numeri, anche i valori anomali; l&apos;istogramma esclude i valori anomali.</translation>
     </message>
     <message>
         <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste classi hanno uguale ampiezza; quelle dell&apos;istogramma sono uguali nel logaritmo.</translation>
     </message>
     <message>
         <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istogramma ha una barra per ogni valore; spunta «Una riga per ogni valore» per avere una riga per ciascuno.</translation>
     </message>
     <message>
         <source>These bins are not the histogram&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste classi non sono quelle dell&apos;istogramma.</translation>
     </message>
     <message>
         <source>%1 rows are too many to copy: at most %2 can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe sono troppe da copiare: se ne possono copiare al massimo %2.</translation>
     </message>
 </context>
 <context>
@@ -3255,168 +3255,168 @@ come la sceglie la finestra delle tabelle); con %4</translation>
     <name>tallowmere::app::OutlierModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished">Valore</translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::OutlierPage</name>
     <message>
         <source>Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori anomali</translation>
     </message>
     <message>
         <source>&amp;Values beyond the fences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori oltre le recin&amp;zioni:</translation>
     </message>
     <message>
         <source>Number of smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di valori più piccoli e più grandi</translation>
     </message>
     <message>
         <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti dei numeri più piccoli e dei più grandi vengono elencati, da 1 a 100.</translation>
     </message>
     <message>
         <source>&amp;Extremes at each end:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estremi da ogni lato:</translation>
     </message>
     <message>
         <source>Smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori più piccoli e più grandi</translation>
     </message>
     <message>
         <source>Select in &amp;Number List</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona nell&apos;elenco dei &amp;numeri</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona le righe e premi Ctrl+C per copiarle come tipo, posizione e valore separati da tabulazioni.</translation>
     </message>
     <message>
         <source>Outlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore anomalo</translation>
     </message>
     <message>
         <source>Far out</source>
-        <translation type="unfinished"></translation>
+        <translation>Molto lontano</translation>
     </message>
     <message>
         <source>Smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>Più piccolo</translation>
     </message>
     <message>
         <source>Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>Più grande</translation>
     </message>
     <message>
         <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun valore anomalo; recinzioni %1 e %2; molto lontani oltre %3 e %4.</translation>
     </message>
     <message>
         <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2; recinzioni %3 e %4; molto lontani oltre %5 e %6.</translation>
     </message>
     <message>
         <source>Showing %1 of %2, the first in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrati %1 su %2, i primi dell&apos;elenco.</translation>
     </message>
     <message>
         <source>There is no analysis to select from until one has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nulla da selezionare finché un&apos;analisi non è terminata.</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei numeri è cambiato dopo questa analisi, quindi queste posizioni potrebbero non essere più le sue righe. Premi Avvia analisi per ritrovarle.</translation>
     </message>
     <message>
         <source>There are no outliers; select rows of the tables to select those entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono valori anomali; seleziona righe delle tabelle per selezionarne gli elementi.</translation>
     </message>
     <message>
         <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona nell&apos;elenco dei numeri gli elementi delle righe selezionate, o tutti i valori anomali elencati quando nessuna riga è selezionata.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::QQPage</name>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico Q-Q normale</translation>
     </message>
     <message>
         <source>Tests of normality</source>
-        <translation type="unfinished"></translation>
+        <translation>Test di normalità</translation>
     </message>
     <message>
         <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi Ctrl+C per copiare il testo selezionato, o entrambe le righe se non è selezionato nulla.</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::StatisticsOptions</name>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metodo:</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo dei quantili</translation>
     </message>
     <message>
         <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Come i quartili, il diagramma a scatola e i percentili si ricavano dai numeri</translation>
     </message>
     <message>
         <source>&amp;Percentiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Percentili:</translation>
     </message>
     <message>
         <source>Percentiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentili</translation>
     </message>
     <message>
         <source>Percentiles&apos; error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore dei percentili</translation>
     </message>
     <message>
         <source>&amp;Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;roncamento:</translation>
     </message>
     <message>
         <source>Trimmed share</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota tolta</translation>
     </message>
     <message>
         <source>The share of the numbers the trimmed mean leaves out at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>La quota dei numeri che la media troncata esclude a ciascun estremo</translation>
     </message>
     <message>
         <source>Confidence l&amp;evel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di confi&amp;denza:</translation>
     </message>
     <message>
         <source>Confidence level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di confidenza</translation>
     </message>
     <message>
         <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Il livello degli intervalli di confidenza della media e della mediana</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentili da 0 a 100, separati da punti e virgola: %1</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentili da 0 a 100, separati da virgole o punti e virgola: %1</translation>
     </message>
 </context>
 </TS>

@@ -1070,63 +1070,63 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>DistributionRows</name>
     <message>
         <source>%1st percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 パーセンタイル</translation>
     </message>
     <message>
         <source>%1nd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 パーセンタイル</translation>
     </message>
     <message>
         <source>%1rd percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 パーセンタイル</translation>
     </message>
     <message>
         <source>%1th percentile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 パーセンタイル</translation>
     </message>
     <message>
         <source>%1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% 信頼区間の下限</translation>
     </message>
     <message>
         <source>%1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% 信頼区間の上限</translation>
     </message>
     <message>
         <source>Geometric mean</source>
-        <translation type="unfinished"></translation>
+        <translation>幾何平均</translation>
     </message>
     <message>
         <source>Harmonic mean</source>
-        <translation type="unfinished"></translation>
+        <translation>調和平均</translation>
     </message>
     <message>
         <source>%1 % trimmed mean</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% トリム平均</translation>
     </message>
     <message>
         <source>Median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>中央絶対偏差</translation>
     </message>
     <message>
         <source>Scaled median absolute deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>尺度調整した中央絶対偏差</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, low</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値の %1% 信頼区間の下限</translation>
     </message>
     <message>
         <source>Median&apos;s %1 % confidence interval, high</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値の %1% 信頼区間の上限</translation>
     </message>
     <message>
         <source>Median interval&apos;s actual coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値の区間の実際の被覆率</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>分位数の方法</translation>
     </message>
 </context>
 <context>
@@ -1501,11 +1501,11 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>FrequencyModel</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>下限</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>上限</translation>
     </message>
 </context>
 <context>
@@ -2277,14 +2277,14 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>OutlierPage</name>
     <message numerus="yes">
         <source>%1 outliers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>外れ値 %1 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 far out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>極端な外れ値 %1 個</numerusform>
         </translation>
     </message>
 </context>
@@ -2292,62 +2292,62 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>OutlierTable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">コピー</translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>PercentileText</name>
     <message>
         <source>“%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は数値ではありません</translation>
     </message>
     <message>
         <source>%1: percentiles run from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: パーセンタイルは 0 から 100 までです</translation>
     </message>
 </context>
 <context>
     <name>QQPage</name>
     <message>
         <source>Shapiro-Wilk: W = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: W = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>Shapiro-Wilk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shapiro-Wilk: %1</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: K² = %1, p = %2 — %3</translation>
     </message>
     <message>
         <source>D&apos;Agostino-Pearson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;Agostino-Pearson: %1</translation>
     </message>
 </context>
 <context>
     <name>QQPicture</name>
     <message>
         <source>No numbers analysed yet.</source>
-        <translation type="unfinished">まだ数値を分析していません。</translation>
+        <translation>まだ数値を分析していません。</translation>
     </message>
     <message>
         <source>Normal quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>正規分位数</translation>
     </message>
     <message>
         <source>Sample quantiles</source>
-        <translation type="unfinished"></translation>
+        <translation>標本分位数</translation>
     </message>
     <message numerus="yes">
         <source>Normal Q-Q plot of %1 numbers: the values from %2 to %3 against the normal quantiles from %4 to %5, with the line through the quartiles (intercept %6, slope %7).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 個の数値の正規 Q-Q プロット。%2 から %3 までの値を %4 から %5 までの正規分位数に対してプロットし、四分位数を通る直線（切片 %6、傾き %7）を引いています。</numerusform>
         </translation>
     </message>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>正規 Q-Q プロット</translation>
     </message>
 </context>
 <context>
@@ -3016,15 +3016,15 @@ window&apos;s table dialog chooses it); with %4</source>
     </message>
     <message>
         <source>&amp;Q-Q Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Q-Q プロット(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>度数分布(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -3113,55 +3113,55 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>tallowmere::app::FrequencyPage</name>
     <message>
         <source>One row per &amp;value</source>
-        <translation type="unfinished"></translation>
+        <translation>値ごとに 1 行(&amp;U)</translation>
     </message>
     <message>
         <source>A row for each value however many there are; else, with more than %1 values, a row for each of the histogram&apos;s bins</source>
-        <translation type="unfinished"></translation>
+        <translation>値の種類がいくつあっても値ごとに 1 行にします。オフのときは、値が %1 種類を超えるとヒストグラムのビンごとに 1 行になります</translation>
     </message>
     <message>
         <source>Copy as &amp;Table</source>
-        <translation type="unfinished">表としてコピー(&amp;T)</translation>
+        <translation>表としてコピー(&amp;A)</translation>
     </message>
     <message>
         <source>Put the whole table on the clipboard with its header line, its cells separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>表全体を見出し行と一緒にクリップボードに置きます。セルはタブで区切られます</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <source>Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>度数分布</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them, their cells separated by tabs, as a spreadsheet reads them.</source>
-        <translation type="unfinished"></translation>
+        <translation>行を選択して Ctrl+C を押すと、表計算ソフトで読めるようにセルをタブで区切ってコピーします。</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">コピー</translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>These bins span all the numbers, the outliers too; the histogram leaves the outliers out.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのビンは外れ値も含めてすべての数値にわたります。ヒストグラムでは外れ値を除いています。</translation>
     </message>
     <message>
         <source>These bins are equal in width; the histogram&apos;s are equal in the logarithm.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのビンは幅が等しく、ヒストグラムのビンは対数で等しい幅です。</translation>
     </message>
     <message>
         <source>The histogram has a bar for each value; tick &quot;One row per value&quot; for a row each.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒストグラムは値ごとに 1 本の棒です。値ごとに 1 行にするには「値ごとに 1 行」にチェックを入れてください。</translation>
     </message>
     <message>
         <source>These bins are not the histogram&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのビンはヒストグラムのビンとは異なります。</translation>
     </message>
     <message>
         <source>%1 rows are too many to copy: at most %2 can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行はコピーするには多すぎます。コピーできるのは最大 %2 行です。</translation>
     </message>
 </context>
 <context>
@@ -3210,168 +3210,168 @@ window&apos;s table dialog chooses it); with %4</source>
     <name>tallowmere::app::OutlierModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished">値</translation>
+        <translation>値</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::OutlierPage</name>
     <message>
         <source>Outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値</translation>
     </message>
     <message>
         <source>&amp;Values beyond the fences:</source>
-        <translation type="unfinished"></translation>
+        <translation>フェンスの外の値(&amp;V):</translation>
     </message>
     <message>
         <source>Number of smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>最小と最大の値の個数</translation>
     </message>
     <message>
         <source>How many of the smallest and of the largest numbers are listed, 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に表示する最小の数値と最大の数値の個数（1 〜 100）です。</translation>
     </message>
     <message>
         <source>&amp;Extremes at each end:</source>
-        <translation type="unfinished"></translation>
+        <translation>両端の値の個数(&amp;X):</translation>
     </message>
     <message>
         <source>Smallest and largest values</source>
-        <translation type="unfinished"></translation>
+        <translation>最小と最大の値</translation>
     </message>
     <message>
         <source>Select in &amp;Number List</source>
-        <translation type="unfinished"></translation>
+        <translation>数値リストで選択(&amp;N)</translation>
     </message>
     <message>
         <source>Select rows and press Ctrl+C to copy them as kind, position and value separated by tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>行を選択して Ctrl+C を押すと、種類、位置、値をタブで区切ってコピーします。</translation>
     </message>
     <message>
         <source>Outlier</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値</translation>
     </message>
     <message>
         <source>Far out</source>
-        <translation type="unfinished"></translation>
+        <translation>極端な外れ値</translation>
     </message>
     <message>
         <source>Smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>最小</translation>
     </message>
     <message>
         <source>Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>最大</translation>
     </message>
     <message>
         <source>No outliers; fences %1 and %2; far out beyond %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値はありません。フェンスは %1 と %2、極端な外れ値の境界は %3 と %4 です。</translation>
     </message>
     <message>
         <source>%1, %2; fences %3 and %4; far out beyond %5 and %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2。フェンスは %3 と %4、極端な外れ値の境界は %5 と %6 です。</translation>
     </message>
     <message>
         <source>Showing %1 of %2, the first in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 個のうち、リストで先頭の %1 個を表示しています。</translation>
     </message>
     <message>
         <source>There is no analysis to select from until one has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>分析が完了するまでは選択できません。</translation>
     </message>
     <message>
         <source>The number list has changed since this analysis, so these positions may no longer be its rows. Press Start Analysis to find them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>この分析の後で数値リストが変更されたため、これらの位置がリストの行と一致しない可能性があります。もう一度見つけるには「分析を開始」を押してください。</translation>
     </message>
     <message>
         <source>There are no outliers; select rows of the tables to select those entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値はありません。表の行を選択すると、その項目を選択できます。</translation>
     </message>
     <message>
         <source>Select the entries of the selected rows in the number list, or all the outliers listed when no row is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した行の項目を数値リストで選択します。行を選択していなければ、一覧にあるすべての外れ値を選択します。</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::QQPage</name>
     <message>
         <source>Normal Q-Q plot</source>
-        <translation type="unfinished"></translation>
+        <translation>正規 Q-Q プロット</translation>
     </message>
     <message>
         <source>Tests of normality</source>
-        <translation type="unfinished"></translation>
+        <translation>正規性の検定</translation>
     </message>
     <message>
         <source>Press Ctrl+C to copy the selected text, or both lines where nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C を押すと、選択したテキストをコピーします。何も選択していなければ両方の行をコピーします。</translation>
     </message>
 </context>
 <context>
     <name>tallowmere::app::StatisticsOptions</name>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>方法(&amp;M):</translation>
     </message>
     <message>
         <source>Quantile method</source>
-        <translation type="unfinished"></translation>
+        <translation>分位数の方法</translation>
     </message>
     <message>
         <source>How the quartiles, the box plot and the percentiles are read from the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>四分位数、箱ひげ図、パーセンタイルを数値から求める方法</translation>
     </message>
     <message>
         <source>&amp;Percentiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセンタイル(&amp;P):</translation>
     </message>
     <message>
         <source>Percentiles</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセンタイル</translation>
     </message>
     <message>
         <source>Percentiles&apos; error</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセンタイルの入力エラー</translation>
     </message>
     <message>
         <source>&amp;Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>トリム(&amp;T):</translation>
     </message>
     <message>
         <source>Trimmed share</source>
-        <translation type="unfinished"></translation>
+        <translation>トリムする割合</translation>
     </message>
     <message>
         <source>The share of the numbers the trimmed mean leaves out at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>トリム平均が両端からそれぞれ除く数値の割合</translation>
     </message>
     <message>
         <source>Confidence l&amp;evel:</source>
-        <translation type="unfinished"></translation>
+        <translation>信頼水準(&amp;E):</translation>
     </message>
     <message>
         <source>Confidence level</source>
-        <translation type="unfinished"></translation>
+        <translation>信頼水準</translation>
     </message>
     <message>
         <source>The level of the mean&apos;s and the median&apos;s confidence intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値と中央値の信頼区間の水準</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 から 100 までのパーセンタイル（セミコロン区切り）: %1</translation>
     </message>
     <message>
         <source>Percentiles from 0 to 100, separated by commas or semicolons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 から 100 までのパーセンタイル（コンマまたはセミコロン区切り）: %1</translation>
     </message>
 </context>
 </TS>
