@@ -111,10 +111,13 @@ OutlierTable::OutlierTable(QWidget* parent) : QTableView(parent), model_(new Out
   setTabKeyNavigation(false);
   setWordWrap(false);
   setShowGrid(false);
+  // Numbers are never cut short: where room is scarce the kind's words
+  // give way, ending in "…".
   QHeaderView* columns = horizontalHeader();
-  columns->setSectionResizeMode(OutlierModel::kKindColumn, QHeaderView::ResizeToContents);
+  columns->setSectionResizeMode(OutlierModel::kKindColumn, QHeaderView::Stretch);
   columns->setSectionResizeMode(OutlierModel::kPositionColumn, QHeaderView::ResizeToContents);
-  columns->setStretchLastSection(true);
+  columns->setSectionResizeMode(OutlierModel::kValueColumn, QHeaderView::ResizeToContents);
+  columns->setStretchLastSection(false);
   // In the order given until a header is clicked.
   columns->setSortIndicator(-1, Qt::AscendingOrder);
   setSortingEnabled(true);

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -317,6 +318,32 @@ TEST(OutlierPageAlone, ListsTheFirstOnesBeyondTheCap) {
   EXPECT_EQ(page.Summary()->text(),
             "0 outliers, 10,003 far out; fences 0 and 0; far out beyond 0 and 0. Showing 10,000 of 10,003, the first "
             "in the list.");
+}
+
+// However narrow the table, its values are shown whole and in sight; the kind's words
+// (long in some languages: "Extremer Ausreißer") are what give way.
+TEST(OutlierPageAlone, ANarrowTableCutsNoValue) {
+  struct Width {
+    const char* name;
+    int pixels;
+  };
+  for (const Width w : {Width{"wide", 600}, Width{"narrow", 260}}) {
+    OutlierTable table(nullptr);
+    table.SetRows({{"Extremer Ausreißer", 1, 6, 987654.321, "987654.321"},
+                   {"Extremer Ausreißer", 1, 0, -123456.789, "-123456.789"}});
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table)) << w.name;
+    table.resize(w.pixels, 300);
+    QApplication::processEvents();
+    const QFontMetrics metrics(table.font());
+    const int column = OutlierModel::kValueColumn;
+    // Whole, and in sight without scrolling.
+    EXPECT_LE(table.columnViewportPosition(column) + table.columnWidth(column), table.viewport()->width()) << w.name;
+    for (int row = 0; row < table.model()->rowCount(); ++row) {
+      const QString text = table.model()->index(row, column).data().toString();
+      EXPECT_GE(table.columnWidth(column), metrics.horizontalAdvance(text)) << w.name << ": " << text.toStdString();
+    }
+  }
 }
 
 TEST(OutlierPageAlone, LooksAgainOnlyForANewAnalysisOrMethod) {
