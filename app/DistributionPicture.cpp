@@ -277,16 +277,6 @@ double Legend(QPainter* p, const std::vector<LegendItem>& items, double left, do
   return y + line * 1.3 - top;
 }
 
-// An edge of a bin `width` wide, to a tenth of the width's first digit and
-// no finer: "60 to 65", not "60.0000000000001 to 65".
-QString EdgeText(double v, double width, const numtext::Separators& separators) {
-  if (!(width > 0) || !std::isfinite(width)) return Number(v, separators);
-  const double decimals = std::max(0.0, 1.0 - std::floor(std::log10(width)));
-  const double scale = std::pow(10.0, decimals);
-  const double rounded = std::round(v * scale) / scale;
-  return Number(std::isfinite(rounded) ? rounded : v, separators);
-}
-
 }  // namespace
 
 picture::Frame DistributionFrame(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
@@ -338,6 +328,16 @@ std::optional<std::size_t> BinUnder(const QRectF& area, const DistributionFigure
   return std::nullopt;
 }
 
+// An edge of a bin `width` wide, to a tenth of the width's first digit and
+// no finer: "60 to 65", not "60.0000000000001 to 65".
+QString BinEdgeText(double v, double width, const numtext::Separators& separators) {
+  if (!(width > 0) || !std::isfinite(width)) return Number(v, separators);
+  const double decimals = std::max(0.0, 1.0 - std::floor(std::log10(width)));
+  const double scale = std::pow(10.0, decimals);
+  const double rounded = std::round(v * scale) / scale;
+  return Number(std::isfinite(rounded) ? rounded : v, separators);
+}
+
 QString BinText(const DistributionFigure& f, std::size_t bin, const numtext::Separators& separators) {
   const std::size_t count = f.bins[bin];
   const QString numbers =
@@ -350,7 +350,7 @@ QString BinText(const DistributionFigure& f, std::size_t bin, const numtext::Sep
   const double low = f.edges[bin];
   const double high = f.edges[bin + 1];
   return Tr(QT_TRANSLATE_NOOP("DistributionPicture", "%1 to %2: %3"))
-      .arg(EdgeText(low, high - low, separators), EdgeText(high, high - low, separators), numbers);
+      .arg(BinEdgeText(low, high - low, separators), BinEdgeText(high, high - low, separators), numbers);
 }
 
 namespace {

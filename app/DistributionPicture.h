@@ -44,6 +44,10 @@ picture::Frame DistributionFrame(const QRectF& area, const DistributionFigure& f
 std::optional<std::size_t> BinUnder(const QRectF& area, const DistributionFigure& figure, const PictureStyle& style,
                                     const QFontMetricsF& metrics, QPointF point);
 
+// An edge of a bin `width` wide, to a tenth of the width's first digit and
+// no finer: "60 to 65", not "60.0000000000001 to 65".
+QString BinEdgeText(double v, double width, const numtext::Separators& separators);
+
 // What a bin holds, as its tool tip says it: "60 to 65: 7 numbers" (the
 // edges to a tenth of the bin's width), or for a bar of whole numbers its
 // value, "3: 7 numbers".

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/DistributionPicture.h"
 #include "numtext/NumberText.h"
 #include "results/FrequencyFormats.h"
 
@@ -77,10 +78,21 @@ int FrequencyModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(results::kFrequencyColumns);
 }
 
+QString FrequencyModel::ShownRange(const stats::FrequencyRow& row, bool last) const {
+  const double width = row.high - row.low;
+  // With a decimal comma a semicolon keeps the two ends apart, as the
+  // analyser writes them.
+  const QString between = separators_.decimal == "," ? QStringLiteral("; ") : QStringLiteral(", ");
+  return QLatin1Char('[') + BinEdgeText(row.low, width, separators_) + between +
+         BinEdgeText(row.high, width, separators_) + (last ? QLatin1Char(']') : QLatin1Char(')'));
+}
+
 QString FrequencyModel::CellText(const stats::FrequencyRow& row, std::size_t i, int column) const {
   switch (column) {
     case 0:
-      return Text(results::FrequencyFirstCell(row, kind_, i + 1 == RowCount(), separators_));
+      return kind_ == stats::FrequencyRowKind::kBins
+                 ? ShownRange(row, i + 1 == RowCount())
+                 : Text(results::FrequencyFirstCell(row, kind_, false, separators_));
     case 1:
       return Number(row.count);
     case 2:
@@ -100,8 +112,12 @@ QVariant FrequencyModel::data(const QModelIndex& index, int role) const {
     const bool left = index.column() == 0 && kind_ == stats::FrequencyRowKind::kBins;
     return QVariant::fromValue(Qt::Alignment((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter));
   }
-  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
   const auto i = static_cast<std::size_t>(index.row());
+  // A range on screen is rounded to its bins' width; its tool tip, like
+  // every copy, has its ends to the last digit.
+  if (role == Qt::ToolTipRole && index.column() == 0 && kind_ == stats::FrequencyRowKind::kBins)
+    return Text(results::FrequencyFirstCell(Row(i), kind_, i + 1 == RowCount(), separators_));
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
   return CellText(Row(i), i, index.column());
 }
 

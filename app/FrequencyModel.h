@@ -48,6 +48,8 @@ class FrequencyModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
  private:
+  // A bin's range as the page shows it: its ends rounded to the bin's width.
+  QString ShownRange(const stats::FrequencyRow& row, bool last) const;
   QString CellText(const stats::FrequencyRow& row, std::size_t i, int column) const;
   QString HeaderLine() const;
   void AppendCopiedRow(QString& out, const stats::FrequencyRow& row) const;

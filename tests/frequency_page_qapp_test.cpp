@@ -191,6 +191,29 @@ TEST_F(FrequencyPageTest, BinCellsAreRangesAndTheLastIsClosed) {
                                         {"[40, 60]", "21", "34.43", "61", "100"}}));
 }
 
+// Ranges show their ends to a tenth of the bins' width; the tool tip and the
+// copies keep every digit.
+TEST_F(FrequencyPageTest, RangesAreRoundedOnScreenOnly) {
+  std::vector<std::string> numbers = WholeNumbers(60);
+  numbers.push_back("0");
+  ASSERT_TRUE(OpenWindowOn(numbers));
+  Window()->Bins()->setValue(7);  // 60 / 7 wide
+  const QAbstractItemModel* model = Page()->Table()->model();
+  struct Row {
+    const char* name;
+    int row;
+    const char* shown;
+  };
+  for (const Row r : {Row{"first", 0, "[0, 8.6)"}, Row{"second", 1, "[8.6, 17.1)"}, Row{"last", 6, "[51.4, 60]"}}) {
+    EXPECT_EQ(model->index(r.row, 0).data().toString().toStdString(), r.shown) << r.name;
+  }
+  EXPECT_TRUE(model->index(0, 0).data(Qt::ToolTipRole).toString().startsWith("[0, 8.571428571"))
+      << model->index(0, 0).data(Qt::ToolTipRole).toString().toStdString();
+  const QStringList copied = Page()->TableText().split(QLatin1Char('\n'));
+  ASSERT_GT(copied.size(), 1);
+  EXPECT_TRUE(copied[1].startsWith("0\t8.571428571")) << copied[1].toStdString();
+}
+
 // ---------------------------------------------------------------------------
 // A row per value on request.
 
