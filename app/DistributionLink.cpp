@@ -45,17 +45,24 @@ void DistributionLink::Show() {
     // and stays usable beside the main window.
     window_ = new DistributionWindow(host_.dialogs, host_.settings, host_.separators);
     window_->setWindowIcon(host_.mainWindow.windowIcon());
-    DistributionSource source = host_.source();
-    // The list's rows are no longer the entries analysed: their texts are
-    // not to be shown as theirs.
-    if (listChanged_) source.list.text = nullptr;
-    window_->ShowAnalysis(std::move(source));
+    ShowLastAnalysis();
     PlaceBeside(*window_, host_.mainWindow);
-    if (listChanged_) window_->ListChanged();
+  } else if (analysisWaiting_) {
+    ShowLastAnalysis();
   }
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+void DistributionLink::ShowLastAnalysis() {
+  analysisWaiting_ = false;
+  DistributionSource source = host_.source();
+  // The list's rows are no longer the entries analysed: their texts are
+  // not to be shown as theirs.
+  if (listChanged_) source.list.text = nullptr;
+  window_->ShowAnalysis(std::move(source));
+  if (listChanged_) window_->ListChanged();
 }
 
 void DistributionLink::AnalysisStarting() {
@@ -64,7 +71,15 @@ void DistributionLink::AnalysisStarting() {
 
 void DistributionLink::AnalysisFinished() {
   listChanged_ = false;
-  if (window_ && host_.analysed()) window_->ShowAnalysis(host_.source());
+  if (!window_ || !host_.analysed()) return;
+  // A closed window is kept, hidden: its table, Q-Q tests and outliers are
+  // worked out when it is shown again, not after every run meanwhile.
+  if (!window_->isVisible()) {
+    analysisWaiting_ = true;
+    return;
+  }
+  analysisWaiting_ = false;
+  window_->ShowAnalysis(host_.source());
 }
 
 void DistributionLink::ListChanged() {

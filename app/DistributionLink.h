@@ -49,10 +49,15 @@ class DistributionLink final : public QObject {
   DistributionWindow* Window() const { return window_; }
 
  private:
+  // The last analysis into the window, as the list now stands.
+  void ShowLastAnalysis();
+
   DistributionHost host_;
   QPointer<DistributionWindow> window_;
   // The list changed since the last run (told to the window when it opens).
   bool listChanged_ = false;
+  // A run finished while the window was hidden: it shows it when opened.
+  bool analysisWaiting_ = false;
 };
 
 }  // namespace tallowmere::app

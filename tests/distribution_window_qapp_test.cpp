@@ -219,6 +219,34 @@ TEST_F(DistributionTest, FollowsEachNewAnalysis) {
   EXPECT_TRUE(Window()->ShowsListChanged());
 }
 
+// A closed window works nothing out for the runs made meanwhile; opened
+// again, it shows the last of them, and a change of the list after it.
+struct ClosedCase {
+  const char* name;
+  bool changeAfter;  // the list changed after the last run
+};
+
+class WhileClosed : public DistributionTest, public ::testing::WithParamInterface<ClosedCase> {};
+
+TEST_P(WhileClosed, TheLastRunIsShownOnOpening) {
+  const ClosedCase& c = GetParam();
+  ASSERT_TRUE(OpenWindowOn({"2", "4", "4", "5"}));
+  Window()->close();
+  Analyse({"100"});
+  EXPECT_EQ(Window()->Figure().count, 4u) << c.name;  // not redrawn while closed
+  Analyse({"7"});
+  if (c.changeAfter) AddEntries({"9"});
+  form().Distribution().Show();
+  ASSERT_TRUE(WindowShown()) << c.name;
+  EXPECT_EQ(Window()->Figure().count, 6u) << c.name;
+  EXPECT_DOUBLE_EQ(Window()->Figure().maximum, 100.0) << c.name;
+  EXPECT_EQ(Window()->ShowsListChanged(), c.changeAfter) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, WhileClosed,
+                         ::testing::Values(ClosedCase{"ListAsAnalysed", false}, ClosedCase{"ListChangedSince", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DistributionTest, AChangeBeforeTheWindowOpensIsToldWhenItDoes) {
   OpenShown();
   Analyse({"2", "4", "4", "5"});
